@@ -1,0 +1,51 @@
+// The application: start-up, the one document and main window, shut-down.
+#pragma once
+
+#include <QApplication>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "app/app_settings.h"
+#include "app/command_line.h"
+#include "app/profile.h"
+
+class CMainFrame;
+class CMessageBoxes;
+class CSkyDoc;
+
+class CSkyApp : public QApplication {
+  Q_OBJECT
+
+ public:
+  // `commandLine` is the parsed command line, already checked for errors, --help and --version.
+  CSkyApp(int& argc, char** argv, const CommandLine& commandLine);
+  ~CSkyApp() override;
+
+  // Finds the data directory, reads the settings, creates the document and
+  // the main window and shows it. Returns false when the program must end
+  // now, with ExitCode() as its status.
+  bool InitInstance();
+  // Closes the document and the window and writes the settings file; returns
+  // `loopResult`, the status of the event loop.
+  int ExitInstance(int loopResult);
+  int ExitCode() const { return exitCode_; }
+
+  CMainFrame* MainFrame() const { return frame_.get(); }
+  CMessageBoxes& Messages() const { return *messages_; }
+  const std::string& SettingsPath() const { return settingsPath_; }
+
+  // The directory of the catalogue, texture and picture files; empty when it was not found.
+  std::string InstallDirectory;
+  // Every persistent setting; the document, the view and the dialogs read and change it.
+  AppSettings Settings;
+
+ private:
+  CommandLine commandLine_;
+  std::string settingsPath_;
+  CProfile profile_;  // the settings file as read, so that a save keeps what it does not know
+  std::unique_ptr<CMessageBoxes> messages_;
+  std::unique_ptr<CSkyDoc> doc_;
+  std::unique_ptr<CMainFrame> frame_;
+  int exitCode_ = 0;
+};

@@ -1,0 +1,127 @@
+// The one sky document: every catalogue, every computed sky table, every
+// display switch and the camera angles. Reached everywhere through g_SkyDoc.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "app/app_settings.h"
+#include "astro/astro_state.h"
+#include "catalog/records.h"
+
+// The drawing side of the document's initialisation, done by the sky view
+// with its GL context current. Without a view (command-line modes, tests)
+// the document is initialised without it.
+class CSkyScene {
+ public:
+  virtual ~CSkyScene() = default;
+  virtual bool DisplayListsBuilt() const = 0;
+  // Compiles the static scene display lists from the loaded catalogues.
+  virtual void BuildDisplayLists() = 0;
+  // Sets the unpack alignment, creates the eight texture names into
+  // CSkyDoc::TextureNames and loads the texture files into them.
+  virtual void LoadTextures() = 0;
+  // The GL state every frame relies on (blending, smoothing, culling, lighting).
+  virtual void SetFixedState() = 0;
+};
+
+// What the document does when a catalogue file cannot be opened: tell the
+// user and end the program at once, without saving anything.
+class CCatalogueFailure {
+ public:
+  virtual ~CCatalogueFailure() = default;
+  [[noreturn]] virtual void MissingFile(const char* fileName) = 0;
+};
+
+class CSkyDoc {
+ public:
+  // Copies the display switches, chart mode and camera from `settings` and
+  // derives the magnitude limits; publishes itself as g_SkyDoc.
+  explicit CSkyDoc(AppSettings& settings);
+  // Copies the switches, chart mode and camera back into the settings.
+  ~CSkyDoc();
+  CSkyDoc(const CSkyDoc&) = delete;
+  CSkyDoc& operator=(const CSkyDoc&) = delete;
+
+  // Sets the document time (from the computer's clock unless `startTime` is
+  // given), computes the sky, loads the catalogue files from the current
+  // directory and, when there is a view, builds its display lists, loads the
+  // textures and sets the fixed GL state. Returns true on success.
+  bool OnNewDocument(CCatalogueFailure& failure, CSkyScene* scene,
+                     std::optional<astro::CivilTime> startTime = std::nullopt);
+
+  // Recomputes AstroState, HorizonPoints and Bodies for the document time and
+  // the observer's place; called whenever either changes.
+  void UpdateSky();
+
+  // View geometry
+  int ViewCentreX = 0, ViewCentreY = 0;
+  double ModelviewMatrix[16] = {};
+  double ProjectionMatrix[16] = {};
+  int Viewport[4] = {};
+  // Textures: Moon, Sun, star, galaxy, globular cluster, planetary nebula, Milky Way, horizon
+  unsigned int TextureNames[8] = {};
+  // Run-time flags
+  int ProjectionDirty = 0;
+  // Display switches, 0 or 1, mirrored from the settings
+  int Coordinations = 0;
+  int Boundaries = 0;
+  int Constelations = 0;
+  int DeepSky = 0;
+  int MilkyWay = 0;
+  int SolarSystem = 0;
+  int Ecliptic = 0;
+  int StarsColors = 0;
+  int StarNames = 0;
+  int SkyColors = 0;
+  int PlanetNames = 0;
+  int DeepSkyLabels = 0;
+  // Run-time flags
+  int RedScreen = 0;
+  int FullScreen = 0;
+  // Chart mode: 0 equatorial, 1 local horizon
+  int HorizonMode = 0;
+  // Run-time flags
+  int Animating = 0;
+  int Printing = 0;
+  // Camera, degrees
+  double YRotation = 0.0;
+  double XRotation = 0.0;
+  // Limits, magnitudes
+  double StarMagnitudeLimit = 0.0;
+  double DeepSkyMagnitudeLimit = 0.0;
+  // Sky colour of the last frame, red in the lowest byte
+  int CurrentSkyColour = 0;
+  // Catalogues and computed tables
+  StarRecord Stars[kStarCount] = {};
+  BoundaryRecord BoundaryPoints[kBoundaryCount] = {};
+  ConstellationLineRecord ConstellationLines[kConstellationLineCount] = {};
+  SkyPoint EclipticPoints[kEclipticPointCount] = {};
+  SkyPoint HorizonPoints[astro::kHorizonPointCount] = {};
+  astro::PlanetState Bodies[astro::kBodyCount] = {};
+  DeepSkyRecord DeepSkyObjects[kDeepSkyCount] = {};
+  SkyPoint MagellanicClouds[kMagellanicPointCount] = {};
+  LocationRecord Locations[kLocationCount] = {};
+  StarNameRecord ProperNames[kStarNameCount] = {};
+  ConstellationNameRecord ConstellationNames[kConstellationNameCount] = {};
+  // Astronomy: the instant, the place and everything derived from them
+  astro::AstroState AstroState;
+  // Animation: angle advanced by every step, in [0, 360)
+  double TimeOffset = 0.0;
+  // Printing
+  int PageViewport[4] = {};
+  double PageProjectionMatrix[16] = {};
+
+  // The date and time of the sky shown, local civil time.
+  astro::CivilTime DocumentTime;
+  // The settings the document mirrors and the dialogs change.
+  AppSettings& Settings;
+};
+
+// The one document; valid from the end of its constructor to the start of its destructor.
+extern CSkyDoc* g_SkyDoc;
+
+// The catalogue files in the order they are loaded.
+inline constexpr const char* kCatalogueFiles[] = {"bsc5.bin",     "snames.bin",   "cnstline.bin",
+                                                  "constell.bin", "deepsky.bin",  "eclip.dat",
+                                                  "cnames.bin",   "location.dat", "magellan.bin"};

@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine, builds Stellix and runs it or its tests.
+#   ./dev.sh run              install what is missing, build, start Stellix
+#   ./dev.sh test             install what is missing, build, run every test
+#   ./dev.sh test-sanitized   the same tests in a build with AddressSanitizer and UBSan
+set -euo pipefail
+cd "$(dirname "$0")"
+
+what=${1:-}
+shift || true
+
+./tools/setup-debian.sh
+
+build() {  # build DIR [cmake options...]
+  local dir=$1
+  shift
+  cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
+  cmake --build "$dir"
+}
+
+run_tests() {  # run_tests DIR
+  # The sky view and the widgets need an X server; Xvfb with Mesa's software GL serves.
+  (cd "$1" && xvfb-run -a -s "-screen 0 1280x1024x24" \
+    ctest --output-on-failure --timeout 600 -j "$(nproc)")
+}
+
+case "$what" in
+  run)
+    build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    exec ./build/stellix "$@"
+    ;;
+  test)
+    build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    run_tests build
+    ;;
+  test-sanitized)
+    build build-sanitize -DCMAKE_BUILD_TYPE=Debug -DSTELLIX_SANITIZE=ON -DSTELLIX_BUILD_BENCH=OFF
+    export ASAN_OPTIONS=abort_on_error=0:detect_leaks=1
+    export LSAN_OPTIONS="suppressions=$PWD/tools/lsan-suppressions.txt:print_suppressions=0"
+    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+    run_tests build-sanitize
+    ;;
+  *)
+    echo "usage: $0 run [stellix options] | test | test-sanitized" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,16 @@
+// Message boxes: modal Qt message boxes, or one line on standard error when
+// the program runs without a person.
+#pragma once
+
+#include "app/messages.h"
+
+class QWidget;
+
+class CMessageBoxes : public CMessenger {
+ public:
+  explicit CMessageBoxes(bool nonInteractive) : nonInteractive_(nonInteractive) {}
+  void Show(MessageIcon icon, std::string_view text) override;
+
+ private:
+  bool nonInteractive_;
+};
