@@ -1,0 +1,73 @@
+#include "astro/astro_state.h"
+
+#include <cmath>
+
+#include "astro/angles.h"
+#include "astro/clock.h"
+#include "astro/transforms.h"
+
+namespace astro {
+
+void AstroState::UpdateSky(const CivilTime& time, const ObserverPlace& place,
+                           SkyPoint (&horizonPoints)[kHorizonPointCount],
+                           PlanetState (&bodies)[kBodyCount]) {
+  ComputeJulianDay(time, place);
+  ComputeSunElements();
+  ComputeSiderealAngle(place, horizonPoints);
+  ComputeSunPosition(bodies);
+  ComputeMoon(bodies);
+  for (int p = 1; p <= 8; ++p) ComputePlanet(p, bodies);
+}
+
+double AstroState::ComputeJulianDay(const CivilTime& time, const ObserverPlace& place) {
+  Year = time.Year;
+  Month = time.Month;
+  Day = time.Day;
+  Hour = time.Hour;
+  Minute = time.Minute;
+  Second = time.Second;
+
+  double utOffset = place.TimeZone;
+  if (place.DaylightSavingTime != 0 && IsDaylightSavingNow()) utOffset += 1.0;
+  const double day = Day + ((Hour - utOffset) + Minute / 60.0 + Second / 3600.0) / 24.0;
+
+  // Tested with the month and year as set, and with the fraction of the day,
+  // so the Gregorian calendar starts late on 1582 October 14 (day 14.88).
+  const double gregorianTest = (Month - 1 + day / 31.0) / 12.0 + Year;
+  if (Month < 3) {
+    Month += 12;
+    Year -= 1;
+  }
+  int b = 0;
+  if (gregorianTest > 1582.79) {
+    const int a = Year / 100;
+    b = 2 - a + a / 4;
+  }
+  JulianDay =
+      std::floor(365.25 * (Year + 4716)) + std::floor(30.6001 * (Month + 1)) + b + day - 1524.5;
+  T1900 = (JulianDay - 2415020.0) / 36525.0;
+  T2000 = (JulianDay - 2451545.0) / 36525.0;
+  return JulianDay;
+}
+
+void AstroState::ComputeSiderealAngle(const ObserverPlace& place,
+                                      SkyPoint (&horizonPoints)[kHorizonPointCount]) {
+  Latitude =
+      place.NS == "N" ? place.LatDeg + place.LatMin / 60.0 : -place.LatDeg - place.LatMin / 60.0;
+  Longitude = place.EW == "E" ? -place.LongDeg - place.LongMin / 60.0
+                              : place.LongDeg + place.LongMin / 60.0;
+
+  const double t = T2000;
+  const double theta0 = 280.46061837 + 360.985647366 * (JulianDay - 2451545.0) +
+                        0.000387933 * t * t - t * t * t * 2.5833118057349522e-8;
+  SiderealAngle = Normalize360(theta0);
+
+  for (int k = 0; k < kHorizonPointCount; ++k) {
+    const EquatorialCoord point =
+        HorizontalToEquatorial(5.0 * k, 0.0, SiderealAngle, Longitude, Latitude);
+    horizonPoints[k] = {static_cast<float>(point.RightAscension),
+                        static_cast<float>(point.Declination)};
+  }
+}
+
+}  // namespace astro

@@ -1,0 +1,26 @@
+#include "astro/eclipse.h"
+
+#include <cmath>
+
+#include "astro/transforms.h"
+
+namespace astro {
+
+double EclipseDarkening(const PlanetState& moon, const PlanetState& sun, double siderealAngle,
+                        double longitude, double latitude) {
+  const double separation = AngularSeparation(moon.RightAscension, moon.Declination,
+                                              sun.RightAscension, sun.Declination) *
+                            60.0;
+  if (separation > 5.0) return 0.0;
+  const double sunRadius = 959.63 / sun.GeoDistance / 60.0;
+  const double moonRadius = 358473400.0 / moon.GeoDistance / 60.0;
+  const double moonAltitude = EquatorialToHorizontal(moon.RightAscension, moon.Declination,
+                                                     siderealAngle, longitude, latitude)
+                                  .Altitude;
+  const double topocentricMoonRadius =
+      moonRadius * (1.0 + std::sin(moonAltitude * kDegToRad) * 6378.14 / moon.GeoDistance);
+  const double depth = std::sin((5.0 - separation) * 18.0 * kDegToRad);
+  return topocentricMoonRadius >= sunRadius ? depth * 12.0 : depth * 9.0;
+}
+
+}  // namespace astro

@@ -1,0 +1,76 @@
+#include "astro/ephemeris_json.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "astro/eclipse.h"
+
+namespace astro {
+namespace {
+
+// Appends x with 17 significant digits (the shortest of %.17g's forms), or null.
+void AppendNumber(std::string& out, double x) {
+  if (!std::isfinite(x)) {
+    out += "null";
+    return;
+  }
+  char text[32];
+  const std::to_chars_result result =
+      std::to_chars(text, text + sizeof text, x, std::chars_format::general, 17);
+  out.append(text, result.ptr);
+}
+
+void AppendField(std::string& out, const char* key, double x) {
+  out += '"';
+  out += key;
+  out += "\":";
+  AppendNumber(out, x);
+  out += ',';
+}
+
+}  // namespace
+
+std::string EphemerisJson(const AstroState& state,
+                          const SkyPoint (&horizonPoints)[kHorizonPointCount],
+                          const PlanetState (&bodies)[kBodyCount]) {
+  std::string out = "{";
+  AppendField(out, "JulianDay", state.JulianDay);
+  AppendField(out, "T1900", state.T1900);
+  AppendField(out, "T2000", state.T2000);
+  AppendField(out, "SiderealAngle", state.SiderealAngle);
+  AppendField(out, "latitude", state.Latitude);
+  AppendField(out, "longitude", state.Longitude);
+  out += "\"bodies\":[";
+  for (int i = 0; i < kBodyCount; ++i) {
+    if (i > 0) out += ',';
+    out += "{\"name\":\"";
+    out += kBodyNames[i];
+    out += "\",";
+    AppendField(out, "ra", bodies[i].RightAscension);
+    AppendField(out, "dec", bodies[i].Declination);
+    AppendField(out, "helio", bodies[i].HelioDistance);
+    out += "\"geo\":";
+    AppendNumber(out, bodies[i].GeoDistance);
+    out += '}';
+  }
+  out += "],";
+  AppendField(out, "moonPhaseAngle", state.MoonPhaseAngle);
+  AppendField(out, "moonAxisAngle", state.MoonAxisAngle);
+  AppendField(out, "moonIlluminated", state.MoonIlluminated);
+  AppendField(out, "eclipseDarkening",
+              EclipseDarkening(bodies[kMoon], bodies[kSun], state.SiderealAngle, state.Longitude,
+                               state.Latitude));
+  out += "\"horizon\":[";
+  for (int k = 0; k < kHorizonPointCount; ++k) {
+    if (k > 0) out += ',';
+    out += '[';
+    AppendNumber(out, horizonPoints[k].RightAscension);
+    out += ',';
+    AppendNumber(out, horizonPoints[k].Declination);
+    out += ']';
+  }
+  out += "]}";
+  return out;
+}
+
+}  // namespace astro

@@ -1,0 +1,24 @@
+// The ephemeris printed on the command line.
+#pragma once
+
+#include <string>
+
+#include "astro/astro_state.h"
+
+namespace astro {
+
+// Names of the Bodies entries, in their order.
+inline constexpr const char* kBodyNames[kBodyCount] = {
+    "Moon", "Sun", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Uranus", "Neptune", "Pluto"};
+
+// One JSON object (no trailing newline) with the Julian day, T1900, T2000, the
+// sidereal angle, latitude, longitude (west positive), the ten bodies (name,
+// ra hours, dec degrees, helio, geo), the Moon's phase angle, axis angle and
+// illuminated fraction, the eclipse darkening and the 73 horizon points as
+// [ra, dec] pairs. Numbers carry 17 significant digits and never depend on the
+// locale; a non-finite number is written as null.
+std::string EphemerisJson(const AstroState& state,
+                          const SkyPoint (&horizonPoints)[kHorizonPointCount],
+                          const PlanetState (&bodies)[kBodyCount]);
+
+}  // namespace astro

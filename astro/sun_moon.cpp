@@ -1,0 +1,225 @@
+// The Sun's elements and position and the Moon, members of AstroState.
+#include "astro/sun_moon.h"
+
+#include <cmath>
+
+#include "astro/angles.h"
+#include "astro/astro_state.h"
+#include "astro/transforms.h"
+
+namespace astro {
+namespace {
+
+double SinDeg(double x) { return std::sin(x * kDegToRad); }
+double CosDeg(double x) { return std::cos(x * kDegToRad); }
+double TanDeg(double x) { return std::tan(x * kDegToRad); }
+
+// One periodic term of the Moon's series: coefficient * sin(argument), the
+// argument being nD*D + nM*M + nMp*M' + nF*F; terms with the Sun's mean
+// anomaly are scaled by the eccentricity factor E when `scaled` is set.
+struct MoonTerm {
+  double Coefficient;
+  int D, M, Mp, F;
+  bool Scaled;
+};
+
+// Longitude terms (degrees).
+constexpr MoonTerm kLongitudeTerms[] = {
+    {6.2888, 0, 0, 1, 0, false},   {1.274, 2, 0, -1, 0, false},  {0.6583, 2, 0, 0, 0, false},
+    {0.2136, 0, 0, 2, 0, false},   {-0.1856, 0, 1, 0, 0, true},  {-0.1143, 0, 0, 0, 2, false},
+    {0.0588, 2, 0, -2, 0, false},  {0.0572, 2, -1, -1, 0, true}, {0.0533, 2, 0, 1, 0, false},
+    {0.0459, 2, -1, 0, 0, true},   {0.041, 0, -1, 1, 0, true},   {-0.0348, 1, 0, 0, 0, false},
+    {-0.0305, 0, 1, 1, 0, true},   {0.0153, 2, 0, 0, -2, false}, {-0.0125, 0, 0, 1, 2, false},
+    {-0.011, 0, 0, -1, 2, false},  {0.0107, 4, 0, -1, 0, false}, {0.0086, 4, 0, -2, 0, false},
+    {0.01, 0, 0, 3, 0, false},     {-0.0079, 2, 1, -1, 0, true}, {-0.0068, 2, 1, 0, 0, true},
+    {0.005, 1, 1, 0, 0, true},     {0.0041, 2, -1, 1, 0, true},  {0.004, 2, 0, 2, 0, false},
+    {0.0052, -1, 0, 1, 0, false},  {0.0039, 4, 0, 0, 0, false},  {-0.0037, -2, 0, 3, 0, false},
+    {0.0026, -2, 0, 1, -2, false}, {0.0027, 0, -1, 2, 0, true},
+};
+
+// Latitude terms (degrees).
+constexpr MoonTerm kLatitudeTerms[] = {
+    {5.1282, 0, 0, 0, 1, false},  {0.2806, 0, 0, 1, 1, false},  {0.2777, 0, 0, 1, -1, false},
+    {0.1732, 2, 0, 0, -1, false}, {0.0554, 2, 0, -1, 1, false}, {0.0463, 2, 0, -1, -1, false},
+    {0.0326, 2, 0, 0, 1, false},  {0.0172, 0, 0, 2, 1, false},  {0.0093, 2, 0, 1, -1, false},
+    {0.0088, 0, 0, 2, -1, false}, {0.0083, 2, -1, 0, -1, true}, {0.0043, 2, 0, -2, -1, false},
+    {0.0042, 2, 0, 1, 1, false},  {0.0034, -2, -1, 0, 1, true}, {0.0025, 2, -1, -1, 1, true},
+    {0.0022, 2, -1, 0, 1, true},
+};
+
+// Sum of coefficient * sin(argument) over `terms`; degrees.
+template <std::size_t N>
+double SumMoonTerms(const MoonTerm (&terms)[N], double d, double m, double mp, double f, double e) {
+  double sum = 0.0;
+  for (const MoonTerm& term : terms) {
+    const double value =
+        term.Coefficient * SinDeg(term.D * d + term.M * m + term.Mp * mp + term.F * f);
+    sum += term.Scaled ? e * value : value;
+  }
+  return sum;
+}
+
+}  // namespace
+
+EquatorialCoord TopocentricPosition(double alpha, double delta, double hourAngle, double parallax,
+                                    double latitude) {
+  const double geocentricLatitude = std::atan(0.993305525 * TanDeg(latitude)) * kRadToDeg;
+  const double reducedLatitude = std::atan(0.996647141 * TanDeg(latitude)) * kRadToDeg;
+  const double rho = CosDeg(reducedLatitude) / CosDeg(geocentricLatitude);
+  const double rhoCos = rho * CosDeg(geocentricLatitude) * SinDeg(parallax);
+  const double denominator = CosDeg(delta) - rhoCos * CosDeg(hourAngle);
+  const double deltaAlpha = std::atan2(-rhoCos * SinDeg(hourAngle), denominator) * kRadToDeg;
+  const double topoDelta =
+      std::atan2((SinDeg(delta) - rho * SinDeg(geocentricLatitude) * SinDeg(parallax)) *
+                     CosDeg(deltaAlpha),
+                 denominator) *
+      kRadToDeg;
+  return {(alpha + deltaAlpha) / kHoursToDeg, topoDelta};
+}
+
+void AstroState::ComputeSunElements() {
+  const double t = T2000;
+  const double t2 = t * t;
+  const double t3 = t2 * t;
+  double l0 = 280.46645 + 36000.76983 * t + 0.0003032 * t2;
+  double m = 357.5291 + 35999.0503 * t - 0.0001559 * t2 - 4.8e-7 * t3;
+  const double c = (1.9146 - 0.004817 * t - 0.000014 * t2) * SinDeg(m) +
+                   (0.019993 - 0.000101 * t) * SinDeg(2.0 * m) + 0.00029 * SinDeg(3.0 * m);
+  double lm = 218.3165 + 481267.8813 * t;
+  m = Normalize360(m);
+  l0 = Normalize360(l0);
+  lm = Normalize360(lm);
+
+  SunMeanLongitude = l0;
+  SunMeanAnomaly = m;
+  MoonMeanLongitude = lm;
+  SunEquationOfCentre = c;
+  SunTrueLongitude = l0 + c;
+  SunTrueAnomaly = m + c;
+
+  double node = 125.04452 - 1934.136261 * t + (0.0020708 + t / 450000.0) * t2;
+  MeanObliquity =
+      23.439291 - 0.013004166666666666 * t - 1.638888888888889e-7 * t2 + 5.036111111111111e-7 * t3;
+  Obliquity = MeanObliquity + 0.00015833333333333332 * CosDeg(2.0 * l0) +
+              2.777777777777778e-5 * CosDeg(2.0 * lm) + 0.0025555555555555553 * CosDeg(node) -
+              2.4999999999999998e-5 * CosDeg(2.0 * node);
+  // Reduced from above only: below 0 the node is used through sines and cosines alone.
+  if (node > 360.0) node -= 360.0 * std::floor(node / 360.0);
+  MoonNode = node;
+  Eccentricity = 0.016708617 - 0.000042037 * t - 1.236e-7 * t2;
+}
+
+void AstroState::ComputeSunPosition(PlanetState (&bodies)[kBodyCount]) {
+  const double e = Eccentricity;
+  SunDistance = 1.000001018 * (1.0 - e * e) / (1.0 + e * CosDeg(SunTrueAnomaly));
+  double alpha =
+      std::atan2(CosDeg(Obliquity) * SinDeg(SunTrueLongitude), CosDeg(SunTrueLongitude)) *
+      kRadToDeg;
+  if (alpha < 0.0) alpha += 360.0;
+  RightAscension = alpha / kHoursToDeg;
+  Declination = std::asin(SinDeg(Obliquity) * SinDeg(SunTrueLongitude)) * kRadToDeg;
+  bodies[kSun] = {RightAscension, Declination, 0.0, SunDistance};
+}
+
+void AstroState::ComputeMoon(PlanetState (&bodies)[kBodyCount]) {
+  const double t = T1900;
+  const double t2 = t * t;
+  const double node = MoonNode;
+  const double m = SunMeanAnomaly;
+
+  const double e = 1.0 - 0.002495 * t - 0.000008 * t2;
+  const double common = 0.002 * SinDeg(node) + 0.004 * SinDeg(346.56 + 132.87 * t - 0.009 * t2);
+  const double venusTerm = 0.002 * SinDeg(51.19 + 20.2 * t);
+  const double nodeTerm = 275.05 - 2.3 * t + node;
+  const double mp = 296.10461 + 477198.8491 * t + 0.009192 * t2 + common - venusTerm;
+  const double d = 350.73749 + 445267.1142 * t - 0.001436 * t2 + common + venusTerm;
+  const double f = 11.25089 + 483202.0251 * t - 0.003211 * t2 + common -
+                   (0.0245 * SinDeg(node) + 0.004 * SinDeg(nodeTerm));
+  const double lp = 270.43416 + 481267.8831 * t - 0.001133 * t2 + common;
+
+  const double parallax = 0.95075 + 0.0518 * CosDeg(mp) + 0.0095 * CosDeg(2.0 * d - mp) +
+                          0.0078 * CosDeg(2.0 * d) + 0.0028 * CosDeg(2.0 * mp) +
+                          0.0009 * CosDeg(2.0 * d + mp) +
+                          e * (0.0005 * CosDeg(2.0 * d - m) + 0.0004 * CosDeg(2.0 * d - m - mp) +
+                               0.0003 * CosDeg(mp - m)) -
+                          0.0003 * CosDeg(d) - 0.0003 * e * CosDeg(mp + m);
+
+  MeanObliquity = 23.452294 - 0.0000418 * t - 1.3e-7 * t2;
+  Obliquity = MeanObliquity + 0.002558 * CosDeg(node) + 0.000153 * CosDeg(2.0 * SunMeanLongitude);
+  const double eps = Obliquity;
+
+  const double lambda = Normalize360(lp + SumMoonTerms(kLongitudeTerms, d, m, mp, f, e));
+  const double beta = Normalize360(SumMoonTerms(kLatitudeTerms, d, m, mp, f, e) *
+                                   (1.0 - 0.000466 * CosDeg(node) - 0.000075 * CosDeg(nodeTerm)));
+
+  const double phase =
+      Normalize360(180.0 - d - 6.289 * SinDeg(mp) + 2.1 * SinDeg(m) - 1.274 * SinDeg(2.0 * d - mp) -
+                   0.658 * SinDeg(2.0 * d) - 0.214 * SinDeg(2.0 * mp) - 0.11 * SinDeg(d));
+  const double distance = 6378.14 / SinDeg(parallax);
+
+  // Geocentric equatorial position, right ascension in degrees.
+  double alpha =
+      std::atan2(SinDeg(lambda) * CosDeg(eps) - TanDeg(beta) * SinDeg(eps), CosDeg(lambda)) *
+      kRadToDeg;
+  if (alpha < 0.0) alpha += 360.0;
+  const double delta =
+      std::asin(SinDeg(beta) * CosDeg(eps) + CosDeg(beta) * SinDeg(eps) * SinDeg(lambda)) *
+      kRadToDeg;
+  const double hourAngle = Normalize360(SiderealAngle - Longitude - alpha);
+
+  // The topocentric shift is added after the reduction, so the right
+  // ascension may leave [0, 24) by a little.
+  const EquatorialCoord topocentric =
+      TopocentricPosition(alpha, delta, hourAngle, parallax, Latitude);
+  const double topoAlpha = topocentric.RightAscension;
+  const double topoDelta = topocentric.Declination;
+
+  // Position angle of the axis: nutation in longitude, optical and physical librations.
+  const double nutation = (0.21 * SinDeg(2.0 * node) - 17.2 * SinDeg(node) -
+                           0.23 * SinDeg(2.0 * lambda) - 1.32 * SinDeg(2.0 * SunTrueLongitude)) /
+                          3600.0;
+  constexpr double kInclination = 1.54242;  // of the lunar equator to the ecliptic
+  const double w = Normalize360(lambda - nutation - node);
+  const double a = Normalize360(std::atan2(SinDeg(w) * CosDeg(beta) * CosDeg(kInclination) -
+                                               SinDeg(beta) * SinDeg(kInclination),
+                                           CosDeg(w) * CosDeg(beta)) *
+                                kRadToDeg);
+  const double bOptical = std::asin(-SinDeg(w) * CosDeg(beta) * SinDeg(kInclination) -
+                                    SinDeg(beta) * CosDeg(kInclination)) *
+                          kRadToDeg;
+  const double fr = Normalize360(f);
+  const double mpr = Normalize360(mp);
+  const double dr = Normalize360(d);
+  const double rhoL = -0.02752 * CosDeg(mpr) - 0.02245 * SinDeg(fr) +
+                      0.00684 * CosDeg(mpr - 2.0 * fr) - 0.00293 * CosDeg(2.0 * fr) -
+                      0.00085 * CosDeg(2.0 * fr - 2.0 * dr) - 0.00054 * CosDeg(mpr - 2.0 * dr) -
+                      0.0002 * SinDeg(mpr + fr) - 0.0002 * CosDeg(mpr + 2.0 * fr) -
+                      0.0002 * CosDeg(mpr - fr) + 0.00014 * CosDeg(mpr + 2.0 * fr - 2.0 * dr);
+  const double sigma =
+      -0.02816 * SinDeg(mpr) + 0.02244 * CosDeg(fr) - 0.00682 * SinDeg(mpr - 2.0 * fr) -
+      0.00279 * SinDeg(2.0 * fr) - 0.00083 * SinDeg(2.0 * fr - 2.0 * dr) +
+      0.00069 * SinDeg(mpr - 2.0 * dr) + 0.0004 * CosDeg(mpr + fr) - 0.00025 * SinDeg(2.0 * mpr) -
+      0.00023 * SinDeg(mpr + 2.0 * fr) + 0.0002 * CosDeg(mpr - fr) + 0.00019 * SinDeg(mpr - fr) +
+      0.00013 * SinDeg(mpr + 2.0 * fr - 2.0 * dr) - 0.0001 * CosDeg(mpr - 3.0 * fr);
+  const double b = bOptical + sigma * CosDeg(a) - rhoL * SinDeg(a);
+  const double v = node + nutation + sigma / SinDeg(kInclination);
+  const double x = SinDeg(kInclination + rhoL) * SinDeg(v);
+  const double y = SinDeg(kInclination + rhoL) * CosDeg(v) * CosDeg(eps) -
+                   CosDeg(kInclination + rhoL) * SinDeg(eps);
+  const double omega = Normalize360(std::atan2(x, y) * kRadToDeg);
+  const double axis = Normalize360(
+      std::asin(std::sqrt(x * x + y * y) * CosDeg(kHoursToDeg * topoAlpha - omega) / CosDeg(b)) *
+      kRadToDeg);
+
+  MoonParallax = parallax;
+  MoonDistance = distance;
+  MoonIlluminated = (1.0 + CosDeg(phase)) / 2.0;
+  MoonHourAngle = hourAngle;
+  MoonPhaseAngle = phase;
+  MoonAxisAngle = axis;
+  RightAscension = topoAlpha;
+  Declination = topoDelta;
+  bodies[kMoon] = {topoAlpha, topoDelta, CosDeg(phase), distance};
+}
+
+}  // namespace astro

@@ -1,0 +1,71 @@
+// Helpers shared by the astronomy engine's tests.
+#pragma once
+
+#include <cstdlib>
+#include <ctime>
+#include <optional>
+#include <string>
+
+#include "astro/astro_state.h"
+
+namespace astro_test {
+
+// An observer from degrees, minutes and hemisphere letters, time zone 0 and
+// no daylight saving, so that results never depend on the computer's clock.
+inline astro::ObserverPlace Place(int latDeg, int latMin, const char* ns, int longDeg, int longMin,
+                                  const char* ew) {
+  astro::ObserverPlace place;
+  place.LatDeg = latDeg;
+  place.LatMin = latMin;
+  place.NS = ns;
+  place.LongDeg = longDeg;
+  place.LongMin = longMin;
+  place.EW = ew;
+  place.TimeZone = 0.0f;
+  place.DaylightSavingTime = 0;
+  return place;
+}
+
+// Greenwich, time zone 0, no daylight saving.
+inline astro::ObserverPlace Greenwich() { return Place(0, 0, "N", 0, 0, "E"); }
+
+// Everything UpdateSky fills, computed for one instant and place.
+struct Sky {
+  astro::AstroState State;
+  SkyPoint HorizonPoints[astro::kHorizonPointCount];
+  astro::PlanetState Bodies[astro::kBodyCount];
+
+  Sky(const astro::CivilTime& time, const astro::ObserverPlace& place) {
+    State.UpdateSky(time, place, HorizonPoints, Bodies);
+  }
+};
+
+// Sets the TZ rule the C runtime's localtime follows, restoring the previous
+// one when it goes out of scope.
+class ScopedTimeZone {
+ public:
+  explicit ScopedTimeZone(const char* rule) {
+    if (const char* old = std::getenv("TZ")) saved_ = old;
+    setenv("TZ", rule, 1);
+    tzset();
+  }
+  ~ScopedTimeZone() {
+    if (saved_) {
+      setenv("TZ", saved_->c_str(), 1);
+    } else {
+      unsetenv("TZ");
+    }
+    tzset();
+  }
+  ScopedTimeZone(const ScopedTimeZone&) = delete;
+  ScopedTimeZone& operator=(const ScopedTimeZone&) = delete;
+
+ private:
+  std::optional<std::string> saved_;
+};
+
+// A zone in daylight-saving time all year round, and one that never is.
+inline constexpr const char* kAlwaysSummerTime = "EST5EDT,0/0,J365/25";
+inline constexpr const char* kNeverSummerTime = "UTC0";
+
+}  // namespace astro_test

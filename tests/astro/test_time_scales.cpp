@@ -1,0 +1,193 @@
+// Julian day, time scales, sidereal angle, horizon table and the command-line date.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "astro/angles.h"
+#include "astro/astro_state.h"
+#include "astro/clock.h"
+#include "astro/datetime_parse.h"
+#include "astro/transforms.h"
+#include "astro_test_support.h"
+
+namespace {
+
+using astro::AstroState;
+using astro::CivilTime;
+using astro_test::Greenwich;
+using astro_test::Place;
+using astro_test::ScopedTimeZone;
+using astro_test::Sky;
+
+double JulianDayOf(const CivilTime& time, const astro::ObserverPlace& place = Greenwich()) {
+  AstroState state;
+  return state.ComputeJulianDay(time, place);
+}
+
+TEST(TimeScales, J2000Epoch) {
+  const Sky sky({2000, 1, 1, 12, 0, 0}, Greenwich());
+  EXPECT_EQ(sky.State.JulianDay, 2451545.0);
+  EXPECT_EQ(sky.State.T2000, 0.0);
+  EXPECT_EQ(sky.State.T1900, 1.0);
+  EXPECT_NEAR(sky.State.SiderealAngle, 280.46061837, 1e-9);
+}
+
+TEST(TimeScales, JulianDayFillsTheWorkingDate) {
+  AstroState state;
+  const double jd = state.ComputeJulianDay({2000, 1, 1, 12, 34, 56}, Greenwich());
+  EXPECT_EQ(jd, state.JulianDay);
+  // January and February count as months 13 and 14 of the year before.
+  EXPECT_EQ(state.Year, 1999);
+  EXPECT_EQ(state.Month, 13);
+  EXPECT_EQ(state.Day, 1);
+  EXPECT_EQ(state.Hour, 12);
+  EXPECT_EQ(state.Minute, 34);
+  EXPECT_EQ(state.Second, 56);
+  EXPECT_NEAR(state.T1900, (jd - 2415020.0) / 36525.0, 1e-15);
+  EXPECT_NEAR(state.T2000, (jd - 2451545.0) / 36525.0, 1e-15);
+  EXPECT_NEAR(jd, 2451545.0 + (34.0 * 60.0 + 56.0) / 86400.0, 1e-9);
+
+  state.ComputeJulianDay({2000, 3, 1, 0, 0, 0}, Greenwich());
+  EXPECT_EQ(state.Year, 2000);
+  EXPECT_EQ(state.Month, 3);
+}
+
+TEST(TimeScales, GregorianCalendarSwitch) {
+  EXPECT_EQ(JulianDayOf({1582, 10, 15, 0, 0, 0}), 2299160.5);
+  // Below the switch the Julian calendar holds.
+  EXPECT_EQ(JulianDayOf({1582, 10, 4, 0, 0, 0}), 2299159.5);
+  // The switch is tested with the fraction of the day: it falls late on the
+  // 14th (day 14.88), so noon of the 14th is still Julian and 22:00 Gregorian.
+  EXPECT_EQ(JulianDayOf({1582, 10, 14, 12, 0, 0}), 2299170.0);
+  EXPECT_NEAR(JulianDayOf({1582, 10, 14, 22, 0, 0}), 2299160.5 - 2.0 / 24.0, 1e-9);
+}
+
+TEST(TimeScales, TimeZoneAndDayCarries) {
+  // Local 00:30 on the 1st at time zone +1 is 23:30 UT on the last day of the month before.
+  astro::ObserverPlace plusOne = Greenwich();
+  plusOne.TimeZone = 1.0f;
+  const double jd = JulianDayOf({2000, 3, 1, 0, 30, 0}, plusOne);
+  EXPECT_NEAR(jd, 2451604.5 - 0.5 / 24.0, 1e-9);
+  EXPECT_EQ(jd, JulianDayOf({2000, 2, 29, 23, 30, 0}));
+  // A day beyond the end of its month counts on into the next month.
+  EXPECT_EQ(JulianDayOf({2002, 2, 31, 0, 0, 0}), JulianDayOf({2002, 3, 3, 0, 0, 0}));
+  // Seconds count.
+  EXPECT_NEAR(JulianDayOf({2000, 1, 1, 12, 0, 30}) - 2451545.0, 30.0 / 86400.0, 1e-9);
+}
+
+TEST(TimeScales, DaylightSavingFollowsTheComputersClock) {
+  astro::ObserverPlace place = Greenwich();
+  place.DaylightSavingTime = 1;
+  const CivilTime winter{2000, 1, 1, 12, 0, 0};
+  {
+    const ScopedTimeZone zone(astro_test::kAlwaysSummerTime);
+    EXPECT_TRUE(astro::IsDaylightSavingNow());
+    // The set date is in winter, the computer's clock in summer time: one more hour.
+    EXPECT_NEAR(JulianDayOf(winter, place), 2451545.0 - 1.0 / 24.0, 1e-9);
+    place.DaylightSavingTime = 0;
+    EXPECT_EQ(JulianDayOf(winter, place), 2451545.0);
+    place.DaylightSavingTime = 1;
+  }
+  {
+    const ScopedTimeZone zone(astro_test::kNeverSummerTime);
+    EXPECT_FALSE(astro::IsDaylightSavingNow());
+    EXPECT_EQ(JulianDayOf(winter, place), 2451545.0);
+  }
+}
+
+TEST(TimeScales, ObserverPlace) {
+  AstroState state;
+  SkyPoint horizon[astro::kHorizonPointCount];
+  state.ComputeJulianDay({2000, 1, 1, 12, 0, 0}, Greenwich());
+  state.ComputeSiderealAngle(Place(29, 37, "N", 52, 32, "E"), horizon);
+  EXPECT_NEAR(state.Latitude, 29.0 + 37.0 / 60.0, 1e-12);
+  EXPECT_NEAR(state.Longitude, -(52.0 + 32.0 / 60.0), 1e-12);  // west positive
+  state.ComputeSiderealAngle(Place(33, 52, "S", 70, 15, "W"), horizon);
+  EXPECT_NEAR(state.Latitude, -(33.0 + 52.0 / 60.0), 1e-12);
+  EXPECT_NEAR(state.Longitude, 70.25, 1e-12);
+  // Any other hemisphere text counts as south and west.
+  state.ComputeSiderealAngle(Place(10, 30, "n", 20, 15, "x"), horizon);
+  EXPECT_NEAR(state.Latitude, -10.5, 1e-12);
+  EXPECT_NEAR(state.Longitude, 20.25, 1e-12);
+}
+
+TEST(TimeScales, SiderealAngle) {
+  // Greenwich mean sidereal time of 1987 April 10, 19:21:00 UT: 8h 34m 57.0896s
+  // (Meeus, Astronomical Algorithms, example 12.b).
+  const Sky sky({1987, 4, 10, 19, 21, 0}, Greenwich());
+  EXPECT_NEAR(sky.State.SiderealAngle, (8.0 + 34.0 / 60.0 + 57.0896 / 3600.0) * 15.0, 2e-5);
+  EXPECT_GE(sky.State.SiderealAngle, 0.0);
+  EXPECT_LT(sky.State.SiderealAngle, 360.0);
+  // One mean solar day turns the sky by 360.985647366 degrees.
+  const Sky nextDay({1987, 4, 11, 19, 21, 0}, Greenwich());
+  EXPECT_NEAR(astro::Normalize360(nextDay.State.SiderealAngle - sky.State.SiderealAngle),
+              0.985647366, 1e-6);
+}
+
+TEST(TimeScales, HorizonPoints) {
+  const astro::ObserverPlace place = Place(48, 51, "N", 2, 21, "E");
+  const Sky sky({2021, 6, 21, 22, 15, 0}, place);
+  const SkyPoint* h = sky.HorizonPoints;
+  EXPECT_NEAR(h[72].RightAscension, h[0].RightAscension, 1e-5);
+  EXPECT_NEAR(h[72].Declination, h[0].Declination, 1e-5);
+  // Entry k lies on the horizon at azimuth 5k from the south through the east;
+  // EquatorialToHorizontal counts from the south through the west.
+  for (int k = 0; k < astro::kHorizonPointCount; ++k) {
+    SCOPED_TRACE(k);
+    const astro::HorizontalCoord back = astro::EquatorialToHorizontal(
+        h[k].RightAscension, h[k].Declination, sky.State.SiderealAngle, sky.State.Longitude,
+        sky.State.Latitude);
+    EXPECT_NEAR(back.Altitude, 0.0, 1e-4);
+    EXPECT_NEAR(std::remainder((360.0 - back.Azimuth) - 5.0 * k, 360.0), 0.0, 1e-3);
+  }
+  // South and north lie on the meridian: the south point at declination
+  // latitude - 90, the north point at 90 - latitude.
+  const double latitude = 48.0 + 51.0 / 60.0;
+  EXPECT_NEAR(h[0].Declination, latitude - 90.0, 1e-4);
+  EXPECT_NEAR(h[36].Declination, 90.0 - latitude, 1e-4);
+  // East and west lie on the equator.
+  EXPECT_NEAR(h[18].Declination, 0.0, 1e-4);
+  EXPECT_NEAR(h[54].Declination, 0.0, 1e-4);
+}
+
+TEST(DateTimeArgument, Accepted) {
+  const std::optional<CivilTime> t = astro::ParseDateTime("2034-03-20T11:36:05");
+  ASSERT_TRUE(t.has_value());
+  EXPECT_EQ(t->Year, 2034);
+  EXPECT_EQ(t->Month, 3);
+  EXPECT_EQ(t->Day, 20);
+  EXPECT_EQ(t->Hour, 11);
+  EXPECT_EQ(t->Minute, 36);
+  EXPECT_EQ(t->Second, 5);
+  EXPECT_TRUE(astro::ParseDateTime("1901-01-01T00:00:00").has_value());
+  EXPECT_TRUE(astro::ParseDateTime("2099-12-31T23:59:59").has_value());
+  EXPECT_TRUE(astro::ParseDateTime("2000-02-29T12:00:00").has_value());
+}
+
+TEST(DateTimeArgument, Refused) {
+  for (const char* text : {"",
+                           "2000-01-01",
+                           "2000-01-01 12:00:00",
+                           "2000-01-01T12:00",
+                           "2000-01-01T12:00:00Z",
+                           "2000-1-01T12:00:00",
+                           "2000/01/01T12:00:00",
+                           "+200-01-01T12:00:00",
+                           "2000-01-01T1a:00:00",
+                           "2000-00-10T12:00:00",
+                           "2000-13-10T12:00:00",
+                           "2000-01-00T12:00:00",
+                           "2000-04-31T12:00:00",
+                           "2099-02-29T12:00:00",
+                           "2001-02-29T12:00:00",
+                           "2000-01-01T24:00:00",
+                           "2000-01-01T12:60:00",
+                           "2000-01-01T12:00:60",
+                           "1900-12-31T23:59:59",
+                           "2100-01-01T00:00:00",
+                           "-999-01-01T00:00:00"}) {
+    EXPECT_FALSE(astro::ParseDateTime(text).has_value()) << text;
+  }
+}
+
+}  // namespace
