@@ -1,5 +1,25 @@
 #include "app/command_line.h"
 
+#include <charconv>
+
+#include "astro/datetime_parse.h"
+
+namespace {
+
+// "WxH" with both sides whole numbers from 1 to 16384.
+bool ParseSize(const std::string& text, int& width, int& height) {
+  const std::size_t x = text.find('x');
+  if (x == std::string::npos) return false;
+  const auto number = [](const char* first, const char* last, int& out) {
+    const auto [end, error] = std::from_chars(first, last, out);
+    return error == std::errc() && end == last && out >= 1 && out <= 16384;
+  };
+  return number(text.data(), text.data() + x, width) &&
+         number(text.data() + x + 1, text.data() + text.size(), height);
+}
+
+}  // namespace
+
 CommandLine ParseCommandLine(const std::vector<std::string>& args) {
   CommandLine cl;
   for (std::size_t i = 0; i < args.size() && cl.Error.empty(); ++i) {
@@ -22,7 +42,24 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
       value(cl.DataDir);
     else if (a == "--settings")
       value(cl.SettingsFile);
-    else
+    else if (a == "--ephemeris")
+      cl.Ephemeris = true;
+    else if (a == "--timing")
+      cl.Timing = true;
+    else if (a == "--render")
+      value(cl.RenderFile);
+    else if (a == "--datetime" || a == "--size") {
+      std::string text;
+      value(text);
+      if (!cl.Error.empty()) break;
+      if (a == "--datetime") {
+        cl.DateTime = astro::ParseDateTime(text);
+        if (!cl.DateTime)
+          cl.Error = "--datetime needs a date and time from 1901 to 2099 as YYYY-MM-DDTHH:MM:SS";
+      } else if (!ParseSize(text, cl.RenderWidth, cl.RenderHeight)) {
+        cl.Error = "--size needs WIDTHxHEIGHT, each from 1 to 16384";
+      }
+    } else
       cl.Error = "unknown option " + a;
   }
   return cl;
@@ -39,6 +76,13 @@ std::string UsageText(const std::string& program) {
          "  --data-dir DIR       read the catalogue and texture files from DIR\n"
          "  --settings FILE      read and write the settings in FILE\n"
          "  --no-splash          start without the splash window\n"
+         "  --datetime YYYY-MM-DDTHH:MM:SS\n"
+         "                       show the sky at this local time instead of now\n"
+         "  --ephemeris          print the Julian day, sidereal time, the Sun, the Moon,\n"
+         "                       the planets and the horizon as JSON and exit\n"
+         "  --render FILE.png    draw one frame of the sky into FILE.png and exit\n"
+         "  --size WxH           the size of that frame (default 1280x1024)\n"
+         "  --timing             report start-up and frame times on standard error\n"
          "  --non-interactive    write messages to standard error as \"ICON: text\"\n"
          "                       and answer them with their default button\n";
 }

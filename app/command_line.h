@@ -1,8 +1,11 @@
 // The program's command line.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "astro/astro_state.h"
 
 struct CommandLine {
   bool Help = false;
@@ -11,7 +14,14 @@ struct CommandLine {
   bool NonInteractive = false;  // messages go to standard error, answered with their default
   std::string DataDir;          // --data-dir DIR
   std::string SettingsFile;     // --settings FILE
-  std::string Error;            // why the command line was refused; empty when it was accepted
+  // --datetime: the sky's local time instead of the computer's clock
+  std::optional<astro::CivilTime> DateTime;
+  bool Ephemeris = false;  // --ephemeris: print the ephemeris as JSON and exit
+  std::string RenderFile;  // --render FILE.png: draw one frame into FILE.png and exit
+  int RenderWidth = 1280;  // --size WxH
+  int RenderHeight = 1024;
+  bool Timing = false;  // --timing: report start-up and frame times on standard error
+  std::string Error;    // why the command line was refused; empty when it was accepted
 };
 
 // Parses the arguments after the program name.

@@ -3,6 +3,7 @@
 
 #include "app/command_line.h"
 #include "app/sky_app.h"
+#include "app/startup.h"
 
 int main(int argc, char** argv) {
   // Options that only print need no display, so they are answered before the GUI starts.
@@ -22,6 +23,13 @@ int main(int argc, char** argv) {
   if (commandLine.Version) {
     std::printf("Stellix %s\n", STELLIX_VERSION);
     return 0;
+  }
+
+  if (commandLine.Ephemeris) {
+    std::error_code ec;
+    const auto exe = std::filesystem::canonical("/proc/self/exe", ec);
+    return RunEphemeris(
+        commandLine, ResolveStartupPaths(commandLine, exe.parent_path().string(), program), stdout);
   }
 
   CSkyApp app(argc, argv, commandLine);

@@ -8,8 +8,10 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/paths.h"
 #include "app/sky_doc.h"
+#include "app/startup.h"
+#include "render/offscreen_render.h"
+#include "render/sky_view.h"
 #include "res/strings.h"
 #include "ui/main_frame.h"
 #include "ui/message_box.h"
@@ -53,24 +55,50 @@ bool CSkyApp::InitInstance() {
 
   // The data directory holds the catalogues and textures, opened by bare
   // name from there, and (when writable) the settings file.
-  InstallDirectory =
-      FindDataDirectory(QCoreApplication::applicationDirPath().toStdString(), commandLine_.DataDir);
-  settingsPath_ = SettingsFilePath(InstallDirectory, program, commandLine_.SettingsFile);
-  settingsPath_ = QFileInfo(QString::fromStdString(settingsPath_)).absoluteFilePath().toStdString();
+  const StartupPaths paths = ResolveStartupPaths(
+      commandLine_, QCoreApplication::applicationDirPath().toStdString(), program);
+  InstallDirectory = paths.InstallDirectory;
+  settingsPath_ = paths.SettingsPath;
   if (!InstallDirectory.empty() && ::chdir(InstallDirectory.c_str()) != 0) InstallDirectory.clear();
 
   profile_.Load(settingsPath_);
   LoadSettings(profile_, Settings);
 
   doc_ = std::make_unique<CSkyDoc>(Settings);
-  frame_ = std::make_unique<CMainFrame>();
-  CExitOnMissingCatalogue onMissing(*messages_);
-  if (!doc_->OnNewDocument(onMissing, nullptr)) {
+  if (!CSkyView::CanCreateContext()) {
+    messages_->Show(MessageIcon::Stop, res::String(res::IDS_CANT_INIT_OPENGL));
     exitCode_ = 1;
+    return false;
+  }
+  frame_ = std::make_unique<CMainFrame>(*doc_, *messages_);
+  // The catalogues are loaded now; the view makes its display lists and
+  // textures from them when its GL context comes up with the window.
+  CExitOnMissingCatalogue onMissing(*messages_);
+  if (!doc_->OnNewDocument(onMissing, nullptr, commandLine_.DateTime)) {
+    exitCode_ = 1;
+    return false;
+  }
+  frame_->UpdatePanes();
+  if (!commandLine_.RenderFile.empty()) {
+    exitCode_ = RenderToFile();
     return false;
   }
   frame_->show();
   return true;
+}
+
+int CSkyApp::RenderToFile() {
+  COffscreenCanvas canvas(*frame_->View());
+  const QImage image = canvas.Render(commandLine_.RenderWidth, commandLine_.RenderHeight);
+  if (image.isNull()) {
+    messages_->Show(MessageIcon::Stop, res::String(res::IDS_CANT_INIT_OPENGL));
+    return 1;
+  }
+  if (!image.save(QString::fromStdString(commandLine_.RenderFile), "PNG")) {
+    std::fprintf(stderr, "stellix: could not write %s\n", commandLine_.RenderFile.c_str());
+    return 1;
+  }
+  return 0;
 }
 
 int CSkyApp::ExitInstance(int loopResult) {

@@ -41,6 +41,9 @@ class CSkyApp : public QApplication {
   AppSettings Settings;
 
  private:
+  // --render: draws one frame offscreen into the PNG file; returns the exit status.
+  int RenderToFile();
+
   CommandLine commandLine_;
   std::string settingsPath_;
   CProfile profile_;  // the settings file as read, so that a save keeps what it does not know

@@ -1,26 +1,13 @@
 #include "app/sky_doc.h"
 
+#include <algorithm>
+#include <cmath>
 #include <ctime>
 
 #include "catalog/loaders.h"
+#include "render/camera_math.h"
 
 CSkyDoc* g_SkyDoc = nullptr;
-
-namespace {
-
-// The computer's local time, to the minute; the seconds keep their value.
-void SetFromLocalClock(astro::CivilTime& time) {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  time.Year = local.tm_year + 1900;
-  time.Month = local.tm_mon + 1;
-  time.Day = local.tm_mday;
-  time.Hour = local.tm_hour;
-  time.Minute = local.tm_min;
-}
-
-}  // namespace
 
 CSkyDoc::CSkyDoc(AppSettings& settings) : Settings(settings) {
   HorizonMode = settings.HorizonMode;
@@ -62,16 +49,28 @@ CSkyDoc::~CSkyDoc() {
   if (g_SkyDoc == this) g_SkyDoc = nullptr;
 }
 
+void CSkyDoc::SetDocumentTime(const std::optional<astro::CivilTime>& time) {
+  if (time) {
+    DocumentTime = *time;
+    return;
+  }
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  DocumentTime.Year = local.tm_year + 1900;
+  DocumentTime.Month = local.tm_mon + 1;
+  DocumentTime.Day = local.tm_mday;
+  DocumentTime.Hour = local.tm_hour;
+  DocumentTime.Minute = local.tm_min;
+}
+
 void CSkyDoc::UpdateSky() {
   AstroState.UpdateSky(DocumentTime, ObserverPlaceOf(Settings), HorizonPoints, Bodies);
 }
 
 bool CSkyDoc::OnNewDocument(CCatalogueFailure& failure, CSkyScene* scene,
                             std::optional<astro::CivilTime> startTime) {
-  if (startTime)
-    DocumentTime = *startTime;
-  else
-    SetFromLocalClock(DocumentTime);
+  SetDocumentTime(startTime);
   UpdateSky();
 
   const auto load = [&failure](const char* file, bool opened) {
@@ -87,10 +86,77 @@ bool CSkyDoc::OnNewDocument(CCatalogueFailure& failure, CSkyScene* scene,
   load("location.dat", catalog::LoadLocations("location.dat", Locations));
   load("magellan.bin", catalog::LoadMagellanicClouds("magellan.bin", MagellanicClouds));
 
-  if (scene) {
-    if (!scene->DisplayListsBuilt()) scene->BuildDisplayLists();
-    scene->LoadTextures();
-    scene->SetFixedState();
+  if (scene) PrepareScene(*scene);
+  return true;
+}
+
+void CSkyDoc::PrepareScene(CSkyScene& scene) {
+  if (!scene.DisplayListsBuilt()) scene.BuildDisplayLists();
+  scene.LoadTextures();
+  scene.SetFixedState();
+}
+
+void CSkyDoc::UpdateAutoLimits(double zoom) {
+  if (!Settings.AutoMode || zoom < 1) return;
+  if (zoom < 2) {
+    StarMagnitudeLimit = 5.0;
+    DeepSkyMagnitudeLimit = 6.0;
+  } else if (zoom < 4) {
+    StarMagnitudeLimit = 5.5;
+    DeepSkyMagnitudeLimit = 7.0;
+  } else if (zoom < 8) {
+    StarMagnitudeLimit = 6.0;
+    DeepSkyMagnitudeLimit = 8.0;
+  } else if (zoom < 16) {
+    StarMagnitudeLimit = 6.5;
+    DeepSkyMagnitudeLimit = 9.0;
+  } else if (zoom < 32) {
+    DeepSkyMagnitudeLimit = 10.0;
+  } else {
+    StarMagnitudeLimit = 7.5;
+    DeepSkyMagnitudeLimit = 13.0;
   }
+  Settings.StarsLimit =
+      StarMagnitudeLimit >= 7.5 ? 11 : static_cast<int>(StarMagnitudeLimit * 2 - 2);
+  Settings.DeepSkyLimit = static_cast<int>(DeepSkyMagnitudeLimit - 6);
+}
+
+bool CSkyDoc::DiscDepth(int x, int y, double zoom, double& winZ) const {
+  const double dx = x - ViewCentreX;
+  const double dy = y - ViewCentreY;
+  const double radius = (std::min(Viewport[2], Viewport[3]) / 2) * zoom;
+  if (radius <= 0) return false;
+  const double q = (dx * dx + dy * dy) / (radius * radius);
+  if (1 - q < 0) return false;
+  winZ = 1 - std::sqrt(1 - q);
+  return true;
+}
+
+bool CSkyDoc::WindowToSphere(int x, int y, double zoom, double point[3]) const {
+  double winZ;
+  return DiscDepth(x, y, zoom, winZ) &&
+         render::UnProjectPoint(x, y, winZ, ModelviewMatrix, ProjectionMatrix, Viewport, point);
+}
+
+bool CSkyDoc::WindowToSky(int x, int y, double zoom, double& ra, double& dec) const {
+  double winZ, p[3];
+  if (!DiscDepth(x, y, zoom, winZ) ||
+      !render::UnProjectPoint(x, Viewport[3] - y, winZ, ModelviewMatrix, ProjectionMatrix, Viewport,
+                              p))
+    return false;
+  double w = std::atan2(p[0], -p[2]) * 57.29577951308232;
+  w -= 360.0 * std::floor(w / 360.0);
+  ra = 24.0 - w / 15.0;
+  dec = std::asin(std::clamp(p[1], -1.0, 1.0)) * 57.29577951308232;
+  return true;
+}
+
+bool CSkyDoc::SkyToWindow(double x, double y, double z, double& winX, double& winY) const {
+  double win[3];
+  if (!render::ProjectPoint(x, y, z, ModelviewMatrix, ProjectionMatrix, Viewport, win))
+    return false;
+  if (win[2] >= 1.0) return false;
+  winX = win[0];
+  winY = win[1];
   return true;
 }

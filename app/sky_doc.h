@@ -50,9 +50,31 @@ class CSkyDoc {
   bool OnNewDocument(CCatalogueFailure& failure, CSkyScene* scene,
                      std::optional<astro::CivilTime> startTime = std::nullopt);
 
+  // Sets the document time to `time`, or to the computer's local time to the
+  // minute when none is given (the seconds keep their value).
+  void SetDocumentTime(const std::optional<astro::CivilTime>& time);
+
   // Recomputes AstroState, HorizonPoints and Bodies for the document time and
   // the observer's place; called whenever either changes.
   void UpdateSky();
+
+  // The drawing side of the initialisation: display lists (once per
+  // context), textures and the fixed GL state, with the view's context current.
+  void PrepareScene(CSkyScene& scene);
+
+  // With the automatic mode on, the magnitude limits follow the zoom, and the
+  // stored limit indices follow the limits.
+  void UpdateAutoLimits(double zoom);
+
+  // Window <-> sky conversions through the matrices of the last frame.
+  // Client coordinates (y downwards) -> right ascension (hours, (0, 24]) and
+  // declination; false outside the sphere's disc.
+  bool WindowToSky(int x, int y, double zoom, double& ra, double& dec) const;
+  // GL window coordinates (y upwards) -> the model point on the unit sphere.
+  bool WindowToSphere(int x, int y, double zoom, double point[3]) const;
+  // Model point -> GL window coordinates (y upwards); false when the point
+  // lies on the hemisphere turned away from the viewer.
+  bool SkyToWindow(double x, double y, double z, double& winX, double& winY) const;
 
   // View geometry
   int ViewCentreX = 0, ViewCentreY = 0;
@@ -116,6 +138,11 @@ class CSkyDoc {
   astro::CivilTime DocumentTime;
   // The settings the document mirrors and the dialogs change.
   AppSettings& Settings;
+
+ private:
+  // The depth of the sphere's surface under window point x, y (the point's
+  // distance from the view centre against the disc's radius); false outside the disc.
+  bool DiscDepth(int x, int y, double zoom, double& winZ) const;
 };
 
 // The one document; valid from the end of its constructor to the start of its destructor.

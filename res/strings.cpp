@@ -32,6 +32,12 @@ constexpr Entry kTable[] = {
     {311, "Set your display to High Color or more to run Stellix !    "},
     {317, "You have entered wrong number! It must be from %d to %d.    "},
     {320, "Can't write the settings file \"%s\" !   "},
+    // The bitmap reader's messages, shown under the title "Error".
+    {330, "Unknown DIB file format."},
+    {331, "Image file conversion error."},
+    {332, "Failed to open DIB file %s.\n"},
+    {333, "Out of memory."},
+    {334, "Error"},
     {500, "Moon"},
     {501, "Sun"},
     {502, "Mercury"},

@@ -1,0 +1,22 @@
+// What every way of starting the program works out first.
+#pragma once
+
+#include <string>
+
+#include "app/app_settings.h"
+#include "app/command_line.h"
+
+struct StartupPaths {
+  std::string InstallDirectory;  // the data directory; empty when it was not found
+  std::string SettingsPath;      // absolute path of the settings file
+};
+
+// The data directory and the settings file for this command line, the
+// directory of the executable and its base name.
+StartupPaths ResolveStartupPaths(const CommandLine& commandLine, const std::string& exeDir,
+                                 const std::string& exeBaseName);
+
+// --ephemeris: the sky for the document time (--datetime, else the
+// computer's clock) and the observer's place from the settings file, as one
+// JSON line on `out`. Returns the exit status.
+int RunEphemeris(const CommandLine& commandLine, const StartupPaths& paths, std::FILE* out);

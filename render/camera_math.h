@@ -1,0 +1,32 @@
+// The matrix arithmetic of the sky camera, done the way GL and GLU do it, so
+// that the window <-> sky conversions need no GL context.
+// Matrices are 16 doubles in GL's column-major order: element [c * 4 + r].
+#pragma once
+
+namespace render {
+
+// The orthographic volume of the sky projection for a w x h window at `zoom`:
+// the sphere's disc just fills the shorter side at zoom 1; near 1.02 and far 0
+// keep the eye-space slab -1.02 <= z <= 0, the hemisphere facing the viewer.
+struct OrthoVolume {
+  double Left, Right, Bottom, Top, Near, Far;
+};
+OrthoVolume SkyOrthoVolume(int width, int height, double zoom);
+
+// The matrix glOrtho multiplies with.
+void OrthoMatrix(const OrthoVolume& v, double m[16]);
+
+// gluProject: model point -> window x, y (y upwards) and depth; false when the
+// clip-space w is 0.
+bool ProjectPoint(double x, double y, double z, const double model[16], const double proj[16],
+                  const int viewport[4], double win[3]);
+
+// gluUnProject: window x, y (y upwards) and depth -> model point; false when
+// the combined matrix cannot be inverted.
+bool UnProjectPoint(double winX, double winY, double winZ, const double model[16],
+                    const double proj[16], const int viewport[4], double obj[3]);
+
+// a = b * c, 4 x 4, column-major.
+void MultiplyMatrices(const double b[16], const double c[16], double a[16]);
+
+}  // namespace render

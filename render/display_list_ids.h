@@ -1,0 +1,46 @@
+// Fixed display-list ids and selection names of the sky scene.
+#pragma once
+
+namespace render {
+
+// Display lists compiled once per GL context.
+enum DisplayList : unsigned {
+  kListGrid = 100,
+  kListFigures = 101,
+  kListBoundaries = 102,
+  kListEcliptic = 103,
+  kListMilkyWay = 104,
+  kListSphere = 105,
+  kListSprite = 107,
+  kListGround = 108,
+  kListLandscape = 109,
+};
+
+// Names a pick reports: a star is its catalogue index, a body 10000 + its
+// index in Bodies, a deep-sky object 20000 + its index.
+enum SelectionName : unsigned {
+  kNameBodyFirst = 10000,
+  kNameFigureLine = 10101,
+  kNameBoundary = 10102,
+  kNameHourCircle = 10103,
+  kNameParallel = 10104,
+  kNameEcliptic = 10105,
+  kNameLargeCloud = 10106,
+  kNameSmallCloud = 10107,
+  kNameGround = 10108,
+  kNameDeepSkyFirst = 20000,
+};
+
+// Texture slots of CSkyDoc::TextureNames.
+enum TextureSlot : int {
+  kTexMoon = 0,
+  kTexSun = 1,
+  kTexStar = 2,
+  kTexGalaxy = 3,
+  kTexGlobularCluster = 4,
+  kTexPlanetaryNebula = 5,
+  kTexMilkyWay = 6,
+  kTexHorizon = 7,
+};
+
+}  // namespace render

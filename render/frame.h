@@ -1,0 +1,44 @@
+// What every layer of a frame reads: the document, the view's zoom and
+// whether this is a selection pass, and the projections to switch between.
+#pragma once
+
+class CSkyDoc;
+class CSkyRenderer;
+
+namespace render {
+
+struct Frame {
+  CSkyDoc& Doc;
+  CSkyRenderer& Renderer;
+  double Zoom;
+  bool Picking;
+};
+
+// The layers, each in a file of its own under render/layers, in the order
+// ComposeFrame draws them.
+void DrawSkyColours(const Frame& frame);
+void DrawMilkyWay(const Frame& frame);
+void DrawBoundaries(const Frame& frame);
+void DrawConstellationNames(const Frame& frame);
+void DrawConstellationLines(const Frame& frame);
+void DrawEcliptic(const Frame& frame);
+void DrawGrid(const Frame& frame);
+void DrawDeepSky(const Frame& frame);
+void DrawStars(const Frame& frame);
+void DrawSolarSystem(const Frame& frame);
+void DrawLandscape(const Frame& frame);
+void DrawGround(const Frame& frame);
+
+// Display lists of the layers, compiled once per context from the loaded catalogues.
+void BuildGridList();
+void BuildFigureList(const CSkyDoc& doc);
+void BuildBoundaryList(const CSkyDoc& doc);
+void BuildEclipticList(const CSkyDoc& doc);
+void BuildGroundList();
+void BuildLandscapeList();
+void BuildMilkyWayList();
+
+// A COLORREF (red in the low byte) as the current GL colour, or pure red in red screen.
+void SetLineColour(const CSkyDoc& doc, int colorref);
+
+}  // namespace render

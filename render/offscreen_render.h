@@ -1,0 +1,33 @@
+// Frames drawn without a window: for --render, tests and benchmarks.
+#pragma once
+
+#include <QImage>
+#include <QOffscreenSurface>
+#include <QOpenGLContext>
+#include <memory>
+
+class CSkyView;
+
+// A GL context of the sky view's format on an offscreen surface. The view's
+// scene (display lists, textures, state) is made in it on first use.
+class COffscreenCanvas {
+ public:
+  explicit COffscreenCanvas(CSkyView& view);
+  ~COffscreenCanvas();
+  COffscreenCanvas(const COffscreenCanvas&) = delete;
+  COffscreenCanvas& operator=(const COffscreenCanvas&) = delete;
+
+  bool IsValid() const { return valid_; }
+  // Draws one frame of `width` x `height` pixels; a null image when the
+  // context or the framebuffer could not be made.
+  QImage Render(int width, int height);
+  bool MakeCurrent();
+  void DoneCurrent();
+
+ private:
+  CSkyView& view_;
+  QOffscreenSurface surface_;
+  QOpenGLContext context_;
+  bool valid_ = false;
+  bool sceneReady_ = false;
+};

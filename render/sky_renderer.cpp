@@ -1,0 +1,167 @@
+#include "render/sky_renderer.h"
+
+#include <cmath>
+
+#include "app/messages.h"
+#include "astro/transforms.h"
+#include "render/camera_math.h"
+#include "render/display_list_ids.h"
+#include "render/frame.h"
+#include "render/gl.h"
+#include "render/sky_view.h"
+#include "render/textures.h"
+#include "res/strings.h"
+
+CSkyRenderer::CSkyRenderer(CSkyDoc& doc, CSkyView& view, CMessenger& messages)
+    : doc_(doc), view_(view), messages_(messages) {}
+
+void CSkyRenderer::BuildDisplayLists() {
+  using namespace render;
+  // The unit sphere the Moon is drawn on: lit and textured inside the list.
+  GLUquadric* sphere = gluNewQuadric();
+  glNewList(kListSphere, GL_COMPILE);
+  glPushMatrix();
+  glEnable(GL_LIGHTING);
+  glEnable(GL_TEXTURE_2D);
+  gluQuadricDrawStyle(sphere, GLU_FILL);
+  gluQuadricNormals(sphere, GLU_SMOOTH);
+  gluQuadricTexture(sphere, GL_TRUE);
+  glRotated(-90, 1, 0, 0);
+  glColor4d(1, 1, 1, 1);
+  gluSphere(sphere, 1.0, 50, 50);
+  glDisable(GL_TEXTURE_2D);
+  glDisable(GL_LIGHTING);
+  glPopMatrix();
+  glEndList();
+  gluDeleteQuadric(sphere);
+
+  // The textured square of the Sun's disc.
+  glNewList(kListSprite, GL_COMPILE);
+  glEnable(GL_TEXTURE_2D);
+  glDisable(GL_CULL_FACE);
+  glColor4d(1, 1, 0.75, 1);
+  glBegin(GL_POLYGON);
+  glTexCoord2d(0, 0);
+  glVertex3d(-4, 4, 0);
+  glTexCoord2d(1, 0);
+  glVertex3d(4, 4, 0);
+  glTexCoord2d(1, 1);
+  glVertex3d(4, -4, 0);
+  glTexCoord2d(0, 1);
+  glVertex3d(-4, -4, 0);
+  glEnd();
+  glEnable(GL_CULL_FACE);
+  glDisable(GL_TEXTURE_2D);
+  glEndList();
+
+  // The static geometry of the layers, in a fixed order of compilation.
+  BuildBoundaryList(doc_);
+  BuildFigureList(doc_);
+  BuildEclipticList(doc_);
+  BuildGroundList();
+  BuildLandscapeList();
+  BuildMilkyWayList();
+  BuildGridList();
+  listsBuilt_ = true;
+}
+
+void CSkyRenderer::LoadTextures() {
+  glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+  glGenTextures(8, doc_.TextureNames);
+  struct TextureFile {
+    const char* name;
+    int slot;
+    bool rgba;
+  };
+  static constexpr TextureFile kFiles[] = {
+      {"sun.tex", render::kTexSun, true},
+      {"moon.tex", render::kTexMoon, false},
+      {"star.tex", render::kTexStar, true},
+      {"galaxy.tex", render::kTexGalaxy, true},
+      {"globcl.tex", render::kTexGlobularCluster, true},
+      {"planeb.tex", render::kTexPlanetaryNebula, true},
+      {"mw.tex", render::kTexMilkyWay, true},
+      {"horizon.tex", render::kTexHorizon, true},
+  };
+  for (const TextureFile& file : kFiles) {
+    glBindTexture(GL_TEXTURE_2D, doc_.TextureNames[file.slot]);
+    if (!render::LoadTexture(file.name, file.rgba, messages_))
+      messages_.Show(MessageIcon::Stop, res::Format(res::IDS_CANT_OPEN_FILE, file.name));
+  }
+  glBindTexture(GL_TEXTURE_2D, 0);
+}
+
+void CSkyRenderer::SetFixedState() {
+  glEnable(GL_BLEND);
+  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  glEnable(GL_POINT_SMOOTH);
+  glHint(GL_POINT_SMOOTH_HINT, GL_DONT_CARE);
+  glEnable(GL_LINE_SMOOTH);
+  glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);
+  glEnable(GL_CULL_FACE);
+  glShadeModel(GL_SMOOTH);
+  glEnable(GL_LIGHT0);
+  glEnable(GL_COLOR_MATERIAL);
+}
+
+void CSkyRenderer::SetSkyProjection(int width, int height) {
+  const render::OrthoVolume v = render::SkyOrthoVolume(width, height, view_.Zoom);
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  glOrtho(v.Left, v.Right, v.Bottom, v.Top, v.Near, v.Far);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+}
+
+void CSkyRenderer::SetPixelProjection(int width, int height) {
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  gluOrtho2D(0, width, 0, height);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+}
+
+void CSkyRenderer::ApplyCamera() const {
+  glRotated(doc_.XRotation, 1, 0, 0);
+  glRotated(doc_.YRotation, 0, 1, 0);
+  if (doc_.HorizonMode) {
+    glRotated(90 - doc_.AstroState.Latitude, 0, 0, 1);
+    const double h =
+        (doc_.AstroState.SiderealAngle - doc_.AstroState.Longitude - 4050.0) * astro::kDegToRad;
+    glRotated(std::atan2(std::sin(h), -std::cos(h)) * astro::kRadToDeg, 0, 1, 0);
+  }
+}
+
+void CSkyRenderer::ComposeFrame() {
+  using namespace render;
+  glPushMatrix();
+  if (doc_.ProjectionDirty) {
+    SetSkyProjection(doc_.Viewport[2], doc_.Viewport[3]);
+    doc_.ProjectionDirty = 0;
+  }
+  ApplyCamera();
+  const bool picking = view_.Picking != 0;
+  if (!picking) {
+    glGetDoublev(GL_PROJECTION_MATRIX, doc_.ProjectionMatrix);
+    glGetDoublev(GL_MODELVIEW_MATRIX, doc_.ModelviewMatrix);
+    // Window depth = eye z + 1: below 1 on the hemisphere facing the viewer.
+    doc_.ProjectionMatrix[10] = 2.0;
+  }
+
+  const Frame frame{doc_, *this, view_.Zoom, picking};
+  if (doc_.SkyColors && !picking && !doc_.RedScreen) DrawSkyColours(frame);
+  if (doc_.MilkyWay && !picking) DrawMilkyWay(frame);
+  if (doc_.Boundaries) {
+    DrawBoundaries(frame);
+    if (!picking) DrawConstellationNames(frame);
+  }
+  if (doc_.Constelations) DrawConstellationLines(frame);
+  if (doc_.Ecliptic) DrawEcliptic(frame);
+  if (doc_.Coordinations) DrawGrid(frame);
+  if (doc_.DeepSky) DrawDeepSky(frame);
+  DrawStars(frame);
+  if (doc_.SolarSystem) DrawSolarSystem(frame);
+  if (doc_.HorizonMode && doc_.SkyColors && !picking) DrawLandscape(frame);
+  if (doc_.HorizonMode && !picking) DrawGround(frame);
+  glPopMatrix();
+}

@@ -1,0 +1,39 @@
+// Draws the sky into whatever GL context is current: the display lists and
+// textures of the scene, the camera, and the fixed order of layers.
+#pragma once
+
+#include "app/sky_doc.h"
+
+class CMessenger;
+class CSkyView;
+
+class CSkyRenderer : public CSkyScene {
+ public:
+  CSkyRenderer(CSkyDoc& doc, CSkyView& view, CMessenger& messages);
+
+  // The scene, made once per context with it current.
+  bool DisplayListsBuilt() const override { return listsBuilt_; }
+  void BuildDisplayLists() override;
+  void LoadTextures() override;
+  void SetFixedState() override;
+
+  // The orthographic sky projection for a w x h window at the view's zoom.
+  void SetSkyProjection(int width, int height);
+  // Window pixels, for bitmap text and sprites.
+  void SetPixelProjection(int width, int height);
+
+  // Draws one frame: the camera, then every layer whose switch is on, in
+  // their fixed order. In a selection pass only the layers that carry
+  // selection names run, and the stored matrices are left alone.
+  void ComposeFrame();
+
+ private:
+  // Turns the sphere so that the view shows the camera's direction; in
+  // horizon mode the zenith ends up on +Y.
+  void ApplyCamera() const;
+
+  CSkyDoc& doc_;
+  CSkyView& view_;
+  CMessenger& messages_;
+  bool listsBuilt_ = false;
+};

@@ -1,0 +1,192 @@
+#include "render/sky_view.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QOffscreenSurface>
+#include <QOpenGLContext>
+#include <QSurfaceFormat>
+
+#include "app/sky_doc.h"
+#include "astro/transforms.h"
+#include "render/gl.h"
+#include "render/sky_renderer.h"
+#include "ui/pane_text.h"
+#include "ui/qt_text.h"
+
+CSkyView* g_SkyView = nullptr;
+
+CSkyView::CSkyView(CSkyDoc& doc, CMessenger& messages, QWidget* parent)
+    : QOpenGLWidget(parent),
+      Document(&doc),
+      Zoom(doc.Settings.Zoom == 0 ? 1.0 : doc.Settings.Zoom),
+      renderer_(std::make_unique<CSkyRenderer>(doc, *this, messages)) {
+  setFormat(SurfaceFormat());
+  setFocusPolicy(Qt::StrongFocus);
+  setMouseTracking(true);
+  g_SkyView = this;
+}
+
+CSkyView::~CSkyView() {
+  Document->Settings.Zoom = Zoom;
+  if (g_SkyView == this) g_SkyView = nullptr;
+}
+
+QSurfaceFormat CSkyView::SurfaceFormat() {
+  QSurfaceFormat format;
+  format.setRenderableType(QSurfaceFormat::OpenGL);
+  format.setSwapBehavior(QSurfaceFormat::DoubleBuffer);
+  format.setRedBufferSize(8);
+  format.setGreenBufferSize(8);
+  format.setBlueBufferSize(8);
+  format.setAlphaBufferSize(8);
+  format.setDepthBufferSize(16);
+  return format;
+}
+
+bool CSkyView::CanCreateContext() {
+  QOpenGLContext context;
+  context.setFormat(SurfaceFormat());
+  return context.create();
+}
+
+void CSkyView::InitialiseContext() {
+  glClearColor(0, 0, 0, 1);
+  Document->PrepareScene(*renderer_);
+}
+
+void CSkyView::SetWindowSize(int width, int height) {
+  Document->ViewCentreX = width / 2;
+  Document->ViewCentreY = height / 2;
+  glViewport(0, 0, width, height);
+  glGetIntegerv(GL_VIEWPORT, Document->Viewport);
+  renderer_->SetSkyProjection(width, height);
+}
+
+void CSkyView::DrawFrame() {
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  renderer_->ComposeFrame();
+  glFinish();
+}
+
+void CSkyView::initializeGL() { InitialiseContext(); }
+
+void CSkyView::resizeGL(int width, int height) {
+  // Qt passes the size in device-independent pixels; GL works in device pixels.
+  const qreal ratio = devicePixelRatioF();
+  SetWindowSize(static_cast<int>(width * ratio), static_cast<int>(height * ratio));
+}
+
+void CSkyView::paintGL() {
+  if (Document->Printing) return;
+  DrawFrame();
+}
+
+void CSkyView::CameraChanged() { update(); }
+
+void CSkyView::MoveLeft() {
+  if (Zoom < 1) return;
+  Document->YRotation += 15 / Zoom;
+  if (Document->YRotation > 360) Document->YRotation -= 360;
+  CameraChanged();
+}
+
+void CSkyView::MoveRight() {
+  if (Zoom < 1) return;
+  Document->YRotation -= 15 / Zoom;
+  if (Document->YRotation < 0) Document->YRotation += 360;
+  CameraChanged();
+}
+
+void CSkyView::MoveUp() {
+  if (Zoom < 1) return;
+  Document->XRotation += 15 / Zoom;
+  if (Document->XRotation > 360) Document->XRotation -= 360;
+  CameraChanged();
+}
+
+void CSkyView::MoveDown() {
+  if (Zoom < 1) return;
+  Document->XRotation -= 15 / Zoom;
+  if (Document->XRotation < 0) Document->XRotation += 360;
+  CameraChanged();
+}
+
+void CSkyView::ZoomIn() {
+  if (Zoom <= 128) Zoom *= 2;
+  Document->UpdateAutoLimits(Zoom);
+  Document->ProjectionDirty = 1;
+  CameraChanged();
+}
+
+void CSkyView::ZoomOut() {
+  if (Zoom > 1) Zoom *= 0.5;
+  Document->UpdateAutoLimits(Zoom);
+  Document->ProjectionDirty = 1;
+  CameraChanged();
+}
+
+void CSkyView::TrackPointer(int x, int y) {
+  double ra, dec;
+  if (Document->WindowToSky(x, y, Zoom, ra, dec)) {
+    CursorRA = ra;
+    CursorDec = dec;
+    emit CursorMoved();
+  }
+}
+
+void CSkyView::CentreOnWindowPoint(int x, int y) {
+  double ra, dec;
+  if (!Document->WindowToSky(x, y, Zoom, ra, dec)) return;
+  if (Document->HorizonMode) {
+    const astro::AstroState& st = Document->AstroState;
+    const astro::HorizontalCoord h =
+        astro::EquatorialToHorizontal(ra, dec, st.SiderealAngle, st.Longitude, st.Latitude);
+    Document->YRotation = h.Azimuth + 90;
+    Document->XRotation = -h.Altitude;
+  } else {
+    Document->YRotation = -15 * ra;
+    Document->XRotation = -dec;
+  }
+  update();
+}
+
+void CSkyView::mouseMoveEvent(QMouseEvent* event) {
+  const QPointF p = event->position() * devicePixelRatioF();
+  TrackPointer(static_cast<int>(p.x()), static_cast<int>(p.y()));
+}
+
+void CSkyView::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return QOpenGLWidget::mousePressEvent(event);
+  const QPointF p = event->position() * devicePixelRatioF();
+  CentreOnWindowPoint(static_cast<int>(p.x()), static_cast<int>(p.y()));
+}
+
+void CSkyView::keyPressEvent(QKeyEvent* event) {
+  const bool keypad = event->modifiers() & Qt::KeypadModifier;
+  switch (event->key()) {
+    case Qt::Key_Left:
+      MoveLeft();
+      return;
+    case Qt::Key_Right:
+      MoveRight();
+      return;
+    case Qt::Key_Up:
+      MoveUp();
+      return;
+    case Qt::Key_Down:
+      MoveDown();
+      return;
+    case Qt::Key_Asterisk:
+      if (keypad) return ZoomIn();
+      break;
+    case Qt::Key_Slash:
+      if (keypad) return ZoomOut();
+      break;
+    default:
+      break;
+  }
+  QOpenGLWidget::keyPressEvent(event);
+}
+
+QString CSkyView::RaPaneText() const { return QtText(::RaPaneText(CursorRA)); }
+QString CSkyView::DecPaneText() const { return QtText(::DecPaneText(CursorDec)); }

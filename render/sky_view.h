@@ -1,0 +1,76 @@
+// The sky view: an OpenGL widget showing the celestial sphere in an
+// orthographic projection, turned and zoomed by the keyboard and the mouse.
+#pragma once
+
+#include <QOpenGLWidget>
+#include <QString>
+#include <memory>
+
+class CMessenger;
+class CSkyDoc;
+class CSkyRenderer;
+class QSurfaceFormat;
+
+class CSkyView : public QOpenGLWidget {
+  Q_OBJECT
+
+ public:
+  // Takes the zoom from the settings (a stored 0 becomes 1).
+  CSkyView(CSkyDoc& doc, CMessenger& messages, QWidget* parent = nullptr);
+  // Writes the zoom back into the settings.
+  ~CSkyView() override;
+
+  // The surface the sky needs: RGBA, double-buffered, a depth buffer.
+  static QSurfaceFormat SurfaceFormat();
+  // Whether a GL context of that format can be made on this display.
+  static bool CanCreateContext();
+
+  CSkyDoc* Document;
+  int Picking = 0;         // 1 while a selection pass runs
+  double Zoom = 1.0;       // 1 shows the whole visible hemisphere in the shorter side
+  double CursorRA = 0.0;   // right ascension under the pointer, hours, (0, 24]
+  double CursorDec = 0.0;  // declination under the pointer, degrees
+
+  // The six navigation commands.
+  void MoveLeft();
+  void MoveRight();
+  void MoveUp();
+  void MoveDown();
+  void ZoomIn();
+  void ZoomOut();
+  // Centres the sky on the point under client position x, y (device pixels).
+  void CentreOnWindowPoint(int x, int y);
+  // Reads the sky under client position x, y (device pixels) into the cursor readout.
+  void TrackPointer(int x, int y);
+
+  QString RaPaneText() const;
+  QString DecPaneText() const;
+
+  // GL work, with a context current: the same calls serve the widget and
+  // frames drawn offscreen.
+  void InitialiseContext();  // the scene: display lists, textures, GL state
+  void SetWindowSize(int width, int height);
+  void DrawFrame();  // clears and composes one frame
+  CSkyRenderer& Renderer() { return *renderer_; }
+
+ signals:
+  // The pointer's sky position changed.
+  void CursorMoved();
+
+ protected:
+  void initializeGL() override;
+  void resizeGL(int width, int height) override;
+  void paintGL() override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  // A move or zoom changed the camera: repaint.
+  void CameraChanged();
+
+  std::unique_ptr<CSkyRenderer> renderer_;
+};
+
+// The one view; valid from the end of its constructor to the start of its destructor.
+extern CSkyView* g_SkyView;

@@ -1,0 +1,97 @@
+// Renders real frames of the sky offscreen, from the real data files, for
+// tests that look at what a user would see.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QColor>
+#include <QImage>
+#include <filesystem>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "app/messages.h"
+#include "app/sky_doc.h"
+#include "astro/transforms.h"
+#include "render/offscreen_render.h"
+#include "render/sky_renderer.h"
+#include "render/sky_view.h"
+
+// Collects the messages a frame would have shown.
+class RecordingMessenger : public CMessenger {
+ public:
+  void Show(MessageIcon icon, std::string_view text) override {
+    Lines.push_back(MessageLine(icon, text));
+  }
+  std::vector<std::string> Lines;
+};
+
+class ThrowOnMissingCatalogue : public CCatalogueFailure {
+ public:
+  [[noreturn]] void MissingFile(const char* fileName) override {
+    throw std::runtime_error(fileName);
+  }
+};
+
+// A document loaded from data/, a sky view (never shown) and an offscreen
+// canvas of its format. Each test starts from the default settings at a
+// fixed instant; it may change the settings, the document or the view
+// before calling Render.
+class SkyFixture : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs an X display (run under xvfb-run)";
+    cwd_ = std::filesystem::current_path();
+    std::filesystem::current_path(STELLIX_SOURCE_DATA_DIR);
+    settings_.TimeZone = 0;
+    settings_.DaylightSavingTime = 0;
+    doc_ = std::make_unique<CSkyDoc>(settings_);
+    ThrowOnMissingCatalogue failure;
+    doc_->OnNewDocument(failure, nullptr, astro::CivilTime{2026, 12, 8, 22, 0, 0});
+    view_ = std::make_unique<CSkyView>(*doc_, messages_);
+    canvas_ = std::make_unique<COffscreenCanvas>(*view_);
+    ASSERT_TRUE(canvas_->IsValid());
+  }
+
+  void TearDown() override {
+    canvas_.reset();
+    view_.reset();
+    doc_.reset();
+    if (!cwd_.empty()) std::filesystem::current_path(cwd_);
+  }
+
+  // Switches every optional layer off, so a test sees only what it turns on.
+  void AllLayersOff() {
+    doc_->Coordinations = doc_->Boundaries = doc_->Constelations = doc_->DeepSky = 0;
+    doc_->MilkyWay = doc_->SolarSystem = doc_->Ecliptic = doc_->StarNames = 0;
+    doc_->PlanetNames = doc_->DeepSkyLabels = doc_->SkyColors = 0;
+  }
+
+  // Puts body `index` of Bodies at altitude and azimuth (degrees, from the
+  // south through the east) for the document's instant and place.
+  void PlaceBody(int index, double altitude, double azimuth) {
+    const astro::AstroState& st = doc_->AstroState;
+    const astro::EquatorialCoord c = astro::HorizontalToEquatorial(
+        azimuth, altitude, st.SiderealAngle, st.Longitude, st.Latitude);
+    doc_->Bodies[index].RightAscension = c.RightAscension;
+    doc_->Bodies[index].Declination = c.Declination;
+  }
+
+  QImage Render(int width = 400, int height = 400) {
+    QImage image = canvas_->Render(width, height);
+    EXPECT_FALSE(image.isNull());
+    return image;
+  }
+
+  static QColor At(const QImage& image, int x, int y) { return image.pixelColor(x, y); }
+
+  AppSettings settings_;
+  RecordingMessenger messages_;
+  std::unique_ptr<CSkyDoc> doc_;
+  std::unique_ptr<CSkyView> view_;
+  std::unique_ptr<COffscreenCanvas> canvas_;
+  std::filesystem::path cwd_;
+};

@@ -1,0 +1,104 @@
+// Sky colours, pane texts and the automatic magnitude limits: the arithmetic
+// behind the view, without a window.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "app/sky_doc.h"
+#include "render/sky_colour.h"
+#include "ui/pane_text.h"
+
+namespace {
+
+using render::ComputeSkyBackground;
+
+TEST(SkyColour, FollowsTheSunsAltitude) {
+  const auto colour = [](double sun) {
+    const render::SkyBackground sky = ComputeSkyBackground(sun, -30, 1, true, 0, 5);
+    return std::make_pair(sky.Green, sky.Blue);
+  };
+  EXPECT_EQ(colour(-6), std::make_pair(0, 152));
+  EXPECT_EQ(colour(6), std::make_pair(191, 255));
+  EXPECT_EQ(colour(40), std::make_pair(191, 255));
+  EXPECT_EQ(colour(-18), std::make_pair(0, 0));
+  EXPECT_EQ(colour(-60), std::make_pair(0, 0));
+  EXPECT_EQ(colour(-12), std::make_pair(0, 76));
+  EXPECT_EQ(colour(0), std::make_pair(95, 203));
+  EXPECT_EQ(ComputeSkyBackground(6, -30, 1, true, 0, 5).Colour(), 255 * 65536 + 191 * 256);
+}
+
+TEST(SkyColour, MoonlightLiftsTheNightAndAnEclipseLowersTheDay) {
+  // A full Moon high up: h = -12 * (1 - 1/6) = -10.
+  const render::SkyBackground moonlit = ComputeSkyBackground(-12, 30, 1, true, 0, 5);
+  EXPECT_DOUBLE_EQ(moonlit.SunAltitude, -10);
+  // A new Moon (cos i = -1) or one below the horizon gives no light.
+  EXPECT_DOUBLE_EQ(ComputeSkyBackground(-12, 30, -1, true, 0, 5).SunAltitude, -12);
+  EXPECT_DOUBLE_EQ(ComputeSkyBackground(-12, -1, 1, true, 0, 5).SunAltitude, -12);
+  // Without the solar system there is neither moonlight nor eclipse.
+  EXPECT_DOUBLE_EQ(ComputeSkyBackground(-12, 30, 1, false, 0, 5).SunAltitude, -12);
+
+  const render::SkyBackground eclipse = ComputeSkyBackground(30, -30, -1, true, 12, 5);
+  EXPECT_TRUE(eclipse.Eclipse);
+  EXPECT_DOUBLE_EQ(eclipse.SunAltitude, -6);  // clamped to 6, then 12 lower
+  EXPECT_EQ(eclipse.Blue, 152);
+  EXPECT_FALSE(ComputeSkyBackground(30, -30, -1, false, 12, 5).Eclipse);
+}
+
+TEST(SkyColour, DeepSkyLimitAndGlowFactors) {
+  EXPECT_EQ(ComputeSkyBackground(-5, -30, 1, true, 0, 5).DeepSkyLimit, -5.0);
+  EXPECT_EQ(ComputeSkyBackground(-6, -30, 1, true, 0, 5).DeepSkyLimit, -5.0);
+  EXPECT_EQ(ComputeSkyBackground(-12, -30, 1, true, 0, 5).DeepSkyLimit, 1.0);
+  EXPECT_EQ(ComputeSkyBackground(-20, -30, 1, true, 0, 5).DeepSkyLimit, 11.0);
+  EXPECT_EQ(ComputeSkyBackground(-20, -30, 1, true, 0, 2).DeepSkyLimit, 8.0);
+
+  EXPECT_DOUBLE_EQ(ComputeSkyBackground(3, -30, 1, true, 0, 5).DayFactor(), 1.0);
+  EXPECT_DOUBLE_EQ(ComputeSkyBackground(-9, -30, 1, true, 0, 5).DayFactor(), 0.5);
+  EXPECT_DOUBLE_EQ(ComputeSkyBackground(-9, -30, 1, true, 0, 5).TwilightFactor(), 0.5);
+  EXPECT_DOUBLE_EQ(ComputeSkyBackground(0, -30, 1, true, 0, 5).TwilightFactor(), 0.5);
+  EXPECT_DOUBLE_EQ(ComputeSkyBackground(-6, -30, 1, true, 0, 5).TwilightFactor(), 1.0);
+  EXPECT_DOUBLE_EQ(ComputeSkyBackground(-14, -30, 1, true, 0, 5).TwilightFactor(), 0.0);
+}
+
+TEST(PaneText, CoordinatesTimeAndDate) {
+  EXPECT_EQ(RaPaneText(5.5), "RA 05h 30' 00\"");
+  EXPECT_EQ(RaPaneText(23.999), "RA 23h 59' 56\"");
+  EXPECT_EQ(DecPaneText(-5.0 - 3.0 / 60 - 2.5 / 3600), "DEC -05\u00b0 03' 02\"");
+  EXPECT_EQ(DecPaneText(-0.5), "DEC -00\u00b0 30' 00\"");
+  EXPECT_EQ(DecPaneText(45.25), "DEC 45\u00b0 15' 00\"");
+  EXPECT_EQ(TimePaneText(12, 0), "12:00");
+  EXPECT_EQ(TimePaneText(9, 5), "9:05");
+  EXPECT_EQ(DatePaneText(2026, 12, 5), "05  Dec 2026");
+  EXPECT_EQ(DatePaneText(2002, 5, 30), "30  May 2002");
+}
+
+TEST(AutoLimits, FollowTheZoomOnlyInAutomaticMode) {
+  AppSettings settings;
+  auto doc = std::make_unique<CSkyDoc>(settings);
+  doc->UpdateAutoLimits(8);
+  EXPECT_EQ(doc->StarMagnitudeLimit, 7.5) << "automatic mode is off";
+
+  settings.AutoMode = 1;
+  doc->UpdateAutoLimits(8);
+  EXPECT_EQ(doc->StarMagnitudeLimit, 6.5);
+  EXPECT_EQ(doc->DeepSkyMagnitudeLimit, 9.0);
+  doc->UpdateAutoLimits(16);
+  EXPECT_EQ(doc->StarMagnitudeLimit, 6.5);
+  EXPECT_EQ(doc->DeepSkyMagnitudeLimit, 10.0);
+  EXPECT_EQ(settings.StarsLimit, 11);
+  EXPECT_EQ(settings.DeepSkyLimit, 4);
+
+  doc->UpdateAutoLimits(32);
+  EXPECT_EQ(doc->StarMagnitudeLimit, 7.5);
+  doc->UpdateAutoLimits(16);
+  EXPECT_EQ(doc->StarMagnitudeLimit, 7.5);
+  EXPECT_EQ(settings.StarsLimit, 11);
+
+  doc->UpdateAutoLimits(1);
+  EXPECT_EQ(doc->StarMagnitudeLimit, 5.0);
+  EXPECT_EQ(settings.StarsLimit, 8);
+  EXPECT_EQ(settings.DeepSkyLimit, 0);
+  doc->UpdateAutoLimits(0.5);
+  EXPECT_EQ(doc->StarMagnitudeLimit, 5.0);
+}
+
+}  // namespace

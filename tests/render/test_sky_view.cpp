@@ -1,0 +1,239 @@
+// The sky view as a user sees it: frames drawn with OpenGL and read back.
+#include <QKeyEvent>
+#include <cmath>
+
+#include "astro/eclipse.h"
+#include "astro/transforms.h"
+#include "render/sky_colour.h"
+#include "tests/render/sky_fixture.h"
+#include "tests/test_files.h"
+#include "ui/pane_text.h"
+
+namespace {
+
+using SkyView = SkyFixture;
+
+class SkyColours : public SkyFixture {
+ protected:
+  // The Sun at `altitude` in the south-west, the Moon (new) far below, and
+  // the camera turned to the point of the sky opposite the Sun.
+  void SunAt(double altitude) {
+    AllLayersOff();
+    doc_->SkyColors = 1;
+    doc_->SolarSystem = 1;
+    PlaceBody(astro::kSun, altitude, 315);
+    PlaceBody(astro::kMoon, -60, 90);
+    doc_->Bodies[astro::kMoon].HelioDistance = -1;
+    const astro::PlanetState& sun = doc_->Bodies[astro::kSun];
+    doc_->YRotation = -15 * (sun.RightAscension + 12);
+    doc_->XRotation = sun.Declination;
+  }
+
+  // The window pixel of a sky direction in the last frame (image rows run downwards).
+  QPoint PixelOf(const QImage& image, double ra, double dec) {
+    double p[3], x, y;
+    astro::EquatorialToSphere(ra, dec, p);
+    EXPECT_TRUE(doc_->SkyToWindow(p[0], p[1], p[2], x, y));
+    return {static_cast<int>(x), image.height() - 1 - static_cast<int>(y)};
+  }
+
+  static std::tuple<int, int, int> Rgb(const QColor& c) { return {c.red(), c.green(), c.blue()}; }
+};
+
+TEST_F(SkyColours, FollowTheSunsAltitude) {
+  SunAt(-6);
+  EXPECT_EQ(Rgb(At(Render(), 200, 200)), std::make_tuple(0, 0, 152));
+  SunAt(6);
+  EXPECT_EQ(Rgb(At(Render(), 200, 200)), std::make_tuple(0, 191, 255));
+  SunAt(-18);
+  EXPECT_EQ(Rgb(At(Render(), 200, 200)), std::make_tuple(0, 0, 0));
+  EXPECT_EQ(doc_->CurrentSkyColour, 0);
+}
+
+TEST_F(SkyColours, ZoomOneFillsOnlyTheDiscAndOtherZoomsTheWindow) {
+  SunAt(20);
+  view_->Zoom = 1;
+  doc_->ProjectionDirty = 1;
+  QImage image = Render();
+  EXPECT_EQ(Rgb(At(image, 200, 200)), std::make_tuple(0, 191, 255));
+  EXPECT_EQ(Rgb(At(image, 2, 2)), std::make_tuple(0, 0, 0));
+  EXPECT_EQ(Rgb(At(image, 397, 397)), std::make_tuple(0, 0, 0));
+  view_->Zoom = 2;
+  doc_->ProjectionDirty = 1;
+  image = Render();
+  EXPECT_EQ(Rgb(At(image, 2, 2)), std::make_tuple(0, 191, 255));
+}
+
+TEST_F(SkyColours, DaylightHidesDeepSkyAndRedScreenDrawsNoSky) {
+  SunAt(10);
+  Render();
+  EXPECT_EQ(doc_->DeepSkyMagnitudeLimit, -5.0);
+  doc_->RedScreen = 1;
+  EXPECT_EQ(Rgb(At(Render(), 200, 200)), std::make_tuple(0, 0, 0));
+}
+
+TEST_F(SkyColours, EclipseDarkensLikeALowerSunWithoutTwilight) {
+  doc_->HorizonMode = 1;
+  // A plain twilight frame with the Sun at -8 degrees.
+  SunAt(-8);
+  doc_->HorizonMode = 1;
+  doc_->XRotation = -20;  // look a little above the horizon, towards the Sun
+  doc_->YRotation = (360 - 315) + 90;
+  const QImage twilight = Render();
+  const astro::AstroState& st = doc_->AstroState;
+  const astro::EquatorialCoord above =
+      astro::HorizontalToEquatorial(315, 5, st.SiderealAngle, st.Longitude, st.Latitude);
+  const QPoint nearSun = PixelOf(twilight, above.RightAscension, above.Declination);
+
+  // The Sun at +4, with a near Moon in front of it (a total eclipse darkens
+  // by 12 degrees): the sky of a Sun at -8, and no twilight glow.
+  PlaceBody(astro::kSun, 4, 315);
+  astro::PlanetState& moon = doc_->Bodies[astro::kMoon];
+  moon.RightAscension = doc_->Bodies[astro::kSun].RightAscension;
+  moon.Declination = doc_->Bodies[astro::kSun].Declination;
+  moon.GeoDistance = 357000;
+  ASSERT_DOUBLE_EQ(astro::EclipseDarkening(moon, doc_->Bodies[astro::kSun], st.SiderealAngle,
+                                           st.Longitude, st.Latitude),
+                   12.0);
+  const QImage eclipse = Render();
+  EXPECT_EQ(doc_->CurrentSkyColour, render::ComputeSkyBackground(-8, 0, -1, true, 0, 5).Colour());
+  EXPECT_LT(At(eclipse, nearSun.x(), nearSun.y()).red(),
+            At(twilight, nearSun.x(), nearSun.y()).red() - 20)
+      << "no orange twilight glow in an eclipse";
+}
+
+TEST_F(SkyView, ZoomStopsAt256And1AndMovesTurnByFifteenOverZoom) {
+  for (int i = 0; i < 10; ++i) view_->ZoomIn();
+  EXPECT_EQ(view_->Zoom, 256);
+  for (int i = 0; i < 10; ++i) view_->ZoomOut();
+  EXPECT_EQ(view_->Zoom, 1);
+  EXPECT_EQ(doc_->ProjectionDirty, 1);
+
+  view_->Zoom = 4;
+  doc_->YRotation = 100;
+  view_->MoveLeft();
+  EXPECT_DOUBLE_EQ(doc_->YRotation, 103.75);
+  doc_->YRotation = 358;
+  view_->MoveLeft();
+  EXPECT_DOUBLE_EQ(doc_->YRotation, 1.75);
+  view_->MoveRight();
+  EXPECT_DOUBLE_EQ(doc_->YRotation, 358);
+  doc_->XRotation = 1;
+  view_->MoveDown();
+  EXPECT_DOUBLE_EQ(doc_->XRotation, 357.25);
+
+  // The keys of the view: arrows, and * and / of the numeric pad.
+  QKeyEvent zoomIn(QEvent::KeyPress, Qt::Key_Asterisk, Qt::KeypadModifier, "*");
+  QApplication::sendEvent(view_.get(), &zoomIn);
+  EXPECT_EQ(view_->Zoom, 8);
+  QKeyEvent plainSlash(QEvent::KeyPress, Qt::Key_Slash, Qt::NoModifier, "/");
+  QApplication::sendEvent(view_.get(), &plainSlash);
+  EXPECT_EQ(view_->Zoom, 8) << "only the numeric pad zooms";
+  QKeyEvent up(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier);
+  QApplication::sendEvent(view_.get(), &up);
+  EXPECT_DOUBLE_EQ(doc_->XRotation, 357.25 + 15.0 / 8);
+}
+
+TEST_F(SkyView, TallWindowKeepsTheDiscAsWideAsTheWindow) {
+  doc_->SkyColors = 1;
+  PlaceBody(astro::kSun, 30, 0);
+  view_->Zoom = 1;
+  doc_->ProjectionDirty = 1;
+  const QImage image = Render(200, 400);
+  EXPECT_NE(At(image, 1, 200), QColor(0, 0, 0)) << "the disc reaches the left edge";
+  EXPECT_NE(At(image, 198, 200), QColor(0, 0, 0)) << "and the right edge";
+  EXPECT_EQ(At(image, 100, 20), QColor(0, 0, 0)) << "but not the top";
+  double ra, dec;
+  EXPECT_TRUE(doc_->WindowToSky(0, 200, 1, ra, dec));
+  EXPECT_FALSE(doc_->WindowToSky(100, 20, 1, ra, dec));
+}
+
+TEST_F(SkyView, WindowToSkyUndoesSkyToWindowOverTheDisc) {
+  for (int horizon = 0; horizon <= 1; ++horizon) {
+    doc_->HorizonMode = horizon;
+    doc_->XRotation = -30;
+    doc_->YRotation = 200;
+    view_->Zoom = 2;
+    doc_->ProjectionDirty = 1;
+    Render(400, 300);
+    int checked = 0;
+    for (int y = 0; y < 300; y += 13)
+      for (int x = 0; x < 400; x += 17) {
+        double p[3];
+        if (!doc_->WindowToSphere(x, y, view_->Zoom, p)) continue;
+        double winX, winY;
+        ASSERT_TRUE(doc_->SkyToWindow(p[0], p[1], p[2], winX, winY));
+        EXPECT_NEAR(winX, x, 1.0);
+        EXPECT_NEAR(winY, y, 1.0);
+        double ra, dec, q[3];
+        ASSERT_TRUE(doc_->WindowToSky(x, 300 - y, view_->Zoom, ra, dec));
+        astro::EquatorialToSphere(ra, dec, q);
+        EXPECT_NEAR(q[0], p[0], 1e-6);
+        EXPECT_NEAR(q[1], p[1], 1e-6);
+        ++checked;
+      }
+    EXPECT_GT(checked, 100);
+  }
+}
+
+TEST_F(SkyView, ClickCentresTheStarInHorizonMode) {
+  doc_->HorizonMode = 1;
+  doc_->XRotation = -30;
+  doc_->YRotation = 180;
+  Render(400, 400);
+  // The brightest star that is on the visible side of the view.
+  int best = -1;
+  double bestX = 0, bestY = 0;
+  for (int i = 0; i < kStarCount; ++i) {
+    const StarRecord& s = doc_->Stars[i];
+    double p[3], x, y;
+    astro::EquatorialToSphere(s.RightAscension, s.Declination, p);
+    if (!doc_->SkyToWindow(p[0], p[1], p[2], x, y) || x < 50 || x > 350 || y < 50 || y > 350)
+      continue;
+    if (best < 0 || s.Magnitude < doc_->Stars[best].Magnitude) best = i, bestX = x, bestY = y;
+  }
+  ASSERT_GE(best, 0);
+  view_->CentreOnWindowPoint(static_cast<int>(std::lround(bestX)),
+                             400 - static_cast<int>(std::lround(bestY)));
+  const astro::AstroState& st = doc_->AstroState;
+  const astro::HorizontalCoord h =
+      astro::EquatorialToHorizontal(doc_->Stars[best].RightAscension, doc_->Stars[best].Declination,
+                                    st.SiderealAngle, st.Longitude, st.Latitude);
+  EXPECT_NEAR(std::remainder(h.Azimuth - (doc_->YRotation - 90), 360), 0, 0.6);
+  EXPECT_NEAR(h.Altitude, -doc_->XRotation, 0.6);
+}
+
+TEST_F(SkyView, PointerReadoutFeedsThePanes) {
+  Render(400, 400);
+  view_->TrackPointer(200, 200);
+  // The default camera looks at 6 h, 0 degrees.
+  EXPECT_NEAR(view_->CursorRA, 6.0, 0.02);
+  EXPECT_NEAR(view_->CursorDec, 0.0, 0.3);
+  // Outside the sphere's disc the readout keeps its last values.
+  const double ra = view_->CursorRA, dec = view_->CursorDec;
+  view_->TrackPointer(100000, 100000);
+  EXPECT_EQ(view_->CursorRA, ra);
+  EXPECT_EQ(view_->CursorDec, dec);
+  EXPECT_EQ(view_->RaPaneText().toStdString(), RaPaneText(ra));
+  view_->CursorDec = -0.25;
+  EXPECT_EQ(view_->DecPaneText().toStdString(), "DEC -00\u00b0 15' 00\"");
+}
+
+TEST_F(SkyView, MissingTextureIsReportedAndTheFrameIsStillDrawn) {
+  ScratchDir data;
+  for (const auto& entry : std::filesystem::directory_iterator(STELLIX_SOURCE_DATA_DIR))
+    if (entry.path().filename() != "mw.tex")
+      std::filesystem::create_symlink(entry.path(), data.Path() / entry.path().filename());
+  std::filesystem::current_path(data.Path());
+  canvas_ = std::make_unique<COffscreenCanvas>(*view_);
+  doc_->Boundaries = 1;
+  const QImage image = Render();
+  ASSERT_EQ(messages_.Lines.size(), 1u);
+  EXPECT_EQ(messages_.Lines[0], "stop: Can't open \"mw.tex\" file !   ");
+  int lit = 0;
+  for (int y = 0; y < image.height(); y += 4)
+    for (int x = 0; x < image.width(); x += 4) lit += At(image, x, y) != QColor(0, 0, 0);
+  EXPECT_GT(lit, 10) << "the boundaries are drawn";
+}
+
+}  // namespace

@@ -1,0 +1,114 @@
+"""Fetches the open source data that the sky files are built from.
+
+Everything lands in one scratch folder: Debian packages are downloaded with
+apt-get (never installed) and unpacked with dpkg -x; the npm package is
+fetched with npm pack and untarred. The system's apt configuration is left
+alone: a private sources list, package lists and cache live in the scratch
+folder, so the non-free component (needed for the Bright Star Catalogue) is
+never added to the machine's own sources.
+"""
+
+import pathlib
+import shutil
+import subprocess
+
+DEBIAN_MIRROR = "http://deb.debian.org/debian"
+DEBIAN_SUITE = "bookworm"
+DEBIAN_KEYRING = "/usr/share/keyrings/debian-archive-keyring.gpg"
+
+# Debian packages, and why each is needed.
+DEBIAN_PACKAGES = {
+    "yale": "Bright Star Catalogue, 5th revised edition (non-free)",
+    "kstars-data": "OpenNGC deep-sky database, Magellanic Cloud outlines",
+    "marble-qt-data": "Clementine lunar albedo map",
+    "xplanet-images": "Earth map for the location dialog",
+    "tzdata": "time zones and their cities",
+}
+
+NPM_PACKAGE = "d3-celestial@0.7.35"
+
+
+class Sources:
+    """Paths to the unpacked source files, and the package versions used."""
+
+    def __init__(self, root: pathlib.Path):
+        self.root = root
+        self.tree = root / "tree"  # all Debian packages unpacked here
+        self.npm = root / "npm" / "package"
+        self.versions = {}
+
+    def usr_share(self, *parts) -> pathlib.Path:
+        return self.tree.joinpath("usr", "share", *parts)
+
+    def celestial(self, name) -> pathlib.Path:
+        return self.npm / "data" / name
+
+
+def _apt_options(root: pathlib.Path):
+    """apt-get options that point apt at a private sources list and state."""
+    return [
+        "-o", f"Dir::Etc::SourceList={root / 'apt' / 'sources.list'}",
+        "-o", "Dir::Etc::SourceParts=/dev/null",
+        "-o", f"Dir::State::Lists={root / 'apt' / 'lists'}",
+        "-o", f"Dir::Cache={root / 'apt' / 'cache'}",
+        "-o", "Debug::NoLocking=1",
+        "-q",
+    ]
+
+
+def _prepare_apt(root: pathlib.Path):
+    apt = root / "apt"
+    (apt / "lists" / "partial").mkdir(parents=True, exist_ok=True)
+    (apt / "cache" / "archives" / "partial").mkdir(parents=True, exist_ok=True)
+    (apt / "sources.list").write_text(
+        f"deb [signed-by={DEBIAN_KEYRING}] {DEBIAN_MIRROR} {DEBIAN_SUITE} main non-free\n")
+    subprocess.run(["apt-get", *_apt_options(root), "update"], check=True,
+                   stdout=subprocess.DEVNULL)
+
+
+def _deb_field(deb: pathlib.Path, field: str) -> str:
+    return subprocess.run(["dpkg-deb", "-f", str(deb), field], check=True,
+                          capture_output=True, text=True).stdout.strip()
+
+
+def _fetch_debs(root: pathlib.Path, versions: dict):
+    debs = root / "debs"
+    debs.mkdir(parents=True, exist_ok=True)
+    wanted = [p for p in DEBIAN_PACKAGES if not list(debs.glob(f"{p}_*.deb"))]
+    if wanted:
+        _prepare_apt(root)
+        # apt-get download writes into the current directory.
+        subprocess.run(["apt-get", *_apt_options(root), "download", *wanted],
+                       check=True, cwd=debs)
+    tree = root / "tree"
+    for package in DEBIAN_PACKAGES:
+        deb = sorted(debs.glob(f"{package}_*.deb"))[-1]
+        versions[package] = _deb_field(deb, "Version")
+        marker = tree / f".unpacked-{deb.name}"
+        if not marker.exists():
+            subprocess.run(["dpkg", "-x", str(deb), str(tree)], check=True)
+            marker.touch()
+
+
+def _fetch_npm(root: pathlib.Path, versions: dict):
+    folder = root / "npm"
+    folder.mkdir(parents=True, exist_ok=True)
+    name, version = NPM_PACKAGE.rsplit("@", 1)
+    tarball = folder / f"{name}-{version}.tgz"
+    if not tarball.exists():
+        subprocess.run(["npm", "pack", "--silent", NPM_PACKAGE], check=True, cwd=folder,
+                       stdout=subprocess.DEVNULL)
+    if not (folder / "package").exists():
+        subprocess.run(["tar", "-xzf", str(tarball), "-C", str(folder)], check=True)
+    versions[name] = version
+
+
+def fetch(root: pathlib.Path, fresh: bool = False) -> Sources:
+    """Downloads and unpacks every source into root (reusing what is there)."""
+    if fresh and root.exists():
+        shutil.rmtree(root)
+    root.mkdir(parents=True, exist_ok=True)
+    sources = Sources(root)
+    _fetch_debs(root, sources.versions)
+    _fetch_npm(root, sources.versions)
+    return sources

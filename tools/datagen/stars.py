@@ -1,0 +1,116 @@
+"""bsc5.bin and snames.bin from the Bright Star Catalogue, 5th revised edition."""
+
+import dataclasses
+import pathlib
+
+import numpy as np
+
+from . import records
+
+# T CrB: its catalogue magnitude 2.0 is the maximum of its 1946 nova outburst,
+# so the program would show a bright star where there is none.
+EXCLUDED_HR = {5958}
+# Eta Carinae's spectral type is just "pec"; it is an early-type star.
+SPECTRAL_CLASS_OVERRIDE = {4210: "B"}
+STAR_COUNT = 9095
+
+
+@dataclasses.dataclass
+class Star:
+    hr: int
+    designation: str  # 10 fixed columns: Flamsteed, Bayer, superscript, constellation
+    ra_hours: float   # J2000
+    dec_degrees: float
+    vmag: float
+    spectral_type: str
+    spectral_class: str
+
+
+def _spectral_class(hr: int, spectral_type: str) -> str:
+    """The first upper-case letter, which skips luminosity prefixes (g, d, sg, c, sd)."""
+    if hr in SPECTRAL_CLASS_OVERRIDE:
+        return SPECTRAL_CLASS_OVERRIDE[hr]
+    for letter in spectral_type:
+        if letter.isupper():
+            return letter
+    raise ValueError(f"HR {hr}: no spectral class in {spectral_type!r}")
+
+
+def _parse_line(line: str):
+    """One catalogue line (byte columns of the catalogue's own description), or None."""
+    if not line[75:83].strip():
+        return None  # the few entries without a position (novae, non-stellar objects)
+    hr = int(line[0:4])
+    ra = int(line[75:77]) + int(line[77:79]) / 60 + float(line[79:83]) / 3600
+    dec = int(line[84:86]) + int(line[86:88]) / 60 + int(line[88:90]) / 3600
+    if line[83] == "-":
+        dec = -dec
+    spectral_type = line[127:147].strip()
+    return Star(hr=hr, designation=line[4:14], ra_hours=ra, dec_degrees=dec,
+                vmag=float(line[102:107]), spectral_type=spectral_type,
+                spectral_class=_spectral_class(hr, spectral_type))
+
+
+def read_catalogue(path: pathlib.Path):
+    """The positioned stars in HR order, less the excluded ones."""
+    stars = []
+    with open(path, encoding="latin-1") as catalogue:
+        for line in catalogue:
+            star = _parse_line(line.rstrip("\n").ljust(197))
+            if star and star.hr not in EXCLUDED_HR:
+                stars.append(star)
+    if len(stars) != STAR_COUNT:
+        raise ValueError(f"{len(stars)} stars, expected {STAR_COUNT}")
+    return stars
+
+
+def write_stars(stars, path: pathlib.Path):
+    rows = ((s.spectral_class.encode(), records.text(s.designation, 11), s.hr,
+             s.ra_hours, s.dec_degrees, s.vmag) for s in stars)
+    records.write_records(path, records.STAR, rows, STAR_COUNT)
+
+
+def read_proper_names(path: pathlib.Path):
+    names = []
+    for line in path.read_text().splitlines():
+        if line.strip():
+            hr, name = line.split("\t")
+            names.append((int(hr), name.strip()))
+    return names
+
+
+def _label_offset(name: str) -> int:
+    """Centres the name under its star: the label starts offset pixels to the left,
+    and the label font is about 7 pixels a character."""
+    return round(len(name) * 7 / 2)
+
+
+def write_star_names(stars, names, path: pathlib.Path):
+    by_hr = {s.hr: s for s in stars}
+    rows = []
+    for hr, name in names:
+        star = by_hr[hr]
+        rows.append((hr, star.ra_hours, star.dec_degrees, _label_offset(name), star.vmag,
+                     records.text(name, 20)))
+    records.write_records(path, records.STAR_NAME, rows, 77)
+
+
+class StarIndex:
+    """Nearest-star look-ups by position."""
+
+    def __init__(self, stars):
+        self.stars = stars
+        self.vectors = unit_vectors(np.array([s.ra_hours * 15 for s in stars]),
+                                    np.array([s.dec_degrees for s in stars]))
+
+    def nearest(self, ra_degrees: float, dec_degrees: float):
+        """(star, distance in degrees) of the catalogue star nearest to a position."""
+        v = unit_vectors(np.array([ra_degrees]), np.array([dec_degrees]))[0]
+        cosines = self.vectors @ v
+        i = int(np.argmax(cosines))
+        return self.stars[i], float(np.degrees(np.arccos(min(1.0, cosines[i]))))
+
+
+def unit_vectors(ra_degrees, dec_degrees):
+    ra, dec = np.radians(ra_degrees), np.radians(dec_degrees)
+    return np.stack([np.cos(dec) * np.cos(ra), np.cos(dec) * np.sin(ra), np.sin(dec)], axis=-1)

@@ -1,0 +1,89 @@
+#!/usr/bin/python3
+"""Builds Stellix's sky data files (data/) from open sources.
+
+Run from anywhere with Debian's Python 3 (python3-numpy and python3-pil):
+
+    /usr/bin/python3 tools/make_data.py
+
+The sources are downloaded into a scratch folder (default
+/tmp/stellix-data-sources): Debian packages with apt-get download (a private
+apt configuration, the machine's sources are not changed) and the npm package
+with npm pack. Nothing is installed. Every output file is rewritten.
+"""
+
+import argparse
+import pathlib
+import sys
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
+
+from datagen import boundaries, deepsky, figures, misc, sources, stars, textures  # noqa: E402
+
+REPO = pathlib.Path(__file__).resolve().parent.parent
+NOTES = pathlib.Path(__file__).resolve().parent / "data-notes"
+
+
+def build_catalogues(src: sources.Sources, out: pathlib.Path, docs: pathlib.Path):
+    catalogue = stars.read_catalogue(src.usr_share("stardata", "yale", "catalog.dat"))
+    stars.write_stars(catalogue, out / "bsc5.bin")
+    stars.write_star_names(catalogue, stars.read_proper_names(NOTES / "proper-names-77.tsv"),
+                           out / "snames.bin")
+
+    by_hr = {s.hr: s for s in catalogue}
+    magnitude = {s.hr: s.vmag for s in catalogue}
+    figure_list = figures.read_figures(src.celestial("constellations.lines.json"),
+                                       stars.StarIndex(catalogue))
+    original = {f.abbreviation: set(f.edges) for f in figure_list}
+    figures.simplify(figure_list, magnitude)
+    lines = figures.polylines(figure_list, magnitude)
+    figures.write_lines(lines, by_hr, out / "cnstline.bin")
+    figures.contact_sheet(original, lines, by_hr, docs / "constellation-figures.png")
+    kept = sum(len(t) - 1 for _, t in lines)
+    print(f"cnstline.bin: {kept} edges in {len(lines)} polylines")
+
+    borders = boundaries.densify(boundaries.read_borders(src.celestial("constellations.borders.json")))
+    boundaries.write_boundaries(borders, out / "constell.bin")
+
+    deepsky.write(deepsky.build(src.usr_share("kstars", "OpenNGC.kscat"), src.npm / "data",
+                                NOTES / "caldwell-ngc-100.tsv"), out / "deepsky.bin")
+    misc.write_ecliptic(out / "eclip.dat")
+    misc.write_constellation_names(src.celestial("constellations.json"), out / "cnames.bin")
+    misc.write_locations(src.usr_share("zoneinfo"), out / "location.dat")
+    misc.write_magellanic(src.usr_share("kstars", "lmc.dat"), src.usr_share("kstars", "smc.dat"),
+                          out / "magellan.bin")
+
+
+def build_textures(src: sources.Sources, out: pathlib.Path):
+    save = textures.save_bmp
+    save(textures.sun_sprite(), out / "sun.tex")
+    save(textures.star_sprite(), out / "star.tex")
+    save(textures.galaxy_sprite(), out / "galaxy.tex")
+    save(textures.globular_sprite(), out / "globcl.tex")
+    save(textures.planetary_sprite(), out / "planeb.tex")
+    save(textures.moon_texture(src.usr_share("marble", "data", "maps", "moon", "clementine",
+                                             "clementine.jpg")), out / "moon.tex")
+    save(textures.milky_way_texture(src.celestial("mw.json")), out / "mw.tex")
+    save(textures.horizon_texture(), out / "horizon.tex")
+    save(textures.world_map(src.usr_share("xplanet", "images", "earth.jpg")), out / "worldmap.bmp")
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--scratch", type=pathlib.Path, default=pathlib.Path("/tmp/stellix-data-sources"),
+                        help="folder for the downloaded sources (reused when present)")
+    parser.add_argument("--fresh", action="store_true", help="download the sources again")
+    parser.add_argument("--out", type=pathlib.Path, default=REPO / "data")
+    parser.add_argument("--docs", type=pathlib.Path, default=REPO / "docs" / "data")
+    args = parser.parse_args()
+
+    src = sources.fetch(args.scratch, fresh=args.fresh)
+    args.out.mkdir(parents=True, exist_ok=True)
+    args.docs.mkdir(parents=True, exist_ok=True)
+    build_catalogues(src, args.out, args.docs)
+    build_textures(src, args.out)
+    for package, version in sorted(src.versions.items()):
+        print(f"source {package} {version}")
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,44 @@
+#include "ui/pane_text.h"
+
+#include <cmath>
+#include <ctime>
+
+#include "astro/format.h"
+
+namespace {
+
+std::string TwoDigits(double v) {
+  const long n = static_cast<long>(v);
+  const std::string text = std::to_string(n < 0 ? -n : n);
+  return (std::fabs(v) < 10 ? "0" : "") + text;
+}
+
+}  // namespace
+
+std::string RaPaneText(double hours) {
+  const astro::AngleParts p = astro::SplitAngle(hours);
+  return "RA " + TwoDigits(p.Whole) + "h " + TwoDigits(p.Minutes) + "' " + TwoDigits(p.Seconds) +
+         "\"";
+}
+
+std::string DecPaneText(double degrees) {
+  const astro::AngleParts p = astro::SplitAngle(degrees);
+  return std::string("DEC ") + (degrees < 0 ? "-" : "") + TwoDigits(p.Whole) + "\u00b0 " +
+         TwoDigits(p.Minutes) + "' " + TwoDigits(p.Seconds) + "\"";
+}
+
+std::string TimePaneText(int hour, int minute) {
+  return std::to_string(hour) + ":" + (minute >= 0 && minute < 10 ? "0" : "") +
+         std::to_string(minute);
+}
+
+std::string DatePaneText(int year, int month, int day) {
+  std::tm date{};
+  date.tm_year = year - 1900;
+  date.tm_mon = month - 1;
+  date.tm_mday = day;
+  char monthName[64] = "";
+  if (month >= 1 && month <= 12) std::strftime(monthName, sizeof monthName, "%b", &date);
+  return (day >= 1 && day <= 9 ? "0" : "") + std::to_string(day) + "  " + monthName + " " +
+         std::to_string(year);
+}
