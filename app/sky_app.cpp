@@ -83,6 +83,15 @@ bool CSkyApp::InitInstance() {
     exitCode_ = RenderToFile();
     return false;
   }
+  if (commandLine_.Timing) {
+    connect(
+        frame_->View(), &CSkyView::FramePainted, this,
+        [] {
+          std::fprintf(stderr, "stellix: first frame after %.0f ms\n",
+                       MillisecondsSinceProcessStart());
+        },
+        Qt::SingleShotConnection);
+  }
   frame_->show();
   return true;
 }
@@ -94,6 +103,8 @@ int CSkyApp::RenderToFile() {
     messages_->Show(MessageIcon::Stop, res::String(res::IDS_CANT_INIT_OPENGL));
     return 1;
   }
+  if (commandLine_.Timing)
+    std::fprintf(stderr, "stellix: frame written after %.0f ms\n", MillisecondsSinceProcessStart());
   if (!image.save(QString::fromStdString(commandLine_.RenderFile), "PNG")) {
     std::fprintf(stderr, "stellix: could not write %s\n", commandLine_.RenderFile.c_str());
     return 1;

@@ -20,3 +20,6 @@ StartupPaths ResolveStartupPaths(const CommandLine& commandLine, const std::stri
 // computer's clock) and the observer's place from the settings file, as one
 // JSON line on `out`. Returns the exit status.
 int RunEphemeris(const CommandLine& commandLine, const StartupPaths& paths, std::FILE* out);
+
+// Milliseconds since the kernel started this process (clock-tick resolution).
+double MillisecondsSinceProcessStart();

@@ -24,10 +24,14 @@ void DrawConstellationLines(const Frame& frame);
 void DrawEcliptic(const Frame& frame);
 void DrawGrid(const Frame& frame);
 void DrawDeepSky(const Frame& frame);
+void DrawDeepSkyLabels(const Frame& frame);
 void DrawStars(const Frame& frame);
+void DrawStarNames(const Frame& frame);
 void DrawSolarSystem(const Frame& frame);
 void DrawLandscape(const Frame& frame);
 void DrawGround(const Frame& frame);
+// The letters of the eight compass points, beside the ground's ticks.
+void DrawCompassLetters(const Frame& frame);
 
 // Display lists of the layers, compiled once per context from the loaded catalogues.
 void BuildGridList();

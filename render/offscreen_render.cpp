@@ -2,6 +2,7 @@
 
 #include <QOpenGLFramebufferObject>
 
+#include "render/sky_renderer.h"
 #include "render/sky_view.h"
 
 COffscreenCanvas::COffscreenCanvas(CSkyView& view) : view_(view) {
@@ -36,4 +37,11 @@ QImage COffscreenCanvas::Render(int width, int height) {
   }
   DoneCurrent();
   return image;
+}
+
+std::vector<unsigned> COffscreenCanvas::Pick(int x, int y) {
+  if (!MakeCurrent()) return {};
+  std::vector<unsigned> names = view_.Renderer().SelectionPass(x, y);
+  DoneCurrent();
+  return names;
 }

@@ -5,6 +5,7 @@
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
 #include <memory>
+#include <vector>
 
 class CSkyView;
 
@@ -21,6 +22,8 @@ class COffscreenCanvas {
   // Draws one frame of `width` x `height` pixels; a null image when the
   // context or the framebuffer could not be made.
   QImage Render(int width, int height);
+  // The names under client point x, y (y downwards) of the last frame's size.
+  std::vector<unsigned> Pick(int x, int y);
   bool MakeCurrent();
   void DoneCurrent();
 

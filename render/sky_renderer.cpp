@@ -1,6 +1,7 @@
 #include "render/sky_renderer.h"
 
 #include <cmath>
+#include <vector>
 
 #include "app/messages.h"
 #include "astro/transforms.h"
@@ -121,6 +122,36 @@ void CSkyRenderer::SetPixelProjection(int width, int height) {
   glLoadIdentity();
 }
 
+std::vector<unsigned> CSkyRenderer::SelectionPass(int x, int y) {
+  GLuint buffer[64] = {};
+  view_.Picking = 1;
+  glSelectBuffer(64, buffer);
+  glRenderMode(GL_SELECT);
+  glMatrixMode(GL_PROJECTION);
+  glPushMatrix();
+  glLoadIdentity();
+  glInitNames();
+  glPushName(0);
+  gluPickMatrix(x, doc_.Viewport[3] - y, 5, 5, doc_.Viewport);
+  const render::OrthoVolume v =
+      render::SkyOrthoVolume(doc_.Viewport[2], doc_.Viewport[3], view_.Zoom);
+  glOrtho(v.Left, v.Right, v.Bottom, v.Top, v.Near, v.Far);
+  glMatrixMode(GL_MODELVIEW);
+  ComposeFrame();
+  glMatrixMode(GL_PROJECTION);
+  int hits = glRenderMode(GL_RENDER);
+  glPopMatrix();
+  glMatrixMode(GL_MODELVIEW);
+  view_.Picking = 0;
+
+  // Every record is four words: one name, two depths, the name. An
+  // overflowing buffer reports -1; read what fits.
+  if (hits < 0 || hits > 16) hits = 16;
+  std::vector<unsigned> names;
+  for (int k = 0; k < hits; ++k) names.push_back(buffer[k * 4 + 3]);
+  return names;
+}
+
 void CSkyRenderer::ApplyCamera() const {
   glRotated(doc_.XRotation, 1, 0, 0);
   glRotated(doc_.YRotation, 0, 1, 0);
@@ -158,8 +189,12 @@ void CSkyRenderer::ComposeFrame() {
   if (doc_.Constelations) DrawConstellationLines(frame);
   if (doc_.Ecliptic) DrawEcliptic(frame);
   if (doc_.Coordinations) DrawGrid(frame);
-  if (doc_.DeepSky) DrawDeepSky(frame);
+  if (doc_.DeepSky) {
+    DrawDeepSky(frame);
+    if (!picking) DrawDeepSkyLabels(frame);
+  }
   DrawStars(frame);
+  if (!picking) DrawStarNames(frame);
   if (doc_.SolarSystem) DrawSolarSystem(frame);
   if (doc_.HorizonMode && doc_.SkyColors && !picking) DrawLandscape(frame);
   if (doc_.HorizonMode && !picking) DrawGround(frame);

@@ -2,6 +2,8 @@
 // textures of the scene, the camera, and the fixed order of layers.
 #pragma once
 
+#include <vector>
+
 #include "app/sky_doc.h"
 
 class CMessenger;
@@ -26,6 +28,11 @@ class CSkyRenderer : public CSkyScene {
   // their fixed order. In a selection pass only the layers that carry
   // selection names run, and the stored matrices are left alone.
   void ComposeFrame();
+
+  // Draws the frame in GL selection mode through a 5 x 5 pixel window around
+  // client point x, y (y downwards) and returns the names of the hits in the
+  // order their layers were drawn (at most 16).
+  std::vector<unsigned> SelectionPass(int x, int y);
 
  private:
   // Turns the sphere so that the view shows the camera's direction; in

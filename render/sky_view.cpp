@@ -79,6 +79,7 @@ void CSkyView::resizeGL(int width, int height) {
 void CSkyView::paintGL() {
   if (Document->Printing) return;
   DrawFrame();
+  emit FramePainted();
 }
 
 void CSkyView::CameraChanged() { update(); }

@@ -56,6 +56,8 @@ class CSkyView : public QOpenGLWidget {
  signals:
   // The pointer's sky position changed.
   void CursorMoved();
+  // A frame has been drawn on screen.
+  void FramePainted();
 
  protected:
   void initializeGL() override;
