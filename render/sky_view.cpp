@@ -1,6 +1,5 @@
 #include "render/sky_view.h"
 
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
@@ -8,6 +7,7 @@
 
 #include "app/sky_doc.h"
 #include "astro/transforms.h"
+#include "render/bitmap_fonts.h"
 #include "render/gl.h"
 #include "render/sky_renderer.h"
 #include "ui/pane_text.h"
@@ -50,6 +50,7 @@ bool CSkyView::CanCreateContext() {
 }
 
 void CSkyView::InitialiseContext() {
+  render::BuildLabelFonts(devicePixelRatioF());
   glClearColor(0, 0, 0, 1);
   Document->PrepareScene(*renderer_);
 }
@@ -154,39 +155,13 @@ void CSkyView::CentreOnWindowPoint(int x, int y) {
 void CSkyView::mouseMoveEvent(QMouseEvent* event) {
   const QPointF p = event->position() * devicePixelRatioF();
   TrackPointer(static_cast<int>(p.x()), static_cast<int>(p.y()));
+  if (Document->FullScreen && event->position().y() <= 3) emit LeaveFullScreen();
 }
 
 void CSkyView::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return QOpenGLWidget::mousePressEvent(event);
   const QPointF p = event->position() * devicePixelRatioF();
   CentreOnWindowPoint(static_cast<int>(p.x()), static_cast<int>(p.y()));
-}
-
-void CSkyView::keyPressEvent(QKeyEvent* event) {
-  const bool keypad = event->modifiers() & Qt::KeypadModifier;
-  switch (event->key()) {
-    case Qt::Key_Left:
-      MoveLeft();
-      return;
-    case Qt::Key_Right:
-      MoveRight();
-      return;
-    case Qt::Key_Up:
-      MoveUp();
-      return;
-    case Qt::Key_Down:
-      MoveDown();
-      return;
-    case Qt::Key_Asterisk:
-      if (keypad) return ZoomIn();
-      break;
-    case Qt::Key_Slash:
-      if (keypad) return ZoomOut();
-      break;
-    default:
-      break;
-  }
-  QOpenGLWidget::keyPressEvent(event);
 }
 
 QString CSkyView::RaPaneText() const { return QtText(::RaPaneText(CursorRA)); }

@@ -58,6 +58,8 @@ class CSkyView : public QOpenGLWidget {
   void CursorMoved();
   // A frame has been drawn on screen.
   void FramePainted();
+  // In full screen the pointer reached the top edge.
+  void LeaveFullScreen();
 
  protected:
   void initializeGL() override;
@@ -65,7 +67,6 @@ class CSkyView : public QOpenGLWidget {
   void paintGL() override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   // A move or zoom changed the camera: repaint.

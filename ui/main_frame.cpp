@@ -1,16 +1,69 @@
 #include "ui/main_frame.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
+#include <QShowEvent>
 #include <QStatusBar>
+#include <QTimerEvent>
+#include <QToolBar>
 
+#include "app/messages.h"
 #include "app/sky_doc.h"
 #include "render/sky_view.h"
+#include "ui/animation_step.h"
+#include "ui/command_table.h"
 #include "ui/pane_text.h"
 #include "ui/qt_text.h"
 
-CMainFrame::CMainFrame(CSkyDoc& doc, CMessenger& messages) : doc_(doc) {
+namespace {
+
+constexpr int kTimeStepBoxId = 1032;
+
+// The toolbar icon of a command, drawn at 16 and 32 pixels.
+QIcon CommandIcon(int id) {
+  QIcon icon;
+  for (const char* size : {"16", "32"}) {
+    const QString file = QStringLiteral(":/icons/%1/%2.png").arg(size).arg(id);
+    if (QFile::exists(file)) icon.addFile(file);
+  }
+  return icon;
+}
+
+// The palette of night-vision red: red surfaces, black text, dark grey on selections.
+QPalette RedPalette(const QPalette& base) {
+  QPalette red = base;
+  const QColor pure(255, 0, 0), black(0, 0, 0), grey(0x40, 0x40, 0x40);
+  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    for (QPalette::ColorRole role :
+         {QPalette::Window, QPalette::Base, QPalette::AlternateBase, QPalette::Button,
+          QPalette::Highlight, QPalette::Light, QPalette::Midlight, QPalette::ToolTipBase})
+      red.setColor(group, role, pure);
+    for (QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::ToolTipText})
+      red.setColor(group, role, black);
+    red.setColor(group, QPalette::HighlightedText, grey);
+  }
+  red.setColor(QPalette::Disabled, QPalette::WindowText, grey);
+  red.setColor(QPalette::Disabled, QPalette::ButtonText, grey);
+  red.setColor(QPalette::Disabled, QPalette::Text, grey);
+  return red;
+}
+
+}  // namespace
+
+// The icons are compiled into this library; make sure the linker keeps them.
+static void InitialiseIconResources() { Q_INIT_RESOURCE(icons); }
+
+CMainFrame::CMainFrame(CSkyDoc& doc, CMessenger& messages)
+    : doc_(doc), messages_(messages), savedPalette_(QApplication::palette()) {
+  InitialiseIconResources();
   // The title is the program's name and never shows a file name.
   setWindowTitle(QtString(res::IDS_APP_TITLE));
   // The frame starts as large as the screen.
@@ -20,30 +73,311 @@ CMainFrame::CMainFrame(CSkyDoc& doc, CMessenger& messages) : doc_(doc) {
   view_ = new CSkyView(doc, messages, this);
   setCentralWidget(view_);
   view_->setFocus();
-
-  // Panes after the message area, each as wide as its widest text.
-  raPane_ = AddPane(res::IDS_PANE_RA);
-  decPane_ = AddPane(res::IDS_PANE_DEC);
-  placePane_ = AddPane(res::IDS_PANE_PLACE);
-  timePane_ = AddPane(res::IDS_PANE_TIME);
-  datePane_ = AddPane(res::IDS_PANE_DATE);
-  connect(view_, &CSkyView::CursorMoved, this, [this] {
-    raPane_->setText(view_->RaPaneText());
-    decPane_->setText(view_->DecPaneText());
+  connect(view_, &CSkyView::LeaveFullScreen, this, [this] {
+    if (doc_.FullScreen) OnFullScreen();
   });
+
+  CreateActions();
+  CreateMenus();
+  CreateToolBars();
+  CreateStatusBar();
   UpdatePanes();
+  UpdateCommandStates();
+}
+
+CMainFrame::~CMainFrame() {
+  // Quitting in red screen gives the application its colours back.
+  if (doc_.RedScreen) QApplication::setPalette(savedPalette_);
+}
+
+void CMainFrame::CreateActions() {
+  for (int i = 0; i < ui::kCommandCount; ++i) {
+    const ui::CommandSpec& spec = ui::kCommands[i];
+    const QString prompt = QtString(spec.Id);
+    const QString statusText = prompt.section('\n', 0, 0);
+    const QString tooltip = prompt.contains('\n') ? prompt.section('\n', 1) : prompt;
+    auto* action = new QAction(spec.MenuText ? QString::fromUtf8(spec.MenuText) : tooltip, this);
+    action->setStatusTip(statusText);
+    action->setToolTip(tooltip);
+    action->setIcon(CommandIcon(spec.Id));
+    if (spec.Key) action->setShortcut(QKeySequence(QString::fromUtf8(spec.Key)));
+    action->setCheckable(spec.Checked != nullptr);
+    if (spec.Handler) {
+      const auto handler = spec.Handler;
+      connect(action, &QAction::triggered, this, [this, handler] {
+        (this->*handler)();
+        UpdateCommandStates();
+      });
+    }
+    // Shortcuts work whichever part of the window has the focus, even when
+    // the action is in no visible menu or toolbar.
+    addAction(action);
+    actions_[spec.Id] = action;
+  }
+}
+
+QAction* CMainFrame::Action(int id) const {
+  const auto it = actions_.find(id);
+  return it == actions_.end() ? nullptr : it->second;
+}
+
+void CMainFrame::CreateMenus() {
+  const auto fill = [this](QMenu* menu, std::initializer_list<int> ids) {
+    for (int id : ids) {
+      if (id == 0)
+        menu->addSeparator();
+      else
+        menu->addAction(Action(id));
+    }
+    connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
+  };
+  QMenuBar* bar = menuBar();
+  fill(bar->addMenu("&File"), {57601, 0, 57607, 57609, 57606, 0, 57616, 0, 57665});
+  fill(bar->addMenu("&View"), {32780, 32778, 32779, 32777, 32781, 32782, 32804, 0, 32796, 32798,
+                               32797, 0, 32792, 32802, 32803, 0, 59392, 59393});
+  QMenu* settings = bar->addMenu("&Settings");
+  fill(settings->addMenu("&Chart Mode"), {32800, 32801});
+  fill(settings, {32784, 32785, 32787});
+  fill(settings->addMenu("&Stars"), {32819, 32820});
+  fill(settings, {32788, 32790});
+  fill(settings->addMenu("Sky &Background"), {32806, 32807});
+  QMenu* search = bar->addMenu("Sea&rch");
+  fill(search, {32808, 32810, 32809});
+  fill(search->addMenu("&Deep Sky Object"), {32811, 32812});
+  fill(search->addMenu("&Horizon Point"), {32813, 32814, 32815, 32816, 0, 32817, 32818});
+  fill(bar->addMenu("&Help"), {57667, 57668, 0, 57664});
+}
+
+void CMainFrame::CreateToolBars() {
+  mainToolBar_ = addToolBar(QStringLiteral("Main"));
+  mainToolBar_->setObjectName("MainToolBar");
+  mainToolBar_->setIconSize(QSize(16, 16));
+  mainToolBar_->setAllowedAreas(Qt::TopToolBarArea | Qt::BottomToolBarArea);
+  for (int id :
+       {57609, 57601, 57607,          0,     32780, 32778, 32779, 32777, 32781, 32782, 0,    32784,
+        32785, 0,     kTimeStepBoxId, 32789, 32791, 32793, 32794, 32795, 0,     57669, 57664}) {
+    if (id == 0) {
+      mainToolBar_->addSeparator();
+    } else if (id == kTimeStepBoxId) {
+      timeStepBox_ = new QComboBox(mainToolBar_);
+      timeStepBox_->setObjectName("TimeStepBox");
+      for (int i = 0; i < ui::kTimeStepCount; ++i)
+        timeStepBox_->addItem(QtString(res::IDS_TIME_STEP_FIRST + i));
+      timeStepBox_->setCurrentIndex(ui::kOneDay);
+      const QString prompt = QtString(kTimeStepBoxId);
+      timeStepBox_->setToolTip(prompt.section('\n', 1));
+      timeStepBox_->setStatusTip(prompt.section('\n', 0, 0));
+      QFont bold = timeStepBox_->font();
+      bold.setBold(true);
+      timeStepBox_->setFont(bold);
+      mainToolBar_->addWidget(timeStepBox_);
+    } else {
+      mainToolBar_->addAction(Action(id));
+    }
+  }
+
+  // The navigation buttons float in a small tool window of their own.
+  navigationToolBar_ = new QToolBar(QStringLiteral("Navigation"), this);
+  navigationToolBar_->setObjectName("NavigationToolBar");
+  navigationToolBar_->setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
+  navigationToolBar_->setIconSize(QSize(16, 15));
+  navigationToolBar_->setMovable(false);
+  for (int id : {32775, 32776, 32774, 32773, 32771, 32772})
+    navigationToolBar_->addAction(Action(id));
+  navigationToolBar_->adjustSize();
+}
+
+void CMainFrame::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  // The navigation buttons float near the frame's top-left corner from its first showing on.
+  if (!navigationShown_ && !doc_.FullScreen) {
+    navigationShown_ = true;
+    navigationToolBar_->move(frameGeometry().topLeft() + QPoint(40, 150));
+    navigationToolBar_->show();
+  }
+}
+
+void CMainFrame::CreateStatusBar() {
+  // Panes after the message area, each as wide as its widest text.
+  for (int id : {res::IDS_PANE_RA, res::IDS_PANE_DEC, res::IDS_PANE_PLACE, res::IDS_PANE_TIME,
+                 res::IDS_PANE_DATE})
+    panes_[id] = AddPane(id);
+  connect(view_, &CSkyView::CursorMoved, this, [this] {
+    panes_[res::IDS_PANE_RA]->setText(view_->RaPaneText());
+    panes_[res::IDS_PANE_DEC]->setText(view_->DecPaneText());
+  });
 }
 
 QLabel* CMainFrame::AddPane(int sampleStringId) {
   auto* pane = new QLabel(this);
+  pane->setObjectName(QStringLiteral("Pane%1").arg(sampleStringId));
   pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(QtString(sampleStringId)));
   statusBar()->addPermanentWidget(pane);
   return pane;
 }
 
+QLabel* CMainFrame::Pane(int id) const {
+  const auto it = panes_.find(id);
+  return it == panes_.end() ? nullptr : it->second;
+}
+
 void CMainFrame::UpdatePanes() {
   const astro::CivilTime& t = doc_.DocumentTime;
-  placePane_->setText(QtText(doc_.Settings.Location));
-  timePane_->setText(QtText(TimePaneText(t.Hour, t.Minute)));
-  datePane_->setText(QtText(DatePaneText(t.Year, t.Month, t.Day)));
+  panes_[res::IDS_PANE_PLACE]->setText(QtText(doc_.Settings.Location));
+  panes_[res::IDS_PANE_TIME]->setText(QtText(TimePaneText(t.Hour, t.Minute)));
+  panes_[res::IDS_PANE_DATE]->setText(QtText(DatePaneText(t.Year, t.Month, t.Day)));
+}
+
+void CMainFrame::UpdateCommandStates() {
+  for (int i = 0; i < ui::kCommandCount; ++i) {
+    const ui::CommandSpec& spec = ui::kCommands[i];
+    QAction* action = actions_[spec.Id];
+    // Commands without an action of their own yet follow their rule all the same.
+    action->setEnabled(ui::IsEnabled(spec.Enable, doc_));
+    if (spec.Checked) action->setChecked(spec.Checked(doc_, *this));
+  }
+  // The recent-file list is empty until pictures have been opened.
+  actions_[57616]->setEnabled(false);
+  timeStepBox_->setEnabled(!doc_.Animating);
+}
+
+void CMainFrame::Redraw() { view_->update(); }
+
+void CMainFrame::Toggle(int& documentSwitch) {
+  documentSwitch = documentSwitch == 0 ? 1 : 0;
+  Redraw();
+}
+
+void CMainFrame::OnGrids() { Toggle(doc_.Coordinations); }
+void CMainFrame::OnBoundaries() { Toggle(doc_.Boundaries); }
+void CMainFrame::OnConstellationLines() { Toggle(doc_.Constelations); }
+void CMainFrame::OnDeepSky() { Toggle(doc_.DeepSky); }
+void CMainFrame::OnMilkyWay() { Toggle(doc_.MilkyWay); }
+void CMainFrame::OnSolarSystem() { Toggle(doc_.SolarSystem); }
+void CMainFrame::OnEcliptic() { Toggle(doc_.Ecliptic); }
+void CMainFrame::OnStarNames() { Toggle(doc_.StarNames); }
+void CMainFrame::OnDeepSkyLabels() { Toggle(doc_.DeepSkyLabels); }
+void CMainFrame::OnPlanetNames() { Toggle(doc_.PlanetNames); }
+void CMainFrame::OnStarsColors() { Toggle(doc_.StarsColors); }
+
+void CMainFrame::OnRedScreen() {
+  doc_.RedScreen = doc_.RedScreen == 0 ? 1 : 0;
+  QApplication::setPalette(doc_.RedScreen ? RedPalette(savedPalette_) : savedPalette_);
+  Redraw();
+}
+
+void CMainFrame::OnFullScreen() {
+  doc_.FullScreen = doc_.FullScreen == 0 ? 1 : 0;
+  if (doc_.FullScreen) {
+    savedRect_ = geometry();
+    menuBar()->hide();
+    mainToolBar_->hide();
+    navigationToolBar_->hide();
+    statusBar()->hide();
+    showFullScreen();
+  } else {
+    showNormal();
+    setGeometry(savedRect_);
+    menuBar()->show();
+    mainToolBar_->show();
+    navigationToolBar_->show();
+    statusBar()->show();
+  }
+}
+
+void CMainFrame::OnToolBar() { mainToolBar_->setVisible(mainToolBar_->isHidden()); }
+void CMainFrame::OnStatusBar() { statusBar()->setVisible(statusBar()->isHidden()); }
+void CMainFrame::OnExit() { close(); }
+
+void CMainFrame::OnEquatorial() {
+  doc_.HorizonMode = 0;
+  Redraw();
+}
+
+void CMainFrame::OnLocalHorizon() {
+  doc_.HorizonMode = 1;
+  Redraw();
+}
+
+void CMainFrame::OnDrawPoints() {
+  doc_.Settings.StarsDrawPoints = 1;
+  Redraw();
+}
+
+void CMainFrame::OnDrawBitmaps() {
+  doc_.Settings.StarsDrawPoints = 0;
+  Redraw();
+}
+
+void CMainFrame::OnBlackSky() {
+  doc_.SkyColors = 0;
+  doc_.Settings.SkyColors = 0;
+  // A coloured sky lowers the deep-sky limit with the daylight; a black one
+  // shows the limits of the magnitude settings again.
+  doc_.StarMagnitudeLimit = StarLimitFromIndex(doc_.Settings.StarsLimit);
+  doc_.DeepSkyMagnitudeLimit = DeepSkyLimitFromIndex(doc_.Settings.DeepSkyLimit);
+  Redraw();
+}
+
+void CMainFrame::OnColorSky() {
+  doc_.SkyColors = 1;
+  doc_.Settings.SkyColors = 1;
+  Redraw();
+}
+
+void CMainFrame::OnMoveLeft() { view_->MoveLeft(); }
+void CMainFrame::OnMoveRight() { view_->MoveRight(); }
+void CMainFrame::OnMoveUp() { view_->MoveUp(); }
+void CMainFrame::OnMoveDown() { view_->MoveDown(); }
+void CMainFrame::OnZoomIn() { view_->ZoomIn(); }
+void CMainFrame::OnZoomOut() { view_->ZoomOut(); }
+
+void CMainFrame::StartAnimation(bool forward) {
+  // Without the solar system, an equatorial chart would not change.
+  if (!doc_.SolarSystem && !doc_.HorizonMode) {
+    messages_.Show(MessageIcon::Exclamation, res::String(res::IDS_ANIMATION_NO_EFFECT));
+    return;
+  }
+  doc_.Animating = 1;
+  forward_ = forward;
+  animationTimer_.start(timeStepBox_->currentIndex() == ui::kRealTime ? 1000 : 50, this);
+}
+
+void CMainFrame::OnAnimationForward() { StartAnimation(true); }
+void CMainFrame::OnAnimationBackward() { StartAnimation(false); }
+
+void CMainFrame::OnAnimationStop() {
+  if (!doc_.Animating) return;
+  doc_.Animating = 0;
+  animationTimer_.stop();
+}
+
+void CMainFrame::SingleStep(bool forward) {
+  const int year = doc_.DocumentTime.Year;
+  if ((forward && year > 2099) || (!forward && year < 1901)) return;
+  doc_.Animating = 1;
+  forward_ = forward;
+  AnimationStep();
+  Redraw();
+  doc_.Animating = 0;
+}
+
+void CMainFrame::OnStepForward() { SingleStep(true); }
+void CMainFrame::OnStepBackward() { SingleStep(false); }
+
+void CMainFrame::AnimationStep() {
+  const bool inRange =
+      ui::AnimationStep(doc_.DocumentTime, doc_.TimeOffset, timeStepBox_->currentIndex(), forward_);
+  if (!inRange) {
+    OnAnimationStop();
+    UpdateCommandStates();
+  }
+  doc_.UpdateSky();
+  UpdatePanes();
+}
+
+void CMainFrame::timerEvent(QTimerEvent* event) {
+  if (event->timerId() != animationTimer_.timerId()) return QMainWindow::timerEvent(event);
+  AnimationStep();
+  Redraw();
 }

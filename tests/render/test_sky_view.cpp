@@ -1,5 +1,4 @@
 // The sky view as a user sees it: frames drawn with OpenGL and read back.
-#include <QKeyEvent>
 #include <cmath>
 
 #include "astro/eclipse.h"
@@ -122,16 +121,6 @@ TEST_F(SkyView, ZoomStopsAt256And1AndMovesTurnByFifteenOverZoom) {
   view_->MoveDown();
   EXPECT_DOUBLE_EQ(doc_->XRotation, 357.25);
 
-  // The keys of the view: arrows, and * and / of the numeric pad.
-  QKeyEvent zoomIn(QEvent::KeyPress, Qt::Key_Asterisk, Qt::KeypadModifier, "*");
-  QApplication::sendEvent(view_.get(), &zoomIn);
-  EXPECT_EQ(view_->Zoom, 8);
-  QKeyEvent plainSlash(QEvent::KeyPress, Qt::Key_Slash, Qt::NoModifier, "/");
-  QApplication::sendEvent(view_.get(), &plainSlash);
-  EXPECT_EQ(view_->Zoom, 8) << "only the numeric pad zooms";
-  QKeyEvent up(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier);
-  QApplication::sendEvent(view_.get(), &up);
-  EXPECT_DOUBLE_EQ(doc_->XRotation, 357.25 + 15.0 / 8);
 }
 
 TEST_F(SkyView, TallWindowKeepsTheDiscAsWideAsTheWindow) {

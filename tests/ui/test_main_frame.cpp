@@ -1,0 +1,228 @@
+// The main window as a user drives it: menus, keys, toolbars, panes, red
+// and full screen, and the time animation.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
+#include <memory>
+
+#include "app/sky_app.h"
+#include "app/sky_doc.h"
+#include "render/sky_view.h"
+#include "tests/test_files.h"
+#include "ui/main_frame.h"
+
+namespace {
+
+class MainFrameTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs an X display (run under xvfb-run)";
+    cwd_ = std::filesystem::current_path();
+    CommandLine cl;
+    cl.NonInteractive = true;
+    cl.ShowSplash = false;
+    cl.DataDir = STELLIX_SOURCE_DATA_DIR;
+    cl.SettingsFile = dir_.File("stellix.INI");
+    cl.DateTime = astro::CivilTime{2026, 12, 5, 12, 0, 0};
+    app_ = std::make_unique<CSkyApp>(argc_, argv_, cl);
+    ASSERT_TRUE(app_->InitInstance());
+    frame_ = app_->MainFrame();
+    doc_ = g_SkyDoc;
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame_));
+    // Shortcuts reach the active window; without a window manager, make it so.
+    frame_->activateWindow();
+    QApplication::setActiveWindow(frame_);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame_));
+  }
+  void TearDown() override {
+    if (app_) {
+      frame_->close();
+      app_->ExitInstance(0);
+      app_.reset();
+    }
+    if (!cwd_.empty()) std::filesystem::current_path(cwd_);
+  }
+
+  bool Enabled(int id) { return frame_->Action(id)->isEnabled(); }
+  void Trigger(int id) { frame_->Action(id)->trigger(); }
+
+  ScratchDir dir_;
+  std::filesystem::path cwd_;
+  int argc_ = 1;
+  char name_[8] = "stellix";
+  char* argv_[2] = {name_, nullptr};
+  std::unique_ptr<CSkyApp> app_;
+  CMainFrame* frame_ = nullptr;
+  CSkyDoc* doc_ = nullptr;
+};
+
+constexpr int kToggles[] = {32780, 32778, 32779, 32777, 32781, 32782,
+                            32804, 32796, 32798, 32797, 32792};
+constexpr int kIdleOnly[] = {32784, 32785, 32787, 32788, 32790,                // dialogs
+                             32808, 32809, 32810, 32811, 32812, 32813, 32814,  // search
+                             32815, 32816, 32817, 32818, 57601, 57607, 57609,  // files, print
+                             57606, 57667, 57668, 57670, 57669, 57664,         // help
+                             32800, 32801, 32819, 32820, 32806, 32807,         // modes
+                             32789, 32791, 32794, 32795};                      // animation
+
+TEST_F(MainFrameTest, AnimationDisablesEverythingButTheDisplayCommands) {
+  for (int id : kIdleOnly) EXPECT_TRUE(Enabled(id)) << id;
+  EXPECT_FALSE(Enabled(32793));
+  Trigger(32795);
+  ASSERT_EQ(doc_->Animating, 1);
+  for (int id : kIdleOnly) EXPECT_FALSE(Enabled(id)) << id;
+  EXPECT_FALSE(frame_->TimeStepBox()->isEnabled());
+  for (int id : kToggles) EXPECT_TRUE(Enabled(id)) << id;
+  EXPECT_TRUE(Enabled(32802));
+  EXPECT_TRUE(Enabled(32803));
+  EXPECT_TRUE(Enabled(32793));
+  // Keys follow the same rules: Ctrl+Q does not change the chart mode now.
+  QTest::keyClick(frame_->View(), Qt::Key_H, Qt::ControlModifier);
+  EXPECT_EQ(doc_->HorizonMode, 0);
+  QTest::keyClick(frame_->View(), Qt::Key_Escape);
+  EXPECT_EQ(doc_->Animating, 0);
+  EXPECT_TRUE(Enabled(32800));
+  EXPECT_TRUE(frame_->TimeStepBox()->isEnabled());
+}
+
+TEST_F(MainFrameTest, KeysWorkWhileTheViewHasTheFocus) {
+  frame_->View()->setFocus();
+  const int grid = doc_->Coordinations;
+  QTest::keyClick(frame_->View(), Qt::Key_G);
+  EXPECT_EQ(doc_->Coordinations, 1 - grid);
+  EXPECT_EQ(frame_->Action(32780)->isChecked(), doc_->Coordinations == 1);
+  QTest::keyClick(frame_->View(), Qt::Key_S, Qt::ShiftModifier);
+  EXPECT_EQ(doc_->StarNames, 0);
+  QTest::keyClick(frame_->View(), Qt::Key_Asterisk, Qt::KeypadModifier);
+  EXPECT_EQ(frame_->View()->Zoom, 4);
+  QTest::keyClick(frame_->View(), Qt::Key_Slash, Qt::KeypadModifier);
+  EXPECT_EQ(frame_->View()->Zoom, 2);
+  const double turn = doc_->YRotation;
+  QTest::keyClick(frame_->View(), Qt::Key_Left);
+  EXPECT_DOUBLE_EQ(doc_->YRotation, turn + 7.5 > 360 ? turn + 7.5 - 360 : turn + 7.5);
+  QTest::keyClick(frame_->View(), Qt::Key_H, Qt::ControlModifier);
+  EXPECT_EQ(doc_->HorizonMode, 1);
+  EXPECT_TRUE(frame_->Action(32801)->isChecked());
+  EXPECT_FALSE(frame_->Action(32800)->isChecked());
+  QTest::keyClick(frame_->View(), Qt::Key_T, Qt::ControlModifier);
+  EXPECT_EQ(doc_->Settings.StarsDrawPoints, 1);
+}
+
+TEST_F(MainFrameTest, RedScreenTurnsTheApplicationRedAndBack) {
+  const QColor window = QApplication::palette().color(QPalette::Window);
+  Trigger(32802);
+  EXPECT_EQ(doc_->RedScreen, 1);
+  EXPECT_EQ(QApplication::palette().color(QPalette::Window), QColor(255, 0, 0));
+  EXPECT_EQ(QApplication::palette().color(QPalette::WindowText), QColor(0, 0, 0));
+  EXPECT_EQ(QApplication::palette().color(QPalette::HighlightedText), QColor(0x40, 0x40, 0x40));
+  EXPECT_FALSE(Enabled(32807)) << "no coloured sky in red screen";
+  EXPECT_TRUE(Enabled(32806));
+  Trigger(32802);
+  EXPECT_EQ(QApplication::palette().color(QPalette::Window), window);
+  EXPECT_TRUE(Enabled(32807));
+}
+
+TEST_F(MainFrameTest, BlackSkyRestoresBothLimitsFromTheSettings) {
+  Trigger(32807);
+  EXPECT_EQ(doc_->SkyColors, 1);
+  EXPECT_EQ(doc_->Settings.SkyColors, 1);
+  doc_->DeepSkyMagnitudeLimit = -5;  // as a daylight frame leaves it
+  doc_->StarMagnitudeLimit = 3;
+  Trigger(32806);
+  EXPECT_EQ(doc_->SkyColors, 0);
+  EXPECT_EQ(doc_->Settings.SkyColors, 0);
+  EXPECT_EQ(doc_->StarMagnitudeLimit, 7.5);
+  EXPECT_EQ(doc_->DeepSkyMagnitudeLimit, 11.0);
+}
+
+TEST_F(MainFrameTest, FullScreenTwiceRestoresTheFrame) {
+  frame_->showNormal();
+  frame_->setGeometry(100, 120, 800, 600);
+  QTest::qWait(50);
+  const QRect before = frame_->geometry();
+  Trigger(32803);
+  QTest::qWait(50);
+  EXPECT_EQ(doc_->FullScreen, 1);
+  EXPECT_TRUE(frame_->isFullScreen());
+  EXPECT_TRUE(frame_->menuBar()->isHidden());
+  EXPECT_TRUE(frame_->statusBar()->isHidden());
+  EXPECT_TRUE(frame_->MainToolBar()->isHidden());
+  EXPECT_TRUE(frame_->NavigationToolBar()->isHidden());
+  QTest::keyClick(frame_->View(), Qt::Key_F, Qt::ShiftModifier);
+  QTest::qWait(50);
+  EXPECT_EQ(doc_->FullScreen, 0);
+  EXPECT_FALSE(frame_->isFullScreen());
+  EXPECT_EQ(frame_->geometry(), before);
+  EXPECT_FALSE(frame_->menuBar()->isHidden());
+  EXPECT_FALSE(frame_->statusBar()->isHidden());
+  EXPECT_FALSE(frame_->MainToolBar()->isHidden());
+  EXPECT_FALSE(frame_->NavigationToolBar()->isHidden());
+
+  // The pointer at the top edge leaves full screen too.
+  Trigger(32803);
+  QTest::qWait(50);
+  QTest::mouseMove(frame_->View(), QPoint(200, 1));
+  QTest::qWait(50);
+  EXPECT_EQ(doc_->FullScreen, 0);
+}
+
+TEST_F(MainFrameTest, PanesAndTimeStepBox) {
+  EXPECT_EQ(frame_->Pane(57635)->text().toStdString(), "12:00");
+  EXPECT_EQ(frame_->Pane(57634)->text().toStdString().substr(0, 4), "05  ");
+  EXPECT_EQ(frame_->Pane(57636)->text().toStdString(), "Poland:Krakow");
+  doc_->DocumentTime = {2026, 12, 5, 9, 5, 0};
+  frame_->UpdatePanes();
+  EXPECT_EQ(frame_->Pane(57635)->text().toStdString(), "9:05");
+
+  QComboBox* box = frame_->TimeStepBox();
+  ASSERT_EQ(box->count(), 8);
+  EXPECT_EQ(box->itemText(0).toStdString(), " Real time");
+  EXPECT_EQ(box->itemText(7).toStdString(), " 1 year");
+  EXPECT_EQ(box->currentText().toStdString(), " 1 day");
+
+  // The menus in their order, and the status text of a command.
+  QStringList menus;
+  for (QAction* a : frame_->menuBar()->actions()) menus << a->text();
+  EXPECT_EQ(menus.join("|").toStdString(), "&File|&View|&Settings|Sea&rch|&Help");
+  EXPECT_EQ(frame_->Action(32780)->statusTip().toStdString(), "Coordination grid lines");
+  EXPECT_EQ(frame_->Action(32780)->toolTip().toStdString(), "Grids");
+  EXPECT_EQ(frame_->MainToolBar()->actions().size(), 23);
+}
+
+TEST_F(MainFrameTest, StepsAndTheAnimationTimer) {
+  // One step forward by a day moves the date, the sky and the panes.
+  const double jd = doc_->AstroState.JulianDay;
+  Trigger(32794);
+  EXPECT_EQ(doc_->DocumentTime.Day, 6);
+  EXPECT_NEAR(doc_->AstroState.JulianDay - jd, 1.0, 1e-9);
+  EXPECT_EQ(frame_->Pane(57634)->text().toStdString().substr(0, 2), "06");
+  EXPECT_EQ(doc_->Animating, 0);
+  Trigger(32791);
+  EXPECT_EQ(doc_->DocumentTime.Day, 5);
+
+  // Without the solar system an equatorial chart does not animate...
+  doc_->SolarSystem = 0;
+  Trigger(32795);
+  EXPECT_EQ(doc_->Animating, 0);
+  // ...but single steps still work.
+  Trigger(32794);
+  EXPECT_EQ(doc_->DocumentTime.Day, 6);
+
+  // The timer steps by the chosen step, here ten minutes at a time.
+  doc_->SolarSystem = 1;
+  frame_->TimeStepBox()->setCurrentIndex(1);
+  Trigger(32795);
+  QTest::qWait(400);
+  Trigger(32793);
+  const int minutes = doc_->DocumentTime.Hour * 60 + doc_->DocumentTime.Minute - 12 * 60;
+  EXPECT_GE(minutes, 20);
+  EXPECT_EQ(minutes % 10, 0);
+}
+
+}  // namespace
