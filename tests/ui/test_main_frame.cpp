@@ -144,21 +144,21 @@ TEST_F(MainFrameTest, BlackSkyRestoresBothLimitsFromTheSettings) {
 TEST_F(MainFrameTest, FullScreenTwiceRestoresTheFrame) {
   frame_->showNormal();
   frame_->setGeometry(100, 120, 800, 600);
-  QTest::qWait(50);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return frame_->geometry() == QRect(100, 120, 800, 600); }));
   const QRect before = frame_->geometry();
   Trigger(32803);
-  QTest::qWait(50);
   EXPECT_EQ(doc_->FullScreen, 1);
-  EXPECT_TRUE(frame_->isFullScreen());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return frame_->isFullScreen(); }));
   EXPECT_TRUE(frame_->menuBar()->isHidden());
   EXPECT_TRUE(frame_->statusBar()->isHidden());
   EXPECT_TRUE(frame_->MainToolBar()->isHidden());
   EXPECT_TRUE(frame_->NavigationToolBar()->isHidden());
   QTest::keyClick(frame_->View(), Qt::Key_F, Qt::ShiftModifier);
-  QTest::qWait(50);
   EXPECT_EQ(doc_->FullScreen, 0);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return frame_->geometry() == before; }))
+      << "back at " << frame_->geometry().x() << "," << frame_->geometry().y() << " "
+      << frame_->geometry().width() << "x" << frame_->geometry().height();
   EXPECT_FALSE(frame_->isFullScreen());
-  EXPECT_EQ(frame_->geometry(), before);
   EXPECT_FALSE(frame_->menuBar()->isHidden());
   EXPECT_FALSE(frame_->statusBar()->isHidden());
   EXPECT_FALSE(frame_->MainToolBar()->isHidden());
@@ -166,10 +166,9 @@ TEST_F(MainFrameTest, FullScreenTwiceRestoresTheFrame) {
 
   // The pointer at the top edge leaves full screen too.
   Trigger(32803);
-  QTest::qWait(50);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return frame_->isFullScreen(); }));
   QTest::mouseMove(frame_->View(), QPoint(200, 1));
-  QTest::qWait(50);
-  EXPECT_EQ(doc_->FullScreen, 0);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return doc_->FullScreen == 0; }));
 }
 
 TEST_F(MainFrameTest, PanesAndTimeStepBox) {
