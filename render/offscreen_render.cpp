@@ -30,8 +30,10 @@ QImage COffscreenCanvas::Render(int width, int height) {
       }
       view_.SetWindowSize(width, height);
       view_.DrawFrame();
-      // The frame is opaque: drop the alpha that blending left in the framebuffer.
-      image = fbo.toImage().convertToFormat(QImage::Format_RGB32);
+      // The frame is opaque: ignore the alpha that blending left in the
+      // framebuffer (a conversion would un-premultiply and brighten it).
+      image = fbo.toImage();
+      image.reinterpretAsFormat(QImage::Format_RGB32);
       fbo.release();
     }
   }

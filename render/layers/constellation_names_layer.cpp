@@ -1,8 +1,31 @@
+// The names of the constellations, drawn with the boundaries: centred on
+// their points, the baseline through them.
+#include <string_view>
+
+#include "app/sky_doc.h"
+#include "render/bitmap_fonts.h"
 #include "render/frame.h"
+#include "render/gl.h"
+#include "render/sky_renderer.h"
 
 namespace render {
 
-// The names of the constellations, drawn with the boundaries.
-void DrawConstellationNames(const Frame&) {}
+void DrawConstellationNames(const Frame& frame) {
+  CSkyDoc& doc = frame.Doc;
+  if (frame.Picking) return;
+  const int width = doc.Viewport[2], height = doc.Viewport[3];
+  const CTextMeasure measure(LabelFont::Bold16);
+  glPushMatrix();
+  frame.Renderer.SetPixelProjection(width, height);
+  for (const ConstellationNameRecord& record : doc.ConstellationNames) {
+    double x, y;
+    if (!LabelPosition(doc, record.RightAscension, record.Declination, x, y)) continue;
+    const std::string_view name = FixedText(record.Name);
+    SetLineColour(doc, doc.Settings.ConstLabelsColor);
+    DrawText(LabelFont::Bold16, x - measure.Width(name) / 2, y, name);
+  }
+  frame.Renderer.SetSkyProjection(width, height);
+  glPopMatrix();
+}
 
 }  // namespace render

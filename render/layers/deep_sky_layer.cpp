@@ -1,8 +1,236 @@
+// Messier and NGC objects, to their true size, shape and position angle, as
+// symbols or as small pictures; then the outlines of the Magellanic Clouds.
+// Objects are filtered by catalogue, by type and by magnitude.
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "app/sky_doc.h"
+#include "astro/transforms.h"
+#include "catalog/builtin_tables.h"
+#include "render/display_list_ids.h"
 #include "render/frame.h"
+#include "render/gl.h"
 
 namespace render {
+namespace {
 
-// Messier and NGC objects, the Magellanic Clouds and the deep-sky labels.
-void DrawDeepSky(const Frame&) {}
+using catalog::DeepSkyType;
+
+// No circle needs more points than this, however large it is on the screen; it
+// also keeps a nonsensical axis in a catalogue record from running away.
+constexpr double kMaxCirclePoints = 20000;
+
+// An object's local frame: its centre at (0, 0, -1), +X and +Y spanning the
+// tangent plane. A point x, y degrees off the centre.
+void OffsetVertex(double x, double y) {
+  const double xr = x * astro::kDegToRad, yr = y * astro::kDegToRad;
+  glVertex3d(-std::sin(xr) * std::cos(yr), std::sin(yr), -std::cos(xr) * std::cos(yr));
+}
+
+// A ring of dots of `radius` degrees: the more the larger the cluster.
+void RingOfDots(double radius, double majorAxis) {
+  const double n = std::floor(std::clamp(majorAxis * 0.1 + 8, 0.0, kMaxCirclePoints));
+  glBegin(GL_POINTS);
+  for (int k = 0; k < n; ++k) {
+    const double phi = 2 * std::numbers::pi * k / n;
+    OffsetVertex(radius * std::cos(phi), radius * std::sin(phi));
+  }
+  glEnd();
+}
+
+// A closed circle of `radius` degrees with one point per pixel of its
+// radius on the screen, plus nine.
+void Circle(double radius, double pixelsPerDegree) {
+  const double m = std::trunc(std::clamp(radius * pixelsPerDegree, 0.0, kMaxCirclePoints));
+  glBegin(GL_LINE_STRIP);
+  for (int k = 0; k <= m + 8; ++k) {
+    const double phi = 2 * std::numbers::pi * k / (m + 8);
+    OffsetVertex(radius * std::cos(phi), radius * std::sin(phi));
+  }
+  glEnd();
+}
+
+// A cross through the whole circle.
+void FullCross(double radius) {
+  const double s = std::sin(radius * astro::kDegToRad), c = std::cos(radius * astro::kDegToRad);
+  glBegin(GL_LINES);
+  glVertex3d(s, 0, -c);
+  glVertex3d(-s, 0, -c);
+  glVertex3d(0, s, -c);
+  glVertex3d(0, -s, -c);
+  glEnd();
+}
+
+// Four short ticks pointing outwards from the circle's rim.
+void OutwardTicks(double radius) {
+  const double s = std::sin(radius * astro::kDegToRad), c = std::cos(radius * astro::kDegToRad);
+  const double d = radius / 60;
+  glBegin(GL_LINES);
+  glVertex3d(s, 0, -c);
+  glVertex3d(s + d, 0, -c);
+  glVertex3d(-s, 0, -c);
+  glVertex3d(-s - d, 0, -c);
+  glVertex3d(0, s, -c);
+  glVertex3d(0, s + d, -c);
+  glVertex3d(0, -s, -c);
+  glVertex3d(0, -s - d, -c);
+  glEnd();
+}
+
+void Square(double radius) {
+  const double s = std::sin(radius * astro::kDegToRad), c = std::cos(radius * astro::kDegToRad);
+  glBegin(GL_LINE_LOOP);
+  glVertex3d(s, s, -c);
+  glVertex3d(-s, s, -c);
+  glVertex3d(-s, -s, -c);
+  glVertex3d(s, -s, -c);
+  glEnd();
+}
+
+// The type's picture, tinted by the current colour, on a square a little
+// larger than the object.
+void Picture(unsigned texture, double radius) {
+  const double f = radius / 45;
+  glEnable(GL_TEXTURE_2D);
+  glBindTexture(GL_TEXTURE_2D, texture);
+  glBegin(GL_POLYGON);
+  glTexCoord2d(0, 0);
+  glVertex3d(-f, f, -1);
+  glTexCoord2d(1, 0);
+  glVertex3d(f, f, -1);
+  glTexCoord2d(1, 1);
+  glVertex3d(f, -f, -1);
+  glTexCoord2d(0, 1);
+  glVertex3d(-f, -f, -1);
+  glEnd();
+  glDisable(GL_TEXTURE_2D);
+}
+
+// Turns a galaxy's frame by its position angle and squeezes it to its axis
+// ratio (0.5 when an axis is unknown).
+void GalaxyFrame(const DeepSkyRecord& record) {
+  glRotated(record.PositionAngle - 90, 0, 0, 1);
+  const float ratio =
+      record.MajorAxis > 0 && record.MinorAxis > 0 ? record.MinorAxis / record.MajorAxis : 0.5f;
+  glScalef(1, ratio, 1);
+}
+
+// A type is shown only when its switch is exactly 1.
+bool TypeShown(const AppSettings& settings, DeepSkyType type) {
+  switch (type) {
+    case DeepSkyType::OpenCluster:
+      return settings.ShowOpenClusters == 1;
+    case DeepSkyType::GlobularCluster:
+      return settings.ShowGlobClusters == 1;
+    case DeepSkyType::Galaxy:
+      return settings.ShowGalaxies == 1;
+    case DeepSkyType::Nebula:
+      return settings.ShowNebulae == 1;
+    case DeepSkyType::PlanetaryNebula:
+      return settings.ShowPlanetNebulae == 1;
+    case DeepSkyType::Unknown:
+      break;
+  }
+  return false;
+}
+
+void DrawObject(const CSkyDoc& doc, const DeepSkyRecord& record, DeepSkyType type, bool symbols,
+                double pixelsPerDegree) {
+  const double r = record.MajorAxis / 120.0;
+  switch (type) {
+    case DeepSkyType::OpenCluster:
+      RingOfDots(r, record.MajorAxis);
+      break;
+    case DeepSkyType::GlobularCluster:
+      if (symbols) {
+        FullCross(r);
+        Circle(r, pixelsPerDegree);
+      } else {
+        Picture(doc.TextureNames[kTexGlobularCluster], r);
+      }
+      break;
+    case DeepSkyType::Galaxy:
+      GalaxyFrame(record);
+      if (symbols)
+        Circle(r, pixelsPerDegree);
+      else
+        Picture(doc.TextureNames[kTexGalaxy], r);
+      break;
+    case DeepSkyType::PlanetaryNebula:
+      if (symbols) {
+        OutwardTicks(r);
+        Circle(r, pixelsPerDegree);
+      } else {
+        Picture(doc.TextureNames[kTexPlanetaryNebula], r);
+      }
+      break;
+    case DeepSkyType::Nebula:
+      Square(r);
+      break;
+    case DeepSkyType::Unknown:
+      break;
+  }
+}
+
+void Outline(const SkyPoint* points, int count) {
+  glBegin(GL_LINE_STRIP);
+  for (int k = 0; k < count; ++k) {
+    double p[3];
+    astro::EquatorialToSphere(points[k].RightAscension, points[k].Declination, p);
+    glVertex3dv(p);
+  }
+  glEnd();
+}
+
+}  // namespace
+
+void DrawDeepSky(const Frame& frame) {
+  const CSkyDoc& doc = frame.Doc;
+  const AppSettings& settings = doc.Settings;
+  if (doc.RedScreen) {
+    glColor3ub(255, 0, 0);
+  } else {
+    const int c = settings.DeepSkyColor;
+    glColor4ub(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF, 220);
+  }
+  const bool symbols = settings.DeepSkyDrawSymbols == 1;
+  if (!symbols) glDisable(GL_CULL_FACE);
+
+  // The sky disc's radius in pixels covers 90 degrees.
+  const double discRadius = (std::min(doc.Viewport[2], doc.Viewport[3]) / 2) * frame.Zoom;
+  const double pixelsPerDegree = discRadius / 90;
+  const bool showMessier = settings.ShowMessier == 1, showNgc = settings.ShowNGC == 1;
+
+  for (int i = 0; i < kDeepSkyCount; ++i) {
+    const DeepSkyRecord& record = doc.DeepSkyObjects[i];
+    if (record.Magnitude > doc.DeepSkyMagnitudeLimit) continue;
+    if (!(catalog::IsMessierIndex(i) ? showMessier : showNgc)) continue;
+    const DeepSkyType type = catalog::DeepSkyTypeOf(record.Type);
+    if (!TypeShown(settings, type)) continue;
+    glLineWidth(1.5f);
+    glPointSize(2);
+    glPushMatrix();
+    glRotated(15.0 * record.RightAscension, 0, 1, 0);
+    glRotated(record.Declination, 1, 0, 0);
+    glLoadName(kNameDeepSkyFirst + i);
+    DrawObject(doc, record, type, symbols, pixelsPerDegree);
+    glPopMatrix();
+  }
+  if (!symbols) glEnable(GL_CULL_FACE);
+
+  // The Magellanic Clouds only in a sky dark enough to show them.
+  const astro::PlanetState& sun = doc.Bodies[astro::kSun];
+  const astro::AstroState& st = doc.AstroState;
+  if (!doc.SkyColors || astro::EquatorialToHorizontal(sun.RightAscension, sun.Declination,
+                                                      st.SiderealAngle, st.Longitude, st.Latitude)
+                                .Altitude < -6) {
+    glLoadName(kNameLargeCloud);
+    Outline(doc.MagellanicClouds, kLargeCloudPointCount);
+    glLoadName(kNameSmallCloud);
+    Outline(doc.MagellanicClouds + kLargeCloudPointCount,
+            kMagellanicPointCount - kLargeCloudPointCount);
+  }
+}
 
 }  // namespace render

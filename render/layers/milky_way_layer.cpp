@@ -1,9 +1,72 @@
+// The Milky Way: a textured band along the galactic equator, compiled once,
+// faded out by twilight and moonlight when the sky colours are on.
+#include <algorithm>
+
+#include "app/sky_doc.h"
+#include "astro/transforms.h"
+#include "render/display_list_ids.h"
 #include "render/frame.h"
+#include "render/gl.h"
 
 namespace render {
+namespace {
 
-// The Milky Way band, textured, fading with the Sun.
-void BuildMilkyWayList() {}
-void DrawMilkyWay(const Frame&) {}
+void GalacticVertex(double l, double b) {
+  const astro::EquatorialCoord c = astro::GalacticToEquatorial(l, b);
+  double p[3];
+  astro::EquatorialToSphere(c.RightAscension, c.Declination, p);
+  glVertex3dv(p);
+}
+
+double Altitude(const CSkyDoc& doc, const astro::PlanetState& body) {
+  const astro::AstroState& st = doc.AstroState;
+  return astro::EquatorialToHorizontal(body.RightAscension, body.Declination, st.SiderealAngle,
+                                       st.Longitude, st.Latitude)
+      .Altitude;
+}
+
+}  // namespace
+
+void BuildMilkyWayList() {
+  glNewList(kListMilkyWay, GL_COMPILE);
+  glEnable(GL_TEXTURE_2D);
+  glDisable(GL_CULL_FACE);
+  // Four bands of galactic latitude, 10 degrees each, from -20 to +20; the
+  // texture's rows follow the bands, its columns the longitude.
+  for (int r = 0; r < 4; ++r) {
+    const int lower = -20 + 10 * r;
+    glBegin(GL_TRIANGLE_STRIP);
+    for (int k = 0; k <= 73; ++k) {
+      const bool upper = k % 2 != 0;
+      glTexCoord2d((5.0 * r + 5.0 * k) / 360.0, 0.25 * (upper ? r + 1 : r));
+      GalacticVertex(-180 + 5 * r + 5 * k, upper ? lower + 10 : lower);
+    }
+    glEnd();
+  }
+  glEnable(GL_CULL_FACE);
+  glDisable(GL_TEXTURE_2D);
+  glEndList();
+}
+
+void DrawMilkyWay(const Frame& frame) {
+  const CSkyDoc& doc = frame.Doc;
+  double alpha = 1;
+  if (doc.SkyColors) {
+    double h = std::max(Altitude(doc, doc.Bodies[astro::kSun]), -18.0);
+    if (doc.SolarSystem) {
+      // Moonlight washes the band out as if the Sun stood higher.
+      const astro::PlanetState& moon = doc.Bodies[astro::kMoon];
+      const double moonHeight = std::clamp(Altitude(doc, moon) + 0.5, 0.0, 1.0);
+      const double moonLight = (moon.HelioDistance + 1) / 2;
+      h += 3 * moonHeight * moonLight * moonLight;
+    }
+    if (h > -12) return;
+    // 1 at -18 degrees, 0 at -12.
+    alpha = (h + 12) * (-1.0 / 6);
+  }
+  glColor4d(1, 1, 1, alpha);
+  glBindTexture(GL_TEXTURE_2D, doc.TextureNames[kTexMilkyWay]);
+  glCallList(kListMilkyWay);
+}
 
 }  // namespace render

@@ -1,8 +1,346 @@
+// The Sun, the Moon, the planets and their names.
+#include <algorithm>
+#include <cmath>
+#include <string_view>
+
+#include "app/sky_doc.h"
+#include "astro/angles.h"
+#include "astro/eclipse.h"
+#include "astro/transforms.h"
+#include "render/bitmap_fonts.h"
+#include "render/display_list_ids.h"
 #include "render/frame.h"
+#include "render/gl.h"
+#include "render/sky_renderer.h"
+#include "res/strings.h"
 
 namespace render {
+namespace {
 
-// The Sun, the Moon, the planets and their names.
-void DrawSolarSystem(const Frame&) {}
+constexpr float kThird = 1.0f / 3.0f;
+
+// The Sun's altitude as the brightness of the sky counts it: 6 degrees or more
+// count as 6, and a solar eclipse lowers it.
+double EffectiveSunAltitude(const CSkyDoc& doc) {
+  const astro::AstroState& st = doc.AstroState;
+  const astro::PlanetState& sun = doc.Bodies[astro::kSun];
+  const double altitude = astro::EquatorialToHorizontal(sun.RightAscension, sun.Declination,
+                                                        st.SiderealAngle, st.Longitude, st.Latitude)
+                              .Altitude;
+  return std::min(altitude, 6.0) - astro::EclipseDarkening(doc.Bodies[astro::kMoon], sun,
+                                                           st.SiderealAngle, st.Longitude,
+                                                           st.Latitude);
+}
+
+// The sky disc's radius in pixels.
+double DiscRadius(const CSkyDoc& doc, double zoom) {
+  return (std::min(doc.Viewport[2], doc.Viewport[3]) / 2) * zoom;
+}
+
+// How a planet looks against the sky: hidden (size 0), or a point of a size,
+// with or without its mark.
+struct PlanetLook {
+  float Size = 0;
+  bool Mark = false;
+};
+
+// Brighter skies shrink the planets and hide the faint ones; without sky
+// colours every planet is a point of size 7 with its mark.
+PlanetLook LookOf(int body, bool skyColours, double e) {
+  if (!skyColours) return {7, true};
+  const float ef = static_cast<float>(e);
+  switch (body) {
+    case 2:  // Mercury
+      if (e > -3) return {};
+      return {e > -18 ? -ef * kThird : 7, false};
+    case 3:  // Venus
+      if (e > 0) return {2, false};
+      return {e > -10 ? 2 - ef * 0.5f : 7, false};
+    case 4:  // Mars
+      if (e > -3) return {};
+      return {e > -18 ? -ef * kThird : 7, e <= -18};
+    case 5:  // Jupiter
+      if (e > 0) return {1, false};
+      return {e > -15 ? 2 - ef * kThird : 7, e <= -15};
+    case 6:  // Saturn
+      if (e > -5) return {};
+      return {e > -18 ? -ef * kThird : 7, e <= -15};
+    default:  // Uranus, Neptune, Pluto
+      if (e > -18) return {};
+      return {7, false};
+  }
+}
+
+struct Rgb {
+  float R, G, B;
+};
+constexpr Rgb kPlanetColours[] = {
+    {1, 1, 0.5f},     // Mercury
+    {1, 1, 0.7f},     // Venus
+    {1, 0.5f, 0.1f},  // Mars
+    {1, 1, 1},        // Jupiter
+    {1, 1, 0},        // Saturn
+    {0, 1, 0},        // Uranus
+    {0, 1, 1},        // Neptune
+    {0.5f, 0.5f, 0},  // Pluto
+};
+
+// Marks are placed in window pixels around the planet and drawn as points on
+// the sphere; a pixel off the sphere's disc keeps the previous point.
+class CMarkVertices {
+ public:
+  CMarkVertices(const CSkyDoc& doc, double zoom, const double start[3])
+      : doc_(doc), zoom_(zoom), point_{start[0], start[1], start[2]} {}
+  void At(double x, double y) {
+    double p[3];
+    if (doc_.WindowToSphere(static_cast<int>(x), static_cast<int>(y), zoom_, p))
+      std::copy(p, p + 3, point_);
+    glVertex3dv(point_);
+  }
+
+ private:
+  const CSkyDoc& doc_;
+  double zoom_;
+  double point_[3];
+};
+
+void DrawMark(const Frame& frame, int body, const double p[3]) {
+  double wx, wy;
+  if (!frame.Doc.SkyToWindow(p[0], p[1], p[2], wx, wy)) return;
+  CMarkVertices vertex(frame.Doc, frame.Zoom, p);
+  switch (body) {
+    case 4:  // Mars: the polar caps
+      glColor4f(1, 1, 1, 0.9f);
+      glPointSize(2);
+      glBegin(GL_POINTS);
+      vertex.At(wx, wy - 3);
+      vertex.At(wx, wy + 3);
+      glEnd();
+      break;
+    case 5:  // Jupiter: the red spot
+      glColor3f(1, 0, 0);
+      glPointSize(1.8f);
+      glBegin(GL_POINTS);
+      vertex.At(wx + 1, wy - 1);
+      glEnd();
+      break;
+    case 6:  // Saturn: the ring, in the planet's colour
+      glLineWidth(0.8f);
+      glBegin(GL_LINES);
+      vertex.At(wx - 7, wy);
+      vertex.At(wx + 7, wy);
+      glEnd();
+      break;
+    default:
+      break;
+  }
+}
+
+void DrawPlanet(const Frame& frame, int body, const double p[3], double e) {
+  const PlanetLook look = LookOf(body, frame.Doc.SkyColors != 0, e);
+  if (look.Size <= 0) return;  // hidden: neither drawn nor named
+  const Rgb& c = kPlanetColours[body - 2];
+  glColor3f(c.R, c.G, c.B);
+  glPointSize(look.Size);
+  glLoadName(kNameBodyFirst + body);
+  glBegin(GL_POINTS);
+  glVertex3dv(p);
+  glEnd();
+  if (look.Mark) DrawMark(frame, body, p);
+}
+
+void Vertex(double longitude, double latitude) {
+  const double l = longitude * astro::kDegToRad, b = latitude * astro::kDegToRad;
+  glVertex3d(-std::sin(l) * std::cos(b), std::sin(b), -std::cos(l) * std::cos(b));
+}
+
+// The unlit part of the Moon: a hemisphere around +Y in the colour of the sky,
+// with a grey terminator fading out beyond its edge.
+void DrawMoonShadow(const CSkyDoc& doc) {
+  const int sky = doc.SkyColors ? doc.CurrentSkyColour : 0;
+  const GLubyte r = sky & 0xFF, g = (sky >> 8) & 0xFF, b = (sky >> 16) & 0xFF;
+  constexpr GLubyte kShadowAlpha = 245;
+  glPushMatrix();
+  glColor4ub(r, g, b, kShadowAlpha);
+  glBegin(GL_TRIANGLE_FAN);
+  glVertex3d(0, 1, 0);
+  for (int l = 0; l <= 360; l += 10) Vertex(l, 85);
+  glEnd();
+  for (int band = 0; band <= 80; band += 5) {
+    glBegin(GL_TRIANGLE_STRIP);
+    for (int o = 0; o <= 365; o += 5) {
+      const int latitude = o % 10 == 0 ? band + 5 : band;
+      if (latitude == 0)
+        glColor4ub(32, 32, 32, 192);
+      else
+        glColor4ub(r, g, b, kShadowAlpha);
+      Vertex(band + o, latitude);
+    }
+    glEnd();
+  }
+  glBegin(GL_TRIANGLE_STRIP);
+  for (int o = 0; o <= 365; o += 5) {
+    if (o % 10 == 0) {
+      glColor4ub(32, 32, 32, 192);
+      Vertex(o + 5, 0);
+    } else {
+      glColor4ub(32, 32, 32, 0);
+      Vertex(o + 5, -10);
+    }
+  }
+  glEnd();
+  glClearColor(0, 0, 0, 0);
+  glPopMatrix();
+}
+
+// The Moon's turn on the screen: the position angle of its axis, less the
+// parallactic angle in horizon mode, half a turn more when the chart stands
+// upside down.
+double MoonTurn(const CSkyDoc& doc) {
+  const astro::AstroState& st = doc.AstroState;
+  const astro::PlanetState& moon = doc.Bodies[astro::kMoon];
+  double turn = st.MoonAxisAngle;
+  if (doc.HorizonMode) {
+    const double h =
+        (st.SiderealAngle - st.Longitude - 15 * moon.RightAscension) * astro::kDegToRad;
+    const double phi = st.Latitude * astro::kDegToRad, delta = moon.Declination * astro::kDegToRad;
+    turn -=
+        std::atan2(std::sin(h), std::tan(phi) * std::cos(delta) - std::sin(delta) * std::cos(h)) *
+        astro::kRadToDeg;
+  }
+  const double tilt = astro::Normalize360(doc.XRotation);
+  if (tilt >= 90 && tilt < 270) turn += 180;
+  return turn;
+}
+
+// The Sun's glow or the Moon's ball, in window pixels at the body's place:
+// 10 pixels to the unit up to zoom 4, then growing with the sky disc.
+void DrawDisc(const Frame& frame, int body, double wx, double wy) {
+  CSkyDoc& doc = frame.Doc;
+  const int width = doc.Viewport[2], height = doc.Viewport[3];
+  const double k = frame.Zoom > 4 ? DiscRadius(doc, frame.Zoom) / 180 : 10;
+  glPushMatrix();
+  frame.Renderer.SetPixelProjection(width, height);
+  glTranslated(0.375, 0.375, 0);
+  glTranslated(wx, wy, 0);
+  glScaled(k, k, 1);
+  if (body == astro::kSun) {
+    if (doc.HorizonMode) glRotated(-doc.TimeOffset, 0, 0, 1);
+    glBindTexture(GL_TEXTURE_2D, doc.TextureNames[kTexSun]);
+    glLoadName(kNameBodyFirst + astro::kSun);
+    glCallList(kListSprite);
+  } else {
+    glRotated(MoonTurn(doc), 0, 0, 1);
+    glBindTexture(GL_TEXTURE_2D, doc.TextureNames[kTexMoon]);
+    glLoadName(kNameBodyFirst + astro::kMoon);
+    glPushMatrix();
+    glScaled(0.997, 0.997, 0.997);  // just inside the shadow
+    glCallList(kListSphere);
+    glPopMatrix();
+    glRotated(doc.AstroState.MoonPhaseAngle + 180, 0, 1, 0);
+    glRotated(90, 1, 0, 0);
+    DrawMoonShadow(doc);
+  }
+  frame.Renderer.SetSkyProjection(width, height);
+  glPopMatrix();
+}
+
+// In the selection pass the projection holds the pick matrix, so the Sun and
+// the Moon are balls in sky space instead.
+void PickDisc(const Frame& frame, int body, const double p[3]) {
+  const double scale = frame.Zoom > 4 ? 1.0 / 180 : (1.0 / 36) / frame.Zoom;
+  glPushMatrix();
+  glTranslated(p[0], p[1], p[2]);
+  glScaled(scale, scale, scale);
+  glLoadName(kNameBodyFirst + body);
+  GLUquadric* ball = gluNewQuadric();
+  glRotated(-90, 1, 0, 0);
+  gluSphere(ball, 1.0, 50, 50);
+  gluDeleteQuadric(ball);
+  glPopMatrix();
+}
+
+void DrawSunOrMoon(const Frame& frame, int body, const double p[3]) {
+  double wx, wy;
+  if (!frame.Doc.SkyToWindow(p[0], p[1], p[2], wx, wy)) return;
+  if (frame.Picking)
+    PickDisc(frame, body, p);
+  else
+    DrawDisc(frame, body, wx, wy);
+}
+
+// Whether the sky is too bright for the name of `body` (Sun, Moon, Venus and
+// Jupiter are always named).
+bool NameOutshone(int body, double h) {
+  switch (body) {
+    case 2:  // Mercury
+    case 4:  // Mars
+      return h > -3;
+    case 6:  // Saturn
+      return h > -5;
+    case 7:  // Uranus
+    case 8:  // Neptune
+    case 9:  // Pluto
+      return h > -18;
+    default:
+      return false;
+  }
+}
+
+void DrawPlanetNames(const Frame& frame, double e) {
+  CSkyDoc& doc = frame.Doc;
+  if (frame.Picking || !doc.PlanetNames || frame.Zoom == 1.0) return;
+  const int width = doc.Viewport[2], height = doc.Viewport[3];
+  const CTextMeasure measure(LabelFont::Plain14);
+  const double q = DiscRadius(doc, frame.Zoom) / 180;
+  const bool boxes = !doc.SkyColors || doc.CurrentSkyColour == 0;
+  glPushMatrix();
+  frame.Renderer.SetPixelProjection(width, height);
+  for (int body = astro::kBodyCount - 1; body >= 0; --body) {
+    if (doc.SkyColors && NameOutshone(body, e)) continue;
+    const astro::PlanetState& state = doc.Bodies[body];
+    double x, y;
+    if (!LabelPosition(doc, state.RightAscension, state.Declination, x, y)) continue;
+    const std::string_view name = res::String(res::IDS_BODY_NAME_FIRST + body);
+    // Clear of the Sun's and the Moon's discs.
+    if (body == astro::kSun || body == astro::kMoon) x += frame.Zoom > 4 ? std::trunc(q) : 6;
+    if (boxes) DrawTextBox(measure, x, y, name, 6, -3);
+    SetLineColour(doc, doc.Settings.PlanetNamesColor);
+    DrawText(LabelFont::Plain14, x + 6, y - 3, name);
+  }
+  frame.Renderer.SetSkyProjection(width, height);
+  glPopMatrix();
+}
+
+}  // namespace
+
+void DrawSolarSystem(const Frame& frame) {
+  CSkyDoc& doc = frame.Doc;
+  if (!doc.SolarSystem) return;
+  const double e = EffectiveSunAltitude(doc);
+  DrawPlanetNames(frame, e);
+
+  const astro::AstroState& st = doc.AstroState;
+  glPushMatrix();
+  // The Moon last, so that it covers the Sun.
+  for (int body = astro::kBodyCount - 1; body >= 0; --body) {
+    const astro::PlanetState& state = doc.Bodies[body];
+    double p[3];
+    astro::EquatorialToSphere(state.RightAscension, state.Declination, p);
+    if (doc.HorizonMode) {
+      const double altitude =
+          astro::EquatorialToHorizontal(state.RightAscension, state.Declination, st.SiderealAngle,
+                                        st.Longitude, st.Latitude)
+              .Altitude;
+      // A half-set Sun or Moon is still drawn.
+      if (altitude < (body <= astro::kSun ? -1.0 : 0.0)) continue;
+    }
+    if (body <= astro::kSun)
+      DrawSunOrMoon(frame, body, p);
+    else
+      DrawPlanet(frame, body, p, e);
+  }
+  glPopMatrix();
+}
 
 }  // namespace render

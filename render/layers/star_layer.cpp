@@ -1,8 +1,149 @@
+// The bright stars: every star brighter than the limit on the facing
+// hemisphere, as a textured sprite when it is bright enough, else as a smooth
+// point, in the colour of its spectral class. Twilight thins them out.
+//
+// This loop runs over the whole catalogue on every frame: the magnitude tests
+// come first and the projection last, and nothing is allocated.
+#include <algorithm>
+
+#include "app/sky_doc.h"
+#include "astro/eclipse.h"
+#include "astro/transforms.h"
+#include "render/display_list_ids.h"
 #include "render/frame.h"
+#include "render/gl.h"
+#include "render/sky_renderer.h"
 
 namespace render {
+namespace {
 
-// The bright stars as sprites or points and their proper names.
-void DrawStars(const Frame&) {}
+// Brightness base of a dark sky: a star of magnitude m is drawn with size 7 - m.
+constexpr float kDarkSkyBase = 7.0f;
+// Stars from this size on are sprites; a sprite's half-side is 1.5 times the size.
+constexpr float kSpriteSize = 2.0f;
+constexpr double kSpriteScale = 1.5;
+// Stars at or fainter than the base would get no size at all: they are drawn as
+// the smallest visible point.
+constexpr float kMinimumPointSize = 1.0f;
+
+void SetStarColour(const CSkyDoc& doc, char spectralClass) {
+  if (doc.RedScreen) {
+    glColor3ub(255, 0, 0);
+    return;
+  }
+  if (!doc.StarsColors) {
+    glColor3f(1, 1, 1);
+    return;
+  }
+  switch (spectralClass) {
+    case 'O':
+    case 'B':
+      glColor3ub(150, 255, 255);
+      break;
+    case 'A':
+      glColor3ub(255, 255, 220);
+      break;
+    case 'F':
+    case 'G':
+      glColor3ub(255, 255, 128);
+      break;
+    case 'K':
+      glColor3ub(255, 202, 45);
+      break;
+    case 'M':
+      glColor3ub(255, 128, 128);
+      break;
+    default:
+      glColor3ub(255, 255, 255);
+      break;
+  }
+}
+
+double Altitude(const CSkyDoc& doc, double ra, double dec) {
+  const astro::AstroState& st = doc.AstroState;
+  return astro::EquatorialToHorizontal(ra, dec, st.SiderealAngle, st.Longitude, st.Latitude)
+      .Altitude;
+}
+
+// The brightness base b of this frame: a star of magnitude m has size b - m.
+// With sky colours on, twilight lowers it from 7 at -18 degrees to 2 at -3;
+// above -3 degrees no star is drawn (false).
+bool BrightnessBase(const CSkyDoc& doc, float& base) {
+  base = kDarkSkyBase;
+  if (!doc.SkyColors) return true;
+  const astro::PlanetState& sun = doc.Bodies[astro::kSun];
+  double h = Altitude(doc, sun.RightAscension, sun.Declination);
+  if (doc.SolarSystem) {
+    const astro::PlanetState& moon = doc.Bodies[astro::kMoon];
+    const astro::AstroState& st = doc.AstroState;
+    h = std::clamp(h, -18.0, 6.0);
+    const double moonHeight =
+        std::clamp(Altitude(doc, moon.RightAscension, moon.Declination) + 0.5, 0.0, 1.0);
+    const double moonLight = (moon.HelioDistance + 1) / 2;
+    h = h * (1 - moonHeight * moonLight * moonLight / 6) -
+        astro::EclipseDarkening(moon, sun, st.SiderealAngle, st.Longitude, st.Latitude);
+  }
+  if (h > -3) return false;
+  if (h > -18) base = static_cast<float>(1 - h / 3);
+  return true;
+}
+
+}  // namespace
+
+void DrawStars(const Frame& frame) {
+  const CSkyDoc& doc = frame.Doc;
+  float base;
+  if (!BrightnessBase(doc, base)) return;
+
+  const bool skyColours = doc.SkyColors != 0;
+  const bool pickAboveHorizon = frame.Picking && doc.HorizonMode;
+  const bool sprites = !frame.Picking && !doc.Settings.StarsDrawPoints;
+  const double limit = doc.StarMagnitudeLimit;
+  const int width = doc.Viewport[2], height = doc.Viewport[3];
+
+  glDisable(GL_CULL_FACE);
+  glBindTexture(GL_TEXTURE_2D, doc.TextureNames[kTexStar]);
+  for (int i = 0; i < kStarCount; ++i) {
+    const StarRecord& star = doc.Stars[i];
+    if (star.Magnitude > limit) continue;
+    const float size = base - star.Magnitude;
+    if (skyColours && size < 1) continue;
+    // Stars under the horizon cannot be picked: the ground covers them.
+    if (pickAboveHorizon && Altitude(doc, star.RightAscension, star.Declination) < 0) continue;
+    double p[3], x, y;
+    astro::EquatorialToSphere(star.RightAscension, star.Declination, p);
+    if (!doc.SkyToWindow(p[0], p[1], p[2], x, y)) continue;
+
+    SetStarColour(doc, star.SpectralClass);
+    if (sprites && size >= kSpriteSize) {
+      // A sprite, in window pixels around the star's position.
+      const double t = kSpriteScale * size;
+      glPushMatrix();
+      frame.Renderer.SetPixelProjection(width, height);
+      glTranslated(x, y, 0);
+      glEnable(GL_TEXTURE_2D);
+      glBegin(GL_POLYGON);
+      glTexCoord2d(0, 0);
+      glVertex2d(-t, t);
+      glTexCoord2d(1, 0);
+      glVertex2d(t, t);
+      glTexCoord2d(1, 1);
+      glVertex2d(t, -t);
+      glTexCoord2d(0, 1);
+      glVertex2d(-t, -t);
+      glEnd();
+      glDisable(GL_TEXTURE_2D);
+      frame.Renderer.SetSkyProjection(width, height);
+      glPopMatrix();
+    } else {
+      glPointSize(std::max(size, kMinimumPointSize));
+      if (frame.Picking) glLoadName(i);
+      glBegin(GL_POINTS);
+      glVertex3dv(p);
+      glEnd();
+    }
+  }
+  glEnable(GL_CULL_FACE);
+}
 
 }  // namespace render

@@ -120,7 +120,6 @@ TEST_F(SkyView, ZoomStopsAt256And1AndMovesTurnByFifteenOverZoom) {
   doc_->XRotation = 1;
   view_->MoveDown();
   EXPECT_DOUBLE_EQ(doc_->XRotation, 357.25);
-
 }
 
 TEST_F(SkyView, TallWindowKeepsTheDiscAsWideAsTheWindow) {

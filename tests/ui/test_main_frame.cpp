@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
@@ -167,8 +168,11 @@ TEST_F(MainFrameTest, FullScreenTwiceRestoresTheFrame) {
   // The pointer at the top edge leaves full screen too.
   Trigger(32803);
   ASSERT_TRUE(QTest::qWaitFor([&] { return frame_->isFullScreen(); }));
-  QTest::mouseMove(frame_->View(), QPoint(200, 1));
-  EXPECT_TRUE(QTest::qWaitFor([&] { return doc_->FullScreen == 0; }));
+  QMouseEvent atTop(QEvent::MouseMove, QPointF(200, 1),
+                    frame_->View()->mapToGlobal(QPointF(200, 1)), Qt::NoButton, Qt::NoButton,
+                    Qt::NoModifier);
+  QApplication::sendEvent(frame_->View(), &atTop);
+  EXPECT_EQ(doc_->FullScreen, 0);
 }
 
 TEST_F(MainFrameTest, PanesAndTimeStepBox) {
@@ -216,12 +220,16 @@ TEST_F(MainFrameTest, StepsAndTheAnimationTimer) {
   // The timer steps by the chosen step, here ten minutes at a time.
   doc_->SolarSystem = 1;
   frame_->TimeStepBox()->setCurrentIndex(1);
+  const auto minutes = [&] {
+    return doc_->DocumentTime.Hour * 60 + doc_->DocumentTime.Minute - 12 * 60;
+  };
   Trigger(32795);
-  QTest::qWait(400);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return minutes() >= 20; }, 10000));
   Trigger(32793);
-  const int minutes = doc_->DocumentTime.Hour * 60 + doc_->DocumentTime.Minute - 12 * 60;
-  EXPECT_GE(minutes, 20);
-  EXPECT_EQ(minutes % 10, 0);
+  EXPECT_EQ(minutes() % 10, 0);
+  const int stopped = minutes();
+  QTest::qWait(200);
+  EXPECT_EQ(minutes(), stopped) << "the timer stops with the animation";
 }
 
 }  // namespace

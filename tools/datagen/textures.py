@@ -53,10 +53,12 @@ def sun_sprite(size=SPRITE_SIZE):
 
 
 def star_sprite(size=SPRITE_SIZE):
-    """A soft round glow: bright core, gentle wings, black at the edge."""
+    """A round star with a soft rim and a faint glow, black at the edge. The
+    program takes alpha from the brightness, so the flat-topped core keeps the
+    star about as wide as the point it would otherwise get (a third of the sprite)."""
     x, y = _grid(size)
     r = np.hypot(x, y)
-    value = (0.75 * np.exp(-(r / 0.18) ** 2) + 0.25 * np.exp(-r / 0.25)) * _edge_fade(r)
+    value = (0.85 * np.exp(-((r / 0.42) ** 4)) + 0.15 * np.exp(-r / 0.3)) * _edge_fade(r)
     return _tint(value / value.max(), (255, 255, 255))
 
 
@@ -65,8 +67,8 @@ def galaxy_sprite(size=SPRITE_SIZE):
     x, y = _grid(size)
     r = np.hypot(x, y)
     theta = np.arctan2(y, x)
-    bulge = np.exp(-(r / 0.09) ** 2)
-    disc = np.exp(-r / 0.32)
+    bulge = np.exp(-(r / 0.18) ** 2)
+    disc = np.exp(-r / 0.45)
     arms = (0.5 + 0.5 * np.cos(2 * (theta - 3.0 * np.log(r + 0.02)))) ** 2
     value = (0.8 * bulge + 0.7 * disc * (0.3 + 0.7 * arms)) * _edge_fade(r)
     return _tint(value / value.max(), (235, 235, 255))

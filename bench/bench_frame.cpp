@@ -1,0 +1,119 @@
+// Time of one 1920x1080 frame of the sky on a dark night at the default zoom:
+// the whole frame with every layer on, in the equatorial chart and in the
+// horizon view, and the star layer alone (the loop over the whole catalogue),
+// each finished with glFinish so that the rasterising is counted.
+// Needs an X display: xvfb-run -a -s "-screen 0 1920x1080x24" bench/bench_frame
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QOpenGLFramebufferObject>
+#include <clocale>
+#include <filesystem>
+#include <memory>
+#include <stdexcept>
+
+#include "app/messages.h"
+#include "app/sky_doc.h"
+#include "render/frame.h"
+#include "render/gl.h"
+#include "render/offscreen_render.h"
+#include "render/sky_renderer.h"
+#include "render/sky_view.h"
+
+namespace {
+
+constexpr int kWidth = 1920, kHeight = 1080;
+
+class QuietMessages : public CMessenger {
+ public:
+  void Show(MessageIcon, std::string_view) override {}
+};
+
+class Fail : public CCatalogueFailure {
+ public:
+  [[noreturn]] void MissingFile(const char* name) override { throw std::runtime_error(name); }
+};
+
+// The document, a hidden view and a framebuffer of the frame's size, current
+// for the whole benchmark.
+class Scene {
+ public:
+  explicit Scene(bool horizonMode) {
+    std::filesystem::current_path(STELLIX_SOURCE_DATA_DIR);
+    doc_ = std::make_unique<CSkyDoc>(settings_);
+    doc_->OnNewDocument(fail_, nullptr, astro::CivilTime{2026, 12, 8, 22, 0, 0});
+    doc_->Coordinations = doc_->Boundaries = doc_->Constelations = doc_->DeepSky = 1;
+    doc_->MilkyWay = doc_->SolarSystem = doc_->Ecliptic = doc_->StarNames = 1;
+    doc_->PlanetNames = doc_->DeepSkyLabels = doc_->SkyColors = 1;
+    doc_->HorizonMode = horizonMode ? 1 : 0;
+    if (horizonMode) doc_->XRotation = -30;  // the north, 30 degrees up
+    view_ = std::make_unique<CSkyView>(*doc_, messages_);
+    canvas_ = std::make_unique<COffscreenCanvas>(*view_);
+    canvas_->Render(kWidth, kHeight);  // builds the scene once
+    if (!canvas_->MakeCurrent()) throw std::runtime_error("no GL context");
+    fbo_ = std::make_unique<QOpenGLFramebufferObject>(
+        kWidth, kHeight, QOpenGLFramebufferObject::CombinedDepthStencil);
+    fbo_->bind();
+    view_->SetWindowSize(kWidth, kHeight);
+    view_->DrawFrame();
+  }
+  ~Scene() {
+    fbo_->release();
+    fbo_.reset();
+    canvas_->DoneCurrent();
+  }
+
+  CSkyDoc& Doc() { return *doc_; }
+  CSkyView& View() { return *view_; }
+
+ private:
+  AppSettings settings_;
+  QuietMessages messages_;
+  Fail fail_;
+  std::unique_ptr<CSkyDoc> doc_;
+  std::unique_ptr<CSkyView> view_;
+  std::unique_ptr<COffscreenCanvas> canvas_;
+  std::unique_ptr<QOpenGLFramebufferObject> fbo_;
+};
+
+void BM_FullFrame(benchmark::State& state) {
+  Scene scene(state.range(0) != 0);
+  for (auto _ : state) scene.View().DrawFrame();
+}
+// Mesa rasterises in threads of its own: wall-clock time is what counts.
+BENCHMARK(BM_FullFrame)
+    ->ArgName("horizon")
+    ->Arg(0)
+    ->Arg(1)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+
+void BM_StarLayer(benchmark::State& state) {
+  Scene scene(false);
+  const render::Frame frame{scene.Doc(), scene.View().Renderer(), scene.View().Zoom, false};
+  for (auto _ : state) {
+    render::DrawStars(frame);
+    glFinish();
+  }
+}
+BENCHMARK(BM_StarLayer)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+// A right click: the whole frame again in selection mode round one point.
+void BM_SelectionPass(benchmark::State& state) {
+  Scene scene(false);
+  for (auto _ : state)
+    benchmark::DoNotOptimize(scene.View().Renderer().SelectionPass(kWidth / 2, kHeight / 2));
+}
+BENCHMARK(BM_SelectionPass)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  std::setlocale(LC_NUMERIC, "C");
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,67 @@
+// The three bitmap fonts of the sky's labels and the common way of placing a
+// label: display lists of glBitmap glyphs, one per character 0-255 (Latin-1),
+// drawn at a raster position in window pixels with glListBase + glCallLists.
+#pragma once
+
+#include <QFontMetrics>
+#include <cstddef>
+#include <string_view>
+
+class CSkyDoc;
+
+namespace render {
+
+enum class LabelFont {
+  Bold16,    // lists 1000-1255: constellation names, compass letters
+  Plain14,   // lists 2000-2255: star and planet names
+  Italic14,  // lists 3000-3255: deep-sky labels, "LMC" and "SMC"
+};
+
+// The first display list of a font: the list of character c is base + c.
+unsigned FontListBase(LabelFont font);
+
+// Rasterises the three fonts from Liberation Sans ("Arial") into their display
+// lists in the current GL context. `deviceRatio` is the number of device
+// pixels per logical pixel: the glyphs are made at the size they take on
+// the screen. The context remembers the ratio for CTextMeasure.
+void BuildLabelFonts(double deviceRatio);
+
+// Measures text exactly as the display lists of `font` in the current GL
+// context draw it: the width is the sum of the glyphs' advances, the height
+// the character cell's.
+class CTextMeasure {
+ public:
+  explicit CTextMeasure(LabelFont font);
+  int Width(std::string_view text) const;
+  int Height() const { return metrics_.height(); }
+
+ private:
+  QFontMetrics metrics_;
+};
+
+// Draws `text` with `font` in the current colour, its baseline starting at
+// window position x, y (pixel projection set). The colour must be set first:
+// GL latches it with the raster position.
+void DrawText(LabelFont font, double x, double y, std::string_view text);
+
+// The black backing box of a label drawn at window position (x + dx, y + dy):
+// from the baseline up to half the height of the text's cell, as wide as the
+// text.
+void DrawTextBox(const CTextMeasure& measure, double x, double y, std::string_view text, int dx,
+                 int dy);
+
+// The window position of the label of sky point (ra hours, dec degrees) in the
+// last frame; false when the point lies on the far side of the sphere or, in
+// horizon mode, below the horizon.
+bool LabelPosition(const CSkyDoc& doc, double ra, double dec, double& x, double& y);
+
+// The text of a fixed character array of a catalogue record, which need not
+// end with a NUL.
+template <std::size_t N>
+std::string_view FixedText(const char (&text)[N]) {
+  std::size_t length = 0;
+  while (length < N && text[length] != '\0') ++length;
+  return {text, length};
+}
+
+}  // namespace render

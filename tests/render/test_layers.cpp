@@ -1,0 +1,956 @@
+// The sky layers as a user sees them: stars, deep-sky objects, the Milky Way,
+// the Magellanic Clouds, the line layers, the ground and the landscape, drawn
+// offscreen and read back pixel by pixel, and picked with the selection pass.
+#include <QOpenGLFramebufferObject>
+#include <QPoint>
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <utility>
+#include <vector>
+
+#include "astro/transforms.h"
+#include "render/camera_math.h"
+#include "render/display_list_ids.h"
+#include "render/gl.h"
+#include "tests/render/sky_fixture.h"
+
+namespace {
+
+constexpr int kSize = 400;
+
+bool Contains(const std::vector<unsigned>& names, unsigned name) {
+  return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+class Layers : public SkyFixture {
+ protected:
+  void SetUp() override {
+    SkyFixture::SetUp();
+    if (IsSkipped() || HasFatalFailure()) return;
+    AllLayersOff();
+    // A first frame loads the textures and stores the camera's matrices.
+    Render(kSize, kSize);
+  }
+
+  // Moves the camera (equatorial mode) so that the view is centred on ra, dec.
+  void CentreOn(double ra, double dec) {
+    doc_->YRotation = -15 * ra;
+    doc_->XRotation = -dec;
+  }
+
+  // Moves the camera (horizon mode) to azimuth (from the south through the
+  // east) and altitude.
+  void CentreOnHorizon(double azimuth, double altitude) {
+    doc_->YRotation = (360 - azimuth) + 90;
+    doc_->XRotation = -altitude;
+  }
+
+  void SetZoom(double zoom) {
+    view_->Zoom = zoom;
+    doc_->ProjectionDirty = 1;
+  }
+
+  // Renders the frame of the current camera twice: the first stores the
+  // matrices that positions are computed from.
+  QImage Frame() {
+    Render(kSize, kSize);
+    return Render(kSize, kSize);
+  }
+
+  // A frame as the framebuffer holds it. Where translucent layers left an
+  // alpha below 1, QImage's conversion of the canvas image would divide the
+  // colour by it; here the stored colour is read as it is.
+  QImage RawFrame() {
+    Render(kSize, kSize);
+    QImage image;
+    EXPECT_TRUE(canvas_->MakeCurrent());
+    {
+      QOpenGLFramebufferObject fbo(kSize, kSize, QOpenGLFramebufferObject::CombinedDepthStencil);
+      EXPECT_TRUE(fbo.bind());
+      view_->SetWindowSize(kSize, kSize);
+      view_->DrawFrame();
+      image = fbo.toImage();
+      image.reinterpretAsFormat(QImage::Format_RGB32);
+      fbo.release();
+    }
+    canvas_->DoneCurrent();
+    return image;
+  }
+
+  // The GL window position (y upwards) of a sky direction in the last frame.
+  bool WindowOf(double ra, double dec, double& x, double& y) {
+    double p[3];
+    astro::EquatorialToSphere(ra, dec, p);
+    return doc_->SkyToWindow(p[0], p[1], p[2], x, y);
+  }
+
+  bool WindowOfHorizon(double azimuth, double altitude, double& x, double& y) {
+    const astro::AstroState& st = doc_->AstroState;
+    const astro::EquatorialCoord c = astro::HorizontalToEquatorial(
+        azimuth, altitude, st.SiderealAngle, st.Longitude, st.Latitude);
+    return WindowOf(c.RightAscension, c.Declination, x, y);
+  }
+
+  double AltitudeOf(double ra, double dec) {
+    const astro::AstroState& st = doc_->AstroState;
+    return astro::EquatorialToHorizontal(ra, dec, st.SiderealAngle, st.Longitude, st.Latitude)
+        .Altitude;
+  }
+
+  // The names of a pick at GL window point x, y.
+  std::vector<unsigned> PickAt(double x, double y) {
+    return canvas_->Pick(static_cast<int>(std::lround(x)),
+                         kSize - static_cast<int>(std::lround(y)));
+  }
+
+  // The colour at GL window point x, y, which must lie in the frame.
+  static QColor ColourAt(const QImage& image, double x, double y) {
+    const QPoint p = Pixel(x, y);
+    EXPECT_TRUE(image.rect().contains(p)) << x << ", " << y;
+    return At(image, p.x(), p.y());
+  }
+
+  // The image pixel that holds GL window point x, y.
+  static QPoint Pixel(double x, double y) {
+    return {static_cast<int>(std::floor(x)), kSize - 1 - static_cast<int>(std::floor(y))};
+  }
+
+  // The sky direction under GL window point x, y of the last frame.
+  void SkyAt(double x, double y, float& ra, float& dec) {
+    const double radius = (kSize / 2) * view_->Zoom;
+    const double dx = x - doc_->ViewCentreX, dy = y - doc_->ViewCentreY;
+    const double q = (dx * dx + dy * dy) / (radius * radius);
+    ASSERT_LT(q, 1.0);
+    double p[3];
+    ASSERT_TRUE(render::UnProjectPoint(x, y, 1 - std::sqrt(1 - q), doc_->ModelviewMatrix,
+                                       doc_->ProjectionMatrix, doc_->Viewport, p));
+    ra = static_cast<float>(std::atan2(-p[0], -p[2]) * astro::kRadToDeg / 15);
+    dec = static_cast<float>(std::asin(std::clamp(p[1], -1.0, 1.0)) * astro::kRadToDeg);
+  }
+
+  // Replaces a loaded texture by an opaque white square, so that what is
+  // drawn with it shows its exact outline.
+  void WhiteTexture(int slot) { StripedTexture(slot, 0, 64); }
+
+  // A texture 64 texels wide: opaque white in columns [from, to), transparent
+  // black elsewhere.
+  void StripedTexture(int slot, int from, int to) {
+    ASSERT_TRUE(canvas_->MakeCurrent());
+    unsigned char texels[4][64][4];
+    std::memset(texels, 0, sizeof texels);
+    for (auto& row : texels)
+      for (int c = from; c < to; ++c) std::memset(row[c], 255, 4);
+    glBindTexture(GL_TEXTURE_2D, doc_->TextureNames[slot]);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 64, 4, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    canvas_->DoneCurrent();
+  }
+
+  // The Moon and the planets far below the horizon, the Moon new.
+  void ParkSolarSystem() {
+    PlaceBody(astro::kMoon, -60, 90);
+    doc_->Bodies[astro::kMoon].HelioDistance = -1;
+    for (int i = 2; i < astro::kBodyCount; ++i) PlaceBody(i, -60, 90);
+  }
+
+  // Sky colours and the solar system on, the Sun at `altitude` in the south-
+  // west, the Moon (new) and the planets down.
+  void SunAt(double altitude) {
+    doc_->SkyColors = 1;
+    doc_->SolarSystem = 1;
+    ParkSolarSystem();
+    PlaceBody(astro::kSun, altitude, 315);
+  }
+
+  // The camera on the point of the sky opposite the Sun.
+  void FaceAwayFromSun() {
+    const astro::PlanetState& sun = doc_->Bodies[astro::kSun];
+    CentreOn(sun.RightAscension + 12, -sun.Declination);
+  }
+
+  // Pixels lit along a row (horizontal) or a column through `centre`, within
+  // `reach` pixels: those whose red exceeds the background's by 40.
+  static int Extent(const QImage& image, QPoint centre, bool horizontal, int reach = 20) {
+    const int background = At(image, centre.x() + reach + 5, centre.y() + reach + 5).red();
+    int lit = 0;
+    for (int d = -reach; d <= reach; ++d) {
+      const QPoint p =
+          horizontal ? QPoint(centre.x() + d, centre.y()) : QPoint(centre.x(), centre.y() + d);
+      lit += At(image, p.x(), p.y()).red() > background + 40;
+    }
+    return lit;
+  }
+
+  static std::tuple<int, int, int> Rgb(const QColor& c) { return {c.red(), c.green(), c.blue()}; }
+};
+
+// --- Stars ---------------------------------------------------------------
+
+class StarLayer : public Layers {
+ protected:
+  void SetUp() override {
+    Layers::SetUp();
+    if (IsSkipped() || HasFatalFailure()) return;
+    for (StarRecord& star : doc_->Stars) star.Magnitude = 99;
+    doc_->StarsColors = 0;
+    WhiteTexture(render::kTexStar);
+  }
+
+  // Puts star i under GL window point x, y of the current camera.
+  void PutStar(int i, double x, double y, float magnitude, char spectralClass = 'A') {
+    StarRecord& star = doc_->Stars[i];
+    SkyAt(x, y, star.RightAscension, star.Declination);
+    star.Magnitude = magnitude;
+    star.SpectralClass = spectralClass;
+  }
+};
+
+TEST_F(StarLayer, BrightStarsAreSpritesAndFainterOnesPoints) {
+  // The default limit 7.5 and no sky colours: the base is 7.
+  ASSERT_EQ(doc_->StarMagnitudeLimit, 7.5);
+  PutStar(100, 150, 200, 4.5f);  // size 2.5: a sprite of half-side 3.75
+  PutStar(101, 250, 200, 5.5f);  // size 1.5: a point
+  const QImage image = Render(kSize, kSize);
+  // The sprite is centred on a pixel corner: 7.5 pixels cover 8 pixel centres.
+  EXPECT_EQ(Extent(image, Pixel(150, 200), true), 8);
+  EXPECT_EQ(Extent(image, Pixel(150, 200), false), 8);
+  const int point = Extent(image, Pixel(250, 200), true);
+  EXPECT_GE(point, 1);
+  EXPECT_LE(point, 2);
+}
+
+TEST_F(StarLayer, StarsAtTheLimitAreDrawnAndFainterOnesNot) {
+  doc_->StarMagnitudeLimit = 6.0;
+  PutStar(200, 150, 200, 6.0f);
+  PutStar(201, 250, 200, 6.01f);
+  const QImage image = Render(kSize, kSize);
+  EXPECT_GE(Extent(image, Pixel(150, 200), true), 1);
+  EXPECT_EQ(Extent(image, Pixel(250, 200), true), 0);
+}
+
+TEST_F(StarLayer, StarsFainterThanTheBaseAreSmallPointsNotTheLastSize) {
+  // A bright point, then in catalogue order a star beyond the base of 7: GL
+  // would keep the bright star's size for it.
+  doc_->Settings.StarsDrawPoints = 1;
+  PutStar(300, 150, 200, 0.0f);  // a point of size 7
+  PutStar(301, 250, 200, 7.4f);
+  const QImage image = Render(kSize, kSize);
+  EXPECT_GE(Extent(image, Pixel(150, 200), true), 6);
+  const int faint = Extent(image, Pixel(250, 200), true);
+  EXPECT_GE(faint, 1);
+  EXPECT_LE(faint, 2);
+}
+
+TEST_F(StarLayer, DrawPointsMakesEveryStarAPoint) {
+  PutStar(100, 200, 200, 0.5f);  // size 6.5: a sprite of half-side 9.75
+  EXPECT_EQ(Extent(Render(kSize, kSize), Pixel(200, 200), true), 20);
+  doc_->Settings.StarsDrawPoints = 1;
+  const int point = Extent(Render(kSize, kSize), Pixel(200, 200), true);
+  EXPECT_GE(point, 6);
+  EXPECT_LE(point, 7);
+}
+
+TEST_F(StarLayer, TwilightThinsTheStarsOut) {
+  SunAt(-12);
+  FaceAwayFromSun();
+  Frame();
+  // The Sun at -12 with the Moon down: the base is 5.
+  PutStar(10, 100, 150, 3.9f);  // size 1.1: a point
+  PutStar(11, 300, 150, 4.1f);  // size 0.9: not drawn
+  PutStar(12, 100, 250, 2.9f);  // size 2.1: a sprite of half-side 3.15
+  PutStar(13, 300, 250, 3.1f);  // size 1.9: a point
+  const QImage image = Render(kSize, kSize);
+  EXPECT_GE(Extent(image, Pixel(100, 150), true), 1);
+  EXPECT_EQ(Extent(image, Pixel(300, 150), true), 0);
+  EXPECT_GE(Extent(image, Pixel(100, 250), true), 6);
+  const int point = Extent(image, Pixel(300, 250), true);
+  EXPECT_GE(point, 1);
+  EXPECT_LE(point, 2);
+}
+
+TEST_F(StarLayer, NoStarsWhileTheSunIsAboveMinusThree) {
+  SunAt(-4);
+  FaceAwayFromSun();
+  Frame();
+  PutStar(10, 200, 200, -1.5f);
+  EXPECT_GE(Extent(Render(kSize, kSize), Pixel(200, 200), true), 4) << "b = 2.33 at -4 degrees";
+  SunAt(-2);
+  EXPECT_EQ(Extent(Render(kSize, kSize), Pixel(200, 200), true), 0);
+}
+
+TEST_F(StarLayer, SpectralColoursWhiteWithoutThemAndRedInRedScreen) {
+  PutStar(100, 200, 200, 1.0f, 'K');
+  EXPECT_EQ(Rgb(At(Render(kSize, kSize), 200, 199)), std::make_tuple(255, 255, 255));
+  doc_->StarsColors = 1;
+  EXPECT_EQ(Rgb(At(Render(kSize, kSize), 200, 199)), std::make_tuple(255, 202, 45));
+  doc_->Stars[100].SpectralClass = 'B';
+  EXPECT_EQ(Rgb(At(Render(kSize, kSize), 200, 199)), std::make_tuple(150, 255, 255));
+  doc_->Stars[100].SpectralClass = 'M';
+  EXPECT_EQ(Rgb(At(Render(kSize, kSize), 200, 199)), std::make_tuple(255, 128, 128));
+  doc_->Stars[100].SpectralClass = 'K';
+  doc_->RedScreen = 1;
+  EXPECT_EQ(Rgb(At(Render(kSize, kSize), 200, 199)), std::make_tuple(255, 0, 0));
+}
+
+class StarPicks : public Layers {};
+
+int IndexOfHR(const CSkyDoc& doc, int hr) {
+  for (int i = 0; i < kStarCount; ++i)
+    if (doc.Stars[i].HR == hr) return i;
+  return -1;
+}
+
+TEST_F(StarPicks, APickAtABrightStarGivesItsCatalogueIndex) {
+  const int betelgeuse = IndexOfHR(*doc_, 2061);
+  ASSERT_GE(betelgeuse, 0);
+  const StarRecord& star = doc_->Stars[betelgeuse];
+  double x, y;
+  ASSERT_TRUE(WindowOf(star.RightAscension, star.Declination, x, y));
+  EXPECT_TRUE(Contains(PickAt(x, y), static_cast<unsigned>(betelgeuse)));
+  // Ten pixels off, nothing of it.
+  EXPECT_FALSE(Contains(PickAt(x + 10, y), static_cast<unsigned>(betelgeuse)));
+}
+
+TEST_F(StarPicks, InHorizonModeStarsBelowTheHorizonCannotBePicked) {
+  doc_->HorizonMode = 1;
+  CentreOnHorizon(90, 0);
+  Frame();
+  // The brightest star in view below the horizon and the brightest above it.
+  int below = -1, above = -1;
+  for (int i = 0; i < kStarCount; ++i) {
+    const StarRecord& s = doc_->Stars[i];
+    double x, y;
+    if (!WindowOf(s.RightAscension, s.Declination, x, y) || x < 40 || x > 360 || y < 40 || y > 360)
+      continue;
+    const double h = AltitudeOf(s.RightAscension, s.Declination);
+    if (h < -1 && (below < 0 || s.Magnitude < doc_->Stars[below].Magnitude)) below = i;
+    if (h > 1 && (above < 0 || s.Magnitude < doc_->Stars[above].Magnitude)) above = i;
+  }
+  auto pickAt = [&](int i) {
+    double x, y;
+    EXPECT_TRUE(WindowOf(doc_->Stars[i].RightAscension, doc_->Stars[i].Declination, x, y));
+    return PickAt(x, y);
+  };
+  EXPECT_TRUE(Contains(pickAt(above), static_cast<unsigned>(above)));
+  EXPECT_FALSE(Contains(pickAt(below), static_cast<unsigned>(below)));
+
+  // In equatorial mode the same star can be picked.
+  doc_->HorizonMode = 0;
+  CentreOn(doc_->Stars[below].RightAscension, doc_->Stars[below].Declination);
+  Frame();
+  EXPECT_TRUE(Contains(pickAt(below), static_cast<unsigned>(below)));
+}
+
+// --- Deep-sky objects and the Magellanic Clouds -------------------------
+
+class DeepSkyLayer : public Layers {
+ protected:
+  void SetUp() override {
+    Layers::SetUp();
+    if (IsSkipped() || HasFatalFailure()) return;
+    doc_->DeepSky = 1;
+    doc_->StarMagnitudeLimit = -10;
+    doc_->Settings.DeepSkyColor = 255;  // pure red
+    doc_->Settings.DeepSkyDrawSymbols = 1;
+    for (DeepSkyRecord& record : doc_->DeepSkyObjects) record.Magnitude = 99;
+    ASSERT_EQ(doc_->DeepSkyMagnitudeLimit, 11.0);
+  }
+
+  // Makes record i an object at the centre of the view (6 h, 0 degrees).
+  DeepSkyRecord& PutObject(int i, const char* type, float major, float minor = 0,
+                           int positionAngle = 0) {
+    DeepSkyRecord& record = doc_->DeepSkyObjects[i];
+    std::memset(record.Type, 0, sizeof record.Type);
+    std::strncpy(record.Type, type, sizeof record.Type - 1);
+    record.RightAscension = 6;
+    record.Declination = 0;
+    record.Magnitude = 5;
+    record.MajorAxis = major;
+    record.MinorAxis = minor;
+    record.PositionAngle = positionAngle;
+    return record;
+  }
+
+  static bool Red(const QColor& c) { return c.red() > 60 && c.green() < 40 && c.blue() < 40; }
+
+  // The red pixels of a frame, as GL window pixel centres.
+  static std::vector<std::pair<double, double>> RedPixels(const QImage& image) {
+    std::vector<std::pair<double, double>> pixels;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x)
+        if (Red(At(image, x, y))) pixels.push_back({x + 0.5, image.height() - y - 0.5});
+    return pixels;
+  }
+
+  // Width over height of the box round the red pixels.
+  static double AspectRatio(const QImage& image) {
+    const auto pixels = RedPixels(image);
+    if (pixels.empty()) return 0;
+    double x0 = 1e9, x1 = -1e9, y0 = 1e9, y1 = -1e9;
+    for (const auto& [x, y] : pixels) {
+      x0 = std::min(x0, x), x1 = std::max(x1, x), y0 = std::min(y0, y), y1 = std::max(y1, y);
+    }
+    return (y1 - y0 + 1) / (x1 - x0 + 1);
+  }
+
+  // Groups of touching red pixels: their centres.
+  static std::vector<std::pair<double, double>> Blobs(const QImage& image) {
+    std::vector<std::vector<int>> label(image.height(), std::vector<int>(image.width(), 0));
+    std::vector<std::pair<double, double>> centres;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) {
+        if (label[y][x] || !Red(At(image, x, y))) continue;
+        double sx = 0, sy = 0;
+        int n = 0;
+        std::vector<QPoint> stack{{x, y}};
+        label[y][x] = 1;
+        while (!stack.empty()) {
+          const QPoint p = stack.back();
+          stack.pop_back();
+          sx += p.x() + 0.5, sy += image.height() - p.y() - 0.5, ++n;
+          for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx) {
+              const int qx = p.x() + dx, qy = p.y() + dy;
+              if (qx < 0 || qy < 0 || qx >= image.width() || qy >= image.height()) continue;
+              if (label[qy][qx] || !Red(At(image, qx, qy))) continue;
+              label[qy][qx] = 1;
+              stack.push_back({qx, qy});
+            }
+        }
+        centres.push_back({sx / n, sy / n});
+      }
+    return centres;
+  }
+
+  int RedCount(const QImage& image) { return static_cast<int>(RedPixels(image).size()); }
+};
+
+TEST_F(DeepSkyLayer, AnOpenClusterOfTwentyArcMinutesIsARingOfTenDots) {
+  PutObject(44, "OPNCL", 20);
+  SetZoom(128);
+  // 10 arc minutes at zoom 128: 200 * 128 pixels per radian.
+  const double radius = std::sin(10.0 / 60 * astro::kDegToRad) * 200 * 128;
+  for (int symbols = 0; symbols <= 1; ++symbols) {
+    doc_->Settings.DeepSkyDrawSymbols = symbols;
+    const auto dots = Blobs(Render(kSize, kSize));
+    EXPECT_EQ(dots.size(), 10u) << "symbols " << symbols;
+    for (const auto& [x, y] : dots) EXPECT_NEAR(std::hypot(x - 200, y - 200), radius, 1.5);
+  }
+}
+
+TEST_F(DeepSkyLayer, AGalaxyWithoutMinorAxisHasAxisRatioOneHalf) {
+  SetZoom(128);
+  DeepSkyRecord& galaxy = PutObject(30, "GALXY", 20, 0, 0);
+  WhiteTexture(render::kTexGalaxy);
+  // Position angle 0: the major axis runs north-south, up the screen.
+  for (int symbols = 0; symbols <= 1; ++symbols) {
+    doc_->Settings.DeepSkyDrawSymbols = symbols;
+    galaxy.MinorAxis = 0;
+    EXPECT_NEAR(AspectRatio(Render(kSize, kSize)), 2.0, 0.1) << "symbols " << symbols;
+    galaxy.MinorAxis = -3;
+    EXPECT_NEAR(AspectRatio(Render(kSize, kSize)), 2.0, 0.1) << "symbols " << symbols;
+    galaxy.MinorAxis = 5;
+    EXPECT_NEAR(AspectRatio(Render(kSize, kSize)), 4.0, 0.3) << "symbols " << symbols;
+    galaxy.MinorAxis = 20;
+    EXPECT_NEAR(AspectRatio(Render(kSize, kSize)), 1.0, 0.05) << "symbols " << symbols;
+  }
+}
+
+TEST_F(DeepSkyLayer, PicturesAreALittleLargerThanTheObject) {
+  SetZoom(128);
+  PutObject(120, "GLOCL", 20);
+  WhiteTexture(render::kTexGlobularCluster);
+  doc_->Settings.DeepSkyDrawSymbols = 0;
+  // Half-side r / 45 in model units: (1/6) / 45 * 200 * 128 pixels.
+  const double half = 1.0 / 6 / 45 * 200 * 128;
+  const QImage image = Render(kSize, kSize);
+  EXPECT_NEAR(RedCount(image), 4 * half * half, 4 * 2 * half);
+}
+
+TEST_F(DeepSkyLayer, M31LiesAlongItsPositionAngle) {
+  const DeepSkyRecord& m31 = doc_->DeepSkyObjects[30];
+  ASSERT_EQ(m31.Number, 31);
+  ASSERT_EQ(m31.PositionAngle, 35);
+  doc_->DeepSkyObjects[30].Magnitude = 3.4f;
+  doc_->Settings.DeepSkyDrawSymbols = 1;
+  CentreOn(m31.RightAscension, m31.Declination);
+  SetZoom(16);
+  const QImage image = Frame();
+  // North and east on the screen at M31.
+  double cx, cy, nx, ny, ex, ey;
+  ASSERT_TRUE(WindowOf(m31.RightAscension, m31.Declination, cx, cy));
+  ASSERT_TRUE(WindowOf(m31.RightAscension, m31.Declination + 0.5, nx, ny));
+  ASSERT_TRUE(WindowOf(m31.RightAscension + 0.5 / 15 / std::cos(m31.Declination * astro::kDegToRad),
+                       m31.Declination, ex, ey));
+  // The ellipse's long axis: the direction of largest spread of its pixels.
+  double sxx = 0, syy = 0, sxy = 0;
+  const auto pixels = RedPixels(image);
+  ASSERT_GT(pixels.size(), 100u);
+  for (const auto& [x, y] : pixels) {
+    const double dx = x - cx, dy = y - cy;
+    const double north = (dx * (nx - cx) + dy * (ny - cy)) / std::hypot(nx - cx, ny - cy);
+    const double east = (dx * (ex - cx) + dy * (ey - cy)) / std::hypot(ex - cx, ey - cy);
+    sxx += east * east, syy += north * north, sxy += east * north;
+  }
+  // Angle of the long axis from north through east.
+  const double fromEast = 0.5 * std::atan2(2 * sxy, sxx - syy) * astro::kRadToDeg;
+  EXPECT_NEAR(90 - fromEast, 35, 3);
+}
+
+TEST_F(DeepSkyLayer, SwitchesMustBeExactlyOne) {
+  SetZoom(32);
+  PutObject(30, "GALXY", 20, 10);
+  EXPECT_GT(RedCount(Render(kSize, kSize)), 20);
+  doc_->Settings.ShowGalaxies = 2;
+  EXPECT_EQ(RedCount(Render(kSize, kSize)), 0);
+  doc_->Settings.ShowGalaxies = 0;
+  EXPECT_EQ(RedCount(Render(kSize, kSize)), 0);
+  doc_->Settings.ShowGalaxies = 1;
+  doc_->Settings.ShowMessier = 2;
+  EXPECT_EQ(RedCount(Render(kSize, kSize)), 0);
+
+  // Each type has its own switch.
+  struct Kind {
+    const char* code;
+    int AppSettings::*show;
+  };
+  for (const Kind kind :
+       {Kind{"OPNCL", &AppSettings::ShowOpenClusters},
+        Kind{"GLOCL", &AppSettings::ShowGlobClusters}, Kind{"BRTNB", &AppSettings::ShowNebulae},
+        Kind{"PLNNB", &AppSettings::ShowPlanetNebulae}}) {
+    doc_->Settings.ShowMessier = 1;
+    PutObject(30, kind.code, 20);
+    EXPECT_GT(RedCount(Render(kSize, kSize)), 8) << kind.code;
+    doc_->Settings.*kind.show = 2;
+    EXPECT_EQ(RedCount(Render(kSize, kSize)), 0) << kind.code;
+  }
+}
+
+TEST_F(DeepSkyLayer, TheFirstNgcRecordFollowsTheNgcSwitch) {
+  SetZoom(32);
+  PutObject(110, "GLOCL", 20);
+  doc_->Settings.ShowMessier = 0;
+  EXPECT_GT(RedCount(Render(kSize, kSize)), 20);
+  doc_->Settings.ShowMessier = 1;
+  doc_->Settings.ShowNGC = 0;
+  EXPECT_EQ(RedCount(Render(kSize, kSize)), 0);
+  // And the last Messier record the Messier switch.
+  doc_->DeepSkyObjects[110].Magnitude = 99;
+  PutObject(109, "GLOCL", 20);
+  EXPECT_GT(RedCount(Render(kSize, kSize)), 20);
+  doc_->Settings.ShowMessier = 0;
+  doc_->Settings.ShowNGC = 1;
+  EXPECT_EQ(RedCount(Render(kSize, kSize)), 0);
+}
+
+TEST_F(DeepSkyLayer, UnknownTypesAreNeverDrawnNorPicked) {
+  SetZoom(32);
+  PutObject(50, "GLOCL", 20);
+  EXPECT_GT(RedCount(Render(kSize, kSize)), 20);
+  EXPECT_TRUE(Contains(canvas_->Pick(200, 200), render::kNameDeepSkyFirst + 50));
+  for (const char* code : {"GLOCLX", "glocl", "QUASR", ""}) {
+    PutObject(50, code, 20);
+    EXPECT_EQ(RedCount(Render(kSize, kSize)), 0) << code;
+    EXPECT_FALSE(Contains(canvas_->Pick(200, 200), render::kNameDeepSkyFirst + 50)) << code;
+  }
+}
+
+TEST_F(DeepSkyLayer, ObjectsFainterThanTheLimitAreLeftOut) {
+  SetZoom(32);
+  PutObject(60, "GLOCL", 20).Magnitude = 11.0f;
+  EXPECT_GT(RedCount(Render(kSize, kSize)), 20);
+  doc_->DeepSkyObjects[60].Magnitude = 11.1f;
+  EXPECT_EQ(RedCount(Render(kSize, kSize)), 0);
+}
+
+TEST_F(DeepSkyLayer, PicksNameTheObjectAndTheClouds) {
+  SetZoom(32);
+  PutObject(150, "GLOCL", 20);
+  EXPECT_TRUE(Contains(canvas_->Pick(200, 200), render::kNameDeepSkyFirst + 150));
+  PutObject(150, "PLNNB", 20);
+  doc_->Settings.DeepSkyDrawSymbols = 0;
+  EXPECT_TRUE(Contains(canvas_->Pick(200, 200), render::kNameDeepSkyFirst + 150));
+
+  CentreOn(5.4, -69);
+  SetZoom(2);
+  Frame();
+  auto pickBetween = [&](int a, int b) {
+    const SkyPoint& p = doc_->MagellanicClouds[a];
+    const SkyPoint& q = doc_->MagellanicClouds[b];
+    double x1, y1, x2, y2;
+    EXPECT_TRUE(WindowOf(p.RightAscension, p.Declination, x1, y1));
+    EXPECT_TRUE(WindowOf(q.RightAscension, q.Declination, x2, y2));
+    return PickAt((x1 + x2) / 2, (y1 + y2) / 2);
+  };
+  EXPECT_TRUE(Contains(pickBetween(3, 4), render::kNameLargeCloud));
+  EXPECT_TRUE(Contains(pickBetween(27, 28), render::kNameSmallCloud));
+}
+
+TEST_F(DeepSkyLayer, DaylightHidesObjectsAndCloudsTwilightOnlyObjects) {
+  doc_->SkyColors = 1;
+  CentreOn(5.4, -69);  // the Large Magellanic Cloud
+  PutObject(70, "GLOCL", 120);
+  doc_->DeepSkyObjects[70].RightAscension = 5.4f;
+  doc_->DeepSkyObjects[70].Declination = -55;
+  // Away from the objects, the Sun's altitude is all that counts.
+  PlaceBody(astro::kSun, -5, 0);
+  Frame();
+  double ox, oy;
+  ASSERT_TRUE(WindowOf(5.4, -55, ox, oy));
+  auto objectShown = [&](const QImage& image) {
+    int red = 0;
+    for (int dy = -6; dy <= 6; ++dy)
+      for (int dx = -6; dx <= 6; ++dx)
+        red += Red(At(image, Pixel(ox, oy).x() + dx, Pixel(ox, oy).y() + dy));
+    return red > 0;
+  };
+
+  QImage image = Render(kSize, kSize);
+  EXPECT_EQ(RedCount(image), 0) << "neither objects nor clouds at -5 degrees";
+  PlaceBody(astro::kSun, -7, 0);
+  image = Render(kSize, kSize);
+  EXPECT_FALSE(objectShown(image)) << "the deep-sky limit is -4 at -7 degrees";
+  EXPECT_GT(RedCount(image), 30) << "the clouds are drawn below -6 degrees";
+  PlaceBody(astro::kSun, -20, 0);
+  EXPECT_TRUE(objectShown(Render(kSize, kSize)));
+  // Without sky colours the clouds show whatever the Sun does.
+  doc_->SkyColors = 0;
+  PlaceBody(astro::kSun, 30, 0);
+  EXPECT_GT(RedCount(Render(kSize, kSize)), 30);
+}
+
+// --- Milky Way ----------------------------------------------------------
+
+class MilkyWayLayer : public Layers {
+ protected:
+  void SetUp() override {
+    Layers::SetUp();
+    if (IsSkipped() || HasFatalFailure()) return;
+    doc_->MilkyWay = 1;
+    doc_->StarMagnitudeLimit = -10;
+    WhiteTexture(render::kTexMilkyWay);
+  }
+
+  // The camera on a point inside the band, 5 degrees off the galactic
+  // equator, as far from the Sun as can be; the red of the band there.
+  int BandRed() {
+    const astro::PlanetState& sun = doc_->Bodies[astro::kSun];
+    double best = -1;
+    astro::EquatorialCoord point{};
+    for (int l = -150; l <= 150; l += 10) {
+      const astro::EquatorialCoord c = astro::GalacticToEquatorial(l, 5);
+      const double d = astro::AngularSeparation(c.RightAscension, c.Declination, sun.RightAscension,
+                                                sun.Declination);
+      if (d > best) best = d, point = c;
+    }
+    CentreOn(point.RightAscension, point.Declination);
+    return At(RawFrame(), 200, 200).red();
+  }
+};
+
+TEST_F(MilkyWayLayer, FadesWithTheSun) {
+  SunAt(-18);
+  EXPECT_EQ(BandRed(), 255);
+  SunAt(-15);
+  EXPECT_NEAR(BandRed(), 128, 3) << "half opacity";
+  SunAt(-12);
+  EXPECT_EQ(BandRed(), 0);
+  SunAt(-11);
+  EXPECT_EQ(BandRed(), 0);
+  // A full Moon up washes the band out as if the Sun stood 3 degrees higher.
+  SunAt(-18);
+  PlaceBody(astro::kMoon, 30, 315);
+  doc_->Bodies[astro::kMoon].HelioDistance = 1;
+  EXPECT_NEAR(BandRed(), 128, 3);
+  // Without sky colours the band is always whole.
+  doc_->SkyColors = 0;
+  SunAt(-11);
+  doc_->SkyColors = 0;
+  EXPECT_EQ(BandRed(), 255);
+}
+
+TEST_F(MilkyWayLayer, LiesAlongTheGalacticEquator) {
+  for (int l = -180; l < 180; l += 45) {
+    const astro::EquatorialCoord on = astro::GalacticToEquatorial(l, 0);
+    const astro::EquatorialCoord off = astro::GalacticToEquatorial(l, 25);
+    CentreOn(on.RightAscension, on.Declination);
+    const QImage image = Frame();
+    EXPECT_EQ(At(image, 200, 200).red(), 255) << "l = " << l;
+    double x, y;
+    ASSERT_TRUE(WindowOf(off.RightAscension, off.Declination, x, y));
+    EXPECT_EQ(ColourAt(image, x, y).red(), 0) << "l = " << l;
+  }
+}
+
+// --- Line layers ----------------------------------------------------------
+
+class LineLayers : public Layers {
+ protected:
+  void SetUp() override {
+    Layers::SetUp();
+    if (IsSkipped() || HasFatalFailure()) return;
+    doc_->StarMagnitudeLimit = -10;
+  }
+
+  struct Lit {
+    int count = 0;
+    int pureRed = 0;
+    int settingColour = 0;
+  };
+  static Lit Classify(const QImage& image, int colorref) {
+    const int r = colorref & 0xFF, g = (colorref >> 8) & 0xFF, b = (colorref >> 16) & 0xFF;
+    Lit lit;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) {
+        const QColor c = At(image, x, y);
+        if (c.red() + c.green() + c.blue() < 30) continue;
+        ++lit.count;
+        lit.pureRed += c.green() == 0 && c.blue() == 0;
+        lit.settingColour += c == QColor(r, g, b);
+      }
+    return lit;
+  }
+};
+
+TEST_F(LineLayers, EachDrawsInItsColourAndAllInPureRedInRedScreen) {
+  struct Layer {
+    int CSkyDoc::*on;
+    int AppSettings::*colour;
+  };
+  CentreOn(5.5, 10);
+  for (const Layer layer : {Layer{&CSkyDoc::Boundaries, &AppSettings::ConstBoundariesColor},
+                            Layer{&CSkyDoc::Constelations, &AppSettings::ConstLinesColor},
+                            Layer{&CSkyDoc::Ecliptic, &AppSettings::EclipticColor},
+                            Layer{&CSkyDoc::Coordinations, &AppSettings::GridsColor}}) {
+    AllLayersOff();
+    (*doc_).*layer.on = 1;
+    doc_->Settings.*layer.colour = 0x40C020;
+    doc_->RedScreen = 0;
+    Lit lit = Classify(Render(kSize, kSize), 0x40C020);
+    EXPECT_GT(lit.count, 100);
+    EXPECT_GT(lit.settingColour, 20) << "(32, 192, 64) where a line covers a whole pixel";
+    EXPECT_EQ(lit.pureRed, 0);
+    doc_->RedScreen = 1;
+    lit = Classify(Render(kSize, kSize), 0x40C020);
+    EXPECT_GT(lit.count, 100);
+    EXPECT_EQ(lit.pureRed, lit.count);
+  }
+}
+
+TEST_F(LineLayers, HourCirclesStopTenDegreesShortOfThePoles) {
+  doc_->Coordinations = 1;
+  SetZoom(4);
+  for (const double pole : {90.0, -90.0}) {
+    CentreOn(0, pole);
+    const QImage image = Frame();
+    // 800 pixels to the radian: 10 degrees from the pole is 139 pixels out,
+    // the last parallel (75 degrees) 207.
+    int inside = 0, ring = 0;
+    for (int y = 0; y < kSize; ++y)
+      for (int x = 0; x < kSize; ++x) {
+        const double r = std::hypot(x + 0.5 - 200, kSize - y - 0.5 - 200);
+        const bool lit = At(image, x, y).red() > 40;
+        if (r < 134) inside += lit;
+        if (r > 145 && r < 150) ring += lit;
+      }
+    EXPECT_EQ(inside, 0) << "pole " << pole;
+    EXPECT_GE(ring, 24) << "24 hour circles cross the ring round pole " << pole;
+  }
+}
+
+TEST_F(LineLayers, PicksNameTheLines) {
+  doc_->Coordinations = 1;
+  doc_->Ecliptic = 1;
+  CentreOn(0, 0);
+  SetZoom(2);
+  Frame();
+  double x, y;
+  // An hour circle at 1 h, a parallel at +30 degrees away from any hour circle.
+  ASSERT_TRUE(WindowOf(1, 40, x, y));
+  EXPECT_TRUE(Contains(PickAt(x, y), render::kNameHourCircle));
+  ASSERT_TRUE(WindowOf(23.5, 30, x, y));
+  EXPECT_TRUE(Contains(PickAt(x, y), render::kNameParallel));
+  const SkyPoint& e = doc_->EclipticPoints[71];
+  ASSERT_TRUE(WindowOf(e.RightAscension, e.Declination, x, y));
+  EXPECT_TRUE(Contains(PickAt(x, y), render::kNameEcliptic));
+}
+
+// --- Ground, landscape and compass ---------------------------------------
+
+class HorizonLayers : public Layers {
+ protected:
+  void SetUp() override {
+    Layers::SetUp();
+    if (IsSkipped() || HasFatalFailure()) return;
+    doc_->HorizonMode = 1;
+    doc_->StarMagnitudeLimit = -10;
+  }
+
+  static bool Orange(const QColor& c) {
+    return c.red() > 100 && c.green() > 0.3 * c.red() && c.green() < 0.7 * c.red() &&
+           c.blue() < 0.3 * c.red();
+  }
+
+  // A tick hangs 5 pixels down from the horizon point (GL window x, y).
+  static bool TickBelow(const QImage& image, double x, double y, bool (*colour)(const QColor&)) {
+    const QPoint top = Pixel(x, y);
+    for (int dy = 1; dy <= 4; ++dy)
+      for (int dx = -1; dx <= 1; ++dx)
+        if (colour(At(image, top.x() + dx, top.y() + dy))) return true;
+    return false;
+  }
+};
+
+TEST_F(HorizonLayers, AtZoomOneEveryCompassPointInViewHasItsTick) {
+  SetZoom(1);
+  // Facing each cardinal point in turn, it and the two intercardinal points
+  // beside it are in view.
+  for (int facing = 0; facing < 360; facing += 90) {
+    CentreOnHorizon(facing, 10);
+    const QImage image = Frame();
+    for (const int azimuth : {facing - 45, facing, facing + 45}) {
+      const SkyPoint& p = doc_->HorizonPoints[((azimuth + 360) % 360) / 5];
+      double x, y;
+      ASSERT_TRUE(WindowOf(p.RightAscension, p.Declination, x, y)) << azimuth;
+      EXPECT_TRUE(TickBelow(image, x, y, Orange)) << "azimuth " << azimuth;
+    }
+  }
+}
+
+TEST_F(HorizonLayers, AtZoomOneTheGroundReachesPastTheDisc) {
+  SetZoom(1);
+  CentreOnHorizon(0, -90);  // the nadir
+  // 201.5 pixels out along the diagonal, just outside the disc of 200.
+  const QColor rim = ColourAt(Frame(), 200 + 142.5, 200 + 142.5);
+  EXPECT_EQ(rim.red(), rim.green());
+  EXPECT_EQ(rim.red(), rim.blue());
+  EXPECT_GE(rim.red(), 3);
+}
+
+TEST_F(HorizonLayers, RedScreenMakesLinesRedAndLeavesTheGroundGrey) {
+  doc_->Boundaries = doc_->Constelations = doc_->Ecliptic = doc_->Coordinations = 1;
+  doc_->DeepSky = 1;
+  doc_->StarMagnitudeLimit = 7.5;
+  doc_->RedScreen = 1;
+  SetZoom(2);
+  CentreOnHorizon(180, -20);
+  const QImage image = Frame();
+  // The middle of the disc is ground at full grey.
+  EXPECT_EQ(Rgb(At(image, 200, 200)), std::make_tuple(32, 32, 32));
+  // Above the horizon every line, star and tick is pure red.
+  int lit = 0, red = 0;
+  for (int y = 0; y < kSize; ++y)
+    for (int x = 0; x < kSize; ++x) {
+      double h;
+      float ra, dec;
+      SkyAt(x + 0.5, kSize - y - 0.5, ra, dec);
+      h = AltitudeOf(ra, dec);
+      if (h < 2) continue;
+      const QColor c = At(image, x, y);
+      if (c.red() + c.green() + c.blue() < 30) continue;
+      ++lit;
+      red += c.green() == 0 && c.blue() == 0;
+    }
+  EXPECT_GT(lit, 200);
+  EXPECT_EQ(red, lit);
+}
+
+TEST_F(HorizonLayers, WithoutSkyColoursNoLandscapeButGroundAndTicks) {
+  WhiteTexture(render::kTexHorizon);
+  SetZoom(2);
+  CentreOnHorizon(180, 15);
+  doc_->SkyColors = 1;
+  QImage image = Frame();
+  double x, y;
+  ASSERT_TRUE(WindowOfHorizon(180, 20, x, y));
+  EXPECT_EQ(Rgb(ColourAt(image, x, y)), std::make_tuple(255, 255, 255))
+      << "the landscape band stands on the horizon";
+  ASSERT_TRUE(WindowOfHorizon(180, 38, x, y));
+  EXPECT_EQ(Rgb(ColourAt(image, x, y)), std::make_tuple(255, 255, 255));
+  ASSERT_TRUE(WindowOfHorizon(180, 42, x, y));
+  EXPECT_NE(Rgb(ColourAt(image, x, y)), std::make_tuple(255, 255, 255)) << "and reaches 40 degrees";
+
+  doc_->SkyColors = 0;
+  image = Frame();
+  ASSERT_TRUE(WindowOfHorizon(180, 20, x, y));
+  EXPECT_EQ(Rgb(ColourAt(image, x, y)), std::make_tuple(0, 0, 0));
+  ASSERT_TRUE(WindowOfHorizon(180, -10, x, y));
+  const QColor ground = ColourAt(image, x, y);
+  EXPECT_EQ(ground.red(), ground.green());
+  EXPECT_EQ(ground.red(), ground.blue());
+  EXPECT_GT(ground.red(), 20);
+  const SkyPoint& north = doc_->HorizonPoints[36];
+  ASSERT_TRUE(WindowOf(north.RightAscension, north.Declination, x, y));
+  EXPECT_TRUE(TickBelow(image, x, y, Orange));
+}
+
+TEST_F(HorizonLayers, TheLandscapeTurnsWithTimeOffset) {
+  // A picture with one white stripe, an eighth of its width from s = 1/4 on:
+  // 90 to 135 degrees from the east point towards the north, that is from the
+  // north point towards the west.
+  StripedTexture(render::kTexHorizon, 16, 24);
+  doc_->SkyColors = 1;
+  SetZoom(1);
+  auto whiteAt = [&](double azimuth) {
+    CentreOnHorizon(azimuth, 20);
+    const QImage image = Frame();
+    double x, y;
+    EXPECT_TRUE(WindowOfHorizon(azimuth, 20, x, y));
+    return ColourAt(image, x, y).red() == 255;
+  };
+  // Azimuths from the south through the east: north 180, west 270.
+  EXPECT_TRUE(whiteAt(200));
+  EXPECT_FALSE(whiteAt(290));
+  doc_->TimeOffset = 90;
+  EXPECT_FALSE(whiteAt(200));
+  EXPECT_TRUE(whiteAt(290));
+}
+
+TEST_F(HorizonLayers, EquatorialModeHasNoGroundAndShowsStarsBelowTheHorizon) {
+  doc_->HorizonMode = 0;
+  CentreOn(5.5, 0);
+  doc_->SkyColors = 0;
+  QImage image = Frame();
+  for (int y = 0; y < kSize; y += 2)
+    for (int x = 0; x < kSize; x += 2) ASSERT_EQ(Rgb(At(image, x, y)), std::make_tuple(0, 0, 0));
+  doc_->HorizonMode = 1;
+  CentreOnHorizon(0, 0);
+  image = Frame();
+  int grey = 0;
+  for (int y = 0; y < kSize; y += 2)
+    for (int x = 0; x < kSize; x += 2) grey += At(image, x, y) != QColor(0, 0, 0);
+  EXPECT_GT(grey, 1000);
+
+  // A bright star below the horizon: hidden by the ground, seen without it.
+  doc_->StarMagnitudeLimit = 7.5;
+  int below = -1;
+  for (int i = 0; i < kStarCount && below < 0; ++i) {
+    const StarRecord& s = doc_->Stars[i];
+    if (s.Magnitude < 2 && AltitudeOf(s.RightAscension, s.Declination) < -20) below = i;
+  }
+  ASSERT_GE(below, 0);
+  const StarRecord& star = doc_->Stars[below];
+  const astro::AstroState& st = doc_->AstroState;
+  const astro::HorizontalCoord h = astro::EquatorialToHorizontal(
+      star.RightAscension, star.Declination, st.SiderealAngle, st.Longitude, st.Latitude);
+  doc_->Settings.StarsDrawPoints = 1;
+  CentreOnHorizon(360 - h.Azimuth, h.Altitude);
+  image = Frame();
+  EXPECT_EQ(Rgb(At(image, 200, 199)), std::make_tuple(32, 32, 32)) << "the ground";
+  doc_->HorizonMode = 0;
+  CentreOn(star.RightAscension, star.Declination);
+  image = Frame();
+  EXPECT_GT(At(image, 200, 199).red(), 100) << "the star";
+}
+
+TEST_F(HorizonLayers, TheGroundIsNeverPicked) {
+  CentreOnHorizon(0, -30);
+  Frame();
+  EXPECT_FALSE(Contains(canvas_->Pick(200, 200), render::kNameGround));
+}
+
+}  // namespace
