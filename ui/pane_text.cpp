@@ -1,16 +1,17 @@
 #include "ui/pane_text.h"
 
-#include <cmath>
 #include <ctime>
 
 #include "astro/format.h"
 
 namespace {
 
+// A whole number without its sign, at least two digits.
 std::string TwoDigits(double v) {
   const long n = static_cast<long>(v);
-  const std::string text = std::to_string(n < 0 ? -n : n);
-  return (std::fabs(v) < 10 ? "0" : "") + text;
+  std::string text = std::to_string(n < 0 ? -n : n);
+  if (text.size() < 2) text.insert(text.begin(), '0');
+  return text;
 }
 
 }  // namespace
@@ -28,8 +29,11 @@ std::string DecPaneText(double degrees) {
 }
 
 std::string TimePaneText(int hour, int minute) {
-  return std::to_string(hour) + ":" + (minute >= 0 && minute < 10 ? "0" : "") +
-         std::to_string(minute);
+  std::string text = std::to_string(hour);
+  text += ':';
+  if (minute >= 0 && minute < 10) text += '0';
+  text += std::to_string(minute);
+  return text;
 }
 
 std::string DatePaneText(int year, int month, int day) {
@@ -39,6 +43,11 @@ std::string DatePaneText(int year, int month, int day) {
   date.tm_mday = day;
   char monthName[64] = "";
   if (month >= 1 && month <= 12) std::strftime(monthName, sizeof monthName, "%b", &date);
-  return (day >= 1 && day <= 9 ? "0" : "") + std::to_string(day) + "  " + monthName + " " +
-         std::to_string(year);
+  std::string text = day >= 1 && day <= 9 ? "0" : "";
+  text += std::to_string(day);
+  text += "  ";
+  text += monthName;
+  text += ' ';
+  text += std::to_string(year);
+  return text;
 }

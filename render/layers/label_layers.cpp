@@ -100,10 +100,11 @@ void DrawDeepSkyLabels(const Frame& frame) {
     double x, y;
     if (!LabelPosition(doc, object.RightAscension, object.Declination, x, y)) continue;
     const bool messier = i < kMessierCount;
-    if ((messier ? settings.ShowMessier : settings.ShowNGC) == 0) continue;
+    if ((messier ? settings.ShowMessier : settings.ShowNGC) != 1) continue;
     if (!TypeShown(settings, FixedText(object.Type))) continue;
     if (settings.DeepSkyLabelByNumber) {
-      const std::string text = (messier ? "M" : "") + std::to_string(object.Number);
+      std::string text = messier ? "M" : "";
+      text += std::to_string(object.Number);
       const int xShift = upsideDown && object.LabelOffsetX < -10 ? 0 : object.LabelOffsetX;
       DrawText(LabelFont::Italic14, x + 5 + xShift, y - 3 + ySign * object.LabelOffsetY, text);
     } else {
