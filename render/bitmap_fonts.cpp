@@ -20,33 +20,33 @@ namespace {
 // The context property that keeps the device-pixel ratio the fonts were made at.
 constexpr char kFontScaleProperty[] = "stellixLabelFontScale";
 
-struct FontSpec {
+struct FontStyle {
   unsigned ListBase;
   int CellHeight;  // pixels from the top of the ascent to the bottom of the descent
   int Weight;      // 100 (thin) ... 900 (black)
   bool Italic;
 };
 
-constexpr FontSpec kFonts[] = {
+constexpr FontStyle kFonts[] = {
     {1000, 16, 600, false},  // LabelFont::Bold16
     {2000, 14, 500, false},  // LabelFont::Plain14
     {3000, 14, 500, true},   // LabelFont::Italic14
 };
 
-const FontSpec& SpecOf(LabelFont font) { return kFonts[static_cast<int>(font)]; }
+const FontStyle& StyleOf(LabelFont font) { return kFonts[static_cast<int>(font)]; }
 
 // The font's height counts as the height of its character cell (ascent plus
 // descent), not of its em square: the largest pixel size whose cell fits.
 QFont MakeFont(LabelFont font, double deviceRatio) {
-  const FontSpec& spec = SpecOf(font);
+  const FontStyle& style = StyleOf(font);
   QFont qfont(QStringLiteral("Arial"));
   qfont.setStyleHint(QFont::SansSerif);
-  qfont.setWeight(static_cast<QFont::Weight>(spec.Weight));
-  qfont.setItalic(spec.Italic);
+  qfont.setWeight(static_cast<QFont::Weight>(style.Weight));
+  qfont.setItalic(style.Italic);
   // Glyphs are drawn one by one from their lists: no kerning, no grey levels.
   qfont.setKerning(false);
   qfont.setStyleStrategy(QFont::NoAntialias);
-  const int cell = std::max(1, static_cast<int>(std::lround(spec.CellHeight * deviceRatio)));
+  const int cell = std::max(1, static_cast<int>(std::lround(style.CellHeight * deviceRatio)));
   int pixels = cell;
   qfont.setPixelSize(pixels);
   while (pixels > 1 && QFontMetrics(qfont).height() > cell) qfont.setPixelSize(--pixels);
@@ -115,7 +115,7 @@ void BuildFont(LabelFont font, double deviceRatio) {
   for (int c = 0; c < 256; ++c) {
     const unsigned char code = static_cast<unsigned char>(c);
     const Glyph glyph = Rasterise(qfont, metrics, code);
-    glNewList(SpecOf(font).ListBase + c, GL_COMPILE);
+    glNewList(StyleOf(font).ListBase + c, GL_COMPILE);
     glBitmap(glyph.Width, glyph.Height, static_cast<GLfloat>(glyph.OriginX),
              static_cast<GLfloat>(glyph.OriginY), static_cast<GLfloat>(Advance(metrics, code)), 0,
              glyph.Bits.empty() ? &kNoBits : glyph.Bits.data());
@@ -125,7 +125,7 @@ void BuildFont(LabelFont font, double deviceRatio) {
 
 }  // namespace
 
-unsigned FontListBase(LabelFont font) { return SpecOf(font).ListBase; }
+unsigned FontListBase(LabelFont font) { return StyleOf(font).ListBase; }
 
 void BuildLabelFonts(double deviceRatio) {
   if (QOpenGLContext* context = QOpenGLContext::currentContext())

@@ -15,7 +15,7 @@ constexpr EnableRule kIdle = EnableRule::UnlessAnimating;
 
 }  // namespace
 
-const CommandSpec kCommands[] = {
+const Command kCommands[] = {
     // View
     {32780, "&Grids", "G", &F::OnGrids, kAlways,
      [](const CSkyDoc& d, const F&) { return d.Coordinations == 1; }},
@@ -106,8 +106,8 @@ const CommandSpec kCommands[] = {
 };
 const int kCommandCount = static_cast<int>(std::size(kCommands));
 
-const CommandSpec* FindCommand(int id) {
-  for (const CommandSpec& c : kCommands)
+const Command* FindCommand(int id) {
+  for (const Command& c : kCommands)
     if (c.Id == id) return &c;
   return nullptr;
 }

@@ -16,7 +16,7 @@ enum class EnableRule {
   WhileAnimating,              // animation stop
 };
 
-struct CommandSpec {
+struct Command {
   int Id;
   const char* MenuText;           // with its mnemonic; nullptr for toolbar-only commands
   const char* Key;                // in QKeySequence's portable form; nullptr when none
@@ -25,11 +25,11 @@ struct CommandSpec {
   bool (*Checked)(const CSkyDoc& doc, const CMainFrame& frame);  // nullptr: not a check item
 };
 
-extern const CommandSpec kCommands[];
+extern const Command kCommands[];
 extern const int kCommandCount;
 
 // The command with this id; nullptr when there is none.
-const CommandSpec* FindCommand(int id);
+const Command* FindCommand(int id);
 
 // Whether `rule` lets a command run in this state of the document.
 bool IsEnabled(EnableRule rule, const CSkyDoc& doc);

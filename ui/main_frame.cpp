@@ -92,18 +92,19 @@ CMainFrame::~CMainFrame() {
 
 void CMainFrame::CreateActions() {
   for (int i = 0; i < ui::kCommandCount; ++i) {
-    const ui::CommandSpec& spec = ui::kCommands[i];
-    const QString prompt = QtString(spec.Id);
+    const ui::Command& command = ui::kCommands[i];
+    const QString prompt = QtString(command.Id);
     const QString statusText = prompt.section('\n', 0, 0);
     const QString tooltip = prompt.contains('\n') ? prompt.section('\n', 1) : prompt;
-    auto* action = new QAction(spec.MenuText ? QString::fromUtf8(spec.MenuText) : tooltip, this);
+    auto* action =
+        new QAction(command.MenuText ? QString::fromUtf8(command.MenuText) : tooltip, this);
     action->setStatusTip(statusText);
     action->setToolTip(tooltip);
-    action->setIcon(CommandIcon(spec.Id));
-    if (spec.Key) action->setShortcut(QKeySequence(QString::fromUtf8(spec.Key)));
-    action->setCheckable(spec.Checked != nullptr);
-    if (spec.Handler) {
-      const auto handler = spec.Handler;
+    action->setIcon(CommandIcon(command.Id));
+    if (command.Key) action->setShortcut(QKeySequence(QString::fromUtf8(command.Key)));
+    action->setCheckable(command.Checked != nullptr);
+    if (command.Handler) {
+      const auto handler = command.Handler;
       connect(action, &QAction::triggered, this, [this, handler] {
         (this->*handler)();
         UpdateCommandStates();
@@ -112,7 +113,7 @@ void CMainFrame::CreateActions() {
     // Shortcuts work whichever part of the window has the focus, even when
     // the action is in no visible menu or toolbar.
     addAction(action);
-    actions_[spec.Id] = action;
+    actions_[command.Id] = action;
   }
 }
 
@@ -230,11 +231,11 @@ void CMainFrame::UpdatePanes() {
 
 void CMainFrame::UpdateCommandStates() {
   for (int i = 0; i < ui::kCommandCount; ++i) {
-    const ui::CommandSpec& spec = ui::kCommands[i];
-    QAction* action = actions_[spec.Id];
+    const ui::Command& command = ui::kCommands[i];
+    QAction* action = actions_[command.Id];
     // Commands without an action of their own yet follow their rule all the same.
-    action->setEnabled(ui::IsEnabled(spec.Enable, doc_));
-    if (spec.Checked) action->setChecked(spec.Checked(doc_, *this));
+    action->setEnabled(ui::IsEnabled(command.Enable, doc_));
+    if (command.Checked) action->setChecked(command.Checked(doc_, *this));
   }
   // The recent-file list is empty until pictures have been opened.
   actions_[57616]->setEnabled(false);
