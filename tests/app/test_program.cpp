@@ -14,8 +14,9 @@ struct ProgramRun {
   std::string out, err;
 };
 
-ProgramRun RunProgram(const ScratchDir& dir, const std::string& args) {
-  const std::string command = std::string("'") + STELLIX_PROGRAM + "' " + args + " >'" +
+ProgramRun RunProgram(const ScratchDir& dir, const std::string& args,
+                      const std::string& environment = "") {
+  const std::string command = environment + " '" + STELLIX_PROGRAM + "' " + args + " >'" +
                               dir.File("stdout") + "' 2>'" + dir.File("stderr") + "' </dev/null";
   const int raw = std::system(command.c_str());
   ProgramRun run;
@@ -62,6 +63,53 @@ TEST(Program, MissingCatalogueEndsWithItsMessageAndSavesNothing) {
         << run.err;
     EXPECT_FALSE(std::filesystem::exists(settings)) << "nothing may be saved";
   }
+}
+
+TEST(Program, WithoutOpenGLEndsWithItsMessage) {
+  if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs an X display (run under xvfb-run)";
+  ScratchDir dir;
+  // Qt's X11 platform without any GL integration cannot make a GL context.
+  const ProgramRun run =
+      RunProgram(dir, "--non-interactive --settings '" + dir.File("stellix.INI") + "'",
+                 "QT_XCB_GL_INTEGRATION=none");
+  EXPECT_NE(run.status, 0);
+  EXPECT_NE(run.err.find("stop: Can't initialize rendering context for OpenGL !    \n"),
+            std::string::npos)
+      << run.err;
+  EXPECT_FALSE(std::filesystem::exists(dir.File("stellix.INI")));
+}
+
+TEST(Program, EphemerisAndRenderFromTheCommandLine) {
+  ScratchDir dir;
+  dir.Write("stellix.INI", "[Location]\nTimeZone=0\nDaylightSavingTime=0\n");
+  const std::string settings = " --settings '" + dir.File("stellix.INI") + "'";
+  const ProgramRun ephemeris =
+      RunProgram(dir, "--ephemeris --datetime 2000-01-01T12:00:00" + settings);
+  EXPECT_EQ(ephemeris.status, 0) << ephemeris.err;
+  EXPECT_EQ(ephemeris.out.rfind("{\"JulianDay\":2451545,", 0), 0u) << ephemeris.out;
+  EXPECT_NE(ephemeris.out.find("\"SiderealAngle\":280.4606183"), std::string::npos);
+  EXPECT_EQ(ephemeris.out.back(), '\n');
+
+  const ProgramRun badDate = RunProgram(dir, "--ephemeris --datetime 2000-02-30T12:00:00");
+  EXPECT_EQ(badDate.status, 2);
+  const ProgramRun badSize = RunProgram(dir, "--render x.png --size 100x0");
+  EXPECT_EQ(badSize.status, 2);
+
+  if (!std::getenv("DISPLAY")) GTEST_SKIP() << "rendering needs an X display";
+  const ProgramRun render = RunProgram(
+      dir, "--non-interactive --render '" + dir.File("sky.png") + "' --size 320x200" + settings);
+  EXPECT_EQ(render.status, 0) << render.err;
+  const std::string png = ReadFile(dir.File("sky.png"));
+  ASSERT_GT(png.size(), 24u);
+  EXPECT_EQ(png.substr(1, 3), "PNG");
+  // Width and height stand big-endian in the IHDR chunk.
+  const auto be32 = [&](std::size_t at) {
+    return (static_cast<unsigned char>(png[at]) << 24) |
+           (static_cast<unsigned char>(png[at + 1]) << 16) |
+           (static_cast<unsigned char>(png[at + 2]) << 8) | static_cast<unsigned char>(png[at + 3]);
+  };
+  EXPECT_EQ(be32(16), 320u);
+  EXPECT_EQ(be32(20), 200u);
 }
 
 }  // namespace
