@@ -5,6 +5,10 @@
 class CSkyDoc;
 class CSkyRenderer;
 
+namespace astro {
+struct PlanetState;
+}
+
 namespace render {
 
 struct Frame {
@@ -41,6 +45,16 @@ void BuildEclipticList(const CSkyDoc& doc);
 void BuildGroundList();
 void BuildLandscapeList();
 void BuildMilkyWayList();
+
+// The altitude (degrees) of a sky position for the document's instant and place.
+double AltitudeOf(const CSkyDoc& doc, double raHours, double decDegrees);
+double AltitudeOf(const CSkyDoc& doc, const astro::PlanetState& body);
+// How many degrees a solar eclipse lowers the Sun's effective altitude now (0 when none).
+double EclipseDarkeningOf(const CSkyDoc& doc);
+// The star layer's brightness base b (a star of magnitude m has size b - m),
+// lowered by twilight when the sky is coloured; false when the sky is too
+// bright for any star, and so for any star name.
+bool StarBrightnessBase(const CSkyDoc& doc, float& base);
 
 // A COLORREF (red in the low byte) as the current GL colour, or pure red in red screen.
 void SetLineColour(const CSkyDoc& doc, int colorref);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/messages.h"
+#include "astro/eclipse.h"
 #include "astro/transforms.h"
 #include "render/camera_math.h"
 #include "render/display_list_ids.h"
@@ -120,6 +121,23 @@ void CSkyRenderer::SetPixelProjection(int width, int height) {
   gluOrtho2D(0, width, 0, height);
   glMatrixMode(GL_MODELVIEW);
   glLoadIdentity();
+}
+
+double render::AltitudeOf(const CSkyDoc& doc, double raHours, double decDegrees) {
+  const astro::AstroState& st = doc.AstroState;
+  return astro::EquatorialToHorizontal(raHours, decDegrees, st.SiderealAngle, st.Longitude,
+                                       st.Latitude)
+      .Altitude;
+}
+
+double render::AltitudeOf(const CSkyDoc& doc, const astro::PlanetState& body) {
+  return AltitudeOf(doc, body.RightAscension, body.Declination);
+}
+
+double render::EclipseDarkeningOf(const CSkyDoc& doc) {
+  const astro::AstroState& st = doc.AstroState;
+  return astro::EclipseDarkening(doc.Bodies[astro::kMoon], doc.Bodies[astro::kSun],
+                                 st.SiderealAngle, st.Longitude, st.Latitude);
 }
 
 std::vector<unsigned> CSkyRenderer::SelectionPass(int x, int y) {

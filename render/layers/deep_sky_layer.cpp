@@ -220,11 +220,7 @@ void DrawDeepSky(const Frame& frame) {
   if (!symbols) glEnable(GL_CULL_FACE);
 
   // The Magellanic Clouds only in a sky dark enough to show them.
-  const astro::PlanetState& sun = doc.Bodies[astro::kSun];
-  const astro::AstroState& st = doc.AstroState;
-  if (!doc.SkyColors || astro::EquatorialToHorizontal(sun.RightAscension, sun.Declination,
-                                                      st.SiderealAngle, st.Longitude, st.Latitude)
-                                .Altitude < -6) {
+  if (!doc.SkyColors || AltitudeOf(doc, doc.Bodies[astro::kSun]) < -6) {
     glLoadName(kNameLargeCloud);
     Outline(doc.MagellanicClouds, kLargeCloudPointCount);
     glLoadName(kNameSmallCloud);

@@ -6,7 +6,6 @@
 
 #include "app/sky_doc.h"
 #include "astro/angles.h"
-#include "astro/eclipse.h"
 #include "astro/transforms.h"
 #include "render/bitmap_fonts.h"
 #include "render/frame.h"
@@ -15,30 +14,6 @@
 
 namespace render {
 namespace {
-
-double AltitudeOf(const CSkyDoc& doc, const astro::PlanetState& body) {
-  const astro::AstroState& st = doc.AstroState;
-  return astro::EquatorialToHorizontal(body.RightAscension, body.Declination, st.SiderealAngle,
-                                       st.Longitude, st.Latitude)
-      .Altitude;
-}
-
-double EclipseDarkeningOf(const CSkyDoc& doc) {
-  const astro::AstroState& st = doc.AstroState;
-  return astro::EclipseDarkening(doc.Bodies[astro::kMoon], doc.Bodies[astro::kSun],
-                                 st.SiderealAngle, st.Longitude, st.Latitude);
-}
-
-// The Sun's altitude as the star layer counts it, lifted by moonlight and
-// lowered by an eclipse: above -3 degrees it draws no stars, so no names either.
-double StarLayerSunAltitude(const CSkyDoc& doc, double sunAltitude) {
-  if (!doc.SolarSystem) return sunAltitude;
-  const astro::PlanetState& moon = doc.Bodies[astro::kMoon];
-  const double moonHeight = std::clamp(AltitudeOf(doc, moon) + 0.5, 0.0, 1.0);
-  const double moonLight = (moon.HelioDistance + 1) * 0.5;
-  return std::clamp(sunAltitude, -18.0, 6.0) * (1 - moonHeight * moonLight * moonLight / 6) -
-         EclipseDarkeningOf(doc);
-}
 
 // Whether the deep-sky layer draws objects of this type code.
 bool TypeShown(const AppSettings& settings, std::string_view type) {
@@ -55,9 +30,10 @@ bool TypeShown(const AppSettings& settings, std::string_view type) {
 void DrawStarNames(const Frame& frame) {
   CSkyDoc& doc = frame.Doc;
   if (frame.Picking || !doc.StarNames || frame.Zoom == 1.0) return;
-  const double sunAltitude = AltitudeOf(doc, doc.Bodies[astro::kSun]);
-  if (doc.SkyColors && StarLayerSunAltitude(doc, sunAltitude) > -3) return;
-  double h = sunAltitude;
+  // No names where the star layer draws no stars.
+  float base;
+  if (!StarBrightnessBase(doc, base)) return;
+  double h = AltitudeOf(doc, doc.Bodies[astro::kSun]);
   if (doc.SkyColors && doc.SolarSystem) h = std::min(h, 6.0) - EclipseDarkeningOf(doc);
 
   const int width = doc.Viewport[2], height = doc.Viewport[3];

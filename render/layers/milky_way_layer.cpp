@@ -18,13 +18,6 @@ void GalacticVertex(double l, double b) {
   glVertex3dv(p);
 }
 
-double Altitude(const CSkyDoc& doc, const astro::PlanetState& body) {
-  const astro::AstroState& st = doc.AstroState;
-  return astro::EquatorialToHorizontal(body.RightAscension, body.Declination, st.SiderealAngle,
-                                       st.Longitude, st.Latitude)
-      .Altitude;
-}
-
 }  // namespace
 
 void BuildMilkyWayList() {
@@ -52,11 +45,11 @@ void DrawMilkyWay(const Frame& frame) {
   const CSkyDoc& doc = frame.Doc;
   double alpha = 1;
   if (doc.SkyColors) {
-    double h = std::max(Altitude(doc, doc.Bodies[astro::kSun]), -18.0);
+    double h = std::max(AltitudeOf(doc, doc.Bodies[astro::kSun]), -18.0);
     if (doc.SolarSystem) {
       // Moonlight washes the band out as if the Sun stood higher.
       const astro::PlanetState& moon = doc.Bodies[astro::kMoon];
-      const double moonHeight = std::clamp(Altitude(doc, moon) + 0.5, 0.0, 1.0);
+      const double moonHeight = std::clamp(AltitudeOf(doc, moon) + 0.5, 0.0, 1.0);
       const double moonLight = (moon.HelioDistance + 1) / 2;
       h += 3 * moonHeight * moonLight * moonLight;
     }

@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "app/sky_doc.h"
-#include "astro/eclipse.h"
 #include "astro/transforms.h"
 #include "render/frame.h"
 #include "render/gl.h"
@@ -97,23 +96,12 @@ void Halo(const SkyBackground& sky, double ra, double dec, const Tint& c, double
 
 void DrawSkyColours(const Frame& frame) {
   CSkyDoc& doc = frame.Doc;
-  const astro::AstroState& st = doc.AstroState;
   const astro::PlanetState& sun = doc.Bodies[astro::kSun];
   const astro::PlanetState& moon = doc.Bodies[astro::kMoon];
-  const double sunAltitude =
-      astro::EquatorialToHorizontal(sun.RightAscension, sun.Declination, st.SiderealAngle,
-                                    st.Longitude, st.Latitude)
-          .Altitude;
-  const double moonAltitude =
-      astro::EquatorialToHorizontal(moon.RightAscension, moon.Declination, st.SiderealAngle,
-                                    st.Longitude, st.Latitude)
-          .Altitude;
-  const double darkening = doc.SolarSystem ? astro::EclipseDarkening(moon, sun, st.SiderealAngle,
-                                                                     st.Longitude, st.Latitude)
-                                           : 0.0;
+  const double darkening = doc.SolarSystem ? EclipseDarkeningOf(doc) : 0.0;
   const SkyBackground sky =
-      ComputeSkyBackground(sunAltitude, moonAltitude, moon.HelioDistance, doc.SolarSystem != 0,
-                           darkening, doc.Settings.DeepSkyLimit);
+      ComputeSkyBackground(AltitudeOf(doc, sun), AltitudeOf(doc, moon), moon.HelioDistance,
+                           doc.SolarSystem != 0, darkening, doc.Settings.DeepSkyLimit);
   doc.CurrentSkyColour = sky.Colour();
 
   const int width = doc.Viewport[2], height = doc.Viewport[3];

@@ -5,7 +5,6 @@
 
 #include "app/sky_doc.h"
 #include "astro/angles.h"
-#include "astro/eclipse.h"
 #include "astro/transforms.h"
 #include "render/bitmap_fonts.h"
 #include "render/display_list_ids.h"
@@ -22,14 +21,7 @@ constexpr float kThird = 1.0f / 3.0f;
 // The Sun's altitude as the brightness of the sky counts it: 6 degrees or more
 // count as 6, and a solar eclipse lowers it.
 double EffectiveSunAltitude(const CSkyDoc& doc) {
-  const astro::AstroState& st = doc.AstroState;
-  const astro::PlanetState& sun = doc.Bodies[astro::kSun];
-  const double altitude = astro::EquatorialToHorizontal(sun.RightAscension, sun.Declination,
-                                                        st.SiderealAngle, st.Longitude, st.Latitude)
-                              .Altitude;
-  return std::min(altitude, 6.0) - astro::EclipseDarkening(doc.Bodies[astro::kMoon], sun,
-                                                           st.SiderealAngle, st.Longitude,
-                                                           st.Latitude);
+  return std::min(AltitudeOf(doc, doc.Bodies[astro::kSun]), 6.0) - EclipseDarkeningOf(doc);
 }
 
 // The sky disc's radius in pixels.

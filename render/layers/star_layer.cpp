@@ -7,7 +7,6 @@
 #include <algorithm>
 
 #include "app/sky_doc.h"
-#include "astro/eclipse.h"
 #include "astro/transforms.h"
 #include "render/display_list_ids.h"
 #include "render/frame.h"
@@ -59,41 +58,29 @@ void SetStarColour(const CSkyDoc& doc, char spectralClass) {
   }
 }
 
-double Altitude(const CSkyDoc& doc, double ra, double dec) {
-  const astro::AstroState& st = doc.AstroState;
-  return astro::EquatorialToHorizontal(ra, dec, st.SiderealAngle, st.Longitude, st.Latitude)
-      .Altitude;
-}
+}  // namespace
 
-// The brightness base b of this frame: a star of magnitude m has size b - m.
-// With sky colours on, twilight lowers it from 7 at -18 degrees to 2 at -3;
-// above -3 degrees no star is drawn (false).
-bool BrightnessBase(const CSkyDoc& doc, float& base) {
+bool StarBrightnessBase(const CSkyDoc& doc, float& base) {
   base = kDarkSkyBase;
   if (!doc.SkyColors) return true;
-  const astro::PlanetState& sun = doc.Bodies[astro::kSun];
-  double h = Altitude(doc, sun.RightAscension, sun.Declination);
+  double h = AltitudeOf(doc, doc.Bodies[astro::kSun]);
   if (doc.SolarSystem) {
     const astro::PlanetState& moon = doc.Bodies[astro::kMoon];
-    const astro::AstroState& st = doc.AstroState;
     h = std::clamp(h, -18.0, 6.0);
-    const double moonHeight =
-        std::clamp(Altitude(doc, moon.RightAscension, moon.Declination) + 0.5, 0.0, 1.0);
+    const double moonHeight = std::clamp(AltitudeOf(doc, moon) + 0.5, 0.0, 1.0);
     const double moonLight = (moon.HelioDistance + 1) / 2;
-    h = h * (1 - moonHeight * moonLight * moonLight / 6) -
-        astro::EclipseDarkening(moon, sun, st.SiderealAngle, st.Longitude, st.Latitude);
+    h = h * (1 - moonHeight * moonLight * moonLight / 6) - EclipseDarkeningOf(doc);
   }
+  // Above -3 degrees no star is drawn; twilight lowers b from 7 at -18 to 2 at -3.
   if (h > -3) return false;
   if (h > -18) base = static_cast<float>(1 - h / 3);
   return true;
 }
 
-}  // namespace
-
 void DrawStars(const Frame& frame) {
   const CSkyDoc& doc = frame.Doc;
   float base;
-  if (!BrightnessBase(doc, base)) return;
+  if (!StarBrightnessBase(doc, base)) return;
 
   const bool skyColours = doc.SkyColors != 0;
   const bool pickAboveHorizon = frame.Picking && doc.HorizonMode;
@@ -109,7 +96,7 @@ void DrawStars(const Frame& frame) {
     const float size = base - star.Magnitude;
     if (skyColours && size < 1) continue;
     // Stars under the horizon cannot be picked: the ground covers them.
-    if (pickAboveHorizon && Altitude(doc, star.RightAscension, star.Declination) < 0) continue;
+    if (pickAboveHorizon && AltitudeOf(doc, star.RightAscension, star.Declination) < 0) continue;
     double p[3], x, y;
     astro::EquatorialToSphere(star.RightAscension, star.Declination, p);
     if (!doc.SkyToWindow(p[0], p[1], p[2], x, y)) continue;
