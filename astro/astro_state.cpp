@@ -12,11 +12,43 @@ void AstroState::UpdateSky(const CivilTime& time, const ObserverPlace& place,
                            SkyPoint (&horizonPoints)[kHorizonPointCount],
                            PlanetState (&bodies)[kBodyCount]) {
   ComputeJulianDay(time, place);
+  Precession = PrecessionFromJ2000(T2000);
   ComputeSunElements();
   ComputeSiderealAngle(place, horizonPoints);
   ComputeSunPosition(bodies);
   ComputeMoon(bodies);
   for (int p = 1; p <= 8; ++p) ComputePlanet(p, bodies);
+  ReferToJ2000(horizonPoints, bodies);
+}
+
+void AstroState::ReferToJ2000(SkyPoint (&horizonPoints)[kHorizonPointCount],
+                              PlanetState (&bodies)[kBodyCount]) const {
+  for (int body : {kMoon, kSun}) {
+    const EquatorialCoord p =
+        PrecessToJ2000(Precession, bodies[body].RightAscension, bodies[body].Declination);
+    bodies[body].RightAscension = p.RightAscension;
+    bodies[body].Declination = p.Declination;
+  }
+  for (SkyPoint& point : horizonPoints) {
+    const EquatorialCoord p = PrecessToJ2000(Precession, point.RightAscension, point.Declination);
+    point = {static_cast<float>(p.RightAscension), static_cast<float>(p.Declination)};
+  }
+}
+
+EquatorialCoord AstroState::ToDate(double raJ2000, double decJ2000) const {
+  return PrecessToDate(Precession, raJ2000, decJ2000);
+}
+
+HorizontalCoord AstroState::HorizonOf(double raJ2000, double decJ2000) const {
+  const EquatorialCoord p = ToDate(raJ2000, decJ2000);
+  return EquatorialToHorizontal(p.RightAscension, p.Declination, SiderealAngle, Longitude,
+                                Latitude);
+}
+
+EquatorialCoord AstroState::SkyAt(double azimuth, double altitude) const {
+  const EquatorialCoord p =
+      HorizontalToEquatorial(azimuth, altitude, SiderealAngle, Longitude, Latitude);
+  return PrecessToJ2000(Precession, p.RightAscension, p.Declination);
 }
 
 double AstroState::ComputeJulianDay(const CivilTime& time, const ObserverPlace& place) {

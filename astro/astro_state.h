@@ -4,7 +4,9 @@
 
 #include <string>
 
+#include "astro/precession.h"
 #include "astro/sky_point.h"
+#include "astro/transforms.h"
 
 namespace astro {
 
@@ -69,11 +71,15 @@ struct AstroState {
   double Eccentricity = 0.0;    // of the Earth's orbit
   double MoonPhaseAngle = 0.0;  // Sun-Moon-Earth angle, [0, 360), 0 at full Moon
   double MoonAxisAngle = 0.0;   // position angle of the Moon's axis, [0, 360)
+  // From the J2000 frame of the catalogues to the mean equator and equinox of date.
+  PrecessionMatrix Precession;
 
   // Recomputes everything for the local civil `time` at `place`: the Julian
   // day, the Sun's elements, the sidereal angle and the horizon table, the Sun,
   // the Moon (whose topocentric correction needs the sidereal angle and the
-  // place) and the eight planets, in this order.
+  // place) and the eight planets, in this order. The Sun, the Moon and the
+  // horizon table are then referred to J2000 like the catalogues and the
+  // planets, so that the whole sky is drawn and picked in one frame.
   void UpdateSky(const CivilTime& time, const ObserverPlace& place,
                  SkyPoint (&horizonPoints)[kHorizonPointCount], PlanetState (&bodies)[kBodyCount]);
 
@@ -109,6 +115,20 @@ struct AstroState {
   // with elements at the instant: right ascension (hours), declination, r and
   // Delta (AU), J2000 equator and equinox, into bodies[p + 1].
   void ComputePlanet(int p, PlanetState (&bodies)[kBodyCount]) const;
+
+  // Refers the Sun, the Moon and the horizon table, computed in the frame of
+  // date, to the J2000 frame of everything else.
+  void ReferToJ2000(SkyPoint (&horizonPoints)[kHorizonPointCount],
+                    PlanetState (&bodies)[kBodyCount]) const;
+
+  // The place of date of a J2000 position.
+  EquatorialCoord ToDate(double raJ2000, double decJ2000) const;
+  // Geometric altitude and azimuth (from the south through the west) of a
+  // J2000 position for the instant and place.
+  HorizontalCoord HorizonOf(double raJ2000, double decJ2000) const;
+  // The J2000 position of the point at azimuth (from the south through the
+  // EAST) and geometric altitude.
+  EquatorialCoord SkyAt(double azimuth, double altitude) const;
 };
 
 }  // namespace astro

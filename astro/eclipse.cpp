@@ -23,4 +23,14 @@ double EclipseDarkening(const PlanetState& moon, const PlanetState& sun, double 
   return topocentricMoonRadius >= sunRadius ? depth * 12.0 : depth * 9.0;
 }
 
+double EclipseDarkeningNow(const AstroState& state, const PlanetState (&bodies)[kBodyCount]) {
+  PlanetState moon = bodies[kMoon], sun = bodies[kSun];
+  for (PlanetState* body : {&moon, &sun}) {
+    const EquatorialCoord p = state.ToDate(body->RightAscension, body->Declination);
+    body->RightAscension = p.RightAscension;
+    body->Declination = p.Declination;
+  }
+  return EclipseDarkening(moon, sun, state.SiderealAngle, state.Longitude, state.Latitude);
+}
+
 }  // namespace astro

@@ -15,4 +15,8 @@ namespace astro {
 double EclipseDarkening(const PlanetState& moon, const PlanetState& sun, double siderealAngle,
                         double longitude, double latitude);
 
+// The same for the instant and place of `state`, with the Moon and the Sun
+// of the Bodies table (J2000) taken to the equinox of date first.
+double EclipseDarkeningNow(const AstroState& state, const PlanetState (&bodies)[kBodyCount]);
+
 }  // namespace astro

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "astro/angles.h"
 #include "astro/eclipse.h"
 
 namespace astro {
@@ -49,6 +50,10 @@ std::string EphemerisJson(const AstroState& state,
     AppendField(out, "ra", bodies[i].RightAscension);
     AppendField(out, "dec", bodies[i].Declination);
     AppendField(out, "helio", bodies[i].HelioDistance);
+    // Geometric, azimuth from the north through the east.
+    const HorizontalCoord h = state.HorizonOf(bodies[i].RightAscension, bodies[i].Declination);
+    AppendField(out, "altitude", h.Altitude);
+    AppendField(out, "azimuth", Normalize360(h.Azimuth + 180.0));
     out += "\"geo\":";
     AppendNumber(out, bodies[i].GeoDistance);
     out += '}';
@@ -58,8 +63,7 @@ std::string EphemerisJson(const AstroState& state,
   AppendField(out, "moonAxisAngle", state.MoonAxisAngle);
   AppendField(out, "moonIlluminated", state.MoonIlluminated);
   AppendField(out, "eclipseDarkening",
-              EclipseDarkening(bodies[kMoon], bodies[kSun], state.SiderealAngle, state.Longitude,
-                               state.Latitude));
+              EclipseDarkeningNow(state, bodies));
   out += "\"horizon\":[";
   for (int k = 0; k < kHorizonPointCount; ++k) {
     if (k > 0) out += ',';

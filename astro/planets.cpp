@@ -87,12 +87,7 @@ EclipticVector HeliocentricPosition(const OrbitalElements& elements) {
           r * std::sin(i) * std::sin(u)};
 }
 
-EclipticVector EarthPosition(double t2000) {
-  const OrbitalElements elements = ElementsAt(0, t2000);
-  const OrbitPoint point = PointOnOrbit(elements);
-  const double longitude = (point.TrueAnomaly + elements.Perihelion) * kDegToRad;
-  return {point.Radius * std::cos(longitude), point.Radius * std::sin(longitude), 0.0};
-}
+EclipticVector EarthPosition(double t2000) { return HeliocentricPosition(ElementsAt(0, t2000)); }
 
 PlanetState EclipticToEquatorial(const EclipticVector& geocentric) {
   const double eps = kJ2000Obliquity * kDegToRad;

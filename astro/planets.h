@@ -38,7 +38,8 @@ double SolveKepler(double meanAnomaly, double eccentricity, int digits);
 EclipticVector HeliocentricPosition(const OrbitalElements& elements);
 
 // Heliocentric ecliptic position (AU) of the Earth at T Julian centuries from
-// J2000.0: the barycentre row's ellipse, taken to lie in the ecliptic.
+// J2000.0: the barycentre row's ellipse with its small inclination to the
+// J2000 ecliptic (0.013 degrees a century away from J2000).
 EclipticVector EarthPosition(double t2000);
 
 // Right ascension (hours, [0, 24)), declination (degrees) and geocentric

@@ -167,12 +167,7 @@ void DrawTextBox(const CTextMeasure& measure, double x, double y, std::string_vi
 bool LabelPosition(const CSkyDoc& doc, double ra, double dec, double& x, double& y) {
   double p[3];
   astro::EquatorialToSphere(ra, dec, p);
-  if (doc.HorizonMode) {
-    const astro::AstroState& st = doc.AstroState;
-    if (astro::EquatorialToHorizontal(ra, dec, st.SiderealAngle, st.Longitude, st.Latitude)
-            .Altitude < 0)
-      return false;
-  }
+  if (doc.HorizonMode && doc.AstroState.HorizonOf(ra, dec).Altitude < 0) return false;
   return doc.SkyToWindow(p[0], p[1], p[2], x, y);
 }
 

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "astro/precession.h"
+
 namespace render {
 
 OrthoVolume SkyOrthoVolume(int width, int height, double zoom) {
@@ -20,6 +22,19 @@ void OrthoMatrix(const OrthoVolume& v, double m[16]) {
   m[13] = -(v.Top + v.Bottom) / (v.Top - v.Bottom);
   m[14] = -(v.Far + v.Near) / (v.Far - v.Near);
   m[15] = 1;
+}
+
+void PrecessionModelMatrix(const astro::PrecessionMatrix& p, bool inverse, double m[16]) {
+  // Drawing point = S * rectangular vector, with x_d = -y, y_d = z, z_d = -x.
+  constexpr double S[3][3] = {{0, -1, 0}, {0, 0, 1}, {-1, 0, 0}};
+  for (int i = 0; i < 16; ++i) m[i] = i % 5 == 0 ? 1 : 0;
+  for (int r = 0; r < 3; ++r)
+    for (int c = 0; c < 3; ++c) {
+      double sum = 0;  // (S P S^T)[r][c]
+      for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j) sum += S[r][i] * (inverse ? p.M[j][i] : p.M[i][j]) * S[c][j];
+      m[c * 4 + r] = sum;
+    }
 }
 
 void MultiplyMatrices(const double b[16], const double c[16], double a[16]) {

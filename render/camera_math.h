@@ -3,6 +3,10 @@
 // Matrices are 16 doubles in GL's column-major order: element [c * 4 + r].
 #pragma once
 
+namespace astro {
+struct PrecessionMatrix;
+}
+
 namespace render {
 
 // The orthographic volume of the sky projection for a w x h window at `zoom`:
@@ -25,6 +29,11 @@ bool ProjectPoint(double x, double y, double z, const double model[16], const do
 // the combined matrix cannot be inverted.
 bool UnProjectPoint(double winX, double winY, double winZ, const double model[16],
                     const double proj[16], const int viewport[4], double obj[3]);
+
+// The precession from J2000 to the date (or back, `inverse`) acting on the
+// drawing points of the GL scene (+Y the north pole, 0 h towards -Z, 6 h
+// towards -X), for glMultMatrixd.
+void PrecessionModelMatrix(const astro::PrecessionMatrix& p, bool inverse, double m[16]);
 
 // a = b * c, 4 x 4, column-major.
 void MultiplyMatrices(const double b[16], const double c[16], double a[16]);

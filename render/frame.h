@@ -56,6 +56,24 @@ double EclipseDarkeningOf(const CSkyDoc& doc);
 // bright for any star, and so for any star name.
 bool StarBrightnessBase(const CSkyDoc& doc, float& base);
 
+// Turns the camera's frame back from the J2000 sky to the horizon: the
+// zenith on +Y (local-horizon mode).
+void EnterHorizonFrame(const CSkyDoc& doc);
+
+// In local-horizon mode, clips what a sky layer draws in the sky projection
+// at the horizon plane while it lives, so that nothing shows through the
+// ground at the rim of the disc.
+class HorizonClip {
+ public:
+  explicit HorizonClip(const CSkyDoc& doc);
+  ~HorizonClip();
+  HorizonClip(const HorizonClip&) = delete;
+  HorizonClip& operator=(const HorizonClip&) = delete;
+
+ private:
+  bool on_;
+};
+
 // A COLORREF (red in the low byte) as the current GL colour, or pure red in red screen.
 void SetLineColour(const CSkyDoc& doc, int colorref);
 

@@ -124,10 +124,7 @@ void CSkyRenderer::SetPixelProjection(int width, int height) {
 }
 
 double render::AltitudeOf(const CSkyDoc& doc, double raHours, double decDegrees) {
-  const astro::AstroState& st = doc.AstroState;
-  return astro::EquatorialToHorizontal(raHours, decDegrees, st.SiderealAngle, st.Longitude,
-                                       st.Latitude)
-      .Altitude;
+  return doc.AstroState.HorizonOf(raHours, decDegrees).Altitude;
 }
 
 double render::AltitudeOf(const CSkyDoc& doc, const astro::PlanetState& body) {
@@ -135,9 +132,33 @@ double render::AltitudeOf(const CSkyDoc& doc, const astro::PlanetState& body) {
 }
 
 double render::EclipseDarkeningOf(const CSkyDoc& doc) {
-  const astro::AstroState& st = doc.AstroState;
-  return astro::EclipseDarkening(doc.Bodies[astro::kMoon], doc.Bodies[astro::kSun],
-                                 st.SiderealAngle, st.Longitude, st.Latitude);
+  return astro::EclipseDarkeningNow(doc.AstroState, doc.Bodies);
+}
+
+namespace {
+
+// The hour-angle turn of the horizon frame, degrees.
+double HourAngleTurn(const astro::AstroState& st) {
+  const double h = (st.SiderealAngle - st.Longitude - 4050.0) * astro::kDegToRad;
+  return std::atan2(std::sin(h), -std::cos(h)) * astro::kRadToDeg;
+}
+
+}  // namespace
+
+render::HorizonClip::HorizonClip(const CSkyDoc& doc) : on_(doc.HorizonMode != 0) {
+  if (on_) glEnable(GL_CLIP_PLANE0);
+}
+
+render::HorizonClip::~HorizonClip() {
+  if (on_) glDisable(GL_CLIP_PLANE0);
+}
+
+void render::EnterHorizonFrame(const CSkyDoc& doc) {
+  double unprecess[16];
+  PrecessionModelMatrix(doc.AstroState.Precession, true, unprecess);
+  glMultMatrixd(unprecess);
+  glRotated(-HourAngleTurn(doc.AstroState), 0, 1, 0);
+  glRotated(-(90 - doc.AstroState.Latitude), 0, 0, 1);
 }
 
 std::vector<unsigned> CSkyRenderer::SelectionPass(int x, int y) {
@@ -174,10 +195,16 @@ void CSkyRenderer::ApplyCamera() const {
   glRotated(doc_.XRotation, 1, 0, 0);
   glRotated(doc_.YRotation, 0, 1, 0);
   if (doc_.HorizonMode) {
+    // The horizon frame: the zenith on +Y. Everything below it stays under
+    // the ground: the sky layers clip at the horizon plane.
+    const double horizonPlane[4] = {0, 1, 0, 0};
+    glClipPlane(GL_CLIP_PLANE0, horizonPlane);
     glRotated(90 - doc_.AstroState.Latitude, 0, 0, 1);
-    const double h =
-        (doc_.AstroState.SiderealAngle - doc_.AstroState.Longitude - 4050.0) * astro::kDegToRad;
-    glRotated(std::atan2(std::sin(h), -std::cos(h)) * astro::kRadToDeg, 0, 1, 0);
+    glRotated(HourAngleTurn(doc_.AstroState), 0, 1, 0);
+    // The scene is in J2000; the sidereal angle turns the sky of date.
+    double precess[16];
+    render::PrecessionModelMatrix(doc_.AstroState.Precession, false, precess);
+    glMultMatrixd(precess);
   }
 }
 

@@ -140,9 +140,7 @@ void CSkyView::CentreOnWindowPoint(int x, int y) {
   double ra, dec;
   if (!Document->WindowToSky(x, y, Zoom, ra, dec)) return;
   if (Document->HorizonMode) {
-    const astro::AstroState& st = Document->AstroState;
-    const astro::HorizontalCoord h =
-        astro::EquatorialToHorizontal(ra, dec, st.SiderealAngle, st.Longitude, st.Latitude);
+    const astro::HorizontalCoord h = Document->AstroState.HorizonOf(ra, dec);
     Document->YRotation = h.Azimuth + 90;
     Document->XRotation = -h.Altitude;
   } else {

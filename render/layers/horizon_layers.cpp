@@ -22,15 +22,6 @@ void HorizonVertex(double angle, double altitude) {
   glVertex3d(-std::sin(a) * std::cos(h), std::sin(h), -std::cos(a) * std::cos(h));
 }
 
-// Turns the camera's frame back from the equator to the horizon: the zenith
-// on +Y.
-void EnterHorizonFrame(const CSkyDoc& doc) {
-  const double h =
-      (doc.AstroState.SiderealAngle - doc.AstroState.Longitude - 4050.0) * astro::kDegToRad;
-  glRotated(-std::atan2(std::sin(h), -std::cos(h)) * astro::kRadToDeg, 0, 1, 0);
-  glRotated(-(90 - doc.AstroState.Latitude), 0, 0, 1);
-}
-
 // Below zoom 2 the whole disc is in view: the ground and the band reach a
 // little past the sphere so that no sky shows round the rim.
 void WidenAtLowZoom(double zoom) {

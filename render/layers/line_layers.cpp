@@ -109,21 +109,25 @@ void BuildEclipticList(const CSkyDoc& doc) {
 
 void DrawBoundaries(const Frame& frame) {
   SetLineColour(frame.Doc, frame.Doc.Settings.ConstBoundariesColor);
+  const HorizonClip clip(frame.Doc);
   glCallList(kListBoundaries);
 }
 
 void DrawConstellationLines(const Frame& frame) {
   SetLineColour(frame.Doc, frame.Doc.Settings.ConstLinesColor);
+  const HorizonClip clip(frame.Doc);
   glCallList(kListFigures);
 }
 
 void DrawEcliptic(const Frame& frame) {
   SetLineColour(frame.Doc, frame.Doc.Settings.EclipticColor);
+  const HorizonClip clip(frame.Doc);
   glCallList(kListEcliptic);
 }
 
 void DrawGrid(const Frame& frame) {
   SetLineColour(frame.Doc, frame.Doc.Settings.GridsColor);
+  const HorizonClip clip(frame.Doc);
   glCallList(kListGrid);
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/sky_doc.h"
+#include "astro/precession.h"
 #include "astro/transforms.h"
 #include "render/display_list_ids.h"
 #include "render/frame.h"
@@ -11,8 +12,12 @@
 namespace render {
 namespace {
 
-void GalacticVertex(double l, double b) {
-  const astro::EquatorialCoord c = astro::GalacticToEquatorial(l, b);
+// The galactic frame is tied to the B1950 equator: referred to J2000 like
+// the rest of the scene (0.7 degrees).
+void GalacticVertex(const astro::PrecessionMatrix& from1950, double l, double b) {
+  const astro::EquatorialCoord b1950 = astro::GalacticToEquatorial(l, b);
+  const astro::EquatorialCoord c =
+      astro::PrecessToJ2000(from1950, b1950.RightAscension, b1950.Declination);
   double p[3];
   astro::EquatorialToSphere(c.RightAscension, c.Declination, p);
   glVertex3dv(p);
@@ -21,6 +26,7 @@ void GalacticVertex(double l, double b) {
 }  // namespace
 
 void BuildMilkyWayList() {
+  const astro::PrecessionMatrix from1950 = astro::PrecessionFromJ2000(-0.5);
   glNewList(kListMilkyWay, GL_COMPILE);
   glEnable(GL_TEXTURE_2D);
   glDisable(GL_CULL_FACE);
@@ -32,7 +38,7 @@ void BuildMilkyWayList() {
     for (int k = 0; k <= 73; ++k) {
       const bool upper = k % 2 != 0;
       glTexCoord2d((5.0 * r + 5.0 * k) / 360.0, 0.25 * (upper ? r + 1 : r));
-      GalacticVertex(-180 + 5 * r + 5 * k, upper ? lower + 10 : lower);
+      GalacticVertex(from1950, -180 + 5 * r + 5 * k, upper ? lower + 10 : lower);
     }
     glEnd();
   }
@@ -59,6 +65,7 @@ void DrawMilkyWay(const Frame& frame) {
   }
   glColor4d(1, 1, 1, alpha);
   glBindTexture(GL_TEXTURE_2D, doc.TextureNames[kTexMilkyWay]);
+  const HorizonClip clip(doc);
   glCallList(kListMilkyWay);
 }
 

@@ -193,9 +193,12 @@ double MoonTurn(const CSkyDoc& doc) {
   const astro::PlanetState& moon = doc.Bodies[astro::kMoon];
   double turn = st.MoonAxisAngle;
   if (doc.HorizonMode) {
+    // The parallactic angle, from the Moon's place of date.
+    const astro::EquatorialCoord ofDate = st.ToDate(moon.RightAscension, moon.Declination);
     const double h =
-        (st.SiderealAngle - st.Longitude - 15 * moon.RightAscension) * astro::kDegToRad;
-    const double phi = st.Latitude * astro::kDegToRad, delta = moon.Declination * astro::kDegToRad;
+        (st.SiderealAngle - st.Longitude - 15 * ofDate.RightAscension) * astro::kDegToRad;
+    const double phi = st.Latitude * astro::kDegToRad,
+                 delta = ofDate.Declination * astro::kDegToRad;
     turn -=
         std::atan2(std::sin(h), std::tan(phi) * std::cos(delta) - std::sin(delta) * std::cos(h)) *
         astro::kRadToDeg;
@@ -312,7 +315,6 @@ void DrawSolarSystem(const Frame& frame) {
   const double e = EffectiveSunAltitude(doc);
   DrawPlanetNames(frame, e);
 
-  const astro::AstroState& st = doc.AstroState;
   glPushMatrix();
   // The Moon last, so that it covers the Sun.
   for (int body = astro::kBodyCount - 1; body >= 0; --body) {
@@ -320,10 +322,7 @@ void DrawSolarSystem(const Frame& frame) {
     double p[3];
     astro::EquatorialToSphere(state.RightAscension, state.Declination, p);
     if (doc.HorizonMode) {
-      const double altitude =
-          astro::EquatorialToHorizontal(state.RightAscension, state.Declination, st.SiderealAngle,
-                                        st.Longitude, st.Latitude)
-              .Altitude;
+      const double altitude = AltitudeOf(doc, state);
       // A half-set Sun or Moon is still drawn.
       if (altitude < (body <= astro::kSun ? -1.0 : 0.0)) continue;
     }

@@ -1,6 +1,7 @@
 // Kepler's equation, the element table and the planets.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -76,11 +77,26 @@ TEST(Planets, EarthRowOpposesTheSun) {
     const Sky sky({year, 5, 17, 9, 0, 0}, Greenwich());
     const double t = sky.State.T2000;
     const astro::EclipticVector earth = astro::EarthPosition(t);
-    EXPECT_EQ(earth.Z, 0.0);
     const double longitude = std::atan2(earth.Y, earth.X) * astro::kRadToDeg;
     const double sunOfJ2000 = sky.State.SunTrueLongitude - 1.397 * t;
     EXPECT_NEAR(std::remainder(longitude - (sunOfJ2000 + 180.0), 360.0), 0.0, 0.02) << year;
     EXPECT_NEAR(std::hypot(earth.X, earth.Y), sky.State.SunDistance, 1e-4) << year;
+  }
+}
+
+TEST(Planets, EarthOrbitKeepsItsInclination) {
+  // The barycentre row's inclination to the J2000 ecliptic grows by 0.013
+  // degrees a century: over a year the Earth's ecliptic latitude swings
+  // through it (before, the Earth was kept in the ecliptic plane).
+  for (const double t : {-0.99, -0.5, 0.5, 0.99}) {
+    const double inclination = std::fabs(astro::ElementsAt(0, t).Inclination);
+    double largest = 0.0;
+    for (int day = 0; day < 366; day += 5) {
+      const astro::EclipticVector e = astro::EarthPosition(t + day / 36525.0);
+      largest = std::max(largest, std::fabs(std::asin(e.Z / std::hypot(e.X, e.Y, e.Z))) *
+                                      astro::kRadToDeg);
+    }
+    EXPECT_NEAR(largest, inclination, 0.02 * inclination + 2e-4) << t;
   }
 }
 

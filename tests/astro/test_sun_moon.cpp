@@ -70,9 +70,13 @@ TEST(Sun, Position) {
   // Meeus, Astronomical Algorithms, example 25.a: 1992 October 13.0 TD,
   // apparent 13h 13m 31.4s, -7 47' 06"; R = 0.99766 AU. The apparent place
   // lies 20.5" (aberration) and the nutation in longitude west of the true one.
+  // The Bodies table keeps it referred to J2000, like the catalogues.
   const Sky sky({1992, 10, 13, 0, 0, 0}, Greenwich());
-  EXPECT_NEAR(sky.Bodies[kSun].RightAscension, 13.0 + 13.0 / 60.0 + 31.4 / 3600.0, 0.0005);
-  EXPECT_NEAR(sky.Bodies[kSun].Declination, -(7.0 + 47.0 / 60.0 + 6.0 / 3600.0), 0.01);
+  const astro::EquatorialCoord ofDate =
+      sky.State.ToDate(sky.Bodies[kSun].RightAscension, sky.Bodies[kSun].Declination);
+  EXPECT_NEAR(ofDate.RightAscension, 13.0 + 13.0 / 60.0 + 31.4 / 3600.0, 0.0005);
+  EXPECT_NEAR(ofDate.Declination, -(7.0 + 47.0 / 60.0 + 6.0 / 3600.0), 0.01);
+  EXPECT_GT(std::fabs(sky.Bodies[kSun].RightAscension - ofDate.RightAscension), 0.005);
   EXPECT_NEAR(sky.Bodies[kSun].GeoDistance, 0.99766, 1e-5);
 }
 
@@ -86,16 +90,21 @@ TEST(Sun, RightAscensionStaysInOneTurn) {
 
 TEST(Moon, ParallaxMayTakeTheRightAscensionOutOfOneTurn) {
   // 2034 March 20, 11:36 UT at Shiraz: the Moon at geocentric right ascension
-  // a little above 0 h is shifted below 0 h; the value is kept as computed.
+  // a little above 0 h is shifted below 0 h; the working value of date is
+  // kept as computed, the J2000 place in the Bodies table lies in [0 h, 24 h).
   const Sky shiraz({2034, 3, 20, 11, 36, 0}, Place(29, 37, "N", 52, 32, "E"));
-  EXPECT_LT(shiraz.Bodies[kMoon].RightAscension, 0.0);
-  EXPECT_GT(shiraz.Bodies[kMoon].RightAscension, -0.07);
-  EXPECT_EQ(shiraz.State.RightAscension, shiraz.Bodies[kMoon].RightAscension);
-  EXPECT_EQ(shiraz.State.Declination, shiraz.Bodies[kMoon].Declination);
+  EXPECT_LT(shiraz.State.RightAscension, 0.0);
+  EXPECT_GT(shiraz.State.RightAscension, -0.07);
+  const astro::PlanetState& moon = shiraz.Bodies[kMoon];
+  EXPECT_GE(moon.RightAscension, 0.0);
+  EXPECT_LT(moon.RightAscension, 24.0);
+  const astro::EquatorialCoord ofDate = shiraz.State.ToDate(moon.RightAscension, moon.Declination);
+  EXPECT_NEAR(ofDate.RightAscension - 24.0, shiraz.State.RightAscension, 1e-9);
+  EXPECT_NEAR(ofDate.Declination, shiraz.State.Declination, 1e-9);
   // 2000 January 12, 14:20 UT at 0 N 0 E: just below 24 h, shifted above it.
   const Sky greenwich({2000, 1, 12, 14, 20, 0}, Greenwich());
-  EXPECT_GE(greenwich.Bodies[kMoon].RightAscension, 24.0);
-  EXPECT_LT(greenwich.Bodies[kMoon].RightAscension, 24.07);
+  EXPECT_GE(greenwich.State.RightAscension, 24.0);
+  EXPECT_LT(greenwich.State.RightAscension, 24.07);
 }
 
 TEST(Moon, Phases) {

@@ -134,20 +134,22 @@ TEST(TimeScales, HorizonPoints) {
   // EquatorialToHorizontal counts from the south through the west.
   for (int k = 0; k < astro::kHorizonPointCount; ++k) {
     SCOPED_TRACE(k);
-    const astro::HorizontalCoord back = astro::EquatorialToHorizontal(
-        h[k].RightAscension, h[k].Declination, sky.State.SiderealAngle, sky.State.Longitude,
-        sky.State.Latitude);
+    const astro::HorizontalCoord back =
+        sky.State.HorizonOf(h[k].RightAscension, h[k].Declination);
     EXPECT_NEAR(back.Altitude, 0.0, 1e-4);
     EXPECT_NEAR(std::remainder((360.0 - back.Azimuth) - 5.0 * k, 360.0), 0.0, 1e-3);
   }
   // South and north lie on the meridian: the south point at declination
-  // latitude - 90, the north point at 90 - latitude.
+  // latitude - 90, the north point at 90 - latitude, of date.
+  const auto ofDate = [&](int k) {
+    return sky.State.ToDate(h[k].RightAscension, h[k].Declination).Declination;
+  };
   const double latitude = 48.0 + 51.0 / 60.0;
-  EXPECT_NEAR(h[0].Declination, latitude - 90.0, 1e-4);
-  EXPECT_NEAR(h[36].Declination, 90.0 - latitude, 1e-4);
+  EXPECT_NEAR(ofDate(0), latitude - 90.0, 1e-4);
+  EXPECT_NEAR(ofDate(36), 90.0 - latitude, 1e-4);
   // East and west lie on the equator.
-  EXPECT_NEAR(h[18].Declination, 0.0, 1e-4);
-  EXPECT_NEAR(h[54].Declination, 0.0, 1e-4);
+  EXPECT_NEAR(ofDate(18), 0.0, 1e-4);
+  EXPECT_NEAR(ofDate(54), 0.0, 1e-4);
 }
 
 TEST(DateTimeArgument, Accepted) {

@@ -73,9 +73,7 @@ class SkyFixture : public ::testing::Test {
   // Puts body `index` of Bodies at altitude and azimuth (degrees, from the
   // south through the east) for the document's instant and place.
   void PlaceBody(int index, double altitude, double azimuth) {
-    const astro::AstroState& st = doc_->AstroState;
-    const astro::EquatorialCoord c = astro::HorizontalToEquatorial(
-        azimuth, altitude, st.SiderealAngle, st.Longitude, st.Latitude);
+    const astro::EquatorialCoord c = doc_->AstroState.SkyAt(azimuth, altitude);
     doc_->Bodies[index].RightAscension = c.RightAscension;
     doc_->Bodies[index].Declination = c.Declination;
   }

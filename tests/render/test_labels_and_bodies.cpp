@@ -136,16 +136,12 @@ class SkyObjects : public SkyFixture {
   }
 
   double AltitudeOf(double ra, double dec) const {
-    const astro::AstroState& st = doc_->AstroState;
-    return astro::EquatorialToHorizontal(ra, dec, st.SiderealAngle, st.Longitude, st.Latitude)
-        .Altitude;
+    return doc_->AstroState.HorizonOf(ra, dec).Altitude;
   }
 
   // Puts a direction at altitude and azimuth (from the south through the east).
   astro::EquatorialCoord AtHorizontal(double altitude, double azimuth) const {
-    const astro::AstroState& st = doc_->AstroState;
-    return astro::HorizontalToEquatorial(azimuth, altitude, st.SiderealAngle, st.Longitude,
-                                         st.Latitude);
+    return doc_->AstroState.SkyAt(azimuth, altitude);
   }
 
   // Horizon mode looking at altitude and azimuth (from the south through the east).

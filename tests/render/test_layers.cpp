@@ -86,17 +86,11 @@ class Layers : public SkyFixture {
   }
 
   bool WindowOfHorizon(double azimuth, double altitude, double& x, double& y) {
-    const astro::AstroState& st = doc_->AstroState;
-    const astro::EquatorialCoord c = astro::HorizontalToEquatorial(
-        azimuth, altitude, st.SiderealAngle, st.Longitude, st.Latitude);
+    const astro::EquatorialCoord c = doc_->AstroState.SkyAt(azimuth, altitude);
     return WindowOf(c.RightAscension, c.Declination, x, y);
   }
 
-  double AltitudeOf(double ra, double dec) {
-    const astro::AstroState& st = doc_->AstroState;
-    return astro::EquatorialToHorizontal(ra, dec, st.SiderealAngle, st.Longitude, st.Latitude)
-        .Altitude;
-  }
+  double AltitudeOf(double ra, double dec) { return doc_->AstroState.HorizonOf(ra, dec).Altitude; }
 
   // The names of a pick at GL window point x, y.
   std::vector<unsigned> PickAt(double x, double y) {
@@ -934,9 +928,8 @@ TEST_F(HorizonLayers, EquatorialModeHasNoGroundAndShowsStarsBelowTheHorizon) {
   }
   ASSERT_GE(below, 0);
   const StarRecord& star = doc_->Stars[below];
-  const astro::AstroState& st = doc_->AstroState;
-  const astro::HorizontalCoord h = astro::EquatorialToHorizontal(
-      star.RightAscension, star.Declination, st.SiderealAngle, st.Longitude, st.Latitude);
+  const astro::HorizontalCoord h =
+      doc_->AstroState.HorizonOf(star.RightAscension, star.Declination);
   doc_->Settings.StarsDrawPoints = 1;
   CentreOnHorizon(360 - h.Azimuth, h.Altitude);
   image = Frame();
