@@ -8,14 +8,14 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/sky_doc.h"
+#include "sky/sky_doc.h"
 #include "app/startup.h"
 #include "render/offscreen_render.h"
 #include "render/sky_view.h"
 #include "res/strings.h"
 #include "ui/main_frame.h"
 #include "ui/message_box.h"
-#include "ui/qt_text.h"
+#include "res/qt_text.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <optional>
 #include <string>
 
-#include "app/app_settings.h"
+#include "sky/app_settings.h"
 #include "app/command_line.h"
-#include "app/profile.h"
+#include "sky/profile.h"
 
 class CMainFrame;
 class CMessageBoxes;

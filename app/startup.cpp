@@ -9,8 +9,8 @@
 #include <sstream>
 
 #include "app/paths.h"
-#include "app/profile.h"
-#include "app/sky_doc.h"
+#include "sky/profile.h"
+#include "sky/sky_doc.h"
 #include "astro/ephemeris_json.h"
 
 StartupPaths ResolveStartupPaths(const CommandLine& commandLine, const std::string& exeDir,

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/app_settings.h"
+#include "sky/app_settings.h"
 #include "app/command_line.h"
 
 struct StartupPaths {

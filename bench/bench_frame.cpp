@@ -12,8 +12,8 @@
 #include <memory>
 #include <stdexcept>
 
-#include "app/messages.h"
-#include "app/sky_doc.h"
+#include "sky/messages.h"
+#include "sky/sky_doc.h"
 #include "render/frame.h"
 #include "render/gl.h"
 #include "render/offscreen_render.h"

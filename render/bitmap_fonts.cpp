@@ -10,7 +10,7 @@
 #include <cmath>
 #include <vector>
 
-#include "app/sky_doc.h"
+#include "sky/sky_doc.h"
 #include "astro/transforms.h"
 #include "render/gl.h"
 

@@ -3,10 +3,10 @@
 #include <cmath>
 #include <vector>
 
-#include "app/messages.h"
+#include "sky/messages.h"
 #include "astro/eclipse.h"
 #include "astro/transforms.h"
-#include "render/camera_math.h"
+#include "sky/camera_math.h"
 #include "render/display_list_ids.h"
 #include "render/frame.h"
 #include "render/gl.h"

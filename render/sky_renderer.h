@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "app/sky_doc.h"
+#include "sky/sky_doc.h"
 
 class CMessenger;
 class CSkyView;

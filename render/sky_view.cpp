@@ -5,13 +5,13 @@
 #include <QOpenGLContext>
 #include <QSurfaceFormat>
 
-#include "app/sky_doc.h"
+#include "sky/sky_doc.h"
 #include "astro/transforms.h"
 #include "render/bitmap_fonts.h"
 #include "render/gl.h"
 #include "render/sky_renderer.h"
-#include "ui/pane_text.h"
-#include "ui/qt_text.h"
+#include "sky/pane_text.h"
+#include "res/qt_text.h"
 
 CSkyView* g_SkyView = nullptr;
 

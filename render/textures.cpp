@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/messages.h"
+#include "sky/messages.h"
 #include "render/bmp_reader.h"
 #include "render/gl.h"
 

@@ -3,7 +3,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-#include "app/sky_doc.h"
+#include "sky/sky_doc.h"
 #include "ui/main_frame.h"
 
 namespace ui {

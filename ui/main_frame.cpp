@@ -14,13 +14,13 @@
 #include <QTimerEvent>
 #include <QToolBar>
 
-#include "app/messages.h"
-#include "app/sky_doc.h"
+#include "sky/messages.h"
+#include "sky/sky_doc.h"
 #include "render/sky_view.h"
 #include "ui/animation_step.h"
 #include "ui/command_table.h"
-#include "ui/pane_text.h"
-#include "ui/qt_text.h"
+#include "sky/pane_text.h"
+#include "res/qt_text.h"
 
 namespace {
 

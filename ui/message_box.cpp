@@ -4,7 +4,7 @@
 #include <QMessageBox>
 #include <cstdio>
 
-#include "ui/qt_text.h"
+#include "res/qt_text.h"
 
 void CMessageBoxes::Show(MessageIcon icon, std::string_view text) {
   if (nonInteractive_) {

@@ -2,7 +2,7 @@
 // the program runs without a person.
 #pragma once
 
-#include "app/messages.h"
+#include "sky/messages.h"
 
 class QWidget;
 

@@ -2,7 +2,7 @@
 // their points, the baseline through them.
 #include <string_view>
 
-#include "app/sky_doc.h"
+#include "sky/sky_doc.h"
 #include "render/bitmap_fonts.h"
 #include "render/frame.h"
 #include "render/gl.h"

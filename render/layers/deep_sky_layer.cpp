@@ -5,7 +5,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "app/sky_doc.h"
+#include "sky/sky_doc.h"
 #include "astro/transforms.h"
 #include "catalog/builtin_tables.h"
 #include "render/display_list_ids.h"

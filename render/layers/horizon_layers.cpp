@@ -7,7 +7,7 @@
 // (-sin A cos a, sin a, -cos A cos a).
 #include <cmath>
 
-#include "app/sky_doc.h"
+#include "sky/sky_doc.h"
 #include "astro/transforms.h"
 #include "render/display_list_ids.h"
 #include "render/frame.h"

@@ -1,7 +1,7 @@
 // The equatorial grid, the constellation figures and boundaries and the
 // ecliptic: compiled once into display lists; a frame sets the colour and
 // calls the list. They run in the selection pass too.
-#include "app/sky_doc.h"
+#include "sky/sky_doc.h"
 #include "astro/transforms.h"
 #include "render/display_list_ids.h"
 #include "render/frame.h"

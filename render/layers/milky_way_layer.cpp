@@ -2,7 +2,7 @@
 // faded out by twilight and moonlight when the sky colours are on.
 #include <algorithm>
 
-#include "app/sky_doc.h"
+#include "sky/sky_doc.h"
 #include "astro/precession.h"
 #include "astro/transforms.h"
 #include "render/display_list_ids.h"

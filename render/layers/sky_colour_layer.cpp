@@ -2,7 +2,7 @@
 // the Sun, the Moon and twilight.
 #include <cmath>
 
-#include "app/sky_doc.h"
+#include "sky/sky_doc.h"
 #include "astro/transforms.h"
 #include "render/frame.h"
 #include "render/gl.h"

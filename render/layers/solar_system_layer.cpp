@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string_view>
 
-#include "app/sky_doc.h"
+#include "sky/sky_doc.h"
 #include "astro/angles.h"
 #include "astro/transforms.h"
 #include "render/bitmap_fonts.h"

@@ -6,7 +6,7 @@
 // come first and the projection last, and nothing is allocated.
 #include <algorithm>
 
-#include "app/sky_doc.h"
+#include "sky/sky_doc.h"
 #include "astro/transforms.h"
 #include "render/display_list_ids.h"
 #include "render/frame.h"

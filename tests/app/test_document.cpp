@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/sky_doc.h"
+#include "sky/sky_doc.h"
 #include "tests/test_files.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/sky_doc.h"
+#include "sky/sky_doc.h"
 #include "tests/test_files.h"
 
 namespace {

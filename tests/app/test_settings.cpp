@@ -7,8 +7,8 @@
 
 #include <functional>
 
-#include "app/app_settings.h"
-#include "app/profile.h"
+#include "sky/app_settings.h"
+#include "sky/profile.h"
 #include "astro/angles.h"
 #include "astro/format.h"
 #include "tests/test_files.h"

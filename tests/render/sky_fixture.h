@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "app/messages.h"
-#include "app/sky_doc.h"
+#include "sky/messages.h"
+#include "sky/sky_doc.h"
 #include "astro/transforms.h"
 #include "render/offscreen_render.h"
 #include "render/sky_renderer.h"

@@ -10,7 +10,7 @@
 #include "astro/angles.h"
 #include "astro/transforms.h"
 #include "render/bitmap_fonts.h"
-#include "render/camera_math.h"
+#include "sky/camera_math.h"
 #include "render/gl.h"
 #include "res/strings.h"
 #include "tests/render/sky_fixture.h"

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "astro/transforms.h"
-#include "render/camera_math.h"
+#include "sky/camera_math.h"
 #include "render/display_list_ids.h"
 #include "render/gl.h"
 #include "tests/render/sky_fixture.h"

@@ -4,9 +4,9 @@
 
 #include <memory>
 
-#include "app/sky_doc.h"
+#include "sky/sky_doc.h"
 #include "render/sky_colour.h"
-#include "ui/pane_text.h"
+#include "sky/pane_text.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "render/sky_colour.h"
 #include "tests/render/sky_fixture.h"
 #include "tests/test_files.h"
-#include "ui/pane_text.h"
+#include "sky/pane_text.h"
 
 namespace {
 

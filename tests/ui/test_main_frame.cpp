@@ -13,7 +13,7 @@
 #include <memory>
 
 #include "app/sky_app.h"
-#include "app/sky_doc.h"
+#include "sky/sky_doc.h"
 #include "render/sky_view.h"
 #include "tests/test_files.h"
 #include "ui/main_frame.h"

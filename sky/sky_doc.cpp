@@ -1,11 +1,11 @@
-#include "app/sky_doc.h"
+#include "sky/sky_doc.h"
 
 #include <algorithm>
 #include <cmath>
 #include <ctime>
 
 #include "catalog/loaders.h"
-#include "render/camera_math.h"
+#include "sky/camera_math.h"
 
 CSkyDoc* g_SkyDoc = nullptr;
 

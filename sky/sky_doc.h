@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "app/app_settings.h"
+#include "sky/app_settings.h"
 #include "astro/astro_state.h"
 #include "catalog/records.h"
 

@@ -1,4 +1,4 @@
-#include "ui/pane_text.h"
+#include "sky/pane_text.h"
 
 #include <ctime>
 

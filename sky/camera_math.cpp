@@ -1,4 +1,4 @@
-#include "render/camera_math.h"
+#include "sky/camera_math.h"
 
 #include <cmath>
 

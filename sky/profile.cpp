@@ -1,4 +1,4 @@
-#include "app/profile.h"
+#include "sky/profile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,10 +1,10 @@
-#include "app/app_settings.h"
+#include "sky/app_settings.h"
 
 #include <charconv>
 #include <cmath>
 #include <variant>
 
-#include "app/profile.h"
+#include "sky/profile.h"
 #include "astro/format.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "app/messages.h"
+#include "sky/messages.h"
 
 std::string MessageLine(MessageIcon icon, std::string_view text) {
   std::string_view name;
