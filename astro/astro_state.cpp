@@ -22,7 +22,10 @@ void AstroState::UpdateSky(const CivilTime& time, const ObserverPlace& place,
 }
 
 void AstroState::ReferToJ2000(SkyPoint (&horizonPoints)[kHorizonPointCount],
-                              PlanetState (&bodies)[kBodyCount]) const {
+                              PlanetState (&bodies)[kBodyCount]) {
+  const EquatorialCoord zenith =
+      PrecessToJ2000(Precession, Normalize360(SiderealAngle - Longitude) / 15.0, Latitude);
+  EquatorialToSphere(zenith.RightAscension, zenith.Declination, ZenithPoint);
   for (int body : {kMoon, kSun}) {
     const EquatorialCoord p =
         PrecessToJ2000(Precession, bodies[body].RightAscension, bodies[body].Declination);

@@ -73,6 +73,8 @@ struct AstroState {
   double MoonAxisAngle = 0.0;   // position angle of the Moon's axis, [0, 360)
   // From the J2000 frame of the catalogues to the mean equator and equinox of date.
   PrecessionMatrix Precession;
+  // The drawing point of the observer's zenith in the J2000 frame.
+  double ZenithPoint[3] = {0.0, 1.0, 0.0};
 
   // Recomputes everything for the local civil `time` at `place`: the Julian
   // day, the Sun's elements, the sidereal angle and the horizon table, the Sun,
@@ -117,9 +119,9 @@ struct AstroState {
   void ComputePlanet(int p, PlanetState (&bodies)[kBodyCount]) const;
 
   // Refers the Sun, the Moon and the horizon table, computed in the frame of
-  // date, to the J2000 frame of everything else.
+  // date, to the J2000 frame of everything else, and finds the zenith there.
   void ReferToJ2000(SkyPoint (&horizonPoints)[kHorizonPointCount],
-                    PlanetState (&bodies)[kBodyCount]) const;
+                    PlanetState (&bodies)[kBodyCount]);
 
   // The place of date of a J2000 position.
   EquatorialCoord ToDate(double raJ2000, double decJ2000) const;

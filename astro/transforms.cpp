@@ -16,6 +16,11 @@ int EquatorialToSphere(double alpha, double delta, double xyz[3]) {
   return 1;
 }
 
+EquatorialCoord SphereToEquatorial(const double xyz[3]) {
+  const double w = Normalize360(std::atan2(-xyz[0], -xyz[2]) * kRadToDeg);
+  return {w / kHoursToDeg, std::asin(std::clamp(xyz[1], -1.0, 1.0)) * kRadToDeg};
+}
+
 HorizontalCoord EquatorialToHorizontal(double alpha, double delta, double siderealAngle,
                                        double longitude, double latitude) {
   const double h = (siderealAngle - longitude - kHoursToDeg * alpha) * kDegToRad;

@@ -28,6 +28,10 @@ struct HorizontalCoord {
 // writes x, y, z into `xyz` and returns 1.
 int EquatorialToSphere(double alpha, double delta, double xyz[3]);
 
+// The right ascension (hours, [0, 24)) and declination of drawing point xyz
+// (a unit vector): the inverse of EquatorialToSphere.
+EquatorialCoord SphereToEquatorial(const double xyz[3]);
+
 // Altitude and azimuth (degrees, azimuth from the south through the WEST)
 // of alpha (hours), delta (degrees) for sidereal angle S, longitude L, latitude phi.
 // Standard spherical astronomy (Meeus, Astronomical Algorithms, ch. 13).

@@ -166,8 +166,8 @@ void DrawTextBox(const CTextMeasure& measure, double x, double y, std::string_vi
 
 bool LabelPosition(const CSkyDoc& doc, double ra, double dec, double& x, double& y) {
   double p[3];
-  astro::EquatorialToSphere(ra, dec, p);
-  if (doc.HorizonMode && doc.AstroState.HorizonOf(ra, dec).Altitude < 0) return false;
+  doc.DrawingPoint(ra, dec, p);
+  if (doc.HorizonMode && doc.HorizontalOf(ra, dec).Altitude < 0) return false;
   return doc.SkyToWindow(p[0], p[1], p[2], x, y);
 }
 

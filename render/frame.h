@@ -37,16 +37,21 @@ void DrawGround(const Frame& frame);
 // The letters of the eight compass points, beside the ground's ticks.
 void DrawCompassLetters(const Frame& frame);
 
-// Display lists of the layers, compiled once per context from the loaded catalogues.
-void BuildGridList();
+// Display lists of the layers, compiled from the loaded catalogues. The
+// ground and the landscape stand in the horizon frame and are compiled once
+// per context; the sky's lists hold drawing points (CSkyDoc::DrawingPoint)
+// and are compiled again when the refraction moves them.
+void BuildGroundList();
+void BuildLandscapeList();
+void BuildGridList(const CSkyDoc& doc);
 void BuildFigureList(const CSkyDoc& doc);
 void BuildBoundaryList(const CSkyDoc& doc);
 void BuildEclipticList(const CSkyDoc& doc);
-void BuildGroundList();
-void BuildLandscapeList();
-void BuildMilkyWayList();
+void BuildMilkyWayList(const CSkyDoc& doc);
 
-// The altitude (degrees) of a sky position for the document's instant and place.
+// The geometric altitude (degrees) of a sky position for the document's
+// instant and place: the light of the sky follows the Sun's and the Moon's
+// geometric altitudes. What is drawn and hidden follows CSkyDoc::HorizontalOf.
 double AltitudeOf(const CSkyDoc& doc, double raHours, double decDegrees);
 double AltitudeOf(const CSkyDoc& doc, const astro::PlanetState& body);
 // How many degrees a solar eclipse lowers the Sun's effective altitude now (0 when none).

@@ -1,6 +1,8 @@
 #include "render/sky_renderer.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <vector>
 
 #include "sky/messages.h"
@@ -56,15 +58,31 @@ void CSkyRenderer::BuildDisplayLists() {
   glDisable(GL_TEXTURE_2D);
   glEndList();
 
-  // The static geometry of the layers, in a fixed order of compilation.
+  BuildGroundList();
+  BuildLandscapeList();
+  BuildSkyLists();
+  listsBuilt_ = true;
+}
+
+void CSkyRenderer::BuildSkyLists() {
+  using namespace render;
   BuildBoundaryList(doc_);
   BuildFigureList(doc_);
   BuildEclipticList(doc_);
-  BuildGroundList();
-  BuildLandscapeList();
-  BuildMilkyWayList();
-  BuildGridList();
-  listsBuilt_ = true;
+  BuildMilkyWayList(doc_);
+  BuildGridList(doc_);
+  listsRefracted_ = doc_.Refracting();
+  std::copy(std::begin(doc_.AstroState.ZenithPoint), std::end(doc_.AstroState.ZenithPoint),
+            listsZenith_);
+}
+
+void CSkyRenderer::RefreshSkyLists() {
+  const bool refracting = doc_.Refracting();
+  if (refracting == listsRefracted_ &&
+      (!refracting || std::equal(std::begin(listsZenith_), std::end(listsZenith_),
+                                 std::begin(doc_.AstroState.ZenithPoint))))
+    return;
+  BuildSkyLists();
 }
 
 void CSkyRenderer::LoadTextures() {
@@ -210,6 +228,7 @@ void CSkyRenderer::ApplyCamera() const {
 
 void CSkyRenderer::ComposeFrame() {
   using namespace render;
+  RefreshSkyLists();
   glPushMatrix();
   if (doc_.ProjectionDirty) {
     SetSkyProjection(doc_.Viewport[2], doc_.Viewport[3]);

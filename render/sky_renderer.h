@@ -35,6 +35,10 @@ class CSkyRenderer : public CSkyScene {
   std::vector<unsigned> SelectionPass(int x, int y);
 
  private:
+  // The sky's display lists, which hold the drawing points of the moment.
+  void BuildSkyLists();
+  // Compiles them again when the refraction has moved their points since.
+  void RefreshSkyLists();
   // Turns the sphere so that the view shows the camera's direction; in
   // horizon mode the zenith ends up on +Y.
   void ApplyCamera() const;
@@ -43,4 +47,6 @@ class CSkyRenderer : public CSkyScene {
   CSkyView& view_;
   CMessenger& messages_;
   bool listsBuilt_ = false;
+  bool listsRefracted_ = false;  // whether the sky lists hold apparent places,
+  double listsZenith_[3] = {};   // for this zenith
 };

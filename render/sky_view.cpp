@@ -140,7 +140,7 @@ void CSkyView::CentreOnWindowPoint(int x, int y) {
   double ra, dec;
   if (!Document->WindowToSky(x, y, Zoom, ra, dec)) return;
   if (Document->HorizonMode) {
-    const astro::HorizontalCoord h = Document->AstroState.HorizonOf(ra, dec);
+    const astro::HorizontalCoord h = Document->HorizontalOf(ra, dec);
     Document->YRotation = h.Azimuth + 90;
     Document->XRotation = -h.Altitude;
   } else {

@@ -66,6 +66,7 @@ const Key kKeys[] = {
     {kSettings, "StarsColors", IntKey{&AppSettings::StarsColors}},
     {kSettings, "StarsDrawPoints", IntKey{&AppSettings::StarsDrawPoints}},
     {kSettings, "SkyColors", IntKey{&AppSettings::SkyColors}},
+    {kSettings, "Refraction", IntKey{&AppSettings::Refraction}},
     {kSettings, "DeepSkyColor", IntKey{&AppSettings::DeepSkyColor}},
     {kSettings, "DeepSkyLabelsColor", IntKey{&AppSettings::DeepSkyLabelsColor}},
     {kSettings, "PlanetNamesColor", IntKey{&AppSettings::PlanetNamesColor}},

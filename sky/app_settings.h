@@ -38,6 +38,8 @@ struct AppSettings {
   int StarsColors = 1;
   int StarsDrawPoints = 0;
   int SkyColors = 0;
+  // Local-horizon mode lifts everything by the atmosphere's refraction.
+  int Refraction = 1;
   // Colours: blue * 65536 + green * 256 + red.
   int DeepSkyColor = 16744448;
   int DeepSkyLabelsColor = 16776960;

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <ctime>
 
+#include "astro/refraction.h"
 #include "catalog/loaders.h"
 #include "sky/camera_math.h"
 
@@ -23,6 +24,7 @@ CSkyDoc::CSkyDoc(AppSettings& settings) : Settings(settings) {
   SkyColors = settings.SkyColors;
   StarsColors = settings.StarsColors;
   StarNames = settings.StarNames;
+  Refraction = settings.Refraction;
   XRotation = settings.XRotation;
   YRotation = settings.YRotation;
   StarMagnitudeLimit = StarLimitFromIndex(settings.StarsLimit);
@@ -44,6 +46,7 @@ CSkyDoc::~CSkyDoc() {
   Settings.SkyColors = SkyColors;
   Settings.StarsColors = StarsColors;
   Settings.StarNames = StarNames;
+  Settings.Refraction = Refraction;
   Settings.XRotation = XRotation;
   Settings.YRotation = YRotation;
   if (g_SkyDoc == this) g_SkyDoc = nullptr;
@@ -144,11 +147,23 @@ bool CSkyDoc::WindowToSky(int x, int y, double zoom, double& ra, double& dec) co
       !render::UnProjectPoint(x, Viewport[3] - y, winZ, ModelviewMatrix, ProjectionMatrix, Viewport,
                               p))
     return false;
+  if (Refracting()) astro::RefractPoint(AstroState.ZenithPoint, p, false);
   double w = std::atan2(p[0], -p[2]) * 57.29577951308232;
   w -= 360.0 * std::floor(w / 360.0);
   ra = 24.0 - w / 15.0;
   dec = std::asin(std::clamp(p[1], -1.0, 1.0)) * 57.29577951308232;
   return true;
+}
+
+void CSkyDoc::DrawingPoint(double ra, double dec, double point[3]) const {
+  astro::EquatorialToSphere(ra, dec, point);
+  if (Refracting()) astro::RefractPoint(AstroState.ZenithPoint, point, true);
+}
+
+astro::HorizontalCoord CSkyDoc::HorizontalOf(double ra, double dec) const {
+  astro::HorizontalCoord h = AstroState.HorizonOf(ra, dec);
+  if (Refracting()) h.Altitude = astro::ApparentAltitude(h.Altitude);
+  return h;
 }
 
 bool CSkyDoc::SkyToWindow(double x, double y, double z, double& winX, double& winY) const {

@@ -66,9 +66,21 @@ class CSkyDoc {
   // stored limit indices follow the limits.
   void UpdateAutoLimits(double zoom);
 
+  // Whether the sky is drawn at its apparent place, lifted by the
+  // atmosphere's refraction: in local-horizon mode with the switch on.
+  bool Refracting() const { return HorizonMode && Refraction; }
+  // The drawing point of a J2000 place (hours, degrees) as the sky is drawn
+  // now: on the unit sphere of the J2000 frame, moved to its apparent place
+  // when refracting.
+  void DrawingPoint(double ra, double dec, double point[3]) const;
+  // Altitude and azimuth (from the south through the west) of a J2000 place
+  // as shown: apparent when refracting, geometric otherwise.
+  astro::HorizontalCoord HorizontalOf(double ra, double dec) const;
+
   // Window <-> sky conversions through the matrices of the last frame.
   // Client coordinates (y downwards) -> right ascension (hours, (0, 24]) and
-  // declination; false outside the sphere's disc.
+  // declination of the J2000 place shown there (its geometric place when
+  // refracting); false outside the sphere's disc.
   bool WindowToSky(int x, int y, double zoom, double& ra, double& dec) const;
   // GL window coordinates (y upwards) -> the model point on the unit sphere.
   bool WindowToSphere(int x, int y, double zoom, double point[3]) const;
@@ -98,6 +110,7 @@ class CSkyDoc {
   int SkyColors = 0;
   int PlanetNames = 0;
   int DeepSkyLabels = 0;
+  int Refraction = 0;
   // Run-time flags
   int RedScreen = 0;
   int FullScreen = 0;

@@ -10,8 +10,9 @@ Run once with Debian's interpreter and its python3-ephem package:
 The stars are fixed J2000 places without proper motion (the catalogue's
 places), so only precession, nutation and aberration separate them from the
 place the program draws. The Moon is topocentric for an observer at sea level.
-Altitudes are geometric (no refraction: pressure 0); azimuths run from the
-north through the east, as PyEphem gives them.
+Altitudes are geometric (no refraction: pressure 0), then apparent for a
+standard atmosphere of 1010 hPa and 10 degrees C; azimuths run from the north
+through the east, as PyEphem gives them.
 """
 
 import math
@@ -42,7 +43,7 @@ INSTANTS = [
 
 def main():
     print("year,month,day,hour,minute,second,lat_deg,lat_min,lon_deg,lon_min,"
-          "body,ra2000,dec2000,altitude,azimuth")
+          "body,ra2000,dec2000,altitude,azimuth,apparent_altitude")
     for instant in INSTANTS:
         for _, lat_d, lat_m, lon_d, lon_m in PLACES:
             observer = ephem.Observer()
@@ -62,9 +63,17 @@ def main():
             moon = ephem.Moon()
             moon.compute(observer)
             bodies.append(("Moon", 0.0, 0.0, moon))
+            refracting = ephem.Observer()
+            refracting.lat, refracting.lon = observer.lat, observer.lon
+            refracting.elevation = 0
+            refracting.pressure = 1010
+            refracting.temp = 10
+            refracting.date = observer.date
             for name, ra, dec, body in bodies:
+                geometric_alt, az = math.degrees(body.alt), math.degrees(body.az)
+                body.compute(refracting)
                 row = list(instant) + [lat_d, lat_m, lon_d, lon_m, name, ra, dec,
-                                       math.degrees(body.alt), math.degrees(body.az)]
+                                       geometric_alt, az, math.degrees(body.alt)]
                 print(",".join(f"{v:.10g}" if isinstance(v, float) else str(v) for v in row))
 
 

@@ -173,11 +173,11 @@ void DrawObject(const CSkyDoc& doc, const DeepSkyRecord& record, DeepSkyType typ
   }
 }
 
-void Outline(const SkyPoint* points, int count) {
+void Outline(const CSkyDoc& doc, const SkyPoint* points, int count) {
   glBegin(GL_LINE_STRIP);
   for (int k = 0; k < count; ++k) {
     double p[3];
-    astro::EquatorialToSphere(points[k].RightAscension, points[k].Declination, p);
+    doc.DrawingPoint(points[k].RightAscension, points[k].Declination, p);
     glVertex3dv(p);
   }
   glEnd();
@@ -211,8 +211,11 @@ void DrawDeepSky(const Frame& frame) {
     glLineWidth(1.5f);
     glPointSize(2);
     glPushMatrix();
-    glRotated(15.0 * record.RightAscension, 0, 1, 0);
-    glRotated(record.Declination, 1, 0, 0);
+    double p[3];
+    doc.DrawingPoint(record.RightAscension, record.Declination, p);
+    const astro::EquatorialCoord at = astro::SphereToEquatorial(p);
+    glRotated(15.0 * at.RightAscension, 0, 1, 0);
+    glRotated(at.Declination, 1, 0, 0);
     glLoadName(kNameDeepSkyFirst + i);
     DrawObject(doc, record, type, symbols, pixelsPerDegree);
     glPopMatrix();
@@ -222,9 +225,9 @@ void DrawDeepSky(const Frame& frame) {
   // The Magellanic Clouds only in a sky dark enough to show them.
   if (!doc.SkyColors || AltitudeOf(doc, doc.Bodies[astro::kSun]) < -6) {
     glLoadName(kNameLargeCloud);
-    Outline(doc.MagellanicClouds, kLargeCloudPointCount);
+    Outline(doc, doc.MagellanicClouds, kLargeCloudPointCount);
     glLoadName(kNameSmallCloud);
-    Outline(doc.MagellanicClouds + kLargeCloudPointCount,
+    Outline(doc, doc.MagellanicClouds + kLargeCloudPointCount,
             kMagellanicPointCount - kLargeCloudPointCount);
   }
 }

@@ -99,7 +99,7 @@ void DrawDeepSkyLabels(const Frame& frame) {
     static constexpr Cloud kClouds[] = {{"LMC", 4.95, -68.5}, {"SMC", 1.25, -73.3}};
     for (const Cloud& cloud : kClouds) {
       double p[3], x, y;
-      astro::EquatorialToSphere(cloud.RightAscension, cloud.Declination, p);
+      doc.DrawingPoint(cloud.RightAscension, cloud.Declination, p);
       if (doc.SkyToWindow(p[0], p[1], p[2], x, y)) DrawText(LabelFont::Italic14, x, y, cloud.Text);
     }
   }

@@ -1,8 +1,8 @@
 // The equatorial grid, the constellation figures and boundaries and the
-// ecliptic: compiled once into display lists; a frame sets the colour and
-// calls the list. They run in the selection pass too.
+// ecliptic: compiled into display lists (again only when the refraction of a
+// local-horizon sky moves their points); a frame sets the colour and calls
+// the list. They run in the selection pass too.
 #include "sky/sky_doc.h"
-#include "astro/transforms.h"
 #include "render/display_list_ids.h"
 #include "render/frame.h"
 #include "render/gl.h"
@@ -10,23 +10,24 @@
 namespace render {
 namespace {
 
-void Vertex(double raHours, double decDegrees) {
+void Vertex(const CSkyDoc& doc, double raHours, double decDegrees) {
   double p[3];
-  astro::EquatorialToSphere(raHours, decDegrees, p);
+  doc.DrawingPoint(raHours, decDegrees, p);
   glVertex3dv(p);
 }
 
 // Walks polyline records into line segments: a polyline runs from its first
 // record up to and including the first later record whose mark ends it.
 template <typename EndsAt>
-void Polylines(const ConstellationLineRecord* records, int count, EndsAt ends) {
+void Polylines(const CSkyDoc& doc, const ConstellationLineRecord* records, int count,
+               EndsAt ends) {
   glBegin(GL_LINES);
   int start = 0;
   while (start < count) {
     int k = start + 1;
     for (; k < count; ++k) {
-      Vertex(records[k - 1].RightAscension, records[k - 1].Declination);
-      Vertex(records[k].RightAscension, records[k].Declination);
+      Vertex(doc, records[k - 1].RightAscension, records[k - 1].Declination);
+      Vertex(doc, records[k].RightAscension, records[k].Declination);
       if (ends(records[k])) break;
     }
     start = k + 1;
@@ -43,7 +44,7 @@ void SetLineColour(const CSkyDoc& doc, int colorref) {
     glColor3ub(colorref & 0xFF, (colorref >> 8) & 0xFF, (colorref >> 16) & 0xFF);
 }
 
-void BuildGridList() {
+void BuildGridList(const CSkyDoc& doc) {
   glNewList(kListGrid, GL_COMPILE);
   glPushMatrix();
   glLineWidth(1.5f);
@@ -51,19 +52,19 @@ void BuildGridList() {
   // Hour circles stop 10 degrees short of the poles.
   for (int ra = 0; ra < 360; ra += 15) {
     glBegin(GL_LINE_STRIP);
-    for (int dec = -80; dec <= 80; dec += 5) Vertex(ra / 15.0, dec);
+    for (int dec = -80; dec <= 80; dec += 5) Vertex(doc, ra / 15.0, dec);
     glEnd();
   }
   glLoadName(kNameParallel);
   for (int dec = 15; dec <= 75; dec += 15) {
     glBegin(GL_LINE_STRIP);
-    for (int ra = 0; ra <= 360; ra += 5) Vertex(ra / 15.0, dec);
+    for (int ra = 0; ra <= 360; ra += 5) Vertex(doc, ra / 15.0, dec);
     glEnd();
   }
   glLoadName(kNameParallel);
   for (int dec = 0; dec >= -75; dec -= 15) {
     glBegin(GL_LINE_STRIP);
-    for (int ra = 0; ra <= 360; ra += 5) Vertex(ra / 15.0, dec);
+    for (int ra = 0; ra <= 360; ra += 5) Vertex(doc, ra / 15.0, dec);
     glEnd();
   }
   glPopMatrix();
@@ -76,7 +77,7 @@ void BuildFigureList(const CSkyDoc& doc) {
   glLineWidth(1.5f);
   glLoadName(kNameFigureLine);
   // In the figure file a non-zero mark ends a polyline.
-  Polylines(doc.ConstellationLines, kConstellationLineCount,
+  Polylines(doc, doc.ConstellationLines, kConstellationLineCount,
             [](const ConstellationLineRecord& r) { return r.EndMark != 0; });
   glPopMatrix();
   glEndList();
@@ -88,7 +89,7 @@ void BuildBoundaryList(const CSkyDoc& doc) {
   glLineWidth(1.5f);
   glLoadName(kNameBoundary);
   // In the boundary file the mark says the other way round: 0 ends a polyline.
-  Polylines(doc.BoundaryPoints, kBoundaryCount,
+  Polylines(doc, doc.BoundaryPoints, kBoundaryCount,
             [](const BoundaryRecord& r) { return r.EndMark == 0; });
   glPopMatrix();
   glEndList();
@@ -101,7 +102,7 @@ void BuildEclipticList(const CSkyDoc& doc) {
   glLoadName(kNameEcliptic);
   glBegin(GL_LINE_LOOP);
   for (int i = 0; i < kEclipticPointCount - 1; ++i)
-    Vertex(doc.EclipticPoints[i].RightAscension, doc.EclipticPoints[i].Declination);
+    Vertex(doc, doc.EclipticPoints[i].RightAscension, doc.EclipticPoints[i].Declination);
   glEnd();
   glPopMatrix();
   glEndList();

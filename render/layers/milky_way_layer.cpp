@@ -1,4 +1,4 @@
-// The Milky Way: a textured band along the galactic equator, compiled once,
+// The Milky Way: a textured band along the galactic equator in a display list,
 // faded out by twilight and moonlight when the sky colours are on.
 #include <algorithm>
 
@@ -14,18 +14,19 @@ namespace {
 
 // The galactic frame is tied to the B1950 equator: referred to J2000 like
 // the rest of the scene (0.7 degrees).
-void GalacticVertex(const astro::PrecessionMatrix& from1950, double l, double b) {
+void GalacticVertex(const CSkyDoc& doc, const astro::PrecessionMatrix& from1950, double l,
+                    double b) {
   const astro::EquatorialCoord b1950 = astro::GalacticToEquatorial(l, b);
   const astro::EquatorialCoord c =
       astro::PrecessToJ2000(from1950, b1950.RightAscension, b1950.Declination);
   double p[3];
-  astro::EquatorialToSphere(c.RightAscension, c.Declination, p);
+  doc.DrawingPoint(c.RightAscension, c.Declination, p);
   glVertex3dv(p);
 }
 
 }  // namespace
 
-void BuildMilkyWayList() {
+void BuildMilkyWayList(const CSkyDoc& doc) {
   const astro::PrecessionMatrix from1950 = astro::PrecessionFromJ2000(-0.5);
   glNewList(kListMilkyWay, GL_COMPILE);
   glEnable(GL_TEXTURE_2D);
@@ -38,7 +39,7 @@ void BuildMilkyWayList() {
     for (int k = 0; k <= 73; ++k) {
       const bool upper = k % 2 != 0;
       glTexCoord2d((5.0 * r + 5.0 * k) / 360.0, 0.25 * (upper ? r + 1 : r));
-      GalacticVertex(from1950, -180 + 5 * r + 5 * k, upper ? lower + 10 : lower);
+      GalacticVertex(doc, from1950, -180 + 5 * r + 5 * k, upper ? lower + 10 : lower);
     }
     glEnd();
   }

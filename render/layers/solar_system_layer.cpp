@@ -320,9 +320,9 @@ void DrawSolarSystem(const Frame& frame) {
   for (int body = astro::kBodyCount - 1; body >= 0; --body) {
     const astro::PlanetState& state = doc.Bodies[body];
     double p[3];
-    astro::EquatorialToSphere(state.RightAscension, state.Declination, p);
+    doc.DrawingPoint(state.RightAscension, state.Declination, p);
     if (doc.HorizonMode) {
-      const double altitude = AltitudeOf(doc, state);
+      const double altitude = doc.HorizontalOf(state.RightAscension, state.Declination).Altitude;
       // A half-set Sun or Moon is still drawn.
       if (altitude < (body <= astro::kSun ? -1.0 : 0.0)) continue;
     }

@@ -96,9 +96,10 @@ void DrawStars(const Frame& frame) {
     const float size = base - star.Magnitude;
     if (skyColours && size < 1) continue;
     // Stars under the horizon cannot be picked: the ground covers them.
-    if (pickAboveHorizon && AltitudeOf(doc, star.RightAscension, star.Declination) < 0) continue;
+    if (pickAboveHorizon && doc.HorizontalOf(star.RightAscension, star.Declination).Altitude < 0)
+      continue;
     double p[3], x, y;
-    astro::EquatorialToSphere(star.RightAscension, star.Declination, p);
+    doc.DrawingPoint(star.RightAscension, star.Declination, p);
     if (!doc.SkyToWindow(p[0], p[1], p[2], x, y)) continue;
 
     SetStarColour(doc, star.SpectralClass);

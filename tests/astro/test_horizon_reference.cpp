@@ -14,6 +14,7 @@
 
 #include "astro/angles.h"
 #include "astro/astro_state.h"
+#include "astro/refraction.h"
 #include "astro_test_support.h"
 
 namespace {
@@ -22,7 +23,7 @@ struct Row {
   astro::CivilTime Time;
   astro::ObserverPlace Place;
   std::string Body;
-  double Ra2000, Dec2000, Altitude, AzimuthFromNorth;
+  double Ra2000, Dec2000, Altitude, AzimuthFromNorth, ApparentAltitude;
 };
 
 std::vector<Row> LoadRows() {
@@ -38,7 +39,7 @@ std::vector<Row> LoadRows() {
     int latDeg, latMin, lonDeg, lonMin;
     fields >> r.Time.Year >> r.Time.Month >> r.Time.Day >> r.Time.Hour >> r.Time.Minute >>
         r.Time.Second >> latDeg >> latMin >> lonDeg >> lonMin >> r.Body >> r.Ra2000 >> r.Dec2000 >>
-        r.Altitude >> r.AzimuthFromNorth;
+        r.Altitude >> r.AzimuthFromNorth >> r.ApparentAltitude;
     const bool south = latDeg < 0 || latMin < 0, west = lonDeg < 0 || lonMin < 0;
     r.Place = astro_test::Place(std::abs(latDeg), std::abs(latMin), south ? "S" : "N",
                                 std::abs(lonDeg), std::abs(lonMin), west ? "W" : "E");
@@ -76,6 +77,22 @@ TEST(HorizonReference, StarsAndMoonStandWhereTheyAre) {
   }
   std::printf("altitude/azimuth: stars within %.2f', the Moon within %.2f'\n", worstStar,
               worstMoon);
+}
+
+TEST(HorizonReference, RefractionLiftsLikeAStandardAtmosphere) {
+  // Down to a degree below the horizon; further down the formulas part ways
+  // and nothing shows there anyway.
+  double worst = 0;
+  int compared = 0;
+  for (const Row& row : LoadRows()) {
+    if (row.Altitude < -1.0) continue;
+    const double apparent = astro::ApparentAltitude(row.Altitude);
+    EXPECT_NEAR(apparent, row.ApparentAltitude, 1.0 / 60) << row.Body << " " << row.Time.Year;
+    worst = std::max(worst, std::fabs(apparent - row.ApparentAltitude) * 60);
+    ++compared;
+  }
+  EXPECT_GT(compared, 60);
+  std::printf("refraction: within %.2f' of the reference\n", worst);
 }
 
 }  // namespace

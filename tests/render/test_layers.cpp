@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "astro/refraction.h"
 #include "astro/transforms.h"
 #include "sky/camera_math.h"
 #include "render/display_list_ids.h"
@@ -81,7 +82,7 @@ class Layers : public SkyFixture {
   // The GL window position (y upwards) of a sky direction in the last frame.
   bool WindowOf(double ra, double dec, double& x, double& y) {
     double p[3];
-    astro::EquatorialToSphere(ra, dec, p);
+    doc_->DrawingPoint(ra, dec, p);
     return doc_->SkyToWindow(p[0], p[1], p[2], x, y);
   }
 
@@ -944,6 +945,110 @@ TEST_F(HorizonLayers, TheGroundIsNeverPicked) {
   CentreOnHorizon(0, -30);
   Frame();
   EXPECT_FALSE(Contains(canvas_->Pick(200, 200), render::kNameGround));
+}
+
+}  // namespace
+
+namespace {
+
+class Refraction : public HorizonLayers {
+ protected:
+  // The ecliptic's points all round the horizon at geometric altitude h, and
+  // one bright star at h in the south: what is drawn at h, from a display
+  // list and star by star.
+  void SkyAtAltitude(double h) {
+    for (int i = 0; i < kEclipticPointCount; ++i) {
+      const astro::EquatorialCoord c = doc_->AstroState.SkyAt(360.0 * i / (kEclipticPointCount - 1), h);
+      doc_->EclipticPoints[i] = {static_cast<float>(c.RightAscension),
+                                 static_cast<float>(c.Declination)};
+    }
+    const astro::EquatorialCoord star = doc_->AstroState.SkyAt(0, h);
+    doc_->Stars[0].RightAscension = static_cast<float>(star.RightAscension);
+    doc_->Stars[0].Declination = static_cast<float>(star.Declination);
+    doc_->Stars[0].Magnitude = -1;
+    doc_->StarMagnitudeLimit = -1;
+    doc_->Settings.StarsDrawPoints = 1;
+    doc_->Ecliptic = 1;
+    settings_.EclipticColor = 0xFF0000;  // blue
+    SetZoom(8);
+    CentreOnHorizon(0, 0.5);
+  }
+
+  // The mean image row of the blue ecliptic and of the white star in column
+  // 200 +- 1 of a frame.
+  static double RowOf(const QImage& image, bool (*colour)(const QColor&), int x = 200) {
+    double sum = 0;
+    int n = 0;
+    for (int y = 0; y < kSize; ++y)
+      for (int dx = -1; dx <= 1; ++dx)
+        if (colour(At(image, x + dx, y))) sum += y, ++n;
+    EXPECT_GT(n, 0);
+    return n ? sum / n : -1;
+  }
+  static bool Blue(const QColor& c) { return c.blue() > 120 && c.red() < 60 && c.green() < 60; }
+  static bool White(const QColor& c) { return c.red() > 120 && c.green() > 120 && c.blue() > 120; }
+};
+
+TEST_F(Refraction, LiftsListsAndStarsByTheAtmospheresRefraction) {
+  SkyAtAltitude(1.0);
+  // The lists follow each change of the refraction (the first frame compiles
+  // the changed ecliptic).
+  doc_->Refraction = 1;
+  const QImage apparent = Frame();
+  doc_->Refraction = 0;
+  const QImage geometric = Frame();
+  // 8 x 200 pixels cover 90 degrees along the sphere's radius.
+  const double lift = astro::RefractionAt(1.0) * 1600 * astro::kDegToRad;
+  EXPECT_NEAR(RowOf(geometric, Blue, 120) - RowOf(apparent, Blue, 120), lift, 1.5);
+  EXPECT_NEAR(RowOf(geometric, White) - RowOf(apparent, White), lift, 1.5);
+  // The readout under the pointer gives the geometric place back.
+  double x, y, ra, dec;
+  ASSERT_TRUE(WindowOf(doc_->Stars[0].RightAscension, doc_->Stars[0].Declination, x, y));
+  ASSERT_TRUE(doc_->WindowToSky(static_cast<int>(std::lround(x)),
+                                kSize - static_cast<int>(std::lround(y)), 8, ra, dec));
+  EXPECT_NEAR(dec, doc_->Stars[0].Declination, 0.05);
+  // Equatorial charts are never refracted.
+  doc_->HorizonMode = 0;
+  EXPECT_FALSE(doc_->Refracting());
+}
+
+TEST_F(Refraction, AStarJustBelowTheGeometricHorizonIsSeenAndPicked) {
+  SkyAtAltitude(-0.3);  // apparent +0.25
+  doc_->Ecliptic = 0;
+  for (const int on : {0, 1}) {
+    doc_->Refraction = on;
+    const QImage image = Frame();
+    double x, y;
+    ASSERT_TRUE(WindowOf(doc_->Stars[0].RightAscension, doc_->Stars[0].Declination, x, y));
+    EXPECT_EQ(White(ColourAt(image, x, y)), on == 1) << on;
+    EXPECT_EQ(Contains(PickAt(x, y), 0u), on == 1) << on;
+  }
+}
+
+TEST_F(HorizonLayers, NothingShowsThroughTheGroundAtTheRim) {
+  // At zoom 2 the corners of the view reach the rim of the sphere, where the
+  // ground's polygons fall short of the curve.
+  doc_->Boundaries = doc_->Constelations = doc_->Ecliptic = doc_->MilkyWay = 1;
+  doc_->DeepSky = 1;
+  SetZoom(2);
+  int checked = 0;
+  for (int facing = 0; facing < 360; facing += 45) {
+    CentreOnHorizon(facing, 15);
+    const QImage image = Frame();
+    for (int y = 0; y < kSize; y += 2)
+      for (int x = 0; x < kSize; x += 2) {
+        double p[3];
+        if (!doc_->WindowToSphere(x, y, view_->Zoom, p)) continue;
+        const double* z = doc_->AstroState.ZenithPoint;
+        // Clear of the compass ticks and of names standing on the horizon.
+        if (std::asin(p[0] * z[0] + p[1] * z[1] + p[2] * z[2]) * astro::kRadToDeg > -3) continue;
+        const QColor c = ColourAt(image, x, y);
+        ++checked;
+        ASSERT_TRUE(c.red() == c.green() && c.green() == c.blue())
+            << "facing " << facing << " at " << x << ", " << y;
+      }
+  }
+  EXPECT_GT(checked, 10000);
 }
 
 }  // namespace

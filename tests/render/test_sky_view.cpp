@@ -31,7 +31,7 @@ class SkyColours : public SkyFixture {
   // The window pixel of a sky direction in the last frame (image rows run downwards).
   QPoint PixelOf(const QImage& image, double ra, double dec) {
     double p[3], x, y;
-    astro::EquatorialToSphere(ra, dec, p);
+    doc_->DrawingPoint(ra, dec, p);
     EXPECT_TRUE(doc_->SkyToWindow(p[0], p[1], p[2], x, y));
     return {static_cast<int>(x), image.height() - 1 - static_cast<int>(y)};
   }
@@ -152,7 +152,7 @@ TEST_F(SkyView, WindowToSkyUndoesSkyToWindowOverTheDisc) {
         EXPECT_NEAR(winY, y, 1.0);
         double ra, dec, q[3];
         ASSERT_TRUE(doc_->WindowToSky(x, 300 - y, view_->Zoom, ra, dec));
-        astro::EquatorialToSphere(ra, dec, q);
+        doc_->DrawingPoint(ra, dec, q);
         EXPECT_NEAR(q[0], p[0], 1e-6);
         EXPECT_NEAR(q[1], p[1], 1e-6);
         ++checked;
@@ -172,7 +172,7 @@ TEST_F(SkyView, ClickCentresTheStarInHorizonMode) {
   for (int i = 0; i < kStarCount; ++i) {
     const StarRecord& s = doc_->Stars[i];
     double p[3], x, y;
-    astro::EquatorialToSphere(s.RightAscension, s.Declination, p);
+    doc_->DrawingPoint(s.RightAscension, s.Declination, p);
     if (!doc_->SkyToWindow(p[0], p[1], p[2], x, y) || x < 50 || x > 350 || y < 50 || y > 350)
       continue;
     if (best < 0 || s.Magnitude < doc_->Stars[best].Magnitude) best = i, bestX = x, bestY = y;
