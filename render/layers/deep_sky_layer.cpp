@@ -201,6 +201,7 @@ void DrawDeepSky(const Frame& frame) {
   const double discRadius = (std::min(doc.Viewport[2], doc.Viewport[3]) / 2) * frame.Zoom;
   const double pixelsPerDegree = discRadius / 90;
   const bool showMessier = settings.ShowMessier == 1, showNgc = settings.ShowNGC == 1;
+  const HorizonClip clip(doc);
 
   for (int i = 0; i < kDeepSkyCount; ++i) {
     const DeepSkyRecord& record = doc.DeepSkyObjects[i];

@@ -83,7 +83,8 @@ void DrawStars(const Frame& frame) {
   if (!StarBrightnessBase(doc, base)) return;
 
   const bool skyColours = doc.SkyColors != 0;
-  const bool pickAboveHorizon = frame.Picking && doc.HorizonMode;
+  const bool aboveHorizonOnly = doc.HorizonMode != 0;
+  const double* zenith = doc.AstroState.ZenithPoint;
   const bool sprites = !frame.Picking && !doc.Settings.StarsDrawPoints;
   const double limit = doc.StarMagnitudeLimit;
   const int width = doc.Viewport[2], height = doc.Viewport[3];
@@ -95,11 +96,11 @@ void DrawStars(const Frame& frame) {
     if (star.Magnitude > limit) continue;
     const float size = base - star.Magnitude;
     if (skyColours && size < 1) continue;
-    // Stars under the horizon cannot be picked: the ground covers them.
-    if (pickAboveHorizon && doc.HorizontalOf(star.RightAscension, star.Declination).Altitude < 0)
-      continue;
     double p[3], x, y;
     doc.DrawingPoint(star.RightAscension, star.Declination, p);
+    // Stars under the horizon are neither drawn nor picked: the ground covers
+    // them, and at the rim of the sphere its polygons would let them through.
+    if (aboveHorizonOnly && p[0] * zenith[0] + p[1] * zenith[1] + p[2] * zenith[2] < 0) continue;
     if (!doc.SkyToWindow(p[0], p[1], p[2], x, y)) continue;
 
     SetStarColour(doc, star.SpectralClass);

@@ -1026,23 +1026,26 @@ TEST_F(Refraction, AStarJustBelowTheGeometricHorizonIsSeenAndPicked) {
 }
 
 TEST_F(HorizonLayers, NothingShowsThroughTheGroundAtTheRim) {
-  // At zoom 2 the corners of the view reach the rim of the sphere, where the
-  // ground's polygons fall short of the curve.
+  // At zoom 2 the corners of a wide view lie beyond the rim of the sphere,
+  // where the ground's polygons fall short of its curve.
   doc_->Boundaries = doc_->Constelations = doc_->Ecliptic = doc_->MilkyWay = 1;
   doc_->DeepSky = 1;
+  doc_->StarMagnitudeLimit = 6;
   SetZoom(2);
+  constexpr int kWidth = 800, kHeight = 200;
   int checked = 0;
-  for (int facing = 0; facing < 360; facing += 45) {
-    CentreOnHorizon(facing, 15);
-    const QImage image = Frame();
-    for (int y = 0; y < kSize; y += 2)
-      for (int x = 0; x < kSize; x += 2) {
+  for (int facing = 0; facing < 360; facing += 30) {
+    CentreOnHorizon(facing, 10);
+    Render(kWidth, kHeight);
+    const QImage image = Render(kWidth, kHeight);
+    for (int y = 0; y < kHeight; ++y)
+      for (int x = 0; x < kWidth; ++x) {
         double p[3];
         if (!doc_->WindowToSphere(x, y, view_->Zoom, p)) continue;
-        const double* z = doc_->AstroState.ZenithPoint;
         // Clear of the compass ticks and of names standing on the horizon.
+        const double* z = doc_->AstroState.ZenithPoint;
         if (std::asin(p[0] * z[0] + p[1] * z[1] + p[2] * z[2]) * astro::kRadToDeg > -3) continue;
-        const QColor c = ColourAt(image, x, y);
+        const QColor c = At(image, x, kHeight - 1 - y);
         ++checked;
         ASSERT_TRUE(c.red() == c.green() && c.green() == c.blue())
             << "facing " << facing << " at " << x << ", " << y;
