@@ -2,6 +2,7 @@
 #include <filesystem>
 
 #include "app/command_line.h"
+#include "app/quit_signals.h"
 #include "app/sky_app.h"
 #include "app/startup.h"
 
@@ -32,7 +33,11 @@ int main(int argc, char** argv) {
         commandLine, ResolveStartupPaths(commandLine, exe.parent_path().string(), program), stdout);
   }
 
+  CQuitOnSignals::HoldBack();
   CSkyApp app(argc, argv, commandLine);
-  if (!app.InitInstance()) return app.ExitCode();
+  if (!app.InitInstance()) {
+    CQuitOnSignals::Release();
+    return app.ExitCode();
+  }
   return app.ExitInstance(app.exec());
 }

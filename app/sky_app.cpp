@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "sky/sky_doc.h"
+#include "app/quit_signals.h"
 #include "app/startup.h"
 #include "render/offscreen_render.h"
 #include "render/sky_view.h"
@@ -92,7 +93,8 @@ bool CSkyApp::InitInstance() {
         },
         Qt::SingleShotConnection);
   }
-  frame_->show();
+  new CQuitOnSignals(this);
+  frame_->showMaximized();
   return true;
 }
 

@@ -1,6 +1,9 @@
 #include "render/sky_view.h"
 
+#include <QApplication>
 #include <QMouseEvent>
+#include <QWheelEvent>
+#include <cmath>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
 #include <QSurfaceFormat>
@@ -150,16 +153,58 @@ void CSkyView::CentreOnWindowPoint(int x, int y) {
   update();
 }
 
+void CSkyView::DragBy(double dx, double dy) {
+  // Near the middle of the view a pixel spans 1/radius radians of the sphere.
+  const double radius =
+      (std::min(Document->Viewport[2], Document->Viewport[3]) / 2) * std::max(Zoom, 1.0);
+  if (radius <= 0) return;
+  const double degreesPerPixel = 57.29577951308232 / radius;
+  Document->YRotation = std::fmod(Document->YRotation + dx * degreesPerPixel, 360.0);
+  if (Document->YRotation < 0) Document->YRotation += 360;
+  Document->XRotation = std::fmod(Document->XRotation + dy * degreesPerPixel, 360.0);
+  if (Document->XRotation < 0) Document->XRotation += 360;
+  CameraChanged();
+}
+
 void CSkyView::mouseMoveEvent(QMouseEvent* event) {
   const QPointF p = event->position() * devicePixelRatioF();
+  if (leftDown_ && (event->buttons() & Qt::LeftButton)) {
+    if (!dragging_ && (p - pressPoint_).manhattanLength() >=
+                          QApplication::startDragDistance() * devicePixelRatioF())
+      dragging_ = true;
+    if (dragging_) {
+      DragBy(p.x() - dragPoint_.x(), p.y() - dragPoint_.y());
+      dragPoint_ = p;
+    }
+  }
   TrackPointer(static_cast<int>(p.x()), static_cast<int>(p.y()));
   if (Document->FullScreen && event->position().y() <= 3) emit LeaveFullScreen();
 }
 
 void CSkyView::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return QOpenGLWidget::mousePressEvent(event);
-  const QPointF p = event->position() * devicePixelRatioF();
-  CentreOnWindowPoint(static_cast<int>(p.x()), static_cast<int>(p.y()));
+  pressPoint_ = dragPoint_ = event->position() * devicePixelRatioF();
+  leftDown_ = true;
+  dragging_ = false;
+}
+
+void CSkyView::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton || !leftDown_)
+    return QOpenGLWidget::mouseReleaseEvent(event);
+  leftDown_ = false;
+  if (dragging_) {
+    dragging_ = false;
+    return;
+  }
+  CentreOnWindowPoint(static_cast<int>(pressPoint_.x()), static_cast<int>(pressPoint_.y()));
+}
+
+void CSkyView::wheelEvent(QWheelEvent* event) {
+  // One notch (15 degrees, 120 eighths) is one zoom step; touchpads send less at a time.
+  wheelAngle_ += event->angleDelta().y();
+  for (; wheelAngle_ >= 120; wheelAngle_ -= 120) ZoomIn();
+  for (; wheelAngle_ <= -120; wheelAngle_ += 120) ZoomOut();
+  event->accept();
 }
 
 QString CSkyView::RaPaneText() const { return QtText(::RaPaneText(CursorRA)); }

@@ -40,6 +40,9 @@ class CSkyView : public QOpenGLWidget {
   void ZoomOut();
   // Centres the sky on the point under client position x, y (device pixels).
   void CentreOnWindowPoint(int x, int y);
+  // Turns the sky as a drag of dx, dy device pixels (y downwards) moves the
+  // point under the pointer along with it.
+  void DragBy(double dx, double dy);
   // Reads the sky under client position x, y (device pixels) into the cursor readout.
   void TrackPointer(int x, int y);
 
@@ -66,13 +69,22 @@ class CSkyView : public QOpenGLWidget {
   void resizeGL(int width, int height) override;
   void paintGL() override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  // A left click centres the clicked point; a left drag turns the sky.
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  // The wheel zooms in and out by the zoom commands' steps.
+  void wheelEvent(QWheelEvent* event) override;
 
  private:
   // A move or zoom changed the camera: repaint.
   void CameraChanged();
 
   std::unique_ptr<CSkyRenderer> renderer_;
+  // The left button's drag: where it went down and where it was last, in
+  // device pixels, and whether it has moved far enough to be a drag.
+  QPointF pressPoint_, dragPoint_;
+  bool leftDown_ = false, dragging_ = false;
+  int wheelAngle_ = 0;  // eighths of a degree not yet turned into zoom steps
 };
 
 // The one view; valid from the end of its constructor to the start of its destructor.

@@ -117,6 +117,7 @@ constexpr Entry kTable[] = {
     {32818, "Search for Nadir"},
     {32819, "Draw stars as points"},
     {32820, "Draw stars as bitmaps"},
+    {32821, "Lift the local-horizon sky by the atmosphere's refraction\nAtmospheric refraction"},
     {57601, "Open an image file\nOpen"},
     {57606, "Change the printer and printing options\nPrint Setup"},
     {57607, "Print the active document\nPrint"},

@@ -39,6 +39,8 @@ const Command kCommands[] = {
      [](const CSkyDoc& d, const F&) { return d.PlanetNames == 1; }},
     {32792, "Stars &Colors", "Shift+C", &F::OnStarsColors, kAlways,
      [](const CSkyDoc& d, const F&) { return d.StarsColors == 1; }},
+    {32821, "&Atmospheric refraction", nullptr, &F::OnRefraction, kAlways,
+     [](const CSkyDoc& d, const F&) { return d.Refraction == 1; }},
     {32802, "&Red Screen", "Shift+R", &F::OnRedScreen, kAlways,
      [](const CSkyDoc& d, const F&) { return d.RedScreen == 1; }},
     {32803, "&Full Screen", "Shift+F", &F::OnFullScreen, kAlways,
@@ -101,8 +103,10 @@ const Command kCommands[] = {
     {32772, nullptr, "Right", &F::OnMoveRight, kAlways, nullptr},
     {32773, nullptr, "Up", &F::OnMoveUp, kAlways, nullptr},
     {32774, nullptr, "Down", &F::OnMoveDown, kAlways, nullptr},
-    {32775, nullptr, "Num+*", &F::OnZoomIn, kAlways, nullptr},
-    {32776, nullptr, "Num+/", &F::OnZoomOut, kAlways, nullptr},
+    // The keypad's * and /, and the same keys of the main keyboard: on X11
+    // the keypad keys reach the shortcuts without their keypad modifier.
+    {32775, nullptr, "Num+*; *", &F::OnZoomIn, kAlways, nullptr},
+    {32776, nullptr, "Num+/; /", &F::OnZoomOut, kAlways, nullptr},
 };
 const int kCommandCount = static_cast<int>(std::size(kCommands));
 

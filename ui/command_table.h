@@ -19,7 +19,9 @@ enum class EnableRule {
 struct Command {
   int Id;
   const char* MenuText;           // with its mnemonic; nullptr for toolbar-only commands
-  const char* Key;                // in QKeySequence's portable form; nullptr when none
+  // In QKeySequence's portable form, alternatives separated by "; ";
+  // nullptr when none.
+  const char* Key;
   void (CMainFrame::*Handler)();  // nullptr: the command has no action of its own yet
   EnableRule Enable;
   bool (*Checked)(const CSkyDoc& doc, const CMainFrame& frame);  // nullptr: not a check item

@@ -19,12 +19,15 @@
 #include "render/sky_view.h"
 #include "ui/animation_step.h"
 #include "ui/command_table.h"
+#include "ui/status_panes.h"
 #include "sky/pane_text.h"
 #include "res/qt_text.h"
 
 namespace {
 
 constexpr int kTimeStepBoxId = 1032;
+// The status bar's gap and frame round each pane.
+constexpr int kPaneSpacing = 12;
 
 // The toolbar icon of a command, drawn at 16 and 32 pixels.
 QIcon CommandIcon(int id) {
@@ -66,9 +69,11 @@ CMainFrame::CMainFrame(CSkyDoc& doc, CMessenger& messages)
   InitialiseIconResources();
   // The title is the program's name and never shows a file name.
   setWindowTitle(QtString(res::IDS_APP_TITLE));
-  // The frame starts as large as the screen.
+  // The frame starts maximised (the application shows it so): the window
+  // manager then fits it and its title bar into the screen. Restored, it
+  // takes three quarters of the screen.
   if (const QScreen* screen = QGuiApplication::primaryScreen())
-    resize(screen->availableGeometry().size());
+    resize(screen->availableGeometry().size() * 3 / 4);
 
   view_ = new CSkyView(doc, messages, this);
   setCentralWidget(view_);
@@ -101,7 +106,7 @@ void CMainFrame::CreateActions() {
     action->setStatusTip(statusText);
     action->setToolTip(tooltip);
     action->setIcon(CommandIcon(command.Id));
-    if (command.Key) action->setShortcut(QKeySequence(QString::fromUtf8(command.Key)));
+    if (command.Key) action->setShortcuts(QKeySequence::listFromString(QString::fromUtf8(command.Key)));
     action->setCheckable(command.Checked != nullptr);
     if (command.Handler) {
       const auto handler = command.Handler;
@@ -135,7 +140,7 @@ void CMainFrame::CreateMenus() {
   QMenuBar* bar = menuBar();
   fill(bar->addMenu("&File"), {57601, 0, 57607, 57609, 57606, 0, 57616, 0, 57665});
   fill(bar->addMenu("&View"), {32780, 32778, 32779, 32777, 32781, 32782, 32804, 0, 32796, 32798,
-                               32797, 0, 32792, 32802, 32803, 0, 59392, 59393});
+                               32797, 0, 32792, 32821, 32802, 32803, 0, 59392, 59393});
   QMenu* settings = bar->addMenu("&Settings");
   fill(settings->addMenu("&Chart Mode"), {32800, 32801});
   fill(settings, {32784, 32785, 32787});
@@ -203,10 +208,28 @@ void CMainFrame::CreateStatusBar() {
   for (int id : {res::IDS_PANE_RA, res::IDS_PANE_DEC, res::IDS_PANE_PLACE, res::IDS_PANE_TIME,
                  res::IDS_PANE_DATE})
     panes_[id] = AddPane(id);
+  statusBar()->installEventFilter(this);
   connect(view_, &CSkyView::CursorMoved, this, [this] {
     panes_[res::IDS_PANE_RA]->setText(view_->RaPaneText());
     panes_[res::IDS_PANE_DEC]->setText(view_->DecPaneText());
   });
+}
+
+void CMainFrame::FitPanes() {
+  // Most important first: the time and date of the sky, the pointer's
+  // readout, the place.
+  static constexpr int kOrder[] = {res::IDS_PANE_TIME, res::IDS_PANE_DATE, res::IDS_PANE_RA,
+                                   res::IDS_PANE_DEC, res::IDS_PANE_PLACE};
+  std::vector<int> widths;
+  for (int id : kOrder) widths.push_back(panes_[id]->minimumWidth() + kPaneSpacing);
+  const int grip = statusBar()->isSizeGripEnabled() ? 20 : 0;
+  const std::vector<bool> shown = ui::PanesThatFit(widths, statusBar()->width() - grip);
+  for (std::size_t i = 0; i < shown.size(); ++i) panes_[kOrder[i]]->setVisible(shown[i]);
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == statusBar() && event->type() == QEvent::Resize) FitPanes();
+  return QMainWindow::eventFilter(watched, event);
 }
 
 QLabel* CMainFrame::AddPane(int sampleStringId) {
@@ -260,6 +283,7 @@ void CMainFrame::OnStarNames() { Toggle(doc_.StarNames); }
 void CMainFrame::OnDeepSkyLabels() { Toggle(doc_.DeepSkyLabels); }
 void CMainFrame::OnPlanetNames() { Toggle(doc_.PlanetNames); }
 void CMainFrame::OnStarsColors() { Toggle(doc_.StarsColors); }
+void CMainFrame::OnRefraction() { Toggle(doc_.Refraction); }
 
 void CMainFrame::OnRedScreen() {
   doc_.RedScreen = doc_.RedScreen == 0 ? 1 : 0;
@@ -271,14 +295,19 @@ void CMainFrame::OnFullScreen() {
   doc_.FullScreen = doc_.FullScreen == 0 ? 1 : 0;
   if (doc_.FullScreen) {
     savedRect_ = geometry();
+    savedMaximised_ = isMaximized();
     menuBar()->hide();
     mainToolBar_->hide();
     navigationToolBar_->hide();
     statusBar()->hide();
     showFullScreen();
   } else {
-    showNormal();
-    setGeometry(savedRect_);
+    if (savedMaximised_) {
+      showMaximized();
+    } else {
+      showNormal();
+      setGeometry(savedRect_);
+    }
     menuBar()->show();
     mainToolBar_->show();
     navigationToolBar_->show();

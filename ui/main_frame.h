@@ -48,6 +48,7 @@ class CMainFrame : public QMainWindow {
   void OnDeepSkyLabels();
   void OnPlanetNames();
   void OnStarsColors();
+  void OnRefraction();
   void OnRedScreen();
   void OnFullScreen();
   void OnToolBar();
@@ -80,6 +81,8 @@ class CMainFrame : public QMainWindow {
  protected:
   void timerEvent(QTimerEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  // Keeps the status panes that fit when the status bar changes its width.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void CreateActions();
@@ -87,6 +90,8 @@ class CMainFrame : public QMainWindow {
   void CreateToolBars();
   void CreateStatusBar();
   QLabel* AddPane(int sampleStringId);
+  // Shows the panes that fit the status bar, the most important first.
+  void FitPanes();
   void Toggle(int& documentSwitch);
   void Redraw();
   void StartAnimation(bool forward);
@@ -104,5 +109,6 @@ class CMainFrame : public QMainWindow {
   bool forward_ = true;
   QPalette savedPalette_;  // the application's palette before red screen
   QRect savedRect_;        // the frame's geometry before full screen
+  bool savedMaximised_ = false;
   bool navigationShown_ = false;
 };

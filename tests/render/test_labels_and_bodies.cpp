@@ -1019,9 +1019,11 @@ class Compass : public SkyObjects {
   // Compass-coloured text pixels above the baseline of the letters of horizon
   // point `index`, left of it by `shift`.
   int LetterPixels(const QImage& image, int index, int shift, QColor colour = QColor(255, 128, 0)) {
+    // The horizon itself is never lifted by the refraction.
     const SkyPoint& h = doc_->HorizonPoints[index];
-    double x, y;
-    if (!WindowOf(h.RightAscension, h.Declination, x, y)) return -1;
+    double q[3], x, y;
+    astro::EquatorialToSphere(h.RightAscension, h.Declination, q);
+    if (!doc_->SkyToWindow(q[0], q[1], q[2], x, y)) return -1;
     const QPoint p = Pixel(image, x - shift, y);
     return Count(image, QRect(p.x() - 1, p.y() - 14, 26, 12), Exactly(colour));
   }
