@@ -5,6 +5,7 @@
 
 #include "astro/angles.h"
 #include "astro/eclipse.h"
+#include "astro/refraction.h"
 
 namespace astro {
 namespace {
@@ -53,6 +54,7 @@ std::string EphemerisJson(const AstroState& state,
     // Geometric, azimuth from the north through the east.
     const HorizontalCoord h = state.HorizonOf(bodies[i].RightAscension, bodies[i].Declination);
     AppendField(out, "altitude", h.Altitude);
+    AppendField(out, "apparentAltitude", ApparentAltitude(h.Altitude));
     AppendField(out, "azimuth", Normalize360(h.Azimuth + 180.0));
     out += "\"geo\":";
     AppendNumber(out, bodies[i].GeoDistance);
@@ -62,8 +64,7 @@ std::string EphemerisJson(const AstroState& state,
   AppendField(out, "moonPhaseAngle", state.MoonPhaseAngle);
   AppendField(out, "moonAxisAngle", state.MoonAxisAngle);
   AppendField(out, "moonIlluminated", state.MoonIlluminated);
-  AppendField(out, "eclipseDarkening",
-              EclipseDarkeningNow(state, bodies));
+  AppendField(out, "eclipseDarkening", EclipseDarkeningNow(state, bodies));
   out += "\"horizon\":[";
   for (int k = 0; k < kHorizonPointCount; ++k) {
     if (k > 0) out += ',';

@@ -13,7 +13,9 @@ inline constexpr const char* kBodyNames[kBodyCount] = {
 
 // One JSON object (no trailing newline) with the Julian day, T1900, T2000, the
 // sidereal angle, latitude, longitude (west positive), the ten bodies (name,
-// ra hours, dec degrees, helio, geo), the Moon's phase angle, axis angle and
+// ra hours and dec degrees of J2000, helio, geometric altitude, apparent
+// altitude in a standard atmosphere, azimuth from the north through the
+// east, geo), the Moon's phase angle, axis angle and
 // illuminated fraction, the eclipse darkening and the 73 horizon points as
 // [ra, dec] pairs. Numbers carry 17 significant digits and never depend on the
 // locale; a non-finite number is written as null.

@@ -2,19 +2,19 @@
 
 #include <QApplication>
 #include <QMouseEvent>
-#include <QWheelEvent>
-#include <cmath>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
 #include <QSurfaceFormat>
+#include <QWheelEvent>
+#include <cmath>
 
-#include "sky/sky_doc.h"
 #include "astro/transforms.h"
 #include "render/bitmap_fonts.h"
 #include "render/gl.h"
 #include "render/sky_renderer.h"
-#include "sky/pane_text.h"
 #include "res/qt_text.h"
+#include "sky/pane_text.h"
+#include "sky/sky_doc.h"
 
 CSkyView* g_SkyView = nullptr;
 
@@ -159,9 +159,14 @@ void CSkyView::DragBy(double dx, double dy) {
       (std::min(Document->Viewport[2], Document->Viewport[3]) / 2) * std::max(Zoom, 1.0);
   if (radius <= 0) return;
   const double degreesPerPixel = 57.29577951308232 / radius;
-  Document->YRotation = std::fmod(Document->YRotation + dx * degreesPerPixel, 360.0);
+  // The turn about the pole (or the zenith) moves the middle of the view by
+  // the cosine of its declination (or altitude): the drag turns it by more,
+  // and the other way round when the view is upside down.
+  double c = std::cos(Document->XRotation * 0.017453292519943295);
+  if (std::fabs(c) < 0.1) c = std::copysign(0.1, c);
+  Document->YRotation = std::fmod(Document->YRotation - dx * degreesPerPixel / c, 360.0);
   if (Document->YRotation < 0) Document->YRotation += 360;
-  Document->XRotation = std::fmod(Document->XRotation + dy * degreesPerPixel, 360.0);
+  Document->XRotation = std::fmod(Document->XRotation - dy * degreesPerPixel, 360.0);
   if (Document->XRotation < 0) Document->XRotation += 360;
   CameraChanged();
 }

@@ -14,14 +14,14 @@
 #include <QTimerEvent>
 #include <QToolBar>
 
-#include "sky/messages.h"
-#include "sky/sky_doc.h"
 #include "render/sky_view.h"
+#include "res/qt_text.h"
+#include "sky/messages.h"
+#include "sky/pane_text.h"
+#include "sky/sky_doc.h"
 #include "ui/animation_step.h"
 #include "ui/command_table.h"
 #include "ui/status_panes.h"
-#include "sky/pane_text.h"
-#include "res/qt_text.h"
 
 namespace {
 
@@ -106,7 +106,8 @@ void CMainFrame::CreateActions() {
     action->setStatusTip(statusText);
     action->setToolTip(tooltip);
     action->setIcon(CommandIcon(command.Id));
-    if (command.Key) action->setShortcuts(QKeySequence::listFromString(QString::fromUtf8(command.Key)));
+    if (command.Key)
+      action->setShortcuts(QKeySequence::listFromString(QString::fromUtf8(command.Key)));
     action->setCheckable(command.Checked != nullptr);
     if (command.Handler) {
       const auto handler = command.Handler;
@@ -216,6 +217,7 @@ void CMainFrame::CreateStatusBar() {
 }
 
 void CMainFrame::FitPanes() {
+  if (panes_.size() < 5) return;  // not all made yet
   // Most important first: the time and date of the sky, the pointer's
   // readout, the place.
   static constexpr int kOrder[] = {res::IDS_PANE_TIME, res::IDS_PANE_DATE, res::IDS_PANE_RA,

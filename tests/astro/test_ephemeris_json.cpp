@@ -3,8 +3,8 @@
 
 #include <cctype>
 #include <charconv>
-#include <cstddef>
 #include <cmath>
+#include <cstddef>
 #include <limits>
 #include <map>
 #include <string>
@@ -163,7 +163,7 @@ TEST(EphemerisJson, J2000) {
   for (int i = 0; i < astro::kBodyCount; ++i) {
     const Json& body = bodies[i];
     EXPECT_EQ(body.Keys, (std::vector<std::string>{"name", "ra", "dec", "helio", "altitude",
-                                                   "azimuth", "geo"}));
+                                                   "apparentAltitude", "azimuth", "geo"}));
     EXPECT_EQ(body["name"].Text, astro::kBodyNames[i]);
     // 17 significant digits: each number reads back to the same double.
     EXPECT_EQ(body["ra"].Number, sky.Bodies[i].RightAscension);

@@ -4,9 +4,9 @@
 #include "astro/eclipse.h"
 #include "astro/transforms.h"
 #include "render/sky_colour.h"
+#include "sky/pane_text.h"
 #include "tests/render/sky_fixture.h"
 #include "tests/test_files.h"
-#include "sky/pane_text.h"
 
 namespace {
 
@@ -180,10 +180,38 @@ TEST_F(SkyView, ClickCentresTheStarInHorizonMode) {
   ASSERT_GE(best, 0);
   view_->CentreOnWindowPoint(static_cast<int>(std::lround(bestX)),
                              400 - static_cast<int>(std::lround(bestY)));
-  const astro::HorizontalCoord h = doc_->AstroState.HorizonOf(doc_->Stars[best].RightAscension,
-                                                               doc_->Stars[best].Declination);
+  const astro::HorizontalCoord h =
+      doc_->AstroState.HorizonOf(doc_->Stars[best].RightAscension, doc_->Stars[best].Declination);
   EXPECT_NEAR(std::remainder(h.Azimuth - (doc_->YRotation - 90), 360), 0, 0.6);
   EXPECT_NEAR(h.Altitude, -doc_->XRotation, 0.6);
+}
+
+TEST_F(SkyView, ADragCarriesTheSkyAlongWithThePointer) {
+  for (int horizon = 0; horizon <= 1; ++horizon) {
+    doc_->HorizonMode = horizon;
+    doc_->XRotation = horizon ? -30 : -20;
+    doc_->YRotation = 150;
+    Render(400, 400);
+    // The star nearest to the middle of the view.
+    int best = -1;
+    double x0 = 0, y0 = 0;
+    for (int i = 0; i < kStarCount; ++i) {
+      const StarRecord& s = doc_->Stars[i];
+      double p[3], x, y;
+      doc_->DrawingPoint(s.RightAscension, s.Declination, p);
+      if (!doc_->SkyToWindow(p[0], p[1], p[2], x, y)) continue;
+      if (best < 0 || std::hypot(x - 200, y - 200) < std::hypot(x0 - 200, y0 - 200))
+        best = i, x0 = x, y0 = y;
+    }
+    ASSERT_GE(best, 0);
+    view_->DragBy(30, -20);  // right and up, in client pixels
+    Render(400, 400);
+    double p[3], x, y;
+    doc_->DrawingPoint(doc_->Stars[best].RightAscension, doc_->Stars[best].Declination, p);
+    ASSERT_TRUE(doc_->SkyToWindow(p[0], p[1], p[2], x, y));
+    EXPECT_NEAR(x - x0, 30, 3) << horizon;
+    EXPECT_NEAR(y - y0, 20, 3) << horizon;  // GL window y runs upwards
+  }
 }
 
 TEST_F(SkyView, PointerReadoutFeedsThePanes) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ui/animation_step.h"
+#include "ui/status_panes.h"
 
 namespace {
 
@@ -97,6 +98,23 @@ TEST(AnimationStep, MonthLengths) {
   EXPECT_EQ(ui::MonthLength(2, 2000), 29);
   EXPECT_EQ(ui::MonthLength(4, 2026), 30);
   EXPECT_EQ(ui::MonthLength(13, 2026), 31);
+}
+
+TEST(StatusPanes, TheMostImportantThatFitAreKept) {
+  const std::vector<int> widths{50, 90, 100, 110, 200};
+  const std::pair<int, std::vector<bool>> cases[] = {
+      {1000, {true, true, true, true, true}},
+      {550, {true, true, true, true, true}},
+      {549, {true, true, true, true, false}},
+      // A pane too wide is passed over; a narrower, less important one still fits.
+      {300, {true, true, true, false, false}},
+      {260, {true, true, true, false, false}},
+      {239, {true, true, false, false, false}},
+      {120, {true, false, false, false, false}},
+      {49, {false, false, false, false, false}},
+  };
+  for (const auto& [available, shown] : cases)
+    EXPECT_EQ(ui::PanesThatFit(widths, available), shown) << available;
 }
 
 }  // namespace

@@ -13,8 +13,8 @@
 #include <memory>
 
 #include "app/sky_app.h"
-#include "sky/sky_doc.h"
 #include "render/sky_view.h"
+#include "sky/sky_doc.h"
 #include "tests/test_files.h"
 #include "ui/main_frame.h"
 
@@ -196,6 +196,27 @@ TEST_F(MainFrameTest, PanesAndTimeStepBox) {
   EXPECT_EQ(frame_->Action(32780)->statusTip().toStdString(), "Coordination grid lines");
   EXPECT_EQ(frame_->Action(32780)->toolTip().toStdString(), "Grids");
   EXPECT_EQ(frame_->MainToolBar()->actions().size(), 23);
+}
+
+TEST_F(MainFrameTest, NarrowWindowsKeepTheirPanesApartAndTheTime) {
+  for (const int width : {400, 600, 1200}) {
+    frame_->resize(width, 300);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return frame_->statusBar()->width() <= width; }));
+    QApplication::processEvents();
+    std::vector<QRect> shown;
+    for (int id : {57632, 57633, 57634, 57635, 57636}) {
+      QLabel* pane = frame_->Pane(id);
+      if (!pane->isVisible()) continue;
+      const QRect r(pane->mapTo(frame_->statusBar(), QPoint(0, 0)), pane->size());
+      EXPECT_TRUE(frame_->statusBar()->rect().contains(r)) << width << " pane " << id;
+      for (const QRect& other : shown) EXPECT_FALSE(r.intersects(other)) << width << " pane " << id;
+      shown.push_back(r);
+    }
+    EXPECT_TRUE(frame_->Pane(57635)->isVisible()) << "the time stays, at " << width;
+    if (width >= 1200) {
+      EXPECT_EQ(shown.size(), 5u);
+    }
+  }
 }
 
 TEST_F(MainFrameTest, StepsAndTheAnimationTimer) {

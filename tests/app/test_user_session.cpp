@@ -1,0 +1,123 @@
+// The program in a desktop session of its own, driven through the X server
+// by xdotool as a user drives it: keys, the wheel, drags, File > Exit and
+// the signals of a log-out, each followed by the settings file it leaves.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/desktop_session.h"
+#include "tests/test_files.h"
+
+namespace {
+
+class UserSession : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(desktop_.Ready()) << "Xvfb and openbox must be installed"; }
+
+  // Starts the program on Krakow's sky of 2026-12-08 22:00 with the settings
+  // in `settings` (defaults when empty) and waits for its window.
+  pid_t Start(const std::string& settings = "") {
+    if (!settings.empty()) dir_.Write("stellix.INI", settings);
+    const pid_t pid = desktop_.Spawn({STELLIX_PROGRAM, "--settings", dir_.File("stellix.INI"),
+                                      "--datetime", "2026-12-08T22:00:00", "--no-splash"});
+    window_ = desktop_.WindowNamed("^Stellix$");
+    EXPECT_FALSE(window_.empty()) << "no main window";
+    desktop_.XDo({"windowactivate", "--sync", window_});
+    return pid;
+  }
+
+  // File > Exit from the keyboard; the program's exit status.
+  int ExitFromTheMenu(pid_t pid) {
+    desktop_.XDo({"key", "alt+f"});
+    desktop_.XDo({"key", "x"});
+    return DesktopSession::WaitForExit(pid, 20);
+  }
+
+  // A value of the settings file the program left.
+  std::string Saved(const std::string& key) {
+    const std::string text = ReadFile(dir_.File("stellix.INI"));
+    const std::size_t at = text.find("\n" + key + "=");
+    if (at == std::string::npos) return "";
+    const std::size_t begin = text.find('=', at) + 1;
+    std::string value = text.substr(begin, text.find('\n', begin) - begin);
+    value.erase(0, value.find_first_not_of(' '));
+    return value;
+  }
+
+  DesktopSession desktop_;
+  ScratchDir dir_;
+  std::string window_;
+};
+
+TEST_F(UserSession, ZoomKeysOfTheKeypadAndTheMainKeyboard) {
+  struct Case {
+    std::vector<std::string> Keys;
+    const char* Zoom;  // from the default 2
+  } const kCases[] = {
+      {{"KP_Multiply"}, "4.0"},
+      {{"KP_Divide"}, "1.0"},
+      // Each of the main keyboard's keys must work for this to come out at 4.
+      {{"asterisk", "asterisk", "slash"}, "4.0"},
+  };
+  for (const Case& c : kCases) {
+    const pid_t pid = Start("[Settings]\nZoom=2.0\n");
+    for (const std::string& key : c.Keys) desktop_.XDo({"key", key});
+    EXPECT_EQ(ExitFromTheMenu(pid), 0);
+    EXPECT_EQ(Saved("Zoom"), c.Zoom) << c.Keys.front();
+  }
+}
+
+TEST_F(UserSession, TheWheelZoomsAndADragTurnsTheSky) {
+  const pid_t pid = Start("[Settings]\nZoom=2.0\nXRotation=0.0\nYRotation=270.0\n");
+  desktop_.XDo({"mousemove", "640", "500"});
+  desktop_.XDo({"click", "4"});  // one notch up
+  desktop_.XDo({"click", "4"});
+  desktop_.XDo({"click", "5"});  // one down
+  desktop_.XDo({"mousedown", "1"});
+  desktop_.XDo({"mousemove", "700", "500"});
+  desktop_.XDo({"mousemove", "840", "500"});
+  desktop_.XDo({"mouseup", "1"});
+  EXPECT_EQ(ExitFromTheMenu(pid), 0);
+  EXPECT_EQ(Saved("Zoom"), "4.0");
+  // 200 pixels to the right at zoom 4 turns the sky by about 200 / (4 * h/2)
+  // radians, h the view's height: some degrees, towards smaller angles.
+  const double y = std::stod(Saved("YRotation"));
+  EXPECT_LT(y, 270.0 - 2);
+  EXPECT_GT(y, 270.0 - 20);
+  EXPECT_EQ(Saved("XRotation"), "0.00") << "a level drag keeps the height";
+}
+
+TEST_F(UserSession, AClickWithoutADragStillCentresThePoint) {
+  const pid_t pid = Start("[Settings]\nZoom=2.0\nXRotation=0.0\nYRotation=270.0\n");
+  desktop_.XDo({"mousemove", "640", "300"});
+  desktop_.XDo({"click", "1"});
+  EXPECT_EQ(ExitFromTheMenu(pid), 0);
+  EXPECT_NE(Saved("XRotation"), "0.00") << "the clicked point, above the middle, is centred";
+}
+
+TEST_F(UserSession, TheWindowAndItsStatusBarFitTheScreen) {
+  const pid_t pid = Start();
+  // The client area below the window manager's title bar, in screen pixels.
+  const std::string info = desktop_.Output({"xwininfo", "-id", window_});
+  const auto field = [&](const std::string& name) {
+    const std::size_t at = info.find(name + ":");
+    return at == std::string::npos ? -1 : std::stoi(info.substr(at + name.size() + 1));
+  };
+  EXPECT_GT(field("Absolute upper-left Y"), 0) << "below a title bar";
+  EXPECT_LE(field("Absolute upper-left Y") + field("Height"), 1024) << info;
+  EXPECT_LE(field("Absolute upper-left X") + field("Width"), 1280) << info;
+  EXPECT_EQ(ExitFromTheMenu(pid), 0);
+}
+
+TEST_F(UserSession, SignalsOfALogOutSaveLikeFileExit) {
+  for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
+    const pid_t pid = Start("[Settings]\nZoom=2.0\n");
+    desktop_.XDo({"key", "KP_Multiply"});
+    ::kill(pid, signal);
+    EXPECT_EQ(DesktopSession::WaitForExit(pid, 20), 0) << signal;
+    EXPECT_EQ(Saved("Zoom"), "4.0") << signal;
+  }
+}
+
+}  // namespace
