@@ -8,15 +8,15 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "sky/sky_doc.h"
 #include "app/quit_signals.h"
 #include "app/startup.h"
 #include "render/offscreen_render.h"
 #include "render/sky_view.h"
+#include "res/qt_text.h"
 #include "res/strings.h"
+#include "sky/sky_doc.h"
 #include "ui/main_frame.h"
 #include "ui/message_box.h"
-#include "res/qt_text.h"
 
 namespace {
 

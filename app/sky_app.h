@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "sky/app_settings.h"
 #include "app/command_line.h"
+#include "sky/app_settings.h"
 #include "sky/profile.h"
 
 class CMainFrame;

@@ -9,9 +9,9 @@
 #include <sstream>
 
 #include "app/paths.h"
+#include "astro/ephemeris_json.h"
 #include "sky/profile.h"
 #include "sky/sky_doc.h"
-#include "astro/ephemeris_json.h"
 
 StartupPaths ResolveStartupPaths(const CommandLine& commandLine, const std::string& exeDir,
                                  const std::string& exeBaseName) {

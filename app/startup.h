@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "sky/app_settings.h"
 #include "app/command_line.h"
+#include "sky/app_settings.h"
 
 struct StartupPaths {
   std::string InstallDirectory;  // the data directory; empty when it was not found

@@ -21,7 +21,8 @@ double Saemundsson(double h) {
 
 double RefractionAt(double h) {
   if (!(h > kTaperEnd)) return 0.0;  // NaN too
-  if (h < kFormulaFloor) return Saemundsson(kFormulaFloor) * (h - kTaperEnd) / (kFormulaFloor - kTaperEnd);
+  if (h < kFormulaFloor)
+    return Saemundsson(kFormulaFloor) * (h - kTaperEnd) / (kFormulaFloor - kTaperEnd);
   return Saemundsson(std::min(h, 90.0));
 }
 

@@ -12,13 +12,13 @@
 #include <memory>
 #include <stdexcept>
 
-#include "sky/messages.h"
-#include "sky/sky_doc.h"
 #include "render/frame.h"
 #include "render/gl.h"
 #include "render/offscreen_render.h"
 #include "render/sky_renderer.h"
 #include "render/sky_view.h"
+#include "sky/messages.h"
+#include "sky/sky_doc.h"
 #include "ui/animation_step.h"
 
 namespace {

@@ -10,9 +10,9 @@
 #include <cmath>
 #include <vector>
 
-#include "sky/sky_doc.h"
 #include "astro/transforms.h"
 #include "render/gl.h"
+#include "sky/sky_doc.h"
 
 namespace render {
 namespace {

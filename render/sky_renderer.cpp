@@ -5,16 +5,16 @@
 #include <iterator>
 #include <vector>
 
-#include "sky/messages.h"
 #include "astro/eclipse.h"
 #include "astro/transforms.h"
-#include "sky/camera_math.h"
 #include "render/display_list_ids.h"
 #include "render/frame.h"
 #include "render/gl.h"
 #include "render/sky_view.h"
 #include "render/textures.h"
 #include "res/strings.h"
+#include "sky/camera_math.h"
+#include "sky/messages.h"
 
 CSkyRenderer::CSkyRenderer(CSkyDoc& doc, CSkyView& view, CMessenger& messages)
     : doc_(doc), view_(view), messages_(messages) {}

@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <memory>
 
-#include "sky/messages.h"
 #include "render/bmp_reader.h"
 #include "render/gl.h"
+#include "sky/messages.h"
 
 namespace render {
 namespace {

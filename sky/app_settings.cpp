@@ -4,8 +4,8 @@
 #include <cmath>
 #include <variant>
 
-#include "sky/profile.h"
 #include "astro/format.h"
+#include "sky/profile.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 
-#include "sky/app_settings.h"
 #include "astro/astro_state.h"
 #include "catalog/records.h"
+#include "sky/app_settings.h"
 
 // The drawing side of the document's initialisation, done by the sky view
 // with its GL context current. Without a view (command-line modes, tests)

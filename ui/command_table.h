@@ -18,7 +18,7 @@ enum class EnableRule {
 
 struct Command {
   int Id;
-  const char* MenuText;           // with its mnemonic; nullptr for toolbar-only commands
+  const char* MenuText;  // with its mnemonic; nullptr for toolbar-only commands
   // In QKeySequence's portable form, alternatives separated by "; ";
   // nullptr when none.
   const char* Key;

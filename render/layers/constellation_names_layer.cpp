@@ -2,11 +2,11 @@
 // their points, the baseline through them.
 #include <string_view>
 
-#include "sky/sky_doc.h"
 #include "render/bitmap_fonts.h"
 #include "render/frame.h"
 #include "render/gl.h"
 #include "render/sky_renderer.h"
+#include "sky/sky_doc.h"
 
 namespace render {
 

@@ -5,12 +5,12 @@
 #include <cmath>
 #include <numbers>
 
-#include "sky/sky_doc.h"
 #include "astro/transforms.h"
 #include "catalog/builtin_tables.h"
 #include "render/display_list_ids.h"
 #include "render/frame.h"
 #include "render/gl.h"
+#include "sky/sky_doc.h"
 
 namespace render {
 namespace {

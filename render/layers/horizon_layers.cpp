@@ -7,12 +7,12 @@
 // (-sin A cos a, sin a, -cos A cos a).
 #include <cmath>
 
-#include "sky/sky_doc.h"
 #include "astro/transforms.h"
 #include "render/display_list_ids.h"
 #include "render/frame.h"
 #include "render/gl.h"
 #include "render/sky_renderer.h"
+#include "sky/sky_doc.h"
 
 namespace render {
 namespace {

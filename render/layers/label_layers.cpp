@@ -4,13 +4,13 @@
 #include <string>
 #include <string_view>
 
-#include "sky/sky_doc.h"
 #include "astro/angles.h"
 #include "astro/transforms.h"
 #include "render/bitmap_fonts.h"
 #include "render/frame.h"
 #include "render/gl.h"
 #include "render/sky_renderer.h"
+#include "sky/sky_doc.h"
 
 namespace render {
 namespace {

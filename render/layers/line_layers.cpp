@@ -2,10 +2,10 @@
 // ecliptic: compiled into display lists (again only when the refraction of a
 // local-horizon sky moves their points); a frame sets the colour and calls
 // the list. They run in the selection pass too.
-#include "sky/sky_doc.h"
 #include "render/display_list_ids.h"
 #include "render/frame.h"
 #include "render/gl.h"
+#include "sky/sky_doc.h"
 
 namespace render {
 namespace {
@@ -19,8 +19,7 @@ void Vertex(const CSkyDoc& doc, double raHours, double decDegrees) {
 // Walks polyline records into line segments: a polyline runs from its first
 // record up to and including the first later record whose mark ends it.
 template <typename EndsAt>
-void Polylines(const CSkyDoc& doc, const ConstellationLineRecord* records, int count,
-               EndsAt ends) {
+void Polylines(const CSkyDoc& doc, const ConstellationLineRecord* records, int count, EndsAt ends) {
   glBegin(GL_LINES);
   int start = 0;
   while (start < count) {

@@ -2,12 +2,12 @@
 // faded out by twilight and moonlight when the sky colours are on.
 #include <algorithm>
 
-#include "sky/sky_doc.h"
 #include "astro/precession.h"
 #include "astro/transforms.h"
 #include "render/display_list_ids.h"
 #include "render/frame.h"
 #include "render/gl.h"
+#include "sky/sky_doc.h"
 
 namespace render {
 namespace {

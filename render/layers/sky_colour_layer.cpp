@@ -2,12 +2,12 @@
 // the Sun, the Moon and twilight.
 #include <cmath>
 
-#include "sky/sky_doc.h"
 #include "astro/transforms.h"
 #include "render/frame.h"
 #include "render/gl.h"
 #include "render/sky_colour.h"
 #include "render/sky_renderer.h"
+#include "sky/sky_doc.h"
 
 namespace render {
 namespace {

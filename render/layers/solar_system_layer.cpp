@@ -3,7 +3,6 @@
 #include <cmath>
 #include <string_view>
 
-#include "sky/sky_doc.h"
 #include "astro/angles.h"
 #include "astro/transforms.h"
 #include "render/bitmap_fonts.h"
@@ -12,6 +11,7 @@
 #include "render/gl.h"
 #include "render/sky_renderer.h"
 #include "res/strings.h"
+#include "sky/sky_doc.h"
 
 namespace render {
 namespace {

@@ -6,12 +6,12 @@
 // come first and the projection last, and nothing is allocated.
 #include <algorithm>
 
-#include "sky/sky_doc.h"
 #include "astro/transforms.h"
 #include "render/display_list_ids.h"
 #include "render/frame.h"
 #include "render/gl.h"
 #include "render/sky_renderer.h"
+#include "sky/sky_doc.h"
 
 namespace render {
 namespace {

@@ -7,10 +7,10 @@
 
 #include <functional>
 
-#include "sky/app_settings.h"
-#include "sky/profile.h"
 #include "astro/angles.h"
 #include "astro/format.h"
+#include "sky/app_settings.h"
+#include "sky/profile.h"
 #include "tests/test_files.h"
 
 namespace {

@@ -93,8 +93,8 @@ TEST(Planets, EarthOrbitKeepsItsInclination) {
     double largest = 0.0;
     for (int day = 0; day < 366; day += 5) {
       const astro::EclipticVector e = astro::EarthPosition(t + day / 36525.0);
-      largest = std::max(largest, std::fabs(std::asin(e.Z / std::hypot(e.X, e.Y, e.Z))) *
-                                      astro::kRadToDeg);
+      largest = std::max(largest,
+                         std::fabs(std::asin(e.Z / std::hypot(e.X, e.Y, e.Z))) * astro::kRadToDeg);
     }
     EXPECT_NEAR(largest, inclination, 0.02 * inclination + 2e-4) << t;
   }

@@ -23,10 +23,9 @@ TEST(Refraction, StandardValues) {
   struct Case {
     double Altitude, ArcMinutes, Tolerance;
   } const kCases[] = {
-      {0.0, 29.0, 0.1},   // the horizon
+      {0.0, 29.0, 0.1},    // the horizon
       {-0.57, 34.4, 0.2},  // the Sun's centre when its limb touches the horizon
-      {10.0, 5.41, 0.05}, {45.0, 1.0, 0.05}, {90.0, 0.0, 0.0},
-      {-5.0, 0.0, 0.0},  {-30.0, 0.0, 0.0},
+      {10.0, 5.41, 0.05}, {45.0, 1.0, 0.05}, {90.0, 0.0, 0.0}, {-5.0, 0.0, 0.0}, {-30.0, 0.0, 0.0},
   };
   for (const Case& c : kCases)
     EXPECT_NEAR(astro::RefractionAt(c.Altitude) * 60, c.ArcMinutes, c.Tolerance) << c.Altitude;

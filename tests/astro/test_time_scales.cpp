@@ -134,8 +134,7 @@ TEST(TimeScales, HorizonPoints) {
   // EquatorialToHorizontal counts from the south through the west.
   for (int k = 0; k < astro::kHorizonPointCount; ++k) {
     SCOPED_TRACE(k);
-    const astro::HorizontalCoord back =
-        sky.State.HorizonOf(h[k].RightAscension, h[k].Declination);
+    const astro::HorizontalCoord back = sky.State.HorizonOf(h[k].RightAscension, h[k].Declination);
     EXPECT_NEAR(back.Altitude, 0.0, 1e-4);
     EXPECT_NEAR(std::remainder((360.0 - back.Azimuth) - 5.0 * k, 360.0), 0.0, 1e-3);
   }

@@ -13,12 +13,12 @@
 #include <string>
 #include <vector>
 
-#include "sky/messages.h"
-#include "sky/sky_doc.h"
 #include "astro/transforms.h"
 #include "render/offscreen_render.h"
 #include "render/sky_renderer.h"
 #include "render/sky_view.h"
+#include "sky/messages.h"
+#include "sky/sky_doc.h"
 
 // Collects the messages a frame would have shown.
 class RecordingMessenger : public CMessenger {

@@ -10,9 +10,9 @@
 #include "astro/angles.h"
 #include "astro/transforms.h"
 #include "render/bitmap_fonts.h"
-#include "sky/camera_math.h"
 #include "render/gl.h"
 #include "res/strings.h"
+#include "sky/camera_math.h"
 #include "tests/render/sky_fixture.h"
 
 namespace {

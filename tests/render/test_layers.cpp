@@ -11,9 +11,9 @@
 
 #include "astro/refraction.h"
 #include "astro/transforms.h"
-#include "sky/camera_math.h"
 #include "render/display_list_ids.h"
 #include "render/gl.h"
+#include "sky/camera_math.h"
 #include "tests/render/sky_fixture.h"
 
 namespace {
@@ -958,7 +958,8 @@ class Refraction : public HorizonLayers {
   // list and star by star.
   void SkyAtAltitude(double h) {
     for (int i = 0; i < kEclipticPointCount; ++i) {
-      const astro::EquatorialCoord c = doc_->AstroState.SkyAt(360.0 * i / (kEclipticPointCount - 1), h);
+      const astro::EquatorialCoord c =
+          doc_->AstroState.SkyAt(360.0 * i / (kEclipticPointCount - 1), h);
       doc_->EclipticPoints[i] = {static_cast<float>(c.RightAscension),
                                  static_cast<float>(c.Declination)};
     }

@@ -4,9 +4,9 @@
 
 #include <memory>
 
-#include "sky/sky_doc.h"
 #include "render/sky_colour.h"
 #include "sky/pane_text.h"
+#include "sky/sky_doc.h"
 
 namespace {
 
