@@ -79,6 +79,17 @@ TEST(HorizonReference, StarsAndMoonStandWhereTheyAre) {
               worstMoon);
 }
 
+TEST(HorizonReference, TheMoonCoversAntaresSeenFromSydney) {
+  // 2026 January 14, 18:43 UT: PyEphem puts the Moon's centre 10.4' from
+  // Antares, inside its disc of 14.9' radius. The Moon and the star
+  // catalogue must be in one frame for the occultation to happen on screen.
+  const astro_test::Sky sky({2026, 1, 14, 18, 43, 0}, astro_test::Place(33, 52, "S", 151, 13, "E"));
+  const astro::PlanetState& moon = sky.Bodies[astro::kMoon];
+  const double apart =
+      astro::AngularSeparation(moon.RightAscension, moon.Declination, 16.49011111, -26.43194444);
+  EXPECT_NEAR(apart * 60, 10.4, 3.0);
+}
+
 TEST(HorizonReference, RefractionLiftsLikeAStandardAtmosphere) {
   // Down to a degree below the horizon; further down the formulas part ways
   // and nothing shows there anyway.
