@@ -91,6 +91,30 @@ class DesktopSession {
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
   }
 
+  // What window `id` shows now, as the bytes of its screenshot.
+  std::string Picture(const std::string& id) const { return Output({"xwd", "-silent", "-id", id}); }
+
+  // Waits until window `id` shows the same twice in a row; false after `seconds`.
+  bool WaitForStill(const std::string& id, int seconds) const {
+    std::string last = Picture(id);
+    for (int i = 0; i < seconds * 3; ++i) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(300));
+      std::string now = Picture(id);
+      if (!now.empty() && now == last) return true;
+      last = std::move(now);
+    }
+    return false;
+  }
+
+  // Waits until window `id` shows something else than `before`; false after `seconds`.
+  bool WaitForChange(const std::string& id, const std::string& before, int seconds) const {
+    for (int i = 0; i < seconds * 5; ++i) {
+      if (Picture(id) != before) return true;
+      std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    }
+    return false;
+  }
+
   // The first visible window whose title matches `title`, waited for; "" if none came.
   std::string WindowNamed(const std::string& title) const {
     const std::string ids =

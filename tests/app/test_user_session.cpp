@@ -24,6 +24,7 @@ class UserSession : public ::testing::Test {
     window_ = desktop_.WindowNamed("^Stellix$");
     EXPECT_FALSE(window_.empty()) << "no main window";
     desktop_.XDo({"windowactivate", "--sync", window_});
+    EXPECT_TRUE(desktop_.WaitForStill(window_, 60)) << "the first frame never settled";
     return pid;
   }
 
@@ -113,7 +114,10 @@ TEST_F(UserSession, TheWindowAndItsStatusBarFitTheScreen) {
 TEST_F(UserSession, SignalsOfALogOutSaveLikeFileExit) {
   for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
     const pid_t pid = Start("[Settings]\nZoom=2.0\n");
+    const std::string before = desktop_.Picture(window_);
     desktop_.XDo({"key", "KP_Multiply"});
+    // The signal comes once the zoom is on the screen.
+    EXPECT_TRUE(desktop_.WaitForChange(window_, before, 30)) << signal;
     ::kill(pid, signal);
     EXPECT_EQ(DesktopSession::WaitForExit(pid, 20), 0) << signal;
     EXPECT_EQ(Saved("Zoom"), "4.0") << signal;
