@@ -1,6 +1,7 @@
 // The program as a user starts it: options, messages and exit statuses.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <string>
 
@@ -77,6 +78,47 @@ TEST(Program, WithoutOpenGLEndsWithItsMessage) {
             std::string::npos)
       << run.err;
   EXPECT_FALSE(std::filesystem::exists(dir.File("stellix.INI")));
+}
+
+// The number after "key": in the object of body `name` of --ephemeris output.
+double BodyField(const std::string& json, const std::string& name, const std::string& key) {
+  const std::size_t body = json.find("{\"name\":\"" + name + "\"");
+  const std::size_t at = json.find("\"" + key + "\":", body);
+  if (body == std::string::npos || at == std::string::npos) return std::nan("");
+  return std::stod(json.substr(at + key.size() + 3));
+}
+
+TEST(Program, EphemerisPutsTheMoonWhereAReferenceEphemerisHasIt) {
+  // Krakow (50 04' N, 19 56' E) in Universal Time; PyEphem's topocentric
+  // Moon (tests/astro/data/horizon_reference.csv): geometric and apparent
+  // altitude, azimuth from the north through the east.
+  ScratchDir dir;
+  dir.Write("stellix.INI",
+            "[Location]\nLatDeg=50\nLatMin=4\nNS=N\nLongDeg=19\nLongMin=56\nEW=E\n"
+            "TimeZone=0\nDaylightSavingTime=0\n");
+  struct Case {
+    const char* DateTime;
+    double Altitude, Azimuth, Apparent;
+  } const kCases[] = {
+      {"1901-09-02T04:10:00", 37.34780223, 236.0328142, 37.36892459},
+      {"2026-01-06T10:00:00", -11.94498828, 308.0658197, -11.94498828},
+      {"2099-12-30T06:40:00", 18.97010593, 277.2059322, 19.0169098},
+  };
+  for (const Case& c : kCases) {
+    const ProgramRun run = RunProgram(dir, std::string("--ephemeris --datetime ") + c.DateTime +
+                                               " --settings '" + dir.File("stellix.INI") + "'");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const double altitude = BodyField(run.out, "Moon", "altitude");
+    const double azimuth = BodyField(run.out, "Moon", "azimuth");
+    EXPECT_NEAR(altitude, c.Altitude, 3.0 / 60) << c.DateTime;
+    EXPECT_NEAR(std::remainder(azimuth - c.Azimuth, 360.0) * std::cos(altitude * M_PI / 180), 0,
+                3.0 / 60)
+        << c.DateTime;
+    if (c.Altitude > 0) {
+      EXPECT_NEAR(BodyField(run.out, "Moon", "apparentAltitude"), c.Apparent, 3.0 / 60)
+          << c.DateTime;
+    }
+  }
 }
 
 TEST(Program, EphemerisAndRenderFromTheCommandLine) {
