@@ -1,5 +1,6 @@
 #include "ui/colours_dialog.h"
 
+#include <QApplication>
 #include <QColorDialog>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -76,6 +77,12 @@ CColoursDialog::CColoursDialog(CSkyDoc& doc, CSkyView& view, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
   layout->addWidget(buttons);
+  // Wide enough for the window manager to show the whole caption.
+  QFont bold = font();
+  bold.setBold(true);
+  layout->addStrut(QFontMetrics(bold).horizontalAdvance(windowTitle() + " \u2014 " +
+                                                        QApplication::applicationDisplayName()) +
+                   8 * fontMetrics().height());
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

@@ -1,5 +1,6 @@
 #include "ui/date_time_dialog.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QDateTime>
@@ -30,10 +31,6 @@ CDateTimeDialog::CDateTimeDialog(CSkyDoc& doc, CSkyView& view, QWidget* parent)
   time_ = new QTimeEdit(this);
   time_->setObjectName("Time");
   time_->setDisplayFormat(QStringLiteral("HH:mm:ss"));
-  // Wide enough for the longest date, and the dialog for its caption.
-  date_->setMinimumWidth(date_->fontMetrics().horizontalAdvance(QStringLiteral("00 MMM 0000")) +
-                         60);
-
   const astro::CivilTime& t = doc_.DocumentTime;
   date_->setDate(QDate(t.Year, t.Month, t.Day));
   time_->setTime(QTime(t.Hour, t.Minute, t.Second));
@@ -59,6 +56,12 @@ CDateTimeDialog::CDateTimeDialog(CSkyDoc& doc, CSkyView& view, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(buttons);
+  // Wide enough for the window manager to show the whole caption.
+  QFont bold = font();
+  bold.setBold(true);
+  layout->addStrut(QFontMetrics(bold).horizontalAdvance(windowTitle() + " \u2014 " +
+                                                        QApplication::applicationDisplayName()) +
+                   8 * fontMetrics().height());
   layout->setSizeConstraint(QLayout::SetFixedSize);
   date_->setFocus();
 }

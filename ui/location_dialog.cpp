@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QStyleOptionSpinBox>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -198,13 +199,17 @@ CLocationDialog::CLocationDialog(CSkyDoc& doc, CSkyView& view, CMessenger& messa
   cities_ = new QListWidget(this);
   cities_->setObjectName("Cities");
   cities_->setSelectionMode(QAbstractItemView::SingleSelection);
-  int current = -1;
+  int current = -1, widest = 0;
   for (int i = 0; i < kLocationCount; ++i) {
     const std::string name = ui::CityName(doc_.Locations[i]);
-    cities_->addItem(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+    const QString text = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    cities_->addItem(text);
+    widest = std::max(widest, cities_->fontMetrics().horizontalAdvance(text));
     if (current < 0 && name == doc_.Settings.Location) current = i;
   }
-  cities_->setMinimumWidth(cities_->fontMetrics().horizontalAdvance(QString(30, 'x')));
+  // Every name fits without a horizontal scroll bar.
+  cities_->setMinimumWidth(widest + style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                           2 * cities_->frameWidth() + 12);
   // The list opens at the present place, without choosing it.
   if (current >= 0) cities_->setCurrentRow(current, QItemSelectionModel::NoUpdate);
   auto* citiesLabel = new QLabel(QStringLiteral("&Select location"), this);
