@@ -123,7 +123,8 @@ class CHemisphereBox : public QAbstractSpinBox {
 
   void keyPressEvent(QKeyEvent* event) override {
     const QString letter = event->text().toUpper();
-    if (letter == first_ || letter == second_)
+    const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    if (plain && (letter == first_ || letter == second_))
       SetHemisphere(letter);
     else
       QAbstractSpinBox::keyPressEvent(event);
