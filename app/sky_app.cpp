@@ -43,7 +43,6 @@ CSkyApp::CSkyApp(int& argc, char** argv, const CommandLine& commandLine)
   // store read numbers with a decimal point whatever the language.
   std::setlocale(LC_NUMERIC, "C");
   setApplicationName("stellix");
-  setApplicationDisplayName(QtString(res::IDS_APP_TITLE));
   setApplicationVersion(STELLIX_VERSION);
 }
 

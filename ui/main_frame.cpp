@@ -20,7 +20,12 @@
 #include "sky/pane_text.h"
 #include "sky/sky_doc.h"
 #include "ui/animation_step.h"
+#include "ui/colours_dialog.h"
 #include "ui/command_table.h"
+#include "ui/date_time_dialog.h"
+#include "ui/deep_sky_dialog.h"
+#include "ui/location_dialog.h"
+#include "ui/magnitude_limits_dialog.h"
 #include "ui/status_panes.h"
 
 namespace {
@@ -355,6 +360,31 @@ void CMainFrame::OnColorSky() {
   doc_.SkyColors = 1;
   doc_.Settings.SkyColors = 1;
   Redraw();
+}
+
+void CMainFrame::OnDateTime() {
+  CDateTimeDialog dialog(doc_, *view_, this);
+  if (dialog.exec() == QDialog::Accepted) UpdatePanes();
+}
+
+void CMainFrame::OnLocation() {
+  CLocationDialog dialog(doc_, *view_, messages_, this);
+  if (dialog.exec() == QDialog::Accepted) UpdatePanes();
+}
+
+void CMainFrame::OnMagnitudeLimits() {
+  CMagnitudeLimitsDialog dialog(doc_, *view_, this);
+  dialog.exec();
+}
+
+void CMainFrame::OnDeepSkyOptions() {
+  CDeepSkyDialog dialog(doc_, *view_, this);
+  dialog.exec();
+}
+
+void CMainFrame::OnColours() {
+  CColoursDialog dialog(doc_, *view_, this);
+  dialog.exec();
 }
 
 void CMainFrame::OnMoveLeft() { view_->MoveLeft(); }

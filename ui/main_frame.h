@@ -61,6 +61,12 @@ class CMainFrame : public QMainWindow {
   void OnDrawBitmaps();
   void OnBlackSky();
   void OnColorSky();
+  // The settings dialogs; each changes the settings and the sky itself.
+  void OnDateTime();
+  void OnLocation();
+  void OnMagnitudeLimits();
+  void OnDeepSkyOptions();
+  void OnColours();
   // The view's moves and zooms.
   void OnMoveLeft();
   void OnMoveRight();

@@ -19,11 +19,17 @@ ProgramRun RunProgram(const ScratchDir& dir, const std::string& args,
                       const std::string& environment = "") {
   const std::string command = environment + " '" + STELLIX_PROGRAM + "' " + args + " >'" +
                               dir.File("stdout") + "' 2>'" + dir.File("stderr") + "' </dev/null";
-  const int raw = std::system(command.c_str());
   ProgramRun run;
-  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  run.out = ReadFile(dir.File("stdout"));
-  run.err = ReadFile(dir.File("stderr"));
+  // Under load Xvfb now and then refuses a connection: only then is the
+  // program started again, as tests/with_display.sh does for test programs.
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    const int raw = std::system(command.c_str());
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.out = ReadFile(dir.File("stdout"));
+    run.err = ReadFile(dir.File("stderr"));
+    if (run.status == 0 || run.err.find("could not connect to display") == std::string::npos)
+      break;
+  }
   return run;
 }
 

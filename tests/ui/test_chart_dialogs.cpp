@@ -1,0 +1,498 @@
+// The date/time, magnitude-limit, deep-sky and colour dialogs as a user
+// drives them, and every settings dialog from its menu item.
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTimeEdit>
+
+#include "astro/astro_state.h"
+#include "tests/ui/dialog_fixture.h"
+#include "ui/chart_settings_form.h"
+#include "ui/colours_dialog.h"
+#include "ui/date_time_dialog.h"
+#include "ui/deep_sky_dialog.h"
+#include "ui/magnitude_limits_dialog.h"
+
+namespace {
+
+std::string Text(const astro::CivilTime& t) {
+  char s[40];
+  std::snprintf(s, sizeof s, "%04d-%02d-%02d %02d:%02d:%02d", t.Year, t.Month, t.Day, t.Hour,
+                t.Minute, t.Second);
+  return s;
+}
+
+// --- From the menus ---------------------------------------------------------
+
+TEST_F(DialogTest, EachDialogOpensFromItsMenuItemWithItsCaption) {
+  const struct {
+    int id;
+    const char* menuText;
+    const char* objectName;
+    const char* caption;
+  } dialogs[] = {
+      {32784, "&Date/Time...", "DateTimeDialog", "Date/Time..."},
+      {32785, "Observer's &Location...", "LocationDialog", "Observer's Location..."},
+      {32787, "&Magnitude Limits...", "MagnitudeLimitsDialog", "Magnitude limits..."},
+      {32788, "Deep Sky &Objects...", "DeepSkyDialog", "Deep sky objects..."},
+      {32790, "Colo&rs...", "ColoursDialog", "Colors..."},
+  };
+  QMenu* settings = nullptr;
+  for (QAction* a : frame_->menuBar()->actions())
+    if (a->text() == "&Settings") settings = a->menu();
+  ASSERT_NE(settings, nullptr);
+  for (const auto& d : dialogs) {
+    QAction* item = nullptr;
+    for (QAction* a : settings->actions())
+      if (a->text() == QString::fromUtf8(d.menuText)) item = a;
+    ASSERT_NE(item, nullptr) << d.menuText;
+    EXPECT_EQ(item, frame_->Action(d.id));
+    std::string caption;
+    WhenModalOpens(d.objectName, [&](QWidget* dialog) {
+      caption = dialog->windowTitle().toStdString();
+      QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : dialog,
+                      Qt::Key_Escape);
+    });
+    item->trigger();
+    EXPECT_EQ(caption, d.caption) << d.objectName;
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << d.objectName << " closed by Escape";
+  }
+}
+
+// --- Date and time ----------------------------------------------------------
+
+class DateTimeDialogTest : public DialogTest {
+ protected:
+  // The main window owns its dialogs: they go before it.
+  void TearDown() override {
+    dialog_.reset();
+    DialogTest::TearDown();
+  }
+  void Open() {
+    dialog_ = std::make_unique<CDateTimeDialog>(*doc_, *view_, frame_);
+    ShowActive(dialog_.get());
+  }
+  QDateEdit* Date() const { return Child<QDateEdit>(dialog_.get(), "Date"); }
+  QTimeEdit* Time() const { return Child<QTimeEdit>(dialog_.get(), "Time"); }
+  std::unique_ptr<CDateTimeDialog> dialog_;
+};
+
+TEST_F(DateTimeDialogTest, ShowsTheSkysTimeWithin1901To2099) {
+  Open();
+  EXPECT_EQ(dialog_->objectName().toStdString(), "DateTimeDialog");
+  EXPECT_EQ(Date()->date(), QDate(2026, 12, 5));
+  EXPECT_EQ(Time()->time(), QTime(12, 0, 0));
+  EXPECT_TRUE(Child<QCheckBox>(dialog_.get(), "DaylightSavingTime")->isChecked());
+  EXPECT_EQ(Child<QCheckBox>(dialog_.get(), "DaylightSavingTime")->text().remove('&').toStdString(),
+            "Daylight saving time");
+  EXPECT_EQ(Child<QPushButton>(dialog_.get(), "Now")->text().remove('&').toStdString(), "Now...");
+  EXPECT_TRUE(Date()->calendarPopup());
+  EXPECT_TRUE(Date()->displayFormat().contains("yyyy")) << Date()->displayFormat().toStdString();
+
+  // The ends of the range hold against the keyboard.
+  Date()->setFocus();
+  Date()->setDate(QDate(1901, 1, 1));
+  Date()->setCurrentSection(QDateTimeEdit::YearSection);
+  QTest::keyClick(Date(), Qt::Key_Down);
+  EXPECT_EQ(Date()->date(), QDate(1901, 1, 1));
+  Date()->setDate(QDate(2099, 12, 31));
+  Date()->setCurrentSection(QDateTimeEdit::DaySection);
+  QTest::keyClick(Date(), Qt::Key_Up);
+  EXPECT_EQ(Date()->date(), QDate(2099, 12, 31));
+  Date()->setDate(QDate(1900, 12, 31));
+  EXPECT_EQ(Date()->date(), QDate(1901, 1, 1));
+  Date()->setDate(QDate(2100, 1, 1));
+  EXPECT_EQ(Date()->date(), QDate(2099, 12, 31));
+  Time()->setTime(QTime(23, 59, 59));
+  QTest::mouseClick(Button(dialog_.get(), QDialogButtonBox::Ok), Qt::LeftButton);
+  EXPECT_EQ(Text(doc_->DocumentTime), "2099-12-31 23:59:59");
+}
+
+TEST_F(DateTimeDialogTest, NowThenCancelLeavesTheTimeAsItWas) {
+  doc_->DocumentTime = {1950, 3, 4, 5, 6, 7};
+  Open();
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_N, Qt::AltModifier);
+  EXPECT_TRUE(QTest::qWaitFor([this] { return Date()->date().year() != 1950; }))
+      << "the mnemonic's animated click";
+  const QDateTime now = QDateTime::currentDateTime();
+  EXPECT_LE(std::abs(QDateTime(Date()->date(), Time()->time()).secsTo(now)), 2)
+      << "the pickers show the computer's time";
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+  EXPECT_EQ(dialog_->result(), QDialog::Rejected);
+  EXPECT_EQ(Text(doc_->DocumentTime), "1950-03-04 05:06:07");
+
+  Open();
+  QTest::mouseClick(Child<QPushButton>(dialog_.get(), "Now"), Qt::LeftButton);
+  QTest::mouseClick(Button(dialog_.get(), QDialogButtonBox::Ok), Qt::LeftButton);
+  const astro::CivilTime& t = doc_->DocumentTime;
+  const QDateTime set(QDate(t.Year, t.Month, t.Day), QTime(t.Hour, t.Minute, t.Second));
+  EXPECT_LE(std::abs(set.secsTo(QDateTime::currentDateTime())), 3);
+}
+
+TEST_F(DialogTest, DateTimeOkMovesTheSkyAndTheStatusBar) {
+  const double before = doc_->AstroState.JulianDay;
+  WhenModalOpens("DateTimeDialog", [](QWidget* dialog) {
+    Child<QDateEdit>(dialog, "Date")->setDate(QDate(1999, 8, 11));
+    Child<QTimeEdit>(dialog, "Time")->setTime(QTime(10, 30, 15));
+    // The check box by its mnemonic (an animated click), then Enter for OK.
+    auto* summerTime = Child<QCheckBox>(dialog, "DaylightSavingTime");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([summerTime] { return !summerTime->isChecked(); }));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  });
+  frame_->Action(32784)->trigger();
+  EXPECT_EQ(Text(doc_->DocumentTime), "1999-08-11 10:30:15");
+  EXPECT_EQ(doc_->Settings.DaylightSavingTime, 0);
+  astro::AstroState expected;
+  const double jd = expected.ComputeJulianDay(doc_->DocumentTime, ObserverPlaceOf(doc_->Settings));
+  EXPECT_NE(doc_->AstroState.JulianDay, before);
+  EXPECT_DOUBLE_EQ(doc_->AstroState.JulianDay, jd);
+  EXPECT_EQ(frame_->Pane(57635)->text().toStdString(), "10:30");
+  EXPECT_EQ(frame_->Pane(57634)->text().toStdString().substr(0, 4), "11  ");
+  EXPECT_EQ(frame_->Pane(57634)->text().right(4).toStdString(), "1999");
+}
+
+// --- Magnitude limits -------------------------------------------------------
+
+class MagnitudeDialogTest : public DialogTest {
+ protected:
+  // The main window owns its dialogs: they go before it.
+  void TearDown() override {
+    dialog_.reset();
+    DialogTest::TearDown();
+  }
+  void Open() {
+    dialog_ = std::make_unique<CMagnitudeLimitsDialog>(*doc_, *view_, frame_);
+    ShowActive(dialog_.get());
+  }
+  QSlider* Stars() const { return Child<QSlider>(dialog_.get(), "StarsSlider"); }
+  QSlider* DeepSky() const { return Child<QSlider>(dialog_.get(), "DeepSkySlider"); }
+  QCheckBox* Auto() const { return Child<QCheckBox>(dialog_.get(), "AutoMode"); }
+  // A click on the box itself (the widget is as wide as the dialog, its text is not).
+  void ClickAuto() {
+    QTest::mouseClick(Auto(), Qt::LeftButton, {}, QPoint(8, Auto()->height() / 2));
+  }
+  void Ok() { QTest::mouseClick(Button(dialog_.get(), QDialogButtonBox::Ok), Qt::LeftButton); }
+  std::unique_ptr<CMagnitudeLimitsDialog> dialog_;
+};
+
+TEST_F(MagnitudeDialogTest, SliderPositionsGiveTheLimits) {
+  const struct {
+    int stars, deepSky;
+    int starsLimit;
+    double starMagnitude, deepSkyMagnitude;
+  } cases[] = {
+      {11, 0, 13, 7.5, 6.0},
+      {10, 7, 10, 6.0, 13.0},
+      {0, 3, 0, 1.0, 9.0},
+      {5, 5, 5, 3.5, 11.0},
+  };
+  for (const auto& c : cases) {
+    Open();
+    Stars()->setValue(c.stars);
+    DeepSky()->setValue(c.deepSky);
+    Ok();
+    EXPECT_EQ(doc_->Settings.StarsLimit, c.starsLimit) << c.stars;
+    EXPECT_EQ(doc_->Settings.DeepSkyLimit, c.deepSky);
+    EXPECT_EQ(doc_->StarMagnitudeLimit, c.starMagnitude);
+    EXPECT_EQ(doc_->DeepSkyMagnitudeLimit, c.deepSkyMagnitude);
+    // Reopened, the sliders stand where they were left.
+    Open();
+    EXPECT_EQ(Stars()->value(), c.stars);
+    EXPECT_EQ(DeepSky()->value(), c.deepSky);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+  }
+}
+
+TEST_F(MagnitudeDialogTest, TheKeyboardMovesTheSlidersToTheirEnds) {
+  doc_->Settings.StarsLimit = 4;
+  Open();
+  EXPECT_EQ(FocusName(), "StarsSlider");
+  QTest::keyClick(Stars(), Qt::Key_End);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_D, Qt::AltModifier);
+  EXPECT_EQ(FocusName(), "DeepSkySlider");
+  QTest::keyClick(DeepSky(), Qt::Key_Home);
+  QTest::keyClick(DeepSky(), Qt::Key_Return);
+  EXPECT_EQ(dialog_->result(), QDialog::Accepted);
+  EXPECT_EQ(doc_->Settings.StarsLimit, 13);
+  EXPECT_EQ(doc_->StarMagnitudeLimit, 7.5);
+  EXPECT_EQ(doc_->DeepSkyMagnitudeLimit, 6.0);
+}
+
+TEST_F(MagnitudeDialogTest, TheScalesNameTheMagnitudesUnderTheirTicks) {
+  Open();
+  const struct {
+    const char* scale;
+    QSlider* slider;
+    std::vector<std::string> labels;
+  } scales[] = {{"StarsSliderScale", Stars(), {"1", "2", "3", "4", "5", "6"}},
+                {"DeepSkySliderScale", DeepSky(), {"6", "8", "10", "12"}}};
+  for (const auto& s : scales) {
+    const QWidget* scale = Child<QWidget>(dialog_.get(), s.scale);
+    std::vector<std::pair<int, std::string>> shown;  // centre x in the slider, text
+    for (const QLabel* label : scale->findChildren<QLabel*>()) {
+      const QPoint centre = label->mapTo(s.slider->window(), label->rect().center());
+      shown.push_back(
+          {s.slider->mapFrom(s.slider->window(), centre).x(), label->text().toStdString()});
+      EXPECT_TRUE(label->isVisible());
+    }
+    std::sort(shown.begin(), shown.end());
+    std::vector<std::string> texts;
+    for (const auto& [x, text] : shown) texts.push_back(text);
+    EXPECT_EQ(texts, s.labels) << s.scale;
+    // Two positions apart each, evenly, and all within the slider.
+    const int gap = shown[1].first - shown[0].first;
+    EXPECT_GT(gap, 10);
+    for (std::size_t i = 1; i < shown.size(); ++i)
+      EXPECT_NEAR(shown[i].first - shown[i - 1].first, gap, 2) << s.scale;
+    EXPECT_GE(shown.front().first, 0);
+    EXPECT_LT(shown.back().first, s.slider->width());
+  }
+  int units = 0;
+  for (const QLabel* label : dialog_->findChildren<QLabel*>()) units += label->text() == "mag";
+  EXPECT_EQ(units, 2);
+}
+
+TEST_F(MagnitudeDialogTest, AutoModeGreysTheSlidersAndFollowsTheZoom) {
+  doc_->Settings.AutoMode = 1;
+  doc_->Settings.StarsLimit = 2;
+  view_->Zoom = 2;
+  Open();
+  // Opening shows the limits of the present zoom: 5.5 and 7.
+  EXPECT_TRUE(Auto()->isChecked());
+  EXPECT_EQ(Stars()->value(), 9);
+  EXPECT_EQ(DeepSky()->value(), 1);
+  EXPECT_FALSE(Stars()->isEnabled());
+  EXPECT_FALSE(DeepSky()->isEnabled());
+  ClickAuto();
+  EXPECT_TRUE(Stars()->isEnabled());
+  EXPECT_TRUE(DeepSky()->isEnabled());
+  QTest::keyClick(Auto(), Qt::Key_Space);
+  EXPECT_FALSE(Stars()->isEnabled());
+
+  // OK in the automatic mode takes the zoom's limits whatever the sliders show.
+  Stars()->setValue(0);
+  DeepSky()->setValue(7);
+  view_->Zoom = 64;
+  Ok();
+  EXPECT_EQ(doc_->Settings.AutoMode, 1);
+  EXPECT_EQ(doc_->StarMagnitudeLimit, 7.5);
+  EXPECT_EQ(doc_->DeepSkyMagnitudeLimit, 13.0);
+
+  // Leaving the automatic mode takes the sliders again.
+  Open();
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::AltModifier);
+  EXPECT_TRUE(QTest::qWaitFor([this] { return !Auto()->isChecked(); }))
+      << "the mnemonic clicks the box";
+  Stars()->setValue(2);
+  Ok();
+  EXPECT_EQ(doc_->Settings.AutoMode, 0);
+  EXPECT_EQ(doc_->StarMagnitudeLimit, 2.0);
+}
+
+TEST_F(MagnitudeDialogTest, CancelChangesNothing) {
+  Open();
+  Stars()->setValue(0);
+  ClickAuto();
+  QTest::mouseClick(Button(dialog_.get(), QDialogButtonBox::Cancel), Qt::LeftButton);
+  EXPECT_EQ(doc_->Settings.StarsLimit, 11);
+  EXPECT_EQ(doc_->Settings.AutoMode, 0);
+  EXPECT_EQ(doc_->StarMagnitudeLimit, 7.5);
+}
+
+// --- Deep-sky options ---------------------------------------------------------
+
+class DeepSkyDialogTest : public DialogTest {
+ protected:
+  // The main window owns its dialogs: they go before it.
+  void TearDown() override {
+    dialog_.reset();
+    DialogTest::TearDown();
+  }
+  void Open() {
+    dialog_ = std::make_unique<CDeepSkyDialog>(*doc_, *view_, frame_);
+    ShowActive(dialog_.get());
+  }
+  QRadioButton* Radio(int id) const {
+    return Child<QRadioButton>(dialog_.get(), ("Radio" + std::to_string(id)).c_str());
+  }
+  std::unique_ptr<CDeepSkyDialog> dialog_;
+};
+
+TEST_F(DeepSkyDialogTest, EachPairShowsAndStoresItsSetting) {
+  const struct {
+    int on, off;
+    const char* label;
+    const char* onText;
+    const char* offText;
+    int AppSettings::*setting;
+  } pairs[] = {
+      {1001, 1002, "Messier", "On", "Off", &AppSettings::ShowMessier},
+      {1003, 1004, "NGC", "On", "Off", &AppSettings::ShowNGC},
+      {1006, 1008, "Open Clusters", "On", "Off", &AppSettings::ShowOpenClusters},
+      {1010, 1012, "Glob. Clusters", "On", "Off", &AppSettings::ShowGlobClusters},
+      {1014, 1016, "Galaxies", "On", "Off", &AppSettings::ShowGalaxies},
+      {1019, 1020, "Nebulae", "On", "Off", &AppSettings::ShowNebulae},
+      {1024, 1025, "Planet. Nebulae", "On", "Off", &AppSettings::ShowPlanetNebulae},
+      {1030, 1031, "Label by", "Catalog Number", "Common Name", &AppSettings::DeepSkyLabelByNumber},
+      {1102, 1103, "Draw as", "Symbols", "Bitmaps", &AppSettings::DeepSkyDrawSymbols},
+  };
+  for (const auto& p : pairs) {
+    for (int value : {1, 0}) {
+      doc_->Settings.*p.setting = value;
+      Open();
+      QRadioButton* on = Radio(p.on);
+      QRadioButton* off = Radio(p.off);
+      const auto* box = qobject_cast<QGroupBox*>(on->parentWidget());
+      ASSERT_NE(box, nullptr);
+      EXPECT_EQ(box->title().remove('&').toStdString(), p.label);
+      EXPECT_EQ(on->text().toStdString(), p.onText);
+      EXPECT_EQ(off->text().toStdString(), p.offText);
+      EXPECT_EQ(on->isChecked(), value == 1) << p.label;
+      EXPECT_EQ(off->isChecked(), value == 0) << p.label;
+      // The other button, then Cancel: nothing changes; then OK.
+      QTest::mouseClick(value == 1 ? off : on, Qt::LeftButton);
+      EXPECT_NE(on->isChecked(), value == 1) << "the buttons of a pair exclude each other";
+      QTest::mouseClick(Button(dialog_.get(), QDialogButtonBox::Cancel), Qt::LeftButton);
+      EXPECT_EQ(doc_->Settings.*p.setting, value) << p.label;
+      Open();
+      QTest::mouseClick(value == 1 ? Radio(p.off) : Radio(p.on), Qt::LeftButton);
+      QTest::mouseClick(Button(dialog_.get(), QDialogButtonBox::Ok), Qt::LeftButton);
+      EXPECT_EQ(doc_->Settings.*p.setting, 1 - value) << p.label;
+    }
+  }
+}
+
+TEST_F(DeepSkyDialogTest, WorksFromTheKeyboardAlone) {
+  Open();
+  // The mnemonic of a pair leads to its chosen button, the arrows choose.
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_B, Qt::AltModifier);
+  EXPECT_EQ(FocusName(), "Radio1019");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+  EXPECT_TRUE(Radio(1020)->isChecked());
+  // Tab goes from pair to pair.
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(FocusName(), "Radio1024");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(FocusName(), "Radio1030");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_EQ(dialog_->result(), QDialog::Accepted);
+  EXPECT_EQ(doc_->Settings.ShowNebulae, 0);
+  EXPECT_EQ(doc_->Settings.ShowMessier, 1);
+}
+
+// --- Colours ------------------------------------------------------------------
+
+class ColoursDialogTest : public DialogTest {
+ protected:
+  // The main window owns its dialogs: they go before it.
+  void TearDown() override {
+    dialog_.reset();
+    DialogTest::TearDown();
+  }
+  void Open() {
+    dialog_ = std::make_unique<CColoursDialog>(*doc_, *view_, frame_);
+    ShowActive(dialog_.get());
+  }
+  QPushButton* ColourButton(int id) const {
+    return Child<QPushButton>(dialog_.get(), ("Colour" + std::to_string(id)).c_str());
+  }
+  static QColor Shown(QWidget* button) {
+    const QImage image = button->grab().toImage();
+    return image.pixelColor(image.width() / 2, image.height() / 2);
+  }
+  // Pixels of the sky view's frame within 12 of `colour` in every channel.
+  int PixelsOf(const QColor& colour) {
+    const QImage frame = view_->grabFramebuffer();
+    int n = 0;
+    for (int y = 0; y < frame.height(); ++y)
+      for (int x = 0; x < frame.width(); ++x) {
+        const QColor c = frame.pixelColor(x, y);
+        n += std::abs(c.red() - colour.red()) < 12 && std::abs(c.green() - colour.green()) < 12 &&
+             std::abs(c.blue() - colour.blue()) < 12;
+      }
+    return n;
+  }
+  std::unique_ptr<CColoursDialog> dialog_;
+};
+
+TEST_F(ColoursDialogTest, EachButtonShowsItsColour) {
+  Open();
+  EXPECT_EQ(Button(dialog_.get(), QDialogButtonBox::Cancel), nullptr) << "OK only";
+  const struct {
+    int id;
+    const char* label;
+    int AppSettings::*setting;
+  } buttons[] = {
+      {1035, "Grids", &AppSettings::GridsColor},
+      {1037, "Constellation lines", &AppSettings::ConstLinesColor},
+      {1036, "Const. boundaries", &AppSettings::ConstBoundariesColor},
+      {1034, "Const. labels", &AppSettings::ConstLabelsColor},
+      {1039, "Ecliptic", &AppSettings::EclipticColor},
+      {1033, "Deep sky", &AppSettings::DeepSkyColor},
+      {1042, "Deep sky labels", &AppSettings::DeepSkyLabelsColor},
+      {1046, "Star names", &AppSettings::StarsNamesColor},
+      {1044, "Planet names", &AppSettings::PlanetNamesColor},
+  };
+  for (const auto& b : buttons) {
+    QPushButton* button = ColourButton(b.id);
+    const ui::Rgb want = ui::UnpackColour(doc_->Settings.*b.setting);
+    EXPECT_EQ(Shown(button), QColor(want.Red, want.Green, want.Blue)) << b.label;
+    QLabel* label = nullptr;
+    for (QLabel* l : dialog_->findChildren<QLabel*>())
+      if (l->buddy() == button) label = l;
+    ASSERT_NE(label, nullptr) << b.label;
+    EXPECT_EQ(label->text().remove('&').toStdString(), b.label);
+  }
+}
+
+TEST_F(ColoursDialogTest, AChosenColourIsInForceAtOnceAndStays) {
+  const QColor orange(255, 165, 0);
+  const int before = PixelsOf(orange);
+  Open();
+  QPushButton* ecliptic = ColourButton(1039);
+  std::string initial;
+  WhenModalOpens("ColourChooser", [&](QWidget* w) {
+    auto* chooser = qobject_cast<QColorDialog*>(w);
+    initial = chooser->currentColor().name().toStdString();
+    chooser->setCurrentColor(orange);
+    chooser->accept();
+  });
+  QTest::mouseClick(ecliptic, Qt::LeftButton);
+  EXPECT_EQ(initial, "#0000ff") << "the chooser starts at the setting's colour";
+  EXPECT_EQ(doc_->Settings.EclipticColor, 0x00A5FF);
+  EXPECT_EQ(Shown(ecliptic), orange);
+  EXPECT_GT(PixelsOf(orange), before + 50) << "the ecliptic is drawn in its new colour";
+  // There is nothing to cancel: closing the dialog keeps the colour.
+  QTest::keyClick(dialog_->focusWidget(), Qt::Key_Escape);
+  EXPECT_FALSE(dialog_->isVisible());
+  EXPECT_EQ(doc_->Settings.EclipticColor, 0x00A5FF);
+}
+
+TEST_F(ColoursDialogTest, CancelInTheChooserChangesNothing) {
+  Open();
+  bool chosen = false;
+  WhenModalOpens("ColourChooser", [&chosen](QWidget* w) {
+    auto* chooser = qobject_cast<QColorDialog*>(w);
+    chooser->setCurrentColor(Qt::white);
+    QTest::keyClick(chooser, Qt::Key_Escape);
+    chosen = true;
+  });
+  // From the keyboard: the label's mnemonic opens the chooser of its button.
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_G, Qt::AltModifier);
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&chosen] { return chosen && QApplication::activeModalWidget() == nullptr; }));
+  EXPECT_EQ(doc_->Settings.GridsColor, 12632256);
+  EXPECT_EQ(Shown(ColourButton(1035)), QColor(192, 192, 192));
+  EXPECT_EQ(dialog_->focusWidget()->objectName().toStdString(), "Colour1035")
+      << "the button keeps the focus";
+}
+
+}  // namespace

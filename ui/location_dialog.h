@@ -1,0 +1,58 @@
+// The observer's location: a city from the list, a click on the world map,
+// or latitude, longitude and time zone typed in. OK checks every field and
+// only then changes the place, recomputes the sky and redraws it.
+#pragma once
+
+#include <QDialog>
+
+#include "ui/location_form.h"
+
+class CMessenger;
+class CSkyDoc;
+class CSkyView;
+class QLineEdit;
+class QListWidget;
+class CHemisphereBox;
+class CWorldMap;
+
+class CLocationDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  CLocationDialog(CSkyDoc& doc, CSkyView& view, CMessenger& messages, QWidget* parent = nullptr);
+
+  // What the fields show now.
+  ui::LocationFields Fields() const;
+  // The marked point of the map area.
+  ui::MapPoint Marker() const;
+  // Whether the world map could be read (the map area is blank otherwise).
+  bool HasMap() const;
+
+  // Checks the fields; on the first one out of range shows why and puts the
+  // focus on it, otherwise changes the place and closes.
+  void accept() override;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  // Latitude, longitude and time zone of `fields` into their fields.
+  void ShowCoordinates(const ui::LocationFields& fields);
+  void OnCitySelected();
+  void OnMapClicked(ui::MapPoint point);
+  QLineEdit* EditFor(ui::LocationField field) const;
+
+  CSkyDoc& doc_;
+  CSkyView& view_;
+  CMessenger& messages_;
+  CWorldMap* map_;
+  QLineEdit* name_;
+  QListWidget* cities_;
+  QLineEdit* latDeg_;
+  QLineEdit* latMin_;
+  CHemisphereBox* ns_;
+  QLineEdit* longDeg_;
+  QLineEdit* longMin_;
+  CHemisphereBox* ew_;
+  QLineEdit* timeZone_;
+};
