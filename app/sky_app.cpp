@@ -17,6 +17,7 @@
 #include "sky/sky_doc.h"
 #include "ui/main_frame.h"
 #include "ui/message_box.h"
+#include "ui/splash_window.h"
 
 namespace {
 
@@ -46,7 +47,10 @@ CSkyApp::CSkyApp(int& argc, char** argv, const CommandLine& commandLine)
   setApplicationVersion(STELLIX_VERSION);
 }
 
-CSkyApp::~CSkyApp() = default;
+CSkyApp::~CSkyApp() {
+  // A start-up that ended early leaves the splash standing.
+  CSplashWindow::Close();
+}
 
 bool CSkyApp::InitInstance() {
   const std::string program =
@@ -65,6 +69,10 @@ bool CSkyApp::InitInstance() {
   LoadSettings(profile_, Settings);
 
   doc_ = std::make_unique<CSkyDoc>(Settings);
+  // The round splash stands in front while the sky loads. As it first
+  // paints, it ends the program on a display of 256 colours or fewer.
+  if (commandLine_.ShowSplash && commandLine_.RenderFile.empty())
+    CSplashWindow::Open(CSplashWindow::Mode::Splash);
   if (!CSkyView::CanCreateContext()) {
     messages_->Show(MessageIcon::Stop, res::String(res::IDS_CANT_INIT_OPENGL));
     exitCode_ = 1;
@@ -93,6 +101,11 @@ bool CSkyApp::InitInstance() {
         Qt::SingleShotConnection);
   }
   new CQuitOnSignals(this);
+  // The splash goes once the sky is on the screen.
+  if (CSplashWindow* splash = CSplashWindow::Current();
+      splash && splash->WindowMode() == CSplashWindow::Mode::Splash)
+    connect(frame_->View(), &CSkyView::FramePainted, splash, &CSplashWindow::close,
+            Qt::SingleShotConnection);
   frame_->showMaximized();
   return true;
 }

@@ -20,39 +20,19 @@ extern char** environ;
 
 class DesktopSession {
  public:
+  // Several servers starting at once may pick the same display: a desktop
+  // that did not come up is made again.
   DesktopSession() {
-    int fds[2];
-    if (::pipe(fds) != 0) return;
-    xvfb_ = Spawn({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1280x1024x24",
-                   "-nolisten", "tcp"},
-                  false);
-    ::close(fds[1]);
-    std::string number;
-    pollfd p{fds[0], POLLIN, 0};
-    char c;
-    while (::poll(&p, 1, 10000) > 0 && ::read(fds[0], &c, 1) == 1 && c != '\n') number += c;
-    ::close(fds[0]);
-    if (number.empty()) return;
-    display_ = ":" + number;
-    wm_ = Spawn({"openbox"});
-    // The window manager is up once it has named itself on the root window.
-    for (int i = 0;
-         i < 100 && Output({"xprop", "-root", "_NET_SUPPORTING_WM_CHECK"}).find("window id") ==
-                        std::string::npos;
-         ++i)
-      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    for (int attempt = 0; attempt < 3 && !ready_; ++attempt) {
+      Stop();
+      ready_ = Begin();
+    }
   }
-  ~DesktopSession() {
-    for (pid_t pid : {wm_, xvfb_})
-      if (pid > 0) {
-        ::kill(pid, SIGTERM);
-        ::waitpid(pid, nullptr, 0);
-      }
-  }
+  ~DesktopSession() { Stop(); }
   DesktopSession(const DesktopSession&) = delete;
   DesktopSession& operator=(const DesktopSession&) = delete;
 
-  bool Ready() const { return !display_.empty() && wm_ > 0; }
+  bool Ready() const { return ready_; }
 
   // Starts `args` on this desktop and returns its process id.
   pid_t Spawn(const std::vector<std::string>& args, bool onDisplay = true) const {
@@ -117,26 +97,72 @@ class DesktopSession {
 
   // The first visible window whose title matches `title`, waited for; "" if none came.
   std::string WindowNamed(const std::string& title) const {
-    const std::string ids =
-        Output({"xdotool", "search", "--sync", "--onlyvisible", "--name", title});
-    return ids.substr(0, ids.find('\n'));
+    // xdotool's search may give up when another window goes while it looks.
+    for (int attempt = 0; attempt < 60; ++attempt) {
+      const std::string ids =
+          Output({"xdotool", "search", "--sync", "--onlyvisible", "--name", title});
+      if (!ids.empty()) return ids.substr(0, ids.find('\n'));
+      std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    }
+    return "";
   }
 
-  // Waits for process `pid` to end; its exit status, or -1 when it ran on past
-  // `seconds` (it is then killed) or died of a signal.
-  static int WaitForExit(pid_t pid, int seconds) {
+  static constexpr int kStillRunning = -2;
+
+  // Waits for process `pid` to end; its exit status, or -1 when it died of a
+  // signal. When it runs on past `seconds`: kStillRunning, or -1 after killing
+  // it when `kill` says so.
+  static int WaitForExit(pid_t pid, int seconds, bool kill = true) {
     for (int i = 0; i < seconds * 20; ++i) {
       int status = 0;
       if (::waitpid(pid, &status, WNOHANG) == pid)
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
       std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
+    if (!kill) return kStillRunning;
     ::kill(pid, SIGKILL);
     ::waitpid(pid, nullptr, 0);
     return -1;
   }
 
  private:
+  // Xvfb on a free display, then openbox on it; true once the window manager is up.
+  bool Begin() {
+    int fds[2];
+    if (::pipe(fds) != 0) return false;
+    xvfb_ = Spawn({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1280x1024x24",
+                   "-nolisten", "tcp"},
+                  false);
+    ::close(fds[1]);
+    std::string number;
+    pollfd p{fds[0], POLLIN, 0};
+    char c;
+    while (::poll(&p, 1, 10000) > 0 && ::read(fds[0], &c, 1) == 1 && c != '\n') number += c;
+    ::close(fds[0]);
+    if (number.empty()) return false;
+    display_ = ":" + number;
+    wm_ = Spawn({"openbox"});
+    // The window manager is up once it has named itself on the root window.
+    for (int i = 0; i < 200; ++i) {
+      if (Output({"xprop", "-root", "_NET_SUPPORTING_WM_CHECK"}).find("window id") !=
+          std::string::npos)
+        return true;
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return false;
+  }
+
+  void Stop() {
+    for (pid_t* pid : {&wm_, &xvfb_})
+      if (*pid > 0) {
+        ::kill(*pid, SIGTERM);
+        ::waitpid(*pid, nullptr, 0);
+        *pid = -1;
+      }
+    display_.clear();
+  }
+
   std::string display_;
   pid_t xvfb_ = -1, wm_ = -1;
+  bool ready_ = false;
 };

@@ -93,11 +93,11 @@ const Command kCommands[] = {
     {57616, "Recent File", nullptr, nullptr, kIdle, nullptr},
     {57665, "E&xit", nullptr, &F::OnExit, kAlways, nullptr},
     // Help
-    {57667, "&Contents", nullptr, nullptr, kIdle, nullptr},
-    {57668, "&Using Help", nullptr, nullptr, kIdle, nullptr},
-    {57670, nullptr, "F1", nullptr, kIdle, nullptr},
-    {57669, nullptr, "Shift+F1", nullptr, kIdle, nullptr},
-    {57664, "&About Stellix...", nullptr, nullptr, kIdle, nullptr},
+    {57667, "&Contents", nullptr, &F::OnHelpContents, kIdle, nullptr},
+    {57668, "&Using Help", nullptr, &F::OnUsingHelp, kIdle, nullptr},
+    {57670, nullptr, "F1", &F::OnContextHelp, kIdle, nullptr},
+    {57669, nullptr, "Shift+F1", &F::OnWhatsThis, kIdle, nullptr},
+    {57664, "&About Stellix...", nullptr, &F::OnAbout, kIdle, nullptr},
     // Navigation (the view)
     {32771, nullptr, "Left", &F::OnMoveLeft, kAlways, nullptr},
     {32772, nullptr, "Right", &F::OnMoveRight, kAlways, nullptr},

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
@@ -13,6 +14,7 @@
 #include <QStatusBar>
 #include <QTimerEvent>
 #include <QToolBar>
+#include <QWhatsThis>
 
 #include "render/sky_view.h"
 #include "res/qt_text.h"
@@ -22,11 +24,16 @@
 #include "ui/animation_step.h"
 #include "ui/colours_dialog.h"
 #include "ui/command_table.h"
+#include "ui/context_help.h"
 #include "ui/date_time_dialog.h"
 #include "ui/deep_sky_dialog.h"
+#include "ui/help_pages.h"
+#include "ui/help_window.h"
 #include "ui/location_dialog.h"
 #include "ui/magnitude_limits_dialog.h"
+#include "ui/splash_window.h"
 #include "ui/status_panes.h"
+#include "ui/whats_this.h"
 
 namespace {
 
@@ -70,7 +77,12 @@ QPalette RedPalette(const QPalette& base) {
 static void InitialiseIconResources() { Q_INIT_RESOURCE(icons); }
 
 CMainFrame::CMainFrame(CSkyDoc& doc, CMessenger& messages)
-    : doc_(doc), messages_(messages), savedPalette_(QApplication::palette()) {
+    : doc_(doc),
+      messages_(messages),
+      savedPalette_(QApplication::palette()),
+      // The window is made while the data directory is the current one; File
+      // Open may change that later.
+      helpDirectory_(QDir::current().absoluteFilePath("help")) {
   InitialiseIconResources();
   // The title is the program's name and never shows a file name.
   setWindowTitle(QtString(res::IDS_APP_TITLE));
@@ -83,6 +95,10 @@ CMainFrame::CMainFrame(CSkyDoc& doc, CMessenger& messages)
   view_ = new CSkyView(doc, messages, this);
   setCentralWidget(view_);
   view_->setFocus();
+  view_->setWhatsThis(
+      "<b>The sky</b><p>Click a point to bring it to the centre; drag to turn the sky; turn the "
+      "mouse wheel to zoom. Click an object with the right button for its card. The arrow keys "
+      "turn the sky, * and / on the numeric keypad zoom.</p>");
   connect(view_, &CSkyView::LeaveFullScreen, this, [this] {
     if (doc_.FullScreen) OnFullScreen();
   });
@@ -93,6 +109,8 @@ CMainFrame::CMainFrame(CSkyDoc& doc, CMessenger& messages)
   CreateStatusBar();
   UpdatePanes();
   UpdateCommandStates();
+  // F1 and Shift+F1 in the dialogs and the other windows, too.
+  qApp->installEventFilter(new ui::CHelpKeys(Action(57670), Action(57669), this));
 }
 
 CMainFrame::~CMainFrame() {
@@ -110,6 +128,8 @@ void CMainFrame::CreateActions() {
         new QAction(command.MenuText ? QString::fromUtf8(command.MenuText) : tooltip, this);
     action->setStatusTip(statusText);
     action->setToolTip(tooltip);
+    const char* whatsThis = ui::WhatsThisText(command.Id);
+    action->setWhatsThis(whatsThis ? QString::fromUtf8(whatsThis) : statusText);
     action->setIcon(CommandIcon(command.Id));
     if (command.Key)
       action->setShortcuts(QKeySequence::listFromString(QString::fromUtf8(command.Key)));
@@ -179,6 +199,7 @@ void CMainFrame::CreateToolBars() {
       const QString prompt = QtString(kTimeStepBoxId);
       timeStepBox_->setToolTip(prompt.section('\n', 1));
       timeStepBox_->setStatusTip(prompt.section('\n', 0, 0));
+      timeStepBox_->setWhatsThis(QString::fromUtf8(ui::WhatsThisText(kTimeStepBoxId)));
       QFont bold = timeStepBox_->font();
       bold.setBold(true);
       timeStepBox_->setFont(bold);
@@ -215,6 +236,12 @@ void CMainFrame::CreateStatusBar() {
                  res::IDS_PANE_DATE})
     panes_[id] = AddPane(id);
   statusBar()->installEventFilter(this);
+  panes_[res::IDS_PANE_RA]->setWhatsThis("Right ascension (J2000) of the sky under the pointer.");
+  panes_[res::IDS_PANE_DEC]->setWhatsThis("Declination (J2000) of the sky under the pointer.");
+  panes_[res::IDS_PANE_PLACE]->setWhatsThis(
+      "The observer's place; Settings > Observer's Location changes it.");
+  panes_[res::IDS_PANE_TIME]->setWhatsThis("The local time of the sky shown.");
+  panes_[res::IDS_PANE_DATE]->setWhatsThis("The date of the sky shown.");
   connect(view_, &CSkyView::CursorMoved, this, [this] {
     panes_[res::IDS_PANE_RA]->setText(view_->RaPaneText());
     panes_[res::IDS_PANE_DEC]->setText(view_->DecPaneText());
@@ -442,4 +469,37 @@ void CMainFrame::timerEvent(QTimerEvent* event) {
   if (event->timerId() != animationTimer_.timerId()) return QMainWindow::timerEvent(event);
   AnimationStep();
   Redraw();
+}
+
+void CMainFrame::OnHelpContents() { ShowHelp(QString::fromUtf8(ui::kHelpContentsPage)); }
+void CMainFrame::OnUsingHelp() { ShowHelp(QString::fromUtf8(ui::kUsingHelpPage)); }
+
+void CMainFrame::OnContextHelp() {
+  QWidget* focus = QApplication::focusWidget();
+  if (!focus) focus = QApplication::activeWindow();
+  ShowHelp(ui::HelpPageForWidget(focus ? focus : this));
+}
+
+void CMainFrame::OnWhatsThis() { QWhatsThis::enterWhatsThisMode(); }
+
+void CMainFrame::OnAbout() {
+  CSplashWindow* window = CSplashWindow::Open(CSplashWindow::Mode::About, this);
+  if (window)
+    connect(window, &CSplashWindow::DataSourcesRequested, this, &CMainFrame::ShowDataSources,
+            Qt::UniqueConnection);
+}
+
+void CMainFrame::ShowDataSources() { ShowHelp(QString::fromUtf8(ui::kSourcesHelpPage)); }
+
+CHelpWindow* CMainFrame::HelpWindow() const { return helpWindow_; }
+
+void CMainFrame::ShowHelp(const QString& page) {
+  // A modal dialog blocks every window but its own: the page it asks for
+  // opens in a help window of the dialog's.
+  QWidget* owner = QApplication::activeModalWidget();
+  if (!owner) owner = this;
+  auto* window = owner->findChild<CHelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
+  if (!window) window = new CHelpWindow(helpDirectory_, owner);
+  helpWindow_ = window;
+  window->ShowPage(page);
 }

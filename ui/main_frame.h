@@ -6,9 +6,11 @@
 #include <QBasicTimer>
 #include <QMainWindow>
 #include <QPalette>
+#include <QPointer>
 #include <QRect>
 #include <map>
 
+class CHelpWindow;
 class CMessenger;
 class CSkyDoc;
 class CSkyView;
@@ -83,6 +85,18 @@ class CMainFrame : public QMainWindow {
   // Moves the document time one step of the time-step box in the current
   // direction, recomputes the sky and shows it; stops at the ends of 1901-2099.
   void AnimationStep();
+  // Help: the guide's contents, its page on the help window, the page of the
+  // focused window (F1), what's-this mode (Shift+F1) and the About window.
+  void OnHelpContents();
+  void OnUsingHelp();
+  void OnContextHelp();
+  void OnWhatsThis();
+  void OnAbout();
+  // Shows the user guide at `page` (a file name of the guide, with an
+  // optional "#section").
+  void ShowHelp(const QString& page);
+  // The help window shown last; nullptr before any.
+  CHelpWindow* HelpWindow() const;
 
  protected:
   void timerEvent(QTimerEvent* event) override;
@@ -102,6 +116,7 @@ class CMainFrame : public QMainWindow {
   void Redraw();
   void StartAnimation(bool forward);
   void SingleStep(bool forward);
+  void ShowDataSources();
 
   CSkyDoc& doc_;
   CMessenger& messages_;
@@ -117,4 +132,6 @@ class CMainFrame : public QMainWindow {
   QRect savedRect_;        // the frame's geometry before full screen
   bool savedMaximised_ = false;
   bool navigationShown_ = false;
+  QString helpDirectory_;             // the guide's pages: help/ in the data directory
+  QPointer<CHelpWindow> helpWindow_;  // the help window shown last
 };

@@ -1,0 +1,101 @@
+#include "ui/whats_this.h"
+
+namespace ui {
+namespace {
+
+struct WhatsThis {
+  int Id;
+  const char* Text;
+};
+
+constexpr WhatsThis kWhatsThis[] = {
+    // Main toolbar.
+    {57609,
+     "<b>Print Preview</b><p>Shows the printed chart of the field you see, page by page, "
+     "before anything goes to the printer.</p>"},
+    {57601,
+     "<b>Open</b> (Ctrl+O)<p>Opens a picture file (JPEG, GIF, PCX, TGA, BMP or TIFF) "
+     "in a picture window. The file dialog starts in the Images folder of the data "
+     "directory.</p>"},
+    {57607, "<b>Print</b> (Ctrl+P)<p>Prints the field you see as a black-on-white chart.</p>"},
+    {32780,
+     "<b>Grids</b> (G)<p>Shows or hides the equatorial grid: a circle every hour of right "
+     "ascension and every 15&deg; of declination.</p>"},
+    {32778,
+     "<b>Boundaries</b> (B)<p>Shows or hides the boundaries of the 88 constellations and "
+     "their names.</p>"},
+    {32779,
+     "<b>Constellation lines</b> (L)<p>Shows or hides the figures that join the bright "
+     "stars of each constellation.</p>"},
+    {32777,
+     "<b>Deep sky objects</b> (D)<p>Shows or hides the Messier and NGC objects: "
+     "clusters, galaxies and nebulae. Settings &gt; Deep Sky Objects chooses which kinds "
+     "are drawn.</p>"},
+    {32781,
+     "<b>Milky Way</b> (M)<p>Shows or hides the band of the Milky Way and the outlines "
+     "of the Magellanic Clouds.</p>"},
+    {32782, "<b>Solar System</b> (P)<p>Shows or hides the Sun, the Moon and the planets.</p>"},
+    {32784,
+     "<b>Date and time</b><p>Sets the date and time of the sky shown, from 1901 to "
+     "2099, or back to the present.</p>"},
+    {32785,
+     "<b>Location</b><p>Sets the place on Earth you observe from: a city from the list, "
+     "a point on the world map, or latitude, longitude and time zone.</p>"},
+    {1032,
+     "<b>Time step</b><p>How far each step of the time animation moves the clock: from "
+     "real time (one second a second) to one year.</p>"},
+    {32789,
+     "<b>Animation backward</b> (Ctrl+B)<p>Runs time backwards, one time step after "
+     "another, until you press Animation stop.</p>"},
+    {32791, "<b>One step backward</b> ([)<p>Moves the clock back by one time step.</p>"},
+    {32793,
+     "<b>Animation stop</b> (Esc)<p>Stops the time animation. The sky stays at the time "
+     "it has reached.</p>"},
+    {32794, "<b>One step forward</b> (])<p>Moves the clock on by one time step.</p>"},
+    {32795,
+     "<b>Animation forward</b> (Ctrl+F)<p>Runs time forwards, one time step after "
+     "another, until you press Animation stop. Menus and dialogs wait until it stops.</p>"},
+    {57669,
+     "<b>What's this?</b> (Shift+F1)<p>Click this button, then on any button, menu item "
+     "or field, to read what it does.</p>"},
+    {57664,
+     "<b>About Stellix</b><p>Shows the program's version, its licence and where its sky "
+     "data comes from.</p>"},
+    // Navigation toolbar.
+    {32771,
+     "<b>Move left</b> (Left arrow)<p>Turns the sky to the left; the step is smaller the "
+     "more you zoom in.</p>"},
+    {32772, "<b>Move right</b> (Right arrow)<p>Turns the sky to the right.</p>"},
+    {32773, "<b>Move up</b> (Up arrow)<p>Tilts the view up.</p>"},
+    {32774, "<b>Move down</b> (Down arrow)<p>Tilts the view down.</p>"},
+    {32775,
+     "<b>Zoom in</b> (* on the numeric keypad)<p>Doubles the magnification, up to 256 "
+     "times.</p>"},
+    {32776,
+     "<b>Zoom out</b> (/ on the numeric keypad)<p>Halves the magnification, down to the "
+     "whole visible half of the sky.</p>"},
+    // Menu commands whose prompt is terse.
+    {32802,
+     "<b>Red screen</b> (Shift+R)<p>Draws the sky and the whole window in red, which keeps "
+     "your eyes adapted to the dark at the telescope.</p>"},
+    {32803,
+     "<b>Full screen</b> (Shift+F)<p>Shows only the sky, over the whole screen. Press "
+     "Shift+F again, or move the pointer to the top edge, to come back.</p>"},
+    {32800,
+     "<b>Equatorial</b> (Ctrl+Q)<p>Shows the sky as a star chart, with the celestial pole "
+     "up, as if the Earth were not there.</p>"},
+    {32801,
+     "<b>Local horizon</b> (Ctrl+H)<p>Shows the sky as you see it from your place, with "
+     "the ground, the landscape and the compass points.</p>"},
+    {57670, "<b>Help</b> (F1)<p>Opens the user guide at the page of the window you are in.</p>"},
+};
+
+}  // namespace
+
+const char* WhatsThisText(int id) {
+  for (const WhatsThis& entry : kWhatsThis)
+    if (entry.Id == id) return entry.Text;
+  return nullptr;
+}
+
+}  // namespace ui
