@@ -7,6 +7,8 @@
 #include <QMainWindow>
 #include <QPalette>
 #include <QRect>
+#include <QString>
+#include <filesystem>
 #include <map>
 
 class CMessenger;
@@ -35,6 +37,17 @@ class CMainFrame : public QMainWindow {
   void UpdatePanes();
   // Refreshes every command's enabled and checked state from the document.
   void UpdateCommandStates();
+
+  // The folder of the objects' pictures: Images in the data directory, which
+  // is the current directory when the frame is made.
+  const std::filesystem::path& ImagesDirectory() const { return imagesDirectory_; }
+
+  // Pictures: File Open, and the recent-file entries 57616 (the first) to 57619.
+  void OnFileOpen();
+  void OnRecentFile();
+  // Shows entry `index` (0 first) of the recent-file list again and puts it
+  // first; a file that has gone is reported and leaves the list.
+  void OpenRecentFile(int index);
 
   // Display toggles: each flips one switch of the document and redraws.
   void OnGrids();
@@ -95,6 +108,10 @@ class CMainFrame : public QMainWindow {
   void Toggle(int& documentSwitch);
   void Redraw();
   void StartAnimation(bool forward);
+  // Puts a picture's path first in the recent-file list and shows the picture.
+  void OpenPicture(const std::string& path);
+  // The File menu's recent-file entries from the settings' list.
+  void UpdateRecentFileMenu();
   void SingleStep(bool forward);
 
   CSkyDoc& doc_;
@@ -111,4 +128,6 @@ class CMainFrame : public QMainWindow {
   QRect savedRect_;        // the frame's geometry before full screen
   bool savedMaximised_ = false;
   bool navigationShown_ = false;
+  std::filesystem::path imagesDirectory_;
+  QString openFilter_;  // the File Open filter chosen last in this run
 };
