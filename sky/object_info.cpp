@@ -144,7 +144,10 @@ AngleTexts RightAscensionTexts(double hours, bool withSeconds) {
 }
 
 AngleTexts DeclinationTexts(double degrees, bool withSeconds) {
-  const astro::AngleParts p = astro::SplitAngle(degrees);
+  // The catalogues hold places as floats, good to about 0.005": a place of
+  // 42' 58" stored as 42' 57.9996" still reads 58" when truncated.
+  constexpr double kFloatPlace = 0.005 / 3600;
+  const astro::AngleParts p = astro::SplitAngle(degrees + std::copysign(kFloatPlace, degrees));
   // The whole part of an angle in (-1, 0) is -0, which would read 0.
   const std::string sign = degrees < 0 && degrees > -1 ? "-" : "";
   AngleTexts t{sign + Whole(p.Whole) + kDegree, Whole(p.Minutes) + "'", {}};

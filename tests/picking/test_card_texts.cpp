@@ -51,6 +51,7 @@ TEST(AngleTexts, SignsSecondsAndPadding) {
       {-0.5, "-0\xC2\xB0", "30'", "0\""},
       {0.5, "0\xC2\xB0", "30'", "0\""},
       {-16.7161, "-16\xC2\xB0", "42'", "57\""},
+      {static_cast<float>(-16.716111), "-16\xC2\xB0", "42'", "58\""},
       {89.2641667, "89\xC2\xB0", "15'", "51\""},
   };
   for (const Case& c : declinations) {

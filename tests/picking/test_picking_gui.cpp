@@ -64,6 +64,8 @@ class ModalWatcher {
       Handle(modal);
     else if (auto* dialog = qobject_cast<QDialog*>(modal))
       dialog->reject();
+    // The next card may be made at the same address once this one is gone.
+    if (!modal->isVisible()) last_ = nullptr;
   }
   QTimer timer_;
   QWidget* last_ = nullptr;
@@ -266,8 +268,10 @@ TEST_F(Picking, PicturesOfEveryFormat) {
   for (int y = 0; y < 2; ++y)
     for (int x = 0; x < 3; ++x)
       reference.setPixelColor(x, y, QColor(kRgb[y][x][0], kRgb[y][x][1], kRgb[y][x][2]));
-  for (const char* format : {"bmp", "jpg", "tif"})
+  for (const char* format : {"bmp", "tif"})
     ASSERT_TRUE(reference.save(QString::fromStdString(dir.File(std::string("t.") + format))));
+  // JPEG blurs colours across 8 x 8 blocks: its pixels are 16 x 16 squares.
+  ASSERT_TRUE(reference.scaled(48, 32).save(QString::fromStdString(dir.File("t.jpg"))));
   const auto write = [&dir](const char* name, const Bytes& b) {
     return dir.Write(name, std::string_view(reinterpret_cast<const char*>(b.data()), b.size()));
   };
@@ -279,20 +283,20 @@ TEST_F(Picking, PicturesOfEveryFormat) {
   const struct {
     const char* file;
     picture::FileType type;
-    int tolerance;
-  } cases[] = {{"t.bmp", picture::kBmp, 0},
-               {"t.jpg", picture::kJpeg, 80},
-               {"t.tif", picture::kTiff, 0},
-               {"t.pcx", picture::kPcx, 0},
-               {"t.tga", picture::kTga, 0}};
+    int tolerance, scale;
+  } cases[] = {{"t.bmp", picture::kBmp, 0, 1},
+               {"t.jpg", picture::kJpeg, 24, 16},
+               {"t.tif", picture::kTiff, 0, 1},
+               {"t.pcx", picture::kPcx, 0, 1},
+               {"t.tga", picture::kTga, 0, 1}};
   for (const auto& c : cases) {
     const CPicture p(dir.File(c.file));
     ASSERT_TRUE(p.Loaded()) << c.file << " " << p.LastError;
     EXPECT_EQ(p.Type, c.type) << c.file;
-    ASSERT_EQ(p.Width, 3) << c.file;
+    ASSERT_EQ(p.Width, 3 * c.scale) << c.file;
     for (int y = 0; y < 2; ++y)
       for (int x = 0; x < 3; ++x) {
-        const QColor got = p.Image.pixelColor(x, y);
+        const QColor got = p.Image.pixelColor(x * c.scale + c.scale / 2, y * c.scale + c.scale / 2);
         EXPECT_NEAR(got.red(), kRgb[y][x][0], c.tolerance) << c.file << x << y;
         EXPECT_NEAR(got.green(), kRgb[y][x][1], c.tolerance) << c.file << x << y;
         EXPECT_NEAR(got.blue(), kRgb[y][x][2], c.tolerance) << c.file << x << y;
@@ -353,7 +357,7 @@ TEST_F(Picking, FileOpenShowsThePictureAndTheRecentFileListOpensItAgain) {
     filters = dialog->nameFilters();
     startDirectory = dialog->directory().absolutePath();
     dialog->selectFile(QString::fromStdString(chosen));
-    dialog->accept();
+    QMetaObject::invokeMethod(dialog, "accept");
   };
   frame_->Action(57601)->trigger();
   EXPECT_EQ(startDirectory.toStdString(),
