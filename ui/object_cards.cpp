@@ -38,6 +38,8 @@ CInfoCard::CInfoCard(const QString& caption, QWidget* parent) : QDialog(parent) 
   auto* layout = new QVBoxLayout(this);
   grid_ = new QGridLayout;
   grid_->setHorizontalSpacing(10);
+  // Hours (degrees), minutes and seconds sit in three narrow columns.
+  for (int column = 1; column <= 3; ++column) grid_->setColumnMinimumWidth(column, 52);
   layout->addLayout(grid_);
 }
 
@@ -54,8 +56,11 @@ void CInfoCard::AddRow(int labelId, const char* label, Fields fields) {
     field->setObjectName(ObjectName(id));
     // A user copies coordinates from here.
     field->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    field->setMinimumWidth(fields.size() > 1 ? 48 : 150);
-    grid_->addWidget(field, rows_, column++);
+    // A single text spans the three columns of the angles' parts.
+    if (fields.size() == 1)
+      grid_->addWidget(field, rows_, column, 1, 3);
+    else
+      grid_->addWidget(field, rows_, column++);
   }
   ++rows_;
 }
