@@ -44,6 +44,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
       value(cl.SettingsFile);
     else if (a == "--ephemeris")
       cl.Ephemeris = true;
+    else if (a == "--info")
+      value(cl.Info);
     else if (a == "--timing")
       cl.Timing = true;
     else if (a == "--render")
@@ -80,6 +82,8 @@ std::string UsageText(const std::string& program) {
          "                       show the sky at this local time instead of now\n"
          "  --ephemeris          print the Julian day, sidereal time, the Sun, the Moon,\n"
          "                       the planets and the horizon as JSON and exit\n"
+         "  --info NAME          print the information card of one object (\"Sirius\",\n"
+         "                       \"HR 2491\", \"M 42\", \"NGC 7000\", \"Mars\") as JSON and exit\n"
          "  --render FILE.png    draw one frame of the sky into FILE.png and exit\n"
          "  --size WxH           the size of that frame (default 1280x1024)\n"
          "  --timing             report start-up and frame times on standard error\n"

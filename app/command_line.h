@@ -17,6 +17,7 @@ struct CommandLine {
   // --datetime: the sky's local time instead of the computer's clock
   std::optional<astro::CivilTime> DateTime;
   bool Ephemeris = false;  // --ephemeris: print the ephemeris as JSON and exit
+  std::string Info;        // --info NAME: print the card of that object as JSON and exit
   std::string RenderFile;  // --render FILE.png: draw one frame into FILE.png and exit
   int RenderWidth = 1280;  // --size WxH
   int RenderHeight = 1024;

@@ -32,6 +32,13 @@ int main(int argc, char** argv) {
     return RunEphemeris(
         commandLine, ResolveStartupPaths(commandLine, exe.parent_path().string(), program), stdout);
   }
+  if (!commandLine.Info.empty()) {
+    std::error_code ec;
+    const auto exe = std::filesystem::canonical("/proc/self/exe", ec);
+    return RunInfo(commandLine,
+                   ResolveStartupPaths(commandLine, exe.parent_path().string(), program), stdout,
+                   stderr);
+  }
 
   CQuitOnSignals::HoldBack();
   CSkyApp app(argc, argv, commandLine);

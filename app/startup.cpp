@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -10,8 +11,28 @@
 
 #include "app/paths.h"
 #include "astro/ephemeris_json.h"
+#include "res/strings.h"
+#include "sky/messages.h"
+#include "sky/object_info.h"
+#include "sky/object_names.h"
 #include "sky/profile.h"
 #include "sky/sky_doc.h"
+
+namespace {
+
+// A catalogue file that cannot be opened: its message on standard error and status 3.
+class CExitOnMissingFile : public CCatalogueFailure {
+ public:
+  [[noreturn]] void MissingFile(const char* fileName) override {
+    const std::string line =
+        MessageLine(MessageIcon::Stop, res::Format(res::IDS_CANT_OPEN_FILE, fileName));
+    std::fprintf(stderr, "%s\n", line.c_str());
+    std::fflush(nullptr);
+    std::_Exit(3);
+  }
+};
+
+}  // namespace
 
 StartupPaths ResolveStartupPaths(const CommandLine& commandLine, const std::string& exeDir,
                                  const std::string& exeBaseName) {
@@ -35,6 +56,42 @@ int RunEphemeris(const CommandLine& commandLine, const StartupPaths& paths, std:
   doc->SetDocumentTime(commandLine.DateTime);
   doc->UpdateSky();
   const std::string json = astro::EphemerisJson(doc->AstroState, doc->HorizonPoints, doc->Bodies);
+  std::fprintf(out, "%s\n", json.c_str());
+  return std::fflush(out) == 0 ? 0 : 1;
+}
+
+int RunInfo(const CommandLine& commandLine, const StartupPaths& paths, std::FILE* out,
+            std::FILE* err) {
+  CProfile profile;
+  profile.Load(paths.SettingsPath);
+  AppSettings settings;
+  LoadSettings(profile, settings);
+  if (!paths.InstallDirectory.empty() && ::chdir(paths.InstallDirectory.c_str()) != 0) {
+    std::fprintf(err, "stellix: cannot use the data directory %s\n",
+                 paths.InstallDirectory.c_str());
+    return 3;
+  }
+  auto doc = std::make_unique<CSkyDoc>(settings);
+  CExitOnMissingFile onMissing;
+  doc->OnNewDocument(onMissing, nullptr, commandLine.DateTime);
+
+  const std::optional<sky::SkyObjectRef> object = sky::FindObjectByName(*doc, commandLine.Info);
+  if (!object) {
+    std::fprintf(err, "stellix: no object is called \"%s\"\n", commandLine.Info.c_str());
+    return 2;
+  }
+  std::string json;
+  switch (object->What) {
+    case sky::SkyObjectRef::Star:
+      json = sky::CardJson(sky::StarCardOf(*doc, object->Index));
+      break;
+    case sky::SkyObjectRef::Body:
+      json = sky::CardJson(sky::BodyCardOf(*doc, object->Index));
+      break;
+    case sky::SkyObjectRef::DeepSky:
+      json = sky::CardJson(sky::DeepSkyCardOf(*doc, object->Index));
+      break;
+  }
   std::fprintf(out, "%s\n", json.c_str());
   return std::fflush(out) == 0 ? 0 : 1;
 }

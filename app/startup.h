@@ -21,5 +21,13 @@ StartupPaths ResolveStartupPaths(const CommandLine& commandLine, const std::stri
 // JSON line on `out`. Returns the exit status.
 int RunEphemeris(const CommandLine& commandLine, const StartupPaths& paths, std::FILE* out);
 
+// --info NAME: the information card of the object called NAME, for the
+// document time and the observer's place and chart mode of the settings
+// file, as one JSON line on `out`. The catalogues come from the data
+// directory, which becomes the current directory. An unknown name is one
+// line on `err` and status 2; a missing catalogue file its message and 3.
+int RunInfo(const CommandLine& commandLine, const StartupPaths& paths, std::FILE* out,
+            std::FILE* err);
+
 // Milliseconds since the kernel started this process (clock-tick resolution).
 double MillisecondsSinceProcessStart();

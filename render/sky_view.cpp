@@ -186,7 +186,21 @@ void CSkyView::mouseMoveEvent(QMouseEvent* event) {
   if (Document->FullScreen && event->position().y() <= 3) emit LeaveFullScreen();
 }
 
+std::vector<unsigned> CSkyView::PickAt(int x, int y) {
+  makeCurrent();
+  std::vector<unsigned> names = renderer_->SelectionPass(x, y);
+  doneCurrent();
+  return names;
+}
+
 void CSkyView::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::RightButton) {
+    // GL works in device pixels: on a screen of ratio 2 the pointer's
+    // position counts twice as many.
+    const QPointF p = event->position() * devicePixelRatioF();
+    emit ObjectsPicked(PickAt(static_cast<int>(p.x()), static_cast<int>(p.y())));
+    return;
+  }
   if (event->button() != Qt::LeftButton) return QOpenGLWidget::mousePressEvent(event);
   pressPoint_ = dragPoint_ = event->position() * devicePixelRatioF();
   leftDown_ = true;

@@ -5,6 +5,7 @@
 #include <QOpenGLWidget>
 #include <QString>
 #include <memory>
+#include <vector>
 
 class CMessenger;
 class CSkyDoc;
@@ -45,6 +46,9 @@ class CSkyView : public QOpenGLWidget {
   void DragBy(double dx, double dy);
   // Reads the sky under client position x, y (device pixels) into the cursor readout.
   void TrackPointer(int x, int y);
+  // The selection pass of a right click at client position x, y (device
+  // pixels, y downwards): the names hit, in the order their layers were drawn.
+  std::vector<unsigned> PickAt(int x, int y);
 
   QString RaPaneText() const;
   QString DecPaneText() const;
@@ -63,13 +67,16 @@ class CSkyView : public QOpenGLWidget {
   void FramePainted();
   // In full screen the pointer reached the top edge.
   void LeaveFullScreen();
+  // A right click hit these names (see PickAt); empty for empty sky.
+  void ObjectsPicked(const std::vector<unsigned>& names);
 
  protected:
   void initializeGL() override;
   void resizeGL(int width, int height) override;
   void paintGL() override;
   void mouseMoveEvent(QMouseEvent* event) override;
-  // A left click centres the clicked point; a left drag turns the sky.
+  // A left click centres the clicked point; a left drag turns the sky; a
+  // right click picks what lies under the pointer.
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   // The wheel zooms in and out by the zoom commands' steps.

@@ -6,6 +6,7 @@
 
 #include "astro/format.h"
 #include "sky/profile.h"
+#include "sky/recent_files.h"
 
 namespace {
 
@@ -136,6 +137,7 @@ void LoadSettings(const CProfile& profile, AppSettings& settings) {
         },
         key.kind);
   }
+  settings.RecentFiles = sky::LoadRecentFiles(profile);
 }
 
 void StoreSettings(const AppSettings& settings, CProfile& profile) {
@@ -148,6 +150,7 @@ void StoreSettings(const AppSettings& settings, CProfile& profile) {
         if (std::string_view(other.name) == "PlanetNamesColor") StoreKey(other, settings, profile);
     }
   }
+  sky::StoreRecentFiles(settings.RecentFiles, profile);
 }
 
 double StarLimitFromIndex(int starsLimit) {

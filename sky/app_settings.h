@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "astro/astro_state.h"
 
@@ -60,6 +61,8 @@ struct AppSettings {
   std::string NS = "N";
   float TimeZone = 1.0f;
   int DaylightSavingTime = 1;
+  // [Recent File List] File1 ... File4: the pictures opened last, most recent first
+  std::vector<std::string> RecentFiles;
 };
 
 // Fills every field from the profile; missing keys take the defaults above,

@@ -86,11 +86,11 @@ const Command kCommands[] = {
     {32794, nullptr, "]", &F::OnStepForward, kIdle, nullptr},
     {32795, nullptr, "Ctrl+F", &F::OnAnimationForward, kIdle, nullptr},
     // File
-    {57601, "&Open...", "Ctrl+O", nullptr, kIdle, nullptr},
+    {57601, "&Open...", "Ctrl+O", &F::OnFileOpen, kIdle, nullptr},
     {57607, "&Print...", "Ctrl+P", nullptr, kIdle, nullptr},
     {57609, "Print Pre&view", nullptr, nullptr, kIdle, nullptr},
     {57606, "P&rint Setup...", nullptr, nullptr, kIdle, nullptr},
-    {57616, "Recent File", nullptr, nullptr, kIdle, nullptr},
+    {57616, "Recent File", nullptr, &F::OnRecentFile, kIdle, nullptr},
     {57665, "E&xit", nullptr, &F::OnExit, kAlways, nullptr},
     // Help
     {57667, "&Contents", nullptr, &F::OnHelpContents, kIdle, nullptr},

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
@@ -20,6 +21,7 @@
 #include "res/qt_text.h"
 #include "sky/messages.h"
 #include "sky/pane_text.h"
+#include "sky/recent_files.h"
 #include "sky/sky_doc.h"
 #include "ui/animation_step.h"
 #include "ui/colours_dialog.h"
@@ -31,6 +33,8 @@
 #include "ui/help_window.h"
 #include "ui/location_dialog.h"
 #include "ui/magnitude_limits_dialog.h"
+#include "ui/object_cards.h"
+#include "ui/picture_window.h"
 #include "ui/splash_window.h"
 #include "ui/status_panes.h"
 #include "ui/whats_this.h"
@@ -80,9 +84,9 @@ CMainFrame::CMainFrame(CSkyDoc& doc, CMessenger& messages)
     : doc_(doc),
       messages_(messages),
       savedPalette_(QApplication::palette()),
-      // The window is made while the data directory is the current one; File
-      // Open may change that later.
-      helpDirectory_(QDir::current().absoluteFilePath("help")) {
+      // The window is made while the data directory is the current one.
+      helpDirectory_(QDir::current().absoluteFilePath("help")),
+      imagesDirectory_(std::filesystem::current_path() / "Images") {
   InitialiseIconResources();
   // The title is the program's name and never shows a file name.
   setWindowTitle(QtString(res::IDS_APP_TITLE));
@@ -102,12 +106,16 @@ CMainFrame::CMainFrame(CSkyDoc& doc, CMessenger& messages)
   connect(view_, &CSkyView::LeaveFullScreen, this, [this] {
     if (doc_.FullScreen) OnFullScreen();
   });
+  connect(view_, &CSkyView::ObjectsPicked, this, [this](const std::vector<unsigned>& names) {
+    ShowObjectsUnderPointer(names, doc_, imagesDirectory_, messages_, this);
+  });
 
   CreateActions();
   CreateMenus();
   CreateToolBars();
   CreateStatusBar();
   UpdatePanes();
+  UpdateRecentFileMenu();
   UpdateCommandStates();
   // F1 and Shift+F1 in the dialogs and the other windows, too.
   qApp->installEventFilter(new ui::CHelpKeys(Action(57670), Action(57669), this));
@@ -164,7 +172,17 @@ void CMainFrame::CreateMenus() {
     connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
   };
   QMenuBar* bar = menuBar();
-  fill(bar->addMenu("&File"), {57601, 0, 57607, 57609, 57606, 0, 57616, 0, 57665});
+  QMenu* file = bar->addMenu("&File");
+  fill(file, {57601, 0, 57607, 57609, 57606, 0, 57616});
+  // The other entries of the recent-file list follow the first.
+  for (int id = 57617; id < 57616 + sky::kRecentFileCount; ++id) {
+    auto* action = new QAction(this);
+    const int index = id - 57616;
+    connect(action, &QAction::triggered, this, [this, index] { OpenRecentFile(index); });
+    actions_[id] = action;
+    file->addAction(action);
+  }
+  fill(file, {0, 57665});
   fill(bar->addMenu("&View"), {32780, 32778, 32779, 32777, 32781, 32782, 32804, 0, 32796, 32798,
                                32797, 0, 32792, 32821, 32802, 32803, 0, 59392, 59393});
   QMenu* settings = bar->addMenu("&Settings");
@@ -294,8 +312,10 @@ void CMainFrame::UpdateCommandStates() {
     action->setEnabled(ui::IsEnabled(command.Enable, doc_));
     if (command.Checked) action->setChecked(command.Checked(doc_, *this));
   }
-  // The recent-file list is empty until pictures have been opened.
-  actions_[57616]->setEnabled(false);
+  // The recent-file entries are there only while the list has pictures.
+  for (int i = 0; i < sky::kRecentFileCount; ++i)
+    actions_[57616 + i]->setEnabled(!doc_.Animating &&
+                                    i < static_cast<int>(doc_.Settings.RecentFiles.size()));
   timeStepBox_->setEnabled(!doc_.Animating);
 }
 
@@ -502,4 +522,61 @@ void CMainFrame::ShowHelp(const QString& page) {
   if (!window) window = new CHelpWindow(helpDirectory_, owner);
   helpWindow_ = window;
   window->ShowPage(page);
+}
+
+void CMainFrame::OnFileOpen() {
+  // "Jpeg Files(*.JPG)|*.JPG|...||": the names of the filters are Qt's filters.
+  QStringList filters;
+  const QStringList parts = QtString(res::IDS_OPEN_FILTER).split('|');
+  for (int i = 0; i + 1 < parts.size(); i += 2)
+    if (!parts[i].isEmpty()) filters << parts[i];
+  QFileDialog dialog(this, QString(), QString::fromStdString(imagesDirectory_.string()));
+  dialog.setObjectName("OpenPictureDialog");
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setOption(QFileDialog::ReadOnly);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setNameFilters(filters);
+  if (!openFilter_.isEmpty()) dialog.selectNameFilter(openFilter_);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  openFilter_ = dialog.selectedNameFilter();
+  OpenPicture(dialog.selectedFiles().first().toStdString());
+}
+
+void CMainFrame::OnRecentFile() { OpenRecentFile(0); }
+
+void CMainFrame::OpenRecentFile(int index) {
+  std::vector<std::string>& list = doc_.Settings.RecentFiles;
+  if (index < 0 || index >= static_cast<int>(list.size())) return;
+  const std::string path = list[index];
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) {
+    messages_.Show(MessageIcon::Stop, res::Format(res::IDS_CANT_OPEN_FILE, path));
+    sky::RemoveRecentFile(list, path);
+    UpdateRecentFileMenu();
+    UpdateCommandStates();
+    return;
+  }
+  OpenPicture(path);
+}
+
+void CMainFrame::OpenPicture(const std::string& path) {
+  // The list keeps the path as it is, so that it opens again on a file
+  // system that tells case; the menu shows it in upper case.
+  sky::AddRecentFile(doc_.Settings.RecentFiles, path);
+  UpdateRecentFileMenu();
+  UpdateCommandStates();
+  ShowPictureFile(path, messages_, this);
+}
+
+void CMainFrame::UpdateRecentFileMenu() {
+  const std::vector<std::string>& list = doc_.Settings.RecentFiles;
+  for (int i = 0; i < sky::kRecentFileCount; ++i) {
+    QAction* action = actions_[57616 + i];
+    const bool used = i < static_cast<int>(list.size());
+    if (used)
+      action->setText(QtText(sky::RecentFileMenuText(i, list[i])));
+    else if (i == 0)
+      action->setText(QStringLiteral("Recent File"));
+    action->setVisible(used || i == 0);
+  }
 }

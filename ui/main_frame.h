@@ -8,6 +8,8 @@
 #include <QPalette>
 #include <QPointer>
 #include <QRect>
+#include <QString>
+#include <filesystem>
 #include <map>
 
 class CHelpWindow;
@@ -37,6 +39,17 @@ class CMainFrame : public QMainWindow {
   void UpdatePanes();
   // Refreshes every command's enabled and checked state from the document.
   void UpdateCommandStates();
+
+  // The folder of the objects' pictures: Images in the data directory, which
+  // is the current directory when the frame is made.
+  const std::filesystem::path& ImagesDirectory() const { return imagesDirectory_; }
+
+  // Pictures: File Open, and the recent-file entries 57616 (the first) to 57619.
+  void OnFileOpen();
+  void OnRecentFile();
+  // Shows entry `index` (0 first) of the recent-file list again and puts it
+  // first; a file that has gone is reported and leaves the list.
+  void OpenRecentFile(int index);
 
   // Display toggles: each flips one switch of the document and redraws.
   void OnGrids();
@@ -115,6 +128,10 @@ class CMainFrame : public QMainWindow {
   void Toggle(int& documentSwitch);
   void Redraw();
   void StartAnimation(bool forward);
+  // Puts a picture's path first in the recent-file list and shows the picture.
+  void OpenPicture(const std::string& path);
+  // The File menu's recent-file entries from the settings' list.
+  void UpdateRecentFileMenu();
   void SingleStep(bool forward);
   void ShowDataSources();
 
@@ -134,4 +151,6 @@ class CMainFrame : public QMainWindow {
   bool navigationShown_ = false;
   QString helpDirectory_;             // the guide's pages: help/ in the data directory
   QPointer<CHelpWindow> helpWindow_;  // the help window shown last
+  std::filesystem::path imagesDirectory_;
+  QString openFilter_;  // the File Open filter chosen last in this run
 };

@@ -1,0 +1,328 @@
+#include "sky/object_info.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <string_view>
+#include <vector>
+
+#include "astro/angles.h"
+#include "astro/format.h"
+#include "catalog/builtin_tables.h"
+#include "catalog/designation.h"
+#include "res/strings.h"
+#include "sky/sky_doc.h"
+
+namespace sky {
+namespace {
+
+constexpr double kRadToDeg = 57.29577951308232;
+constexpr double kKmPerMillionAu = 149.6;  // million km in one AU
+constexpr const char* kDegree = "\xC2\xB0";
+
+std::string Whole(double x) { return std::to_string(static_cast<long long>(x)); }
+
+std::string FixedText(const char* text, std::size_t size) {
+  std::string_view s(text, size);
+  s = s.substr(0, s.find('\0'));
+  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+  return std::string(s);
+}
+
+// The card's altitude and azimuth texts of a J2000 place.
+void HorizonTexts(const CSkyDoc& doc, double ra, double dec, std::string& altitude,
+                  std::string& azimuth) {
+  const astro::HorizontalCoord h = doc.HorizontalOf(ra, dec);
+  altitude = HorizonAngleText(h.Altitude);
+  azimuth = HorizonAngleText(astro::Normalize360(h.Azimuth + 180.0));
+}
+
+// Flamsteed and Bayer texts of a star, each followed by its constellation:
+// " 20Eps Sgr" -> "20 Sgr", "Epsilon Sgr"; "   Alp1Cen" -> "", "Alpha1 Cen".
+void DesignationTexts(const StarRecord& star, std::string& flamsteed, std::string& bayer) {
+  const catalog::Designation d = catalog::DecodeDesignation(star.Designation);
+  std::string rest;
+  for (int i = 6; i < 10; ++i) rest += star.Designation[i] == '\0' ? ' ' : star.Designation[i];
+  if (std::isdigit(static_cast<unsigned char>(rest[0]))) rest[0] = ' ';  // in Bayer already
+  flamsteed = d.Flamsteed.empty() ? std::string() : d.Flamsteed + rest;
+  bayer = d.Bayer.empty() ? std::string() : d.Bayer + rest;
+}
+
+// A planet's magnitude and angular size (arc seconds) at phase angle i
+// (degrees), with L = 5 log10(delta r); bodies 2 Mercury ... 9 Pluto.
+void PlanetMagnitudeAndSize(int body, double i, double L, double delta, double& magnitude,
+                            double& size) {
+  switch (body) {
+    case 2:
+      magnitude = L - 0.42 + 0.038 * i - 0.000273 * i * i + 0.000002 * i * i * i;
+      size = 6.72 / delta;
+      break;
+    case 3:
+      magnitude = L - 4.4 + 0.0009 * i + 0.000239 * i * i - 0.00000065 * i * i * i;
+      size = 17.68 / delta;
+      break;
+    case 4:
+      magnitude = L - 1.52 + 0.016 * i;
+      size = 9.36 / delta;
+      break;
+    case 5:
+      magnitude = L - 9.4 + 0.005 * i;
+      size = 196.88 / delta;
+      break;
+    case 6:
+      magnitude = L - 8.88;
+      size = 165.46 / delta;
+      break;
+    case 7:
+      magnitude = L - 7.19;
+      size = 70.04 / delta;
+      break;
+    case 8:
+      magnitude = L - 6.87;
+      size = 67.0 / delta;
+      break;
+    default:
+      magnitude = L - 1.0;
+      size = 4.14 / delta;
+      break;
+  }
+}
+
+// --- JSON -------------------------------------------------------------------
+
+std::string Trimmed(std::string_view s) {
+  while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+  return std::string(s);
+}
+
+void AppendString(std::string& out, std::string_view s) {
+  out += '"';
+  for (const char c : s) {
+    const auto u = static_cast<unsigned char>(c);
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += c;
+    } else if (u < 0x20) {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped, "\\u%04x", u);
+      out += escaped;
+    } else {
+      out += c;
+    }
+  }
+  out += '"';
+}
+
+class JsonObject {
+ public:
+  JsonObject& Add(const char* key, std::string_view value) {
+    out_ += out_.size() > 1 ? "," : "";
+    AppendString(out_, key);
+    out_ += ':';
+    AppendString(out_, Trimmed(value));
+    return *this;
+  }
+  JsonObject& Add(const char* key, const AngleTexts& a) {
+    std::string joined = Trimmed(a.Whole) + " " + Trimmed(a.Minutes);
+    if (!a.Seconds.empty()) joined += " " + Trimmed(a.Seconds);
+    return Add(key, joined);
+  }
+  std::string Text() const { return out_ + "}"; }
+
+ private:
+  std::string out_ = "{";
+};
+
+}  // namespace
+
+AngleTexts RightAscensionTexts(double hours, bool withSeconds) {
+  const astro::AngleParts p = astro::SplitAngle(hours);
+  AngleTexts t{Whole(p.Whole) + "h", Whole(p.Minutes) + "'", {}};
+  if (withSeconds) t.Seconds = astro::FormatFixed(p.Seconds, 1) + "\"";
+  return t;
+}
+
+AngleTexts DeclinationTexts(double degrees, bool withSeconds) {
+  // The catalogues hold places as floats, good to about 0.005": a place of
+  // 42' 58" stored as 42' 57.9996" still reads 58" when truncated.
+  constexpr double kFloatPlace = 0.005 / 3600;
+  const astro::AngleParts p = astro::SplitAngle(degrees + std::copysign(kFloatPlace, degrees));
+  // The whole part of an angle in (-1, 0) is -0, which would read 0.
+  const std::string sign = degrees < 0 && degrees > -1 ? "-" : "";
+  AngleTexts t{sign + Whole(p.Whole) + kDegree, Whole(p.Minutes) + "'", {}};
+  if (withSeconds) t.Seconds = Whole(p.Seconds) + "\"";
+  return t;
+}
+
+std::string HorizonAngleText(double degrees) { return astro::FormatFixed(degrees, 2) + kDegree; }
+
+std::optional<std::string> FindPicture(const std::filesystem::path& imagesDirectory,
+                                       std::string_view baseName) {
+  const auto upper = [](std::string_view s) {
+    std::string u(s);
+    for (char& c : u) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return u;
+  };
+  const std::string prefix = upper(baseName) + ".";
+  std::vector<std::string> matches;
+  std::error_code ec;
+  for (std::filesystem::directory_iterator it(imagesDirectory, ec), end; !ec && it != end;
+       it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    if (name.size() > prefix.size() && upper(name).compare(0, prefix.size(), prefix) == 0 &&
+        it->is_regular_file(ec))
+      matches.push_back(name);
+  }
+  if (matches.empty()) return std::nullopt;
+  return *std::min_element(matches.begin(), matches.end());
+}
+
+double MoonMagnitude(double f) {
+  static constexpr double kMagnitudes[] = {0.0,   -7.7,  -8.8,  -9.5,  -10.0, -10.3,
+                                           -10.6, -10.8, -11.0, -11.2, -11.7};
+  if (f == 1.0) return -11.7;
+  const double tenths = std::clamp(f, 0.0, 1.0) * 10.0;
+  const int j = std::min(static_cast<int>(tenths), 9);
+  const double u = tenths - j;
+  return kMagnitudes[j] + u * (kMagnitudes[j + 1] - kMagnitudes[j]);
+}
+
+double PhaseCosine(double delta, double r, double sunDistance) {
+  const double c = (delta * delta + r * r - sunDistance * sunDistance) / (2.0 * delta * r);
+  return std::isnan(c) ? 1.0 : std::clamp(c, -1.0, 1.0);
+}
+
+StarCard StarCardOf(const CSkyDoc& doc, int index) {
+  const StarRecord& star = doc.Stars[index];
+  StarCard card;
+  card.Hr = std::to_string(star.HR);
+  DesignationTexts(star, card.Flamsteed, card.Bayer);
+  for (const StarNameRecord& name : doc.ProperNames) {
+    if (name.HR == star.HR) {
+      card.Name = FixedText(name.Name, sizeof name.Name);
+      break;
+    }
+  }
+  card.Ra = RightAscensionTexts(star.RightAscension, true);
+  card.Dec = DeclinationTexts(star.Declination, true);
+  HorizonTexts(doc, star.RightAscension, star.Declination, card.Altitude, card.Azimuth);
+  card.Magnitude = astro::FormatFixed(star.Magnitude, 2);
+  if (star.SpectralClass != '\0') card.Spectrum = std::string(1, star.SpectralClass);
+  return card;
+}
+
+BodyCard BodyCardOf(const CSkyDoc& doc, int index) {
+  const astro::PlanetState& body = doc.Bodies[index];
+  const double sunDistance = doc.Bodies[astro::kSun].GeoDistance;  // AU
+  const std::string millionKm(res::String(res::IDS_MILLION_KM));
+  BodyCard card;
+  card.Caption = std::string(res::String(res::IDS_BODY_NAME_FIRST + index));
+  // The Moon's topocentric right ascension is kept unreduced; shown in [0 h, 24 h).
+  double ra = std::fmod(body.RightAscension, 24.0);
+  if (ra < 0) ra += 24.0;
+  if (ra >= 24.0) ra = 0.0;
+  card.Ra = RightAscensionTexts(ra, true);
+  card.Dec = DeclinationTexts(body.Declination, true);
+  const astro::HorizontalCoord h = doc.HorizontalOf(body.RightAscension, body.Declination);
+  card.Altitude = HorizonAngleText(h.Altitude);
+  card.Azimuth = HorizonAngleText(astro::Normalize360(h.Azimuth + 180.0));
+
+  if (index == astro::kMoon) {
+    const double delta = body.GeoDistance;  // km
+    const double c = std::clamp(body.HelioDistance, -1.0, 1.0);
+    const double f = (1.0 + c) / 2.0;
+    card.DistanceEarth = astro::FormatFixed(delta, 1) + " km";
+    card.DistanceSun =
+        astro::FormatFixed((sunDistance * 149600000.0 + delta * c) * 0.000001, 1) + millionKm;
+    card.Illuminated = astro::FormatFixed(f, 2);
+    card.Magnitude = astro::FormatFixed(MoonMagnitude(f), 2);
+    const double size =
+        (1.0 + std::sin(h.Altitude / kRadToDeg) * 6378.14 / delta) * 716946800.0 / delta / 60.0;
+    card.Size = astro::FormatFixed(size, 2) + "'";
+  } else if (index == astro::kSun) {
+    card.DistanceEarth = astro::FormatFixed(sunDistance * kKmPerMillionAu, 1) + millionKm;
+    card.Magnitude = "-26.7";
+    card.Size = astro::FormatFixed(1919.26 / sunDistance / 60.0, 2) + "'";
+  } else {
+    const double delta = body.GeoDistance, r = body.HelioDistance;
+    const double c = PhaseCosine(delta, r, sunDistance);
+    double magnitude = 0.0, size = 0.0;
+    PlanetMagnitudeAndSize(index, std::acos(c) * kRadToDeg, 5.0 * std::log10(delta * r), delta,
+                           magnitude, size);
+    card.DistanceEarth = astro::FormatFixed(delta * kKmPerMillionAu, 1) + millionKm;
+    card.DistanceSun = astro::FormatFixed(r * kKmPerMillionAu, 1) + millionKm;
+    card.Illuminated = astro::FormatFixed((1.0 + c) / 2.0, 2);
+    card.Magnitude = astro::FormatFixed(magnitude, 2);
+    card.Size = astro::FormatFixed(size, 2) + "\"";
+  }
+  return card;
+}
+
+DeepSkyCard DeepSkyCardOf(const CSkyDoc& doc, int index) {
+  const DeepSkyRecord& object = doc.DeepSkyObjects[index];
+  const bool messier = catalog::IsMessierIndex(index);
+  DeepSkyCard card;
+  card.Number = (messier ? "M " : "NGC ") + std::to_string(object.Number);
+  card.PictureName = (messier ? "M" : "NGC") + std::to_string(object.Number);
+  card.Name = FixedText(object.Name, sizeof object.Name);
+  if (card.Name == "*") card.Name.clear();
+  card.Ra = RightAscensionTexts(object.RightAscension, false);
+  card.Dec = DeclinationTexts(object.Declination, false);
+  HorizonTexts(doc, object.RightAscension, object.Declination, card.Altitude, card.Azimuth);
+  card.Magnitude = astro::FormatFixed(object.Magnitude, 1);
+  for (const catalog::DeepSkyTypeCode& code : catalog::kDeepSkyTypeCodes)
+    if (catalog::DeepSkyTypeOf(object.Type) == code.Type)
+      card.Type = std::string(res::String(code.NameStringId));
+  return card;
+}
+
+std::string CardJson(const StarCard& card) {
+  return JsonObject()
+      .Add("kind", "star")
+      .Add("caption", kStarCardCaption)
+      .Add("ra", card.Ra)
+      .Add("dec", card.Dec)
+      .Add("altitude", card.Altitude)
+      .Add("azimuth", card.Azimuth)
+      .Add("magnitude", card.Magnitude)
+      .Add("hr", card.Hr)
+      .Add("name", card.Name)
+      .Add("bayer", card.Bayer)
+      .Add("flamsteed", card.Flamsteed)
+      .Add("spectrum", card.Spectrum)
+      .Text();
+}
+
+std::string CardJson(const BodyCard& card) {
+  return JsonObject()
+      .Add("kind", "body")
+      .Add("caption", card.Caption)
+      .Add("ra", card.Ra)
+      .Add("dec", card.Dec)
+      .Add("altitude", card.Altitude)
+      .Add("azimuth", card.Azimuth)
+      .Add("magnitude", card.Magnitude)
+      .Add("distanceEarth", card.DistanceEarth)
+      .Add("distanceSun", card.DistanceSun)
+      .Add("illuminated", card.Illuminated)
+      .Add("size", card.Size)
+      .Text();
+}
+
+std::string CardJson(const DeepSkyCard& card) {
+  return JsonObject()
+      .Add("kind", "deepsky")
+      .Add("caption", kDeepSkyCardCaption)
+      .Add("ra", card.Ra)
+      .Add("dec", card.Dec)
+      .Add("altitude", card.Altitude)
+      .Add("azimuth", card.Azimuth)
+      .Add("magnitude", card.Magnitude)
+      .Add("number", card.Number)
+      .Add("name", card.Name)
+      .Add("type", card.Type)
+      .Text();
+}
+
+}  // namespace sky

@@ -1,0 +1,87 @@
+// The texts of the information cards a right click opens: one star, one
+// solar-system body, one deep-sky object. The cards and `stellix --info`
+// both show these texts.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+class CSkyDoc;
+
+namespace sky {
+
+// Captions of the star and deep-sky cards; a body's card is captioned with its name.
+inline constexpr const char* kStarCardCaption = "Star";
+inline constexpr const char* kDeepSkyCardCaption = "Deep sky object";
+
+// An angle as the cards write it: whole part with its unit ("6h", "-0°"),
+// minutes ("45'") and seconds ("8.9\"", empty where a card shows none).
+struct AngleTexts {
+  std::string Whole, Minutes, Seconds;
+};
+
+// Right ascension in hours: "h" after the whole hours, "'" after the
+// minutes; with seconds, FormatFixed(seconds, 1) and a double quote.
+AngleTexts RightAscensionTexts(double hours, bool withSeconds);
+// Declination in degrees: "°" after the degrees, which read "-0°" in
+// (-1, 0); with seconds, the whole seconds and a double quote.
+AngleTexts DeclinationTexts(double degrees, bool withSeconds);
+// Altitude or azimuth: FormatFixed(value, 2) + "°".
+std::string HorizonAngleText(double degrees);
+
+struct StarCard {
+  std::string Hr, Bayer, Flamsteed, Name;
+  AngleTexts Ra, Dec;  // J2000
+  std::string Altitude, Azimuth, Magnitude, Spectrum;
+};
+
+struct BodyCard {
+  std::string Caption;  // the body's name
+  AngleTexts Ra, Dec;   // J2000
+  std::string Altitude, Azimuth, DistanceEarth, DistanceSun, Illuminated, Magnitude, Size;
+};
+
+struct DeepSkyCard {
+  std::string Number;  // "M 42", "NGC 7000"
+  std::string Name;    // common name, empty when the catalogue has none
+  AngleTexts Ra, Dec;  // J2000, no seconds
+  std::string Altitude, Azimuth, Magnitude, Type;
+  std::string PictureName;  // "M42", "NGC7000": the base name of its picture file
+};
+
+// The cards of star `index` of doc.Stars, body `index` of doc.Bodies (0 Moon,
+// 1 Sun, 2 Mercury ... 9 Pluto) and record `index` of doc.DeepSkyObjects.
+// Altitude and azimuth are as shown (CSkyDoc::HorizontalOf), the azimuth
+// counted from the north through the east.
+StarCard StarCardOf(const CSkyDoc& doc, int index);
+BodyCard BodyCardOf(const CSkyDoc& doc, int index);
+DeepSkyCard DeepSkyCardOf(const CSkyDoc& doc, int index);
+
+// The picture of an object in `imagesDirectory`: the first file (in name
+// order) called `baseName` followed by a dot and any extension, such as
+// Mars.jpg or Mars.gif for "Mars"; the base name is compared without regard
+// to case. Its file name, or nothing when there is none.
+std::optional<std::string> FindPicture(const std::filesystem::path& imagesDirectory,
+                                       std::string_view baseName);
+
+// The Moon's magnitude at illuminated fraction f in [0, 1]: -11.7 at full,
+// otherwise interpolated in a table of tenths.
+double MoonMagnitude(double f);
+
+// The cosine of a planet's phase angle from its distances to the Earth
+// (delta) and the Sun (r) and the Sun's distance to the Earth (R), all in
+// AU. Kept within [-1, 1]: the planets and the Sun come from different
+// series, and rounding must not turn the angle into nan.
+double PhaseCosine(double delta, double r, double sunDistance);
+
+// One JSON object of a card's texts (without the blanks that pad numbers to
+// four characters): "kind" ("star", "body", "deepsky"), "caption", "ra" and
+// "dec" (the parts joined by one blank), "altitude", "azimuth",
+// "magnitude", and the fields of its kind.
+std::string CardJson(const StarCard& card);
+std::string CardJson(const BodyCard& card);
+std::string CardJson(const DeepSkyCard& card);
+
+}  // namespace sky

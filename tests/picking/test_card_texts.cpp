@@ -1,0 +1,340 @@
+// The texts of the information cards, the walk over a pick's hits, the
+// name lookup, the recent-file list and the picture lookup: everything a
+// right click and File Open decide without a window.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+
+#include "sky/object_info.h"
+#include "sky/object_names.h"
+#include "sky/pick_walk.h"
+#include "sky/profile.h"
+#include "sky/recent_files.h"
+#include "sky/sky_doc.h"
+#include "tests/test_files.h"
+
+namespace {
+
+using sky::PickStep;
+
+// A document at a fixed instant with no catalogue loaded: tests fill the
+// records they need.
+class CardTexts : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    settings_.TimeZone = 0;
+    settings_.DaylightSavingTime = 0;
+    doc_ = std::make_unique<CSkyDoc>(settings_);
+    doc_->SetDocumentTime(astro::CivilTime{2026, 3, 20, 22, 0, 0});
+    doc_->UpdateSky();
+  }
+  StarRecord& Star(const char* designation, double ra, double dec) {
+    StarRecord& s = doc_->Stars[0];
+    std::memcpy(s.Designation, designation, 11);
+    s.RightAscension = static_cast<float>(ra);
+    s.Declination = static_cast<float>(dec);
+    s.Magnitude = 1.25f;
+    s.SpectralClass = 'K';
+    s.HR = 1234;
+    return s;
+  }
+  AppSettings settings_;
+  std::unique_ptr<CSkyDoc> doc_;
+};
+
+TEST(AngleTexts, SignsSecondsAndPadding) {
+  struct Case {
+    double degrees;
+    const char *whole, *minutes, *seconds;
+  } const declinations[] = {
+      {-0.5, "-0\xC2\xB0", "30'", "0\""},
+      {0.5, "0\xC2\xB0", "30'", "0\""},
+      {-16.7161, "-16\xC2\xB0", "42'", "57\""},
+      {static_cast<float>(-16.716111), "-16\xC2\xB0", "42'", "58\""},
+      {89.2641667, "89\xC2\xB0", "15'", "51\""},
+  };
+  for (const Case& c : declinations) {
+    const sky::AngleTexts t = sky::DeclinationTexts(c.degrees, true);
+    EXPECT_EQ(t.Whole, c.whole) << c.degrees;
+    EXPECT_EQ(t.Minutes, c.minutes) << c.degrees;
+    EXPECT_EQ(t.Seconds, c.seconds) << c.degrees;
+  }
+  const sky::AngleTexts sirius = sky::RightAscensionTexts(6.752472222, true);
+  EXPECT_EQ(sirius.Whole + sirius.Minutes + sirius.Seconds, "6h45' 8.9\"");
+  // Seconds are not carried into minutes.
+  EXPECT_EQ(sky::RightAscensionTexts(1 + 59.0 / 60 + 59.96 / 3600, true).Seconds, "60.0\"");
+  EXPECT_TRUE(sky::DeclinationTexts(-20.5, false).Seconds.empty());
+  EXPECT_EQ(sky::HorizonAngleText(5.0), "5.00\xC2\xB0");
+}
+
+TEST_F(CardTexts, StarFieldsFromTheRecord) {
+  struct Case {
+    const char* designation;
+    const char *flamsteed, *bayer;
+  } const cases[] = {
+      {" 20Eps Sgr", "20 Sgr", "Epsilon Sgr"},
+      {"   Alp1Cen", "", "Alpha1 Cen"},
+      {"          ", "", ""},
+      {"  9    Aur", "9 Aur", ""},
+      {"   Xyz Ori", "", "Xyz Ori"},
+  };
+  for (const Case& c : cases) {
+    Star(c.designation, 3.0, -0.5);
+    const sky::StarCard card = sky::StarCardOf(*doc_, 0);
+    EXPECT_EQ(card.Flamsteed, c.flamsteed) << c.designation;
+    EXPECT_EQ(card.Bayer, c.bayer) << c.designation;
+  }
+  const sky::StarCard card = sky::StarCardOf(*doc_, 0);
+  EXPECT_EQ(card.Hr, "1234");
+  EXPECT_EQ(card.Dec.Whole + card.Dec.Minutes + card.Dec.Seconds,
+            "-0\xC2\xB0"
+            "30'0\"");
+  EXPECT_EQ(card.Magnitude, "1.25");
+  EXPECT_EQ(card.Spectrum, "K");
+  EXPECT_EQ(card.Name, "") << "no proper name has HR 1234";
+  std::memcpy(doc_->ProperNames[5].Name, "Testar", 7);
+  doc_->ProperNames[5].HR = 1234;
+  EXPECT_EQ(sky::StarCardOf(*doc_, 0).Name, "Testar");
+}
+
+TEST_F(CardTexts, AltitudeAndAzimuthAreAsShownAndCountedFromTheNorth) {
+  // The place that culminates now stands due south: azimuth 180 from the north.
+  const astro::EquatorialCoord south = doc_->AstroState.SkyAt(0.0, 30.0);
+  Star("          ", south.RightAscension, south.Declination);
+  sky::StarCard card = sky::StarCardOf(*doc_, 0);
+  EXPECT_EQ(card.Altitude, "30.00\xC2\xB0");
+  EXPECT_EQ(card.Azimuth, "180.00\xC2\xB0");
+  // In local-horizon mode with refraction the card shows the lifted altitude.
+  doc_->HorizonMode = 1;
+  doc_->Refraction = 1;
+  card = sky::StarCardOf(*doc_, 0);
+  EXPECT_EQ(card.Altitude, "30.03\xC2\xB0");
+}
+
+TEST_F(CardTexts, MoonMagnitudeDistanceAndReducedRightAscension) {
+  astro::PlanetState& moon = doc_->Bodies[astro::kMoon];
+  moon.GeoDistance = 384400;
+  struct Case {
+    double cosine;
+    const char *illuminated, *magnitude;
+  } const phases[] = {{1.0, "1.00", "-11.70"}, {0.1, "0.55", "-10.45"}, {-1.0, "0.00", "0.00"}};
+  for (const Case& c : phases) {
+    moon.HelioDistance = c.cosine;
+    const sky::BodyCard card = sky::BodyCardOf(*doc_, astro::kMoon);
+    EXPECT_EQ(card.Illuminated, c.illuminated);
+    EXPECT_EQ(card.Magnitude, c.magnitude);
+  }
+  EXPECT_EQ(sky::BodyCardOf(*doc_, 0).DistanceEarth, "384400.0 km");
+  // The topocentric right ascension may leave [0, 24): the card reduces it.
+  for (const auto& [stored, shown] : {std::pair{-0.01, "23h"}, {24.02, "0h"}, {12.5, "12h"}}) {
+    moon.RightAscension = stored;
+    EXPECT_EQ(sky::BodyCardOf(*doc_, 0).Ra.Whole, shown) << stored;
+  }
+  EXPECT_EQ(sky::BodyCardOf(*doc_, 0).Caption, "Moon");
+}
+
+TEST_F(CardTexts, PlanetPhaseNeverTurnsIntoNan) {
+  astro::PlanetState& mars = doc_->Bodies[4];
+  doc_->Bodies[astro::kSun].GeoDistance = 0.9999999;
+  mars.GeoDistance = 1.0;
+  mars.HelioDistance = 2.0;  // cosine just above 1 by rounding
+  const sky::BodyCard card = sky::BodyCardOf(*doc_, 4);
+  EXPECT_EQ(card.Caption, "Mars");
+  EXPECT_EQ(card.Illuminated, "1.00");
+  EXPECT_EQ(card.Magnitude, "-0.01");  // 5 log10(2) - 1.52 at phase angle 0
+  EXPECT_EQ(card.Size, "9.36\"");
+  EXPECT_EQ(card.DistanceEarth, "149.6 million km");
+  EXPECT_EQ(card.DistanceSun, "299.2 million km");
+  EXPECT_DOUBLE_EQ(sky::PhaseCosine(1.0, 1.0, 3.0), -1.0);
+  EXPECT_DOUBLE_EQ(sky::PhaseCosine(1.0, 2.0, 1.0), 1.0);
+}
+
+TEST_F(CardTexts, SunCard) {
+  doc_->Bodies[astro::kSun].GeoDistance = 1.0;
+  const sky::BodyCard sun = sky::BodyCardOf(*doc_, astro::kSun);
+  EXPECT_EQ(sun.Magnitude, "-26.7");
+  EXPECT_EQ(sun.Size, "31.99'");
+  EXPECT_EQ(sun.DistanceSun, "");
+  EXPECT_EQ(sun.Illuminated, "");
+}
+
+TEST_F(CardTexts, DeepSkyPrefixTypeAndName) {
+  DeepSkyRecord& m110 = doc_->DeepSkyObjects[109];
+  m110.Number = 110;
+  std::strcpy(m110.Name, "*");
+  std::strcpy(m110.Type, "GALXY");
+  m110.Declination = -0.25f;
+  m110.Magnitude = 8.5f;
+  DeepSkyRecord& ngc = doc_->DeepSkyObjects[110];
+  ngc.Number = 7000;
+  std::strcpy(ngc.Name, "North America Neb.");
+  std::strcpy(ngc.Type, "WHAT");
+  const sky::DeepSkyCard m = sky::DeepSkyCardOf(*doc_, 109);
+  EXPECT_EQ(m.Number, "M 110");
+  EXPECT_EQ(m.PictureName, "M110");
+  EXPECT_EQ(m.Name, "");
+  EXPECT_EQ(m.Type, "Galaxy");
+  EXPECT_EQ(m.Magnitude, " 8.5");
+  EXPECT_EQ(m.Dec.Whole + m.Dec.Minutes,
+            "-0\xC2\xB0"
+            "15'");
+  EXPECT_TRUE(m.Ra.Seconds.empty());
+  const sky::DeepSkyCard n = sky::DeepSkyCardOf(*doc_, 110);
+  EXPECT_EQ(n.Number, "NGC 7000");
+  EXPECT_EQ(n.PictureName, "NGC7000");
+  EXPECT_EQ(n.Name, "North America Neb.");
+  EXPECT_EQ(n.Type, "") << "an unknown type code leaves the field empty";
+}
+
+TEST_F(CardTexts, JsonHoldsTheCardsTextsWithoutPadding) {
+  Star(" 20Eps Sgr", 6.752472222, -16.7161);
+  const std::string json = sky::CardJson(sky::StarCardOf(*doc_, 0));
+  EXPECT_EQ(json.rfind("{\"kind\":\"star\",\"caption\":\"Star\",\"ra\":\"6h 45' 8.9\\\"\",", 0), 0u)
+      << json;
+  EXPECT_NE(json.find("\"dec\":\"-16\xC2\xB0 42' 57\\\"\""), std::string::npos) << json;
+  EXPECT_NE(json.find("\"bayer\":\"Epsilon Sgr\",\"flamsteed\":\"20 Sgr\",\"spectrum\":\"K\"}"),
+            std::string::npos)
+      << json;
+}
+
+// --- the walk over the hits ---------------------------------------------------
+
+TEST(PickWalk, CardsTopDownAndAtMostOneNoticeNeverAfterACard) {
+  const PickStep star5{PickStep::StarCard, 5}, mars{PickStep::BodyCard, 4},
+      m51{PickStep::DeepSkyCard, 50};
+  struct Case {
+    const char* what;
+    std::vector<unsigned> hits;  // in drawing order
+    std::vector<PickStep> steps;
+  } const cases[] = {
+      {"empty sky", {}, {}},
+      {"a star", {5}, {star5}},
+      {"a planet in front of a star", {5, 10004}, {mars, star5}},
+      {"a star on a figure line", {10101, 5}, {star5}},
+      {"a grid line alone", {10103}, {{PickStep::Notice, 512}}},
+      {"two grid lines: the upper one", {10103, 10104}, {{PickStep::Notice, 513}}},
+      {"a line above a star is skipped", {5, 10105}, {star5}},
+      {"the clouds", {10106}, {{PickStep::Notice, 530}}},
+      {"a boundary under a line under a star", {10102, 10101, 5}, {star5}},
+      {"deep-sky object and star", {20050, 5}, {star5, m51}},
+      {"ground and names out of range", {10108, 9095, 10010, 20210, 30000}, {}},
+      {"a notice below objects ends nothing above it", {10101, 20050, 10004}, {mars, m51}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(sky::PickSteps(c.hits), c.steps) << c.what;
+}
+
+// --- names --------------------------------------------------------------------
+
+class ObjectNames : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    cwd_ = std::filesystem::current_path();
+    std::filesystem::current_path(STELLIX_SOURCE_DATA_DIR);
+    doc_ = std::make_unique<CSkyDoc>(settings_);
+    struct Throw : CCatalogueFailure {
+      [[noreturn]] void MissingFile(const char* f) override { throw std::runtime_error(f); }
+    } failure;
+    doc_->OnNewDocument(failure, nullptr, astro::CivilTime{2026, 1, 1, 0, 0, 0});
+  }
+  void TearDown() override { std::filesystem::current_path(cwd_); }
+  AppSettings settings_;
+  std::unique_ptr<CSkyDoc> doc_;
+  std::filesystem::path cwd_;
+};
+
+TEST_F(ObjectNames, EveryFormOfName) {
+  const auto find = [this](const char* name) { return sky::FindObjectByName(*doc_, name); };
+  for (const char* sirius : {"Sirius", "sirius", "  SIRIUS ", "HR 2491", "hr2491"}) {
+    const auto found = find(sirius);
+    ASSERT_TRUE(found) << sirius;
+    EXPECT_EQ(found->What, sky::SkyObjectRef::Star);
+    EXPECT_EQ(doc_->Stars[found->Index].HR, 2491) << sirius;
+  }
+  for (const char* m42 : {"M 42", "m42", "M  42"}) {
+    const auto found = find(m42);
+    ASSERT_TRUE(found) << m42;
+    EXPECT_EQ(found->What, sky::SkyObjectRef::DeepSky);
+    EXPECT_LT(found->Index, kMessierCount);
+    EXPECT_EQ(doc_->DeepSkyObjects[found->Index].Number, 42);
+  }
+  const auto ngc = find("NGC 7000");
+  ASSERT_TRUE(ngc);
+  EXPECT_GE(ngc->Index, kMessierCount);
+  EXPECT_EQ(doc_->DeepSkyObjects[ngc->Index].Number, 7000);
+  EXPECT_EQ(find("Sun"), (sky::SkyObjectRef{sky::SkyObjectRef::Body, 1}));
+  EXPECT_EQ(find("MOON"), (sky::SkyObjectRef{sky::SkyObjectRef::Body, 0}));
+  EXPECT_EQ(find("mars"), (sky::SkyObjectRef{sky::SkyObjectRef::Body, 4}));
+  EXPECT_EQ(find("Pluto"), (sky::SkyObjectRef{sky::SkyObjectRef::Body, 9}));
+  EXPECT_EQ(find("Orion Nebula"), find("M42"));
+  for (const char* unknown : {"Vulcan", "M 200", "HR 0", "NGC", "", "   ", "*", "M42x"})
+    EXPECT_FALSE(find(unknown)) << unknown;
+}
+
+// --- the recent-file list and the pictures ------------------------------------
+
+TEST(RecentFiles, MostRecentFirstAtMostFourKeptInTheSettingsFile) {
+  std::vector<std::string> list;
+  for (const char* path : {"/p/a.jpg", "/p/b.jpg", "/p/c.jpg", "/p/d.jpg", "/p/e.jpg"})
+    sky::AddRecentFile(list, path);
+  EXPECT_EQ(list, (std::vector<std::string>{"/p/e.jpg", "/p/d.jpg", "/p/c.jpg", "/p/b.jpg"}));
+  sky::AddRecentFile(list, "/p/c.jpg");
+  EXPECT_EQ(list, (std::vector<std::string>{"/p/c.jpg", "/p/e.jpg", "/p/d.jpg", "/p/b.jpg"}));
+
+  CProfile profile;
+  sky::StoreRecentFiles(list, profile);
+  EXPECT_NE(profile.Text().find("[Recent File List]\nFile1=/p/c.jpg\nFile2=/p/e.jpg\n"),
+            std::string::npos)
+      << profile.Text();
+  sky::RemoveRecentFile(list, "/p/e.jpg");
+  sky::StoreRecentFiles(list, profile);
+  EXPECT_EQ(sky::LoadRecentFiles(profile), list);
+  CProfile fresh;
+  sky::StoreRecentFiles({}, fresh);
+  EXPECT_EQ(fresh.Text().find("Recent"), std::string::npos) << "an empty list writes nothing";
+
+  // The settings carry the list through a save and a load.
+  AppSettings settings;
+  settings.RecentFiles = {"/home/u/Pictures/m42.jpg"};
+  CProfile saved;
+  StoreSettings(settings, saved);
+  CProfile loaded;
+  loaded.Parse(saved.Text());
+  AppSettings back;
+  LoadSettings(loaded, back);
+  EXPECT_EQ(back.RecentFiles, settings.RecentFiles);
+}
+
+TEST(RecentFiles, MenuTextIsUpperCaseAndShort) {
+  EXPECT_EQ(sky::RecentFileMenuText(0, "/tmp/m42.jpg"), "&1 /TMP/M42.JPG");
+  EXPECT_EQ(sky::RecentFileMenuText(1, "/usr/share/stellix/Images/very/deep/Mars.jpg"),
+            "&2 /USR/.../VERY/DEEP/MARS.JPG");
+  EXPECT_EQ(sky::RecentFileMenuText(3, "/a/a-very-long-file-name-of-a-picture.jpg"),
+            "&4 /A/A-VERY-LONG-FILE-NAME-OF-A-PICTURE.JPG");
+}
+
+TEST(FindPicture, ByBaseNameWithAnyExtension) {
+  ScratchDir dir;
+  EXPECT_FALSE(sky::FindPicture(dir.Path(), "Mars"));
+  dir.Write("Mars.gif", "x");
+  EXPECT_EQ(sky::FindPicture(dir.Path(), "Mars"), "Mars.gif");
+  dir.Write("Mars.jpg", "x");
+  EXPECT_EQ(sky::FindPicture(dir.Path(), "Mars"), "Mars.gif") << "the first in name order";
+  dir.Write("M101.jpg", "x");
+  EXPECT_FALSE(sky::FindPicture(dir.Path(), "M1")) << "M1 is not M101";
+  dir.Write("m1.JPG", "x");
+  EXPECT_EQ(sky::FindPicture(dir.Path(), "M1"), "m1.JPG");
+  std::filesystem::create_directory(dir.Path() / "Venus.d");
+  EXPECT_FALSE(sky::FindPicture(dir.Path(), "Venus")) << "folders are no pictures";
+  EXPECT_FALSE(sky::FindPicture(dir.Path() / "missing", "Mars"));
+}
+
+TEST(FindPicture, TheDataHasPicturesOfTheSolarSystemAndTheMessierObjects) {
+  const std::filesystem::path images = std::filesystem::path(STELLIX_SOURCE_DATA_DIR) / "Images";
+  for (const char* name : {"Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Uranus",
+                           "Neptune", "Pluto", "M1", "M31", "M42", "M45", "M110"})
+    EXPECT_TRUE(sky::FindPicture(images, name)) << name;
+  EXPECT_FALSE(sky::FindPicture(images, "NGC7000"));
+}
+
+}  // namespace

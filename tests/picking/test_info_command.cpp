@@ -1,0 +1,166 @@
+// stellix --info NAME: the card of one object as JSON, with no window; its
+// altitudes and azimuths against PyEphem's.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+
+#include "tests/test_files.h"
+
+namespace {
+
+struct ProgramRun {
+  int status = -1;
+  std::string out, err;
+};
+
+// The program with `args`, without any X display.
+ProgramRun Info(const ScratchDir& dir, const std::string& args) {
+  const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb '" +
+                              std::string(STELLIX_PROGRAM) + "' " + args + " >'" + dir.File("out") +
+                              "' 2>'" + dir.File("err") + "' </dev/null";
+  const int raw = std::system(command.c_str());
+  ProgramRun run;
+  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  run.out = ReadFile(dir.File("out"));
+  run.err = ReadFile(dir.File("err"));
+  return run;
+}
+
+// The string values of a one-line JSON object of strings.
+std::map<std::string, std::string> Fields(const std::string& json) {
+  std::map<std::string, std::string> fields;
+  std::size_t at = 0;
+  const auto readString = [&](std::string& out) {
+    at = json.find('"', at);
+    if (at == std::string::npos) return false;
+    for (++at; at < json.size() && json[at] != '"'; ++at) {
+      if (json[at] == '\\') ++at;
+      out += json[at];
+    }
+    ++at;
+    return true;
+  };
+  for (;;) {
+    std::string key, value;
+    if (!readString(key) || !readString(value)) break;
+    fields[key] = value;
+  }
+  return fields;
+}
+
+const char* kKrakow =
+    "[Location]\nLongDeg=19\nLongMin=56\nEW=E\nLatDeg=50\nLatMin=4\nNS=N\nTimeZone=0\n"
+    "DaylightSavingTime=0\n";
+
+TEST(InfoCommand, CardsOfAStarAPlanetAndADeepSkyObject) {
+  ScratchDir dir;
+  const std::string settings = dir.Write("s.ini", kKrakow);
+  const std::string common = " --datetime 2026-12-08T22:00:00 --settings '" + settings + "'";
+
+  const ProgramRun sirius = Info(dir, "--info Sirius" + common);
+  ASSERT_EQ(sirius.status, 0) << sirius.err;
+  std::map<std::string, std::string> f = Fields(sirius.out);
+  EXPECT_EQ(f["kind"], "star");
+  EXPECT_EQ(f["caption"], "Star");
+  EXPECT_EQ(f["ra"], "6h 45' 8.9\"");
+  EXPECT_EQ(f["dec"], "-16\xC2\xB0 42' 58\"");
+  EXPECT_EQ(f["hr"], "2491");
+  EXPECT_EQ(f["name"], "Sirius");
+  EXPECT_EQ(f["bayer"], "Alpha CMa");
+  EXPECT_EQ(f["flamsteed"], "9 CMa");
+  EXPECT_EQ(f["magnitude"], "-1.46");
+  EXPECT_EQ(f["spectrum"], "A");
+  ASSERT_GT(f["altitude"].size(), 3u);
+  EXPECT_EQ(f["altitude"].substr(f["altitude"].size() - 2), "\xC2\xB0");
+  EXPECT_EQ(sirius.out, Info(dir, "--info 'hr 2491'" + common).out);
+  EXPECT_EQ(std::count(sirius.out.begin(), sirius.out.end(), '\n'), 1);
+
+  const ProgramRun mars = Info(dir, "--info MARS" + common);
+  ASSERT_EQ(mars.status, 0) << mars.err;
+  f = Fields(mars.out);
+  EXPECT_EQ(f["kind"], "body");
+  EXPECT_EQ(f["caption"], "Mars");
+  for (const char* key : {"ra", "dec", "altitude", "azimuth", "magnitude", "distanceEarth",
+                          "distanceSun", "illuminated", "size"}) {
+    EXPECT_FALSE(f[key].empty()) << key;
+    EXPECT_EQ(f[key].find("nan"), std::string::npos) << key;
+  }
+  EXPECT_NE(f["distanceEarth"].find(" million km"), std::string::npos);
+
+  const ProgramRun m31 = Info(dir, "--info M31" + common);
+  ASSERT_EQ(m31.status, 0) << m31.err;
+  f = Fields(m31.out);
+  EXPECT_EQ(f["kind"], "deepsky");
+  EXPECT_EQ(f["caption"], "Deep sky object");
+  EXPECT_EQ(f["number"], "M 31");
+  EXPECT_EQ(f["name"], "Andromeda Galaxy");
+  EXPECT_EQ(f["type"], "Galaxy");
+  EXPECT_EQ(f["ra"].find("0h 42'"), 0u) << f["ra"];
+  EXPECT_EQ(m31.out, Info(dir, "--info 'm 31'" + common).out);
+  EXPECT_EQ(Fields(Info(dir, "--info 'NGC 7000'" + common).out)["number"], "NGC 7000");
+
+  const ProgramRun unknown = Info(dir, "--info Vulcan" + common);
+  EXPECT_EQ(unknown.status, 2);
+  EXPECT_TRUE(unknown.out.empty());
+  EXPECT_EQ(unknown.err, "stellix: no object is called \"Vulcan\"\n");
+  EXPECT_EQ(Info(dir, "--info").status, 2) << "the name is missing";
+}
+
+// Degrees from a card text such as " 17.36°".
+double Degrees(const std::string& text) { return std::strtod(text.c_str(), nullptr); }
+
+TEST(InfoCommand, AltitudesAndAzimuthsAgreeWithPyEphem) {
+  std::ifstream in(STELLIX_HORIZON_REFERENCE);
+  std::string line;
+  std::getline(in, line);
+  ScratchDir dir;
+  int checked = 0;
+  while (std::getline(in, line)) {
+    std::istringstream fields(line);
+    std::vector<std::string> v;
+    for (std::string item; std::getline(fields, item, ',');) v.push_back(item);
+    const std::string body = v[10];
+    const int year = std::stoi(v[0]);
+    if ((body != "Spica" && body != "Polaris" && body != "Moon") ||
+        (year != 1901 && year != 2026 && year != 2099))
+      continue;
+    const int latDeg = std::stoi(v[6]), latMin = std::stoi(v[7]), lonDeg = std::stoi(v[8]),
+              lonMin = std::stoi(v[9]);
+    const bool south = latDeg < 0 || latMin < 0, west = lonDeg < 0 || lonMin < 0;
+    char when[32];
+    std::snprintf(when, sizeof when, "%04d-%02d-%02dT%02d:%02d:%02d", year, std::stoi(v[1]),
+                  std::stoi(v[2]), std::stoi(v[3]), std::stoi(v[4]), std::stoi(v[5]));
+    const double tolerance = body == "Moon" ? 3.0 / 60 : 1.0 / 60;
+    // Equatorial mode shows geometric altitudes, local-horizon mode apparent ones.
+    for (const int horizonMode : {0, 1}) {
+      std::ostringstream ini;
+      ini << "[Settings]\nHorizonMode=" << horizonMode
+          << "\nRefraction=1\n[Location]\nLongDeg=" << std::abs(lonDeg)
+          << "\nLongMin=" << std::abs(lonMin) << "\nEW=" << (west ? "W" : "E")
+          << "\nLatDeg=" << std::abs(latDeg) << "\nLatMin=" << std::abs(latMin)
+          << "\nNS=" << (south ? "S" : "N") << "\nTimeZone=0\nDaylightSavingTime=0\n";
+      const std::string settings = dir.Write("ref.ini", ini.str());
+      const ProgramRun run =
+          Info(dir, "--info " + body + " --datetime " + when + " --settings '" + settings + "'");
+      ASSERT_EQ(run.status, 0) << run.err;
+      std::map<std::string, std::string> f = Fields(run.out);
+      const double altitude = Degrees(f["altitude"]), azimuth = Degrees(f["azimuth"]);
+      const double reference = std::stod(v[horizonMode ? 15 : 13]);
+      EXPECT_NEAR(altitude, reference, tolerance) << line << " mode " << horizonMode;
+      // Azimuths near the pole and the zenith swing; compare them as arcs on the sky.
+      double dAz = std::fmod(std::fabs(azimuth - std::stod(v[14])), 360.0);
+      dAz = std::min(dAz, 360 - dAz) * std::cos(reference * 0.017453292519943295);
+      EXPECT_LT(dAz, tolerance) << line << " mode " << horizonMode;
+      ++checked;
+    }
+  }
+  EXPECT_GE(checked, 12);
+}
+
+}  // namespace

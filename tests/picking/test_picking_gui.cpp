@@ -1,0 +1,411 @@
+// A right click in the real main window: the cards that open, one after
+// the other, and the notices; the cards' fields; the Image button and the
+// picture window; File Open and the recent-file list.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <cmath>
+#include <functional>
+#include <memory>
+
+#include "render/picture.h"
+#include "render/sky_view.h"
+#include "sky/messages.h"
+#include "sky/sky_doc.h"
+#include "tests/picking/picture_files.h"
+#include "tests/test_files.h"
+#include "ui/main_frame.h"
+#include "ui/object_cards.h"
+#include "ui/picture_window.h"
+
+namespace {
+
+class RecordingMessenger : public CMessenger {
+ public:
+  void Show(MessageIcon icon, std::string_view text) override {
+    Lines.push_back(MessageLine(icon, text));
+  }
+  std::vector<std::string> Lines;
+};
+
+// Watches for modal windows while a test acts: records each one (its title,
+// or for a card its title and fields) and closes it, or hands it to `Handle`.
+class ModalWatcher {
+ public:
+  ModalWatcher() {
+    timer_.setInterval(30);
+    QObject::connect(&timer_, &QTimer::timeout, [this] { Look(); });
+    timer_.start();
+  }
+  std::function<void(QWidget*)> Handle;  // instead of closing
+  std::vector<std::string> Titles;
+  std::vector<std::map<int, std::string>> CardFields;
+
+ private:
+  void Look() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal || modal == last_) return;
+    last_ = modal;
+    Titles.push_back(modal->windowTitle().toStdString());
+    std::map<int, std::string> fields;
+    if (auto* card = qobject_cast<CInfoCard*>(modal))
+      for (int id = 1038; id <= 1066; ++id)
+        if (QLabel* field = card->Field(id)) fields[id] = field->text().toStdString();
+    CardFields.push_back(fields);
+    if (Handle && qobject_cast<QFileDialog*>(modal))
+      Handle(modal);
+    else if (auto* dialog = qobject_cast<QDialog*>(modal))
+      dialog->reject();
+    // The next card may be made at the same address once this one is gone.
+    if (!modal->isVisible()) last_ = nullptr;
+  }
+  QTimer timer_;
+  QWidget* last_ = nullptr;
+};
+
+class Picking : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs an X display (run under xvfb-run)";
+    cwd_ = std::filesystem::current_path();
+    std::filesystem::current_path(STELLIX_SOURCE_DATA_DIR);
+    settings_.TimeZone = 0;
+    settings_.DaylightSavingTime = 0;
+    doc_ = std::make_unique<CSkyDoc>(settings_);
+    struct Throw : CCatalogueFailure {
+      [[noreturn]] void MissingFile(const char* f) override { throw std::runtime_error(f); }
+    } failure;
+    doc_->OnNewDocument(failure, nullptr, astro::CivilTime{2026, 12, 8, 22, 0, 0});
+    frame_ = std::make_unique<CMainFrame>(*doc_, messages_);
+    frame_->resize(900, 700);
+    frame_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame_.get()));
+    Redraw();
+  }
+  void TearDown() override {
+    frame_.reset();
+    doc_.reset();
+    if (!cwd_.empty()) std::filesystem::current_path(cwd_);
+  }
+
+  CSkyView* View() const { return frame_->View(); }
+
+  // Draws a frame, so the window <-> sky matrices are those of the sky shown.
+  void Redraw() {
+    QSignalSpy painted(View(), &CSkyView::FramePainted);
+    View()->update();
+    ASSERT_TRUE(painted.wait(5000));
+  }
+  void CentreOn(double ra, double dec) {
+    doc_->YRotation = -15 * ra;
+    doc_->XRotation = -dec;
+    Redraw();
+  }
+  // The widget point (logical pixels) where a J2000 place is drawn.
+  QPoint PointOf(double ra, double dec) const {
+    double p[3], x = 0, y = 0;
+    doc_->DrawingPoint(ra, dec, p);
+    EXPECT_TRUE(doc_->SkyToWindow(p[0], p[1], p[2], x, y));
+    const double ratio = View()->devicePixelRatioF();
+    return QPoint(static_cast<int>(std::lround(x / ratio)),
+                  static_cast<int>(std::lround((doc_->Viewport[3] - y) / ratio)));
+  }
+  std::vector<unsigned> NamesAt(QPoint p) {
+    const double ratio = View()->devicePixelRatioF();
+    return View()->PickAt(static_cast<int>(p.x() * ratio), static_cast<int>(p.y() * ratio));
+  }
+  void RightClick(QPoint p) { QTest::mouseClick(View(), Qt::RightButton, {}, p); }
+  int StarWithHr(int hr) const {
+    for (int i = 0; i < kStarCount; ++i)
+      if (doc_->Stars[i].HR == hr) return i;
+    return -1;
+  }
+  void OnlyGridAndStars() {
+    doc_->Boundaries = doc_->Constelations = doc_->DeepSky = doc_->SolarSystem = 0;
+    doc_->Ecliptic = doc_->StarNames = doc_->PlanetNames = doc_->DeepSkyLabels = 0;
+    doc_->Coordinations = 1;
+  }
+
+  AppSettings settings_;
+  RecordingMessenger messages_;
+  std::unique_ptr<CSkyDoc> doc_;
+  std::unique_ptr<CMainFrame> frame_;
+  std::filesystem::path cwd_;
+};
+
+const std::string kStar = "Star";
+
+TEST_F(Picking, EmptySkyDoesNothing) {
+  CentreOn(12.0, 0.0);
+  QPoint empty;
+  bool found = false;
+  for (int y = 150; y < 450 && !found; y += 23)
+    for (int x = 200; x < 700 && !found; x += 29)
+      if (NamesAt({x, y}).empty()) {
+        empty = {x, y};
+        found = true;
+      }
+  ASSERT_TRUE(found);
+  ModalWatcher watcher;
+  RightClick(empty);
+  QTest::qWait(100);
+  EXPECT_TRUE(watcher.Titles.empty());
+  EXPECT_TRUE(messages_.Lines.empty());
+}
+
+TEST_F(Picking, APlanetInFrontOfAStarOpensThePlanetsCardThenTheStars) {
+  const int regulus = StarWithHr(3982);
+  ASSERT_GE(regulus, 0);
+  const StarRecord& star = doc_->Stars[regulus];
+  doc_->Bodies[4].RightAscension = star.RightAscension;  // Mars
+  doc_->Bodies[4].Declination = star.Declination;
+  CentreOn(star.RightAscension, star.Declination);
+  const QPoint p = PointOf(star.RightAscension, star.Declination);
+  ModalWatcher watcher;
+  RightClick(p);
+  ASSERT_EQ(watcher.Titles, (std::vector<std::string>{"Mars", kStar}));
+  EXPECT_EQ(watcher.CardFields[1][1043], "3982");
+  EXPECT_EQ(watcher.CardFields[1][1038], "Regulus");
+  EXPECT_EQ(watcher.CardFields[0][1054].find("nan"), std::string::npos);
+  EXPECT_TRUE(messages_.Lines.empty());
+}
+
+TEST_F(Picking, AStarOnAFigureLineOpensOnlyTheStarsCard) {
+  OnlyGridAndStars();
+  doc_->Coordinations = 0;
+  doc_->Constelations = 1;
+  // Betelgeuse is a corner of Orion's figure.
+  const int betelgeuse = StarWithHr(2061);
+  ASSERT_GE(betelgeuse, 0);
+  const StarRecord& star = doc_->Stars[betelgeuse];
+  CentreOn(star.RightAscension, star.Declination);
+  const QPoint p = PointOf(star.RightAscension, star.Declination);
+  const std::vector<unsigned> names = NamesAt(p);
+  ASSERT_NE(std::find(names.begin(), names.end(), 10101u), names.end()) << "on a figure line";
+  ModalWatcher watcher;
+  RightClick(p);
+  EXPECT_EQ(watcher.Titles, std::vector<std::string>{kStar});
+  EXPECT_EQ(watcher.CardFields[0][1038], "Betelgeuse");
+  EXPECT_TRUE(messages_.Lines.empty()) << messages_.Lines.front();
+}
+
+TEST_F(Picking, AGridLineAloneGivesItsNoticeOnce) {
+  OnlyGridAndStars();
+  CentreOn(1.0, 30.0);
+  QPoint onLine;
+  bool found = false;
+  for (double dec = 5; dec < 55 && !found; dec += 0.7) {
+    const QPoint p = PointOf(1.0, dec);
+    if (NamesAt(p) == std::vector<unsigned>{10103}) {
+      onLine = p;
+      found = true;
+    }
+  }
+  ASSERT_TRUE(found) << "a stretch of the 1 h circle with nothing else on it";
+  ModalWatcher watcher;
+  RightClick(onLine);
+  EXPECT_TRUE(watcher.Titles.empty());
+  EXPECT_EQ(messages_.Lines,
+            std::vector<std::string>{"information: Right ascension grid line.    "});
+}
+
+TEST_F(Picking, CardFieldsAreSelectableTextsUnderBoldCaptions) {
+  // A star without Flamsteed number and Bayer letter, moved to -0.5 degrees.
+  int plain = -1;
+  for (int i = 0; i < kStarCount && plain < 0; ++i)
+    if (std::string_view(doc_->Stars[i].Designation, 6) == "      ") plain = i;
+  ASSERT_GE(plain, 0);
+  doc_->Stars[plain].Declination = -0.5f;
+  CStarInfoDialog card(*doc_, plain);
+  EXPECT_EQ(card.windowTitle(), "Star");
+  EXPECT_EQ(card.Field(1049)->text(), QString::fromUtf8("-0\xC2\xB0"));
+  EXPECT_EQ(card.Field(1050)->text(), "30'");
+  EXPECT_EQ(card.Field(1051)->text(), "0\"");
+  EXPECT_EQ(card.Field(1040)->text(), "");
+  EXPECT_EQ(card.Field(1041)->text(), "");
+  EXPECT_TRUE(card.Field(1045)->textInteractionFlags() & Qt::TextSelectableByMouse);
+  EXPECT_EQ(card.ImageButton(), nullptr);
+  for (int id = 1086; id <= 1095; ++id) {
+    const QLabel* caption = card.findChild<QLabel*>(QStringLiteral("Control%1").arg(id));
+    ASSERT_NE(caption, nullptr) << id;
+    EXPECT_TRUE(caption->font().bold()) << id;
+    EXPECT_EQ(caption->font().pixelSize(), 11) << id;
+  }
+  EXPECT_TRUE(card.findChild<QLabel*>("Control1090")->text().contains("J2000"));
+
+  CDeepSkyInfoDialog m110(*doc_, 109, frame_->ImagesDirectory(), messages_);
+  EXPECT_EQ(m110.Field(1064)->text(), "M 110");
+  CDeepSkyInfoDialog ngc(*doc_, 110, frame_->ImagesDirectory(), messages_);
+  EXPECT_TRUE(ngc.Field(1064)->text().startsWith("NGC "));
+  EXPECT_FALSE(ngc.ImageButton()->isEnabled()) << "no picture of an NGC object";
+}
+
+TEST_F(Picking, TheImageButtonShowsTheObjectsPicture) {
+  CBodyInfoDialog mars(*doc_, 4, frame_->ImagesDirectory(), messages_);
+  ASSERT_TRUE(mars.ImageButton()->isEnabled());
+  EXPECT_EQ(mars.PictureFile(), "Mars.jpg");
+  ModalWatcher watcher;
+  mars.ImageButton()->click();
+  EXPECT_EQ(watcher.Titles, std::vector<std::string>{"Mars.jpg"});
+  EXPECT_TRUE(messages_.Lines.empty());
+  CDeepSkyInfoDialog m42(*doc_, 41, frame_->ImagesDirectory(), messages_);
+  EXPECT_EQ(m42.PictureFile(), "M42.jpg");
+}
+
+// Writes the 3 x 2 test picture in every format and reads it back.
+TEST_F(Picking, PicturesOfEveryFormat) {
+  using namespace test_pictures;
+  ScratchDir dir;
+  QImage reference(3, 2, QImage::Format_RGB32);
+  for (int y = 0; y < 2; ++y)
+    for (int x = 0; x < 3; ++x)
+      reference.setPixelColor(x, y, QColor(kRgb[y][x][0], kRgb[y][x][1], kRgb[y][x][2]));
+  for (const char* format : {"bmp", "tif"})
+    ASSERT_TRUE(reference.save(QString::fromStdString(dir.File(std::string("t.") + format))));
+  // JPEG blurs colours across 8 x 8 blocks: its pixels are 16 x 16 squares.
+  ASSERT_TRUE(reference.scaled(48, 32).save(QString::fromStdString(dir.File("t.jpg"))));
+  const auto write = [&dir](const char* name, const Bytes& b) {
+    return dir.Write(name, std::string_view(reinterpret_cast<const char*>(b.data()), b.size()));
+  };
+  write("t.pcx", Pcx24());
+  write("t.tga", Tga24(true, false, true));
+  // A 1 x 1 GIF of one red pixel.
+  write("t.gif", {0x47, 0x49, 0x46, 0x38, 0x39, 0x61, 1, 0, 1, 0, 0x80, 0, 0, 0xFF, 0, 0, 0,   0,
+                  0,    0x2C, 0,    0,    0,    0,    1, 0, 1, 0, 0,    2, 2, 0x44, 1, 0, 0x3B});
+  const struct {
+    const char* file;
+    picture::FileType type;
+    int tolerance, scale;
+  } cases[] = {{"t.bmp", picture::kBmp, 0, 1},
+               {"t.jpg", picture::kJpeg, 24, 16},
+               {"t.tif", picture::kTiff, 0, 1},
+               {"t.pcx", picture::kPcx, 0, 1},
+               {"t.tga", picture::kTga, 0, 1}};
+  for (const auto& c : cases) {
+    const CPicture p(dir.File(c.file));
+    ASSERT_TRUE(p.Loaded()) << c.file << " " << p.LastError;
+    EXPECT_EQ(p.Type, c.type) << c.file;
+    ASSERT_EQ(p.Width, 3 * c.scale) << c.file;
+    for (int y = 0; y < 2; ++y)
+      for (int x = 0; x < 3; ++x) {
+        const QColor got = p.Image.pixelColor(x * c.scale + c.scale / 2, y * c.scale + c.scale / 2);
+        EXPECT_NEAR(got.red(), kRgb[y][x][0], c.tolerance) << c.file << x << y;
+        EXPECT_NEAR(got.green(), kRgb[y][x][1], c.tolerance) << c.file << x << y;
+        EXPECT_NEAR(got.blue(), kRgb[y][x][2], c.tolerance) << c.file << x << y;
+      }
+  }
+  const CPicture gif(dir.File("t.gif"));
+  ASSERT_TRUE(gif.Loaded());
+  EXPECT_EQ(gif.Type, picture::kGif);
+  EXPECT_EQ(gif.Image.pixelColor(0, 0), QColor(255, 0, 0));
+
+  ModalWatcher watcher;
+  EXPECT_TRUE(ShowPictureFile(dir.File("t.pcx"), messages_, frame_.get()));
+  EXPECT_EQ(watcher.Titles, std::vector<std::string>{"t.pcx"});
+}
+
+TEST_F(Picking, AnUndecodablePictureGivesMessage309AndNoWindow) {
+  using namespace test_pictures;
+  ScratchDir dir;
+  Bytes bomb = PcxHeader(16000, 16000, 8, 3, 16000, true);
+  bomb.insert(bomb.end(), {0xFF, 0x00});
+  Bytes shortTga = Tga24(false, false, false);
+  shortTga.resize(30);
+  const std::string files[] = {
+      dir.Write("bad.jpg", "\xFF\xD8\xFF\xE0 this is no JPEG at all"),
+      dir.Write("bomb.pcx", std::string(bomb.begin(), bomb.end())),
+      dir.Write("short.tga", std::string(shortTga.begin(), shortTga.end())),
+      dir.Write("text.gif", "plain text"),
+      dir.File("missing.bmp"),
+  };
+  ModalWatcher watcher;
+  for (const std::string& file : files) {
+    messages_.Lines.clear();
+    EXPECT_FALSE(ShowPictureFile(file, messages_, frame_.get())) << file;
+    EXPECT_EQ(messages_.Lines, std::vector<std::string>{"stop: Couldn't load the image !    "});
+  }
+  QTest::qWait(100);
+  EXPECT_TRUE(watcher.Titles.empty());
+}
+
+TEST_F(Picking, FileOpenShowsThePictureAndTheRecentFileListOpensItAgain) {
+  ScratchDir dir;
+  const std::string first = dir.Write("Small.tga", [] {
+    const test_pictures::Bytes b = test_pictures::Tga24(false, true, false);
+    return std::string(b.begin(), b.end());
+  }());
+  const std::string second = dir.Write("other.pcx", [] {
+    const test_pictures::Bytes b = test_pictures::Pcx8();
+    return std::string(b.begin(), b.end());
+  }());
+  EXPECT_FALSE(frame_->Action(57616)->isEnabled()) << "nothing opened yet";
+
+  std::string chosen = first;
+  QStringList filters;
+  QString startDirectory;
+  ModalWatcher watcher;
+  watcher.Handle = [&](QWidget* w) {
+    auto* dialog = static_cast<QFileDialog*>(w);
+    filters = dialog->nameFilters();
+    startDirectory = dialog->directory().absolutePath();
+    dialog->selectFile(QString::fromStdString(chosen));
+    QMetaObject::invokeMethod(dialog, "accept");
+  };
+  frame_->Action(57601)->trigger();
+  EXPECT_EQ(startDirectory.toStdString(),
+            (std::filesystem::path(STELLIX_SOURCE_DATA_DIR) / "Images").string());
+  EXPECT_EQ(filters, (QStringList{"Jpeg Files(*.JPG)", "GIF Files(*.GIF)", "PCX Files(*.PCX)",
+                                  "Targa Files(*.TGA)", "BMP Files(*.BMP)", "Tif Files(*.TIF)"}));
+  ASSERT_EQ(watcher.Titles.size(), 2u);
+  EXPECT_EQ(watcher.Titles[1], "Small.tga") << "the picture window";
+  ASSERT_EQ(doc_->Settings.RecentFiles, std::vector<std::string>{first});
+  EXPECT_TRUE(frame_->Action(57616)->isEnabled());
+  EXPECT_TRUE(frame_->Action(57616)->text().endsWith("/SMALL.TGA"));
+  EXPECT_TRUE(frame_->Action(57616)->text().startsWith("&1 /"));
+
+  chosen = second;
+  frame_->Action(57601)->trigger();
+  EXPECT_EQ(doc_->Settings.RecentFiles, (std::vector<std::string>{second, first}));
+  EXPECT_TRUE(frame_->Action(57617)->isVisible());
+
+  // The entry opens the picture again (its path keeps its case) and moves it first.
+  frame_->Action(57617)->trigger();
+  EXPECT_EQ(watcher.Titles.back(), "Small.tga");
+  EXPECT_EQ(doc_->Settings.RecentFiles, (std::vector<std::string>{first, second}));
+
+  // A file that has gone is reported and leaves the list.
+  std::filesystem::remove(first);
+  const std::size_t windows = watcher.Titles.size();
+  frame_->Action(57616)->trigger();
+  EXPECT_EQ(messages_.Lines,
+            std::vector<std::string>{"stop: Can't open \"" + first + "\" file !   "});
+  EXPECT_EQ(doc_->Settings.RecentFiles, std::vector<std::string>{second});
+  EXPECT_EQ(watcher.Titles.size(), windows);
+  EXPECT_FALSE(frame_->Action(57617)->isVisible());
+}
+
+TEST_F(Picking, HighDpiTheStarUnderThePointerIsPicked) {
+  if (!std::getenv("STELLIX_EXPECT_HIGH_DPI")) GTEST_SKIP() << "run with QT_SCALE_FACTOR=2";
+  ASSERT_EQ(View()->devicePixelRatioF(), 2.0);
+  OnlyGridAndStars();
+  doc_->Coordinations = 0;
+  const int sirius = StarWithHr(2491);
+  const StarRecord& star = doc_->Stars[sirius];
+  // Off the middle, where a point counted in the wrong pixels lands elsewhere.
+  CentreOn(star.RightAscension - 1.0, star.Declination + 10);
+  const QPoint p = PointOf(star.RightAscension, star.Declination);
+  ModalWatcher watcher;
+  RightClick(p);
+  ASSERT_EQ(watcher.Titles, std::vector<std::string>{kStar});
+  EXPECT_EQ(watcher.CardFields[0][1043], "2491");
+}
+
+}  // namespace

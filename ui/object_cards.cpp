@@ -1,0 +1,158 @@
+#include "ui/object_cards.h"
+
+#include <QDialogButtonBox>
+#include <QFont>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "res/qt_text.h"
+#include "sky/messages.h"
+#include "sky/object_info.h"
+#include "sky/pick_walk.h"
+#include "ui/picture_window.h"
+
+namespace {
+
+constexpr int kImageButtonId = 1063;
+
+// Bold Tahoma of 11 pixels; where Tahoma is missing, a bold sans-serif.
+QFont CaptionFont() {
+  QFont font(QStringLiteral("Tahoma"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(11);
+  font.setBold(true);
+  return font;
+}
+
+QString ObjectName(int id) { return QStringLiteral("Control%1").arg(id); }
+
+using Fields = std::initializer_list<std::pair<int, std::string>>;
+
+}  // namespace
+
+CInfoCard::CInfoCard(const QString& caption, QWidget* parent) : QDialog(parent) {
+  setWindowTitle(caption);
+  auto* layout = new QVBoxLayout(this);
+  grid_ = new QGridLayout;
+  grid_->setHorizontalSpacing(10);
+  // Hours (degrees), minutes and seconds sit in three narrow columns.
+  for (int column = 1; column <= 3; ++column) grid_->setColumnMinimumWidth(column, 52);
+  layout->addLayout(grid_);
+}
+
+QLabel* CInfoCard::Field(int id) const { return findChild<QLabel*>(ObjectName(id)); }
+
+void CInfoCard::AddRow(int labelId, const char* label, Fields fields) {
+  auto* caption = new QLabel(QString::fromUtf8(label), this);
+  caption->setObjectName(ObjectName(labelId));
+  caption->setFont(CaptionFont());
+  grid_->addWidget(caption, rows_, 0);
+  int column = 1;
+  for (const auto& [id, text] : fields) {
+    auto* field = new QLabel(QtText(text), this);
+    field->setObjectName(ObjectName(id));
+    // A user copies coordinates from here.
+    field->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // A single text spans the three columns of the angles' parts.
+    if (fields.size() == 1)
+      grid_->addWidget(field, rows_, column, 1, 3);
+    else
+      grid_->addWidget(field, rows_, column++);
+  }
+  ++rows_;
+}
+
+void CInfoCard::AddButtons(bool withImage, const std::filesystem::path& imagesDirectory,
+                           const std::string& pictureName, CMessenger* messages) {
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  if (withImage) {
+    imageButton_ = buttons->addButton(QStringLiteral("Image"), QDialogButtonBox::ActionRole);
+    imageButton_->setObjectName(ObjectName(kImageButtonId));
+    if (const std::optional<std::string> file = sky::FindPicture(imagesDirectory, pictureName))
+      pictureFile_ = *file;
+    imageButton_->setEnabled(!pictureFile_.empty());
+    connect(imageButton_, &QPushButton::clicked, this, [this, imagesDirectory, messages] {
+      ShowPictureFile((imagesDirectory / pictureFile_).string(), *messages, this);
+    });
+  }
+  static_cast<QVBoxLayout*>(layout())->addWidget(buttons);
+}
+
+CStarInfoDialog::CStarInfoDialog(const CSkyDoc& doc, int starIndex, QWidget* parent)
+    : CInfoCard(QString::fromUtf8(sky::kStarCardCaption), parent) {
+  const sky::StarCard c = sky::StarCardOf(doc, starIndex);
+  AddRow(1086, "HR number:", {{1043, c.Hr}});
+  AddRow(1087, "Bayer:", {{1040, c.Bayer}});
+  AddRow(1088, "Flamsteed:", {{1041, c.Flamsteed}});
+  AddRow(1089, "Proper name:", {{1038, c.Name}});
+  AddRow(1090, "Right ascension (J2000):",
+         {{1045, c.Ra.Whole}, {1047, c.Ra.Minutes}, {1048, c.Ra.Seconds}});
+  AddRow(1091, "Declination (J2000):",
+         {{1049, c.Dec.Whole}, {1050, c.Dec.Minutes}, {1051, c.Dec.Seconds}});
+  AddRow(1092, "Altitude:", {{1052, c.Altitude}});
+  AddRow(1093, "Azimuth:", {{1053, c.Azimuth}});
+  AddRow(1094, "Magnitude:", {{1054, c.Magnitude}});
+  AddRow(1095, "Spectral type:", {{1055, c.Spectrum}});
+  AddButtons(false, {}, {}, nullptr);
+}
+
+CBodyInfoDialog::CBodyInfoDialog(const CSkyDoc& doc, int bodyIndex,
+                                 const std::filesystem::path& imagesDirectory, CMessenger& messages,
+                                 QWidget* parent)
+    : CInfoCard(QString(), parent) {
+  const sky::BodyCard c = sky::BodyCardOf(doc, bodyIndex);
+  setWindowTitle(QtText(c.Caption));
+  AddRow(1086, "Right ascension (J2000):",
+         {{1045, c.Ra.Whole}, {1047, c.Ra.Minutes}, {1048, c.Ra.Seconds}});
+  AddRow(1087, "Declination (J2000):",
+         {{1049, c.Dec.Whole}, {1050, c.Dec.Minutes}, {1051, c.Dec.Seconds}});
+  AddRow(1088, "Altitude:", {{1052, c.Altitude}});
+  AddRow(1089, "Azimuth:", {{1053, c.Azimuth}});
+  AddRow(1090, "Distance from Earth:", {{1059, c.DistanceEarth}});
+  AddRow(1091, "Distance from Sun:", {{1060, c.DistanceSun}});
+  AddRow(1092, "Illuminated fraction:", {{1062, c.Illuminated}});
+  AddRow(1093, "Magnitude:", {{1054, c.Magnitude}});
+  AddRow(1094, "Angular size:", {{1061, c.Size}});
+  AddButtons(true, imagesDirectory, c.Caption, &messages);
+}
+
+CDeepSkyInfoDialog::CDeepSkyInfoDialog(const CSkyDoc& doc, int objectIndex,
+                                       const std::filesystem::path& imagesDirectory,
+                                       CMessenger& messages, QWidget* parent)
+    : CInfoCard(QString::fromUtf8(sky::kDeepSkyCardCaption), parent) {
+  const sky::DeepSkyCard c = sky::DeepSkyCardOf(doc, objectIndex);
+  AddRow(1086, "Catalog number:", {{1064, c.Number}});
+  AddRow(1087, "Common name:", {{1065, c.Name}});
+  AddRow(1088, "Right ascension (J2000):", {{1045, c.Ra.Whole}, {1047, c.Ra.Minutes}});
+  AddRow(1089, "Declination (J2000):", {{1049, c.Dec.Whole}, {1050, c.Dec.Minutes}});
+  AddRow(1090, "Altitude:", {{1052, c.Altitude}});
+  AddRow(1091, "Azimuth:", {{1053, c.Azimuth}});
+  AddRow(1092, "Magnitude:", {{1054, c.Magnitude}});
+  AddRow(1093, "Type:", {{1066, c.Type}});
+  AddButtons(true, imagesDirectory, c.PictureName, &messages);
+}
+
+void ShowObjectsUnderPointer(const std::vector<unsigned>& hitNames, const CSkyDoc& doc,
+                             const std::filesystem::path& imagesDirectory, CMessenger& messages,
+                             QWidget* parent) {
+  for (const sky::PickStep& step : sky::PickSteps(hitNames)) {
+    switch (step.What) {
+      case sky::PickStep::StarCard:
+        CStarInfoDialog(doc, step.Index, parent).exec();
+        break;
+      case sky::PickStep::BodyCard:
+        CBodyInfoDialog(doc, step.Index, imagesDirectory, messages, parent).exec();
+        break;
+      case sky::PickStep::DeepSkyCard:
+        CDeepSkyInfoDialog(doc, step.Index, imagesDirectory, messages, parent).exec();
+        break;
+      case sky::PickStep::Notice:
+        messages.Show(MessageIcon::Information, res::String(step.Index));
+        break;
+    }
+  }
+}

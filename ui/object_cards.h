@@ -1,0 +1,73 @@
+// The information cards of a right click: a star's, a solar-system body's
+// and a deep-sky object's, each a modal dialog of selectable texts, and the
+// walk that opens them for the objects under the pointer.
+#pragma once
+
+#include <QDialog>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+class CMessenger;
+class CSkyDoc;
+class QGridLayout;
+class QLabel;
+class QPushButton;
+
+// What the cards share: the bold caption labels, the text fields (their
+// object names are "Control" and the field's control id), OK, and for bodies
+// and deep-sky objects the Image button (control 1063).
+class CInfoCard : public QDialog {
+  Q_OBJECT
+
+ public:
+  // The text field of control `id`; nullptr when the card has none.
+  QLabel* Field(int id) const;
+  // The Image button; nullptr on a star's card.
+  QPushButton* ImageButton() const { return imageButton_; }
+  // The picture file found for the object, empty when there is none.
+  const std::string& PictureFile() const { return pictureFile_; }
+
+ protected:
+  CInfoCard(const QString& caption, QWidget* parent);
+  // A row: the caption label `labelId` with `label`, then text fields.
+  void AddRow(int labelId, const char* label,
+              std::initializer_list<std::pair<int, std::string>> fields);
+  // Looks for the object's picture and adds OK and Image; Image shows it.
+  void AddButtons(bool withImage, const std::filesystem::path& imagesDirectory,
+                  const std::string& pictureName, CMessenger* messages);
+
+ private:
+  QGridLayout* grid_;
+  int rows_ = 0;
+  QPushButton* imageButton_ = nullptr;
+  std::string pictureFile_;
+};
+
+class CStarInfoDialog : public CInfoCard {
+  Q_OBJECT
+ public:
+  CStarInfoDialog(const CSkyDoc& doc, int starIndex, QWidget* parent = nullptr);
+};
+
+class CBodyInfoDialog : public CInfoCard {
+  Q_OBJECT
+ public:
+  CBodyInfoDialog(const CSkyDoc& doc, int bodyIndex, const std::filesystem::path& imagesDirectory,
+                  CMessenger& messages, QWidget* parent = nullptr);
+};
+
+class CDeepSkyInfoDialog : public CInfoCard {
+  Q_OBJECT
+ public:
+  CDeepSkyInfoDialog(const CSkyDoc& doc, int objectIndex,
+                     const std::filesystem::path& imagesDirectory, CMessenger& messages,
+                     QWidget* parent = nullptr);
+};
+
+// Opens, one after the other, the cards of the objects a selection pass hit
+// (names in the order their layers were drawn), or the one notice of a
+// line or cloud under the pointer.
+void ShowObjectsUnderPointer(const std::vector<unsigned>& hitNames, const CSkyDoc& doc,
+                             const std::filesystem::path& imagesDirectory, CMessenger& messages,
+                             QWidget* parent);
