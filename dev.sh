@@ -3,6 +3,7 @@
 #   ./dev.sh run              install what is missing, build, start Stellix
 #   ./dev.sh test             install what is missing, build, run every test
 #   ./dev.sh test-sanitized   the same tests in a build with AddressSanitizer and UBSan
+# Warnings are errors in every build made here (STELLIX_WERROR).
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -14,7 +15,7 @@ shift || true
 build() {  # build DIR [cmake options...]
   local dir=$1
   shift
-  cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
+  cmake -S . -B "$dir" -G Ninja -DSTELLIX_WERROR=ON "$@" >/dev/null
   cmake --build "$dir"
 }
 
