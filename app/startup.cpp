@@ -8,21 +8,40 @@
 #include <memory>
 #include <sstream>
 
+#include "app/exit_status.h"
 #include "app/paths.h"
+#include "astro/ephemeris_json.h"
 #include "sky/profile.h"
 #include "sky/sky_doc.h"
-#include "astro/ephemeris_json.h"
 
 StartupPaths ResolveStartupPaths(const CommandLine& commandLine, const std::string& exeDir,
                                  const std::string& exeBaseName) {
   StartupPaths paths;
-  paths.InstallDirectory = FindDataDirectory(exeDir, commandLine.DataDir);
+  const DataDirectory data = FindDataDirectory(exeDir, commandLine.DataDir);
+  paths.InstallDirectory = data.Path;
+  std::error_code ec;
+  if (!commandLine.DataDir.empty() && !std::filesystem::is_directory(paths.InstallDirectory, ec))
+    paths.Error = "the data directory " + paths.InstallDirectory +
+                  (std::filesystem::exists(paths.InstallDirectory, ec) ? " is not a directory"
+                                                                       : " does not exist");
   paths.SettingsPath =
-      std::filesystem::absolute(
-          SettingsFilePath(paths.InstallDirectory, exeBaseName, commandLine.SettingsFile))
+      std::filesystem::absolute(SettingsFilePath(data, exeBaseName, commandLine.SettingsFile))
           .lexically_normal()
           .string();
   return paths;
+}
+
+std::string QtPlatformList(bool headless, const char* userChoice, const char* display,
+                           const char* waylandDisplay) {
+  const auto given = [](const char* value) { return value && *value; };
+  const std::string offscreen = "offscreen";
+  if (given(userChoice)) {
+    const std::string choice = userChoice;
+    return choice.find(offscreen) == std::string::npos ? choice + ";" + offscreen : choice;
+  }
+  if (headless) return given(display) ? "xcb;" + offscreen : offscreen;
+  if (given(waylandDisplay)) return {};
+  return "xcb;" + offscreen;
 }
 
 int RunEphemeris(const CommandLine& commandLine, const StartupPaths& paths, std::FILE* out) {
@@ -36,7 +55,7 @@ int RunEphemeris(const CommandLine& commandLine, const StartupPaths& paths, std:
   doc->UpdateSky();
   const std::string json = astro::EphemerisJson(doc->AstroState, doc->HorizonPoints, doc->Bodies);
   std::fprintf(out, "%s\n", json.c_str());
-  return std::fflush(out) == 0 ? 0 : 1;
+  return ToInt(std::fflush(out) == 0 ? ExitStatus::Ok : ExitStatus::Failure);
 }
 
 double MillisecondsSinceProcessStart() {
