@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QIcon>
 #include <QImageWriter>
 #include <clocale>
 #include <cstdio>
@@ -54,6 +55,12 @@ CSkyApp::CSkyApp(int& argc, char** argv, const CommandLine& commandLine)
   setApplicationName("stellix");
   setApplicationDisplayName(QtString(res::IDS_APP_TITLE));
   setApplicationVersion(STELLIX_VERSION);
+  // The desktop entry's name, so that a Wayland compositor matches the window to it.
+  setDesktopFileName(QStringLiteral("org.stellix.Stellix"));
+  QIcon icon;
+  for (int size : {16, 24, 32, 48, 64, 128, 256})
+    icon.addFile(QStringLiteral(":/app-icon/%1.png").arg(size), QSize(size, size));
+  setWindowIcon(icon);
 }
 
 CSkyApp::~CSkyApp() = default;
