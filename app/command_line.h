@@ -26,7 +26,8 @@ struct CommandLine {
   std::string Error;    // why the command line was refused; empty when it was accepted
 
   // Whether the program runs without a window: such runs need no display
-  // and take the headless start-up path.
+  // and take the headless start-up path (main). Every mode that draws,
+  // prints or writes something and exits belongs here.
   bool Headless() const { return Ephemeris || !RenderFile.empty(); }
 };
 
