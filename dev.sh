@@ -3,6 +3,11 @@
 #   ./dev.sh run              install what is missing, build, start Stellix
 #   ./dev.sh test             install what is missing, build, run every test
 #   ./dev.sh test-sanitized   the same tests in a build with AddressSanitizer and UBSan
+#   ./dev.sh package          a Release build, its Debian package, installed into a
+#                             temporary root and run from there without a display
+#   ./dev.sh build-clang      a RelWithDebInfo build with clang
+#   ./dev.sh build-debug      a Debug build with GCC
+# Warnings are errors in every build made here (STELLIX_WERROR).
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -14,7 +19,7 @@ shift || true
 build() {  # build DIR [cmake options...]
   local dir=$1
   shift
-  cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
+  cmake -S . -B "$dir" -G Ninja -DSTELLIX_WERROR=ON "$@" >/dev/null
   cmake --build "$dir"
 }
 
@@ -47,8 +52,20 @@ case "$what" in
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
     run_tests build-sanitize
     ;;
+  package)
+    # The tests are built (they must compile at -O3 too) but not run again:
+    # the package check runs the installed program instead.
+    build build-release -DCMAKE_BUILD_TYPE=Release -DSTELLIX_BUILD_BENCH=OFF
+    ./tools/check_package.sh build-release
+    ;;
+  build-clang)
+    CC=clang CXX=clang++ build build-clang -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    ;;
+  build-debug)
+    build build-debug -DCMAKE_BUILD_TYPE=Debug
+    ;;
   *)
-    echo "usage: $0 run [stellix options] | test | test-sanitized" >&2
+    echo "usage: $0 run [stellix options] | test | test-sanitized | package | build-clang | build-debug" >&2
     exit 2
     ;;
 esac

@@ -1,7 +1,9 @@
 #include "app/command_line.h"
 
 #include <charconv>
+#include <filesystem>
 
+#include "app/exit_status.h"
 #include "astro/datetime_parse.h"
 
 namespace {
@@ -30,6 +32,12 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
       else
         out = args[++i];
     };
+    // The program changes into its data directory later: a relative path
+    // means the directory it was started in.
+    const auto path = [&](std::string& out) {
+      value(out);
+      if (!out.empty()) out = std::filesystem::absolute(out).lexically_normal().string();
+    };
     if (a == "--help" || a == "-h")
       cl.Help = true;
     else if (a == "--version")
@@ -39,9 +47,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     else if (a == "--non-interactive")
       cl.NonInteractive = true;
     else if (a == "--data-dir")
-      value(cl.DataDir);
+      path(cl.DataDir);
     else if (a == "--settings")
-      value(cl.SettingsFile);
+      path(cl.SettingsFile);
     else if (a == "--ephemeris")
       cl.Ephemeris = true;
     else if (a == "--info")
@@ -49,7 +57,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     else if (a == "--timing")
       cl.Timing = true;
     else if (a == "--render")
-      value(cl.RenderFile);
+      path(cl.RenderFile);
     else if (a == "--datetime" || a == "--size") {
       std::string text;
       value(text);
@@ -68,25 +76,37 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
 }
 
 std::string UsageText(const std::string& program) {
-  return "Usage: " + program +
-         " [options]\n"
-         "Stellix shows the sky from any place on Earth at any date and time.\n"
-         "\n"
-         "Options:\n"
-         "  --help               show this text and exit\n"
-         "  --version            show the version and exit\n"
-         "  --data-dir DIR       read the catalogue and texture files from DIR\n"
-         "  --settings FILE      read and write the settings in FILE\n"
-         "  --no-splash          start without the splash window\n"
-         "  --datetime YYYY-MM-DDTHH:MM:SS\n"
-         "                       show the sky at this local time instead of now\n"
-         "  --ephemeris          print the Julian day, sidereal time, the Sun, the Moon,\n"
-         "                       the planets and the horizon as JSON and exit\n"
-         "  --info NAME          print the information card of one object (\"Sirius\",\n"
-         "                       \"HR 2491\", \"M 42\", \"NGC 7000\", \"Mars\") as JSON and exit\n"
-         "  --render FILE.png    draw one frame of the sky into FILE.png and exit\n"
-         "  --size WxH           the size of that frame (default 1280x1024)\n"
-         "  --timing             report start-up and frame times on standard error\n"
-         "  --non-interactive    write messages to standard error as \"ICON: text\"\n"
-         "                       and answer them with their default button\n";
+  std::string text =
+      "Usage: " + program +
+      " [options]\n"
+      "Stellix shows the sky from any place on Earth at any date and time.\n"
+      "\n"
+      "Options:\n"
+      "  --help               show this text and exit\n"
+      "  --version            show the version and exit\n"
+      "  --data-dir DIR       read the catalogue and texture files from DIR\n"
+      "  --settings FILE      read and write the settings in FILE\n"
+      "  --no-splash          start without the splash window\n"
+      "  --datetime YYYY-MM-DDTHH:MM:SS\n"
+      "                       show the sky at this local time instead of now\n"
+      "  --ephemeris          print the Julian day, sidereal time, the Sun, the Moon,\n"
+      "                       the planets and the horizon as JSON and exit\n"
+      "  --info NAME          print the information card of one object (\"Sirius\",\n"
+      "                       \"HR 2491\", \"M 42\", \"NGC 7000\", \"Mars\") as JSON and exit\n"
+      "  --render FILE        draw one frame of the sky into FILE and exit; the\n"
+      "                       suffix of FILE names the format (png, jpg, bmp, ...)\n"
+      "  --size WxH           the size of that frame (default 1280x1024)\n"
+      "  --timing             report start-up and frame times on standard error\n"
+      "  --non-interactive    write messages to standard error as \"ICON: text\"\n"
+      "                       and answer them with their default button\n"
+      "\n"
+      "--render, --ephemeris and --info need no display.\n"
+      "\n"
+      "Exit status:\n";
+  for (const ExitStatusMeaning& e : kExitStatuses) {
+    text += "  " + std::to_string(ToInt(e.Status)) + "  ";
+    text += e.Meaning;
+    text += '\n';
+  }
+  return text;
 }

@@ -12,20 +12,28 @@ struct CommandLine {
   bool Version = false;
   bool ShowSplash = true;       // --no-splash clears it
   bool NonInteractive = false;  // messages go to standard error, answered with their default
-  std::string DataDir;          // --data-dir DIR
-  std::string SettingsFile;     // --settings FILE
+  // Paths given on the command line are made absolute against the directory
+  // the program was started in, before it changes into its data directory.
+  std::string DataDir;       // --data-dir DIR
+  std::string SettingsFile;  // --settings FILE
   // --datetime: the sky's local time instead of the computer's clock
   std::optional<astro::CivilTime> DateTime;
   bool Ephemeris = false;  // --ephemeris: print the ephemeris as JSON and exit
   std::string Info;        // --info NAME: print the card of that object as JSON and exit
-  std::string RenderFile;  // --render FILE.png: draw one frame into FILE.png and exit
+  std::string RenderFile;  // --render FILE: draw one frame into FILE and exit
   int RenderWidth = 1280;  // --size WxH
   int RenderHeight = 1024;
   bool Timing = false;  // --timing: report start-up and frame times on standard error
   std::string Error;    // why the command line was refused; empty when it was accepted
+
+  // Whether the program runs without a window: such runs need no display
+  // and take the headless start-up path (main). Every mode that draws,
+  // prints or writes something and exits belongs here.
+  bool Headless() const { return Ephemeris || !Info.empty() || !RenderFile.empty(); }
 };
 
-// Parses the arguments after the program name.
+// Parses the arguments after the program name; relative paths are made
+// absolute against the current directory.
 CommandLine ParseCommandLine(const std::vector<std::string>& args);
 
 // The text of --help.

@@ -2,6 +2,8 @@
 #include <filesystem>
 
 #include "app/command_line.h"
+#include "app/exit_status.h"
+#include "app/platform.h"
 #include "app/quit_signals.h"
 #include "app/sky_app.h"
 #include "app/startup.h"
@@ -15,33 +17,37 @@ int main(int argc, char** argv) {
   if (!commandLine.Error.empty()) {
     std::fprintf(stderr, "%s: %s\n%s", program.c_str(), commandLine.Error.c_str(),
                  UsageText(program).c_str());
-    return 2;
+    return ToInt(ExitStatus::BadCommandLine);
   }
   if (commandLine.Help) {
     std::fputs(UsageText(program).c_str(), stdout);
-    return 0;
+    return ToInt(ExitStatus::Ok);
   }
   if (commandLine.Version) {
     std::printf("Stellix %s\n", STELLIX_VERSION);
-    return 0;
+    return ToInt(ExitStatus::Ok);
   }
 
-  if (commandLine.Ephemeris) {
-    std::error_code ec;
-    const auto exe = std::filesystem::canonical("/proc/self/exe", ec);
-    return RunEphemeris(
-        commandLine, ResolveStartupPaths(commandLine, exe.parent_path().string(), program), stdout);
+  std::error_code ec;
+  const auto exe = std::filesystem::canonical("/proc/self/exe", ec);
+  const StartupPaths paths = ResolveStartupPaths(commandLine, exe.parent_path().string(), program);
+  if (!paths.Error.empty()) {
+    std::fprintf(stderr, "%s: %s\n", program.c_str(), paths.Error.c_str());
+    return ToInt(ExitStatus::MissingData);
   }
-  if (!commandLine.Info.empty()) {
-    std::error_code ec;
-    const auto exe = std::filesystem::canonical("/proc/self/exe", ec);
-    return RunInfo(commandLine,
-                   ResolveStartupPaths(commandLine, exe.parent_path().string(), program), stdout,
-                   stderr);
-  }
+  if (commandLine.Ephemeris) return RunEphemeris(commandLine, paths, stdout);
+  if (!commandLine.Info.empty()) return RunInfo(commandLine, paths, stdout, stderr);
 
+  // Headless runs come up on Qt's offscreen platform when there is no
+  // display; a window cannot, and says so in one line.
+  CPlatformChoice platform(commandLine.Headless());
   CQuitOnSignals::HoldBack();
   CSkyApp app(argc, argv, commandLine);
+  if (!platform.Settle() && !commandLine.Headless()) {
+    std::fprintf(stderr, "%s: cannot connect to the display (%s)\n", program.c_str(),
+                 CPlatformChoice::NoDisplayReason().c_str());
+    return ToInt(ExitStatus::NoDisplay);
+  }
   if (!app.InitInstance()) {
     CQuitOnSignals::Release();
     return app.ExitCode();

@@ -7,23 +7,24 @@
 
 namespace fs = std::filesystem;
 
-std::string FindDataDirectory(const std::string& exeDir, const std::string& overrideDir) {
-  if (!overrideDir.empty()) return fs::absolute(overrideDir).lexically_normal().string();
-  for (const fs::path& candidate :
-       {fs::path(exeDir) / "data", fs::path(exeDir) / ".." / "share" / "stellix"}) {
+DataDirectory FindDataDirectory(const std::string& exeDir, const std::string& overrideDir) {
+  if (!overrideDir.empty()) return {fs::absolute(overrideDir).lexically_normal().string(), false};
+  const fs::path buildTree = fs::path(exeDir) / "data";
+  const fs::path installed = fs::path(exeDir) / ".." / "share" / "stellix";
+  for (const fs::path& candidate : {buildTree, installed}) {
     std::error_code ec;
     if (fs::is_regular_file(candidate / "bsc5.bin", ec))
-      return fs::absolute(candidate).lexically_normal().string();
+      return {fs::absolute(candidate).lexically_normal().string(), candidate == installed};
   }
   return {};
 }
 
-std::string SettingsFilePath(const std::string& dataDir, const std::string& exeBaseName,
+std::string SettingsFilePath(const DataDirectory& data, const std::string& exeBaseName,
                              const std::string& overrideFile) {
   if (!overrideFile.empty()) return overrideFile;
   const std::string name = exeBaseName + ".INI";
-  if (!dataDir.empty() && ::access(dataDir.c_str(), W_OK) == 0)
-    return (fs::path(dataDir) / name).string();
+  if (!data.Path.empty() && !data.Installed && ::access(data.Path.c_str(), W_OK) == 0)
+    return (fs::path(data.Path) / name).string();
   fs::path config;
   if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && fs::path(xdg).is_absolute())
     config = xdg;

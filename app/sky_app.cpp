@@ -4,10 +4,13 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QIcon>
+#include <QImageWriter>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/exit_status.h"
 #include "app/quit_signals.h"
 #include "app/startup.h"
 #include "render/offscreen_render.h"
@@ -29,12 +32,20 @@ class CExitOnMissingCatalogue : public CCatalogueFailure {
   [[noreturn]] void MissingFile(const char* fileName) override {
     messages_.Show(MessageIcon::Stop, res::Format(res::IDS_CANT_OPEN_FILE, fileName));
     std::fflush(nullptr);
-    std::_Exit(3);
+    std::_Exit(ToInt(ExitStatus::MissingData));
   }
 
  private:
   CMessenger& messages_;
 };
+
+// The image format a file name asks for by its suffix (PNG when it has
+// none); empty when Qt cannot write that format.
+QByteArray ImageFormatOf(const std::string& fileName) {
+  const QByteArray suffix = QFileInfo(QString::fromStdString(fileName)).suffix().toLower().toUtf8();
+  if (suffix.isEmpty()) return "png";
+  return QImageWriter::supportedImageFormats().contains(suffix) ? suffix : QByteArray();
+}
 
 }  // namespace
 
@@ -45,6 +56,12 @@ CSkyApp::CSkyApp(int& argc, char** argv, const CommandLine& commandLine)
   std::setlocale(LC_NUMERIC, "C");
   setApplicationName("stellix");
   setApplicationVersion(STELLIX_VERSION);
+  // The desktop entry's name, so that a Wayland compositor matches the window to it.
+  setDesktopFileName(QStringLiteral("org.stellix.Stellix"));
+  QIcon icon;
+  for (int size : {16, 24, 32, 48, 64, 128, 256})
+    icon.addFile(QStringLiteral(":/app-icon/%1.png").arg(size), QSize(size, size));
+  setWindowIcon(icon);
 }
 
 CSkyApp::~CSkyApp() {
@@ -61,6 +78,18 @@ bool CSkyApp::InitInstance() {
   // name from there, and (when writable) the settings file.
   const StartupPaths paths = ResolveStartupPaths(
       commandLine_, QCoreApplication::applicationDirPath().toStdString(), program);
+  if (!paths.Error.empty()) {
+    std::fprintf(stderr, "%s: %s\n", program.c_str(), paths.Error.c_str());
+    exitCode_ = ToInt(ExitStatus::MissingData);
+    return false;
+  }
+  if (!commandLine_.RenderFile.empty() && ImageFormatOf(commandLine_.RenderFile).isEmpty()) {
+    std::fprintf(stderr, "%s: cannot write %s: no image format for its suffix (%s)\n",
+                 program.c_str(), commandLine_.RenderFile.c_str(),
+                 QImageWriter::supportedImageFormats().join(", ").constData());
+    exitCode_ = ToInt(ExitStatus::BadCommandLine);
+    return false;
+  }
   InstallDirectory = paths.InstallDirectory;
   settingsPath_ = paths.SettingsPath;
   if (!InstallDirectory.empty() && ::chdir(InstallDirectory.c_str()) != 0) InstallDirectory.clear();
@@ -71,11 +100,12 @@ bool CSkyApp::InitInstance() {
   doc_ = std::make_unique<CSkyDoc>(Settings);
   // The round splash stands in front while the sky loads. As it first
   // paints, it ends the program on a display of 256 colours or fewer.
-  if (commandLine_.ShowSplash && commandLine_.RenderFile.empty())
+  if (commandLine_.ShowSplash && !commandLine_.Headless())
     CSplashWindow::Open(CSplashWindow::Mode::Splash);
-  if (!CSkyView::CanCreateContext()) {
+  // A frame drawn offscreen checks its own context (it may need no display).
+  if (commandLine_.RenderFile.empty() && !CSkyView::CanCreateContext()) {
     messages_->Show(MessageIcon::Stop, res::String(res::IDS_CANT_INIT_OPENGL));
-    exitCode_ = 1;
+    exitCode_ = ToInt(ExitStatus::NoOpenGL);
     return false;
   }
   frame_ = std::make_unique<CMainFrame>(*doc_, *messages_);
@@ -83,7 +113,7 @@ bool CSkyApp::InitInstance() {
   // textures from them when its GL context comes up with the window.
   CExitOnMissingCatalogue onMissing(*messages_);
   if (!doc_->OnNewDocument(onMissing, nullptr, commandLine_.DateTime)) {
-    exitCode_ = 1;
+    exitCode_ = ToInt(ExitStatus::Failure);
     return false;
   }
   frame_->UpdatePanes();
@@ -115,15 +145,16 @@ int CSkyApp::RenderToFile() {
   const QImage image = canvas.Render(commandLine_.RenderWidth, commandLine_.RenderHeight);
   if (image.isNull()) {
     messages_->Show(MessageIcon::Stop, res::String(res::IDS_CANT_INIT_OPENGL));
-    return 1;
+    return ToInt(ExitStatus::NoOpenGL);
   }
   if (commandLine_.Timing)
     std::fprintf(stderr, "stellix: frame written after %.0f ms\n", MillisecondsSinceProcessStart());
-  if (!image.save(QString::fromStdString(commandLine_.RenderFile), "PNG")) {
+  if (!image.save(QString::fromStdString(commandLine_.RenderFile),
+                  ImageFormatOf(commandLine_.RenderFile).constData())) {
     std::fprintf(stderr, "stellix: could not write %s\n", commandLine_.RenderFile.c_str());
-    return 1;
+    return ToInt(ExitStatus::Failure);
   }
-  return 0;
+  return ToInt(ExitStatus::Ok);
 }
 
 int CSkyApp::ExitInstance(int loopResult) {

@@ -41,7 +41,7 @@ class CSkyApp : public QApplication {
   AppSettings Settings;
 
  private:
-  // --render: draws one frame offscreen into the PNG file; returns the exit status.
+  // --render: draws one frame offscreen into the image file; returns the exit status.
   int RenderToFile();
 
   CommandLine commandLine_;

@@ -9,6 +9,7 @@
 #include <memory>
 #include <sstream>
 
+#include "app/exit_status.h"
 #include "app/paths.h"
 #include "astro/ephemeris_json.h"
 #include "res/strings.h"
@@ -28,7 +29,7 @@ class CExitOnMissingFile : public CCatalogueFailure {
         MessageLine(MessageIcon::Stop, res::Format(res::IDS_CANT_OPEN_FILE, fileName));
     std::fprintf(stderr, "%s\n", line.c_str());
     std::fflush(nullptr);
-    std::_Exit(3);
+    std::_Exit(ToInt(ExitStatus::MissingData));
   }
 };
 
@@ -37,13 +38,31 @@ class CExitOnMissingFile : public CCatalogueFailure {
 StartupPaths ResolveStartupPaths(const CommandLine& commandLine, const std::string& exeDir,
                                  const std::string& exeBaseName) {
   StartupPaths paths;
-  paths.InstallDirectory = FindDataDirectory(exeDir, commandLine.DataDir);
+  const DataDirectory data = FindDataDirectory(exeDir, commandLine.DataDir);
+  paths.InstallDirectory = data.Path;
+  std::error_code ec;
+  if (!commandLine.DataDir.empty() && !std::filesystem::is_directory(paths.InstallDirectory, ec))
+    paths.Error = "the data directory " + paths.InstallDirectory +
+                  (std::filesystem::exists(paths.InstallDirectory, ec) ? " is not a directory"
+                                                                       : " does not exist");
   paths.SettingsPath =
-      std::filesystem::absolute(
-          SettingsFilePath(paths.InstallDirectory, exeBaseName, commandLine.SettingsFile))
+      std::filesystem::absolute(SettingsFilePath(data, exeBaseName, commandLine.SettingsFile))
           .lexically_normal()
           .string();
   return paths;
+}
+
+std::string QtPlatformList(bool headless, const char* userChoice, const char* display,
+                           const char* waylandDisplay) {
+  const auto given = [](const char* value) { return value && *value; };
+  const std::string offscreen = "offscreen";
+  if (given(userChoice)) {
+    const std::string choice = userChoice;
+    return choice.find(offscreen) == std::string::npos ? choice + ";" + offscreen : choice;
+  }
+  if (headless) return given(display) ? "xcb;" + offscreen : offscreen;
+  if (given(waylandDisplay)) return {};
+  return "xcb;" + offscreen;
 }
 
 int RunEphemeris(const CommandLine& commandLine, const StartupPaths& paths, std::FILE* out) {
@@ -57,7 +76,7 @@ int RunEphemeris(const CommandLine& commandLine, const StartupPaths& paths, std:
   doc->UpdateSky();
   const std::string json = astro::EphemerisJson(doc->AstroState, doc->HorizonPoints, doc->Bodies);
   std::fprintf(out, "%s\n", json.c_str());
-  return std::fflush(out) == 0 ? 0 : 1;
+  return ToInt(std::fflush(out) == 0 ? ExitStatus::Ok : ExitStatus::Failure);
 }
 
 int RunInfo(const CommandLine& commandLine, const StartupPaths& paths, std::FILE* out,
@@ -69,7 +88,7 @@ int RunInfo(const CommandLine& commandLine, const StartupPaths& paths, std::FILE
   if (!paths.InstallDirectory.empty() && ::chdir(paths.InstallDirectory.c_str()) != 0) {
     std::fprintf(err, "stellix: cannot use the data directory %s\n",
                  paths.InstallDirectory.c_str());
-    return 3;
+    return ToInt(ExitStatus::MissingData);
   }
   auto doc = std::make_unique<CSkyDoc>(settings);
   CExitOnMissingFile onMissing;
@@ -78,7 +97,7 @@ int RunInfo(const CommandLine& commandLine, const StartupPaths& paths, std::FILE
   const std::optional<sky::SkyObjectRef> object = sky::FindObjectByName(*doc, commandLine.Info);
   if (!object) {
     std::fprintf(err, "stellix: no object is called \"%s\"\n", commandLine.Info.c_str());
-    return 2;
+    return ToInt(ExitStatus::BadCommandLine);
   }
   std::string json;
   switch (object->What) {
@@ -93,7 +112,7 @@ int RunInfo(const CommandLine& commandLine, const StartupPaths& paths, std::FILE
       break;
   }
   std::fprintf(out, "%s\n", json.c_str());
-  return std::fflush(out) == 0 ? 0 : 1;
+  return ToInt(std::fflush(out) == 0 ? ExitStatus::Ok : ExitStatus::Failure);
 }
 
 double MillisecondsSinceProcessStart() {

@@ -9,12 +9,24 @@
 struct StartupPaths {
   std::string InstallDirectory;  // the data directory; empty when it was not found
   std::string SettingsPath;      // absolute path of the settings file
+  // Why the program cannot start with these paths (a --data-dir that is not
+  // a directory); empty when it can. The program ends with MissingData.
+  std::string Error;
 };
 
 // The data directory and the settings file for this command line, the
 // directory of the executable and its base name.
 StartupPaths ResolveStartupPaths(const CommandLine& commandLine, const std::string& exeDir,
                                  const std::string& exeBaseName);
+
+// The Qt platforms to try, in order, as QT_QPA_PLATFORM: the user's choice
+// (`userChoice`) or X11, then Qt's offscreen platform, so that a missing or
+// unreachable display is noticed by the program instead of ending it inside
+// Qt. A headless run with no X display named goes straight to offscreen; a
+// window in a Wayland session (`waylandDisplay` set) leaves the choice to Qt
+// (the empty string).
+std::string QtPlatformList(bool headless, const char* userChoice, const char* display,
+                           const char* waylandDisplay);
 
 // --ephemeris: the sky for the document time (--datetime, else the
 // computer's clock) and the observer's place from the settings file, as one

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <memory>
 
+#include "catalog/regular_file.h"
+
 namespace catalog {
 namespace {
 
@@ -15,7 +17,7 @@ using File = std::unique_ptr<std::FILE, FileCloser>;
 // stops the reads at its end and leaves the remaining records untouched.
 template <typename Record>
 bool ReadRecords(const char* path, Record* records, int count) {
-  File file(std::fopen(path, "rb"));
+  File file(OpenRegularFile(path, "rb"));
   if (!file) return false;
   for (int i = 0; i < count; ++i) {
     if (std::fread(&records[i], sizeof(Record), 1, file.get()) != 1) break;
@@ -56,7 +58,7 @@ bool LoadMagellanicClouds(const char* path, SkyPoint (&points)[kMagellanicPointC
 }
 
 bool LoadEcliptic(const char* path, SkyPoint (&points)[kEclipticPointCount]) {
-  File file(std::fopen(path, "r"));
+  File file(OpenRegularFile(path, "r"));
   if (!file) return false;
   for (SkyPoint& p : points) {
     if (std::fscanf(file.get(), "%f %f", &p.RightAscension, &p.Declination) != 2) break;
@@ -65,7 +67,7 @@ bool LoadEcliptic(const char* path, SkyPoint (&points)[kEclipticPointCount]) {
 }
 
 bool LoadLocations(const char* path, LocationRecord (&locations)[kLocationCount]) {
-  File file(std::fopen(path, "r"));
+  File file(OpenRegularFile(path, "r"));
   if (!file) return false;
   for (LocationRecord& loc : locations) {
     // Five numbers, then the rest of the line as the name: it keeps its

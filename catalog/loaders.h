@@ -1,9 +1,10 @@
 // Readers of the nine catalogue files. Each opens its file by the path given
 // (the program passes the bare file name, relative to the data directory),
 // reads exactly its fixed number of records in file order and returns false
-// only when the file cannot be opened. A file shorter than its count leaves
-// the records past its end as they were (zero in a freshly built document);
-// nothing is ever read beyond a record's own storage.
+// only when the file cannot be opened or is not a regular file. A file
+// shorter than its count leaves the records past its end as they were (zero
+// in a freshly built document); nothing is ever read beyond a record's own
+// storage.
 #pragma once
 
 #include "catalog/records.h"

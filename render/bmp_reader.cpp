@@ -6,6 +6,7 @@
 #include <memory>
 #include <new>
 
+#include "catalog/regular_file.h"
 #include "res/strings.h"
 
 namespace render {
@@ -143,7 +144,7 @@ BitmapError ReadBitmapFile(const char* path, TextureImage& image) {
   struct Closer {
     void operator()(std::FILE* f) const { std::fclose(f); }
   };
-  std::unique_ptr<std::FILE, Closer> f(std::fopen(path, "rb"));
+  std::unique_ptr<std::FILE, Closer> f(catalog::OpenRegularFile(path, "rb"));
   if (!f) return BitmapError::OpenFailed;
   if (std::fseek(f.get(), 0, SEEK_END) != 0) return BitmapError::OpenFailed;
   const long size = std::ftell(f.get());

@@ -4,32 +4,54 @@
 
 #include "render/sky_renderer.h"
 #include "render/sky_view.h"
+#include "render/surfaceless_gl.h"
 
 COffscreenCanvas::COffscreenCanvas(CSkyView& view) : view_(view) {
   surface_.setFormat(CSkyView::SurfaceFormat());
   surface_.create();
   context_.setFormat(CSkyView::SurfaceFormat());
   valid_ = surface_.isValid() && context_.create();
+  if (valid_) return;
+  // No display for Qt to make a context on (its offscreen platform).
+  surfaceless_ = std::make_unique<CSurfacelessGl>();
+  valid_ = surfaceless_->IsValid();
 }
 
 COffscreenCanvas::~COffscreenCanvas() = default;
 
-bool COffscreenCanvas::MakeCurrent() { return valid_ && context_.makeCurrent(&surface_); }
+bool COffscreenCanvas::MakeCurrent() {
+  if (!valid_) return false;
+  return surfaceless_ ? surfaceless_->MakeCurrent() : context_.makeCurrent(&surface_);
+}
 
-void COffscreenCanvas::DoneCurrent() { context_.doneCurrent(); }
+void COffscreenCanvas::DoneCurrent() {
+  if (surfaceless_)
+    surfaceless_->DoneCurrent();
+  else
+    context_.doneCurrent();
+}
+
+void COffscreenCanvas::Draw(int width, int height) {
+  if (!sceneReady_) {
+    view_.InitialiseContext();
+    sceneReady_ = true;
+  }
+  view_.SetWindowSize(width, height);
+  view_.DrawFrame();
+}
 
 QImage COffscreenCanvas::Render(int width, int height) {
   if (!MakeCurrent()) return {};
   QImage image;
-  {
+  if (surfaceless_) {
+    if (surfaceless_->BindFramebuffer(width, height)) {
+      Draw(width, height);
+      image = surfaceless_->ReadFramebuffer();
+    }
+  } else {
     QOpenGLFramebufferObject fbo(width, height, QOpenGLFramebufferObject::CombinedDepthStencil);
     if (fbo.isValid() && fbo.bind()) {
-      if (!sceneReady_) {
-        view_.InitialiseContext();
-        sceneReady_ = true;
-      }
-      view_.SetWindowSize(width, height);
-      view_.DrawFrame();
+      Draw(width, height);
       // The frame is opaque: ignore the alpha that blending left in the
       // framebuffer (a conversion would un-premultiply and brighten it).
       image = fbo.toImage();

@@ -8,9 +8,12 @@
 #include <vector>
 
 class CSkyView;
+class CSurfacelessGl;
 
-// A GL context of the sky view's format on an offscreen surface. The view's
-// scene (display lists, textures, state) is made in it on first use.
+// A GL context of the sky view's format on an offscreen surface: Qt's, when
+// its platform can make one (a display is there), else Mesa's surfaceless
+// EGL. The view's scene (display lists, textures, state) is made in it on
+// first use.
 class COffscreenCanvas {
  public:
   explicit COffscreenCanvas(CSkyView& view);
@@ -19,6 +22,8 @@ class COffscreenCanvas {
   COffscreenCanvas& operator=(const COffscreenCanvas&) = delete;
 
   bool IsValid() const { return valid_; }
+  // Whether the frames come from the surfaceless context.
+  bool IsSurfaceless() const { return surfaceless_ != nullptr; }
   // Draws one frame of `width` x `height` pixels; a null image when the
   // context or the framebuffer could not be made.
   QImage Render(int width, int height);
@@ -28,9 +33,13 @@ class COffscreenCanvas {
   void DoneCurrent();
 
  private:
+  // With the context current and a framebuffer bound: one frame.
+  void Draw(int width, int height);
+
   CSkyView& view_;
   QOffscreenSurface surface_;
   QOpenGLContext context_;
+  std::unique_ptr<CSurfacelessGl> surfaceless_;
   bool valid_ = false;
   bool sceneReady_ = false;
 };

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "catalog/regular_file.h"
 #include "render/bmp_reader.h"
 #include "render/gl.h"
 #include "sky/messages.h"
@@ -15,7 +16,7 @@ bool HasBitmapHeader(const char* fileName) {
   struct Closer {
     void operator()(std::FILE* f) const { std::fclose(f); }
   };
-  std::unique_ptr<std::FILE, Closer> f(std::fopen(fileName, "rb"));
+  std::unique_ptr<std::FILE, Closer> f(catalog::OpenRegularFile(fileName, "rb"));
   unsigned char header[14];
   return f && std::fread(header, 1, sizeof header, f.get()) == sizeof header && header[0] == 'B' &&
          header[1] == 'M';

@@ -4,13 +4,15 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ clang pkg-config
   qt6-base-dev libqt6opengl6-dev qt6-image-formats-plugins qt6-qpa-plugins
-  libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri
+  libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri libegl-dev libegl-mesa0
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xfonts-base fonts-liberation
   openbox xdotool x11-utils
-  clang libclang-rt-14-dev
+  libclang-rt-14-dev
+  # The Debian package and its checks.
+  dpkg-dev file desktop-file-utils appstream man-db
 )
 
 missing=()

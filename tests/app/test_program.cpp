@@ -1,6 +1,9 @@
 // The program as a user starts it: options, messages and exit statuses.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <QImage>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -27,7 +30,9 @@ ProgramRun RunProgram(const ScratchDir& dir, const std::string& args,
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     run.out = ReadFile(dir.File("stdout"));
     run.err = ReadFile(dir.File("stderr"));
-    if (run.status == 0 || run.err.find("could not connect to display") == std::string::npos)
+    if (run.status == 0 || (run.err.find("could not connect to display") == std::string::npos &&
+                            run.err.find("cannot connect to the display (DISPLAY=:") ==
+                                std::string::npos))
       break;
   }
   return run;
@@ -79,7 +84,7 @@ TEST(Program, WithoutOpenGLEndsWithItsMessage) {
   const ProgramRun run =
       RunProgram(dir, "--non-interactive --settings '" + dir.File("stellix.INI") + "'",
                  "QT_XCB_GL_INTEGRATION=none");
-  EXPECT_NE(run.status, 0);
+  EXPECT_EQ(run.status, 5);
   EXPECT_NE(run.err.find("stop: Can't initialize rendering context for OpenGL !    \n"),
             std::string::npos)
       << run.err;
@@ -158,6 +163,158 @@ TEST(Program, EphemerisAndRenderFromTheCommandLine) {
   };
   EXPECT_EQ(be32(16), 320u);
   EXPECT_EQ(be32(20), 200u);
+}
+
+// Runs without any display: neither X nor Wayland named.
+const std::string kNoDisplay = "env -u DISPLAY -u WAYLAND_DISPLAY";
+
+TEST(Program, WindowWithoutADisplaySaysSoInOneLine) {
+  for (const std::string& environment : {kNoDisplay, kNoDisplay + " DISPLAY=:nowhere"}) {
+    ScratchDir dir;
+    const ProgramRun run = RunProgram(
+        dir, "--non-interactive --no-splash --settings '" + dir.File("stellix.INI") + "'",
+        environment);
+    EXPECT_EQ(run.status, 4) << environment << "\n" << run.err;
+    const std::string reason =
+        environment == kNoDisplay ? "DISPLAY is not set" : "DISPLAY=:nowhere";
+    EXPECT_EQ(run.err, "stellix: cannot connect to the display (" + reason + ")\n");
+    EXPECT_FALSE(std::filesystem::exists(dir.File("stellix.INI")));
+  }
+}
+
+// The largest difference of any channel of any pixel; -1 when the sizes differ.
+int LargestDifference(const QImage& a, const QImage& b) {
+  if (a.size() != b.size() || a.isNull()) return -1;
+  int largest = 0;
+  for (int y = 0; y < a.height(); ++y)
+    for (int x = 0; x < a.width(); ++x) {
+      const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+      largest = std::max({largest, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                          std::abs(qBlue(p) - qBlue(q))});
+    }
+  return largest;
+}
+
+TEST(Program, RenderWithoutADisplayDrawsWhatTheDisplayDraws) {
+  ScratchDir dir;
+  dir.Write("stellix.INI", "[Location]\nTimeZone=0\nDaylightSavingTime=0\n");
+  const std::string options =
+      "--non-interactive --datetime 2026-12-08T22:00:00 --size 400x300 "
+      "--settings '" +
+      dir.File("stellix.INI") + "' --render ";
+  const ProgramRun headless =
+      RunProgram(dir, options + "'" + dir.File("headless.png") + "'", kNoDisplay);
+  EXPECT_EQ(headless.status, 0) << headless.err;
+  EXPECT_EQ(headless.err, "") << "Qt's notices of a missing display are no news here";
+  const QImage frame(QString::fromStdString(dir.File("headless.png")));
+  ASSERT_EQ(frame.size(), QSize(400, 300));
+  // Not an empty frame: stars, lines and labels in several colours.
+  int lit = 0;
+  for (int y = 0; y < frame.height(); ++y)
+    for (int x = 0; x < frame.width(); ++x) lit += qGray(frame.pixel(x, y)) > 60;
+  EXPECT_GT(lit, 500);
+
+  // A display named but not there: the same frame, still no display needed.
+  const ProgramRun unreachable = RunProgram(dir, options + "'" + dir.File("unreachable.png") + "'",
+                                            kNoDisplay + " DISPLAY=:nowhere");
+  EXPECT_EQ(unreachable.status, 0) << unreachable.err;
+  EXPECT_EQ(LargestDifference(frame, QImage(QString::fromStdString(dir.File("unreachable.png")))),
+            0);
+
+  if (!std::getenv("DISPLAY")) GTEST_SKIP() << "the comparison with X needs an X display";
+  const ProgramRun onX = RunProgram(dir, options + "'" + dir.File("x.png") + "'");
+  EXPECT_EQ(onX.status, 0) << onX.err;
+  const int difference =
+      LargestDifference(frame, QImage(QString::fromStdString(dir.File("x.png"))));
+  EXPECT_GE(difference, 0);
+  EXPECT_LE(difference, 3);
+}
+
+TEST(Program, RenderWritesTheFormatItsNameAsksForWhereTheUserIs) {
+  ScratchDir dir;
+  std::filesystem::create_directory(dir.Path() / "out");
+  const std::string settings = " --settings '" + dir.File("stellix.INI") + "'";
+  // Relative names are the starting directory's, not the data directory's.
+  const std::string here = "cd '" + dir.File("out") + "' && " + kNoDisplay;
+  struct Case {
+    const char* name;
+    std::string magic;  // the file's first bytes
+  } cases[] = {{"sky.png", "\x89PNG"},
+               {"sky.jpg", "\xFF\xD8\xFF"},
+               {"sky.JPEG", "\xFF\xD8\xFF"},
+               {"sky.bmp", "BM"},
+               {"sky", "\x89PNG"}};
+  for (const Case& c : cases) {
+    const ProgramRun run = RunProgram(
+        dir, std::string("--non-interactive --size 32x24 --render ") + c.name + settings, here);
+    EXPECT_EQ(run.status, 0) << c.name << ": " << run.err;
+    EXPECT_EQ(ReadFile(dir.File(std::string("out/") + c.name)).substr(0, c.magic.size()), c.magic)
+        << c.name;
+  }
+  // A format Qt cannot write is refused before anything is drawn.
+  const ProgramRun refused = RunProgram(dir, "--non-interactive --render sky.xyz" + settings, here);
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_NE(refused.err.find("cannot write " + dir.File("out/sky.xyz") +
+                             ": no image format for its suffix ("),
+            std::string::npos)
+      << refused.err;
+  EXPECT_FALSE(std::filesystem::exists(dir.File("out/sky.xyz")));
+  // A directory that is not there: the frame cannot be written.
+  const ProgramRun unwritable =
+      RunProgram(dir, "--non-interactive --size 8x8 --render no/such/dir.png" + settings, here);
+  EXPECT_EQ(unwritable.status, 1);
+  EXPECT_NE(unwritable.err.find("could not write " + dir.File("out/no/such/dir.png")),
+            std::string::npos)
+      << unwritable.err;
+}
+
+TEST(Program, DataDirectoryThatIsNotThereEndsWithStatus3) {
+  ScratchDir dir;
+  const std::string missing = dir.File("no-such-data");
+  for (const char* mode : {"--ephemeris", "--render sky.png", "--no-splash"}) {
+    const ProgramRun run =
+        RunProgram(dir, std::string("--non-interactive ") + mode + " --data-dir '" + missing + "'",
+                   kNoDisplay);
+    EXPECT_EQ(run.status, 3) << mode;
+    EXPECT_EQ(run.err, "stellix: the data directory " + missing + " does not exist\n") << mode;
+  }
+}
+
+// A data directory of links to the real files, with some names taken by FIFOs.
+void LinkDataWithFifos(const ScratchDir& dir, std::initializer_list<std::string> fifos) {
+  std::filesystem::create_directory(dir.Path() / "data");
+  for (const auto& entry : std::filesystem::directory_iterator(STELLIX_SOURCE_DATA_DIR)) {
+    const std::string name = entry.path().filename().string();
+    const std::string target = dir.File("data/" + name);
+    if (std::find(fifos.begin(), fifos.end(), name) != fifos.end())
+      ASSERT_EQ(::mkfifo(target.c_str(), 0644), 0) << name;
+    else
+      std::filesystem::create_symlink(entry.path(), target);
+  }
+}
+
+TEST(Program, DataFilesThatAreFifosAreNotWaitedFor) {
+  const std::string options = "--non-interactive --size 64x48 --render sky.png";
+  {
+    // A catalogue: its message and status 3.
+    ScratchDir dir;
+    LinkDataWithFifos(dir, {"bsc5.bin"});
+    const ProgramRun run =
+        RunProgram(dir, options + " --data-dir '" + dir.File("data") + "'",
+                   "cd '" + dir.Path().string() + "' && " + kNoDisplay + " timeout 60");
+    EXPECT_EQ(run.status, 3) << "124 means it hung: " << run.err;
+    EXPECT_EQ(run.err, "stop: Can't open \"bsc5.bin\" file !   \n");
+  }
+  {
+    // A texture: the frame is drawn without it.
+    ScratchDir dir;
+    LinkDataWithFifos(dir, {"sun.tex"});
+    const ProgramRun run =
+        RunProgram(dir, options + " --data-dir '" + dir.File("data") + "'",
+                   "cd '" + dir.Path().string() + "' && " + kNoDisplay + " timeout 60");
+    EXPECT_EQ(run.status, 0) << "124 means it hung: " << run.err;
+    EXPECT_TRUE(std::filesystem::exists(dir.File("sky.png")));
+  }
 }
 
 }  // namespace
