@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
@@ -18,9 +19,13 @@
 #include "res/qt_text.h"
 #include "sky/messages.h"
 #include "sky/pane_text.h"
+#include "sky/search.h"
 #include "sky/sky_doc.h"
 #include "ui/animation_step.h"
+#include "ui/body_search_dialog.h"
 #include "ui/command_table.h"
+#include "ui/list_search_dialog.h"
+#include "ui/messier_search_dialog.h"
 #include "ui/status_panes.h"
 
 namespace {
@@ -363,6 +368,53 @@ void CMainFrame::OnMoveUp() { view_->MoveUp(); }
 void CMainFrame::OnMoveDown() { view_->MoveDown(); }
 void CMainFrame::OnZoomIn() { view_->ZoomIn(); }
 void CMainFrame::OnZoomOut() { view_->ZoomOut(); }
+
+void CMainFrame::RunSearch(QDialog& dialog) {
+  if (dialog.exec() == QDialog::Accepted) Redraw();
+}
+
+void CMainFrame::OnSearchStar() {
+  CStarSearchDialog dialog(doc_, messages_, this);
+  RunSearch(dialog);
+}
+
+void CMainFrame::OnSearchConstellation() {
+  CConstellationSearchDialog dialog(doc_, messages_, this);
+  RunSearch(dialog);
+}
+
+void CMainFrame::OnSearchSolarSystem() {
+  CBodySearchDialog dialog(doc_, messages_, this);
+  RunSearch(dialog);
+}
+
+void CMainFrame::OnSearchMessier() {
+  CMessierSearchDialog dialog(doc_, messages_, this);
+  RunSearch(dialog);
+}
+
+void CMainFrame::OnSearchNgc() {
+  CNgcSearchDialog dialog(doc_, messages_, this);
+  RunSearch(dialog);
+}
+
+void CMainFrame::ShowHorizonPoint(int index) {
+  ::ShowHorizonPoint(doc_, index);
+  Redraw();
+}
+
+void CMainFrame::ShowZenith(double altitude) {
+  ::ShowZenith(doc_, altitude);
+  Redraw();
+}
+
+// The horizon table runs every 5 degrees from the south through the east.
+void CMainFrame::OnShowEast() { ShowHorizonPoint(18); }
+void CMainFrame::OnShowWest() { ShowHorizonPoint(54); }
+void CMainFrame::OnShowNorth() { ShowHorizonPoint(36); }
+void CMainFrame::OnShowSouth() { ShowHorizonPoint(0); }
+void CMainFrame::OnShowZenith() { ShowZenith(90); }
+void CMainFrame::OnShowNadir() { ShowZenith(-90); }
 
 void CMainFrame::StartAnimation(bool forward) {
   // Without the solar system, an equatorial chart would not change.

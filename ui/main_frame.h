@@ -14,6 +14,7 @@ class CSkyDoc;
 class CSkyView;
 class QAction;
 class QComboBox;
+class QDialog;
 class QLabel;
 class QToolBar;
 
@@ -68,6 +69,18 @@ class CMainFrame : public QMainWindow {
   void OnMoveDown();
   void OnZoomIn();
   void OnZoomOut();
+  // Search: the five dialogs, then the points of the horizon, the zenith and the nadir.
+  void OnSearchStar();
+  void OnSearchConstellation();
+  void OnSearchSolarSystem();
+  void OnSearchMessier();
+  void OnSearchNgc();
+  void OnShowEast();
+  void OnShowWest();
+  void OnShowNorth();
+  void OnShowSouth();
+  void OnShowZenith();
+  void OnShowNadir();
   // Time animation.
   void OnAnimationForward();
   void OnAnimationBackward();
@@ -96,6 +109,10 @@ class CMainFrame : public QMainWindow {
   void Redraw();
   void StartAnimation(bool forward);
   void SingleStep(bool forward);
+  // Runs a search dialog; redraws when it turned the view.
+  void RunSearch(QDialog& dialog);
+  void ShowHorizonPoint(int index);
+  void ShowZenith(double altitude);
 
   CSkyDoc& doc_;
   CMessenger& messages_;
