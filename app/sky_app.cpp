@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QTimer>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
@@ -14,6 +15,7 @@
 #include "render/sky_view.h"
 #include "res/qt_text.h"
 #include "res/strings.h"
+#include "sky/search.h"
 #include "sky/sky_doc.h"
 #include "ui/main_frame.h"
 #include "ui/message_box.h"
@@ -80,6 +82,10 @@ bool CSkyApp::InitInstance() {
     return false;
   }
   frame_->UpdatePanes();
+  if (!CentreOnOption()) {
+    exitCode_ = 2;
+    return false;
+  }
   if (!commandLine_.RenderFile.empty()) {
     exitCode_ = RenderToFile();
     return false;
@@ -95,6 +101,21 @@ bool CSkyApp::InitInstance() {
   }
   new CQuitOnSignals(this);
   frame_->showMaximized();
+  return true;
+}
+
+bool CSkyApp::CentreOnOption() {
+  if (commandLine_.CentreName.empty()) return true;
+  const std::string refusal = CentreOnName(*doc_, commandLine_.CentreName);
+  if (refusal.empty()) return true;
+  // A frame to file cannot ask anyone: the refusal ends the run. The window
+  // starts with the camera of the settings and shows the refusal over it.
+  if (!commandLine_.RenderFile.empty()) {
+    std::fprintf(stderr, "%s\n", MessageLine(MessageIcon::Exclamation, refusal).c_str());
+    return false;
+  }
+  QTimer::singleShot(0, frame_.get(),
+                     [this, refusal] { messages_->Show(MessageIcon::Exclamation, refusal); });
   return true;
 }
 
