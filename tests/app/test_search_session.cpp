@@ -22,7 +22,11 @@ class SearchSession : public ::testing::Test {
                                   "--datetime",    "2026-12-08T22:00:00", "--no-splash"};
     args.insert(args.end(), extra.begin(), extra.end());
     const pid_t pid = desktop_.Spawn(args);
-    const std::string window = desktop_.WindowNamed("^Stellix$");
+    // xdotool's search ends early when a window it is looking at goes away
+    // (the program makes and drops windows while it starts): look again.
+    std::string window;
+    for (int attempt = 0; attempt < 5 && window.empty(); ++attempt)
+      window = desktop_.WindowNamed("^Stellix$");
     EXPECT_FALSE(window.empty()) << "no main window";
     desktop_.XDo({"windowactivate", "--sync", window});
     return pid;
@@ -35,7 +39,10 @@ class SearchSession : public ::testing::Test {
 
   // Waits for the dialog titled `title`, types `text` into it and presses Return.
   void Answer(const std::string& title, const std::string& text) {
-    EXPECT_FALSE(desktop_.WindowNamed(title).empty()) << "no dialog " << title;
+    std::string dialog;
+    for (int attempt = 0; attempt < 5 && dialog.empty(); ++attempt)
+      dialog = desktop_.WindowNamed(title);
+    EXPECT_FALSE(dialog.empty()) << "no dialog " << title;
     desktop_.XDo({"type", "--delay", "50", text});
     desktop_.XDo({"key", "Return"});
   }
