@@ -58,6 +58,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
       cl.Timing = true;
     else if (a == "--render")
       path(cl.RenderFile);
+    else if (a == "--centre" || a == "--center")
+      value(cl.CentreName);
     else if (a == "--datetime" || a == "--size") {
       std::string text;
       value(text);
@@ -96,6 +98,9 @@ std::string UsageText(const std::string& program) {
       "  --render FILE        draw one frame of the sky into FILE and exit; the\n"
       "                       suffix of FILE names the format (png, jpg, bmp, ...)\n"
       "  --size WxH           the size of that frame (default 1280x1024)\n"
+      "  --centre NAME        turn the view to NAME first (also --center): a star's\n"
+      "                       proper name, a constellation, \"M 31\", \"NGC 869\",\n"
+      "                       \"HR 2491\", the Sun, the Moon or a planet\n"
       "  --timing             report start-up and frame times on standard error\n"
       "  --non-interactive    write messages to standard error as \"ICON: text\"\n"
       "                       and answer them with their default button\n"

@@ -18,6 +18,8 @@ struct CommandLine {
   std::string SettingsFile;  // --settings FILE
   // --datetime: the sky's local time instead of the computer's clock
   std::optional<astro::CivilTime> DateTime;
+  // --centre NAME (or --center): the object the view turns to before the first frame
+  std::string CentreName;
   bool Ephemeris = false;  // --ephemeris: print the ephemeris as JSON and exit
   std::string Info;        // --info NAME: print the card of that object as JSON and exit
   std::string RenderFile;  // --render FILE: draw one frame into FILE and exit

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QImageWriter>
+#include <QTimer>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
@@ -17,6 +18,7 @@
 #include "render/sky_view.h"
 #include "res/qt_text.h"
 #include "res/strings.h"
+#include "sky/search.h"
 #include "sky/sky_doc.h"
 #include "ui/main_frame.h"
 #include "ui/message_box.h"
@@ -117,6 +119,10 @@ bool CSkyApp::InitInstance() {
     return false;
   }
   frame_->UpdatePanes();
+  if (!CentreOnOption()) {
+    exitCode_ = ToInt(ExitStatus::BadCommandLine);
+    return false;
+  }
   if (!commandLine_.RenderFile.empty()) {
     exitCode_ = RenderToFile();
     return false;
@@ -137,6 +143,21 @@ bool CSkyApp::InitInstance() {
     connect(frame_->View(), &CSkyView::FramePainted, splash, &CSplashWindow::close,
             Qt::SingleShotConnection);
   frame_->showMaximized();
+  return true;
+}
+
+bool CSkyApp::CentreOnOption() {
+  if (commandLine_.CentreName.empty()) return true;
+  const std::string refusal = CentreOnName(*doc_, commandLine_.CentreName);
+  if (refusal.empty()) return true;
+  // A frame to file cannot ask anyone: the refusal ends the run. The window
+  // starts with the camera of the settings and shows the refusal over it.
+  if (!commandLine_.RenderFile.empty()) {
+    std::fprintf(stderr, "%s\n", MessageLine(MessageIcon::Exclamation, refusal).c_str());
+    return false;
+  }
+  QTimer::singleShot(0, frame_.get(),
+                     [this, refusal] { messages_->Show(MessageIcon::Exclamation, refusal); });
   return true;
 }
 

@@ -41,6 +41,11 @@ class CSkyApp : public QApplication {
   AppSettings Settings;
 
  private:
+  // --centre: turns the view to the named object before the first frame.
+  // Returns false when the name is refused in a run that draws to a file
+  // (the refusal is then on standard error); in the window the refusal is
+  // shown once the window is up.
+  bool CentreOnOption();
   // --render: draws one frame offscreen into the image file; returns the exit status.
   int RenderToFile();
 

@@ -110,6 +110,10 @@ int RunInfo(const CommandLine& commandLine, const StartupPaths& paths, std::FILE
     case sky::SkyObjectRef::DeepSky:
       json = sky::CardJson(sky::DeepSkyCardOf(*doc, object->Index));
       break;
+    case sky::SkyObjectRef::Constellation:
+      std::fprintf(err, "stellix: \"%s\" is a constellation, which has no card\n",
+                   commandLine.Info.c_str());
+      return ToInt(ExitStatus::BadCommandLine);
   }
   std::fprintf(out, "%s\n", json.c_str());
   return ToInt(std::fflush(out) == 0 ? ExitStatus::Ok : ExitStatus::Failure);

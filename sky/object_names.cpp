@@ -2,7 +2,6 @@
 
 #include <cctype>
 #include <charconv>
-#include <string>
 
 #include "astro/astro_state.h"
 #include "catalog/builtin_tables.h"
@@ -52,6 +51,8 @@ std::optional<SkyObjectRef> FindObjectByName(const CSkyDoc& doc, std::string_vie
     return std::nullopt;
   }
   if (const std::optional<int> messier = NumberAfter(key, "M")) {
+    // The Messier catalogue runs from 1 to 110.
+    if (*messier < 1 || *messier > 110) return std::nullopt;
     for (int i = 0; i < kMessierCount; ++i)
       if (doc.DeepSkyObjects[i].Number == *messier) return SkyObjectRef{SkyObjectRef::DeepSky, i};
     return std::nullopt;
@@ -65,12 +66,41 @@ std::optional<SkyObjectRef> FindObjectByName(const CSkyDoc& doc, std::string_vie
     for (int i = 0; i < kStarCount; ++i)
       if (doc.Stars[i].HR == proper.HR) return SkyObjectRef{SkyObjectRef::Star, i};
   }
+  for (int i = 0; i < catalog::kConstellationCentreCount; ++i)
+    if (Key(catalog::kConstellationCentres[i].Name) == key)
+      return SkyObjectRef{SkyObjectRef::Constellation, i};
   for (int i = 0; i < kDeepSkyCount; ++i) {
     const DeepSkyRecord& object = doc.DeepSkyObjects[i];
     if (key != "*" && Key(std::string_view(object.Name, sizeof object.Name)) == key)
       return SkyObjectRef{SkyObjectRef::DeepSky, i};
   }
   return std::nullopt;
+}
+
+astro::EquatorialCoord PlaceOf(const CSkyDoc& doc, SkyObjectRef object) {
+  const int i = object.Index;
+  switch (object.What) {
+    case SkyObjectRef::Star:
+      // A named star is centred where the star search puts it: at its
+      // proper-name record's place.
+      for (const StarNameRecord& proper : doc.ProperNames)
+        if (proper.HR == doc.Stars[i].HR) return {proper.RightAscension, proper.Declination};
+      return {doc.Stars[i].RightAscension, doc.Stars[i].Declination};
+    case SkyObjectRef::Constellation:
+      return {catalog::kConstellationCentres[i].RightAscension,
+              catalog::kConstellationCentres[i].Declination};
+    case SkyObjectRef::DeepSky:
+      return {doc.DeepSkyObjects[i].RightAscension, doc.DeepSkyObjects[i].Declination};
+    case SkyObjectRef::Body:
+      return {doc.Bodies[i].RightAscension, doc.Bodies[i].Declination};
+  }
+  return {0.0, 0.0};
+}
+
+std::string UnknownObjectText(std::string_view name) {
+  return "No object is called \"" + std::string(name) +
+         "\". Give a star's proper name, a constellation, M n, NGC n, HR n, the Sun, the Moon, "
+         "a planet or a deep-sky object's name.";
 }
 
 }  // namespace sky

@@ -1,26 +1,41 @@
 // Finds a sky object by the name a user types: the one lookup behind the
-// command line's --info and the search.
+// command line's --info and --centre.
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
+
+#include "astro/transforms.h"
 
 class CSkyDoc;
 
 namespace sky {
 
 struct SkyObjectRef {
-  enum Kind { Star, Body, DeepSky };
+  enum Kind { Star, Body, DeepSky, Constellation };
   Kind What;
-  int Index;  // into CSkyDoc::Stars, Bodies (0 Moon, 1 Sun, 2 Mercury ...) or DeepSkyObjects
+  // Into CSkyDoc::Stars, Bodies (0 Moon, 1 Sun, 2 Mercury ... 9 Pluto),
+  // DeepSkyObjects (Messier below 110, NGC from 110) or
+  // catalog::kConstellationCentres.
+  int Index;
 
   bool operator==(const SkyObjectRef&) const = default;
 };
 
 // The object called `name`, compared without regard to case and to the
 // blanks around and inside it: a star's proper name ("Sirius"), "HR 2491",
-// "M 42" or "M42", "NGC 7000", "Sun", "Moon", a planet's name, or a deep-sky
-// object's common name ("Orion Nebula"). Nothing when no object has that name.
+// "M 42" or "M42" (Messier 1 to 110), "NGC 7000", "Sun", "Moon", a planet's
+// name, a constellation ("Ursa Major") or a deep-sky object's common name
+// ("Orion Nebula"); numbers may have leading zeros. Nothing when no object
+// has that name.
 std::optional<SkyObjectRef> FindObjectByName(const CSkyDoc& doc, std::string_view name);
+
+// Its J2000 place, hours and degrees: the place the search commands centre
+// (a named star's proper-name record's, a body's at the document's time).
+astro::EquatorialCoord PlaceOf(const CSkyDoc& doc, SkyObjectRef object);
+
+// What the user is told when no object has the name.
+std::string UnknownObjectText(std::string_view name);
 
 }  // namespace sky

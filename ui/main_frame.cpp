@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -22,8 +23,10 @@
 #include "sky/messages.h"
 #include "sky/pane_text.h"
 #include "sky/recent_files.h"
+#include "sky/search.h"
 #include "sky/sky_doc.h"
 #include "ui/animation_step.h"
+#include "ui/body_search_dialog.h"
 #include "ui/colours_dialog.h"
 #include "ui/command_table.h"
 #include "ui/context_help.h"
@@ -31,8 +34,10 @@
 #include "ui/deep_sky_dialog.h"
 #include "ui/help_pages.h"
 #include "ui/help_window.h"
+#include "ui/list_search_dialog.h"
 #include "ui/location_dialog.h"
 #include "ui/magnitude_limits_dialog.h"
+#include "ui/messier_search_dialog.h"
 #include "ui/object_cards.h"
 #include "ui/picture_window.h"
 #include "ui/splash_window.h"
@@ -440,6 +445,53 @@ void CMainFrame::OnMoveUp() { view_->MoveUp(); }
 void CMainFrame::OnMoveDown() { view_->MoveDown(); }
 void CMainFrame::OnZoomIn() { view_->ZoomIn(); }
 void CMainFrame::OnZoomOut() { view_->ZoomOut(); }
+
+void CMainFrame::RunSearch(QDialog& dialog) {
+  if (dialog.exec() == QDialog::Accepted) Redraw();
+}
+
+void CMainFrame::OnSearchStar() {
+  CStarSearchDialog dialog(doc_, messages_, this);
+  RunSearch(dialog);
+}
+
+void CMainFrame::OnSearchConstellation() {
+  CConstellationSearchDialog dialog(doc_, messages_, this);
+  RunSearch(dialog);
+}
+
+void CMainFrame::OnSearchSolarSystem() {
+  CBodySearchDialog dialog(doc_, messages_, this);
+  RunSearch(dialog);
+}
+
+void CMainFrame::OnSearchMessier() {
+  CMessierSearchDialog dialog(doc_, messages_, this);
+  RunSearch(dialog);
+}
+
+void CMainFrame::OnSearchNgc() {
+  CNgcSearchDialog dialog(doc_, messages_, this);
+  RunSearch(dialog);
+}
+
+void CMainFrame::ShowHorizonPoint(int index) {
+  ::ShowHorizonPoint(doc_, index);
+  Redraw();
+}
+
+void CMainFrame::ShowZenith(double altitude) {
+  ::ShowZenith(doc_, altitude);
+  Redraw();
+}
+
+// The horizon table runs every 5 degrees from the south through the east.
+void CMainFrame::OnShowEast() { ShowHorizonPoint(18); }
+void CMainFrame::OnShowWest() { ShowHorizonPoint(54); }
+void CMainFrame::OnShowNorth() { ShowHorizonPoint(36); }
+void CMainFrame::OnShowSouth() { ShowHorizonPoint(0); }
+void CMainFrame::OnShowZenith() { ShowZenith(90); }
+void CMainFrame::OnShowNadir() { ShowZenith(-90); }
 
 void CMainFrame::StartAnimation(bool forward) {
   // Without the solar system, an equatorial chart would not change.

@@ -18,6 +18,7 @@ class CSkyDoc;
 class CSkyView;
 class QAction;
 class QComboBox;
+class QDialog;
 class QLabel;
 class QToolBar;
 
@@ -89,6 +90,18 @@ class CMainFrame : public QMainWindow {
   void OnMoveDown();
   void OnZoomIn();
   void OnZoomOut();
+  // Search: the five dialogs, then the points of the horizon, the zenith and the nadir.
+  void OnSearchStar();
+  void OnSearchConstellation();
+  void OnSearchSolarSystem();
+  void OnSearchMessier();
+  void OnSearchNgc();
+  void OnShowEast();
+  void OnShowWest();
+  void OnShowNorth();
+  void OnShowSouth();
+  void OnShowZenith();
+  void OnShowNadir();
   // Time animation.
   void OnAnimationForward();
   void OnAnimationBackward();
@@ -134,6 +147,10 @@ class CMainFrame : public QMainWindow {
   void UpdateRecentFileMenu();
   void SingleStep(bool forward);
   void ShowDataSources();
+  // Runs a search dialog; redraws when it turned the view.
+  void RunSearch(QDialog& dialog);
+  void ShowHorizonPoint(int index);
+  void ShowZenith(double altitude);
 
   CSkyDoc& doc_;
   CMessenger& messages_;

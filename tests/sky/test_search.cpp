@@ -1,0 +1,336 @@
+// Search without a window: names, the search lists, the Messier field, and
+// the camera angles that put an object or a point of the horizon in the middle.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "catalog/builtin_tables.h"
+#include "res/strings.h"
+#include "sky/messages.h"
+#include "sky/object_names.h"
+#include "sky/search.h"
+#include "sky/sky_doc.h"
+
+namespace {
+
+using sky::FindObjectByName;
+using sky::PlaceOf;
+using sky::SkyObjectRef;
+using sky::UnknownObjectText;
+
+class RecordingMessenger : public CMessenger {
+ public:
+  void Show(MessageIcon icon, std::string_view text) override {
+    Lines.push_back(MessageLine(icon, text));
+  }
+  std::vector<std::string> Lines;
+};
+
+class ThrowOnMissing : public CCatalogueFailure {
+ public:
+  [[noreturn]] void MissingFile(const char* fileName) override {
+    throw std::runtime_error(fileName);
+  }
+};
+
+const std::string kUnderHorizon = "exclamation: Object under horizon. Not visible.   ";
+
+// The real catalogues, Krakow's sky on Universal Time (no zone, no summer time).
+class SearchTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const std::filesystem::path cwd = std::filesystem::current_path();
+    std::filesystem::current_path(STELLIX_SOURCE_DATA_DIR);
+    settings_.TimeZone = 0;
+    settings_.DaylightSavingTime = 0;
+    doc_ = std::make_unique<CSkyDoc>(settings_);
+    ThrowOnMissing failure;
+    doc_->OnNewDocument(failure, nullptr, astro::CivilTime{2026, 12, 8, 22, 0, 0});
+    std::filesystem::current_path(cwd);
+  }
+
+  void At(int hour) {
+    doc_->DocumentTime.Hour = hour;
+    doc_->UpdateSky();
+  }
+
+  // The middle of the view as the camera angles give it.
+  astro::EquatorialCoord EquatorialCentre() const {
+    return {-doc_->YRotation / 15.0, -doc_->XRotation};
+  }
+
+  AppSettings settings_;
+  std::unique_ptr<CSkyDoc> doc_;
+  RecordingMessenger messages_;
+};
+
+// Degrees between two directions, right ascensions in hours.
+double Separation(const astro::EquatorialCoord& a, const astro::EquatorialCoord& b) {
+  return astro::AngularSeparation(a.RightAscension, a.Declination, b.RightAscension, b.Declination);
+}
+
+TEST_F(SearchTest, NamesOfEveryKindCaseAndBlanksAside) {
+  const auto hrIndex = [&](int hr) {
+    for (int i = 0; i < kStarCount; ++i)
+      if (doc_->Stars[i].HR == hr) return i;
+    return -1;
+  };
+  const auto deepSkyIndex = [&](int number, bool messier) {
+    for (int i = messier ? 0 : kMessierCount; i < (messier ? kMessierCount : kDeepSkyCount); ++i)
+      if (doc_->DeepSkyObjects[i].Number == number) return i;
+    return -1;
+  };
+  struct Case {
+    const char* Name;
+    SkyObjectRef::Kind Kind;
+    int Index;
+  } const kCases[] = {
+      {"Sirius", SkyObjectRef::Star, hrIndex(doc_->ProperNames[0].HR)},
+      {"  sIRIUS ", SkyObjectRef::Star, hrIndex(doc_->ProperNames[0].HR)},
+      {"rigil   KENTAURUS", SkyObjectRef::Star, hrIndex(doc_->ProperNames[3].HR)},
+      {"Sabik", SkyObjectRef::Star, hrIndex(doc_->ProperNames[kStarNameCount - 1].HR)},
+      {"Orion Nebula", SkyObjectRef::DeepSky, deepSkyIndex(42, true)},
+      {"andromeda", SkyObjectRef::Constellation, 0},
+      {"Corona Borealis", SkyObjectRef::Constellation, 21},
+      {"moon", SkyObjectRef::Body, 0},
+      {"Sun", SkyObjectRef::Body, 1},
+      {"PLUTO", SkyObjectRef::Body, 9},
+      {"M 31", SkyObjectRef::DeepSky, deepSkyIndex(31, true)},
+      {"m31", SkyObjectRef::DeepSky, deepSkyIndex(31, true)},
+      {"M 110", SkyObjectRef::DeepSky, deepSkyIndex(110, true)},
+      {"M001", SkyObjectRef::DeepSky, deepSkyIndex(1, true)},
+      {"NGC 869", SkyObjectRef::DeepSky, deepSkyIndex(869, false)},
+      {"ngc0040", SkyObjectRef::DeepSky, deepSkyIndex(40, false)},
+      {"HR 2491", SkyObjectRef::Star, hrIndex(2491)},
+      {"hr1", SkyObjectRef::Star, hrIndex(1)},
+  };
+  for (const Case& c : kCases) {
+    ASSERT_GE(c.Index, 0) << c.Name;
+    const std::optional<SkyObjectRef> found = FindObjectByName(*doc_, c.Name);
+    ASSERT_TRUE(found) << c.Name;
+    EXPECT_EQ(*found, (SkyObjectRef{c.Kind, c.Index})) << c.Name;
+  }
+  for (const char* unknown :
+       {"", "   ", "Siriusx", "Siri", "M", "M 0", "M 111", "M-1", "M 3.5", "M 31 x", "NGC",
+        "NGC 224", "NGC 99999999999", "HR", "HR 0", "HR 99999", "Earth", "Ursa"})
+    EXPECT_FALSE(FindObjectByName(*doc_, unknown)) << '"' << unknown << '"';
+}
+
+TEST_F(SearchTest, PlacesAreThoseTheSearchCentres) {
+  // A proper name takes its own record's place, not the star catalogue's.
+  const astro::EquatorialCoord sirius = PlaceOf(*doc_, *FindObjectByName(*doc_, "Sirius"));
+  EXPECT_FLOAT_EQ(sirius.RightAscension, doc_->ProperNames[0].RightAscension);
+  EXPECT_NEAR(Separation(sirius, {6.7525, -16.716}), 0, 0.02);
+  const astro::EquatorialCoord moon = PlaceOf(*doc_, {SkyObjectRef::Body, astro::kMoon});
+  EXPECT_EQ(moon.RightAscension, doc_->Bodies[astro::kMoon].RightAscension);
+  EXPECT_EQ(moon.Declination, doc_->Bodies[astro::kMoon].Declination);
+  const astro::EquatorialCoord orion = PlaceOf(*doc_, *FindObjectByName(*doc_, "Orion"));
+  EXPECT_NEAR(orion.RightAscension, 5.5, 1e-6);
+  EXPECT_NEAR(orion.Declination, 5.0, 1e-6);
+}
+
+TEST_F(SearchTest, ListsAreSortedAndHoldEveryEntry) {
+  const std::vector<std::string> stars = StarSearchEntries(*doc_);
+  ASSERT_EQ(stars.size(), static_cast<std::size_t>(kStarNameCount));
+  EXPECT_EQ(stars.front(), "Achernar");
+  EXPECT_TRUE(std::is_sorted(stars.begin(), stars.end()));
+
+  const std::vector<std::string> constellations = ConstellationSearchEntries();
+  ASSERT_EQ(constellations.size(), 88u);
+  EXPECT_TRUE(std::is_sorted(constellations.begin(), constellations.end()));
+  std::vector<std::string> table;
+  for (const catalog::ConstellationCentre& c : catalog::kConstellationCentres)
+    table.emplace_back(c.Name);
+  std::sort(table.begin(), table.end());
+  EXPECT_EQ(constellations, table);
+
+  // Four digits with leading zeros: text order is number order.
+  const std::vector<std::string> ngc = NgcSearchEntries(*doc_);
+  ASSERT_EQ(ngc.size(), 100u);
+  EXPECT_EQ(ngc[0], "0040");
+  EXPECT_EQ(ngc[2], "0104") << "a three-digit number, with one zero, before the four-digit ones";
+  EXPECT_EQ(ngc[10], "0362");
+  EXPECT_EQ(ngc[15], "0869");
+  EXPECT_EQ(ngc[18], "1097");
+  for (std::size_t i = 1; i < ngc.size(); ++i) {
+    EXPECT_EQ(ngc[i].size(), 4u) << ngc[i];
+    EXPECT_LT(std::stoi(ngc[i - 1]), std::stoi(ngc[i]));
+  }
+}
+
+TEST_F(SearchTest, ChosenEntriesGiveTheirRecordsPlaces) {
+  const auto ngcRecord = [&](int number) -> const DeepSkyRecord& {
+    for (int i = kMessierCount; i < kDeepSkyCount; ++i)
+      if (doc_->DeepSkyObjects[i].Number == number) return doc_->DeepSkyObjects[i];
+    throw std::runtime_error("no such NGC record");
+  };
+  const std::optional<astro::EquatorialCoord> ngc104 = NgcSearchPlace(*doc_, "0104");
+  ASSERT_TRUE(ngc104);
+  EXPECT_FLOAT_EQ(ngc104->RightAscension, ngcRecord(104).RightAscension);
+  EXPECT_FLOAT_EQ(ngc104->Declination, ngcRecord(104).Declination);
+  EXPECT_FALSE(NgcSearchPlace(*doc_, "0224")) << "NGC 224 is among the Messier objects";
+
+  const std::optional<astro::EquatorialCoord> vega = StarSearchPlace(*doc_, "Vega");
+  ASSERT_TRUE(vega);
+  EXPECT_FLOAT_EQ(vega->Declination, doc_->ProperNames[4].Declination);
+  EXPECT_FALSE(StarSearchPlace(*doc_, "vega")) << "the list's text, compared exactly";
+
+  const std::optional<astro::EquatorialCoord> crux = ConstellationSearchPlace("Crux");
+  ASSERT_TRUE(crux);
+  EXPECT_NEAR(crux->RightAscension, 12.5, 1e-6);
+  EXPECT_NEAR(crux->Declination, -60.0, 1e-6);
+}
+
+TEST_F(SearchTest, MessierFieldChecks) {
+  struct Case {
+    const char* Field;
+    int MessageId;
+    int Number;  // the Messier object accepted
+  } const kCases[] = {
+      {"", res::IDS_ENTER_MESSIER, 0},
+      {"0", res::IDS_WRONG_CATALOG_NUMBER, 0},
+      {"111", res::IDS_WRONG_CATALOG_NUMBER, 0},
+      {"a", res::IDS_WRONG_CATALOG_NUMBER, 0},
+      {"-1", res::IDS_WRONG_CATALOG_NUMBER, 0},
+      {" 5", res::IDS_WRONG_CATALOG_NUMBER, 0},
+      {"1", 0, 1},
+      {"110", 0, 110},
+      {"031", 0, 31},
+      {"42x", 0, 42},
+  };
+  for (const Case& c : kCases) {
+    const MessierSearchResult result = CheckMessierField(*doc_, c.Field);
+    EXPECT_EQ(result.MessageId, c.MessageId) << '"' << c.Field << '"';
+    if (c.Number == 0) continue;
+    const DeepSkyRecord& record = doc_->DeepSkyObjects[c.Number - 1];  // in number order
+    ASSERT_EQ(record.Number, c.Number);
+    EXPECT_FLOAT_EQ(result.Place.RightAscension, record.RightAscension) << c.Field;
+    EXPECT_FLOAT_EQ(result.Place.Declination, record.Declination) << c.Field;
+  }
+}
+
+TEST_F(SearchTest, BelowTheHorizonCentredOnTheChartRefusedOnTheHorizonView) {
+  At(12);  // Sirius is far below Krakow's horizon at noon in December
+  const astro::EquatorialCoord sirius = PlaceOf(*doc_, *FindObjectByName(*doc_, "Sirius"));
+  ASSERT_LT(doc_->HorizontalOf(sirius.RightAscension, sirius.Declination).Altitude, -30);
+
+  doc_->HorizonMode = 0;
+  EXPECT_TRUE(CentreOn(*doc_, messages_, sirius.RightAscension, sirius.Declination));
+  EXPECT_TRUE(messages_.Lines.empty());
+  EXPECT_NEAR(Separation(EquatorialCentre(), sirius), 0, 1e-9);
+
+  doc_->HorizonMode = 1;
+  doc_->XRotation = 12.5;
+  doc_->YRotation = 200.25;
+  EXPECT_FALSE(CentreOn(*doc_, messages_, sirius.RightAscension, sirius.Declination));
+  EXPECT_EQ(messages_.Lines, std::vector<std::string>{kUnderHorizon});
+  EXPECT_EQ(doc_->XRotation, 12.5);
+  EXPECT_EQ(doc_->YRotation, 200.25);
+
+  // The Sun at night, the same way.
+  At(22);
+  const astro::PlanetState& sun = doc_->Bodies[astro::kSun];
+  EXPECT_FALSE(CentreOn(*doc_, messages_, sun.RightAscension, sun.Declination));
+  EXPECT_EQ(messages_.Lines.size(), 2u);
+  EXPECT_EQ(messages_.Lines.back(), kUnderHorizon);
+  EXPECT_EQ(doc_->XRotation, 12.5);
+}
+
+TEST_F(SearchTest, TheHorizonViewCentresTheAltitudeAsShown) {
+  const astro::EquatorialCoord sirius = PlaceOf(*doc_, *FindObjectByName(*doc_, "Sirius"));
+  for (int refraction : {0, 1}) {
+    doc_->HorizonMode = 1;
+    doc_->Refraction = refraction;
+    const astro::HorizontalCoord h = doc_->HorizontalOf(sirius.RightAscension, sirius.Declination);
+    ASSERT_GT(h.Altitude, 5);
+    ASSERT_TRUE(CentreOn(*doc_, messages_, sirius.RightAscension, sirius.Declination));
+    EXPECT_DOUBLE_EQ(doc_->XRotation, -h.Altitude);
+    EXPECT_DOUBLE_EQ(doc_->YRotation, h.Azimuth + 90);
+  }
+  // Refraction lifts a star near 17 degrees by about 3 arc minutes.
+  doc_->Refraction = 0;
+  const double geometric = doc_->HorizontalOf(sirius.RightAscension, sirius.Declination).Altitude;
+  doc_->Refraction = 1;
+  const double apparent = doc_->HorizontalOf(sirius.RightAscension, sirius.Declination).Altitude;
+  EXPECT_NEAR((apparent - geometric) * 60, 3.1, 0.3);
+}
+
+TEST_F(SearchTest, AnAltitudeOfExactlyZeroIsAccepted) {
+  const std::optional<CameraAngles> level = CameraOnHorizontal({0.0, 123.0});
+  ASSERT_TRUE(level);
+  EXPECT_EQ(level->XRotation, 0.0);
+  EXPECT_EQ(level->YRotation, 213.0);
+  EXPECT_FALSE(CameraOnHorizontal({-1e-12, 123.0}));
+  EXPECT_FALSE(CameraOnHorizontal({-90.0, 0.0}));
+}
+
+TEST_F(SearchTest, HorizonPointsEastNorthWestSouth) {
+  struct Case {
+    int Index;
+    double WestAzimuth;  // from the south through the west
+  } const kCases[] = {{18, 270}, {36, 180}, {54, 90}, {0, 0}};
+  for (const Case& c : kCases) {
+    doc_->HorizonMode = 1;
+    ShowHorizonPoint(*doc_, c.Index);
+    EXPECT_NEAR(doc_->XRotation, 0, 1e-4) << c.Index << ": the horizon, not lifted by refraction";
+    EXPECT_NEAR(std::remainder(doc_->YRotation - 90 - c.WestAzimuth, 360), 0, 1e-4) << c.Index;
+
+    doc_->HorizonMode = 0;
+    ShowHorizonPoint(*doc_, c.Index);
+    const SkyPoint& p = doc_->HorizonPoints[c.Index];
+    EXPECT_NEAR(Separation(EquatorialCentre(), {p.RightAscension, p.Declination}), 0, 1e-5);
+    const astro::EquatorialCoord centre = EquatorialCentre();
+    EXPECT_NEAR(doc_->AstroState.HorizonOf(centre.RightAscension, centre.Declination).Altitude, 0,
+                1e-4);
+  }
+}
+
+TEST_F(SearchTest, ZenithAndNadir) {
+  // The horizon view looks straight up or down and keeps its azimuth.
+  doc_->HorizonMode = 1;
+  doc_->XRotation = -20;
+  doc_->YRotation = 131.5;
+  ShowZenith(*doc_, 90);
+  EXPECT_EQ(doc_->XRotation, -90);
+  EXPECT_EQ(doc_->YRotation, 131.5);
+  ShowZenith(*doc_, -90);
+  EXPECT_EQ(doc_->XRotation, 90);
+  EXPECT_EQ(doc_->YRotation, 131.5);
+
+  // The chart centres the point 0.05 degrees from the zenith (nadir), towards the north.
+  doc_->HorizonMode = 0;
+  for (double altitude : {90.0, -90.0}) {
+    ShowZenith(*doc_, altitude);
+    const astro::EquatorialCoord centre = EquatorialCentre();
+    const astro::HorizontalCoord h =
+        doc_->AstroState.HorizonOf(centre.RightAscension, centre.Declination);
+    EXPECT_NEAR(h.Altitude, altitude > 0 ? 89.95 : -89.95, 1e-6);
+    EXPECT_NEAR(h.Azimuth, 180, 1e-3) << "north, from the south through the west";
+  }
+}
+
+TEST_F(SearchTest, CentreOnANameAsTheDialogsWould) {
+  doc_->HorizonMode = 0;
+  EXPECT_EQ(CentreOnName(*doc_, "sirius"), "");
+  EXPECT_NEAR(Separation(EquatorialCentre(), PlaceOf(*doc_, *FindObjectByName(*doc_, "Sirius"))), 0,
+              1e-9);
+  EXPECT_EQ(CentreOnName(*doc_, "M 31"), "");
+  EXPECT_NEAR(Separation(EquatorialCentre(), {0.7123, 41.269}), 0, 1e-3);
+
+  const double x = doc_->XRotation, y = doc_->YRotation;
+  EXPECT_EQ(CentreOnName(*doc_, "Vulcan"), UnknownObjectText("Vulcan"));
+  EXPECT_NE(UnknownObjectText("Vulcan").find("\"Vulcan\""), std::string::npos);
+  doc_->HorizonMode = 1;
+  EXPECT_EQ(CentreOnName(*doc_, "Sun"), "Object under horizon. Not visible.   ");
+  EXPECT_EQ(doc_->XRotation, x);
+  EXPECT_EQ(doc_->YRotation, y);
+  EXPECT_EQ(CentreOnName(*doc_, "Sirius"), "") << "up at 22:00 UT";
+}
+
+}  // namespace

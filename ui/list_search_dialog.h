@@ -1,0 +1,64 @@
+// The three list searches: a star by its proper name, a constellation, an
+// NGC object by its number. OK, Enter or a double click centres the chosen
+// entry; typing the start of an entry selects it.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "astro/transforms.h"
+
+class CMessenger;
+class CSkyDoc;
+class QListWidget;
+
+class CListSearchDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  // The list box (1067).
+  QListWidget* List() const { return list_; }
+  // The selected entry's text; empty when nothing is selected.
+  QString SelectedText() const;
+
+  // OK: message `nothingSelectedMessage` when no entry is selected;
+  // otherwise centres the entry's place and closes, or stays open when the
+  // place is refused.
+  void OnOK();
+
+ protected:
+  using PlaceOfEntry = std::function<std::optional<astro::EquatorialCoord>(std::string_view)>;
+  // `entries` are shown in their order (already sorted).
+  CListSearchDialog(CSkyDoc& doc, CMessenger& messages, int resourceId, const char* caption,
+                    const std::vector<std::string>& entries, int nothingSelectedMessage,
+                    PlaceOfEntry placeOf, QWidget* parent);
+
+ private:
+  CSkyDoc& doc_;
+  CMessenger& messages_;
+  int nothingSelectedMessage_;
+  PlaceOfEntry placeOf_;
+  QListWidget* list_;
+};
+
+// "Search for star...": the stars' proper names.
+class CStarSearchDialog : public CListSearchDialog {
+ public:
+  CStarSearchDialog(CSkyDoc& doc, CMessenger& messages, QWidget* parent = nullptr);
+};
+
+// "Search for constellation...": the 88 constellations.
+class CConstellationSearchDialog : public CListSearchDialog {
+ public:
+  CConstellationSearchDialog(CSkyDoc& doc, CMessenger& messages, QWidget* parent = nullptr);
+};
+
+// "Search for NGC...": the NGC objects' numbers in four digits.
+class CNgcSearchDialog : public CListSearchDialog {
+ public:
+  CNgcSearchDialog(CSkyDoc& doc, CMessenger& messages, QWidget* parent = nullptr);
+};
