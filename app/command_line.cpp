@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 
+#include <cctype>
 #include <charconv>
 
 #include "astro/datetime_parse.h"
@@ -18,10 +19,23 @@ bool ParseSize(const std::string& text, int& width, int& height) {
          number(text.data() + x + 1, text.data() + text.size(), height);
 }
 
+// "A4" or "Letter", in any case.
+bool ParsePaper(std::string text, PaperSize& paper) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (text == "a4")
+    paper = PaperSize::A4;
+  else if (text == "letter")
+    paper = PaperSize::Letter;
+  else
+    return false;
+  return true;
+}
+
 }  // namespace
 
 CommandLine ParseCommandLine(const std::vector<std::string>& args) {
   CommandLine cl;
+  bool paperGiven = false;
   for (std::size_t i = 0; i < args.size() && cl.Error.empty(); ++i) {
     const std::string& a = args[i];
     const auto value = [&](std::string& out) {
@@ -48,7 +62,17 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
       cl.Timing = true;
     else if (a == "--render")
       value(cl.RenderFile);
-    else if (a == "--datetime" || a == "--size") {
+    else if (a == "--print-pdf")
+      value(cl.PrintPdfFile);
+    else if (a == "--landscape")
+      cl.PrintLandscape = true;
+    else if (a == "--page") {
+      std::string text;
+      value(text);
+      if (!cl.Error.empty()) break;
+      paperGiven = true;
+      if (!ParsePaper(text, cl.PrintPaper)) cl.Error = "--page needs A4 or Letter";
+    } else if (a == "--datetime" || a == "--size") {
       std::string text;
       value(text);
       if (!cl.Error.empty()) break;
@@ -62,6 +86,12 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     } else
       cl.Error = "unknown option " + a;
   }
+  if (cl.Error.empty() && paperGiven && cl.PrintPdfFile.empty())
+    cl.Error = "--page is an option of --print-pdf";
+  if (cl.Error.empty() && cl.PrintLandscape && cl.PrintPdfFile.empty())
+    cl.Error = "--landscape is an option of --print-pdf";
+  if (cl.Error.empty() && !cl.PrintPdfFile.empty() && (!cl.RenderFile.empty() || cl.Ephemeris))
+    cl.Error = "--print-pdf cannot be combined with --render or --ephemeris";
   return cl;
 }
 
@@ -82,6 +112,9 @@ std::string UsageText(const std::string& program) {
          "                       the planets and the horizon as JSON and exit\n"
          "  --render FILE.png    draw one frame of the sky into FILE.png and exit\n"
          "  --size WxH           the size of that frame (default 1280x1024)\n"
+         "  --print-pdf FILE.pdf print the chart of the view into a one-page PDF and exit\n"
+         "  --page A4|Letter     the paper of that chart (default A4)\n"
+         "  --landscape          print it in landscape orientation\n"
          "  --timing             report start-up and frame times on standard error\n"
          "  --non-interactive    write messages to standard error as \"ICON: text\"\n"
          "                       and answer them with their default button\n";

@@ -1,4 +1,5 @@
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 
 #include "app/command_line.h"
@@ -32,6 +33,9 @@ int main(int argc, char** argv) {
     return RunEphemeris(
         commandLine, ResolveStartupPaths(commandLine, exe.parent_path().string(), program), stdout);
   }
+
+  // The printed chart needs no display: Qt's offscreen platform draws it.
+  if (!commandLine.PrintPdfFile.empty()) ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
 
   CQuitOnSignals::HoldBack();
   CSkyApp app(argc, argv, commandLine);

@@ -4,12 +4,14 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QPageLayout>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
 
 #include "app/quit_signals.h"
 #include "app/startup.h"
+#include "print/chart_printer.h"
 #include "render/offscreen_render.h"
 #include "render/sky_view.h"
 #include "res/qt_text.h"
@@ -19,6 +21,9 @@
 #include "ui/message_box.h"
 
 namespace {
+
+// The margins of a --print-pdf page, as a printer leaves unprinted.
+constexpr double kPdfMarginMm = 10.0;
 
 // A catalogue file that cannot be opened ends the program at once with
 // status 3, after its message; nothing is saved.
@@ -52,7 +57,9 @@ CSkyApp::~CSkyApp() = default;
 bool CSkyApp::InitInstance() {
   const std::string program =
       QFileInfo(QCoreApplication::applicationFilePath()).fileName().toStdString();
-  messages_ = std::make_unique<CMessageBoxes>(commandLine_.NonInteractive);
+  // The printed chart runs without a display: its messages go to standard error.
+  const bool printing = !commandLine_.PrintPdfFile.empty();
+  messages_ = std::make_unique<CMessageBoxes>(commandLine_.NonInteractive || printing);
 
   // The data directory holds the catalogues and textures, opened by bare
   // name from there, and (when writable) the settings file.
@@ -66,17 +73,25 @@ bool CSkyApp::InitInstance() {
   LoadSettings(profile_, Settings);
 
   doc_ = std::make_unique<CSkyDoc>(Settings);
-  if (!CSkyView::CanCreateContext()) {
-    messages_->Show(MessageIcon::Stop, res::String(res::IDS_CANT_INIT_OPENGL));
-    exitCode_ = 1;
-    return false;
+  // The printed chart is drawn with QPainter alone: no GL, no window.
+  if (!printing) {
+    if (!CSkyView::CanCreateContext()) {
+      messages_->Show(MessageIcon::Stop, res::String(res::IDS_CANT_INIT_OPENGL));
+      exitCode_ = 1;
+      return false;
+    }
+    frame_ = std::make_unique<CMainFrame>(*doc_, *messages_);
   }
-  frame_ = std::make_unique<CMainFrame>(*doc_, *messages_);
   // The catalogues are loaded now; the view makes its display lists and
   // textures from them when its GL context comes up with the window.
   CExitOnMissingCatalogue onMissing(*messages_);
   if (!doc_->OnNewDocument(onMissing, nullptr, commandLine_.DateTime)) {
     exitCode_ = 1;
+    return false;
+  }
+  // The chart shows the document's view as start-up leaves it.
+  if (printing) {
+    exitCode_ = PrintToPdf();
     return false;
   }
   frame_->UpdatePanes();
@@ -111,6 +126,25 @@ int CSkyApp::RenderToFile() {
     std::fprintf(stderr, "stellix: could not write %s\n", commandLine_.RenderFile.c_str());
     return 1;
   }
+  return 0;
+}
+
+int CSkyApp::PrintToPdf() {
+  const QPageLayout layout(
+      QPageSize(commandLine_.PrintPaper == PaperSize::Letter ? QPageSize::Letter : QPageSize::A4),
+      commandLine_.PrintLandscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+      QMarginsF(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm, kPdfMarginMm), QPageLayout::Millimeter);
+  // The zoom the sky view would start with.
+  const double zoom = Settings.Zoom == 0 ? 1.0 : Settings.Zoom;
+  QString error;
+  if (!print::WriteChartPdf(QString::fromStdString(commandLine_.PrintPdfFile), layout, *doc_, zoom,
+                            error)) {
+    std::fprintf(stderr, "stellix: cannot write %s: %s\n", commandLine_.PrintPdfFile.c_str(),
+                 error.toLocal8Bit().constData());
+    return 2;
+  }
+  if (commandLine_.Timing)
+    std::fprintf(stderr, "stellix: chart written after %.0f ms\n", MillisecondsSinceProcessStart());
   return 0;
 }
 

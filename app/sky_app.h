@@ -43,6 +43,9 @@ class CSkyApp : public QApplication {
  private:
   // --render: draws one frame offscreen into the PNG file; returns the exit status.
   int RenderToFile();
+  // --print-pdf: prints the chart of the document's view into the PDF file;
+  // returns the exit status.
+  int PrintToPdf();
 
   CommandLine commandLine_;
   std::string settingsPath_;

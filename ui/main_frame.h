@@ -8,7 +8,9 @@
 #include <QPalette>
 #include <QRect>
 #include <map>
+#include <memory>
 
+class CChartPrintJobs;
 class CMessenger;
 class CSkyDoc;
 class CSkyView;
@@ -54,6 +56,10 @@ class CMainFrame : public QMainWindow {
   void OnToolBar();
   void OnStatusBar();
   void OnExit();
+  // File > Print, Print Preview and Print Setup: the chart of the sky shown.
+  void OnPrint();
+  void OnPrintPreview();
+  void OnPrintSetup();
   // Chart mode, star style and sky background.
   void OnEquatorial();
   void OnLocalHorizon();
@@ -111,4 +117,5 @@ class CMainFrame : public QMainWindow {
   QRect savedRect_;        // the frame's geometry before full screen
   bool savedMaximised_ = false;
   bool navigationShown_ = false;
+  std::unique_ptr<CChartPrintJobs> printJobs_;
 };
