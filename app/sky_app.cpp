@@ -8,6 +8,7 @@
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 
 #include "app/quit_signals.h"
 #include "app/startup.h"
@@ -67,6 +68,8 @@ bool CSkyApp::InitInstance() {
       commandLine_, QCoreApplication::applicationDirPath().toStdString(), program);
   InstallDirectory = paths.InstallDirectory;
   settingsPath_ = paths.SettingsPath;
+  // A relative chart file is relative to where the program was started.
+  if (printing) printPdfPath_ = std::filesystem::absolute(commandLine_.PrintPdfFile).string();
   if (!InstallDirectory.empty() && ::chdir(InstallDirectory.c_str()) != 0) InstallDirectory.clear();
 
   profile_.Load(settingsPath_);
@@ -137,8 +140,7 @@ int CSkyApp::PrintToPdf() {
   // The zoom the sky view would start with.
   const double zoom = Settings.Zoom == 0 ? 1.0 : Settings.Zoom;
   QString error;
-  if (!print::WriteChartPdf(QString::fromStdString(commandLine_.PrintPdfFile), layout, *doc_, zoom,
-                            error)) {
+  if (!print::WriteChartPdf(QString::fromStdString(printPdfPath_), layout, *doc_, zoom, error)) {
     std::fprintf(stderr, "stellix: cannot write %s: %s\n", commandLine_.PrintPdfFile.c_str(),
                  error.toLocal8Bit().constData());
     return 2;

@@ -49,6 +49,7 @@ class CSkyApp : public QApplication {
 
   CommandLine commandLine_;
   std::string settingsPath_;
+  std::string printPdfPath_;  // --print-pdf's file, absolute: start-up changes the directory
   CProfile profile_;  // the settings file as read, so that a save keeps what it does not know
   std::unique_ptr<CMessageBoxes> messages_;
   std::unique_ptr<CSkyDoc> doc_;

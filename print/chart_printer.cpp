@@ -1,5 +1,6 @@
 #include "print/chart_printer.h"
 
+#include <QBuffer>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPageLayout>
@@ -149,13 +150,19 @@ bool PrintChart(QPrinter& printer, CSkyDoc& doc, double zoom) {
 
 bool WriteChartPdf(const QString& path, const QPageLayout& layout, CSkyDoc& doc, double zoom,
                    QString& error) {
+  // Unbuffered, so that a write the disk cuts short is seen at once.
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
     error = file.errorString();
     return false;
   }
+  // The PDF writer does not look at what its device wrote: the chart is made
+  // in memory and written here, every byte checked.
+  QByteArray pdf;
   {
-    QPdfWriter writer(&file);
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
     writer.setResolution(kChartDotsPerInch);
     writer.setPageLayout(layout);
     writer.setTitle(QtString(res::IDS_APP_TITLE));
@@ -168,6 +175,15 @@ bool WriteChartPdf(const QString& path, const QPageLayout& layout, CSkyDoc& doc,
     }
     PaintChart(painter, doc, zoom, writer.width(), writer.height());
     painter.end();
+  }
+  for (qsizetype written = 0; written < pdf.size();) {
+    const qint64 n = file.write(pdf.constData() + written, pdf.size() - written);
+    if (n <= 0) {
+      error = file.errorString();
+      file.cancelWriting();
+      return false;
+    }
+    written += n;
   }
   if (!file.commit()) {
     error = file.errorString();

@@ -13,8 +13,9 @@
 
 namespace {
 
-// The document's Printing flag while a print command runs: the screen view
-// does not draw meanwhile.
+// The document's Printing flag while a page is drawn: the screen view does
+// not draw meanwhile. It is not held while the dialogs wait for the user: a
+// GL view that skips a paint shows black, not its last picture.
 class CPrintingFlag {
  public:
   explicit CPrintingFlag(CSkyDoc& doc) : doc_(doc) { doc_.Printing = 1; }
@@ -42,20 +43,19 @@ QPrinter& CChartPrintJobs::Printer() {
 }
 
 void CChartPrintJobs::PrintPage(QPrinter& printer) {
+  const CPrintingFlag printing(doc_);
   QApplication::setOverrideCursor(Qt::WaitCursor);
   print::PrintChart(printer, doc_, view_.Zoom);
   QApplication::restoreOverrideCursor();
 }
 
 void CChartPrintJobs::Print(QWidget* parent) {
-  const CPrintingFlag printing(doc_);
   QPrintDialog dialog(&Printer(), parent);
   dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
   if (dialog.exec() == QDialog::Accepted) PrintPage(Printer());
 }
 
 void CChartPrintJobs::Preview(QWidget* parent) {
-  const CPrintingFlag printing(doc_);
   QPrintPreviewDialog dialog(&Printer(), parent);
   QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
                    [this](QPrinter* printer) { PrintPage(*printer); });
