@@ -22,9 +22,9 @@ constexpr double kMaxOutlinePoints = 20000;
 // Grid lines are drawn only while both ends stay within this range of page
 // coordinates.
 constexpr int kGridReach = 32768;
-// Page coordinates of points far off the page are held within this range, so
-// that they stay whole numbers.
-constexpr double kCoordinateLimit = 1e9;
+// Page coordinates and sizes far off the page are held within this range, so
+// that they and the sums of a few of them stay whole numbers.
+constexpr double kCoordinateLimit = 1e8;
 
 // A projected point: its page point, its window coordinates (y upwards) and
 // whether it lies on the hemisphere facing the viewer.
@@ -35,6 +35,7 @@ struct Projected {
 };
 
 int PageCoordinate(double v) {
+  if (std::isnan(v)) return 0;
   return static_cast<int>(std::clamp(v, -kCoordinateLimit, kCoordinateLimit));
 }
 
@@ -127,8 +128,11 @@ class CChartBuilder {
   Projected Project(const double p[3], const double model[16]) const {
     Projected out;
     double win[3];
+    // A point that does not project to a finite place (a zoom beyond all
+    // reason, a broken catalogue record) counts as out of sight.
     if (!render::ProjectPoint(p[0], p[1], p[2], model, doc_.PageProjectionMatrix, doc_.PageViewport,
-                              win))
+                              win) ||
+        !std::isfinite(win[0]) || !std::isfinite(win[1]) || !std::isfinite(win[2]))
       return out;
     out.Wx = win[0];
     out.Wy = win[1];
@@ -255,6 +259,7 @@ class CChartBuilder {
       const DeepSkyType type = catalog::DeepSkyTypeOf(record.Type);
       if (!DeepSkyShown(i, type)) continue;
       const double rho = record.MajorAxis / 120.0;  // angular radius, degrees
+      if (!std::isfinite(rho)) continue;
       if (BelowHorizon(record.RightAscension, record.Declination, -rho)) continue;
 
       // The object's frame: its centre at (0, 0, -1), turned to where the
@@ -375,8 +380,9 @@ class CChartBuilder {
       if (settings_.DeepSkyLabelByNumber) {
         std::string text = catalog::IsMessierIndex(i) ? "M" : "";
         text += std::to_string(record.Number);
-        Text(ChartLayer::DeepSkyLabels, q.P.X + 3 * record.LabelOffsetX + 20,
-             q.P.Y - 3 * record.LabelOffsetY - 20, std::move(text), kDeepSkyLabelFont);
+        Text(ChartLayer::DeepSkyLabels, PageCoordinate(q.P.X + 3.0 * record.LabelOffsetX + 20),
+             PageCoordinate(q.P.Y - 3.0 * record.LabelOffsetY - 20), std::move(text),
+             kDeepSkyLabelFont);
       } else {
         std::string name = FixedText(record.Name);
         if (name == "*") continue;  // no common name
@@ -411,8 +417,8 @@ class CChartBuilder {
       if (star.Magnitude > doc_.StarMagnitudeLimit) continue;
       const Projected q = Place(star.RightAscension, star.Declination);
       if (!q.Front || !OnPage(q) || BelowHorizon(star.RightAscension, star.Declination)) continue;
-      Text(ChartLayer::StarNames, q.P.X - 3 * star.LabelOffset, q.P.Y, FixedText(star.Name),
-           kStarNameFont);
+      Text(ChartLayer::StarNames, PageCoordinate(q.P.X - 3.0 * star.LabelOffset), q.P.Y,
+           FixedText(star.Name), kStarNameFont);
     }
   }
 
@@ -508,6 +514,7 @@ class CChartBuilder {
 ChartFont ConstellationNameFont(double zoom) { return {zoom != 1.0 ? 72 : 66, 500, false}; }
 
 int StarRadius(double magnitude) {
+  if (std::isnan(magnitude)) return 2;
   switch (static_cast<int>(std::clamp(magnitude, -100.0, 100.0))) {
     case -1:
       return 15;

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstring>
 #include <filesystem>
+#include <limits>
 #include <memory>
 #include <numbers>
 #include <stdexcept>
@@ -641,6 +642,26 @@ TEST_F(ChartGeometry, NothingBelowTheHorizonIsNamed) {
   for (const ConstellationNameRecord& c : doc_->ConstellationNames) {
     if (Has(constellations, NameOf(c.Name))) {
       EXPECT_TRUE(above(c.RightAscension, c.Declination)) << c.Name;
+    }
+  }
+}
+
+TEST_F(ChartGeometry, BrokenRecordsAndAnAbsurdZoomPrintWhatTheyCan) {
+  const float nan = std::numeric_limits<float>::quiet_NaN();
+  doc_->Stars[0] = {'A', {}, 1, nan, nan, nan};
+  doc_->DeepSkyObjects[0].MajorAxis = nan;
+  doc_->DeepSkyObjects[1].Declination = nan;
+  // Label offsets far beyond the page, on an object and a star in the middle of it.
+  CentreOn(6, 0);
+  doc_->DeepSkyObjects[2] = {3,  0,      std::numeric_limits<std::int32_t>::max(), 0, 6, 0, 1, 5, 5,
+                             "", "GLOCL"};
+  doc_->ProperNames[0] = {1, 6, 0, std::numeric_limits<std::int32_t>::min(), 1, "Far"};
+  for (const double zoom : {2.0, 1e300}) {
+    const ChartDrawing chart = Chart(zoom);
+    EXPECT_EQ(ShapesOf<ChartPolyline>(chart, ChartLayer::Frame).size(), 1u) << zoom;
+    if (zoom == 2.0) {
+      EXPECT_TRUE(Has(TextsOf(chart, ChartLayer::StarNames), "Far"));
+      EXPECT_TRUE(Has(TextsOf(chart, ChartLayer::DeepSkyLabels), "M3"));
     }
   }
 }
