@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 
+#include <cctype>
 #include <charconv>
 #include <filesystem>
 
@@ -20,10 +21,23 @@ bool ParseSize(const std::string& text, int& width, int& height) {
          number(text.data() + x + 1, text.data() + text.size(), height);
 }
 
+// "A4" or "Letter", in any case.
+bool ParsePaper(std::string text, PaperSize& paper) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (text == "a4")
+    paper = PaperSize::A4;
+  else if (text == "letter")
+    paper = PaperSize::Letter;
+  else
+    return false;
+  return true;
+}
+
 }  // namespace
 
 CommandLine ParseCommandLine(const std::vector<std::string>& args) {
   CommandLine cl;
+  bool paperGiven = false;
   for (std::size_t i = 0; i < args.size() && cl.Error.empty(); ++i) {
     const std::string& a = args[i];
     const auto value = [&](std::string& out) {
@@ -60,7 +74,17 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
       path(cl.RenderFile);
     else if (a == "--centre" || a == "--center")
       value(cl.CentreName);
-    else if (a == "--datetime" || a == "--size") {
+    else if (a == "--print-pdf")
+      path(cl.PrintPdfFile);
+    else if (a == "--landscape")
+      cl.PrintLandscape = true;
+    else if (a == "--page") {
+      std::string text;
+      value(text);
+      if (!cl.Error.empty()) break;
+      paperGiven = true;
+      if (!ParsePaper(text, cl.PrintPaper)) cl.Error = "--page needs A4 or Letter";
+    } else if (a == "--datetime" || a == "--size") {
       std::string text;
       value(text);
       if (!cl.Error.empty()) break;
@@ -74,6 +98,12 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     } else
       cl.Error = "unknown option " + a;
   }
+  if (cl.Error.empty() && paperGiven && cl.PrintPdfFile.empty())
+    cl.Error = "--page is an option of --print-pdf";
+  if (cl.Error.empty() && cl.PrintLandscape && cl.PrintPdfFile.empty())
+    cl.Error = "--landscape is an option of --print-pdf";
+  if (cl.Error.empty() && !cl.PrintPdfFile.empty() && (!cl.RenderFile.empty() || cl.Ephemeris))
+    cl.Error = "--print-pdf cannot be combined with --render or --ephemeris";
   return cl;
 }
 
@@ -98,6 +128,9 @@ std::string UsageText(const std::string& program) {
       "  --render FILE        draw one frame of the sky into FILE and exit; the\n"
       "                       suffix of FILE names the format (png, jpg, bmp, ...)\n"
       "  --size WxH           the size of that frame (default 1280x1024)\n"
+      "  --print-pdf FILE.pdf print the chart of the view into a one-page PDF and exit\n"
+      "  --page A4|Letter     the paper of that chart (default A4)\n"
+      "  --landscape          print it in landscape orientation\n"
       "  --centre NAME        turn the view to NAME first (also --center): a star's\n"
       "                       proper name, a constellation, \"M 31\", \"NGC 869\",\n"
       "                       \"HR 2491\", the Sun, the Moon or a planet\n"
@@ -105,7 +138,7 @@ std::string UsageText(const std::string& program) {
       "  --non-interactive    write messages to standard error as \"ICON: text\"\n"
       "                       and answer them with their default button\n"
       "\n"
-      "--render, --ephemeris and --info need no display.\n"
+      "--render, --print-pdf, --ephemeris and --info need no display.\n"
       "\n"
       "Exit status:\n";
   for (const ExitStatusMeaning& e : kExitStatuses) {

@@ -7,6 +7,9 @@
 
 #include "astro/astro_state.h"
 
+// The paper of --print-pdf.
+enum class PaperSize { A4, Letter };
+
 struct CommandLine {
   bool Help = false;
   bool Version = false;
@@ -26,12 +29,18 @@ struct CommandLine {
   int RenderWidth = 1280;  // --size WxH
   int RenderHeight = 1024;
   bool Timing = false;  // --timing: report start-up and frame times on standard error
-  std::string Error;    // why the command line was refused; empty when it was accepted
+  // --print-pdf FILE.pdf: print the chart of the view into a one-page PDF and exit
+  std::string PrintPdfFile;
+  PaperSize PrintPaper = PaperSize::A4;  // --page A4|Letter
+  bool PrintLandscape = false;           // --landscape
+  std::string Error;  // why the command line was refused; empty when it was accepted
 
   // Whether the program runs without a window: such runs need no display
   // and take the headless start-up path (main). Every mode that draws,
   // prints or writes something and exits belongs here.
-  bool Headless() const { return Ephemeris || !Info.empty() || !RenderFile.empty(); }
+  bool Headless() const {
+    return Ephemeris || !Info.empty() || !RenderFile.empty() || !PrintPdfFile.empty();
+  }
 };
 
 // Parses the arguments after the program name; relative paths are made

@@ -4,8 +4,8 @@
 
 enum class ExitStatus : int {
   Ok = 0,
-  Failure = 1,         // an output could not be written, or another run-time failure
-  BadCommandLine = 2,  // an unknown option, a bad value, an image format that cannot be written
+  Failure = 1,         // the settings could not be saved, or another run-time failure
+  BadCommandLine = 2,  // an unknown option, a bad value, an output that cannot be written
   MissingData = 3,     // the data directory or a catalogue file is missing; too few colours
   NoDisplay = 4,       // the window has no display to go on
   NoOpenGL = 5,        // no OpenGL rendering context could be made
@@ -18,8 +18,9 @@ struct ExitStatusMeaning {
 
 inline constexpr ExitStatusMeaning kExitStatuses[] = {
     {ExitStatus::Ok, "success"},
-    {ExitStatus::Failure, "a file could not be written, or another failure"},
-    {ExitStatus::BadCommandLine, "the command line was refused"},
+    {ExitStatus::Failure, "the settings could not be saved, or another failure"},
+    {ExitStatus::BadCommandLine,
+     "the command line was refused, or its output file cannot be written"},
     {ExitStatus::MissingData,
      "the data directory or a catalogue file is missing, or the display shows 256 colours or "
      "fewer"},

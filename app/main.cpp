@@ -1,4 +1,5 @@
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 
 #include "app/command_line.h"
@@ -38,6 +39,8 @@ int main(int argc, char** argv) {
   if (commandLine.Ephemeris) return RunEphemeris(commandLine, paths, stdout);
   if (!commandLine.Info.empty()) return RunInfo(commandLine, paths, stdout, stderr);
 
+  // The printed chart needs no display at all: Qt's offscreen platform draws it.
+  if (!commandLine.PrintPdfFile.empty()) ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
   // Headless runs come up on Qt's offscreen platform when there is no
   // display; a window cannot, and says so in one line.
   CPlatformChoice platform(commandLine.Headless());

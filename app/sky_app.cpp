@@ -6,14 +6,17 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QImageWriter>
+#include <QPageLayout>
 #include <QTimer>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 
 #include "app/exit_status.h"
 #include "app/quit_signals.h"
 #include "app/startup.h"
+#include "print/chart_printer.h"
 #include "render/offscreen_render.h"
 #include "render/sky_view.h"
 #include "res/qt_text.h"
@@ -25,6 +28,9 @@
 #include "ui/splash_window.h"
 
 namespace {
+
+// The margins of a --print-pdf page, as a printer leaves unprinted.
+constexpr double kPdfMarginMm = 10.0;
 
 // A catalogue file that cannot be opened ends the program at once with
 // status 3, after its message; nothing is saved.
@@ -74,7 +80,9 @@ CSkyApp::~CSkyApp() {
 bool CSkyApp::InitInstance() {
   const std::string program =
       QFileInfo(QCoreApplication::applicationFilePath()).fileName().toStdString();
-  messages_ = std::make_unique<CMessageBoxes>(commandLine_.NonInteractive);
+  // The printed chart runs without a display: its messages go to standard error.
+  const bool printing = !commandLine_.PrintPdfFile.empty();
+  messages_ = std::make_unique<CMessageBoxes>(commandLine_.NonInteractive || printing);
 
   // The data directory holds the catalogues and textures, opened by bare
   // name from there, and (when writable) the settings file.
@@ -94,6 +102,8 @@ bool CSkyApp::InitInstance() {
   }
   InstallDirectory = paths.InstallDirectory;
   settingsPath_ = paths.SettingsPath;
+  // A relative chart file is relative to where the program was started.
+  if (printing) printPdfPath_ = std::filesystem::absolute(commandLine_.PrintPdfFile).string();
   if (!InstallDirectory.empty() && ::chdir(InstallDirectory.c_str()) != 0) InstallDirectory.clear();
 
   profile_.Load(settingsPath_);
@@ -104,13 +114,16 @@ bool CSkyApp::InitInstance() {
   // paints, it ends the program on a display of 256 colours or fewer.
   if (commandLine_.ShowSplash && !commandLine_.Headless())
     CSplashWindow::Open(CSplashWindow::Mode::Splash);
-  // A frame drawn offscreen checks its own context (it may need no display).
-  if (commandLine_.RenderFile.empty() && !CSkyView::CanCreateContext()) {
-    messages_->Show(MessageIcon::Stop, res::String(res::IDS_CANT_INIT_OPENGL));
-    exitCode_ = ToInt(ExitStatus::NoOpenGL);
-    return false;
+  // The printed chart is drawn with QPainter alone: no GL, no window. A
+  // frame drawn offscreen checks its own context (it may need no display).
+  if (!printing) {
+    if (commandLine_.RenderFile.empty() && !CSkyView::CanCreateContext()) {
+      messages_->Show(MessageIcon::Stop, res::String(res::IDS_CANT_INIT_OPENGL));
+      exitCode_ = ToInt(ExitStatus::NoOpenGL);
+      return false;
+    }
+    frame_ = std::make_unique<CMainFrame>(*doc_, *messages_);
   }
-  frame_ = std::make_unique<CMainFrame>(*doc_, *messages_);
   // The catalogues are loaded now; the view makes its display lists and
   // textures from them when its GL context comes up with the window.
   CExitOnMissingCatalogue onMissing(*messages_);
@@ -118,11 +131,16 @@ bool CSkyApp::InitInstance() {
     exitCode_ = ToInt(ExitStatus::Failure);
     return false;
   }
-  frame_->UpdatePanes();
   if (!CentreOnOption()) {
     exitCode_ = ToInt(ExitStatus::BadCommandLine);
     return false;
   }
+  // The chart shows the document's view as start-up leaves it.
+  if (printing) {
+    exitCode_ = PrintToPdf();
+    return false;
+  }
+  frame_->UpdatePanes();
   if (!commandLine_.RenderFile.empty()) {
     exitCode_ = RenderToFile();
     return false;
@@ -150,9 +168,10 @@ bool CSkyApp::CentreOnOption() {
   if (commandLine_.CentreName.empty()) return true;
   const std::string refusal = CentreOnName(*doc_, commandLine_.CentreName);
   if (refusal.empty()) return true;
-  // A frame to file cannot ask anyone: the refusal ends the run. The window
-  // starts with the camera of the settings and shows the refusal over it.
-  if (!commandLine_.RenderFile.empty()) {
+  // A frame or a chart to file cannot ask anyone: the refusal ends the run.
+  // The window starts with the camera of the settings and shows the refusal
+  // over it.
+  if (commandLine_.Headless()) {
     std::fprintf(stderr, "%s\n", MessageLine(MessageIcon::Exclamation, refusal).c_str());
     return false;
   }
@@ -173,8 +192,26 @@ int CSkyApp::RenderToFile() {
   if (!image.save(QString::fromStdString(commandLine_.RenderFile),
                   ImageFormatOf(commandLine_.RenderFile).constData())) {
     std::fprintf(stderr, "stellix: could not write %s\n", commandLine_.RenderFile.c_str());
-    return ToInt(ExitStatus::Failure);
+    return ToInt(ExitStatus::BadCommandLine);
   }
+  return ToInt(ExitStatus::Ok);
+}
+
+int CSkyApp::PrintToPdf() {
+  const QPageLayout layout(
+      QPageSize(commandLine_.PrintPaper == PaperSize::Letter ? QPageSize::Letter : QPageSize::A4),
+      commandLine_.PrintLandscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+      QMarginsF(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm, kPdfMarginMm), QPageLayout::Millimeter);
+  // The zoom the sky view would start with.
+  const double zoom = Settings.Zoom == 0 ? 1.0 : Settings.Zoom;
+  QString error;
+  if (!print::WriteChartPdf(QString::fromStdString(printPdfPath_), layout, *doc_, zoom, error)) {
+    std::fprintf(stderr, "stellix: cannot write %s: %s\n", commandLine_.PrintPdfFile.c_str(),
+                 error.toLocal8Bit().constData());
+    return ToInt(ExitStatus::BadCommandLine);
+  }
+  if (commandLine_.Timing)
+    std::fprintf(stderr, "stellix: chart written after %.0f ms\n", MillisecondsSinceProcessStart());
   return ToInt(ExitStatus::Ok);
 }
 

@@ -48,9 +48,13 @@ class CSkyApp : public QApplication {
   bool CentreOnOption();
   // --render: draws one frame offscreen into the image file; returns the exit status.
   int RenderToFile();
+  // --print-pdf: prints the chart of the document's view into the PDF file;
+  // returns the exit status.
+  int PrintToPdf();
 
   CommandLine commandLine_;
   std::string settingsPath_;
+  std::string printPdfPath_;  // --print-pdf's file, absolute: start-up changes the directory
   CProfile profile_;  // the settings file as read, so that a save keeps what it does not know
   std::unique_ptr<CMessageBoxes> messages_;
   std::unique_ptr<CSkyDoc> doc_;

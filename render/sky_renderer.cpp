@@ -153,16 +153,6 @@ double render::EclipseDarkeningOf(const CSkyDoc& doc) {
   return astro::EclipseDarkeningNow(doc.AstroState, doc.Bodies);
 }
 
-namespace {
-
-// The hour-angle turn of the horizon frame, degrees.
-double HourAngleTurn(const astro::AstroState& st) {
-  const double h = (st.SiderealAngle - st.Longitude - 4050.0) * astro::kDegToRad;
-  return std::atan2(std::sin(h), -std::cos(h)) * astro::kRadToDeg;
-}
-
-}  // namespace
-
 render::HorizonClip::HorizonClip(const CSkyDoc& doc) : on_(doc.HorizonMode != 0) {
   if (on_) glEnable(GL_CLIP_PLANE0);
 }
@@ -210,19 +200,18 @@ std::vector<unsigned> CSkyRenderer::SelectionPass(int x, int y) {
 }
 
 void CSkyRenderer::ApplyCamera() const {
-  glRotated(doc_.XRotation, 1, 0, 0);
-  glRotated(doc_.YRotation, 0, 1, 0);
+  // The same matrices as render::CameraMatrix, which the printed chart takes.
+  double turn[16];
+  render::CameraTurnMatrix(doc_.XRotation, doc_.YRotation, turn);
+  glMultMatrixd(turn);
   if (doc_.HorizonMode) {
     // The horizon frame: the zenith on +Y. Everything below it stays under
     // the ground: the sky layers clip at the horizon plane.
     const double horizonPlane[4] = {0, 1, 0, 0};
     glClipPlane(GL_CLIP_PLANE0, horizonPlane);
-    glRotated(90 - doc_.AstroState.Latitude, 0, 0, 1);
-    glRotated(HourAngleTurn(doc_.AstroState), 0, 1, 0);
-    // The scene is in J2000; the sidereal angle turns the sky of date.
-    double precess[16];
-    render::PrecessionModelMatrix(doc_.AstroState.Precession, false, precess);
-    glMultMatrixd(precess);
+    double skyToHorizon[16];
+    render::SkyToHorizonMatrix(doc_.AstroState, skyToHorizon);
+    glMultMatrixd(skyToHorizon);
   }
 }
 

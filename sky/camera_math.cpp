@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "astro/astro_state.h"
 #include "astro/precession.h"
 
 namespace render {
@@ -46,6 +47,58 @@ void MultiplyMatrices(const double b[16], const double c[16], double a[16]) {
       r[col * 4 + row] = sum;
     }
   for (int i = 0; i < 16; ++i) a[i] = r[i];
+}
+
+void RotationMatrix(double angle, double x, double y, double z, double m[16]) {
+  // glRotated: the axis normalised, then the rotation of Rodrigues' formula.
+  const double length = std::sqrt(x * x + y * y + z * z);
+  for (int i = 0; i < 16; ++i) m[i] = i % 5 == 0 ? 1 : 0;
+  if (length == 0) return;
+  x /= length;
+  y /= length;
+  z /= length;
+  const double a = angle * astro::kDegToRad, c = std::cos(a), s = std::sin(a), t = 1 - c;
+  m[0] = x * x * t + c;
+  m[1] = y * x * t + z * s;
+  m[2] = x * z * t - y * s;
+  m[4] = x * y * t - z * s;
+  m[5] = y * y * t + c;
+  m[6] = y * z * t + x * s;
+  m[8] = x * z * t + y * s;
+  m[9] = y * z * t - x * s;
+  m[10] = z * z * t + c;
+}
+
+double HourAngleTurn(const astro::AstroState& st) {
+  const double h = (st.SiderealAngle - st.Longitude - 4050.0) * astro::kDegToRad;
+  return std::atan2(std::sin(h), -std::cos(h)) * astro::kRadToDeg;
+}
+
+void CameraTurnMatrix(double xRotation, double yRotation, double m[16]) {
+  double tilt[16], turn[16];
+  RotationMatrix(xRotation, 1, 0, 0, tilt);
+  RotationMatrix(yRotation, 0, 1, 0, turn);
+  MultiplyMatrices(tilt, turn, m);
+}
+
+void SkyToHorizonMatrix(const astro::AstroState& st, double m[16]) {
+  // Latitude and hour angle turn the sky of date; the precession brings the
+  // J2000 scene to the date first.
+  double latitude[16], hourAngle[16], precession[16];
+  RotationMatrix(90 - st.Latitude, 0, 0, 1, latitude);
+  RotationMatrix(HourAngleTurn(st), 0, 1, 0, hourAngle);
+  PrecessionModelMatrix(st.Precession, false, precession);
+  MultiplyMatrices(latitude, hourAngle, m);
+  MultiplyMatrices(m, precession, m);
+}
+
+void CameraMatrix(double xRotation, double yRotation, bool horizonMode, const astro::AstroState& st,
+                  double m[16]) {
+  CameraTurnMatrix(xRotation, yRotation, m);
+  if (!horizonMode) return;
+  double skyToHorizon[16];
+  SkyToHorizonMatrix(st, skyToHorizon);
+  MultiplyMatrices(m, skyToHorizon, m);
 }
 
 namespace {

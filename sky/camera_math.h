@@ -4,8 +4,9 @@
 #pragma once
 
 namespace astro {
+struct AstroState;
 struct PrecessionMatrix;
-}
+}  // namespace astro
 
 namespace render {
 
@@ -37,5 +38,26 @@ void PrecessionModelMatrix(const astro::PrecessionMatrix& p, bool inverse, doubl
 
 // a = b * c, 4 x 4, column-major.
 void MultiplyMatrices(const double b[16], const double c[16], double a[16]);
+
+// The matrix glRotated multiplies with: `angle` degrees about the axis (x, y, z).
+void RotationMatrix(double angle, double x, double y, double z, double m[16]);
+
+// The hour-angle turn of the horizon frame about the polar axis, degrees in
+// (-180, 180]: 270 - (sidereal angle - longitude).
+double HourAngleTurn(const astro::AstroState& st);
+
+// The camera's own turn: the tilt `xRotation` about X, then the turn
+// `yRotation` about Y (degrees).
+void CameraTurnMatrix(double xRotation, double yRotation, double m[16]);
+
+// Turns the J2000 sky into the local horizon frame of the instant and place:
+// the zenith on +Y, north towards -X, east towards -Z.
+void SkyToHorizonMatrix(const astro::AstroState& st, double m[16]);
+
+// The modelview matrix of the sky camera: its turn and, in local-horizon
+// mode, the sky turned into the horizon frame. The screen's frames and the
+// printed chart both look through it.
+void CameraMatrix(double xRotation, double yRotation, bool horizonMode, const astro::AstroState& st,
+                  double m[16]);
 
 }  // namespace render

@@ -87,9 +87,9 @@ const Command kCommands[] = {
     {32795, nullptr, "Ctrl+F", &F::OnAnimationForward, kIdle, nullptr},
     // File
     {57601, "&Open...", "Ctrl+O", &F::OnFileOpen, kIdle, nullptr},
-    {57607, "&Print...", "Ctrl+P", nullptr, kIdle, nullptr},
-    {57609, "Print Pre&view", nullptr, nullptr, kIdle, nullptr},
-    {57606, "P&rint Setup...", nullptr, nullptr, kIdle, nullptr},
+    {57607, "&Print...", "Ctrl+P", &F::OnPrint, kIdle, nullptr},
+    {57609, "Print Pre&view", nullptr, &F::OnPrintPreview, kIdle, nullptr},
+    {57606, "P&rint Setup...", nullptr, &F::OnPrintSetup, kIdle, nullptr},
     {57616, "Recent File", nullptr, &F::OnRecentFile, kIdle, nullptr},
     {57665, "E&xit", nullptr, &F::OnExit, kAlways, nullptr},
     // Help

@@ -18,6 +18,7 @@
 #include <QToolBar>
 #include <QWhatsThis>
 
+#include "print/print_jobs.h"
 #include "render/sky_view.h"
 #include "res/qt_text.h"
 #include "sky/messages.h"
@@ -102,6 +103,7 @@ CMainFrame::CMainFrame(CSkyDoc& doc, CMessenger& messages)
     resize(screen->availableGeometry().size() * 3 / 4);
 
   view_ = new CSkyView(doc, messages, this);
+  printJobs_ = std::make_unique<CChartPrintJobs>(doc, *view_);
   setCentralWidget(view_);
   view_->setFocus();
   view_->setWhatsThis(
@@ -377,6 +379,12 @@ void CMainFrame::OnFullScreen() {
 void CMainFrame::OnToolBar() { mainToolBar_->setVisible(mainToolBar_->isHidden()); }
 void CMainFrame::OnStatusBar() { statusBar()->setVisible(statusBar()->isHidden()); }
 void CMainFrame::OnExit() { close(); }
+
+void CMainFrame::OnPrint() { printJobs_->Print(this); }
+
+void CMainFrame::OnPrintPreview() { printJobs_->Preview(this); }
+
+void CMainFrame::OnPrintSetup() { printJobs_->PageSetup(this); }
 
 void CMainFrame::OnEquatorial() {
   doc_.HorizonMode = 0;

@@ -11,8 +11,10 @@
 #include <QString>
 #include <filesystem>
 #include <map>
+#include <memory>
 
 class CHelpWindow;
+class CChartPrintJobs;
 class CMessenger;
 class CSkyDoc;
 class CSkyView;
@@ -70,6 +72,10 @@ class CMainFrame : public QMainWindow {
   void OnToolBar();
   void OnStatusBar();
   void OnExit();
+  // File > Print, Print Preview and Print Setup: the chart of the sky shown.
+  void OnPrint();
+  void OnPrintPreview();
+  void OnPrintSetup();
   // Chart mode, star style and sky background.
   void OnEquatorial();
   void OnLocalHorizon();
@@ -170,4 +176,5 @@ class CMainFrame : public QMainWindow {
   QPointer<CHelpWindow> helpWindow_;  // the help window shown last
   std::filesystem::path imagesDirectory_;
   QString openFilter_;  // the File Open filter chosen last in this run
+  std::unique_ptr<CChartPrintJobs> printJobs_;
 };

@@ -262,7 +262,7 @@ TEST(Program, RenderWritesTheFormatItsNameAsksForWhereTheUserIs) {
   // A directory that is not there: the frame cannot be written.
   const ProgramRun unwritable =
       RunProgram(dir, "--non-interactive --size 8x8 --render no/such/dir.png" + settings, here);
-  EXPECT_EQ(unwritable.status, 1);
+  EXPECT_EQ(unwritable.status, 2);
   EXPECT_NE(unwritable.err.find("could not write " + dir.File("out/no/such/dir.png")),
             std::string::npos)
       << unwritable.err;

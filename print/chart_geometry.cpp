@@ -1,0 +1,588 @@
+#include "print/chart_geometry.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "astro/angles.h"
+#include "astro/transforms.h"
+#include "catalog/builtin_tables.h"
+#include "res/strings.h"
+#include "sky/camera_math.h"
+#include "sky/sky_doc.h"
+
+namespace print {
+namespace {
+
+using catalog::DeepSkyType;
+
+// No ring or outline gets more points than this, however large it is on the
+// page; it also keeps a nonsensical axis in a catalogue record from running away.
+constexpr double kMaxOutlinePoints = 20000;
+// Grid lines are drawn only while both ends stay within this range of page
+// coordinates.
+constexpr int kGridReach = 32768;
+// Page coordinates and sizes far off the page are held within this range, so
+// that they and the sums of a few of them stay whole numbers.
+constexpr double kCoordinateLimit = 1e8;
+
+// A projected point: its page point, its window coordinates (y upwards) and
+// whether it lies on the hemisphere facing the viewer.
+struct Projected {
+  PagePoint P;
+  double Wx = 0, Wy = 0;
+  bool Front = false;
+};
+
+int PageCoordinate(double v) {
+  if (std::isnan(v)) return 0;
+  return static_cast<int>(std::clamp(v, -kCoordinateLimit, kCoordinateLimit));
+}
+
+// A direction x, y degrees off the centre (0, 0, -1) of an object's frame.
+void OffsetDirection(double x, double y, double d[3]) {
+  const double xr = x * astro::kDegToRad, yr = y * astro::kDegToRad;
+  d[0] = -std::sin(xr) * std::cos(yr);
+  d[1] = std::sin(yr);
+  d[2] = -std::cos(xr) * std::cos(yr);
+}
+
+// A type is shown only when its switch is exactly 1, as on the screen.
+bool TypeShown(const AppSettings& settings, DeepSkyType type) {
+  switch (type) {
+    case DeepSkyType::OpenCluster:
+      return settings.ShowOpenClusters == 1;
+    case DeepSkyType::GlobularCluster:
+      return settings.ShowGlobClusters == 1;
+    case DeepSkyType::Galaxy:
+      return settings.ShowGalaxies == 1;
+    case DeepSkyType::Nebula:
+      return settings.ShowNebulae == 1;
+    case DeepSkyType::PlanetaryNebula:
+      return settings.ShowPlanetNebulae == 1;
+    case DeepSkyType::Unknown:
+      break;
+  }
+  return false;
+}
+
+template <std::size_t N>
+std::string FixedText(const char (&text)[N]) {
+  std::size_t length = 0;
+  while (length < N && text[length] != '\0') ++length;
+  return std::string(text, length);
+}
+
+class CChartBuilder {
+ public:
+  CChartBuilder(CSkyDoc& doc, int width, int height, double zoom, const CChartTextMeasure& measure)
+      : doc_(doc),
+        settings_(doc.Settings),
+        width_(width),
+        height_(height),
+        half_(std::min(width, height) / 2),
+        zoom_(zoom),
+        measure_(measure) {
+    // The page's own viewport and projection; the camera is the screen's.
+    int* viewport = doc.PageViewport;
+    viewport[0] = viewport[1] = 0;
+    viewport[2] = width;
+    viewport[3] = height;
+    render::OrthoMatrix(render::SkyOrthoVolume(width, height, zoom), doc.PageProjectionMatrix);
+    // Window depth = eye z + 1: below 1 on the hemisphere facing the viewer.
+    doc.PageProjectionMatrix[10] = 2.0;
+    render::CameraMatrix(doc.XRotation, doc.YRotation, doc.HorizonMode != 0, doc.AstroState,
+                         camera_);
+  }
+
+  ChartDrawing Build() {
+    if (doc_.Boundaries) {
+      Boundaries();
+      ConstellationNames();
+    }
+    if (doc_.Constelations) ConstellationLines();
+    if (doc_.Ecliptic) Ecliptic();
+    if (doc_.Coordinations) Grid();
+    if (doc_.DeepSky) {
+      DeepSky();
+      DeepSkyLabels();
+    }
+    // The names go under the stars: their white boxes, whose top edge runs
+    // through the star, would otherwise cut away the lower half of its disc.
+    StarNames();
+    Stars();
+    if (doc_.SolarSystem) {
+      SolarSystem();
+      PlanetNames();
+    }
+    if (doc_.HorizonMode) {
+      Ground();
+      Compass();
+    }
+    Frame();
+    return std::move(drawing_);
+  }
+
+ private:
+  // A model point through `model`, the page projection and the page viewport.
+  Projected Project(const double p[3], const double model[16]) const {
+    Projected out;
+    double win[3];
+    // A point that does not project to a finite place (a zoom beyond all
+    // reason, a broken catalogue record) counts as out of sight.
+    if (!render::ProjectPoint(p[0], p[1], p[2], model, doc_.PageProjectionMatrix, doc_.PageViewport,
+                              win) ||
+        !std::isfinite(win[0]) || !std::isfinite(win[1]) || !std::isfinite(win[2]))
+      return out;
+    out.Wx = win[0];
+    out.Wy = win[1];
+    out.Front = win[2] < 1.0;
+    out.P = {PageCoordinate(win[0]), height_ - PageCoordinate(win[1])};
+    return out;
+  }
+  // A J2000 place (hours, degrees) where the screen draws it.
+  Projected Place(double ra, double dec) const {
+    double p[3];
+    doc_.DrawingPoint(ra, dec, p);
+    return Project(p, camera_);
+  }
+  bool OnPage(const Projected& q) const {
+    return q.Wx >= 0 && q.Wx <= width_ && q.Wy >= 0 && q.Wy <= height_;
+  }
+  bool BelowHorizon(double ra, double dec, double altitude = 0) const {
+    return doc_.HorizonMode && doc_.HorizontalOf(ra, dec).Altitude < altitude;
+  }
+  // Whether a point of the page lies within `margin` pixels around the page.
+  bool Near(PagePoint p, double margin) const {
+    return p.X >= -margin && p.X <= width_ + margin && p.Y >= -margin && p.Y <= height_ + margin;
+  }
+
+  template <typename Shape>
+  void Add(ChartLayer layer, Shape&& shape) {
+    drawing_.emplace_back(layer, std::forward<Shape>(shape));
+  }
+  void Add(ChartLayer layer, ChartLines&& lines) {
+    if (!lines.Segments.empty()) drawing_.emplace_back(layer, std::move(lines));
+  }
+  void Text(ChartLayer layer, int x, int y, std::string text, const ChartFont& font) {
+    Add(layer, ChartText{{x, y}, std::move(text), font, TextAnchor::TopLeft, true});
+  }
+
+  // A line of the figures, boundaries or ecliptic: both ends in front, and
+  // the line not wholly beside, above or below the page. (Close up a line
+  // can cross the whole page with both ends off it: it is kept.)
+  void LineSegment(ChartLines& lines, double ra1, double dec1, double ra2, double dec2) const {
+    const Projected a = Place(ra1, dec1), b = Place(ra2, dec2);
+    if (!a.Front || !b.Front) return;
+    if (std::max(a.P.X, b.P.X) >= 0 && std::min(a.P.X, b.P.X) <= width_ &&
+        std::max(a.P.Y, b.P.Y) >= 0 && std::min(a.P.Y, b.P.Y) <= height_)
+      lines.Segments.push_back({a.P, b.P});
+  }
+
+  // Record i joins record i + 1 when `joins` says so.
+  template <typename Joins>
+  void Polylines(ChartLayer layer, const ConstellationLineRecord* records, int count, Joins joins) {
+    ChartLines lines;
+    for (int i = 0; i + 1 < count; ++i)
+      if (joins(records[i]))
+        LineSegment(lines, records[i].RightAscension, records[i].Declination,
+                    records[i + 1].RightAscension, records[i + 1].Declination);
+    Add(layer, std::move(lines));
+  }
+
+  void Boundaries() {
+    // In the boundary file a non-zero mark continues the line.
+    Polylines(ChartLayer::Boundaries, doc_.BoundaryPoints, kBoundaryCount,
+              [](const BoundaryRecord& r) { return r.EndMark != 0; });
+  }
+
+  void ConstellationLines() {
+    // In the figure file a mark of 0 continues the line.
+    Polylines(ChartLayer::ConstellationLines, doc_.ConstellationLines, kConstellationLineCount,
+              [](const ConstellationLineRecord& r) { return r.EndMark == 0; });
+  }
+
+  void Ecliptic() {
+    ChartLines lines;
+    for (int i = 0; i + 1 < kEclipticPointCount; ++i)
+      LineSegment(lines, doc_.EclipticPoints[i].RightAscension, doc_.EclipticPoints[i].Declination,
+                  doc_.EclipticPoints[i + 1].RightAscension,
+                  doc_.EclipticPoints[i + 1].Declination);
+    Add(ChartLayer::Ecliptic, std::move(lines));
+  }
+
+  void Grid() {
+    ChartLines lines;
+    const auto segment = [&](double ra1, double dec1, double ra2, double dec2) {
+      const Projected a = Place(ra1, dec1), b = Place(ra2, dec2);
+      const auto within = [](PagePoint p) {
+        return std::abs(p.X) <= kGridReach && std::abs(p.Y) <= kGridReach;
+      };
+      if (a.Front && b.Front && within(a.P) && within(b.P)) lines.Segments.push_back({a.P, b.P});
+    };
+    // Hour circles every hour, from -80 to +80 degrees in steps of 5.
+    for (int hour = 0; hour < 24; ++hour)
+      for (int dec = -80; dec < 80; dec += 5) segment(hour, dec, hour, dec + 5);
+    // Declination circles every 15 degrees, in steps of 20 minutes.
+    for (int dec = -75; dec <= 75; dec += 15)
+      for (int ra = 0; ra < 360; ra += 5) segment(ra / 15.0, dec, (ra + 5) / 15.0, dec);
+    Add(ChartLayer::Grid, std::move(lines));
+  }
+
+  void ConstellationNames() {
+    const ChartFont font = ConstellationNameFont(zoom_);
+    const int cellHeight = measure_.Height(font);
+    for (const ConstellationNameRecord& record : doc_.ConstellationNames) {
+      const Projected q = Place(record.RightAscension, record.Declination);
+      if (!q.Front || !OnPage(q) || BelowHorizon(record.RightAscension, record.Declination))
+        continue;
+      std::string name = FixedText(record.Name);
+      const int width = measure_.Width(font, name);
+      Text(ChartLayer::ConstellationNames, q.P.X - width / 2, q.P.Y - cellHeight / 2,
+           std::move(name), font);
+    }
+  }
+
+  // Whether the deep-sky layer draws record i at all.
+  bool DeepSkyShown(int i, DeepSkyType type) const {
+    const DeepSkyRecord& record = doc_.DeepSkyObjects[i];
+    if (record.Magnitude > doc_.DeepSkyMagnitudeLimit) return false;
+    if ((catalog::IsMessierIndex(i) ? settings_.ShowMessier : settings_.ShowNGC) != 1) return false;
+    return TypeShown(settings_, type);
+  }
+
+  void DeepSky() {
+    const double u = half_ * zoom_ / 60;  // pixels per degree
+    ChartFill brush = ChartFill::Black;
+    for (int i = 0; i < kDeepSkyCount; ++i) {
+      const DeepSkyRecord& record = doc_.DeepSkyObjects[i];
+      const DeepSkyType type = catalog::DeepSkyTypeOf(record.Type);
+      if (!DeepSkyShown(i, type)) continue;
+      const double rho = record.MajorAxis / 120.0;  // angular radius, degrees
+      if (!std::isfinite(rho)) continue;
+      if (BelowHorizon(record.RightAscension, record.Declination, -rho)) continue;
+
+      // The object's frame: its centre at (0, 0, -1), turned to where the
+      // screen draws it.
+      double p[3], turn[16], tilt[16], frame[16];
+      doc_.DrawingPoint(record.RightAscension, record.Declination, p);
+      const astro::EquatorialCoord at = astro::SphereToEquatorial(p);
+      render::RotationMatrix(15.0 * at.RightAscension, 0, 1, 0, turn);
+      render::RotationMatrix(at.Declination, 1, 0, 0, tilt);
+      render::MultiplyMatrices(camera_, turn, frame);
+      render::MultiplyMatrices(frame, tilt, frame);
+      static constexpr double kCentre[3] = {0, 0, -1};
+      const Projected centre = Project(kCentre, frame);
+      const double r = u * rho;
+      const int radius = static_cast<int>(std::min(r, kCoordinateLimit));
+      const bool visible = centre.Front && Near(centre.P, r);
+      const PagePoint c = centre.P;
+
+      switch (type) {
+        case DeepSkyType::OpenCluster: {
+          brush = ChartFill::Black;
+          const double n =
+              std::floor(std::clamp(record.MajorAxis * 0.1 + 8, 0.0, kMaxOutlinePoints));
+          for (int k = 0; k < n; ++k) {
+            const double t = 2 * std::numbers::pi * k / n;
+            double d[3];
+            OffsetDirection(rho * std::cos(t), rho * std::sin(t), d);
+            const Projected dot = Project(d, frame);
+            if (!dot.Front || !OnPage(dot)) break;
+            Add(ChartLayer::DeepSky, ChartCircle{dot.P, 3, ChartFill::Black});
+          }
+          break;
+        }
+        case DeepSkyType::GlobularCluster:
+          brush = ChartFill::White;
+          if (!visible) break;
+          Add(ChartLayer::DeepSky, ChartCircle{c, radius, brush});
+          Add(ChartLayer::DeepSky, ChartLines{{{{c.X + radius, c.Y}, {c.X - radius, c.Y}},
+                                               {{c.X, c.Y + radius}, {c.X, c.Y - radius}}}});
+          break;
+        case DeepSkyType::Galaxy:
+          GalaxyOutline(record, frame, rho, r);
+          break;
+        case DeepSkyType::PlanetaryNebula:
+          if (!visible) break;
+          Add(ChartLayer::DeepSky, ChartCircle{c, radius, brush});
+          Add(ChartLayer::DeepSky, ChartLines{{{{c.X + radius, c.Y}, {c.X + 2 * radius, c.Y}},
+                                               {{c.X - radius, c.Y}, {c.X - 2 * radius, c.Y}},
+                                               {{c.X, c.Y + radius}, {c.X, c.Y + 2 * radius}},
+                                               {{c.X, c.Y - radius}, {c.X, c.Y - 2 * radius}}}});
+          break;
+        case DeepSkyType::Nebula:
+          if (!visible) break;
+          Add(ChartLayer::DeepSky, ChartPolyline{{{c.X - radius, c.Y - radius},
+                                                  {c.X + radius, c.Y - radius},
+                                                  {c.X + radius, c.Y + radius},
+                                                  {c.X - radius, c.Y + radius},
+                                                  {c.X - radius, c.Y - radius}}});
+          break;
+        case DeepSkyType::Unknown:
+          break;
+      }
+    }
+    MagellanicCloud(doc_.MagellanicClouds, kLargeCloudPointCount);
+    MagellanicCloud(doc_.MagellanicClouds + kLargeCloudPointCount,
+                    kMagellanicPointCount - kLargeCloudPointCount);
+  }
+
+  // A galaxy's ellipse, turned by its position angle and squeezed to its
+  // axis ratio (0.5 when an axis is unknown); the outline stops at the first
+  // point on the far side of the sphere.
+  void GalaxyOutline(const DeepSkyRecord& record, const double objectFrame[16], double rho,
+                     double r) {
+    double turn[16], frame[16];
+    render::RotationMatrix(record.PositionAngle - 90, 0, 0, 1, turn);
+    render::MultiplyMatrices(objectFrame, turn, frame);
+    const double ratio =
+        record.MajorAxis > 0 && record.MinorAxis > 0 ? record.MinorAxis / record.MajorAxis : 0.5;
+    for (int k = 4; k < 8; ++k) frame[k] *= ratio;  // scaled by (1, ratio, 1)
+
+    const double rhoRad = rho * astro::kDegToRad;
+    const double start[3] = {-std::sin(rhoRad), 0, -std::cos(rhoRad)};
+    Projected from = Project(start, frame);
+    if (!from.Front) return;
+    ChartLines lines;
+    const double n = std::floor(std::clamp(r + 8, 8.0, kMaxOutlinePoints));
+    for (int j = 1; j <= n; ++j) {
+      const double t = 2 * std::numbers::pi * j / n;
+      double d[3];
+      OffsetDirection(rho * std::cos(t), rho * std::sin(t), d);
+      const Projected to = Project(d, frame);
+      if (!to.Front) break;
+      if (Near(to.P, r)) lines.Segments.push_back({from.P, to.P});
+      from = to;
+    }
+    Add(ChartLayer::DeepSky, std::move(lines));
+  }
+
+  // An outline of a Magellanic Cloud, drawn only when all of it is in front.
+  void MagellanicCloud(const SkyPoint* points, int count) {
+    ChartPolyline line;
+    for (int k = 0; k < count; ++k) {
+      const Projected q = Place(points[k].RightAscension, points[k].Declination);
+      if (!q.Front) return;
+      line.Points.push_back(q.P);
+    }
+    Add(ChartLayer::DeepSky, std::move(line));
+  }
+
+  void DeepSkyLabels() {
+    if (!doc_.DeepSkyLabels || zoom_ == 1.0) return;
+    for (int i = 0; i < kDeepSkyCount; ++i) {
+      const DeepSkyRecord& record = doc_.DeepSkyObjects[i];
+      if (!DeepSkyShown(i, catalog::DeepSkyTypeOf(record.Type))) continue;
+      const Projected q = Place(record.RightAscension, record.Declination);
+      if (!q.Front || !OnPage(q) || BelowHorizon(record.RightAscension, record.Declination))
+        continue;
+      if (settings_.DeepSkyLabelByNumber) {
+        std::string text = catalog::IsMessierIndex(i) ? "M" : "";
+        text += std::to_string(record.Number);
+        Text(ChartLayer::DeepSkyLabels, PageCoordinate(q.P.X + 3.0 * record.LabelOffsetX + 20),
+             PageCoordinate(q.P.Y - 3.0 * record.LabelOffsetY - 20), std::move(text),
+             kDeepSkyLabelFont);
+      } else {
+        std::string name = FixedText(record.Name);
+        if (name == "*") continue;  // no common name
+        Text(ChartLayer::DeepSkyLabels, q.P.X, q.P.Y - 36, std::move(name), kDeepSkyLabelFont);
+      }
+    }
+    struct Cloud {
+      const char* Text;
+      double RightAscension, Declination;
+    };
+    static constexpr Cloud kClouds[] = {{"LMC", 4.95, -68.5}, {"SMC", 1.25, -73.3}};
+    for (const Cloud& cloud : kClouds) {
+      const Projected q = Place(cloud.RightAscension, cloud.Declination);
+      if (q.Front)
+        Text(ChartLayer::DeepSkyLabels, q.P.X, q.P.Y - 36, cloud.Text, kDeepSkyLabelFont);
+    }
+  }
+
+  void Stars() {
+    const double limit = doc_.StarMagnitudeLimit;
+    for (const StarRecord& star : doc_.Stars) {
+      if (star.Magnitude > limit) continue;
+      const Projected q = Place(star.RightAscension, star.Declination);
+      if (!q.Front || !OnPage(q) || BelowHorizon(star.RightAscension, star.Declination)) continue;
+      Add(ChartLayer::Stars, ChartCircle{q.P, StarRadius(star.Magnitude), ChartFill::Black});
+    }
+  }
+
+  void StarNames() {
+    if (!doc_.StarNames || zoom_ == 1.0) return;
+    for (const StarNameRecord& star : doc_.ProperNames) {
+      if (star.Magnitude > doc_.StarMagnitudeLimit) continue;
+      const Projected q = Place(star.RightAscension, star.Declination);
+      if (!q.Front || !OnPage(q) || BelowHorizon(star.RightAscension, star.Declination)) continue;
+      Text(ChartLayer::StarNames, PageCoordinate(q.P.X - 3.0 * star.LabelOffset), q.P.Y,
+           FixedText(star.Name), kStarNameFont);
+    }
+  }
+
+  void SolarSystem() {
+    const double u = half_ * zoom_ / 180;
+    // The Sun and the Moon to their size from zoom 4 on, below it 32 pixels.
+    const int discRadius = zoom_ > 4 ? static_cast<int>(std::min(u, kCoordinateLimit)) : 32;
+    for (int i = astro::kBodyCount - 1; i >= 0; --i) {
+      const astro::PlanetState& body = doc_.Bodies[i];
+      const Projected q = Place(body.RightAscension, body.Declination);
+      if (!q.Front) continue;
+      const bool sunOrMoon = i == astro::kSun || i == astro::kMoon;
+      // The Sun's and the Moon's discs show until their centres are half a degree down.
+      if (BelowHorizon(body.RightAscension, body.Declination, sunOrMoon ? -0.5 : 0)) continue;
+      const PagePoint c = q.P;
+      if (sunOrMoon) {
+        const int m = discRadius;
+        if (i == astro::kSun) {
+          const int ray = static_cast<int>(1.5 * m);
+          Add(ChartLayer::SolarSystem, ChartLines{{{{c.X - ray, c.Y}, {c.X + ray, c.Y}},
+                                                   {{c.X, c.Y - ray}, {c.X, c.Y + ray}},
+                                                   {{c.X - m, c.Y - m}, {c.X + m, c.Y + m}},
+                                                   {{c.X - m, c.Y + m}, {c.X + m, c.Y - m}}}});
+        }
+        Add(ChartLayer::SolarSystem, ChartCircle{c, m, ChartFill::White});
+      } else {
+        if (i == kSaturn)
+          Add(ChartLayer::SolarSystem, ChartLines{{{{c.X - 24, c.Y}, {c.X + 24, c.Y}}}});
+        Add(ChartLayer::SolarSystem, ChartCircle{c, 10, ChartFill::White});
+      }
+    }
+  }
+
+  void PlanetNames() {
+    if (!doc_.PlanetNames || zoom_ == 1.0) return;
+    const double u = half_ * zoom_ / 180;
+    const int discShift = zoom_ > 4 ? static_cast<int>(std::min(u, kCoordinateLimit)) + 5 : 37;
+    for (int i = astro::kBodyCount - 1; i >= 0; --i) {
+      const astro::PlanetState& body = doc_.Bodies[i];
+      const Projected q = Place(body.RightAscension, body.Declination);
+      if (!q.Front || !OnPage(q) || BelowHorizon(body.RightAscension, body.Declination)) continue;
+      const bool sunOrMoon = i == astro::kSun || i == astro::kMoon;
+      Text(ChartLayer::PlanetNames, q.P.X + (sunOrMoon ? discShift : 16), q.P.Y - 22,
+           std::string(res::String(res::IDS_BODY_NAME_FIRST + i)), kPlanetNameFont);
+    }
+  }
+
+  void Ground() {
+    Add(ChartLayer::Ground,
+        ChartPolygon{GroundPolygon(width_, height_, zoom_, doc_.XRotation), ChartFill::LightGrey});
+  }
+
+  void Compass() {
+    static constexpr const char* kLetters[] = {"S", "SE", "E", "NE", "N", "NW", "W", "SW"};
+    ChartLines ticks;
+    std::vector<ChartText> letters;
+    for (int k = 0; k < 8; ++k) {
+      const bool intercardinal = k % 2 == 1;
+      if (intercardinal && zoom_ < 2) continue;
+      // The horizon points are where the ground's edge is drawn: not lifted
+      // by the refraction.
+      const SkyPoint& point = doc_.HorizonPoints[k * 9];
+      double p[3];
+      astro::EquatorialToSphere(point.RightAscension, point.Declination, p);
+      const Projected q = Project(p, camera_);
+      if (!q.Front || q.Wx <= 0 || q.Wx >= width_ || q.Wy <= 0 || q.Wy >= height_) continue;
+      ticks.Segments.push_back({q.P, {q.P.X, q.P.Y + 20}});
+      letters.push_back({q.P, kLetters[k], kCompassFont, TextAnchor::BaselineCentre, false});
+    }
+    Add(ChartLayer::Compass, std::move(ticks));
+    for (ChartText& letter : letters) Add(ChartLayer::Compass, std::move(letter));
+  }
+
+  void Frame() {
+    Add(ChartLayer::Frame,
+        ChartPolyline{
+            {{0, 0}, {width_ - 1, 0}, {width_ - 1, height_ - 1}, {0, height_ - 1}, {0, 0}}});
+  }
+
+  static constexpr int kSaturn = 6;
+
+  CSkyDoc& doc_;
+  const AppSettings& settings_;
+  const int width_, height_, half_;
+  const double zoom_;
+  const CChartTextMeasure& measure_;
+  double camera_[16];
+  ChartDrawing drawing_;
+};
+
+}  // namespace
+
+ChartFont ConstellationNameFont(double zoom) { return {zoom != 1.0 ? 72 : 66, 500, false}; }
+
+int StarRadius(double magnitude) {
+  if (std::isnan(magnitude)) return 2;
+  switch (static_cast<int>(std::clamp(magnitude, -100.0, 100.0))) {
+    case -1:
+      return 15;
+    case 0:
+      return 12;
+    case 1:
+      return 10;
+    case 2:
+      return 8;
+    case 3:
+      return 6;
+    case 4:
+      return 4;
+    case 5:
+      return 3;
+    default:
+      return 2;
+  }
+}
+
+std::vector<PagePoint> GroundPolygon(int width, int height, double zoom, double xRotation) {
+  const double tilt = astro::Normalize360(xRotation);
+  const double radius = std::min(width, height) * zoom * 0.5;
+  // The ground lies below the horizon's arc unless the chart stands upside down.
+  const bool upright = tilt >= 270 || tilt < 90;
+  const double s = upright ? std::numbers::pi : -std::numbers::pi;
+  const double squeeze = std::sin(tilt * astro::kDegToRad);
+  const int cx = width / 2, cy = height / 2;
+
+  // The horizon's arc from its left end to its right.
+  std::vector<PagePoint> arc;
+  for (int k = 35; k >= 0; --k) {
+    const double a = k * s / 36;
+    arc.push_back({cx + PageCoordinate(radius * std::cos(a)),
+                   cy - PageCoordinate(radius * squeeze * std::sin(a))});
+  }
+  if (zoom < 16) {
+    // The arc, then the rim of the sky disc back round the ground's side.
+    std::vector<PagePoint> polygon = arc;
+    for (int k = 0; k <= 35; ++k) {
+      const double a = k * s / 36;
+      polygon.push_back(
+          {cx + PageCoordinate(radius * std::cos(a)), cy + PageCoordinate(radius * std::sin(a))});
+    }
+    return polygon;
+  }
+
+  // Close up the horizon is straight across the page, at the height where the
+  // arc meets the left edge. An arc that never reaches that edge (a page many
+  // times wider than high) divides at the height of its left end.
+  double y0 = arc.front().Y;
+  for (std::size_t k = 0; k + 1 < arc.size(); ++k) {
+    const PagePoint a = arc[k], b = arc[k + 1];
+    if (a.X <= 0 && b.X > 0) {
+      y0 = a.X == b.X || a.Y == b.Y
+               ? a.Y
+               : a.Y + static_cast<double>(b.Y - a.Y) * (0 - a.X) / (b.X - a.X);
+      break;
+    }
+  }
+  const int y = static_cast<int>(y0);
+  if (upright) return {{0, y}, {width, y}, {width, height}, {0, height}};
+  return {{0, y}, {width, y}, {width, 0}, {0, 0}};
+}
+
+ChartDrawing BuildChart(CSkyDoc& doc, int width, int height, double zoom,
+                        const CChartTextMeasure& measure) {
+  return CChartBuilder(doc, width, height, zoom, measure).Build();
+}
+
+}  // namespace print

@@ -1,0 +1,670 @@
+// The printed chart's geometry without a printer: which shapes and texts a
+// page gets, where, how large, and what is left off.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <limits>
+#include <memory>
+#include <numbers>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "astro/refraction.h"
+#include "print/chart_geometry.h"
+#include "res/strings.h"
+#include "sky/sky_doc.h"
+
+namespace print {
+namespace {
+
+constexpr int kWidth = 2000, kHeight = 2800;
+
+class ThrowOnMissingCatalogue : public CCatalogueFailure {
+ public:
+  [[noreturn]] void MissingFile(const char* fileName) override {
+    throw std::runtime_error(fileName);
+  }
+};
+
+// Text as wide as half its height per character, a cell as high as the font.
+class FixedMeasure : public CChartTextMeasure {
+ public:
+  int Width(const ChartFont& font, std::string_view text) const override {
+    return static_cast<int>(text.size()) * font.Height / 2;
+  }
+  int Height(const ChartFont& font) const override { return font.Height; }
+};
+
+template <typename Shape>
+std::vector<Shape> ShapesOf(const ChartDrawing& drawing, ChartLayer layer) {
+  std::vector<Shape> shapes;
+  for (const ChartItem& item : drawing)
+    if (item.Layer == layer)
+      if (const Shape* shape = std::get_if<Shape>(&item.Shape)) shapes.push_back(*shape);
+  return shapes;
+}
+
+std::vector<std::string> TextsOf(const ChartDrawing& drawing, ChartLayer layer) {
+  std::vector<std::string> texts;
+  for (const ChartText& t : ShapesOf<ChartText>(drawing, layer)) texts.push_back(t.Text);
+  return texts;
+}
+
+bool Has(const std::vector<std::string>& texts, const std::string& text) {
+  return std::find(texts.begin(), texts.end(), text) != texts.end();
+}
+
+// The text of a catalogue record's fixed character array.
+template <std::size_t N>
+std::string NameOf(const char (&text)[N]) {
+  return std::string(text, strnlen(text, N));
+}
+
+bool Near(PagePoint a, PagePoint b, int tolerance = 1) {
+  return std::abs(a.X - b.X) <= tolerance && std::abs(a.Y - b.Y) <= tolerance;
+}
+
+constexpr PagePoint kCentre{kWidth / 2, kHeight / 2};
+
+class ChartGeometry : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    cwd_ = std::filesystem::current_path();
+    std::filesystem::current_path(STELLIX_SOURCE_DATA_DIR);
+    settings_.TimeZone = 0;
+    settings_.DaylightSavingTime = 0;
+    doc_ = std::make_unique<CSkyDoc>(settings_);
+    ThrowOnMissingCatalogue failure;
+    doc_->OnNewDocument(failure, nullptr, astro::CivilTime{2026, 12, 8, 22, 0, 0});
+  }
+  void TearDown() override { std::filesystem::current_path(cwd_); }
+
+  void AllSwitchesOff() {
+    doc_->Coordinations = doc_->Boundaries = doc_->Constelations = doc_->DeepSky = 0;
+    doc_->MilkyWay = doc_->SolarSystem = doc_->Ecliptic = doc_->StarNames = 0;
+    doc_->PlanetNames = doc_->DeepSkyLabels = doc_->SkyColors = doc_->HorizonMode = 0;
+  }
+  // Equatorial mode, the page centred on ra (hours), dec (degrees).
+  void CentreOn(double ra, double dec) {
+    doc_->HorizonMode = 0;
+    doc_->YRotation = -15 * ra;
+    doc_->XRotation = -dec;
+  }
+  // Horizon mode, the page centred on azimuth (from the south through the
+  // east) and altitude.
+  void CentreOnHorizon(double azimuth, double altitude) {
+    doc_->HorizonMode = 1;
+    doc_->YRotation = (360 - azimuth) + 90;
+    doc_->XRotation = -altitude;
+  }
+  // Leaves only deep-sky record 0, made of the given type and axes, at ra, dec.
+  DeepSkyRecord& OnlyDeepSkyObject(const char* type, double ra, double dec, float major,
+                                   float minor) {
+    for (DeepSkyRecord& r : doc_->DeepSkyObjects) r.Magnitude = 99;
+    DeepSkyRecord& r = doc_->DeepSkyObjects[0];
+    std::memset(r.Type, 0, sizeof r.Type);
+    std::strncpy(r.Type, type, sizeof r.Type - 1);
+    r.RightAscension = static_cast<float>(ra);
+    r.Declination = static_cast<float>(dec);
+    r.MajorAxis = major;
+    r.MinorAxis = minor;
+    r.PositionAngle = 90;
+    r.Magnitude = 5;
+    return r;
+  }
+  // Leaves only star 0, of this magnitude, at ra, dec.
+  void OnlyStar(double ra, double dec, float magnitude) {
+    for (StarRecord& s : doc_->Stars) s.Magnitude = 99;
+    doc_->Stars[0].RightAscension = static_cast<float>(ra);
+    doc_->Stars[0].Declination = static_cast<float>(dec);
+    doc_->Stars[0].Magnitude = magnitude;
+  }
+  ChartDrawing Chart(double zoom, int width = kWidth, int height = kHeight) {
+    return BuildChart(*doc_, width, height, zoom, measure_);
+  }
+
+  AppSettings settings_;
+  std::unique_ptr<CSkyDoc> doc_;
+  FixedMeasure measure_;
+  std::filesystem::path cwd_;
+};
+
+TEST_F(ChartGeometry, EveryDisplaySwitchOffLeavesTheFrameAndTheStars) {
+  AllSwitchesOff();
+  ChartDrawing chart = Chart(2);
+  for (const ChartItem& item : chart)
+    EXPECT_TRUE(item.Layer == ChartLayer::Stars || item.Layer == ChartLayer::Frame);
+  EXPECT_FALSE(ShapesOf<ChartCircle>(chart, ChartLayer::Stars).empty());
+
+  // The stars have no switch; with none bright enough the frame is all.
+  doc_->StarMagnitudeLimit = -3;
+  chart = Chart(2);
+  ASSERT_EQ(chart.size(), 1u);
+  const auto frame = ShapesOf<ChartPolyline>(chart, ChartLayer::Frame);
+  ASSERT_EQ(frame.size(), 1u);
+  const std::vector<PagePoint> corners{
+      {0, 0}, {kWidth - 1, 0}, {kWidth - 1, kHeight - 1}, {0, kHeight - 1}, {0, 0}};
+  EXPECT_EQ(frame[0].Points, corners);
+}
+
+TEST_F(ChartGeometry, AtZoomOneOnlyConstellationNamesAreWritten) {
+  CentreOn(5.6, 0);                      // Orion: star, planet and deep-sky labels to be had
+  doc_->Bodies[5].RightAscension = 5.5;  // Jupiter in the field
+  doc_->Bodies[5].Declination = 5;
+  for (const double zoom : {1.0, 2.0}) {
+    SCOPED_TRACE(zoom);
+    const ChartDrawing chart = Chart(zoom);
+    const auto names = ShapesOf<ChartText>(chart, ChartLayer::ConstellationNames);
+    ASSERT_FALSE(names.empty());
+    for (const ChartText& name : names) EXPECT_EQ(name.Font.Height, zoom == 1.0 ? 66 : 72);
+    EXPECT_EQ(TextsOf(chart, ChartLayer::StarNames).empty(), zoom == 1.0);
+    EXPECT_EQ(TextsOf(chart, ChartLayer::PlanetNames).empty(), zoom == 1.0);
+    EXPECT_EQ(TextsOf(chart, ChartLayer::DeepSkyLabels).empty(), zoom == 1.0);
+  }
+}
+
+TEST(StarRadius, FollowsTheTruncatedMagnitude) {
+  const struct {
+    double Magnitude;
+    int Radius;
+  } kCases[] = {{-1.46, 15}, {-1.0, 15}, {-0.5, 12}, {0.0, 12}, {0.99, 12}, {1.0, 10},
+                {2.5, 8},    {3.0, 6},   {4.9, 4},   {5.0, 3},  {5.9, 3},   {6.2, 2},
+                {7.5, 2},    {-2.0, 2},  {-2.5, 2},  {1e9, 2},  {-1e9, 2}};
+  for (const auto& c : kCases) EXPECT_EQ(StarRadius(c.Magnitude), c.Radius) << c.Magnitude;
+}
+
+TEST_F(ChartGeometry, StarsAreCirclesOfTheirMagnitudeWhereTheCameraLooks) {
+  AllSwitchesOff();
+  for (const float magnitude : {-1.46f, 5.9f, 6.2f}) {
+    OnlyStar(6.75, -16.7, magnitude);
+    CentreOn(6.75, -16.7);
+    const auto stars = ShapesOf<ChartCircle>(Chart(4), ChartLayer::Stars);
+    ASSERT_EQ(stars.size(), 1u) << magnitude;
+    EXPECT_TRUE(Near(stars[0].Centre, kCentre)) << stars[0].Centre.X << "," << stars[0].Centre.Y;
+    EXPECT_EQ(stars[0].Fill, ChartFill::Black);
+    EXPECT_EQ(stars[0].Radius, StarRadius(magnitude));
+  }
+  // Fainter than the limit, off the page or behind: left out.
+  doc_->StarMagnitudeLimit = 6.0;
+  EXPECT_TRUE(ShapesOf<ChartCircle>(Chart(4), ChartLayer::Stars).empty());
+  doc_->StarMagnitudeLimit = 7.5;
+  CentreOn(8.75, -16.7);  // 30 degrees east: off the page at zoom 4
+  EXPECT_TRUE(ShapesOf<ChartCircle>(Chart(4), ChartLayer::Stars).empty());
+  CentreOn(18.75, 16.7);  // the opposite point of the sky
+  EXPECT_TRUE(ShapesOf<ChartCircle>(Chart(1), ChartLayer::Stars).empty());
+}
+
+TEST_F(ChartGeometry, PageHasItsOwnViewportAndProjection) {
+  const int viewport[4] = {0, 0, 800, 600};
+  std::copy(viewport, viewport + 4, doc_->Viewport);
+  doc_->ProjectionMatrix[10] = 7;
+  Chart(3);
+  EXPECT_EQ(doc_->PageViewport[2], kWidth);
+  EXPECT_EQ(doc_->PageViewport[3], kHeight);
+  EXPECT_EQ(doc_->PageProjectionMatrix[10], 2.0);
+  // At zoom 3 the disc's radius is three times half the shorter side.
+  EXPECT_NEAR(doc_->PageProjectionMatrix[0], 3.0, 1e-12);
+  EXPECT_TRUE(std::equal(viewport, viewport + 4, doc_->Viewport));
+  EXPECT_EQ(doc_->ProjectionMatrix[10], 7);
+}
+
+// The line layers keep a line that reaches across the page and drop one
+// wholly beside, above or below it, or with an end on the far side of the sky.
+TEST_F(ChartGeometry, LineLayersKeepLinesThatReachOntoThePage) {
+  AllSwitchesOff();
+  doc_->StarMagnitudeLimit = -3;
+  CentreOn(0, 0);
+  // At zoom 8 the page spans about +-7 degrees across and +-10 up and down.
+  const struct {
+    float Ra1, Dec1, Ra2, Dec2;  // hours, degrees
+    bool Drawn;
+  } kLines[] = {
+      {0.0f, 0, 23.0f, 0, true},     // from the middle to 15 degrees west
+      {1.0f, 0, 23.0f, 0, true},     // across the page, its ends beside it on either side
+      {1.0f, 0, 2.0f, 0, false},     // wholly east of the page
+      {1.0f, 20, 23.0f, 25, false},  // above it
+      {1.0f, 20, 23.0f, -20, true},  // across it from corner to corner
+      {1.0f, 20, 2.0f, -20, false},  // from above to below it, east of it
+      {0.0f, 0, 12.0f, 0, false},    // to the far side of the sky
+      {0.0f, 5, 0.1f, -5, true},     // wholly on it
+  };
+  for (int pass = 0; pass < 2; ++pass) {
+    const bool figures = pass == 1;
+    SCOPED_TRACE(figures ? "figures" : "boundaries");
+    ConstellationLineRecord* records = figures ? doc_->ConstellationLines : doc_->BoundaryPoints;
+    const int count = figures ? kConstellationLineCount : kBoundaryCount;
+    // The two files mark the joins the opposite ways.
+    const int join = figures ? 0 : 1, end = figures ? 1 : 0;
+    for (int i = 0; i < count; ++i) records[i] = {0, 0, end};
+    for (std::size_t k = 0; k < std::size(kLines); ++k) {
+      records[2 * k] = {kLines[k].Ra1, kLines[k].Dec1, join};
+      records[2 * k + 1] = {kLines[k].Ra2, kLines[k].Dec2, end};
+    }
+    doc_->Boundaries = !figures;
+    doc_->Constelations = figures;
+    const auto lines = ShapesOf<ChartLines>(
+        Chart(8), figures ? ChartLayer::ConstellationLines : ChartLayer::Boundaries);
+    std::size_t drawn = 0;
+    for (const auto& line : kLines) drawn += line.Drawn;
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].Segments.size(), drawn);
+    EXPECT_TRUE(Near(lines[0].Segments.front().first, kCentre));
+  }
+}
+
+TEST_F(ChartGeometry, GridLinesStayWithinReachOfThePage) {
+  AllSwitchesOff();
+  doc_->Coordinations = 1;
+  CentreOn(3, 30);
+  for (const double zoom : {1.0, 256.0}) {
+    const auto grid = ShapesOf<ChartLines>(Chart(zoom), ChartLayer::Grid);
+    ASSERT_EQ(grid.size(), 1u);
+    for (const auto& [a, b] : grid[0].Segments)
+      for (const PagePoint p : {a, b})
+        ASSERT_TRUE(std::abs(p.X) <= 32768 && std::abs(p.Y) <= 32768);
+    // At zoom 256 only the lines through the middle of the page are left:
+    // the hour circle of 3 h and the parallel of +30 degrees, 5 degrees each way.
+    if (zoom == 256.0) {
+      EXPECT_EQ(grid[0].Segments.size(), 4u);
+    }
+  }
+}
+
+TEST_F(ChartGeometry, DeepSkySymbolsByType) {
+  AllSwitchesOff();
+  doc_->DeepSky = 1;
+  doc_->StarMagnitudeLimit = -3;
+  CentreOn(10, 20);
+  const double zoom = 8;
+  const double u = (std::min(kWidth, kHeight) / 2) * zoom / 60;  // pixels per degree
+
+  const double discRadius = (std::min(kWidth, kHeight) / 2) * zoom;
+  const auto projected = [&](double degrees) {
+    return discRadius * std::sin(degrees * astro::kDegToRad);
+  };
+
+  // An open cluster of 20' is a ring of 10 dots of 3 pixels at 10' from its centre.
+  OnlyDeepSkyObject("OPNCL", 10, 20, 20, 20);
+  auto dots = ShapesOf<ChartCircle>(Chart(zoom), ChartLayer::DeepSky);
+  ASSERT_EQ(dots.size(), 10u);
+  for (const ChartCircle& dot : dots) {
+    EXPECT_EQ(dot.Radius, 3);
+    EXPECT_EQ(dot.Fill, ChartFill::Black);
+    EXPECT_NEAR(std::hypot(dot.Centre.X - kCentre.X, dot.Centre.Y - kCentre.Y), projected(1 / 6.0),
+                1.5);
+  }
+
+  // A globular cluster: a white disc and a cross through it.
+  OnlyDeepSkyObject("GLOCL", 10, 20, 30, 30);
+  ChartDrawing chart = Chart(zoom);
+  auto discs = ShapesOf<ChartCircle>(chart, ChartLayer::DeepSky);
+  ASSERT_EQ(discs.size(), 1u);
+  EXPECT_EQ(discs[0].Fill, ChartFill::White);
+  const int r = static_cast<int>(u * 0.25);
+  EXPECT_EQ(discs[0].Radius, r);
+  auto lines = ShapesOf<ChartLines>(chart, ChartLayer::DeepSky);
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0].Segments.size(), 2u);
+  EXPECT_EQ(lines[0].Segments[0].first, (PagePoint{discs[0].Centre.X + r, discs[0].Centre.Y}));
+
+  // A planetary nebula: a disc with four rays from r to 2r.
+  OnlyDeepSkyObject("PLNNB", 10, 20, 30, 30);
+  chart = Chart(zoom);
+  lines = ShapesOf<ChartLines>(chart, ChartLayer::DeepSky);
+  ASSERT_EQ(lines.size(), 1u);
+  ASSERT_EQ(lines[0].Segments.size(), 4u);
+  const PagePoint c = ShapesOf<ChartCircle>(chart, ChartLayer::DeepSky).at(0).Centre;
+  EXPECT_EQ(lines[0].Segments[0].second, (PagePoint{c.X + 2 * r, c.Y}));
+  EXPECT_EQ(lines[0].Segments[3].second, (PagePoint{c.X, c.Y - 2 * r}));
+
+  // A nebula: the square of half-side r.
+  OnlyDeepSkyObject("BRTNB", 10, 20, 30, 30);
+  const auto squares = ShapesOf<ChartPolyline>(Chart(zoom), ChartLayer::DeepSky);
+  ASSERT_EQ(squares.size(), 1u);  // the Magellanic Clouds are on the far side
+  ASSERT_EQ(squares[0].Points.size(), 5u);
+  EXPECT_EQ(squares[0].Points[2].X - squares[0].Points[0].X, 2 * r);
+  EXPECT_EQ(squares[0].Points[2].Y - squares[0].Points[0].Y, 2 * r);
+
+  // A galaxy with no minor axis is an ellipse of axis ratio 0.5, here with
+  // its major axis east-west.
+  OnlyDeepSkyObject("GALXY", 10, 20, 60, 0);
+  lines = ShapesOf<ChartLines>(Chart(zoom), ChartLayer::DeepSky);
+  ASSERT_EQ(lines.size(), 1u);
+  int left = kWidth, right = 0, top = kHeight, bottom = 0;
+  for (const auto& [a, b] : lines[0].Segments)
+    for (const PagePoint p : {a, b}) {
+      left = std::min(left, p.X), right = std::max(right, p.X);
+      top = std::min(top, p.Y), bottom = std::max(bottom, p.Y);
+    }
+  EXPECT_NEAR(right - left, 2 * projected(0.5), 3);
+  EXPECT_NEAR(bottom - top, projected(0.5), 3);
+
+  // An unknown type code draws nothing; neither does a hidden type.
+  OnlyDeepSkyObject("QUASR", 10, 20, 30, 30);
+  EXPECT_TRUE(ShapesOf<ChartCircle>(Chart(zoom), ChartLayer::DeepSky).empty());
+  OnlyDeepSkyObject("GLOCL", 10, 20, 30, 30);
+  settings_.ShowGlobClusters = 2;
+  EXPECT_TRUE(ShapesOf<ChartCircle>(Chart(zoom), ChartLayer::DeepSky).empty());
+}
+
+TEST_F(ChartGeometry, PlanetaryNebulaTakesTheBrushLastChosen) {
+  AllSwitchesOff();
+  doc_->DeepSky = 1;
+  CentreOn(10, 20);
+  const struct {
+    const char* Before;  // type of record 0, drawn before the nebula (record 1)
+    ChartFill Fill;
+  } kCases[] = {
+      {"BRTNB", ChartFill::Black}, {"GLOCL", ChartFill::White}, {"OPNCL", ChartFill::Black}};
+  for (const auto& c : kCases) {
+    OnlyDeepSkyObject(c.Before, 10, 21, 30, 30);
+    DeepSkyRecord& nebula = doc_->DeepSkyObjects[1];
+    nebula = doc_->DeepSkyObjects[0];
+    std::strcpy(nebula.Type, "PLNNB");
+    nebula.Declination = 19;
+    const auto discs = ShapesOf<ChartCircle>(Chart(8), ChartLayer::DeepSky);
+    ASSERT_FALSE(discs.empty());
+    EXPECT_EQ(discs.back().Fill, c.Fill) << c.Before;
+  }
+}
+
+TEST_F(ChartGeometry, DeepSkyCataloguesAndLabels) {
+  AllSwitchesOff();
+  doc_->DeepSky = doc_->DeepSkyLabels = 1;
+  CentreOn(10, 20);
+  DeepSkyRecord& object = OnlyDeepSkyObject("GLOCL", 10, 20, 30, 30);
+  object.Number = 42;
+  object.LabelOffsetX = 4;
+  object.LabelOffsetY = -2;
+  std::strcpy(object.Name, "Test Cluster");
+  ChartDrawing chart = Chart(4);
+  auto labels = ShapesOf<ChartText>(chart, ChartLayer::DeepSkyLabels);
+  ASSERT_FALSE(labels.empty());
+  EXPECT_EQ(labels[0].Text, "M42");
+  EXPECT_EQ(labels[0].Font, kDeepSkyLabelFont);
+  EXPECT_TRUE(Near(labels[0].At, {kCentre.X + 12 + 20, kCentre.Y + 6 - 20}));
+  EXPECT_TRUE(labels[0].Opaque);
+
+  settings_.DeepSkyLabelByNumber = 0;
+  labels = ShapesOf<ChartText>(Chart(4), ChartLayer::DeepSkyLabels);
+  ASSERT_FALSE(labels.empty());
+  EXPECT_EQ(labels[0].Text, "Test Cluster");
+  EXPECT_TRUE(Near(labels[0].At, {kCentre.X, kCentre.Y - 36}));
+  std::strcpy(object.Name, "*");
+  EXPECT_FALSE(Has(TextsOf(Chart(4), ChartLayer::DeepSkyLabels), "*"));
+
+  // Record 110, the first NGC object, follows the NGC switch and is labelled
+  // by its bare number.
+  settings_.DeepSkyLabelByNumber = 1;
+  doc_->DeepSkyObjects[110] = object;
+  doc_->DeepSkyObjects[110].Number = 7000;
+  object.Magnitude = 99;
+  EXPECT_TRUE(Has(TextsOf(Chart(4), ChartLayer::DeepSkyLabels), "7000"));
+  settings_.ShowMessier = 0;
+  EXPECT_TRUE(Has(TextsOf(Chart(4), ChartLayer::DeepSkyLabels), "7000"));
+  settings_.ShowNGC = 0;
+  chart = Chart(4);
+  EXPECT_TRUE(ShapesOf<ChartCircle>(chart, ChartLayer::DeepSky).empty());
+  EXPECT_FALSE(Has(TextsOf(chart, ChartLayer::DeepSkyLabels), "7000"));
+}
+
+TEST_F(ChartGeometry, MagellanicCloudsAndTheirLabels) {
+  AllSwitchesOff();
+  doc_->DeepSky = doc_->DeepSkyLabels = 1;
+  CentreOn(4.95, -68.5);
+  ChartDrawing chart = Chart(2);
+  const auto texts = ShapesOf<ChartText>(chart, ChartLayer::DeepSkyLabels);
+  const auto lmc =
+      std::find_if(texts.begin(), texts.end(), [](const ChartText& t) { return t.Text == "LMC"; });
+  ASSERT_NE(lmc, texts.end());
+  EXPECT_TRUE(Near(lmc->At, {kCentre.X, kCentre.Y - 36}));
+  EXPECT_TRUE(Has(TextsOf(chart, ChartLayer::DeepSkyLabels), "SMC"));
+  // The outlines, after the nebulae's squares (5 points each).
+  const auto outlines = [&](const ChartDrawing& c) {
+    std::vector<std::size_t> sizes;
+    for (const ChartPolyline& l : ShapesOf<ChartPolyline>(c, ChartLayer::DeepSky))
+      if (l.Points.size() != 5) sizes.push_back(l.Points.size());
+    return sizes;
+  };
+  EXPECT_EQ(outlines(chart), (std::vector<std::size_t>{25, 10}));
+
+  // From the north the clouds are on the far side: neither outlines nor labels.
+  CentreOn(4.95, 68.5);
+  chart = Chart(2);
+  EXPECT_TRUE(outlines(chart).empty());
+  EXPECT_FALSE(Has(TextsOf(chart, ChartLayer::DeepSkyLabels), "LMC"));
+}
+
+TEST_F(ChartGeometry, StarAndConstellationNamesStandByTheirPoints) {
+  AllSwitchesOff();
+  doc_->Boundaries = doc_->StarNames = 1;
+  const StarNameRecord& star = doc_->ProperNames[0];
+  CentreOn(star.RightAscension, star.Declination);
+  ChartDrawing chart = Chart(4);
+  const auto names = ShapesOf<ChartText>(chart, ChartLayer::StarNames);
+  const auto name = std::find_if(names.begin(), names.end(),
+                                 [&](const ChartText& t) { return t.Text == NameOf(star.Name); });
+  ASSERT_NE(name, names.end());
+  EXPECT_TRUE(Near(name->At, {kCentre.X - 3 * star.LabelOffset, kCentre.Y}));
+  EXPECT_EQ(name->Font, kStarNameFont);
+  // A name record fainter than the star limit is left out.
+  doc_->StarMagnitudeLimit = star.Magnitude - 0.01;
+  EXPECT_FALSE(Has(TextsOf(Chart(4), ChartLayer::StarNames), NameOf(star.Name)));
+
+  const ConstellationNameRecord& constellation = doc_->ConstellationNames[0];
+  CentreOn(constellation.RightAscension, constellation.Declination);
+  const auto labels = ShapesOf<ChartText>(Chart(4), ChartLayer::ConstellationNames);
+  const auto label = std::find_if(labels.begin(), labels.end(), [&](const ChartText& t) {
+    return t.Text == NameOf(constellation.Name);
+  });
+  ASSERT_NE(label, labels.end());
+  const int width = static_cast<int>(label->Text.size()) * 72 / 2;
+  EXPECT_TRUE(Near(label->At, {kCentre.X - width / 2, kCentre.Y - 36}));
+}
+
+TEST_F(ChartGeometry, SunMoonAndPlanets) {
+  AllSwitchesOff();
+  doc_->SolarSystem = doc_->PlanetNames = 1;
+  doc_->StarMagnitudeLimit = -3;
+  CentreOn(12, 0);
+  for (astro::PlanetState& body : doc_->Bodies) body.RightAscension = 0;  // far side
+  const int half = std::min(kWidth, kHeight) / 2;
+  const struct {
+    int Body;
+    double Zoom;
+    int Radius;
+    std::size_t Lines;  // rays or ring
+    int NameShift;
+  } kCases[] = {
+      {1, 2, 32, 4, 37},
+      {1, 8, static_cast<int>(half * 8.0 / 180), 4, static_cast<int>(half * 8.0 / 180) + 5},
+      {0, 4, 32, 0, 37},
+      {6, 2, 10, 1, 16},
+      {5, 2, 10, 0, 16},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.Body);
+    SCOPED_TRACE(c.Zoom);
+    doc_->Bodies[c.Body] = {12, 0, 1, 1};
+    const ChartDrawing chart = Chart(c.Zoom);
+    const auto discs = ShapesOf<ChartCircle>(chart, ChartLayer::SolarSystem);
+    ASSERT_EQ(discs.size(), 1u);
+    EXPECT_TRUE(Near(discs[0].Centre, kCentre));
+    EXPECT_EQ(discs[0].Radius, c.Radius);
+    EXPECT_EQ(discs[0].Fill, ChartFill::White);
+    const auto lines = ShapesOf<ChartLines>(chart, ChartLayer::SolarSystem);
+    EXPECT_EQ(lines.empty() ? 0u : lines[0].Segments.size(), c.Lines);
+    if (c.Lines > 0) {
+      // Saturn's ring is 48 pixels long, the Sun's rays reach 1.5 times its radius.
+      const auto& [from, to] = lines[0].Segments[0];
+      EXPECT_EQ(to.X - from.X, c.Body == 6 ? 48 : c.Radius * 3 / 2 * 2);
+    }
+    const auto names = ShapesOf<ChartText>(chart, ChartLayer::PlanetNames);
+    ASSERT_EQ(names.size(), 1u);
+    EXPECT_EQ(names[0].Text, std::string(res::String(res::IDS_BODY_NAME_FIRST + c.Body)));
+    EXPECT_TRUE(Near(names[0].At, {kCentre.X + c.NameShift, kCentre.Y - 22}));
+    EXPECT_EQ(names[0].Font, kPlanetNameFont);
+    doc_->Bodies[c.Body].RightAscension = 0;
+  }
+}
+
+TEST_F(ChartGeometry, AtTheHorizonTheMoonOutlastsThePlanets) {
+  AllSwitchesOff();
+  doc_->SolarSystem = doc_->PlanetNames = 1;
+  doc_->Refraction = 0;
+  CentreOnHorizon(90, 0);
+  const auto place = [&](int body, double altitude, double azimuth = 90) {
+    const astro::EquatorialCoord c = doc_->AstroState.SkyAt(azimuth, altitude);
+    doc_->Bodies[body].RightAscension = c.RightAscension;
+    doc_->Bodies[body].Declination = c.Declination;
+  };
+  // Everything in the west, behind the view, but the Moon and Jupiter.
+  for (int body = 0; body < astro::kBodyCount; ++body) place(body, 10, 270);
+  place(astro::kMoon, -0.4);
+  place(5, -0.4);
+  ChartDrawing chart = Chart(4);
+  auto discs = ShapesOf<ChartCircle>(chart, ChartLayer::SolarSystem);
+  ASSERT_EQ(discs.size(), 1u);
+  EXPECT_EQ(discs[0].Radius, 32);                                // the Moon; Jupiter is down
+  EXPECT_TRUE(TextsOf(chart, ChartLayer::PlanetNames).empty());  // names need the point above
+  place(astro::kMoon, -0.6);
+  EXPECT_TRUE(ShapesOf<ChartCircle>(Chart(4), ChartLayer::SolarSystem).empty());
+}
+
+TEST_F(ChartGeometry, HorizonModeTakesTheScreensRefraction) {
+  AllSwitchesOff();
+  CentreOnHorizon(90, 5);
+  const double geometric = -0.3;
+  const astro::EquatorialCoord below = doc_->AstroState.SkyAt(90, geometric);
+  OnlyStar(below.RightAscension, below.Declination, 1);
+  // Lifted by the refraction it is printed, where a star truly that high
+  // would be without it.
+  const auto lifted = ShapesOf<ChartCircle>(Chart(4), ChartLayer::Stars);
+  ASSERT_EQ(lifted.size(), 1u);
+  doc_->Refraction = 0;
+  EXPECT_TRUE(ShapesOf<ChartCircle>(Chart(4), ChartLayer::Stars).empty());
+  const astro::EquatorialCoord high =
+      doc_->AstroState.SkyAt(90, astro::ApparentAltitude(geometric));
+  OnlyStar(high.RightAscension, high.Declination, 1);
+  const auto unrefracted = ShapesOf<ChartCircle>(Chart(4), ChartLayer::Stars);
+  ASSERT_EQ(unrefracted.size(), 1u);
+  EXPECT_TRUE(Near(lifted[0].Centre, unrefracted[0].Centre));
+  EXPECT_GT(lifted[0].Centre.Y, kCentre.Y);  // 5 degrees below the middle
+}
+
+TEST_F(ChartGeometry, CloseUpTheGroundIsARectangleBelowTheHorizon) {
+  AllSwitchesOff();
+  doc_->Refraction = 0;
+  for (const double tilt : {-3.0, 183.0}) {  // looking 3 degrees up; upside down
+    SCOPED_TRACE(tilt);
+    CentreOnHorizon(90, 0);
+    doc_->XRotation = tilt;
+    const auto ground = ShapesOf<ChartPolygon>(Chart(16), ChartLayer::Ground);
+    ASSERT_EQ(ground.size(), 1u);
+    const std::vector<PagePoint>& p = ground[0].Points;
+    ASSERT_EQ(p.size(), 4u);
+    const int y = p[0].Y;
+    // 3 degrees from the middle of a disc whose radius is 8 pages' widths.
+    EXPECT_NEAR(std::abs(y - kCentre.Y), 8 * kWidth * std::sin(3 * astro::kDegToRad), 5);
+    EXPECT_EQ(ground[0].Fill, ChartFill::LightGrey);
+    const int far = tilt < 0 ? kHeight : 0;
+    EXPECT_EQ(p, (std::vector<PagePoint>{{0, y}, {kWidth, y}, {kWidth, far}, {0, far}}));
+    EXPECT_EQ(y > kCentre.Y, tilt < 0);
+  }
+  // Below zoom 16 it follows the arc of the horizon and the disc's rim.
+  EXPECT_EQ(ShapesOf<ChartPolygon>(Chart(8), ChartLayer::Ground).at(0).Points.size(), 72u);
+  // No ground in equatorial mode.
+  doc_->HorizonMode = 0;
+  EXPECT_TRUE(ShapesOf<ChartPolygon>(Chart(16), ChartLayer::Ground).empty());
+}
+
+TEST(GroundPolygon, DividesAtTheLeftEndOfAnArcThatMissesTheLeftEdge) {
+  // On a page 40 times wider than high the arc (radius 800) ends inside it.
+  const std::vector<PagePoint> ground = GroundPolygon(4000, 100, 16, -10);
+  ASSERT_EQ(ground.size(), 4u);
+  const int leftEnd = 50 + static_cast<int>(800 * std::sin(10 * astro::kDegToRad) *
+                                            std::sin(35 * std::numbers::pi / 36));
+  EXPECT_EQ(ground[0].Y, leftEnd);
+  // Where it crosses the edge, the crossing's height: here 10 degrees down
+  // from the middle, flattened by the tilt.
+  const std::vector<PagePoint> crossing = GroundPolygon(100, 100, 16, -10);
+  const double radius = 800, along = std::sqrt(radius * radius - 50.0 * 50.0);
+  EXPECT_NEAR(crossing[0].Y, 50 + along * std::sin(10 * astro::kDegToRad), 2);
+}
+
+TEST_F(ChartGeometry, IntercardinalPointsFromZoomTwo) {
+  AllSwitchesOff();
+  doc_->Refraction = 0;
+  CentreOnHorizon(180 + 22.5, 30);  // between north and north-west
+  for (const double zoom : {1.0, 2.0}) {
+    SCOPED_TRACE(zoom);
+    const ChartDrawing chart = Chart(zoom);
+    const std::vector<std::string> letters = TextsOf(chart, ChartLayer::Compass);
+    for (const ChartText& t : ShapesOf<ChartText>(chart, ChartLayer::Compass)) {
+      EXPECT_EQ(t.Anchor, TextAnchor::BaselineCentre);
+      EXPECT_FALSE(t.Opaque);
+    }
+    const auto ticks = ShapesOf<ChartLines>(chart, ChartLayer::Compass);
+    ASSERT_EQ(ticks.size(), 1u);
+    EXPECT_EQ(ticks[0].Segments.size(), letters.size());
+    EXPECT_EQ(ticks[0].Segments[0].second.Y - ticks[0].Segments[0].first.Y, 20);
+    EXPECT_TRUE(Has(letters, "N"));
+    EXPECT_EQ(Has(letters, "NW"), zoom >= 2);
+    if (zoom < 2) {
+      for (const char* intercardinal : {"SE", "NE", "SW"})
+        EXPECT_FALSE(Has(letters, intercardinal));
+    }
+  }
+}
+
+TEST_F(ChartGeometry, NothingBelowTheHorizonIsNamed) {
+  AllSwitchesOff();
+  doc_->Boundaries = doc_->StarNames = 1;
+  doc_->Refraction = 0;
+  CentreOnHorizon(0, 0);
+  const ChartDrawing chart = Chart(2);
+  const std::vector<std::string> starNames = TextsOf(chart, ChartLayer::StarNames);
+  const std::vector<std::string> constellations = TextsOf(chart, ChartLayer::ConstellationNames);
+  EXPECT_FALSE(starNames.empty());
+  EXPECT_FALSE(constellations.empty());
+  const auto above = [&](double ra, double dec) {
+    return doc_->HorizontalOf(ra, dec).Altitude >= 0;
+  };
+  for (const StarNameRecord& star : doc_->ProperNames) {
+    if (Has(starNames, NameOf(star.Name))) {
+      EXPECT_TRUE(above(star.RightAscension, star.Declination)) << star.Name;
+    }
+  }
+  for (const ConstellationNameRecord& c : doc_->ConstellationNames) {
+    if (Has(constellations, NameOf(c.Name))) {
+      EXPECT_TRUE(above(c.RightAscension, c.Declination)) << c.Name;
+    }
+  }
+}
+
+TEST_F(ChartGeometry, BrokenRecordsAndAnAbsurdZoomPrintWhatTheyCan) {
+  const float nan = std::numeric_limits<float>::quiet_NaN();
+  doc_->Stars[0] = {'A', {}, 1, nan, nan, nan};
+  doc_->DeepSkyObjects[0].MajorAxis = nan;
+  doc_->DeepSkyObjects[1].Declination = nan;
+  // Label offsets far beyond the page, on an object and a star in the middle of it.
+  CentreOn(6, 0);
+  doc_->DeepSkyObjects[2] = {3,  0,      std::numeric_limits<std::int32_t>::max(), 0, 6, 0, 1, 5, 5,
+                             "", "GLOCL"};
+  doc_->ProperNames[0] = {1, 6, 0, std::numeric_limits<std::int32_t>::min(), 1, "Far"};
+  for (const double zoom : {2.0, 1e300}) {
+    const ChartDrawing chart = Chart(zoom);
+    EXPECT_EQ(ShapesOf<ChartPolyline>(chart, ChartLayer::Frame).size(), 1u) << zoom;
+    if (zoom == 2.0) {
+      EXPECT_TRUE(Has(TextsOf(chart, ChartLayer::StarNames), "Far"));
+      EXPECT_TRUE(Has(TextsOf(chart, ChartLayer::DeepSkyLabels), "M3"));
+    }
+  }
+}
+
+}  // namespace
+}  // namespace print
