@@ -21,7 +21,7 @@
 namespace {
 
 // A catalogue file that cannot be opened ends the program at once with
-// status 3, after its message; nothing is saved.
+// status 3, after its message; nothing is saved. A damaged one is named.
 class CExitOnMissingCatalogue : public CCatalogueFailure {
  public:
   explicit CExitOnMissingCatalogue(CMessenger& messages) : messages_(messages) {}
@@ -29,6 +29,9 @@ class CExitOnMissingCatalogue : public CCatalogueFailure {
     messages_.Show(MessageIcon::Stop, res::Format(res::IDS_CANT_OPEN_FILE, fileName));
     std::fflush(nullptr);
     std::_Exit(3);
+  }
+  void DamagedFile(const char*, const std::string& message) override {
+    messages_.Show(MessageIcon::Exclamation, message);
   }
 
  private:
@@ -63,7 +66,10 @@ bool CSkyApp::InitInstance() {
   if (!InstallDirectory.empty() && ::chdir(InstallDirectory.c_str()) != 0) InstallDirectory.clear();
 
   profile_.Load(settingsPath_);
-  LoadSettings(profile_, Settings);
+  const std::vector<std::string> clamped = LoadSettings(profile_, Settings);
+  // Scripts learn that the settings they gave were not taken as they stand.
+  if (commandLine_.NonInteractive && !clamped.empty())
+    messages_->Show(MessageIcon::Exclamation, SettingsClampedMessage(settingsPath_, clamped));
 
   doc_ = std::make_unique<CSkyDoc>(Settings);
   if (!CSkyView::CanCreateContext()) {
@@ -119,7 +125,9 @@ int CSkyApp::ExitInstance(int loopResult) {
   frame_.reset();
   doc_.reset();
   StoreSettings(Settings, profile_);
-  if (!profile_.Save(settingsPath_))
+  if (!profile_.Save(settingsPath_)) {
     messages_->Show(MessageIcon::Stop, res::Format(res::IDS_CANT_WRITE_SETTINGS, settingsPath_));
+    return loopResult != 0 ? loopResult : 1;
+  }
   return loopResult;
 }
