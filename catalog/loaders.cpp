@@ -63,25 +63,24 @@ void LeaveOut(Record* records, int count, const bool* usable, int present) {
 // the missing ones repeat the last and end no polyline of a figure file.
 template <typename Vertex>
 void LeaveOutVertices(Vertex* vertices, int count, const bool* usable, int present) {
-  int previous = -1;
-  for (int i = 0; i < present; ++i) {
-    if (usable[i]) {
-      previous = i;
+  int from = 0;  // the usable vertex the ones left out repeat
+  while (from < present && !usable[from]) ++from;
+  Vertex stand{};
+  for (int i = 0; i < count; ++i) {
+    if (i < present && usable[i]) {
+      from = i;
       continue;
     }
-    int from = previous;
-    for (int j = i + 1; from < 0 && j < present; ++j)
-      if (usable[j]) from = j;
-    vertices[i].RightAscension = from >= 0 ? vertices[from].RightAscension : 0;
-    vertices[i].Declination = from >= 0 ? vertices[from].Declination : 0;
-  }
-  if (present < count) {
-    Vertex last{};
-    if (previous >= 0) {
-      last.RightAscension = vertices[previous].RightAscension;
-      last.Declination = vertices[previous].Declination;
+    if (from < present) {
+      stand.RightAscension = vertices[from].RightAscension;
+      stand.Declination = vertices[from].Declination;
     }
-    std::fill(vertices + present, vertices + count, last);
+    if (i < present) {
+      vertices[i].RightAscension = stand.RightAscension;
+      vertices[i].Declination = stand.Declination;
+    } else {
+      vertices[i] = stand;
+    }
   }
 }
 
