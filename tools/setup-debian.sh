@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xfonts-base fonts-liberation
   openbox xdotool x11-utils
+  clang libclang-rt-14-dev llvm
 )
 
 missing=()
