@@ -46,6 +46,18 @@ void Blank(DeepSkyRecord& r) { r = DeepSkyRecord{}, r.Magnitude = kUnusableMagni
 void Blank(ConstellationNameRecord& r) { r = ConstellationNameRecord{}; }
 void Blank(LocationRecord& r) { r = LocationRecord{}; }
 
+// Copies records[first] over records[first + 1, count), one copy per
+// doubling: standing in for the thousands of stars a short file lacks
+// costs no more than reading them would.
+template <typename Record>
+void CopyFirstOnwards(Record* records, int first, int count) {
+  for (int done = 1; first + done < count;) {
+    const int n = std::min(done, count - first - done);
+    std::memcpy(records + first + done, records + first, sizeof(Record) * n);
+    done += n;
+  }
+}
+
 // Blank records stand in for the unusable ones and for the ones missing
 // from `present` on.
 template <typename Record>
@@ -54,7 +66,7 @@ void LeaveOut(Record* records, int count, const bool* usable, int present) {
     if (!usable[i]) Blank(records[i]);
   if (present < count) {
     Blank(records[present]);
-    std::fill(records + present + 1, records + count, records[present]);
+    CopyFirstOnwards(records, present, count);
   }
 }
 
@@ -65,22 +77,22 @@ template <typename Vertex>
 void LeaveOutVertices(Vertex* vertices, int count, const bool* usable, int present) {
   int from = 0;  // the usable vertex the ones left out repeat
   while (from < present && !usable[from]) ++from;
-  Vertex stand{};
-  for (int i = 0; i < count; ++i) {
-    if (i < present && usable[i]) {
+  for (int i = 0; i < present; ++i) {
+    if (usable[i]) {
       from = i;
-      continue;
+    } else {
+      vertices[i].RightAscension = from < present ? vertices[from].RightAscension : 0;
+      vertices[i].Declination = from < present ? vertices[from].Declination : 0;
     }
+  }
+  if (present < count) {
+    Vertex stand{};
     if (from < present) {
       stand.RightAscension = vertices[from].RightAscension;
       stand.Declination = vertices[from].Declination;
     }
-    if (i < present) {
-      vertices[i].RightAscension = stand.RightAscension;
-      vertices[i].Declination = stand.Declination;
-    } else {
-      vertices[i] = stand;
-    }
+    vertices[present] = stand;
+    CopyFirstOnwards(vertices, present, count);
   }
 }
 

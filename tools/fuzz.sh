@@ -10,7 +10,8 @@
 # build-fuzz/fuzz-artifacts/<name>/, its output to build-fuzz/fuzz-logs.
 # A crash input that is fixed belongs in tests/fuzz/regressions/<name>/,
 # where the ordinary test builds replay it. Exits non-zero when a target
-# failed. FUZZ_JOBS sets how many run at once; FUZZ_BUILD the build directory.
+# failed. FUZZ_JOBS sets how many run at once, FUZZ_BUILD the build
+# directory, FUZZ_TARGETS which targets run, in that order (default: all).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source=$PWD
@@ -51,9 +52,13 @@ run_target() {  # run_target NAME
 }
 
 targets=()
-for bin in "$build"/tests/fuzz/*_fuzz; do
-  [ -x "$bin" ] && targets+=("$(basename "$bin" _fuzz)")
-done
+if [ -n "${FUZZ_TARGETS:-}" ]; then
+  read -r -a targets <<<"$FUZZ_TARGETS"
+else
+  for bin in "$build"/tests/fuzz/*_fuzz; do
+    [ -x "$bin" ] && targets+=("$(basename "$bin" _fuzz)")
+  done
+fi
 echo "fuzzing ${#targets[@]} targets, $jobs at a time (${budget[*]})"
 
 failed=0

@@ -206,8 +206,8 @@ void ProjectEverything(const CSkyDoc& doc, double zoom) {
                                    doc.SolarSystem != 0, 0, doc.Settings.DeepSkyLimit);
   sink = sink + static_cast<unsigned>(sky.Colour());
   // The pointer's read-out across the window.
-  for (int wx = 0; wx <= doc.Viewport[2]; wx += doc.Viewport[2] / 4)
-    for (int wy = 0; wy <= doc.Viewport[3]; wy += doc.Viewport[3] / 4) {
+  for (int wx = 0; wx <= doc.Viewport[2]; wx += doc.Viewport[2] / 2)
+    for (int wy = 0; wy <= doc.Viewport[3]; wy += doc.Viewport[3] / 2) {
       double ra, dec;
       if (doc.WindowToSky(wx, wy, zoom, ra, dec))
         FUZZ_CHECK(std::isfinite(ra) && std::isfinite(dec));
