@@ -47,9 +47,14 @@ bool WriteAll(int fd, std::string_view data) {
 }  // namespace
 
 void CProfile::Load(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+  // Only a regular file is read: a pipe or a device would never end (and
+  // the save refuses to replace them).
+  struct stat st {};
   std::ostringstream text;
-  if (in) text << in.rdbuf();
+  if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
+    std::ifstream in(path, std::ios::binary);
+    if (in) text << in.rdbuf();
+  }
   Parse(text.str());
 }
 

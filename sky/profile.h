@@ -11,7 +11,8 @@
 
 class CProfile {
  public:
-  // Reads the file; a missing or unreadable file gives an empty profile.
+  // Reads the file; a missing or unreadable file, or one that is not a
+  // regular file (a pipe, a device, a directory), gives an empty profile.
   void Load(const std::string& path);
   // Parses INI text (the file's contents).
   void Parse(std::string_view text);

@@ -444,10 +444,16 @@ TEST(SettingsStore, SavingKeepsTheModeFollowsLinksAndRespectsReadOnlyFiles) {
   EXPECT_EQ(ReadFile(readOnly), "[Settings]\nZoom= 8.0\n");
   EXPECT_EQ(ModeOf(readOnly), 0444u);
 
-  // A directory (or anything else not a regular file) is not replaced.
+  // A directory, a pipe (or anything else not a regular file) is neither
+  // read (a pipe would never end) nor replaced.
   std::filesystem::create_directory(dir.Path() / "folder.INI");
   EXPECT_FALSE(profile.Save(dir.File("folder.INI")));
   EXPECT_TRUE(std::filesystem::is_directory(dir.Path() / "folder.INI"));
+  ASSERT_EQ(::mkfifo(dir.File("pipe.INI").c_str(), 0600), 0);
+  CProfile fromPipe;
+  fromPipe.Load(dir.File("pipe.INI"));
+  EXPECT_EQ(fromPipe.Text(), "");
+  EXPECT_FALSE(profile.Save(dir.File("pipe.INI")));
 
   // Nothing is left behind by the refused saves.
   for (const auto& e : std::filesystem::directory_iterator(dir.Path()))
