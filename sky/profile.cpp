@@ -44,6 +44,21 @@ bool WriteAll(int fd, std::string_view data) {
   return true;
 }
 
+// The file a path names once its symbolic links are followed (a link to a
+// file not there yet names the file to be made); empty on a loop.
+std::string LinkTarget(const std::string& path) {
+  namespace fs = std::filesystem;
+  fs::path target(path);
+  for (int hops = 0; hops < 40; ++hops) {
+    std::error_code ec;
+    if (!fs::is_symlink(fs::symlink_status(target, ec))) return target.string();
+    const fs::path link = fs::read_symlink(target, ec);
+    if (ec) return {};
+    target = link.is_absolute() ? link : target.parent_path() / link;
+  }
+  return {};
+}
+
 }  // namespace
 
 void CProfile::Load(const std::string& path) {
@@ -177,25 +192,6 @@ std::string CProfile::Text() const {
   }
   return out;
 }
-
-namespace {
-
-// The file a path names once its symbolic links are followed (a link to a
-// file not there yet names the file to be made); empty on a loop.
-std::string LinkTarget(const std::string& path) {
-  namespace fs = std::filesystem;
-  fs::path target(path);
-  for (int hops = 0; hops < 40; ++hops) {
-    std::error_code ec;
-    if (!fs::is_symlink(fs::symlink_status(target, ec))) return target.string();
-    const fs::path link = fs::read_symlink(target, ec);
-    if (ec) return {};
-    target = link.is_absolute() ? link : target.parent_path() / link;
-  }
-  return {};
-}
-
-}  // namespace
 
 bool CProfile::Save(const std::string& path) const {
   namespace fs = std::filesystem;
