@@ -33,7 +33,7 @@ namespace {
 constexpr double kPdfMarginMm = 10.0;
 
 // A catalogue file that cannot be opened ends the program at once with
-// status 3, after its message; nothing is saved.
+// status 3, after its message; nothing is saved. A damaged one is named.
 class CExitOnMissingCatalogue : public CCatalogueFailure {
  public:
   explicit CExitOnMissingCatalogue(CMessenger& messages) : messages_(messages) {}
@@ -41,6 +41,9 @@ class CExitOnMissingCatalogue : public CCatalogueFailure {
     messages_.Show(MessageIcon::Stop, res::Format(res::IDS_CANT_OPEN_FILE, fileName));
     std::fflush(nullptr);
     std::_Exit(ToInt(ExitStatus::MissingData));
+  }
+  void DamagedFile(const char*, const std::string& message) override {
+    messages_.Show(MessageIcon::Exclamation, message);
   }
 
  private:
@@ -107,7 +110,10 @@ bool CSkyApp::InitInstance() {
   if (!InstallDirectory.empty() && ::chdir(InstallDirectory.c_str()) != 0) InstallDirectory.clear();
 
   profile_.Load(settingsPath_);
-  LoadSettings(profile_, Settings);
+  const std::vector<std::string> clamped = LoadSettings(profile_, Settings);
+  // Scripts learn that the settings they gave were not taken as they stand.
+  if (commandLine_.NonInteractive && !clamped.empty())
+    messages_->Show(MessageIcon::Exclamation, SettingsClampedMessage(settingsPath_, clamped));
 
   doc_ = std::make_unique<CSkyDoc>(Settings);
   // The round splash stands in front while the sky loads. As it first
@@ -220,7 +226,9 @@ int CSkyApp::ExitInstance(int loopResult) {
   frame_.reset();
   doc_.reset();
   StoreSettings(Settings, profile_);
-  if (!profile_.Save(settingsPath_))
+  if (!profile_.Save(settingsPath_)) {
     messages_->Show(MessageIcon::Stop, res::Format(res::IDS_CANT_WRITE_SETTINGS, settingsPath_));
+    return loopResult != 0 ? loopResult : 1;
+  }
   return loopResult;
 }

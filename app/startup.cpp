@@ -69,7 +69,12 @@ int RunEphemeris(const CommandLine& commandLine, const StartupPaths& paths, std:
   CProfile profile;
   profile.Load(paths.SettingsPath);
   AppSettings settings;
-  LoadSettings(profile, settings);
+  const std::vector<std::string> clamped = LoadSettings(profile, settings);
+  if (!clamped.empty())
+    std::fprintf(
+        stderr, "%s\n",
+        MessageLine(MessageIcon::Exclamation, SettingsClampedMessage(paths.SettingsPath, clamped))
+            .c_str());
   // The document is large (it holds every catalogue inline): keep it off the stack.
   auto doc = std::make_unique<CSkyDoc>(settings);
   doc->SetDocumentTime(commandLine.DateTime);

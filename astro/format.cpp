@@ -6,8 +6,12 @@
 namespace astro {
 
 std::string FormatFixed(double x, int decimals) {
-  char text[31];
-  std::snprintf(text, sizeof text, "%4.*f", decimals, x);
+  // Measured first: 1e308 has 309 digits before the point.
+  const int length = std::snprintf(nullptr, 0, "%4.*f", decimals, x);
+  if (length <= 0) return {};
+  std::string text(static_cast<std::size_t>(length) + 1, '\0');
+  std::snprintf(text.data(), text.size(), "%4.*f", decimals, x);
+  text.pop_back();
   return text;
 }
 

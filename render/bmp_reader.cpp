@@ -140,7 +140,10 @@ BitmapError DecodeBitmap(std::span<const std::uint8_t> file, TextureImage& image
   return BitmapError::None;
 }
 
-BitmapError ReadBitmapFile(const char* path, TextureImage& image) {
+namespace {
+
+// The whole file, up to kMaxFileBytes.
+BitmapError ReadFileBytes(const char* path, std::vector<std::uint8_t>& bytes) {
   struct Closer {
     void operator()(std::FILE* f) const { std::fclose(f); }
   };
@@ -151,10 +154,18 @@ BitmapError ReadBitmapFile(const char* path, TextureImage& image) {
   if (size < 0) return BitmapError::OpenFailed;
   if (static_cast<std::uint64_t>(size) > kMaxFileBytes) return BitmapError::OutOfMemory;
   std::rewind(f.get());
-  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+  bytes.resize(static_cast<std::size_t>(size));
   if (!bytes.empty() && std::fread(bytes.data(), 1, bytes.size(), f.get()) != bytes.size())
     return BitmapError::OpenFailed;
-  return DecodeBitmap(bytes, image);
+  return BitmapError::None;
+}
+
+}  // namespace
+
+BitmapError ReadBitmapFile(const char* path, TextureImage& image) {
+  std::vector<std::uint8_t> bytes;
+  const BitmapError read = ReadFileBytes(path, bytes);
+  return read != BitmapError::None ? read : DecodeBitmap(bytes, image);
 }
 
 std::string BitmapErrorMessage(BitmapError error, const char* path) {
@@ -171,6 +182,17 @@ std::string BitmapErrorMessage(BitmapError error, const char* path) {
       return std::string(res::String(res::IDS_OUT_OF_MEMORY));
   }
   return {};
+}
+
+std::string ReadTextureFile(const char* path, TextureImage& image) {
+  std::vector<std::uint8_t> bytes;
+  const BitmapError read = ReadFileBytes(path, bytes);
+  if (read == BitmapError::OpenFailed) return res::Format(res::IDS_CANT_OPEN_FILE, path);
+  if (read == BitmapError::None && (bytes.size() < 14 || bytes[0] != 'B' || bytes[1] != 'M'))
+    return res::Format(res::IDS_TEXTURE_UNUSABLE, {path, res::String(res::IDS_NOT_A_BITMAP)});
+  const BitmapError error = read != BitmapError::None ? read : DecodeBitmap(bytes, image);
+  if (error == BitmapError::None) return {};
+  return res::Format(res::IDS_TEXTURE_UNUSABLE, {path, BitmapErrorMessage(error, path)});
 }
 
 std::vector<std::uint8_t> WidenToRgba(const TextureImage& image) {

@@ -34,6 +34,11 @@ BitmapError ReadBitmapFile(const char* path, TextureImage& image);
 // The message the user sees for an error (empty for None).
 std::string BitmapErrorMessage(BitmapError error, const char* path);
 
+// Reads a texture file: it must open, hold at least a BMP file header and
+// begin with "BM", and decode. Returns the one message that names the file
+// and what is wrong with it, or an empty text when `image` holds the picture.
+std::string ReadTextureFile(const char* path, TextureImage& image);
+
 // RGB -> RGBA with alpha the integer mean of red, green and blue, so black is
 // transparent and white opaque.
 std::vector<std::uint8_t> WidenToRgba(const TextureImage& image);

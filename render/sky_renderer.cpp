@@ -12,7 +12,6 @@
 #include "render/gl.h"
 #include "render/sky_view.h"
 #include "render/textures.h"
-#include "res/strings.h"
 #include "sky/camera_math.h"
 #include "sky/messages.h"
 
@@ -105,8 +104,8 @@ void CSkyRenderer::LoadTextures() {
   };
   for (const TextureFile& file : kFiles) {
     glBindTexture(GL_TEXTURE_2D, doc_.TextureNames[file.slot]);
-    if (!render::LoadTexture(file.name, file.rgba, messages_))
-      messages_.Show(MessageIcon::Stop, res::Format(res::IDS_CANT_OPEN_FILE, file.name));
+    // A texture that fails has said why; the sky is drawn without it.
+    render::LoadTexture(file.name, file.rgba, messages_);
   }
   glBindTexture(GL_TEXTURE_2D, 0);
 }

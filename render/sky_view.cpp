@@ -7,6 +7,9 @@
 #include <QSurfaceFormat>
 #include <QWheelEvent>
 #include <cmath>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 #include "astro/transforms.h"
 #include "render/bitmap_fonts.h"
@@ -83,7 +86,22 @@ void CSkyView::resizeGL(int width, int height) {
 void CSkyView::paintGL() {
   if (Document->Printing) return;
   DrawFrame();
+  ReturnFreedMemory();
   emit FramePainted();
+}
+
+void CSkyView::ReturnFreedMemory() {
+  // The software renderer allocates and frees some hundred megabytes in
+  // every frame. The C library keeps freed pages resident, so an animation
+  // would hold more and more of them (a creeping heap) although the memory
+  // in use stays the same. Every 25th frame they go back to the system
+  // (after every frame, the pages taken again would slow each frame down).
+  constexpr int kFramesBetweenReturns = 25;
+  if (++framesSinceMemoryReturned_ < kFramesBetweenReturns) return;
+  framesSinceMemoryReturned_ = 0;
+#ifdef __GLIBC__
+  ::malloc_trim(0);
+#endif
 }
 
 void CSkyView::CameraChanged() { update(); }

@@ -85,6 +85,8 @@ class CSkyView : public QOpenGLWidget {
  private:
   // A move or zoom changed the camera: repaint.
   void CameraChanged();
+  // Hands the heap's freed pages back to the system now and then (after paintGL).
+  void ReturnFreedMemory();
 
   std::unique_ptr<CSkyRenderer> renderer_;
   // The left button's drag: where it went down and where it was last, in
@@ -92,6 +94,7 @@ class CSkyView : public QOpenGLWidget {
   QPointF pressPoint_, dragPoint_;
   bool leftDown_ = false, dragging_ = false;
   int wheelAngle_ = 0;  // eighths of a degree not yet turned into zoom steps
+  int framesSinceMemoryReturned_ = 0;
 };
 
 // The one view; valid from the end of its constructor to the start of its destructor.

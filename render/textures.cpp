@@ -1,35 +1,16 @@
 #include "render/textures.h"
 
-#include <cstdio>
-#include <memory>
-
-#include "catalog/regular_file.h"
 #include "render/bmp_reader.h"
 #include "render/gl.h"
 #include "sky/messages.h"
 
 namespace render {
-namespace {
-
-// The file exists and starts with a BMP file header.
-bool HasBitmapHeader(const char* fileName) {
-  struct Closer {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-  };
-  std::unique_ptr<std::FILE, Closer> f(catalog::OpenRegularFile(fileName, "rb"));
-  unsigned char header[14];
-  return f && std::fread(header, 1, sizeof header, f.get()) == sizeof header && header[0] == 'B' &&
-         header[1] == 'M';
-}
-
-}  // namespace
 
 bool LoadTexture(const char* fileName, bool rgba, CMessenger& messages) {
-  if (!HasBitmapHeader(fileName)) return false;
   TextureImage image;
-  const BitmapError error = ReadBitmapFile(fileName, image);
-  if (error != BitmapError::None) {
-    messages.Show(MessageIcon::Stop, BitmapErrorMessage(error, fileName));
+  const std::string problem = ReadTextureFile(fileName, image);
+  if (!problem.empty()) {
+    messages.Show(MessageIcon::Stop, problem);
     return false;
   }
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);

@@ -6,9 +6,9 @@ class CMessenger;
 namespace render {
 
 // Loads the BMP file `fileName` into the bound 2-D texture with mipmaps, as
-// RGB or as RGBA (alpha the mean of red, green and blue). Returns false when
-// the file is missing, too short or not a BMP file, and when it cannot be
-// decoded (after the reader's own message).
+// RGB or as RGBA (alpha the mean of red, green and blue). When the file is
+// missing, too short, not a BMP file or cannot be decoded, shows one message
+// that names the file and what is wrong, and returns false.
 bool LoadTexture(const char* fileName, bool rgba, CMessenger& messages);
 
 }  // namespace render

@@ -38,6 +38,20 @@ constexpr Entry kTable[] = {
     {332, "Failed to open DIB file %s.\n"},
     {333, "Out of memory."},
     {334, "Error"},
+    {340, "Settings out of range in \"%s\" were replaced by the nearest allowed values: %s   "},
+    {341, "The file \"%s\" is damaged: %s. The sky is shown without those records.   "},
+    {342, "records %s to %s are missing"},
+    {343, "record %s is missing"},
+    {344, "record %s is unusable (%s)"},
+    {345, "%s records are unusable, the first record %s (%s)"},
+    {346, "a coordinate out of range or not a number"},
+    {347, "a magnitude out of range or not a number"},
+    {348, "a label offset beyond 1000 pixels"},
+    {349, "a position angle or an axis out of range or not a number"},
+    {350, "a longitude, latitude, minute or time zone out of range"},
+    {351, "a line that does not read as its numbers"},
+    {352, "The texture file \"%s\" cannot be used: %s   "},
+    {353, "it is not a BMP file."},
     {500, "Moon"},
     {501, "Sun"},
     {502, "Mercury"},
@@ -171,6 +185,10 @@ std::string_view String(int id) {
 }
 
 std::string Format(int id, std::string_view arg) { return Substitute(String(id), {arg}); }
+
+std::string Format(int id, std::initializer_list<std::string_view> args) {
+  return Substitute(String(id), args);
+}
 
 std::string Format(int id, int arg1, int arg2) {
   return Substitute(String(id), {std::to_string(arg1), std::to_string(arg2)});

@@ -1,6 +1,7 @@
 // The program's string table: every text it shows, by its resource id.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -28,6 +29,16 @@ enum StringId : int {
   IDS_DIB_OPEN_FAILED = 332,
   IDS_OUT_OF_MEMORY = 333,
   IDS_ERROR_TITLE = 334,
+  // Damaged input: settings out of range, catalogue records left out, textures.
+  IDS_SETTINGS_CLAMPED = 340,
+  IDS_DAMAGED_FILE = 341,
+  IDS_RECORDS_MISSING = 342,
+  IDS_RECORD_MISSING = 343,
+  IDS_RECORD_UNUSABLE = 344,
+  IDS_RECORDS_UNUSABLE = 345,
+  IDS_FAULT_COORDINATES = 346,  // 346-351: why a record is unusable, in catalog::RecordFault order
+  IDS_TEXTURE_UNUSABLE = 352,
+  IDS_NOT_A_BITMAP = 353,
   IDS_BODY_NAME_FIRST = 500,  // 500 Moon ... 509 Pluto, in the order of the Bodies table
   IDS_NOTICE_CONSTELLATION_LINE = 510,
   IDS_NOTICE_BOUNDARY = 511,
@@ -57,5 +68,6 @@ std::string_view String(int id);
 // String `id` with its "%s" or "%d" placeholders replaced by the arguments, in order.
 std::string Format(int id, std::string_view arg);
 std::string Format(int id, int arg1, int arg2);
+std::string Format(int id, std::initializer_list<std::string_view> args);
 
 }  // namespace res

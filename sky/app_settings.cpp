@@ -1,10 +1,13 @@
 #include "sky/app_settings.h"
 
+#include <algorithm>
+#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <variant>
 
 #include "astro/format.h"
+#include "res/strings.h"
 #include "sky/profile.h"
 #include "sky/recent_files.h"
 
@@ -13,21 +16,34 @@ namespace {
 constexpr const char* kSettings = "Settings";
 constexpr const char* kLocation = "Location";
 
+// Reals: the file's number of decimals and the range the program works in.
+// Angles may take any value the moves, clicks and searches leave (within
+// two turns either way); beyond that they are reduced to [0, 360).
 struct RealKey {
   double AppSettings::*field;
   const char* defaultText;
   int decimals;
+  double low, high;
+  bool angle;
 };
 struct FloatKey {
   float AppSettings::*field;
   const char* defaultText;
   int decimals;
+  double low, high;
 };
 struct IntKey {
   int AppSettings::*field;
+  int low = 0, high = 1;  // switches by default
+  // Minutes: none when these degrees (read before them) are at their limit.
+  int AppSettings::*degrees = nullptr;
+  int degreesLimit = 0;
 };
+// Strings of a few allowed texts: `allowed[0]` and `allowed[1]`, anything
+// else reading as `allowed[1]`; a null list allows any text.
 struct StringKey {
   std::string AppSettings::*field;
+  const char* allowed[2] = {nullptr, nullptr};
 };
 
 struct Key {
@@ -36,11 +52,15 @@ struct Key {
   std::variant<RealKey, FloatKey, IntKey, StringKey> kind;
 };
 
+constexpr int kColourMax = 0xFFFFFF;
+constexpr double kTurns = 720.0;
+
 // In the order the keys are read; the save writes StarsNamesColor before PlanetNamesColor.
 const Key kKeys[] = {
-    {kSettings, "Zoom", RealKey{&AppSettings::Zoom, "2.0", 1}},
-    {kSettings, "XRotation", RealKey{&AppSettings::XRotation, "0.0", 2}},
-    {kSettings, "YRotation", RealKey{&AppSettings::YRotation, "270.0", 2}},
+    // A Zoom of 0 stays 0: the view starts such a file at zoom 1.
+    {kSettings, "Zoom", RealKey{&AppSettings::Zoom, "2.0", 1, 1.0, 256.0, false}},
+    {kSettings, "XRotation", RealKey{&AppSettings::XRotation, "0.0", 2, -kTurns, kTurns, true}},
+    {kSettings, "YRotation", RealKey{&AppSettings::YRotation, "270.0", 2, -kTurns, kTurns, true}},
     {kSettings, "ShowMessier", IntKey{&AppSettings::ShowMessier}},
     {kSettings, "ShowNGC", IntKey{&AppSettings::ShowNGC}},
     {kSettings, "ShowOpenClusters", IntKey{&AppSettings::ShowOpenClusters}},
@@ -60,31 +80,32 @@ const Key kKeys[] = {
     {kSettings, "MilkyWay", IntKey{&AppSettings::MilkyWay}},
     {kSettings, "SolarSystem", IntKey{&AppSettings::SolarSystem}},
     {kSettings, "Ecliptic", IntKey{&AppSettings::Ecliptic}},
-    {kSettings, "StarsLimit", IntKey{&AppSettings::StarsLimit}},
-    {kSettings, "DeepSkyLimit", IntKey{&AppSettings::DeepSkyLimit}},
+    {kSettings, "StarsLimit", IntKey{&AppSettings::StarsLimit, 0, 13}},
+    {kSettings, "DeepSkyLimit", IntKey{&AppSettings::DeepSkyLimit, 0, 7}},
     {kSettings, "AutoMode", IntKey{&AppSettings::AutoMode}},
     {kSettings, "HorizonMode", IntKey{&AppSettings::HorizonMode}},
     {kSettings, "StarsColors", IntKey{&AppSettings::StarsColors}},
     {kSettings, "StarsDrawPoints", IntKey{&AppSettings::StarsDrawPoints}},
     {kSettings, "SkyColors", IntKey{&AppSettings::SkyColors}},
     {kSettings, "Refraction", IntKey{&AppSettings::Refraction}},
-    {kSettings, "DeepSkyColor", IntKey{&AppSettings::DeepSkyColor}},
-    {kSettings, "DeepSkyLabelsColor", IntKey{&AppSettings::DeepSkyLabelsColor}},
-    {kSettings, "PlanetNamesColor", IntKey{&AppSettings::PlanetNamesColor}},
-    {kSettings, "StarsNamesColor", IntKey{&AppSettings::StarsNamesColor}},
-    {kSettings, "GridsColor", IntKey{&AppSettings::GridsColor}},
-    {kSettings, "ConstLinesColor", IntKey{&AppSettings::ConstLinesColor}},
-    {kSettings, "ConstBoundariesColor", IntKey{&AppSettings::ConstBoundariesColor}},
-    {kSettings, "ConstLabelsColor", IntKey{&AppSettings::ConstLabelsColor}},
-    {kSettings, "EclipticColor", IntKey{&AppSettings::EclipticColor}},
+    {kSettings, "DeepSkyColor", IntKey{&AppSettings::DeepSkyColor, 0, kColourMax}},
+    {kSettings, "DeepSkyLabelsColor", IntKey{&AppSettings::DeepSkyLabelsColor, 0, kColourMax}},
+    {kSettings, "PlanetNamesColor", IntKey{&AppSettings::PlanetNamesColor, 0, kColourMax}},
+    {kSettings, "StarsNamesColor", IntKey{&AppSettings::StarsNamesColor, 0, kColourMax}},
+    {kSettings, "GridsColor", IntKey{&AppSettings::GridsColor, 0, kColourMax}},
+    {kSettings, "ConstLinesColor", IntKey{&AppSettings::ConstLinesColor, 0, kColourMax}},
+    {kSettings, "ConstBoundariesColor", IntKey{&AppSettings::ConstBoundariesColor, 0, kColourMax}},
+    {kSettings, "ConstLabelsColor", IntKey{&AppSettings::ConstLabelsColor, 0, kColourMax}},
+    {kSettings, "EclipticColor", IntKey{&AppSettings::EclipticColor, 0, kColourMax}},
     {kLocation, "Location", StringKey{&AppSettings::Location}},
-    {kLocation, "LongDeg", IntKey{&AppSettings::LongDeg}},
-    {kLocation, "LongMin", IntKey{&AppSettings::LongMin}},
-    {kLocation, "EW", StringKey{&AppSettings::EW}},
-    {kLocation, "LatDeg", IntKey{&AppSettings::LatDeg}},
-    {kLocation, "LatMin", IntKey{&AppSettings::LatMin}},
-    {kLocation, "NS", StringKey{&AppSettings::NS}},
-    {kLocation, "TimeZone", FloatKey{&AppSettings::TimeZone, "1", 1}},
+    {kLocation, "LongDeg", IntKey{&AppSettings::LongDeg, 0, 180}},
+    {kLocation, "LongMin", IntKey{&AppSettings::LongMin, 0, 59, &AppSettings::LongDeg, 180}},
+    {kLocation, "EW", StringKey{&AppSettings::EW, {"E", "W"}}},
+    {kLocation, "LatDeg", IntKey{&AppSettings::LatDeg, 0, 90}},
+    {kLocation, "LatMin", IntKey{&AppSettings::LatMin, 0, 59, &AppSettings::LatDeg, 90}},
+    {kLocation, "NS", StringKey{&AppSettings::NS, {"N", "S"}}},
+    // Civil time zones run from 12 hours behind Greenwich to 14 ahead.
+    {kLocation, "TimeZone", FloatKey{&AppSettings::TimeZone, "1", 1, -12.0, 14.0}},
     {kLocation, "DaylightSavingTime", IntKey{&AppSettings::DaylightSavingTime}},
 };
 
@@ -102,13 +123,69 @@ double ParseReal(const std::string& text) {
   return error == std::errc() && std::isfinite(value) ? value : 0.0;
 }
 
+// x reduced to [0, 360) exactly, however large it is (a tiny negative
+// remainder that would round up to 360 becomes 0).
+double Reduce360(double x) {
+  double r = std::fmod(x, 360.0);
+  if (r < 0) r += 360.0;
+  return r < 360.0 ? r : 0.0;
+}
+
+// The value brought into its key's range; true when it had to change.
+bool Clamp(const RealKey& k, double& v) {
+  const double before = v;
+  if (!std::isfinite(v)) {
+    v = 0;  // as the file would read it
+  } else if (k.angle) {
+    if (v < k.low || v > k.high) v = Reduce360(v);
+  } else if (v != 0 || k.low <= 0) {  // a Zoom of 0 is left to the view
+    v = std::clamp(v, k.low, k.high);
+  }
+  return v != before;
+}
+bool Clamp(const FloatKey& k, float& v) {
+  const float before = v;
+  if (!std::isfinite(v)) v = 0;
+  v = static_cast<float>(std::clamp(static_cast<double>(v), k.low, k.high));
+  return v != before;
+}
+bool Clamp(const IntKey& k, int& v) {
+  const int before = v;
+  v = std::clamp(v, k.low, k.high);
+  return v != before;
+}
+bool Clamp(const StringKey& k, std::string& v) {
+  if (!k.allowed[0] || v == k.allowed[0] || v == k.allowed[1]) return false;
+  v = k.allowed[1];
+  return true;
+}
+
+// Shortest text that reads back as exactly `v`.
+template <typename T>
+std::string ShortestText(T v) {
+  char text[64];
+  const auto [end, error] = std::to_chars(text, text + sizeof text, v);
+  return error == std::errc() ? std::string(text, end) : std::string();
+}
+
+// The text a real is written as: fixed-point with the key's decimals,
+// right-aligned in 4 characters; more digits when those would not read back
+// as the value the program holds.
+template <typename T>
+std::string RealText(T v, int decimals) {
+  std::string text = astro::FormatFixed(v, decimals);
+  if (static_cast<T>(ParseReal(text)) == v) return text;
+  text = ShortestText(v);
+  if (text.size() < 4) text.insert(0, 4 - text.size(), ' ');
+  return text;
+}
+
 void StoreKey(const Key& key, const AppSettings& settings, CProfile& profile) {
   std::visit(
       [&](const auto& k) {
         using K = std::decay_t<decltype(k)>;
         if constexpr (std::is_same_v<K, RealKey> || std::is_same_v<K, FloatKey>)
-          profile.WriteString(key.section, key.name,
-                              astro::FormatFixed(settings.*k.field, k.decimals));
+          profile.WriteNumber(key.section, key.name, RealText(settings.*k.field, k.decimals));
         else if constexpr (std::is_same_v<K, IntKey>)
           profile.WriteInt(key.section, key.name, settings.*k.field);
         else
@@ -117,9 +194,44 @@ void StoreKey(const Key& key, const AppSettings& settings, CProfile& profile) {
       key.kind);
 }
 
+// Every field brought into its key's range; "Key=old -> new" for each one changed.
+std::vector<std::string> ClampFields(AppSettings& settings, const CProfile* read) {
+  std::vector<std::string> changes;
+  for (const Key& key : kKeys) {
+    std::visit(
+        [&](const auto& k) {
+          using K = std::decay_t<decltype(k)>;
+          K range = k;
+          if constexpr (std::is_same_v<K, IntKey>)
+            if (k.degrees && settings.*k.degrees >= k.degreesLimit) range.high = 0;
+          const auto text = [&](const auto& value) {
+            std::string t;
+            if constexpr (std::is_same_v<K, RealKey> || std::is_same_v<K, FloatKey>)
+              t = RealText(value, k.decimals);
+            else if constexpr (std::is_same_v<K, IntKey>)
+              t = std::to_string(value);
+            else
+              t = value;
+            t.erase(0, t.find_first_not_of(' '));
+            return t;
+          };
+          const auto held = settings.*k.field;
+          if (!Clamp(range, settings.*k.field)) return;
+          // As the file has it; as held when the file does not have it.
+          constexpr std::string_view kAbsent = "\x01";
+          std::string before = read ? read->GetString(key.section, key.name, kAbsent) : "";
+          if (!read || before == kAbsent) before = text(held);
+          const std::string after = text(settings.*k.field);
+          changes.push_back(std::string(key.name) + "=" + before + " -> " + after);
+        },
+        key.kind);
+  }
+  return changes;
+}
+
 }  // namespace
 
-void LoadSettings(const CProfile& profile, AppSettings& settings) {
+std::vector<std::string> LoadSettings(const CProfile& profile, AppSettings& settings) {
   const AppSettings defaults;
   for (const Key& key : kKeys) {
     std::visit(
@@ -128,8 +240,11 @@ void LoadSettings(const CProfile& profile, AppSettings& settings) {
           if constexpr (std::is_same_v<K, RealKey>)
             settings.*k.field = ParseReal(profile.GetString(key.section, key.name, k.defaultText));
           else if constexpr (std::is_same_v<K, FloatKey>)
+            // Within float's range, so that the conversion is defined (the
+            // clamp below brings it into the key's range).
             settings.*k.field = static_cast<float>(
-                ParseReal(profile.GetString(key.section, key.name, k.defaultText)));
+                std::clamp(ParseReal(profile.GetString(key.section, key.name, k.defaultText)),
+                           -static_cast<double>(FLT_MAX), static_cast<double>(FLT_MAX)));
           else if constexpr (std::is_same_v<K, IntKey>)
             settings.*k.field = profile.GetInt(key.section, key.name, defaults.*k.field);
           else
@@ -138,9 +253,21 @@ void LoadSettings(const CProfile& profile, AppSettings& settings) {
         key.kind);
   }
   settings.RecentFiles = sky::LoadRecentFiles(profile);
+  return ClampFields(settings, &profile);
 }
 
-void StoreSettings(const AppSettings& settings, CProfile& profile) {
+void ClampSettings(AppSettings& settings) { ClampFields(settings, nullptr); }
+
+std::string SettingsClampedMessage(const std::string& path,
+                                   const std::vector<std::string>& changes) {
+  std::string list;
+  for (const std::string& change : changes) list += (list.empty() ? "" : ", ") + change;
+  return res::Format(res::IDS_SETTINGS_CLAMPED, {path, list});
+}
+
+void StoreSettings(const AppSettings& held, CProfile& profile) {
+  AppSettings settings = held;
+  ClampSettings(settings);
   for (const Key& key : kKeys) {
     const std::string_view name = key.name;
     if (name == "PlanetNamesColor") continue;  // written after StarsNamesColor

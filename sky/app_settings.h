@@ -63,14 +63,34 @@ struct AppSettings {
   int DaylightSavingTime = 1;
   // [Recent File List] File1 ... File4: the pictures opened last, most recent first
   std::vector<std::string> RecentFiles;
+
+  bool operator==(const AppSettings&) const = default;
 };
 
 // Fills every field from the profile; missing keys take the defaults above,
-// reals that are not finite numbers read as 0.
-void LoadSettings(const CProfile& profile, AppSettings& settings);
+// reals that are not finite numbers read as 0, integers follow the rules of a
+// private profile (negative values read as 0). Then every field is brought
+// into its range (ClampSettings); returns "Key=text -> value" for each
+// field that had to change, in the order of the file's keys.
+std::vector<std::string> LoadSettings(const CProfile& profile, AppSettings& settings);
 
-// Writes every field into the profile (reals as fixed-point text with the
-// decimals of their key), keeping whatever else the profile holds.
+// The one message that names the settings of file `path` that LoadSettings
+// brought into range (its list of changes).
+std::string SettingsClampedMessage(const std::string& path,
+                                   const std::vector<std::string>& changes);
+
+// Brings every field into the range the program works in: switches 0-1,
+// StarsLimit 0-13, DeepSkyLimit 0-7, colours 0-0xFFFFFF, LongDeg 0-180,
+// LatDeg 0-90, minutes 0-59 (0 at 90 and 180 degrees), EW "E" or "W" and NS "N" or "S" (other texts
+// read as "W" and "S"), Zoom 1-256 (or 0, which the view starts at 1),
+// TimeZone -12 to 14; XRotation and YRotation beyond two turns either way
+// are reduced to [0, 360).
+void ClampSettings(AppSettings& settings);
+
+// Writes every field into the profile, brought into its range first,
+// keeping whatever else the profile holds. Reals are fixed-point text with
+// the decimals of their key, or more when those would not read back as the
+// value held (a time zone of 5.75 is written 5.75, not 5.8).
 void StoreSettings(const AppSettings& settings, CProfile& profile);
 
 // The star magnitude limit of an index: 1.0 + 0.5 * index, except that the

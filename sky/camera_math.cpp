@@ -163,7 +163,7 @@ bool ProjectPoint(double x, double y, double z, const double model[16], const do
   win[0] = viewport[0] + (1 + clip[0]) * viewport[2] / 2;
   win[1] = viewport[1] + (1 + clip[1]) * viewport[3] / 2;
   win[2] = (1 + clip[2]) / 2;
-  return true;
+  return std::isfinite(win[0]) && std::isfinite(win[1]) && std::isfinite(win[2]);
 }
 
 bool UnProjectPoint(double winX, double winY, double winZ, const double model[16],
@@ -178,7 +178,7 @@ bool UnProjectPoint(double winX, double winY, double winZ, const double model[16
   Transform(inverse, in, out);
   if (out[3] == 0.0) return false;
   for (int i = 0; i < 3; ++i) obj[i] = out[i] / out[3];
-  return true;
+  return std::isfinite(obj[0]) && std::isfinite(obj[1]) && std::isfinite(obj[2]);
 }
 
 }  // namespace render

@@ -22,12 +22,12 @@ OrthoVolume SkyOrthoVolume(int width, int height, double zoom);
 void OrthoMatrix(const OrthoVolume& v, double m[16]);
 
 // gluProject: model point -> window x, y (y upwards) and depth; false when the
-// clip-space w is 0.
+// clip-space w is 0 or the result is not a finite number.
 bool ProjectPoint(double x, double y, double z, const double model[16], const double proj[16],
                   const int viewport[4], double win[3]);
 
 // gluUnProject: window x, y (y upwards) and depth -> model point; false when
-// the combined matrix cannot be inverted.
+// the combined matrix cannot be inverted or the result is not a finite number.
 bool UnProjectPoint(double winX, double winY, double winZ, const double model[16],
                     const double proj[16], const int viewport[4], double obj[3]);
 

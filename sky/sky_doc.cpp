@@ -6,9 +6,35 @@
 
 #include "astro/refraction.h"
 #include "catalog/loaders.h"
+#include "res/strings.h"
 #include "sky/camera_math.h"
 
 CSkyDoc* g_SkyDoc = nullptr;
+
+void CCatalogueFailure::DamagedFile(const char*, const std::string&) {}
+
+std::string DamagedFileMessage(const char* fileName, const catalog::LoadReport& report) {
+  // Records are counted from 1, as a user counts the lines of a text file.
+  const auto number = [](int index) { return std::to_string(index + 1); };
+  std::string what;
+  if (report.Unusable > 0) {
+    const std::string fault(res::String(res::IDS_FAULT_COORDINATES +
+                                        static_cast<int>(report.FirstFault) -
+                                        static_cast<int>(catalog::RecordFault::Coordinates)));
+    what = report.Unusable == 1
+               ? res::Format(res::IDS_RECORD_UNUSABLE, {number(report.FirstUnusable), fault})
+               : res::Format(res::IDS_RECORDS_UNUSABLE, {std::to_string(report.Unusable),
+                                                         number(report.FirstUnusable), fault});
+  }
+  if (report.Missing > 0) {
+    if (!what.empty()) what += "; ";
+    const int last = report.FirstMissing + report.Missing - 1;
+    what += report.Missing == 1 ? res::Format(res::IDS_RECORD_MISSING, number(last))
+                                : res::Format(res::IDS_RECORDS_MISSING,
+                                              {number(report.FirstMissing), number(last)});
+  }
+  return res::Format(res::IDS_DAMAGED_FILE, {fileName, what});
+}
 
 CSkyDoc::CSkyDoc(AppSettings& settings) : Settings(settings) {
   HorizonMode = settings.HorizonMode;
@@ -76,18 +102,22 @@ bool CSkyDoc::OnNewDocument(CCatalogueFailure& failure, CSkyScene* scene,
   SetDocumentTime(startTime);
   UpdateSky();
 
-  const auto load = [&failure](const char* file, bool opened) {
-    if (!opened) failure.MissingFile(file);
+  // A file that cannot be opened ends the program; a damaged one is named
+  // and the sky is shown without the records left out.
+  const auto load = [&failure](const char* file, auto loader, auto& records) {
+    catalog::LoadReport report;
+    if (!loader(file, records, &report)) failure.MissingFile(file);
+    if (report.Damaged()) failure.DamagedFile(file, DamagedFileMessage(file, report));
   };
-  load("bsc5.bin", catalog::LoadStars("bsc5.bin", Stars));
-  load("snames.bin", catalog::LoadStarNames("snames.bin", ProperNames));
-  load("cnstline.bin", catalog::LoadConstellationLines("cnstline.bin", ConstellationLines));
-  load("constell.bin", catalog::LoadBoundaries("constell.bin", BoundaryPoints));
-  load("deepsky.bin", catalog::LoadDeepSky("deepsky.bin", DeepSkyObjects));
-  load("eclip.dat", catalog::LoadEcliptic("eclip.dat", EclipticPoints));
-  load("cnames.bin", catalog::LoadConstellationNames("cnames.bin", ConstellationNames));
-  load("location.dat", catalog::LoadLocations("location.dat", Locations));
-  load("magellan.bin", catalog::LoadMagellanicClouds("magellan.bin", MagellanicClouds));
+  load("bsc5.bin", catalog::LoadStars, Stars);
+  load("snames.bin", catalog::LoadStarNames, ProperNames);
+  load("cnstline.bin", catalog::LoadConstellationLines, ConstellationLines);
+  load("constell.bin", catalog::LoadBoundaries, BoundaryPoints);
+  load("deepsky.bin", catalog::LoadDeepSky, DeepSkyObjects);
+  load("eclip.dat", catalog::LoadEcliptic, EclipticPoints);
+  load("cnames.bin", catalog::LoadConstellationNames, ConstellationNames);
+  load("location.dat", catalog::LoadLocations, Locations);
+  load("magellan.bin", catalog::LoadMagellanicClouds, MagellanicClouds);
 
   if (scene) PrepareScene(*scene);
   return true;
@@ -171,6 +201,12 @@ bool CSkyDoc::SkyToWindow(double x, double y, double z, double& winX, double& wi
   if (!render::ProjectPoint(x, y, z, ModelviewMatrix, ProjectionMatrix, Viewport, win))
     return false;
   if (win[2] >= 1.0) return false;
+  // Comparisons with NaN are false: not-a-number results are refused too.
+  const bool near = win[0] >= Viewport[0] - kMaxWindowDistance &&
+                    win[0] <= Viewport[0] + Viewport[2] + kMaxWindowDistance &&
+                    win[1] >= Viewport[1] - kMaxWindowDistance &&
+                    win[1] <= Viewport[1] + Viewport[3] + kMaxWindowDistance;
+  if (!near) return false;
   winX = win[0];
   winY = win[1];
   return true;

@@ -31,7 +31,17 @@ class CCatalogueFailure {
  public:
   virtual ~CCatalogueFailure() = default;
   [[noreturn]] virtual void MissingFile(const char* fileName) = 0;
+  // A file whose records were partly left out (short, or with unusable
+  // records); `message` names the file and the first record. The program
+  // tells the user and goes on; by default nothing is said.
+  virtual void DamagedFile(const char* fileName, const std::string& message);
 };
+
+namespace catalog {
+struct LoadReport;
+}
+// The message of a catalogue file that a load report calls damaged.
+std::string DamagedFileMessage(const char* fileName, const catalog::LoadReport& report);
 
 class CSkyDoc {
  public:
@@ -85,8 +95,13 @@ class CSkyDoc {
   // GL window coordinates (y upwards) -> the model point on the unit sphere.
   bool WindowToSphere(int x, int y, double zoom, double point[3]) const;
   // Model point -> GL window coordinates (y upwards); false when the point
-  // lies on the hemisphere turned away from the viewer.
+  // lies on the hemisphere turned away from the viewer, and when the result
+  // is not a number or lies more than kMaxWindowDistance pixels outside the
+  // viewport (nothing drawn there could be seen, and the labels' integer
+  // arithmetic stays far from overflow).
   bool SkyToWindow(double x, double y, double z, double& winX, double& winY) const;
+
+  static constexpr double kMaxWindowDistance = 1 << 20;
 
   // View geometry
   int ViewCentreX = 0, ViewCentreY = 0;

@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xfonts-base fonts-liberation
   openbox xdotool x11-utils poppler-utils
-  libclang-rt-14-dev
+  libclang-rt-14-dev llvm
   # The Debian package and its checks.
   dpkg-dev file desktop-file-utils appstream man-db
 )

@@ -1,22 +1,31 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <climits>
+#include <cstring>
+#include <limits>
 #include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "catalog/loaders.h"
+#include "sky/camera_math.h"
 #include "sky/sky_doc.h"
 #include "tests/test_files.h"
 
 namespace {
 
-// Records which catalogue file was missing instead of ending the process.
+// Records which catalogue file was missing instead of ending the process,
+// and the messages of the damaged ones.
 class ThrowOnMissing : public CCatalogueFailure {
  public:
   [[noreturn]] void MissingFile(const char* fileName) override {
     throw std::runtime_error(fileName);
   }
+  void DamagedFile(const char*, const std::string& message) override { Damaged.push_back(message); }
+  std::vector<std::string> Damaged;
 };
 
 // Runs the document's initialisation with `dir` as the current directory.
@@ -111,6 +120,82 @@ TEST(SkyDocument, EachMissingCatalogueIsNamed) {
       EXPECT_STREQ(e.what(), missing);
     }
   }
+}
+
+TEST(SkyDocument, DamagedCataloguesAreNamedWithTheirFirstRecordAndTheRestIsShown) {
+  ScratchDir dir;
+  for (const char* name : kCatalogueFiles)
+    dir.Write(name, ReadFile(std::string(STELLIX_SOURCE_DATA_DIR) + "/" + name));
+  // snames.bin: record 3 with the most negative label offset.
+  std::string names = ReadFile(dir.File("snames.bin"));
+  const std::int32_t intMin = INT_MIN;
+  std::memcpy(&names[2 * sizeof(StarNameRecord) + 12], &intMin, 4);
+  dir.Write("snames.bin", names);
+  // deepsky.bin: M7 turned by INT_MIN degrees, and cut after record 100.
+  std::string deepSky = ReadFile(dir.File("deepsky.bin"));
+  std::memcpy(&deepSky[6 * sizeof(DeepSkyRecord) + 4], &intMin, 4);
+  dir.Write("deepsky.bin", deepSky.substr(0, 100 * sizeof(DeepSkyRecord)));
+  // eclip.dat: two lines that are not places (the last two lines are then beyond its 73).
+  std::string ecliptic = ReadFile(dir.File("eclip.dat"));
+  std::size_t line = 0;
+  for (int i = 0; i < 4; ++i) line = ecliptic.find('\n', line) + 1;
+  ecliptic.insert(line, "nan 1.0\n25.0 0.0\n");
+  dir.Write("eclip.dat", ecliptic);
+
+  AppSettings settings;
+  auto doc = std::make_unique<CSkyDoc>(settings);
+  ThrowOnMissing failure;
+  InDirectory here(dir.Path());
+  ASSERT_TRUE(doc->OnNewDocument(failure, nullptr, astro::CivilTime{2000, 1, 1, 13, 0, 0}));
+  const std::vector<std::string> expected = {
+      "The file \"snames.bin\" is damaged: record 3 is unusable (a label offset beyond 1000 "
+      "pixels). The sky is shown without those records.   ",
+      "The file \"deepsky.bin\" is damaged: record 7 is unusable (a position angle or an axis out "
+      "of range or not a number); records 101 to 210 are missing. The sky is shown without those "
+      "records.   ",
+      "The file \"eclip.dat\" is damaged: 2 records are unusable, the first record 5 (a "
+      "coordinate out of range or not a number). The sky is shown without those records.   "};
+  EXPECT_EQ(failure.Damaged, expected);
+  EXPECT_EQ(doc->ProperNames[2].Magnitude, catalog::kUnusableMagnitude);
+  EXPECT_LT(doc->ProperNames[3].Magnitude, 7.5) << "the next name is kept";
+  EXPECT_EQ(doc->DeepSkyObjects[7].Number, 8) << "M8 is kept";
+  EXPECT_EQ(doc->DeepSkyObjects[150].Type[0], '\0');
+}
+
+// The window <-> sky conversions refuse results that are not numbers or lie
+// so far outside the window that the labels' integer arithmetic could overflow.
+TEST(SkyDocument, SkyToWindowRefusesWhatIsNotAWindowPoint) {
+  AppSettings settings;
+  auto doc = std::make_unique<CSkyDoc>(settings);
+  const int viewport[4] = {0, 0, 200, 100};
+  std::copy(std::begin(viewport), std::end(viewport), doc->Viewport);
+  doc->ViewCentreX = 100;
+  doc->ViewCentreY = 50;
+  for (int i = 0; i < 16; ++i)
+    doc->ModelviewMatrix[i] = doc->ProjectionMatrix[i] = i % 5 == 0 ? 1 : 0;
+  double x, y;
+  ASSERT_TRUE(doc->SkyToWindow(0, 0, -0.5, x, y));
+  EXPECT_EQ(x, 100);
+  EXPECT_EQ(y, 50);
+
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double inf = std::numeric_limits<double>::infinity();
+  EXPECT_FALSE(doc->SkyToWindow(nan, 0, 0, x, y));
+  EXPECT_FALSE(doc->SkyToWindow(0, inf, 0, x, y));
+  EXPECT_FALSE(doc->SkyToWindow(1e300, 0, 0, x, y)) << "far beyond the window";
+  EXPECT_TRUE(doc->SkyToWindow(100, 0, 0, x, y)) << "off the window, but near enough";
+  double obj[3];
+  EXPECT_FALSE(render::UnProjectPoint(nan, 0, 0.5, doc->ModelviewMatrix, doc->ProjectionMatrix,
+                                      doc->Viewport, obj));
+  double win[3];
+  EXPECT_FALSE(render::ProjectPoint(0, nan, 0, doc->ModelviewMatrix, doc->ProjectionMatrix,
+                                    doc->Viewport, win));
+
+  // A camera turned by a non-finite angle shows nothing at all.
+  doc->ModelviewMatrix[0] = nan;
+  EXPECT_FALSE(doc->SkyToWindow(0.5, 0, -0.5, x, y));
+  double ra, dec;
+  EXPECT_FALSE(doc->WindowToSky(100, 50, 1, ra, dec));
 }
 
 }  // namespace

@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
+#include <sched.h>
 #include <signal.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <fstream>
 #include <functional>
+#include <random>
 
 #include "astro/angles.h"
 #include "astro/format.h"
@@ -75,7 +79,7 @@ TEST(SettingsStore, EveryKeyRoundTrips) {
   out.ShowNGC = 0;
   out.ShowOpenClusters = 0;
   out.ShowGlobClusters = 0;
-  out.ShowGalaxies = 2;
+  out.ShowGalaxies = 1;
   out.ShowNebulae = 0;
   out.ShowPlanetNebulae = 0;
   out.StarNames = 0;
@@ -129,7 +133,7 @@ TEST(SettingsStore, EveryKeyRoundTrips) {
   EXPECT_EQ(in.XRotation, out.XRotation);
   EXPECT_EQ(in.YRotation, out.YRotation);
   EXPECT_EQ(in.TimeZone, out.TimeZone);
-  EXPECT_EQ(in.ShowGalaxies, 2);
+  EXPECT_EQ(in.ShowGalaxies, 1);
   EXPECT_EQ(in.StarsLimit, 13);
   EXPECT_EQ(in.DeepSkyLimit, 7);
   EXPECT_EQ(in.HorizonMode, 1);
@@ -194,7 +198,7 @@ TEST(SettingsStore, ValuesThatDoNotParse) {
       "StarsLimit=abc\n"
       "DeepSkyLimit=  7x\n"
       "MilkyWay=-1\n"
-      "GridsColor=99999999999999\n"
+      "GridsColor=99999999999999\n"  // beyond int: clamped there, then to a colour
       "[LOCATION]\n"
       "timezone=1e400\n"
       "LatDeg=\n");
@@ -204,7 +208,7 @@ TEST(SettingsStore, ValuesThatDoNotParse) {
   EXPECT_EQ(s.StarsLimit, 0);
   EXPECT_EQ(s.DeepSkyLimit, 7);
   EXPECT_EQ(s.MilkyWay, 0);
-  EXPECT_EQ(s.GridsColor, 2147483647);
+  EXPECT_EQ(s.GridsColor, 0xFFFFFF);
   EXPECT_EQ(s.TimeZone, 0.0f);
   EXPECT_EQ(s.LatDeg, 0);
 }
@@ -283,13 +287,266 @@ TEST(SettingsStore, FailedSaveLeavesTheOldFileWhole) {
   EXPECT_EQ(entries, 1);
 }
 
+// Values that would reach integer code (label placement, status panes,
+// --ephemeris) out of range are brought into it as they are read; negative
+// integers read as 0 as in a private profile, without a word.
+TEST(SettingsStore, EverySettingIsClampedToItsRangeOnRead) {
+  CProfile profile;
+  profile.Parse(
+      "[Settings]\n"
+      "Zoom=1e-300\n"
+      "XRotation=1e300\n"
+      "YRotation=-1e300\n"
+      "ShowMessier=7\n"
+      "StarsLimit=-7\n"
+      "DeepSkyLimit=99\n"
+      "DeepSkyColor=16777216\n"
+      "[Location]\n"
+      "LongDeg=-5\n"
+      "LatDeg=2147483647\n"
+      "LatMin=60\n"
+      "EW=x\n"
+      "NS=S\n"
+      "TimeZone=1e308\n");
+  AppSettings s;
+  const std::vector<std::string> changes = LoadSettings(profile, s);
+  EXPECT_EQ(s.Zoom, 1.0);
+  EXPECT_GE(s.XRotation, 0.0);
+  EXPECT_LT(s.XRotation, 360.0);
+  EXPECT_GE(s.YRotation, 0.0);
+  EXPECT_LT(s.YRotation, 360.0);
+  EXPECT_EQ(s.ShowMessier, 1);
+  EXPECT_EQ(s.StarsLimit, 0);
+  EXPECT_EQ(s.DeepSkyLimit, 7);
+  EXPECT_EQ(s.DeepSkyColor, 0xFFFFFF);
+  EXPECT_EQ(s.LongDeg, 0);
+  EXPECT_EQ(s.LatDeg, 90);
+  EXPECT_EQ(s.LatMin, 0) << "no minutes beyond the pole";
+  EXPECT_EQ(s.EW, "W");  // what the engine reads any text but "E" as
+  EXPECT_EQ(s.NS, "S");
+  EXPECT_EQ(s.TimeZone, 14.0f);
+  // The angles come out as whatever 1e300 is, reduced to one turn.
+  const std::vector<std::string> expected = {"Zoom=1e-300 -> 1.0",
+                                             "XRotation=1e300 -> ",
+                                             "YRotation=-1e300 -> ",
+                                             "ShowMessier=7 -> 1",
+                                             "DeepSkyLimit=99 -> 7",
+                                             "DeepSkyColor=16777216 -> 16777215",
+                                             "EW=x -> W",
+                                             "LatDeg=2147483647 -> 90",
+                                             "LatMin=60 -> 0",
+                                             "TimeZone=1e308 -> 14.0"};
+  ASSERT_EQ(changes.size(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i)
+    EXPECT_EQ(changes[i].substr(0, expected[i].size()), expected[i]) << changes[i];
+  EXPECT_EQ(SettingsClampedMessage("/home/u/stellix.INI", {"LatDeg=91 -> 90", "EW=x -> W"}),
+            "Settings out of range in \"/home/u/stellix.INI\" were replaced by the nearest "
+            "allowed values: LatDeg=91 -> 90, EW=x -> W   ");
+
+  // What the program itself leaves is in range: nothing to say.
+  CProfile written;
+  AppSettings held;
+  held.YRotation = 450.0;  // a horizon-mode camera, azimuth + 90
+  held.XRotation = -300.0;
+  held.Zoom = 0.0;  // the view starts such a file at zoom 1
+  StoreSettings(held, written);
+  AppSettings again;
+  EXPECT_TRUE(LoadSettings(written, again).empty());
+  EXPECT_EQ(again.YRotation, 450.0);
+  EXPECT_EQ(again.Zoom, 0.0);
+}
+
+// Every value written reads back as the value the program holds: brought
+// into its range first, never cut, with more decimals when needed.
+TEST(SettingsStore, WrittenValuesReadBackAsHeld) {
+  AppSettings held;
+  held.Zoom = 1e308;
+  held.XRotation = 12.345678901234;
+  held.YRotation = 1.0 / 3.0;
+  held.TimeZone = 5.75f;  // Nepal
+  held.Location = "  Home \"sweet\" home  ";
+  CProfile profile;
+  StoreSettings(held, profile);
+  const std::string text = profile.Text();
+  EXPECT_NE(text.find("\nZoom=256.0\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("\nTimeZone=5.75\n"), std::string::npos) << text;
+  AppSettings read;
+  CProfile parsed;
+  parsed.Parse(text);
+  EXPECT_TRUE(LoadSettings(parsed, read).empty());
+  EXPECT_EQ(read.Zoom, 256.0);
+  EXPECT_EQ(read.XRotation, held.XRotation);
+  EXPECT_EQ(read.YRotation, held.YRotation);
+  EXPECT_EQ(read.TimeZone, held.TimeZone);
+  EXPECT_EQ(read.Location, held.Location);
+  // Values that fit the key's decimals keep the file's usual look.
+  held = AppSettings{};
+  held.XRotation = 7.5;
+  StoreSettings(held, profile);
+  EXPECT_NE(profile.Text().find("\nXRotation=7.50\n"), std::string::npos);
+}
+
+TEST(SettingsStore, LinesKeepTheirCarriageReturns) {
+  CProfile profile;
+  profile.Parse("[Settings]\r\nZoom=4.0\r\nOdd=x\r\r\n");
+  AppSettings s;
+  LoadSettings(profile, s);
+  EXPECT_EQ(s.Zoom, 4.0);
+  StoreSettings(s, profile);
+  const std::string text = profile.Text();
+  EXPECT_EQ(text.rfind("[Settings]\r\nZoom= 4.0\r\nOdd=x\r\r\nXRotation=0.00\r\n", 0), 0u) << text;
+}
+
+// Reads a file's permission bits.
+mode_t ModeOf(const std::string& path) {
+  struct stat st {};
+  ::stat(path.c_str(), &st);
+  return st.st_mode & 07777;
+}
+
+TEST(SettingsStore, SavingKeepsTheModeFollowsLinksAndRespectsReadOnlyFiles) {
+  ScratchDir dir;
+  CProfile profile;
+  StoreSettings(AppSettings{}, profile);
+
+  // A private file stays private.
+  const std::string privateFile = dir.Write("private.INI", "[Settings]\n");
+  ::chmod(privateFile.c_str(), 0600);
+  ASSERT_TRUE(profile.Save(privateFile));
+  EXPECT_EQ(ModeOf(privateFile), 0600u);
+  EXPECT_NE(ReadFile(privateFile).find("Zoom= 2.0"), std::string::npos);
+
+  // A link is written through to its file and stays a link.
+  std::filesystem::create_directory(dir.Path() / "real");
+  const std::string real = dir.Write("real/stellix.INI", "[Settings]\n");
+  ::chmod(real.c_str(), 0640);
+  const std::string link = dir.File("link.INI");
+  std::filesystem::create_symlink("real/stellix.INI", link);
+  ASSERT_TRUE(profile.Save(link));
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_NE(ReadFile(real).find("Zoom= 2.0"), std::string::npos);
+  EXPECT_EQ(ModeOf(real), 0640u);
+  // A link to a file not made yet makes it.
+  const std::string dangling = dir.File("dangling.INI");
+  std::filesystem::create_symlink(dir.File("real/new.INI"), dangling);
+  ASSERT_TRUE(profile.Save(dangling));
+  EXPECT_TRUE(std::filesystem::is_symlink(dangling));
+  EXPECT_NE(ReadFile(dir.File("real/new.INI")).find("Zoom= 2.0"), std::string::npos);
+  // A loop of links is refused.
+  std::filesystem::create_symlink("loop-b.INI", dir.File("loop-a.INI"));
+  std::filesystem::create_symlink("loop-a.INI", dir.File("loop-b.INI"));
+  EXPECT_FALSE(profile.Save(dir.File("loop-a.INI")));
+
+  // A read-only file is left alone, even by root.
+  const std::string readOnly = dir.Write("read-only.INI", "[Settings]\nZoom= 8.0\n");
+  ::chmod(readOnly.c_str(), 0444);
+  EXPECT_FALSE(profile.Save(readOnly));
+  EXPECT_EQ(ReadFile(readOnly), "[Settings]\nZoom= 8.0\n");
+  EXPECT_EQ(ModeOf(readOnly), 0444u);
+
+  // A directory, a pipe (or anything else not a regular file) is neither
+  // read (a pipe would never end) nor replaced.
+  std::filesystem::create_directory(dir.Path() / "folder.INI");
+  EXPECT_FALSE(profile.Save(dir.File("folder.INI")));
+  EXPECT_TRUE(std::filesystem::is_directory(dir.Path() / "folder.INI"));
+  ASSERT_EQ(::mkfifo(dir.File("pipe.INI").c_str(), 0600), 0);
+  CProfile fromPipe;
+  fromPipe.Load(dir.File("pipe.INI"));
+  EXPECT_EQ(fromPipe.Text(), "");
+  EXPECT_FALSE(profile.Save(dir.File("pipe.INI")));
+
+  // Nothing is left behind by the refused saves.
+  for (const auto& e : std::filesystem::directory_iterator(dir.Path()))
+    EXPECT_EQ(e.path().string().find(".XXXXXX"), std::string::npos) << e.path();
+  int temporaries = 0;
+  for (const auto& e : std::filesystem::recursive_directory_iterator(dir.Path()))
+    if (e.path().filename().string().find(".INI.") != std::string::npos) ++temporaries;
+  EXPECT_EQ(temporaries, 0);
+}
+
+// A full disk: a small memory file system of the test's own where the
+// system lets it mount one, else a file size limit.
+TEST(SettingsStore, FullDiskLeavesTheOldFileWhole) {
+  ScratchDir dir;
+  std::filesystem::create_directory(dir.Path() / "disk");
+  const std::string path = dir.File("disk/stellix.INI");
+  CProfile profile;
+  StoreSettings(AppSettings{}, profile);
+  const std::string old = "[Settings]\nZoom= 4.0\n";
+  const int status = InChild([&] {
+    // A private mount namespace: the file system goes with the child.
+    if (::unshare(CLONE_NEWNS) != 0 ||
+        ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+        ::mount("tmpfs", dir.File("disk").c_str(), "tmpfs", 0, "size=8k") != 0)
+      return 3;
+    std::ofstream(path) << old;
+    // Fill the rest of the disk.
+    std::ofstream filler(dir.File("disk/filler"), std::ios::binary);
+    const std::string block(512, 'x');
+    while (filler.write(block.data(), block.size()) && filler.flush()) {
+    }
+    if (ReadFile(path) != old) return 4;
+    const bool saved = profile.Save(path);
+    if (ReadFile(path) != old) return 5;
+    int entries = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.File("disk")))
+      ++entries;
+    return saved ? 1 : entries == 2 ? 0 : 6;
+  });
+  // Without the right to mount, the file size limit of
+  // FailedSaveLeavesTheOldFileWhole stands in for a full disk.
+  if (status == 3) GTEST_SKIP() << "no tmpfs mount permitted here";
+  EXPECT_EQ(status, 0) << "1: saved on a full disk, 4/5: the old file changed, 6: a file left";
+}
+
+// kill -9 at any moment of a save leaves the old file or the new one,
+// complete and readable, never a mixture or a cut.
+TEST(SettingsStore, KilledDuringSavesTheFileIsAlwaysWhole) {
+  ScratchDir dir;
+  const std::string path = dir.File("stellix.INI");
+  CProfile a, b;
+  AppSettings settings;
+  settings.Location = std::string(3000, 'a');  // a longer file takes longer to write
+  StoreSettings(settings, a);
+  settings.Location = std::string(3000, 'b');
+  settings.Zoom = 8.0;
+  StoreSettings(settings, b);
+  ASSERT_TRUE(a.Save(path));
+  std::mt19937 random(20);
+  std::uniform_int_distribution<int> delay(0, 3000);  // microseconds
+  int killedMidway = 0;
+  for (int run = 0; run < 1000; ++run) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+      for (;;) (run % 2 ? a : b).Save(path);
+    }
+    ::usleep(static_cast<useconds_t>(delay(random)));
+    ::kill(pid, SIGKILL);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    const std::string text = ReadFile(path);
+    ASSERT_TRUE(text == a.Text() || text == b.Text()) << "run " << run << ": " << text.size();
+    CProfile read;
+    read.Parse(text);
+    AppSettings loaded;
+    EXPECT_TRUE(LoadSettings(read, loaded).empty());
+    ++killedMidway;
+  }
+  EXPECT_EQ(killedMidway, 1000);
+  // The temporary files of killed saves are all that may remain beside it.
+  for (const auto& e : std::filesystem::directory_iterator(dir.Path()))
+    EXPECT_EQ(e.path().filename().string().rfind("stellix.INI", 0), 0u) << e.path();
+}
+
 TEST(NumberText, FormatFixedAndNormalize360) {
   EXPECT_EQ(astro::FormatFixed(0.5, 1), " 0.5");
   EXPECT_EQ(astro::FormatFixed(227.94, 2), "227.94");
   EXPECT_EQ(astro::FormatFixed(2.0, 1), " 2.0");
   EXPECT_EQ(astro::FormatFixed(0.0, 2), "0.00");
   EXPECT_EQ(astro::FormatFixed(-1.0, 1), "-1.0");
-  EXPECT_EQ(astro::FormatFixed(1e300, 2).size(), 30u) << "cut at the text buffer";
+  // However long: 1e300 has 301 digits before the point.
+  EXPECT_EQ(astro::FormatFixed(1e300, 2).size(), 304u);
+  EXPECT_EQ(astro::FormatFixed(1e300, 2).substr(0, 5), "10000");
   EXPECT_EQ(astro::Normalize360(-10.0), 350.0);
   EXPECT_EQ(astro::Normalize360(360.0), 0.0);
   EXPECT_EQ(astro::Normalize360(725.0), 5.0);

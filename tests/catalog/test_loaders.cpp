@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstring>
+#include <limits>
 #include <memory>
 #include <string>
 
@@ -38,27 +40,158 @@ TEST(CatalogueLoaders, BinaryRecordsAreReadInFileOrder) {
   EXPECT_EQ(std::string(stars[25].Designation, 10), " 20Eps Sgr");
 }
 
-TEST(CatalogueLoaders, ShortFileLeavesTheRestUntouchedAndNeverReadsPastItsEnd) {
+TEST(CatalogueLoaders, ShortFileIsReportedAndItsMissingRecordsAreNeverDrawn) {
   ScratchDir dir;
   DeepSkyRecord first{};
   first.Number = 31;
+  first.Magnitude = 3.4f;
   std::strcpy(first.Type, "GALXY");
   // One whole record and half of the next.
   const std::string bytes = std::string(BytesOf(first)) + std::string(32, '\x7f');
   const std::string path = dir.Write("deepsky.bin", bytes);
 
   DeepSkyRecord objects[kDeepSkyCount] = {};
-  ASSERT_TRUE(catalog::LoadDeepSky(path.c_str(), objects));
+  catalog::LoadReport report;
+  ASSERT_TRUE(catalog::LoadDeepSky(path.c_str(), objects, &report));
   EXPECT_EQ(objects[0].Number, 31);
   EXPECT_STREQ(objects[0].Type, "GALXY");
-  EXPECT_EQ(objects[2].Number, 0);
-  EXPECT_EQ(objects[kDeepSkyCount - 1].Number, 0);
+  EXPECT_EQ(report.Missing, kDeepSkyCount - 1);
+  EXPECT_EQ(report.FirstMissing, 1);
+  EXPECT_EQ(report.Unusable, 0);
+  for (int i : {1, kDeepSkyCount - 1}) {
+    EXPECT_EQ(objects[i].Number, 0) << i;
+    EXPECT_EQ(objects[i].Magnitude, catalog::kUnusableMagnitude) << i;
+    EXPECT_EQ(objects[i].Type[0], '\0') << i;
+  }
 
-  // An empty file loads as all zeros.
+  // An empty file: every point missing, all at one place (nothing drawn).
   const std::string empty = dir.Write("magellan.bin", "");
   SkyPoint clouds[kMagellanicPointCount] = {};
-  ASSERT_TRUE(catalog::LoadMagellanicClouds(empty.c_str(), clouds));
+  ASSERT_TRUE(catalog::LoadMagellanicClouds(empty.c_str(), clouds, &report));
+  EXPECT_EQ(report.Missing, kMagellanicPointCount);
   EXPECT_EQ(clouds[0].RightAscension, 0.0f);
+  EXPECT_EQ(clouds[kMagellanicPointCount - 1].Declination, 0.0f);
+}
+
+// Records that no layer could use: a non-finite or out-of-range coordinate,
+// an absurd label offset, position angle, axis or magnitude.
+TEST(CatalogueLoaders, UnusableRecordsAreLeftOutAndTheFirstIsNamed) {
+  using catalog::RecordFault;
+  ScratchDir dir;
+  const float nan = std::numeric_limits<float>::quiet_NaN();
+  const float inf = std::numeric_limits<float>::infinity();
+  struct DeepSkyCase {
+    void (*Damage)(DeepSkyRecord&);
+    RecordFault Fault;
+  };
+  const DeepSkyCase kDeepSky[] = {
+      {[](DeepSkyRecord& r) { r.LabelOffsetY = INT_MIN; }, RecordFault::LabelOffset},
+      {[](DeepSkyRecord& r) { r.LabelOffsetX = 1001; }, RecordFault::LabelOffset},
+      {[](DeepSkyRecord& r) { r.PositionAngle = INT_MIN; }, RecordFault::Shape},
+      {[](DeepSkyRecord& r) { r.MajorAxis = std::numeric_limits<float>::infinity(); },
+       RecordFault::Shape},
+      {[](DeepSkyRecord& r) { r.RightAscension = std::numeric_limits<float>::quiet_NaN(); },
+       RecordFault::Coordinates},
+      {[](DeepSkyRecord& r) { r.Declination = -90.5f; }, RecordFault::Coordinates},
+      {[](DeepSkyRecord& r) { r.Magnitude = -std::numeric_limits<float>::infinity(); },
+       RecordFault::Magnitude},
+  };
+  for (const DeepSkyCase& c : kDeepSky) {
+    DeepSkyRecord good{};
+    good.Number = 1;
+    good.RightAscension = 5.5f;
+    good.Declination = 22.0f;
+    good.Magnitude = 8.4f;
+    good.MajorAxis = 6.0f;
+    std::strcpy(good.Name, "Crab Nebula");
+    std::strcpy(good.Type, "BRTNB");
+    DeepSkyRecord bad = good;
+    c.Damage(bad);
+    std::string bytes;
+    for (int i = 0; i < kDeepSkyCount; ++i) bytes += BytesOf(i == 7 || i == 9 ? bad : good);
+    const std::string path = dir.Write("deepsky.bin", bytes);
+    DeepSkyRecord objects[kDeepSkyCount] = {};
+    catalog::LoadReport report;
+    ASSERT_TRUE(catalog::LoadDeepSky(path.c_str(), objects, &report));
+    EXPECT_EQ(report.Unusable, 2);
+    EXPECT_EQ(report.FirstUnusable, 7);
+    EXPECT_EQ(report.FirstFault, c.Fault);
+    EXPECT_EQ(report.Missing, 0);
+    EXPECT_EQ(objects[7].Magnitude, catalog::kUnusableMagnitude);
+    EXPECT_EQ(objects[7].Name[0], '\0');
+    EXPECT_STREQ(objects[8].Name, "Crab Nebula");
+  }
+
+  // A star name with the most negative offset (its negation would overflow).
+  StarNameRecord vega{7001, 18.6f, 38.8f, 20, 0.03f, "Vega"};
+  StarNameRecord broken = vega;
+  broken.LabelOffset = INT_MIN;
+  const std::string names =
+      dir.Write("snames.bin", std::string(BytesOf(vega)) + std::string(BytesOf(broken)));
+  StarNameRecord loaded[kStarNameCount] = {};
+  catalog::LoadReport report;
+  ASSERT_TRUE(catalog::LoadStarNames(names.c_str(), loaded, &report));
+  EXPECT_EQ(report.FirstUnusable, 1);
+  EXPECT_EQ(report.FirstFault, RecordFault::LabelOffset);
+  EXPECT_EQ(report.Missing, kStarNameCount - 2);
+  EXPECT_EQ(loaded[1].LabelOffset, 0);
+  EXPECT_EQ(loaded[1].Magnitude, catalog::kUnusableMagnitude);
+
+  // A vertex left out repeats the one before it; the polyline keeps its end mark.
+  const ConstellationLineRecord a{1.0f, 10.0f, 0}, b{nan, 11.0f, 1}, c{2.0f, inf, 0};
+  const std::string figure = dir.Write(
+      "cnstline.bin", std::string(BytesOf(a)) + std::string(BytesOf(b)) + std::string(BytesOf(c)));
+  ConstellationLineRecord lines[kConstellationLineCount] = {};
+  ASSERT_TRUE(catalog::LoadConstellationLines(figure.c_str(), lines, &report));
+  EXPECT_EQ(report.Unusable, 2);
+  EXPECT_EQ(report.FirstFault, RecordFault::Coordinates);
+  EXPECT_EQ(lines[1].RightAscension, 1.0f);
+  EXPECT_EQ(lines[1].Declination, 10.0f);
+  EXPECT_EQ(lines[1].EndMark, 1);
+  EXPECT_EQ(lines[2].RightAscension, 1.0f);
+}
+
+TEST(CatalogueLoaders, TextLinesThatDoNotReadAsTheirNumbers) {
+  using catalog::RecordFault;
+  ScratchDir dir;
+  struct Case {
+    const char* Line;
+    RecordFault Fault;
+  };
+  const Case kLocations[] = {
+      {"2147483648 0 51 30 0.0 Overflow\n", RecordFault::Text},
+      {"12 0 51 30\n", RecordFault::Text},
+      {"12 0 51 30 one Words\n", RecordFault::Text},
+      {"-19 55 91 5 -1.0 North of the pole\n", RecordFault::Place},
+      {"-19 60 50 5 -1.0 Sixty minutes\n", RecordFault::Place},
+      {"0 0 51 30 nan Nowhere\n", RecordFault::Place},
+      {"0 0 51 30 1e39 Far east\n", RecordFault::Text},
+  };
+  for (const Case& c : kLocations) {
+    const std::string path =
+        dir.Write("location.dat", std::string("-19 55 50 5 -1.0 Poland:Krakow\n") + c.Line);
+    auto locations = std::make_unique<LocationRecord[]>(kLocationCount);
+    auto& array = *reinterpret_cast<LocationRecord(*)[kLocationCount]>(locations.get());
+    catalog::LoadReport report;
+    ASSERT_TRUE(catalog::LoadLocations(path.c_str(), array, &report));
+    EXPECT_EQ(report.Unusable, 1) << c.Line;
+    EXPECT_EQ(report.FirstUnusable, 1) << c.Line;
+    EXPECT_EQ(report.FirstFault, c.Fault) << c.Line;
+    EXPECT_EQ(locations[1].Name[0], '\0') << c.Line;
+    EXPECT_STREQ(locations[0].Name, " Poland:Krakow\n");
+  }
+
+  const std::string path = dir.Write("eclip.dat", "0.0 0.0\n0.3 2.0\nnan 4.0\n0.9 x\n+1.2 7.8\n");
+  SkyPoint points[kEclipticPointCount] = {};
+  catalog::LoadReport report;
+  ASSERT_TRUE(catalog::LoadEcliptic(path.c_str(), points, &report));
+  EXPECT_EQ(report.Unusable, 2);
+  EXPECT_EQ(report.FirstUnusable, 2);
+  EXPECT_EQ(report.FirstFault, RecordFault::Coordinates);
+  EXPECT_EQ(report.Missing, kEclipticPointCount - 5);
+  EXPECT_FLOAT_EQ(points[3].RightAscension, 0.3f);  // the points left out repeat the one before
+  EXPECT_FLOAT_EQ(points[4].RightAscension, 1.2f);
+  EXPECT_FLOAT_EQ(points[5].Declination, 7.8f);
 }
 
 TEST(CatalogueLoaders, MissingFileIsReported) {
@@ -78,7 +211,8 @@ TEST(CatalogueLoaders, EclipticIsReadAsTextPairs) {
   EXPECT_FLOAT_EQ(points[1].RightAscension, 0.305f);
   EXPECT_FLOAT_EQ(points[1].Declination, 2.1631f);
   EXPECT_FLOAT_EQ(points[2].Declination, 4.3f);
-  EXPECT_EQ(points[3].RightAscension, 0.0f);
+  // Points past the end of the file repeat the last one: the loop draws nothing more.
+  EXPECT_FLOAT_EQ(points[3].RightAscension, 0.61f);
 }
 
 TEST(CatalogueLoaders, LocationNameKeepsItsLeadingBlankAndNewline) {

@@ -169,6 +169,38 @@ TEST(BitmapReader, FilesAndMessages) {
             "Failed to open DIB file mw.tex.\n");
 }
 
+TEST(BitmapReader, TextureFilesGiveOneMessageNamingTheFile) {
+  ScratchDir dir;
+  const Bytes good = InfoBitmap(1, 1, 24, {}, {1, 2, 3, 0});
+  const std::string goodText(reinterpret_cast<const char*>(good.data()), good.size());
+  std::string unknown = goodText;
+  unknown[14] = 64;
+  const struct {
+    const char* Name;
+    std::string Bytes;  // "-": no file at all
+    const char* Message;
+  } kCases[] = {
+      {"none.tex", "-", "Can't open \"NAME\" file !   "},
+      {"empty.tex", "", "The texture file \"NAME\" cannot be used: it is not a BMP file.   "},
+      {"short.tex", "BM\x10", "The texture file \"NAME\" cannot be used: it is not a BMP file.   "},
+      {"gif.tex", "GIF89a" + goodText.substr(6),
+       "The texture file \"NAME\" cannot be used: it is not a BMP file.   "},
+      {"unknown.tex", unknown,
+       "The texture file \"NAME\" cannot be used: Unknown DIB file format.   "},
+      {"cut.tex", goodText.substr(0, goodText.size() - 2),
+       "The texture file \"NAME\" cannot be used: Image file conversion error.   "},
+      {"good.tex", goodText, ""},
+  };
+  for (const auto& c : kCases) {
+    const std::string path = c.Bytes == "-" ? dir.File(c.Name) : dir.Write(c.Name, c.Bytes);
+    std::string expected = c.Message;
+    if (const std::size_t at = expected.find("NAME"); at != std::string::npos)
+      expected.replace(at, 4, path);
+    TextureImage image;
+    EXPECT_EQ(render::ReadTextureFile(path.c_str(), image), expected) << c.Name;
+  }
+}
+
 TEST(BitmapReader, AlphaIsTheMeanOfTheColours) {
   TextureImage image;
   image.Width = 3;

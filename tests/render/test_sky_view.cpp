@@ -247,4 +247,30 @@ TEST_F(SkyView, MissingTextureIsReportedAndTheFrameIsStillDrawn) {
   EXPECT_GT(lit, 10) << "the boundaries are drawn";
 }
 
+TEST_F(SkyView, EachBrokenTextureGivesOneMessageNamingItAndWhatIsWrong) {
+  ScratchDir data;
+  for (const auto& entry : std::filesystem::directory_iterator(STELLIX_SOURCE_DATA_DIR))
+    std::filesystem::create_symlink(entry.path(), data.Path() / entry.path().filename());
+  const auto replace = [&](const char* name, const std::string& bytes) {
+    std::filesystem::remove(data.Path() / name);
+    data.Write(name, bytes);
+  };
+  const std::string moon = ReadFile(std::string(STELLIX_SOURCE_DATA_DIR) + "/moon.tex");
+  replace("sun.tex", moon.substr(0, 10));  // shorter than a BMP file header
+  replace("star.tex", "GIF89a" + moon.substr(6, 200));
+  std::string unknown = moon;
+  unknown[14] = 99;  // a bitmap header of 99 bytes
+  replace("galaxy.tex", unknown);
+  replace("globcl.tex", moon.substr(0, 2000));  // the pixels are cut off
+  std::filesystem::current_path(data.Path());
+  canvas_ = std::make_unique<COffscreenCanvas>(*view_);
+  Render();
+  const std::vector<std::string> expected = {
+      "stop: The texture file \"sun.tex\" cannot be used: it is not a BMP file.   ",
+      "stop: The texture file \"star.tex\" cannot be used: it is not a BMP file.   ",
+      "stop: The texture file \"galaxy.tex\" cannot be used: Unknown DIB file format.   ",
+      "stop: The texture file \"globcl.tex\" cannot be used: Image file conversion error.   "};
+  EXPECT_EQ(messages_.Lines, expected);
+}
+
 }  // namespace

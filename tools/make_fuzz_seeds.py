@@ -1,0 +1,179 @@
+#!/usr/bin/env python3
+"""Writes the seed corpora of the fuzz targets (tests/fuzz/corpus/<name>/):
+small valid inputs cut from the sky data under data/, a few pictures in
+every bitmap layout the texture reader knows, and settings files.
+
+    tools/make_fuzz_seeds.py        (from the source directory)
+"""
+import os
+import struct
+import sys
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+DATA = os.path.join(ROOT, "data")
+CORPUS = os.path.join(ROOT, "tests", "fuzz", "corpus")
+SEPARATOR = b"@@next-file@@"
+
+
+def data(name):
+    with open(os.path.join(DATA, name), "rb") as f:
+        return f.read()
+
+
+def write(target, name, content):
+    directory = os.path.join(CORPUS, target)
+    os.makedirs(directory, exist_ok=True)
+    with open(os.path.join(directory, name), "wb") as f:
+        f.write(content)
+
+
+def lines(text, count):
+    return b"".join(text.splitlines(keepends=True)[:count])
+
+
+# --- pictures -------------------------------------------------------------
+
+def bmp_info(width, height, bits, palette=b"", rows=b"", compression=0, masks=b"", used=0):
+    offset = 14 + 40 + len(masks) + len(palette)
+    header = struct.pack("<2sIHHI", b"BM", offset + len(rows), 0, 0, offset)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, bits, compression, len(rows),
+                       2835, 2835, used, 0)
+    return header + info + masks + palette + rows
+
+
+def bmp_core(width, height, bits, palette, rows):
+    offset = 14 + 12 + len(palette)
+    header = struct.pack("<2sIHHI", b"BM", offset + len(rows), 0, 0, offset)
+    core = struct.pack("<IHHHH", 12, width, height, 1, bits)
+    return header + core + palette + rows
+
+
+def seed_pictures():
+    grey = b"".join(bytes((i, i, i, 0)) for i in range(256))
+    write("bmp", "mono-8x2.bmp", bmp_info(8, 2, 1, b"\0\0\0\0\xff\xff\xff\0", b"\xaa\0\0\0\x55\0\0\0"))
+    write("bmp", "nibbles-3x2.bmp", bmp_info(3, 2, 4, grey[:64], b"\x01\x20\0\0\x34\x50\0\0"))
+    write("bmp", "palette-2x2.bmp", bmp_info(2, 2, 8, grey, b"\x00\xff\0\0\x80\x40\0\0", used=256))
+    write("bmp", "rgb555-2x1.bmp", bmp_info(2, 1, 16, b"", b"\x1f\x00\xe0\x03"))
+    write("bmp", "bitfields565-2x1.bmp",
+          bmp_info(2, 1, 16, b"", b"\x1f\x00\xe0\x07", 3, struct.pack("<III", 0xF800, 0x07E0, 0x001F)))
+    write("bmp", "bgr-3x2.bmp",
+          bmp_info(3, 2, 24, b"", b"\0\0\xff\0\xff\0\xff\0\0\xee\xee\xee" + bytes(range(9)) + b"\xee" * 3))
+    write("bmp", "top-down-1x2.bmp", bmp_info(1, -2, 32, b"", b"\x01\x02\x03\0\x04\x05\x06\0"))
+    write("bmp", "core-2x2.bmp", bmp_core(2, 2, 1, b"\0\0\0\xff\xff\xff", b"\x40\0\0\0\x80\0\0\0"))
+
+
+# --- settings -------------------------------------------------------------
+
+SETTINGS = b"""[Settings]
+Zoom= 2.0
+XRotation=0.00
+YRotation=270.00
+ShowMessier=1
+StarsLimit=11
+DeepSkyLimit=5
+HorizonMode=0
+DeepSkyColor=16744448
+[Location]
+Location=Poland:Krakow
+LongDeg=19
+LongMin=55
+EW=E
+LatDeg=50
+LatMin=2
+NS=N
+TimeZone= 1.0
+DaylightSavingTime=1
+"""
+
+ODD_SETTINGS = b"""; kept
+[Recent File List]
+File1=/home/user/m31.jpg
+
+[settings]
+ZOOM=1e308
+XRotation=  12.5deg
+YRotation=-1e300
+StarsLimit=-7
+GridsColor=99999999999999
+Location="  quoted  "
+[LOCATION]
+timezone=5.75
+LatDeg=2147483647
+EW=west
+"""
+
+HORIZON_SETTINGS = b"""[Settings]
+Zoom=64
+XRotation=-30
+YRotation=450
+HorizonMode=1
+Refraction=1
+SkyColors=1
+AutoMode=1
+[Location]
+LatDeg=33
+NS=S
+LongDeg=151
+EW=E
+TimeZone=10
+[Fuzz]
+DateTime=2026-01-14T21:30:00
+"""
+
+
+def seed_settings():
+    write("settings", "defaults.INI", SETTINGS)
+    write("settings", "odd.INI", ODD_SETTINGS)
+    write("settings", "horizon.INI", HORIZON_SETTINGS)
+
+
+# --- catalogues -----------------------------------------------------------
+
+def seed_catalogues():
+    write("stars", "bsc5-first-20.bin", data("bsc5.bin")[:28 * 20])
+    write("stars", "bsc5-short.bin", data("bsc5.bin")[28 * 100:28 * 103 + 9])
+    write("star_names", "snames-first-10.bin", data("snames.bin")[:40 * 10])
+    write("lines", "cnstline-first-20.bin", b"\0" + data("cnstline.bin")[:12 * 20])
+    write("lines", "constell-first-20.bin", b"\1" + data("constell.bin")[:12 * 20])
+    write("deep_sky", "messier-first-8.bin", data("deepsky.bin")[:64 * 8])
+    write("deep_sky", "ngc-last-4.bin", data("deepsky.bin")[-64 * 4:])
+    write("ecliptic", "eclip.dat", data("eclip.dat"))
+    write("ecliptic", "eclip-blank-lines.dat", b"0.0 0.0\n\n  0.305 2.1631\n1e40 nan\n")
+    write("constellation_names", "cnames-first-10.bin", data("cnames.bin")[:40 * 10])
+    write("location", "location-first-20.dat", lines(data("location.dat"), 20))
+    write("location", "location-odd.dat",
+          b"0 0 51 30 0.0 " + b"x" * 60 + b"\n\n+74 -0 40 43 5.0 United States:New York\r\n"
+          b"2147483648 0 0 0 0 Overflow\n1 2 3\n")
+    write("magellan", "magellan.bin", data("magellan.bin"))
+
+
+def seed_data_directory():
+    parts = {
+        "bsc5.bin": data("bsc5.bin")[:28 * 40],
+        "snames.bin": data("snames.bin")[:40 * 8],
+        "cnstline.bin": data("cnstline.bin")[:12 * 30],
+        "constell.bin": data("constell.bin")[:12 * 30],
+        "deepsky.bin": data("deepsky.bin")[:64 * 6] + data("deepsky.bin")[-64 * 2:],
+        "eclip.dat": data("eclip.dat"),
+        "cnames.bin": data("cnames.bin")[:40 * 10],
+        "location.dat": lines(data("location.dat"), 10),
+        "magellan.bin": data("magellan.bin"),
+    }
+    order = ["bsc5.bin", "snames.bin", "cnstline.bin", "constell.bin", "deepsky.bin",
+             "eclip.dat", "cnames.bin", "location.dat", "magellan.bin"]
+    for name, settings in (("equatorial", SETTINGS), ("horizon", HORIZON_SETTINGS),
+                           ("odd-settings", ODD_SETTINGS)):
+        write("data_dir", name, SEPARATOR.join([settings] + [parts[f] for f in order]))
+
+
+def main():
+    if not os.path.isdir(DATA):
+        sys.exit("run from the source directory: data/ is missing")
+    seed_pictures()
+    seed_settings()
+    seed_catalogues()
+    seed_data_directory()
+
+
+if __name__ == "__main__":
+    main()
