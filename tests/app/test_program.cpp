@@ -1,18 +1,15 @@
 // The program as a user starts it: options, messages and exit statuses.
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-
-#include <QImage>
-#include <algorithm>
-#include <cmath>
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <QImage>
+#include <algorithm>
 #include <climits>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -39,9 +36,9 @@ ProgramRun RunProgram(const ScratchDir& dir, const std::string& args,
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     run.out = ReadFile(dir.File("stdout"));
     run.err = ReadFile(dir.File("stderr"));
-    if (run.status == 0 || (run.err.find("could not connect to display") == std::string::npos &&
-                            run.err.find("cannot connect to the display (DISPLAY=:") ==
-                                std::string::npos))
+    if (run.status == 0 ||
+        (run.err.find("could not connect to display") == std::string::npos &&
+         run.err.find("cannot connect to the display (DISPLAY=:") == std::string::npos))
       break;
   }
   return run;
