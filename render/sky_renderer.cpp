@@ -88,26 +88,40 @@ void CSkyRenderer::RefreshSkyLists() {
 void CSkyRenderer::LoadTextures() {
   glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
   glGenTextures(8, doc_.TextureNames);
+  using render::TextureAlpha;
   struct TextureFile {
     const char* name;
     int slot;
-    bool rgba;
+    TextureAlpha alpha;
+    int largestSide;  // pixels: no more than the sky ever draws it at
   };
+  // The star sprites are never more than a few dozen pixels wide, the
+  // pictures of deep-sky objects and the Sun's glow soft; the Moon's ball
+  // grows with the zoom and the bands go round the sky.
   static constexpr TextureFile kFiles[] = {
-      {"sun.tex", render::kTexSun, true},
-      {"moon.tex", render::kTexMoon, false},
-      {"star.tex", render::kTexStar, true},
-      {"galaxy.tex", render::kTexGalaxy, true},
-      {"globcl.tex", render::kTexGlobularCluster, true},
-      {"planeb.tex", render::kTexPlanetaryNebula, true},
-      {"mw.tex", render::kTexMilkyWay, true},
-      {"horizon.tex", render::kTexHorizon, true},
+      {"sun.tex", render::kTexSun, TextureAlpha::Mean, 256},
+      {"moon.tex", render::kTexMoon, TextureAlpha::None, 1024},
+      {"star.tex", render::kTexStar, TextureAlpha::Mean, 64},
+      {"galaxy.tex", render::kTexGalaxy, TextureAlpha::Mean, 256},
+      {"globcl.tex", render::kTexGlobularCluster, TextureAlpha::Mean, 256},
+      {"planeb.tex", render::kTexPlanetaryNebula, TextureAlpha::Mean, 256},
+      {"mw.tex", render::kTexMilkyWay, TextureAlpha::Mean, 1024},
+      // The landscape is opaque where it shows land.
+      {"horizon.tex", render::kTexHorizon, TextureAlpha::Opaque, 1024},
   };
   for (const TextureFile& file : kFiles) {
     glBindTexture(GL_TEXTURE_2D, doc_.TextureNames[file.slot]);
-    if (!render::LoadTexture(file.name, file.rgba, messages_))
+    if (!render::LoadTexture(file.name, file.alpha, file.largestSide, messages_))
       messages_.Show(MessageIcon::Stop, res::Format(res::IDS_CANT_OPEN_FILE, file.name));
   }
+  GLuint made[2];
+  glGenTextures(2, made);
+  discTexture_ = made[0];
+  glowTexture_ = made[1];
+  glBindTexture(GL_TEXTURE_2D, discTexture_);
+  render::MakeDiscTexture();
+  glBindTexture(GL_TEXTURE_2D, glowTexture_);
+  render::MakeGlowTexture();
   glBindTexture(GL_TEXTURE_2D, 0);
 }
 
@@ -243,7 +257,13 @@ void CSkyRenderer::ComposeFrame() {
     doc_.ProjectionMatrix[10] = 2.0;
   }
 
-  const Frame frame{doc_, *this, view_.Zoom, picking};
+  const Frame frame{doc_, *this, view_.Zoom, picking, deviceRatio_};
+  // Night vision: nothing but red reaches the screen, whatever a layer's
+  // colours or textures hold (the cleared green and blue stay 0).
+  const bool redOnly = doc_.RedScreen && !picking;
+  if (redOnly) glColorMask(GL_TRUE, GL_FALSE, GL_FALSE, GL_TRUE);
+  labels_.Clear();
+  ReservePlanetNames(frame);
   if (doc_.SkyColors && !picking && !doc_.RedScreen) DrawSkyColours(frame);
   if (doc_.MilkyWay && !picking) DrawMilkyWay(frame);
   if (doc_.Boundaries) {
@@ -252,7 +272,10 @@ void CSkyRenderer::ComposeFrame() {
   }
   if (doc_.Constelations) DrawConstellationLines(frame);
   if (doc_.Ecliptic) DrawEcliptic(frame);
-  if (doc_.Coordinations) DrawGrid(frame);
+  if (doc_.Coordinations) {
+    DrawGrid(frame);
+    if (!picking) DrawGridLabels(frame);
+  }
   if (doc_.DeepSky) {
     DrawDeepSky(frame);
     if (!picking) DrawDeepSkyLabels(frame);
@@ -262,5 +285,6 @@ void CSkyRenderer::ComposeFrame() {
   if (doc_.SolarSystem) DrawSolarSystem(frame);
   if (doc_.HorizonMode && doc_.SkyColors && !picking) DrawLandscape(frame);
   if (doc_.HorizonMode && !picking) DrawGround(frame);
+  if (redOnly) glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
   glPopMatrix();
 }

@@ -5,10 +5,23 @@ class CMessenger;
 
 namespace render {
 
-// Loads the BMP file `fileName` into the bound 2-D texture with mipmaps, as
-// RGB or as RGBA (alpha the mean of red, green and blue). Returns false when
-// the file is missing, too short or not a BMP file, and when it cannot be
-// decoded (after the reader's own message).
-bool LoadTexture(const char* fileName, bool rgba, CMessenger& messages);
+enum class TextureAlpha {
+  None,    // RGB
+  Mean,    // RGBA, alpha the mean of red, green and blue
+  Opaque,  // RGBA, opaque but where the picture is black
+};
+
+// Loads the BMP file `fileName` into the bound 2-D texture with mipmaps,
+// halved until no side is longer than `largestSide` (the size the sky draws
+// it at, at most). Returns false when the file is missing, too short or not a
+// BMP file, and when it cannot be decoded (after the reader's own message).
+bool LoadTexture(const char* fileName, TextureAlpha alpha, int largestSide, CMessenger& messages);
+
+// Alpha textures made by the program, with their mipmaps, into the bound
+// texture: a disc that fills the square with its rim antialiased at every
+// size (the faint stars), and a soft glow fading from the centre to the edge
+// (round the brightest stars).
+void MakeDiscTexture();
+void MakeGlowTexture();
 
 }  // namespace render

@@ -209,8 +209,8 @@ void DrawDeepSky(const Frame& frame) {
     if (!(catalog::IsMessierIndex(i) ? showMessier : showNgc)) continue;
     const DeepSkyType type = catalog::DeepSkyTypeOf(record.Type);
     if (!TypeShown(settings, type)) continue;
-    glLineWidth(1.5f);
-    glPointSize(2);
+    glLineWidth(static_cast<float>(1.5 * frame.Scale));
+    glPointSize(static_cast<float>(2 * frame.Scale));
     glPushMatrix();
     double p[3];
     doc.DrawingPoint(record.RightAscension, record.Declination, p);

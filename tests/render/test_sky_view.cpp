@@ -3,6 +3,8 @@
 
 #include "astro/eclipse.h"
 #include "astro/transforms.h"
+#include "render/display_list_ids.h"
+#include "render/gl.h"
 #include "render/sky_colour.h"
 #include "sky/pane_text.h"
 #include "tests/render/sky_fixture.h"
@@ -73,6 +75,15 @@ TEST_F(SkyColours, DaylightHidesDeepSkyAndRedScreenDrawsNoSky) {
 
 TEST_F(SkyColours, EclipseDarkensLikeALowerSunWithoutTwilight) {
   doc_->HorizonMode = 1;
+  // A clear landscape: the opaque land would hide the glow near the horizon.
+  Render();  // makes the scene's textures
+  ASSERT_TRUE(canvas_->MakeCurrent());
+  const GLubyte clear[4] = {0, 0, 0, 0};
+  glBindTexture(GL_TEXTURE_2D, doc_->TextureNames[render::kTexHorizon]);
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 1, 1, 0, GL_RGBA, GL_UNSIGNED_BYTE, clear);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+  glBindTexture(GL_TEXTURE_2D, 0);
+  canvas_->DoneCurrent();
   // A plain twilight frame with the Sun at -8 degrees.
   SunAt(-8);
   doc_->HorizonMode = 1;
