@@ -110,7 +110,9 @@ int CSkyApp::RenderToFile() {
   }
   if (commandLine_.Timing)
     std::fprintf(stderr, "stellix: frame written after %.0f ms\n", MillisecondsSinceProcessStart());
-  if (!image.save(QString::fromStdString(commandLine_.RenderFile), "PNG")) {
+  // Quality 80 is zlib's fastest compression: the default takes longer than
+  // drawing the frame, for a file a third smaller.
+  if (!image.save(QString::fromStdString(commandLine_.RenderFile), "PNG", 80)) {
     std::fprintf(stderr, "stellix: could not write %s\n", commandLine_.RenderFile.c_str());
     return 1;
   }

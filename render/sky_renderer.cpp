@@ -85,34 +85,40 @@ void CSkyRenderer::RefreshSkyLists() {
   BuildSkyLists();
 }
 
+namespace {
+
+struct TextureFile {
+  const char* Name;
+  int Slot;
+  render::TextureAlpha Alpha;
+  int LargestSide;  // pixels: no more than the sky ever draws it at
+};
+
+// The star sprites are never more than a few dozen pixels wide, the pictures
+// of deep-sky objects and the Sun's glow soft; the Moon's ball grows with the
+// zoom and the bands go round the sky.
+constexpr TextureFile kTextureFiles[] = {
+    {"moon.tex", render::kTexMoon, render::TextureAlpha::None, 1024},
+    {"sun.tex", render::kTexSun, render::TextureAlpha::Mean, 256},
+    {"star.tex", render::kTexStar, render::TextureAlpha::Mean, 64},
+    {"galaxy.tex", render::kTexGalaxy, render::TextureAlpha::Mean, 256},
+    {"globcl.tex", render::kTexGlobularCluster, render::TextureAlpha::Mean, 256},
+    {"planeb.tex", render::kTexPlanetaryNebula, render::TextureAlpha::Mean, 256},
+    {"mw.tex", render::kTexMilkyWay, render::TextureAlpha::Mean, 1024},
+    // The landscape is opaque where it shows land.
+    {"horizon.tex", render::kTexHorizon, render::TextureAlpha::Opaque, 1024},
+};
+
+}  // namespace
+
 void CSkyRenderer::LoadTextures() {
-  glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
   glGenTextures(8, doc_.TextureNames);
-  using render::TextureAlpha;
-  struct TextureFile {
-    const char* name;
-    int slot;
-    TextureAlpha alpha;
-    int largestSide;  // pixels: no more than the sky ever draws it at
-  };
-  // The star sprites are never more than a few dozen pixels wide, the
-  // pictures of deep-sky objects and the Sun's glow soft; the Moon's ball
-  // grows with the zoom and the bands go round the sky.
-  static constexpr TextureFile kFiles[] = {
-      {"sun.tex", render::kTexSun, TextureAlpha::Mean, 256},
-      {"moon.tex", render::kTexMoon, TextureAlpha::None, 1024},
-      {"star.tex", render::kTexStar, TextureAlpha::Mean, 64},
-      {"galaxy.tex", render::kTexGalaxy, TextureAlpha::Mean, 256},
-      {"globcl.tex", render::kTexGlobularCluster, TextureAlpha::Mean, 256},
-      {"planeb.tex", render::kTexPlanetaryNebula, TextureAlpha::Mean, 256},
-      {"mw.tex", render::kTexMilkyWay, TextureAlpha::Mean, 1024},
-      // The landscape is opaque where it shows land.
-      {"horizon.tex", render::kTexHorizon, TextureAlpha::Opaque, 1024},
-  };
-  for (const TextureFile& file : kFiles) {
-    glBindTexture(GL_TEXTURE_2D, doc_.TextureNames[file.slot]);
-    if (!render::LoadTexture(file.name, file.alpha, file.largestSide, messages_))
-      messages_.Show(MessageIcon::Stop, res::Format(res::IDS_CANT_OPEN_FILE, file.name));
+  // A missing file is reported now; the pictures are read when first drawn.
+  for (const TextureFile& file : kTextureFiles) {
+    if (render::TextureFileReadable(file.Name))
+      texturePending_[file.Slot] = true;
+    else
+      messages_.Show(MessageIcon::Stop, res::Format(res::IDS_CANT_OPEN_FILE, file.Name));
   }
   GLuint made[2];
   glGenTextures(2, made);
@@ -123,6 +129,23 @@ void CSkyRenderer::LoadTextures() {
   glBindTexture(GL_TEXTURE_2D, glowTexture_);
   render::MakeGlowTexture();
   glBindTexture(GL_TEXTURE_2D, 0);
+}
+
+GLuint CSkyRenderer::Texture(int slot) {
+  const GLuint name = doc_.TextureNames[slot];
+  if (!texturePending_[slot]) return name;
+  texturePending_[slot] = false;
+  glBindTexture(GL_TEXTURE_2D, name);
+  // A picture put there by other means is kept.
+  GLint width = 0;
+  glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
+  if (width == 0) {
+    for (const TextureFile& file : kTextureFiles)
+      if (file.Slot == slot &&
+          !render::LoadTexture(file.Name, file.Alpha, file.LargestSide, messages_))
+        messages_.Show(MessageIcon::Stop, res::Format(res::IDS_CANT_OPEN_FILE, file.Name));
+  }
+  return name;
 }
 
 void CSkyRenderer::SetFixedState() {

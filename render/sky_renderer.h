@@ -48,6 +48,9 @@ class CSkyRenderer : public CSkyScene {
   render::CSpriteBatch& StarSprites() { return starSprites_; }
   render::CSpriteBatch& StarDiscs() { return starDiscs_; }
   render::CSpriteBatch& StarGlows() { return starGlows_; }
+  // The texture of a slot of CSkyDoc::TextureNames, its picture read on
+  // first use: a frame that does not draw it never pays for it.
+  GLuint Texture(int slot);
   GLuint DiscTexture() const { return discTexture_; }
   GLuint GlowTexture() const { return glowTexture_; }
   render::CLabelSpace& Labels() { return labels_; }
@@ -73,6 +76,7 @@ class CSkyRenderer : public CSkyScene {
   double deviceRatio_ = 1.0;
   render::CSpriteBatch starSprites_, starDiscs_, starGlows_;
   GLuint discTexture_ = 0, glowTexture_ = 0;
+  bool texturePending_[8] = {};  // named, its picture not read yet
   render::CLabelSpace labels_;
   std::vector<render::PlacedLabel> planetLabels_;
 };

@@ -64,6 +64,8 @@ void MakeAlphaTexture(Alpha alphaAt) {
 
 }  // namespace
 
+bool TextureFileReadable(const char* fileName) { return HasBitmapHeader(fileName); }
+
 void MakeDiscTexture() {
   MakeAlphaTexture([](double r) { return r <= 1 ? 1.0 : 0.0; });
 }

@@ -5,6 +5,9 @@ class CMessenger;
 
 namespace render {
 
+// Whether `fileName` can be opened and starts with a BMP file header.
+bool TextureFileReadable(const char* fileName);
+
 enum class TextureAlpha {
   None,    // RGB
   Mean,    // RGBA, alpha the mean of red, green and blue

@@ -39,7 +39,7 @@ constexpr double kTickLength = 5;
 double LandscapeLight(double sunAltitude) {
   // Full daylight from 6 degrees up, night from -12 down, when the land is a
   // dark silhouette that still shows its outline.
-  constexpr double kNight = 0.12;
+  constexpr double kNight = 0.15;
   return kNight + (1 - kNight) * std::clamp((sunAltitude + 12) / 18, 0.0, 1.0);
 }
 
@@ -116,7 +116,7 @@ void DrawLandscape(const Frame& frame) {
   if (doc.SolarSystem) sun -= EclipseDarkeningOf(doc);  // as dark as the sky of an eclipse
   const double light = LandscapeLight(sun);
   glColor4d(light, light, light, 1);
-  glBindTexture(GL_TEXTURE_2D, doc.TextureNames[kTexHorizon]);
+  glBindTexture(GL_TEXTURE_2D, frame.Renderer.Texture(kTexHorizon));
   glCallList(kListLandscape);
   glPopMatrix();
 }

@@ -225,12 +225,12 @@ void DrawDisc(const Frame& frame, int body, double wx, double wy) {
   glScaled(k, k, 1);
   if (body == astro::kSun) {
     if (doc.HorizonMode) glRotated(-doc.TimeOffset, 0, 0, 1);
-    glBindTexture(GL_TEXTURE_2D, doc.TextureNames[kTexSun]);
+    glBindTexture(GL_TEXTURE_2D, frame.Renderer.Texture(kTexSun));
     glLoadName(kNameBodyFirst + astro::kSun);
     glCallList(kListSprite);
   } else {
     glRotated(MoonTurn(doc), 0, 0, 1);
-    glBindTexture(GL_TEXTURE_2D, doc.TextureNames[kTexMoon]);
+    glBindTexture(GL_TEXTURE_2D, frame.Renderer.Texture(kTexMoon));
     glLoadName(kNameBodyFirst + astro::kMoon);
     glPushMatrix();
     glScaled(0.997, 0.997, 0.997);  // just inside the shadow

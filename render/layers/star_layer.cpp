@@ -171,7 +171,7 @@ void DrawStars(const Frame& frame) {
   glPushMatrix();
   frame.Renderer.SetPixelProjection(width, height);
   glowBatch.Draw(frame.Renderer.GlowTexture());
-  spriteBatch.Draw(doc.TextureNames[kTexStar]);
+  spriteBatch.Draw(frame.Renderer.Texture(kTexStar));
   discBatch.Draw(frame.Renderer.DiscTexture());
   frame.Renderer.SetSkyProjection(width, height);
   glPopMatrix();
