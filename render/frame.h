@@ -50,7 +50,9 @@ void DrawCompassLetters(const Frame& frame);
 // per context; the sky's lists hold drawing points (CSkyDoc::DrawingPoint)
 // and are compiled again when the refraction moves them.
 void BuildGroundList();
-void BuildLandscapeList();
+// The landscape band up to `landTop` degrees (40, the whole picture, unless
+// its land is known to stay lower).
+void BuildLandscapeList(double landTop = 40);
 void BuildGridList(const CSkyDoc& doc);
 void BuildFigureList(const CSkyDoc& doc);
 void BuildBoundaryList(const CSkyDoc& doc);

@@ -144,6 +144,8 @@ GLuint CSkyRenderer::Texture(int slot) {
       if (file.Slot == slot &&
           !render::LoadTexture(file.Name, file.Alpha, file.LargestSide, messages_))
         messages_.Show(MessageIcon::Stop, res::Format(res::IDS_CANT_OPEN_FILE, file.Name));
+    // The landscape band need not reach above the land: less to fill.
+    if (slot == render::kTexHorizon) render::BuildLandscapeList(40 * render::OpaqueHeight());
   }
   return name;
 }

@@ -66,6 +66,22 @@ void MakeAlphaTexture(Alpha alphaAt) {
 
 bool TextureFileReadable(const char* fileName) { return HasBitmapHeader(fileName); }
 
+double OpaqueHeight() {
+  GLint width = 0, height = 0;
+  glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
+  glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
+  if (width <= 0 || height <= 0) return 1;
+  std::vector<GLubyte> alpha(static_cast<std::size_t>(width) * height);
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glGetTexImage(GL_TEXTURE_2D, 0, GL_ALPHA, GL_UNSIGNED_BYTE, alpha.data());
+  glPixelStorei(GL_PACK_ALIGNMENT, 4);
+  for (int row = height - 1; row >= 0; --row)
+    for (int x = 0; x < width; ++x)
+      if (alpha[static_cast<std::size_t>(row) * width + x] != 0)
+        return static_cast<double>(row + 1) / height;
+  return 0;
+}
+
 void MakeDiscTexture() {
   MakeAlphaTexture([](double r) { return r <= 1 ? 1.0 : 0.0; });
 }

@@ -20,6 +20,10 @@ enum class TextureAlpha {
 // BMP file, and when it cannot be decoded (after the reader's own message).
 bool LoadTexture(const char* fileName, TextureAlpha alpha, int largestSide, CMessenger& messages);
 
+// The fraction of the bound texture's height, from its first row, below its
+// highest texel that is not clear (1 when it cannot be read).
+double OpaqueHeight();
+
 // Alpha textures made by the program, with their mipmaps, into the bound
 // texture: a disc that fills the square with its rim antialiased at every
 // size (the faint stars), and a soft glow fading from the centre to the edge

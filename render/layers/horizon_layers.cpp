@@ -80,15 +80,16 @@ void BuildGroundList() {
   glEndList();
 }
 
-void BuildLandscapeList() {
+void BuildLandscapeList(double landTop) {
   glNewList(kListLandscape, GL_COMPILE);
   glPushMatrix();
   glEnable(GL_TEXTURE_2D);
   // The band stands slightly below the horizon, so no gap shows above the ground.
   glTranslated(0, -0.005, 0);
-  // Four bands of 10 degrees from the horizon up to 40 degrees; the picture's
-  // full width goes once round the horizon.
-  for (int lower = 0; lower < 40; lower += 10) {
+  // Bands of 10 degrees from the horizon up to 40 degrees, the picture's
+  // full width once round the horizon; none above the land's highest point,
+  // where the picture is clear anyway.
+  for (int lower = 0; lower < 40 && lower < landTop; lower += 10) {
     const double tLower = lower * 0.025;
     const double tUpper = lower + 10 == 40 ? 0.99 : (lower + 10) * 0.025;
     glBegin(GL_TRIANGLE_STRIP);
