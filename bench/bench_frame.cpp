@@ -114,6 +114,42 @@ BENCHMARK(BM_FullFrame)
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
 
+// What one layer costs: the whole frame with that layer switched off (its
+// cost is the difference from BM_FullFrame/horizon:0).
+void BM_FrameWithout(benchmark::State& state) {
+  Scene scene(false);
+  CSkyDoc& doc = scene.Doc();
+  switch (state.range(0)) {
+    case 1:
+      doc.MilkyWay = 0;
+      break;
+    case 2:
+      doc.SkyColors = 0;
+      break;
+    case 3:
+      doc.Boundaries = doc.Constelations = doc.Ecliptic = doc.Coordinations = 0;
+      break;
+    case 4:
+      doc.DeepSky = 0;
+      break;
+    case 5:
+      doc.StarNames = doc.PlanetNames = doc.DeepSkyLabels = 0;
+      break;
+    case 6:
+      doc.StarMagnitudeLimit = -10;
+      break;
+    default:
+      break;
+  }
+  const ProcessCpu cpu(state);
+  for (auto _ : state) scene.View().DrawFrame();
+}
+BENCHMARK(BM_FrameWithout)
+    ->ArgName("without")  // 1 Milky Way, 2 sky colours, 3 lines, 4 deep sky, 5 labels, 6 stars
+    ->DenseRange(1, 6)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+
 void BM_StarLayer(benchmark::State& state) {
   Scene scene(false);
   scene.Doc().StarMagnitudeLimit = 7.5;  // the whole catalogue

@@ -92,21 +92,22 @@ struct TextureFile {
   int Slot;
   render::TextureAlpha Alpha;
   int LargestSide;  // pixels: no more than the sky ever draws it at
+  bool Mipmaps;     // whether the sky ever draws it smaller than it is
 };
 
 // The star sprites are never more than a few dozen pixels wide, the pictures
 // of deep-sky objects and the Sun's glow soft; the Moon's ball grows with the
-// zoom and the bands go round the sky.
+// zoom; the bands go round the sky, magnified even at zoom 1.
 constexpr TextureFile kTextureFiles[] = {
-    {"moon.tex", render::kTexMoon, render::TextureAlpha::None, 1024},
-    {"sun.tex", render::kTexSun, render::TextureAlpha::Mean, 256},
-    {"star.tex", render::kTexStar, render::TextureAlpha::Mean, 64},
-    {"galaxy.tex", render::kTexGalaxy, render::TextureAlpha::Mean, 256},
-    {"globcl.tex", render::kTexGlobularCluster, render::TextureAlpha::Mean, 256},
-    {"planeb.tex", render::kTexPlanetaryNebula, render::TextureAlpha::Mean, 256},
-    {"mw.tex", render::kTexMilkyWay, render::TextureAlpha::Mean, 1024},
+    {"moon.tex", render::kTexMoon, render::TextureAlpha::None, 1024, true},
+    {"sun.tex", render::kTexSun, render::TextureAlpha::Mean, 256, true},
+    {"star.tex", render::kTexStar, render::TextureAlpha::Mean, 64, true},
+    {"galaxy.tex", render::kTexGalaxy, render::TextureAlpha::Mean, 256, true},
+    {"globcl.tex", render::kTexGlobularCluster, render::TextureAlpha::Mean, 256, true},
+    {"planeb.tex", render::kTexPlanetaryNebula, render::TextureAlpha::Mean, 256, true},
+    {"mw.tex", render::kTexMilkyWay, render::TextureAlpha::Mean, 1024, false},
     // The landscape is opaque where it shows land.
-    {"horizon.tex", render::kTexHorizon, render::TextureAlpha::Opaque, 1024},
+    {"horizon.tex", render::kTexHorizon, render::TextureAlpha::Opaque, 1024, false},
 };
 
 }  // namespace
@@ -142,7 +143,7 @@ GLuint CSkyRenderer::Texture(int slot) {
   if (width == 0) {
     for (const TextureFile& file : kTextureFiles)
       if (file.Slot == slot &&
-          !render::LoadTexture(file.Name, file.Alpha, file.LargestSide, messages_))
+          !render::LoadTexture(file.Name, file.Alpha, file.LargestSide, file.Mipmaps, messages_))
         messages_.Show(MessageIcon::Stop, res::Format(res::IDS_CANT_OPEN_FILE, file.Name));
     // The landscape band need not reach above the land: less to fill.
     if (slot == render::kTexHorizon) render::BuildLandscapeList(40 * render::OpaqueHeight());

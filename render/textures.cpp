@@ -90,7 +90,8 @@ void MakeGlowTexture() {
   MakeAlphaTexture([](double r) { return r < 1 ? (1 - r) * (1 - r) : 0.0; });
 }
 
-bool LoadTexture(const char* fileName, TextureAlpha alpha, int largestSide, CMessenger& messages) {
+bool LoadTexture(const char* fileName, TextureAlpha alpha, int largestSide, bool mipmaps,
+                 CMessenger& messages) {
   if (!HasBitmapHeader(fileName)) return false;
   TextureImage bitmap;
   const BitmapError error = ReadBitmapFile(fileName, bitmap);
@@ -114,7 +115,8 @@ bool LoadTexture(const char* fileName, TextureAlpha alpha, int largestSide, CMes
   while (std::max(image.Width, image.Height) > std::max(1, largestSide)) image = HalveImage(image);
 
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_NEAREST);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER,
+                  mipmaps ? GL_LINEAR_MIPMAP_NEAREST : GL_LINEAR);
   glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
   // Rows are packed without padding.
   glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
@@ -122,7 +124,7 @@ bool LoadTexture(const char* fileName, TextureAlpha alpha, int largestSide, CMes
   for (int level = 0;; ++level) {
     glTexImage2D(GL_TEXTURE_2D, level, static_cast<GLint>(format), image.Width, image.Height, 0,
                  format, GL_UNSIGNED_BYTE, image.Pixels.data());
-    if (image.Width == 1 && image.Height == 1) break;
+    if (!mipmaps || (image.Width == 1 && image.Height == 1)) break;
     image = HalveImage(image);
   }
   glPixelStorei(GL_UNPACK_ALIGNMENT, 4);

@@ -18,7 +18,10 @@ enum class TextureAlpha {
 // halved until no side is longer than `largestSide` (the size the sky draws
 // it at, at most). Returns false when the file is missing, too short or not a
 // BMP file, and when it cannot be decoded (after the reader's own message).
-bool LoadTexture(const char* fileName, TextureAlpha alpha, int largestSide, CMessenger& messages);
+// `mipmaps` false: for a picture the sky only ever magnifies (the bands round
+// the sky), one level with linear filtering is cheaper to sample and to keep.
+bool LoadTexture(const char* fileName, TextureAlpha alpha, int largestSide, bool mipmaps,
+                 CMessenger& messages);
 
 // The fraction of the bound texture's height, from its first row, below its
 // highest texel that is not clear (1 when it cannot be read).
