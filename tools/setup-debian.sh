@@ -9,7 +9,7 @@ packages=(
   libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xfonts-base fonts-liberation
-  openbox xdotool x11-utils
+  openbox xdotool x11-utils x11-apps
 )
 
 missing=()
