@@ -152,13 +152,16 @@ bool CSkyApp::InitInstance() {
     return false;
   }
   if (commandLine_.Timing) {
-    connect(
-        frame_->View(), &CSkyView::FramePainted, this,
-        [] {
-          std::fprintf(stderr, "stellix: first frame after %.0f ms\n",
-                       MillisecondsSinceProcessStart());
-        },
-        Qt::SingleShotConnection);
+    // Every frame after the first too: the benchmark counts the frames of
+    // the time animation on screen.
+    connect(frame_->View(), &CSkyView::FramePainted, this, [frames = 0]() mutable {
+      if (++frames == 1)
+        std::fprintf(stderr, "stellix: first frame after %.0f ms\n",
+                     MillisecondsSinceProcessStart());
+      else
+        std::fprintf(stderr, "stellix: frame %d after %.0f ms\n", frames,
+                     MillisecondsSinceProcessStart());
+    });
   }
   new CQuitOnSignals(this);
   // The splash goes once the sky is on the screen.
@@ -195,8 +198,12 @@ int CSkyApp::RenderToFile() {
   }
   if (commandLine_.Timing)
     std::fprintf(stderr, "stellix: frame written after %.0f ms\n", MillisecondsSinceProcessStart());
-  if (!image.save(QString::fromStdString(commandLine_.RenderFile),
-                  ImageFormatOf(commandLine_.RenderFile).constData())) {
+  // A PNG at quality 80, zlib's fastest compression: the default takes longer
+  // than drawing the frame, for a file a third smaller. Other formats as
+  // the name asks, at their writers' defaults.
+  const QByteArray format = ImageFormatOf(commandLine_.RenderFile);
+  if (!image.save(QString::fromStdString(commandLine_.RenderFile), format.constData(),
+                  format == "png" ? 80 : -1)) {
     std::fprintf(stderr, "stellix: could not write %s\n", commandLine_.RenderFile.c_str());
     return ToInt(ExitStatus::BadCommandLine);
   }

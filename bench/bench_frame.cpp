@@ -4,9 +4,11 @@
 // each finished with glFinish so that the rasterising is counted.
 // Needs an X display: xvfb-run -a -s "-screen 0 1920x1080x24" bench/bench_frame
 #include <benchmark/benchmark.h>
+#include <sys/resource.h>
 
 #include <QApplication>
 #include <QOpenGLFramebufferObject>
+#include <algorithm>
 #include <clocale>
 #include <filesystem>
 #include <memory>
@@ -24,6 +26,28 @@
 namespace {
 
 constexpr int kWidth = 1920, kHeight = 1080;
+
+// CPU time of the whole process (Mesa's rasteriser threads too), seconds.
+double ProcessCpuSeconds() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  const auto seconds = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
+  return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// Reports the process's CPU per iteration beside the main thread's.
+class ProcessCpu {
+ public:
+  explicit ProcessCpu(benchmark::State& state) : state_(state), start_(ProcessCpuSeconds()) {}
+  ~ProcessCpu() {
+    state_.counters["process_cpu_ms"] = benchmark::Counter(
+        (ProcessCpuSeconds() - start_) * 1000.0 / std::max<double>(1, state_.iterations()));
+  }
+
+ private:
+  benchmark::State& state_;
+  double start_;
+};
 
 class QuietMessages : public CMessenger {
  public:
@@ -79,6 +103,7 @@ class Scene {
 
 void BM_FullFrame(benchmark::State& state) {
   Scene scene(state.range(0) != 0);
+  const ProcessCpu cpu(state);
   for (auto _ : state) scene.View().DrawFrame();
 }
 // Mesa rasterises in threads of its own: wall-clock time is what counts.
@@ -89,9 +114,47 @@ BENCHMARK(BM_FullFrame)
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
 
+// What one layer costs: the whole frame with that layer switched off (its
+// cost is the difference from BM_FullFrame/horizon:0).
+void BM_FrameWithout(benchmark::State& state) {
+  Scene scene(false);
+  CSkyDoc& doc = scene.Doc();
+  switch (state.range(0)) {
+    case 1:
+      doc.MilkyWay = 0;
+      break;
+    case 2:
+      doc.SkyColors = 0;
+      break;
+    case 3:
+      doc.Boundaries = doc.Constelations = doc.Ecliptic = doc.Coordinations = 0;
+      break;
+    case 4:
+      doc.DeepSky = 0;
+      break;
+    case 5:
+      doc.StarNames = doc.PlanetNames = doc.DeepSkyLabels = 0;
+      break;
+    case 6:
+      doc.StarMagnitudeLimit = -10;
+      break;
+    default:
+      break;
+  }
+  const ProcessCpu cpu(state);
+  for (auto _ : state) scene.View().DrawFrame();
+}
+BENCHMARK(BM_FrameWithout)
+    ->ArgName("without")  // 1 Milky Way, 2 sky colours, 3 lines, 4 deep sky, 5 labels, 6 stars
+    ->DenseRange(1, 6)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+
 void BM_StarLayer(benchmark::State& state) {
   Scene scene(false);
+  scene.Doc().StarMagnitudeLimit = 7.5;  // the whole catalogue
   const render::Frame frame{scene.Doc(), scene.View().Renderer(), scene.View().Zoom, false};
+  const ProcessCpu cpu(state);
   for (auto _ : state) {
     render::DrawStars(frame);
     glFinish();
@@ -102,6 +165,7 @@ BENCHMARK(BM_StarLayer)->UseRealTime()->Unit(benchmark::kMillisecond);
 // A right click: the whole frame again in selection mode round one point.
 void BM_SelectionPass(benchmark::State& state) {
   Scene scene(false);
+  const ProcessCpu cpu(state);
   for (auto _ : state)
     benchmark::DoNotOptimize(scene.View().Renderer().SelectionPass(kWidth / 2, kHeight / 2));
 }
@@ -114,6 +178,7 @@ void BM_AnimationStepWithRedraw(benchmark::State& state) {
   Scene scene(false);
   CSkyDoc& doc = scene.Doc();
   const int step = static_cast<int>(state.range(0));
+  const ProcessCpu cpu(state);
   for (auto _ : state) {
     if (!ui::AnimationStep(doc.DocumentTime, doc.TimeOffset, step, true))
       doc.DocumentTime = {2026, 12, 8, 22, 0, 0};
@@ -127,6 +192,29 @@ BENCHMARK(BM_AnimationStepWithRedraw)
     ->Arg(ui::kTenMinutes)
     ->Arg(ui::kOneDay)
     ->Iterations(1000)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+
+// In local-horizon mode with refraction every time step moves the zenith,
+// and the sky's display lists are compiled again for it: a ten-minute step
+// with its redraw, with and without refraction (and so without the lists).
+void BM_HorizonStepWithListRefresh(benchmark::State& state) {
+  Scene scene(true);
+  CSkyDoc& doc = scene.Doc();
+  doc.Refraction = static_cast<int>(state.range(0));
+  const ProcessCpu cpu(state);
+  for (auto _ : state) {
+    if (!ui::AnimationStep(doc.DocumentTime, doc.TimeOffset, ui::kTenMinutes, true))
+      doc.DocumentTime = {2026, 12, 8, 22, 0, 0};
+    doc.UpdateSky();
+    scene.View().DrawFrame();
+  }
+}
+BENCHMARK(BM_HorizonStepWithListRefresh)
+    ->ArgName("refraction")
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(200)
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
 

@@ -6,6 +6,7 @@
 #include <QOpenGLContext>
 #include <QPainter>
 #include <QString>
+#include <QVariantList>
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -17,8 +18,10 @@
 namespace render {
 namespace {
 
-// The context property that keeps the device-pixel ratio the fonts were made at.
+// The context properties that keep the device-pixel ratio the fonts were
+// made at and the names of their glyph textures.
 constexpr char kFontScaleProperty[] = "stellixLabelFontScale";
+constexpr char kFontTextureProperty[] = "stellixLabelFontTextures";
 
 struct FontStyle {
   unsigned ListBase;
@@ -43,9 +46,11 @@ QFont MakeFont(LabelFont font, double deviceRatio) {
   qfont.setStyleHint(QFont::SansSerif);
   qfont.setWeight(static_cast<QFont::Weight>(style.Weight));
   qfont.setItalic(style.Italic);
-  // Glyphs are drawn one by one from their lists: no kerning, no grey levels.
+  // Glyphs are drawn one by one from their lists: no kerning. Grey levels,
+  // but no colour fringes: the glyphs become alpha.
   qfont.setKerning(false);
-  qfont.setStyleStrategy(QFont::NoAntialias);
+  qfont.setStyleStrategy(QFont::PreferAntialias);
+  qfont.setHintingPreference(QFont::PreferFullHinting);
   const int cell = std::max(1, static_cast<int>(std::lround(style.CellHeight * deviceRatio)));
   int pixels = cell;
   qfont.setPixelSize(pixels);
@@ -66,59 +71,90 @@ int Advance(const QFontMetrics& metrics, unsigned char c) {
   return Printable(c) ? metrics.horizontalAdvance(QChar(c)) : 0;
 }
 
-// One character as a glBitmap: rows bottom-up, most significant bit first,
-// rows padded to whole bytes (unpack alignment 1).
+// One character's coverage: an alpha image whose baseline starts `OriginX`
+// pixels from its left edge and `Ascent` pixels below its top row.
 struct Glyph {
-  int Width = 0, Height = 0;
-  int OriginX = 0, OriginY = 0;  // the baseline's start, from the bitmap's lower-left corner
-  std::vector<GLubyte> Bits;
+  QImage Alpha;  // Format_Alpha8; null for a character without ink
+  int OriginX = 0, Ascent = 0;
 };
 
 Glyph Rasterise(const QFont& qfont, const QFontMetrics& metrics, unsigned char c) {
   Glyph glyph;
   if (!Printable(c)) return glyph;
-  const QString text{QChar(c)};
   QRect box = metrics.boundingRect(QChar(c));  // y downwards, baseline at 0
   if (box.isEmpty()) return glyph;
   box.adjust(-1, -1, 1, 1);  // room for a pixel the rasteriser puts outside the metrics
 
-  QImage image(box.size(), QImage::Format_RGB32);
-  image.fill(Qt::black);
+  QImage image(box.size(), QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
   QPainter painter(&image);
-  painter.setRenderHint(QPainter::TextAntialiasing, false);
+  painter.setRenderHint(QPainter::TextAntialiasing, true);
   painter.setFont(qfont);
   painter.setPen(Qt::white);
-  painter.drawText(QPoint(-box.left(), -box.top()), text);
+  painter.drawText(QPoint(-box.left(), -box.top()), QString(QChar(c)));
   painter.end();
-
-  glyph.Width = box.width();
-  glyph.Height = box.height();
+  glyph.Alpha = image.convertToFormat(QImage::Format_Alpha8);
   glyph.OriginX = -box.left();
-  glyph.OriginY = box.bottom() + 1;
-  const int stride = (glyph.Width + 7) / 8;
-  glyph.Bits.assign(static_cast<std::size_t>(stride * glyph.Height), 0);
-  for (int row = 0; row < glyph.Height; ++row) {
-    const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(glyph.Height - 1 - row));
-    for (int x = 0; x < glyph.Width; ++x)
-      if (qRed(line[x]) >= 128)
-        glyph.Bits[row * stride + x / 8] |= static_cast<GLubyte>(0x80 >> (x % 8));
-  }
+  glyph.Ascent = -box.top();
   return glyph;
 }
 
-void BuildFont(LabelFont font, double deviceRatio) {
+// The glyphs of a font in one alpha texture, 16 x 16 cells; each character's
+// list draws its glyph as a textured square at the current position and
+// moves the position on by its advance. DrawText enables the texturing.
+void BuildFont(LabelFont font, double deviceRatio, GLuint texture) {
   const QFont qfont = MakeFont(font, deviceRatio);
   const QFontMetrics metrics(qfont);
-  // An empty glBitmap still needs a bitmap pointer, or the list compiles empty
-  // and the character would not advance.
-  static constexpr GLubyte kNoBits = 0;
+  std::vector<Glyph> glyphs;
+  glyphs.reserve(256);
+  int cellWidth = 1, cellHeight = 1;
   for (int c = 0; c < 256; ++c) {
+    glyphs.push_back(Rasterise(qfont, metrics, static_cast<unsigned char>(c)));
+    cellWidth = std::max(cellWidth, glyphs.back().Alpha.width() + 1);
+    cellHeight = std::max(cellHeight, glyphs.back().Alpha.height() + 1);
+  }
+  QImage atlas(cellWidth * 16, cellHeight * 16, QImage::Format_Alpha8);
+  atlas.fill(0);
+  {
+    QPainter painter(&atlas);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    for (int c = 0; c < 256; ++c)
+      if (!glyphs[c].Alpha.isNull())
+        painter.drawImage(QPoint(c % 16 * cellWidth, c / 16 * cellHeight), glyphs[c].Alpha);
+  }
+  glBindTexture(GL_TEXTURE_2D, texture);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+  glPixelStorei(GL_UNPACK_ROW_LENGTH, static_cast<GLint>(atlas.bytesPerLine()));
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_ALPHA, atlas.width(), atlas.height(), 0, GL_ALPHA,
+               GL_UNSIGNED_BYTE, atlas.constBits());
+  glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+
+  const double w = atlas.width(), h = atlas.height();
+  for (int c = 0; c < 256; ++c) {
+    const Glyph& glyph = glyphs[c];
     const unsigned char code = static_cast<unsigned char>(c);
-    const Glyph glyph = Rasterise(qfont, metrics, code);
     glNewList(StyleOf(font).ListBase + c, GL_COMPILE);
-    glBitmap(glyph.Width, glyph.Height, static_cast<GLfloat>(glyph.OriginX),
-             static_cast<GLfloat>(glyph.OriginY), static_cast<GLfloat>(Advance(metrics, code)), 0,
-             glyph.Bits.empty() ? &kNoBits : glyph.Bits.data());
+    if (!glyph.Alpha.isNull()) {
+      const double s0 = c % 16 * cellWidth / w, t0 = c / 16 * cellHeight / h;
+      const double s1 = s0 + glyph.Alpha.width() / w, t1 = t0 + glyph.Alpha.height() / h;
+      const double left = -glyph.OriginX, right = left + glyph.Alpha.width();
+      const double top = glyph.Ascent, bottom = top - glyph.Alpha.height();
+      glBindTexture(GL_TEXTURE_2D, texture);
+      glBegin(GL_QUADS);
+      glTexCoord2d(s0, t0);
+      glVertex2d(left, top);
+      glTexCoord2d(s0, t1);
+      glVertex2d(left, bottom);
+      glTexCoord2d(s1, t1);
+      glVertex2d(right, bottom);
+      glTexCoord2d(s1, t0);
+      glVertex2d(right, top);
+      glEnd();
+    }
+    glTranslated(Advance(metrics, code), 0, 0);
     glEndList();
   }
 }
@@ -128,14 +164,25 @@ void BuildFont(LabelFont font, double deviceRatio) {
 unsigned FontListBase(LabelFont font) { return StyleOf(font).ListBase; }
 
 void BuildLabelFonts(double deviceRatio) {
-  if (QOpenGLContext* context = QOpenGLContext::currentContext())
-    context->setProperty(kFontScaleProperty, deviceRatio);
+  QOpenGLContext* context = QOpenGLContext::currentContext();
+  if (context) context->setProperty(kFontScaleProperty, deviceRatio);
+  // The glyph textures of the context, made once and filled again when the
+  // fonts are made at another ratio.
+  QVariantList textures =
+      context ? context->property(kFontTextureProperty).toList() : QVariantList{};
+  if (textures.size() != 3) {
+    GLuint names[3];
+    glGenTextures(3, names);
+    textures = {names[0], names[1], names[2]};
+    if (context) context->setProperty(kFontTextureProperty, textures);
+  }
   GLint alignment = 4;
   glGetIntegerv(GL_UNPACK_ALIGNMENT, &alignment);
   glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-  BuildFont(LabelFont::Bold16, deviceRatio);
-  BuildFont(LabelFont::Plain14, deviceRatio);
-  BuildFont(LabelFont::Italic14, deviceRatio);
+  BuildFont(LabelFont::Bold16, deviceRatio, textures[0].toUInt());
+  BuildFont(LabelFont::Plain14, deviceRatio, textures[1].toUInt());
+  BuildFont(LabelFont::Italic14, deviceRatio, textures[2].toUInt());
+  glBindTexture(GL_TEXTURE_2D, 0);
   glPixelStorei(GL_UNPACK_ALIGNMENT, alignment);
 }
 
@@ -149,9 +196,14 @@ int CTextMeasure::Width(std::string_view text) const {
 }
 
 void DrawText(LabelFont font, double x, double y, std::string_view text) {
-  glRasterPos2d(x, y);
+  // On whole pixels, so that the glyphs' texels fall on the screen's pixels.
+  glPushMatrix();
+  glTranslated(WholePixel(x), WholePixel(y), 0);
+  glEnable(GL_TEXTURE_2D);
   glListBase(FontListBase(font));
   glCallLists(static_cast<GLsizei>(text.size()), GL_UNSIGNED_BYTE, text.data());
+  glDisable(GL_TEXTURE_2D);
+  glPopMatrix();
 }
 
 void DrawTextBox(const CTextMeasure& measure, double x, double y, std::string_view text, int dx,

@@ -1,9 +1,11 @@
-// The three bitmap fonts of the sky's labels and the common way of placing a
-// label: display lists of glBitmap glyphs, one per character 0-255 (Latin-1),
-// drawn at a raster position in window pixels with glListBase + glCallLists.
+// The three label fonts of the sky and the common way of placing a label:
+// one display list per character 0-255 (Latin-1) that draws its antialiased
+// glyph from the font's alpha texture and moves on by its advance, called
+// at a position in window pixels with glListBase + glCallLists.
 #pragma once
 
 #include <QFontMetrics>
+#include <cmath>
 #include <cstddef>
 #include <string_view>
 
@@ -34,14 +36,20 @@ class CTextMeasure {
   explicit CTextMeasure(LabelFont font);
   int Width(std::string_view text) const;
   int Height() const { return metrics_.height(); }
+  int Ascent() const { return metrics_.ascent(); }
+  int Descent() const { return metrics_.descent(); }
 
  private:
   QFontMetrics metrics_;
 };
 
+// The whole pixel a label at window coordinate v starts on: v taken down,
+// with a hair of slack so that a point computed a hair below a pixel's edge
+// still lands on it.
+inline double WholePixel(double v) { return std::floor(v + 1e-3); }
+
 // Draws `text` with `font` in the current colour, its baseline starting at
-// window position x, y (pixel projection set). The colour must be set first:
-// GL latches it with the raster position.
+// window position x, y, taken down to whole pixels (pixel projection set).
 void DrawText(LabelFont font, double x, double y, std::string_view text);
 
 // The black backing box of a label drawn at window position (x + dx, y + dy):

@@ -2,6 +2,8 @@
 // whether this is a selection pass, and the projections to switch between.
 #pragma once
 
+#include <string_view>
+
 class CSkyDoc;
 class CSkyRenderer;
 
@@ -16,6 +18,9 @@ struct Frame {
   CSkyRenderer& Renderer;
   double Zoom;
   bool Picking;
+  // Device pixels per logical pixel: sizes, widths and offsets in pixels
+  // are multiplied by it.
+  double Scale = 1.0;
 };
 
 // The layers, each in a file of its own under render/layers, in the order
@@ -27,6 +32,9 @@ void DrawConstellationNames(const Frame& frame);
 void DrawConstellationLines(const Frame& frame);
 void DrawEcliptic(const Frame& frame);
 void DrawGrid(const Frame& frame);
+// The grid's coordinates: hours along the equator, degrees along the hour
+// circle in the middle of the view.
+void DrawGridLabels(const Frame& frame);
 void DrawDeepSky(const Frame& frame);
 void DrawDeepSkyLabels(const Frame& frame);
 void DrawStars(const Frame& frame);
@@ -42,7 +50,9 @@ void DrawCompassLetters(const Frame& frame);
 // per context; the sky's lists hold drawing points (CSkyDoc::DrawingPoint)
 // and are compiled again when the refraction moves them.
 void BuildGroundList();
-void BuildLandscapeList();
+// The landscape band up to `landTop` degrees (40, the whole picture, unless
+// its land is known to stay lower).
+void BuildLandscapeList(double landTop = 40);
 void BuildGridList(const CSkyDoc& doc);
 void BuildFigureList(const CSkyDoc& doc);
 void BuildBoundaryList(const CSkyDoc& doc);
@@ -60,6 +70,14 @@ double EclipseDarkeningOf(const CSkyDoc& doc);
 // lowered by twilight when the sky is coloured; false when the sky is too
 // bright for any star, and so for any star name.
 bool StarBrightnessBase(const CSkyDoc& doc, float& base);
+// The radius in logical pixels of the bright part of a star of `size`
+// (brightness base - magnitude), drawn as a sprite or as a disc: labels
+// stand beside it.
+double StarRadius(float size, bool sprite);
+
+// How bright the landscape is drawn (0..1) with the Sun at this geometric
+// altitude (degrees): it darkens with the sky.
+double LandscapeLight(double sunAltitude);
 
 // Turns the camera's frame back from the J2000 sky to the horizon: the
 // zenith on +Y (local-horizon mode).
@@ -78,6 +96,20 @@ class HorizonClip {
  private:
   bool on_;
 };
+
+class CTextMeasure;
+struct LabelBox;
+// The room a label of `text` takes with its baseline starting at left,
+// baseline: its width, from the descenders up to the tops of the letters.
+LabelBox TextRoom(const CTextMeasure& measure, double left, double baseline, std::string_view text);
+// Places the names of the Sun, the Moon and the planets for this frame
+// before any other label (CSkyRenderer::PlanetLabels).
+void ReservePlanetNames(const Frame& frame);
+// Places a label of `text` beside a disc or symbol of `radius` device pixels
+// round window point x, y: its left edge and baseline. False when it would
+// overlap a label drawn before it in this frame (it then takes no room).
+bool PlaceLabel(const Frame& frame, const CTextMeasure& measure, double x, double y, double radius,
+                std::string_view text, double& left, double& baseline);
 
 // A COLORREF (red in the low byte) as the current GL colour, or pure red in red screen.
 void SetLineColour(const CSkyDoc& doc, int colorref);

@@ -84,30 +84,72 @@ void CSkyRenderer::RefreshSkyLists() {
   BuildSkyLists();
 }
 
+namespace {
+
+struct TextureFile {
+  const char* Name;
+  int Slot;
+  render::TextureAlpha Alpha;
+  int LargestSide;  // pixels: no more than the sky ever draws it at
+  bool Mipmaps;     // whether the sky ever draws it smaller than it is
+};
+
+// The star sprites are never more than a few dozen pixels wide, the pictures
+// of deep-sky objects and the Sun's glow soft; the Moon's ball grows with the
+// zoom; the bands go round the sky, magnified even at zoom 1.
+constexpr TextureFile kTextureFiles[] = {
+    {"moon.tex", render::kTexMoon, render::TextureAlpha::None, 1024, true},
+    {"sun.tex", render::kTexSun, render::TextureAlpha::Mean, 256, true},
+    {"star.tex", render::kTexStar, render::TextureAlpha::Mean, 64, true},
+    {"galaxy.tex", render::kTexGalaxy, render::TextureAlpha::Mean, 256, true},
+    {"globcl.tex", render::kTexGlobularCluster, render::TextureAlpha::Mean, 256, true},
+    {"planeb.tex", render::kTexPlanetaryNebula, render::TextureAlpha::Mean, 256, true},
+    {"mw.tex", render::kTexMilkyWay, render::TextureAlpha::Mean, 1024, false},
+    // The landscape is opaque where it shows land.
+    {"horizon.tex", render::kTexHorizon, render::TextureAlpha::Opaque, 1024, false},
+};
+
+}  // namespace
+
 void CSkyRenderer::LoadTextures() {
-  glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
   glGenTextures(8, doc_.TextureNames);
-  struct TextureFile {
-    const char* name;
-    int slot;
-    bool rgba;
-  };
-  static constexpr TextureFile kFiles[] = {
-      {"sun.tex", render::kTexSun, true},
-      {"moon.tex", render::kTexMoon, false},
-      {"star.tex", render::kTexStar, true},
-      {"galaxy.tex", render::kTexGalaxy, true},
-      {"globcl.tex", render::kTexGlobularCluster, true},
-      {"planeb.tex", render::kTexPlanetaryNebula, true},
-      {"mw.tex", render::kTexMilkyWay, true},
-      {"horizon.tex", render::kTexHorizon, true},
-  };
-  for (const TextureFile& file : kFiles) {
-    glBindTexture(GL_TEXTURE_2D, doc_.TextureNames[file.slot]);
-    // A texture that fails has said why; the sky is drawn without it.
-    render::LoadTexture(file.name, file.rgba, messages_);
+  // A file that cannot be opened or is no BMP file is reported now; the
+  // pictures are read, and a damaged one reported, when first drawn.
+  for (const TextureFile& file : kTextureFiles) {
+    const std::string problem = render::TextureFileProblem(file.Name);
+    if (problem.empty())
+      texturePending_[file.Slot] = true;
+    else
+      messages_.Show(MessageIcon::Stop, problem);
   }
+  GLuint made[2];
+  glGenTextures(2, made);
+  discTexture_ = made[0];
+  glowTexture_ = made[1];
+  glBindTexture(GL_TEXTURE_2D, discTexture_);
+  render::MakeDiscTexture();
+  glBindTexture(GL_TEXTURE_2D, glowTexture_);
+  render::MakeGlowTexture();
   glBindTexture(GL_TEXTURE_2D, 0);
+}
+
+GLuint CSkyRenderer::Texture(int slot) {
+  const GLuint name = doc_.TextureNames[slot];
+  if (!texturePending_[slot]) return name;
+  texturePending_[slot] = false;
+  glBindTexture(GL_TEXTURE_2D, name);
+  // A picture put there by other means is kept.
+  GLint width = 0;
+  glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
+  if (width == 0) {
+    // A picture that cannot be decoded has said why; the sky is drawn without it.
+    for (const TextureFile& file : kTextureFiles)
+      if (file.Slot == slot)
+        render::LoadTexture(file.Name, file.Alpha, file.LargestSide, file.Mipmaps, messages_);
+    // The landscape band need not reach above the land: less to fill.
+    if (slot == render::kTexHorizon) render::BuildLandscapeList(40 * render::OpaqueHeight());
+  }
+  return name;
 }
 
 void CSkyRenderer::SetFixedState() {
@@ -231,7 +273,13 @@ void CSkyRenderer::ComposeFrame() {
     doc_.ProjectionMatrix[10] = 2.0;
   }
 
-  const Frame frame{doc_, *this, view_.Zoom, picking};
+  const Frame frame{doc_, *this, view_.Zoom, picking, deviceRatio_};
+  // Night vision: nothing but red reaches the screen, whatever a layer's
+  // colours or textures hold (the cleared green and blue stay 0).
+  const bool redOnly = doc_.RedScreen && !picking;
+  if (redOnly) glColorMask(GL_TRUE, GL_FALSE, GL_FALSE, GL_TRUE);
+  labels_.Clear();
+  ReservePlanetNames(frame);
   if (doc_.SkyColors && !picking && !doc_.RedScreen) DrawSkyColours(frame);
   if (doc_.MilkyWay && !picking) DrawMilkyWay(frame);
   if (doc_.Boundaries) {
@@ -240,7 +288,10 @@ void CSkyRenderer::ComposeFrame() {
   }
   if (doc_.Constelations) DrawConstellationLines(frame);
   if (doc_.Ecliptic) DrawEcliptic(frame);
-  if (doc_.Coordinations) DrawGrid(frame);
+  if (doc_.Coordinations) {
+    DrawGrid(frame);
+    if (!picking) DrawGridLabels(frame);
+  }
   if (doc_.DeepSky) {
     DrawDeepSky(frame);
     if (!picking) DrawDeepSkyLabels(frame);
@@ -250,5 +301,6 @@ void CSkyRenderer::ComposeFrame() {
   if (doc_.SolarSystem) DrawSolarSystem(frame);
   if (doc_.HorizonMode && doc_.SkyColors && !picking) DrawLandscape(frame);
   if (doc_.HorizonMode && !picking) DrawGround(frame);
+  if (redOnly) glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
   glPopMatrix();
 }

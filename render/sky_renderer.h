@@ -4,6 +4,9 @@
 
 #include <vector>
 
+#include "render/gl.h"
+#include "render/label_space.h"
+#include "render/sprite_batch.h"
 #include "sky/sky_doc.h"
 
 class CMessenger;
@@ -34,6 +37,27 @@ class CSkyRenderer : public CSkyScene {
   // order their layers were drawn (at most 16).
   std::vector<unsigned> SelectionPass(int x, int y);
 
+  // Device pixels per logical pixel of the window: star sizes, line widths,
+  // symbols and label offsets are scaled by it, as the fonts are.
+  void SetDeviceRatio(double ratio) { deviceRatio_ = ratio > 0 ? ratio : 1.0; }
+  double DeviceRatio() const { return deviceRatio_; }
+
+  // What the layers share within one frame: the star sprites' arrays (kept
+  // from frame to frame), the program's own star textures, and the places
+  // taken by the labels drawn so far.
+  render::CSpriteBatch& StarSprites() { return starSprites_; }
+  render::CSpriteBatch& StarDiscs() { return starDiscs_; }
+  render::CSpriteBatch& StarGlows() { return starGlows_; }
+  // The texture of a slot of CSkyDoc::TextureNames, its picture read on
+  // first use: a frame that does not draw it never pays for it.
+  GLuint Texture(int slot);
+  GLuint DiscTexture() const { return discTexture_; }
+  GLuint GlowTexture() const { return glowTexture_; }
+  render::CLabelSpace& Labels() { return labels_; }
+  // The names of the Sun, the Moon and the planets, placed at the start of
+  // the frame so that they keep their room.
+  std::vector<render::PlacedLabel>& PlanetLabels() { return planetLabels_; }
+
  private:
   // The sky's display lists, which hold the drawing points of the moment.
   void BuildSkyLists();
@@ -49,4 +73,10 @@ class CSkyRenderer : public CSkyScene {
   bool listsBuilt_ = false;
   bool listsRefracted_ = false;  // whether the sky lists hold apparent places,
   double listsZenith_[3] = {};   // for this zenith
+  double deviceRatio_ = 1.0;
+  render::CSpriteBatch starSprites_, starDiscs_, starGlows_;
+  GLuint discTexture_ = 0, glowTexture_ = 0;
+  bool texturePending_[8] = {};  // named, its picture not read yet
+  render::CLabelSpace labels_;
+  std::vector<render::PlacedLabel> planetLabels_;
 };

@@ -57,6 +57,7 @@ bool CSkyView::CanCreateContext() {
 
 void CSkyView::InitialiseContext() {
   render::BuildLabelFonts(devicePixelRatioF());
+  renderer_->SetDeviceRatio(devicePixelRatioF());
   glClearColor(0, 0, 0, 1);
   Document->PrepareScene(*renderer_);
 }

@@ -1,14 +1,41 @@
 // Loading the .tex files into GL textures.
 #pragma once
 
+#include <string>
+
 class CMessenger;
 
 namespace render {
 
-// Loads the BMP file `fileName` into the bound 2-D texture with mipmaps, as
-// RGB or as RGBA (alpha the mean of red, green and blue). When the file is
-// missing, too short, not a BMP file or cannot be decoded, shows one message
-// that names the file and what is wrong, and returns false.
-bool LoadTexture(const char* fileName, bool rgba, CMessenger& messages);
+// Empty when `fileName` opens as a regular file and starts with a BMP file
+// header; else the message that names it and what is wrong.
+std::string TextureFileProblem(const char* fileName);
+
+enum class TextureAlpha {
+  None,    // RGB
+  Mean,    // RGBA, alpha the mean of red, green and blue
+  Opaque,  // RGBA, opaque but where the picture is black
+};
+
+// Loads the BMP file `fileName` into the bound 2-D texture with mipmaps,
+// halved until no side is longer than `largestSide` (the size the sky draws
+// it at, at most). When the file is missing, too short, not a BMP file or
+// cannot be decoded, shows one message that names the file and what is
+// wrong, and returns false.
+// `mipmaps` false: for a picture the sky only ever magnifies (the bands round
+// the sky), one level with linear filtering is cheaper to sample and to keep.
+bool LoadTexture(const char* fileName, TextureAlpha alpha, int largestSide, bool mipmaps,
+                 CMessenger& messages);
+
+// The fraction of the bound texture's height, from its first row, below its
+// highest texel that is not clear (1 when it cannot be read).
+double OpaqueHeight();
+
+// Alpha textures made by the program, with their mipmaps, into the bound
+// texture: a disc that fills the square with its rim antialiased at every
+// size (the faint stars), and a soft glow fading from the centre to the edge
+// (round the brightest stars).
+void MakeDiscTexture();
+void MakeGlowTexture();
 
 }  // namespace render

@@ -8,9 +8,11 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPixmap>
 #include <QScreen>
 #include <QShowEvent>
 #include <QStatusBar>
@@ -61,24 +63,51 @@ QIcon CommandIcon(int id) {
   return icon;
 }
 
-// The palette of night-vision red: red surfaces, black text, dark grey on selections.
+// The palette of night-vision red: nothing but shades of red. Red surfaces
+// with black text; a highlighted item is dark red with bright red text, so
+// that it stays readable; disabled text and the bevels in darker reds.
 QPalette RedPalette(const QPalette& base) {
   QPalette red = base;
-  const QColor pure(255, 0, 0), black(0, 0, 0), grey(0x40, 0x40, 0x40);
+  const QColor pure(255, 0, 0), black(0, 0, 0), dark(0x50, 0, 0), dim(0x90, 0, 0);
   for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
     for (QPalette::ColorRole role :
          {QPalette::Window, QPalette::Base, QPalette::AlternateBase, QPalette::Button,
-          QPalette::Highlight, QPalette::Light, QPalette::Midlight, QPalette::ToolTipBase})
+          QPalette::Light, QPalette::Midlight, QPalette::ToolTipBase})
       red.setColor(group, role, pure);
-    for (QPalette::ColorRole role :
-         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::ToolTipText})
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText,
+                                     QPalette::ToolTipText, QPalette::Shadow})
       red.setColor(group, role, black);
-    red.setColor(group, QPalette::HighlightedText, grey);
+    red.setColor(group, QPalette::Highlight, dark);
+    red.setColor(group, QPalette::HighlightedText, pure);
+    red.setColor(group, QPalette::BrightText, pure);
+    red.setColor(group, QPalette::Dark, dark);
+    red.setColor(group, QPalette::Mid, dim);
+    red.setColor(group, QPalette::Link, dark);
+    red.setColor(group, QPalette::LinkVisited, dark);
+    red.setColor(group, QPalette::PlaceholderText, dim);
   }
-  red.setColor(QPalette::Disabled, QPalette::WindowText, grey);
-  red.setColor(QPalette::Disabled, QPalette::ButtonText, grey);
-  red.setColor(QPalette::Disabled, QPalette::Text, grey);
+  red.setColor(QPalette::Disabled, QPalette::WindowText, dim);
+  red.setColor(QPalette::Disabled, QPalette::ButtonText, dim);
+  red.setColor(QPalette::Disabled, QPalette::Text, dim);
   return red;
+}
+
+// A command's icon in night-vision red: its brightness as dark to middle
+// reds, so that it stands out on the red toolbar and nothing else shows.
+QIcon RedIcon(int id) {
+  QIcon icon;
+  for (const char* size : {"16", "32"}) {
+    QImage image(QStringLiteral(":/icons/%1/%2.png").arg(size).arg(id));
+    if (image.isNull()) continue;
+    image = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+      QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+      for (int x = 0; x < image.width(); ++x)
+        line[x] = qRgba(qGray(line[x]) * 6 / 10, 0, 0, qAlpha(line[x]));
+    }
+    icon.addPixmap(QPixmap::fromImage(image));
+  }
+  return icon;
 }
 
 }  // namespace
@@ -306,9 +335,14 @@ QLabel* CMainFrame::Pane(int id) const {
 
 void CMainFrame::UpdatePanes() {
   const astro::CivilTime& t = doc_.DocumentTime;
-  panes_[res::IDS_PANE_PLACE]->setText(QtText(doc_.Settings.Location));
-  panes_[res::IDS_PANE_TIME]->setText(QtText(TimePaneText(t.Hour, t.Minute)));
-  panes_[res::IDS_PANE_DATE]->setText(QtText(DatePaneText(t.Year, t.Month, t.Day)));
+  // A pane whose text stays is left alone: each animation step would
+  // otherwise repaint it, and with it the window, for nothing.
+  const auto show = [](QLabel* pane, const QString& text) {
+    if (pane->text() != text) pane->setText(text);
+  };
+  show(panes_[res::IDS_PANE_PLACE], QtText(doc_.Settings.Location));
+  show(panes_[res::IDS_PANE_TIME], QtText(TimePaneText(t.Hour, t.Minute)));
+  show(panes_[res::IDS_PANE_DATE], QtText(DatePaneText(t.Year, t.Month, t.Day)));
 }
 
 void CMainFrame::UpdateCommandStates() {
@@ -349,6 +383,8 @@ void CMainFrame::OnRefraction() { Toggle(doc_.Refraction); }
 void CMainFrame::OnRedScreen() {
   doc_.RedScreen = doc_.RedScreen == 0 ? 1 : 0;
   QApplication::setPalette(doc_.RedScreen ? RedPalette(savedPalette_) : savedPalette_);
+  for (const auto& [id, action] : actions_)
+    action->setIcon(doc_.RedScreen ? RedIcon(id) : CommandIcon(id));
   Redraw();
 }
 

@@ -1,10 +1,12 @@
 // The names of the constellations, drawn with the boundaries: centred on
 // their points, the baseline through them.
+#include <cmath>
 #include <string_view>
 
 #include "render/bitmap_fonts.h"
 #include "render/frame.h"
 #include "render/gl.h"
+#include "render/label_space.h"
 #include "render/sky_renderer.h"
 #include "sky/sky_doc.h"
 
@@ -21,8 +23,10 @@ void DrawConstellationNames(const Frame& frame) {
     double x, y;
     if (!LabelPosition(doc, record.RightAscension, record.Declination, x, y)) continue;
     const std::string_view name = FixedText(record.Name);
+    const double left = WholePixel(x - measure.Width(name) / 2), baseline = WholePixel(y);
+    if (!frame.Renderer.Labels().Take(TextRoom(measure, left, baseline, name))) continue;
     SetLineColour(doc, doc.Settings.ConstLabelsColor);
-    DrawText(LabelFont::Bold16, x - measure.Width(name) / 2, y, name);
+    DrawText(LabelFont::Bold16, left, baseline, name);
   }
   frame.Renderer.SetSkyProjection(width, height);
   glPopMatrix();

@@ -10,6 +10,7 @@
 #include "render/display_list_ids.h"
 #include "render/frame.h"
 #include "render/gl.h"
+#include "render/sky_renderer.h"
 #include "sky/sky_doc.h"
 
 namespace render {
@@ -135,7 +136,7 @@ bool TypeShown(const AppSettings& settings, DeepSkyType type) {
   return false;
 }
 
-void DrawObject(const CSkyDoc& doc, const DeepSkyRecord& record, DeepSkyType type, bool symbols,
+void DrawObject(CSkyRenderer& renderer, const DeepSkyRecord& record, DeepSkyType type, bool symbols,
                 double pixelsPerDegree) {
   const double r = record.MajorAxis / 120.0;
   switch (type) {
@@ -147,7 +148,7 @@ void DrawObject(const CSkyDoc& doc, const DeepSkyRecord& record, DeepSkyType typ
         FullCross(r);
         Circle(r, pixelsPerDegree);
       } else {
-        Picture(doc.TextureNames[kTexGlobularCluster], r);
+        Picture(renderer.Texture(kTexGlobularCluster), r);
       }
       break;
     case DeepSkyType::Galaxy:
@@ -155,14 +156,14 @@ void DrawObject(const CSkyDoc& doc, const DeepSkyRecord& record, DeepSkyType typ
       if (symbols)
         Circle(r, pixelsPerDegree);
       else
-        Picture(doc.TextureNames[kTexGalaxy], r);
+        Picture(renderer.Texture(kTexGalaxy), r);
       break;
     case DeepSkyType::PlanetaryNebula:
       if (symbols) {
         OutwardTicks(r);
         Circle(r, pixelsPerDegree);
       } else {
-        Picture(doc.TextureNames[kTexPlanetaryNebula], r);
+        Picture(renderer.Texture(kTexPlanetaryNebula), r);
       }
       break;
     case DeepSkyType::Nebula:
@@ -209,8 +210,8 @@ void DrawDeepSky(const Frame& frame) {
     if (!(catalog::IsMessierIndex(i) ? showMessier : showNgc)) continue;
     const DeepSkyType type = catalog::DeepSkyTypeOf(record.Type);
     if (!TypeShown(settings, type)) continue;
-    glLineWidth(1.5f);
-    glPointSize(2);
+    glLineWidth(static_cast<float>(1.5 * frame.Scale));
+    glPointSize(static_cast<float>(2 * frame.Scale));
     glPushMatrix();
     double p[3];
     doc.DrawingPoint(record.RightAscension, record.Declination, p);
@@ -218,7 +219,7 @@ void DrawDeepSky(const Frame& frame) {
     glRotated(15.0 * at.RightAscension, 0, 1, 0);
     glRotated(at.Declination, 1, 0, 0);
     glLoadName(kNameDeepSkyFirst + i);
-    DrawObject(doc, record, type, symbols, pixelsPerDegree);
+    DrawObject(frame.Renderer, record, type, symbols, pixelsPerDegree);
     glPopMatrix();
   }
   if (!symbols) glEnable(GL_CULL_FACE);

@@ -5,6 +5,7 @@
 // Both lists are built in the horizon frame: +Y is the zenith, and a point at
 // altitude a and angle A (0 the east point, 90 the north point) lies at
 // (-sin A cos a, sin a, -cos A cos a).
+#include <algorithm>
 #include <cmath>
 
 #include "astro/transforms.h"
@@ -35,11 +36,17 @@ constexpr double kTickLength = 5;
 
 }  // namespace
 
+double LandscapeLight(double sunAltitude) {
+  // Full daylight from 6 degrees up, night from -12 down, when the land is a
+  // dark silhouette that still shows its outline.
+  constexpr double kNight = 0.15;
+  return kNight + (1 - kNight) * std::clamp((sunAltitude + 12) / 18, 0.0, 1.0);
+}
+
 void BuildGroundList() {
   glNewList(kListGround, GL_COMPILE);
   glPushMatrix();
   glColor3ub(32, 32, 32);
-  glLineWidth(3.0f);
   // With the orthographic camera the fog factor is the eye distance: full
   // grey in the middle of the disc, fading to black towards its rim.
   glEnable(GL_FOG);
@@ -73,16 +80,16 @@ void BuildGroundList() {
   glEndList();
 }
 
-void BuildLandscapeList() {
+void BuildLandscapeList(double landTop) {
   glNewList(kListLandscape, GL_COMPILE);
   glPushMatrix();
   glEnable(GL_TEXTURE_2D);
-  glColor4d(1, 1, 1, 1);
   // The band stands slightly below the horizon, so no gap shows above the ground.
   glTranslated(0, -0.005, 0);
-  // Four bands of 10 degrees from the horizon up to 40 degrees; the picture's
-  // full width goes once round the horizon.
-  for (int lower = 0; lower < 40; lower += 10) {
+  // Bands of 10 degrees from the horizon up to 40 degrees, the picture's
+  // full width once round the horizon; none above the land's highest point,
+  // where the picture is clear anyway.
+  for (int lower = 0; lower < 40 && lower < landTop; lower += 10) {
     const double tLower = lower * 0.025;
     const double tUpper = lower + 10 == 40 ? 0.99 : (lower + 10) * 0.025;
     glBegin(GL_TRIANGLE_STRIP);
@@ -104,12 +111,14 @@ void DrawLandscape(const Frame& frame) {
   glPushMatrix();
   EnterHorizonFrame(doc);
   WidenAtLowZoom(frame.Zoom);
-  glPushMatrix();
-  // The landscape turns with the time animation.
-  glRotated(doc.TimeOffset, 0, 1, 0);
-  glBindTexture(GL_TEXTURE_2D, doc.TextureNames[kTexHorizon]);
+  // The landscape stands on the ground: it turns with the view's azimuth
+  // only, and is as dark as the sky above it.
+  double sun = AltitudeOf(doc, doc.Bodies[astro::kSun]);
+  if (doc.SolarSystem) sun -= EclipseDarkeningOf(doc);  // as dark as the sky of an eclipse
+  const double light = LandscapeLight(sun);
+  glColor4d(light, light, light, 1);
+  glBindTexture(GL_TEXTURE_2D, frame.Renderer.Texture(kTexHorizon));
   glCallList(kListLandscape);
-  glPopMatrix();
   glPopMatrix();
 }
 
@@ -118,13 +127,14 @@ void DrawGround(const Frame& frame) {
   glPushMatrix();
   EnterHorizonFrame(doc);
   WidenAtLowZoom(frame.Zoom);
+  glLineWidth(static_cast<float>(3.0 * frame.Scale));  // the horizon line
   glCallList(kListGround);
   glPopMatrix();
 
   // The compass points: a tick hanging from each point of the horizon in view,
   // then the letters beside them.
   const int width = doc.Viewport[2], height = doc.Viewport[3];
-  glLineWidth(1.5f);
+  glLineWidth(static_cast<float>(1.5 * frame.Scale));
   glPushMatrix();
   frame.Renderer.SetPixelProjection(width, height);
   if (doc.RedScreen)
@@ -138,7 +148,7 @@ void DrawGround(const Frame& frame) {
     astro::EquatorialToSphere(point.RightAscension, point.Declination, p);
     if (!doc.SkyToWindow(p[0], p[1], p[2], x, y)) continue;
     glVertex2d(x, y);
-    glVertex2d(x, y - kTickLength);
+    glVertex2d(x, y - kTickLength * frame.Scale);
   }
   glEnd();
   DrawCompassLetters(frame);

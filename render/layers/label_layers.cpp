@@ -1,6 +1,8 @@
 // The proper names of bright stars, the labels of deep-sky objects and the
 // Magellanic Clouds, and the compass letters.
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <string>
 #include <string_view>
 
@@ -9,6 +11,7 @@
 #include "render/bitmap_fonts.h"
 #include "render/frame.h"
 #include "render/gl.h"
+#include "render/label_space.h"
 #include "render/sky_renderer.h"
 #include "sky/sky_doc.h"
 
@@ -16,6 +19,13 @@ namespace render {
 namespace {
 
 // Whether the deep-sky layer draws objects of this type code.
+// Pixels between a label and the disc or symbol it names; the smallest
+// symbol radius a label stands clear of, and the farthest from its point a
+// label is placed (large symbols have it near their middle).
+constexpr double kLabelGap = 3;
+constexpr double kSmallestSymbol = 2;
+constexpr double kFarthestLabel = 40;
+
 bool TypeShown(const AppSettings& settings, std::string_view type) {
   if (type == "OPNCL") return settings.ShowOpenClusters == 1;
   if (type == "GLOCL") return settings.ShowGlobClusters == 1;
@@ -27,6 +37,22 @@ bool TypeShown(const AppSettings& settings, std::string_view type) {
 
 }  // namespace
 
+bool PlaceLabel(const Frame& frame, const CTextMeasure& measure, double x, double y, double radius,
+                std::string_view text, double& left, double& baseline) {
+  const double gap = kLabelGap * frame.Scale;
+  left = WholePixel(x + radius + gap);
+  // The capitals' middle level with the point.
+  baseline = WholePixel(y - measure.Ascent() * 0.35);
+  return frame.Renderer.Labels().Take(TextRoom(measure, left, baseline, text));
+}
+
+LabelBox TextRoom(const CTextMeasure& measure, double left, double baseline,
+                  std::string_view text) {
+  // The ascent holds room above the tallest letters: four fifths of it reach them.
+  return {left, baseline - measure.Descent(), left + measure.Width(text),
+          baseline + measure.Ascent() * 0.8};
+}
+
 void DrawStarNames(const Frame& frame) {
   CSkyDoc& doc = frame.Doc;
   if (frame.Picking || !doc.StarNames || frame.Zoom == 1.0) return;
@@ -36,21 +62,35 @@ void DrawStarNames(const Frame& frame) {
   double h = AltitudeOf(doc, doc.Bodies[astro::kSun]);
   if (doc.SkyColors && doc.SolarSystem) h = std::min(h, 6.0) - EclipseDarkeningOf(doc);
 
+  // The brightest first: where two names would overlap, the fainter star's
+  // is left out.
+  std::array<const StarNameRecord*, kStarNameCount> order;
+  for (int i = 0; i < kStarNameCount; ++i) order[i] = &doc.ProperNames[i];
+  std::stable_sort(
+      order.begin(), order.end(),
+      [](const StarNameRecord* a, const StarNameRecord* b) { return a->Magnitude < b->Magnitude; });
+
   const int width = doc.Viewport[2], height = doc.Viewport[3];
   const CTextMeasure measure(LabelFont::Plain14);
   const bool boxes = !doc.SkyColors || doc.CurrentSkyColour == 0;
+  const bool sprites = !doc.Settings.StarsDrawPoints;
   glPushMatrix();
   frame.Renderer.SetPixelProjection(width, height);
-  for (const StarNameRecord& star : doc.ProperNames) {
+  for (const StarNameRecord* star : order) {
     // In twilight only the names of stars bright enough to be drawn.
-    if (doc.SkyColors && h > -18 && h <= -3 && 1 - h / 3 - star.Magnitude < 1) continue;
-    if (star.Magnitude > doc.StarMagnitudeLimit) continue;
+    if (doc.SkyColors && h > -18 && h <= -3 && 1 - h / 3 - star->Magnitude < 1) continue;
+    if (star->Magnitude > doc.StarMagnitudeLimit) continue;
     double x, y;
-    if (!LabelPosition(doc, star.RightAscension, star.Declination, x, y)) continue;
-    const std::string_view name = FixedText(star.Name);
-    if (boxes) DrawTextBox(measure, x, y, name, -star.LabelOffset, -10);
+    if (!LabelPosition(doc, star->RightAscension, star->Declination, x, y)) continue;
+    const std::string_view name = FixedText(star->Name);
+    // Beside the star's drawn disc, so that the star stays in view.
+    const float size = base - star->Magnitude;
+    const double radius = StarRadius(size, sprites && size >= 2) * frame.Scale;
+    double left, baseline;
+    if (!PlaceLabel(frame, measure, x, y, radius, name, left, baseline)) continue;
+    if (boxes) DrawTextBox(measure, left, baseline, name, 0, 0);
     SetLineColour(doc, doc.Settings.StarsNamesColor);
-    DrawText(LabelFont::Plain14, x - star.LabelOffset, y - 10, name);
+    DrawText(LabelFont::Plain14, left, baseline, name);
   }
   frame.Renderer.SetSkyProjection(width, height);
   glPopMatrix();
@@ -60,17 +100,22 @@ void DrawDeepSkyLabels(const Frame& frame) {
   CSkyDoc& doc = frame.Doc;
   const AppSettings& settings = doc.Settings;
   if (frame.Picking || !doc.DeepSkyLabels || frame.Zoom == 1.0) return;
-  // Upside down the vertical offsets turn over and long offsets to the left,
-  // which would now point away from the object's side, are dropped.
-  const double tilt = astro::Normalize360(doc.XRotation);
-  const bool upsideDown = tilt >= 90 && tilt < 270;
-  const int ySign = upsideDown ? -1 : 1;
+
+  // The brightest first.
+  std::array<int, kDeepSkyCount> order;
+  for (int i = 0; i < kDeepSkyCount; ++i) order[i] = i;
+  std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+    return doc.DeepSkyObjects[a].Magnitude < doc.DeepSkyObjects[b].Magnitude;
+  });
 
   const int width = doc.Viewport[2], height = doc.Viewport[3];
+  // The symbols' scale: the sky disc's radius covers 90 degrees.
+  const double pixelsPerDegree = (std::min(width, height) / 2) * frame.Zoom / 90;
+  const CTextMeasure measure(LabelFont::Italic14);
   glPushMatrix();
   frame.Renderer.SetPixelProjection(width, height);
   SetLineColour(doc, settings.DeepSkyLabelsColor);
-  for (int i = kDeepSkyCount - 1; i >= 0; --i) {
+  for (int i : order) {
     const DeepSkyRecord& object = doc.DeepSkyObjects[i];
     if (object.Magnitude > doc.DeepSkyMagnitudeLimit) continue;
     double x, y;
@@ -78,16 +123,21 @@ void DrawDeepSkyLabels(const Frame& frame) {
     const bool messier = i < kMessierCount;
     if ((messier ? settings.ShowMessier : settings.ShowNGC) != 1) continue;
     if (!TypeShown(settings, FixedText(object.Type))) continue;
+    std::string text;
     if (settings.DeepSkyLabelByNumber) {
-      std::string text = messier ? "M" : "";
+      text = messier ? "M" : "";
       text += std::to_string(object.Number);
-      const int xShift = upsideDown && object.LabelOffsetX < -10 ? 0 : object.LabelOffsetX;
-      DrawText(LabelFont::Italic14, x + 5 + xShift, y - 3 + ySign * object.LabelOffsetY, text);
     } else {
-      const std::string_view name = FixedText(object.Name);
-      if (name == "*") continue;  // no common name
-      DrawText(LabelFont::Italic14, x, y + 2, name);
+      text = FixedText(object.Name);
+      if (text == "*") continue;  // no common name
     }
+    // Beside the symbol's rim; a symbol larger than the view's detail gets
+    // its label near its middle.
+    const double radius = std::clamp(object.MajorAxis / 120.0 * pixelsPerDegree,
+                                     kSmallestSymbol * frame.Scale, kFarthestLabel * frame.Scale);
+    double left, baseline;
+    if (!PlaceLabel(frame, measure, x, y, radius, text, left, baseline)) continue;
+    DrawText(LabelFont::Italic14, left, baseline, text);
   }
 
   // The Magellanic Clouds, while their outlines are drawn.
@@ -100,7 +150,43 @@ void DrawDeepSkyLabels(const Frame& frame) {
     for (const Cloud& cloud : kClouds) {
       double p[3], x, y;
       doc.DrawingPoint(cloud.RightAscension, cloud.Declination, p);
-      if (doc.SkyToWindow(p[0], p[1], p[2], x, y)) DrawText(LabelFont::Italic14, x, y, cloud.Text);
+      if (!doc.SkyToWindow(p[0], p[1], p[2], x, y)) continue;
+      if (frame.Renderer.Labels().Take(TextRoom(measure, WholePixel(x), WholePixel(y), cloud.Text)))
+        DrawText(LabelFont::Italic14, x, y, cloud.Text);
+    }
+  }
+  frame.Renderer.SetSkyProjection(width, height);
+  glPopMatrix();
+}
+
+void DrawGridLabels(const Frame& frame) {
+  CSkyDoc& doc = frame.Doc;
+  if (frame.Picking) return;
+  const int width = doc.Viewport[2], height = doc.Viewport[3];
+  const CTextMeasure measure(LabelFont::Plain14);
+  const double gap = kLabelGap * frame.Scale;
+  glPushMatrix();
+  frame.Renderer.SetPixelProjection(width, height);
+  SetLineColour(doc, doc.Settings.GridsColor);
+  const auto label = [&](double ra, double dec, const std::string& text) {
+    double x, y;
+    if (!LabelPosition(doc, ra, dec, x, y)) return;
+    const double left = WholePixel(x + gap), baseline = WholePixel(y + gap);
+    if (frame.Renderer.Labels().Take(TextRoom(measure, left, baseline, text)))
+      DrawText(LabelFont::Plain14, left, baseline, text);
+  };
+  // The hours along the equator, where the hour circles cross it.
+  for (int hour = 0; hour < 24; ++hour) label(hour, 0, std::to_string(hour) + "h");
+  // The declinations along the hour circle nearest the middle of the view.
+  double ra, dec;
+  if (doc.WindowToSky(doc.ViewCentreX, doc.ViewCentreY, frame.Zoom, ra, dec)) {
+    const double meridian = std::fmod(std::round(ra), 24.0);
+    for (int parallel = -75; parallel <= 75; parallel += 15) {
+      if (parallel == 0) continue;  // the equator carries the hours
+      std::string text = parallel > 0 ? "+" : "-";
+      text += std::to_string(std::abs(parallel));
+      text += '\xB0';  // the degree sign in Latin-1
+      label(meridian, parallel, text);
     }
   }
   frame.Renderer.SetSkyProjection(width, height);
@@ -130,7 +216,7 @@ void DrawCompassLetters(const Frame& frame) {
     double p[3], x, y;
     astro::EquatorialToSphere(horizon.RightAscension, horizon.Declination, p);
     if (doc.SkyToWindow(p[0], p[1], p[2], x, y))
-      DrawText(LabelFont::Bold16, x - point.Shift, y, point.Text);
+      DrawText(LabelFont::Bold16, x - point.Shift * frame.Scale, y, point.Text);
   }
 }
 

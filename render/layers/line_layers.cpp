@@ -10,6 +10,10 @@
 namespace render {
 namespace {
 
+// The lines' width in logical pixels; the lists leave it to the frame, which
+// scales it with the device-pixel ratio.
+constexpr double kLineWidth = 1.5;
+
 void Vertex(const CSkyDoc& doc, double raHours, double decDegrees) {
   double p[3];
   doc.DrawingPoint(raHours, decDegrees, p);
@@ -46,7 +50,6 @@ void SetLineColour(const CSkyDoc& doc, int colorref) {
 void BuildGridList(const CSkyDoc& doc) {
   glNewList(kListGrid, GL_COMPILE);
   glPushMatrix();
-  glLineWidth(1.5f);
   glLoadName(kNameHourCircle);
   // Hour circles stop 10 degrees short of the poles.
   for (int ra = 0; ra < 360; ra += 15) {
@@ -73,7 +76,6 @@ void BuildGridList(const CSkyDoc& doc) {
 void BuildFigureList(const CSkyDoc& doc) {
   glNewList(kListFigures, GL_COMPILE);
   glPushMatrix();
-  glLineWidth(1.5f);
   glLoadName(kNameFigureLine);
   // In the figure file a non-zero mark ends a polyline.
   Polylines(doc, doc.ConstellationLines, kConstellationLineCount,
@@ -85,7 +87,6 @@ void BuildFigureList(const CSkyDoc& doc) {
 void BuildBoundaryList(const CSkyDoc& doc) {
   glNewList(kListBoundaries, GL_COMPILE);
   glPushMatrix();
-  glLineWidth(1.5f);
   glLoadName(kNameBoundary);
   // In the boundary file the mark says the other way round: 0 ends a polyline.
   Polylines(doc, doc.BoundaryPoints, kBoundaryCount,
@@ -97,7 +98,6 @@ void BuildBoundaryList(const CSkyDoc& doc) {
 void BuildEclipticList(const CSkyDoc& doc) {
   glNewList(kListEcliptic, GL_COMPILE);
   glPushMatrix();
-  glLineWidth(1.5f);
   glLoadName(kNameEcliptic);
   glBegin(GL_LINE_LOOP);
   for (int i = 0; i < kEclipticPointCount - 1; ++i)
@@ -109,24 +109,28 @@ void BuildEclipticList(const CSkyDoc& doc) {
 
 void DrawBoundaries(const Frame& frame) {
   SetLineColour(frame.Doc, frame.Doc.Settings.ConstBoundariesColor);
+  glLineWidth(static_cast<float>(kLineWidth * frame.Scale));
   const HorizonClip clip(frame.Doc);
   glCallList(kListBoundaries);
 }
 
 void DrawConstellationLines(const Frame& frame) {
   SetLineColour(frame.Doc, frame.Doc.Settings.ConstLinesColor);
+  glLineWidth(static_cast<float>(kLineWidth * frame.Scale));
   const HorizonClip clip(frame.Doc);
   glCallList(kListFigures);
 }
 
 void DrawEcliptic(const Frame& frame) {
   SetLineColour(frame.Doc, frame.Doc.Settings.EclipticColor);
+  glLineWidth(static_cast<float>(kLineWidth * frame.Scale));
   const HorizonClip clip(frame.Doc);
   glCallList(kListEcliptic);
 }
 
 void DrawGrid(const Frame& frame) {
   SetLineColour(frame.Doc, frame.Doc.Settings.GridsColor);
+  glLineWidth(static_cast<float>(kLineWidth * frame.Scale));
   const HorizonClip clip(frame.Doc);
   glCallList(kListGrid);
 }

@@ -7,6 +7,7 @@
 #include "render/display_list_ids.h"
 #include "render/frame.h"
 #include "render/gl.h"
+#include "render/sky_renderer.h"
 #include "sky/sky_doc.h"
 
 namespace render {
@@ -65,7 +66,7 @@ void DrawMilkyWay(const Frame& frame) {
     alpha = (h + 12) * (-1.0 / 6);
   }
   glColor4d(1, 1, 1, alpha);
-  glBindTexture(GL_TEXTURE_2D, doc.TextureNames[kTexMilkyWay]);
+  glBindTexture(GL_TEXTURE_2D, frame.Renderer.Texture(kTexMilkyWay));
   const HorizonClip clip(doc);
   glCallList(kListMilkyWay);
 }

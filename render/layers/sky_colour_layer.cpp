@@ -126,13 +126,18 @@ void DrawSkyColours(const Frame& frame) {
   doc.DeepSkyMagnitudeLimit = sky.DeepSkyLimit;
   if (!doc.SolarSystem) return;
 
-  SunGlow(sky, sun);
+  // A glow that would draw nothing is not drawn: at night the Sun's is the
+  // sky's own colour, a new Moon's and a dark sky's twilight are clear; each
+  // would still cost the filling of a large part of the window.
+  if (sky.DayFactor() > 0) SunGlow(sky, sun);
   const double k2 = sky.MoonLight * sky.MoonLight;
-  Halo(sky, moon.RightAscension, moon.Declination, Mix(sky, 255 * sky.MoonHeight, sky.MoonHeight),
-       10 * k2, 28 * k2);
+  if (Byte(28 * k2) > 0 || Byte(10 * k2) > 0)
+    Halo(sky, moon.RightAscension, moon.Declination, Mix(sky, 255 * sky.MoonHeight, sky.MoonHeight),
+         10 * k2, 28 * k2);
   if (doc.HorizonMode && !sky.Eclipse) {
     const double w = sky.TwilightFactor();
-    Halo(sky, sun.RightAscension, sun.Declination, {255, 96, 0}, 78 * w, 180 * w);
+    if (Byte(180 * w) > 0 || Byte(78 * w) > 0)
+      Halo(sky, sun.RightAscension, sun.Declination, {255, 96, 0}, 78 * w, 180 * w);
   }
 }
 

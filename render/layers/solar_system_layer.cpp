@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string_view>
+#include <vector>
 
 #include "astro/angles.h"
 #include "astro/transforms.h"
@@ -100,27 +101,29 @@ void DrawMark(const Frame& frame, int body, const double p[3]) {
   double wx, wy;
   if (!frame.Doc.SkyToWindow(p[0], p[1], p[2], wx, wy)) return;
   CMarkVertices vertex(frame.Doc, frame.Zoom, p);
+  const double d = frame.Scale;
+  const bool red = frame.Doc.RedScreen != 0;
   switch (body) {
     case 4:  // Mars: the polar caps
-      glColor4f(1, 1, 1, 0.9f);
-      glPointSize(2);
+      glColor4f(1, red ? 0 : 1, red ? 0 : 1, 0.9f);
+      glPointSize(static_cast<float>(2 * d));
       glBegin(GL_POINTS);
-      vertex.At(wx, wy - 3);
-      vertex.At(wx, wy + 3);
+      vertex.At(wx, wy - 3 * d);
+      vertex.At(wx, wy + 3 * d);
       glEnd();
       break;
     case 5:  // Jupiter: the red spot
       glColor3f(1, 0, 0);
-      glPointSize(1.8f);
+      glPointSize(static_cast<float>(1.8 * d));
       glBegin(GL_POINTS);
-      vertex.At(wx + 1, wy - 1);
+      vertex.At(wx + d, wy - d);
       glEnd();
       break;
     case 6:  // Saturn: the ring, in the planet's colour
-      glLineWidth(0.8f);
+      glLineWidth(static_cast<float>(0.8 * d));
       glBegin(GL_LINES);
-      vertex.At(wx - 7, wy);
-      vertex.At(wx + 7, wy);
+      vertex.At(wx - 7 * d, wy);
+      vertex.At(wx + 7 * d, wy);
       glEnd();
       break;
     default:
@@ -131,9 +134,10 @@ void DrawMark(const Frame& frame, int body, const double p[3]) {
 void DrawPlanet(const Frame& frame, int body, const double p[3], double e) {
   const PlanetLook look = LookOf(body, frame.Doc.SkyColors != 0, e);
   if (look.Size <= 0) return;  // hidden: neither drawn nor named
-  const Rgb& c = kPlanetColours[body - 2];
+  // In red screen every planet is red, whatever its colour would give.
+  const Rgb c = frame.Doc.RedScreen ? Rgb{1, 0, 0} : kPlanetColours[body - 2];
   glColor3f(c.R, c.G, c.B);
-  glPointSize(look.Size);
+  glPointSize(static_cast<float>(look.Size * frame.Scale));
   glLoadName(kNameBodyFirst + body);
   glBegin(GL_POINTS);
   glVertex3dv(p);
@@ -213,7 +217,7 @@ double MoonTurn(const CSkyDoc& doc) {
 void DrawDisc(const Frame& frame, int body, double wx, double wy) {
   CSkyDoc& doc = frame.Doc;
   const int width = doc.Viewport[2], height = doc.Viewport[3];
-  const double k = frame.Zoom > 4 ? DiscRadius(doc, frame.Zoom) / 180 : 10;
+  const double k = frame.Zoom > 4 ? DiscRadius(doc, frame.Zoom) / 180 : 10 * frame.Scale;
   glPushMatrix();
   frame.Renderer.SetPixelProjection(width, height);
   glTranslated(0.375, 0.375, 0);
@@ -221,12 +225,12 @@ void DrawDisc(const Frame& frame, int body, double wx, double wy) {
   glScaled(k, k, 1);
   if (body == astro::kSun) {
     if (doc.HorizonMode) glRotated(-doc.TimeOffset, 0, 0, 1);
-    glBindTexture(GL_TEXTURE_2D, doc.TextureNames[kTexSun]);
+    glBindTexture(GL_TEXTURE_2D, frame.Renderer.Texture(kTexSun));
     glLoadName(kNameBodyFirst + astro::kSun);
     glCallList(kListSprite);
   } else {
     glRotated(MoonTurn(doc), 0, 0, 1);
-    glBindTexture(GL_TEXTURE_2D, doc.TextureNames[kTexMoon]);
+    glBindTexture(GL_TEXTURE_2D, frame.Renderer.Texture(kTexMoon));
     glLoadName(kNameBodyFirst + astro::kMoon);
     glPushMatrix();
     glScaled(0.997, 0.997, 0.997);  // just inside the shadow
@@ -282,26 +286,20 @@ bool NameOutshone(int body, double h) {
   }
 }
 
-void DrawPlanetNames(const Frame& frame, double e) {
+void DrawPlanetNames(const Frame& frame) {
   CSkyDoc& doc = frame.Doc;
-  if (frame.Picking || !doc.PlanetNames || frame.Zoom == 1.0) return;
+  const std::vector<PlacedLabel>& placed = frame.Renderer.PlanetLabels();
+  if (frame.Picking || placed.empty()) return;
   const int width = doc.Viewport[2], height = doc.Viewport[3];
   const CTextMeasure measure(LabelFont::Plain14);
-  const double q = DiscRadius(doc, frame.Zoom) / 180;
   const bool boxes = !doc.SkyColors || doc.CurrentSkyColour == 0;
   glPushMatrix();
   frame.Renderer.SetPixelProjection(width, height);
-  for (int body = astro::kBodyCount - 1; body >= 0; --body) {
-    if (doc.SkyColors && NameOutshone(body, e)) continue;
-    const astro::PlanetState& state = doc.Bodies[body];
-    double x, y;
-    if (!LabelPosition(doc, state.RightAscension, state.Declination, x, y)) continue;
-    const std::string_view name = res::String(res::IDS_BODY_NAME_FIRST + body);
-    // Clear of the Sun's and the Moon's discs.
-    if (body == astro::kSun || body == astro::kMoon) x += frame.Zoom > 4 ? std::trunc(q) : 6;
-    if (boxes) DrawTextBox(measure, x, y, name, 6, -3);
+  for (const PlacedLabel& label : placed) {
+    const std::string_view name = res::String(res::IDS_BODY_NAME_FIRST + label.Id);
+    if (boxes) DrawTextBox(measure, label.Left, label.Baseline, name, 0, 0);
     SetLineColour(doc, doc.Settings.PlanetNamesColor);
-    DrawText(LabelFont::Plain14, x + 6, y - 3, name);
+    DrawText(LabelFont::Plain14, label.Left, label.Baseline, name);
   }
   frame.Renderer.SetSkyProjection(width, height);
   glPopMatrix();
@@ -313,7 +311,7 @@ void DrawSolarSystem(const Frame& frame) {
   CSkyDoc& doc = frame.Doc;
   if (!doc.SolarSystem) return;
   const double e = EffectiveSunAltitude(doc);
-  DrawPlanetNames(frame, e);
+  DrawPlanetNames(frame);
 
   glPushMatrix();
   // The Moon last, so that it covers the Sun.
@@ -332,6 +330,30 @@ void DrawSolarSystem(const Frame& frame) {
       DrawPlanet(frame, body, p, e);
   }
   glPopMatrix();
+}
+
+void ReservePlanetNames(const Frame& frame) {
+  CSkyDoc& doc = frame.Doc;
+  std::vector<PlacedLabel>& placed = frame.Renderer.PlanetLabels();
+  placed.clear();
+  if (frame.Picking || !doc.SolarSystem || !doc.PlanetNames || frame.Zoom == 1.0) return;
+  const double e = EffectiveSunAltitude(doc);
+  const CTextMeasure measure(LabelFont::Plain14);
+  const double q = DiscRadius(doc, frame.Zoom) / 180;
+  for (int body = astro::kBodyCount - 1; body >= 0; --body) {
+    if (doc.SkyColors && NameOutshone(body, e)) continue;
+    const astro::PlanetState& state = doc.Bodies[body];
+    double x, y;
+    if (!LabelPosition(doc, state.RightAscension, state.Declination, x, y)) continue;
+    const std::string_view name = res::String(res::IDS_BODY_NAME_FIRST + body);
+    // Clear of the Sun's and the Moon's discs.
+    if (body == astro::kSun || body == astro::kMoon)
+      x += frame.Zoom > 4 ? std::trunc(q) : 6 * frame.Scale;
+    const double left = WholePixel(x) + std::round(6 * frame.Scale),
+                 baseline = WholePixel(y) - std::round(3 * frame.Scale);
+    if (frame.Renderer.Labels().Take(TextRoom(measure, left, baseline, name)))
+      placed.push_back({body, left, baseline});
+  }
 }
 
 }  // namespace render

@@ -1,16 +1,20 @@
 // The bright stars: every star brighter than the limit on the facing
-// hemisphere, as a textured sprite when it is bright enough, else as a smooth
-// point, in the colour of its spectral class. Twilight thins them out.
+// hemisphere, as a textured sprite when it is bright enough, else as a small
+// antialiased disc, in the colour of its spectral class; the brightest with a
+// soft glow. Twilight thins them out.
 //
 // This loop runs over the whole catalogue on every frame: the magnitude tests
-// come first and the projection last, and nothing is allocated.
+// come first and the projection last. The stars are gathered into vertex
+// arrays kept from frame to frame and drawn in three calls.
 #include <algorithm>
+#include <cmath>
 
 #include "astro/transforms.h"
 #include "render/display_list_ids.h"
 #include "render/frame.h"
 #include "render/gl.h"
 #include "render/sky_renderer.h"
+#include "render/sprite_batch.h"
 #include "sky/sky_doc.h"
 
 namespace render {
@@ -22,39 +26,66 @@ constexpr float kDarkSkyBase = 7.0f;
 constexpr float kSpriteSize = 2.0f;
 constexpr double kSpriteScale = 1.5;
 // Stars at or fainter than the base would get no size at all: they are drawn as
-// the smallest visible point.
+// the smallest visible disc.
 constexpr float kMinimumPointSize = 1.0f;
+// The pixels round a disc over which its rim is antialiased.
+constexpr double kDiscMargin = 1.0;
+// The brightest stars get a soft glow: from this size on, growing with it.
+constexpr float kGlowSize = 4.5f;
+constexpr double kGlowReach = 4.0;  // the glow's radius, in sizes
+constexpr double kGlowGain = 0.12, kGlowStrongest = 0.45;
 
-void SetStarColour(const CSkyDoc& doc, char spectralClass) {
-  if (doc.RedScreen) {
-    glColor3ub(255, 0, 0);
-    return;
-  }
-  if (!doc.StarsColors) {
-    glColor3f(1, 1, 1);
-    return;
-  }
+Rgba StarColour(const CSkyDoc& doc, char spectralClass) {
+  if (doc.RedScreen) return {255, 0, 0, 255};
+  if (!doc.StarsColors) return {255, 255, 255, 255};
   switch (spectralClass) {
     case 'O':
     case 'B':
-      glColor3ub(150, 255, 255);
-      break;
+      return {150, 255, 255, 255};
     case 'A':
-      glColor3ub(255, 255, 220);
-      break;
+      return {255, 255, 220, 255};
     case 'F':
     case 'G':
-      glColor3ub(255, 255, 128);
-      break;
+      return {255, 255, 128, 255};
     case 'K':
-      glColor3ub(255, 202, 45);
-      break;
+      return {255, 202, 45, 255};
     case 'M':
-      glColor3ub(255, 128, 128);
-      break;
+      return {255, 128, 128, 255};
     default:
-      glColor3ub(255, 255, 255);
-      break;
+      return {255, 255, 255, 255};
+  }
+}
+
+// How many pixels window point x, y of drawing point p lies from the point of
+// the horizon below it (the ground covers what lies beyond).
+double PixelsAboveHorizon(const CSkyDoc& doc, const double p[3], double x, double y) {
+  const double* z = doc.AstroState.ZenithPoint;
+  const double up = p[0] * z[0] + p[1] * z[1] + p[2] * z[2];
+  double foot[3] = {p[0] - up * z[0], p[1] - up * z[1], p[2] - up * z[2]};
+  const double length = std::sqrt(foot[0] * foot[0] + foot[1] * foot[1] + foot[2] * foot[2]);
+  double hx, hy;
+  if (length <= 0 || !doc.SkyToWindow(foot[0] / length, foot[1] / length, foot[2] / length, hx, hy))
+    return 0;
+  return std::hypot(x - hx, y - hy);
+}
+
+// The selection pass: every star a point carrying its catalogue index.
+void PickStars(const CSkyDoc& doc, float base) {
+  const bool skyColours = doc.SkyColors != 0;
+  const double* zenith = doc.AstroState.ZenithPoint;
+  for (int i = 0; i < kStarCount; ++i) {
+    const StarRecord& star = doc.Stars[i];
+    if (star.Magnitude > doc.StarMagnitudeLimit) continue;
+    if (skyColours && base - star.Magnitude < 1) continue;
+    double p[3], x, y;
+    doc.DrawingPoint(star.RightAscension, star.Declination, p);
+    if (doc.HorizonMode && p[0] * zenith[0] + p[1] * zenith[1] + p[2] * zenith[2] < 0) continue;
+    if (!doc.SkyToWindow(p[0], p[1], p[2], x, y)) continue;
+    glPointSize(std::max(base - star.Magnitude, kMinimumPointSize));
+    glLoadName(i);
+    glBegin(GL_POINTS);
+    glVertex3dv(p);
+    glEnd();
   }
 }
 
@@ -77,20 +108,34 @@ bool StarBrightnessBase(const CSkyDoc& doc, float& base) {
   return true;
 }
 
+double StarRadius(float size, bool sprite) {
+  // A sprite's texture is bright out to about three eighths of its half-side.
+  return sprite ? kSpriteScale * size * 0.375 : std::max(size, kMinimumPointSize) / 2;
+}
+
 void DrawStars(const Frame& frame) {
   const CSkyDoc& doc = frame.Doc;
   float base;
   if (!StarBrightnessBase(doc, base)) return;
+  glDisable(GL_CULL_FACE);
+  if (frame.Picking) {
+    PickStars(doc, base);
+    glEnable(GL_CULL_FACE);
+    return;
+  }
 
   const bool skyColours = doc.SkyColors != 0;
   const bool aboveHorizonOnly = doc.HorizonMode != 0;
   const double* zenith = doc.AstroState.ZenithPoint;
-  const bool sprites = !frame.Picking && !doc.Settings.StarsDrawPoints;
+  const bool sprites = !doc.Settings.StarsDrawPoints;
   const double limit = doc.StarMagnitudeLimit;
-  const int width = doc.Viewport[2], height = doc.Viewport[3];
-
-  glDisable(GL_CULL_FACE);
-  glBindTexture(GL_TEXTURE_2D, doc.TextureNames[kTexStar]);
+  const double scale = frame.Scale;
+  CSpriteBatch& spriteBatch = frame.Renderer.StarSprites();
+  CSpriteBatch& discBatch = frame.Renderer.StarDiscs();
+  CSpriteBatch& glowBatch = frame.Renderer.StarGlows();
+  spriteBatch.Clear();
+  discBatch.Clear();
+  glowBatch.Clear();
   for (int i = 0; i < kStarCount; ++i) {
     const StarRecord& star = doc.Stars[i];
     if (star.Magnitude > limit) continue;
@@ -103,35 +148,33 @@ void DrawStars(const Frame& frame) {
     if (aboveHorizonOnly && p[0] * zenith[0] + p[1] * zenith[1] + p[2] * zenith[2] < 0) continue;
     if (!doc.SkyToWindow(p[0], p[1], p[2], x, y)) continue;
 
-    SetStarColour(doc, star.SpectralClass);
+    const Rgba colour = StarColour(doc, star.SpectralClass);
     if (sprites && size >= kSpriteSize) {
-      // A sprite, in window pixels around the star's position.
-      const double t = kSpriteScale * size;
-      glPushMatrix();
-      frame.Renderer.SetPixelProjection(width, height);
-      glTranslated(x, y, 0);
-      glEnable(GL_TEXTURE_2D);
-      glBegin(GL_POLYGON);
-      glTexCoord2d(0, 0);
-      glVertex2d(-t, t);
-      glTexCoord2d(1, 0);
-      glVertex2d(t, t);
-      glTexCoord2d(1, 1);
-      glVertex2d(t, -t);
-      glTexCoord2d(0, 1);
-      glVertex2d(-t, -t);
-      glEnd();
-      glDisable(GL_TEXTURE_2D);
-      frame.Renderer.SetSkyProjection(width, height);
-      glPopMatrix();
+      spriteBatch.Add(x, y, kSpriteScale * size * scale, colour);
+      if (size > kGlowSize) {
+        const double strength = std::min(kGlowStrongest, kGlowGain * (size - kGlowSize));
+        double reach = kGlowReach * size * scale;
+        // Above the ground only: no farther than the horizon below the star.
+        if (aboveHorizonOnly) reach = std::min(reach, PixelsAboveHorizon(doc, p, x, y));
+        glowBatch.Add(x, y, reach,
+                      {colour.R, colour.G, colour.B, static_cast<GLubyte>(strength * 255)});
+      }
     } else {
-      glPointSize(std::max(size, kMinimumPointSize));
-      if (frame.Picking) glLoadName(i);
-      glBegin(GL_POINTS);
-      glVertex3dv(p);
-      glEnd();
+      // A disc of the star's size, its rim antialiased: round at any size.
+      discBatch.Add(x, y, std::max(size, kMinimumPointSize) / 2 * scale, colour, kDiscMargin);
     }
   }
+
+  // All of them in one pixel projection: glows under the stars, then the
+  // sprites and the discs, one draw each.
+  const int width = doc.Viewport[2], height = doc.Viewport[3];
+  glPushMatrix();
+  frame.Renderer.SetPixelProjection(width, height);
+  glowBatch.Draw(frame.Renderer.GlowTexture());
+  spriteBatch.Draw(frame.Renderer.Texture(kTexStar));
+  discBatch.Draw(frame.Renderer.DiscTexture());
+  frame.Renderer.SetSkyProjection(width, height);
+  glPopMatrix();
   glEnable(GL_CULL_FACE);
 }
 

@@ -10,6 +10,7 @@
 #include "astro/angles.h"
 #include "astro/transforms.h"
 #include "render/bitmap_fonts.h"
+#include "render/frame.h"
 #include "render/gl.h"
 #include "res/strings.h"
 #include "sky/camera_math.h"
@@ -29,8 +30,16 @@ QColor ColourOf(int colorref) {
 
 using PixelTest = std::function<bool(const QColor&)>;
 
-PixelTest Exactly(const QColor& colour) {
-  return [colour](const QColor& c) { return c.rgb() == colour.rgb(); };
+// Text of `colour`, antialiased over black: the colour at half coverage or
+// more (the glyphs' rims are grey levels of it).
+PixelTest Ink(const QColor& colour) {
+  return [colour](const QColor& c) {
+    const int top = std::max({colour.red(), colour.green(), colour.blue()});
+    const double a = std::max({c.red(), c.green(), c.blue()}) / static_cast<double>(top);
+    return a >= 0.5 && std::abs(c.red() - a * colour.red()) <= 12 &&
+           std::abs(c.green() - a * colour.green()) <= 12 &&
+           std::abs(c.blue() - a * colour.blue()) <= 12;
+  };
 }
 
 // Differs from `background` by more than 40 in some channel.
@@ -185,7 +194,7 @@ TEST_F(BitmapFonts, TextIsAsWideAsMeasuredAndStandsOnItsBaseline) {
   for (render::LabelFont font :
        {render::LabelFont::Bold16, render::LabelFont::Plain14, render::LabelFont::Italic14}) {
     const QImage image = DrawAlone(font, "Alnair HIM");
-    const QRect ink = Extent(image, image.rect(), Exactly(Qt::white));
+    const QRect ink = Extent(image, image.rect(), Ink(Qt::white));
     ASSERT_FALSE(ink.isEmpty());
     const int width = TextWidth(font, "Alnair HIM");
     EXPECT_NEAR(ink.left(), 20, 2);
@@ -207,12 +216,12 @@ TEST_F(BitmapFonts, LatinOneCharactersDrawAndAdvance) {
   const char degree[] = {'4', '5', static_cast<char>(176), '\0'};
   const QImage withDegree = DrawAlone(render::LabelFont::Bold16, degree);
   const QImage withoutDegree = DrawAlone(render::LabelFont::Bold16, "45");
-  const int inkWith = Count(withDegree, withDegree.rect(), Exactly(Qt::white));
-  const int inkWithout = Count(withoutDegree, withoutDegree.rect(), Exactly(Qt::white));
+  const int inkWith = Count(withDegree, withDegree.rect(), Ink(Qt::white));
+  const int inkWithout = Count(withoutDegree, withoutDegree.rect(), Ink(Qt::white));
   EXPECT_GT(inkWith, inkWithout) << "the degree sign draws";
   // Above the digits' top: only the degree sign reaches there, to their right.
   const QRect ring =
-      Extent(withDegree, QRect(0, 0, 300, 60), Exactly(Qt::white))
+      Extent(withDegree, QRect(0, 0, 300, 60), Ink(Qt::white))
           .intersected(QRect(20 + TextWidth(render::LabelFont::Bold16, "45"), 0, 40, 60));
   EXPECT_FALSE(ring.isEmpty());
   for (int c = 32; c < 256; ++c) {
@@ -226,8 +235,8 @@ TEST_F(BitmapFonts, LatinOneCharactersDrawAndAdvance) {
 TEST_F(BitmapFonts, SpacesAdvance) {
   const QImage spaced = DrawAlone(render::LabelFont::Plain14, "A   B");
   const QImage tight = DrawAlone(render::LabelFont::Plain14, "AB");
-  EXPECT_GT(Extent(spaced, spaced.rect(), Exactly(Qt::white)).width(),
-            Extent(tight, tight.rect(), Exactly(Qt::white)).width() + 6);
+  EXPECT_GT(Extent(spaced, spaced.rect(), Ink(Qt::white)).width(),
+            Extent(tight, tight.rect(), Ink(Qt::white)).width() + 6);
 }
 
 TEST_F(BitmapFonts, AreMadeAtTheDevicePixelSize) {
@@ -601,7 +610,7 @@ class Labels : public SkyObjects {
   }
 
   int PlanetLabelPixels(const QImage& image, int body) {
-    return Count(image, PlanetLabelArea(image, body), Exactly(ColourOf(kPlanetOrange)));
+    return Count(image, PlanetLabelArea(image, body), Ink(ColourOf(kPlanetOrange)));
   }
 
   int DeepSkyIndex(bool messier, int number) const {
@@ -611,28 +620,38 @@ class Labels : public SkyObjects {
     return 0;
   }
 
+  // The radius in pixels of an object's symbol as its label stands clear of
+  // it: half its major axis, at least 2 and at most 40 pixels.
+  double SymbolRadius(const DeepSkyRecord& o) const {
+    const double pixelsPerDegree =
+        (std::min(doc_->Viewport[2], doc_->Viewport[3]) / 2) * view_->Zoom / 90;
+    return std::clamp(o.MajorAxis / 120.0 * pixelsPerDegree, 2.0, 40.0);
+  }
+
   // The deep-sky label pixels around object i's point.
   QRect DeepSkyInk(const QImage& image, int i) {
     const DeepSkyRecord& o = doc_->DeepSkyObjects[i];
     const QPoint p = PixelOf(image, o.RightAscension, o.Declination);
-    return Extent(image, QRect(p.x() - 120, p.y() - 60, 240, 120),
-                  Exactly(ColourOf(kDeepSkyGreen)));
+    return Extent(image, QRect(p.x() - 120, p.y() - 60, 240, 120), Ink(ColourOf(kDeepSkyGreen)));
   }
 };
 
 TEST_F(Labels, AtZoomOneOnlyConstellationNamesAreWritten) {
   Orion(2);
   QImage image = Render();
-  EXPECT_GT(Count(image, image.rect(), Exactly(ColourOf(kConstellationYellow))), 50);
-  EXPECT_GT(Count(image, image.rect(), Exactly(ColourOf(kStarMagenta))), 50);
-  EXPECT_GT(Count(image, image.rect(), Exactly(ColourOf(kPlanetOrange))), 50);
-  EXPECT_GT(Count(image, image.rect(), Exactly(ColourOf(kDeepSkyGreen))), 20);
+  EXPECT_GT(Count(image, image.rect(), Ink(ColourOf(kConstellationYellow))), 50);
+  EXPECT_GT(Count(image, image.rect(), Ink(ColourOf(kStarMagenta))), 50);
+  EXPECT_GT(Count(image, image.rect(), Ink(ColourOf(kPlanetOrange))), 50);
+  EXPECT_GT(Count(image, image.rect(), Ink(ColourOf(kDeepSkyGreen))), 20);
   Orion(1);
+  // Black boundaries: yellow names antialiased over a red line would blend
+  // into the planets' orange.
+  settings_.ConstBoundariesColor = 0;
   image = Render();
-  EXPECT_GT(Count(image, image.rect(), Exactly(ColourOf(kConstellationYellow))), 50);
-  EXPECT_EQ(Count(image, image.rect(), Exactly(ColourOf(kStarMagenta))), 0);
-  EXPECT_EQ(Count(image, image.rect(), Exactly(ColourOf(kPlanetOrange))), 0);
-  EXPECT_EQ(Count(image, image.rect(), Exactly(ColourOf(kDeepSkyGreen))), 0);
+  EXPECT_GT(Count(image, image.rect(), Ink(ColourOf(kConstellationYellow))), 50);
+  EXPECT_EQ(Count(image, image.rect(), Ink(ColourOf(kStarMagenta))), 0);
+  EXPECT_EQ(Count(image, image.rect(), Ink(ColourOf(kPlanetOrange))), 0);
+  EXPECT_EQ(Count(image, image.rect(), Ink(ColourOf(kDeepSkyGreen))), 0);
 }
 
 TEST_F(Labels, ConstellationNamesAreCentredOnTheirPoint) {
@@ -649,8 +668,8 @@ TEST_F(Labels, ConstellationNamesAreCentredOnTheirPoint) {
   double x, y;
   ASSERT_TRUE(WindowOf(r.RightAscension, r.Declination, x, y));
   const QPoint p = TextPixel(image, x, y);
-  const QRect ink = Extent(image, QRect(p.x() - 60, p.y() - 30, 120, 40),
-                           Exactly(ColourOf(kConstellationYellow)));
+  const QRect ink =
+      Extent(image, QRect(p.x() - 60, p.y() - 30, 120, 40), Ink(ColourOf(kConstellationYellow)));
   ASSERT_FALSE(ink.isEmpty());
   EXPECT_NEAR(ink.left() + ink.width() / 2.0, x, 2);
   EXPECT_EQ(ink.bottom(), p.y()) << "the baseline through the point";
@@ -790,13 +809,15 @@ TEST_F(Labels, SunAndMoonNamesStandClearOfTheirDiscs) {
     double x, y;
     ASSERT_TRUE(WindowOf(2, 0, x, y));
     const int shift = zoom > 4 ? static_cast<int>(200 * zoom / 180) : 6;
-    const QRect ink = Extent(image, QRect(0, 0, 400, 400), Exactly(ColourOf(kPlanetOrange)));
+    const QRect ink = Extent(image, QRect(0, 0, 400, 400), Ink(ColourOf(kPlanetOrange)));
     ASSERT_FALSE(ink.isEmpty());
     EXPECT_NEAR(ink.left(), x + shift + 6, 2) << zoom;
   }
 }
 
-TEST_F(Labels, StarNamesStandBelowTheirStarsAndFadeWithTwilight) {
+// Names stand right of their star's drawn disc, level with it, so that the
+// star stays in view (they once stood below it, by offsets of the catalogue).
+TEST_F(Labels, StarNamesStandBesideTheirStarsAndFadeWithTwilight) {
   Orion(2);
   doc_->PlanetNames = doc_->DeepSky = doc_->Boundaries = 0;
   int rigel = -1, saiph = -1, bellatrix = -1;
@@ -811,25 +832,30 @@ TEST_F(Labels, StarNamesStandBelowTheirStarsAndFadeWithTwilight) {
   SetZoom(8);
   CentreOn(b.RightAscension, b.Declination);
   QImage image = Render();
-  // Where a star's name starts its baseline, and the pixels its name takes.
-  const auto baseOf = [&](int i) {
+  // The star's pixel and the drawn radius of a star of magnitude m (base 7),
+  // and the pixels right of it that its name takes.
+  const auto starOf = [&](int i) {
     const StarNameRecord& r = doc_->ProperNames[i];
-    double x, y;
-    EXPECT_TRUE(WindowOf(r.RightAscension, r.Declination, x, y));
-    return TextPixel(image, x - r.LabelOffset, y - 10);
+    return PixelOf(image, r.RightAscension, r.Declination);
+  };
+  const auto radiusOf = [&](int i) {
+    const float size = 7 - doc_->ProperNames[i].Magnitude;
+    return render::StarRadius(size, size >= 2);
   };
   const auto labelArea = [&](int i) {
-    const QPoint base = baseOf(i);
+    const QPoint star = starOf(i);
     const int width = TextWidth(render::LabelFont::Plain14, doc_->ProperNames[i].Name);
-    return QRect(base.x() - 1, base.y() - 14, width + 2, 18);
+    return QRect(star.x() + 1, star.y() - 12, static_cast<int>(radiusOf(i)) + width + 8, 20);
   };
   const auto written = [&](int i) {
-    return Count(image, labelArea(i), Exactly(ColourOf(kStarMagenta)));
+    return Count(image, labelArea(i), Ink(ColourOf(kStarMagenta)));
   };
-  const QRect ink = Extent(image, labelArea(bellatrix), Exactly(ColourOf(kStarMagenta)));
+  const QRect ink = Extent(image, labelArea(bellatrix), Ink(ColourOf(kStarMagenta)));
   ASSERT_FALSE(ink.isEmpty());
-  EXPECT_NEAR(ink.left(), baseOf(bellatrix).x(), 2);
-  EXPECT_EQ(ink.bottom(), baseOf(bellatrix).y()) << "baseline 10 pixels below the star";
+  const QPoint star = starOf(bellatrix);
+  EXPECT_GE(ink.left(), star.x() + radiusOf(bellatrix)) << "clear of the star's disc";
+  EXPECT_LE(ink.left(), star.x() + radiusOf(bellatrix) + 6) << "but beside it";
+  EXPECT_TRUE(ink.top() < star.y() && ink.bottom() > star.y()) << "level with the star";
   EXPECT_NEAR(ink.width(), TextWidth(render::LabelFont::Plain14, "Bellatrix"), 2);
 
   SetZoom(2);
@@ -845,14 +871,16 @@ TEST_F(Labels, StarNamesStandBelowTheirStarsAndFadeWithTwilight) {
   doc_->ProperNames[saiph].Magnitude = 3.3f;
   image = Render();
   EXPECT_GT(written(rigel), 20);
-  EXPECT_EQ(written(saiph), saiphAlone) << "magnitude 3.3 is named at -10";
+  // (Over the blue of twilight the letters' antialiased rims are no longer
+  // pure magenta: fewer pixels count.)
+  EXPECT_GT(written(saiph), saiphAlone / 3) << "magnitude 3.3 is named at -10";
   doc_->ProperNames[saiph].Magnitude = 3.4f;
   image = Render();
   EXPECT_EQ(written(saiph), 0) << "magnitude 3.4 is not named at -10";
   // Above -3 the star layer draws nothing, names included.
   PlaceBody(astro::kSun, -2, 180);
   image = Render();
-  EXPECT_EQ(Count(image, image.rect(), Exactly(ColourOf(kStarMagenta))), 0);
+  EXPECT_EQ(Count(image, image.rect(), Ink(ColourOf(kStarMagenta))), 0);
   // Names of stars fainter than the limit are left out.
   PlaceBody(astro::kSun, -40, 180);
   doc_->StarMagnitudeLimit = doc_->ProperNames[rigel].Magnitude - 0.01;
@@ -860,7 +888,9 @@ TEST_F(Labels, StarNamesStandBelowTheirStarsAndFadeWithTwilight) {
   EXPECT_EQ(written(rigel), 0);
 }
 
-TEST_F(Labels, DeepSkyLabelsByNumberReadTheNumber) {
+// Deep-sky labels stand right of their symbol's rim, level with its middle
+// (they once stood by offsets of the catalogue, over neighbouring objects).
+TEST_F(Labels, DeepSkyLabelsByNumberReadTheNumberBesideTheSymbol) {
   Quiet();
   doc_->DeepSky = doc_->DeepSkyLabels = 1;
   doc_->DeepSkyMagnitudeLimit = 6;
@@ -875,9 +905,12 @@ TEST_F(Labels, DeepSkyLabelsByNumberReadTheNumber) {
     ASSERT_TRUE(WindowOf(o.RightAscension, o.Declination, x, y));
     const QRect ink = DeepSkyInk(image, i);
     ASSERT_FALSE(ink.isEmpty()) << text;
-    const QPoint base = TextPixel(image, x + 5 + o.LabelOffsetX, y - 3 + o.LabelOffsetY);
-    EXPECT_NEAR(ink.left(), base.x(), 2) << text;
-    EXPECT_EQ(ink.bottom(), base.y()) << text;
+    // Right of the symbol's rim, level with its middle.
+    const QPoint centre = Pixel(image, x, y);
+    const double rim = SymbolRadius(o);
+    EXPECT_GE(ink.left(), centre.x() + rim - 1) << text;
+    EXPECT_LE(ink.left(), centre.x() + rim + 6) << text;
+    EXPECT_TRUE(ink.top() < centre.y() && ink.bottom() > centre.y()) << text;
     EXPECT_NEAR(ink.width(), TextWidth(render::LabelFont::Italic14, text), 3) << text;
   }
 }
@@ -901,41 +934,16 @@ TEST_F(Labels, DeepSkyLabelsByNameSkipStarNames) {
     const QImage image = Render();
     double x, y;
     ASSERT_TRUE(WindowOf(o.RightAscension, o.Declination, x, y));
-    const QPoint base = TextPixel(image, x, y + 2);
-    const QRect ink = Extent(image, QRect(base.x() - 2, base.y() - 14, 200, 20),
-                             Exactly(ColourOf(kDeepSkyGreen)));
+    const QPoint centre = Pixel(image, x, y);
+    const QRect ink = Extent(image, QRect(centre.x() - 2, centre.y() - 14, 200, 28),
+                             Ink(ColourOf(kDeepSkyGreen)));
     if (i == named) {
       ASSERT_FALSE(ink.isEmpty());
-      EXPECT_NEAR(ink.left(), base.x(), 2);
+      EXPECT_GE(ink.left(), centre.x() + SymbolRadius(o) - 1);
+      EXPECT_LE(ink.left(), centre.x() + SymbolRadius(o) + 6);
       EXPECT_NEAR(ink.width(), TextWidth(render::LabelFont::Italic14, name), 3);
     } else {
       EXPECT_TRUE(ink.isEmpty()) << "\"*\" means no name";
-    }
-  }
-}
-
-TEST_F(Labels, UpsideDownMirrorsVerticalOffsetsAndDropsLongLeftOnes) {
-  Quiet();
-  doc_->DeepSky = doc_->DeepSkyLabels = 1;
-  SetZoom(8);
-  const int i = DeepSkyIndex(true, 31);
-  DeepSkyRecord& o = doc_->DeepSkyObjects[i];
-  doc_->DeepSkyMagnitudeLimit = o.Magnitude;
-  o.LabelOffsetY = 12;
-  for (int offsetX : {-20, -8}) {
-    o.LabelOffsetX = offsetX;
-    for (bool upsideDown : {false, true}) {
-      CentreOn(o.RightAscension, o.Declination, upsideDown);
-      const QImage image = Render();
-      double x, y;
-      ASSERT_TRUE(WindowOf(o.RightAscension, o.Declination, x, y));
-      const int dx = upsideDown && offsetX < -10 ? 5 : 5 + offsetX;
-      const int dy = upsideDown ? -3 - 12 : -3 + 12;
-      const QRect ink = DeepSkyInk(image, i);
-      ASSERT_FALSE(ink.isEmpty()) << upsideDown;
-      const QPoint base = TextPixel(image, x + dx, y + dy);
-      EXPECT_NEAR(ink.left(), base.x(), 2) << offsetX << (upsideDown ? " upside down" : "");
-      EXPECT_EQ(ink.bottom(), base.y()) << offsetX << (upsideDown ? " upside down" : "");
     }
   }
 }
@@ -952,7 +960,7 @@ TEST_F(Labels, MagellanicCloudsAreLabelledInTheLabelColour) {
     ASSERT_TRUE(WindowOf(ra, dec, x, y));
     const QPoint p = TextPixel(image, x, y);
     const QRect ink =
-        Extent(image, QRect(p.x() - 3, p.y() - 16, 60, 20), Exactly(ColourOf(kDeepSkyGreen)));
+        Extent(image, QRect(p.x() - 3, p.y() - 16, 60, 20), Ink(ColourOf(kDeepSkyGreen)));
     ASSERT_FALSE(ink.isEmpty()) << text;
     EXPECT_NEAR(ink.left(), p.x(), 2) << text;
     EXPECT_EQ(ink.bottom(), p.y()) << text;
@@ -961,7 +969,7 @@ TEST_F(Labels, MagellanicCloudsAreLabelledInTheLabelColour) {
   doc_->SkyColors = doc_->SolarSystem = 1;
   PlaceBody(astro::kSun, -5, 180);
   const QImage twilight = Render();
-  EXPECT_EQ(Count(twilight, twilight.rect(), Exactly(ColourOf(kDeepSkyGreen))), 0);
+  EXPECT_EQ(Count(twilight, twilight.rect(), Ink(ColourOf(kDeepSkyGreen))), 0);
 }
 
 TEST_F(Labels, InHorizonModeNamesBelowTheHorizonAreLeftOut) {
@@ -979,14 +987,17 @@ TEST_F(Labels, InHorizonModeNamesBelowTheHorizonAreLeftOut) {
   const int m31 = DeepSkyIndex(true, 31);
   doc_->DeepSkyMagnitudeLimit = doc_->DeepSkyObjects[m31].Magnitude;
 
-  for (double altitude : {0.08, -0.08}) {
+  // Just above the horizon a label level with its point would be cut by the
+  // ground drawn after it: above, the points stand half a degree up.
+  for (double altitude : {0.5, -0.08}) {
     // A constellation name, Jupiter and M31 just above or just below the
-    // horizon; their text reaches above it either way.
-    const astro::EquatorialCoord name = AtHorizontal(altitude, 176);
+    // horizon, far enough apart that their labels do not overlap; their
+    // text reaches above it either way.
+    const astro::EquatorialCoord name = AtHorizontal(altitude, 172);
     doc_->ConstellationNames[0].RightAscension = name.RightAscension;
     doc_->ConstellationNames[0].Declination = name.Declination;
     PlaceBody(5, altitude, 180);
-    const astro::EquatorialCoord object = AtHorizontal(altitude, 184);
+    const astro::EquatorialCoord object = AtHorizontal(altitude, 188);
     doc_->DeepSkyObjects[m31].RightAscension = static_cast<float>(object.RightAscension);
     doc_->DeepSkyObjects[m31].Declination = static_cast<float>(object.Declination);
     const QImage image = Render();
@@ -995,10 +1006,10 @@ TEST_F(Labels, InHorizonModeNamesBelowTheHorizonAreLeftOut) {
       return QRect(p.x() - left, p.y() - 25, left + right, 35);
     };
     const int constellation =
-        Count(image, around(name, 70, 70), Exactly(ColourOf(kConstellationYellow)));
+        Count(image, around(name, 70, 70), Ink(ColourOf(kConstellationYellow)));
     const int planet =
-        Count(image, around(AtHorizontal(altitude, 180), 0, 70), Exactly(ColourOf(kPlanetOrange)));
-    const int deepSky = Count(image, around(object, 5, 150), Exactly(ColourOf(kDeepSkyGreen)));
+        Count(image, around(AtHorizontal(altitude, 180), 0, 70), Ink(ColourOf(kPlanetOrange)));
+    const int deepSky = Count(image, around(object, 5, 150), Ink(ColourOf(kDeepSkyGreen)));
     if (altitude > 0) {
       EXPECT_GT(constellation, 20);
       EXPECT_GT(planet, 20);
@@ -1025,7 +1036,7 @@ class Compass : public SkyObjects {
     astro::EquatorialToSphere(h.RightAscension, h.Declination, q);
     if (!doc_->SkyToWindow(q[0], q[1], q[2], x, y)) return -1;
     const QPoint p = Pixel(image, x - shift, y);
-    return Count(image, QRect(p.x() - 1, p.y() - 14, 26, 12), Exactly(colour));
+    return Count(image, QRect(p.x() - 1, p.y() - 14, 26, 12), Ink(colour));
   }
 };
 
@@ -1067,7 +1078,7 @@ TEST_F(Compass, EquatorialChartHasNoCompass) {
   LookAtHorizontal(0, 22.5);
   doc_->HorizonMode = 0;
   const QImage image = Render(800, 800);
-  EXPECT_EQ(Count(image, image.rect(), Exactly(QColor(255, 128, 0))), 0);
+  EXPECT_EQ(Count(image, image.rect(), Ink(QColor(255, 128, 0))), 0);
 }
 
 }  // namespace

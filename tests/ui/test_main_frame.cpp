@@ -4,9 +4,11 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPixmap>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
@@ -121,11 +123,33 @@ TEST_F(MainFrameTest, RedScreenTurnsTheApplicationRedAndBack) {
   EXPECT_EQ(doc_->RedScreen, 1);
   EXPECT_EQ(QApplication::palette().color(QPalette::Window), QColor(255, 0, 0));
   EXPECT_EQ(QApplication::palette().color(QPalette::WindowText), QColor(0, 0, 0));
-  EXPECT_EQ(QApplication::palette().color(QPalette::HighlightedText), QColor(0x40, 0x40, 0x40));
+  // A highlighted menu item: bright red on dark red, readable and only red.
+  EXPECT_EQ(QApplication::palette().color(QPalette::Highlight), QColor(0x50, 0, 0));
+  EXPECT_EQ(QApplication::palette().color(QPalette::HighlightedText), QColor(255, 0, 0));
+  for (QPalette::ColorRole role : {QPalette::Dark, QPalette::Mid, QPalette::Shadow,
+                                   QPalette::Button, QPalette::ButtonText, QPalette::Base})
+    EXPECT_EQ(
+        QApplication::palette().color(role).green() + QApplication::palette().color(role).blue(), 0)
+        << role;
+  // The toolbar's icons are tinted red.
+  const auto colouredPixels = [this](int id) {
+    const QImage icon =
+        frame_->Action(id)->icon().pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32);
+    int coloured = 0;
+    for (int y = 0; y < icon.height(); ++y)
+      for (int x = 0; x < icon.width(); ++x) {
+        const QRgb p = icon.pixel(x, y);
+        coloured += qAlpha(p) > 0 && (qGreen(p) > 0 || qBlue(p) > 0);
+      }
+    return coloured;
+  };
+  EXPECT_FALSE(frame_->Action(57607)->icon().isNull());
+  EXPECT_EQ(colouredPixels(57607), 0);
   EXPECT_FALSE(Enabled(32807)) << "no coloured sky in red screen";
   EXPECT_TRUE(Enabled(32806));
   Trigger(32802);
   EXPECT_EQ(QApplication::palette().color(QPalette::Window), window);
+  EXPECT_GT(colouredPixels(57607), 0) << "the icons' own colours are back";
   EXPECT_TRUE(Enabled(32807));
 }
 

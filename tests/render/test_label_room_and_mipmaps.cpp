@@ -1,0 +1,58 @@
+// The room labels take on the screen, and the halving of pictures for their
+// mipmaps, without a window.
+#include <gtest/gtest.h>
+
+#include "render/label_space.h"
+#include "render/mipmaps.h"
+
+namespace {
+
+TEST(LabelSpace, ALabelOverlappingAnEarlierOneIsRefusedAndTakesNoRoom) {
+  render::CLabelSpace space;
+  EXPECT_TRUE(space.Take({10, 10, 60, 22}));
+  struct Case {
+    render::LabelBox Box;
+    bool Free;
+  };
+  for (const Case& c : {
+           Case{{59, 21, 90, 30}, false},  // a corner inside
+           Case{{0, 0, 100, 40}, false},   // round it
+           Case{{20, 12, 30, 18}, false},  // within it
+           Case{{60, 10, 90, 22}, true},   // touching on the right
+           Case{{10, 22, 60, 34}, true},   // touching above
+       })
+    EXPECT_EQ(space.Take(c.Box), c.Free) << c.Box.Left << ", " << c.Box.Bottom;
+  // A refused label left no room behind: this one overlaps only refused ones.
+  EXPECT_TRUE(space.Take({0, -20, 100, 9}));
+  EXPECT_EQ(space.Taken().size(), 4u);
+  space.Clear();
+  EXPECT_TRUE(space.Take({20, 12, 30, 18}));
+}
+
+TEST(Mipmaps, HalvingAveragesTwoByTwoAndKeepsOddSidesAtLeastOne) {
+  render::PixelImage image{3, 2, 1, {0, 100, 7, 200, 255, 9}};
+  const render::PixelImage half = render::HalveImage(image);
+  ASSERT_EQ(half.Width, 1);
+  ASSERT_EQ(half.Height, 1);
+  EXPECT_EQ(half.Pixels[0], (0 + 100 + 200 + 255 + 2) / 4);  // the last column is dropped
+  const render::PixelImage one = render::HalveImage(half);
+  EXPECT_EQ(one.Width, 1);
+  EXPECT_EQ(one.Height, 1);
+  EXPECT_EQ(one.Pixels[0], half.Pixels[0]);
+  // Channels stay apart.
+  render::PixelImage rgb{2, 2, 3, {255, 0, 0, 255, 0, 0, 0, 0, 255, 0, 0, 255}};
+  const render::PixelImage mixed = render::HalveImage(rgb);
+  EXPECT_EQ(mixed.Pixels, (std::vector<std::uint8_t>{128, 0, 128}));
+}
+
+TEST(Mipmaps, AlphaFromBrightnessMakesTheDarkClearAndTheRestOpaque) {
+  render::PixelImage image{3, 1, 4, {0, 0, 0, 9, 30, 30, 30, 9, 150, 180, 120, 9}};
+  render::AlphaFromBrightness(image, 6);
+  EXPECT_EQ(image.Pixels[3], 0);
+  EXPECT_EQ(image.Pixels[7], 180);
+  EXPECT_EQ(image.Pixels[11], 255);
+  render::AlphaFromBrightness(image, 1);
+  EXPECT_EQ(image.Pixels[11], 150);
+}
+
+}  // namespace
