@@ -47,25 +47,6 @@ void OffsetDirection(double x, double y, double d[3]) {
   d[2] = -std::cos(xr) * std::cos(yr);
 }
 
-// A type is shown only when its switch is exactly 1, as on the screen.
-bool TypeShown(const AppSettings& settings, DeepSkyType type) {
-  switch (type) {
-    case DeepSkyType::OpenCluster:
-      return settings.ShowOpenClusters == 1;
-    case DeepSkyType::GlobularCluster:
-      return settings.ShowGlobClusters == 1;
-    case DeepSkyType::Galaxy:
-      return settings.ShowGalaxies == 1;
-    case DeepSkyType::Nebula:
-      return settings.ShowNebulae == 1;
-    case DeepSkyType::PlanetaryNebula:
-      return settings.ShowPlanetNebulae == 1;
-    case DeepSkyType::Unknown:
-      break;
-  }
-  return false;
-}
-
 template <std::size_t N>
 std::string FixedText(const char (&text)[N]) {
   std::size_t length = 0;
@@ -248,7 +229,7 @@ class CChartBuilder {
     const DeepSkyRecord& record = doc_.DeepSkyObjects[i];
     if (record.Magnitude > doc_.DeepSkyMagnitudeLimit) return false;
     if ((catalog::IsMessierIndex(i) ? settings_.ShowMessier : settings_.ShowNGC) != 1) return false;
-    return TypeShown(settings_, type);
+    return DeepSkyTypeShown(settings_, type);
   }
 
   void DeepSky() {

@@ -298,3 +298,22 @@ astro::ObserverPlace ObserverPlaceOf(const AppSettings& settings) {
   place.DaylightSavingTime = settings.DaylightSavingTime;
   return place;
 }
+
+bool DeepSkyTypeShown(const AppSettings& settings, catalog::DeepSkyType type) {
+  using catalog::DeepSkyType;
+  switch (type) {
+    case DeepSkyType::OpenCluster:
+      return settings.ShowOpenClusters == 1;
+    case DeepSkyType::GlobularCluster:
+      return settings.ShowGlobClusters == 1;
+    case DeepSkyType::Galaxy:
+      return settings.ShowGalaxies == 1;
+    case DeepSkyType::Nebula:
+      return settings.ShowNebulae == 1;
+    case DeepSkyType::PlanetaryNebula:
+      return settings.ShowPlanetNebulae == 1;
+    case DeepSkyType::Unknown:
+      break;
+  }
+  return false;
+}

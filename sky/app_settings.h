@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "astro/astro_state.h"
+#include "catalog/builtin_tables.h"
 
 class CProfile;
 
@@ -101,3 +102,7 @@ double DeepSkyLimitFromIndex(int deepSkyLimit);
 
 // The observer's place and clock rules as the astronomy engine takes them.
 astro::ObserverPlace ObserverPlaceOf(const AppSettings& settings);
+
+// Whether deep-sky objects of `type` are shown: only when the type's switch
+// is exactly 1, on the screen and on the printed chart alike.
+bool DeepSkyTypeShown(const AppSettings& settings, catalog::DeepSkyType type);

@@ -117,25 +117,6 @@ void GalaxyFrame(const DeepSkyRecord& record) {
   glScalef(1, ratio, 1);
 }
 
-// A type is shown only when its switch is exactly 1.
-bool TypeShown(const AppSettings& settings, DeepSkyType type) {
-  switch (type) {
-    case DeepSkyType::OpenCluster:
-      return settings.ShowOpenClusters == 1;
-    case DeepSkyType::GlobularCluster:
-      return settings.ShowGlobClusters == 1;
-    case DeepSkyType::Galaxy:
-      return settings.ShowGalaxies == 1;
-    case DeepSkyType::Nebula:
-      return settings.ShowNebulae == 1;
-    case DeepSkyType::PlanetaryNebula:
-      return settings.ShowPlanetNebulae == 1;
-    case DeepSkyType::Unknown:
-      break;
-  }
-  return false;
-}
-
 void DrawObject(CSkyRenderer& renderer, const DeepSkyRecord& record, DeepSkyType type, bool symbols,
                 double pixelsPerDegree) {
   const double r = record.MajorAxis / 120.0;
@@ -209,7 +190,7 @@ void DrawDeepSky(const Frame& frame) {
     if (record.Magnitude > doc.DeepSkyMagnitudeLimit) continue;
     if (!(catalog::IsMessierIndex(i) ? showMessier : showNgc)) continue;
     const DeepSkyType type = catalog::DeepSkyTypeOf(record.Type);
-    if (!TypeShown(settings, type)) continue;
+    if (!DeepSkyTypeShown(settings, type)) continue;
     glLineWidth(static_cast<float>(1.5 * frame.Scale));
     glPointSize(static_cast<float>(2 * frame.Scale));
     glPushMatrix();
