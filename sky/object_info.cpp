@@ -277,15 +277,26 @@ DeepSkyCard DeepSkyCardOf(const CSkyDoc& doc, int index) {
   return card;
 }
 
-std::string CardJson(const StarCard& card) {
-  return JsonObject()
-      .Add("kind", "star")
-      .Add("caption", kStarCardCaption)
+namespace {
+
+// The fields every card has, first and in this order.
+template <typename Card>
+JsonObject CommonFields(std::string_view kind, std::string_view caption, const Card& card) {
+  JsonObject json;
+  json.Add("kind", kind)
+      .Add("caption", caption)
       .Add("ra", card.Ra)
       .Add("dec", card.Dec)
       .Add("altitude", card.Altitude)
       .Add("azimuth", card.Azimuth)
-      .Add("magnitude", card.Magnitude)
+      .Add("magnitude", card.Magnitude);
+  return json;
+}
+
+}  // namespace
+
+std::string CardJson(const StarCard& card) {
+  return CommonFields("star", kStarCardCaption, card)
       .Add("hr", card.Hr)
       .Add("name", card.Name)
       .Add("bayer", card.Bayer)
@@ -295,14 +306,7 @@ std::string CardJson(const StarCard& card) {
 }
 
 std::string CardJson(const BodyCard& card) {
-  return JsonObject()
-      .Add("kind", "body")
-      .Add("caption", card.Caption)
-      .Add("ra", card.Ra)
-      .Add("dec", card.Dec)
-      .Add("altitude", card.Altitude)
-      .Add("azimuth", card.Azimuth)
-      .Add("magnitude", card.Magnitude)
+  return CommonFields("body", card.Caption, card)
       .Add("distanceEarth", card.DistanceEarth)
       .Add("distanceSun", card.DistanceSun)
       .Add("illuminated", card.Illuminated)
@@ -311,14 +315,7 @@ std::string CardJson(const BodyCard& card) {
 }
 
 std::string CardJson(const DeepSkyCard& card) {
-  return JsonObject()
-      .Add("kind", "deepsky")
-      .Add("caption", kDeepSkyCardCaption)
-      .Add("ra", card.Ra)
-      .Add("dec", card.Dec)
-      .Add("altitude", card.Altitude)
-      .Add("azimuth", card.Azimuth)
-      .Add("magnitude", card.Magnitude)
+  return CommonFields("deepsky", kDeepSkyCardCaption, card)
       .Add("number", card.Number)
       .Add("name", card.Name)
       .Add("type", card.Type)
