@@ -13,39 +13,14 @@
 #include <QTimer>
 #include <cstdio>
 #include <functional>
-#include <memory>
 
-#include "app/sky_app.h"
-#include "render/sky_view.h"
-#include "sky/sky_doc.h"
-#include "tests/test_files.h"
-#include "ui/main_frame.h"
+#include "tests/main_window_fixture.h"
 
 namespace {
 
-class PrintCommands : public ::testing::Test {
+class PrintCommands : public MainWindowTest {
  protected:
-  void SetUp() override {
-    if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs an X display (run under xvfb-run)";
-    cwd_ = std::filesystem::current_path();
-    CommandLine cl;
-    cl.NonInteractive = true;
-    cl.DataDir = STELLIX_SOURCE_DATA_DIR;
-    cl.SettingsFile = dir_.File("stellix.INI");
-    cl.DateTime = astro::CivilTime{2026, 12, 8, 22, 0, 0};
-    app_ = std::make_unique<CSkyApp>(argc_, argv_, cl);
-    ASSERT_TRUE(app_->InitInstance());
-    frame_ = app_->MainFrame();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame_));
-  }
-  void TearDown() override {
-    if (app_) {
-      frame_->close();
-      app_->ExitInstance(0);
-      app_.reset();
-    }
-    if (!cwd_.empty()) std::filesystem::current_path(cwd_);
-  }
+  astro::CivilTime StartTime() const override { return {2026, 12, 8, 22, 0, 0}; }
 
   // Runs command `id`, whose modal dialog of type Dialog is handed to
   // `handle` once it is up; the handler must close it.
@@ -64,14 +39,6 @@ class PrintCommands : public ::testing::Test {
     frame_->Action(id)->trigger();
     EXPECT_TRUE(seen) << "command " << id << " showed no dialog";
   }
-
-  ScratchDir dir_;
-  std::filesystem::path cwd_;
-  int argc_ = 1;
-  char name_[8] = "stellix";
-  char* argv_[2] = {name_, nullptr};
-  std::unique_ptr<CSkyApp> app_;
-  CMainFrame* frame_ = nullptr;
 };
 
 // A frame's pixels that are not black.
@@ -91,7 +58,7 @@ TEST_F(PrintCommands, PreviewShowsTheChartAndTheSkyStaysBehindIt) {
     const QImage page = preview->grab().toImage();
     darkPixels = page.width() * page.height() - LitPixels(page);
     // The window behind the dialog keeps drawing its sky.
-    skyPixels = LitPixels(frame_->View()->grabFramebuffer());
+    skyPixels = LitPixels(view_->grabFramebuffer());
     dialog.reject();
   });
   // The page's frame and the stars of the default view round Orion, on the

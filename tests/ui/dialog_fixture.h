@@ -1,5 +1,5 @@
-// The whole application with its main window, for tests that drive the
-// settings dialogs as a user would: from the menus, with the mouse and the keyboard.
+// Helpers for tests that drive the settings dialogs of the main window as a
+// user would: from the menus, with the mouse and the keyboard.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,16 +11,11 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "app/sky_app.h"
-#include "render/sky_view.h"
 #include "sky/messages.h"
-#include "sky/sky_doc.h"
-#include "tests/test_files.h"
-#include "ui/main_frame.h"
+#include "tests/main_window_fixture.h"
 
 // Collects the messages a dialog would have shown.
 class RecordingMessenger : public CMessenger {
@@ -73,41 +68,7 @@ inline std::string FocusName() {
   return w ? w->objectName().toStdString() : "(none)";
 }
 
-class DialogTest : public ::testing::Test {
+class DialogTest : public MainWindowTest {
  protected:
-  void SetUp() override {
-    if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs an X display (run under xvfb-run)";
-    cwd_ = std::filesystem::current_path();
-    CommandLine cl;
-    cl.NonInteractive = true;
-    cl.ShowSplash = false;
-    cl.DataDir = STELLIX_SOURCE_DATA_DIR;
-    cl.SettingsFile = dir_.File("stellix.INI");
-    cl.DateTime = astro::CivilTime{2026, 12, 5, 12, 0, 0};
-    app_ = std::make_unique<CSkyApp>(argc_, argv_, cl);
-    ASSERT_TRUE(app_->InitInstance());
-    frame_ = app_->MainFrame();
-    doc_ = g_SkyDoc;
-    view_ = frame_->View();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame_));
-  }
-  void TearDown() override {
-    if (app_) {
-      frame_->close();
-      app_->ExitInstance(0);
-      app_.reset();
-    }
-    if (!cwd_.empty()) std::filesystem::current_path(cwd_);
-  }
-
-  ScratchDir dir_;
-  std::filesystem::path cwd_;
-  int argc_ = 1;
-  char name_[8] = "stellix";
-  char* argv_[2] = {name_, nullptr};
-  std::unique_ptr<CSkyApp> app_;
-  CMainFrame* frame_ = nullptr;
-  CSkyDoc* doc_ = nullptr;
-  CSkyView* view_ = nullptr;
   RecordingMessenger messages_;
 };

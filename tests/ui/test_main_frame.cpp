@@ -12,57 +12,20 @@
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
-#include <memory>
 
-#include "app/sky_app.h"
-#include "render/sky_view.h"
-#include "sky/sky_doc.h"
-#include "tests/test_files.h"
-#include "ui/main_frame.h"
+#include "tests/main_window_fixture.h"
 
 namespace {
 
-class MainFrameTest : public ::testing::Test {
+class MainFrameTest : public MainWindowTest {
  protected:
   void SetUp() override {
-    if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs an X display (run under xvfb-run)";
-    cwd_ = std::filesystem::current_path();
-    CommandLine cl;
-    cl.NonInteractive = true;
-    cl.ShowSplash = false;
-    cl.DataDir = STELLIX_SOURCE_DATA_DIR;
-    cl.SettingsFile = dir_.File("stellix.INI");
-    cl.DateTime = astro::CivilTime{2026, 12, 5, 12, 0, 0};
-    app_ = std::make_unique<CSkyApp>(argc_, argv_, cl);
-    ASSERT_TRUE(app_->InitInstance());
-    frame_ = app_->MainFrame();
-    doc_ = g_SkyDoc;
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame_));
-    // Shortcuts reach the active window; without a window manager, make it so.
-    frame_->activateWindow();
-    QApplication::setActiveWindow(frame_);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(frame_));
-  }
-  void TearDown() override {
-    if (app_) {
-      frame_->close();
-      app_->ExitInstance(0);
-      app_.reset();
-    }
-    if (!cwd_.empty()) std::filesystem::current_path(cwd_);
+    MainWindowTest::SetUp();
+    if (!NotStarted()) ActivateFrame();
   }
 
   bool Enabled(int id) { return frame_->Action(id)->isEnabled(); }
   void Trigger(int id) { frame_->Action(id)->trigger(); }
-
-  ScratchDir dir_;
-  std::filesystem::path cwd_;
-  int argc_ = 1;
-  char name_[8] = "stellix";
-  char* argv_[2] = {name_, nullptr};
-  std::unique_ptr<CSkyApp> app_;
-  CMainFrame* frame_ = nullptr;
-  CSkyDoc* doc_ = nullptr;
 };
 
 constexpr int kToggles[] = {32780, 32778, 32779, 32777, 32781, 32782,
@@ -86,34 +49,34 @@ TEST_F(MainFrameTest, AnimationDisablesEverythingButTheDisplayCommands) {
   EXPECT_TRUE(Enabled(32803));
   EXPECT_TRUE(Enabled(32793));
   // Keys follow the same rules: Ctrl+Q does not change the chart mode now.
-  QTest::keyClick(frame_->View(), Qt::Key_H, Qt::ControlModifier);
+  QTest::keyClick(view_, Qt::Key_H, Qt::ControlModifier);
   EXPECT_EQ(doc_->HorizonMode, 0);
-  QTest::keyClick(frame_->View(), Qt::Key_Escape);
+  QTest::keyClick(view_, Qt::Key_Escape);
   EXPECT_EQ(doc_->Animating, 0);
   EXPECT_TRUE(Enabled(32800));
   EXPECT_TRUE(frame_->TimeStepBox()->isEnabled());
 }
 
 TEST_F(MainFrameTest, KeysWorkWhileTheViewHasTheFocus) {
-  frame_->View()->setFocus();
+  view_->setFocus();
   const int grid = doc_->Coordinations;
-  QTest::keyClick(frame_->View(), Qt::Key_G);
+  QTest::keyClick(view_, Qt::Key_G);
   EXPECT_EQ(doc_->Coordinations, 1 - grid);
   EXPECT_EQ(frame_->Action(32780)->isChecked(), doc_->Coordinations == 1);
-  QTest::keyClick(frame_->View(), Qt::Key_S, Qt::ShiftModifier);
+  QTest::keyClick(view_, Qt::Key_S, Qt::ShiftModifier);
   EXPECT_EQ(doc_->StarNames, 0);
-  QTest::keyClick(frame_->View(), Qt::Key_Asterisk, Qt::KeypadModifier);
-  EXPECT_EQ(frame_->View()->Zoom, 4);
-  QTest::keyClick(frame_->View(), Qt::Key_Slash, Qt::KeypadModifier);
-  EXPECT_EQ(frame_->View()->Zoom, 2);
+  QTest::keyClick(view_, Qt::Key_Asterisk, Qt::KeypadModifier);
+  EXPECT_EQ(view_->Zoom, 4);
+  QTest::keyClick(view_, Qt::Key_Slash, Qt::KeypadModifier);
+  EXPECT_EQ(view_->Zoom, 2);
   const double turn = doc_->YRotation;
-  QTest::keyClick(frame_->View(), Qt::Key_Left);
+  QTest::keyClick(view_, Qt::Key_Left);
   EXPECT_DOUBLE_EQ(doc_->YRotation, turn + 7.5 > 360 ? turn + 7.5 - 360 : turn + 7.5);
-  QTest::keyClick(frame_->View(), Qt::Key_H, Qt::ControlModifier);
+  QTest::keyClick(view_, Qt::Key_H, Qt::ControlModifier);
   EXPECT_EQ(doc_->HorizonMode, 1);
   EXPECT_TRUE(frame_->Action(32801)->isChecked());
   EXPECT_FALSE(frame_->Action(32800)->isChecked());
-  QTest::keyClick(frame_->View(), Qt::Key_T, Qt::ControlModifier);
+  QTest::keyClick(view_, Qt::Key_T, Qt::ControlModifier);
   EXPECT_EQ(doc_->Settings.StarsDrawPoints, 1);
 }
 
@@ -178,7 +141,7 @@ TEST_F(MainFrameTest, FullScreenTwiceRestoresTheFrame) {
   EXPECT_TRUE(frame_->statusBar()->isHidden());
   EXPECT_TRUE(frame_->MainToolBar()->isHidden());
   EXPECT_TRUE(frame_->NavigationToolBar()->isHidden());
-  QTest::keyClick(frame_->View(), Qt::Key_F, Qt::ShiftModifier);
+  QTest::keyClick(view_, Qt::Key_F, Qt::ShiftModifier);
   EXPECT_EQ(doc_->FullScreen, 0);
   EXPECT_TRUE(QTest::qWaitFor([&] { return frame_->geometry() == before; }))
       << "back at " << frame_->geometry().x() << "," << frame_->geometry().y() << " "
@@ -192,10 +155,9 @@ TEST_F(MainFrameTest, FullScreenTwiceRestoresTheFrame) {
   // The pointer at the top edge leaves full screen too.
   Trigger(32803);
   ASSERT_TRUE(QTest::qWaitFor([&] { return frame_->isFullScreen(); }));
-  QMouseEvent atTop(QEvent::MouseMove, QPointF(200, 1),
-                    frame_->View()->mapToGlobal(QPointF(200, 1)), Qt::NoButton, Qt::NoButton,
-                    Qt::NoModifier);
-  QApplication::sendEvent(frame_->View(), &atTop);
+  QMouseEvent atTop(QEvent::MouseMove, QPointF(200, 1), view_->mapToGlobal(QPointF(200, 1)),
+                    Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(view_, &atTop);
   EXPECT_EQ(doc_->FullScreen, 0);
 }
 

@@ -1,0 +1,69 @@
+// The whole application with its main window, started on the repository's
+// data with settings in a scratch directory, for tests that drive it as a
+// user would.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+
+#include "app/sky_app.h"
+#include "render/sky_view.h"
+#include "sky/sky_doc.h"
+#include "tests/test_files.h"
+#include "ui/main_frame.h"
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  // The document time the program starts with (as --datetime gives it).
+  virtual astro::CivilTime StartTime() const { return {2026, 12, 5, 12, 0, 0}; }
+
+  void SetUp() override {
+    if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs an X display (run under xvfb-run)";
+    cwd_ = std::filesystem::current_path();
+    CommandLine cl;
+    cl.NonInteractive = true;
+    cl.ShowSplash = false;
+    cl.DataDir = STELLIX_SOURCE_DATA_DIR;
+    cl.SettingsFile = dir_.File("stellix.INI");
+    cl.DateTime = StartTime();
+    app_ = std::make_unique<CSkyApp>(argc_, argv_, cl);
+    ASSERT_TRUE(app_->InitInstance());
+    frame_ = app_->MainFrame();
+    doc_ = g_SkyDoc;
+    view_ = frame_->View();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame_));
+  }
+  void TearDown() override {
+    if (app_) {
+      frame_->close();
+      app_->ExitInstance(0);
+      app_.reset();
+    }
+    if (!cwd_.empty()) std::filesystem::current_path(cwd_);
+  }
+
+  // True when SetUp skipped the test or failed: a subclass's SetUp stops then.
+  bool NotStarted() const { return IsSkipped() || HasFatalFailure(); }
+
+  // Shortcuts reach the active window; without a window manager, make it so.
+  void ActivateFrame() {
+    frame_->activateWindow();
+    QApplication::setActiveWindow(frame_);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame_));
+  }
+
+  ScratchDir dir_;
+  std::filesystem::path cwd_;
+  int argc_ = 1;
+  char name_[8] = "stellix";
+  char* argv_[2] = {name_, nullptr};
+  std::unique_ptr<CSkyApp> app_;
+  CMainFrame* frame_ = nullptr;
+  CSkyDoc* doc_ = nullptr;
+  CSkyView* view_ = nullptr;
+};
