@@ -4,16 +4,14 @@
 // through the window-free projection of one frame and through the integer
 // arithmetic the layers do with what comes out (label offsets, boxes,
 // position angles), under UBSan.
-//
-// The input is the settings text followed by the nine files in their load
-// order, separated by kSeparator; missing parts are empty files. A
-// "[Fuzz] DateTime=YYYY-MM-DDTHH:MM:SS" key of the settings sets the
-// document time (as --datetime does).
+// The input's form is in data_dir_input.h.
 //
 // No GL frame is drawn: a frame of Mesa's software renderer costs
 // milliseconds and needs an X server and a sky view with its fonts per
 // document, which would allow a few thousand inputs a minute instead of
 // millions; the layers' own use of the records is modelled here instead.
+// The test builds draw a real frame of every seed and regression
+// (data_dir_frames.cpp).
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -26,18 +24,16 @@
 #include <string_view>
 #include <vector>
 
-#include "astro/datetime_parse.h"
 #include "astro/transforms.h"
 #include "catalog/builtin_tables.h"
 #include "render/sky_colour.h"
 #include "sky/camera_math.h"
 #include "sky/profile.h"
 #include "sky/sky_doc.h"
+#include "tests/fuzz/data_dir_input.h"
 #include "tests/fuzz/fuzz_support.h"
 
 namespace {
-
-constexpr std::string_view kSeparator = "@@next-file@@";
 
 // The directory the parts are written to, on a memory file system when there is one.
 const std::string& ScratchDirectory() {
@@ -217,13 +213,8 @@ void ProjectEverything(const CSkyDoc& doc, double zoom) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  std::string_view input(reinterpret_cast<const char*>(data), size);
-  std::vector<std::string_view> parts;
-  for (std::size_t i = 0; i <= std::size(kCatalogueFiles); ++i) {
-    const std::size_t end = input.find(kSeparator);
-    parts.push_back(input.substr(0, end));
-    input.remove_prefix(end == std::string_view::npos ? input.size() : end + kSeparator.size());
-  }
+  const std::vector<std::string_view> parts =
+      SplitDataDirInput(std::string_view(reinterpret_cast<const char*>(data), size));
 
   CProfile profile;
   profile.Parse(parts[0]);
@@ -241,12 +232,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   };
   const std::unique_ptr<CSkyDoc, Destroy> doc(new (storage) CSkyDoc(settings));
   CheckingFailure failure;
-  const std::optional<astro::CivilTime> time =
-      astro::ParseDateTime(profile.GetString("Fuzz", "DateTime", "2026-12-08T22:00:00"));
   // The document reads its files from the current directory.
   const int here = ::open(".", O_RDONLY | O_DIRECTORY);
   FUZZ_CHECK(here >= 0 && ::chdir(dir.c_str()) == 0);
-  doc->OnNewDocument(failure, nullptr, time ? *time : astro::CivilTime{2026, 12, 8, 22, 0, 0});
+  doc->OnNewDocument(failure, nullptr, DataDirTime(profile));
   FUZZ_CHECK(::fchdir(here) == 0);
   ::close(here);
 

@@ -20,6 +20,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <random>
 #include <string>
@@ -75,7 +76,8 @@ bool ParseOptions(int argc, char** argv, Options& o) {
     } else if (a == "--seed") {
       o.Seed = static_cast<unsigned>(std::atol(v));
     } else if (a == "--csv") {
-      o.Csv = v;
+      // The program changes into its data directory: the file is named from here.
+      o.Csv = std::filesystem::absolute(v).string();
     } else if (a == "--settings") {
       o.Settings = v;
     } else {
@@ -189,6 +191,10 @@ int main(int argc, char** argv) {
     for (const auto& [step, r] : samples)
       csv << step << ',' << r.Total << ',' << r.Anonymous << ',' << r.File << ',' << r.HeapInUse
           << '\n';
+    if (!csv.flush()) {
+      std::printf("soak: could not write %s\n", options.Csv.c_str());
+      return 1;
+    }
   }
   // Frames take memory and give it back in cycles, and some stretches of
   // sky need more than others: what counts is a rise from the first fifth
