@@ -22,12 +22,20 @@ class MainWindowTest : public ::testing::Test {
   // The document time the program starts with (as --datetime gives it).
   virtual astro::CivilTime StartTime() const { return {2026, 12, 5, 12, 0, 0}; }
 
+  // Tests that start the program themselves (with the splash, say) answer false.
+  virtual bool StartsAtSetUp() const { return true; }
+
   void SetUp() override {
     if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs an X display (run under xvfb-run)";
     cwd_ = std::filesystem::current_path();
+    if (StartsAtSetUp()) Start();
+  }
+
+  // Starts the program, with or without its splash, and waits for the main window.
+  void Start(bool splash = false) {
     CommandLine cl;
     cl.NonInteractive = true;
-    cl.ShowSplash = false;
+    cl.ShowSplash = splash;
     cl.DataDir = STELLIX_SOURCE_DATA_DIR;
     cl.SettingsFile = dir_.File("stellix.INI");
     cl.DateTime = StartTime();
@@ -50,11 +58,12 @@ class MainWindowTest : public ::testing::Test {
   // True when SetUp skipped the test or failed: a subclass's SetUp stops then.
   bool NotStarted() const { return IsSkipped() || HasFatalFailure(); }
 
-  // Shortcuts reach the active window; without a window manager, make it so.
-  void ActivateFrame() {
-    frame_->activateWindow();
-    QApplication::setActiveWindow(frame_);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(frame_));
+  // Makes `window` the active window, as a click on it would with a window
+  // manager; shortcuts reach the active window only.
+  static void Activate(QWidget* window) {
+    window->activateWindow();
+    QApplication::setActiveWindow(window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
   }
 
   ScratchDir dir_;

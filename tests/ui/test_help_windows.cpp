@@ -18,14 +18,10 @@
 #include <QWhatsThis>
 #include <memory>
 
-#include "app/sky_app.h"
-#include "render/sky_view.h"
 #include "res/strings.h"
 #include "sky/messages.h"
-#include "sky/sky_doc.h"
-#include "tests/test_files.h"
+#include "tests/main_window_fixture.h"
 #include "ui/help_window.h"
-#include "ui/main_frame.h"
 #include "ui/splash_window.h"
 
 namespace {
@@ -52,41 +48,15 @@ QImage Screen(const QRect& area) {
       .toImage();
 }
 
-class HelpWindowsTest : public ::testing::Test {
+class HelpWindowsTest : public MainWindowTest {
  protected:
-  void SetUp() override {
-    if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs an X display (run under xvfb-run)";
-    cwd_ = std::filesystem::current_path();
-  }
-  void TearDown() override {
-    if (app_) {
-      frame_->close();
-      app_->ExitInstance(0);
-      app_.reset();
-    }
-    if (!cwd_.empty()) std::filesystem::current_path(cwd_);
-  }
+  astro::CivilTime StartTime() const override { return {2026, 12, 5, 22, 0, 0}; }
+  bool StartsAtSetUp() const override { return false; }
 
-  // Starts the program, with or without its splash, and waits for the main window.
-  void Start(bool splash = false) {
-    CommandLine cl;
-    cl.NonInteractive = true;
-    cl.ShowSplash = splash;
-    cl.DataDir = STELLIX_SOURCE_DATA_DIR;
-    cl.SettingsFile = dir_.File("stellix.INI");
-    cl.DateTime = astro::CivilTime{2026, 12, 5, 22, 0, 0};
-    app_ = std::make_unique<CSkyApp>(argc_, argv_, cl);
-    ASSERT_TRUE(app_->InitInstance());
-    frame_ = app_->MainFrame();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame_));
-    Activate(frame_);
-  }
-
-  // Makes `window` the active window, as a click on it would with a window manager.
-  static void Activate(QWidget* window) {
-    window->activateWindow();
-    QApplication::setActiveWindow(window);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  // Starts the program and makes its main window the active one.
+  void StartActive(bool splash = false) {
+    Start(splash);
+    if (!HasFatalFailure()) Activate(frame_);
   }
 
   // The page the help window shows after `action`; empty when none opened.
@@ -96,14 +66,6 @@ class HelpWindowsTest : public ::testing::Test {
     if (!help || !QTest::qWaitForWindowExposed(help)) return {};
     return help->CurrentPage();
   }
-
-  ScratchDir dir_;
-  std::filesystem::path cwd_;
-  int argc_ = 1;
-  char name_[8] = "stellix";
-  char* argv_[2] = {name_, nullptr};
-  std::unique_ptr<CSkyApp> app_;
-  CMainFrame* frame_ = nullptr;
 };
 
 TEST(ColourDepth, MoreThan256ColoursAreEnough) {
@@ -112,7 +74,7 @@ TEST(ColourDepth, MoreThan256ColoursAreEnough) {
 }
 
 TEST_F(HelpWindowsTest, TheFirstPaintRefusesA256ColourDisplay) {
-  Start();
+  StartActive();
   const std::string refusal =
       MessageLine(MessageIcon::Stop, res::String(res::IDS_NEED_HIGH_COLOR)) + "\n";
   for (int depth : {8, 4, 16, 24}) {
@@ -140,7 +102,7 @@ TEST_F(HelpWindowsTest, TheFirstPaintRefusesA256ColourDisplay) {
 }
 
 TEST_F(HelpWindowsTest, TheSplashStandsRoundAndAnimatedUntilTheSkyIsShown) {
-  Start(/*splash=*/true);
+  StartActive(/*splash=*/true);
   QPointer<CSplashWindow> splash = CSplashWindow::Current();
   if (splash) {
     // The first frame may already have sent it away; when it has not, it is
@@ -168,7 +130,7 @@ TEST_F(HelpWindowsTest, TheSplashStandsRoundAndAnimatedUntilTheSkyIsShown) {
 }
 
 TEST_F(HelpWindowsTest, AboutIsOneRoundWindowThatAClickOrEnterCloses) {
-  Start();
+  StartActive();
   // The screen once the sky's first frames have settled.
   const QRect centre = QGuiApplication::primaryScreen()->geometry();
   QImage before = Screen(centre);
@@ -214,7 +176,7 @@ TEST_F(HelpWindowsTest, AboutIsOneRoundWindowThatAClickOrEnterCloses) {
 }
 
 TEST_F(HelpWindowsTest, AboutLeadsToTheFullListOfDataSources) {
-  Start();
+  StartActive();
   frame_->Action(57664)->trigger();
   QPointer<CSplashWindow> about = CSplashWindow::Current();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(about));
@@ -228,7 +190,7 @@ TEST_F(HelpWindowsTest, AboutLeadsToTheFullListOfDataSources) {
 }
 
 TEST_F(HelpWindowsTest, F1OpensThePageOfTheFocusedWindow) {
-  Start();
+  StartActive();
   frame_->View()->setFocus();
   EXPECT_EQ(PageAfter([&] { QTest::keyClick(frame_->View(), Qt::Key_F1); }).toStdString(),
             "moving.html");
@@ -283,7 +245,7 @@ TEST_F(HelpWindowsTest, F1OpensThePageOfTheFocusedWindow) {
 }
 
 TEST_F(HelpWindowsTest, ShiftF1ExplainsWhatAToolbarButtonDoes) {
-  Start();
+  StartActive();
   QWidget* gridButton = frame_->MainToolBar()->widgetForAction(frame_->Action(32780));
   ASSERT_NE(gridButton, nullptr);
   EXPECT_NE(gridButton->whatsThis().indexOf("Grids"), -1);
@@ -305,7 +267,7 @@ TEST_F(HelpWindowsTest, ShiftF1ExplainsWhatAToolbarButtonDoes) {
 }
 
 TEST_F(HelpWindowsTest, TheHelpWindowHasContentsIndexAndHistory) {
-  Start();
+  StartActive();
   frame_->Action(57667)->trigger();
   CHelpWindow* help = frame_->HelpWindow();
   ASSERT_NE(help, nullptr);
@@ -356,7 +318,7 @@ TEST_F(HelpWindowsTest, TheHelpWindowHasContentsIndexAndHistory) {
 }
 
 TEST_F(HelpWindowsTest, AMissingGuideSaysWhereItShouldBe) {
-  Start();
+  StartActive();
   CHelpWindow help(QString::fromStdString(dir_.File("nowhere")));
   help.ShowPage("location.html");
   const std::string text = help.Browser()->toPlainText().toStdString();

@@ -21,7 +21,7 @@ class MainFrameTest : public MainWindowTest {
  protected:
   void SetUp() override {
     MainWindowTest::SetUp();
-    if (!NotStarted()) ActivateFrame();
+    if (!NotStarted()) Activate(frame_);
   }
 
   bool Enabled(int id) { return frame_->Action(id)->isEnabled(); }
