@@ -25,9 +25,9 @@ build() {  # build DIR [cmake options...]
 
 run_tests() {  # run_tests DIR
   # The sky view and the widgets need an X server; Xvfb with Mesa's software GL
-  # serves. (tests/with_display.sh runs a test again only when Xvfb refused
-  # its connection.)
-  (cd "$1" && xvfb-run -a -s "-screen 0 1280x1024x24" \
+  # serves. -noreset: without it the server resets whenever its last client
+  # leaves and drops a client that connects meanwhile.
+  (cd "$1" && xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
     ctest --output-on-failure --timeout 600 -j "$(nproc)")
 }
 

@@ -33,6 +33,15 @@ bool ParsePaper(std::string text, PaperSize& paper) {
   return true;
 }
 
+// Whether `path` ends in ".pdf", in any case; a bare ".pdf" names no file.
+bool EndsInPdf(const std::string& path) {
+  const std::string name = std::filesystem::path(path).filename().string();
+  if (name.size() <= 4) return false;
+  std::string suffix = name.substr(name.size() - 4);
+  for (char& c : suffix) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return suffix == ".pdf";
+}
+
 }  // namespace
 
 CommandLine ParseCommandLine(const std::vector<std::string>& args) {
@@ -104,7 +113,13 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     cl.Error = "--landscape is an option of --print-pdf";
   if (cl.Error.empty() && !cl.PrintPdfFile.empty() && (!cl.RenderFile.empty() || cl.Ephemeris))
     cl.Error = "--print-pdf cannot be combined with --render or --ephemeris";
+  if (cl.Error.empty() && !cl.PrintPdfFile.empty() && !EndsInPdf(cl.PrintPdfFile))
+    cl.Error = "--print-pdf needs a file name ending in .pdf";
   return cl;
+}
+
+std::string RefusalLine(const std::string& program, const std::string& error) {
+  return program + ": " + error + " (see " + program + " --help)\n";
 }
 
 std::string UsageText(const std::string& program) {
@@ -124,7 +139,8 @@ std::string UsageText(const std::string& program) {
       "  --ephemeris          print the Julian day, sidereal time, the Sun, the Moon,\n"
       "                       the planets and the horizon as JSON and exit\n"
       "  --info NAME          print the information card of one object (\"Sirius\",\n"
-      "                       \"HR 2491\", \"M 42\", \"NGC 7000\", \"Mars\") as JSON and exit\n"
+      "                       \"Alpha Ori\", \"58 Ori\", \"HR 2491\", \"M 42\", \"NGC 7000\",\n"
+      "                       \"Mars\") as JSON and exit\n"
       "  --render FILE        draw one frame of the sky into FILE and exit; the\n"
       "                       suffix of FILE names the format (png, jpg, bmp, ...)\n"
       "  --size WxH           the size of that frame (default 1280x1024)\n"

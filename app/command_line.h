@@ -47,5 +47,9 @@ struct CommandLine {
 // absolute against the current directory.
 CommandLine ParseCommandLine(const std::vector<std::string>& args);
 
+// The one line that answers a refused command line: the fault, and where
+// the options are explained.
+std::string RefusalLine(const std::string& program, const std::string& error);
+
 // The text of --help.
 std::string UsageText(const std::string& program);

@@ -16,8 +16,7 @@ int main(int argc, char** argv) {
   const std::string program =
       argc > 0 ? std::filesystem::path(argv[0]).filename().string() : std::string("stellix");
   if (!commandLine.Error.empty()) {
-    std::fprintf(stderr, "%s: %s\n%s", program.c_str(), commandLine.Error.c_str(),
-                 UsageText(program).c_str());
+    std::fputs(RefusalLine(program, commandLine.Error).c_str(), stderr);
     return ToInt(ExitStatus::BadCommandLine);
   }
   if (commandLine.Help) {

@@ -32,7 +32,6 @@ class CSkyApp : public QApplication {
   int ExitCode() const { return exitCode_; }
 
   CMainFrame* MainFrame() const { return frame_.get(); }
-  CMessageBoxes& Messages() const { return *messages_; }
   const std::string& SettingsPath() const { return settingsPath_; }
 
   // The directory of the catalogue, texture and picture files; empty when it was not found.

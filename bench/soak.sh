@@ -17,6 +17,6 @@ cmake -S . -B build-soak -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DSTELLIX_BUILD_BENCH=OFF >/dev/null
 cmake --build build-soak --target stellix_soak
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-xvfb-run -a -s "-screen 0 1280x1024x24" build-soak/tests/soak/stellix_soak \
+xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" build-soak/tests/soak/stellix_soak \
   --steps "$steps" --commands "$commands" --warmup $((steps / 10)) --samples 500 \
   --csv build-soak/soak.csv

@@ -7,7 +7,9 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "catalog/little_endian.h"
 #include "catalog/regular_file.h"
 
 namespace catalog {
@@ -98,13 +100,96 @@ void LeaveOutVertices(Vertex* vertices, int count, const bool* usable, int prese
   }
 }
 
+// The records as the files store them: fields one after the other without
+// padding, numbers little-endian (Bytes: the record's size in the file).
+class FieldReader {
+ public:
+  explicit FieldReader(const std::uint8_t* bytes) : at_(bytes) {}
+  std::int32_t I32() { return LittleI32(Skip(4)); }
+  float F32() { return LittleF32(Skip(4)); }
+  double F64() { return LittleF64(Skip(8)); }
+  template <std::size_t N>
+  void Chars(char (&text)[N]) {
+    std::memcpy(text, Skip(N), N);
+  }
+
+ private:
+  // The next `size` bytes.
+  const std::uint8_t* Skip(std::size_t size) {
+    const std::uint8_t* field = at_;
+    at_ += size;
+    return field;
+  }
+  const std::uint8_t* at_;
+};
+
+constexpr std::size_t Bytes(const StarRecord*) { return 28; }
+void Decode(FieldReader f, StarRecord& r) {
+  char spectral[1];
+  f.Chars(spectral);
+  r.SpectralClass = spectral[0];
+  f.Chars(r.Designation);
+  r.HR = f.I32();
+  r.RightAscension = f.F32();
+  r.Declination = f.F32();
+  r.Magnitude = f.F32();
+}
+
+constexpr std::size_t Bytes(const StarNameRecord*) { return 40; }
+void Decode(FieldReader f, StarNameRecord& r) {
+  r.HR = f.I32();
+  r.RightAscension = f.F32();
+  r.Declination = f.F32();
+  r.LabelOffset = f.I32();
+  r.Magnitude = f.F32();
+  f.Chars(r.Name);
+}
+
+constexpr std::size_t Bytes(const ConstellationLineRecord*) { return 12; }
+void Decode(FieldReader f, ConstellationLineRecord& r) {
+  r.RightAscension = f.F32();
+  r.Declination = f.F32();
+  r.EndMark = f.I32();
+}
+
+constexpr std::size_t Bytes(const DeepSkyRecord*) { return 64; }
+void Decode(FieldReader f, DeepSkyRecord& r) {
+  r.Number = f.I32();
+  r.PositionAngle = f.I32();
+  r.LabelOffsetX = f.I32();
+  r.LabelOffsetY = f.I32();
+  r.RightAscension = f.F32();
+  r.Declination = f.F32();
+  r.Magnitude = f.F32();
+  r.MajorAxis = f.F32();
+  r.MinorAxis = f.F32();
+  f.Chars(r.Name);
+  f.Chars(r.Type);
+}
+
+constexpr std::size_t Bytes(const ConstellationNameRecord*) { return 40; }
+void Decode(FieldReader f, ConstellationNameRecord& r) {
+  r.RightAscension = f.F64();
+  r.Declination = f.F64();
+  f.Chars(r.Name);
+}
+
+constexpr std::size_t Bytes(const SkyPoint*) { return 8; }
+void Decode(FieldReader f, SkyPoint& r) {
+  r.RightAscension = f.F32();
+  r.Declination = f.F32();
+}
+
 // Reads at most `Count` records of one fixed size, checks each and stands
 // in for the ones left out. The records missing from a short file are
 // reported as one run.
 template <typename Record, int Count, typename LeaveOutFn>
 LoadReport ReadRecords(std::FILE* file, Record (&records)[Count], LeaveOutFn leaveOut) {
   LoadReport report;
-  const int present = static_cast<int>(std::fread(records, sizeof(Record), Count, file));
+  constexpr std::size_t kBytes = Bytes(static_cast<const Record*>(nullptr));
+  std::vector<std::uint8_t> bytes(kBytes * Count);
+  const int present = static_cast<int>(std::fread(bytes.data(), 1, bytes.size(), file) / kBytes);
+  for (int i = 0; i < present; ++i) Decode(FieldReader(bytes.data() + i * kBytes), records[i]);
   bool usable[Count];
   for (int i = 0; i < present; ++i) {
     const RecordFault fault = FaultOf(records[i]);

@@ -6,6 +6,7 @@
 #include <memory>
 #include <new>
 
+#include "catalog/little_endian.h"
 #include "catalog/regular_file.h"
 #include "res/strings.h"
 
@@ -16,12 +17,10 @@ constexpr std::uint64_t kMaxFileBytes = 256ull << 20;
 constexpr std::uint64_t kMaxPixels = 64ull << 20;
 
 std::uint32_t U16(std::span<const std::uint8_t> b, std::size_t at) {
-  return static_cast<std::uint32_t>(b[at] | (b[at + 1] << 8));
+  return catalog::LittleU16(&b[at]);
 }
 std::uint32_t U32(std::span<const std::uint8_t> b, std::size_t at) {
-  return static_cast<std::uint32_t>(b[at]) | (static_cast<std::uint32_t>(b[at + 1]) << 8) |
-         (static_cast<std::uint32_t>(b[at + 2]) << 16) |
-         (static_cast<std::uint32_t>(b[at + 3]) << 24);
+  return catalog::LittleU32(&b[at]);
 }
 
 // One channel of a bit-field pixel, scaled to 0..255.

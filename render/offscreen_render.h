@@ -22,8 +22,6 @@ class COffscreenCanvas {
   COffscreenCanvas& operator=(const COffscreenCanvas&) = delete;
 
   bool IsValid() const { return valid_; }
-  // Whether the frames come from the surfaceless context.
-  bool IsSurfaceless() const { return surfaceless_ != nullptr; }
   // Draws one frame of `width` x `height` pixels; a null image when the
   // context or the framebuffer could not be made.
   QImage Render(int width, int height);

@@ -19,8 +19,6 @@
 #include "sky/pane_text.h"
 #include "sky/sky_doc.h"
 
-CSkyView* g_SkyView = nullptr;
-
 CSkyView::CSkyView(CSkyDoc& doc, CMessenger& messages, QWidget* parent)
     : QOpenGLWidget(parent),
       Document(&doc),
@@ -29,13 +27,9 @@ CSkyView::CSkyView(CSkyDoc& doc, CMessenger& messages, QWidget* parent)
   setFormat(SurfaceFormat());
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);
-  g_SkyView = this;
 }
 
-CSkyView::~CSkyView() {
-  Document->Settings.Zoom = Zoom;
-  if (g_SkyView == this) g_SkyView = nullptr;
-}
+CSkyView::~CSkyView() { Document->Settings.Zoom = Zoom; }
 
 QSurfaceFormat CSkyView::SurfaceFormat() {
   QSurfaceFormat format;

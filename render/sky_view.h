@@ -96,6 +96,3 @@ class CSkyView : public QOpenGLWidget {
   int wheelAngle_ = 0;  // eighths of a degree not yet turned into zoom steps
   int framesSinceMemoryReturned_ = 0;
 };
-
-// The one view; valid from the end of its constructor to the start of its destructor.
-extern CSkyView* g_SkyView;

@@ -16,7 +16,6 @@ struct Rgba {
 class CSpriteBatch {
  public:
   void Clear();
-  bool Empty() const { return vertices_.empty(); }
   // A square of half-side `half` pixels centred on window point x, y, the
   // whole texture on it, in `colour` (which modulates the texture). A
   // `margin` of pixels widens the square beyond the texture's edge (which

@@ -28,7 +28,7 @@ constexpr Entry kTable[] = {
     {306, "Select NGC object or press ' Cancel '.    "},
     {307, "Animation has no effect when the Solar System is disabled in Equatorial mode !    "},
     {308, "Can't initialize rendering context for OpenGL !    "},
-    {309, "Couldn't load the image !    "},
+    {309, "Couldn't load the image \"%s\" !    "},
     {311, "Set your display to High Color or more to run Stellix !    "},
     {317, "You have entered wrong number! It must be from %d to %d.    "},
     {320, "Can't write the settings file \"%s\" !   "},

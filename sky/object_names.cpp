@@ -5,6 +5,7 @@
 
 #include "astro/astro_state.h"
 #include "catalog/builtin_tables.h"
+#include "catalog/designation.h"
 #include "res/strings.h"
 #include "sky/sky_doc.h"
 
@@ -31,6 +32,32 @@ std::optional<int> NumberAfter(std::string_view key, std::string_view prefix) {
   const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
   if (error != std::errc() || end != digits.data() + digits.size()) return std::nullopt;
   return number;
+}
+
+// The star of the Bayer or Flamsteed designation `key` as the cards write it
+// ("ALPHAORI", "ALPHA1CEN", "58ORI"), the Greek letter also abbreviated as the
+// catalogue has it ("ALPORI"). A Bayer letter without the digit of a star
+// that has one ("ALPHACEN") finds the brightest of its components.
+std::optional<int> StarByDesignation(const CSkyDoc& doc, const std::string& key) {
+  std::optional<int> component;
+  for (int i = 0; i < kStarCount; ++i) {
+    const char(&columns)[11] = doc.Stars[i].Designation;
+    const catalog::Designation d = catalog::DecodeDesignation(columns);
+    const std::string constellation = Key(d.Constellation);
+    if (constellation.empty()) continue;
+    if (!d.Flamsteed.empty() && key == Key(d.Flamsteed) + constellation) return i;
+    if (d.Bayer.empty()) continue;
+    const bool digit = std::isdigit(static_cast<unsigned char>(columns[6]));
+    const std::string number = digit ? std::string(1, columns[6]) : std::string();
+    const std::string spelled = Key(d.Bayer).substr(0, Key(d.Bayer).size() - number.size());
+    for (const std::string& letter : {spelled, Key(std::string_view(columns + 3, 3))}) {
+      if (key == letter + number + constellation) return i;
+      if (digit && key == letter + constellation &&
+          (!component || doc.Stars[i].Magnitude < doc.Stars[*component].Magnitude))
+        component = i;
+    }
+  }
+  return component;
 }
 
 }  // namespace
@@ -69,6 +96,8 @@ std::optional<SkyObjectRef> FindObjectByName(const CSkyDoc& doc, std::string_vie
   for (int i = 0; i < catalog::kConstellationCentreCount; ++i)
     if (Key(catalog::kConstellationCentres[i].Name) == key)
       return SkyObjectRef{SkyObjectRef::Constellation, i};
+  if (const std::optional<int> star = StarByDesignation(doc, key))
+    return SkyObjectRef{SkyObjectRef::Star, *star};
   for (int i = 0; i < kDeepSkyCount; ++i) {
     const DeepSkyRecord& object = doc.DeepSkyObjects[i];
     if (key != "*" && Key(std::string_view(object.Name, sizeof object.Name)) == key)
@@ -99,8 +128,8 @@ astro::EquatorialCoord PlaceOf(const CSkyDoc& doc, SkyObjectRef object) {
 
 std::string UnknownObjectText(std::string_view name) {
   return "No object is called \"" + std::string(name) +
-         "\". Give a star's proper name, a constellation, M n, NGC n, HR n, the Sun, the Moon, "
-         "a planet or a deep-sky object's name.";
+         "\". Give a star's proper name or designation (Alpha Ori, 58 Ori), a constellation, "
+         "M n, NGC n, HR n, the Sun, the Moon, a planet or a deep-sky object's name.";
 }
 
 }  // namespace sky

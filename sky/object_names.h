@@ -24,7 +24,9 @@ struct SkyObjectRef {
 };
 
 // The object called `name`, compared without regard to case and to the
-// blanks around and inside it: a star's proper name ("Sirius"), "HR 2491",
+// blanks around and inside it: a star's proper name ("Sirius"), its Bayer or
+// Flamsteed designation as its card writes it ("Alpha Ori", "Alpha1 Cen",
+// "58 Ori"; the Greek letter also abbreviated: "alp Ori"), "HR 2491",
 // "M 42" or "M42" (Messier 1 to 110), "NGC 7000", "Sun", "Moon", a planet's
 // name, a constellation ("Ursa Major") or a deep-sky object's common name
 // ("Orion Nebula"); numbers may have leading zeros. Nothing when no object

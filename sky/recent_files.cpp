@@ -1,7 +1,6 @@
 #include "sky/recent_files.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "sky/profile.h"
 
@@ -13,9 +12,14 @@ constexpr std::size_t kMenuLength = 30;
 
 std::string KeyOf(int i) { return "File" + std::to_string(i + 1); }
 
-std::string Upper(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return s;
+// A menu shows "&&" as "&"; a single one would underline the next letter.
+std::string Escaped(const std::string& s) {
+  std::string out;
+  for (const char c : s) {
+    if (c == '&') out += '&';
+    out += c;
+  }
+  return out;
 }
 
 // "/a/b/c/d/file" -> "/a/.../d/file" with as many folders at the end kept as fit.
@@ -73,7 +77,7 @@ void StoreRecentFiles(const std::vector<std::string>& list, CProfile& profile) {
 }
 
 std::string RecentFileMenuText(int index, const std::string& path) {
-  return "&" + std::to_string(index + 1) + " " + Abbreviated(Upper(path));
+  return "&" + std::to_string(index + 1) + " " + Escaped(Abbreviated(path));
 }
 
 }  // namespace sky

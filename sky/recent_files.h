@@ -23,9 +23,10 @@ std::vector<std::string> LoadRecentFiles(const CProfile& profile);
 // Writes File1 ... File4; keys past the list's end that the file has are emptied.
 void StoreRecentFiles(const std::vector<std::string>& list, CProfile& profile);
 
-// The menu text of entry `index` (0 first): "&1 " and the path in upper
-// case, shortened to 30 characters by leaving out folders in the middle
-// ("/HOME/.../IMAGES/M42.JPG"); the file name itself is never shortened.
+// The menu text of entry `index` (0 first): "&1 " and the path as it is,
+// shortened to 30 characters by leaving out folders in the middle
+// ("/home/.../Images/M42.jpg"); the file name itself is never shortened.
+// An "&" of the path is doubled so that it shows.
 std::string RecentFileMenuText(int index, const std::string& path);
 
 }  // namespace sky

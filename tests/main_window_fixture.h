@@ -26,7 +26,8 @@ class MainWindowTest : public ::testing::Test {
   virtual bool StartsAtSetUp() const { return true; }
 
   void SetUp() override {
-    if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs an X display (run under xvfb-run)";
+    if (!std::getenv("DISPLAY"))
+      GTEST_FAIL() << "needs an X display: run the tests under xvfb-run (./dev.sh test)";
     cwd_ = std::filesystem::current_path();
     if (StartsAtSetUp()) Start();
   }

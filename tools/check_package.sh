@@ -57,7 +57,7 @@ xdotool key x
 wait "$pid"
 WINDOW
 chmod +x "$scratch/window.sh"
-xvfb-run -a -s "-screen 0 1280x1024x24" "$scratch/window.sh" "$home" "$program"
+xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$scratch/window.sh" "$home" "$program"
 test -s "$home/.config/stellix/stellix.INI" || { echo "no settings in ~/.config/stellix"; exit 1; }
 if find "$root/usr/share/stellix" -name '*.INI' | grep -q .; then
   echo "settings written into the installed data directory"

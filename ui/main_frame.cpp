@@ -656,12 +656,14 @@ void CMainFrame::OpenRecentFile(int index) {
 }
 
 void CMainFrame::OpenPicture(const std::string& path) {
-  // The list keeps the path as it is, so that it opens again on a file
-  // system that tells case; the menu shows it in upper case.
-  sky::AddRecentFile(doc_.Settings.RecentFiles, path);
+  // Only a picture that could be shown enters the list (first); one that
+  // could not leaves it.
+  if (ShowPictureFile(path, messages_, this))
+    sky::AddRecentFile(doc_.Settings.RecentFiles, path);
+  else
+    sky::RemoveRecentFile(doc_.Settings.RecentFiles, path);
   UpdateRecentFileMenu();
   UpdateCommandStates();
-  ShowPictureFile(path, messages_, this);
 }
 
 void CMainFrame::UpdateRecentFileMenu() {

@@ -25,6 +25,6 @@ class CPictureWindow : public QDialog {
 };
 
 // Loads the picture at `path` and shows it modally; a file that cannot be
-// read or decoded gives "Couldn't load the image !" and no window. Returns
+// read or decoded gives "Couldn't load the image "PATH" !" and no window. Returns
 // whether the picture was shown.
 bool ShowPictureFile(const std::string& path, CMessenger& messages, QWidget* parent);

@@ -15,7 +15,8 @@ namespace {
 class AppFixture : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs an X display (run under xvfb-run)";
+    if (!std::getenv("DISPLAY"))
+      GTEST_FAIL() << "needs an X display: run the tests under xvfb-run (./dev.sh test)";
     cwd_ = std::filesystem::current_path();
     std::filesystem::create_directory(dir_.Path() / "data");
     for (const char* name : kCatalogueFiles) dir_.Write(std::string("data/") + name, "");

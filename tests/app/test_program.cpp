@@ -1,9 +1,7 @@
 // The program as a user starts it: options, messages and exit statuses.
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QImage>
@@ -15,6 +13,7 @@
 #include <string>
 
 #include "sky/sky_doc.h"
+#include "tests/child_process.h"
 #include "tests/test_files.h"
 
 namespace {
@@ -24,24 +23,13 @@ struct ProgramRun {
   std::string out, err;
 };
 
+// The program with `args` (a shell's words), `environment` in front (a
+// shell command such as "env -u DISPLAY" or "cd DIR &&").
 ProgramRun RunProgram(const ScratchDir& dir, const std::string& args,
                       const std::string& environment = "") {
-  const std::string command = environment + " '" + STELLIX_PROGRAM + "' " + args + " >'" +
-                              dir.File("stdout") + "' 2>'" + dir.File("stderr") + "' </dev/null";
-  ProgramRun run;
-  // Under load Xvfb now and then refuses a connection: only then is the
-  // program started again, as tests/with_display.sh does for test programs.
-  for (int attempt = 0; attempt < 3; ++attempt) {
-    const int raw = std::system(command.c_str());
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.out = ReadFile(dir.File("stdout"));
-    run.err = ReadFile(dir.File("stderr"));
-    if (run.status == 0 ||
-        (run.err.find("could not connect to display") == std::string::npos &&
-         run.err.find("cannot connect to the display (DISPLAY=:") == std::string::npos))
-      break;
-  }
-  return run;
+  const ChildRun child = RunShell(environment + " '" + STELLIX_PROGRAM + "' " + args,
+                                  {.Out = dir.File("stdout"), .Err = dir.File("stderr")});
+  return {child.Status, child.Out, child.Err};
 }
 
 TEST(Program, HelpVersionAndBadOptions) {
@@ -54,17 +42,36 @@ TEST(Program, HelpVersionAndBadOptions) {
   const ProgramRun version = RunProgram(dir, "--version");
   EXPECT_EQ(version.status, 0);
   EXPECT_EQ(version.out.rfind("Stellix ", 0), 0u) << version.out;
+}
 
-  const ProgramRun bad = RunProgram(dir, "--frobnicate");
-  EXPECT_EQ(bad.status, 2);
-  EXPECT_NE(bad.err.find("unknown option --frobnicate"), std::string::npos) << bad.err;
-
-  const ProgramRun missingValue = RunProgram(dir, "--data-dir");
-  EXPECT_EQ(missingValue.status, 2);
+// A refused command line: one line that names the fault and points to
+// --help (never the whole usage text), status 2, and nothing written.
+TEST(Program, EveryRefusalIsOneLineThatPointsToHelp) {
+  struct Case {
+    const char* Args;
+    const char* Fault;
+  } const kCases[] = {
+      {"--frobnicate", "unknown option --frobnicate"},
+      {"--data-dir", "option --data-dir needs a value"},
+      {"--render x.png --size 100x0", "--size needs WIDTHxHEIGHT, each from 1 to 16384"},
+      {"--page A4", "--page is an option of --print-pdf"},
+      {"--print-pdf x.png", "--print-pdf needs a file name ending in .pdf"},
+      {"--print-pdf x.pdf.png", "--print-pdf needs a file name ending in .pdf"},
+      {"--print-pdf .pdf", "--print-pdf needs a file name ending in .pdf"},
+  };
+  for (const Case& c : kCases) {
+    ScratchDir dir;
+    const ProgramRun run = RunProgram(dir, c.Args, "cd '" + dir.Path().string() + "' &&");
+    EXPECT_EQ(run.status, 2) << c.Args;
+    EXPECT_EQ(run.err, std::string("stellix: ") + c.Fault + " (see stellix --help)\n") << c.Args;
+    EXPECT_EQ(run.out, "") << c.Args;
+    EXPECT_FALSE(std::filesystem::exists(dir.File("x.png"))) << c.Args;
+  }
 }
 
 TEST(Program, MissingCatalogueEndsWithItsMessageAndSavesNothing) {
-  if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs an X display (run under xvfb-run)";
+  if (!std::getenv("DISPLAY"))
+    GTEST_FAIL() << "needs an X display: run the tests under xvfb-run (./dev.sh test)";
   for (const char* missing : {"bsc5.bin", "cnstline.bin", "magellan.bin"}) {
     ScratchDir dir;
     std::filesystem::create_directory(dir.Path() / "data");
@@ -84,7 +91,8 @@ TEST(Program, MissingCatalogueEndsWithItsMessageAndSavesNothing) {
 }
 
 TEST(Program, WithoutOpenGLEndsWithItsMessage) {
-  if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs an X display (run under xvfb-run)";
+  if (!std::getenv("DISPLAY"))
+    GTEST_FAIL() << "needs an X display: run the tests under xvfb-run (./dev.sh test)";
   ScratchDir dir;
   // Qt's X11 platform without any GL integration cannot make a GL context.
   const ProgramRun run =
@@ -154,7 +162,8 @@ TEST(Program, EphemerisAndRenderFromTheCommandLine) {
   const ProgramRun badSize = RunProgram(dir, "--render x.png --size 100x0");
   EXPECT_EQ(badSize.status, 2);
 
-  if (!std::getenv("DISPLAY")) GTEST_SKIP() << "rendering needs an X display";
+  if (!std::getenv("DISPLAY"))
+    GTEST_FAIL() << "needs an X display: run the tests under xvfb-run (./dev.sh test)";
   const ProgramRun render = RunProgram(
       dir, "--non-interactive --render '" + dir.File("sky.png") + "' --size 320x200" + settings);
   EXPECT_EQ(render.status, 0) << render.err;
@@ -227,7 +236,8 @@ TEST(Program, RenderWithoutADisplayDrawsWhatTheDisplayDraws) {
   EXPECT_EQ(LargestDifference(frame, QImage(QString::fromStdString(dir.File("unreachable.png")))),
             0);
 
-  if (!std::getenv("DISPLAY")) GTEST_SKIP() << "the comparison with X needs an X display";
+  if (!std::getenv("DISPLAY"))
+    GTEST_FAIL() << "needs an X display: run the tests under xvfb-run (./dev.sh test)";
   const ProgramRun onX = RunProgram(dir, options + "'" + dir.File("x.png") + "'");
   EXPECT_EQ(onX.status, 0) << onX.err;
   const int difference =
@@ -338,7 +348,8 @@ int LinesStartingWith(const std::string& text, const std::string& prefix) {
 // all-black frame, undefined behaviour in the label code) are brought into
 // range as they are read, and a script is told so in one line.
 TEST(Program, SettingsOutOfRangeAreClampedAndSaidOnce) {
-  if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs an X display (run under xvfb-run)";
+  if (!std::getenv("DISPLAY"))
+    GTEST_FAIL() << "needs an X display: run the tests under xvfb-run (./dev.sh test)";
   ScratchDir dir;
   const std::string settings = dir.Write("stellix.INI",
                                          "[Settings]\nXRotation=1e300\nYRotation=-1e300\n"
@@ -372,7 +383,8 @@ TEST(Program, SettingsOutOfRangeAreClampedAndSaidOnce) {
 }
 
 TEST(Program, DamagedCatalogueIsNamedAndTheSkyIsStillDrawn) {
-  if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs an X display (run under xvfb-run)";
+  if (!std::getenv("DISPLAY"))
+    GTEST_FAIL() << "needs an X display: run the tests under xvfb-run (./dev.sh test)";
   ScratchDir dir;
   std::filesystem::create_directory(dir.Path() / "data");
   for (const auto& entry : std::filesystem::directory_iterator(STELLIX_SOURCE_DATA_DIR))
@@ -400,28 +412,21 @@ TEST(Program, DamagedCatalogueIsNamedAndTheSkyIsStillDrawn) {
 // A settings file that cannot be written: its message, the file as it was,
 // and a status that says the run failed.
 TEST(Program, FailedSaveEndsWithANonZeroStatus) {
-  if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs an X display (run under xvfb-run)";
+  if (!std::getenv("DISPLAY"))
+    GTEST_FAIL() << "needs an X display: run the tests under xvfb-run (./dev.sh test)";
   ScratchDir dir;
   const std::string settings = dir.Write("stellix.INI", "[Settings]\nZoom=4.0\n");
   ::chmod(settings.c_str(), 0444);
-  const pid_t pid = ::fork();
-  if (pid == 0) {
-    const int err = ::open(dir.File("stderr").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    ::dup2(err, 2);
-    ::execl(STELLIX_PROGRAM, STELLIX_PROGRAM, "--non-interactive", "--no-splash", "--timing",
-            "--settings", settings.c_str(), static_cast<char*>(nullptr));
-    ::_exit(127);
-  }
+  ChildProcess program(
+      {STELLIX_PROGRAM, "--non-interactive", "--no-splash", "--timing", "--settings", settings},
+      {.Err = dir.File("stderr")});
   // Once the first frame is on the screen, a log-out ends the program normally.
-  for (int i = 0; i < 600 && ReadFile(dir.File("stderr")).find("first frame") == std::string::npos;
-       ++i)
-    ::usleep(100000);
-  ::kill(pid, SIGTERM);
-  int status = 0;
-  ::waitpid(pid, &status, 0);
+  EXPECT_TRUE(WaitUntil(
+      [&] { return ReadFile(dir.File("stderr")).find("first frame") != std::string::npos; }, 60));
+  program.Signal(SIGTERM);
+  const int status = program.Finish(60);
   const std::string err = ReadFile(dir.File("stderr"));
-  ASSERT_TRUE(WIFEXITED(status)) << err;
-  EXPECT_EQ(WEXITSTATUS(status), 1) << err;
+  EXPECT_EQ(status, 1) << err;
   EXPECT_EQ(LinesStartingWith(err, "stop: Can't write the settings file \"" + settings + "\" !   "),
             1)
       << err;

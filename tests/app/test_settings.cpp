@@ -15,6 +15,7 @@
 #include "astro/format.h"
 #include "sky/app_settings.h"
 #include "sky/profile.h"
+#include "tests/child_process.h"
 #include "tests/test_files.h"
 
 namespace {
@@ -248,11 +249,9 @@ TEST(SettingsStore, SavingKeepsOtherSectionsUnknownKeysAndComments) {
 
 // Runs `body` in a child process and returns its exit status.
 int InChild(const std::function<int()>& body) {
-  const pid_t pid = ::fork();
-  if (pid == 0) ::_exit(body());
-  int status = 0;
-  ::waitpid(pid, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : 100;
+  ChildProcess child(body);
+  const int status = child.Finish(120);
+  return status >= 0 ? status : 100;
 }
 
 TEST(SettingsStore, FailedSaveLeavesTheOldFileWhole) {
@@ -516,14 +515,13 @@ TEST(SettingsStore, KilledDuringSavesTheFileIsAlwaysWhole) {
   std::uniform_int_distribution<int> delay(0, 3000);  // microseconds
   int killedMidway = 0;
   for (int run = 0; run < 1000; ++run) {
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-      for (;;) (run % 2 ? a : b).Save(path);
-    }
+    ChildProcess saver(
+        [&]() -> int {
+          for (;;) (run % 2 ? a : b).Save(path);
+        },
+        {.Out = "/dev/null", .Err = "/dev/null"});
     ::usleep(static_cast<useconds_t>(delay(random)));
-    ::kill(pid, SIGKILL);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
+    saver.Stop();
     const std::string text = ReadFile(path);
     ASSERT_TRUE(text == a.Text() || text == b.Text()) << "run " << run << ": " << text.size();
     CProfile read;

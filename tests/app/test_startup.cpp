@@ -82,6 +82,22 @@ TEST(Startup, RelativePathsMeanTheStartingDirectory) {
   EXPECT_FALSE(ParseCommandLine({"--no-splash"}).Headless());
 }
 
+TEST(Startup, PrintPdfTakesOnlyANameEndingInPdf) {
+  struct Case {
+    const char* File;
+    bool Accepted;
+  } const kCases[] = {
+      {"chart.pdf", true},  {"Chart.PDF", true}, {"a/b.Pdf", true}, {"x.png", false},
+      {"x.pdf.png", false}, {".pdf", false},     {"pdf", false},    {"x.pdfx", false},
+  };
+  for (const Case& c : kCases) {
+    const CommandLine cl = ParseCommandLine({"--print-pdf", c.File});
+    EXPECT_EQ(cl.Error.empty(), c.Accepted) << c.File << ": " << cl.Error;
+  }
+  EXPECT_EQ(RefusalLine("stellix", "unknown option --x"),
+            "stellix: unknown option --x (see stellix --help)\n");
+}
+
 TEST(Startup, DataDirectoryAndSettingsFile) {
   ScratchDir dir;
   const ScopedEnvironment config("XDG_CONFIG_HOME", dir.File("config"));

@@ -2,10 +2,9 @@
 // by xdotool as a user drives it: keys, the wheel, drags, File > Exit and
 // the signals of a log-out, each followed by the settings file it leaves.
 #include <gtest/gtest.h>
+#include <signal.h>
 
-#include <chrono>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "tests/desktop_session.h"
@@ -15,34 +14,26 @@ namespace {
 
 class UserSession : public ::testing::Test {
  protected:
-  void SetUp() override { ASSERT_TRUE(desktop_.Ready()) << "Xvfb and openbox must be installed"; }
+  void SetUp() override { ASSERT_TRUE(desktop_.Ready()) << desktop_.Log(); }
 
   // Starts the program on Krakow's sky of 2026-12-08 22:00 with the settings
-  // in `settings` (defaults when empty) and waits for its window.
-  pid_t Start(const std::string& settings = "") {
+  // in `settings` (defaults when empty) and waits for its first frame to settle.
+  ChildProcess Start(const std::string& settings = "") {
     if (!settings.empty()) dir_.Write("stellix.INI", settings);
-    const pid_t pid = desktop_.Spawn({STELLIX_PROGRAM, "--settings", dir_.File("stellix.INI"),
-                                      "--datetime", "2026-12-08T22:00:00", "--no-splash"});
+    ChildProcess program = desktop_.Spawn({STELLIX_PROGRAM, "--settings", dir_.File("stellix.INI"),
+                                           "--datetime", "2026-12-08T22:00:00", "--no-splash"});
     window_ = desktop_.WindowNamed("^Stellix$");
-    EXPECT_FALSE(window_.empty()) << "no main window";
+    EXPECT_FALSE(window_.empty()) << "no main window: " << program.Err();
     desktop_.XDo({"windowactivate", "--sync", window_});
     EXPECT_TRUE(desktop_.WaitForStill(window_, 60)) << "the first frame never settled";
-    return pid;
+    return program;
   }
 
-  // File > Exit from the keyboard; the program's exit status. On a busy
-  // machine the menu may not be up yet when the x comes: then the user
-  // closes what opened and tries again.
-  int ExitFromTheMenu(pid_t pid) {
-    for (int attempt = 0; attempt < 3; ++attempt) {
-      desktop_.XDo({"key", "alt+f"});
-      std::this_thread::sleep_for(std::chrono::seconds(1));
-      desktop_.XDo({"key", "x"});
-      const int status = DesktopSession::WaitForExit(pid, 20, attempt == 2);
-      if (status != DesktopSession::kStillRunning) return status;
-      desktop_.XDo({"key", "Escape"});
-    }
-    return -1;
+  // File > Exit from the keyboard, once the menu is open; the program's exit status.
+  int ExitFromTheMenu(ChildProcess& program) {
+    EXPECT_TRUE(desktop_.OpenMenu("alt+f")) << "the File menu did not open";
+    desktop_.XDo({"key", "x"});
+    return program.Finish(20);
   }
 
   // A value of the settings file the program left.
@@ -72,15 +63,15 @@ TEST_F(UserSession, ZoomKeysOfTheKeypadAndTheMainKeyboard) {
       {{"asterisk", "asterisk", "slash"}, "4.0"},
   };
   for (const Case& c : kCases) {
-    const pid_t pid = Start("[Settings]\nZoom=2.0\n");
+    ChildProcess program = Start("[Settings]\nZoom=2.0\n");
     for (const std::string& key : c.Keys) desktop_.XDo({"key", key});
-    EXPECT_EQ(ExitFromTheMenu(pid), 0);
+    EXPECT_EQ(ExitFromTheMenu(program), 0);
     EXPECT_EQ(Saved("Zoom"), c.Zoom) << c.Keys.front();
   }
 }
 
 TEST_F(UserSession, TheWheelZoomsAndADragTurnsTheSky) {
-  const pid_t pid = Start("[Settings]\nZoom=2.0\nXRotation=0.0\nYRotation=270.0\n");
+  ChildProcess program = Start("[Settings]\nZoom=2.0\nXRotation=0.0\nYRotation=270.0\n");
   desktop_.XDo({"mousemove", "640", "500"});
   desktop_.XDo({"click", "4"});  // one notch up
   desktop_.XDo({"click", "4"});
@@ -89,7 +80,7 @@ TEST_F(UserSession, TheWheelZoomsAndADragTurnsTheSky) {
   desktop_.XDo({"mousemove", "700", "500"});
   desktop_.XDo({"mousemove", "840", "500"});
   desktop_.XDo({"mouseup", "1"});
-  EXPECT_EQ(ExitFromTheMenu(pid), 0);
+  EXPECT_EQ(ExitFromTheMenu(program), 0);
   EXPECT_EQ(Saved("Zoom"), "4.0");
   // 200 pixels to the right at zoom 4 turns the sky by about 200 / (4 * h/2)
   // radians, h the view's height: some degrees, towards smaller angles.
@@ -100,15 +91,15 @@ TEST_F(UserSession, TheWheelZoomsAndADragTurnsTheSky) {
 }
 
 TEST_F(UserSession, AClickWithoutADragStillCentresThePoint) {
-  const pid_t pid = Start("[Settings]\nZoom=2.0\nXRotation=0.0\nYRotation=270.0\n");
+  ChildProcess program = Start("[Settings]\nZoom=2.0\nXRotation=0.0\nYRotation=270.0\n");
   desktop_.XDo({"mousemove", "640", "300"});
   desktop_.XDo({"click", "1"});
-  EXPECT_EQ(ExitFromTheMenu(pid), 0);
+  EXPECT_EQ(ExitFromTheMenu(program), 0);
   EXPECT_NE(Saved("XRotation"), "0.00") << "the clicked point, above the middle, is centred";
 }
 
 TEST_F(UserSession, TheWindowAndItsStatusBarFitTheScreen) {
-  const pid_t pid = Start();
+  ChildProcess program = Start();
   // The client area below the window manager's title bar, in screen pixels.
   const std::string info = desktop_.Output({"xwininfo", "-id", window_});
   const auto field = [&](const std::string& name) {
@@ -118,18 +109,18 @@ TEST_F(UserSession, TheWindowAndItsStatusBarFitTheScreen) {
   EXPECT_GT(field("Absolute upper-left Y"), 0) << "below a title bar";
   EXPECT_LE(field("Absolute upper-left Y") + field("Height"), 1024) << info;
   EXPECT_LE(field("Absolute upper-left X") + field("Width"), 1280) << info;
-  EXPECT_EQ(ExitFromTheMenu(pid), 0);
+  EXPECT_EQ(ExitFromTheMenu(program), 0);
 }
 
 TEST_F(UserSession, SignalsOfALogOutSaveLikeFileExit) {
   for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
-    const pid_t pid = Start("[Settings]\nZoom=2.0\n");
+    ChildProcess program = Start("[Settings]\nZoom=2.0\n");
     const std::string before = desktop_.Picture(window_);
     desktop_.XDo({"key", "KP_Multiply"});
     // The signal comes once the zoom is on the screen.
     EXPECT_TRUE(desktop_.WaitForChange(window_, before, 30)) << signal;
-    ::kill(pid, signal);
-    EXPECT_EQ(DesktopSession::WaitForExit(pid, 20), 0) << signal;
+    program.Signal(signal);
+    EXPECT_EQ(program.Finish(20), 0) << signal;
     EXPECT_EQ(Saved("Zoom"), "4.0") << signal;
   }
 }

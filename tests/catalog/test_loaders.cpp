@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <climits>
+#include <cstdint>
 #include <cstring>
 #include <limits>
 #include <memory>
@@ -38,6 +40,92 @@ TEST(CatalogueLoaders, BinaryRecordsAreReadInFileOrder) {
   EXPECT_EQ(stars[25].RightAscension, 1.0f);
   EXPECT_EQ(stars[25].SpectralClass, 'B');
   EXPECT_EQ(std::string(stars[25].Designation, 10), " 20Eps Sgr");
+}
+
+// A whole file's records, on the heap.
+template <typename Record, int Count>
+struct Table {
+  Record R[Count];
+};
+
+// Little-endian bytes of `value`, written byte by byte (never the machine's
+// own order), as the data generator writes them.
+std::string Le32(std::uint32_t value) {
+  std::string bytes;
+  for (int i = 0; i < 4; ++i) bytes += static_cast<char>((value >> (8 * i)) & 0xFF);
+  return bytes;
+}
+std::string LeFloat(float value) { return Le32(std::bit_cast<std::uint32_t>(value)); }
+std::string LeDouble(double value) {
+  const auto bits = std::bit_cast<std::uint64_t>(value);
+  return Le32(static_cast<std::uint32_t>(bits)) + Le32(static_cast<std::uint32_t>(bits >> 32));
+}
+
+// The files are little-endian whatever the machine: each field of each kind
+// of record, from bytes spelled out one by one.
+TEST(CatalogueLoaders, FieldsAreReadLittleEndian) {
+  ScratchDir dir;
+  auto stars = std::make_unique<Table<StarRecord, kStarCount>>();
+  const std::string star = "K" + std::string(" 58Alp Ori\0", 11) + Le32(0x01020304) +
+                           LeFloat(5.919f) + LeFloat(7.407f) + LeFloat(0.5f);
+  ASSERT_EQ(star.size(), 28u);
+  ASSERT_TRUE(catalog::LoadStars(dir.Write("bsc5.bin", star).c_str(), stars->R));
+  EXPECT_EQ(stars->R[0].SpectralClass, 'K');
+  EXPECT_EQ(std::string(stars->R[0].Designation), " 58Alp Ori");
+  EXPECT_EQ(stars->R[0].HR, 0x01020304);
+  EXPECT_EQ(stars->R[0].RightAscension, 5.919f);
+  EXPECT_EQ(stars->R[0].Declination, 7.407f);
+  EXPECT_EQ(stars->R[0].Magnitude, 0.5f);
+
+  auto names = std::make_unique<Table<StarNameRecord, kStarNameCount>>();
+  const std::string name = Le32(2061) + LeFloat(5.9f) + LeFloat(7.4f) + Le32(0xFFFFFFF6) +
+                           LeFloat(0.5f) + std::string("Betelgeuse\0\0\0\0\0\0\0\0\0\0", 20);
+  ASSERT_TRUE(catalog::LoadStarNames(dir.Write("snames.bin", name).c_str(), names->R));
+  EXPECT_EQ(names->R[0].HR, 2061);
+  EXPECT_EQ(names->R[0].LabelOffset, -10);
+  EXPECT_EQ(names->R[0].Magnitude, 0.5f);
+  EXPECT_EQ(std::string(names->R[0].Name), "Betelgeuse");
+
+  auto lines = std::make_unique<Table<ConstellationLineRecord, kConstellationLineCount>>();
+  const std::string line = LeFloat(23.5f) + LeFloat(-89.25f) + Le32(1);
+  ASSERT_TRUE(catalog::LoadConstellationLines(dir.Write("l.bin", line).c_str(), lines->R));
+  EXPECT_EQ(lines->R[0].RightAscension, 23.5f);
+  EXPECT_EQ(lines->R[0].Declination, -89.25f);
+  EXPECT_EQ(lines->R[0].EndMark, 1);
+
+  auto objects = std::make_unique<Table<DeepSkyRecord, kDeepSkyCount>>();
+  const std::string object = Le32(42) + Le32(0xFFFFFFA6) + Le32(12) + Le32(0xFFFFFFFB) +
+                             LeFloat(5.588f) + LeFloat(-5.391f) + LeFloat(4.0f) + LeFloat(85.0f) +
+                             LeFloat(60.0f) + std::string("Orion Nebula\0\0\0\0\0\0\0\0", 20) +
+                             std::string("BRTNB\0\0\0", 8);
+  ASSERT_EQ(object.size(), 64u);
+  ASSERT_TRUE(catalog::LoadDeepSky(dir.Write("d.bin", object).c_str(), objects->R));
+  const DeepSkyRecord& m42 = objects->R[0];
+  EXPECT_EQ(m42.Number, 42);
+  EXPECT_EQ(m42.PositionAngle, -90);
+  EXPECT_EQ(m42.LabelOffsetX, 12);
+  EXPECT_EQ(m42.LabelOffsetY, -5);
+  EXPECT_EQ(m42.RightAscension, 5.588f);
+  EXPECT_EQ(m42.Declination, -5.391f);
+  EXPECT_EQ(m42.Magnitude, 4.0f);
+  EXPECT_EQ(m42.MajorAxis, 85.0f);
+  EXPECT_EQ(m42.MinorAxis, 60.0f);
+  EXPECT_EQ(std::string(m42.Name), "Orion Nebula");
+  EXPECT_EQ(std::string(m42.Type), "BRTNB");
+
+  auto labels = std::make_unique<Table<ConstellationNameRecord, kConstellationNameCount>>();
+  const std::string label = LeDouble(5.5) + LeDouble(-3.125) +
+                            std::string("ORION\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0", 24);
+  ASSERT_TRUE(catalog::LoadConstellationNames(dir.Write("c.bin", label).c_str(), labels->R));
+  EXPECT_EQ(labels->R[0].RightAscension, 5.5);
+  EXPECT_EQ(labels->R[0].Declination, -3.125);
+  EXPECT_EQ(std::string(labels->R[0].Name), "ORION");
+
+  SkyPoint clouds[kMagellanicPointCount];
+  const std::string point = LeFloat(5.25f) + LeFloat(-69.5f);
+  ASSERT_TRUE(catalog::LoadMagellanicClouds(dir.Write("m.bin", point).c_str(), clouds));
+  EXPECT_EQ(clouds[0].RightAscension, 5.25f);
+  EXPECT_EQ(clouds[0].Declination, -69.5f);
 }
 
 TEST(CatalogueLoaders, ShortFileIsReportedAndItsMissingRecordsAreNeverDrawn) {

@@ -305,12 +305,22 @@ TEST(RecentFiles, MostRecentFirstAtMostFourKeptInTheSettingsFile) {
   EXPECT_EQ(back.RecentFiles, settings.RecentFiles);
 }
 
-TEST(RecentFiles, MenuTextIsUpperCaseAndShort) {
-  EXPECT_EQ(sky::RecentFileMenuText(0, "/tmp/m42.jpg"), "&1 /TMP/M42.JPG");
-  EXPECT_EQ(sky::RecentFileMenuText(1, "/usr/share/stellix/Images/very/deep/Mars.jpg"),
-            "&2 /USR/.../VERY/DEEP/MARS.JPG");
-  EXPECT_EQ(sky::RecentFileMenuText(3, "/a/a-very-long-file-name-of-a-picture.jpg"),
-            "&4 /A/A-VERY-LONG-FILE-NAME-OF-A-PICTURE.JPG");
+TEST(RecentFiles, MenuTextKeepsThePathAsItIsAndShort) {
+  struct Case {
+    int Index;
+    const char* Path;
+    const char* Text;
+  } const kCases[] = {
+      {0, "/tmp/m42.jpg", "&1 /tmp/m42.jpg"},
+      {1, "/usr/share/stellix/Images/very/deep/Mars.jpg", "&2 /usr/.../very/deep/Mars.jpg"},
+      {3, "/a/a-very-long-file-name-of-a-picture.jpg",
+       "&4 /a/a-very-long-file-name-of-a-picture.jpg"},
+      // On a file system that tells case these are two files.
+      {0, "/tmp/M42.JPG", "&1 /tmp/M42.JPG"},
+      // A menu would take a lone "&" for the mark of a key.
+      {1, "/tmp/Sun & Moon.png", "&2 /tmp/Sun && Moon.png"},
+  };
+  for (const Case& c : kCases) EXPECT_EQ(sky::RecentFileMenuText(c.Index, c.Path), c.Text);
 }
 
 TEST(FindPicture, ByBaseNameWithAnyExtension) {

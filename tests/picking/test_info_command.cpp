@@ -10,6 +10,7 @@
 #include <sstream>
 #include <string>
 
+#include "tests/child_process.h"
 #include "tests/test_files.h"
 
 namespace {
@@ -21,15 +22,11 @@ struct ProgramRun {
 
 // The program with `args`, without any X display.
 ProgramRun Info(const ScratchDir& dir, const std::string& args) {
-  const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb '" +
-                              std::string(STELLIX_PROGRAM) + "' " + args + " >'" + dir.File("out") +
-                              "' 2>'" + dir.File("err") + "' </dev/null";
-  const int raw = std::system(command.c_str());
-  ProgramRun run;
-  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  run.out = ReadFile(dir.File("out"));
-  run.err = ReadFile(dir.File("err"));
-  return run;
+  const ChildRun run = RunShell("'" + std::string(STELLIX_PROGRAM) + "' " + args,
+                                {.Env = {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM=xcb"},
+                                 .Out = dir.File("out"),
+                                 .Err = dir.File("err")});
+  return {run.Status, run.Out, run.Err};
 }
 
 // The string values of a one-line JSON object of strings.

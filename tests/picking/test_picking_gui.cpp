@@ -77,7 +77,8 @@ class ModalWatcher {
 class Picking : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs an X display (run under xvfb-run)";
+    if (!std::getenv("DISPLAY"))
+      GTEST_FAIL() << "needs an X display: run the tests under xvfb-run (./dev.sh test)";
     cwd_ = std::filesystem::current_path();
     std::filesystem::current_path(STELLIX_SOURCE_DATA_DIR);
     settings_.TimeZone = 0;
@@ -333,7 +334,8 @@ TEST_F(Picking, AnUndecodablePictureGivesMessage309AndNoWindow) {
   for (const std::string& file : files) {
     messages_.Lines.clear();
     EXPECT_FALSE(ShowPictureFile(file, messages_, frame_.get())) << file;
-    EXPECT_EQ(messages_.Lines, std::vector<std::string>{"stop: Couldn't load the image !    "});
+    EXPECT_EQ(messages_.Lines,
+              std::vector<std::string>{"stop: Couldn't load the image \"" + file + "\" !    "});
   }
   QTest::qWait(100);
   EXPECT_TRUE(watcher.Titles.empty());
@@ -372,7 +374,7 @@ TEST_F(Picking, FileOpenShowsThePictureAndTheRecentFileListOpensItAgain) {
   EXPECT_EQ(watcher.Titles[1], "Small.tga") << "the picture window";
   ASSERT_EQ(doc_->Settings.RecentFiles, std::vector<std::string>{first});
   EXPECT_TRUE(frame_->Action(57616)->isEnabled());
-  EXPECT_TRUE(frame_->Action(57616)->text().endsWith("/SMALL.TGA"));
+  EXPECT_TRUE(frame_->Action(57616)->text().endsWith("/Small.tga"));
   EXPECT_TRUE(frame_->Action(57616)->text().startsWith("&1 /"));
 
   chosen = second;
@@ -393,6 +395,17 @@ TEST_F(Picking, FileOpenShowsThePictureAndTheRecentFileListOpensItAgain) {
             std::vector<std::string>{"stop: Can't open \"" + first + "\" file !   "});
   EXPECT_EQ(doc_->Settings.RecentFiles, std::vector<std::string>{second});
   EXPECT_EQ(watcher.Titles.size(), windows);
+  EXPECT_FALSE(frame_->Action(57617)->isVisible());
+
+  // A file that is no picture: its name in the message, no window, and the
+  // list as it was.
+  chosen = dir.Write("notes.jpg", "these are words, not a picture");
+  messages_.Lines.clear();
+  frame_->Action(57601)->trigger();
+  EXPECT_EQ(messages_.Lines,
+            std::vector<std::string>{"stop: Couldn't load the image \"" + chosen + "\" !    "});
+  EXPECT_EQ(watcher.Titles.size(), windows + 1) << "the file dialog alone";
+  EXPECT_EQ(doc_->Settings.RecentFiles, std::vector<std::string>{second});
   EXPECT_FALSE(frame_->Action(57617)->isVisible());
 }
 

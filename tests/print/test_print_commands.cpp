@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <functional>
 
+#include "tests/child_process.h"
 #include "tests/main_window_fixture.h"
 
 namespace {
@@ -54,9 +55,14 @@ TEST_F(PrintCommands, PreviewShowsTheChartAndTheSkyStaysBehindIt) {
   WithDialog<QPrintPreviewDialog>(57609, [&](QPrintPreviewDialog& dialog) {
     auto* preview = dialog.findChild<QPrintPreviewWidget*>();
     ASSERT_NE(preview, nullptr);
-    QTest::qWait(200);
-    const QImage page = preview->grab().toImage();
-    darkPixels = page.width() * page.height() - LitPixels(page);
+    // The page is drawn once the preview has laid it out.
+    (void)QTest::qWaitFor(
+        [&] {
+          const QImage page = preview->grab().toImage();
+          darkPixels = page.width() * page.height() - LitPixels(page);
+          return darkPixels > 500;
+        },
+        10000);
     // The window behind the dialog keeps drawing its sky.
     skyPixels = LitPixels(view_->grabFramebuffer());
     dialog.reject();
@@ -84,12 +90,7 @@ TEST_F(PrintCommands, PrintGoesToThePrinterAsSetUp) {
   const std::string text = ReadFile(pdf);
   ASSERT_EQ(text.rfind("%PDF-", 0), 0u);
   // One landscape page.
-  std::string info;
-  if (FILE* pipe = ::popen(("pdfinfo '" + pdf + "'").c_str(), "r")) {
-    char buffer[256];
-    while (std::fgets(buffer, sizeof buffer, pipe)) info += buffer;
-    ::pclose(pipe);
-  }
+  const std::string info = RunChild({"pdfinfo", pdf}).Out;
   EXPECT_NE(info.find("Pages:           1\n"), std::string::npos) << info;
   int width = 0, height = 0;
   const std::size_t at = info.find("Page size:");

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "astro/transforms.h"
+#include "tests/child_process.h"
 #include "tests/test_files.h"
 
 namespace {
@@ -21,26 +22,18 @@ struct ProgramRun {
   std::string Err;
 };
 
-// The program with `args`, with no X display at all; `limit` in front (a
-// shell command such as a ulimit) when given.
-ProgramRun Stellix(const ScratchDir& dir, const std::string& args, const std::string& limit = "") {
-  const std::string command = "cd '" + dir.Path().string() + "' && " + limit +
-                              " env -u DISPLAY '" STELLIX_PROGRAM "' " + args + " 2>'" +
-                              dir.File("stderr") + "' </dev/null";
-  const int raw = std::system(("sh -c \"" + command + "\"").c_str());
-  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(dir.File("stderr"))};
+// The program with `args` (a shell's words) in `dir`, with no X display at
+// all; its files may grow to `fileSizeLimit` bytes at most when given.
+ProgramRun Stellix(const ScratchDir& dir, const std::string& args, long fileSizeLimit = -1) {
+  const ChildRun run = RunShell("'" STELLIX_PROGRAM "' " + args, {.Env = {"DISPLAY"},
+                                                                  .Dir = dir.Path().string(),
+                                                                  .Err = dir.File("stderr"),
+                                                                  .FileSizeLimit = fileSizeLimit});
+  return {run.Status, run.Err};
 }
 
-std::string Output(const std::string& command) {
-  std::string out;
-  if (FILE* pipe = ::popen(command.c_str(), "r")) {
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-      out.append(buffer, n);
-    ::pclose(pipe);
-  }
-  return out;
-}
+// What a shell command line printed.
+std::string Output(const std::string& command) { return RunShell(command).Out; }
 
 // A grey page from pdftoppm (PGM, 8 bits).
 struct GreyPage {
@@ -142,12 +135,12 @@ TEST(PrintPdf, AFileThatCannotBeWrittenEndsWithOneLineAndLeavesNothing) {
   std::filesystem::create_directory(dir.Path() / "taken.pdf");
   const struct {
     const char* Path;
-    const char* Limit;
+    long Limit;
   } kCases[] = {
-      {"missing/chart.pdf", ""},
-      {"taken.pdf", ""},
+      {"missing/chart.pdf", -1},
+      {"taken.pdf", -1},
       // The disk fills up halfway through: at most 8 KB of a file (the chart takes 40).
-      {"full.pdf", "trap '' XFSZ; ulimit -f 8;"},
+      {"full.pdf", 8192},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.Path);

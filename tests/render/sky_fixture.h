@@ -43,7 +43,8 @@ class ThrowOnMissingCatalogue : public CCatalogueFailure {
 class SkyFixture : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs an X display (run under xvfb-run)";
+    if (!std::getenv("DISPLAY"))
+      GTEST_FAIL() << "needs an X display: run the tests under xvfb-run (./dev.sh test)";
     cwd_ = std::filesystem::current_path();
     std::filesystem::current_path(STELLIX_SOURCE_DATA_DIR);
     settings_.TimeZone = 0;

@@ -109,6 +109,20 @@ TEST_F(SearchTest, NamesOfEveryKindCaseAndBlanksAside) {
       {"ngc0040", SkyObjectRef::DeepSky, deepSkyIndex(40, false)},
       {"HR 2491", SkyObjectRef::Star, hrIndex(2491)},
       {"hr1", SkyObjectRef::Star, hrIndex(1)},
+      // Designations as the cards write them, the Greek letter spelt or
+      // abbreviated, in any case: Betelgeuse is Alpha Ori and 58 Ori.
+      {"Alpha Ori", SkyObjectRef::Star, hrIndex(2061)},
+      {"alpha ori", SkyObjectRef::Star, hrIndex(2061)},
+      {"alp Ori", SkyObjectRef::Star, hrIndex(2061)},
+      {"ALPORI", SkyObjectRef::Star, hrIndex(2061)},
+      {"58 Ori", SkyObjectRef::Star, hrIndex(2061)},
+      {"58ori", SkyObjectRef::Star, hrIndex(2061)},
+      {"Beta Ori", SkyObjectRef::Star, hrIndex(1713)},
+      {"Alpha1 Cen", SkyObjectRef::Star, hrIndex(5459)},
+      {"alp1 cen", SkyObjectRef::Star, hrIndex(5459)},
+      {"Alpha2 Cen", SkyObjectRef::Star, hrIndex(5460)},
+      // Without its digit: the brighter component.
+      {"Alpha Cen", SkyObjectRef::Star, hrIndex(5459)},
   };
   for (const Case& c : kCases) {
     ASSERT_GE(c.Index, 0) << c.Name;
@@ -116,9 +130,32 @@ TEST_F(SearchTest, NamesOfEveryKindCaseAndBlanksAside) {
     ASSERT_TRUE(found) << c.Name;
     EXPECT_EQ(*found, (SkyObjectRef{c.Kind, c.Index})) << c.Name;
   }
-  for (const char* unknown :
-       {"", "   ", "Siriusx", "Siri", "M", "M 0", "M 111", "M-1", "M 3.5", "M 31 x", "NGC",
-        "NGC 224", "NGC 99999999999", "HR", "HR 0", "HR 99999", "Earth", "Ursa"})
+  for (const char* unknown : {"",
+                              "   ",
+                              "Siriusx",
+                              "Siri",
+                              "M",
+                              "M 0",
+                              "M 111",
+                              "M-1",
+                              "M 3.5",
+                              "M 31 x",
+                              "NGC",
+                              "NGC 224",
+                              "NGC 99999999999",
+                              "HR",
+                              "HR 0",
+                              "HR 99999",
+                              "Earth",
+                              "Ursa",
+                              "Alpha",
+                              "Ori",
+                              "Alpha Xyz",
+                              "Alpha3 Cen",
+                              "Alpha1 Ori",
+                              "999 Ori",
+                              "58",
+                              "Zeta9 Ori"})
     EXPECT_FALSE(FindObjectByName(*doc_, unknown)) << '"' << unknown << '"';
 }
 

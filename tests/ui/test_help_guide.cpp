@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "res/strings.h"
+#include "tests/desktop_session.h"
 #include "tests/test_files.h"
 #include "ui/command_table.h"
 #include "ui/help_pages.h"
@@ -262,10 +263,9 @@ TEST(HelpGuide, TheSourcesPageCreditsEveryAttributionOfTheData) {
 
 TEST(HelpGuide, InstallingCopiesTheGuide) {
   ScratchDir prefix;
-  const std::string command = std::string("'") + STELLIX_CMAKE + "' --install '" +
-                              STELLIX_BINARY_DIR + "' --prefix '" + prefix.Path().string() +
-                              "' >'" + prefix.File("log") + "' 2>&1";
-  ASSERT_EQ(std::system(command.c_str()), 0) << ReadFile(prefix.File("log"));
+  const ChildRun install = RunChild(
+      {STELLIX_CMAKE, "--install", STELLIX_BINARY_DIR, "--prefix", prefix.Path().string()});
+  ASSERT_EQ(install.Status, 0) << install.Out << install.Err;
   const fs::path installed = prefix.Path() / STELLIX_INSTALL_DATADIR / "stellix" / "help";
   int files = 0;
   for (const auto& entry : fs::directory_iterator(kGuide)) {
@@ -277,39 +277,38 @@ TEST(HelpGuide, InstallingCopiesTheGuide) {
   EXPECT_GE(files, 17);
 }
 
-struct ProgramRun {
-  int status = -1;
-  std::string err;
-};
-
-// Runs the program on an X display of its own with `depth` bits per pixel.
-ProgramRun RunOnDisplay(const ScratchDir& dir, int depth, const std::string& args) {
-  const std::string command = "xvfb-run -a -s '-screen 0 640x480x" + std::to_string(depth) + "' '" +
-                              STELLIX_PROGRAM + "' --non-interactive --data-dir '" +
-                              STELLIX_SOURCE_DATA_DIR + "' --settings '" + dir.File("stellix.INI") +
-                              "' " + args + " >/dev/null 2>'" + dir.File("stderr") + "' </dev/null";
-  const int raw = std::system(command.c_str());
-  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(dir.File("stderr"))};
+// Runs the program on an X server of its own with `depth` bits per pixel.
+ChildRun RunOnDisplay(const ScratchDir& dir, int depth, const std::vector<std::string>& extra) {
+  DesktopSession desktop({.Screen = "640x480x" + std::to_string(depth), .WindowManager = false});
+  EXPECT_TRUE(desktop.Ready()) << desktop.Log();
+  std::vector<std::string> args{STELLIX_PROGRAM, "--non-interactive",
+                                "--data-dir",    STELLIX_SOURCE_DATA_DIR,
+                                "--settings",    dir.File("stellix.INI")};
+  args.insert(args.end(), extra.begin(), extra.end());
+  ChildProcess program = desktop.Spawn(args);
+  ChildRun run;
+  run.Status = program.Finish(60);
+  run.Err = program.Err();
+  return run;
 }
 
 TEST(HelpGuide, A256ColourDisplayIsRefusedAsTheSplashPaints) {
-  if (std::system("command -v xvfb-run >/dev/null") != 0) GTEST_SKIP() << "needs xvfb-run";
   const std::string refusal =
       std::string("stop: ") + std::string(res::String(res::IDS_NEED_HIGH_COLOR)) + "\n";
   {
     ScratchDir dir;
-    const ProgramRun run = RunOnDisplay(dir, 8, "");
-    EXPECT_EQ(run.status, 3) << run.err;
-    EXPECT_NE(run.err.find(refusal), std::string::npos) << run.err;
+    const ChildRun run = RunOnDisplay(dir, 8, {});
+    EXPECT_EQ(run.Status, 3) << run.Err;
+    EXPECT_NE(run.Err.find(refusal), std::string::npos) << run.Err;
     EXPECT_FALSE(fs::exists(dir.File("stellix.INI"))) << "nothing may be saved";
   }
   {
     // Without the splash the depth is not checked: the program fails later,
     // for want of OpenGL on such a display, with its own message.
     ScratchDir dir;
-    const ProgramRun run = RunOnDisplay(dir, 8, "--no-splash");
-    EXPECT_NE(run.status, 3) << run.err;
-    EXPECT_EQ(run.err.find(refusal), std::string::npos) << run.err;
+    const ChildRun run = RunOnDisplay(dir, 8, {"--no-splash"});
+    EXPECT_NE(run.Status, 3) << run.Err;
+    EXPECT_EQ(run.Err.find(refusal), std::string::npos) << run.Err;
   }
 }
 

@@ -148,10 +148,16 @@ TEST_F(HelpWindowsTest, AboutIsOneRoundWindowThatAClickOrEnterCloses) {
   ASSERT_FALSE(about.isNull());
   EXPECT_EQ(about->WindowMode(), CSplashWindow::Mode::About);
   ASSERT_TRUE(QTest::qWaitForWindowExposed(about));
-  QTest::qWait(100);
-  // What the user sees: the face inside the ellipse, the sky around it.
-  const QImage seen = Screen(QRect(about->mapToGlobal(QPoint(0, 0)), about->size()));
-  const QImage face = about->grab().toImage().convertToFormat(seen.format());
+  // What the user sees, once it is on the screen: the face inside the
+  // ellipse, the sky around it.
+  QImage seen, face;
+  (void)QTest::qWaitFor(
+      [&] {
+        seen = Screen(QRect(about->mapToGlobal(QPoint(0, 0)), about->size()));
+        face = about->grab().toImage().convertToFormat(seen.format());
+        return seen.pixel(200, 40) == face.pixel(200, 40);
+      },
+      10000);
   EXPECT_EQ(seen.pixel(200, 40), face.pixel(200, 40));
   const QPoint corner = about->mapToGlobal(QPoint(0, 0));
   EXPECT_EQ(seen.pixel(2, 2), before.pixel(corner + QPoint(2, 2)))

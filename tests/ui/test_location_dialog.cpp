@@ -372,7 +372,8 @@ TEST_F(DialogTest, AfterOkTheSkyAndTheStatusBarShowTheNewPlace) {
 
 // Chosen in the dialog, written to the settings file at File > Exit, there at the next start.
 TEST(LocationDialogSession, ThePlaceIsInTheSettingsFileAfterExit) {
-  if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs an X display (run under xvfb-run)";
+  if (!std::getenv("DISPLAY"))
+    GTEST_FAIL() << "needs an X display: run the tests under xvfb-run (./dev.sh test)";
   const std::filesystem::path cwd = std::filesystem::current_path();
   ScratchDir dir;
   CommandLine cl;

@@ -14,6 +14,7 @@
 #include "render/sky_renderer.h"
 #include "sky/object_names.h"
 #include "sky/search.h"
+#include "tests/child_process.h"
 #include "tests/render/sky_fixture.h"
 #include "tests/test_files.h"
 #include "ui/body_search_dialog.h"
@@ -235,10 +236,9 @@ struct ProgramRun {
 };
 
 ProgramRun RunStellix(const ScratchDir& dir, const std::string& args) {
-  const std::string command = "'" + std::string(STELLIX_PROGRAM) + "' " + args + " 2>'" +
-                              dir.File("stderr") + "' </dev/null";
-  const int raw = std::system(command.c_str());
-  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(dir.File("stderr"))};
+  const ChildRun run =
+      RunShell("'" + std::string(STELLIX_PROGRAM) + "' " + args, {.Err = dir.File("stderr")});
+  return {run.Status, run.Err};
 }
 
 // Stars alone, on Universal Time, in the chart mode given.
@@ -250,7 +250,8 @@ std::string StarsOnlySettings(int horizonMode) {
 }
 
 TEST(CentreOption, RendersTheObjectInTheMiddle) {
-  if (!std::getenv("DISPLAY")) GTEST_SKIP() << "rendering needs an X display";
+  if (!std::getenv("DISPLAY"))
+    GTEST_FAIL() << "needs an X display: run the tests under xvfb-run (./dev.sh test)";
   for (const char* option : {"--centre", "--center"}) {
     for (int horizonMode : {0, 1}) {
       ScratchDir dir;
@@ -268,7 +269,8 @@ TEST(CentreOption, RendersTheObjectInTheMiddle) {
 }
 
 TEST(CentreOption, RefusalsEndTheRunWithTheirMessage) {
-  if (!std::getenv("DISPLAY")) GTEST_SKIP() << "rendering needs an X display";
+  if (!std::getenv("DISPLAY"))
+    GTEST_FAIL() << "needs an X display: run the tests under xvfb-run (./dev.sh test)";
   struct Case {
     const char* Name;
     int HorizonMode;
@@ -296,20 +298,20 @@ TEST(CentreOption, RefusalsEndTheRunWithTheirMessage) {
 }
 
 TEST(CentreOption, TheWindowShowsARefusalAndKeepsTheCamera) {
-  if (!std::getenv("DISPLAY")) GTEST_SKIP() << "the window needs an X display";
+  if (!std::getenv("DISPLAY"))
+    GTEST_FAIL() << "needs an X display: run the tests under xvfb-run (./dev.sh test)";
   ScratchDir dir;
   dir.Write("stellix.INI", "[Settings]\nXRotation=-12.50\nYRotation=33.25\n");
   // The window runs until the message is out; SIGTERM then ends it the
   // normal way, saving its settings.
   const std::string err = dir.File("stderr");
-  const std::string command = "'" + std::string(STELLIX_PROGRAM) +
-                              "' --non-interactive --no-splash --centre Vulcan --settings '" +
-                              dir.File("stellix.INI") + "' 2>'" + err +
-                              "' </dev/null & pid=$!; for i in $(seq 300); do grep -q "
-                              "exclamation '" +
-                              err + "' && break; sleep 0.1; done; kill -TERM $pid; wait $pid";
-  const int raw = std::system(command.c_str());
-  EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 0);
+  ChildProcess program({STELLIX_PROGRAM, "--non-interactive", "--no-splash", "--centre", "Vulcan",
+                        "--settings", dir.File("stellix.INI")},
+                       {.Err = err});
+  EXPECT_TRUE(
+      WaitUntil([&] { return ReadFile(err).find("exclamation") != std::string::npos; }, 60));
+  program.Signal(SIGTERM);
+  EXPECT_EQ(program.Finish(60), 0);
   const std::string printed = ReadFile(err);
   EXPECT_NE(printed.find("exclamation: " + UnknownObjectText("Vulcan") + "\n"), std::string::npos)
       << printed;
