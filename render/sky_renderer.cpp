@@ -10,6 +10,7 @@
 #include "render/display_list_ids.h"
 #include "render/frame.h"
 #include "render/gl.h"
+#include "render/night_vision.h"
 #include "render/sky_view.h"
 #include "render/textures.h"
 #include "sky/camera_math.h"
@@ -275,7 +276,8 @@ void CSkyRenderer::ComposeFrame() {
 
   const Frame frame{doc_, *this, view_.Zoom, picking, deviceRatio_};
   // Night vision: nothing but red reaches the screen, whatever a layer's
-  // colours or textures hold (the cleared green and blue stay 0).
+  // colours or textures hold (the cleared green and blue stay 0), and the
+  // finished frame is dimmed to the reds the eye may receive.
   const bool redOnly = doc_.RedScreen && !picking;
   if (redOnly) glColorMask(GL_TRUE, GL_FALSE, GL_FALSE, GL_TRUE);
   labels_.Clear();
@@ -301,6 +303,9 @@ void CSkyRenderer::ComposeFrame() {
   if (doc_.SolarSystem) DrawSolarSystem(frame);
   if (doc_.HorizonMode && doc_.SkyColors && !picking) DrawLandscape(frame);
   if (doc_.HorizonMode && !picking) DrawGround(frame);
-  if (redOnly) glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+  if (redOnly) {
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+    DimToNightVision();
+  }
   glPopMatrix();
 }

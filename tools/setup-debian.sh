@@ -9,7 +9,7 @@ packages=(
   libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri libegl-dev libegl-mesa0
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xfonts-base fonts-liberation
-  openbox xdotool x11-utils x11-apps poppler-utils
+  openbox xdotool x11-utils x11-apps poppler-utils imagemagick
   libclang-rt-14-dev llvm
   # The Debian package and its checks.
   dpkg-dev file desktop-file-utils appstream man-db

@@ -8,14 +8,12 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
-#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPixmap>
 #include <QScreen>
-#include <QShowEvent>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimerEvent>
 #include <QToolBar>
 #include <QWhatsThis>
@@ -41,6 +39,7 @@
 #include "ui/location_dialog.h"
 #include "ui/magnitude_limits_dialog.h"
 #include "ui/messier_search_dialog.h"
+#include "ui/night_vision.h"
 #include "ui/object_cards.h"
 #include "ui/picture_window.h"
 #include "ui/splash_window.h"
@@ -63,53 +62,6 @@ QIcon CommandIcon(int id) {
   return icon;
 }
 
-// The palette of night-vision red: nothing but shades of red. Red surfaces
-// with black text; a highlighted item is dark red with bright red text, so
-// that it stays readable; disabled text and the bevels in darker reds.
-QPalette RedPalette(const QPalette& base) {
-  QPalette red = base;
-  const QColor pure(255, 0, 0), black(0, 0, 0), dark(0x50, 0, 0), dim(0x90, 0, 0);
-  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-    for (QPalette::ColorRole role :
-         {QPalette::Window, QPalette::Base, QPalette::AlternateBase, QPalette::Button,
-          QPalette::Light, QPalette::Midlight, QPalette::ToolTipBase})
-      red.setColor(group, role, pure);
-    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText,
-                                     QPalette::ToolTipText, QPalette::Shadow})
-      red.setColor(group, role, black);
-    red.setColor(group, QPalette::Highlight, dark);
-    red.setColor(group, QPalette::HighlightedText, pure);
-    red.setColor(group, QPalette::BrightText, pure);
-    red.setColor(group, QPalette::Dark, dark);
-    red.setColor(group, QPalette::Mid, dim);
-    red.setColor(group, QPalette::Link, dark);
-    red.setColor(group, QPalette::LinkVisited, dark);
-    red.setColor(group, QPalette::PlaceholderText, dim);
-  }
-  red.setColor(QPalette::Disabled, QPalette::WindowText, dim);
-  red.setColor(QPalette::Disabled, QPalette::ButtonText, dim);
-  red.setColor(QPalette::Disabled, QPalette::Text, dim);
-  return red;
-}
-
-// A command's icon in night-vision red: its brightness as dark to middle
-// reds, so that it stands out on the red toolbar and nothing else shows.
-QIcon RedIcon(int id) {
-  QIcon icon;
-  for (const char* size : {"16", "32"}) {
-    QImage image(QStringLiteral(":/icons/%1/%2.png").arg(size).arg(id));
-    if (image.isNull()) continue;
-    image = image.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < image.height(); ++y) {
-      QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-      for (int x = 0; x < image.width(); ++x)
-        line[x] = qRgba(qGray(line[x]) * 6 / 10, 0, 0, qAlpha(line[x]));
-    }
-    icon.addPixmap(QPixmap::fromImage(image));
-  }
-  return icon;
-}
-
 }  // namespace
 
 // The icons are compiled into this library; make sure the linker keeps them.
@@ -119,6 +71,7 @@ CMainFrame::CMainFrame(CSkyDoc& doc, CMessenger& messages)
     : doc_(doc),
       messages_(messages),
       savedPalette_(QApplication::palette()),
+      savedStyle_(QApplication::style()->name()),
       // The window is made while the data directory is the current one.
       helpDirectory_(QDir::current().absoluteFilePath("help")),
       imagesDirectory_(std::filesystem::current_path() / "Images") {
@@ -138,7 +91,7 @@ CMainFrame::CMainFrame(CSkyDoc& doc, CMessenger& messages)
   view_->setWhatsThis(
       "<b>The sky</b><p>Click a point to bring it to the centre; drag to turn the sky; turn the "
       "mouse wheel to zoom. Click an object with the right button for its card. The arrow keys "
-      "turn the sky, * and / on the numeric keypad zoom.</p>");
+      "move the field the way they point, * and / on the numeric keypad zoom.</p>");
   connect(view_, &CSkyView::LeaveFullScreen, this, [this] {
     if (doc_.FullScreen) OnFullScreen();
   });
@@ -158,8 +111,8 @@ CMainFrame::CMainFrame(CSkyDoc& doc, CMessenger& messages)
 }
 
 CMainFrame::~CMainFrame() {
-  // Quitting in red screen gives the application its colours back.
-  if (doc_.RedScreen) QApplication::setPalette(savedPalette_);
+  // Quitting in red screen gives the application its style and colours back.
+  if (doc_.RedScreen) ShowNightVision(false);
 }
 
 void CMainFrame::CreateActions() {
@@ -219,8 +172,9 @@ void CMainFrame::CreateMenus() {
     file->addAction(action);
   }
   fill(file, {0, 57665});
-  fill(bar->addMenu("&View"), {32780, 32778, 32779, 32777, 32781, 32782, 32804, 0, 32796, 32798,
-                               32797, 0, 32792, 32821, 32802, 32803, 0, 59392, 59393});
+  viewMenu_ = bar->addMenu("&View");
+  fill(viewMenu_, {32780, 32778, 32779, 32777, 32781, 32782, 32804, 0, 32796, 32798, 32797, 0,
+                   32792, 32821, 32802, 32803, 0, 59392, 59393});
   QMenu* settings = bar->addMenu("&Settings");
   fill(settings->addMenu("&Chart Mode"), {32800, 32801});
   fill(settings, {32784, 32785, 32787});
@@ -263,25 +217,18 @@ void CMainFrame::CreateToolBars() {
     }
   }
 
-  // The navigation buttons float in a small tool window of their own.
-  navigationToolBar_ = new QToolBar(QStringLiteral("Navigation"), this);
+  // The navigation buttons dock beside the main toolbar, on the same line.
+  navigationToolBar_ = addToolBar(QStringLiteral("Navigation"));
   navigationToolBar_->setObjectName("NavigationToolBar");
-  navigationToolBar_->setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
   navigationToolBar_->setIconSize(QSize(16, 15));
-  navigationToolBar_->setMovable(false);
+  navigationToolBar_->setAllowedAreas(Qt::TopToolBarArea | Qt::BottomToolBarArea);
   for (int id : {32775, 32776, 32774, 32773, 32771, 32772})
     navigationToolBar_->addAction(Action(id));
-  navigationToolBar_->adjustSize();
-}
-
-void CMainFrame::showEvent(QShowEvent* event) {
-  QMainWindow::showEvent(event);
-  // The navigation buttons float near the frame's top-left corner from its first showing on.
-  if (!navigationShown_ && !doc_.FullScreen) {
-    navigationShown_ = true;
-    navigationToolBar_->move(frameGeometry().topLeft() + QPoint(40, 150));
-    navigationToolBar_->show();
-  }
+  // The View menu lists it beside the main toolbar's own command.
+  QAction* shown = navigationToolBar_->toggleViewAction();
+  shown->setText(QStringLiteral("Na&vigation Toolbar"));
+  shown->setStatusTip(QStringLiteral("Show or hide the navigation toolbar"));
+  viewMenu_->insertAction(Action(59393), shown);
 }
 
 void CMainFrame::CreateStatusBar() {
@@ -382,10 +329,19 @@ void CMainFrame::OnRefraction() { Toggle(doc_.Refraction); }
 
 void CMainFrame::OnRedScreen() {
   doc_.RedScreen = doc_.RedScreen == 0 ? 1 : 0;
-  QApplication::setPalette(doc_.RedScreen ? RedPalette(savedPalette_) : savedPalette_);
-  for (const auto& [id, action] : actions_)
-    action->setIcon(doc_.RedScreen ? RedIcon(id) : CommandIcon(id));
+  ShowNightVision(doc_.RedScreen != 0);
   Redraw();
+}
+
+void CMainFrame::ShowNightVision(bool on) {
+  // The style first: setting one brings back its own palette.
+  if (on)
+    QApplication::setStyle(new ui::CNightVisionStyle);
+  else
+    QApplication::setStyle(savedStyle_);
+  QApplication::setPalette(on ? ui::NightVisionPalette() : savedPalette_);
+  for (const auto& [id, action] : actions_)
+    action->setIcon(on ? ui::NightVisionIcon(CommandIcon(id)) : CommandIcon(id));
 }
 
 void CMainFrame::OnFullScreen() {
@@ -393,6 +349,8 @@ void CMainFrame::OnFullScreen() {
   if (doc_.FullScreen) {
     savedRect_ = geometry();
     savedMaximised_ = isMaximized();
+    savedBars_ = {!mainToolBar_->isHidden(), !navigationToolBar_->isHidden(),
+                  !statusBar()->isHidden()};
     menuBar()->hide();
     mainToolBar_->hide();
     navigationToolBar_->hide();
@@ -405,10 +363,11 @@ void CMainFrame::OnFullScreen() {
       showNormal();
       setGeometry(savedRect_);
     }
+    // The bars come back as the user had them.
     menuBar()->show();
-    mainToolBar_->show();
-    navigationToolBar_->show();
-    statusBar()->show();
+    mainToolBar_->setVisible(savedBars_[0]);
+    navigationToolBar_->setVisible(savedBars_[1]);
+    statusBar()->setVisible(savedBars_[2]);
   }
 }
 

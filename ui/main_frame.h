@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QRect>
 #include <QString>
+#include <array>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -22,6 +23,7 @@ class QAction;
 class QComboBox;
 class QDialog;
 class QLabel;
+class QMenu;
 class QToolBar;
 
 class CMainFrame : public QMainWindow {
@@ -132,7 +134,6 @@ class CMainFrame : public QMainWindow {
 
  protected:
   void timerEvent(QTimerEvent* event) override;
-  void showEvent(QShowEvent* event) override;
   // Keeps the status panes that fit when the status bar changes its width.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -152,6 +153,8 @@ class CMainFrame : public QMainWindow {
   // The File menu's recent-file entries from the settings' list.
   void UpdateRecentFileMenu();
   void SingleStep(bool forward);
+  // Turns the window chrome to night-vision red, or back to its own colours.
+  void ShowNightVision(bool on);
   void ShowDataSources();
   // Runs a search dialog; redraws when it turned the view.
   void RunSearch(QDialog& dialog);
@@ -169,9 +172,11 @@ class CMainFrame : public QMainWindow {
   QBasicTimer animationTimer_;  // the frame's timer 1
   bool forward_ = true;
   QPalette savedPalette_;  // the application's palette before red screen
+  QString savedStyle_;     // and its style
   QRect savedRect_;        // the frame's geometry before full screen
   bool savedMaximised_ = false;
-  bool navigationShown_ = false;
+  std::array<bool, 3> savedBars_{true, true, true};  // main, navigation, status bar
+  QMenu* viewMenu_ = nullptr;
   QString helpDirectory_;             // the guide's pages: help/ in the data directory
   QPointer<CHelpWindow> helpWindow_;  // the help window shown last
   std::filesystem::path imagesDirectory_;

@@ -63,11 +63,17 @@ constexpr WhatsThis kWhatsThis[] = {
      "data comes from.</p>"},
     // Navigation toolbar.
     {32771,
-     "<b>Move left</b> (Left arrow)<p>Turns the sky to the left; the step is smaller the "
-     "more you zoom in.</p>"},
-    {32772, "<b>Move right</b> (Right arrow)<p>Turns the sky to the right.</p>"},
-    {32773, "<b>Move up</b> (Up arrow)<p>Tilts the view up.</p>"},
-    {32774, "<b>Move down</b> (Down arrow)<p>Tilts the view down.</p>"},
+     "<b>Move the field left</b> (Left arrow)<p>The stars move to the left: you see more "
+     "of the sky that lay to the right. The step is smaller the more you zoom in.</p>"},
+    {32772,
+     "<b>Move the field right</b> (Right arrow)<p>The stars move to the right: you see "
+     "more of the sky that lay to the left.</p>"},
+    {32773,
+     "<b>Move the field up</b> (Up arrow)<p>The stars move up: you see more of the sky "
+     "that lay below the middle of the view.</p>"},
+    {32774,
+     "<b>Move the field down</b> (Down arrow)<p>The stars move down: you see more of the "
+     "sky that lay above the middle of the view.</p>"},
     {32775,
      "<b>Zoom in</b> (* on the numeric keypad)<p>Doubles the magnification, up to 256 "
      "times.</p>"},
@@ -76,8 +82,8 @@ constexpr WhatsThis kWhatsThis[] = {
      "whole visible half of the sky.</p>"},
     // Menu commands whose prompt is terse.
     {32802,
-     "<b>Red screen</b> (Shift+R)<p>Draws the sky and the whole window in red, which keeps "
-     "your eyes adapted to the dark at the telescope.</p>"},
+     "<b>Red screen</b> (Shift+R)<p>Draws the sky and the whole window in dim red on "
+     "black, which keeps your eyes adapted to the dark at the telescope.</p>"},
     {32803,
      "<b>Full screen</b> (Shift+F)<p>Shows only the sky, over the whole screen. Press "
      "Shift+F again, or move the pointer to the top edge, to come back.</p>"},

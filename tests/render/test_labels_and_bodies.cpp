@@ -14,6 +14,7 @@
 #include "render/gl.h"
 #include "res/strings.h"
 #include "sky/camera_math.h"
+#include "sky/night_vision.h"
 #include "tests/render/sky_fixture.h"
 
 namespace {
@@ -1068,7 +1069,7 @@ TEST_F(Compass, ZoomTwoWritesAllEight) {
   }
   doc_->RedScreen = 1;
   const QImage image = Render(800, 800);
-  EXPECT_GT(LetterPixels(image, 54, 7, QColor(255, 0, 0)), 8) << "red screen";
+  EXPECT_GT(LetterPixels(image, 54, 7, QColor(sky::kNightVisionMaxRed, 0, 0)), 8) << "red screen";
   EXPECT_EQ(LetterPixels(image, 54, 7), 0);
 }
 

@@ -15,6 +15,7 @@
 #include "render/frame.h"
 #include "render/gl.h"
 #include "sky/camera_math.h"
+#include "sky/night_vision.h"
 #include "tests/render/sky_fixture.h"
 
 namespace {
@@ -290,8 +291,10 @@ TEST_F(StarLayer, SpectralColoursWhiteWithoutThemAndRedInRedScreen) {
   doc_->Stars[100].SpectralClass = 'M';
   EXPECT_EQ(Rgb(At(Render(kSize, kSize), 200, 199)), std::make_tuple(255, 128, 128));
   doc_->Stars[100].SpectralClass = 'K';
+  // Red screen: pure red, dimmed for night vision with the rest of the frame.
   doc_->RedScreen = 1;
-  EXPECT_EQ(Rgb(At(Render(kSize, kSize), 200, 199)), std::make_tuple(255, 0, 0));
+  EXPECT_EQ(Rgb(At(Render(kSize, kSize), 200, 199)),
+            std::make_tuple(sky::kNightVisionMaxRed, 0, 0));
 }
 
 class StarPicks : public Layers {};
@@ -839,8 +842,9 @@ TEST_F(HorizonLayers, RedScreenMakesLinesRedAndTheGroundDarkRed) {
   SetZoom(2);
   CentreOnHorizon(180, -20);
   const QImage image = Frame();
-  // The middle of the disc is ground at full grey, of which only the red shows.
-  EXPECT_EQ(Rgb(At(image, 200, 200)), std::make_tuple(32, 0, 0));
+  // The middle of the disc is ground at full grey, of which only the red
+  // shows, dimmed for night vision with the rest of the frame.
+  EXPECT_EQ(Rgb(At(image, 200, 200)), std::make_tuple(32 * sky::kNightVisionMaxRed / 255, 0, 0));
   // Above the horizon every line, star and tick is pure red.
   int lit = 0, red = 0;
   for (int y = 0; y < kSize; ++y)

@@ -14,6 +14,7 @@
 #include "render/frame.h"
 #include "render/gl.h"
 #include "sky/camera_math.h"
+#include "sky/night_vision.h"
 #include "tests/render/sky_fixture.h"
 #include "ui/animation_step.h"
 
@@ -346,15 +347,18 @@ TEST_F(Looks, RedScreenLetsNothingButRedThrough) {
   const QImage coloured = Frame();
   doc_->RedScreen = 1;
   const QImage red = Frame();
-  int lit = 0, other = 0;
+  int lit = 0, other = 0, brightest = 0;
   for (int y = 0; y < kSize; ++y)
     for (int x = 0; x < kSize; ++x) {
       const QColor c = red.pixelColor(x, y);
       lit += c.red() > 8;
       other += c.green() != 0 || c.blue() != 0;
+      brightest = std::max(brightest, c.red());
     }
   EXPECT_GT(lit, 2000);
   EXPECT_EQ(other, 0);
+  // Dimmed for eyes adapted to the dark: the brightest star is a dim red.
+  EXPECT_EQ(brightest, sky::kNightVisionMaxRed);
   // The landscape and the ground still show, in red.
   const QColor groundColoured = coloured.pixelColor(200, 390);
   EXPECT_GT(groundColoured.green(), 0);

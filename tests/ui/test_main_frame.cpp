@@ -6,13 +6,18 @@
 #include <QComboBox>
 #include <QImage>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTest>
 #include <QToolBar>
+#include <algorithm>
+#include <set>
 
+#include "sky/night_vision.h"
 #include "tests/main_window_fixture.h"
 
 namespace {
@@ -80,40 +85,127 @@ TEST_F(MainFrameTest, KeysWorkWhileTheViewHasTheFocus) {
   EXPECT_EQ(doc_->Settings.StarsDrawPoints, 1);
 }
 
-TEST_F(MainFrameTest, RedScreenTurnsTheApplicationRedAndBack) {
+// What an image shows: its opaque pixels that are not pure red, its
+// brightest red and how many shades of red it has.
+struct Shades {
+  int coloured = 0, brightestRed = 0, levels = 0;
+};
+Shades ShadesOf(const QImage& image) {
+  Shades s;
+  std::set<int> levels;
+  const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+  for (int y = 0; y < argb.height(); ++y)
+    for (int x = 0; x < argb.width(); ++x) {
+      const QRgb p = argb.pixel(x, y);
+      if (qAlpha(p) == 0) continue;
+      s.coloured += qGreen(p) > 0 || qBlue(p) > 0;
+      s.brightestRed = std::max(s.brightestRed, qRed(p));
+      levels.insert(qRed(p));
+    }
+  s.levels = static_cast<int>(levels.size());
+  return s;
+}
+
+TEST_F(MainFrameTest, RedScreenIsDimRedOnBlackAndBack) {
   const QColor window = QApplication::palette().color(QPalette::Window);
+  const QString style = QApplication::style()->name();
   Trigger(32802);
   EXPECT_EQ(doc_->RedScreen, 1);
-  EXPECT_EQ(QApplication::palette().color(QPalette::Window), QColor(255, 0, 0));
-  EXPECT_EQ(QApplication::palette().color(QPalette::WindowText), QColor(0, 0, 0));
-  // A highlighted menu item: bright red on dark red, readable and only red.
-  EXPECT_EQ(QApplication::palette().color(QPalette::Highlight), QColor(0x50, 0, 0));
-  EXPECT_EQ(QApplication::palette().color(QPalette::HighlightedText), QColor(255, 0, 0));
-  for (QPalette::ColorRole role : {QPalette::Dark, QPalette::Mid, QPalette::Shadow,
-                                   QPalette::Button, QPalette::ButtonText, QPalette::Base})
-    EXPECT_EQ(
-        QApplication::palette().color(role).green() + QApplication::palette().color(role).blue(), 0)
-        << role;
-  // The toolbar's icons are tinted red.
-  const auto colouredPixels = [this](int id) {
-    const QImage icon =
-        frame_->Action(id)->icon().pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32);
-    int coloured = 0;
-    for (int y = 0; y < icon.height(); ++y)
-      for (int x = 0; x < icon.width(); ++x) {
-        const QRgb p = icon.pixel(x, y);
-        coloured += qAlpha(p) > 0 && (qGreen(p) > 0 || qBlue(p) > 0);
-      }
-    return coloured;
-  };
-  EXPECT_FALSE(frame_->Action(57607)->icon().isNull());
-  EXPECT_EQ(colouredPixels(57607), 0);
+  const QPalette palette = QApplication::palette();
+  // Near-black surfaces, dim red text; nothing but red, nothing brighter than the limit.
+  EXPECT_LE(palette.color(QPalette::Window).red(), 0x20);
+  EXPECT_LE(palette.color(QPalette::Base).red(), 0x20);
+  EXPECT_GE(palette.color(QPalette::WindowText).red(), 0x80);
+  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+    for (int role = 0; role < QPalette::NColorRoles; ++role) {
+      if (role == QPalette::NoRole) continue;
+      const QColor c = palette.color(group, static_cast<QPalette::ColorRole>(role));
+      EXPECT_EQ(c.green() + c.blue(), 0) << group << " " << role;
+      EXPECT_LE(c.red(), sky::kNightVisionMaxRed) << group << " " << role;
+    }
+  // The toolbar's icons and the message boxes' signs: red, dim, with their shapes.
+  const QIcon print = frame_->Action(57607)->icon();
+  const QIcon warning = QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
+  for (const QPixmap& pixmap : {print.pixmap(16, 16), print.pixmap(16, 16, QIcon::Disabled),
+                                print.pixmap(16, 16, QIcon::Active), warning.pixmap(32, 32)}) {
+    const Shades s = ShadesOf(pixmap.toImage());
+    EXPECT_EQ(s.coloured, 0);
+    EXPECT_LE(s.brightestRed, sky::kNightVisionMaxRed);
+    EXPECT_GT(s.levels, 2) << "a blob of one colour";
+  }
+  // The whole window as drawn, the sky included: a frame drawn now, the
+  // restyled chrome laid out.
+  view_->grabFramebuffer();
+  QCoreApplication::processEvents();
+  const QImage grabbed = frame_->grab().toImage();
+  const Shades drawn = ShadesOf(grabbed);
+  EXPECT_EQ(drawn.coloured, 0);
+  EXPECT_LE(drawn.brightestRed, sky::kNightVisionMaxRed);
   EXPECT_FALSE(Enabled(32807)) << "no coloured sky in red screen";
   EXPECT_TRUE(Enabled(32806));
   Trigger(32802);
   EXPECT_EQ(QApplication::palette().color(QPalette::Window), window);
-  EXPECT_GT(colouredPixels(57607), 0) << "the icons' own colours are back";
+  EXPECT_EQ(QApplication::style()->name(), style);
+  EXPECT_GT(ShadesOf(frame_->Action(57607)->icon().pixmap(16, 16).toImage()).coloured, 0)
+      << "the icons' own colours are back";
   EXPECT_TRUE(Enabled(32807));
+}
+
+TEST_F(MainFrameTest, NavigationToolBarDocksBesideTheMainOneAndTheViewMenuListsBoth) {
+  QToolBar* navigation = frame_->NavigationToolBar();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return navigation->isVisible(); }));
+  EXPECT_FALSE(navigation->isWindow()) << "a floating tool window";
+  EXPECT_EQ(frame_->toolBarArea(navigation), Qt::TopToolBarArea);
+  EXPECT_EQ(navigation->y(), frame_->MainToolBar()->y()) << "on the main toolbar's line";
+  // The View menu has a checked entry for each toolbar; each hides and brings it back.
+  QMenu* view = nullptr;
+  for (QAction* a : frame_->menuBar()->actions())
+    if (a->text() == "&View") view = a->menu();
+  ASSERT_NE(view, nullptr);
+  for (QToolBar* bar : {frame_->MainToolBar(), navigation}) {
+    QAction* entry = nullptr;
+    for (QAction* a : view->actions())
+      if (a->text().remove('&').startsWith(bar == navigation ? "Navigation" : "Toolbar")) entry = a;
+    ASSERT_NE(entry, nullptr) << bar->objectName().toStdString();
+    EXPECT_TRUE(entry->isCheckable());
+    frame_->UpdateCommandStates();
+    EXPECT_TRUE(entry->isChecked());
+    entry->trigger();
+    EXPECT_TRUE(bar->isHidden());
+    frame_->UpdateCommandStates();
+    EXPECT_FALSE(entry->isChecked());
+    entry->trigger();
+    EXPECT_FALSE(bar->isHidden());
+  }
+}
+
+TEST_F(MainFrameTest, TheArrowsMoveTheFieldTheWayTheyPoint) {
+  struct Case {
+    int Id;
+    int Right, Up;  // the way the stars go on the screen
+  };
+  for (int horizon : {0, 1}) {
+    doc_->HorizonMode = horizon;
+    doc_->XRotation = horizon ? -30 : -20;
+    doc_->YRotation = horizon ? 90 + 180 : 75;
+    const double x = doc_->XRotation, y = doc_->YRotation;
+    view_->grabFramebuffer();
+    const int cx = doc_->Viewport[2] / 2, cy = doc_->Viewport[3] / 2;
+    double star[3];
+    ASSERT_TRUE(doc_->WindowToSphere(cx, cy, view_->Zoom, star));
+    for (const Case c :
+         {Case{32771, -1, 0}, Case{32772, 1, 0}, Case{32773, 0, 1}, Case{32774, 0, -1}}) {
+      doc_->XRotation = x;
+      doc_->YRotation = y;
+      Trigger(c.Id);
+      view_->grabFramebuffer();
+      double wx, wy;  // GL window coordinates: y up
+      ASSERT_TRUE(doc_->SkyToWindow(star[0], star[1], star[2], wx, wy));
+      const auto way = [](double d) { return d > 5 ? 1 : d < -5 ? -1 : 0; };
+      EXPECT_EQ(way(wx - cx), c.Right) << c.Id << " horizon " << horizon;
+      EXPECT_EQ(way(wy - cy), c.Up) << c.Id << " horizon " << horizon;
+    }
+  }
 }
 
 TEST_F(MainFrameTest, BlackSkyRestoresBothLimitsFromTheSettings) {
