@@ -4,6 +4,7 @@
 
 #include "astro/angles.h"
 #include "astro/clock.h"
+#include "astro/time_scales.h"
 #include "astro/transforms.h"
 
 namespace astro {
@@ -12,26 +13,31 @@ void AstroState::UpdateSky(const CivilTime& time, const ObserverPlace& place,
                            SkyPoint (&horizonPoints)[kHorizonPointCount],
                            PlanetState (&bodies)[kBodyCount]) {
   ComputeJulianDay(time, place);
-  Precession = PrecessionFromJ2000(T2000);
+  ComputeTimeScales();
   ComputeSunElements();
   ComputeSiderealAngle(place, horizonPoints);
+  ComputeObserver();
   ComputeSunPosition(bodies);
   ComputeMoon(bodies);
   for (int p = 1; p <= 8; ++p) ComputePlanet(p, bodies);
-  ReferToJ2000(horizonPoints, bodies);
+  ReferToJ2000(horizonPoints);
 }
 
-void AstroState::ReferToJ2000(SkyPoint (&horizonPoints)[kHorizonPointCount],
-                              PlanetState (&bodies)[kBodyCount]) {
+void AstroState::ComputeTimeScales() {
+  DeltaT = DeltaTSeconds(DecimalYear(JulianDay));
+  TerrestrialDay = JulianDay + DeltaT / 86400.0;
+  Precession = PrecessionNutation(TerrestrialDay);
+}
+
+void AstroState::ComputeObserver() {
+  Earth = EarthMotionAt(TerrestrialDay);
+  ObserverPosition(Latitude, Longitude, SiderealAngle, Precession, Observer);
+}
+
+void AstroState::ReferToJ2000(SkyPoint (&horizonPoints)[kHorizonPointCount]) {
   const EquatorialCoord zenith =
       PrecessToJ2000(Precession, Normalize360(SiderealAngle - Longitude) / 15.0, Latitude);
   EquatorialToSphere(zenith.RightAscension, zenith.Declination, ZenithPoint);
-  for (int body : {kMoon, kSun}) {
-    const EquatorialCoord p =
-        PrecessToJ2000(Precession, bodies[body].RightAscension, bodies[body].Declination);
-    bodies[body].RightAscension = p.RightAscension;
-    bodies[body].Declination = p.Declination;
-  }
   for (SkyPoint& point : horizonPoints) {
     const EquatorialCoord p = PrecessToJ2000(Precession, point.RightAscension, point.Declination);
     point = {static_cast<float>(p.RightAscension), static_cast<float>(p.Declination)};
@@ -92,10 +98,7 @@ void AstroState::ComputeSiderealAngle(const ObserverPlace& place,
   Longitude = place.EW == "E" ? -place.LongDeg - place.LongMin / 60.0
                               : place.LongDeg + place.LongMin / 60.0;
 
-  const double t = T2000;
-  const double theta0 = 280.46061837 + 360.985647366 * (JulianDay - 2451545.0) +
-                        0.000387933 * t * t - t * t * t * 2.5833118057349522e-8;
-  SiderealAngle = Normalize360(theta0);
+  SiderealAngle = ApparentSiderealAngle(JulianDay, TerrestrialDay, Precession);
 
   for (int k = 0; k < kHorizonPointCount; ++k) {
     const EquatorialCoord point =

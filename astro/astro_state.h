@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "astro/apparent.h"
 #include "astro/precession.h"
 #include "astro/sky_point.h"
 #include "astro/transforms.h"
@@ -26,11 +27,17 @@ struct ObserverPlace {
 };
 
 // One solar-system body: the Bodies table holds the Moon, the Sun, Mercury ... Pluto in this order.
+// RightAscension and Declination are the apparent place seen from the observer (light time,
+// parallax, aberration) in the J2000 frame the sky is drawn in: the rotation to the date
+// (AstroState::ToDate) gives the apparent place of date.
 struct PlanetState {
   double RightAscension = 0.0;  // hours
   double Declination = 0.0;     // degrees
   double HelioDistance = 0.0;   // AU; 0 for the Sun; cos(phase angle) for the Moon
   double GeoDistance = 0.0;     // AU; kilometres for the Moon
+  // The astrometric place: as the light left the body, seen from the observer, J2000.
+  double RaJ2000 = 0.0;   // hours
+  double DecJ2000 = 0.0;  // degrees
 };
 
 constexpr int kBodyCount = 10;
@@ -47,6 +54,8 @@ struct AstroState {
   // months 13 and 14 of the previous year once the Julian day is computed.
   int Year = 0, Month = 0, Day = 0, Hour = 0, Minute = 0, Second = 0;
   double JulianDay = 0.0;        // days, Universal Time
+  double DeltaT = 0.0;           // seconds, TT - UT
+  double TerrestrialDay = 0.0;   // Julian day, Terrestrial Time
   double T1900 = 0.0;            // Julian centuries from 1900 January 0.5
   double T2000 = 0.0;            // Julian centuries from J2000.0
   double MoonParallax = 0.0;     // horizontal parallax
@@ -56,7 +65,7 @@ struct AstroState {
   double RightAscension = 0.0;   // working value, hours
   double Latitude = 0.0;         // north positive
   double Longitude = 0.0;        // WEST positive
-  double SiderealAngle = 0.0;    // Greenwich mean sidereal time, [0, 360)
+  double SiderealAngle = 0.0;    // Greenwich apparent sidereal time, [0, 360)
   double MoonHourAngle = 0.0;    // [0, 360)
   double SunDistance = 0.0;      // AU
   double SunTrueLongitude = 0.0;
@@ -71,17 +80,22 @@ struct AstroState {
   double Eccentricity = 0.0;    // of the Earth's orbit
   double MoonPhaseAngle = 0.0;  // Sun-Moon-Earth angle, [0, 360), 0 at full Moon
   double MoonAxisAngle = 0.0;   // position angle of the Moon's axis, [0, 360)
-  // From the J2000 frame of the catalogues to the mean equator and equinox of date.
+  // From the J2000 frame of the catalogues to the true equator and equinox of
+  // date: precession and nutation.
   PrecessionMatrix Precession;
+  // The Earth's place and motion, and the observer's geocentric position (AU), J2000 axes.
+  EarthMotion Earth;
+  double Observer[3] = {0.0, 0.0, 0.0};
   // The drawing point of the observer's zenith in the J2000 frame.
   double ZenithPoint[3] = {0.0, 1.0, 0.0};
 
   // Recomputes everything for the local civil `time` at `place`: the Julian
-  // day, the Sun's elements, the sidereal angle and the horizon table, the Sun,
-  // the Moon (whose topocentric correction needs the sidereal angle and the
-  // place) and the eight planets, in this order. The Sun, the Moon and the
-  // horizon table are then referred to J2000 like the catalogues and the
-  // planets, so that the whole sky is drawn and picked in one frame.
+  // day and Terrestrial Time, the rotation to the date, the Sun's elements,
+  // the sidereal angle and the horizon table, the Earth's motion and the
+  // observer's position, the Sun, the Moon and the eight planets, in this
+  // order. The bodies come out in the J2000 frame of the catalogues and the
+  // horizon table is referred to it, so that the whole sky is drawn and
+  // picked in one frame and turned to the date by `Precession`.
   void UpdateSky(const CivilTime& time, const ObserverPlace& place,
                  SkyPoint (&horizonPoints)[kHorizonPointCount], PlanetState (&bodies)[kBodyCount]);
 
@@ -91,39 +105,47 @@ struct AstroState {
   // calendar from 1582 October 14.88 on. Meeus, Astronomical Algorithms, ch. 7.
   double ComputeJulianDay(const CivilTime& time, const ObserverPlace& place);
 
+  // DeltaT, TerrestrialDay and Precession (precession-nutation) from JulianDay.
+  void ComputeTimeScales();
+
   // The Sun's mean elements, the Moon's mean longitude and node, the
   // obliquity with its nutation terms and the eccentricity of the Earth's
-  // orbit, from T2000. Meeus, ch. 22 and 25 (low accuracy).
+  // orbit, in Terrestrial Time. Meeus, ch. 22 and 25 (low accuracy); they
+  // serve the Moon's phase and axis.
   void ComputeSunElements();
 
-  // Latitude, longitude (west positive), the Greenwich mean sidereal angle
-  // (degrees, [0, 360)) and the 73 horizon points (azimuth 0, 5, ... 360
-  // from the south through the east). Meeus, ch. 12, formula 12.4.
+  // Latitude, longitude (west positive), the Greenwich apparent sidereal
+  // angle (degrees, [0, 360)) and the 73 horizon points (azimuth 0, 5, ... 360
+  // from the south through the east), of date. Needs ComputeTimeScales.
   void ComputeSiderealAngle(const ObserverPlace& place,
                             SkyPoint (&horizonPoints)[kHorizonPointCount]);
 
-  // The Sun's distance (AU), right ascension (hours, [0, 24)) and declination
-  // into bodies[kSun] and the working fields. Meeus, ch. 25.
+  // Earth and Observer; needs the sidereal angle.
+  void ComputeObserver();
+
+  // The Sun's distance (AU) and apparent place into bodies[kSun], and its
+  // place of date into the working fields.
   void ComputeSunPosition(PlanetState (&bodies)[kBodyCount]);
 
-  // The Moon: geocentric series in T1900, then the topocentric correction for
-  // the observer at sea level, the phase angle, the illuminated fraction and
-  // the position angle of the axis with the physical librations. Its own
-  // obliquity replaces the Sun's. Meeus, Astronomical Formulae for
-  // Calculators, ch. 30 and 31; Astronomical Algorithms, ch. 40, 48, 53.
+  // The Moon: its apparent topocentric place from ELP2000-82 as truncated in
+  // ERFA (eraMoon98, Terrestrial Time), its distance and horizontal
+  // parallax; then, from the classic series, the phase angle, the illuminated
+  // fraction and the position angle of the axis with the physical
+  // librations; its own obliquity replaces the Sun's. Meeus, Astronomical
+  // Formulae for Calculators, ch. 30 and 31; Astronomical Algorithms, ch. 48, 53.
   void ComputeMoon(PlanetState (&bodies)[kBodyCount]);
 
-  // Planet p (1 Mercury ... 8 Pluto) from its Kepler ellipse and the Earth's,
-  // with elements at the instant: right ascension (hours), declination, r and
-  // Delta (AU), J2000 equator and equinox, into bodies[p + 1].
+  // Planet p (1 Mercury ... 8 Pluto): heliocentric place (astro/vsop87.h,
+  // Pluto astro/pluto.h) where the light left it, seen from the observer,
+  // aberrated; r and Delta (AU) into bodies[p + 1].
   void ComputePlanet(int p, PlanetState (&bodies)[kBodyCount]) const;
 
-  // Refers the Sun, the Moon and the horizon table, computed in the frame of
-  // date, to the J2000 frame of everything else, and finds the zenith there.
-  void ReferToJ2000(SkyPoint (&horizonPoints)[kHorizonPointCount],
-                    PlanetState (&bodies)[kBodyCount]);
+  // Refers the horizon table, computed in the frame of date, to the J2000
+  // frame of everything else, and finds the zenith there.
+  void ReferToJ2000(SkyPoint (&horizonPoints)[kHorizonPointCount]);
 
-  // The place of date of a J2000 position.
+  // The place of date of a J2000 position (a rotation: aberration, where
+  // wanted, is in the position already).
   EquatorialCoord ToDate(double raJ2000, double decJ2000) const;
   // Geometric altitude and azimuth (from the south through the west) of a
   // J2000 position for the instant and place.

@@ -39,6 +39,7 @@ std::string EphemerisJson(const AstroState& state,
   AppendField(out, "JulianDay", state.JulianDay);
   AppendField(out, "T1900", state.T1900);
   AppendField(out, "T2000", state.T2000);
+  AppendField(out, "DeltaT", state.DeltaT);
   AppendField(out, "SiderealAngle", state.SiderealAngle);
   AppendField(out, "latitude", state.Latitude);
   AppendField(out, "longitude", state.Longitude);
@@ -53,9 +54,18 @@ std::string EphemerisJson(const AstroState& state,
     AppendField(out, "helio", bodies[i].HelioDistance);
     // Geometric, azimuth from the north through the east.
     const HorizontalCoord h = state.HorizonOf(bodies[i].RightAscension, bodies[i].Declination);
+    const double azimuth = Normalize360(h.Azimuth + 180.0);
     AppendField(out, "altitude", h.Altitude);
     AppendField(out, "apparentAltitude", ApparentAltitude(h.Altitude));
-    AppendField(out, "azimuth", Normalize360(h.Azimuth + 180.0));
+    AppendField(out, "azimuth", azimuth);
+    const EquatorialCoord ofDate = state.ToDate(bodies[i].RightAscension, bodies[i].Declination);
+    AppendField(out, "raJ2000", bodies[i].RaJ2000);
+    AppendField(out, "decJ2000", bodies[i].DecJ2000);
+    AppendField(out, "raDate", ofDate.RightAscension);
+    AppendField(out, "decDate", ofDate.Declination);
+    AppendField(out, "altitudeDeg", h.Altitude);
+    AppendField(out, "azimuthDeg", azimuth);
+    AppendField(out, "apparentAltitudeDeg", ApparentAltitude(h.Altitude));
     out += "\"geo\":";
     AppendNumber(out, bodies[i].GeoDistance);
     out += '}';

@@ -1,9 +1,12 @@
 // The Sun's elements and position and the Moon, members of AstroState.
-#include "astro/sun_moon.h"
+
+#include <erfa.h>
+#include <erfam.h>
 
 #include <cmath>
 
 #include "astro/angles.h"
+#include "astro/apparent.h"
 #include "astro/astro_state.h"
 #include "astro/transforms.h"
 
@@ -12,7 +15,6 @@ namespace {
 
 double SinDeg(double x) { return std::sin(x * kDegToRad); }
 double CosDeg(double x) { return std::cos(x * kDegToRad); }
-double TanDeg(double x) { return std::tan(x * kDegToRad); }
 
 // One periodic term of the Moon's series: coefficient * sin(argument), the
 // argument being nD*D + nM*M + nMp*M' + nF*F; terms with the Sun's mean
@@ -61,24 +63,8 @@ double SumMoonTerms(const MoonTerm (&terms)[N], double d, double m, double mp, d
 
 }  // namespace
 
-EquatorialCoord TopocentricPosition(double alpha, double delta, double hourAngle, double parallax,
-                                    double latitude) {
-  const double geocentricLatitude = std::atan(0.993305525 * TanDeg(latitude)) * kRadToDeg;
-  const double reducedLatitude = std::atan(0.996647141 * TanDeg(latitude)) * kRadToDeg;
-  const double rho = CosDeg(reducedLatitude) / CosDeg(geocentricLatitude);
-  const double rhoCos = rho * CosDeg(geocentricLatitude) * SinDeg(parallax);
-  const double denominator = CosDeg(delta) - rhoCos * CosDeg(hourAngle);
-  const double deltaAlpha = std::atan2(-rhoCos * SinDeg(hourAngle), denominator) * kRadToDeg;
-  const double topoDelta =
-      std::atan2((SinDeg(delta) - rho * SinDeg(geocentricLatitude) * SinDeg(parallax)) *
-                     CosDeg(deltaAlpha),
-                 denominator) *
-      kRadToDeg;
-  return {(alpha + deltaAlpha) / kHoursToDeg, topoDelta};
-}
-
 void AstroState::ComputeSunElements() {
-  const double t = T2000;
+  const double t = (TerrestrialDay - 2451545.0) / 36525.0;
   const double t2 = t * t;
   const double t3 = t2 * t;
   double l0 = 280.46645 + 36000.76983 * t + 0.0003032 * t2;
@@ -110,19 +96,39 @@ void AstroState::ComputeSunElements() {
 }
 
 void AstroState::ComputeSunPosition(PlanetState (&bodies)[kBodyCount]) {
-  const double e = Eccentricity;
-  SunDistance = 1.000001018 * (1.0 - e * e) / (1.0 + e * CosDeg(SunTrueAnomaly));
-  double alpha =
-      std::atan2(CosDeg(Obliquity) * SinDeg(SunTrueLongitude), CosDeg(SunTrueLongitude)) *
-      kRadToDeg;
-  if (alpha < 0.0) alpha += 360.0;
-  RightAscension = alpha / kHoursToDeg;
-  Declination = std::asin(SinDeg(Obliquity) * SinDeg(SunTrueLongitude)) * kRadToDeg;
-  bodies[kSun] = {RightAscension, Declination, 0.0, SunDistance};
+  const double sun[3] = {-Earth.Heliocentric[0], -Earth.Heliocentric[1], -Earth.Heliocentric[2]};
+  const ApparentDirection seen = SeenFrom(Observer, sun, Earth);
+  SunDistance = seen.Distance;
+  const EquatorialCoord ofDate = ToDate(seen.Apparent.RightAscension, seen.Apparent.Declination);
+  RightAscension = ofDate.RightAscension;
+  Declination = ofDate.Declination;
+  bodies[kSun] = {seen.Apparent.RightAscension,    seen.Apparent.Declination,   0.0, SunDistance,
+                  seen.Astrometric.RightAscension, seen.Astrometric.Declination};
 }
 
 void AstroState::ComputeMoon(PlanetState (&bodies)[kBodyCount]) {
-  const double t = T1900;
+  // Where the light left the Moon, from the Earth moving through the solar
+  // system: m - tau (v_moon + v_earth); the aberration then gives back the
+  // Earth's part.
+  double pv[2][3];
+  eraMoon98(2400000.5, TerrestrialDay - 2400000.5, pv);
+  double lightTime = 0.0;
+  for (int i = 0; i < 3; ++i) lightTime += (pv[0][i] - Observer[i]) * (pv[0][i] - Observer[i]);
+  lightTime = std::sqrt(lightTime) * kLightDaysPerAu;
+  double retarded[3];
+  for (int i = 0; i < 3; ++i) retarded[i] = pv[0][i] - lightTime * (pv[1][i] + Earth.Velocity[i]);
+  const ApparentDirection seen = SeenFrom(Observer, retarded, Earth);
+  const double distance =
+      std::sqrt(pv[0][0] * pv[0][0] + pv[0][1] * pv[0][1] + pv[0][2] * pv[0][2]) * ERFA_DAU /
+      1000.0;
+  const double parallax = std::asin(6378.14 / distance) * kRadToDeg;
+  const EquatorialCoord ofDate = ToDate(seen.Apparent.RightAscension, seen.Apparent.Declination);
+  const double topoAlpha = ofDate.RightAscension;
+  const double topoDelta = ofDate.Declination;
+  const double hourAngle = Normalize360(SiderealAngle - Longitude - kHoursToDeg * topoAlpha);
+
+  // The classic series for the phase and the axis.
+  const double t = (TerrestrialDay - 2415020.0) / 36525.0;
   const double t2 = t * t;
   const double node = MoonNode;
   const double m = SunMeanAnomaly;
@@ -137,13 +143,6 @@ void AstroState::ComputeMoon(PlanetState (&bodies)[kBodyCount]) {
                    (0.0245 * SinDeg(node) + 0.004 * SinDeg(nodeTerm));
   const double lp = 270.43416 + 481267.8831 * t - 0.001133 * t2 + common;
 
-  const double parallax = 0.95075 + 0.0518 * CosDeg(mp) + 0.0095 * CosDeg(2.0 * d - mp) +
-                          0.0078 * CosDeg(2.0 * d) + 0.0028 * CosDeg(2.0 * mp) +
-                          0.0009 * CosDeg(2.0 * d + mp) +
-                          e * (0.0005 * CosDeg(2.0 * d - m) + 0.0004 * CosDeg(2.0 * d - m - mp) +
-                               0.0003 * CosDeg(mp - m)) -
-                          0.0003 * CosDeg(d) - 0.0003 * e * CosDeg(mp + m);
-
   MeanObliquity = 23.452294 - 0.0000418 * t - 1.3e-7 * t2;
   Obliquity = MeanObliquity + 0.002558 * CosDeg(node) + 0.000153 * CosDeg(2.0 * SunMeanLongitude);
   const double eps = Obliquity;
@@ -155,24 +154,6 @@ void AstroState::ComputeMoon(PlanetState (&bodies)[kBodyCount]) {
   const double phase =
       Normalize360(180.0 - d - 6.289 * SinDeg(mp) + 2.1 * SinDeg(m) - 1.274 * SinDeg(2.0 * d - mp) -
                    0.658 * SinDeg(2.0 * d) - 0.214 * SinDeg(2.0 * mp) - 0.11 * SinDeg(d));
-  const double distance = 6378.14 / SinDeg(parallax);
-
-  // Geocentric equatorial position, right ascension in degrees.
-  double alpha =
-      std::atan2(SinDeg(lambda) * CosDeg(eps) - TanDeg(beta) * SinDeg(eps), CosDeg(lambda)) *
-      kRadToDeg;
-  if (alpha < 0.0) alpha += 360.0;
-  const double delta =
-      std::asin(SinDeg(beta) * CosDeg(eps) + CosDeg(beta) * SinDeg(eps) * SinDeg(lambda)) *
-      kRadToDeg;
-  const double hourAngle = Normalize360(SiderealAngle - Longitude - alpha);
-
-  // The topocentric shift is added after the reduction, so the right
-  // ascension may leave [0, 24) by a little.
-  const EquatorialCoord topocentric =
-      TopocentricPosition(alpha, delta, hourAngle, parallax, Latitude);
-  const double topoAlpha = topocentric.RightAscension;
-  const double topoDelta = topocentric.Declination;
 
   // Position angle of the axis: nutation in longitude, optical and physical librations.
   const double nutation = (0.21 * SinDeg(2.0 * node) - 17.2 * SinDeg(node) -
@@ -219,7 +200,9 @@ void AstroState::ComputeMoon(PlanetState (&bodies)[kBodyCount]) {
   MoonAxisAngle = axis;
   RightAscension = topoAlpha;
   Declination = topoDelta;
-  bodies[kMoon] = {topoAlpha, topoDelta, CosDeg(phase), distance};
+  bodies[kMoon] = {
+      seen.Apparent.RightAscension,    seen.Apparent.Declination,   CosDeg(phase), distance,
+      seen.Astrometric.RightAscension, seen.Astrometric.Declination};
 }
 
 }  // namespace astro

@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <string_view>
 #include <vector>
 
 #include "astro/angles.h"
 #include "astro/format.h"
+#include "astro/refraction.h"
 #include "catalog/builtin_tables.h"
 #include "catalog/designation.h"
 #include "res/strings.h"
@@ -35,6 +37,21 @@ void HorizonTexts(const CSkyDoc& doc, double ra, double dec, std::string& altitu
   const astro::HorizontalCoord h = doc.HorizontalOf(ra, dec);
   altitude = HorizonAngleText(h.Altitude);
   azimuth = HorizonAngleText(astro::Normalize360(h.Azimuth + 180.0));
+}
+
+// The numbers of a place drawn at (ra, dec) in the J2000 frame of the sky,
+// whose J2000 (astrometric) place is (raJ2000, decJ2000).
+PlaceNumbers PlaceNumbersOf(const CSkyDoc& doc, double ra, double dec, double raJ2000,
+                            double decJ2000) {
+  const astro::EquatorialCoord ofDate = doc.AstroState.ToDate(ra, dec);
+  const astro::HorizontalCoord h = doc.AstroState.HorizonOf(ra, dec);
+  return {raJ2000,
+          decJ2000,
+          ofDate.RightAscension,
+          ofDate.Declination,
+          h.Altitude,
+          astro::Normalize360(h.Azimuth + 180.0),
+          astro::ApparentAltitude(h.Altitude)};
 }
 
 // Flamsteed and Bayer texts of a star, each followed by its constellation:
@@ -123,6 +140,17 @@ class JsonObject {
     AppendString(out_, Trimmed(value));
     return *this;
   }
+  // 17 significant digits, never depending on the locale.
+  JsonObject& Add(const char* key, double value) {
+    out_ += out_.size() > 1 ? "," : "";
+    AppendString(out_, key);
+    out_ += ':';
+    char text[32];
+    const std::to_chars_result r =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::general, 17);
+    out_.append(text, r.ptr);
+    return *this;
+  }
   JsonObject& Add(const char* key, const AngleTexts& a) {
     std::string joined = Trimmed(a.Whole) + " " + Trimmed(a.Minutes);
     if (!a.Seconds.empty()) joined += " " + Trimmed(a.Seconds);
@@ -207,6 +235,8 @@ StarCard StarCardOf(const CSkyDoc& doc, int index) {
   card.Ra = RightAscensionTexts(star.RightAscension, true);
   card.Dec = DeclinationTexts(star.Declination, true);
   HorizonTexts(doc, star.RightAscension, star.Declination, card.Altitude, card.Azimuth);
+  card.Numbers = PlaceNumbersOf(doc, star.RightAscension, star.Declination, star.RightAscension,
+                                star.Declination);
   card.Magnitude = astro::FormatFixed(star.Magnitude, 2);
   if (star.SpectralClass != '\0') card.Spectrum = std::string(1, star.SpectralClass);
   return card;
@@ -218,12 +248,10 @@ BodyCard BodyCardOf(const CSkyDoc& doc, int index) {
   const std::string millionKm(res::String(res::IDS_MILLION_KM));
   BodyCard card;
   card.Caption = std::string(res::String(res::IDS_BODY_NAME_FIRST + index));
-  // The Moon's topocentric right ascension is kept unreduced; shown in [0 h, 24 h).
-  double ra = std::fmod(body.RightAscension, 24.0);
-  if (ra < 0) ra += 24.0;
-  if (ra >= 24.0) ra = 0.0;
-  card.Ra = RightAscensionTexts(ra, true);
-  card.Dec = DeclinationTexts(body.Declination, true);
+  card.Ra = RightAscensionTexts(body.RaJ2000, true);
+  card.Dec = DeclinationTexts(body.DecJ2000, true);
+  card.Numbers =
+      PlaceNumbersOf(doc, body.RightAscension, body.Declination, body.RaJ2000, body.DecJ2000);
   const astro::HorizontalCoord h = doc.HorizontalOf(body.RightAscension, body.Declination);
   card.Altitude = HorizonAngleText(h.Altitude);
   card.Azimuth = HorizonAngleText(astro::Normalize360(h.Azimuth + 180.0));
@@ -270,6 +298,8 @@ DeepSkyCard DeepSkyCardOf(const CSkyDoc& doc, int index) {
   card.Ra = RightAscensionTexts(object.RightAscension, false);
   card.Dec = DeclinationTexts(object.Declination, false);
   HorizonTexts(doc, object.RightAscension, object.Declination, card.Altitude, card.Azimuth);
+  card.Numbers = PlaceNumbersOf(doc, object.RightAscension, object.Declination,
+                                object.RightAscension, object.Declination);
   card.Magnitude = astro::FormatFixed(object.Magnitude, 1);
   for (const catalog::DeepSkyTypeCode& code : catalog::kDeepSkyTypeCodes)
     if (catalog::DeepSkyTypeOf(object.Type) == code.Type)
@@ -289,7 +319,14 @@ JsonObject CommonFields(std::string_view kind, std::string_view caption, const C
       .Add("dec", card.Dec)
       .Add("altitude", card.Altitude)
       .Add("azimuth", card.Azimuth)
-      .Add("magnitude", card.Magnitude);
+      .Add("magnitude", card.Magnitude)
+      .Add("raJ2000", card.Numbers.RaJ2000)
+      .Add("decJ2000", card.Numbers.DecJ2000)
+      .Add("raDate", card.Numbers.RaDate)
+      .Add("decDate", card.Numbers.DecDate)
+      .Add("altitudeDeg", card.Numbers.AltitudeDeg)
+      .Add("azimuthDeg", card.Numbers.AzimuthDeg)
+      .Add("apparentAltitudeDeg", card.Numbers.ApparentAltitudeDeg);
   return json;
 }
 

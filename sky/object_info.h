@@ -31,16 +31,27 @@ AngleTexts DeclinationTexts(double degrees, bool withSeconds);
 // Altitude or azimuth: FormatFixed(value, 2) + "°".
 std::string HorizonAngleText(double degrees);
 
+// A card's place in numbers, for scripts: the J2000 (astrometric) place and
+// the apparent place of date (hours, degrees), the geometric altitude and
+// azimuth (from the north through the east) and the altitude in a standard
+// atmosphere (degrees).
+struct PlaceNumbers {
+  double RaJ2000 = 0.0, DecJ2000 = 0.0, RaDate = 0.0, DecDate = 0.0;
+  double AltitudeDeg = 0.0, AzimuthDeg = 0.0, ApparentAltitudeDeg = 0.0;
+};
+
 struct StarCard {
   std::string Hr, Bayer, Flamsteed, Name;
   AngleTexts Ra, Dec;  // J2000
   std::string Altitude, Azimuth, Magnitude, Spectrum;
+  PlaceNumbers Numbers;
 };
 
 struct BodyCard {
   std::string Caption;  // the body's name
-  AngleTexts Ra, Dec;   // J2000
+  AngleTexts Ra, Dec;   // J2000, astrometric: as the light left the body, seen from here
   std::string Altitude, Azimuth, DistanceEarth, DistanceSun, Illuminated, Magnitude, Size;
+  PlaceNumbers Numbers;
 };
 
 struct DeepSkyCard {
@@ -49,6 +60,7 @@ struct DeepSkyCard {
   AngleTexts Ra, Dec;  // J2000, no seconds
   std::string Altitude, Azimuth, Magnitude, Type;
   std::string PictureName;  // "M42", "NGC7000": the base name of its picture file
+  PlaceNumbers Numbers;
 };
 
 // The cards of star `index` of doc.Stars, body `index` of doc.Bodies (0 Moon,

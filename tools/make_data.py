@@ -17,7 +17,8 @@ import sys
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
 
-from datagen import boundaries, deepsky, figures, misc, sources, stars, textures  # noqa: E402
+from datagen import (boundaries, deepsky, figures, misc, planet_series, pluto_series,  # noqa: E402
+                     sources, stars, textures)
 
 REPO = pathlib.Path(__file__).resolve().parent.parent
 NOTES = pathlib.Path(__file__).resolve().parent / "data-notes"
@@ -53,6 +54,16 @@ def build_catalogues(src: sources.Sources, out: pathlib.Path, docs: pathlib.Path
                           out / "magellan.bin")
 
 
+def build_series(src: sources.Sources, out: pathlib.Path):
+    """The planets' series as C++ sources of the astronomy engine."""
+    terms = planet_series.write_source(src.usr_share("kstars"), out / "vsop87_series.cpp",
+                                       src.versions["kstars-data"])
+    print(f"vsop87_series.cpp: {terms} terms")
+    import ephem
+    worst = pluto_series.write_source(out / "pluto_series.cpp", ephem.__version__)
+    print(f"pluto_series.cpp: fitted within {worst:.3f}\"")
+
+
 def build_textures(src: sources.Sources, out: pathlib.Path):
     save = textures.save_bmp
     save(textures.sun_sprite(), out / "sun.tex")
@@ -80,6 +91,7 @@ def main():
     args.out.mkdir(parents=True, exist_ok=True)
     args.docs.mkdir(parents=True, exist_ok=True)
     build_catalogues(src, args.out, args.docs)
+    build_series(src, REPO / "astro")
     build_textures(src, args.out)
     for package, version in sorted(src.versions.items()):
         print(f"source {package} {version}")

@@ -1,51 +1,93 @@
 #!/usr/bin/python3
-"""Writes tests/astro/data/ephemeris_reference.csv, the high-precision positions
+"""Writes tests/astro/data/ephemeris_reference.csv, the high-precision places
 against which the astronomy engine's Sun, Moon and planets are tested.
 
-Run once with Debian's interpreter and its python3-ephem package
-(VSOP87 planets, ELP2000 Moon, with delta T):
+Run once with Debian's interpreter, python3-ephem and python3-erfa:
 
     /usr/bin/python3 tools/make_ephemeris_reference.py > tests/astro/data/ephemeris_reference.csv
+    /usr/bin/python3 tools/make_ephemeris_reference.py --approach > tests/astro/data/moon_aldebaran.csv
+
+The second writes the Moon's closest approach to Aldebaran on 2035 February 16
+seen from 30 N 115 E at sea level (a graze: the limb passes within a few
+arc minutes): the star's J2000 place and proper motion as PyEphem holds them
+(Hipparcos), and the UT and the topocentric separation (arc seconds) of the
+closest approach, found second by second, with the same Delta T shift.
 
 Each row is one instant (UT, time zone 0) between 1901 and 2099 and one
-observer place. The frames match what the engine computes:
-  - Sun: geocentric, geometric, mean equinox of date.
-  - Moon: topocentric for the row's observer at sea level, geometric, mean
-    equinox of date (the geocentric position plus the topocentric parallax shift).
-  - Planets: astrometric geocentric, J2000 mean equator and equinox, with the
-    light time of each planet in days, so that the test can place the planet
-    where its light left it.
+observer place at sea level. PyEphem applies its own Delta T; the engine the
+Espenak-Meeus polynomials (astro/time_scales.h), which part from it by up to
+22 s late in the century. So that the theories are compared and not the two
+guesses of Delta T, PyEphem is asked for the instant whose Terrestrial Time is
+the engine's (the row's UT moved by the difference, delta_t_shift in
+seconds), and the altitude and azimuth are taken from its topocentric place
+of date with ERFA's apparent sidereal time of the row's own UT. Per body:
+  - ra, dec: apparent geocentric place, true equator and equinox of date
+    (hours, degrees);
+  - alt, az: apparent topocentric altitude (no refraction) and azimuth from
+    the north through the east, degrees;
+  - the Moon adds its geocentric distance in kilometres.
 """
 
 import math
+import sys
 
 import ephem
+import erfa
+
+sys.path.insert(0, __file__.rsplit("/", 1)[0])
+from accuracy_common import delta_t_seconds  # noqa: E402
 
 AU_KM = 149597870.7
-LIGHT_DAYS_PER_AU = 499.004783836 / 86400.0
-PLANETS = [ephem.Mercury, ephem.Venus, ephem.Mars, ephem.Jupiter, ephem.Saturn,
-           ephem.Uranus, ephem.Neptune, ephem.Pluto]
-NAMES = ["mercury", "venus", "mars", "jupiter", "saturn", "uranus", "neptune", "pluto"]
+BODIES = [("sun", ephem.Sun), ("moon", ephem.Moon), ("mercury", ephem.Mercury),
+          ("venus", ephem.Venus), ("mars", ephem.Mars), ("jupiter", ephem.Jupiter),
+          ("saturn", ephem.Saturn), ("uranus", ephem.Uranus), ("neptune", ephem.Neptune),
+          ("pluto", ephem.Pluto)]
 
 
-def hours(angle):
-    return math.degrees(float(angle)) / 15.0
+def horizon(ra, dec, gast, lat, lon_east):
+    """Altitude and azimuth (from the north through the east), radians in, degrees out."""
+    h = gast + lon_east - ra
+    alt = math.asin(math.sin(lat) * math.sin(dec) + math.cos(lat) * math.cos(dec) * math.cos(h))
+    az = math.atan2(-math.cos(dec) * math.sin(h),
+                    math.sin(dec) * math.cos(lat) - math.cos(dec) * math.cos(h) * math.sin(lat))
+    return math.degrees(alt), math.degrees(az) % 360.0
 
 
-def degrees(angle):
-    return math.degrees(float(angle))
-
-
-def wrap_hours(h):
-    return (h + 12.0) % 24.0 - 12.0
+def approach():
+    star = ephem.star("Aldebaran")
+    observer = ephem.Observer()
+    observer.lat, observer.lon = "30", "115"
+    observer.elevation, observer.pressure = 0, 0
+    moon = ephem.Moon()
+    best = None
+    start = ephem.Date((2035, 2, 16, 12, 40, 0))
+    for k in range(1800):
+        instant = ephem.Date(start + k * ephem.second)
+        jd_ut = ephem.julian_date(instant)
+        observer.date = ephem.Date(instant + (delta_t_seconds(jd_ut) - ephem.delta_t(instant)) / 86400.0)
+        observer.epoch = observer.date
+        moon.compute(observer)
+        star.compute(observer)
+        separation = math.degrees(float(ephem.separation(moon, star))) * 3600.0
+        if best is None or separation < best[0]:
+            best = (separation, instant)
+    year, month, day, hour, minute, second = best[1].tuple()
+    print("star_ra_hours,star_dec_deg,pm_ra_cosdec_mas,pm_dec_mas,year,month,day,hour,minute,"
+          "second,separation_arcsec")
+    print(",".join(f"{v:.12g}" if isinstance(v, float) else str(v) for v in [
+        math.degrees(float(star._ra)) / 15.0, math.degrees(float(star._dec)), float(star._pmra),
+        float(star._pmdec), year, month, day, hour, minute, int(round(second)), best[0]]))
 
 
 def main():
+    if sys.argv[1:] == ["--approach"]:
+        approach()
+        return
     header = ["year", "month", "day", "hour", "minute", "second",
-              "lat_deg", "lat_min", "ns", "lon_deg", "lon_min", "ew",
-              "sun_ra", "sun_dec", "sun_au", "moon_ra", "moon_dec", "moon_km"]
-    for name in NAMES:
-        header += [name + "_ra", name + "_dec", name + "_au", name + "_light_days"]
+              "lat_deg", "lat_min", "ns", "lon_deg", "lon_min", "ew", "delta_t_shift"]
+    for name, _ in BODIES:
+        header += [name + "_ra", name + "_dec", name + "_alt", name + "_az"]
+    header += ["moon_km"]
     print(",".join(header))
 
     start = ephem.Date((1901, 1, 1, 0, 0, 0))
@@ -71,35 +113,35 @@ def main():
         lat_signed = math.copysign(abs(lat) + lat_min / 60.0, 1 if lat >= 0 else -1)
         lon_signed = math.copysign(abs(lon) + lon_min / 60.0, 1 if lon >= 0 else -1)
 
-        row = [year, month, day, hour, minute, second, abs(lat), lat_min, ns, abs(lon), lon_min, ew]
+        jd_ut = ephem.julian_date(instant)
+        shift = delta_t_seconds(jd_ut) - ephem.delta_t(instant)
+        shifted = ephem.Date(instant + shift / 86400.0)
+        jd_tt = jd_ut + delta_t_seconds(jd_ut) / 86400.0
+        gast = erfa.gst06a(2400000.5, jd_ut - 2400000.5, 2400000.5, jd_tt - 2400000.5)
 
-        sun = ephem.Sun()
-        sun.compute(instant, epoch=instant)
-        row += [hours(sun.a_ra), degrees(sun.a_dec), sun.earth_distance]
-
+        row = [year, month, day, hour, minute, second, abs(lat), lat_min, ns, abs(lon), lon_min, ew,
+               shift]
         observer = ephem.Observer()
         observer.lat = str(lat_signed)
         observer.lon = str(lon_signed)
         observer.elevation = 0
         observer.pressure = 0
-        observer.date = instant
-        observer.epoch = instant
-        topocentric = ephem.Moon()
-        topocentric.compute(observer)
-        geocentric = ephem.Moon()
-        geocentric.compute(instant, epoch=instant)
-        shift_ra = wrap_hours(hours(topocentric.ra) - hours(topocentric.g_ra))
-        shift_dec = degrees(topocentric.dec) - degrees(topocentric.g_dec)
-        row += [(hours(geocentric.a_ra) + shift_ra) % 24.0, degrees(geocentric.a_dec) + shift_dec,
-                geocentric.earth_distance * AU_KM]
-
-        for planet_class in PLANETS:
-            planet = planet_class()
-            planet.compute(instant, epoch=ephem.J2000)
-            row += [hours(planet.a_ra), degrees(planet.a_dec), planet.earth_distance,
-                    planet.earth_distance * LIGHT_DAYS_PER_AU]
-
-        print(",".join(f"{v:.10g}" if isinstance(v, float) else str(v) for v in row))
+        observer.date = shifted
+        observer.epoch = shifted
+        moon_km = 0.0
+        for name, body_class in BODIES:
+            geocentric = body_class()
+            geocentric.compute(shifted, epoch=shifted)
+            topocentric = body_class()
+            topocentric.compute(observer)
+            alt, az = horizon(float(topocentric.ra), float(topocentric.dec), gast,
+                              math.radians(lat_signed), math.radians(lon_signed))
+            row += [math.degrees(float(geocentric.ra)) / 15.0, math.degrees(float(geocentric.dec)),
+                    alt, az]
+            if name == "moon":
+                moon_km = geocentric.earth_distance * AU_KM
+        row.append(moon_km)
+        print(",".join(f"{v:.12g}" if isinstance(v, float) else str(v) for v in row))
         k += 1
 
 

@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libqt6opengl6-dev qt6-image-formats-plugins qt6-qpa-plugins
   libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri libegl-dev libegl-mesa0
   libgtest-dev libgmock-dev libbenchmark-dev
+  liberfa-dev
   xvfb xauth xfonts-base fonts-liberation
   openbox xdotool x11-utils x11-apps poppler-utils imagemagick
   libclang-rt-14-dev llvm

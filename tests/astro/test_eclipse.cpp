@@ -57,9 +57,9 @@ TEST(EclipseDarkening, AcrossZeroHours) {
 }
 
 TEST(EclipseDarkening, Shiraz2034) {
-  // The total eclipse of 2034 March 20 at Shiraz (29 37' N, 52 32' E), 11:36 UT:
-  // the Moon just below 0 h, the Sun just below 24 h, the sky about 12 degrees darker.
-  const Sky sky({2034, 3, 20, 11, 36, 0}, Place(29, 37, "N", 52, 32, "E"));
+  // The total eclipse of 2034 March 20 at Shiraz (29 37' N, 52 32' E), greatest
+  // at 11:33 UT: the sky about 12 degrees darker.
+  const Sky sky({2034, 3, 20, 11, 33, 0}, Place(29, 37, "N", 52, 32, "E"));
   const double darkening =
       EclipseDarkening(sky.Bodies[astro::kMoon], sky.Bodies[astro::kSun], sky.State.SiderealAngle,
                        sky.State.Longitude, sky.State.Latitude);

@@ -147,23 +147,25 @@ TEST(EphemerisJson, J2000) {
   const std::string text = astro::EphemerisJson(sky.State, sky.HorizonPoints, sky.Bodies);
   const Json json = Parse(text);
   ASSERT_EQ(json.Type, Json::Kind::Object);
-  EXPECT_EQ(json.Keys,
-            (std::vector<std::string>{"JulianDay", "T1900", "T2000", "SiderealAngle", "latitude",
-                                      "longitude", "bodies", "moonPhaseAngle", "moonAxisAngle",
-                                      "moonIlluminated", "eclipseDarkening", "horizon"}));
+  EXPECT_EQ(json.Keys, (std::vector<std::string>{
+                           "JulianDay", "T1900", "T2000", "DeltaT", "SiderealAngle", "latitude",
+                           "longitude", "bodies", "moonPhaseAngle", "moonAxisAngle",
+                           "moonIlluminated", "eclipseDarkening", "horizon"}));
   EXPECT_EQ(json["JulianDay"].Number, 2451545.0);
   EXPECT_EQ(json["T1900"].Number, 1.0);
   EXPECT_EQ(json["T2000"].Number, 0.0);
-  EXPECT_NEAR(json["SiderealAngle"].Number, 280.46061837, 1e-9);
+  EXPECT_EQ(json["DeltaT"].Number, sky.State.DeltaT);
+  EXPECT_EQ(json["SiderealAngle"].Number, sky.State.SiderealAngle);
   EXPECT_NE(text.find("\"JulianDay\":2451545,"), std::string::npos);
-  EXPECT_NE(text.find("\"SiderealAngle\":280.46061837000002,"), std::string::npos);
 
   const Json& bodies = json["bodies"];
   ASSERT_EQ(bodies.Items.size(), 10u);
   for (int i = 0; i < astro::kBodyCount; ++i) {
     const Json& body = bodies[i];
     EXPECT_EQ(body.Keys, (std::vector<std::string>{"name", "ra", "dec", "helio", "altitude",
-                                                   "apparentAltitude", "azimuth", "geo"}));
+                                                   "apparentAltitude", "azimuth", "raJ2000",
+                                                   "decJ2000", "raDate", "decDate", "altitudeDeg",
+                                                   "azimuthDeg", "apparentAltitudeDeg", "geo"}));
     EXPECT_EQ(body["name"].Text, astro::kBodyNames[i]);
     // 17 significant digits: each number reads back to the same double.
     EXPECT_EQ(body["ra"].Number, sky.Bodies[i].RightAscension);
@@ -174,7 +176,20 @@ TEST(EphemerisJson, J2000) {
     const astro::HorizontalCoord h =
         sky.State.HorizonOf(sky.Bodies[i].RightAscension, sky.Bodies[i].Declination);
     EXPECT_EQ(body["altitude"].Number, h.Altitude);
+    EXPECT_EQ(body["altitudeDeg"].Number, h.Altitude);
     EXPECT_NEAR(std::remainder(body["azimuth"].Number - (h.Azimuth + 180.0), 360.0), 0.0, 1e-12);
+    EXPECT_EQ(body["azimuthDeg"].Number, body["azimuth"].Number);
+    EXPECT_EQ(body["apparentAltitudeDeg"].Number, body["apparentAltitude"].Number);
+    EXPECT_EQ(body["raJ2000"].Number, sky.Bodies[i].RaJ2000);
+    EXPECT_EQ(body["decJ2000"].Number, sky.Bodies[i].DecJ2000);
+    const astro::EquatorialCoord ofDate =
+        sky.State.ToDate(sky.Bodies[i].RightAscension, sky.Bodies[i].Declination);
+    EXPECT_EQ(body["raDate"].Number, ofDate.RightAscension);
+    EXPECT_EQ(body["decDate"].Number, ofDate.Declination);
+    // A year's precession from J2000 and the aberration: under a minute of arc.
+    EXPECT_LT(astro::AngularSeparation(body["raDate"].Number, body["decDate"].Number,
+                                       body["raJ2000"].Number, body["decJ2000"].Number),
+              1.0 / 60.0);
   }
   EXPECT_EQ(bodies[0]["name"].Text, "Moon");
   EXPECT_EQ(bodies[9]["name"].Text, "Pluto");
@@ -193,7 +208,7 @@ TEST(EphemerisJson, J2000) {
 }
 
 TEST(EphemerisJson, PlaceAndEclipse) {
-  const Sky sky({2034, 3, 20, 11, 36, 0}, Place(29, 37, "N", 52, 32, "E"));
+  const Sky sky({2034, 3, 20, 11, 33, 0}, Place(29, 37, "N", 52, 32, "E"));
   const Json json = Parse(astro::EphemerisJson(sky.State, sky.HorizonPoints, sky.Bodies));
   EXPECT_EQ(json["latitude"].Number, sky.State.Latitude);
   EXPECT_LT(json["longitude"].Number, 0.0);  // east is negative

@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "astro/astro_state.h"
-#include "astro/sun_moon.h"
 #include "astro_test_support.h"
 
 namespace {
@@ -18,7 +17,7 @@ using astro_test::Sky;
 
 TEST(Sun, ElementsAtJ2000) {
   AstroState state;
-  state.T2000 = 0.0;
+  state.TerrestrialDay = 2451545.0;
   state.ComputeSunElements();
   EXPECT_NEAR(state.SunMeanLongitude, 280.46645, 1e-12);
   EXPECT_NEAR(state.SunMeanAnomaly, 357.5291, 1e-12);
@@ -37,7 +36,7 @@ TEST(Sun, ElementsAtJ2000) {
 
 TEST(Sun, ElementsAreReduced) {
   AstroState state;
-  state.T2000 = 0.873;  // 2087
+  state.TerrestrialDay = 2451545.0 + 0.873 * 36525.0;  // 2087
   state.ComputeSunElements();
   for (double angle : {state.SunMeanLongitude, state.SunMeanAnomaly, state.MoonMeanLongitude}) {
     EXPECT_GE(angle, 0.0);
@@ -51,33 +50,36 @@ TEST(Sun, ElementsAreReduced) {
 }
 
 TEST(Sun, Position) {
-  // At true longitude 90 the Sun stands at 6 h and at declination epsilon.
-  AstroState state;
-  astro::PlanetState bodies[astro::kBodyCount]{};
-  state.SunTrueLongitude = 90.0;
-  state.SunTrueAnomaly = 0.0;
-  state.Obliquity = 23.44;
-  state.Eccentricity = 0.0167;
-  state.ComputeSunPosition(bodies);
-  EXPECT_NEAR(bodies[kSun].RightAscension, 6.0, 1e-12);
-  EXPECT_NEAR(bodies[kSun].Declination, 23.44, 1e-12);
-  EXPECT_EQ(bodies[kSun].HelioDistance, 0.0);
-  EXPECT_NEAR(bodies[kSun].GeoDistance, 1.000001018 * (1.0 - 0.0167 * 0.0167) / 1.0167, 1e-15);
-  EXPECT_EQ(state.SunDistance, bodies[kSun].GeoDistance);
-  EXPECT_EQ(state.RightAscension, bodies[kSun].RightAscension);
-  EXPECT_EQ(state.Declination, bodies[kSun].Declination);
-
-  // Meeus, Astronomical Algorithms, example 25.a: 1992 October 13.0 TD,
-  // apparent 13h 13m 31.4s, -7 47' 06"; R = 0.99766 AU. The apparent place
-  // lies 20.5" (aberration) and the nutation in longitude west of the true one.
-  // The Bodies table keeps it referred to J2000, like the catalogues.
-  const Sky sky({1992, 10, 13, 0, 0, 0}, Greenwich());
+  // Meeus, Astronomical Algorithms, example 25.b (VSOP87): 1992 October 13.0
+  // TT (23:59:01 UT the day before, Delta T 59 s), apparent 13h 13m 30.749s,
+  // -7 47' 01.74", R = 0.99760775 AU, from the centre of the Earth. The
+  // Bodies table keeps the apparent place referred to J2000, like the catalogues.
+  const Sky sky({1992, 10, 12, 23, 59, 1}, Greenwich());
+  EXPECT_NEAR(sky.State.DeltaT, 58.96, 0.01);
+  AstroState centre = sky.State;
+  for (double& x : centre.Observer) x = 0.0;
+  astro::PlanetState geocentric[astro::kBodyCount];
+  centre.ComputeSunPosition(geocentric);
   const astro::EquatorialCoord ofDate =
+      centre.ToDate(geocentric[kSun].RightAscension, geocentric[kSun].Declination);
+  EXPECT_NEAR(ofDate.RightAscension * 3600.0, 13 * 3600.0 + 13 * 60.0 + 30.749, 0.01);
+  EXPECT_NEAR(ofDate.Declination * 3600.0, -(7 * 3600.0 + 47 * 60.0 + 1.74), 0.1);
+  EXPECT_NEAR(geocentric[kSun].GeoDistance, 0.99760775, 1e-6);
+  // Seen from Greenwich at midnight the Sun stands 1.2" (its parallax times
+  // the sine of 7.8 degrees) further north.
+  const astro::EquatorialCoord seen =
       sky.State.ToDate(sky.Bodies[kSun].RightAscension, sky.Bodies[kSun].Declination);
-  EXPECT_NEAR(ofDate.RightAscension, 13.0 + 13.0 / 60.0 + 31.4 / 3600.0, 0.0005);
-  EXPECT_NEAR(ofDate.Declination, -(7.0 + 47.0 / 60.0 + 6.0 / 3600.0), 0.01);
+  EXPECT_NEAR((seen.Declination - ofDate.Declination) * 3600.0, 1.2, 0.05);
   EXPECT_GT(std::fabs(sky.Bodies[kSun].RightAscension - ofDate.RightAscension), 0.005);
-  EXPECT_NEAR(sky.Bodies[kSun].GeoDistance, 0.99766, 1e-5);
+  // The topocentric distance, one Earth radius at most from the geocentric.
+  EXPECT_NEAR(sky.Bodies[kSun].GeoDistance, 0.99760775, 5e-5);
+  EXPECT_EQ(sky.State.SunDistance, sky.Bodies[kSun].GeoDistance);
+  EXPECT_EQ(sky.Bodies[kSun].HelioDistance, 0.0);
+  // Aberration: the astrometric place lies about 20" from the apparent one.
+  const double shift =
+      astro::AngularSeparation(sky.Bodies[kSun].RaJ2000, sky.Bodies[kSun].DecJ2000,
+                               sky.Bodies[kSun].RightAscension, sky.Bodies[kSun].Declination);
+  EXPECT_NEAR(shift * 3600.0, 20.5, 0.5);
 }
 
 TEST(Sun, RightAscensionStaysInOneTurn) {
@@ -86,25 +88,6 @@ TEST(Sun, RightAscensionStaysInOneTurn) {
     EXPECT_GE(sky.Bodies[kSun].RightAscension, 0.0) << day;
     EXPECT_LT(sky.Bodies[kSun].RightAscension, 24.0) << day;
   }
-}
-
-TEST(Moon, ParallaxMayTakeTheRightAscensionOutOfOneTurn) {
-  // 2034 March 20, 11:36 UT at Shiraz: the Moon at geocentric right ascension
-  // a little above 0 h is shifted below 0 h; the working value of date is
-  // kept as computed, the J2000 place in the Bodies table lies in [0 h, 24 h).
-  const Sky shiraz({2034, 3, 20, 11, 36, 0}, Place(29, 37, "N", 52, 32, "E"));
-  EXPECT_LT(shiraz.State.RightAscension, 0.0);
-  EXPECT_GT(shiraz.State.RightAscension, -0.07);
-  const astro::PlanetState& moon = shiraz.Bodies[kMoon];
-  EXPECT_GE(moon.RightAscension, 0.0);
-  EXPECT_LT(moon.RightAscension, 24.0);
-  const astro::EquatorialCoord ofDate = shiraz.State.ToDate(moon.RightAscension, moon.Declination);
-  EXPECT_NEAR(ofDate.RightAscension - 24.0, shiraz.State.RightAscension, 1e-9);
-  EXPECT_NEAR(ofDate.Declination, shiraz.State.Declination, 1e-9);
-  // 2000 January 12, 14:20 UT at 0 N 0 E: just below 24 h, shifted above it.
-  const Sky greenwich({2000, 1, 12, 14, 20, 0}, Greenwich());
-  EXPECT_GE(greenwich.State.RightAscension, 24.0);
-  EXPECT_LT(greenwich.State.RightAscension, 24.07);
 }
 
 TEST(Moon, Phases) {
@@ -136,7 +119,7 @@ TEST(Moon, DistanceParallaxAndObliquity) {
   EXPECT_GT(s.MoonDistance, 356000.0);
   EXPECT_LT(s.MoonDistance, 407000.0);
   // The Moon's obliquity replaces the Sun's.
-  const double t = s.T1900;
+  const double t = (s.TerrestrialDay - 2415020.0) / 36525.0;
   EXPECT_NEAR(s.MeanObliquity, 23.452294 - 0.0000418 * t - 1.3e-7 * t * t, 1e-12);
   EXPECT_NEAR(s.Obliquity - s.MeanObliquity, 0.0, 0.003);
   EXPECT_GE(s.MoonHourAngle, 0.0);
@@ -152,30 +135,24 @@ TEST(Moon, AxisPositionAngle) {
   EXPECT_NEAR(sky.State.MoonAxisAngle, 15.08, 0.3);
 }
 
-TEST(Moon, TopocentricCorrection) {
-  // An observer on the equator: geocentric and reduced latitude 0, rho 1, so
-  // the shift in right ascension at hour angle 90 is atan(sin(parallax)).
-  const double parallax = 0.95;
-  const double sinP = std::sin(parallax * astro::kDegToRad);
-  astro::EquatorialCoord q = astro::TopocentricPosition(30.0, 0.0, 90.0, parallax, 0.0);
-  EXPECT_NEAR(q.RightAscension, (30.0 - std::atan(sinP) * astro::kRadToDeg) / 15.0, 1e-12);
-  EXPECT_NEAR(q.Declination, 0.0, 1e-12);
-  // On the meridian only the declination moves, towards the south from the north.
-  q = astro::TopocentricPosition(30.0, 10.0, 0.0, parallax, 45.0);
-  EXPECT_NEAR(q.RightAscension, 2.0, 1e-12);
-  EXPECT_LT(q.Declination, 10.0);
-  EXPECT_GT(q.Declination, 10.0 - parallax);
-  // At the pole the geocentric latitude reaches 90 without failing, and a
-  // body on the equator sinks by the full parallax.
-  for (double pole : {90.0, -90.0}) {
-    q = astro::TopocentricPosition(30.0, 0.0, 45.0, parallax, pole);
-    ASSERT_TRUE(std::isfinite(q.RightAscension)) << pole;
-    EXPECT_NEAR(q.RightAscension, 2.0, 1e-9) << pole;
-    EXPECT_NEAR(q.Declination, pole > 0 ? -parallax : parallax, 1e-3) << pole;
+TEST(Moon, TopocentricParallax) {
+  // Seen from the north pole the Moon stands lower by about its horizontal
+  // parallax times cos(declination) (the polar radius is 0.99665 equatorial
+  // radii; terms in the square of the parallax left out) than from the centre
+  // of the Earth, from the south pole as much higher.
+  for (const astro::CivilTime& time :
+       {astro::CivilTime{2013, 7, 9, 21, 0, 0}, astro::CivilTime{2091, 2, 3, 4, 5, 6}}) {
+    const Sky north(time, Place(90, 0, "N", 0, 0, "E"));
+    const Sky south(time, Place(90, 0, "S", 0, 0, "E"));
+    const astro::PlanetState& n = north.Bodies[kMoon];
+    const astro::PlanetState& s = south.Bodies[kMoon];
+    const double parallax = north.State.MoonParallax;
+    EXPECT_GT(parallax, 0.88);
+    EXPECT_LT(parallax, 1.03);
+    EXPECT_NEAR(s.Declination - n.Declination,
+                2.0 * 0.99665 * parallax * std::cos(n.Declination * astro::kDegToRad), 0.01);
+    EXPECT_NEAR(s.RightAscension, n.RightAscension, 2e-3);
   }
-  // The shift is added after the reduction: 359.9 degrees may go past 24 h.
-  q = astro::TopocentricPosition(359.9, 0.0, 270.0, parallax, 0.0);
-  EXPECT_GT(q.RightAscension, 24.0);
 }
 
 TEST(Moon, PolesAreFinite) {

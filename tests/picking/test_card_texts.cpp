@@ -112,7 +112,7 @@ TEST_F(CardTexts, AltitudeAndAzimuthAreAsShownAndCountedFromTheNorth) {
   EXPECT_EQ(card.Altitude, "30.03\xC2\xB0");
 }
 
-TEST_F(CardTexts, MoonMagnitudeDistanceAndReducedRightAscension) {
+TEST_F(CardTexts, MoonMagnitudeDistanceAndAstrometricPlace) {
   astro::PlanetState& moon = doc_->Bodies[astro::kMoon];
   moon.GeoDistance = 384400;
   struct Case {
@@ -126,10 +126,18 @@ TEST_F(CardTexts, MoonMagnitudeDistanceAndReducedRightAscension) {
     EXPECT_EQ(card.Magnitude, c.magnitude);
   }
   EXPECT_EQ(sky::BodyCardOf(*doc_, 0).DistanceEarth, "384400.0 km");
-  // The topocentric right ascension may leave [0, 24): the card reduces it.
-  for (const auto& [stored, shown] : {std::pair{-0.01, "23h"}, {24.02, "0h"}, {12.5, "12h"}}) {
-    moon.RightAscension = stored;
-    EXPECT_EQ(sky::BodyCardOf(*doc_, 0).Ra.Whole, shown) << stored;
+  // The card's J2000 place is the astrometric one, not the apparent place
+  // the Moon is drawn at (20" of aberration away); its numbers give both.
+  moon.RightAscension = 12.5;
+  moon.Declination = 5.0;
+  for (const auto& [astrometric, shown] : {std::pair{23.99, "23h"}, {0.01, "0h"}, {12.5, "12h"}}) {
+    moon.RaJ2000 = astrometric;
+    const sky::BodyCard card = sky::BodyCardOf(*doc_, 0);
+    EXPECT_EQ(card.Ra.Whole, shown) << astrometric;
+    EXPECT_EQ(card.Numbers.RaJ2000, astrometric);
+    const astro::EquatorialCoord ofDate = doc_->AstroState.ToDate(12.5, 5.0);
+    EXPECT_EQ(card.Numbers.RaDate, ofDate.RightAscension);
+    EXPECT_EQ(card.Numbers.DecDate, ofDate.Declination);
   }
   EXPECT_EQ(sky::BodyCardOf(*doc_, 0).Caption, "Moon");
 }

@@ -29,7 +29,7 @@ ProgramRun Info(const ScratchDir& dir, const std::string& args) {
   return {run.Status, run.Out, run.Err};
 }
 
-// The string values of a one-line JSON object of strings.
+// The values of a one-line JSON object of strings and numbers, as texts.
 std::map<std::string, std::string> Fields(const std::string& json) {
   std::map<std::string, std::string> fields;
   std::size_t at = 0;
@@ -45,11 +45,24 @@ std::map<std::string, std::string> Fields(const std::string& json) {
   };
   for (;;) {
     std::string key, value;
-    if (!readString(key) || !readString(value)) break;
+    if (!readString(key)) break;
+    const std::size_t start = json.find_first_not_of(": ", at);
+    if (start == std::string::npos) break;
+    if (json[start] == '"') {
+      at = start;
+      if (!readString(value)) break;
+    } else {
+      at = json.find_first_of(",}", start);
+      if (at == std::string::npos) break;
+      value = json.substr(start, at - start);
+    }
     fields[key] = value;
   }
   return fields;
 }
+
+// Degrees from a card text such as " 17.36°".
+double Degrees(const std::string& text) { return std::strtod(text.c_str(), nullptr); }
 
 const char* kKrakow =
     "[Location]\nLongDeg=19\nLongMin=56\nEW=E\nLatDeg=50\nLatMin=4\nNS=N\nTimeZone=0\n"
@@ -73,6 +86,15 @@ TEST(InfoCommand, CardsOfAStarAPlanetAndADeepSkyObject) {
   EXPECT_EQ(f["flamsteed"], "9 CMa");
   EXPECT_EQ(f["magnitude"], "-1.46");
   EXPECT_EQ(f["spectrum"], "A");
+  // The unrounded place: the catalogue's J2000 place, and of date 26.9 years
+  // of precession and the nutation of the date away.
+  EXPECT_NEAR(std::stod(f["raJ2000"]), 6.0 + 45.0 / 60 + 8.9 / 3600, 1e-4);
+  EXPECT_NEAR(std::stod(f["decJ2000"]), -(16.0 + 42.0 / 60 + 58.0 / 3600), 1e-3);
+  EXPECT_NEAR(std::stod(f["raDate"]) - std::stod(f["raJ2000"]), 0.0200, 0.001);
+  EXPECT_NEAR(std::stod(f["decDate"]) - std::stod(f["decJ2000"]), -0.0293, 0.003);
+  EXPECT_NEAR(std::stod(f["altitudeDeg"]), Degrees(f["altitude"]), 0.006);
+  EXPECT_NEAR(std::stod(f["azimuthDeg"]), Degrees(f["azimuth"]), 0.006);
+  EXPECT_GE(std::stod(f["apparentAltitudeDeg"]), std::stod(f["altitudeDeg"]));
   ASSERT_GT(f["altitude"].size(), 3u);
   EXPECT_EQ(f["altitude"].substr(f["altitude"].size() - 2), "\xC2\xB0");
   EXPECT_EQ(sirius.out, Info(dir, "--info 'hr 2491'" + common).out);
@@ -84,7 +106,8 @@ TEST(InfoCommand, CardsOfAStarAPlanetAndADeepSkyObject) {
   EXPECT_EQ(f["kind"], "body");
   EXPECT_EQ(f["caption"], "Mars");
   for (const char* key : {"ra", "dec", "altitude", "azimuth", "magnitude", "distanceEarth",
-                          "distanceSun", "illuminated", "size"}) {
+                          "distanceSun", "illuminated", "size", "raJ2000", "decJ2000", "raDate",
+                          "decDate", "altitudeDeg", "azimuthDeg", "apparentAltitudeDeg"}) {
     EXPECT_FALSE(f[key].empty()) << key;
     EXPECT_EQ(f[key].find("nan"), std::string::npos) << key;
   }
@@ -108,9 +131,6 @@ TEST(InfoCommand, CardsOfAStarAPlanetAndADeepSkyObject) {
   EXPECT_EQ(unknown.err, "stellix: no object is called \"Vulcan\"\n");
   EXPECT_EQ(Info(dir, "--info").status, 2) << "the name is missing";
 }
-
-// Degrees from a card text such as " 17.36°".
-double Degrees(const std::string& text) { return std::strtod(text.c_str(), nullptr); }
 
 TEST(InfoCommand, AltitudesAndAzimuthsAgreeWithPyEphem) {
   std::ifstream in(STELLIX_HORIZON_REFERENCE);

@@ -19,7 +19,7 @@ DEBIAN_KEYRING = "/usr/share/keyrings/debian-archive-keyring.gpg"
 # Debian packages, and why each is needed.
 DEBIAN_PACKAGES = {
     "yale": "Bright Star Catalogue, 5th revised edition (non-free)",
-    "kstars-data": "OpenNGC deep-sky database, Magellanic Cloud outlines",
+    "kstars-data": "OpenNGC deep-sky database, Magellanic Cloud outlines, VSOP87 planet series",
     "marble-qt-data": "Clementine lunar albedo map",
     "xplanet-images": "Earth map for the location dialog",
     "tzdata": "time zones and their cities",
