@@ -21,25 +21,18 @@ namespace {
 
 class ChromeSession : public ::testing::Test {
  protected:
-  void SetUp() override {
-    for (int attempt = 0; attempt < 3; ++attempt) {
-      desktop_ = std::make_unique<DesktopSession>();
-      if (desktop_->Ready()) return;
-    }
-    FAIL() << "no desktop: Xvfb and openbox must be installed";
-  }
+  void SetUp() override { ASSERT_TRUE(desktop_.Ready()) << desktop_.Log(); }
 
   // Starts the program on Krakow's sky at `localTime` of 2026-12-09 and
   // waits for its window; `settings` go into a fresh settings file.
-  pid_t Start(const std::string& localTime, const std::string& settings = "") {
+  ChildProcess Start(const std::string& localTime, const std::string& settings = "") {
     dir_.Write("stellix.INI", settings);
-    const pid_t pid = desktop_->Spawn({STELLIX_PROGRAM, "--settings", dir_.File("stellix.INI"),
-                                       "--datetime", "2026-12-09T" + localTime, "--no-splash"});
-    for (int attempt = 0; attempt < 5 && main_.empty(); ++attempt)
-      main_ = desktop_->WindowNamed("^Stellix$");
-    EXPECT_FALSE(main_.empty()) << "no main window";
-    desktop_->XDo({"windowactivate", "--sync", main_});
-    return pid;
+    ChildProcess program = desktop_.Spawn({STELLIX_PROGRAM, "--settings", dir_.File("stellix.INI"),
+                                           "--datetime", "2026-12-09T" + localTime, "--no-splash"});
+    main_ = desktop_.WindowNamed("^Stellix$");
+    EXPECT_FALSE(main_.empty()) << "no main window: " << program.Err();
+    desktop_.XDo({"windowactivate", "--sync", main_});
+    return program;
   }
 
   // Keys, one xdotool call each; "type:TEXT" types TEXT at once (a list's
@@ -47,23 +40,23 @@ class ChromeSession : public ::testing::Test {
   void Keys(const std::vector<std::string>& keys) {
     for (const std::string& key : keys) {
       if (key.rfind("type:", 0) == 0)
-        desktop_->XDo({"type", "--delay", "50", key.substr(5)});
+        desktop_.XDo({"type", "--delay", "50", key.substr(5)});
       else
-        desktop_->XDo({"key", key});
+        desktop_.XDo({"key", key});
     }
   }
 
   // The whole screen as it shows now.
   QImage Screen() {
     const std::string file = dir_.File("screen.png");
-    desktop_->Output({"import", "-window", "root", file});
+    desktop_.Output({"import", "-window", "root", file});
     return QImage(QString::fromStdString(file)).convertToFormat(QImage::Format_RGB32);
   }
 
   // The visible windows titled `title`, the main window's frame left out.
   std::vector<std::string> Windows(const std::string& title) {
     std::istringstream ids(
-        desktop_->Output({"xdotool", "search", "--onlyvisible", "--name", title}));
+        desktop_.Output({"xdotool", "search", "--onlyvisible", "--name", title}));
     std::vector<std::string> found;
     for (std::string id; std::getline(ids, id);)
       if (!id.empty() && id != main_) found.push_back(id);
@@ -75,14 +68,14 @@ class ChromeSession : public ::testing::Test {
     for (int i = 0; i < 50; ++i) {
       const std::vector<std::string> found = Windows(title);
       if (!found.empty()) return found.front();
-      desktop_->XDo({"sleep", "0.1"});
+      desktop_.XDo({"sleep", "0.1"});
     }
     return "";
   }
 
   // Where window `id` shows its own pixels on the screen.
   QRect ClientRect(const std::string& id) {
-    const std::string info = desktop_->Output({"xwininfo", "-id", id});
+    const std::string info = desktop_.Output({"xwininfo", "-id", id});
     const auto value = [&](const std::string& key) {
       const std::size_t at = info.find(key);
       return at == std::string::npos ? 0 : std::stoi(info.substr(at + key.size()));
@@ -93,7 +86,7 @@ class ChromeSession : public ::testing::Test {
 
   // Window `id` with the window manager's frame round it.
   QRect FrameRect(const std::string& id) {
-    const std::string extents = desktop_->Output({"xprop", "-id", id, "_NET_FRAME_EXTENTS"});
+    const std::string extents = desktop_.Output({"xprop", "-id", id, "_NET_FRAME_EXTENTS"});
     int left = 0, right = 0, top = 0, bottom = 0;
     const std::size_t at = extents.find('=');
     if (at != std::string::npos)
@@ -101,7 +94,7 @@ class ChromeSession : public ::testing::Test {
     return ClientRect(id).adjusted(-left, -top, right, bottom);
   }
 
-  std::unique_ptr<DesktopSession> desktop_;
+  DesktopSession desktop_;
   ScratchDir dir_;
   std::string main_;
 };
@@ -128,7 +121,7 @@ Light Measure(const QImage& screen, const QRect& area, const QRect& leaveOut = {
 }
 
 TEST_F(ChromeSession, NightVisionIsDimRedWithAMenuAndADialogOpen) {
-  const pid_t pid = Start("22:00:00", "[Settings]\nHorizonMode=1\n");
+  ChildProcess program = Start("22:00:00", "[Settings]\nHorizonMode=1\n");
   Keys({"shift+r"});
   // The View menu open over the sky.
   Keys({"alt+v"});
@@ -157,7 +150,7 @@ TEST_F(ChromeSession, NightVisionIsDimRedWithAMenuAndADialogOpen) {
   EXPECT_GE(inDialog.brightestRed, sky::kNightVisionMaxRed * 3 / 4);
   Keys({"Escape"});
   Keys({"alt+f", "x"});
-  EXPECT_EQ(DesktopSession::WaitForExit(pid, 20), 0);
+  EXPECT_EQ(program.Finish(20), 0);
 }
 
 // A message box shows its icon and its text, and a key answers it.
@@ -178,7 +171,7 @@ void ExpectMessageBox(const QImage& screen, const QRect& box) {
 
 TEST_F(ChromeSession, MessageBoxesShowTheirTextAndKeysAnswerThem) {
   // 11:00 in December: Sirius and Saturn are below Krakow's horizon.
-  const pid_t pid = Start("11:00:00", "[Settings]\nHorizonMode=1\n");
+  ChildProcess program = Start("11:00:00", "[Settings]\nHorizonMode=1\n");
   struct Case {
     std::vector<std::string> Open;  // the keys that bring the box
     std::string Answer;             // the key that answers it
@@ -195,7 +188,7 @@ TEST_F(ChromeSession, MessageBoxesShowTheirTextAndKeysAnswerThem) {
     for (int i = 0; i < 50 && box.empty(); ++i) {
       for (const std::string& id : Windows("^Stellix$"))
         if (ClientRect(id).width() < 900) box = id;
-      if (box.empty()) desktop_->XDo({"sleep", "0.1"});
+      if (box.empty()) desktop_.XDo({"sleep", "0.1"});
     }
     ASSERT_FALSE(box.empty()) << "no message box after " << c.Open.back();
     ExpectMessageBox(Screen(), ClientRect(box));
@@ -204,12 +197,12 @@ TEST_F(ChromeSession, MessageBoxesShowTheirTextAndKeysAnswerThem) {
     for (int i = 0; i < 50 && !answered; ++i) {
       answered = true;
       for (const std::string& id : Windows("^Stellix$")) answered = answered && id != box;
-      if (!answered) desktop_->XDo({"sleep", "0.1"});
+      if (!answered) desktop_.XDo({"sleep", "0.1"});
     }
     EXPECT_TRUE(answered) << c.Answer << " left the box open";
   }
   Keys({"alt+f", "x"});
-  EXPECT_EQ(DesktopSession::WaitForExit(pid, 20), 0);
+  EXPECT_EQ(program.Finish(20), 0);
 }
 
 }  // namespace
