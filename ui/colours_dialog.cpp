@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "render/sky_view.h"
+#include "sky/night_vision.h"
 #include "sky/sky_doc.h"
 #include "ui/chart_settings_form.h"
 
@@ -22,10 +23,12 @@ QColor ToQColor(int packed) {
 }
 
 // A button that is the colour of one setting, with a focus rectangle inset by
-// 2 pixels while it has the keyboard focus.
+// 2 pixels while it has the keyboard focus. In red screen it shows the
+// colour's brightness in night-vision red.
 class CColourButton : public QPushButton {
  public:
-  CColourButton(const int& colour, QWidget* parent) : QPushButton(parent), colour_(colour) {
+  CColourButton(const int& colour, const int& redScreen, QWidget* parent)
+      : QPushButton(parent), colour_(colour), redScreen_(redScreen) {
     setAutoDefault(false);
     setMinimumSize(fontMetrics().horizontalAdvance(QStringLiteral("MMMMMMMM")),
                    fontMetrics().height() + 8);
@@ -34,20 +37,24 @@ class CColourButton : public QPushButton {
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
-    painter.fillRect(rect(), ToQColor(colour_));
+    const QColor shown = redScreen_
+                             ? QColor(sky::NightVisionRed(qGray(ToQColor(colour_).rgb())), 0, 0)
+                             : ToQColor(colour_);
+    painter.fillRect(rect(), shown);
     painter.setPen(palette().color(QPalette::Shadow));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
     if (hasFocus()) {
       QStyleOptionFocusRect option;
       option.initFrom(this);
       option.rect = rect().adjusted(2, 2, -2, -2);
-      option.backgroundColor = ToQColor(colour_);
+      option.backgroundColor = shown;
       style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
     }
   }
 
  private:
-  const int& colour_;  // the setting, read at every paint
+  const int& colour_;     // the setting, read at every paint
+  const int& redScreen_;  // the document's red-screen switch
 };
 
 }  // namespace
@@ -60,7 +67,7 @@ CColoursDialog::CColoursDialog(CSkyDoc& doc, CSkyView& view, QWidget* parent)
   auto* grid = new QGridLayout;
   int row = 0;
   for (const ui::ColourButton& colour : ui::ColourButtons()) {
-    auto* button = new CColourButton(doc_.Settings.*colour.Setting, this);
+    auto* button = new CColourButton(doc_.Settings.*colour.Setting, doc_.RedScreen, this);
     button->setObjectName(QStringLiteral("Colour%1").arg(colour.Id));
     auto* label = new QLabel(QString::fromUtf8(colour.Label), this);
     label->setBuddy(button);

@@ -13,6 +13,7 @@
 #include <QTimeEdit>
 
 #include "astro/astro_state.h"
+#include "sky/night_vision.h"
 #include "tests/ui/dialog_fixture.h"
 #include "ui/chart_settings_form.h"
 #include "ui/colours_dialog.h"
@@ -450,6 +451,17 @@ TEST_F(ColoursDialogTest, EachButtonShowsItsColour) {
       if (l->buddy() == button) label = l;
     ASSERT_NE(label, nullptr) << b.label;
     EXPECT_EQ(label->text().remove('&').toStdString(), b.label);
+  }
+}
+
+TEST_F(ColoursDialogTest, InRedScreenEachButtonShowsItsBrightnessInDimRed) {
+  doc_->RedScreen = 1;
+  Open();
+  for (int id : {1035, 1037, 1039, 1046}) {
+    const QColor shown = Shown(ColourButton(id));
+    EXPECT_EQ(shown.green() + shown.blue(), 0) << id;
+    EXPECT_GE(shown.red(), sky::kNightVisionMinRed) << id;
+    EXPECT_LE(shown.red(), sky::kNightVisionMaxRed) << id;
   }
 }
 
