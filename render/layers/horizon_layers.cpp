@@ -60,7 +60,9 @@ void GroundBeyondTheDisc(const Frame& frame, const GLfloat rim[4]) {
   if (tilt < 1e-9 && zz >= 0) return;
   const double down = tilt < 1e-9 ? 0 : std::atan2(-zy, -zx);
   const double half = tilt < 1e-9 ? std::numbers::pi : std::numbers::pi / 2;
-  const double inner = (std::min(width, height) / 2) * frame.Zoom;
+  // From a little inside the rim, where the ground's polygons fall short of
+  // the sphere's curve; the ground drawn next covers the rest.
+  const double inner = 0.99 * (std::min(width, height) / 2) * frame.Zoom;
   const double outer = inner + std::hypot(width, height);
   glPushMatrix();
   frame.Renderer.SetPixelProjection(width, height);

@@ -502,6 +502,11 @@ TEST_F(LandscapeLooks, BelowTheHorizonNothingIsSkyColouredAndTheGroundIsLitByDay
   const QPoint corners[] = {{1, kHeight - 2}, {kWidth - 2, kHeight - 2}};
   for (const QPoint corner : corners)
     EXPECT_FALSE(skyBlue(day.pixelColor(corner))) << corner.x() << " below the ground";
+  // Nor where the bottom rows cross the rim of the disc.
+  int blueBelow = 0;
+  for (int y = kHeight - 3; y < kHeight; ++y)
+    for (int x = 0; x < kWidth; ++x) blueBelow += skyBlue(day.pixelColor(x, y));
+  EXPECT_EQ(blueBelow, 0);
   // The ground in front: lit by day, dark at night.
   PlaceBody(astro::kSun, -40, 20);
   Render(kWidth, kHeight);
