@@ -109,8 +109,11 @@ bool CSkyApp::InitInstance() {
   if (printing) printPdfPath_ = std::filesystem::absolute(commandLine_.PrintPdfFile).string();
   if (!InstallDirectory.empty() && ::chdir(InstallDirectory.c_str()) != 0) InstallDirectory.clear();
 
+  std::error_code noFile;
+  const bool firstStart = !std::filesystem::exists(settingsPath_, noFile);
   profile_.Load(settingsPath_);
   const std::vector<std::string> clamped = LoadSettings(profile_, Settings);
+  if (firstStart) FirstStartView(Settings);
   // Scripts learn that the settings they gave were not taken as they stand.
   if (commandLine_.NonInteractive && !clamped.empty())
     messages_->Show(MessageIcon::Exclamation, SettingsClampedMessage(settingsPath_, clamped));

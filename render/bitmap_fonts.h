@@ -9,6 +9,8 @@
 #include <cstddef>
 #include <string_view>
 
+#include "render/label_space.h"
+
 class CSkyDoc;
 
 namespace render {
@@ -42,11 +44,6 @@ class CTextMeasure {
  private:
   QFontMetrics metrics_;
 };
-
-// The whole pixel a label at window coordinate v starts on: v taken down,
-// with a hair of slack so that a point computed a hair below a pixel's edge
-// still lands on it.
-inline double WholePixel(double v) { return std::floor(v + 1e-3); }
 
 // Draws `text` with `font` in the current colour, its baseline starting at
 // window position x, y, taken down to whole pixels (pixel projection set).

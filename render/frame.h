@@ -21,6 +21,8 @@ struct Frame {
   // Device pixels per logical pixel: sizes, widths and offsets in pixels
   // are multiplied by it.
   double Scale = 1.0;
+  // In a selection pass, the GL window point picked at (y upwards).
+  double PickX = 0, PickY = 0;
 };
 
 // The layers, each in a file of its own under render/layers, in the order
@@ -70,6 +72,8 @@ double EclipseDarkeningOf(const CSkyDoc& doc);
 // lowered by twilight when the sky is coloured; false when the sky is too
 // bright for any star, and so for any star name.
 bool StarBrightnessBase(const CSkyDoc& doc, float& base);
+// The smallest reach of a pick round the middle of a star, in device pixels.
+inline constexpr double kSmallestPickRadius = 3;
 // The radius in logical pixels of the bright part of a star of `size`
 // (brightness base - magnitude), drawn as a sprite or as a disc: labels
 // stand beside it.
@@ -102,12 +106,18 @@ struct LabelBox;
 // The room a label of `text` takes with its baseline starting at left,
 // baseline: its width, from the descenders up to the tops of the letters.
 LabelBox TextRoom(const CTextMeasure& measure, double left, double baseline, std::string_view text);
+struct TextExtent;
+// The extent of `text` as a label of `measure`'s font.
+TextExtent ExtentOf(const CTextMeasure& measure, std::string_view text);
 // Places the names of the Sun, the Moon and the planets for this frame
 // before any other label (CSkyRenderer::PlanetLabels).
 void ReservePlanetNames(const Frame& frame);
+// Then the proper names of the stars, brightest first (CSkyRenderer::StarLabels).
+void ReserveStarNames(const Frame& frame);
 // Places a label of `text` beside a disc or symbol of `radius` device pixels
-// round window point x, y: its left edge and baseline. False when it would
-// overlap a label drawn before it in this frame (it then takes no room).
+// round window point x, y, on the first free side (CLabelSpace::TakeBeside):
+// its left edge and baseline. False when every side would overlap a label
+// placed before it in this frame or reach beyond the window (it then takes no room).
 bool PlaceLabel(const Frame& frame, const CTextMeasure& measure, double x, double y, double radius,
                 std::string_view text, double& left, double& baseline);
 

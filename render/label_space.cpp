@@ -4,12 +4,40 @@
 
 namespace render {
 
+void CLabelSpace::Clear(double width, double height) {
+  taken_.clear();
+  width_ = width;
+  height_ = height;
+}
+
 bool CLabelSpace::Take(const LabelBox& box) {
+  if (box.Left < 0 || box.Bottom < 0 || box.Right > width_ || box.Top > height_) return false;
   const bool free = std::none_of(taken_.begin(), taken_.end(), [&](const LabelBox& t) {
     return box.Left < t.Right && t.Left < box.Right && box.Bottom < t.Top && t.Bottom < box.Top;
   });
   if (free) taken_.push_back(box);
   return free;
+}
+
+bool CLabelSpace::TakeBeside(double x, double y, double radius, double gap, const TextExtent& text,
+                             double& left, double& baseline) {
+  const double reach = radius + gap;
+  const double level = WholePixel(y - text.Middle);
+  const double centred = WholePixel(x - text.Width / 2);
+  const double sides[4][2] = {
+      {WholePixel(x + reach), level},                 // right
+      {WholePixel(x - reach - text.Width), level},    // left
+      {centred, WholePixel(y + reach + text.Below)},  // above
+      {centred, WholePixel(y - reach - text.Above)},  // below
+  };
+  for (const auto& side : sides) {
+    if (Take({side[0], side[1] - text.Below, side[0] + text.Width, side[1] + text.Above})) {
+      left = side[0];
+      baseline = side[1];
+      return true;
+    }
+  }
+  return false;
 }
 
 }  // namespace render

@@ -63,9 +63,9 @@ QImage COffscreenCanvas::Render(int width, int height) {
   return image;
 }
 
-std::vector<unsigned> COffscreenCanvas::Pick(int x, int y) {
+std::vector<sky::PickHit> COffscreenCanvas::Pick(int x, int y) {
   if (!MakeCurrent()) return {};
-  std::vector<unsigned> names = view_.Renderer().SelectionPass(x, y);
+  std::vector<sky::PickHit> hits = view_.Renderer().SelectionPass(x, y);
   DoneCurrent();
-  return names;
+  return hits;
 }

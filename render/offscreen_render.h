@@ -7,6 +7,8 @@
 #include <memory>
 #include <vector>
 
+#include "sky/pick_walk.h"
+
 class CSkyView;
 class CSurfacelessGl;
 
@@ -25,8 +27,8 @@ class COffscreenCanvas {
   // Draws one frame of `width` x `height` pixels; a null image when the
   // context or the framebuffer could not be made.
   QImage Render(int width, int height);
-  // The names under client point x, y (y downwards) of the last frame's size.
-  std::vector<unsigned> Pick(int x, int y);
+  // The hits under client point x, y (y downwards) of the last frame's size.
+  std::vector<sky::PickHit> Pick(int x, int y);
   bool MakeCurrent();
   void DoneCurrent();
 

@@ -211,8 +211,10 @@ void render::EnterHorizonFrame(const CSkyDoc& doc) {
   glRotated(-(90 - doc.AstroState.Latitude), 0, 0, 1);
 }
 
-std::vector<unsigned> CSkyRenderer::SelectionPass(int x, int y) {
+std::vector<sky::PickHit> CSkyRenderer::SelectionPass(int x, int y) {
   GLuint buffer[64] = {};
+  pickX_ = x;
+  pickY_ = doc_.Viewport[3] - y;
   view_.Picking = 1;
   glSelectBuffer(64, buffer);
   glRenderMode(GL_SELECT);
@@ -236,9 +238,34 @@ std::vector<unsigned> CSkyRenderer::SelectionPass(int x, int y) {
   // Every record is four words: one name, two depths, the name. An
   // overflowing buffer reports -1; read what fits.
   if (hits < 0 || hits > 16) hits = 16;
-  std::vector<unsigned> names;
-  for (int k = 0; k < hits; ++k) names.push_back(buffer[k * 4 + 3]);
-  return names;
+  std::vector<sky::PickHit> found;
+  for (int k = 0; k < hits; ++k) {
+    const unsigned name = buffer[k * 4 + 3];
+    found.push_back({name, MarkDistance(name, pickX_, pickY_)});
+  }
+  return found;
+}
+
+double CSkyRenderer::MarkDistance(unsigned name, double x, double y) const {
+  double ra, dec;
+  if (name < static_cast<unsigned>(kStarCount)) {
+    ra = doc_.Stars[name].RightAscension;
+    dec = doc_.Stars[name].Declination;
+  } else if (name >= render::kNameBodyFirst &&
+             name < render::kNameBodyFirst + static_cast<unsigned>(astro::kBodyCount)) {
+    ra = doc_.Bodies[name - render::kNameBodyFirst].RightAscension;
+    dec = doc_.Bodies[name - render::kNameBodyFirst].Declination;
+  } else if (name >= render::kNameDeepSkyFirst &&
+             name < render::kNameDeepSkyFirst + static_cast<unsigned>(kDeepSkyCount)) {
+    ra = doc_.DeepSkyObjects[name - render::kNameDeepSkyFirst].RightAscension;
+    dec = doc_.DeepSkyObjects[name - render::kNameDeepSkyFirst].Declination;
+  } else {
+    return 0;
+  }
+  double p[3], wx, wy;
+  doc_.DrawingPoint(ra, dec, p);
+  if (!doc_.SkyToWindow(p[0], p[1], p[2], wx, wy)) return 0;
+  return std::hypot(wx - x, wy - y);
 }
 
 void CSkyRenderer::ApplyCamera() const {
@@ -274,14 +301,16 @@ void CSkyRenderer::ComposeFrame() {
     doc_.ProjectionMatrix[10] = 2.0;
   }
 
-  const Frame frame{doc_, *this, view_.Zoom, picking, deviceRatio_};
+  const Frame frame{doc_, *this, view_.Zoom, picking, deviceRatio_, pickX_, pickY_};
   // Night vision: nothing but red reaches the screen, whatever a layer's
   // colours or textures hold (the cleared green and blue stay 0), and the
   // finished frame is dimmed to the reds the eye may receive.
   const bool redOnly = doc_.RedScreen && !picking;
   if (redOnly) glColorMask(GL_TRUE, GL_FALSE, GL_FALSE, GL_TRUE);
-  labels_.Clear();
+  // The names of the planets and the bright stars come before the others.
+  labels_.Clear(doc_.Viewport[2], doc_.Viewport[3]);
   ReservePlanetNames(frame);
+  ReserveStarNames(frame);
   if (doc_.SkyColors && !picking && !doc_.RedScreen) DrawSkyColours(frame);
   if (doc_.MilkyWay && !picking) DrawMilkyWay(frame);
   if (doc_.Boundaries) {
@@ -301,7 +330,7 @@ void CSkyRenderer::ComposeFrame() {
   DrawStars(frame);
   if (!picking) DrawStarNames(frame);
   if (doc_.SolarSystem) DrawSolarSystem(frame);
-  if (doc_.HorizonMode && doc_.SkyColors && !picking) DrawLandscape(frame);
+  if (doc_.HorizonMode && !picking) DrawLandscape(frame);
   if (doc_.HorizonMode && !picking) DrawGround(frame);
   if (redOnly) {
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);

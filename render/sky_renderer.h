@@ -7,6 +7,7 @@
 #include "render/gl.h"
 #include "render/label_space.h"
 #include "render/sprite_batch.h"
+#include "sky/pick_walk.h"
 #include "sky/sky_doc.h"
 
 class CMessenger;
@@ -33,9 +34,10 @@ class CSkyRenderer : public CSkyScene {
   void ComposeFrame();
 
   // Draws the frame in GL selection mode through a 5 x 5 pixel window around
-  // client point x, y (y downwards) and returns the names of the hits in the
-  // order their layers were drawn (at most 16).
-  std::vector<unsigned> SelectionPass(int x, int y);
+  // client point x, y (y downwards) and returns the hits in the order their
+  // layers were drawn (at most 16), each with the distance from the point to
+  // the middle of the object's mark.
+  std::vector<sky::PickHit> SelectionPass(int x, int y);
 
   // Device pixels per logical pixel of the window: star sizes, line widths,
   // symbols and label offsets are scaled by it, as the fonts are.
@@ -57,6 +59,8 @@ class CSkyRenderer : public CSkyScene {
   // The names of the Sun, the Moon and the planets, placed at the start of
   // the frame so that they keep their room.
   std::vector<render::PlacedLabel>& PlanetLabels() { return planetLabels_; }
+  // The proper names of the stars, placed next.
+  std::vector<render::PlacedLabel>& StarLabels() { return starLabels_; }
 
  private:
   // The sky's display lists, which hold the drawing points of the moment.
@@ -66,6 +70,9 @@ class CSkyRenderer : public CSkyScene {
   // Turns the sphere so that the view shows the camera's direction; in
   // horizon mode the zenith ends up on +Y.
   void ApplyCamera() const;
+  // How far GL window point x, y lies from the middle of the drawn mark of
+  // the object of selection name `name` (0 for a line).
+  double MarkDistance(unsigned name, double x, double y) const;
 
   CSkyDoc& doc_;
   CSkyView& view_;
@@ -74,9 +81,10 @@ class CSkyRenderer : public CSkyScene {
   bool listsRefracted_ = false;  // whether the sky lists hold apparent places,
   double listsZenith_[3] = {};   // for this zenith
   double deviceRatio_ = 1.0;
+  double pickX_ = 0, pickY_ = 0;  // the point of the selection pass running, y upwards
   render::CSpriteBatch starSprites_, starDiscs_, starGlows_;
   GLuint discTexture_ = 0, glowTexture_ = 0;
   bool texturePending_[8] = {};  // named, its picture not read yet
   render::CLabelSpace labels_;
-  std::vector<render::PlacedLabel> planetLabels_;
+  std::vector<render::PlacedLabel> planetLabels_, starLabels_;
 };

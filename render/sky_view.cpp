@@ -199,11 +199,11 @@ void CSkyView::mouseMoveEvent(QMouseEvent* event) {
   if (Document->FullScreen && event->position().y() <= 3) emit LeaveFullScreen();
 }
 
-std::vector<unsigned> CSkyView::PickAt(int x, int y) {
+std::vector<sky::PickHit> CSkyView::PickAt(int x, int y) {
   makeCurrent();
-  std::vector<unsigned> names = renderer_->SelectionPass(x, y);
+  std::vector<sky::PickHit> hits = renderer_->SelectionPass(x, y);
   doneCurrent();
-  return names;
+  return hits;
 }
 
 void CSkyView::mousePressEvent(QMouseEvent* event) {

@@ -7,6 +7,8 @@
 #include <memory>
 #include <vector>
 
+#include "sky/pick_walk.h"
+
 class CMessenger;
 class CSkyDoc;
 class CSkyRenderer;
@@ -47,8 +49,8 @@ class CSkyView : public QOpenGLWidget {
   // Reads the sky under client position x, y (device pixels) into the cursor readout.
   void TrackPointer(int x, int y);
   // The selection pass of a right click at client position x, y (device
-  // pixels, y downwards): the names hit, in the order their layers were drawn.
-  std::vector<unsigned> PickAt(int x, int y);
+  // pixels, y downwards): the hits, in the order their layers were drawn.
+  std::vector<sky::PickHit> PickAt(int x, int y);
 
   QString RaPaneText() const;
   QString DecPaneText() const;
@@ -67,8 +69,8 @@ class CSkyView : public QOpenGLWidget {
   void FramePainted();
   // In full screen the pointer reached the top edge.
   void LeaveFullScreen();
-  // A right click hit these names (see PickAt); empty for empty sky.
-  void ObjectsPicked(const std::vector<unsigned>& names);
+  // A right click hit these (see PickAt); empty for empty sky.
+  void ObjectsPicked(const std::vector<sky::PickHit>& hits);
 
  protected:
   void initializeGL() override;

@@ -286,6 +286,15 @@ double StarLimitFromIndex(int starsLimit) {
 
 double DeepSkyLimitFromIndex(int deepSkyLimit) { return deepSkyLimit + 6.0; }
 
+void FirstStartView(AppSettings& settings) {
+  settings.HorizonMode = 1;
+  settings.SkyColors = 1;
+  // In local-horizon mode YRotation 90 faces the south, 270 the north;
+  // XRotation is minus the altitude of the view's middle.
+  settings.YRotation = settings.NS == "S" ? 270.0 : 90.0;
+  settings.XRotation = 345.0;
+}
+
 astro::ObserverPlace ObserverPlaceOf(const AppSettings& settings) {
   astro::ObserverPlace place;
   place.LongDeg = settings.LongDeg;

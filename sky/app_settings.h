@@ -94,6 +94,12 @@ void ClampSettings(AppSettings& settings);
 // value held (a time zone of 5.75 is written 5.75, not 5.8).
 void StoreSettings(const AppSettings& settings, CProfile& profile);
 
+// The view of a first start, when there is no settings file yet: the local
+// horizon in the sky's colours, facing the equator (the south from a
+// northern place, the north from a southern one), the middle of the view 15
+// degrees up so that the horizon lies in the lower third of the window.
+void FirstStartView(AppSettings& settings);
+
 // The star magnitude limit of an index: 1.0 + 0.5 * index, except that the
 // default 11 gives 7.5 (as does 13, the magnitude dialog's top position).
 double StarLimitFromIndex(int starsLimit);

@@ -232,6 +232,11 @@ StarCard StarCardOf(const CSkyDoc& doc, int index) {
       break;
     }
   }
+  card.Caption = std::string(kStarCardCaption) + " HR " + card.Hr;
+  const std::string& known = !card.Name.empty()    ? card.Name
+                             : !card.Bayer.empty() ? card.Bayer
+                                                   : card.Flamsteed;
+  if (!known.empty()) card.Caption += " (" + known + ")";
   card.Ra = RightAscensionTexts(star.RightAscension, true);
   card.Dec = DeclinationTexts(star.Declination, true);
   HorizonTexts(doc, star.RightAscension, star.Declination, card.Altitude, card.Azimuth);
@@ -292,6 +297,7 @@ DeepSkyCard DeepSkyCardOf(const CSkyDoc& doc, int index) {
   const bool messier = catalog::IsMessierIndex(index);
   DeepSkyCard card;
   card.Number = (messier ? "M " : "NGC ") + std::to_string(object.Number);
+  card.Caption = std::string(kDeepSkyCardCaption) + " " + card.Number;
   card.PictureName = (messier ? "M" : "NGC") + std::to_string(object.Number);
   card.Name = FixedText(object.Name, sizeof object.Name);
   if (card.Name == "*") card.Name.clear();
@@ -333,7 +339,7 @@ JsonObject CommonFields(std::string_view kind, std::string_view caption, const C
 }  // namespace
 
 std::string CardJson(const StarCard& card) {
-  return CommonFields("star", kStarCardCaption, card)
+  return CommonFields("star", card.Caption, card)
       .Add("hr", card.Hr)
       .Add("name", card.Name)
       .Add("bayer", card.Bayer)
@@ -352,7 +358,7 @@ std::string CardJson(const BodyCard& card) {
 }
 
 std::string CardJson(const DeepSkyCard& card) {
-  return CommonFields("deepsky", kDeepSkyCardCaption, card)
+  return CommonFields("deepsky", card.Caption, card)
       .Add("number", card.Number)
       .Add("name", card.Name)
       .Add("type", card.Type)

@@ -12,7 +12,9 @@ class CSkyDoc;
 
 namespace sky {
 
-// Captions of the star and deep-sky cards; a body's card is captioned with its name.
+// Captions of the star and deep-sky cards, to which a star's card adds its
+// HR number and its name or designation and a deep-sky object's card its
+// number; a body's card is captioned with its name.
 inline constexpr const char* kStarCardCaption = "Star";
 inline constexpr const char* kDeepSkyCardCaption = "Deep sky object";
 
@@ -41,6 +43,9 @@ struct PlaceNumbers {
 };
 
 struct StarCard {
+  // "Star HR 1895 (Theta1 Ori)": the components of a multiple star, whose
+  // other fields may read the same, differ in the caption.
+  std::string Caption;
   std::string Hr, Bayer, Flamsteed, Name;
   AngleTexts Ra, Dec;  // J2000
   std::string Altitude, Azimuth, Magnitude, Spectrum;
@@ -55,9 +60,10 @@ struct BodyCard {
 };
 
 struct DeepSkyCard {
-  std::string Number;  // "M 42", "NGC 7000"
-  std::string Name;    // common name, empty when the catalogue has none
-  AngleTexts Ra, Dec;  // J2000, no seconds
+  std::string Caption;  // "Deep sky object M 42"
+  std::string Number;   // "M 42", "NGC 7000"
+  std::string Name;     // common name, empty when the catalogue has none
+  AngleTexts Ra, Dec;   // J2000, no seconds
   std::string Altitude, Azimuth, Magnitude, Type;
   std::string PictureName;  // "M42", "NGC7000": the base name of its picture file
   PlaceNumbers Numbers;

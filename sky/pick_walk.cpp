@@ -1,5 +1,6 @@
 #include "sky/pick_walk.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "catalog/records.h"
@@ -47,23 +48,41 @@ std::optional<PickStep> CardOf(unsigned name) {
 
 }  // namespace
 
-std::vector<PickStep> PickSteps(const std::vector<unsigned>& hitNames) {
-  std::vector<PickStep> steps;
-  const int n = static_cast<int>(hitNames.size());
-  for (int k = n - 1; k >= 0; --k) {
-    const unsigned name = hitNames[k];
-    const bool nextIsNotice = k > 0 && IsNotice(hitNames[k - 1]);
-    if (const std::optional<PickStep> card = CardOf(name)) {
-      steps.push_back(*card);
-      if (nextIsNotice) break;
-    } else if (IsNotice(name)) {
-      if (k == 0 || nextIsNotice) {
-        steps.push_back({PickStep::Notice, NoticeStringOf(name)});
-        break;
-      }
-    }
+std::vector<PickStep> PickSteps(const std::vector<PickHit>& hits) {
+  struct Found {
+    PickStep Step;
+    double Distance;
+    int Layer;  // the hit's place in drawing order
+  };
+  std::vector<Found> found;
+  const int n = static_cast<int>(hits.size());
+  for (int k = 0; k < n; ++k) {
+    const std::optional<PickStep> card = CardOf(hits[k].Name);
+    if (!card) continue;
+    const auto same =
+        std::find_if(found.begin(), found.end(), [&](const Found& f) { return f.Step == *card; });
+    if (same == found.end())
+      found.push_back({*card, hits[k].Distance, k});
+    else
+      *same = {*card, std::min(same->Distance, hits[k].Distance), k};
   }
-  return steps;
+  const auto middleClicked = [](const Found& f) {
+    return f.Step.What == PickStep::DeepSkyCard && f.Distance <= kSymbolMiddle;
+  };
+  std::stable_sort(found.begin(), found.end(), [&](const Found& a, const Found& b) {
+    if (middleClicked(a) != middleClicked(b)) return middleClicked(a);
+    return a.Distance != b.Distance ? a.Distance < b.Distance : a.Layer > b.Layer;
+  });
+  std::vector<PickStep> steps;
+  for (const Found& f : found) steps.push_back(f.Step);
+  if (!steps.empty()) return steps;
+
+  for (int k = n - 1; k >= 0; --k) {
+    const unsigned name = hits[k].Name;
+    if (IsNotice(name) && (k == 0 || IsNotice(hits[k - 1].Name)))
+      return {{PickStep::Notice, NoticeStringOf(name)}};
+  }
+  return {};
 }
 
 }  // namespace sky

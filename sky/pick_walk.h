@@ -1,5 +1,5 @@
-// What a right click shows: the hit names of a selection pass decoded into
-// the cards and the notice to open, in order.
+// What a right click shows: the hits of a selection pass decoded into the
+// cards and the notice to open, in order.
 #pragma once
 
 #include <vector>
@@ -14,11 +14,26 @@ struct PickStep {
   bool operator==(const PickStep&) const = default;
 };
 
-// The hits are in the order their layers were drawn; the walk goes from the
-// topmost record down. Every star, body or deep-sky object under the pointer
-// gets its card, one after the other; a line or Magellanic Cloud gets its
-// notice only when nothing but notice names lies below it, and at most one
-// notice is shown, never after a card.
-std::vector<PickStep> PickSteps(const std::vector<unsigned>& hitNames);
+// One hit of a selection pass: its name, and how far the pointer lies from
+// the middle of the object's drawn mark (device pixels; 0 for a line).
+struct PickHit {
+  unsigned Name;
+  double Distance = 0;
+
+  bool operator==(const PickHit&) const = default;
+};
+
+// How near the middle of a deep-sky object's symbol a click counts as a
+// click on its middle, in device pixels.
+inline constexpr double kSymbolMiddle = 3;
+
+// The hits are in the order their layers were drawn. Every star, body or
+// deep-sky object under the pointer gets one card: first the deep-sky
+// objects whose symbol's middle was clicked (before the stars drawn there,
+// such as the Trapezium in M42), then the nearest, and of equally near ones
+// the topmost. A line or Magellanic Cloud gets its
+// notice only when no object is under the pointer: the topmost notice name
+// that has nothing but notice names below it, at most one.
+std::vector<PickStep> PickSteps(const std::vector<PickHit>& hits);
 
 }  // namespace sky

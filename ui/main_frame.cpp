@@ -95,8 +95,8 @@ CMainFrame::CMainFrame(CSkyDoc& doc, CMessenger& messages)
   connect(view_, &CSkyView::LeaveFullScreen, this, [this] {
     if (doc_.FullScreen) OnFullScreen();
   });
-  connect(view_, &CSkyView::ObjectsPicked, this, [this](const std::vector<unsigned>& names) {
-    ShowObjectsUnderPointer(names, doc_, imagesDirectory_, messages_, this);
+  connect(view_, &CSkyView::ObjectsPicked, this, [this](const std::vector<sky::PickHit>& hits) {
+    ShowObjectsUnderPointer(hits, doc_, imagesDirectory_, messages_, this);
   });
 
   CreateActions();

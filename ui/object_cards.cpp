@@ -83,8 +83,9 @@ void CInfoCard::AddButtons(bool withImage, const std::filesystem::path& imagesDi
 }
 
 CStarInfoDialog::CStarInfoDialog(const CSkyDoc& doc, int starIndex, QWidget* parent)
-    : CInfoCard(QString::fromUtf8(sky::kStarCardCaption), parent) {
+    : CInfoCard(QString(), parent) {
   const sky::StarCard c = sky::StarCardOf(doc, starIndex);
+  setWindowTitle(QtText(c.Caption));
   AddRow(1086, "HR number:", {{1043, c.Hr}});
   AddRow(1087, "Bayer:", {{1040, c.Bayer}});
   AddRow(1088, "Flamsteed:", {{1041, c.Flamsteed}});
@@ -123,8 +124,9 @@ CBodyInfoDialog::CBodyInfoDialog(const CSkyDoc& doc, int bodyIndex,
 CDeepSkyInfoDialog::CDeepSkyInfoDialog(const CSkyDoc& doc, int objectIndex,
                                        const std::filesystem::path& imagesDirectory,
                                        CMessenger& messages, QWidget* parent)
-    : CInfoCard(QString::fromUtf8(sky::kDeepSkyCardCaption), parent) {
+    : CInfoCard(QString(), parent) {
   const sky::DeepSkyCard c = sky::DeepSkyCardOf(doc, objectIndex);
+  setWindowTitle(QtText(c.Caption));
   AddRow(1086, "Catalog number:", {{1064, c.Number}});
   AddRow(1087, "Common name:", {{1065, c.Name}});
   AddRow(1088, "Right ascension (J2000):", {{1045, c.Ra.Whole}, {1047, c.Ra.Minutes}});
@@ -136,10 +138,10 @@ CDeepSkyInfoDialog::CDeepSkyInfoDialog(const CSkyDoc& doc, int objectIndex,
   AddButtons(true, imagesDirectory, c.PictureName, &messages);
 }
 
-void ShowObjectsUnderPointer(const std::vector<unsigned>& hitNames, const CSkyDoc& doc,
+void ShowObjectsUnderPointer(const std::vector<sky::PickHit>& hits, const CSkyDoc& doc,
                              const std::filesystem::path& imagesDirectory, CMessenger& messages,
                              QWidget* parent) {
-  for (const sky::PickStep& step : sky::PickSteps(hitNames)) {
+  for (const sky::PickStep& step : sky::PickSteps(hits)) {
     switch (step.What) {
       case sky::PickStep::StarCard:
         CStarInfoDialog(doc, step.Index, parent).exec();

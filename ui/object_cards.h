@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "sky/pick_walk.h"
+
 class CMessenger;
 class CSkyDoc;
 class QGridLayout;
@@ -66,8 +68,8 @@ class CDeepSkyInfoDialog : public CInfoCard {
 };
 
 // Opens, one after the other, the cards of the objects a selection pass hit
-// (names in the order their layers were drawn), or the one notice of a
-// line or cloud under the pointer.
-void ShowObjectsUnderPointer(const std::vector<unsigned>& hitNames, const CSkyDoc& doc,
+// (in the order of sky::PickSteps: the nearest first), or the one notice of
+// a line or cloud under the pointer.
+void ShowObjectsUnderPointer(const std::vector<sky::PickHit>& hits, const CSkyDoc& doc,
                              const std::filesystem::path& imagesDirectory, CMessenger& messages,
                              QWidget* parent);

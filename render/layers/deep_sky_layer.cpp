@@ -117,6 +117,27 @@ void GalaxyFrame(const DeepSkyRecord& record) {
   glScalef(1, ratio, 1);
 }
 
+// The selection pass: the whole area inside the object's outline, so that a
+// click anywhere inside it picks the object; at least half a pixel across.
+void PickArea(const DeepSkyRecord& record, DeepSkyType type, double pixelsPerDegree) {
+  const double r = std::max(record.MajorAxis / 120.0, 0.5 / pixelsPerDegree);
+  if (type == DeepSkyType::Galaxy) GalaxyFrame(record);
+  glBegin(GL_POLYGON);
+  if (type == DeepSkyType::Nebula) {
+    OffsetVertex(r, r);
+    OffsetVertex(-r, r);
+    OffsetVertex(-r, -r);
+    OffsetVertex(r, -r);
+  } else {
+    constexpr int kCorners = 24;
+    for (int k = 0; k < kCorners; ++k) {
+      const double phi = 2 * std::numbers::pi * k / kCorners;
+      OffsetVertex(r * std::cos(phi), r * std::sin(phi));
+    }
+  }
+  glEnd();
+}
+
 void DrawObject(CSkyRenderer& renderer, const DeepSkyRecord& record, DeepSkyType type, bool symbols,
                 double pixelsPerDegree) {
   const double r = record.MajorAxis / 120.0;
@@ -177,7 +198,7 @@ void DrawDeepSky(const Frame& frame) {
     glColor4ub(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF, 220);
   }
   const bool symbols = settings.DeepSkyDrawSymbols == 1;
-  if (!symbols) glDisable(GL_CULL_FACE);
+  if (!symbols || frame.Picking) glDisable(GL_CULL_FACE);
 
   // The sky disc's radius in pixels covers 90 degrees.
   const double discRadius = (std::min(doc.Viewport[2], doc.Viewport[3]) / 2) * frame.Zoom;
@@ -200,10 +221,13 @@ void DrawDeepSky(const Frame& frame) {
     glRotated(15.0 * at.RightAscension, 0, 1, 0);
     glRotated(at.Declination, 1, 0, 0);
     glLoadName(kNameDeepSkyFirst + i);
-    DrawObject(frame.Renderer, record, type, symbols, pixelsPerDegree);
+    if (frame.Picking && type != DeepSkyType::Unknown)
+      PickArea(record, type, pixelsPerDegree);
+    else
+      DrawObject(frame.Renderer, record, type, symbols, pixelsPerDegree);
     glPopMatrix();
   }
-  if (!symbols) glEnable(GL_CULL_FACE);
+  if (!symbols || frame.Picking) glEnable(GL_CULL_FACE);
 
   // The Magellanic Clouds only in a sky dark enough to show them.
   if (!doc.SkyColors || AltitudeOf(doc, doc.Bodies[astro::kSun]) < -6) {

@@ -7,6 +7,7 @@
 // (-sin A cos a, sin a, -cos A cos a).
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 #include "astro/transforms.h"
 #include "render/display_list_ids.h"
@@ -29,6 +30,55 @@ void WidenAtLowZoom(double zoom) {
   if (zoom < 2) glScaled(1.02, 1.02, 1.02);
 }
 
+// The ground in full daylight, near the viewer and at the rim of the disc;
+// LandscapeLight dims both with the Sun.
+constexpr double kGroundNear[3] = {92, 98, 72};
+constexpr double kGroundRim = 0.45;
+
+// How bright the land is now: with the Sun's altitude, darkened as the sky of an eclipse.
+double LandLight(const CSkyDoc& doc) {
+  double sun = AltitudeOf(doc, doc.Bodies[astro::kSun]);
+  if (doc.SolarSystem) sun -= EclipseDarkeningOf(doc);
+  return LandscapeLight(sun);
+}
+
+// Where the sky colour fills the whole window, the part of it outside the
+// sphere's disc that lies beyond the ground's half of the rim is ground too,
+// in the colour of the rim: nothing below the horizon shows the sky.
+void GroundBeyondTheDisc(const Frame& frame, const GLfloat rim[4]) {
+  const CSkyDoc& doc = frame.Doc;
+  const int width = doc.Viewport[2], height = doc.Viewport[3];
+  // The zenith in eye space: a point of the rim at window angle t lies below
+  // the horizon where cos t * zx + sin t * zy < 0.
+  const double* m = doc.ModelviewMatrix;
+  const double* z = doc.AstroState.ZenithPoint;
+  const double zx = m[0] * z[0] + m[4] * z[1] + m[8] * z[2];
+  const double zy = m[1] * z[0] + m[5] * z[1] + m[9] * z[2];
+  const double zz = m[2] * z[0] + m[6] * z[1] + m[10] * z[2];
+  const double tilt = std::hypot(zx, zy);
+  // Looking straight up, the whole rim is horizon and nothing lies below it.
+  if (tilt < 1e-9 && zz >= 0) return;
+  const double down = tilt < 1e-9 ? 0 : std::atan2(-zy, -zx);
+  const double half = tilt < 1e-9 ? std::numbers::pi : std::numbers::pi / 2;
+  // From a little inside the rim, where the ground's polygons fall short of
+  // the sphere's curve; the ground drawn next covers the rest.
+  const double inner = 0.99 * (std::min(width, height) / 2) * frame.Zoom;
+  const double outer = inner + std::hypot(width, height);
+  glPushMatrix();
+  frame.Renderer.SetPixelProjection(width, height);
+  glColor4fv(rim);
+  glBegin(GL_TRIANGLE_STRIP);
+  constexpr int kSteps = 90;
+  for (int k = 0; k <= kSteps; ++k) {
+    const double t = down - half + 2 * half * k / kSteps;
+    glVertex2d(doc.ViewCentreX + inner * std::cos(t), doc.ViewCentreY + inner * std::sin(t));
+    glVertex2d(doc.ViewCentreX + outer * std::cos(t), doc.ViewCentreY + outer * std::sin(t));
+  }
+  glEnd();
+  frame.Renderer.SetSkyProjection(width, height);
+  glPopMatrix();
+}
+
 // Every 45 degrees of HorizonPoints, from the south through the east.
 constexpr int kCompassStep = 9;
 constexpr int kCompassPointCount = 8;
@@ -46,16 +96,14 @@ double LandscapeLight(double sunAltitude) {
 void BuildGroundList() {
   glNewList(kListGround, GL_COMPILE);
   glPushMatrix();
-  glColor3ub(32, 32, 32);
-  // With the orthographic camera the fog factor is the eye distance: full
-  // grey in the middle of the disc, fading to black towards its rim.
+  // The ground's colour and its fog colour are set before the list is called.
+  // With the orthographic camera the fog factor is the eye distance: the
+  // ground's colour in the middle of the disc, fading towards the fog's at its rim.
   glEnable(GL_FOG);
   glHint(GL_FOG_HINT, GL_FASTEST);
   glFogi(GL_FOG_MODE, GL_LINEAR);
   glFogf(GL_FOG_START, 1.0f);
   glFogf(GL_FOG_END, 0.0f);
-  const GLfloat fogColour[4] = {0, 0, 0, 1};
-  glFogfv(GL_FOG_COLOR, fogColour);
   glLoadName(kNameGround);
   // Eight bands of 10 degrees down to -80, each turned 5 degrees against the
   // one above it.
@@ -113,9 +161,7 @@ void DrawLandscape(const Frame& frame) {
   WidenAtLowZoom(frame.Zoom);
   // The landscape stands on the ground: it turns with the view's azimuth
   // only, and is as dark as the sky above it.
-  double sun = AltitudeOf(doc, doc.Bodies[astro::kSun]);
-  if (doc.SolarSystem) sun -= EclipseDarkeningOf(doc);  // as dark as the sky of an eclipse
-  const double light = LandscapeLight(sun);
+  const double light = LandLight(doc);
   glColor4d(light, light, light, 1);
   glBindTexture(GL_TEXTURE_2D, frame.Renderer.Texture(kTexHorizon));
   glCallList(kListLandscape);
@@ -124,10 +170,21 @@ void DrawLandscape(const Frame& frame) {
 
 void DrawGround(const Frame& frame) {
   const CSkyDoc& doc = frame.Doc;
+  // Lit with the day, dark at night.
+  const double light = LandLight(doc);
+  const GLfloat near[4] = {static_cast<GLfloat>(kGroundNear[0] * light / 255),
+                           static_cast<GLfloat>(kGroundNear[1] * light / 255),
+                           static_cast<GLfloat>(kGroundNear[2] * light / 255), 1};
+  const GLfloat rim[4] = {near[0] * static_cast<GLfloat>(kGroundRim),
+                          near[1] * static_cast<GLfloat>(kGroundRim),
+                          near[2] * static_cast<GLfloat>(kGroundRim), 1};
+  if (frame.Zoom != 1.0) GroundBeyondTheDisc(frame, rim);
   glPushMatrix();
   EnterHorizonFrame(doc);
   WidenAtLowZoom(frame.Zoom);
   glLineWidth(static_cast<float>(3.0 * frame.Scale));  // the horizon line
+  glColor4fv(near);
+  glFogfv(GL_FOG_COLOR, rim);
   glCallList(kListGround);
   glPopMatrix();
 

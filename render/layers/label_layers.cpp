@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "astro/angles.h"
 #include "astro/transforms.h"
@@ -37,24 +38,28 @@ bool TypeShown(const AppSettings& settings, std::string_view type) {
 
 }  // namespace
 
+TextExtent ExtentOf(const CTextMeasure& measure, std::string_view text) {
+  // The capitals' middle level with the point.
+  return {static_cast<double>(measure.Width(text)), measure.Ascent() * 0.8,
+          static_cast<double>(measure.Descent()), measure.Ascent() * 0.35};
+}
+
 bool PlaceLabel(const Frame& frame, const CTextMeasure& measure, double x, double y, double radius,
                 std::string_view text, double& left, double& baseline) {
-  const double gap = kLabelGap * frame.Scale;
-  left = WholePixel(x + radius + gap);
-  // The capitals' middle level with the point.
-  baseline = WholePixel(y - measure.Ascent() * 0.35);
-  return frame.Renderer.Labels().Take(TextRoom(measure, left, baseline, text));
+  return frame.Renderer.Labels().TakeBeside(x, y, radius, kLabelGap * frame.Scale,
+                                            ExtentOf(measure, text), left, baseline);
 }
 
 LabelBox TextRoom(const CTextMeasure& measure, double left, double baseline,
                   std::string_view text) {
-  // The ascent holds room above the tallest letters: four fifths of it reach them.
-  return {left, baseline - measure.Descent(), left + measure.Width(text),
-          baseline + measure.Ascent() * 0.8};
+  const TextExtent e = ExtentOf(measure, text);
+  return {left, baseline - e.Below, left + e.Width, baseline + e.Above};
 }
 
-void DrawStarNames(const Frame& frame) {
+void ReserveStarNames(const Frame& frame) {
   CSkyDoc& doc = frame.Doc;
+  std::vector<PlacedLabel>& placed = frame.Renderer.StarLabels();
+  placed.clear();
   if (frame.Picking || !doc.StarNames || frame.Zoom == 1.0) return;
   // No names where the star layer draws no stars.
   float base;
@@ -64,33 +69,44 @@ void DrawStarNames(const Frame& frame) {
 
   // The brightest first: where two names would overlap, the fainter star's
   // is left out.
-  std::array<const StarNameRecord*, kStarNameCount> order;
-  for (int i = 0; i < kStarNameCount; ++i) order[i] = &doc.ProperNames[i];
-  std::stable_sort(
-      order.begin(), order.end(),
-      [](const StarNameRecord* a, const StarNameRecord* b) { return a->Magnitude < b->Magnitude; });
+  std::array<int, kStarNameCount> order;
+  for (int i = 0; i < kStarNameCount; ++i) order[i] = i;
+  std::stable_sort(order.begin(), order.end(), [&doc](int a, int b) {
+    return doc.ProperNames[a].Magnitude < doc.ProperNames[b].Magnitude;
+  });
 
+  const CTextMeasure measure(LabelFont::Plain14);
+  const bool sprites = !doc.Settings.StarsDrawPoints;
+  for (int i : order) {
+    const StarNameRecord& star = doc.ProperNames[i];
+    // In twilight only the names of stars bright enough to be drawn.
+    if (doc.SkyColors && h > -18 && h <= -3 && 1 - h / 3 - star.Magnitude < 1) continue;
+    if (star.Magnitude > doc.StarMagnitudeLimit) continue;
+    double x, y;
+    if (!LabelPosition(doc, star.RightAscension, star.Declination, x, y)) continue;
+    // Beside the star's drawn disc, so that the star stays in view.
+    const float size = base - star.Magnitude;
+    const double radius = StarRadius(size, sprites && size >= 2) * frame.Scale;
+    double left, baseline;
+    if (PlaceLabel(frame, measure, x, y, radius, FixedText(star.Name), left, baseline))
+      placed.push_back({i, left, baseline});
+  }
+}
+
+void DrawStarNames(const Frame& frame) {
+  CSkyDoc& doc = frame.Doc;
+  const std::vector<PlacedLabel>& placed = frame.Renderer.StarLabels();
+  if (frame.Picking || placed.empty()) return;
   const int width = doc.Viewport[2], height = doc.Viewport[3];
   const CTextMeasure measure(LabelFont::Plain14);
   const bool boxes = !doc.SkyColors || doc.CurrentSkyColour == 0;
-  const bool sprites = !doc.Settings.StarsDrawPoints;
   glPushMatrix();
   frame.Renderer.SetPixelProjection(width, height);
-  for (const StarNameRecord* star : order) {
-    // In twilight only the names of stars bright enough to be drawn.
-    if (doc.SkyColors && h > -18 && h <= -3 && 1 - h / 3 - star->Magnitude < 1) continue;
-    if (star->Magnitude > doc.StarMagnitudeLimit) continue;
-    double x, y;
-    if (!LabelPosition(doc, star->RightAscension, star->Declination, x, y)) continue;
-    const std::string_view name = FixedText(star->Name);
-    // Beside the star's drawn disc, so that the star stays in view.
-    const float size = base - star->Magnitude;
-    const double radius = StarRadius(size, sprites && size >= 2) * frame.Scale;
-    double left, baseline;
-    if (!PlaceLabel(frame, measure, x, y, radius, name, left, baseline)) continue;
-    if (boxes) DrawTextBox(measure, left, baseline, name, 0, 0);
+  for (const PlacedLabel& label : placed) {
+    const std::string_view name = FixedText(doc.ProperNames[label.Id].Name);
+    if (boxes) DrawTextBox(measure, label.Left, label.Baseline, name, 0, 0);
     SetLineColour(doc, doc.Settings.StarsNamesColor);
-    DrawText(LabelFont::Plain14, left, baseline, name);
+    DrawText(LabelFont::Plain14, label.Left, label.Baseline, name);
   }
   frame.Renderer.SetSkyProjection(width, height);
   glPopMatrix();

@@ -19,6 +19,13 @@ namespace {
 
 constexpr float kThird = 1.0f / 3.0f;
 
+// A body's name stands this many pixels clear of its drawn radius, its
+// baseline this many below the body's point.
+constexpr double kNameGap = 3, kNameDrop = 3;
+constexpr double kPlanetRadius = 3;
+// How far, in disc units, the Sun's glow is bright enough to hide a name.
+constexpr double kSunGlowUnits = 3;
+
 // The Sun's altitude as the brightness of the sky counts it: 6 degrees or more
 // count as 6, and a solar eclipse lowers it.
 double EffectiveSunAltitude(const CSkyDoc& doc) {
@@ -212,12 +219,17 @@ double MoonTurn(const CSkyDoc& doc) {
   return turn;
 }
 
-// The Sun's glow or the Moon's ball, in window pixels at the body's place:
-// 10 pixels to the unit up to zoom 4, then growing with the sky disc.
+// The pixels to the unit of the Sun's glow and the Moon's ball: 10 up to
+// zoom 4, then growing with the sky disc.
+double DiscUnit(const Frame& frame) {
+  return frame.Zoom > 4 ? DiscRadius(frame.Doc, frame.Zoom) / 180 : 10 * frame.Scale;
+}
+
+// The Sun's glow or the Moon's ball, in window pixels at the body's place.
 void DrawDisc(const Frame& frame, int body, double wx, double wy) {
   CSkyDoc& doc = frame.Doc;
   const int width = doc.Viewport[2], height = doc.Viewport[3];
-  const double k = frame.Zoom > 4 ? DiscRadius(doc, frame.Zoom) / 180 : 10 * frame.Scale;
+  const double k = DiscUnit(frame);
   glPushMatrix();
   frame.Renderer.SetPixelProjection(width, height);
   glTranslated(0.375, 0.375, 0);
@@ -311,7 +323,6 @@ void DrawSolarSystem(const Frame& frame) {
   CSkyDoc& doc = frame.Doc;
   if (!doc.SolarSystem) return;
   const double e = EffectiveSunAltitude(doc);
-  DrawPlanetNames(frame);
 
   glPushMatrix();
   // The Moon last, so that it covers the Sun.
@@ -330,6 +341,8 @@ void DrawSolarSystem(const Frame& frame) {
       DrawPlanet(frame, body, p, e);
   }
   glPopMatrix();
+  // The names over the discs, each beside its own.
+  DrawPlanetNames(frame);
 }
 
 void ReservePlanetNames(const Frame& frame) {
@@ -339,19 +352,22 @@ void ReservePlanetNames(const Frame& frame) {
   if (frame.Picking || !doc.SolarSystem || !doc.PlanetNames || frame.Zoom == 1.0) return;
   const double e = EffectiveSunAltitude(doc);
   const CTextMeasure measure(LabelFont::Plain14);
-  const double q = DiscRadius(doc, frame.Zoom) / 180;
+  // A planet's point is at most 7 pixels wide; the Moon's ball has the disc
+  // unit for its radius, the Sun's glow shines out to three of them.
+  const double scale = frame.Scale, unit = DiscUnit(frame);
   for (int body = astro::kBodyCount - 1; body >= 0; --body) {
     if (doc.SkyColors && NameOutshone(body, e)) continue;
     const astro::PlanetState& state = doc.Bodies[body];
     double x, y;
     if (!LabelPosition(doc, state.RightAscension, state.Declination, x, y)) continue;
     const std::string_view name = res::String(res::IDS_BODY_NAME_FIRST + body);
-    // Clear of the Sun's and the Moon's discs.
-    if (body == astro::kSun || body == astro::kMoon)
-      x += frame.Zoom > 4 ? std::trunc(q) : 6 * frame.Scale;
-    const double left = WholePixel(x) + std::round(6 * frame.Scale),
-                 baseline = WholePixel(y) - std::round(3 * frame.Scale);
-    if (frame.Renderer.Labels().Take(TextRoom(measure, left, baseline, name)))
+    const double radius = body == astro::kSun    ? kSunGlowUnits * unit
+                          : body == astro::kMoon ? unit
+                                                 : kPlanetRadius * scale;
+    TextExtent extent = ExtentOf(measure, name);
+    extent.Middle = kNameDrop * scale;
+    double left, baseline;
+    if (frame.Renderer.Labels().TakeBeside(x, y, radius, kNameGap * scale, extent, left, baseline))
       placed.push_back({body, left, baseline});
   }
 }

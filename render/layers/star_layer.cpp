@@ -8,6 +8,7 @@
 // arrays kept from frame to frame and drawn in three calls.
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 #include "astro/transforms.h"
 #include "render/display_list_ids.h"
@@ -69,22 +70,44 @@ double PixelsAboveHorizon(const CSkyDoc& doc, const double p[3], double x, doubl
   return std::hypot(x - hx, y - hy);
 }
 
-// The selection pass: every star a point carrying its catalogue index.
-void PickStars(const CSkyDoc& doc, float base) {
+// Half the side of the selection pass's window, in pixels.
+constexpr double kPickHalfWindow = 2.5;
+
+// The selection pass: every star whose drawn disc (or, for a small one, the
+// smallest pick radius) reaches the point picked carries its catalogue index
+// on a disc facing the viewer that reaches into the selection window.
+void PickStars(const Frame& frame, float base) {
+  const CSkyDoc& doc = frame.Doc;
   const bool skyColours = doc.SkyColors != 0;
+  const bool sprites = !doc.Settings.StarsDrawPoints;
   const double* zenith = doc.AstroState.ZenithPoint;
+  // The eye's x and y axes in model space, and the pixels to a unit of it.
+  const double* m = doc.ModelviewMatrix;
+  const double across[3] = {m[0], m[4], m[8]}, up[3] = {m[1], m[5], m[9]};
+  const double pixelsPerUnit = (std::min(doc.Viewport[2], doc.Viewport[3]) / 2) * frame.Zoom;
   for (int i = 0; i < kStarCount; ++i) {
     const StarRecord& star = doc.Stars[i];
     if (star.Magnitude > doc.StarMagnitudeLimit) continue;
-    if (skyColours && base - star.Magnitude < 1) continue;
+    const float size = base - star.Magnitude;
+    if (skyColours && size < 1) continue;
     double p[3], x, y;
     doc.DrawingPoint(star.RightAscension, star.Declination, p);
     if (doc.HorizonMode && p[0] * zenith[0] + p[1] * zenith[1] + p[2] * zenith[2] < 0) continue;
     if (!doc.SkyToWindow(p[0], p[1], p[2], x, y)) continue;
-    glPointSize(std::max(base - star.Magnitude, kMinimumPointSize));
+    const double reach = std::max(StarRadius(size, sprites && size >= kSpriteSize) * frame.Scale,
+                                  kSmallestPickRadius);
+    if (std::hypot(x - frame.PickX, y - frame.PickY) > reach) continue;
+    // An octagon round the disc of that radius.
+    const double r =
+        std::max(reach - kPickHalfWindow, 0.5) / std::cos(std::numbers::pi / 8) / pixelsPerUnit;
     glLoadName(i);
-    glBegin(GL_POINTS);
-    glVertex3dv(p);
+    glBegin(GL_POLYGON);
+    for (int k = 0; k < 8; ++k) {
+      const double c = r * std::cos(k * std::numbers::pi / 4),
+                   s = r * std::sin(k * std::numbers::pi / 4);
+      glVertex3d(p[0] + c * across[0] + s * up[0], p[1] + c * across[1] + s * up[1],
+                 p[2] + c * across[2] + s * up[2]);
+    }
     glEnd();
   }
 }
@@ -119,7 +142,7 @@ void DrawStars(const Frame& frame) {
   if (!StarBrightnessBase(doc, base)) return;
   glDisable(GL_CULL_FACE);
   if (frame.Picking) {
-    PickStars(doc, base);
+    PickStars(frame, base);
     glEnable(GL_CULL_FACE);
     return;
   }

@@ -434,4 +434,34 @@ TEST(Program, FailedSaveEndsWithANonZeroStatus) {
   EXPECT_EQ(ReadFile(settings), "[Settings]\nZoom=4.0\n");
 }
 
+TEST(Program, AFirstStartShowsTheLocalHorizonInTheSkysColours) {
+  if (!std::getenv("DISPLAY")) GTEST_SKIP() << "rendering needs an X display";
+  ScratchDir dir;
+  const std::string noon = " --non-interactive --datetime 2026-12-09T12:00:00 --size 480x320";
+  const auto skyBlue = [](QRgb c) { return qBlue(c) > 120 && qBlue(c) > qRed(c) + 60; };
+  // The share of the pixels of row y that are sky blue.
+  const auto blueShare = [&](const QImage& image, int y) {
+    int blue = 0;
+    for (int x = 0; x < image.width(); ++x) blue += skyBlue(image.pixel(x, y));
+    return blue / static_cast<double>(image.width());
+  };
+  // No settings file: the horizon at noon, the sky blue above it, the ground
+  // below it, the horizon in the lower third.
+  const ProgramRun first = RunProgram(dir, "--render '" + dir.File("first.png") + "' --settings '" +
+                                               dir.File("stellix.INI") + "'" + noon);
+  ASSERT_EQ(first.status, 0) << first.err;
+  const QImage view(QString::fromStdString(dir.File("first.png")));
+  ASSERT_EQ(view.size(), QSize(480, 320));
+  EXPECT_GT(blueShare(view, 5), 0.7) << "the sky's colours, by day";
+  EXPECT_GT(blueShare(view, 320 / 2), 0.6) << "sky down to the middle";
+  EXPECT_EQ(blueShare(view, 320 - 3), 0.0) << "the ground at the bottom";
+  // An existing file keeps its values: here the chart without the sky's colours.
+  dir.Write("kept.INI", "[Settings]\nHorizonMode=0\nSkyColors=0\n");
+  const ProgramRun kept = RunProgram(dir, "--render '" + dir.File("kept.png") + "' --settings '" +
+                                              dir.File("kept.INI") + "'" + noon);
+  ASSERT_EQ(kept.status, 0) << kept.err;
+  const QImage chart(QString::fromStdString(dir.File("kept.png")));
+  EXPECT_LT(blueShare(chart, 5), 0.1) << "black but for a line or two";
+}
+
 }  // namespace

@@ -71,6 +71,31 @@ TEST(SettingsStore, EveryKeyHasItsDefaultWithoutAFile) {
   EXPECT_EQ(s.TimeZone, 1.0f);
 }
 
+TEST(SettingsStore, AFirstStartFacesTheEquatorOverTheLocalHorizon) {
+  struct Case {
+    const char* ns;
+    double yRotation;  // 90 faces the south in local-horizon mode, 270 the north
+  } const cases[] = {{"N", 90}, {"S", 270}};
+  for (const Case& c : cases) {
+    AppSettings settings;
+    settings.NS = c.ns;
+    FirstStartView(settings);
+    EXPECT_EQ(settings.HorizonMode, 1) << c.ns;
+    EXPECT_EQ(settings.SkyColors, 1) << c.ns;
+    EXPECT_EQ(settings.YRotation, c.yRotation) << c.ns;
+    // The middle of the view 15 degrees up.
+    EXPECT_EQ(settings.XRotation, 345.0) << c.ns;
+    AppSettings others = settings;
+    others.HorizonMode = others.SkyColors = 0;
+    others.XRotation = others.YRotation = 0;
+    AppSettings defaults;
+    defaults.NS = c.ns;
+    defaults.HorizonMode = defaults.SkyColors = 0;
+    defaults.XRotation = defaults.YRotation = 0;
+    EXPECT_EQ(others, defaults) << "nothing else changes";
+  }
+}
+
 TEST(SettingsStore, EveryKeyRoundTrips) {
   AppSettings out;
   out.Zoom = 16.0;

@@ -16,6 +16,7 @@
 
 namespace {
 
+using sky::PickHit;
 using sky::PickStep;
 
 // A document at a fixed instant with no catalogue loaded: tests fill the
@@ -180,6 +181,7 @@ TEST_F(CardTexts, DeepSkyPrefixTypeAndName) {
   std::strcpy(ngc.Type, "WHAT");
   const sky::DeepSkyCard m = sky::DeepSkyCardOf(*doc_, 109);
   EXPECT_EQ(m.Number, "M 110");
+  EXPECT_EQ(m.Caption, "Deep sky object M 110");
   EXPECT_EQ(m.PictureName, "M110");
   EXPECT_EQ(m.Name, "");
   EXPECT_EQ(m.Type, "Galaxy");
@@ -190,6 +192,7 @@ TEST_F(CardTexts, DeepSkyPrefixTypeAndName) {
   EXPECT_TRUE(m.Ra.Seconds.empty());
   const sky::DeepSkyCard n = sky::DeepSkyCardOf(*doc_, 110);
   EXPECT_EQ(n.Number, "NGC 7000");
+  EXPECT_EQ(n.Caption, "Deep sky object NGC 7000");
   EXPECT_EQ(n.PictureName, "NGC7000");
   EXPECT_EQ(n.Name, "North America Neb.");
   EXPECT_EQ(n.Type, "") << "an unknown type code leaves the field empty";
@@ -198,7 +201,10 @@ TEST_F(CardTexts, DeepSkyPrefixTypeAndName) {
 TEST_F(CardTexts, JsonHoldsTheCardsTextsWithoutPadding) {
   Star(" 20Eps Sgr", 6.752472222, -16.7161);
   const std::string json = sky::CardJson(sky::StarCardOf(*doc_, 0));
-  EXPECT_EQ(json.rfind("{\"kind\":\"star\",\"caption\":\"Star\",\"ra\":\"6h 45' 8.9\\\"\",", 0), 0u)
+  EXPECT_EQ(json.rfind("{\"kind\":\"star\",\"caption\":\"Star HR 1234 (Epsilon Sgr)\","
+                       "\"ra\":\"6h 45' 8.9\\\"\",",
+                       0),
+            0u)
       << json;
   EXPECT_NE(json.find("\"dec\":\"-16\xC2\xB0 42' 57\\\"\""), std::string::npos) << json;
   EXPECT_NE(json.find("\"bayer\":\"Epsilon Sgr\",\"flamsteed\":\"20 Sgr\",\"spectrum\":\"K\"}"),
@@ -208,26 +214,63 @@ TEST_F(CardTexts, JsonHoldsTheCardsTextsWithoutPadding) {
 
 // --- the walk over the hits ---------------------------------------------------
 
-TEST(PickWalk, CardsTopDownAndAtMostOneNoticeNeverAfterACard) {
-  const PickStep star5{PickStep::StarCard, 5}, mars{PickStep::BodyCard, 4},
-      m51{PickStep::DeepSkyCard, 50};
+TEST_F(CardTexts, TheStarsCaptionTellsComponentsOfAMultipleStarApart) {
+  struct Case {
+    const char* designation;
+    int hr;
+    const char* caption;
+  } const cases[] = {
+      {" 41The1Ori", 1895, "Star HR 1895 (Theta1 Ori)"},
+      {" 41The1Ori", 1896, "Star HR 1896 (Theta1 Ori)"},
+      {" 58    Ori", 1234, "Star HR 1234 (58 Ori)"},
+      {"          ", 77, "Star HR 77"},
+  };
+  for (const Case& c : cases) {
+    Star(c.designation, 5.59, -5.4).HR = c.hr;
+    EXPECT_EQ(sky::StarCardOf(*doc_, 0).Caption, c.caption) << c.designation;
+  }
+  // A proper name comes before the designation.
+  Star(" 32Alp Leo", 10.14, 11.97).HR = 3982;
+  doc_->ProperNames[0].HR = 3982;
+  std::strcpy(doc_->ProperNames[0].Name, "Regulus");
+  EXPECT_EQ(sky::StarCardOf(*doc_, 0).Caption, "Star HR 3982 (Regulus)");
+}
+
+// --- the walk over the hits ---------------------------------------------------
+
+TEST(PickWalk, NearestFirstEachObjectOnceAndAtMostOneNoticeOnlyWithoutObjects) {
+  const PickStep star5{PickStep::StarCard, 5}, star6{PickStep::StarCard, 6},
+      mars{PickStep::BodyCard, 4}, m42{PickStep::DeepSkyCard, 41}, m43{PickStep::DeepSkyCard, 42};
+  using Hits = std::vector<PickHit>;
   struct Case {
     const char* what;
-    std::vector<unsigned> hits;  // in drawing order
+    Hits hits;  // in drawing order, with the pointer's distance from each mark
     std::vector<PickStep> steps;
   } const cases[] = {
       {"empty sky", {}, {}},
-      {"a star", {5}, {star5}},
-      {"a planet in front of a star", {5, 10004}, {mars, star5}},
-      {"a star on a figure line", {10101, 5}, {star5}},
-      {"a grid line alone", {10103}, {{PickStep::Notice, 512}}},
-      {"two grid lines: the upper one", {10103, 10104}, {{PickStep::Notice, 513}}},
-      {"a line above a star is skipped", {5, 10105}, {star5}},
-      {"the clouds", {10106}, {{PickStep::Notice, 530}}},
-      {"a boundary under a line under a star", {10102, 10101, 5}, {star5}},
-      {"deep-sky object and star", {20050, 5}, {star5, m51}},
-      {"ground and names out of range", {10108, 9095, 10010, 20210, 30000}, {}},
-      {"a notice below objects ends nothing above it", {10101, 20050, 10004}, {mars, m51}},
+      {"a star", {{5, 1}}, {star5}},
+      {"a planet in front of a star, equally near", {{5, 0}, {10004, 0}}, {mars, star5}},
+      {"a nearer star before a planet", {{5, 1}, {10004, 3}}, {star5, mars}},
+      {"a star on a figure line", {{10101}, {5, 2}}, {star5}},
+      {"a grid line alone", {{10103}}, {{PickStep::Notice, 512}}},
+      {"two grid lines: the upper one", {{10103}, {10104}}, {{PickStep::Notice, 513}}},
+      {"a line above a star is skipped", {{5, 2}, {10105}}, {star5}},
+      {"the clouds", {{10106}}, {{PickStep::Notice, 530}}},
+      {"a boundary under a line under a star", {{10102}, {10101}, {5, 0}}, {star5}},
+      {"ground and names out of range", {{10108}, {9095}, {10010}, {20210}, {30000}}, {}},
+      {"objects under and over a line all get their cards",
+       {{10101}, {20041, 0}, {10103}, {10004, 2}},
+       {m42, mars}},
+      // The middle of M42's symbol, with the Trapezium's stars drawn over it
+      // and M43 beside it: M42 first, then the nearest.
+      {"the nebula whose middle is clicked comes first",
+       {{20041, 1.4}, {20042, 3.2}, {6, 1.5}, {5, 1.1}},
+       {m42, star5, star6, m43}},
+      {"of two middles clicked, the nearer",
+       {{20041, 2.5}, {20042, 1.9}, {5, 0.2}},
+       {m43, m42, star5}},
+      {"off the middle of a large symbol, the star", {{20041, 9.6}, {5, 0.3}}, {star5, m42}},
+      {"an object hit twice gets one card", {{5, 1}, {20041, 4}, {5, 1}}, {star5, m42}},
   };
   for (const Case& c : cases) EXPECT_EQ(sky::PickSteps(c.hits), c.steps) << c.what;
 }

@@ -77,7 +77,7 @@ TEST(InfoCommand, CardsOfAStarAPlanetAndADeepSkyObject) {
   ASSERT_EQ(sirius.status, 0) << sirius.err;
   std::map<std::string, std::string> f = Fields(sirius.out);
   EXPECT_EQ(f["kind"], "star");
-  EXPECT_EQ(f["caption"], "Star");
+  EXPECT_EQ(f["caption"], "Star HR 2491 (Sirius)");
   EXPECT_EQ(f["ra"], "6h 45' 8.9\"");
   EXPECT_EQ(f["dec"], "-16\xC2\xB0 42' 58\"");
   EXPECT_EQ(f["hr"], "2491");
@@ -117,7 +117,7 @@ TEST(InfoCommand, CardsOfAStarAPlanetAndADeepSkyObject) {
   ASSERT_EQ(m31.status, 0) << m31.err;
   f = Fields(m31.out);
   EXPECT_EQ(f["kind"], "deepsky");
-  EXPECT_EQ(f["caption"], "Deep sky object");
+  EXPECT_EQ(f["caption"], "Deep sky object M 31");
   EXPECT_EQ(f["number"], "M 31");
   EXPECT_EQ(f["name"], "Andromeda Galaxy");
   EXPECT_EQ(f["type"], "Galaxy");

@@ -14,9 +14,11 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <memory>
+#include <set>
 
 #include "render/picture.h"
 #include "render/sky_view.h"
@@ -124,7 +126,11 @@ class Picking : public ::testing::Test {
   }
   std::vector<unsigned> NamesAt(QPoint p) {
     const double ratio = View()->devicePixelRatioF();
-    return View()->PickAt(static_cast<int>(p.x() * ratio), static_cast<int>(p.y() * ratio));
+    std::vector<unsigned> names;
+    for (const sky::PickHit& hit :
+         View()->PickAt(static_cast<int>(p.x() * ratio), static_cast<int>(p.y() * ratio)))
+      names.push_back(hit.Name);
+    return names;
   }
   void RightClick(QPoint p) { QTest::mouseClick(View(), Qt::RightButton, {}, p); }
   int StarWithHr(int hr) const {
@@ -144,8 +150,6 @@ class Picking : public ::testing::Test {
   std::unique_ptr<CMainFrame> frame_;
   std::filesystem::path cwd_;
 };
-
-const std::string kStar = "Star";
 
 TEST_F(Picking, EmptySkyDoesNothing) {
   CentreOn(12.0, 0.0);
@@ -175,11 +179,61 @@ TEST_F(Picking, APlanetInFrontOfAStarOpensThePlanetsCardThenTheStars) {
   const QPoint p = PointOf(star.RightAscension, star.Declination);
   ModalWatcher watcher;
   RightClick(p);
-  ASSERT_EQ(watcher.Titles, (std::vector<std::string>{"Mars", kStar}));
+  ASSERT_EQ(watcher.Titles, (std::vector<std::string>{"Mars", "Star HR 3982 (Regulus)"}));
   EXPECT_EQ(watcher.CardFields[1][1043], "3982");
   EXPECT_EQ(watcher.CardFields[1][1038], "Regulus");
   EXPECT_EQ(watcher.CardFields[0][1054].find("nan"), std::string::npos);
   EXPECT_TRUE(messages_.Lines.empty());
+}
+
+TEST_F(Picking, AClickInTheMiddleOfM42OpensItsCardFirstAndNoCardTwice) {
+  int m42 = -1;
+  for (int i = 0; i < kMessierCount; ++i)
+    if (doc_->DeepSkyObjects[i].Number == 42) m42 = i;
+  ASSERT_GE(m42, 0);
+  const DeepSkyRecord& nebula = doc_->DeepSkyObjects[m42];
+  // What tells the cards apart: the caption, a star's HR number, an object's number.
+  const auto cards = [](const ModalWatcher& w) {
+    std::vector<std::string> keys;
+    for (std::size_t k = 0; k < w.Titles.size(); ++k) {
+      const std::map<int, std::string>& f = w.CardFields[k];
+      keys.push_back(w.Titles[k] + "|" + (f.count(1043) ? f.at(1043) : "") + "|" +
+                     (f.count(1064) ? f.at(1064) : ""));
+    }
+    return keys;
+  };
+  for (double zoom : {2.0, 4.0}) {
+    View()->Zoom = zoom;
+    doc_->ProjectionDirty = 1;
+    CentreOn(nebula.RightAscension, nebula.Declination);
+    ModalWatcher watcher;
+    RightClick(PointOf(nebula.RightAscension, nebula.Declination));
+    ASSERT_FALSE(watcher.Titles.empty()) << zoom;
+    EXPECT_EQ(watcher.Titles.front(), "Deep sky object M 42") << zoom;
+    EXPECT_EQ(watcher.CardFields.front()[1064], "M 42") << zoom;
+    const std::vector<std::string> keys = cards(watcher);
+    EXPECT_EQ(std::set<std::string>(keys.begin(), keys.end()).size(), keys.size()) << zoom;
+  }
+  // At zoom 16 on the Trapezium, in the middle of M42's symbol still: of
+  // the stars the nearest first, and the components of Theta1 Ori tell
+  // themselves apart in their captions.
+  const int theta1C = StarWithHr(1895);
+  ASSERT_GE(theta1C, 0);
+  const StarRecord& star = doc_->Stars[theta1C];
+  View()->Zoom = 16;
+  doc_->ProjectionDirty = 1;
+  CentreOn(star.RightAscension, star.Declination);
+  ModalWatcher watcher;
+  RightClick(PointOf(star.RightAscension, star.Declination));
+  ASSERT_FALSE(watcher.Titles.empty());
+  std::string order;
+  for (const std::string& title : watcher.Titles) order += title + "; ";
+  const auto firstStar = std::find_if(watcher.Titles.begin(), watcher.Titles.end(),
+                                      [](const std::string& t) { return t.rfind("Star", 0) == 0; });
+  ASSERT_NE(firstStar, watcher.Titles.end()) << order;
+  EXPECT_EQ(*firstStar, "Star HR 1895 (Theta1 Ori)") << order;
+  std::set<std::string> titles(watcher.Titles.begin(), watcher.Titles.end());
+  EXPECT_EQ(titles.size(), watcher.Titles.size()) << "no two cards look the same";
 }
 
 TEST_F(Picking, AStarOnAFigureLineOpensOnlyTheStarsCard) {
@@ -196,7 +250,7 @@ TEST_F(Picking, AStarOnAFigureLineOpensOnlyTheStarsCard) {
   ASSERT_NE(std::find(names.begin(), names.end(), 10101u), names.end()) << "on a figure line";
   ModalWatcher watcher;
   RightClick(p);
-  EXPECT_EQ(watcher.Titles, std::vector<std::string>{kStar});
+  EXPECT_EQ(watcher.Titles, std::vector<std::string>{"Star HR 2061 (Betelgeuse)"});
   EXPECT_EQ(watcher.CardFields[0][1038], "Betelgeuse");
   EXPECT_TRUE(messages_.Lines.empty()) << messages_.Lines.front();
 }
@@ -229,7 +283,7 @@ TEST_F(Picking, CardFieldsAreSelectableTextsUnderBoldCaptions) {
   ASSERT_GE(plain, 0);
   doc_->Stars[plain].Declination = -0.5f;
   CStarInfoDialog card(*doc_, plain);
-  EXPECT_EQ(card.windowTitle(), "Star");
+  EXPECT_EQ(card.windowTitle(), QStringLiteral("Star HR %1").arg(doc_->Stars[plain].HR));
   EXPECT_EQ(card.Field(1049)->text(), QString::fromUtf8("-0\xC2\xB0"));
   EXPECT_EQ(card.Field(1050)->text(), "30'");
   EXPECT_EQ(card.Field(1051)->text(), "0\"");
@@ -421,7 +475,7 @@ TEST_F(Picking, HighDpiTheStarUnderThePointerIsPicked) {
   const QPoint p = PointOf(star.RightAscension, star.Declination);
   ModalWatcher watcher;
   RightClick(p);
-  ASSERT_EQ(watcher.Titles, std::vector<std::string>{kStar});
+  ASSERT_EQ(watcher.Titles, std::vector<std::string>{"Star HR 2491 (Sirius)"});
   EXPECT_EQ(watcher.CardFields[0][1043], "2491");
 }
 

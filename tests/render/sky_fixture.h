@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QColor>
 #include <QImage>
+#include <cmath>
 #include <filesystem>
 #include <memory>
 #include <stdexcept>
@@ -14,6 +15,8 @@
 #include <vector>
 
 #include "astro/transforms.h"
+#include "render/display_list_ids.h"
+#include "render/gl.h"
 #include "render/offscreen_render.h"
 #include "render/sky_renderer.h"
 #include "render/sky_view.h"
@@ -77,6 +80,25 @@ class SkyFixture : public ::testing::Test {
     const astro::EquatorialCoord c = doc_->AstroState.SkyAt(azimuth, altitude);
     doc_->Bodies[index].RightAscension = c.RightAscension;
     doc_->Bodies[index].Declination = c.Declination;
+  }
+
+  // A landscape picture clear everywhere: the land hides nothing above the
+  // ground (the landscape is drawn whatever the sky background).
+  void ClearLandscape() {
+    // The scene's textures are made with the first frame.
+    if (doc_->TextureNames[render::kTexHorizon] == 0) Render();
+    ASSERT_TRUE(canvas_->MakeCurrent());
+    const unsigned char clear[4] = {0, 0, 0, 0};
+    glBindTexture(GL_TEXTURE_2D, doc_->TextureNames[render::kTexHorizon]);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 1, 1, 0, GL_RGBA, GL_UNSIGNED_BYTE, clear);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    canvas_->DoneCurrent();
+  }
+
+  // The ground's colour, lit or dark: its own hue at any brightness.
+  static bool GroundColoured(const QColor& c) {
+    return std::abs(c.red() - c.green() * 92.0 / 98) <= 2 &&
+           std::abs(c.blue() - c.green() * 72.0 / 98) <= 2;
   }
 
   QImage Render(int width = 400, int height = 400) {

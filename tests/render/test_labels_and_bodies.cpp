@@ -125,7 +125,11 @@ class SkyObjects : public SkyFixture {
   }
 
   // Names under an image pixel of the last frame's size.
-  std::vector<unsigned> PickAt(QPoint pixel) { return canvas_->Pick(pixel.x(), pixel.y()); }
+  std::vector<unsigned> PickAt(QPoint pixel) {
+    std::vector<unsigned> names;
+    for (const sky::PickHit& hit : canvas_->Pick(pixel.x(), pixel.y())) names.push_back(hit.Name);
+    return names;
+  }
 
   static bool Has(const std::vector<unsigned>& names, unsigned name) {
     return std::find(names.begin(), names.end(), name) != names.end();
@@ -433,6 +437,7 @@ TEST_F(SolarSystem, InHorizonModeAHalfSetMoonIsDrawnButNotASetPlanet) {
   doc_->AstroState.MoonPhaseAngle = 0;
   PlaceBody(5, -0.5, 195);  // Jupiter
   PlaceBody(3, 0.5, 205);   // Venus
+  ClearLandscape();
   const QImage image = Render();
   const QPoint moon = BodyPixel(image, astro::kMoon);
   EXPECT_TRUE(Has(PickAt(moon), 10000));
@@ -809,11 +814,36 @@ TEST_F(Labels, SunAndMoonNamesStandClearOfTheirDiscs) {
     const QImage image = Render(400, 400);
     double x, y;
     ASSERT_TRUE(WindowOf(2, 0, x, y));
-    const int shift = zoom > 4 ? static_cast<int>(200 * zoom / 180) : 6;
+    // The Moon's ball: 10 pixels up to zoom 4, then growing with the sky disc.
+    const double radius = zoom > 4 ? 200 * zoom / 180 : 10;
     const QRect ink = Extent(image, QRect(0, 0, 400, 400), Ink(ColourOf(kPlanetOrange)));
     ASSERT_FALSE(ink.isEmpty());
-    EXPECT_NEAR(ink.left(), x + shift + 6, 2) << zoom;
+    EXPECT_GE(ink.left(), x + radius) << zoom << ": clear of the disc";
+    EXPECT_LE(ink.left(), x + radius + 6) << zoom << ": but beside it";
   }
+}
+
+TEST_F(Labels, TheSunsNameStandsClearOfItsGlowAndAboveIt) {
+  Quiet();
+  doc_->SolarSystem = doc_->PlanetNames = 1;
+  CentreOn(2, 0);
+  doc_->Bodies[astro::kSun].RightAscension = 2;
+  doc_->Bodies[astro::kSun].Declination = 0;
+  for (int body = 0; body < astro::kBodyCount; ++body)
+    if (body != astro::kSun) doc_->Bodies[body].RightAscension = 14;
+  SetZoom(2);
+  doc_->PlanetNames = 0;
+  const QImage glowOnly = Render(400, 400);
+  // Where the glow is bright enough to hide writing.
+  const QRect glow =
+      Extent(glowOnly, glowOnly.rect(), [](const QColor& c) { return qGray(c.rgb()) > 48; });
+  ASSERT_FALSE(glow.isEmpty());
+  doc_->PlanetNames = 1;
+  const QImage image = Render(400, 400);
+  const QRect ink = Extent(image, image.rect(), Ink(ColourOf(kPlanetOrange)));
+  ASSERT_FALSE(ink.isEmpty()) << "the name is written";
+  EXPECT_FALSE(ink.intersects(glow)) << "beside the glow, not in it";
+  EXPECT_NEAR(ink.width(), TextWidth(render::LabelFont::Plain14, "Sun"), 2) << "the whole name";
 }
 
 // Names stand right of their star's drawn disc, level with it, so that the
@@ -987,14 +1017,15 @@ TEST_F(Labels, InHorizonModeNamesBelowTheHorizonAreLeftOut) {
   for (int body = 2; body <= 9; ++body) PlaceBody(body, -30, 0);
   const int m31 = DeepSkyIndex(true, 31);
   doc_->DeepSkyMagnitudeLimit = doc_->DeepSkyObjects[m31].Magnitude;
+  ClearLandscape();
 
   // Just above the horizon a label level with its point would be cut by the
   // ground drawn after it: above, the points stand half a degree up.
   for (double altitude : {0.5, -0.08}) {
     // A constellation name, Jupiter and M31 just above or just below the
-    // horizon, far enough apart that their labels do not overlap; their
-    // text reaches above it either way.
-    const astro::EquatorialCoord name = AtHorizontal(altitude, 172);
+    // horizon, far enough apart that their labels do not overlap, and inside
+    // the window; their text reaches above it either way.
+    const astro::EquatorialCoord name = AtHorizontal(altitude, 176);
     doc_->ConstellationNames[0].RightAscension = name.RightAscension;
     doc_->ConstellationNames[0].Declination = name.Declination;
     PlaceBody(5, altitude, 180);

@@ -235,22 +235,28 @@ TEST_F(LabelLooks, AStarsNameStandsBesideItAndLeavesItInView) {
   }
 }
 
-TEST_F(LabelLooks, OverlappingNamesLeaveOutTheFainterStars) {
+TEST_F(LabelLooks, OverlappingNamesMoveTheFainterStarsNameToItsOtherSide) {
   NoStarsNorNames();
-  // Two names three pixels apart: only the brighter star's is written,
-  // whichever comes first in the file.
+  // Two names three pixels apart: the brighter star's is written beside it,
+  // whichever comes first in the file; the fainter one's goes to its other side.
   NamedStar(20, 100, 150, 200, 2.5f);
   NamedStar(21, 101, 150, 203, 1.5f);
   QImage image = Render(kSize, kSize);
-  QRect ink = Ink(image, QColor(255, 0, 255));
-  ASSERT_FALSE(ink.isEmpty());
-  EXPECT_NEAR(ink.width(),
+  const QRect right = Ink(image.copy(150, 0, kSize - 150, kSize), QColor(255, 0, 255));
+  const QRect left = Ink(image.copy(0, 0, 150, kSize), QColor(255, 0, 255));
+  ASSERT_FALSE(right.isEmpty());
+  EXPECT_NEAR(right.width(),
               TextWidth(render::LabelFont::Plain14, render::FixedText(doc_->ProperNames[21].Name)),
               2);
-  // Apart by a whole line, both are written.
+  ASSERT_FALSE(left.isEmpty());
+  EXPECT_NEAR(left.width(),
+              TextWidth(render::LabelFont::Plain14, render::FixedText(doc_->ProperNames[20].Name)),
+              2);
+  // Apart by a whole line, both are written on the right.
   NamedStar(21, 101, 150, 230, 1.5f);
   image = Render(kSize, kSize);
-  ink = Ink(image, QColor(255, 0, 255));
+  const QRect ink = Ink(image, QColor(255, 0, 255));
+  EXPECT_GT(ink.left(), 150);
   EXPECT_GT(ink.height(), 28);
 }
 
@@ -298,6 +304,68 @@ TEST_F(LabelLooks, NoTwoLabelsOfTheSkyOverlap) {
     }
   EXPECT_GT(ink, 400);
   EXPECT_EQ(stray, 0);
+}
+
+TEST_F(LabelLooks, BrightStarsAreNamedBeforeTheConstellations) {
+  // Every constellation's name centred just right of a bright star, where
+  // the star's name goes (Procyon and "Canis Minor"): the star keeps its name.
+  NoStarsNorNames();
+  NamedStar(10, 100, 150.3, 200.6, 0.4f);
+  doc_->Boundaries = 1;
+  settings_.ConstBoundariesColor = 0;
+  settings_.ConstLabelsColor = 0x00FFFF;  // yellow
+  for (ConstellationNameRecord& r : doc_->ConstellationNames) {
+    float ra, dec;
+    SkyAt(185, 196, ra, dec);
+    r.RightAscension = ra;
+    r.Declination = dec;
+  }
+  const QImage image = Render(kSize, kSize);
+  const QRect star = Ink(image, QColor(255, 0, 255));
+  ASSERT_FALSE(star.isEmpty()) << "the star's name is written";
+  EXPECT_GT(star.left(), 150);
+  EXPECT_NEAR(star.width(),
+              TextWidth(render::LabelFont::Plain14, render::FixedText(doc_->ProperNames[10].Name)),
+              2);
+}
+
+TEST_F(LabelLooks, ANameThatDoesNotFitBesideItsStarTriesTheOtherSidesAndIsNeverCut) {
+  NoStarsNorNames();
+  const std::string name(render::FixedText(doc_->ProperNames[10].Name));
+  const int width = TextWidth(render::LabelFont::Plain14, name);
+  struct Case {
+    double x, y;
+    const char* where;
+  } const cases[] = {
+      {kSize - 6.5, 200.5, "at the right edge: left of the star"},
+      {4.5, 200.5, "at the left edge: right of the star"},
+      {200.5, kSize - 3.5, "at the top edge: beside it"},
+  };
+  for (const Case& c : cases) {
+    NamedStar(10, 100, c.x, c.y, 1.0f);
+    const QImage image = Render(kSize, kSize);
+    const QRect ink = Ink(image, QColor(255, 0, 255));
+    ASSERT_FALSE(ink.isEmpty()) << c.where;
+    EXPECT_NEAR(ink.width(), width, 2) << c.where << ": the whole name";
+    EXPECT_GT(ink.left(), 0) << c.where;
+    EXPECT_LT(ink.right(), kSize - 1) << c.where;
+    EXPECT_GT(ink.top(), 0) << c.where;
+    const QPoint star = Pixel(c.x, c.y);
+    EXPECT_FALSE(ink.contains(star)) << c.where << ": the star stays in view";
+  }
+  // A star in a corner whose name fits on none of its sides keeps it out:
+  // no name is cut by the window's edge.
+  NamedStar(10, 100, 2.5, 2.5, 1.0f);
+  const QRect ink = Ink(Render(kSize, kSize), QColor(255, 0, 255));
+  EXPECT_TRUE(ink.isEmpty() || (ink.left() > 0 && ink.bottom() < kSize - 1)) << ink.left();
+  // With another star's name on the right, the left side.
+  NoStarsNorNames();
+  NamedStar(10, 100, 200.5, 200.5, 1.0f);
+  NamedStar(11, 101, 200.5 + 20, 200.5, 0.5f);  // brighter: named first, right of star 100
+  const QImage both = Render(kSize, kSize);
+  const QRect left = Ink(both.copy(0, 0, 200, kSize), QColor(255, 0, 255));
+  ASSERT_FALSE(left.isEmpty()) << "the fainter star's name went to its left";
+  EXPECT_NEAR(left.width(), width, 2);
 }
 
 TEST_F(LabelLooks, TheGridWritesHoursAlongTheEquatorAndDegreesAlongTheMeridian) {
@@ -420,6 +488,48 @@ TEST_F(LandscapeLooks, TheLandscapeStaysWithTheCompassThroughAnAnimationStep) {
   PlaceBody(astro::kSun, 40, 0);
   EXPECT_EQ(RedAt(200), 255);
   EXPECT_LT(RedAt(290), 40);
+}
+
+TEST_F(LandscapeLooks, BelowTheHorizonNothingIsSkyColouredAndTheGroundIsLitByDay) {
+  // Facing south at zoom 2 in a wide window, the horizon a little above the
+  // middle: the window's lower corners lie outside the sphere's disc, below
+  // the ground.
+  constexpr int kWidth = 800, kHeight = 200;
+  SetZoom(2);
+  doc_->YRotation = 90;
+  doc_->XRotation = 5;
+  PlaceBody(astro::kSun, 40, 20);
+  Render(kWidth, kHeight);
+  const QImage day = Render(kWidth, kHeight);
+  const auto skyBlue = [](const QColor& c) { return c.blue() > 100 && c.blue() > c.red() + 60; };
+  ASSERT_TRUE(skyBlue(day.pixelColor(kWidth / 2, 2))) << "the sky above is blue by day";
+  const QPoint corners[] = {{1, kHeight - 2}, {kWidth - 2, kHeight - 2}};
+  for (const QPoint corner : corners)
+    EXPECT_FALSE(skyBlue(day.pixelColor(corner))) << corner.x() << " below the ground";
+  // Nor where the bottom rows cross the rim of the disc.
+  int blueBelow = 0;
+  for (int y = kHeight - 3; y < kHeight; ++y)
+    for (int x = 0; x < kWidth; ++x) blueBelow += skyBlue(day.pixelColor(x, y));
+  EXPECT_EQ(blueBelow, 0);
+  // The ground in front: lit by day, dark at night.
+  PlaceBody(astro::kSun, -40, 20);
+  Render(kWidth, kHeight);
+  const QImage night = Render(kWidth, kHeight);
+  const QColor groundByDay = day.pixelColor(kWidth / 2, kHeight - 10);
+  const QColor groundAtNight = night.pixelColor(kWidth / 2, kHeight - 10);
+  EXPECT_GT(groundByDay.green(), 60) << "the ground by day";
+  EXPECT_LT(groundAtNight.green(), groundByDay.green() / 3) << "the ground at night";
+  EXPECT_FALSE(skyBlue(groundByDay));
+  for (const QPoint corner : corners)
+    EXPECT_LE(night.pixelColor(corner).green(), groundAtNight.green() + 8) << corner.x();
+}
+
+TEST_F(LandscapeLooks, TheLandscapeShowsOnTheBlackSkyToo) {
+  StripedLandscape();
+  PlaceBody(astro::kSun, 40, 0);
+  doc_->SkyColors = 0;
+  EXPECT_EQ(RedAt(200), 255) << "the stripe of the landscape";
+  EXPECT_LT(RedAt(290), 40) << "the land beside it";
 }
 
 TEST_F(LandscapeLooks, TheLandscapeIsOpaqueAndDarkAtNight) {
