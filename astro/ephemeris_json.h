@@ -11,7 +11,13 @@ namespace astro {
 inline constexpr const char* kBodyNames[kBodyCount] = {
     "Moon", "Sun", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Uranus", "Neptune", "Pluto"};
 
-// One JSON object (no trailing newline) with the Julian day, T1900, T2000, the
+// The instant of a Julian day (UT) as ISO 8601 to the nearest second:
+// "2026-07-15T20:00:00Z".
+std::string IsoInstant(double julianDay);
+
+// One JSON object (no trailing newline) with the Julian day, the instant
+// ("ut", ISO 8601), the offset of the local time set ("utcOffset", hours
+// ahead of UT), T1900, T2000, the
 // sidereal angle, latitude, longitude (west positive), the ten bodies (name,
 // ra hours and dec degrees of J2000, helio, geometric altitude, apparent
 // altitude in a standard atmosphere, azimuth from the north through the

@@ -9,6 +9,8 @@ packages=(
   libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri libegl-dev libegl-mesa0
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xfonts-base fonts-liberation
+  # The time zones every place keeps its clock by.
+  tzdata
   openbox xdotool x11-utils x11-apps poppler-utils
   libclang-rt-14-dev llvm
   # The Debian package and its checks.

@@ -47,8 +47,7 @@ std::vector<ReferenceRow> LoadReference() {
     astro::CivilTime& t = row.Time;
     fields >> t.Year >> t.Month >> t.Day >> t.Hour >> t.Minute >> t.Second >> place.LatDeg >>
         place.LatMin >> place.NS >> place.LongDeg >> place.LongMin >> place.EW;
-    place.TimeZone = 0.0f;
-    place.DaylightSavingTime = 0;
+    place.UtOffset = 0.0;
     fields >> row.Sun.RightAscension >> row.Sun.Declination >> row.Sun.Distance;
     fields >> row.Moon.RightAscension >> row.Moon.Declination >> row.Moon.Distance;
     for (int p = 0; p < kPlanets; ++p) {
