@@ -77,6 +77,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
       cl.Ephemeris = true;
     else if (a == "--info")
       value(cl.Info);
+    else if (a == "--place")
+      value(cl.Place);
     else if (a == "--timing")
       cl.Timing = true;
     else if (a == "--render")
@@ -100,7 +102,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
       if (a == "--datetime") {
         cl.DateTime = astro::ParseDateTime(text);
         if (!cl.DateTime)
-          cl.Error = "--datetime needs a date and time from 1901 to 2099 as YYYY-MM-DDTHH:MM:SS";
+          cl.Error =
+              "--datetime needs a date from 1901 to 2099 as YYYY-MM-DD, YYYY-MM-DDTHH:MM:SS "
+              "or YYYY-MM-DDTHH:MM:SS followed by Z or +HH:MM";
       } else if (!ParseSize(text, cl.RenderWidth, cl.RenderHeight)) {
         cl.Error = "--size needs WIDTHxHEIGHT, each from 1 to 16384";
       }
@@ -134,10 +138,15 @@ std::string UsageText(const std::string& program) {
       "  --data-dir DIR       read the catalogue and texture files from DIR\n"
       "  --settings FILE      read and write the settings in FILE\n"
       "  --no-splash          start without the splash window\n"
-      "  --datetime YYYY-MM-DDTHH:MM:SS\n"
-      "                       show the sky at this local time instead of now\n"
-      "  --ephemeris          print the Julian day, sidereal time, the Sun, the Moon,\n"
-      "                       the planets and the horizon as JSON and exit\n"
+      "  --datetime YYYY-MM-DD[THH:MM:SS[Z|+HH:MM]]\n"
+      "                       show the sky at this clock time of the place (a\n"
+      "                       date alone is 00:00), or at this instant when Z or\n"
+      "                       an offset from UT follows, instead of now\n"
+      "  --place NAME         observe from this place of the list for this run\n"
+      "                       (\"Poland:Krakow\", \"Sydney\"); not saved\n"
+      "  --ephemeris          print the Julian day, the instant (ut) and the clock's\n"
+      "                       offset (utcOffset, hours), sidereal time, the Sun,\n"
+      "                       the Moon, the planets and the horizon as JSON and exit\n"
       "  --info NAME          print the information card of one object (\"Sirius\",\n"
       "                       \"Alpha Ori\", \"58 Ori\", \"HR 2491\", \"M 42\", \"NGC 7000\",\n"
       "                       \"Mars\") as JSON and exit\n"

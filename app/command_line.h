@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "astro/astro_state.h"
+#include "astro/datetime_parse.h"
 
 // The paper of --print-pdf.
 enum class PaperSize { A4, Letter };
@@ -19,8 +19,11 @@ struct CommandLine {
   // the program was started in, before it changes into its data directory.
   std::string DataDir;       // --data-dir DIR
   std::string SettingsFile;  // --settings FILE
-  // --datetime: the sky's local time instead of the computer's clock
-  std::optional<astro::CivilTime> DateTime;
+  // --datetime: the place's clock time, or an instant (with Z or an
+  // offset), instead of the present instant
+  std::optional<astro::DateTimeArgument> DateTime;
+  // --place NAME: a place of the list for this run only (not saved)
+  std::string Place;
   // --centre NAME (or --center): the object the view turns to before the first frame
   std::string CentreName;
   bool Ephemeris = false;  // --ephemeris: print the ephemeris as JSON and exit

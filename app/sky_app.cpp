@@ -21,6 +21,7 @@
 #include "render/sky_view.h"
 #include "res/qt_text.h"
 #include "res/strings.h"
+#include "sky/places.h"
 #include "sky/search.h"
 #include "sky/sky_doc.h"
 #include "ui/main_frame.h"
@@ -140,6 +141,18 @@ bool CSkyApp::InitInstance() {
     exitCode_ = ToInt(ExitStatus::Failure);
     return false;
   }
+  // --place changes the place for this run only: ExitInstance puts the
+  // settings' own place back unless the user chose another meanwhile.
+  const AppSettings beforePlace = Settings;
+  if (const std::string refusal = ApplyPlaceOption(commandLine_, *doc_); !refusal.empty()) {
+    std::fprintf(stderr, "stellix: %s\n", refusal.c_str());
+    exitCode_ = ToInt(ExitStatus::BadCommandLine);
+    return false;
+  }
+  if (!commandLine_.Place.empty()) {
+    locationBeforePlace_ = beforePlace;
+    placeLocation_ = Settings;
+  }
   if (!CentreOnOption()) {
     exitCode_ = ToInt(ExitStatus::BadCommandLine);
     return false;
@@ -235,6 +248,8 @@ int CSkyApp::ExitInstance(int loopResult) {
   // The window and the document hand their state back to the settings as they close.
   frame_.reset();
   doc_.reset();
+  if (locationBeforePlace_ && sky::SameLocation(Settings, *placeLocation_))
+    sky::CopyLocation(*locationBeforePlace_, Settings);
   StoreSettings(Settings, profile_);
   if (!profile_.Save(settingsPath_)) {
     messages_->Show(MessageIcon::Stop, res::Format(res::IDS_CANT_WRITE_SETTINGS, settingsPath_));

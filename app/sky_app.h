@@ -52,6 +52,9 @@ class CSkyApp : public QApplication {
   int PrintToPdf();
 
   CommandLine commandLine_;
+  // With --place: the settings before it and the place it gave.
+  std::optional<AppSettings> locationBeforePlace_;
+  std::optional<AppSettings> placeLocation_;
   std::string settingsPath_;
   std::string printPdfPath_;  // --print-pdf's file, absolute: start-up changes the directory
   CProfile profile_;  // the settings file as read, so that a save keeps what it does not know

@@ -12,10 +12,12 @@
 #include "app/exit_status.h"
 #include "app/paths.h"
 #include "astro/ephemeris_json.h"
+#include "catalog/loaders.h"
 #include "res/strings.h"
 #include "sky/messages.h"
 #include "sky/object_info.h"
 #include "sky/object_names.h"
+#include "sky/places.h"
 #include "sky/profile.h"
 #include "sky/sky_doc.h"
 
@@ -79,6 +81,21 @@ int RunEphemeris(const CommandLine& commandLine, const StartupPaths& paths, std:
   auto doc = std::make_unique<CSkyDoc>(settings);
   doc->SetDocumentTime(commandLine.DateTime);
   doc->UpdateSky();
+  if (!commandLine.Place.empty()) {
+    // The list of places is read from the data directory.
+    if (!paths.InstallDirectory.empty() && ::chdir(paths.InstallDirectory.c_str()) != 0) {
+      std::fprintf(stderr, "stellix: cannot use the data directory %s\n",
+                   paths.InstallDirectory.c_str());
+      return ToInt(ExitStatus::MissingData);
+    }
+    catalog::LoadLocations("location.dat", doc->Locations);
+    doc->LoadPlaces();
+    const std::string refusal = ApplyPlaceOption(commandLine, *doc);
+    if (!refusal.empty()) {
+      std::fprintf(stderr, "stellix: %s\n", refusal.c_str());
+      return ToInt(ExitStatus::BadCommandLine);
+    }
+  }
   const std::string json = astro::EphemerisJson(doc->AstroState, doc->HorizonPoints, doc->Bodies);
   std::fprintf(out, "%s\n", json.c_str());
   return ToInt(std::fflush(out) == 0 ? ExitStatus::Ok : ExitStatus::Failure);
@@ -98,6 +115,10 @@ int RunInfo(const CommandLine& commandLine, const StartupPaths& paths, std::FILE
   auto doc = std::make_unique<CSkyDoc>(settings);
   CExitOnMissingFile onMissing;
   doc->OnNewDocument(onMissing, nullptr, commandLine.DateTime);
+  if (const std::string refusal = ApplyPlaceOption(commandLine, *doc); !refusal.empty()) {
+    std::fprintf(err, "stellix: %s\n", refusal.c_str());
+    return ToInt(ExitStatus::BadCommandLine);
+  }
 
   const std::optional<sky::SkyObjectRef> object = sky::FindObjectByName(*doc, commandLine.Info);
   if (!object) {
@@ -122,6 +143,16 @@ int RunInfo(const CommandLine& commandLine, const StartupPaths& paths, std::FILE
   }
   std::fprintf(out, "%s\n", json.c_str());
   return ToInt(std::fflush(out) == 0 ? ExitStatus::Ok : ExitStatus::Failure);
+}
+
+std::string ApplyPlaceOption(const CommandLine& commandLine, CSkyDoc& doc) {
+  if (commandLine.Place.empty()) return {};
+  const catalog::Place* place = sky::FindPlace(doc.Places, commandLine.Place);
+  if (!place) return "no place is called \"" + commandLine.Place + "\"";
+  sky::ApplyPlace(*place, doc.Settings);
+  doc.SetDocumentTime(commandLine.DateTime);
+  doc.UpdateSky();
+  return {};
 }
 
 double MillisecondsSinceProcessStart() {

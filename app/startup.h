@@ -6,6 +6,8 @@
 #include "app/command_line.h"
 #include "sky/app_settings.h"
 
+class CSkyDoc;
+
 struct StartupPaths {
   std::string InstallDirectory;  // the data directory; empty when it was not found
   std::string SettingsPath;      // absolute path of the settings file
@@ -40,6 +42,12 @@ int RunEphemeris(const CommandLine& commandLine, const StartupPaths& paths, std:
 // line on `err` and status 2; a missing catalogue file its message and 3.
 int RunInfo(const CommandLine& commandLine, const StartupPaths& paths, std::FILE* out,
             std::FILE* err);
+
+// --place NAME: puts the place of the document's list called NAME into the
+// settings (sky::FindPlace) and sets the document time again for its clock:
+// the --datetime of the command line, else the present instant. Returns
+// the refusal ("no place is called ..."), empty when done or not asked for.
+std::string ApplyPlaceOption(const CommandLine& commandLine, CSkyDoc& doc);
 
 // Milliseconds since the kernel started this process (clock-tick resolution).
 double MillisecondsSinceProcessStart();

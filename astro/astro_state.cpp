@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "astro/angles.h"
-#include "astro/clock.h"
 #include "astro/time_scales.h"
 #include "astro/transforms.h"
 
@@ -68,9 +67,8 @@ double AstroState::ComputeJulianDay(const CivilTime& time, const ObserverPlace& 
   Minute = time.Minute;
   Second = time.Second;
 
-  double utOffset = place.TimeZone;
-  if (place.DaylightSavingTime != 0 && IsDaylightSavingNow()) utOffset += 1.0;
-  const double day = Day + ((Hour - utOffset) + Minute / 60.0 + Second / 3600.0) / 24.0;
+  UtOffset = place.UtOffset;
+  const double day = Day + ((Hour - UtOffset) + Minute / 60.0 + Second / 3600.0) / 24.0;
 
   // Tested with the month and year as set, and with the fraction of the day,
   // so the Gregorian calendar starts late on 1582 October 14 (day 14.88).

@@ -14,16 +14,18 @@ namespace astro {
 // The sky's date and time as the user set them: local civil time.
 struct CivilTime {
   int Year = 2000, Month = 1, Day = 1, Hour = 0, Minute = 0, Second = 0;
+  friend bool operator==(const CivilTime&, const CivilTime&) = default;
 };
 
-// The observer's place and clock rules, as the settings keep them.
+// The observer's place, and its clock's offset from UT at the instant shown.
 struct ObserverPlace {
   int LongDeg = 0, LongMin = 0;
   std::string EW = "E";  // "E" or "W"; anything else counts as "W"
   int LatDeg = 0, LatMin = 0;
-  std::string NS = "N";   // "N" or "S"; anything else counts as "S"
-  float TimeZone = 0.0f;  // hours ahead of Greenwich
-  int DaylightSavingTime = 0;
+  std::string NS = "N";  // "N" or "S"; anything else counts as "S"
+  // Hours ahead of UT in force at the instant, summer time included
+  // (sky/civil_time.h finds it from the place's time zone).
+  double UtOffset = 0.0;
 };
 
 // One solar-system body: the Bodies table holds the Moon, the Sun, Mercury ... Pluto in this order.
@@ -56,6 +58,7 @@ struct AstroState {
   double JulianDay = 0.0;        // days, Universal Time
   double DeltaT = 0.0;           // seconds, TT - UT
   double TerrestrialDay = 0.0;   // Julian day, Terrestrial Time
+  double UtOffset = 0.0;         // hours ahead of UT of the local civil time set
   double T1900 = 0.0;            // Julian centuries from 1900 January 0.5
   double T2000 = 0.0;            // Julian centuries from J2000.0
   double MoonParallax = 0.0;     // horizontal parallax
@@ -99,9 +102,9 @@ struct AstroState {
   void UpdateSky(const CivilTime& time, const ObserverPlace& place,
                  SkyPoint (&horizonPoints)[kHorizonPointCount], PlanetState (&bodies)[kBodyCount]);
 
-  // Julian day (UT) of the local civil time, with the zone of `place` and one
-  // more hour while the option is on and the computer's clock keeps summer
-  // time; fills the working date, JulianDay, T1900 and T2000. Gregorian
+  // Julian day (UT) of the local civil time, whose clock is `place.UtOffset`
+  // hours ahead of UT; fills the working date, UtOffset, JulianDay, T1900
+  // and T2000. Gregorian
   // calendar from 1582 October 14.88 on. Meeus, Astronomical Algorithms, ch. 7.
   double ComputeJulianDay(const CivilTime& time, const ObserverPlace& place);
 

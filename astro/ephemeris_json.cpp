@@ -2,8 +2,10 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 
 #include "astro/angles.h"
+#include "astro/clock.h"
 #include "astro/eclipse.h"
 #include "astro/refraction.h"
 
@@ -32,11 +34,22 @@ void AppendField(std::string& out, const char* key, double x) {
 
 }  // namespace
 
+std::string IsoInstant(double julianDay) {
+  const auto seconds = static_cast<std::int64_t>(std::llround((julianDay - 2440587.5) * 86400.0));
+  const CivilTime t = CivilOfSeconds(seconds);
+  char text[32];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02dZ", t.Year, t.Month, t.Day, t.Hour,
+                t.Minute, t.Second);
+  return text;
+}
+
 std::string EphemerisJson(const AstroState& state,
                           const SkyPoint (&horizonPoints)[kHorizonPointCount],
                           const PlanetState (&bodies)[kBodyCount]) {
   std::string out = "{";
   AppendField(out, "JulianDay", state.JulianDay);
+  out += "\"ut\":\"" + IsoInstant(state.JulianDay) + "\",";
+  AppendField(out, "utcOffset", state.UtOffset);
   AppendField(out, "T1900", state.T1900);
   AppendField(out, "T2000", state.T2000);
   AppendField(out, "DeltaT", state.DeltaT);

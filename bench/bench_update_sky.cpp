@@ -18,7 +18,7 @@ void BM_UpdateSky(benchmark::State& state) {
   place.LatDeg = 29;
   place.LatMin = 37;
   place.NS = "N";
-  place.TimeZone = 3.5f;
+  place.UtOffset = 3.5;
   int minute = 0;
   for (auto _ : state) {
     time.Minute = minute;

@@ -15,6 +15,7 @@ namespace {
 
 constexpr const char* kSettings = "Settings";
 constexpr const char* kLocation = "Location";
+constexpr const char* kTimeZoneId = "TimeZoneId";
 
 // Reals: the file's number of decimals and the range the program works in.
 // Angles may take any value the moves, clicks and searches leave (within
@@ -44,6 +45,8 @@ struct IntKey {
 struct StringKey {
   std::string AppSettings::*field;
   const char* allowed[2] = {nullptr, nullptr};
+  // A time zone: empty, or one the system knows (others read as empty).
+  bool timeZone = false;
 };
 
 struct Key {
@@ -107,6 +110,7 @@ const Key kKeys[] = {
     // Civil time zones run from 12 hours behind Greenwich to 14 ahead.
     {kLocation, "TimeZone", FloatKey{&AppSettings::TimeZone, "1", 1, -12.0, 14.0}},
     {kLocation, "DaylightSavingTime", IntKey{&AppSettings::DaylightSavingTime}},
+    {kLocation, kTimeZoneId, StringKey{&AppSettings::TimeZoneId, {}, true}},
 };
 
 // Text to double the way the C library reads numbers: leading blanks
@@ -155,6 +159,11 @@ bool Clamp(const IntKey& k, int& v) {
   return v != before;
 }
 bool Clamp(const StringKey& k, std::string& v) {
+  if (k.timeZone) {
+    if (v.empty() || sky::IsKnownTimeZone(v)) return false;
+    v.clear();
+    return true;
+  }
   if (!k.allowed[0] || v == k.allowed[0] || v == k.allowed[1]) return false;
   v = k.allowed[1];
   return true;
@@ -252,6 +261,16 @@ std::vector<std::string> LoadSettings(const CProfile& profile, AppSettings& sett
         },
         key.kind);
   }
+  // A file of an older version keeps its place without a zone: its time zone
+  // field and daylight-saving option go on meaning what they meant.
+  constexpr std::string_view kAbsent = "\x01";
+  const auto given = [&](const char* name) {
+    return profile.GetString(kLocation, name, kAbsent) != kAbsent;
+  };
+  if (!given(kTimeZoneId) && std::any_of(std::begin(kKeys), std::end(kKeys), [&](const Key& key) {
+        return std::string_view(key.section) == kLocation && given(key.name);
+      }))
+    settings.TimeZoneId.clear();
   settings.RecentFiles = sky::LoadRecentFiles(profile);
   return ClampFields(settings, &profile);
 }
@@ -295,7 +314,7 @@ void FirstStartView(AppSettings& settings) {
   settings.XRotation = 345.0;
 }
 
-astro::ObserverPlace ObserverPlaceOf(const AppSettings& settings) {
+astro::ObserverPlace ObserverPlaceOf(const AppSettings& settings, double utOffsetHours) {
   astro::ObserverPlace place;
   place.LongDeg = settings.LongDeg;
   place.LongMin = settings.LongMin;
@@ -303,9 +322,16 @@ astro::ObserverPlace ObserverPlaceOf(const AppSettings& settings) {
   place.LatDeg = settings.LatDeg;
   place.LatMin = settings.LatMin;
   place.NS = settings.NS;
-  place.TimeZone = settings.TimeZone;
-  place.DaylightSavingTime = settings.DaylightSavingTime;
+  place.UtOffset = utOffsetHours;
   return place;
+}
+
+sky::ClockRules ClockRulesOf(const AppSettings& settings) {
+  sky::ClockRules rules;
+  rules.ZoneId = settings.TimeZoneId;
+  rules.StandardOffset = settings.TimeZone;
+  rules.SummerTimeOption = settings.DaylightSavingTime == 1;
+  return rules;
 }
 
 bool DeepSkyTypeShown(const AppSettings& settings, catalog::DeepSkyType type) {

@@ -6,6 +6,7 @@
 
 #include "astro/astro_state.h"
 #include "catalog/builtin_tables.h"
+#include "sky/civil_time.h"
 
 class CProfile;
 
@@ -60,8 +61,12 @@ struct AppSettings {
   int LatDeg = 50;
   int LatMin = 2;
   std::string NS = "N";
-  float TimeZone = 1.0f;
+  float TimeZone = 1.0f;  // standard offset, hours ahead of Greenwich
+  // Without a zone: the clock keeps summer time whenever the computer's zone does.
   int DaylightSavingTime = 1;
+  // The place's IANA time zone; empty for a place typed by hand. A file
+  // with a [Location] section but without this key reads it empty.
+  std::string TimeZoneId = "Europe/Warsaw";
   // [Recent File List] File1 ... File4: the pictures opened last, most recent first
   std::vector<std::string> RecentFiles;
 
@@ -84,8 +89,8 @@ std::string SettingsClampedMessage(const std::string& path,
 // StarsLimit 0-13, DeepSkyLimit 0-7, colours 0-0xFFFFFF, LongDeg 0-180,
 // LatDeg 0-90, minutes 0-59 (0 at 90 and 180 degrees), EW "E" or "W" and NS "N" or "S" (other texts
 // read as "W" and "S"), Zoom 1-256 (or 0, which the view starts at 1),
-// TimeZone -12 to 14; XRotation and YRotation beyond two turns either way
-// are reduced to [0, 360).
+// TimeZone -12 to 14, a TimeZoneId the system does not know empty; XRotation and YRotation beyond
+// two turns either way are reduced to [0, 360).
 void ClampSettings(AppSettings& settings);
 
 // Writes every field into the profile, brought into its range first,
@@ -106,8 +111,13 @@ double StarLimitFromIndex(int starsLimit);
 // The deep-sky magnitude limit of an index: index + 6.
 double DeepSkyLimitFromIndex(int deepSkyLimit);
 
-// The observer's place and clock rules as the astronomy engine takes them.
-astro::ObserverPlace ObserverPlaceOf(const AppSettings& settings);
+// The observer's place as the astronomy engine takes it, its clock
+// `utOffsetHours` ahead of UT.
+astro::ObserverPlace ObserverPlaceOf(const AppSettings& settings, double utOffsetHours);
+
+// How the place's clock runs: its zone, else its standard offset and the
+// daylight-saving option.
+sky::ClockRules ClockRulesOf(const AppSettings& settings);
 
 // Whether deep-sky objects of `type` are shown: only when the type's switch
 // is exactly 1, on the screen and on the printed chart alike.

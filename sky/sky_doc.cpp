@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <ctime>
+#include <iterator>
 
+#include "astro/clock.h"
 #include "astro/refraction.h"
 #include "catalog/loaders.h"
 #include "res/strings.h"
@@ -78,27 +80,46 @@ CSkyDoc::~CSkyDoc() {
   if (g_SkyDoc == this) g_SkyDoc = nullptr;
 }
 
-void CSkyDoc::SetDocumentTime(const std::optional<astro::CivilTime>& time) {
-  if (time) {
-    DocumentTime = *time;
-    return;
-  }
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  DocumentTime.Year = local.tm_year + 1900;
-  DocumentTime.Month = local.tm_mon + 1;
-  DocumentTime.Day = local.tm_mday;
-  DocumentTime.Hour = local.tm_hour;
-  DocumentTime.Minute = local.tm_min;
+void CSkyDoc::SetDocumentTime(const std::optional<astro::DateTimeArgument>& time) {
+  if (!time)
+    SetInstant(std::time(nullptr));
+  else if (time->UtOffsetSeconds)
+    SetInstant(astro::SecondsOfCivil(time->Time) - *time->UtOffsetSeconds);
+  else
+    DocumentTime = time->Time;
+}
+
+void CSkyDoc::SetInstant(std::int64_t utSeconds) {
+  instantRules_ = ClockRulesOf(Settings);
+  Instant = sky::CivilTimeAt(instantRules_, utSeconds);
+  DocumentTime = Instant.Clock;
 }
 
 void CSkyDoc::UpdateSky() {
-  AstroState.UpdateSky(DocumentTime, ObserverPlaceOf(Settings), HorizonPoints, Bodies);
+  const sky::ClockRules rules = ClockRulesOf(Settings);
+  if (!(rules == instantRules_ && Instant.Clock == DocumentTime)) {
+    Instant = sky::ResolveLocalTime(rules, DocumentTime);
+    instantRules_ = rules;
+  }
+  // A time in a gap moves forward; a day past the end of a shorter month
+  // stays as it was set (the Julian day counts on into the next month).
+  if (Instant.Change == sky::ClockChange::Gap) DocumentTime = Instant.Clock;
+  AstroState.UpdateSky(DocumentTime, ObserverPlaceOf(Settings, Instant.OffsetSeconds / 3600.0),
+                       HorizonPoints, Bodies);
+}
+
+void CSkyDoc::LoadPlaces() {
+  const std::optional<std::string> zones = catalog::ReadTextFile("location_zones.tab");
+  Places = catalog::PlacesOfLocations(Locations, kLocationCount, zones.value_or(""));
+  if (const std::optional<std::string> cities = catalog::ReadTextFile("cities.tab")) {
+    std::vector<catalog::Place> more = catalog::ReadCities(*cities);
+    Places.insert(Places.end(), std::make_move_iterator(more.begin()),
+                  std::make_move_iterator(more.end()));
+  }
 }
 
 bool CSkyDoc::OnNewDocument(CCatalogueFailure& failure, CSkyScene* scene,
-                            std::optional<astro::CivilTime> startTime) {
+                            std::optional<astro::DateTimeArgument> startTime) {
   SetDocumentTime(startTime);
   UpdateSky();
 
@@ -118,6 +139,7 @@ bool CSkyDoc::OnNewDocument(CCatalogueFailure& failure, CSkyScene* scene,
   load("cnames.bin", catalog::LoadConstellationNames, ConstellationNames);
   load("location.dat", catalog::LoadLocations, Locations);
   load("magellan.bin", catalog::LoadMagellanicClouds, MagellanicClouds);
+  LoadPlaces();
 
   if (scene) PrepareScene(*scene);
   return true;

@@ -6,8 +6,11 @@
 #include <string>
 
 #include "astro/astro_state.h"
+#include "astro/datetime_parse.h"
+#include "catalog/places.h"
 #include "catalog/records.h"
 #include "sky/app_settings.h"
+#include "sky/civil_time.h"
 
 // The drawing side of the document's initialisation, done by the sky view
 // with its GL context current. Without a view (command-line modes, tests)
@@ -58,15 +61,27 @@ class CSkyDoc {
   // directory and, when there is a view, builds its display lists, loads the
   // textures and sets the fixed GL state. Returns true on success.
   bool OnNewDocument(CCatalogueFailure& failure, CSkyScene* scene,
-                     std::optional<astro::CivilTime> startTime = std::nullopt);
+                     std::optional<astro::DateTimeArgument> startTime = std::nullopt);
 
-  // Sets the document time to `time`, or to the computer's local time to the
-  // minute when none is given (the seconds keep their value).
-  void SetDocumentTime(const std::optional<astro::CivilTime>& time);
+  // Sets the document time: the place's clock time of `time`, or the
+  // place's clock at the instant `time` names when it has an offset, or at
+  // the present instant when none is given.
+  void SetDocumentTime(const std::optional<astro::DateTimeArgument>& time);
+  // Sets the document time to the place's clock at the instant `utSeconds`
+  // (seconds since 1970 UT), that instant being meant even where the clock
+  // shows the same time twice.
+  void SetInstant(std::int64_t utSeconds);
 
-  // Recomputes AstroState, HorizonPoints and Bodies for the document time and
-  // the observer's place; called whenever either changes.
+  // Finds the instant of the document time for the place's clock (unless it
+  // is the one already found for the same time and clock rules; a time in a
+  // gap moves forward to the clock time of its instant), then recomputes AstroState, HorizonPoints
+  // and Bodies for it and the observer's place; called whenever either changes.
   void UpdateSky();
+
+  // Reads the time zones of location.dat's places (location_zones.tab) and
+  // the cities of cities.tab from the current directory into Places, after
+  // the places of location.dat; either file may be missing.
+  void LoadPlaces();
 
   // The drawing side of the initialisation: display lists (once per
   // context), textures and the fixed GL state, with the view's context current.
@@ -164,6 +179,10 @@ class CSkyDoc {
 
   // The date and time of the sky shown, local civil time.
   astro::CivilTime DocumentTime;
+  // The instant of DocumentTime, its offset from UT and zone, as UpdateSky found them.
+  sky::CivilInstant Instant;
+  // The places the user can pick by name: location.dat's, then cities.tab's.
+  std::vector<catalog::Place> Places;
   // The settings the document mirrors and the dialogs change.
   AppSettings& Settings;
 
@@ -171,6 +190,9 @@ class CSkyDoc {
   // The depth of the sphere's surface under window point x, y (the point's
   // distance from the view centre against the disc's radius); false outside the disc.
   bool DiscDepth(int x, int y, double zoom, double& winZ) const;
+
+  // The clock rules Instant was found with.
+  sky::ClockRules instantRules_;
 };
 
 // The one document; valid from the end of its constructor to the start of its destructor.

@@ -49,7 +49,9 @@ def build_catalogues(src: sources.Sources, out: pathlib.Path, docs: pathlib.Path
                                 NOTES / "caldwell-ngc-100.tsv"), out / "deepsky.bin")
     misc.write_ecliptic(out / "eclip.dat")
     misc.write_constellation_names(src.celestial("constellations.json"), out / "cnames.bin")
-    misc.write_locations(src.usr_share("zoneinfo"), out / "location.dat")
+    misc.write_locations(src.usr_share("zoneinfo"), out / "location.dat", out / "location_zones.tab")
+    misc.write_cities(src.usr_share("kstars", "citydb.sqlite"), src.usr_share("zoneinfo"),
+                      out / "cities.tab", docs / "cities-without-zone.txt")
     misc.write_magellanic(src.usr_share("kstars", "lmc.dat"), src.usr_share("kstars", "smc.dat"),
                           out / "magellan.bin")
 

@@ -10,6 +10,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   liberfa-dev
   xvfb xauth xfonts-base fonts-liberation
+  # The time zones every place keeps its clock by.
+  tzdata
   openbox xdotool x11-utils x11-apps poppler-utils imagemagick
   libclang-rt-14-dev llvm
   # The Debian package and its checks.

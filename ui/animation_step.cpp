@@ -11,7 +11,8 @@ int MonthLength(int month, int year) {
   return kDays[month - 1];
 }
 
-bool AnimationStep(astro::CivilTime& t, double& timeOffset, int step, bool forward) {
+bool AnimationStep(astro::CivilTime& t, std::int64_t& utSeconds, double& timeOffset, int step,
+                   bool forward, const sky::ClockRules& rules) {
   struct Row {
     int seconds, minutes, hours, days, months, years;
     double offset;
@@ -24,40 +25,43 @@ bool AnimationStep(astro::CivilTime& t, double& timeOffset, int step, bool forwa
   if (step < 0 || step >= kTimeStepCount) step = kOneDay;
   const Row& row = kSteps[step];
   const int sign = forward ? 1 : -1;
-  t.Second += sign * row.seconds;
-  t.Minute += sign * row.minutes;
-  t.Hour += sign * row.hours;
+  timeOffset = astro::Normalize360(timeOffset + sign * row.offset);
+  const auto inRange = [&] {
+    if (t.Year >= 1901 && t.Year <= 2099) return true;
+    t = t.Year > 2099 ? astro::CivilTime{2099, 12, 31, 23, 59, 59}
+                      : astro::CivilTime{1901, 1, 1, 0, 0, 0};
+    const sky::CivilInstant bound = sky::ResolveLocalTime(rules, t);
+    utSeconds = bound.UtSeconds;
+    t = bound.Clock;
+    return false;
+  };
+  const int seconds = row.seconds + 60 * row.minutes + 3600 * row.hours;
+  if (seconds != 0) {
+    utSeconds += sign * seconds;
+    t = sky::CivilTimeAt(rules, utSeconds).Clock;
+    return inRange();
+  }
   t.Day += sign * row.days;
   t.Month += sign * row.months;
   t.Year += sign * row.years;
-  timeOffset += sign * row.offset;
 
-  // Each carry once, from the seconds up.
+  // Each carry once, from the days up.
   if (forward) {
-    if (t.Second > 59) t.Second -= 60, ++t.Minute;
-    if (t.Minute > 59) t.Minute -= 60, ++t.Hour;
-    if (t.Hour > 23) t.Hour -= 24, ++t.Day;
     if (t.Day > MonthLength(t.Month, t.Year)) t.Day -= MonthLength(t.Month, t.Year), ++t.Month;
     if (t.Month > 12) t.Month -= 12, ++t.Year;
   } else {
     // Only days below 1 carry: a day past the end of a shorter month stays,
     // and the Julian day counts on into the next month.
-    if (t.Second < 0) t.Second += 60, --t.Minute;
-    if (t.Minute < 0) t.Minute += 60, --t.Hour;
-    if (t.Hour < 0) t.Hour += 24, --t.Day;
     if (t.Day < 1) t.Day += MonthLength(t.Month == 1 ? 12 : t.Month - 1, t.Year), --t.Month;
     if (t.Month < 1) t.Month += 12, --t.Year;
   }
 
-  timeOffset = astro::Normalize360(timeOffset);
-  if (t.Year > 2099) {
-    t = {2099, 12, 31, 23, 59, 59};
-    return false;
-  }
-  if (t.Year < 1901) {
-    t = {1901, 1, 1, 0, 0, 0};
-    return false;
-  }
+  if (!inRange()) return false;
+  const sky::CivilInstant instant = sky::ResolveLocalTime(rules, t);
+  utSeconds = instant.UtSeconds;
+  // A day past the end of a shorter month stays as it is, counted on by the Julian day.
+  if (instant.Change != sky::ClockChange::Gap) return true;
+  t = instant.Clock;
   return true;
 }
 

@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QLabel>
 #include <QLocale>
 #include <QPushButton>
 #include <QTimeEdit>
@@ -13,8 +14,10 @@
 
 #include "render/sky_view.h"
 #include "res/qt_text.h"
+#include "sky/civil_time.h"
 #include "sky/sky_doc.h"
 #include "ui/chart_settings_form.h"
+#include "ui/date_time_form.h"
 
 CDateTimeDialog::CDateTimeDialog(CSkyDoc& doc, CSkyView& view, QWidget* parent)
     : QDialog(parent), doc_(doc), view_(view) {
@@ -38,6 +41,17 @@ CDateTimeDialog::CDateTimeDialog(CSkyDoc& doc, CSkyView& view, QWidget* parent)
   daylightSaving_ = new QCheckBox(QStringLiteral("Daylight &saving time"), this);
   daylightSaving_->setObjectName("DaylightSavingTime");
   daylightSaving_->setChecked(doc_.Settings.DaylightSavingTime == 1);
+  // A city's clock follows its zone's rules: the box only tells them.
+  daylightSaving_->setEnabled(doc_.Settings.TimeZoneId.empty());
+
+  offset_ = new QLabel(this);
+  offset_->setObjectName("OffsetInForce");
+  clockChange_ = new QLabel(this);
+  clockChange_->setObjectName("ClockChange");
+  clockChange_->setWordWrap(true);
+  connect(date_, &QDateEdit::dateChanged, this, &CDateTimeDialog::ShowOffset);
+  connect(time_, &QTimeEdit::timeChanged, this, &CDateTimeDialog::ShowOffset);
+  connect(daylightSaving_, &QCheckBox::toggled, this, &CDateTimeDialog::ShowOffset);
 
   auto* now = new QPushButton(QStringLiteral("&Now..."), this);
   now->setObjectName("Now");
@@ -52,6 +66,8 @@ CDateTimeDialog::CDateTimeDialog(CSkyDoc& doc, CSkyView& view, QWidget* parent)
   form->addRow(QStringLiteral("&Date:"), date_);
   form->addRow(QStringLiteral("&Time:"), time_);
   form->addRow(daylightSaving_);
+  form->addRow(QStringLiteral("Offset:"), offset_);
+  form->addRow(clockChange_);
   form->addRow(now);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
@@ -62,20 +78,40 @@ CDateTimeDialog::CDateTimeDialog(CSkyDoc& doc, CSkyView& view, QWidget* parent)
   layout->addStrut(QFontMetrics(bold).horizontalAdvance(windowTitle()) +
                    8 * fontMetrics().height());
   layout->setSizeConstraint(QLayout::SetFixedSize);
+  clockChange_->setFixedWidth(layout->sizeHint().width());
+  ShowOffset();
   date_->setFocus();
 }
 
+void CDateTimeDialog::ShowOffset() {
+  const QDate d = date_->date();
+  const QTime t = time_->time();
+  const ui::ClockPreview preview =
+      ui::PreviewClock(ClockRulesOf(doc_.Settings), daylightSaving_->isChecked(),
+                       {d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second()});
+  offset_->setText(QtText(preview.Offset));
+  clockChange_->setText(QtText(preview.Change));
+  clockChange_->setVisible(!preview.Change.empty());
+  if (!doc_.Settings.TimeZoneId.empty() && daylightSaving_->isChecked() != preview.SummerTime) {
+    const QSignalBlocker block(daylightSaving_);
+    daylightSaving_->setChecked(preview.SummerTime);
+  }
+}
+
 void CDateTimeDialog::OnNow() {
-  const QDateTime now = QDateTime::currentDateTime();
-  date_->setDate(now.date());
-  time_->setTime(now.time());
+  sky::ClockRules rules = ClockRulesOf(doc_.Settings);
+  rules.SummerTimeOption = daylightSaving_->isChecked();
+  const astro::CivilTime now = sky::CivilTimeAt(rules, QDateTime::currentSecsSinceEpoch()).Clock;
+  date_->setDate(QDate(now.Year, now.Month, now.Day));
+  time_->setTime(QTime(now.Hour, now.Minute, now.Second));
 }
 
 void CDateTimeDialog::accept() {
   const QDate d = date_->date();
   const QTime t = time_->time();
   doc_.DocumentTime = {d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second()};
-  doc_.Settings.DaylightSavingTime = daylightSaving_->isChecked() ? 1 : 0;
+  if (doc_.Settings.TimeZoneId.empty())
+    doc_.Settings.DaylightSavingTime = daylightSaving_->isChecked() ? 1 : 0;
   doc_.UpdateSky();
   QDialog::accept();
   view_.update();

@@ -1,5 +1,7 @@
-// The date and time of the sky shown, 1901-2099, and whether the clock keeps
-// summer time. OK sets them and recomputes the sky.
+// The date and time of the sky shown, 1901-2099, the offset from UT in force
+// then, and whether the clock keeps summer time: by the rules of the place's
+// time zone for a city (shown, not editable), by the option for a place
+// typed by hand. OK sets them and recomputes the sky.
 #pragma once
 
 #include <QDialog>
@@ -8,6 +10,7 @@ class CSkyDoc;
 class CSkyView;
 class QCheckBox;
 class QDateEdit;
+class QLabel;
 class QTimeEdit;
 
 class CDateTimeDialog : public QDialog {
@@ -21,12 +24,17 @@ class CDateTimeDialog : public QDialog {
   void accept() override;
 
  private:
-  // Both pickers to the computer's present local date and time (not yet in force).
+  // Both pickers to the place's clock at the present instant (not yet in force).
   void OnNow();
+  // The offset in force at the date and time of the pickers, what a change
+  // of summer time makes of them, and the summer-time box of a city.
+  void ShowOffset();
 
   CSkyDoc& doc_;
   CSkyView& view_;
   QDateEdit* date_;
   QTimeEdit* time_;
   QCheckBox* daylightSaving_;
+  QLabel* offset_;
+  QLabel* clockChange_;
 };

@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QSignalBlocker>
 #include <QStyleOptionSpinBox>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -20,7 +21,9 @@
 #include "render/bmp_reader.h"
 #include "render/sky_view.h"
 #include "res/qt_text.h"
+#include "sky/civil_time.h"
 #include "sky/messages.h"
+#include "sky/places.h"
 #include "sky/sky_doc.h"
 
 namespace {
@@ -104,8 +107,13 @@ class CHemisphereBox : public QAbstractSpinBox {
   QString Hemisphere() const { return lineEdit()->text(); }
   void SetHemisphere(const QString& letter) { lineEdit()->setText(letter); }
 
+  // Called when the user changes the letter.
+  std::function<void()> Changed;
+
   void stepBy(int steps) override {
-    if (steps != 0) SetHemisphere(QtText(ui::ToggleHemisphere(Hemisphere().toStdString())));
+    if (steps == 0) return;
+    SetHemisphere(QtText(ui::ToggleHemisphere(Hemisphere().toStdString())));
+    if (Changed) Changed();
   }
 
   QSize sizeHint() const override {
@@ -124,9 +132,11 @@ class CHemisphereBox : public QAbstractSpinBox {
   void keyPressEvent(QKeyEvent* event) override {
     const QString letter = event->text().toUpper();
     const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-    if (plain && (letter == first_ || letter == second_))
+    if (plain && (letter == first_ || letter == second_)) {
+      const bool changed = letter != Hemisphere();
       SetHemisphere(letter);
-    else
+      if (changed && Changed) Changed();
+    } else
       QAbstractSpinBox::keyPressEvent(event);
   }
 
@@ -197,22 +207,45 @@ CLocationDialog::CLocationDialog(CSkyDoc& doc, CSkyView& view, CMessenger& messa
   coordinates->addWidget(new QLabel(QStringLiteral("hours ahead of Greenwich"), this), 2, 2, 1, 5);
   coordinates->setColumnStretch(6, 1);
 
+  zone_ = new QLabel(this);
+  zone_->setObjectName("Zone");
+  zone_->setWordWrap(true);
+  auto* zoneTitle = new QLabel(QStringLiteral("Time zone rules:"), this);
+  coordinates->addWidget(zoneTitle, 3, 0, Qt::AlignTop);
+  coordinates->addWidget(zone_, 3, 1, 1, 6);
+  // Coordinates or an offset typed by hand make a place of its own, without a zone.
+  for (QLineEdit* edit : {latDeg_, latMin_, longDeg_, longMin_, timeZone_})
+    connect(edit, &QLineEdit::textEdited, this, [this] { SetZone({}); });
+  ns_->Changed = ew_->Changed = [this] { SetZone({}); };
+
+  search_ = new QLineEdit(this);
+  search_->setObjectName("CitySearch");
+  search_->setClearButtonEnabled(true);
+  search_->setPlaceholderText(
+      QStringLiteral("Type part of a name (%1 places)").arg(doc_.Places.size()));
+  auto* searchLabel = new QLabel(QStringLiteral("Fin&d:"), this);
+  searchLabel->setBuddy(search_);
+  connect(search_, &QLineEdit::textChanged, this, &CLocationDialog::FillCities);
+
   cities_ = new QListWidget(this);
   cities_->setObjectName("Cities");
   cities_->setSelectionMode(QAbstractItemView::SingleSelection);
-  int current = -1, widest = 0;
-  for (int i = 0; i < kLocationCount; ++i) {
-    const std::string name = ui::CityName(doc_.Locations[i]);
-    const QString text = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-    cities_->addItem(text);
-    widest = std::max(widest, cities_->fontMetrics().horizontalAdvance(text));
-    if (current < 0 && name == doc_.Settings.Location) current = i;
-  }
+  cities_->setUniformItemSizes(true);
+  int widest = 0;
+  for (const catalog::Place& place : doc_.Places)
+    widest = std::max(widest, cities_->fontMetrics().horizontalAdvance(QtText(place.Name)));
   // Every name fits without a horizontal scroll bar.
-  cities_->setMinimumWidth(widest + style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+  cities_->setMinimumWidth(std::min(widest, 30 * cities_->fontMetrics().averageCharWidth()) +
+                           style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
                            2 * cities_->frameWidth() + 12);
-  // The list opens at the present place, without choosing it.
-  if (current >= 0) cities_->setCurrentRow(current, QItemSelectionModel::NoUpdate);
+  // The list is sorted by name without regard to letter case.
+  std::vector<std::pair<QString, int>> keys;
+  for (std::size_t i = 0; i < doc_.Places.size(); ++i)
+    keys.emplace_back(QtText(doc_.Places[i].Name).toCaseFolded(), static_cast<int>(i));
+  std::stable_sort(keys.begin(), keys.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (const auto& key : keys) order_.push_back(key.second);
+  FillCities({});
   auto* citiesLabel = new QLabel(QStringLiteral("&Select location"), this);
   citiesLabel->setBuddy(cities_);
   connect(cities_, &QListWidget::itemSelectionChanged, this, &CLocationDialog::OnCitySelected);
@@ -229,6 +262,10 @@ CLocationDialog::CLocationDialog(CSkyDoc& doc, CSkyView& view, CMessenger& messa
   left->addLayout(coordinates);
   left->addStretch(1);
   auto* right = new QVBoxLayout;
+  auto* searchRow = new QHBoxLayout;
+  searchRow->addWidget(searchLabel);
+  searchRow->addWidget(search_, 1);
+  right->addLayout(searchRow);
   right->addWidget(citiesLabel);
   right->addWidget(cities_, 1);
   auto* columns = new QHBoxLayout;
@@ -246,7 +283,8 @@ CLocationDialog::CLocationDialog(CSkyDoc& doc, CSkyView& view, CMessenger& messa
   setTabOrder(longDeg_, longMin_);
   setTabOrder(longMin_, ew_);
   setTabOrder(ew_, timeZone_);
-  setTabOrder(timeZone_, cities_);
+  setTabOrder(timeZone_, search_);
+  setTabOrder(search_, cities_);
   setTabOrder(cities_, buttons);
   name_->setFocus();
 
@@ -254,6 +292,36 @@ CLocationDialog::CLocationDialog(CSkyDoc& doc, CSkyView& view, CMessenger& messa
   name_->setText(QtText(present.Name));
   ShowCoordinates(present);
   map_->SetMarker(ui::MarkerFromSettings(doc_.Settings));
+}
+
+void CLocationDialog::FillCities(const QString& text) {
+  // Filling selects nothing: the fields keep what they show.
+  const QSignalBlocker block(cities_);
+  cities_->clear();
+  std::vector<bool> found(doc_.Places.size(), false);
+  for (int i : sky::SearchPlaces(doc_.Places, text.toStdString())) found[i] = true;
+  int current = -1;
+  for (int i : order_) {
+    if (!found[i]) continue;
+    auto* item = new QListWidgetItem(QtText(doc_.Places[i].Name), cities_);
+    item->setData(Qt::UserRole, i);
+    if (current < 0 && doc_.Places[i].Name == doc_.Settings.Location)
+      current = cities_->count() - 1;
+  }
+  // The list opens at the present place, without choosing it.
+  if (current >= 0) cities_->setCurrentRow(current, QItemSelectionModel::NoUpdate);
+}
+
+void CLocationDialog::SetZone(const std::string& zoneId) {
+  zoneId_ = zoneId;
+  std::string text = ui::ZoneDescription(zoneId);
+  if (!zoneId.empty()) {
+    sky::ClockRules rules;
+    rules.ZoneId = zoneId;
+    text +=
+        " (" + sky::ZoneText(sky::ResolveLocalTime(rules, doc_.DocumentTime)) + " on the date set)";
+  }
+  zone_->setText(QtText(text));
 }
 
 void CLocationDialog::showEvent(QShowEvent* event) {
@@ -272,6 +340,7 @@ ui::LocationFields CLocationDialog::Fields() const {
   f.LongMin = longMin_->text().toStdString();
   f.EW = ew_->Hemisphere().toStdString();
   f.TimeZone = timeZone_->text().toStdString();
+  f.ZoneId = zoneId_;
   return f;
 }
 
@@ -286,23 +355,25 @@ void CLocationDialog::ShowCoordinates(const ui::LocationFields& f) {
   longMin_->setText(QtText(f.LongMin));
   ew_->SetHemisphere(QtText(f.EW));
   timeZone_->setText(QtText(f.TimeZone));
+  SetZone(f.ZoneId);
 }
 
 void CLocationDialog::OnCitySelected() {
   const QList<QListWidgetItem*> selected = cities_->selectedItems();
   if (selected.isEmpty()) return;
-  const LocationRecord& city = doc_.Locations[cities_->row(selected.front())];
-  ShowCoordinates(ui::FieldsFromCity(city));
+  const catalog::Place& place = doc_.Places[selected.front()->data(Qt::UserRole).toInt()];
+  ShowCoordinates(ui::FieldsFromPlace(place));
   name_->setText(selected.front()->text());
-  map_->SetMarker(ui::MarkerFromCity(city));
+  map_->SetMarker(ui::MarkerFromPlace(place));
   map_->update();
 }
 
 void CLocationDialog::OnMapClicked(ui::MapPoint point) {
   map_->SetMarker(point);
-  const std::optional<ui::LocationFields> place = ui::PlaceAtMapPoint(point);
+  const std::optional<ui::LocationFields> place = ui::NamedPlaceAtMapPoint(point, doc_.Places);
   if (!place) return;
   ShowCoordinates(*place);
+  name_->setText(QtText(place->Name));
   name_->setFocus(Qt::OtherFocusReason);
   name_->selectAll();
   cities_->clearSelection();

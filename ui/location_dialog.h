@@ -1,15 +1,20 @@
-// The observer's location: a city from the list, a click on the world map,
-// or latitude, longitude and time zone typed in. OK checks every field and
+// The observer's location: a place from the list (found by typing part of
+// its name), a click on the world map (named after the nearest place of the
+// list), or latitude, longitude and time zone typed in (which leave the
+// place without a time zone). OK checks every field and
 // only then changes the place, recomputes the sky and redraws it.
 #pragma once
 
 #include <QDialog>
+#include <string>
+#include <vector>
 
 #include "ui/location_form.h"
 
 class CMessenger;
 class CSkyDoc;
 class CSkyView;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class CHemisphereBox;
@@ -40,6 +45,10 @@ class CLocationDialog : public QDialog {
   void ShowCoordinates(const ui::LocationFields& fields);
   void OnCitySelected();
   void OnMapClicked(ui::MapPoint point);
+  // The list: the places whose names hold every word of `text`.
+  void FillCities(const QString& text);
+  // The place's zone, and what it shows.
+  void SetZone(const std::string& zoneId);
   QLineEdit* EditFor(ui::LocationField field) const;
 
   CSkyDoc& doc_;
@@ -47,7 +56,11 @@ class CLocationDialog : public QDialog {
   CMessenger& messages_;
   CWorldMap* map_;
   QLineEdit* name_;
+  QLineEdit* search_;
   QListWidget* cities_;
+  QLabel* zone_;
+  std::string zoneId_;
+  std::vector<int> order_;  // the places' indices sorted by name
   QLineEdit* latDeg_;
   QLineEdit* latMin_;
   CHemisphereBox* ns_;

@@ -7,6 +7,7 @@
 
 #include "astro/format.h"
 #include "res/strings.h"
+#include "sky/places.h"
 
 namespace ui {
 namespace {
@@ -46,6 +47,7 @@ LocationFields FieldsFromSettings(const AppSettings& settings) {
   f.LongDeg = std::to_string(settings.LongDeg);
   f.LongMin = std::to_string(settings.LongMin);
   f.TimeZone = TimeZoneText(settings.TimeZone);
+  f.ZoneId = settings.TimeZoneId;
   return f;
 }
 
@@ -76,6 +78,39 @@ LocationFields FieldsFromCity(const LocationRecord& city) {
 
 MapPoint MarkerFromCity(const LocationRecord& city) {
   return {kMapLeft + kMapWidth / 2 - city.LongDeg, kMapTop + kMapHeight / 2 - city.LatDeg};
+}
+
+LocationFields FieldsFromPlace(const catalog::Place& place) {
+  AppSettings settings;
+  sky::ApplyPlace(place, settings);
+  return FieldsFromSettings(settings);
+}
+
+MapPoint MarkerFromPlace(const catalog::Place& place) {
+  return {kMapLeft + kMapWidth / 2 + static_cast<int>(std::trunc(place.Longitude)),
+          kMapTop + kMapHeight / 2 - static_cast<int>(std::trunc(place.Latitude))};
+}
+
+std::optional<LocationFields> NamedPlaceAtMapPoint(MapPoint point,
+                                                   const std::vector<catalog::Place>& places) {
+  std::optional<LocationFields> f = PlaceAtMapPoint(point);
+  if (!f) return f;
+  const double latitude = (f->NS == "S" ? -1 : 1) * ParseInteger(f->LatDeg);
+  const double longitude = (f->EW == "W" ? -1 : 1) * ParseInteger(f->LongDeg);
+  if (const catalog::Place* near =
+          sky::NearestPlace(places, latitude, longitude, kNamingDistanceKm)) {
+    f->Name = near->Name;
+    f->ZoneId = near->ZoneId;
+    f->TimeZone = TimeZoneText(near->StandardOffset);
+  } else {
+    f->Name = sky::CoordinateName(latitude, longitude);
+  }
+  return f;
+}
+
+std::string ZoneDescription(const std::string& zoneId) {
+  return zoneId.empty() ? "none: standard time as typed, summer time as this computer keeps it"
+                        : zoneId;
 }
 
 std::optional<LocationFields> PlaceAtMapPoint(MapPoint point) {
@@ -132,6 +167,7 @@ std::variant<CheckedLocation, FieldError> CheckLocation(const LocationFields& fi
   for (char& c : name)
     if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = ' ';
   place.Name = std::string(TrimBlanks(name));
+  place.ZoneId = fields.ZoneId;
   return place;
 }
 
@@ -144,6 +180,7 @@ void CommitLocation(const CheckedLocation& place, AppSettings& settings) {
   settings.LatMin = place.LatMin;
   settings.NS = place.NS;
   settings.TimeZone = place.TimeZone;
+  settings.TimeZoneId = place.ZoneId;
 }
 
 std::string RangeMessage(const FieldError& error) {

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <variant>
 
+#include "catalog/places.h"
 #include "catalog/records.h"
 #include "sky/app_settings.h"
 
@@ -38,6 +39,9 @@ struct LocationFields {
   std::string LatDeg, LatMin, NS;    // NS: "N" or "S"
   std::string LongDeg, LongMin, EW;  // EW: "E" or "W"
   std::string TimeZone;              // hours ahead of Greenwich, one decimal
+  // The place's IANA time zone; empty for a place typed by hand (any
+  // change of its coordinates or time zone clears it).
+  std::string ZoneId;
 };
 
 // The fields for the place of the settings (the time zone as `FormatFixed`
@@ -56,6 +60,26 @@ std::string CityName(const LocationRecord& city);
 LocationFields FieldsFromCity(const LocationRecord& city);
 // Where the marker stands for a city (whole degrees).
 MapPoint MarkerFromCity(const LocationRecord& city);
+
+// The fields for a place of the list: its coordinates to the nearest
+// minute, its standard offset and its zone.
+LocationFields FieldsFromPlace(const catalog::Place& place);
+// Where the marker stands for a place of the list (whole degrees, as for a city).
+MapPoint MarkerFromPlace(const catalog::Place& place);
+
+// Places nearer than this to a click on the map lend it their name.
+inline constexpr double kNamingDistanceKm = 50.0;
+
+// The place under a click on the map (PlaceAtMapPoint) named after the
+// nearest place of `places` within kNamingDistanceKm, with that place's
+// zone and standard offset; otherwise named by its coordinates ("41°N 74°W"),
+// without a zone. nullopt for a click beside the map.
+std::optional<LocationFields> NamedPlaceAtMapPoint(MapPoint point,
+                                                   const std::vector<catalog::Place>& places);
+
+// A short text of the place's clock rules for the dialog: "Europe/Warsaw",
+// or that the place was typed by hand and keeps its standard offset.
+std::string ZoneDescription(const std::string& zoneId);
 
 // The place under a click on the map, whole degrees with minutes "0" and a
 // time zone of whole hours from the longitude; nullopt for a click beside the
@@ -85,6 +109,7 @@ struct CheckedLocation {
   int LatDeg = 0, LatMin = 0;
   std::string NS;
   float TimeZone = 0.0f;
+  std::string ZoneId;
 };
 
 // Checks the fields in the dialog's order: longitude degrees 0-180, minutes

@@ -21,6 +21,7 @@
 #include "print/print_jobs.h"
 #include "render/sky_view.h"
 #include "res/qt_text.h"
+#include "sky/civil_time.h"
 #include "sky/messages.h"
 #include "sky/pane_text.h"
 #include "sky/recent_files.h"
@@ -241,7 +242,9 @@ void CMainFrame::CreateStatusBar() {
   panes_[res::IDS_PANE_DEC]->setWhatsThis("Declination (J2000) of the sky under the pointer.");
   panes_[res::IDS_PANE_PLACE]->setWhatsThis(
       "The observer's place; Settings > Observer's Location changes it.");
-  panes_[res::IDS_PANE_TIME]->setWhatsThis("The local time of the sky shown.");
+  panes_[res::IDS_PANE_TIME]->setWhatsThis(
+      "The local time of the sky shown, with the time zone's abbreviation and its offset from "
+      "Universal Time.");
   panes_[res::IDS_PANE_DATE]->setWhatsThis("The date of the sky shown.");
   connect(view_, &CSkyView::CursorMoved, this, [this] {
     panes_[res::IDS_PANE_RA]->setText(view_->RaPaneText());
@@ -255,11 +258,24 @@ void CMainFrame::FitPanes() {
   // readout, the place.
   static constexpr int kOrder[] = {res::IDS_PANE_TIME, res::IDS_PANE_DATE, res::IDS_PANE_RA,
                                    res::IDS_PANE_DEC, res::IDS_PANE_PLACE};
+  QLabel* timePane = panes_[res::IDS_PANE_TIME];
+  const int timeWidth = timePane->fontMetrics().horizontalAdvance(QtString(res::IDS_PANE_TIME));
+  const int zoneWidth = timePane->fontMetrics().horizontalAdvance(QtText(" " + paneZone_));
   std::vector<int> widths;
   for (int id : kOrder) widths.push_back(panes_[id]->minimumWidth() + kPaneSpacing);
+  widths[0] = timeWidth + zoneWidth + kPaneSpacing;
   const int grip = statusBar()->isSizeGripEnabled() ? 20 : 0;
-  const std::vector<bool> shown = ui::PanesThatFit(widths, statusBar()->width() - grip);
+  std::vector<bool> shown = ui::PanesThatFit(widths, statusBar()->width() - grip);
+  // Without room for the zone the time is shown alone.
+  const bool hadZone = zoneInTimePane_;
+  zoneInTimePane_ = shown[0];
+  if (!zoneInTimePane_) {
+    widths[0] = timeWidth + kPaneSpacing;
+    shown = ui::PanesThatFit(widths, statusBar()->width() - grip);
+  }
+  timePane->setMinimumWidth(widths[0] - kPaneSpacing);
   for (std::size_t i = 0; i < shown.size(); ++i) panes_[kOrder[i]]->setVisible(shown[i]);
+  if (zoneInTimePane_ != hadZone) UpdatePanes();
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
@@ -288,7 +304,16 @@ void CMainFrame::UpdatePanes() {
     if (pane->text() != text) pane->setText(text);
   };
   show(panes_[res::IDS_PANE_PLACE], QtText(doc_.Settings.Location));
-  show(panes_[res::IDS_PANE_TIME], QtText(TimePaneText(t.Hour, t.Minute)));
+  // The zone's letters and offset ("CEST, UT+2") follow the time where the
+  // status bar has room for them, and are in the pane's tool tip always.
+  QLabel* timePane = panes_[res::IDS_PANE_TIME];
+  const std::string zone = sky::ZoneText(doc_.Instant);
+  if (zone != paneZone_) {
+    paneZone_ = zone;
+    timePane->setToolTip(QtText(zone));
+    FitPanes();
+  }
+  show(timePane, QtText(TimePaneText(t.Hour, t.Minute) + (zoneInTimePane_ ? " " + zone : "")));
   show(panes_[res::IDS_PANE_DATE], QtText(DatePaneText(t.Year, t.Month, t.Day)));
 }
 
@@ -530,8 +555,14 @@ void CMainFrame::OnStepForward() { SingleStep(true); }
 void CMainFrame::OnStepBackward() { SingleStep(false); }
 
 void CMainFrame::AnimationStep() {
+  astro::CivilTime clock = doc_.DocumentTime;
+  std::int64_t instant = doc_.Instant.UtSeconds;
   const bool inRange =
-      ui::AnimationStep(doc_.DocumentTime, doc_.TimeOffset, timeStepBox_->currentIndex(), forward_);
+      ui::AnimationStep(clock, instant, doc_.TimeOffset, timeStepBox_->currentIndex(), forward_,
+                        ClockRulesOf(doc_.Settings));
+  // The instant is the one meant even where the clock shows an hour twice.
+  doc_.SetInstant(instant);
+  doc_.DocumentTime = clock;
   if (!inRange) {
     OnAnimationStop();
     UpdateCommandStates();

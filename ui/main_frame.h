@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <string>
 
 class CHelpWindow;
 class CChartPrintJobs;
@@ -169,7 +170,9 @@ class CMainFrame : public QMainWindow {
   QToolBar* navigationToolBar_ = nullptr;
   QComboBox* timeStepBox_ = nullptr;
   std::map<int, QLabel*> panes_;
-  QBasicTimer animationTimer_;  // the frame's timer 1
+  std::string paneZone_;         // the zone text the time pane was fitted for ("CEST, UT+2")
+  bool zoneInTimePane_ = false;  // whether the status bar has room for it after the time
+  QBasicTimer animationTimer_;   // the frame's timer 1
   bool forward_ = true;
   QPalette savedPalette_;  // the application's palette before red screen
   QString savedStyle_;     // and its style

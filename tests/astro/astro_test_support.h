@@ -11,9 +11,8 @@
 
 namespace astro_test {
 
-// An observer from degrees, minutes and hemisphere letters, time zone 0 and
-// no daylight saving, so that results never depend on the computer's clock.
-// The letters are moved in whole: GCC 12 at -O3 mistakes an assignment from
+// An observer from degrees, minutes and hemisphere letters on UT, so that results never depend on
+// the computer's clock. The letters are moved in whole: GCC 12 at -O3 mistakes an assignment from
 // a short literal for an overlapping copy (-Wrestrict).
 inline astro::ObserverPlace Place(int latDeg, int latMin, std::string ns, int longDeg, int longMin,
                                   std::string ew) {
@@ -24,12 +23,11 @@ inline astro::ObserverPlace Place(int latDeg, int latMin, std::string ns, int lo
   place.LongDeg = longDeg;
   place.LongMin = longMin;
   place.EW = std::move(ew);
-  place.TimeZone = 0.0f;
-  place.DaylightSavingTime = 0;
+  place.UtOffset = 0.0;
   return place;
 }
 
-// Greenwich, time zone 0, no daylight saving.
+// Greenwich, on UT.
 inline astro::ObserverPlace Greenwich() { return Place(0, 0, "N", 0, 0, "E"); }
 
 // Everything UpdateSky fills, computed for one instant and place.

@@ -142,16 +142,41 @@ Json Parse(const std::string& text) {
   return value;
 }
 
+TEST(EphemerisJson, TheInstantIsWrittenInUtWithTheOffsetOfTheClockSet) {
+  struct Row {
+    astro::CivilTime Local;
+    double Offset;
+    const char* Ut;
+  };
+  const Row rows[] = {
+      {{2026, 7, 15, 22, 0, 0}, 2.0, "2026-07-15T20:00:00Z"},
+      {{2026, 1, 1, 3, 0, 0}, 5.75, "2025-12-31T21:15:00Z"},
+      {{2026, 3, 8, 23, 59, 59}, -4.0, "2026-03-09T03:59:59Z"},
+      {{1901, 1, 1, 0, 0, 0}, 14.0, "1900-12-31T10:00:00Z"},
+  };
+  for (const Row& row : rows) {
+    astro::ObserverPlace place = Greenwich();
+    place.UtOffset = row.Offset;
+    const Sky sky(row.Local, place);
+    const Json json = Parse(astro::EphemerisJson(sky.State, sky.HorizonPoints, sky.Bodies));
+    EXPECT_EQ(json["ut"].Text, row.Ut);
+    EXPECT_EQ(json["utcOffset"].Number, row.Offset);
+  }
+}
+
 TEST(EphemerisJson, J2000) {
   const Sky sky({2000, 1, 1, 12, 0, 0}, Greenwich());
   const std::string text = astro::EphemerisJson(sky.State, sky.HorizonPoints, sky.Bodies);
   const Json json = Parse(text);
   ASSERT_EQ(json.Type, Json::Kind::Object);
   EXPECT_EQ(json.Keys, (std::vector<std::string>{
-                           "JulianDay", "T1900", "T2000", "DeltaT", "SiderealAngle", "latitude",
-                           "longitude", "bodies", "moonPhaseAngle", "moonAxisAngle",
+                           "JulianDay", "ut", "utcOffset", "T1900", "T2000", "DeltaT",
+                           "SiderealAngle", "latitude", "longitude", "bodies", "moonPhaseAngle",
+                           "moonAxisAngle",
                            "moonIlluminated", "eclipseDarkening", "horizon"}));
   EXPECT_EQ(json["JulianDay"].Number, 2451545.0);
+  EXPECT_EQ(json["ut"].Text, "2000-01-01T12:00:00Z");
+  EXPECT_EQ(json["utcOffset"].Number, 0.0);
   EXPECT_EQ(json["T1900"].Number, 1.0);
   EXPECT_EQ(json["T2000"].Number, 0.0);
   EXPECT_EQ(json["DeltaT"].Number, sky.State.DeltaT);

@@ -97,7 +97,7 @@ TEST(Planets, EveryMinuteCounts) {
   const Sky b({2024, 3, 1, 10, 59, 0}, Greenwich());
   EXPECT_NE(a.Bodies[2].RightAscension, b.Bodies[2].RightAscension);
   astro::ObserverPlace zone = Greenwich();
-  zone.TimeZone = 2.0f;
+  zone.UtOffset = 2.0;
   const Sky c({2024, 3, 1, 12, 0, 0}, zone);
   EXPECT_EQ(a.Bodies[2].RightAscension, c.Bodies[2].RightAscension);
 }

@@ -51,8 +51,7 @@ std::vector<ReferenceRow> LoadReference() {
     double shift;
     fields >> t.Year >> t.Month >> t.Day >> t.Hour >> t.Minute >> t.Second >> place.LatDeg >>
         place.LatMin >> place.NS >> place.LongDeg >> place.LongMin >> place.EW >> shift;
-    place.TimeZone = 0.0f;
-    place.DaylightSavingTime = 0;
+    place.UtOffset = 0.0;
     for (int body : kColumnOrder) {
       Place& p = row.Bodies[body];
       fields >> p.RightAscension >> p.Declination >> p.Altitude >> p.Azimuth;

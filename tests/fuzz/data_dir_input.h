@@ -27,7 +27,7 @@ inline std::vector<std::string_view> SplitDataDirInput(std::string_view input) {
 }
 
 inline astro::CivilTime DataDirTime(const CProfile& settings) {
-  const std::optional<astro::CivilTime> time =
+  const std::optional<astro::DateTimeArgument> time =
       astro::ParseDateTime(settings.GetString("Fuzz", "DateTime", "2026-12-08T22:00:00"));
-  return time ? *time : astro::CivilTime{2026, 12, 8, 22, 0, 0};
+  return time ? time->Time : astro::CivilTime{2026, 12, 8, 22, 0, 0};
 }

@@ -26,6 +26,7 @@ class CardTexts : public ::testing::Test {
   void SetUp() override {
     settings_.TimeZone = 0;
     settings_.DaylightSavingTime = 0;
+    settings_.TimeZoneId.clear();
     doc_ = std::make_unique<CSkyDoc>(settings_);
     doc_->SetDocumentTime(astro::CivilTime{2026, 3, 20, 22, 0, 0});
     doc_->UpdateSky();

@@ -85,6 +85,7 @@ class Picking : public ::testing::Test {
     std::filesystem::current_path(STELLIX_SOURCE_DATA_DIR);
     settings_.TimeZone = 0;
     settings_.DaylightSavingTime = 0;
+    settings_.TimeZoneId.clear();
     doc_ = std::make_unique<CSkyDoc>(settings_);
     struct Throw : CCatalogueFailure {
       [[noreturn]] void MissingFile(const char* f) override { throw std::runtime_error(f); }

@@ -481,8 +481,10 @@ TEST_F(LandscapeLooks, TheLandscapeStaysWithTheCompassThroughAnAnimationStep) {
   EXPECT_EQ(RedAt(200), 255);
   EXPECT_LT(RedAt(290), 40);
   // Ten-minute steps turn TimeOffset; the landscape stays where it stands.
+  std::int64_t instant = doc_->Instant.UtSeconds;
   for (int step = 0; step < 6; ++step)
-    ui::AnimationStep(doc_->DocumentTime, doc_->TimeOffset, ui::kTenMinutes, true);
+    ui::AnimationStep(doc_->DocumentTime, instant, doc_->TimeOffset, ui::kTenMinutes, true,
+                      ClockRulesOf(doc_->Settings));
   ASSERT_NE(doc_->TimeOffset, 0.0);
   doc_->UpdateSky();
   PlaceBody(astro::kSun, 40, 0);

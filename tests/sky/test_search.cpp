@@ -49,6 +49,7 @@ class SearchTest : public ::testing::Test {
     std::filesystem::current_path(STELLIX_SOURCE_DATA_DIR);
     settings_.TimeZone = 0;
     settings_.DaylightSavingTime = 0;
+    settings_.TimeZoneId.clear();
     doc_ = std::make_unique<CSkyDoc>(settings_);
     ThrowOnMissing failure;
     doc_->OnNewDocument(failure, nullptr, astro::CivilTime{2026, 12, 8, 22, 0, 0});

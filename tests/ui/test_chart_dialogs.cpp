@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QTimeEdit>
+#include <QTimeZone>
 
 #include "astro/astro_state.h"
 #include "sky/night_vision.h"
@@ -90,7 +91,10 @@ TEST_F(DateTimeDialogTest, ShowsTheSkysTimeWithin1901To2099) {
   EXPECT_EQ(dialog_->objectName().toStdString(), "DateTimeDialog");
   EXPECT_EQ(Date()->date(), QDate(2026, 12, 5));
   EXPECT_EQ(Time()->time(), QTime(12, 0, 0));
-  EXPECT_TRUE(Child<QCheckBox>(dialog_.get(), "DaylightSavingTime")->isChecked());
+  // Krakow keeps its zone's rules: no summer time in December, and the box only tells it.
+  EXPECT_FALSE(Child<QCheckBox>(dialog_.get(), "DaylightSavingTime")->isChecked());
+  EXPECT_FALSE(Child<QCheckBox>(dialog_.get(), "DaylightSavingTime")->isEnabled());
+  EXPECT_EQ(Child<QLabel>(dialog_.get(), "OffsetInForce")->text().toStdString(), "CET, UT+1");
   EXPECT_EQ(Child<QCheckBox>(dialog_.get(), "DaylightSavingTime")->text().remove('&').toStdString(),
             "Daylight saving time");
   EXPECT_EQ(Child<QPushButton>(dialog_.get(), "Now")->text().remove('&').toStdString(), "Now...");
@@ -117,14 +121,23 @@ TEST_F(DateTimeDialogTest, ShowsTheSkysTimeWithin1901To2099) {
 }
 
 TEST_F(DateTimeDialogTest, NowThenCancelLeavesTheTimeAsItWas) {
+  // A place in another zone than the computer's (whatever TZ says, Sydney's
+  // offset differs from it at some time of the year; the test runs in UTC).
+  doc_->Settings.TimeZoneId = "Australia/Sydney";
   doc_->DocumentTime = {1950, 3, 4, 5, 6, 7};
+  // The present instant as Sydney's clocks show it.
+  const auto sydneyNow = [] {
+    return QDateTime::currentDateTimeUtc().toTimeZone(QTimeZone("Australia/Sydney"));
+  };
   Open();
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_N, Qt::AltModifier);
   EXPECT_TRUE(QTest::qWaitFor([this] { return Date()->date().year() != 1950; }))
       << "the mnemonic's animated click";
-  const QDateTime now = QDateTime::currentDateTime();
-  EXPECT_LE(std::abs(QDateTime(Date()->date(), Time()->time()).secsTo(now)), 2)
-      << "the pickers show the computer's time";
+  const QDateTime now = sydneyNow();
+  EXPECT_LE(std::abs(QDateTime(Date()->date(), Time()->time(), QTimeZone::utc())
+                         .secsTo(QDateTime(now.date(), now.time(), QTimeZone::utc()))),
+            2)
+      << "the pickers show the place's clock at the present instant";
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
   EXPECT_EQ(dialog_->result(), QDialog::Rejected);
   EXPECT_EQ(Text(doc_->DocumentTime), "1950-03-04 05:06:07");
@@ -132,9 +145,10 @@ TEST_F(DateTimeDialogTest, NowThenCancelLeavesTheTimeAsItWas) {
   Open();
   QTest::mouseClick(Child<QPushButton>(dialog_.get(), "Now"), Qt::LeftButton);
   QTest::mouseClick(Button(dialog_.get(), QDialogButtonBox::Ok), Qt::LeftButton);
-  const astro::CivilTime& t = doc_->DocumentTime;
-  const QDateTime set(QDate(t.Year, t.Month, t.Day), QTime(t.Hour, t.Minute, t.Second));
-  EXPECT_LE(std::abs(set.secsTo(QDateTime::currentDateTime())), 3);
+  // The sky is that of the present instant.
+  EXPECT_LE(std::abs(doc_->Instant.UtSeconds - QDateTime::currentSecsSinceEpoch()), 3);
+  const double jdNow = QDateTime::currentSecsSinceEpoch() / 86400.0 + 2440587.5;
+  EXPECT_NEAR(doc_->AstroState.JulianDay, jdNow, 3.0 / 86400);
 }
 
 TEST_F(DialogTest, DateTimeOkMovesTheSkyAndTheStatusBar) {
@@ -142,22 +156,73 @@ TEST_F(DialogTest, DateTimeOkMovesTheSkyAndTheStatusBar) {
   WhenModalOpens("DateTimeDialog", [](QWidget* dialog) {
     Child<QDateEdit>(dialog, "Date")->setDate(QDate(1999, 8, 11));
     Child<QTimeEdit>(dialog, "Time")->setTime(QTime(10, 30, 15));
-    // The check box by its mnemonic (an animated click), then Enter for OK.
-    auto* summerTime = Child<QCheckBox>(dialog, "DaylightSavingTime");
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::AltModifier);
-    EXPECT_TRUE(QTest::qWaitFor([summerTime] { return !summerTime->isChecked(); }));
+    // Krakow's zone keeps summer time in August.
+    EXPECT_TRUE(Child<QCheckBox>(dialog, "DaylightSavingTime")->isChecked());
+    EXPECT_EQ(Child<QLabel>(dialog, "OffsetInForce")->text().toStdString(), "CEST, UT+2");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
   });
   frame_->Action(32784)->trigger();
   EXPECT_EQ(Text(doc_->DocumentTime), "1999-08-11 10:30:15");
-  EXPECT_EQ(doc_->Settings.DaylightSavingTime, 0);
   astro::AstroState expected;
-  const double jd = expected.ComputeJulianDay(doc_->DocumentTime, ObserverPlaceOf(doc_->Settings));
+  const double jd =
+      expected.ComputeJulianDay(doc_->DocumentTime, ObserverPlaceOf(doc_->Settings, 2.0));
   EXPECT_NE(doc_->AstroState.JulianDay, before);
   EXPECT_DOUBLE_EQ(doc_->AstroState.JulianDay, jd);
-  EXPECT_EQ(frame_->Pane(57635)->text().toStdString(), "10:30");
+  EXPECT_TRUE(frame_->Pane(57635)->text().startsWith("10:30"))
+      << frame_->Pane(57635)->text().toStdString();
+  EXPECT_EQ(frame_->Pane(57635)->toolTip().toStdString(), "CEST, UT+2");
   EXPECT_EQ(frame_->Pane(57634)->text().toStdString().substr(0, 4), "11  ");
   EXPECT_EQ(frame_->Pane(57634)->text().right(4).toStdString(), "1999");
+}
+
+TEST_F(DialogTest, APlaceTypedByHandTakesTheDaylightSavingOption) {
+  doc_->Settings.TimeZoneId.clear();
+  doc_->Settings.TimeZone = 3.0f;
+  doc_->Settings.DaylightSavingTime = 1;
+  WhenModalOpens("DateTimeDialog", [](QWidget* dialog) {
+    Child<QDateEdit>(dialog, "Date")->setDate(QDate(2026, 1, 15));
+    Child<QTimeEdit>(dialog, "Time")->setTime(QTime(12, 0, 0));
+    auto* summerTime = Child<QCheckBox>(dialog, "DaylightSavingTime");
+    EXPECT_TRUE(summerTime->isEnabled());
+    // The check box by its mnemonic (an animated click), then Enter for OK.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([summerTime] { return !summerTime->isChecked(); }));
+    EXPECT_EQ(Child<QLabel>(dialog, "OffsetInForce")->text().toStdString(), "UT+3");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  });
+  frame_->Action(32784)->trigger();
+  EXPECT_EQ(doc_->Settings.DaylightSavingTime, 0);
+  EXPECT_DOUBLE_EQ(doc_->AstroState.JulianDay, 2461056.0 - 3.0 / 24);
+}
+
+TEST_F(DialogTest, TheDateTimeDialogSaysWhatAChangeOfSummerTimeMakesOfTheTimeSet) {
+  doc_->Settings.TimeZoneId = "America/New_York";
+  struct Row {
+    QTime Time;
+    const char* Offset;
+    const char* Change;
+    const char* Set;
+  };
+  const Row rows[] = {
+      {QTime(2, 30), "EDT, UT-4",
+       "The clocks went forward by 1 hour on this day: there was no 02:30; it is read as 03:30 "
+       "(EDT, UT-4).",
+       "2026-03-08 03:30:00"},
+      {QTime(1, 30), "EST, UT-5", "", "2026-03-08 01:30:00"},
+  };
+  for (const Row& row : rows) {
+    WhenModalOpens("DateTimeDialog", [&row](QWidget* dialog) {
+      Child<QDateEdit>(dialog, "Date")->setDate(QDate(2026, 3, 8));
+      Child<QTimeEdit>(dialog, "Time")->setTime(row.Time);
+      EXPECT_EQ(Child<QLabel>(dialog, "OffsetInForce")->text().toStdString(), row.Offset);
+      auto* change = Child<QLabel>(dialog, "ClockChange");
+      EXPECT_EQ(change->text().toStdString(), row.Change);
+      EXPECT_EQ(change->isVisible(), *row.Change != 0);
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    frame_->Action(32784)->trigger();
+    EXPECT_EQ(Text(doc_->DocumentTime), row.Set);
+  }
 }
 
 // --- Magnitude limits -------------------------------------------------------

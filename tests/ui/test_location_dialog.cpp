@@ -69,8 +69,12 @@ TEST_F(LocationDialogTest, OpensAtThePlaceOfTheSettingsWithTheWorldMap) {
   EXPECT_EQ(Edit("LongitudeDegrees")->maxLength(), 3);
   EXPECT_EQ(Edit("TimeZone")->maxLength(), 5);
 
-  ASSERT_EQ(Cities()->count(), kLocationCount);
+  // location.dat's places and the cities of cities.tab, by name.
+  ASSERT_EQ(static_cast<std::size_t>(Cities()->count()), doc_->Places.size());
+  EXPECT_GT(Cities()->count(), 3 * kLocationCount);
   EXPECT_EQ(Cities()->item(0)->text().toStdString(), "Afghanistan:Kabul");
+  EXPECT_EQ(Child<QLabel>(dialog_.get(), "Zone")->text().toStdString(),
+            "Europe/Warsaw (CET, UT+1 on the date set)");
   EXPECT_TRUE(Cities()->selectedItems().isEmpty()) << "nothing chosen yet";
   EXPECT_EQ(Cities()->currentItem()->text().toStdString(), "Poland:Krakow");
 
@@ -96,15 +100,21 @@ TEST_F(LocationDialogTest, OpensAtThePlaceOfTheSettingsWithTheWorldMap) {
   EXPECT_LT(marker.green(), 80);
 }
 
-TEST_F(LocationDialogTest, ClicksOnTheMapFillTheFieldsAndHandTheNameToTheUser) {
+TEST_F(LocationDialogTest, ClicksOnTheMapFillTheFieldsAndNameThePlace) {
   const struct {
     int x, y;
     const char* shown;
+    const char* name;  // the nearest place within 50 km, else the coordinates
+    const char* zone;
   } clicks[] = {
-      {195, 105, "0 0 N | 0 0 W | [ 0.0]"},    // the centre
-      {15, 105, "0 0 N | 180 0 W | [-12.0]"},  // the left edge
-      {375, 105, "0 0 N | 180 0 E | [12.0]"},  // the right edge
-      {250, 170, "65 0 S | 55 0 E | [ 4.0]"},
+      {195, 105, "0 0 N | 0 0 W | [ 0.0]", "0° 0°", ""},       // the centre
+      {15, 105, "0 0 N | 180 0 W | [-12.0]", "0° 180°W", ""},  // the left edge
+      {375, 105, "0 0 N | 180 0 E | [12.0]", "0° 180°E", ""},  // the right edge
+      {250, 170, "65 0 S | 55 0 E | [ 4.0]", "65°S 55°E", ""},
+      // New York: 41 N 74 W, 11 km from Yonkers; the place's zone comes with its name.
+      {121, 64, "41 0 N | 74 0 W | [-5.0]", "USA:Yonkers, New York", "America/New_York"},
+      // Krakow at 50 N 20 E (10 km from the city).
+      {215, 55, "50 0 N | 20 0 E | [ 1.0]", "Poland:Krakow", "Europe/Warsaw"},
   };
   for (const auto& c : clicks) {
     Cities()->setCurrentRow(Row("Nauru:Nauru"));
@@ -115,15 +125,54 @@ TEST_F(LocationDialogTest, ClicksOnTheMapFillTheFieldsAndHandTheNameToTheUser) {
     EXPECT_TRUE(Cities()->selectedItems().isEmpty()) << "the list lets go of its city";
     EXPECT_EQ(FocusName(), "LocationName");
     EXPECT_EQ(Edit("LocationName")->selectedText(), Edit("LocationName")->text());
-    EXPECT_EQ(Edit("LocationName")->text().toStdString(), "Nauru:Nauru");
+    EXPECT_EQ(Edit("LocationName")->text().toStdString(), c.name);
+    EXPECT_EQ(dialog_->Fields().ZoneId, c.zone);
   }
-  // Beside the map only the marker point moves.
+  // OK takes the name with the place, into the settings and the status bar.
+  ClickMap(121, 64);
+  ClickOk();
+  EXPECT_EQ(doc_->Settings.Location, "USA:Yonkers, New York");
+  EXPECT_EQ(doc_->Settings.TimeZoneId, "America/New_York");
+  EXPECT_EQ(doc_->Settings.LatDeg, 41);
+  EXPECT_EQ(doc_->Settings.EW, "W");
+}
+
+TEST_F(LocationDialogTest, BesideTheMapOnlyTheMarkerMoves) {
   Cities()->setCurrentRow(Row("Nauru:Nauru"));
   const std::string before = Shown();
   ClickMap(5, 200);
   EXPECT_EQ(Shown(), before);
   EXPECT_EQ(dialog_->Marker(), (ui::MapPoint{5, 200}));
   EXPECT_EQ(Cities()->selectedItems().size(), 1);
+}
+
+TEST_F(LocationDialogTest, TypingFindsPlacesAndACitysZoneComesWithIt) {
+  QLineEdit* search = Edit("CitySearch");
+  QTest::keyClicks(search, "sydney");
+  std::vector<std::string> found;
+  for (int i = 0; i < Cities()->count(); ++i)
+    found.push_back(Cities()->item(i)->text().toStdString());
+  EXPECT_EQ(found,
+            (std::vector<std::string>{"Australia:Sydney", "Australia:Sydney, New South Wales",
+                                      "Canada:Sydney, Nova Scotia"}));
+  Cities()->setCurrentRow(0);
+  EXPECT_EQ(Shown(), "33 52 S | 151 13 E | [10.0]");
+  EXPECT_EQ(Child<QLabel>(dialog_.get(), "Zone")->text().toStdString().substr(0, 16),
+            "Australia/Sydney");
+  // Typing a coordinate by hand leaves the place without a zone.
+  Edit("LongitudeMinutes")->selectAll();
+  QTest::keyClicks(Edit("LongitudeMinutes"), "14");
+  EXPECT_EQ(dialog_->Fields().ZoneId, "");
+  EXPECT_EQ(Child<QLabel>(dialog_.get(), "Zone")->text().toStdString(), ui::ZoneDescription(""));
+  // Words in any order and case.
+  search->clear();
+  QTest::keyClicks(search, "WALES new cast");
+  ASSERT_EQ(Cities()->count(), 1);
+  Cities()->setCurrentRow(0);
+  ClickOk();
+  EXPECT_EQ(doc_->Settings.Location, "Australia:New Castle, New South Wales");
+  EXPECT_EQ(doc_->Settings.TimeZoneId, "Australia/Sydney");
+  EXPECT_FLOAT_EQ(doc_->Settings.TimeZone, 10.0f);
 }
 
 TEST_F(LocationDialogTest, CitiesNearTheZeroLinesKeepTheirHemisphereThroughOk) {
@@ -286,19 +335,17 @@ TEST_F(LocationDialogTest, ANameTypedAfterChoosingACityIsTheOneKept) {
 
 TEST_F(LocationDialogTest, WorksFromTheKeyboardAlone) {
   // Mnemonics lead to the fields.
-  const std::pair<Qt::Key, const char*> mnemonics[] = {{Qt::Key_A, "LatitudeDegrees"},
-                                                       {Qt::Key_N, "LongitudeDegrees"},
-                                                       {Qt::Key_T, "TimeZone"},
-                                                       {Qt::Key_S, "Cities"},
-                                                       {Qt::Key_E, "LocationName"}};
+  const std::pair<Qt::Key, const char*> mnemonics[] = {
+      {Qt::Key_A, "LatitudeDegrees"}, {Qt::Key_N, "LongitudeDegrees"}, {Qt::Key_T, "TimeZone"},
+      {Qt::Key_D, "CitySearch"},      {Qt::Key_S, "Cities"},           {Qt::Key_E, "LocationName"}};
   for (const auto& [key, field] : mnemonics) {
     QTest::keyClick(QApplication::focusWidget(), key, Qt::AltModifier);
     EXPECT_EQ(FocusName(), field);
   }
   // Tab goes through the dialog in reading order.
-  const char* order[] = {
-      "LatitudeDegrees",  "LatitudeMinutes",     "LatitudeHemisphere", "LongitudeDegrees",
-      "LongitudeMinutes", "LongitudeHemisphere", "TimeZone",           "Cities"};
+  const char* order[] = {"LatitudeDegrees",  "LatitudeMinutes",  "LatitudeHemisphere",
+                         "LongitudeDegrees", "LongitudeMinutes", "LongitudeHemisphere",
+                         "TimeZone",         "CitySearch",       "Cities"};
   for (const char* next : order) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(FocusName(), next);
@@ -308,7 +355,7 @@ TEST_F(LocationDialogTest, WorksFromTheKeyboardAlone) {
 
   // A city by typing its first letters in the list, then Enter for OK.
   Child<QWidget>(dialog_.get(), "Cities")->setFocus();
-  QTest::keyClicks(Cities(), "Peru");
+  QTest::keyClicks(Cities(), "Peru:L");
   QTest::keyClick(Cities(), Qt::Key_Space);
   ASSERT_EQ(Cities()->selectedItems().size(), 1);
   EXPECT_EQ(Cities()->selectedItems().front()->text().toStdString(), "Peru:Lima");

@@ -254,12 +254,20 @@ TEST_F(MainFrameTest, FullScreenTwiceRestoresTheFrame) {
 }
 
 TEST_F(MainFrameTest, PanesAndTimeStepBox) {
-  EXPECT_EQ(frame_->Pane(57635)->text().toStdString(), "12:00");
+  // The time with its zone's letters and offset, which the tool tip tells too.
+  EXPECT_EQ(frame_->Pane(57635)->text().toStdString(), "12:00 CET, UT+1");
+  EXPECT_EQ(frame_->Pane(57635)->toolTip().toStdString(), "CET, UT+1");
   EXPECT_EQ(frame_->Pane(57634)->text().toStdString().substr(0, 4), "05  ");
   EXPECT_EQ(frame_->Pane(57636)->text().toStdString(), "Poland:Krakow");
   doc_->DocumentTime = {2026, 12, 5, 9, 5, 0};
+  doc_->UpdateSky();
   frame_->UpdatePanes();
-  EXPECT_EQ(frame_->Pane(57635)->text().toStdString(), "9:05");
+  EXPECT_EQ(frame_->Pane(57635)->text().toStdString(), "9:05 CET, UT+1");
+  doc_->DocumentTime = {2026, 7, 5, 9, 5, 0};
+  doc_->UpdateSky();
+  frame_->UpdatePanes();
+  EXPECT_EQ(frame_->Pane(57635)->text().toStdString(), "9:05 CEST, UT+2");
+  EXPECT_EQ(frame_->Pane(57635)->toolTip().toStdString(), "CEST, UT+2");
 
   QComboBox* box = frame_->TimeStepBox();
   ASSERT_EQ(box->count(), 8);

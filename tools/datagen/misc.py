@@ -4,6 +4,8 @@ import datetime
 import json
 import math
 import pathlib
+import re
+import sqlite3
 import unicodedata
 import zoneinfo
 
@@ -111,12 +113,25 @@ def _location_line(name, latitude, longitude_east, offset_east):
     return f"{long_deg} {long_min} {lat_deg} {lat_min} {0.0 - offset_east:.1f} {name}"
 
 
-def locations(zoneinfo_dir: pathlib.Path):
+def _countries(zoneinfo_dir: pathlib.Path):
+    """iso3166.tab: country code -> name."""
     countries = {}
     for line in (zoneinfo_dir / "iso3166.tab").read_text(encoding="utf-8").splitlines():
         if line and not line.startswith("#"):
             code, name = line.split("\t")
-            countries[code] = COUNTRY_EDITS.get(name, name)
+            countries[code] = name
+    return countries
+
+
+def _zone(zoneinfo_dir: pathlib.Path, name: str) -> zoneinfo.ZoneInfo:
+    with open(zoneinfo_dir / name, "rb") as f:
+        return zoneinfo.ZoneInfo.from_file(f)
+
+
+def location_entries(zoneinfo_dir: pathlib.Path):
+    """(name, latitude, longitude east, standard offset east, zone) of location.dat, in its order."""
+    countries = {code: COUNTRY_EDITS.get(name, name)
+                 for code, name in _countries(zoneinfo_dir).items()}
     entries = []
     for line in (zoneinfo_dir / "zone.tab").read_text(encoding="utf-8").splitlines():
         if not line or line.startswith("#"):
@@ -125,17 +140,122 @@ def locations(zoneinfo_dir: pathlib.Path):
         if code == "AQ":  # research stations of Antarctica
             continue
         latitude, longitude = _split_coordinates(coordinates)
-        offset = _standard_offset(zoneinfo.ZoneInfo.from_file(open(zoneinfo_dir / tz, "rb")))
+        offset = _standard_offset(_zone(zoneinfo_dir, tz))
         city = tz.rsplit("/", 1)[-1].replace("_", " ")
-        entries.append((_latin1(f"{countries[code]}:{city}"), latitude, longitude, offset))
-    warsaw = zoneinfo.ZoneInfo.from_file(open(zoneinfo_dir / "Europe" / "Warsaw", "rb"))
-    entries.append((*KRAKOW, _standard_offset(warsaw)))
+        entries.append((_latin1(f"{countries[code]}:{city}"), latitude, longitude, offset, tz))
+    entries.append((*KRAKOW, _standard_offset(_zone(zoneinfo_dir, "Europe/Warsaw")),
+                    "Europe/Warsaw"))
     entries.sort(key=lambda e: e[0].casefold())
-    return [_location_line(*e) for e in entries]
+    return entries
 
 
-def write_locations(zoneinfo_dir: pathlib.Path, path: pathlib.Path):
-    records.write_lines(path, locations(zoneinfo_dir), LOCATION_COUNT)
+def locations(zoneinfo_dir: pathlib.Path):
+    return [_location_line(*e[:4]) for e in location_entries(zoneinfo_dir)]
+
+
+def write_locations(zoneinfo_dir: pathlib.Path, path: pathlib.Path, zones_path: pathlib.Path):
+    """location.dat, and beside it each of its places' time zone and exact standard
+    offset ("name<TAB>zone<TAB>hours": location.dat has one decimal, 5.8 for 5.75),
+    in the same order."""
+    entries = location_entries(zoneinfo_dir)
+    records.write_lines(path, [_location_line(*e[:4]) for e in entries], LOCATION_COUNT)
+    zones_path.write_bytes("".join(f"{e[0]}\t{e[4]}\t{e[3]:g}\n" for e in entries).encode("latin-1"))
+
+
+# --- cities.tab --------------------------------------------------------------
+
+# Country names of citydb.sqlite -> the iso3166.tab codes whose zones they may have.
+CITYDB_COUNTRIES = {
+    "USA": ["US"], "United Kingdom": ["GB"], "South Korea": ["KR"], "North Korea": ["KP"],
+    "Antigua and Barbuda": ["AG"], "Ascension Island": ["SH"], "Bosnia and Herzegovina": ["BA"],
+    "B\u00e9nin": ["BJ"], "Central African Republic": ["CF"], "Congo": ["CG"],
+    "Congo (Democratic Republic)": ["CD"], "Dem rep of Congo": ["CD"], "Czechia": ["CZ"],
+    "Guinea Bissau": ["GW"], "Ivory coast": ["CI"], "Macedonia": ["MK"], "Myanmar": ["MM"],
+    "Pitcairn Islands": ["PN"], "Samoa": ["WS", "AS"], "St. Lucia": ["LC"], "Swaziland": ["SZ"],
+    "Trinidad and Tobago": ["TT"], "Turks and Caicos Islands": ["TC"],
+    "US Territory": ["UM", "MP", "IO", "GU"], "Vatican": ["VA"], "Virgin Islands": ["VI", "VG"],
+    "Western sahara": ["EH"], "Yugoslavia": ["RS", "ME"],
+}
+
+
+def _dms(text: str) -> float:
+    """citydb's ' 51\u00b0 39' 00"' (one is plain decimal degrees) to signed degrees."""
+    if re.fullmatch(r"\s*-?\d+\.\d+\s*", text):
+        return float(text)
+    m = re.match(r"\s*(-?)(\d+)\u00b0\s*(\d+)'\s*(\d+)\"", text)
+    if not m:
+        raise ValueError(f"citydb coordinate: {text!r}")
+    value = int(m.group(2)) + int(m.group(3)) / 60 + int(m.group(4)) / 3600
+    return -value if m.group(1) else value
+
+
+def _distance(lat1, lon1, lat2, lon2) -> float:
+    """Great-circle distance in kilometres."""
+    p1, p2 = math.radians(lat1), math.radians(lat2)
+    dl = math.radians(lon2 - lon1)
+    c = math.sin(p1) * math.sin(p2) + math.cos(p1) * math.cos(p2) * math.cos(dl)
+    return 6371.0 * math.acos(max(-1.0, min(1.0, c)))
+
+
+def cities(citydb: pathlib.Path, zoneinfo_dir: pathlib.Path):
+    """(lines of cities.tab, lines of the cities whose zone was not matched,
+    names left out because location.dat or an earlier city has them).
+
+    Each city of KStars' citydb.sqlite takes, among its country's zones of
+    zone1970.tab whose standard offset is the city's, the one nearest to it;
+    when none has its offset, it keeps only its standard offset (its zone is
+    left empty) and is listed."""
+    names = _countries(zoneinfo_dir)
+    by_name = {name: [code] for code, name in names.items()}
+    zones = {}  # code -> [(lat, lon, zone)]
+    for line in (zoneinfo_dir / "zone1970.tab").read_text(encoding="utf-8").splitlines():
+        if not line or line.startswith("#"):
+            continue
+        codes, coordinates, tz = line.split("\t")[:3]
+        latitude, longitude = _split_coordinates(coordinates)
+        for code in codes.split(","):
+            zones.setdefault(code, []).append((latitude, longitude, tz))
+    offsets = {}
+    lines, unmatched, repeated = [], [], []
+    taken = {e[0] for e in location_entries(zoneinfo_dir)}
+    rows = sqlite3.connect(f"file:{citydb}?mode=ro", uri=True).execute(
+        "SELECT Name, Province, Country, Latitude, Longitude, TZ, Elevation FROM city ORDER BY id")
+    for name, province, country, lat_text, lon_text, tz_hours, elevation in rows:
+        latitude, longitude = _dms(lat_text), _dms(lon_text)
+        candidates = [z for code in CITYDB_COUNTRIES.get(country, by_name.get(country, []))
+                      for z in zones.get(code, [])]
+        for tz in {z[2] for z in candidates} - offsets.keys():
+            offsets[tz] = _standard_offset(_zone(zoneinfo_dir, tz))
+        fitting = [z for z in candidates if offsets[z[2]] == tz_hours]
+        zone = ""
+        if fitting:
+            zone = min(fitting, key=lambda z: _distance(latitude, longitude, z[0], z[1]))[2]
+        elif candidates:
+            found = sorted({f"{offsets[z[2]]:+g}" for z in candidates}, key=float)
+            why = f"UT{tz_hours:+g}; the zones of its country are UT{', UT'.join(found)}"
+        else:
+            why = f"no zone for the country {country}"
+        place = f"{name}, {province}" if province else name
+        label = f"{country}:{place}"
+        if not zone:
+            unmatched.append(f"{label}\t{why}" + ("\t(name taken: left out)" if label in taken else ""))
+        if label in taken:
+            repeated.append(label)
+            continue
+        taken.add(label)
+        lines.append(f"{label}\t{latitude:.5f}\t{longitude:.5f}\t{elevation:.0f}\t{tz_hours:g}\t{zone}")
+    return lines, unmatched, repeated
+
+
+def write_cities(citydb: pathlib.Path, zoneinfo_dir: pathlib.Path, path: pathlib.Path,
+                 unmatched_path: pathlib.Path):
+    """cities.tab: "name<TAB>latitude<TAB>longitude east<TAB>elevation m<TAB>standard offset
+    h<TAB>zone" (UTF-8), and the list of the cities left without a zone."""
+    lines, unmatched, repeated = cities(citydb, zoneinfo_dir)
+    path.write_bytes("".join(line + "\n" for line in lines).encode("utf-8"))
+    unmatched_path.write_bytes("".join(line + "\n" for line in unmatched).encode("utf-8"))
+    print(f"cities.tab: {len(lines)} cities, {len(unmatched)} without a zone, "
+          f"{len(repeated)} left out whose names location.dat or an earlier city has")
 
 
 # --- magellan.bin ------------------------------------------------------------
