@@ -242,6 +242,8 @@ StarCard StarCardOf(const CSkyDoc& doc, int index) {
   HorizonTexts(doc, star.RightAscension, star.Declination, card.Altitude, card.Azimuth);
   card.Numbers = PlaceNumbersOf(doc, star.RightAscension, star.Declination, star.RightAscension,
                                 star.Declination);
+  card.RaDate = RightAscensionTexts(card.Numbers.RaDate, true);
+  card.DecDate = DeclinationTexts(card.Numbers.DecDate, true);
   card.Magnitude = astro::FormatFixed(star.Magnitude, 2);
   if (star.SpectralClass != '\0') card.Spectrum = std::string(1, star.SpectralClass);
   return card;
@@ -257,6 +259,8 @@ BodyCard BodyCardOf(const CSkyDoc& doc, int index) {
   card.Dec = DeclinationTexts(body.DecJ2000, true);
   card.Numbers =
       PlaceNumbersOf(doc, body.RightAscension, body.Declination, body.RaJ2000, body.DecJ2000);
+  card.RaDate = RightAscensionTexts(card.Numbers.RaDate, true);
+  card.DecDate = DeclinationTexts(card.Numbers.DecDate, true);
   const astro::HorizontalCoord h = doc.HorizontalOf(body.RightAscension, body.Declination);
   card.Altitude = HorizonAngleText(h.Altitude);
   card.Azimuth = HorizonAngleText(astro::Normalize360(h.Azimuth + 180.0));
@@ -306,6 +310,8 @@ DeepSkyCard DeepSkyCardOf(const CSkyDoc& doc, int index) {
   HorizonTexts(doc, object.RightAscension, object.Declination, card.Altitude, card.Azimuth);
   card.Numbers = PlaceNumbersOf(doc, object.RightAscension, object.Declination,
                                 object.RightAscension, object.Declination);
+  card.RaDate = RightAscensionTexts(card.Numbers.RaDate, false);
+  card.DecDate = DeclinationTexts(card.Numbers.DecDate, false);
   card.Magnitude = astro::FormatFixed(object.Magnitude, 1);
   for (const catalog::DeepSkyTypeCode& code : catalog::kDeepSkyTypeCodes)
     if (catalog::DeepSkyTypeOf(object.Type) == code.Type)

@@ -47,23 +47,26 @@ struct StarCard {
   // other fields may read the same, differ in the caption.
   std::string Caption;
   std::string Hr, Bayer, Flamsteed, Name;
-  AngleTexts Ra, Dec;  // J2000
+  AngleTexts Ra, Dec;          // J2000
+  AngleTexts RaDate, DecDate;  // of date
   std::string Altitude, Azimuth, Magnitude, Spectrum;
   PlaceNumbers Numbers;
 };
 
 struct BodyCard {
-  std::string Caption;  // the body's name
-  AngleTexts Ra, Dec;   // J2000, astrometric: as the light left the body, seen from here
+  std::string Caption;         // the body's name
+  AngleTexts Ra, Dec;          // J2000, astrometric: as the light left the body, seen from here
+  AngleTexts RaDate, DecDate;  // the apparent place of date
   std::string Altitude, Azimuth, DistanceEarth, DistanceSun, Illuminated, Magnitude, Size;
   PlaceNumbers Numbers;
 };
 
 struct DeepSkyCard {
-  std::string Caption;  // "Deep sky object M 42"
-  std::string Number;   // "M 42", "NGC 7000"
-  std::string Name;     // common name, empty when the catalogue has none
-  AngleTexts Ra, Dec;   // J2000, no seconds
+  std::string Caption;         // "Deep sky object M 42"
+  std::string Number;          // "M 42", "NGC 7000"
+  std::string Name;            // common name, empty when the catalogue has none
+  AngleTexts Ra, Dec;          // J2000, no seconds
+  AngleTexts RaDate, DecDate;  // of date, no seconds
   std::string Altitude, Azimuth, Magnitude, Type;
   std::string PictureName;  // "M42", "NGC7000": the base name of its picture file
   PlaceNumbers Numbers;

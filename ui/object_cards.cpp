@@ -65,6 +65,13 @@ void CInfoCard::AddRow(int labelId, const char* label, Fields fields) {
   ++rows_;
 }
 
+void CInfoCard::AddDateRows(int labelId, const sky::AngleTexts& ra, const sky::AngleTexts& dec) {
+  AddRow(labelId,
+         "Right ascension (of date):", {{1110, ra.Whole}, {1111, ra.Minutes}, {1112, ra.Seconds}});
+  AddRow(labelId + 1,
+         "Declination (of date):", {{1113, dec.Whole}, {1114, dec.Minutes}, {1115, dec.Seconds}});
+}
+
 void CInfoCard::AddButtons(bool withImage, const std::filesystem::path& imagesDirectory,
                            const std::string& pictureName, CMessenger* messages) {
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
@@ -94,6 +101,7 @@ CStarInfoDialog::CStarInfoDialog(const CSkyDoc& doc, int starIndex, QWidget* par
          {{1045, c.Ra.Whole}, {1047, c.Ra.Minutes}, {1048, c.Ra.Seconds}});
   AddRow(1091, "Declination (J2000):",
          {{1049, c.Dec.Whole}, {1050, c.Dec.Minutes}, {1051, c.Dec.Seconds}});
+  AddDateRows(1096, c.RaDate, c.DecDate);
   AddRow(1092, "Altitude:", {{1052, c.Altitude}});
   AddRow(1093, "Azimuth:", {{1053, c.Azimuth}});
   AddRow(1094, "Magnitude:", {{1054, c.Magnitude}});
@@ -111,6 +119,7 @@ CBodyInfoDialog::CBodyInfoDialog(const CSkyDoc& doc, int bodyIndex,
          {{1045, c.Ra.Whole}, {1047, c.Ra.Minutes}, {1048, c.Ra.Seconds}});
   AddRow(1087, "Declination (J2000):",
          {{1049, c.Dec.Whole}, {1050, c.Dec.Minutes}, {1051, c.Dec.Seconds}});
+  AddDateRows(1095, c.RaDate, c.DecDate);
   AddRow(1088, "Altitude:", {{1052, c.Altitude}});
   AddRow(1089, "Azimuth:", {{1053, c.Azimuth}});
   AddRow(1090, "Distance from Earth:", {{1059, c.DistanceEarth}});
@@ -131,6 +140,7 @@ CDeepSkyInfoDialog::CDeepSkyInfoDialog(const CSkyDoc& doc, int objectIndex,
   AddRow(1087, "Common name:", {{1065, c.Name}});
   AddRow(1088, "Right ascension (J2000):", {{1045, c.Ra.Whole}, {1047, c.Ra.Minutes}});
   AddRow(1089, "Declination (J2000):", {{1049, c.Dec.Whole}, {1050, c.Dec.Minutes}});
+  AddDateRows(1094, c.RaDate, c.DecDate);
   AddRow(1090, "Altitude:", {{1052, c.Altitude}});
   AddRow(1091, "Azimuth:", {{1053, c.Azimuth}});
   AddRow(1092, "Magnitude:", {{1054, c.Magnitude}});

@@ -15,6 +15,9 @@ class CSkyDoc;
 class QGridLayout;
 class QLabel;
 class QPushButton;
+namespace sky {
+struct AngleTexts;
+}
 
 // What the cards share: the bold caption labels, the text fields (their
 // object names are "Control" and the field's control id), OK, and for bodies
@@ -35,6 +38,8 @@ class CInfoCard : public QDialog {
   // A row: the caption label `labelId` with `label`, then text fields.
   void AddRow(int labelId, const char* label,
               std::initializer_list<std::pair<int, std::string>> fields);
+  // The rows of the apparent place of date, captions `labelId` and `labelId` + 1.
+  void AddDateRows(int labelId, const sky::AngleTexts& ra, const sky::AngleTexts& dec);
   // Looks for the object's picture and adds OK and Image; Image shows it.
   void AddButtons(bool withImage, const std::filesystem::path& imagesDirectory,
                   const std::string& pictureName, CMessenger* messages);

@@ -23,6 +23,7 @@
 #include "render/picture.h"
 #include "render/sky_view.h"
 #include "sky/messages.h"
+#include "sky/object_info.h"
 #include "sky/sky_doc.h"
 #include "tests/picking/picture_files.h"
 #include "tests/test_files.h"
@@ -292,13 +293,19 @@ TEST_F(Picking, CardFieldsAreSelectableTextsUnderBoldCaptions) {
   EXPECT_EQ(card.Field(1041)->text(), "");
   EXPECT_TRUE(card.Field(1045)->textInteractionFlags() & Qt::TextSelectableByMouse);
   EXPECT_EQ(card.ImageButton(), nullptr);
-  for (int id = 1086; id <= 1095; ++id) {
+  for (int id = 1086; id <= 1097; ++id) {
     const QLabel* caption = card.findChild<QLabel*>(QStringLiteral("Control%1").arg(id));
     ASSERT_NE(caption, nullptr) << id;
     EXPECT_TRUE(caption->font().bold()) << id;
     EXPECT_EQ(caption->font().pixelSize(), 11) << id;
   }
   EXPECT_TRUE(card.findChild<QLabel*>("Control1090")->text().contains("J2000"));
+  // The place of date beside the J2000 one: a rotation of it (precession and nutation).
+  EXPECT_EQ(card.findChild<QLabel*>("Control1096")->text(), "Right ascension (of date):");
+  EXPECT_EQ(card.findChild<QLabel*>("Control1097")->text(), "Declination (of date):");
+  const sky::StarCard texts = sky::StarCardOf(*doc_, plain);
+  EXPECT_EQ(card.Field(1110)->text().toStdString(), texts.RaDate.Whole);
+  EXPECT_EQ(card.Field(1115)->text().toStdString(), texts.DecDate.Seconds);
 
   CDeepSkyInfoDialog m110(*doc_, 109, frame_->ImagesDirectory(), messages_);
   EXPECT_EQ(m110.Field(1064)->text(), "M 110");

@@ -1038,6 +1038,10 @@ TEST_F(Refraction, AStarJustBelowTheGeometricHorizonIsSeenAndPicked) {
   SkyAtAltitude(-0.3);  // apparent +0.25
   doc_->Ecliptic = 0;
   ClearLandscape();
+  // Five degrees east of the south point, clear of the compass letter "S".
+  const astro::EquatorialCoord east = doc_->AstroState.SkyAt(5, -0.3);
+  doc_->Stars[0].RightAscension = static_cast<float>(east.RightAscension);
+  doc_->Stars[0].Declination = static_cast<float>(east.Declination);
   for (const int on : {0, 1}) {
     doc_->Refraction = on;
     const QImage image = Frame();
