@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QTimeZone>
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 #include "astro/clock.h"
