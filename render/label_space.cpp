@@ -4,14 +4,22 @@
 
 namespace render {
 
+void CLabelSpace::Clear() {
+  taken_.clear();
+  left_ = bottom_ = -kUnbounded;
+  right_ = top_ = kUnbounded;
+}
+
 void CLabelSpace::Clear(double width, double height) {
   taken_.clear();
-  width_ = width;
-  height_ = height;
+  left_ = bottom_ = 0;
+  right_ = width;
+  top_ = height;
 }
 
 bool CLabelSpace::Take(const LabelBox& box) {
-  if (box.Left < 0 || box.Bottom < 0 || box.Right > width_ || box.Top > height_) return false;
+  if (box.Left < left_ || box.Bottom < bottom_ || box.Right > right_ || box.Top > top_)
+    return false;
   const bool free = std::none_of(taken_.begin(), taken_.end(), [&](const LabelBox& t) {
     return box.Left < t.Right && t.Left < box.Right && box.Bottom < t.Top && t.Bottom < box.Top;
   });

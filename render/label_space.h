@@ -36,8 +36,9 @@ inline double WholePixel(double v) { return std::floor(v + 1e-3); }
 class CLabelSpace {
  public:
   // Forgets the rooms taken; from now on a label must lie wholly inside a
-  // window of width x height pixels.
-  void Clear(double width = kUnbounded, double height = kUnbounded);
+  // window of width x height pixels (anywhere, without them).
+  void Clear();
+  void Clear(double width, double height);
   // Takes the room of `box` and returns true when it lies inside the window
   // and nothing taken before overlaps it; returns false and takes nothing otherwise.
   bool Take(const LabelBox& box);
@@ -52,8 +53,8 @@ class CLabelSpace {
   const std::vector<LabelBox>& Taken() const { return taken_; }
 
  private:
-  static constexpr double kUnbounded = std::numeric_limits<double>::max();
-  double width_ = kUnbounded, height_ = kUnbounded;
+  static constexpr double kUnbounded = std::numeric_limits<double>::infinity();
+  double left_ = -kUnbounded, bottom_ = -kUnbounded, right_ = kUnbounded, top_ = kUnbounded;
   std::vector<LabelBox> taken_;
 };
 

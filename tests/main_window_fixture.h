@@ -39,6 +39,9 @@ class MainWindowTest : public ::testing::Test {
     cl.ShowSplash = splash;
     cl.DataDir = STELLIX_SOURCE_DATA_DIR;
     cl.SettingsFile = dir_.File("stellix.INI");
+    // A settings file, empty at first: the tests start from the default chart,
+    // not from the view of a first start.
+    if (!std::filesystem::exists(cl.SettingsFile)) dir_.Write("stellix.INI", "");
     cl.DateTime = StartTime();
     app_ = std::make_unique<CSkyApp>(argc_, argv_, cl);
     ASSERT_TRUE(app_->InitInstance());

@@ -2,6 +2,8 @@
 // mipmaps, without a window.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "render/label_space.h"
 #include "render/mipmaps.h"
 
@@ -27,6 +29,58 @@ TEST(LabelSpace, ALabelOverlappingAnEarlierOneIsRefusedAndTakesNoRoom) {
   EXPECT_EQ(space.Taken().size(), 4u);
   space.Clear();
   EXPECT_TRUE(space.Take({20, 12, 30, 18}));
+}
+
+TEST(LabelSpace, ALabelTriesTheOtherSidesOfItsMarkAndStaysInsideTheWindow) {
+  // A text 40 wide reaching 10 above and 3 below its baseline, its middle 4
+  // up; a mark of radius 5 with a gap of 3 at (100, 50) in a 200 x 100 window.
+  const render::TextExtent text{40, 10, 3, 4};
+  struct Case {
+    const char* what;
+    std::vector<render::LabelBox> taken;  // before this label
+    double x, y;
+    bool placed;
+    double left, baseline;
+  } const cases[] = {
+      {"right, level with the point", {}, 100, 50, true, 108, 46},
+      {"left where the right is taken", {{112, 44, 150, 54}}, 100, 50, true, 52, 46},
+      {"above where both sides are taken",
+       {{112, 44, 150, 54}, {50, 44, 88, 54}},
+       100,
+       50,
+       true,
+       80,
+       61},
+      {"below where only that is left",
+       {{112, 44, 150, 54}, {50, 44, 88, 54}, {90, 60, 110, 70}},
+       100,
+       50,
+       true,
+       80,
+       32},
+      {"left at the right edge", {}, 190, 50, true, 142, 46},
+      {"above at the bottom edge", {}, 100, 2, true, 80, 13},
+      {"nowhere in a corner", {}, 2, 2, false, 0, 0},
+  };
+  for (const Case& c : cases) {
+    render::CLabelSpace space;
+    space.Clear(200, 100);
+    for (const render::LabelBox& box : c.taken) ASSERT_TRUE(space.Take(box)) << c.what;
+    double left = 0, baseline = 0;
+    EXPECT_EQ(space.TakeBeside(c.x, c.y, 5, 3, text, left, baseline), c.placed) << c.what;
+    if (!c.placed) continue;
+    EXPECT_EQ(left, c.left) << c.what;
+    EXPECT_EQ(baseline, c.baseline) << c.what;
+    const render::LabelBox& room = space.Taken().back();
+    EXPECT_TRUE(room.Left >= 0 && room.Bottom >= 0 && room.Right <= 200 && room.Top <= 100)
+        << c.what;
+  }
+  // A label cut by the window's edge takes no room.
+  render::CLabelSpace space;
+  space.Clear(200, 100);
+  EXPECT_FALSE(space.Take({190, 10, 230, 20}));
+  EXPECT_FALSE(space.Take({10, -1, 50, 9}));
+  EXPECT_TRUE(space.Taken().empty());
 }
 
 TEST(Mipmaps, HalvingAveragesTwoByTwoAndKeepsOddSidesAtLeastOne) {
