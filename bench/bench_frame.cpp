@@ -171,6 +171,20 @@ void BM_SelectionPass(benchmark::State& state) {
 }
 BENCHMARK(BM_SelectionPass)->UseRealTime()->Unit(benchmark::kMillisecond);
 
+// One step of the animation as the main frame takes it (the instant moves,
+// the clock follows the place's rules), back to the start at the range's end.
+void Step(CSkyDoc& doc, int step) {
+  astro::CivilTime clock = doc.DocumentTime;
+  std::int64_t instant = doc.Instant.UtSeconds;
+  if (ui::AnimationStep(clock, instant, doc.TimeOffset, step, true, ClockRulesOf(doc.Settings))) {
+    doc.SetInstant(instant);
+    doc.DocumentTime = clock;
+  } else {
+    doc.DocumentTime = {2026, 12, 8, 22, 0, 0};
+  }
+  doc.UpdateSky();
+}
+
 // A tick of the time animation: one step of the date and time, the sky
 // recomputed and the frame drawn. At the timer's 50 ms period the animation
 // keeps up while this stays under 50 ms (20 steps a second).
@@ -180,9 +194,7 @@ void BM_AnimationStepWithRedraw(benchmark::State& state) {
   const int step = static_cast<int>(state.range(0));
   const ProcessCpu cpu(state);
   for (auto _ : state) {
-    if (!ui::AnimationStep(doc.DocumentTime, doc.TimeOffset, step, true))
-      doc.DocumentTime = {2026, 12, 8, 22, 0, 0};
-    doc.UpdateSky();
+    Step(doc, step);
     scene.View().DrawFrame();
   }
   state.SetItemsProcessed(state.iterations());
@@ -204,9 +216,7 @@ void BM_HorizonStepWithListRefresh(benchmark::State& state) {
   doc.Refraction = static_cast<int>(state.range(0));
   const ProcessCpu cpu(state);
   for (auto _ : state) {
-    if (!ui::AnimationStep(doc.DocumentTime, doc.TimeOffset, ui::kTenMinutes, true))
-      doc.DocumentTime = {2026, 12, 8, 22, 0, 0};
-    doc.UpdateSky();
+    Step(doc, ui::kTenMinutes);
     scene.View().DrawFrame();
   }
 }
