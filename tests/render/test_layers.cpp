@@ -867,10 +867,11 @@ TEST_F(HorizonLayers, RedScreenMakesLinesRedAndTheGroundDarkRed) {
   SetZoom(2);
   CentreOnHorizon(180, -20);
   const QImage image = Frame();
-  // The middle of the disc is ground, dark at night, of which only the (dimmed) red shows.
+  // The middle of the disc is ground, dark at night, of which only the red
+  // shows, dimmed for night vision with the rest of the frame: not black.
   const QColor ground = At(image, 200, 200);
   EXPECT_EQ(ground.green() + ground.blue(), 0);
-  EXPECT_GT(ground.red(), 8);
+  EXPECT_GT(ground.red(), 4);
   EXPECT_LT(ground.red(), 40);
   // Above the horizon every line, star and tick is pure red.
   int lit = 0, red = 0;
