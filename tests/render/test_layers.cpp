@@ -878,7 +878,7 @@ TEST_F(HorizonLayers, RedScreenMakesLinesRedAndTheGroundDarkRed) {
   for (int y = 0; y < kSize; ++y)
     for (int x = 0; x < kSize; ++x) {
       double h;
-      float ra, dec;
+      float ra = 0, dec = 0;
       SkyAt(x + 0.5, kSize - y - 0.5, ra, dec);
       h = AltitudeOf(ra, dec);
       if (h < 2) continue;

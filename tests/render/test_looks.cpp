@@ -315,7 +315,7 @@ TEST_F(LabelLooks, BrightStarsAreNamedBeforeTheConstellations) {
   settings_.ConstBoundariesColor = 0;
   settings_.ConstLabelsColor = 0x00FFFF;  // yellow
   for (ConstellationNameRecord& r : doc_->ConstellationNames) {
-    float ra, dec;
+    float ra = 0, dec = 0;
     SkyAt(185, 196, ra, dec);
     r.RightAscension = ra;
     r.Declination = dec;
