@@ -88,6 +88,21 @@ class DesktopSession {
     return found.empty() ? "" : found.front();
   }
 
+  // The first visible window titled `title` once it has the keyboard; "" if
+  // none came. Keys sent before then would reach the window under it.
+  std::string ActiveWindowNamed(const std::string& title, double seconds = 30) const {
+    std::string found;
+    WaitUntil(
+        [&] {
+          const std::string active = Output({"xdotool", "getactivewindow"});
+          for (const std::string& id : Windows(title))
+            if (active == id + "\n") found = id;
+          return !found.empty();
+        },
+        seconds);
+    return found;
+  }
+
   // Waits until no visible window's title matches `title`.
   bool WaitUntilGone(const std::string& title, double seconds = 30) const {
     return WaitUntil([&] { return !Visible(title); }, seconds);

@@ -39,7 +39,7 @@ class PrintSession : public ::testing::Test {
 TEST_F(PrintSession, PreviewFromTheFileMenu) {
   ASSERT_TRUE(desktop_.OpenMenu("alt+f"));
   desktop_.XDo({"key", "v"});
-  ASSERT_FALSE(desktop_.WindowNamed("^Print Preview", 30).empty());
+  ASSERT_FALSE(desktop_.ActiveWindowNamed("^Print Preview").empty());
   desktop_.XDo({"key", "Escape"});
   EXPECT_TRUE(desktop_.WaitUntilGone("^Print Preview"));
 }
