@@ -1,8 +1,16 @@
 // Time of one UpdateSky: Julian day, sidereal time and horizon table, the Sun,
-// the Moon and the eight planets, as every animation step runs it.
+// the Moon and the eight planets, as every animation step runs it; and of
+// the document's, on a day that moves the catalogues too (every half day of
+// sky time: the stars' motions and aberration, figure vertices, labels and
+// deep-sky objects).
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+
 #include "astro/astro_state.h"
+#include "sky/sky_doc.h"
 
 namespace {
 
@@ -29,6 +37,29 @@ void BM_UpdateSky(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_UpdateSky);
+
+class AbortOnMissing : public CCatalogueFailure {
+ public:
+  [[noreturn]] void MissingFile(const char*) override { std::abort(); }
+};
+
+void BM_DocumentUpdateSkyNextDay(benchmark::State& state) {
+  AppSettings settings;
+  auto doc = std::make_unique<CSkyDoc>(settings);
+  const std::filesystem::path cwd = std::filesystem::current_path();
+  std::filesystem::current_path(STELLIX_SOURCE_DATA_DIR);
+  AbortOnMissing failure;
+  doc->OnNewDocument(failure, nullptr, astro::CivilTime{2034, 3, 1, 22, 0, 0});
+  std::filesystem::current_path(cwd);
+  int day = 1;
+  for (auto _ : state) {
+    day = day % 28 + 1;
+    doc->DocumentTime.Day = day;
+    doc->UpdateSky();
+    benchmark::DoNotOptimize(doc->Stars);
+  }
+}
+BENCHMARK(BM_DocumentUpdateSkyNextDay);
 
 }  // namespace
 

@@ -45,6 +45,7 @@ void Note(LoadReport& report, int index, RecordFault fault) {
 
 // Records never drawn: no name, no type, too faint for every limit.
 void Blank(StarRecord& r) { r = StarRecord{}, r.Magnitude = kUnusableMagnitude; }
+void Blank(StarMotionRecord& r) { r = StarMotionRecord{}; }
 void Blank(StarNameRecord& r) { r = StarNameRecord{}, r.Magnitude = kUnusableMagnitude; }
 void Blank(DeepSkyRecord& r) { r = DeepSkyRecord{}, r.Magnitude = kUnusableMagnitude; }
 void Blank(ConstellationNameRecord& r) { r = ConstellationNameRecord{}; }
@@ -133,6 +134,14 @@ void Decode(FieldReader f, StarRecord& r) {
   r.RightAscension = f.F32();
   r.Declination = f.F32();
   r.Magnitude = f.F32();
+}
+
+constexpr std::size_t Bytes(const StarMotionRecord*) { return 16; }
+void Decode(FieldReader f, StarMotionRecord& r) {
+  r.HR = f.I32();
+  r.ProperMotionRa = f.F32();
+  r.ProperMotionDec = f.F32();
+  r.Parallax = f.F32();
 }
 
 constexpr std::size_t Bytes(const StarNameRecord*) { return 40; }
@@ -314,6 +323,13 @@ RecordFault FaultOf(const StarRecord& r) {
   return MagnitudeUsable(r.Magnitude) ? RecordFault::None : RecordFault::Magnitude;
 }
 
+RecordFault FaultOf(const StarMotionRecord& r) {
+  const bool usable = InRange(r.ProperMotionRa, -kMaxProperMotion, kMaxProperMotion) &&
+                      InRange(r.ProperMotionDec, -kMaxProperMotion, kMaxProperMotion) &&
+                      InRange(r.Parallax, 0, kMaxParallax);
+  return usable ? RecordFault::None : RecordFault::Motion;
+}
+
 RecordFault FaultOf(const StarNameRecord& r) {
   if (PlaceFault(r.RightAscension, r.Declination) != RecordFault::None)
     return RecordFault::Coordinates;
@@ -353,6 +369,10 @@ RecordFault FaultOf(const LocationRecord& r) {
 
 LoadReport ReadStars(std::FILE* file, StarRecord (&stars)[kStarCount]) {
   return ReadBlankingRecords(file, stars);
+}
+
+LoadReport ReadStarMotions(std::FILE* file, StarMotionRecord (&motions)[kStarCount]) {
+  return ReadBlankingRecords(file, motions);
 }
 
 LoadReport ReadStarNames(std::FILE* file, StarNameRecord (&names)[kStarNameCount]) {
@@ -434,6 +454,12 @@ LoadReport ReadLocations(std::FILE* file, LocationRecord (&locations)[kLocationC
 
 bool LoadStars(const char* path, StarRecord (&stars)[kStarCount], LoadReport* report) {
   return LoadFile(path, "rb", stars, report, [](std::FILE* f, auto& r) { return ReadStars(f, r); });
+}
+
+bool LoadStarMotions(const char* path, StarMotionRecord (&motions)[kStarCount],
+                     LoadReport* report) {
+  return LoadFile(path, "rb", motions, report,
+                  [](std::FILE* f, auto& r) { return ReadStarMotions(f, r); });
 }
 
 bool LoadStarNames(const char* path, StarNameRecord (&names)[kStarNameCount], LoadReport* report) {

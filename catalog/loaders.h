@@ -1,4 +1,4 @@
-// Readers of the nine catalogue files. Each opens its file by the path given
+// Readers of the catalogue files. Each opens its file by the path given
 // (the program passes the bare file name, relative to the data directory),
 // reads at most its fixed number of records in file order and returns false
 // only when the file cannot be opened or is not a regular file (a FIFO would
@@ -31,13 +31,16 @@ enum class RecordFault {
   Shape,        // position angle beyond +-360 deg, an axis not a number or beyond 180 deg
   Place,        // a longitude, latitude, minute or time zone outside its range
   Text,         // a line of a text file that does not read as its numbers
+  Motion,       // a proper motion beyond kMaxProperMotion or a parallax beyond kMaxParallax
 };
 
 // Limits a usable record keeps within.
-inline constexpr float kUnusableMagnitude = 99.0f;  // fainter than every limit: never drawn
-inline constexpr int kMaxLabelOffset = 1000;        // pixels
-inline constexpr int kMaxPositionAngle = 360;       // degrees
-inline constexpr float kMaxAxis = 10800.0f;         // arc-minutes (180 degrees)
+inline constexpr float kUnusableMagnitude = 99.0f;   // fainter than every limit: never drawn
+inline constexpr int kMaxLabelOffset = 1000;         // pixels
+inline constexpr int kMaxPositionAngle = 360;        // degrees
+inline constexpr float kMaxAxis = 10800.0f;          // arc-minutes (180 degrees)
+inline constexpr float kMaxProperMotion = 20000.0f;  // mas/yr (the fastest star: 10 300)
+inline constexpr float kMaxParallax = 1000.0f;       // mas (the nearest star: 768)
 
 // What a loader left out of its file.
 struct LoadReport {
@@ -50,6 +53,9 @@ struct LoadReport {
 };
 
 bool LoadStars(const char* path, StarRecord (&stars)[kStarCount], LoadReport* report = nullptr);
+// A record left out gives its star no motion.
+bool LoadStarMotions(const char* path, StarMotionRecord (&motions)[kStarCount],
+                     LoadReport* report = nullptr);
 bool LoadStarNames(const char* path, StarNameRecord (&names)[kStarNameCount],
                    LoadReport* report = nullptr);
 bool LoadConstellationLines(const char* path,
@@ -72,6 +78,7 @@ bool LoadMagellanicClouds(const char* path, SkyPoint (&points)[kMagellanicPointC
 // The same readers on a stream that is already open (a file, or bytes in
 // memory for the fuzz targets). Every record of the array is written.
 LoadReport ReadStars(std::FILE* file, StarRecord (&stars)[kStarCount]);
+LoadReport ReadStarMotions(std::FILE* file, StarMotionRecord (&motions)[kStarCount]);
 LoadReport ReadStarNames(std::FILE* file, StarNameRecord (&names)[kStarNameCount]);
 LoadReport ReadConstellationLines(std::FILE* file,
                                   ConstellationLineRecord (&lines)[kConstellationLineCount]);
@@ -86,6 +93,7 @@ LoadReport ReadMagellanicClouds(std::FILE* file, SkyPoint (&points)[kMagellanicP
 // Whether a record is one the loaders let through (the fuzz targets check
 // every record against it).
 RecordFault FaultOf(const StarRecord& r);
+RecordFault FaultOf(const StarMotionRecord& r);
 RecordFault FaultOf(const StarNameRecord& r);
 RecordFault FaultOf(const ConstellationLineRecord& r);
 RecordFault FaultOf(const DeepSkyRecord& r);

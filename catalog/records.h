@@ -61,6 +61,14 @@ struct ConstellationNameRecord {
   char Name[24];
 };
 
+// bsc5motion.bin: the motion of the star of the same index in bsc5.bin.
+struct StarMotionRecord {
+  std::int32_t HR;        // the star's, which pairs the two records
+  float ProperMotionRa;   // mas/yr along the parallel (the change of RA times cos Dec)
+  float ProperMotionDec;  // mas/yr
+  float Parallax;         // mas
+};
+
 #pragma pack(pop)
 
 // location.dat: one city offered by the location dialog (read from text).
@@ -76,6 +84,7 @@ static_assert(sizeof(StarNameRecord) == 40);
 static_assert(sizeof(ConstellationLineRecord) == 12);
 static_assert(sizeof(DeepSkyRecord) == 64);
 static_assert(sizeof(ConstellationNameRecord) == 40);
+static_assert(sizeof(StarMotionRecord) == 16);
 
 // Fixed record counts of the catalogue files: no file carries a count of its own.
 constexpr int kStarCount = 9095;

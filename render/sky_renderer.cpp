@@ -72,13 +72,14 @@ void CSkyRenderer::BuildSkyLists() {
   BuildMilkyWayList(doc_);
   BuildGridList(doc_);
   listsRefracted_ = doc_.Refracting();
+  listsCatalogue_ = doc_.CatalogueMotion.Generation();
   std::copy(std::begin(doc_.AstroState.ZenithPoint), std::end(doc_.AstroState.ZenithPoint),
             listsZenith_);
 }
 
 void CSkyRenderer::RefreshSkyLists() {
   const bool refracting = doc_.Refracting();
-  if (refracting == listsRefracted_ &&
+  if (refracting == listsRefracted_ && listsCatalogue_ == doc_.CatalogueMotion.Generation() &&
       (!refracting || std::equal(std::begin(listsZenith_), std::end(listsZenith_),
                                  std::begin(doc_.AstroState.ZenithPoint))))
     return;

@@ -80,6 +80,7 @@ class CSkyRenderer : public CSkyScene {
   bool listsBuilt_ = false;
   bool listsRefracted_ = false;  // whether the sky lists hold apparent places,
   double listsZenith_[3] = {};   // for this zenith
+  int listsCatalogue_ = -1;      // and CatalogueMotion's generation
   double deviceRatio_ = 1.0;
   double pickX_ = 0, pickY_ = 0;  // the point of the selection pass running, y upwards
   render::CSpriteBatch starSprites_, starDiscs_, starGlows_;

@@ -52,6 +52,7 @@ constexpr Entry kTable[] = {
     {351, "a line that does not read as its numbers"},
     {352, "The texture file \"%s\" cannot be used: %s   "},
     {353, "it is not a BMP file."},
+    {354, "a proper motion or parallax out of range or not a number"},
     {500, "Moon"},
     {501, "Sun"},
     {502, "Mercury"},

@@ -37,6 +37,7 @@ enum StringId : int {
   IDS_RECORD_UNUSABLE = 344,
   IDS_RECORDS_UNUSABLE = 345,
   IDS_FAULT_COORDINATES = 346,  // 346-351: why a record is unusable, in catalog::RecordFault order
+  IDS_FAULT_MOTION = 354,       // ... and the last fault, catalog::RecordFault::Motion
   IDS_TEXTURE_UNUSABLE = 352,
   IDS_NOT_A_BITMAP = 353,
   IDS_BODY_NAME_FIRST = 500,  // 500 Moon ... 509 Pluto, in the order of the Bodies table

@@ -237,11 +237,16 @@ StarCard StarCardOf(const CSkyDoc& doc, int index) {
                              : !card.Bayer.empty() ? card.Bayer
                                                    : card.Flamsteed;
   if (!known.empty()) card.Caption += " (" + known + ")";
-  card.Ra = RightAscensionTexts(star.RightAscension, true);
-  card.Dec = DeclinationTexts(star.Declination, true);
+  // The star drawn where the instant's light shows it; the J2000 place is
+  // where the star is at the instant (its proper motion and parallax).
+  const astro::EquatorialCoord astrometric =
+      doc.CatalogueMotion.StarAt(index, doc.AstroState.TerrestrialDay, doc.AstroState.Earth)
+          .Astrometric;
+  card.Ra = RightAscensionTexts(astrometric.RightAscension, true);
+  card.Dec = DeclinationTexts(astrometric.Declination, true);
   HorizonTexts(doc, star.RightAscension, star.Declination, card.Altitude, card.Azimuth);
-  card.Numbers = PlaceNumbersOf(doc, star.RightAscension, star.Declination, star.RightAscension,
-                                star.Declination);
+  card.Numbers = PlaceNumbersOf(doc, star.RightAscension, star.Declination,
+                                astrometric.RightAscension, astrometric.Declination);
   card.RaDate = RightAscensionTexts(card.Numbers.RaDate, true);
   card.DecDate = DeclinationTexts(card.Numbers.DecDate, true);
   card.Magnitude = astro::FormatFixed(star.Magnitude, 2);

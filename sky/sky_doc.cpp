@@ -20,9 +20,11 @@ std::string DamagedFileMessage(const char* fileName, const catalog::LoadReport& 
   const auto number = [](int index) { return std::to_string(index + 1); };
   std::string what;
   if (report.Unusable > 0) {
-    const std::string fault(res::String(res::IDS_FAULT_COORDINATES +
-                                        static_cast<int>(report.FirstFault) -
-                                        static_cast<int>(catalog::RecordFault::Coordinates)));
+    const std::string fault(
+        res::String(report.FirstFault == catalog::RecordFault::Motion
+                        ? res::IDS_FAULT_MOTION
+                        : res::IDS_FAULT_COORDINATES + static_cast<int>(report.FirstFault) -
+                              static_cast<int>(catalog::RecordFault::Coordinates)));
     what = report.Unusable == 1
                ? res::Format(res::IDS_RECORD_UNUSABLE, {number(report.FirstUnusable), fault})
                : res::Format(res::IDS_RECORDS_UNUSABLE, {std::to_string(report.Unusable),
@@ -106,6 +108,7 @@ void CSkyDoc::UpdateSky() {
   if (Instant.Change == sky::ClockChange::Gap) DocumentTime = Instant.Clock;
   AstroState.UpdateSky(DocumentTime, ObserverPlaceOf(Settings, Instant.OffsetSeconds / 3600.0),
                        HorizonPoints, Bodies);
+  CatalogueMotion.Follow(*this);
 }
 
 void CSkyDoc::LoadPlaces() {
@@ -139,7 +142,14 @@ bool CSkyDoc::OnNewDocument(CCatalogueFailure& failure, CSkyScene* scene,
   load("cnames.bin", catalog::LoadConstellationNames, ConstellationNames);
   load("location.dat", catalog::LoadLocations, Locations);
   load("magellan.bin", catalog::LoadMagellanicClouds, MagellanicClouds);
+  // Without the motions (a data directory of an older release) the stars
+  // stay at their J2000.0 places.
+  catalog::LoadReport motions;
+  if (catalog::LoadStarMotions("bsc5motion.bin", StarMotions, &motions) && motions.Damaged())
+    failure.DamagedFile("bsc5motion.bin", DamagedFileMessage("bsc5motion.bin", motions));
   LoadPlaces();
+  CatalogueMotion.Keep(*this);
+  CatalogueMotion.Follow(*this);
 
   if (scene) PrepareScene(*scene);
   return true;

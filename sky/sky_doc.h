@@ -10,6 +10,7 @@
 #include "catalog/places.h"
 #include "catalog/records.h"
 #include "sky/app_settings.h"
+#include "sky/catalogue_motion.h"
 #include "sky/civil_time.h"
 
 // The drawing side of the document's initialisation, done by the sky view
@@ -157,8 +158,12 @@ class CSkyDoc {
   double DeepSkyMagnitudeLimit = 0.0;
   // Sky colour of the last frame, red in the lowest byte
   int CurrentSkyColour = 0;
-  // Catalogues and computed tables
+  // Catalogues and computed tables. The stars, figure vertices, star labels
+  // and deep-sky objects are those of the instant shown, moved there from
+  // the files' J2000.0 by CatalogueMotion.
   StarRecord Stars[kStarCount] = {};
+  StarMotionRecord StarMotions[kStarCount] = {};
+  CCatalogueMotion CatalogueMotion;
   BoundaryRecord BoundaryPoints[kBoundaryCount] = {};
   ConstellationLineRecord ConstellationLines[kConstellationLineCount] = {};
   SkyPoint EclipticPoints[kEclipticPointCount] = {};

@@ -26,7 +26,16 @@ NOTES = pathlib.Path(__file__).resolve().parent / "data-notes"
 
 def build_catalogues(src: sources.Sources, out: pathlib.Path, docs: pathlib.Path):
     catalogue = stars.read_catalogue(src.usr_share("stardata", "yale", "catalog.dat"))
+    corrections = stars.take_hipparcos(catalogue,
+                                       stars.read_hipparcos(src.usr_share("kstars", "stars.dat")))
     stars.write_stars(catalogue, out / "bsc5.bin")
+    stars.write_star_motions(catalogue, out / "bsc5motion.bin")
+    found = sum(s.motion_source == "Hipparcos" for s in catalogue)
+    print(f"bsc5motion.bin: {found} stars with Hipparcos motions, {len(corrections)} places corrected")
+    with open(docs / "bsc5-corrections.txt", "w") as report:
+        report.write("HR\tcorrection (arcsec)\n")
+        for star, arcsec in corrections:
+            report.write(f"{star.hr}\t{arcsec:.1f}\n")
     stars.write_star_names(catalogue, stars.read_proper_names(NOTES / "proper-names-77.tsv"),
                            out / "snames.bin")
 

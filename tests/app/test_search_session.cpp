@@ -77,8 +77,10 @@ TEST_F(SearchSession, DialogsFromTheMenuTurnTheChart) {
     FromTheMenu(c.Menus, c.Item);
     Answer(c.Dialog, c.Typed);
     const auto [x, y] = ExitAndSavedCamera(program);
+    // The catalogue place, and the annual aberration of the date: up to 20.5"
+    // (0.01 degrees of right ascension at NGC 869's declination).
     EXPECT_NEAR(x, c.XRotation, 0.011) << c.Dialog;
-    EXPECT_NEAR(y, c.YRotation, 0.011) << c.Dialog;
+    EXPECT_NEAR(y, c.YRotation, 0.021) << c.Dialog;
   }
 }
 

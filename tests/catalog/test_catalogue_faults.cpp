@@ -69,6 +69,7 @@ Catalogue Make(const char* file, int recordSize, LoadReport (*reader)(std::FILE*
 std::vector<Catalogue> AllCatalogues() {
   return {
       Make<StarRecord, kStarCount>("bsc5.bin", 28, catalog::ReadStars),
+      Make<StarMotionRecord, kStarCount>("bsc5motion.bin", 16, catalog::ReadStarMotions),
       Make<StarNameRecord, kStarNameCount>("snames.bin", 40, catalog::ReadStarNames),
       Make<ConstellationLineRecord, kConstellationLineCount>("cnstline.bin", 12,
                                                              catalog::ReadConstellationLines),

@@ -57,6 +57,7 @@ struct Catalogues {
   ConstellationNameRecord constellationNames[kConstellationNameCount]{};
   LocationRecord locations[kLocationCount]{};
   SkyPoint magellanic[kMagellanicPointCount]{};
+  StarMotionRecord motions[kStarCount]{};
   bool loaded = false;
 
   Catalogues() {
@@ -69,7 +70,8 @@ struct Catalogues {
              LoadEcliptic(DataPath("eclip.dat").c_str(), ecliptic) &&
              LoadConstellationNames(DataPath("cnames.bin").c_str(), constellationNames) &&
              LoadLocations(DataPath("location.dat").c_str(), locations) &&
-             LoadMagellanicClouds(DataPath("magellan.bin").c_str(), magellanic);
+             LoadMagellanicClouds(DataPath("magellan.bin").c_str(), magellanic) &&
+             LoadStarMotions(DataPath("bsc5motion.bin").c_str(), motions);
   }
 
   const StarRecord* Star(int hr) const {
@@ -148,6 +150,36 @@ TEST(Stars, SiriusIsWhereTheCatalogueHasIt) {
   const auto d = catalog::DecodeDesignation(sirius->Designation);
   EXPECT_EQ(d.Bayer, "Alpha");
   EXPECT_EQ(d.Constellation, "CMa");
+}
+
+// Hipparcos's motions for the stars it has, the catalogue's own for the rest;
+// the places the two disagree on by more than 2" are Hipparcos's.
+TEST(Stars, MotionsPairWithTheirStarsAndCorrectThePlaces) {
+  const Catalogues& data = Data();
+  EXPECT_EQ(FileSize(DataPath("bsc5motion.bin")), kStarCount * sizeof(StarMotionRecord));
+  for (int i = 0; i < kStarCount; ++i) ASSERT_EQ(data.motions[i].HR, data.stars[i].HR) << i;
+  struct Case {
+    int Hr;
+    double PmRa, PmDec, Parallax;  // mas/yr, mas
+    double Ra, Dec;                // hours, degrees (J2000.0)
+  } const cases[] = {
+      // 61 Cyg A: 15" from the catalogue's place (the fastest of the 9095).
+      {8085, 4155.1, 3258.9, 287.1, 21 + 6 / 60.0 + 53.95 / 3600, 38 + 44 / 60.0 + 57.9 / 3600},
+      // alpha Cen A and B: 6" and 9".
+      {5459, -3678.2, 481.8, 742.1, 14 + 39 / 60.0 + 36.50 / 3600, -(60 + 50 / 60.0 + 2.3 / 3600)},
+      {5460, -3600.3, 952.1, 742.1, 14 + 39 / 60.0 + 35.08 / 3600, -(60 + 50 / 60.0 + 13.8 / 3600)},
+      {2491, -546.0, -1223.1, 379.2, 6 + 45 / 60.0 + 8.92 / 3600, -(16 + 42 / 60.0 + 58.0 / 3600)},
+  };
+  for (const Case& c : cases) {
+    const auto at = std::find_if(std::begin(data.stars), std::end(data.stars),
+                                 [&](const StarRecord& s) { return s.HR == c.Hr; });
+    ASSERT_NE(at, std::end(data.stars)) << c.Hr;
+    const StarMotionRecord& m = data.motions[at - std::begin(data.stars)];
+    EXPECT_NEAR(m.ProperMotionRa, c.PmRa, 0.05) << c.Hr;
+    EXPECT_NEAR(m.ProperMotionDec, c.PmDec, 0.05) << c.Hr;
+    EXPECT_NEAR(m.Parallax, c.Parallax, 0.05) << c.Hr;
+    EXPECT_LT(Separation(at->RightAscension, at->Declination, c.Ra, c.Dec) * 3600, 2.0) << c.Hr;
+  }
 }
 
 TEST(Stars, BetelgeuseIsClassM) {

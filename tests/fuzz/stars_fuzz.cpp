@@ -1,11 +1,18 @@
-// bsc5.bin, the star catalogue: every record of any byte sequence is either usable by the layers
-// or left out and reported.
+// bsc5.bin, the star catalogue, and bsc5motion.bin, its stars' motions: every record of any
+// byte sequence is either usable or left out and reported.
 #include "catalog/designation.h"
 #include "catalog/loaders.h"
 #include "tests/fuzz/fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static StarRecord records[kStarCount];
+  static StarMotionRecord motions[kStarCount];
+  {
+    MemoryFile file(data, size);
+    const catalog::LoadReport report = catalog::ReadStarMotions(file.get(), motions);
+    CheckReport(report, motions, static_cast<long>(size / sizeof(StarMotionRecord)));
+    CheckEveryRecordUsable(motions, report);
+  }
   MemoryFile file(data, size);
   const catalog::LoadReport report = catalog::ReadStars(file.get(), records);
   CheckReport(report, records, static_cast<long>(size / sizeof(StarRecord)));

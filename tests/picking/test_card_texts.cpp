@@ -39,6 +39,8 @@ class CardTexts : public ::testing::Test {
     s.Magnitude = 1.25f;
     s.SpectralClass = 'K';
     s.HR = 1234;
+    // As if the file had it: its J2000 place is the record's.
+    doc_->CatalogueMotion.Keep(*doc_);
     return s;
   }
   AppSettings settings_;

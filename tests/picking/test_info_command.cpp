@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <map>
+#include <numbers>
 #include <sstream>
 #include <string>
 
@@ -78,18 +79,23 @@ TEST(InfoCommand, CardsOfAStarAPlanetAndADeepSkyObject) {
   std::map<std::string, std::string> f = Fields(sirius.out);
   EXPECT_EQ(f["kind"], "star");
   EXPECT_EQ(f["caption"], "Star HR 2491 (Sirius)");
-  EXPECT_EQ(f["ra"], "6h 45' 8.9\"");
-  EXPECT_EQ(f["dec"], "-16\xC2\xB0 42' 58\"");
+  // The J2000 place where Sirius is now: 06h 45m 08.92s -16 42' 58.0" of the
+  // year 2000 moved by its proper motion (-0.546", -1.223" a year) for 26.94 years.
+  EXPECT_EQ(f["ra"], "6h 45' 7.9\"");
+  EXPECT_EQ(f["dec"], "-16\xC2\xB0 43' 31\"");
   EXPECT_EQ(f["hr"], "2491");
   EXPECT_EQ(f["name"], "Sirius");
   EXPECT_EQ(f["bayer"], "Alpha CMa");
   EXPECT_EQ(f["flamsteed"], "9 CMa");
   EXPECT_EQ(f["magnitude"], "-1.46");
   EXPECT_EQ(f["spectrum"], "A");
-  // The unrounded place: the catalogue's J2000 place, and of date 26.9 years
-  // of precession and the nutation of the date away.
-  EXPECT_NEAR(std::stod(f["raJ2000"]), 6.0 + 45.0 / 60 + 8.9 / 3600, 1e-4);
-  EXPECT_NEAR(std::stod(f["decJ2000"]), -(16.0 + 42.0 / 60 + 58.0 / 3600), 1e-3);
+  // The unrounded place (its parallax moves it up to 0.38" more), and of date
+  // 26.9 years of precession and the nutation of the date away.
+  const double years = 26.94, cosDec = std::cos(16.716 * std::numbers::pi / 180);
+  EXPECT_NEAR(std::stod(f["raJ2000"]), 6 + 45.0 / 60 + (8.92 - 0.546 * years / cosDec / 15) / 3600,
+              0.4 / cosDec / 54000);
+  EXPECT_NEAR(std::stod(f["decJ2000"]), -(16 + 42.0 / 60 + (58.0 + 1.223 * years) / 3600),
+              0.4 / 3600);
   EXPECT_NEAR(std::stod(f["raDate"]) - std::stod(f["raJ2000"]), 0.0200, 0.001);
   EXPECT_NEAR(std::stod(f["decDate"]) - std::stod(f["decJ2000"]), -0.0293, 0.003);
   EXPECT_NEAR(std::stod(f["altitudeDeg"]), Degrees(f["altitude"]), 0.006);

@@ -284,6 +284,9 @@ TEST_F(Picking, CardFieldsAreSelectableTextsUnderBoldCaptions) {
     if (std::string_view(doc_->Stars[i].Designation, 6) == "      ") plain = i;
   ASSERT_GE(plain, 0);
   doc_->Stars[plain].Declination = -0.5f;
+  // Read so, without a motion: its J2000 place now is the record's.
+  doc_->StarMotions[plain] = {};
+  doc_->CatalogueMotion.Keep(*doc_);
   CStarInfoDialog card(*doc_, plain);
   EXPECT_EQ(card.windowTitle(), QStringLiteral("Star HR %1").arg(doc_->Stars[plain].HR));
   EXPECT_EQ(card.Field(1049)->text(), QString::fromUtf8("-0\xC2\xB0"));

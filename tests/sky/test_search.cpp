@@ -359,7 +359,8 @@ TEST_F(SearchTest, CentreOnANameAsTheDialogsWould) {
   EXPECT_NEAR(Separation(EquatorialCentre(), PlaceOf(*doc_, *FindObjectByName(*doc_, "Sirius"))), 0,
               1e-9);
   EXPECT_EQ(CentreOnName(*doc_, "M 31"), "");
-  EXPECT_NEAR(Separation(EquatorialCentre(), {0.7123, 41.269}), 0, 1e-3);
+  // M31's catalogue place, turned by the annual aberration (up to 20.5").
+  EXPECT_NEAR(Separation(EquatorialCentre(), {0.7123, 41.269}), 0, 0.006);
 
   const double x = doc_->XRotation, y = doc_->YRotation;
   EXPECT_EQ(CentreOnName(*doc_, "Vulcan"), UnknownObjectText("Vulcan"));

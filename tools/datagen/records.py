@@ -13,9 +13,10 @@ LINE_VERTEX = struct.Struct("<ffi")         # 12 bytes, cnstline.bin and constel
 DEEP_SKY = struct.Struct("<iiiifffff20s8s")  # 64 bytes
 CONSTELLATION_NAME = struct.Struct("<dd24s")  # 40 bytes
 SKY_POINT = struct.Struct("<ff")             # 8 bytes
+STAR_MOTION = struct.Struct("<ifff")         # 16 bytes
 
 assert (STAR.size, STAR_NAME.size, LINE_VERTEX.size, DEEP_SKY.size,
-        CONSTELLATION_NAME.size, SKY_POINT.size) == (28, 40, 12, 64, 40, 8)
+        CONSTELLATION_NAME.size, SKY_POINT.size, STAR_MOTION.size) == (28, 40, 12, 64, 40, 8, 16)
 
 
 def text(value: str, width: int) -> bytes:

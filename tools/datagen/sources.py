@@ -60,8 +60,12 @@ def _prepare_apt(root: pathlib.Path):
     apt = root / "apt"
     (apt / "lists" / "partial").mkdir(parents=True, exist_ok=True)
     (apt / "cache" / "archives" / "partial").mkdir(parents=True, exist_ok=True)
+    # The updates and security suites too: tzdata's current release is there,
+    # and apt will not download an older one than the machine has installed.
     (apt / "sources.list").write_text(
-        f"deb [signed-by={DEBIAN_KEYRING}] {DEBIAN_MIRROR} {DEBIAN_SUITE} main non-free\n")
+        f"deb [signed-by={DEBIAN_KEYRING}] {DEBIAN_MIRROR} {DEBIAN_SUITE} main non-free\n"
+        f"deb [signed-by={DEBIAN_KEYRING}] {DEBIAN_MIRROR} {DEBIAN_SUITE}-updates main non-free\n"
+        f"deb [signed-by={DEBIAN_KEYRING}] {DEBIAN_MIRROR}-security {DEBIAN_SUITE}-security main\n")
     subprocess.run(["apt-get", *_apt_options(root), "update"], check=True,
                    stdout=subprocess.DEVNULL)
 

@@ -24,6 +24,11 @@ class Star:
     vmag: float
     spectral_type: str
     spectral_class: str
+    pm_ra: float = 0.0     # mas/yr, along the parallel (the change of RA times cos Dec)
+    pm_dec: float = 0.0    # mas/yr
+    parallax: float = 0.0  # mas
+    motion_source: str = "BSC"
+    hipparcos_place: tuple = None  # (RA hours, Dec degrees) of the star found there
 
 
 def _spectral_class(hr: int, spectral_type: str) -> str:
@@ -46,9 +51,14 @@ def _parse_line(line: str):
     if line[83] == "-":
         dec = -dec
     spectral_type = line[127:147].strip()
+    # The catalogue's own motions (FK5, arcsec/yr, RA along the parallel) and
+    # trigonometric parallax (arcsec; a 'D' flag marks a dynamical one).
+    parallax = float(line[161:166]) if line[161:166].strip() and line[160] != "D" else 0.0
     return Star(hr=hr, designation=line[4:14], ra_hours=ra, dec_degrees=dec,
                 vmag=float(line[102:107]), spectral_type=spectral_type,
-                spectral_class=_spectral_class(hr, spectral_type))
+                spectral_class=_spectral_class(hr, spectral_type),
+                pm_ra=float(line[148:154] or 0) * 1000, pm_dec=float(line[154:160] or 0) * 1000,
+                parallax=max(parallax, 0.0) * 1000)
 
 
 def read_catalogue(path: pathlib.Path):
@@ -68,6 +78,69 @@ def write_stars(stars, path: pathlib.Path):
     rows = ((s.spectral_class.encode(), records.text(s.designation, 11), s.hr,
              s.ra_hours, s.dec_degrees, s.vmag) for s in stars)
     records.write_records(path, records.STAR, rows, STAR_COUNT)
+
+
+# Hipparcos (as kstars-data's stars.dat carries it) is taken for a star
+# found within this distance and magnitude of the catalogue's place.
+MATCH_RADIUS_ARCSEC = 20.0
+MATCH_MAGNITUDE = 0.6
+# Catalogue places further than this from Hipparcos's are corrected.
+CORRECTION_ARCSEC = 2.0
+
+
+def _hms(text: str) -> float:
+    sign = -1.0 if text.startswith("-") else 1.0
+    t = text.lstrip("+-")
+    return sign * (int(t[0:2]) + int(t[2:4]) / 60 + float(t[4:]) / 3600)
+
+
+def read_hipparcos(path: pathlib.Path):
+    """stars.dat: (RA hours, Dec degrees, pmRA cos Dec, pmDec mas/yr, parallax mas, V)."""
+    rows = []
+    with open(path, encoding="latin-1") as f:
+        for line in f:
+            if line.startswith("#") or len(line) < 51:
+                continue
+            try:
+                rows.append((_hms(line[0:9]), _hms(line[10:19]), float(line[20:29]),
+                             float(line[29:38]), float(line[38:45]), float(line[45:51])))
+            except ValueError:
+                continue
+    return np.array(rows)
+
+
+def take_hipparcos(stars, hipparcos):
+    """Gives each star Hipparcos's motions and parallax where it is found (the
+    nearest unclaimed star within MATCH_RADIUS_ARCSEC and MATCH_MAGNITUDE,
+    the brightest stars choosing first), and moves the places that differ by
+    more than CORRECTION_ARCSEC to Hipparcos's. Returns the corrections as
+    (star, arcsec) for the record."""
+    vectors = unit_vectors(hipparcos[:, 0] * 15, hipparcos[:, 1])
+    claimed = set()
+    corrections = []
+    for star in sorted(stars, key=lambda s: s.vmag):
+        v = unit_vectors(np.array([star.ra_hours * 15]), np.array([star.dec_degrees]))[0]
+        separation = np.degrees(np.arccos(np.clip(vectors @ v, -1, 1))) * 3600
+        near = np.flatnonzero((separation < MATCH_RADIUS_ARCSEC)
+                              & (np.abs(hipparcos[:, 5] - star.vmag) < MATCH_MAGNITUDE))
+        near = [i for i in near[np.argsort(separation[near])] if i not in claimed]
+        if not near:
+            continue
+        i = near[0]
+        claimed.add(i)
+        ra, dec, star.pm_ra, star.pm_dec, star.parallax, _ = hipparcos[i]
+        star.parallax = max(star.parallax, 0.0)
+        star.motion_source = "Hipparcos"
+        star.hipparcos_place = (float(ra), float(dec))
+        if separation[i] > CORRECTION_ARCSEC:
+            corrections.append((star, float(separation[i])))
+            star.ra_hours, star.dec_degrees = float(ra), float(dec)
+    return sorted(corrections, key=lambda c: c[0].hr)
+
+
+def write_star_motions(stars, path: pathlib.Path):
+    rows = ((s.hr, s.pm_ra, s.pm_dec, s.parallax) for s in stars)
+    records.write_records(path, records.STAR_MOTION, rows, STAR_COUNT)
 
 
 def read_proper_names(path: pathlib.Path):

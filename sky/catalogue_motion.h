@@ -1,0 +1,45 @@
+// The catalogues follow the instant shown. The camera carries the
+// precession-nutation of the date, a rotation of the whole sky; what is not
+// a rotation moves the catalogue's own directions: every star by its proper
+// motion and parallax, and every star, figure vertex, star label and
+// deep-sky object by the annual aberration. Stars, the figure lines drawn
+// from them, their labels, picking and the printed chart so stay together.
+#pragma once
+
+#include "astro/star_place.h"
+#include "catalog/records.h"
+
+class CSkyDoc;
+
+class CCatalogueMotion {
+ public:
+  // Aberration turns by about 0.35" a day: moving every half day keeps the
+  // places within 0.2" of the instant's.
+  static constexpr double kStepDays = 0.5;
+
+  // Keeps the document's records as read (J2000.0) and pairs each figure
+  // vertex and star label with the star it stands on.
+  void Keep(const CSkyDoc& doc);
+
+  // Moves the document's records to its Terrestrial Time unless the last
+  // move was within kStepDays of it; true when it moved them.
+  bool Follow(CSkyDoc& doc);
+
+  // Star `index` of the catalogue, J2000.0 and moved to `ttJulianDay`.
+  astro::StarDirection StarAt(int index, double ttJulianDay, const astro::EarthMotion& earth) const;
+
+  // Counts the moves: what was built from the records is stale when it differs.
+  int Generation() const { return generation_; }
+
+ private:
+  StarRecord stars_[kStarCount] = {};
+  astro::StarMotion motions_[kStarCount] = {};
+  ConstellationLineRecord lines_[kConstellationLineCount] = {};
+  int lineStar_[kConstellationLineCount] = {};  // the star under each vertex, or -1
+  StarNameRecord names_[kStarNameCount] = {};
+  int nameStar_[kStarNameCount] = {};
+  DeepSkyRecord deepSky_[kDeepSkyCount] = {};
+  double movedTo_ = 0;  // Terrestrial Time of the last move
+  bool kept_ = false;
+  int generation_ = 0;
+};
