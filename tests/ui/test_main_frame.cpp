@@ -281,7 +281,7 @@ TEST_F(MainFrameTest, PanesAndTimeStepBox) {
   EXPECT_EQ(menus.join("|").toStdString(), "&File|&View|&Settings|Sea&rch|&Help");
   EXPECT_EQ(frame_->Action(32780)->statusTip().toStdString(), "Coordination grid lines");
   EXPECT_EQ(frame_->Action(32780)->toolTip().toStdString(), "Grids");
-  EXPECT_EQ(frame_->MainToolBar()->actions().size(), 23);
+  EXPECT_EQ(frame_->MainToolBar()->actions().size(), 24);
 }
 
 TEST_F(MainFrameTest, NarrowWindowsKeepTheirPanesApartAndTheTime) {
