@@ -307,7 +307,7 @@ BodyCard BodyCardOf(const CSkyDoc& doc, int index) {
   } else if (index == astro::kMoon) {
     const double jd = doc.AstroState.JulianDay;
     card.Phase = astro::MoonPhaseName(astro::MoonElongation(jd));
-    card.Age = astro::FormatFixed(astro::MoonAge(jd), 1) + " days";
+    card.Age = Trimmed(astro::FormatFixed(astro::MoonAge(jd), 1)) + " days";
   }
   return card;
 }

@@ -61,6 +61,11 @@ std::string Number(double x, int decimals) {
 
 }  // namespace
 
+astro::CivilTime EveningOf(const astro::CivilTime& clock) {
+  const astro::CivilTime date{clock.Year, clock.Month, clock.Day, 0, 0, 0};
+  return clock.Hour >= 12 ? date : astro::CivilOfSeconds(astro::SecondsOfCivil(date) - 86400);
+}
+
 double DefaultTonightHour(const Observer& night, const astro::DayEvents& astronomical) {
   if (astronomical.Set) return *astronomical.Set;
   const CivilInstant noon = CivilTimeAt(night.Clock, SecondsOfJulianDay(night.Day.Start));
@@ -72,7 +77,7 @@ double DefaultTonightHour(const Observer& night, const astro::DayEvents& astrono
 
 Tonight TonightOf(const CSkyDoc& doc, std::optional<double> hour) {
   Observer o = ObserverOf(doc);
-  const astro::CivilTime& d = doc.DocumentTime;
+  const astro::CivilTime d = EveningOf(doc.DocumentTime);
   const std::int64_t noonSeconds = astro::SecondsOfCivil({d.Year, d.Month, d.Day, 12, 0, 0});
   o.Day = {
       JulianDayOfSeconds(ResolveLocalTime(o.Clock, astro::CivilOfSeconds(noonSeconds)).UtSeconds),

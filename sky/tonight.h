@@ -51,7 +51,11 @@ constexpr int kTonightObjects = 20;
 // go that low.
 double DefaultTonightHour(const Observer& night, const astro::DayEvents& astronomical);
 
-// The night after the document's date at its place, the objects taken at
+// The date of the evening a night begins on: the clock's date from noon on,
+// the day before until noon (02:00 on the 10th belongs to the night of the 9th).
+astro::CivilTime EveningOf(const astro::CivilTime& clock);
+
+// The night after the document's evening (EveningOf) at its place, the objects taken at
 // `hour` (UT Julian day), or at the default hour when none is given.
 Tonight TonightOf(const CSkyDoc& doc, std::optional<double> hour = std::nullopt);
 

@@ -32,7 +32,7 @@ QString Text(const std::string& s) { return QString::fromStdString(s); }
 
 // The key of a night: its date and the observer's place and clock.
 std::string NightKey(const CSkyDoc& doc) {
-  const astro::CivilTime& d = doc.DocumentTime;
+  const astro::CivilTime d = sky::EveningOf(doc.DocumentTime);
   const AppSettings& s = doc.Settings;
   return std::to_string(d.Year) + "-" + std::to_string(d.Month) + "-" + std::to_string(d.Day) +
          " " + std::to_string(doc.AstroState.Latitude) + " " +
@@ -81,7 +81,7 @@ CTonightWindow::CTonightWindow(CSkyDoc& doc, CMessenger& messages, std::function
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   layout->addWidget(buttons);
-  resize(760, 560);
+  resize(1060, 600);
   Follow();
 }
 
@@ -94,7 +94,7 @@ void CTonightWindow::Follow() {
 
 void CTonightWindow::PickHour(int hour, int minute) {
   // Hours before noon belong to the morning after the date.
-  const astro::CivilTime& d = doc_.DocumentTime;
+  const astro::CivilTime d = sky::EveningOf(doc_.DocumentTime);
   const std::int64_t clock =
       astro::SecondsOfCivil({d.Year, d.Month, d.Day, hour, minute, 0}) + (hour < 12 ? 86400 : 0);
   const sky::CivilInstant at =

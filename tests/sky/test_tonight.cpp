@@ -118,4 +118,13 @@ TEST_F(TonightList, AtAnHourPicked) {
   EXPECT_NE(sky::TonightJson(late).find("\"hour\":\"21:37 CET\""), std::string::npos);
 }
 
+// After midnight the night is still the one that began the evening before.
+TEST_F(TonightList, AfterMidnightTheNightGoesOn) {
+  doc_->SetDocumentTime(astro::CivilTime{2026, 12, 10, 4, 22, 0});
+  doc_->UpdateSky();
+  EXPECT_EQ(sky::TonightOf(*doc_).Sunset, "15:38 CET");
+  const astro::CivilTime evening = sky::EveningOf({2027, 1, 1, 11, 59, 0});
+  EXPECT_EQ(evening, (astro::CivilTime{2026, 12, 31, 0, 0, 0}));
+}
+
 }  // namespace
