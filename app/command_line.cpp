@@ -168,7 +168,7 @@ std::string UsageText(const std::string& program) {
       "  --non-interactive    write messages to standard error as \"ICON: text\"\n"
       "                       and answer them with their default button\n"
       "\n"
-      "--render, --print-pdf, --ephemeris and --info need no display.\n"
+      "--render, --print-pdf, --ephemeris, --info and --almanac need no display.\n"
       "\n"
       "Exit status:\n";
   for (const ExitStatusMeaning& e : kExitStatuses) {
