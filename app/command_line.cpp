@@ -77,6 +77,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
       cl.Ephemeris = true;
     else if (a == "--info")
       value(cl.Info);
+    else if (a == "--almanac")
+      cl.Almanac = true;
     else if (a == "--place")
       value(cl.Place);
     else if (a == "--timing")
@@ -150,6 +152,9 @@ std::string UsageText(const std::string& program) {
       "  --info NAME          print the information card of one object (\"Sirius\",\n"
       "                       \"Alpha Ori\", \"58 Ori\", \"HR 2491\", \"M 42\", \"NGC 7000\",\n"
       "                       \"Mars\") as JSON and exit\n"
+      "  --almanac            print the night after the date at the place (sunset,\n"
+      "                       twilights, the Moon, the dark hours, the planets and\n"
+      "                       what stands high) as JSON and exit\n"
       "  --render FILE        draw one frame of the sky into FILE and exit; the\n"
       "                       suffix of FILE names the format (png, jpg, bmp, ...)\n"
       "  --size WxH           the size of that frame (default 1280x1024)\n"
@@ -163,7 +168,7 @@ std::string UsageText(const std::string& program) {
       "  --non-interactive    write messages to standard error as \"ICON: text\"\n"
       "                       and answer them with their default button\n"
       "\n"
-      "--render, --print-pdf, --ephemeris and --info need no display.\n"
+      "--render, --print-pdf, --ephemeris, --info and --almanac need no display.\n"
       "\n"
       "Exit status:\n";
   for (const ExitStatusMeaning& e : kExitStatuses) {

@@ -20,6 +20,7 @@
 #include "sky/places.h"
 #include "sky/profile.h"
 #include "sky/sky_doc.h"
+#include "sky/tonight.h"
 
 namespace {
 
@@ -101,24 +102,51 @@ int RunEphemeris(const CommandLine& commandLine, const StartupPaths& paths, std:
   return ToInt(std::fflush(out) == 0 ? ExitStatus::Ok : ExitStatus::Failure);
 }
 
-int RunInfo(const CommandLine& commandLine, const StartupPaths& paths, std::FILE* out,
-            std::FILE* err) {
+namespace {
+
+// The document of --info and --almanac: the settings, the catalogues, --datetime and --place.
+// Null, with the status in `status`, when it cannot be had.
+std::unique_ptr<CSkyDoc> ScriptDocument(const CommandLine& commandLine, const StartupPaths& paths,
+                                        AppSettings& settings, std::FILE* err, int& status) {
   CProfile profile;
   profile.Load(paths.SettingsPath);
-  AppSettings settings;
   LoadSettings(profile, settings);
   if (!paths.InstallDirectory.empty() && ::chdir(paths.InstallDirectory.c_str()) != 0) {
     std::fprintf(err, "stellix: cannot use the data directory %s\n",
                  paths.InstallDirectory.c_str());
-    return ToInt(ExitStatus::MissingData);
+    status = ToInt(ExitStatus::MissingData);
+    return nullptr;
   }
   auto doc = std::make_unique<CSkyDoc>(settings);
   CExitOnMissingFile onMissing;
   doc->OnNewDocument(onMissing, nullptr, commandLine.DateTime);
   if (const std::string refusal = ApplyPlaceOption(commandLine, *doc); !refusal.empty()) {
     std::fprintf(err, "stellix: %s\n", refusal.c_str());
-    return ToInt(ExitStatus::BadCommandLine);
+    status = ToInt(ExitStatus::BadCommandLine);
+    return nullptr;
   }
+  return doc;
+}
+
+}  // namespace
+
+int RunAlmanac(const CommandLine& commandLine, const StartupPaths& paths, std::FILE* out,
+               std::FILE* err) {
+  AppSettings settings;
+  int status = 0;
+  const std::unique_ptr<CSkyDoc> doc = ScriptDocument(commandLine, paths, settings, err, status);
+  if (!doc) return status;
+  const std::string json = sky::TonightJson(sky::TonightOf(*doc));
+  std::fprintf(out, "%s\n", json.c_str());
+  return ToInt(std::fflush(out) == 0 ? ExitStatus::Ok : ExitStatus::Failure);
+}
+
+int RunInfo(const CommandLine& commandLine, const StartupPaths& paths, std::FILE* out,
+            std::FILE* err) {
+  AppSettings settings;
+  int status = 0;
+  const std::unique_ptr<CSkyDoc> doc = ScriptDocument(commandLine, paths, settings, err, status);
+  if (!doc) return status;
 
   const std::optional<sky::SkyObjectRef> object = sky::FindObjectByName(*doc, commandLine.Info);
   if (!object) {

@@ -133,6 +133,7 @@ constexpr Entry kTable[] = {
     {32819, "Draw stars as points"},
     {32820, "Draw stars as bitmaps"},
     {32821, "Lift the local-horizon sky by the atmosphere's refraction\nAtmospheric refraction"},
+    {32822, "Show the night ahead: twilight, the Moon, the planets and what stands high\nTonight"},
     {57601, "Open an image file\nOpen"},
     {57606, "Change the printer and printing options\nPrint Setup"},
     {57607, "Print the active document\nPrint"},

@@ -9,6 +9,7 @@
 
 #include "astro/angles.h"
 #include "astro/format.h"
+#include "astro/moon_phase.h"
 #include "astro/refraction.h"
 #include "catalog/builtin_tables.h"
 #include "catalog/designation.h"
@@ -251,6 +252,9 @@ StarCard StarCardOf(const CSkyDoc& doc, int index) {
   card.DecDate = DeclinationTexts(card.Numbers.DecDate, true);
   card.Magnitude = astro::FormatFixed(star.Magnitude, 2);
   if (star.SpectralClass != '\0') card.Spectrum = std::string(1, star.SpectralClass);
+  const Observer o = ObserverOf(doc);
+  card.RiseSet = RiseSetTextsOf(FixedDayEvents(o, star.RightAscension, star.Declination), o.Clock,
+                                o.Refraction);
   return card;
 }
 
@@ -298,6 +302,18 @@ BodyCard BodyCardOf(const CSkyDoc& doc, int index) {
     card.Magnitude = astro::FormatFixed(magnitude, 2);
     card.Size = astro::FormatFixed(size, 2) + "\"";
   }
+  const Observer o = ObserverOf(doc);
+  card.RiseSet = RiseSetTextsOf(BodyDayEvents(o, index), o.Clock, o.Refraction);
+  if (index == astro::kSun) {
+    card.Civil = TwilightTextsOf(TwilightDayEvents(o, astro::kCivilTwilight), o.Clock);
+    card.Nautical = TwilightTextsOf(TwilightDayEvents(o, astro::kNauticalTwilight), o.Clock);
+    card.Astronomical =
+        TwilightTextsOf(TwilightDayEvents(o, astro::kAstronomicalTwilight), o.Clock);
+  } else if (index == astro::kMoon) {
+    const double jd = doc.AstroState.JulianDay;
+    card.Phase = astro::MoonPhaseName(astro::MoonElongation(jd));
+    card.Age = Trimmed(astro::FormatFixed(astro::MoonAge(jd), 1)) + " days";
+  }
   return card;
 }
 
@@ -321,10 +337,17 @@ DeepSkyCard DeepSkyCardOf(const CSkyDoc& doc, int index) {
   for (const catalog::DeepSkyTypeCode& code : catalog::kDeepSkyTypeCodes)
     if (catalog::DeepSkyTypeOf(object.Type) == code.Type)
       card.Type = std::string(res::String(code.NameStringId));
+  const Observer o = ObserverOf(doc);
+  card.RiseSet = RiseSetTextsOf(FixedDayEvents(o, object.RightAscension, object.Declination),
+                                o.Clock, o.Refraction);
   return card;
 }
 
 namespace {
+
+const std::string& Either(const std::string& iso, const std::string& text) {
+  return iso.empty() ? text : iso;
+}
 
 // The fields every card has, first and in this order.
 template <typename Card>
@@ -343,7 +366,11 @@ JsonObject CommonFields(std::string_view kind, std::string_view caption, const C
       .Add("decDate", card.Numbers.DecDate)
       .Add("altitudeDeg", card.Numbers.AltitudeDeg)
       .Add("azimuthDeg", card.Numbers.AzimuthDeg)
-      .Add("apparentAltitudeDeg", card.Numbers.ApparentAltitudeDeg);
+      .Add("apparentAltitudeDeg", card.Numbers.ApparentAltitudeDeg)
+      .Add("rise", Either(card.RiseSet.RiseIso, card.RiseSet.Rise))
+      .Add("transit", Either(card.RiseSet.TransitIso, card.RiseSet.Transit))
+      .Add("set", Either(card.RiseSet.SetIso, card.RiseSet.Set))
+      .Add("transitAltitude", card.RiseSet.TransitAltitude);
   return json;
 }
 
@@ -360,12 +387,20 @@ std::string CardJson(const StarCard& card) {
 }
 
 std::string CardJson(const BodyCard& card) {
-  return CommonFields("body", card.Caption, card)
-      .Add("distanceEarth", card.DistanceEarth)
+  JsonObject json = CommonFields("body", card.Caption, card);
+  json.Add("distanceEarth", card.DistanceEarth)
       .Add("distanceSun", card.DistanceSun)
       .Add("illuminated", card.Illuminated)
-      .Add("size", card.Size)
-      .Text();
+      .Add("size", card.Size);
+  if (!card.Civil.Span.empty())
+    json.Add("civilDawn", card.Civil.BeginIso)
+        .Add("civilDusk", card.Civil.EndIso)
+        .Add("nauticalDawn", card.Nautical.BeginIso)
+        .Add("nauticalDusk", card.Nautical.EndIso)
+        .Add("astronomicalDawn", card.Astronomical.BeginIso)
+        .Add("astronomicalDusk", card.Astronomical.EndIso);
+  if (!card.Phase.empty()) json.Add("phase", card.Phase).Add("age", card.Age);
+  return json.Text();
 }
 
 std::string CardJson(const DeepSkyCard& card) {

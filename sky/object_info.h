@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "sky/almanac.h"
+
 class CSkyDoc;
 
 namespace sky {
@@ -51,6 +53,7 @@ struct StarCard {
   AngleTexts RaDate, DecDate;  // of date
   std::string Altitude, Azimuth, Magnitude, Spectrum;
   PlaceNumbers Numbers;
+  RiseSetTexts RiseSet;  // the date shown, by the place's clock
 };
 
 struct BodyCard {
@@ -59,6 +62,11 @@ struct BodyCard {
   AngleTexts RaDate, DecDate;  // the apparent place of date
   std::string Altitude, Azimuth, DistanceEarth, DistanceSun, Illuminated, Magnitude, Size;
   PlaceNumbers Numbers;
+  RiseSetTexts RiseSet;  // the date shown, by the place's clock
+  // The Sun's: civil, nautical and astronomical twilight.
+  TwilightTexts Civil, Nautical, Astronomical;
+  // The Moon's: the phase's name ("Waxing gibbous") and its age ("9.4 days").
+  std::string Phase, Age;
 };
 
 struct DeepSkyCard {
@@ -70,12 +78,14 @@ struct DeepSkyCard {
   std::string Altitude, Azimuth, Magnitude, Type;
   std::string PictureName;  // "M42", "NGC7000": the base name of its picture file
   PlaceNumbers Numbers;
+  RiseSetTexts RiseSet;  // the date shown, by the place's clock
 };
 
 // The cards of star `index` of doc.Stars, body `index` of doc.Bodies (0 Moon,
 // 1 Sun, 2 Mercury ... 9 Pluto) and record `index` of doc.DeepSkyObjects.
 // Altitude and azimuth are as shown (CSkyDoc::HorizontalOf), the azimuth
-// counted from the north through the east.
+// counted from the north through the east. Rising, transit and setting are
+// those of the document's date at its place (sky/almanac.h).
 StarCard StarCardOf(const CSkyDoc& doc, int index);
 BodyCard BodyCardOf(const CSkyDoc& doc, int index);
 DeepSkyCard DeepSkyCardOf(const CSkyDoc& doc, int index);
@@ -100,7 +110,11 @@ double PhaseCosine(double delta, double r, double sunDistance);
 // One JSON object of a card's texts (without the blanks that pad numbers to
 // four characters): "kind" ("star", "body", "deepsky"), "caption", "ra" and
 // "dec" (the parts joined by one blank), "altitude", "azimuth",
-// "magnitude", and the fields of its kind.
+// "magnitude", the fields of its kind, and "rise", "transit" and "set" (ISO
+// 8601 with the clock's offset, or the card's text where there is no such
+// event that day) with "transitAltitude"; the Sun's card adds the dawn
+// and dusk of each twilight ("civilDawn", "civilDusk", "nauticalDawn" ...,
+// empty where none), the Moon's "phase" and "age".
 std::string CardJson(const StarCard& card);
 std::string CardJson(const BodyCard& card);
 std::string CardJson(const DeepSkyCard& card);

@@ -108,6 +108,12 @@ def icon(cid):
         d.ellipse((8, 8, 120, 120), fill=WHITE, outline=INK, width=10)
         d.line((64, 64, 64, 28), fill=INK, width=10)
         d.line((64, 64, 92, 76), fill=INK, width=10)
+    elif cid == 32822:  # tonight: a crescent Moon and a star over the night sky
+        disc(d)
+        d.ellipse((30, 24, 90, 84), fill=GOLD)
+        d.ellipse((48, 14, 108, 74), fill=SKY)
+        d.polygon([(88, 86), (94, 100), (108, 100), (97, 108), (101, 120), (88, 112), (75, 120),
+                   (79, 108), (68, 100), (82, 100)], fill=WHITE)
     elif cid == 32785:  # observer's location
         d.ellipse((8, 8, 120, 120), fill=(80, 150, 230, 255), outline=INK, width=6)
         d.polygon([(30, 40), (60, 28), (70, 50), (50, 78), (34, 66)], fill=GREEN)
@@ -148,7 +154,7 @@ def icon(cid):
     return img
 
 
-IDS = [57609, 57601, 57607, 32780, 32778, 32779, 32777, 32781, 32782, 32784, 32785, 32789, 32791,
+IDS = [57609, 57601, 57607, 32780, 32778, 32779, 32777, 32781, 32782, 32784, 32785, 32822, 32789, 32791,
        32793, 32794, 32795, 57669, 57664, 32775, 32776, 32774, 32773, 32771, 32772]
 
 

@@ -73,6 +73,7 @@ const Command kCommands[] = {
     {32809, "S&olar System Object...", nullptr, &F::OnSearchSolarSystem, kIdle, nullptr},
     {32811, "&Messier Catalog...", nullptr, &F::OnSearchMessier, kIdle, nullptr},
     {32812, "&NGC Catalog...", nullptr, &F::OnSearchNgc, kIdle, nullptr},
+    {32822, "&Tonight...", nullptr, &F::OnTonight, kIdle, nullptr},
     {32813, "&East", "Ctrl+E", &F::OnShowEast, kIdle, nullptr},
     {32814, "&West", "Ctrl+W", &F::OnShowWest, kIdle, nullptr},
     {32815, "&North", "Ctrl+N", &F::OnShowNorth, kIdle, nullptr},

@@ -45,6 +45,7 @@
 #include "ui/picture_window.h"
 #include "ui/splash_window.h"
 #include "ui/status_panes.h"
+#include "ui/tonight_window.h"
 #include "ui/whats_this.h"
 
 namespace {
@@ -183,7 +184,7 @@ void CMainFrame::CreateMenus() {
   fill(settings, {32788, 32790});
   fill(settings->addMenu("Sky &Background"), {32806, 32807});
   QMenu* search = bar->addMenu("Sea&rch");
-  fill(search, {32808, 32810, 32809});
+  fill(search, {32808, 32810, 32809, 32822});
   fill(search->addMenu("&Deep Sky Object"), {32811, 32812});
   fill(search->addMenu("&Horizon Point"), {32813, 32814, 32815, 32816, 0, 32817, 32818});
   fill(bar->addMenu("&Help"), {57667, 57668, 0, 57664});
@@ -194,9 +195,9 @@ void CMainFrame::CreateToolBars() {
   mainToolBar_->setObjectName("MainToolBar");
   mainToolBar_->setIconSize(QSize(16, 16));
   mainToolBar_->setAllowedAreas(Qt::TopToolBarArea | Qt::BottomToolBarArea);
-  for (int id :
-       {57609, 57601, 57607,          0,     32780, 32778, 32779, 32777, 32781, 32782, 0,    32784,
-        32785, 0,     kTimeStepBoxId, 32789, 32791, 32793, 32794, 32795, 0,     57669, 57664}) {
+  for (int id : {57609, 57601, 57607, 0,     32780, 32778, 32779, 32777,
+                 32781, 32782, 0,     32784, 32785, 32822, 0,     kTimeStepBoxId,
+                 32789, 32791, 32793, 32794, 32795, 0,     57669, 57664}) {
     if (id == 0) {
       mainToolBar_->addSeparator();
     } else if (id == kTimeStepBoxId) {
@@ -297,6 +298,7 @@ QLabel* CMainFrame::Pane(int id) const {
 }
 
 void CMainFrame::UpdatePanes() {
+  if (tonight_) tonight_->Follow();
   const astro::CivilTime& t = doc_.DocumentTime;
   // A pane whose text stays is left alone: each animation step would
   // otherwise repaint it, and with it the window, for nothing.
@@ -501,6 +503,22 @@ void CMainFrame::OnSearchMessier() {
 void CMainFrame::OnSearchNgc() {
   CNgcSearchDialog dialog(doc_, messages_, this);
   RunSearch(dialog);
+}
+
+void CMainFrame::OnTonight() {
+  if (!tonight_) {
+    tonight_ = new CTonightWindow(
+        doc_, messages_,
+        [this] {
+          UpdatePanes();
+          Redraw();
+        },
+        this);
+    tonight_->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  tonight_->show();
+  tonight_->raise();
+  tonight_->activateWindow();
 }
 
 void CMainFrame::ShowHorizonPoint(int index) {

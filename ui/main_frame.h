@@ -16,6 +16,7 @@
 #include <string>
 
 class CHelpWindow;
+class CTonightWindow;
 class CChartPrintJobs;
 class CMessenger;
 class CSkyDoc;
@@ -105,6 +106,7 @@ class CMainFrame : public QMainWindow {
   void OnSearchSolarSystem();
   void OnSearchMessier();
   void OnSearchNgc();
+  void OnTonight();
   void OnShowEast();
   void OnShowWest();
   void OnShowNorth();
@@ -182,6 +184,7 @@ class CMainFrame : public QMainWindow {
   QMenu* viewMenu_ = nullptr;
   QString helpDirectory_;             // the guide's pages: help/ in the data directory
   QPointer<CHelpWindow> helpWindow_;  // the help window shown last
+  QPointer<CTonightWindow> tonight_;  // the Tonight window, once opened
   std::filesystem::path imagesDirectory_;
   QString openFilter_;  // the File Open filter chosen last in this run
   std::unique_ptr<CChartPrintJobs> printJobs_;

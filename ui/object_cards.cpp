@@ -72,6 +72,13 @@ void CInfoCard::AddDateRows(int labelId, const sky::AngleTexts& ra, const sky::A
          "Declination (of date):", {{1113, dec.Whole}, {1114, dec.Minutes}, {1115, dec.Seconds}});
 }
 
+void CInfoCard::AddRiseSetRows(const sky::RiseSetTexts& t) {
+  AddRow(1120, "Rise:", {{1130, t.Rise}});
+  AddRow(1121, "Transit:", {{1131, t.Transit}});
+  AddRow(1122, "Transit altitude:", {{1132, t.TransitAltitude}});
+  AddRow(1123, "Set:", {{1133, t.Set}});
+}
+
 void CInfoCard::AddButtons(bool withImage, const std::filesystem::path& imagesDirectory,
                            const std::string& pictureName, CMessenger* messages) {
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
@@ -106,6 +113,7 @@ CStarInfoDialog::CStarInfoDialog(const CSkyDoc& doc, int starIndex, QWidget* par
   AddRow(1093, "Azimuth:", {{1053, c.Azimuth}});
   AddRow(1094, "Magnitude:", {{1054, c.Magnitude}});
   AddRow(1095, "Spectral type:", {{1055, c.Spectrum}});
+  AddRiseSetRows(c.RiseSet);
   AddButtons(false, {}, {}, nullptr);
 }
 
@@ -127,6 +135,15 @@ CBodyInfoDialog::CBodyInfoDialog(const CSkyDoc& doc, int bodyIndex,
   AddRow(1092, "Illuminated fraction:", {{1062, c.Illuminated}});
   AddRow(1093, "Magnitude:", {{1054, c.Magnitude}});
   AddRow(1094, "Angular size:", {{1061, c.Size}});
+  AddRiseSetRows(c.RiseSet);
+  if (bodyIndex == astro::kSun) {
+    AddRow(1124, "Civil twilight:", {{1134, c.Civil.Span}});
+    AddRow(1125, "Nautical twilight:", {{1135, c.Nautical.Span}});
+    AddRow(1126, "Astronomical twilight:", {{1136, c.Astronomical.Span}});
+  } else if (bodyIndex == astro::kMoon) {
+    AddRow(1127, "Phase:", {{1137, c.Phase}});
+    AddRow(1128, "Age:", {{1138, c.Age}});
+  }
   AddButtons(true, imagesDirectory, c.Caption, &messages);
 }
 
@@ -145,6 +162,7 @@ CDeepSkyInfoDialog::CDeepSkyInfoDialog(const CSkyDoc& doc, int objectIndex,
   AddRow(1091, "Azimuth:", {{1053, c.Azimuth}});
   AddRow(1092, "Magnitude:", {{1054, c.Magnitude}});
   AddRow(1093, "Type:", {{1066, c.Type}});
+  AddRiseSetRows(c.RiseSet);
   AddButtons(true, imagesDirectory, c.PictureName, &messages);
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "sky/almanac.h"
 #include "sky/pick_walk.h"
 
 class CMessenger;
@@ -40,6 +41,8 @@ class CInfoCard : public QDialog {
               std::initializer_list<std::pair<int, std::string>> fields);
   // The rows of the apparent place of date, captions `labelId` and `labelId` + 1.
   void AddDateRows(int labelId, const sky::AngleTexts& ra, const sky::AngleTexts& dec);
+  // Rise, transit, its altitude and set, by the place's clock (fields 1130-1133).
+  void AddRiseSetRows(const sky::RiseSetTexts& texts);
   // Looks for the object's picture and adds OK and Image; Image shows it.
   void AddButtons(bool withImage, const std::filesystem::path& imagesDirectory,
                   const std::string& pictureName, CMessenger* messages);

@@ -138,6 +138,42 @@ TEST(InfoCommand, CardsOfAStarAPlanetAndADeepSkyObject) {
   EXPECT_EQ(Info(dir, "--info").status, 2) << "the name is missing";
 }
 
+// The Sun's day at Krakow on UT (PyEphem: rise 06:26:44, transit 10:32:34,
+// set 14:38:10, astronomical dusk 16:36:58, dawn the next morning 04:28:49),
+// and the night after it.
+TEST(InfoCommand, RiseTransitSetAndTheAlmanac) {
+  ScratchDir dir;
+  const std::string settings = dir.Write("s.ini", kKrakow);
+  const std::string common = " --datetime 2026-12-09T12:00:00 --settings '" + settings + "'";
+
+  const ProgramRun sun = Info(dir, "--info Sun" + common);
+  ASSERT_EQ(sun.status, 0) << sun.err;
+  std::map<std::string, std::string> f = Fields(sun.out);
+  EXPECT_EQ(f["rise"], "2026-12-09T06:26:44+00:00");
+  EXPECT_EQ(f["set"], "2026-12-09T14:38:10+00:00");
+  EXPECT_EQ(f["astronomicalDusk"], "2026-12-09T16:36:58+00:00");
+  EXPECT_EQ(f["transit"].substr(0, 17), "2026-12-09T10:32:");
+  for (const char* key : {"civilDawn", "civilDusk", "nauticalDawn", "nauticalDusk"})
+    EXPECT_EQ(f[key].size(), 25u) << key;
+  EXPECT_EQ(Fields(Info(dir, "--info Sirius" + common).out).count("civilDawn"), 0u);
+  const std::map<std::string, std::string> moon = Fields(Info(dir, "--info Moon" + common).out);
+  EXPECT_EQ(moon.at("phase"), "New Moon");
+
+  const ProgramRun night = Info(dir, "--almanac" + common);
+  ASSERT_EQ(night.status, 0) << night.err;
+  f = Fields(night.out);
+  EXPECT_EQ(f["sunset"], "14:38 UT+0");
+  EXPECT_EQ(f["hour"], "16:37 UT+0");
+  EXPECT_EQ(f["darkHours"], "16:37 UT+0 - 04:29 UT+0 (11 h 52 min)");
+  EXPECT_NE(night.out.find("{\"name\":\"Jupiter\",\"kind\":\"Planet\""), std::string::npos);
+  EXPECT_EQ(std::count(night.out.begin(), night.out.end(), '\n'), 1);
+
+  const ProgramRun nowhere = Info(dir, "--almanac --place Atlantis" + common);
+  EXPECT_EQ(nowhere.status, 2);
+  EXPECT_TRUE(nowhere.out.empty());
+  EXPECT_EQ(nowhere.err, "stellix: no place is called \"Atlantis\"\n");
+}
+
 TEST(InfoCommand, AltitudesAndAzimuthsAgreeWithPyEphem) {
   std::ifstream in(STELLIX_HORIZON_REFERENCE);
   std::string line;

@@ -14,11 +14,13 @@
 #include <QStyle>
 #include <QTest>
 #include <QToolBar>
+#include <QTreeWidget>
 #include <algorithm>
 #include <set>
 
 #include "sky/night_vision.h"
 #include "tests/main_window_fixture.h"
+#include "ui/tonight_window.h"
 
 namespace {
 
@@ -36,11 +38,12 @@ class MainFrameTest : public MainWindowTest {
 constexpr int kToggles[] = {32780, 32778, 32779, 32777, 32781, 32782,
                             32804, 32796, 32798, 32797, 32792};
 constexpr int kIdleOnly[] = {32784, 32785, 32787, 32788, 32790,                // dialogs
-                             32808, 32809, 32810, 32811, 32812, 32813, 32814,  // search
-                             32815, 32816, 32817, 32818, 57601, 57607, 57609,  // files, print
-                             57606, 57667, 57668, 57670, 57669, 57664,         // help
-                             32800, 32801, 32819, 32820, 32806, 32807,         // modes
-                             32789, 32791, 32794, 32795};                      // animation
+                             32808, 32809, 32810, 32811, 32812, 32822, 32813,  // search
+                             32814, 32815, 32816, 32817, 32818, 57601, 57607,
+                             57609,                                     // files, print
+                             57606, 57667, 57668, 57670, 57669, 57664,  // help
+                             32800, 32801, 32819, 32820, 32806, 32807,  // modes
+                             32789, 32791, 32794, 32795};               // animation
 
 TEST_F(MainFrameTest, AnimationDisablesEverythingButTheDisplayCommands) {
   for (int id : kIdleOnly) EXPECT_TRUE(Enabled(id)) << id;
@@ -281,7 +284,7 @@ TEST_F(MainFrameTest, PanesAndTimeStepBox) {
   EXPECT_EQ(menus.join("|").toStdString(), "&File|&View|&Settings|Sea&rch|&Help");
   EXPECT_EQ(frame_->Action(32780)->statusTip().toStdString(), "Coordination grid lines");
   EXPECT_EQ(frame_->Action(32780)->toolTip().toStdString(), "Grids");
-  EXPECT_EQ(frame_->MainToolBar()->actions().size(), 23);
+  EXPECT_EQ(frame_->MainToolBar()->actions().size(), 24);
 }
 
 TEST_F(MainFrameTest, NarrowWindowsKeepTheirPanesApartAndTheTime) {
@@ -337,6 +340,41 @@ TEST_F(MainFrameTest, StepsAndTheAnimationTimer) {
   const int stopped = minutes();
   QTest::qWait(200);
   EXPECT_EQ(minutes(), stopped) << "the timer stops with the animation";
+}
+
+}  // namespace
+
+namespace {
+
+// The Tonight window from the toolbar: it follows the date, and a double
+// click on a planet sets the sky's time to the planet's best hour.
+TEST_F(MainFrameTest, TheTonightWindowFollowsTheDateAndSetsTheTime) {
+  Trigger(32822);
+  auto* tonight = frame_->findChild<CTonightWindow*>();
+  ASSERT_NE(tonight, nullptr);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(tonight));
+  QTreeWidget* table = tonight->Table();
+  EXPECT_GE(table->topLevelItemCount(), 7);
+  const std::string winterSunset = tonight->Shown().Sunset;
+
+  doc_->SetDocumentTime(astro::DateTimeArgument{astro::CivilTime{2026, 6, 21, 22, 0, 0}});
+  doc_->UpdateSky();
+  frame_->UpdatePanes();
+  EXPECT_NE(tonight->Shown().Sunset, winterSunset);
+
+  const QList<QTreeWidgetItem*> found = table->findItems("Jupiter", Qt::MatchExactly);
+  ASSERT_EQ(found.size(), 1);
+  const sky::TonightRow jupiter =
+      *std::find_if(tonight->Shown().Planets.begin(), tonight->Shown().Planets.end(),
+                    [](const sky::TonightRow& r) { return r.Name == "Jupiter"; });
+  table->scrollToItem(found[0]);
+  const QRect cell = table->visualItemRect(found[0]);
+  QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+  QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+  EXPECT_NEAR(static_cast<double>(doc_->Instant.UtSeconds),
+              static_cast<double>(sky::SecondsOfJulianDay(jupiter.Instant)), 1.0);
+  EXPECT_EQ(tonight->Shown().Sunset, sky::TonightOf(*doc_).Sunset) << "the same night";
+  tonight->close();
 }
 
 }  // namespace

@@ -1,0 +1,130 @@
+// The Tonight list for one evening at Krakow, 9 December 2026, against
+// PyEphem 4.1.4 (no refraction, horizons -0:50 for the Sun, -18 degrees for
+// the twilight, -0:34 for the Moon's upper limb and the planets): sunset
+// 14:38:10 UT, astronomical dusk 16:36:58 and dawn 04:28:49 UT, moonset
+// 14:23 UT, moonrise 08:08 UT the next morning (the Moon down all night),
+// Jupiter rising 20:14:36 UT, Saturn setting 00:05:49 UT; at dusk Vega
+// stands 41.8 degrees high, Capella 32.4, M 31 71.6, Sirius and M 42 below
+// the horizon.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "sky/sky_doc.h"
+#include "sky/tonight.h"
+
+namespace {
+
+class TonightList : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    settings_.LatDeg = 50;
+    settings_.LatMin = 4;
+    settings_.NS = std::string("N");
+    settings_.LongDeg = 19;
+    settings_.LongMin = 56;
+    settings_.EW = std::string("E");
+    settings_.TimeZoneId = "Europe/Warsaw";
+    settings_.Refraction = 1;
+    doc_ = std::make_unique<CSkyDoc>(settings_);
+    doc_->Refraction = 1;
+    doc_->SetDocumentTime(astro::CivilTime{2026, 12, 9, 20, 0, 0});
+    doc_->UpdateSky();
+    struct Star {
+      int Hr;
+      const char* Name;
+      double Ra, Dec, Magnitude;
+    };
+    const Star stars[] = {{7001, "Vega", 18.61564, 38.78361, 0.03},
+                          {1708, "Capella", 5.27817, 45.99806, 0.08},
+                          {2491, "Sirius", 6.75247, -16.71611, -1.46}};
+    for (int i = 0; i < 3; ++i) {
+      doc_->Stars[i] = {};
+      doc_->Stars[i].HR = stars[i].Hr;
+      doc_->Stars[i].RightAscension = static_cast<float>(stars[i].Ra);
+      doc_->Stars[i].Declination = static_cast<float>(stars[i].Dec);
+      doc_->Stars[i].Magnitude = static_cast<float>(stars[i].Magnitude);
+      doc_->ProperNames[i] = {};
+      doc_->ProperNames[i].HR = stars[i].Hr;
+      std::strncpy(doc_->ProperNames[i].Name, stars[i].Name, sizeof doc_->ProperNames[i].Name);
+    }
+    DeepSkyRecord& m31 = doc_->DeepSkyObjects[30];
+    m31.Number = 31;
+    m31.RightAscension = 0.71222f;
+    m31.Declination = 41.26917f;
+    m31.Magnitude = 3.4f;
+    std::memcpy(m31.Type, "GALXY", 5);
+    DeepSkyRecord& m42 = doc_->DeepSkyObjects[41];
+    m42.Number = 42;
+    m42.RightAscension = 5.58806f;
+    m42.Declination = -5.39111f;
+    m42.Magnitude = 4.0f;
+  }
+  AppSettings settings_;
+  std::unique_ptr<CSkyDoc> doc_;
+};
+
+TEST_F(TonightList, EveningAtKrakow) {
+  const sky::Tonight t = sky::TonightOf(*doc_);
+  const struct {
+    std::string Got;
+    const char* Want;
+  } texts[] = {
+      {t.Sunset, "15:38 CET"},
+      {t.AstronomicalDusk, "17:37 CET"},
+      {t.AstronomicalDawn, "05:29 CET"},
+      {t.HourText, "17:37 CET"},
+      {t.Moonset, "15:23 CET"},
+      {t.Moonrise, "09:08 CET"},
+      {t.DarkHours, "17:37 CET - 05:29 CET (11 h 52 min)"},
+  };
+  for (const auto& text : texts) EXPECT_EQ(text.Got, text.Want);
+
+  ASSERT_EQ(t.Planets.size(), 7u);
+  const auto planet = [&t](const char* name) {
+    return *std::find_if(t.Planets.begin(), t.Planets.end(),
+                         [name](const sky::TonightRow& r) { return r.Name == name; });
+  };
+  EXPECT_EQ(planet("Jupiter").Rise, "21:15 CET");
+  EXPECT_EQ(planet("Saturn").Set, "01:06 CET");
+  // Saturn is highest at the end of the nautical twilight, Jupiter after
+  // midnight, when it crosses the meridian.
+  EXPECT_LT(planet("Saturn").Instant, planet("Jupiter").Instant);
+  EXPECT_GT(planet("Jupiter").Altitude, 40.0);
+
+  std::vector<std::string> names;
+  for (const sky::TonightRow& r : t.Objects) names.push_back(r.Name);
+  EXPECT_EQ(names, (std::vector<std::string>{"Vega", "Capella", "M 31"}));
+  EXPECT_NEAR(t.Objects[0].Altitude, 41.81, 0.05);
+  EXPECT_NEAR(t.Objects[2].Altitude, 71.60, 0.05);
+}
+
+// A later hour picked by the user: Capella has climbed and Vega sunk.
+TEST_F(TonightList, AtAnHourPicked) {
+  const sky::Tonight dusk = sky::TonightOf(*doc_);
+  const sky::Tonight late = sky::TonightOf(*doc_, dusk.Hour + 4.0 / 24.0);
+  EXPECT_EQ(late.HourText, "21:37 CET");
+  const auto altitude = [](const sky::Tonight& t, const char* name) {
+    return std::find_if(t.Objects.begin(), t.Objects.end(),
+                        [name](const sky::TonightRow& r) { return r.Name == name; })
+        ->Altitude;
+  };
+  EXPECT_GT(altitude(late, "Capella"), altitude(dusk, "Capella") + 20.0);
+  EXPECT_TRUE(std::none_of(late.Objects.begin(), late.Objects.end(),
+                           [](const sky::TonightRow& r) { return r.Name == "Vega"; }));
+  EXPECT_NE(sky::TonightJson(late).find("\"hour\":\"21:37 CET\""), std::string::npos);
+}
+
+// After midnight the night is still the one that began the evening before.
+TEST_F(TonightList, AfterMidnightTheNightGoesOn) {
+  doc_->SetDocumentTime(astro::CivilTime{2026, 12, 10, 4, 22, 0});
+  doc_->UpdateSky();
+  EXPECT_EQ(sky::TonightOf(*doc_).Sunset, "15:38 CET");
+  const astro::CivilTime evening = sky::EveningOf({2027, 1, 1, 11, 59, 0});
+  EXPECT_EQ(evening, (astro::CivilTime{2026, 12, 31, 0, 0, 0}));
+}
+
+}  // namespace

@@ -1,0 +1,157 @@
+#include "ui/tonight_window.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTimeEdit>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "astro/clock.h"
+#include "astro/format.h"
+#include "sky/app_settings.h"
+#include "sky/search.h"
+#include "sky/sky_doc.h"
+
+namespace {
+
+// A row that sorts its numeric columns by number and its times by instant.
+class CTonightItem : public QTreeWidgetItem {
+ public:
+  using QTreeWidgetItem::QTreeWidgetItem;
+  bool operator<(const QTreeWidgetItem& other) const override {
+    const int column = treeWidget() ? treeWidget()->sortColumn() : 0;
+    const QVariant a = data(column, Qt::UserRole), b = other.data(column, Qt::UserRole);
+    if (a.isValid() && b.isValid()) return a.toDouble() < b.toDouble();
+    return text(column) < other.text(column);
+  }
+};
+
+QString Text(const std::string& s) { return QString::fromStdString(s); }
+
+// The key of a night: its date and the observer's place and clock.
+std::string NightKey(const CSkyDoc& doc) {
+  const astro::CivilTime d = sky::EveningOf(doc.DocumentTime);
+  const AppSettings& s = doc.Settings;
+  return std::to_string(d.Year) + "-" + std::to_string(d.Month) + "-" + std::to_string(d.Day) +
+         " " + std::to_string(doc.AstroState.Latitude) + " " +
+         std::to_string(doc.AstroState.Longitude) + " " + s.TimeZoneId + " " +
+         std::to_string(s.TimeZone) + " " + std::to_string(doc.Refraction);
+}
+
+}  // namespace
+
+CTonightWindow::CTonightWindow(CSkyDoc& doc, CMessenger& messages, std::function<void()> changed,
+                               QWidget* parent)
+    : QDialog(parent), doc_(doc), messages_(messages), changed_(std::move(changed)) {
+  setWindowTitle(QStringLiteral("Tonight"));
+  setObjectName(QStringLiteral("TonightWindow"));
+  auto* layout = new QVBoxLayout(this);
+  summary_ = new QLabel(this);
+  summary_->setObjectName(QStringLiteral("TonightSummary"));
+  summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  layout->addWidget(summary_);
+  auto* hourRow = new QHBoxLayout;
+  auto* hourLabel = new QLabel(QStringLiteral("Objects above 30° at:"), this);
+  hourEdit_ = new QTimeEdit(this);
+  hourEdit_->setObjectName(QStringLiteral("TonightHour"));
+  hourEdit_->setDisplayFormat(QStringLiteral("HH:mm"));
+  hourLabel->setBuddy(hourEdit_);
+  hourRow->addWidget(hourLabel);
+  hourRow->addWidget(hourEdit_);
+  hourRow->addStretch();
+  layout->addLayout(hourRow);
+  connect(hourEdit_, &QTimeEdit::editingFinished, this, [this] {
+    const QTime t = hourEdit_->time();
+    PickHour(t.hour(), t.minute());
+  });
+
+  table_ = new QTreeWidget(this);
+  table_->setObjectName(QStringLiteral("TonightTable"));
+  table_->setRootIsDecorated(false);
+  table_->setColumnCount(kColumns);
+  table_->setHeaderLabels(
+      {"Name", "Kind", "Magnitude", "Rise", "Set", "Best hour", "Altitude", "Azimuth"});
+  table_->setSortingEnabled(true);
+  table_->sortByColumn(kMagnitude, Qt::AscendingOrder);
+  connect(table_, &QTreeWidget::itemDoubleClicked, this,
+          [this](QTreeWidgetItem* item, int) { Activate(item); });
+  layout->addWidget(table_, 1);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  layout->addWidget(buttons);
+  resize(1060, 600);
+  Follow();
+}
+
+void CTonightWindow::Follow() {
+  const std::string key = NightKey(doc_);
+  if (key == shownFor_) return;
+  shownFor_ = key;
+  Fill(std::nullopt);
+}
+
+void CTonightWindow::PickHour(int hour, int minute) {
+  // Hours before noon belong to the morning after the date.
+  const astro::CivilTime d = sky::EveningOf(doc_.DocumentTime);
+  const std::int64_t clock =
+      astro::SecondsOfCivil({d.Year, d.Month, d.Day, hour, minute, 0}) + (hour < 12 ? 86400 : 0);
+  const sky::CivilInstant at =
+      sky::ResolveLocalTime(ClockRulesOf(doc_.Settings), astro::CivilOfSeconds(clock));
+  Fill(sky::JulianDayOfSeconds(at.UtSeconds));
+}
+
+void CTonightWindow::Fill(std::optional<double> hour) {
+  tonight_ = sky::TonightOf(doc_, hour);
+  const sky::Tonight& t = tonight_;
+  summary_->setText(Text("Sunset " + t.Sunset + "; civil twilight ends " + t.CivilDusk +
+                         ", nautical " + t.NauticalDusk + ", astronomical " + t.AstronomicalDusk +
+                         "\nMoonrise " + t.Moonrise + ", moonset " + t.Moonset + "; " +
+                         t.MoonPhase + ", illuminated " + t.MoonIlluminated +
+                         "\nDark hours without the Moon: " + t.DarkHours));
+  const sky::CivilInstant at =
+      sky::CivilTimeAt(ClockRulesOf(doc_.Settings), sky::SecondsOfJulianDay(t.Hour));
+  {
+    const QSignalBlocker quiet(hourEdit_);
+    hourEdit_->setTime(QTime(at.Clock.Hour, at.Clock.Minute));
+  }
+  table_->setSortingEnabled(false);
+  table_->clear();
+  for (const std::vector<sky::TonightRow>* list : {&t.Planets, &t.Objects}) {
+    for (std::size_t i = 0; i < list->size(); ++i) {
+      const sky::TonightRow& r = (*list)[i];
+      auto* item = new CTonightItem(table_);
+      item->setText(kName, Text(r.Name));
+      item->setText(kKind, Text(r.Kind));
+      item->setText(kMagnitude, Text(astro::FormatFixed(r.Magnitude, 1)));
+      item->setData(kMagnitude, Qt::UserRole, r.Magnitude);
+      item->setText(kRise, Text(r.Rise));
+      item->setText(kSet, Text(r.Set));
+      item->setText(kBest, Text(r.Best.empty() ? t.HourText : r.Best));
+      item->setData(kBest, Qt::UserRole, r.Instant);
+      item->setText(kAltitude, Text(astro::FormatFixed(r.Altitude, 1) + "\xC2\xB0"));
+      item->setData(kAltitude, Qt::UserRole, r.Altitude);
+      item->setText(kAzimuth, Text(astro::FormatFixed(r.Azimuth, 1) + "\xC2\xB0"));
+      item->setData(kAzimuth, Qt::UserRole, r.Azimuth);
+      // Where the row came from: its list and its index there.
+      item->setData(kName, Qt::UserRole + 1, list == &t.Planets ? 0 : 1);
+      item->setData(kName, Qt::UserRole + 2, static_cast<int>(i));
+    }
+  }
+  table_->setSortingEnabled(true);
+  for (int c = 0; c < kColumns; ++c) table_->resizeColumnToContents(c);
+}
+
+void CTonightWindow::Activate(QTreeWidgetItem* item) {
+  const std::vector<sky::TonightRow>& list =
+      item->data(kName, Qt::UserRole + 1).toInt() == 0 ? tonight_.Planets : tonight_.Objects;
+  const sky::TonightRow row = list.at(item->data(kName, Qt::UserRole + 2).toInt());
+  doc_.SetInstant(sky::SecondsOfJulianDay(row.Instant));
+  doc_.UpdateSky();
+  // A planet is centred where it stands at that hour.
+  const double ra = row.Body >= 0 ? doc_.Bodies[row.Body].RaJ2000 : row.RaJ2000;
+  const double dec = row.Body >= 0 ? doc_.Bodies[row.Body].DecJ2000 : row.DecJ2000;
+  CentreOn(doc_, messages_, ra, dec);
+  if (changed_) changed_();
+}

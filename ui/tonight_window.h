@@ -1,0 +1,50 @@
+// The "Tonight" window: the night after the date shown at the place
+// (sky/tonight.h) with its lists in one sortable table. A double click on a
+// row sets the sky's time to that row's hour and centres the object; the
+// window follows the date and the place as they change.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "sky/tonight.h"
+
+class CMessenger;
+class CSkyDoc;
+class QLabel;
+class QTimeEdit;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+class CTonightWindow : public QDialog {
+  Q_OBJECT
+
+ public:
+  // `changed` runs after a double click has set the time and turned the view.
+  CTonightWindow(CSkyDoc& doc, CMessenger& messages, std::function<void()> changed,
+                 QWidget* parent);
+
+  // Recomputes the night when the date or the place differ from the ones shown.
+  void Follow();
+  // Shows the objects at the place's clock time `hour`:`minute` of the night.
+  void PickHour(int hour, int minute);
+  QTreeWidget* Table() const { return table_; }
+  const sky::Tonight& Shown() const { return tonight_; }
+
+  enum Column { kName, kKind, kMagnitude, kRise, kSet, kBest, kAltitude, kAzimuth, kColumns };
+
+ private:
+  void Fill(std::optional<double> hour);
+  void Activate(QTreeWidgetItem* item);
+
+  CSkyDoc& doc_;
+  CMessenger& messages_;
+  std::function<void()> changed_;
+  QLabel* summary_;
+  QTimeEdit* hourEdit_;
+  QTreeWidget* table_;
+  std::string shownFor_;  // the date and place of the night shown
+  sky::Tonight tonight_;
+};
