@@ -167,7 +167,8 @@ void BM_SelectionPass(benchmark::State& state) {
   Scene scene(false);
   const ProcessCpu cpu(state);
   for (auto _ : state)
-    benchmark::DoNotOptimize(scene.View().Renderer().SelectionPass(kWidth / 2, kHeight / 2));
+    benchmark::DoNotOptimize(
+        scene.View().Renderer().SelectionPass(kWidth / 2, kHeight / 2, scene.View().Zoom));
 }
 BENCHMARK(BM_SelectionPass)->UseRealTime()->Unit(benchmark::kMillisecond);
 

@@ -65,7 +65,7 @@ QImage COffscreenCanvas::Render(int width, int height) {
 
 std::vector<sky::PickHit> COffscreenCanvas::Pick(int x, int y) {
   if (!MakeCurrent()) return {};
-  std::vector<sky::PickHit> hits = view_.Renderer().SelectionPass(x, y);
+  std::vector<sky::PickHit> hits = view_.Renderer().SelectionPass(x, y, view_.Zoom);
   DoneCurrent();
   return hits;
 }

@@ -11,11 +11,10 @@
 #include "sky/sky_doc.h"
 
 class CMessenger;
-class CSkyView;
 
 class CSkyRenderer : public CSkyScene {
  public:
-  CSkyRenderer(CSkyDoc& doc, CSkyView& view, CMessenger& messages);
+  CSkyRenderer(CSkyDoc& doc, CMessenger& messages);
 
   // The scene, made once per context with it current.
   bool DisplayListsBuilt() const override { return listsBuilt_; }
@@ -23,21 +22,20 @@ class CSkyRenderer : public CSkyScene {
   void LoadTextures() override;
   void SetFixedState() override;
 
-  // The orthographic sky projection for a w x h window at the view's zoom.
-  void SetSkyProjection(int width, int height);
+  // The orthographic sky projection for a w x h window at `zoom`.
+  void SetSkyProjection(int width, int height, double zoom);
   // Window pixels, for bitmap text and sprites.
   void SetPixelProjection(int width, int height);
 
-  // Draws one frame: the camera, then every layer whose switch is on, in
-  // their fixed order. In a selection pass only the layers that carry
-  // selection names run, and the stored matrices are left alone.
-  void ComposeFrame();
+  // Draws one frame at `zoom`: the camera, then every layer whose switch is
+  // on, in the order of render/sky_layers.h.
+  void ComposeFrame(double zoom);
 
-  // Draws the frame in GL selection mode through a 5 x 5 pixel window around
-  // client point x, y (y downwards) and returns the hits in the order their
-  // layers were drawn (at most 16), each with the distance from the point to
-  // the middle of the object's mark.
-  std::vector<sky::PickHit> SelectionPass(int x, int y);
+  // Draws the frame at `zoom` in GL selection mode through a 5 x 5 pixel
+  // window around client point x, y (y downwards) and returns the hits in
+  // the order their layers were drawn (at most 16), each with the distance
+  // from the point to the middle of the object's mark.
+  std::vector<sky::PickHit> SelectionPass(int x, int y, double zoom);
 
   // Device pixels per logical pixel of the window: star sizes, line widths,
   // symbols and label offsets are scaled by it, as the fonts are.
@@ -67,6 +65,10 @@ class CSkyRenderer : public CSkyScene {
   void BuildSkyLists();
   // Compiles them again when the refraction has moved their points since.
   void RefreshSkyLists();
+  // One pass over the layers: a frame, or with `picking` the selection pass
+  // round GL window point pickX, pickY (only the layers that carry
+  // selection names run, and the stored matrices are left alone).
+  void ComposePass(double zoom, bool picking, double pickX, double pickY);
   // Turns the sphere so that the view shows the camera's direction; in
   // horizon mode the zenith ends up on +Y.
   void ApplyCamera() const;
@@ -75,13 +77,11 @@ class CSkyRenderer : public CSkyScene {
   double MarkDistance(unsigned name, double x, double y) const;
 
   CSkyDoc& doc_;
-  CSkyView& view_;
   CMessenger& messages_;
   bool listsBuilt_ = false;
   bool listsRefracted_ = false;  // whether the sky lists hold apparent places,
   double listsZenith_[3] = {};   // for this zenith
   double deviceRatio_ = 1.0;
-  double pickX_ = 0, pickY_ = 0;  // the point of the selection pass running, y upwards
   render::CSpriteBatch starSprites_, starDiscs_, starGlows_;
   GLuint discTexture_ = 0, glowTexture_ = 0;
   bool texturePending_[8] = {};  // named, its picture not read yet
