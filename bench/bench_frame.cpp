@@ -153,7 +153,8 @@ BENCHMARK(BM_FrameWithout)
 void BM_StarLayer(benchmark::State& state) {
   Scene scene(false);
   scene.Doc().StarMagnitudeLimit = 7.5;  // the whole catalogue
-  const render::Frame frame{scene.Doc(), scene.View().Renderer(), scene.View().Zoom, false};
+  const render::Frame frame{scene.Doc(), scene.Doc().Conditions(), scene.View().Renderer(),
+                            scene.View().Zoom, false};
   const ProcessCpu cpu(state);
   for (auto _ : state) {
     render::DrawStars(frame);

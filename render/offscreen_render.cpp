@@ -17,7 +17,13 @@ COffscreenCanvas::COffscreenCanvas(CSkyView& view) : view_(view) {
   valid_ = surfaceless_->IsValid();
 }
 
-COffscreenCanvas::~COffscreenCanvas() = default;
+COffscreenCanvas::~COffscreenCanvas() {
+  // What the view's renderer made in this context goes with it.
+  if (sceneReady_ && MakeCurrent()) {
+    view_.Renderer().ReleaseContext();
+    DoneCurrent();
+  }
+}
 
 bool COffscreenCanvas::MakeCurrent() {
   if (!valid_) return false;

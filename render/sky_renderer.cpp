@@ -11,6 +11,7 @@
 #include "render/gl.h"
 #include "render/night_vision.h"
 #include "render/sky_layers.h"
+#include "render/surfaceless_gl.h"
 #include "render/textures.h"
 #include "sky/camera_math.h"
 #include "sky/messages.h"
@@ -59,8 +60,21 @@ void CSkyRenderer::BuildDisplayLists() {
   BuildGroundList();
   BuildLandscapeList();
   BuildSkyLists();
-  listsBuilt_ = true;
+  Scene().ListsBuilt = true;
 }
+
+bool CSkyRenderer::DisplayListsBuilt() const {
+  const auto scene = scenes_.find(render::CurrentGlContext());
+  return scene != scenes_.end() && scene->second.ListsBuilt;
+}
+
+CSkyRenderer::ContextScene& CSkyRenderer::Scene() {
+  ContextScene& scene = scenes_[render::CurrentGlContext()];
+  std::copy(std::begin(scene.Textures), std::end(scene.Textures), std::begin(doc_.TextureNames));
+  return scene;
+}
+
+void CSkyRenderer::ReleaseContext() { scenes_.erase(render::CurrentGlContext()); }
 
 void CSkyRenderer::BuildSkyLists() {
   using namespace render;
@@ -69,15 +83,17 @@ void CSkyRenderer::BuildSkyLists() {
   BuildEclipticList(doc_);
   BuildMilkyWayList(doc_);
   BuildGridList(doc_);
-  listsRefracted_ = doc_.Refracting();
+  ContextScene& scene = Scene();
+  scene.ListsRefracted = doc_.Refracting();
   std::copy(std::begin(doc_.AstroState.ZenithPoint), std::end(doc_.AstroState.ZenithPoint),
-            listsZenith_);
+            scene.ListsZenith);
 }
 
 void CSkyRenderer::RefreshSkyLists() {
+  const ContextScene& scene = Scene();
   const bool refracting = doc_.Refracting();
-  if (refracting == listsRefracted_ &&
-      (!refracting || std::equal(std::begin(listsZenith_), std::end(listsZenith_),
+  if (refracting == scene.ListsRefracted &&
+      (!refracting || std::equal(std::begin(scene.ListsZenith), std::end(scene.ListsZenith),
                                  std::begin(doc_.AstroState.ZenithPoint))))
     return;
   BuildSkyLists();
@@ -111,31 +127,34 @@ constexpr TextureFile kTextureFiles[] = {
 }  // namespace
 
 void CSkyRenderer::LoadTextures() {
-  glGenTextures(8, doc_.TextureNames);
+  ContextScene& scene = Scene();
+  glGenTextures(8, scene.Textures);
+  std::copy(std::begin(scene.Textures), std::end(scene.Textures), std::begin(doc_.TextureNames));
   // A file that cannot be opened or is no BMP file is reported now; the
   // pictures are read, and a damaged one reported, when first drawn.
   for (const TextureFile& file : kTextureFiles) {
     const std::string problem = render::TextureFileProblem(file.Name);
     if (problem.empty())
-      texturePending_[file.Slot] = true;
+      scene.TexturePending[file.Slot] = true;
     else
       messages_.Show(MessageIcon::Stop, problem);
   }
   GLuint made[2];
   glGenTextures(2, made);
-  discTexture_ = made[0];
-  glowTexture_ = made[1];
-  glBindTexture(GL_TEXTURE_2D, discTexture_);
+  scene.DiscTexture = made[0];
+  scene.GlowTexture = made[1];
+  glBindTexture(GL_TEXTURE_2D, scene.DiscTexture);
   render::MakeDiscTexture();
-  glBindTexture(GL_TEXTURE_2D, glowTexture_);
+  glBindTexture(GL_TEXTURE_2D, scene.GlowTexture);
   render::MakeGlowTexture();
   glBindTexture(GL_TEXTURE_2D, 0);
 }
 
 GLuint CSkyRenderer::Texture(int slot) {
-  const GLuint name = doc_.TextureNames[slot];
-  if (!texturePending_[slot]) return name;
-  texturePending_[slot] = false;
+  ContextScene& scene = Scene();
+  const GLuint name = scene.Textures[slot];
+  if (!scene.TexturePending[slot]) return name;
+  scene.TexturePending[slot] = false;
   glBindTexture(GL_TEXTURE_2D, name);
   // A picture put there by other means is kept.
   GLint width = 0;

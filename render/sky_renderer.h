@@ -2,6 +2,7 @@
 // textures of the scene, the camera, and the fixed order of layers.
 #pragma once
 
+#include <map>
 #include <vector>
 
 #include "render/gl.h"
@@ -16,8 +17,9 @@ class CSkyRenderer : public CSkyScene {
  public:
   CSkyRenderer(CSkyDoc& doc, CMessenger& messages);
 
-  // The scene, made once per context with it current.
-  bool DisplayListsBuilt() const override { return listsBuilt_; }
+  // The scene, made once per GL context with it current: the view's and an
+  // offscreen canvas's each get their own.
+  bool DisplayListsBuilt() const override;
   void BuildDisplayLists() override;
   void LoadTextures() override;
   void SetFixedState() override;
@@ -37,6 +39,9 @@ class CSkyRenderer : public CSkyScene {
   // from the point to the middle of the object's mark.
   std::vector<sky::PickHit> SelectionPass(int x, int y, double zoom);
 
+  // Forgets the scene of the current context, which is about to go.
+  void ReleaseContext();
+
   // Device pixels per logical pixel of the window: star sizes, line widths,
   // symbols and label offsets are scaled by it, as the fonts are.
   void SetDeviceRatio(double ratio) { deviceRatio_ = ratio > 0 ? ratio : 1.0; }
@@ -51,8 +56,8 @@ class CSkyRenderer : public CSkyScene {
   // The texture of a slot of CSkyDoc::TextureNames, its picture read on
   // first use: a frame that does not draw it never pays for it.
   GLuint Texture(int slot);
-  GLuint DiscTexture() const { return discTexture_; }
-  GLuint GlowTexture() const { return glowTexture_; }
+  GLuint DiscTexture() { return Scene().DiscTexture; }
+  GLuint GlowTexture() { return Scene().GlowTexture; }
   render::CLabelSpace& Labels() { return labels_; }
   // The names of the Sun, the Moon and the planets, placed at the start of
   // the frame so that they keep their room.
@@ -61,6 +66,20 @@ class CSkyRenderer : public CSkyScene {
   std::vector<render::PlacedLabel>& StarLabels() { return starLabels_; }
 
  private:
+  // What is made in a GL context for the sky: the display lists, the places
+  // the sky's lists hold, and the textures.
+  struct ContextScene {
+    bool ListsBuilt = false;
+    bool ListsRefracted = false;  // whether the sky lists hold apparent places,
+    double ListsZenith[3] = {};   // for this zenith
+    GLuint Textures[8] = {};
+    bool TexturePending[8] = {};  // named, its picture not read yet
+    GLuint DiscTexture = 0, GlowTexture = 0;
+  };
+  // The scene of the current context; its texture names become the
+  // document's (CSkyDoc::TextureNames).
+  ContextScene& Scene();
+
   // The sky's display lists, which hold the drawing points of the moment.
   void BuildSkyLists();
   // Compiles them again when the refraction has moved their points since.
@@ -78,13 +97,9 @@ class CSkyRenderer : public CSkyScene {
 
   CSkyDoc& doc_;
   CMessenger& messages_;
-  bool listsBuilt_ = false;
-  bool listsRefracted_ = false;  // whether the sky lists hold apparent places,
-  double listsZenith_[3] = {};   // for this zenith
+  std::map<const void*, ContextScene> scenes_;  // by context
   double deviceRatio_ = 1.0;
   render::CSpriteBatch starSprites_, starDiscs_, starGlows_;
-  GLuint discTexture_ = 0, glowTexture_ = 0;
-  bool texturePending_[8] = {};  // named, its picture not read yet
   render::CLabelSpace labels_;
   std::vector<render::PlacedLabel> planetLabels_, starLabels_;
 };

@@ -243,6 +243,20 @@ TEST_F(SkyView, PointerReadoutFeedsThePanes) {
   EXPECT_EQ(view_->DecPaneText().toStdString(), "DEC -00\u00b0 15' 00\"");
 }
 
+// The display lists and textures are made in each context the sky is drawn
+// in: a second canvas over the same view draws the same frame, and the first
+// one still draws it after.
+TEST_F(SkyView, EachContextHasItsOwnListsAndTextures) {
+  doc_->Boundaries = doc_->Coordinations = doc_->MilkyWay = 1;
+  const QImage first = Render();
+  {
+    COffscreenCanvas second(*view_);
+    ASSERT_TRUE(second.IsValid());
+    EXPECT_EQ(second.Render(400, 400), first) << "the second context";
+  }
+  EXPECT_EQ(Render(), first) << "the first context again";
+}
+
 TEST_F(SkyView, MissingTextureIsReportedAndTheFrameIsStillDrawn) {
   ScratchDir data;
   for (const auto& entry : std::filesystem::directory_iterator(STELLIX_SOURCE_DATA_DIR))
