@@ -40,6 +40,7 @@ struct PlanetState {
   // The astrometric place: as the light left the body, seen from the observer, J2000.
   double RaJ2000 = 0.0;   // hours
   double DecJ2000 = 0.0;  // degrees
+  bool operator==(const PlanetState&) const = default;
 };
 
 constexpr int kBodyCount = 10;

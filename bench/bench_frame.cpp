@@ -153,7 +153,8 @@ BENCHMARK(BM_FrameWithout)
 void BM_StarLayer(benchmark::State& state) {
   Scene scene(false);
   scene.Doc().StarMagnitudeLimit = 7.5;  // the whole catalogue
-  const render::Frame frame{scene.Doc(), scene.View().Renderer(), scene.View().Zoom, false};
+  const render::Frame frame{scene.Doc(), scene.Doc().Conditions(), scene.View().Renderer(),
+                            scene.View().Zoom, false};
   const ProcessCpu cpu(state);
   for (auto _ : state) {
     render::DrawStars(frame);
@@ -167,7 +168,8 @@ void BM_SelectionPass(benchmark::State& state) {
   Scene scene(false);
   const ProcessCpu cpu(state);
   for (auto _ : state)
-    benchmark::DoNotOptimize(scene.View().Renderer().SelectionPass(kWidth / 2, kHeight / 2));
+    benchmark::DoNotOptimize(
+        scene.View().Renderer().SelectionPass(kWidth / 2, kHeight / 2, scene.View().Zoom));
 }
 BENCHMARK(BM_SelectionPass)->UseRealTime()->Unit(benchmark::kMillisecond);
 

@@ -3,6 +3,8 @@
 
 #include <string_view>
 
+#include "catalog/records.h"
+
 namespace catalog {
 
 // Where the constellation search centres the view, in the order the search list is built from.
@@ -36,7 +38,7 @@ extern const DeepSkyTypeCode kDeepSkyTypeCodes[kDeepSkyTypeCount];
 // bytes).
 DeepSkyType DeepSkyTypeOf(const char (&code)[8]);
 
-// Messier objects are the records below index 110, whatever their numbers.
-constexpr bool IsMessierIndex(int index) { return index < 110; }
+// Messier objects are the records below index kMessierCount, whatever their numbers.
+constexpr bool IsMessierIndex(int index) { return index < kMessierCount; }
 
 }  // namespace catalog

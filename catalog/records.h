@@ -39,6 +39,25 @@ struct ConstellationLineRecord {
 };
 using BoundaryRecord = ConstellationLineRecord;
 
+// Which mark of a polyline file ends a line: a non-zero one in the figure
+// file, a zero one in the boundary file.
+enum class LineEndMark { NonZero, Zero };
+inline constexpr LineEndMark kFigureLineEnd = LineEndMark::NonZero;
+inline constexpr LineEndMark kBoundaryLineEnd = LineEndMark::Zero;
+
+// Calls segment(a, b) for every pair of consecutive records whose first
+// vertex is joined to the next: the first of a line's records up to the one
+// whose mark ends it. The screen and the printed chart draw the same lines.
+template <typename Segment>
+void ForEachLineSegment(const ConstellationLineRecord* records, int count, LineEndMark end,
+                        Segment segment) {
+  for (int i = 0; i + 1 < count; ++i) {
+    const bool ends =
+        end == LineEndMark::NonZero ? records[i].EndMark != 0 : records[i].EndMark == 0;
+    if (!ends) segment(records[i], records[i + 1]);
+  }
+}
+
 // deepsky.bin: a Messier (index < 110) or NGC (index >= 110) object.
 struct DeepSkyRecord {
   std::int32_t Number;         // Messier or NGC number

@@ -7,6 +7,7 @@
 #include "astro/angles.h"
 #include "astro/transforms.h"
 #include "catalog/builtin_tables.h"
+#include "render/sky_layers.h"
 #include "res/strings.h"
 #include "sky/camera_math.h"
 #include "sky/sky_doc.h"
@@ -58,6 +59,7 @@ class CChartBuilder {
  public:
   CChartBuilder(CSkyDoc& doc, int width, int height, double zoom, const CChartTextMeasure& measure)
       : doc_(doc),
+        sky_(doc.Conditions()),
         settings_(doc.Settings),
         width_(width),
         height_(height),
@@ -77,29 +79,20 @@ class CChartBuilder {
   }
 
   ChartDrawing Build() {
-    if (doc_.Boundaries) {
-      Boundaries();
-      ConstellationNames();
-    }
-    if (doc_.Constelations) ConstellationLines();
-    if (doc_.Ecliptic) Ecliptic();
-    if (doc_.Coordinations) Grid();
-    if (doc_.DeepSky) {
-      DeepSky();
-      DeepSkyLabels();
-    }
-    // The names go under the stars: their white boxes, whose top edge runs
-    // through the star, would otherwise cut away the lower half of its disc.
-    StarNames();
-    Stars();
-    if (doc_.SolarSystem) {
-      SolarSystem();
-      PlanetNames();
-    }
-    if (doc_.HorizonMode) {
-      Ground();
-      Compass();
-    }
+    // The chart's columns of the layer table: the switch and the builder.
+    struct ChartStep {
+      int CSkyDoc::*Switch;
+      void (CChartBuilder::*Build)();
+    };
+    static constexpr ChartStep kSteps[] = {
+#define STELLIX_CHART_LAYER(Name, Switch, Pickable, Screen, ScreenText, NamesFirst, NameRank, \
+                            Chart)                                                            \
+  {Switch, Chart},
+        STELLIX_SKY_LAYERS(STELLIX_CHART_LAYER)
+#undef STELLIX_CHART_LAYER
+    };
+    for (const ChartStep& step : kSteps)
+      if (step.Build && (step.Switch == nullptr || doc_.*step.Switch != 0)) (this->*step.Build)();
     Frame();
     return std::move(drawing_);
   }
@@ -160,27 +153,24 @@ class CChartBuilder {
       lines.Segments.push_back({a.P, b.P});
   }
 
-  // Record i joins record i + 1 when `joins` says so.
-  template <typename Joins>
-  void Polylines(ChartLayer layer, const ConstellationLineRecord* records, int count, Joins joins) {
+  void Polylines(ChartLayer layer, const ConstellationLineRecord* records, int count,
+                 LineEndMark end) {
     ChartLines lines;
-    for (int i = 0; i + 1 < count; ++i)
-      if (joins(records[i]))
-        LineSegment(lines, records[i].RightAscension, records[i].Declination,
-                    records[i + 1].RightAscension, records[i + 1].Declination);
+    ForEachLineSegment(records, count, end,
+                       [&](const ConstellationLineRecord& a, const ConstellationLineRecord& b) {
+                         LineSegment(lines, a.RightAscension, a.Declination, b.RightAscension,
+                                     b.Declination);
+                       });
     Add(layer, std::move(lines));
   }
 
   void Boundaries() {
-    // In the boundary file a non-zero mark continues the line.
-    Polylines(ChartLayer::Boundaries, doc_.BoundaryPoints, kBoundaryCount,
-              [](const BoundaryRecord& r) { return r.EndMark != 0; });
+    Polylines(ChartLayer::Boundaries, doc_.BoundaryPoints, kBoundaryCount, kBoundaryLineEnd);
   }
 
   void ConstellationLines() {
-    // In the figure file a mark of 0 continues the line.
     Polylines(ChartLayer::ConstellationLines, doc_.ConstellationLines, kConstellationLineCount,
-              [](const ConstellationLineRecord& r) { return r.EndMark == 0; });
+              kFigureLineEnd);
   }
 
   void Ecliptic() {
@@ -210,6 +200,11 @@ class CChartBuilder {
     Add(ChartLayer::Grid, std::move(lines));
   }
 
+  void BoundariesAndNames() {
+    Boundaries();
+    ConstellationNames();
+  }
+
   void ConstellationNames() {
     const ChartFont font = ConstellationNameFont(zoom_);
     const int cellHeight = measure_.Height(font);
@@ -227,9 +222,13 @@ class CChartBuilder {
   // Whether the deep-sky layer draws record i at all.
   bool DeepSkyShown(int i, DeepSkyType type) const {
     const DeepSkyRecord& record = doc_.DeepSkyObjects[i];
-    if (record.Magnitude > doc_.DeepSkyMagnitudeLimit) return false;
-    if ((catalog::IsMessierIndex(i) ? settings_.ShowMessier : settings_.ShowNGC) != 1) return false;
-    return DeepSkyTypeShown(settings_, type);
+    if (record.Magnitude > sky_.DeepSkyLimit) return false;
+    return DeepSkyObjectShown(settings_, i, type);
+  }
+
+  void DeepSkyAndLabels() {
+    DeepSky();
+    DeepSkyLabels();
   }
 
   void DeepSky() {
@@ -382,6 +381,13 @@ class CChartBuilder {
     }
   }
 
+  // The names go under the stars: their white boxes, whose top edge runs
+  // through the star, would otherwise cut away the lower half of its disc.
+  void StarNamesThenStars() {
+    StarNames();
+    Stars();
+  }
+
   void Stars() {
     const double limit = doc_.StarMagnitudeLimit;
     for (const StarRecord& star : doc_.Stars) {
@@ -401,6 +407,11 @@ class CChartBuilder {
       Text(ChartLayer::StarNames, PageCoordinate(q.P.X - 3.0 * star.LabelOffset), q.P.Y,
            FixedText(star.Name), kStarNameFont);
     }
+  }
+
+  void SolarSystemAndNames() {
+    SolarSystem();
+    PlanetNames();
   }
 
   void SolarSystem() {
@@ -447,6 +458,11 @@ class CChartBuilder {
     }
   }
 
+  void GroundAndCompass() {
+    Ground();
+    Compass();
+  }
+
   void Ground() {
     Add(ChartLayer::Ground,
         ChartPolygon{GroundPolygon(width_, height_, zoom_, doc_.XRotation), ChartFill::LightGrey});
@@ -482,6 +498,7 @@ class CChartBuilder {
   static constexpr int kSaturn = 6;
 
   CSkyDoc& doc_;
+  const render::SkyConditions& sky_;  // what the screen shows for the same settings
   const AppSettings& settings_;
   const int width_, height_, half_;
   const double zoom_;

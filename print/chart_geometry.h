@@ -108,7 +108,8 @@ class CChartTextMeasure {
 // device pixels: the camera as it stands (the screen's view), the page's
 // own orthographic projection (kept in doc.PageViewport and
 // doc.PageProjectionMatrix; the screen's are left alone), the catalogues,
-// the display switches and the magnitude limits of the document.
+// the display switches, the magnitude limits and the sky's conditions
+// (CSkyDoc::Conditions) of the document, in the order of render/sky_layers.h.
 ChartDrawing BuildChart(CSkyDoc& doc, int width, int height, double zoom,
                         const CChartTextMeasure& measure);
 

@@ -1,8 +1,11 @@
-// What every layer of a frame reads: the document, the view's zoom and
-// whether this is a selection pass, and the projections to switch between.
+// What every layer of a frame reads: the document, the sky's conditions, the
+// pass's zoom and whether it is a selection pass, and the projections to
+// switch between. Layers draw; they change nothing of the document.
 #pragma once
 
 #include <string_view>
+
+#include "sky/sky_colour.h"
 
 class CSkyDoc;
 class CSkyRenderer;
@@ -14,7 +17,8 @@ struct PlanetState;
 namespace render {
 
 struct Frame {
-  CSkyDoc& Doc;
+  const CSkyDoc& Doc;
+  const SkyConditions& Sky;
   CSkyRenderer& Renderer;
   double Zoom;
   bool Picking;
@@ -25,8 +29,8 @@ struct Frame {
   double PickX = 0, PickY = 0;
 };
 
-// The layers, each in a file of its own under render/layers, in the order
-// ComposeFrame draws them.
+// The layers, each in a file of its own under render/layers; the order they
+// are drawn in is render/sky_layers.h's.
 void DrawSkyColours(const Frame& frame);
 void DrawMilkyWay(const Frame& frame);
 void DrawBoundaries(const Frame& frame);
@@ -66,12 +70,10 @@ void BuildMilkyWayList(const CSkyDoc& doc);
 // geometric altitudes. What is drawn and hidden follows CSkyDoc::HorizontalOf.
 double AltitudeOf(const CSkyDoc& doc, double raHours, double decDegrees);
 double AltitudeOf(const CSkyDoc& doc, const astro::PlanetState& body);
-// How many degrees a solar eclipse lowers the Sun's effective altitude now (0 when none).
-double EclipseDarkeningOf(const CSkyDoc& doc);
 // The star layer's brightness base b (a star of magnitude m has size b - m),
 // lowered by twilight when the sky is coloured; false when the sky is too
 // bright for any star, and so for any star name.
-bool StarBrightnessBase(const CSkyDoc& doc, float& base);
+bool StarBrightnessBase(const Frame& frame, float& base);
 // The smallest reach of a pick round the middle of a star, in device pixels.
 inline constexpr double kSmallestPickRadius = 3;
 // The radius in logical pixels of the bright part of a star of `size`

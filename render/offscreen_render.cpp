@@ -17,7 +17,13 @@ COffscreenCanvas::COffscreenCanvas(CSkyView& view) : view_(view) {
   valid_ = surfaceless_->IsValid();
 }
 
-COffscreenCanvas::~COffscreenCanvas() = default;
+COffscreenCanvas::~COffscreenCanvas() {
+  // What the view's renderer made in this context goes with it.
+  if (sceneReady_ && MakeCurrent()) {
+    view_.Renderer().ReleaseContext();
+    DoneCurrent();
+  }
+}
 
 bool COffscreenCanvas::MakeCurrent() {
   if (!valid_) return false;
@@ -65,7 +71,7 @@ QImage COffscreenCanvas::Render(int width, int height) {
 
 std::vector<sky::PickHit> COffscreenCanvas::Pick(int x, int y) {
   if (!MakeCurrent()) return {};
-  std::vector<sky::PickHit> hits = view_.Renderer().SelectionPass(x, y);
+  std::vector<sky::PickHit> hits = view_.Renderer().SelectionPass(x, y, view_.Zoom);
   DoneCurrent();
   return hits;
 }

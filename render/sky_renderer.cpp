@@ -5,19 +5,18 @@
 #include <iterator>
 #include <vector>
 
-#include "astro/eclipse.h"
 #include "astro/transforms.h"
 #include "render/display_list_ids.h"
 #include "render/frame.h"
 #include "render/gl.h"
 #include "render/night_vision.h"
-#include "render/sky_view.h"
+#include "render/sky_layers.h"
+#include "render/surfaceless_gl.h"
 #include "render/textures.h"
 #include "sky/camera_math.h"
 #include "sky/messages.h"
 
-CSkyRenderer::CSkyRenderer(CSkyDoc& doc, CSkyView& view, CMessenger& messages)
-    : doc_(doc), view_(view), messages_(messages) {}
+CSkyRenderer::CSkyRenderer(CSkyDoc& doc, CMessenger& messages) : doc_(doc), messages_(messages) {}
 
 void CSkyRenderer::BuildDisplayLists() {
   using namespace render;
@@ -61,8 +60,21 @@ void CSkyRenderer::BuildDisplayLists() {
   BuildGroundList();
   BuildLandscapeList();
   BuildSkyLists();
-  listsBuilt_ = true;
+  Scene().ListsBuilt = true;
 }
+
+bool CSkyRenderer::DisplayListsBuilt() const {
+  const auto scene = scenes_.find(render::CurrentGlContext());
+  return scene != scenes_.end() && scene->second.ListsBuilt;
+}
+
+CSkyRenderer::ContextScene& CSkyRenderer::Scene() {
+  ContextScene& scene = scenes_[render::CurrentGlContext()];
+  std::copy(std::begin(scene.Textures), std::end(scene.Textures), std::begin(doc_.TextureNames));
+  return scene;
+}
+
+void CSkyRenderer::ReleaseContext() { scenes_.erase(render::CurrentGlContext()); }
 
 void CSkyRenderer::BuildSkyLists() {
   using namespace render;
@@ -71,16 +83,19 @@ void CSkyRenderer::BuildSkyLists() {
   BuildEclipticList(doc_);
   BuildMilkyWayList(doc_);
   BuildGridList(doc_);
-  listsRefracted_ = doc_.Refracting();
-  listsCatalogue_ = doc_.CatalogueMotion.Generation();
+  ContextScene& scene = Scene();
+  scene.ListsRefracted = doc_.Refracting();
+  scene.ListsCatalogue = doc_.CatalogueMotion.Generation();
   std::copy(std::begin(doc_.AstroState.ZenithPoint), std::end(doc_.AstroState.ZenithPoint),
-            listsZenith_);
+            scene.ListsZenith);
 }
 
 void CSkyRenderer::RefreshSkyLists() {
+  const ContextScene& scene = Scene();
   const bool refracting = doc_.Refracting();
-  if (refracting == listsRefracted_ && listsCatalogue_ == doc_.CatalogueMotion.Generation() &&
-      (!refracting || std::equal(std::begin(listsZenith_), std::end(listsZenith_),
+  if (refracting == scene.ListsRefracted &&
+      scene.ListsCatalogue == doc_.CatalogueMotion.Generation() &&
+      (!refracting || std::equal(std::begin(scene.ListsZenith), std::end(scene.ListsZenith),
                                  std::begin(doc_.AstroState.ZenithPoint))))
     return;
   BuildSkyLists();
@@ -114,31 +129,34 @@ constexpr TextureFile kTextureFiles[] = {
 }  // namespace
 
 void CSkyRenderer::LoadTextures() {
-  glGenTextures(8, doc_.TextureNames);
+  ContextScene& scene = Scene();
+  glGenTextures(8, scene.Textures);
+  std::copy(std::begin(scene.Textures), std::end(scene.Textures), std::begin(doc_.TextureNames));
   // A file that cannot be opened or is no BMP file is reported now; the
   // pictures are read, and a damaged one reported, when first drawn.
   for (const TextureFile& file : kTextureFiles) {
     const std::string problem = render::TextureFileProblem(file.Name);
     if (problem.empty())
-      texturePending_[file.Slot] = true;
+      scene.TexturePending[file.Slot] = true;
     else
       messages_.Show(MessageIcon::Stop, problem);
   }
   GLuint made[2];
   glGenTextures(2, made);
-  discTexture_ = made[0];
-  glowTexture_ = made[1];
-  glBindTexture(GL_TEXTURE_2D, discTexture_);
+  scene.DiscTexture = made[0];
+  scene.GlowTexture = made[1];
+  glBindTexture(GL_TEXTURE_2D, scene.DiscTexture);
   render::MakeDiscTexture();
-  glBindTexture(GL_TEXTURE_2D, glowTexture_);
+  glBindTexture(GL_TEXTURE_2D, scene.GlowTexture);
   render::MakeGlowTexture();
   glBindTexture(GL_TEXTURE_2D, 0);
 }
 
 GLuint CSkyRenderer::Texture(int slot) {
-  const GLuint name = doc_.TextureNames[slot];
-  if (!texturePending_[slot]) return name;
-  texturePending_[slot] = false;
+  ContextScene& scene = Scene();
+  const GLuint name = scene.Textures[slot];
+  if (!scene.TexturePending[slot]) return name;
+  scene.TexturePending[slot] = false;
   glBindTexture(GL_TEXTURE_2D, name);
   // A picture put there by other means is kept.
   GLint width = 0;
@@ -167,8 +185,8 @@ void CSkyRenderer::SetFixedState() {
   glEnable(GL_COLOR_MATERIAL);
 }
 
-void CSkyRenderer::SetSkyProjection(int width, int height) {
-  const render::OrthoVolume v = render::SkyOrthoVolume(width, height, view_.Zoom);
+void CSkyRenderer::SetSkyProjection(int width, int height, double zoom) {
+  const render::OrthoVolume v = render::SkyOrthoVolume(width, height, zoom);
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
   glOrtho(v.Left, v.Right, v.Bottom, v.Top, v.Near, v.Far);
@@ -192,10 +210,6 @@ double render::AltitudeOf(const CSkyDoc& doc, const astro::PlanetState& body) {
   return AltitudeOf(doc, body.RightAscension, body.Declination);
 }
 
-double render::EclipseDarkeningOf(const CSkyDoc& doc) {
-  return astro::EclipseDarkeningNow(doc.AstroState, doc.Bodies);
-}
-
 render::HorizonClip::HorizonClip(const CSkyDoc& doc) : on_(doc.HorizonMode != 0) {
   if (on_) glEnable(GL_CLIP_PLANE0);
 }
@@ -212,11 +226,9 @@ void render::EnterHorizonFrame(const CSkyDoc& doc) {
   glRotated(-(90 - doc.AstroState.Latitude), 0, 0, 1);
 }
 
-std::vector<sky::PickHit> CSkyRenderer::SelectionPass(int x, int y) {
+std::vector<sky::PickHit> CSkyRenderer::SelectionPass(int x, int y, double zoom) {
   GLuint buffer[64] = {};
-  pickX_ = x;
-  pickY_ = doc_.Viewport[3] - y;
-  view_.Picking = 1;
+  const double pickX = x, pickY = doc_.Viewport[3] - y;
   glSelectBuffer(64, buffer);
   glRenderMode(GL_SELECT);
   glMatrixMode(GL_PROJECTION);
@@ -225,16 +237,14 @@ std::vector<sky::PickHit> CSkyRenderer::SelectionPass(int x, int y) {
   glInitNames();
   glPushName(0);
   gluPickMatrix(x, doc_.Viewport[3] - y, 5, 5, doc_.Viewport);
-  const render::OrthoVolume v =
-      render::SkyOrthoVolume(doc_.Viewport[2], doc_.Viewport[3], view_.Zoom);
+  const render::OrthoVolume v = render::SkyOrthoVolume(doc_.Viewport[2], doc_.Viewport[3], zoom);
   glOrtho(v.Left, v.Right, v.Bottom, v.Top, v.Near, v.Far);
   glMatrixMode(GL_MODELVIEW);
-  ComposeFrame();
+  ComposePass(zoom, true, pickX, pickY);
   glMatrixMode(GL_PROJECTION);
   int hits = glRenderMode(GL_RENDER);
   glPopMatrix();
   glMatrixMode(GL_MODELVIEW);
-  view_.Picking = 0;
 
   // Every record is four words: one name, two depths, the name. An
   // overflowing buffer reports -1; read what fits.
@@ -242,7 +252,7 @@ std::vector<sky::PickHit> CSkyRenderer::SelectionPass(int x, int y) {
   std::vector<sky::PickHit> found;
   for (int k = 0; k < hits; ++k) {
     const unsigned name = buffer[k * 4 + 3];
-    found.push_back({name, MarkDistance(name, pickX_, pickY_)});
+    found.push_back({name, MarkDistance(name, pickX, pickY)});
   }
   return found;
 }
@@ -285,16 +295,51 @@ void CSkyRenderer::ApplyCamera() const {
   }
 }
 
-void CSkyRenderer::ComposeFrame() {
+namespace render {
+namespace {
+
+// The screen's columns of the layer table.
+struct ScreenLayer {
+  int CSkyDoc::*Switch;
+  bool Pickable;
+  void (*Screen)(const Frame&);
+  void (*ScreenText)(const Frame&);
+  void (*NamesFirst)(const Frame&);
+  int NameRank;
+};
+
+constexpr ScreenLayer kScreenLayers[] = {
+#define STELLIX_SCREEN_LAYER(Name, Switch, Pickable, Screen, ScreenText, NamesFirst, NameRank, \
+                             Chart)                                                            \
+  {Switch, Pickable, Screen, ScreenText, NamesFirst, NameRank},
+    STELLIX_SKY_LAYERS(STELLIX_SCREEN_LAYER)
+#undef STELLIX_SCREEN_LAYER
+};
+
+constexpr int LastNameRank() {
+  int last = 0;
+  for (const ScreenLayer& layer : kScreenLayers) last = std::max(last, layer.NameRank);
+  return last;
+}
+
+bool SwitchedOn(const CSkyDoc& doc, const ScreenLayer& layer) {
+  return layer.Switch == nullptr || doc.*layer.Switch != 0;
+}
+
+}  // namespace
+}  // namespace render
+
+void CSkyRenderer::ComposeFrame(double zoom) { ComposePass(zoom, false, 0, 0); }
+
+void CSkyRenderer::ComposePass(double zoom, bool picking, double pickX, double pickY) {
   using namespace render;
   RefreshSkyLists();
   glPushMatrix();
   if (doc_.ProjectionDirty) {
-    SetSkyProjection(doc_.Viewport[2], doc_.Viewport[3]);
+    SetSkyProjection(doc_.Viewport[2], doc_.Viewport[3], zoom);
     doc_.ProjectionDirty = 0;
   }
   ApplyCamera();
-  const bool picking = view_.Picking != 0;
   if (!picking) {
     glGetDoublev(GL_PROJECTION_MATRIX, doc_.ProjectionMatrix);
     glGetDoublev(GL_MODELVIEW_MATRIX, doc_.ModelviewMatrix);
@@ -302,37 +347,24 @@ void CSkyRenderer::ComposeFrame() {
     doc_.ProjectionMatrix[10] = 2.0;
   }
 
-  const Frame frame{doc_, *this, view_.Zoom, picking, deviceRatio_, pickX_, pickY_};
+  const Frame frame{doc_, doc_.Conditions(), *this, zoom, picking, deviceRatio_, pickX, pickY};
   // Night vision: nothing but red reaches the screen, whatever a layer's
   // colours or textures hold (the cleared green and blue stay 0), and the
   // finished frame is dimmed to the reds the eye may receive.
   const bool redOnly = doc_.RedScreen && !picking;
   if (redOnly) glColorMask(GL_TRUE, GL_FALSE, GL_FALSE, GL_TRUE);
-  // The names of the planets and the bright stars come before the others.
   labels_.Clear(doc_.Viewport[2], doc_.Viewport[3]);
-  ReservePlanetNames(frame);
-  ReserveStarNames(frame);
-  if (doc_.SkyColors && !picking && !doc_.RedScreen) DrawSkyColours(frame);
-  if (doc_.MilkyWay && !picking) DrawMilkyWay(frame);
-  if (doc_.Boundaries) {
-    DrawBoundaries(frame);
-    if (!picking) DrawConstellationNames(frame);
+  planetLabels_.clear();
+  starLabels_.clear();
+  if (!picking)
+    for (int rank = 1; rank <= LastNameRank(); ++rank)
+      for (const ScreenLayer& layer : kScreenLayers)
+        if (layer.NameRank == rank && SwitchedOn(doc_, layer)) layer.NamesFirst(frame);
+  for (const ScreenLayer& layer : kScreenLayers) {
+    if (!SwitchedOn(doc_, layer) || (picking && !layer.Pickable)) continue;
+    if (layer.Screen) layer.Screen(frame);
+    if (layer.ScreenText && !picking) layer.ScreenText(frame);
   }
-  if (doc_.Constelations) DrawConstellationLines(frame);
-  if (doc_.Ecliptic) DrawEcliptic(frame);
-  if (doc_.Coordinations) {
-    DrawGrid(frame);
-    if (!picking) DrawGridLabels(frame);
-  }
-  if (doc_.DeepSky) {
-    DrawDeepSky(frame);
-    if (!picking) DrawDeepSkyLabels(frame);
-  }
-  DrawStars(frame);
-  if (!picking) DrawStarNames(frame);
-  if (doc_.SolarSystem) DrawSolarSystem(frame);
-  if (doc_.HorizonMode && !picking) DrawLandscape(frame);
-  if (doc_.HorizonMode && !picking) DrawGround(frame);
   if (redOnly) {
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
     DimToNightVision();

@@ -2,6 +2,7 @@
 // textures of the scene, the camera, and the fixed order of layers.
 #pragma once
 
+#include <map>
 #include <vector>
 
 #include "render/gl.h"
@@ -11,33 +12,35 @@
 #include "sky/sky_doc.h"
 
 class CMessenger;
-class CSkyView;
 
 class CSkyRenderer : public CSkyScene {
  public:
-  CSkyRenderer(CSkyDoc& doc, CSkyView& view, CMessenger& messages);
+  CSkyRenderer(CSkyDoc& doc, CMessenger& messages);
 
-  // The scene, made once per context with it current.
-  bool DisplayListsBuilt() const override { return listsBuilt_; }
+  // The scene, made once per GL context with it current: the view's and an
+  // offscreen canvas's each get their own.
+  bool DisplayListsBuilt() const override;
   void BuildDisplayLists() override;
   void LoadTextures() override;
   void SetFixedState() override;
 
-  // The orthographic sky projection for a w x h window at the view's zoom.
-  void SetSkyProjection(int width, int height);
+  // The orthographic sky projection for a w x h window at `zoom`.
+  void SetSkyProjection(int width, int height, double zoom);
   // Window pixels, for bitmap text and sprites.
   void SetPixelProjection(int width, int height);
 
-  // Draws one frame: the camera, then every layer whose switch is on, in
-  // their fixed order. In a selection pass only the layers that carry
-  // selection names run, and the stored matrices are left alone.
-  void ComposeFrame();
+  // Draws one frame at `zoom`: the camera, then every layer whose switch is
+  // on, in the order of render/sky_layers.h.
+  void ComposeFrame(double zoom);
 
-  // Draws the frame in GL selection mode through a 5 x 5 pixel window around
-  // client point x, y (y downwards) and returns the hits in the order their
-  // layers were drawn (at most 16), each with the distance from the point to
-  // the middle of the object's mark.
-  std::vector<sky::PickHit> SelectionPass(int x, int y);
+  // Draws the frame at `zoom` in GL selection mode through a 5 x 5 pixel
+  // window around client point x, y (y downwards) and returns the hits in
+  // the order their layers were drawn (at most 16), each with the distance
+  // from the point to the middle of the object's mark.
+  std::vector<sky::PickHit> SelectionPass(int x, int y, double zoom);
+
+  // Forgets the scene of the current context, which is about to go.
+  void ReleaseContext();
 
   // Device pixels per logical pixel of the window: star sizes, line widths,
   // symbols and label offsets are scaled by it, as the fonts are.
@@ -53,8 +56,8 @@ class CSkyRenderer : public CSkyScene {
   // The texture of a slot of CSkyDoc::TextureNames, its picture read on
   // first use: a frame that does not draw it never pays for it.
   GLuint Texture(int slot);
-  GLuint DiscTexture() const { return discTexture_; }
-  GLuint GlowTexture() const { return glowTexture_; }
+  GLuint DiscTexture() { return Scene().DiscTexture; }
+  GLuint GlowTexture() { return Scene().GlowTexture; }
   render::CLabelSpace& Labels() { return labels_; }
   // The names of the Sun, the Moon and the planets, placed at the start of
   // the frame so that they keep their room.
@@ -63,10 +66,29 @@ class CSkyRenderer : public CSkyScene {
   std::vector<render::PlacedLabel>& StarLabels() { return starLabels_; }
 
  private:
+  // What is made in a GL context for the sky: the display lists, the places
+  // the sky's lists hold, and the textures.
+  struct ContextScene {
+    bool ListsBuilt = false;
+    bool ListsRefracted = false;  // whether the sky lists hold apparent places,
+    double ListsZenith[3] = {};   // for this zenith
+    int ListsCatalogue = -1;      // and CatalogueMotion's generation
+    GLuint Textures[8] = {};
+    bool TexturePending[8] = {};  // named, its picture not read yet
+    GLuint DiscTexture = 0, GlowTexture = 0;
+  };
+  // The scene of the current context; its texture names become the
+  // document's (CSkyDoc::TextureNames).
+  ContextScene& Scene();
+
   // The sky's display lists, which hold the drawing points of the moment.
   void BuildSkyLists();
   // Compiles them again when the refraction has moved their points since.
   void RefreshSkyLists();
+  // One pass over the layers: a frame, or with `picking` the selection pass
+  // round GL window point pickX, pickY (only the layers that carry
+  // selection names run, and the stored matrices are left alone).
+  void ComposePass(double zoom, bool picking, double pickX, double pickY);
   // Turns the sphere so that the view shows the camera's direction; in
   // horizon mode the zenith ends up on +Y.
   void ApplyCamera() const;
@@ -75,17 +97,10 @@ class CSkyRenderer : public CSkyScene {
   double MarkDistance(unsigned name, double x, double y) const;
 
   CSkyDoc& doc_;
-  CSkyView& view_;
   CMessenger& messages_;
-  bool listsBuilt_ = false;
-  bool listsRefracted_ = false;  // whether the sky lists hold apparent places,
-  double listsZenith_[3] = {};   // for this zenith
-  int listsCatalogue_ = -1;      // and CatalogueMotion's generation
+  std::map<const void*, ContextScene> scenes_;  // by context
   double deviceRatio_ = 1.0;
-  double pickX_ = 0, pickY_ = 0;  // the point of the selection pass running, y upwards
   render::CSpriteBatch starSprites_, starDiscs_, starGlows_;
-  GLuint discTexture_ = 0, glowTexture_ = 0;
-  bool texturePending_[8] = {};  // named, its picture not read yet
   render::CLabelSpace labels_;
   std::vector<render::PlacedLabel> planetLabels_, starLabels_;
 };

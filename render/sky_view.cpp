@@ -23,7 +23,7 @@ CSkyView::CSkyView(CSkyDoc& doc, CMessenger& messages, QWidget* parent)
     : QOpenGLWidget(parent),
       Document(&doc),
       Zoom(doc.Settings.Zoom == 0 ? 1.0 : doc.Settings.Zoom),
-      renderer_(std::make_unique<CSkyRenderer>(doc, *this, messages)) {
+      renderer_(std::make_unique<CSkyRenderer>(doc, messages)) {
   setFormat(SurfaceFormat());
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);
@@ -61,12 +61,12 @@ void CSkyView::SetWindowSize(int width, int height) {
   Document->ViewCentreY = height / 2;
   glViewport(0, 0, width, height);
   glGetIntegerv(GL_VIEWPORT, Document->Viewport);
-  renderer_->SetSkyProjection(width, height);
+  renderer_->SetSkyProjection(width, height, Zoom);
 }
 
 void CSkyView::DrawFrame() {
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  renderer_->ComposeFrame();
+  renderer_->ComposeFrame(Zoom);
   glFinish();
 }
 
@@ -201,7 +201,7 @@ void CSkyView::mouseMoveEvent(QMouseEvent* event) {
 
 std::vector<sky::PickHit> CSkyView::PickAt(int x, int y) {
   makeCurrent();
-  std::vector<sky::PickHit> hits = renderer_->SelectionPass(x, y);
+  std::vector<sky::PickHit> hits = renderer_->SelectionPass(x, y, Zoom);
   doneCurrent();
   return hits;
 }

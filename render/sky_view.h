@@ -29,7 +29,6 @@ class CSkyView : public QOpenGLWidget {
   static bool CanCreateContext();
 
   CSkyDoc* Document;
-  int Picking = 0;         // 1 while a selection pass runs
   double Zoom = 1.0;       // 1 shows the whole visible hemisphere in the shorter side
   double CursorRA = 0.0;   // right ascension under the pointer, hours, (0, 24]
   double CursorDec = 0.0;  // declination under the pointer, degrees

@@ -5,6 +5,7 @@
 #include <EGL/egl.h>
 #include <EGL/eglext.h>
 
+#include <QOpenGLContext>
 #include <cstring>
 
 #include "render/gl.h"
@@ -49,6 +50,18 @@ struct FramebufferFunctions {
     function = reinterpret_cast<Function>(eglGetProcAddress(name));
   }
 };
+
+const FramebufferFunctions& Fbo();
+
+}  // namespace
+
+const void* render::CurrentGlContext() {
+  if (const QOpenGLContext* qt = QOpenGLContext::currentContext()) return qt;
+  const EGLContext egl = eglGetCurrentContext();
+  return egl == EGL_NO_CONTEXT ? nullptr : egl;
+}
+
+namespace {
 
 const FramebufferFunctions& Fbo() {
   static const FramebufferFunctions functions;

@@ -6,6 +6,13 @@
 
 #include <QImage>
 
+// The GL context current on this thread, Qt's or surfaceless EGL's (null
+// when there is none): what tells one context's display lists and textures
+// from another's.
+namespace render {
+const void* CurrentGlContext();
+}
+
 class CSurfacelessGl {
  public:
   CSurfacelessGl();

@@ -352,3 +352,8 @@ bool DeepSkyTypeShown(const AppSettings& settings, catalog::DeepSkyType type) {
   }
   return false;
 }
+
+bool DeepSkyObjectShown(const AppSettings& settings, int index, catalog::DeepSkyType type) {
+  const int catalogue = catalog::IsMessierIndex(index) ? settings.ShowMessier : settings.ShowNGC;
+  return catalogue == 1 && DeepSkyTypeShown(settings, type);
+}

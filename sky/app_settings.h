@@ -122,3 +122,6 @@ sky::ClockRules ClockRulesOf(const AppSettings& settings);
 // Whether deep-sky objects of `type` are shown: only when the type's switch
 // is exactly 1, on the screen and on the printed chart alike.
 bool DeepSkyTypeShown(const AppSettings& settings, catalog::DeepSkyType type);
+// Whether deep-sky record `index`, of `type`, is shown by the switches of
+// its catalogue (Messier or NGC) and of its type, whatever its magnitude.
+bool DeepSkyObjectShown(const AppSettings& settings, int index, catalog::DeepSkyType type);

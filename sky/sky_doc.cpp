@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "astro/clock.h"
+#include "astro/eclipse.h"
 #include "astro/refraction.h"
 #include "catalog/loaders.h"
 #include "res/strings.h"
@@ -109,6 +110,31 @@ void CSkyDoc::UpdateSky() {
   AstroState.UpdateSky(DocumentTime, ObserverPlaceOf(Settings, Instant.OffsetSeconds / 3600.0),
                        HorizonPoints, Bodies);
   CatalogueMotion.Follow(*this);
+  Conditions();
+}
+
+const render::SkyConditions& CSkyDoc::Conditions() {
+  const astro::PlanetState &sun = Bodies[astro::kSun], &moon = Bodies[astro::kMoon];
+  const ConditionInputs inputs{sun,
+                               moon,
+                               AstroState.JulianDay,
+                               AstroState.SiderealAngle,
+                               AstroState.Latitude,
+                               AstroState.Longitude,
+                               SkyColors,
+                               SolarSystem,
+                               Settings.DeepSkyLimit,
+                               DeepSkyMagnitudeLimit};
+  if (conditionInputs_ == inputs) return conditions_;
+  conditionInputs_ = inputs;
+  const auto altitude = [this](const astro::PlanetState& body) {
+    return AstroState.HorizonOf(body.RightAscension, body.Declination).Altitude;
+  };
+  conditions_ =
+      render::ComputeSkyConditions(altitude(sun), altitude(moon), moon.HelioDistance,
+                                   astro::EclipseDarkeningNow(AstroState, Bodies), SkyColors != 0,
+                                   SolarSystem != 0, Settings.DeepSkyLimit, DeepSkyMagnitudeLimit);
+  return conditions_;
 }
 
 void CSkyDoc::LoadPlaces() {

@@ -12,6 +12,7 @@
 #include "sky/app_settings.h"
 #include "sky/catalogue_motion.h"
 #include "sky/civil_time.h"
+#include "sky/sky_colour.h"
 
 // The drawing side of the document's initialisation, done by the sky view
 // with its GL context current. Without a view (command-line modes, tests)
@@ -88,6 +89,13 @@ class CSkyDoc {
   // context), textures and the fixed GL state, with the view's context current.
   void PrepareScene(CSkyScene& scene);
 
+  // The sky's conditions (its colour, the daylight deep-sky limit, an
+  // eclipse's darkening) for the instant, the place, the Sun and the Moon,
+  // the switches and the limits as they are: worked out again only when one
+  // of them has changed since (UpdateSky does at once). The screen and the
+  // printed chart read them alike.
+  const render::SkyConditions& Conditions();
+
   // With the automatic mode on, the magnitude limits follow the zoom, and the
   // stored limit indices follow the limits.
   void UpdateAutoLimits(double zoom);
@@ -153,11 +161,9 @@ class CSkyDoc {
   // Camera, degrees
   double YRotation = 0.0;
   double XRotation = 0.0;
-  // Limits, magnitudes
+  // Limits, magnitudes: the chosen ones (the sky's conditions may show less)
   double StarMagnitudeLimit = 0.0;
   double DeepSkyMagnitudeLimit = 0.0;
-  // Sky colour of the last frame, red in the lowest byte
-  int CurrentSkyColour = 0;
   // Catalogues and computed tables. The stars, figure vertices, star labels
   // and deep-sky objects are those of the instant shown, moved there from
   // the files' J2000.0 by CatalogueMotion.
@@ -198,6 +204,17 @@ class CSkyDoc {
 
   // The clock rules Instant was found with.
   sky::ClockRules instantRules_;
+
+  // What the sky's conditions depend on, as they were last worked out.
+  struct ConditionInputs {
+    astro::PlanetState Sun, Moon;
+    double JulianDay = 0, SiderealAngle = 0, Latitude = 0, Longitude = 0;
+    int SkyColors = 0, SolarSystem = 0, DeepSkyLimitIndex = 0;
+    double DeepSkyMagnitudeLimit = 0;
+    bool operator==(const ConditionInputs&) const = default;
+  };
+  std::optional<ConditionInputs> conditionInputs_;
+  render::SkyConditions conditions_;
 };
 
 // The one document; valid from the end of its constructor to the start of its destructor.

@@ -13,7 +13,7 @@
 namespace render {
 
 void DrawConstellationNames(const Frame& frame) {
-  CSkyDoc& doc = frame.Doc;
+  const CSkyDoc& doc = frame.Doc;
   if (frame.Picking) return;
   const int width = doc.Viewport[2], height = doc.Viewport[3];
   const CTextMeasure measure(LabelFont::Bold16);
@@ -28,7 +28,7 @@ void DrawConstellationNames(const Frame& frame) {
     SetLineColour(doc, doc.Settings.ConstLabelsColor);
     DrawText(LabelFont::Bold16, left, baseline, name);
   }
-  frame.Renderer.SetSkyProjection(width, height);
+  frame.Renderer.SetSkyProjection(width, height, frame.Zoom);
   glPopMatrix();
 }
 

@@ -203,15 +203,13 @@ void DrawDeepSky(const Frame& frame) {
   // The sky disc's radius in pixels covers 90 degrees.
   const double discRadius = (std::min(doc.Viewport[2], doc.Viewport[3]) / 2) * frame.Zoom;
   const double pixelsPerDegree = discRadius / 90;
-  const bool showMessier = settings.ShowMessier == 1, showNgc = settings.ShowNGC == 1;
   const HorizonClip clip(doc);
 
   for (int i = 0; i < kDeepSkyCount; ++i) {
     const DeepSkyRecord& record = doc.DeepSkyObjects[i];
-    if (record.Magnitude > doc.DeepSkyMagnitudeLimit) continue;
-    if (!(catalog::IsMessierIndex(i) ? showMessier : showNgc)) continue;
+    if (record.Magnitude > frame.Sky.DeepSkyLimit) continue;
     const DeepSkyType type = catalog::DeepSkyTypeOf(record.Type);
-    if (!DeepSkyTypeShown(settings, type)) continue;
+    if (!DeepSkyObjectShown(settings, i, type)) continue;
     glLineWidth(static_cast<float>(1.5 * frame.Scale));
     glPointSize(static_cast<float>(2 * frame.Scale));
     glPushMatrix();

@@ -36,9 +36,10 @@ constexpr double kGroundNear[3] = {92, 98, 72};
 constexpr double kGroundRim = 0.45;
 
 // How bright the land is now: with the Sun's altitude, darkened as the sky of an eclipse.
-double LandLight(const CSkyDoc& doc) {
+double LandLight(const Frame& frame) {
+  const CSkyDoc& doc = frame.Doc;
   double sun = AltitudeOf(doc, doc.Bodies[astro::kSun]);
-  if (doc.SolarSystem) sun -= EclipseDarkeningOf(doc);
+  if (doc.SolarSystem) sun -= frame.Sky.EclipseDarkening;
   return LandscapeLight(sun);
 }
 
@@ -75,7 +76,7 @@ void GroundBeyondTheDisc(const Frame& frame, const GLfloat rim[4]) {
     glVertex2d(doc.ViewCentreX + outer * std::cos(t), doc.ViewCentreY + outer * std::sin(t));
   }
   glEnd();
-  frame.Renderer.SetSkyProjection(width, height);
+  frame.Renderer.SetSkyProjection(width, height, frame.Zoom);
   glPopMatrix();
 }
 
@@ -161,7 +162,7 @@ void DrawLandscape(const Frame& frame) {
   WidenAtLowZoom(frame.Zoom);
   // The landscape stands on the ground: it turns with the view's azimuth
   // only, and is as dark as the sky above it.
-  const double light = LandLight(doc);
+  const double light = LandLight(frame);
   glColor4d(light, light, light, 1);
   glBindTexture(GL_TEXTURE_2D, frame.Renderer.Texture(kTexHorizon));
   glCallList(kListLandscape);
@@ -171,7 +172,7 @@ void DrawLandscape(const Frame& frame) {
 void DrawGround(const Frame& frame) {
   const CSkyDoc& doc = frame.Doc;
   // Lit with the day, dark at night.
-  const double light = LandLight(doc);
+  const double light = LandLight(frame);
   const GLfloat near[4] = {static_cast<GLfloat>(kGroundNear[0] * light / 255),
                            static_cast<GLfloat>(kGroundNear[1] * light / 255),
                            static_cast<GLfloat>(kGroundNear[2] * light / 255), 1};
@@ -209,7 +210,7 @@ void DrawGround(const Frame& frame) {
   }
   glEnd();
   DrawCompassLetters(frame);
-  frame.Renderer.SetSkyProjection(width, height);
+  frame.Renderer.SetSkyProjection(width, height, frame.Zoom);
   glPopMatrix();
 }
 

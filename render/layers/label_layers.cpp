@@ -9,6 +9,7 @@
 
 #include "astro/angles.h"
 #include "astro/transforms.h"
+#include "catalog/builtin_tables.h"
 #include "render/bitmap_fonts.h"
 #include "render/frame.h"
 #include "render/gl.h"
@@ -19,22 +20,12 @@
 namespace render {
 namespace {
 
-// Whether the deep-sky layer draws objects of this type code.
 // Pixels between a label and the disc or symbol it names; the smallest
 // symbol radius a label stands clear of, and the farthest from its point a
 // label is placed (large symbols have it near their middle).
 constexpr double kLabelGap = 3;
 constexpr double kSmallestSymbol = 2;
 constexpr double kFarthestLabel = 40;
-
-bool TypeShown(const AppSettings& settings, std::string_view type) {
-  if (type == "OPNCL") return settings.ShowOpenClusters == 1;
-  if (type == "GLOCL") return settings.ShowGlobClusters == 1;
-  if (type == "GALXY") return settings.ShowGalaxies == 1;
-  if (type == "BRTNB") return settings.ShowNebulae == 1;
-  if (type == "PLNNB") return settings.ShowPlanetNebulae == 1;
-  return false;
-}
 
 }  // namespace
 
@@ -57,15 +48,14 @@ LabelBox TextRoom(const CTextMeasure& measure, double left, double baseline,
 }
 
 void ReserveStarNames(const Frame& frame) {
-  CSkyDoc& doc = frame.Doc;
+  const CSkyDoc& doc = frame.Doc;
   std::vector<PlacedLabel>& placed = frame.Renderer.StarLabels();
-  placed.clear();
   if (frame.Picking || !doc.StarNames || frame.Zoom == 1.0) return;
   // No names where the star layer draws no stars.
   float base;
-  if (!StarBrightnessBase(doc, base)) return;
+  if (!StarBrightnessBase(frame, base)) return;
   double h = AltitudeOf(doc, doc.Bodies[astro::kSun]);
-  if (doc.SkyColors && doc.SolarSystem) h = std::min(h, 6.0) - EclipseDarkeningOf(doc);
+  if (doc.SkyColors && doc.SolarSystem) h = std::min(h, 6.0) - frame.Sky.EclipseDarkening;
 
   // The brightest first: where two names would overlap, the fainter star's
   // is left out.
@@ -94,12 +84,12 @@ void ReserveStarNames(const Frame& frame) {
 }
 
 void DrawStarNames(const Frame& frame) {
-  CSkyDoc& doc = frame.Doc;
+  const CSkyDoc& doc = frame.Doc;
   const std::vector<PlacedLabel>& placed = frame.Renderer.StarLabels();
   if (frame.Picking || placed.empty()) return;
   const int width = doc.Viewport[2], height = doc.Viewport[3];
   const CTextMeasure measure(LabelFont::Plain14);
-  const bool boxes = !doc.SkyColors || doc.CurrentSkyColour == 0;
+  const bool boxes = frame.Sky.SkyColour == 0;
   glPushMatrix();
   frame.Renderer.SetPixelProjection(width, height);
   for (const PlacedLabel& label : placed) {
@@ -108,12 +98,12 @@ void DrawStarNames(const Frame& frame) {
     SetLineColour(doc, doc.Settings.StarsNamesColor);
     DrawText(LabelFont::Plain14, label.Left, label.Baseline, name);
   }
-  frame.Renderer.SetSkyProjection(width, height);
+  frame.Renderer.SetSkyProjection(width, height, frame.Zoom);
   glPopMatrix();
 }
 
 void DrawDeepSkyLabels(const Frame& frame) {
-  CSkyDoc& doc = frame.Doc;
+  const CSkyDoc& doc = frame.Doc;
   const AppSettings& settings = doc.Settings;
   if (frame.Picking || !doc.DeepSkyLabels || frame.Zoom == 1.0) return;
 
@@ -133,12 +123,11 @@ void DrawDeepSkyLabels(const Frame& frame) {
   SetLineColour(doc, settings.DeepSkyLabelsColor);
   for (int i : order) {
     const DeepSkyRecord& object = doc.DeepSkyObjects[i];
-    if (object.Magnitude > doc.DeepSkyMagnitudeLimit) continue;
+    if (object.Magnitude > frame.Sky.DeepSkyLimit) continue;
     double x, y;
     if (!LabelPosition(doc, object.RightAscension, object.Declination, x, y)) continue;
-    const bool messier = i < kMessierCount;
-    if ((messier ? settings.ShowMessier : settings.ShowNGC) != 1) continue;
-    if (!TypeShown(settings, FixedText(object.Type))) continue;
+    if (!DeepSkyObjectShown(settings, i, catalog::DeepSkyTypeOf(object.Type))) continue;
+    const bool messier = catalog::IsMessierIndex(i);
     std::string text;
     if (settings.DeepSkyLabelByNumber) {
       text = messier ? "M" : "";
@@ -171,12 +160,12 @@ void DrawDeepSkyLabels(const Frame& frame) {
         DrawText(LabelFont::Italic14, x, y, cloud.Text);
     }
   }
-  frame.Renderer.SetSkyProjection(width, height);
+  frame.Renderer.SetSkyProjection(width, height, frame.Zoom);
   glPopMatrix();
 }
 
 void DrawGridLabels(const Frame& frame) {
-  CSkyDoc& doc = frame.Doc;
+  const CSkyDoc& doc = frame.Doc;
   if (frame.Picking) return;
   const int width = doc.Viewport[2], height = doc.Viewport[3];
   const CTextMeasure measure(LabelFont::Plain14);
@@ -205,7 +194,7 @@ void DrawGridLabels(const Frame& frame) {
       label(meridian, parallel, text);
     }
   }
-  frame.Renderer.SetSkyProjection(width, height);
+  frame.Renderer.SetSkyProjection(width, height, frame.Zoom);
   glPopMatrix();
 }
 

@@ -20,21 +20,15 @@ void Vertex(const CSkyDoc& doc, double raHours, double decDegrees) {
   glVertex3dv(p);
 }
 
-// Walks polyline records into line segments: a polyline runs from its first
-// record up to and including the first later record whose mark ends it.
-template <typename EndsAt>
-void Polylines(const CSkyDoc& doc, const ConstellationLineRecord* records, int count, EndsAt ends) {
+// The polyline records as line segments.
+void Polylines(const CSkyDoc& doc, const ConstellationLineRecord* records, int count,
+               LineEndMark end) {
   glBegin(GL_LINES);
-  int start = 0;
-  while (start < count) {
-    int k = start + 1;
-    for (; k < count; ++k) {
-      Vertex(doc, records[k - 1].RightAscension, records[k - 1].Declination);
-      Vertex(doc, records[k].RightAscension, records[k].Declination);
-      if (ends(records[k])) break;
-    }
-    start = k + 1;
-  }
+  ForEachLineSegment(records, count, end,
+                     [&doc](const ConstellationLineRecord& a, const ConstellationLineRecord& b) {
+                       Vertex(doc, a.RightAscension, a.Declination);
+                       Vertex(doc, b.RightAscension, b.Declination);
+                     });
   glEnd();
 }
 
@@ -77,9 +71,7 @@ void BuildFigureList(const CSkyDoc& doc) {
   glNewList(kListFigures, GL_COMPILE);
   glPushMatrix();
   glLoadName(kNameFigureLine);
-  // In the figure file a non-zero mark ends a polyline.
-  Polylines(doc, doc.ConstellationLines, kConstellationLineCount,
-            [](const ConstellationLineRecord& r) { return r.EndMark != 0; });
+  Polylines(doc, doc.ConstellationLines, kConstellationLineCount, kFigureLineEnd);
   glPopMatrix();
   glEndList();
 }
@@ -88,9 +80,7 @@ void BuildBoundaryList(const CSkyDoc& doc) {
   glNewList(kListBoundaries, GL_COMPILE);
   glPushMatrix();
   glLoadName(kNameBoundary);
-  // In the boundary file the mark says the other way round: 0 ends a polyline.
-  Polylines(doc, doc.BoundaryPoints, kBoundaryCount,
-            [](const BoundaryRecord& r) { return r.EndMark == 0; });
+  Polylines(doc, doc.BoundaryPoints, kBoundaryCount, kBoundaryLineEnd);
   glPopMatrix();
   glEndList();
 }

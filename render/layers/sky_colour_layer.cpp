@@ -5,8 +5,8 @@
 #include "astro/transforms.h"
 #include "render/frame.h"
 #include "render/gl.h"
-#include "render/sky_colour.h"
 #include "render/sky_renderer.h"
+#include "sky/sky_colour.h"
 #include "sky/sky_doc.h"
 
 namespace render {
@@ -95,14 +95,12 @@ void Halo(const SkyBackground& sky, double ra, double dec, const Tint& c, double
 }  // namespace
 
 void DrawSkyColours(const Frame& frame) {
-  CSkyDoc& doc = frame.Doc;
+  const CSkyDoc& doc = frame.Doc;
+  // Night vision keeps the background black.
+  if (doc.RedScreen) return;
   const astro::PlanetState& sun = doc.Bodies[astro::kSun];
   const astro::PlanetState& moon = doc.Bodies[astro::kMoon];
-  const double darkening = doc.SolarSystem ? EclipseDarkeningOf(doc) : 0.0;
-  const SkyBackground sky =
-      ComputeSkyBackground(AltitudeOf(doc, sun), AltitudeOf(doc, moon), moon.HelioDistance,
-                           doc.SolarSystem != 0, darkening, doc.Settings.DeepSkyLimit);
-  doc.CurrentSkyColour = sky.Colour();
+  const SkyBackground& sky = frame.Sky.Background;
 
   const int width = doc.Viewport[2], height = doc.Viewport[3];
   glPushMatrix();
@@ -120,10 +118,9 @@ void DrawSkyColours(const Frame& frame) {
   } else {
     glRecti(0, 0, width, height);
   }
-  frame.Renderer.SetSkyProjection(width, height);
+  frame.Renderer.SetSkyProjection(width, height, frame.Zoom);
   glPopMatrix();
 
-  doc.DeepSkyMagnitudeLimit = sky.DeepSkyLimit;
   if (!doc.SolarSystem) return;
 
   // A glow that would draw nothing is not drawn: at night the Sun's is the

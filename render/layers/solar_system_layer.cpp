@@ -28,8 +28,9 @@ constexpr double kSunGlowUnits = 3;
 
 // The Sun's altitude as the brightness of the sky counts it: 6 degrees or more
 // count as 6, and a solar eclipse lowers it.
-double EffectiveSunAltitude(const CSkyDoc& doc) {
-  return std::min(AltitudeOf(doc, doc.Bodies[astro::kSun]), 6.0) - EclipseDarkeningOf(doc);
+double EffectiveSunAltitude(const Frame& frame) {
+  return std::min(AltitudeOf(frame.Doc, frame.Doc.Bodies[astro::kSun]), 6.0) -
+         frame.Sky.EclipseDarkening;
 }
 
 // The sky disc's radius in pixels.
@@ -159,8 +160,7 @@ void Vertex(double longitude, double latitude) {
 
 // The unlit part of the Moon: a hemisphere around +Y in the colour of the sky,
 // with a grey terminator fading out beyond its edge.
-void DrawMoonShadow(const CSkyDoc& doc) {
-  const int sky = doc.SkyColors ? doc.CurrentSkyColour : 0;
+void DrawMoonShadow(int sky) {
   const GLubyte r = sky & 0xFF, g = (sky >> 8) & 0xFF, b = (sky >> 16) & 0xFF;
   constexpr GLubyte kShadowAlpha = 245;
   glPushMatrix();
@@ -227,7 +227,7 @@ double DiscUnit(const Frame& frame) {
 
 // The Sun's glow or the Moon's ball, in window pixels at the body's place.
 void DrawDisc(const Frame& frame, int body, double wx, double wy) {
-  CSkyDoc& doc = frame.Doc;
+  const CSkyDoc& doc = frame.Doc;
   const int width = doc.Viewport[2], height = doc.Viewport[3];
   const double k = DiscUnit(frame);
   glPushMatrix();
@@ -250,9 +250,9 @@ void DrawDisc(const Frame& frame, int body, double wx, double wy) {
     glPopMatrix();
     glRotated(doc.AstroState.MoonPhaseAngle + 180, 0, 1, 0);
     glRotated(90, 1, 0, 0);
-    DrawMoonShadow(doc);
+    DrawMoonShadow(frame.Sky.SkyColour);
   }
-  frame.Renderer.SetSkyProjection(width, height);
+  frame.Renderer.SetSkyProjection(width, height, frame.Zoom);
   glPopMatrix();
 }
 
@@ -299,12 +299,12 @@ bool NameOutshone(int body, double h) {
 }
 
 void DrawPlanetNames(const Frame& frame) {
-  CSkyDoc& doc = frame.Doc;
+  const CSkyDoc& doc = frame.Doc;
   const std::vector<PlacedLabel>& placed = frame.Renderer.PlanetLabels();
   if (frame.Picking || placed.empty()) return;
   const int width = doc.Viewport[2], height = doc.Viewport[3];
   const CTextMeasure measure(LabelFont::Plain14);
-  const bool boxes = !doc.SkyColors || doc.CurrentSkyColour == 0;
+  const bool boxes = frame.Sky.SkyColour == 0;
   glPushMatrix();
   frame.Renderer.SetPixelProjection(width, height);
   for (const PlacedLabel& label : placed) {
@@ -313,16 +313,16 @@ void DrawPlanetNames(const Frame& frame) {
     SetLineColour(doc, doc.Settings.PlanetNamesColor);
     DrawText(LabelFont::Plain14, label.Left, label.Baseline, name);
   }
-  frame.Renderer.SetSkyProjection(width, height);
+  frame.Renderer.SetSkyProjection(width, height, frame.Zoom);
   glPopMatrix();
 }
 
 }  // namespace
 
 void DrawSolarSystem(const Frame& frame) {
-  CSkyDoc& doc = frame.Doc;
+  const CSkyDoc& doc = frame.Doc;
   if (!doc.SolarSystem) return;
-  const double e = EffectiveSunAltitude(doc);
+  const double e = EffectiveSunAltitude(frame);
 
   glPushMatrix();
   // The Moon last, so that it covers the Sun.
@@ -346,11 +346,10 @@ void DrawSolarSystem(const Frame& frame) {
 }
 
 void ReservePlanetNames(const Frame& frame) {
-  CSkyDoc& doc = frame.Doc;
+  const CSkyDoc& doc = frame.Doc;
   std::vector<PlacedLabel>& placed = frame.Renderer.PlanetLabels();
-  placed.clear();
   if (frame.Picking || !doc.SolarSystem || !doc.PlanetNames || frame.Zoom == 1.0) return;
-  const double e = EffectiveSunAltitude(doc);
+  const double e = EffectiveSunAltitude(frame);
   const CTextMeasure measure(LabelFont::Plain14);
   // A planet's point is at most 7 pixels wide; the Moon's ball has the disc
   // unit for its radius, the Sun's glow shines out to three of them.

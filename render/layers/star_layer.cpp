@@ -114,17 +114,11 @@ void PickStars(const Frame& frame, float base) {
 
 }  // namespace
 
-bool StarBrightnessBase(const CSkyDoc& doc, float& base) {
+bool StarBrightnessBase(const Frame& frame, float& base) {
   base = kDarkSkyBase;
-  if (!doc.SkyColors) return true;
-  double h = AltitudeOf(doc, doc.Bodies[astro::kSun]);
-  if (doc.SolarSystem) {
-    const astro::PlanetState& moon = doc.Bodies[astro::kMoon];
-    h = std::clamp(h, -18.0, 6.0);
-    const double moonHeight = std::clamp(AltitudeOf(doc, moon) + 0.5, 0.0, 1.0);
-    const double moonLight = (moon.HelioDistance + 1) / 2;
-    h = h * (1 - moonHeight * moonLight * moonLight / 6) - EclipseDarkeningOf(doc);
-  }
+  if (!frame.Doc.SkyColors) return true;
+  // The Sun's altitude as the sky's colour counts it: moonlight and an eclipse included.
+  const double h = frame.Sky.Background.SunAltitude;
   // Above -3 degrees no star is drawn; twilight lowers b from 7 at -18 to 2 at -3.
   if (h > -3) return false;
   if (h > -18) base = static_cast<float>(1 - h / 3);
@@ -139,7 +133,7 @@ double StarRadius(float size, bool sprite) {
 void DrawStars(const Frame& frame) {
   const CSkyDoc& doc = frame.Doc;
   float base;
-  if (!StarBrightnessBase(doc, base)) return;
+  if (!StarBrightnessBase(frame, base)) return;
   glDisable(GL_CULL_FACE);
   if (frame.Picking) {
     PickStars(frame, base);
@@ -196,7 +190,7 @@ void DrawStars(const Frame& frame) {
   glowBatch.Draw(frame.Renderer.GlowTexture());
   spriteBatch.Draw(frame.Renderer.Texture(kTexStar));
   discBatch.Draw(frame.Renderer.DiscTexture());
-  frame.Renderer.SetSkyProjection(width, height);
+  frame.Renderer.SetSkyProjection(width, height, frame.Zoom);
   glPopMatrix();
   glEnable(GL_CULL_FACE);
 }

@@ -26,7 +26,7 @@
 
 #include "astro/transforms.h"
 #include "catalog/builtin_tables.h"
-#include "render/sky_colour.h"
+#include "sky/sky_colour.h"
 #include "sky/camera_math.h"
 #include "sky/profile.h"
 #include "sky/sky_doc.h"

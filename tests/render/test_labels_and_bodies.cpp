@@ -530,8 +530,8 @@ TEST_F(SolarSystem, ShadowIsTheSkyColour) {
   PlaceBody(astro::kSun, -8, 180);  // a twilight sky, the Sun out of sight
   const QImage image = Render();
   const QPoint p = BodyPixel(image, astro::kMoon);
-  const QColor sky = ColourOf(doc_->CurrentSkyColour);
-  ASSERT_NE(doc_->CurrentSkyColour, 0);
+  const QColor sky = ColourOf(doc_->Conditions().SkyColour);
+  ASSERT_NE(doc_->Conditions().SkyColour, 0);
   const QColor centre = image.pixelColor(p);
   EXPECT_NEAR(centre.blue(), sky.blue(), 12);
   EXPECT_NEAR(centre.green(), sky.green(), 12);
@@ -711,7 +711,7 @@ TEST_F(Labels, BlackSkyGetsBackingBoxesAndAColouredSkyNone) {
       doc_->Bodies[body].Declination = 0.3 * (body % 2);
     }
     const QImage withNames = Render();
-    const bool black = doc_->CurrentSkyColour == 0;
+    const bool black = doc_->Conditions().SkyColour == 0;
     doc_->StarNames = doc_->PlanetNames = 0;
     const QImage withoutNames = Render();
     if (sunAltitude < -18) {

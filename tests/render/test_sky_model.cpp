@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "render/sky_colour.h"
+#include "sky/sky_colour.h"
 #include "sky/pane_text.h"
 #include "sky/sky_doc.h"
 

@@ -6,8 +6,8 @@
 #include "astro/transforms.h"
 #include "render/display_list_ids.h"
 #include "render/gl.h"
-#include "render/sky_colour.h"
 #include "sky/pane_text.h"
+#include "sky/sky_colour.h"
 #include "tests/render/sky_fixture.h"
 #include "tests/test_files.h"
 
@@ -49,7 +49,7 @@ TEST_F(SkyColours, FollowTheSunsAltitude) {
   EXPECT_EQ(Rgb(At(Render(), 200, 200)), std::make_tuple(0, 191, 255));
   SunAt(-18);
   EXPECT_EQ(Rgb(At(Render(), 200, 200)), std::make_tuple(0, 0, 0));
-  EXPECT_EQ(doc_->CurrentSkyColour, 0);
+  EXPECT_EQ(doc_->Conditions().SkyColour, 0);
 }
 
 TEST_F(SkyColours, ZoomOneFillsOnlyTheDiscAndOtherZoomsTheWindow) {
@@ -69,7 +69,7 @@ TEST_F(SkyColours, ZoomOneFillsOnlyTheDiscAndOtherZoomsTheWindow) {
 TEST_F(SkyColours, DaylightHidesDeepSkyAndRedScreenDrawsNoSky) {
   SunAt(10);
   Render();
-  EXPECT_EQ(doc_->DeepSkyMagnitudeLimit, -5.0);
+  EXPECT_EQ(doc_->Conditions().DeepSkyLimit, -5.0);
   doc_->RedScreen = 1;
   EXPECT_EQ(Rgb(At(Render(), 200, 200)), std::make_tuple(0, 0, 0));
 }
@@ -104,7 +104,8 @@ TEST_F(SkyColours, EclipseDarkensLikeALowerSunWithoutTwilight) {
   moon.GeoDistance = 357000;
   ASSERT_DOUBLE_EQ(astro::EclipseDarkeningNow(st, doc_->Bodies), 12.0);
   const QImage eclipse = Render();
-  EXPECT_EQ(doc_->CurrentSkyColour, render::ComputeSkyBackground(-8, 0, -1, true, 0, 5).Colour());
+  EXPECT_EQ(doc_->Conditions().SkyColour,
+            render::ComputeSkyBackground(-8, 0, -1, true, 0, 5).Colour());
   EXPECT_LT(At(eclipse, nearSun.x(), nearSun.y()).red(),
             At(twilight, nearSun.x(), nearSun.y()).red() - 20)
       << "no orange twilight glow in an eclipse";
@@ -240,6 +241,20 @@ TEST_F(SkyView, PointerReadoutFeedsThePanes) {
   EXPECT_EQ(view_->RaPaneText().toStdString(), RaPaneText(ra));
   view_->CursorDec = -0.25;
   EXPECT_EQ(view_->DecPaneText().toStdString(), "DEC -00\u00b0 15' 00\"");
+}
+
+// The display lists and textures are made in each context the sky is drawn
+// in: a second canvas over the same view draws the same frame, and the first
+// one still draws it after.
+TEST_F(SkyView, EachContextHasItsOwnListsAndTextures) {
+  doc_->Boundaries = doc_->Coordinations = doc_->MilkyWay = 1;
+  const QImage first = Render();
+  {
+    COffscreenCanvas second(*view_);
+    ASSERT_TRUE(second.IsValid());
+    EXPECT_EQ(second.Render(400, 400), first) << "the second context";
+  }
+  EXPECT_EQ(Render(), first) << "the first context again";
 }
 
 TEST_F(SkyView, MissingTextureIsReportedAndTheFrameIsStillDrawn) {

@@ -388,7 +388,7 @@ TEST_F(LocationDialogTest, WithoutTheWorldMapTheDialogSaysSoAndStillWorks) {
 TEST_F(DialogTest, AfterOkTheSkyAndTheStatusBarShowTheNewPlace) {
   doc_->SkyColors = 1;  // the sky's colour tells day from night
   const QImage noon = view_->grabFramebuffer();
-  const int dayColour = doc_->CurrentSkyColour;
+  const int dayColour = doc_->Conditions().SkyColour;
   ASSERT_NE(dayColour, 0) << "noon in Krakow is daylight";
   EXPECT_EQ(frame_->Pane(57636)->text().toStdString(), "Poland:Krakow");
 
@@ -407,7 +407,7 @@ TEST_F(DialogTest, AfterOkTheSkyAndTheStatusBarShowTheNewPlace) {
   EXPECT_EQ(frame_->Pane(57636)->text().toStdString(), "Pacific:Somewhere");
   EXPECT_NEAR(doc_->AstroState.Longitude, 170, 1e-9);
   const QImage midnight = view_->grabFramebuffer();
-  EXPECT_EQ(doc_->CurrentSkyColour, 0) << "a night sky";
+  EXPECT_EQ(doc_->Conditions().SkyColour, 0) << "a night sky";
   const auto brightness = [](const QImage& image) {
     double sum = 0;
     for (int y = 0; y < image.height(); y += 8)

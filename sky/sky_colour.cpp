@@ -1,4 +1,4 @@
-#include "render/sky_colour.h"
+#include "sky/sky_colour.h"
 
 #include <algorithm>
 
@@ -54,6 +54,18 @@ SkyBackground ComputeSkyBackground(double sunAltitude, double moonAltitude, doub
   else
     sky.DeepSkyLimit = deepSkyLimitIndex + 6.0;
   return sky;
+}
+
+SkyConditions ComputeSkyConditions(double sunAltitude, double moonAltitude, double moonCosPhase,
+                                   double eclipseDarkening, bool skyColours, bool solarSystem,
+                                   int deepSkyLimitIndex, double deepSkyMagnitudeLimit) {
+  SkyConditions c;
+  c.EclipseDarkening = eclipseDarkening;
+  c.Background = ComputeSkyBackground(sunAltitude, moonAltitude, moonCosPhase, solarSystem,
+                                      solarSystem ? eclipseDarkening : 0.0, deepSkyLimitIndex);
+  c.SkyColour = skyColours ? c.Background.Colour() : 0;
+  c.DeepSkyLimit = skyColours ? c.Background.DeepSkyLimit : deepSkyMagnitudeLimit;
+  return c;
 }
 
 }  // namespace render

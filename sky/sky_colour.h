@@ -1,5 +1,6 @@
 // The colour of the sky background from the Sun's altitude, with moonlight
-// and the darkening of a solar eclipse, and what follows from it for a frame.
+// and the darkening of a solar eclipse, and what follows from it for the
+// screen and the printed chart.
 #pragma once
 
 namespace render {
@@ -29,5 +30,28 @@ struct SkyBackground {
 SkyBackground ComputeSkyBackground(double sunAltitude, double moonAltitude, double moonCosPhase,
                                    bool solarSystem, double eclipseDarkening,
                                    int deepSkyLimitIndex);
+
+// The sky's conditions at the document's instant and place for its
+// switches and limits: what the screen and the printed chart both read.
+struct SkyConditions {
+  SkyBackground Background;  // what the sky-colour layer draws
+  // Degrees by which a solar eclipse lowers the Sun now (0 when none), shown or not.
+  double EclipseDarkening = 0;
+  // The colour behind the labels, red in the lowest byte: the background's
+  // with the sky colours on (in red screen too), else black.
+  int SkyColour = 0;
+  // The faintest deep-sky magnitude shown: the background's with the sky
+  // colours on (none in daylight), else the document's limit.
+  double DeepSkyLimit = 0;
+};
+
+// The conditions from the Sun's and the Moon's geometric altitudes
+// (degrees), the cosine of the Moon's phase angle and the eclipse's
+// darkening (degrees, 0 when none), with the sky colours and the solar
+// system shown or not, the stored deep-sky limit index and the document's
+// deep-sky magnitude limit.
+SkyConditions ComputeSkyConditions(double sunAltitude, double moonAltitude, double moonCosPhase,
+                                   double eclipseDarkening, bool skyColours, bool solarSystem,
+                                   int deepSkyLimitIndex, double deepSkyMagnitudeLimit);
 
 }  // namespace render

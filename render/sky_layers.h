@@ -1,0 +1,36 @@
+// The layers of the sky, one row each, in the order they are drawn over one
+// another (there is no depth test). The screen's frame and its selection
+// pass (CSkyRenderer::ComposeFrame) and the printed chart (print::BuildChart)
+// walk this one list; each side expands the columns it draws with.
+//
+// SKY_LAYER(Name, Switch, Pickable, Screen, ScreenText, NamesFirst, NameRank, Chart)
+//   Name        the layer.
+//   Switch      the CSkyDoc display switch it is drawn under; nullptr: always.
+//   Pickable    whether Screen runs in the selection pass too (it gives the
+//               hits their names); text never does.
+//   Screen      draws its marks on the screen (render/layers), or nullptr.
+//   ScreenText  draws its text after them, or nullptr.
+//   NamesFirst  places its names before any layer draws, so that they keep
+//               their room (render/label_space.*), or nullptr ...
+//   NameRank    ... in this order, 1 first (0 without NamesFirst).
+//   Chart       builds it on the printed chart: a member of the chart
+//               builder (print/chart_geometry.cpp), or nullptr.
+//
+// A layer of its own file under render/layers (and its chart half in
+// print/) becomes part of the sky with one row here.
+#pragma once
+
+// clang-format off
+#define STELLIX_SKY_LAYERS(SKY_LAYER)                                                                                   \
+  SKY_LAYER(SkyColours,  &CSkyDoc::SkyColors,     false, DrawSkyColours,         nullptr,                nullptr,            0, nullptr)                              \
+  SKY_LAYER(MilkyWay,    &CSkyDoc::MilkyWay,      false, DrawMilkyWay,           nullptr,                nullptr,            0, nullptr)                              \
+  SKY_LAYER(Boundaries,  &CSkyDoc::Boundaries,    true,  DrawBoundaries,         DrawConstellationNames, nullptr,            0, &CChartBuilder::BoundariesAndNames)   \
+  SKY_LAYER(Figures,     &CSkyDoc::Constelations, true,  DrawConstellationLines, nullptr,                nullptr,            0, &CChartBuilder::ConstellationLines)   \
+  SKY_LAYER(Ecliptic,    &CSkyDoc::Ecliptic,      true,  DrawEcliptic,           nullptr,                nullptr,            0, &CChartBuilder::Ecliptic)             \
+  SKY_LAYER(Grid,        &CSkyDoc::Coordinations, true,  DrawGrid,               DrawGridLabels,         nullptr,            0, &CChartBuilder::Grid)                 \
+  SKY_LAYER(DeepSky,     &CSkyDoc::DeepSky,       true,  DrawDeepSky,            DrawDeepSkyLabels,      nullptr,            0, &CChartBuilder::DeepSkyAndLabels)     \
+  SKY_LAYER(Stars,       nullptr,                 true,  DrawStars,              DrawStarNames,          ReserveStarNames,   2, &CChartBuilder::StarNamesThenStars)   \
+  SKY_LAYER(SolarSystem, &CSkyDoc::SolarSystem,   true,  DrawSolarSystem,        nullptr,                ReservePlanetNames, 1, &CChartBuilder::SolarSystemAndNames)  \
+  SKY_LAYER(Landscape,   &CSkyDoc::HorizonMode,   false, DrawLandscape,          nullptr,                nullptr,            0, nullptr)                              \
+  SKY_LAYER(Ground,      &CSkyDoc::HorizonMode,   false, DrawGround,             nullptr,                nullptr,            0, &CChartBuilder::GroundAndCompass)
+// clang-format on
