@@ -3,8 +3,11 @@
 // switch between. Layers draw; they change nothing of the document.
 #pragma once
 
+#include <functional>
 #include <string_view>
+#include <vector>
 
+#include "render/label_space.h"
 #include "sky/sky_colour.h"
 
 class CSkyDoc;
@@ -45,6 +48,10 @@ void DrawDeepSky(const Frame& frame);
 void DrawDeepSkyLabels(const Frame& frame);
 void DrawStars(const Frame& frame);
 void DrawStarNames(const Frame& frame);
+// The names placed before the frame (PlacedLabel ids given to `nameOf`), in
+// window pixels, in `colour`, boxed on a black sky.
+void DrawPlacedLabels(const Frame& frame, const std::vector<PlacedLabel>& placed, int colour,
+                      const std::function<std::string_view(int)>& nameOf);
 void DrawSolarSystem(const Frame& frame);
 void DrawLandscape(const Frame& frame);
 void DrawGround(const Frame& frame);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -83,9 +84,9 @@ void ReserveStarNames(const Frame& frame) {
   }
 }
 
-void DrawStarNames(const Frame& frame) {
+void DrawPlacedLabels(const Frame& frame, const std::vector<PlacedLabel>& placed, int colour,
+                      const std::function<std::string_view(int)>& nameOf) {
   const CSkyDoc& doc = frame.Doc;
-  const std::vector<PlacedLabel>& placed = frame.Renderer.StarLabels();
   if (frame.Picking || placed.empty()) return;
   const int width = doc.Viewport[2], height = doc.Viewport[3];
   const CTextMeasure measure(LabelFont::Plain14);
@@ -93,13 +94,19 @@ void DrawStarNames(const Frame& frame) {
   glPushMatrix();
   frame.Renderer.SetPixelProjection(width, height);
   for (const PlacedLabel& label : placed) {
-    const std::string_view name = FixedText(doc.ProperNames[label.Id].Name);
+    const std::string_view name = nameOf(label.Id);
     if (boxes) DrawTextBox(measure, label.Left, label.Baseline, name, 0, 0);
-    SetLineColour(doc, doc.Settings.StarsNamesColor);
+    SetLineColour(doc, colour);
     DrawText(LabelFont::Plain14, label.Left, label.Baseline, name);
   }
   frame.Renderer.SetSkyProjection(width, height, frame.Zoom);
   glPopMatrix();
+}
+
+void DrawStarNames(const Frame& frame) {
+  const CSkyDoc& doc = frame.Doc;
+  DrawPlacedLabels(frame, frame.Renderer.StarLabels(), doc.Settings.StarsNamesColor,
+                   [&doc](int id) { return FixedText(doc.ProperNames[id].Name); });
 }
 
 void DrawDeepSkyLabels(const Frame& frame) {

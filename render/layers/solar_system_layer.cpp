@@ -299,22 +299,9 @@ bool NameOutshone(int body, double h) {
 }
 
 void DrawPlanetNames(const Frame& frame) {
-  const CSkyDoc& doc = frame.Doc;
-  const std::vector<PlacedLabel>& placed = frame.Renderer.PlanetLabels();
-  if (frame.Picking || placed.empty()) return;
-  const int width = doc.Viewport[2], height = doc.Viewport[3];
-  const CTextMeasure measure(LabelFont::Plain14);
-  const bool boxes = frame.Sky.SkyColour == 0;
-  glPushMatrix();
-  frame.Renderer.SetPixelProjection(width, height);
-  for (const PlacedLabel& label : placed) {
-    const std::string_view name = res::String(res::IDS_BODY_NAME_FIRST + label.Id);
-    if (boxes) DrawTextBox(measure, label.Left, label.Baseline, name, 0, 0);
-    SetLineColour(doc, doc.Settings.PlanetNamesColor);
-    DrawText(LabelFont::Plain14, label.Left, label.Baseline, name);
-  }
-  frame.Renderer.SetSkyProjection(width, height, frame.Zoom);
-  glPopMatrix();
+  DrawPlacedLabels(
+      frame, frame.Renderer.PlanetLabels(), frame.Doc.Settings.PlanetNamesColor,
+      [](int id) { return std::string_view(res::String(res::IDS_BODY_NAME_FIRST + id)); });
 }
 
 }  // namespace
