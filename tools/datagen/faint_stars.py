@@ -8,7 +8,10 @@ or a bsc5.bin star stands within DUPLICATE_ARCSEC) is left out. Every other star
 stars.14.json star found within MATCH_ARCSEC and MATCH_MAGNITUDE of it, the
 nearest one that no other star has taken; the stars.14.json stars left
 unpaired are added when no star of either file stands within
-DUPLICATE_ARCSEC (with their J2000 places, no motions). A star without a HIP
+DUPLICATE_ARCSEC (with their J2000 places, no motions). A stars.dat star
+without motion and without a HIP number that has a stars.14.json star of
+the same magnitude within FAST_STAR_ARCSEC is that star, given at another
+epoch: it takes its number and place. A star without a HIP
 number is a Tycho star, which the program names by its J2000 place.
 """
 
@@ -25,6 +28,8 @@ VERSION = 1
 MATCH_ARCSEC = 3.0
 MATCH_MAGNITUDE = 0.6
 DUPLICATE_ARCSEC = 10.0
+FAST_STAR_ARCSEC = 90.0
+FAST_STAR_MAGNITUDE = 0.02
 UNKNOWN_COLOUR = 99.0  # B-V not known
 
 
@@ -97,6 +102,25 @@ def build(hipparcos, spectra, bright_stars, celestial):
         out.append(((hip, ra, dec, v, UNKNOWN_COLOUR if math.isnan(colour) else colour,
                      pm_ra, pm_dec, max(parallax, 0.0), records.text(spectra[i], 4)),
                     (ra, dec, v)))
+    # A fast star that stars.dat gives at another epoch without its motion
+    # (Kapteyn's star: 60" away) is found by its magnitude further out; it
+    # takes the HIP number and stars.14.json's J2000 place.
+    unnamed = [k for k, (row, _) in enumerate(out) if row[0] == 0]
+    tycho_unnamed = _Grid(np.array([out[k][0][1] for k in unnamed]),
+                          np.array([out[k][0][2] for k in unnamed]))
+    moved = 0
+    for j in range(len(celestial)):
+        if j in taken:
+            continue
+        hip, ra, dec, v, colour = celestial[j]
+        for m, _ in tycho_unnamed.near(ra, dec, FAST_STAR_ARCSEC):
+            k = unnamed[m]
+            row = out[k][0]
+            if row[0] == 0 and row[5] == 0 and row[6] == 0 and abs(row[3] - v) <= FAST_STAR_MAGNITUDE:
+                out[k] = ((int(hip), ra, dec) + row[3:], (ra, dec, row[3]))
+                taken.add(j)
+                moved += 1
+                break
     tycho = _Grid(hipparcos[:, 0], hipparcos[:, 1])
     added = 0
     for j in range(len(celestial)):
@@ -109,7 +133,7 @@ def build(hipparcos, spectra, bright_stars, celestial):
                      0.0, 0.0, 0.0, records.text("", 4)), (ra, dec, v)))
         added += 1
     summary = {"stars.dat": len(hipparcos), "in bsc5.bin": len(bright_rows),
-               "stars.dat with HIP": paired, "stars.dat Tycho only": sum(r[0] == 0 for r, _ in out), "stars.14.json added": added, "total": len(out)}
+               "stars.dat with HIP": paired, "stars.dat Tycho only": sum(r[0] == 0 for r, _ in out), "found by magnitude": moved, "stars.14.json added": added, "total": len(out)}
     return out, summary
 
 

@@ -4,7 +4,6 @@ All files are little-endian and packed; text fields are zero-terminated
 inside their fixed width.
 """
 
-import bisect
 import math
 import pathlib
 import struct
@@ -81,8 +80,8 @@ def cell_of(ra_hours: float, dec_degrees: float) -> int:
     return first_cells()[band] + column
 
 
-# The header of a cell-sorted file: magic, version, record count, cell count,
-# then the index of the first record of each cell and the record count once more.
+# The header of a cell-sorted file: magic, version, record count and the
+# number of cells the records were sorted into.
 HEADER = struct.Struct("<8sIII")
 
 
@@ -93,13 +92,8 @@ def write_cell_file(path: pathlib.Path, magic: bytes, version: int, layout: stru
     firsts = first_cells()
     order = sorted(range(len(rows)), key=lambda i: (cell_of(places[i][0], places[i][1]),
                                                     places[i][2], i))
-    cells = [cell_of(places[i][0], places[i][1]) for i in order]
-    starts = [0] * (firsts[-1] + 1)
-    for c in range(firsts[-1] + 1):
-        starts[c] = bisect.bisect_left(cells, c)
     with open(path, "wb") as out:
         out.write(HEADER.pack(magic, version, len(rows), firsts[-1]))
-        out.write(struct.pack(f"<{len(starts)}I", *starts))
         for i in order:
             out.write(layout.pack(*rows[i]))
     return [rows[i] for i in order]
