@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 #include <memory>
+#include <utility>
 
 #include "catalog/little_endian.h"
 #include "catalog/regular_file.h"
@@ -88,7 +89,12 @@ CellCatalogue<Record> ReadCellFile(std::FILE* file, const char (&magic)[8], std:
   // Read in blocks: a header may promise more records than the file has.
   constexpr std::uint32_t kBlock = 4096;
   std::vector<std::uint8_t> block(kBlock * bytes);
-  std::vector<std::pair<int, Record>> kept;
+  std::vector<Record>& records = catalogue.Records;
+  std::vector<std::uint16_t> cells;  // of each record kept
+  // As many as the header promises, within what a lying header may cost.
+  constexpr std::uint32_t kReserveAtMost = 1u << 18;
+  records.reserve(std::min(count, kReserveAtMost));
+  cells.reserve(std::min(count, kReserveAtMost));
   LoadReport& report = catalogue.Report;
   std::uint32_t index = 0;
   while (index < count) {
@@ -105,7 +111,8 @@ CellCatalogue<Record> ReadCellFile(std::FILE* file, const char (&magic)[8], std:
         }
         continue;
       }
-      kept.emplace_back(SkyCellOf(r.RightAscension, r.Declination), r);
+      records.push_back(r);
+      cells.push_back(static_cast<std::uint16_t>(SkyCellOf(r.RightAscension, r.Declination)));
     }
     if (got < want) {
       report.Missing = static_cast<int>(count - index);
@@ -113,15 +120,30 @@ CellCatalogue<Record> ReadCellFile(std::FILE* file, const char (&magic)[8], std:
       break;
     }
   }
-  std::stable_sort(kept.begin(), kept.end(), [](const auto& a, const auto& b) {
-    return a.first != b.first ? a.first < b.first : a.second.Magnitude < b.second.Magnitude;
-  });
-  catalogue.Records.reserve(kept.size());
-  catalogue.CellStart.assign(static_cast<std::size_t>(SkyCellCount()) + 1, 0);
-  for (const auto& [cell, record] : kept) {
-    catalogue.Records.push_back(record);
-    ++catalogue.CellStart[static_cast<std::size_t>(cell) + 1];
+  records.shrink_to_fit();
+  // The generator's order needs no sorting; any other is sorted here.
+  const auto before = [&](std::size_t a, std::size_t b) {
+    return cells[a] != cells[b] ? cells[a] < cells[b] : records[a].Magnitude < records[b].Magnitude;
+  };
+  bool sorted = true;
+  for (std::size_t i = 1; i < records.size() && sorted; ++i) sorted = !before(i, i - 1);
+  if (!sorted) {
+    std::vector<std::uint32_t> order(records.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = static_cast<std::uint32_t>(i);
+    std::stable_sort(order.begin(), order.end(), before);
+    std::vector<Record> sortedRecords;
+    sortedRecords.reserve(records.size());
+    std::vector<std::uint16_t> sortedCells;
+    sortedCells.reserve(cells.size());
+    for (const std::uint32_t i : order) {
+      sortedRecords.push_back(records[i]);
+      sortedCells.push_back(cells[i]);
+    }
+    records = std::move(sortedRecords);
+    cells = std::move(sortedCells);
   }
+  catalogue.CellStart.assign(static_cast<std::size_t>(SkyCellCount()) + 1, 0);
+  for (const std::uint16_t cell : cells) ++catalogue.CellStart[cell + 1u];
   for (std::size_t c = 1; c < catalogue.CellStart.size(); ++c)
     catalogue.CellStart[c] += catalogue.CellStart[c - 1];
   return catalogue;
