@@ -164,6 +164,12 @@ int RunInfo(const CommandLine& commandLine, const StartupPaths& paths, std::FILE
     case sky::SkyObjectRef::DeepSky:
       json = sky::CardJson(sky::DeepSkyCardOf(*doc, object->Index));
       break;
+    case sky::SkyObjectRef::FaintStar:
+      json = sky::CardJson(sky::FaintStarCardOf(*doc, object->Index));
+      break;
+    case sky::SkyObjectRef::NgcIc:
+      json = sky::CardJson(sky::NgcIcCardOf(*doc, object->Index));
+      break;
     case sky::SkyObjectRef::Constellation:
       std::fprintf(err, "stellix: \"%s\" is a constellation, which has no card\n",
                    commandLine.Info.c_str());

@@ -5,12 +5,14 @@
 #include <charconv>
 #include <cmath>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "astro/angles.h"
 #include "astro/format.h"
 #include "astro/moon_phase.h"
 #include "astro/refraction.h"
+#include "astro/star_place.h"
 #include "catalog/builtin_tables.h"
 #include "catalog/designation.h"
 #include "res/strings.h"
@@ -343,6 +345,70 @@ DeepSkyCard DeepSkyCardOf(const CSkyDoc& doc, int index) {
   return card;
 }
 
+FaintStarCard FaintStarCardOf(const CSkyDoc& doc, int index) {
+  const catalog::FaintStarRecord& star = doc.DeepCatalogues.FaintStars().Records[index];
+  FaintStarCard card;
+  if (star.Hip != 0) card.Hip = std::to_string(star.Hip);
+  card.Name = FaintStarDesignation(star);
+  card.Caption = std::string(kStarCardCaption) + " " + card.Name;
+  const astro::StarDirection at =
+      astro::StarPlaceAt({star.RightAscension, star.Declination},
+                         {star.ProperMotionRa, star.ProperMotionDec, star.Parallax},
+                         doc.AstroState.TerrestrialDay, doc.AstroState.Earth);
+  const astro::EquatorialCoord& shown = at.Aberrated;
+  card.Ra = RightAscensionTexts(at.Astrometric.RightAscension, true);
+  card.Dec = DeclinationTexts(at.Astrometric.Declination, true);
+  HorizonTexts(doc, shown.RightAscension, shown.Declination, card.Altitude, card.Azimuth);
+  card.Numbers = PlaceNumbersOf(doc, shown.RightAscension, shown.Declination,
+                                at.Astrometric.RightAscension, at.Astrometric.Declination);
+  card.RaDate = RightAscensionTexts(card.Numbers.RaDate, true);
+  card.DecDate = DeclinationTexts(card.Numbers.DecDate, true);
+  card.Magnitude = astro::FormatFixed(star.Magnitude, 2);
+  if (star.ColourIndex != catalog::kUnknownColourIndex)
+    card.ColourIndex = astro::FormatFixed(star.ColourIndex, 2);
+  card.Spectrum = FixedText(star.SpectralType, sizeof star.SpectralType);
+  const Observer o = ObserverOf(doc);
+  card.RiseSet = RiseSetTextsOf(FixedDayEvents(o, shown.RightAscension, shown.Declination), o.Clock,
+                                o.Refraction);
+  return card;
+}
+
+DeepSkyCard NgcIcCardOf(const CSkyDoc& doc, int index) {
+  const catalog::NgcIcRecord& object = doc.DeepCatalogues.NgcIc().Records[index];
+  DeepSkyCard card;
+  card.Number = NgcIcDesignation(object);
+  card.Caption = std::string(kDeepSkyCardCaption) + " " + card.Number;
+  card.PictureName = card.Number;
+  std::erase(card.PictureName, ' ');
+  card.Name = FixedText(object.Name, sizeof object.Name);
+  const astro::EquatorialCoord shown =
+      astro::StarPlaceAt({object.RightAscension, object.Declination}, {},
+                         doc.AstroState.TerrestrialDay, doc.AstroState.Earth)
+          .Aberrated;
+  card.Ra = RightAscensionTexts(object.RightAscension, false);
+  card.Dec = DeclinationTexts(object.Declination, false);
+  HorizonTexts(doc, shown.RightAscension, shown.Declination, card.Altitude, card.Azimuth);
+  card.Numbers = PlaceNumbersOf(doc, shown.RightAscension, shown.Declination, object.RightAscension,
+                                object.Declination);
+  card.RaDate = RightAscensionTexts(card.Numbers.RaDate, false);
+  card.DecDate = DeclinationTexts(card.Numbers.DecDate, false);
+  card.Magnitude = object.Magnitude == catalog::kUnusableMagnitude
+                       ? std::string("unknown")
+                       : astro::FormatFixed(object.Magnitude, 1);
+  for (const catalog::DeepSkyTypeCode& code : catalog::kDeepSkyTypeCodes)
+    if (catalog::DeepSkyTypeOf(object.Type) == code.Type)
+      card.Type = std::string(res::String(code.NameStringId));
+  // The types only the NGC/IC file has.
+  static constexpr std::pair<std::string_view, std::string_view> kMoreTypes[] = {
+      {"STAR", "Star"}, {"GALCL", "Galaxy cluster"}, {"OTHER", "Other"}};
+  for (const auto& [code, text] : kMoreTypes)
+    if (FixedText(object.Type, sizeof object.Type) == code) card.Type = std::string(text);
+  const Observer o = ObserverOf(doc);
+  card.RiseSet = RiseSetTextsOf(FixedDayEvents(o, shown.RightAscension, shown.Declination), o.Clock,
+                                o.Refraction);
+  return card;
+}
+
 namespace {
 
 const std::string& Either(const std::string& iso, const std::string& text) {
@@ -408,6 +474,15 @@ std::string CardJson(const DeepSkyCard& card) {
       .Add("number", card.Number)
       .Add("name", card.Name)
       .Add("type", card.Type)
+      .Text();
+}
+
+std::string CardJson(const FaintStarCard& card) {
+  return CommonFields("star", card.Caption, card)
+      .Add("hip", card.Hip)
+      .Add("name", card.Name)
+      .Add("colourIndex", card.ColourIndex)
+      .Add("spectrum", card.Spectrum)
       .Text();
 }
 

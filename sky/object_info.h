@@ -56,6 +56,21 @@ struct StarCard {
   RiseSetTexts RiseSet;  // the date shown, by the place's clock
 };
 
+// A star of the faint-star file: "Star HIP 87937", or a Tycho star's
+// coordinate name ("Star J053512.3-052312").
+struct FaintStarCard {
+  std::string Caption;
+  std::string Hip;             // the number, empty for a Tycho star
+  std::string Name;            // "HIP 87937" or the coordinate name
+  AngleTexts Ra, Dec;          // J2000
+  AngleTexts RaDate, DecDate;  // of date
+  std::string Altitude, Azimuth, Magnitude;
+  std::string ColourIndex;  // B-V, FormatFixed(.., 2); empty when not known
+  std::string Spectrum;     // "K0", "K"; empty when not known
+  PlaceNumbers Numbers;
+  RiseSetTexts RiseSet;  // the date shown, by the place's clock
+};
+
 struct BodyCard {
   std::string Caption;         // the body's name
   AngleTexts Ra, Dec;          // J2000, astrometric: as the light left the body, seen from here
@@ -89,6 +104,11 @@ struct DeepSkyCard {
 StarCard StarCardOf(const CSkyDoc& doc, int index);
 BodyCard BodyCardOf(const CSkyDoc& doc, int index);
 DeepSkyCard DeepSkyCardOf(const CSkyDoc& doc, int index);
+// Record `index` of doc.DeepCatalogues: a faint star, moved by its proper
+// motion and parallax and, like every star drawn, by the annual aberration;
+// an NGC or IC object (moved by the aberration), on the deep-sky card.
+FaintStarCard FaintStarCardOf(const CSkyDoc& doc, int index);
+DeepSkyCard NgcIcCardOf(const CSkyDoc& doc, int index);
 
 // The picture of an object in `imagesDirectory`: the first file (in name
 // order) called `baseName` followed by a dot and any extension, such as
@@ -118,5 +138,8 @@ double PhaseCosine(double delta, double r, double sunDistance);
 std::string CardJson(const StarCard& card);
 std::string CardJson(const BodyCard& card);
 std::string CardJson(const DeepSkyCard& card);
+// "kind" "star" with "hip" (empty for a Tycho star), "name" (its
+// designation), "colourIndex" and "spectrum".
+std::string CardJson(const FaintStarCard& card);
 
 }  // namespace sky

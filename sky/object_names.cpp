@@ -2,6 +2,8 @@
 
 #include <cctype>
 #include <charconv>
+#include <utility>
+#include <vector>
 
 #include "astro/astro_state.h"
 #include "catalog/builtin_tables.h"
@@ -60,6 +62,64 @@ std::optional<int> StarByDesignation(const CSkyDoc& doc, const std::string& key)
   return component;
 }
 
+// The number and the letters after it of `key` past `prefix` ("IC715NW" ->
+// 715, "NW"); nothing unless a digit follows the prefix.
+std::optional<std::pair<int, std::string>> NumberAndSuffixAfter(std::string_view key,
+                                                                std::string_view prefix) {
+  if (key.size() <= prefix.size() || key.substr(0, prefix.size()) != prefix) return std::nullopt;
+  const std::string_view rest = key.substr(prefix.size());
+  int number = 0;
+  const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), number);
+  if (error != std::errc()) return std::nullopt;
+  const std::string_view suffix(end, static_cast<std::size_t>(rest.data() + rest.size() - end));
+  for (const char c : suffix)
+    if (!std::isalpha(static_cast<unsigned char>(c))) return std::nullopt;
+  return std::pair{number, std::string(suffix)};
+}
+
+std::optional<SkyObjectRef> NgcIcByNumber(const CSkyDoc& doc, char catalogue,
+                                          const std::pair<int, std::string>& id) {
+  const std::vector<catalog::NgcIcRecord>& objects = doc.DeepCatalogues.NgcIc().Records;
+  for (std::size_t i = 0; i < objects.size(); ++i)
+    if (objects[i].Catalogue == catalogue && objects[i].Number == id.first &&
+        Key(std::string_view(objects[i].Suffix, sizeof objects[i].Suffix)) == id.second)
+      return SkyObjectRef{SkyObjectRef::NgcIc, static_cast<int>(i)};
+  return std::nullopt;
+}
+
+// A faint star by "HIP n" or by its coordinate name, found through the index
+// near the place the name gives.
+std::optional<SkyObjectRef> FaintStarByName(const CSkyDoc& doc, const std::string& key) {
+  if (const std::optional<int> hip = NumberAfter(key, "HIP")) {
+    if (*hip <= 0) return std::nullopt;  // 0 marks the stars without a number
+    const catalog::FaintStarCatalogue& stars = doc.DeepCatalogues.FaintStars();
+    for (std::size_t i = 0; i < stars.Records.size(); ++i)
+      if (stars.Records[i].Hip == *hip)
+        return SkyObjectRef{SkyObjectRef::FaintStar, static_cast<int>(i)};
+    return std::nullopt;
+  }
+  // "J" hhmmss.s sign ddmmss.
+  if (key.size() != 16 || key[0] != 'J' || (key[9] != '+' && key[9] != '-')) return std::nullopt;
+  const catalog::FaintStarCatalogue& stars = doc.DeepCatalogues.FaintStars();
+  const auto field = [&](std::size_t at, std::size_t length) {
+    int value = -1;
+    std::from_chars(key.data() + at, key.data() + at + length, value);
+    return value;
+  };
+  const double ra = field(1, 2) + field(3, 2) / 60.0 + (field(5, 2) + field(8, 1) / 10.0) / 3600.0;
+  const double dec =
+      (key[9] == '-' ? -1 : 1) * (field(10, 2) + field(12, 2) / 60.0 + field(14, 2) / 3600.0);
+  std::optional<SkyObjectRef> found;
+  stars.ForEachInView(
+      {ra, dec, 2.0 / 3600}, catalog::kUnusableMagnitude,
+      [&](const catalog::FaintStarRecord& star) {
+        if (!found && star.Hip == 0 && StarPlaceName(star.RightAscension, star.Declination) == key)
+          found =
+              SkyObjectRef{SkyObjectRef::FaintStar, static_cast<int>(&star - stars.Records.data())};
+      });
+  return found;
+}
+
 }  // namespace
 
 std::optional<SkyObjectRef> FindObjectByName(const CSkyDoc& doc, std::string_view name) {
@@ -71,12 +131,18 @@ std::optional<SkyObjectRef> FindObjectByName(const CSkyDoc& doc, std::string_vie
       if (doc.Stars[i].HR == *hr) return SkyObjectRef{SkyObjectRef::Star, i};
     return std::nullopt;
   }
-  // "NGC" before "M": no other prefix starts like it.
-  if (const std::optional<int> ngc = NumberAfter(key, "NGC")) {
-    for (int i = kMessierCount; i < kDeepSkyCount; ++i)
-      if (doc.DeepSkyObjects[i].Number == *ngc) return SkyObjectRef{SkyObjectRef::DeepSky, i};
-    return std::nullopt;
+  if (key.starts_with("HIP") || key.starts_with('J')) {
+    if (const std::optional<SkyObjectRef> star = FaintStarByName(doc, key)) return star;
   }
+  // "NGC" before "M": no other prefix starts like it.
+  if (const auto ngc = NumberAndSuffixAfter(key, "NGC")) {
+    if (ngc->second.empty())
+      for (int i = kMessierCount; i < kDeepSkyCount; ++i)
+        if (doc.DeepSkyObjects[i].Number == ngc->first)
+          return SkyObjectRef{SkyObjectRef::DeepSky, i};
+    return NgcIcByNumber(doc, 'N', *ngc);
+  }
+  if (const auto ic = NumberAndSuffixAfter(key, "IC")) return NgcIcByNumber(doc, 'I', *ic);
   if (const std::optional<int> messier = NumberAfter(key, "M")) {
     // The Messier catalogue runs from 1 to 110.
     if (*messier < 1 || *messier > 110) return std::nullopt;
@@ -103,6 +169,10 @@ std::optional<SkyObjectRef> FindObjectByName(const CSkyDoc& doc, std::string_vie
     if (key != "*" && Key(std::string_view(object.Name, sizeof object.Name)) == key)
       return SkyObjectRef{SkyObjectRef::DeepSky, i};
   }
+  const std::vector<catalog::NgcIcRecord>& objects = doc.DeepCatalogues.NgcIc().Records;
+  for (std::size_t i = 0; i < objects.size(); ++i)
+    if (Key(std::string_view(objects[i].Name, sizeof objects[i].Name)) == key)
+      return SkyObjectRef{SkyObjectRef::NgcIc, static_cast<int>(i)};
   return std::nullopt;
 }
 
@@ -122,6 +192,14 @@ astro::EquatorialCoord PlaceOf(const CSkyDoc& doc, SkyObjectRef object) {
       return {doc.DeepSkyObjects[i].RightAscension, doc.DeepSkyObjects[i].Declination};
     case SkyObjectRef::Body:
       return {doc.Bodies[i].RightAscension, doc.Bodies[i].Declination};
+    case SkyObjectRef::FaintStar: {
+      const catalog::FaintStarRecord& star = doc.DeepCatalogues.FaintStars().Records[i];
+      return {star.RightAscension, star.Declination};
+    }
+    case SkyObjectRef::NgcIc: {
+      const catalog::NgcIcRecord& object = doc.DeepCatalogues.NgcIc().Records[i];
+      return {object.RightAscension, object.Declination};
+    }
   }
   return {0.0, 0.0};
 }
@@ -129,7 +207,7 @@ astro::EquatorialCoord PlaceOf(const CSkyDoc& doc, SkyObjectRef object) {
 std::string UnknownObjectText(std::string_view name) {
   return "No object is called \"" + std::string(name) +
          "\". Give a star's proper name or designation (Alpha Ori, 58 Ori), a constellation, "
-         "M n, NGC n, HR n, the Sun, the Moon, a planet or a deep-sky object's name.";
+         "M n, NGC n, IC n, HR n, HIP n, the Sun, the Moon, a planet or a deep-sky object's name.";
 }
 
 }  // namespace sky

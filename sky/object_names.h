@@ -13,11 +13,12 @@ class CSkyDoc;
 namespace sky {
 
 struct SkyObjectRef {
-  enum Kind { Star, Body, DeepSky, Constellation };
+  enum Kind { Star, Body, DeepSky, Constellation, FaintStar, NgcIc };
   Kind What;
   // Into CSkyDoc::Stars, Bodies (0 Moon, 1 Sun, 2 Mercury ... 9 Pluto),
-  // DeepSkyObjects (Messier below 110, NGC from 110) or
-  // catalog::kConstellationCentres.
+  // DeepSkyObjects (Messier below 110, NGC from 110),
+  // catalog::kConstellationCentres, or the Records of
+  // DeepCatalogues.FaintStars() or NgcIc().
   int Index;
 
   bool operator==(const SkyObjectRef&) const = default;
@@ -27,10 +28,12 @@ struct SkyObjectRef {
 // blanks around and inside it: a star's proper name ("Sirius"), its Bayer or
 // Flamsteed designation as its card writes it ("Alpha Ori", "Alpha1 Cen",
 // "58 Ori"; the Greek letter also abbreviated: "alp Ori"), "HR 2491",
-// "M 42" or "M42" (Messier 1 to 110), "NGC 7000", "Sun", "Moon", a planet's
-// name, a constellation ("Ursa Major") or a deep-sky object's common name
-// ("Orion Nebula"); numbers may have leading zeros. Nothing when no object
-// has that name.
+// "M 42" or "M42" (Messier 1 to 110), "NGC 7000", "IC 434" (also with a
+// component's letters: "IC 715NW"), "HIP 87937", a Tycho star's coordinate
+// name ("J053512.3-052312"), "Sun", "Moon", a planet's name, a constellation
+// ("Ursa Major") or a deep-sky object's common name ("Orion Nebula",
+// "Horsehead Nebula"); numbers may have leading zeros. Nothing when no object
+// has that name. An NGC number is looked for in deepsky.bin first.
 std::optional<SkyObjectRef> FindObjectByName(const CSkyDoc& doc, std::string_view name);
 
 // Its J2000 place, hours and degrees: the place the search commands centre

@@ -12,6 +12,7 @@
 #include "sky/app_settings.h"
 #include "sky/catalogue_motion.h"
 #include "sky/civil_time.h"
+#include "sky/deep_catalogues.h"
 #include "sky/sky_colour.h"
 
 // The drawing side of the document's initialisation, done by the sky view
@@ -180,6 +181,9 @@ class CSkyDoc {
   LocationRecord Locations[kLocationCount] = {};
   StarNameRecord ProperNames[kStarNameCount] = {};
   ConstellationNameRecord ConstellationNames[kConstellationNameCount] = {};
+  // The faint stars and the NGC and IC objects, J2000.0 as their files give
+  // them, read when first needed.
+  sky::CDeepCatalogues DeepCatalogues;
   // Astronomy: the instant, the place and everything derived from them
   astro::AstroState AstroState;
   // Animation: angle advanced by every step, in [0, 360)

@@ -17,8 +17,8 @@ import sys
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
 
-from datagen import (boundaries, deepsky, figures, misc, planet_series, pluto_series,  # noqa: E402
-                     sources, stars, textures)
+from datagen import (boundaries, deepsky, faint_stars, figures, misc, ngc_ic,  # noqa: E402
+                     planet_series, pluto_series, sources, stars, textures)
 
 REPO = pathlib.Path(__file__).resolve().parent.parent
 NOTES = pathlib.Path(__file__).resolve().parent / "data-notes"
@@ -26,8 +26,8 @@ NOTES = pathlib.Path(__file__).resolve().parent / "data-notes"
 
 def build_catalogues(src: sources.Sources, out: pathlib.Path, docs: pathlib.Path):
     catalogue = stars.read_catalogue(src.usr_share("stardata", "yale", "catalog.dat"))
-    corrections = stars.take_hipparcos(catalogue,
-                                       stars.read_hipparcos(src.usr_share("kstars", "stars.dat")))
+    hipparcos = stars.read_hipparcos(src.usr_share("kstars", "stars.dat"))
+    corrections = stars.take_hipparcos(catalogue, hipparcos)
     stars.write_stars(catalogue, out / "bsc5.bin")
     stars.write_star_motions(catalogue, out / "bsc5motion.bin")
     found = sum(s.motion_source == "Hipparcos" for s in catalogue)
@@ -36,6 +36,7 @@ def build_catalogues(src: sources.Sources, out: pathlib.Path, docs: pathlib.Path
         report.write("HR\tcorrection (arcsec)\n")
         for star, arcsec in corrections:
             report.write(f"{star.hr}\t{arcsec:.1f}\n")
+    build_faint_stars(src, catalogue, hipparcos, out)
     stars.write_star_names(catalogue, stars.read_proper_names(NOTES / "proper-names-77.tsv"),
                            out / "snames.bin")
 
@@ -56,6 +57,10 @@ def build_catalogues(src: sources.Sources, out: pathlib.Path, docs: pathlib.Path
 
     deepsky.write(deepsky.build(src.usr_share("kstars", "OpenNGC.kscat"), src.npm / "data",
                                 NOTES / "caldwell-ngc-100.tsv"), out / "deepsky.bin")
+    objects, left_out = ngc_ic.build(src.usr_share("kstars", "OpenNGC.kscat"), src.npm / "data",
+                                     NOTES / "caldwell-ngc-100.tsv")
+    ngc_ic.write(objects, out / "ngcic.bin")
+    print(f"ngcic.bin: {len(objects)} NGC and IC objects; left out: {left_out}")
     misc.write_ecliptic(out / "eclip.dat")
     misc.write_constellation_names(src.celestial("constellations.json"), out / "cnames.bin")
     misc.write_locations(src.usr_share("zoneinfo"), out / "location.dat", out / "location_zones.tab")
@@ -63,6 +68,14 @@ def build_catalogues(src: sources.Sources, out: pathlib.Path, docs: pathlib.Path
                       out / "cities.tab", docs / "cities-without-zone.txt")
     misc.write_magellanic(src.usr_share("kstars", "lmc.dat"), src.usr_share("kstars", "smc.dat"),
                           out / "magellan.bin")
+
+
+def build_faint_stars(src: sources.Sources, catalogue, hipparcos, out: pathlib.Path):
+    built, summary = faint_stars.build(
+        hipparcos, stars.read_hipparcos_spectra(src.usr_share("kstars", "stars.dat")), catalogue,
+        faint_stars.read_celestial_stars(src.celestial("stars.14.json")))
+    faint_stars.write(built, out / "faintstars.bin")
+    print(f"faintstars.bin: {summary}")
 
 
 def build_series(src: sources.Sources, out: pathlib.Path):

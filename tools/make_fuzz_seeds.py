@@ -137,6 +137,13 @@ def seed_catalogues():
     write("lines", "constell-first-20.bin", b"\1" + data("constell.bin")[:12 * 20])
     write("deep_sky", "messier-first-8.bin", data("deepsky.bin")[:64 * 8])
     write("deep_sky", "ngc-last-4.bin", data("deepsky.bin")[-64 * 4:])
+    # The first byte chooses the file: 0 faintstars.bin, 1 ngcic.bin.
+    for flag, name, size in ((b"\0", "faintstars", 36), (b"\1", "ngcic", 62)):
+        whole = data(name + ".bin")
+        for first, count, promised in ((20, 12, 12), (9000, 5, 7)):
+            header = whole[:12] + struct.pack("<I", promised) + whole[16:20]
+            records = whole[20 + size * first:20 + size * (first + count)]
+            write("cell_catalogues", f"{name}-{count}-of-{promised}.bin", flag + header + records)
     write("ecliptic", "eclip.dat", data("eclip.dat"))
     write("ecliptic", "eclip-blank-lines.dat", b"0.0 0.0\n\n  0.305 2.1631\n1e40 nan\n")
     write("constellation_names", "cnames-first-10.bin", data("cnames.bin")[:40 * 10])

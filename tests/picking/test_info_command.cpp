@@ -141,6 +141,43 @@ TEST(InfoCommand, CardsOfAStarAPlanetAndADeepSkyObject) {
 // The Sun's day at Krakow on UT (PyEphem: rise 06:26:44, transit 10:32:34,
 // set 14:38:10, astronomical dusk 16:36:58, dawn the next morning 04:28:49),
 // and the night after it.
+TEST(InfoCommand, CardsOfFaintStarsAndNgcIcObjects) {
+  ScratchDir dir;
+  const std::string settings = dir.Write("s.ini", kKrakow);
+  const std::string common = " --datetime 2026-12-08T22:00:00 --settings '" + settings + "'";
+
+  const ProgramRun barnard = Info(dir, "--info 'HIP 87937'" + common);
+  ASSERT_EQ(barnard.status, 0) << barnard.err;
+  std::map<std::string, std::string> f = Fields(barnard.out);
+  EXPECT_EQ(f["kind"], "star");
+  EXPECT_EQ(f["caption"], "Star HIP 87937");
+  EXPECT_EQ(f["hip"], "87937");
+  EXPECT_EQ(f["magnitude"], "9.54");
+  EXPECT_EQ(f["colourIndex"], "1.57");
+  EXPECT_EQ(f["ra"].find("17h 57'"), 0u) << f["ra"];
+  for (const char* key : {"altitude", "azimuth", "raDate", "decDate", "altitudeDeg"})
+    EXPECT_FALSE(f[key].empty()) << key;
+
+  // Lalande 21185 moves 4.8" a year to the south: 2' since 2000.
+  f = Fields(Info(dir, "--info 'HIP 54035'" + common).out);
+  EXPECT_NEAR(std::stod(f["decJ2000"]), 35.9699 - 26.93 * 4.767 / 3600, 0.0005);
+  EXPECT_EQ(f["spectrum"], "M2");
+  // Precession: 20.04" a year times cos RA; nutation and aberration within 0.008 deg.
+  EXPECT_NEAR(std::stod(f["decDate"]) - std::stod(f["decJ2000"]),
+              20.04 * std::cos(165.834 * 3.14159265 / 180) * 26.93 / 3600, 0.008);
+
+  const ProgramRun horsehead = Info(dir, "--info 'IC 434'" + common);
+  ASSERT_EQ(horsehead.status, 0) << horsehead.err;
+  f = Fields(horsehead.out);
+  EXPECT_EQ(f["kind"], "deepsky");
+  EXPECT_EQ(f["caption"], "Deep sky object IC 434");
+  EXPECT_EQ(f["number"], "IC 434");
+  EXPECT_EQ(f["name"], "Horsehead Nebula");
+  EXPECT_EQ(f["ra"].find("5h 41'"), 0u) << f["ra"];
+  EXPECT_FALSE(f["type"].empty());
+  EXPECT_EQ(Fields(Info(dir, "--info 'Horsehead Nebula'" + common).out)["number"], "IC 434");
+}
+
 TEST(InfoCommand, RiseTransitSetAndTheAlmanac) {
   ScratchDir dir;
   const std::string settings = dir.Write("s.ini", kKrakow);

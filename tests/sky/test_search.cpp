@@ -12,6 +12,7 @@
 
 #include "catalog/builtin_tables.h"
 #include "res/strings.h"
+#include "sky/deep_catalogues.h"
 #include "sky/messages.h"
 #include "sky/object_names.h"
 #include "sky/search.h"
@@ -74,6 +75,57 @@ class SearchTest : public ::testing::Test {
 // Degrees between two directions, right ascensions in hours.
 double Separation(const astro::EquatorialCoord& a, const astro::EquatorialCoord& b) {
   return astro::AngularSeparation(a.RightAscension, a.Declination, b.RightAscension, b.Declination);
+}
+
+TEST_F(SearchTest, FaintStarsAndNgcIcObjectsByNumberAndName) {
+  // Their files are read, by bare name like every catalogue, when first needed.
+  const std::filesystem::path cwd = std::filesystem::current_path();
+  std::filesystem::current_path(STELLIX_SOURCE_DATA_DIR);
+  const catalog::FaintStarCatalogue& stars = doc_->DeepCatalogues.FaintStars();
+  const catalog::NgcIcCatalogue& objects = doc_->DeepCatalogues.NgcIc();
+  ASSERT_FALSE(stars.Records.empty());
+  ASSERT_FALSE(objects.Records.empty());
+  // A Tycho star is found by the name its card gives it.
+  const auto tycho = std::find_if(stars.Records.begin() + 5000, stars.Records.end(),
+                                  [](const catalog::FaintStarRecord& s) { return s.Hip == 0; });
+  ASSERT_NE(tycho, stars.Records.end());
+  const std::string tychoName = sky::StarPlaceName(tycho->RightAscension, tycho->Declination);
+  struct Case {
+    std::string Name;
+    SkyObjectRef::Kind Kind;
+    std::string Designation;  // of the record found
+  } const kCases[] = {
+      {"HIP 87937", SkyObjectRef::FaintStar, "HIP 87937"},
+      {"hip087937", SkyObjectRef::FaintStar, "HIP 87937"},
+      {tychoName, SkyObjectRef::FaintStar, tychoName},
+      {"IC 434", SkyObjectRef::NgcIc, "IC 434"},
+      {"ic0434", SkyObjectRef::NgcIc, "IC 434"},
+      {"Horsehead Nebula", SkyObjectRef::NgcIc, "IC 434"},
+      {"NGC 3628", SkyObjectRef::NgcIc, "NGC 3628"},
+      {"IC 715nw", SkyObjectRef::NgcIc, "IC 715NW"},
+      {"flame nebula", SkyObjectRef::NgcIc, "NGC 2024"},
+      // deepsky.bin's own NGC objects stay there.
+      {"NGC 869", SkyObjectRef::DeepSky, "NGC 869"},
+  };
+  for (const Case& c : kCases) {
+    const std::optional<SkyObjectRef> found = FindObjectByName(*doc_, c.Name);
+    ASSERT_TRUE(found) << c.Name;
+    EXPECT_EQ(found->What, c.Kind) << c.Name;
+    const std::string designation =
+        c.Kind == SkyObjectRef::FaintStar ? sky::FaintStarDesignation(stars.Records[found->Index])
+        : c.Kind == SkyObjectRef::NgcIc
+            ? sky::NgcIcDesignation(objects.Records[found->Index])
+            : "NGC " + std::to_string(doc_->DeepSkyObjects[found->Index].Number);
+    EXPECT_EQ(designation, c.Designation) << c.Name;
+  }
+  for (const char* unknown : {"HIP", "HIP 0", "HIP 999999", "IC", "IC 0", "IC 99999", "IC 434x",
+                              "NGC 3628 B", "J000000.0+000000", "J", "Jupiterx"})
+    EXPECT_FALSE(FindObjectByName(*doc_, unknown)) << '"' << unknown << '"';
+
+  // Centred where the file puts it.
+  EXPECT_EQ(CentreOnName(*doc_, "IC 434"), "");
+  EXPECT_LT(Separation(EquatorialCentre(), {5.6836, -2.4538}), 0.01);
+  std::filesystem::current_path(cwd);
 }
 
 TEST_F(SearchTest, NamesOfEveryKindCaseAndBlanksAside) {

@@ -64,7 +64,7 @@ CATALOGUE_NAME = re.compile(r"^(M|NGC|IC|PGC|UGC|ESO|MCG|CGCG|Cr|Mel|Tr|Sh2|LBN|
                             r"Ced|Gum|Col|Basel|Stock|Berk|H|Harvard|PK|PN|Abell|[a-z]{1,3} [A-Z])")
 
 
-def _row_dict(row):
+def row_dict(row):
     keys = ("type", "ra", "dec", "magnitude", "name", "long_name", "identifier",
             "major", "minor", "pa")
     return dict(zip(keys, row))
@@ -73,7 +73,7 @@ def _row_dict(row):
 def read_openngc(path: pathlib.Path):
     """(objects by Messier number, objects by NGC number) from OpenNGC.kscat."""
     with sqlite3.connect(path) as db:
-        rows = [_row_dict(r) for r in db.execute(
+        rows = [row_dict(r) for r in db.execute(
             "select type, ra, dec, magnitude, name, long_name, catalog_identifier, "
             "major_axis, minor_axis, position_angle from cat")]
     messier, ngc = {}, {}
@@ -105,7 +105,7 @@ def _celestial_size(entry):
     return parts[0], parts[-1]
 
 
-def _common_name(label, row):
+def common_name(label, row):
     if label in NAME_EDITS:
         return NAME_EDITS[label]
     for alias in (row["long_name"] or "").split(","):
@@ -133,7 +133,7 @@ def _record(number, label, row, celestial, type_code, messier_magnitude=None):
     if type_code is None:
         type_code = KSTARS_TYPES.get(row["type"]) or CELESTIAL_TYPES[entry["type"]]
     return (number, round(row["pa"] or 0), 0, 0, row["ra"] / 15, row["dec"], magnitude,
-            major, minor, records.text(_common_name(label, row), 20), records.text(type_code, 8))
+            major, minor, records.text(common_name(label, row), 20), records.text(type_code, 8))
 
 
 def build(openngc: pathlib.Path, celestial_folder: pathlib.Path, caldwell: pathlib.Path):

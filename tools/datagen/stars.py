@@ -29,6 +29,7 @@ class Star:
     parallax: float = 0.0  # mas
     motion_source: str = "BSC"
     hipparcos_place: tuple = None  # (RA hours, Dec degrees) of the star found there
+    hipparcos_row: int = -1        # the row of read_hipparcos's array it was paired with
 
 
 def _spectral_class(hr: int, spectral_type: str) -> str:
@@ -94,19 +95,34 @@ def _hms(text: str) -> float:
     return sign * (int(t[0:2]) + int(t[2:4]) / 60 + float(t[4:]) / 3600)
 
 
-def read_hipparcos(path: pathlib.Path):
-    """stars.dat: (RA hours, Dec degrees, pmRA cos Dec, pmDec mas/yr, parallax mas, V)."""
-    rows = []
+def _hipparcos_lines(path: pathlib.Path):
+    """stars.dat's star lines as (numbers, spectral type): the numbers are RA hours,
+    Dec degrees, pmRA cos Dec and pmDec mas/yr, parallax mas, V and B-V (nan when
+    the line has none)."""
     with open(path, encoding="latin-1") as f:
         for line in f:
             if line.startswith("#") or len(line) < 51:
                 continue
             try:
-                rows.append((_hms(line[0:9]), _hms(line[10:19]), float(line[20:29]),
-                             float(line[29:38]), float(line[38:45]), float(line[45:51])))
+                numbers = (_hms(line[0:9]), _hms(line[10:19]), float(line[20:29]),
+                           float(line[29:38]), float(line[38:45]), float(line[45:51]))
             except ValueError:
                 continue
-    return np.array(rows)
+            try:
+                colour = float(line[51:56])
+            except ValueError:
+                colour = float("nan")
+            yield numbers + (colour,), line[56:58].strip().rstrip("?")
+
+
+def read_hipparcos(path: pathlib.Path):
+    """stars.dat: (RA hours, Dec degrees, pmRA cos Dec, pmDec mas/yr, parallax mas, V, B-V)."""
+    return np.array([numbers for numbers, _ in _hipparcos_lines(path)])
+
+
+def read_hipparcos_spectra(path: pathlib.Path):
+    """The spectral types ("A0", "K", empty when unknown) of read_hipparcos's rows."""
+    return [spectrum for _, spectrum in _hipparcos_lines(path)]
 
 
 def take_hipparcos(stars, hipparcos):
@@ -128,7 +144,8 @@ def take_hipparcos(stars, hipparcos):
             continue
         i = near[0]
         claimed.add(i)
-        ra, dec, star.pm_ra, star.pm_dec, star.parallax, _ = hipparcos[i]
+        ra, dec, star.pm_ra, star.pm_dec, star.parallax = hipparcos[i][:5]
+        star.hipparcos_row = int(i)
         star.parallax = max(star.parallax, 0.0)
         star.motion_source = "Hipparcos"
         star.hipparcos_place = (float(ra), float(dec))

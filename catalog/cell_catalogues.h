@@ -1,0 +1,94 @@
+// The faint stars (faintstars.bin) and the NGC and IC objects (ngcic.bin):
+// files too big to read at start-up, sorted by sky cell (catalog/sky_cells.h)
+// and, within a cell, by magnitude. Each file starts with a header: an
+// 8-byte magic, the version, the record count and the cell count (uint32),
+// little-endian like the records.
+//
+// A file that cannot be opened gives an empty catalogue. A header that is
+// not the expected one refuses the whole file (Refused); records past the
+// end of a short file are reported as missing and unusable records left
+// out, as the other readers do. The records kept are sorted again by cell
+// and magnitude, so the index never relies on the file's order.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <vector>
+
+#include "catalog/loaders.h"
+#include "catalog/sky_cells.h"
+
+namespace catalog {
+
+// A faint star. HIP 0: a Tycho star without a Hipparcos number.
+struct FaintStarRecord {
+  std::int32_t Hip = 0;
+  float RightAscension = 0;   // J2000, epoch 2000.0, hours
+  float Declination = 0;      // degrees
+  float Magnitude = 0;        // V
+  float ColourIndex = 0;      // B-V, kUnknownColourIndex when not known
+  float ProperMotionRa = 0;   // mas/yr along the parallel
+  float ProperMotionDec = 0;  // mas/yr
+  float Parallax = 0;         // mas
+  char SpectralType[4] = {};  // "K0", "K" (class only), empty when not known
+};
+inline constexpr float kUnknownColourIndex = 99.0f;
+
+// An NGC or IC object.
+struct NgcIcRecord {
+  std::int32_t Number = 0;
+  char Catalogue = 'N';            // 'N' NGC, 'I' IC
+  char Suffix[3] = {};             // a component: "A", "NW"; empty for most
+  std::int16_t PositionAngle = 0;  // of the major axis, degrees
+  float RightAscension = 0;        // J2000, hours
+  float Declination = 0;           // degrees
+  float Magnitude = 0;             // kUnusableMagnitude when not known
+  float MajorAxis = 0;             // arc-minutes, 0 unknown
+  float MinorAxis = 0;
+  char Name[24] = {};  // common name, empty when none
+  char Type[8] = {};   // deepsky.bin's codes, or "STAR", "GALCL", "OTHER"
+};
+
+inline constexpr char kFaintStarMagic[8] = {'S', 'T', 'X', 'F', 'A', 'I', 'N', 'T'};
+inline constexpr char kNgcIcMagic[8] = {'S', 'T', 'X', 'N', 'G', 'C', 'I', 'C'};
+inline constexpr std::uint32_t kCellFileVersion = 1;
+inline constexpr std::size_t kCellFileHeaderBytes = 20;
+inline constexpr std::size_t kFaintStarBytes = 36;
+inline constexpr std::size_t kNgcIcBytes = 62;
+// More records than any file of the program holds: a header beyond it is refused.
+inline constexpr std::uint32_t kMaxCellFileRecords = 4'000'000;
+
+template <typename Record>
+struct CellCatalogue {
+  enum class State { Absent, Refused, Read };
+  State Status = State::Absent;
+  LoadReport Report;
+  std::vector<Record> Records;  // by cell, then magnitude
+  // Records [CellStart[c], CellStart[c + 1]) lie in cell c (when read).
+  std::vector<std::uint32_t> CellStart;
+
+  // Calls visit(record) for every record of the cells that can hold a place
+  // of `view` down to magnitude `limit` (the brightest of each cell first).
+  // The records visited may lie outside the view, never outside its cells.
+  template <typename Visit>
+  void ForEachInView(const SkyView& view, double limit, Visit visit) const {
+    if (Status != State::Read) return;
+    for (const int cell : SkyCellsInView(view))
+      for (std::uint32_t i = CellStart[cell];
+           i < CellStart[cell + 1] && Records[i].Magnitude <= limit; ++i)
+        visit(Records[i]);
+  }
+};
+using FaintStarCatalogue = CellCatalogue<FaintStarRecord>;
+using NgcIcCatalogue = CellCatalogue<NgcIcRecord>;
+
+FaintStarCatalogue ReadFaintStars(std::FILE* file);
+NgcIcCatalogue ReadNgcIc(std::FILE* file);
+// Absent when the file cannot be opened or is not a regular file.
+FaintStarCatalogue LoadFaintStars(const char* path);
+NgcIcCatalogue LoadNgcIc(const char* path);
+
+RecordFault FaultOf(const FaintStarRecord& r);
+RecordFault FaultOf(const NgcIcRecord& r);
+
+}  // namespace catalog
