@@ -1,6 +1,8 @@
 // Fixed display-list ids and selection names of the sky scene.
 #pragma once
 
+#include "sky/pick_walk.h"
+
 namespace render {
 
 // Display lists compiled once per GL context.
@@ -17,7 +19,8 @@ enum DisplayList : unsigned {
 };
 
 // Names a pick reports: a star is its catalogue index, a body 10000 + its
-// index in Bodies, a deep-sky object 20000 + its index.
+// index in Bodies, a deep-sky object 20000 + its index; a faint star or an
+// NGC or IC object the first of its file's names + its index.
 enum SelectionName : unsigned {
   kNameBodyFirst = 10000,
   kNameFigureLine = 10101,
@@ -29,6 +32,8 @@ enum SelectionName : unsigned {
   kNameSmallCloud = 10107,
   kNameGround = 10108,
   kNameDeepSkyFirst = 20000,
+  kNameFaintStarFirst = sky::kFaintStarNameFirst,
+  kNameNgcIcFirst = sky::kNgcIcNameFirst,
 };
 
 // Texture slots of CSkyDoc::TextureNames.

@@ -6,6 +6,11 @@
 
 namespace sky {
 
+// The selection names of the faint stars and of the NGC and IC objects:
+// the first plus the record's index in its file.
+inline constexpr unsigned kFaintStarNameFirst = 1'000'000;
+inline constexpr unsigned kNgcIcNameFirst = 2'000'000;
+
 struct PickStep {
   enum Kind { StarCard, BodyCard, DeepSkyCard, Notice };
   Kind What;
