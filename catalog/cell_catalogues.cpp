@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 #include <memory>
+#include <string_view>
 #include <utility>
 
 #include "catalog/little_endian.h"
@@ -161,6 +162,22 @@ auto LoadCellFile(const char* path, Read read) -> decltype(read(nullptr)) {
 }
 
 }  // namespace
+
+char SpectralClassOf(const FaintStarRecord& star) {
+  const char letter = star.SpectralType[0];
+  if (letter != 0 && std::string_view("OBAFGKM").find(letter) != std::string_view::npos)
+    return letter;
+  const float bv = star.ColourIndex;
+  if (bv == kUnknownColourIndex) return 0;
+  struct Band {
+    float Below;
+    char Class;
+  };
+  static constexpr Band kBands[] = {{0.0f, 'B'}, {0.3f, 'A'}, {0.58f, 'F'}, {0.81f, 'G'}, {1.40f, 'K'}};
+  for (const Band& band : kBands)
+    if (bv < band.Below) return band.Class;
+  return 'M';
+}
 
 RecordFault FaultOf(const FaintStarRecord& r) {
   if (const RecordFault f = PlaceFault(r.RightAscension, r.Declination); f != RecordFault::None)

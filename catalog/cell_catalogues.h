@@ -89,6 +89,11 @@ FaintStarCatalogue LoadFaintStars(const char* path);
 NgcIcCatalogue LoadNgcIc(const char* path);
 
 RecordFault FaultOf(const FaintStarRecord& r);
+
+// The spectral class a faint star is coloured by: its type's letter where
+// known, else the class of main-sequence stars of its B-V (B below 0.0, A
+// to 0.3, F to 0.58, G to 0.81, K to 1.40, M beyond); 0 when neither is known.
+char SpectralClassOf(const FaintStarRecord& star);
 RecordFault FaultOf(const NgcIcRecord& r);
 
 }  // namespace catalog

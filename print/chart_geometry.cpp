@@ -10,6 +10,7 @@
 #include "render/sky_layers.h"
 #include "res/strings.h"
 #include "sky/camera_math.h"
+#include "sky/deep_catalogues.h"
 #include "sky/sky_doc.h"
 
 namespace print {
@@ -232,80 +233,121 @@ class CChartBuilder {
   }
 
   void DeepSky() {
-    const double u = half_ * zoom_ / 60;  // pixels per degree
-    ChartFill brush = ChartFill::Black;
+    brush_ = ChartFill::Black;
     for (int i = 0; i < kDeepSkyCount; ++i) {
       const DeepSkyRecord& record = doc_.DeepSkyObjects[i];
       const DeepSkyType type = catalog::DeepSkyTypeOf(record.Type);
       if (!DeepSkyShown(i, type)) continue;
-      const double rho = record.MajorAxis / 120.0;  // angular radius, degrees
-      if (!std::isfinite(rho)) continue;
-      if (BelowHorizon(record.RightAscension, record.Declination, -rho)) continue;
-
-      // The object's frame: its centre at (0, 0, -1), turned to where the
-      // screen draws it.
-      double p[3], turn[16], tilt[16], frame[16];
-      doc_.DrawingPoint(record.RightAscension, record.Declination, p);
-      const astro::EquatorialCoord at = astro::SphereToEquatorial(p);
-      render::RotationMatrix(15.0 * at.RightAscension, 0, 1, 0, turn);
-      render::RotationMatrix(at.Declination, 1, 0, 0, tilt);
-      render::MultiplyMatrices(camera_, turn, frame);
-      render::MultiplyMatrices(frame, tilt, frame);
-      static constexpr double kCentre[3] = {0, 0, -1};
-      const Projected centre = Project(kCentre, frame);
-      const double r = u * rho;
-      const int radius = static_cast<int>(std::min(r, kCoordinateLimit));
-      const bool visible = centre.Front && Near(centre.P, r);
-      const PagePoint c = centre.P;
-
-      switch (type) {
-        case DeepSkyType::OpenCluster: {
-          brush = ChartFill::Black;
-          const double n =
-              std::floor(std::clamp(record.MajorAxis * 0.1 + 8, 0.0, kMaxOutlinePoints));
-          for (int k = 0; k < n; ++k) {
-            const double t = 2 * std::numbers::pi * k / n;
-            double d[3];
-            OffsetDirection(rho * std::cos(t), rho * std::sin(t), d);
-            const Projected dot = Project(d, frame);
-            if (!dot.Front || !OnPage(dot)) break;
-            Add(ChartLayer::DeepSky, ChartCircle{dot.P, 3, ChartFill::Black});
-          }
-          break;
-        }
-        case DeepSkyType::GlobularCluster:
-          brush = ChartFill::White;
-          if (!visible) break;
-          Add(ChartLayer::DeepSky, ChartCircle{c, radius, brush});
-          Add(ChartLayer::DeepSky, ChartLines{{{{c.X + radius, c.Y}, {c.X - radius, c.Y}},
-                                               {{c.X, c.Y + radius}, {c.X, c.Y - radius}}}});
-          break;
-        case DeepSkyType::Galaxy:
-          GalaxyOutline(record, frame, rho, r);
-          break;
-        case DeepSkyType::PlanetaryNebula:
-          if (!visible) break;
-          Add(ChartLayer::DeepSky, ChartCircle{c, radius, brush});
-          Add(ChartLayer::DeepSky, ChartLines{{{{c.X + radius, c.Y}, {c.X + 2 * radius, c.Y}},
-                                               {{c.X - radius, c.Y}, {c.X - 2 * radius, c.Y}},
-                                               {{c.X, c.Y + radius}, {c.X, c.Y + 2 * radius}},
-                                               {{c.X, c.Y - radius}, {c.X, c.Y - 2 * radius}}}});
-          break;
-        case DeepSkyType::Nebula:
-          if (!visible) break;
-          Add(ChartLayer::DeepSky, ChartPolyline{{{c.X - radius, c.Y - radius},
-                                                  {c.X + radius, c.Y - radius},
-                                                  {c.X + radius, c.Y + radius},
-                                                  {c.X - radius, c.Y + radius},
-                                                  {c.X - radius, c.Y - radius}}});
-          break;
-        case DeepSkyType::Unknown:
-          break;
-      }
+      DeepSkyObject(record, type, record.RightAscension, record.Declination);
     }
     MagellanicCloud(doc_.MagellanicClouds, kLargeCloudPointCount);
     MagellanicCloud(doc_.MagellanicClouds + kLargeCloudPointCount,
                     kMagellanicPointCount - kLargeCloudPointCount);
+  }
+
+  // One object's symbol, its centre at J2000 place ra, dec.
+  void DeepSkyObject(const DeepSkyRecord& record, DeepSkyType type, double ra, double dec) {
+    const double u = half_ * zoom_ / 60;          // pixels per degree
+    const double rho = record.MajorAxis / 120.0;  // angular radius, degrees
+    if (!std::isfinite(rho)) return;
+    if (BelowHorizon(ra, dec, -rho)) return;
+
+    // The object's frame: its centre at (0, 0, -1), turned to where the
+    // screen draws it.
+    double p[3], turn[16], tilt[16], frame[16];
+    doc_.DrawingPoint(ra, dec, p);
+    const astro::EquatorialCoord at = astro::SphereToEquatorial(p);
+    render::RotationMatrix(15.0 * at.RightAscension, 0, 1, 0, turn);
+    render::RotationMatrix(at.Declination, 1, 0, 0, tilt);
+    render::MultiplyMatrices(camera_, turn, frame);
+    render::MultiplyMatrices(frame, tilt, frame);
+    static constexpr double kCentre[3] = {0, 0, -1};
+    const Projected centre = Project(kCentre, frame);
+    const double r = u * rho;
+    const int radius = static_cast<int>(std::min(r, kCoordinateLimit));
+    const bool visible = centre.Front && Near(centre.P, r);
+    const PagePoint c = centre.P;
+
+    switch (type) {
+      case DeepSkyType::OpenCluster: {
+        brush_ = ChartFill::Black;
+        const double n = std::floor(std::clamp(record.MajorAxis * 0.1 + 8, 0.0, kMaxOutlinePoints));
+        for (int k = 0; k < n; ++k) {
+          const double t = 2 * std::numbers::pi * k / n;
+          double d[3];
+          OffsetDirection(rho * std::cos(t), rho * std::sin(t), d);
+          const Projected dot = Project(d, frame);
+          if (!dot.Front || !OnPage(dot)) break;
+          Add(ChartLayer::DeepSky, ChartCircle{dot.P, 3, ChartFill::Black});
+        }
+        break;
+      }
+      case DeepSkyType::GlobularCluster:
+        brush_ = ChartFill::White;
+        if (!visible) break;
+        Add(ChartLayer::DeepSky, ChartCircle{c, radius, brush_});
+        Add(ChartLayer::DeepSky, ChartLines{{{{c.X + radius, c.Y}, {c.X - radius, c.Y}},
+                                             {{c.X, c.Y + radius}, {c.X, c.Y - radius}}}});
+        break;
+      case DeepSkyType::Galaxy:
+        GalaxyOutline(record, frame, rho, r);
+        break;
+      case DeepSkyType::PlanetaryNebula:
+        if (!visible) break;
+        Add(ChartLayer::DeepSky, ChartCircle{c, radius, brush_});
+        Add(ChartLayer::DeepSky, ChartLines{{{{c.X + radius, c.Y}, {c.X + 2 * radius, c.Y}},
+                                             {{c.X - radius, c.Y}, {c.X - 2 * radius, c.Y}},
+                                             {{c.X, c.Y + radius}, {c.X, c.Y + 2 * radius}},
+                                             {{c.X, c.Y - radius}, {c.X, c.Y - 2 * radius}}}});
+        break;
+      case DeepSkyType::Nebula:
+        if (!visible) break;
+        Add(ChartLayer::DeepSky, ChartPolyline{{{c.X - radius, c.Y - radius},
+                                                {c.X + radius, c.Y - radius},
+                                                {c.X + radius, c.Y + radius},
+                                                {c.X - radius, c.Y + radius},
+                                                {c.X - radius, c.Y - radius}}});
+        break;
+      case DeepSkyType::Unknown:
+        break;
+    }
+  }
+
+  // The sky the page shows, for the catalogues walked by sky cell: the
+  // screen's middle, with the page's own reach.
+  catalog::SkyView PageSky() const {
+    catalog::SkyView view = doc_.VisibleSky(zoom_);
+    const double disc = half_ * zoom_;
+    if (view.RadiusDegrees < 180 && disc > 0)
+      view.RadiusDegrees = std::max(
+          view.RadiusDegrees,
+          std::asin(std::min(std::hypot(width_, height_) / 2 / disc, 1.0)) / astro::kDegToRad +
+              1.5);
+    return view;
+  }
+
+  // The NGC and IC objects of the NGC/IC file, as the screen walks them.
+  void NgcIcAndLabels() {
+    if (!settings_.ShowNGC) return;
+    const catalog::NgcIcCatalogue& objects = doc_.DeepCatalogues.NgcIc();
+    const bool labels = doc_.DeepSkyLabels && zoom_ != 1.0;
+    objects.ForEachInView(
+        PageSky(), sky::NgcIcWalkLimit(sky_.DeepSkyLimit), [&](const catalog::NgcIcRecord& object) {
+          const DeepSkyType type = catalog::DeepSkyTypeOf(object.Type);
+          if (type == DeepSkyType::Unknown || !DeepSkyTypeShown(settings_, type)) return;
+          const int index = static_cast<int>(&object - objects.Records.data());
+          const astro::EquatorialCoord at =
+              doc_.DeepCatalogues.NgcIcPlace(index, doc_.CatalogueMotion);
+          DeepSkyObject(sky::AsDeepSkyRecord(object), type, at.RightAscension, at.Declination);
+          if (!labels) return;
+          const Projected q = Place(at.RightAscension, at.Declination);
+          if (!q.Front || !OnPage(q) || BelowHorizon(at.RightAscension, at.Declination)) return;
+          const std::string name = FixedText(object.Name);
+          Text(
+              ChartLayer::DeepSkyLabels, PageCoordinate(q.P.X + 20.0), PageCoordinate(q.P.Y - 20.0),
+              settings_.DeepSkyLabelByNumber || name.empty() ? sky::NgcIcDesignation(object) : name,
+              kDeepSkyLabelFont);
+        });
   }
 
   // A galaxy's ellipse, turned by its position angle and squeezed to its
@@ -396,6 +438,20 @@ class CChartBuilder {
       if (!q.Front || !OnPage(q) || BelowHorizon(star.RightAscension, star.Declination)) continue;
       Add(ChartLayer::Stars, ChartCircle{q.P, StarRadius(star.Magnitude), ChartFill::Black});
     }
+  }
+
+  // The faint-star file's stars to the stars' limit.
+  void FaintStars() {
+    const catalog::FaintStarCatalogue& stars = doc_.DeepCatalogues.FaintStars();
+    stars.ForEachInView(
+        PageSky(), doc_.StarMagnitudeLimit, [&](const catalog::FaintStarRecord& star) {
+          const int index = static_cast<int>(&star - stars.Records.data());
+          const astro::EquatorialCoord at =
+              doc_.DeepCatalogues.FaintStarPlace(index, doc_.CatalogueMotion);
+          const Projected q = Place(at.RightAscension, at.Declination);
+          if (!q.Front || !OnPage(q) || BelowHorizon(at.RightAscension, at.Declination)) return;
+          Add(ChartLayer::Stars, ChartCircle{q.P, StarRadius(star.Magnitude), ChartFill::Black});
+        });
   }
 
   void StarNames() {
@@ -504,6 +560,8 @@ class CChartBuilder {
   const double zoom_;
   const CChartTextMeasure& measure_;
   double camera_[16];
+  // The fill of the planetary nebulae: the last cluster's.
+  ChartFill brush_ = ChartFill::Black;
   ChartDrawing drawing_;
 };
 

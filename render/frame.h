@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "render/label_space.h"
+#include "render/sprite_batch.h"
 #include "sky/sky_colour.h"
 
 class CSkyDoc;
@@ -48,6 +49,11 @@ void DrawDeepSky(const Frame& frame);
 void DrawDeepSkyLabels(const Frame& frame);
 void DrawStars(const Frame& frame);
 void DrawStarNames(const Frame& frame);
+// The Hipparcos and Tycho stars of the faint-star file, in the cells in view.
+void DrawFaintStars(const Frame& frame);
+// The NGC and IC objects beyond the deep-sky file, with their names.
+void DrawNgcIc(const Frame& frame);
+void DrawNgcIcLabels(const Frame& frame);
 // The names placed before the frame (PlacedLabel ids given to `nameOf`), in
 // window pixels, in `colour`, boxed on a black sky.
 void DrawPlacedLabels(const Frame& frame, const std::vector<PlacedLabel>& placed, int colour,
@@ -78,9 +84,24 @@ void BuildMilkyWayList(const CSkyDoc& doc);
 double AltitudeOf(const CSkyDoc& doc, double raHours, double decDegrees);
 double AltitudeOf(const CSkyDoc& doc, const astro::PlanetState& body);
 // The star layer's brightness base b (a star of magnitude m has size b - m),
-// lowered by twilight when the sky is coloured; false when the sky is too
-// bright for any star, and so for any star name.
+// raised by limits deeper than the naked eye's and lowered by twilight when
+// the sky is coloured; false when the sky is too bright for any star, and so
+// for any star name.
 bool StarBrightnessBase(const Frame& frame, float& base);
+// Whether a star of `magnitude` is drawn under the frame's limit with
+// brightness base `base`: its size (base - magnitude) and opacity (0..1).
+bool StarShown(const Frame& frame, float base, float magnitude, float& size, double& opacity);
+// The faintest magnitude StarShown lets through with this base.
+double DeepStarLimit(const Frame& frame, float base);
+// A star's colour: by spectral class (O, B, A, F, G, K, M; white for any
+// other), white without the stars' colours, red in red screen.
+Rgba StarColour(const CSkyDoc& doc, char spectralClass);
+// Adds a star of `size` at window point x, y to the discs' batch: a disc of
+// that diameter (at least the smallest), its rim antialiased.
+void AddStarDisc(CSpriteBatch& discs, double x, double y, float size, Rgba colour, double scale);
+// In the selection pass, a disc facing the viewer round drawing point p
+// that reaches `reach` device pixels, carrying selection name `name`.
+void PickDisc(const Frame& frame, const double p[3], double reach, unsigned name);
 // The smallest reach of a pick round the middle of a star, in device pixels.
 inline constexpr double kSmallestPickRadius = 3;
 // The radius in logical pixels of the bright part of a star of `size`

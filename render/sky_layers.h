@@ -29,6 +29,8 @@
   SKY_LAYER(Ecliptic,    &CSkyDoc::Ecliptic,      true,  DrawEcliptic,           nullptr,                nullptr,            0, &CChartBuilder::Ecliptic)             \
   SKY_LAYER(Grid,        &CSkyDoc::Coordinations, true,  DrawGrid,               DrawGridLabels,         nullptr,            0, &CChartBuilder::Grid)                 \
   SKY_LAYER(DeepSky,     &CSkyDoc::DeepSky,       true,  DrawDeepSky,            DrawDeepSkyLabels,      nullptr,            0, &CChartBuilder::DeepSkyAndLabels)     \
+  SKY_LAYER(NgcIc,       &CSkyDoc::DeepSky,       true,  DrawNgcIc,              DrawNgcIcLabels,        nullptr,            0, &CChartBuilder::NgcIcAndLabels)       \
+  SKY_LAYER(FaintStars,  nullptr,                 true,  DrawFaintStars,         nullptr,                nullptr,            0, &CChartBuilder::FaintStars)           \
   SKY_LAYER(Stars,       nullptr,                 true,  DrawStars,              DrawStarNames,          ReserveStarNames,   2, &CChartBuilder::StarNamesThenStars)   \
   SKY_LAYER(SolarSystem, &CSkyDoc::SolarSystem,   true,  DrawSolarSystem,        nullptr,                ReservePlanetNames, 1, &CChartBuilder::SolarSystemAndNames)  \
   SKY_LAYER(Landscape,   &CSkyDoc::HorizonMode,   false, DrawLandscape,          nullptr,                nullptr,            0, nullptr)                              \

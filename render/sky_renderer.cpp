@@ -270,6 +270,18 @@ double CSkyRenderer::MarkDistance(unsigned name, double x, double y) const {
              name < render::kNameDeepSkyFirst + static_cast<unsigned>(kDeepSkyCount)) {
     ra = doc_.DeepSkyObjects[name - render::kNameDeepSkyFirst].RightAscension;
     dec = doc_.DeepSkyObjects[name - render::kNameDeepSkyFirst].Declination;
+  } else if (name >= render::kNameFaintStarFirst &&
+             name - render::kNameFaintStarFirst < doc_.DeepCatalogues.FaintStars().Records.size()) {
+    const astro::EquatorialCoord at = doc_.DeepCatalogues.FaintStarPlace(
+        static_cast<int>(name - render::kNameFaintStarFirst), doc_.CatalogueMotion);
+    ra = at.RightAscension;
+    dec = at.Declination;
+  } else if (name >= render::kNameNgcIcFirst &&
+             name - render::kNameNgcIcFirst < doc_.DeepCatalogues.NgcIc().Records.size()) {
+    const astro::EquatorialCoord at = doc_.DeepCatalogues.NgcIcPlace(
+        static_cast<int>(name - render::kNameNgcIcFirst), doc_.CatalogueMotion);
+    ra = at.RightAscension;
+    dec = at.Declination;
   } else {
     return 0;
   }

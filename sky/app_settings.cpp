@@ -83,8 +83,8 @@ const Key kKeys[] = {
     {kSettings, "MilkyWay", IntKey{&AppSettings::MilkyWay}},
     {kSettings, "SolarSystem", IntKey{&AppSettings::SolarSystem}},
     {kSettings, "Ecliptic", IntKey{&AppSettings::Ecliptic}},
-    {kSettings, "StarsLimit", IntKey{&AppSettings::StarsLimit, 0, 13}},
-    {kSettings, "DeepSkyLimit", IntKey{&AppSettings::DeepSkyLimit, 0, 7}},
+    {kSettings, "StarsLimit", IntKey{&AppSettings::StarsLimit, 0, kStarsLimitLast}},
+    {kSettings, "DeepSkyLimit", IntKey{&AppSettings::DeepSkyLimit, 0, kDeepSkyLimitLast}},
     {kSettings, "AutoMode", IntKey{&AppSettings::AutoMode}},
     {kSettings, "HorizonMode", IntKey{&AppSettings::HorizonMode}},
     {kSettings, "StarsColors", IntKey{&AppSettings::StarsColors}},
@@ -305,9 +305,16 @@ double StarLimitFromIndex(int starsLimit) {
 
 double DeepSkyLimitFromIndex(int deepSkyLimit) { return deepSkyLimit + 6.0; }
 
+int StarsLimitIndexOf(double starLimit) {
+  if (starLimit == 7.5) return 11;
+  return std::clamp(static_cast<int>(starLimit * 2 - 2), 0, kStarsLimitLast);
+}
+
 void FirstStartView(AppSettings& settings) {
   settings.HorizonMode = 1;
   settings.SkyColors = 1;
+  // Zooming in shows fainter stars and objects.
+  settings.AutoMode = 1;
   // In local-horizon mode YRotation 90 faces the south, 270 the north;
   // XRotation is minus the altitude of the view's middle.
   settings.YRotation = settings.NS == "S" ? 270.0 : 90.0;

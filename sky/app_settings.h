@@ -86,7 +86,7 @@ std::string SettingsClampedMessage(const std::string& path,
                                    const std::vector<std::string>& changes);
 
 // Brings every field into the range the program works in: switches 0-1,
-// StarsLimit 0-13, DeepSkyLimit 0-7, colours 0-0xFFFFFF, LongDeg 0-180,
+// StarsLimit 0-24, DeepSkyLimit 0-10, colours 0-0xFFFFFF, LongDeg 0-180,
 // LatDeg 0-90, minutes 0-59 (0 at 90 and 180 degrees), EW "E" or "W" and NS "N" or "S" (other texts
 // read as "W" and "S"), Zoom 1-256 (or 0, which the view starts at 1),
 // TimeZone -12 to 14, a TimeZoneId the system does not know empty; XRotation and YRotation beyond
@@ -102,7 +102,8 @@ void StoreSettings(const AppSettings& settings, CProfile& profile);
 // The view of a first start, when there is no settings file yet: the local
 // horizon in the sky's colours, facing the equator (the south from a
 // northern place, the north from a southern one), the middle of the view 15
-// degrees up so that the horizon lies in the lower third of the window.
+// degrees up so that the horizon lies in the lower third of the window; the
+// magnitude limits follow the zoom.
 void FirstStartView(AppSettings& settings);
 
 // The star magnitude limit of an index: 1.0 + 0.5 * index, except that the
@@ -110,6 +111,13 @@ void FirstStartView(AppSettings& settings);
 double StarLimitFromIndex(int starsLimit);
 // The deep-sky magnitude limit of an index: index + 6.
 double DeepSkyLimitFromIndex(int deepSkyLimit);
+// The deepest indices: stars to magnitude 13.0 (24), deep-sky objects to 16
+// (10), the depth of the faint-star and NGC/IC files.
+inline constexpr int kStarsLimitLast = 24;
+inline constexpr int kDeepSkyLimitLast = 10;
+// The StarsLimit index of a star limit: 11 for 7.5 (as the index has always
+// been stored), else the limit's half magnitudes above 1.0, truncated.
+int StarsLimitIndexOf(double starLimit);
 
 // The observer's place as the astronomy engine takes it, its clock
 // `utOffsetHours` ahead of UT.

@@ -70,6 +70,12 @@ astro::StarDirection CCatalogueMotion::StarAt(int index, double ttJulianDay,
                             earth);
 }
 
+astro::EquatorialCoord CCatalogueMotion::Moved(const astro::EquatorialCoord& j2000,
+                                               const astro::StarMotion& motion) const {
+  if (std::isnan(movedTo_)) return j2000;
+  return astro::StarPlaceAt(j2000, motion, movedTo_, movedEarth_).Aberrated;
+}
+
 bool CCatalogueMotion::Follow(CSkyDoc& doc) {
   const double tt = doc.AstroState.TerrestrialDay;
   if (!kept_ || std::abs(tt - movedTo_) < kStepDays) return false;
@@ -92,6 +98,7 @@ bool CCatalogueMotion::Follow(CSkyDoc& doc) {
   for (int i = 0; i < kStarNameCount; ++i) follow(doc.ProperNames[i], names_[i], nameStar_[i]);
   for (int i = 0; i < kDeepSkyCount; ++i) follow(doc.DeepSkyObjects[i], deepSky_[i], -1);
   movedTo_ = tt;
+  movedEarth_ = earth;
   generation_++;
   return true;
 }

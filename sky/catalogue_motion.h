@@ -6,6 +6,8 @@
 // from them, their labels, picking and the printed chart so stay together.
 #pragma once
 
+#include <limits>
+
 #include "astro/star_place.h"
 #include "catalog/records.h"
 
@@ -31,6 +33,12 @@ class CCatalogueMotion {
   // Counts the moves: what was built from the records is stale when it differs.
   int Generation() const { return generation_; }
 
+  // Where a J2000 direction of a catalogue read later (RA hours, Dec
+  // degrees, epoch 2000.0) stands after the last move, as the records moved
+  // then; unmoved before the first move.
+  astro::EquatorialCoord Moved(const astro::EquatorialCoord& j2000,
+                               const astro::StarMotion& motion) const;
+
  private:
   StarRecord stars_[kStarCount] = {};
   astro::StarMotion motions_[kStarCount] = {};
@@ -39,7 +47,8 @@ class CCatalogueMotion {
   StarNameRecord names_[kStarNameCount] = {};
   int nameStar_[kStarNameCount] = {};
   DeepSkyRecord deepSky_[kDeepSkyCount] = {};
-  double movedTo_ = 0;  // Terrestrial Time of the last move
+  double movedTo_ = std::numeric_limits<double>::quiet_NaN();  // Terrestrial Time of the last move
+  astro::EarthMotion movedEarth_;
   bool kept_ = false;
   int generation_ = 0;
 };

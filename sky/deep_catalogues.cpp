@@ -3,6 +3,10 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <utility>
+
+#include "sky/app_settings.h"
+#include "sky/catalogue_motion.h"
 
 namespace sky {
 
@@ -17,6 +21,48 @@ const catalog::NgcIcCatalogue& CDeepCatalogues::NgcIc() const {
   if (!ngcIc_)
     ngcIc_ = std::make_unique<const catalog::NgcIcCatalogue>(catalog::LoadNgcIc("ngcic.bin"));
   return *ngcIc_;
+}
+
+void CDeepCatalogues::Use(catalog::FaintStarCatalogue stars, catalog::NgcIcCatalogue objects) {
+  faintStars_ = std::make_unique<const catalog::FaintStarCatalogue>(std::move(stars));
+  ngcIc_ = std::make_unique<const catalog::NgcIcCatalogue>(std::move(objects));
+  faintPlaces_ = {};
+  ngcIcPlaces_ = {};
+}
+
+template <typename Catalogue, typename MotionOf>
+astro::EquatorialCoord CDeepCatalogues::PlaceOf(const Catalogue& catalogue, MovedPlaces& places,
+                                                int index, const CCatalogueMotion& motion,
+                                                MotionOf motionOf) {
+  const std::size_t n = catalogue.Records.size();
+  if (places.Generation.size() != n) {
+    places.Generation.assign(n, -1);
+    places.RaDec.assign(2 * n, 0.0f);
+  }
+  float* at = &places.RaDec[2 * static_cast<std::size_t>(index)];
+  if (places.Generation[index] != motion.Generation()) {
+    const auto& record = catalogue.Records[index];
+    const astro::EquatorialCoord moved =
+        motion.Moved({record.RightAscension, record.Declination}, motionOf(record));
+    at[0] = static_cast<float>(moved.RightAscension);
+    at[1] = static_cast<float>(moved.Declination);
+    places.Generation[index] = motion.Generation();
+  }
+  return {at[0], at[1]};
+}
+
+astro::EquatorialCoord CDeepCatalogues::FaintStarPlace(int index,
+                                                       const CCatalogueMotion& motion) const {
+  return PlaceOf(
+      FaintStars(), faintPlaces_, index, motion, [](const catalog::FaintStarRecord& star) {
+        return astro::StarMotion{star.ProperMotionRa, star.ProperMotionDec, star.Parallax};
+      });
+}
+
+astro::EquatorialCoord CDeepCatalogues::NgcIcPlace(int index,
+                                                   const CCatalogueMotion& motion) const {
+  return PlaceOf(NgcIc(), ngcIcPlaces_, index, motion,
+                 [](const catalog::NgcIcRecord&) { return astro::StarMotion{}; });
 }
 
 std::string StarPlaceName(double raHours, double decDegrees) {
@@ -39,6 +85,24 @@ std::string FaintStarDesignation(const catalog::FaintStarRecord& star) {
 std::string NgcIcDesignation(const catalog::NgcIcRecord& object) {
   return (object.Catalogue == 'I' ? "IC " : "NGC ") + std::to_string(object.Number) +
          std::string(object.Suffix, strnlen(object.Suffix, sizeof object.Suffix));
+}
+
+DeepSkyRecord AsDeepSkyRecord(const catalog::NgcIcRecord& object) {
+  DeepSkyRecord record{};
+  record.Number = object.Number;
+  record.PositionAngle = object.PositionAngle;
+  record.RightAscension = object.RightAscension;
+  record.Declination = object.Declination;
+  record.Magnitude = object.Magnitude;
+  record.MajorAxis = object.MajorAxis;
+  record.MinorAxis = object.MinorAxis;
+  std::memcpy(record.Type, object.Type, sizeof record.Type);
+  return record;
+}
+
+double NgcIcWalkLimit(double deepSkyLimit) {
+  return deepSkyLimit >= DeepSkyLimitFromIndex(kDeepSkyLimitLast) ? catalog::kUnusableMagnitude
+                                                                  : deepSkyLimit;
 }
 
 }  // namespace sky

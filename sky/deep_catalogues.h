@@ -6,8 +6,13 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "astro/transforms.h"
+#include "catalog/builtin_tables.h"
 #include "catalog/cell_catalogues.h"
+
+class CCatalogueMotion;
 
 namespace sky {
 
@@ -15,11 +20,31 @@ class CDeepCatalogues {
  public:
   const catalog::FaintStarCatalogue& FaintStars() const;
   const catalog::NgcIcCatalogue& NgcIc() const;
+  // Takes these catalogues instead of the files: a view of the sky's own
+  // layers alone, or of chosen records.
+  void Use(catalog::FaintStarCatalogue stars, catalog::NgcIcCatalogue objects);
+
+  // Where faint star or NGC/IC object `index` is drawn: moved as `motion`
+  // last moved the bright catalogues (a star by its proper motion and
+  // parallax, both by the aberration), so that they stay together. Worked
+  // out when first asked for after each move: a frame moves only what it
+  // visits.
+  astro::EquatorialCoord FaintStarPlace(int index, const CCatalogueMotion& motion) const;
+  astro::EquatorialCoord NgcIcPlace(int index, const CCatalogueMotion& motion) const;
 
  private:
+  struct MovedPlaces {
+    std::vector<float> RaDec;     // two per record
+    std::vector<int> Generation;  // of the move each record was moved to; -1 never
+  };
+  template <typename Catalogue, typename MotionOf>
+  static astro::EquatorialCoord PlaceOf(const Catalogue& catalogue, MovedPlaces& places, int index,
+                                        const CCatalogueMotion& motion, MotionOf motionOf);
+
   // Read on first use; the document is otherwise const for its readers.
   mutable std::unique_ptr<const catalog::FaintStarCatalogue> faintStars_;
   mutable std::unique_ptr<const catalog::NgcIcCatalogue> ngcIc_;
+  mutable MovedPlaces faintPlaces_, ngcIcPlaces_;
 };
 
 // A Tycho star's name, from its J2000 place: "J053512.3-052312" (RA hours,
@@ -31,5 +56,13 @@ std::string FaintStarDesignation(const catalog::FaintStarRecord& star);
 
 // An NGC or IC object's designation: "NGC 3628", "IC 434", "IC 715NW".
 std::string NgcIcDesignation(const catalog::NgcIcRecord& object);
+
+// An NGC or IC object as a deep-sky record, to be drawn by the same symbols.
+DeepSkyRecord AsDeepSkyRecord(const catalog::NgcIcRecord& object);
+
+// The faintest magnitude the NGC/IC objects are walked to under deep-sky
+// limit `deepSkyLimit` (magnitude): at the deepest limit, the objects
+// without a magnitude too.
+double NgcIcWalkLimit(double deepSkyLimit);
 
 }  // namespace sky

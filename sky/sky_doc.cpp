@@ -60,6 +60,8 @@ CSkyDoc::CSkyDoc(AppSettings& settings) : Settings(settings) {
   YRotation = settings.YRotation;
   StarMagnitudeLimit = StarLimitFromIndex(settings.StarsLimit);
   DeepSkyMagnitudeLimit = DeepSkyLimitFromIndex(settings.DeepSkyLimit);
+  // The automatic limits follow the zoom the view starts with.
+  UpdateAutoLimits(settings.Zoom == 0 ? 1.0 : settings.Zoom);
   g_SkyDoc = this;
 }
 
@@ -189,26 +191,18 @@ void CSkyDoc::PrepareScene(CSkyScene& scene) {
 
 void CSkyDoc::UpdateAutoLimits(double zoom) {
   if (!Settings.AutoMode || zoom < 1) return;
-  if (zoom < 2) {
-    StarMagnitudeLimit = 5.0;
-    DeepSkyMagnitudeLimit = 6.0;
-  } else if (zoom < 4) {
-    StarMagnitudeLimit = 5.5;
-    DeepSkyMagnitudeLimit = 7.0;
-  } else if (zoom < 8) {
-    StarMagnitudeLimit = 6.0;
-    DeepSkyMagnitudeLimit = 8.0;
-  } else if (zoom < 16) {
-    StarMagnitudeLimit = 6.5;
-    DeepSkyMagnitudeLimit = 9.0;
-  } else if (zoom < 32) {
-    DeepSkyMagnitudeLimit = 10.0;
-  } else {
-    StarMagnitudeLimit = 7.5;
-    DeepSkyMagnitudeLimit = 13.0;
-  }
-  Settings.StarsLimit =
-      StarMagnitudeLimit >= 7.5 ? 11 : static_cast<int>(StarMagnitudeLimit * 2 - 2);
+  // Zoomed in, the limits reach down into the faint-star and NGC/IC files:
+  // their whole depth from zoom 64 on.
+  struct Step {
+    double BelowZoom, Stars, DeepSky;
+  };
+  static constexpr Step kSteps[] = {{2, 5.0, 6},   {4, 5.5, 7},    {8, 6.0, 8},  {16, 6.5, 9},
+                                    {32, 8.0, 11}, {64, 10.0, 13}, {0, 13.0, 16}};
+  const Step* step = kSteps;
+  while (step->BelowZoom != 0 && zoom >= step->BelowZoom) ++step;
+  StarMagnitudeLimit = step->Stars;
+  DeepSkyMagnitudeLimit = step->DeepSky;
+  Settings.StarsLimit = StarsLimitIndexOf(StarMagnitudeLimit);
   Settings.DeepSkyLimit = static_cast<int>(DeepSkyMagnitudeLimit - 6);
 }
 
@@ -221,6 +215,23 @@ bool CSkyDoc::DiscDepth(int x, int y, double zoom, double& winZ) const {
   if (1 - q < 0) return false;
   winZ = 1 - std::sqrt(1 - q);
   return true;
+}
+
+catalog::SkyView CSkyDoc::VisibleSky(double zoom) const {
+  const int width = Viewport[2], height = Viewport[3];
+  // The orthographic sphere: a place at angle t from the middle lies sin(t)
+  // disc radii from it.
+  const double discRadius = (std::min(width, height) / 2) * zoom;
+  const double corner = std::hypot(width, height) / 2;
+  catalog::SkyView view;
+  if (discRadius <= 0 || !WindowToSky(width / 2, height / 2, zoom, view.RaHours, view.DecDegrees)) {
+    view.RadiusDegrees = 180;  // no frame yet: everything
+    return view;
+  }
+  constexpr double kMoves = 0.5, kRefraction = 1.0;
+  view.RadiusDegrees = std::asin(std::min(corner / discRadius, 1.0)) / astro::kDegToRad + kMoves +
+                       (Refracting() ? kRefraction : 0.0);
+  return view;
 }
 
 bool CSkyDoc::WindowToSphere(int x, int y, double zoom, double point[3]) const {

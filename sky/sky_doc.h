@@ -117,6 +117,11 @@ class CSkyDoc {
   // declination of the J2000 place shown there (its geometric place when
   // refracting); false outside the sphere's disc.
   bool WindowToSky(int x, int y, double zoom, double& ra, double& dec) const;
+  // The J2000 places the window can show at `zoom` through the last frame's
+  // matrices, for the sky-cell index: a circle round the window's middle
+  // out to its corners, widened by what moves a place as drawn (refraction,
+  // aberration and a century of the fastest proper motions).
+  catalog::SkyView VisibleSky(double zoom) const;
   // GL window coordinates (y upwards) -> the model point on the unit sphere.
   bool WindowToSphere(int x, int y, double zoom, double point[3]) const;
   // Model point -> GL window coordinates (y upwards); false when the point

@@ -6,8 +6,10 @@
 namespace ui {
 namespace {
 
-constexpr SliderTick kStarsTicks[] = {{0, "1"}, {2, "2"}, {4, "3"}, {6, "4"}, {8, "5"}, {10, "6"}};
-constexpr SliderTick kDeepSkyTicks[] = {{0, "6"}, {2, "8"}, {4, "10"}, {6, "12"}};
+constexpr SliderTick kStarsTicks[] = {{0, "1"},  {4, "3"},   {8, "5"},
+                                      {12, "8"}, {16, "10"}, {20, "12"}};
+constexpr SliderTick kDeepSkyTicks[] = {{0, "6"},  {2, "8"},  {4, "10"},
+                                        {6, "12"}, {8, "14"}, {10, "16"}};
 
 const RadioPair kRadioPairs[] = {
     {1001, 1002, "&Messier", "On", "Off", &AppSettings::ShowMessier},
@@ -54,11 +56,19 @@ std::string FourDigitYearFormat(std::string_view format) {
   return out;
 }
 
-int StarsSliderPosition(int starsLimit) { return std::clamp(starsLimit, 0, kStarsSliderLast); }
+// Positions 0-10 are the indices 0-10; from 11 on, the index is two more
+// (11 is 13, magnitude 7.5, as it has always been stored).
+constexpr int kSevenAndAHalf = 11;
+
+int StarsSliderPosition(int starsLimit) {
+  if (starsLimit <= 10) return std::max(starsLimit, 0);
+  if (starsLimit <= 13) return kSevenAndAHalf;
+  return std::min(starsLimit - 2, kStarsSliderLast);
+}
 
 int StarsLimitFromSlider(int position) {
   const int p = std::clamp(position, 0, kStarsSliderLast);
-  return p == kStarsSliderLast ? 13 : p;
+  return p < kSevenAndAHalf ? p : p + 2;
 }
 
 int DeepSkySliderPosition(int deepSkyLimit) {

@@ -23,18 +23,18 @@ std::string FourDigitYearFormat(std::string_view format);
 
 // --- Magnitude limits -----------------------------------------------------
 
-// The stars slider runs 0-11 (magnitude 1.0 to 6.0 in half steps, then 7.5);
-// the deep-sky slider 0-7 (magnitude 6 to 13).
-inline constexpr int kStarsSliderLast = 11;
-inline constexpr int kDeepSkySliderLast = 7;
+// The stars slider runs 0-22 (magnitude 1.0 to 6.0 in half steps, then 7.5,
+// then 8.0 to 13.0 in half steps); the deep-sky slider 0-10 (magnitude 6 to 16).
+inline constexpr int kStarsSliderLast = 22;
+inline constexpr int kDeepSkySliderLast = kDeepSkyLimitLast;
 
-// The stars slider's position for a StarsLimit index: 13, what the top
-// position is stored as, and 11 stand at the end.
+// The stars slider's position for a StarsLimit index: 11, 12 and 13 (7.5,
+// 7.0 and 7.5) stand at position 11.
 int StarsSliderPosition(int starsLimit);
-// The StarsLimit index the stars slider's position is stored as (its top
-// position 11 as 13).
+// The StarsLimit index the stars slider's position is stored as (position
+// 11 as 13).
 int StarsLimitFromSlider(int position);
-// The deep-sky slider's position for a DeepSkyLimit index (0-7).
+// The deep-sky slider's position for a DeepSkyLimit index (0-10).
 int DeepSkySliderPosition(int deepSkyLimit);
 
 // A label under a slider's tick.
@@ -42,7 +42,8 @@ struct SliderTick {
   int Position;
   const char* Text;
 };
-// "1" ... "6" under the stars slider; "6", "8", "10", "12" under the deep-sky one.
+// "1" ... "6", "8", "10", "12" under the stars slider; "6" ... "16" under the
+// deep-sky one.
 std::span<const SliderTick> StarsSliderTicks();
 std::span<const SliderTick> DeepSkySliderTicks();
 // The unit written after each scale.

@@ -1,6 +1,8 @@
 // Messier and NGC objects, to their true size, shape and position angle, as
 // symbols or as small pictures; then the outlines of the Magellanic Clouds.
-// Objects are filtered by catalogue, by type and by magnitude.
+// Objects are filtered by catalogue, by type and by magnitude. The NGC and
+// IC objects of the NGC/IC file are drawn alike, from the sky cells in view;
+// those without a magnitude once the limit reaches the file's depth.
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -11,6 +13,8 @@
 #include "render/frame.h"
 #include "render/gl.h"
 #include "render/sky_renderer.h"
+#include "sky/deep_catalogues.h"
+#include "sky/pick_walk.h"
 #include "sky/sky_doc.h"
 
 namespace render {
@@ -176,6 +180,51 @@ void DrawObject(CSkyRenderer& renderer, const DeepSkyRecord& record, DeepSkyType
   }
 }
 
+// Sets the colour, line width and point size of the symbols; false when
+// they are drawn as symbols (and so culled as lines are).
+bool BeginObjects(const Frame& frame) {
+  const CSkyDoc& doc = frame.Doc;
+  if (doc.RedScreen) {
+    glColor3ub(255, 0, 0);
+  } else {
+    const int c = doc.Settings.DeepSkyColor;
+    glColor4ub(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF, 220);
+  }
+  glLineWidth(static_cast<float>(1.5 * frame.Scale));
+  glPointSize(static_cast<float>(2 * frame.Scale));
+  const bool symbols = doc.Settings.DeepSkyDrawSymbols == 1;
+  if (!symbols || frame.Picking) glDisable(GL_CULL_FACE);
+  return symbols;
+}
+
+void EndObjects(const Frame& frame) {
+  if (frame.Doc.Settings.DeepSkyDrawSymbols != 1 || frame.Picking) glEnable(GL_CULL_FACE);
+}
+
+// One object at drawing place ra, dec: its symbol, or in the selection pass
+// its area under `name`.
+void ObjectAt(const Frame& frame, const DeepSkyRecord& record, DeepSkyType type, double ra,
+              double dec, unsigned name, bool symbols, double pixelsPerDegree) {
+  glPushMatrix();
+  double p[3];
+  frame.Doc.DrawingPoint(ra, dec, p);
+  const astro::EquatorialCoord at = astro::SphereToEquatorial(p);
+  glRotated(15.0 * at.RightAscension, 0, 1, 0);
+  glRotated(at.Declination, 1, 0, 0);
+  glLoadName(name);
+  if (frame.Picking && type != DeepSkyType::Unknown)
+    PickArea(record, type, pixelsPerDegree);
+  else
+    DrawObject(frame.Renderer, record, type, symbols, pixelsPerDegree);
+  glPopMatrix();
+}
+
+// The sky disc's radius in pixels covers 90 degrees.
+double PixelsPerDegree(const Frame& frame) {
+  const CSkyDoc& doc = frame.Doc;
+  return (std::min(doc.Viewport[2], doc.Viewport[3]) / 2) * frame.Zoom / 90;
+}
+
 void Outline(const CSkyDoc& doc, const SkyPoint* points, int count) {
   glBegin(GL_LINE_STRIP);
   for (int k = 0; k < count; ++k) {
@@ -190,42 +239,18 @@ void Outline(const CSkyDoc& doc, const SkyPoint* points, int count) {
 
 void DrawDeepSky(const Frame& frame) {
   const CSkyDoc& doc = frame.Doc;
-  const AppSettings& settings = doc.Settings;
-  if (doc.RedScreen) {
-    glColor3ub(255, 0, 0);
-  } else {
-    const int c = settings.DeepSkyColor;
-    glColor4ub(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF, 220);
-  }
-  const bool symbols = settings.DeepSkyDrawSymbols == 1;
-  if (!symbols || frame.Picking) glDisable(GL_CULL_FACE);
-
-  // The sky disc's radius in pixels covers 90 degrees.
-  const double discRadius = (std::min(doc.Viewport[2], doc.Viewport[3]) / 2) * frame.Zoom;
-  const double pixelsPerDegree = discRadius / 90;
+  const bool symbols = BeginObjects(frame);
+  const double pixelsPerDegree = PixelsPerDegree(frame);
   const HorizonClip clip(doc);
-
   for (int i = 0; i < kDeepSkyCount; ++i) {
     const DeepSkyRecord& record = doc.DeepSkyObjects[i];
     if (record.Magnitude > frame.Sky.DeepSkyLimit) continue;
     const DeepSkyType type = catalog::DeepSkyTypeOf(record.Type);
-    if (!DeepSkyObjectShown(settings, i, type)) continue;
-    glLineWidth(static_cast<float>(1.5 * frame.Scale));
-    glPointSize(static_cast<float>(2 * frame.Scale));
-    glPushMatrix();
-    double p[3];
-    doc.DrawingPoint(record.RightAscension, record.Declination, p);
-    const astro::EquatorialCoord at = astro::SphereToEquatorial(p);
-    glRotated(15.0 * at.RightAscension, 0, 1, 0);
-    glRotated(at.Declination, 1, 0, 0);
-    glLoadName(kNameDeepSkyFirst + i);
-    if (frame.Picking && type != DeepSkyType::Unknown)
-      PickArea(record, type, pixelsPerDegree);
-    else
-      DrawObject(frame.Renderer, record, type, symbols, pixelsPerDegree);
-    glPopMatrix();
+    if (!DeepSkyObjectShown(doc.Settings, i, type)) continue;
+    ObjectAt(frame, record, type, record.RightAscension, record.Declination,
+             kNameDeepSkyFirst + static_cast<unsigned>(i), symbols, pixelsPerDegree);
   }
-  if (!symbols || frame.Picking) glEnable(GL_CULL_FACE);
+  EndObjects(frame);
 
   // The Magellanic Clouds only in a sky dark enough to show them.
   if (!doc.SkyColors || AltitudeOf(doc, doc.Bodies[astro::kSun]) < -6) {
@@ -235,6 +260,26 @@ void DrawDeepSky(const Frame& frame) {
     Outline(doc, doc.MagellanicClouds + kLargeCloudPointCount,
             kMagellanicPointCount - kLargeCloudPointCount);
   }
+}
+
+void DrawNgcIc(const Frame& frame) {
+  const CSkyDoc& doc = frame.Doc;
+  if (!doc.Settings.ShowNGC) return;
+  const catalog::NgcIcCatalogue& objects = doc.DeepCatalogues.NgcIc();
+  const bool symbols = BeginObjects(frame);
+  const double pixelsPerDegree = PixelsPerDegree(frame);
+  const HorizonClip clip(doc);
+  objects.ForEachInView(
+      doc.VisibleSky(frame.Zoom), sky::NgcIcWalkLimit(frame.Sky.DeepSkyLimit),
+      [&](const catalog::NgcIcRecord& object) {
+        const DeepSkyType type = catalog::DeepSkyTypeOf(object.Type);
+        if (type == DeepSkyType::Unknown || !DeepSkyTypeShown(doc.Settings, type)) return;
+        const int index = static_cast<int>(&object - objects.Records.data());
+        const astro::EquatorialCoord at = doc.DeepCatalogues.NgcIcPlace(index, doc.CatalogueMotion);
+        ObjectAt(frame, sky::AsDeepSkyRecord(object), type, at.RightAscension, at.Declination,
+                 kNameNgcIcFirst + static_cast<unsigned>(index), symbols, pixelsPerDegree);
+      });
+  EndObjects(frame);
 }
 
 }  // namespace render

@@ -16,6 +16,7 @@
 #include "render/gl.h"
 #include "render/label_space.h"
 #include "render/sky_renderer.h"
+#include "sky/deep_catalogues.h"
 #include "sky/sky_doc.h"
 
 namespace render {
@@ -167,6 +168,41 @@ void DrawDeepSkyLabels(const Frame& frame) {
         DrawText(LabelFont::Italic14, x, y, cloud.Text);
     }
   }
+  frame.Renderer.SetSkyProjection(width, height, frame.Zoom);
+  glPopMatrix();
+}
+
+void DrawNgcIcLabels(const Frame& frame) {
+  const CSkyDoc& doc = frame.Doc;
+  const AppSettings& settings = doc.Settings;
+  if (frame.Picking || !doc.DeepSkyLabels || !settings.ShowNGC || frame.Zoom == 1.0) return;
+  const catalog::NgcIcCatalogue& objects = doc.DeepCatalogues.NgcIc();
+  const int width = doc.Viewport[2], height = doc.Viewport[3];
+  const double pixelsPerDegree = (std::min(width, height) / 2) * frame.Zoom / 90;
+  const CTextMeasure measure(LabelFont::Italic14);
+  glPushMatrix();
+  frame.Renderer.SetPixelProjection(width, height);
+  SetLineColour(doc, settings.DeepSkyLabelsColor);
+  const auto label = [&](const catalog::NgcIcRecord& object) {
+    const catalog::DeepSkyType type = catalog::DeepSkyTypeOf(object.Type);
+    if (type == catalog::DeepSkyType::Unknown || !DeepSkyTypeShown(settings, type)) return;
+    const int index = static_cast<int>(&object - objects.Records.data());
+    const astro::EquatorialCoord at = doc.DeepCatalogues.NgcIcPlace(index, doc.CatalogueMotion);
+    double x, y;
+    if (!LabelPosition(doc, at.RightAscension, at.Declination, x, y)) return;
+    // By number, or by the common name where there is one.
+    const std::string_view name = FixedText(object.Name);
+    const std::string text = settings.DeepSkyLabelByNumber || name.empty()
+                                 ? sky::NgcIcDesignation(object)
+                                 : std::string(name);
+    const double radius = std::clamp(object.MajorAxis / 120.0 * pixelsPerDegree,
+                                     kSmallestSymbol * frame.Scale, kFarthestLabel * frame.Scale);
+    double left, baseline;
+    if (PlaceLabel(frame, measure, x, y, radius, text, left, baseline))
+      DrawText(LabelFont::Italic14, left, baseline, text);
+  };
+  objects.ForEachInView(doc.VisibleSky(frame.Zoom), sky::NgcIcWalkLimit(frame.Sky.DeepSkyLimit),
+                        label);
   frame.Renderer.SetSkyProjection(width, height, frame.Zoom);
   glPopMatrix();
 }

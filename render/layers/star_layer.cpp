@@ -3,6 +3,9 @@
 // antialiased disc, in the colour of its spectral class; the brightest with a
 // soft glow. Twilight thins them out.
 //
+// Deeper limits (zoomed in) draw the stars too faint for the smallest disc
+// fading towards the limit; the faint-star layer draws by the same rules.
+//
 // This loop runs over the whole catalogue on every frame: the magnitude tests
 // come first and the projection last. The stars are gathered into vertex
 // arrays kept from frame to frame and drawn in three calls.
@@ -23,6 +26,16 @@ namespace {
 
 // Brightness base of a dark sky: a star of magnitude m is drawn with size 7 - m.
 constexpr float kDarkSkyBase = 7.0f;
+// Down to this limit the stars too faint for the smallest disc are left out
+// in the sky's colours and drawn as it on a black sky; beyond it they fade.
+constexpr double kNakedEyeDepth = 7.5;
+// Beyond it, the whole scale grows with the limit by this many sizes a
+// magnitude, so that a zoomed-in field shows its stars' brightness order.
+constexpr double kDepthGrowth = 0.6;
+// The faintest star down to the limit keeps this much less of its colour;
+// the fading stars are discs of this size, which stay visible as they fade.
+constexpr float kFadingStarSize = 1.6f;
+constexpr double kFaintestOpacityLoss = 0.6;
 // Stars from this size on are sprites; a sprite's half-side is 1.5 times the size.
 constexpr float kSpriteSize = 2.0f;
 constexpr double kSpriteScale = 1.5;
@@ -36,25 +49,8 @@ constexpr float kGlowSize = 4.5f;
 constexpr double kGlowReach = 4.0;  // the glow's radius, in sizes
 constexpr double kGlowGain = 0.12, kGlowStrongest = 0.45;
 
-Rgba StarColour(const CSkyDoc& doc, char spectralClass) {
-  if (doc.RedScreen) return {255, 0, 0, 255};
-  if (!doc.StarsColors) return {255, 255, 255, 255};
-  switch (spectralClass) {
-    case 'O':
-    case 'B':
-      return {150, 255, 255, 255};
-    case 'A':
-      return {255, 255, 220, 255};
-    case 'F':
-    case 'G':
-      return {255, 255, 128, 255};
-    case 'K':
-      return {255, 202, 45, 255};
-    case 'M':
-      return {255, 128, 128, 255};
-    default:
-      return {255, 255, 255, 255};
-  }
+float DepthGrowth(double limit) {
+  return static_cast<float>(kDepthGrowth * std::max(limit - kNakedEyeDepth, 0.0));
 }
 
 // How many pixels window point x, y of drawing point p lies from the point of
@@ -78,18 +74,13 @@ constexpr double kPickHalfWindow = 2.5;
 // on a disc facing the viewer that reaches into the selection window.
 void PickStars(const Frame& frame, float base) {
   const CSkyDoc& doc = frame.Doc;
-  const bool skyColours = doc.SkyColors != 0;
   const bool sprites = !doc.Settings.StarsDrawPoints;
   const double* zenith = doc.AstroState.ZenithPoint;
-  // The eye's x and y axes in model space, and the pixels to a unit of it.
-  const double* m = doc.ModelviewMatrix;
-  const double across[3] = {m[0], m[4], m[8]}, up[3] = {m[1], m[5], m[9]};
-  const double pixelsPerUnit = (std::min(doc.Viewport[2], doc.Viewport[3]) / 2) * frame.Zoom;
   for (int i = 0; i < kStarCount; ++i) {
     const StarRecord& star = doc.Stars[i];
-    if (star.Magnitude > doc.StarMagnitudeLimit) continue;
-    const float size = base - star.Magnitude;
-    if (skyColours && size < 1) continue;
+    float size;
+    double opacity;
+    if (!StarShown(frame, base, star.Magnitude, size, opacity)) continue;
     double p[3], x, y;
     doc.DrawingPoint(star.RightAscension, star.Declination, p);
     if (doc.HorizonMode && p[0] * zenith[0] + p[1] * zenith[1] + p[2] * zenith[2] < 0) continue;
@@ -97,32 +88,92 @@ void PickStars(const Frame& frame, float base) {
     const double reach = std::max(StarRadius(size, sprites && size >= kSpriteSize) * frame.Scale,
                                   kSmallestPickRadius);
     if (std::hypot(x - frame.PickX, y - frame.PickY) > reach) continue;
-    // An octagon round the disc of that radius.
-    const double r =
-        std::max(reach - kPickHalfWindow, 0.5) / std::cos(std::numbers::pi / 8) / pixelsPerUnit;
-    glLoadName(i);
-    glBegin(GL_POLYGON);
-    for (int k = 0; k < 8; ++k) {
-      const double c = r * std::cos(k * std::numbers::pi / 4),
-                   s = r * std::sin(k * std::numbers::pi / 4);
-      glVertex3d(p[0] + c * across[0] + s * up[0], p[1] + c * across[1] + s * up[1],
-                 p[2] + c * across[2] + s * up[2]);
-    }
-    glEnd();
+    PickDisc(frame, p, reach, static_cast<unsigned>(i));
   }
 }
 
 }  // namespace
 
+Rgba StarColour(const CSkyDoc& doc, char spectralClass) {
+  if (doc.RedScreen) return {255, 0, 0, 255};
+  if (!doc.StarsColors) return {255, 255, 255, 255};
+  switch (spectralClass) {
+    case 'O':
+    case 'B':
+      return {150, 255, 255, 255};
+    case 'A':
+      return {255, 255, 220, 255};
+    case 'F':
+    case 'G':
+      return {255, 255, 128, 255};
+    case 'K':
+      return {255, 202, 45, 255};
+    case 'M':
+      return {255, 128, 128, 255};
+    default:
+      return {255, 255, 255, 255};
+  }
+}
+
+bool StarShown(const Frame& frame, float base, float magnitude, float& size, double& opacity) {
+  const double limit = frame.Doc.StarMagnitudeLimit;
+  opacity = 1;
+  if (magnitude > limit) return false;
+  size = base - magnitude;
+  if (size >= 1) return true;
+  const bool skyColours = frame.Doc.SkyColors != 0;
+  if (limit <= kNakedEyeDepth) return !skyColours;
+  // Deeper: the stars fainter than the smallest disc fade towards the limit,
+  // which twilight lowers as it lowers the base.
+  const double depth = DeepStarLimit(frame, base);
+  if (magnitude > depth) return false;
+  const double faintest = base - 1;
+  opacity =
+      1 - kFaintestOpacityLoss * std::clamp((magnitude - faintest) / (depth - faintest), 0.0, 1.0);
+  size = kFadingStarSize;
+  return true;
+}
+
+double DeepStarLimit(const Frame& frame, float base) {
+  const double limit = frame.Doc.StarMagnitudeLimit;
+  if (limit <= kNakedEyeDepth)
+    return frame.Doc.SkyColors ? std::min<double>(limit, base - 1) : limit;
+  return frame.Doc.SkyColors ? limit - (kDarkSkyBase + DepthGrowth(limit) - base) : limit;
+}
+
+void PickDisc(const Frame& frame, const double p[3], double reach, unsigned name) {
+  const CSkyDoc& doc = frame.Doc;
+  // The eye's x and y axes in model space, and the pixels to a unit of it.
+  const double* m = doc.ModelviewMatrix;
+  const double across[3] = {m[0], m[4], m[8]}, up[3] = {m[1], m[5], m[9]};
+  const double pixelsPerUnit = (std::min(doc.Viewport[2], doc.Viewport[3]) / 2) * frame.Zoom;
+  // An octagon round the disc of that radius.
+  const double r =
+      std::max(reach - kPickHalfWindow, 0.5) / std::cos(std::numbers::pi / 8) / pixelsPerUnit;
+  glLoadName(name);
+  glBegin(GL_POLYGON);
+  for (int k = 0; k < 8; ++k) {
+    const double c = r * std::cos(k * std::numbers::pi / 4),
+                 s = r * std::sin(k * std::numbers::pi / 4);
+    glVertex3d(p[0] + c * across[0] + s * up[0], p[1] + c * across[1] + s * up[1],
+               p[2] + c * across[2] + s * up[2]);
+  }
+  glEnd();
+}
+
 bool StarBrightnessBase(const Frame& frame, float& base) {
-  base = kDarkSkyBase;
+  base = kDarkSkyBase + DepthGrowth(frame.Doc.StarMagnitudeLimit);
   if (!frame.Doc.SkyColors) return true;
   // The Sun's altitude as the sky's colour counts it: moonlight and an eclipse included.
   const double h = frame.Sky.Background.SunAltitude;
   // Above -3 degrees no star is drawn; twilight lowers b from 7 at -18 to 2 at -3.
   if (h > -3) return false;
-  if (h > -18) base = static_cast<float>(1 - h / 3);
+  if (h > -18) base -= static_cast<float>(kDarkSkyBase - (1 - h / 3));
   return true;
+}
+
+void AddStarDisc(CSpriteBatch& discs, double x, double y, float size, Rgba colour, double scale) {
+  discs.Add(x, y, std::max(size, kMinimumPointSize) / 2 * scale, colour, kDiscMargin);
 }
 
 double StarRadius(float size, bool sprite) {
@@ -141,11 +192,9 @@ void DrawStars(const Frame& frame) {
     return;
   }
 
-  const bool skyColours = doc.SkyColors != 0;
   const bool aboveHorizonOnly = doc.HorizonMode != 0;
   const double* zenith = doc.AstroState.ZenithPoint;
   const bool sprites = !doc.Settings.StarsDrawPoints;
-  const double limit = doc.StarMagnitudeLimit;
   const double scale = frame.Scale;
   CSpriteBatch& spriteBatch = frame.Renderer.StarSprites();
   CSpriteBatch& discBatch = frame.Renderer.StarDiscs();
@@ -155,9 +204,9 @@ void DrawStars(const Frame& frame) {
   glowBatch.Clear();
   for (int i = 0; i < kStarCount; ++i) {
     const StarRecord& star = doc.Stars[i];
-    if (star.Magnitude > limit) continue;
-    const float size = base - star.Magnitude;
-    if (skyColours && size < 1) continue;
+    float size;
+    double opacity;
+    if (!StarShown(frame, base, star.Magnitude, size, opacity)) continue;
     double p[3], x, y;
     doc.DrawingPoint(star.RightAscension, star.Declination, p);
     // Stars under the horizon are neither drawn nor picked: the ground covers
@@ -165,7 +214,8 @@ void DrawStars(const Frame& frame) {
     if (aboveHorizonOnly && p[0] * zenith[0] + p[1] * zenith[1] + p[2] * zenith[2] < 0) continue;
     if (!doc.SkyToWindow(p[0], p[1], p[2], x, y)) continue;
 
-    const Rgba colour = StarColour(doc, star.SpectralClass);
+    Rgba colour = StarColour(doc, star.SpectralClass);
+    colour.A = static_cast<GLubyte>(opacity * 255);
     if (sprites && size >= kSpriteSize) {
       spriteBatch.Add(x, y, kSpriteScale * size * scale, colour);
       if (size > kGlowSize) {
@@ -178,7 +228,7 @@ void DrawStars(const Frame& frame) {
       }
     } else {
       // A disc of the star's size, its rim antialiased: round at any size.
-      discBatch.Add(x, y, std::max(size, kMinimumPointSize) / 2 * scale, colour, kDiscMargin);
+      AddStarDisc(discBatch, x, y, size, colour, scale);
     }
   }
 

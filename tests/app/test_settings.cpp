@@ -85,8 +85,9 @@ TEST(SettingsStore, AFirstStartFacesTheEquatorOverTheLocalHorizon) {
     EXPECT_EQ(settings.YRotation, c.yRotation) << c.ns;
     // The middle of the view 15 degrees up.
     EXPECT_EQ(settings.XRotation, 345.0) << c.ns;
+    EXPECT_EQ(settings.AutoMode, 1) << c.ns;
     AppSettings others = settings;
-    others.HorizonMode = others.SkyColors = 0;
+    others.HorizonMode = others.SkyColors = others.AutoMode = 0;
     others.XRotation = others.YRotation = 0;
     AppSettings defaults;
     defaults.NS = c.ns;
@@ -341,7 +342,7 @@ TEST(SettingsStore, EverySettingIsClampedToItsRangeOnRead) {
   EXPECT_LT(s.YRotation, 360.0);
   EXPECT_EQ(s.ShowMessier, 1);
   EXPECT_EQ(s.StarsLimit, 0);
-  EXPECT_EQ(s.DeepSkyLimit, 7);
+  EXPECT_EQ(s.DeepSkyLimit, 10);
   EXPECT_EQ(s.DeepSkyColor, 0xFFFFFF);
   EXPECT_EQ(s.LongDeg, 0);
   EXPECT_EQ(s.LatDeg, 90);
@@ -354,7 +355,7 @@ TEST(SettingsStore, EverySettingIsClampedToItsRangeOnRead) {
                                              "XRotation=1e300 -> ",
                                              "YRotation=-1e300 -> ",
                                              "ShowMessier=7 -> 1",
-                                             "DeepSkyLimit=99 -> 7",
+                                             "DeepSkyLimit=99 -> 10",
                                              "DeepSkyColor=16777216 -> 16777215",
                                              "EW=x -> W",
                                              "LatDeg=2147483647 -> 90",

@@ -81,6 +81,8 @@ class ChartGeometry : public ::testing::Test {
     doc_ = std::make_unique<CSkyDoc>(settings_);
     ThrowOnMissingCatalogue failure;
     doc_->OnNewDocument(failure, nullptr, astro::CivilTime{2026, 12, 8, 22, 0, 0});
+    // The layers of the faint-star and NGC/IC files only where a test fills them.
+    doc_->DeepCatalogues.Use({}, {});
   }
   void TearDown() override { std::filesystem::current_path(cwd_); }
 

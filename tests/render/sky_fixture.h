@@ -56,6 +56,8 @@ class SkyFixture : public ::testing::Test {
     doc_ = std::make_unique<CSkyDoc>(settings_);
     ThrowOnMissingCatalogue failure;
     doc_->OnNewDocument(failure, nullptr, astro::CivilTime{2026, 12, 8, 22, 0, 0});
+    // The layers of the faint-star and NGC/IC files only where a test fills them.
+    doc_->DeepCatalogues.Use({}, {});
     view_ = std::make_unique<CSkyView>(*doc_, messages_);
     canvas_ = std::make_unique<COffscreenCanvas>(*view_);
     ASSERT_TRUE(canvas_->IsValid());

@@ -11,6 +11,7 @@
 
 #include "astro/refraction.h"
 #include "astro/transforms.h"
+#include "catalog/cell_catalogues.h"
 #include "render/display_list_ids.h"
 #include "render/frame.h"
 #include "render/gl.h"
@@ -19,6 +20,25 @@
 #include "tests/render/sky_fixture.h"
 
 namespace {
+
+// A catalogue of these records, indexed by sky cell as the files are.
+template <typename Record>
+catalog::CellCatalogue<Record> Indexed(std::vector<Record> records) {
+  const auto cellOf = [](const Record& r) {
+    return catalog::SkyCellOf(r.RightAscension, r.Declination);
+  };
+  std::sort(records.begin(), records.end(), [&](const Record& a, const Record& b) {
+    return std::pair(cellOf(a), a.Magnitude) < std::pair(cellOf(b), b.Magnitude);
+  });
+  catalog::CellCatalogue<Record> catalogue;
+  catalogue.Status = catalog::CellCatalogue<Record>::State::Read;
+  catalogue.CellStart.assign(catalog::SkyCellCount() + 1, 0);
+  for (const Record& r : records) ++catalogue.CellStart[cellOf(r) + 1];
+  for (std::size_t c = 1; c < catalogue.CellStart.size(); ++c)
+    catalogue.CellStart[c] += catalogue.CellStart[c - 1];
+  catalogue.Records = std::move(records);
+  return catalogue;
+}
 
 constexpr int kSize = 400;
 
@@ -219,6 +239,35 @@ TEST_F(StarLayer, BrightStarsAreSpritesAndFainterOnesPoints) {
   const int point = Extent(image, Pixel(250, 200), true);
   EXPECT_GE(point, 1);
   EXPECT_LE(point, 2);
+}
+
+TEST_F(StarLayer, FaintStarsFollowTheLimitTheirColourAndArePicked) {
+  doc_->StarsColors = 1;
+  catalog::FaintStarRecord red{}, faint{};
+  SkyAt(150, 200, red.RightAscension, red.Declination);
+  red.Magnitude = 5.5f;    // size 1.5
+  red.ColourIndex = 1.6f;  // M: (255, 128, 128)
+  red.Hip = 1;
+  SkyAt(250, 200, faint.RightAscension, faint.Declination);
+  faint.Magnitude = 7.6f;
+  faint.ColourIndex = catalog::kUnknownColourIndex;
+  faint.Hip = 2;
+  doc_->DeepCatalogues.Use(Indexed<catalog::FaintStarRecord>({red, faint}), {});
+  const auto& records = doc_->DeepCatalogues.FaintStars().Records;
+  const unsigned redIndex = records[0].Hip == 1 ? 0 : 1;
+
+  QImage image = Render(kSize, kSize);
+  const QColor colour = ColourAt(image, 150, 200);
+  EXPECT_GT(colour.red(), 100);
+  EXPECT_LT(colour.green(), colour.red() * 0.7);
+  EXPECT_EQ(Extent(image, Pixel(250, 200), true), 0) << "beyond the limit of 7.5";
+  EXPECT_TRUE(Contains(PickAt(151, 201), render::kNameFaintStarFirst + redIndex))
+      << "within the smallest pick radius";
+
+  doc_->StarMagnitudeLimit = 8.0;
+  image = Render(kSize, kSize);
+  EXPECT_GE(Extent(image, Pixel(250, 200), true), 1);
+  EXPECT_TRUE(Contains(PickAt(250, 200), render::kNameFaintStarFirst + (1 - redIndex)));
 }
 
 TEST_F(StarLayer, StarsAtTheLimitAreDrawnAndFainterOnesNot) {
@@ -592,6 +641,36 @@ TEST_F(DeepSkyLayer, ObjectsFainterThanTheLimitAreLeftOut) {
   EXPECT_GT(RedCount(Render(kSize, kSize)), 20);
   doc_->DeepSkyObjects[60].Magnitude = 11.1f;
   EXPECT_EQ(RedCount(Render(kSize, kSize)), 0);
+}
+
+TEST_F(DeepSkyLayer, NgcIcObjectsFollowTheSwitchesAndTheLimit) {
+  SetZoom(32);
+  catalog::NgcIcRecord object{};
+  object.Number = 2419;
+  std::strcpy(object.Type, "GLOCL");
+  object.RightAscension = 6;
+  object.MajorAxis = 20;
+  const auto put = [&](float magnitude) {
+    object.Magnitude = magnitude;
+    doc_->DeepCatalogues.Use({}, Indexed<catalog::NgcIcRecord>({object}));
+  };
+  put(11.0f);
+  EXPECT_GT(RedCount(Render(kSize, kSize)), 20);
+  EXPECT_TRUE(Contains(canvas_->Pick(200, 200), render::kNameNgcIcFirst));
+  doc_->Settings.ShowNGC = 0;
+  EXPECT_EQ(RedCount(Render(kSize, kSize)), 0);
+  doc_->Settings.ShowNGC = 1;
+  doc_->Settings.ShowGlobClusters = 2;
+  EXPECT_EQ(RedCount(Render(kSize, kSize)), 0) << "the type's switch";
+  doc_->Settings.ShowGlobClusters = 1;
+
+  put(11.1f);
+  EXPECT_EQ(RedCount(Render(kSize, kSize)), 0) << "beyond the limit";
+  // Without a magnitude: only at the deepest limit.
+  put(catalog::kUnusableMagnitude);
+  EXPECT_EQ(RedCount(Render(kSize, kSize)), 0);
+  doc_->DeepSkyMagnitudeLimit = 16;
+  EXPECT_GT(RedCount(Render(kSize, kSize)), 20);
 }
 
 TEST_F(DeepSkyLayer, PicksNameTheObjectAndTheClouds) {

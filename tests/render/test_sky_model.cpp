@@ -4,8 +4,8 @@
 
 #include <memory>
 
-#include "sky/sky_colour.h"
 #include "sky/pane_text.h"
+#include "sky/sky_colour.h"
 #include "sky/sky_doc.h"
 
 namespace {
@@ -78,27 +78,31 @@ TEST(AutoLimits, FollowTheZoomOnlyInAutomaticMode) {
   EXPECT_EQ(doc->StarMagnitudeLimit, 7.5) << "automatic mode is off";
 
   settings.AutoMode = 1;
-  doc->UpdateAutoLimits(8);
-  EXPECT_EQ(doc->StarMagnitudeLimit, 6.5);
-  EXPECT_EQ(doc->DeepSkyMagnitudeLimit, 9.0);
-  doc->UpdateAutoLimits(16);
-  EXPECT_EQ(doc->StarMagnitudeLimit, 6.5);
-  EXPECT_EQ(doc->DeepSkyMagnitudeLimit, 10.0);
-  EXPECT_EQ(settings.StarsLimit, 11);
-  EXPECT_EQ(settings.DeepSkyLimit, 4);
+  // Zooming in and out again: the limits reach the catalogues' depth at 64.
+  const struct {
+    double zoom, stars, deepSky;
+    int starsIndex, deepSkyIndex;
+  } steps[] = {{8, 6.5, 9, 11, 3},     {16, 8.0, 11, 14, 5},    {32, 10.0, 13, 18, 7},
+               {64, 13.0, 16, 24, 10}, {256, 13.0, 16, 24, 10}, {16, 8.0, 11, 14, 5},
+               {1, 5.0, 6, 8, 0},      {0.5, 5.0, 6, 8, 0}};
+  for (const auto& s : steps) {
+    doc->UpdateAutoLimits(s.zoom);
+    EXPECT_EQ(doc->StarMagnitudeLimit, s.stars) << s.zoom;
+    EXPECT_EQ(doc->DeepSkyMagnitudeLimit, s.deepSky) << s.zoom;
+    EXPECT_EQ(settings.StarsLimit, s.starsIndex) << s.zoom;
+    EXPECT_EQ(settings.DeepSkyLimit, s.deepSkyIndex) << s.zoom;
+  }
+}
 
-  doc->UpdateAutoLimits(32);
-  EXPECT_EQ(doc->StarMagnitudeLimit, 7.5);
-  doc->UpdateAutoLimits(16);
-  EXPECT_EQ(doc->StarMagnitudeLimit, 7.5);
-  EXPECT_EQ(settings.StarsLimit, 11);
-
-  doc->UpdateAutoLimits(1);
-  EXPECT_EQ(doc->StarMagnitudeLimit, 5.0);
-  EXPECT_EQ(settings.StarsLimit, 8);
-  EXPECT_EQ(settings.DeepSkyLimit, 0);
-  doc->UpdateAutoLimits(0.5);
-  EXPECT_EQ(doc->StarMagnitudeLimit, 5.0);
+TEST(AutoLimits, TheSavedZoomSetsThemAtStart) {
+  AppSettings settings;
+  settings.AutoMode = 1;
+  settings.Zoom = 64;
+  settings.StarsLimit = 0;
+  EXPECT_EQ(CSkyDoc(settings).StarMagnitudeLimit, 13.0);
+  settings.AutoMode = 0;
+  settings.StarsLimit = 0;
+  EXPECT_EQ(CSkyDoc(settings).StarMagnitudeLimit, 1.0) << "a set limit stays";
 }
 
 }  // namespace

@@ -255,10 +255,8 @@ TEST_F(MagnitudeDialogTest, SliderPositionsGiveTheLimits) {
     int starsLimit;
     double starMagnitude, deepSkyMagnitude;
   } cases[] = {
-      {11, 0, 13, 7.5, 6.0},
-      {10, 7, 10, 6.0, 13.0},
-      {0, 3, 0, 1.0, 9.0},
-      {5, 5, 5, 3.5, 11.0},
+      {11, 0, 13, 7.5, 6.0}, {18, 10, 20, 11.0, 16.0}, {10, 7, 10, 6.0, 13.0},
+      {0, 3, 0, 1.0, 9.0},   {5, 5, 5, 3.5, 11.0},
   };
   for (const auto& c : cases) {
     Open();
@@ -287,8 +285,8 @@ TEST_F(MagnitudeDialogTest, TheKeyboardMovesTheSlidersToTheirEnds) {
   QTest::keyClick(DeepSky(), Qt::Key_Home);
   QTest::keyClick(DeepSky(), Qt::Key_Return);
   EXPECT_EQ(dialog_->result(), QDialog::Accepted);
-  EXPECT_EQ(doc_->Settings.StarsLimit, 13);
-  EXPECT_EQ(doc_->StarMagnitudeLimit, 7.5);
+  EXPECT_EQ(doc_->Settings.StarsLimit, 24);
+  EXPECT_EQ(doc_->StarMagnitudeLimit, 13.0);
   EXPECT_EQ(doc_->DeepSkyMagnitudeLimit, 6.0);
 }
 
@@ -298,8 +296,8 @@ TEST_F(MagnitudeDialogTest, TheScalesNameTheMagnitudesUnderTheirTicks) {
     const char* scale;
     QSlider* slider;
     std::vector<std::string> labels;
-  } scales[] = {{"StarsSliderScale", Stars(), {"1", "2", "3", "4", "5", "6"}},
-                {"DeepSkySliderScale", DeepSky(), {"6", "8", "10", "12"}}};
+  } scales[] = {{"StarsSliderScale", Stars(), {"1", "3", "5", "8", "10", "12"}},
+                {"DeepSkySliderScale", DeepSky(), {"6", "8", "10", "12", "14", "16"}}};
   for (const auto& s : scales) {
     const QWidget* scale = Child<QWidget>(dialog_.get(), s.scale);
     std::vector<std::pair<int, std::string>> shown;  // centre x in the slider, text
@@ -349,8 +347,8 @@ TEST_F(MagnitudeDialogTest, AutoModeGreysTheSlidersAndFollowsTheZoom) {
   view_->Zoom = 64;
   Ok();
   EXPECT_EQ(doc_->Settings.AutoMode, 1);
-  EXPECT_EQ(doc_->StarMagnitudeLimit, 7.5);
-  EXPECT_EQ(doc_->DeepSkyMagnitudeLimit, 13.0);
+  EXPECT_EQ(doc_->StarMagnitudeLimit, 13.0);
+  EXPECT_EQ(doc_->DeepSkyMagnitudeLimit, 16.0);
 
   // Leaving the automatic mode takes the sliders again.
   Open();

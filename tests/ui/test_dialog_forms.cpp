@@ -296,7 +296,8 @@ TEST(ChartSettingsForm, StarsSliderAndLimits) {
   const struct {
     int position, starsLimit;
     double magnitude;
-  } cases[] = {{0, 0, 1.0}, {1, 1, 1.5}, {9, 9, 5.5}, {10, 10, 6.0}, {11, 13, 7.5}};
+  } cases[] = {{0, 0, 1.0},   {1, 1, 1.5},   {9, 9, 5.5},   {10, 10, 6.0},
+               {11, 13, 7.5}, {12, 14, 8.0}, {22, 24, 13.0}};
   for (const auto& c : cases) {
     EXPECT_EQ(ui::StarsLimitFromSlider(c.position), c.starsLimit) << c.position;
     EXPECT_EQ(StarLimitFromIndex(ui::StarsLimitFromSlider(c.position)), c.magnitude);
@@ -304,13 +305,14 @@ TEST(ChartSettingsForm, StarsSliderAndLimits) {
   }
   EXPECT_EQ(ui::StarsSliderPosition(11), 11) << "the default index stands at the end too";
   EXPECT_EQ(ui::StarsSliderPosition(-4), 0);
-  EXPECT_EQ(ui::StarsSliderPosition(40), 11);
+  EXPECT_EQ(ui::StarsSliderPosition(40), 22);
 }
 
 TEST(ChartSettingsForm, DeepSkySliderAndLimits) {
   EXPECT_EQ(DeepSkyLimitFromIndex(ui::DeepSkySliderPosition(0)), 6.0);
   EXPECT_EQ(DeepSkyLimitFromIndex(ui::DeepSkySliderPosition(7)), 13.0);
-  EXPECT_EQ(ui::DeepSkySliderPosition(9), 7);
+  EXPECT_EQ(DeepSkyLimitFromIndex(ui::DeepSkySliderPosition(10)), 16.0);
+  EXPECT_EQ(ui::DeepSkySliderPosition(12), 10);
   EXPECT_EQ(ui::DeepSkySliderPosition(-1), 0);
 }
 
@@ -324,8 +326,8 @@ TEST(ChartSettingsForm, TickLabelsNameTheMagnitudeOfTheirPosition) {
     deepSky.push_back(t.Text);
     EXPECT_EQ(DeepSkyLimitFromIndex(t.Position), std::atof(t.Text));
   }
-  EXPECT_EQ(stars, (std::vector<std::string>{"1", "2", "3", "4", "5", "6"}));
-  EXPECT_EQ(deepSky, (std::vector<std::string>{"6", "8", "10", "12"}));
+  EXPECT_EQ(stars, (std::vector<std::string>{"1", "3", "5", "8", "10", "12"}));
+  EXPECT_EQ(deepSky, (std::vector<std::string>{"6", "8", "10", "12", "14", "16"}));
 }
 
 TEST(ChartSettingsForm, EveryPairAndButtonHasASettingOfItsOwn) {
