@@ -37,6 +37,9 @@ CFieldsDialog::CFieldsDialog(CSkyDoc& doc, CSkyView& view, CMessenger& messages,
   auto* add = new QPushButton(QStringLiteral("&Add"), this);
   auto* change = new QPushButton(QStringLiteral("&Change"), this);
   auto* remove = new QPushButton(QStringLiteral("&Remove"), this);
+  add->setObjectName("AddField");
+  change->setObjectName("ChangeField");
+  remove->setObjectName("RemoveField");
   for (QPushButton* button : {add, change, remove}) button->setAutoDefault(false);
 
   name_ = new QLineEdit(this);
