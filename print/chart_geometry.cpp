@@ -11,6 +11,7 @@
 #include "res/strings.h"
 #include "sky/camera_math.h"
 #include "sky/deep_catalogues.h"
+#include "sky/eyepiece_fields.h"
 #include "sky/sky_doc.h"
 
 namespace print {
@@ -543,6 +544,28 @@ class CChartBuilder {
     }
     Add(ChartLayer::Compass, std::move(ticks));
     for (ChartText& letter : letters) Add(ChartLayer::Compass, std::move(letter));
+  }
+
+  // The user's eyepiece and camera fields round the middle of the page,
+  // each named above its top, as the screen draws them.
+  void EyepieceFields() {
+    const double cx = width_ / 2.0, cy = height_ / 2.0;
+    for (const sky::EyepieceField& field : settings_.Fields) {
+      const auto outline = sky::FieldOutline(sky::SizeOf(field), width_, height_, zoom_);
+      if (outline.empty()) continue;
+      ChartPolyline line;
+      double top = 0;
+      for (const auto& [x, y] : outline) {
+        line.Points.push_back({PageCoordinate(cx + x), PageCoordinate(cy - y)});
+        top = std::max(top, y);
+      }
+      line.Points.push_back(line.Points.front());
+      Add(ChartLayer::Fields, std::move(line));
+      const int nameWidth = measure_.Width(kFieldNameFont, field.Name);
+      Text(ChartLayer::Fields, PageCoordinate(cx - nameWidth / 2.0),
+           PageCoordinate(cy - top - 12) - measure_.Height(kFieldNameFont), field.Name,
+           kFieldNameFont);
+    }
   }
 
   void Frame() {

@@ -82,6 +82,7 @@ enum class ChartLayer {
   PlanetNames,
   Ground,
   Compass,
+  Fields,
   Frame,
 };
 
@@ -128,6 +129,7 @@ inline constexpr ChartFont kStarNameFont{36, 400, false};
 inline constexpr ChartFont kDeepSkyLabelFont{36, 500, true};
 inline constexpr ChartFont kPlanetNameFont{38, 500, false};
 inline constexpr ChartFont kCompassFont{48, 600, false};
+inline constexpr ChartFont kFieldNameFont{36, 400, false};
 // Constellation names: 66 pixels at zoom 1, 72 otherwise.
 ChartFont ConstellationNameFont(double zoom);
 

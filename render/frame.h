@@ -63,6 +63,8 @@ void DrawLandscape(const Frame& frame);
 void DrawGround(const Frame& frame);
 // The letters of the eight compass points, beside the ground's ticks.
 void DrawCompassLetters(const Frame& frame);
+// The user's eyepiece and camera fields round the middle of the view, named.
+void DrawEyepieceFields(const Frame& frame);
 
 // Display lists of the layers, compiled from the loaded catalogues. The
 // ground and the landscape stand in the horizon frame and are compiled once

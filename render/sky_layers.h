@@ -34,5 +34,6 @@
   SKY_LAYER(Stars,       nullptr,                 true,  DrawStars,              DrawStarNames,          ReserveStarNames,   2, &CChartBuilder::StarNamesThenStars)   \
   SKY_LAYER(SolarSystem, &CSkyDoc::SolarSystem,   true,  DrawSolarSystem,        nullptr,                ReservePlanetNames, 1, &CChartBuilder::SolarSystemAndNames)  \
   SKY_LAYER(Landscape,   &CSkyDoc::HorizonMode,   false, DrawLandscape,          nullptr,                nullptr,            0, nullptr)                              \
-  SKY_LAYER(Ground,      &CSkyDoc::HorizonMode,   false, DrawGround,             nullptr,                nullptr,            0, &CChartBuilder::GroundAndCompass)
+  SKY_LAYER(Ground,      &CSkyDoc::HorizonMode,   false, DrawGround,             nullptr,                nullptr,            0, &CChartBuilder::GroundAndCompass)     \
+  SKY_LAYER(Fields,      &CSkyDoc::EyepieceFields, false, DrawEyepieceFields,    nullptr,                nullptr,            0, &CChartBuilder::EyepieceFields)
 // clang-format on

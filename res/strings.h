@@ -40,6 +40,11 @@ enum StringId : int {
   IDS_FAULT_MOTION = 354,       // ... and the last fault, catalog::RecordFault::Motion
   IDS_TEXTURE_UNUSABLE = 352,
   IDS_NOT_A_BITMAP = 353,
+  // The eyepiece-fields dialog's checks.
+  IDS_FIELD_NO_NAME = 360,
+  IDS_FIELD_NUMBER_RANGE = 361,
+  IDS_FIELD_TOO_WIDE = 362,
+  IDS_FIELDS_FULL = 363,
   IDS_BODY_NAME_FIRST = 500,  // 500 Moon ... 509 Pluto, in the order of the Bodies table
   IDS_NOTICE_CONSTELLATION_LINE = 510,
   IDS_NOTICE_BOUNDARY = 511,

@@ -91,6 +91,7 @@ const Key kKeys[] = {
     {kSettings, "StarsDrawPoints", IntKey{&AppSettings::StarsDrawPoints}},
     {kSettings, "SkyColors", IntKey{&AppSettings::SkyColors}},
     {kSettings, "Refraction", IntKey{&AppSettings::Refraction}},
+    {kSettings, "EyepieceFields", IntKey{&AppSettings::EyepieceFields}},
     {kSettings, "DeepSkyColor", IntKey{&AppSettings::DeepSkyColor, 0, kColourMax}},
     {kSettings, "DeepSkyLabelsColor", IntKey{&AppSettings::DeepSkyLabelsColor, 0, kColourMax}},
     {kSettings, "PlanetNamesColor", IntKey{&AppSettings::PlanetNamesColor, 0, kColourMax}},
@@ -272,10 +273,15 @@ std::vector<std::string> LoadSettings(const CProfile& profile, AppSettings& sett
       }))
     settings.TimeZoneId.clear();
   settings.RecentFiles = sky::LoadRecentFiles(profile);
-  return ClampFields(settings, &profile);
+  std::vector<std::string> changes = ClampFields(settings, &profile);
+  settings.Fields = sky::LoadEyepieceFields(profile, changes);
+  return changes;
 }
 
-void ClampSettings(AppSettings& settings) { ClampFields(settings, nullptr); }
+void ClampSettings(AppSettings& settings) {
+  ClampFields(settings, nullptr);
+  sky::ClampEyepieceFields(settings.Fields);
+}
 
 std::string SettingsClampedMessage(const std::string& path,
                                    const std::vector<std::string>& changes) {
@@ -297,6 +303,7 @@ void StoreSettings(const AppSettings& held, CProfile& profile) {
     }
   }
   sky::StoreRecentFiles(settings.RecentFiles, profile);
+  sky::StoreEyepieceFields(settings.Fields, profile);
 }
 
 double StarLimitFromIndex(int starsLimit) {

@@ -7,6 +7,7 @@
 #include "astro/astro_state.h"
 #include "catalog/builtin_tables.h"
 #include "sky/civil_time.h"
+#include "sky/eyepiece_fields.h"
 
 class CProfile;
 
@@ -43,6 +44,8 @@ struct AppSettings {
   int SkyColors = 0;
   // Local-horizon mode lifts everything by the atmosphere's refraction.
   int Refraction = 1;
+  // The fields of the eyepieces and cameras drawn round the middle of the view.
+  int EyepieceFields = 1;
   // Colours: blue * 65536 + green * 256 + red.
   int DeepSkyColor = 16744448;
   int DeepSkyLabelsColor = 16776960;
@@ -69,6 +72,8 @@ struct AppSettings {
   std::string TimeZoneId = "Europe/Warsaw";
   // [Recent File List] File1 ... File4: the pictures opened last, most recent first
   std::vector<std::string> RecentFiles;
+  // [Eyepiece Fields]: the fields the user defined, in the dialog's order
+  std::vector<sky::EyepieceField> Fields;
 
   bool operator==(const AppSettings&) const = default;
 };
@@ -90,7 +95,8 @@ std::string SettingsClampedMessage(const std::string& path,
 // LatDeg 0-90, minutes 0-59 (0 at 90 and 180 degrees), EW "E" or "W" and NS "N" or "S" (other texts
 // read as "W" and "S"), Zoom 1-256 (or 0, which the view starts at 1),
 // TimeZone -12 to 14, a TimeZoneId the system does not know empty; XRotation and YRotation beyond
-// two turns either way are reduced to [0, 360).
+// two turns either way are reduced to [0, 360); the eyepiece fields as
+// sky::ClampEyepieceFields brings them.
 void ClampSettings(AppSettings& settings);
 
 // Writes every field into the profile, brought into its range first,

@@ -56,6 +56,7 @@ CSkyDoc::CSkyDoc(AppSettings& settings) : Settings(settings) {
   StarsColors = settings.StarsColors;
   StarNames = settings.StarNames;
   Refraction = settings.Refraction;
+  EyepieceFields = settings.EyepieceFields;
   XRotation = settings.XRotation;
   YRotation = settings.YRotation;
   StarMagnitudeLimit = StarLimitFromIndex(settings.StarsLimit);
@@ -80,6 +81,7 @@ CSkyDoc::~CSkyDoc() {
   Settings.StarsColors = StarsColors;
   Settings.StarNames = StarNames;
   Settings.Refraction = Refraction;
+  Settings.EyepieceFields = EyepieceFields;
   Settings.XRotation = XRotation;
   Settings.YRotation = YRotation;
   if (g_SkyDoc == this) g_SkyDoc = nullptr;

@@ -156,6 +156,7 @@ class CSkyDoc {
   int PlanetNames = 0;
   int DeepSkyLabels = 0;
   int Refraction = 0;
+  int EyepieceFields = 0;
   // Run-time flags
   int RedScreen = 0;
   int FullScreen = 0;

@@ -120,11 +120,34 @@ TimeZone=10
 DateTime=2026-01-14T21:30:00
 """
 
+FIELDS_SETTINGS = b"""[Settings]
+EyepieceFields=1
+[Eyepiece Fields]
+Field1=Plossl 25 mm
+Kind1=Eyepiece
+Telescope1=1000
+Eyepiece1=25
+ApparentField1=52
+Field2=  "Telrad"
+Kind2=Circle
+Diameter2=1e400
+Field4=Camera
+Kind4=Camera
+Telescope4=400
+SensorWidth4=23.5
+SensorHeight4=nan
+Field5=Too wide
+Telescope5=10
+Eyepiece5=200
+ApparentField5=100
+"""
+
 
 def seed_settings():
     write("settings", "defaults.INI", SETTINGS)
     write("settings", "odd.INI", ODD_SETTINGS)
     write("settings", "horizon.INI", HORIZON_SETTINGS)
+    write("settings", "fields.INI", FIELDS_SETTINGS)
 
 
 # --- catalogues -----------------------------------------------------------

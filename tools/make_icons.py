@@ -114,6 +114,10 @@ def icon(cid):
         d.ellipse((48, 14, 108, 74), fill=SKY)
         d.polygon([(88, 86), (94, 100), (108, 100), (97, 108), (101, 120), (88, 112), (75, 120),
                    (79, 108), (68, 100), (82, 100)], fill=WHITE)
+    elif cid == 32823:  # eyepiece fields: a field circle and a camera frame over the night sky
+        disc(d)
+        d.ellipse((30, 30, 98, 98), outline=GOLD, width=8)
+        d.rectangle((46, 50, 82, 78), outline=WHITE, width=6)
     elif cid == 32785:  # observer's location
         d.ellipse((8, 8, 120, 120), fill=(80, 150, 230, 255), outline=INK, width=6)
         d.polygon([(30, 40), (60, 28), (70, 50), (50, 78), (34, 66)], fill=GREEN)
@@ -154,7 +158,7 @@ def icon(cid):
     return img
 
 
-IDS = [57609, 57601, 57607, 32780, 32778, 32779, 32777, 32781, 32782, 32784, 32785, 32822, 32789, 32791,
+IDS = [57609, 57601, 57607, 32780, 32778, 32779, 32777, 32781, 32782, 32823, 32784, 32785, 32822, 32789, 32791,
        32793, 32794, 32795, 57669, 57664, 32775, 32776, 32774, 32773, 32771, 32772]
 
 

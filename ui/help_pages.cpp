@@ -23,6 +23,7 @@ constexpr HelpTopic kHelpTopics[] = {
     {"CMagnitudeLimitsDialog", "magnitudes.html"},
     {"CDeepSkyDialog", "deepsky.html"},
     {"CColoursDialog", "colours.html"},
+    {"CFieldsDialog", "menus.html#fields"},
     {"QColorDialog", "colours.html#chooser"},
     // Search dialogs.
     {"CStarSearchDialog", "search.html#star"},

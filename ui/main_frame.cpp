@@ -34,6 +34,7 @@
 #include "ui/context_help.h"
 #include "ui/date_time_dialog.h"
 #include "ui/deep_sky_dialog.h"
+#include "ui/fields_dialog.h"
 #include "ui/help_pages.h"
 #include "ui/help_window.h"
 #include "ui/list_search_dialog.h"
@@ -175,8 +176,8 @@ void CMainFrame::CreateMenus() {
   }
   fill(file, {0, 57665});
   viewMenu_ = bar->addMenu("&View");
-  fill(viewMenu_, {32780, 32778, 32779, 32777, 32781, 32782, 32804, 0, 32796, 32798, 32797, 0,
-                   32792, 32821, 32802, 32803, 0, 59392, 59393});
+  fill(viewMenu_, {32780, 32778, 32779, 32777, 32781, 32782, 32804, 0,     32796, 32798, 32797,
+                   0,     32823, 32824, 0,     32792, 32821, 32802, 32803, 0,     59392, 59393});
   QMenu* settings = bar->addMenu("&Settings");
   fill(settings->addMenu("&Chart Mode"), {32800, 32801});
   fill(settings, {32784, 32785, 32787});
@@ -195,9 +196,9 @@ void CMainFrame::CreateToolBars() {
   mainToolBar_->setObjectName("MainToolBar");
   mainToolBar_->setIconSize(QSize(16, 16));
   mainToolBar_->setAllowedAreas(Qt::TopToolBarArea | Qt::BottomToolBarArea);
-  for (int id : {57609, 57601, 57607, 0,     32780, 32778, 32779, 32777,
-                 32781, 32782, 0,     32784, 32785, 32822, 0,     kTimeStepBoxId,
-                 32789, 32791, 32793, 32794, 32795, 0,     57669, 57664}) {
+  for (int id : {57609, 57601, 57607, 0,     32780, 32778, 32779, 32777,          32781,
+                 32782, 32823, 0,     32784, 32785, 32822, 0,     kTimeStepBoxId, 32789,
+                 32791, 32793, 32794, 32795, 0,     57669, 57664}) {
     if (id == 0) {
       mainToolBar_->addSeparator();
     } else if (id == kTimeStepBoxId) {
@@ -353,6 +354,12 @@ void CMainFrame::OnDeepSkyLabels() { Toggle(doc_.DeepSkyLabels); }
 void CMainFrame::OnPlanetNames() { Toggle(doc_.PlanetNames); }
 void CMainFrame::OnStarsColors() { Toggle(doc_.StarsColors); }
 void CMainFrame::OnRefraction() { Toggle(doc_.Refraction); }
+void CMainFrame::OnEyepieceFields() { Toggle(doc_.EyepieceFields); }
+
+void CMainFrame::OnDefineFields() {
+  CFieldsDialog dialog(doc_, *view_, messages_, this);
+  dialog.exec();
+}
 
 void CMainFrame::OnRedScreen() {
   doc_.RedScreen = doc_.RedScreen == 0 ? 1 : 0;

@@ -71,6 +71,9 @@ class CMainFrame : public QMainWindow {
   void OnPlanetNames();
   void OnStarsColors();
   void OnRefraction();
+  // The eyepiece and camera fields: shown or hidden, and their dialog.
+  void OnEyepieceFields();
+  void OnDefineFields();
   void OnRedScreen();
   void OnFullScreen();
   void OnToolBar();

@@ -35,6 +35,9 @@ constexpr WhatsThis kWhatsThis[] = {
      "<b>Milky Way</b> (M)<p>Shows or hides the band of the Milky Way and the outlines "
      "of the Magellanic Clouds.</p>"},
     {32782, "<b>Solar System</b> (P)<p>Shows or hides the Sun, the Moon and the planets.</p>"},
+    {32823,
+     "<b>Eyepiece fields</b> (Shift+E)<p>Shows or hides the fields of your eyepieces and "
+     "cameras round the middle of the view. View &gt; Eyepiece Fields... defines them.</p>"},
     {32784,
      "<b>Date and time</b><p>Sets the date and time of the sky shown, from 1901 to "
      "2099, or back to the present.</p>"},

@@ -154,6 +154,37 @@ TEST_F(ChartGeometry, EveryDisplaySwitchOffLeavesTheFrameAndTheStars) {
   EXPECT_EQ(frame[0].Points, corners);
 }
 
+TEST_F(ChartGeometry, EyepieceFieldsStandRoundTheMiddleOfThePageAtTheirSize) {
+  AllSwitchesOff();
+  sky::EyepieceField eyepiece;  // 52 degrees, 25 mm on 1000 mm: 1.3 degrees
+  eyepiece.Name = "Plossl";
+  sky::EyepieceField camera;
+  camera.Name = "APS-C";
+  camera.Kind = sky::FieldKind::Camera;  // 1.346 x 0.894 degrees on 1000 mm
+  settings_.Fields = {eyepiece, camera};
+  // Half the page's width (the shorter side) is one radius of the sphere at zoom 1.
+  const double radius = std::sin(0.65 * std::numbers::pi / 180) * kWidth / 2 * 8;
+  // The middle of the sensor's right side, on the sphere: tan(w/2) / hypot(tan(w/2), 1).
+  const double halfWidth = 23.5 / 2000 / std::hypot(23.5 / 2000, 1.0) * kWidth / 2 * 8;
+  ChartDrawing chart = Chart(8);
+  const auto outlines = ShapesOf<ChartPolyline>(chart, ChartLayer::Fields);
+  ASSERT_EQ(outlines.size(), 2u);
+  // Page points are whole pixels, cut toward zero in x and in y.
+  for (const PagePoint p : outlines[0].Points)
+    EXPECT_NEAR(std::hypot(p.X - kCentre.X, p.Y - kCentre.Y), radius, 1.5);
+  int right = 0;
+  for (const PagePoint p : outlines[1].Points) right = std::max(right, p.X - kCentre.X);
+  EXPECT_NEAR(right, halfWidth, 1.0);
+  EXPECT_EQ(outlines[0].Points.front(), outlines[0].Points.back()) << "closed";
+  const auto names = ShapesOf<ChartText>(chart, ChartLayer::Fields);
+  ASSERT_EQ(names.size(), 2u);
+  EXPECT_EQ(names[0].Text, "Plossl");
+  EXPECT_LT(names[0].At.Y + kFieldNameFont.Height, kCentre.Y - radius) << "above its circle";
+
+  doc_->EyepieceFields = 0;
+  EXPECT_TRUE(ShapesOf<ChartPolyline>(Chart(8), ChartLayer::Fields).empty());
+}
+
 TEST_F(ChartGeometry, AtZoomOneOnlyConstellationNamesAreWritten) {
   CentreOn(5.6, 0);                      // Orion: star, planet and deep-sky labels to be had
   doc_->Bodies[5].RightAscension = 5.5;  // Jupiter in the field

@@ -148,6 +148,7 @@ TEST(HelpGuide, EachWindowOpensItsOwnPage) {
       {"CMagnitudeLimitsDialog", "", "magnitudes.html"},
       {"CDeepSkyDialog", "", "deepsky.html"},
       {"CColoursDialog", "", "colours.html"},
+      {"CFieldsDialog", "", "menus.html#fields"},
       {"QColorDialog", "", "colours.html#chooser"},
       {"CStarSearchDialog", "", "search.html#star"},
       {"CConstellationSearchDialog", "", "search.html#constellation"},
@@ -224,7 +225,7 @@ TEST(HelpGuide, EveryMenuCommandAndKeyIsDocumented) {
 
 TEST(HelpGuide, ToolbarButtonsExplainThemselvesWithTheirKeys) {
   for (int id :
-       {57609, 57601, 57607, 32780, 32778, 32779, 32777, 32781, 32782, 32784, 32785, 32789,
+       {57609, 57601, 57607, 32780, 32778, 32779, 32777, 32781, 32782, 32823, 32784, 32785, 32789,
         32791, 32793, 32794, 32795, 57669, 57664, 32775, 32776, 32774, 32773, 32771, 32772}) {
     const char* text = ui::WhatsThisText(id);
     ASSERT_NE(text, nullptr) << id;

@@ -36,8 +36,8 @@ class MainFrameTest : public MainWindowTest {
 };
 
 constexpr int kToggles[] = {32780, 32778, 32779, 32777, 32781, 32782,
-                            32804, 32796, 32798, 32797, 32792};
-constexpr int kIdleOnly[] = {32784, 32785, 32787, 32788, 32790,                // dialogs
+                            32804, 32796, 32798, 32797, 32792, 32823};
+constexpr int kIdleOnly[] = {32784, 32785, 32787, 32788, 32790, 32824,         // dialogs
                              32808, 32809, 32810, 32811, 32812, 32822, 32813,  // search
                              32814, 32815, 32816, 32817, 32818, 57601, 57607,
                              57609,                                     // files, print
@@ -284,7 +284,7 @@ TEST_F(MainFrameTest, PanesAndTimeStepBox) {
   EXPECT_EQ(menus.join("|").toStdString(), "&File|&View|&Settings|Sea&rch|&Help");
   EXPECT_EQ(frame_->Action(32780)->statusTip().toStdString(), "Coordination grid lines");
   EXPECT_EQ(frame_->Action(32780)->toolTip().toStdString(), "Grids");
-  EXPECT_EQ(frame_->MainToolBar()->actions().size(), 24);
+  EXPECT_EQ(frame_->MainToolBar()->actions().size(), 25);
 }
 
 TEST_F(MainFrameTest, NarrowWindowsKeepTheirPanesApartAndTheTime) {
