@@ -5,6 +5,7 @@
 
 #include "catalog/records.h"
 #include "res/strings.h"
+#include "sky/sky_doc.h"
 
 namespace sky {
 namespace {
@@ -35,7 +36,7 @@ int NoticeStringOf(unsigned name) {
 }
 
 // The card of an object name; nothing for any other name.
-std::optional<PickStep> CardOf(unsigned name) {
+std::optional<PickStep> CardOf(unsigned name, const PickBounds& bounds) {
   if (name < static_cast<unsigned>(kStarCount))
     return PickStep{PickStep::StarCard, static_cast<int>(name)};
   // 10010 is a valid name, but Bodies has no entry for it.
@@ -43,12 +44,18 @@ std::optional<PickStep> CardOf(unsigned name) {
     return PickStep{PickStep::BodyCard, static_cast<int>(name - kBodyFirst)};
   if (name >= kDeepSkyFirst && name - kDeepSkyFirst < static_cast<unsigned>(kDeepSkyCount))
     return PickStep{PickStep::DeepSkyCard, static_cast<int>(name - kDeepSkyFirst)};
+  if (name >= kFaintStarNameFirst && name < kNgcIcNameFirst &&
+      name - kFaintStarNameFirst < static_cast<unsigned>(std::max(bounds.FaintStars, 0)))
+    return PickStep{PickStep::FaintStarCard, static_cast<int>(name - kFaintStarNameFirst)};
+  if (name >= kNgcIcNameFirst &&
+      name - kNgcIcNameFirst < static_cast<unsigned>(std::max(bounds.NgcIc, 0)))
+    return PickStep{PickStep::NgcIcCard, static_cast<int>(name - kNgcIcNameFirst)};
   return std::nullopt;
 }
 
 }  // namespace
 
-std::vector<PickStep> PickSteps(const std::vector<PickHit>& hits) {
+std::vector<PickStep> PickSteps(const std::vector<PickHit>& hits, const PickBounds& bounds) {
   struct Found {
     PickStep Step;
     double Distance;
@@ -57,7 +64,7 @@ std::vector<PickStep> PickSteps(const std::vector<PickHit>& hits) {
   std::vector<Found> found;
   const int n = static_cast<int>(hits.size());
   for (int k = 0; k < n; ++k) {
-    const std::optional<PickStep> card = CardOf(hits[k].Name);
+    const std::optional<PickStep> card = CardOf(hits[k].Name, bounds);
     if (!card) continue;
     const auto same =
         std::find_if(found.begin(), found.end(), [&](const Found& f) { return f.Step == *card; });
@@ -67,7 +74,8 @@ std::vector<PickStep> PickSteps(const std::vector<PickHit>& hits) {
       *same = {*card, std::min(same->Distance, hits[k].Distance), k};
   }
   const auto middleClicked = [](const Found& f) {
-    return f.Step.What == PickStep::DeepSkyCard && f.Distance <= kSymbolMiddle;
+    return (f.Step.What == PickStep::DeepSkyCard || f.Step.What == PickStep::NgcIcCard) &&
+           f.Distance <= kSymbolMiddle;
   };
   std::stable_sort(found.begin(), found.end(), [&](const Found& a, const Found& b) {
     if (middleClicked(a) != middleClicked(b)) return middleClicked(a);
@@ -83,6 +91,17 @@ std::vector<PickStep> PickSteps(const std::vector<PickHit>& hits) {
       return {{PickStep::Notice, NoticeStringOf(name)}};
   }
   return {};
+}
+
+std::vector<PickStep> PickSteps(const std::vector<PickHit>& hits, const CSkyDoc& doc) {
+  PickBounds bounds;
+  for (const PickHit& hit : hits) {
+    if (hit.Name >= kFaintStarNameFirst && hit.Name < kNgcIcNameFirst)
+      bounds.FaintStars = static_cast<int>(doc.DeepCatalogues.FaintStars().Records.size());
+    else if (hit.Name >= kNgcIcNameFirst)
+      bounds.NgcIc = static_cast<int>(doc.DeepCatalogues.NgcIc().Records.size());
+  }
+  return PickSteps(hits, bounds);
 }
 
 }  // namespace sky

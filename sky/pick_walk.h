@@ -4,6 +4,8 @@
 
 #include <vector>
 
+class CSkyDoc;
+
 namespace sky {
 
 // The selection names of the faint stars and of the NGC and IC objects:
@@ -12,9 +14,11 @@ inline constexpr unsigned kFaintStarNameFirst = 1'000'000;
 inline constexpr unsigned kNgcIcNameFirst = 2'000'000;
 
 struct PickStep {
-  enum Kind { StarCard, BodyCard, DeepSkyCard, Notice };
+  enum Kind { StarCard, BodyCard, DeepSkyCard, FaintStarCard, NgcIcCard, Notice };
   Kind What;
-  int Index;  // catalogue or Bodies index; for a notice, its string id
+  // Index into Stars, Bodies, DeepSkyObjects, or the Records of
+  // DeepCatalogues.FaintStars() or NgcIc(); for a notice, its string id.
+  int Index;
 
   bool operator==(const PickStep&) const = default;
 };
@@ -32,13 +36,25 @@ struct PickHit {
 // click on its middle, in device pixels.
 inline constexpr double kSymbolMiddle = 3;
 
+// How many records the faint-star and the NGC/IC files hold: the name of a
+// record past them opens no card.
+struct PickBounds {
+  int FaintStars = 0;
+  int NgcIc = 0;
+};
+
 // The hits are in the order their layers were drawn. Every star, body or
-// deep-sky object under the pointer gets one card: first the deep-sky
+// deep-sky object under the pointer gets one card (a faint star counts as a
+// star, an NGC or IC object as a deep-sky object): first the deep-sky
 // objects whose symbol's middle was clicked (before the stars drawn there,
 // such as the Trapezium in M42), then the nearest, and of equally near ones
 // the topmost. A line or Magellanic Cloud gets its
 // notice only when no object is under the pointer: the topmost notice name
 // that has nothing but notice names below it, at most one.
-std::vector<PickStep> PickSteps(const std::vector<PickHit>& hits);
+std::vector<PickStep> PickSteps(const std::vector<PickHit>& hits, const PickBounds& bounds);
+
+// The same for the document's catalogues; a faint-star or NGC/IC file is
+// read (sky/deep_catalogues.h) only when a hit's name lies in its range.
+std::vector<PickStep> PickSteps(const std::vector<PickHit>& hits, const CSkyDoc& doc);
 
 }  // namespace sky

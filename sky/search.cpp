@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
 #include <cstring>
+#include <tuple>
 
 #include "catalog/builtin_tables.h"
 #include "res/strings.h"
@@ -115,13 +115,78 @@ std::vector<std::string> ConstellationSearchEntries() {
 }
 
 std::vector<std::string> NgcSearchEntries(const CSkyDoc& doc) {
+  struct Entry {
+    int Catalogue;  // 0 NGC, 1 IC
+    int Number;
+    std::string Suffix;
+    bool operator<(const Entry& other) const {
+      return std::tie(Catalogue, Number, Suffix) <
+             std::tie(other.Catalogue, other.Number, other.Suffix);
+    }
+  };
+  std::vector<Entry> objects;
+  for (int i = kMessierCount; i < kDeepSkyCount; ++i)
+    objects.push_back({0, static_cast<int>(doc.DeepSkyObjects[i].Number), {}});
+  for (const catalog::NgcIcRecord& r : doc.DeepCatalogues.NgcIc().Records)
+    objects.push_back({r.Catalogue == 'I' ? 1 : 0, static_cast<int>(r.Number),
+                       std::string(r.Suffix, strnlen(r.Suffix, sizeof r.Suffix))});
+  std::sort(objects.begin(), objects.end());
   std::vector<std::string> entries;
-  for (int i = kMessierCount; i < kDeepSkyCount; ++i) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d", static_cast<int>(doc.DeepSkyObjects[i].Number));
-    entries.emplace_back(text);
+  entries.reserve(objects.size());
+  for (const Entry& e : objects)
+    entries.push_back((e.Catalogue == 1 ? "IC " : "NGC ") + std::to_string(e.Number) + e.Suffix);
+  return entries;
+}
+
+namespace {
+
+// An NGC list entry or what is typed into the list, in upper case without
+// blanks: the catalogue ('N' or 'I'), the digits without leading zeros and
+// the letters after them.
+struct NgcKey {
+  char Catalogue = 'N';
+  std::string Digits, Letters;
+};
+
+std::optional<NgcKey> NgcKeyOf(std::string_view text) {
+  std::string key;
+  for (const char c : text)
+    if (!std::isspace(static_cast<unsigned char>(c)))
+      key += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  std::size_t i = 0;
+  while (i < key.size() && std::isalpha(static_cast<unsigned char>(key[i]))) ++i;
+  NgcKey result;
+  const std::string_view name = std::string_view(key).substr(0, i);
+  if (!name.empty()) {
+    if (std::string_view("NGC").starts_with(name))
+      result.Catalogue = 'N';
+    else if (std::string_view("IC").starts_with(name))
+      result.Catalogue = 'I';
+    else
+      return std::nullopt;
   }
-  return Sorted(std::move(entries));
+  while (i < key.size() && key[i] == '0') ++i;
+  for (; i < key.size() && std::isdigit(static_cast<unsigned char>(key[i])); ++i)
+    result.Digits += key[i];
+  for (; i < key.size(); ++i) {
+    if (!std::isalpha(static_cast<unsigned char>(key[i]))) return std::nullopt;
+    result.Letters += key[i];
+  }
+  return result;
+}
+
+}  // namespace
+
+int NgcSearchMatch(const std::vector<std::string>& entries, std::string_view typed) {
+  const std::optional<NgcKey> t = NgcKeyOf(typed);
+  if (!t || (t->Digits.empty() && !t->Letters.empty())) return -1;
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    const std::optional<NgcKey> e = NgcKeyOf(entries[i]);
+    if (!e || e->Catalogue != t->Catalogue || !e->Digits.starts_with(t->Digits)) continue;
+    if (t->Letters.empty() || (e->Digits == t->Digits && e->Letters.starts_with(t->Letters)))
+      return static_cast<int>(i);
+  }
+  return -1;
 }
 
 std::optional<astro::EquatorialCoord> StarSearchPlace(const CSkyDoc& doc, std::string_view entry) {
@@ -138,12 +203,11 @@ std::optional<astro::EquatorialCoord> ConstellationSearchPlace(std::string_view 
 }
 
 std::optional<astro::EquatorialCoord> NgcSearchPlace(const CSkyDoc& doc, std::string_view entry) {
-  const int n = LeadingNumber(entry);
-  for (int i = kMessierCount; i < kDeepSkyCount; ++i) {
-    const DeepSkyRecord& r = doc.DeepSkyObjects[i];
-    if (r.Number == n) return astro::EquatorialCoord{r.RightAscension, r.Declination};
-  }
-  return std::nullopt;
+  const std::optional<sky::SkyObjectRef> object = sky::FindObjectByName(doc, entry);
+  if (!object ||
+      (object->What != sky::SkyObjectRef::DeepSky && object->What != sky::SkyObjectRef::NgcIc))
+    return std::nullopt;
+  return sky::PlaceOf(doc, *object);
 }
 
 MessierSearchResult CheckMessierField(const CSkyDoc& doc, std::string_view field) {

@@ -50,16 +50,29 @@ void ShowZenith(CSkyDoc& doc, double altitude);
 // 301), or empty when the camera turned.
 std::string CentreOnName(CSkyDoc& doc, std::string_view name);
 
-// The entries of the three search lists, sorted alphabetically (without
-// regard to case) as their list boxes show them: the stars' proper names,
-// the constellation names and the NGC numbers written in four digits ("0224").
+// The entries of the star and constellation lists, sorted alphabetically
+// (without regard to case) as their list boxes show them: the stars' proper
+// names and the constellation names.
 std::vector<std::string> StarSearchEntries(const CSkyDoc& doc);
 std::vector<std::string> ConstellationSearchEntries();
+// The entries of the NGC list: every NGC object (those of DeepSkyObjects and
+// of the NGC/IC file), then every IC object, each catalogue by number and a
+// number's components by their letters, written as the cards write them
+// ("NGC 224", "NGC 7000", "IC 434", "IC 715NW").
 std::vector<std::string> NgcSearchEntries(const CSkyDoc& doc);
 
+// The NGC list's entry that typing `typed` selects, its index in `entries`;
+// -1 when none fits. Case and blanks do not matter. `typed` is a catalogue's
+// name or the start of it ("NGC", "n", "IC"; NGC when none is typed), then
+// the start of a number without its leading zeros ("7", "700", "0700"), then
+// the start of a component's letters, which asks for the whole number
+// ("715n"). The first entry that fits is chosen: of numbers that start
+// alike the smallest, so "700" finds NGC 700 before NGC 7000.
+int NgcSearchMatch(const std::vector<std::string>& entries, std::string_view typed);
+
 // The place a chosen list entry centres: the first record whose text is the
-// entry exactly (the NGC entry read as a decimal number); none when no record
-// has it.
+// entry exactly (the NGC list's entry found as FindObjectByName finds it);
+// none when no record has it.
 std::optional<astro::EquatorialCoord> StarSearchPlace(const CSkyDoc& doc, std::string_view entry);
 std::optional<astro::EquatorialCoord> ConstellationSearchPlace(std::string_view entry);
 std::optional<astro::EquatorialCoord> NgcSearchPlace(const CSkyDoc& doc, std::string_view entry);

@@ -33,6 +33,7 @@ constexpr HelpTopic kHelpTopics[] = {
     {"CNgcSearchDialog", "search.html#ngc"},
     // Information cards and pictures.
     {"CStarInfoDialog", "cards.html#star"},
+    {"CFaintStarInfoDialog", "cards.html#faint-star"},
     {"CBodyInfoDialog", "cards.html#solar-system"},
     {"CDeepSkyInfoDialog", "cards.html#deep-sky"},
     {"CPictureWindow", "pictures.html#window"},

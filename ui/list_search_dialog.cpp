@@ -1,6 +1,8 @@
 #include "ui/list_search_dialog.h"
 
+#include <QApplication>
 #include <QDialogButtonBox>
+#include <QElapsedTimer>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
@@ -11,24 +13,64 @@
 #include "sky/sky_doc.h"
 #include "ui/caption_width.h"
 
+namespace {
+
+// A list whose typing selects the entry a function finds for the text typed
+// so far; a pause longer than the keyboard's input interval starts anew.
+class CTypeAheadList : public QListWidget {
+ public:
+  using EntryOfTyped = std::function<int(std::string_view)>;
+  CTypeAheadList(EntryOfTyped entryOf, QWidget* parent)
+      : QListWidget(parent), entryOf_(std::move(entryOf)) {}
+
+  void keyboardSearch(const QString& search) override {
+    if (!entryOf_) {
+      QListWidget::keyboardSearch(search);
+      return;
+    }
+    if (search.isEmpty()) return;
+    if (!sinceLastKey_.isValid() || sinceLastKey_.elapsed() > QApplication::keyboardInputInterval())
+      typed_.clear();
+    sinceLastKey_.start();
+    typed_ += search;
+    const int row = entryOf_(typed_.toStdString());
+    if (row < 0) return;
+    setCurrentRow(row);
+    scrollToItem(currentItem(), QAbstractItemView::PositionAtCenter);
+  }
+
+ private:
+  EntryOfTyped entryOf_;
+  QString typed_;
+  QElapsedTimer sinceLastKey_;
+};
+
+}  // namespace
+
 CListSearchDialog::CListSearchDialog(CSkyDoc& doc, CMessenger& messages, int resourceId,
                                      const char* caption, const std::vector<std::string>& entries,
                                      int nothingSelectedMessage, PlaceOfEntry placeOf,
-                                     QWidget* parent)
+                                     QWidget* parent, EntryOfTyped entryOf)
     : QDialog(parent),
       doc_(doc),
       messages_(messages),
       nothingSelectedMessage_(nothingSelectedMessage),
       placeOf_(std::move(placeOf)),
-      list_(new QListWidget(this)) {
+      list_(new CTypeAheadList(std::move(entryOf), this)) {
   setObjectName(QStringLiteral("Dialog%1").arg(resourceId));
   setWindowTitle(QString::fromUtf8(caption));
   setMinimumWidth(CaptionWidth(*this));
   list_->setObjectName(QStringLiteral("List1067"));
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
-  for (const std::string& entry : entries) list_->addItem(QtText(entry));
-  // A double click does what OK does; typing the start of an entry selects
-  // it (the list's own keyboard search); Enter reaches the OK button.
+  // Thousands of entries (the NGC list) are laid out quickly when all are
+  // known to be alike in height.
+  list_->setUniformItemSizes(true);
+  QStringList texts;
+  texts.reserve(static_cast<qsizetype>(entries.size()));
+  for (const std::string& entry : entries) texts.append(QtText(entry));
+  list_->addItems(texts);
+  // A double click does what OK does; typing selects an entry (see
+  // CTypeAheadList); Enter reaches the OK button.
   connect(list_, &QListWidget::itemDoubleClicked, this, &CListSearchDialog::OnOK);
 
   auto* buttons =
@@ -70,6 +112,12 @@ CConstellationSearchDialog::CConstellationSearchDialog(CSkyDoc& doc, CMessenger&
                         ConstellationSearchPlace, parent) {}
 
 CNgcSearchDialog::CNgcSearchDialog(CSkyDoc& doc, CMessenger& messages, QWidget* parent)
+    : CNgcSearchDialog(doc, messages, NgcSearchEntries(doc), parent) {}
+
+CNgcSearchDialog::CNgcSearchDialog(CSkyDoc& doc, CMessenger& messages,
+                                   const std::vector<std::string>& entries, QWidget* parent)
     : CListSearchDialog(
-          doc, messages, 145, "Search for NGC...", NgcSearchEntries(doc), res::IDS_SELECT_NGC,
-          [&doc](std::string_view entry) { return NgcSearchPlace(doc, entry); }, parent) {}
+          doc, messages, 145, "Search for NGC...", entries, res::IDS_SELECT_NGC,
+          [&doc](std::string_view entry) { return NgcSearchPlace(doc, entry); }, parent,
+          // A copy: the list's texts are read from `entries` as well.
+          [entries](std::string_view typed) { return NgcSearchMatch(entries, typed); }) {}

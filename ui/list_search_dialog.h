@@ -32,10 +32,14 @@ class CListSearchDialog : public QDialog {
 
  protected:
   using PlaceOfEntry = std::function<std::optional<astro::EquatorialCoord>(std::string_view)>;
-  // `entries` are shown in their order (already sorted).
+  // The entry that the text typed so far selects, -1 for none.
+  using EntryOfTyped = std::function<int(std::string_view)>;
+  // `entries` are shown in their order (already sorted). Typing selects the
+  // entry `entryOf` finds, or without it the first entry that starts with
+  // the text typed.
   CListSearchDialog(CSkyDoc& doc, CMessenger& messages, int resourceId, const char* caption,
                     const std::vector<std::string>& entries, int nothingSelectedMessage,
-                    PlaceOfEntry placeOf, QWidget* parent);
+                    PlaceOfEntry placeOf, QWidget* parent, EntryOfTyped entryOf = {});
 
  private:
   CSkyDoc& doc_;
@@ -57,8 +61,13 @@ class CConstellationSearchDialog : public CListSearchDialog {
   CConstellationSearchDialog(CSkyDoc& doc, CMessenger& messages, QWidget* parent = nullptr);
 };
 
-// "Search for NGC...": the NGC objects' numbers in four digits.
+// "Search for NGC...": every NGC and IC object ("NGC 7000", "IC 434");
+// typing "7000", "ngc7000" or "IC 434" selects the object (sky::NgcSearchMatch).
 class CNgcSearchDialog : public CListSearchDialog {
  public:
   CNgcSearchDialog(CSkyDoc& doc, CMessenger& messages, QWidget* parent = nullptr);
+
+ private:
+  CNgcSearchDialog(CSkyDoc& doc, CMessenger& messages, const std::vector<std::string>& entries,
+                   QWidget* parent);
 };

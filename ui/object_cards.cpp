@@ -117,6 +117,29 @@ CStarInfoDialog::CStarInfoDialog(const CSkyDoc& doc, int starIndex, QWidget* par
   AddButtons(false, {}, {}, nullptr);
 }
 
+CFaintStarInfoDialog::CFaintStarInfoDialog(const CSkyDoc& doc, int index, QWidget* parent)
+    : CInfoCard(QString(), parent) {
+  const sky::FaintStarCard c = sky::FaintStarCardOf(doc, index);
+  setWindowTitle(QtText(c.Caption));
+  if (!c.Hip.empty())
+    AddRow(1086, "HIP number:", {{1140, c.Hip}});
+  else
+    AddRow(1086, "Designation:", {{1141, c.Name}});
+  AddRow(1090, "Right ascension (J2000):",
+         {{1045, c.Ra.Whole}, {1047, c.Ra.Minutes}, {1048, c.Ra.Seconds}});
+  AddRow(1091, "Declination (J2000):",
+         {{1049, c.Dec.Whole}, {1050, c.Dec.Minutes}, {1051, c.Dec.Seconds}});
+  AddDateRows(1096, c.RaDate, c.DecDate);
+  AddRow(1092, "Altitude:", {{1052, c.Altitude}});
+  AddRow(1093, "Azimuth:", {{1053, c.Azimuth}});
+  AddRow(1094, "Magnitude:", {{1054, c.Magnitude}});
+  // The colour and the spectral type only where the catalogue gives them.
+  if (!c.ColourIndex.empty()) AddRow(1098, "Colour index (B-V):", {{1142, c.ColourIndex}});
+  if (!c.Spectrum.empty()) AddRow(1095, "Spectral type:", {{1055, c.Spectrum}});
+  AddRiseSetRows(c.RiseSet);
+  AddButtons(false, {}, {}, nullptr);
+}
+
 CBodyInfoDialog::CBodyInfoDialog(const CSkyDoc& doc, int bodyIndex,
                                  const std::filesystem::path& imagesDirectory, CMessenger& messages,
                                  QWidget* parent)
@@ -147,11 +170,10 @@ CBodyInfoDialog::CBodyInfoDialog(const CSkyDoc& doc, int bodyIndex,
   AddButtons(true, imagesDirectory, c.Caption, &messages);
 }
 
-CDeepSkyInfoDialog::CDeepSkyInfoDialog(const CSkyDoc& doc, int objectIndex,
+CDeepSkyInfoDialog::CDeepSkyInfoDialog(const sky::DeepSkyCard& c,
                                        const std::filesystem::path& imagesDirectory,
                                        CMessenger& messages, QWidget* parent)
     : CInfoCard(QString(), parent) {
-  const sky::DeepSkyCard c = sky::DeepSkyCardOf(doc, objectIndex);
   setWindowTitle(QtText(c.Caption));
   AddRow(1086, "Catalog number:", {{1064, c.Number}});
   AddRow(1087, "Common name:", {{1065, c.Name}});
@@ -169,16 +191,24 @@ CDeepSkyInfoDialog::CDeepSkyInfoDialog(const CSkyDoc& doc, int objectIndex,
 void ShowObjectsUnderPointer(const std::vector<sky::PickHit>& hits, const CSkyDoc& doc,
                              const std::filesystem::path& imagesDirectory, CMessenger& messages,
                              QWidget* parent) {
-  for (const sky::PickStep& step : sky::PickSteps(hits)) {
+  for (const sky::PickStep& step : sky::PickSteps(hits, doc)) {
     switch (step.What) {
       case sky::PickStep::StarCard:
         CStarInfoDialog(doc, step.Index, parent).exec();
+        break;
+      case sky::PickStep::FaintStarCard:
+        CFaintStarInfoDialog(doc, step.Index, parent).exec();
         break;
       case sky::PickStep::BodyCard:
         CBodyInfoDialog(doc, step.Index, imagesDirectory, messages, parent).exec();
         break;
       case sky::PickStep::DeepSkyCard:
-        CDeepSkyInfoDialog(doc, step.Index, imagesDirectory, messages, parent).exec();
+        CDeepSkyInfoDialog(sky::DeepSkyCardOf(doc, step.Index), imagesDirectory, messages, parent)
+            .exec();
+        break;
+      case sky::PickStep::NgcIcCard:
+        CDeepSkyInfoDialog(sky::NgcIcCardOf(doc, step.Index), imagesDirectory, messages, parent)
+            .exec();
         break;
       case sky::PickStep::Notice:
         messages.Show(MessageIcon::Information, res::String(step.Index));

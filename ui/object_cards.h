@@ -18,7 +18,8 @@ class QLabel;
 class QPushButton;
 namespace sky {
 struct AngleTexts;
-}
+struct DeepSkyCard;
+}  // namespace sky
 
 // What the cards share: the bold caption labels, the text fields (their
 // object names are "Control" and the field's control id), OK, and for bodies
@@ -60,6 +61,13 @@ class CStarInfoDialog : public CInfoCard {
   CStarInfoDialog(const CSkyDoc& doc, int starIndex, QWidget* parent = nullptr);
 };
 
+// A star of the faint-star file: record `index` of doc.DeepCatalogues.FaintStars().
+class CFaintStarInfoDialog : public CInfoCard {
+  Q_OBJECT
+ public:
+  CFaintStarInfoDialog(const CSkyDoc& doc, int index, QWidget* parent = nullptr);
+};
+
 class CBodyInfoDialog : public CInfoCard {
   Q_OBJECT
  public:
@@ -67,12 +75,13 @@ class CBodyInfoDialog : public CInfoCard {
                   CMessenger& messages, QWidget* parent = nullptr);
 };
 
+// A deep-sky object's card: one of doc.DeepSkyObjects (sky::DeepSkyCardOf)
+// or of the NGC/IC file (sky::NgcIcCardOf).
 class CDeepSkyInfoDialog : public CInfoCard {
   Q_OBJECT
  public:
-  CDeepSkyInfoDialog(const CSkyDoc& doc, int objectIndex,
-                     const std::filesystem::path& imagesDirectory, CMessenger& messages,
-                     QWidget* parent = nullptr);
+  CDeepSkyInfoDialog(const sky::DeepSkyCard& card, const std::filesystem::path& imagesDirectory,
+                     CMessenger& messages, QWidget* parent = nullptr);
 };
 
 // Opens, one after the other, the cards of the objects a selection pass hit

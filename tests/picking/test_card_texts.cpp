@@ -243,7 +243,11 @@ TEST_F(CardTexts, TheStarsCaptionTellsComponentsOfAMultipleStarApart) {
 
 TEST(PickWalk, NearestFirstEachObjectOnceAndAtMostOneNoticeOnlyWithoutObjects) {
   const PickStep star5{PickStep::StarCard, 5}, star6{PickStep::StarCard, 6},
-      mars{PickStep::BodyCard, 4}, m42{PickStep::DeepSkyCard, 41}, m43{PickStep::DeepSkyCard, 42};
+      mars{PickStep::BodyCard, 4}, m42{PickStep::DeepSkyCard, 41}, m43{PickStep::DeepSkyCard, 42},
+      faint0{PickStep::FaintStarCard, 0}, faint99{PickStep::FaintStarCard, 99},
+      ic0{PickStep::NgcIcCard, 0}, ic49{PickStep::NgcIcCard, 49};
+  // Files of 100 faint stars and 50 NGC and IC objects.
+  const sky::PickBounds bounds{100, 50};
   using Hits = std::vector<PickHit>;
   struct Case {
     const char* what;
@@ -274,8 +278,25 @@ TEST(PickWalk, NearestFirstEachObjectOnceAndAtMostOneNoticeOnlyWithoutObjects) {
        {m43, m42, star5}},
       {"off the middle of a large symbol, the star", {{20041, 9.6}, {5, 0.3}}, {star5, m42}},
       {"an object hit twice gets one card", {{5, 1}, {20041, 4}, {5, 1}}, {star5, m42}},
+      {"the first and last faint star and NGC/IC object",
+       {{1'000'000, 1}, {1'000'099, 2}, {2'000'000, 5}, {2'000'049, 6}},
+       {faint0, faint99, ic0, ic49}},
+      {"names past the files' records, and between the ranges",
+       {{1'000'100}, {2'000'050}, {1'999'999}, {999'999}, {4'294'967'295u}},
+       {}},
+      {"an NGC object's middle before the faint stars drawn over it",
+       {{2'000'049, 2.9}, {1'000'000, 0.4}, {1'000'099, 1}},
+       {ic49, faint0, faint99}},
+      {"off its middle, the nearer faint star first",
+       {{2'000'000, 3.5}, {1'000'000, 1}},
+       {faint0, ic0}},
+      {"a faint star nearer than a bright one", {{5, 2}, {1'000'000, 0.5}}, {faint0, star5}},
+      {"a faint star hides a line's notice", {{10103}, {1'000'099, 4}}, {faint99}},
   };
-  for (const Case& c : cases) EXPECT_EQ(sky::PickSteps(c.hits), c.steps) << c.what;
+  for (const Case& c : cases) EXPECT_EQ(sky::PickSteps(c.hits, bounds), c.steps) << c.what;
+  // Without the files (not found), their names open nothing.
+  EXPECT_EQ(sky::PickSteps({{10103}, {1'000'000}, {2'000'000}}, sky::PickBounds{}),
+            (std::vector<PickStep>{{PickStep::Notice, 512}}));
 }
 
 // --- names --------------------------------------------------------------------
@@ -323,6 +344,20 @@ TEST_F(ObjectNames, EveryFormOfName) {
   EXPECT_EQ(find("Orion Nebula"), find("M42"));
   for (const char* unknown : {"Vulcan", "M 200", "HR 0", "NGC", "", "   ", "*", "M42x"})
     EXPECT_FALSE(find(unknown)) << unknown;
+}
+
+TEST_F(ObjectNames, TheDocumentBoundsTheFaintStarAndNgcIcNames) {
+  const unsigned stars = static_cast<unsigned>(doc_->DeepCatalogues.FaintStars().Records.size());
+  const unsigned objects = static_cast<unsigned>(doc_->DeepCatalogues.NgcIc().Records.size());
+  ASSERT_GT(stars, 100'000u);
+  ASSERT_GT(objects, 10'000u);
+  const std::vector<PickStep> steps = sky::PickSteps({{sky::kFaintStarNameFirst + stars - 1, 1},
+                                                      {sky::kFaintStarNameFirst + stars},
+                                                      {sky::kNgcIcNameFirst + objects - 1, 4},
+                                                      {sky::kNgcIcNameFirst + objects}},
+                                                     *doc_);
+  EXPECT_EQ(steps, (std::vector<PickStep>{{PickStep::FaintStarCard, static_cast<int>(stars - 1)},
+                                          {PickStep::NgcIcCard, static_cast<int>(objects - 1)}}));
 }
 
 // --- the recent-file list and the pictures ------------------------------------

@@ -18,12 +18,15 @@
 #include <cmath>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <set>
 
 #include "render/picture.h"
 #include "render/sky_view.h"
+#include "sky/deep_catalogues.h"
 #include "sky/messages.h"
 #include "sky/object_info.h"
+#include "sky/object_names.h"
 #include "sky/sky_doc.h"
 #include "tests/picking/picture_files.h"
 #include "tests/test_files.h"
@@ -62,7 +65,7 @@ class ModalWatcher {
     Titles.push_back(modal->windowTitle().toStdString());
     std::map<int, std::string> fields;
     if (auto* card = qobject_cast<CInfoCard*>(modal))
-      for (int id = 1038; id <= 1066; ++id)
+      for (int id = 1038; id <= 1142; ++id)
         if (QLabel* field = card->Field(id)) fields[id] = field->text().toStdString();
     CardFields.push_back(fields);
     if (Handle && qobject_cast<QFileDialog*>(modal))
@@ -310,11 +313,61 @@ TEST_F(Picking, CardFieldsAreSelectableTextsUnderBoldCaptions) {
   EXPECT_EQ(card.Field(1110)->text().toStdString(), texts.RaDate.Whole);
   EXPECT_EQ(card.Field(1115)->text().toStdString(), texts.DecDate.Seconds);
 
-  CDeepSkyInfoDialog m110(*doc_, 109, frame_->ImagesDirectory(), messages_);
+  CDeepSkyInfoDialog m110(sky::DeepSkyCardOf(*doc_, 109), frame_->ImagesDirectory(), messages_);
   EXPECT_EQ(m110.Field(1064)->text(), "M 110");
-  CDeepSkyInfoDialog ngc(*doc_, 110, frame_->ImagesDirectory(), messages_);
+  CDeepSkyInfoDialog ngc(sky::DeepSkyCardOf(*doc_, 110), frame_->ImagesDirectory(), messages_);
   EXPECT_TRUE(ngc.Field(1064)->text().startsWith("NGC "));
   EXPECT_FALSE(ngc.ImageButton()->isEnabled()) << "no picture of an NGC object";
+}
+
+TEST_F(Picking, TheFaintStarsAndTheNgcIcObjectsHaveTheirCards) {
+  const std::vector<catalog::FaintStarRecord>& stars = doc_->DeepCatalogues.FaintStars().Records;
+  const auto first = [&](auto test) {
+    const auto found = std::find_if(stars.begin(), stars.end(), test);
+    EXPECT_NE(found, stars.end());
+    return static_cast<unsigned>(found - stars.begin());
+  };
+  // A Hipparcos star with colour and spectral type, a Tycho star, and
+  // Barnard's star, whose spectral type the file does not know.
+  const unsigned full = first([](const catalog::FaintStarRecord& s) {
+    return s.Hip != 0 && s.SpectralType[0] != 0 && s.ColourIndex != catalog::kUnknownColourIndex;
+  });
+  const unsigned tycho = first([](const catalog::FaintStarRecord& s) { return s.Hip == 0; });
+  const unsigned barnard = first([](const catalog::FaintStarRecord& s) { return s.Hip == 87937; });
+  const std::optional<sky::SkyObjectRef> horsehead = sky::FindObjectByName(*doc_, "IC 434");
+  ASSERT_TRUE(horsehead && horsehead->What == sky::SkyObjectRef::NgcIc);
+  const unsigned past = static_cast<unsigned>(doc_->DeepCatalogues.NgcIc().Records.size());
+  ModalWatcher watcher;
+  // The NGC/IC object's middle first, then the nearest star; a name past
+  // the file's records opens nothing.
+  ShowObjectsUnderPointer({{sky::kFaintStarNameFirst + barnard, 3},
+                           {sky::kFaintStarNameFirst + full, 2},
+                           {sky::kFaintStarNameFirst + tycho, 1},
+                           {sky::kNgcIcNameFirst + static_cast<unsigned>(horsehead->Index), 2.5},
+                           {sky::kNgcIcNameFirst + past, 0}},
+                          *doc_, frame_->ImagesDirectory(), messages_, frame_.get());
+  const sky::FaintStarCard fullCard = sky::FaintStarCardOf(*doc_, static_cast<int>(full));
+  const std::string tychoName = sky::FaintStarDesignation(stars[tycho]);
+  ASSERT_EQ(watcher.Titles, (std::vector<std::string>{"Deep sky object IC 434", "Star " + tychoName,
+                                                      fullCard.Caption, "Star HIP 87937"}));
+  EXPECT_EQ(watcher.CardFields[0][1064], "IC 434");
+  EXPECT_EQ(watcher.CardFields[0][1065], "Horsehead Nebula");
+  EXPECT_EQ(watcher.CardFields[1][1141], tychoName);
+  EXPECT_EQ(watcher.CardFields[1].count(1140), 0u);
+  std::map<int, std::string>& fields = watcher.CardFields[2];
+  EXPECT_EQ(fields[1140], std::to_string(stars[full].Hip));
+  EXPECT_EQ(fields.count(1141), 0u);
+  EXPECT_EQ(fields[1054], fullCard.Magnitude);
+  EXPECT_EQ(fields[1142], fullCard.ColourIndex);
+  EXPECT_EQ(fields[1055], fullCard.Spectrum);
+  EXPECT_EQ(fields[1047], fullCard.Ra.Minutes);
+  EXPECT_EQ(fields[1115], fullCard.DecDate.Seconds);
+  EXPECT_EQ(fields[1130], fullCard.RiseSet.Rise);
+  EXPECT_FALSE(fields[1142].empty());
+  EXPECT_FALSE(fields[1055].empty());
+  EXPECT_EQ(watcher.CardFields[3][1140], "87937");
+  EXPECT_EQ(watcher.CardFields[3].count(1055), 0u) << "no spectral type row where none is known";
+  EXPECT_TRUE(messages_.Lines.empty());
 }
 
 TEST_F(Picking, TheImageButtonShowsTheObjectsPicture) {
@@ -325,7 +378,7 @@ TEST_F(Picking, TheImageButtonShowsTheObjectsPicture) {
   mars.ImageButton()->click();
   EXPECT_EQ(watcher.Titles, std::vector<std::string>{"Mars.jpg"});
   EXPECT_TRUE(messages_.Lines.empty());
-  CDeepSkyInfoDialog m42(*doc_, 41, frame_->ImagesDirectory(), messages_);
+  CDeepSkyInfoDialog m42(sky::DeepSkyCardOf(*doc_, 41), frame_->ImagesDirectory(), messages_);
   EXPECT_EQ(m42.PictureFile(), "M42.jpg");
 }
 

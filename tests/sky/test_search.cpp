@@ -6,6 +6,7 @@
 #include <cmath>
 #include <filesystem>
 #include <memory>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -239,19 +240,51 @@ TEST_F(SearchTest, ListsAreSortedAndHoldEveryEntry) {
     table.emplace_back(c.Name);
   std::sort(table.begin(), table.end());
   EXPECT_EQ(constellations, table);
+}
 
-  // Four digits with leading zeros: text order is number order.
+TEST_F(SearchTest, TheNgcListHoldsEveryNgcThenEveryIcObjectOnceInNumberOrder) {
+  const std::filesystem::path cwd = std::filesystem::current_path();
+  std::filesystem::current_path(STELLIX_SOURCE_DATA_DIR);
   const std::vector<std::string> ngc = NgcSearchEntries(*doc_);
-  ASSERT_EQ(ngc.size(), 100u);
-  EXPECT_EQ(ngc[0], "0040");
-  EXPECT_EQ(ngc[2], "0104") << "a three-digit number, with one zero, before the four-digit ones";
-  EXPECT_EQ(ngc[10], "0362");
-  EXPECT_EQ(ngc[15], "0869");
-  EXPECT_EQ(ngc[18], "1097");
-  for (std::size_t i = 1; i < ngc.size(); ++i) {
-    EXPECT_EQ(ngc[i].size(), 4u) << ngc[i];
-    EXPECT_LT(std::stoi(ngc[i - 1]), std::stoi(ngc[i]));
-  }
+  std::filesystem::current_path(cwd);
+  const std::size_t files = 100 + doc_->DeepCatalogues.NgcIc().Records.size();
+  ASSERT_GT(files, 13'000u);
+  ASSERT_EQ(ngc.size(), files);
+  EXPECT_EQ(std::set<std::string>(ngc.begin(), ngc.end()).size(), ngc.size()) << "no duplicates";
+  const auto at = [&](const std::string& entry) {
+    return std::find(ngc.begin(), ngc.end(), entry) - ngc.begin();
+  };
+  // deepsky.bin's and the file's NGC objects mixed in one order, then the IC.
+  EXPECT_EQ(ngc.front(), "NGC 1");
+  EXPECT_LT(at("NGC 40"), at("NGC 41")) << "deepsky.bin's NGC 40, then the file's NGC 41";
+  EXPECT_LT(at("NGC 104"), at("NGC 1000"));
+  EXPECT_LT(at("NGC 7000"), at("NGC 7840"));
+  EXPECT_LT(at("NGC 7840"), at("IC 1"));
+  EXPECT_LT(at("IC 715"), at("IC 715NW")) << "a number before its components";
+  EXPECT_LT(at("IC 434"), static_cast<long>(ngc.size()));
+  EXPECT_EQ(at("NGC 224"), static_cast<long>(ngc.size())) << "M31 is a Messier object";
+  EXPECT_EQ(ngc.back().rfind("IC ", 0), 0u);
+}
+
+TEST(NgcSearchMatch, WhatTypingSelects) {
+  const std::vector<std::string> entries = {"NGC 7",    "NGC 70",   "NGC 104", "NGC 700",
+                                            "NGC 7000", "NGC 7001", "IC 434",  "IC 715",
+                                            "IC 715NW", "IC 715SE", "IC 7000"};
+  struct Case {
+    const char* typed;
+    int entry;  // -1 none
+  } const cases[] = {
+      {"7000", 4},      {"NGC 7000", 4}, {"ngc7000", 4},   {"  N g C 7 0 0 0 ", 4},
+      {"07000", 4},     {"7", 0},        {"70", 1},        {"700", 3},
+      {"0104", 2},      {"104", 2},      {"10", 2},        {"N", 0},
+      {"ng", 0},        {"NGC", 0},      {"IC 434", 6},    {"ic0434", 6},
+      {"I", 6},         {"IC", 6},       {"ic 7", 7},      {"IC 715", 7},
+      {"IC 715n", 8},   {"IC715se", 9},  {"IC 71n", -1},   {"IC 715X", -1},
+      {"NGC 7002", -1}, {"M 42", -1},    {"NGCX", -1},     {"7000-", -1},
+      {"ICE", -1},      {"", 0},         {"IC 434 a", -1}, {"ic 70", 10},
+  };
+  for (const Case& c : cases) EXPECT_EQ(NgcSearchMatch(entries, c.typed), c.entry) << c.typed;
+  EXPECT_EQ(NgcSearchMatch({}, "7000"), -1);
 }
 
 TEST_F(SearchTest, ChosenEntriesGiveTheirRecordsPlaces) {
@@ -260,11 +293,21 @@ TEST_F(SearchTest, ChosenEntriesGiveTheirRecordsPlaces) {
       if (doc_->DeepSkyObjects[i].Number == number) return doc_->DeepSkyObjects[i];
     throw std::runtime_error("no such NGC record");
   };
-  const std::optional<astro::EquatorialCoord> ngc104 = NgcSearchPlace(*doc_, "0104");
+  // The NGC/IC file is read from the data folder when first needed.
+  {
+    const std::filesystem::path cwd = std::filesystem::current_path();
+    std::filesystem::current_path(STELLIX_SOURCE_DATA_DIR);
+    const std::optional<astro::EquatorialCoord> ic434 = NgcSearchPlace(*doc_, "IC 434");
+    std::filesystem::current_path(cwd);
+    ASSERT_TRUE(ic434);
+    EXPECT_LT(Separation(*ic434, {5.6836, -2.4538}), 0.01);
+  }
+  const std::optional<astro::EquatorialCoord> ngc104 = NgcSearchPlace(*doc_, "NGC 104");
   ASSERT_TRUE(ngc104);
   EXPECT_FLOAT_EQ(ngc104->RightAscension, ngcRecord(104).RightAscension);
   EXPECT_FLOAT_EQ(ngc104->Declination, ngcRecord(104).Declination);
-  EXPECT_FALSE(NgcSearchPlace(*doc_, "0224")) << "NGC 224 is among the Messier objects";
+  EXPECT_FALSE(NgcSearchPlace(*doc_, "NGC 224")) << "NGC 224 is among the Messier objects";
+  EXPECT_FALSE(NgcSearchPlace(*doc_, "Sirius")) << "not an NGC or IC object";
 
   const std::optional<astro::EquatorialCoord> vega = StarSearchPlace(*doc_, "Vega");
   ASSERT_TRUE(vega);

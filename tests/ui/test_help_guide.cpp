@@ -156,6 +156,7 @@ TEST(HelpGuide, EachWindowOpensItsOwnPage) {
       {"CMessierSearchDialog", "", "search.html#messier"},
       {"CNgcSearchDialog", "", "search.html#ngc"},
       {"CStarInfoDialog", "", "cards.html#star"},
+      {"CFaintStarInfoDialog", "", "cards.html#faint-star"},
       {"CBodyInfoDialog", "", "cards.html#solar-system"},
       {"CDeepSkyInfoDialog", "", "cards.html#deep-sky"},
       {"CPictureWindow", "", "pictures.html#window"},

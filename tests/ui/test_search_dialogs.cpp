@@ -156,7 +156,7 @@ TEST_F(SearchDialogTest, ConstellationListDoubleClickAndEscape) {
   EXPECT_EQ(Camera(), before);
 }
 
-TEST_F(SearchDialogTest, NgcNumbersInFourDigits) {
+TEST_F(SearchDialogTest, NgcListTypeAheadWithoutLeadingZerosCentresTheObject) {
   CNgcSearchDialog dialog(*doc_, messages_);
   Show(dialog);
   EXPECT_EQ(Texts(*dialog.List()), NgcSearchEntries(*doc_));
@@ -164,11 +164,24 @@ TEST_F(SearchDialogTest, NgcNumbersInFourDigits) {
   EXPECT_EQ(messages_.Lines,
             std::vector<std::string>{"exclamation: Select NGC object or press ' Cancel '.    "});
 
-  QTest::keyClicks(dialog.List(), "0104");
-  EXPECT_EQ(dialog.SelectedText(), "0104");
-  QTest::keyClick(dialog.List(), Qt::Key_Enter);
-  EXPECT_EQ(dialog.result(), QDialog::Accepted);
-  ExpectCentredOn(Place("NGC 104"));
+  // Each typed afresh in a dialog of its own, then Enter.
+  struct Case {
+    const char* typed;
+    const char* selected;
+  } const cases[] = {
+      {"IC 434", "IC 434"},     {"7000", "NGC 7000"}, {"NGC 7000", "NGC 7000"},
+      {"ngc7000", "NGC 7000"},  {"0104", "NGC 104"},  {"ic715n", "IC 715NW"},
+      {"NGC 3628", "NGC 3628"},
+  };
+  for (const Case& c : cases) {
+    CNgcSearchDialog typed(*doc_, messages_);
+    Show(typed);
+    QTest::keyClicks(typed.List(), c.typed);
+    EXPECT_EQ(typed.SelectedText(), c.selected) << c.typed;
+    QTest::keyClick(typed.List(), Qt::Key_Enter);
+    EXPECT_EQ(typed.result(), QDialog::Accepted) << c.typed;
+    ExpectCentredOn(Place(c.selected));
+  }
 }
 
 TEST_F(SearchDialogTest, MessierFieldRefusalsAndAcceptance) {
