@@ -1,7 +1,8 @@
 // Time of one 1920x1080 frame of the sky on a dark night at the default zoom:
 // the whole frame with every layer on, in the equatorial chart and in the
 // horizon view, and the star layer alone (the loop over the whole catalogue),
-// each finished with glFinish so that the rasterising is counted.
+// each finished with glFinish so that the rasterising is counted; and a
+// frame zoomed into Orion's sword, where the deep files are drawn.
 // Needs an X display: xvfb-run -a -s "-screen 0 1920x1080x24" bench/bench_frame
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
@@ -149,6 +150,24 @@ BENCHMARK(BM_FrameWithout)
     ->DenseRange(1, 6)
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
+
+// Orion's sword at zoom 64 in the automatic mode: the limits at the faint-star
+// and NGC/IC files' depth, their cells in view read and moved once before.
+void BM_ZoomedFrame(benchmark::State& state) {
+  Scene scene(false);
+  CSkyDoc& doc = scene.Doc();
+  doc.Settings.AutoMode = 1;
+  scene.View().Zoom = 64;
+  doc.UpdateAutoLimits(64);
+  doc.YRotation = -15 * (5 + 35.3 / 60);  // M42
+  doc.XRotation = 5.39;
+  doc.ProjectionDirty = 1;
+  scene.View().DrawFrame();
+  scene.View().DrawFrame();
+  const ProcessCpu cpu(state);
+  for (auto _ : state) scene.View().DrawFrame();
+}
+BENCHMARK(BM_ZoomedFrame)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 void BM_StarLayer(benchmark::State& state) {
   Scene scene(false);
