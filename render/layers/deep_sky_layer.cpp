@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 #include "astro/transforms.h"
 #include "catalog/builtin_tables.h"
@@ -25,6 +26,9 @@ using catalog::DeepSkyType;
 // No circle needs more points than this, however large it is on the screen; it
 // also keeps a nonsensical axis in a catalogue record from running away.
 constexpr double kMaxCirclePoints = 20000;
+// The smallest radius in pixels at which an NGC/IC object's symbol is drawn;
+// below it the object is a dot.
+constexpr double kSmallestSymbolRadius = 1.5;
 
 // An object's local frame: its centre at (0, 0, -1), +X and +Y spanning the
 // tangent plane. A point x, y degrees off the centre.
@@ -268,7 +272,11 @@ void DrawNgcIc(const Frame& frame) {
   const catalog::NgcIcCatalogue& objects = doc.DeepCatalogues.NgcIc();
   const bool symbols = BeginObjects(frame);
   const double pixelsPerDegree = PixelsPerDegree(frame);
+  const double pixelsPerRadian = (std::min(doc.Viewport[2], doc.Viewport[3]) / 2) * frame.Zoom;
   const HorizonClip clip(doc);
+  // Objects too small on the screen for their symbol's shape to show are
+  // dots, drawn together: the wide views hold hundreds of them.
+  std::vector<double> dots;
   objects.ForEachInView(
       doc.VisibleSky(frame.Zoom), sky::NgcIcWalkLimit(frame.Sky.DeepSkyLimit),
       [&](const catalog::NgcIcRecord& object) {
@@ -276,9 +284,19 @@ void DrawNgcIc(const Frame& frame) {
         if (type == DeepSkyType::Unknown || !DeepSkyTypeShown(doc.Settings, type)) return;
         const int index = static_cast<int>(&object - objects.Records.data());
         const astro::EquatorialCoord at = doc.DeepCatalogues.NgcIcPlace(index, doc.CatalogueMotion);
+        const double radius = object.MajorAxis / 120.0 * astro::kDegToRad * pixelsPerRadian;
+        if (!frame.Picking && !(radius >= kSmallestSymbolRadius)) {
+          double p[3];
+          doc.DrawingPoint(at.RightAscension, at.Declination, p);
+          dots.insert(dots.end(), p, p + 3);
+          return;
+        }
         ObjectAt(frame, sky::AsDeepSkyRecord(object), type, at.RightAscension, at.Declination,
                  kNameNgcIcFirst + static_cast<unsigned>(index), symbols, pixelsPerDegree);
       });
+  glBegin(GL_POINTS);
+  for (std::size_t i = 0; i < dots.size(); i += 3) glVertex3dv(&dots[i]);
+  glEnd();
   EndObjects(frame);
 }
 
