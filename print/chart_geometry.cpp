@@ -331,7 +331,7 @@ class CChartBuilder {
   void NgcIcAndLabels() {
     if (!settings_.ShowNGC) return;
     const catalog::NgcIcCatalogue& objects = doc_.DeepCatalogues.NgcIc();
-    const bool labels = doc_.DeepSkyLabels && zoom_ != 1.0;
+    const bool labels = doc_.DeepSkyLabels && zoom_ >= sky::kNgcIcLabelZoom;
     objects.ForEachInView(
         PageSky(), sky::NgcIcWalkLimit(sky_.DeepSkyLimit), [&](const catalog::NgcIcRecord& object) {
           const DeepSkyType type = catalog::DeepSkyTypeOf(object.Type);

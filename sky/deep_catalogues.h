@@ -60,6 +60,10 @@ std::string NgcIcDesignation(const catalog::NgcIcRecord& object);
 // An NGC or IC object as a deep-sky record, to be drawn by the same symbols.
 DeepSkyRecord AsDeepSkyRecord(const catalog::NgcIcRecord& object);
 
+// The NGC/IC objects are named from this zoom on, on the screen and the
+// chart: a wider view would be covered by their names.
+inline constexpr double kNgcIcLabelZoom = 8;
+
 // The faintest magnitude the NGC/IC objects are walked to under deep-sky
 // limit `deepSkyLimit` (magnitude): at the deepest limit, the objects
 // without a magnitude too.

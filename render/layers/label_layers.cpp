@@ -175,7 +175,8 @@ void DrawDeepSkyLabels(const Frame& frame) {
 void DrawNgcIcLabels(const Frame& frame) {
   const CSkyDoc& doc = frame.Doc;
   const AppSettings& settings = doc.Settings;
-  if (frame.Picking || !doc.DeepSkyLabels || !settings.ShowNGC || frame.Zoom == 1.0) return;
+  if (frame.Picking || !doc.DeepSkyLabels || !settings.ShowNGC || frame.Zoom < sky::kNgcIcLabelZoom)
+    return;
   const catalog::NgcIcCatalogue& objects = doc.DeepCatalogues.NgcIc();
   const int width = doc.Viewport[2], height = doc.Viewport[3];
   const double pixelsPerDegree = (std::min(width, height) / 2) * frame.Zoom / 90;
