@@ -14,6 +14,7 @@
 #include "sky/night_vision.h"
 #include "sky/sky_doc.h"
 #include "ui/chart_settings_form.h"
+#include "ui/night_vision.h"
 
 namespace {
 
@@ -98,6 +99,8 @@ void CColoursDialog::ChooseColour(const ui::ColourButton& colour, QWidget* butto
   chooser.setObjectName("ColourChooser");
   // Qt's own chooser on every desktop, in the application's palette (red screen too).
   chooser.setOption(QColorDialog::DontUseNativeDialog);
+  // Its colour fields too, in night vision.
+  if (doc_.RedScreen) ui::ShowInNightVision(chooser);
   if (chooser.exec() != QDialog::Accepted) return;
   const QColor chosen = chooser.selectedColor();
   setting = ui::PackColour({chosen.red(), chosen.green(), chosen.blue()});

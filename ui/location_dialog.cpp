@@ -23,8 +23,10 @@
 #include "res/qt_text.h"
 #include "sky/civil_time.h"
 #include "sky/messages.h"
+#include "sky/night_vision.h"
 #include "sky/places.h"
 #include "sky/sky_doc.h"
+#include "ui/night_vision.h"
 
 namespace {
 
@@ -47,7 +49,11 @@ QImage ToQImage(const render::TextureImage& bitmap) {
 // with the rest of the dialog.
 class CWorldMap : public QWidget {
  public:
-  CWorldMap(QImage map, QWidget* parent) : QWidget(parent), map_(std::move(map)) {
+  // In night vision the map and its marker are in night-vision reds.
+  CWorldMap(const QImage& map, bool nightVision, QWidget* parent)
+      : QWidget(parent),
+        map_(nightVision && !map.isNull() ? ui::NightVisionImage(map) : map),
+        nightVision_(nightVision) {
     setObjectName("WorldMap");
     setFixedSize(2 * ui::kMapLeft + ui::kMapWidth, 2 * ui::kMapTop + ui::kMapHeight);
     setCursor(Qt::CrossCursor);
@@ -68,14 +74,15 @@ class CWorldMap : public QWidget {
     if (HasMap())
       painter.drawImage(area, map_);
     else
-      painter.fillRect(area, QColor(0x40, 0x40, 0x40));
+      painter.fillRect(
+          area, nightVision_ ? QColor(sky::kNightVisionMinRed, 0, 0) : QColor(0x40, 0x40, 0x40));
     // The marker is part of the map picture: nothing of it shows beside the map.
     painter.setClipRect(area);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF marker(marker_.X - ui::kMarkerOffset, marker_.Y - ui::kMarkerOffset,
                         ui::kMarkerSize, ui::kMarkerSize);
-    painter.setPen(QPen(Qt::white, 1.5));
-    painter.setBrush(QColor(255, 0, 0));
+    painter.setPen(QPen(nightVision_ ? Qt::black : Qt::white, 1.5));
+    painter.setBrush(QColor(nightVision_ ? sky::kNightVisionMaxRed : 255, 0, 0));
     painter.drawEllipse(marker.adjusted(1, 1, -1, -1));
     painter.setPen(QPen(Qt::black, 1));
     painter.drawPoint(QPointF(marker_.X + 0.5, marker_.Y + 0.5));
@@ -90,6 +97,7 @@ class CWorldMap : public QWidget {
 
  private:
   QImage map_;
+  bool nightVision_;
   ui::MapPoint marker_;
 };
 
@@ -167,7 +175,8 @@ CLocationDialog::CLocationDialog(CSkyDoc& doc, CSkyView& view, CMessenger& messa
   const render::BitmapError error = render::ReadBitmapFile(kWorldMapFile, bitmap);
   if (error != render::BitmapError::None)
     messages_.Show(MessageIcon::Stop, render::BitmapErrorMessage(error, kWorldMapFile));
-  map_ = new CWorldMap(error == render::BitmapError::None ? ToQImage(bitmap) : QImage(), this);
+  map_ = new CWorldMap(error == render::BitmapError::None ? ToQImage(bitmap) : QImage(),
+                       doc_.RedScreen != 0, this);
   map_->Clicked = [this](ui::MapPoint p) { OnMapClicked(p); };
 
   name_ = new QLineEdit(this);

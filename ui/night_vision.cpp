@@ -4,6 +4,7 @@
 #include <QPixmap>
 #include <QStyleFactory>
 #include <QStyleOption>
+#include <QWidget>
 
 #include "sky/night_vision.h"
 
@@ -78,6 +79,20 @@ QIcon NightVisionIcon(const QIcon& icon, std::initializer_list<int> sizes) {
     red.addPixmap(QPixmap::fromImage(NightVisionImage(image, true)), QIcon::Disabled);
   }
   return red;
+}
+
+void CNightVisionEffect::draw(QPainter* painter) {
+  QPoint offset;
+  const QPixmap source = sourcePixmap(Qt::DeviceCoordinates, &offset);
+  const QTransform world = painter->worldTransform();
+  painter->setWorldTransform(QTransform());
+  painter->drawImage(offset, NightVisionImage(source.toImage()));
+  painter->setWorldTransform(world);
+}
+
+void ShowInNightVision(QWidget& dialog) {
+  for (QWidget* child : dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    child->setGraphicsEffect(new CNightVisionEffect);
 }
 
 CNightVisionStyle::CNightVisionStyle() : QProxyStyle(QStyleFactory::create("Windows")) {}

@@ -3,6 +3,7 @@
 // keep to the limits of sky/night_vision.h.
 #pragma once
 
+#include <QGraphicsEffect>
 #include <QIcon>
 #include <QImage>
 #include <QPalette>
@@ -20,6 +21,16 @@ QImage NightVisionImage(const QImage& image, bool dim = false);
 
 // `icon` in night-vision reds at the sizes given, with its disabled look.
 QIcon NightVisionIcon(const QIcon& icon, std::initializer_list<int> sizes = {16, 32});
+
+// Draws its widget, children included, in night-vision reds: for pictures
+// whose colours the palette does not reach (the colour chooser's fields).
+class CNightVisionEffect : public QGraphicsEffect {
+ protected:
+  void draw(QPainter* painter) override;
+};
+
+// Puts every child widget of `dialog` under a CNightVisionEffect.
+void ShowInNightVision(QWidget& dialog);
 
 // The style of night vision: the classic style (it draws with the palette's
 // colours alone), its standard and generated icons in red, and focus frames

@@ -21,6 +21,7 @@
 #include "ui/date_time_dialog.h"
 #include "ui/deep_sky_dialog.h"
 #include "ui/magnitude_limits_dialog.h"
+#include "ui/night_vision.h"
 
 namespace {
 
@@ -526,6 +527,31 @@ TEST_F(ColoursDialogTest, InRedScreenEachButtonShowsItsBrightnessInDimRed) {
     EXPECT_GE(shown.red(), sky::kNightVisionMinRed) << id;
     EXPECT_LE(shown.red(), sky::kNightVisionMaxRed) << id;
   }
+}
+
+TEST_F(ColoursDialogTest, InRedScreenTheChoosersColourFieldsAreDimRed) {
+  // Night vision as the main window turns it on: its palette, and the switch.
+  const QPalette palette = QApplication::palette();
+  QApplication::setPalette(ui::NightVisionPalette());
+  doc_->RedScreen = 1;
+  Open();
+  QImage shown;
+  WhenModalOpens("ColourChooser", [&](QWidget* w) {
+    shown = w->grab().toImage();
+    qobject_cast<QDialog*>(w)->reject();
+  });
+  QTest::mouseClick(ColourButton(1039), Qt::LeftButton);
+  ASSERT_FALSE(shown.isNull());
+  int coloured = 0, brightest = 0;
+  for (int y = 0; y < shown.height(); ++y)
+    for (int x = 0; x < shown.width(); ++x) {
+      const QColor c = shown.pixelColor(x, y);
+      coloured += c.green() != 0 || c.blue() != 0;
+      brightest = std::max(brightest, c.red());
+    }
+  QApplication::setPalette(palette);
+  EXPECT_EQ(coloured, 0) << "the spectrum and the swatches too";
+  EXPECT_LE(brightest, sky::kNightVisionMaxRed);
 }
 
 TEST_F(ColoursDialogTest, AChosenColourIsInForceAtOnceAndStays) {

@@ -7,6 +7,7 @@
 #include <QStyleOptionSpinBox>
 
 #include "render/bmp_reader.h"
+#include "sky/night_vision.h"
 #include "tests/ui/dialog_fixture.h"
 #include "ui/location_dialog.h"
 
@@ -98,6 +99,26 @@ TEST_F(LocationDialogTest, OpensAtThePlaceOfTheSettingsWithTheWorldMap) {
   const QColor marker = shown.pixelColor(214 + 3, 55);
   EXPECT_GT(marker.red(), 200);
   EXPECT_LT(marker.green(), 80);
+}
+
+TEST_F(LocationDialogTest, InNightVisionTheMapAndItsMarkerAreDimRed) {
+  doc_->RedScreen = 1;
+  CLocationDialog night(*doc_, *view_, messages_, frame_);
+  ShowActive(&night);
+  const QImage shown = Child<QWidget>(&night, "WorldMap")->grab().toImage();
+  int coloured = 0, brightest = 0, levels = 0;
+  std::vector<bool> used(256);
+  for (int y = 15; y < 15 + ui::kMapHeight; ++y)
+    for (int x = 15; x < 15 + ui::kMapWidth; ++x) {
+      const QColor c = shown.pixelColor(x, y);
+      coloured += c.green() != 0 || c.blue() != 0;
+      brightest = std::max(brightest, c.red());
+      used[c.red()] = true;
+    }
+  for (bool u : used) levels += u;
+  EXPECT_EQ(coloured, 0);
+  EXPECT_LE(brightest, sky::kNightVisionMaxRed);
+  EXPECT_GT(levels, 12) << "land and sea keep their shapes";
 }
 
 TEST_F(LocationDialogTest, ClicksOnTheMapFillTheFieldsAndNameThePlace) {
