@@ -86,7 +86,17 @@ void CNightVisionEffect::draw(QPainter* painter) {
   const QPixmap source = sourcePixmap(Qt::DeviceCoordinates, &offset);
   const QTransform world = painter->worldTransform();
   painter->setWorldTransform(QTransform());
-  painter->drawImage(offset, NightVisionImage(source.toImage()));
+  // The chrome around the pictures is night vision already: only what has
+  // green or blue in it, or too bright a red, is turned red, so that the
+  // text keeps its contrast.
+  QImage image = source.toImage().convertToFormat(QImage::Format_ARGB32);
+  for (int y = 0; y < image.height(); ++y) {
+    QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < image.width(); ++x)
+      if (qGreen(line[x]) != 0 || qBlue(line[x]) != 0 || qRed(line[x]) > sky::kNightVisionMaxRed)
+        line[x] = qRgba(sky::NightVisionRed(qGray(line[x])), 0, 0, qAlpha(line[x]));
+  }
+  painter->drawImage(offset, image);
   painter->setWorldTransform(world);
 }
 

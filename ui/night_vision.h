@@ -24,6 +24,7 @@ QIcon NightVisionIcon(const QIcon& icon, std::initializer_list<int> sizes = {16,
 
 // Draws its widget, children included, in night-vision reds: for pictures
 // whose colours the palette does not reach (the colour chooser's fields).
+// What is dim red already stays as it is.
 class CNightVisionEffect : public QGraphicsEffect {
  protected:
   void draw(QPainter* painter) override;
