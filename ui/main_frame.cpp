@@ -20,6 +20,7 @@
 
 #include "print/print_jobs.h"
 #include "render/sky_view.h"
+#include "res/command_ids.h"
 #include "res/qt_text.h"
 #include "sky/civil_time.h"
 #include "sky/messages.h"
@@ -50,6 +51,8 @@
 #include "ui/whats_this.h"
 
 namespace {
+
+using enum res::CommandId;
 
 constexpr int kTimeStepBoxId = 1032;
 // The status bar's gap and frame round each pane.
@@ -110,7 +113,8 @@ CMainFrame::CMainFrame(CSkyDoc& doc, CMessenger& messages)
   UpdateRecentFileMenu();
   UpdateCommandStates();
   // F1 and Shift+F1 in the dialogs and the other windows, too.
-  qApp->installEventFilter(new ui::CHelpKeys(Action(57670), Action(57669), this));
+  qApp->installEventFilter(
+      new ui::CHelpKeys(Action(ID_HELP_CURRENT), Action(ID_HELP_CONTEXT), this));
 }
 
 CMainFrame::~CMainFrame() {
@@ -165,30 +169,54 @@ void CMainFrame::CreateMenus() {
   };
   QMenuBar* bar = menuBar();
   QMenu* file = bar->addMenu("&File");
-  fill(file, {57601, 0, 57607, 57609, 57606, 0, 57616});
+  fill(file, {ID_FILE_OPEN, 0, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, 0,
+              ID_FILE_RECENT_FIRST});
   // The other entries of the recent-file list follow the first.
-  for (int id = 57617; id < 57616 + sky::kRecentFileCount; ++id) {
+  for (int id = ID_FILE_RECENT_FIRST + 1; id < ID_FILE_RECENT_FIRST + sky::kRecentFileCount; ++id) {
     auto* action = new QAction(this);
-    const int index = id - 57616;
+    const int index = id - ID_FILE_RECENT_FIRST;
     connect(action, &QAction::triggered, this, [this, index] { OpenRecentFile(index); });
     actions_[id] = action;
     file->addAction(action);
   }
-  fill(file, {0, 57665});
+  fill(file, {0, ID_APP_EXIT});
   viewMenu_ = bar->addMenu("&View");
-  fill(viewMenu_, {32780, 32778, 32779, 32777, 32781, 32782, 32804, 0,     32796, 32798, 32797,
-                   0,     32823, 32824, 0,     32792, 32821, 32802, 32803, 0,     59392, 59393});
+  fill(viewMenu_, {ID_VIEW_GRIDS,
+                   ID_VIEW_BOUNDARIES,
+                   ID_VIEW_CONSTELLATION_LINES,
+                   ID_VIEW_DEEP_SKY,
+                   ID_VIEW_MILKY_WAY,
+                   ID_VIEW_SOLAR_SYSTEM,
+                   ID_VIEW_ECLIPTIC,
+                   0,
+                   ID_VIEW_STAR_NAMES,
+                   ID_VIEW_DEEP_SKY_LABELS,
+                   ID_VIEW_PLANET_NAMES,
+                   0,
+                   ID_VIEW_EYEPIECE_FIELDS,
+                   ID_VIEW_DEFINE_FIELDS,
+                   0,
+                   ID_VIEW_STARS_COLOURS,
+                   ID_VIEW_REFRACTION,
+                   ID_VIEW_RED_SCREEN,
+                   ID_VIEW_FULL_SCREEN,
+                   0,
+                   ID_VIEW_TOOLBAR,
+                   ID_VIEW_STATUS_BAR});
   QMenu* settings = bar->addMenu("&Settings");
-  fill(settings->addMenu("&Chart Mode"), {32800, 32801});
-  fill(settings, {32784, 32785, 32787});
-  fill(settings->addMenu("&Stars"), {32819, 32820});
-  fill(settings, {32788, 32790});
-  fill(settings->addMenu("Sky &Background"), {32806, 32807});
+  fill(settings->addMenu("&Chart Mode"), {ID_SETTINGS_EQUATORIAL, ID_SETTINGS_LOCAL_HORIZON});
+  fill(settings, {ID_SETTINGS_DATE_TIME, ID_SETTINGS_LOCATION, ID_SETTINGS_MAGNITUDE_LIMITS});
+  fill(settings->addMenu("&Stars"), {ID_SETTINGS_STARS_POINTS, ID_SETTINGS_STARS_BITMAPS});
+  fill(settings, {ID_SETTINGS_DEEP_SKY, ID_SETTINGS_COLOURS});
+  fill(settings->addMenu("Sky &Background"), {ID_SETTINGS_SKY_BLACK, ID_SETTINGS_SKY_COLOUR});
   QMenu* search = bar->addMenu("Sea&rch");
-  fill(search, {32808, 32810, 32809, 32822});
-  fill(search->addMenu("&Deep Sky Object"), {32811, 32812});
-  fill(search->addMenu("&Horizon Point"), {32813, 32814, 32815, 32816, 0, 32817, 32818});
-  fill(bar->addMenu("&Help"), {57667, 57668, 0, 57664});
+  fill(search,
+       {ID_SEARCH_STAR, ID_SEARCH_CONSTELLATION, ID_SEARCH_SOLAR_SYSTEM, ID_SEARCH_TONIGHT});
+  fill(search->addMenu("&Deep Sky Object"), {ID_SEARCH_MESSIER, ID_SEARCH_NGC});
+  fill(search->addMenu("&Horizon Point"),
+       {ID_HORIZON_EAST, ID_HORIZON_WEST, ID_HORIZON_NORTH, ID_HORIZON_SOUTH, 0, ID_HORIZON_ZENITH,
+        ID_HORIZON_NADIR});
+  fill(bar->addMenu("&Help"), {ID_HELP_CONTENTS, ID_HELP_USING, 0, ID_APP_ABOUT});
 }
 
 void CMainFrame::CreateToolBars() {
@@ -196,9 +224,31 @@ void CMainFrame::CreateToolBars() {
   mainToolBar_->setObjectName("MainToolBar");
   mainToolBar_->setIconSize(QSize(16, 16));
   mainToolBar_->setAllowedAreas(Qt::TopToolBarArea | Qt::BottomToolBarArea);
-  for (int id : {57609, 57601, 57607, 0,     32780, 32778, 32779, 32777,          32781,
-                 32782, 32823, 0,     32784, 32785, 32822, 0,     kTimeStepBoxId, 32789,
-                 32791, 32793, 32794, 32795, 0,     57669, 57664}) {
+  for (int id : std::initializer_list<int>{ID_FILE_PRINT_PREVIEW,
+                                           ID_FILE_OPEN,
+                                           ID_FILE_PRINT,
+                                           0,
+                                           ID_VIEW_GRIDS,
+                                           ID_VIEW_BOUNDARIES,
+                                           ID_VIEW_CONSTELLATION_LINES,
+                                           ID_VIEW_DEEP_SKY,
+                                           ID_VIEW_MILKY_WAY,
+                                           ID_VIEW_SOLAR_SYSTEM,
+                                           ID_VIEW_EYEPIECE_FIELDS,
+                                           0,
+                                           ID_SETTINGS_DATE_TIME,
+                                           ID_SETTINGS_LOCATION,
+                                           ID_SEARCH_TONIGHT,
+                                           0,
+                                           kTimeStepBoxId,
+                                           ID_ANIMATION_BACKWARD,
+                                           ID_ANIMATION_STEP_BACKWARD,
+                                           ID_ANIMATION_STOP,
+                                           ID_ANIMATION_STEP_FORWARD,
+                                           ID_ANIMATION_FORWARD,
+                                           0,
+                                           ID_HELP_CONTEXT,
+                                           ID_APP_ABOUT}) {
     if (id == 0) {
       mainToolBar_->addSeparator();
     } else if (id == kTimeStepBoxId) {
@@ -225,13 +275,14 @@ void CMainFrame::CreateToolBars() {
   navigationToolBar_->setObjectName("NavigationToolBar");
   navigationToolBar_->setIconSize(QSize(16, 15));
   navigationToolBar_->setAllowedAreas(Qt::TopToolBarArea | Qt::BottomToolBarArea);
-  for (int id : {32775, 32776, 32774, 32773, 32771, 32772})
+  for (int id : std::initializer_list<int>{ID_ZOOM_IN, ID_ZOOM_OUT, ID_MOVE_DOWN, ID_MOVE_UP,
+                                           ID_MOVE_LEFT, ID_MOVE_RIGHT})
     navigationToolBar_->addAction(Action(id));
   // The View menu lists it beside the main toolbar's own command.
   QAction* shown = navigationToolBar_->toggleViewAction();
   shown->setText(QStringLiteral("Na&vigation Toolbar"));
   shown->setStatusTip(QStringLiteral("Show or hide the navigation toolbar"));
-  viewMenu_->insertAction(Action(59393), shown);
+  viewMenu_->insertAction(Action(ID_VIEW_STATUS_BAR), shown);
 }
 
 void CMainFrame::CreateStatusBar() {
@@ -330,8 +381,8 @@ void CMainFrame::UpdateCommandStates() {
   }
   // The recent-file entries are there only while the list has pictures.
   for (int i = 0; i < sky::kRecentFileCount; ++i)
-    actions_[57616 + i]->setEnabled(!doc_.Animating &&
-                                    i < static_cast<int>(doc_.Settings.RecentFiles.size()));
+    actions_[ID_FILE_RECENT_FIRST + i]->setEnabled(
+        !doc_.Animating && i < static_cast<int>(doc_.Settings.RecentFiles.size()));
   timeStepBox_->setEnabled(!doc_.Animating);
 }
 
@@ -684,7 +735,7 @@ void CMainFrame::OpenPicture(const std::string& path) {
 void CMainFrame::UpdateRecentFileMenu() {
   const std::vector<std::string>& list = doc_.Settings.RecentFiles;
   for (int i = 0; i < sky::kRecentFileCount; ++i) {
-    QAction* action = actions_[57616 + i];
+    QAction* action = actions_[ID_FILE_RECENT_FIRST + i];
     const bool used = i < static_cast<int>(list.size());
     if (used)
       action->setText(QtText(sky::RecentFileMenuText(i, list[i])));

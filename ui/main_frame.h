@@ -51,7 +51,7 @@ class CMainFrame : public QMainWindow {
   // is the current directory when the frame is made.
   const std::filesystem::path& ImagesDirectory() const { return imagesDirectory_; }
 
-  // Pictures: File Open, and the recent-file entries 57616 (the first) to 57619.
+  // Pictures: File Open, and the recent-file entries from res::ID_FILE_RECENT_FIRST on.
   void OnFileOpen();
   void OnRecentFile();
   // Shows entry `index` (0 first) of the recent-file list again and puts it
