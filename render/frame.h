@@ -65,6 +65,8 @@ void DrawGround(const Frame& frame);
 void DrawCompassLetters(const Frame& frame);
 // The user's eyepiece and camera fields round the middle of the view, named.
 void DrawEyepieceFields(const Frame& frame);
+// The fields' names take their room before any other name is placed.
+void ReserveFieldNames(const Frame& frame);
 
 // Display lists of the layers, compiled from the loaded catalogues. The
 // ground and the landscape stand in the horizon frame and are compiled once

@@ -14,6 +14,7 @@
 #include "render/frame.h"
 #include "render/gl.h"
 #include "sky/camera_math.h"
+#include "sky/eyepiece_fields.h"
 #include "sky/night_vision.h"
 #include "tests/render/sky_fixture.h"
 #include "ui/animation_step.h"
@@ -273,6 +274,9 @@ TEST_F(LabelLooks, NoTwoLabelsOfTheSkyOverlap) {
   settings_.ConstBoundariesColor = 0;
   doc_->DeepSkyMagnitudeLimit = 11;
   doc_->StarMagnitudeLimit = 7.5;
+  // An eyepiece field's name, in the middle, goes first.
+  doc_->EyepieceFields = 1;
+  settings_.Fields = {sky::EyepieceField{"Field", sky::FieldKind::Circle, 120}};
   for (int body = 2; body <= 9; ++body) {
     doc_->Bodies[body].RightAscension = 5.45;
     doc_->Bodies[body].Declination = -12 + 2 * body;
@@ -280,6 +284,9 @@ TEST_F(LabelLooks, NoTwoLabelsOfTheSkyOverlap) {
   const QImage image = Frame();
   const std::vector<render::LabelBox>& rooms = view_->Renderer().Labels().Taken();
   ASSERT_GT(rooms.size(), 15u);
+  // The field's name first, centred above the middle; nothing below overlaps it.
+  EXPECT_NEAR((rooms.front().Left + rooms.front().Right) / 2, kSize / 2.0, 1.0);
+  EXPECT_GT(rooms.front().Bottom, kSize / 2.0);
   for (std::size_t a = 0; a < rooms.size(); ++a)
     for (std::size_t b = a + 1; b < rooms.size(); ++b) {
       const render::LabelBox &p = rooms[a], &q = rooms[b];
