@@ -155,22 +155,7 @@ void CFieldsDialog::ShowKind() {
   ShowSize();
 }
 
-void CFieldsDialog::ShowSize() {
-  sky::FieldTexts texts;
-  texts.Name = "-";  // the size does not depend on the name
-  texts.Kind = static_cast<sky::FieldKind>(kind_->currentIndex());
-  texts.Diameter = Text(diameter_);
-  texts.TelescopeFocal = Text(telescope_);
-  texts.EyepieceFocal = Text(eyepiece_);
-  texts.ApparentField = Text(apparent_);
-  texts.SensorWidth = Text(sensorWidth_);
-  texts.SensorHeight = Text(sensorHeight_);
-  sky::EyepieceField field;
-  size_->setText(sky::FieldFromTexts(texts, field).empty() ? QtText(sky::FieldSizeText(field))
-                                                           : QStringLiteral("-"));
-}
-
-bool CFieldsDialog::FieldOfBoxes(sky::EyepieceField& field) {
+sky::FieldTexts CFieldsDialog::TextsOfBoxes() const {
   sky::FieldTexts texts;
   texts.Name = Text(name_);
   texts.Kind = static_cast<sky::FieldKind>(kind_->currentIndex());
@@ -180,7 +165,19 @@ bool CFieldsDialog::FieldOfBoxes(sky::EyepieceField& field) {
   texts.ApparentField = Text(apparent_);
   texts.SensorWidth = Text(sensorWidth_);
   texts.SensorHeight = Text(sensorHeight_);
-  const std::string fault = sky::FieldFromTexts(texts, field);
+  return texts;
+}
+
+void CFieldsDialog::ShowSize() {
+  sky::FieldTexts texts = TextsOfBoxes();
+  texts.Name = "-";  // the size does not depend on the name
+  sky::EyepieceField field;
+  size_->setText(sky::FieldFromTexts(texts, field).empty() ? QtText(sky::FieldSizeText(field))
+                                                           : QStringLiteral("-"));
+}
+
+bool CFieldsDialog::FieldOfBoxes(sky::EyepieceField& field) {
+  const std::string fault = sky::FieldFromTexts(TextsOfBoxes(), field);
   if (fault.empty()) return true;
   messages_.Show(MessageIcon::Exclamation, fault);
   return false;

@@ -32,6 +32,8 @@ class CFieldsDialog : public QDialog {
 
  private:
   // The field of the boxes; false (with the message shown) when it fails the checks.
+  // The texts of the boxes, as the field checks take them.
+  sky::FieldTexts TextsOfBoxes() const;
   bool FieldOfBoxes(sky::EyepieceField& field);
   bool Add();
   bool Change();
