@@ -120,9 +120,9 @@ TEST_F(ReferenceEphemeris, CoversTheCalendar) {
 }
 
 // Arc seconds: the apparent geocentric place of date, and the topocentric
-// altitude and azimuth above the horizon. PyEphem's own Earth stands up to
-// 0.7" from ERFA's (the Sun's row), which Mars at its closest (0.46 AU in
-// 2080) sees magnified to 1.5": its limit has 0.2" more.
+// altitude and azimuth above the horizon. PyEphem's own Mars stands 1.4" from
+// the full VSOP87 series at its closest (0.46 AU, 2080-06-10), beside the
+// engine's truncation (within 1" of the full series): its limit has 0.2" more.
 struct Limits {
   double Geocentric, Horizon;
 };
