@@ -14,11 +14,10 @@ const char* Environment(const char* name) {
   return value && *value ? value : nullptr;
 }
 
-// Notices of Qt's offscreen platform that only say what a run without a
-// display does not need: the sky view's window and a runtime directory.
+// A notice of Qt's offscreen platform that only says what a run without a
+// display does not need: a runtime directory.
 bool IsOffscreenNotice(const QString& text) {
-  return text == QLatin1String("QOpenGLWidget is not supported on this platform.") ||
-         text.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set"));
+  return text.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set"));
 }
 
 }  // namespace

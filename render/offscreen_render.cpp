@@ -55,7 +55,7 @@ QImage COffscreenCanvas::Render(int width, int height) {
       image = surfaceless_->ReadFramebuffer();
     }
   } else {
-    QOpenGLFramebufferObject fbo(width, height, QOpenGLFramebufferObject::CombinedDepthStencil);
+    QOpenGLFramebufferObject fbo(width, height, QOpenGLFramebufferObject::NoAttachment);
     if (fbo.isValid() && fbo.bind()) {
       Draw(width, height);
       // The frame is opaque: ignore the alpha that blending left in the

@@ -4,7 +4,9 @@
 #include <QMouseEvent>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
+#include <QOpenGLWindow>
 #include <QSurfaceFormat>
+#include <QVBoxLayout>
 #include <QWheelEvent>
 #include <cmath>
 #ifdef __GLIBC__
@@ -19,13 +21,47 @@
 #include "sky/pane_text.h"
 #include "sky/sky_doc.h"
 
+// The native window the sky is drawn in. Its GL calls and input go to the
+// view, so that the view alone knows the sky.
+class CSkyView::Surface : public QOpenGLWindow {
+ public:
+  explicit Surface(CSkyView& view) : view_(view) { setFormat(SurfaceFormat()); }
+
+ protected:
+  void initializeGL() override { view_.InitialiseSurface(); }
+  void resizeGL(int width, int height) override { view_.ResizeSurface(width, height); }
+  void paintGL() override { view_.PaintSurface(); }
+  // The window fills the view at its origin: the positions hold for both.
+  bool event(QEvent* event) override {
+    switch (event->type()) {
+      case QEvent::MouseMove:
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonRelease:
+      case QEvent::MouseButtonDblClick:
+      case QEvent::Wheel:
+        return QCoreApplication::sendEvent(&view_, event);
+      default:
+        return QOpenGLWindow::event(event);
+    }
+  }
+
+ private:
+  CSkyView& view_;
+};
+
 CSkyView::CSkyView(CSkyDoc& doc, CMessenger& messages, QWidget* parent)
-    : QOpenGLWidget(parent),
+    : QWidget(parent),
       Document(&doc),
       Zoom(doc.Settings.Zoom == 0 ? 1.0 : doc.Settings.Zoom),
-      renderer_(std::make_unique<CSkyRenderer>(doc, messages)) {
-  setFormat(SurfaceFormat());
+      renderer_(std::make_unique<CSkyRenderer>(doc, messages)),
+      surface_(new Surface(*this)) {
+  QWidget* container = QWidget::createWindowContainer(surface_, this);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(container);
+  container->setFocusPolicy(Qt::StrongFocus);
   setFocusPolicy(Qt::StrongFocus);
+  setFocusProxy(container);
   setMouseTracking(true);
 }
 
@@ -39,7 +75,8 @@ QSurfaceFormat CSkyView::SurfaceFormat() {
   format.setGreenBufferSize(8);
   format.setBlueBufferSize(8);
   format.setAlphaBufferSize(8);
-  format.setDepthBufferSize(16);
+  format.setDepthBufferSize(0);
+  format.setStencilBufferSize(0);
   return format;
 }
 
@@ -65,20 +102,45 @@ void CSkyView::SetWindowSize(int width, int height) {
 }
 
 void CSkyView::DrawFrame() {
-  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  glClear(GL_COLOR_BUFFER_BIT);
   renderer_->ComposeFrame(Zoom);
   glFinish();
 }
 
-void CSkyView::initializeGL() { InitialiseContext(); }
+void CSkyView::Redraw() { surface_->update(); }
 
-void CSkyView::resizeGL(int width, int height) {
+QImage CSkyView::grabFramebuffer() {
+  // A frame drawn now into the back buffer and read from it, not shown:
+  // what a paint would show, whether or not one has happened.
+  if (!surface_->isValid()) return {};
+  surface_->makeCurrent();
+  PaintSurface();
+  return surface_->grabFramebuffer();
+}
+
+void CSkyView::makeCurrent() { surface_->makeCurrent(); }
+
+void CSkyView::doneCurrent() { surface_->doneCurrent(); }
+
+void CSkyView::InitialiseSurface() { InitialiseContext(); }
+
+void CSkyView::ResizeSurface(int width, int height) {
   // Qt passes the size in device-independent pixels; GL works in device pixels.
   const qreal ratio = devicePixelRatioF();
   SetWindowSize(static_cast<int>(width * ratio), static_cast<int>(height * ratio));
 }
 
-void CSkyView::paintGL() {
+void CSkyView::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  // The native window sizes its GL surface only when it next paints; a click
+  // or a pointer's move before then must already meet the new projection.
+  if (!surface_->isValid()) return;
+  surface_->makeCurrent();
+  ResizeSurface(width(), height());
+  surface_->doneCurrent();
+}
+
+void CSkyView::PaintSurface() {
   if (Document->Printing) return;
   DrawFrame();
   ReturnFreedMemory();
@@ -99,7 +161,7 @@ void CSkyView::ReturnFreedMemory() {
 #endif
 }
 
-void CSkyView::CameraChanged() { update(); }
+void CSkyView::CameraChanged() { Redraw(); }
 
 void CSkyView::MoveLeft() {
   if (Zoom < 1) return;
@@ -163,7 +225,7 @@ void CSkyView::CentreOnWindowPoint(int x, int y) {
     Document->YRotation = -15 * ra;
     Document->XRotation = -dec;
   }
-  update();
+  Redraw();
 }
 
 void CSkyView::DragBy(double dx, double dy) {
@@ -214,15 +276,14 @@ void CSkyView::mousePressEvent(QMouseEvent* event) {
     emit ObjectsPicked(PickAt(static_cast<int>(p.x()), static_cast<int>(p.y())));
     return;
   }
-  if (event->button() != Qt::LeftButton) return QOpenGLWidget::mousePressEvent(event);
+  if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
   pressPoint_ = dragPoint_ = event->position() * devicePixelRatioF();
   leftDown_ = true;
   dragging_ = false;
 }
 
 void CSkyView::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton || !leftDown_)
-    return QOpenGLWidget::mouseReleaseEvent(event);
+  if (event->button() != Qt::LeftButton || !leftDown_) return QWidget::mouseReleaseEvent(event);
   leftDown_ = false;
   if (dragging_) {
     dragging_ = false;

@@ -1,9 +1,14 @@
-// The sky view: an OpenGL widget showing the celestial sphere in an
-// orthographic projection, turned and zoomed by the keyboard and the mouse.
+// The sky view: a widget showing the celestial sphere in an orthographic
+// projection, turned and zoomed by the keyboard and the mouse. It draws
+// through a native OpenGL window of its own, put in the widget tree by a
+// window container: the frame goes straight to the screen, where a GL widget
+// would be drawn into a framebuffer object and then composed, with the rest
+// of the main window, into the window by a second full-window GL pass.
 #pragma once
 
-#include <QOpenGLWidget>
+#include <QImage>
 #include <QString>
+#include <QWidget>
 #include <memory>
 #include <vector>
 
@@ -14,7 +19,7 @@ class CSkyDoc;
 class CSkyRenderer;
 class QSurfaceFormat;
 
-class CSkyView : public QOpenGLWidget {
+class CSkyView : public QWidget {
   Q_OBJECT
 
  public:
@@ -23,7 +28,8 @@ class CSkyView : public QOpenGLWidget {
   // Writes the zoom back into the settings.
   ~CSkyView() override;
 
-  // The surface the sky needs: RGBA, double-buffered, a depth buffer.
+  // The surface the sky needs: RGBA, double-buffered; no depth or stencil
+  // buffer, which nothing draws with.
   static QSurfaceFormat SurfaceFormat();
   // Whether a GL context of that format can be made on this display.
   static bool CanCreateContext();
@@ -61,6 +67,14 @@ class CSkyView : public QOpenGLWidget {
   void DrawFrame();  // clears and composes one frame
   CSkyRenderer& Renderer() { return *renderer_; }
 
+  // Asks for a new frame on screen (Qt's update() repaints only the widget).
+  void Redraw();
+  // A frame drawn for the purpose (empty before the view is first shown).
+  QImage grabFramebuffer();
+  // Makes the on-screen surface's context current, or releases it.
+  void makeCurrent();
+  void doneCurrent();
+
  signals:
   // The pointer's sky position changed.
   void CursorMoved();
@@ -72,9 +86,8 @@ class CSkyView : public QOpenGLWidget {
   void ObjectsPicked(const std::vector<sky::PickHit>& hits);
 
  protected:
-  void initializeGL() override;
-  void resizeGL(int width, int height) override;
-  void paintGL() override;
+  // The native window's events arrive here (see Surface), as if the widget
+  // had them.
   void mouseMoveEvent(QMouseEvent* event) override;
   // A left click centres the clicked point; a left drag turns the sky; a
   // right click picks what lies under the pointer.
@@ -82,14 +95,22 @@ class CSkyView : public QOpenGLWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
   // The wheel zooms in and out by the zoom commands' steps.
   void wheelEvent(QWheelEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
+  class Surface;
+  friend class Surface;
+
+  void InitialiseSurface();
+  void ResizeSurface(int width, int height);
+  void PaintSurface();
   // A move or zoom changed the camera: repaint.
   void CameraChanged();
   // Hands the heap's freed pages back to the system now and then (after paintGL).
   void ReturnFreedMemory();
 
   std::unique_ptr<CSkyRenderer> renderer_;
+  Surface* surface_;  // owned by its window container, a child of this widget
   // The left button's drag: where it went down and where it was last, in
   // device pixels, and whether it has moved far enough to be a drag.
   QPointF pressPoint_, dragPoint_;

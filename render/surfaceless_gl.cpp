@@ -148,11 +148,6 @@ bool CSurfacelessGl::BindFramebuffer(int width, int height) {
   f.BindRenderbuffer(GL_RENDERBUFFER, colour_);
   f.RenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, width, height);
   f.FramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, colour_);
-  f.GenRenderbuffers(1, &depthStencil_);
-  f.BindRenderbuffer(GL_RENDERBUFFER, depthStencil_);
-  f.RenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH24_STENCIL8, width, height);
-  f.FramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, depthStencil_);
-  f.FramebufferRenderbuffer(GL_FRAMEBUFFER, GL_STENCIL_ATTACHMENT, GL_RENDERBUFFER, depthStencil_);
   f.BindRenderbuffer(GL_RENDERBUFFER, 0);
   if (f.CheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
     DeleteFramebuffer();
@@ -182,7 +177,6 @@ void CSurfacelessGl::DeleteFramebuffer() {
     f.DeleteFramebuffers(1, &framebuffer_);
   }
   if (colour_) f.DeleteRenderbuffers(1, &colour_);
-  if (depthStencil_) f.DeleteRenderbuffers(1, &depthStencil_);
-  framebuffer_ = colour_ = depthStencil_ = 0;
+  framebuffer_ = colour_ = 0;
   width_ = height_ = 0;
 }

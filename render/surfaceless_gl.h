@@ -36,8 +36,8 @@ class CSurfacelessGl {
  private:
   void DeleteFramebuffer();
 
-  void* display_ = nullptr;  // EGLDisplay
-  void* context_ = nullptr;  // EGLContext
-  unsigned framebuffer_ = 0, colour_ = 0, depthStencil_ = 0;
+  void* display_ = nullptr;                // EGLDisplay
+  void* context_ = nullptr;                // EGLContext
+  unsigned framebuffer_ = 0, colour_ = 0;  // colour only: nothing draws with depth
   int width_ = 0, height_ = 0;
 };

@@ -105,5 +105,5 @@ void CColoursDialog::ChooseColour(const ui::ColourButton& colour, QWidget* butto
   const QColor chosen = chooser.selectedColor();
   setting = ui::PackColour({chosen.red(), chosen.green(), chosen.blue()});
   button->update();
-  view_.update();
+  view_.Redraw();
 }

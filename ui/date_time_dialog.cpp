@@ -114,5 +114,5 @@ void CDateTimeDialog::accept() {
     doc_.Settings.DaylightSavingTime = daylightSaving_->isChecked() ? 1 : 0;
   doc_.UpdateSky();
   QDialog::accept();
-  view_.update();
+  view_.Redraw();
 }

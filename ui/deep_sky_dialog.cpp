@@ -59,5 +59,5 @@ void CDeepSkyDialog::accept() {
   for (std::size_t i = 0; i < pairs.size(); ++i)
     doc_.Settings.*pairs[i].Setting = onButtons_[i]->isChecked() ? 1 : 0;
   QDialog::accept();
-  view_.update();
+  view_.Redraw();
 }

@@ -222,5 +222,5 @@ void CFieldsDialog::accept() {
   doc_.Settings.Fields = fields_;
   doc_.EyepieceFields = 1;
   QDialog::accept();
-  view_.update();
+  view_.Redraw();
 }

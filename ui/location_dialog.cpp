@@ -419,5 +419,5 @@ void CLocationDialog::accept() {
   ui::CommitLocation(std::get<ui::CheckedLocation>(checked), doc_.Settings);
   doc_.UpdateSky();
   QDialog::accept();
-  view_.update();
+  view_.Redraw();
 }

@@ -140,5 +140,5 @@ void CMagnitudeLimitsDialog::accept() {
     doc_.DeepSkyMagnitudeLimit = DeepSkyLimitFromIndex(settings.DeepSkyLimit);
   }
   QDialog::accept();
-  view_.update();
+  view_.Redraw();
 }

@@ -386,7 +386,7 @@ void CMainFrame::UpdateCommandStates() {
   timeStepBox_->setEnabled(!doc_.Animating);
 }
 
-void CMainFrame::Redraw() { view_->update(); }
+void CMainFrame::Redraw() { view_->Redraw(); }
 
 void CMainFrame::Toggle(int& documentSwitch) {
   documentSwitch = documentSwitch == 0 ? 1 : 0;

@@ -112,7 +112,7 @@ class Picking : public ::testing::Test {
   // Draws a frame, so the window <-> sky matrices are those of the sky shown.
   void Redraw() {
     QSignalSpy painted(View(), &CSkyView::FramePainted);
-    View()->update();
+    View()->Redraw();
     ASSERT_TRUE(painted.wait(5000));
   }
   void CentreOn(double ra, double dec) {

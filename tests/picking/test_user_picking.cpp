@@ -24,7 +24,7 @@ TEST(UserPicking, ARightClickOnAGalaxyOpensItsCardAndEscapeClosesIt) {
   desktop.XDo({"mousemove", "--sync", "637", "533"});
   desktop.XDo({"click", "3"});
   const std::string card = desktop.WindowNamed("^Deep sky object");
-  EXPECT_FALSE(card.empty()) << "the card of M31";
+  EXPECT_FALSE(card.empty()) << "the card of M31" << program.Err();
   desktop.XDo({"key", "Escape"});
   EXPECT_TRUE(desktop.WaitUntilGone("^Deep sky object")) << "the card has closed";
   EXPECT_TRUE(desktop.OpenMenu("alt+f"));

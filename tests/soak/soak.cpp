@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QTest>
 #include <algorithm>
 #include <chrono>
@@ -172,8 +173,14 @@ int main(int argc, char** argv) {
   const auto start = std::chrono::steady_clock::now();
   for (long step = 1; step <= options.Steps; ++step) {
     frame->AnimationStep();
-    frame->View()->update();
-    QCoreApplication::processEvents();
+    // The view paints on the window's next update request, as on the timer's steps.
+    const long painted = frames;
+    frame->View()->Redraw();
+    // The update request is a timer's event: wait for events until it has
+    // painted. A step left unpainted shows in the count of frames below.
+    const QDeadlineTimer patience(1000);
+    while (frames == painted && !patience.hasExpired())
+      QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     if (commandEvery && step % commandEvery == 0 && commandsGiven < options.Commands) {
       frame->Action(commands[pick(random)])->trigger();
       ++commandsGiven;
