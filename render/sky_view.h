@@ -40,6 +40,13 @@ class CSkyView : public QOpenGLWidget {
   void MoveDown();
   void ZoomIn();
   void ZoomOut();
+  // Search > Horizon Point: the four points of the horizon, the zenith and the nadir.
+  void ShowEast();
+  void ShowWest();
+  void ShowNorth();
+  void ShowSouth();
+  void ShowZenith();
+  void ShowNadir();
   // Centres the sky on the point under client position x, y (device pixels).
   void CentreOnWindowPoint(int x, int y);
   // Turns the sky as a drag of dx, dy device pixels (y downwards) moves the
@@ -86,6 +93,9 @@ class CSkyView : public QOpenGLWidget {
  private:
   // A move or zoom changed the camera: repaint.
   void CameraChanged();
+  // Centres entry `index` of the horizon table, or looks straight up (90) or down (-90).
+  void TurnToHorizonPoint(int index);
+  void TurnToAltitude(double altitude);
   // Hands the heap's freed pages back to the system now and then (after paintGL).
   void ReturnFreedMemory();
 
