@@ -29,7 +29,8 @@ class CPrintingFlag {
 
 }  // namespace
 
-CChartPrintJobs::CChartPrintJobs(CSkyDoc& doc, const CSkyView& view) : doc_(doc), view_(view) {}
+CChartPrintJobs::CChartPrintJobs(CSkyDoc& doc, const CSkyView& view, QWidget& owner)
+    : doc_(doc), view_(view), owner_(owner) {}
 
 CChartPrintJobs::~CChartPrintJobs() = default;
 
@@ -49,20 +50,20 @@ void CChartPrintJobs::PrintPage(QPrinter& printer) {
   QApplication::restoreOverrideCursor();
 }
 
-void CChartPrintJobs::Print(QWidget* parent) {
-  QPrintDialog dialog(&Printer(), parent);
+void CChartPrintJobs::Print() {
+  QPrintDialog dialog(&Printer(), &owner_);
   dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
   if (dialog.exec() == QDialog::Accepted) PrintPage(Printer());
 }
 
-void CChartPrintJobs::Preview(QWidget* parent) {
-  QPrintPreviewDialog dialog(&Printer(), parent);
+void CChartPrintJobs::Preview() {
+  QPrintPreviewDialog dialog(&Printer(), &owner_);
   QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
                    [this](QPrinter* printer) { PrintPage(*printer); });
   dialog.exec();
 }
 
-void CChartPrintJobs::PageSetup(QWidget* parent) {
-  QPageSetupDialog dialog(&Printer(), parent);
+void CChartPrintJobs::PageSetup() {
+  QPageSetupDialog dialog(&Printer(), &owner_);
   dialog.exec();
 }

@@ -12,17 +12,18 @@ class QWidget;
 
 class CChartPrintJobs {
  public:
-  CChartPrintJobs(CSkyDoc& doc, const CSkyView& view);
+  // The dialogs open over `owner`, the main window.
+  CChartPrintJobs(CSkyDoc& doc, const CSkyView& view, QWidget& owner);
   ~CChartPrintJobs();
   CChartPrintJobs(const CChartPrintJobs&) = delete;
   CChartPrintJobs& operator=(const CChartPrintJobs&) = delete;
 
   // The print dialog, then the chart on one page of the chosen printer.
-  void Print(QWidget* parent);
+  void Print();
   // The chart as the page will look, with the preview's own print button.
-  void Preview(QWidget* parent);
+  void Preview();
   // The page size, orientation and margins of the next print.
-  void PageSetup(QWidget* parent);
+  void PageSetup();
 
   // The shared printer, made on first use at the chart's resolution.
   QPrinter& Printer();
@@ -33,5 +34,6 @@ class CChartPrintJobs {
 
   CSkyDoc& doc_;
   const CSkyView& view_;
+  QWidget& owner_;
   std::unique_ptr<QPrinter> printer_;
 };

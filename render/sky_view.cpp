@@ -19,6 +19,7 @@
 #include "render/sky_renderer.h"
 #include "res/qt_text.h"
 #include "sky/pane_text.h"
+#include "sky/search.h"
 #include "sky/sky_doc.h"
 
 // The native window the sky is drawn in. Its GL calls and input go to the
@@ -213,6 +214,24 @@ void CSkyView::TrackPointer(int x, int y) {
     emit CursorMoved();
   }
 }
+
+void CSkyView::TurnToHorizonPoint(int index) {
+  ::ShowHorizonPoint(*Document, index);
+  CameraChanged();
+}
+
+void CSkyView::TurnToAltitude(double altitude) {
+  ::ShowZenith(*Document, altitude);
+  CameraChanged();
+}
+
+// The horizon table runs every 5 degrees from the south through the east.
+void CSkyView::ShowEast() { TurnToHorizonPoint(18); }
+void CSkyView::ShowWest() { TurnToHorizonPoint(54); }
+void CSkyView::ShowNorth() { TurnToHorizonPoint(36); }
+void CSkyView::ShowSouth() { TurnToHorizonPoint(0); }
+void CSkyView::ShowZenith() { TurnToAltitude(90); }
+void CSkyView::ShowNadir() { TurnToAltitude(-90); }
 
 void CSkyView::CentreOnWindowPoint(int x, int y) {
   double ra, dec;

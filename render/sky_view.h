@@ -46,6 +46,13 @@ class CSkyView : public QWidget {
   void MoveDown();
   void ZoomIn();
   void ZoomOut();
+  // Search > Horizon Point: the four points of the horizon, the zenith and the nadir.
+  void ShowEast();
+  void ShowWest();
+  void ShowNorth();
+  void ShowSouth();
+  void ShowZenith();
+  void ShowNadir();
   // Centres the sky on the point under client position x, y (device pixels).
   void CentreOnWindowPoint(int x, int y);
   // Turns the sky as a drag of dx, dy device pixels (y downwards) moves the
@@ -67,8 +74,10 @@ class CSkyView : public QWidget {
   void DrawFrame();  // clears and composes one frame
   CSkyRenderer& Renderer() { return *renderer_; }
 
-  // Asks for a new frame on screen (Qt's update() repaints only the widget).
+  // Asks for a new frame on screen. QWidget's update() would repaint only
+  // the widget under the native window: it is not the view's.
   void Redraw();
+  void update() = delete;
   // A frame drawn for the purpose (empty before the view is first shown).
   QImage grabFramebuffer();
   // Makes the on-screen surface's context current, or releases it.
@@ -106,6 +115,9 @@ class CSkyView : public QWidget {
   void PaintSurface();
   // A move or zoom changed the camera: repaint.
   void CameraChanged();
+  // Centres entry `index` of the horizon table, or looks straight up (90) or down (-90).
+  void TurnToHorizonPoint(int index);
+  void TurnToAltitude(double altitude);
   // Hands the heap's freed pages back to the system now and then (after paintGL).
   void ReturnFreedMemory();
 

@@ -3,8 +3,13 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include "print/print_jobs.h"
+#include "render/sky_view.h"
 #include "res/command_ids.h"
+#include "sky/chart_commands.h"
 #include "sky/sky_doc.h"
+#include "ui/animation_controller.h"
+#include "ui/dialog_commands.h"
 #include "ui/main_frame.h"
 
 namespace ui {
@@ -12,7 +17,14 @@ namespace {
 
 using enum res::CommandId;
 
+// The handlers' targets. A member of the document is a display switch that
+// the command flips; a function of the document changes its chart settings.
 using F = CMainFrame;
+using D = CDialogCommands;
+using A = CAnimationController;
+using V = CSkyView;
+using P = CChartPrintJobs;
+using Doc = CSkyDoc;
 constexpr EnableRule kAlways = EnableRule::Always;
 constexpr EnableRule kIdle = EnableRule::UnlessAnimating;
 
@@ -20,104 +32,104 @@ constexpr EnableRule kIdle = EnableRule::UnlessAnimating;
 
 const Command kCommands[] = {
     // View
-    {ID_VIEW_GRIDS, "&Grids", "G", &F::OnGrids, kAlways,
+    {ID_VIEW_GRIDS, "&Grids", "G", &Doc::Coordinations, kAlways,
      [](const CSkyDoc& d, const F&) { return d.Coordinations == 1; }},
-    {ID_VIEW_BOUNDARIES, "&Boundaries", "B", &F::OnBoundaries, kAlways,
+    {ID_VIEW_BOUNDARIES, "&Boundaries", "B", &Doc::Boundaries, kAlways,
      [](const CSkyDoc& d, const F&) { return d.Boundaries == 1; }},
-    {ID_VIEW_CONSTELLATION_LINES, "Constellation &Lines", "L", &F::OnConstellationLines, kAlways,
+    {ID_VIEW_CONSTELLATION_LINES, "Constellation &Lines", "L", &Doc::Constelations, kAlways,
      [](const CSkyDoc& d, const F&) { return d.Constelations == 1; }},
-    {ID_VIEW_DEEP_SKY, "&Deep Sky Objects", "D", &F::OnDeepSky, kAlways,
+    {ID_VIEW_DEEP_SKY, "&Deep Sky Objects", "D", &Doc::DeepSky, kAlways,
      [](const CSkyDoc& d, const F&) { return d.DeepSky == 1; }},
-    {ID_VIEW_MILKY_WAY, "&Milky Way", "M", &F::OnMilkyWay, kAlways,
+    {ID_VIEW_MILKY_WAY, "&Milky Way", "M", &Doc::MilkyWay, kAlways,
      [](const CSkyDoc& d, const F&) { return d.MilkyWay == 1; }},
-    {ID_VIEW_SOLAR_SYSTEM, "&Solar System Objects", "P", &F::OnSolarSystem, kAlways,
+    {ID_VIEW_SOLAR_SYSTEM, "&Solar System Objects", "P", &Doc::SolarSystem, kAlways,
      [](const CSkyDoc& d, const F&) { return d.SolarSystem == 1; }},
-    {ID_VIEW_ECLIPTIC, "&Eclipic", "E", &F::OnEcliptic, kAlways,
+    {ID_VIEW_ECLIPTIC, "&Eclipic", "E", &Doc::Ecliptic, kAlways,
      [](const CSkyDoc& d, const F&) { return d.Ecliptic == 1; }},
-    {ID_VIEW_STAR_NAMES, "Star &Names", "Shift+S", &F::OnStarNames, kAlways,
+    {ID_VIEW_STAR_NAMES, "Star &Names", "Shift+S", &Doc::StarNames, kAlways,
      [](const CSkyDoc& d, const F&) { return d.StarNames == 1; }},
-    {ID_VIEW_DEEP_SKY_LABELS, "D&eep Sky Labels", "Shift+D", &F::OnDeepSkyLabels, kAlways,
+    {ID_VIEW_DEEP_SKY_LABELS, "D&eep Sky Labels", "Shift+D", &Doc::DeepSkyLabels, kAlways,
      [](const CSkyDoc& d, const F&) { return d.DeepSkyLabels == 1; }},
-    {ID_VIEW_PLANET_NAMES, "&Planet Names", "Shift+P", &F::OnPlanetNames, kAlways,
+    {ID_VIEW_PLANET_NAMES, "&Planet Names", "Shift+P", &Doc::PlanetNames, kAlways,
      [](const CSkyDoc& d, const F&) { return d.PlanetNames == 1; }},
-    {ID_VIEW_STARS_COLOURS, "Stars &Colors", "Shift+C", &F::OnStarsColors, kAlways,
+    {ID_VIEW_STARS_COLOURS, "Stars &Colors", "Shift+C", &Doc::StarsColors, kAlways,
      [](const CSkyDoc& d, const F&) { return d.StarsColors == 1; }},
-    {ID_VIEW_REFRACTION, "&Atmospheric refraction", nullptr, &F::OnRefraction, kAlways,
+    {ID_VIEW_REFRACTION, "&Atmospheric refraction", nullptr, &Doc::Refraction, kAlways,
      [](const CSkyDoc& d, const F&) { return d.Refraction == 1; }},
-    {ID_VIEW_EYEPIECE_FIELDS, "E&yepiece Fields", "Shift+E", &F::OnEyepieceFields, kAlways,
+    {ID_VIEW_EYEPIECE_FIELDS, "E&yepiece Fields", "Shift+E", &Doc::EyepieceFields, kAlways,
      [](const CSkyDoc& d, const F&) { return d.EyepieceFields == 1; }},
-    {ID_VIEW_DEFINE_FIELDS, "Eyep&iece Fields...", nullptr, &F::OnDefineFields, kIdle, nullptr},
-    {ID_VIEW_RED_SCREEN, "&Red Screen", "Shift+R", &F::OnRedScreen, kAlways,
+    {ID_VIEW_DEFINE_FIELDS, "Eyep&iece Fields...", nullptr, &D::DefineFields, kIdle, nullptr},
+    {ID_VIEW_RED_SCREEN, "&Red Screen", "Shift+R", &F::ToggleRedScreen, kAlways,
      [](const CSkyDoc& d, const F&) { return d.RedScreen == 1; }},
-    {ID_VIEW_FULL_SCREEN, "&Full Screen", "Shift+F", &F::OnFullScreen, kAlways,
+    {ID_VIEW_FULL_SCREEN, "&Full Screen", "Shift+F", &F::ToggleFullScreen, kAlways,
      [](const CSkyDoc& d, const F&) { return d.FullScreen == 1; }},
-    {ID_VIEW_TOOLBAR, "&Toolbar", nullptr, &F::OnToolBar, kAlways,
+    {ID_VIEW_TOOLBAR, "&Toolbar", nullptr, &F::ToggleToolBar, kAlways,
      [](const CSkyDoc&, const F& f) { return !f.MainToolBar()->isHidden(); }},
-    {ID_VIEW_STATUS_BAR, "Status &Bar", nullptr, &F::OnStatusBar, kAlways,
+    {ID_VIEW_STATUS_BAR, "Status &Bar", nullptr, &F::ToggleStatusBar, kAlways,
      [](const CSkyDoc&, const F& f) { return !f.statusBar()->isHidden(); }},
     // Settings
-    {ID_SETTINGS_EQUATORIAL, "&Equatorial", "Ctrl+Q", &F::OnEquatorial, kIdle,
+    {ID_SETTINGS_EQUATORIAL, "&Equatorial", "Ctrl+Q", &sky::ShowEquatorialChart, kIdle,
      [](const CSkyDoc& d, const F&) { return d.HorizonMode != 1; }},
-    {ID_SETTINGS_LOCAL_HORIZON, "&Local Horizon", "Ctrl+H", &F::OnLocalHorizon, kIdle,
+    {ID_SETTINGS_LOCAL_HORIZON, "&Local Horizon", "Ctrl+H", &sky::ShowLocalHorizonChart, kIdle,
      [](const CSkyDoc& d, const F&) { return d.HorizonMode == 1; }},
-    {ID_SETTINGS_DATE_TIME, "&Date/Time...", nullptr, &F::OnDateTime, kIdle, nullptr},
-    {ID_SETTINGS_LOCATION, "Observer's &Location...", nullptr, &F::OnLocation, kIdle, nullptr},
-    {ID_SETTINGS_MAGNITUDE_LIMITS, "&Magnitude Limits...", nullptr, &F::OnMagnitudeLimits, kIdle,
+    {ID_SETTINGS_DATE_TIME, "&Date/Time...", nullptr, &D::DateTime, kIdle, nullptr},
+    {ID_SETTINGS_LOCATION, "Observer's &Location...", nullptr, &D::Location, kIdle, nullptr},
+    {ID_SETTINGS_MAGNITUDE_LIMITS, "&Magnitude Limits...", nullptr, &D::MagnitudeLimits, kIdle,
      nullptr},
-    {ID_SETTINGS_STARS_POINTS, "Draw &Points", "Ctrl+T", &F::OnDrawPoints, kIdle,
+    {ID_SETTINGS_STARS_POINTS, "Draw &Points", "Ctrl+T", &sky::DrawStarsAsPoints, kIdle,
      [](const CSkyDoc& d, const F&) { return d.Settings.StarsDrawPoints == 1; }},
-    {ID_SETTINGS_STARS_BITMAPS, "Draw &Bitmaps", "Ctrl+M", &F::OnDrawBitmaps, kIdle,
+    {ID_SETTINGS_STARS_BITMAPS, "Draw &Bitmaps", "Ctrl+M", &sky::DrawStarsAsBitmaps, kIdle,
      [](const CSkyDoc& d, const F&) { return d.Settings.StarsDrawPoints == 0; }},
-    {ID_SETTINGS_DEEP_SKY, "Deep Sky &Objects...", nullptr, &F::OnDeepSkyOptions, kIdle, nullptr},
-    {ID_SETTINGS_COLOURS, "Colo&rs...", nullptr, &F::OnColours, kIdle, nullptr},
-    {ID_SETTINGS_SKY_BLACK, "&Black", "Ctrl+K", &F::OnBlackSky, kIdle,
+    {ID_SETTINGS_DEEP_SKY, "Deep Sky &Objects...", nullptr, &D::DeepSkyOptions, kIdle, nullptr},
+    {ID_SETTINGS_COLOURS, "Colo&rs...", nullptr, &D::Colours, kIdle, nullptr},
+    {ID_SETTINGS_SKY_BLACK, "&Black", "Ctrl+K", &sky::ShowBlackSky, kIdle,
      [](const CSkyDoc& d, const F&) { return d.SkyColors != 1; }},
-    {ID_SETTINGS_SKY_COLOUR, "&Color", "Ctrl+C", &F::OnColorSky,
+    {ID_SETTINGS_SKY_COLOUR, "&Color", "Ctrl+C", &sky::ShowColouredSky,
      EnableRule::UnlessAnimatingOrRedScreen,
      [](const CSkyDoc& d, const F&) { return d.SkyColors == 1; }},
     // Search
-    {ID_SEARCH_STAR, "&Star...", nullptr, &F::OnSearchStar, kIdle, nullptr},
-    {ID_SEARCH_CONSTELLATION, "&Constellation...", nullptr, &F::OnSearchConstellation, kIdle,
+    {ID_SEARCH_STAR, "&Star...", nullptr, &D::SearchStar, kIdle, nullptr},
+    {ID_SEARCH_CONSTELLATION, "&Constellation...", nullptr, &D::SearchConstellation, kIdle,
      nullptr},
-    {ID_SEARCH_SOLAR_SYSTEM, "S&olar System Object...", nullptr, &F::OnSearchSolarSystem, kIdle,
+    {ID_SEARCH_SOLAR_SYSTEM, "S&olar System Object...", nullptr, &D::SearchSolarSystem, kIdle,
      nullptr},
-    {ID_SEARCH_MESSIER, "&Messier Catalog...", nullptr, &F::OnSearchMessier, kIdle, nullptr},
-    {ID_SEARCH_NGC, "&NGC Catalog...", nullptr, &F::OnSearchNgc, kIdle, nullptr},
-    {ID_SEARCH_TONIGHT, "&Tonight...", nullptr, &F::OnTonight, kIdle, nullptr},
-    {ID_HORIZON_EAST, "&East", "Ctrl+E", &F::OnShowEast, kIdle, nullptr},
-    {ID_HORIZON_WEST, "&West", "Ctrl+W", &F::OnShowWest, kIdle, nullptr},
-    {ID_HORIZON_NORTH, "&North", "Ctrl+N", &F::OnShowNorth, kIdle, nullptr},
-    {ID_HORIZON_SOUTH, "&South", "Ctrl+S", &F::OnShowSouth, kIdle, nullptr},
-    {ID_HORIZON_ZENITH, "&Zenith", "Ctrl+Z", &F::OnShowZenith, kIdle, nullptr},
-    {ID_HORIZON_NADIR, "Na&dir", "Ctrl+D", &F::OnShowNadir, kIdle, nullptr},
+    {ID_SEARCH_MESSIER, "&Messier Catalog...", nullptr, &D::SearchMessier, kIdle, nullptr},
+    {ID_SEARCH_NGC, "&NGC Catalog...", nullptr, &D::SearchNgc, kIdle, nullptr},
+    {ID_SEARCH_TONIGHT, "&Tonight...", nullptr, &D::Tonight, kIdle, nullptr},
+    {ID_HORIZON_EAST, "&East", "Ctrl+E", &V::ShowEast, kIdle, nullptr},
+    {ID_HORIZON_WEST, "&West", "Ctrl+W", &V::ShowWest, kIdle, nullptr},
+    {ID_HORIZON_NORTH, "&North", "Ctrl+N", &V::ShowNorth, kIdle, nullptr},
+    {ID_HORIZON_SOUTH, "&South", "Ctrl+S", &V::ShowSouth, kIdle, nullptr},
+    {ID_HORIZON_ZENITH, "&Zenith", "Ctrl+Z", &V::ShowZenith, kIdle, nullptr},
+    {ID_HORIZON_NADIR, "Na&dir", "Ctrl+D", &V::ShowNadir, kIdle, nullptr},
     // Animation (toolbar)
-    {ID_ANIMATION_BACKWARD, nullptr, "Ctrl+B", &F::OnAnimationBackward, kIdle, nullptr},
-    {ID_ANIMATION_STEP_BACKWARD, nullptr, "[", &F::OnStepBackward, kIdle, nullptr},
-    {ID_ANIMATION_STOP, nullptr, "Esc", &F::OnAnimationStop, EnableRule::WhileAnimating, nullptr},
-    {ID_ANIMATION_STEP_FORWARD, nullptr, "]", &F::OnStepForward, kIdle, nullptr},
-    {ID_ANIMATION_FORWARD, nullptr, "Ctrl+F", &F::OnAnimationForward, kIdle, nullptr},
+    {ID_ANIMATION_BACKWARD, nullptr, "Ctrl+B", &A::RunBackward, kIdle, nullptr},
+    {ID_ANIMATION_STEP_BACKWARD, nullptr, "[", &A::StepBackward, kIdle, nullptr},
+    {ID_ANIMATION_STOP, nullptr, "Esc", &A::Stop, EnableRule::WhileAnimating, nullptr},
+    {ID_ANIMATION_STEP_FORWARD, nullptr, "]", &A::StepForward, kIdle, nullptr},
+    {ID_ANIMATION_FORWARD, nullptr, "Ctrl+F", &A::RunForward, kIdle, nullptr},
     // File
-    {ID_FILE_OPEN, "&Open...", "Ctrl+O", &F::OnFileOpen, kIdle, nullptr},
-    {ID_FILE_PRINT, "&Print...", "Ctrl+P", &F::OnPrint, kIdle, nullptr},
-    {ID_FILE_PRINT_PREVIEW, "Print Pre&view", nullptr, &F::OnPrintPreview, kIdle, nullptr},
-    {ID_FILE_PRINT_SETUP, "P&rint Setup...", nullptr, &F::OnPrintSetup, kIdle, nullptr},
-    {ID_FILE_RECENT_FIRST, "Recent File", nullptr, &F::OnRecentFile, kIdle, nullptr},
-    {ID_APP_EXIT, "E&xit", nullptr, &F::OnExit, kAlways, nullptr},
+    {ID_FILE_OPEN, "&Open...", "Ctrl+O", &F::OpenPictureFile, kIdle, nullptr},
+    {ID_FILE_PRINT, "&Print...", "Ctrl+P", &P::Print, kIdle, nullptr},
+    {ID_FILE_PRINT_PREVIEW, "Print Pre&view", nullptr, &P::Preview, kIdle, nullptr},
+    {ID_FILE_PRINT_SETUP, "P&rint Setup...", nullptr, &P::PageSetup, kIdle, nullptr},
+    {ID_FILE_RECENT_FIRST, "Recent File", nullptr, &F::OpenFirstRecentFile, kIdle, nullptr},
+    {ID_APP_EXIT, "E&xit", nullptr, &F::Exit, kAlways, nullptr},
     // Help
-    {ID_HELP_CONTENTS, "&Contents", nullptr, &F::OnHelpContents, kIdle, nullptr},
-    {ID_HELP_USING, "&Using Help", nullptr, &F::OnUsingHelp, kIdle, nullptr},
-    {ID_HELP_CURRENT, nullptr, "F1", &F::OnContextHelp, kIdle, nullptr},
-    {ID_HELP_CONTEXT, nullptr, "Shift+F1", &F::OnWhatsThis, kIdle, nullptr},
-    {ID_APP_ABOUT, "&About Stellix...", nullptr, &F::OnAbout, kIdle, nullptr},
+    {ID_HELP_CONTENTS, "&Contents", nullptr, &D::HelpContents, kIdle, nullptr},
+    {ID_HELP_USING, "&Using Help", nullptr, &D::UsingHelp, kIdle, nullptr},
+    {ID_HELP_CURRENT, nullptr, "F1", &D::ContextHelp, kIdle, nullptr},
+    {ID_HELP_CONTEXT, nullptr, "Shift+F1", &D::WhatsThis, kIdle, nullptr},
+    {ID_APP_ABOUT, "&About Stellix...", nullptr, &D::About, kIdle, nullptr},
     // Navigation (the view)
-    {ID_MOVE_LEFT, nullptr, "Left", &F::OnMoveLeft, kAlways, nullptr},
-    {ID_MOVE_RIGHT, nullptr, "Right", &F::OnMoveRight, kAlways, nullptr},
-    {ID_MOVE_UP, nullptr, "Up", &F::OnMoveUp, kAlways, nullptr},
-    {ID_MOVE_DOWN, nullptr, "Down", &F::OnMoveDown, kAlways, nullptr},
+    {ID_MOVE_LEFT, nullptr, "Left", &V::MoveLeft, kAlways, nullptr},
+    {ID_MOVE_RIGHT, nullptr, "Right", &V::MoveRight, kAlways, nullptr},
+    {ID_MOVE_UP, nullptr, "Up", &V::MoveUp, kAlways, nullptr},
+    {ID_MOVE_DOWN, nullptr, "Down", &V::MoveDown, kAlways, nullptr},
     // The keypad's * and /, and the same keys of the main keyboard: on X11
     // the keypad keys reach the shortcuts without their keypad modifier.
-    {ID_ZOOM_IN, nullptr, "Num+*; *", &F::OnZoomIn, kAlways, nullptr},
-    {ID_ZOOM_OUT, nullptr, "Num+/; /", &F::OnZoomOut, kAlways, nullptr},
+    {ID_ZOOM_IN, nullptr, "Num+*; *", &V::ZoomIn, kAlways, nullptr},
+    {ID_ZOOM_OUT, nullptr, "Num+/; /", &V::ZoomOut, kAlways, nullptr},
 };
 const int kCommandCount = static_cast<int>(std::size(kCommands));
 
@@ -125,6 +137,27 @@ const Command* FindCommand(int id) {
   for (const Command& c : kCommands)
     if (c.Id == id) return &c;
   return nullptr;
+}
+
+void RunCommand(const Command& command, const CommandTargets& targets) {
+  struct Dispatch {
+    const CommandTargets& t;
+    void operator()(void (CMainFrame::*handler)()) const { (t.Frame.*handler)(); }
+    void operator()(int CSkyDoc::*documentSwitch) const {
+      int& on = t.Doc.*documentSwitch;
+      on = on == 0 ? 1 : 0;
+      t.View.Redraw();
+    }
+    void operator()(void (*change)(CSkyDoc&)) const {
+      change(t.Doc);
+      t.View.Redraw();
+    }
+    void operator()(void (CSkyView::*handler)()) const { (t.View.*handler)(); }
+    void operator()(void (CAnimationController::*handler)()) const { (t.Animation.*handler)(); }
+    void operator()(void (CChartPrintJobs::*handler)()) const { (t.Printing.*handler)(); }
+    void operator()(void (CDialogCommands::*handler)()) const { (t.Dialogs.*handler)(); }
+  };
+  std::visit(Dispatch{targets}, command.Handler);
 }
 
 bool IsEnabled(EnableRule rule, const CSkyDoc& doc) {

@@ -1,11 +1,18 @@
-// Every command of the main window in one table: id, menu text, key, enable
-// rule and check rule. The main window makes its menu items, toolbar buttons
-// and shortcuts from it; the prompt of each command is string `Id` of the
-// string table (status text, then after "\n" the tooltip).
+// Every command of the main window in one table: id, menu text, key, the
+// handler on the object it acts on, enable rule and check rule. The main
+// window makes its menu items, toolbar buttons and shortcuts from it; the
+// prompt of each command is string `Id` of the string table (status text,
+// then after "\n" the tooltip).
 #pragma once
 
+#include <variant>
+
+class CAnimationController;
+class CChartPrintJobs;
+class CDialogCommands;
 class CMainFrame;
 class CSkyDoc;
+class CSkyView;
 
 namespace ui {
 
@@ -16,13 +23,30 @@ enum class EnableRule {
   WhileAnimating,              // animation stop
 };
 
+// What the commands act on; the main window hands them to RunCommand.
+struct CommandTargets {
+  CMainFrame& Frame;  // the window itself: its bars, full and red screen, pictures, exit
+  CSkyDoc& Doc;
+  CSkyView& View;
+  CAnimationController& Animation;
+  CChartPrintJobs& Printing;
+  CDialogCommands& Dialogs;
+};
+
+// A command's handler: a member function of its target, or one of the
+// document's display switches (flipped), or a change of the document alone.
+// After a change of the document the view redraws.
+using CommandHandler = std::variant<void (CMainFrame::*)(), int CSkyDoc::*, void (*)(CSkyDoc&),
+                                    void (CSkyView::*)(), void (CAnimationController::*)(),
+                                    void (CChartPrintJobs::*)(), void (CDialogCommands::*)()>;
+
 struct Command {
   int Id;
   const char* MenuText;  // with its mnemonic; nullptr for toolbar-only commands
   // In QKeySequence's portable form, alternatives separated by "; ";
   // nullptr when none.
   const char* Key;
-  void (CMainFrame::*Handler)();  // nullptr: the command has no action of its own yet
+  CommandHandler Handler;
   EnableRule Enable;
   bool (*Checked)(const CSkyDoc& doc, const CMainFrame& frame);  // nullptr: not a check item
 };
@@ -32,6 +56,9 @@ extern const int kCommandCount;
 
 // The command with this id; nullptr when there is none.
 const Command* FindCommand(int id);
+
+// Runs the command's handler on its target.
+void RunCommand(const Command& command, const CommandTargets& targets);
 
 // Whether `rule` lets a command run in this state of the document.
 bool IsEnabled(EnableRule rule, const CSkyDoc& doc);

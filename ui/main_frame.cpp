@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
-#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -14,9 +13,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
-#include <QTimerEvent>
 #include <QToolBar>
-#include <QWhatsThis>
 
 #include "print/print_jobs.h"
 #include "render/sky_view.h"
@@ -26,28 +23,16 @@
 #include "sky/messages.h"
 #include "sky/pane_text.h"
 #include "sky/recent_files.h"
-#include "sky/search.h"
 #include "sky/sky_doc.h"
+#include "ui/animation_controller.h"
 #include "ui/animation_step.h"
-#include "ui/body_search_dialog.h"
-#include "ui/colours_dialog.h"
 #include "ui/command_table.h"
 #include "ui/context_help.h"
-#include "ui/date_time_dialog.h"
-#include "ui/deep_sky_dialog.h"
-#include "ui/fields_dialog.h"
-#include "ui/help_pages.h"
-#include "ui/help_window.h"
-#include "ui/list_search_dialog.h"
-#include "ui/location_dialog.h"
-#include "ui/magnitude_limits_dialog.h"
-#include "ui/messier_search_dialog.h"
+#include "ui/dialog_commands.h"
 #include "ui/night_vision.h"
 #include "ui/object_cards.h"
 #include "ui/picture_window.h"
-#include "ui/splash_window.h"
 #include "ui/status_panes.h"
-#include "ui/tonight_window.h"
 #include "ui/whats_this.h"
 
 namespace {
@@ -79,7 +64,6 @@ CMainFrame::CMainFrame(CSkyDoc& doc, CMessenger& messages)
       savedPalette_(QApplication::palette()),
       savedStyle_(QApplication::style()->name()),
       // The window is made while the data directory is the current one.
-      helpDirectory_(QDir::current().absoluteFilePath("help")),
       imagesDirectory_(std::filesystem::current_path() / "Images") {
   InitialiseIconResources();
   // The title is the program's name and never shows a file name.
@@ -91,7 +75,9 @@ CMainFrame::CMainFrame(CSkyDoc& doc, CMessenger& messages)
     resize(screen->availableGeometry().size() * 3 / 4);
 
   view_ = new CSkyView(doc, messages, this);
-  printJobs_ = std::make_unique<CChartPrintJobs>(doc, *view_);
+  printJobs_ = std::make_unique<CChartPrintJobs>(doc, *view_, *this);
+  dialogs_ = std::make_unique<CDialogCommands>(doc, *view_, messages, *this);
+  connect(dialogs_.get(), &CDialogCommands::TimeOrPlaceChanged, this, &CMainFrame::UpdatePanes);
   setCentralWidget(view_);
   view_->setFocus();
   view_->setWhatsThis(
@@ -99,7 +85,7 @@ CMainFrame::CMainFrame(CSkyDoc& doc, CMessenger& messages)
       "mouse wheel to zoom. Click an object with the right button for its card. The arrow keys "
       "move the field the way they point, * and / on the numeric keypad zoom.</p>");
   connect(view_, &CSkyView::LeaveFullScreen, this, [this] {
-    if (doc_.FullScreen) OnFullScreen();
+    if (doc_.FullScreen) ToggleFullScreen();
   });
   connect(view_, &CSkyView::ObjectsPicked, this, [this](const std::vector<sky::PickHit>& hits) {
     ShowObjectsUnderPointer(hits, doc_, imagesDirectory_, messages_, this);
@@ -109,6 +95,9 @@ CMainFrame::CMainFrame(CSkyDoc& doc, CMessenger& messages)
   CreateMenus();
   CreateToolBars();
   CreateStatusBar();
+  animation_ = std::make_unique<CAnimationController>(doc, *view_, messages, *timeStepBox_);
+  connect(animation_.get(), &CAnimationController::Stopped, this, &CMainFrame::UpdateCommandStates);
+  connect(animation_.get(), &CAnimationController::TimeChanged, this, &CMainFrame::UpdatePanes);
   UpdatePanes();
   UpdateRecentFileMenu();
   UpdateCommandStates();
@@ -138,13 +127,10 @@ void CMainFrame::CreateActions() {
     if (command.Key)
       action->setShortcuts(QKeySequence::listFromString(QString::fromUtf8(command.Key)));
     action->setCheckable(command.Checked != nullptr);
-    if (command.Handler) {
-      const auto handler = command.Handler;
-      connect(action, &QAction::triggered, this, [this, handler] {
-        (this->*handler)();
-        UpdateCommandStates();
-      });
-    }
+    connect(action, &QAction::triggered, this, [this, &command] {
+      ui::RunCommand(command, Targets());
+      UpdateCommandStates();
+    });
     // Shortcuts work whichever part of the window has the focus, even when
     // the action is in no visible menu or toolbar.
     addAction(action);
@@ -350,7 +336,7 @@ QLabel* CMainFrame::Pane(int id) const {
 }
 
 void CMainFrame::UpdatePanes() {
-  if (tonight_) tonight_->Follow();
+  dialogs_->FollowDocument();
   const astro::CivilTime& t = doc_.DocumentTime;
   // A pane whose text stays is left alone: each animation step would
   // otherwise repaint it, and with it the window, for nothing.
@@ -375,7 +361,6 @@ void CMainFrame::UpdateCommandStates() {
   for (int i = 0; i < ui::kCommandCount; ++i) {
     const ui::Command& command = ui::kCommands[i];
     QAction* action = actions_[command.Id];
-    // Commands without an action of their own yet follow their rule all the same.
     action->setEnabled(ui::IsEnabled(command.Enable, doc_));
     if (command.Checked) action->setChecked(command.Checked(doc_, *this));
   }
@@ -386,36 +371,14 @@ void CMainFrame::UpdateCommandStates() {
   timeStepBox_->setEnabled(!doc_.Animating);
 }
 
-void CMainFrame::Redraw() { view_->Redraw(); }
-
-void CMainFrame::Toggle(int& documentSwitch) {
-  documentSwitch = documentSwitch == 0 ? 1 : 0;
-  Redraw();
+ui::CommandTargets CMainFrame::Targets() {
+  return {*this, doc_, *view_, *animation_, *printJobs_, *dialogs_};
 }
 
-void CMainFrame::OnGrids() { Toggle(doc_.Coordinations); }
-void CMainFrame::OnBoundaries() { Toggle(doc_.Boundaries); }
-void CMainFrame::OnConstellationLines() { Toggle(doc_.Constelations); }
-void CMainFrame::OnDeepSky() { Toggle(doc_.DeepSky); }
-void CMainFrame::OnMilkyWay() { Toggle(doc_.MilkyWay); }
-void CMainFrame::OnSolarSystem() { Toggle(doc_.SolarSystem); }
-void CMainFrame::OnEcliptic() { Toggle(doc_.Ecliptic); }
-void CMainFrame::OnStarNames() { Toggle(doc_.StarNames); }
-void CMainFrame::OnDeepSkyLabels() { Toggle(doc_.DeepSkyLabels); }
-void CMainFrame::OnPlanetNames() { Toggle(doc_.PlanetNames); }
-void CMainFrame::OnStarsColors() { Toggle(doc_.StarsColors); }
-void CMainFrame::OnRefraction() { Toggle(doc_.Refraction); }
-void CMainFrame::OnEyepieceFields() { Toggle(doc_.EyepieceFields); }
-
-void CMainFrame::OnDefineFields() {
-  CFieldsDialog dialog(doc_, *view_, messages_, this);
-  dialog.exec();
-}
-
-void CMainFrame::OnRedScreen() {
+void CMainFrame::ToggleRedScreen() {
   doc_.RedScreen = doc_.RedScreen == 0 ? 1 : 0;
   ShowNightVision(doc_.RedScreen != 0);
-  Redraw();
+  view_->Redraw();
 }
 
 void CMainFrame::ShowNightVision(bool on) {
@@ -429,7 +392,7 @@ void CMainFrame::ShowNightVision(bool on) {
     action->setIcon(on ? ui::NightVisionIcon(CommandIcon(id)) : CommandIcon(id));
 }
 
-void CMainFrame::OnFullScreen() {
+void CMainFrame::ToggleFullScreen() {
   doc_.FullScreen = doc_.FullScreen == 0 ? 1 : 0;
   if (doc_.FullScreen) {
     savedRect_ = geometry();
@@ -456,237 +419,13 @@ void CMainFrame::OnFullScreen() {
   }
 }
 
-void CMainFrame::OnToolBar() { mainToolBar_->setVisible(mainToolBar_->isHidden()); }
-void CMainFrame::OnStatusBar() { statusBar()->setVisible(statusBar()->isHidden()); }
-void CMainFrame::OnExit() { close(); }
+void CMainFrame::ToggleToolBar() { mainToolBar_->setVisible(mainToolBar_->isHidden()); }
+void CMainFrame::ToggleStatusBar() { statusBar()->setVisible(statusBar()->isHidden()); }
+void CMainFrame::Exit() { close(); }
 
-void CMainFrame::OnPrint() { printJobs_->Print(this); }
+CHelpWindow* CMainFrame::HelpWindow() const { return dialogs_->HelpWindow(); }
 
-void CMainFrame::OnPrintPreview() { printJobs_->Preview(this); }
-
-void CMainFrame::OnPrintSetup() { printJobs_->PageSetup(this); }
-
-void CMainFrame::OnEquatorial() {
-  doc_.HorizonMode = 0;
-  Redraw();
-}
-
-void CMainFrame::OnLocalHorizon() {
-  doc_.HorizonMode = 1;
-  Redraw();
-}
-
-void CMainFrame::OnDrawPoints() {
-  doc_.Settings.StarsDrawPoints = 1;
-  Redraw();
-}
-
-void CMainFrame::OnDrawBitmaps() {
-  doc_.Settings.StarsDrawPoints = 0;
-  Redraw();
-}
-
-void CMainFrame::OnBlackSky() {
-  doc_.SkyColors = 0;
-  doc_.Settings.SkyColors = 0;
-  // A coloured sky lowers the deep-sky limit with the daylight; a black one
-  // shows the limits of the magnitude settings again.
-  doc_.StarMagnitudeLimit = StarLimitFromIndex(doc_.Settings.StarsLimit);
-  doc_.DeepSkyMagnitudeLimit = DeepSkyLimitFromIndex(doc_.Settings.DeepSkyLimit);
-  Redraw();
-}
-
-void CMainFrame::OnColorSky() {
-  doc_.SkyColors = 1;
-  doc_.Settings.SkyColors = 1;
-  Redraw();
-}
-
-void CMainFrame::OnDateTime() {
-  CDateTimeDialog dialog(doc_, *view_, this);
-  if (dialog.exec() == QDialog::Accepted) UpdatePanes();
-}
-
-void CMainFrame::OnLocation() {
-  CLocationDialog dialog(doc_, *view_, messages_, this);
-  if (dialog.exec() == QDialog::Accepted) UpdatePanes();
-}
-
-void CMainFrame::OnMagnitudeLimits() {
-  CMagnitudeLimitsDialog dialog(doc_, *view_, this);
-  dialog.exec();
-}
-
-void CMainFrame::OnDeepSkyOptions() {
-  CDeepSkyDialog dialog(doc_, *view_, this);
-  dialog.exec();
-}
-
-void CMainFrame::OnColours() {
-  CColoursDialog dialog(doc_, *view_, this);
-  dialog.exec();
-}
-
-void CMainFrame::OnMoveLeft() { view_->MoveLeft(); }
-void CMainFrame::OnMoveRight() { view_->MoveRight(); }
-void CMainFrame::OnMoveUp() { view_->MoveUp(); }
-void CMainFrame::OnMoveDown() { view_->MoveDown(); }
-void CMainFrame::OnZoomIn() { view_->ZoomIn(); }
-void CMainFrame::OnZoomOut() { view_->ZoomOut(); }
-
-void CMainFrame::RunSearch(QDialog& dialog) {
-  if (dialog.exec() == QDialog::Accepted) Redraw();
-}
-
-void CMainFrame::OnSearchStar() {
-  CStarSearchDialog dialog(doc_, messages_, this);
-  RunSearch(dialog);
-}
-
-void CMainFrame::OnSearchConstellation() {
-  CConstellationSearchDialog dialog(doc_, messages_, this);
-  RunSearch(dialog);
-}
-
-void CMainFrame::OnSearchSolarSystem() {
-  CBodySearchDialog dialog(doc_, messages_, this);
-  RunSearch(dialog);
-}
-
-void CMainFrame::OnSearchMessier() {
-  CMessierSearchDialog dialog(doc_, messages_, this);
-  RunSearch(dialog);
-}
-
-void CMainFrame::OnSearchNgc() {
-  CNgcSearchDialog dialog(doc_, messages_, this);
-  RunSearch(dialog);
-}
-
-void CMainFrame::OnTonight() {
-  if (!tonight_) {
-    tonight_ = new CTonightWindow(
-        doc_, messages_,
-        [this] {
-          UpdatePanes();
-          Redraw();
-        },
-        this);
-    tonight_->setAttribute(Qt::WA_DeleteOnClose);
-  }
-  tonight_->show();
-  tonight_->raise();
-  tonight_->activateWindow();
-}
-
-void CMainFrame::ShowHorizonPoint(int index) {
-  ::ShowHorizonPoint(doc_, index);
-  Redraw();
-}
-
-void CMainFrame::ShowZenith(double altitude) {
-  ::ShowZenith(doc_, altitude);
-  Redraw();
-}
-
-// The horizon table runs every 5 degrees from the south through the east.
-void CMainFrame::OnShowEast() { ShowHorizonPoint(18); }
-void CMainFrame::OnShowWest() { ShowHorizonPoint(54); }
-void CMainFrame::OnShowNorth() { ShowHorizonPoint(36); }
-void CMainFrame::OnShowSouth() { ShowHorizonPoint(0); }
-void CMainFrame::OnShowZenith() { ShowZenith(90); }
-void CMainFrame::OnShowNadir() { ShowZenith(-90); }
-
-void CMainFrame::StartAnimation(bool forward) {
-  // Without the solar system, an equatorial chart would not change.
-  if (!doc_.SolarSystem && !doc_.HorizonMode) {
-    messages_.Show(MessageIcon::Exclamation, res::String(res::IDS_ANIMATION_NO_EFFECT));
-    return;
-  }
-  doc_.Animating = 1;
-  forward_ = forward;
-  animationTimer_.start(timeStepBox_->currentIndex() == ui::kRealTime ? 1000 : 50, this);
-}
-
-void CMainFrame::OnAnimationForward() { StartAnimation(true); }
-void CMainFrame::OnAnimationBackward() { StartAnimation(false); }
-
-void CMainFrame::OnAnimationStop() {
-  if (!doc_.Animating) return;
-  doc_.Animating = 0;
-  animationTimer_.stop();
-}
-
-void CMainFrame::SingleStep(bool forward) {
-  const int year = doc_.DocumentTime.Year;
-  if ((forward && year > 2099) || (!forward && year < 1901)) return;
-  doc_.Animating = 1;
-  forward_ = forward;
-  AnimationStep();
-  Redraw();
-  doc_.Animating = 0;
-}
-
-void CMainFrame::OnStepForward() { SingleStep(true); }
-void CMainFrame::OnStepBackward() { SingleStep(false); }
-
-void CMainFrame::AnimationStep() {
-  astro::CivilTime clock = doc_.DocumentTime;
-  std::int64_t instant = doc_.Instant.UtSeconds;
-  const bool inRange =
-      ui::AnimationStep(clock, instant, doc_.TimeOffset, timeStepBox_->currentIndex(), forward_,
-                        ClockRulesOf(doc_.Settings));
-  // The instant is the one meant even where the clock shows an hour twice.
-  doc_.SetInstant(instant);
-  doc_.DocumentTime = clock;
-  if (!inRange) {
-    OnAnimationStop();
-    UpdateCommandStates();
-  }
-  doc_.UpdateSky();
-  UpdatePanes();
-}
-
-void CMainFrame::timerEvent(QTimerEvent* event) {
-  if (event->timerId() != animationTimer_.timerId()) return QMainWindow::timerEvent(event);
-  AnimationStep();
-  Redraw();
-}
-
-void CMainFrame::OnHelpContents() { ShowHelp(QString::fromUtf8(ui::kHelpContentsPage)); }
-void CMainFrame::OnUsingHelp() { ShowHelp(QString::fromUtf8(ui::kUsingHelpPage)); }
-
-void CMainFrame::OnContextHelp() {
-  QWidget* focus = QApplication::focusWidget();
-  if (!focus) focus = QApplication::activeWindow();
-  ShowHelp(ui::HelpPageForWidget(focus ? focus : this));
-}
-
-void CMainFrame::OnWhatsThis() { QWhatsThis::enterWhatsThisMode(); }
-
-void CMainFrame::OnAbout() {
-  CSplashWindow* window = CSplashWindow::Open(CSplashWindow::Mode::About, this);
-  if (window)
-    connect(window, &CSplashWindow::DataSourcesRequested, this, &CMainFrame::ShowDataSources,
-            Qt::UniqueConnection);
-}
-
-void CMainFrame::ShowDataSources() { ShowHelp(QString::fromUtf8(ui::kSourcesHelpPage)); }
-
-CHelpWindow* CMainFrame::HelpWindow() const { return helpWindow_; }
-
-void CMainFrame::ShowHelp(const QString& page) {
-  // A modal dialog blocks every window but its own: the page it asks for
-  // opens in a help window of the dialog's.
-  QWidget* owner = QApplication::activeModalWidget();
-  if (!owner) owner = this;
-  auto* window = owner->findChild<CHelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
-  if (!window) window = new CHelpWindow(helpDirectory_, owner);
-  helpWindow_ = window;
-  window->ShowPage(page);
-}
-
-void CMainFrame::OnFileOpen() {
+void CMainFrame::OpenPictureFile() {
   // "Jpeg Files(*.JPG)|*.JPG|...||": the names of the filters are Qt's filters.
   QStringList filters;
   const QStringList parts = QtString(res::IDS_OPEN_FILTER).split('|');
@@ -703,8 +442,6 @@ void CMainFrame::OnFileOpen() {
   openFilter_ = dialog.selectedNameFilter();
   OpenPicture(dialog.selectedFiles().first().toStdString());
 }
-
-void CMainFrame::OnRecentFile() { OpenRecentFile(0); }
 
 void CMainFrame::OpenRecentFile(int index) {
   std::vector<std::string>& list = doc_.Settings.RecentFiles;

@@ -1,0 +1,142 @@
+#include "ui/dialog_commands.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QWhatsThis>
+
+#include "render/sky_view.h"
+#include "sky/sky_doc.h"
+#include "ui/body_search_dialog.h"
+#include "ui/colours_dialog.h"
+#include "ui/context_help.h"
+#include "ui/date_time_dialog.h"
+#include "ui/deep_sky_dialog.h"
+#include "ui/fields_dialog.h"
+#include "ui/help_pages.h"
+#include "ui/help_window.h"
+#include "ui/list_search_dialog.h"
+#include "ui/location_dialog.h"
+#include "ui/magnitude_limits_dialog.h"
+#include "ui/messier_search_dialog.h"
+#include "ui/splash_window.h"
+#include "ui/tonight_window.h"
+
+CDialogCommands::CDialogCommands(CSkyDoc& doc, CSkyView& view, CMessenger& messages, QWidget& owner)
+    : doc_(doc),
+      view_(view),
+      messages_(messages),
+      owner_(owner),
+      helpDirectory_(QDir::current().absoluteFilePath("help")) {}
+
+void CDialogCommands::DateTime() {
+  CDateTimeDialog dialog(doc_, view_, &owner_);
+  if (dialog.exec() == QDialog::Accepted) emit TimeOrPlaceChanged();
+}
+
+void CDialogCommands::Location() {
+  CLocationDialog dialog(doc_, view_, messages_, &owner_);
+  if (dialog.exec() == QDialog::Accepted) emit TimeOrPlaceChanged();
+}
+
+void CDialogCommands::MagnitudeLimits() {
+  CMagnitudeLimitsDialog dialog(doc_, view_, &owner_);
+  dialog.exec();
+}
+
+void CDialogCommands::DeepSkyOptions() {
+  CDeepSkyDialog dialog(doc_, view_, &owner_);
+  dialog.exec();
+}
+
+void CDialogCommands::Colours() {
+  CColoursDialog dialog(doc_, view_, &owner_);
+  dialog.exec();
+}
+
+void CDialogCommands::DefineFields() {
+  CFieldsDialog dialog(doc_, view_, messages_, &owner_);
+  dialog.exec();
+}
+
+void CDialogCommands::RunSearch(QDialog& dialog) {
+  if (dialog.exec() == QDialog::Accepted) view_.Redraw();
+}
+
+void CDialogCommands::SearchStar() {
+  CStarSearchDialog dialog(doc_, messages_, &owner_);
+  RunSearch(dialog);
+}
+
+void CDialogCommands::SearchConstellation() {
+  CConstellationSearchDialog dialog(doc_, messages_, &owner_);
+  RunSearch(dialog);
+}
+
+void CDialogCommands::SearchSolarSystem() {
+  CBodySearchDialog dialog(doc_, messages_, &owner_);
+  RunSearch(dialog);
+}
+
+void CDialogCommands::SearchMessier() {
+  CMessierSearchDialog dialog(doc_, messages_, &owner_);
+  RunSearch(dialog);
+}
+
+void CDialogCommands::SearchNgc() {
+  CNgcSearchDialog dialog(doc_, messages_, &owner_);
+  RunSearch(dialog);
+}
+
+void CDialogCommands::Tonight() {
+  if (!tonight_) {
+    tonight_ = new CTonightWindow(
+        doc_, messages_,
+        [this] {
+          emit TimeOrPlaceChanged();
+          view_.Redraw();
+        },
+        &owner_);
+    tonight_->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  tonight_->show();
+  tonight_->raise();
+  tonight_->activateWindow();
+}
+
+void CDialogCommands::FollowDocument() {
+  if (tonight_) tonight_->Follow();
+}
+
+void CDialogCommands::HelpContents() { ShowHelp(QString::fromUtf8(ui::kHelpContentsPage)); }
+void CDialogCommands::UsingHelp() { ShowHelp(QString::fromUtf8(ui::kUsingHelpPage)); }
+
+void CDialogCommands::ContextHelp() {
+  QWidget* focus = QApplication::focusWidget();
+  if (!focus) focus = QApplication::activeWindow();
+  ShowHelp(ui::HelpPageForWidget(focus ? focus : &owner_));
+}
+
+void CDialogCommands::WhatsThis() { QWhatsThis::enterWhatsThisMode(); }
+
+void CDialogCommands::About() {
+  CSplashWindow* window = CSplashWindow::Open(CSplashWindow::Mode::About, &owner_);
+  if (window)
+    connect(window, &CSplashWindow::DataSourcesRequested, this, &CDialogCommands::ShowDataSources,
+            Qt::UniqueConnection);
+}
+
+void CDialogCommands::ShowDataSources() { ShowHelp(QString::fromUtf8(ui::kSourcesHelpPage)); }
+
+CHelpWindow* CDialogCommands::HelpWindow() const { return helpWindow_; }
+
+void CDialogCommands::ShowHelp(const QString& page) {
+  // A modal dialog blocks every window but its own: the page it asks for
+  // opens in a help window of the dialog's.
+  QWidget* owner = QApplication::activeModalWidget();
+  if (!owner) owner = &owner_;
+  auto* window = owner->findChild<CHelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
+  if (!window) window = new CHelpWindow(helpDirectory_, owner);
+  helpWindow_ = window;
+  window->ShowPage(page);
+}
