@@ -74,6 +74,17 @@ void Decode(const std::uint8_t* at, NgcIcRecord& r) {
   Terminate(r.Type);
 }
 
+// The whole records left in the file from here: a stream that cannot tell
+// its length gives none.
+std::uint32_t RecordsLeft(std::FILE* file, std::size_t bytes) {
+  const long here = std::ftell(file);
+  if (here < 0 || std::fseek(file, 0, SEEK_END) != 0) return 0;
+  const long end = std::ftell(file);
+  if (std::fseek(file, here, SEEK_SET) != 0 || end <= here) return 0;
+  return static_cast<std::uint32_t>(
+      std::min<unsigned long>((end - here) / bytes, kMaxCellFileRecords));
+}
+
 template <typename Record>
 CellCatalogue<Record> ReadCellFile(std::FILE* file, const char (&magic)[8], std::size_t bytes) {
   CellCatalogue<Record> catalogue;
@@ -92,10 +103,11 @@ CellCatalogue<Record> ReadCellFile(std::FILE* file, const char (&magic)[8], std:
   std::vector<std::uint8_t> block(kBlock * bytes);
   std::vector<Record>& records = catalogue.Records;
   std::vector<std::uint16_t> cells;  // of each record kept
-  // As many as the header promises, within what a lying header may cost.
-  constexpr std::uint32_t kReserveAtMost = 1u << 18;
-  records.reserve(std::min(count, kReserveAtMost));
-  cells.reserve(std::min(count, kReserveAtMost));
+  // As many as the header promises and the file holds: the records take
+  // their room once, without the spare room of a growing vector.
+  const std::uint32_t expected = std::min(count, RecordsLeft(file, bytes));
+  records.reserve(expected);
+  cells.reserve(expected);
   LoadReport& report = catalogue.Report;
   std::uint32_t index = 0;
   while (index < count) {
@@ -173,7 +185,8 @@ char SpectralClassOf(const FaintStarRecord& star) {
     float Below;
     char Class;
   };
-  static constexpr Band kBands[] = {{0.0f, 'B'}, {0.3f, 'A'}, {0.58f, 'F'}, {0.81f, 'G'}, {1.40f, 'K'}};
+  static constexpr Band kBands[] = {
+      {0.0f, 'B'}, {0.3f, 'A'}, {0.58f, 'F'}, {0.81f, 'G'}, {1.40f, 'K'}};
   for (const Band& band : kBands)
     if (bv < band.Below) return band.Class;
   return 'M';

@@ -18,7 +18,7 @@ import sys
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
 
 from datagen import (boundaries, deepsky, faint_stars, figures, misc, ngc_ic,  # noqa: E402
-                     planet_series, pluto_series, sources, stars, textures)
+                     planet_series, pluto_series, sources, stars, textures, zone_stars)
 
 REPO = pathlib.Path(__file__).resolve().parent.parent
 NOTES = pathlib.Path(__file__).resolve().parent / "data-notes"
@@ -74,6 +74,10 @@ def build_faint_stars(src: sources.Sources, catalogue, hipparcos, out: pathlib.P
     built, summary = faint_stars.build(
         hipparcos, stars.read_hipparcos_spectra(src.usr_share("kstars", "stars.dat")), catalogue,
         faint_stars.read_celestial_stars(src.celestial("stars.14.json")))
+    print(f"faintstars.bin: {summary}")
+    built, summary = faint_stars.add_packed_stars(
+        built, zone_stars.read_packed_stars(
+            src.usr_share("stellarium", "stars", "default", "stars_3_1v0_4.cat")), catalogue)
     faint_stars.write(built, out / "faintstars.bin")
     print(f"faintstars.bin: {summary}")
 

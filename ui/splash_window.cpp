@@ -189,9 +189,9 @@ void CSplashWindow::ComposeFace() {
   p.setFont(text);
   DrawShadowedText(p, panel.adjusted(10, 8, -10, -28),
                    "A desktop planetarium. Free software under the GNU General Public "
-                   "License, version 3 or later (GPL-3.0-or-later), without any warranty.\n"
-                   "Sky data: Bright Star Catalogue (Yale), Hipparcos and Tycho (ESA), "
-                   "OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars "
+                   "License, version 3 or later, without any warranty. "
+                   "Sky data: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), "
+                   "OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium "
                    "(GPL-2.0-or-later), tz database, NASA.",
                    Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap);
 }

@@ -1,10 +1,12 @@
 // faintstars.bin and ngcic.bin as the generator made them: their counts, the
 // cross-identification with the Hipparcos numbers and with bsc5.bin and
-// deepsky.bin (nothing twice), and stars and objects known by name.
+// deepsky.bin (nothing twice), the Tycho stars to V 10.5, and stars and
+// objects known by name.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstring>
+#include <numbers>
 #include <string>
 
 #include "catalog/cell_catalogues.h"
@@ -29,7 +31,7 @@ TEST(FaintStarsFile, HoldsTheStarsBeyondTheBrightOnesWithTheirHipparcosNumbers) 
       catalog::LoadFaintStars(DataPath("faintstars.bin").c_str());
   ASSERT_EQ(stars.Status, catalog::FaintStarCatalogue::State::Read);
   EXPECT_FALSE(stars.Report.Damaged());
-  EXPECT_EQ(stars.Records.size(), 152685u);
+  EXPECT_EQ(stars.Records.size(), 576910u);
   int withHip = 0;
   for (const FaintStarRecord& s : stars.Records) withHip += s.Hip != 0;
   // Every Hipparcos star of stars.14.json that bsc5.bin does not have.
@@ -75,6 +77,64 @@ TEST(FaintStarsFile, NoStarOfTheBrightFileComesTwice) {
     });
   }
   EXPECT_EQ(twins, 0);
+}
+
+// The stars of the packed Tycho file: no HIP number, motion, parallax or
+// spectral type, V 9.05-10.45 in steps of 0.05 (those of V 9.0 are not told
+// apart from stars.dat's faintest here).
+bool FromThePackedFile(const FaintStarRecord& s) {
+  return s.Hip == 0 && s.ProperMotionRa == 0 && s.ProperMotionDec == 0 && s.Parallax == 0 &&
+         s.SpectralType[0] == '\0' && s.Magnitude > 9.02f;
+}
+
+TEST(FaintStarsFile, TheTychoStarsReachMagnitude10Point5OnceEach) {
+  const catalog::FaintStarCatalogue stars =
+      catalog::LoadFaintStars(DataPath("faintstars.bin").c_str());
+  int packed = 0, coloured = 0, twins = 0, checked = 0;
+  for (const FaintStarRecord& s : stars.Records) {
+    if (!FromThePackedFile(s)) continue;
+    ++packed;
+    coloured += s.ColourIndex != catalog::kUnknownColourIndex;
+    EXPECT_LE(s.Magnitude, 10.5f);
+    if (packed % 50 != 0) continue;
+    // None stands within 5" of a star of the other sources (stars.dat gives
+    // the brightest of them too).
+    ++checked;
+    const catalog::SkyView view{s.RightAscension, s.Declination, 5.0 / 3600};
+    stars.ForEachInView(view, 30, [&](const FaintStarRecord& other) {
+      if (!FromThePackedFile(other) &&
+          catalog::SkyDistanceDegrees(s.RightAscension, s.Declination, other.RightAscension,
+                                      other.Declination) < 5.0 / 3600)
+        ++twins;
+    });
+  }
+  // 425 807 in the file, 1582 of them already given by stars.dat, 4830 of V 9.0.
+  EXPECT_GT(packed, 420000);
+  EXPECT_LT(packed, 425807 - 4830);
+  EXPECT_EQ(coloured, packed);
+  EXPECT_GT(checked, 8000);
+  EXPECT_EQ(twins, 0);
+}
+
+TEST(FaintStarsFile, OrionsSwordHoldsMoreThanEightyStarsAtZoom64) {
+  // The field the view shows at zoom 64 around M 42 (2.2 x 1.8 degrees);
+  // stars.dat and stars.14.json alone give 36 stars there with bsc5.bin's.
+  const double ra = 5.5881, dec = -5.3911;
+  const auto inField = [&](double r, double d) {
+    return std::abs((r - ra) * 15 * std::cos(dec * std::numbers::pi / 180)) < 1.1 &&
+           std::abs(d - dec) < 0.9;
+  };
+  StarRecord bright[kStarCount];
+  ASSERT_TRUE(catalog::LoadStars(DataPath("bsc5.bin").c_str(), bright));
+  int count = 0;
+  for (const StarRecord& b : bright) count += inField(b.RightAscension, b.Declination);
+  const catalog::FaintStarCatalogue stars =
+      catalog::LoadFaintStars(DataPath("faintstars.bin").c_str());
+  const catalog::SkyView view{ra, dec, 1.5};
+  stars.ForEachInView(view, 13.0, [&](const FaintStarRecord& s) {
+    count += inField(s.RightAscension, s.Declination);
+  });
+  EXPECT_GT(count, 80);
 }
 
 TEST(NgcIcFile, HoldsTheObjectsDeepskyBinHasNot) {

@@ -1,9 +1,9 @@
 """faintstars.bin: the stars beyond the Bright Star Catalogue.
 
-Two sources: kstars-data's stars.dat (Hipparcos and Tycho, to V 9.0, with
+Three sources: kstars-data's stars.dat (Hipparcos and Tycho, to V 9.0, with
 proper motions, parallaxes, B-V and spectral types) and d3-celestial's
-stars.14.json (the Hipparcos catalogue: HIP number, V and B-V, to V 12-13).
-A stars.dat star that bsc5.bin already has (stars.take_hipparcos paired it,
+stars.14.json (the Hipparcos catalogue: HIP number, V and B-V, to V 12-13),
+then stellarium-data's Tycho stars (below). A stars.dat star that bsc5.bin already has (stars.take_hipparcos paired it,
 or a bsc5.bin star stands within DUPLICATE_ARCSEC) is left out. Every other stars.dat star takes the HIP number of the
 stars.14.json star found within MATCH_ARCSEC and MATCH_MAGNITUDE of it, the
 nearest one that no other star has taken; the stars.14.json stars left
@@ -13,6 +13,12 @@ without motion and without a HIP number that has a stars.14.json star of
 the same magnitude within FAST_STAR_ARCSEC is that star, given at another
 epoch: it takes its number and place. A star without a HIP
 number is a Tycho star, which the program names by its J2000 place.
+
+Then the Tycho stars of V 9.0-10.5 of stellarium-data's stars_3_1v0_4.cat
+(zone_stars.py), none of them a Hipparcos star: each is added, without a HIP
+number, spectral type or motions, unless a star of the other files stands
+within PACKED_DUPLICATE_ARCSEC (the same star, given by stars.dat) or one of
+bsc5.bin within DUPLICATE_ARCSEC.
 """
 
 import json
@@ -30,6 +36,7 @@ MATCH_MAGNITUDE = 0.6
 DUPLICATE_ARCSEC = 10.0
 FAST_STAR_ARCSEC = 90.0
 FAST_STAR_MAGNITUDE = 0.02
+PACKED_DUPLICATE_ARCSEC = 5.0
 UNKNOWN_COLOUR = 99.0  # B-V not known
 
 
@@ -135,6 +142,47 @@ def build(hipparcos, spectra, bright_stars, celestial):
     summary = {"stars.dat": len(hipparcos), "in bsc5.bin": len(bright_rows),
                "stars.dat with HIP": paired, "stars.dat Tycho only": sum(r[0] == 0 for r, _ in out), "found by magnitude": moved, "stars.14.json added": added, "total": len(out)}
     return out, summary
+
+
+def _has_neighbour(points, others, arcsec):
+    """Whether each of the unit vectors points has one of others within arcsec."""
+    size = math.radians(arcsec / 3600.0)
+    span = int(math.ceil(2.0 / size)) + 4
+
+    def key(cube):
+        return (cube[:, 0] * span + cube[:, 1]) * span + cube[:, 2]
+
+    their_cube = np.floor((others + 1.0) / size).astype(np.int64)
+    order = np.argsort(key(their_cube), kind="stable")
+    keys = key(their_cube)[order]
+    cube = np.floor((points + 1.0) / size).astype(np.int64)
+    found = np.zeros(len(points), dtype=bool)
+    for offset in np.array(np.meshgrid([-1, 0, 1], [-1, 0, 1], [-1, 0, 1])).T.reshape(-1, 3):
+        wanted = key(cube + offset)
+        first = np.searchsorted(keys, wanted, side="left")
+        last = np.searchsorted(keys, wanted, side="right")
+        for k in range(int((last - first).max(initial=0))):
+            has = first + k < last
+            j = order[np.minimum(first + k, len(order) - 1)]
+            close = np.einsum("ij,ij->i", points, others[j]) >= math.cos(size)
+            found |= has & close
+    return found
+
+
+def add_packed_stars(built, packed, bright_stars):
+    """built with the stars of packed (RA, Dec, V, B-V rows) that are not there yet."""
+    faint = np.array([(ra, dec) for _, (ra, dec, _) in built])
+    bright = np.array([(s.ra_hours, s.dec_degrees) for s in bright_stars])
+    places = stars.unit_vectors(packed[:, 0] * 15.0, packed[:, 1])
+    twin = (_has_neighbour(places, stars.unit_vectors(faint[:, 0] * 15.0, faint[:, 1]),
+                           PACKED_DUPLICATE_ARCSEC) |
+            _has_neighbour(places, stars.unit_vectors(bright[:, 0] * 15.0, bright[:, 1]),
+                           DUPLICATE_ARCSEC))
+    added = [((0, ra, dec, v, colour, 0.0, 0.0, 0.0, records.text("", 4)), (ra, dec, v))
+             for ra, dec, v, colour in packed[~twin]]
+    summary = {"stars_3": len(packed), "stars_3 already there": int(twin.sum()),
+               "stars_3 added": len(added), "total": len(built) + len(added)}
+    return built + added, summary
 
 
 def write(built, path: pathlib.Path):
