@@ -256,17 +256,23 @@ def visible_windows(pids):
     return found
 
 
-def frames_between(log, t0, t1):
+def frames_between(log, t0, t1, window_area):
     """Frames presented in [t0, t1): buffer swaps when the program swaps
-    buffers, else the windows' backing-store flushes."""
+    buffers, else its windows' backing-store flushes of at least a quarter of
+    its main window (`window_area`, pixels): a widget program flushes its sky
+    and its status bar one after the other, and only the first is a frame."""
     try:
         with open(log) as f:
             lines = [l.split() for l in f if l.strip()]
     except OSError:
         return 0, "none"
-    swaps = [float(t) for t, route in lines if route in ("glx", "egl")]
-    stamps, route = (swaps, "buffer swaps") if swaps else (
-        [float(t) for t, route in lines if route == "flush"], "backing-store flushes")
+    swaps = [float(l[0]) for l in lines if l[1] in ("glx", "egl")]
+    if swaps:
+        stamps, route = swaps, "buffer swaps"
+    else:
+        stamps = [float(l[0]) for l in lines
+                  if l[1] == "flush" and len(l) == 4 and int(l[2]) * int(l[3]) * 4 >= window_area]
+        route = "flushes of a quarter of the window or more"
     return sum(1 for t in stamps if t0 <= t < t1), route
 
 
@@ -398,7 +404,7 @@ class Session:
         self.t0 = time.monotonic()
         self.proc = processes.start(program.command(), env=self.env, stdout=self.log,
                                     stderr=subprocess.STDOUT)
-        self.main_window = None
+        self.main_window, self.main_area = None, 0
 
     def end(self):
         for proc in (self.proc, self.watch.proc, self.bus):
@@ -439,7 +445,7 @@ class Session:
             if not is_night_sky(window_blocks(last[1], watch.width, big[0][2:])):
                 problem = f"\"{big[0][1]}\" does not show a night sky"
                 continue
-            final, self.main_window = last, big[0][0]
+            final, self.main_window, self.main_area = last, big[0][0], big[0][4] * big[0][5]
             break
         self.processes.end(watch.proc)
         if final is None:
@@ -461,11 +467,11 @@ class Session:
         c0, t0 = cpu_seconds(self.proc.pid), time.monotonic()
         time.sleep(seconds)
         c1, t1 = cpu_seconds(self.proc.pid), time.monotonic()
-        frames, route = frames_between(self.swap_log, t0, t1)
+        frames, route = frames_between(self.swap_log, t0, t1, self.main_area)
         return frames / (t1 - t0), route, c1 - c0, frames
 
     def frames_since(self, t):
-        return frames_between(self.swap_log, t, time.monotonic() + 1)[0]
+        return frames_between(self.swap_log, t, time.monotonic() + 1, self.main_area)[0]
 
 
 def measure(program, processes, tools, scratch, tag, screenshot):

@@ -88,14 +88,29 @@ void* eglGetProcAddress(const char* name) {
   return real ? real((const unsigned char*)name) : NULL;
 }
 
-/* void QBackingStore::flush(const QRegion&, QWindow*, const QPoint&), Qt 5 and 6. */
+/* void QBackingStore::flush(const QRegion&, QWindow*, const QPoint&), Qt 5 and 6;
+   the line gives the width and height of the flushed region's bounding
+   rectangle (QRegion::boundingRect(), a QRect of x1, y1, x2, y2 returned in
+   registers), so that a repainted sky can be told from a repainted label. */
 typedef void (*flush_fn)(void*, const void*, void*, const void*);
+typedef struct {
+  int x1, y1, x2, y2;
+} rect;
+typedef rect (*bounds_fn)(const void*);
 
 void _ZN13QBackingStore5flushERK7QRegionP7QWindowRK6QPoint(void* self, const void* region,
                                                            void* window, const void* offset) {
   static flush_fn real;
-  if (!real)
+  static bounds_fn bounds;
+  if (!real) {
     real = (flush_fn)dlsym(RTLD_NEXT, "_ZN13QBackingStore5flushERK7QRegionP7QWindowRK6QPoint");
-  note("flush");
+    bounds = (bounds_fn)dlsym(RTLD_DEFAULT, "_ZNK7QRegion12boundingRectEv");
+  }
+  char what[48] = "flush";
+  if (bounds) {
+    rect r = bounds(region);
+    snprintf(what, sizeof what, "flush %d %d", r.x2 - r.x1 + 1, r.y2 - r.y1 + 1);
+  }
+  note(what);
   if (real) real(self, region, window, offset);
 }
