@@ -181,7 +181,7 @@ class ScreenWatch:
     def __init__(self, processes, exe, path):
         self.path, self.shots, self.offset = path, [], None
         self.proc = processes.start([exe, path, str(SHOT_INTERVAL_MS)])
-        if not wait_until(self._header, 10.0):
+        if not wait_until(lambda: self._header() and self.read(), 10.0):
             raise RuntimeError("screen_watch wrote nothing")
 
     def _header(self):
@@ -274,6 +274,51 @@ def frames_between(log, t0, t1, window_area):
                   if l[1] == "flush" and len(l) == 4 and int(l[2]) * int(l[3]) * 4 >= window_area]
         route = "flushes of a quarter of the window or more"
     return sum(1 for t in stamps if t0 <= t < t1), route
+
+
+def wait_for_sky(watch, proc, t0, processes):
+    """Start-up to the sky drawn (seconds from `t0`), the memory at 10 s
+    (MiB), what was on the screen when no sky came, and the program's window
+    (id, name, x, y, width, height). Ends `watch`."""
+    rss, final, window, problem = None, None, None, "no settled screen"
+    while time.monotonic() - t0 < START_TIMEOUT_S:
+        time.sleep(0.2)
+        if proc.poll() is not None:
+            problem = f"exited with status {proc.returncode}"
+            break
+        if rss is None and time.monotonic() - t0 >= MEMORY_AT_S:
+            rss = rss_mib(proc.pid)
+        shots = watch.read()
+        if rss is None or not shots or shots[-1][0] - t0 < SETTLE_S:
+            continue
+        last = shots[-1]
+        recent = [s for s in shots if s[0] >= last[0] - SETTLE_S]
+        if recent[0][0] > last[0] - SETTLE_S + 0.3 or any(
+                differing(s[1], last[1]) > MATCH_FRACTION for s in recent):
+            continue
+        windows = visible_windows(tree(proc.pid))
+        screen = watch.width * watch.height * 16
+        big = [w for w in windows if w[4] * w[5] * 4 >= screen]
+        if len(windows) != 1 or not big:
+            problem = "windows: " + ", ".join(f"\"{w[1]}\" {w[4]}x{w[5]}" for w in windows)
+            continue
+        if not is_night_sky(window_blocks(last[1], watch.width, big[0][2:])):
+            problem = f"\"{big[0][1]}\" does not show a night sky"
+            continue
+        final, window = last, big[0]
+        break
+    processes.end(watch.proc)
+    if final is None:
+        return None, rss, problem, None
+    if differing(watch.shots[0][1], final[1]) <= MATCH_FRACTION:
+        return None, rss, "the final screen cannot be told from the empty desktop", None
+    # The first screenshot of the last run of screenshots that match the final one.
+    drawn = final
+    for shot in reversed([s for s in watch.shots if s[0] >= t0]):
+        if differing(shot[1], final[1]) > MATCH_FRACTION:
+            break
+        drawn = shot
+    return drawn[0] - t0, rss, None, window
 
 
 class Program:
@@ -418,48 +463,10 @@ class Session:
         subprocess.run(["xdotool", "key", "--delay", "100", *keys], capture_output=True, timeout=30)
 
     def wait_for_sky(self):
-        """Start-up to the sky drawn, seconds, the memory at 10 s, MiB, and
-        what the final screen was when it was not a sky."""
-        rss, final, problem = None, None, "no settled screen"
-        watch = self.watch
-        while time.monotonic() - self.t0 < START_TIMEOUT_S:
-            time.sleep(0.2)
-            if self.proc.poll() is not None:
-                return None, rss, f"exited with status {self.proc.returncode}"
-            if rss is None and time.monotonic() - self.t0 >= MEMORY_AT_S:
-                rss = rss_mib(self.proc.pid)
-            shots = watch.read()
-            if rss is None or not shots or shots[-1][0] - self.t0 < SETTLE_S:
-                continue
-            last = shots[-1]
-            recent = [s for s in shots if s[0] >= last[0] - SETTLE_S]
-            if recent[0][0] > last[0] - SETTLE_S + 0.3 or any(
-                    differing(s[1], last[1]) > MATCH_FRACTION for s in recent):
-                continue
-            windows = visible_windows(tree(self.proc.pid))
-            screen = watch.width * watch.height * 16
-            big = [w for w in windows if w[4] * w[5] * 4 >= screen]
-            if len(windows) != 1 or not big:
-                problem = "windows: " + ", ".join(f"\"{w[1]}\" {w[4]}x{w[5]}" for w in windows)
-                continue
-            if not is_night_sky(window_blocks(last[1], watch.width, big[0][2:])):
-                problem = f"\"{big[0][1]}\" does not show a night sky"
-                continue
-            final, self.main_window, self.main_area = last, big[0][0], big[0][4] * big[0][5]
-            break
-        self.processes.end(watch.proc)
-        if final is None:
-            return None, rss, problem
-        shots = [s for s in watch.shots if s[0] >= self.t0]
-        if differing(watch.shots[0][1], final[1]) <= MATCH_FRACTION:
-            return None, rss, "the final screen cannot be told from the empty desktop"
-        # The first screenshot of the last run of screenshots that match the final one.
-        drawn = final
-        for shot in reversed(shots):
-            if differing(shot[1], final[1]) > MATCH_FRACTION:
-                break
-            drawn = shot
-        return drawn[0] - self.t0, rss, None
+        sky, rss, problem, window = wait_for_sky(self.watch, self.proc, self.t0, self.processes)
+        if window:
+            self.main_window, self.main_area = window[0], window[4] * window[5]
+        return sky, rss, problem
 
     def window(self, seconds=WINDOW_S):
         """Frames presented a second, the route they took and CPU seconds

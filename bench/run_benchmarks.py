@@ -40,88 +40,6 @@ def load():
         return " ".join(f.read().split()[:3])
 
 
-def rss_mib(pid):
-    """Resident memory of a process and its children, MiB."""
-    total = 0
-    for p in [pid] + children(pid):
-        try:
-            with open(f"/proc/{p}/status") as f:
-                for line in f:
-                    if line.startswith("VmRSS:"):
-                        total += int(line.split()[1])
-        except OSError:
-            pass
-    return total / 1024
-
-
-def children(pid):
-    try:
-        out = subprocess.run(["pgrep", "-P", str(pid)], capture_output=True, text=True).stdout
-    except OSError:
-        return []
-    kids = [int(x) for x in out.split()]
-    for k in list(kids):
-        kids += children(k)
-    return kids
-
-
-def cpu_seconds(pid):
-    """User + system CPU of a process (all its threads), seconds."""
-    ticks = os.sysconf("SC_CLK_TCK")
-    total = 0
-    for p in [pid] + children(pid):
-        try:
-            with open(f"/proc/{p}/stat") as f:
-                fields = f.read().rsplit(")", 1)[1].split()
-            total += int(fields[11]) + int(fields[12])
-        except OSError:
-            pass
-    return total / ticks
-
-
-def screenshot():
-    return subprocess.run(["xwd", "-root", "-silent"], capture_output=True).stdout
-
-
-def changed_fraction(a, b, stride=61):
-    """Fraction of sampled bytes that differ between two screenshots."""
-    if len(a) != len(b) or not a:
-        return 1.0
-    sa, sb = a[4096::stride], b[4096::stride]
-    return sum(1 for x, y in zip(sa, sb) if x != y) / max(1, len(sa))
-
-
-def wait_for_sky(start, empty, timeout=30.0, settle=1.0):
-    """Seconds from `start` to the screen showing a settled window: the first
-    screenshot that differs from the empty desktop after which the screen
-    changes by less than 0.5 % for `settle` seconds (a clock pane may tick)."""
-    first_of_run, previous = None, None
-    while time.monotonic() - start < timeout:
-        shot = screenshot()
-        now = time.monotonic() - start
-        if changed_fraction(shot, empty) > 0.05:
-            if previous is not None and changed_fraction(shot, previous) < 0.005:
-                if first_of_run is not None and now - first_of_run[0] >= settle:
-                    return first_of_run[0]
-            else:
-                first_of_run = (now, shot)
-            previous = shot
-        else:
-            first_of_run, previous = None, None
-        time.sleep(0.05)
-    return None
-
-
-def terminate(proc):
-    if proc.poll() is None:
-        proc.send_signal(signal.SIGTERM)
-        try:
-            proc.wait(10)
-        except subprocess.TimeoutExpired:
-            proc.kill()
-            proc.wait()
-
-
 class Stellix:
     def __init__(self, build):
         self.exe = os.path.join(build, "stellix")
@@ -130,11 +48,11 @@ class Stellix:
     def settings(self, name):
         return os.path.join(self.scratch, name + ".INI")
 
-    def start(self, name, extra=()):
+    def start(self, name, processes, extra=()):
         log = open(os.path.join(self.scratch, name + ".log"), "w+")
         cmd = [self.exe, "--timing", "--no-splash", "--settings", self.settings(name),
                "--datetime", WHEN, *extra]
-        return subprocess.Popen(cmd, stdout=subprocess.DEVNULL, stderr=log), log
+        return processes.start(cmd, stderr=log), log
 
     @staticmethod
     def lines(log):
@@ -155,25 +73,27 @@ class Stellix:
         return subprocess.run([self.exe, "--help"], capture_output=True, text=True).stdout
 
 
-def measure_startup(app, runs):
+def measure_startup(app, runs, processes, watcher):
     """Start-up to first frame (the program's own --timing) and to the sky on
-    screen (screenshots), and resident memory 10 s after start."""
+    screen (screenshots judged as in the comparison with the peers), and
+    resident memory 10 s after start."""
     first, drawn, rss = [], [], []
     for k in range(runs):
-        empty = screenshot()
+        watch = peer_comparison.ScreenWatch(processes, watcher,
+                                            os.path.join(app.scratch, f"startup{k}.shots"))
         start = time.monotonic()
-        proc, log = app.start(f"startup{k}")
+        proc, log = app.start(f"startup{k}", processes)
         ms = app.first_frame_ms(log)
-        sky = wait_for_sky(start, empty)
-        if k == 0:
-            time.sleep(max(0.0, 10.0 - (time.monotonic() - start)))
-            rss.append(rss_mib(proc.pid))
-        terminate(proc)
+        sky, mem, problem, _ = peer_comparison.wait_for_sky(watch, proc, start, processes)
+        processes.end(proc)
+        if problem:
+            sys.stderr.write(f"start-up {k + 1}: {problem}\n")
         if ms is not None:
             first.append(ms / 1000)
         if sky is not None:
             drawn.append(sky)
-        time.sleep(0.5)
+        if mem is not None:
+            rss.append(mem)
     return first, drawn, rss
 
 
@@ -181,9 +101,9 @@ def measure_animation(pid, key_start, key_stop, seconds, frames_now):
     """Steps a second and CPU per step while the time animation runs on screen."""
     subprocess.run(["xdotool", "key", "--clearmodifiers", key_start])
     time.sleep(1.0)  # let the timer settle
-    f0, c0, t0 = frames_now(), cpu_seconds(pid), time.monotonic()
+    f0, c0, t0 = frames_now(), peer_comparison.cpu_seconds(pid), time.monotonic()
     time.sleep(seconds)
-    f1, c1, t1 = frames_now(), cpu_seconds(pid), time.monotonic()
+    f1, c1, t1 = frames_now(), peer_comparison.cpu_seconds(pid), time.monotonic()
     subprocess.run(["xdotool", "key", "--clearmodifiers", key_stop])
     steps = f1 - f0
     return steps / (t1 - t0), (c1 - c0) / steps if steps else None
@@ -202,14 +122,14 @@ def focus(name, timeout=20.0):
     return False
 
 
-def stellix_animation(app, seconds=6.0):
-    proc, log = app.start("animation")
+def stellix_animation(app, processes, seconds=6.0):
+    proc, log = app.start("animation", processes)
     result = (None, None)
     if app.first_frame_ms(log) is not None and focus("Stellix"):
         time.sleep(2.0)
         frames = lambda: sum(1 for l in app.lines(log) if "frame" in l and "after" in l)
         result = measure_animation(proc.pid, "ctrl+f", "Escape", seconds, frames)
-    terminate(proc)
+    processes.end(proc)
     return result
 
 
@@ -246,17 +166,20 @@ def fmt(v, unit="", digits=2):
     return f"{v:.{digits}f}{unit}"
 
 
-def stellix_rows(app, build, args):
+def stellix_rows(app, build, args, processes):
     """The rows of Stellix's own table: (measure, figure, notes)."""
     rows = []
-    first, drawn, rss = measure_startup(app, args.runs)
+    watcher = peer_comparison.build_tools(app.scratch)[1]
+    first, drawn, rss = measure_startup(app, args.runs, processes, watcher)
     rows.append(("Start-up to first frame (median)", fmt(statistics.median(first) if first else None, " s"),
                  " ".join(f"{x:.2f}" for x in first)))
     rows.append(("Start-up to sky drawn on screen (median)",
                  fmt(statistics.median(drawn) if drawn else None, " s"),
                  " ".join(f"{x:.2f}" for x in drawn)))
-    rows.append(("Resident memory 10 s after start", fmt(rss[0] if rss else None, " MiB", 0), ""))
-    rate, cpu = stellix_animation(app)
+    rows.append(("Resident memory 10 s after start (median)",
+                 fmt(statistics.median(rss) if rss else None, " MiB", 0),
+                 " ".join(f"{x:.0f}" for x in rss)))
+    rate, cpu = stellix_animation(app, processes)
     rows.append(("Animation on screen (1-day steps)", fmt(rate, " steps/s", 1), "timer: 20/s"))
     rows.append(("CPU per animation step (all threads)", fmt(cpu * 1000 if cpu else None, " ms", 1), ""))
 
@@ -321,15 +244,17 @@ def main():
         time.sleep(1.0)
 
     app = Stellix(build)
+    processes = peer_comparison.Processes()
     rows, peer_lines = [], []
     load_before = load()
     try:
         if not args.peers_only:
-            rows = stellix_rows(app, build, args)
+            rows = stellix_rows(app, build, args, processes)
         if args.peers or args.peers_only:
             screens = args.screens or tempfile.mkdtemp(prefix="stellix-peer-screens-")
             peer_lines = peer_comparison.compare(app.exe, args.rounds, os.path.abspath(screens))
     finally:
+        processes.end_all()
         if wm:
             wm.terminate()
             wm.wait()
