@@ -8,10 +8,11 @@ that writes its config.ini), with a session bus of its own and with
 bench/peers/swap_log.c preloaded to log the frames it presents. The programs
 take turns over several rounds; each start gives:
 
-- start-up to the sky drawn: from starting the process to the first
-  screenshot (bench/peers/screen_watch.c, every 75 ms) that matches the final
-  settled screen, the final screen checked to be the program's one window
-  showing a night sky (not a splash, not a dialog, not a black window);
+- start-up to the sky drawn: from starting the process to the first of the
+  last run of screenshots (bench/peers/screen_watch.c, every 75 ms) that
+  match the final settled screen, the final screen checked to be the
+  program's one window showing a night sky (not a splash, not a dialog, not
+  a black window);
 - resident memory 10 s after start, the whole process tree;
 - idle CPU: time stopped, CPU seconds a second over 6 s;
 - frames a second while time runs fast, and CPU per presented frame (all
@@ -211,6 +212,7 @@ class ScreenWatch:
 
 
 def differing(a, b):
+    """The fraction of blocks whose grey levels differ by more than DIFF_LEVEL."""
     return sum(1 for x, y in zip(a, b) if abs(x - y) > DIFF_LEVEL) / len(a)
 
 
@@ -231,7 +233,7 @@ def is_night_sky(blocks):
 
 
 def visible_windows(pids):
-    """(name, x, y, width, height) of the visible top-level windows of these processes."""
+    """(id, name, x, y, width, height) of the visible top-level windows of these processes."""
     found = []
     for pid in pids:
         out = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid)],
@@ -444,6 +446,8 @@ class Session:
         self.bus = processes.start(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
                                    stdout=subprocess.PIPE)
         address = self.bus.stdout.readline().decode().strip()
+        if not address:
+            raise RuntimeError("dbus-daemon gave no address")
         self.env = program.env(tools[0], self.swap_log, address)
         self.watch = ScreenWatch(processes, tools[1], self.shot_file)
         self.t0 = time.monotonic()
