@@ -1,16 +1,18 @@
 #!/usr/bin/env python3
 """Stellix's performance in one run, as one table (see docs/PERFORMANCE.md).
 
-    bench/run_benchmarks.py BUILD_DIR [--runs N] [--out FILE] [--peers] [--skip-frame]
+    bench/run_benchmarks.py BUILD_DIR [--runs N] [--out FILE] [--skip-frame]
+                            [--peers | --peers-only] [--rounds N] [--screens DIR]
 
 Measures, on a 1920x1080 X screen (Xvfb with openbox when no display is set):
 start-up to the first frame and to the sky drawn on screen, resident memory
 10 s after start, the offscreen frame, star layer, pick and animation
 benchmarks (bench_frame), UpdateSky (bench_update_sky), the time animation
 on screen (steps a second and CPU per step), --render wall time, and a
-print to PDF when the program has --print-pdf. With --peers, the start-up,
-memory and animation figures of KStars and Stellarium (Debian's packages
-kstars and stellarium) when they are installed, as ratios to Stellix.
+print to PDF when the program has --print-pdf. With --peers (or
+--peers-only), Stellix beside KStars and Stellarium (Debian's packages
+kstars and stellarium) when they are installed, all three measured the same
+way over several rounds (bench/peer_comparison.py).
 
 The machine's load (uptime) is written beside the figures: on a shared
 machine wall-clock times vary, CPU times much less.
@@ -27,6 +29,8 @@ import sys
 import tempfile
 import time
 
+import peer_comparison
+
 SCREEN = "1920x1080"
 WHEN = "2026-12-08T22:00:00"
 
@@ -34,88 +38,6 @@ WHEN = "2026-12-08T22:00:00"
 def load():
     with open("/proc/loadavg") as f:
         return " ".join(f.read().split()[:3])
-
-
-def rss_mib(pid):
-    """Resident memory of a process and its children, MiB."""
-    total = 0
-    for p in [pid] + children(pid):
-        try:
-            with open(f"/proc/{p}/status") as f:
-                for line in f:
-                    if line.startswith("VmRSS:"):
-                        total += int(line.split()[1])
-        except OSError:
-            pass
-    return total / 1024
-
-
-def children(pid):
-    try:
-        out = subprocess.run(["pgrep", "-P", str(pid)], capture_output=True, text=True).stdout
-    except OSError:
-        return []
-    kids = [int(x) for x in out.split()]
-    for k in list(kids):
-        kids += children(k)
-    return kids
-
-
-def cpu_seconds(pid):
-    """User + system CPU of a process (all its threads), seconds."""
-    ticks = os.sysconf("SC_CLK_TCK")
-    total = 0
-    for p in [pid] + children(pid):
-        try:
-            with open(f"/proc/{p}/stat") as f:
-                fields = f.read().rsplit(")", 1)[1].split()
-            total += int(fields[11]) + int(fields[12])
-        except OSError:
-            pass
-    return total / ticks
-
-
-def screenshot():
-    return subprocess.run(["xwd", "-root", "-silent"], capture_output=True).stdout
-
-
-def changed_fraction(a, b, stride=61):
-    """Fraction of sampled bytes that differ between two screenshots."""
-    if len(a) != len(b) or not a:
-        return 1.0
-    sa, sb = a[4096::stride], b[4096::stride]
-    return sum(1 for x, y in zip(sa, sb) if x != y) / max(1, len(sa))
-
-
-def wait_for_sky(start, empty, timeout=30.0, settle=1.0):
-    """Seconds from `start` to the screen showing a settled window: the first
-    screenshot that differs from the empty desktop after which the screen
-    changes by less than 0.5 % for `settle` seconds (a clock pane may tick)."""
-    first_of_run, previous = None, None
-    while time.monotonic() - start < timeout:
-        shot = screenshot()
-        now = time.monotonic() - start
-        if changed_fraction(shot, empty) > 0.05:
-            if previous is not None and changed_fraction(shot, previous) < 0.005:
-                if first_of_run is not None and now - first_of_run[0] >= settle:
-                    return first_of_run[0]
-            else:
-                first_of_run = (now, shot)
-            previous = shot
-        else:
-            first_of_run, previous = None, None
-        time.sleep(0.05)
-    return None
-
-
-def terminate(proc):
-    if proc.poll() is None:
-        proc.send_signal(signal.SIGTERM)
-        try:
-            proc.wait(10)
-        except subprocess.TimeoutExpired:
-            proc.kill()
-            proc.wait()
 
 
 class Stellix:
@@ -126,11 +48,11 @@ class Stellix:
     def settings(self, name):
         return os.path.join(self.scratch, name + ".INI")
 
-    def start(self, name, extra=()):
+    def start(self, name, processes, extra=()):
         log = open(os.path.join(self.scratch, name + ".log"), "w+")
         cmd = [self.exe, "--timing", "--no-splash", "--settings", self.settings(name),
                "--datetime", WHEN, *extra]
-        return subprocess.Popen(cmd, stdout=subprocess.DEVNULL, stderr=log), log
+        return processes.start(cmd, stderr=log), log
 
     @staticmethod
     def lines(log):
@@ -151,25 +73,27 @@ class Stellix:
         return subprocess.run([self.exe, "--help"], capture_output=True, text=True).stdout
 
 
-def measure_startup(app, runs):
+def measure_startup(app, runs, processes, watcher):
     """Start-up to first frame (the program's own --timing) and to the sky on
-    screen (screenshots), and resident memory 10 s after start."""
+    screen (screenshots judged as in the comparison with the peers), and
+    resident memory 10 s after start."""
     first, drawn, rss = [], [], []
     for k in range(runs):
-        empty = screenshot()
+        watch = peer_comparison.ScreenWatch(processes, watcher,
+                                            os.path.join(app.scratch, f"startup{k}.shots"))
         start = time.monotonic()
-        proc, log = app.start(f"startup{k}")
+        proc, log = app.start(f"startup{k}", processes)
         ms = app.first_frame_ms(log)
-        sky = wait_for_sky(start, empty)
-        if k == 0:
-            time.sleep(max(0.0, 10.0 - (time.monotonic() - start)))
-            rss.append(rss_mib(proc.pid))
-        terminate(proc)
+        sky, mem, problem, _ = peer_comparison.wait_for_sky(watch, proc, start, processes)
+        processes.end(proc)
+        if problem:
+            sys.stderr.write(f"start-up {k + 1}: {problem}\n")
         if ms is not None:
             first.append(ms / 1000)
         if sky is not None:
             drawn.append(sky)
-        time.sleep(0.5)
+        if mem is not None:
+            rss.append(mem)
     return first, drawn, rss
 
 
@@ -177,9 +101,9 @@ def measure_animation(pid, key_start, key_stop, seconds, frames_now):
     """Steps a second and CPU per step while the time animation runs on screen."""
     subprocess.run(["xdotool", "key", "--clearmodifiers", key_start])
     time.sleep(1.0)  # let the timer settle
-    f0, c0, t0 = frames_now(), cpu_seconds(pid), time.monotonic()
+    f0, c0, t0 = frames_now(), peer_comparison.cpu_seconds(pid), time.monotonic()
     time.sleep(seconds)
-    f1, c1, t1 = frames_now(), cpu_seconds(pid), time.monotonic()
+    f1, c1, t1 = frames_now(), peer_comparison.cpu_seconds(pid), time.monotonic()
     subprocess.run(["xdotool", "key", "--clearmodifiers", key_stop])
     steps = f1 - f0
     return steps / (t1 - t0), (c1 - c0) / steps if steps else None
@@ -198,14 +122,14 @@ def focus(name, timeout=20.0):
     return False
 
 
-def stellix_animation(app, seconds=6.0):
-    proc, log = app.start("animation")
+def stellix_animation(app, processes, seconds=6.0):
+    proc, log = app.start("animation", processes)
     result = (None, None)
     if app.first_frame_ms(log) is not None and focus("Stellix"):
         time.sleep(2.0)
         frames = lambda: sum(1 for l in app.lines(log) if "frame" in l and "after" in l)
         result = measure_animation(proc.pid, "ctrl+f", "Escape", seconds, frames)
-    terminate(proc)
+    processes.end(proc)
     return result
 
 
@@ -236,50 +160,55 @@ def timed(cmd, runs):
     return statistics.median(walls), statistics.median(cpus)
 
 
-def peer(name, exe, animate):
-    """Start-up to the sky on screen, memory at 10 s and, where the program can
-    be told by a key to animate, its screen updates a second (screenshots)."""
-    path = shutil.which(exe)
-    if not path:
-        return None
-    home = tempfile.mkdtemp(prefix=f"{exe}-home-")
-    env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"),
-               XDG_DATA_HOME=os.path.join(home, ".local/share"))
-    empty = screenshot()
-    start = time.monotonic()
-    proc = subprocess.Popen([path], env=env, stdout=subprocess.DEVNULL,
-                            stderr=subprocess.DEVNULL)
-    sky = wait_for_sky(start, empty, timeout=90.0)
-    time.sleep(max(0.0, 10.0 - (time.monotonic() - start)))
-    rss = rss_mib(proc.pid)
-    rate = cpu = None
-    if animate and focus(name):
-        shots = {"n": 0, "last": screenshot()}
-
-        def changes():
-            return shots["n"]
-
-        subprocess.run(["xdotool", "key", animate[0]])
-        time.sleep(1.0)
-        c0, t0 = cpu_seconds(proc.pid), time.monotonic()
-        while time.monotonic() - t0 < 6.0:
-            s = screenshot()
-            if changed_fraction(s, shots["last"]) > 0.001:
-                shots["n"] += 1
-            shots["last"] = s
-        c1, t1 = cpu_seconds(proc.pid), time.monotonic()
-        rate = changes() / (t1 - t0)
-        cpu = (c1 - c0) / (t1 - t0)  # CPU seconds a second: screenshots cap the count
-        subprocess.run(["xdotool", "key", animate[1]])
-    terminate(proc)
-    shutil.rmtree(home, ignore_errors=True)
-    return {"sky": sky, "rss": rss, "rate": rate, "cpu_per_s": cpu}
-
-
 def fmt(v, unit="", digits=2):
     if v is None:
         return "–"
     return f"{v:.{digits}f}{unit}"
+
+
+def stellix_rows(app, build, args, processes):
+    """The rows of Stellix's own table: (measure, figure, notes)."""
+    rows = []
+    watcher = peer_comparison.build_tools(app.scratch)[1]
+    first, drawn, rss = measure_startup(app, args.runs, processes, watcher)
+    rows.append(("Start-up to first frame (median)", fmt(statistics.median(first) if first else None, " s"),
+                 " ".join(f"{x:.2f}" for x in first)))
+    rows.append(("Start-up to sky drawn on screen (median)",
+                 fmt(statistics.median(drawn) if drawn else None, " s"),
+                 " ".join(f"{x:.2f}" for x in drawn)))
+    rows.append(("Resident memory 10 s after start (median)",
+                 fmt(statistics.median(rss) if rss else None, " MiB", 0),
+                 " ".join(f"{x:.0f}" for x in rss)))
+    rate, cpu = stellix_animation(app, processes)
+    rows.append(("Animation on screen (1-day steps)", fmt(rate, " steps/s", 1), "timer: 20/s"))
+    rows.append(("CPU per animation step (all threads)", fmt(cpu * 1000 if cpu else None, " ms", 1), ""))
+
+    if not args.skip_frame:
+        for b in run_bench(os.path.join(build, "bench", "bench_frame"), []):
+            cpu_ms = b.get("process_cpu_ms")
+            rows.append((f"bench_frame {b['name']}", fmt(b["real_time"], " ms", 1),
+                         f"main thread CPU {b['cpu_time']:.1f} ms" +
+                         (f", all threads {cpu_ms:.1f} ms" if cpu_ms is not None else "")))
+    for b in run_bench(os.path.join(build, "bench", "bench_update_sky"), []):
+        rows.append((f"bench_update_sky {b['name']}", fmt(b["cpu_time"] / 1000, " µs", 1), ""))
+
+    png = os.path.join(app.scratch, "frame.png")
+    wall, cpu = timed([app.exe, "--render", png, "--size", SCREEN, "--datetime", WHEN,
+                       "--settings", app.settings("render")], args.runs)
+    rows.append(("--render 1920x1080 wall (median)", fmt(wall, " s"), f"CPU {fmt(cpu, ' s')}"))
+
+    if "--print-pdf" in app.help_text():
+        pdf = os.path.join(app.scratch, "chart.pdf")
+        wall, cpu = timed([app.exe, "--print-pdf", pdf, "--datetime", WHEN,
+                           "--settings", app.settings("print")], args.runs)
+        rows.append(("--print-pdf wall (median)", fmt(wall, " s"), f"CPU {fmt(cpu, ' s')}"))
+    else:
+        rows.append(("Print to PDF", "–", "this build has no --print-pdf"))
+    return rows
+
+
+def stop_on_signal(signum, frame):
+    raise SystemExit(128 + signum)  # leaves through the finally blocks, which end what was started
 
 
 def main():
@@ -289,75 +218,46 @@ def main():
     parser.add_argument("--runs", type=int, default=3, help="start-ups and --render runs (3)")
     parser.add_argument("--out", help="also write the table to this file")
     parser.add_argument("--peers", action="store_true",
-                        help="also measure KStars and Stellarium (apt-get install kstars stellarium)")
+                        help="also measure KStars and Stellarium beside Stellix "
+                             "(apt-get install kstars stellarium)")
+    parser.add_argument("--peers-only", action="store_true",
+                        help="only the comparison with KStars and Stellarium")
+    parser.add_argument("--rounds", type=int, default=3,
+                        help="rounds of the comparison, the programs taking turns (3)")
+    parser.add_argument("--screens", help="keep the comparison's final screens in this folder "
+                                          "(default: a new folder under /tmp)")
     parser.add_argument("--skip-frame", action="store_true", help="leave out bench_frame")
     args = parser.parse_args()
     build = os.path.abspath(args.build)
+    if args.rounds < 1 or args.runs < 1:
+        parser.error("--runs and --rounds need at least 1")
 
     if not os.environ.get("DISPLAY"):
         os.execvp("xvfb-run", ["xvfb-run", "-a", "-s", f"-screen 0 {SCREEN}x24",
                                sys.executable, *sys.argv])
+    for sig in (signal.SIGTERM, signal.SIGHUP):
+        signal.signal(sig, stop_on_signal)
     wm = None
     if shutil.which("openbox"):
-        wm = subprocess.Popen(["openbox"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        wm = subprocess.Popen(["openbox"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                              start_new_session=True)
         time.sleep(1.0)
 
     app = Stellix(build)
-    rows = []  # (measure, figure, note)
+    processes = peer_comparison.Processes()
+    rows, peer_lines = [], []
     load_before = load()
     try:
-        first, drawn, rss = measure_startup(app, args.runs)
-        rows.append(("Start-up to first frame (median)", fmt(statistics.median(first) if first else None, " s"),
-                     " ".join(f"{x:.2f}" for x in first)))
-        rows.append(("Start-up to sky drawn on screen (median)",
-                     fmt(statistics.median(drawn) if drawn else None, " s"),
-                     " ".join(f"{x:.2f}" for x in drawn)))
-        rows.append(("Resident memory 10 s after start", fmt(rss[0] if rss else None, " MiB", 0), ""))
-        rate, cpu = stellix_animation(app)
-        rows.append(("Animation on screen (1-day steps)", fmt(rate, " steps/s", 1), "timer: 20/s"))
-        rows.append(("CPU per animation step (all threads)", fmt(cpu * 1000 if cpu else None, " ms", 1), ""))
-
-        if not args.skip_frame:
-            for b in run_bench(os.path.join(build, "bench", "bench_frame"), []):
-                cpu_ms = b.get("process_cpu_ms")
-                rows.append((f"bench_frame {b['name']}", fmt(b["real_time"], " ms", 1),
-                             f"main thread CPU {b['cpu_time']:.1f} ms" +
-                             (f", all threads {cpu_ms:.1f} ms" if cpu_ms is not None else "")))
-        for b in run_bench(os.path.join(build, "bench", "bench_update_sky"), []):
-            rows.append((f"bench_update_sky {b['name']}", fmt(b["cpu_time"] / 1000, " µs", 1), ""))
-
-        png = os.path.join(app.scratch, "frame.png")
-        wall, cpu = timed([app.exe, "--render", png, "--size", SCREEN, "--datetime", WHEN,
-                           "--settings", app.settings("render")], args.runs)
-        rows.append(("--render 1920x1080 wall (median)", fmt(wall, " s"), f"CPU {fmt(cpu, ' s')}"))
-
-        if "--print-pdf" in app.help_text():
-            pdf = os.path.join(app.scratch, "chart.pdf")
-            wall, cpu = timed([app.exe, "--print-pdf", pdf, "--datetime", WHEN,
-                               "--settings", app.settings("print")], args.runs)
-            rows.append(("--print-pdf wall (median)", fmt(wall, " s"), f"CPU {fmt(cpu, ' s')}"))
-        else:
-            rows.append(("Print to PDF", "–", "this build has no --print-pdf"))
-
-        if args.peers:
-            me_sky = statistics.median(drawn) if drawn else None
-            me_rss = rss[0] if rss else None
-            for name, exe, keys in (("KStars", "kstars", None),
-                                    ("Stellarium", "stellarium", ("l", "j"))):
-                r = peer(name, exe, keys)
-                if r is None:
-                    rows.append((name, "–", f"not installed (apt-get install {exe})"))
-                    continue
-                ratio = (f", Stellix x{me_sky / r['sky']:.2f}" if r["sky"] and me_sky else "")
-                rows.append((f"{name}: start-up to sky drawn", fmt(r["sky"], " s"), ratio.lstrip(", ")))
-                rows.append((f"{name}: resident memory at 10 s", fmt(r["rss"], " MiB", 0),
-                             f"Stellix x{me_rss / r['rss']:.2f}" if me_rss and r["rss"] else ""))
-                if r["rate"] is not None:
-                    rows.append((f"{name}: screen updates while animating", fmt(r["rate"], "/s", 1),
-                                 f"CPU {fmt(r['cpu_per_s'], ' s/s')}"))
+        if not args.peers_only:
+            rows = stellix_rows(app, build, args, processes)
+        if args.peers or args.peers_only:
+            screens = args.screens or tempfile.mkdtemp(prefix="stellix-peer-screens-")
+            peer_lines = peer_comparison.compare(app.exe, args.rounds, os.path.abspath(screens))
     finally:
+        processes.end_all()
         if wm:
             wm.terminate()
+            wm.wait()
         shutil.rmtree(app.scratch, ignore_errors=True)
 
     with open("/proc/cpuinfo") as f:
@@ -365,8 +265,14 @@ def main():
     header = [f"Machine: {os.cpu_count()} cores, {cpu_model}; screen {SCREEN} (Xvfb, Mesa llvmpipe)",
               f"Load (1, 5, 15 min) before: {load_before}; after: {load()}",
               f"Date: {time.strftime('%Y-%m-%d %H:%M')}", ""]
-    table = ["| Measure | Figure | Notes |", "|---|---|---|"]
-    table += [f"| {m} | {v} | {n} |" for m, v, n in rows]
+    table = []
+    if rows:
+        table = ["| Measure | Figure | Notes |", "|---|---|---|"]
+        table += [f"| {m} | {v} | {n} |" for m, v, n in rows]
+    if peer_lines:
+        table += ([""] if table else []) + [
+            f"Beside the peers ({args.rounds} rounds, London {peer_comparison.DATE} "
+            f"{peer_comparison.TIME[:5]}; median (range)):", ""] + peer_lines
     text = "\n".join(header + table) + "\n"
     sys.stdout.write(text)
     if args.out:

@@ -13,6 +13,8 @@ packages=(
   # The time zones every place keeps its clock by.
   tzdata
   openbox xdotool x11-utils x11-apps poppler-utils imagemagick
+  # bench/run_benchmarks.py --peers compiles its screen watcher and frame logger.
+  libx11-dev libxext-dev
   libclang-rt-14-dev llvm
   # The Debian package and its checks.
   dpkg-dev file desktop-file-utils appstream man-db
