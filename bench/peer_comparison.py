@@ -358,9 +358,12 @@ class Program:
 class Stellix(Program):
     name, exe = "Stellix", "stellix"
 
-    def __init__(self, scratch, path):
+    def __init__(self, scratch, path, name="Stellix"):
         super().__init__(scratch)
-        self.path = path
+        self.path, self.name = path, name
+        # An earlier build measured beside this one keeps a home of its own.
+        if name != Stellix.name:
+            self.home = os.path.join(scratch, name.lower().replace(" ", "-") + "-home")
 
     def available(self):
         return os.access(self.path, os.X_OK)
@@ -530,15 +533,19 @@ def cell(values, unit, digits):
     return text
 
 
-def compare(stellix_path, rounds, screens_dir):
-    """Runs the comparison; returns the lines of its report."""
+def compare(stellix_path, rounds, screens_dir, before_path=None):
+    """Runs the comparison; returns the lines of its report. With before_path,
+    an earlier build of Stellix takes its turns too, as "Stellix before"."""
     scratch = tempfile.mkdtemp(prefix="stellix-peers-")
     os.makedirs(screens_dir, exist_ok=True)
     processes = Processes()
     lines = []
     try:
         tools = build_tools(scratch)
-        programs = [Stellix(scratch, stellix_path), KStars(scratch), Stellarium(scratch)]
+        programs = [Stellix(scratch, stellix_path)]
+        if before_path:
+            programs.append(Stellix(scratch, before_path, "Stellix before"))
+        programs += [KStars(scratch), Stellarium(scratch)]
         present = [p for p in programs if p.available()]
         results = {p.name: [] for p in present}
         loads = [load()]
@@ -547,16 +554,18 @@ def compare(stellix_path, rounds, screens_dir):
             processes.homes.append(p.home)
             # A first start, not counted: Stellarium writes its config.ini,
             # KStars its databases, every program fills Mesa's shader cache.
-            first = measure(p, processes, tools, scratch, f"{p.exe}-first",
-                            os.path.join(screens_dir, f"{p.exe}-first.png"))
+            tag = os.path.basename(p.home)[:-len("-home")]
+            first = measure(p, processes, tools, scratch, f"{tag}-first",
+                            os.path.join(screens_dir, f"{tag}-first.png"))
             if first["problem"]:
                 lines.append(f"{p.name}, first start: {first['problem']}")
         shots = {}
         for r in range(rounds):
             order = present[r % len(present):] + present[:r % len(present)]
             for p in order:
-                shots[p.name] = os.path.join(screens_dir, f"{p.exe}-round{r + 1}.png")
-                res = measure(p, processes, tools, scratch, f"{p.exe}-{r + 1}", shots[p.name])
+                tag = os.path.basename(p.home)[:-len("-home")]
+                shots[p.name] = os.path.join(screens_dir, f"{tag}-round{r + 1}.png")
+                res = measure(p, processes, tools, scratch, f"{tag}-{r + 1}", shots[p.name])
                 loads.append(load())
                 results[p.name].append(res)
                 if res["problem"]:
@@ -583,7 +592,7 @@ def table(present, results, programs):
                   for n in names}
         row = [cell(values[n], unit, digits) if n in results else "not installed" for n in names]
         medians = {n: statistics.median(v) for n, v in values.items() if v}
-        peers = [m for n, m in medians.items() if n != "Stellix"]
+        peers = [m for n, m in medians.items() if not n.startswith("Stellix")]
         ratio = "–"
         if "Stellix" in medians and peers:
             best = max(peers) if higher else min(peers)

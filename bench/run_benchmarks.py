@@ -226,6 +226,9 @@ def main():
                         help="rounds of the comparison, the programs taking turns (3)")
     parser.add_argument("--screens", help="keep the comparison's final screens in this folder "
                                           "(default: a new folder under /tmp)")
+    parser.add_argument("--before", metavar="BUILD",
+                        help="an earlier build directory whose stellix takes its turns in the "
+                             "comparison too (before and after in one run)")
     parser.add_argument("--skip-frame", action="store_true", help="leave out bench_frame")
     args = parser.parse_args()
     build = os.path.abspath(args.build)
@@ -252,7 +255,9 @@ def main():
             rows = stellix_rows(app, build, args, processes)
         if args.peers or args.peers_only:
             screens = args.screens or tempfile.mkdtemp(prefix="stellix-peer-screens-")
-            peer_lines = peer_comparison.compare(app.exe, args.rounds, os.path.abspath(screens))
+            before = os.path.join(os.path.abspath(args.before), "stellix") if args.before else None
+            peer_lines = peer_comparison.compare(app.exe, args.rounds, os.path.abspath(screens),
+                                                 before)
     finally:
         processes.end_all()
         if wm:
