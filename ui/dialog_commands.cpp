@@ -59,34 +59,17 @@ void CDialogCommands::DefineFields() {
   dialog.exec();
 }
 
-void CDialogCommands::RunSearch(QDialog& dialog) {
+template <typename SearchDialog>
+void CDialogCommands::RunSearch() {
+  SearchDialog dialog(doc_, messages_, &owner_);
   if (dialog.exec() == QDialog::Accepted) view_.Redraw();
 }
 
-void CDialogCommands::SearchStar() {
-  CStarSearchDialog dialog(doc_, messages_, &owner_);
-  RunSearch(dialog);
-}
-
-void CDialogCommands::SearchConstellation() {
-  CConstellationSearchDialog dialog(doc_, messages_, &owner_);
-  RunSearch(dialog);
-}
-
-void CDialogCommands::SearchSolarSystem() {
-  CBodySearchDialog dialog(doc_, messages_, &owner_);
-  RunSearch(dialog);
-}
-
-void CDialogCommands::SearchMessier() {
-  CMessierSearchDialog dialog(doc_, messages_, &owner_);
-  RunSearch(dialog);
-}
-
-void CDialogCommands::SearchNgc() {
-  CNgcSearchDialog dialog(doc_, messages_, &owner_);
-  RunSearch(dialog);
-}
+void CDialogCommands::SearchStar() { RunSearch<CStarSearchDialog>(); }
+void CDialogCommands::SearchConstellation() { RunSearch<CConstellationSearchDialog>(); }
+void CDialogCommands::SearchSolarSystem() { RunSearch<CBodySearchDialog>(); }
+void CDialogCommands::SearchMessier() { RunSearch<CMessierSearchDialog>(); }
+void CDialogCommands::SearchNgc() { RunSearch<CNgcSearchDialog>(); }
 
 void CDialogCommands::Tonight() {
   if (!tonight_) {

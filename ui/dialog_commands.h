@@ -11,7 +11,6 @@ class CMessenger;
 class CSkyDoc;
 class CSkyView;
 class CTonightWindow;
-class QDialog;
 class QWidget;
 
 class CDialogCommands : public QObject {
@@ -57,8 +56,9 @@ class CDialogCommands : public QObject {
   void TimeOrPlaceChanged();
 
  private:
-  // Runs a search dialog; redraws when it turned the view.
-  void RunSearch(QDialog& dialog);
+  // Runs a search dialog of this kind; redraws when it turned the view.
+  template <typename SearchDialog>
+  void RunSearch();
   void ShowDataSources();
 
   CSkyDoc& doc_;
