@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "tests/child_process.h"
@@ -58,12 +59,14 @@ class DesktopSession {
   std::string Picture(const std::string& id) const { return Output({"xwd", "-silent", "-id", id}); }
 
   // Waits until window `id` shows the same twice in a row; false after `seconds`.
+  // A window of one colour all over has not been painted yet, however long
+  // it stays so: the program may still be drawing its first frame.
   bool WaitForStill(const std::string& id, double seconds) const {
     std::string last = Picture(id);
     return WaitUntil(
         [&] {
           std::string now = Picture(id);
-          const bool still = !now.empty() && now == last;
+          const bool still = now == last && !OneColour(now);
           last = std::move(now);
           return still;
         },
@@ -122,6 +125,31 @@ class DesktopSession {
   }
 
  private:
+  // Whether an xwd screenshot (its header's fields are big-endian 32-bit
+  // numbers) is empty, damaged or all its pixels the same.
+  static bool OneColour(const std::string& xwd) {
+    const auto field = [&](std::size_t index) -> std::size_t {
+      if (xwd.size() < 4 * (index + 1)) return 0;
+      std::size_t value = 0;
+      for (std::size_t i = 0; i < 4; ++i)
+        value = value << 8 | static_cast<unsigned char>(xwd[4 * index + i]);
+      return value;
+    };
+    // A pixel's bytes from the line's length: the header's bits a pixel say 24
+    // where each pixel takes 4 bytes.
+    const std::size_t width = field(4), height = field(5), lineBytes = field(12),
+                      start = field(0) + 12 * field(19);
+    const std::size_t pixelBytes = width == 0 ? 0 : lineBytes / width;
+    if (pixelBytes == 0 || height == 0 || xwd.size() < start + lineBytes * height) return true;
+    const std::string_view first(xwd.data() + start, pixelBytes);
+    for (std::size_t y = 0; y < height; ++y)
+      for (std::size_t x = 0; x < width; ++x)
+        if (std::string_view(xwd.data() + start + y * lineBytes + x * pixelBytes, pixelBytes) !=
+            first)
+          return false;
+    return true;
+  }
+
   static std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
     for (std::size_t at = 0; at < text.size();) {
