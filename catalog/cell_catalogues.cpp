@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <memory>
 #include <string_view>
 #include <utility>
@@ -42,6 +43,10 @@ void Chars(const std::uint8_t*& at, char (&text)[N]) {
   std::memcpy(text, at, N);
   at += N;
 }
+
+// Where each record's magnitude lies, as Decode reads it.
+constexpr std::size_t kFaintStarMagnitudeAt = 12;
+constexpr std::size_t kNgcIcMagnitudeAt = 18;
 
 void Decode(const std::uint8_t* at, FaintStarRecord& r) {
   r.Hip = I32(at);
@@ -86,7 +91,8 @@ std::uint32_t RecordsLeft(std::FILE* file, std::size_t bytes) {
 }
 
 template <typename Record>
-CellCatalogue<Record> ReadCellFile(std::FILE* file, const char (&magic)[8], std::size_t bytes) {
+CellCatalogue<Record> ReadCellFile(std::FILE* file, const char (&magic)[8], std::size_t bytes,
+                                   std::size_t magnitudeOffset, MagnitudeBand band) {
   CellCatalogue<Record> catalogue;
   catalogue.Status = CellCatalogue<Record>::State::Refused;
   std::uint8_t header[kCellFileHeaderBytes];
@@ -103,11 +109,15 @@ CellCatalogue<Record> ReadCellFile(std::FILE* file, const char (&magic)[8], std:
   std::vector<std::uint8_t> block(kBlock * bytes);
   std::vector<Record>& records = catalogue.Records;
   std::vector<std::uint16_t> cells;  // of each record kept
-  // As many as the header promises and the file holds: the records take
-  // their room once, without the spare room of a growing vector.
-  const std::uint32_t expected = std::min(count, RecordsLeft(file, bytes));
-  records.reserve(expected);
-  cells.reserve(expected);
+  // A whole file's records take their room once, as many as the header
+  // promises and the file holds, without the spare room of a growing vector.
+  const bool whole = band.Above == -std::numeric_limits<double>::infinity() &&
+                     band.To == std::numeric_limits<double>::infinity();
+  if (whole) {
+    const std::uint32_t expected = std::min(count, RecordsLeft(file, bytes));
+    records.reserve(expected);
+    cells.reserve(expected);
+  }
   LoadReport& report = catalogue.Report;
   std::uint32_t index = 0;
   while (index < count) {
@@ -115,6 +125,10 @@ CellCatalogue<Record> ReadCellFile(std::FILE* file, const char (&magic)[8], std:
     const auto got =
         static_cast<std::uint32_t>(std::fread(block.data(), 1, want * bytes, file) / bytes);
     for (std::uint32_t k = 0; k < got; ++k, ++index) {
+      // A record of another band is not even decoded: the brighter part of
+      // the faint stars is one in eighteen of the file.
+      const float magnitude = LittleF32(block.data() + k * bytes + magnitudeOffset);
+      if (magnitude <= band.Above || magnitude > band.To) continue;
       Record r;
       Decode(block.data() + k * bytes, r);
       if (const RecordFault fault = FaultOf(r); fault != RecordFault::None) {
@@ -134,6 +148,7 @@ CellCatalogue<Record> ReadCellFile(std::FILE* file, const char (&magic)[8], std:
     }
   }
   records.shrink_to_fit();
+  cells.shrink_to_fit();
   // The generator's order needs no sorting; any other is sorted here.
   const auto before = [&](std::size_t a, std::size_t b) {
     return cells[a] != cells[b] ? cells[a] < cells[b] : records[a].Magnitude < records[b].Magnitude;
@@ -216,13 +231,18 @@ RecordFault FaultOf(const NgcIcRecord& r) {
   return RecordFault::None;
 }
 
-FaintStarCatalogue ReadFaintStars(std::FILE* file) {
-  return ReadCellFile<FaintStarRecord>(file, kFaintStarMagic, kFaintStarBytes);
+FaintStarCatalogue ReadFaintStars(std::FILE* file, MagnitudeBand band) {
+  return ReadCellFile<FaintStarRecord>(file, kFaintStarMagic, kFaintStarBytes,
+                                       kFaintStarMagnitudeAt, band);
 }
 NgcIcCatalogue ReadNgcIc(std::FILE* file) {
-  return ReadCellFile<NgcIcRecord>(file, kNgcIcMagic, kNgcIcBytes);
+  return ReadCellFile<NgcIcRecord>(file, kNgcIcMagic, kNgcIcBytes, kNgcIcMagnitudeAt, {});
 }
-FaintStarCatalogue LoadFaintStars(const char* path) { return LoadCellFile(path, ReadFaintStars); }
-NgcIcCatalogue LoadNgcIc(const char* path) { return LoadCellFile(path, ReadNgcIc); }
+FaintStarCatalogue LoadFaintStars(const char* path, MagnitudeBand band) {
+  return LoadCellFile(path, [band](std::FILE* file) { return ReadFaintStars(file, band); });
+}
+NgcIcCatalogue LoadNgcIc(const char* path) {
+  return LoadCellFile(path, [](std::FILE* file) { return ReadNgcIc(file); });
+}
 
 }  // namespace catalog

@@ -9,10 +9,14 @@
 // end of a short file are reported as missing and unusable records left
 // out, as the other readers do. The records kept are sorted again by cell
 // and magnitude, so the index never relies on the file's order.
+//
+// A file may be read in two parts by magnitude, the brighter first: the
+// wide views need a few hundred of the faint stars, not all of them.
 #pragma once
 
 #include <cstdint>
 #include <cstdio>
+#include <limits>
 #include <vector>
 
 #include "catalog/loaders.h"
@@ -58,14 +62,35 @@ inline constexpr std::size_t kNgcIcBytes = 62;
 // More records than any file of the program holds: a header beyond it is refused.
 inline constexpr std::uint32_t kMaxCellFileRecords = 4'000'000;
 
+// The records a reading keeps: magnitudes above `Above` down to `To`. A
+// reading reports the unusable records of its band (and those whose
+// magnitude is no number, of every band), and the missing ones.
+struct MagnitudeBand {
+  double Above = -std::numeric_limits<double>::infinity();
+  double To = std::numeric_limits<double>::infinity();
+};
+
 template <typename Record>
 struct CellCatalogue {
   enum class State { Absent, Refused, Read };
   State Status = State::Absent;
   LoadReport Report;
-  std::vector<Record> Records;  // by cell, then magnitude
+  std::vector<Record> Records;  // by part, then cell, then magnitude
   // Records [CellStart[c], CellStart[c + 1]) lie in cell c (when read).
   std::vector<std::uint32_t> CellStart;
+  // The fainter part, when read after these: its records follow them in
+  // Records, those of cell c in [LaterCellStart[c], LaterCellStart[c + 1]).
+  std::vector<std::uint32_t> LaterCellStart;
+
+  // Adds `later`, a reading of the same file's fainter band, after these
+  // records (which keep their indices). A refused or absent reading adds nothing.
+  void Append(CellCatalogue later) {
+    if (Status != State::Read || later.Status != State::Read || !LaterCellStart.empty()) return;
+    const auto offset = static_cast<std::uint32_t>(Records.size());
+    Records.insert(Records.end(), later.Records.begin(), later.Records.end());
+    LaterCellStart = std::move(later.CellStart);
+    for (std::uint32_t& start : LaterCellStart) start += offset;
+  }
 
   // Calls visit(record) for every record of the cells that can hold a place
   // of `view` down to magnitude `limit` (the brightest of each cell first).
@@ -73,19 +98,23 @@ struct CellCatalogue {
   template <typename Visit>
   void ForEachInView(const SkyView& view, double limit, Visit visit) const {
     if (Status != State::Read) return;
-    for (const int cell : SkyCellsInView(view))
-      for (std::uint32_t i = CellStart[cell];
-           i < CellStart[cell + 1] && Records[i].Magnitude <= limit; ++i)
+    for (const int cell : SkyCellsInView(view)) {
+      std::uint32_t i = CellStart[cell];
+      for (; i < CellStart[cell + 1] && Records[i].Magnitude <= limit; ++i) visit(Records[i]);
+      if (i < CellStart[cell + 1] || LaterCellStart.empty()) continue;
+      for (i = LaterCellStart[cell]; i < LaterCellStart[cell + 1] && Records[i].Magnitude <= limit;
+           ++i)
         visit(Records[i]);
+    }
   }
 };
 using FaintStarCatalogue = CellCatalogue<FaintStarRecord>;
 using NgcIcCatalogue = CellCatalogue<NgcIcRecord>;
 
-FaintStarCatalogue ReadFaintStars(std::FILE* file);
+FaintStarCatalogue ReadFaintStars(std::FILE* file, MagnitudeBand band = {});
 NgcIcCatalogue ReadNgcIc(std::FILE* file);
 // Absent when the file cannot be opened or is not a regular file.
-FaintStarCatalogue LoadFaintStars(const char* path);
+FaintStarCatalogue LoadFaintStars(const char* path, MagnitudeBand band = {});
 NgcIcCatalogue LoadNgcIc(const char* path);
 
 RecordFault FaultOf(const FaintStarRecord& r);

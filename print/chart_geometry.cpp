@@ -443,7 +443,8 @@ class CChartBuilder {
 
   // The faint-star file's stars to the stars' limit.
   void FaintStars() {
-    const catalog::FaintStarCatalogue& stars = doc_.DeepCatalogues.FaintStars();
+    const catalog::FaintStarCatalogue& stars =
+        doc_.DeepCatalogues.FaintStars(doc_.StarMagnitudeLimit);
     stars.ForEachInView(
         PageSky(), doc_.StarMagnitudeLimit, [&](const catalog::FaintStarRecord& star) {
           const int index = static_cast<int>(&star - stars.Records.data());

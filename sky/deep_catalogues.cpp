@@ -10,11 +10,22 @@
 
 namespace sky {
 
-const catalog::FaintStarCatalogue& CDeepCatalogues::FaintStars() const {
+const catalog::FaintStarCatalogue& CDeepCatalogues::FaintStars(double limit) const {
   if (!faintStars_)
-    faintStars_ = std::make_unique<const catalog::FaintStarCatalogue>(
-        catalog::LoadFaintStars("faintstars.bin"));
+    faintStars_ = std::make_unique<catalog::FaintStarCatalogue>(
+        catalog::LoadFaintStars("faintstars.bin", {.To = kFaintStarsFirstPart}));
+  if (limit > kFaintStarsFirstPart && !faintStarsWhole_) {
+    faintStarsWhole_ = true;
+    if (faintStars_->Status == catalog::FaintStarCatalogue::State::Read)
+      faintStars_->Append(
+          catalog::LoadFaintStars("faintstars.bin", {.Above = kFaintStarsFirstPart}));
+  }
   return *faintStars_;
+}
+
+const catalog::FaintStarCatalogue& CDeepCatalogues::FaintStarsRead() const {
+  static const catalog::FaintStarCatalogue kNone;
+  return faintStars_ ? *faintStars_ : kNone;
 }
 
 const catalog::NgcIcCatalogue& CDeepCatalogues::NgcIc() const {
@@ -24,7 +35,8 @@ const catalog::NgcIcCatalogue& CDeepCatalogues::NgcIc() const {
 }
 
 void CDeepCatalogues::Use(catalog::FaintStarCatalogue stars, catalog::NgcIcCatalogue objects) {
-  faintStars_ = std::make_unique<const catalog::FaintStarCatalogue>(std::move(stars));
+  faintStars_ = std::make_unique<catalog::FaintStarCatalogue>(std::move(stars));
+  faintStarsWhole_ = true;
   ngcIc_ = std::make_unique<const catalog::NgcIcCatalogue>(std::move(objects));
   faintPlaces_ = {};
   ngcIcPlaces_ = {};
@@ -35,9 +47,10 @@ astro::EquatorialCoord CDeepCatalogues::PlaceOf(const Catalogue& catalogue, Move
                                                 int index, const CCatalogueMotion& motion,
                                                 MotionOf motionOf) {
   const std::size_t n = catalogue.Records.size();
+  // A catalogue's later part adds records after the ones already moved.
   if (places.Generation.size() != n) {
-    places.Generation.assign(n, -1);
-    places.RaDec.assign(2 * n, 0.0f);
+    places.Generation.resize(n, -1);
+    places.RaDec.resize(2 * n, 0.0f);
   }
   float* at = &places.RaDec[2 * static_cast<std::size_t>(index)];
   if (places.Generation[index] != motion.Generation()) {
@@ -54,7 +67,7 @@ astro::EquatorialCoord CDeepCatalogues::PlaceOf(const Catalogue& catalogue, Move
 astro::EquatorialCoord CDeepCatalogues::FaintStarPlace(int index,
                                                        const CCatalogueMotion& motion) const {
   return PlaceOf(
-      FaintStars(), faintPlaces_, index, motion, [](const catalog::FaintStarRecord& star) {
+      FaintStarsRead(), faintPlaces_, index, motion, [](const catalog::FaintStarRecord& star) {
         return astro::StarMotion{star.ProperMotionRa, star.ProperMotionDec, star.Parallax};
       });
 }

@@ -4,6 +4,7 @@
 // program goes on without that layer.
 #pragma once
 
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,9 +17,20 @@ class CCatalogueMotion;
 
 namespace sky {
 
+// The faint stars are read in two parts: those down to this magnitude (a
+// few thousand, all that the wide views show), the rest when a limit or a
+// search first reaches past it.
+inline constexpr double kFaintStarsFirstPart = 8.0;
+
 class CDeepCatalogues {
  public:
-  const catalog::FaintStarCatalogue& FaintStars() const;
+  // The faint stars, read at least down to magnitude `limit`: all of them
+  // unless told. A star keeps its index as the rest is read.
+  const catalog::FaintStarCatalogue& FaintStars(
+      double limit = std::numeric_limits<double>::infinity()) const;
+  // The faint stars read so far, reading nothing: every index a drawing, a
+  // pick or a search gave is among them.
+  const catalog::FaintStarCatalogue& FaintStarsRead() const;
   const catalog::NgcIcCatalogue& NgcIc() const;
   // Takes these catalogues instead of the files: a view of the sky's own
   // layers alone, or of chosen records.
@@ -42,7 +54,8 @@ class CDeepCatalogues {
                                         const CCatalogueMotion& motion, MotionOf motionOf);
 
   // Read on first use; the document is otherwise const for its readers.
-  mutable std::unique_ptr<const catalog::FaintStarCatalogue> faintStars_;
+  mutable std::unique_ptr<catalog::FaintStarCatalogue> faintStars_;
+  mutable bool faintStarsWhole_ = false;  // the fainter part read too
   mutable std::unique_ptr<const catalog::NgcIcCatalogue> ngcIc_;
   mutable MovedPlaces faintPlaces_, ngcIcPlaces_;
 };

@@ -193,7 +193,7 @@ astro::EquatorialCoord PlaceOf(const CSkyDoc& doc, SkyObjectRef object) {
     case SkyObjectRef::Body:
       return {doc.Bodies[i].RightAscension, doc.Bodies[i].Declination};
     case SkyObjectRef::FaintStar: {
-      const catalog::FaintStarRecord& star = doc.DeepCatalogues.FaintStars().Records[i];
+      const catalog::FaintStarRecord& star = doc.DeepCatalogues.FaintStarsRead().Records[i];
       return {star.RightAscension, star.Declination};
     }
     case SkyObjectRef::NgcIc: {

@@ -1,8 +1,8 @@
 // The Hipparcos and Tycho stars beyond the bright-star catalogue, drawn as
 // the bright stars' discs by the same magnitude scale and rules, coloured
 // by spectral type or B-V. Only the sky cells in view are visited, each from
-// its brightest star down to the limit; the file is read the first time a
-// limit reaches into it.
+// its brightest star down to the limit; the file's stars to magnitude 8 are
+// read the first time a limit reaches into it, the rest when one passes 8.
 #include <algorithm>
 #include <cmath>
 
@@ -30,7 +30,7 @@ void DrawFaintStars(const Frame& frame) {
   const double walkLimit = DeepStarLimit(frame, base);
   if (walkLimit < kBrightestFaintStar) return;
 
-  const catalog::FaintStarCatalogue& stars = doc.DeepCatalogues.FaintStars();
+  const catalog::FaintStarCatalogue& stars = doc.DeepCatalogues.FaintStars(walkLimit);
   const bool aboveHorizonOnly = doc.HorizonMode != 0;
   const double* zenith = doc.AstroState.ZenithPoint;
   const double scale = frame.Scale;

@@ -49,11 +49,11 @@ std::string Star(std::int32_t hip, float ra, float dec, float v) {
 }
 
 // Bytes as the stream the reader reads.
-FaintStarCatalogue ReadBytes(const std::string& bytes) {
+FaintStarCatalogue ReadBytes(const std::string& bytes, catalog::MagnitudeBand band = {}) {
   std::string buffer = bytes + '\0';  // fmemopen needs at least one byte
   std::FILE* f = ::fmemopen(buffer.data(), bytes.empty() ? 1 : bytes.size(), "r");
   if (bytes.empty()) std::fseek(f, 0, SEEK_END);
-  const FaintStarCatalogue catalogue = catalog::ReadFaintStars(f);
+  const FaintStarCatalogue catalogue = catalog::ReadFaintStars(f, band);
   std::fclose(f);
   return catalogue;
 }
@@ -103,6 +103,41 @@ TEST(CellCatalogues, UnusableAndMissingRecordsAreReportedAndTheRestSorted) {
   const int cell = catalog::SkyCellOf(5.5, -5.0);
   EXPECT_EQ(read.CellStart[cell + 1] - read.CellStart[cell], 2u);
   EXPECT_EQ(read.CellStart.back(), 2u);
+}
+
+TEST(CellCatalogues, ReadInTwoPartsTheFirstKeepsItsIndicesAndEachCellIsWalkedBrightestFirst) {
+  std::string bytes = Header(catalog::kFaintStarMagic, 1, 6, kCells);
+  bytes += Star(1, 5.5f, -5.0f, 9.5f);
+  bytes += Star(2, 25.0f, 0.0f, 7.0f);  // unusable, reported by the bright part
+  bytes += Star(3, 5.5f, -5.0f, 8.0f);
+  bytes += Star(4, 5.5f, -5.0f, 8.5f);
+  bytes += Star(5, 5.5f, -5.0f, 6.0f);
+  bytes += Star(6, 18.0f, 40.0f, 7.5f);
+  FaintStarCatalogue read = ReadBytes(bytes, {.To = 8.0});
+  const FaintStarCatalogue rest = ReadBytes(bytes, {.Above = 8.0});
+  const auto hips = [](const FaintStarCatalogue& c) {
+    std::vector<int> out;
+    for (const FaintStarRecord& r : c.Records) out.push_back(r.Hip);
+    return out;
+  };
+  EXPECT_EQ(hips(read), (std::vector<int>{5, 3, 6}));  // by cell, then magnitude
+  EXPECT_EQ(hips(rest), (std::vector<int>{4, 1}));
+  EXPECT_EQ(read.Report.Unusable, 1);
+  EXPECT_EQ(rest.Report.Unusable, 0);
+
+  const auto walk = [](const FaintStarCatalogue& c, double limit) {
+    std::vector<int> out;
+    c.ForEachInView({5.5, -5.0, 1}, limit, [&](const FaintStarRecord& r) { out.push_back(r.Hip); });
+    return out;
+  };
+  EXPECT_EQ(walk(read, 9.0), (std::vector<int>{5, 3}));  // the fainter part unread
+  read.Append(rest);
+  EXPECT_EQ(hips(read), (std::vector<int>{5, 3, 6, 4, 1}));
+  EXPECT_EQ(walk(read, 7.0), (std::vector<int>{5}));
+  EXPECT_EQ(walk(read, 9.0), (std::vector<int>{5, 3, 4}));
+  EXPECT_EQ(walk(read, 10.0), (std::vector<int>{5, 3, 4, 1}));
+  read.Append(rest);  // a part is added once
+  EXPECT_EQ(read.Records.size(), 5u);
 }
 
 TEST(CellCatalogues, AFileThatCannotBeOpenedIsAnEmptyLayer) {
@@ -173,6 +208,14 @@ TEST(SkyCells, AViewVisitsEveryStarInItAndOnlyItsCells) {
   const FaintStarCatalogue stars = catalog::LoadFaintStars(DataPath("faintstars.bin").c_str());
   ASSERT_EQ(stars.Status, FaintStarCatalogue::State::Read);
   CheckIndex(stars);
+  // Read in two parts, the same stars and the same walk.
+  FaintStarCatalogue parts = catalog::LoadFaintStars(DataPath("faintstars.bin").c_str(), {.To = 8});
+  const std::size_t first = parts.Records.size();
+  EXPECT_GT(first, 20000u);
+  EXPECT_LT(first, stars.Records.size() / 10);
+  parts.Append(catalog::LoadFaintStars(DataPath("faintstars.bin").c_str(), {.Above = 8}));
+  EXPECT_EQ(parts.Records.size(), stars.Records.size());
+  CheckIndex(parts);
 }
 
 TEST(SkyCells, AViewVisitsEveryNgcIcObjectInIt) {

@@ -78,6 +78,29 @@ double Separation(const astro::EquatorialCoord& a, const astro::EquatorialCoord&
   return astro::AngularSeparation(a.RightAscension, a.Declination, b.RightAscension, b.Declination);
 }
 
+TEST_F(SearchTest, TheWideViewsReadTheBrightFaintStarsAndASearchTheRest) {
+  const std::filesystem::path cwd = std::filesystem::current_path();
+  std::filesystem::current_path(STELLIX_SOURCE_DATA_DIR);
+  const catalog::FaintStarCatalogue& drawn = doc_->DeepCatalogues.FaintStars(6.5);
+  std::vector<catalog::FaintStarRecord> bright(drawn.Records.begin(), drawn.Records.end());
+  ASSERT_FALSE(bright.empty());
+  EXPECT_TRUE(std::all_of(bright.begin(), bright.end(), [](const catalog::FaintStarRecord& s) {
+    return s.Magnitude <= sky::kFaintStarsFirstPart;
+  }));
+  // HIP 15307 (V 9.05) is in the rest, read by the search; the bright
+  // part's stars keep their indices, which cards and picks hold.
+  const std::optional<SkyObjectRef> found = FindObjectByName(*doc_, "HIP 15307");
+  const catalog::FaintStarCatalogue& all = doc_->DeepCatalogues.FaintStarsRead();
+  ASSERT_TRUE(found);
+  EXPECT_EQ(all.Records[found->Index].Hip, 15307);
+  ASSERT_GT(all.Records.size(), bright.size());
+  for (std::size_t i = 0; i < bright.size(); i += 997) {
+    EXPECT_EQ(all.Records[i].RightAscension, bright[i].RightAscension) << i;
+    EXPECT_EQ(all.Records[i].Magnitude, bright[i].Magnitude) << i;
+  }
+  std::filesystem::current_path(cwd);
+}
+
 TEST_F(SearchTest, FaintStarsAndNgcIcObjectsByNumberAndName) {
   // Their files are read, by bare name like every catalogue, when first needed.
   const std::filesystem::path cwd = std::filesystem::current_path();
