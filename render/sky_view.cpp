@@ -64,6 +64,10 @@ CSkyView::CSkyView(CSkyDoc& doc, CMessenger& messages, QWidget* parent)
   setFocusPolicy(Qt::StrongFocus);
   setFocusProxy(container);
   setMouseTracking(true);
+  // The native window covers the view whole: Qt need not paint a background
+  // under it into the window's backing store, whose pages (7 MiB at
+  // 1920x1080, shared with the X server) are then never touched.
+  setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 CSkyView::~CSkyView() { Document->Settings.Zoom = Zoom; }
