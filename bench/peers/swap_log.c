@@ -64,28 +64,28 @@ static void* wrapped(const unsigned char* name) {
   return NULL;
 }
 
-void* glXGetProcAddress(const unsigned char* name) {
-  static get_proc real;
+/* Our wrapper for a swap function, else what the real look-up `symbol`
+   (found once, into *real) gives. */
+static void* look_up(const unsigned char* name, get_proc* real, const char* symbol) {
   void* mine = wrapped(name);
   if (mine) return mine;
-  if (!real) real = (get_proc)dlsym(RTLD_NEXT, "glXGetProcAddress");
-  return real ? real(name) : NULL;
+  if (!*real) *real = (get_proc)dlsym(RTLD_NEXT, symbol);
+  return *real ? (*real)(name) : NULL;
+}
+
+void* glXGetProcAddress(const unsigned char* name) {
+  static get_proc real;
+  return look_up(name, &real, "glXGetProcAddress");
 }
 
 void* glXGetProcAddressARB(const unsigned char* name) {
   static get_proc real;
-  void* mine = wrapped(name);
-  if (mine) return mine;
-  if (!real) real = (get_proc)dlsym(RTLD_NEXT, "glXGetProcAddressARB");
-  return real ? real(name) : NULL;
+  return look_up(name, &real, "glXGetProcAddressARB");
 }
 
 void* eglGetProcAddress(const char* name) {
   static get_proc real;
-  void* mine = wrapped((const unsigned char*)name);
-  if (mine) return mine;
-  if (!real) real = (get_proc)dlsym(RTLD_NEXT, "eglGetProcAddress");
-  return real ? real((const unsigned char*)name) : NULL;
+  return look_up((const unsigned char*)name, &real, "eglGetProcAddress");
 }
 
 /* void QBackingStore::flush(const QRegion&, QWindow*, const QPoint&), Qt 5 and 6;
