@@ -22,13 +22,15 @@ QDateTime Utc(std::int64_t seconds) {
 }
 
 // The instant, offset, summer time and letters of `utSeconds` in `zone`.
+// Not through offsetData(): Qt gives its own fixed zones ("UTC") no
+// transitions, and offsetData() then answers with an invalid offset.
 CivilInstant InZone(const QTimeZone& zone, std::int64_t utSeconds) {
-  const QTimeZone::OffsetData data = zone.offsetData(Utc(utSeconds));
+  const QDateTime at = Utc(utSeconds);
   CivilInstant instant;
   instant.UtSeconds = utSeconds;
-  instant.OffsetSeconds = data.offsetFromUtc;
-  instant.SummerTime = data.daylightTimeOffset != 0;
-  const std::string letters = data.abbreviation.toStdString();
+  instant.OffsetSeconds = zone.offsetFromUtc(at);
+  instant.SummerTime = zone.daylightTimeOffset(at) != 0;
+  const std::string letters = zone.abbreviation(at).toStdString();
   // tzdata writes "+0545" where a zone has no letters.
   if (!letters.empty() && letters[0] != '+' && letters[0] != '-') instant.Abbreviation = letters;
   instant.Clock = astro::CivilOfSeconds(utSeconds + instant.OffsetSeconds);
@@ -49,8 +51,10 @@ CivilInstant ByHand(const ClockRules& rules, std::int64_t utSeconds) {
 }  // namespace
 
 bool IsKnownTimeZone(std::string_view id) {
+  // Not isTimeZoneIdAvailable(): Qt lists only zone.tab's zones there, not
+  // tzdata's others ("Etc/UTC", "Etc/GMT-3", "GMT", the old names).
   return !id.empty() &&
-         QTimeZone::isTimeZoneIdAvailable(QByteArray(id.data(), static_cast<qsizetype>(id.size())));
+         QTimeZone(QByteArray(id.data(), static_cast<qsizetype>(id.size()))).isValid();
 }
 
 CivilInstant ResolveLocalTime(const ClockRules& rules, const astro::CivilTime& time) {

@@ -65,6 +65,21 @@ const ZoneRow kFacts[] = {
     {"Europe/London", {2026, 1, 15, 12, 0, 0}, 0, "GMT, UT+0", false},
 };
 
+// Ids of tzdata beyond zone.tab's: the fixed zones, the Etc area, old names
+// kept as links (offsets and letters as Python's zoneinfo gives them).
+const ZoneRow kOtherIds[] = {
+    {"UTC", {1964, 11, 24, 20, 22, 3}, 0, "UTC, UT+0", false},
+    {"Etc/UTC", {1964, 11, 24, 20, 22, 3}, 0, "UTC, UT+0", false},
+    {"Universal", {2026, 7, 15, 12, 0, 0}, 0, "UTC, UT+0", false},
+    {"GMT", {2026, 7, 15, 12, 0, 0}, 0, "GMT, UT+0", false},
+    {"Etc/GMT-3", {2026, 7, 15, 12, 0, 0}, 3, "UT+3", false},
+    {"Etc/GMT+12", {2026, 1, 15, 12, 0, 0}, -12, "UT-12", false},
+    {"EST5EDT", {2026, 1, 15, 12, 0, 0}, -5, "EST, UT-5", false},
+    {"US/Eastern", {1990, 7, 1, 22, 0, 0}, -4, "EDT, UT-4", true},
+    {"Europe/Kiev", {1990, 7, 1, 22, 0, 0}, 3, "EEST, UT+3", true},
+    {"Asia/Calcutta", {1943, 7, 1, 12, 0, 0}, 6.5, "UT+6:30", true},
+};
+
 TEST(CivilTime, TheMendedCasesAreRightWhateverTheOptionAndTheComputersZone) {
   for (const char* computer : {astro_test::kNeverSummerTime, astro_test::kAlwaysSummerTime}) {
     const ScopedTimeZone zone(computer);
@@ -93,6 +108,23 @@ TEST(CivilTime, OffsetsLettersAndSummerTimeAsTzdataHasThem) {
       // And back from the instant.
       EXPECT_EQ(sky::CivilTimeAt(Zone(row.Zone), instant.UtSeconds).Clock, row.Local) << row.Zone;
     }
+  }
+}
+
+TEST(CivilTime, EveryIdOfTzdataIsKnownAndKeepsItsRules) {
+  for (const ZoneRow& row : kOtherIds) {
+    EXPECT_TRUE(sky::IsKnownTimeZone(row.Zone)) << row.Zone;
+    const sky::CivilInstant instant = sky::ResolveLocalTime(Zone(row.Zone), row.Local);
+    EXPECT_EQ(instant.OffsetSeconds, static_cast<int>(row.Offset * 3600)) << row.Zone;
+    EXPECT_EQ(sky::ZoneText(instant), row.Text) << row.Zone;
+    EXPECT_EQ(instant.SummerTime, row.SummerTime) << row.Zone;
+    EXPECT_EQ(sky::CivilTimeAt(Zone(row.Zone), instant.UtSeconds).Clock, row.Local) << row.Zone;
+    // Kept by the settings as they are read.
+    CProfile profile;
+    profile.Parse(std::string("[Location]\nTimeZoneId=") + row.Zone + "\n");
+    AppSettings settings;
+    EXPECT_TRUE(LoadSettings(profile, settings).empty()) << row.Zone;
+    EXPECT_EQ(settings.TimeZoneId, row.Zone);
   }
 }
 
