@@ -8,7 +8,9 @@ Run from anywhere with Debian's Python 3 (python3-numpy and python3-pil):
 The sources are downloaded into a scratch folder (default
 /tmp/stellix-data-sources): Debian packages with apt-get download (a private
 apt configuration, the machine's sources are not changed) and the npm package
-with npm pack. Nothing is installed. Every output file is rewritten.
+with npm pack, geo-tz with npm install into the scratch folder. Nothing is
+installed on the machine. Every output file is rewritten (with --only-cities
+only cities.tab and its list).
 """
 
 import argparse
@@ -64,10 +66,14 @@ def build_catalogues(src: sources.Sources, out: pathlib.Path, docs: pathlib.Path
     misc.write_ecliptic(out / "eclip.dat")
     misc.write_constellation_names(src.celestial("constellations.json"), out / "cnames.bin")
     misc.write_locations(src.usr_share("zoneinfo"), out / "location.dat", out / "location_zones.tab")
-    misc.write_cities(src.usr_share("kstars", "citydb.sqlite"), src.usr_share("zoneinfo"),
-                      out / "cities.tab", docs / "cities-without-zone.txt")
+    build_cities(src, out, docs)
     misc.write_magellanic(src.usr_share("kstars", "lmc.dat"), src.usr_share("kstars", "smc.dat"),
                           out / "magellan.bin")
+
+
+def build_cities(src: sources.Sources, out: pathlib.Path, docs: pathlib.Path):
+    misc.write_cities(src.usr_share("kstars", "citydb.sqlite"), src.usr_share("zoneinfo"),
+                      src.geo_tz, out / "cities.tab", docs / "cities-without-zone.txt")
 
 
 def build_faint_stars(src: sources.Sources, catalogue, hipparcos, out: pathlib.Path):
@@ -113,14 +119,19 @@ def main():
     parser.add_argument("--fresh", action="store_true", help="download the sources again")
     parser.add_argument("--out", type=pathlib.Path, default=REPO / "data")
     parser.add_argument("--docs", type=pathlib.Path, default=REPO / "docs" / "data")
+    parser.add_argument("--only-cities", action="store_true",
+                        help="rebuild only cities.tab and its lists (fetches only their sources)")
     args = parser.parse_args()
 
-    src = sources.fetch(args.scratch, fresh=args.fresh)
+    src = sources.fetch(args.scratch, fresh=args.fresh, only_cities=args.only_cities)
     args.out.mkdir(parents=True, exist_ok=True)
     args.docs.mkdir(parents=True, exist_ok=True)
-    build_catalogues(src, args.out, args.docs)
-    build_series(src, REPO / "astro")
-    build_textures(src, args.out)
+    if args.only_cities:
+        build_cities(src, args.out, args.docs)
+    else:
+        build_catalogues(src, args.out, args.docs)
+        build_series(src, REPO / "astro")
+        build_textures(src, args.out)
     for package, version in sorted(src.versions.items()):
         print(f"source {package} {version}")
 

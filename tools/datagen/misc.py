@@ -6,6 +6,7 @@ import math
 import pathlib
 import re
 import sqlite3
+import subprocess
 import unicodedata
 import zoneinfo
 
@@ -164,20 +165,6 @@ def write_locations(zoneinfo_dir: pathlib.Path, path: pathlib.Path, zones_path: 
 
 # --- cities.tab --------------------------------------------------------------
 
-# Country names of citydb.sqlite -> the iso3166.tab codes whose zones they may have.
-CITYDB_COUNTRIES = {
-    "USA": ["US"], "United Kingdom": ["GB"], "South Korea": ["KR"], "North Korea": ["KP"],
-    "Antigua and Barbuda": ["AG"], "Ascension Island": ["SH"], "Bosnia and Herzegovina": ["BA"],
-    "B\u00e9nin": ["BJ"], "Central African Republic": ["CF"], "Congo": ["CG"],
-    "Congo (Democratic Republic)": ["CD"], "Dem rep of Congo": ["CD"], "Czechia": ["CZ"],
-    "Guinea Bissau": ["GW"], "Ivory coast": ["CI"], "Macedonia": ["MK"], "Myanmar": ["MM"],
-    "Pitcairn Islands": ["PN"], "Samoa": ["WS", "AS"], "St. Lucia": ["LC"], "Swaziland": ["SZ"],
-    "Trinidad and Tobago": ["TT"], "Turks and Caicos Islands": ["TC"],
-    "US Territory": ["UM", "MP", "IO", "GU"], "Vatican": ["VA"], "Virgin Islands": ["VI", "VG"],
-    "Western sahara": ["EH"], "Yugoslavia": ["RS", "ME"],
-}
-
-
 def _dms(text: str) -> float:
     """citydb's ' 51\u00b0 39' 00"' (one is plain decimal degrees) to signed degrees."""
     if re.fullmatch(r"\s*-?\d+\.\d+\s*", text):
@@ -197,65 +184,78 @@ def _distance(lat1, lon1, lat2, lon2) -> float:
     return 6371.0 * math.acos(max(-1.0, min(1.0, c)))
 
 
-def cities(citydb: pathlib.Path, zoneinfo_dir: pathlib.Path):
-    """(lines of cities.tab, lines of the cities whose zone was not matched,
-    names left out because location.dat or an earlier city has them).
+# A city of citydb.sqlite this near a place of location.dat of the same name
+# is that place: the list shows it once, as location.dat's.
+SAME_PLACE_KM = 50.0
 
-    Each city of KStars' citydb.sqlite takes, among its country's zones of
-    zone1970.tab whose standard offset is the city's, the one nearest to it;
-    when none has its offset, it keeps only its standard offset (its zone is
-    left empty) and is listed."""
-    names = _countries(zoneinfo_dir)
-    by_name = {name: [code] for code, name in names.items()}
-    zones = {}  # code -> [(lat, lon, zone)]
-    for line in (zoneinfo_dir / "zone1970.tab").read_text(encoding="utf-8").splitlines():
-        if not line or line.startswith("#"):
-            continue
-        codes, coordinates, tz = line.split("\t")[:3]
-        latitude, longitude = _split_coordinates(coordinates)
-        for code in codes.split(","):
-            zones.setdefault(code, []).append((latitude, longitude, tz))
+
+def _zones_at(geo_tz: pathlib.Path, points):
+    """The zone whose area holds each (latitude, longitude), by geo-tz (run with
+    node): its "all" boundaries, which keep every zone with its own history;
+    the first where areas overlap; "" where none does."""
+    script = ("const {find} = require(require.resolve('geo-tz/all', {paths: [process.argv[1]]}));"
+              "const points = JSON.parse(require('fs').readFileSync(0, 'utf8'));"
+              "process.stdout.write(JSON.stringify(points.map(([lat, lon]) => find(lat, lon)[0] || '')));")
+    out = subprocess.run(["node", "-e", script, str(geo_tz)], input=json.dumps(points),
+                         capture_output=True, text=True, check=True).stdout
+    return json.loads(out)
+
+
+def cities(citydb: pathlib.Path, zoneinfo_dir: pathlib.Path, geo_tz: pathlib.Path):
+    """(lines of cities.tab, lines of the cities left without a zone, names left
+    out because location.dat or an earlier city has them or location.dat has
+    the same place).
+
+    Each city of KStars' citydb.sqlite takes the zone whose area contains it
+    (the time-zone boundaries of geo-tz) and that zone's standard offset;
+    one whose zone tzdata does not have keeps KStars' standard offset, with an
+    empty zone, and is listed, as are those whose point lies at sea (their
+    zone is the sea's, Etc/GMT-2, a fixed offset)."""
+    rows = [(name, province, country, _dms(lat_text), _dms(lon_text), tz_hours, elevation)
+            for name, province, country, lat_text, lon_text, tz_hours, elevation in sqlite3.connect(
+                f"file:{citydb}?mode=ro", uri=True).execute(
+                "SELECT Name, Province, Country, Latitude, Longitude, TZ, Elevation FROM city "
+                "ORDER BY id")]
+    zones = _zones_at(geo_tz, [(r[3], r[4]) for r in rows])
     offsets = {}
     lines, unmatched, repeated = [], [], []
-    taken = {e[0] for e in location_entries(zoneinfo_dir)}
-    rows = sqlite3.connect(f"file:{citydb}?mode=ro", uri=True).execute(
-        "SELECT Name, Province, Country, Latitude, Longitude, TZ, Elevation FROM city ORDER BY id")
-    for name, province, country, lat_text, lon_text, tz_hours, elevation in rows:
-        latitude, longitude = _dms(lat_text), _dms(lon_text)
-        candidates = [z for code in CITYDB_COUNTRIES.get(country, by_name.get(country, []))
-                      for z in zones.get(code, [])]
-        for tz in {z[2] for z in candidates} - offsets.keys():
-            offsets[tz] = _standard_offset(_zone(zoneinfo_dir, tz))
-        fitting = [z for z in candidates if offsets[z[2]] == tz_hours]
-        zone = ""
-        if fitting:
-            zone = min(fitting, key=lambda z: _distance(latitude, longitude, z[0], z[1]))[2]
-        elif candidates:
-            found = sorted({f"{offsets[z[2]]:+g}" for z in candidates}, key=float)
-            why = f"UT{tz_hours:+g}; the zones of its country are UT{', UT'.join(found)}"
-        else:
-            why = f"no zone for the country {country}"
+    entries = location_entries(zoneinfo_dir)
+    taken = {e[0] for e in entries}
+    located = {}  # a location.dat place's city, case-folded -> [(latitude, longitude)]
+    for e in entries:
+        located.setdefault(e[0].split(":", 1)[1].casefold(), []).append((e[1], e[2]))
+    for (name, province, country, latitude, longitude, tz_hours, elevation), zone in zip(rows, zones):
         place = f"{name}, {province}" if province else name
         label = f"{country}:{place}"
-        if not zone:
-            unmatched.append(f"{label}\t{why}" + ("\t(name taken: left out)" if label in taken else ""))
-        if label in taken:
+        offset = tz_hours
+        if zone and (zoneinfo_dir / zone).is_file():
+            if zone not in offsets:
+                offsets[zone] = _standard_offset(_zone(zoneinfo_dir, zone))
+            offset = offsets[zone]
+            if zone.startswith("Etc/"):  # its coordinates lie at sea: it keeps the sea's zone
+                unmatched.append(f"{label}\t{zone}: at sea by the boundaries")
+        else:
+            unmatched.append(f"{label}\t{zone or 'no zone'}: not a zone of tzdata")
+            zone = ""
+        same = any(_distance(latitude, longitude, *p) <= SAME_PLACE_KM
+                   for p in located.get(name.casefold(), []))
+        if label in taken or same:
             repeated.append(label)
             continue
         taken.add(label)
-        lines.append(f"{label}\t{latitude:.5f}\t{longitude:.5f}\t{elevation:.0f}\t{tz_hours:g}\t{zone}")
+        lines.append(f"{label}\t{latitude:.5f}\t{longitude:.5f}\t{elevation:.0f}\t{offset:g}\t{zone}")
     return lines, unmatched, repeated
 
 
-def write_cities(citydb: pathlib.Path, zoneinfo_dir: pathlib.Path, path: pathlib.Path,
-                 unmatched_path: pathlib.Path):
+def write_cities(citydb: pathlib.Path, zoneinfo_dir: pathlib.Path, geo_tz: pathlib.Path,
+                 path: pathlib.Path, unmatched_path: pathlib.Path):
     """cities.tab: "name<TAB>latitude<TAB>longitude east<TAB>elevation m<TAB>standard offset
-    h<TAB>zone" (UTF-8), and the list of the cities left without a zone."""
-    lines, unmatched, repeated = cities(citydb, zoneinfo_dir)
+    h<TAB>zone" (UTF-8), and the list of the cities left without a zone of land."""
+    lines, unmatched, repeated = cities(citydb, zoneinfo_dir, geo_tz)
     path.write_bytes("".join(line + "\n" for line in lines).encode("utf-8"))
     unmatched_path.write_bytes("".join(line + "\n" for line in unmatched).encode("utf-8"))
-    print(f"cities.tab: {len(lines)} cities, {len(unmatched)} without a zone, "
-          f"{len(repeated)} left out whose names location.dat or an earlier city has")
+    print(f"cities.tab: {len(lines)} cities, {len(unmatched)} without a zone of land, "
+          f"{len(repeated)} left out whose names or places location.dat or an earlier city has")
 
 
 # --- magellan.bin ------------------------------------------------------------

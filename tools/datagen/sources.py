@@ -1,8 +1,9 @@
 """Fetches the open source data that the sky files are built from.
 
 Everything lands in one scratch folder: Debian packages are downloaded with
-apt-get (never installed) and unpacked with dpkg -x; the npm package is
-fetched with npm pack and untarred. The system's apt configuration is left
+apt-get (never installed) and unpacked with dpkg -x; d3-celestial is
+fetched with npm pack and untarred, geo-tz installed with its dependencies
+by npm into the scratch folder. The system's apt configuration is left
 alone: a private sources list, package lists and cache live in the scratch
 folder, so the non-free component (needed for the Bright Star Catalogue) is
 never added to the machine's own sources.
@@ -27,6 +28,10 @@ DEBIAN_PACKAGES = {
 }
 
 NPM_PACKAGE = "d3-celestial@0.7.35"
+# The time-zone boundaries (timezone-boundary-builder's, with the code that
+# finds the zone of a point), for the cities' zones. Installed with its
+# dependencies: it needs them to run.
+GEO_TZ = "geo-tz@8.1.10"
 
 
 class Sources:
@@ -36,6 +41,7 @@ class Sources:
         self.root = root
         self.tree = root / "tree"  # all Debian packages unpacked here
         self.npm = root / "npm" / "package"
+        self.geo_tz = root / "geo-tz"  # an npm prefix: node_modules/geo-tz
         self.versions = {}
 
     def usr_share(self, *parts) -> pathlib.Path:
@@ -76,17 +82,17 @@ def _deb_field(deb: pathlib.Path, field: str) -> str:
                           capture_output=True, text=True).stdout.strip()
 
 
-def _fetch_debs(root: pathlib.Path, versions: dict):
+def _fetch_debs(root: pathlib.Path, packages, versions: dict):
     debs = root / "debs"
     debs.mkdir(parents=True, exist_ok=True)
-    wanted = [p for p in DEBIAN_PACKAGES if not list(debs.glob(f"{p}_*.deb"))]
+    wanted = [p for p in packages if not list(debs.glob(f"{p}_*.deb"))]
     if wanted:
         _prepare_apt(root)
         # apt-get download writes into the current directory.
         subprocess.run(["apt-get", *_apt_options(root), "download", *wanted],
                        check=True, cwd=debs)
     tree = root / "tree"
-    for package in DEBIAN_PACKAGES:
+    for package in packages:
         deb = sorted(debs.glob(f"{package}_*.deb"))[-1]
         versions[package] = _deb_field(deb, "Version")
         marker = tree / f".unpacked-{deb.name}"
@@ -108,12 +114,26 @@ def _fetch_npm(root: pathlib.Path, versions: dict):
     versions[name] = version
 
 
-def fetch(root: pathlib.Path, fresh: bool = False) -> Sources:
-    """Downloads and unpacks every source into root (reusing what is there)."""
+def _install_geo_tz(root: pathlib.Path, versions: dict):
+    folder = root / "geo-tz"
+    name, version = GEO_TZ.rsplit("@", 1)
+    if not (folder / "node_modules" / name / "package.json").exists():
+        folder.mkdir(parents=True, exist_ok=True)
+        subprocess.run(["npm", "install", "--silent", "--no-audit", "--no-fund", "--no-save",
+                        "--prefix", str(folder), GEO_TZ], check=True, stdout=subprocess.DEVNULL)
+    versions[name] = version
+
+
+def fetch(root: pathlib.Path, fresh: bool = False, only_cities: bool = False) -> Sources:
+    """Downloads and unpacks the sources into root (reusing what is there):
+    every one, or only those of cities.tab."""
     if fresh and root.exists():
         shutil.rmtree(root)
     root.mkdir(parents=True, exist_ok=True)
     sources = Sources(root)
-    _fetch_debs(root, sources.versions)
-    _fetch_npm(root, sources.versions)
+    _fetch_debs(root, ("kstars-data", "tzdata") if only_cities else tuple(DEBIAN_PACKAGES),
+                sources.versions)
+    if not only_cities:
+        _fetch_npm(root, sources.versions)
+    _install_geo_tz(root, sources.versions)
     return sources
