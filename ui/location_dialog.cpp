@@ -222,10 +222,12 @@ CLocationDialog::CLocationDialog(CSkyDoc& doc, CSkyView& view, CMessenger& messa
   auto* zoneTitle = new QLabel(QStringLiteral("Time zone rules:"), this);
   coordinates->addWidget(zoneTitle, 3, 0, Qt::AlignTop);
   coordinates->addWidget(zone_, 3, 1, 1, 6);
-  // Coordinates or an offset typed by hand make a place of its own, without a zone.
-  for (QLineEdit* edit : {latDeg_, latMin_, longDeg_, longMin_, timeZone_})
-    connect(edit, &QLineEdit::textEdited, this, [this] { SetZone({}); });
-  ns_->Changed = ew_->Changed = [this] { SetZone({}); };
+  // Nudged coordinates keep the place's zone; an offset typed by hand drops it.
+  for (const ui::LocationField field :
+       {ui::LocationField::LatDeg, ui::LocationField::LatMin, ui::LocationField::LongDeg,
+        ui::LocationField::LongMin, ui::LocationField::TimeZone})
+    connect(EditFor(field), &QLineEdit::textEdited, this,
+            [this, field] { SetZone(ui::ZoneAfterEdit(zoneId_, field)); });
 
   search_ = new QLineEdit(this);
   search_->setObjectName("CitySearch");

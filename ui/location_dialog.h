@@ -1,7 +1,7 @@
 // The observer's location: a place from the list (found by typing part of
 // its name), a click on the world map (named after the nearest place of the
-// list), or latitude, longitude and time zone typed in (which leave the
-// place without a time zone). OK checks every field and
+// list), or latitude, longitude and time zone typed in (an offset typed in
+// leaves the place without a time zone; nudged coordinates keep it). OK checks every field and
 // only then changes the place, recomputes the sky and redraws it.
 #pragma once
 

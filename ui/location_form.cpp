@@ -144,6 +144,10 @@ std::string ToggleHemisphere(std::string_view hemisphere) {
   return "E";
 }
 
+std::string ZoneAfterEdit(const std::string& zoneId, LocationField field) {
+  return field == LocationField::TimeZone ? std::string() : zoneId;
+}
+
 std::variant<CheckedLocation, FieldError> CheckLocation(const LocationFields& fields) {
   CheckedLocation place;
   place.LongDeg = ParseInteger(fields.LongDeg);

@@ -39,8 +39,8 @@ struct LocationFields {
   std::string LatDeg, LatMin, NS;    // NS: "N" or "S"
   std::string LongDeg, LongMin, EW;  // EW: "E" or "W"
   std::string TimeZone;              // hours ahead of Greenwich, one decimal
-  // The place's IANA time zone; empty for a place typed by hand (any
-  // change of its coordinates or time zone clears it).
+  // The place's IANA time zone; empty for a place typed by hand (see
+  // ZoneAfterEdit).
   std::string ZoneId;
 };
 
@@ -111,6 +111,11 @@ struct CheckedLocation {
   float TimeZone = 0.0f;
   std::string ZoneId;
 };
+
+// The zone a place keeps once `field` was typed into: a city whose
+// coordinates are nudged is still in its zone; an offset typed into the
+// time-zone field makes the place keep time by hand, without a zone.
+std::string ZoneAfterEdit(const std::string& zoneId, LocationField field);
 
 // Checks the fields in the dialog's order: longitude degrees 0-180, minutes
 // 0-59, latitude degrees 0-90, minutes 0-59, time zone -12 to 12. Numbers

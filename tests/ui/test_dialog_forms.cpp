@@ -11,6 +11,8 @@
 
 #include "catalog/loaders.h"
 #include "res/strings.h"
+#include "sky/civil_time.h"
+#include "tests/astro/astro_test_support.h"
 #include "ui/chart_settings_form.h"
 #include "ui/location_form.h"
 
@@ -231,6 +233,43 @@ TEST(LocationForm, TheMessageNamesTheBounds) {
             "You have entered wrong number! It must be from 0 to 180.    ");
   EXPECT_EQ(ui::RangeMessage({LocationField::TimeZone, -12, 14}),
             "You have entered wrong number! It must be from -12 to 14.    ");
+}
+
+TEST(LocationForm, ACityKeepsItsZoneWhenItsCoordinatesAreNudged) {
+  catalog::Place sydney;
+  sydney.Name = "Australia:Sydney";
+  sydney.Latitude = -(33 + 52 / 60.0);
+  sydney.Longitude = 151 + 13 / 60.0;
+  sydney.StandardOffset = 10;
+  sydney.ZoneId = "Australia/Sydney";
+  const struct {
+    LocationField Field;
+    const char* Text;
+    const char* Zone;
+    int JanuaryOffset;  // hours ahead of UT on 2026-01-15 22:00 (the computer in New York)
+  } rows[] = {
+      {LocationField::LatMin, "00", "Australia/Sydney", 11},
+      {LocationField::LatDeg, "34", "Australia/Sydney", 11},
+      {LocationField::LongMin, "0", "Australia/Sydney", 11},
+      {LocationField::LongDeg, "150", "Australia/Sydney", 11},
+      // An offset typed in: the place keeps time by hand (no summer time in New York's winter).
+      {LocationField::TimeZone, "10", "", 10},
+  };
+  const astro_test::ScopedTimeZone computer("America/New_York");
+  for (const auto& row : rows) {
+    LocationFields f = ui::FieldsFromPlace(sydney);
+    std::string* text[] = {&f.LongDeg, &f.LongMin, &f.LatDeg, &f.LatMin, &f.TimeZone};
+    *text[static_cast<int>(row.Field)] = row.Text;
+    f.ZoneId = ui::ZoneAfterEdit(f.ZoneId, row.Field);
+    AppSettings settings;
+    settings.DaylightSavingTime = 1;
+    ui::CommitLocation(std::get<ui::CheckedLocation>(ui::CheckLocation(f)), settings);
+    EXPECT_EQ(settings.TimeZoneId, row.Zone) << row.Text;
+    EXPECT_EQ(settings.Location, "Australia:Sydney");
+    const sky::CivilInstant instant =
+        sky::ResolveLocalTime(ClockRulesOf(settings), {2026, 1, 15, 22, 0, 0});
+    EXPECT_EQ(instant.OffsetSeconds, row.JanuaryOffset * 3600) << row.Text;
+  }
 }
 
 TEST(LocationForm, ACheckedPlaceIsCommittedWhole) {
