@@ -90,7 +90,8 @@ int RunEphemeris(const CommandLine& commandLine, const StartupPaths& paths, std:
       return ToInt(ExitStatus::MissingData);
     }
     catalog::LoadLocations("location.dat", doc->Locations);
-    doc->LoadPlaces();
+    CExitOnMissingFile onMissing;
+    doc->LoadPlaces(onMissing);
     const std::string refusal = ApplyPlaceOption(commandLine, *doc);
     if (!refusal.empty()) {
       std::fprintf(stderr, "stellix: %s\n", refusal.c_str());

@@ -32,6 +32,7 @@ enum class RecordFault {
   Place,        // a longitude, latitude, minute or time zone outside its range
   Text,         // a line of a text file that does not read as its numbers
   Motion,       // a proper motion beyond kMaxProperMotion or a parallax beyond kMaxParallax
+  Zone,         // a time zone that the system's tzdata does not know
 };
 
 // Limits a usable record keeps within.

@@ -92,20 +92,37 @@ std::vector<Place> PlacesOfLocations(const LocationRecord* records, int count,
   return places;
 }
 
-std::vector<Place> ReadCities(std::string_view text) {
+std::vector<Place> ReadCities(std::string_view text,
+                              const std::function<bool(std::string_view)>& knownZone,
+                              LoadReport* report) {
   std::vector<Place> places;
-  for (std::string_view line : Lines(text)) {
-    const std::vector<std::string_view> f = Fields(line);
-    if (f.size() != 6) continue;
+  const std::vector<std::string_view> lines = Lines(text);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (Trim(lines[i]).empty()) continue;
+    const std::vector<std::string_view> f = Fields(lines[i]);
     Place place;
+    RecordFault fault = RecordFault::None;
+    if (f.size() != 6 || Trim(f[0]).empty()) {
+      fault = RecordFault::Text;
+    } else if (!ReadNumber(f[1], -90, 90, place.Latitude) ||
+               !ReadNumber(f[2], -180, 180, place.Longitude) ||
+               !ReadNumber(f[4], -12, 14, place.StandardOffset)) {
+      fault = RecordFault::Place;
+    } else {
+      place.ZoneId = std::string(Trim(f[5]));
+      // A zone of another tzdata would leave the city's clock to a guess.
+      if (!place.ZoneId.empty() && !knownZone(place.ZoneId)) fault = RecordFault::Zone;
+    }
+    if (fault != RecordFault::None) {
+      if (report && report->Unusable++ == 0) {
+        report->FirstUnusable = static_cast<int>(i);
+        report->FirstFault = fault;
+      }
+      continue;
+    }
     place.Name = std::string(Trim(f[0]));
     double elevation = 0.0;
-    if (place.Name.empty() || !ReadNumber(f[1], -90, 90, place.Latitude) ||
-        !ReadNumber(f[2], -180, 180, place.Longitude) ||
-        !ReadNumber(f[4], -12, 14, place.StandardOffset))
-      continue;
     if (ReadNumber(f[3], -500, 9000, elevation)) place.Elevation = elevation;
-    place.ZoneId = std::string(Trim(f[5]));
     places.push_back(std::move(place));
   }
   return places;

@@ -2,11 +2,13 @@
 // their time zones (location_zones.tab), and the cities of cities.tab.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "catalog/loaders.h"
 #include "catalog/records.h"
 
 namespace catalog {
@@ -28,9 +30,13 @@ std::vector<Place> PlacesOfLocations(const LocationRecord* records, int count,
 
 // The cities of cities.tab's text: "name<TAB>latitude<TAB>longitude east<TAB>
 // elevation m<TAB>standard offset h<TAB>zone" lines. A line with fields
-// missing, a number that does not read or a value beyond its range
-// (latitude ±90, longitude ±180, offset -12..14) is left out.
-std::vector<Place> ReadCities(std::string_view text);
+// missing or too many, a number that does not read or a value beyond its
+// range (latitude ±90, longitude ±180, offset -12..14), or a zone that
+// `knownZone` refuses is left out and counted in `report` (a line is a
+// record, the first line record 0); an empty line is no city and no fault.
+std::vector<Place> ReadCities(std::string_view text,
+                              const std::function<bool(std::string_view)>& knownZone,
+                              LoadReport* report = nullptr);
 
 // The whole text of a regular file, or nullopt when it cannot be read.
 std::optional<std::string> ReadTextFile(const char* path);

@@ -37,7 +37,8 @@ enum StringId : int {
   IDS_RECORD_UNUSABLE = 344,
   IDS_RECORDS_UNUSABLE = 345,
   IDS_FAULT_COORDINATES = 346,  // 346-351: why a record is unusable, in catalog::RecordFault order
-  IDS_FAULT_MOTION = 354,       // ... and the last fault, catalog::RecordFault::Motion
+  IDS_FAULT_MOTION = 354,       // ... then catalog::RecordFault::Motion
+  IDS_FAULT_ZONE = 355,         // ... and the last fault, catalog::RecordFault::Zone
   IDS_TEXTURE_UNUSABLE = 352,
   IDS_NOT_A_BITMAP = 353,
   // The eyepiece-fields dialog's checks.
@@ -45,6 +46,8 @@ enum StringId : int {
   IDS_FIELD_NUMBER_RANGE = 361,
   IDS_FIELD_TOO_WIDE = 362,
   IDS_FIELDS_FULL = 363,
+  // A click on the world map: the place it is named after, and how far.
+  IDS_NEAR_PLACE = 364,
   IDS_BODY_NAME_FIRST = 500,  // 500 Moon ... 509 Pluto, in the order of the Bodies table
   IDS_NOTICE_CONSTELLATION_LINE = 510,
   IDS_NOTICE_BOUNDARY = 511,

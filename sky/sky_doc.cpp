@@ -11,6 +11,7 @@
 #include "catalog/loaders.h"
 #include "res/strings.h"
 #include "sky/camera_math.h"
+#include "sky/civil_time.h"
 
 CSkyDoc* g_SkyDoc = nullptr;
 
@@ -21,11 +22,13 @@ std::string DamagedFileMessage(const char* fileName, const catalog::LoadReport& 
   const auto number = [](int index) { return std::to_string(index + 1); };
   std::string what;
   if (report.Unusable > 0) {
-    const std::string fault(
-        res::String(report.FirstFault == catalog::RecordFault::Motion
-                        ? res::IDS_FAULT_MOTION
-                        : res::IDS_FAULT_COORDINATES + static_cast<int>(report.FirstFault) -
-                              static_cast<int>(catalog::RecordFault::Coordinates)));
+    using catalog::RecordFault;
+    const int id = report.FirstFault == RecordFault::Motion ? res::IDS_FAULT_MOTION
+                   : report.FirstFault == RecordFault::Zone
+                       ? res::IDS_FAULT_ZONE
+                       : res::IDS_FAULT_COORDINATES + static_cast<int>(report.FirstFault) -
+                             static_cast<int>(RecordFault::Coordinates);
+    const std::string fault(res::String(id));
     what = report.Unusable == 1
                ? res::Format(res::IDS_RECORD_UNUSABLE, {number(report.FirstUnusable), fault})
                : res::Format(res::IDS_RECORDS_UNUSABLE, {std::to_string(report.Unusable),
@@ -141,13 +144,16 @@ const render::SkyConditions& CSkyDoc::Conditions() {
   return conditions_;
 }
 
-void CSkyDoc::LoadPlaces() {
+void CSkyDoc::LoadPlaces(CCatalogueFailure& failure) {
   const std::optional<std::string> zones = catalog::ReadTextFile("location_zones.tab");
   Places = catalog::PlacesOfLocations(Locations, kLocationCount, zones.value_or(""));
   if (const std::optional<std::string> cities = catalog::ReadTextFile("cities.tab")) {
-    std::vector<catalog::Place> more = catalog::ReadCities(*cities);
+    catalog::LoadReport report;
+    std::vector<catalog::Place> more = catalog::ReadCities(*cities, sky::IsKnownTimeZone, &report);
     Places.insert(Places.end(), std::make_move_iterator(more.begin()),
                   std::make_move_iterator(more.end()));
+    if (report.Damaged())
+      failure.DamagedFile("cities.tab", DamagedFileMessage("cities.tab", report));
   }
 }
 
@@ -177,7 +183,7 @@ bool CSkyDoc::OnNewDocument(CCatalogueFailure& failure, CSkyScene* scene,
   catalog::LoadReport motions;
   if (catalog::LoadStarMotions("bsc5motion.bin", StarMotions, &motions) && motions.Damaged())
     failure.DamagedFile("bsc5motion.bin", DamagedFileMessage("bsc5motion.bin", motions));
-  LoadPlaces();
+  LoadPlaces(failure);
   CatalogueMotion.Keep(*this);
   CatalogueMotion.Follow(*this);
 

@@ -83,8 +83,9 @@ class CSkyDoc {
 
   // Reads the time zones of location.dat's places (location_zones.tab) and
   // the cities of cities.tab from the current directory into Places, after
-  // the places of location.dat; either file may be missing.
-  void LoadPlaces();
+  // the places of location.dat; either file may be missing. The lines of
+  // cities.tab left out are reported as those of a damaged file.
+  void LoadPlaces(CCatalogueFailure& failure);
 
   // The drawing side of the initialisation: display lists (once per
   // context), textures and the fixed GL state, with the view's context current.

@@ -99,7 +99,11 @@ std::optional<LocationFields> NamedPlaceAtMapPoint(MapPoint point,
   const double longitude = (f->EW == "W" ? -1 : 1) * ParseInteger(f->LongDeg);
   if (const catalog::Place* near =
           sky::NearestPlace(places, latitude, longitude, kNamingDistanceKm)) {
-    f->Name = near->Name;
+    // The point is a whole degree: it is the place itself only when that lies on it.
+    const long km =
+        std::lround(sky::DistanceKm(latitude, longitude, near->Latitude, near->Longitude));
+    f->Name =
+        km == 0 ? near->Name : res::Format(res::IDS_NEAR_PLACE, {near->Name, std::to_string(km)});
     f->ZoneId = near->ZoneId;
     f->TimeZone = TimeZoneText(near->StandardOffset);
   } else {

@@ -71,9 +71,11 @@ MapPoint MarkerFromPlace(const catalog::Place& place);
 inline constexpr double kNamingDistanceKm = 50.0;
 
 // The place under a click on the map (PlaceAtMapPoint) named after the
-// nearest place of `places` within kNamingDistanceKm, with that place's
-// zone and standard offset; otherwise named by its coordinates ("41°N 74°W"),
-// without a zone. nullopt for a click beside the map.
+// nearest place of `places` within kNamingDistanceKm and how far it is
+// ("near USA:Yonkers, New York (11 km)"; its bare name within half a
+// kilometre), with that place's zone and standard offset; otherwise named by
+// its coordinates ("41°N 74°W"), without a zone. nullopt for a click beside
+// the map.
 std::optional<LocationFields> NamedPlaceAtMapPoint(MapPoint point,
                                                    const std::vector<catalog::Place>& places);
 

@@ -141,6 +141,10 @@ TEST(SkyDocument, DamagedCataloguesAreNamedWithTheirFirstRecordAndTheRestIsShown
   for (int i = 0; i < 4; ++i) line = ecliptic.find('\n', line) + 1;
   ecliptic.insert(line, "nan 1.0\n25.0 0.0\n");
   dir.Write("eclip.dat", ecliptic);
+  // cities.tab: a zone no tzdata has, then a line cut short, between good ones.
+  dir.Write("cities.tab",
+            "A:Good\t1\t2\t3\t4\tEurope/Warsaw\nB:Far\t1\t2\t3\t4\tMars/Olympus_Mons\n"
+            "C:Cut\t1\t2\nD:Good\t1\t2\t3\t4\t\n");
 
   AppSettings settings;
   auto doc = std::make_unique<CSkyDoc>(settings);
@@ -154,8 +158,12 @@ TEST(SkyDocument, DamagedCataloguesAreNamedWithTheirFirstRecordAndTheRestIsShown
       "of range or not a number); records 101 to 210 are missing. The sky is shown without those "
       "records.   ",
       "The file \"eclip.dat\" is damaged: 2 records are unusable, the first record 5 (a "
-      "coordinate out of range or not a number). The sky is shown without those records.   "};
+      "coordinate out of range or not a number). The sky is shown without those records.   ",
+      "The file \"cities.tab\" is damaged: 2 records are unusable, the first record 2 (a time "
+      "zone that this computer's tzdata does not know). The sky is shown without those "
+      "records.   "};
   EXPECT_EQ(failure.Damaged, expected);
+  EXPECT_EQ(doc->Places.size(), static_cast<std::size_t>(kLocationCount) + 2) << "the good cities";
   EXPECT_EQ(doc->ProperNames[2].Magnitude, catalog::kUnusableMagnitude);
   EXPECT_LT(doc->ProperNames[3].Magnitude, 7.5) << "the next name is kept";
   EXPECT_EQ(doc->DeepSkyObjects[7].Number, 8) << "M8 is kept";

@@ -26,8 +26,11 @@ std::vector<catalog::Place> ShippedPlaces() {
   std::vector<catalog::Place> places = catalog::PlacesOfLocations(
       records->Array, kLocationCount,
       catalog::ReadTextFile(DataFile("location_zones.tab").c_str()).value_or(""));
+  catalog::LoadReport report;
   std::vector<catalog::Place> cities =
-      catalog::ReadCities(catalog::ReadTextFile(DataFile("cities.tab").c_str()).value_or(""));
+      catalog::ReadCities(catalog::ReadTextFile(DataFile("cities.tab").c_str()).value_or(""),
+                          sky::IsKnownTimeZone, &report);
+  EXPECT_FALSE(report.Damaged());
   places.insert(places.end(), cities.begin(), cities.end());
   return places;
 }
@@ -115,8 +118,12 @@ TEST(PlacesData, EachPlaceIsListedOnce) {
     }
 }
 
+std::vector<catalog::Place> Cities(std::string_view text, catalog::LoadReport* report = nullptr) {
+  return catalog::ReadCities(text, sky::IsKnownTimeZone, report);
+}
+
 std::vector<catalog::Place> Sample() {
-  return catalog::ReadCities(
+  return Cities(
       "Poland:Krakow\t50.08333\t19.91667\t219\t1\tEurope/Warsaw\n"
       "United States:New York\t40.71417\t-74.00639\t\t-5\tAmerica/New_York\n"
       "USA:Yonkers, New York\t40.93167\t-73.89806\t32\t-5\tAmerica/New_York\n"
@@ -132,12 +139,32 @@ TEST(Places, CitiesFileLinesAndTheirFaults) {
   EXPECT_FALSE(sample[1].Elevation.has_value());
   EXPECT_EQ(sample[5].ZoneId, "");
   EXPECT_DOUBLE_EQ(sample[3].Longitude, 151.21667);
-  for (const char* bad : {"", "X\t1\t2\t3\t4", "X\t91\t0\t0\t0\tUTC", "X\t0\t181\t0\t0\tUTC",
-                          "X\t0\t0\t0\t15\tUTC", "X\tnan\t0\t0\t0\tUTC", "X\t1a\t0\t0\t0\tUTC",
-                          "\t1\t0\t0\t0\tUTC", "X\t1\t0\t0\t0\tUTC\textra"})
-    EXPECT_TRUE(catalog::ReadCities(bad).empty()) << bad;
-  // Carriage returns and a missing last line end are read.
-  EXPECT_EQ(catalog::ReadCities("A\t1\t2\t3\t4\tUTC\r\nB\t1\t2\t3\t4\tUTC").size(), 2u);
+  using catalog::RecordFault;
+  const std::pair<const char*, RecordFault> bad[] = {
+      {"X\t1\t2\t3\t4", RecordFault::Text},
+      {"\t1\t0\t0\t0\tUTC", RecordFault::Text},
+      {"X\t1\t0\t0\t0\tUTC\textra", RecordFault::Text},
+      {"X\t91\t0\t0\t0\tUTC", RecordFault::Place},
+      {"X\t0\t181\t0\t0\tUTC", RecordFault::Place},
+      {"X\t0\t0\t0\t15\tUTC", RecordFault::Place},
+      {"X\tnan\t0\t0\t0\tUTC", RecordFault::Place},
+      {"X\t1a\t0\t0\t0\tUTC", RecordFault::Place},
+      {"X\t1\t0\t0\t0\tMars/Olympus_Mons", RecordFault::Zone},
+  };
+  for (const auto& [line, fault] : bad) {
+    // Between two good lines: the fault is the second line's, and both good lines are kept.
+    catalog::LoadReport report;
+    const std::vector<catalog::Place> read =
+        Cities(std::string("A\t1\t2\t3\t4\tUTC\n") + line + "\nB\t1\t2\t3\t4\t\n", &report);
+    EXPECT_EQ(read.size(), 2u) << line;
+    EXPECT_EQ(report.Unusable, 1) << line;
+    EXPECT_EQ(report.FirstUnusable, 1) << line;
+    EXPECT_EQ(report.FirstFault, fault) << line;
+  }
+  // Carriage returns, empty lines and a missing last line end are no faults.
+  catalog::LoadReport report;
+  EXPECT_EQ(Cities("A\t1\t2\t3\t4\tUTC\r\n\r\nB\t1\t2\t3\t4\tUTC", &report).size(), 2u);
+  EXPECT_FALSE(report.Damaged());
 }
 
 TEST(Places, FoundByNameByWordsAndNearAPoint) {
@@ -219,10 +246,14 @@ TEST(Places, AClickOnTheMapIsNamedAfterTheNearestPlace) {
   const auto at = [&](int west, int north) {
     return ui::NamedPlaceAtMapPoint({195 - west, 105 - north}, sample);
   };
-  EXPECT_EQ(at(74, 41)->Name, "USA:Yonkers, New York");
+  EXPECT_EQ(at(74, 41)->Name, "near USA:Yonkers, New York (11 km)");
   EXPECT_EQ(at(74, 41)->ZoneId, "America/New_York");
   EXPECT_EQ(at(74, 41)->TimeZone, "-5.0");
-  EXPECT_EQ(at(-20, 50)->Name, "Poland:Krakow");
+  EXPECT_EQ(at(-20, 50)->Name, "near Poland:Krakow (11 km)");
+  // A place on the whole degree is the point itself.
+  const std::vector<catalog::Place> onTheDegree =
+      Cities("X:On\t41\t-74\t0\t-5\tAmerica/New_York\n");
+  EXPECT_EQ(ui::NamedPlaceAtMapPoint({195 - 74, 105 - 41}, onTheDegree)->Name, "X:On");
   EXPECT_EQ(at(30, 0)->Name, "0\u00b0 30\u00b0W");
   EXPECT_EQ(at(30, 0)->ZoneId, "");
   EXPECT_EQ(at(30, 0)->TimeZone, "-2.0");

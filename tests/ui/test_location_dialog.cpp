@@ -133,9 +133,10 @@ TEST_F(LocationDialogTest, ClicksOnTheMapFillTheFieldsAndNameThePlace) {
       {375, 105, "0 0 N | 180 0 E | [12.0]", "0° 180°E", ""},  // the right edge
       {250, 170, "65 0 S | 55 0 E | [ 4.0]", "65°S 55°E", ""},
       // New York: 41 N 74 W, 11 km from Yonkers; the place's zone comes with its name.
-      {121, 64, "41 0 N | 74 0 W | [-5.0]", "USA:Yonkers, New York", "America/New_York"},
-      // Krakow at 50 N 20 E (10 km from the city).
-      {215, 55, "50 0 N | 20 0 E | [ 1.0]", "Poland:Krakow", "Europe/Warsaw"},
+      {121, 64, "41 0 N | 74 0 W | [-5.0]", "near USA:Yonkers, New York (11 km)",
+       "America/New_York"},
+      // Krakow at 50 N 20 E (11 km from the city).
+      {215, 55, "50 0 N | 20 0 E | [ 1.0]", "near Poland:Krakow (11 km)", "Europe/Warsaw"},
   };
   for (const auto& c : clicks) {
     Cities()->setCurrentRow(Row("Nauru:Nauru"));
@@ -152,7 +153,7 @@ TEST_F(LocationDialogTest, ClicksOnTheMapFillTheFieldsAndNameThePlace) {
   // OK takes the name with the place, into the settings and the status bar.
   ClickMap(121, 64);
   ClickOk();
-  EXPECT_EQ(doc_->Settings.Location, "USA:Yonkers, New York");
+  EXPECT_EQ(doc_->Settings.Location, "near USA:Yonkers, New York (11 km)");
   EXPECT_EQ(doc_->Settings.TimeZoneId, "America/New_York");
   EXPECT_EQ(doc_->Settings.LatDeg, 41);
   EXPECT_EQ(doc_->Settings.EW, "W");
