@@ -488,6 +488,12 @@ TEST(Program, ScriptsTakeAPlaceADateAndAnInstant) {
       {"--place Kiritimati --datetime 2026-05-01T20:00:00", "2026-05-01T06:00:00Z", "14"},
       {"--place Krakow --datetime 2026-07-15T20:00:00Z", "2026-07-15T20:00:00Z", "2"},
       {"--place Krakow --datetime 2026-07-16T01:45:00+05:45", "2026-07-15T20:00:00Z", "2"},
+      // Cities in their zones' areas, against Python's zoneinfo.
+      {"--place 'USA:Amarillo, Texas' --datetime 1990-07-01T22:00:00", "1990-07-02T03:00:00Z",
+       "-5"},
+      {"--place 'Canada:Saskatoon, Saskatchewan' --datetime 1965-07-01T22:00:00",
+       "1965-07-02T04:00:00Z", "-6"},
+      {"--place Zelenchukskaya --datetime 2005-01-15T22:00:00", "2005-01-15T19:00:00Z", "3"},
   };
   for (const Row& row : rows) {
     const ProgramRun run = RunProgram(dir, std::string("--ephemeris ") + row.Args + settings);
