@@ -137,7 +137,9 @@ int RunAlmanac(const CommandLine& commandLine, const StartupPaths& paths, std::F
   int status = 0;
   const std::unique_ptr<CSkyDoc> doc = ScriptDocument(commandLine, paths, settings, err, status);
   if (!doc) return status;
-  const std::string json = sky::TonightJson(sky::TonightOf(*doc));
+  // The night that begins on the evening of the date given.
+  const std::string json =
+      sky::TonightJson(sky::NightOf(*doc, doc->DocumentTime), ClockRulesOf(doc->Settings));
   std::fprintf(out, "%s\n", json.c_str());
   return ToInt(std::fflush(out) == 0 ? ExitStatus::Ok : ExitStatus::Failure);
 }

@@ -40,8 +40,9 @@ int RunEphemeris(const CommandLine& commandLine, const StartupPaths& paths, std:
 // file, as one JSON line on `out`. The catalogues come from the data
 // directory, which becomes the current directory. An unknown name is one
 // line on `err` and status 2; a missing catalogue file its message and 3.
-// --almanac: the night after the document's date at its place (sky/tonight.h)
-// as one line of JSON; the settings, the catalogues and --place as --info.
+// --almanac: the night beginning on the evening of the document's date at its
+// place (sky/tonight.h) as one line of JSON; the settings, the catalogues
+// and --place as --info.
 int RunAlmanac(const CommandLine& commandLine, const StartupPaths& paths, std::FILE* out,
                std::FILE* err);
 int RunInfo(const CommandLine& commandLine, const StartupPaths& paths, std::FILE* out,

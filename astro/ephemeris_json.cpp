@@ -1,6 +1,5 @@
 #include "astro/ephemeris_json.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -8,32 +7,10 @@
 #include "astro/angles.h"
 #include "astro/clock.h"
 #include "astro/eclipse.h"
+#include "astro/json.h"
 #include "astro/refraction.h"
 
 namespace astro {
-namespace {
-
-// Appends x with 17 significant digits (the shortest of %.17g's forms), or null.
-void AppendNumber(std::string& out, double x) {
-  if (!std::isfinite(x)) {
-    out += "null";
-    return;
-  }
-  char text[32];
-  const std::to_chars_result result =
-      std::to_chars(text, text + sizeof text, x, std::chars_format::general, 17);
-  out.append(text, result.ptr);
-}
-
-void AppendField(std::string& out, const char* key, double x) {
-  out += '"';
-  out += key;
-  out += "\":";
-  AppendNumber(out, x);
-  out += ',';
-}
-
-}  // namespace
 
 std::string IsoInstant(double julianDay) {
   const auto seconds = static_cast<std::int64_t>(std::llround((julianDay - 2440587.5) * 86400.0));
@@ -47,59 +24,51 @@ std::string IsoInstant(double julianDay) {
 std::string EphemerisJson(const AstroState& state,
                           const SkyPoint (&horizonPoints)[kHorizonPointCount],
                           const PlanetState (&bodies)[kBodyCount]) {
-  std::string out = "{";
-  AppendField(out, "JulianDay", state.JulianDay);
-  out += "\"ut\":\"" + IsoInstant(state.JulianDay) + "\",";
-  AppendField(out, "utcOffset", state.UtOffset);
-  AppendField(out, "T1900", state.T1900);
-  AppendField(out, "T2000", state.T2000);
-  AppendField(out, "DeltaT", state.DeltaT);
-  AppendField(out, "SiderealAngle", state.SiderealAngle);
-  AppendField(out, "latitude", state.Latitude);
-  AppendField(out, "longitude", state.Longitude);
-  out += "\"bodies\":[";
+  JsonObject out;
+  out.AddNumber("JulianDay", state.JulianDay)
+      .AddString("ut", IsoInstant(state.JulianDay))
+      .AddNumber("utcOffset", state.UtOffset)
+      .AddNumber("T1900", state.T1900)
+      .AddNumber("T2000", state.T2000)
+      .AddNumber("DeltaT", state.DeltaT)
+      .AddNumber("SiderealAngle", state.SiderealAngle)
+      .AddNumber("latitude", state.Latitude)
+      .AddNumber("longitude", state.Longitude);
+  JsonArray list;
   for (int i = 0; i < kBodyCount; ++i) {
-    if (i > 0) out += ',';
-    out += "{\"name\":\"";
-    out += kBodyNames[i];
-    out += "\",";
-    AppendField(out, "ra", bodies[i].RightAscension);
-    AppendField(out, "dec", bodies[i].Declination);
-    AppendField(out, "helio", bodies[i].HelioDistance);
+    const PlanetState& b = bodies[i];
     // Geometric, azimuth from the north through the east.
-    const HorizontalCoord h = state.HorizonOf(bodies[i].RightAscension, bodies[i].Declination);
+    const HorizontalCoord h = state.HorizonOf(b.RightAscension, b.Declination);
     const double azimuth = Normalize360(h.Azimuth + 180.0);
-    AppendField(out, "altitude", h.Altitude);
-    AppendField(out, "apparentAltitude", ApparentAltitude(h.Altitude));
-    AppendField(out, "azimuth", azimuth);
-    const EquatorialCoord ofDate = state.ToDate(bodies[i].RightAscension, bodies[i].Declination);
-    AppendField(out, "raJ2000", bodies[i].RaJ2000);
-    AppendField(out, "decJ2000", bodies[i].DecJ2000);
-    AppendField(out, "raDate", ofDate.RightAscension);
-    AppendField(out, "decDate", ofDate.Declination);
-    AppendField(out, "altitudeDeg", h.Altitude);
-    AppendField(out, "azimuthDeg", azimuth);
-    AppendField(out, "apparentAltitudeDeg", ApparentAltitude(h.Altitude));
-    out += "\"geo\":";
-    AppendNumber(out, bodies[i].GeoDistance);
-    out += '}';
+    const EquatorialCoord ofDate = state.ToDate(b.RightAscension, b.Declination);
+    list.Add(JsonObject()
+                 .AddString("name", kBodyNames[i])
+                 .AddNumber("ra", b.RightAscension)
+                 .AddNumber("dec", b.Declination)
+                 .AddNumber("helio", b.HelioDistance)
+                 .AddNumber("altitude", h.Altitude)
+                 .AddNumber("apparentAltitude", ApparentAltitude(h.Altitude))
+                 .AddNumber("azimuth", azimuth)
+                 .AddNumber("raJ2000", b.RaJ2000)
+                 .AddNumber("decJ2000", b.DecJ2000)
+                 .AddNumber("raDate", ofDate.RightAscension)
+                 .AddNumber("decDate", ofDate.Declination)
+                 .AddNumber("altitudeDeg", h.Altitude)
+                 .AddNumber("azimuthDeg", azimuth)
+                 .AddNumber("apparentAltitudeDeg", ApparentAltitude(h.Altitude))
+                 .AddNumber("geo", b.GeoDistance)
+                 .Text());
   }
-  out += "],";
-  AppendField(out, "moonPhaseAngle", state.MoonPhaseAngle);
-  AppendField(out, "moonAxisAngle", state.MoonAxisAngle);
-  AppendField(out, "moonIlluminated", state.MoonIlluminated);
-  AppendField(out, "eclipseDarkening", EclipseDarkeningNow(state, bodies));
-  out += "\"horizon\":[";
-  for (int k = 0; k < kHorizonPointCount; ++k) {
-    if (k > 0) out += ',';
-    out += '[';
-    AppendNumber(out, horizonPoints[k].RightAscension);
-    out += ',';
-    AppendNumber(out, horizonPoints[k].Declination);
-    out += ']';
-  }
-  out += "]}";
-  return out;
+  out.Add("bodies", list.Text())
+      .AddNumber("moonPhaseAngle", state.MoonPhaseAngle)
+      .AddNumber("moonAxisAngle", state.MoonAxisAngle)
+      .AddNumber("moonIlluminated", state.MoonIlluminated)
+      .AddNumber("eclipseDarkening", EclipseDarkeningNow(state, bodies));
+  JsonArray horizon;
+  for (const SkyPoint& p : horizonPoints)
+    horizon.Add(
+        JsonArray().Add(JsonNumber(p.RightAscension)).Add(JsonNumber(p.Declination)).Text());
+  return out.Add("horizon", horizon.Text()).Text();
 }
 
 }  // namespace astro

@@ -2,6 +2,7 @@
 
 #include <erfa.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "astro/angles.h"
@@ -21,15 +22,41 @@ double EclipticLongitude(const double (&v)[3]) {
 
 constexpr double kSynodicRate = 360.0 / 29.530589;  // degrees a day
 
-}  // namespace
-
-double MoonElongation(double utJulianDay) {
+// The geocentric Moon and Sun (AU, J2000 axes) at a Universal Time.
+struct MoonAndSun {
+  double Moon[3], Sun[3];
+};
+MoonAndSun MoonAndSunAt(double utJulianDay) {
   const double tt = TerrestrialJulianDay(utJulianDay);
   double pv[2][3];
   eraMoon98(2400000.5, tt - 2400000.5, pv);
   const EarthMotion earth = EarthMotionAt(tt);
-  const double sun[3] = {-earth.Heliocentric[0], -earth.Heliocentric[1], -earth.Heliocentric[2]};
-  return Normalize360(EclipticLongitude(pv[0]) - EclipticLongitude(sun));
+  return {{pv[0][0], pv[0][1], pv[0][2]},
+          {-earth.Heliocentric[0], -earth.Heliocentric[1], -earth.Heliocentric[2]}};
+}
+
+}  // namespace
+
+double MoonElongation(double utJulianDay) {
+  const MoonAndSun at = MoonAndSunAt(utJulianDay);
+  return Normalize360(EclipticLongitude(at.Moon) - EclipticLongitude(at.Sun));
+}
+
+double PhaseAngle(const double (&body)[3], const double (&sun)[3]) {
+  double toSun[3], toEarth[3];
+  for (int i = 0; i < 3; ++i) {
+    toSun[i] = sun[i] - body[i];
+    toEarth[i] = -body[i];
+  }
+  const double dot = toSun[0] * toEarth[0] + toSun[1] * toEarth[1] + toSun[2] * toEarth[2];
+  const double lengths =
+      std::hypot(toSun[0], toSun[1], toSun[2]) * std::hypot(toEarth[0], toEarth[1], toEarth[2]);
+  return std::acos(std::clamp(dot / lengths, -1.0, 1.0)) * kRadToDeg;
+}
+
+double MoonIlluminatedFraction(double utJulianDay) {
+  const MoonAndSun at = MoonAndSunAt(utJulianDay);
+  return (1.0 + std::cos(PhaseAngle(at.Moon, at.Sun) * kDegToRad)) / 2.0;
 }
 
 double MoonAge(double utJulianDay) {

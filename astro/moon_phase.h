@@ -11,6 +11,14 @@ namespace astro {
 // precession cancels in the difference. Universal Time Julian day.
 double MoonElongation(double utJulianDay);
 
+// A body's phase angle i, the Sun-body-Earth angle in [0, 180] degrees, from
+// its geocentric position and the Sun's (any one unit); (1 + cos i) / 2 of
+// its disc is lit.
+double PhaseAngle(const double (&body)[3], const double (&sun)[3]);
+// The Moon's illuminated fraction, 0..1, on the same series as
+// MoonElongation. Universal Time Julian day.
+double MoonIlluminatedFraction(double utJulianDay);
+
 // The Moon's age, days since the last new Moon (elongation 0) before
 // `utJulianDay`: Newton steps on the elongation at the mean synodic rate
 // of 12.19 degrees a day, to better than a minute.

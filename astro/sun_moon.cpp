@@ -8,6 +8,7 @@
 #include "astro/angles.h"
 #include "astro/apparent.h"
 #include "astro/astro_state.h"
+#include "astro/moon_phase.h"
 #include "astro/transforms.h"
 
 namespace astro {
@@ -151,9 +152,15 @@ void AstroState::ComputeMoon(PlanetState (&bodies)[kBodyCount]) {
   const double beta = Normalize360(SumMoonTerms(kLatitudeTerms, d, m, mp, f, e) *
                                    (1.0 - 0.000466 * CosDeg(node) - 0.000075 * CosDeg(nodeTerm)));
 
-  const double phase =
+  const double seriesPhase =
       Normalize360(180.0 - d - 6.289 * SinDeg(mp) + 2.1 * SinDeg(m) - 1.274 * SinDeg(2.0 * d - mp) -
                    0.658 * SinDeg(2.0 * d) - 0.214 * SinDeg(2.0 * mp) - 0.11 * SinDeg(d));
+
+  // The phase angle from the Moon's and the Sun's vectors, on the side of
+  // the full Moon the series puts it (waxing below 180 degrees).
+  const double sun[3] = {-Earth.Heliocentric[0], -Earth.Heliocentric[1], -Earth.Heliocentric[2]};
+  const double sunMoonEarth = PhaseAngle(pv[0], sun);
+  const double phase = seriesPhase < 180.0 ? sunMoonEarth : 360.0 - sunMoonEarth;
 
   // Position angle of the axis: nutation in longitude, optical and physical librations.
   const double nutation = (0.21 * SinDeg(2.0 * node) - 17.2 * SinDeg(node) -

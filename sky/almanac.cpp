@@ -1,5 +1,6 @@
 #include "sky/almanac.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -56,6 +57,18 @@ std::string ClockTimeText(const ClockRules& rules, double utJulianDay) {
   return TwoDigits(at.Clock.Hour) + ":" + TwoDigits(at.Clock.Minute) + " " + ZoneLetters(at);
 }
 
+std::string ClockTimeTextOn(const ClockRules& rules, double utJulianDay,
+                            const astro::CivilTime& day) {
+  static constexpr const char* kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                            "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+  const std::string text = ClockTimeText(rules, utJulianDay);
+  // The date of the minute shown, as ClockTimeText rounds.
+  const astro::CivilTime c =
+      CivilTimeAt(rules, SecondsOfJulianDay(utJulianDay + 30.0 / 86400.0)).Clock;
+  if (c.Year == day.Year && c.Month == day.Month && c.Day == day.Day) return text;
+  return text + " " + std::to_string(c.Day) + " " + kMonths[(c.Month + 11) % 12];
+}
+
 std::string IsoTimeText(const ClockRules& rules, double utJulianDay) {
   const CivilInstant at = CivilTimeAt(rules, SecondsOfJulianDay(utJulianDay));
   const astro::CivilTime& c = at.Clock;
@@ -67,12 +80,24 @@ std::string IsoTimeText(const ClockRules& rules, double utJulianDay) {
   return text;
 }
 
-RiseSetTexts RiseSetTextsOf(const astro::DayEvents& e, const ClockRules& rules, bool refraction) {
+RiseSetTexts RiseSetTextsOf(const astro::DayEvents& e, const ClockRules& rules, bool refraction,
+                            const std::optional<astro::CivilTime>& day) {
   RiseSetTexts t;
+  const auto clock = [&](double at) {
+    return day ? ClockTimeTextOn(rules, at, *day) : ClockTimeText(rules, at);
+  };
   const char* none = e.AlwaysAbove ? kAlwaysAbove : e.NeverRises ? kNeverRises : kNotThisDay;
-  t.Rise = e.Rise ? ClockTimeText(rules, *e.Rise) : none;
-  t.Set = e.Set ? ClockTimeText(rules, *e.Set) : none;
-  t.Transit = e.Transit ? ClockTimeText(rules, *e.Transit) : kNotThisDay;
+  t.Rise = e.Rise ? clock(*e.Rise) : none;
+  t.Set = e.Set ? clock(*e.Set) : none;
+  t.Transit = e.Transit ? clock(*e.Transit) : kNotThisDay;
+  const auto when = [&e](RiseSetEvent k) {
+    const std::optional<double>& at = k == RiseSetEvent::Rise      ? e.Rise
+                                      : k == RiseSetEvent::Transit ? e.Transit
+                                                                   : e.Set;
+    return at.value_or(HUGE_VAL);
+  };
+  std::stable_sort(std::begin(t.Order), std::end(t.Order),
+                   [&when](RiseSetEvent a, RiseSetEvent b) { return when(a) < when(b); });
   if (e.Transit)
     t.TransitAltitude =
         astro::FormatFixed(
@@ -107,6 +132,12 @@ Observer ObserverOf(const CSkyDoc& doc) {
   o.Latitude = doc.AstroState.Latitude;
   o.Longitude = doc.AstroState.Longitude;
   o.Refraction = doc.Refraction != 0;
+  return o;
+}
+
+Observer NextEventsObserverOf(const CSkyDoc& doc) {
+  Observer o = ObserverOf(doc);
+  o.Day = {doc.AstroState.JulianDay, doc.AstroState.JulianDay + kNextEventsDays};
   return o;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "astro/rise_set.h"
@@ -27,6 +28,10 @@ LocalDay LocalDayOf(const ClockRules& rules, int year, int month, int day);
 // The place's clock at an instant to the nearest minute, with the zone's
 // letters, or its offset where it has none: "06:12 CET", "18:40 UT+5:45".
 std::string ClockTimeText(const ClockRules& rules, double utJulianDay);
+// The clock time as ClockTimeText, with the place's date after it when that
+// is not `day`'s: "09:28 CET 10 Dec".
+std::string ClockTimeTextOn(const ClockRules& rules, double utJulianDay,
+                            const astro::CivilTime& day);
 // ISO 8601 with the offset in force, to the second: "2026-12-09T06:12:33+01:00".
 std::string IsoTimeText(const ClockRules& rules, double utJulianDay);
 
@@ -34,14 +39,18 @@ std::string IsoTimeText(const ClockRules& rules, double utJulianDay);
 inline constexpr const char* kAlwaysAbove = "always above the horizon";
 inline constexpr const char* kNeverRises = "never rises";
 inline constexpr const char* kNotThisDay = "not this day";
+enum class RiseSetEvent { Rise, Transit, Set };
 struct RiseSetTexts {
   std::string Rise, Transit, Set;           // clock times, or one of the three texts above
   std::string TransitAltitude;              // "52.31°", empty without a transit
   std::string RiseIso, TransitIso, SetIso;  // empty where there is no such event
+  // The three in time order, those that do not happen last.
+  RiseSetEvent Order[3] = {RiseSetEvent::Rise, RiseSetEvent::Transit, RiseSetEvent::Set};
 };
-// `refraction`: the transit altitude is the apparent one.
+// `refraction`: the transit altitude is the apparent one. With `day`, the
+// clock times carry their date when it is not that day's (ClockTimeTextOn).
 RiseSetTexts RiseSetTextsOf(const astro::DayEvents& events, const ClockRules& rules,
-                            bool refraction);
+                            bool refraction, const std::optional<astro::CivilTime>& day = {});
 
 // One twilight: "05:12 CET - 16:40 CET" (dawn to dusk), with "Sun always
 // higher" or "Sun always lower" where the Sun does not cross that depth.
@@ -60,6 +69,11 @@ struct Observer {
   bool Refraction = false;
 };
 Observer ObserverOf(const CSkyDoc& doc);
+// The same observer looking ahead from the document's instant: Day runs from
+// it to kNextEventsDays later, so that the events found are the next rising,
+// transit and setting, whatever the date (the Moon's day is the longest).
+constexpr double kNextEventsDays = 26.0 / 24.0;
+Observer NextEventsObserverOf(const CSkyDoc& doc);
 
 // Events of a body of the Bodies table, of a fixed J2000 place (hours,
 // degrees), and of the Sun at a twilight's depth (degrees), on the

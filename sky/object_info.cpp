@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <charconv>
 #include <cmath>
 #include <string_view>
 #include <utility>
@@ -10,6 +9,7 @@
 
 #include "astro/angles.h"
 #include "astro/format.h"
+#include "astro/json.h"
 #include "astro/moon_phase.h"
 #include "astro/refraction.h"
 #include "astro/star_place.h"
@@ -116,53 +116,26 @@ std::string Trimmed(std::string_view s) {
   return std::string(s);
 }
 
-void AppendString(std::string& out, std::string_view s) {
-  out += '"';
-  for (const char c : s) {
-    const auto u = static_cast<unsigned char>(c);
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += c;
-    } else if (u < 0x20) {
-      char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\u%04x", u);
-      out += escaped;
-    } else {
-      out += c;
-    }
-  }
-  out += '"';
-}
-
-class JsonObject {
+// A card's fields: its texts without the blanks that pad numbers.
+class CardFields {
  public:
-  JsonObject& Add(const char* key, std::string_view value) {
-    out_ += out_.size() > 1 ? "," : "";
-    AppendString(out_, key);
-    out_ += ':';
-    AppendString(out_, Trimmed(value));
+  CardFields& Add(const char* key, std::string_view value) {
+    json_.AddString(key, Trimmed(value));
     return *this;
   }
-  // 17 significant digits, never depending on the locale.
-  JsonObject& Add(const char* key, double value) {
-    out_ += out_.size() > 1 ? "," : "";
-    AppendString(out_, key);
-    out_ += ':';
-    char text[32];
-    const std::to_chars_result r =
-        std::to_chars(text, text + sizeof text, value, std::chars_format::general, 17);
-    out_.append(text, r.ptr);
+  CardFields& Add(const char* key, double value) {
+    json_.AddNumber(key, value);
     return *this;
   }
-  JsonObject& Add(const char* key, const AngleTexts& a) {
+  CardFields& Add(const char* key, const AngleTexts& a) {
     std::string joined = Trimmed(a.Whole) + " " + Trimmed(a.Minutes);
     if (!a.Seconds.empty()) joined += " " + Trimmed(a.Seconds);
     return Add(key, joined);
   }
-  std::string Text() const { return out_ + "}"; }
+  std::string Text() const { return json_.Text(); }
 
  private:
-  std::string out_ = "{";
+  astro::JsonObject json_;
 };
 
 }  // namespace
@@ -219,6 +192,16 @@ double MoonMagnitude(double f) {
   return kMagnitudes[j] + u * (kMagnitudes[j + 1] - kMagnitudes[j]);
 }
 
+PlanetFigures PlanetFiguresOf(const CSkyDoc& doc, int body) {
+  const astro::PlanetState& p = doc.Bodies[body];
+  const double c = PhaseCosine(p.GeoDistance, p.HelioDistance, doc.Bodies[astro::kSun].GeoDistance);
+  PlanetFigures f;
+  PlanetMagnitudeAndSize(body, std::acos(c) * kRadToDeg,
+                         5.0 * std::log10(p.GeoDistance * p.HelioDistance), p.GeoDistance,
+                         f.Magnitude, f.Size);
+  return f;
+}
+
 double PhaseCosine(double delta, double r, double sunDistance) {
   const double c = (delta * delta + r * r - sunDistance * sunDistance) / (2.0 * delta * r);
   return std::isnan(c) ? 1.0 : std::clamp(c, -1.0, 1.0);
@@ -254,9 +237,9 @@ StarCard StarCardOf(const CSkyDoc& doc, int index) {
   card.DecDate = DeclinationTexts(card.Numbers.DecDate, true);
   card.Magnitude = astro::FormatFixed(star.Magnitude, 2);
   if (star.SpectralClass != '\0') card.Spectrum = std::string(1, star.SpectralClass);
-  const Observer o = ObserverOf(doc);
+  const Observer o = NextEventsObserverOf(doc);
   card.RiseSet = RiseSetTextsOf(FixedDayEvents(o, star.RightAscension, star.Declination), o.Clock,
-                                o.Refraction);
+                                o.Refraction, doc.DocumentTime);
   return card;
 }
 
@@ -295,22 +278,23 @@ BodyCard BodyCardOf(const CSkyDoc& doc, int index) {
   } else {
     const double delta = body.GeoDistance, r = body.HelioDistance;
     const double c = PhaseCosine(delta, r, sunDistance);
-    double magnitude = 0.0, size = 0.0;
-    PlanetMagnitudeAndSize(index, std::acos(c) * kRadToDeg, 5.0 * std::log10(delta * r), delta,
-                           magnitude, size);
+    const PlanetFigures figures = PlanetFiguresOf(doc, index);
+    const double magnitude = figures.Magnitude, size = figures.Size;
     card.DistanceEarth = astro::FormatFixed(delta * kKmPerMillionAu, 1) + millionKm;
     card.DistanceSun = astro::FormatFixed(r * kKmPerMillionAu, 1) + millionKm;
     card.Illuminated = astro::FormatFixed((1.0 + c) / 2.0, 2);
     card.Magnitude = astro::FormatFixed(magnitude, 2);
     card.Size = astro::FormatFixed(size, 2) + "\"";
   }
-  const Observer o = ObserverOf(doc);
-  card.RiseSet = RiseSetTextsOf(BodyDayEvents(o, index), o.Clock, o.Refraction);
+  const Observer o = NextEventsObserverOf(doc);
+  card.RiseSet = RiseSetTextsOf(BodyDayEvents(o, index), o.Clock, o.Refraction, doc.DocumentTime);
   if (index == astro::kSun) {
-    card.Civil = TwilightTextsOf(TwilightDayEvents(o, astro::kCivilTwilight), o.Clock);
-    card.Nautical = TwilightTextsOf(TwilightDayEvents(o, astro::kNauticalTwilight), o.Clock);
+    // The twilights of the date shown, dawn to dusk.
+    const Observer day = ObserverOf(doc);
+    card.Civil = TwilightTextsOf(TwilightDayEvents(day, astro::kCivilTwilight), day.Clock);
+    card.Nautical = TwilightTextsOf(TwilightDayEvents(day, astro::kNauticalTwilight), day.Clock);
     card.Astronomical =
-        TwilightTextsOf(TwilightDayEvents(o, astro::kAstronomicalTwilight), o.Clock);
+        TwilightTextsOf(TwilightDayEvents(day, astro::kAstronomicalTwilight), day.Clock);
   } else if (index == astro::kMoon) {
     const double jd = doc.AstroState.JulianDay;
     card.Phase = astro::MoonPhaseName(astro::MoonElongation(jd));
@@ -339,9 +323,9 @@ DeepSkyCard DeepSkyCardOf(const CSkyDoc& doc, int index) {
   for (const catalog::DeepSkyTypeCode& code : catalog::kDeepSkyTypeCodes)
     if (catalog::DeepSkyTypeOf(object.Type) == code.Type)
       card.Type = std::string(res::String(code.NameStringId));
-  const Observer o = ObserverOf(doc);
+  const Observer o = NextEventsObserverOf(doc);
   card.RiseSet = RiseSetTextsOf(FixedDayEvents(o, object.RightAscension, object.Declination),
-                                o.Clock, o.Refraction);
+                                o.Clock, o.Refraction, doc.DocumentTime);
   return card;
 }
 
@@ -367,9 +351,9 @@ FaintStarCard FaintStarCardOf(const CSkyDoc& doc, int index) {
   if (star.ColourIndex != catalog::kUnknownColourIndex)
     card.ColourIndex = astro::FormatFixed(star.ColourIndex, 2);
   card.Spectrum = FixedText(star.SpectralType, sizeof star.SpectralType);
-  const Observer o = ObserverOf(doc);
+  const Observer o = NextEventsObserverOf(doc);
   card.RiseSet = RiseSetTextsOf(FixedDayEvents(o, shown.RightAscension, shown.Declination), o.Clock,
-                                o.Refraction);
+                                o.Refraction, doc.DocumentTime);
   return card;
 }
 
@@ -403,9 +387,9 @@ DeepSkyCard NgcIcCardOf(const CSkyDoc& doc, int index) {
       {"STAR", "Star"}, {"GALCL", "Galaxy cluster"}, {"OTHER", "Other"}};
   for (const auto& [code, text] : kMoreTypes)
     if (FixedText(object.Type, sizeof object.Type) == code) card.Type = std::string(text);
-  const Observer o = ObserverOf(doc);
+  const Observer o = NextEventsObserverOf(doc);
   card.RiseSet = RiseSetTextsOf(FixedDayEvents(o, shown.RightAscension, shown.Declination), o.Clock,
-                                o.Refraction);
+                                o.Refraction, doc.DocumentTime);
   return card;
 }
 
@@ -417,8 +401,8 @@ const std::string& Either(const std::string& iso, const std::string& text) {
 
 // The fields every card has, first and in this order.
 template <typename Card>
-JsonObject CommonFields(std::string_view kind, std::string_view caption, const Card& card) {
-  JsonObject json;
+CardFields CommonFields(std::string_view kind, std::string_view caption, const Card& card) {
+  CardFields json;
   json.Add("kind", kind)
       .Add("caption", caption)
       .Add("ra", card.Ra)
@@ -453,7 +437,7 @@ std::string CardJson(const StarCard& card) {
 }
 
 std::string CardJson(const BodyCard& card) {
-  JsonObject json = CommonFields("body", card.Caption, card);
+  CardFields json = CommonFields("body", card.Caption, card);
   json.Add("distanceEarth", card.DistanceEarth)
       .Add("distanceSun", card.DistanceSun)
       .Add("illuminated", card.Illuminated)

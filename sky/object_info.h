@@ -53,7 +53,7 @@ struct StarCard {
   AngleTexts RaDate, DecDate;  // of date
   std::string Altitude, Azimuth, Magnitude, Spectrum;
   PlaceNumbers Numbers;
-  RiseSetTexts RiseSet;  // the date shown, by the place's clock
+  RiseSetTexts RiseSet;  // the next events from the instant shown, by the place's clock
 };
 
 // A star of the faint-star file: "Star HIP 87937", or a Tycho star's
@@ -68,7 +68,7 @@ struct FaintStarCard {
   std::string ColourIndex;  // B-V, FormatFixed(.., 2); empty when not known
   std::string Spectrum;     // "K0", "K"; empty when not known
   PlaceNumbers Numbers;
-  RiseSetTexts RiseSet;  // the date shown, by the place's clock
+  RiseSetTexts RiseSet;  // the next events from the instant shown, by the place's clock
 };
 
 struct BodyCard {
@@ -77,7 +77,7 @@ struct BodyCard {
   AngleTexts RaDate, DecDate;  // the apparent place of date
   std::string Altitude, Azimuth, DistanceEarth, DistanceSun, Illuminated, Magnitude, Size;
   PlaceNumbers Numbers;
-  RiseSetTexts RiseSet;  // the date shown, by the place's clock
+  RiseSetTexts RiseSet;  // the next events from the instant shown, by the place's clock
   // The Sun's: civil, nautical and astronomical twilight.
   TwilightTexts Civil, Nautical, Astronomical;
   // The Moon's: the phase's name ("Waxing gibbous") and its age ("9.4 days").
@@ -93,14 +93,15 @@ struct DeepSkyCard {
   std::string Altitude, Azimuth, Magnitude, Type;
   std::string PictureName;  // "M42", "NGC7000": the base name of its picture file
   PlaceNumbers Numbers;
-  RiseSetTexts RiseSet;  // the date shown, by the place's clock
+  RiseSetTexts RiseSet;  // the next events from the instant shown, by the place's clock
 };
 
 // The cards of star `index` of doc.Stars, body `index` of doc.Bodies (0 Moon,
 // 1 Sun, 2 Mercury ... 9 Pluto) and record `index` of doc.DeepSkyObjects.
 // Altitude and azimuth are as shown (CSkyDoc::HorizontalOf), the azimuth
 // counted from the north through the east. Rising, transit and setting are
-// those of the document's date at its place (sky/almanac.h).
+// the next ones from the document's instant at its place (sky/almanac.h),
+// dated where they fall on another day than the one shown.
 StarCard StarCardOf(const CSkyDoc& doc, int index);
 BodyCard BodyCardOf(const CSkyDoc& doc, int index);
 DeepSkyCard DeepSkyCardOf(const CSkyDoc& doc, int index);
@@ -121,6 +122,13 @@ std::optional<std::string> FindPicture(const std::filesystem::path& imagesDirect
 // otherwise interpolated in a table of tenths.
 double MoonMagnitude(double f);
 
+// A planet's (body 2 Mercury ... 9 Pluto of doc.Bodies) magnitude and
+// angular size (arc seconds) as its card shows them.
+struct PlanetFigures {
+  double Magnitude = 0.0, Size = 0.0;
+};
+PlanetFigures PlanetFiguresOf(const CSkyDoc& doc, int body);
+
 // The cosine of a planet's phase angle from its distances to the Earth
 // (delta) and the Sun (r) and the Sun's distance to the Earth (R), all in
 // AU. Kept within [-1, 1]: the planets and the Sun come from different
@@ -132,7 +140,7 @@ double PhaseCosine(double delta, double r, double sunDistance);
 // "dec" (the parts joined by one blank), "altitude", "azimuth",
 // "magnitude", the fields of its kind, and "rise", "transit" and "set" (ISO
 // 8601 with the clock's offset, or the card's text where there is no such
-// event that day) with "transitAltitude"; the Sun's card adds the dawn
+// event in the next kNextEventsDays) with "transitAltitude"; the Sun's card adds the dawn
 // and dusk of each twilight ("civilDawn", "civilDusk", "nauticalDawn" ...,
 // empty where none), the Moon's "phase" and "age".
 std::string CardJson(const StarCard& card);

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 #include "astro/angles.h"
 #include "astro/clock.h"
 #include "astro/format.h"
+#include "astro/json.h"
 #include "astro/moon_phase.h"
 #include "astro/refraction.h"
 #include "catalog/builtin_tables.h"
@@ -20,8 +20,9 @@
 namespace sky {
 namespace {
 
-std::string TimeOr(const std::optional<double>& t, const ClockRules& rules, const char* none) {
-  return t ? ClockTimeText(rules, *t) : std::string(none);
+std::string TimeOr(const std::optional<double>& t, const ClockRules& rules,
+                   const astro::CivilTime& evening, const char* none) {
+  return t ? ClockTimeTextOn(rules, *t, evening) : std::string(none);
 }
 
 std::string Trim(const char* text, std::size_t size) {
@@ -43,22 +44,6 @@ void Horizon(const astro::BodyPlace& p, double latitude, bool refraction, double
       180.0);
 }
 
-std::string JsonText(std::string_view s) {
-  std::string out = "\"";
-  for (const char c : s) {
-    if (c == '"' || c == '\\') out += '\\';
-    out += c;
-  }
-  return out + "\"";
-}
-
-// FormatFixed pads short numbers with blanks; JSON wants none.
-std::string Number(double x, int decimals) {
-  std::string s = astro::FormatFixed(x, decimals);
-  s.erase(0, s.find_first_not_of(' '));
-  return s;
-}
-
 }  // namespace
 
 astro::CivilTime EveningOf(const astro::CivilTime& clock) {
@@ -76,14 +61,19 @@ double DefaultTonightHour(const Observer& night, const astro::DayEvents& astrono
 }
 
 Tonight TonightOf(const CSkyDoc& doc, std::optional<double> hour) {
+  return NightOf(doc, EveningOf(doc.DocumentTime), hour);
+}
+
+Tonight NightOf(const CSkyDoc& doc, const astro::CivilTime& evening, std::optional<double> hour) {
   Observer o = ObserverOf(doc);
-  const astro::CivilTime d = EveningOf(doc.DocumentTime);
+  const astro::CivilTime d{evening.Year, evening.Month, evening.Day, 0, 0, 0};
   const std::int64_t noonSeconds = astro::SecondsOfCivil({d.Year, d.Month, d.Day, 12, 0, 0});
   o.Day = {
       JulianDayOfSeconds(ResolveLocalTime(o.Clock, astro::CivilOfSeconds(noonSeconds)).UtSeconds),
       JulianDayOfSeconds(
           ResolveLocalTime(o.Clock, astro::CivilOfSeconds(noonSeconds + 86400)).UtSeconds)};
   Tonight t;
+  t.Evening = d;
   t.Night = o.Day;
   const ClockRules& c = o.Clock;
 
@@ -94,18 +84,24 @@ Tonight TonightOf(const CSkyDoc& doc, std::optional<double> hour) {
   const auto none = [](const astro::DayEvents& e) {
     return e.AlwaysAbove ? "Sun always higher" : e.NeverRises ? "Sun always lower" : kNotThisDay;
   };
-  t.Sunset = TimeOr(sun.Set, c,
+  t.Sunset = TimeOr(sun.Set, c, d,
                     sun.AlwaysAbove  ? kAlwaysAbove
                     : sun.NeverRises ? kNeverRises
                                      : kNotThisDay);
-  t.Sunrise = TimeOr(sun.Rise, c,
+  t.Sunrise = TimeOr(sun.Rise, c, d,
                      sun.AlwaysAbove  ? kAlwaysAbove
                      : sun.NeverRises ? kNeverRises
                                       : kNotThisDay);
-  t.CivilDusk = TimeOr(civil.Set, c, none(civil));
-  t.NauticalDusk = TimeOr(nautical.Set, c, none(nautical));
-  t.AstronomicalDusk = TimeOr(astronomical.Set, c, none(astronomical));
-  t.AstronomicalDawn = TimeOr(astronomical.Rise, c, none(astronomical));
+  t.CivilDusk = TimeOr(civil.Set, c, d, none(civil));
+  t.NauticalDusk = TimeOr(nautical.Set, c, d, none(nautical));
+  t.AstronomicalDusk = TimeOr(astronomical.Set, c, d, none(astronomical));
+  t.AstronomicalDawn = TimeOr(astronomical.Rise, c, d, none(astronomical));
+  t.SunsetAt = sun.Set;
+  t.SunriseAt = sun.Rise;
+  t.CivilDuskAt = civil.Set;
+  t.NauticalDuskAt = nautical.Set;
+  t.AstronomicalDuskAt = astronomical.Set;
+  t.AstronomicalDawnAt = astronomical.Rise;
 
   const astro::Track moonTrack =
       astro::BodyTrack(astro::kMoon, o.Latitude, o.Longitude, o.Refraction);
@@ -113,17 +109,14 @@ Tonight TonightOf(const CSkyDoc& doc, std::optional<double> hour) {
   const char* moonNone = moon.AlwaysAbove  ? kAlwaysAbove
                          : moon.NeverRises ? kNeverRises
                                            : kNotThisDay;
-  t.Moonrise = TimeOr(moon.Rise, c, moonNone);
-  t.Moonset = TimeOr(moon.Set, c, moonNone);
+  t.Moonrise = TimeOr(moon.Rise, c, d, moonNone);
+  t.Moonset = TimeOr(moon.Set, c, d, moonNone);
+  t.MoonriseAt = moon.Rise;
+  t.MoonsetAt = moon.Set;
   t.Hour = hour.value_or(DefaultTonightHour(o, astronomical));
-  t.HourText = ClockTimeText(c, t.Hour);
+  t.HourText = ClockTimeTextOn(c, t.Hour, d);
   t.MoonPhase = astro::MoonPhaseName(astro::MoonElongation(t.Hour));
-  const astro::BodyPlace sunAt = astro::BodyPlaceAt(astro::kSun, t.Hour, o.Latitude, o.Longitude);
-  const astro::BodyPlace moonAt = astro::BodyPlaceAt(astro::kMoon, t.Hour, o.Latitude, o.Longitude);
-  const double elongation =
-      astro::AngularSeparation(sunAt.OfDate.RightAscension, sunAt.OfDate.Declination,
-                               moonAt.OfDate.RightAscension, moonAt.OfDate.Declination);
-  t.MoonIlluminated = Number((1.0 - std::cos(elongation / astro::kRadToDeg)) / 2.0, 2);
+  t.MoonIlluminated = astro::MoonIlluminatedFraction(t.Hour);
 
   // The dark hours: from the end of the evening's astronomical twilight to
   // its start in the morning, less the time the Moon is up.
@@ -149,9 +142,10 @@ Tonight TonightOf(const CSkyDoc& doc, std::optional<double> hour) {
     }
     if (!up) spans.push_back({from, darkEnd});
   }
+  t.DarkSpans = spans;
   for (const auto& [from, to] : spans) {
     if (!t.DarkHours.empty()) t.DarkHours += ", ";
-    t.DarkHours += ClockTimeText(c, from) + " - " + ClockTimeText(c, to);
+    t.DarkHours += ClockTimeTextOn(c, from, d) + " - " + ClockTimeTextOn(c, to, d);
     t.DarkMinutes += (to - from) * 1440.0;
   }
   if (t.DarkHours.empty()) {
@@ -173,8 +167,10 @@ Tonight TonightOf(const CSkyDoc& doc, std::optional<double> hour) {
     row.Kind = "Planet";
     row.Body = body;
     const char* noneHere = e.AlwaysAbove ? kAlwaysAbove : e.NeverRises ? kNeverRises : kNotThisDay;
-    row.Rise = TimeOr(e.Rise, c, noneHere);
-    row.Set = TimeOr(e.Set, c, noneHere);
+    row.Rise = TimeOr(e.Rise, c, d, noneHere);
+    row.Set = TimeOr(e.Set, c, d, noneHere);
+    row.RiseAt = e.Rise;
+    row.SetAt = e.Set;
     double best = from;
     double bestAltitude = -90.0;
     const auto consider = [&](double at) {
@@ -189,13 +185,13 @@ Tonight TonightOf(const CSkyDoc& doc, std::optional<double> hour) {
     if (e.Transit && *e.Transit > from && *e.Transit < to) consider(*e.Transit);
     const astro::BodyPlace p = astro::BodyPlaceAt(body, best, o.Latitude, o.Longitude);
     Horizon(p, o.Latitude, o.Refraction, row.Altitude, row.Azimuth);
-    row.Best = ClockTimeText(c, best);
+    row.Best = ClockTimeTextOn(c, best, d);
     row.Instant = best;
     row.RaJ2000 = doc.Bodies[body].RaJ2000;
     row.DecJ2000 = doc.Bodies[body].DecJ2000;
-    const BodyCard card = BodyCardOf(doc, body);
-    row.Magnitude = std::strtod(card.Magnitude.c_str(), nullptr);
-    t.Planets.push_back(row);
+    row.Magnitude = PlanetFiguresOf(doc, body).Magnitude;
+    // A planet below the horizon the whole night is not one of the night's.
+    if (row.Altitude >= 0.0) t.Planets.push_back(row);
   }
 
   // Deep-sky objects and named stars high at the chosen hour, brightest first.
@@ -205,7 +201,7 @@ Tonight TonightOf(const CSkyDoc& doc, std::optional<double> hour) {
     row.RaJ2000 = ra;
     row.DecJ2000 = dec;
     row.Instant = t.Hour;
-    return row.Altitude > kTonightAltitude;
+    return row.Altitude >= kTonightAltitude;
   };
   std::vector<TonightRow> deepSky, stars;
   for (int i = 0; i < kDeepSkyCount; ++i) {
@@ -247,8 +243,10 @@ Tonight TonightOf(const CSkyDoc& doc, std::optional<double> hour) {
       const char* noneHere = e.AlwaysAbove  ? kAlwaysAbove
                              : e.NeverRises ? kNeverRises
                                             : kNotThisDay;
-      row.Rise = TimeOr(e.Rise, c, noneHere);
-      row.Set = TimeOr(e.Set, c, noneHere);
+      row.Rise = TimeOr(e.Rise, c, d, noneHere);
+      row.Set = TimeOr(e.Set, c, d, noneHere);
+      row.RiseAt = e.Rise;
+      row.SetAt = e.Set;
       t.Objects.push_back(row);
     }
   }
@@ -258,40 +256,60 @@ Tonight TonightOf(const CSkyDoc& doc, std::optional<double> hour) {
   return t;
 }
 
-std::string TonightJson(const Tonight& t) {
-  std::string out = "{";
-  const auto field = [&out](const char* key, const std::string& value) {
-    if (out.size() > 1) out += ",";
-    out += JsonText(key) + ":" + value;
+std::string TonightJson(const Tonight& t, const ClockRules& rules) {
+  const auto iso = [&rules](const std::optional<double>& at) {
+    return astro::JsonString(at ? IsoTimeText(rules, *at) : std::string());
   };
-  field("hour", JsonText(t.HourText));
-  field("sunset", JsonText(t.Sunset));
-  field("civilDusk", JsonText(t.CivilDusk));
-  field("nauticalDusk", JsonText(t.NauticalDusk));
-  field("astronomicalDusk", JsonText(t.AstronomicalDusk));
-  field("astronomicalDawn", JsonText(t.AstronomicalDawn));
-  field("sunrise", JsonText(t.Sunrise));
-  field("moonrise", JsonText(t.Moonrise));
-  field("moonset", JsonText(t.Moonset));
-  field("moonPhase", JsonText(t.MoonPhase));
-  field("moonIlluminated", t.MoonIlluminated);
-  field("darkHours", JsonText(t.DarkHours));
-  const auto rows = [](const std::vector<TonightRow>& list, bool planets) {
-    std::string out = "[";
+  char date[16];
+  std::snprintf(date, sizeof date, "%04d-%02d-%02d", t.Evening.Year, t.Evening.Month,
+                t.Evening.Day);
+  astro::JsonObject out;
+  out.AddString("hour", t.HourText)
+      .AddString("sunset", t.Sunset)
+      .AddString("civilDusk", t.CivilDusk)
+      .AddString("nauticalDusk", t.NauticalDusk)
+      .AddString("astronomicalDusk", t.AstronomicalDusk)
+      .AddString("astronomicalDawn", t.AstronomicalDawn)
+      .AddString("sunrise", t.Sunrise)
+      .AddString("moonrise", t.Moonrise)
+      .AddString("moonset", t.Moonset)
+      .AddString("moonPhase", t.MoonPhase)
+      .Add("moonIlluminated", astro::JsonFixed(t.MoonIlluminated, 2))
+      .AddString("darkHours", t.DarkHours)
+      .AddString("date", date)
+      .Add("hourIso", iso(t.Hour))
+      .Add("sunsetIso", iso(t.SunsetAt))
+      .Add("civilDuskIso", iso(t.CivilDuskAt))
+      .Add("nauticalDuskIso", iso(t.NauticalDuskAt))
+      .Add("astronomicalDuskIso", iso(t.AstronomicalDuskAt))
+      .Add("astronomicalDawnIso", iso(t.AstronomicalDawnAt))
+      .Add("sunriseIso", iso(t.SunriseAt))
+      .Add("moonriseIso", iso(t.MoonriseAt))
+      .Add("moonsetIso", iso(t.MoonsetAt));
+  astro::JsonArray spans;
+  for (const auto& [from, to] : t.DarkSpans)
+    spans.Add(astro::JsonArray().Add(iso(from)).Add(iso(to)).Text());
+  out.Add("darkSpans", spans.Text());
+  const auto rows = [&iso](const std::vector<TonightRow>& list, bool planets) {
+    astro::JsonArray array;
     for (const TonightRow& r : list) {
-      if (out.size() > 1) out += ",";
-      out += "{\"name\":" + JsonText(r.Name) + ",\"kind\":" + JsonText(r.Kind) +
-             ",\"magnitude\":" + Number(r.Magnitude, 2) + ",\"rise\":" + JsonText(r.Rise) +
-             ",\"set\":" + JsonText(r.Set);
-      if (planets) out += ",\"best\":" + JsonText(r.Best);
-      out +=
-          ",\"altitude\":" + Number(r.Altitude, 1) + ",\"azimuth\":" + Number(r.Azimuth, 1) + "}";
+      astro::JsonObject row;
+      row.AddString("name", r.Name)
+          .AddString("kind", r.Kind)
+          .Add("magnitude", astro::JsonFixed(r.Magnitude, 2))
+          .AddString("rise", r.Rise)
+          .AddString("set", r.Set);
+      if (planets) row.AddString("best", r.Best);
+      row.Add("altitude", astro::JsonFixed(r.Altitude, 1))
+          .Add("azimuth", astro::JsonFixed(r.Azimuth, 1))
+          .Add("riseIso", iso(r.RiseAt))
+          .Add("setIso", iso(r.SetAt))
+          .Add("bestIso", iso(r.Instant));
+      array.Add(row.Text());
     }
-    return out + "]";
+    return array.Text();
   };
-  field("planets", rows(t.Planets, true));
-  field("objects", rows(t.Objects, false));
-  return out + "}";
+  return out.Add("planets", rows(t.Planets, true)).Add("objects", rows(t.Objects, false)).Text();
 }
 
 }  // namespace sky

@@ -73,10 +73,21 @@ void CInfoCard::AddDateRows(int labelId, const sky::AngleTexts& ra, const sky::A
 }
 
 void CInfoCard::AddRiseSetRows(const sky::RiseSetTexts& t) {
-  AddRow(1120, "Rise:", {{1130, t.Rise}});
-  AddRow(1121, "Transit:", {{1131, t.Transit}});
-  AddRow(1122, "Transit altitude:", {{1132, t.TransitAltitude}});
-  AddRow(1123, "Set:", {{1133, t.Set}});
+  // In the order they come.
+  for (const sky::RiseSetEvent event : t.Order) {
+    switch (event) {
+      case sky::RiseSetEvent::Rise:
+        AddRow(1120, "Rise:", {{1130, t.Rise}});
+        break;
+      case sky::RiseSetEvent::Transit:
+        AddRow(1121, "Transit:", {{1131, t.Transit}});
+        AddRow(1122, "Transit altitude:", {{1132, t.TransitAltitude}});
+        break;
+      case sky::RiseSetEvent::Set:
+        AddRow(1123, "Set:", {{1133, t.Set}});
+        break;
+    }
+  }
 }
 
 void CInfoCard::AddButtons(bool withImage, const std::filesystem::path& imagesDirectory,

@@ -45,15 +45,18 @@ std::string NightKey(const CSkyDoc& doc) {
 CTonightWindow::CTonightWindow(CSkyDoc& doc, CMessenger& messages, std::function<void()> changed,
                                QWidget* parent)
     : QDialog(parent), doc_(doc), messages_(messages), changed_(std::move(changed)) {
-  setWindowTitle(QStringLiteral("Tonight"));
+  setWindowTitle(tr("Tonight"));
   setObjectName(QStringLiteral("TonightWindow"));
   auto* layout = new QVBoxLayout(this);
   summary_ = new QLabel(this);
   summary_->setObjectName(QStringLiteral("TonightSummary"));
   summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   layout->addWidget(summary_);
+  layout->addWidget(new QLabel(tr("Planets in the night, each at its highest:"), this));
+  tables_[0] = NewTable("TonightPlanets");
+  layout->addWidget(tables_[0], 1);
   auto* hourRow = new QHBoxLayout;
-  auto* hourLabel = new QLabel(QStringLiteral("Objects above 30° at:"), this);
+  auto* hourLabel = new QLabel(tr("Objects above 30° at:"), this);
   hourEdit_ = new QTimeEdit(this);
   hourEdit_->setObjectName(QStringLiteral("TonightHour"));
   hourEdit_->setDisplayFormat(QStringLiteral("HH:mm"));
@@ -66,23 +69,27 @@ CTonightWindow::CTonightWindow(CSkyDoc& doc, CMessenger& messages, std::function
     const QTime t = hourEdit_->time();
     PickHour(t.hour(), t.minute());
   });
-
-  table_ = new QTreeWidget(this);
-  table_->setObjectName(QStringLiteral("TonightTable"));
-  table_->setRootIsDecorated(false);
-  table_->setColumnCount(kColumns);
-  table_->setHeaderLabels(
-      {"Name", "Kind", "Magnitude", "Rise", "Set", "Best hour", "Altitude", "Azimuth"});
-  table_->setSortingEnabled(true);
-  table_->sortByColumn(kMagnitude, Qt::AscendingOrder);
-  connect(table_, &QTreeWidget::itemDoubleClicked, this,
-          [this](QTreeWidgetItem* item, int) { Activate(item); });
-  layout->addWidget(table_, 1);
+  tables_[1] = NewTable("TonightObjects");
+  layout->addWidget(tables_[1], 2);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   layout->addWidget(buttons);
   resize(1060, 600);
   Follow();
+}
+
+QTreeWidget* CTonightWindow::NewTable(const char* name) {
+  auto* table = new QTreeWidget(this);
+  table->setObjectName(QString::fromLatin1(name));
+  table->setRootIsDecorated(false);
+  table->setColumnCount(kColumns);
+  table->setHeaderLabels({tr("Name"), tr("Kind"), tr("Magnitude"), tr("Rise"), tr("Set"),
+                          tr("Hour"), tr("Altitude"), tr("Azimuth")});
+  table->setSortingEnabled(true);
+  table->sortByColumn(kMagnitude, Qt::AscendingOrder);
+  connect(table, &QTreeWidget::itemDoubleClicked, this,
+          [this](QTreeWidgetItem* item, int) { Activate(item); });
+  return table;
 }
 
 void CTonightWindow::Follow() {
@@ -105,23 +112,31 @@ void CTonightWindow::PickHour(int hour, int minute) {
 void CTonightWindow::Fill(std::optional<double> hour) {
   tonight_ = sky::TonightOf(doc_, hour);
   const sky::Tonight& t = tonight_;
-  summary_->setText(Text("Sunset " + t.Sunset + "; civil twilight ends " + t.CivilDusk +
-                         ", nautical " + t.NauticalDusk + ", astronomical " + t.AstronomicalDusk +
-                         "\nMoonrise " + t.Moonrise + ", moonset " + t.Moonset + "; " +
-                         t.MoonPhase + ", illuminated " + t.MoonIlluminated +
-                         "\nDark hours without the Moon: " + t.DarkHours));
+  // The Moon's rising and setting in the order they come.
+  QString moon = tr("Moonrise %1, moonset %2").arg(Text(t.Moonrise), Text(t.Moonset));
+  if (t.MoonriseAt && t.MoonsetAt && *t.MoonsetAt < *t.MoonriseAt)
+    moon = tr("Moonset %1, moonrise %2").arg(Text(t.Moonset), Text(t.Moonrise));
+  summary_->setText(
+      tr("Sunset %1; civil twilight ends %2, nautical %3, astronomical %4")
+          .arg(Text(t.Sunset), Text(t.CivilDusk), Text(t.NauticalDusk), Text(t.AstronomicalDusk)) +
+      "\n" +
+      tr("%1; %2, illuminated %3")
+          .arg(moon, Text(t.MoonPhase), Text(astro::FormatFixed(t.MoonIlluminated, 2))) +
+      "\n" + tr("Dark hours without the Moon: %1").arg(Text(t.DarkHours)));
   const sky::CivilInstant at =
       sky::CivilTimeAt(ClockRulesOf(doc_.Settings), sky::SecondsOfJulianDay(t.Hour));
   {
     const QSignalBlocker quiet(hourEdit_);
     hourEdit_->setTime(QTime(at.Clock.Hour, at.Clock.Minute));
   }
-  table_->setSortingEnabled(false);
-  table_->clear();
-  for (const std::vector<sky::TonightRow>* list : {&t.Planets, &t.Objects}) {
-    for (std::size_t i = 0; i < list->size(); ++i) {
-      const sky::TonightRow& r = (*list)[i];
-      auto* item = new CTonightItem(table_);
+  for (int k = 0; k < 2; ++k) {
+    QTreeWidget* table = tables_[k];
+    const std::vector<sky::TonightRow>& list = k == 0 ? t.Planets : t.Objects;
+    table->setSortingEnabled(false);
+    table->clear();
+    for (std::size_t i = 0; i < list.size(); ++i) {
+      const sky::TonightRow& r = list[i];
+      auto* item = new CTonightItem(table);
       item->setText(kName, Text(r.Name));
       item->setText(kKind, Text(r.Kind));
       item->setText(kMagnitude, Text(astro::FormatFixed(r.Magnitude, 1)));
@@ -134,18 +149,17 @@ void CTonightWindow::Fill(std::optional<double> hour) {
       item->setData(kAltitude, Qt::UserRole, r.Altitude);
       item->setText(kAzimuth, Text(astro::FormatFixed(r.Azimuth, 1) + "\xC2\xB0"));
       item->setData(kAzimuth, Qt::UserRole, r.Azimuth);
-      // Where the row came from: its list and its index there.
-      item->setData(kName, Qt::UserRole + 1, list == &t.Planets ? 0 : 1);
+      // Where the row came from: its index in its list.
       item->setData(kName, Qt::UserRole + 2, static_cast<int>(i));
     }
+    table->setSortingEnabled(true);
+    for (int c = 0; c < kColumns; ++c) table->resizeColumnToContents(c);
   }
-  table_->setSortingEnabled(true);
-  for (int c = 0; c < kColumns; ++c) table_->resizeColumnToContents(c);
 }
 
 void CTonightWindow::Activate(QTreeWidgetItem* item) {
   const std::vector<sky::TonightRow>& list =
-      item->data(kName, Qt::UserRole + 1).toInt() == 0 ? tonight_.Planets : tonight_.Objects;
+      item->treeWidget() == tables_[0] ? tonight_.Planets : tonight_.Objects;
   const sky::TonightRow row = list.at(item->data(kName, Qt::UserRole + 2).toInt());
   doc_.SetInstant(sky::SecondsOfJulianDay(row.Instant));
   doc_.UpdateSky();

@@ -1,7 +1,8 @@
-// The "Tonight" window: the night after the date shown at the place
-// (sky/tonight.h) with its lists in one sortable table. A double click on a
-// row sets the sky's time to that row's hour and centres the object; the
-// window follows the date and the place as they change.
+// The "Tonight" window: the night the date shown belongs to at the place
+// (sky/tonight.h), the planets (each at its highest) in one sortable table,
+// the objects high at the chosen hour in another. A double click on a row
+// sets the sky's time to that row's hour and centres the object; the window
+// follows the date and the place as they change.
 #pragma once
 
 #include <QDialog>
@@ -30,7 +31,8 @@ class CTonightWindow : public QDialog {
   void Follow();
   // Shows the objects at the place's clock time `hour`:`minute` of the night.
   void PickHour(int hour, int minute);
-  QTreeWidget* Table() const { return table_; }
+  QTreeWidget* PlanetTable() const { return tables_[0]; }
+  QTreeWidget* ObjectTable() const { return tables_[1]; }
   const sky::Tonight& Shown() const { return tonight_; }
 
   enum Column { kName, kKind, kMagnitude, kRise, kSet, kBest, kAltitude, kAzimuth, kColumns };
@@ -38,13 +40,14 @@ class CTonightWindow : public QDialog {
  private:
   void Fill(std::optional<double> hour);
   void Activate(QTreeWidgetItem* item);
+  QTreeWidget* NewTable(const char* name);
 
   CSkyDoc& doc_;
   CMessenger& messages_;
   std::function<void()> changed_;
   QLabel* summary_;
   QTimeEdit* hourEdit_;
-  QTreeWidget* table_;
-  std::string shownFor_;  // the date and place of the night shown
+  QTreeWidget* tables_[2];  // the planets, the objects
+  std::string shownFor_;    // the date and place of the night shown
   sky::Tonight tonight_;
 };

@@ -13,6 +13,7 @@
 
 #include "astro/eclipse.h"
 #include "astro/ephemeris_json.h"
+#include "astro/json.h"
 #include "astro_test_support.h"
 
 namespace {
@@ -142,6 +143,29 @@ Json Parse(const std::string& text) {
   return value;
 }
 
+// The one writer: every control character escaped, numbers in the C locale's form.
+TEST(JsonWriter, EscapesAndNumbers) {
+  const struct {
+    std::string Got;
+    const char* Want;
+  } rows[] = {
+      {astro::JsonString("Vega"), "\"Vega\""},
+      {astro::JsonString("a\"b\\c"), "\"a\\\"b\\\\c\""},
+      {astro::JsonString(std::string("\x01\n\t\x1f\x7f", 5)),
+       "\"\\u0001\\u000a\\u0009\\u001f\\u007f\""},
+      {astro::JsonString(std::string("a\0b", 3)), "\"a\\u0000b\""},
+      {astro::JsonString("\xC2\xB0"), "\"\xC2\xB0\""},
+      {astro::JsonNumber(0.1), "0.10000000000000001"},
+      {astro::JsonNumber(std::numeric_limits<double>::infinity()), "null"},
+      {astro::JsonFixed(-1.456, 2), "-1.46"},
+      {astro::JsonFixed(1e20, 1), "100000000000000000000.0"},
+      {astro::JsonFixed(std::nan(""), 1), "null"},
+      {astro::JsonObject().AddString("k", "v").Add("n", astro::JsonArray().Add("1").Text()).Text(),
+       "{\"k\":\"v\",\"n\":[1]}"},
+  };
+  for (const auto& row : rows) EXPECT_EQ(row.Got, row.Want);
+}
+
 TEST(EphemerisJson, TheInstantIsWrittenInUtWithTheOffsetOfTheClockSet) {
   struct Row {
     astro::CivilTime Local;
@@ -172,8 +196,7 @@ TEST(EphemerisJson, J2000) {
   EXPECT_EQ(json.Keys, (std::vector<std::string>{
                            "JulianDay", "ut", "utcOffset", "T1900", "T2000", "DeltaT",
                            "SiderealAngle", "latitude", "longitude", "bodies", "moonPhaseAngle",
-                           "moonAxisAngle",
-                           "moonIlluminated", "eclipseDarkening", "horizon"}));
+                           "moonAxisAngle", "moonIlluminated", "eclipseDarkening", "horizon"}));
   EXPECT_EQ(json["JulianDay"].Number, 2451545.0);
   EXPECT_EQ(json["ut"].Text, "2000-01-01T12:00:00Z");
   EXPECT_EQ(json["utcOffset"].Number, 0.0);

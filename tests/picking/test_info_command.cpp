@@ -138,8 +138,8 @@ TEST(InfoCommand, CardsOfAStarAPlanetAndADeepSkyObject) {
   EXPECT_EQ(Info(dir, "--info").status, 2) << "the name is missing";
 }
 
-// The Sun's day at Krakow on UT (PyEphem: rise 06:26:44, transit 10:32:34,
-// set 14:38:10, astronomical dusk 16:36:58, dawn the next morning 04:28:49),
+// The Sun at Krakow on UT from noon (PyEphem: set 14:38:10, the next rise 06:27:47
+// and transit 10:33:01, astronomical dusk 16:36:58, dawn the next morning 04:28:49),
 // and the night after it.
 TEST(InfoCommand, CardsOfFaintStarsAndNgcIcObjects) {
   ScratchDir dir;
@@ -186,10 +186,11 @@ TEST(InfoCommand, RiseTransitSetAndTheAlmanac) {
   const ProgramRun sun = Info(dir, "--info Sun" + common);
   ASSERT_EQ(sun.status, 0) << sun.err;
   std::map<std::string, std::string> f = Fields(sun.out);
-  EXPECT_EQ(f["rise"], "2026-12-09T06:26:44+00:00");
+  // The next events from noon: this afternoon's set, tomorrow's rise and transit.
+  EXPECT_EQ(f["rise"], "2026-12-10T06:27:47+00:00");
   EXPECT_EQ(f["set"], "2026-12-09T14:38:10+00:00");
   EXPECT_EQ(f["astronomicalDusk"], "2026-12-09T16:36:58+00:00");
-  EXPECT_EQ(f["transit"].substr(0, 17), "2026-12-09T10:32:");
+  EXPECT_EQ(f["transit"].substr(0, 17), "2026-12-10T10:33:");
   for (const char* key : {"civilDawn", "civilDusk", "nauticalDawn", "nauticalDusk"})
     EXPECT_EQ(f[key].size(), 25u) << key;
   EXPECT_EQ(Fields(Info(dir, "--info Sirius" + common).out).count("civilDawn"), 0u);
@@ -201,9 +202,22 @@ TEST(InfoCommand, RiseTransitSetAndTheAlmanac) {
   f = Fields(night.out);
   EXPECT_EQ(f["sunset"], "14:38 UT+0");
   EXPECT_EQ(f["hour"], "16:37 UT+0");
-  EXPECT_EQ(f["darkHours"], "16:37 UT+0 - 04:29 UT+0 (11 h 52 min)");
+  EXPECT_EQ(f["darkHours"], "16:37 UT+0 - 04:29 UT+0 10 Dec (11 h 52 min)");
+  EXPECT_EQ(f["date"], "2026-12-09");
   EXPECT_NE(night.out.find("{\"name\":\"Jupiter\",\"kind\":\"Planet\""), std::string::npos);
   EXPECT_EQ(std::count(night.out.begin(), night.out.end(), '\n'), 1);
+
+  // A date alone is the night that begins on its evening, each event with its
+  // date-time: PyEphem's sunset 14:38:03 UT, moonset 15:19:17 UT, moonrise
+  // 08:46:08 UT the next morning, Jupiter's rise 20:10:42 UT on 10 December.
+  const ProgramRun tenth =
+      Info(dir, "--almanac --datetime 2026-12-10 --settings '" + settings + "'");
+  f = Fields(tenth.out);
+  EXPECT_EQ(f["date"], "2026-12-10");
+  EXPECT_EQ(f["sunsetIso"].substr(0, 16), "2026-12-10T14:38");
+  EXPECT_EQ(f["moonsetIso"].substr(0, 16), "2026-12-10T15:19");
+  EXPECT_EQ(f["moonriseIso"].substr(0, 16), "2026-12-11T08:46");
+  EXPECT_NE(tenth.out.find("\"riseIso\":\"2026-12-10T20:10:"), std::string::npos) << tenth.out;
 
   const ProgramRun nowhere = Info(dir, "--almanac --place Atlantis" + common);
   EXPECT_EQ(nowhere.status, 2);

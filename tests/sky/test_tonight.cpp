@@ -3,9 +3,11 @@
 // the twilight, -0:34 for the Moon's upper limb and the planets): sunset
 // 14:38:10 UT, astronomical dusk 16:36:58 and dawn 04:28:49 UT, moonset
 // 14:23 UT, moonrise 08:08 UT the next morning (the Moon down all night),
-// Jupiter rising 20:14:36 UT, Saturn setting 00:05:49 UT; at dusk Vega
+// Jupiter rising 20:14:36 UT, Saturn setting 00:05:49 UT, Mercury rising
+// after the nautical dawn (below the horizon all night); at dusk Vega
 // stands 41.8 degrees high, Capella 32.4, M 31 71.6, Sirius and M 42 below
-// the horizon.
+// the horizon, and the Moon is 0.0053 lit. Vega sets next at 23:17:55 UT,
+// rises at 00:48:19 UT and crosses the meridian at 12:01:09 UT.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,6 +15,7 @@
 #include <memory>
 #include <string>
 
+#include "sky/object_info.h"
 #include "sky/sky_doc.h"
 #include "sky/tonight.h"
 
@@ -75,21 +78,21 @@ TEST_F(TonightList, EveningAtKrakow) {
   } texts[] = {
       {t.Sunset, "15:38 CET"},
       {t.AstronomicalDusk, "17:37 CET"},
-      {t.AstronomicalDawn, "05:29 CET"},
+      {t.AstronomicalDawn, "05:29 CET 10 Dec"},
       {t.HourText, "17:37 CET"},
       {t.Moonset, "15:23 CET"},
-      {t.Moonrise, "09:08 CET"},
-      {t.DarkHours, "17:37 CET - 05:29 CET (11 h 52 min)"},
+      {t.Moonrise, "09:08 CET 10 Dec"},
+      {t.DarkHours, "17:37 CET - 05:29 CET 10 Dec (11 h 52 min)"},
   };
   for (const auto& text : texts) EXPECT_EQ(text.Got, text.Want);
 
-  ASSERT_EQ(t.Planets.size(), 7u);
+  ASSERT_EQ(t.Planets.size(), 6u);
   const auto planet = [&t](const char* name) {
     return *std::find_if(t.Planets.begin(), t.Planets.end(),
                          [name](const sky::TonightRow& r) { return r.Name == name; });
   };
   EXPECT_EQ(planet("Jupiter").Rise, "21:15 CET");
-  EXPECT_EQ(planet("Saturn").Set, "01:06 CET");
+  EXPECT_EQ(planet("Saturn").Set, "01:06 CET 10 Dec");
   // Saturn is highest at the end of the nautical twilight, Jupiter after
   // midnight, when it crosses the meridian.
   EXPECT_LT(planet("Saturn").Instant, planet("Jupiter").Instant);
@@ -100,6 +103,46 @@ TEST_F(TonightList, EveningAtKrakow) {
   EXPECT_EQ(names, (std::vector<std::string>{"Vega", "Capella", "M 31"}));
   EXPECT_NEAR(t.Objects[0].Altitude, 41.81, 0.05);
   EXPECT_NEAR(t.Objects[2].Altitude, 71.60, 0.05);
+}
+
+// Each list holds what it claims, with numbers taken from the computation.
+TEST_F(TonightList, TheListsHoldWhatTheyClaim) {
+  const sky::Tonight dusk = sky::TonightOf(*doc_);
+  for (const double hour : {dusk.Hour, dusk.Hour + 0.15, dusk.Hour + 0.3}) {
+    const sky::Tonight t = sky::TonightOf(*doc_, hour);
+    for (const sky::TonightRow& r : t.Objects)
+      EXPECT_GE(r.Altitude, sky::kTonightAltitude) << r.Name;
+    for (const sky::TonightRow& r : t.Planets) {
+      EXPECT_NE(r.Name, "Mercury");
+      EXPECT_GE(r.Altitude, 0.0) << r.Name;
+      EXPECT_EQ(r.Magnitude, sky::PlanetFiguresOf(*doc_, r.Body).Magnitude) << r.Name;
+    }
+  }
+  // The Moon's lit fraction: the cards' rule, and PyEphem's.
+  EXPECT_NEAR(dusk.MoonIlluminated, 0.0053, 0.0005);
+  doc_->SetInstant(sky::SecondsOfJulianDay(dusk.Hour));
+  doc_->UpdateSky();
+  EXPECT_NEAR(dusk.MoonIlluminated, doc_->AstroState.MoonIlluminated, 1e-6);
+}
+
+// A damaged name still makes valid JSON.
+TEST_F(TonightList, NamesAreEscapedInTheJson) {
+  std::memcpy(doc_->ProperNames[0].Name, "Ve\x01g\"a", 6);
+  const std::string json = sky::TonightJson(sky::TonightOf(*doc_), ClockRulesOf(settings_));
+  EXPECT_NE(json.find("\"name\":\"Ve\\u0001g\\\"a\""), std::string::npos) << json;
+}
+
+// A card gives the next rising, transit and setting from the instant shown,
+// in the order they come, dated when not on the day shown.
+TEST_F(TonightList, TheCardsGiveTheNextEventsInTheirOrder) {
+  const sky::StarCard vega = sky::StarCardOf(*doc_, 0);
+  EXPECT_EQ(vega.RiseSet.Set, "00:18 CET 10 Dec");
+  EXPECT_EQ(vega.RiseSet.Rise, "01:48 CET 10 Dec");
+  EXPECT_EQ(vega.RiseSet.Transit, "13:01 CET 10 Dec");
+  const sky::RiseSetEvent order[] = {sky::RiseSetEvent::Set, sky::RiseSetEvent::Rise,
+                                     sky::RiseSetEvent::Transit};
+  EXPECT_TRUE(std::equal(std::begin(order), std::end(order), std::begin(vega.RiseSet.Order)));
+  EXPECT_EQ(vega.RiseSet.SetIso.substr(0, 18), "2026-12-10T00:17:5");
 }
 
 // A later hour picked by the user: Capella has climbed and Vega sunk.
@@ -115,7 +158,8 @@ TEST_F(TonightList, AtAnHourPicked) {
   EXPECT_GT(altitude(late, "Capella"), altitude(dusk, "Capella") + 20.0);
   EXPECT_TRUE(std::none_of(late.Objects.begin(), late.Objects.end(),
                            [](const sky::TonightRow& r) { return r.Name == "Vega"; }));
-  EXPECT_NE(sky::TonightJson(late).find("\"hour\":\"21:37 CET\""), std::string::npos);
+  EXPECT_NE(sky::TonightJson(late, ClockRulesOf(settings_)).find("\"hour\":\"21:37 CET\""),
+            std::string::npos);
 }
 
 // After midnight the night is still the one that began the evening before.
