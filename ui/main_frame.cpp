@@ -297,9 +297,8 @@ void CMainFrame::CreateFullScreenExit() {
   leaveFullScreen_ = new QAction(this);
   leaveFullScreen_->setShortcut(Qt::Key_Escape);
   leaveFullScreen_->setEnabled(false);
-  connect(leaveFullScreen_, &QAction::triggered, this, [this] {
-    if (doc_.FullScreen) ToggleFullScreen();
-  });
+  // Enabled in full screen only (UpdateCommandStates), where it toggles it off.
+  connect(leaveFullScreen_, &QAction::triggered, this, &CMainFrame::ToggleFullScreen);
   addAction(leaveFullScreen_);
   // A note of its own over the sky (the status bar is hidden then), shown a
   // few seconds from the moment full screen begins.
