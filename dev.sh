@@ -16,11 +16,15 @@ shift || true
 
 ./tools/setup-debian.sh
 
-build() {  # build DIR [cmake options...]
+configure() {  # configure DIR [cmake options...]
   local dir=$1
   shift
   cmake -S . -B "$dir" -G Ninja -DSTELLIX_WERROR=ON "$@" >/dev/null
-  cmake --build "$dir"
+}
+
+build() {  # build DIR [cmake options...]
+  configure "$@"
+  cmake --build "$1"
 }
 
 run_tests() {  # run_tests DIR
@@ -33,7 +37,9 @@ run_tests() {  # run_tests DIR
 
 case "$what" in
   run)
-    build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    # Only the program and the copy of its data: not the tests and benchmarks.
+    configure build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake --build build --target stellix
     exec ./build/stellix "$@"
     ;;
   test)

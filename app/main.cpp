@@ -31,10 +31,15 @@ int main(int argc, char** argv) {
   std::error_code ec;
   const auto exe = std::filesystem::canonical("/proc/self/exe", ec);
   const StartupPaths paths = ResolveStartupPaths(commandLine, exe.parent_path().string(), program);
-  if (!paths.Error.empty()) {
+  const auto refuseDataDirectory = [&] {
     std::fprintf(stderr, "%s: %s\n", program.c_str(), paths.Error.c_str());
     return ToInt(ExitStatus::MissingData);
-  }
+  };
+  // A run that would open the window refuses in a message box as well, once
+  // the display is there (CSkyApp): started from a desktop's menu, nobody
+  // reads standard error.
+  const bool window = !commandLine.Headless() && !commandLine.NonInteractive;
+  if (!paths.Error.empty() && !window) return refuseDataDirectory();
   if (commandLine.Ephemeris) return RunEphemeris(commandLine, paths, stdout);
   if (!commandLine.Info.empty()) return RunInfo(commandLine, paths, stdout, stderr);
   if (commandLine.Almanac) return RunAlmanac(commandLine, paths, stdout, stderr);
@@ -47,6 +52,7 @@ int main(int argc, char** argv) {
   CQuitOnSignals::HoldBack();
   CSkyApp app(argc, argv, commandLine);
   if (!platform.Settle() && !commandLine.Headless()) {
+    if (!paths.Error.empty()) return refuseDataDirectory();
     std::fprintf(stderr, "%s: cannot connect to the display (%s)\n", program.c_str(),
                  CPlatformChoice::NoDisplayReason().c_str());
     return ToInt(ExitStatus::NoDisplay);

@@ -8,6 +8,7 @@
 #include <QImageWriter>
 #include <QPageLayout>
 #include <QTimer>
+#include <cctype>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
@@ -94,6 +95,7 @@ bool CSkyApp::InitInstance() {
       commandLine_, QCoreApplication::applicationDirPath().toStdString(), program);
   if (!paths.Error.empty()) {
     std::fprintf(stderr, "%s: %s\n", program.c_str(), paths.Error.c_str());
+    ShowStartRefusal(paths.Error);
     exitCode_ = ToInt(ExitStatus::MissingData);
     return false;
   }
@@ -146,6 +148,7 @@ bool CSkyApp::InitInstance() {
   const AppSettings beforePlace = Settings;
   if (const std::string refusal = ApplyPlaceOption(commandLine_, *doc_); !refusal.empty()) {
     std::fprintf(stderr, "stellix: %s\n", refusal.c_str());
+    ShowStartRefusal(refusal);
     exitCode_ = ToInt(ExitStatus::BadCommandLine);
     return false;
   }
@@ -187,6 +190,15 @@ bool CSkyApp::InitInstance() {
             Qt::SingleShotConnection);
   frame_->showMaximized();
   return true;
+}
+
+void CSkyApp::ShowStartRefusal(const std::string& refusal) {
+  // Started from a desktop's menu, the window's user never sees standard
+  // error: the refusal of a run that would open the window is shown there too.
+  if (commandLine_.NonInteractive || commandLine_.Headless() || refusal.empty()) return;
+  std::string sentence = refusal + ".";
+  sentence.front() = static_cast<char>(std::toupper(static_cast<unsigned char>(sentence.front())));
+  messages_->Show(MessageIcon::Stop, sentence);
 }
 
 bool CSkyApp::CentreOnOption() {

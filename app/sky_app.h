@@ -40,6 +40,9 @@ class CSkyApp : public QApplication {
   AppSettings Settings;
 
  private:
+  // A refusal of the command line or of the data directory, already on
+  // standard error: in a message box as well when the run would open the window.
+  void ShowStartRefusal(const std::string& refusal);
   // --centre: turns the view to the named object before the first frame.
   // Returns false when the name is refused in a run that draws to a file
   // (the refusal is then on standard error); in the window the refusal is

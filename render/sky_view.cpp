@@ -1,6 +1,7 @@
 #include "render/sky_view.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QMouseEvent>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
@@ -148,6 +149,12 @@ void CSkyView::resizeEvent(QResizeEvent* event) {
 void CSkyView::PaintSurface() {
   if (Document->Printing) return;
   DrawFrame();
+  // A key, the animation or a centred point moves the sky under a pointer
+  // that stays still, which then sends no move: the read-out follows the
+  // sky under it now.
+  if (const QPoint at = mapFromGlobal(QCursor::pos()); rect().contains(at))
+    TrackPointer(static_cast<int>(at.x() * devicePixelRatioF()),
+                 static_cast<int>(at.y() * devicePixelRatioF()));
   ReturnFreedMemory();
   emit FramePainted();
 }
@@ -212,7 +219,7 @@ void CSkyView::ZoomOut() {
 
 void CSkyView::TrackPointer(int x, int y) {
   double ra, dec;
-  if (Document->WindowToSky(x, y, Zoom, ra, dec)) {
+  if (Document->WindowToSky(x, y, Zoom, ra, dec) && (ra != CursorRA || dec != CursorDec)) {
     CursorRA = ra;
     CursorDec = dec;
     emit CursorMoved();

@@ -211,7 +211,16 @@ std::optional<astro::EquatorialCoord> NgcSearchPlace(const CSkyDoc& doc, std::st
 }
 
 MessierSearchResult CheckMessierField(const CSkyDoc& doc, std::string_view field) {
+  const auto skipBlanks = [&field] {
+    field.remove_prefix(std::min(field.find_first_not_of(" \t"), field.size()));
+  };
+  skipBlanks();
   if (field.empty()) return {res::IDS_ENTER_MESSIER};
+  // The catalogue's letter, as the object is written and named elsewhere.
+  if (field.front() == 'M' || field.front() == 'm') {
+    field.remove_prefix(1);
+    skipBlanks();
+  }
   const int n = LeadingNumber(field);
   if (n < 1 || n > 110) return {res::IDS_WRONG_CATALOG_NUMBER};
   for (int i = 0; i < kMessierCount; ++i) {

@@ -77,12 +77,14 @@ std::optional<astro::EquatorialCoord> StarSearchPlace(const CSkyDoc& doc, std::s
 std::optional<astro::EquatorialCoord> ConstellationSearchPlace(std::string_view entry);
 std::optional<astro::EquatorialCoord> NgcSearchPlace(const CSkyDoc& doc, std::string_view entry);
 
-// The Messier field holds at most this many characters.
-constexpr int kMessierFieldLength = 3;
+// The Messier field holds at most this many characters: "M 110".
+constexpr int kMessierFieldLength = 5;
 
-// The check of the Messier field: message 304 when it is empty, 305 when its
-// leading digits (0 when there are none) are not a number from 1 to 110;
-// otherwise the place of the first Messier record with that number.
+// The check of the Messier field, which takes "M 31", "M31" and "31" alike
+// (blanks round them do not count): message 304 when it is blank, 305 when
+// the leading digits after the "M" (0 when there are none) are not a number
+// from 1 to 110; otherwise the place of the first Messier record with that
+// number.
 struct MessierSearchResult {
   int MessageId = 0;  // 0 when accepted
   astro::EquatorialCoord Place{0.0, 0.0};

@@ -1,17 +1,21 @@
 // Every process a test starts goes through ChildProcess: it runs in a process
 // group of its own with only standard input, output and error open, its
 // output goes to files, and its whole group is killed and reaped on every way
-// out (the end of the test, a failed assertion, a time-out).
+// out (the end of the test, a failed assertion, a time-out). When the test
+// process itself dies (an abort, a kill), the child dies with it (its
+// parent-death signal) and a keeper process kills what is left in its group.
 #pragma once
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -44,6 +48,92 @@ struct ChildOptions {
   std::string Out{}, Err{};      // files for the output; scratch files when empty
   long FileSizeLimit = -1;       // bytes a file may grow to (RLIMIT_FSIZE), unlimited when < 0
   int KeepOpen = -1;             // a descriptor above 2 the process inherits (Xvfb's -displayfd)
+};
+
+// The keeper of a test process's groups: a process of its own that reads
+// the ids of the groups the test starts ("+id") and has reaped ("-id") from a
+// pipe. The test alone holds the pipe's write end, so however the test ends,
+// the keeper then reads the end of the pipe and kills every group still
+// listed: what a child left behind (a shell's background job, a program's
+// helper) is not the child's to kill once the child is gone. A forked copy of
+// the test gets a keeper of its own: the copy has closed its parent's pipe.
+class ChildGroupKeeper {
+ public:
+  // Tells the keeper of this process (started on first use) that group
+  // `group` was started (`started`) or has been reaped.
+  static void Tell(pid_t group, bool started) {
+    // Group 1 or below is no child's: kill(-1) would reach every process.
+    if (group <= 1) return;
+    Keeper& keeper = Self();
+    if (keeper.Owner != ::getpid()) keeper.Start();
+    if (keeper.Fd < 0) return;
+    const std::int32_t message = started ? group : -group;
+    // Four bytes go through a pipe whole; a lost message costs no more than
+    // a group left for the keeper's last sweep.
+    [[maybe_unused]] const ssize_t written = ::write(keeper.Fd, &message, sizeof message);
+  }
+
+  // Ends this process's keeper, if it has one, and reaps it: for a forked
+  // copy of the test, which ends without running destructors.
+  static void End() { Self().End(); }
+
+ private:
+  struct Keeper {
+    pid_t Owner = -1, Pid = -1;
+    int Fd = -1;  // the pipe's write end; -1 when there is no keeper
+
+    // A test that ends normally leaves no keeper behind for init to reap.
+    ~Keeper() { End(); }
+
+    void Start() {
+      *this = {::getpid(), -1, -1};
+      int fds[2];
+      if (::pipe2(fds, O_CLOEXEC) != 0) return;
+      Pid = ::fork();
+      if (Pid == 0) Run(fds[0]);
+      ::close(fds[0]);
+      if (Pid < 0)
+        ::close(fds[1]);
+      else
+        Fd = fds[1];
+    }
+
+    void End() {
+      if (Owner != ::getpid() || Fd < 0) return;
+      ::close(Fd);
+      Fd = -1;
+      int status = 0;
+      ::waitpid(Pid, &status, 0);
+    }
+
+    // The keeper's life. Only async-signal-safe calls: its own group, so
+    // that a signal to the test's group leaves it to do its work, and no
+    // descriptor but the pipe's reading end.
+    [[noreturn]] static void Run(int in) {
+      ::setpgid(0, 0);
+      ::close_range(0, static_cast<unsigned>(in) - 1, 0);
+      ::close_range(static_cast<unsigned>(in) + 1, ~0u, 0);
+      constexpr int kMaxGroups = 4096;
+      pid_t groups[kMaxGroups];
+      int count = 0;
+      std::int32_t message;
+      while (::read(in, &message, sizeof message) == sizeof message) {
+        if (message > 0 && count < kMaxGroups) {
+          groups[count++] = message;
+        } else {
+          for (int i = 0; i < count; ++i)
+            if (groups[i] == -message) groups[i--] = groups[--count];
+        }
+      }
+      for (int i = 0; i < count; ++i) ::kill(-groups[i], SIGKILL);
+      ::_exit(0);
+    }
+  };
+
+  static Keeper& Self() {
+    static Keeper keeper;
+    return keeper;
+  }
 };
 
 class ChildProcess {
@@ -118,7 +208,7 @@ class ChildProcess {
     if (pid_ <= 0) return;
     ::kill(-pid_, SIGKILL);
     Reaped(0);
-    pid_ = -1;  // even when it could not be reaped: its id is never used again
+    Forget();  // even when it could not be reaped: its id is never used again
     status_ = kSignalled;
   }
 
@@ -204,16 +294,23 @@ class ChildProcess {
   }
 
   // Forks; the child gets its own group, its descriptors and limits, then
-  // runs `run` and exits with its answer.
+  // runs `run` and exits with its answer. It is killed when the thread that
+  // started it ends (the parent-death signal follows the forking thread):
+  // tests start their processes from the thread that runs the test.
   void Launch(ChildOptions options, const std::function<int()>& run) {
     if (out_.empty()) out_ = options.Out.empty() ? ScratchFile() : options.Out;
     if (err_.empty()) err_ = options.Err.empty() ? ScratchFile() : options.Err;
     const int in = ::open(options.In.c_str(), O_RDONLY | O_CLOEXEC);
     const int out = ::open(out_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     const int err = ::open(err_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const pid_t parent = ::getpid();
     const pid_t pid = (in >= 0 && out >= 0 && err >= 0) ? ::fork() : -1;
     if (pid == 0) {
       ::setpgid(0, 0);
+      // Killed when the test dies; a test that died before this line was
+      // reached has already left it an orphan.
+      ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+      if (::getppid() != parent) ::_exit(kNotStarted);
       if (!options.Dir.empty() && ::chdir(options.Dir.c_str()) != 0) ::_exit(kNotStarted);
       ::dup2(in, 0);
       ::dup2(out, 1);
@@ -226,7 +323,9 @@ class ChildProcess {
                            static_cast<rlim_t>(options.FileSizeLimit)};
         ::setrlimit(RLIMIT_FSIZE, &limit);
       }
-      ::_exit(run());
+      const int status = run();
+      ChildGroupKeeper::End();
+      ::_exit(status);
     }
     for (const int fd : {in, out, err})
       if (fd >= 0) ::close(fd);
@@ -237,6 +336,13 @@ class ChildProcess {
     // Also here, so that the group exists before anybody signals it.
     ::setpgid(pid, pid);
     pid_ = pid;
+    ChildGroupKeeper::Tell(pid_, true);
+  }
+
+  // The process is reaped: its group is no longer the keeper's to kill.
+  void Forget() {
+    ChildGroupKeeper::Tell(pid_, false);  // nothing for an id already forgotten
+    pid_ = -1;
   }
 
   // Reaps the process when it has ended (`flags` WNOHANG: without waiting);
@@ -252,7 +358,7 @@ class ChildProcess {
     int status = 0;
     ::waitpid(pid_, &status, 0);
     status_ = WIFEXITED(status) ? WEXITSTATUS(status) : kSignalled;
-    pid_ = -1;
+    Forget();
     return true;
   }
 

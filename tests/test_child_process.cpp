@@ -17,8 +17,7 @@ namespace {
 bool Alive(pid_t pid) {
   const std::string stat = ReadFile("/proc/" + std::to_string(pid) + "/stat");
   const std::size_t state = stat.rfind(')');
-  return pid > 0 && state != std::string::npos && state + 2 < stat.size() &&
-         stat[state + 2] != 'Z';
+  return pid > 0 && state != std::string::npos && state + 2 < stat.size() && stat[state + 2] != 'Z';
 }
 
 TEST(ChildProcess, StatusOutputAndEnvironment) {
@@ -83,6 +82,33 @@ TEST(ChildProcess, WhatAProcessLeftIsKilledWhenItEnds) {
     ASSERT_TRUE(Alive(grandchild));
   }
   EXPECT_FALSE(Alive(grandchild));
+}
+
+// A process id written by a shell, once the whole line is there.
+pid_t PidIn(const std::string& file) {
+  std::string text;
+  WaitUntil([&] { return !(text = ReadFile(file)).empty() && text.back() == '\n'; }, 30);
+  return text.empty() ? -1 : std::stoi(text);
+}
+
+TEST(ChildProcess, NothingOutlivesTheTestWhenItIsKilled) {
+  ScratchDir dir;
+  // A copy of the test starts a shell that leaves a grandchild behind, then
+  // dies as a test killed for its time does, with no chance to clean up.
+  ChildProcess test([&] {
+    ChildProcess shell({"/bin/sh", "-c",
+                        "echo $$ >'" + dir.File("shell") + "'; sleep 300 & echo $! >'" +
+                            dir.File("sleep") + "'; wait"});
+    PidIn(dir.File("sleep"));
+    ::kill(::getpid(), SIGKILL);
+    return 0;
+  });
+  EXPECT_EQ(test.Finish(60), ChildProcess::kSignalled);
+  const pid_t shell = PidIn(dir.File("shell")), sleep = PidIn(dir.File("sleep"));
+  ASSERT_GT(shell, 0);
+  ASSERT_GT(sleep, 0);
+  EXPECT_TRUE(WaitUntil([&] { return !Alive(shell); }, 10)) << "the child";
+  EXPECT_TRUE(WaitUntil([&] { return !Alive(sleep); }, 10)) << "what it left in its group";
 }
 
 TEST(ChildProcess, NoSignalReachesAnythingOnceItHasEnded) {

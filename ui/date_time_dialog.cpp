@@ -6,11 +6,14 @@
 #include <QDateTime>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QTimeEdit>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "render/sky_view.h"
 #include "res/qt_text.h"
@@ -19,19 +22,59 @@
 #include "ui/chart_settings_form.h"
 #include "ui/date_time_form.h"
 
+namespace {
+
+// A date or time field that takes a whole date or time typed over its text.
+// Qt's field edits one section at a time: a key over a selection of several
+// sections is refused, and after a section filled by typing has moved on to
+// the next one, the separator typed next moves on once more ("15 Jul 2026"
+// would put "Jul" into the year).
+template <class Edit>
+class CTypedOverEdit : public Edit {
+ public:
+  using Edit::Edit;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    const QString text = event->text();
+    if (text.isEmpty() || !text.front().isPrint()) {
+      movedOn_ = false;
+      return Edit::keyPressEvent(event);
+    }
+    // Typing over several sections begins in the first of them.
+    QLineEdit* line = this->lineEdit();
+    if (line->selectedText().size() > this->sectionText(this->currentSection()).size()) {
+      line->setCursorPosition(line->selectionStart());
+      this->setSelectedSection(this->currentSection());
+    }
+    if (!text.front().isLetterOrNumber()) {
+      if (std::exchange(movedOn_, false)) return;  // the field is there already
+      return Edit::keyPressEvent(event);
+    }
+    const int section = this->currentSectionIndex();
+    Edit::keyPressEvent(event);
+    movedOn_ = this->currentSectionIndex() != section;
+  }
+
+ private:
+  bool movedOn_ = false;  // the last key filled its section and moved on to the next
+};
+
+}  // namespace
+
 CDateTimeDialog::CDateTimeDialog(CSkyDoc& doc, CSkyView& view, QWidget* parent)
     : QDialog(parent), doc_(doc), view_(view) {
   setObjectName("DateTimeDialog");
   setWindowTitle(QStringLiteral("Date/Time..."));
 
-  date_ = new QDateEdit(this);
+  date_ = new CTypedOverEdit<QDateEdit>(this);
   date_->setObjectName("Date");
   date_->setCalendarPopup(true);
   date_->setDisplayFormat(
       QtText(ui::FourDigitYearFormat(QLocale().dateFormat(QLocale::ShortFormat).toStdString())));
   date_->setDateRange(QDate(ui::kFirstYear, 1, 1), QDate(ui::kLastYear, 12, 31));
 
-  time_ = new QTimeEdit(this);
+  time_ = new CTypedOverEdit<QTimeEdit>(this);
   time_->setObjectName("Time");
   time_->setDisplayFormat(QStringLiteral("HH:mm:ss"));
   const astro::CivilTime& t = doc_.DocumentTime;
@@ -49,6 +92,12 @@ CDateTimeDialog::CDateTimeDialog(CSkyDoc& doc, CSkyView& view, QWidget* parent)
   clockChange_ = new QLabel(this);
   clockChange_->setObjectName("ClockChange");
   clockChange_->setWordWrap(true);
+  // Shown by Now...: the present time may differ from the one shown by
+  // seconds only, and the sky moves only with OK.
+  nowNote_ = new QLabel(tr("Set to the present time at this place; OK shows its sky."), this);
+  nowNote_->setObjectName("NowNote");
+  nowNote_->setWordWrap(true);
+  nowNote_->hide();
   connect(date_, &QDateEdit::dateChanged, this, &CDateTimeDialog::ShowOffset);
   connect(time_, &QTimeEdit::timeChanged, this, &CDateTimeDialog::ShowOffset);
   connect(daylightSaving_, &QCheckBox::toggled, this, &CDateTimeDialog::ShowOffset);
@@ -69,6 +118,7 @@ CDateTimeDialog::CDateTimeDialog(CSkyDoc& doc, CSkyView& view, QWidget* parent)
   form->addRow(QStringLiteral("Offset:"), offset_);
   form->addRow(clockChange_);
   form->addRow(now);
+  form->addRow(nowNote_);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(buttons);
@@ -79,11 +129,13 @@ CDateTimeDialog::CDateTimeDialog(CSkyDoc& doc, CSkyView& view, QWidget* parent)
                    8 * fontMetrics().height());
   layout->setSizeConstraint(QLayout::SetFixedSize);
   clockChange_->setFixedWidth(layout->sizeHint().width());
+  nowNote_->setFixedWidth(clockChange_->width());
   ShowOffset();
   date_->setFocus();
 }
 
 void CDateTimeDialog::ShowOffset() {
+  nowNote_->hide();  // a time changed since Now... is the user's own
   const QDate d = date_->date();
   const QTime t = time_->time();
   const ui::ClockPreview preview =
@@ -104,6 +156,7 @@ void CDateTimeDialog::OnNow() {
   const astro::CivilTime now = sky::CivilTimeAt(rules, QDateTime::currentSecsSinceEpoch()).Clock;
   date_->setDate(QDate(now.Year, now.Month, now.Day));
   time_->setTime(QTime(now.Hour, now.Minute, now.Second));
+  nowNote_->show();
 }
 
 void CDateTimeDialog::accept() {

@@ -24,7 +24,8 @@ class CDateTimeDialog : public QDialog {
   void accept() override;
 
  private:
-  // Both pickers to the place's clock at the present instant (not yet in force).
+  // Both pickers to the place's clock at the present instant (not yet in
+  // force), with a note that says so until either is changed.
   void OnNow();
   // The offset in force at the date and time of the pickers, what a change
   // of summer time makes of them, and the summer-time box of a city.
@@ -37,4 +38,5 @@ class CDateTimeDialog : public QDialog {
   QCheckBox* daylightSaving_;
   QLabel* offset_;
   QLabel* clockChange_;
+  QLabel* nowNote_;
 };

@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 #include <QToolBar>
 
 #include "print/print_jobs.h"
@@ -95,6 +96,7 @@ CMainFrame::CMainFrame(CSkyDoc& doc, CMessenger& messages)
   CreateMenus();
   CreateToolBars();
   CreateStatusBar();
+  CreateFullScreenExit();
   animation_ = std::make_unique<CAnimationController>(doc, *view_, messages, *timeStepBox_);
   connect(animation_.get(), &CAnimationController::Stopped, this, &CMainFrame::UpdateCommandStates);
   connect(animation_.get(), &CAnimationController::TimeChanged, this, &CMainFrame::UpdatePanes);
@@ -291,6 +293,28 @@ void CMainFrame::CreateStatusBar() {
   });
 }
 
+void CMainFrame::CreateFullScreenExit() {
+  leaveFullScreen_ = new QAction(this);
+  leaveFullScreen_->setShortcut(Qt::Key_Escape);
+  leaveFullScreen_->setEnabled(false);
+  // Enabled in full screen only (UpdateCommandStates), where it toggles it off.
+  connect(leaveFullScreen_, &QAction::triggered, this, &CMainFrame::ToggleFullScreen);
+  addAction(leaveFullScreen_);
+  // A note of its own over the sky (the status bar is hidden then), shown a
+  // few seconds from the moment full screen begins.
+  fullScreenHint_ =
+      new QLabel(tr("Press Esc to leave full screen"), this, Qt::ToolTip | Qt::FramelessWindowHint);
+  fullScreenHint_->setObjectName("FullScreenHint");
+  fullScreenHint_->setAttribute(Qt::WA_ShowWithoutActivating);
+  fullScreenHint_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  fullScreenHint_->setMargin(fullScreenHint_->fontMetrics().height() / 2);
+  fullScreenHint_->setAutoFillBackground(true);
+  fullScreenHintTimer_ = new QTimer(this);
+  fullScreenHintTimer_->setSingleShot(true);
+  fullScreenHintTimer_->setInterval(4000);
+  connect(fullScreenHintTimer_, &QTimer::timeout, fullScreenHint_, &QWidget::hide);
+}
+
 void CMainFrame::FitPanes() {
   if (panes_.size() < 5) return;  // not all made yet
   // Most important first: the time and date of the sky, the pointer's
@@ -369,6 +393,7 @@ void CMainFrame::UpdateCommandStates() {
     actions_[ID_FILE_RECENT_FIRST + i]->setEnabled(
         !doc_.Animating && i < static_cast<int>(doc_.Settings.RecentFiles.size()));
   timeStepBox_->setEnabled(!doc_.Animating);
+  leaveFullScreen_->setEnabled(doc_.FullScreen && !doc_.Animating);
 }
 
 ui::CommandTargets CMainFrame::Targets() {
@@ -404,7 +429,16 @@ void CMainFrame::ToggleFullScreen() {
     navigationToolBar_->hide();
     statusBar()->hide();
     showFullScreen();
+    // At the top of the screen the window fills, in the middle.
+    const QRect area = screen()->geometry();
+    fullScreenHint_->adjustSize();
+    fullScreenHint_->move(area.center().x() - fullScreenHint_->width() / 2,
+                          area.top() + fullScreenHint_->height());
+    fullScreenHint_->show();
+    fullScreenHintTimer_->start();
   } else {
+    fullScreenHintTimer_->stop();
+    fullScreenHint_->hide();
     if (savedMaximised_) {
       showMaximized();
     } else {
@@ -417,6 +451,7 @@ void CMainFrame::ToggleFullScreen() {
     navigationToolBar_->setVisible(savedBars_[1]);
     statusBar()->setVisible(savedBars_[2]);
   }
+  UpdateCommandStates();
 }
 
 void CMainFrame::ToggleToolBar() { mainToolBar_->setVisible(mainToolBar_->isHidden()); }

@@ -25,6 +25,7 @@ class QAction;
 class QComboBox;
 class QLabel;
 class QMenu;
+class QTimer;
 class QToolBar;
 namespace ui {
 struct CommandTargets;
@@ -43,6 +44,8 @@ class CMainFrame : public QMainWindow {
   QToolBar* MainToolBar() const { return mainToolBar_; }
   QToolBar* NavigationToolBar() const { return navigationToolBar_; }
   QLabel* Pane(int id) const;
+  // The note over the sky that tells how to leave full screen.
+  QLabel* FullScreenHint() const { return fullScreenHint_; }
 
   // Refreshes the place, time and date panes from the document.
   void UpdatePanes();
@@ -62,6 +65,7 @@ class CMainFrame : public QMainWindow {
 
   // The window's own commands.
   void ToggleRedScreen();
+  // Full screen on or off; Esc, like the command's own key, leaves it.
   void ToggleFullScreen();
   void ToggleToolBar();
   void ToggleStatusBar();
@@ -91,6 +95,8 @@ class CMainFrame : public QMainWindow {
   void UpdateRecentFileMenu();
   // Turns the window chrome to night-vision red, or back to its own colours.
   void ShowNightVision(bool on);
+  // Esc's way out of full screen and the note that tells of it.
+  void CreateFullScreenExit();
 
   CSkyDoc& doc_;
   CMessenger& messages_;
@@ -107,6 +113,10 @@ class CMainFrame : public QMainWindow {
   QRect savedRect_;              // the frame's geometry before full screen
   bool savedMaximised_ = false;
   std::array<bool, 3> savedBars_{true, true, true};  // main, navigation, status bar
+  // Esc in full screen; off while the animation runs, whose Stop is Esc too.
+  QAction* leaveFullScreen_ = nullptr;
+  QLabel* fullScreenHint_ = nullptr;
+  QTimer* fullScreenHintTimer_ = nullptr;  // hides the note after a while
   QMenu* viewMenu_ = nullptr;
   std::filesystem::path imagesDirectory_;
   QString openFilter_;  // the File Open filter chosen last in this run

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "res/qt_text.h"
+#include "ui/splash_window.h"
 
 void CMessageBoxes::Show(MessageIcon icon, std::string_view text) {
   if (nonInteractive_) {
@@ -12,6 +13,11 @@ void CMessageBoxes::Show(MessageIcon icon, std::string_view text) {
     std::fflush(stderr);
     return;
   }
+  // The splash stays in front of every window: a box under it could be
+  // neither seen nor answered, and the program would look hung.
+  if (const CSplashWindow* splash = CSplashWindow::Current();
+      splash && splash->WindowMode() == CSplashWindow::Mode::Splash)
+    CSplashWindow::Close();
   QMessageBox box(icon == MessageIcon::Stop          ? QMessageBox::Critical
                   : icon == MessageIcon::Exclamation ? QMessageBox::Warning
                                                      : QMessageBox::Information,

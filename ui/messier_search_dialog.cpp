@@ -19,8 +19,8 @@ CMessierSearchDialog::CMessierSearchDialog(CSkyDoc& doc, CMessenger& messages, Q
   setMinimumWidth(CaptionWidth(*this));
   field_->setObjectName(QStringLiteral("Edit1069"));
   field_->setMaxLength(kMessierFieldLength);
-  // Wide enough for the three characters and a little more.
-  field_->setMinimumWidth(field_->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
+  // Wide enough for the longest name the field takes, "M 110", and a little more.
+  field_->setMinimumWidth(field_->fontMetrics().horizontalAdvance(QStringLiteral("M 1100")) + 12);
 
   auto* group = new QGroupBox(QStringLiteral("Enter catalog number"), this);
   auto* groupLayout = new QVBoxLayout(group);

@@ -1,5 +1,5 @@
-// "Search for Messier...": a Messier number typed into a field of three
-// characters; OK or Enter centres that object.
+// "Search for Messier...": a Messier number typed into its field as "M 31",
+// "M31" or "31"; OK or Enter centres that object.
 #pragma once
 
 #include <QDialog>

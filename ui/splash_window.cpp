@@ -1,5 +1,6 @@
 #include "ui/splash_window.h"
 
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -21,6 +22,8 @@ namespace {
 
 constexpr QSize kFaceSize(400, 250);
 constexpr QRect kAnimationRect(170, 90, 60, 60);
+// The About text's dark panel, which reads over the stars.
+constexpr QRect kAboutPanel(62, 96, 276, 124);
 
 // A sun with a planet and its moon going round it: the splash's sign of life.
 class CSplashAnimation : public QWidget {
@@ -87,6 +90,28 @@ void DrawShadowedText(QPainter& p, const QRect& box, const QString& text, int fl
 namespace ui {
 
 bool IsColourDepthEnough(int bitsPerPixel) { return bitsPerPixel > 8; }
+
+QString AboutText() {
+  return QStringLiteral(
+      "A desktop planetarium. Free software under the GNU General Public "
+      "License, version 3 or later, without any warranty. "
+      "Sky data: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), "
+      "OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium "
+      "(GPL-2.0-or-later), tz database, NASA.");
+}
+
+// Inside the dark panel, above the link.
+QRect AboutTextBox() { return kAboutPanel.adjusted(10, 8, -10, -28); }
+
+QFont AboutTextFont(QFont base) {
+  constexpr int kLargest = 11, kSmallest = 7;
+  base.setPixelSize(kLargest);
+  while (base.pixelSize() > kSmallest &&
+         QFontMetrics(base).boundingRect(AboutTextBox(), kAboutTextFlags, AboutText()).height() >
+             AboutTextBox().height())
+    base.setPixelSize(base.pixelSize() - 1);
+  return base;
+}
 
 }  // namespace ui
 
@@ -180,20 +205,11 @@ void CSplashWindow::ComposeFace() {
   if (mode_ == Mode::Splash) return;
 
   // The About text on a dark panel, so that it reads over the stars.
-  const QRect panel(62, 96, 276, 124);
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(0, 0, 0, 165));
-  p.drawRoundedRect(panel, 10, 10);
-  QFont text = font();
-  text.setPixelSize(11);
-  p.setFont(text);
-  DrawShadowedText(p, panel.adjusted(10, 8, -10, -28),
-                   "A desktop planetarium. Free software under the GNU General Public "
-                   "License, version 3 or later, without any warranty. "
-                   "Sky data: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), "
-                   "OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium "
-                   "(GPL-2.0-or-later), tz database, NASA.",
-                   Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap);
+  p.drawRoundedRect(kAboutPanel, 10, 10);
+  p.setFont(ui::AboutTextFont(font()));
+  DrawShadowedText(p, ui::AboutTextBox(), ui::AboutText(), ui::kAboutTextFlags);
 }
 
 void CSplashWindow::WaitForFirstPaint() {

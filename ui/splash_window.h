@@ -4,7 +4,10 @@
 // time. Its first paint refuses a display of 256 colours or fewer.
 #pragma once
 
+#include <QFont>
 #include <QPixmap>
+#include <QRect>
+#include <QString>
 #include <QWidget>
 
 class QLabel;
@@ -14,6 +17,15 @@ namespace ui {
 // Whether a display of `bitsPerPixel` can show the sky: more than 256
 // colours, that is more than 8 bits per pixel.
 bool IsColourDepthEnough(int bitsPerPixel);
+
+// The About window's text, and the box on its face it is wrapped into
+// (centred, from the top), above the link to the data's sources.
+QString AboutText();
+QRect AboutTextBox();
+constexpr int kAboutTextFlags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
+// The font of that text: `base` at 11 pixels, or smaller when the text
+// would not fit its box whole in it (a wider typeface takes more lines).
+QFont AboutTextFont(QFont base);
 
 }  // namespace ui
 

@@ -97,7 +97,7 @@ constexpr WhatsThis kWhatsThis[] = {
      "black, which keeps your eyes adapted to the dark at the telescope.</p>"},
     {ID_VIEW_FULL_SCREEN,
      "<b>Full screen</b> (Shift+F)<p>Shows only the sky, over the whole screen. Press "
-     "Shift+F again, or move the pointer to the top edge, to come back.</p>"},
+     "Esc or Shift+F again, or move the pointer to the top edge, to come back.</p>"},
     {ID_SETTINGS_EQUATORIAL,
      "<b>Equatorial</b> (Ctrl+Q)<p>Shows the sky as a star chart, with the celestial pole "
      "up, as if the Earth were not there.</p>"},

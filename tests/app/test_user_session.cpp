@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -122,6 +123,47 @@ TEST_F(UserSession, SignalsOfALogOutSaveLikeFileExit) {
     program.Signal(signal);
     EXPECT_EQ(program.Finish(20), 0) << signal;
     EXPECT_EQ(Saved("Zoom"), "4.0") << signal;
+  }
+}
+
+// What a person who started the program from a desktop's menu meets when it
+// cannot start: nobody reads standard error there, so the refusal is a box
+// in front of everything (the splash gone), and answering it ends the program.
+TEST_F(UserSession, StartUpRefusalsShowInABoxInFrontOfTheSplash) {
+  // A data directory without the bright stars' catalogue.
+  std::filesystem::create_directory(dir_.Path() / "data");
+  for (const auto& entry : std::filesystem::directory_iterator(STELLIX_SOURCE_DATA_DIR))
+    if (entry.path().filename() != "bsc5.bin")
+      std::filesystem::create_symlink(entry.path(), dir_.Path() / "data" / entry.path().filename());
+  struct Case {
+    std::vector<std::string> Options;
+    int Status;
+  } const kCases[] = {
+      {{"--data-dir", dir_.File("data")}, 3},
+      {{"--data-dir", dir_.File("no-such-data")}, 3},
+      {{"--place", "Atlantis"}, 2},
+  };
+  for (const Case& c : kCases) {
+    std::vector<std::string> args{STELLIX_PROGRAM, "--settings", dir_.File("stellix.INI")};
+    args.insert(args.end(), c.Options.begin(), c.Options.end());
+    ChildProcess program = desktop_.Spawn(args);
+    // The box has the keyboard, and it is the program's one window: the
+    // splash (400x250, titled as the box is), which stays on top of
+    // everything, has gone.
+    std::string box;
+    const auto isSplash = [&](const std::string& id) {
+      return desktop_.Output({"xdotool", "getwindowgeometry", id}).find("Geometry: 400x250") !=
+             std::string::npos;
+    };
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+          return !(box = desktop_.ActiveWindowNamed("^Stellix$", 1)).empty() && !isSplash(box);
+        },
+        60))
+        << c.Options[1] << ": no box; " << program.Err();
+    EXPECT_EQ(desktop_.ProgramWindows(), 1) << c.Options[1];
+    desktop_.XDo({"key", "Return"});
+    EXPECT_EQ(program.Finish(30), c.Status) << c.Options[1];
   }
 }
 

@@ -139,6 +139,12 @@ TEST_F(DateTimeDialogTest, NowThenCancelLeavesTheTimeAsItWas) {
                          .secsTo(QDateTime(now.date(), now.time(), QTimeZone::utc()))),
             2)
       << "the pickers show the place's clock at the present instant";
+  // Now... says what it did, however little the fields moved, until the time is edited.
+  const QLabel* note = Child<QLabel>(dialog_.get(), "NowNote");
+  EXPECT_TRUE(note->isVisible());
+  EXPECT_EQ(note->text().toStdString(), "Set to the present time at this place; OK shows its sky.");
+  Time()->setTime(Time()->time().addSecs(60));
+  EXPECT_FALSE(note->isVisible());
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
   EXPECT_EQ(dialog_->result(), QDialog::Rejected);
   EXPECT_EQ(Text(doc_->DocumentTime), "1950-03-04 05:06:07");
@@ -150,6 +156,27 @@ TEST_F(DateTimeDialogTest, NowThenCancelLeavesTheTimeAsItWas) {
   EXPECT_LE(std::abs(doc_->Instant.UtSeconds - QDateTime::currentSecsSinceEpoch()), 3);
   const double jdNow = QDateTime::currentSecsSinceEpoch() / 86400.0 + 2440587.5;
   EXPECT_NEAR(doc_->AstroState.JulianDay, jdNow, 3.0 / 86400);
+}
+
+TEST_F(DateTimeDialogTest, AWholeDateOrTimeTypedOverTheFieldIsTaken) {
+  Open();
+  const QString format = Date()->displayFormat();
+  struct Case {
+    QDate Date;
+    QTime Time;
+  } const kCases[] = {{QDate(2026, 7, 15), QTime(21, 0, 0)}, {QDate(1999, 1, 2), QTime(9, 5, 7)}};
+  for (const Case& c : kCases) {
+    // As the fields show them, and the hour without its leading zero.
+    const std::pair<QDateTimeEdit*, QString> typed[] = {{Date(), c.Date.toString(format)},
+                                                        {Time(), c.Time.toString("H:mm:ss")}};
+    for (const auto& [field, text] : typed) {
+      field->setFocus();
+      QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+      QTest::keyClicks(field, text);
+    }
+    EXPECT_EQ(Date()->date(), c.Date) << typed[0].second.toStdString();
+    EXPECT_EQ(Time()->time(), c.Time) << typed[1].second.toStdString();
+  }
 }
 
 TEST_F(DialogTest, DateTimeOkMovesTheSkyAndTheStatusBar) {

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDialog>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -179,6 +180,18 @@ TEST_F(HelpWindowsTest, AboutIsOneRoundWindowThatAClickOrEnterCloses) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(about));
   QTest::mouseClick(about, Qt::LeftButton, {}, QPoint(120, 40));
   EXPECT_TRUE(QTest::qWaitFor([&] { return about.isNull(); }));
+}
+
+TEST_F(HelpWindowsTest, TheAboutTextFitsItsPanelWholeInEveryTypeface) {
+  Start();  // the fonts come with the application
+  for (const char* family :
+       {"DejaVu Sans", "DejaVu Serif", "Liberation Sans", "Nimbus Roman", "URW Bookman"}) {
+    const QFont font = ui::AboutTextFont(QFont(family));
+    const QRect lines =
+        QFontMetrics(font).boundingRect(ui::AboutTextBox(), ui::kAboutTextFlags, ui::AboutText());
+    EXPECT_LE(lines.bottom(), ui::AboutTextBox().bottom()) << family << ": the last line is cut";
+    EXPECT_GE(font.pixelSize(), 9) << family << ": too small to read";
+  }
 }
 
 TEST_F(HelpWindowsTest, AboutLeadsToTheFullListOfDataSources) {

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCursor>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
@@ -18,6 +19,7 @@
 #include <algorithm>
 #include <set>
 
+#include "res/strings.h"
 #include "sky/night_vision.h"
 #include "tests/main_window_fixture.h"
 #include "ui/tonight_window.h"
@@ -254,6 +256,30 @@ TEST_F(MainFrameTest, FullScreenTwiceRestoresTheFrame) {
                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
   QApplication::sendEvent(view_, &atTop);
   EXPECT_EQ(doc_->FullScreen, 0);
+}
+
+TEST_F(MainFrameTest, EscLeavesFullScreenAndANoteSaysSo) {
+  QTest::keyClick(view_, Qt::Key_Escape);
+  EXPECT_EQ(doc_->FullScreen, 0) << "Esc does not enter it";
+  Trigger(32803);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return frame_->isFullScreen(); }));
+  const QLabel* note = frame_->FullScreenHint();
+  EXPECT_TRUE(note->isVisible());
+  EXPECT_EQ(note->text().toStdString(), "Press Esc to leave full screen");
+  QTest::keyClick(view_, Qt::Key_Escape);
+  EXPECT_EQ(doc_->FullScreen, 0);
+  EXPECT_FALSE(note->isVisible());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !frame_->isFullScreen(); }));
+}
+
+TEST_F(MainFrameTest, ThePointerReadOutFollowsTheSkyMovingUnderAStillPointer) {
+  const QLabel* ra = frame_->Pane(res::IDS_PANE_RA);
+  QCursor::setPos(view_->mapToGlobal(view_->rect().center() + QPoint(60, 40)));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !ra->text().isEmpty(); })) << "the pointer's move";
+  const QString before = ra->text();
+  Trigger(32771);  // the field moves to the left
+  EXPECT_TRUE(QTest::qWaitFor([&] { return ra->text() != before; }))
+      << before.toStdString() << " stayed";
 }
 
 TEST_F(MainFrameTest, PanesAndTimeStepBox) {
