@@ -91,6 +91,9 @@ class ChildGroupKeeper {
       if (::pipe2(fds, O_CLOEXEC) != 0) return;
       Pid = ::fork();
       if (Pid == 0) Run(fds[0]);
+      // Also here, before anything else: until the keeper has a group of its
+      // own, a kill of the test's group (its parent's reaper) would take it.
+      if (Pid > 0) ::setpgid(Pid, Pid);
       ::close(fds[0]);
       if (Pid < 0)
         ::close(fds[1]);
