@@ -40,6 +40,7 @@ enum StringId : int {
   IDS_FAULT_MOTION = 354,       // ... and the last fault, catalog::RecordFault::Motion
   IDS_TEXTURE_UNUSABLE = 352,
   IDS_NOT_A_BITMAP = 353,
+  IDS_FILE_REFUSED = 355,
   // The eyepiece-fields dialog's checks.
   IDS_FIELD_NO_NAME = 360,
   IDS_FIELD_NUMBER_RANGE = 361,
