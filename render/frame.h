@@ -13,6 +13,7 @@
 
 class CSkyDoc;
 class CSkyRenderer;
+struct DeepSkyRecord;
 
 namespace astro {
 struct PlanetState;
@@ -54,6 +55,15 @@ void DrawFaintStars(const Frame& frame);
 // The NGC and IC objects beyond the deep-sky file, with their names.
 void DrawNgcIc(const Frame& frame);
 void DrawNgcIcLabels(const Frame& frame);
+// One deep-sky object at drawing place ra, dec (J2000 as moved) by its
+// layer's rules, or its area under selection name `name` in the selection pass.
+void DrawDeepSkyObject(const Frame& frame, const DeepSkyRecord& record, double ra, double dec,
+                       unsigned name);
+// The object the user searched for (CSkyDoc::Selected), marked by four
+// corners round it; a deep-sky object its layer leaves out (by the limit or
+// a switch) drawn, picked and named here all the same.
+void DrawSelection(const Frame& frame);
+void DrawSelectionLabel(const Frame& frame);
 // The names placed before the frame (PlacedLabel ids given to `nameOf`), in
 // window pixels, in `colour`, boxed on a black sky.
 void DrawPlacedLabels(const Frame& frame, const std::vector<PlacedLabel>& placed, int colour,

@@ -266,6 +266,15 @@ void DrawDeepSky(const Frame& frame) {
   }
 }
 
+void DrawDeepSkyObject(const Frame& frame, const DeepSkyRecord& record, double ra, double dec,
+                       unsigned name) {
+  const bool symbols = BeginObjects(frame);
+  const HorizonClip clip(frame.Doc);
+  ObjectAt(frame, record, catalog::DeepSkyTypeOf(record.Type), ra, dec, name, symbols,
+           PixelsPerDegree(frame));
+  EndObjects(frame);
+}
+
 void DrawNgcIc(const Frame& frame) {
   const CSkyDoc& doc = frame.Doc;
   if (!doc.Settings.ShowNGC) return;

@@ -673,6 +673,57 @@ TEST_F(DeepSkyLayer, NgcIcObjectsFollowTheSwitchesAndTheLimit) {
   EXPECT_GT(RedCount(Render(kSize, kSize)), 20);
 }
 
+// The object searched for is drawn, picked and marked whatever the limit
+// and the switches, until another is chosen; the marker is orange.
+TEST_F(DeepSkyLayer, TheSelectedObjectIsDrawnMarkedAndPickedBeyondTheLimit) {
+  SetZoom(32);
+  const auto orange = [](const QImage& image) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) {
+        const QColor c = At(image, x, y);
+        n += c.red() > 200 && c.green() > 100 && c.green() < 180 && c.blue() < 40;
+      }
+    return n;
+  };
+  catalog::NgcIcRecord object{};
+  object.Number = 253;
+  std::strcpy(object.Type, "GALXY");
+  object.RightAscension = 6;
+  object.MajorAxis = 20;
+  object.MinorAxis = 5;
+  object.Magnitude = 12;
+  doc_->DeepCatalogues.Use({}, Indexed<catalog::NgcIcRecord>({object}));
+  PutObject(60, "GLOCL", 20).Magnitude = 12;
+  doc_->DeepSkyObjects[60].Declination = 1;
+  struct Case {
+    sky::SkyObjectRef Object;
+    unsigned Name;
+  } const kCases[] = {
+      {{sky::SkyObjectRef::NgcIc, 0}, render::kNameNgcIcFirst},
+      {{sky::SkyObjectRef::DeepSky, 60}, render::kNameDeepSkyFirst + 60},
+  };
+  for (const Case& c : kCases) {
+    const astro::EquatorialCoord place = sky::PlaceOf(*doc_, c.Object);
+    double x, y;
+    doc_->Selected.reset();
+    const QImage none = Render(kSize, kSize);
+    ASSERT_TRUE(WindowOf(place.RightAscension, place.Declination, x, y));
+    EXPECT_EQ(RedCount(none), 0) << c.Name;
+    EXPECT_EQ(orange(none), 0) << c.Name;
+    EXPECT_FALSE(Contains(PickAt(x, y), c.Name));
+    doc_->Selected = c.Object;
+    for (const int deepSky : {1, 0}) {
+      doc_->DeepSky = deepSky;
+      const QImage shown = Render(kSize, kSize);
+      EXPECT_GT(RedCount(shown), 20) << c.Name << " deep sky " << deepSky;
+      EXPECT_GT(orange(shown), 20) << c.Name << " deep sky " << deepSky;
+      EXPECT_TRUE(Contains(PickAt(x, y), c.Name)) << c.Name << " deep sky " << deepSky;
+    }
+    doc_->DeepSky = 1;
+  }
+}
+
 TEST_F(DeepSkyLayer, PicksNameTheObjectAndTheClouds) {
   SetZoom(32);
   PutObject(150, "GLOCL", 20);
