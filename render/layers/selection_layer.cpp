@@ -8,11 +8,13 @@
 #include <optional>
 #include <string>
 
+#include "astro/transforms.h"
 #include "catalog/builtin_tables.h"
 #include "render/bitmap_fonts.h"
 #include "render/display_list_ids.h"
 #include "render/frame.h"
 #include "render/gl.h"
+#include "render/selection_mark.h"
 #include "render/sky_renderer.h"
 #include "sky/app_settings.h"
 #include "sky/deep_catalogues.h"
@@ -27,81 +29,17 @@ constexpr int kMarkerColour = 0x0090FF;
 // far from its middle, and are this long (logical pixels).
 constexpr double kMarkerGap = 5, kSmallestMarker = 10, kCornerLength = 6;
 
-struct Selection {
-  astro::EquatorialCoord Place;
-  std::optional<DeepSkyRecord> Object;  // a deep-sky object's record
-  unsigned Name = 0;                    // its selection name
-  std::string Label;                    // its designation
-  bool DrawnByItsLayer = true, NamedByItsLayer = true;
-};
-
-std::optional<Selection> SelectionOf(const Frame& frame) {
-  const CSkyDoc& doc = frame.Doc;
-  if (!doc.Selected) return std::nullopt;
-  const AppSettings& settings = doc.Settings;
-  const int i = doc.Selected->Index;
-  Selection s;
-  switch (doc.Selected->What) {
-    case sky::SkyObjectRef::DeepSky: {
-      if (i < 0 || i >= kDeepSkyCount) return std::nullopt;
-      const DeepSkyRecord& r = doc.DeepSkyObjects[i];
-      s.Place = {r.RightAscension, r.Declination};
-      s.Object = r;
-      s.Name = kNameDeepSkyFirst + static_cast<unsigned>(i);
-      s.Label = (catalog::IsMessierIndex(i) ? "M" : "NGC ") + std::to_string(r.Number);
-      s.DrawnByItsLayer = doc.DeepSky && r.Magnitude <= frame.Sky.DeepSkyLimit &&
-                          DeepSkyObjectShown(settings, i, catalog::DeepSkyTypeOf(r.Type));
-      s.NamedByItsLayer = s.DrawnByItsLayer && doc.DeepSkyLabels && frame.Zoom != 1.0 &&
-                          (settings.DeepSkyLabelByNumber || FixedText(r.Name) != "*");
-      return s;
-    }
-    case sky::SkyObjectRef::NgcIc: {
-      const catalog::NgcIcCatalogue& objects = doc.DeepCatalogues.NgcIc();
-      if (i < 0 || static_cast<std::size_t>(i) >= objects.Records.size()) return std::nullopt;
-      const catalog::NgcIcRecord& r = objects.Records[i];
-      const catalog::DeepSkyType type = catalog::DeepSkyTypeOf(r.Type);
-      s.Place = doc.DeepCatalogues.NgcIcPlace(i, doc.CatalogueMotion);
-      s.Object = sky::AsDeepSkyRecord(r);
-      s.Name = kNameNgcIcFirst + static_cast<unsigned>(i);
-      s.Label = sky::NgcIcDesignation(r);
-      s.DrawnByItsLayer = doc.DeepSky && settings.ShowNGC &&
-                          type != catalog::DeepSkyType::Unknown &&
-                          DeepSkyTypeShown(settings, type) &&
-                          r.Magnitude <= sky::NgcIcWalkLimit(frame.Sky.DeepSkyLimit);
-      s.NamedByItsLayer =
-          s.DrawnByItsLayer && doc.DeepSkyLabels && frame.Zoom >= sky::kNgcIcLabelZoom;
-      return s;
-    }
-    case sky::SkyObjectRef::Star:
-      if (i < 0 || i >= kStarCount) return std::nullopt;
-      s.Place = {doc.Stars[i].RightAscension, doc.Stars[i].Declination};
-      return s;
-    case sky::SkyObjectRef::Body:
-      if (i < 0 || i >= astro::kBodyCount) return std::nullopt;
-      s.Place = {doc.Bodies[i].RightAscension, doc.Bodies[i].Declination};
-      return s;
-    case sky::SkyObjectRef::FaintStar:
-      if (i < 0 ||
-          static_cast<std::size_t>(i) >= doc.DeepCatalogues.FaintStarsRead().Records.size())
-        return std::nullopt;
-      s.Place = doc.DeepCatalogues.FaintStarPlace(i, doc.CatalogueMotion);
-      return s;
-    case sky::SkyObjectRef::Constellation:
-      break;
-  }
-  return std::nullopt;
-}
-
 // Where the selection stands in the window and the half-side of its
 // marker (device pixels); false when it cannot be seen.
-bool MarkerOf(const Frame& frame, const Selection& s, double& x, double& y, double& half) {
+bool MarkerOf(const Frame& frame, const SelectionMark& s, double& x, double& y, double& half) {
   const CSkyDoc& doc = frame.Doc;
   double p[3];
   doc.DrawingPoint(s.Place.RightAscension, s.Place.Declination, p);
   const double* zenith = doc.AstroState.ZenithPoint;
   if (doc.HorizonMode && p[0] * zenith[0] + p[1] * zenith[1] + p[2] * zenith[2] < 0) return false;
   if (!doc.SkyToWindow(p[0], p[1], p[2], x, y)) return false;
-  const double pixelsPerDegree = (std::min(doc.Viewport[2], doc.Viewport[3]) / 2) * frame.Zoom / 90;
+  const double pixelsPerDegree =
+      (std::min(doc.Viewport[2], doc.Viewport[3]) / 2) * frame.Zoom * astro::kDegToRad;
   const double symbol = s.Object ? s.Object->MajorAxis / 120.0 * pixelsPerDegree : 0;
   half = std::max(symbol + kMarkerGap * frame.Scale, kSmallestMarker * frame.Scale);
   return true;
@@ -110,7 +48,7 @@ bool MarkerOf(const Frame& frame, const Selection& s, double& x, double& y, doub
 }  // namespace
 
 void DrawSelection(const Frame& frame) {
-  const std::optional<Selection> s = SelectionOf(frame);
+  const std::optional<SelectionMark> s = SelectionOf(frame.Doc, frame.Sky, frame.Zoom);
   if (!s) return;
   const CSkyDoc& doc = frame.Doc;
   if (s->Object && !s->DrawnByItsLayer)
@@ -149,7 +87,7 @@ void DrawSelection(const Frame& frame) {
 
 void DrawSelectionLabel(const Frame& frame) {
   if (frame.Picking) return;
-  const std::optional<Selection> s = SelectionOf(frame);
+  const std::optional<SelectionMark> s = SelectionOf(frame.Doc, frame.Sky, frame.Zoom);
   if (!s || s->NamedByItsLayer) return;
   double x, y, half;
   if (!MarkerOf(frame, *s, x, y, half)) return;
