@@ -105,6 +105,9 @@ bool StarBrightnessBase(const Frame& frame, float& base);
 // Whether a star of `magnitude` is drawn under the frame's limit with
 // brightness base `base`: its size (base - magnitude) and opacity (0..1).
 bool StarShown(const Frame& frame, float base, float magnitude, float& size, double& opacity);
+// The size of a star of size `size` (brightness base - magnitude) at `zoom`:
+// beyond zoom 2, the part above the smallest disc grows with the zoom.
+float ZoomedStarSize(double zoom, float size);
 // The faintest magnitude StarShown lets through with this base.
 double DeepStarLimit(const Frame& frame, float base);
 // A star's colour: by spectral class (O, B, A, F, G, K, M; white for any
