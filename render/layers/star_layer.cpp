@@ -51,9 +51,9 @@ constexpr double kGlowGain = 0.12, kGlowStrongest = 0.45;
 
 // Zoomed in beyond the view a first start shows (zoom 2), a star's size
 // above the smallest disc grows by this share for every doubling of the
-// zoom, so that a cluster keeps its brightest members apart from the rest
-// (the Pleiades at a 7 degree field).
-constexpr double kGrowthFromZoom = 2, kZoomGrowth = 0.35;
+// zoom, up to this many times, so that a cluster keeps its brightest
+// members apart from the rest (the Pleiades at a 7 degree field).
+constexpr double kGrowthFromZoom = 2, kZoomGrowth = 0.6, kMostGrowth = 3;
 
 float DepthGrowth(double limit) {
   return static_cast<float>(kDepthGrowth * std::max(limit - kNakedEyeDepth, 0.0));
@@ -145,7 +145,8 @@ bool StarShown(const Frame& frame, float base, float magnitude, float& size, dou
 
 float ZoomedStarSize(double zoom, float size) {
   if (zoom <= kGrowthFromZoom || size <= 1) return size;
-  return 1 + (size - 1) * static_cast<float>(1 + kZoomGrowth * std::log2(zoom / kGrowthFromZoom));
+  const double growth = std::min(1 + kZoomGrowth * std::log2(zoom / kGrowthFromZoom), kMostGrowth);
+  return 1 + (size - 1) * static_cast<float>(growth);
 }
 
 double DeepStarLimit(const Frame& frame, float base) {

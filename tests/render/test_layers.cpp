@@ -242,8 +242,8 @@ TEST_F(StarLayer, BrightStarsAreSpritesAndFainterOnesPoints) {
 }
 
 // Zoomed in beyond zoom 2, a star grows (the part of its size above the
-// smallest disc by 0.35 a doubling), and from zoom 8 the stars brighter than
-// 1 + log2(zoom) are named by designation.
+// smallest disc by 0.6 a doubling, at most three times), and from zoom 8 the
+// stars brighter than 1 + log2(zoom) are named by designation.
 TEST_F(StarLayer, BrightStarsGrowAndAreNamedAsTheViewZoomsIn) {
   doc_->StarNames = 1;
   int atlas = 0;  // 27 Tau, V 3.6, without a proper name
@@ -252,7 +252,7 @@ TEST_F(StarLayer, BrightStarsGrowAndAreNamedAsTheViewZoomsIn) {
     double Zoom;
     int Extent;  // of a star of size 2.5
     bool Named;
-  } const kCases[] = {{2, 8, false}, {4, 9, false}, {8, 11, true}, {32, 17, true}};
+  } const kCases[] = {{2, 8, false}, {4, 9, false}, {8, 11, true}, {32, 19, true}};
   for (const Case& c : kCases) {
     SetZoom(c.Zoom);
     Frame();
