@@ -87,15 +87,13 @@ void OutwardTicks(double radius) {
   glEnd();
 }
 
-// A rectangle of half-sides `across` and `up` degrees.
-void Rectangle(double across, double up) {
-  const double s = std::sin(across * astro::kDegToRad), t = std::sin(up * astro::kDegToRad),
-               c = std::cos(std::max(across, up) * astro::kDegToRad);
+void Square(double radius) {
+  const double s = std::sin(radius * astro::kDegToRad), c = std::cos(radius * astro::kDegToRad);
   glBegin(GL_LINE_LOOP);
-  glVertex3d(s, t, -c);
-  glVertex3d(-s, t, -c);
-  glVertex3d(-s, -t, -c);
-  glVertex3d(s, -t, -c);
+  glVertex3d(s, s, -c);
+  glVertex3d(-s, s, -c);
+  glVertex3d(-s, -s, -c);
+  glVertex3d(s, -s, -c);
   glEnd();
 }
 
@@ -203,14 +201,14 @@ void DrawObject(CSkyRenderer& renderer, const DeepSkyRecord& record, DeepSkyType
       break;
     case DeepSkyType::Nebula:
       if (share == 0) {
-        Rectangle(r, r);
+        Square(r);
         break;
       }
-      // Its own axes at its position angle: a rectangle among the symbols,
-      // a soft glow of that shape among the pictures.
+      // Its own axes at its position angle: the square squeezed to a
+      // rectangle among the symbols, a soft glow of that shape among the pictures.
       GalaxyFrame(record);
       if (symbols) {
-        Rectangle(r, r);
+        Square(r);
       } else {
         glPushAttrib(GL_CURRENT_BIT);
         GLfloat c[4];
