@@ -122,6 +122,16 @@ bool CSkyApp::InitInstance() {
     messages_->Show(MessageIcon::Exclamation, SettingsClampedMessage(settingsPath_, clamped));
 
   doc_ = std::make_unique<CSkyDoc>(Settings);
+  // The faint-star and NGC/IC files are read when first needed, often in the
+  // middle of a frame: a window tells of their damage once the frame is
+  // done; a run without a window (or without a person) at once.
+  doc_->DeepCatalogues.ReportDamageTo([this](const std::string& message) {
+    if (commandLine_.Headless() || commandLine_.NonInteractive)
+      messages_->Show(MessageIcon::Exclamation, message);
+    else
+      QTimer::singleShot(0, this,
+                         [this, message] { messages_->Show(MessageIcon::Exclamation, message); });
+  });
   // The round splash stands in front while the sky loads. As it first
   // paints, it ends the program on a display of 256 colours or fewer.
   if (commandLine_.ShowSplash && !commandLine_.Headless())

@@ -119,6 +119,9 @@ std::unique_ptr<CSkyDoc> ScriptDocument(const CommandLine& commandLine, const St
     return nullptr;
   }
   auto doc = std::make_unique<CSkyDoc>(settings);
+  doc->DeepCatalogues.ReportDamageTo([err](const std::string& message) {
+    std::fprintf(err, "%s\n", MessageLine(MessageIcon::Exclamation, message).c_str());
+  });
   CExitOnMissingFile onMissing;
   doc->OnNewDocument(onMissing, nullptr, commandLine.DateTime);
   if (const std::string refusal = ApplyPlaceOption(commandLine, *doc); !refusal.empty()) {

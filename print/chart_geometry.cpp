@@ -7,6 +7,7 @@
 #include "astro/angles.h"
 #include "astro/transforms.h"
 #include "catalog/builtin_tables.h"
+#include "render/selection_mark.h"
 #include "render/sky_layers.h"
 #include "res/strings.h"
 #include "sky/camera_math.h"
@@ -349,6 +350,34 @@ class CChartBuilder {
               settings_.DeepSkyLabelByNumber || name.empty() ? sky::NgcIcDesignation(object) : name,
               kDeepSkyLabelFont);
         });
+  }
+
+  // The object searched for, as the screen marks it: four corners round it,
+  // and a deep-sky object its layer leaves out drawn and named all the same.
+  void Selection() {
+    const std::optional<render::SelectionMark> s = render::SelectionOf(doc_, sky_, zoom_);
+    if (!s) return;
+    const double ra = s->Place.RightAscension, dec = s->Place.Declination;
+    if (s->Object && !s->DrawnByItsLayer) {
+      brush_ = ChartFill::Black;
+      DeepSkyObject(*s->Object, catalog::DeepSkyTypeOf(s->Object->Type), ra, dec);
+    }
+    const Projected q = Place(ra, dec);
+    if (!q.Front || !OnPage(q) || BelowHorizon(ra, dec)) return;
+    // Sized by the page as the screen's marker is by the window.
+    const double symbol = s->Object ? half_ * zoom_ / 60 * s->Object->MajorAxis / 120.0 : 0;
+    const double half = std::max(symbol + 0.01 * half_, 0.03 * half_), length = 0.02 * half_;
+    ChartLines corners;
+    for (const double sx : {-1.0, 1.0})
+      for (const double sy : {-1.0, 1.0}) {
+        const PagePoint c{PageCoordinate(q.P.X + sx * half), PageCoordinate(q.P.Y + sy * half)};
+        corners.Segments.push_back({c, {PageCoordinate(c.X - sx * length), c.Y}});
+        corners.Segments.push_back({c, {c.X, PageCoordinate(c.Y - sy * length)}});
+      }
+    Add(ChartLayer::DeepSky, std::move(corners));
+    if (!s->NamedByItsLayer)
+      Text(ChartLayer::DeepSkyLabels, PageCoordinate(q.P.X + half + 0.01 * half_),
+           PageCoordinate(q.P.Y - half), s->Label, kDeepSkyLabelFont);
   }
 
   // A galaxy's ellipse, turned by its position angle and squeezed to its

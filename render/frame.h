@@ -13,6 +13,7 @@
 
 class CSkyDoc;
 class CSkyRenderer;
+struct DeepSkyRecord;
 
 namespace astro {
 struct PlanetState;
@@ -54,6 +55,15 @@ void DrawFaintStars(const Frame& frame);
 // The NGC and IC objects beyond the deep-sky file, with their names.
 void DrawNgcIc(const Frame& frame);
 void DrawNgcIcLabels(const Frame& frame);
+// One deep-sky object at drawing place ra, dec (J2000 as moved) by its
+// layer's rules, or its area under selection name `name` in the selection pass.
+void DrawDeepSkyObject(const Frame& frame, const DeepSkyRecord& record, double ra, double dec,
+                       unsigned name);
+// The object the user searched for (CSkyDoc::Selected), marked by four
+// corners round it; a deep-sky object its layer leaves out (by the limit or
+// a switch) drawn, picked and named here all the same.
+void DrawSelection(const Frame& frame);
+void DrawSelectionLabel(const Frame& frame);
 // The names placed before the frame (PlacedLabel ids given to `nameOf`), in
 // window pixels, in `colour`, boxed on a black sky.
 void DrawPlacedLabels(const Frame& frame, const std::vector<PlacedLabel>& placed, int colour,
@@ -95,6 +105,9 @@ bool StarBrightnessBase(const Frame& frame, float& base);
 // Whether a star of `magnitude` is drawn under the frame's limit with
 // brightness base `base`: its size (base - magnitude) and opacity (0..1).
 bool StarShown(const Frame& frame, float base, float magnitude, float& size, double& opacity);
+// The size of a star of size `size` (brightness base - magnitude) at `zoom`:
+// beyond zoom 2, the part above the smallest disc grows with the zoom.
+float ZoomedStarSize(double zoom, float size);
 // The faintest magnitude StarShown lets through with this base.
 double DeepStarLimit(const Frame& frame, float base);
 // A star's colour: by spectral class (O, B, A, F, G, K, M; white for any

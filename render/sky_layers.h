@@ -33,6 +33,7 @@
   SKY_LAYER(FaintStars,  nullptr,                 true,  DrawFaintStars,         nullptr,                nullptr,            0, &CChartBuilder::FaintStars)           \
   SKY_LAYER(Stars,       nullptr,                 true,  DrawStars,              DrawStarNames,          ReserveStarNames,   3, &CChartBuilder::StarNamesThenStars)   \
   SKY_LAYER(SolarSystem, &CSkyDoc::SolarSystem,   true,  DrawSolarSystem,        nullptr,                ReservePlanetNames, 2, &CChartBuilder::SolarSystemAndNames)  \
+  SKY_LAYER(Selection,   nullptr,                 true,  DrawSelection,          DrawSelectionLabel,     nullptr,            0, &CChartBuilder::Selection)            \
   SKY_LAYER(Landscape,   &CSkyDoc::HorizonMode,   false, DrawLandscape,          nullptr,                nullptr,            0, nullptr)                              \
   SKY_LAYER(Ground,      &CSkyDoc::HorizonMode,   false, DrawGround,             nullptr,                nullptr,            0, &CChartBuilder::GroundAndCompass)     \
   SKY_LAYER(Fields,      &CSkyDoc::EyepieceFields, false, DrawEyepieceFields,    nullptr,                ReserveFieldNames,  1, &CChartBuilder::EyepieceFields)

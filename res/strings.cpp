@@ -58,6 +58,9 @@ constexpr Entry kTable[] = {
     {353, "it is not a BMP file."},
     {354, "a proper motion or parallax out of range or not a number"},
     {355, "a time zone that this computer's tzdata does not know"},
+    {356,
+     "The file \"%s\" is damaged: its header is not one this program reads. The sky is shown "
+     "without that file.   "},
     {360, "Give the field a name.    "},
     {361, "%s must be a number from %s to %s.    "},
     {362, "This field would be %s wide; a field may be at most %s wide.    "},

@@ -41,6 +41,7 @@ enum StringId : int {
   IDS_FAULT_ZONE = 355,         // ... and the last fault, catalog::RecordFault::Zone
   IDS_TEXTURE_UNUSABLE = 352,
   IDS_NOT_A_BITMAP = 353,
+  IDS_FILE_REFUSED = 356,
   // The eyepiece-fields dialog's checks.
   IDS_FIELD_NO_NAME = 360,
   IDS_FIELD_NUMBER_RANGE = 361,

@@ -5,20 +5,43 @@
 #include <cstring>
 #include <utility>
 
+#include "res/strings.h"
 #include "sky/app_settings.h"
 #include "sky/catalogue_motion.h"
+#include "sky/sky_doc.h"
 
 namespace sky {
 
+template <typename Catalogue>
+void CDeepCatalogues::TellDamage(const char* file, const Catalogue& catalogue) const {
+  if (!report_) return;
+  if (catalogue.Status == Catalogue::State::Refused)
+    report_(res::Format(res::IDS_FILE_REFUSED, file));
+  else if (catalogue.Report.Damaged())
+    report_(DamagedFileMessage(file, catalogue.Report));
+}
+
 const catalog::FaintStarCatalogue& CDeepCatalogues::FaintStars(double limit) const {
-  if (!faintStars_)
+  constexpr const char* kFile = "faintstars.bin";
+  if (!faintStars_) {
     faintStars_ = std::make_unique<catalog::FaintStarCatalogue>(
-        catalog::LoadFaintStars("faintstars.bin", {.To = kFaintStarsFirstPart}));
+        catalog::LoadFaintStars(kFile, {.To = kFaintStarsFirstPart}));
+    // A damaged file is read whole at once, so that one message counts all
+    // that was left out of it.
+    if (faintStars_->Report.Damaged()) {
+      *faintStars_ = catalog::LoadFaintStars(kFile);
+      faintStarsWhole_ = true;
+    }
+    TellDamage(kFile, *faintStars_);
+  }
   if (limit > kFaintStarsFirstPart && !faintStarsWhole_) {
     faintStarsWhole_ = true;
-    if (faintStars_->Status == catalog::FaintStarCatalogue::State::Read)
-      faintStars_->Append(
-          catalog::LoadFaintStars("faintstars.bin", {.Above = kFaintStarsFirstPart}));
+    if (faintStars_->Status == catalog::FaintStarCatalogue::State::Read) {
+      catalog::FaintStarCatalogue later =
+          catalog::LoadFaintStars(kFile, {.Above = kFaintStarsFirstPart});
+      TellDamage(kFile, later);
+      faintStars_->Append(std::move(later));
+    }
   }
   return *faintStars_;
 }
@@ -29,8 +52,10 @@ const catalog::FaintStarCatalogue& CDeepCatalogues::FaintStarsRead() const {
 }
 
 const catalog::NgcIcCatalogue& CDeepCatalogues::NgcIc() const {
-  if (!ngcIc_)
+  if (!ngcIc_) {
     ngcIc_ = std::make_unique<const catalog::NgcIcCatalogue>(catalog::LoadNgcIc("ngcic.bin"));
+    TellDamage("ngcic.bin", *ngcIc_);
+  }
   return *ngcIc_;
 }
 

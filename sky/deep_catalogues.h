@@ -1,9 +1,12 @@
 // The faint stars and the NGC and IC objects, read from their files when
 // first asked for (not at start-up: most sessions never zoom in or search
 // for them). A file that cannot be opened is an empty catalogue, and the
-// program goes on without that layer.
+// program goes on without that layer. A damaged file is named once, as the
+// other catalogues are, and the program goes on without what was left out
+// (the whole file when its header is refused).
 #pragma once
 
+#include <functional>
 #include <limits>
 #include <memory>
 #include <string>
@@ -35,6 +38,11 @@ class CDeepCatalogues {
   // Takes these catalogues instead of the files: a view of the sky's own
   // layers alone, or of chosen records.
   void Use(catalog::FaintStarCatalogue stars, catalog::NgcIcCatalogue objects);
+  // Where the message of a damaged file goes when the file is read (often in
+  // the middle of a frame or a search); without it nothing is said.
+  void ReportDamageTo(std::function<void(const std::string& message)> report) {
+    report_ = std::move(report);
+  }
 
   // Where faint star or NGC/IC object `index` is drawn: moved as `motion`
   // last moved the bright catalogues (a star by its proper motion and
@@ -58,6 +66,11 @@ class CDeepCatalogues {
   mutable bool faintStarsWhole_ = false;  // the fainter part read too
   mutable std::unique_ptr<const catalog::NgcIcCatalogue> ngcIc_;
   mutable MovedPlaces faintPlaces_, ngcIcPlaces_;
+  std::function<void(const std::string&)> report_;
+
+  // Tells report_ of a reading that refused `file` or left records out.
+  template <typename Catalogue>
+  void TellDamage(const char* file, const Catalogue& catalogue) const;
 };
 
 // A Tycho star's name, from its J2000 place: "J053512.3-052312" (RA hours,

@@ -97,6 +97,7 @@ std::string CentreOnName(CSkyDoc& doc, std::string_view name) {
   const std::optional<CameraAngles> camera = CameraOn(doc, place.RightAscension, place.Declination);
   if (!camera) return std::string(res::String(res::IDS_OBJECT_UNDER_HORIZON));
   Apply(doc, *camera);
+  doc.Selected = object;
   return {};
 }
 
@@ -225,7 +226,7 @@ MessierSearchResult CheckMessierField(const CSkyDoc& doc, std::string_view field
   if (n < 1 || n > 110) return {res::IDS_WRONG_CATALOG_NUMBER};
   for (int i = 0; i < kMessierCount; ++i) {
     const DeepSkyRecord& r = doc.DeepSkyObjects[i];
-    if (r.Number == n) return {0, {r.RightAscension, r.Declination}};
+    if (r.Number == n) return {0, {r.RightAscension, r.Declination}, i};
   }
   // The catalogue lacks that number: no place to turn to.
   return {res::IDS_WRONG_CATALOG_NUMBER};

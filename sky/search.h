@@ -46,8 +46,8 @@ void ShowHorizonPoint(CSkyDoc& doc, int index);
 void ShowZenith(CSkyDoc& doc, double altitude);
 
 // Centres the object called `name` (see FindObjectByName) as the search
-// dialogs would; returns the text of the refusal (an unknown name, message
-// 301), or empty when the camera turned.
+// dialogs would and selects it (CSkyDoc::Selected); returns the text of the
+// refusal (an unknown name, message 301), or empty when the camera turned.
 std::string CentreOnName(CSkyDoc& doc, std::string_view name);
 
 // The entries of the star and constellation lists, sorted alphabetically
@@ -83,11 +83,12 @@ constexpr int kMessierFieldLength = 5;
 // The check of the Messier field, which takes "M 31", "M31" and "31" alike
 // (blanks round them do not count): message 304 when it is blank, 305 when
 // the leading digits after the "M" (0 when there are none) are not a number
-// from 1 to 110; otherwise the place of the first Messier record with that
-// number.
+// from 1 to 110; otherwise the place and index of the first Messier record
+// with that number.
 struct MessierSearchResult {
   int MessageId = 0;  // 0 when accepted
   astro::EquatorialCoord Place{0.0, 0.0};
+  int Index = -1;  // into DeepSkyObjects
 };
 MessierSearchResult CheckMessierField(const CSkyDoc& doc, std::string_view field);
 

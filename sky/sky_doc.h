@@ -13,6 +13,7 @@
 #include "sky/catalogue_motion.h"
 #include "sky/civil_time.h"
 #include "sky/deep_catalogues.h"
+#include "sky/object_names.h"
 #include "sky/sky_colour.h"
 
 // The drawing side of the document's initialisation, done by the sky view
@@ -191,6 +192,9 @@ class CSkyDoc {
   // The faint stars and the NGC and IC objects, J2000.0 as their files give
   // them, read when first needed.
   sky::CDeepCatalogues DeepCatalogues;
+  // The object the user last searched for: drawn, named, marked and
+  // pickable whatever the limits and switches, until another is chosen.
+  std::optional<sky::SkyObjectRef> Selected;
   // Astronomy: the instant, the place and everything derived from them
   astro::AstroState AstroState;
   // Animation: angle advanced by every step, in [0, 360)

@@ -40,5 +40,7 @@ QPushButton* CBodySearchDialog::Button(int controlId) const {
 
 void CBodySearchDialog::OnBody(int bodyIndex) {
   const astro::PlanetState& body = doc_.Bodies[bodyIndex];
-  if (CentreOn(doc_, messages_, body.RightAscension, body.Declination)) accept();
+  if (!CentreOn(doc_, messages_, body.RightAscension, body.Declination)) return;
+  doc_.Selected = sky::SkyObjectRef{sky::SkyObjectRef::Body, bodyIndex};
+  accept();
 }

@@ -97,7 +97,9 @@ void CListSearchDialog::OnOK() {
     return;
   }
   const std::optional<astro::EquatorialCoord> place = placeOf_(text.toStdString());
-  if (place && CentreOn(doc_, messages_, place->RightAscension, place->Declination)) accept();
+  if (!place || !CentreOn(doc_, messages_, place->RightAscension, place->Declination)) return;
+  doc_.Selected = sky::FindObjectByName(doc_, text.toStdString());
+  accept();
 }
 
 CStarSearchDialog::CStarSearchDialog(CSkyDoc& doc, CMessenger& messages, QWidget* parent)

@@ -10,6 +10,7 @@
 #include "res/strings.h"
 #include "sky/messages.h"
 #include "sky/search.h"
+#include "sky/sky_doc.h"
 #include "ui/caption_width.h"
 
 CMessierSearchDialog::CMessierSearchDialog(CSkyDoc& doc, CMessenger& messages, QWidget* parent)
@@ -44,5 +45,7 @@ void CMessierSearchDialog::OnOK() {
     messages_.Show(MessageIcon::Exclamation, res::String(result.MessageId));
     return;
   }
-  if (CentreOn(doc_, messages_, result.Place.RightAscension, result.Place.Declination)) accept();
+  if (!CentreOn(doc_, messages_, result.Place.RightAscension, result.Place.Declination)) return;
+  doc_.Selected = sky::SkyObjectRef{sky::SkyObjectRef::DeepSky, result.Index};
+  accept();
 }

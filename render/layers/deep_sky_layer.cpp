@@ -97,10 +97,30 @@ void Square(double radius) {
   glEnd();
 }
 
+// An object whose radius on the screen reaches this many device pixels is
+// drawn at its true size and shape: its picture grown until the picture's
+// object fills the catalogue's axes, a nebula's outline its two axes. Below
+// it the symbols stay as they were; in between the one turns into the other.
+constexpr double kTrueSizeFrom = 6, kTrueSizeAt = 12;
+
+// How far from the middle each picture's object reaches, in half-sides of
+// the picture (where its texture falls below a tenth of its brightest).
+constexpr double kGalaxyReach = 0.45, kGlobularReach = 0.45, kPlanetaryReach = 0.55,
+                 kGlowReach = 0.45;
+
+// A nebula's glow lets the stars in it show through.
+constexpr double kGlowOpacity = 0.4;
+
+// 0 below kTrueSizeFrom, 1 from kTrueSizeAt on.
+double TrueSizeShare(double radiusPixels) {
+  return std::clamp((radiusPixels - kTrueSizeFrom) / (kTrueSizeAt - kTrueSizeFrom), 0.0, 1.0);
+}
+
 // The type's picture, tinted by the current colour, on a square a little
-// larger than the object.
-void Picture(unsigned texture, double radius) {
-  const double f = radius / 45;
+// larger than the object; at true size (`share` 1) on a square whose
+// picture's object (reaching `reach` of its half-side) is the object.
+void Picture(unsigned texture, double radius, double share = 0, double reach = 1) {
+  const double f = radius / 45 + share * (radius * astro::kDegToRad / reach - radius / 45);
   glEnable(GL_TEXTURE_2D);
   glBindTexture(GL_TEXTURE_2D, texture);
   glBegin(GL_POLYGON);
@@ -149,6 +169,9 @@ void PickArea(const DeepSkyRecord& record, DeepSkyType type, double pixelsPerDeg
 void DrawObject(CSkyRenderer& renderer, const DeepSkyRecord& record, DeepSkyType type, bool symbols,
                 double pixelsPerDegree) {
   const double r = record.MajorAxis / 120.0;
+  // pixelsPerDegree spreads the disc's radius over 90 degrees (enough for
+  // counting points); the true scale near the middle is 90 / 57.3 of it.
+  const double share = TrueSizeShare(r * pixelsPerDegree * 90 * astro::kDegToRad);
   switch (type) {
     case DeepSkyType::OpenCluster:
       RingOfDots(r, record.MajorAxis);
@@ -158,7 +181,7 @@ void DrawObject(CSkyRenderer& renderer, const DeepSkyRecord& record, DeepSkyType
         FullCross(r);
         Circle(r, pixelsPerDegree);
       } else {
-        Picture(renderer.Texture(kTexGlobularCluster), r);
+        Picture(renderer.Texture(kTexGlobularCluster), r, share, kGlobularReach);
       }
       break;
     case DeepSkyType::Galaxy:
@@ -166,18 +189,34 @@ void DrawObject(CSkyRenderer& renderer, const DeepSkyRecord& record, DeepSkyType
       if (symbols)
         Circle(r, pixelsPerDegree);
       else
-        Picture(renderer.Texture(kTexGalaxy), r);
+        Picture(renderer.Texture(kTexGalaxy), r, share, kGalaxyReach);
       break;
     case DeepSkyType::PlanetaryNebula:
       if (symbols) {
         OutwardTicks(r);
         Circle(r, pixelsPerDegree);
       } else {
-        Picture(renderer.Texture(kTexPlanetaryNebula), r);
+        Picture(renderer.Texture(kTexPlanetaryNebula), r, share, kPlanetaryReach);
       }
       break;
     case DeepSkyType::Nebula:
-      Square(r);
+      if (share == 0) {
+        Square(r);
+        break;
+      }
+      // Its own axes at its position angle: the square squeezed to a
+      // rectangle among the symbols, a soft glow of that shape among the pictures.
+      GalaxyFrame(record);
+      if (symbols) {
+        Square(r);
+      } else {
+        glPushAttrib(GL_CURRENT_BIT);
+        GLfloat c[4];
+        glGetFloatv(GL_CURRENT_COLOR, c);
+        glColor4f(c[0], c[1], c[2], static_cast<GLfloat>(c[3] * kGlowOpacity));
+        Picture(renderer.Texture(kTexStar), r, share, kGlowReach);
+        glPopAttrib();
+      }
       break;
     case DeepSkyType::Unknown:
       break;
@@ -264,6 +303,15 @@ void DrawDeepSky(const Frame& frame) {
     Outline(doc, doc.MagellanicClouds + kLargeCloudPointCount,
             kMagellanicPointCount - kLargeCloudPointCount);
   }
+}
+
+void DrawDeepSkyObject(const Frame& frame, const DeepSkyRecord& record, double ra, double dec,
+                       unsigned name) {
+  const bool symbols = BeginObjects(frame);
+  const HorizonClip clip(frame.Doc);
+  ObjectAt(frame, record, catalog::DeepSkyTypeOf(record.Type), ra, dec, name, symbols,
+           PixelsPerDegree(frame));
+  EndObjects(frame);
 }
 
 void DrawNgcIc(const Frame& frame) {

@@ -11,6 +11,7 @@
 #include "astro/angles.h"
 #include "astro/transforms.h"
 #include "catalog/builtin_tables.h"
+#include "catalog/designation.h"
 #include "render/bitmap_fonts.h"
 #include "render/frame.h"
 #include "render/gl.h"
@@ -28,6 +29,20 @@ namespace {
 constexpr double kLabelGap = 3;
 constexpr double kSmallestSymbol = 2;
 constexpr double kFarthestLabel = 40;
+
+// Zoomed in from this zoom on, the stars without a proper name are named by
+// their Bayer or Flamsteed designation down to a magnitude that deepens
+// with the zoom: 5 at a 7 degree field (zoom 16), one more each doubling.
+constexpr double kDesignationZoom = 8;
+double DesignationLimit(double zoom) { return 1 + std::log2(zoom); }
+
+// A bright star's label without its proper name: "Eta Tau", "27 Tau"; empty
+// when its designation has neither.
+std::string DesignationLabel(const StarRecord& star) {
+  const catalog::Designation d = catalog::DecodeDesignation(star.Designation);
+  const std::string& first = d.Bayer.empty() ? d.Flamsteed : d.Bayer;
+  return first.empty() ? std::string() : first + " " + d.Constellation;
+}
 
 }  // namespace
 
@@ -77,11 +92,38 @@ void ReserveStarNames(const Frame& frame) {
     double x, y;
     if (!LabelPosition(doc, star.RightAscension, star.Declination, x, y)) continue;
     // Beside the star's drawn disc, so that the star stays in view.
-    const float size = base - star.Magnitude;
+    const float size = ZoomedStarSize(frame.Zoom, base - star.Magnitude);
     const double radius = StarRadius(size, sprites && size >= 2) * frame.Scale;
     double left, baseline;
     if (PlaceLabel(frame, measure, x, y, radius, FixedText(star.Name), left, baseline))
       placed.push_back({i, left, baseline});
+  }
+  if (frame.Zoom < kDesignationZoom || (doc.SkyColors && h > -18)) return;
+
+  // Then the others bright enough for the zoom, brightest first, by
+  // designation: ids from kStarNameCount on are kStarNameCount + their index.
+  const double limit = std::min(DesignationLimit(frame.Zoom), doc.StarMagnitudeLimit);
+  std::vector<int> named;
+  for (const StarNameRecord& star : doc.ProperNames) named.push_back(star.HR);
+  std::vector<int> stars;
+  for (int i = 0; i < kStarCount; ++i)
+    if (doc.Stars[i].Magnitude <= limit &&
+        std::find(named.begin(), named.end(), doc.Stars[i].HR) == named.end())
+      stars.push_back(i);
+  std::stable_sort(stars.begin(), stars.end(), [&doc](int a, int b) {
+    return doc.Stars[a].Magnitude < doc.Stars[b].Magnitude;
+  });
+  for (int i : stars) {
+    const StarRecord& star = doc.Stars[i];
+    double x, y;
+    if (!LabelPosition(doc, star.RightAscension, star.Declination, x, y)) continue;
+    const std::string text = DesignationLabel(star);
+    if (text.empty()) continue;
+    const float size = ZoomedStarSize(frame.Zoom, base - star.Magnitude);
+    const double radius = StarRadius(size, sprites && size >= 2) * frame.Scale;
+    double left, baseline;
+    if (PlaceLabel(frame, measure, x, y, radius, text, left, baseline))
+      placed.push_back({kStarNameCount + i, left, baseline});
   }
 }
 
@@ -106,8 +148,13 @@ void DrawPlacedLabels(const Frame& frame, const std::vector<PlacedLabel>& placed
 
 void DrawStarNames(const Frame& frame) {
   const CSkyDoc& doc = frame.Doc;
+  std::string designation;
   DrawPlacedLabels(frame, frame.Renderer.StarLabels(), doc.Settings.StarsNamesColor,
-                   [&doc](int id) { return FixedText(doc.ProperNames[id].Name); });
+                   [&doc, &designation](int id) -> std::string_view {
+                     if (id < kStarNameCount) return FixedText(doc.ProperNames[id].Name);
+                     designation = DesignationLabel(doc.Stars[id - kStarNameCount]);
+                     return designation;
+                   });
 }
 
 void DrawDeepSkyLabels(const Frame& frame) {

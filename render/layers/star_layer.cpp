@@ -49,6 +49,12 @@ constexpr float kGlowSize = 4.5f;
 constexpr double kGlowReach = 4.0;  // the glow's radius, in sizes
 constexpr double kGlowGain = 0.12, kGlowStrongest = 0.45;
 
+// Zoomed in beyond the view a first start shows (zoom 2), a star's size
+// above the smallest disc grows by this share for every doubling of the
+// zoom, up to this many times, so that a cluster keeps its brightest
+// members apart from the rest (the Pleiades at a 7 degree field).
+constexpr double kGrowthFromZoom = 2, kZoomGrowth = 0.6, kMostGrowth = 3;
+
 float DepthGrowth(double limit) {
   return static_cast<float>(kDepthGrowth * std::max(limit - kNakedEyeDepth, 0.0));
 }
@@ -120,7 +126,10 @@ bool StarShown(const Frame& frame, float base, float magnitude, float& size, dou
   opacity = 1;
   if (magnitude > limit) return false;
   size = base - magnitude;
-  if (size >= 1) return true;
+  if (size >= 1) {
+    size = ZoomedStarSize(frame.Zoom, size);
+    return true;
+  }
   const bool skyColours = frame.Doc.SkyColors != 0;
   if (limit <= kNakedEyeDepth) return !skyColours;
   // Deeper: the stars fainter than the smallest disc fade towards the limit,
@@ -132,6 +141,12 @@ bool StarShown(const Frame& frame, float base, float magnitude, float& size, dou
       1 - kFaintestOpacityLoss * std::clamp((magnitude - faintest) / (depth - faintest), 0.0, 1.0);
   size = kFadingStarSize;
   return true;
+}
+
+float ZoomedStarSize(double zoom, float size) {
+  if (zoom <= kGrowthFromZoom || size <= 1) return size;
+  const double growth = std::min(1 + kZoomGrowth * std::log2(zoom / kGrowthFromZoom), kMostGrowth);
+  return 1 + (size - 1) * static_cast<float>(growth);
 }
 
 double DeepStarLimit(const Frame& frame, float base) {

@@ -410,6 +410,47 @@ TEST(Program, DamagedCatalogueIsNamedAndTheSkyIsStillDrawn) {
       << run.err;
 }
 
+// The faint-star and NGC/IC files, read as the frame first needs them: a
+// short file and a refused header are named as the other catalogues are,
+// and the sky is drawn without what was left out.
+TEST(Program, DamagedCellFilesAreNamedAsTheyAreRead) {
+  if (!std::getenv("DISPLAY"))
+    GTEST_FAIL() << "needs an X display: run the tests under xvfb-run (./dev.sh test)";
+  const std::string data = STELLIX_SOURCE_DATA_DIR;
+  const std::string faint = ReadFile(data + "/faintstars.bin");
+  std::uint32_t count = 0;
+  std::memcpy(&count, faint.data() + 12, 4);
+  std::string ngcic = ReadFile(data + "/ngcic.bin");
+  ngcic[0] = 'X';
+  struct Case {
+    const char* File;
+    std::string Bytes, Message;
+  } const kCases[] = {
+      {"faintstars.bin", faint.substr(0, 20 + 1000 * 36 + 17),
+       "The file \"faintstars.bin\" is damaged: records 1001 to " + std::to_string(count) +
+           " are missing. The sky is shown without those records.   "},
+      {"ngcic.bin", ngcic,
+       "The file \"ngcic.bin\" is damaged: its header is not one this program reads. The sky is "
+       "shown without that file.   "},
+  };
+  for (const Case& c : kCases) {
+    ScratchDir dir;
+    std::filesystem::create_directory(dir.Path() / "data");
+    for (const auto& entry : std::filesystem::directory_iterator(data))
+      if (entry.path().filename() != c.File)
+        std::filesystem::create_symlink(entry.path(),
+                                        dir.Path() / "data" / entry.path().filename());
+    dir.Write(std::string("data/") + c.File, c.Bytes);
+    dir.Write("stellix.INI", "[Settings]\nZoom=8.0\nSkyColors=0\n");
+    const ProgramRun run = RunProgram(dir, "--non-interactive --render '" + dir.File("sky.png") +
+                                               "' --size 320x240 --data-dir '" + dir.File("data") +
+                                               "' --settings '" + dir.File("stellix.INI") + "'");
+    EXPECT_EQ(run.status, 0) << c.File << run.err;
+    EXPECT_EQ(LinesStartingWith(run.err, "exclamation: " + c.Message), 1) << c.File << run.err;
+    EXPECT_FALSE(QImage(QString::fromStdString(dir.File("sky.png"))).isNull()) << c.File;
+  }
+}
+
 // A settings file that cannot be written: its message, the file as it was,
 // and a status that says the run failed.
 TEST(Program, FailedSaveEndsWithANonZeroStatus) {

@@ -446,6 +446,25 @@ TEST_F(ChartGeometry, DeepSkyCataloguesAndLabels) {
   EXPECT_FALSE(Has(TextsOf(chart, ChartLayer::DeepSkyLabels), "7000"));
 }
 
+// The object searched for: marked by four corners on the chart as on the
+// screen, and drawn and named though fainter than the limit.
+TEST_F(ChartGeometry, TheSelectedObjectIsMarkedDrawnAndNamed) {
+  AllSwitchesOff();
+  doc_->DeepSky = doc_->DeepSkyLabels = 1;
+  CentreOn(10, 20);
+  OnlyDeepSkyObject("GLOCL", 10, 20, 30, 30).Magnitude = 99;
+  const ChartDrawing none = Chart(4);
+  EXPECT_TRUE(ShapesOf<ChartCircle>(none, ChartLayer::DeepSky).empty());
+  EXPECT_TRUE(ShapesOf<ChartLines>(none, ChartLayer::DeepSky).empty());
+  doc_->Selected = sky::SkyObjectRef{sky::SkyObjectRef::DeepSky, 0};
+  const ChartDrawing chart = Chart(4);
+  EXPECT_FALSE(ShapesOf<ChartCircle>(chart, ChartLayer::DeepSky).empty());
+  const auto lines = ShapesOf<ChartLines>(chart, ChartLayer::DeepSky);
+  ASSERT_EQ(lines.size(), 2u) << "the cluster's cross and the corners";
+  EXPECT_EQ(lines[1].Segments.size(), 8u);
+  EXPECT_TRUE(Has(TextsOf(chart, ChartLayer::DeepSkyLabels), "M1"));
+}
+
 TEST_F(ChartGeometry, MagellanicCloudsAndTheirLabels) {
   AllSwitchesOff();
   doc_->DeepSky = doc_->DeepSkyLabels = 1;

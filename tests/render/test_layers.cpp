@@ -241,6 +241,34 @@ TEST_F(StarLayer, BrightStarsAreSpritesAndFainterOnesPoints) {
   EXPECT_LE(point, 2);
 }
 
+// Zoomed in beyond zoom 2, a star grows (the part of its size above the
+// smallest disc by 0.6 a doubling, at most three times), and from zoom 8 the
+// stars brighter than 1 + log2(zoom) are named by designation.
+TEST_F(StarLayer, BrightStarsGrowAndAreNamedAsTheViewZoomsIn) {
+  doc_->StarNames = 1;
+  int atlas = 0;  // 27 Tau, V 3.6, without a proper name
+  while (doc_->Stars[atlas].HR != 1178) ++atlas;
+  struct Case {
+    double Zoom;
+    int Extent;  // of a star of size 2.5
+    bool Named;
+  } const kCases[] = {{2, 8, false}, {4, 9, false}, {8, 11, true}, {32, 19, true}};
+  for (const Case& c : kCases) {
+    SetZoom(c.Zoom);
+    Frame();
+    PutStar(100, 150, 200, 4.5f);
+    PutStar(atlas, 250, 200, 3.6f);
+    const QImage image = Render(kSize, kSize);
+    EXPECT_NEAR(Extent(image, Pixel(150, 200), true), c.Extent, 1) << c.Zoom;
+    const auto& labels = view_->Renderer().StarLabels();
+    EXPECT_EQ(
+        std::any_of(labels.begin(), labels.end(),
+                    [&](const render::PlacedLabel& l) { return l.Id == kStarNameCount + atlas; }),
+        c.Named)
+        << c.Zoom;
+  }
+}
+
 TEST_F(StarLayer, FaintStarsFollowTheLimitTheirColourAndArePicked) {
   doc_->StarsColors = 1;
   catalog::FaintStarRecord red{}, faint{};
@@ -536,15 +564,20 @@ TEST_F(DeepSkyLayer, AGalaxyWithoutMinorAxisHasAxisRatioOneHalf) {
   }
 }
 
-TEST_F(DeepSkyLayer, PicturesAreALittleLargerThanTheObject) {
-  SetZoom(128);
+TEST_F(DeepSkyLayer, PicturesAreALittleLargerThanTheObjectWhileSmall) {
   PutObject(120, "GLOCL", 20);
   WhiteTexture(render::kTexGlobularCluster);
   doc_->Settings.DeepSkyDrawSymbols = 0;
-  // Half-side r / 45 in model units: (1/6) / 45 * 200 * 128 pixels.
-  const double half = 1.0 / 6 / 45 * 200 * 128;
-  const QImage image = Render(kSize, kSize);
-  EXPECT_NEAR(RedCount(image), 4 * half * half, 4 * 2 * half);
+  // Half-side r / 45 in model units, (1/6) / 45 * 200 * zoom pixels, while
+  // the object's radius is below 6 pixels; from 12 pixels on, r / 0.45 in
+  // radians: the cluster in the picture (0.45 of its half-side) fills it.
+  const double small = 1.0 / 6 / 45 * 200 * 8;
+  const double large = 1.0 / 6 * astro::kDegToRad / 0.45 * 200 * 128;
+  for (const auto& [zoom, half] : {std::pair{8.0, small}, std::pair{128.0, large}}) {
+    SetZoom(zoom);
+    Frame();
+    EXPECT_NEAR(RedCount(Render(kSize, kSize)), 4 * half * half, 4 * 2 * half + 8) << zoom;
+  }
 }
 
 TEST_F(DeepSkyLayer, M31LiesAlongItsPositionAngle) {
@@ -575,6 +608,28 @@ TEST_F(DeepSkyLayer, M31LiesAlongItsPositionAngle) {
   // Angle of the long axis from north through east.
   const double fromEast = 0.5 * std::atan2(2 * sxy, sxx - syy) * astro::kRadToDeg;
   EXPECT_NEAR(90 - fromEast, 35, 3);
+}
+
+// Once an object is a dozen pixels across, it is drawn at its true size and
+// shape: a galaxy's picture fills its axes, a nebula is its axes' rectangle
+// (a square of its major axis when small).
+TEST_F(DeepSkyLayer, LargeObjectsTakeTheirTrueSizeAndShape) {
+  SetZoom(32);
+  // 60' x 20' at position angle 90: the long axis east-west, 112 px across.
+  const double across = 2 * std::sin(0.5 * astro::kDegToRad) * 200 * 32;
+  // The picture's galaxy reaches 0.45 of its half-side: the picture is
+  // 1 / 0.45 of the axes (before, 1.27 of the major axis and squeezed).
+  doc_->Settings.DeepSkyDrawSymbols = 0;
+  WhiteTexture(render::kTexGalaxy);
+  PutObject(30, "GALXY", 60, 20, 90);
+  const QImage galaxy = Render(kSize, kSize);
+  EXPECT_NEAR(Extent(galaxy, Pixel(200, 200), true, 180), across / 0.45, 3);
+  EXPECT_NEAR(Extent(galaxy, Pixel(200, 200), false, 180), across / 0.45 / 3, 3);
+  doc_->Settings.DeepSkyDrawSymbols = 1;
+  PutObject(30, "BRTNB", 60, 20, 0);
+  EXPECT_NEAR(AspectRatio(Render(kSize, kSize)), 3, 0.2) << "long north-south";
+  PutObject(30, "BRTNB", 6, 2, 0);
+  EXPECT_NEAR(AspectRatio(Render(kSize, kSize)), 1, 0.1) << "a square while small";
 }
 
 TEST_F(DeepSkyLayer, SwitchesMustBeExactlyOne) {
@@ -671,6 +726,57 @@ TEST_F(DeepSkyLayer, NgcIcObjectsFollowTheSwitchesAndTheLimit) {
   EXPECT_EQ(RedCount(Render(kSize, kSize)), 0);
   doc_->DeepSkyMagnitudeLimit = 16;
   EXPECT_GT(RedCount(Render(kSize, kSize)), 20);
+}
+
+// The object searched for is drawn, picked and marked whatever the limit
+// and the switches, until another is chosen; the marker is orange.
+TEST_F(DeepSkyLayer, TheSelectedObjectIsDrawnMarkedAndPickedBeyondTheLimit) {
+  SetZoom(32);
+  const auto orange = [](const QImage& image) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) {
+        const QColor c = At(image, x, y);
+        n += c.red() > 200 && c.green() > 100 && c.green() < 180 && c.blue() < 40;
+      }
+    return n;
+  };
+  catalog::NgcIcRecord object{};
+  object.Number = 253;
+  std::strcpy(object.Type, "GALXY");
+  object.RightAscension = 6;
+  object.MajorAxis = 20;
+  object.MinorAxis = 5;
+  object.Magnitude = 12;
+  doc_->DeepCatalogues.Use({}, Indexed<catalog::NgcIcRecord>({object}));
+  PutObject(60, "GLOCL", 20).Magnitude = 12;
+  doc_->DeepSkyObjects[60].Declination = 1;
+  struct Case {
+    sky::SkyObjectRef Object;
+    unsigned Name;
+  } const kCases[] = {
+      {{sky::SkyObjectRef::NgcIc, 0}, render::kNameNgcIcFirst},
+      {{sky::SkyObjectRef::DeepSky, 60}, render::kNameDeepSkyFirst + 60},
+  };
+  for (const Case& c : kCases) {
+    const astro::EquatorialCoord place = sky::PlaceOf(*doc_, c.Object);
+    double x, y;
+    doc_->Selected.reset();
+    const QImage none = Render(kSize, kSize);
+    ASSERT_TRUE(WindowOf(place.RightAscension, place.Declination, x, y));
+    EXPECT_EQ(RedCount(none), 0) << c.Name;
+    EXPECT_EQ(orange(none), 0) << c.Name;
+    EXPECT_FALSE(Contains(PickAt(x, y), c.Name));
+    doc_->Selected = c.Object;
+    for (const int deepSky : {1, 0}) {
+      doc_->DeepSky = deepSky;
+      const QImage shown = Render(kSize, kSize);
+      EXPECT_GT(RedCount(shown), 20) << c.Name << " deep sky " << deepSky;
+      EXPECT_GT(orange(shown), 20) << c.Name << " deep sky " << deepSky;
+      EXPECT_TRUE(Contains(PickAt(x, y), c.Name)) << c.Name << " deep sky " << deepSky;
+    }
+    doc_->DeepSky = 1;
+  }
 }
 
 TEST_F(DeepSkyLayer, PicksNameTheObjectAndTheClouds) {
@@ -1074,6 +1180,8 @@ class Refraction : public HorizonLayers {
     settings_.EclipticColor = 0xFF0000;  // blue
     SetZoom(8);
     CentreOnHorizon(0, 0.5);
+    // The star, grown with the zoom, would reach down into the hills.
+    ClearLandscape();
   }
 
   // The mean image row of the blue ecliptic and of the white star in column

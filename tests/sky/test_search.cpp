@@ -149,6 +149,7 @@ TEST_F(SearchTest, FaintStarsAndNgcIcObjectsByNumberAndName) {
   // Centred where the file puts it.
   EXPECT_EQ(CentreOnName(*doc_, "IC 434"), "");
   EXPECT_LT(Separation(EquatorialCentre(), {5.6836, -2.4538}), 0.01);
+  EXPECT_EQ(doc_->Selected, FindObjectByName(*doc_, "IC 434")) << "selected until another";
   std::filesystem::current_path(cwd);
 }
 
@@ -488,6 +489,7 @@ TEST_F(SearchTest, CentreOnANameAsTheDialogsWould) {
 
   const double x = doc_->XRotation, y = doc_->YRotation;
   EXPECT_EQ(CentreOnName(*doc_, "Vulcan"), UnknownObjectText("Vulcan"));
+  EXPECT_EQ(doc_->Selected, FindObjectByName(*doc_, "M31")) << "kept by a refusal";
   EXPECT_NE(UnknownObjectText("Vulcan").find("\"Vulcan\""), std::string::npos);
   doc_->HorizonMode = 1;
   EXPECT_EQ(CentreOnName(*doc_, "Sun"), "Object under horizon. Not visible.   ");

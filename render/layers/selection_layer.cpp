@@ -1,0 +1,107 @@
+// The object the user searched for: marked by four corners round it, as a
+// finder's crosshair, until another is chosen. A deep-sky object that its
+// layer leaves out (fainter than the limit, its type or catalogue switched
+// off) is drawn, picked and named here all the same, so that a search never
+// lands on an empty field.
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include "astro/transforms.h"
+#include "catalog/builtin_tables.h"
+#include "render/bitmap_fonts.h"
+#include "render/display_list_ids.h"
+#include "render/frame.h"
+#include "render/gl.h"
+#include "render/selection_mark.h"
+#include "render/sky_renderer.h"
+#include "sky/app_settings.h"
+#include "sky/deep_catalogues.h"
+#include "sky/sky_doc.h"
+
+namespace render {
+namespace {
+
+// Orange (a COLORREF, red in the low byte): no layer of the sky uses it.
+constexpr int kMarkerColour = 0x0090FF;
+// The corners stand this far outside the object's symbol, at least this
+// far from its middle, and are this long (logical pixels).
+constexpr double kMarkerGap = 5, kSmallestMarker = 10, kCornerLength = 6;
+
+// Where the selection stands in the window and the half-side of its
+// marker (device pixels); false when it cannot be seen.
+bool MarkerOf(const Frame& frame, const SelectionMark& s, double& x, double& y, double& half) {
+  const CSkyDoc& doc = frame.Doc;
+  double p[3];
+  doc.DrawingPoint(s.Place.RightAscension, s.Place.Declination, p);
+  const double* zenith = doc.AstroState.ZenithPoint;
+  if (doc.HorizonMode && p[0] * zenith[0] + p[1] * zenith[1] + p[2] * zenith[2] < 0) return false;
+  if (!doc.SkyToWindow(p[0], p[1], p[2], x, y)) return false;
+  const double pixelsPerDegree =
+      (std::min(doc.Viewport[2], doc.Viewport[3]) / 2) * frame.Zoom * astro::kDegToRad;
+  const double symbol = s.Object ? s.Object->MajorAxis / 120.0 * pixelsPerDegree : 0;
+  half = std::max(symbol + kMarkerGap * frame.Scale, kSmallestMarker * frame.Scale);
+  return true;
+}
+
+}  // namespace
+
+void DrawSelection(const Frame& frame) {
+  const std::optional<SelectionMark> s = SelectionOf(frame.Doc, frame.Sky, frame.Zoom);
+  if (!s) return;
+  const CSkyDoc& doc = frame.Doc;
+  if (s->Object && !s->DrawnByItsLayer)
+    DrawDeepSkyObject(frame, *s->Object, s->Place.RightAscension, s->Place.Declination, s->Name);
+  double x, y, half;
+  if (!MarkerOf(frame, *s, x, y, half)) return;
+  if (frame.Picking) {
+    // The marked square picks the object too, whatever its type.
+    if (s->Name == 0) return;
+    double p[3];
+    doc.DrawingPoint(s->Place.RightAscension, s->Place.Declination, p);
+    glDisable(GL_CULL_FACE);
+    PickDisc(frame, p, half, s->Name);
+    glEnable(GL_CULL_FACE);
+    return;
+  }
+  const int width = doc.Viewport[2], height = doc.Viewport[3];
+  const double length = kCornerLength * frame.Scale;
+  glPushMatrix();
+  frame.Renderer.SetPixelProjection(width, height);
+  SetLineColour(doc, kMarkerColour);
+  glLineWidth(static_cast<float>(1.5 * frame.Scale));
+  glBegin(GL_LINES);
+  for (const double sx : {-1.0, 1.0})
+    for (const double sy : {-1.0, 1.0}) {
+      const double cx = x + sx * half, cy = y + sy * half;
+      glVertex2d(cx, cy);
+      glVertex2d(cx - sx * length, cy);
+      glVertex2d(cx, cy);
+      glVertex2d(cx, cy - sy * length);
+    }
+  glEnd();
+  frame.Renderer.SetSkyProjection(width, height, frame.Zoom);
+  glPopMatrix();
+}
+
+void DrawSelectionLabel(const Frame& frame) {
+  if (frame.Picking) return;
+  const std::optional<SelectionMark> s = SelectionOf(frame.Doc, frame.Sky, frame.Zoom);
+  if (!s || s->NamedByItsLayer) return;
+  double x, y, half;
+  if (!MarkerOf(frame, *s, x, y, half)) return;
+  const CSkyDoc& doc = frame.Doc;
+  const int width = doc.Viewport[2], height = doc.Viewport[3];
+  const CTextMeasure measure(LabelFont::Italic14);
+  double left, baseline;
+  if (!PlaceLabel(frame, measure, x, y, half, s->Label, left, baseline)) return;
+  glPushMatrix();
+  frame.Renderer.SetPixelProjection(width, height);
+  SetLineColour(doc, kMarkerColour);
+  DrawText(LabelFont::Italic14, left, baseline, s->Label);
+  frame.Renderer.SetSkyProjection(width, height, frame.Zoom);
+  glPopMatrix();
+}
+
+}  // namespace render

@@ -1,0 +1,71 @@
+#include "render/selection_mark.h"
+
+#include <cstring>
+#include <string_view>
+
+#include "catalog/builtin_tables.h"
+#include "render/display_list_ids.h"
+#include "sky/app_settings.h"
+#include "sky/deep_catalogues.h"
+#include "sky/sky_doc.h"
+
+namespace render {
+
+std::optional<SelectionMark> SelectionOf(const CSkyDoc& doc, const SkyConditions& conditions,
+                                         double zoom) {
+  if (!doc.Selected) return std::nullopt;
+  const AppSettings& settings = doc.Settings;
+  const int i = doc.Selected->Index;
+  SelectionMark s;
+  switch (doc.Selected->What) {
+    case sky::SkyObjectRef::DeepSky: {
+      if (i < 0 || i >= kDeepSkyCount) return std::nullopt;
+      const DeepSkyRecord& r = doc.DeepSkyObjects[i];
+      s.Place = {r.RightAscension, r.Declination};
+      s.Object = r;
+      s.Name = kNameDeepSkyFirst + static_cast<unsigned>(i);
+      s.Label = (catalog::IsMessierIndex(i) ? "M" : "NGC ") + std::to_string(r.Number);
+      s.DrawnByItsLayer = doc.DeepSky && r.Magnitude <= conditions.DeepSkyLimit &&
+                          DeepSkyObjectShown(settings, i, catalog::DeepSkyTypeOf(r.Type));
+      s.NamedByItsLayer = s.DrawnByItsLayer && doc.DeepSkyLabels && zoom != 1.0 &&
+                          (settings.DeepSkyLabelByNumber ||
+                           std::string_view(r.Name, strnlen(r.Name, sizeof r.Name)) != "*");
+      return s;
+    }
+    case sky::SkyObjectRef::NgcIc: {
+      const catalog::NgcIcCatalogue& objects = doc.DeepCatalogues.NgcIc();
+      if (i < 0 || static_cast<std::size_t>(i) >= objects.Records.size()) return std::nullopt;
+      const catalog::NgcIcRecord& r = objects.Records[i];
+      const catalog::DeepSkyType type = catalog::DeepSkyTypeOf(r.Type);
+      s.Place = doc.DeepCatalogues.NgcIcPlace(i, doc.CatalogueMotion);
+      s.Object = sky::AsDeepSkyRecord(r);
+      s.Name = kNameNgcIcFirst + static_cast<unsigned>(i);
+      s.Label = sky::NgcIcDesignation(r);
+      s.DrawnByItsLayer = doc.DeepSky && settings.ShowNGC &&
+                          type != catalog::DeepSkyType::Unknown &&
+                          DeepSkyTypeShown(settings, type) &&
+                          r.Magnitude <= sky::NgcIcWalkLimit(conditions.DeepSkyLimit);
+      s.NamedByItsLayer = s.DrawnByItsLayer && doc.DeepSkyLabels && zoom >= sky::kNgcIcLabelZoom;
+      return s;
+    }
+    case sky::SkyObjectRef::Star:
+      if (i < 0 || i >= kStarCount) return std::nullopt;
+      s.Place = {doc.Stars[i].RightAscension, doc.Stars[i].Declination};
+      return s;
+    case sky::SkyObjectRef::Body:
+      if (i < 0 || i >= astro::kBodyCount) return std::nullopt;
+      s.Place = {doc.Bodies[i].RightAscension, doc.Bodies[i].Declination};
+      return s;
+    case sky::SkyObjectRef::FaintStar:
+      if (i < 0 ||
+          static_cast<std::size_t>(i) >= doc.DeepCatalogues.FaintStarsRead().Records.size())
+        return std::nullopt;
+      s.Place = doc.DeepCatalogues.FaintStarPlace(i, doc.CatalogueMotion);
+      return s;
+    case sky::SkyObjectRef::Constellation:
+      break;
+  }
+  return std::nullopt;
+}
+
+}  // namespace render
