@@ -102,10 +102,11 @@ void GlowOverWindow(const Frame& frame, double ra, double dec, Profile profile) 
 
 // The Sun's glow by day: over its half of the sky in the colour of the
 // height above that half's rim (the brighter the nearer the Sun), more
-// opaque within 10 degrees of it.
+// opaque within 10 degrees of it. Beyond it the sky's own colour, clear, so
+// that the grid's cells across the rim blend into the sky.
 GlowColour SunGlow(const SkyBackground& sky, double angle) {
   const double s = sky.DayFactor();
-  if (angle >= 90) return {{0, 0, 0}, 0};
+  if (angle >= 90) return {Mix(sky, 0, 0), 0};
   if (angle <= 10) return {Mix(sky, 255 * s, s), 152 - 24 * angle / 10};
   const double light = (90 - angle) * s;
   return {Mix(sky, light * 255 / 80, light / 80), 128};
@@ -113,11 +114,11 @@ GlowColour SunGlow(const SkyBackground& sky, double angle) {
 
 // The shape of the Moon's glow and of twilight: from `centreAlpha` at the
 // body to `ringAlpha` 15 degrees from it, then fading into the sky's colour
-// and clear at 30 degrees.
+// and clear at 30 degrees and beyond.
 GlowColour Halo(const SkyBackground& sky, const Tint& c, double ringAlpha, double centreAlpha,
                 double angle) {
   if (angle <= 15) return {c, centreAlpha + (ringAlpha - centreAlpha) * angle / 15};
-  if (angle >= 30) return {{0, 0, 0}, 0};
+  if (angle >= 30) return {Mix(sky, 0, 0), 0};
   const double f = (angle - 15) / 15;
   return {{c.r * (1 - f), c.g + (sky.Green - c.g) * f, c.b + (sky.Blue - c.b) * f},
           ringAlpha * (1 - f)};
