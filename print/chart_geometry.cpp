@@ -1,12 +1,14 @@
 #include "print/chart_geometry.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <numbers>
 
 #include "astro/angles.h"
 #include "astro/transforms.h"
 #include "catalog/builtin_tables.h"
+#include "render/label_space.h"
 #include "render/selection_mark.h"
 #include "render/sky_layers.h"
 #include "res/strings.h"
@@ -29,6 +31,12 @@ constexpr int kGridReach = 32768;
 // Page coordinates and sizes far off the page are held within this range, so
 // that they and the sums of a few of them stay whole numbers.
 constexpr double kCoordinateLimit = 1e8;
+// Pixels between a name and the mark it names; the smallest and largest
+// radius of a deep-sky symbol a name stands clear of (large symbols have it
+// near their middle); the gap between a field and its name.
+constexpr double kNameGap = 8;
+constexpr double kSmallestSymbol = 6, kFarthestName = 120;
+constexpr double kFieldNameGap = 12;
 
 // A projected point: its page point, its window coordinates (y upwards) and
 // whether it lies on the hemisphere facing the viewer.
@@ -69,6 +77,7 @@ class CChartBuilder {
         half_(std::min(width, height) / 2),
         zoom_(zoom),
         measure_(measure) {
+    room_.Clear(width, height);
     // The page's own viewport and projection; the camera is the screen's.
     int* viewport = doc.PageViewport;
     viewport[0] = viewport[1] = 0;
@@ -86,16 +95,21 @@ class CChartBuilder {
     struct ChartStep {
       int CSkyDoc::*Switch;
       void (CChartBuilder::*Build)();
+      int NameRank;
     };
     static constexpr ChartStep kSteps[] = {
 #define STELLIX_CHART_LAYER(Name, Switch, Pickable, Screen, ScreenText, NamesFirst, NameRank, \
                             Chart)                                                            \
-  {Switch, Chart},
+  {Switch, Chart, NameRank},
         STELLIX_SKY_LAYERS(STELLIX_CHART_LAYER)
 #undef STELLIX_CHART_LAYER
     };
     for (const ChartStep& step : kSteps)
-      if (step.Build && (step.Switch == nullptr || doc_.*step.Switch != 0)) (this->*step.Build)();
+      if (step.Build && (step.Switch == nullptr || doc_.*step.Switch != 0)) {
+        rank_ = step.NameRank;
+        (this->*step.Build)();
+      }
+    PlaceNames();
     Frame();
     return std::move(drawing_);
   }
@@ -141,8 +155,61 @@ class CChartBuilder {
   void Add(ChartLayer layer, ChartLines&& lines) {
     if (!lines.Segments.empty()) drawing_.emplace_back(layer, std::move(lines));
   }
-  void Text(ChartLayer layer, int x, int y, std::string text, const ChartFont& font) {
-    Add(layer, ChartText{{x, y}, std::move(text), font, TextAnchor::TopLeft, true});
+
+  // A name waiting for its room: it is placed once every mark is on the
+  // page, in the screen's order (render/sky_layers.h: the ranked layers
+  // first, then the others as built), and drawn over the marks.
+  struct PendingName {
+    ChartLayer Layer;
+    int Rank;
+    std::string Text;
+    ChartFont Font;
+    double X, Y;                    // its point, window pixels (y upwards)
+    double Radius;                  // beside a mark this large round the point ...
+    std::vector<double> Baselines;  // ... or, where these are given, centred on X
+    bool Compass;
+  };
+  void NameBeside(ChartLayer layer, const Projected& q, double radius, std::string text,
+                  const ChartFont& font) {
+    names_.push_back({layer, rank_, std::move(text), font, q.Wx, q.Wy, radius, {}, false});
+  }
+  void NameCentred(ChartLayer layer, double x, std::vector<double> baselines, std::string text,
+                   const ChartFont& font, bool compass = false) {
+    names_.push_back({layer, rank_, std::move(text), font, x, 0, 0, std::move(baselines), compass});
+  }
+  // The room of a name: its cell, a fifth of it below the baseline.
+  render::TextExtent Extent(const ChartFont& font, std::string_view text) const {
+    const double cell = measure_.Height(font);
+    return {static_cast<double>(measure_.Width(font, text)), cell * 0.8, cell * 0.2, cell * 0.3};
+  }
+  // Each name whole on the page, clear of the names placed before it, or left out.
+  void PlaceNames() {
+    std::stable_sort(names_.begin(), names_.end(), [](const PendingName& a, const PendingName& b) {
+      return (a.Rank == 0 ? INT_MAX : a.Rank) < (b.Rank == 0 ? INT_MAX : b.Rank);
+    });
+    for (PendingName& name : names_) {
+      const render::TextExtent e = Extent(name.Font, name.Text);
+      double left, baseline;
+      const bool placed =
+          name.Baselines.empty()
+              ? room_.TakeBeside(name.X, name.Y, name.Radius, kNameGap, e, left, baseline)
+              : room_.TakeCentred(name.X, name.Baselines, e, left, baseline);
+      if (!placed) continue;
+      if (name.Compass)
+        Add(name.Layer,
+            ChartText{{PageCoordinate(left + e.Width / 2), height_ - PageCoordinate(baseline)},
+                      std::move(name.Text),
+                      name.Font,
+                      TextAnchor::BaselineCentre,
+                      false});
+      else
+        Add(name.Layer,
+            ChartText{{PageCoordinate(left), height_ - PageCoordinate(baseline + e.Above)},
+                      std::move(name.Text),
+                      name.Font,
+                      TextAnchor::TopLeft,
+                      true});
+    }
   }
 
   // A line of the figures, boundaries or ecliptic: both ends in front, and
@@ -210,15 +277,14 @@ class CChartBuilder {
 
   void ConstellationNames() {
     const ChartFont font = ConstellationNameFont(zoom_);
-    const int cellHeight = measure_.Height(font);
+    const double middle = measure_.Height(font) * 0.3;
     for (const ConstellationNameRecord& record : doc_.ConstellationNames) {
       const Projected q = Place(record.RightAscension, record.Declination);
       if (!q.Front || !OnPage(q) || BelowHorizon(record.RightAscension, record.Declination))
         continue;
-      std::string name = FixedText(record.Name);
-      const int width = measure_.Width(font, name);
-      Text(ChartLayer::ConstellationNames, q.P.X - width / 2, q.P.Y - cellHeight / 2,
-           std::move(name), font);
+      // Centred on the point, moved inside the page at its edge.
+      NameCentred(ChartLayer::ConstellationNames, q.Wx, {q.Wy - middle}, FixedText(record.Name),
+                  font);
     }
   }
 
@@ -345,8 +411,8 @@ class CChartBuilder {
           const Projected q = Place(at.RightAscension, at.Declination);
           if (!q.Front || !OnPage(q) || BelowHorizon(at.RightAscension, at.Declination)) return;
           const std::string name = FixedText(object.Name);
-          Text(
-              ChartLayer::DeepSkyLabels, PageCoordinate(q.P.X + 20.0), PageCoordinate(q.P.Y - 20.0),
+          NameBeside(
+              ChartLayer::DeepSkyLabels, q, SymbolRadius(object.MajorAxis),
               settings_.DeepSkyLabelByNumber || name.empty() ? sky::NgcIcDesignation(object) : name,
               kDeepSkyLabelFont);
         });
@@ -376,8 +442,7 @@ class CChartBuilder {
       }
     Add(ChartLayer::DeepSky, std::move(corners));
     if (!s->NamedByItsLayer)
-      Text(ChartLayer::DeepSkyLabels, PageCoordinate(q.P.X + half + 0.01 * half_),
-           PageCoordinate(q.P.Y - half), s->Label, kDeepSkyLabelFont);
+      NameBeside(ChartLayer::DeepSkyLabels, q, half, s->Label, kDeepSkyLabelFont);
   }
 
   // A galaxy's ellipse, turned by its position angle and squeezed to its
@@ -429,17 +494,16 @@ class CChartBuilder {
       const Projected q = Place(record.RightAscension, record.Declination);
       if (!q.Front || !OnPage(q) || BelowHorizon(record.RightAscension, record.Declination))
         continue;
+      std::string text;
       if (settings_.DeepSkyLabelByNumber) {
-        std::string text = catalog::IsMessierIndex(i) ? "M" : "";
+        text = catalog::IsMessierIndex(i) ? "M" : "";
         text += std::to_string(record.Number);
-        Text(ChartLayer::DeepSkyLabels, PageCoordinate(q.P.X + 3.0 * record.LabelOffsetX + 20),
-             PageCoordinate(q.P.Y - 3.0 * record.LabelOffsetY - 20), std::move(text),
-             kDeepSkyLabelFont);
       } else {
-        std::string name = FixedText(record.Name);
-        if (name == "*") continue;  // no common name
-        Text(ChartLayer::DeepSkyLabels, q.P.X, q.P.Y - 36, std::move(name), kDeepSkyLabelFont);
+        text = FixedText(record.Name);
+        if (text == "*") continue;  // no common name
       }
+      NameBeside(ChartLayer::DeepSkyLabels, q, SymbolRadius(record.MajorAxis), std::move(text),
+                 kDeepSkyLabelFont);
     }
     struct Cloud {
       const char* Text;
@@ -449,15 +513,13 @@ class CChartBuilder {
     for (const Cloud& cloud : kClouds) {
       const Projected q = Place(cloud.RightAscension, cloud.Declination);
       if (q.Front)
-        Text(ChartLayer::DeepSkyLabels, q.P.X, q.P.Y - 36, cloud.Text, kDeepSkyLabelFont);
+        NameBeside(ChartLayer::DeepSkyLabels, q, kSmallestSymbol, cloud.Text, kDeepSkyLabelFont);
     }
   }
 
-  // The names go under the stars: their white boxes, whose top edge runs
-  // through the star, would otherwise cut away the lower half of its disc.
-  void StarNamesThenStars() {
-    StarNames();
+  void StarsAndNames() {
     Stars();
+    StarNames();
   }
 
   void Stars() {
@@ -491,8 +553,8 @@ class CChartBuilder {
       if (star.Magnitude > doc_.StarMagnitudeLimit) continue;
       const Projected q = Place(star.RightAscension, star.Declination);
       if (!q.Front || !OnPage(q) || BelowHorizon(star.RightAscension, star.Declination)) continue;
-      Text(ChartLayer::StarNames, PageCoordinate(q.P.X - 3.0 * star.LabelOffset), q.P.Y,
-           FixedText(star.Name), kStarNameFont);
+      NameBeside(ChartLayer::StarNames, q, StarRadius(star.Magnitude), FixedText(star.Name),
+                 kStarNameFont);
     }
   }
 
@@ -534,14 +596,17 @@ class CChartBuilder {
   void PlanetNames() {
     if (!doc_.PlanetNames || zoom_ == 1.0) return;
     const double u = half_ * zoom_ / 180;
-    const int discShift = zoom_ > 4 ? static_cast<int>(std::min(u, kCoordinateLimit)) + 5 : 37;
+    const double disc = zoom_ > 4 ? std::min(u, kCoordinateLimit) : 32;
     for (int i = astro::kBodyCount - 1; i >= 0; --i) {
       const astro::PlanetState& body = doc_.Bodies[i];
       const Projected q = Place(body.RightAscension, body.Declination);
       if (!q.Front || !OnPage(q) || BelowHorizon(body.RightAscension, body.Declination)) continue;
       const bool sunOrMoon = i == astro::kSun || i == astro::kMoon;
-      Text(ChartLayer::PlanetNames, q.P.X + (sunOrMoon ? discShift : 16), q.P.Y - 22,
-           std::string(res::String(res::IDS_BODY_NAME_FIRST + i)), kPlanetNameFont);
+      NameBeside(ChartLayer::PlanetNames, q,
+                 sunOrMoon      ? disc
+                 : i == kSaturn ? 24
+                                : 10,
+                 std::string(res::String(res::IDS_BODY_NAME_FIRST + i)), kPlanetNameFont);
     }
   }
 
@@ -558,7 +623,6 @@ class CChartBuilder {
   void Compass() {
     static constexpr const char* kLetters[] = {"S", "SE", "E", "NE", "N", "NW", "W", "SW"};
     ChartLines ticks;
-    std::vector<ChartText> letters;
     for (int k = 0; k < 8; ++k) {
       const bool intercardinal = k % 2 == 1;
       if (intercardinal && zoom_ < 2) continue;
@@ -570,31 +634,33 @@ class CChartBuilder {
       const Projected q = Project(p, camera_);
       if (!q.Front || q.Wx <= 0 || q.Wx >= width_ || q.Wy <= 0 || q.Wy >= height_) continue;
       ticks.Segments.push_back({q.P, {q.P.X, q.P.Y + 20}});
-      letters.push_back({q.P, kLetters[k], kCompassFont, TextAnchor::BaselineCentre, false});
+      NameCentred(ChartLayer::Compass, q.Wx, {q.Wy}, kLetters[k], kCompassFont, true);
     }
     Add(ChartLayer::Compass, std::move(ticks));
-    for (ChartText& letter : letters) Add(ChartLayer::Compass, std::move(letter));
   }
 
   // The user's eyepiece and camera fields round the middle of the page,
-  // each named above its top, as the screen draws them.
+  // each named above its top (or where that is taken, below it or higher
+  // up), as the screen draws them.
   void EyepieceFields() {
     const double cx = width_ / 2.0, cy = height_ / 2.0;
     for (const sky::EyepieceField& field : settings_.Fields) {
       const auto outline = sky::FieldOutline(sky::SizeOf(field), width_, height_, zoom_);
       if (outline.empty()) continue;
       ChartPolyline line;
-      double top = 0;
+      double top = 0, bottom = 0;
       for (const auto& [x, y] : outline) {
         line.Points.push_back({PageCoordinate(cx + x), PageCoordinate(cy - y)});
         top = std::max(top, y);
+        bottom = std::min(bottom, y);
       }
       line.Points.push_back(line.Points.front());
       Add(ChartLayer::Fields, std::move(line));
-      const int nameWidth = measure_.Width(kFieldNameFont, field.Name);
-      Text(ChartLayer::Fields, PageCoordinate(cx - nameWidth / 2.0),
-           PageCoordinate(cy - top - 12) - measure_.Height(kFieldNameFont), field.Name,
-           kFieldNameFont);
+      NameCentred(ChartLayer::Fields, cx,
+                  render::FieldNameBaselines(height_ - cy + top, height_ - cy + bottom,
+                                             kFieldNameGap, Extent(kFieldNameFont, field.Name),
+                                             static_cast<int>(settings_.Fields.size()) + 2),
+                  field.Name, kFieldNameFont);
     }
   }
 
@@ -606,6 +672,12 @@ class CChartBuilder {
 
   static constexpr int kSaturn = 6;
 
+  // A deep-sky symbol's radius as its name stands clear of it.
+  double SymbolRadius(double majorAxis) const {
+    const double r = half_ * zoom_ / 60 * majorAxis / 120.0;
+    return std::isfinite(r) ? std::clamp(r, kSmallestSymbol, kFarthestName) : kSmallestSymbol;
+  }
+
   CSkyDoc& doc_;
   const render::SkyConditions& sky_;  // what the screen shows for the same settings
   const AppSettings& settings_;
@@ -616,6 +688,11 @@ class CChartBuilder {
   // The fill of the planetary nebulae: the last cluster's.
   ChartFill brush_ = ChartFill::Black;
   ChartDrawing drawing_;
+  // The names' room on the page, window pixels (y upwards), and the names
+  // waiting for it; the name rank of the layer being built.
+  render::CLabelSpace room_;
+  std::vector<PendingName> names_;
+  int rank_ = 0;
 };
 
 }  // namespace

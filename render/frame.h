@@ -69,9 +69,13 @@ void DrawSelectionLabel(const Frame& frame);
 void DrawPlacedLabels(const Frame& frame, const std::vector<PlacedLabel>& placed, int colour,
                       const std::function<std::string_view(int)>& nameOf);
 void DrawSolarSystem(const Frame& frame);
+// The names of the bodies placed before the frame, each beside its disc.
+void DrawPlanetNames(const Frame& frame);
 void DrawLandscape(const Frame& frame);
 void DrawGround(const Frame& frame);
-// The letters of the eight compass points, beside the ground's ticks.
+// The letters of the eight compass points on the ground's ticks, placed
+// before any other name (CSkyRenderer::CompassLabels), then drawn.
+void ReserveCompassLetters(const Frame& frame);
 void DrawCompassLetters(const Frame& frame);
 // The user's eyepiece and camera fields round the middle of the view, named.
 void DrawEyepieceFields(const Frame& frame);

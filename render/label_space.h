@@ -33,6 +33,12 @@ struct TextExtent {
 // still lands on it.
 inline double WholePixel(double v) { return std::floor(v + 1e-3); }
 
+// The baselines the name of a field round the middle of the view tries,
+// centred over it: `gap` above the `top` of its outline, below its
+// `bottom`, then line after line higher above it, `tries` in all.
+std::vector<double> FieldNameBaselines(double top, double bottom, double gap,
+                                       const TextExtent& text, int tries);
+
 class CLabelSpace {
  public:
   // Forgets the rooms taken; from now on a label must lie wholly inside a
@@ -49,6 +55,13 @@ class CLabelSpace {
   // false when no side is free.
   bool TakeBeside(double x, double y, double radius, double gap, const TextExtent& text,
                   double& left, double& baseline);
+  // Places a label centred on x with its baseline at the first of
+  // `baselines` where it is free. A label that would cross the window's
+  // edge is moved inside it first, as far as it still stands over x (a name
+  // of an area, a compass point or a field stays whole rather than cut).
+  // Takes that room and gives the left edge and baseline; false when none is free.
+  bool TakeCentred(double x, const std::vector<double>& baselines, const TextExtent& text,
+                   double& left, double& baseline);
   // The rooms taken since the last Clear, in the order they were taken.
   const std::vector<LabelBox>& Taken() const { return taken_; }
 

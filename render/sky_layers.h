@@ -9,7 +9,8 @@
 //   Pickable    whether Screen runs in the selection pass too (it gives the
 //               hits their names); text never does.
 //   Screen      draws its marks on the screen (render/layers), or nullptr.
-//   ScreenText  draws its text after them, or nullptr.
+//   ScreenText  draws its text, or nullptr: after every layer's marks, so
+//               that no name lies under the landscape or the ground.
 //   NamesFirst  places its names before any layer draws, so that they keep
 //               their room (render/label_space.*), or nullptr ...
 //   NameRank    ... in this order, 1 first (0 without NamesFirst).
@@ -31,10 +32,10 @@
   SKY_LAYER(DeepSky,     &CSkyDoc::DeepSky,       true,  DrawDeepSky,            DrawDeepSkyLabels,      nullptr,            0, &CChartBuilder::DeepSkyAndLabels)     \
   SKY_LAYER(NgcIc,       &CSkyDoc::DeepSky,       true,  DrawNgcIc,              DrawNgcIcLabels,        nullptr,            0, &CChartBuilder::NgcIcAndLabels)       \
   SKY_LAYER(FaintStars,  nullptr,                 true,  DrawFaintStars,         nullptr,                nullptr,            0, &CChartBuilder::FaintStars)           \
-  SKY_LAYER(Stars,       nullptr,                 true,  DrawStars,              DrawStarNames,          ReserveStarNames,   3, &CChartBuilder::StarNamesThenStars)   \
-  SKY_LAYER(SolarSystem, &CSkyDoc::SolarSystem,   true,  DrawSolarSystem,        nullptr,                ReservePlanetNames, 2, &CChartBuilder::SolarSystemAndNames)  \
+  SKY_LAYER(Stars,       nullptr,                 true,  DrawStars,              DrawStarNames,          ReserveStarNames,   4, &CChartBuilder::StarsAndNames)        \
+  SKY_LAYER(SolarSystem, &CSkyDoc::SolarSystem,   true,  DrawSolarSystem,        DrawPlanetNames,        ReservePlanetNames, 3, &CChartBuilder::SolarSystemAndNames)  \
   SKY_LAYER(Selection,   nullptr,                 true,  DrawSelection,          DrawSelectionLabel,     nullptr,            0, &CChartBuilder::Selection)            \
   SKY_LAYER(Landscape,   &CSkyDoc::HorizonMode,   false, DrawLandscape,          nullptr,                nullptr,            0, nullptr)                              \
-  SKY_LAYER(Ground,      &CSkyDoc::HorizonMode,   false, DrawGround,             nullptr,                nullptr,            0, &CChartBuilder::GroundAndCompass)     \
-  SKY_LAYER(Fields,      &CSkyDoc::EyepieceFields, false, DrawEyepieceFields,    nullptr,                ReserveFieldNames,  1, &CChartBuilder::EyepieceFields)
+  SKY_LAYER(Ground,      &CSkyDoc::HorizonMode,   false, DrawGround,             nullptr,                ReserveCompassLetters, 1, &CChartBuilder::GroundAndCompass)     \
+  SKY_LAYER(Fields,      &CSkyDoc::EyepieceFields, false, DrawEyepieceFields,    nullptr,                ReserveFieldNames,  2, &CChartBuilder::EyepieceFields)
 // clang-format on

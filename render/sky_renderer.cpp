@@ -367,17 +367,20 @@ void CSkyRenderer::ComposePass(double zoom, bool picking, double pickX, double p
   const bool redOnly = doc_.RedScreen && !picking;
   if (redOnly) glColorMask(GL_TRUE, GL_FALSE, GL_FALSE, GL_TRUE);
   labels_.Clear(doc_.Viewport[2], doc_.Viewport[3]);
+  compassLabels_.clear();
+  fieldLabels_.clear();
   planetLabels_.clear();
   starLabels_.clear();
   if (!picking)
     for (int rank = 1; rank <= LastNameRank(); ++rank)
       for (const ScreenLayer& layer : kScreenLayers)
         if (layer.NameRank == rank && SwitchedOn(doc_, layer)) layer.NamesFirst(frame);
-  for (const ScreenLayer& layer : kScreenLayers) {
-    if (!SwitchedOn(doc_, layer) || (picking && !layer.Pickable)) continue;
-    if (layer.Screen) layer.Screen(frame);
-    if (layer.ScreenText && !picking) layer.ScreenText(frame);
-  }
+  for (const ScreenLayer& layer : kScreenLayers)
+    if (layer.Screen && SwitchedOn(doc_, layer) && (!picking || layer.Pickable))
+      layer.Screen(frame);
+  if (!picking)
+    for (const ScreenLayer& layer : kScreenLayers)
+      if (layer.ScreenText && SwitchedOn(doc_, layer)) layer.ScreenText(frame);
   if (redOnly) {
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
     DimToNightVision();

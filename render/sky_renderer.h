@@ -59,10 +59,14 @@ class CSkyRenderer : public CSkyScene {
   GLuint DiscTexture() { return Scene().DiscTexture; }
   GLuint GlowTexture() { return Scene().GlowTexture; }
   render::CLabelSpace& Labels() { return labels_; }
-  // The names of the Sun, the Moon and the planets, placed at the start of
-  // the frame so that they keep their room.
+  // The letters of the compass points, placed at the start of the frame so
+  // that they keep their room.
+  std::vector<render::PlacedLabel>& CompassLabels() { return compassLabels_; }
+  // The names of the eyepiece and camera fields, placed next.
+  std::vector<render::PlacedLabel>& FieldLabels() { return fieldLabels_; }
+  // The names of the Sun, the Moon and the planets, placed after them.
   std::vector<render::PlacedLabel>& PlanetLabels() { return planetLabels_; }
-  // The proper names of the stars, placed next.
+  // The proper names of the stars, placed after them.
   std::vector<render::PlacedLabel>& StarLabels() { return starLabels_; }
 
  private:
@@ -102,5 +106,5 @@ class CSkyRenderer : public CSkyScene {
   double deviceRatio_ = 1.0;
   render::CSpriteBatch starSprites_, starDiscs_, starGlows_;
   render::CLabelSpace labels_;
-  std::vector<render::PlacedLabel> planetLabels_, starLabels_;
+  std::vector<render::PlacedLabel> compassLabels_, fieldLabels_, planetLabels_, starLabels_;
 };

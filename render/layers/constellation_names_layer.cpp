@@ -1,5 +1,6 @@
 // The names of the constellations, drawn with the boundaries: centred on
-// their points, the baseline through them.
+// their points, the baseline through them; a name at the window's edge is
+// moved inside it.
 #include <cmath>
 #include <string_view>
 
@@ -23,8 +24,9 @@ void DrawConstellationNames(const Frame& frame) {
     double x, y;
     if (!LabelPosition(doc, record.RightAscension, record.Declination, x, y)) continue;
     const std::string_view name = FixedText(record.Name);
-    const double left = WholePixel(x - measure.Width(name) / 2), baseline = WholePixel(y);
-    if (!frame.Renderer.Labels().Take(TextRoom(measure, left, baseline, name))) continue;
+    double left, baseline;
+    if (!frame.Renderer.Labels().TakeCentred(x, {y}, ExtentOf(measure, name), left, baseline))
+      continue;
     SetLineColour(doc, doc.Settings.ConstLabelsColor);
     DrawText(LabelFont::Bold16, left, baseline, name);
   }

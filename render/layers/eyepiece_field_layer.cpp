@@ -1,6 +1,7 @@
 // The fields of the user's eyepieces and cameras round the middle of the
 // view, each named above its top; drawn over everything else, never picked.
-// Their names take their label room first: the other names give way.
+// Their names take their label room before the other names (after the
+// compass letters), each its own: the other names give way.
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -22,32 +23,39 @@ constexpr double kLineWidth = 1.5;
 // Pixels between the top of a field and its name's baseline.
 constexpr double kNameGap = 4;
 
-// Where field `field`'s name stands: centred above the top of its outline,
-// whose points it gives too; false when the field is not drawn.
-bool FieldName(const Frame& frame, const sky::EyepieceField& field, const CTextMeasure& measure,
-               std::vector<std::pair<double, double>>& outline, double& left, double& baseline) {
+// The outline of `field` round the middle of the view, in pixels from it.
+std::vector<std::pair<double, double>> Outline(const Frame& frame,
+                                               const sky::EyepieceField& field) {
   const CSkyDoc& doc = frame.Doc;
-  const int width = doc.Viewport[2], height = doc.Viewport[3];
-  outline = sky::FieldOutline(sky::SizeOf(field), width, height, frame.Zoom);
-  if (outline.empty()) return false;
-  double top = 0;
-  for (const auto& point : outline) top = std::max(top, point.second);
-  left = width / 2.0 - measure.Width(field.Name) / 2.0;
-  baseline = height / 2.0 + top + kNameGap * frame.Scale;
-  return true;
+  return sky::FieldOutline(sky::SizeOf(field), doc.Viewport[2], doc.Viewport[3], frame.Zoom);
 }
 
 }  // namespace
 
 void ReserveFieldNames(const Frame& frame) {
   const CSkyDoc& doc = frame.Doc;
+  std::vector<PlacedLabel>& placed = frame.Renderer.FieldLabels();
   if (frame.Picking) return;
+  const int width = doc.Viewport[2], height = doc.Viewport[3];
   const CTextMeasure measure(LabelFont::Plain14);
-  std::vector<std::pair<double, double>> outline;
-  for (const sky::EyepieceField& field : doc.Settings.Fields) {
+  const auto& fields = doc.Settings.Fields;
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    const auto outline = Outline(frame, fields[i]);
+    if (outline.empty()) continue;
+    double top = 0, bottom = 0;
+    for (const auto& point : outline) {
+      top = std::max(top, point.second);
+      bottom = std::min(bottom, point.second);
+    }
+    // Centred above its top, or where another name stands there, below its
+    // bottom or higher up.
+    const TextExtent text = ExtentOf(measure, fields[i].Name);
+    const std::vector<double> baselines =
+        FieldNameBaselines(height / 2.0 + top, height / 2.0 + bottom, kNameGap * frame.Scale, text,
+                           static_cast<int>(fields.size()) + 2);
     double left, baseline;
-    if (FieldName(frame, field, measure, outline, left, baseline))
-      frame.Renderer.Labels().Take(TextRoom(measure, left, baseline, field.Name));
+    if (frame.Renderer.Labels().TakeCentred(width / 2.0, baselines, text, left, baseline))
+      placed.push_back({static_cast<int>(i), left, baseline});
   }
 }
 
@@ -56,20 +64,17 @@ void DrawEyepieceFields(const Frame& frame) {
   if (frame.Picking || doc.Settings.Fields.empty()) return;
   const int width = doc.Viewport[2], height = doc.Viewport[3];
   const double cx = width / 2.0, cy = height / 2.0;
-  const CTextMeasure measure(LabelFont::Plain14);
   glPushMatrix();
   frame.Renderer.SetPixelProjection(width, height);
   glLineWidth(static_cast<float>(kLineWidth * frame.Scale));
-  std::vector<std::pair<double, double>> outline;
+  SetLineColour(doc, kFieldColour);
   for (const sky::EyepieceField& field : doc.Settings.Fields) {
-    double left, baseline;
-    if (!FieldName(frame, field, measure, outline, left, baseline)) continue;
-    SetLineColour(doc, kFieldColour);
     glBegin(GL_LINE_LOOP);
-    for (const auto& [x, y] : outline) glVertex2d(cx + x, cy + y);
+    for (const auto& [x, y] : Outline(frame, field)) glVertex2d(cx + x, cy + y);
     glEnd();
-    DrawText(LabelFont::Plain14, left, baseline, field.Name);
   }
+  for (const PlacedLabel& name : frame.Renderer.FieldLabels())
+    DrawText(LabelFont::Plain14, name.Left, name.Baseline, doc.Settings.Fields[name.Id].Name);
   frame.Renderer.SetSkyProjection(width, height, frame.Zoom);
   glPopMatrix();
 }

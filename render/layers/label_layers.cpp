@@ -289,31 +289,42 @@ void DrawGridLabels(const Frame& frame) {
   glPopMatrix();
 }
 
+namespace {
+
+// Every 45 degrees of HorizonPoints from the south through the east; the
+// intercardinal points from zoom 2 on.
+constexpr const char* kCompassLetters[] = {"S", "SE", "E", "NE", "N", "NW", "W", "SW"};
+constexpr int kCompassStep = 9;
+
+}  // namespace
+
+void ReserveCompassLetters(const Frame& frame) {
+  const CSkyDoc& doc = frame.Doc;
+  std::vector<PlacedLabel>& placed = frame.Renderer.CompassLabels();
+  if (frame.Picking) return;
+  const CTextMeasure measure(LabelFont::Bold16);
+  for (int k = 0; k < 8; ++k) {
+    if (k % 2 == 1 && frame.Zoom < 2) continue;
+    const SkyPoint& horizon = doc.HorizonPoints[k * kCompassStep];
+    double p[3], x, y, left, baseline;
+    astro::EquatorialToSphere(horizon.RightAscension, horizon.Declination, p);
+    // Standing on the point, moved inside the window at its edge.
+    if (doc.SkyToWindow(p[0], p[1], p[2], x, y) &&
+        frame.Renderer.Labels().TakeCentred(x, {y}, ExtentOf(measure, kCompassLetters[k]), left,
+                                            baseline))
+      placed.push_back({k, left, baseline});
+  }
+}
+
 void DrawCompassLetters(const Frame& frame) {
   const CSkyDoc& doc = frame.Doc;
   if (frame.Picking) return;
-  struct CompassPoint {
-    int HorizonPoint;  // every 45 degrees from the south through the east
-    const char* Text;
-    int Shift;  // pixels left of the point
-    bool Intercardinal;
-  };
-  static constexpr CompassPoint kPoints[] = {
-      {0, "S", 4, false},  {9, "SE", 9, true},   {18, "E", 5, false}, {27, "NE", 9, true},
-      {36, "N", 4, false}, {45, "NW", 10, true}, {54, "W", 7, false}, {63, "SW", 10, true},
-  };
   if (doc.RedScreen)
     glColor3ub(255, 0, 0);
   else
     glColor3ub(255, 128, 0);
-  for (const CompassPoint& point : kPoints) {
-    if (point.Intercardinal && frame.Zoom < 2) continue;
-    const SkyPoint& horizon = doc.HorizonPoints[point.HorizonPoint];
-    double p[3], x, y;
-    astro::EquatorialToSphere(horizon.RightAscension, horizon.Declination, p);
-    if (doc.SkyToWindow(p[0], p[1], p[2], x, y))
-      DrawText(LabelFont::Bold16, x - point.Shift * frame.Scale, y, point.Text);
-  }
+  for (const PlacedLabel& letter : frame.Renderer.CompassLabels())
+    DrawText(LabelFont::Bold16, letter.Left, letter.Baseline, kCompassLetters[letter.Id]);
 }
 
 }  // namespace render

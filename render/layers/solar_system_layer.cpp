@@ -298,13 +298,13 @@ bool NameOutshone(int body, double h) {
   }
 }
 
+}  // namespace
+
 void DrawPlanetNames(const Frame& frame) {
   DrawPlacedLabels(
       frame, frame.Renderer.PlanetLabels(), frame.Doc.Settings.PlanetNamesColor,
       [](int id) { return std::string_view(res::String(res::IDS_BODY_NAME_FIRST + id)); });
 }
-
-}  // namespace
 
 void DrawSolarSystem(const Frame& frame) {
   const CSkyDoc& doc = frame.Doc;
@@ -328,8 +328,6 @@ void DrawSolarSystem(const Frame& frame) {
       DrawPlanet(frame, body, p, e);
   }
   glPopMatrix();
-  // The names over the discs, each beside its own.
-  DrawPlanetNames(frame);
 }
 
 void ReservePlanetNames(const Frame& frame) {

@@ -11,11 +11,13 @@
 #include <numbers>
 #include <stdexcept>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "astro/refraction.h"
 #include "print/chart_geometry.h"
 #include "res/strings.h"
+#include "sky/eyepiece_fields.h"
 #include "sky/sky_doc.h"
 
 namespace print {
@@ -69,6 +71,12 @@ bool Near(PagePoint a, PagePoint b, int tolerance = 1) {
 }
 
 constexpr PagePoint kCentre{kWidth / 2, kHeight / 2};
+
+// Whether a name stands beside a mark round point p, `shift` pixels right of
+// it (the mark's radius and the gap of 8), its cell across the point.
+bool Beside(const ChartText& t, PagePoint p, int shift) {
+  return std::abs(t.At.X - (p.X + shift)) <= 1 && t.At.Y < p.Y && p.Y < t.At.Y + t.Font.Height;
+}
 
 class ChartGeometry : public ::testing::Test {
  protected:
@@ -420,14 +428,15 @@ TEST_F(ChartGeometry, DeepSkyCataloguesAndLabels) {
   ASSERT_FALSE(labels.empty());
   EXPECT_EQ(labels[0].Text, "M42");
   EXPECT_EQ(labels[0].Font, kDeepSkyLabelFont);
-  EXPECT_TRUE(Near(labels[0].At, {kCentre.X + 12 + 20, kCentre.Y + 6 - 20}));
+  // Right of the symbol's rim: 30' across, 16.7 pixels at zoom 4.
+  EXPECT_TRUE(Beside(labels[0], kCentre, 16 + 8));
   EXPECT_TRUE(labels[0].Opaque);
 
   settings_.DeepSkyLabelByNumber = 0;
   labels = ShapesOf<ChartText>(Chart(4), ChartLayer::DeepSkyLabels);
   ASSERT_FALSE(labels.empty());
   EXPECT_EQ(labels[0].Text, "Test Cluster");
-  EXPECT_TRUE(Near(labels[0].At, {kCentre.X, kCentre.Y - 36}));
+  EXPECT_TRUE(Beside(labels[0], kCentre, 16 + 8));
   std::strcpy(object.Name, "*");
   EXPECT_FALSE(Has(TextsOf(Chart(4), ChartLayer::DeepSkyLabels), "*"));
 
@@ -474,7 +483,7 @@ TEST_F(ChartGeometry, MagellanicCloudsAndTheirLabels) {
   const auto lmc =
       std::find_if(texts.begin(), texts.end(), [](const ChartText& t) { return t.Text == "LMC"; });
   ASSERT_NE(lmc, texts.end());
-  EXPECT_TRUE(Near(lmc->At, {kCentre.X, kCentre.Y - 36}));
+  EXPECT_TRUE(Beside(*lmc, kCentre, 6 + 8));
   EXPECT_TRUE(Has(TextsOf(chart, ChartLayer::DeepSkyLabels), "SMC"));
   // The outlines, after the nebulae's squares (5 points each).
   const auto outlines = [&](const ChartDrawing& c) {
@@ -502,7 +511,7 @@ TEST_F(ChartGeometry, StarAndConstellationNamesStandByTheirPoints) {
   const auto name = std::find_if(names.begin(), names.end(),
                                  [&](const ChartText& t) { return t.Text == NameOf(star.Name); });
   ASSERT_NE(name, names.end());
-  EXPECT_TRUE(Near(name->At, {kCentre.X - 3 * star.LabelOffset, kCentre.Y}));
+  EXPECT_TRUE(Beside(*name, kCentre, StarRadius(star.Magnitude) + 8));
   EXPECT_EQ(name->Font, kStarNameFont);
   // A name record fainter than the star limit is left out.
   doc_->StarMagnitudeLimit = star.Magnitude - 0.01;
@@ -533,11 +542,11 @@ TEST_F(ChartGeometry, SunMoonAndPlanets) {
     std::size_t Lines;  // rays or ring
     int NameShift;
   } kCases[] = {
-      {1, 2, 32, 4, 37},
-      {1, 8, static_cast<int>(half * 8.0 / 180), 4, static_cast<int>(half * 8.0 / 180) + 5},
-      {0, 4, 32, 0, 37},
-      {6, 2, 10, 1, 16},
-      {5, 2, 10, 0, 16},
+      {1, 2, 32, 4, 40},
+      {1, 8, static_cast<int>(half * 8.0 / 180), 4, static_cast<int>(half * 8.0 / 180) + 8},
+      {0, 4, 32, 0, 40},
+      {6, 2, 10, 1, 32},  // beside the ring
+      {5, 2, 10, 0, 18},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.Body);
@@ -559,7 +568,7 @@ TEST_F(ChartGeometry, SunMoonAndPlanets) {
     const auto names = ShapesOf<ChartText>(chart, ChartLayer::PlanetNames);
     ASSERT_EQ(names.size(), 1u);
     EXPECT_EQ(names[0].Text, std::string(res::String(res::IDS_BODY_NAME_FIRST + c.Body)));
-    EXPECT_TRUE(Near(names[0].At, {kCentre.X + c.NameShift, kCentre.Y - 22}));
+    EXPECT_TRUE(Beside(names[0], kCentre, c.NameShift));
     EXPECT_EQ(names[0].Font, kPlanetNameFont);
     doc_->Bodies[c.Body].RightAscension = 0;
   }
@@ -695,6 +704,62 @@ TEST_F(ChartGeometry, NothingBelowTheHorizonIsNamed) {
   for (const ConstellationNameRecord& c : doc_->ConstellationNames) {
     if (Has(constellations, NameOf(c.Name))) {
       EXPECT_TRUE(above(c.RightAscension, c.Declination)) << c.Name;
+    }
+  }
+}
+
+TEST_F(ChartGeometry, NamesStandWholeOnThePageClearOfEachOtherAndOverTheDiscs) {
+  doc_->StarNames = doc_->PlanetNames = doc_->DeepSkyLabels = doc_->Boundaries = 1;
+  sky::EyepieceField eyepiece;
+  eyepiece.Name = "Plossl";
+  sky::EyepieceField same = eyepiece;  // one size: one place above them
+  same.Name = "Nagler";
+  settings_.Fields = {eyepiece, same};
+  doc_->EyepieceFields = 1;
+  struct View {
+    const char* what;
+    bool horizon;
+    double a, b, zoom;
+  };
+  for (const View& v : {View{"Orion", false, 5.6, 0, 2}, View{"Crux", false, 12.5, -60, 2},
+                        View{"the northern horizon", true, 180, 2, 2},
+                        View{"the fields at the horizon", true, 180, 0.8, 8}}) {
+    SCOPED_TRACE(v.what);
+    if (v.horizon)
+      CentreOnHorizon(v.a, v.b);
+    else
+      CentreOn(v.a, v.b);
+    const ChartDrawing chart = Chart(v.zoom);
+    // Each name's cell, a pixel inside so that rounding may make two touch.
+    struct Cell {
+      std::string Text;
+      int Left, Top, Right, Bottom;
+    };
+    std::vector<Cell> cells;
+    std::size_t lastDisc = 0, firstName = chart.size();
+    for (std::size_t i = 0; i < chart.size(); ++i) {
+      if (std::holds_alternative<ChartCircle>(chart[i].Shape)) lastDisc = i;
+      const ChartText* t = std::get_if<ChartText>(&chart[i].Shape);
+      if (!t) continue;
+      firstName = std::min(firstName, i);
+      const int w = static_cast<int>(t->Text.size()) * t->Font.Height / 2, h = t->Font.Height;
+      const int left = t->Anchor == TextAnchor::TopLeft ? t->At.X : t->At.X - w / 2;
+      const int top = t->Anchor == TextAnchor::TopLeft ? t->At.Y : t->At.Y - h * 4 / 5;
+      cells.push_back({t->Text, left + 1, top + 1, left + w - 1, top + h - 1});
+    }
+    EXPECT_LT(lastDisc, firstName) << "every name after every disc";
+    EXPECT_TRUE(!v.horizon || Has(TextsOf(chart, ChartLayer::Compass), "N"));
+    EXPECT_TRUE(Has(TextsOf(chart, ChartLayer::Fields), "Plossl"));
+    EXPECT_TRUE(Has(TextsOf(chart, ChartLayer::Fields), "Nagler"));
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+      const Cell& a = cells[i];
+      EXPECT_TRUE(a.Left >= 0 && a.Top >= 0 && a.Right <= kWidth && a.Bottom <= kHeight)
+          << a.Text << " cut at the page's edge";
+      for (std::size_t j = 0; j < i; ++j) {
+        const Cell& b = cells[j];
+        EXPECT_FALSE(a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom)
+            << a.Text << " over " << b.Text;
+      }
     }
   }
 }

@@ -83,6 +83,52 @@ TEST(LabelSpace, ALabelTriesTheOtherSidesOfItsMarkAndStaysInsideTheWindow) {
   EXPECT_TRUE(space.Taken().empty());
 }
 
+TEST(LabelSpace, ACentredLabelMovesInsideTheWindowAndTriesItsBaselinesInTurn) {
+  // The text of the test above in a 200 x 100 window, one label already at
+  // the top middle.
+  const render::TextExtent text{40, 10, 3, 4};
+  struct Case {
+    const char* what;
+    double x;
+    std::vector<double> baselines;
+    bool placed;
+    double left, baseline;
+  } const cases[] = {
+      {"centred where free", 100, {50}, true, 80, 50},
+      {"moved in from the left edge", 5, {50}, true, 0, 50},
+      {"moved in from the right edge", 198, {50}, true, 160, 50},
+      {"moved down from the top edge", 30, {95}, true, 10, 90},
+      {"never so far that the point leaves it", -1, {50}, false, 0, 0},
+      {"the next baseline where the first is taken", 100, {85, 20}, true, 80, 20},
+      {"nowhere when every baseline is taken", 100, {85, 88}, false, 0, 0},
+  };
+  for (const Case& c : cases) {
+    render::CLabelSpace space;
+    space.Clear(200, 100);
+    ASSERT_TRUE(space.Take({70, 80, 130, 100}));
+    double left = 0, baseline = 0;
+    EXPECT_EQ(space.TakeCentred(c.x, c.baselines, text, left, baseline), c.placed) << c.what;
+    if (!c.placed) continue;
+    EXPECT_EQ(left, c.left) << c.what;
+    EXPECT_EQ(baseline, c.baseline) << c.what;
+  }
+}
+
+TEST(LabelSpace, AFieldsNameTriesAboveItThenBelowThenHigherUp) {
+  const render::TextExtent text{40, 10, 3, 4};
+  EXPECT_EQ(render::FieldNameBaselines(100, -60, 4, text, 4),
+            (std::vector<double>{107, -74, 124, 141}));
+  // Two fields of one size: the second name goes below, clear of the first.
+  render::CLabelSpace space;
+  space.Clear(400, 400);
+  double left, first, second;
+  const auto baselines = render::FieldNameBaselines(300, 100, 4, text, 3);
+  ASSERT_TRUE(space.TakeCentred(200, baselines, text, left, first));
+  ASSERT_TRUE(space.TakeCentred(200, baselines, text, left, second));
+  EXPECT_EQ(first, 307);
+  EXPECT_EQ(second, 86);
+}
+
 TEST(Mipmaps, HalvingAveragesTwoByTwoAndKeepsOddSidesAtLeastOne) {
   render::PixelImage image{3, 2, 1, {0, 100, 7, 200, 255, 9}};
   const render::PixelImage half = render::HalveImage(image);

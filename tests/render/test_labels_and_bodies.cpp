@@ -14,6 +14,7 @@
 #include "render/gl.h"
 #include "res/strings.h"
 #include "sky/camera_math.h"
+#include "sky/eyepiece_fields.h"
 #include "sky/night_vision.h"
 #include "tests/render/sky_fixture.h"
 
@@ -1111,6 +1112,47 @@ TEST_F(Compass, EquatorialChartHasNoCompass) {
   doc_->HorizonMode = 0;
   const QImage image = Render(800, 800);
   EXPECT_EQ(Count(image, image.rect(), Ink(QColor(255, 128, 0))), 0);
+}
+
+TEST_F(Compass, TheLetterAndTwoFieldsOfOneSizeEachKeepTheirName) {
+  Quiet();
+  SetZoom(8);
+  // The south point 25 pixels above the middle, where a field's name would
+  // stand (a degree is 1600 sin 1 pixels at zoom 8).
+  LookAtHorizontal(-25 / (1600 * std::sin(astro::kDegToRad)), 0);
+  doc_->EyepieceFields = 1;
+  settings_.Fields = {sky::EyepieceField{"Aa", sky::FieldKind::Circle, 120},
+                      sky::EyepieceField{"Bb", sky::FieldKind::Circle, 120}};
+  const QImage image = Render();
+  const auto amber = [&](int fromRow, int toRow) {
+    return Count(image, QRect(150, fromRow, 100, toRow - fromRow), Ink(QColor(255, 192, 0)));
+  };
+  EXPECT_GT(LetterPixels(image, 0, 4), 8) << "S";
+  // The circle reaches 28 pixels round the middle (row 200): one name goes
+  // below it, the other above the letter.
+  EXPECT_GT(amber(231, 252), 10) << "below the field";
+  EXPECT_GT(amber(118, 158), 10) << "above the letter";
+}
+
+TEST_F(Compass, NamesAreWrittenOverTheLandscape) {
+  Quiet();
+  doc_->SolarSystem = doc_->PlanetNames = 1;
+  SetZoom(8);
+  LookAtHorizontal(3, 180);
+  PlaceBody(astro::kSun, -40, 0);
+  PlaceBody(astro::kMoon, -40, 20);
+  for (int body = 2; body <= 9; ++body) PlaceBody(body, -30, 0);
+  PlaceBody(5, 2, 180);  // Jupiter two degrees up, behind the land
+  // A landscape that hides everything up to its top.
+  Render();
+  ASSERT_TRUE(canvas_->MakeCurrent());
+  const unsigned char grey[4] = {90, 90, 90, 255};
+  glBindTexture(GL_TEXTURE_2D, doc_->TextureNames[render::kTexHorizon]);
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 1, 1, 0, GL_RGBA, GL_UNSIGNED_BYTE, grey);
+  glBindTexture(GL_TEXTURE_2D, 0);
+  canvas_->DoneCurrent();
+  const QImage image = Render();
+  EXPECT_GT(Count(image, image.rect(), Ink(ColourOf(kPlanetOrange))), 20);
 }
 
 }  // namespace
