@@ -221,7 +221,8 @@ std::vector<std::string> ClampFields(AppSettings& settings, const CProfile* read
             else if constexpr (std::is_same_v<K, IntKey>)
               t = std::to_string(value);
             else
-              t = value;
+              // A text refused gives way to none (an unknown time zone): say so.
+              t = value.empty() ? "none" : value;
             t.erase(0, t.find_first_not_of(' '));
             return t;
           };
