@@ -44,6 +44,25 @@ void Horizon(const astro::BodyPlace& p, double latitude, bool refraction, double
       180.0);
 }
 
+// The rise and the set that bound an object's time above the horizon in the
+// night (sunset to sunrise): of the noon-to-noon day's, a set before the night
+// of an object that rises later in it gives way to the set after that rise,
+// and a rise after the night of one that set in it to the rise before that
+// set. `eventsOf` gives the events of an observer's day.
+template <typename EventsOf>
+void RiseAndSetOfTheNight(const Observer& o, double sunset, double sunrise,
+                          const EventsOf& eventsOf, astro::DayEvents& e) {
+  if (!e.Rise || !e.Set) return;
+  Observer around = o;
+  if (*e.Set < *e.Rise && *e.Set < sunset) {
+    around.Day = {*e.Rise, *e.Rise + 1.0};
+    e.Set = eventsOf(around).Set;
+  } else if (*e.Rise > *e.Set && *e.Rise > sunrise) {
+    around.Day = {*e.Set - 1.0, *e.Set};
+    e.Rise = eventsOf(around).Rise;
+  }
+}
+
 }  // namespace
 
 astro::CivilTime EveningOf(const astro::CivilTime& clock) {
@@ -160,8 +179,11 @@ Tonight NightOf(const CSkyDoc& doc, const astro::CivilTime& evening, std::option
   // sunrise, or through the whole night where the Sun stays up).
   const double from = nautical.Set.value_or(sun.Set.value_or(o.Day.Start));
   const double to = std::max(from, nautical.Rise.value_or(sun.Rise.value_or(o.Day.End)));
+  const double sunset = sun.Set.value_or(o.Day.Start), sunrise = sun.Rise.value_or(o.Day.End);
   for (int body = 2; body <= 8; ++body) {
-    const astro::DayEvents e = BodyDayEvents(o, body);
+    astro::DayEvents e = BodyDayEvents(o, body);
+    RiseAndSetOfTheNight(
+        o, sunset, sunrise, [body](const Observer& at) { return BodyDayEvents(at, body); }, e);
     TonightRow row;
     row.Name = std::string(res::String(res::IDS_BODY_NAME_FIRST + body));
     row.Kind = "Planet";
@@ -239,7 +261,11 @@ Tonight NightOf(const CSkyDoc& doc, const astro::CivilTime& evening, std::option
   brightest(stars);
   for (std::vector<TonightRow>* list : {&deepSky, &stars}) {
     for (TonightRow& row : *list) {
-      const astro::DayEvents e = FixedDayEvents(o, row.RaJ2000, row.DecJ2000);
+      const auto eventsOf = [&row](const Observer& at) {
+        return FixedDayEvents(at, row.RaJ2000, row.DecJ2000);
+      };
+      astro::DayEvents e = eventsOf(o);
+      RiseAndSetOfTheNight(o, sunset, sunrise, eventsOf, e);
       const char* noneHere = e.AlwaysAbove  ? kAlwaysAbove
                              : e.NeverRises ? kNeverRises
                                             : kNotThisDay;

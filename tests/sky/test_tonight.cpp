@@ -93,6 +93,10 @@ TEST_F(TonightList, EveningAtKrakow) {
   };
   EXPECT_EQ(planet("Jupiter").Rise, "21:15 CET");
   EXPECT_EQ(planet("Saturn").Set, "01:06 CET 10 Dec");
+  // Venus rises in the night (PyEphem 02:22:59 UT): its set is the one after
+  // (12:46:45 UT), not the afternoon's before the night (12:48:34 UT the 9th).
+  EXPECT_EQ(planet("Venus").Rise, "03:23 CET 10 Dec");
+  EXPECT_EQ(planet("Venus").Set, "13:47 CET 10 Dec");
   // Saturn is highest at the end of the nautical twilight, Jupiter after
   // midnight, when it crosses the meridian.
   EXPECT_LT(planet("Saturn").Instant, planet("Jupiter").Instant);
