@@ -201,6 +201,39 @@ def _zones_at(geo_tz: pathlib.Path, points):
     return json.loads(out)
 
 
+# Country names of citydb.sqlite -> the iso3166.tab codes whose zones they may have.
+CITYDB_COUNTRIES = {
+    "USA": ["US"], "United Kingdom": ["GB"], "South Korea": ["KR"], "North Korea": ["KP"],
+    "Antigua and Barbuda": ["AG"], "Ascension Island": ["SH"], "Bosnia and Herzegovina": ["BA"],
+    "B\u00e9nin": ["BJ"], "Central African Republic": ["CF"], "Congo": ["CG"],
+    "Congo (Democratic Republic)": ["CD"], "Dem rep of Congo": ["CD"], "Czechia": ["CZ"],
+    "Guinea Bissau": ["GW"], "Ivory coast": ["CI"], "Macedonia": ["MK"], "Myanmar": ["MM"],
+    "Pitcairn Islands": ["PN"], "Samoa": ["WS", "AS"], "St. Lucia": ["LC"], "Swaziland": ["SZ"],
+    "Trinidad and Tobago": ["TT"], "Turks and Caicos Islands": ["TC"],
+    "US Territory": ["UM", "MP", "IO", "GU"], "Vatican": ["VA"], "Virgin Islands": ["VI", "VG"],
+    "Western sahara": ["EH"], "Yugoslavia": ["RS", "ME"],
+}
+
+
+def _country_zone(zoneinfo_dir: pathlib.Path, country: str, city: str, latitude, longitude):
+    """The zone of zone.tab named after the city (Asia/Hong_Kong), else of the
+    zones it gives the citydb country, the one whose principal place is
+    nearest to the point; "" when it gives none."""
+    by_name = {name: [code] for code, name in _countries(zoneinfo_dir).items()}
+    codes = CITYDB_COUNTRIES.get(country, by_name.get(country, []))
+    candidates = []
+    for line in (zoneinfo_dir / "zone.tab").read_text(encoding="utf-8").splitlines():
+        if line and not line.startswith("#"):
+            code, coordinates, tz = line.split("\t")[:3]
+            if tz.rsplit("/", 1)[-1] == city.replace(" ", "_"):
+                return tz
+            if code in codes:
+                candidates.append((*_split_coordinates(coordinates), tz))
+    if not candidates:
+        return ""
+    return min(candidates, key=lambda z: _distance(latitude, longitude, z[0], z[1]))[2]
+
+
 def cities(citydb: pathlib.Path, zoneinfo_dir: pathlib.Path, geo_tz: pathlib.Path):
     """(lines of cities.tab, lines of the cities left without a zone, names left
     out because location.dat or an earlier city has them or location.dat has
@@ -209,8 +242,10 @@ def cities(citydb: pathlib.Path, zoneinfo_dir: pathlib.Path, geo_tz: pathlib.Pat
     Each city of KStars' citydb.sqlite takes the zone whose area contains it
     (the time-zone boundaries of geo-tz) and that zone's standard offset;
     one whose zone tzdata does not have keeps KStars' standard offset, with an
-    empty zone, and is listed, as are those whose point lies at sea (their
-    zone is the sea's, Etc/GMT-2, a fixed offset)."""
+    empty zone, and is listed, as are those whose point lies at sea (in the
+    sea's zone, Etc/GMT-2, a fixed offset): they take the zone of zone.tab
+    named after them, or else their country's whose principal place is
+    nearest, where it has one."""
     rows = [(name, province, country, _dms(lat_text), _dms(lon_text), tz_hours, elevation)
             for name, province, country, lat_text, lon_text, tz_hours, elevation in sqlite3.connect(
                 f"file:{citydb}?mode=ro", uri=True).execute(
@@ -232,8 +267,15 @@ def cities(citydb: pathlib.Path, zoneinfo_dir: pathlib.Path, geo_tz: pathlib.Pat
             if zone not in offsets:
                 offsets[zone] = _standard_offset(_zone(zoneinfo_dir, zone))
             offset = offsets[zone]
-            if zone.startswith("Etc/"):  # its coordinates lie at sea: it keeps the sea's zone
-                unmatched.append(f"{label}\t{zone}: at sea by the boundaries")
+            if zone.startswith("Etc/"):
+                # Its coordinates lie at sea (KStars' are off for a few): the
+                # sea's fixed offset would lose the country's clock changes.
+                land = _country_zone(zoneinfo_dir, country, name, latitude, longitude)
+                unmatched.append(f"{label}\t{zone}: at sea by the boundaries; "
+                                 + (f"takes {land}" if land else "kept"))
+                if land:
+                    zone = land
+                    offset = _standard_offset(_zone(zoneinfo_dir, zone))
         else:
             unmatched.append(f"{label}\t{zone or 'no zone'}: not a zone of tzdata")
             zone = ""
@@ -250,11 +292,11 @@ def cities(citydb: pathlib.Path, zoneinfo_dir: pathlib.Path, geo_tz: pathlib.Pat
 def write_cities(citydb: pathlib.Path, zoneinfo_dir: pathlib.Path, geo_tz: pathlib.Path,
                  path: pathlib.Path, unmatched_path: pathlib.Path):
     """cities.tab: "name<TAB>latitude<TAB>longitude east<TAB>elevation m<TAB>standard offset
-    h<TAB>zone" (UTF-8), and the list of the cities left without a zone of land."""
+    h<TAB>zone" (UTF-8), and the list of the cities at sea or without a zone of tzdata."""
     lines, unmatched, repeated = cities(citydb, zoneinfo_dir, geo_tz)
     path.write_bytes("".join(line + "\n" for line in lines).encode("utf-8"))
     unmatched_path.write_bytes("".join(line + "\n" for line in unmatched).encode("utf-8"))
-    print(f"cities.tab: {len(lines)} cities, {len(unmatched)} without a zone of land, "
+    print(f"cities.tab: {len(lines)} cities, {len(unmatched)} at sea or without a zone of tzdata, "
           f"{len(repeated)} left out whose names or places location.dat or an earlier city has")
 
 
