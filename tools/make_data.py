@@ -90,8 +90,10 @@ def build_faint_stars(src: sources.Sources, catalogue, hipparcos, out: pathlib.P
 
 def build_series(src: sources.Sources, out: pathlib.Path):
     """The planets' series as C++ sources of the astronomy engine."""
-    terms = planet_series.write_source(src.usr_share("kstars"), out / "vsop87_series.cpp",
-                                       src.versions["kstars-data"])
+    try:
+        terms = planet_series.write_source(src.usr_share("kstars"), out / "vsop87_series.cpp")
+    except planet_series.InputError as error:
+        sys.exit(f"vsop87_series.cpp: {error}")
     print(f"vsop87_series.cpp: {terms} terms")
     import ephem
     worst = pluto_series.write_source(out / "pluto_series.cpp", ephem.__version__)

@@ -12,6 +12,8 @@ packages=(
   xvfb xauth xfonts-base fonts-liberation
   # The time zones every place keeps its clock by.
   tzdata
+  # The inputs of the planet series, which a test regenerates and compares.
+  kstars-data
   openbox xdotool x11-utils x11-apps poppler-utils imagemagick
   # bench/run_benchmarks.py --peers compiles its screen watcher and frame logger.
   libx11-dev libxext-dev
