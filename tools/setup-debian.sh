@@ -12,8 +12,9 @@ packages=(
   xvfb xauth xfonts-base fonts-liberation
   # The time zones every place keeps its clock by.
   tzdata
-  # The inputs of the planet series, which a test regenerates and compares.
-  kstars-data
+  # The inputs of the planet series, which a test regenerates with Python
+  # and compares.
+  kstars-data python3
   openbox xdotool x11-utils x11-apps poppler-utils imagemagick
   # bench/run_benchmarks.py --peers compiles its screen watcher and frame logger.
   libx11-dev libxext-dev
