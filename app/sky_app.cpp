@@ -122,9 +122,10 @@ bool CSkyApp::InitInstance() {
     messages_->Show(MessageIcon::Exclamation, SettingsClampedMessage(settingsPath_, clamped));
 
   doc_ = std::make_unique<CSkyDoc>(Settings);
-  // The faint-star and NGC/IC files are read when first needed, often in the
-  // middle of a frame: a window tells of their damage once the frame is
-  // done; a run without a window (or without a person) at once.
+  // The faint-star and NGC/IC files are read when a limit or a search first
+  // needs them, often in the middle of a zoom or a search: a window tells of
+  // their damage once that step is done; a run without a window (or without
+  // a person) at once.
   doc_->DeepCatalogues.ReportDamageTo([this](const std::string& message) {
     if (commandLine_.Headless() || commandLine_.NonInteractive)
       messages_->Show(MessageIcon::Exclamation, message);

@@ -534,8 +534,7 @@ class CChartBuilder {
 
   // The faint-star file's stars to the stars' limit.
   void FaintStars() {
-    const catalog::FaintStarCatalogue& stars =
-        doc_.DeepCatalogues.FaintStars(doc_.StarMagnitudeLimit);
+    const catalog::FaintStarCatalogue& stars = doc_.DeepCatalogues.FaintStars();
     stars.ForEachInView(
         PageSky(), doc_.StarMagnitudeLimit, [&](const catalog::FaintStarRecord& star) {
           const int index = static_cast<int>(&star - stars.Records.data());
@@ -768,6 +767,7 @@ std::vector<PagePoint> GroundPolygon(int width, int height, double zoom, double 
 
 ChartDrawing BuildChart(CSkyDoc& doc, int width, int height, double zoom,
                         const CChartTextMeasure& measure) {
+  doc.PrepareCatalogues();
   return CChartBuilder(doc, width, height, zoom, measure).Build();
 }
 

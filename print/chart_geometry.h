@@ -111,6 +111,7 @@ class CChartTextMeasure {
 // doc.PageProjectionMatrix; the screen's are left alone), the catalogues,
 // the display switches, the magnitude limits and the sky's conditions
 // (CSkyDoc::Conditions) of the document, in the order of render/sky_layers.h.
+// The catalogue files' parts the limits need are read first.
 ChartDrawing BuildChart(CSkyDoc& doc, int width, int height, double zoom,
                         const CChartTextMeasure& measure);
 

@@ -5,6 +5,7 @@
 #include "render/sky_renderer.h"
 #include "render/sky_view.h"
 #include "render/surfaceless_gl.h"
+#include "sky/sky_doc.h"
 
 COffscreenCanvas::COffscreenCanvas(CSkyView& view) : view_(view) {
   surface_.setFormat(CSkyView::SurfaceFormat());
@@ -47,6 +48,7 @@ void COffscreenCanvas::Draw(int width, int height) {
 }
 
 QImage COffscreenCanvas::Render(int width, int height) {
+  view_.Document->PrepareCatalogues();
   if (!MakeCurrent()) return {};
   QImage image;
   if (surfaceless_) {
@@ -70,6 +72,7 @@ QImage COffscreenCanvas::Render(int width, int height) {
 }
 
 std::vector<sky::PickHit> COffscreenCanvas::Pick(int x, int y) {
+  view_.Document->PrepareCatalogues();
   if (!MakeCurrent()) return {};
   std::vector<sky::PickHit> hits = view_.Renderer().SelectionPass(x, y, view_.Zoom);
   DoneCurrent();

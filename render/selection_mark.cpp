@@ -57,8 +57,7 @@ std::optional<SelectionMark> SelectionOf(const CSkyDoc& doc, const SkyConditions
       s.Place = {doc.Bodies[i].RightAscension, doc.Bodies[i].Declination};
       return s;
     case sky::SkyObjectRef::FaintStar:
-      if (i < 0 ||
-          static_cast<std::size_t>(i) >= doc.DeepCatalogues.FaintStarsRead().Records.size())
+      if (i < 0 || static_cast<std::size_t>(i) >= doc.DeepCatalogues.FaintStars().Records.size())
         return std::nullopt;
       s.Place = doc.DeepCatalogues.FaintStarPlace(i, doc.CatalogueMotion);
       return s;

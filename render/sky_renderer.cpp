@@ -271,8 +271,7 @@ double CSkyRenderer::MarkDistance(unsigned name, double x, double y) const {
     ra = doc_.DeepSkyObjects[name - render::kNameDeepSkyFirst].RightAscension;
     dec = doc_.DeepSkyObjects[name - render::kNameDeepSkyFirst].Declination;
   } else if (name >= render::kNameFaintStarFirst &&
-             name - render::kNameFaintStarFirst <
-                 doc_.DeepCatalogues.FaintStarsRead().Records.size()) {
+             name - render::kNameFaintStarFirst < doc_.DeepCatalogues.FaintStars().Records.size()) {
     const astro::EquatorialCoord at = doc_.DeepCatalogues.FaintStarPlace(
         static_cast<int>(name - render::kNameFaintStarFirst), doc_.CatalogueMotion);
     ra = at.RightAscension;

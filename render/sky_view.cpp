@@ -69,6 +69,8 @@ CSkyView::CSkyView(CSkyDoc& doc, CMessenger& messages, QWidget* parent)
   // under it into the window's backing store, whose pages (7 MiB at
   // 1920x1080, shared with the X server) are then never touched.
   setAttribute(Qt::WA_OpaquePaintEvent);
+  // The first frame comes unasked, when the window is shown.
+  doc.PrepareCatalogues();
 }
 
 CSkyView::~CSkyView() { Document->Settings.Zoom = Zoom; }
@@ -113,12 +115,16 @@ void CSkyView::DrawFrame() {
   glFinish();
 }
 
-void CSkyView::Redraw() { surface_->update(); }
+void CSkyView::Redraw() {
+  Document->PrepareCatalogues();
+  surface_->update();
+}
 
 QImage CSkyView::grabFramebuffer() {
   // A frame drawn now into the back buffer and read from it, not shown:
   // what a paint would show, whether or not one has happened.
   if (!surface_->isValid()) return {};
+  Document->PrepareCatalogues();
   surface_->makeCurrent();
   PaintSurface();
   return surface_->grabFramebuffer();

@@ -74,11 +74,13 @@ class CSkyView : public QWidget {
   void DrawFrame();  // clears and composes one frame
   CSkyRenderer& Renderer() { return *renderer_; }
 
-  // Asks for a new frame on screen. QWidget's update() would repaint only
-  // the widget under the native window: it is not the view's.
+  // Asks for a new frame on screen, after reading the catalogue parts the
+  // limits now need (the paint reads no file). QWidget's update() would
+  // repaint only the widget under the native window: it is not the view's.
   void Redraw();
   void update() = delete;
-  // A frame drawn for the purpose (empty before the view is first shown).
+  // A frame drawn for the purpose (empty before the view is first shown),
+  // the catalogues prepared first as for Redraw.
   QImage grabFramebuffer();
   // Makes the on-screen surface's context current, or releases it.
   void makeCurrent();

@@ -21,48 +21,46 @@ void CDeepCatalogues::TellDamage(const char* file, const Catalogue& catalogue) c
     report_(DamagedFileMessage(file, catalogue.Report));
 }
 
-const catalog::FaintStarCatalogue& CDeepCatalogues::FaintStars(double limit) const {
+void CDeepCatalogues::ReadFaintStars(double limit) {
   constexpr const char* kFile = "faintstars.bin";
-  if (!faintStars_) {
-    faintStars_ = std::make_unique<catalog::FaintStarCatalogue>(
-        catalog::LoadFaintStars(kFile, {.To = kFaintStarsFirstPart}));
+  if (!faintStarsRead_) {
+    faintStarsRead_ = true;
+    faintStars_ = catalog::LoadFaintStars(kFile, {.To = kFaintStarsFirstPart});
     // A damaged file is read whole at once, so that one message counts all
     // that was left out of it.
-    if (faintStars_->Report.Damaged()) {
-      *faintStars_ = catalog::LoadFaintStars(kFile);
+    if (faintStars_.Report.Damaged()) {
+      faintStars_ = catalog::LoadFaintStars(kFile);
       faintStarsWhole_ = true;
     }
-    TellDamage(kFile, *faintStars_);
+    TellDamage(kFile, faintStars_);
   }
   if (limit > kFaintStarsFirstPart && !faintStarsWhole_) {
     faintStarsWhole_ = true;
-    if (faintStars_->Status == catalog::FaintStarCatalogue::State::Read) {
+    if (faintStars_.Status == catalog::FaintStarCatalogue::State::Read) {
       catalog::FaintStarCatalogue later =
           catalog::LoadFaintStars(kFile, {.Above = kFaintStarsFirstPart});
       TellDamage(kFile, later);
-      faintStars_->Append(std::move(later));
+      faintStars_.Append(std::move(later));
     }
   }
-  return *faintStars_;
 }
 
-const catalog::FaintStarCatalogue& CDeepCatalogues::FaintStarsRead() const {
-  static const catalog::FaintStarCatalogue kNone;
-  return faintStars_ ? *faintStars_ : kNone;
+void CDeepCatalogues::ReadNgcIc() {
+  if (ngcIcRead_) return;
+  ngcIcRead_ = true;
+  ngcIc_ = catalog::LoadNgcIc("ngcic.bin");
+  TellDamage("ngcic.bin", ngcIc_);
 }
 
-const catalog::NgcIcCatalogue& CDeepCatalogues::NgcIc() const {
-  if (!ngcIc_) {
-    ngcIc_ = std::make_unique<const catalog::NgcIcCatalogue>(catalog::LoadNgcIc("ngcic.bin"));
-    TellDamage("ngcic.bin", *ngcIc_);
-  }
-  return *ngcIc_;
-}
+const catalog::FaintStarCatalogue& CDeepCatalogues::FaintStars() const { return faintStars_; }
+
+const catalog::NgcIcCatalogue& CDeepCatalogues::NgcIc() const { return ngcIc_; }
 
 void CDeepCatalogues::Use(catalog::FaintStarCatalogue stars, catalog::NgcIcCatalogue objects) {
-  faintStars_ = std::make_unique<catalog::FaintStarCatalogue>(std::move(stars));
-  faintStarsWhole_ = true;
-  ngcIc_ = std::make_unique<const catalog::NgcIcCatalogue>(std::move(objects));
+  faintStars_ = std::move(stars);
+  faintStarsRead_ = faintStarsWhole_ = true;
+  ngcIc_ = std::move(objects);
+  ngcIcRead_ = true;
   faintPlaces_ = {};
   ngcIcPlaces_ = {};
 }
@@ -92,7 +90,7 @@ astro::EquatorialCoord CDeepCatalogues::PlaceOf(const Catalogue& catalogue, Move
 astro::EquatorialCoord CDeepCatalogues::FaintStarPlace(int index,
                                                        const CCatalogueMotion& motion) const {
   return PlaceOf(
-      FaintStarsRead(), faintPlaces_, index, motion, [](const catalog::FaintStarRecord& star) {
+      FaintStars(), faintPlaces_, index, motion, [](const catalog::FaintStarRecord& star) {
         return astro::StarMotion{star.ProperMotionRa, star.ProperMotionDec, star.Parallax};
       });
 }

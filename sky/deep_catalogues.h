@@ -1,14 +1,14 @@
-// The faint stars and the NGC and IC objects, read from their files when
-// first asked for (not at start-up: most sessions never zoom in or search
-// for them). A file that cannot be opened is an empty catalogue, and the
-// program goes on without that layer. A damaged file is named once, as the
-// other catalogues are, and the program goes on without what was left out
-// (the whole file when its header is refused).
+// The faint stars and the NGC and IC objects, read from their files when a
+// limit, a switch or a search first needs them (not at start-up: most
+// sessions never zoom in or search for them), and always before the frame
+// that draws them: drawing only looks at what is read. A file that cannot
+// be opened is an empty catalogue, and the program goes on without that layer. A damaged file is
+// named once, as the other catalogues are, and the program goes on without what was left out (the
+// whole file when its header is refused).
 #pragma once
 
 #include <functional>
 #include <limits>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -24,22 +24,27 @@ namespace sky {
 // few thousand, all that the wide views show), the rest when a limit or a
 // search first reaches past it.
 inline constexpr double kFaintStarsFirstPart = 8.0;
+// The file's brightest star is of magnitude 5.19 (the bright-star catalogue
+// holds the rest): a limit above this leaves the file unread.
+inline constexpr double kBrightestFaintStar = 5.1;
 
 class CDeepCatalogues {
  public:
-  // The faint stars, read at least down to magnitude `limit`: all of them
-  // unless told. A star keeps its index as the rest is read.
-  const catalog::FaintStarCatalogue& FaintStars(
-      double limit = std::numeric_limits<double>::infinity()) const;
-  // The faint stars read so far, reading nothing: every index a drawing, a
-  // pick or a search gave is among them.
-  const catalog::FaintStarCatalogue& FaintStarsRead() const;
+  // Reads the faint stars at least down to magnitude `limit`, all of them
+  // unless told; what is read already is not read again. A star keeps its
+  // index as the rest is read.
+  void ReadFaintStars(double limit = std::numeric_limits<double>::infinity());
+  // Reads the NGC/IC file unless it is read.
+  void ReadNgcIc();
+  // What is read so far, reading nothing (an empty catalogue before the
+  // first reading): every index a drawing, a pick or a search gave is among them.
+  const catalog::FaintStarCatalogue& FaintStars() const;
   const catalog::NgcIcCatalogue& NgcIc() const;
   // Takes these catalogues instead of the files: a view of the sky's own
   // layers alone, or of chosen records.
   void Use(catalog::FaintStarCatalogue stars, catalog::NgcIcCatalogue objects);
-  // Where the message of a damaged file goes when the file is read (often in
-  // the middle of a frame or a search); without it nothing is said.
+  // Where the message of a damaged file goes when the file is read (as a
+  // limit or a search changes); without it nothing is said.
   void ReportDamageTo(std::function<void(const std::string& message)> report) {
     report_ = std::move(report);
   }
@@ -61,10 +66,12 @@ class CDeepCatalogues {
   static astro::EquatorialCoord PlaceOf(const Catalogue& catalogue, MovedPlaces& places, int index,
                                         const CCatalogueMotion& motion, MotionOf motionOf);
 
-  // Read on first use; the document is otherwise const for its readers.
-  mutable std::unique_ptr<catalog::FaintStarCatalogue> faintStars_;
-  mutable bool faintStarsWhole_ = false;  // the fainter part read too
-  mutable std::unique_ptr<const catalog::NgcIcCatalogue> ngcIc_;
+  catalog::FaintStarCatalogue faintStars_;
+  bool faintStarsRead_ = false;   // the first part read
+  bool faintStarsWhole_ = false;  // the fainter part read too
+  catalog::NgcIcCatalogue ngcIc_;
+  bool ngcIcRead_ = false;
+  // Worked out as the frames ask for them, from records already read.
   mutable MovedPlaces faintPlaces_, ngcIcPlaces_;
   std::function<void(const std::string&)> report_;
 

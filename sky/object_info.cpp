@@ -330,7 +330,7 @@ DeepSkyCard DeepSkyCardOf(const CSkyDoc& doc, int index) {
 }
 
 FaintStarCard FaintStarCardOf(const CSkyDoc& doc, int index) {
-  const catalog::FaintStarRecord& star = doc.DeepCatalogues.FaintStarsRead().Records[index];
+  const catalog::FaintStarRecord& star = doc.DeepCatalogues.FaintStars().Records[index];
   FaintStarCard card;
   if (star.Hip != 0) card.Hip = std::to_string(star.Hip);
   card.Name = FaintStarDesignation(star);

@@ -77,8 +77,9 @@ std::optional<std::pair<int, std::string>> NumberAndSuffixAfter(std::string_view
   return std::pair{number, std::string(suffix)};
 }
 
-std::optional<SkyObjectRef> NgcIcByNumber(const CSkyDoc& doc, char catalogue,
+std::optional<SkyObjectRef> NgcIcByNumber(CSkyDoc& doc, char catalogue,
                                           const std::pair<int, std::string>& id) {
+  doc.DeepCatalogues.ReadNgcIc();
   const std::vector<catalog::NgcIcRecord>& objects = doc.DeepCatalogues.NgcIc().Records;
   for (std::size_t i = 0; i < objects.size(); ++i)
     if (objects[i].Catalogue == catalogue && objects[i].Number == id.first &&
@@ -89,7 +90,8 @@ std::optional<SkyObjectRef> NgcIcByNumber(const CSkyDoc& doc, char catalogue,
 
 // A faint star by "HIP n" or by its coordinate name, found through the index
 // near the place the name gives.
-std::optional<SkyObjectRef> FaintStarByName(const CSkyDoc& doc, const std::string& key) {
+std::optional<SkyObjectRef> FaintStarByName(CSkyDoc& doc, const std::string& key) {
+  doc.DeepCatalogues.ReadFaintStars();
   if (const std::optional<int> hip = NumberAfter(key, "HIP")) {
     if (*hip <= 0) return std::nullopt;  // 0 marks the stars without a number
     const catalog::FaintStarCatalogue& stars = doc.DeepCatalogues.FaintStars();
@@ -122,7 +124,7 @@ std::optional<SkyObjectRef> FaintStarByName(const CSkyDoc& doc, const std::strin
 
 }  // namespace
 
-std::optional<SkyObjectRef> FindObjectByName(const CSkyDoc& doc, std::string_view name) {
+std::optional<SkyObjectRef> FindObjectByName(CSkyDoc& doc, std::string_view name) {
   const std::string key = Key(name);
   if (key.empty()) return std::nullopt;
 
@@ -169,6 +171,7 @@ std::optional<SkyObjectRef> FindObjectByName(const CSkyDoc& doc, std::string_vie
     if (key != "*" && Key(std::string_view(object.Name, sizeof object.Name)) == key)
       return SkyObjectRef{SkyObjectRef::DeepSky, i};
   }
+  doc.DeepCatalogues.ReadNgcIc();
   const std::vector<catalog::NgcIcRecord>& objects = doc.DeepCatalogues.NgcIc().Records;
   for (std::size_t i = 0; i < objects.size(); ++i)
     if (Key(std::string_view(objects[i].Name, sizeof objects[i].Name)) == key)
@@ -193,7 +196,7 @@ astro::EquatorialCoord PlaceOf(const CSkyDoc& doc, SkyObjectRef object) {
     case SkyObjectRef::Body:
       return {doc.Bodies[i].RightAscension, doc.Bodies[i].Declination};
     case SkyObjectRef::FaintStar: {
-      const catalog::FaintStarRecord& star = doc.DeepCatalogues.FaintStarsRead().Records[i];
+      const catalog::FaintStarRecord& star = doc.DeepCatalogues.FaintStars().Records[i];
       return {star.RightAscension, star.Declination};
     }
     case SkyObjectRef::NgcIc: {

@@ -33,8 +33,9 @@ struct SkyObjectRef {
 // name ("J053512.3-052312"), "Sun", "Moon", a planet's name, a constellation
 // ("Ursa Major") or a deep-sky object's common name ("Orion Nebula",
 // "Horsehead Nebula"); numbers may have leading zeros. Nothing when no object
-// has that name. An NGC number is looked for in deepsky.bin first.
-std::optional<SkyObjectRef> FindObjectByName(const CSkyDoc& doc, std::string_view name);
+// has that name. An NGC number is looked for in deepsky.bin first. The
+// faint-star and NGC/IC files are read when the name asks for them.
+std::optional<SkyObjectRef> FindObjectByName(CSkyDoc& doc, std::string_view name);
 
 // Its J2000 place, hours and degrees: the place the search commands centre
 // (a named star's proper-name record's, a body's at the document's time).

@@ -97,7 +97,7 @@ std::vector<PickStep> PickSteps(const std::vector<PickHit>& hits, const CSkyDoc&
   PickBounds bounds;
   for (const PickHit& hit : hits) {
     if (hit.Name >= kFaintStarNameFirst && hit.Name < kNgcIcNameFirst)
-      bounds.FaintStars = static_cast<int>(doc.DeepCatalogues.FaintStarsRead().Records.size());
+      bounds.FaintStars = static_cast<int>(doc.DeepCatalogues.FaintStars().Records.size());
     else if (hit.Name >= kNgcIcNameFirst)
       bounds.NgcIc = static_cast<int>(doc.DeepCatalogues.NgcIc().Records.size());
   }

@@ -115,7 +115,7 @@ std::vector<std::string> ConstellationSearchEntries() {
   return Sorted(std::move(entries));
 }
 
-std::vector<std::string> NgcSearchEntries(const CSkyDoc& doc) {
+std::vector<std::string> NgcSearchEntries(CSkyDoc& doc) {
   struct Entry {
     int Catalogue;  // 0 NGC, 1 IC
     int Number;
@@ -128,6 +128,7 @@ std::vector<std::string> NgcSearchEntries(const CSkyDoc& doc) {
   std::vector<Entry> objects;
   for (int i = kMessierCount; i < kDeepSkyCount; ++i)
     objects.push_back({0, static_cast<int>(doc.DeepSkyObjects[i].Number), {}});
+  doc.DeepCatalogues.ReadNgcIc();
   for (const catalog::NgcIcRecord& r : doc.DeepCatalogues.NgcIc().Records)
     objects.push_back({r.Catalogue == 'I' ? 1 : 0, static_cast<int>(r.Number),
                        std::string(r.Suffix, strnlen(r.Suffix, sizeof r.Suffix))});
@@ -203,7 +204,7 @@ std::optional<astro::EquatorialCoord> ConstellationSearchPlace(std::string_view 
   return std::nullopt;
 }
 
-std::optional<astro::EquatorialCoord> NgcSearchPlace(const CSkyDoc& doc, std::string_view entry) {
+std::optional<astro::EquatorialCoord> NgcSearchPlace(CSkyDoc& doc, std::string_view entry) {
   const std::optional<sky::SkyObjectRef> object = sky::FindObjectByName(doc, entry);
   if (!object ||
       (object->What != sky::SkyObjectRef::DeepSky && object->What != sky::SkyObjectRef::NgcIc))

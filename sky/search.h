@@ -58,8 +58,8 @@ std::vector<std::string> ConstellationSearchEntries();
 // The entries of the NGC list: every NGC object (those of DeepSkyObjects and
 // of the NGC/IC file), then every IC object, each catalogue by number and a
 // number's components by their letters, written as the cards write them
-// ("NGC 224", "NGC 7000", "IC 434", "IC 715NW").
-std::vector<std::string> NgcSearchEntries(const CSkyDoc& doc);
+// ("NGC 224", "NGC 7000", "IC 434", "IC 715NW"). Reads the NGC/IC file.
+std::vector<std::string> NgcSearchEntries(CSkyDoc& doc);
 
 // The NGC list's entry that typing `typed` selects, its index in `entries`;
 // -1 when none fits. Case and blanks do not matter. `typed` is a catalogue's
@@ -75,7 +75,7 @@ int NgcSearchMatch(const std::vector<std::string>& entries, std::string_view typ
 // none when no record has it.
 std::optional<astro::EquatorialCoord> StarSearchPlace(const CSkyDoc& doc, std::string_view entry);
 std::optional<astro::EquatorialCoord> ConstellationSearchPlace(std::string_view entry);
-std::optional<astro::EquatorialCoord> NgcSearchPlace(const CSkyDoc& doc, std::string_view entry);
+std::optional<astro::EquatorialCoord> NgcSearchPlace(CSkyDoc& doc, std::string_view entry);
 
 // The Messier field holds at most this many characters: "M 110".
 constexpr int kMessierFieldLength = 5;

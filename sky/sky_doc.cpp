@@ -214,6 +214,13 @@ void CSkyDoc::UpdateAutoLimits(double zoom) {
   Settings.DeepSkyLimit = static_cast<int>(DeepSkyMagnitudeLimit - 6);
 }
 
+void CSkyDoc::PrepareCatalogues() {
+  // The faint stars are drawn to a depth no deeper than the stars' limit.
+  if (StarMagnitudeLimit > sky::kBrightestFaintStar)
+    DeepCatalogues.ReadFaintStars(StarMagnitudeLimit);
+  if (Settings.ShowNGC) DeepCatalogues.ReadNgcIc();
+}
+
 bool CSkyDoc::DiscDepth(int x, int y, double zoom, double& winZ) const {
   const double dx = x - ViewCentreX;
   const double dy = y - ViewCentreY;

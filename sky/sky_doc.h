@@ -103,6 +103,11 @@ class CSkyDoc {
   // stored limit indices follow the limits.
   void UpdateAutoLimits(double zoom);
 
+  // Reads the parts of the faint-star and NGC/IC files that the limits and
+  // switches as they are now draw (those already read stay): called as they
+  // change, before the frame that shows them, which only looks at what is read.
+  void PrepareCatalogues();
+
   // Whether the sky is drawn at its apparent place, lifted by the
   // atmosphere's refraction: in local-horizon mode with the switch on.
   bool Refracting() const { return HorizonMode && Refraction; }
@@ -190,7 +195,7 @@ class CSkyDoc {
   StarNameRecord ProperNames[kStarNameCount] = {};
   ConstellationNameRecord ConstellationNames[kConstellationNameCount] = {};
   // The faint stars and the NGC and IC objects, J2000.0 as their files give
-  // them, read when first needed.
+  // them, read when first needed (PrepareCatalogues and the searches).
   sky::CDeepCatalogues DeepCatalogues;
   // The object the user last searched for: drawn, named, marked and
   // pickable whatever the limits and switches, until another is chosen.

@@ -61,7 +61,7 @@ class CStarInfoDialog : public CInfoCard {
   CStarInfoDialog(const CSkyDoc& doc, int starIndex, QWidget* parent = nullptr);
 };
 
-// A star of the faint-star file: record `index` of doc.DeepCatalogues.FaintStarsRead().
+// A star of the faint-star file: record `index` of doc.DeepCatalogues.FaintStars().
 class CFaintStarInfoDialog : public CInfoCard {
   Q_OBJECT
  public:

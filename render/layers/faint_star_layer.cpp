@@ -1,8 +1,8 @@
 // The Hipparcos and Tycho stars beyond the bright-star catalogue, drawn as
 // the bright stars' discs by the same magnitude scale and rules, coloured
 // by spectral type or B-V. Only the sky cells in view are visited, each from
-// its brightest star down to the limit; the file's stars to magnitude 8 are
-// read the first time a limit reaches into it, the rest when one passes 8.
+// its brightest star down to the limit, among the stars the document read
+// for its limits before the frame (CSkyDoc::PrepareCatalogues).
 #include <algorithm>
 #include <cmath>
 
@@ -15,22 +15,15 @@
 #include "sky/sky_doc.h"
 
 namespace render {
-namespace {
-
-// The file's brightest star is of magnitude 5.19 (the bright-star catalogue
-// holds the rest): a limit above this leaves the file unread.
-constexpr double kBrightestFaintStar = 5.1;
-
-}  // namespace
 
 void DrawFaintStars(const Frame& frame) {
   const CSkyDoc& doc = frame.Doc;
   float base;
   if (!StarBrightnessBase(frame, base)) return;
   const double walkLimit = DeepStarLimit(frame, base);
-  if (walkLimit < kBrightestFaintStar) return;
+  if (walkLimit < sky::kBrightestFaintStar) return;
 
-  const catalog::FaintStarCatalogue& stars = doc.DeepCatalogues.FaintStars(walkLimit);
+  const catalog::FaintStarCatalogue& stars = doc.DeepCatalogues.FaintStars();
   const bool aboveHorizonOnly = doc.HorizonMode != 0;
   const double* zenith = doc.AstroState.ZenithPoint;
   const double scale = frame.Scale;

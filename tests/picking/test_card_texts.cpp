@@ -347,6 +347,8 @@ TEST_F(ObjectNames, EveryFormOfName) {
 }
 
 TEST_F(ObjectNames, TheDocumentBoundsTheFaintStarAndNgcIcNames) {
+  doc_->DeepCatalogues.ReadFaintStars();
+  doc_->DeepCatalogues.ReadNgcIc();
   const unsigned stars = static_cast<unsigned>(doc_->DeepCatalogues.FaintStars().Records.size());
   const unsigned objects = static_cast<unsigned>(doc_->DeepCatalogues.NgcIc().Records.size());
   ASSERT_GT(stars, 100'000u);

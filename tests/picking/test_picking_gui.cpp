@@ -321,6 +321,7 @@ TEST_F(Picking, CardFieldsAreSelectableTextsUnderBoldCaptions) {
 }
 
 TEST_F(Picking, TheFaintStarsAndTheNgcIcObjectsHaveTheirCards) {
+  doc_->DeepCatalogues.ReadFaintStars();
   const std::vector<catalog::FaintStarRecord>& stars = doc_->DeepCatalogues.FaintStars().Records;
   const auto first = [&](auto test) {
     const auto found = std::find_if(stars.begin(), stars.end(), test);

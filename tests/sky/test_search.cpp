@@ -78,10 +78,49 @@ double Separation(const astro::EquatorialCoord& a, const astro::EquatorialCoord&
   return astro::AngularSeparation(a.RightAscension, a.Declination, b.RightAscension, b.Declination);
 }
 
+// What the limits and the NGC switch have read once the document prepared
+// its catalogues for them; the drawing side's accessors alone read nothing.
+TEST_F(SearchTest, TheCataloguesAreReadByThePrepareStepNotByTheirAccessors) {
+  enum class Stars { None, FirstPart, Whole };
+  const struct {
+    double Limit;
+    int ShowNgc;
+    Stars Read;
+  } kCases[] = {
+      {5.0, 0, Stars::None},
+      {6.5, 1, Stars::FirstPart},
+      {8.0, 0, Stars::FirstPart},
+      {10.0, 1, Stars::Whole},
+  };
+  const std::filesystem::path cwd = std::filesystem::current_path();
+  std::filesystem::current_path(STELLIX_SOURCE_DATA_DIR);
+  for (const auto& c : kCases) {
+    SetUp();
+    const CSkyDoc& drawing = *doc_;
+    EXPECT_TRUE(drawing.DeepCatalogues.FaintStars().Records.empty()) << c.Limit;
+    EXPECT_TRUE(drawing.DeepCatalogues.NgcIc().Records.empty()) << c.Limit;
+    doc_->StarMagnitudeLimit = c.Limit;
+    doc_->Settings.ShowNGC = c.ShowNgc;
+    doc_->PrepareCatalogues();
+    const std::vector<catalog::FaintStarRecord>& stars =
+        drawing.DeepCatalogues.FaintStars().Records;
+    const auto beyondFirstPart = [](const catalog::FaintStarRecord& s) {
+      return s.Magnitude > sky::kFaintStarsFirstPart;
+    };
+    EXPECT_EQ(stars.empty(), c.Read == Stars::None) << c.Limit;
+    EXPECT_EQ(std::any_of(stars.begin(), stars.end(), beyondFirstPart), c.Read == Stars::Whole)
+        << c.Limit;
+    EXPECT_EQ(drawing.DeepCatalogues.NgcIc().Records.empty(), c.ShowNgc == 0) << c.Limit;
+  }
+  std::filesystem::current_path(cwd);
+}
+
 TEST_F(SearchTest, TheWideViewsReadTheBrightFaintStarsAndASearchTheRest) {
   const std::filesystem::path cwd = std::filesystem::current_path();
   std::filesystem::current_path(STELLIX_SOURCE_DATA_DIR);
-  const catalog::FaintStarCatalogue& drawn = doc_->DeepCatalogues.FaintStars(6.5);
+  doc_->StarMagnitudeLimit = 6.5;
+  doc_->PrepareCatalogues();
+  const catalog::FaintStarCatalogue& drawn = doc_->DeepCatalogues.FaintStars();
   std::vector<catalog::FaintStarRecord> bright(drawn.Records.begin(), drawn.Records.end());
   ASSERT_FALSE(bright.empty());
   EXPECT_TRUE(std::all_of(bright.begin(), bright.end(), [](const catalog::FaintStarRecord& s) {
@@ -90,7 +129,7 @@ TEST_F(SearchTest, TheWideViewsReadTheBrightFaintStarsAndASearchTheRest) {
   // HIP 15307 (V 9.05) is in the rest, read by the search; the bright
   // part's stars keep their indices, which cards and picks hold.
   const std::optional<SkyObjectRef> found = FindObjectByName(*doc_, "HIP 15307");
-  const catalog::FaintStarCatalogue& all = doc_->DeepCatalogues.FaintStarsRead();
+  const catalog::FaintStarCatalogue& all = doc_->DeepCatalogues.FaintStars();
   ASSERT_TRUE(found);
   EXPECT_EQ(all.Records[found->Index].Hip, 15307);
   ASSERT_GT(all.Records.size(), bright.size());
@@ -105,6 +144,8 @@ TEST_F(SearchTest, FaintStarsAndNgcIcObjectsByNumberAndName) {
   // Their files are read, by bare name like every catalogue, when first needed.
   const std::filesystem::path cwd = std::filesystem::current_path();
   std::filesystem::current_path(STELLIX_SOURCE_DATA_DIR);
+  doc_->DeepCatalogues.ReadFaintStars();
+  doc_->DeepCatalogues.ReadNgcIc();
   const catalog::FaintStarCatalogue& stars = doc_->DeepCatalogues.FaintStars();
   const catalog::NgcIcCatalogue& objects = doc_->DeepCatalogues.NgcIc();
   ASSERT_FALSE(stars.Records.empty());
