@@ -23,13 +23,15 @@ void CDeepCatalogues::TellDamage(const char* file, const Catalogue& catalogue) c
 
 const catalog::FaintStarCatalogue& CDeepCatalogues::FaintStars(double limit) const {
   constexpr const char* kFile = "faintstars.bin";
+  const auto read = [this](catalog::MagnitudeBand band) {
+    return catalog::LoadFaintStars(files_.Path(kFile).c_str(), band);
+  };
   if (!faintStars_) {
-    faintStars_ = std::make_unique<catalog::FaintStarCatalogue>(
-        catalog::LoadFaintStars(kFile, {.To = kFaintStarsFirstPart}));
+    faintStars_ = std::make_unique<catalog::FaintStarCatalogue>(read({.To = kFaintStarsFirstPart}));
     // A damaged file is read whole at once, so that one message counts all
     // that was left out of it.
     if (faintStars_->Report.Damaged()) {
-      *faintStars_ = catalog::LoadFaintStars(kFile);
+      *faintStars_ = read({});
       faintStarsWhole_ = true;
     }
     TellDamage(kFile, *faintStars_);
@@ -37,8 +39,7 @@ const catalog::FaintStarCatalogue& CDeepCatalogues::FaintStars(double limit) con
   if (limit > kFaintStarsFirstPart && !faintStarsWhole_) {
     faintStarsWhole_ = true;
     if (faintStars_->Status == catalog::FaintStarCatalogue::State::Read) {
-      catalog::FaintStarCatalogue later =
-          catalog::LoadFaintStars(kFile, {.Above = kFaintStarsFirstPart});
+      catalog::FaintStarCatalogue later = read({.Above = kFaintStarsFirstPart});
       TellDamage(kFile, later);
       faintStars_->Append(std::move(later));
     }
@@ -53,7 +54,8 @@ const catalog::FaintStarCatalogue& CDeepCatalogues::FaintStarsRead() const {
 
 const catalog::NgcIcCatalogue& CDeepCatalogues::NgcIc() const {
   if (!ngcIc_) {
-    ngcIc_ = std::make_unique<const catalog::NgcIcCatalogue>(catalog::LoadNgcIc("ngcic.bin"));
+    ngcIc_ = std::make_unique<const catalog::NgcIcCatalogue>(
+        catalog::LoadNgcIc(files_.Path("ngcic.bin").c_str()));
     TellDamage("ngcic.bin", *ngcIc_);
   }
   return *ngcIc_;

@@ -10,11 +10,13 @@
 #include <limits>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "astro/transforms.h"
 #include "catalog/builtin_tables.h"
 #include "catalog/cell_catalogues.h"
+#include "catalog/data_files.h"
 
 class CCatalogueMotion;
 
@@ -27,6 +29,9 @@ inline constexpr double kFaintStarsFirstPart = 8.0;
 
 class CDeepCatalogues {
  public:
+  // The files are read from `files`' directory.
+  explicit CDeepCatalogues(catalog::DataFiles files) : files_(std::move(files)) {}
+
   // The faint stars, read at least down to magnitude `limit`: all of them
   // unless told. A star keeps its index as the rest is read.
   const catalog::FaintStarCatalogue& FaintStars(
@@ -67,6 +72,7 @@ class CDeepCatalogues {
   mutable std::unique_ptr<const catalog::NgcIcCatalogue> ngcIc_;
   mutable MovedPlaces faintPlaces_, ngcIcPlaces_;
   std::function<void(const std::string&)> report_;
+  catalog::DataFiles files_;
 
   // Tells report_ of a reading that refused `file` or left records out.
   template <typename Catalogue>
