@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <string>
 
 #include "app/sky_app.h"
 #include "render/sky_view.h"
@@ -21,6 +22,9 @@ class MainWindowTest : public ::testing::Test {
  protected:
   // The document time the program starts with (as --datetime gives it).
   virtual astro::CivilTime StartTime() const { return {2026, 12, 5, 12, 0, 0}; }
+
+  // The data directory the program is started on.
+  virtual std::string DataDir() const { return STELLIX_SOURCE_DATA_DIR; }
 
   // Tests that start the program themselves (with the splash, say) answer false.
   virtual bool StartsAtSetUp() const { return true; }
@@ -37,7 +41,7 @@ class MainWindowTest : public ::testing::Test {
     CommandLine cl;
     cl.NonInteractive = true;
     cl.ShowSplash = splash;
-    cl.DataDir = STELLIX_SOURCE_DATA_DIR;
+    cl.DataDir = DataDir();
     cl.SettingsFile = dir_.File("stellix.INI");
     // A settings file, empty at first: the tests start from the default chart,
     // not from the view of a first start.
