@@ -32,7 +32,6 @@ class MainWindowTest : public ::testing::Test {
   void SetUp() override {
     if (!std::getenv("DISPLAY"))
       GTEST_FAIL() << "needs an X display: run the tests under xvfb-run (./dev.sh test)";
-    cwd_ = std::filesystem::current_path();
     if (StartsAtSetUp()) Start();
   }
 
@@ -60,7 +59,6 @@ class MainWindowTest : public ::testing::Test {
       app_->ExitInstance(0);
       app_.reset();
     }
-    if (!cwd_.empty()) std::filesystem::current_path(cwd_);
   }
 
   // True when SetUp skipped the test or failed: a subclass's SetUp stops then.
@@ -75,7 +73,6 @@ class MainWindowTest : public ::testing::Test {
   }
 
   ScratchDir dir_;
-  std::filesystem::path cwd_;
   int argc_ = 1;
   char name_[8] = "stellix";
   char* argv_[2] = {name_, nullptr};
