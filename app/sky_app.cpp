@@ -1,7 +1,5 @@
 #include "app/sky_app.h"
 
-#include <unistd.h>
-
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
@@ -89,8 +87,8 @@ bool CSkyApp::InitInstance() {
   const bool printing = !commandLine_.PrintPdfFile.empty();
   messages_ = std::make_unique<CMessageBoxes>(commandLine_.NonInteractive || printing);
 
-  // The data directory holds the catalogues and textures, opened by bare
-  // name from there, and (when writable) the settings file.
+  // The data directory holds the catalogues and textures, opened by their
+  // paths under it, and (when writable) the settings file.
   const StartupPaths paths = ResolveStartupPaths(
       commandLine_, QCoreApplication::applicationDirPath().toStdString(), program);
   if (!paths.Error.empty()) {
@@ -110,7 +108,6 @@ bool CSkyApp::InitInstance() {
   settingsPath_ = paths.SettingsPath;
   // A relative chart file is relative to where the program was started.
   if (printing) printPdfPath_ = std::filesystem::absolute(commandLine_.PrintPdfFile).string();
-  if (!InstallDirectory.empty() && ::chdir(InstallDirectory.c_str()) != 0) InstallDirectory.clear();
 
   std::error_code noFile;
   const bool firstStart = !std::filesystem::exists(settingsPath_, noFile);
@@ -121,7 +118,7 @@ bool CSkyApp::InitInstance() {
   if (commandLine_.NonInteractive && !clamped.empty())
     messages_->Show(MessageIcon::Exclamation, SettingsClampedMessage(settingsPath_, clamped));
 
-  doc_ = std::make_unique<CSkyDoc>(Settings);
+  doc_ = std::make_unique<CSkyDoc>(Settings, catalog::DataFiles{InstallDirectory});
   // The faint-star and NGC/IC files are read when a limit or a search first
   // needs them, often in the middle of a zoom or a search: a window tells of
   // their damage once that step is done; a run without a window (or without

@@ -79,17 +79,11 @@ int RunEphemeris(const CommandLine& commandLine, const StartupPaths& paths, std:
         MessageLine(MessageIcon::Exclamation, SettingsClampedMessage(paths.SettingsPath, clamped))
             .c_str());
   // The document is large (it holds every catalogue inline): keep it off the stack.
-  auto doc = std::make_unique<CSkyDoc>(settings);
+  auto doc = std::make_unique<CSkyDoc>(settings, catalog::DataFiles{paths.InstallDirectory});
   doc->SetDocumentTime(commandLine.DateTime);
   doc->UpdateSky();
   if (!commandLine.Place.empty()) {
-    // The list of places is read from the data directory.
-    if (!paths.InstallDirectory.empty() && ::chdir(paths.InstallDirectory.c_str()) != 0) {
-      std::fprintf(stderr, "stellix: cannot use the data directory %s\n",
-                   paths.InstallDirectory.c_str());
-      return ToInt(ExitStatus::MissingData);
-    }
-    catalog::LoadLocations("location.dat", doc->Locations);
+    catalog::LoadLocations(doc->Files().Path("location.dat").c_str(), doc->Locations);
     CExitOnMissingFile onMissing;
     doc->LoadPlaces(onMissing);
     const std::string refusal = ApplyPlaceOption(commandLine, *doc);
@@ -112,13 +106,7 @@ std::unique_ptr<CSkyDoc> ScriptDocument(const CommandLine& commandLine, const St
   CProfile profile;
   profile.Load(paths.SettingsPath);
   LoadSettings(profile, settings);
-  if (!paths.InstallDirectory.empty() && ::chdir(paths.InstallDirectory.c_str()) != 0) {
-    std::fprintf(err, "stellix: cannot use the data directory %s\n",
-                 paths.InstallDirectory.c_str());
-    status = ToInt(ExitStatus::MissingData);
-    return nullptr;
-  }
-  auto doc = std::make_unique<CSkyDoc>(settings);
+  auto doc = std::make_unique<CSkyDoc>(settings, catalog::DataFiles{paths.InstallDirectory});
   doc->DeepCatalogues.ReportDamageTo([err](const std::string& message) {
     std::fprintf(err, "%s\n", MessageLine(MessageIcon::Exclamation, message).c_str());
   });

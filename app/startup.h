@@ -38,7 +38,7 @@ int RunEphemeris(const CommandLine& commandLine, const StartupPaths& paths, std:
 // --info NAME: the information card of the object called NAME, for the
 // document time and the observer's place and chart mode of the settings
 // file, as one JSON line on `out`. The catalogues come from the data
-// directory, which becomes the current directory. An unknown name is one
+// directory; the working directory is left as it is. An unknown name is one
 // line on `err` and status 2; a missing catalogue file its message and 3.
 // --almanac: the night beginning on the evening of the document's date at its
 // place (sky/tonight.h) as one line of JSON; the settings, the catalogues

@@ -183,15 +183,16 @@ std::string BitmapErrorMessage(BitmapError error, const char* path) {
   return {};
 }
 
-std::string ReadTextureFile(const char* path, TextureImage& image) {
+std::string ReadTextureFile(const catalog::DataFiles& files, const char* name,
+                            TextureImage& image) {
   std::vector<std::uint8_t> bytes;
-  const BitmapError read = ReadFileBytes(path, bytes);
-  if (read == BitmapError::OpenFailed) return res::Format(res::IDS_CANT_OPEN_FILE, path);
+  const BitmapError read = ReadFileBytes(files.Path(name).c_str(), bytes);
+  if (read == BitmapError::OpenFailed) return res::Format(res::IDS_CANT_OPEN_FILE, name);
   if (read == BitmapError::None && (bytes.size() < 14 || bytes[0] != 'B' || bytes[1] != 'M'))
-    return res::Format(res::IDS_TEXTURE_UNUSABLE, {path, res::String(res::IDS_NOT_A_BITMAP)});
+    return res::Format(res::IDS_TEXTURE_UNUSABLE, {name, res::String(res::IDS_NOT_A_BITMAP)});
   const BitmapError error = read != BitmapError::None ? read : DecodeBitmap(bytes, image);
   if (error == BitmapError::None) return {};
-  return res::Format(res::IDS_TEXTURE_UNUSABLE, {path, BitmapErrorMessage(error, path)});
+  return res::Format(res::IDS_TEXTURE_UNUSABLE, {name, BitmapErrorMessage(error, name)});
 }
 
 std::vector<std::uint8_t> WidenToRgba(const TextureImage& image) {

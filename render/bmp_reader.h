@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "catalog/data_files.h"
+
 namespace render {
 
 // A decoded image: rows bottom-up, 3 bytes per pixel (red, green, blue), no padding.
@@ -34,10 +36,11 @@ BitmapError ReadBitmapFile(const char* path, TextureImage& image);
 // The message the user sees for an error (empty for None).
 std::string BitmapErrorMessage(BitmapError error, const char* path);
 
-// Reads a texture file: it must open, hold at least a BMP file header and
-// begin with "BM", and decode. Returns the one message that names the file
-// and what is wrong with it, or an empty text when `image` holds the picture.
-std::string ReadTextureFile(const char* path, TextureImage& image);
+// Reads the texture file `name` of the data directory: it must open, hold at
+// least a BMP file header and begin with "BM", and decode. Returns the one
+// message that names the file and what is wrong with it, or an empty text
+// when `image` holds the picture.
+std::string ReadTextureFile(const catalog::DataFiles& files, const char* name, TextureImage& image);
 
 // RGB -> RGBA with alpha the integer mean of red, green and blue, so black is
 // transparent and white opaque.

@@ -135,7 +135,7 @@ void CSkyRenderer::LoadTextures() {
   // A file that cannot be opened or is no BMP file is reported now; the
   // pictures are read, and a damaged one reported, when first drawn.
   for (const TextureFile& file : kTextureFiles) {
-    const std::string problem = render::TextureFileProblem(file.Name);
+    const std::string problem = render::TextureFileProblem(doc_.Files(), file.Name);
     if (problem.empty())
       scene.TexturePending[file.Slot] = true;
     else
@@ -165,7 +165,8 @@ GLuint CSkyRenderer::Texture(int slot) {
     // A picture that cannot be decoded has said why; the sky is drawn without it.
     for (const TextureFile& file : kTextureFiles)
       if (file.Slot == slot)
-        render::LoadTexture(file.Name, file.Alpha, file.LargestSide, file.Mipmaps, messages_);
+        render::LoadTexture(doc_.Files(), file.Name, file.Alpha, file.LargestSide, file.Mipmaps,
+                            messages_);
     // The landscape band need not reach above the land: less to fill.
     if (slot == render::kTexHorizon) render::BuildLandscapeList(40 * render::OpaqueHeight());
   }

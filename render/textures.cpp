@@ -55,11 +55,12 @@ void MakeAlphaTexture(Alpha alphaAt) {
 
 }  // namespace
 
-std::string TextureFileProblem(const char* fileName) {
+std::string TextureFileProblem(const catalog::DataFiles& files, const char* fileName) {
   struct Closer {
     void operator()(std::FILE* f) const { std::fclose(f); }
   };
-  std::unique_ptr<std::FILE, Closer> f(catalog::OpenRegularFile(fileName, "rb"));
+  std::unique_ptr<std::FILE, Closer> f(
+      catalog::OpenRegularFile(files.Path(fileName).c_str(), "rb"));
   if (!f) return res::Format(res::IDS_CANT_OPEN_FILE, fileName);
   unsigned char header[14];
   if (std::fread(header, 1, sizeof header, f.get()) != sizeof header || header[0] != 'B' ||
@@ -92,10 +93,10 @@ void MakeGlowTexture() {
   MakeAlphaTexture([](double r) { return r < 1 ? (1 - r) * (1 - r) : 0.0; });
 }
 
-bool LoadTexture(const char* fileName, TextureAlpha alpha, int largestSide, bool mipmaps,
-                 CMessenger& messages) {
+bool LoadTexture(const catalog::DataFiles& files, const char* fileName, TextureAlpha alpha,
+                 int largestSide, bool mipmaps, CMessenger& messages) {
   TextureImage bitmap;
-  const std::string problem = ReadTextureFile(fileName, bitmap);
+  const std::string problem = ReadTextureFile(files, fileName, bitmap);
   if (!problem.empty()) {
     messages.Show(MessageIcon::Stop, problem);
     return false;

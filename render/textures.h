@@ -3,13 +3,15 @@
 
 #include <string>
 
+#include "catalog/data_files.h"
+
 class CMessenger;
 
 namespace render {
 
-// Empty when `fileName` opens as a regular file and starts with a BMP file
-// header; else the message that names it and what is wrong.
-std::string TextureFileProblem(const char* fileName);
+// Empty when the data file `fileName` opens as a regular file and starts
+// with a BMP file header; else the message that names it and what is wrong.
+std::string TextureFileProblem(const catalog::DataFiles& files, const char* fileName);
 
 enum class TextureAlpha {
   None,    // RGB
@@ -17,15 +19,15 @@ enum class TextureAlpha {
   Opaque,  // RGBA, opaque but where the picture is black
 };
 
-// Loads the BMP file `fileName` into the bound 2-D texture with mipmaps,
+// Loads the BMP data file `fileName` into the bound 2-D texture with mipmaps,
 // halved until no side is longer than `largestSide` (the size the sky draws
 // it at, at most). When the file is missing, too short, not a BMP file or
 // cannot be decoded, shows one message that names the file and what is
 // wrong, and returns false.
 // `mipmaps` false: for a picture the sky only ever magnifies (the bands round
 // the sky), one level with linear filtering is cheaper to sample and to keep.
-bool LoadTexture(const char* fileName, TextureAlpha alpha, int largestSide, bool mipmaps,
-                 CMessenger& messages);
+bool LoadTexture(const catalog::DataFiles& files, const char* fileName, TextureAlpha alpha,
+                 int largestSide, bool mipmaps, CMessenger& messages);
 
 // The fraction of the bound texture's height, from its first row, below its
 // highest texel that is not clear (1 when it cannot be read).

@@ -25,11 +25,11 @@ void CDeepCatalogues::ReadFaintStars(double limit) {
   constexpr const char* kFile = "faintstars.bin";
   if (!faintStarsRead_) {
     faintStarsRead_ = true;
-    faintStars_ = catalog::LoadFaintStars(kFile, {.To = kFaintStarsFirstPart});
+    faintStars_ = catalog::LoadFaintStars(files_.Path(kFile).c_str(), {.To = kFaintStarsFirstPart});
     // A damaged file is read whole at once, so that one message counts all
     // that was left out of it.
     if (faintStars_.Report.Damaged()) {
-      faintStars_ = catalog::LoadFaintStars(kFile);
+      faintStars_ = catalog::LoadFaintStars(files_.Path(kFile).c_str());
       faintStarsWhole_ = true;
     }
     TellDamage(kFile, faintStars_);
@@ -38,7 +38,7 @@ void CDeepCatalogues::ReadFaintStars(double limit) {
     faintStarsWhole_ = true;
     if (faintStars_.Status == catalog::FaintStarCatalogue::State::Read) {
       catalog::FaintStarCatalogue later =
-          catalog::LoadFaintStars(kFile, {.Above = kFaintStarsFirstPart});
+          catalog::LoadFaintStars(files_.Path(kFile).c_str(), {.Above = kFaintStarsFirstPart});
       TellDamage(kFile, later);
       faintStars_.Append(std::move(later));
     }
@@ -48,7 +48,7 @@ void CDeepCatalogues::ReadFaintStars(double limit) {
 void CDeepCatalogues::ReadNgcIc() {
   if (ngcIcRead_) return;
   ngcIcRead_ = true;
-  ngcIc_ = catalog::LoadNgcIc("ngcic.bin");
+  ngcIc_ = catalog::LoadNgcIc(files_.Path("ngcic.bin").c_str());
   TellDamage("ngcic.bin", ngcIc_);
 }
 

@@ -10,11 +10,13 @@
 #include <functional>
 #include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "astro/transforms.h"
 #include "catalog/builtin_tables.h"
 #include "catalog/cell_catalogues.h"
+#include "catalog/data_files.h"
 
 class CCatalogueMotion;
 
@@ -30,6 +32,9 @@ inline constexpr double kBrightestFaintStar = 5.1;
 
 class CDeepCatalogues {
  public:
+  // The files are read from `files`' directory.
+  explicit CDeepCatalogues(catalog::DataFiles files) : files_(std::move(files)) {}
+
   // Reads the faint stars at least down to magnitude `limit`, all of them
   // unless told; what is read already is not read again. A star keeps its
   // index as the rest is read.
@@ -74,6 +79,7 @@ class CDeepCatalogues {
   // Worked out as the frames ask for them, from records already read.
   mutable MovedPlaces faintPlaces_, ngcIcPlaces_;
   std::function<void(const std::string&)> report_;
+  catalog::DataFiles files_;
 
   // Tells report_ of a reading that refused `file` or left records out.
   template <typename Catalogue>

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <ctime>
 #include <iterator>
+#include <utility>
 
 #include "astro/clock.h"
 #include "astro/eclipse.h"
@@ -44,7 +45,8 @@ std::string DamagedFileMessage(const char* fileName, const catalog::LoadReport& 
   return res::Format(res::IDS_DAMAGED_FILE, {fileName, what});
 }
 
-CSkyDoc::CSkyDoc(AppSettings& settings) : Settings(settings) {
+CSkyDoc::CSkyDoc(AppSettings& settings, catalog::DataFiles files)
+    : DeepCatalogues(files), Settings(settings), files_(std::move(files)) {
   HorizonMode = settings.HorizonMode;
   Coordinations = settings.Coordinations;
   Boundaries = settings.Boundaries;
@@ -145,9 +147,11 @@ const render::SkyConditions& CSkyDoc::Conditions() {
 }
 
 void CSkyDoc::LoadPlaces(CCatalogueFailure& failure) {
-  const std::optional<std::string> zones = catalog::ReadTextFile("location_zones.tab");
+  const std::optional<std::string> zones =
+      catalog::ReadTextFile(files_.Path("location_zones.tab").c_str());
   Places = catalog::PlacesOfLocations(Locations, kLocationCount, zones.value_or(""));
-  if (const std::optional<std::string> cities = catalog::ReadTextFile("cities.tab")) {
+  if (const std::optional<std::string> cities =
+          catalog::ReadTextFile(files_.Path("cities.tab").c_str())) {
     catalog::LoadReport report;
     std::vector<catalog::Place> more = catalog::ReadCities(*cities, sky::IsKnownTimeZone, &report);
     Places.insert(Places.end(), std::make_move_iterator(more.begin()),
@@ -164,9 +168,9 @@ bool CSkyDoc::OnNewDocument(CCatalogueFailure& failure, CSkyScene* scene,
 
   // A file that cannot be opened ends the program; a damaged one is named
   // and the sky is shown without the records left out.
-  const auto load = [&failure](const char* file, auto loader, auto& records) {
+  const auto load = [this, &failure](const char* file, auto loader, auto& records) {
     catalog::LoadReport report;
-    if (!loader(file, records, &report)) failure.MissingFile(file);
+    if (!loader(files_.Path(file).c_str(), records, &report)) failure.MissingFile(file);
     if (report.Damaged()) failure.DamagedFile(file, DamagedFileMessage(file, report));
   };
   load("bsc5.bin", catalog::LoadStars, Stars);
@@ -181,7 +185,8 @@ bool CSkyDoc::OnNewDocument(CCatalogueFailure& failure, CSkyScene* scene,
   // Without the motions (a data directory of an older release) the stars
   // stay at their J2000.0 places.
   catalog::LoadReport motions;
-  if (catalog::LoadStarMotions("bsc5motion.bin", StarMotions, &motions) && motions.Damaged())
+  if (catalog::LoadStarMotions(files_.Path("bsc5motion.bin").c_str(), StarMotions, &motions) &&
+      motions.Damaged())
     failure.DamagedFile("bsc5motion.bin", DamagedFileMessage("bsc5motion.bin", motions));
   LoadPlaces(failure);
   CatalogueMotion.Keep(*this);

@@ -7,6 +7,7 @@
 
 #include "astro/astro_state.h"
 #include "astro/datetime_parse.h"
+#include "catalog/data_files.h"
 #include "catalog/places.h"
 #include "catalog/records.h"
 #include "sky/app_settings.h"
@@ -53,8 +54,9 @@ std::string DamagedFileMessage(const char* fileName, const catalog::LoadReport& 
 class CSkyDoc {
  public:
   // Copies the display switches, chart mode and camera from `settings` and
-  // derives the magnitude limits; publishes itself as g_SkyDoc.
-  explicit CSkyDoc(AppSettings& settings);
+  // derives the magnitude limits; publishes itself as g_SkyDoc. The data
+  // files are read from `files`' directory.
+  explicit CSkyDoc(AppSettings& settings, catalog::DataFiles files = {});
   // Copies the switches, chart mode and camera back into the settings.
   ~CSkyDoc();
   CSkyDoc(const CSkyDoc&) = delete;
@@ -83,7 +85,7 @@ class CSkyDoc {
   void UpdateSky();
 
   // Reads the time zones of location.dat's places (location_zones.tab) and
-  // the cities of cities.tab from the current directory into Places, after
+  // the cities of cities.tab from the data directory into Places, after
   // the places of location.dat; either file may be missing. The lines of
   // cities.tab left out are reported as those of a damaged file.
   void LoadPlaces(CCatalogueFailure& failure);
@@ -217,7 +219,12 @@ class CSkyDoc {
   // The settings the document mirrors and the dialogs change.
   AppSettings& Settings;
 
+  // Where the catalogues, textures, pictures and help pages are read from.
+  const catalog::DataFiles& Files() const { return files_; }
+
  private:
+  catalog::DataFiles files_;
+
   // The depth of the sphere's surface under window point x, y (the point's
   // distance from the view centre against the disc's radius); false outside the disc.
   bool DiscDepth(int x, int y, double zoom, double& winZ) const;

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <string>
 
 #include "app/sky_app.h"
 #include "render/sky_view.h"
@@ -22,13 +23,15 @@ class MainWindowTest : public ::testing::Test {
   // The document time the program starts with (as --datetime gives it).
   virtual astro::CivilTime StartTime() const { return {2026, 12, 5, 12, 0, 0}; }
 
+  // The data directory the program is started on.
+  virtual std::string DataDir() const { return STELLIX_SOURCE_DATA_DIR; }
+
   // Tests that start the program themselves (with the splash, say) answer false.
   virtual bool StartsAtSetUp() const { return true; }
 
   void SetUp() override {
     if (!std::getenv("DISPLAY"))
       GTEST_FAIL() << "needs an X display: run the tests under xvfb-run (./dev.sh test)";
-    cwd_ = std::filesystem::current_path();
     if (StartsAtSetUp()) Start();
   }
 
@@ -37,7 +40,7 @@ class MainWindowTest : public ::testing::Test {
     CommandLine cl;
     cl.NonInteractive = true;
     cl.ShowSplash = splash;
-    cl.DataDir = STELLIX_SOURCE_DATA_DIR;
+    cl.DataDir = DataDir();
     cl.SettingsFile = dir_.File("stellix.INI");
     // A settings file, empty at first: the tests start from the default chart,
     // not from the view of a first start.
@@ -56,7 +59,6 @@ class MainWindowTest : public ::testing::Test {
       app_->ExitInstance(0);
       app_.reset();
     }
-    if (!cwd_.empty()) std::filesystem::current_path(cwd_);
   }
 
   // True when SetUp skipped the test or failed: a subclass's SetUp stops then.
@@ -71,7 +73,6 @@ class MainWindowTest : public ::testing::Test {
   }
 
   ScratchDir dir_;
-  std::filesystem::path cwd_;
   int argc_ = 1;
   char name_[8] = "stellix";
   char* argv_[2] = {name_, nullptr};

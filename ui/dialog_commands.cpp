@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QDir>
 #include <QWhatsThis>
 
 #include "render/sky_view.h"
@@ -27,7 +26,7 @@ CDialogCommands::CDialogCommands(CSkyDoc& doc, CSkyView& view, CMessenger& messa
       view_(view),
       messages_(messages),
       owner_(owner),
-      helpDirectory_(QDir::current().absoluteFilePath("help")) {}
+      helpDirectory_(QString::fromStdString(doc.Files().Path("help"))) {}
 
 void CDialogCommands::DateTime() {
   CDateTimeDialog dialog(doc_, view_, &owner_);

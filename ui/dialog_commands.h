@@ -18,7 +18,7 @@ class CDialogCommands : public QObject {
 
  public:
   // The windows open over `owner`, the main window. The user guide is read
-  // from help/ in the current directory, the data directory, when this is made.
+  // from help/ in the document's data directory.
   CDialogCommands(CSkyDoc& doc, CSkyView& view, CMessenger& messages, QWidget& owner);
 
   // Settings and the eyepiece fields; each changes the settings and the sky itself.

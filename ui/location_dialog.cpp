@@ -172,7 +172,8 @@ CLocationDialog::CLocationDialog(CSkyDoc& doc, CSkyView& view, CMessenger& messa
   setWindowTitle(QStringLiteral("Observer's Location..."));
 
   render::TextureImage bitmap;
-  const render::BitmapError error = render::ReadBitmapFile(kWorldMapFile, bitmap);
+  const render::BitmapError error =
+      render::ReadBitmapFile(doc_.Files().Path(kWorldMapFile).c_str(), bitmap);
   if (error != render::BitmapError::None)
     messages_.Show(MessageIcon::Stop, render::BitmapErrorMessage(error, kWorldMapFile));
   map_ = new CWorldMap(error == render::BitmapError::None ? ToQImage(bitmap) : QImage(),

@@ -64,8 +64,7 @@ CMainFrame::CMainFrame(CSkyDoc& doc, CMessenger& messages)
       messages_(messages),
       savedPalette_(QApplication::palette()),
       savedStyle_(QApplication::style()->name()),
-      // The window is made while the data directory is the current one.
-      imagesDirectory_(std::filesystem::current_path() / "Images") {
+      imagesDirectory_(doc.Files().Path("Images")) {
   InitialiseIconResources();
   // The title is the program's name and never shows a file name.
   setWindowTitle(QtString(res::IDS_APP_TITLE));

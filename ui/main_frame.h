@@ -52,8 +52,7 @@ class CMainFrame : public QMainWindow {
   // Refreshes every command's enabled and checked state from the document.
   void UpdateCommandStates();
 
-  // The folder of the objects' pictures: Images in the data directory, which
-  // is the current directory when the frame is made.
+  // The folder of the objects' pictures: Images in the data directory.
   const std::filesystem::path& ImagesDirectory() const { return imagesDirectory_; }
 
   // File > Open, and the recent-file entries from res::ID_FILE_RECENT_FIRST on.

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
+#include <filesystem>
 #include <limits>
 #include <memory>
 #include <stdexcept>
@@ -26,18 +27,6 @@ class ThrowOnMissing : public CCatalogueFailure {
   }
   void DamagedFile(const char*, const std::string& message) override { Damaged.push_back(message); }
   std::vector<std::string> Damaged;
-};
-
-// Runs the document's initialisation with `dir` as the current directory.
-class InDirectory {
- public:
-  explicit InDirectory(const std::filesystem::path& dir) : old_(std::filesystem::current_path()) {
-    std::filesystem::current_path(dir);
-  }
-  ~InDirectory() { std::filesystem::current_path(old_); }
-
- private:
-  std::filesystem::path old_;
 };
 
 TEST(SkyDocument, ConstructionCopiesTheSwitchesAndDerivesTheLimits) {
@@ -80,7 +69,9 @@ TEST(SkyDocument, ConstructionCopiesTheSwitchesAndDerivesTheLimits) {
   EXPECT_EQ(settings.StarsLimit, 10);
 }
 
-TEST(SkyDocument, InitialisationLoadsEveryCatalogueFromTheCurrentDirectory) {
+// The files are read from the data directory, not from where the program
+// runs (which holds none of them here), and the working directory stays.
+TEST(SkyDocument, InitialisationLoadsEveryCatalogueFromTheDataDirectory) {
   ScratchDir dir;
   for (const char* name : kCatalogueFiles) dir.Write(name, "");
   StarRecord vega{};
@@ -91,10 +82,11 @@ TEST(SkyDocument, InitialisationLoadsEveryCatalogueFromTheCurrentDirectory) {
   dir.Write("location.dat", "-19 55 50 5 -1.0 Poland:Krakow\n");
 
   AppSettings settings;
-  auto doc = std::make_unique<CSkyDoc>(settings);
+  auto doc = std::make_unique<CSkyDoc>(settings, catalog::DataFiles{dir.Path().string()});
   ThrowOnMissing failure;
-  InDirectory here(dir.Path());
+  const std::filesystem::path cwd = std::filesystem::current_path();
   ASSERT_TRUE(doc->OnNewDocument(failure, nullptr, astro::CivilTime{2000, 1, 1, 13, 0, 0}));
+  EXPECT_EQ(std::filesystem::current_path(), cwd);
   EXPECT_EQ(doc->Stars[0].HR, 7001);
   EXPECT_EQ(doc->Stars[1].HR, 0);
   EXPECT_STREQ(doc->Locations[0].Name, " Poland:Krakow\n");
@@ -110,9 +102,8 @@ TEST(SkyDocument, EachMissingCatalogueIsNamed) {
     for (const char* name : kCatalogueFiles)
       if (std::string(name) != missing) dir.Write(name, "");
     AppSettings settings;
-    auto doc = std::make_unique<CSkyDoc>(settings);
+    auto doc = std::make_unique<CSkyDoc>(settings, catalog::DataFiles{dir.Path().string()});
     ThrowOnMissing failure;
-    InDirectory here(dir.Path());
     try {
       doc->OnNewDocument(failure, nullptr);
       ADD_FAILURE() << "no failure for " << missing;
@@ -147,9 +138,8 @@ TEST(SkyDocument, DamagedCataloguesAreNamedWithTheirFirstRecordAndTheRestIsShown
             "C:Cut\t1\t2\nD:Good\t1\t2\t3\t4\t\n");
 
   AppSettings settings;
-  auto doc = std::make_unique<CSkyDoc>(settings);
+  auto doc = std::make_unique<CSkyDoc>(settings, catalog::DataFiles{dir.Path().string()});
   ThrowOnMissing failure;
-  InDirectory here(dir.Path());
   ASSERT_TRUE(doc->OnNewDocument(failure, nullptr, astro::CivilTime{2000, 1, 1, 13, 0, 0}));
   const std::vector<std::string> expected = {
       "The file \"snames.bin\" is damaged: record 3 is unusable (a label offset beyond 1000 "

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
@@ -138,6 +139,43 @@ TEST(Startup, DataDirectoryAndSettingsFile) {
   EXPECT_EQ(given.Error, "");
   EXPECT_EQ(given.InstallDirectory, dir.File("prefix/share/stellix"));
   EXPECT_EQ(given.SettingsPath, dir.File("prefix/share/stellix/stellix.INI"));
+}
+
+// What a script asks for is read from the data directory, wherever the
+// program was started, and the working directory stays where it was.
+TEST(Startup, ScriptsReadTheDataDirectoryFromAnywhereAndStayWhereTheyAre) {
+  ScratchDir dir;  // holds no data file
+  const fs::path cwd = fs::current_path();
+  fs::current_path(dir.Path());
+  StartupPaths paths;
+  paths.InstallDirectory = STELLIX_SOURCE_DATA_DIR;
+  paths.SettingsPath = dir.File("stellix.INI");
+  // One name from each catalogue file: bsc5.bin, deepsky.bin, faintstars.bin, ngcic.bin;
+  // the place from location.dat.
+  const struct {
+    const char* Name;
+    const char* Caption;
+  } kCases[] = {{"Sirius", "\"caption\":\"Star HR 2491 (Sirius)\""},
+                {"M 31", "\"caption\":\"Deep sky object M 31\""},
+                {"HIP 87937", "\"caption\":\"Star HIP 87937\""},
+                {"IC 434", "\"caption\":\"Deep sky object IC 434\""}};
+  for (const auto& c : kCases) {
+    const CommandLine cl = ParseCommandLine(
+        {"--info", c.Name, "--place", "Poland:Krakow", "--datetime", "2024-01-01"});
+    std::FILE* out = std::tmpfile();
+    EXPECT_EQ(RunInfo(cl, paths, out, stderr), 0) << c.Name;
+    std::rewind(out);
+    char text[200] = {};
+    EXPECT_GT(std::fread(text, 1, sizeof text - 1, out), 0u) << c.Name;
+    std::fclose(out);
+    EXPECT_NE(std::string(text).find(c.Caption), std::string::npos) << text;
+    EXPECT_EQ(fs::current_path(), dir.Path()) << c.Name;
+  }
+  std::FILE* out = std::tmpfile();
+  EXPECT_EQ(RunEphemeris(ParseCommandLine({"--ephemeris", "--place", "Peru:Lima"}), paths, out), 0);
+  std::fclose(out);
+  EXPECT_EQ(fs::current_path(), dir.Path());
+  fs::current_path(cwd);
 }
 
 TEST(Startup, ReadOnlyDataDirectorySendsTheSettingsToTheConfigDirectory) {

@@ -84,7 +84,8 @@ TEST_F(LocationDialogTest, OpensAtThePlaceOfTheSettingsWithTheWorldMap) {
   EXPECT_TRUE(messages_.Lines.empty());
   EXPECT_EQ(dialog_->Marker(), (ui::MapPoint{214, 55}));
   render::TextureImage bitmap;
-  ASSERT_EQ(render::ReadBitmapFile("worldmap.bmp", bitmap), render::BitmapError::None);
+  ASSERT_EQ(render::ReadBitmapFile(STELLIX_SOURCE_DATA_DIR "/worldmap.bmp", bitmap),
+            render::BitmapError::None);
   const QImage shown = Map()->grab().toImage();
   for (const QPoint p : {QPoint(100, 40), QPoint(300, 120), QPoint(10, 170)}) {
     const std::size_t at = (static_cast<std::size_t>(bitmap.Height - 1 - p.y()) * bitmap.Width +
@@ -396,10 +397,21 @@ TEST_F(LocationDialogTest, WorksFromTheKeyboardAlone) {
   EXPECT_EQ(doc_->Settings.Location, "Peru:Lima");
 }
 
-TEST_F(LocationDialogTest, WithoutTheWorldMapTheDialogSaysSoAndStillWorks) {
-  std::filesystem::current_path(dir_.Path());  // no worldmap.bmp here
-  dialog_ = std::make_unique<CLocationDialog>(*doc_, *view_, messages_, frame_);
-  ShowActive(dialog_.get());
+// The program on the data without the world map.
+class LocationDialogWithoutMapTest : public LocationDialogTest {
+ protected:
+  void SetUp() override {
+    const std::filesystem::path data = dir_.Path() / "data";
+    std::filesystem::create_directory(data);
+    for (const auto& entry : std::filesystem::directory_iterator(STELLIX_SOURCE_DATA_DIR))
+      if (entry.path().filename() != "worldmap.bmp")
+        std::filesystem::create_symlink(entry.path(), data / entry.path().filename());
+    LocationDialogTest::SetUp();
+  }
+  std::string DataDir() const override { return dir_.File("data"); }
+};
+
+TEST_F(LocationDialogWithoutMapTest, WithoutTheWorldMapTheDialogSaysSoAndStillWorks) {
   ASSERT_EQ(messages_.Lines.size(), 1u);
   EXPECT_EQ(messages_.Lines[0], "stop: Failed to open DIB file worldmap.bmp.\n");
   EXPECT_FALSE(dialog_->HasMap());
