@@ -54,9 +54,11 @@ double PhaseAngle(const double (&body)[3], const double (&sun)[3]) {
   return std::acos(std::clamp(dot / lengths, -1.0, 1.0)) * kRadToDeg;
 }
 
+double IlluminatedFraction(double degrees) { return (1.0 + std::cos(degrees * kDegToRad)) / 2.0; }
+
 double MoonIlluminatedFraction(double utJulianDay) {
   const MoonAndSun at = MoonAndSunAt(utJulianDay);
-  return (1.0 + std::cos(PhaseAngle(at.Moon, at.Sun) * kDegToRad)) / 2.0;
+  return IlluminatedFraction(PhaseAngle(at.Moon, at.Sun));
 }
 
 double MoonAge(double utJulianDay) {

@@ -12,9 +12,10 @@ namespace astro {
 double MoonElongation(double utJulianDay);
 
 // A body's phase angle i, the Sun-body-Earth angle in [0, 180] degrees, from
-// its geocentric position and the Sun's (any one unit); (1 + cos i) / 2 of
-// its disc is lit.
+// its geocentric position and the Sun's (any one unit).
 double PhaseAngle(const double (&body)[3], const double (&sun)[3]);
+// The lit part of a disc, 0..1, at phase angle `degrees`: (1 + cos i) / 2.
+double IlluminatedFraction(double degrees);
 // The Moon's illuminated fraction, 0..1, on the same series as
 // MoonElongation. Universal Time Julian day.
 double MoonIlluminatedFraction(double utJulianDay);

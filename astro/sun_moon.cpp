@@ -201,7 +201,7 @@ void AstroState::ComputeMoon(PlanetState (&bodies)[kBodyCount]) {
 
   MoonParallax = parallax;
   MoonDistance = distance;
-  MoonIlluminated = (1.0 + CosDeg(phase)) / 2.0;
+  MoonIlluminated = IlluminatedFraction(phase);
   MoonHourAngle = hourAngle;
   MoonPhaseAngle = phase;
   MoonAxisAngle = axis;
