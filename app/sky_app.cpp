@@ -123,7 +123,7 @@ bool CSkyApp::InitInstance() {
   // needs them, often in the middle of a zoom or a search: a window tells of
   // their damage once that step is done; a run without a window (or without
   // a person) at once.
-  doc_->DeepCatalogues.ReportDamageTo([this](const std::string& message) {
+  doc_->Catalogues.DeepCatalogues.ReportDamageTo([this](const std::string& message) {
     if (commandLine_.Headless() || commandLine_.NonInteractive)
       messages_->Show(MessageIcon::Exclamation, message);
     else

@@ -83,7 +83,7 @@ int RunEphemeris(const CommandLine& commandLine, const StartupPaths& paths, std:
   doc->SetDocumentTime(commandLine.DateTime);
   doc->UpdateSky();
   if (!commandLine.Place.empty()) {
-    catalog::LoadLocations(doc->Files().Path("location.dat").c_str(), doc->Locations);
+    catalog::LoadLocations(doc->Files().Path("location.dat").c_str(), doc->Catalogues.Locations);
     CExitOnMissingFile onMissing;
     doc->LoadPlaces(onMissing);
     const std::string refusal = ApplyPlaceOption(commandLine, *doc);
@@ -92,7 +92,8 @@ int RunEphemeris(const CommandLine& commandLine, const StartupPaths& paths, std:
       return ToInt(ExitStatus::BadCommandLine);
     }
   }
-  const std::string json = astro::EphemerisJson(doc->AstroState, doc->HorizonPoints, doc->Bodies);
+  const std::string json =
+      astro::EphemerisJson(doc->Sky.AstroState, doc->Sky.HorizonPoints, doc->Sky.Bodies);
   std::fprintf(out, "%s\n", json.c_str());
   return ToInt(std::fflush(out) == 0 ? ExitStatus::Ok : ExitStatus::Failure);
 }
@@ -107,7 +108,7 @@ std::unique_ptr<CSkyDoc> ScriptDocument(const CommandLine& commandLine, const St
   profile.Load(paths.SettingsPath);
   LoadSettings(profile, settings);
   auto doc = std::make_unique<CSkyDoc>(settings, catalog::DataFiles{paths.InstallDirectory});
-  doc->DeepCatalogues.ReportDamageTo([err](const std::string& message) {
+  doc->Catalogues.DeepCatalogues.ReportDamageTo([err](const std::string& message) {
     std::fprintf(err, "%s\n", MessageLine(MessageIcon::Exclamation, message).c_str());
   });
   CExitOnMissingFile onMissing;
@@ -130,7 +131,7 @@ int RunAlmanac(const CommandLine& commandLine, const StartupPaths& paths, std::F
   if (!doc) return status;
   // The night that begins on the evening of the date given.
   const std::string json =
-      sky::TonightJson(sky::NightOf(*doc, doc->DocumentTime), ClockRulesOf(doc->Settings));
+      sky::TonightJson(sky::NightOf(*doc, doc->Sky.DocumentTime), ClockRulesOf(doc->Settings()));
   std::fprintf(out, "%s\n", json.c_str());
   return ToInt(std::fflush(out) == 0 ? ExitStatus::Ok : ExitStatus::Failure);
 }
@@ -175,9 +176,9 @@ int RunInfo(const CommandLine& commandLine, const StartupPaths& paths, std::FILE
 
 std::string ApplyPlaceOption(const CommandLine& commandLine, CSkyDoc& doc) {
   if (commandLine.Place.empty()) return {};
-  const catalog::Place* place = sky::FindPlace(doc.Places, commandLine.Place);
+  const catalog::Place* place = sky::FindPlace(doc.Catalogues.Places, commandLine.Place);
   if (!place) return "no place is called \"" + commandLine.Place + "\"";
-  sky::ApplyPlace(*place, doc.Settings);
+  sky::ApplyPlace(*place, doc.Settings());
   doc.SetDocumentTime(commandLine.DateTime);
   doc.UpdateSky();
   return {};

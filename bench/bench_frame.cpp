@@ -68,11 +68,13 @@ class Scene {
     std::filesystem::current_path(STELLIX_SOURCE_DATA_DIR);
     doc_ = std::make_unique<CSkyDoc>(settings_);
     doc_->OnNewDocument(fail_, nullptr, astro::CivilTime{2026, 12, 8, 22, 0, 0});
-    doc_->Coordinations = doc_->Boundaries = doc_->Constelations = doc_->DeepSky = 1;
-    doc_->MilkyWay = doc_->SolarSystem = doc_->Ecliptic = doc_->StarNames = 1;
-    doc_->PlanetNames = doc_->DeepSkyLabels = doc_->SkyColors = 1;
-    doc_->HorizonMode = horizonMode ? 1 : 0;
-    if (horizonMode) doc_->XRotation = -30;  // the north, 30 degrees up
+    doc_->Settings().Coordinations = doc_->Settings().Boundaries = doc_->Settings().Constelations =
+        doc_->Settings().DeepSky = 1;
+    doc_->Settings().MilkyWay = doc_->Settings().SolarSystem = doc_->Settings().Ecliptic =
+        doc_->Settings().StarNames = 1;
+    doc_->Settings().PlanetNames = doc_->Settings().DeepSkyLabels = doc_->Settings().SkyColors = 1;
+    doc_->Settings().HorizonMode = horizonMode ? 1 : 0;
+    if (horizonMode) doc_->Settings().XRotation = -30;  // the north, 30 degrees up
     view_ = std::make_unique<CSkyView>(*doc_, messages_);
     canvas_ = std::make_unique<COffscreenCanvas>(*view_);
     canvas_->Render(kWidth, kHeight);  // builds the scene once
@@ -122,22 +124,23 @@ void BM_FrameWithout(benchmark::State& state) {
   CSkyDoc& doc = scene.Doc();
   switch (state.range(0)) {
     case 1:
-      doc.MilkyWay = 0;
+      doc.Settings().MilkyWay = 0;
       break;
     case 2:
-      doc.SkyColors = 0;
+      doc.Settings().SkyColors = 0;
       break;
     case 3:
-      doc.Boundaries = doc.Constelations = doc.Ecliptic = doc.Coordinations = 0;
+      doc.Settings().Boundaries = doc.Settings().Constelations = doc.Settings().Ecliptic =
+          doc.Settings().Coordinations = 0;
       break;
     case 4:
-      doc.DeepSky = 0;
+      doc.Settings().DeepSky = 0;
       break;
     case 5:
-      doc.StarNames = doc.PlanetNames = doc.DeepSkyLabels = 0;
+      doc.Settings().StarNames = doc.Settings().PlanetNames = doc.Settings().DeepSkyLabels = 0;
       break;
     case 6:
-      doc.StarMagnitudeLimit = -10;
+      doc.Limits.StarMagnitudeLimit = -10;
       break;
     default:
       break;
@@ -156,13 +159,13 @@ BENCHMARK(BM_FrameWithout)
 void BM_ZoomedFrame(benchmark::State& state) {
   Scene scene(false);
   CSkyDoc& doc = scene.Doc();
-  doc.Settings.AutoMode = 1;
+  doc.Settings().AutoMode = 1;
   scene.View().Zoom = 64;
   doc.UpdateAutoLimits(64);
-  doc.PrepareCatalogues();  // as the view does when it zooms
-  doc.YRotation = -15 * (5 + 35.3 / 60);  // M42
-  doc.XRotation = 5.39;
-  doc.ProjectionDirty = 1;
+  doc.PrepareCatalogues();                           // as the view does when it zooms
+  doc.Settings().YRotation = -15 * (5 + 35.3 / 60);  // M42
+  doc.Settings().XRotation = 5.39;
+  scene.View().Geometry.ProjectionDirty = true;
   scene.View().DrawFrame();
   scene.View().DrawFrame();
   const ProcessCpu cpu(state);
@@ -172,9 +175,10 @@ BENCHMARK(BM_ZoomedFrame)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 void BM_StarLayer(benchmark::State& state) {
   Scene scene(false);
-  scene.Doc().StarMagnitudeLimit = 7.5;  // the whole catalogue
-  const render::Frame frame{scene.Doc(), scene.Doc().Conditions(), scene.View().Renderer(),
-                            scene.View().Zoom, false};
+  scene.Doc().Limits.StarMagnitudeLimit = 7.5;  // the whole catalogue
+  const render::Frame frame{scene.Doc(),           scene.Doc().Conditions(),
+                            scene.View().Geometry, scene.View().Renderer(),
+                            scene.View().Zoom,     false};
   const ProcessCpu cpu(state);
   for (auto _ : state) {
     render::DrawStars(frame);
@@ -196,13 +200,14 @@ BENCHMARK(BM_SelectionPass)->UseRealTime()->Unit(benchmark::kMillisecond);
 // One step of the animation as the main frame takes it (the instant moves,
 // the clock follows the place's rules), back to the start at the range's end.
 void Step(CSkyDoc& doc, int step) {
-  astro::CivilTime clock = doc.DocumentTime;
-  std::int64_t instant = doc.Instant.UtSeconds;
-  if (ui::AnimationStep(clock, instant, doc.TimeOffset, step, true, ClockRulesOf(doc.Settings))) {
+  astro::CivilTime clock = doc.Sky.DocumentTime;
+  std::int64_t instant = doc.Sky.Instant.UtSeconds;
+  if (ui::AnimationStep(clock, instant, doc.Sky.TimeOffset, step, true,
+                        ClockRulesOf(doc.Settings()))) {
     doc.SetInstant(instant);
-    doc.DocumentTime = clock;
+    doc.Sky.DocumentTime = clock;
   } else {
-    doc.DocumentTime = {2026, 12, 8, 22, 0, 0};
+    doc.Sky.DocumentTime = {2026, 12, 8, 22, 0, 0};
   }
   doc.UpdateSky();
 }
@@ -235,7 +240,7 @@ BENCHMARK(BM_AnimationStepWithRedraw)
 void BM_HorizonStepWithListRefresh(benchmark::State& state) {
   Scene scene(true);
   CSkyDoc& doc = scene.Doc();
-  doc.Refraction = static_cast<int>(state.range(0));
+  doc.Settings().Refraction = static_cast<int>(state.range(0));
   const ProcessCpu cpu(state);
   for (auto _ : state) {
     Step(doc, ui::kTenMinutes);

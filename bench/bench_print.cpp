@@ -40,11 +40,12 @@ class Sky {
     std::filesystem::current_path(STELLIX_SOURCE_DATA_DIR);
     doc_ = std::make_unique<CSkyDoc>(settings_);
     doc_->OnNewDocument(fail_, nullptr, astro::CivilTime{2026, 12, 8, 22, 0, 0});
-    doc_->Coordinations = doc_->Boundaries = doc_->Constelations = doc_->DeepSky = 1;
-    doc_->SolarSystem = doc_->Ecliptic = doc_->StarNames = 1;
-    doc_->PlanetNames = doc_->DeepSkyLabels = 1;
-    doc_->YRotation = -15 * 5.6;
-    doc_->XRotation = 1.2;
+    doc_->Settings().Coordinations = doc_->Settings().Boundaries = doc_->Settings().Constelations =
+        doc_->Settings().DeepSky = 1;
+    doc_->Settings().SolarSystem = doc_->Settings().Ecliptic = doc_->Settings().StarNames = 1;
+    doc_->Settings().PlanetNames = doc_->Settings().DeepSkyLabels = 1;
+    doc_->Settings().YRotation = -15 * 5.6;
+    doc_->Settings().XRotation = 1.2;
   }
   CSkyDoc& Doc() { return *doc_; }
 

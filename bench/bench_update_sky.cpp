@@ -54,9 +54,9 @@ void BM_DocumentUpdateSkyNextDay(benchmark::State& state) {
   int day = 1;
   for (auto _ : state) {
     day = day % 28 + 1;
-    doc->DocumentTime.Day = day;
+    doc->Sky.DocumentTime.Day = day;
     doc->UpdateSky();
-    benchmark::DoNotOptimize(doc->Stars);
+    benchmark::DoNotOptimize(doc->Sky.Stars);
   }
 }
 BENCHMARK(BM_DocumentUpdateSkyNextDay);

@@ -71,7 +71,7 @@ class CChartBuilder {
   CChartBuilder(CSkyDoc& doc, int width, int height, double zoom, const CChartTextMeasure& measure)
       : doc_(doc),
         sky_(doc.Conditions()),
-        settings_(doc.Settings),
+        settings_(doc.Settings()),
         width_(width),
         height_(height),
         half_(std::min(width, height) / 2),
@@ -79,21 +79,21 @@ class CChartBuilder {
         measure_(measure) {
     room_.Clear(width, height);
     // The page's own viewport and projection; the camera is the screen's.
-    int* viewport = doc.PageViewport;
-    viewport[0] = viewport[1] = 0;
-    viewport[2] = width;
-    viewport[3] = height;
-    render::OrthoMatrix(render::SkyOrthoVolume(width, height, zoom), doc.PageProjectionMatrix);
+    page_.CentreX = width / 2;
+    page_.CentreY = height / 2;
+    page_.Viewport[2] = width;
+    page_.Viewport[3] = height;
+    render::OrthoMatrix(render::SkyOrthoVolume(width, height, zoom), page_.Projection);
     // Window depth = eye z + 1: below 1 on the hemisphere facing the viewer.
-    doc.PageProjectionMatrix[10] = 2.0;
-    render::CameraMatrix(doc.XRotation, doc.YRotation, doc.HorizonMode != 0, doc.AstroState,
-                         camera_);
+    page_.Projection[10] = 2.0;
+    render::CameraMatrix(settings_.XRotation, settings_.YRotation, settings_.HorizonMode != 0,
+                         doc.Sky.AstroState, page_.Modelview);
   }
 
   ChartDrawing Build() {
     // The chart's columns of the layer table: the switch and the builder.
     struct ChartStep {
-      int CSkyDoc::*Switch;
+      int AppSettings::*Switch;
       void (CChartBuilder::*Build)();
       int NameRank;
     };
@@ -105,7 +105,7 @@ class CChartBuilder {
 #undef STELLIX_CHART_LAYER
     };
     for (const ChartStep& step : kSteps)
-      if (step.Build && (step.Switch == nullptr || doc_.*step.Switch != 0)) {
+      if (step.Build && (step.Switch == nullptr || doc_.Settings().*step.Switch != 0)) {
         rank_ = step.NameRank;
         (this->*step.Build)();
       }
@@ -121,8 +121,7 @@ class CChartBuilder {
     double win[3];
     // A point that does not project to a finite place (a zoom beyond all
     // reason, a broken catalogue record) counts as out of sight.
-    if (!render::ProjectPoint(p[0], p[1], p[2], model, doc_.PageProjectionMatrix, doc_.PageViewport,
-                              win) ||
+    if (!render::ProjectPoint(p[0], p[1], p[2], model, page_.Projection, page_.Viewport, win) ||
         !std::isfinite(win[0]) || !std::isfinite(win[1]) || !std::isfinite(win[2]))
       return out;
     out.Wx = win[0];
@@ -135,13 +134,13 @@ class CChartBuilder {
   Projected Place(double ra, double dec) const {
     double p[3];
     doc_.DrawingPoint(ra, dec, p);
-    return Project(p, camera_);
+    return Project(p, page_.Modelview);
   }
   bool OnPage(const Projected& q) const {
     return q.Wx >= 0 && q.Wx <= width_ && q.Wy >= 0 && q.Wy <= height_;
   }
   bool BelowHorizon(double ra, double dec, double altitude = 0) const {
-    return doc_.HorizonMode && doc_.HorizontalOf(ra, dec).Altitude < altitude;
+    return doc_.Settings().HorizonMode && doc_.HorizontalOf(ra, dec).Altitude < altitude;
   }
   // Whether a point of the page lies within `margin` pixels around the page.
   bool Near(PagePoint p, double margin) const {
@@ -235,20 +234,22 @@ class CChartBuilder {
   }
 
   void Boundaries() {
-    Polylines(ChartLayer::Boundaries, doc_.BoundaryPoints, kBoundaryCount, kBoundaryLineEnd);
+    Polylines(ChartLayer::Boundaries, doc_.Catalogues.BoundaryPoints, kBoundaryCount,
+              kBoundaryLineEnd);
   }
 
   void ConstellationLines() {
-    Polylines(ChartLayer::ConstellationLines, doc_.ConstellationLines, kConstellationLineCount,
+    Polylines(ChartLayer::ConstellationLines, doc_.Sky.ConstellationLines, kConstellationLineCount,
               kFigureLineEnd);
   }
 
   void Ecliptic() {
     ChartLines lines;
     for (int i = 0; i + 1 < kEclipticPointCount; ++i)
-      LineSegment(lines, doc_.EclipticPoints[i].RightAscension, doc_.EclipticPoints[i].Declination,
-                  doc_.EclipticPoints[i + 1].RightAscension,
-                  doc_.EclipticPoints[i + 1].Declination);
+      LineSegment(lines, doc_.Catalogues.EclipticPoints[i].RightAscension,
+                  doc_.Catalogues.EclipticPoints[i].Declination,
+                  doc_.Catalogues.EclipticPoints[i + 1].RightAscension,
+                  doc_.Catalogues.EclipticPoints[i + 1].Declination);
     Add(ChartLayer::Ecliptic, std::move(lines));
   }
 
@@ -278,7 +279,7 @@ class CChartBuilder {
   void ConstellationNames() {
     const ChartFont font = ConstellationNameFont(zoom_);
     const double middle = measure_.Height(font) * 0.3;
-    for (const ConstellationNameRecord& record : doc_.ConstellationNames) {
+    for (const ConstellationNameRecord& record : doc_.Catalogues.ConstellationNames) {
       const Projected q = Place(record.RightAscension, record.Declination);
       if (!q.Front || !OnPage(q) || BelowHorizon(record.RightAscension, record.Declination))
         continue;
@@ -290,7 +291,7 @@ class CChartBuilder {
 
   // Whether the deep-sky layer draws record i at all.
   bool DeepSkyShown(int i, DeepSkyType type) const {
-    const DeepSkyRecord& record = doc_.DeepSkyObjects[i];
+    const DeepSkyRecord& record = doc_.Sky.DeepSkyObjects[i];
     if (record.Magnitude > sky_.DeepSkyLimit) return false;
     return DeepSkyObjectShown(settings_, i, type);
   }
@@ -303,13 +304,13 @@ class CChartBuilder {
   void DeepSky() {
     brush_ = ChartFill::Black;
     for (int i = 0; i < kDeepSkyCount; ++i) {
-      const DeepSkyRecord& record = doc_.DeepSkyObjects[i];
+      const DeepSkyRecord& record = doc_.Sky.DeepSkyObjects[i];
       const DeepSkyType type = catalog::DeepSkyTypeOf(record.Type);
       if (!DeepSkyShown(i, type)) continue;
       DeepSkyObject(record, type, record.RightAscension, record.Declination);
     }
-    MagellanicCloud(doc_.MagellanicClouds, kLargeCloudPointCount);
-    MagellanicCloud(doc_.MagellanicClouds + kLargeCloudPointCount,
+    MagellanicCloud(doc_.Catalogues.MagellanicClouds, kLargeCloudPointCount);
+    MagellanicCloud(doc_.Catalogues.MagellanicClouds + kLargeCloudPointCount,
                     kMagellanicPointCount - kLargeCloudPointCount);
   }
 
@@ -327,7 +328,7 @@ class CChartBuilder {
     const astro::EquatorialCoord at = astro::SphereToEquatorial(p);
     render::RotationMatrix(15.0 * at.RightAscension, 0, 1, 0, turn);
     render::RotationMatrix(at.Declination, 1, 0, 0, tilt);
-    render::MultiplyMatrices(camera_, turn, frame);
+    render::MultiplyMatrices(page_.Modelview, turn, frame);
     render::MultiplyMatrices(frame, tilt, frame);
     static constexpr double kCentre[3] = {0, 0, -1};
     const Projected centre = Project(kCentre, frame);
@@ -384,7 +385,7 @@ class CChartBuilder {
   // The sky the page shows, for the catalogues walked by sky cell: the
   // screen's middle, with the page's own reach.
   catalog::SkyView PageSky() const {
-    catalog::SkyView view = doc_.VisibleSky(zoom_);
+    catalog::SkyView view = doc_.VisibleSky(page_, zoom_);
     const double disc = half_ * zoom_;
     if (view.RadiusDegrees < 180 && disc > 0)
       view.RadiusDegrees = std::max(
@@ -397,15 +398,15 @@ class CChartBuilder {
   // The NGC and IC objects of the NGC/IC file, as the screen walks them.
   void NgcIcAndLabels() {
     if (!settings_.ShowNGC) return;
-    const catalog::NgcIcCatalogue& objects = doc_.DeepCatalogues.NgcIc();
-    const bool labels = doc_.DeepSkyLabels && zoom_ >= sky::kNgcIcLabelZoom;
+    const catalog::NgcIcCatalogue& objects = doc_.Catalogues.DeepCatalogues.NgcIc();
+    const bool labels = doc_.Settings().DeepSkyLabels && zoom_ >= sky::kNgcIcLabelZoom;
     objects.ForEachInView(
         PageSky(), sky::NgcIcWalkLimit(sky_.DeepSkyLimit), [&](const catalog::NgcIcRecord& object) {
           const DeepSkyType type = catalog::DeepSkyTypeOf(object.Type);
           if (type == DeepSkyType::Unknown || !DeepSkyTypeShown(settings_, type)) return;
           const int index = static_cast<int>(&object - objects.Records.data());
           const astro::EquatorialCoord at =
-              doc_.DeepCatalogues.NgcIcPlace(index, doc_.CatalogueMotion);
+              doc_.Catalogues.DeepCatalogues.NgcIcPlace(index, doc_.Sky.CatalogueMotion);
           DeepSkyObject(sky::AsDeepSkyRecord(object), type, at.RightAscension, at.Declination);
           if (!labels) return;
           const Projected q = Place(at.RightAscension, at.Declination);
@@ -487,9 +488,9 @@ class CChartBuilder {
   }
 
   void DeepSkyLabels() {
-    if (!doc_.DeepSkyLabels || zoom_ == 1.0) return;
+    if (!doc_.Settings().DeepSkyLabels || zoom_ == 1.0) return;
     for (int i = 0; i < kDeepSkyCount; ++i) {
-      const DeepSkyRecord& record = doc_.DeepSkyObjects[i];
+      const DeepSkyRecord& record = doc_.Sky.DeepSkyObjects[i];
       if (!DeepSkyShown(i, catalog::DeepSkyTypeOf(record.Type))) continue;
       const Projected q = Place(record.RightAscension, record.Declination);
       if (!q.Front || !OnPage(q) || BelowHorizon(record.RightAscension, record.Declination))
@@ -523,8 +524,8 @@ class CChartBuilder {
   }
 
   void Stars() {
-    const double limit = doc_.StarMagnitudeLimit;
-    for (const StarRecord& star : doc_.Stars) {
+    const double limit = doc_.Limits.StarMagnitudeLimit;
+    for (const StarRecord& star : doc_.Sky.Stars) {
       if (star.Magnitude > limit) continue;
       const Projected q = Place(star.RightAscension, star.Declination);
       if (!q.Front || !OnPage(q) || BelowHorizon(star.RightAscension, star.Declination)) continue;
@@ -534,12 +535,12 @@ class CChartBuilder {
 
   // The faint-star file's stars to the stars' limit.
   void FaintStars() {
-    const catalog::FaintStarCatalogue& stars = doc_.DeepCatalogues.FaintStars();
+    const catalog::FaintStarCatalogue& stars = doc_.Catalogues.DeepCatalogues.FaintStars();
     stars.ForEachInView(
-        PageSky(), doc_.StarMagnitudeLimit, [&](const catalog::FaintStarRecord& star) {
+        PageSky(), doc_.Limits.StarMagnitudeLimit, [&](const catalog::FaintStarRecord& star) {
           const int index = static_cast<int>(&star - stars.Records.data());
           const astro::EquatorialCoord at =
-              doc_.DeepCatalogues.FaintStarPlace(index, doc_.CatalogueMotion);
+              doc_.Catalogues.DeepCatalogues.FaintStarPlace(index, doc_.Sky.CatalogueMotion);
           const Projected q = Place(at.RightAscension, at.Declination);
           if (!q.Front || !OnPage(q) || BelowHorizon(at.RightAscension, at.Declination)) return;
           Add(ChartLayer::Stars, ChartCircle{q.P, StarRadius(star.Magnitude), ChartFill::Black});
@@ -547,9 +548,9 @@ class CChartBuilder {
   }
 
   void StarNames() {
-    if (!doc_.StarNames || zoom_ == 1.0) return;
-    for (const StarNameRecord& star : doc_.ProperNames) {
-      if (star.Magnitude > doc_.StarMagnitudeLimit) continue;
+    if (!doc_.Settings().StarNames || zoom_ == 1.0) return;
+    for (const StarNameRecord& star : doc_.Sky.ProperNames) {
+      if (star.Magnitude > doc_.Limits.StarMagnitudeLimit) continue;
       const Projected q = Place(star.RightAscension, star.Declination);
       if (!q.Front || !OnPage(q) || BelowHorizon(star.RightAscension, star.Declination)) continue;
       NameBeside(ChartLayer::StarNames, q, StarRadius(star.Magnitude), FixedText(star.Name),
@@ -567,7 +568,7 @@ class CChartBuilder {
     // The Sun and the Moon to their size from zoom 4 on, below it 32 pixels.
     const int discRadius = zoom_ > 4 ? static_cast<int>(std::min(u, kCoordinateLimit)) : 32;
     for (int i = astro::kBodyCount - 1; i >= 0; --i) {
-      const astro::PlanetState& body = doc_.Bodies[i];
+      const astro::PlanetState& body = doc_.Sky.Bodies[i];
       const Projected q = Place(body.RightAscension, body.Declination);
       if (!q.Front) continue;
       const bool sunOrMoon = i == astro::kSun || i == astro::kMoon;
@@ -593,11 +594,11 @@ class CChartBuilder {
   }
 
   void PlanetNames() {
-    if (!doc_.PlanetNames || zoom_ == 1.0) return;
+    if (!doc_.Settings().PlanetNames || zoom_ == 1.0) return;
     const double u = half_ * zoom_ / 180;
     const double disc = zoom_ > 4 ? std::min(u, kCoordinateLimit) : 32;
     for (int i = astro::kBodyCount - 1; i >= 0; --i) {
-      const astro::PlanetState& body = doc_.Bodies[i];
+      const astro::PlanetState& body = doc_.Sky.Bodies[i];
       const Projected q = Place(body.RightAscension, body.Declination);
       if (!q.Front || !OnPage(q) || BelowHorizon(body.RightAscension, body.Declination)) continue;
       const bool sunOrMoon = i == astro::kSun || i == astro::kMoon;
@@ -616,7 +617,8 @@ class CChartBuilder {
 
   void Ground() {
     Add(ChartLayer::Ground,
-        ChartPolygon{GroundPolygon(width_, height_, zoom_, doc_.XRotation), ChartFill::LightGrey});
+        ChartPolygon{GroundPolygon(width_, height_, zoom_, doc_.Settings().XRotation),
+                     ChartFill::LightGrey});
   }
 
   void Compass() {
@@ -627,10 +629,10 @@ class CChartBuilder {
       if (intercardinal && zoom_ < 2) continue;
       // The horizon points are where the ground's edge is drawn: not lifted
       // by the refraction.
-      const SkyPoint& point = doc_.HorizonPoints[k * 9];
+      const SkyPoint& point = doc_.Sky.HorizonPoints[k * 9];
       double p[3];
       astro::EquatorialToSphere(point.RightAscension, point.Declination, p);
-      const Projected q = Project(p, camera_);
+      const Projected q = Project(p, page_.Modelview);
       if (!q.Front || q.Wx <= 0 || q.Wx >= width_ || q.Wy <= 0 || q.Wy >= height_) continue;
       ticks.Segments.push_back({q.P, {q.P.X, q.P.Y + 20}});
       NameCentred(ChartLayer::Compass, q.Wx, {q.Wy}, kLetters[k], kCompassFont, true);
@@ -677,13 +679,14 @@ class CChartBuilder {
     return std::isfinite(r) ? std::clamp(r, kSmallestSymbol, kFarthestName) : kSmallestSymbol;
   }
 
-  CSkyDoc& doc_;
+  const CSkyDoc& doc_;
   const render::SkyConditions& sky_;  // what the screen shows for the same settings
   const AppSettings& settings_;
   const int width_, height_, half_;
   const double zoom_;
   const CChartTextMeasure& measure_;
-  double camera_[16];
+  // The page's geometry: its viewport, projection and the camera.
+  sky::ViewGeometry page_;
   // The fill of the planetary nebulae: the last cluster's.
   ChartFill brush_ = ChartFill::Black;
   ChartDrawing drawing_;

@@ -107,8 +107,7 @@ class CChartTextMeasure {
 
 // The chart of the sky `doc` shows at `zoom` on a page of `width` x `height`
 // device pixels: the camera as it stands (the screen's view), the page's
-// own orthographic projection (kept in doc.PageViewport and
-// doc.PageProjectionMatrix; the screen's are left alone), the catalogues,
+// own orthographic projection (the screen's geometry is left alone), the catalogues,
 // the display switches, the magnitude limits and the sky's conditions
 // (CSkyDoc::Conditions) of the document, in the order of render/sky_layers.h.
 // The catalogue files' parts the limits need are read first.

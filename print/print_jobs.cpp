@@ -18,8 +18,8 @@ namespace {
 // GL view that skips a paint shows black, not its last picture.
 class CPrintingFlag {
  public:
-  explicit CPrintingFlag(CSkyDoc& doc) : doc_(doc) { doc_.Printing = 1; }
-  ~CPrintingFlag() { doc_.Printing = 0; }
+  explicit CPrintingFlag(CSkyDoc& doc) : doc_(doc) { doc_.Run.Printing = 1; }
+  ~CPrintingFlag() { doc_.Run.Printing = 0; }
   CPrintingFlag(const CPrintingFlag&) = delete;
   CPrintingFlag& operator=(const CPrintingFlag&) = delete;
 

@@ -216,11 +216,12 @@ void DrawTextBox(const CTextMeasure& measure, double x, double y, std::string_vi
   glRecti(left, bottom, left + width, bottom + height / 2);
 }
 
-bool LabelPosition(const CSkyDoc& doc, double ra, double dec, double& x, double& y) {
+bool LabelPosition(const CSkyDoc& doc, const sky::ViewGeometry& view, double ra, double dec,
+                   double& x, double& y) {
   double p[3];
   doc.DrawingPoint(ra, dec, p);
-  if (doc.HorizonMode && doc.HorizontalOf(ra, dec).Altitude < 0) return false;
-  return doc.SkyToWindow(p[0], p[1], p[2], x, y);
+  if (doc.Settings().HorizonMode && doc.HorizontalOf(ra, dec).Altitude < 0) return false;
+  return view.SkyToWindow(p[0], p[1], p[2], x, y);
 }
 
 }  // namespace render

@@ -12,6 +12,9 @@
 #include "render/label_space.h"
 
 class CSkyDoc;
+namespace sky {
+struct ViewGeometry;
+}
 
 namespace render {
 
@@ -58,7 +61,8 @@ void DrawTextBox(const CTextMeasure& measure, double x, double y, std::string_vi
 // The window position of the label of sky point (ra hours, dec degrees) in the
 // last frame; false when the point lies on the far side of the sphere or, in
 // horizon mode, below the horizon.
-bool LabelPosition(const CSkyDoc& doc, double ra, double dec, double& x, double& y);
+bool LabelPosition(const CSkyDoc& doc, const sky::ViewGeometry& view, double ra, double dec,
+                   double& x, double& y);
 
 // The text of a fixed character array of a catalogue record, which need not
 // end with a NUL.

@@ -36,7 +36,7 @@ enum SelectionName : unsigned {
   kNameNgcIcFirst = sky::kNgcIcNameFirst,
 };
 
-// Texture slots of CSkyDoc::TextureNames.
+// Texture slots of a context's scene (CSkyRenderer::Texture).
 enum TextureSlot : int {
   kTexMoon = 0,
   kTexSun = 1,

@@ -1,6 +1,6 @@
 // What every layer of a frame reads: the document, the sky's conditions, the
-// pass's zoom and whether it is a selection pass, and the projections to
-// switch between. Layers draw; they change nothing of the document.
+// surface's geometry, the pass's zoom and whether it is a selection pass. Layers draw; they change
+// nothing of the document.
 #pragma once
 
 #include <functional>
@@ -13,6 +13,9 @@
 
 class CSkyDoc;
 class CSkyRenderer;
+namespace sky {
+struct ViewGeometry;
+}
 struct DeepSkyRecord;
 
 namespace astro {
@@ -24,6 +27,9 @@ namespace render {
 struct Frame {
   const CSkyDoc& Doc;
   const SkyConditions& Sky;
+  // The surface's matrices and viewport: the frame's own, or in a
+  // selection pass those of the frame it picks from.
+  const sky::ViewGeometry& View;
   CSkyRenderer& Renderer;
   double Zoom;
   bool Picking;

@@ -14,52 +14,54 @@ namespace render {
 std::optional<SelectionMark> SelectionOf(const CSkyDoc& doc, const SkyConditions& conditions,
                                          double zoom) {
   if (!doc.Selected) return std::nullopt;
-  const AppSettings& settings = doc.Settings;
+  const AppSettings& settings = doc.Settings();
   const int i = doc.Selected->Index;
   SelectionMark s;
   switch (doc.Selected->What) {
     case sky::SkyObjectRef::DeepSky: {
       if (i < 0 || i >= kDeepSkyCount) return std::nullopt;
-      const DeepSkyRecord& r = doc.DeepSkyObjects[i];
+      const DeepSkyRecord& r = doc.Sky.DeepSkyObjects[i];
       s.Place = {r.RightAscension, r.Declination};
       s.Object = r;
       s.Name = kNameDeepSkyFirst + static_cast<unsigned>(i);
       s.Label = (catalog::IsMessierIndex(i) ? "M" : "NGC ") + std::to_string(r.Number);
-      s.DrawnByItsLayer = doc.DeepSky && r.Magnitude <= conditions.DeepSkyLimit &&
+      s.DrawnByItsLayer = doc.Settings().DeepSky && r.Magnitude <= conditions.DeepSkyLimit &&
                           DeepSkyObjectShown(settings, i, catalog::DeepSkyTypeOf(r.Type));
-      s.NamedByItsLayer = s.DrawnByItsLayer && doc.DeepSkyLabels && zoom != 1.0 &&
+      s.NamedByItsLayer = s.DrawnByItsLayer && doc.Settings().DeepSkyLabels && zoom != 1.0 &&
                           (settings.DeepSkyLabelByNumber ||
                            std::string_view(r.Name, strnlen(r.Name, sizeof r.Name)) != "*");
       return s;
     }
     case sky::SkyObjectRef::NgcIc: {
-      const catalog::NgcIcCatalogue& objects = doc.DeepCatalogues.NgcIc();
+      const catalog::NgcIcCatalogue& objects = doc.Catalogues.DeepCatalogues.NgcIc();
       if (i < 0 || static_cast<std::size_t>(i) >= objects.Records.size()) return std::nullopt;
       const catalog::NgcIcRecord& r = objects.Records[i];
       const catalog::DeepSkyType type = catalog::DeepSkyTypeOf(r.Type);
-      s.Place = doc.DeepCatalogues.NgcIcPlace(i, doc.CatalogueMotion);
+      s.Place = doc.Catalogues.DeepCatalogues.NgcIcPlace(i, doc.Sky.CatalogueMotion);
       s.Object = sky::AsDeepSkyRecord(r);
       s.Name = kNameNgcIcFirst + static_cast<unsigned>(i);
       s.Label = sky::NgcIcDesignation(r);
-      s.DrawnByItsLayer = doc.DeepSky && settings.ShowNGC &&
+      s.DrawnByItsLayer = doc.Settings().DeepSky && settings.ShowNGC &&
                           type != catalog::DeepSkyType::Unknown &&
                           DeepSkyTypeShown(settings, type) &&
                           r.Magnitude <= sky::NgcIcWalkLimit(conditions.DeepSkyLimit);
-      s.NamedByItsLayer = s.DrawnByItsLayer && doc.DeepSkyLabels && zoom >= sky::kNgcIcLabelZoom;
+      s.NamedByItsLayer =
+          s.DrawnByItsLayer && doc.Settings().DeepSkyLabels && zoom >= sky::kNgcIcLabelZoom;
       return s;
     }
     case sky::SkyObjectRef::Star:
       if (i < 0 || i >= kStarCount) return std::nullopt;
-      s.Place = {doc.Stars[i].RightAscension, doc.Stars[i].Declination};
+      s.Place = {doc.Sky.Stars[i].RightAscension, doc.Sky.Stars[i].Declination};
       return s;
     case sky::SkyObjectRef::Body:
       if (i < 0 || i >= astro::kBodyCount) return std::nullopt;
-      s.Place = {doc.Bodies[i].RightAscension, doc.Bodies[i].Declination};
+      s.Place = {doc.Sky.Bodies[i].RightAscension, doc.Sky.Bodies[i].Declination};
       return s;
     case sky::SkyObjectRef::FaintStar:
-      if (i < 0 || static_cast<std::size_t>(i) >= doc.DeepCatalogues.FaintStars().Records.size())
+      if (i < 0 ||
+          static_cast<std::size_t>(i) >= doc.Catalogues.DeepCatalogues.FaintStars().Records.size())
         return std::nullopt;
-      s.Place = doc.DeepCatalogues.FaintStarPlace(i, doc.CatalogueMotion);
+      s.Place = doc.Catalogues.DeepCatalogues.FaintStarPlace(i, doc.Sky.CatalogueMotion);
       return s;
     case sky::SkyObjectRef::Constellation:
       break;

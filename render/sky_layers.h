@@ -5,7 +5,7 @@
 //
 // SKY_LAYER(Name, Switch, Pickable, Screen, ScreenText, NamesFirst, NameRank, Chart)
 //   Name        the layer.
-//   Switch      the CSkyDoc display switch it is drawn under; nullptr: always.
+//   Switch      the display switch (AppSettings) it is drawn under; nullptr: always.
 //   Pickable    whether Screen runs in the selection pass too (it gives the
 //               hits their names); text never does.
 //   Screen      draws its marks on the screen (render/layers), or nullptr.
@@ -23,19 +23,19 @@
 
 // clang-format off
 #define STELLIX_SKY_LAYERS(SKY_LAYER)                                                                                   \
-  SKY_LAYER(SkyColours,  &CSkyDoc::SkyColors,     false, DrawSkyColours,         nullptr,                nullptr,            0, nullptr)                              \
-  SKY_LAYER(MilkyWay,    &CSkyDoc::MilkyWay,      false, DrawMilkyWay,           nullptr,                nullptr,            0, nullptr)                              \
-  SKY_LAYER(Boundaries,  &CSkyDoc::Boundaries,    true,  DrawBoundaries,         DrawConstellationNames, nullptr,            0, &CChartBuilder::BoundariesAndNames)   \
-  SKY_LAYER(Figures,     &CSkyDoc::Constelations, true,  DrawConstellationLines, nullptr,                nullptr,            0, &CChartBuilder::ConstellationLines)   \
-  SKY_LAYER(Ecliptic,    &CSkyDoc::Ecliptic,      true,  DrawEcliptic,           nullptr,                nullptr,            0, &CChartBuilder::Ecliptic)             \
-  SKY_LAYER(Grid,        &CSkyDoc::Coordinations, true,  DrawGrid,               DrawGridLabels,         nullptr,            0, &CChartBuilder::Grid)                 \
-  SKY_LAYER(DeepSky,     &CSkyDoc::DeepSky,       true,  DrawDeepSky,            DrawDeepSkyLabels,      nullptr,            0, &CChartBuilder::DeepSkyAndLabels)     \
-  SKY_LAYER(NgcIc,       &CSkyDoc::DeepSky,       true,  DrawNgcIc,              DrawNgcIcLabels,        nullptr,            0, &CChartBuilder::NgcIcAndLabels)       \
+  SKY_LAYER(SkyColours,  &AppSettings::SkyColors,     false, DrawSkyColours,         nullptr,                nullptr,            0, nullptr)                              \
+  SKY_LAYER(MilkyWay,    &AppSettings::MilkyWay,      false, DrawMilkyWay,           nullptr,                nullptr,            0, nullptr)                              \
+  SKY_LAYER(Boundaries,  &AppSettings::Boundaries,    true,  DrawBoundaries,         DrawConstellationNames, nullptr,            0, &CChartBuilder::BoundariesAndNames)   \
+  SKY_LAYER(Figures,     &AppSettings::Constelations, true,  DrawConstellationLines, nullptr,                nullptr,            0, &CChartBuilder::ConstellationLines)   \
+  SKY_LAYER(Ecliptic,    &AppSettings::Ecliptic,      true,  DrawEcliptic,           nullptr,                nullptr,            0, &CChartBuilder::Ecliptic)             \
+  SKY_LAYER(Grid,        &AppSettings::Coordinations, true,  DrawGrid,               DrawGridLabels,         nullptr,            0, &CChartBuilder::Grid)                 \
+  SKY_LAYER(DeepSky,     &AppSettings::DeepSky,       true,  DrawDeepSky,            DrawDeepSkyLabels,      nullptr,            0, &CChartBuilder::DeepSkyAndLabels)     \
+  SKY_LAYER(NgcIc,       &AppSettings::DeepSky,       true,  DrawNgcIc,              DrawNgcIcLabels,        nullptr,            0, &CChartBuilder::NgcIcAndLabels)       \
   SKY_LAYER(FaintStars,  nullptr,                 true,  DrawFaintStars,         nullptr,                nullptr,            0, &CChartBuilder::FaintStars)           \
   SKY_LAYER(Stars,       nullptr,                 true,  DrawStars,              DrawStarNames,          ReserveStarNames,   4, &CChartBuilder::StarsAndNames)        \
-  SKY_LAYER(SolarSystem, &CSkyDoc::SolarSystem,   true,  DrawSolarSystem,        DrawPlanetNames,        ReservePlanetNames, 3, &CChartBuilder::SolarSystemAndNames)  \
+  SKY_LAYER(SolarSystem, &AppSettings::SolarSystem,   true,  DrawSolarSystem,        DrawPlanetNames,        ReservePlanetNames, 3, &CChartBuilder::SolarSystemAndNames)  \
   SKY_LAYER(Selection,   nullptr,                 true,  DrawSelection,          DrawSelectionLabel,     nullptr,            0, &CChartBuilder::Selection)            \
-  SKY_LAYER(Landscape,   &CSkyDoc::HorizonMode,   false, DrawLandscape,          nullptr,                nullptr,            0, nullptr)                              \
-  SKY_LAYER(Ground,      &CSkyDoc::HorizonMode,   false, DrawGround,             nullptr,                ReserveCompassLetters, 1, &CChartBuilder::GroundAndCompass)     \
-  SKY_LAYER(Fields,      &CSkyDoc::EyepieceFields, false, DrawEyepieceFields,    nullptr,                ReserveFieldNames,  2, &CChartBuilder::EyepieceFields)
+  SKY_LAYER(Landscape,   &AppSettings::HorizonMode,   false, DrawLandscape,          nullptr,                nullptr,            0, nullptr)                              \
+  SKY_LAYER(Ground,      &AppSettings::HorizonMode,   false, DrawGround,             nullptr,                ReserveCompassLetters, 1, &CChartBuilder::GroundAndCompass)     \
+  SKY_LAYER(Fields,      &AppSettings::EyepieceFields, false, DrawEyepieceFields,    nullptr,                ReserveFieldNames,  2, &CChartBuilder::EyepieceFields)
 // clang-format on

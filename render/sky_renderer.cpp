@@ -16,7 +16,8 @@
 #include "sky/camera_math.h"
 #include "sky/messages.h"
 
-CSkyRenderer::CSkyRenderer(CSkyDoc& doc, CMessenger& messages) : doc_(doc), messages_(messages) {}
+CSkyRenderer::CSkyRenderer(CSkyDoc& doc, sky::ViewGeometry& view, CMessenger& messages)
+    : doc_(doc), view_(view), messages_(messages) {}
 
 void CSkyRenderer::BuildDisplayLists() {
   using namespace render;
@@ -68,11 +69,7 @@ bool CSkyRenderer::DisplayListsBuilt() const {
   return scene != scenes_.end() && scene->second.ListsBuilt;
 }
 
-CSkyRenderer::ContextScene& CSkyRenderer::Scene() {
-  ContextScene& scene = scenes_[render::CurrentGlContext()];
-  std::copy(std::begin(scene.Textures), std::end(scene.Textures), std::begin(doc_.TextureNames));
-  return scene;
-}
+CSkyRenderer::ContextScene& CSkyRenderer::Scene() { return scenes_[render::CurrentGlContext()]; }
 
 void CSkyRenderer::ReleaseContext() { scenes_.erase(render::CurrentGlContext()); }
 
@@ -85,8 +82,8 @@ void CSkyRenderer::BuildSkyLists() {
   BuildGridList(doc_);
   ContextScene& scene = Scene();
   scene.ListsRefracted = doc_.Refracting();
-  scene.ListsCatalogue = doc_.CatalogueMotion.Generation();
-  std::copy(std::begin(doc_.AstroState.ZenithPoint), std::end(doc_.AstroState.ZenithPoint),
+  scene.ListsCatalogue = doc_.Sky.CatalogueMotion.Generation();
+  std::copy(std::begin(doc_.Sky.AstroState.ZenithPoint), std::end(doc_.Sky.AstroState.ZenithPoint),
             scene.ListsZenith);
 }
 
@@ -94,9 +91,9 @@ void CSkyRenderer::RefreshSkyLists() {
   const ContextScene& scene = Scene();
   const bool refracting = doc_.Refracting();
   if (refracting == scene.ListsRefracted &&
-      scene.ListsCatalogue == doc_.CatalogueMotion.Generation() &&
+      scene.ListsCatalogue == doc_.Sky.CatalogueMotion.Generation() &&
       (!refracting || std::equal(std::begin(scene.ListsZenith), std::end(scene.ListsZenith),
-                                 std::begin(doc_.AstroState.ZenithPoint))))
+                                 std::begin(doc_.Sky.AstroState.ZenithPoint))))
     return;
   BuildSkyLists();
 }
@@ -131,7 +128,6 @@ constexpr TextureFile kTextureFiles[] = {
 void CSkyRenderer::LoadTextures() {
   ContextScene& scene = Scene();
   glGenTextures(8, scene.Textures);
-  std::copy(std::begin(scene.Textures), std::end(scene.Textures), std::begin(doc_.TextureNames));
   // A file that cannot be opened or is no BMP file is reported now; the
   // pictures are read, and a damaged one reported, when first drawn.
   for (const TextureFile& file : kTextureFiles) {
@@ -204,14 +200,14 @@ void CSkyRenderer::SetPixelProjection(int width, int height) {
 }
 
 double render::AltitudeOf(const CSkyDoc& doc, double raHours, double decDegrees) {
-  return doc.AstroState.HorizonOf(raHours, decDegrees).Altitude;
+  return doc.Sky.AstroState.HorizonOf(raHours, decDegrees).Altitude;
 }
 
 double render::AltitudeOf(const CSkyDoc& doc, const astro::PlanetState& body) {
   return AltitudeOf(doc, body.RightAscension, body.Declination);
 }
 
-render::HorizonClip::HorizonClip(const CSkyDoc& doc) : on_(doc.HorizonMode != 0) {
+render::HorizonClip::HorizonClip(const CSkyDoc& doc) : on_(doc.Settings().HorizonMode != 0) {
   if (on_) glEnable(GL_CLIP_PLANE0);
 }
 
@@ -221,15 +217,15 @@ render::HorizonClip::~HorizonClip() {
 
 void render::EnterHorizonFrame(const CSkyDoc& doc) {
   double unprecess[16];
-  PrecessionModelMatrix(doc.AstroState.Precession, true, unprecess);
+  PrecessionModelMatrix(doc.Sky.AstroState.Precession, true, unprecess);
   glMultMatrixd(unprecess);
-  glRotated(-HourAngleTurn(doc.AstroState), 0, 1, 0);
-  glRotated(-(90 - doc.AstroState.Latitude), 0, 0, 1);
+  glRotated(-HourAngleTurn(doc.Sky.AstroState), 0, 1, 0);
+  glRotated(-(90 - doc.Sky.AstroState.Latitude), 0, 0, 1);
 }
 
 std::vector<sky::PickHit> CSkyRenderer::SelectionPass(int x, int y, double zoom) {
   GLuint buffer[64] = {};
-  const double pickX = x, pickY = doc_.Viewport[3] - y;
+  const double pickX = x, pickY = view_.Viewport[3] - y;
   glSelectBuffer(64, buffer);
   glRenderMode(GL_SELECT);
   glMatrixMode(GL_PROJECTION);
@@ -237,8 +233,8 @@ std::vector<sky::PickHit> CSkyRenderer::SelectionPass(int x, int y, double zoom)
   glLoadIdentity();
   glInitNames();
   glPushName(0);
-  gluPickMatrix(x, doc_.Viewport[3] - y, 5, 5, doc_.Viewport);
-  const render::OrthoVolume v = render::SkyOrthoVolume(doc_.Viewport[2], doc_.Viewport[3], zoom);
+  gluPickMatrix(x, view_.Viewport[3] - y, 5, 5, view_.Viewport);
+  const render::OrthoVolume v = render::SkyOrthoVolume(view_.Viewport[2], view_.Viewport[3], zoom);
   glOrtho(v.Left, v.Right, v.Bottom, v.Top, v.Near, v.Far);
   glMatrixMode(GL_MODELVIEW);
   ComposePass(zoom, true, pickX, pickY);
@@ -261,26 +257,28 @@ std::vector<sky::PickHit> CSkyRenderer::SelectionPass(int x, int y, double zoom)
 double CSkyRenderer::MarkDistance(unsigned name, double x, double y) const {
   double ra, dec;
   if (name < static_cast<unsigned>(kStarCount)) {
-    ra = doc_.Stars[name].RightAscension;
-    dec = doc_.Stars[name].Declination;
+    ra = doc_.Sky.Stars[name].RightAscension;
+    dec = doc_.Sky.Stars[name].Declination;
   } else if (name >= render::kNameBodyFirst &&
              name < render::kNameBodyFirst + static_cast<unsigned>(astro::kBodyCount)) {
-    ra = doc_.Bodies[name - render::kNameBodyFirst].RightAscension;
-    dec = doc_.Bodies[name - render::kNameBodyFirst].Declination;
+    ra = doc_.Sky.Bodies[name - render::kNameBodyFirst].RightAscension;
+    dec = doc_.Sky.Bodies[name - render::kNameBodyFirst].Declination;
   } else if (name >= render::kNameDeepSkyFirst &&
              name < render::kNameDeepSkyFirst + static_cast<unsigned>(kDeepSkyCount)) {
-    ra = doc_.DeepSkyObjects[name - render::kNameDeepSkyFirst].RightAscension;
-    dec = doc_.DeepSkyObjects[name - render::kNameDeepSkyFirst].Declination;
+    ra = doc_.Sky.DeepSkyObjects[name - render::kNameDeepSkyFirst].RightAscension;
+    dec = doc_.Sky.DeepSkyObjects[name - render::kNameDeepSkyFirst].Declination;
   } else if (name >= render::kNameFaintStarFirst &&
-             name - render::kNameFaintStarFirst < doc_.DeepCatalogues.FaintStars().Records.size()) {
-    const astro::EquatorialCoord at = doc_.DeepCatalogues.FaintStarPlace(
-        static_cast<int>(name - render::kNameFaintStarFirst), doc_.CatalogueMotion);
+             name - render::kNameFaintStarFirst <
+                 doc_.Catalogues.DeepCatalogues.FaintStars().Records.size()) {
+    const astro::EquatorialCoord at = doc_.Catalogues.DeepCatalogues.FaintStarPlace(
+        static_cast<int>(name - render::kNameFaintStarFirst), doc_.Sky.CatalogueMotion);
     ra = at.RightAscension;
     dec = at.Declination;
   } else if (name >= render::kNameNgcIcFirst &&
-             name - render::kNameNgcIcFirst < doc_.DeepCatalogues.NgcIc().Records.size()) {
-    const astro::EquatorialCoord at = doc_.DeepCatalogues.NgcIcPlace(
-        static_cast<int>(name - render::kNameNgcIcFirst), doc_.CatalogueMotion);
+             name - render::kNameNgcIcFirst <
+                 doc_.Catalogues.DeepCatalogues.NgcIc().Records.size()) {
+    const astro::EquatorialCoord at = doc_.Catalogues.DeepCatalogues.NgcIcPlace(
+        static_cast<int>(name - render::kNameNgcIcFirst), doc_.Sky.CatalogueMotion);
     ra = at.RightAscension;
     dec = at.Declination;
   } else {
@@ -288,22 +286,22 @@ double CSkyRenderer::MarkDistance(unsigned name, double x, double y) const {
   }
   double p[3], wx, wy;
   doc_.DrawingPoint(ra, dec, p);
-  if (!doc_.SkyToWindow(p[0], p[1], p[2], wx, wy)) return 0;
+  if (!view_.SkyToWindow(p[0], p[1], p[2], wx, wy)) return 0;
   return std::hypot(wx - x, wy - y);
 }
 
 void CSkyRenderer::ApplyCamera() const {
   // The same matrices as render::CameraMatrix, which the printed chart takes.
   double turn[16];
-  render::CameraTurnMatrix(doc_.XRotation, doc_.YRotation, turn);
+  render::CameraTurnMatrix(doc_.Settings().XRotation, doc_.Settings().YRotation, turn);
   glMultMatrixd(turn);
-  if (doc_.HorizonMode) {
+  if (doc_.Settings().HorizonMode) {
     // The horizon frame: the zenith on +Y. Everything below it stays under
     // the ground: the sky layers clip at the horizon plane.
     const double horizonPlane[4] = {0, 1, 0, 0};
     glClipPlane(GL_CLIP_PLANE0, horizonPlane);
     double skyToHorizon[16];
-    render::SkyToHorizonMatrix(doc_.AstroState, skyToHorizon);
+    render::SkyToHorizonMatrix(doc_.Sky.AstroState, skyToHorizon);
     glMultMatrixd(skyToHorizon);
   }
 }
@@ -313,7 +311,7 @@ namespace {
 
 // The screen's columns of the layer table.
 struct ScreenLayer {
-  int CSkyDoc::*Switch;
+  int AppSettings::*Switch;
   bool Pickable;
   void (*Screen)(const Frame&);
   void (*ScreenText)(const Frame&);
@@ -336,7 +334,7 @@ constexpr int LastNameRank() {
 }
 
 bool SwitchedOn(const CSkyDoc& doc, const ScreenLayer& layer) {
-  return layer.Switch == nullptr || doc.*layer.Switch != 0;
+  return layer.Switch == nullptr || doc.Settings().*layer.Switch != 0;
 }
 
 }  // namespace
@@ -348,25 +346,26 @@ void CSkyRenderer::ComposePass(double zoom, bool picking, double pickX, double p
   using namespace render;
   RefreshSkyLists();
   glPushMatrix();
-  if (doc_.ProjectionDirty) {
-    SetSkyProjection(doc_.Viewport[2], doc_.Viewport[3], zoom);
-    doc_.ProjectionDirty = 0;
+  if (view_.ProjectionDirty) {
+    SetSkyProjection(view_.Viewport[2], view_.Viewport[3], zoom);
+    view_.ProjectionDirty = false;
   }
   ApplyCamera();
   if (!picking) {
-    glGetDoublev(GL_PROJECTION_MATRIX, doc_.ProjectionMatrix);
-    glGetDoublev(GL_MODELVIEW_MATRIX, doc_.ModelviewMatrix);
+    glGetDoublev(GL_PROJECTION_MATRIX, view_.Projection);
+    glGetDoublev(GL_MODELVIEW_MATRIX, view_.Modelview);
     // Window depth = eye z + 1: below 1 on the hemisphere facing the viewer.
-    doc_.ProjectionMatrix[10] = 2.0;
+    view_.Projection[10] = 2.0;
   }
 
-  const Frame frame{doc_, doc_.Conditions(), *this, zoom, picking, deviceRatio_, pickX, pickY};
+  const Frame frame{doc_,    doc_.Conditions(), view_, *this, zoom,
+                    picking, deviceRatio_,      pickX, pickY};
   // Night vision: nothing but red reaches the screen, whatever a layer's
   // colours or textures hold (the cleared green and blue stay 0), and the
   // finished frame is dimmed to the reds the eye may receive.
-  const bool redOnly = doc_.RedScreen && !picking;
+  const bool redOnly = doc_.Run.RedScreen && !picking;
   if (redOnly) glColorMask(GL_TRUE, GL_FALSE, GL_FALSE, GL_TRUE);
-  labels_.Clear(doc_.Viewport[2], doc_.Viewport[3]);
+  labels_.Clear(view_.Viewport[2], view_.Viewport[3]);
   compassLabels_.clear();
   fieldLabels_.clear();
   planetLabels_.clear();

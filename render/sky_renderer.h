@@ -15,7 +15,9 @@ class CMessenger;
 
 class CSkyRenderer : public CSkyScene {
  public:
-  CSkyRenderer(CSkyDoc& doc, CMessenger& messages);
+  // Frames write their matrices into `view`, the geometry of the surface
+  // they are drawn on, and picking and the layers read them there.
+  CSkyRenderer(CSkyDoc& doc, sky::ViewGeometry& view, CMessenger& messages);
 
   // The scene, made once per GL context with it current: the view's and an
   // offscreen canvas's each get their own.
@@ -53,9 +55,13 @@ class CSkyRenderer : public CSkyScene {
   render::CSpriteBatch& StarSprites() { return starSprites_; }
   render::CSpriteBatch& StarDiscs() { return starDiscs_; }
   render::CSpriteBatch& StarGlows() { return starGlows_; }
-  // The texture of a slot of CSkyDoc::TextureNames, its picture read on
-  // first use: a frame that does not draw it never pays for it.
+  // The texture of a slot (render/display_list_ids.h) in the current
+  // context, its picture read on first use: a frame that does not draw it
+  // never pays for it.
   GLuint Texture(int slot);
+  // The name of a slot's texture in the current context, its picture not
+  // read: a picture put there first is the one drawn.
+  GLuint TextureName(int slot) { return Scene().Textures[slot]; }
   GLuint DiscTexture() { return Scene().DiscTexture; }
   GLuint GlowTexture() { return Scene().GlowTexture; }
   render::CLabelSpace& Labels() { return labels_; }
@@ -81,8 +87,7 @@ class CSkyRenderer : public CSkyScene {
     bool TexturePending[8] = {};  // named, its picture not read yet
     GLuint DiscTexture = 0, GlowTexture = 0;
   };
-  // The scene of the current context; its texture names become the
-  // document's (CSkyDoc::TextureNames).
+  // The scene of the current context.
   ContextScene& Scene();
 
   // The sky's display lists, which hold the drawing points of the moment.
@@ -100,7 +105,9 @@ class CSkyRenderer : public CSkyScene {
   // the object of selection name `name` (0 for a line).
   double MarkDistance(unsigned name, double x, double y) const;
 
+  // The document, for the sky's conditions of the frame; the layers get it const.
   CSkyDoc& doc_;
+  sky::ViewGeometry& view_;
   CMessenger& messages_;
   std::map<const void*, ContextScene> scenes_;  // by context
   double deviceRatio_ = 1.0;

@@ -54,8 +54,8 @@ class CSkyView::Surface : public QOpenGLWindow {
 CSkyView::CSkyView(CSkyDoc& doc, CMessenger& messages, QWidget* parent)
     : QWidget(parent),
       Document(&doc),
-      Zoom(doc.Settings.Zoom == 0 ? 1.0 : doc.Settings.Zoom),
-      renderer_(std::make_unique<CSkyRenderer>(doc, messages)),
+      Zoom(doc.Settings().Zoom == 0 ? 1.0 : doc.Settings().Zoom),
+      renderer_(std::make_unique<CSkyRenderer>(doc, Geometry, messages)),
       surface_(new Surface(*this)) {
   QWidget* container = QWidget::createWindowContainer(surface_, this);
   auto* layout = new QVBoxLayout(this);
@@ -73,7 +73,7 @@ CSkyView::CSkyView(CSkyDoc& doc, CMessenger& messages, QWidget* parent)
   doc.PrepareCatalogues();
 }
 
-CSkyView::~CSkyView() { Document->Settings.Zoom = Zoom; }
+CSkyView::~CSkyView() { Document->Settings().Zoom = Zoom; }
 
 QSurfaceFormat CSkyView::SurfaceFormat() {
   QSurfaceFormat format;
@@ -102,10 +102,10 @@ void CSkyView::InitialiseContext() {
 }
 
 void CSkyView::SetWindowSize(int width, int height) {
-  Document->ViewCentreX = width / 2;
-  Document->ViewCentreY = height / 2;
+  Geometry.CentreX = width / 2;
+  Geometry.CentreY = height / 2;
   glViewport(0, 0, width, height);
-  glGetIntegerv(GL_VIEWPORT, Document->Viewport);
+  glGetIntegerv(GL_VIEWPORT, Geometry.Viewport);
   renderer_->SetSkyProjection(width, height, Zoom);
 }
 
@@ -153,7 +153,7 @@ void CSkyView::resizeEvent(QResizeEvent* event) {
 }
 
 void CSkyView::PaintSurface() {
-  if (Document->Printing) return;
+  if (Document->Run.Printing) return;
   DrawFrame();
   // A key, the animation or a centred point moves the sky under a pointer
   // that stays still, which then sends no move: the read-out follows the
@@ -183,49 +183,50 @@ void CSkyView::CameraChanged() { Redraw(); }
 
 void CSkyView::MoveLeft() {
   if (Zoom < 1) return;
-  Document->YRotation += 15 / Zoom;
-  if (Document->YRotation > 360) Document->YRotation -= 360;
+  Document->Settings().YRotation += 15 / Zoom;
+  if (Document->Settings().YRotation > 360) Document->Settings().YRotation -= 360;
   CameraChanged();
 }
 
 void CSkyView::MoveRight() {
   if (Zoom < 1) return;
-  Document->YRotation -= 15 / Zoom;
-  if (Document->YRotation < 0) Document->YRotation += 360;
+  Document->Settings().YRotation -= 15 / Zoom;
+  if (Document->Settings().YRotation < 0) Document->Settings().YRotation += 360;
   CameraChanged();
 }
 
 void CSkyView::MoveUp() {
   if (Zoom < 1) return;
-  Document->XRotation += 15 / Zoom;
-  if (Document->XRotation > 360) Document->XRotation -= 360;
+  Document->Settings().XRotation += 15 / Zoom;
+  if (Document->Settings().XRotation > 360) Document->Settings().XRotation -= 360;
   CameraChanged();
 }
 
 void CSkyView::MoveDown() {
   if (Zoom < 1) return;
-  Document->XRotation -= 15 / Zoom;
-  if (Document->XRotation < 0) Document->XRotation += 360;
+  Document->Settings().XRotation -= 15 / Zoom;
+  if (Document->Settings().XRotation < 0) Document->Settings().XRotation += 360;
   CameraChanged();
 }
 
 void CSkyView::ZoomIn() {
   if (Zoom <= 128) Zoom *= 2;
   Document->UpdateAutoLimits(Zoom);
-  Document->ProjectionDirty = 1;
+  Geometry.ProjectionDirty = true;
   CameraChanged();
 }
 
 void CSkyView::ZoomOut() {
   if (Zoom > 1) Zoom *= 0.5;
   Document->UpdateAutoLimits(Zoom);
-  Document->ProjectionDirty = 1;
+  Geometry.ProjectionDirty = true;
   CameraChanged();
 }
 
 void CSkyView::TrackPointer(int x, int y) {
   double ra, dec;
-  if (Document->WindowToSky(x, y, Zoom, ra, dec) && (ra != CursorRA || dec != CursorDec)) {
+  if (Document->WindowToSky(Geometry, x, y, Zoom, ra, dec) &&
+      (ra != CursorRA || dec != CursorDec)) {
     CursorRA = ra;
     CursorDec = dec;
     emit CursorMoved();
@@ -252,14 +253,14 @@ void CSkyView::ShowNadir() { TurnToAltitude(-90); }
 
 void CSkyView::CentreOnWindowPoint(int x, int y) {
   double ra, dec;
-  if (!Document->WindowToSky(x, y, Zoom, ra, dec)) return;
-  if (Document->HorizonMode) {
+  if (!Document->WindowToSky(Geometry, x, y, Zoom, ra, dec)) return;
+  if (Document->Settings().HorizonMode) {
     const astro::HorizontalCoord h = Document->HorizontalOf(ra, dec);
-    Document->YRotation = h.Azimuth + 90;
-    Document->XRotation = -h.Altitude;
+    Document->Settings().YRotation = h.Azimuth + 90;
+    Document->Settings().XRotation = -h.Altitude;
   } else {
-    Document->YRotation = -15 * ra;
-    Document->XRotation = -dec;
+    Document->Settings().YRotation = -15 * ra;
+    Document->Settings().XRotation = -dec;
   }
   Redraw();
 }
@@ -267,18 +268,20 @@ void CSkyView::CentreOnWindowPoint(int x, int y) {
 void CSkyView::DragBy(double dx, double dy) {
   // Near the middle of the view a pixel spans 1/radius radians of the sphere.
   const double radius =
-      (std::min(Document->Viewport[2], Document->Viewport[3]) / 2) * std::max(Zoom, 1.0);
+      (std::min(Geometry.Viewport[2], Geometry.Viewport[3]) / 2) * std::max(Zoom, 1.0);
   if (radius <= 0) return;
   const double degreesPerPixel = 57.29577951308232 / radius;
   // The turn about the pole (or the zenith) moves the middle of the view by
   // the cosine of its declination (or altitude): the drag turns it by more,
   // and the other way round when the view is upside down.
-  double c = std::cos(Document->XRotation * 0.017453292519943295);
+  double c = std::cos(Document->Settings().XRotation * 0.017453292519943295);
   if (std::fabs(c) < 0.1) c = std::copysign(0.1, c);
-  Document->YRotation = std::fmod(Document->YRotation - dx * degreesPerPixel / c, 360.0);
-  if (Document->YRotation < 0) Document->YRotation += 360;
-  Document->XRotation = std::fmod(Document->XRotation - dy * degreesPerPixel, 360.0);
-  if (Document->XRotation < 0) Document->XRotation += 360;
+  Document->Settings().YRotation =
+      std::fmod(Document->Settings().YRotation - dx * degreesPerPixel / c, 360.0);
+  if (Document->Settings().YRotation < 0) Document->Settings().YRotation += 360;
+  Document->Settings().XRotation =
+      std::fmod(Document->Settings().XRotation - dy * degreesPerPixel, 360.0);
+  if (Document->Settings().XRotation < 0) Document->Settings().XRotation += 360;
   CameraChanged();
 }
 
@@ -294,7 +297,7 @@ void CSkyView::mouseMoveEvent(QMouseEvent* event) {
     }
   }
   TrackPointer(static_cast<int>(p.x()), static_cast<int>(p.y()));
-  if (Document->FullScreen && event->position().y() <= 3) emit LeaveFullScreen();
+  if (Document->Run.FullScreen && event->position().y() <= 3) emit LeaveFullScreen();
 }
 
 std::vector<sky::PickHit> CSkyView::PickAt(int x, int y) {

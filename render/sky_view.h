@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "sky/pick_walk.h"
+#include "sky/view_geometry.h"
 
 class CMessenger;
 class CSkyDoc;
@@ -35,6 +36,9 @@ class CSkyView : public QWidget {
   static bool CanCreateContext();
 
   CSkyDoc* Document;
+  // The matrices and viewport of this view's last frame: picking, the
+  // pointer's place and the layers read them.
+  sky::ViewGeometry Geometry;
   double Zoom = 1.0;       // 1 shows the whole visible hemisphere in the shorter side
   double CursorRA = 0.0;   // right ascension under the pointer, hours, (0, 24]
   double CursorDec = 0.0;  // declination under the pointer, degrees

@@ -126,18 +126,18 @@ TwilightTexts TwilightTextsOf(const astro::DayEvents& e, const ClockRules& rules
 
 Observer ObserverOf(const CSkyDoc& doc) {
   Observer o;
-  o.Clock = ClockRulesOf(doc.Settings);
-  const astro::CivilTime& d = doc.DocumentTime;
+  o.Clock = ClockRulesOf(doc.Settings());
+  const astro::CivilTime& d = doc.Sky.DocumentTime;
   o.Day = LocalDayOf(o.Clock, d.Year, d.Month, d.Day);
-  o.Latitude = doc.AstroState.Latitude;
-  o.Longitude = doc.AstroState.Longitude;
-  o.Refraction = doc.Refraction != 0;
+  o.Latitude = doc.Sky.AstroState.Latitude;
+  o.Longitude = doc.Sky.AstroState.Longitude;
+  o.Refraction = doc.Settings().Refraction != 0;
   return o;
 }
 
 Observer NextEventsObserverOf(const CSkyDoc& doc) {
   Observer o = ObserverOf(doc);
-  o.Day = {doc.AstroState.JulianDay, doc.AstroState.JulianDay + kNextEventsDays};
+  o.Day = {doc.Sky.AstroState.JulianDay, doc.Sky.AstroState.JulianDay + kNextEventsDays};
   return o;
 }
 

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <unordered_map>
 
-#include "sky/sky_doc.h"
+#include "sky/sky_instant.h"
 
 namespace {
 
@@ -34,30 +34,30 @@ astro::EquatorialCoord Aberrated(float ra, float dec, const astro::EarthMotion& 
 
 }  // namespace
 
-void CCatalogueMotion::Keep(const CSkyDoc& doc) {
+void CCatalogueMotion::Keep(const sky::SkyInstant& sky, const StarMotionRecord* motions) {
   std::unordered_map<std::uint64_t, int> starAt;
   starAt.reserve(kStarCount);
   for (int i = 0; i < kStarCount; ++i) {
-    stars_[i] = doc.Stars[i];
-    const StarMotionRecord& m = doc.StarMotions[i];
-    motions_[i] = m.HR == doc.Stars[i].HR && m.HR != 0
+    stars_[i] = sky.Stars[i];
+    const StarMotionRecord& m = motions[i];
+    motions_[i] = m.HR == sky.Stars[i].HR && m.HR != 0
                       ? astro::StarMotion{m.ProperMotionRa, m.ProperMotionDec, m.Parallax}
                       : astro::StarMotion{};
-    starAt.emplace(PlaceKey(doc.Stars[i].RightAscension, doc.Stars[i].Declination), i);
+    starAt.emplace(PlaceKey(sky.Stars[i].RightAscension, sky.Stars[i].Declination), i);
   }
   const auto starUnder = [&](float ra, float dec) {
     const auto found = starAt.find(PlaceKey(ra, dec));
     return found == starAt.end() ? -1 : found->second;
   };
   for (int i = 0; i < kConstellationLineCount; ++i) {
-    lines_[i] = doc.ConstellationLines[i];
+    lines_[i] = sky.ConstellationLines[i];
     lineStar_[i] = starUnder(lines_[i].RightAscension, lines_[i].Declination);
   }
   for (int i = 0; i < kStarNameCount; ++i) {
-    names_[i] = doc.ProperNames[i];
+    names_[i] = sky.ProperNames[i];
     nameStar_[i] = starUnder(names_[i].RightAscension, names_[i].Declination);
   }
-  std::memcpy(deepSky_, doc.DeepSkyObjects, sizeof deepSky_);
+  std::memcpy(deepSky_, sky.DeepSkyObjects, sizeof deepSky_);
   kept_ = true;
   generation_++;
   movedTo_ = NAN;
@@ -76,27 +76,27 @@ astro::EquatorialCoord CCatalogueMotion::Moved(const astro::EquatorialCoord& j20
   return astro::StarPlaceAt(j2000, motion, movedTo_, movedEarth_).Aberrated;
 }
 
-bool CCatalogueMotion::Follow(CSkyDoc& doc) {
-  const double tt = doc.AstroState.TerrestrialDay;
+bool CCatalogueMotion::Follow(sky::SkyInstant& sky) {
+  const double tt = sky.AstroState.TerrestrialDay;
   if (!kept_ || std::abs(tt - movedTo_) < kStepDays) return false;
-  const astro::EarthMotion& earth = doc.AstroState.Earth;
+  const astro::EarthMotion& earth = sky.AstroState.Earth;
   for (int i = 0; i < kStarCount; ++i) {
     double astrometric[3], aberrated[3];
     astro::StarVectorsAt({stars_[i].RightAscension, stars_[i].Declination}, motions_[i], tt, earth,
                          astrometric, aberrated);
-    Place(doc.Stars[i], astro::DirectionOf(aberrated));
+    Place(sky.Stars[i], astro::DirectionOf(aberrated));
   }
   // A vertex or label on a star goes with it; the rest only by the aberration.
   const auto follow = [&](auto& record, const auto& kept, int star) {
     if (star >= 0)
-      Place(record, {doc.Stars[star].RightAscension, doc.Stars[star].Declination});
+      Place(record, {sky.Stars[star].RightAscension, sky.Stars[star].Declination});
     else
       Place(record, Aberrated(kept.RightAscension, kept.Declination, earth));
   };
   for (int i = 0; i < kConstellationLineCount; ++i)
-    follow(doc.ConstellationLines[i], lines_[i], lineStar_[i]);
-  for (int i = 0; i < kStarNameCount; ++i) follow(doc.ProperNames[i], names_[i], nameStar_[i]);
-  for (int i = 0; i < kDeepSkyCount; ++i) follow(doc.DeepSkyObjects[i], deepSky_[i], -1);
+    follow(sky.ConstellationLines[i], lines_[i], lineStar_[i]);
+  for (int i = 0; i < kStarNameCount; ++i) follow(sky.ProperNames[i], names_[i], nameStar_[i]);
+  for (int i = 0; i < kDeepSkyCount; ++i) follow(sky.DeepSkyObjects[i], deepSky_[i], -1);
   movedTo_ = tt;
   movedEarth_ = earth;
   generation_++;

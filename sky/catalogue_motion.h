@@ -11,7 +11,9 @@
 #include "astro/star_place.h"
 #include "catalog/records.h"
 
-class CSkyDoc;
+namespace sky {
+struct SkyInstant;
+}
 
 class CCatalogueMotion {
  public:
@@ -19,13 +21,13 @@ class CCatalogueMotion {
   // places within 0.2" of the instant's.
   static constexpr double kStepDays = 0.5;
 
-  // Keeps the document's records as read (J2000.0) and pairs each figure
-  // vertex and star label with the star it stands on.
-  void Keep(const CSkyDoc& doc);
+  // Keeps the sky's records as read (J2000.0) with the stars' `motions`
+  // and pairs each figure vertex and star label with the star it stands on.
+  void Keep(const sky::SkyInstant& sky, const StarMotionRecord* motions);
 
-  // Moves the document's records to its Terrestrial Time unless the last
-  // move was within kStepDays of it; true when it moved them.
-  bool Follow(CSkyDoc& doc);
+  // Moves the sky's records to its Terrestrial Time unless the last move
+  // was within kStepDays of it; true when it moved them.
+  bool Follow(sky::SkyInstant& sky);
 
   // Star `index` of the catalogue, J2000.0 and moved to `ttJulianDay`.
   astro::StarDirection StarAt(int index, double ttJulianDay, const astro::EarthMotion& earth) const;

@@ -46,8 +46,8 @@ void HorizonTexts(const CSkyDoc& doc, double ra, double dec, std::string& altitu
 // whose J2000 (astrometric) place is (raJ2000, decJ2000).
 PlaceNumbers PlaceNumbersOf(const CSkyDoc& doc, double ra, double dec, double raJ2000,
                             double decJ2000) {
-  const astro::EquatorialCoord ofDate = doc.AstroState.ToDate(ra, dec);
-  const astro::HorizontalCoord h = doc.AstroState.HorizonOf(ra, dec);
+  const astro::EquatorialCoord ofDate = doc.Sky.AstroState.ToDate(ra, dec);
+  const astro::HorizontalCoord h = doc.Sky.AstroState.HorizonOf(ra, dec);
   return {raJ2000,
           decJ2000,
           ofDate.RightAscension,
@@ -193,8 +193,9 @@ double MoonMagnitude(double f) {
 }
 
 PlanetFigures PlanetFiguresOf(const CSkyDoc& doc, int body) {
-  const astro::PlanetState& p = doc.Bodies[body];
-  const double c = PhaseCosine(p.GeoDistance, p.HelioDistance, doc.Bodies[astro::kSun].GeoDistance);
+  const astro::PlanetState& p = doc.Sky.Bodies[body];
+  const double c =
+      PhaseCosine(p.GeoDistance, p.HelioDistance, doc.Sky.Bodies[astro::kSun].GeoDistance);
   PlanetFigures f;
   PlanetMagnitudeAndSize(body, std::acos(c) * kRadToDeg,
                          5.0 * std::log10(p.GeoDistance * p.HelioDistance), p.GeoDistance,
@@ -208,11 +209,11 @@ double PhaseCosine(double delta, double r, double sunDistance) {
 }
 
 StarCard StarCardOf(const CSkyDoc& doc, int index) {
-  const StarRecord& star = doc.Stars[index];
+  const StarRecord& star = doc.Sky.Stars[index];
   StarCard card;
   card.Hr = std::to_string(star.HR);
   DesignationTexts(star, card.Flamsteed, card.Bayer);
-  for (const StarNameRecord& name : doc.ProperNames) {
+  for (const StarNameRecord& name : doc.Sky.ProperNames) {
     if (name.HR == star.HR) {
       card.Name = FixedText(name.Name, sizeof name.Name);
       break;
@@ -226,7 +227,8 @@ StarCard StarCardOf(const CSkyDoc& doc, int index) {
   // The star drawn where the instant's light shows it; the J2000 place is
   // where the star is at the instant (its proper motion and parallax).
   const astro::EquatorialCoord astrometric =
-      doc.CatalogueMotion.StarAt(index, doc.AstroState.TerrestrialDay, doc.AstroState.Earth)
+      doc.Sky.CatalogueMotion
+          .StarAt(index, doc.Sky.AstroState.TerrestrialDay, doc.Sky.AstroState.Earth)
           .Astrometric;
   card.Ra = RightAscensionTexts(astrometric.RightAscension, true);
   card.Dec = DeclinationTexts(astrometric.Declination, true);
@@ -239,13 +241,13 @@ StarCard StarCardOf(const CSkyDoc& doc, int index) {
   if (star.SpectralClass != '\0') card.Spectrum = std::string(1, star.SpectralClass);
   const Observer o = NextEventsObserverOf(doc);
   card.RiseSet = RiseSetTextsOf(FixedDayEvents(o, star.RightAscension, star.Declination), o.Clock,
-                                o.Refraction, doc.DocumentTime);
+                                o.Refraction, doc.Sky.DocumentTime);
   return card;
 }
 
 BodyCard BodyCardOf(const CSkyDoc& doc, int index) {
-  const astro::PlanetState& body = doc.Bodies[index];
-  const double sunDistance = doc.Bodies[astro::kSun].GeoDistance;  // AU
+  const astro::PlanetState& body = doc.Sky.Bodies[index];
+  const double sunDistance = doc.Sky.Bodies[astro::kSun].GeoDistance;  // AU
   const std::string millionKm(res::String(res::IDS_MILLION_KM));
   BodyCard card;
   card.Caption = std::string(res::String(res::IDS_BODY_NAME_FIRST + index));
@@ -287,7 +289,8 @@ BodyCard BodyCardOf(const CSkyDoc& doc, int index) {
     card.Size = astro::FormatFixed(size, 2) + "\"";
   }
   const Observer o = NextEventsObserverOf(doc);
-  card.RiseSet = RiseSetTextsOf(BodyDayEvents(o, index), o.Clock, o.Refraction, doc.DocumentTime);
+  card.RiseSet =
+      RiseSetTextsOf(BodyDayEvents(o, index), o.Clock, o.Refraction, doc.Sky.DocumentTime);
   if (index == astro::kSun) {
     // The twilights of the date shown, dawn to dusk.
     const Observer day = ObserverOf(doc);
@@ -296,7 +299,7 @@ BodyCard BodyCardOf(const CSkyDoc& doc, int index) {
     card.Astronomical =
         TwilightTextsOf(TwilightDayEvents(day, astro::kAstronomicalTwilight), day.Clock);
   } else if (index == astro::kMoon) {
-    const double jd = doc.AstroState.JulianDay;
+    const double jd = doc.Sky.AstroState.JulianDay;
     card.Phase = astro::MoonPhaseName(astro::MoonElongation(jd));
     card.Age = Trimmed(astro::FormatFixed(astro::MoonAge(jd), 1)) + " days";
   }
@@ -304,7 +307,7 @@ BodyCard BodyCardOf(const CSkyDoc& doc, int index) {
 }
 
 DeepSkyCard DeepSkyCardOf(const CSkyDoc& doc, int index) {
-  const DeepSkyRecord& object = doc.DeepSkyObjects[index];
+  const DeepSkyRecord& object = doc.Sky.DeepSkyObjects[index];
   const bool messier = catalog::IsMessierIndex(index);
   DeepSkyCard card;
   card.Number = (messier ? "M " : "NGC ") + std::to_string(object.Number);
@@ -325,12 +328,12 @@ DeepSkyCard DeepSkyCardOf(const CSkyDoc& doc, int index) {
       card.Type = std::string(res::String(code.NameStringId));
   const Observer o = NextEventsObserverOf(doc);
   card.RiseSet = RiseSetTextsOf(FixedDayEvents(o, object.RightAscension, object.Declination),
-                                o.Clock, o.Refraction, doc.DocumentTime);
+                                o.Clock, o.Refraction, doc.Sky.DocumentTime);
   return card;
 }
 
 FaintStarCard FaintStarCardOf(const CSkyDoc& doc, int index) {
-  const catalog::FaintStarRecord& star = doc.DeepCatalogues.FaintStars().Records[index];
+  const catalog::FaintStarRecord& star = doc.Catalogues.DeepCatalogues.FaintStars().Records[index];
   FaintStarCard card;
   if (star.Hip != 0) card.Hip = std::to_string(star.Hip);
   card.Name = FaintStarDesignation(star);
@@ -338,7 +341,7 @@ FaintStarCard FaintStarCardOf(const CSkyDoc& doc, int index) {
   const astro::StarDirection at =
       astro::StarPlaceAt({star.RightAscension, star.Declination},
                          {star.ProperMotionRa, star.ProperMotionDec, star.Parallax},
-                         doc.AstroState.TerrestrialDay, doc.AstroState.Earth);
+                         doc.Sky.AstroState.TerrestrialDay, doc.Sky.AstroState.Earth);
   const astro::EquatorialCoord& shown = at.Aberrated;
   card.Ra = RightAscensionTexts(at.Astrometric.RightAscension, true);
   card.Dec = DeclinationTexts(at.Astrometric.Declination, true);
@@ -353,12 +356,12 @@ FaintStarCard FaintStarCardOf(const CSkyDoc& doc, int index) {
   card.Spectrum = FixedText(star.SpectralType, sizeof star.SpectralType);
   const Observer o = NextEventsObserverOf(doc);
   card.RiseSet = RiseSetTextsOf(FixedDayEvents(o, shown.RightAscension, shown.Declination), o.Clock,
-                                o.Refraction, doc.DocumentTime);
+                                o.Refraction, doc.Sky.DocumentTime);
   return card;
 }
 
 DeepSkyCard NgcIcCardOf(const CSkyDoc& doc, int index) {
-  const catalog::NgcIcRecord& object = doc.DeepCatalogues.NgcIc().Records[index];
+  const catalog::NgcIcRecord& object = doc.Catalogues.DeepCatalogues.NgcIc().Records[index];
   DeepSkyCard card;
   card.Number = NgcIcDesignation(object);
   card.Caption = std::string(kDeepSkyCardCaption) + " " + card.Number;
@@ -367,7 +370,7 @@ DeepSkyCard NgcIcCardOf(const CSkyDoc& doc, int index) {
   card.Name = FixedText(object.Name, sizeof object.Name);
   const astro::EquatorialCoord shown =
       astro::StarPlaceAt({object.RightAscension, object.Declination}, {},
-                         doc.AstroState.TerrestrialDay, doc.AstroState.Earth)
+                         doc.Sky.AstroState.TerrestrialDay, doc.Sky.AstroState.Earth)
           .Aberrated;
   card.Ra = RightAscensionTexts(object.RightAscension, false);
   card.Dec = DeclinationTexts(object.Declination, false);
@@ -389,7 +392,7 @@ DeepSkyCard NgcIcCardOf(const CSkyDoc& doc, int index) {
     if (FixedText(object.Type, sizeof object.Type) == code) card.Type = std::string(text);
   const Observer o = NextEventsObserverOf(doc);
   card.RiseSet = RiseSetTextsOf(FixedDayEvents(o, shown.RightAscension, shown.Declination), o.Clock,
-                                o.Refraction, doc.DocumentTime);
+                                o.Refraction, doc.Sky.DocumentTime);
   return card;
 }
 

@@ -96,8 +96,8 @@ struct DeepSkyCard {
   RiseSetTexts RiseSet;  // the next events from the instant shown, by the place's clock
 };
 
-// The cards of star `index` of doc.Stars, body `index` of doc.Bodies (0 Moon,
-// 1 Sun, 2 Mercury ... 9 Pluto) and record `index` of doc.DeepSkyObjects.
+// The cards of star `index` of doc.Sky.Stars, body `index` of doc.Sky.Bodies (0 Moon,
+// 1 Sun, 2 Mercury ... 9 Pluto) and record `index` of doc.Sky.DeepSkyObjects.
 // Altitude and azimuth are as shown (CSkyDoc::HorizontalOf), the azimuth
 // counted from the north through the east. Rising, transit and setting are
 // the next ones from the document's instant at its place (sky/almanac.h),
@@ -105,7 +105,7 @@ struct DeepSkyCard {
 StarCard StarCardOf(const CSkyDoc& doc, int index);
 BodyCard BodyCardOf(const CSkyDoc& doc, int index);
 DeepSkyCard DeepSkyCardOf(const CSkyDoc& doc, int index);
-// Record `index` of doc.DeepCatalogues: a faint star, moved by its proper
+// Record `index` of doc.Catalogues.DeepCatalogues: a faint star, moved by its proper
 // motion and parallax and, like every star drawn, by the annual aberration;
 // an NGC or IC object (moved by the aberration), on the deep-sky card.
 FaintStarCard FaintStarCardOf(const CSkyDoc& doc, int index);
@@ -122,7 +122,7 @@ std::optional<std::string> FindPicture(const std::filesystem::path& imagesDirect
 // otherwise interpolated in a table of tenths.
 double MoonMagnitude(double f);
 
-// A planet's (body 2 Mercury ... 9 Pluto of doc.Bodies) magnitude and
+// A planet's (body 2 Mercury ... 9 Pluto of doc.Sky.Bodies) magnitude and
 // angular size (arc seconds) as its card shows them.
 struct PlanetFigures {
   double Magnitude = 0.0, Size = 0.0;

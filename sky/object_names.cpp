@@ -43,7 +43,7 @@ std::optional<int> NumberAfter(std::string_view key, std::string_view prefix) {
 std::optional<int> StarByDesignation(const CSkyDoc& doc, const std::string& key) {
   std::optional<int> component;
   for (int i = 0; i < kStarCount; ++i) {
-    const char(&columns)[11] = doc.Stars[i].Designation;
+    const char(&columns)[11] = doc.Sky.Stars[i].Designation;
     const catalog::Designation d = catalog::DecodeDesignation(columns);
     const std::string constellation = Key(d.Constellation);
     if (constellation.empty()) continue;
@@ -55,7 +55,7 @@ std::optional<int> StarByDesignation(const CSkyDoc& doc, const std::string& key)
     for (const std::string& letter : {spelled, Key(std::string_view(columns + 3, 3))}) {
       if (key == letter + number + constellation) return i;
       if (digit && key == letter + constellation &&
-          (!component || doc.Stars[i].Magnitude < doc.Stars[*component].Magnitude))
+          (!component || doc.Sky.Stars[i].Magnitude < doc.Sky.Stars[*component].Magnitude))
         component = i;
     }
   }
@@ -79,8 +79,8 @@ std::optional<std::pair<int, std::string>> NumberAndSuffixAfter(std::string_view
 
 std::optional<SkyObjectRef> NgcIcByNumber(CSkyDoc& doc, char catalogue,
                                           const std::pair<int, std::string>& id) {
-  doc.DeepCatalogues.ReadNgcIc();
-  const std::vector<catalog::NgcIcRecord>& objects = doc.DeepCatalogues.NgcIc().Records;
+  doc.Catalogues.DeepCatalogues.ReadNgcIc();
+  const std::vector<catalog::NgcIcRecord>& objects = doc.Catalogues.DeepCatalogues.NgcIc().Records;
   for (std::size_t i = 0; i < objects.size(); ++i)
     if (objects[i].Catalogue == catalogue && objects[i].Number == id.first &&
         Key(std::string_view(objects[i].Suffix, sizeof objects[i].Suffix)) == id.second)
@@ -91,10 +91,10 @@ std::optional<SkyObjectRef> NgcIcByNumber(CSkyDoc& doc, char catalogue,
 // A faint star by "HIP n" or by its coordinate name, found through the index
 // near the place the name gives.
 std::optional<SkyObjectRef> FaintStarByName(CSkyDoc& doc, const std::string& key) {
-  doc.DeepCatalogues.ReadFaintStars();
+  doc.Catalogues.DeepCatalogues.ReadFaintStars();
   if (const std::optional<int> hip = NumberAfter(key, "HIP")) {
     if (*hip <= 0) return std::nullopt;  // 0 marks the stars without a number
-    const catalog::FaintStarCatalogue& stars = doc.DeepCatalogues.FaintStars();
+    const catalog::FaintStarCatalogue& stars = doc.Catalogues.DeepCatalogues.FaintStars();
     for (std::size_t i = 0; i < stars.Records.size(); ++i)
       if (stars.Records[i].Hip == *hip)
         return SkyObjectRef{SkyObjectRef::FaintStar, static_cast<int>(i)};
@@ -102,7 +102,7 @@ std::optional<SkyObjectRef> FaintStarByName(CSkyDoc& doc, const std::string& key
   }
   // "J" hhmmss.s sign ddmmss.
   if (key.size() != 16 || key[0] != 'J' || (key[9] != '+' && key[9] != '-')) return std::nullopt;
-  const catalog::FaintStarCatalogue& stars = doc.DeepCatalogues.FaintStars();
+  const catalog::FaintStarCatalogue& stars = doc.Catalogues.DeepCatalogues.FaintStars();
   const auto field = [&](std::size_t at, std::size_t length) {
     int value = -1;
     std::from_chars(key.data() + at, key.data() + at + length, value);
@@ -130,7 +130,7 @@ std::optional<SkyObjectRef> FindObjectByName(CSkyDoc& doc, std::string_view name
 
   if (const std::optional<int> hr = NumberAfter(key, "HR")) {
     for (int i = 0; i < kStarCount; ++i)
-      if (doc.Stars[i].HR == *hr) return SkyObjectRef{SkyObjectRef::Star, i};
+      if (doc.Sky.Stars[i].HR == *hr) return SkyObjectRef{SkyObjectRef::Star, i};
     return std::nullopt;
   }
   if (key.starts_with("HIP") || key.starts_with('J')) {
@@ -140,7 +140,7 @@ std::optional<SkyObjectRef> FindObjectByName(CSkyDoc& doc, std::string_view name
   if (const auto ngc = NumberAndSuffixAfter(key, "NGC")) {
     if (ngc->second.empty())
       for (int i = kMessierCount; i < kDeepSkyCount; ++i)
-        if (doc.DeepSkyObjects[i].Number == ngc->first)
+        if (doc.Sky.DeepSkyObjects[i].Number == ngc->first)
           return SkyObjectRef{SkyObjectRef::DeepSky, i};
     return NgcIcByNumber(doc, 'N', *ngc);
   }
@@ -149,17 +149,18 @@ std::optional<SkyObjectRef> FindObjectByName(CSkyDoc& doc, std::string_view name
     // The Messier catalogue runs from 1 to 110.
     if (*messier < 1 || *messier > 110) return std::nullopt;
     for (int i = 0; i < kMessierCount; ++i)
-      if (doc.DeepSkyObjects[i].Number == *messier) return SkyObjectRef{SkyObjectRef::DeepSky, i};
+      if (doc.Sky.DeepSkyObjects[i].Number == *messier)
+        return SkyObjectRef{SkyObjectRef::DeepSky, i};
     return std::nullopt;
   }
 
   for (int b = 0; b < astro::kBodyCount; ++b)
     if (Key(res::String(res::IDS_BODY_NAME_FIRST + b)) == key)
       return SkyObjectRef{SkyObjectRef::Body, b};
-  for (const StarNameRecord& proper : doc.ProperNames) {
+  for (const StarNameRecord& proper : doc.Sky.ProperNames) {
     if (Key(std::string_view(proper.Name, sizeof proper.Name)) != key) continue;
     for (int i = 0; i < kStarCount; ++i)
-      if (doc.Stars[i].HR == proper.HR) return SkyObjectRef{SkyObjectRef::Star, i};
+      if (doc.Sky.Stars[i].HR == proper.HR) return SkyObjectRef{SkyObjectRef::Star, i};
   }
   for (int i = 0; i < catalog::kConstellationCentreCount; ++i)
     if (Key(catalog::kConstellationCentres[i].Name) == key)
@@ -167,12 +168,12 @@ std::optional<SkyObjectRef> FindObjectByName(CSkyDoc& doc, std::string_view name
   if (const std::optional<int> star = StarByDesignation(doc, key))
     return SkyObjectRef{SkyObjectRef::Star, *star};
   for (int i = 0; i < kDeepSkyCount; ++i) {
-    const DeepSkyRecord& object = doc.DeepSkyObjects[i];
+    const DeepSkyRecord& object = doc.Sky.DeepSkyObjects[i];
     if (key != "*" && Key(std::string_view(object.Name, sizeof object.Name)) == key)
       return SkyObjectRef{SkyObjectRef::DeepSky, i};
   }
-  doc.DeepCatalogues.ReadNgcIc();
-  const std::vector<catalog::NgcIcRecord>& objects = doc.DeepCatalogues.NgcIc().Records;
+  doc.Catalogues.DeepCatalogues.ReadNgcIc();
+  const std::vector<catalog::NgcIcRecord>& objects = doc.Catalogues.DeepCatalogues.NgcIc().Records;
   for (std::size_t i = 0; i < objects.size(); ++i)
     if (Key(std::string_view(objects[i].Name, sizeof objects[i].Name)) == key)
       return SkyObjectRef{SkyObjectRef::NgcIc, static_cast<int>(i)};
@@ -185,22 +186,22 @@ astro::EquatorialCoord PlaceOf(const CSkyDoc& doc, SkyObjectRef object) {
     case SkyObjectRef::Star:
       // A named star is centred where the star search puts it: at its
       // proper-name record's place.
-      for (const StarNameRecord& proper : doc.ProperNames)
-        if (proper.HR == doc.Stars[i].HR) return {proper.RightAscension, proper.Declination};
-      return {doc.Stars[i].RightAscension, doc.Stars[i].Declination};
+      for (const StarNameRecord& proper : doc.Sky.ProperNames)
+        if (proper.HR == doc.Sky.Stars[i].HR) return {proper.RightAscension, proper.Declination};
+      return {doc.Sky.Stars[i].RightAscension, doc.Sky.Stars[i].Declination};
     case SkyObjectRef::Constellation:
       return {catalog::kConstellationCentres[i].RightAscension,
               catalog::kConstellationCentres[i].Declination};
     case SkyObjectRef::DeepSky:
-      return {doc.DeepSkyObjects[i].RightAscension, doc.DeepSkyObjects[i].Declination};
+      return {doc.Sky.DeepSkyObjects[i].RightAscension, doc.Sky.DeepSkyObjects[i].Declination};
     case SkyObjectRef::Body:
-      return {doc.Bodies[i].RightAscension, doc.Bodies[i].Declination};
+      return {doc.Sky.Bodies[i].RightAscension, doc.Sky.Bodies[i].Declination};
     case SkyObjectRef::FaintStar: {
-      const catalog::FaintStarRecord& star = doc.DeepCatalogues.FaintStars().Records[i];
+      const catalog::FaintStarRecord& star = doc.Catalogues.DeepCatalogues.FaintStars().Records[i];
       return {star.RightAscension, star.Declination};
     }
     case SkyObjectRef::NgcIc: {
-      const catalog::NgcIcRecord& object = doc.DeepCatalogues.NgcIc().Records[i];
+      const catalog::NgcIcRecord& object = doc.Catalogues.DeepCatalogues.NgcIc().Records[i];
       return {object.RightAscension, object.Declination};
     }
   }

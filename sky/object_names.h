@@ -15,7 +15,7 @@ namespace sky {
 struct SkyObjectRef {
   enum Kind { Star, Body, DeepSky, Constellation, FaintStar, NgcIc };
   Kind What;
-  // Into CSkyDoc::Stars, Bodies (0 Moon, 1 Sun, 2 Mercury ... 9 Pluto),
+  // Into the sky's Stars, Bodies (0 Moon, 1 Sun, 2 Mercury ... 9 Pluto),
   // DeepSkyObjects (Messier below 110, NGC from 110),
   // catalog::kConstellationCentres, or the Records of
   // DeepCatalogues.FaintStars() or NgcIc().

@@ -97,9 +97,10 @@ std::vector<PickStep> PickSteps(const std::vector<PickHit>& hits, const CSkyDoc&
   PickBounds bounds;
   for (const PickHit& hit : hits) {
     if (hit.Name >= kFaintStarNameFirst && hit.Name < kNgcIcNameFirst)
-      bounds.FaintStars = static_cast<int>(doc.DeepCatalogues.FaintStars().Records.size());
+      bounds.FaintStars =
+          static_cast<int>(doc.Catalogues.DeepCatalogues.FaintStars().Records.size());
     else if (hit.Name >= kNgcIcNameFirst)
-      bounds.NgcIc = static_cast<int>(doc.DeepCatalogues.NgcIc().Records.size());
+      bounds.NgcIc = static_cast<int>(doc.Catalogues.DeepCatalogues.NgcIc().Records.size());
   }
   return PickSteps(hits, bounds);
 }

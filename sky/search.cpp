@@ -40,8 +40,8 @@ int LeadingNumber(std::string_view text) {
 }
 
 void Apply(CSkyDoc& doc, const CameraAngles& camera) {
-  doc.XRotation = camera.XRotation;
-  doc.YRotation = camera.YRotation;
+  doc.Settings().XRotation = camera.XRotation;
+  doc.Settings().YRotation = camera.YRotation;
 }
 
 }  // namespace
@@ -52,7 +52,7 @@ std::optional<CameraAngles> CameraOnHorizontal(const astro::HorizontalCoord& h) 
 }
 
 std::optional<CameraAngles> CameraOn(const CSkyDoc& doc, double ra, double dec) {
-  if (doc.HorizonMode) return CameraOnHorizontal(doc.HorizontalOf(ra, dec));
+  if (doc.Settings().HorizonMode) return CameraOnHorizontal(doc.HorizontalOf(ra, dec));
   return EquatorialCamera(ra, dec);
 }
 
@@ -68,10 +68,10 @@ bool CentreOn(CSkyDoc& doc, CMessenger& messages, double ra, double dec) {
 
 void ShowHorizonPoint(CSkyDoc& doc, int index) {
   if (index < 0 || index >= astro::kHorizonPointCount) return;
-  const SkyPoint& point = doc.HorizonPoints[index];
-  if (doc.HorizonMode) {
+  const SkyPoint& point = doc.Sky.HorizonPoints[index];
+  if (doc.Settings().HorizonMode) {
     const astro::HorizontalCoord h =
-        doc.AstroState.HorizonOf(point.RightAscension, point.Declination);
+        doc.Sky.AstroState.HorizonOf(point.RightAscension, point.Declination);
     Apply(doc, {-h.Altitude, h.Azimuth + 90.0});
   } else {
     Apply(doc, EquatorialCamera(point.RightAscension, point.Declination));
@@ -79,14 +79,14 @@ void ShowHorizonPoint(CSkyDoc& doc, int index) {
 }
 
 void ShowZenith(CSkyDoc& doc, double altitude) {
-  if (doc.HorizonMode) {
-    doc.XRotation = -altitude;
+  if (doc.Settings().HorizonMode) {
+    doc.Settings().XRotation = -altitude;
     return;
   }
   // Straight at the pole of the horizon the chart's turn would be undefined:
   // a step towards the north (azimuth 180 from the south) keeps it defined.
   const double a = altitude > 0 ? altitude - 0.05 : altitude + 0.05;
-  const astro::EquatorialCoord p = doc.AstroState.SkyAt(180.0, a);
+  const astro::EquatorialCoord p = doc.Sky.AstroState.SkyAt(180.0, a);
   Apply(doc, EquatorialCamera(p.RightAscension, p.Declination));
 }
 
@@ -103,7 +103,7 @@ std::string CentreOnName(CSkyDoc& doc, std::string_view name) {
 
 std::vector<std::string> StarSearchEntries(const CSkyDoc& doc) {
   std::vector<std::string> entries;
-  for (const StarNameRecord& r : doc.ProperNames)
+  for (const StarNameRecord& r : doc.Sky.ProperNames)
     entries.emplace_back(r.Name, strnlen(r.Name, sizeof r.Name));
   return Sorted(std::move(entries));
 }
@@ -127,9 +127,9 @@ std::vector<std::string> NgcSearchEntries(CSkyDoc& doc) {
   };
   std::vector<Entry> objects;
   for (int i = kMessierCount; i < kDeepSkyCount; ++i)
-    objects.push_back({0, static_cast<int>(doc.DeepSkyObjects[i].Number), {}});
-  doc.DeepCatalogues.ReadNgcIc();
-  for (const catalog::NgcIcRecord& r : doc.DeepCatalogues.NgcIc().Records)
+    objects.push_back({0, static_cast<int>(doc.Sky.DeepSkyObjects[i].Number), {}});
+  doc.Catalogues.DeepCatalogues.ReadNgcIc();
+  for (const catalog::NgcIcRecord& r : doc.Catalogues.DeepCatalogues.NgcIc().Records)
     objects.push_back({r.Catalogue == 'I' ? 1 : 0, static_cast<int>(r.Number),
                        std::string(r.Suffix, strnlen(r.Suffix, sizeof r.Suffix))});
   std::sort(objects.begin(), objects.end());
@@ -192,7 +192,7 @@ int NgcSearchMatch(const std::vector<std::string>& entries, std::string_view typ
 }
 
 std::optional<astro::EquatorialCoord> StarSearchPlace(const CSkyDoc& doc, std::string_view entry) {
-  for (const StarNameRecord& r : doc.ProperNames)
+  for (const StarNameRecord& r : doc.Sky.ProperNames)
     if (std::string_view(r.Name, strnlen(r.Name, sizeof r.Name)) == entry)
       return astro::EquatorialCoord{r.RightAscension, r.Declination};
   return std::nullopt;
@@ -226,7 +226,7 @@ MessierSearchResult CheckMessierField(const CSkyDoc& doc, std::string_view field
   const int n = LeadingNumber(field);
   if (n < 1 || n > 110) return {res::IDS_WRONG_CATALOG_NUMBER};
   for (int i = 0; i < kMessierCount; ++i) {
-    const DeepSkyRecord& r = doc.DeepSkyObjects[i];
+    const DeepSkyRecord& r = doc.Sky.DeepSkyObjects[i];
     if (r.Number == n) return {0, {r.RightAscension, r.Declination}, i};
   }
   // The catalogue lacks that number: no place to turn to.

@@ -1,5 +1,5 @@
-// The one sky document: every catalogue, every computed sky table, every
-// display switch and the camera angles. Reached everywhere through g_SkyDoc.
+// The one sky document: the catalogues, the sky of the instant and the
+// settings it is shown with. Reached everywhere through g_SkyDoc.
 #pragma once
 
 #include <optional>
@@ -15,7 +15,10 @@
 #include "sky/civil_time.h"
 #include "sky/deep_catalogues.h"
 #include "sky/object_names.h"
+#include "sky/sky_catalogues.h"
 #include "sky/sky_colour.h"
+#include "sky/sky_instant.h"
+#include "sky/view_geometry.h"
 
 // The drawing side of the document's initialisation, done by the sky view
 // with its GL context current. Without a view (command-line modes, tests)
@@ -26,8 +29,8 @@ class CSkyScene {
   virtual bool DisplayListsBuilt() const = 0;
   // Compiles the static scene display lists from the loaded catalogues.
   virtual void BuildDisplayLists() = 0;
-  // Sets the unpack alignment, creates the eight texture names into
-  // CSkyDoc::TextureNames and loads the texture files into them.
+  // Sets the unpack alignment, creates the eight texture names and loads
+  // the texture files into them.
   virtual void LoadTextures() = 0;
   // The GL state every frame relies on (blending, smoothing, culling, lighting).
   virtual void SetFixedState() = 0;
@@ -51,19 +54,23 @@ struct LoadReport;
 // The message of a catalogue file that a load report calls damaged.
 std::string DamagedFileMessage(const char* fileName, const catalog::LoadReport& report);
 
+// The document of the one sky shown, in parts with one owner each: the
+// settings (the display switches, chart mode, camera and limits' indices:
+// the program's one copy of them), the catalogues as read, the sky of the
+// instant, the chosen magnitude limits, the run's flags and the selected
+// object. What a drawing surface or a printed page projects with is theirs
+// (sky::ViewGeometry), not the document's.
 class CSkyDoc {
  public:
-  // Copies the display switches, chart mode and camera from `settings` and
-  // derives the magnitude limits; publishes itself as g_SkyDoc. The data
-  // files are read from `files`' directory.
+  // Derives the magnitude limits from `settings`; publishes itself as
+  // g_SkyDoc. The data files are read from `files`' directory.
   explicit CSkyDoc(AppSettings& settings, catalog::DataFiles files = {});
-  // Copies the switches, chart mode and camera back into the settings.
   ~CSkyDoc();
   CSkyDoc(const CSkyDoc&) = delete;
   CSkyDoc& operator=(const CSkyDoc&) = delete;
 
   // Sets the document time (from the computer's clock unless `startTime` is
-  // given), computes the sky, loads the catalogue files from the current
+  // given), computes the sky, loads the catalogue files from the data
   // directory and, when there is a view, builds its display lists, loads the
   // textures and sets the fixed GL state. Returns true on success.
   bool OnNewDocument(CCatalogueFailure& failure, CSkyScene* scene,
@@ -110,9 +117,15 @@ class CSkyDoc {
   // change, before the frame that shows them, which only looks at what is read.
   void PrepareCatalogues();
 
+  // The settings: the display switches, chart mode, camera and every other
+  // persistent choice. The dialogs and commands change them; whatever draws
+  // reads them through a const document.
+  AppSettings& Settings() { return settings_; }
+  const AppSettings& Settings() const { return settings_; }
+
   // Whether the sky is drawn at its apparent place, lifted by the
   // atmosphere's refraction: in local-horizon mode with the switch on.
-  bool Refracting() const { return HorizonMode && Refraction; }
+  bool Refracting() const { return settings_.HorizonMode && settings_.Refraction; }
   // The drawing point of a J2000 place (hours, degrees) as the sky is drawn
   // now: on the unit sphere of the J2000 frame, moved to its apparent place
   // when refracting.
@@ -121,113 +134,45 @@ class CSkyDoc {
   // as shown: apparent when refracting, geometric otherwise.
   astro::HorizontalCoord HorizontalOf(double ra, double dec) const;
 
-  // Window <-> sky conversions through the matrices of the last frame.
-  // Client coordinates (y downwards) -> right ascension (hours, (0, 24]) and
+  // Window -> sky through the matrices of `view`'s last frame: client
+  // coordinates (y downwards) -> right ascension (hours, (0, 24]) and
   // declination of the J2000 place shown there (its geometric place when
   // refracting); false outside the sphere's disc.
-  bool WindowToSky(int x, int y, double zoom, double& ra, double& dec) const;
-  // The J2000 places the window can show at `zoom` through the last frame's
+  bool WindowToSky(const sky::ViewGeometry& view, int x, int y, double zoom, double& ra,
+                   double& dec) const;
+  // The J2000 places `view` can show at `zoom` through its last frame's
   // matrices, for the sky-cell index: a circle round the window's middle
   // out to its corners, widened by what moves a place as drawn (refraction,
   // aberration and a century of the fastest proper motions).
-  catalog::SkyView VisibleSky(double zoom) const;
-  // GL window coordinates (y upwards) -> the model point on the unit sphere.
-  bool WindowToSphere(int x, int y, double zoom, double point[3]) const;
-  // Model point -> GL window coordinates (y upwards); false when the point
-  // lies on the hemisphere turned away from the viewer, and when the result
-  // is not a number or lies more than kMaxWindowDistance pixels outside the
-  // viewport (nothing drawn there could be seen, and the labels' integer
-  // arithmetic stays far from overflow).
-  bool SkyToWindow(double x, double y, double z, double& winX, double& winY) const;
-
-  static constexpr double kMaxWindowDistance = 1 << 20;
-
-  // View geometry
-  int ViewCentreX = 0, ViewCentreY = 0;
-  double ModelviewMatrix[16] = {};
-  double ProjectionMatrix[16] = {};
-  int Viewport[4] = {};
-  // Textures: Moon, Sun, star, galaxy, globular cluster, planetary nebula, Milky Way, horizon
-  unsigned int TextureNames[8] = {};
-  // Run-time flags
-  int ProjectionDirty = 0;
-  // Display switches, 0 or 1, mirrored from the settings
-  int Coordinations = 0;
-  int Boundaries = 0;
-  int Constelations = 0;
-  int DeepSky = 0;
-  int MilkyWay = 0;
-  int SolarSystem = 0;
-  int Ecliptic = 0;
-  int StarsColors = 0;
-  int StarNames = 0;
-  int SkyColors = 0;
-  int PlanetNames = 0;
-  int DeepSkyLabels = 0;
-  int Refraction = 0;
-  int EyepieceFields = 0;
-  // Run-time flags
-  int RedScreen = 0;
-  int FullScreen = 0;
-  // Chart mode: 0 equatorial, 1 local horizon
-  int HorizonMode = 0;
-  // Run-time flags
-  int Animating = 0;
-  int Printing = 0;
-  // Camera, degrees
-  double YRotation = 0.0;
-  double XRotation = 0.0;
-  // Limits, magnitudes: the chosen ones (the sky's conditions may show less)
-  double StarMagnitudeLimit = 0.0;
-  double DeepSkyMagnitudeLimit = 0.0;
-  // Catalogues and computed tables. The stars, figure vertices, star labels
-  // and deep-sky objects are those of the instant shown, moved there from
-  // the files' J2000.0 by CatalogueMotion.
-  StarRecord Stars[kStarCount] = {};
-  StarMotionRecord StarMotions[kStarCount] = {};
-  CCatalogueMotion CatalogueMotion;
-  BoundaryRecord BoundaryPoints[kBoundaryCount] = {};
-  ConstellationLineRecord ConstellationLines[kConstellationLineCount] = {};
-  SkyPoint EclipticPoints[kEclipticPointCount] = {};
-  SkyPoint HorizonPoints[astro::kHorizonPointCount] = {};
-  astro::PlanetState Bodies[astro::kBodyCount] = {};
-  DeepSkyRecord DeepSkyObjects[kDeepSkyCount] = {};
-  SkyPoint MagellanicClouds[kMagellanicPointCount] = {};
-  LocationRecord Locations[kLocationCount] = {};
-  StarNameRecord ProperNames[kStarNameCount] = {};
-  ConstellationNameRecord ConstellationNames[kConstellationNameCount] = {};
-  // The faint stars and the NGC and IC objects, J2000.0 as their files give
-  // them, read when first needed (PrepareCatalogues and the searches).
-  sky::CDeepCatalogues DeepCatalogues;
-  // The object the user last searched for: drawn, named, marked and
-  // pickable whatever the limits and switches, until another is chosen.
-  std::optional<sky::SkyObjectRef> Selected;
-  // Astronomy: the instant, the place and everything derived from them
-  astro::AstroState AstroState;
-  // Animation: angle advanced by every step, in [0, 360)
-  double TimeOffset = 0.0;
-  // Printing
-  int PageViewport[4] = {};
-  double PageProjectionMatrix[16] = {};
-
-  // The date and time of the sky shown, local civil time.
-  astro::CivilTime DocumentTime;
-  // The instant of DocumentTime, its offset from UT and zone, as UpdateSky found them.
-  sky::CivilInstant Instant;
-  // The places the user can pick by name: location.dat's, then cities.tab's.
-  std::vector<catalog::Place> Places;
-  // The settings the document mirrors and the dialogs change.
-  AppSettings& Settings;
+  catalog::SkyView VisibleSky(const sky::ViewGeometry& view, double zoom) const;
 
   // Where the catalogues, textures, pictures and help pages are read from.
   const catalog::DataFiles& Files() const { return files_; }
 
- private:
-  catalog::DataFiles files_;
+  // The magnitude limits chosen (the sky's conditions may show less).
+  struct MagnitudeLimits {
+    double StarMagnitudeLimit = 0.0;
+    double DeepSkyMagnitudeLimit = 0.0;
+  };
+  // What the run is doing, none of it kept: 0 or 1 each, 0 at the start.
+  struct RunFlags {
+    int RedScreen = 0;
+    int FullScreen = 0;
+    int Animating = 0;
+    int Printing = 0;
+  };
 
-  // The depth of the sphere's surface under window point x, y (the point's
-  // distance from the view centre against the disc's radius); false outside the disc.
-  bool DiscDepth(int x, int y, double zoom, double& winZ) const;
+  sky::SkyCatalogues Catalogues;
+  sky::SkyInstant Sky;
+  MagnitudeLimits Limits;
+  RunFlags Run;
+  // The object the user last searched for: drawn, named, marked and
+  // pickable whatever the limits and switches, until another is chosen.
+  std::optional<sky::SkyObjectRef> Selected;
+
+ private:
+  AppSettings& settings_;
+  catalog::DataFiles files_;
 
   // The clock rules Instant was found with.
   sky::ClockRules instantRules_;

@@ -80,7 +80,7 @@ double DefaultTonightHour(const Observer& night, const astro::DayEvents& astrono
 }
 
 Tonight TonightOf(const CSkyDoc& doc, std::optional<double> hour) {
-  return NightOf(doc, EveningOf(doc.DocumentTime), hour);
+  return NightOf(doc, EveningOf(doc.Sky.DocumentTime), hour);
 }
 
 Tonight NightOf(const CSkyDoc& doc, const astro::CivilTime& evening, std::optional<double> hour) {
@@ -209,8 +209,8 @@ Tonight NightOf(const CSkyDoc& doc, const astro::CivilTime& evening, std::option
     Horizon(p, o.Latitude, o.Refraction, row.Altitude, row.Azimuth);
     row.Best = ClockTimeTextOn(c, best, d);
     row.Instant = best;
-    row.RaJ2000 = doc.Bodies[body].RaJ2000;
-    row.DecJ2000 = doc.Bodies[body].DecJ2000;
+    row.RaJ2000 = doc.Sky.Bodies[body].RaJ2000;
+    row.DecJ2000 = doc.Sky.Bodies[body].DecJ2000;
     row.Magnitude = PlanetFiguresOf(doc, body).Magnitude;
     // A planet below the horizon the whole night is not one of the night's.
     if (row.Altitude >= 0.0) t.Planets.push_back(row);
@@ -227,7 +227,7 @@ Tonight NightOf(const CSkyDoc& doc, const astro::CivilTime& evening, std::option
   };
   std::vector<TonightRow> deepSky, stars;
   for (int i = 0; i < kDeepSkyCount; ++i) {
-    const DeepSkyRecord& object = doc.DeepSkyObjects[i];
+    const DeepSkyRecord& object = doc.Sky.DeepSkyObjects[i];
     if (object.Number == 0) continue;
     TonightRow row;
     if (!high(object.RightAscension, object.Declination, row)) continue;
@@ -240,10 +240,10 @@ Tonight NightOf(const CSkyDoc& doc, const astro::CivilTime& evening, std::option
     row.Magnitude = object.Magnitude;
     deepSky.push_back(row);
   }
-  for (const StarNameRecord& name : doc.ProperNames) {
-    const StarRecord* star = std::find_if(std::begin(doc.Stars), std::end(doc.Stars),
+  for (const StarNameRecord& name : doc.Sky.ProperNames) {
+    const StarRecord* star = std::find_if(std::begin(doc.Sky.Stars), std::end(doc.Sky.Stars),
                                           [&](const StarRecord& s) { return s.HR == name.HR; });
-    if (name.HR == 0 || star == std::end(doc.Stars)) continue;
+    if (name.HR == 0 || star == std::end(doc.Sky.Stars)) continue;
     TonightRow row;
     if (!high(star->RightAscension, star->Declination, row)) continue;
     row.Name = Trim(name.Name, sizeof name.Name);

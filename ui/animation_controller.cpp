@@ -16,11 +16,11 @@ CAnimationController::CAnimationController(CSkyDoc& doc, CSkyView& view, CMessen
 
 void CAnimationController::Run(bool forward) {
   // Without the solar system, an equatorial chart would not change.
-  if (!doc_.SolarSystem && !doc_.HorizonMode) {
+  if (!doc_.Settings().SolarSystem && !doc_.Settings().HorizonMode) {
     messages_.Show(MessageIcon::Exclamation, res::String(res::IDS_ANIMATION_NO_EFFECT));
     return;
   }
-  doc_.Animating = 1;
+  doc_.Run.Animating = 1;
   forward_ = forward;
   timer_.start(timeStepBox_.currentIndex() == ui::kRealTime ? 1000 : 50, this);
 }
@@ -29,33 +29,33 @@ void CAnimationController::RunForward() { Run(true); }
 void CAnimationController::RunBackward() { Run(false); }
 
 void CAnimationController::Stop() {
-  if (!doc_.Animating) return;
-  doc_.Animating = 0;
+  if (!doc_.Run.Animating) return;
+  doc_.Run.Animating = 0;
   timer_.stop();
 }
 
 void CAnimationController::SingleStep(bool forward) {
-  const int year = doc_.DocumentTime.Year;
+  const int year = doc_.Sky.DocumentTime.Year;
   if ((forward && year > 2099) || (!forward && year < 1901)) return;
-  doc_.Animating = 1;
+  doc_.Run.Animating = 1;
   forward_ = forward;
   Step();
   view_.Redraw();
-  doc_.Animating = 0;
+  doc_.Run.Animating = 0;
 }
 
 void CAnimationController::StepForward() { SingleStep(true); }
 void CAnimationController::StepBackward() { SingleStep(false); }
 
 void CAnimationController::Step() {
-  astro::CivilTime clock = doc_.DocumentTime;
-  std::int64_t instant = doc_.Instant.UtSeconds;
+  astro::CivilTime clock = doc_.Sky.DocumentTime;
+  std::int64_t instant = doc_.Sky.Instant.UtSeconds;
   const bool inRange =
-      ui::AnimationStep(clock, instant, doc_.TimeOffset, timeStepBox_.currentIndex(), forward_,
-                        ClockRulesOf(doc_.Settings));
+      ui::AnimationStep(clock, instant, doc_.Sky.TimeOffset, timeStepBox_.currentIndex(), forward_,
+                        ClockRulesOf(doc_.Settings()));
   // The instant is the one meant even where the clock shows an hour twice.
   doc_.SetInstant(instant);
-  doc_.DocumentTime = clock;
+  doc_.Sky.DocumentTime = clock;
   if (!inRange) {
     Stop();
     emit Stopped();

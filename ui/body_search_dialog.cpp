@@ -39,7 +39,7 @@ QPushButton* CBodySearchDialog::Button(int controlId) const {
 }
 
 void CBodySearchDialog::OnBody(int bodyIndex) {
-  const astro::PlanetState& body = doc_.Bodies[bodyIndex];
+  const astro::PlanetState& body = doc_.Sky.Bodies[bodyIndex];
   if (!CentreOn(doc_, messages_, body.RightAscension, body.Declination)) return;
   doc_.Selected = sky::SkyObjectRef{sky::SkyObjectRef::Body, bodyIndex};
   accept();

@@ -68,7 +68,7 @@ CColoursDialog::CColoursDialog(CSkyDoc& doc, CSkyView& view, QWidget* parent)
   auto* grid = new QGridLayout;
   int row = 0;
   for (const ui::ColourButton& colour : ui::ColourButtons()) {
-    auto* button = new CColourButton(doc_.Settings.*colour.Setting, doc_.RedScreen, this);
+    auto* button = new CColourButton(doc_.Settings().*colour.Setting, doc_.Run.RedScreen, this);
     button->setObjectName(QStringLiteral("Colour%1").arg(colour.Id));
     auto* label = new QLabel(QString::fromUtf8(colour.Label), this);
     label->setBuddy(button);
@@ -94,13 +94,13 @@ CColoursDialog::CColoursDialog(CSkyDoc& doc, CSkyView& view, QWidget* parent)
 }
 
 void CColoursDialog::ChooseColour(const ui::ColourButton& colour, QWidget* button) {
-  int& setting = doc_.Settings.*colour.Setting;
+  int& setting = doc_.Settings().*colour.Setting;
   QColorDialog chooser(ToQColor(setting), this);
   chooser.setObjectName("ColourChooser");
   // Qt's own chooser on every desktop, in the application's palette (red screen too).
   chooser.setOption(QColorDialog::DontUseNativeDialog);
   // Its colour fields too, in night vision.
-  if (doc_.RedScreen) ui::ShowInNightVision(chooser);
+  if (doc_.Run.RedScreen) ui::ShowInNightVision(chooser);
   if (chooser.exec() != QDialog::Accepted) return;
   const QColor chosen = chooser.selectedColor();
   setting = ui::PackColour({chosen.red(), chosen.green(), chosen.blue()});

@@ -32,61 +32,61 @@ constexpr EnableRule kIdle = EnableRule::UnlessAnimating;
 
 const Command kCommands[] = {
     // View
-    {ID_VIEW_GRIDS, "&Grids", "G", &Doc::Coordinations, kAlways,
-     [](const CSkyDoc& d, const F&) { return d.Coordinations == 1; }},
-    {ID_VIEW_BOUNDARIES, "&Boundaries", "B", &Doc::Boundaries, kAlways,
-     [](const CSkyDoc& d, const F&) { return d.Boundaries == 1; }},
-    {ID_VIEW_CONSTELLATION_LINES, "Constellation &Lines", "L", &Doc::Constelations, kAlways,
-     [](const CSkyDoc& d, const F&) { return d.Constelations == 1; }},
-    {ID_VIEW_DEEP_SKY, "&Deep Sky Objects", "D", &Doc::DeepSky, kAlways,
-     [](const CSkyDoc& d, const F&) { return d.DeepSky == 1; }},
-    {ID_VIEW_MILKY_WAY, "&Milky Way", "M", &Doc::MilkyWay, kAlways,
-     [](const CSkyDoc& d, const F&) { return d.MilkyWay == 1; }},
-    {ID_VIEW_SOLAR_SYSTEM, "&Solar System Objects", "P", &Doc::SolarSystem, kAlways,
-     [](const CSkyDoc& d, const F&) { return d.SolarSystem == 1; }},
-    {ID_VIEW_ECLIPTIC, "&Eclipic", "E", &Doc::Ecliptic, kAlways,
-     [](const CSkyDoc& d, const F&) { return d.Ecliptic == 1; }},
-    {ID_VIEW_STAR_NAMES, "Star &Names", "Shift+S", &Doc::StarNames, kAlways,
-     [](const CSkyDoc& d, const F&) { return d.StarNames == 1; }},
-    {ID_VIEW_DEEP_SKY_LABELS, "D&eep Sky Labels", "Shift+D", &Doc::DeepSkyLabels, kAlways,
-     [](const CSkyDoc& d, const F&) { return d.DeepSkyLabels == 1; }},
-    {ID_VIEW_PLANET_NAMES, "&Planet Names", "Shift+P", &Doc::PlanetNames, kAlways,
-     [](const CSkyDoc& d, const F&) { return d.PlanetNames == 1; }},
-    {ID_VIEW_STARS_COLOURS, "Stars &Colors", "Shift+C", &Doc::StarsColors, kAlways,
-     [](const CSkyDoc& d, const F&) { return d.StarsColors == 1; }},
-    {ID_VIEW_REFRACTION, "&Atmospheric refraction", nullptr, &Doc::Refraction, kAlways,
-     [](const CSkyDoc& d, const F&) { return d.Refraction == 1; }},
-    {ID_VIEW_EYEPIECE_FIELDS, "E&yepiece Fields", "Shift+E", &Doc::EyepieceFields, kAlways,
-     [](const CSkyDoc& d, const F&) { return d.EyepieceFields == 1; }},
+    {ID_VIEW_GRIDS, "&Grids", "G", &AppSettings::Coordinations, kAlways,
+     [](const CSkyDoc& d, const F&) { return d.Settings().Coordinations == 1; }},
+    {ID_VIEW_BOUNDARIES, "&Boundaries", "B", &AppSettings::Boundaries, kAlways,
+     [](const CSkyDoc& d, const F&) { return d.Settings().Boundaries == 1; }},
+    {ID_VIEW_CONSTELLATION_LINES, "Constellation &Lines", "L", &AppSettings::Constelations, kAlways,
+     [](const CSkyDoc& d, const F&) { return d.Settings().Constelations == 1; }},
+    {ID_VIEW_DEEP_SKY, "&Deep Sky Objects", "D", &AppSettings::DeepSky, kAlways,
+     [](const CSkyDoc& d, const F&) { return d.Settings().DeepSky == 1; }},
+    {ID_VIEW_MILKY_WAY, "&Milky Way", "M", &AppSettings::MilkyWay, kAlways,
+     [](const CSkyDoc& d, const F&) { return d.Settings().MilkyWay == 1; }},
+    {ID_VIEW_SOLAR_SYSTEM, "&Solar System Objects", "P", &AppSettings::SolarSystem, kAlways,
+     [](const CSkyDoc& d, const F&) { return d.Settings().SolarSystem == 1; }},
+    {ID_VIEW_ECLIPTIC, "&Eclipic", "E", &AppSettings::Ecliptic, kAlways,
+     [](const CSkyDoc& d, const F&) { return d.Settings().Ecliptic == 1; }},
+    {ID_VIEW_STAR_NAMES, "Star &Names", "Shift+S", &AppSettings::StarNames, kAlways,
+     [](const CSkyDoc& d, const F&) { return d.Settings().StarNames == 1; }},
+    {ID_VIEW_DEEP_SKY_LABELS, "D&eep Sky Labels", "Shift+D", &AppSettings::DeepSkyLabels, kAlways,
+     [](const CSkyDoc& d, const F&) { return d.Settings().DeepSkyLabels == 1; }},
+    {ID_VIEW_PLANET_NAMES, "&Planet Names", "Shift+P", &AppSettings::PlanetNames, kAlways,
+     [](const CSkyDoc& d, const F&) { return d.Settings().PlanetNames == 1; }},
+    {ID_VIEW_STARS_COLOURS, "Stars &Colors", "Shift+C", &AppSettings::StarsColors, kAlways,
+     [](const CSkyDoc& d, const F&) { return d.Settings().StarsColors == 1; }},
+    {ID_VIEW_REFRACTION, "&Atmospheric refraction", nullptr, &AppSettings::Refraction, kAlways,
+     [](const CSkyDoc& d, const F&) { return d.Settings().Refraction == 1; }},
+    {ID_VIEW_EYEPIECE_FIELDS, "E&yepiece Fields", "Shift+E", &AppSettings::EyepieceFields, kAlways,
+     [](const CSkyDoc& d, const F&) { return d.Settings().EyepieceFields == 1; }},
     {ID_VIEW_DEFINE_FIELDS, "Eyep&iece Fields...", nullptr, &D::DefineFields, kIdle, nullptr},
     {ID_VIEW_RED_SCREEN, "&Red Screen", "Shift+R", &F::ToggleRedScreen, kAlways,
-     [](const CSkyDoc& d, const F&) { return d.RedScreen == 1; }},
+     [](const CSkyDoc& d, const F&) { return d.Run.RedScreen == 1; }},
     {ID_VIEW_FULL_SCREEN, "&Full Screen", "Shift+F", &F::ToggleFullScreen, kAlways,
-     [](const CSkyDoc& d, const F&) { return d.FullScreen == 1; }},
+     [](const CSkyDoc& d, const F&) { return d.Run.FullScreen == 1; }},
     {ID_VIEW_TOOLBAR, "&Toolbar", nullptr, &F::ToggleToolBar, kAlways,
      [](const CSkyDoc&, const F& f) { return !f.MainToolBar()->isHidden(); }},
     {ID_VIEW_STATUS_BAR, "Status &Bar", nullptr, &F::ToggleStatusBar, kAlways,
      [](const CSkyDoc&, const F& f) { return !f.statusBar()->isHidden(); }},
     // Settings
     {ID_SETTINGS_EQUATORIAL, "&Equatorial", "Ctrl+Q", &sky::ShowEquatorialChart, kIdle,
-     [](const CSkyDoc& d, const F&) { return d.HorizonMode != 1; }},
+     [](const CSkyDoc& d, const F&) { return d.Settings().HorizonMode != 1; }},
     {ID_SETTINGS_LOCAL_HORIZON, "&Local Horizon", "Ctrl+H", &sky::ShowLocalHorizonChart, kIdle,
-     [](const CSkyDoc& d, const F&) { return d.HorizonMode == 1; }},
+     [](const CSkyDoc& d, const F&) { return d.Settings().HorizonMode == 1; }},
     {ID_SETTINGS_DATE_TIME, "&Date/Time...", nullptr, &D::DateTime, kIdle, nullptr},
     {ID_SETTINGS_LOCATION, "Observer's &Location...", nullptr, &D::Location, kIdle, nullptr},
     {ID_SETTINGS_MAGNITUDE_LIMITS, "&Magnitude Limits...", nullptr, &D::MagnitudeLimits, kIdle,
      nullptr},
     {ID_SETTINGS_STARS_POINTS, "Draw &Points", "Ctrl+T", &sky::DrawStarsAsPoints, kIdle,
-     [](const CSkyDoc& d, const F&) { return d.Settings.StarsDrawPoints == 1; }},
+     [](const CSkyDoc& d, const F&) { return d.Settings().StarsDrawPoints == 1; }},
     {ID_SETTINGS_STARS_BITMAPS, "Draw &Bitmaps", "Ctrl+M", &sky::DrawStarsAsBitmaps, kIdle,
-     [](const CSkyDoc& d, const F&) { return d.Settings.StarsDrawPoints == 0; }},
+     [](const CSkyDoc& d, const F&) { return d.Settings().StarsDrawPoints == 0; }},
     {ID_SETTINGS_DEEP_SKY, "Deep Sky &Objects...", nullptr, &D::DeepSkyOptions, kIdle, nullptr},
     {ID_SETTINGS_COLOURS, "Colo&rs...", nullptr, &D::Colours, kIdle, nullptr},
     {ID_SETTINGS_SKY_BLACK, "&Black", "Ctrl+K", &sky::ShowBlackSky, kIdle,
-     [](const CSkyDoc& d, const F&) { return d.SkyColors != 1; }},
+     [](const CSkyDoc& d, const F&) { return d.Settings().SkyColors != 1; }},
     {ID_SETTINGS_SKY_COLOUR, "&Color", "Ctrl+C", &sky::ShowColouredSky,
      EnableRule::UnlessAnimatingOrRedScreen,
-     [](const CSkyDoc& d, const F&) { return d.SkyColors == 1; }},
+     [](const CSkyDoc& d, const F&) { return d.Settings().SkyColors == 1; }},
     // Search
     {ID_SEARCH_STAR, "&Star...", nullptr, &D::SearchStar, kIdle, nullptr},
     {ID_SEARCH_CONSTELLATION, "&Constellation...", nullptr, &D::SearchConstellation, kIdle,
@@ -143,8 +143,8 @@ void RunCommand(const Command& command, const CommandTargets& targets) {
   struct Dispatch {
     const CommandTargets& t;
     void operator()(void (CMainFrame::*handler)()) const { (t.Frame.*handler)(); }
-    void operator()(int CSkyDoc::*documentSwitch) const {
-      int& on = t.Doc.*documentSwitch;
+    void operator()(int AppSettings::*displaySwitch) const {
+      int& on = t.Doc.Settings().*displaySwitch;
       on = on == 0 ? 1 : 0;
       t.View.Redraw();
     }
@@ -165,11 +165,11 @@ bool IsEnabled(EnableRule rule, const CSkyDoc& doc) {
     case EnableRule::Always:
       return true;
     case EnableRule::UnlessAnimating:
-      return !doc.Animating;
+      return !doc.Run.Animating;
     case EnableRule::UnlessAnimatingOrRedScreen:
-      return !doc.Animating && !doc.RedScreen;
+      return !doc.Run.Animating && !doc.Run.RedScreen;
     case EnableRule::WhileAnimating:
-      return doc.Animating != 0;
+      return doc.Run.Animating != 0;
   }
   return false;
 }

@@ -12,6 +12,7 @@ class CChartPrintJobs;
 class CDialogCommands;
 class CMainFrame;
 class CSkyDoc;
+struct AppSettings;
 class CSkyView;
 
 namespace ui {
@@ -34,9 +35,9 @@ struct CommandTargets {
 };
 
 // A command's handler: a member function of its target, or one of the
-// document's display switches (flipped), or a change of the document alone.
+// display switches of the settings (flipped), or a change of the document alone.
 // After a change of the document the view redraws.
-using CommandHandler = std::variant<void (CMainFrame::*)(), int CSkyDoc::*, void (*)(CSkyDoc&),
+using CommandHandler = std::variant<void (CMainFrame::*)(), int AppSettings::*, void (*)(CSkyDoc&),
                                     void (CSkyView::*)(), void (CAnimationController::*)(),
                                     void (CChartPrintJobs::*)(), void (CDialogCommands::*)()>;
 

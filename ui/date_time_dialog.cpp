@@ -77,15 +77,15 @@ CDateTimeDialog::CDateTimeDialog(CSkyDoc& doc, CSkyView& view, QWidget* parent)
   time_ = new CTypedOverEdit<QTimeEdit>(this);
   time_->setObjectName("Time");
   time_->setDisplayFormat(QStringLiteral("HH:mm:ss"));
-  const astro::CivilTime& t = doc_.DocumentTime;
+  const astro::CivilTime& t = doc_.Sky.DocumentTime;
   date_->setDate(QDate(t.Year, t.Month, t.Day));
   time_->setTime(QTime(t.Hour, t.Minute, t.Second));
 
   daylightSaving_ = new QCheckBox(QStringLiteral("Daylight &saving time"), this);
   daylightSaving_->setObjectName("DaylightSavingTime");
-  daylightSaving_->setChecked(doc_.Settings.DaylightSavingTime == 1);
+  daylightSaving_->setChecked(doc_.Settings().DaylightSavingTime == 1);
   // A city's clock follows its zone's rules: the box only tells them.
-  daylightSaving_->setEnabled(doc_.Settings.TimeZoneId.empty());
+  daylightSaving_->setEnabled(doc_.Settings().TimeZoneId.empty());
 
   offset_ = new QLabel(this);
   offset_->setObjectName("OffsetInForce");
@@ -139,19 +139,19 @@ void CDateTimeDialog::ShowOffset() {
   const QDate d = date_->date();
   const QTime t = time_->time();
   const ui::ClockPreview preview =
-      ui::PreviewClock(ClockRulesOf(doc_.Settings), daylightSaving_->isChecked(),
+      ui::PreviewClock(ClockRulesOf(doc_.Settings()), daylightSaving_->isChecked(),
                        {d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second()});
   offset_->setText(QtText(preview.Offset));
   clockChange_->setText(QtText(preview.Change));
   clockChange_->setVisible(!preview.Change.empty());
-  if (!doc_.Settings.TimeZoneId.empty() && daylightSaving_->isChecked() != preview.SummerTime) {
+  if (!doc_.Settings().TimeZoneId.empty() && daylightSaving_->isChecked() != preview.SummerTime) {
     const QSignalBlocker block(daylightSaving_);
     daylightSaving_->setChecked(preview.SummerTime);
   }
 }
 
 void CDateTimeDialog::OnNow() {
-  sky::ClockRules rules = ClockRulesOf(doc_.Settings);
+  sky::ClockRules rules = ClockRulesOf(doc_.Settings());
   rules.SummerTimeOption = daylightSaving_->isChecked();
   const astro::CivilTime now = sky::CivilTimeAt(rules, QDateTime::currentSecsSinceEpoch()).Clock;
   date_->setDate(QDate(now.Year, now.Month, now.Day));
@@ -162,9 +162,9 @@ void CDateTimeDialog::OnNow() {
 void CDateTimeDialog::accept() {
   const QDate d = date_->date();
   const QTime t = time_->time();
-  doc_.DocumentTime = {d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second()};
-  if (doc_.Settings.TimeZoneId.empty())
-    doc_.Settings.DaylightSavingTime = daylightSaving_->isChecked() ? 1 : 0;
+  doc_.Sky.DocumentTime = {d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second()};
+  if (doc_.Settings().TimeZoneId.empty())
+    doc_.Settings().DaylightSavingTime = daylightSaving_->isChecked() ? 1 : 0;
   doc_.UpdateSky();
   QDialog::accept();
   view_.Redraw();

@@ -28,7 +28,7 @@ CDeepSkyDialog::CDeepSkyDialog(CSkyDoc& doc, CSkyView& view, QWidget* parent)
     auto* off = new QRadioButton(QString::fromUtf8(pair.OffText), box);
     on->setObjectName(QStringLiteral("Radio%1").arg(pair.OnId));
     off->setObjectName(QStringLiteral("Radio%1").arg(pair.OffId));
-    (doc_.Settings.*pair.Setting == 1 ? on : off)->setChecked(true);
+    (doc_.Settings().*pair.Setting == 1 ? on : off)->setChecked(true);
     auto* row = new QHBoxLayout(box);
     row->addWidget(on);
     row->addWidget(off);
@@ -57,7 +57,7 @@ CDeepSkyDialog::CDeepSkyDialog(CSkyDoc& doc, CSkyView& view, QWidget* parent)
 void CDeepSkyDialog::accept() {
   const auto pairs = ui::DeepSkyRadioPairs();
   for (std::size_t i = 0; i < pairs.size(); ++i)
-    doc_.Settings.*pairs[i].Setting = onButtons_[i]->isChecked() ? 1 : 0;
+    doc_.Settings().*pairs[i].Setting = onButtons_[i]->isChecked() ? 1 : 0;
   QDialog::accept();
   view_.Redraw();
 }

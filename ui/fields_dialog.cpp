@@ -28,7 +28,7 @@ std::string Text(const QLineEdit* box) { return box->text().toLatin1().toStdStri
 }  // namespace
 
 CFieldsDialog::CFieldsDialog(CSkyDoc& doc, CSkyView& view, CMessenger& messages, QWidget* parent)
-    : QDialog(parent), doc_(doc), view_(view), messages_(messages), fields_(doc.Settings.Fields) {
+    : QDialog(parent), doc_(doc), view_(view), messages_(messages), fields_(doc.Settings().Fields) {
   setObjectName("FieldsDialog");
   setWindowTitle(QStringLiteral("Eyepiece Fields"));
 
@@ -219,8 +219,8 @@ void CFieldsDialog::Remove() {
 
 void CFieldsDialog::accept() {
   if (edited_ && !Change()) return;
-  doc_.Settings.Fields = fields_;
-  doc_.EyepieceFields = 1;
+  doc_.Settings().Fields = fields_;
+  doc_.Settings().EyepieceFields = 1;
   QDialog::accept();
   view_.Redraw();
 }

@@ -177,7 +177,7 @@ CLocationDialog::CLocationDialog(CSkyDoc& doc, CSkyView& view, CMessenger& messa
   if (error != render::BitmapError::None)
     messages_.Show(MessageIcon::Stop, render::BitmapErrorMessage(error, kWorldMapFile));
   map_ = new CWorldMap(error == render::BitmapError::None ? ToQImage(bitmap) : QImage(),
-                       doc_.RedScreen != 0, this);
+                       doc_.Run.RedScreen != 0, this);
   map_->Clicked = [this](ui::MapPoint p) { OnMapClicked(p); };
 
   name_ = new QLineEdit(this);
@@ -234,7 +234,7 @@ CLocationDialog::CLocationDialog(CSkyDoc& doc, CSkyView& view, CMessenger& messa
   search_->setObjectName("CitySearch");
   search_->setClearButtonEnabled(true);
   search_->setPlaceholderText(
-      QStringLiteral("Type part of a name (%1 places)").arg(doc_.Places.size()));
+      QStringLiteral("Type part of a name (%1 places)").arg(doc_.Catalogues.Places.size()));
   auto* searchLabel = new QLabel(QStringLiteral("Fin&d:"), this);
   searchLabel->setBuddy(search_);
   connect(search_, &QLineEdit::textChanged, this, &CLocationDialog::FillCities);
@@ -244,7 +244,7 @@ CLocationDialog::CLocationDialog(CSkyDoc& doc, CSkyView& view, CMessenger& messa
   cities_->setSelectionMode(QAbstractItemView::SingleSelection);
   cities_->setUniformItemSizes(true);
   int widest = 0;
-  for (const catalog::Place& place : doc_.Places)
+  for (const catalog::Place& place : doc_.Catalogues.Places)
     widest = std::max(widest, cities_->fontMetrics().horizontalAdvance(QtText(place.Name)));
   // Every name fits without a horizontal scroll bar.
   cities_->setMinimumWidth(std::min(widest, 30 * cities_->fontMetrics().averageCharWidth()) +
@@ -252,8 +252,8 @@ CLocationDialog::CLocationDialog(CSkyDoc& doc, CSkyView& view, CMessenger& messa
                            2 * cities_->frameWidth() + 12);
   // The list is sorted by name without regard to letter case.
   std::vector<std::pair<QString, int>> keys;
-  for (std::size_t i = 0; i < doc_.Places.size(); ++i)
-    keys.emplace_back(QtText(doc_.Places[i].Name).toCaseFolded(), static_cast<int>(i));
+  for (std::size_t i = 0; i < doc_.Catalogues.Places.size(); ++i)
+    keys.emplace_back(QtText(doc_.Catalogues.Places[i].Name).toCaseFolded(), static_cast<int>(i));
   std::stable_sort(keys.begin(), keys.end(),
                    [](const auto& a, const auto& b) { return a.first < b.first; });
   for (const auto& key : keys) order_.push_back(key.second);
@@ -300,24 +300,24 @@ CLocationDialog::CLocationDialog(CSkyDoc& doc, CSkyView& view, CMessenger& messa
   setTabOrder(cities_, buttons);
   name_->setFocus();
 
-  const ui::LocationFields present = ui::FieldsFromSettings(doc_.Settings);
+  const ui::LocationFields present = ui::FieldsFromSettings(doc_.Settings());
   name_->setText(QtText(present.Name));
   ShowCoordinates(present);
-  map_->SetMarker(ui::MarkerFromSettings(doc_.Settings));
+  map_->SetMarker(ui::MarkerFromSettings(doc_.Settings()));
 }
 
 void CLocationDialog::FillCities(const QString& text) {
   // Filling selects nothing: the fields keep what they show.
   const QSignalBlocker block(cities_);
   cities_->clear();
-  std::vector<bool> found(doc_.Places.size(), false);
-  for (int i : sky::SearchPlaces(doc_.Places, text.toStdString())) found[i] = true;
+  std::vector<bool> found(doc_.Catalogues.Places.size(), false);
+  for (int i : sky::SearchPlaces(doc_.Catalogues.Places, text.toStdString())) found[i] = true;
   int current = -1;
   for (int i : order_) {
     if (!found[i]) continue;
-    auto* item = new QListWidgetItem(QtText(doc_.Places[i].Name), cities_);
+    auto* item = new QListWidgetItem(QtText(doc_.Catalogues.Places[i].Name), cities_);
     item->setData(Qt::UserRole, i);
-    if (current < 0 && doc_.Places[i].Name == doc_.Settings.Location)
+    if (current < 0 && doc_.Catalogues.Places[i].Name == doc_.Settings().Location)
       current = cities_->count() - 1;
   }
   // The list opens at the present place, without choosing it.
@@ -330,8 +330,8 @@ void CLocationDialog::SetZone(const std::string& zoneId) {
   if (!zoneId.empty()) {
     sky::ClockRules rules;
     rules.ZoneId = zoneId;
-    text +=
-        " (" + sky::ZoneText(sky::ResolveLocalTime(rules, doc_.DocumentTime)) + " on the date set)";
+    text += " (" + sky::ZoneText(sky::ResolveLocalTime(rules, doc_.Sky.DocumentTime)) +
+            " on the date set)";
   }
   zone_->setText(QtText(text));
 }
@@ -373,7 +373,8 @@ void CLocationDialog::ShowCoordinates(const ui::LocationFields& f) {
 void CLocationDialog::OnCitySelected() {
   const QList<QListWidgetItem*> selected = cities_->selectedItems();
   if (selected.isEmpty()) return;
-  const catalog::Place& place = doc_.Places[selected.front()->data(Qt::UserRole).toInt()];
+  const catalog::Place& place =
+      doc_.Catalogues.Places[selected.front()->data(Qt::UserRole).toInt()];
   ShowCoordinates(ui::FieldsFromPlace(place));
   name_->setText(selected.front()->text());
   map_->SetMarker(ui::MarkerFromPlace(place));
@@ -382,7 +383,8 @@ void CLocationDialog::OnCitySelected() {
 
 void CLocationDialog::OnMapClicked(ui::MapPoint point) {
   map_->SetMarker(point);
-  const std::optional<ui::LocationFields> place = ui::NamedPlaceAtMapPoint(point, doc_.Places);
+  const std::optional<ui::LocationFields> place =
+      ui::NamedPlaceAtMapPoint(point, doc_.Catalogues.Places);
   if (!place) return;
   ShowCoordinates(*place);
   name_->setText(QtText(place->Name));
@@ -419,7 +421,7 @@ void CLocationDialog::accept() {
     edit->selectAll();
     return;
   }
-  ui::CommitLocation(std::get<ui::CheckedLocation>(checked), doc_.Settings);
+  ui::CommitLocation(std::get<ui::CheckedLocation>(checked), doc_.Settings());
   doc_.UpdateSky();
   QDialog::accept();
   view_.Redraw();

@@ -77,16 +77,16 @@ CMagnitudeLimitsDialog::CMagnitudeLimitsDialog(CSkyDoc& doc, CSkyView& view, QWi
   setWindowTitle(QStringLiteral("Magnitude limits..."));
 
   // In the automatic mode the sliders show the limits of the present zoom.
-  if (doc_.Settings.AutoMode) doc_.UpdateAutoLimits(view_.Zoom);
+  if (doc_.Settings().AutoMode) doc_.UpdateAutoLimits(view_.Zoom);
 
   stars_ = MagnitudeSlider("StarsSlider", ui::kStarsSliderLast, this);
   deepSky_ = MagnitudeSlider("DeepSkySlider", ui::kDeepSkySliderLast, this);
-  stars_->setValue(ui::StarsSliderPosition(doc_.Settings.StarsLimit));
-  deepSky_->setValue(ui::DeepSkySliderPosition(doc_.Settings.DeepSkyLimit));
+  stars_->setValue(ui::StarsSliderPosition(doc_.Settings().StarsLimit));
+  deepSky_->setValue(ui::DeepSkySliderPosition(doc_.Settings().DeepSkyLimit));
 
   autoMode_ = new QCheckBox(QStringLiteral("&Auto mode"), this);
   autoMode_->setObjectName("AutoMode");
-  autoMode_->setChecked(doc_.Settings.AutoMode == 1);
+  autoMode_->setChecked(doc_.Settings().AutoMode == 1);
 
   auto* grid = new QGridLayout;
   const auto addSlider = [&](int row, const char* label, QSlider* slider,
@@ -129,15 +129,15 @@ CMagnitudeLimitsDialog::CMagnitudeLimitsDialog(CSkyDoc& doc, CSkyView& view, QWi
 }
 
 void CMagnitudeLimitsDialog::accept() {
-  AppSettings& settings = doc_.Settings;
+  AppSettings& settings = doc_.Settings();
   settings.AutoMode = autoMode_->isChecked() ? 1 : 0;
   if (settings.AutoMode) {
     doc_.UpdateAutoLimits(view_.Zoom);
   } else {
     settings.StarsLimit = ui::StarsLimitFromSlider(stars_->value());
     settings.DeepSkyLimit = deepSky_->value();
-    doc_.StarMagnitudeLimit = StarLimitFromIndex(settings.StarsLimit);
-    doc_.DeepSkyMagnitudeLimit = DeepSkyLimitFromIndex(settings.DeepSkyLimit);
+    doc_.Limits.StarMagnitudeLimit = StarLimitFromIndex(settings.StarsLimit);
+    doc_.Limits.DeepSkyMagnitudeLimit = DeepSkyLimitFromIndex(settings.DeepSkyLimit);
   }
   QDialog::accept();
   view_.Redraw();

@@ -85,7 +85,7 @@ CMainFrame::CMainFrame(CSkyDoc& doc, CMessenger& messages)
       "mouse wheel to zoom. Click an object with the right button for its card. The arrow keys "
       "move the field the way they point, * and / on the numeric keypad zoom.</p>");
   connect(view_, &CSkyView::LeaveFullScreen, this, [this] {
-    if (doc_.FullScreen) ToggleFullScreen();
+    if (doc_.Run.FullScreen) ToggleFullScreen();
   });
   connect(view_, &CSkyView::ObjectsPicked, this, [this](const std::vector<sky::PickHit>& hits) {
     ShowObjectsUnderPointer(hits, doc_, imagesDirectory_, messages_, this);
@@ -109,7 +109,7 @@ CMainFrame::CMainFrame(CSkyDoc& doc, CMessenger& messages)
 
 CMainFrame::~CMainFrame() {
   // Quitting in red screen gives the application its style and colours back.
-  if (doc_.RedScreen) ShowNightVision(false);
+  if (doc_.Run.RedScreen) ShowNightVision(false);
 }
 
 void CMainFrame::CreateActions() {
@@ -360,17 +360,17 @@ QLabel* CMainFrame::Pane(int id) const {
 
 void CMainFrame::UpdatePanes() {
   dialogs_->FollowDocument();
-  const astro::CivilTime& t = doc_.DocumentTime;
+  const astro::CivilTime& t = doc_.Sky.DocumentTime;
   // A pane whose text stays is left alone: each animation step would
   // otherwise repaint it, and with it the window, for nothing.
   const auto show = [](QLabel* pane, const QString& text) {
     if (pane->text() != text) pane->setText(text);
   };
-  show(panes_[res::IDS_PANE_PLACE], QtText(doc_.Settings.Location));
+  show(panes_[res::IDS_PANE_PLACE], QtText(doc_.Settings().Location));
   // The zone's letters and offset ("CEST, UT+2") follow the time where the
   // status bar has room for them, and are in the pane's tool tip always.
   QLabel* timePane = panes_[res::IDS_PANE_TIME];
-  const std::string zone = sky::ZoneText(doc_.Instant);
+  const std::string zone = sky::ZoneText(doc_.Sky.Instant);
   if (zone != paneZone_) {
     paneZone_ = zone;
     timePane->setToolTip(QtText(zone));
@@ -390,9 +390,9 @@ void CMainFrame::UpdateCommandStates() {
   // The recent-file entries are there only while the list has pictures.
   for (int i = 0; i < sky::kRecentFileCount; ++i)
     actions_[ID_FILE_RECENT_FIRST + i]->setEnabled(
-        !doc_.Animating && i < static_cast<int>(doc_.Settings.RecentFiles.size()));
-  timeStepBox_->setEnabled(!doc_.Animating);
-  leaveFullScreen_->setEnabled(doc_.FullScreen && !doc_.Animating);
+        !doc_.Run.Animating && i < static_cast<int>(doc_.Settings().RecentFiles.size()));
+  timeStepBox_->setEnabled(!doc_.Run.Animating);
+  leaveFullScreen_->setEnabled(doc_.Run.FullScreen && !doc_.Run.Animating);
 }
 
 ui::CommandTargets CMainFrame::Targets() {
@@ -400,8 +400,8 @@ ui::CommandTargets CMainFrame::Targets() {
 }
 
 void CMainFrame::ToggleRedScreen() {
-  doc_.RedScreen = doc_.RedScreen == 0 ? 1 : 0;
-  ShowNightVision(doc_.RedScreen != 0);
+  doc_.Run.RedScreen = doc_.Run.RedScreen == 0 ? 1 : 0;
+  ShowNightVision(doc_.Run.RedScreen != 0);
   view_->Redraw();
 }
 
@@ -417,8 +417,8 @@ void CMainFrame::ShowNightVision(bool on) {
 }
 
 void CMainFrame::ToggleFullScreen() {
-  doc_.FullScreen = doc_.FullScreen == 0 ? 1 : 0;
-  if (doc_.FullScreen) {
+  doc_.Run.FullScreen = doc_.Run.FullScreen == 0 ? 1 : 0;
+  if (doc_.Run.FullScreen) {
     savedRect_ = geometry();
     savedMaximised_ = isMaximized();
     savedBars_ = {!mainToolBar_->isHidden(), !navigationToolBar_->isHidden(),
@@ -478,7 +478,7 @@ void CMainFrame::OpenPictureFile() {
 }
 
 void CMainFrame::OpenRecentFile(int index) {
-  std::vector<std::string>& list = doc_.Settings.RecentFiles;
+  std::vector<std::string>& list = doc_.Settings().RecentFiles;
   if (index < 0 || index >= static_cast<int>(list.size())) return;
   const std::string path = list[index];
   std::error_code ec;
@@ -496,15 +496,15 @@ void CMainFrame::OpenPicture(const std::string& path) {
   // Only a picture that could be shown enters the list (first); one that
   // could not leaves it.
   if (ShowPictureFile(path, messages_, this))
-    sky::AddRecentFile(doc_.Settings.RecentFiles, path);
+    sky::AddRecentFile(doc_.Settings().RecentFiles, path);
   else
-    sky::RemoveRecentFile(doc_.Settings.RecentFiles, path);
+    sky::RemoveRecentFile(doc_.Settings().RecentFiles, path);
   UpdateRecentFileMenu();
   UpdateCommandStates();
 }
 
 void CMainFrame::UpdateRecentFileMenu() {
-  const std::vector<std::string>& list = doc_.Settings.RecentFiles;
+  const std::vector<std::string>& list = doc_.Settings().RecentFiles;
   for (int i = 0; i < sky::kRecentFileCount; ++i) {
     QAction* action = actions_[ID_FILE_RECENT_FIRST + i];
     const bool used = i < static_cast<int>(list.size());

@@ -61,7 +61,7 @@ class CStarInfoDialog : public CInfoCard {
   CStarInfoDialog(const CSkyDoc& doc, int starIndex, QWidget* parent = nullptr);
 };
 
-// A star of the faint-star file: record `index` of doc.DeepCatalogues.FaintStars().
+// A star of the faint-star file: record `index` of doc.Catalogues.DeepCatalogues.FaintStars().
 class CFaintStarInfoDialog : public CInfoCard {
   Q_OBJECT
  public:
@@ -75,7 +75,7 @@ class CBodyInfoDialog : public CInfoCard {
                   CMessenger& messages, QWidget* parent = nullptr);
 };
 
-// A deep-sky object's card: one of doc.DeepSkyObjects (sky::DeepSkyCardOf)
+// A deep-sky object's card: one of doc.Sky.DeepSkyObjects (sky::DeepSkyCardOf)
 // or of the NGC/IC file (sky::NgcIcCardOf).
 class CDeepSkyInfoDialog : public CInfoCard {
   Q_OBJECT

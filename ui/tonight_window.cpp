@@ -32,12 +32,12 @@ QString Text(const std::string& s) { return QString::fromStdString(s); }
 
 // The key of a night: its date and the observer's place and clock.
 std::string NightKey(const CSkyDoc& doc) {
-  const astro::CivilTime d = sky::EveningOf(doc.DocumentTime);
-  const AppSettings& s = doc.Settings;
+  const astro::CivilTime d = sky::EveningOf(doc.Sky.DocumentTime);
+  const AppSettings& s = doc.Settings();
   return std::to_string(d.Year) + "-" + std::to_string(d.Month) + "-" + std::to_string(d.Day) +
-         " " + std::to_string(doc.AstroState.Latitude) + " " +
-         std::to_string(doc.AstroState.Longitude) + " " + s.TimeZoneId + " " +
-         std::to_string(s.TimeZone) + " " + std::to_string(doc.Refraction);
+         " " + std::to_string(doc.Sky.AstroState.Latitude) + " " +
+         std::to_string(doc.Sky.AstroState.Longitude) + " " + s.TimeZoneId + " " +
+         std::to_string(s.TimeZone) + " " + std::to_string(doc.Settings().Refraction);
 }
 
 }  // namespace
@@ -101,11 +101,11 @@ void CTonightWindow::Follow() {
 
 void CTonightWindow::PickHour(int hour, int minute) {
   // Hours before noon belong to the morning after the date.
-  const astro::CivilTime d = sky::EveningOf(doc_.DocumentTime);
+  const astro::CivilTime d = sky::EveningOf(doc_.Sky.DocumentTime);
   const std::int64_t clock =
       astro::SecondsOfCivil({d.Year, d.Month, d.Day, hour, minute, 0}) + (hour < 12 ? 86400 : 0);
   const sky::CivilInstant at =
-      sky::ResolveLocalTime(ClockRulesOf(doc_.Settings), astro::CivilOfSeconds(clock));
+      sky::ResolveLocalTime(ClockRulesOf(doc_.Settings()), astro::CivilOfSeconds(clock));
   Fill(sky::JulianDayOfSeconds(at.UtSeconds));
 }
 
@@ -124,7 +124,7 @@ void CTonightWindow::Fill(std::optional<double> hour) {
           .arg(moon, Text(t.MoonPhase), Text(astro::FormatFixed(t.MoonIlluminated, 2))) +
       "\n" + tr("Dark hours without the Moon: %1").arg(Text(t.DarkHours)));
   const sky::CivilInstant at =
-      sky::CivilTimeAt(ClockRulesOf(doc_.Settings), sky::SecondsOfJulianDay(t.Hour));
+      sky::CivilTimeAt(ClockRulesOf(doc_.Settings()), sky::SecondsOfJulianDay(t.Hour));
   {
     const QSignalBlocker quiet(hourEdit_);
     hourEdit_->setTime(QTime(at.Clock.Hour, at.Clock.Minute));
@@ -164,8 +164,8 @@ void CTonightWindow::Activate(QTreeWidgetItem* item) {
   doc_.SetInstant(sky::SecondsOfJulianDay(row.Instant));
   doc_.UpdateSky();
   // A planet is centred where it stands at that hour.
-  const double ra = row.Body >= 0 ? doc_.Bodies[row.Body].RaJ2000 : row.RaJ2000;
-  const double dec = row.Body >= 0 ? doc_.Bodies[row.Body].DecJ2000 : row.DecJ2000;
+  const double ra = row.Body >= 0 ? doc_.Sky.Bodies[row.Body].RaJ2000 : row.RaJ2000;
+  const double dec = row.Body >= 0 ? doc_.Sky.Bodies[row.Body].DecJ2000 : row.DecJ2000;
   CentreOn(doc_, messages_, ra, dec);
   if (changed_) changed_();
 }

@@ -16,18 +16,18 @@ namespace render {
 void DrawConstellationNames(const Frame& frame) {
   const CSkyDoc& doc = frame.Doc;
   if (frame.Picking) return;
-  const int width = doc.Viewport[2], height = doc.Viewport[3];
+  const int width = frame.View.Viewport[2], height = frame.View.Viewport[3];
   const CTextMeasure measure(LabelFont::Bold16);
   glPushMatrix();
   frame.Renderer.SetPixelProjection(width, height);
-  for (const ConstellationNameRecord& record : doc.ConstellationNames) {
+  for (const ConstellationNameRecord& record : doc.Catalogues.ConstellationNames) {
     double x, y;
-    if (!LabelPosition(doc, record.RightAscension, record.Declination, x, y)) continue;
+    if (!LabelPosition(doc, frame.View, record.RightAscension, record.Declination, x, y)) continue;
     const std::string_view name = FixedText(record.Name);
     double left, baseline;
     if (!frame.Renderer.Labels().TakeCentred(x, {y}, ExtentOf(measure, name), left, baseline))
       continue;
-    SetLineColour(doc, doc.Settings.ConstLabelsColor);
+    SetLineColour(doc, doc.Settings().ConstLabelsColor);
     DrawText(LabelFont::Bold16, left, baseline, name);
   }
   frame.Renderer.SetSkyProjection(width, height, frame.Zoom);

@@ -227,21 +227,21 @@ void DrawObject(CSkyRenderer& renderer, const DeepSkyRecord& record, DeepSkyType
 // they are drawn as symbols (and so culled as lines are).
 bool BeginObjects(const Frame& frame) {
   const CSkyDoc& doc = frame.Doc;
-  if (doc.RedScreen) {
+  if (doc.Run.RedScreen) {
     glColor3ub(255, 0, 0);
   } else {
-    const int c = doc.Settings.DeepSkyColor;
+    const int c = doc.Settings().DeepSkyColor;
     glColor4ub(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF, 220);
   }
   glLineWidth(static_cast<float>(1.5 * frame.Scale));
   glPointSize(static_cast<float>(2 * frame.Scale));
-  const bool symbols = doc.Settings.DeepSkyDrawSymbols == 1;
+  const bool symbols = doc.Settings().DeepSkyDrawSymbols == 1;
   if (!symbols || frame.Picking) glDisable(GL_CULL_FACE);
   return symbols;
 }
 
 void EndObjects(const Frame& frame) {
-  if (frame.Doc.Settings.DeepSkyDrawSymbols != 1 || frame.Picking) glEnable(GL_CULL_FACE);
+  if (frame.Doc.Settings().DeepSkyDrawSymbols != 1 || frame.Picking) glEnable(GL_CULL_FACE);
 }
 
 // One object at drawing place ra, dec: its symbol, or in the selection pass
@@ -264,8 +264,7 @@ void ObjectAt(const Frame& frame, const DeepSkyRecord& record, DeepSkyType type,
 
 // The sky disc's radius in pixels covers 90 degrees.
 double PixelsPerDegree(const Frame& frame) {
-  const CSkyDoc& doc = frame.Doc;
-  return (std::min(doc.Viewport[2], doc.Viewport[3]) / 2) * frame.Zoom / 90;
+  return (std::min(frame.View.Viewport[2], frame.View.Viewport[3]) / 2) * frame.Zoom / 90;
 }
 
 void Outline(const CSkyDoc& doc, const SkyPoint* points, int count) {
@@ -286,21 +285,21 @@ void DrawDeepSky(const Frame& frame) {
   const double pixelsPerDegree = PixelsPerDegree(frame);
   const HorizonClip clip(doc);
   for (int i = 0; i < kDeepSkyCount; ++i) {
-    const DeepSkyRecord& record = doc.DeepSkyObjects[i];
+    const DeepSkyRecord& record = doc.Sky.DeepSkyObjects[i];
     if (record.Magnitude > frame.Sky.DeepSkyLimit) continue;
     const DeepSkyType type = catalog::DeepSkyTypeOf(record.Type);
-    if (!DeepSkyObjectShown(doc.Settings, i, type)) continue;
+    if (!DeepSkyObjectShown(doc.Settings(), i, type)) continue;
     ObjectAt(frame, record, type, record.RightAscension, record.Declination,
              kNameDeepSkyFirst + static_cast<unsigned>(i), symbols, pixelsPerDegree);
   }
   EndObjects(frame);
 
   // The Magellanic Clouds only in a sky dark enough to show them.
-  if (!doc.SkyColors || AltitudeOf(doc, doc.Bodies[astro::kSun]) < -6) {
+  if (!doc.Settings().SkyColors || AltitudeOf(doc, doc.Sky.Bodies[astro::kSun]) < -6) {
     glLoadName(kNameLargeCloud);
-    Outline(doc, doc.MagellanicClouds, kLargeCloudPointCount);
+    Outline(doc, doc.Catalogues.MagellanicClouds, kLargeCloudPointCount);
     glLoadName(kNameSmallCloud);
-    Outline(doc, doc.MagellanicClouds + kLargeCloudPointCount,
+    Outline(doc, doc.Catalogues.MagellanicClouds + kLargeCloudPointCount,
             kMagellanicPointCount - kLargeCloudPointCount);
   }
 }
@@ -316,22 +315,24 @@ void DrawDeepSkyObject(const Frame& frame, const DeepSkyRecord& record, double r
 
 void DrawNgcIc(const Frame& frame) {
   const CSkyDoc& doc = frame.Doc;
-  if (!doc.Settings.ShowNGC) return;
-  const catalog::NgcIcCatalogue& objects = doc.DeepCatalogues.NgcIc();
+  if (!doc.Settings().ShowNGC) return;
+  const catalog::NgcIcCatalogue& objects = doc.Catalogues.DeepCatalogues.NgcIc();
   const bool symbols = BeginObjects(frame);
   const double pixelsPerDegree = PixelsPerDegree(frame);
-  const double pixelsPerRadian = (std::min(doc.Viewport[2], doc.Viewport[3]) / 2) * frame.Zoom;
+  const double pixelsPerRadian =
+      (std::min(frame.View.Viewport[2], frame.View.Viewport[3]) / 2) * frame.Zoom;
   const HorizonClip clip(doc);
   // Objects too small on the screen for their symbol's shape to show are
   // dots, drawn together: the wide views hold hundreds of them.
   std::vector<double> dots;
   objects.ForEachInView(
-      doc.VisibleSky(frame.Zoom), sky::NgcIcWalkLimit(frame.Sky.DeepSkyLimit),
+      doc.VisibleSky(frame.View, frame.Zoom), sky::NgcIcWalkLimit(frame.Sky.DeepSkyLimit),
       [&](const catalog::NgcIcRecord& object) {
         const DeepSkyType type = catalog::DeepSkyTypeOf(object.Type);
-        if (type == DeepSkyType::Unknown || !DeepSkyTypeShown(doc.Settings, type)) return;
+        if (type == DeepSkyType::Unknown || !DeepSkyTypeShown(doc.Settings(), type)) return;
         const int index = static_cast<int>(&object - objects.Records.data());
-        const astro::EquatorialCoord at = doc.DeepCatalogues.NgcIcPlace(index, doc.CatalogueMotion);
+        const astro::EquatorialCoord at =
+            doc.Catalogues.DeepCatalogues.NgcIcPlace(index, doc.Sky.CatalogueMotion);
         const double radius = object.MajorAxis / 120.0 * astro::kDegToRad * pixelsPerRadian;
         if (!frame.Picking && !(radius >= kSmallestSymbolRadius)) {
           double p[3];

@@ -26,8 +26,8 @@ constexpr double kNameGap = 4;
 // The outline of `field` round the middle of the view, in pixels from it.
 std::vector<std::pair<double, double>> Outline(const Frame& frame,
                                                const sky::EyepieceField& field) {
-  const CSkyDoc& doc = frame.Doc;
-  return sky::FieldOutline(sky::SizeOf(field), doc.Viewport[2], doc.Viewport[3], frame.Zoom);
+  return sky::FieldOutline(sky::SizeOf(field), frame.View.Viewport[2], frame.View.Viewport[3],
+                           frame.Zoom);
 }
 
 }  // namespace
@@ -36,9 +36,9 @@ void ReserveFieldNames(const Frame& frame) {
   const CSkyDoc& doc = frame.Doc;
   std::vector<PlacedLabel>& placed = frame.Renderer.FieldLabels();
   if (frame.Picking) return;
-  const int width = doc.Viewport[2], height = doc.Viewport[3];
+  const int width = frame.View.Viewport[2], height = frame.View.Viewport[3];
   const CTextMeasure measure(LabelFont::Plain14);
-  const auto& fields = doc.Settings.Fields;
+  const auto& fields = doc.Settings().Fields;
   for (std::size_t i = 0; i < fields.size(); ++i) {
     const auto outline = Outline(frame, fields[i]);
     if (outline.empty()) continue;
@@ -61,20 +61,20 @@ void ReserveFieldNames(const Frame& frame) {
 
 void DrawEyepieceFields(const Frame& frame) {
   const CSkyDoc& doc = frame.Doc;
-  if (frame.Picking || doc.Settings.Fields.empty()) return;
-  const int width = doc.Viewport[2], height = doc.Viewport[3];
+  if (frame.Picking || doc.Settings().Fields.empty()) return;
+  const int width = frame.View.Viewport[2], height = frame.View.Viewport[3];
   const double cx = width / 2.0, cy = height / 2.0;
   glPushMatrix();
   frame.Renderer.SetPixelProjection(width, height);
   glLineWidth(static_cast<float>(kLineWidth * frame.Scale));
   SetLineColour(doc, kFieldColour);
-  for (const sky::EyepieceField& field : doc.Settings.Fields) {
+  for (const sky::EyepieceField& field : doc.Settings().Fields) {
     glBegin(GL_LINE_LOOP);
     for (const auto& [x, y] : Outline(frame, field)) glVertex2d(cx + x, cy + y);
     glEnd();
   }
   for (const PlacedLabel& name : frame.Renderer.FieldLabels())
-    DrawText(LabelFont::Plain14, name.Left, name.Baseline, doc.Settings.Fields[name.Id].Name);
+    DrawText(LabelFont::Plain14, name.Left, name.Baseline, doc.Settings().Fields[name.Id].Name);
   frame.Renderer.SetSkyProjection(width, height, frame.Zoom);
   glPopMatrix();
 }

@@ -23,25 +23,25 @@ void DrawFaintStars(const Frame& frame) {
   const double walkLimit = DeepStarLimit(frame, base);
   if (walkLimit < sky::kBrightestFaintStar) return;
 
-  const catalog::FaintStarCatalogue& stars = doc.DeepCatalogues.FaintStars();
-  const bool aboveHorizonOnly = doc.HorizonMode != 0;
-  const double* zenith = doc.AstroState.ZenithPoint;
+  const catalog::FaintStarCatalogue& stars = doc.Catalogues.DeepCatalogues.FaintStars();
+  const bool aboveHorizonOnly = doc.Settings().HorizonMode != 0;
+  const double* zenith = doc.Sky.AstroState.ZenithPoint;
   const double scale = frame.Scale;
   CSpriteBatch& discs = frame.Renderer.StarDiscs();
   discs.Clear();
   if (frame.Picking) glDisable(GL_CULL_FACE);
   stars.ForEachInView(
-      doc.VisibleSky(frame.Zoom), walkLimit, [&](const catalog::FaintStarRecord& star) {
+      doc.VisibleSky(frame.View, frame.Zoom), walkLimit, [&](const catalog::FaintStarRecord& star) {
         float size;
         double opacity;
         if (!StarShown(frame, base, star.Magnitude, size, opacity)) return;
         const int index = static_cast<int>(&star - stars.Records.data());
         const astro::EquatorialCoord at =
-            doc.DeepCatalogues.FaintStarPlace(index, doc.CatalogueMotion);
+            doc.Catalogues.DeepCatalogues.FaintStarPlace(index, doc.Sky.CatalogueMotion);
         double p[3], x, y;
         doc.DrawingPoint(at.RightAscension, at.Declination, p);
         if (aboveHorizonOnly && p[0] * zenith[0] + p[1] * zenith[1] + p[2] * zenith[2] < 0) return;
-        if (!doc.SkyToWindow(p[0], p[1], p[2], x, y)) return;
+        if (!frame.View.SkyToWindow(p[0], p[1], p[2], x, y)) return;
         const double radius = StarRadius(size, false);
         if (frame.Picking) {
           const double reach = std::max(radius * scale, kSmallestPickRadius);
@@ -58,7 +58,7 @@ void DrawFaintStars(const Frame& frame) {
     return;
   }
 
-  const int width = doc.Viewport[2], height = doc.Viewport[3];
+  const int width = frame.View.Viewport[2], height = frame.View.Viewport[3];
   glPushMatrix();
   frame.Renderer.SetPixelProjection(width, height);
   discs.Draw(frame.Renderer.DiscTexture());

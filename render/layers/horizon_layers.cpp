@@ -38,8 +38,8 @@ constexpr double kGroundRim = 0.45;
 // How bright the land is now: with the Sun's altitude, darkened as the sky of an eclipse.
 double LandLight(const Frame& frame) {
   const CSkyDoc& doc = frame.Doc;
-  double sun = AltitudeOf(doc, doc.Bodies[astro::kSun]);
-  if (doc.SolarSystem) sun -= frame.Sky.EclipseDarkening;
+  double sun = AltitudeOf(doc, doc.Sky.Bodies[astro::kSun]);
+  if (doc.Settings().SolarSystem) sun -= frame.Sky.EclipseDarkening;
   return LandscapeLight(sun);
 }
 
@@ -48,11 +48,11 @@ double LandLight(const Frame& frame) {
 // in the colour of the rim: nothing below the horizon shows the sky.
 void GroundBeyondTheDisc(const Frame& frame, const GLfloat rim[4]) {
   const CSkyDoc& doc = frame.Doc;
-  const int width = doc.Viewport[2], height = doc.Viewport[3];
+  const int width = frame.View.Viewport[2], height = frame.View.Viewport[3];
   // The zenith in eye space: a point of the rim at window angle t lies below
   // the horizon where cos t * zx + sin t * zy < 0.
-  const double* m = doc.ModelviewMatrix;
-  const double* z = doc.AstroState.ZenithPoint;
+  const double* m = frame.View.Modelview;
+  const double* z = doc.Sky.AstroState.ZenithPoint;
   const double zx = m[0] * z[0] + m[4] * z[1] + m[8] * z[2];
   const double zy = m[1] * z[0] + m[5] * z[1] + m[9] * z[2];
   const double zz = m[2] * z[0] + m[6] * z[1] + m[10] * z[2];
@@ -72,8 +72,8 @@ void GroundBeyondTheDisc(const Frame& frame, const GLfloat rim[4]) {
   constexpr int kSteps = 90;
   for (int k = 0; k <= kSteps; ++k) {
     const double t = down - half + 2 * half * k / kSteps;
-    glVertex2d(doc.ViewCentreX + inner * std::cos(t), doc.ViewCentreY + inner * std::sin(t));
-    glVertex2d(doc.ViewCentreX + outer * std::cos(t), doc.ViewCentreY + outer * std::sin(t));
+    glVertex2d(frame.View.CentreX + inner * std::cos(t), frame.View.CentreY + inner * std::sin(t));
+    glVertex2d(frame.View.CentreX + outer * std::cos(t), frame.View.CentreY + outer * std::sin(t));
   }
   glEnd();
   frame.Renderer.SetSkyProjection(width, height, frame.Zoom);
@@ -191,20 +191,20 @@ void DrawGround(const Frame& frame) {
 
   // The compass points: a tick hanging from each point of the horizon in view,
   // then the letters beside them.
-  const int width = doc.Viewport[2], height = doc.Viewport[3];
+  const int width = frame.View.Viewport[2], height = frame.View.Viewport[3];
   glLineWidth(static_cast<float>(1.5 * frame.Scale));
   glPushMatrix();
   frame.Renderer.SetPixelProjection(width, height);
-  if (doc.RedScreen)
+  if (doc.Run.RedScreen)
     glColor3ub(255, 0, 0);
   else
     glColor3ub(255, 128, 0);
   glBegin(GL_LINES);
   for (int k = 0; k < kCompassPointCount; ++k) {
-    const SkyPoint& point = doc.HorizonPoints[k * kCompassStep];
+    const SkyPoint& point = doc.Sky.HorizonPoints[k * kCompassStep];
     double p[3], x, y;
     astro::EquatorialToSphere(point.RightAscension, point.Declination, p);
-    if (!doc.SkyToWindow(p[0], p[1], p[2], x, y)) continue;
+    if (!frame.View.SkyToWindow(p[0], p[1], p[2], x, y)) continue;
     glVertex2d(x, y);
     glVertex2d(x, y - kTickLength * frame.Scale);
   }

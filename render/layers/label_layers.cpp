@@ -67,30 +67,31 @@ LabelBox TextRoom(const CTextMeasure& measure, double left, double baseline,
 void ReserveStarNames(const Frame& frame) {
   const CSkyDoc& doc = frame.Doc;
   std::vector<PlacedLabel>& placed = frame.Renderer.StarLabels();
-  if (frame.Picking || !doc.StarNames || frame.Zoom == 1.0) return;
+  if (frame.Picking || !doc.Settings().StarNames || frame.Zoom == 1.0) return;
   // No names where the star layer draws no stars.
   float base;
   if (!StarBrightnessBase(frame, base)) return;
-  double h = AltitudeOf(doc, doc.Bodies[astro::kSun]);
-  if (doc.SkyColors && doc.SolarSystem) h = std::min(h, 6.0) - frame.Sky.EclipseDarkening;
+  double h = AltitudeOf(doc, doc.Sky.Bodies[astro::kSun]);
+  if (doc.Settings().SkyColors && doc.Settings().SolarSystem)
+    h = std::min(h, 6.0) - frame.Sky.EclipseDarkening;
 
   // The brightest first: where two names would overlap, the fainter star's
   // is left out.
   std::array<int, kStarNameCount> order;
   for (int i = 0; i < kStarNameCount; ++i) order[i] = i;
   std::stable_sort(order.begin(), order.end(), [&doc](int a, int b) {
-    return doc.ProperNames[a].Magnitude < doc.ProperNames[b].Magnitude;
+    return doc.Sky.ProperNames[a].Magnitude < doc.Sky.ProperNames[b].Magnitude;
   });
 
   const CTextMeasure measure(LabelFont::Plain14);
-  const bool sprites = !doc.Settings.StarsDrawPoints;
+  const bool sprites = !doc.Settings().StarsDrawPoints;
   for (int i : order) {
-    const StarNameRecord& star = doc.ProperNames[i];
+    const StarNameRecord& star = doc.Sky.ProperNames[i];
     // In twilight only the names of stars bright enough to be drawn.
-    if (doc.SkyColors && h > -18 && h <= -3 && 1 - h / 3 - star.Magnitude < 1) continue;
-    if (star.Magnitude > doc.StarMagnitudeLimit) continue;
+    if (doc.Settings().SkyColors && h > -18 && h <= -3 && 1 - h / 3 - star.Magnitude < 1) continue;
+    if (star.Magnitude > doc.Limits.StarMagnitudeLimit) continue;
     double x, y;
-    if (!LabelPosition(doc, star.RightAscension, star.Declination, x, y)) continue;
+    if (!LabelPosition(doc, frame.View, star.RightAscension, star.Declination, x, y)) continue;
     // Beside the star's drawn disc, so that the star stays in view.
     const float size = ZoomedStarSize(frame.Zoom, base - star.Magnitude);
     const double radius = StarRadius(size, sprites && size >= 2) * frame.Scale;
@@ -98,25 +99,25 @@ void ReserveStarNames(const Frame& frame) {
     if (PlaceLabel(frame, measure, x, y, radius, FixedText(star.Name), left, baseline))
       placed.push_back({i, left, baseline});
   }
-  if (frame.Zoom < kDesignationZoom || (doc.SkyColors && h > -18)) return;
+  if (frame.Zoom < kDesignationZoom || (doc.Settings().SkyColors && h > -18)) return;
 
   // Then the others bright enough for the zoom, brightest first, by
   // designation: ids from kStarNameCount on are kStarNameCount + their index.
-  const double limit = std::min(DesignationLimit(frame.Zoom), doc.StarMagnitudeLimit);
+  const double limit = std::min(DesignationLimit(frame.Zoom), doc.Limits.StarMagnitudeLimit);
   std::vector<int> named;
-  for (const StarNameRecord& star : doc.ProperNames) named.push_back(star.HR);
+  for (const StarNameRecord& star : doc.Sky.ProperNames) named.push_back(star.HR);
   std::vector<int> stars;
   for (int i = 0; i < kStarCount; ++i)
-    if (doc.Stars[i].Magnitude <= limit &&
-        std::find(named.begin(), named.end(), doc.Stars[i].HR) == named.end())
+    if (doc.Sky.Stars[i].Magnitude <= limit &&
+        std::find(named.begin(), named.end(), doc.Sky.Stars[i].HR) == named.end())
       stars.push_back(i);
   std::stable_sort(stars.begin(), stars.end(), [&doc](int a, int b) {
-    return doc.Stars[a].Magnitude < doc.Stars[b].Magnitude;
+    return doc.Sky.Stars[a].Magnitude < doc.Sky.Stars[b].Magnitude;
   });
   for (int i : stars) {
-    const StarRecord& star = doc.Stars[i];
+    const StarRecord& star = doc.Sky.Stars[i];
     double x, y;
-    if (!LabelPosition(doc, star.RightAscension, star.Declination, x, y)) continue;
+    if (!LabelPosition(doc, frame.View, star.RightAscension, star.Declination, x, y)) continue;
     const std::string text = DesignationLabel(star);
     if (text.empty()) continue;
     const float size = ZoomedStarSize(frame.Zoom, base - star.Magnitude);
@@ -131,7 +132,7 @@ void DrawPlacedLabels(const Frame& frame, const std::vector<PlacedLabel>& placed
                       const std::function<std::string_view(int)>& nameOf) {
   const CSkyDoc& doc = frame.Doc;
   if (frame.Picking || placed.empty()) return;
-  const int width = doc.Viewport[2], height = doc.Viewport[3];
+  const int width = frame.View.Viewport[2], height = frame.View.Viewport[3];
   const CTextMeasure measure(LabelFont::Plain14);
   const bool boxes = frame.Sky.SkyColour == 0;
   glPushMatrix();
@@ -149,27 +150,27 @@ void DrawPlacedLabels(const Frame& frame, const std::vector<PlacedLabel>& placed
 void DrawStarNames(const Frame& frame) {
   const CSkyDoc& doc = frame.Doc;
   std::string designation;
-  DrawPlacedLabels(frame, frame.Renderer.StarLabels(), doc.Settings.StarsNamesColor,
+  DrawPlacedLabels(frame, frame.Renderer.StarLabels(), doc.Settings().StarsNamesColor,
                    [&doc, &designation](int id) -> std::string_view {
-                     if (id < kStarNameCount) return FixedText(doc.ProperNames[id].Name);
-                     designation = DesignationLabel(doc.Stars[id - kStarNameCount]);
+                     if (id < kStarNameCount) return FixedText(doc.Sky.ProperNames[id].Name);
+                     designation = DesignationLabel(doc.Sky.Stars[id - kStarNameCount]);
                      return designation;
                    });
 }
 
 void DrawDeepSkyLabels(const Frame& frame) {
   const CSkyDoc& doc = frame.Doc;
-  const AppSettings& settings = doc.Settings;
-  if (frame.Picking || !doc.DeepSkyLabels || frame.Zoom == 1.0) return;
+  const AppSettings& settings = doc.Settings();
+  if (frame.Picking || !doc.Settings().DeepSkyLabels || frame.Zoom == 1.0) return;
 
   // The brightest first.
   std::array<int, kDeepSkyCount> order;
   for (int i = 0; i < kDeepSkyCount; ++i) order[i] = i;
   std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-    return doc.DeepSkyObjects[a].Magnitude < doc.DeepSkyObjects[b].Magnitude;
+    return doc.Sky.DeepSkyObjects[a].Magnitude < doc.Sky.DeepSkyObjects[b].Magnitude;
   });
 
-  const int width = doc.Viewport[2], height = doc.Viewport[3];
+  const int width = frame.View.Viewport[2], height = frame.View.Viewport[3];
   // The symbols' scale: the sky disc's radius covers 90 degrees.
   const double pixelsPerDegree = (std::min(width, height) / 2) * frame.Zoom / 90;
   const CTextMeasure measure(LabelFont::Italic14);
@@ -177,10 +178,10 @@ void DrawDeepSkyLabels(const Frame& frame) {
   frame.Renderer.SetPixelProjection(width, height);
   SetLineColour(doc, settings.DeepSkyLabelsColor);
   for (int i : order) {
-    const DeepSkyRecord& object = doc.DeepSkyObjects[i];
+    const DeepSkyRecord& object = doc.Sky.DeepSkyObjects[i];
     if (object.Magnitude > frame.Sky.DeepSkyLimit) continue;
     double x, y;
-    if (!LabelPosition(doc, object.RightAscension, object.Declination, x, y)) continue;
+    if (!LabelPosition(doc, frame.View, object.RightAscension, object.Declination, x, y)) continue;
     if (!DeepSkyObjectShown(settings, i, catalog::DeepSkyTypeOf(object.Type))) continue;
     const bool messier = catalog::IsMessierIndex(i);
     std::string text;
@@ -201,7 +202,7 @@ void DrawDeepSkyLabels(const Frame& frame) {
   }
 
   // The Magellanic Clouds, while their outlines are drawn.
-  if (!doc.SkyColors || AltitudeOf(doc, doc.Bodies[astro::kSun]) < -6) {
+  if (!doc.Settings().SkyColors || AltitudeOf(doc, doc.Sky.Bodies[astro::kSun]) < -6) {
     struct Cloud {
       const char* Text;
       double RightAscension, Declination;
@@ -210,7 +211,7 @@ void DrawDeepSkyLabels(const Frame& frame) {
     for (const Cloud& cloud : kClouds) {
       double p[3], x, y;
       doc.DrawingPoint(cloud.RightAscension, cloud.Declination, p);
-      if (!doc.SkyToWindow(p[0], p[1], p[2], x, y)) continue;
+      if (!frame.View.SkyToWindow(p[0], p[1], p[2], x, y)) continue;
       if (frame.Renderer.Labels().Take(TextRoom(measure, WholePixel(x), WholePixel(y), cloud.Text)))
         DrawText(LabelFont::Italic14, x, y, cloud.Text);
     }
@@ -221,11 +222,12 @@ void DrawDeepSkyLabels(const Frame& frame) {
 
 void DrawNgcIcLabels(const Frame& frame) {
   const CSkyDoc& doc = frame.Doc;
-  const AppSettings& settings = doc.Settings;
-  if (frame.Picking || !doc.DeepSkyLabels || !settings.ShowNGC || frame.Zoom < sky::kNgcIcLabelZoom)
+  const AppSettings& settings = doc.Settings();
+  if (frame.Picking || !doc.Settings().DeepSkyLabels || !settings.ShowNGC ||
+      frame.Zoom < sky::kNgcIcLabelZoom)
     return;
-  const catalog::NgcIcCatalogue& objects = doc.DeepCatalogues.NgcIc();
-  const int width = doc.Viewport[2], height = doc.Viewport[3];
+  const catalog::NgcIcCatalogue& objects = doc.Catalogues.DeepCatalogues.NgcIc();
+  const int width = frame.View.Viewport[2], height = frame.View.Viewport[3];
   const double pixelsPerDegree = (std::min(width, height) / 2) * frame.Zoom / 90;
   const CTextMeasure measure(LabelFont::Italic14);
   glPushMatrix();
@@ -235,9 +237,10 @@ void DrawNgcIcLabels(const Frame& frame) {
     const catalog::DeepSkyType type = catalog::DeepSkyTypeOf(object.Type);
     if (type == catalog::DeepSkyType::Unknown || !DeepSkyTypeShown(settings, type)) return;
     const int index = static_cast<int>(&object - objects.Records.data());
-    const astro::EquatorialCoord at = doc.DeepCatalogues.NgcIcPlace(index, doc.CatalogueMotion);
+    const astro::EquatorialCoord at =
+        doc.Catalogues.DeepCatalogues.NgcIcPlace(index, doc.Sky.CatalogueMotion);
     double x, y;
-    if (!LabelPosition(doc, at.RightAscension, at.Declination, x, y)) return;
+    if (!LabelPosition(doc, frame.View, at.RightAscension, at.Declination, x, y)) return;
     // By number, or by the common name where there is one.
     const std::string_view name = FixedText(object.Name);
     const std::string text = settings.DeepSkyLabelByNumber || name.empty()
@@ -249,8 +252,8 @@ void DrawNgcIcLabels(const Frame& frame) {
     if (PlaceLabel(frame, measure, x, y, radius, text, left, baseline))
       DrawText(LabelFont::Italic14, left, baseline, text);
   };
-  objects.ForEachInView(doc.VisibleSky(frame.Zoom), sky::NgcIcWalkLimit(frame.Sky.DeepSkyLimit),
-                        label);
+  objects.ForEachInView(doc.VisibleSky(frame.View, frame.Zoom),
+                        sky::NgcIcWalkLimit(frame.Sky.DeepSkyLimit), label);
   frame.Renderer.SetSkyProjection(width, height, frame.Zoom);
   glPopMatrix();
 }
@@ -258,15 +261,15 @@ void DrawNgcIcLabels(const Frame& frame) {
 void DrawGridLabels(const Frame& frame) {
   const CSkyDoc& doc = frame.Doc;
   if (frame.Picking) return;
-  const int width = doc.Viewport[2], height = doc.Viewport[3];
+  const int width = frame.View.Viewport[2], height = frame.View.Viewport[3];
   const CTextMeasure measure(LabelFont::Plain14);
   const double gap = kLabelGap * frame.Scale;
   glPushMatrix();
   frame.Renderer.SetPixelProjection(width, height);
-  SetLineColour(doc, doc.Settings.GridsColor);
+  SetLineColour(doc, doc.Settings().GridsColor);
   const auto label = [&](double ra, double dec, const std::string& text) {
     double x, y;
-    if (!LabelPosition(doc, ra, dec, x, y)) return;
+    if (!LabelPosition(doc, frame.View, ra, dec, x, y)) return;
     const double left = WholePixel(x + gap), baseline = WholePixel(y + gap);
     if (frame.Renderer.Labels().Take(TextRoom(measure, left, baseline, text)))
       DrawText(LabelFont::Plain14, left, baseline, text);
@@ -275,7 +278,7 @@ void DrawGridLabels(const Frame& frame) {
   for (int hour = 0; hour < 24; ++hour) label(hour, 0, std::to_string(hour) + "h");
   // The declinations along the hour circle nearest the middle of the view.
   double ra, dec;
-  if (doc.WindowToSky(doc.ViewCentreX, doc.ViewCentreY, frame.Zoom, ra, dec)) {
+  if (doc.WindowToSky(frame.View, frame.View.CentreX, frame.View.CentreY, frame.Zoom, ra, dec)) {
     const double meridian = std::fmod(std::round(ra), 24.0);
     for (int parallel = -75; parallel <= 75; parallel += 15) {
       if (parallel == 0) continue;  // the equator carries the hours
@@ -305,11 +308,11 @@ void ReserveCompassLetters(const Frame& frame) {
   const CTextMeasure measure(LabelFont::Bold16);
   for (int k = 0; k < 8; ++k) {
     if (k % 2 == 1 && frame.Zoom < 2) continue;
-    const SkyPoint& horizon = doc.HorizonPoints[k * kCompassStep];
+    const SkyPoint& horizon = doc.Sky.HorizonPoints[k * kCompassStep];
     double p[3], x, y, left, baseline;
     astro::EquatorialToSphere(horizon.RightAscension, horizon.Declination, p);
     // Standing on the point, moved inside the window at its edge.
-    if (doc.SkyToWindow(p[0], p[1], p[2], x, y) &&
+    if (frame.View.SkyToWindow(p[0], p[1], p[2], x, y) &&
         frame.Renderer.Labels().TakeCentred(x, {y}, ExtentOf(measure, kCompassLetters[k]), left,
                                             baseline))
       placed.push_back({k, left, baseline});
@@ -319,7 +322,7 @@ void ReserveCompassLetters(const Frame& frame) {
 void DrawCompassLetters(const Frame& frame) {
   const CSkyDoc& doc = frame.Doc;
   if (frame.Picking) return;
-  if (doc.RedScreen)
+  if (doc.Run.RedScreen)
     glColor3ub(255, 0, 0);
   else
     glColor3ub(255, 128, 0);

@@ -35,7 +35,7 @@ void Polylines(const CSkyDoc& doc, const ConstellationLineRecord* records, int c
 }  // namespace
 
 void SetLineColour(const CSkyDoc& doc, int colorref) {
-  if (doc.RedScreen)
+  if (doc.Run.RedScreen)
     glColor3ub(255, 0, 0);
   else
     glColor3ub(colorref & 0xFF, (colorref >> 8) & 0xFF, (colorref >> 16) & 0xFF);
@@ -71,7 +71,7 @@ void BuildFigureList(const CSkyDoc& doc) {
   glNewList(kListFigures, GL_COMPILE);
   glPushMatrix();
   glLoadName(kNameFigureLine);
-  Polylines(doc, doc.ConstellationLines, kConstellationLineCount, kFigureLineEnd);
+  Polylines(doc, doc.Sky.ConstellationLines, kConstellationLineCount, kFigureLineEnd);
   glPopMatrix();
   glEndList();
 }
@@ -80,7 +80,7 @@ void BuildBoundaryList(const CSkyDoc& doc) {
   glNewList(kListBoundaries, GL_COMPILE);
   glPushMatrix();
   glLoadName(kNameBoundary);
-  Polylines(doc, doc.BoundaryPoints, kBoundaryCount, kBoundaryLineEnd);
+  Polylines(doc, doc.Catalogues.BoundaryPoints, kBoundaryCount, kBoundaryLineEnd);
   glPopMatrix();
   glEndList();
 }
@@ -91,35 +91,36 @@ void BuildEclipticList(const CSkyDoc& doc) {
   glLoadName(kNameEcliptic);
   glBegin(GL_LINE_LOOP);
   for (int i = 0; i < kEclipticPointCount - 1; ++i)
-    Vertex(doc, doc.EclipticPoints[i].RightAscension, doc.EclipticPoints[i].Declination);
+    Vertex(doc, doc.Catalogues.EclipticPoints[i].RightAscension,
+           doc.Catalogues.EclipticPoints[i].Declination);
   glEnd();
   glPopMatrix();
   glEndList();
 }
 
 void DrawBoundaries(const Frame& frame) {
-  SetLineColour(frame.Doc, frame.Doc.Settings.ConstBoundariesColor);
+  SetLineColour(frame.Doc, frame.Doc.Settings().ConstBoundariesColor);
   glLineWidth(static_cast<float>(kLineWidth * frame.Scale));
   const HorizonClip clip(frame.Doc);
   glCallList(kListBoundaries);
 }
 
 void DrawConstellationLines(const Frame& frame) {
-  SetLineColour(frame.Doc, frame.Doc.Settings.ConstLinesColor);
+  SetLineColour(frame.Doc, frame.Doc.Settings().ConstLinesColor);
   glLineWidth(static_cast<float>(kLineWidth * frame.Scale));
   const HorizonClip clip(frame.Doc);
   glCallList(kListFigures);
 }
 
 void DrawEcliptic(const Frame& frame) {
-  SetLineColour(frame.Doc, frame.Doc.Settings.EclipticColor);
+  SetLineColour(frame.Doc, frame.Doc.Settings().EclipticColor);
   glLineWidth(static_cast<float>(kLineWidth * frame.Scale));
   const HorizonClip clip(frame.Doc);
   glCallList(kListEcliptic);
 }
 
 void DrawGrid(const Frame& frame) {
-  SetLineColour(frame.Doc, frame.Doc.Settings.GridsColor);
+  SetLineColour(frame.Doc, frame.Doc.Settings().GridsColor);
   glLineWidth(static_cast<float>(kLineWidth * frame.Scale));
   const HorizonClip clip(frame.Doc);
   glCallList(kListGrid);

@@ -52,11 +52,11 @@ void BuildMilkyWayList(const CSkyDoc& doc) {
 void DrawMilkyWay(const Frame& frame) {
   const CSkyDoc& doc = frame.Doc;
   double alpha = 1;
-  if (doc.SkyColors) {
-    double h = std::max(AltitudeOf(doc, doc.Bodies[astro::kSun]), -18.0);
-    if (doc.SolarSystem) {
+  if (doc.Settings().SkyColors) {
+    double h = std::max(AltitudeOf(doc, doc.Sky.Bodies[astro::kSun]), -18.0);
+    if (doc.Settings().SolarSystem) {
       // Moonlight washes the band out as if the Sun stood higher.
-      const astro::PlanetState& moon = doc.Bodies[astro::kMoon];
+      const astro::PlanetState& moon = doc.Sky.Bodies[astro::kMoon];
       const double moonHeight = std::clamp(AltitudeOf(doc, moon) + 0.5, 0.0, 1.0);
       const double moonLight = (moon.HelioDistance + 1) / 2;
       h += 3 * moonHeight * moonLight * moonLight;

@@ -35,11 +35,12 @@ bool MarkerOf(const Frame& frame, const SelectionMark& s, double& x, double& y, 
   const CSkyDoc& doc = frame.Doc;
   double p[3];
   doc.DrawingPoint(s.Place.RightAscension, s.Place.Declination, p);
-  const double* zenith = doc.AstroState.ZenithPoint;
-  if (doc.HorizonMode && p[0] * zenith[0] + p[1] * zenith[1] + p[2] * zenith[2] < 0) return false;
-  if (!doc.SkyToWindow(p[0], p[1], p[2], x, y)) return false;
-  const double pixelsPerDegree =
-      (std::min(doc.Viewport[2], doc.Viewport[3]) / 2) * frame.Zoom * astro::kDegToRad;
+  const double* zenith = doc.Sky.AstroState.ZenithPoint;
+  if (doc.Settings().HorizonMode && p[0] * zenith[0] + p[1] * zenith[1] + p[2] * zenith[2] < 0)
+    return false;
+  if (!frame.View.SkyToWindow(p[0], p[1], p[2], x, y)) return false;
+  const double pixelsPerDegree = (std::min(frame.View.Viewport[2], frame.View.Viewport[3]) / 2) *
+                                 frame.Zoom * astro::kDegToRad;
   const double symbol = s.Object ? s.Object->MajorAxis / 120.0 * pixelsPerDegree : 0;
   half = std::max(symbol + kMarkerGap * frame.Scale, kSmallestMarker * frame.Scale);
   return true;
@@ -65,7 +66,7 @@ void DrawSelection(const Frame& frame) {
     glEnable(GL_CULL_FACE);
     return;
   }
-  const int width = doc.Viewport[2], height = doc.Viewport[3];
+  const int width = frame.View.Viewport[2], height = frame.View.Viewport[3];
   const double length = kCornerLength * frame.Scale;
   glPushMatrix();
   frame.Renderer.SetPixelProjection(width, height);
@@ -92,7 +93,7 @@ void DrawSelectionLabel(const Frame& frame) {
   double x, y, half;
   if (!MarkerOf(frame, *s, x, y, half)) return;
   const CSkyDoc& doc = frame.Doc;
-  const int width = doc.Viewport[2], height = doc.Viewport[3];
+  const int width = frame.View.Viewport[2], height = frame.View.Viewport[3];
   const CTextMeasure measure(LabelFont::Italic14);
   double left, baseline;
   if (!PlaceLabel(frame, measure, x, y, half, s->Label, left, baseline)) return;

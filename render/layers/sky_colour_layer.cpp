@@ -44,18 +44,17 @@ constexpr int kGlowRings = 48, kGlowSectors = 72;
 // thousands of pixels) came out in blocks of the rasteriser's tiles.
 template <typename Profile>
 void GlowOverWindow(const Frame& frame, double ra, double dec, Profile profile) {
-  const CSkyDoc& doc = frame.Doc;
-  const int width = doc.Viewport[2], height = doc.Viewport[3];
+  const int width = frame.View.Viewport[2], height = frame.View.Viewport[3];
   const double disc = (std::min(width, height) / 2) * frame.Zoom;
   if (disc <= 0) return;
-  const double cx = doc.ViewCentreX, cy = doc.ViewCentreY;
+  const double cx = frame.View.CentreX, cy = frame.View.CentreY;
   const double reach =
       std::min(disc, std::hypot(std::max(cx, width - cx), std::max(cy, height - cy)));
   // The body in the eye's frame, where the window point x, y of the visible
   // half of the sphere is ((x - cx) / disc, (y - cy) / disc, -depth).
   double body[3], eye[3];
   astro::EquatorialToSphere(ra, dec, body);
-  const double* m = doc.ModelviewMatrix;
+  const double* m = frame.View.Modelview;
   for (int i = 0; i < 3; ++i) eye[i] = m[i] * body[0] + m[4 + i] * body[1] + m[8 + i] * body[2];
   std::vector<GlowColour> grid(static_cast<std::size_t>((kGlowRings + 1) * kGlowSectors));
   for (int ring = 0; ring <= kGlowRings; ++ring)
@@ -129,12 +128,12 @@ GlowColour Halo(const SkyBackground& sky, const Tint& c, double ringAlpha, doubl
 void DrawSkyColours(const Frame& frame) {
   const CSkyDoc& doc = frame.Doc;
   // Night vision keeps the background black.
-  if (doc.RedScreen) return;
-  const astro::PlanetState& sun = doc.Bodies[astro::kSun];
-  const astro::PlanetState& moon = doc.Bodies[astro::kMoon];
+  if (doc.Run.RedScreen) return;
+  const astro::PlanetState& sun = doc.Sky.Bodies[astro::kSun];
+  const astro::PlanetState& moon = doc.Sky.Bodies[astro::kMoon];
   const SkyBackground& sky = frame.Sky.Background;
 
-  const int width = doc.Viewport[2], height = doc.Viewport[3];
+  const int width = frame.View.Viewport[2], height = frame.View.Viewport[3];
   glPushMatrix();
   frame.Renderer.SetPixelProjection(width, height);
   glColor3ub(0, Byte(sky.Green), Byte(sky.Blue));
@@ -144,8 +143,8 @@ void DrawSkyColours(const Frame& frame) {
     const double radius = (std::min(width, height) / 2) * frame.Zoom;
     glBegin(GL_POLYGON);
     for (int a = 0; a < 360; a += 5)
-      glVertex2d(doc.ViewCentreX + radius * std::cos(a * astro::kDegToRad),
-                 doc.ViewCentreY + radius * std::sin(a * astro::kDegToRad));
+      glVertex2d(frame.View.CentreX + radius * std::cos(a * astro::kDegToRad),
+                 frame.View.CentreY + radius * std::sin(a * astro::kDegToRad));
     glEnd();
   } else {
     glRecti(0, 0, width, height);
@@ -153,7 +152,7 @@ void DrawSkyColours(const Frame& frame) {
   frame.Renderer.SetSkyProjection(width, height, frame.Zoom);
   glPopMatrix();
 
-  if (!doc.SolarSystem) return;
+  if (!doc.Settings().SolarSystem) return;
 
   // A glow that would draw nothing is not drawn: at night the Sun's is the
   // sky's own colour, a new Moon's and a dark sky's twilight are clear; each
@@ -167,7 +166,7 @@ void DrawSkyColours(const Frame& frame) {
     GlowOverWindow(frame, moon.RightAscension, moon.Declination,
                    [&](double angle) { return Halo(sky, moonlight, 10 * k2, 28 * k2, angle); });
   }
-  if (doc.HorizonMode && !sky.Eclipse) {
+  if (doc.Settings().HorizonMode && !sky.Eclipse) {
     const double w = sky.TwilightFactor();
     if (Byte(180 * w) > 0 || Byte(78 * w) > 0)
       GlowOverWindow(frame, sun.RightAscension, sun.Declination, [&](double angle) {

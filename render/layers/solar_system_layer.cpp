@@ -29,13 +29,13 @@ constexpr double kSunGlowUnits = 3;
 // The Sun's altitude as the brightness of the sky counts it: 6 degrees or more
 // count as 6, and a solar eclipse lowers it.
 double EffectiveSunAltitude(const Frame& frame) {
-  return std::min(AltitudeOf(frame.Doc, frame.Doc.Bodies[astro::kSun]), 6.0) -
+  return std::min(AltitudeOf(frame.Doc, frame.Doc.Sky.Bodies[astro::kSun]), 6.0) -
          frame.Sky.EclipseDarkening;
 }
 
 // The sky disc's radius in pixels.
-double DiscRadius(const CSkyDoc& doc, double zoom) {
-  return (std::min(doc.Viewport[2], doc.Viewport[3]) / 2) * zoom;
+double DiscRadius(const sky::ViewGeometry& view, double zoom) {
+  return (std::min(view.Viewport[2], view.Viewport[3]) / 2) * zoom;
 }
 
 // How a planet looks against the sky: hidden (size 0), or a point of a size,
@@ -90,27 +90,27 @@ constexpr Rgb kPlanetColours[] = {
 // the sphere; a pixel off the sphere's disc keeps the previous point.
 class CMarkVertices {
  public:
-  CMarkVertices(const CSkyDoc& doc, double zoom, const double start[3])
-      : doc_(doc), zoom_(zoom), point_{start[0], start[1], start[2]} {}
+  CMarkVertices(const sky::ViewGeometry& view, double zoom, const double start[3])
+      : view_(view), zoom_(zoom), point_{start[0], start[1], start[2]} {}
   void At(double x, double y) {
     double p[3];
-    if (doc_.WindowToSphere(static_cast<int>(x), static_cast<int>(y), zoom_, p))
+    if (view_.WindowToSphere(static_cast<int>(x), static_cast<int>(y), zoom_, p))
       std::copy(p, p + 3, point_);
     glVertex3dv(point_);
   }
 
  private:
-  const CSkyDoc& doc_;
+  const sky::ViewGeometry& view_;
   double zoom_;
   double point_[3];
 };
 
 void DrawMark(const Frame& frame, int body, const double p[3]) {
   double wx, wy;
-  if (!frame.Doc.SkyToWindow(p[0], p[1], p[2], wx, wy)) return;
-  CMarkVertices vertex(frame.Doc, frame.Zoom, p);
+  if (!frame.View.SkyToWindow(p[0], p[1], p[2], wx, wy)) return;
+  CMarkVertices vertex(frame.View, frame.Zoom, p);
   const double d = frame.Scale;
-  const bool red = frame.Doc.RedScreen != 0;
+  const bool red = frame.Doc.Run.RedScreen != 0;
   switch (body) {
     case 4:  // Mars: the polar caps
       glColor4f(1, red ? 0 : 1, red ? 0 : 1, 0.9f);
@@ -140,10 +140,10 @@ void DrawMark(const Frame& frame, int body, const double p[3]) {
 }
 
 void DrawPlanet(const Frame& frame, int body, const double p[3], double e) {
-  const PlanetLook look = LookOf(body, frame.Doc.SkyColors != 0, e);
+  const PlanetLook look = LookOf(body, frame.Doc.Settings().SkyColors != 0, e);
   if (look.Size <= 0) return;  // hidden: neither drawn nor named
   // In red screen every planet is red, whatever its colour would give.
-  const Rgb c = frame.Doc.RedScreen ? Rgb{1, 0, 0} : kPlanetColours[body - 2];
+  const Rgb c = frame.Doc.Run.RedScreen ? Rgb{1, 0, 0} : kPlanetColours[body - 2];
   glColor3f(c.R, c.G, c.B);
   glPointSize(static_cast<float>(look.Size * frame.Scale));
   glLoadName(kNameBodyFirst + body);
@@ -200,10 +200,10 @@ void DrawMoonShadow(int sky) {
 // parallactic angle in horizon mode, half a turn more when the chart stands
 // upside down.
 double MoonTurn(const CSkyDoc& doc) {
-  const astro::AstroState& st = doc.AstroState;
-  const astro::PlanetState& moon = doc.Bodies[astro::kMoon];
+  const astro::AstroState& st = doc.Sky.AstroState;
+  const astro::PlanetState& moon = doc.Sky.Bodies[astro::kMoon];
   double turn = st.MoonAxisAngle;
-  if (doc.HorizonMode) {
+  if (doc.Settings().HorizonMode) {
     // The parallactic angle, from the Moon's place of date.
     const astro::EquatorialCoord ofDate = st.ToDate(moon.RightAscension, moon.Declination);
     const double h =
@@ -214,7 +214,7 @@ double MoonTurn(const CSkyDoc& doc) {
         std::atan2(std::sin(h), std::tan(phi) * std::cos(delta) - std::sin(delta) * std::cos(h)) *
         astro::kRadToDeg;
   }
-  const double tilt = astro::Normalize360(doc.XRotation);
+  const double tilt = astro::Normalize360(doc.Settings().XRotation);
   if (tilt >= 90 && tilt < 270) turn += 180;
   return turn;
 }
@@ -222,13 +222,13 @@ double MoonTurn(const CSkyDoc& doc) {
 // The pixels to the unit of the Sun's glow and the Moon's ball: 10 up to
 // zoom 4, then growing with the sky disc.
 double DiscUnit(const Frame& frame) {
-  return frame.Zoom > 4 ? DiscRadius(frame.Doc, frame.Zoom) / 180 : 10 * frame.Scale;
+  return frame.Zoom > 4 ? DiscRadius(frame.View, frame.Zoom) / 180 : 10 * frame.Scale;
 }
 
 // The Sun's glow or the Moon's ball, in window pixels at the body's place.
 void DrawDisc(const Frame& frame, int body, double wx, double wy) {
   const CSkyDoc& doc = frame.Doc;
-  const int width = doc.Viewport[2], height = doc.Viewport[3];
+  const int width = frame.View.Viewport[2], height = frame.View.Viewport[3];
   const double k = DiscUnit(frame);
   glPushMatrix();
   frame.Renderer.SetPixelProjection(width, height);
@@ -236,7 +236,7 @@ void DrawDisc(const Frame& frame, int body, double wx, double wy) {
   glTranslated(wx, wy, 0);
   glScaled(k, k, 1);
   if (body == astro::kSun) {
-    if (doc.HorizonMode) glRotated(-doc.TimeOffset, 0, 0, 1);
+    if (doc.Settings().HorizonMode) glRotated(-doc.Sky.TimeOffset, 0, 0, 1);
     glBindTexture(GL_TEXTURE_2D, frame.Renderer.Texture(kTexSun));
     glLoadName(kNameBodyFirst + astro::kSun);
     glCallList(kListSprite);
@@ -248,7 +248,7 @@ void DrawDisc(const Frame& frame, int body, double wx, double wy) {
     glScaled(0.997, 0.997, 0.997);  // just inside the shadow
     glCallList(kListSphere);
     glPopMatrix();
-    glRotated(doc.AstroState.MoonPhaseAngle + 180, 0, 1, 0);
+    glRotated(doc.Sky.AstroState.MoonPhaseAngle + 180, 0, 1, 0);
     glRotated(90, 1, 0, 0);
     DrawMoonShadow(frame.Sky.SkyColour);
   }
@@ -273,7 +273,7 @@ void PickDisc(const Frame& frame, int body, const double p[3]) {
 
 void DrawSunOrMoon(const Frame& frame, int body, const double p[3]) {
   double wx, wy;
-  if (!frame.Doc.SkyToWindow(p[0], p[1], p[2], wx, wy)) return;
+  if (!frame.View.SkyToWindow(p[0], p[1], p[2], wx, wy)) return;
   if (frame.Picking)
     PickDisc(frame, body, p);
   else
@@ -302,22 +302,22 @@ bool NameOutshone(int body, double h) {
 
 void DrawPlanetNames(const Frame& frame) {
   DrawPlacedLabels(
-      frame, frame.Renderer.PlanetLabels(), frame.Doc.Settings.PlanetNamesColor,
+      frame, frame.Renderer.PlanetLabels(), frame.Doc.Settings().PlanetNamesColor,
       [](int id) { return std::string_view(res::String(res::IDS_BODY_NAME_FIRST + id)); });
 }
 
 void DrawSolarSystem(const Frame& frame) {
   const CSkyDoc& doc = frame.Doc;
-  if (!doc.SolarSystem) return;
+  if (!doc.Settings().SolarSystem) return;
   const double e = EffectiveSunAltitude(frame);
 
   glPushMatrix();
   // The Moon last, so that it covers the Sun.
   for (int body = astro::kBodyCount - 1; body >= 0; --body) {
-    const astro::PlanetState& state = doc.Bodies[body];
+    const astro::PlanetState& state = doc.Sky.Bodies[body];
     double p[3];
     doc.DrawingPoint(state.RightAscension, state.Declination, p);
-    if (doc.HorizonMode) {
+    if (doc.Settings().HorizonMode) {
       const double altitude = doc.HorizontalOf(state.RightAscension, state.Declination).Altitude;
       // A half-set Sun or Moon is still drawn.
       if (altitude < (body <= astro::kSun ? -1.0 : 0.0)) continue;
@@ -333,17 +333,19 @@ void DrawSolarSystem(const Frame& frame) {
 void ReservePlanetNames(const Frame& frame) {
   const CSkyDoc& doc = frame.Doc;
   std::vector<PlacedLabel>& placed = frame.Renderer.PlanetLabels();
-  if (frame.Picking || !doc.SolarSystem || !doc.PlanetNames || frame.Zoom == 1.0) return;
+  if (frame.Picking || !doc.Settings().SolarSystem || !doc.Settings().PlanetNames ||
+      frame.Zoom == 1.0)
+    return;
   const double e = EffectiveSunAltitude(frame);
   const CTextMeasure measure(LabelFont::Plain14);
   // A planet's point is at most 7 pixels wide; the Moon's ball has the disc
   // unit for its radius, the Sun's glow shines out to three of them.
   const double scale = frame.Scale, unit = DiscUnit(frame);
   for (int body = astro::kBodyCount - 1; body >= 0; --body) {
-    if (doc.SkyColors && NameOutshone(body, e)) continue;
-    const astro::PlanetState& state = doc.Bodies[body];
+    if (doc.Settings().SkyColors && NameOutshone(body, e)) continue;
+    const astro::PlanetState& state = doc.Sky.Bodies[body];
     double x, y;
-    if (!LabelPosition(doc, state.RightAscension, state.Declination, x, y)) continue;
+    if (!LabelPosition(doc, frame.View, state.RightAscension, state.Declination, x, y)) continue;
     const std::string_view name = res::String(res::IDS_BODY_NAME_FIRST + body);
     const double radius = body == astro::kSun    ? kSunGlowUnits * unit
                           : body == astro::kMoon ? unit

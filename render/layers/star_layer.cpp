@@ -61,13 +61,14 @@ float DepthGrowth(double limit) {
 
 // How many pixels window point x, y of drawing point p lies from the point of
 // the horizon below it (the ground covers what lies beyond).
-double PixelsAboveHorizon(const CSkyDoc& doc, const double p[3], double x, double y) {
-  const double* z = doc.AstroState.ZenithPoint;
+double PixelsAboveHorizon(const Frame& frame, const double p[3], double x, double y) {
+  const double* z = frame.Doc.Sky.AstroState.ZenithPoint;
   const double up = p[0] * z[0] + p[1] * z[1] + p[2] * z[2];
   double foot[3] = {p[0] - up * z[0], p[1] - up * z[1], p[2] - up * z[2]};
   const double length = std::sqrt(foot[0] * foot[0] + foot[1] * foot[1] + foot[2] * foot[2]);
   double hx, hy;
-  if (length <= 0 || !doc.SkyToWindow(foot[0] / length, foot[1] / length, foot[2] / length, hx, hy))
+  if (length <= 0 ||
+      !frame.View.SkyToWindow(foot[0] / length, foot[1] / length, foot[2] / length, hx, hy))
     return 0;
   return std::hypot(x - hx, y - hy);
 }
@@ -80,17 +81,18 @@ constexpr double kPickHalfWindow = 2.5;
 // on a disc facing the viewer that reaches into the selection window.
 void PickStars(const Frame& frame, float base) {
   const CSkyDoc& doc = frame.Doc;
-  const bool sprites = !doc.Settings.StarsDrawPoints;
-  const double* zenith = doc.AstroState.ZenithPoint;
+  const bool sprites = !doc.Settings().StarsDrawPoints;
+  const double* zenith = doc.Sky.AstroState.ZenithPoint;
   for (int i = 0; i < kStarCount; ++i) {
-    const StarRecord& star = doc.Stars[i];
+    const StarRecord& star = doc.Sky.Stars[i];
     float size;
     double opacity;
     if (!StarShown(frame, base, star.Magnitude, size, opacity)) continue;
     double p[3], x, y;
     doc.DrawingPoint(star.RightAscension, star.Declination, p);
-    if (doc.HorizonMode && p[0] * zenith[0] + p[1] * zenith[1] + p[2] * zenith[2] < 0) continue;
-    if (!doc.SkyToWindow(p[0], p[1], p[2], x, y)) continue;
+    if (doc.Settings().HorizonMode && p[0] * zenith[0] + p[1] * zenith[1] + p[2] * zenith[2] < 0)
+      continue;
+    if (!frame.View.SkyToWindow(p[0], p[1], p[2], x, y)) continue;
     const double reach = std::max(StarRadius(size, sprites && size >= kSpriteSize) * frame.Scale,
                                   kSmallestPickRadius);
     if (std::hypot(x - frame.PickX, y - frame.PickY) > reach) continue;
@@ -101,8 +103,8 @@ void PickStars(const Frame& frame, float base) {
 }  // namespace
 
 Rgba StarColour(const CSkyDoc& doc, char spectralClass) {
-  if (doc.RedScreen) return {255, 0, 0, 255};
-  if (!doc.StarsColors) return {255, 255, 255, 255};
+  if (doc.Run.RedScreen) return {255, 0, 0, 255};
+  if (!doc.Settings().StarsColors) return {255, 255, 255, 255};
   switch (spectralClass) {
     case 'O':
     case 'B':
@@ -122,7 +124,7 @@ Rgba StarColour(const CSkyDoc& doc, char spectralClass) {
 }
 
 bool StarShown(const Frame& frame, float base, float magnitude, float& size, double& opacity) {
-  const double limit = frame.Doc.StarMagnitudeLimit;
+  const double limit = frame.Doc.Limits.StarMagnitudeLimit;
   opacity = 1;
   if (magnitude > limit) return false;
   size = base - magnitude;
@@ -130,7 +132,7 @@ bool StarShown(const Frame& frame, float base, float magnitude, float& size, dou
     size = ZoomedStarSize(frame.Zoom, size);
     return true;
   }
-  const bool skyColours = frame.Doc.SkyColors != 0;
+  const bool skyColours = frame.Doc.Settings().SkyColors != 0;
   if (limit <= kNakedEyeDepth) return !skyColours;
   // Deeper: the stars fainter than the smallest disc fade towards the limit,
   // which twilight lowers as it lowers the base.
@@ -150,18 +152,19 @@ float ZoomedStarSize(double zoom, float size) {
 }
 
 double DeepStarLimit(const Frame& frame, float base) {
-  const double limit = frame.Doc.StarMagnitudeLimit;
+  const double limit = frame.Doc.Limits.StarMagnitudeLimit;
   if (limit <= kNakedEyeDepth)
-    return frame.Doc.SkyColors ? std::min<double>(limit, base - 1) : limit;
-  return frame.Doc.SkyColors ? limit - (kDarkSkyBase + DepthGrowth(limit) - base) : limit;
+    return frame.Doc.Settings().SkyColors ? std::min<double>(limit, base - 1) : limit;
+  return frame.Doc.Settings().SkyColors ? limit - (kDarkSkyBase + DepthGrowth(limit) - base)
+                                        : limit;
 }
 
 void PickDisc(const Frame& frame, const double p[3], double reach, unsigned name) {
-  const CSkyDoc& doc = frame.Doc;
   // The eye's x and y axes in model space, and the pixels to a unit of it.
-  const double* m = doc.ModelviewMatrix;
+  const double* m = frame.View.Modelview;
   const double across[3] = {m[0], m[4], m[8]}, up[3] = {m[1], m[5], m[9]};
-  const double pixelsPerUnit = (std::min(doc.Viewport[2], doc.Viewport[3]) / 2) * frame.Zoom;
+  const double pixelsPerUnit =
+      (std::min(frame.View.Viewport[2], frame.View.Viewport[3]) / 2) * frame.Zoom;
   // An octagon round the disc of that radius.
   const double r =
       std::max(reach - kPickHalfWindow, 0.5) / std::cos(std::numbers::pi / 8) / pixelsPerUnit;
@@ -177,8 +180,8 @@ void PickDisc(const Frame& frame, const double p[3], double reach, unsigned name
 }
 
 bool StarBrightnessBase(const Frame& frame, float& base) {
-  base = kDarkSkyBase + DepthGrowth(frame.Doc.StarMagnitudeLimit);
-  if (!frame.Doc.SkyColors) return true;
+  base = kDarkSkyBase + DepthGrowth(frame.Doc.Limits.StarMagnitudeLimit);
+  if (!frame.Doc.Settings().SkyColors) return true;
   // The Sun's altitude as the sky's colour counts it: moonlight and an eclipse included.
   const double h = frame.Sky.Background.SunAltitude;
   // Above -3 degrees no star is drawn; twilight lowers b from 7 at -18 to 2 at -3.
@@ -207,9 +210,9 @@ void DrawStars(const Frame& frame) {
     return;
   }
 
-  const bool aboveHorizonOnly = doc.HorizonMode != 0;
-  const double* zenith = doc.AstroState.ZenithPoint;
-  const bool sprites = !doc.Settings.StarsDrawPoints;
+  const bool aboveHorizonOnly = doc.Settings().HorizonMode != 0;
+  const double* zenith = doc.Sky.AstroState.ZenithPoint;
+  const bool sprites = !doc.Settings().StarsDrawPoints;
   const double scale = frame.Scale;
   CSpriteBatch& spriteBatch = frame.Renderer.StarSprites();
   CSpriteBatch& discBatch = frame.Renderer.StarDiscs();
@@ -218,7 +221,7 @@ void DrawStars(const Frame& frame) {
   discBatch.Clear();
   glowBatch.Clear();
   for (int i = 0; i < kStarCount; ++i) {
-    const StarRecord& star = doc.Stars[i];
+    const StarRecord& star = doc.Sky.Stars[i];
     float size;
     double opacity;
     if (!StarShown(frame, base, star.Magnitude, size, opacity)) continue;
@@ -227,7 +230,7 @@ void DrawStars(const Frame& frame) {
     // Stars under the horizon are neither drawn nor picked: the ground covers
     // them, and at the rim of the sphere its polygons would let them through.
     if (aboveHorizonOnly && p[0] * zenith[0] + p[1] * zenith[1] + p[2] * zenith[2] < 0) continue;
-    if (!doc.SkyToWindow(p[0], p[1], p[2], x, y)) continue;
+    if (!frame.View.SkyToWindow(p[0], p[1], p[2], x, y)) continue;
 
     Rgba colour = StarColour(doc, star.SpectralClass);
     colour.A = static_cast<GLubyte>(opacity * 255);
@@ -237,7 +240,7 @@ void DrawStars(const Frame& frame) {
         const double strength = std::min(kGlowStrongest, kGlowGain * (size - kGlowSize));
         double reach = kGlowReach * size * scale;
         // Above the ground only: no farther than the horizon below the star.
-        if (aboveHorizonOnly) reach = std::min(reach, PixelsAboveHorizon(doc, p, x, y));
+        if (aboveHorizonOnly) reach = std::min(reach, PixelsAboveHorizon(frame, p, x, y));
         glowBatch.Add(x, y, reach,
                       {colour.R, colour.G, colour.B, static_cast<GLubyte>(strength * 255)});
       }
@@ -249,7 +252,7 @@ void DrawStars(const Frame& frame) {
 
   // All of them in one pixel projection: glows under the stars, then the
   // sprites and the discs, one draw each.
-  const int width = doc.Viewport[2], height = doc.Viewport[3];
+  const int width = frame.View.Viewport[2], height = frame.View.Viewport[3];
   glPushMatrix();
   frame.Renderer.SetPixelProjection(width, height);
   glowBatch.Draw(frame.Renderer.GlowTexture());

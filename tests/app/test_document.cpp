@@ -41,25 +41,24 @@ TEST(SkyDocument, ConstructionCopiesTheSwitchesAndDerivesTheLimits) {
   {
     auto doc = std::make_unique<CSkyDoc>(settings);
     EXPECT_EQ(g_SkyDoc, doc.get());
-    EXPECT_EQ(doc->StarMagnitudeLimit, 6.0);
-    EXPECT_EQ(doc->DeepSkyMagnitudeLimit, 11.0);
-    EXPECT_EQ(doc->HorizonMode, 1);
-    EXPECT_EQ(doc->Coordinations, 1);
-    EXPECT_EQ(doc->MilkyWay, 0);
-    EXPECT_EQ(doc->Boundaries, 1);
-    EXPECT_EQ(doc->XRotation, 12.0);
-    EXPECT_EQ(doc->YRotation, 200.0);
-    EXPECT_EQ(doc->TimeOffset, 0.0);
-    EXPECT_EQ(
-        doc->RedScreen + doc->FullScreen + doc->Animating + doc->Printing + doc->ProjectionDirty,
-        0);
+    EXPECT_EQ(doc->Limits.StarMagnitudeLimit, 6.0);
+    EXPECT_EQ(doc->Limits.DeepSkyMagnitudeLimit, 11.0);
+    EXPECT_EQ(doc->Settings().HorizonMode, 1);
+    EXPECT_EQ(doc->Settings().Coordinations, 1);
+    EXPECT_EQ(doc->Settings().MilkyWay, 0);
+    EXPECT_EQ(doc->Settings().Boundaries, 1);
+    EXPECT_EQ(doc->Settings().XRotation, 12.0);
+    EXPECT_EQ(doc->Settings().YRotation, 200.0);
+    EXPECT_EQ(doc->Sky.TimeOffset, 0.0);
+    EXPECT_EQ(doc->Run.RedScreen + doc->Run.FullScreen + doc->Run.Animating + doc->Run.Printing, 0);
 
-    // Destruction hands the switches, chart mode and camera back, not the limits.
-    doc->Coordinations = 0;
-    doc->StarNames = 0;
-    doc->HorizonMode = 0;
-    doc->YRotation = 90.0;
-    doc->StarMagnitudeLimit = 3.0;
+    // The switches, chart mode and camera are the settings' own; a limit
+    // reaches them only through its index.
+    doc->Settings().Coordinations = 0;
+    doc->Settings().StarNames = 0;
+    doc->Settings().HorizonMode = 0;
+    doc->Settings().YRotation = 90.0;
+    doc->Limits.StarMagnitudeLimit = 3.0;
   }
   EXPECT_EQ(g_SkyDoc, nullptr);
   EXPECT_EQ(settings.Coordinations, 0);
@@ -87,13 +86,13 @@ TEST(SkyDocument, InitialisationLoadsEveryCatalogueFromTheDataDirectory) {
   const std::filesystem::path cwd = std::filesystem::current_path();
   ASSERT_TRUE(doc->OnNewDocument(failure, nullptr, astro::CivilTime{2000, 1, 1, 13, 0, 0}));
   EXPECT_EQ(std::filesystem::current_path(), cwd);
-  EXPECT_EQ(doc->Stars[0].HR, 7001);
-  EXPECT_EQ(doc->Stars[1].HR, 0);
-  EXPECT_STREQ(doc->Locations[0].Name, " Poland:Krakow\n");
+  EXPECT_EQ(doc->Sky.Stars[0].HR, 7001);
+  EXPECT_EQ(doc->Sky.Stars[1].HR, 0);
+  EXPECT_STREQ(doc->Catalogues.Locations[0].Name, " Poland:Krakow\n");
   // The sky was computed for the given time (12:00 UT with the default zone +1 and no summer time).
-  EXPECT_EQ(doc->DocumentTime.Hour, 13);
-  EXPECT_GT(doc->AstroState.JulianDay, 2451544.0);
-  EXPECT_LT(doc->AstroState.JulianDay, 2451546.0);
+  EXPECT_EQ(doc->Sky.DocumentTime.Hour, 13);
+  EXPECT_GT(doc->Sky.AstroState.JulianDay, 2451544.0);
+  EXPECT_LT(doc->Sky.AstroState.JulianDay, 2451546.0);
 }
 
 TEST(SkyDocument, EachMissingCatalogueIsNamed) {
@@ -153,11 +152,12 @@ TEST(SkyDocument, DamagedCataloguesAreNamedWithTheirFirstRecordAndTheRestIsShown
       "zone that this computer's tzdata does not know). The sky is shown without those "
       "records.   "};
   EXPECT_EQ(failure.Damaged, expected);
-  EXPECT_EQ(doc->Places.size(), static_cast<std::size_t>(kLocationCount) + 2) << "the good cities";
-  EXPECT_EQ(doc->ProperNames[2].Magnitude, catalog::kUnusableMagnitude);
-  EXPECT_LT(doc->ProperNames[3].Magnitude, 7.5) << "the next name is kept";
-  EXPECT_EQ(doc->DeepSkyObjects[7].Number, 8) << "M8 is kept";
-  EXPECT_EQ(doc->DeepSkyObjects[150].Type[0], '\0');
+  EXPECT_EQ(doc->Catalogues.Places.size(), static_cast<std::size_t>(kLocationCount) + 2)
+      << "the good cities";
+  EXPECT_EQ(doc->Sky.ProperNames[2].Magnitude, catalog::kUnusableMagnitude);
+  EXPECT_LT(doc->Sky.ProperNames[3].Magnitude, 7.5) << "the next name is kept";
+  EXPECT_EQ(doc->Sky.DeepSkyObjects[7].Number, 8) << "M8 is kept";
+  EXPECT_EQ(doc->Sky.DeepSkyObjects[150].Type[0], '\0');
 }
 
 // The window <-> sky conversions refuse results that are not numbers or lie
@@ -165,35 +165,35 @@ TEST(SkyDocument, DamagedCataloguesAreNamedWithTheirFirstRecordAndTheRestIsShown
 TEST(SkyDocument, SkyToWindowRefusesWhatIsNotAWindowPoint) {
   AppSettings settings;
   auto doc = std::make_unique<CSkyDoc>(settings);
+  sky::ViewGeometry view;
   const int viewport[4] = {0, 0, 200, 100};
-  std::copy(std::begin(viewport), std::end(viewport), doc->Viewport);
-  doc->ViewCentreX = 100;
-  doc->ViewCentreY = 50;
-  for (int i = 0; i < 16; ++i)
-    doc->ModelviewMatrix[i] = doc->ProjectionMatrix[i] = i % 5 == 0 ? 1 : 0;
+  std::copy(std::begin(viewport), std::end(viewport), view.Viewport);
+  view.CentreX = 100;
+  view.CentreY = 50;
+  for (int i = 0; i < 16; ++i) view.Modelview[i] = view.Projection[i] = i % 5 == 0 ? 1 : 0;
   double x, y;
-  ASSERT_TRUE(doc->SkyToWindow(0, 0, -0.5, x, y));
+  ASSERT_TRUE(view.SkyToWindow(0, 0, -0.5, x, y));
   EXPECT_EQ(x, 100);
   EXPECT_EQ(y, 50);
 
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const double inf = std::numeric_limits<double>::infinity();
-  EXPECT_FALSE(doc->SkyToWindow(nan, 0, 0, x, y));
-  EXPECT_FALSE(doc->SkyToWindow(0, inf, 0, x, y));
-  EXPECT_FALSE(doc->SkyToWindow(1e300, 0, 0, x, y)) << "far beyond the window";
-  EXPECT_TRUE(doc->SkyToWindow(100, 0, 0, x, y)) << "off the window, but near enough";
+  EXPECT_FALSE(view.SkyToWindow(nan, 0, 0, x, y));
+  EXPECT_FALSE(view.SkyToWindow(0, inf, 0, x, y));
+  EXPECT_FALSE(view.SkyToWindow(1e300, 0, 0, x, y)) << "far beyond the window";
+  EXPECT_TRUE(view.SkyToWindow(100, 0, 0, x, y)) << "off the window, but near enough";
   double obj[3];
-  EXPECT_FALSE(render::UnProjectPoint(nan, 0, 0.5, doc->ModelviewMatrix, doc->ProjectionMatrix,
-                                      doc->Viewport, obj));
+  EXPECT_FALSE(
+      render::UnProjectPoint(nan, 0, 0.5, view.Modelview, view.Projection, view.Viewport, obj));
   double win[3];
-  EXPECT_FALSE(render::ProjectPoint(0, nan, 0, doc->ModelviewMatrix, doc->ProjectionMatrix,
-                                    doc->Viewport, win));
+  EXPECT_FALSE(
+      render::ProjectPoint(0, nan, 0, view.Modelview, view.Projection, view.Viewport, win));
 
   // A camera turned by a non-finite angle shows nothing at all.
-  doc->ModelviewMatrix[0] = nan;
-  EXPECT_FALSE(doc->SkyToWindow(0.5, 0, -0.5, x, y));
+  view.Modelview[0] = nan;
+  EXPECT_FALSE(view.SkyToWindow(0.5, 0, -0.5, x, y));
   double ra, dec;
-  EXPECT_FALSE(doc->WindowToSky(100, 50, 1, ra, dec));
+  EXPECT_FALSE(doc->WindowToSky(view, 100, 50, 1, ra, dec));
 }
 
 }  // namespace

@@ -57,10 +57,10 @@ TEST_F(AppFixture, MainWindowIsTitledAndClosingItWritesTheSettings) {
     EXPECT_EQ(app.MainFrame()->windowTitle().toStdString(), "Stellix");
     EXPECT_TRUE(app.MainFrame()->isVisible());
     ASSERT_NE(g_SkyDoc, nullptr);
-    EXPECT_EQ(g_SkyDoc->Boundaries, 0);
-    EXPECT_EQ(g_SkyDoc->Coordinations, 1);
-    g_SkyDoc->MilkyWay = 0;
-    g_SkyDoc->HorizonMode = 1;
+    EXPECT_EQ(g_SkyDoc->Settings().Boundaries, 0);
+    EXPECT_EQ(g_SkyDoc->Settings().Coordinations, 1);
+    g_SkyDoc->Settings().MilkyWay = 0;
+    g_SkyDoc->Settings().HorizonMode = 1;
   });
   EXPECT_EQ(g_SkyDoc, nullptr);
 
@@ -73,10 +73,10 @@ TEST_F(AppFixture, MainWindowIsTitledAndClosingItWritesTheSettings) {
   // The next start shows the switches as they were left.
   RunOnce([](CSkyApp&) {
     ASSERT_NE(g_SkyDoc, nullptr);
-    EXPECT_EQ(g_SkyDoc->MilkyWay, 0);
-    EXPECT_EQ(g_SkyDoc->HorizonMode, 1);
-    EXPECT_EQ(g_SkyDoc->Boundaries, 0);
-    EXPECT_EQ(g_SkyDoc->Coordinations, 1);
+    EXPECT_EQ(g_SkyDoc->Settings().MilkyWay, 0);
+    EXPECT_EQ(g_SkyDoc->Settings().HorizonMode, 1);
+    EXPECT_EQ(g_SkyDoc->Settings().Boundaries, 0);
+    EXPECT_EQ(g_SkyDoc->Settings().Coordinations, 1);
   });
 }
 

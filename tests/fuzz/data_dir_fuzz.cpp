@@ -26,9 +26,9 @@
 
 #include "astro/transforms.h"
 #include "catalog/builtin_tables.h"
-#include "sky/sky_colour.h"
 #include "sky/camera_math.h"
 #include "sky/profile.h"
+#include "sky/sky_colour.h"
 #include "sky/sky_doc.h"
 #include "tests/fuzz/data_dir_input.h"
 #include "tests/fuzz/fuzz_support.h"
@@ -86,20 +86,20 @@ void Rotate(double m[16], double degrees, double x, double y, double z) {
 
 // The camera of a frame as the renderer sets it up, and the matrices the
 // window <-> sky conversions read.
-void SetUpFrame(CSkyDoc& doc, double zoom, int width, int height) {
-  doc.Viewport[0] = doc.Viewport[1] = 0;
-  doc.Viewport[2] = width;
-  doc.Viewport[3] = height;
-  doc.ViewCentreX = width / 2;
-  doc.ViewCentreY = height / 2;
-  render::OrthoMatrix(render::SkyOrthoVolume(width, height, zoom), doc.ProjectionMatrix);
-  doc.ProjectionMatrix[10] = 2.0;
-  double* m = doc.ModelviewMatrix;
+void SetUpFrame(const CSkyDoc& doc, sky::ViewGeometry& view, double zoom, int width, int height) {
+  view.Viewport[0] = view.Viewport[1] = 0;
+  view.Viewport[2] = width;
+  view.Viewport[3] = height;
+  view.CentreX = width / 2;
+  view.CentreY = height / 2;
+  render::OrthoMatrix(render::SkyOrthoVolume(width, height, zoom), view.Projection);
+  view.Projection[10] = 2.0;
+  double* m = view.Modelview;
   for (int i = 0; i < 16; ++i) m[i] = i % 5 == 0 ? 1 : 0;
-  Rotate(m, doc.XRotation, 1, 0, 0);
-  Rotate(m, doc.YRotation, 0, 1, 0);
-  if (doc.HorizonMode) {
-    const astro::AstroState& st = doc.AstroState;
+  Rotate(m, doc.Settings().XRotation, 1, 0, 0);
+  Rotate(m, doc.Settings().YRotation, 0, 1, 0);
+  if (doc.Settings().HorizonMode) {
+    const astro::AstroState& st = doc.Sky.AstroState;
     const double h = (st.SiderealAngle - st.Longitude - 4050.0) * astro::kDegToRad;
     Rotate(m, 90 - st.Latitude, 0, 0, 1);
     Rotate(m, std::atan2(std::sin(h), -std::cos(h)) * astro::kRadToDeg, 0, 1, 0);
@@ -110,11 +110,12 @@ void SetUpFrame(CSkyDoc& doc, double zoom, int width, int height) {
 }
 
 // Where a label of a place goes, as the label layers find it.
-bool LabelPosition(const CSkyDoc& doc, double ra, double dec, double& x, double& y) {
+bool LabelPosition(const CSkyDoc& doc, const sky::ViewGeometry& view, double ra, double dec,
+                   double& x, double& y) {
   double p[3];
   doc.DrawingPoint(ra, dec, p);
-  if (doc.HorizonMode && doc.HorizontalOf(ra, dec).Altitude < 0) return false;
-  if (!doc.SkyToWindow(p[0], p[1], p[2], x, y)) return false;
+  if (doc.Settings().HorizonMode && doc.HorizontalOf(ra, dec).Altitude < 0) return false;
+  if (!view.SkyToWindow(p[0], p[1], p[2], x, y)) return false;
   FUZZ_CHECK(std::isfinite(x) && std::isfinite(y));
   return true;
 }
@@ -122,34 +123,34 @@ bool LabelPosition(const CSkyDoc& doc, double ra, double dec, double& x, double&
 // The integer pixel arithmetic of a label's backing box.
 int BoxEdge(double at, int offset) { return static_cast<int>(std::floor(at)) + offset; }
 
-void ProjectEverything(const CSkyDoc& doc, double zoom) {
+void ProjectEverything(const CSkyDoc& doc, const sky::ViewGeometry& view, double zoom) {
   // Keeps the arithmetic that UBSan checks; the sum itself may wrap.
   volatile unsigned sink = 0;
   double x, y;
   // The layers draw what is bright enough; the loaders' stand-ins for
   // records left out never are, and the runs of repeated vertices they
   // leave in lines are taken once.
-  for (const StarRecord& s : doc.Stars) {
-    if (s.Magnitude > doc.StarMagnitudeLimit) continue;
+  for (const StarRecord& s : doc.Sky.Stars) {
+    if (s.Magnitude > doc.Limits.StarMagnitudeLimit) continue;
     FUZZ_CHECK(catalog::FaultOf(s) == catalog::RecordFault::None);
     double p[3];
     doc.DrawingPoint(s.RightAscension, s.Declination, p);
-    if (doc.SkyToWindow(p[0], p[1], p[2], x, y))
+    if (view.SkyToWindow(p[0], p[1], p[2], x, y))
       sink = sink + static_cast<unsigned>(BoxEdge(x, 0)) + static_cast<unsigned>(BoxEdge(y, 0));
   }
-  for (const StarNameRecord& n : doc.ProperNames)
-    if (n.Magnitude <= doc.StarMagnitudeLimit &&
-        LabelPosition(doc, n.RightAscension, n.Declination, x, y))
+  for (const StarNameRecord& n : doc.Sky.ProperNames)
+    if (n.Magnitude <= doc.Limits.StarMagnitudeLimit &&
+        LabelPosition(doc, view, n.RightAscension, n.Declination, x, y))
       sink = sink + static_cast<unsigned>(BoxEdge(x, -n.LabelOffset)) +
              static_cast<unsigned>(BoxEdge(y, -10));
   for (int i = 0; i < kDeepSkyCount; ++i) {
-    const DeepSkyRecord& o = doc.DeepSkyObjects[i];
+    const DeepSkyRecord& o = doc.Sky.DeepSkyObjects[i];
     if (o.Magnitude == catalog::kUnusableMagnitude) continue;
     FUZZ_CHECK(catalog::FaultOf(o) == catalog::RecordFault::None);
     sink = sink + static_cast<unsigned>((o.PositionAngle - 90));
     const double n = std::floor(std::clamp(o.MajorAxis * 0.1 + 8, 0.0, 20000.0));
     FUZZ_CHECK(n >= 0 && n <= 20000);
-    if (LabelPosition(doc, o.RightAscension, o.Declination, x, y)) {
+    if (LabelPosition(doc, view, o.RightAscension, o.Declination, x, y)) {
       const int ySign = -1;
       sink = sink + static_cast<unsigned>(BoxEdge(x + 5 + o.LabelOffsetX, 0)) +
              static_cast<unsigned>(BoxEdge(y - 3 + ySign * o.LabelOffsetY, 0));
@@ -157,8 +158,8 @@ void ProjectEverything(const CSkyDoc& doc, double zoom) {
     }
     catalog::DeepSkyTypeOf(o.Type);
   }
-  for (const ConstellationNameRecord& c : doc.ConstellationNames)
-    if (LabelPosition(doc, c.RightAscension, c.Declination, x, y))
+  for (const ConstellationNameRecord& c : doc.Catalogues.ConstellationNames)
+    if (LabelPosition(doc, view, c.RightAscension, c.Declination, x, y))
       sink = sink + static_cast<unsigned>(BoxEdge(x, 0)) + static_cast<unsigned>(BoxEdge(y, 0));
   const auto vertices = [&](const auto& points) {
     for (std::size_t i = 0; i < std::size(points); ++i) {
@@ -169,43 +170,43 @@ void ProjectEverything(const CSkyDoc& doc, double zoom) {
       FUZZ_CHECK(catalog::FaultOf(v) == catalog::RecordFault::None);
       double p[3];
       doc.DrawingPoint(v.RightAscension, v.Declination, p);
-      if (doc.SkyToWindow(p[0], p[1], p[2], x, y))
+      if (view.SkyToWindow(p[0], p[1], p[2], x, y))
         sink = sink + static_cast<unsigned>(BoxEdge(x, 0));
     }
   };
-  vertices(doc.ConstellationLines);
-  vertices(doc.BoundaryPoints);
-  vertices(doc.EclipticPoints);
-  vertices(doc.MagellanicClouds);
-  vertices(doc.HorizonPoints);
-  for (const astro::PlanetState& body : doc.Bodies)
-    if (LabelPosition(doc, body.RightAscension, body.Declination, x, y))
+  vertices(doc.Sky.ConstellationLines);
+  vertices(doc.Catalogues.BoundaryPoints);
+  vertices(doc.Catalogues.EclipticPoints);
+  vertices(doc.Catalogues.MagellanicClouds);
+  vertices(doc.Sky.HorizonPoints);
+  for (const astro::PlanetState& body : doc.Sky.Bodies)
+    if (LabelPosition(doc, view, body.RightAscension, body.Declination, x, y))
       sink = sink + static_cast<unsigned>(BoxEdge(x, 0)) + static_cast<unsigned>(BoxEdge(y, 0));
   // The location dialog's marker on its 360 x 180 map.
-  for (const LocationRecord& l : doc.Locations) {
+  for (const LocationRecord& l : doc.Catalogues.Locations) {
     if (l.Name[0] == '\0') continue;
     FUZZ_CHECK(catalog::FaultOf(l) == catalog::RecordFault::None);
     sink = sink + static_cast<unsigned>((15 + 180 - l.LongDeg)) +
            static_cast<unsigned>((15 + 90 - l.LatDeg));
   }
   // The sky's colour from the Sun and the Moon.
-  const double sun =
-      doc.AstroState
-          .HorizonOf(doc.Bodies[astro::kSun].RightAscension, doc.Bodies[astro::kSun].Declination)
-          .Altitude;
-  const double moon =
-      doc.AstroState
-          .HorizonOf(doc.Bodies[astro::kMoon].RightAscension, doc.Bodies[astro::kMoon].Declination)
-          .Altitude;
+  const double sun = doc.Sky.AstroState
+                         .HorizonOf(doc.Sky.Bodies[astro::kSun].RightAscension,
+                                    doc.Sky.Bodies[astro::kSun].Declination)
+                         .Altitude;
+  const double moon = doc.Sky.AstroState
+                          .HorizonOf(doc.Sky.Bodies[astro::kMoon].RightAscension,
+                                     doc.Sky.Bodies[astro::kMoon].Declination)
+                          .Altitude;
   const render::SkyBackground sky =
-      render::ComputeSkyBackground(sun, moon, doc.Bodies[astro::kMoon].HelioDistance,
-                                   doc.SolarSystem != 0, 0, doc.Settings.DeepSkyLimit);
+      render::ComputeSkyBackground(sun, moon, doc.Sky.Bodies[astro::kMoon].HelioDistance,
+                                   doc.Settings().SolarSystem != 0, 0, doc.Settings().DeepSkyLimit);
   sink = sink + static_cast<unsigned>(sky.Colour());
   // The pointer's read-out across the window.
-  for (int wx = 0; wx <= doc.Viewport[2]; wx += doc.Viewport[2] / 2)
-    for (int wy = 0; wy <= doc.Viewport[3]; wy += doc.Viewport[3] / 2) {
+  for (int wx = 0; wx <= view.Viewport[2]; wx += view.Viewport[2] / 2)
+    for (int wy = 0; wy <= view.Viewport[3]; wy += view.Viewport[3] / 2) {
       double ra, dec;
-      if (doc.WindowToSky(wx, wy, zoom, ra, dec))
+      if (doc.WindowToSky(view, wx, wy, zoom, ra, dec))
         FUZZ_CHECK(std::isfinite(ra) && std::isfinite(dec));
     }
 }
@@ -241,7 +242,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const double zoom = settings.Zoom == 0 ? 1.0 : settings.Zoom;
   doc->UpdateAutoLimits(zoom);
-  SetUpFrame(*doc, zoom, 640, 480);
-  ProjectEverything(*doc, zoom);
+  sky::ViewGeometry view;
+  SetUpFrame(*doc, view, zoom, 640, 480);
+  ProjectEverything(*doc, view, zoom);
   return 0;
 }

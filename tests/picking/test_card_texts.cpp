@@ -32,7 +32,7 @@ class CardTexts : public ::testing::Test {
     doc_->UpdateSky();
   }
   StarRecord& Star(const char* designation, double ra, double dec) {
-    StarRecord& s = doc_->Stars[0];
+    StarRecord& s = doc_->Sky.Stars[0];
     std::memcpy(s.Designation, designation, 11);
     s.RightAscension = static_cast<float>(ra);
     s.Declination = static_cast<float>(dec);
@@ -40,7 +40,7 @@ class CardTexts : public ::testing::Test {
     s.SpectralClass = 'K';
     s.HR = 1234;
     // As if the file had it: its J2000 place is the record's.
-    doc_->CatalogueMotion.Keep(*doc_);
+    doc_->Sky.CatalogueMotion.Keep(doc_->Sky, doc_->Catalogues.StarMotions);
     return s;
   }
   AppSettings settings_;
@@ -97,27 +97,27 @@ TEST_F(CardTexts, StarFieldsFromTheRecord) {
   EXPECT_EQ(card.Magnitude, "1.25");
   EXPECT_EQ(card.Spectrum, "K");
   EXPECT_EQ(card.Name, "") << "no proper name has HR 1234";
-  std::memcpy(doc_->ProperNames[5].Name, "Testar", 7);
-  doc_->ProperNames[5].HR = 1234;
+  std::memcpy(doc_->Sky.ProperNames[5].Name, "Testar", 7);
+  doc_->Sky.ProperNames[5].HR = 1234;
   EXPECT_EQ(sky::StarCardOf(*doc_, 0).Name, "Testar");
 }
 
 TEST_F(CardTexts, AltitudeAndAzimuthAreAsShownAndCountedFromTheNorth) {
   // The place that culminates now stands due south: azimuth 180 from the north.
-  const astro::EquatorialCoord south = doc_->AstroState.SkyAt(0.0, 30.0);
+  const astro::EquatorialCoord south = doc_->Sky.AstroState.SkyAt(0.0, 30.0);
   Star("          ", south.RightAscension, south.Declination);
   sky::StarCard card = sky::StarCardOf(*doc_, 0);
   EXPECT_EQ(card.Altitude, "30.00\xC2\xB0");
   EXPECT_EQ(card.Azimuth, "180.00\xC2\xB0");
   // In local-horizon mode with refraction the card shows the lifted altitude.
-  doc_->HorizonMode = 1;
-  doc_->Refraction = 1;
+  doc_->Settings().HorizonMode = 1;
+  doc_->Settings().Refraction = 1;
   card = sky::StarCardOf(*doc_, 0);
   EXPECT_EQ(card.Altitude, "30.03\xC2\xB0");
 }
 
 TEST_F(CardTexts, MoonMagnitudeDistanceAndAstrometricPlace) {
-  astro::PlanetState& moon = doc_->Bodies[astro::kMoon];
+  astro::PlanetState& moon = doc_->Sky.Bodies[astro::kMoon];
   moon.GeoDistance = 384400;
   struct Case {
     double cosine;
@@ -139,7 +139,7 @@ TEST_F(CardTexts, MoonMagnitudeDistanceAndAstrometricPlace) {
     const sky::BodyCard card = sky::BodyCardOf(*doc_, 0);
     EXPECT_EQ(card.Ra.Whole, shown) << astrometric;
     EXPECT_EQ(card.Numbers.RaJ2000, astrometric);
-    const astro::EquatorialCoord ofDate = doc_->AstroState.ToDate(12.5, 5.0);
+    const astro::EquatorialCoord ofDate = doc_->Sky.AstroState.ToDate(12.5, 5.0);
     EXPECT_EQ(card.Numbers.RaDate, ofDate.RightAscension);
     EXPECT_EQ(card.Numbers.DecDate, ofDate.Declination);
   }
@@ -147,8 +147,8 @@ TEST_F(CardTexts, MoonMagnitudeDistanceAndAstrometricPlace) {
 }
 
 TEST_F(CardTexts, PlanetPhaseNeverTurnsIntoNan) {
-  astro::PlanetState& mars = doc_->Bodies[4];
-  doc_->Bodies[astro::kSun].GeoDistance = 0.9999999;
+  astro::PlanetState& mars = doc_->Sky.Bodies[4];
+  doc_->Sky.Bodies[astro::kSun].GeoDistance = 0.9999999;
   mars.GeoDistance = 1.0;
   mars.HelioDistance = 2.0;  // cosine just above 1 by rounding
   const sky::BodyCard card = sky::BodyCardOf(*doc_, 4);
@@ -163,7 +163,7 @@ TEST_F(CardTexts, PlanetPhaseNeverTurnsIntoNan) {
 }
 
 TEST_F(CardTexts, SunCard) {
-  doc_->Bodies[astro::kSun].GeoDistance = 1.0;
+  doc_->Sky.Bodies[astro::kSun].GeoDistance = 1.0;
   const sky::BodyCard sun = sky::BodyCardOf(*doc_, astro::kSun);
   EXPECT_EQ(sun.Magnitude, "-26.7");
   EXPECT_EQ(sun.Size, "31.99'");
@@ -172,13 +172,13 @@ TEST_F(CardTexts, SunCard) {
 }
 
 TEST_F(CardTexts, DeepSkyPrefixTypeAndName) {
-  DeepSkyRecord& m110 = doc_->DeepSkyObjects[109];
+  DeepSkyRecord& m110 = doc_->Sky.DeepSkyObjects[109];
   m110.Number = 110;
   std::strcpy(m110.Name, "*");
   std::strcpy(m110.Type, "GALXY");
   m110.Declination = -0.25f;
   m110.Magnitude = 8.5f;
-  DeepSkyRecord& ngc = doc_->DeepSkyObjects[110];
+  DeepSkyRecord& ngc = doc_->Sky.DeepSkyObjects[110];
   ngc.Number = 7000;
   std::strcpy(ngc.Name, "North America Neb.");
   std::strcpy(ngc.Type, "WHAT");
@@ -234,8 +234,8 @@ TEST_F(CardTexts, TheStarsCaptionTellsComponentsOfAMultipleStarApart) {
   }
   // A proper name comes before the designation.
   Star(" 32Alp Leo", 10.14, 11.97).HR = 3982;
-  doc_->ProperNames[0].HR = 3982;
-  std::strcpy(doc_->ProperNames[0].Name, "Regulus");
+  doc_->Sky.ProperNames[0].HR = 3982;
+  std::strcpy(doc_->Sky.ProperNames[0].Name, "Regulus");
   EXPECT_EQ(sky::StarCardOf(*doc_, 0).Caption, "Star HR 3982 (Regulus)");
 }
 
@@ -324,19 +324,19 @@ TEST_F(ObjectNames, EveryFormOfName) {
     const auto found = find(sirius);
     ASSERT_TRUE(found) << sirius;
     EXPECT_EQ(found->What, sky::SkyObjectRef::Star);
-    EXPECT_EQ(doc_->Stars[found->Index].HR, 2491) << sirius;
+    EXPECT_EQ(doc_->Sky.Stars[found->Index].HR, 2491) << sirius;
   }
   for (const char* m42 : {"M 42", "m42", "M  42"}) {
     const auto found = find(m42);
     ASSERT_TRUE(found) << m42;
     EXPECT_EQ(found->What, sky::SkyObjectRef::DeepSky);
     EXPECT_LT(found->Index, kMessierCount);
-    EXPECT_EQ(doc_->DeepSkyObjects[found->Index].Number, 42);
+    EXPECT_EQ(doc_->Sky.DeepSkyObjects[found->Index].Number, 42);
   }
   const auto ngc = find("NGC 7000");
   ASSERT_TRUE(ngc);
   EXPECT_GE(ngc->Index, kMessierCount);
-  EXPECT_EQ(doc_->DeepSkyObjects[ngc->Index].Number, 7000);
+  EXPECT_EQ(doc_->Sky.DeepSkyObjects[ngc->Index].Number, 7000);
   EXPECT_EQ(find("Sun"), (sky::SkyObjectRef{sky::SkyObjectRef::Body, 1}));
   EXPECT_EQ(find("MOON"), (sky::SkyObjectRef{sky::SkyObjectRef::Body, 0}));
   EXPECT_EQ(find("mars"), (sky::SkyObjectRef{sky::SkyObjectRef::Body, 4}));
@@ -347,10 +347,12 @@ TEST_F(ObjectNames, EveryFormOfName) {
 }
 
 TEST_F(ObjectNames, TheDocumentBoundsTheFaintStarAndNgcIcNames) {
-  doc_->DeepCatalogues.ReadFaintStars();
-  doc_->DeepCatalogues.ReadNgcIc();
-  const unsigned stars = static_cast<unsigned>(doc_->DeepCatalogues.FaintStars().Records.size());
-  const unsigned objects = static_cast<unsigned>(doc_->DeepCatalogues.NgcIc().Records.size());
+  doc_->Catalogues.DeepCatalogues.ReadFaintStars();
+  doc_->Catalogues.DeepCatalogues.ReadNgcIc();
+  const unsigned stars =
+      static_cast<unsigned>(doc_->Catalogues.DeepCatalogues.FaintStars().Records.size());
+  const unsigned objects =
+      static_cast<unsigned>(doc_->Catalogues.DeepCatalogues.NgcIc().Records.size());
   ASSERT_GT(stars, 100'000u);
   ASSERT_GT(objects, 10'000u);
   const std::vector<PickStep> steps = sky::PickSteps({{sky::kFaintStarNameFirst + stars - 1, 1},

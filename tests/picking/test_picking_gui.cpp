@@ -116,18 +116,18 @@ class Picking : public ::testing::Test {
     ASSERT_TRUE(painted.wait(5000));
   }
   void CentreOn(double ra, double dec) {
-    doc_->YRotation = -15 * ra;
-    doc_->XRotation = -dec;
+    doc_->Settings().YRotation = -15 * ra;
+    doc_->Settings().XRotation = -dec;
     Redraw();
   }
   // The widget point (logical pixels) where a J2000 place is drawn.
   QPoint PointOf(double ra, double dec) const {
     double p[3], x = 0, y = 0;
     doc_->DrawingPoint(ra, dec, p);
-    EXPECT_TRUE(doc_->SkyToWindow(p[0], p[1], p[2], x, y));
+    EXPECT_TRUE(View()->Geometry.SkyToWindow(p[0], p[1], p[2], x, y));
     const double ratio = View()->devicePixelRatioF();
     return QPoint(static_cast<int>(std::lround(x / ratio)),
-                  static_cast<int>(std::lround((doc_->Viewport[3] - y) / ratio)));
+                  static_cast<int>(std::lround((View()->Geometry.Viewport[3] - y) / ratio)));
   }
   std::vector<unsigned> NamesAt(QPoint p) {
     const double ratio = View()->devicePixelRatioF();
@@ -140,13 +140,15 @@ class Picking : public ::testing::Test {
   void RightClick(QPoint p) { QTest::mouseClick(View(), Qt::RightButton, {}, p); }
   int StarWithHr(int hr) const {
     for (int i = 0; i < kStarCount; ++i)
-      if (doc_->Stars[i].HR == hr) return i;
+      if (doc_->Sky.Stars[i].HR == hr) return i;
     return -1;
   }
   void OnlyGridAndStars() {
-    doc_->Boundaries = doc_->Constelations = doc_->DeepSky = doc_->SolarSystem = 0;
-    doc_->Ecliptic = doc_->StarNames = doc_->PlanetNames = doc_->DeepSkyLabels = 0;
-    doc_->Coordinations = 1;
+    doc_->Settings().Boundaries = doc_->Settings().Constelations = doc_->Settings().DeepSky =
+        doc_->Settings().SolarSystem = 0;
+    doc_->Settings().Ecliptic = doc_->Settings().StarNames = doc_->Settings().PlanetNames =
+        doc_->Settings().DeepSkyLabels = 0;
+    doc_->Settings().Coordinations = 1;
   }
 
   AppSettings settings_;
@@ -177,9 +179,9 @@ TEST_F(Picking, EmptySkyDoesNothing) {
 TEST_F(Picking, APlanetInFrontOfAStarOpensThePlanetsCardThenTheStars) {
   const int regulus = StarWithHr(3982);
   ASSERT_GE(regulus, 0);
-  const StarRecord& star = doc_->Stars[regulus];
-  doc_->Bodies[4].RightAscension = star.RightAscension;  // Mars
-  doc_->Bodies[4].Declination = star.Declination;
+  const StarRecord& star = doc_->Sky.Stars[regulus];
+  doc_->Sky.Bodies[4].RightAscension = star.RightAscension;  // Mars
+  doc_->Sky.Bodies[4].Declination = star.Declination;
   CentreOn(star.RightAscension, star.Declination);
   const QPoint p = PointOf(star.RightAscension, star.Declination);
   ModalWatcher watcher;
@@ -194,9 +196,9 @@ TEST_F(Picking, APlanetInFrontOfAStarOpensThePlanetsCardThenTheStars) {
 TEST_F(Picking, AClickInTheMiddleOfM42OpensItsCardFirstAndNoCardTwice) {
   int m42 = -1;
   for (int i = 0; i < kMessierCount; ++i)
-    if (doc_->DeepSkyObjects[i].Number == 42) m42 = i;
+    if (doc_->Sky.DeepSkyObjects[i].Number == 42) m42 = i;
   ASSERT_GE(m42, 0);
-  const DeepSkyRecord& nebula = doc_->DeepSkyObjects[m42];
+  const DeepSkyRecord& nebula = doc_->Sky.DeepSkyObjects[m42];
   // What tells the cards apart: the caption, a star's HR number, an object's number.
   const auto cards = [](const ModalWatcher& w) {
     std::vector<std::string> keys;
@@ -209,7 +211,7 @@ TEST_F(Picking, AClickInTheMiddleOfM42OpensItsCardFirstAndNoCardTwice) {
   };
   for (double zoom : {2.0, 4.0}) {
     View()->Zoom = zoom;
-    doc_->ProjectionDirty = 1;
+    View()->Geometry.ProjectionDirty = true;
     CentreOn(nebula.RightAscension, nebula.Declination);
     ModalWatcher watcher;
     RightClick(PointOf(nebula.RightAscension, nebula.Declination));
@@ -224,9 +226,9 @@ TEST_F(Picking, AClickInTheMiddleOfM42OpensItsCardFirstAndNoCardTwice) {
   // themselves apart in their captions.
   const int theta1C = StarWithHr(1895);
   ASSERT_GE(theta1C, 0);
-  const StarRecord& star = doc_->Stars[theta1C];
+  const StarRecord& star = doc_->Sky.Stars[theta1C];
   View()->Zoom = 16;
-  doc_->ProjectionDirty = 1;
+  View()->Geometry.ProjectionDirty = true;
   CentreOn(star.RightAscension, star.Declination);
   ModalWatcher watcher;
   RightClick(PointOf(star.RightAscension, star.Declination));
@@ -243,12 +245,12 @@ TEST_F(Picking, AClickInTheMiddleOfM42OpensItsCardFirstAndNoCardTwice) {
 
 TEST_F(Picking, AStarOnAFigureLineOpensOnlyTheStarsCard) {
   OnlyGridAndStars();
-  doc_->Coordinations = 0;
-  doc_->Constelations = 1;
+  doc_->Settings().Coordinations = 0;
+  doc_->Settings().Constelations = 1;
   // Betelgeuse is a corner of Orion's figure.
   const int betelgeuse = StarWithHr(2061);
   ASSERT_GE(betelgeuse, 0);
-  const StarRecord& star = doc_->Stars[betelgeuse];
+  const StarRecord& star = doc_->Sky.Stars[betelgeuse];
   CentreOn(star.RightAscension, star.Declination);
   const QPoint p = PointOf(star.RightAscension, star.Declination);
   const std::vector<unsigned> names = NamesAt(p);
@@ -284,14 +286,14 @@ TEST_F(Picking, CardFieldsAreSelectableTextsUnderBoldCaptions) {
   // A star without Flamsteed number and Bayer letter, moved to -0.5 degrees.
   int plain = -1;
   for (int i = 0; i < kStarCount && plain < 0; ++i)
-    if (std::string_view(doc_->Stars[i].Designation, 6) == "      ") plain = i;
+    if (std::string_view(doc_->Sky.Stars[i].Designation, 6) == "      ") plain = i;
   ASSERT_GE(plain, 0);
-  doc_->Stars[plain].Declination = -0.5f;
+  doc_->Sky.Stars[plain].Declination = -0.5f;
   // Read so, without a motion: its J2000 place now is the record's.
-  doc_->StarMotions[plain] = {};
-  doc_->CatalogueMotion.Keep(*doc_);
+  doc_->Catalogues.StarMotions[plain] = {};
+  doc_->Sky.CatalogueMotion.Keep(doc_->Sky, doc_->Catalogues.StarMotions);
   CStarInfoDialog card(*doc_, plain);
-  EXPECT_EQ(card.windowTitle(), QStringLiteral("Star HR %1").arg(doc_->Stars[plain].HR));
+  EXPECT_EQ(card.windowTitle(), QStringLiteral("Star HR %1").arg(doc_->Sky.Stars[plain].HR));
   EXPECT_EQ(card.Field(1049)->text(), QString::fromUtf8("-0\xC2\xB0"));
   EXPECT_EQ(card.Field(1050)->text(), "30'");
   EXPECT_EQ(card.Field(1051)->text(), "0\"");
@@ -321,8 +323,9 @@ TEST_F(Picking, CardFieldsAreSelectableTextsUnderBoldCaptions) {
 }
 
 TEST_F(Picking, TheFaintStarsAndTheNgcIcObjectsHaveTheirCards) {
-  doc_->DeepCatalogues.ReadFaintStars();
-  const std::vector<catalog::FaintStarRecord>& stars = doc_->DeepCatalogues.FaintStars().Records;
+  doc_->Catalogues.DeepCatalogues.ReadFaintStars();
+  const std::vector<catalog::FaintStarRecord>& stars =
+      doc_->Catalogues.DeepCatalogues.FaintStars().Records;
   const auto first = [&](auto test) {
     const auto found = std::find_if(stars.begin(), stars.end(), test);
     EXPECT_NE(found, stars.end());
@@ -337,7 +340,8 @@ TEST_F(Picking, TheFaintStarsAndTheNgcIcObjectsHaveTheirCards) {
   const unsigned barnard = first([](const catalog::FaintStarRecord& s) { return s.Hip == 87937; });
   const std::optional<sky::SkyObjectRef> horsehead = sky::FindObjectByName(*doc_, "IC 434");
   ASSERT_TRUE(horsehead && horsehead->What == sky::SkyObjectRef::NgcIc);
-  const unsigned past = static_cast<unsigned>(doc_->DeepCatalogues.NgcIc().Records.size());
+  const unsigned past =
+      static_cast<unsigned>(doc_->Catalogues.DeepCatalogues.NgcIc().Records.size());
   ModalWatcher watcher;
   // The NGC/IC object's middle first, then the nearest star; a name past
   // the file's records opens nothing.
@@ -491,20 +495,20 @@ TEST_F(Picking, FileOpenShowsThePictureAndTheRecentFileListOpensItAgain) {
                                   "Targa Files(*.TGA)", "BMP Files(*.BMP)", "Tif Files(*.TIF)"}));
   ASSERT_EQ(watcher.Titles.size(), 2u);
   EXPECT_EQ(watcher.Titles[1], "Small.tga") << "the picture window";
-  ASSERT_EQ(doc_->Settings.RecentFiles, std::vector<std::string>{first});
+  ASSERT_EQ(doc_->Settings().RecentFiles, std::vector<std::string>{first});
   EXPECT_TRUE(frame_->Action(57616)->isEnabled());
   EXPECT_TRUE(frame_->Action(57616)->text().endsWith("/Small.tga"));
   EXPECT_TRUE(frame_->Action(57616)->text().startsWith("&1 /"));
 
   chosen = second;
   frame_->Action(57601)->trigger();
-  EXPECT_EQ(doc_->Settings.RecentFiles, (std::vector<std::string>{second, first}));
+  EXPECT_EQ(doc_->Settings().RecentFiles, (std::vector<std::string>{second, first}));
   EXPECT_TRUE(frame_->Action(57617)->isVisible());
 
   // The entry opens the picture again (its path keeps its case) and moves it first.
   frame_->Action(57617)->trigger();
   EXPECT_EQ(watcher.Titles.back(), "Small.tga");
-  EXPECT_EQ(doc_->Settings.RecentFiles, (std::vector<std::string>{first, second}));
+  EXPECT_EQ(doc_->Settings().RecentFiles, (std::vector<std::string>{first, second}));
 
   // A file that has gone is reported and leaves the list.
   std::filesystem::remove(first);
@@ -512,7 +516,7 @@ TEST_F(Picking, FileOpenShowsThePictureAndTheRecentFileListOpensItAgain) {
   frame_->Action(57616)->trigger();
   EXPECT_EQ(messages_.Lines,
             std::vector<std::string>{"stop: Can't open \"" + first + "\" file !   "});
-  EXPECT_EQ(doc_->Settings.RecentFiles, std::vector<std::string>{second});
+  EXPECT_EQ(doc_->Settings().RecentFiles, std::vector<std::string>{second});
   EXPECT_EQ(watcher.Titles.size(), windows);
   EXPECT_FALSE(frame_->Action(57617)->isVisible());
 
@@ -524,7 +528,7 @@ TEST_F(Picking, FileOpenShowsThePictureAndTheRecentFileListOpensItAgain) {
   EXPECT_EQ(messages_.Lines,
             std::vector<std::string>{"stop: Couldn't load the image \"" + chosen + "\" !    "});
   EXPECT_EQ(watcher.Titles.size(), windows + 1) << "the file dialog alone";
-  EXPECT_EQ(doc_->Settings.RecentFiles, std::vector<std::string>{second});
+  EXPECT_EQ(doc_->Settings().RecentFiles, std::vector<std::string>{second});
   EXPECT_FALSE(frame_->Action(57617)->isVisible());
 }
 
@@ -532,9 +536,9 @@ TEST_F(Picking, HighDpiTheStarUnderThePointerIsPicked) {
   if (!std::getenv("STELLIX_EXPECT_HIGH_DPI")) GTEST_SKIP() << "run with QT_SCALE_FACTOR=2";
   ASSERT_EQ(View()->devicePixelRatioF(), 2.0);
   OnlyGridAndStars();
-  doc_->Coordinations = 0;
+  doc_->Settings().Coordinations = 0;
   const int sirius = StarWithHr(2491);
-  const StarRecord& star = doc_->Stars[sirius];
+  const StarRecord& star = doc_->Sky.Stars[sirius];
   // Off the middle, where a point counted in the wrong pixels lands elsewhere.
   CentreOn(star.RightAscension - 1.0, star.Declination + 10);
   const QPoint p = PointOf(star.RightAscension, star.Declination);

@@ -90,33 +90,36 @@ class ChartGeometry : public ::testing::Test {
     ThrowOnMissingCatalogue failure;
     doc_->OnNewDocument(failure, nullptr, astro::CivilTime{2026, 12, 8, 22, 0, 0});
     // The layers of the faint-star and NGC/IC files only where a test fills them.
-    doc_->DeepCatalogues.Use({}, {});
+    doc_->Catalogues.DeepCatalogues.Use({}, {});
   }
   void TearDown() override { std::filesystem::current_path(cwd_); }
 
   void AllSwitchesOff() {
-    doc_->Coordinations = doc_->Boundaries = doc_->Constelations = doc_->DeepSky = 0;
-    doc_->MilkyWay = doc_->SolarSystem = doc_->Ecliptic = doc_->StarNames = 0;
-    doc_->PlanetNames = doc_->DeepSkyLabels = doc_->SkyColors = doc_->HorizonMode = 0;
+    doc_->Settings().Coordinations = doc_->Settings().Boundaries = doc_->Settings().Constelations =
+        doc_->Settings().DeepSky = 0;
+    doc_->Settings().MilkyWay = doc_->Settings().SolarSystem = doc_->Settings().Ecliptic =
+        doc_->Settings().StarNames = 0;
+    doc_->Settings().PlanetNames = doc_->Settings().DeepSkyLabels = doc_->Settings().SkyColors =
+        doc_->Settings().HorizonMode = 0;
   }
   // Equatorial mode, the page centred on ra (hours), dec (degrees).
   void CentreOn(double ra, double dec) {
-    doc_->HorizonMode = 0;
-    doc_->YRotation = -15 * ra;
-    doc_->XRotation = -dec;
+    doc_->Settings().HorizonMode = 0;
+    doc_->Settings().YRotation = -15 * ra;
+    doc_->Settings().XRotation = -dec;
   }
   // Horizon mode, the page centred on azimuth (from the south through the
   // east) and altitude.
   void CentreOnHorizon(double azimuth, double altitude) {
-    doc_->HorizonMode = 1;
-    doc_->YRotation = (360 - azimuth) + 90;
-    doc_->XRotation = -altitude;
+    doc_->Settings().HorizonMode = 1;
+    doc_->Settings().YRotation = (360 - azimuth) + 90;
+    doc_->Settings().XRotation = -altitude;
   }
   // Leaves only deep-sky record 0, made of the given type and axes, at ra, dec.
   DeepSkyRecord& OnlyDeepSkyObject(const char* type, double ra, double dec, float major,
                                    float minor) {
-    for (DeepSkyRecord& r : doc_->DeepSkyObjects) r.Magnitude = 99;
-    DeepSkyRecord& r = doc_->DeepSkyObjects[0];
+    for (DeepSkyRecord& r : doc_->Sky.DeepSkyObjects) r.Magnitude = 99;
+    DeepSkyRecord& r = doc_->Sky.DeepSkyObjects[0];
     std::memset(r.Type, 0, sizeof r.Type);
     std::strncpy(r.Type, type, sizeof r.Type - 1);
     r.RightAscension = static_cast<float>(ra);
@@ -129,10 +132,10 @@ class ChartGeometry : public ::testing::Test {
   }
   // Leaves only star 0, of this magnitude, at ra, dec.
   void OnlyStar(double ra, double dec, float magnitude) {
-    for (StarRecord& s : doc_->Stars) s.Magnitude = 99;
-    doc_->Stars[0].RightAscension = static_cast<float>(ra);
-    doc_->Stars[0].Declination = static_cast<float>(dec);
-    doc_->Stars[0].Magnitude = magnitude;
+    for (StarRecord& s : doc_->Sky.Stars) s.Magnitude = 99;
+    doc_->Sky.Stars[0].RightAscension = static_cast<float>(ra);
+    doc_->Sky.Stars[0].Declination = static_cast<float>(dec);
+    doc_->Sky.Stars[0].Magnitude = magnitude;
   }
   ChartDrawing Chart(double zoom, int width = kWidth, int height = kHeight) {
     return BuildChart(*doc_, width, height, zoom, measure_);
@@ -152,7 +155,7 @@ TEST_F(ChartGeometry, EveryDisplaySwitchOffLeavesTheFrameAndTheStars) {
   EXPECT_FALSE(ShapesOf<ChartCircle>(chart, ChartLayer::Stars).empty());
 
   // The stars have no switch; with none bright enough the frame is all.
-  doc_->StarMagnitudeLimit = -3;
+  doc_->Limits.StarMagnitudeLimit = -3;
   chart = Chart(2);
   ASSERT_EQ(chart.size(), 1u);
   const auto frame = ShapesOf<ChartPolyline>(chart, ChartLayer::Frame);
@@ -189,14 +192,14 @@ TEST_F(ChartGeometry, EyepieceFieldsStandRoundTheMiddleOfThePageAtTheirSize) {
   EXPECT_EQ(names[0].Text, "Plossl");
   EXPECT_LT(names[0].At.Y + kFieldNameFont.Height, kCentre.Y - radius) << "above its circle";
 
-  doc_->EyepieceFields = 0;
+  doc_->Settings().EyepieceFields = 0;
   EXPECT_TRUE(ShapesOf<ChartPolyline>(Chart(8), ChartLayer::Fields).empty());
 }
 
 TEST_F(ChartGeometry, AtZoomOneOnlyConstellationNamesAreWritten) {
-  CentreOn(5.6, 0);                      // Orion: star, planet and deep-sky labels to be had
-  doc_->Bodies[5].RightAscension = 5.5;  // Jupiter in the field
-  doc_->Bodies[5].Declination = 5;
+  CentreOn(5.6, 0);                          // Orion: star, planet and deep-sky labels to be had
+  doc_->Sky.Bodies[5].RightAscension = 5.5;  // Jupiter in the field
+  doc_->Sky.Bodies[5].Declination = 5;
   for (const double zoom : {1.0, 2.0}) {
     SCOPED_TRACE(zoom);
     const ChartDrawing chart = Chart(zoom);
@@ -231,34 +234,20 @@ TEST_F(ChartGeometry, StarsAreCirclesOfTheirMagnitudeWhereTheCameraLooks) {
     EXPECT_EQ(stars[0].Radius, StarRadius(magnitude));
   }
   // Fainter than the limit, off the page or behind: left out.
-  doc_->StarMagnitudeLimit = 6.0;
+  doc_->Limits.StarMagnitudeLimit = 6.0;
   EXPECT_TRUE(ShapesOf<ChartCircle>(Chart(4), ChartLayer::Stars).empty());
-  doc_->StarMagnitudeLimit = 7.5;
+  doc_->Limits.StarMagnitudeLimit = 7.5;
   CentreOn(8.75, -16.7);  // 30 degrees east: off the page at zoom 4
   EXPECT_TRUE(ShapesOf<ChartCircle>(Chart(4), ChartLayer::Stars).empty());
   CentreOn(18.75, 16.7);  // the opposite point of the sky
   EXPECT_TRUE(ShapesOf<ChartCircle>(Chart(1), ChartLayer::Stars).empty());
 }
 
-TEST_F(ChartGeometry, PageHasItsOwnViewportAndProjection) {
-  const int viewport[4] = {0, 0, 800, 600};
-  std::copy(viewport, viewport + 4, doc_->Viewport);
-  doc_->ProjectionMatrix[10] = 7;
-  Chart(3);
-  EXPECT_EQ(doc_->PageViewport[2], kWidth);
-  EXPECT_EQ(doc_->PageViewport[3], kHeight);
-  EXPECT_EQ(doc_->PageProjectionMatrix[10], 2.0);
-  // At zoom 3 the disc's radius is three times half the shorter side.
-  EXPECT_NEAR(doc_->PageProjectionMatrix[0], 3.0, 1e-12);
-  EXPECT_TRUE(std::equal(viewport, viewport + 4, doc_->Viewport));
-  EXPECT_EQ(doc_->ProjectionMatrix[10], 7);
-}
-
 // The line layers keep a line that reaches across the page and drop one
 // wholly beside, above or below it, or with an end on the far side of the sky.
 TEST_F(ChartGeometry, LineLayersKeepLinesThatReachOntoThePage) {
   AllSwitchesOff();
-  doc_->StarMagnitudeLimit = -3;
+  doc_->Limits.StarMagnitudeLimit = -3;
   CentreOn(0, 0);
   // At zoom 8 the page spans about +-7 degrees across and +-10 up and down.
   const struct {
@@ -277,7 +266,8 @@ TEST_F(ChartGeometry, LineLayersKeepLinesThatReachOntoThePage) {
   for (int pass = 0; pass < 2; ++pass) {
     const bool figures = pass == 1;
     SCOPED_TRACE(figures ? "figures" : "boundaries");
-    ConstellationLineRecord* records = figures ? doc_->ConstellationLines : doc_->BoundaryPoints;
+    ConstellationLineRecord* records =
+        figures ? doc_->Sky.ConstellationLines : doc_->Catalogues.BoundaryPoints;
     const int count = figures ? kConstellationLineCount : kBoundaryCount;
     // The two files mark the joins the opposite ways.
     const int join = figures ? 0 : 1, end = figures ? 1 : 0;
@@ -286,8 +276,8 @@ TEST_F(ChartGeometry, LineLayersKeepLinesThatReachOntoThePage) {
       records[2 * k] = {kLines[k].Ra1, kLines[k].Dec1, join};
       records[2 * k + 1] = {kLines[k].Ra2, kLines[k].Dec2, end};
     }
-    doc_->Boundaries = !figures;
-    doc_->Constelations = figures;
+    doc_->Settings().Boundaries = !figures;
+    doc_->Settings().Constelations = figures;
     const auto lines = ShapesOf<ChartLines>(
         Chart(8), figures ? ChartLayer::ConstellationLines : ChartLayer::Boundaries);
     std::size_t drawn = 0;
@@ -300,7 +290,7 @@ TEST_F(ChartGeometry, LineLayersKeepLinesThatReachOntoThePage) {
 
 TEST_F(ChartGeometry, GridLinesStayWithinReachOfThePage) {
   AllSwitchesOff();
-  doc_->Coordinations = 1;
+  doc_->Settings().Coordinations = 1;
   CentreOn(3, 30);
   for (const double zoom : {1.0, 256.0}) {
     const auto grid = ShapesOf<ChartLines>(Chart(zoom), ChartLayer::Grid);
@@ -318,8 +308,8 @@ TEST_F(ChartGeometry, GridLinesStayWithinReachOfThePage) {
 
 TEST_F(ChartGeometry, DeepSkySymbolsByType) {
   AllSwitchesOff();
-  doc_->DeepSky = 1;
-  doc_->StarMagnitudeLimit = -3;
+  doc_->Settings().DeepSky = 1;
+  doc_->Limits.StarMagnitudeLimit = -3;
   CentreOn(10, 20);
   const double zoom = 8;
   const double u = (std::min(kWidth, kHeight) / 2) * zoom / 60;  // pixels per degree
@@ -395,7 +385,7 @@ TEST_F(ChartGeometry, DeepSkySymbolsByType) {
 
 TEST_F(ChartGeometry, PlanetaryNebulaTakesTheBrushLastChosen) {
   AllSwitchesOff();
-  doc_->DeepSky = 1;
+  doc_->Settings().DeepSky = 1;
   CentreOn(10, 20);
   const struct {
     const char* Before;  // type of record 0, drawn before the nebula (record 1)
@@ -404,8 +394,8 @@ TEST_F(ChartGeometry, PlanetaryNebulaTakesTheBrushLastChosen) {
       {"BRTNB", ChartFill::Black}, {"GLOCL", ChartFill::White}, {"OPNCL", ChartFill::Black}};
   for (const auto& c : kCases) {
     OnlyDeepSkyObject(c.Before, 10, 21, 30, 30);
-    DeepSkyRecord& nebula = doc_->DeepSkyObjects[1];
-    nebula = doc_->DeepSkyObjects[0];
+    DeepSkyRecord& nebula = doc_->Sky.DeepSkyObjects[1];
+    nebula = doc_->Sky.DeepSkyObjects[0];
     std::strcpy(nebula.Type, "PLNNB");
     nebula.Declination = 19;
     const auto discs = ShapesOf<ChartCircle>(Chart(8), ChartLayer::DeepSky);
@@ -416,7 +406,7 @@ TEST_F(ChartGeometry, PlanetaryNebulaTakesTheBrushLastChosen) {
 
 TEST_F(ChartGeometry, DeepSkyCataloguesAndLabels) {
   AllSwitchesOff();
-  doc_->DeepSky = doc_->DeepSkyLabels = 1;
+  doc_->Settings().DeepSky = doc_->Settings().DeepSkyLabels = 1;
   CentreOn(10, 20);
   DeepSkyRecord& object = OnlyDeepSkyObject("GLOCL", 10, 20, 30, 30);
   object.Number = 42;
@@ -443,8 +433,8 @@ TEST_F(ChartGeometry, DeepSkyCataloguesAndLabels) {
   // Record 110, the first NGC object, follows the NGC switch and is labelled
   // by its bare number.
   settings_.DeepSkyLabelByNumber = 1;
-  doc_->DeepSkyObjects[110] = object;
-  doc_->DeepSkyObjects[110].Number = 7000;
+  doc_->Sky.DeepSkyObjects[110] = object;
+  doc_->Sky.DeepSkyObjects[110].Number = 7000;
   object.Magnitude = 99;
   EXPECT_TRUE(Has(TextsOf(Chart(4), ChartLayer::DeepSkyLabels), "7000"));
   settings_.ShowMessier = 0;
@@ -459,7 +449,7 @@ TEST_F(ChartGeometry, DeepSkyCataloguesAndLabels) {
 // screen, and drawn and named though fainter than the limit.
 TEST_F(ChartGeometry, TheSelectedObjectIsMarkedDrawnAndNamed) {
   AllSwitchesOff();
-  doc_->DeepSky = doc_->DeepSkyLabels = 1;
+  doc_->Settings().DeepSky = doc_->Settings().DeepSkyLabels = 1;
   CentreOn(10, 20);
   OnlyDeepSkyObject("GLOCL", 10, 20, 30, 30).Magnitude = 99;
   const ChartDrawing none = Chart(4);
@@ -476,7 +466,7 @@ TEST_F(ChartGeometry, TheSelectedObjectIsMarkedDrawnAndNamed) {
 
 TEST_F(ChartGeometry, MagellanicCloudsAndTheirLabels) {
   AllSwitchesOff();
-  doc_->DeepSky = doc_->DeepSkyLabels = 1;
+  doc_->Settings().DeepSky = doc_->Settings().DeepSkyLabels = 1;
   CentreOn(4.95, -68.5);
   ChartDrawing chart = Chart(2);
   const auto texts = ShapesOf<ChartText>(chart, ChartLayer::DeepSkyLabels);
@@ -503,8 +493,8 @@ TEST_F(ChartGeometry, MagellanicCloudsAndTheirLabels) {
 
 TEST_F(ChartGeometry, StarAndConstellationNamesStandByTheirPoints) {
   AllSwitchesOff();
-  doc_->Boundaries = doc_->StarNames = 1;
-  const StarNameRecord& star = doc_->ProperNames[0];
+  doc_->Settings().Boundaries = doc_->Settings().StarNames = 1;
+  const StarNameRecord& star = doc_->Sky.ProperNames[0];
   CentreOn(star.RightAscension, star.Declination);
   ChartDrawing chart = Chart(4);
   const auto names = ShapesOf<ChartText>(chart, ChartLayer::StarNames);
@@ -514,10 +504,10 @@ TEST_F(ChartGeometry, StarAndConstellationNamesStandByTheirPoints) {
   EXPECT_TRUE(Beside(*name, kCentre, StarRadius(star.Magnitude) + 8));
   EXPECT_EQ(name->Font, kStarNameFont);
   // A name record fainter than the star limit is left out.
-  doc_->StarMagnitudeLimit = star.Magnitude - 0.01;
+  doc_->Limits.StarMagnitudeLimit = star.Magnitude - 0.01;
   EXPECT_FALSE(Has(TextsOf(Chart(4), ChartLayer::StarNames), NameOf(star.Name)));
 
-  const ConstellationNameRecord& constellation = doc_->ConstellationNames[0];
+  const ConstellationNameRecord& constellation = doc_->Catalogues.ConstellationNames[0];
   CentreOn(constellation.RightAscension, constellation.Declination);
   const auto labels = ShapesOf<ChartText>(Chart(4), ChartLayer::ConstellationNames);
   const auto label = std::find_if(labels.begin(), labels.end(), [&](const ChartText& t) {
@@ -530,10 +520,10 @@ TEST_F(ChartGeometry, StarAndConstellationNamesStandByTheirPoints) {
 
 TEST_F(ChartGeometry, SunMoonAndPlanets) {
   AllSwitchesOff();
-  doc_->SolarSystem = doc_->PlanetNames = 1;
-  doc_->StarMagnitudeLimit = -3;
+  doc_->Settings().SolarSystem = doc_->Settings().PlanetNames = 1;
+  doc_->Limits.StarMagnitudeLimit = -3;
   CentreOn(12, 0);
-  for (astro::PlanetState& body : doc_->Bodies) body.RightAscension = 0;  // far side
+  for (astro::PlanetState& body : doc_->Sky.Bodies) body.RightAscension = 0;  // far side
   const int half = std::min(kWidth, kHeight) / 2;
   const struct {
     int Body;
@@ -551,7 +541,7 @@ TEST_F(ChartGeometry, SunMoonAndPlanets) {
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.Body);
     SCOPED_TRACE(c.Zoom);
-    doc_->Bodies[c.Body] = {12, 0, 1, 1};
+    doc_->Sky.Bodies[c.Body] = {12, 0, 1, 1};
     const ChartDrawing chart = Chart(c.Zoom);
     const auto discs = ShapesOf<ChartCircle>(chart, ChartLayer::SolarSystem);
     ASSERT_EQ(discs.size(), 1u);
@@ -570,19 +560,19 @@ TEST_F(ChartGeometry, SunMoonAndPlanets) {
     EXPECT_EQ(names[0].Text, std::string(res::String(res::IDS_BODY_NAME_FIRST + c.Body)));
     EXPECT_TRUE(Beside(names[0], kCentre, c.NameShift));
     EXPECT_EQ(names[0].Font, kPlanetNameFont);
-    doc_->Bodies[c.Body].RightAscension = 0;
+    doc_->Sky.Bodies[c.Body].RightAscension = 0;
   }
 }
 
 TEST_F(ChartGeometry, AtTheHorizonTheMoonOutlastsThePlanets) {
   AllSwitchesOff();
-  doc_->SolarSystem = doc_->PlanetNames = 1;
-  doc_->Refraction = 0;
+  doc_->Settings().SolarSystem = doc_->Settings().PlanetNames = 1;
+  doc_->Settings().Refraction = 0;
   CentreOnHorizon(90, 0);
   const auto place = [&](int body, double altitude, double azimuth = 90) {
-    const astro::EquatorialCoord c = doc_->AstroState.SkyAt(azimuth, altitude);
-    doc_->Bodies[body].RightAscension = c.RightAscension;
-    doc_->Bodies[body].Declination = c.Declination;
+    const astro::EquatorialCoord c = doc_->Sky.AstroState.SkyAt(azimuth, altitude);
+    doc_->Sky.Bodies[body].RightAscension = c.RightAscension;
+    doc_->Sky.Bodies[body].Declination = c.Declination;
   };
   // Everything in the west, behind the view, but the Moon and Jupiter.
   for (int body = 0; body < astro::kBodyCount; ++body) place(body, 10, 270);
@@ -601,16 +591,16 @@ TEST_F(ChartGeometry, HorizonModeTakesTheScreensRefraction) {
   AllSwitchesOff();
   CentreOnHorizon(90, 5);
   const double geometric = -0.3;
-  const astro::EquatorialCoord below = doc_->AstroState.SkyAt(90, geometric);
+  const astro::EquatorialCoord below = doc_->Sky.AstroState.SkyAt(90, geometric);
   OnlyStar(below.RightAscension, below.Declination, 1);
   // Lifted by the refraction it is printed, where a star truly that high
   // would be without it.
   const auto lifted = ShapesOf<ChartCircle>(Chart(4), ChartLayer::Stars);
   ASSERT_EQ(lifted.size(), 1u);
-  doc_->Refraction = 0;
+  doc_->Settings().Refraction = 0;
   EXPECT_TRUE(ShapesOf<ChartCircle>(Chart(4), ChartLayer::Stars).empty());
   const astro::EquatorialCoord high =
-      doc_->AstroState.SkyAt(90, astro::ApparentAltitude(geometric));
+      doc_->Sky.AstroState.SkyAt(90, astro::ApparentAltitude(geometric));
   OnlyStar(high.RightAscension, high.Declination, 1);
   const auto unrefracted = ShapesOf<ChartCircle>(Chart(4), ChartLayer::Stars);
   ASSERT_EQ(unrefracted.size(), 1u);
@@ -620,11 +610,11 @@ TEST_F(ChartGeometry, HorizonModeTakesTheScreensRefraction) {
 
 TEST_F(ChartGeometry, CloseUpTheGroundIsARectangleBelowTheHorizon) {
   AllSwitchesOff();
-  doc_->Refraction = 0;
+  doc_->Settings().Refraction = 0;
   for (const double tilt : {-3.0, 183.0}) {  // looking 3 degrees up; upside down
     SCOPED_TRACE(tilt);
     CentreOnHorizon(90, 0);
-    doc_->XRotation = tilt;
+    doc_->Settings().XRotation = tilt;
     const auto ground = ShapesOf<ChartPolygon>(Chart(16), ChartLayer::Ground);
     ASSERT_EQ(ground.size(), 1u);
     const std::vector<PagePoint>& p = ground[0].Points;
@@ -640,7 +630,7 @@ TEST_F(ChartGeometry, CloseUpTheGroundIsARectangleBelowTheHorizon) {
   // Below zoom 16 it follows the arc of the horizon and the disc's rim.
   EXPECT_EQ(ShapesOf<ChartPolygon>(Chart(8), ChartLayer::Ground).at(0).Points.size(), 72u);
   // No ground in equatorial mode.
-  doc_->HorizonMode = 0;
+  doc_->Settings().HorizonMode = 0;
   EXPECT_TRUE(ShapesOf<ChartPolygon>(Chart(16), ChartLayer::Ground).empty());
 }
 
@@ -660,7 +650,7 @@ TEST(GroundPolygon, DividesAtTheLeftEndOfAnArcThatMissesTheLeftEdge) {
 
 TEST_F(ChartGeometry, IntercardinalPointsFromZoomTwo) {
   AllSwitchesOff();
-  doc_->Refraction = 0;
+  doc_->Settings().Refraction = 0;
   CentreOnHorizon(180 + 22.5, 30);  // between north and north-west
   for (const double zoom : {1.0, 2.0}) {
     SCOPED_TRACE(zoom);
@@ -685,8 +675,8 @@ TEST_F(ChartGeometry, IntercardinalPointsFromZoomTwo) {
 
 TEST_F(ChartGeometry, NothingBelowTheHorizonIsNamed) {
   AllSwitchesOff();
-  doc_->Boundaries = doc_->StarNames = 1;
-  doc_->Refraction = 0;
+  doc_->Settings().Boundaries = doc_->Settings().StarNames = 1;
+  doc_->Settings().Refraction = 0;
   CentreOnHorizon(0, 0);
   const ChartDrawing chart = Chart(2);
   const std::vector<std::string> starNames = TextsOf(chart, ChartLayer::StarNames);
@@ -696,12 +686,12 @@ TEST_F(ChartGeometry, NothingBelowTheHorizonIsNamed) {
   const auto above = [&](double ra, double dec) {
     return doc_->HorizontalOf(ra, dec).Altitude >= 0;
   };
-  for (const StarNameRecord& star : doc_->ProperNames) {
+  for (const StarNameRecord& star : doc_->Sky.ProperNames) {
     if (Has(starNames, NameOf(star.Name))) {
       EXPECT_TRUE(above(star.RightAscension, star.Declination)) << star.Name;
     }
   }
-  for (const ConstellationNameRecord& c : doc_->ConstellationNames) {
+  for (const ConstellationNameRecord& c : doc_->Catalogues.ConstellationNames) {
     if (Has(constellations, NameOf(c.Name))) {
       EXPECT_TRUE(above(c.RightAscension, c.Declination)) << c.Name;
     }
@@ -709,13 +699,14 @@ TEST_F(ChartGeometry, NothingBelowTheHorizonIsNamed) {
 }
 
 TEST_F(ChartGeometry, NamesStandWholeOnThePageClearOfEachOtherAndOverTheDiscs) {
-  doc_->StarNames = doc_->PlanetNames = doc_->DeepSkyLabels = doc_->Boundaries = 1;
+  doc_->Settings().StarNames = doc_->Settings().PlanetNames = doc_->Settings().DeepSkyLabels =
+      doc_->Settings().Boundaries = 1;
   sky::EyepieceField eyepiece;
   eyepiece.Name = "Plossl";
   sky::EyepieceField same = eyepiece;  // one size: one place above them
   same.Name = "Nagler";
   settings_.Fields = {eyepiece, same};
-  doc_->EyepieceFields = 1;
+  doc_->Settings().EyepieceFields = 1;
   struct View {
     const char* what;
     bool horizon;
@@ -766,14 +757,14 @@ TEST_F(ChartGeometry, NamesStandWholeOnThePageClearOfEachOtherAndOverTheDiscs) {
 
 TEST_F(ChartGeometry, BrokenRecordsAndAnAbsurdZoomPrintWhatTheyCan) {
   const float nan = std::numeric_limits<float>::quiet_NaN();
-  doc_->Stars[0] = {'A', {}, 1, nan, nan, nan};
-  doc_->DeepSkyObjects[0].MajorAxis = nan;
-  doc_->DeepSkyObjects[1].Declination = nan;
+  doc_->Sky.Stars[0] = {'A', {}, 1, nan, nan, nan};
+  doc_->Sky.DeepSkyObjects[0].MajorAxis = nan;
+  doc_->Sky.DeepSkyObjects[1].Declination = nan;
   // Label offsets far beyond the page, on an object and a star in the middle of it.
   CentreOn(6, 0);
-  doc_->DeepSkyObjects[2] = {3,  0,      std::numeric_limits<std::int32_t>::max(), 0, 6, 0, 1, 5, 5,
-                             "", "GLOCL"};
-  doc_->ProperNames[0] = {1, 6, 0, std::numeric_limits<std::int32_t>::min(), 1, "Far"};
+  doc_->Sky.DeepSkyObjects[2] = {
+      3, 0, std::numeric_limits<std::int32_t>::max(), 0, 6, 0, 1, 5, 5, "", "GLOCL"};
+  doc_->Sky.ProperNames[0] = {1, 6, 0, std::numeric_limits<std::int32_t>::min(), 1, "Far"};
   for (const double zoom : {2.0, 1e300}) {
     const ChartDrawing chart = Chart(zoom);
     EXPECT_EQ(ShapesOf<ChartPolyline>(chart, ChartLayer::Frame).size(), 1u) << zoom;

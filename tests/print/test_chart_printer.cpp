@@ -132,8 +132,8 @@ class ChartPrinter : public ::testing::Test {
     ThrowOnMissingCatalogue failure;
     doc_->OnNewDocument(failure, nullptr, astro::CivilTime{2026, 12, 8, 22, 0, 0});
     // Orion, its belt in the middle.
-    doc_->YRotation = -15 * 5.6;
-    doc_->XRotation = 1.2;
+    doc_->Settings().YRotation = -15 * 5.6;
+    doc_->Settings().XRotation = 1.2;
   }
   void TearDown() override { std::filesystem::current_path(cwd_); }
 
@@ -187,10 +187,12 @@ TEST_F(ChartPrinter, ArialIsLiberationSansWithCellsOfTheLabelHeights) {
 }
 
 TEST_F(ChartPrinter, WithNothingToShowOnlyTheFrameIsDrawn) {
-  doc_->Coordinations = doc_->Boundaries = doc_->Constelations = doc_->DeepSky = 0;
-  doc_->SolarSystem = doc_->Ecliptic = doc_->StarNames = doc_->PlanetNames = 0;
-  doc_->DeepSkyLabels = doc_->HorizonMode = 0;
-  doc_->StarMagnitudeLimit = -3;
+  doc_->Settings().Coordinations = doc_->Settings().Boundaries = doc_->Settings().Constelations =
+      doc_->Settings().DeepSky = 0;
+  doc_->Settings().SolarSystem = doc_->Settings().Ecliptic = doc_->Settings().StarNames =
+      doc_->Settings().PlanetNames = 0;
+  doc_->Settings().DeepSkyLabels = doc_->Settings().HorizonMode = 0;
+  doc_->Limits.StarMagnitudeLimit = -3;
   RecordingPage page;
   const RecordingEngine& engine = Paint(page, 4);
   EXPECT_EQ(engine.PolylineSizes, std::vector<int>{5});

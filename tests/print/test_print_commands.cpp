@@ -71,7 +71,7 @@ TEST_F(PrintCommands, PreviewShowsTheChartAndTheSkyStaysBehindIt) {
   // preview's grey and white.
   EXPECT_GT(darkPixels, 500);
   EXPECT_GT(skyPixels, 500);
-  EXPECT_EQ(g_SkyDoc->Printing, 0);
+  EXPECT_EQ(g_SkyDoc->Run.Printing, 0);
 }
 
 TEST_F(PrintCommands, PrintGoesToThePrinterAsSetUp) {
@@ -86,7 +86,7 @@ TEST_F(PrintCommands, PrintGoesToThePrinterAsSetUp) {
     dialog.reject();
   });
   WithDialog<QPrintDialog>(57607, [&](QPrintDialog& dialog) { dialog.accept(); });
-  EXPECT_EQ(g_SkyDoc->Printing, 0);
+  EXPECT_EQ(g_SkyDoc->Run.Printing, 0);
   const std::string text = ReadFile(pdf);
   ASSERT_EQ(text.rfind("%PDF-", 0), 0u);
   // One landscape page.

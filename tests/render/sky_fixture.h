@@ -48,16 +48,22 @@ class SkyFixture : public ::testing::Test {
   void SetUp() override {
     if (!std::getenv("DISPLAY"))
       GTEST_FAIL() << "needs an X display: run the tests under xvfb-run (./dev.sh test)";
-    cwd_ = std::filesystem::current_path();
-    std::filesystem::current_path(STELLIX_SOURCE_DATA_DIR);
     settings_.TimeZone = 0;
     settings_.DaylightSavingTime = 0;
     settings_.TimeZoneId.clear();
-    doc_ = std::make_unique<CSkyDoc>(settings_);
+    ReadDataFrom(STELLIX_SOURCE_DATA_DIR);
+  }
+
+  // A document, view and canvas made anew from the data files of `directory`.
+  void ReadDataFrom(const std::string& directory) {
+    canvas_.reset();
+    view_.reset();
+    doc_.reset();
+    doc_ = std::make_unique<CSkyDoc>(settings_, catalog::DataFiles{directory});
     ThrowOnMissingCatalogue failure;
     doc_->OnNewDocument(failure, nullptr, astro::CivilTime{2026, 12, 8, 22, 0, 0});
     // The layers of the faint-star and NGC/IC files only where a test fills them.
-    doc_->DeepCatalogues.Use({}, {});
+    doc_->Catalogues.DeepCatalogues.Use({}, {});
     view_ = std::make_unique<CSkyView>(*doc_, messages_);
     canvas_ = std::make_unique<COffscreenCanvas>(*view_);
     ASSERT_TRUE(canvas_->IsValid());
@@ -67,32 +73,37 @@ class SkyFixture : public ::testing::Test {
     canvas_.reset();
     view_.reset();
     doc_.reset();
-    if (!cwd_.empty()) std::filesystem::current_path(cwd_);
   }
 
   // Switches every optional layer off, so a test sees only what it turns on.
   void AllLayersOff() {
-    doc_->Coordinations = doc_->Boundaries = doc_->Constelations = doc_->DeepSky = 0;
-    doc_->MilkyWay = doc_->SolarSystem = doc_->Ecliptic = doc_->StarNames = 0;
-    doc_->PlanetNames = doc_->DeepSkyLabels = doc_->SkyColors = 0;
+    doc_->Settings().Coordinations = doc_->Settings().Boundaries = doc_->Settings().Constelations =
+        doc_->Settings().DeepSky = 0;
+    doc_->Settings().MilkyWay = doc_->Settings().SolarSystem = doc_->Settings().Ecliptic =
+        doc_->Settings().StarNames = 0;
+    doc_->Settings().PlanetNames = doc_->Settings().DeepSkyLabels = doc_->Settings().SkyColors = 0;
   }
 
   // Puts body `index` of Bodies at altitude and azimuth (degrees, from the
   // south through the east) for the document's instant and place.
   void PlaceBody(int index, double altitude, double azimuth) {
-    const astro::EquatorialCoord c = doc_->AstroState.SkyAt(azimuth, altitude);
-    doc_->Bodies[index].RightAscension = c.RightAscension;
-    doc_->Bodies[index].Declination = c.Declination;
+    const astro::EquatorialCoord c = doc_->Sky.AstroState.SkyAt(azimuth, altitude);
+    doc_->Sky.Bodies[index].RightAscension = c.RightAscension;
+    doc_->Sky.Bodies[index].Declination = c.Declination;
   }
 
   // A landscape picture clear everywhere: the land hides nothing above the
   // ground (the landscape is drawn whatever the sky background).
   void ClearLandscape() {
-    // The scene's textures are made with the first frame.
-    if (doc_->TextureNames[render::kTexHorizon] == 0) Render();
     ASSERT_TRUE(canvas_->MakeCurrent());
+    if (view_->Renderer().TextureName(render::kTexHorizon) == 0) {
+      // The scene's textures are made with the first frame.
+      canvas_->DoneCurrent();
+      Render();
+      ASSERT_TRUE(canvas_->MakeCurrent());
+    }
     const unsigned char clear[4] = {0, 0, 0, 0};
-    glBindTexture(GL_TEXTURE_2D, doc_->TextureNames[render::kTexHorizon]);
+    glBindTexture(GL_TEXTURE_2D, view_->Renderer().TextureName(render::kTexHorizon));
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 1, 1, 0, GL_RGBA, GL_UNSIGNED_BYTE, clear);
     glBindTexture(GL_TEXTURE_2D, 0);
     canvas_->DoneCurrent();
@@ -117,5 +128,4 @@ class SkyFixture : public ::testing::Test {
   std::unique_ptr<CSkyDoc> doc_;
   std::unique_ptr<CSkyView> view_;
   std::unique_ptr<COffscreenCanvas> canvas_;
-  std::filesystem::path cwd_;
 };

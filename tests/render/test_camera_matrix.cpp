@@ -15,14 +15,14 @@ TEST_F(CameraMatrix, IsTheModelviewOfTheScreensFrame) {
   for (const auto& c : kCameras) {
     SCOPED_TRACE(c.HorizonMode);
     SCOPED_TRACE(c.XRotation);
-    doc_->HorizonMode = c.HorizonMode;
-    doc_->XRotation = c.XRotation;
-    doc_->YRotation = c.YRotation;
+    doc_->Settings().HorizonMode = c.HorizonMode;
+    doc_->Settings().XRotation = c.XRotation;
+    doc_->Settings().YRotation = c.YRotation;
     Render(64, 64);
     double m[16];
-    render::CameraMatrix(c.XRotation, c.YRotation, c.HorizonMode != 0, doc_->AstroState, m);
+    render::CameraMatrix(c.XRotation, c.YRotation, c.HorizonMode != 0, doc_->Sky.AstroState, m);
     // GL keeps its matrices in single precision.
-    for (int i = 0; i < 16; ++i) EXPECT_NEAR(m[i], doc_->ModelviewMatrix[i], 1e-6) << i;
+    for (int i = 0; i < 16; ++i) EXPECT_NEAR(m[i], view_->Geometry.Modelview[i], 1e-6) << i;
   }
 }
 

@@ -77,7 +77,7 @@ class SkyObjects : public SkyFixture {
   // Only what a test turns on, no stars, and label colours of their own.
   void Quiet() {
     AllLayersOff();
-    doc_->StarMagnitudeLimit = -10;
+    doc_->Limits.StarMagnitudeLimit = -10;
     settings_.ConstLabelsColor = kConstellationYellow;
     settings_.StarsNamesColor = kStarMagenta;
     settings_.PlanetNamesColor = kPlanetOrange;
@@ -86,22 +86,22 @@ class SkyObjects : public SkyFixture {
 
   void SetZoom(double zoom) {
     view_->Zoom = zoom;
-    doc_->ProjectionDirty = 1;
+    view_->Geometry.ProjectionDirty = true;
   }
 
   // Turns the equatorial chart so that (ra, dec) is in the middle, north up,
   // or north down when `upsideDown`.
   void CentreOn(double ra, double dec, bool upsideDown = false) {
-    doc_->HorizonMode = 0;
-    doc_->YRotation = upsideDown ? 180 - 15 * ra : -15 * ra;
-    doc_->XRotation = upsideDown ? 180 + dec : -dec;
+    doc_->Settings().HorizonMode = 0;
+    doc_->Settings().YRotation = upsideDown ? 180 - 15 * ra : -15 * ra;
+    doc_->Settings().XRotation = upsideDown ? 180 + dec : -dec;
   }
 
   // The window position (GL: y upwards) of a sky direction in the last frame.
   bool WindowOf(double ra, double dec, double& x, double& y) const {
     double p[3];
     doc_->DrawingPoint(ra, dec, p);
-    return doc_->SkyToWindow(p[0], p[1], p[2], x, y);
+    return view_->Geometry.SkyToWindow(p[0], p[1], p[2], x, y);
   }
 
   // The pixel of a window position in an image, whose rows run downwards.
@@ -122,7 +122,8 @@ class SkyObjects : public SkyFixture {
   }
 
   QPoint BodyPixel(const QImage& image, int body) const {
-    return PixelOf(image, doc_->Bodies[body].RightAscension, doc_->Bodies[body].Declination);
+    return PixelOf(image, doc_->Sky.Bodies[body].RightAscension,
+                   doc_->Sky.Bodies[body].Declination);
   }
 
   // Names under an image pixel of the last frame's size.
@@ -151,19 +152,19 @@ class SkyObjects : public SkyFixture {
   }
 
   double AltitudeOf(double ra, double dec) const {
-    return doc_->AstroState.HorizonOf(ra, dec).Altitude;
+    return doc_->Sky.AstroState.HorizonOf(ra, dec).Altitude;
   }
 
   // Puts a direction at altitude and azimuth (from the south through the east).
   astro::EquatorialCoord AtHorizontal(double altitude, double azimuth) const {
-    return doc_->AstroState.SkyAt(azimuth, altitude);
+    return doc_->Sky.AstroState.SkyAt(azimuth, altitude);
   }
 
   // Horizon mode looking at altitude and azimuth (from the south through the east).
   void LookAtHorizontal(double altitude, double azimuth) {
-    doc_->HorizonMode = 1;
-    doc_->XRotation = -altitude;
-    doc_->YRotation = (360 - azimuth) + 90;
+    doc_->Settings().HorizonMode = 1;
+    doc_->Settings().XRotation = -altitude;
+    doc_->Settings().YRotation = (360 - azimuth) + 90;
   }
 };
 
@@ -268,29 +269,32 @@ class SolarSystem : public SkyObjects {
   // through the middle of the view, 5 degrees apart.
   void PlanetsAgainstSky(double sunAltitude) {
     Quiet();
-    doc_->SolarSystem = 1;
+    doc_->Settings().SolarSystem = 1;
     PlaceBody(astro::kSun, sunAltitude, 315);
     PlaceBody(astro::kMoon, -60, 90);
-    doc_->Bodies[astro::kMoon].HelioDistance = -1;
-    const astro::PlanetState& sun = doc_->Bodies[astro::kSun];
+    doc_->Sky.Bodies[astro::kMoon].HelioDistance = -1;
+    const astro::PlanetState& sun = doc_->Sky.Bodies[astro::kSun];
     const double ra = std::fmod(sun.RightAscension + 12, 24), dec = -sun.Declination;
     CentreOn(ra, dec);
     Render();
     // Each planet a quarter pixel off the corner of four pixels, so that every
     // size of point covers a telling number of pixel centres.
-    const double radius = (std::min(doc_->Viewport[2], doc_->Viewport[3]) / 2) * view_->Zoom;
+    const double radius =
+        (std::min(view_->Geometry.Viewport[2], view_->Geometry.Viewport[3]) / 2) * view_->Zoom;
     for (int body = 2; body <= 9; ++body) {
       double x, y, p[3];
       ASSERT_TRUE(WindowOf(ra, dec + (body - 5.5) * 5, x, y));
       x = std::floor(x) + 0.25;
       y = std::floor(y) + 0.25;
-      const double q = (std::pow(x - doc_->ViewCentreX, 2) + std::pow(y - doc_->ViewCentreY, 2)) /
-                       (radius * radius);
-      ASSERT_TRUE(render::UnProjectPoint(x, y, 1 - std::sqrt(1 - q), doc_->ModelviewMatrix,
-                                         doc_->ProjectionMatrix, doc_->Viewport, p));
-      doc_->Bodies[body].RightAscension =
+      const double q =
+          (std::pow(x - view_->Geometry.CentreX, 2) + std::pow(y - view_->Geometry.CentreY, 2)) /
+          (radius * radius);
+      ASSERT_TRUE(render::UnProjectPoint(x, y, 1 - std::sqrt(1 - q), view_->Geometry.Modelview,
+                                         view_->Geometry.Projection, view_->Geometry.Viewport, p));
+      doc_->Sky.Bodies[body].RightAscension =
           astro::Normalize360(std::atan2(-p[0], -p[2]) * astro::kRadToDeg) / 15;
-      doc_->Bodies[body].Declination = std::asin(std::clamp(p[1], -1.0, 1.0)) * astro::kRadToDeg;
+      doc_->Sky.Bodies[body].Declination =
+          std::asin(std::clamp(p[1], -1.0, 1.0)) * astro::kRadToDeg;
     }
     // Square points show the size they were given (rounded); round ones are
     // never smaller than 2 pixels on some drivers.
@@ -331,14 +335,14 @@ class SolarSystem : public SkyObjects {
   // Moon alone in the middle of a black chart.
   void MoonAlone(double phase, double axisAngle) {
     Quiet();
-    doc_->SolarSystem = 1;
-    doc_->AstroState.MoonPhaseAngle = phase;
-    doc_->AstroState.MoonAxisAngle = axisAngle;
-    doc_->Bodies[astro::kMoon].RightAscension = 3;
-    doc_->Bodies[astro::kMoon].Declination = 10;
+    doc_->Settings().SolarSystem = 1;
+    doc_->Sky.AstroState.MoonPhaseAngle = phase;
+    doc_->Sky.AstroState.MoonAxisAngle = axisAngle;
+    doc_->Sky.Bodies[astro::kMoon].RightAscension = 3;
+    doc_->Sky.Bodies[astro::kMoon].Declination = 10;
     for (int body = astro::kSun; body < astro::kBodyCount; ++body) {
-      doc_->Bodies[body].RightAscension = 15;  // on the far side
-      doc_->Bodies[body].Declination = -10;
+      doc_->Sky.Bodies[body].RightAscension = 15;  // on the far side
+      doc_->Sky.Bodies[body].Declination = -10;
     }
     CentreOn(3, 10);
   }
@@ -371,7 +375,7 @@ class SolarSystem : public SkyObjects {
 
 TEST_F(SolarSystem, SunAtTenDegreesLeavesOnlyVenusAndJupiter) {
   PlanetsAgainstSky(10);
-  doc_->SkyColors = 1;
+  doc_->Settings().SkyColors = 1;
   const QImage image = Render();
   EXPECT_EQ(PlanetArea(image, 3), 4) << "Venus, size 2";
   EXPECT_EQ(PlanetArea(image, 5), 1) << "Jupiter, size 1";
@@ -381,7 +385,7 @@ TEST_F(SolarSystem, SunAtTenDegreesLeavesOnlyVenusAndJupiter) {
 
 TEST_F(SolarSystem, SunAtMinusFourShowsMercuryAndMarsSmallAndHidesSaturn) {
   PlanetsAgainstSky(-4);
-  doc_->SkyColors = 1;
+  doc_->Settings().SkyColors = 1;
   const QImage image = Render();
   EXPECT_EQ(PlanetArea(image, 2), 1) << "Mercury, size 4/3";
   EXPECT_EQ(PlanetArea(image, 4), 1) << "Mars, size 4/3";
@@ -406,7 +410,7 @@ TEST_F(SolarSystem, WithoutSkyColoursEveryPlanetIsLargeAndMarked) {
 
 TEST_F(SolarSystem, DeepNightShowsEveryPlanetWithItsMark) {
   PlanetsAgainstSky(-30);
-  doc_->SkyColors = 1;
+  doc_->Settings().SkyColors = 1;
   const QImage image = Render();
   for (int body = 2; body <= 9; ++body) EXPECT_GE(PlanetArea(image, body), 49) << body;
   EXPECT_GE(CapPixels(image), 2);
@@ -416,26 +420,26 @@ TEST_F(SolarSystem, DeepNightShowsEveryPlanetWithItsMark) {
 
 TEST_F(SolarSystem, HiddenPlanetsCannotBePicked) {
   PlanetsAgainstSky(10);
-  doc_->SkyColors = 1;
+  doc_->Settings().SkyColors = 1;
   const QImage image = Render();
   EXPECT_TRUE(Has(PickAt(BodyPixel(image, 3)), 10003)) << "Venus is drawn";
   EXPECT_TRUE(Has(PickAt(BodyPixel(image, 5)), 10005)) << "Jupiter is drawn";
   EXPECT_FALSE(Has(PickAt(BodyPixel(image, 6)), 10006)) << "Saturn is hidden";
   EXPECT_FALSE(Has(PickAt(BodyPixel(image, 4)), 10004)) << "Mars is hidden";
-  doc_->SkyColors = 0;
+  doc_->Settings().SkyColors = 0;
   Render();
   EXPECT_TRUE(Has(PickAt(BodyPixel(image, 6)), 10006));
 }
 
 TEST_F(SolarSystem, InHorizonModeAHalfSetMoonIsDrawnButNotASetPlanet) {
   Quiet();
-  doc_->Refraction = 0;  // at the geometric horizon: the refraction has tests of its own
-  doc_->SolarSystem = 1;
+  doc_->Settings().Refraction = 0;  // at the geometric horizon: the refraction has tests of its own
+  doc_->Settings().SolarSystem = 1;
   SetZoom(2);
   LookAtHorizontal(0, 200);
   PlaceBody(astro::kSun, -40, 20);
   PlaceBody(astro::kMoon, -0.5, 200);
-  doc_->AstroState.MoonPhaseAngle = 0;
+  doc_->Sky.AstroState.MoonPhaseAngle = 0;
   PlaceBody(5, -0.5, 195);  // Jupiter
   PlaceBody(3, 0.5, 205);   // Venus
   ClearLandscape();
@@ -478,7 +482,7 @@ TEST_F(SolarSystem, MoonAndSunKeepTheirSizeUpToZoomFour) {
 
 TEST_F(SolarSystem, SunGlowKeepsItsSizeUpToZoomFour) {
   MoonAlone(0, 0);
-  std::swap(doc_->Bodies[astro::kSun], doc_->Bodies[astro::kMoon]);
+  std::swap(doc_->Sky.Bodies[astro::kSun], doc_->Sky.Bodies[astro::kMoon]);
   const PixelTest glowing = [](const QColor& c) { return qGray(c.rgb()) > 2; };
   SetZoom(2);
   const QImage image = Render(400, 400);
@@ -501,7 +505,7 @@ TEST_F(SolarSystem, SunGlowKeepsItsSizeUpToZoomFour) {
 
 TEST_F(SolarSystem, PickOnTheMoonInFrontOfTheSunNamesBoth) {
   MoonAlone(180, 0);
-  doc_->Bodies[astro::kSun] = doc_->Bodies[astro::kMoon];
+  doc_->Sky.Bodies[astro::kSun] = doc_->Sky.Bodies[astro::kMoon];
   for (double zoom : {2.0, 8.0}) {
     SetZoom(zoom);
     const QImage image = Render();
@@ -527,7 +531,7 @@ TEST_F(SolarSystem, FullMoonIsLitAndNewMoonDark) {
 
 TEST_F(SolarSystem, ShadowIsTheSkyColour) {
   MoonAlone(180, 0);
-  doc_->SkyColors = 1;
+  doc_->Settings().SkyColors = 1;
   PlaceBody(astro::kSun, -8, 180);  // a twilight sky, the Sun out of sight
   const QImage image = Render();
   const QPoint p = BodyPixel(image, astro::kMoon);
@@ -560,10 +564,10 @@ TEST_F(SolarSystem, MoonTurnsByItsAxisAngle) {
 TEST_F(SolarSystem, InHorizonModeTheMoonTurnsByItsParallacticAngle) {
   MoonAlone(90, 0);
   const astro::EquatorialCoord c = AtHorizontal(30, 60);
-  doc_->Bodies[astro::kMoon].RightAscension = c.RightAscension;
-  doc_->Bodies[astro::kMoon].Declination = c.Declination;
+  doc_->Sky.Bodies[astro::kMoon].RightAscension = c.RightAscension;
+  doc_->Sky.Bodies[astro::kMoon].Declination = c.Declination;
   LookAtHorizontal(30, 60);
-  const astro::AstroState& st = doc_->AstroState;
+  const astro::AstroState& st = doc_->Sky.AstroState;
   const double h = (st.SiderealAngle - st.Longitude - 15 * c.RightAscension) * astro::kDegToRad;
   const double phi = st.Latitude * astro::kDegToRad, delta = c.Declination * astro::kDegToRad;
   const double q =
@@ -571,7 +575,7 @@ TEST_F(SolarSystem, InHorizonModeTheMoonTurnsByItsParallacticAngle) {
       astro::kRadToDeg;
   ASSERT_GT(std::abs(q), 20) << "a telling parallactic angle";
   // Axis angle q + 90 less the parallactic angle: the lit side on top.
-  doc_->AstroState.MoonAxisAngle = astro::Normalize360(q + 90);
+  doc_->Sky.AstroState.MoonAxisAngle = astro::Normalize360(q + 90);
   const QImage image = Render();
   const Quarters quarters = QuartersOf(image, BodyPixel(image, astro::kMoon), 8);
   EXPECT_GT(quarters.Top, quarters.Bottom + 40);
@@ -586,17 +590,18 @@ class Labels : public SkyObjects {
   // around it and the Sun and the Moon on the far side.
   void Orion(double zoom) {
     Quiet();
-    doc_->Boundaries = doc_->StarNames = doc_->PlanetNames = doc_->DeepSky = doc_->DeepSkyLabels =
-        doc_->SolarSystem = 1;
-    doc_->StarMagnitudeLimit = 7.5;
-    doc_->DeepSkyMagnitudeLimit = 11;
+    doc_->Settings().Boundaries = doc_->Settings().StarNames = doc_->Settings().PlanetNames =
+        doc_->Settings().DeepSky = doc_->Settings().DeepSkyLabels = doc_->Settings().SolarSystem =
+            1;
+    doc_->Limits.StarMagnitudeLimit = 7.5;
+    doc_->Limits.DeepSkyMagnitudeLimit = 11;
     CentreOn(5.6, 0);
     SetZoom(zoom);
-    doc_->Bodies[astro::kSun].RightAscension = 17.6;
-    doc_->Bodies[astro::kMoon].RightAscension = 17.4;
+    doc_->Sky.Bodies[astro::kSun].RightAscension = 17.6;
+    doc_->Sky.Bodies[astro::kMoon].RightAscension = 17.4;
     for (int body = 2; body <= 9; ++body) {
-      doc_->Bodies[body].RightAscension = 5.3;
-      doc_->Bodies[body].Declination = -12 + 3 * body;
+      doc_->Sky.Bodies[body].RightAscension = 5.3;
+      doc_->Sky.Bodies[body].Declination = -12 + 3 * body;
     }
   }
 
@@ -609,7 +614,7 @@ class Labels : public SkyObjects {
 
   // Where a planet's name stands.
   QRect PlanetLabelArea(const QImage& image, int body) {
-    const astro::PlanetState& b = doc_->Bodies[body];
+    const astro::PlanetState& b = doc_->Sky.Bodies[body];
     double x, y;
     EXPECT_TRUE(WindowOf(b.RightAscension, b.Declination, x, y));
     const std::string name(res::String(res::IDS_BODY_NAME_FIRST + body));
@@ -622,7 +627,7 @@ class Labels : public SkyObjects {
 
   int DeepSkyIndex(bool messier, int number) const {
     for (int i = messier ? 0 : kMessierCount; i < (messier ? kMessierCount : kDeepSkyCount); ++i)
-      if (doc_->DeepSkyObjects[i].Number == number) return i;
+      if (doc_->Sky.DeepSkyObjects[i].Number == number) return i;
     ADD_FAILURE() << "no such object " << number;
     return 0;
   }
@@ -631,13 +636,13 @@ class Labels : public SkyObjects {
   // it: half its major axis, at least 2 and at most 40 pixels.
   double SymbolRadius(const DeepSkyRecord& o) const {
     const double pixelsPerDegree =
-        (std::min(doc_->Viewport[2], doc_->Viewport[3]) / 2) * view_->Zoom / 90;
+        (std::min(view_->Geometry.Viewport[2], view_->Geometry.Viewport[3]) / 2) * view_->Zoom / 90;
     return std::clamp(o.MajorAxis / 120.0 * pixelsPerDegree, 2.0, 40.0);
   }
 
   // The deep-sky label pixels around object i's point.
   QRect DeepSkyInk(const QImage& image, int i) {
-    const DeepSkyRecord& o = doc_->DeepSkyObjects[i];
+    const DeepSkyRecord& o = doc_->Sky.DeepSkyObjects[i];
     const QPoint p = PixelOf(image, o.RightAscension, o.Declination);
     return Extent(image, QRect(p.x() - 120, p.y() - 60, 240, 120), Ink(ColourOf(kDeepSkyGreen)));
   }
@@ -663,13 +668,13 @@ TEST_F(Labels, AtZoomOneOnlyConstellationNamesAreWritten) {
 
 TEST_F(Labels, ConstellationNamesAreCentredOnTheirPoint) {
   Quiet();
-  doc_->Boundaries = 1;
+  doc_->Settings().Boundaries = 1;
   settings_.ConstBoundariesColor = 0;  // black lines: only the names show
   int orion = -1;
   for (int i = 0; i < kConstellationNameCount; ++i)
-    if (std::strcmp(doc_->ConstellationNames[i].Name, "Orion") == 0) orion = i;
+    if (std::strcmp(doc_->Catalogues.ConstellationNames[i].Name, "Orion") == 0) orion = i;
   ASSERT_GE(orion, 0);
-  const ConstellationNameRecord& r = doc_->ConstellationNames[orion];
+  const ConstellationNameRecord& r = doc_->Catalogues.ConstellationNames[orion];
   CentreOn(r.RightAscension, r.Declination);
   const QImage image = Render();
   double x, y;
@@ -700,20 +705,20 @@ int BoxPixels(const QImage& withNames, const QImage& withoutNames) {
 TEST_F(Labels, BlackSkyGetsBackingBoxesAndAColouredSkyNone) {
   for (double sunAltitude : {-40.0, -10.0}) {
     Orion(2);
-    doc_->DeepSky = 0;
-    doc_->Constelations = doc_->Coordinations = 1;
+    doc_->Settings().DeepSky = 0;
+    doc_->Settings().Constelations = doc_->Settings().Coordinations = 1;
     settings_.GridsColor = settings_.ConstLinesColor = 0xFFFFFF;
-    doc_->SkyColors = 1;
+    doc_->Settings().SkyColors = 1;
     PlaceBody(astro::kSun, sunAltitude, 180);
     PlaceBody(astro::kMoon, -50, 90);
     // The planets' names across the equator and the grid's hour circles.
     for (int body = 2; body <= 9; ++body) {
-      doc_->Bodies[body].RightAscension = 5 + 0.1 * body;
-      doc_->Bodies[body].Declination = 0.3 * (body % 2);
+      doc_->Sky.Bodies[body].RightAscension = 5 + 0.1 * body;
+      doc_->Sky.Bodies[body].Declination = 0.3 * (body % 2);
     }
     const QImage withNames = Render();
     const bool black = doc_->Conditions().SkyColour == 0;
-    doc_->StarNames = doc_->PlanetNames = 0;
+    doc_->Settings().StarNames = doc_->Settings().PlanetNames = 0;
     const QImage withoutNames = Render();
     if (sunAltitude < -18) {
       ASSERT_TRUE(black);
@@ -725,23 +730,23 @@ TEST_F(Labels, BlackSkyGetsBackingBoxesAndAColouredSkyNone) {
   }
   // Without sky colours the sky is black and every name has its box.
   Orion(2);
-  doc_->Coordinations = 1;
+  doc_->Settings().Coordinations = 1;
   settings_.GridsColor = 0xFFFFFF;
   const QImage withNames = Render();
-  doc_->StarNames = doc_->PlanetNames = 0;
+  doc_->Settings().StarNames = doc_->Settings().PlanetNames = 0;
   EXPECT_GT(BoxPixels(withNames, Render()), 30);
 }
 
 TEST_F(Labels, BackingBoxReachesFromTheBaselineToHalfTheCell) {
   Quiet();
-  doc_->SolarSystem = doc_->PlanetNames = doc_->Coordinations = 1;
+  doc_->Settings().SolarSystem = doc_->Settings().PlanetNames = doc_->Settings().Coordinations = 1;
   settings_.GridsColor = 0xFFFFFF;
   SetZoom(8);
   CentreOn(6, 0);
-  for (astro::PlanetState& body : doc_->Bodies) body.RightAscension = 18;
+  for (astro::PlanetState& body : doc_->Sky.Bodies) body.RightAscension = 18;
   // Jupiter just below the equator: the equator's line crosses its name's box.
-  doc_->Bodies[5].RightAscension = 6;
-  doc_->Bodies[5].Declination = -0.05;
+  doc_->Sky.Bodies[5].RightAscension = 6;
+  doc_->Sky.Bodies[5].Declination = -0.05;
   const QImage image = Render();
   double x, y;
   ASSERT_TRUE(WindowOf(6, -0.05, x, y));
@@ -764,10 +769,10 @@ TEST_F(Labels, BackingBoxReachesFromTheBaselineToHalfTheCell) {
 
   // Venus 6 pixels below the equator: the line passes 9 pixels above the
   // baseline of its name, above the box, and shows between the letters.
-  doc_->Bodies[3].RightAscension = 6.3;
-  doc_->Bodies[3].Declination = -6 / (200 * 8 * astro::kDegToRad);
+  doc_->Sky.Bodies[3].RightAscension = 6.3;
+  doc_->Sky.Bodies[3].Declination = -6 / (200 * 8 * astro::kDegToRad);
   const QImage venus = Render();
-  ASSERT_TRUE(WindowOf(6.3, doc_->Bodies[3].Declination, x, y));
+  ASSERT_TRUE(WindowOf(6.3, doc_->Sky.Bodies[3].Declination, x, y));
   ASSERT_TRUE(WindowOf(6.3, 0, ex, ey));
   const double above = std::floor(ey) - (std::floor(y) - 3);
   ASSERT_TRUE(above >= 8 && above <= 10) << above;
@@ -779,7 +784,7 @@ TEST_F(Labels, BackingBoxReachesFromTheBaselineToHalfTheCell) {
 
 TEST_F(Labels, PlanetNamesFollowTheBrightnessOfTheSky) {
   Orion(2);
-  doc_->SkyColors = 1;
+  doc_->Settings().SkyColors = 1;
   PlaceBody(astro::kMoon, -50, 90);
   // Only Venus and Jupiter are named with the Sun 2 degrees down.
   PlaceBody(astro::kSun, -2, 180);
@@ -804,12 +809,12 @@ TEST_F(Labels, PlanetNamesFollowTheBrightnessOfTheSky) {
 
 TEST_F(Labels, SunAndMoonNamesStandClearOfTheirDiscs) {
   Quiet();
-  doc_->SolarSystem = doc_->PlanetNames = 1;
+  doc_->Settings().SolarSystem = doc_->Settings().PlanetNames = 1;
   CentreOn(2, 0);
-  doc_->Bodies[astro::kMoon].RightAscension = 2;
-  doc_->Bodies[astro::kMoon].Declination = 0;
+  doc_->Sky.Bodies[astro::kMoon].RightAscension = 2;
+  doc_->Sky.Bodies[astro::kMoon].Declination = 0;
   for (int body = astro::kSun; body < astro::kBodyCount; ++body)
-    doc_->Bodies[body].RightAscension = 14;
+    doc_->Sky.Bodies[body].RightAscension = 14;
   for (double zoom : {2.0, 16.0}) {
     SetZoom(zoom);
     const QImage image = Render(400, 400);
@@ -826,20 +831,20 @@ TEST_F(Labels, SunAndMoonNamesStandClearOfTheirDiscs) {
 
 TEST_F(Labels, TheSunsNameStandsClearOfItsGlowAndAboveIt) {
   Quiet();
-  doc_->SolarSystem = doc_->PlanetNames = 1;
+  doc_->Settings().SolarSystem = doc_->Settings().PlanetNames = 1;
   CentreOn(2, 0);
-  doc_->Bodies[astro::kSun].RightAscension = 2;
-  doc_->Bodies[astro::kSun].Declination = 0;
+  doc_->Sky.Bodies[astro::kSun].RightAscension = 2;
+  doc_->Sky.Bodies[astro::kSun].Declination = 0;
   for (int body = 0; body < astro::kBodyCount; ++body)
-    if (body != astro::kSun) doc_->Bodies[body].RightAscension = 14;
+    if (body != astro::kSun) doc_->Sky.Bodies[body].RightAscension = 14;
   SetZoom(2);
-  doc_->PlanetNames = 0;
+  doc_->Settings().PlanetNames = 0;
   const QImage glowOnly = Render(400, 400);
   // Where the glow is bright enough to hide writing.
   const QRect glow =
       Extent(glowOnly, glowOnly.rect(), [](const QColor& c) { return qGray(c.rgb()) > 48; });
   ASSERT_FALSE(glow.isEmpty());
-  doc_->PlanetNames = 1;
+  doc_->Settings().PlanetNames = 1;
   const QImage image = Render(400, 400);
   const QRect ink = Extent(image, image.rect(), Ink(ColourOf(kPlanetOrange)));
   ASSERT_FALSE(ink.isEmpty()) << "the name is written";
@@ -851,32 +856,32 @@ TEST_F(Labels, TheSunsNameStandsClearOfItsGlowAndAboveIt) {
 // star stays in view (they once stood below it, by offsets of the catalogue).
 TEST_F(Labels, StarNamesStandBesideTheirStarsAndFadeWithTwilight) {
   Orion(2);
-  doc_->PlanetNames = doc_->DeepSky = doc_->Boundaries = 0;
+  doc_->Settings().PlanetNames = doc_->Settings().DeepSky = doc_->Settings().Boundaries = 0;
   int rigel = -1, saiph = -1, bellatrix = -1;
   for (int i = 0; i < kStarNameCount; ++i) {
-    if (std::strcmp(doc_->ProperNames[i].Name, "Rigel") == 0) rigel = i;
-    if (std::strcmp(doc_->ProperNames[i].Name, "Saiph") == 0) saiph = i;
-    if (std::strcmp(doc_->ProperNames[i].Name, "Bellatrix") == 0) bellatrix = i;
+    if (std::strcmp(doc_->Sky.ProperNames[i].Name, "Rigel") == 0) rigel = i;
+    if (std::strcmp(doc_->Sky.ProperNames[i].Name, "Saiph") == 0) saiph = i;
+    if (std::strcmp(doc_->Sky.ProperNames[i].Name, "Bellatrix") == 0) bellatrix = i;
   }
   ASSERT_TRUE(rigel >= 0 && saiph >= 0 && bellatrix >= 0);
   // Bellatrix alone in the middle.
-  const StarNameRecord& b = doc_->ProperNames[bellatrix];
+  const StarNameRecord& b = doc_->Sky.ProperNames[bellatrix];
   SetZoom(8);
   CentreOn(b.RightAscension, b.Declination);
   QImage image = Render();
   // The star's pixel and the drawn radius of a star of magnitude m (base 7),
   // and the pixels right of it that its name takes.
   const auto starOf = [&](int i) {
-    const StarNameRecord& r = doc_->ProperNames[i];
+    const StarNameRecord& r = doc_->Sky.ProperNames[i];
     return PixelOf(image, r.RightAscension, r.Declination);
   };
   const auto radiusOf = [&](int i) {
-    const float size = 7 - doc_->ProperNames[i].Magnitude;
+    const float size = 7 - doc_->Sky.ProperNames[i].Magnitude;
     return render::StarRadius(size, size >= 2);
   };
   const auto labelArea = [&](int i) {
     const QPoint star = starOf(i);
-    const int width = TextWidth(render::LabelFont::Plain14, doc_->ProperNames[i].Name);
+    const int width = TextWidth(render::LabelFont::Plain14, doc_->Sky.ProperNames[i].Name);
     return QRect(star.x() + 1, star.y() - 12, static_cast<int>(radiusOf(i)) + width + 8, 20);
   };
   const auto written = [&](int i) {
@@ -897,16 +902,16 @@ TEST_F(Labels, StarNamesStandBesideTheirStarsAndFadeWithTwilight) {
   ASSERT_GT(saiphAlone, 20);
 
   // Twilight at -10 (b = 1 + 10/3): names of stars of magnitude 3.33 or brighter.
-  doc_->SkyColors = doc_->SolarSystem = 1;
+  doc_->Settings().SkyColors = doc_->Settings().SolarSystem = 1;
   PlaceBody(astro::kSun, -10, 180);
   PlaceBody(astro::kMoon, -50, 90);
-  doc_->ProperNames[saiph].Magnitude = 3.3f;
+  doc_->Sky.ProperNames[saiph].Magnitude = 3.3f;
   image = Render();
   EXPECT_GT(written(rigel), 20);
   // (Over the blue of twilight the letters' antialiased rims are no longer
   // pure magenta: fewer pixels count.)
   EXPECT_GT(written(saiph), saiphAlone / 3) << "magnitude 3.3 is named at -10";
-  doc_->ProperNames[saiph].Magnitude = 3.4f;
+  doc_->Sky.ProperNames[saiph].Magnitude = 3.4f;
   image = Render();
   EXPECT_EQ(written(saiph), 0) << "magnitude 3.4 is not named at -10";
   // Above -3 the star layer draws nothing, names included.
@@ -915,7 +920,7 @@ TEST_F(Labels, StarNamesStandBesideTheirStarsAndFadeWithTwilight) {
   EXPECT_EQ(Count(image, image.rect(), Ink(ColourOf(kStarMagenta))), 0);
   // Names of stars fainter than the limit are left out.
   PlaceBody(astro::kSun, -40, 180);
-  doc_->StarMagnitudeLimit = doc_->ProperNames[rigel].Magnitude - 0.01;
+  doc_->Limits.StarMagnitudeLimit = doc_->Sky.ProperNames[rigel].Magnitude - 0.01;
   image = Render();
   EXPECT_EQ(written(rigel), 0);
 }
@@ -924,13 +929,13 @@ TEST_F(Labels, StarNamesStandBesideTheirStarsAndFadeWithTwilight) {
 // (they once stood by offsets of the catalogue, over neighbouring objects).
 TEST_F(Labels, DeepSkyLabelsByNumberReadTheNumberBesideTheSymbol) {
   Quiet();
-  doc_->DeepSky = doc_->DeepSkyLabels = 1;
-  doc_->DeepSkyMagnitudeLimit = 6;
+  doc_->Settings().DeepSky = doc_->Settings().DeepSkyLabels = 1;
+  doc_->Limits.DeepSkyMagnitudeLimit = 6;
   SetZoom(8);
   for (auto [messier, number, text] :
        {std::tuple{false, 7000, "7000"}, std::tuple{true, 31, "M31"}}) {
     const int i = DeepSkyIndex(messier, number);
-    const DeepSkyRecord& o = doc_->DeepSkyObjects[i];
+    const DeepSkyRecord& o = doc_->Sky.DeepSkyObjects[i];
     CentreOn(o.RightAscension, o.Declination);
     const QImage image = Render();
     double x, y;
@@ -949,20 +954,20 @@ TEST_F(Labels, DeepSkyLabelsByNumberReadTheNumberBesideTheSymbol) {
 
 TEST_F(Labels, DeepSkyLabelsByNameSkipStarNames) {
   Quiet();
-  doc_->DeepSky = doc_->DeepSkyLabels = 1;
+  doc_->Settings().DeepSky = doc_->Settings().DeepSkyLabels = 1;
   settings_.DeepSkyLabelByNumber = 0;
-  doc_->DeepSkyMagnitudeLimit = 12;
+  doc_->Limits.DeepSkyMagnitudeLimit = 12;
   SetZoom(8);
   const int named = DeepSkyIndex(true, 31);
-  const std::string name(render::FixedText(doc_->DeepSkyObjects[named].Name));
+  const std::string name(render::FixedText(doc_->Sky.DeepSkyObjects[named].Name));
   int unnamed = -1;
   for (int i = 0; i < kDeepSkyCount && unnamed < 0; ++i)
-    if (std::strcmp(doc_->DeepSkyObjects[i].Name, "*") == 0) unnamed = i;
+    if (std::strcmp(doc_->Sky.DeepSkyObjects[i].Name, "*") == 0) unnamed = i;
   ASSERT_GE(unnamed, 0);
   for (int i : {named, unnamed}) {
-    const DeepSkyRecord& o = doc_->DeepSkyObjects[i];
+    const DeepSkyRecord& o = doc_->Sky.DeepSkyObjects[i];
     CentreOn(o.RightAscension, o.Declination);
-    doc_->DeepSkyMagnitudeLimit = o.Magnitude;  // only the brightest objects around
+    doc_->Limits.DeepSkyMagnitudeLimit = o.Magnitude;  // only the brightest objects around
     const QImage image = Render();
     double x, y;
     ASSERT_TRUE(WindowOf(o.RightAscension, o.Declination, x, y));
@@ -982,8 +987,8 @@ TEST_F(Labels, DeepSkyLabelsByNameSkipStarNames) {
 
 TEST_F(Labels, MagellanicCloudsAreLabelledInTheLabelColour) {
   Quiet();
-  doc_->DeepSky = doc_->DeepSkyLabels = 1;
-  doc_->DeepSkyMagnitudeLimit = -5;  // no other label
+  doc_->Settings().DeepSky = doc_->Settings().DeepSkyLabels = 1;
+  doc_->Limits.DeepSkyMagnitudeLimit = -5;  // no other label
   SetZoom(4);
   CentreOn(3, -71);
   const QImage image = Render();
@@ -998,17 +1003,17 @@ TEST_F(Labels, MagellanicCloudsAreLabelledInTheLabelColour) {
     EXPECT_EQ(ink.bottom(), p.y()) << text;
   }
   // Hidden with their outlines in a sky brighter than -6 degrees.
-  doc_->SkyColors = doc_->SolarSystem = 1;
+  doc_->Settings().SkyColors = doc_->Settings().SolarSystem = 1;
   PlaceBody(astro::kSun, -5, 180);
   const QImage twilight = Render();
   EXPECT_EQ(Count(twilight, twilight.rect(), Ink(ColourOf(kDeepSkyGreen))), 0);
 }
 
 TEST_F(Labels, InHorizonModeNamesBelowTheHorizonAreLeftOut) {
-  doc_->Refraction = 0;  // at the geometric horizon: the refraction has tests of its own
+  doc_->Settings().Refraction = 0;  // at the geometric horizon: the refraction has tests of its own
   Quiet();
-  doc_->Boundaries = doc_->SolarSystem = doc_->PlanetNames = 1;
-  doc_->DeepSky = doc_->DeepSkyLabels = 1;
+  doc_->Settings().Boundaries = doc_->Settings().SolarSystem = doc_->Settings().PlanetNames = 1;
+  doc_->Settings().DeepSky = doc_->Settings().DeepSkyLabels = 1;
   settings_.DeepSkyLabelByNumber = 0;
   settings_.ConstBoundariesColor = 0;
   SetZoom(8);
@@ -1017,7 +1022,7 @@ TEST_F(Labels, InHorizonModeNamesBelowTheHorizonAreLeftOut) {
   PlaceBody(astro::kMoon, -40, 20);
   for (int body = 2; body <= 9; ++body) PlaceBody(body, -30, 0);
   const int m31 = DeepSkyIndex(true, 31);
-  doc_->DeepSkyMagnitudeLimit = doc_->DeepSkyObjects[m31].Magnitude;
+  doc_->Limits.DeepSkyMagnitudeLimit = doc_->Sky.DeepSkyObjects[m31].Magnitude;
   ClearLandscape();
 
   // Just above the horizon a label level with its point would be cut by the
@@ -1027,12 +1032,12 @@ TEST_F(Labels, InHorizonModeNamesBelowTheHorizonAreLeftOut) {
     // horizon, far enough apart that their labels do not overlap, and inside
     // the window; their text reaches above it either way.
     const astro::EquatorialCoord name = AtHorizontal(altitude, 176);
-    doc_->ConstellationNames[0].RightAscension = name.RightAscension;
-    doc_->ConstellationNames[0].Declination = name.Declination;
+    doc_->Catalogues.ConstellationNames[0].RightAscension = name.RightAscension;
+    doc_->Catalogues.ConstellationNames[0].Declination = name.Declination;
     PlaceBody(5, altitude, 180);
     const astro::EquatorialCoord object = AtHorizontal(altitude, 188);
-    doc_->DeepSkyObjects[m31].RightAscension = static_cast<float>(object.RightAscension);
-    doc_->DeepSkyObjects[m31].Declination = static_cast<float>(object.Declination);
+    doc_->Sky.DeepSkyObjects[m31].RightAscension = static_cast<float>(object.RightAscension);
+    doc_->Sky.DeepSkyObjects[m31].Declination = static_cast<float>(object.Declination);
     const QImage image = Render();
     const auto around = [&](const astro::EquatorialCoord& c, int left, int right) {
       const QPoint p = PixelOf(image, c.RightAscension, c.Declination);
@@ -1064,10 +1069,10 @@ class Compass : public SkyObjects {
   // point `index`, left of it by `shift`.
   int LetterPixels(const QImage& image, int index, int shift, QColor colour = QColor(255, 128, 0)) {
     // The horizon itself is never lifted by the refraction.
-    const SkyPoint& h = doc_->HorizonPoints[index];
+    const SkyPoint& h = doc_->Sky.HorizonPoints[index];
     double q[3], x, y;
     astro::EquatorialToSphere(h.RightAscension, h.Declination, q);
-    if (!doc_->SkyToWindow(q[0], q[1], q[2], x, y)) return -1;
+    if (!view_->Geometry.SkyToWindow(q[0], q[1], q[2], x, y)) return -1;
     const QPoint p = Pixel(image, x - shift, y);
     return Count(image, QRect(p.x() - 1, p.y() - 14, 26, 12), Ink(colour));
   }
@@ -1099,7 +1104,7 @@ TEST_F(Compass, ZoomTwoWritesAllEight) {
     EXPECT_GT(LetterPixels(image, v.Cardinal, v.CardinalShift), 8) << v.Azimuth;
     EXPECT_GT(LetterPixels(image, v.Intercardinal, v.IntercardinalShift), 8) << v.Azimuth;
   }
-  doc_->RedScreen = 1;
+  doc_->Run.RedScreen = 1;
   const QImage image = Render(800, 800);
   EXPECT_GT(LetterPixels(image, 54, 7, QColor(sky::kNightVisionMaxRed, 0, 0)), 8) << "red screen";
   EXPECT_EQ(LetterPixels(image, 54, 7), 0);
@@ -1109,7 +1114,7 @@ TEST_F(Compass, EquatorialChartHasNoCompass) {
   Quiet();
   SetZoom(2);
   LookAtHorizontal(0, 22.5);
-  doc_->HorizonMode = 0;
+  doc_->Settings().HorizonMode = 0;
   const QImage image = Render(800, 800);
   EXPECT_EQ(Count(image, image.rect(), Ink(QColor(255, 128, 0))), 0);
 }
@@ -1120,7 +1125,7 @@ TEST_F(Compass, TheLetterAndTwoFieldsOfOneSizeEachKeepTheirName) {
   // The south point 25 pixels above the middle, where a field's name would
   // stand (a degree is 1600 sin 1 pixels at zoom 8).
   LookAtHorizontal(-25 / (1600 * std::sin(astro::kDegToRad)), 0);
-  doc_->EyepieceFields = 1;
+  doc_->Settings().EyepieceFields = 1;
   settings_.Fields = {sky::EyepieceField{"Aa", sky::FieldKind::Circle, 120},
                       sky::EyepieceField{"Bb", sky::FieldKind::Circle, 120}};
   const QImage image = Render();
@@ -1136,7 +1141,7 @@ TEST_F(Compass, TheLetterAndTwoFieldsOfOneSizeEachKeepTheirName) {
 
 TEST_F(Compass, NamesAreWrittenOverTheLandscape) {
   Quiet();
-  doc_->SolarSystem = doc_->PlanetNames = 1;
+  doc_->Settings().SolarSystem = doc_->Settings().PlanetNames = 1;
   SetZoom(8);
   LookAtHorizontal(3, 180);
   PlaceBody(astro::kSun, -40, 0);
@@ -1147,7 +1152,7 @@ TEST_F(Compass, NamesAreWrittenOverTheLandscape) {
   Render();
   ASSERT_TRUE(canvas_->MakeCurrent());
   const unsigned char grey[4] = {90, 90, 90, 255};
-  glBindTexture(GL_TEXTURE_2D, doc_->TextureNames[render::kTexHorizon]);
+  glBindTexture(GL_TEXTURE_2D, view_->Renderer().TextureName(render::kTexHorizon));
   glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 1, 1, 0, GL_RGBA, GL_UNSIGNED_BYTE, grey);
   glBindTexture(GL_TEXTURE_2D, 0);
   canvas_->DoneCurrent();

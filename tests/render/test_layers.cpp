@@ -59,20 +59,20 @@ class Layers : public SkyFixture {
 
   // Moves the camera (equatorial mode) so that the view is centred on ra, dec.
   void CentreOn(double ra, double dec) {
-    doc_->YRotation = -15 * ra;
-    doc_->XRotation = -dec;
+    doc_->Settings().YRotation = -15 * ra;
+    doc_->Settings().XRotation = -dec;
   }
 
   // Moves the camera (horizon mode) to azimuth (from the south through the
   // east) and altitude.
   void CentreOnHorizon(double azimuth, double altitude) {
-    doc_->YRotation = (360 - azimuth) + 90;
-    doc_->XRotation = -altitude;
+    doc_->Settings().YRotation = (360 - azimuth) + 90;
+    doc_->Settings().XRotation = -altitude;
   }
 
   void SetZoom(double zoom) {
     view_->Zoom = zoom;
-    doc_->ProjectionDirty = 1;
+    view_->Geometry.ProjectionDirty = true;
   }
 
   // Renders the frame of the current camera twice: the first stores the
@@ -106,15 +106,17 @@ class Layers : public SkyFixture {
   bool WindowOf(double ra, double dec, double& x, double& y) {
     double p[3];
     doc_->DrawingPoint(ra, dec, p);
-    return doc_->SkyToWindow(p[0], p[1], p[2], x, y);
+    return view_->Geometry.SkyToWindow(p[0], p[1], p[2], x, y);
   }
 
   bool WindowOfHorizon(double azimuth, double altitude, double& x, double& y) {
-    const astro::EquatorialCoord c = doc_->AstroState.SkyAt(azimuth, altitude);
+    const astro::EquatorialCoord c = doc_->Sky.AstroState.SkyAt(azimuth, altitude);
     return WindowOf(c.RightAscension, c.Declination, x, y);
   }
 
-  double AltitudeOf(double ra, double dec) { return doc_->AstroState.HorizonOf(ra, dec).Altitude; }
+  double AltitudeOf(double ra, double dec) {
+    return doc_->Sky.AstroState.HorizonOf(ra, dec).Altitude;
+  }
 
   // The names of a pick at GL window point x, y.
   std::vector<sky::PickHit> PickAt(double x, double y) {
@@ -137,12 +139,12 @@ class Layers : public SkyFixture {
   // The sky direction under GL window point x, y of the last frame.
   void SkyAt(double x, double y, float& ra, float& dec) {
     const double radius = (kSize / 2) * view_->Zoom;
-    const double dx = x - doc_->ViewCentreX, dy = y - doc_->ViewCentreY;
+    const double dx = x - view_->Geometry.CentreX, dy = y - view_->Geometry.CentreY;
     const double q = (dx * dx + dy * dy) / (radius * radius);
     ASSERT_LT(q, 1.0);
     double p[3];
-    ASSERT_TRUE(render::UnProjectPoint(x, y, 1 - std::sqrt(1 - q), doc_->ModelviewMatrix,
-                                       doc_->ProjectionMatrix, doc_->Viewport, p));
+    ASSERT_TRUE(render::UnProjectPoint(x, y, 1 - std::sqrt(1 - q), view_->Geometry.Modelview,
+                                       view_->Geometry.Projection, view_->Geometry.Viewport, p));
     ra = static_cast<float>(std::atan2(-p[0], -p[2]) * astro::kRadToDeg / 15);
     dec = static_cast<float>(std::asin(std::clamp(p[1], -1.0, 1.0)) * astro::kRadToDeg);
   }
@@ -159,7 +161,7 @@ class Layers : public SkyFixture {
     std::memset(texels, 0, sizeof texels);
     for (auto& row : texels)
       for (int c = from; c < to; ++c) std::memset(row[c], 255, 4);
-    glBindTexture(GL_TEXTURE_2D, doc_->TextureNames[slot]);
+    glBindTexture(GL_TEXTURE_2D, view_->Renderer().TextureName(slot));
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 64, 4, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
@@ -171,22 +173,22 @@ class Layers : public SkyFixture {
   // The Moon and the planets far below the horizon, the Moon new.
   void ParkSolarSystem() {
     PlaceBody(astro::kMoon, -60, 90);
-    doc_->Bodies[astro::kMoon].HelioDistance = -1;
+    doc_->Sky.Bodies[astro::kMoon].HelioDistance = -1;
     for (int i = 2; i < astro::kBodyCount; ++i) PlaceBody(i, -60, 90);
   }
 
   // Sky colours and the solar system on, the Sun at `altitude` in the south-
   // west, the Moon (new) and the planets down.
   void SunAt(double altitude) {
-    doc_->SkyColors = 1;
-    doc_->SolarSystem = 1;
+    doc_->Settings().SkyColors = 1;
+    doc_->Settings().SolarSystem = 1;
     ParkSolarSystem();
     PlaceBody(astro::kSun, altitude, 315);
   }
 
   // The camera on the point of the sky opposite the Sun.
   void FaceAwayFromSun() {
-    const astro::PlanetState& sun = doc_->Bodies[astro::kSun];
+    const astro::PlanetState& sun = doc_->Sky.Bodies[astro::kSun];
     CentreOn(sun.RightAscension + 12, -sun.Declination);
   }
 
@@ -213,14 +215,14 @@ class StarLayer : public Layers {
   void SetUp() override {
     Layers::SetUp();
     if (IsSkipped() || HasFatalFailure()) return;
-    for (StarRecord& star : doc_->Stars) star.Magnitude = 99;
-    doc_->StarsColors = 0;
+    for (StarRecord& star : doc_->Sky.Stars) star.Magnitude = 99;
+    doc_->Settings().StarsColors = 0;
     WhiteTexture(render::kTexStar);
   }
 
   // Puts star i under GL window point x, y of the current camera.
   void PutStar(int i, double x, double y, float magnitude, char spectralClass = 'A') {
-    StarRecord& star = doc_->Stars[i];
+    StarRecord& star = doc_->Sky.Stars[i];
     SkyAt(x, y, star.RightAscension, star.Declination);
     star.Magnitude = magnitude;
     star.SpectralClass = spectralClass;
@@ -229,7 +231,7 @@ class StarLayer : public Layers {
 
 TEST_F(StarLayer, BrightStarsAreSpritesAndFainterOnesPoints) {
   // The default limit 7.5 and no sky colours: the base is 7.
-  ASSERT_EQ(doc_->StarMagnitudeLimit, 7.5);
+  ASSERT_EQ(doc_->Limits.StarMagnitudeLimit, 7.5);
   PutStar(100, 150, 200, 4.5f);  // size 2.5: a sprite of half-side 3.75
   PutStar(101, 250, 200, 5.5f);  // size 1.5: a point
   const QImage image = Render(kSize, kSize);
@@ -245,9 +247,9 @@ TEST_F(StarLayer, BrightStarsAreSpritesAndFainterOnesPoints) {
 // smallest disc by 0.6 a doubling, at most three times), and from zoom 8 the
 // stars brighter than 1 + log2(zoom) are named by designation.
 TEST_F(StarLayer, BrightStarsGrowAndAreNamedAsTheViewZoomsIn) {
-  doc_->StarNames = 1;
+  doc_->Settings().StarNames = 1;
   int atlas = 0;  // 27 Tau, V 3.6, without a proper name
-  while (doc_->Stars[atlas].HR != 1178) ++atlas;
+  while (doc_->Sky.Stars[atlas].HR != 1178) ++atlas;
   struct Case {
     double Zoom;
     int Extent;  // of a star of size 2.5
@@ -270,7 +272,7 @@ TEST_F(StarLayer, BrightStarsGrowAndAreNamedAsTheViewZoomsIn) {
 }
 
 TEST_F(StarLayer, FaintStarsFollowTheLimitTheirColourAndArePicked) {
-  doc_->StarsColors = 1;
+  doc_->Settings().StarsColors = 1;
   catalog::FaintStarRecord red{}, faint{};
   SkyAt(150, 200, red.RightAscension, red.Declination);
   red.Magnitude = 5.5f;    // size 1.5
@@ -280,8 +282,8 @@ TEST_F(StarLayer, FaintStarsFollowTheLimitTheirColourAndArePicked) {
   faint.Magnitude = 7.6f;
   faint.ColourIndex = catalog::kUnknownColourIndex;
   faint.Hip = 2;
-  doc_->DeepCatalogues.Use(Indexed<catalog::FaintStarRecord>({red, faint}), {});
-  const auto& records = doc_->DeepCatalogues.FaintStars().Records;
+  doc_->Catalogues.DeepCatalogues.Use(Indexed<catalog::FaintStarRecord>({red, faint}), {});
+  const auto& records = doc_->Catalogues.DeepCatalogues.FaintStars().Records;
   const unsigned redIndex = records[0].Hip == 1 ? 0 : 1;
 
   QImage image = Render(kSize, kSize);
@@ -292,14 +294,14 @@ TEST_F(StarLayer, FaintStarsFollowTheLimitTheirColourAndArePicked) {
   EXPECT_TRUE(Contains(PickAt(151, 201), render::kNameFaintStarFirst + redIndex))
       << "within the smallest pick radius";
 
-  doc_->StarMagnitudeLimit = 8.0;
+  doc_->Limits.StarMagnitudeLimit = 8.0;
   image = Render(kSize, kSize);
   EXPECT_GE(Extent(image, Pixel(250, 200), true), 1);
   EXPECT_TRUE(Contains(PickAt(250, 200), render::kNameFaintStarFirst + (1 - redIndex)));
 }
 
 TEST_F(StarLayer, StarsAtTheLimitAreDrawnAndFainterOnesNot) {
-  doc_->StarMagnitudeLimit = 6.0;
+  doc_->Limits.StarMagnitudeLimit = 6.0;
   PutStar(200, 150, 200, 6.0f);
   PutStar(201, 250, 200, 6.01f);
   const QImage image = Render(kSize, kSize);
@@ -310,7 +312,7 @@ TEST_F(StarLayer, StarsAtTheLimitAreDrawnAndFainterOnesNot) {
 TEST_F(StarLayer, StarsFainterThanTheBaseAreSmallPointsNotTheLastSize) {
   // A bright point, then in catalogue order a star beyond the base of 7: GL
   // would keep the bright star's size for it.
-  doc_->Settings.StarsDrawPoints = 1;
+  doc_->Settings().StarsDrawPoints = 1;
   PutStar(300, 150, 200, 0.0f);  // a point of size 7
   PutStar(301, 250, 200, 7.4f);
   const QImage image = Render(kSize, kSize);
@@ -323,7 +325,7 @@ TEST_F(StarLayer, StarsFainterThanTheBaseAreSmallPointsNotTheLastSize) {
 TEST_F(StarLayer, DrawPointsMakesEveryStarAPoint) {
   PutStar(100, 200, 200, 0.5f);  // size 6.5: a sprite of half-side 9.75
   EXPECT_EQ(Extent(Render(kSize, kSize), Pixel(200, 200), true), 20);
-  doc_->Settings.StarsDrawPoints = 1;
+  doc_->Settings().StarsDrawPoints = 1;
   // A disc of 6.5 pixels whose antialiased rim reaches into the next pixel
   // on either side.
   const int point = Extent(Render(kSize, kSize), Pixel(200, 200), true);
@@ -362,15 +364,15 @@ TEST_F(StarLayer, NoStarsWhileTheSunIsAboveMinusThree) {
 TEST_F(StarLayer, SpectralColoursWhiteWithoutThemAndRedInRedScreen) {
   PutStar(100, 200, 200, 1.0f, 'K');
   EXPECT_EQ(Rgb(At(Render(kSize, kSize), 200, 199)), std::make_tuple(255, 255, 255));
-  doc_->StarsColors = 1;
+  doc_->Settings().StarsColors = 1;
   EXPECT_EQ(Rgb(At(Render(kSize, kSize), 200, 199)), std::make_tuple(255, 202, 45));
-  doc_->Stars[100].SpectralClass = 'B';
+  doc_->Sky.Stars[100].SpectralClass = 'B';
   EXPECT_EQ(Rgb(At(Render(kSize, kSize), 200, 199)), std::make_tuple(150, 255, 255));
-  doc_->Stars[100].SpectralClass = 'M';
+  doc_->Sky.Stars[100].SpectralClass = 'M';
   EXPECT_EQ(Rgb(At(Render(kSize, kSize), 200, 199)), std::make_tuple(255, 128, 128));
-  doc_->Stars[100].SpectralClass = 'K';
+  doc_->Sky.Stars[100].SpectralClass = 'K';
   // Red screen: pure red, dimmed for night vision with the rest of the frame.
-  doc_->RedScreen = 1;
+  doc_->Run.RedScreen = 1;
   EXPECT_EQ(Rgb(At(Render(kSize, kSize), 200, 199)),
             std::make_tuple(sky::kNightVisionMaxRed, 0, 0));
 }
@@ -404,14 +406,14 @@ class StarPicks : public Layers {};
 
 int IndexOfHR(const CSkyDoc& doc, int hr) {
   for (int i = 0; i < kStarCount; ++i)
-    if (doc.Stars[i].HR == hr) return i;
+    if (doc.Sky.Stars[i].HR == hr) return i;
   return -1;
 }
 
 TEST_F(StarPicks, APickAtABrightStarGivesItsCatalogueIndex) {
   const int betelgeuse = IndexOfHR(*doc_, 2061);
   ASSERT_GE(betelgeuse, 0);
-  const StarRecord& star = doc_->Stars[betelgeuse];
+  const StarRecord& star = doc_->Sky.Stars[betelgeuse];
   double x, y;
   ASSERT_TRUE(WindowOf(star.RightAscension, star.Declination, x, y));
   EXPECT_TRUE(Contains(PickAt(x, y), static_cast<unsigned>(betelgeuse)));
@@ -420,31 +422,31 @@ TEST_F(StarPicks, APickAtABrightStarGivesItsCatalogueIndex) {
 }
 
 TEST_F(StarPicks, InHorizonModeStarsBelowTheHorizonCannotBePicked) {
-  doc_->HorizonMode = 1;
+  doc_->Settings().HorizonMode = 1;
   CentreOnHorizon(90, 0);
   Frame();
   // The brightest star in view below the horizon and the brightest above it.
   int below = -1, above = -1;
   for (int i = 0; i < kStarCount; ++i) {
-    const StarRecord& s = doc_->Stars[i];
+    const StarRecord& s = doc_->Sky.Stars[i];
     double x, y;
     if (!WindowOf(s.RightAscension, s.Declination, x, y) || x < 40 || x > 360 || y < 40 || y > 360)
       continue;
     const double h = AltitudeOf(s.RightAscension, s.Declination);
-    if (h < -1 && (below < 0 || s.Magnitude < doc_->Stars[below].Magnitude)) below = i;
-    if (h > 1 && (above < 0 || s.Magnitude < doc_->Stars[above].Magnitude)) above = i;
+    if (h < -1 && (below < 0 || s.Magnitude < doc_->Sky.Stars[below].Magnitude)) below = i;
+    if (h > 1 && (above < 0 || s.Magnitude < doc_->Sky.Stars[above].Magnitude)) above = i;
   }
   auto pickAt = [&](int i) {
     double x, y;
-    EXPECT_TRUE(WindowOf(doc_->Stars[i].RightAscension, doc_->Stars[i].Declination, x, y));
+    EXPECT_TRUE(WindowOf(doc_->Sky.Stars[i].RightAscension, doc_->Sky.Stars[i].Declination, x, y));
     return PickAt(x, y);
   };
   EXPECT_TRUE(Contains(pickAt(above), static_cast<unsigned>(above)));
   EXPECT_FALSE(Contains(pickAt(below), static_cast<unsigned>(below)));
 
   // In equatorial mode the same star can be picked.
-  doc_->HorizonMode = 0;
-  CentreOn(doc_->Stars[below].RightAscension, doc_->Stars[below].Declination);
+  doc_->Settings().HorizonMode = 0;
+  CentreOn(doc_->Sky.Stars[below].RightAscension, doc_->Sky.Stars[below].Declination);
   Frame();
   EXPECT_TRUE(Contains(pickAt(below), static_cast<unsigned>(below)));
 }
@@ -456,18 +458,18 @@ class DeepSkyLayer : public Layers {
   void SetUp() override {
     Layers::SetUp();
     if (IsSkipped() || HasFatalFailure()) return;
-    doc_->DeepSky = 1;
-    doc_->StarMagnitudeLimit = -10;
-    doc_->Settings.DeepSkyColor = 255;  // pure red
-    doc_->Settings.DeepSkyDrawSymbols = 1;
-    for (DeepSkyRecord& record : doc_->DeepSkyObjects) record.Magnitude = 99;
-    ASSERT_EQ(doc_->DeepSkyMagnitudeLimit, 11.0);
+    doc_->Settings().DeepSky = 1;
+    doc_->Limits.StarMagnitudeLimit = -10;
+    doc_->Settings().DeepSkyColor = 255;  // pure red
+    doc_->Settings().DeepSkyDrawSymbols = 1;
+    for (DeepSkyRecord& record : doc_->Sky.DeepSkyObjects) record.Magnitude = 99;
+    ASSERT_EQ(doc_->Limits.DeepSkyMagnitudeLimit, 11.0);
   }
 
   // Makes record i an object at the centre of the view (6 h, 0 degrees).
   DeepSkyRecord& PutObject(int i, const char* type, float major, float minor = 0,
                            int positionAngle = 0) {
-    DeepSkyRecord& record = doc_->DeepSkyObjects[i];
+    DeepSkyRecord& record = doc_->Sky.DeepSkyObjects[i];
     std::memset(record.Type, 0, sizeof record.Type);
     std::strncpy(record.Type, type, sizeof record.Type - 1);
     record.RightAscension = 6;
@@ -539,7 +541,7 @@ TEST_F(DeepSkyLayer, AnOpenClusterOfTwentyArcMinutesIsARingOfTenDots) {
   // 10 arc minutes at zoom 128: 200 * 128 pixels per radian.
   const double radius = std::sin(10.0 / 60 * astro::kDegToRad) * 200 * 128;
   for (int symbols = 0; symbols <= 1; ++symbols) {
-    doc_->Settings.DeepSkyDrawSymbols = symbols;
+    doc_->Settings().DeepSkyDrawSymbols = symbols;
     const auto dots = Blobs(Render(kSize, kSize));
     EXPECT_EQ(dots.size(), 10u) << "symbols " << symbols;
     for (const auto& [x, y] : dots) EXPECT_NEAR(std::hypot(x - 200, y - 200), radius, 1.5);
@@ -552,7 +554,7 @@ TEST_F(DeepSkyLayer, AGalaxyWithoutMinorAxisHasAxisRatioOneHalf) {
   WhiteTexture(render::kTexGalaxy);
   // Position angle 0: the major axis runs north-south, up the screen.
   for (int symbols = 0; symbols <= 1; ++symbols) {
-    doc_->Settings.DeepSkyDrawSymbols = symbols;
+    doc_->Settings().DeepSkyDrawSymbols = symbols;
     galaxy.MinorAxis = 0;
     EXPECT_NEAR(AspectRatio(Render(kSize, kSize)), 2.0, 0.1) << "symbols " << symbols;
     galaxy.MinorAxis = -3;
@@ -567,7 +569,7 @@ TEST_F(DeepSkyLayer, AGalaxyWithoutMinorAxisHasAxisRatioOneHalf) {
 TEST_F(DeepSkyLayer, PicturesAreALittleLargerThanTheObjectWhileSmall) {
   PutObject(120, "GLOCL", 20);
   WhiteTexture(render::kTexGlobularCluster);
-  doc_->Settings.DeepSkyDrawSymbols = 0;
+  doc_->Settings().DeepSkyDrawSymbols = 0;
   // Half-side r / 45 in model units, (1/6) / 45 * 200 * zoom pixels, while
   // the object's radius is below 6 pixels; from 12 pixels on, r / 0.45 in
   // radians: the cluster in the picture (0.45 of its half-side) fills it.
@@ -581,11 +583,11 @@ TEST_F(DeepSkyLayer, PicturesAreALittleLargerThanTheObjectWhileSmall) {
 }
 
 TEST_F(DeepSkyLayer, M31LiesAlongItsPositionAngle) {
-  const DeepSkyRecord& m31 = doc_->DeepSkyObjects[30];
+  const DeepSkyRecord& m31 = doc_->Sky.DeepSkyObjects[30];
   ASSERT_EQ(m31.Number, 31);
   ASSERT_EQ(m31.PositionAngle, 35);
-  doc_->DeepSkyObjects[30].Magnitude = 3.4f;
-  doc_->Settings.DeepSkyDrawSymbols = 1;
+  doc_->Sky.DeepSkyObjects[30].Magnitude = 3.4f;
+  doc_->Settings().DeepSkyDrawSymbols = 1;
   CentreOn(m31.RightAscension, m31.Declination);
   SetZoom(16);
   const QImage image = Frame();
@@ -619,13 +621,13 @@ TEST_F(DeepSkyLayer, LargeObjectsTakeTheirTrueSizeAndShape) {
   const double across = 2 * std::sin(0.5 * astro::kDegToRad) * 200 * 32;
   // The picture's galaxy reaches 0.45 of its half-side: the picture is
   // 1 / 0.45 of the axes (before, 1.27 of the major axis and squeezed).
-  doc_->Settings.DeepSkyDrawSymbols = 0;
+  doc_->Settings().DeepSkyDrawSymbols = 0;
   WhiteTexture(render::kTexGalaxy);
   PutObject(30, "GALXY", 60, 20, 90);
   const QImage galaxy = Render(kSize, kSize);
   EXPECT_NEAR(Extent(galaxy, Pixel(200, 200), true, 180), across / 0.45, 3);
   EXPECT_NEAR(Extent(galaxy, Pixel(200, 200), false, 180), across / 0.45 / 3, 3);
-  doc_->Settings.DeepSkyDrawSymbols = 1;
+  doc_->Settings().DeepSkyDrawSymbols = 1;
   PutObject(30, "BRTNB", 60, 20, 0);
   EXPECT_NEAR(AspectRatio(Render(kSize, kSize)), 3, 0.2) << "long north-south";
   PutObject(30, "BRTNB", 6, 2, 0);
@@ -636,12 +638,12 @@ TEST_F(DeepSkyLayer, SwitchesMustBeExactlyOne) {
   SetZoom(32);
   PutObject(30, "GALXY", 20, 10);
   EXPECT_GT(RedCount(Render(kSize, kSize)), 20);
-  doc_->Settings.ShowGalaxies = 2;
+  doc_->Settings().ShowGalaxies = 2;
   EXPECT_EQ(RedCount(Render(kSize, kSize)), 0);
-  doc_->Settings.ShowGalaxies = 0;
+  doc_->Settings().ShowGalaxies = 0;
   EXPECT_EQ(RedCount(Render(kSize, kSize)), 0);
-  doc_->Settings.ShowGalaxies = 1;
-  doc_->Settings.ShowMessier = 2;
+  doc_->Settings().ShowGalaxies = 1;
+  doc_->Settings().ShowMessier = 2;
   EXPECT_EQ(RedCount(Render(kSize, kSize)), 0);
 
   // Each type has its own switch.
@@ -653,10 +655,10 @@ TEST_F(DeepSkyLayer, SwitchesMustBeExactlyOne) {
        {Kind{"OPNCL", &AppSettings::ShowOpenClusters},
         Kind{"GLOCL", &AppSettings::ShowGlobClusters}, Kind{"BRTNB", &AppSettings::ShowNebulae},
         Kind{"PLNNB", &AppSettings::ShowPlanetNebulae}}) {
-    doc_->Settings.ShowMessier = 1;
+    doc_->Settings().ShowMessier = 1;
     PutObject(30, kind.code, 20);
     EXPECT_GT(RedCount(Render(kSize, kSize)), 8) << kind.code;
-    doc_->Settings.*kind.show = 2;
+    doc_->Settings().*kind.show = 2;
     EXPECT_EQ(RedCount(Render(kSize, kSize)), 0) << kind.code;
   }
 }
@@ -664,17 +666,17 @@ TEST_F(DeepSkyLayer, SwitchesMustBeExactlyOne) {
 TEST_F(DeepSkyLayer, TheFirstNgcRecordFollowsTheNgcSwitch) {
   SetZoom(32);
   PutObject(110, "GLOCL", 20);
-  doc_->Settings.ShowMessier = 0;
+  doc_->Settings().ShowMessier = 0;
   EXPECT_GT(RedCount(Render(kSize, kSize)), 20);
-  doc_->Settings.ShowMessier = 1;
-  doc_->Settings.ShowNGC = 0;
+  doc_->Settings().ShowMessier = 1;
+  doc_->Settings().ShowNGC = 0;
   EXPECT_EQ(RedCount(Render(kSize, kSize)), 0);
   // And the last Messier record the Messier switch.
-  doc_->DeepSkyObjects[110].Magnitude = 99;
+  doc_->Sky.DeepSkyObjects[110].Magnitude = 99;
   PutObject(109, "GLOCL", 20);
   EXPECT_GT(RedCount(Render(kSize, kSize)), 20);
-  doc_->Settings.ShowMessier = 0;
-  doc_->Settings.ShowNGC = 1;
+  doc_->Settings().ShowMessier = 0;
+  doc_->Settings().ShowNGC = 1;
   EXPECT_EQ(RedCount(Render(kSize, kSize)), 0);
 }
 
@@ -694,7 +696,7 @@ TEST_F(DeepSkyLayer, ObjectsFainterThanTheLimitAreLeftOut) {
   SetZoom(32);
   PutObject(60, "GLOCL", 20).Magnitude = 11.0f;
   EXPECT_GT(RedCount(Render(kSize, kSize)), 20);
-  doc_->DeepSkyObjects[60].Magnitude = 11.1f;
+  doc_->Sky.DeepSkyObjects[60].Magnitude = 11.1f;
   EXPECT_EQ(RedCount(Render(kSize, kSize)), 0);
 }
 
@@ -707,24 +709,24 @@ TEST_F(DeepSkyLayer, NgcIcObjectsFollowTheSwitchesAndTheLimit) {
   object.MajorAxis = 20;
   const auto put = [&](float magnitude) {
     object.Magnitude = magnitude;
-    doc_->DeepCatalogues.Use({}, Indexed<catalog::NgcIcRecord>({object}));
+    doc_->Catalogues.DeepCatalogues.Use({}, Indexed<catalog::NgcIcRecord>({object}));
   };
   put(11.0f);
   EXPECT_GT(RedCount(Render(kSize, kSize)), 20);
   EXPECT_TRUE(Contains(canvas_->Pick(200, 200), render::kNameNgcIcFirst));
-  doc_->Settings.ShowNGC = 0;
+  doc_->Settings().ShowNGC = 0;
   EXPECT_EQ(RedCount(Render(kSize, kSize)), 0);
-  doc_->Settings.ShowNGC = 1;
-  doc_->Settings.ShowGlobClusters = 2;
+  doc_->Settings().ShowNGC = 1;
+  doc_->Settings().ShowGlobClusters = 2;
   EXPECT_EQ(RedCount(Render(kSize, kSize)), 0) << "the type's switch";
-  doc_->Settings.ShowGlobClusters = 1;
+  doc_->Settings().ShowGlobClusters = 1;
 
   put(11.1f);
   EXPECT_EQ(RedCount(Render(kSize, kSize)), 0) << "beyond the limit";
   // Without a magnitude: only at the deepest limit.
   put(catalog::kUnusableMagnitude);
   EXPECT_EQ(RedCount(Render(kSize, kSize)), 0);
-  doc_->DeepSkyMagnitudeLimit = 16;
+  doc_->Limits.DeepSkyMagnitudeLimit = 16;
   EXPECT_GT(RedCount(Render(kSize, kSize)), 20);
 }
 
@@ -748,9 +750,9 @@ TEST_F(DeepSkyLayer, TheSelectedObjectIsDrawnMarkedAndPickedBeyondTheLimit) {
   object.MajorAxis = 20;
   object.MinorAxis = 5;
   object.Magnitude = 12;
-  doc_->DeepCatalogues.Use({}, Indexed<catalog::NgcIcRecord>({object}));
+  doc_->Catalogues.DeepCatalogues.Use({}, Indexed<catalog::NgcIcRecord>({object}));
   PutObject(60, "GLOCL", 20).Magnitude = 12;
-  doc_->DeepSkyObjects[60].Declination = 1;
+  doc_->Sky.DeepSkyObjects[60].Declination = 1;
   struct Case {
     sky::SkyObjectRef Object;
     unsigned Name;
@@ -769,13 +771,13 @@ TEST_F(DeepSkyLayer, TheSelectedObjectIsDrawnMarkedAndPickedBeyondTheLimit) {
     EXPECT_FALSE(Contains(PickAt(x, y), c.Name));
     doc_->Selected = c.Object;
     for (const int deepSky : {1, 0}) {
-      doc_->DeepSky = deepSky;
+      doc_->Settings().DeepSky = deepSky;
       const QImage shown = Render(kSize, kSize);
       EXPECT_GT(RedCount(shown), 20) << c.Name << " deep sky " << deepSky;
       EXPECT_GT(orange(shown), 20) << c.Name << " deep sky " << deepSky;
       EXPECT_TRUE(Contains(PickAt(x, y), c.Name)) << c.Name << " deep sky " << deepSky;
     }
-    doc_->DeepSky = 1;
+    doc_->Settings().DeepSky = 1;
   }
 }
 
@@ -784,15 +786,15 @@ TEST_F(DeepSkyLayer, PicksNameTheObjectAndTheClouds) {
   PutObject(150, "GLOCL", 20);
   EXPECT_TRUE(Contains(canvas_->Pick(200, 200), render::kNameDeepSkyFirst + 150));
   PutObject(150, "PLNNB", 20);
-  doc_->Settings.DeepSkyDrawSymbols = 0;
+  doc_->Settings().DeepSkyDrawSymbols = 0;
   EXPECT_TRUE(Contains(canvas_->Pick(200, 200), render::kNameDeepSkyFirst + 150));
 
   CentreOn(5.4, -69);
   SetZoom(2);
   Frame();
   auto pickBetween = [&](int a, int b) {
-    const SkyPoint& p = doc_->MagellanicClouds[a];
-    const SkyPoint& q = doc_->MagellanicClouds[b];
+    const SkyPoint& p = doc_->Catalogues.MagellanicClouds[a];
+    const SkyPoint& q = doc_->Catalogues.MagellanicClouds[b];
     double x1, y1, x2, y2;
     EXPECT_TRUE(WindowOf(p.RightAscension, p.Declination, x1, y1));
     EXPECT_TRUE(WindowOf(q.RightAscension, q.Declination, x2, y2));
@@ -803,11 +805,11 @@ TEST_F(DeepSkyLayer, PicksNameTheObjectAndTheClouds) {
 }
 
 TEST_F(DeepSkyLayer, DaylightHidesObjectsAndCloudsTwilightOnlyObjects) {
-  doc_->SkyColors = 1;
+  doc_->Settings().SkyColors = 1;
   CentreOn(5.4, -69);  // the Large Magellanic Cloud
   PutObject(70, "GLOCL", 120);
-  doc_->DeepSkyObjects[70].RightAscension = 5.4f;
-  doc_->DeepSkyObjects[70].Declination = -55;
+  doc_->Sky.DeepSkyObjects[70].RightAscension = 5.4f;
+  doc_->Sky.DeepSkyObjects[70].Declination = -55;
   // Away from the objects, the Sun's altitude is all that counts.
   PlaceBody(astro::kSun, -5, 0);
   Frame();
@@ -830,7 +832,7 @@ TEST_F(DeepSkyLayer, DaylightHidesObjectsAndCloudsTwilightOnlyObjects) {
   PlaceBody(astro::kSun, -20, 0);
   EXPECT_TRUE(objectShown(Render(kSize, kSize)));
   // Without sky colours the clouds show whatever the Sun does.
-  doc_->SkyColors = 0;
+  doc_->Settings().SkyColors = 0;
   PlaceBody(astro::kSun, 30, 0);
   EXPECT_GT(RedCount(Render(kSize, kSize)), 30);
 }
@@ -842,15 +844,15 @@ class MilkyWayLayer : public Layers {
   void SetUp() override {
     Layers::SetUp();
     if (IsSkipped() || HasFatalFailure()) return;
-    doc_->MilkyWay = 1;
-    doc_->StarMagnitudeLimit = -10;
+    doc_->Settings().MilkyWay = 1;
+    doc_->Limits.StarMagnitudeLimit = -10;
     WhiteTexture(render::kTexMilkyWay);
   }
 
   // The camera on a point inside the band, 5 degrees off the galactic
   // equator, as far from the Sun as can be; the red of the band there.
   int BandRed() {
-    const astro::PlanetState& sun = doc_->Bodies[astro::kSun];
+    const astro::PlanetState& sun = doc_->Sky.Bodies[astro::kSun];
     double best = -1;
     astro::EquatorialCoord point{};
     for (int l = -150; l <= 150; l += 10) {
@@ -876,12 +878,12 @@ TEST_F(MilkyWayLayer, FadesWithTheSun) {
   // A full Moon up washes the band out as if the Sun stood 3 degrees higher.
   SunAt(-18);
   PlaceBody(astro::kMoon, 30, 315);
-  doc_->Bodies[astro::kMoon].HelioDistance = 1;
+  doc_->Sky.Bodies[astro::kMoon].HelioDistance = 1;
   EXPECT_NEAR(BandRed(), 128, 3);
   // Without sky colours the band is always whole.
-  doc_->SkyColors = 0;
+  doc_->Settings().SkyColors = 0;
   SunAt(-11);
-  doc_->SkyColors = 0;
+  doc_->Settings().SkyColors = 0;
   EXPECT_EQ(BandRed(), 255);
 }
 
@@ -905,7 +907,7 @@ class LineLayers : public Layers {
   void SetUp() override {
     Layers::SetUp();
     if (IsSkipped() || HasFatalFailure()) return;
-    doc_->StarMagnitudeLimit = -10;
+    doc_->Limits.StarMagnitudeLimit = -10;
   }
 
   struct Lit {
@@ -930,23 +932,23 @@ class LineLayers : public Layers {
 
 TEST_F(LineLayers, EachDrawsInItsColourAndAllInPureRedInRedScreen) {
   struct Layer {
-    int CSkyDoc::*on;
+    int AppSettings::*on;
     int AppSettings::*colour;
   };
   CentreOn(5.5, 10);
-  for (const Layer layer : {Layer{&CSkyDoc::Boundaries, &AppSettings::ConstBoundariesColor},
-                            Layer{&CSkyDoc::Constelations, &AppSettings::ConstLinesColor},
-                            Layer{&CSkyDoc::Ecliptic, &AppSettings::EclipticColor},
-                            Layer{&CSkyDoc::Coordinations, &AppSettings::GridsColor}}) {
+  for (const Layer layer : {Layer{&AppSettings::Boundaries, &AppSettings::ConstBoundariesColor},
+                            Layer{&AppSettings::Constelations, &AppSettings::ConstLinesColor},
+                            Layer{&AppSettings::Ecliptic, &AppSettings::EclipticColor},
+                            Layer{&AppSettings::Coordinations, &AppSettings::GridsColor}}) {
     AllLayersOff();
-    (*doc_).*layer.on = 1;
-    doc_->Settings.*layer.colour = 0x40C020;
-    doc_->RedScreen = 0;
+    doc_->Settings().*layer.on = 1;
+    doc_->Settings().*layer.colour = 0x40C020;
+    doc_->Run.RedScreen = 0;
     Lit lit = Classify(Render(kSize, kSize), 0x40C020);
     EXPECT_GT(lit.count, 100);
     EXPECT_GT(lit.settingColour, 20) << "(32, 192, 64) where a line covers a whole pixel";
     EXPECT_EQ(lit.pureRed, 0);
-    doc_->RedScreen = 1;
+    doc_->Run.RedScreen = 1;
     lit = Classify(Render(kSize, kSize), 0x40C020);
     EXPECT_GT(lit.count, 100);
     EXPECT_EQ(lit.pureRed, lit.count);
@@ -954,7 +956,7 @@ TEST_F(LineLayers, EachDrawsInItsColourAndAllInPureRedInRedScreen) {
 }
 
 TEST_F(LineLayers, HourCirclesStopTenDegreesShortOfThePoles) {
-  doc_->Coordinations = 1;
+  doc_->Settings().Coordinations = 1;
   SetZoom(4);
   for (const double pole : {90.0, -90.0}) {
     CentreOn(0, pole);
@@ -975,8 +977,8 @@ TEST_F(LineLayers, HourCirclesStopTenDegreesShortOfThePoles) {
 }
 
 TEST_F(LineLayers, PicksNameTheLines) {
-  doc_->Coordinations = 1;
-  doc_->Ecliptic = 1;
+  doc_->Settings().Coordinations = 1;
+  doc_->Settings().Ecliptic = 1;
   CentreOn(0, 0);
   SetZoom(2);
   Frame();
@@ -986,7 +988,7 @@ TEST_F(LineLayers, PicksNameTheLines) {
   EXPECT_TRUE(Contains(PickAt(x, y), render::kNameHourCircle));
   ASSERT_TRUE(WindowOf(23.5, 30, x, y));
   EXPECT_TRUE(Contains(PickAt(x, y), render::kNameParallel));
-  const SkyPoint& e = doc_->EclipticPoints[71];
+  const SkyPoint& e = doc_->Catalogues.EclipticPoints[71];
   ASSERT_TRUE(WindowOf(e.RightAscension, e.Declination, x, y));
   EXPECT_TRUE(Contains(PickAt(x, y), render::kNameEcliptic));
 }
@@ -998,8 +1000,8 @@ class HorizonLayers : public Layers {
   void SetUp() override {
     Layers::SetUp();
     if (IsSkipped() || HasFatalFailure()) return;
-    doc_->HorizonMode = 1;
-    doc_->StarMagnitudeLimit = -10;
+    doc_->Settings().HorizonMode = 1;
+    doc_->Limits.StarMagnitudeLimit = -10;
   }
 
   static bool Orange(const QColor& c) {
@@ -1025,7 +1027,7 @@ TEST_F(HorizonLayers, AtZoomOneEveryCompassPointInViewHasItsTick) {
     CentreOnHorizon(facing, 10);
     const QImage image = Frame();
     for (const int azimuth : {facing - 45, facing, facing + 45}) {
-      const SkyPoint& p = doc_->HorizonPoints[((azimuth + 360) % 360) / 5];
+      const SkyPoint& p = doc_->Sky.HorizonPoints[((azimuth + 360) % 360) / 5];
       double x, y;
       ASSERT_TRUE(WindowOf(p.RightAscension, p.Declination, x, y)) << azimuth;
       EXPECT_TRUE(TickBelow(image, x, y, Orange)) << "azimuth " << azimuth;
@@ -1045,10 +1047,11 @@ TEST_F(HorizonLayers, AtZoomOneTheGroundReachesPastTheDisc) {
 // Red screen once left the ground grey; now nothing but red reaches the
 // screen, the ground's grey included.
 TEST_F(HorizonLayers, RedScreenMakesLinesRedAndTheGroundDarkRed) {
-  doc_->Boundaries = doc_->Constelations = doc_->Ecliptic = doc_->Coordinations = 1;
-  doc_->DeepSky = 1;
-  doc_->StarMagnitudeLimit = 7.5;
-  doc_->RedScreen = 1;
+  doc_->Settings().Boundaries = doc_->Settings().Constelations = doc_->Settings().Ecliptic =
+      doc_->Settings().Coordinations = 1;
+  doc_->Settings().DeepSky = 1;
+  doc_->Limits.StarMagnitudeLimit = 7.5;
+  doc_->Run.RedScreen = 1;
   SetZoom(2);
   CentreOnHorizon(180, -20);
   const QImage image = Frame();
@@ -1082,11 +1085,11 @@ TEST_F(HorizonLayers, TheLandscapeStandsOnTheGroundWithAndWithoutSkyColours) {
   WhiteTexture(render::kTexHorizon);
   SetZoom(2);
   CentreOnHorizon(180, 15);
-  doc_->SkyColors = 1;
+  doc_->Settings().SkyColors = 1;
   QImage image = Frame();
   // The band is as light as the sky lets it be: dark at this night hour.
-  const double sun =
-      AltitudeOf(doc_->Bodies[astro::kSun].RightAscension, doc_->Bodies[astro::kSun].Declination);
+  const double sun = AltitudeOf(doc_->Sky.Bodies[astro::kSun].RightAscension,
+                                doc_->Sky.Bodies[astro::kSun].Declination);
   const int grey = static_cast<int>(255 * render::LandscapeLight(sun));
   const auto isBand = [grey](const QColor& c) {
     return std::abs(c.red() - grey) <= 2 && c.red() == c.green() && c.green() == c.blue();
@@ -1099,7 +1102,7 @@ TEST_F(HorizonLayers, TheLandscapeStandsOnTheGroundWithAndWithoutSkyColours) {
   ASSERT_TRUE(WindowOfHorizon(180, 42, x, y));
   EXPECT_FALSE(isBand(ColourAt(image, x, y))) << "and reaches 40 degrees";
 
-  doc_->SkyColors = 0;
+  doc_->Settings().SkyColors = 0;
   image = Frame();
   ASSERT_TRUE(WindowOfHorizon(180, 20, x, y));
   EXPECT_TRUE(isBand(ColourAt(image, x, y))) << "the band on the black sky";
@@ -1107,19 +1110,19 @@ TEST_F(HorizonLayers, TheLandscapeStandsOnTheGroundWithAndWithoutSkyColours) {
   const QColor ground = ColourAt(image, x, y);
   EXPECT_TRUE(GroundColoured(ground));
   EXPECT_GT(ground.green(), 5);
-  const SkyPoint& north = doc_->HorizonPoints[36];
+  const SkyPoint& north = doc_->Sky.HorizonPoints[36];
   ASSERT_TRUE(WindowOf(north.RightAscension, north.Declination, x, y));
   EXPECT_TRUE(TickBelow(image, x, y, Orange));
 }
 
 TEST_F(HorizonLayers, EquatorialModeHasNoGroundAndShowsStarsBelowTheHorizon) {
-  doc_->HorizonMode = 0;
+  doc_->Settings().HorizonMode = 0;
   CentreOn(5.5, 0);
-  doc_->SkyColors = 0;
+  doc_->Settings().SkyColors = 0;
   QImage image = Frame();
   for (int y = 0; y < kSize; y += 2)
     for (int x = 0; x < kSize; x += 2) ASSERT_EQ(Rgb(At(image, x, y)), std::make_tuple(0, 0, 0));
-  doc_->HorizonMode = 1;
+  doc_->Settings().HorizonMode = 1;
   CentreOnHorizon(0, 0);
   image = Frame();
   int grey = 0;
@@ -1128,21 +1131,21 @@ TEST_F(HorizonLayers, EquatorialModeHasNoGroundAndShowsStarsBelowTheHorizon) {
   EXPECT_GT(grey, 1000);
 
   // A bright star below the horizon: hidden by the ground, seen without it.
-  doc_->StarMagnitudeLimit = 7.5;
+  doc_->Limits.StarMagnitudeLimit = 7.5;
   int below = -1;
   for (int i = 0; i < kStarCount && below < 0; ++i) {
-    const StarRecord& s = doc_->Stars[i];
+    const StarRecord& s = doc_->Sky.Stars[i];
     if (s.Magnitude < 2 && AltitudeOf(s.RightAscension, s.Declination) < -20) below = i;
   }
   ASSERT_GE(below, 0);
-  const StarRecord& star = doc_->Stars[below];
+  const StarRecord& star = doc_->Sky.Stars[below];
   const astro::HorizontalCoord h =
-      doc_->AstroState.HorizonOf(star.RightAscension, star.Declination);
-  doc_->Settings.StarsDrawPoints = 1;
+      doc_->Sky.AstroState.HorizonOf(star.RightAscension, star.Declination);
+  doc_->Settings().StarsDrawPoints = 1;
   CentreOnHorizon(360 - h.Azimuth, h.Altitude);
   image = Frame();
   EXPECT_TRUE(GroundColoured(At(image, 200, 199))) << "the ground";
-  doc_->HorizonMode = 0;
+  doc_->Settings().HorizonMode = 0;
   CentreOn(star.RightAscension, star.Declination);
   image = Frame();
   EXPECT_GT(At(image, 200, 199).red(), 100) << "the star";
@@ -1166,17 +1169,17 @@ class Refraction : public HorizonLayers {
   void SkyAtAltitude(double h) {
     for (int i = 0; i < kEclipticPointCount; ++i) {
       const astro::EquatorialCoord c =
-          doc_->AstroState.SkyAt(360.0 * i / (kEclipticPointCount - 1), h);
-      doc_->EclipticPoints[i] = {static_cast<float>(c.RightAscension),
-                                 static_cast<float>(c.Declination)};
+          doc_->Sky.AstroState.SkyAt(360.0 * i / (kEclipticPointCount - 1), h);
+      doc_->Catalogues.EclipticPoints[i] = {static_cast<float>(c.RightAscension),
+                                            static_cast<float>(c.Declination)};
     }
-    const astro::EquatorialCoord star = doc_->AstroState.SkyAt(0, h);
-    doc_->Stars[0].RightAscension = static_cast<float>(star.RightAscension);
-    doc_->Stars[0].Declination = static_cast<float>(star.Declination);
-    doc_->Stars[0].Magnitude = -1;
-    doc_->StarMagnitudeLimit = -1;
-    doc_->Settings.StarsDrawPoints = 1;
-    doc_->Ecliptic = 1;
+    const astro::EquatorialCoord star = doc_->Sky.AstroState.SkyAt(0, h);
+    doc_->Sky.Stars[0].RightAscension = static_cast<float>(star.RightAscension);
+    doc_->Sky.Stars[0].Declination = static_cast<float>(star.Declination);
+    doc_->Sky.Stars[0].Magnitude = -1;
+    doc_->Limits.StarMagnitudeLimit = -1;
+    doc_->Settings().StarsDrawPoints = 1;
+    doc_->Settings().Ecliptic = 1;
     settings_.EclipticColor = 0xFF0000;  // blue
     SetZoom(8);
     CentreOnHorizon(0, 0.5);
@@ -1203,9 +1206,9 @@ TEST_F(Refraction, LiftsListsAndStarsByTheAtmospheresRefraction) {
   SkyAtAltitude(1.0);
   // The lists follow each change of the refraction (the first frame compiles
   // the changed ecliptic).
-  doc_->Refraction = 1;
+  doc_->Settings().Refraction = 1;
   const QImage apparent = Frame();
-  doc_->Refraction = 0;
+  doc_->Settings().Refraction = 0;
   const QImage geometric = Frame();
   // 8 x 200 pixels cover 90 degrees along the sphere's radius.
   const double lift = astro::RefractionAt(1.0) * 1600 * astro::kDegToRad;
@@ -1213,28 +1216,28 @@ TEST_F(Refraction, LiftsListsAndStarsByTheAtmospheresRefraction) {
   EXPECT_NEAR(RowOf(geometric, White) - RowOf(apparent, White), lift, 1.5);
   // The readout under the pointer gives the geometric place back.
   double x, y, ra, dec;
-  ASSERT_TRUE(WindowOf(doc_->Stars[0].RightAscension, doc_->Stars[0].Declination, x, y));
-  ASSERT_TRUE(doc_->WindowToSky(static_cast<int>(std::lround(x)),
+  ASSERT_TRUE(WindowOf(doc_->Sky.Stars[0].RightAscension, doc_->Sky.Stars[0].Declination, x, y));
+  ASSERT_TRUE(doc_->WindowToSky(view_->Geometry, static_cast<int>(std::lround(x)),
                                 kSize - static_cast<int>(std::lround(y)), 8, ra, dec));
-  EXPECT_NEAR(dec, doc_->Stars[0].Declination, 0.05);
+  EXPECT_NEAR(dec, doc_->Sky.Stars[0].Declination, 0.05);
   // Equatorial charts are never refracted.
-  doc_->HorizonMode = 0;
+  doc_->Settings().HorizonMode = 0;
   EXPECT_FALSE(doc_->Refracting());
 }
 
 TEST_F(Refraction, AStarJustBelowTheGeometricHorizonIsSeenAndPicked) {
   SkyAtAltitude(-0.3);  // apparent +0.25
-  doc_->Ecliptic = 0;
+  doc_->Settings().Ecliptic = 0;
   ClearLandscape();
   // Five degrees east of the south point, clear of the compass letter "S".
-  const astro::EquatorialCoord east = doc_->AstroState.SkyAt(5, -0.3);
-  doc_->Stars[0].RightAscension = static_cast<float>(east.RightAscension);
-  doc_->Stars[0].Declination = static_cast<float>(east.Declination);
+  const astro::EquatorialCoord east = doc_->Sky.AstroState.SkyAt(5, -0.3);
+  doc_->Sky.Stars[0].RightAscension = static_cast<float>(east.RightAscension);
+  doc_->Sky.Stars[0].Declination = static_cast<float>(east.Declination);
   for (const int on : {0, 1}) {
-    doc_->Refraction = on;
+    doc_->Settings().Refraction = on;
     const QImage image = Frame();
     double x, y;
-    ASSERT_TRUE(WindowOf(doc_->Stars[0].RightAscension, doc_->Stars[0].Declination, x, y));
+    ASSERT_TRUE(WindowOf(doc_->Sky.Stars[0].RightAscension, doc_->Sky.Stars[0].Declination, x, y));
     EXPECT_EQ(White(ColourAt(image, x, y)), on == 1) << on;
     EXPECT_EQ(Contains(PickAt(x, y), 0u), on == 1) << on;
   }
@@ -1243,9 +1246,10 @@ TEST_F(Refraction, AStarJustBelowTheGeometricHorizonIsSeenAndPicked) {
 TEST_F(HorizonLayers, NothingShowsThroughTheGroundAtTheRim) {
   // At zoom 2 the corners of a wide view lie beyond the rim of the sphere,
   // where the ground's polygons fall short of its curve.
-  doc_->Boundaries = doc_->Constelations = doc_->Ecliptic = doc_->MilkyWay = 1;
-  doc_->DeepSky = 1;
-  doc_->StarMagnitudeLimit = 6;
+  doc_->Settings().Boundaries = doc_->Settings().Constelations = doc_->Settings().Ecliptic =
+      doc_->Settings().MilkyWay = 1;
+  doc_->Settings().DeepSky = 1;
+  doc_->Limits.StarMagnitudeLimit = 6;
   SetZoom(2);
   constexpr int kWidth = 800, kHeight = 200;
   int checked = 0;
@@ -1256,9 +1260,9 @@ TEST_F(HorizonLayers, NothingShowsThroughTheGroundAtTheRim) {
     for (int y = 0; y < kHeight; ++y)
       for (int x = 0; x < kWidth; ++x) {
         double p[3];
-        if (!doc_->WindowToSphere(x, y, view_->Zoom, p)) continue;
+        if (!view_->Geometry.WindowToSphere(x, y, view_->Zoom, p)) continue;
         // Clear of the compass ticks and of names standing on the horizon.
-        const double* z = doc_->AstroState.ZenithPoint;
+        const double* z = doc_->Sky.AstroState.ZenithPoint;
         if (std::asin(p[0] * z[0] + p[1] * z[1] + p[2] * z[2]) * astro::kRadToDeg > -3) continue;
         const QColor c = At(image, x, kHeight - 1 - y);
         ++checked;

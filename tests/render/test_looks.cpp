@@ -32,19 +32,19 @@ class Looks : public SkyFixture {
     SkyFixture::SetUp();
     if (IsSkipped() || HasFatalFailure()) return;
     AllLayersOff();
-    doc_->StarsColors = 0;
+    doc_->Settings().StarsColors = 0;
     Render(kSize, kSize);  // stores the camera's matrices
   }
 
   void CentreOn(double ra, double dec) {
-    doc_->HorizonMode = 0;
-    doc_->YRotation = -15 * ra;
-    doc_->XRotation = -dec;
+    doc_->Settings().HorizonMode = 0;
+    doc_->Settings().YRotation = -15 * ra;
+    doc_->Settings().XRotation = -dec;
   }
 
   void SetZoom(double zoom) {
     view_->Zoom = zoom;
-    doc_->ProjectionDirty = 1;
+    view_->Geometry.ProjectionDirty = true;
   }
 
   QImage Frame() {
@@ -55,17 +55,17 @@ class Looks : public SkyFixture {
   bool WindowOf(double ra, double dec, double& x, double& y) {
     double p[3];
     doc_->DrawingPoint(ra, dec, p);
-    return doc_->SkyToWindow(p[0], p[1], p[2], x, y);
+    return view_->Geometry.SkyToWindow(p[0], p[1], p[2], x, y);
   }
 
   // The sky direction under GL window point x, y (equatorial mode).
   void SkyAt(double x, double y, float& ra, float& dec) {
     const double radius = (kSize / 2) * view_->Zoom;
-    const double dx = x - doc_->ViewCentreX, dy = y - doc_->ViewCentreY;
+    const double dx = x - view_->Geometry.CentreX, dy = y - view_->Geometry.CentreY;
     const double q = (dx * dx + dy * dy) / (radius * radius);
     double p[3];
-    ASSERT_TRUE(render::UnProjectPoint(x, y, 1 - std::sqrt(1 - q), doc_->ModelviewMatrix,
-                                       doc_->ProjectionMatrix, doc_->Viewport, p));
+    ASSERT_TRUE(render::UnProjectPoint(x, y, 1 - std::sqrt(1 - q), view_->Geometry.Modelview,
+                                       view_->Geometry.Projection, view_->Geometry.Viewport, p));
     ra = static_cast<float>(std::atan2(-p[0], -p[2]) * astro::kRadToDeg / 15);
     if (ra < 0) ra += 24;
     dec = static_cast<float>(std::asin(std::clamp(p[1], -1.0, 1.0)) * astro::kRadToDeg);
@@ -73,8 +73,8 @@ class Looks : public SkyFixture {
 
   // Only star i, of `magnitude`, at GL window point x, y.
   void OnlyStar(int i, double x, double y, float magnitude) {
-    for (StarRecord& star : doc_->Stars) star.Magnitude = 99;
-    StarRecord& star = doc_->Stars[i];
+    for (StarRecord& star : doc_->Sky.Stars) star.Magnitude = 99;
+    StarRecord& star = doc_->Sky.Stars[i];
     SkyAt(x, y, star.RightAscension, star.Declination);
     star.Magnitude = magnitude;
   }
@@ -192,7 +192,7 @@ class LabelLooks : public Looks {
     Looks::SetUp();
     if (IsSkipped() || HasFatalFailure()) return;
     settings_.StarsNamesColor = kMagenta;
-    doc_->StarNames = 1;
+    doc_->Settings().StarNames = 1;
     SetZoom(4);
     CentreOn(5.6, 0);
     Render(kSize, kSize);
@@ -200,18 +200,18 @@ class LabelLooks : public Looks {
 
   // Only proper name `n` (and its star), of `magnitude`, at GL window point x, y.
   void NamedStar(int n, int star, double x, double y, float magnitude) {
-    StarNameRecord& name = doc_->ProperNames[n];
+    StarNameRecord& name = doc_->Sky.ProperNames[n];
     SkyAt(x, y, name.RightAscension, name.Declination);
     name.Magnitude = magnitude;
-    StarRecord& s = doc_->Stars[star];
+    StarRecord& s = doc_->Sky.Stars[star];
     s.RightAscension = name.RightAscension;
     s.Declination = name.Declination;
     s.Magnitude = magnitude;
   }
 
   void NoStarsNorNames() {
-    for (StarRecord& star : doc_->Stars) star.Magnitude = 99;
-    for (StarNameRecord& name : doc_->ProperNames) name.Magnitude = 99;
+    for (StarRecord& star : doc_->Sky.Stars) star.Magnitude = 99;
+    for (StarNameRecord& name : doc_->Sky.ProperNames) name.Magnitude = 99;
   }
 };
 
@@ -246,13 +246,13 @@ TEST_F(LabelLooks, OverlappingNamesMoveTheFainterStarsNameToItsOtherSide) {
   const QRect right = Ink(image.copy(150, 0, kSize - 150, kSize), QColor(255, 0, 255));
   const QRect left = Ink(image.copy(0, 0, 150, kSize), QColor(255, 0, 255));
   ASSERT_FALSE(right.isEmpty());
-  EXPECT_NEAR(right.width(),
-              TextWidth(render::LabelFont::Plain14, render::FixedText(doc_->ProperNames[21].Name)),
-              2);
+  EXPECT_NEAR(
+      right.width(),
+      TextWidth(render::LabelFont::Plain14, render::FixedText(doc_->Sky.ProperNames[21].Name)), 2);
   ASSERT_FALSE(left.isEmpty());
-  EXPECT_NEAR(left.width(),
-              TextWidth(render::LabelFont::Plain14, render::FixedText(doc_->ProperNames[20].Name)),
-              2);
+  EXPECT_NEAR(
+      left.width(),
+      TextWidth(render::LabelFont::Plain14, render::FixedText(doc_->Sky.ProperNames[20].Name)), 2);
   // Apart by a whole line, both are written on the right.
   NamedStar(21, 101, 150, 230, 1.5f);
   image = Render(kSize, kSize);
@@ -269,17 +269,18 @@ TEST_F(LabelLooks, NoTwoLabelsOfTheSkyOverlap) {
   settings_.ConstLabelsColor = 0xFF8080;  // (128, 128, 255): Saturn is yellow
   settings_.PlanetNamesColor = 0x0040FF;
   settings_.DeepSkyLabelsColor = 0x80FF00;
-  doc_->Boundaries = doc_->DeepSky = doc_->DeepSkyLabels = doc_->SolarSystem = 1;
-  doc_->PlanetNames = 1;
+  doc_->Settings().Boundaries = doc_->Settings().DeepSky = doc_->Settings().DeepSkyLabels =
+      doc_->Settings().SolarSystem = 1;
+  doc_->Settings().PlanetNames = 1;
   settings_.ConstBoundariesColor = 0;
-  doc_->DeepSkyMagnitudeLimit = 11;
-  doc_->StarMagnitudeLimit = 7.5;
+  doc_->Limits.DeepSkyMagnitudeLimit = 11;
+  doc_->Limits.StarMagnitudeLimit = 7.5;
   // An eyepiece field's name, in the middle, goes first.
-  doc_->EyepieceFields = 1;
+  doc_->Settings().EyepieceFields = 1;
   settings_.Fields = {sky::EyepieceField{"Field", sky::FieldKind::Circle, 120}};
   for (int body = 2; body <= 9; ++body) {
-    doc_->Bodies[body].RightAscension = 5.45;
-    doc_->Bodies[body].Declination = -12 + 2 * body;
+    doc_->Sky.Bodies[body].RightAscension = 5.45;
+    doc_->Sky.Bodies[body].Declination = -12 + 2 * body;
   }
   const QImage image = Frame();
   const std::vector<render::LabelBox>& rooms = view_->Renderer().Labels().Taken();
@@ -318,10 +319,10 @@ TEST_F(LabelLooks, BrightStarsAreNamedBeforeTheConstellations) {
   // the star's name goes (Procyon and "Canis Minor"): the star keeps its name.
   NoStarsNorNames();
   NamedStar(10, 100, 150.3, 200.6, 0.4f);
-  doc_->Boundaries = 1;
+  doc_->Settings().Boundaries = 1;
   settings_.ConstBoundariesColor = 0;
   settings_.ConstLabelsColor = 0x00FFFF;  // yellow
-  for (ConstellationNameRecord& r : doc_->ConstellationNames) {
+  for (ConstellationNameRecord& r : doc_->Catalogues.ConstellationNames) {
     float ra = 0, dec = 0;
     SkyAt(185, 196, ra, dec);
     r.RightAscension = ra;
@@ -331,14 +332,14 @@ TEST_F(LabelLooks, BrightStarsAreNamedBeforeTheConstellations) {
   const QRect star = Ink(image, QColor(255, 0, 255));
   ASSERT_FALSE(star.isEmpty()) << "the star's name is written";
   EXPECT_GT(star.left(), 150);
-  EXPECT_NEAR(star.width(),
-              TextWidth(render::LabelFont::Plain14, render::FixedText(doc_->ProperNames[10].Name)),
-              2);
+  EXPECT_NEAR(
+      star.width(),
+      TextWidth(render::LabelFont::Plain14, render::FixedText(doc_->Sky.ProperNames[10].Name)), 2);
 }
 
 TEST_F(LabelLooks, ANameThatDoesNotFitBesideItsStarTriesTheOtherSidesAndIsNeverCut) {
   NoStarsNorNames();
-  const std::string name(render::FixedText(doc_->ProperNames[10].Name));
+  const std::string name(render::FixedText(doc_->Sky.ProperNames[10].Name));
   const int width = TextWidth(render::LabelFont::Plain14, name);
   struct Case {
     double x, y;
@@ -377,7 +378,7 @@ TEST_F(LabelLooks, ANameThatDoesNotFitBesideItsStarTriesTheOtherSidesAndIsNeverC
 
 TEST_F(LabelLooks, TheGridWritesHoursAlongTheEquatorAndDegreesAlongTheMeridian) {
   NoStarsNorNames();
-  doc_->Coordinations = 1;
+  doc_->Settings().Coordinations = 1;
   settings_.GridsColor = kMagenta;
   SetZoom(2);
   CentreOn(6, 10);
@@ -399,7 +400,7 @@ TEST_F(LabelLooks, TheGridWritesHoursAlongTheEquatorAndDegreesAlongTheMeridian) 
   EXPECT_GT(inkNear(6, 30, "+30\xB0"), 10);
   EXPECT_GT(inkNear(6, -15, "-15\xB0"), 10);
   // Without the grid, none.
-  doc_->Coordinations = 0;
+  doc_->Settings().Coordinations = 0;
   EXPECT_TRUE(Ink(Frame(), QColor(255, 0, 255)).isEmpty());
 }
 
@@ -408,19 +409,22 @@ TEST_F(LabelLooks, TheGridWritesHoursAlongTheEquatorAndDegreesAlongTheMeridian) 
 TEST_F(Looks, RedScreenLetsNothingButRedThrough) {
   // Every layer, the landscape and the ground, the Moon, the planets in their
   // colours and the Milky Way; night-vision red.
-  doc_->Coordinations = doc_->Boundaries = doc_->Constelations = doc_->DeepSky = 1;
-  doc_->MilkyWay = doc_->SolarSystem = doc_->Ecliptic = doc_->StarNames = 1;
-  doc_->PlanetNames = doc_->DeepSkyLabels = doc_->SkyColors = doc_->StarsColors = 1;
-  doc_->StarMagnitudeLimit = 7.5;
-  doc_->HorizonMode = 1;
-  doc_->XRotation = -20;
-  doc_->YRotation = 90 + 180;  // the north, 20 degrees up
+  doc_->Settings().Coordinations = doc_->Settings().Boundaries = doc_->Settings().Constelations =
+      doc_->Settings().DeepSky = 1;
+  doc_->Settings().MilkyWay = doc_->Settings().SolarSystem = doc_->Settings().Ecliptic =
+      doc_->Settings().StarNames = 1;
+  doc_->Settings().PlanetNames = doc_->Settings().DeepSkyLabels = doc_->Settings().SkyColors =
+      doc_->Settings().StarsColors = 1;
+  doc_->Limits.StarMagnitudeLimit = 7.5;
+  doc_->Settings().HorizonMode = 1;
+  doc_->Settings().XRotation = -20;
+  doc_->Settings().YRotation = 90 + 180;  // the north, 20 degrees up
   PlaceBody(astro::kMoon, 25, 190);
-  doc_->Bodies[astro::kMoon].HelioDistance = 0.5;
+  doc_->Sky.Bodies[astro::kMoon].HelioDistance = 0.5;
   for (int body = 2; body <= 9; ++body) PlaceBody(body, 10 + 3 * body, 170 + 2 * body);
   SetZoom(2);
   const QImage coloured = Frame();
-  doc_->RedScreen = 1;
+  doc_->Run.RedScreen = 1;
   const QImage red = Frame();
   int lit = 0, other = 0, brightest = 0;
   for (int y = 0; y < kSize; ++y)
@@ -445,9 +449,9 @@ class LandscapeLooks : public Looks {
   void SetUp() override {
     Looks::SetUp();
     if (IsSkipped() || HasFatalFailure()) return;
-    doc_->HorizonMode = 1;
-    doc_->SkyColors = 1;
-    doc_->StarMagnitudeLimit = -10;
+    doc_->Settings().HorizonMode = 1;
+    doc_->Settings().SkyColors = 1;
+    doc_->Limits.StarMagnitudeLimit = -10;
     SetZoom(1);
   }
 
@@ -459,7 +463,7 @@ class LandscapeLooks : public Looks {
     std::memset(texels, 0, sizeof texels);
     for (auto& row : texels)
       for (int c = 16; c < 24; ++c) std::memset(row[c], 255, 4);
-    glBindTexture(GL_TEXTURE_2D, doc_->TextureNames[render::kTexHorizon]);
+    glBindTexture(GL_TEXTURE_2D, view_->Renderer().TextureName(render::kTexHorizon));
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 64, 4, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
@@ -471,10 +475,10 @@ class LandscapeLooks : public Looks {
   // The red of the frame at azimuth (from the south through the east) and
   // altitude, looking there.
   int RedAt(double azimuth, double altitude = 20) {
-    doc_->YRotation = (360 - azimuth) + 90;
-    doc_->XRotation = -altitude;
+    doc_->Settings().YRotation = (360 - azimuth) + 90;
+    doc_->Settings().XRotation = -altitude;
     const QImage image = Frame();
-    const astro::EquatorialCoord c = doc_->AstroState.SkyAt(azimuth, altitude);
+    const astro::EquatorialCoord c = doc_->Sky.AstroState.SkyAt(azimuth, altitude);
     double x, y;
     EXPECT_TRUE(WindowOf(c.RightAscension, c.Declination, x, y));
     return image.pixelColor(Pixel(x, y)).red();
@@ -488,11 +492,11 @@ TEST_F(LandscapeLooks, TheLandscapeStaysWithTheCompassThroughAnAnimationStep) {
   EXPECT_EQ(RedAt(200), 255);
   EXPECT_LT(RedAt(290), 40);
   // Ten-minute steps turn TimeOffset; the landscape stays where it stands.
-  std::int64_t instant = doc_->Instant.UtSeconds;
+  std::int64_t instant = doc_->Sky.Instant.UtSeconds;
   for (int step = 0; step < 6; ++step)
-    ui::AnimationStep(doc_->DocumentTime, instant, doc_->TimeOffset, ui::kTenMinutes, true,
-                      ClockRulesOf(doc_->Settings));
-  ASSERT_NE(doc_->TimeOffset, 0.0);
+    ui::AnimationStep(doc_->Sky.DocumentTime, instant, doc_->Sky.TimeOffset, ui::kTenMinutes, true,
+                      ClockRulesOf(doc_->Settings()));
+  ASSERT_NE(doc_->Sky.TimeOffset, 0.0);
   doc_->UpdateSky();
   PlaceBody(astro::kSun, 40, 0);
   EXPECT_EQ(RedAt(200), 255);
@@ -505,8 +509,8 @@ TEST_F(LandscapeLooks, BelowTheHorizonNothingIsSkyColouredAndTheGroundIsLitByDay
   // the ground.
   constexpr int kWidth = 800, kHeight = 200;
   SetZoom(2);
-  doc_->YRotation = 90;
-  doc_->XRotation = 5;
+  doc_->Settings().YRotation = 90;
+  doc_->Settings().XRotation = 5;
   PlaceBody(astro::kSun, 40, 20);
   Render(kWidth, kHeight);
   const QImage day = Render(kWidth, kHeight);
@@ -536,7 +540,7 @@ TEST_F(LandscapeLooks, BelowTheHorizonNothingIsSkyColouredAndTheGroundIsLitByDay
 TEST_F(LandscapeLooks, TheLandscapeShowsOnTheBlackSkyToo) {
   StripedLandscape();
   PlaceBody(astro::kSun, 40, 0);
-  doc_->SkyColors = 0;
+  doc_->Settings().SkyColors = 0;
   EXPECT_EQ(RedAt(200), 255) << "the stripe of the landscape";
   EXPECT_LT(RedAt(290), 40) << "the land beside it";
 }
@@ -545,16 +549,16 @@ TEST_F(LandscapeLooks, TheLandscapeIsOpaqueAndDarkAtNight) {
   // The real picture, looking north along the horizon: where the land stands
   // (by day, not the sky's blue), it hides the stars behind it at night and
   // is a dark silhouette.
-  doc_->YRotation = 90 + 180;
-  doc_->XRotation = -1;
+  doc_->Settings().YRotation = 90 + 180;
+  doc_->Settings().XRotation = -1;
   PlaceBody(astro::kSun, 40, 0);
   const QImage day = Frame();
   PlaceBody(astro::kSun, -40, 0);
-  doc_->StarMagnitudeLimit = 7.5;
+  doc_->Limits.StarMagnitudeLimit = 7.5;
   const QImage night = Frame();
-  doc_->StarMagnitudeLimit = -10;
+  doc_->Limits.StarMagnitudeLimit = -10;
   const QImage starless = Frame();
-  const astro::EquatorialCoord c = doc_->AstroState.SkyAt(180, 0.5);
+  const astro::EquatorialCoord c = doc_->Sky.AstroState.SkyAt(180, 0.5);
   double x, y;
   ASSERT_TRUE(WindowOf(c.RightAscension, c.Declination, x, y));
   int land = 0, dayLight = 0, nightLight = 0, showingThrough = 0;

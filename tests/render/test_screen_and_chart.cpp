@@ -27,23 +27,23 @@ class ScreenAndChart : public SkyFixture {
   void SetUp() override {
     SkyFixture::SetUp();
     AllLayersOff();
-    doc_->DeepSky = doc_->SolarSystem = 1;
-    doc_->HorizonMode = 0;
+    doc_->Settings().DeepSky = doc_->Settings().SolarSystem = 1;
+    doc_->Settings().HorizonMode = 0;
     for (int i = 0; i < kDeepSkyCount; ++i)
-      if (catalog::IsMessierIndex(i) && doc_->DeepSkyObjects[i].Number == 42) m42_ = i;
+      if (catalog::IsMessierIndex(i) && doc_->Sky.DeepSkyObjects[i].Number == 42) m42_ = i;
     ASSERT_GE(m42_, 0);
-    const DeepSkyRecord& m42 = doc_->DeepSkyObjects[m42_];
-    doc_->YRotation = -15 * m42.RightAscension;
-    doc_->XRotation = -m42.Declination;
+    const DeepSkyRecord& m42 = doc_->Sky.DeepSkyObjects[m42_];
+    doc_->Settings().YRotation = -15 * m42.RightAscension;
+    doc_->Settings().XRotation = -m42.Declination;
     view_->Zoom = 4;
-    doc_->ProjectionDirty = 1;
+    view_->Geometry.ProjectionDirty = true;
   }
 
   // The Sun at `altitude`, the Moon new and far below.
   void SunAt(double altitude) {
     PlaceBody(astro::kSun, altitude, 315);
     PlaceBody(astro::kMoon, -60, 90);
-    doc_->Bodies[astro::kMoon].HelioDistance = -1;
+    doc_->Sky.Bodies[astro::kMoon].HelioDistance = -1;
   }
 
   // Whether the screen's frame shows M42: its selection pass, which walks
@@ -99,8 +99,8 @@ TEST_F(ScreenAndChart, AgreeOnTheDeepSkyInDaylightTwilightAndRedScreen) {
   };
   for (const Case& c : cases) {
     SunAt(c.SunAltitude);
-    doc_->SkyColors = c.SkyColours;
-    doc_->RedScreen = c.RedScreen;
+    doc_->Settings().SkyColors = c.SkyColours;
+    doc_->Run.RedScreen = c.RedScreen;
     EXPECT_EQ(OnChart(), c.Shown) << c.What;
     EXPECT_EQ(OnScreen(), c.Shown) << c.What;
   }

@@ -75,7 +75,7 @@ TEST(AutoLimits, FollowTheZoomOnlyInAutomaticMode) {
   AppSettings settings;
   auto doc = std::make_unique<CSkyDoc>(settings);
   doc->UpdateAutoLimits(8);
-  EXPECT_EQ(doc->StarMagnitudeLimit, 7.5) << "automatic mode is off";
+  EXPECT_EQ(doc->Limits.StarMagnitudeLimit, 7.5) << "automatic mode is off";
 
   settings.AutoMode = 1;
   // Zooming in and out again: the limits reach the catalogues' depth at 64.
@@ -87,8 +87,8 @@ TEST(AutoLimits, FollowTheZoomOnlyInAutomaticMode) {
                {1, 5.0, 6, 8, 0},      {0.5, 5.0, 6, 8, 0}};
   for (const auto& s : steps) {
     doc->UpdateAutoLimits(s.zoom);
-    EXPECT_EQ(doc->StarMagnitudeLimit, s.stars) << s.zoom;
-    EXPECT_EQ(doc->DeepSkyMagnitudeLimit, s.deepSky) << s.zoom;
+    EXPECT_EQ(doc->Limits.StarMagnitudeLimit, s.stars) << s.zoom;
+    EXPECT_EQ(doc->Limits.DeepSkyMagnitudeLimit, s.deepSky) << s.zoom;
     EXPECT_EQ(settings.StarsLimit, s.starsIndex) << s.zoom;
     EXPECT_EQ(settings.DeepSkyLimit, s.deepSkyIndex) << s.zoom;
   }
@@ -99,10 +99,10 @@ TEST(AutoLimits, TheSavedZoomSetsThemAtStart) {
   settings.AutoMode = 1;
   settings.Zoom = 64;
   settings.StarsLimit = 0;
-  EXPECT_EQ(CSkyDoc(settings).StarMagnitudeLimit, 13.0);
+  EXPECT_EQ(CSkyDoc(settings).Limits.StarMagnitudeLimit, 13.0);
   settings.AutoMode = 0;
   settings.StarsLimit = 0;
-  EXPECT_EQ(CSkyDoc(settings).StarMagnitudeLimit, 1.0) << "a set limit stays";
+  EXPECT_EQ(CSkyDoc(settings).Limits.StarMagnitudeLimit, 1.0) << "a set limit stays";
 }
 
 }  // namespace

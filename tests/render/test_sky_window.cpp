@@ -42,24 +42,25 @@ TEST_F(SkyWindow, TheMoonsGlowFadesEvenlyAwayFromItAtHighZoom) {
   settings_.EW = "E";
   ThrowOnMissingCatalogue failure;
   doc_->OnNewDocument(failure, nullptr, astro::CivilTime{2026, 12, 18, 17, 0, 0});
-  doc_->SkyColors = doc_->SolarSystem = doc_->HorizonMode = 1;
-  doc_->MilkyWay = doc_->Boundaries = doc_->Constelations = doc_->Coordinations = 0;
-  doc_->PlanetNames = 0;
-  doc_->StarMagnitudeLimit = -10;
-  const astro::PlanetState& moon = doc_->Bodies[astro::kMoon];
+  doc_->Settings().SkyColors = doc_->Settings().SolarSystem = doc_->Settings().HorizonMode = 1;
+  doc_->Settings().MilkyWay = doc_->Settings().Boundaries = doc_->Settings().Constelations =
+      doc_->Settings().Coordinations = 0;
+  doc_->Settings().PlanetNames = 0;
+  doc_->Limits.StarMagnitudeLimit = -10;
+  const astro::PlanetState& moon = doc_->Sky.Bodies[astro::kMoon];
   const astro::HorizontalCoord at =
-      doc_->AstroState.HorizonOf(moon.RightAscension, moon.Declination);
+      doc_->Sky.AstroState.HorizonOf(moon.RightAscension, moon.Declination);
   for (const double zoom : {32.0, 64.0, 128.0}) {
     SCOPED_TRACE(zoom);
     view_->Zoom = zoom;
-    doc_->ProjectionDirty = 1;
+    view_->Geometry.ProjectionDirty = true;
     // The Moon's azimuth runs through the west, the camera's through the east.
-    doc_->YRotation = at.Azimuth + 90;
-    doc_->XRotation = -at.Altitude;
+    doc_->Settings().YRotation = at.Azimuth + 90;
+    doc_->Settings().XRotation = -at.Altitude;
     const QImage image = Shown(1280, 933);
     double p[3], mx, my;
     doc_->DrawingPoint(moon.RightAscension, moon.Declination, p);
-    ASSERT_TRUE(doc_->SkyToWindow(p[0], p[1], p[2], mx, my));
+    ASSERT_TRUE(view_->Geometry.SkyToWindow(p[0], p[1], p[2], mx, my));
     // The darkest and the brightest blue at each whole distance from the
     // Moon, clear of its ball.
     const double ball = 0.4 * (933 / 2) * zoom * astro::kDegToRad;

@@ -20,13 +20,13 @@ TEST(ChartCommands, ABlackSkyTakesBackTheLimitsOfTheSettings) {
     settings.StarsLimit = row.StarsIndex;
     settings.DeepSkyLimit = row.DeepSkyIndex;
     CSkyDoc doc(settings);
-    doc.StarMagnitudeLimit = 3.0;
-    doc.DeepSkyMagnitudeLimit = 4.0;
+    doc.Limits.StarMagnitudeLimit = 3.0;
+    doc.Limits.DeepSkyMagnitudeLimit = 4.0;
     sky::ShowBlackSky(doc);
-    EXPECT_EQ(doc.SkyColors, 0);
+    EXPECT_EQ(doc.Settings().SkyColors, 0);
     EXPECT_EQ(settings.SkyColors, 0);
-    EXPECT_DOUBLE_EQ(doc.StarMagnitudeLimit, row.StarLimit) << row.StarsIndex;
-    EXPECT_DOUBLE_EQ(doc.DeepSkyMagnitudeLimit, row.DeepSkyLimit) << row.DeepSkyIndex;
+    EXPECT_DOUBLE_EQ(doc.Limits.StarMagnitudeLimit, row.StarLimit) << row.StarsIndex;
+    EXPECT_DOUBLE_EQ(doc.Limits.DeepSkyMagnitudeLimit, row.DeepSkyLimit) << row.DeepSkyIndex;
     sky::ShowColouredSky(doc);
     EXPECT_EQ(settings.SkyColors, 1);
   }

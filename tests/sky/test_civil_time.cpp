@@ -269,16 +269,17 @@ TEST(CivilTime, NowIsThePresentInstantInThePlacesClock) {
   doc->SetDocumentTime(std::nullopt);
   doc->UpdateSky();
   const std::int64_t after = std::time(nullptr);
-  EXPECT_GE(doc->Instant.UtSeconds, before);
-  EXPECT_LE(doc->Instant.UtSeconds, after);
-  EXPECT_EQ(doc->DocumentTime,
-            sky::CivilTimeAt(Zone("Australia/Sydney"), doc->Instant.UtSeconds).Clock);
-  EXPECT_NEAR(doc->AstroState.JulianDay, doc->Instant.UtSeconds / 86400.0 + 2440587.5, 1e-6);
+  EXPECT_GE(doc->Sky.Instant.UtSeconds, before);
+  EXPECT_LE(doc->Sky.Instant.UtSeconds, after);
+  EXPECT_EQ(doc->Sky.DocumentTime,
+            sky::CivilTimeAt(Zone("Australia/Sydney"), doc->Sky.Instant.UtSeconds).Clock);
+  EXPECT_NEAR(doc->Sky.AstroState.JulianDay, doc->Sky.Instant.UtSeconds / 86400.0 + 2440587.5,
+              1e-6);
   // An instant given with its offset is the same instant in the place's clock.
   doc->SetDocumentTime(*astro::ParseDateTime("2026-07-15T20:00:00Z"));
   doc->UpdateSky();
-  EXPECT_EQ(doc->DocumentTime, (CivilTime{2026, 7, 16, 6, 0, 0}));
-  EXPECT_DOUBLE_EQ(doc->AstroState.UtOffset, 10.0);
+  EXPECT_EQ(doc->Sky.DocumentTime, (CivilTime{2026, 7, 16, 6, 0, 0}));
+  EXPECT_DOUBLE_EQ(doc->Sky.AstroState.UtOffset, 10.0);
 }
 
 TEST(CivilTime, TheDocumentKeepsTheSecondOfTwoEqualClockTimes) {
@@ -288,12 +289,12 @@ TEST(CivilTime, TheDocumentKeepsTheSecondOfTwoEqualClockTimes) {
   // 01:30 EST, the second 01:30 of 2026-11-01.
   doc->SetInstant(astro::SecondsOfCivil({2026, 11, 1, 6, 30, 0}));
   doc->UpdateSky();
-  EXPECT_EQ(doc->DocumentTime, (CivilTime{2026, 11, 1, 1, 30, 0}));
-  EXPECT_DOUBLE_EQ(doc->AstroState.UtOffset, -5.0);
+  EXPECT_EQ(doc->Sky.DocumentTime, (CivilTime{2026, 11, 1, 1, 30, 0}));
+  EXPECT_DOUBLE_EQ(doc->Sky.AstroState.UtOffset, -5.0);
   // Set as a clock time, it is the first.
-  doc->DocumentTime = {2026, 11, 1, 1, 30, 1};
+  doc->Sky.DocumentTime = {2026, 11, 1, 1, 30, 1};
   doc->UpdateSky();
-  EXPECT_DOUBLE_EQ(doc->AstroState.UtOffset, -4.0);
+  EXPECT_DOUBLE_EQ(doc->Sky.AstroState.UtOffset, -4.0);
 }
 
 TEST(CivilTime, TheZoneOfTheSettings) {

@@ -59,13 +59,13 @@ class SearchTest : public ::testing::Test {
   }
 
   void At(int hour) {
-    doc_->DocumentTime.Hour = hour;
+    doc_->Sky.DocumentTime.Hour = hour;
     doc_->UpdateSky();
   }
 
   // The middle of the view as the camera angles give it.
   astro::EquatorialCoord EquatorialCentre() const {
-    return {-doc_->YRotation / 15.0, -doc_->XRotation};
+    return {-doc_->Settings().YRotation / 15.0, -doc_->Settings().XRotation};
   }
 
   AppSettings settings_;
@@ -97,20 +97,20 @@ TEST_F(SearchTest, TheCataloguesAreReadByThePrepareStepNotByTheirAccessors) {
   for (const auto& c : kCases) {
     SetUp();
     const CSkyDoc& drawing = *doc_;
-    EXPECT_TRUE(drawing.DeepCatalogues.FaintStars().Records.empty()) << c.Limit;
-    EXPECT_TRUE(drawing.DeepCatalogues.NgcIc().Records.empty()) << c.Limit;
-    doc_->StarMagnitudeLimit = c.Limit;
-    doc_->Settings.ShowNGC = c.ShowNgc;
+    EXPECT_TRUE(drawing.Catalogues.DeepCatalogues.FaintStars().Records.empty()) << c.Limit;
+    EXPECT_TRUE(drawing.Catalogues.DeepCatalogues.NgcIc().Records.empty()) << c.Limit;
+    doc_->Limits.StarMagnitudeLimit = c.Limit;
+    doc_->Settings().ShowNGC = c.ShowNgc;
     doc_->PrepareCatalogues();
     const std::vector<catalog::FaintStarRecord>& stars =
-        drawing.DeepCatalogues.FaintStars().Records;
+        drawing.Catalogues.DeepCatalogues.FaintStars().Records;
     const auto beyondFirstPart = [](const catalog::FaintStarRecord& s) {
       return s.Magnitude > sky::kFaintStarsFirstPart;
     };
     EXPECT_EQ(stars.empty(), c.Read == Stars::None) << c.Limit;
     EXPECT_EQ(std::any_of(stars.begin(), stars.end(), beyondFirstPart), c.Read == Stars::Whole)
         << c.Limit;
-    EXPECT_EQ(drawing.DeepCatalogues.NgcIc().Records.empty(), c.ShowNgc == 0) << c.Limit;
+    EXPECT_EQ(drawing.Catalogues.DeepCatalogues.NgcIc().Records.empty(), c.ShowNgc == 0) << c.Limit;
   }
   std::filesystem::current_path(cwd);
 }
@@ -118,9 +118,9 @@ TEST_F(SearchTest, TheCataloguesAreReadByThePrepareStepNotByTheirAccessors) {
 TEST_F(SearchTest, TheWideViewsReadTheBrightFaintStarsAndASearchTheRest) {
   const std::filesystem::path cwd = std::filesystem::current_path();
   std::filesystem::current_path(STELLIX_SOURCE_DATA_DIR);
-  doc_->StarMagnitudeLimit = 6.5;
+  doc_->Limits.StarMagnitudeLimit = 6.5;
   doc_->PrepareCatalogues();
-  const catalog::FaintStarCatalogue& drawn = doc_->DeepCatalogues.FaintStars();
+  const catalog::FaintStarCatalogue& drawn = doc_->Catalogues.DeepCatalogues.FaintStars();
   std::vector<catalog::FaintStarRecord> bright(drawn.Records.begin(), drawn.Records.end());
   ASSERT_FALSE(bright.empty());
   EXPECT_TRUE(std::all_of(bright.begin(), bright.end(), [](const catalog::FaintStarRecord& s) {
@@ -129,7 +129,7 @@ TEST_F(SearchTest, TheWideViewsReadTheBrightFaintStarsAndASearchTheRest) {
   // HIP 15307 (V 9.05) is in the rest, read by the search; the bright
   // part's stars keep their indices, which cards and picks hold.
   const std::optional<SkyObjectRef> found = FindObjectByName(*doc_, "HIP 15307");
-  const catalog::FaintStarCatalogue& all = doc_->DeepCatalogues.FaintStars();
+  const catalog::FaintStarCatalogue& all = doc_->Catalogues.DeepCatalogues.FaintStars();
   ASSERT_TRUE(found);
   EXPECT_EQ(all.Records[found->Index].Hip, 15307);
   ASSERT_GT(all.Records.size(), bright.size());
@@ -144,10 +144,10 @@ TEST_F(SearchTest, FaintStarsAndNgcIcObjectsByNumberAndName) {
   // Their files are read, by bare name like every catalogue, when first needed.
   const std::filesystem::path cwd = std::filesystem::current_path();
   std::filesystem::current_path(STELLIX_SOURCE_DATA_DIR);
-  doc_->DeepCatalogues.ReadFaintStars();
-  doc_->DeepCatalogues.ReadNgcIc();
-  const catalog::FaintStarCatalogue& stars = doc_->DeepCatalogues.FaintStars();
-  const catalog::NgcIcCatalogue& objects = doc_->DeepCatalogues.NgcIc();
+  doc_->Catalogues.DeepCatalogues.ReadFaintStars();
+  doc_->Catalogues.DeepCatalogues.ReadNgcIc();
+  const catalog::FaintStarCatalogue& stars = doc_->Catalogues.DeepCatalogues.FaintStars();
+  const catalog::NgcIcCatalogue& objects = doc_->Catalogues.DeepCatalogues.NgcIc();
   ASSERT_FALSE(stars.Records.empty());
   ASSERT_FALSE(objects.Records.empty());
   // A Tycho star is found by the name its card gives it.
@@ -180,7 +180,7 @@ TEST_F(SearchTest, FaintStarsAndNgcIcObjectsByNumberAndName) {
         c.Kind == SkyObjectRef::FaintStar ? sky::FaintStarDesignation(stars.Records[found->Index])
         : c.Kind == SkyObjectRef::NgcIc
             ? sky::NgcIcDesignation(objects.Records[found->Index])
-            : "NGC " + std::to_string(doc_->DeepSkyObjects[found->Index].Number);
+            : "NGC " + std::to_string(doc_->Sky.DeepSkyObjects[found->Index].Number);
     EXPECT_EQ(designation, c.Designation) << c.Name;
   }
   for (const char* unknown : {"HIP", "HIP 0", "HIP 999999", "IC", "IC 0", "IC 99999", "IC 434x",
@@ -197,12 +197,12 @@ TEST_F(SearchTest, FaintStarsAndNgcIcObjectsByNumberAndName) {
 TEST_F(SearchTest, NamesOfEveryKindCaseAndBlanksAside) {
   const auto hrIndex = [&](int hr) {
     for (int i = 0; i < kStarCount; ++i)
-      if (doc_->Stars[i].HR == hr) return i;
+      if (doc_->Sky.Stars[i].HR == hr) return i;
     return -1;
   };
   const auto deepSkyIndex = [&](int number, bool messier) {
     for (int i = messier ? 0 : kMessierCount; i < (messier ? kMessierCount : kDeepSkyCount); ++i)
-      if (doc_->DeepSkyObjects[i].Number == number) return i;
+      if (doc_->Sky.DeepSkyObjects[i].Number == number) return i;
     return -1;
   };
   struct Case {
@@ -210,10 +210,10 @@ TEST_F(SearchTest, NamesOfEveryKindCaseAndBlanksAside) {
     SkyObjectRef::Kind Kind;
     int Index;
   } const kCases[] = {
-      {"Sirius", SkyObjectRef::Star, hrIndex(doc_->ProperNames[0].HR)},
-      {"  sIRIUS ", SkyObjectRef::Star, hrIndex(doc_->ProperNames[0].HR)},
-      {"rigil   KENTAURUS", SkyObjectRef::Star, hrIndex(doc_->ProperNames[3].HR)},
-      {"Sabik", SkyObjectRef::Star, hrIndex(doc_->ProperNames[kStarNameCount - 1].HR)},
+      {"Sirius", SkyObjectRef::Star, hrIndex(doc_->Sky.ProperNames[0].HR)},
+      {"  sIRIUS ", SkyObjectRef::Star, hrIndex(doc_->Sky.ProperNames[0].HR)},
+      {"rigil   KENTAURUS", SkyObjectRef::Star, hrIndex(doc_->Sky.ProperNames[3].HR)},
+      {"Sabik", SkyObjectRef::Star, hrIndex(doc_->Sky.ProperNames[kStarNameCount - 1].HR)},
       {"Orion Nebula", SkyObjectRef::DeepSky, deepSkyIndex(42, true)},
       {"andromeda", SkyObjectRef::Constellation, 0},
       {"Corona Borealis", SkyObjectRef::Constellation, 21},
@@ -281,11 +281,11 @@ TEST_F(SearchTest, NamesOfEveryKindCaseAndBlanksAside) {
 TEST_F(SearchTest, PlacesAreThoseTheSearchCentres) {
   // A proper name takes its own record's place, not the star catalogue's.
   const astro::EquatorialCoord sirius = PlaceOf(*doc_, *FindObjectByName(*doc_, "Sirius"));
-  EXPECT_FLOAT_EQ(sirius.RightAscension, doc_->ProperNames[0].RightAscension);
+  EXPECT_FLOAT_EQ(sirius.RightAscension, doc_->Sky.ProperNames[0].RightAscension);
   EXPECT_NEAR(Separation(sirius, {6.7525, -16.716}), 0, 0.02);
   const astro::EquatorialCoord moon = PlaceOf(*doc_, {SkyObjectRef::Body, astro::kMoon});
-  EXPECT_EQ(moon.RightAscension, doc_->Bodies[astro::kMoon].RightAscension);
-  EXPECT_EQ(moon.Declination, doc_->Bodies[astro::kMoon].Declination);
+  EXPECT_EQ(moon.RightAscension, doc_->Sky.Bodies[astro::kMoon].RightAscension);
+  EXPECT_EQ(moon.Declination, doc_->Sky.Bodies[astro::kMoon].Declination);
   const astro::EquatorialCoord orion = PlaceOf(*doc_, *FindObjectByName(*doc_, "Orion"));
   EXPECT_NEAR(orion.RightAscension, 5.5, 1e-6);
   EXPECT_NEAR(orion.Declination, 5.0, 1e-6);
@@ -312,7 +312,7 @@ TEST_F(SearchTest, TheNgcListHoldsEveryNgcThenEveryIcObjectOnceInNumberOrder) {
   std::filesystem::current_path(STELLIX_SOURCE_DATA_DIR);
   const std::vector<std::string> ngc = NgcSearchEntries(*doc_);
   std::filesystem::current_path(cwd);
-  const std::size_t files = 100 + doc_->DeepCatalogues.NgcIc().Records.size();
+  const std::size_t files = 100 + doc_->Catalogues.DeepCatalogues.NgcIc().Records.size();
   ASSERT_GT(files, 13'000u);
   ASSERT_EQ(ngc.size(), files);
   EXPECT_EQ(std::set<std::string>(ngc.begin(), ngc.end()).size(), ngc.size()) << "no duplicates";
@@ -355,7 +355,7 @@ TEST(NgcSearchMatch, WhatTypingSelects) {
 TEST_F(SearchTest, ChosenEntriesGiveTheirRecordsPlaces) {
   const auto ngcRecord = [&](int number) -> const DeepSkyRecord& {
     for (int i = kMessierCount; i < kDeepSkyCount; ++i)
-      if (doc_->DeepSkyObjects[i].Number == number) return doc_->DeepSkyObjects[i];
+      if (doc_->Sky.DeepSkyObjects[i].Number == number) return doc_->Sky.DeepSkyObjects[i];
     throw std::runtime_error("no such NGC record");
   };
   // The NGC/IC file is read from the data folder when first needed.
@@ -376,7 +376,7 @@ TEST_F(SearchTest, ChosenEntriesGiveTheirRecordsPlaces) {
 
   const std::optional<astro::EquatorialCoord> vega = StarSearchPlace(*doc_, "Vega");
   ASSERT_TRUE(vega);
-  EXPECT_FLOAT_EQ(vega->Declination, doc_->ProperNames[4].Declination);
+  EXPECT_FLOAT_EQ(vega->Declination, doc_->Sky.ProperNames[4].Declination);
   EXPECT_FALSE(StarSearchPlace(*doc_, "vega")) << "the list's text, compared exactly";
 
   const std::optional<astro::EquatorialCoord> crux = ConstellationSearchPlace("Crux");
@@ -412,7 +412,7 @@ TEST_F(SearchTest, MessierFieldChecks) {
     const MessierSearchResult result = CheckMessierField(*doc_, c.Field);
     EXPECT_EQ(result.MessageId, c.MessageId) << '"' << c.Field << '"';
     if (c.Number == 0) continue;
-    const DeepSkyRecord& record = doc_->DeepSkyObjects[c.Number - 1];  // in number order
+    const DeepSkyRecord& record = doc_->Sky.DeepSkyObjects[c.Number - 1];  // in number order
     ASSERT_EQ(record.Number, c.Number);
     EXPECT_FLOAT_EQ(result.Place.RightAscension, record.RightAscension) << c.Field;
     EXPECT_FLOAT_EQ(result.Place.Declination, record.Declination) << c.Field;
@@ -424,43 +424,43 @@ TEST_F(SearchTest, BelowTheHorizonCentredOnTheChartRefusedOnTheHorizonView) {
   const astro::EquatorialCoord sirius = PlaceOf(*doc_, *FindObjectByName(*doc_, "Sirius"));
   ASSERT_LT(doc_->HorizontalOf(sirius.RightAscension, sirius.Declination).Altitude, -30);
 
-  doc_->HorizonMode = 0;
+  doc_->Settings().HorizonMode = 0;
   EXPECT_TRUE(CentreOn(*doc_, messages_, sirius.RightAscension, sirius.Declination));
   EXPECT_TRUE(messages_.Lines.empty());
   EXPECT_NEAR(Separation(EquatorialCentre(), sirius), 0, 1e-9);
 
-  doc_->HorizonMode = 1;
-  doc_->XRotation = 12.5;
-  doc_->YRotation = 200.25;
+  doc_->Settings().HorizonMode = 1;
+  doc_->Settings().XRotation = 12.5;
+  doc_->Settings().YRotation = 200.25;
   EXPECT_FALSE(CentreOn(*doc_, messages_, sirius.RightAscension, sirius.Declination));
   EXPECT_EQ(messages_.Lines, std::vector<std::string>{kUnderHorizon});
-  EXPECT_EQ(doc_->XRotation, 12.5);
-  EXPECT_EQ(doc_->YRotation, 200.25);
+  EXPECT_EQ(doc_->Settings().XRotation, 12.5);
+  EXPECT_EQ(doc_->Settings().YRotation, 200.25);
 
   // The Sun at night, the same way.
   At(22);
-  const astro::PlanetState& sun = doc_->Bodies[astro::kSun];
+  const astro::PlanetState& sun = doc_->Sky.Bodies[astro::kSun];
   EXPECT_FALSE(CentreOn(*doc_, messages_, sun.RightAscension, sun.Declination));
   EXPECT_EQ(messages_.Lines.size(), 2u);
   EXPECT_EQ(messages_.Lines.back(), kUnderHorizon);
-  EXPECT_EQ(doc_->XRotation, 12.5);
+  EXPECT_EQ(doc_->Settings().XRotation, 12.5);
 }
 
 TEST_F(SearchTest, TheHorizonViewCentresTheAltitudeAsShown) {
   const astro::EquatorialCoord sirius = PlaceOf(*doc_, *FindObjectByName(*doc_, "Sirius"));
   for (int refraction : {0, 1}) {
-    doc_->HorizonMode = 1;
-    doc_->Refraction = refraction;
+    doc_->Settings().HorizonMode = 1;
+    doc_->Settings().Refraction = refraction;
     const astro::HorizontalCoord h = doc_->HorizontalOf(sirius.RightAscension, sirius.Declination);
     ASSERT_GT(h.Altitude, 5);
     ASSERT_TRUE(CentreOn(*doc_, messages_, sirius.RightAscension, sirius.Declination));
-    EXPECT_DOUBLE_EQ(doc_->XRotation, -h.Altitude);
-    EXPECT_DOUBLE_EQ(doc_->YRotation, h.Azimuth + 90);
+    EXPECT_DOUBLE_EQ(doc_->Settings().XRotation, -h.Altitude);
+    EXPECT_DOUBLE_EQ(doc_->Settings().YRotation, h.Azimuth + 90);
   }
   // Refraction lifts a star near 17 degrees by about 3 arc minutes.
-  doc_->Refraction = 0;
+  doc_->Settings().Refraction = 0;
   const double geometric = doc_->HorizontalOf(sirius.RightAscension, sirius.Declination).Altitude;
-  doc_->Refraction = 1;
+  doc_->Settings().Refraction = 1;
   const double apparent = doc_->HorizontalOf(sirius.RightAscension, sirius.Declination).Altitude;
   EXPECT_NEAR((apparent - geometric) * 60, 3.1, 0.3);
 }
@@ -480,47 +480,49 @@ TEST_F(SearchTest, HorizonPointsEastNorthWestSouth) {
     double WestAzimuth;  // from the south through the west
   } const kCases[] = {{18, 270}, {36, 180}, {54, 90}, {0, 0}};
   for (const Case& c : kCases) {
-    doc_->HorizonMode = 1;
+    doc_->Settings().HorizonMode = 1;
     ShowHorizonPoint(*doc_, c.Index);
-    EXPECT_NEAR(doc_->XRotation, 0, 1e-4) << c.Index << ": the horizon, not lifted by refraction";
-    EXPECT_NEAR(std::remainder(doc_->YRotation - 90 - c.WestAzimuth, 360), 0, 1e-4) << c.Index;
+    EXPECT_NEAR(doc_->Settings().XRotation, 0, 1e-4)
+        << c.Index << ": the horizon, not lifted by refraction";
+    EXPECT_NEAR(std::remainder(doc_->Settings().YRotation - 90 - c.WestAzimuth, 360), 0, 1e-4)
+        << c.Index;
 
-    doc_->HorizonMode = 0;
+    doc_->Settings().HorizonMode = 0;
     ShowHorizonPoint(*doc_, c.Index);
-    const SkyPoint& p = doc_->HorizonPoints[c.Index];
+    const SkyPoint& p = doc_->Sky.HorizonPoints[c.Index];
     EXPECT_NEAR(Separation(EquatorialCentre(), {p.RightAscension, p.Declination}), 0, 1e-5);
     const astro::EquatorialCoord centre = EquatorialCentre();
-    EXPECT_NEAR(doc_->AstroState.HorizonOf(centre.RightAscension, centre.Declination).Altitude, 0,
-                1e-4);
+    EXPECT_NEAR(doc_->Sky.AstroState.HorizonOf(centre.RightAscension, centre.Declination).Altitude,
+                0, 1e-4);
   }
 }
 
 TEST_F(SearchTest, ZenithAndNadir) {
   // The horizon view looks straight up or down and keeps its azimuth.
-  doc_->HorizonMode = 1;
-  doc_->XRotation = -20;
-  doc_->YRotation = 131.5;
+  doc_->Settings().HorizonMode = 1;
+  doc_->Settings().XRotation = -20;
+  doc_->Settings().YRotation = 131.5;
   ShowZenith(*doc_, 90);
-  EXPECT_EQ(doc_->XRotation, -90);
-  EXPECT_EQ(doc_->YRotation, 131.5);
+  EXPECT_EQ(doc_->Settings().XRotation, -90);
+  EXPECT_EQ(doc_->Settings().YRotation, 131.5);
   ShowZenith(*doc_, -90);
-  EXPECT_EQ(doc_->XRotation, 90);
-  EXPECT_EQ(doc_->YRotation, 131.5);
+  EXPECT_EQ(doc_->Settings().XRotation, 90);
+  EXPECT_EQ(doc_->Settings().YRotation, 131.5);
 
   // The chart centres the point 0.05 degrees from the zenith (nadir), towards the north.
-  doc_->HorizonMode = 0;
+  doc_->Settings().HorizonMode = 0;
   for (double altitude : {90.0, -90.0}) {
     ShowZenith(*doc_, altitude);
     const astro::EquatorialCoord centre = EquatorialCentre();
     const astro::HorizontalCoord h =
-        doc_->AstroState.HorizonOf(centre.RightAscension, centre.Declination);
+        doc_->Sky.AstroState.HorizonOf(centre.RightAscension, centre.Declination);
     EXPECT_NEAR(h.Altitude, altitude > 0 ? 89.95 : -89.95, 1e-6);
     EXPECT_NEAR(h.Azimuth, 180, 1e-3) << "north, from the south through the west";
   }
 }
 
 TEST_F(SearchTest, CentreOnANameAsTheDialogsWould) {
-  doc_->HorizonMode = 0;
+  doc_->Settings().HorizonMode = 0;
   EXPECT_EQ(CentreOnName(*doc_, "sirius"), "");
   EXPECT_NEAR(Separation(EquatorialCentre(), PlaceOf(*doc_, *FindObjectByName(*doc_, "Sirius"))), 0,
               1e-9);
@@ -528,14 +530,14 @@ TEST_F(SearchTest, CentreOnANameAsTheDialogsWould) {
   // M31's catalogue place, turned by the annual aberration (up to 20.5").
   EXPECT_NEAR(Separation(EquatorialCentre(), {0.7123, 41.269}), 0, 0.006);
 
-  const double x = doc_->XRotation, y = doc_->YRotation;
+  const double x = doc_->Settings().XRotation, y = doc_->Settings().YRotation;
   EXPECT_EQ(CentreOnName(*doc_, "Vulcan"), UnknownObjectText("Vulcan"));
   EXPECT_EQ(doc_->Selected, FindObjectByName(*doc_, "M31")) << "kept by a refusal";
   EXPECT_NE(UnknownObjectText("Vulcan").find("\"Vulcan\""), std::string::npos);
-  doc_->HorizonMode = 1;
+  doc_->Settings().HorizonMode = 1;
   EXPECT_EQ(CentreOnName(*doc_, "Sun"), "Object under horizon. Not visible.   ");
-  EXPECT_EQ(doc_->XRotation, x);
-  EXPECT_EQ(doc_->YRotation, y);
+  EXPECT_EQ(doc_->Settings().XRotation, x);
+  EXPECT_EQ(doc_->Settings().YRotation, y);
   EXPECT_EQ(CentreOnName(*doc_, "Sirius"), "") << "up at 22:00 UT";
 }
 

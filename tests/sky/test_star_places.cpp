@@ -79,13 +79,13 @@ TEST(StarPlaces, AgreeWithErfaFrom1901To2099) {
   ASSERT_EQ(rows.size(), 300u);
   double worstAstrometric = 0, worstApparent = 0;
   for (const Row& r : rows) {
-    doc->DocumentTime = r.Ut;
+    doc->Sky.DocumentTime = r.Ut;
     doc->UpdateSky();
-    const auto star = std::find_if(std::begin(doc->Stars), std::end(doc->Stars),
+    const auto star = std::find_if(std::begin(doc->Sky.Stars), std::end(doc->Sky.Stars),
                                    [&](const StarRecord& s) { return s.HR == r.Hr; });
-    ASSERT_NE(star, std::end(doc->Stars)) << r.Hr;
+    ASSERT_NE(star, std::end(doc->Sky.Stars)) << r.Hr;
     const sky::PlaceNumbers n =
-        sky::StarCardOf(*doc, static_cast<int>(star - std::begin(doc->Stars))).Numbers;
+        sky::StarCardOf(*doc, static_cast<int>(star - std::begin(doc->Sky.Stars))).Numbers;
     const double astrometric = ArcSeconds(n.RaJ2000, n.DecJ2000, r.RaAstrometric, r.DecAstrometric);
     const double apparent = ArcSeconds(n.RaDate, n.DecDate, r.RaApparent, r.DecApparent);
     // The catalogue's place within 2" of Hipparcos's (further ones were

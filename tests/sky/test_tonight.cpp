@@ -33,7 +33,7 @@ class TonightList : public ::testing::Test {
     settings_.TimeZoneId = "Europe/Warsaw";
     settings_.Refraction = 1;
     doc_ = std::make_unique<CSkyDoc>(settings_);
-    doc_->Refraction = 1;
+    doc_->Settings().Refraction = 1;
     doc_->SetDocumentTime(astro::CivilTime{2026, 12, 9, 20, 0, 0});
     doc_->UpdateSky();
     struct Star {
@@ -45,22 +45,23 @@ class TonightList : public ::testing::Test {
                           {1708, "Capella", 5.27817, 45.99806, 0.08},
                           {2491, "Sirius", 6.75247, -16.71611, -1.46}};
     for (int i = 0; i < 3; ++i) {
-      doc_->Stars[i] = {};
-      doc_->Stars[i].HR = stars[i].Hr;
-      doc_->Stars[i].RightAscension = static_cast<float>(stars[i].Ra);
-      doc_->Stars[i].Declination = static_cast<float>(stars[i].Dec);
-      doc_->Stars[i].Magnitude = static_cast<float>(stars[i].Magnitude);
-      doc_->ProperNames[i] = {};
-      doc_->ProperNames[i].HR = stars[i].Hr;
-      std::strncpy(doc_->ProperNames[i].Name, stars[i].Name, sizeof doc_->ProperNames[i].Name);
+      doc_->Sky.Stars[i] = {};
+      doc_->Sky.Stars[i].HR = stars[i].Hr;
+      doc_->Sky.Stars[i].RightAscension = static_cast<float>(stars[i].Ra);
+      doc_->Sky.Stars[i].Declination = static_cast<float>(stars[i].Dec);
+      doc_->Sky.Stars[i].Magnitude = static_cast<float>(stars[i].Magnitude);
+      doc_->Sky.ProperNames[i] = {};
+      doc_->Sky.ProperNames[i].HR = stars[i].Hr;
+      std::strncpy(doc_->Sky.ProperNames[i].Name, stars[i].Name,
+                   sizeof doc_->Sky.ProperNames[i].Name);
     }
-    DeepSkyRecord& m31 = doc_->DeepSkyObjects[30];
+    DeepSkyRecord& m31 = doc_->Sky.DeepSkyObjects[30];
     m31.Number = 31;
     m31.RightAscension = 0.71222f;
     m31.Declination = 41.26917f;
     m31.Magnitude = 3.4f;
     std::memcpy(m31.Type, "GALXY", 5);
-    DeepSkyRecord& m42 = doc_->DeepSkyObjects[41];
+    DeepSkyRecord& m42 = doc_->Sky.DeepSkyObjects[41];
     m42.Number = 42;
     m42.RightAscension = 5.58806f;
     m42.Declination = -5.39111f;
@@ -126,12 +127,12 @@ TEST_F(TonightList, TheListsHoldWhatTheyClaim) {
   EXPECT_NEAR(dusk.MoonIlluminated, 0.0053, 0.0005);
   doc_->SetInstant(sky::SecondsOfJulianDay(dusk.Hour));
   doc_->UpdateSky();
-  EXPECT_NEAR(dusk.MoonIlluminated, doc_->AstroState.MoonIlluminated, 1e-6);
+  EXPECT_NEAR(dusk.MoonIlluminated, doc_->Sky.AstroState.MoonIlluminated, 1e-6);
 }
 
 // A damaged name still makes valid JSON.
 TEST_F(TonightList, NamesAreEscapedInTheJson) {
-  std::memcpy(doc_->ProperNames[0].Name, "Ve\x01g\"a", 6);
+  std::memcpy(doc_->Sky.ProperNames[0].Name, "Ve\x01g\"a", 6);
   const std::string json = sky::TonightJson(sky::TonightOf(*doc_), ClockRulesOf(settings_));
   EXPECT_NE(json.find("\"name\":\"Ve\\u0001g\\\"a\""), std::string::npos) << json;
 }

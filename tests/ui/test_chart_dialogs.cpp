@@ -118,14 +118,14 @@ TEST_F(DateTimeDialogTest, ShowsTheSkysTimeWithin1901To2099) {
   EXPECT_EQ(Date()->date(), QDate(2099, 12, 31));
   Time()->setTime(QTime(23, 59, 59));
   QTest::mouseClick(Button(dialog_.get(), QDialogButtonBox::Ok), Qt::LeftButton);
-  EXPECT_EQ(Text(doc_->DocumentTime), "2099-12-31 23:59:59");
+  EXPECT_EQ(Text(doc_->Sky.DocumentTime), "2099-12-31 23:59:59");
 }
 
 TEST_F(DateTimeDialogTest, NowThenCancelLeavesTheTimeAsItWas) {
   // A place in another zone than the computer's (whatever TZ says, Sydney's
   // offset differs from it at some time of the year; the test runs in UTC).
-  doc_->Settings.TimeZoneId = "Australia/Sydney";
-  doc_->DocumentTime = {1950, 3, 4, 5, 6, 7};
+  doc_->Settings().TimeZoneId = "Australia/Sydney";
+  doc_->Sky.DocumentTime = {1950, 3, 4, 5, 6, 7};
   // The present instant as Sydney's clocks show it.
   const auto sydneyNow = [] {
     return QDateTime::currentDateTimeUtc().toTimeZone(QTimeZone("Australia/Sydney"));
@@ -147,15 +147,15 @@ TEST_F(DateTimeDialogTest, NowThenCancelLeavesTheTimeAsItWas) {
   EXPECT_FALSE(note->isVisible());
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
   EXPECT_EQ(dialog_->result(), QDialog::Rejected);
-  EXPECT_EQ(Text(doc_->DocumentTime), "1950-03-04 05:06:07");
+  EXPECT_EQ(Text(doc_->Sky.DocumentTime), "1950-03-04 05:06:07");
 
   Open();
   QTest::mouseClick(Child<QPushButton>(dialog_.get(), "Now"), Qt::LeftButton);
   QTest::mouseClick(Button(dialog_.get(), QDialogButtonBox::Ok), Qt::LeftButton);
   // The sky is that of the present instant.
-  EXPECT_LE(std::abs(doc_->Instant.UtSeconds - QDateTime::currentSecsSinceEpoch()), 3);
+  EXPECT_LE(std::abs(doc_->Sky.Instant.UtSeconds - QDateTime::currentSecsSinceEpoch()), 3);
   const double jdNow = QDateTime::currentSecsSinceEpoch() / 86400.0 + 2440587.5;
-  EXPECT_NEAR(doc_->AstroState.JulianDay, jdNow, 3.0 / 86400);
+  EXPECT_NEAR(doc_->Sky.AstroState.JulianDay, jdNow, 3.0 / 86400);
 }
 
 TEST_F(DateTimeDialogTest, AWholeDateOrTimeTypedOverTheFieldIsTaken) {
@@ -180,7 +180,7 @@ TEST_F(DateTimeDialogTest, AWholeDateOrTimeTypedOverTheFieldIsTaken) {
 }
 
 TEST_F(DialogTest, DateTimeOkMovesTheSkyAndTheStatusBar) {
-  const double before = doc_->AstroState.JulianDay;
+  const double before = doc_->Sky.AstroState.JulianDay;
   WhenModalOpens("DateTimeDialog", [](QWidget* dialog) {
     Child<QDateEdit>(dialog, "Date")->setDate(QDate(1999, 8, 11));
     Child<QTimeEdit>(dialog, "Time")->setTime(QTime(10, 30, 15));
@@ -190,12 +190,12 @@ TEST_F(DialogTest, DateTimeOkMovesTheSkyAndTheStatusBar) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
   });
   frame_->Action(32784)->trigger();
-  EXPECT_EQ(Text(doc_->DocumentTime), "1999-08-11 10:30:15");
+  EXPECT_EQ(Text(doc_->Sky.DocumentTime), "1999-08-11 10:30:15");
   astro::AstroState expected;
   const double jd =
-      expected.ComputeJulianDay(doc_->DocumentTime, ObserverPlaceOf(doc_->Settings, 2.0));
-  EXPECT_NE(doc_->AstroState.JulianDay, before);
-  EXPECT_DOUBLE_EQ(doc_->AstroState.JulianDay, jd);
+      expected.ComputeJulianDay(doc_->Sky.DocumentTime, ObserverPlaceOf(doc_->Settings(), 2.0));
+  EXPECT_NE(doc_->Sky.AstroState.JulianDay, before);
+  EXPECT_DOUBLE_EQ(doc_->Sky.AstroState.JulianDay, jd);
   EXPECT_TRUE(frame_->Pane(57635)->text().startsWith("10:30"))
       << frame_->Pane(57635)->text().toStdString();
   EXPECT_EQ(frame_->Pane(57635)->toolTip().toStdString(), "CEST, UT+2");
@@ -204,9 +204,9 @@ TEST_F(DialogTest, DateTimeOkMovesTheSkyAndTheStatusBar) {
 }
 
 TEST_F(DialogTest, APlaceTypedByHandTakesTheDaylightSavingOption) {
-  doc_->Settings.TimeZoneId.clear();
-  doc_->Settings.TimeZone = 3.0f;
-  doc_->Settings.DaylightSavingTime = 1;
+  doc_->Settings().TimeZoneId.clear();
+  doc_->Settings().TimeZone = 3.0f;
+  doc_->Settings().DaylightSavingTime = 1;
   WhenModalOpens("DateTimeDialog", [](QWidget* dialog) {
     Child<QDateEdit>(dialog, "Date")->setDate(QDate(2026, 1, 15));
     Child<QTimeEdit>(dialog, "Time")->setTime(QTime(12, 0, 0));
@@ -219,12 +219,12 @@ TEST_F(DialogTest, APlaceTypedByHandTakesTheDaylightSavingOption) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
   });
   frame_->Action(32784)->trigger();
-  EXPECT_EQ(doc_->Settings.DaylightSavingTime, 0);
-  EXPECT_DOUBLE_EQ(doc_->AstroState.JulianDay, 2461056.0 - 3.0 / 24);
+  EXPECT_EQ(doc_->Settings().DaylightSavingTime, 0);
+  EXPECT_DOUBLE_EQ(doc_->Sky.AstroState.JulianDay, 2461056.0 - 3.0 / 24);
 }
 
 TEST_F(DialogTest, TheDateTimeDialogSaysWhatAChangeOfSummerTimeMakesOfTheTimeSet) {
-  doc_->Settings.TimeZoneId = "America/New_York";
+  doc_->Settings().TimeZoneId = "America/New_York";
   struct Row {
     QTime Time;
     const char* Offset;
@@ -249,7 +249,7 @@ TEST_F(DialogTest, TheDateTimeDialogSaysWhatAChangeOfSummerTimeMakesOfTheTimeSet
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     });
     frame_->Action(32784)->trigger();
-    EXPECT_EQ(Text(doc_->DocumentTime), row.Set);
+    EXPECT_EQ(Text(doc_->Sky.DocumentTime), row.Set);
   }
 }
 
@@ -291,10 +291,10 @@ TEST_F(MagnitudeDialogTest, SliderPositionsGiveTheLimits) {
     Stars()->setValue(c.stars);
     DeepSky()->setValue(c.deepSky);
     Ok();
-    EXPECT_EQ(doc_->Settings.StarsLimit, c.starsLimit) << c.stars;
-    EXPECT_EQ(doc_->Settings.DeepSkyLimit, c.deepSky);
-    EXPECT_EQ(doc_->StarMagnitudeLimit, c.starMagnitude);
-    EXPECT_EQ(doc_->DeepSkyMagnitudeLimit, c.deepSkyMagnitude);
+    EXPECT_EQ(doc_->Settings().StarsLimit, c.starsLimit) << c.stars;
+    EXPECT_EQ(doc_->Settings().DeepSkyLimit, c.deepSky);
+    EXPECT_EQ(doc_->Limits.StarMagnitudeLimit, c.starMagnitude);
+    EXPECT_EQ(doc_->Limits.DeepSkyMagnitudeLimit, c.deepSkyMagnitude);
     // Reopened, the sliders stand where they were left.
     Open();
     EXPECT_EQ(Stars()->value(), c.stars);
@@ -304,7 +304,7 @@ TEST_F(MagnitudeDialogTest, SliderPositionsGiveTheLimits) {
 }
 
 TEST_F(MagnitudeDialogTest, TheKeyboardMovesTheSlidersToTheirEnds) {
-  doc_->Settings.StarsLimit = 4;
+  doc_->Settings().StarsLimit = 4;
   Open();
   EXPECT_EQ(FocusName(), "StarsSlider");
   QTest::keyClick(Stars(), Qt::Key_End);
@@ -313,9 +313,9 @@ TEST_F(MagnitudeDialogTest, TheKeyboardMovesTheSlidersToTheirEnds) {
   QTest::keyClick(DeepSky(), Qt::Key_Home);
   QTest::keyClick(DeepSky(), Qt::Key_Return);
   EXPECT_EQ(dialog_->result(), QDialog::Accepted);
-  EXPECT_EQ(doc_->Settings.StarsLimit, 24);
-  EXPECT_EQ(doc_->StarMagnitudeLimit, 13.0);
-  EXPECT_EQ(doc_->DeepSkyMagnitudeLimit, 6.0);
+  EXPECT_EQ(doc_->Settings().StarsLimit, 24);
+  EXPECT_EQ(doc_->Limits.StarMagnitudeLimit, 13.0);
+  EXPECT_EQ(doc_->Limits.DeepSkyMagnitudeLimit, 6.0);
 }
 
 TEST_F(MagnitudeDialogTest, TheScalesNameTheMagnitudesUnderTheirTicks) {
@@ -353,8 +353,8 @@ TEST_F(MagnitudeDialogTest, TheScalesNameTheMagnitudesUnderTheirTicks) {
 }
 
 TEST_F(MagnitudeDialogTest, AutoModeGreysTheSlidersAndFollowsTheZoom) {
-  doc_->Settings.AutoMode = 1;
-  doc_->Settings.StarsLimit = 2;
+  doc_->Settings().AutoMode = 1;
+  doc_->Settings().StarsLimit = 2;
   view_->Zoom = 2;
   Open();
   // Opening shows the limits of the present zoom: 5.5 and 7.
@@ -374,9 +374,9 @@ TEST_F(MagnitudeDialogTest, AutoModeGreysTheSlidersAndFollowsTheZoom) {
   DeepSky()->setValue(7);
   view_->Zoom = 64;
   Ok();
-  EXPECT_EQ(doc_->Settings.AutoMode, 1);
-  EXPECT_EQ(doc_->StarMagnitudeLimit, 13.0);
-  EXPECT_EQ(doc_->DeepSkyMagnitudeLimit, 16.0);
+  EXPECT_EQ(doc_->Settings().AutoMode, 1);
+  EXPECT_EQ(doc_->Limits.StarMagnitudeLimit, 13.0);
+  EXPECT_EQ(doc_->Limits.DeepSkyMagnitudeLimit, 16.0);
 
   // Leaving the automatic mode takes the sliders again.
   Open();
@@ -385,8 +385,8 @@ TEST_F(MagnitudeDialogTest, AutoModeGreysTheSlidersAndFollowsTheZoom) {
       << "the mnemonic clicks the box";
   Stars()->setValue(2);
   Ok();
-  EXPECT_EQ(doc_->Settings.AutoMode, 0);
-  EXPECT_EQ(doc_->StarMagnitudeLimit, 2.0);
+  EXPECT_EQ(doc_->Settings().AutoMode, 0);
+  EXPECT_EQ(doc_->Limits.StarMagnitudeLimit, 2.0);
 }
 
 TEST_F(MagnitudeDialogTest, CancelChangesNothing) {
@@ -394,9 +394,9 @@ TEST_F(MagnitudeDialogTest, CancelChangesNothing) {
   Stars()->setValue(0);
   ClickAuto();
   QTest::mouseClick(Button(dialog_.get(), QDialogButtonBox::Cancel), Qt::LeftButton);
-  EXPECT_EQ(doc_->Settings.StarsLimit, 11);
-  EXPECT_EQ(doc_->Settings.AutoMode, 0);
-  EXPECT_EQ(doc_->StarMagnitudeLimit, 7.5);
+  EXPECT_EQ(doc_->Settings().StarsLimit, 11);
+  EXPECT_EQ(doc_->Settings().AutoMode, 0);
+  EXPECT_EQ(doc_->Limits.StarMagnitudeLimit, 7.5);
 }
 
 // --- Deep-sky options ---------------------------------------------------------
@@ -438,7 +438,7 @@ TEST_F(DeepSkyDialogTest, EachPairShowsAndStoresItsSetting) {
   };
   for (const auto& p : pairs) {
     for (int value : {1, 0}) {
-      doc_->Settings.*p.setting = value;
+      doc_->Settings().*p.setting = value;
       Open();
       QRadioButton* on = Radio(p.on);
       QRadioButton* off = Radio(p.off);
@@ -453,11 +453,11 @@ TEST_F(DeepSkyDialogTest, EachPairShowsAndStoresItsSetting) {
       QTest::mouseClick(value == 1 ? off : on, Qt::LeftButton);
       EXPECT_NE(on->isChecked(), value == 1) << "the buttons of a pair exclude each other";
       QTest::mouseClick(Button(dialog_.get(), QDialogButtonBox::Cancel), Qt::LeftButton);
-      EXPECT_EQ(doc_->Settings.*p.setting, value) << p.label;
+      EXPECT_EQ(doc_->Settings().*p.setting, value) << p.label;
       Open();
       QTest::mouseClick(value == 1 ? Radio(p.off) : Radio(p.on), Qt::LeftButton);
       QTest::mouseClick(Button(dialog_.get(), QDialogButtonBox::Ok), Qt::LeftButton);
-      EXPECT_EQ(doc_->Settings.*p.setting, 1 - value) << p.label;
+      EXPECT_EQ(doc_->Settings().*p.setting, 1 - value) << p.label;
     }
   }
 }
@@ -476,8 +476,8 @@ TEST_F(DeepSkyDialogTest, WorksFromTheKeyboardAlone) {
   EXPECT_EQ(FocusName(), "Radio1030");
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
   EXPECT_EQ(dialog_->result(), QDialog::Accepted);
-  EXPECT_EQ(doc_->Settings.ShowNebulae, 0);
-  EXPECT_EQ(doc_->Settings.ShowMessier, 1);
+  EXPECT_EQ(doc_->Settings().ShowNebulae, 0);
+  EXPECT_EQ(doc_->Settings().ShowMessier, 1);
 }
 
 // --- Colours ------------------------------------------------------------------
@@ -535,7 +535,7 @@ TEST_F(ColoursDialogTest, EachButtonShowsItsColour) {
   };
   for (const auto& b : buttons) {
     QPushButton* button = ColourButton(b.id);
-    const ui::Rgb want = ui::UnpackColour(doc_->Settings.*b.setting);
+    const ui::Rgb want = ui::UnpackColour(doc_->Settings().*b.setting);
     EXPECT_EQ(Shown(button), QColor(want.Red, want.Green, want.Blue)) << b.label;
     QLabel* label = nullptr;
     for (QLabel* l : dialog_->findChildren<QLabel*>())
@@ -546,7 +546,7 @@ TEST_F(ColoursDialogTest, EachButtonShowsItsColour) {
 }
 
 TEST_F(ColoursDialogTest, InRedScreenEachButtonShowsItsBrightnessInDimRed) {
-  doc_->RedScreen = 1;
+  doc_->Run.RedScreen = 1;
   Open();
   for (int id : {1035, 1037, 1039, 1046}) {
     const QColor shown = Shown(ColourButton(id));
@@ -560,7 +560,7 @@ TEST_F(ColoursDialogTest, InRedScreenTheChoosersColourFieldsAreDimRed) {
   // Night vision as the main window turns it on: its palette, and the switch.
   const QPalette palette = QApplication::palette();
   QApplication::setPalette(ui::NightVisionPalette());
-  doc_->RedScreen = 1;
+  doc_->Run.RedScreen = 1;
   Open();
   QImage shown;
   WhenModalOpens("ColourChooser", [&](QWidget* w) {
@@ -595,13 +595,13 @@ TEST_F(ColoursDialogTest, AChosenColourIsInForceAtOnceAndStays) {
   });
   QTest::mouseClick(ecliptic, Qt::LeftButton);
   EXPECT_EQ(initial, "#0000ff") << "the chooser starts at the setting's colour";
-  EXPECT_EQ(doc_->Settings.EclipticColor, 0x00A5FF);
+  EXPECT_EQ(doc_->Settings().EclipticColor, 0x00A5FF);
   EXPECT_EQ(Shown(ecliptic), orange);
   EXPECT_GT(PixelsOf(orange), before + 50) << "the ecliptic is drawn in its new colour";
   // There is nothing to cancel: closing the dialog keeps the colour.
   QTest::keyClick(dialog_->focusWidget(), Qt::Key_Escape);
   EXPECT_FALSE(dialog_->isVisible());
-  EXPECT_EQ(doc_->Settings.EclipticColor, 0x00A5FF);
+  EXPECT_EQ(doc_->Settings().EclipticColor, 0x00A5FF);
 }
 
 TEST_F(ColoursDialogTest, CancelInTheChooserChangesNothing) {
@@ -617,7 +617,7 @@ TEST_F(ColoursDialogTest, CancelInTheChooserChangesNothing) {
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_G, Qt::AltModifier);
   ASSERT_TRUE(QTest::qWaitFor(
       [&chosen] { return chosen && QApplication::activeModalWidget() == nullptr; }));
-  EXPECT_EQ(doc_->Settings.GridsColor, 12632256);
+  EXPECT_EQ(doc_->Settings().GridsColor, 12632256);
   EXPECT_EQ(Shown(ColourButton(1035)), QColor(192, 192, 192));
   EXPECT_EQ(dialog_->focusWidget()->objectName().toStdString(), "Colour1035")
       << "the button keeps the focus";

@@ -17,8 +17,8 @@ class FieldsDialogTest : public DialogTest {
   void SetUp() override {
     DialogTest::SetUp();
     if (NotStarted()) return;
-    doc_->Settings.Fields.clear();
-    doc_->EyepieceFields = 0;
+    doc_->Settings().Fields.clear();
+    doc_->Settings().EyepieceFields = 0;
   }
   // The main window owns its dialogs: they go before it.
   void TearDown() override {
@@ -67,10 +67,10 @@ TEST_F(FieldsDialogTest, AddChangeRemoveThenOkKeepsTheListAndShowsIt) {
 
   Button(dialog_.get(), QDialogButtonBox::Ok)->click();
   EXPECT_FALSE(dialog_->isVisible());
-  ASSERT_EQ(doc_->Settings.Fields.size(), 1u);
-  EXPECT_EQ(doc_->Settings.Fields[0].Name, "A");
-  EXPECT_EQ(doc_->Settings.Fields[0].EyepieceFocal, 10);
-  EXPECT_EQ(doc_->EyepieceFields, 1) << "the fields just defined are shown";
+  ASSERT_EQ(doc_->Settings().Fields.size(), 1u);
+  EXPECT_EQ(doc_->Settings().Fields[0].Name, "A");
+  EXPECT_EQ(doc_->Settings().Fields[0].EyepieceFocal, 10);
+  EXPECT_EQ(doc_->Settings().EyepieceFields, 1) << "the fields just defined are shown";
   EXPECT_TRUE(messages_.Lines.empty());
 }
 
@@ -91,8 +91,8 @@ TEST_F(FieldsDialogTest, ARefusedFieldIsReportedAndCancelKeepsNothing) {
   Click("AddField");
   EXPECT_EQ(List()->count(), 1);
   Button(dialog_.get(), QDialogButtonBox::Cancel)->click();
-  EXPECT_TRUE(doc_->Settings.Fields.empty());
-  EXPECT_EQ(doc_->EyepieceFields, 0);
+  EXPECT_TRUE(doc_->Settings().Fields.empty());
+  EXPECT_EQ(doc_->Settings().EyepieceFields, 0);
 }
 
 }  // namespace

@@ -268,14 +268,15 @@ TEST_F(HelpWindowsTest, ShiftF1ExplainsWhatAToolbarButtonDoes) {
   QWidget* gridButton = frame_->MainToolBar()->widgetForAction(frame_->Action(32780));
   ASSERT_NE(gridButton, nullptr);
   EXPECT_NE(gridButton->whatsThis().indexOf("Grids"), -1);
-  const int grid = g_SkyDoc->Coordinations;
+  const int grid = g_SkyDoc->Settings().Coordinations;
 
   frame_->View()->setFocus();
   QTest::keyClick(frame_->View(), Qt::Key_F1, Qt::ShiftModifier);
   ASSERT_TRUE(QWhatsThis::inWhatsThisMode());
   QTest::mouseClick(gridButton, Qt::LeftButton);
   EXPECT_FALSE(QWhatsThis::inWhatsThisMode());
-  EXPECT_EQ(g_SkyDoc->Coordinations, grid) << "the click explains the button, not presses it";
+  EXPECT_EQ(g_SkyDoc->Settings().Coordinations, grid)
+      << "the click explains the button, not presses it";
   QWidget* note = nullptr;
   EXPECT_TRUE(QTest::qWaitFor([&] {
     for (QWidget* w : QApplication::topLevelWidgets())

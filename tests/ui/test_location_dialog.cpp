@@ -51,7 +51,7 @@ class LocationDialogTest : public DialogTest {
 
   // The place of the settings, as one line.
   std::string Place() const {
-    const AppSettings& s = doc_->Settings;
+    const AppSettings& s = doc_->Settings();
     return s.Location + " " + std::to_string(s.LatDeg) + " " + std::to_string(s.LatMin) + " " +
            s.NS + " " + std::to_string(s.LongDeg) + " " + std::to_string(s.LongMin) + " " + s.EW +
            " " + std::to_string(s.TimeZone);
@@ -71,7 +71,7 @@ TEST_F(LocationDialogTest, OpensAtThePlaceOfTheSettingsWithTheWorldMap) {
   EXPECT_EQ(Edit("TimeZone")->maxLength(), 5);
 
   // location.dat's places and the cities of cities.tab, by name.
-  ASSERT_EQ(static_cast<std::size_t>(Cities()->count()), doc_->Places.size());
+  ASSERT_EQ(static_cast<std::size_t>(Cities()->count()), doc_->Catalogues.Places.size());
   EXPECT_GT(Cities()->count(), 3 * kLocationCount);
   EXPECT_EQ(Cities()->item(0)->text().toStdString(), "Afghanistan:Kabul");
   EXPECT_EQ(Child<QLabel>(dialog_.get(), "Zone")->text().toStdString(),
@@ -103,7 +103,7 @@ TEST_F(LocationDialogTest, OpensAtThePlaceOfTheSettingsWithTheWorldMap) {
 }
 
 TEST_F(LocationDialogTest, InNightVisionTheMapAndItsMarkerAreDimRed) {
-  doc_->RedScreen = 1;
+  doc_->Run.RedScreen = 1;
   CLocationDialog night(*doc_, *view_, messages_, frame_);
   ShowActive(&night);
   const QImage shown = Child<QWidget>(&night, "WorldMap")->grab().toImage();
@@ -154,10 +154,10 @@ TEST_F(LocationDialogTest, ClicksOnTheMapFillTheFieldsAndNameThePlace) {
   // OK takes the name with the place, into the settings and the status bar.
   ClickMap(121, 64);
   ClickOk();
-  EXPECT_EQ(doc_->Settings.Location, "near USA:Yonkers, New York (11 km)");
-  EXPECT_EQ(doc_->Settings.TimeZoneId, "America/New_York");
-  EXPECT_EQ(doc_->Settings.LatDeg, 41);
-  EXPECT_EQ(doc_->Settings.EW, "W");
+  EXPECT_EQ(doc_->Settings().Location, "near USA:Yonkers, New York (11 km)");
+  EXPECT_EQ(doc_->Settings().TimeZoneId, "America/New_York");
+  EXPECT_EQ(doc_->Settings().LatDeg, 41);
+  EXPECT_EQ(doc_->Settings().EW, "W");
 }
 
 TEST_F(LocationDialogTest, BesideTheMapOnlyTheMarkerMoves) {
@@ -194,9 +194,9 @@ TEST_F(LocationDialogTest, TypingFindsPlacesAndACitysZoneComesWithIt) {
   ASSERT_EQ(Cities()->count(), 1);
   Cities()->setCurrentRow(0);
   ClickOk();
-  EXPECT_EQ(doc_->Settings.Location, "Australia:New Castle, New South Wales");
-  EXPECT_EQ(doc_->Settings.TimeZoneId, "Australia/Sydney");
-  EXPECT_FLOAT_EQ(doc_->Settings.TimeZone, 10.0f);
+  EXPECT_EQ(doc_->Settings().Location, "Australia:New Castle, New South Wales");
+  EXPECT_EQ(doc_->Settings().TimeZoneId, "Australia/Sydney");
+  EXPECT_FLOAT_EQ(doc_->Settings().TimeZone, 10.0f);
 }
 
 TEST_F(LocationDialogTest, CitiesNearTheZeroLinesKeepTheirHemisphereThroughOk) {
@@ -236,8 +236,8 @@ TEST_F(LocationDialogTest, CitiesNearTheZeroLinesKeepTheirHemisphereThroughOk) {
     EXPECT_EQ(Place(), c.place);
   }
   // The sky is computed for the last of them: 51 deg 30' north, 0 deg 8' west.
-  EXPECT_NEAR(doc_->AstroState.Latitude, 51.5, 1e-9);
-  EXPECT_NEAR(doc_->AstroState.Longitude, 8 / 60.0, 1e-9);
+  EXPECT_NEAR(doc_->Sky.AstroState.Latitude, 51.5, 1e-9);
+  EXPECT_NEAR(doc_->Sky.AstroState.Longitude, 8 / 60.0, 1e-9);
 }
 
 TEST_F(LocationDialogTest, DoubleClickingACityActsAsOk) {
@@ -249,9 +249,9 @@ TEST_F(LocationDialogTest, DoubleClickingACityActsAsOk) {
   QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
   EXPECT_EQ(dialog_->result(), QDialog::Accepted);
   EXPECT_FALSE(dialog_->isVisible());
-  EXPECT_EQ(doc_->Settings.Location, "Japan:Tokyo");
-  EXPECT_EQ(doc_->Settings.EW, "E");
-  EXPECT_FLOAT_EQ(doc_->Settings.TimeZone, 9.0f);
+  EXPECT_EQ(doc_->Settings().Location, "Japan:Tokyo");
+  EXPECT_EQ(doc_->Settings().EW, "E");
+  EXPECT_FLOAT_EQ(doc_->Settings().TimeZone, 9.0f);
 }
 
 TEST_F(LocationDialogTest, UpDownsToggleTheHemisphereWhicheverWayTheyAreClicked) {
@@ -295,7 +295,7 @@ TEST_F(LocationDialogTest, UpDownsToggleTheHemisphereWhicheverWayTheyAreClicked)
 
 TEST_F(LocationDialogTest, ARefusedFieldIsNamedFocusedAndSelectedAndNothingChanges) {
   const std::string before = Place();
-  const double latitude = doc_->AstroState.Latitude;
+  const double latitude = doc_->Sky.AstroState.Latitude;
   const struct {
     const char* field;
     const char* text;
@@ -326,7 +326,7 @@ TEST_F(LocationDialogTest, ARefusedFieldIsNamedFocusedAndSelectedAndNothingChang
     QTest::mouseClick(Button(dialog_.get(), QDialogButtonBox::Cancel), Qt::LeftButton);
     EXPECT_EQ(dialog_->result(), QDialog::Rejected);
     EXPECT_EQ(Place(), before) << "Cancel after " << c.field << " leaves the old place";
-    EXPECT_EQ(doc_->AstroState.Latitude, latitude);
+    EXPECT_EQ(doc_->Sky.AstroState.Latitude, latitude);
   }
 }
 
@@ -352,9 +352,9 @@ TEST_F(LocationDialogTest, ANameTypedAfterChoosingACityIsTheOneKept) {
   name->selectAll();
   QTest::keyClicks(name, "Grandma's house");
   ClickOk();
-  EXPECT_EQ(doc_->Settings.Location, "Grandma's house");
-  EXPECT_EQ(doc_->Settings.LongDeg, 77);
-  EXPECT_EQ(doc_->Settings.EW, "W");
+  EXPECT_EQ(doc_->Settings().Location, "Grandma's house");
+  EXPECT_EQ(doc_->Settings().LongDeg, 77);
+  EXPECT_EQ(doc_->Settings().EW, "W");
 }
 
 TEST_F(LocationDialogTest, WorksFromTheKeyboardAlone) {
@@ -385,7 +385,7 @@ TEST_F(LocationDialogTest, WorksFromTheKeyboardAlone) {
   EXPECT_EQ(Cities()->selectedItems().front()->text().toStdString(), "Peru:Lima");
   QTest::keyClick(Cities(), Qt::Key_Return);
   EXPECT_EQ(dialog_->result(), QDialog::Accepted);
-  EXPECT_EQ(doc_->Settings.Location, "Peru:Lima");
+  EXPECT_EQ(doc_->Settings().Location, "Peru:Lima");
 
   // Escape cancels.
   dialog_ = std::make_unique<CLocationDialog>(*doc_, *view_, messages_, frame_);
@@ -394,7 +394,7 @@ TEST_F(LocationDialogTest, WorksFromTheKeyboardAlone) {
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
   EXPECT_FALSE(dialog_->isVisible());
   EXPECT_EQ(dialog_->result(), QDialog::Rejected);
-  EXPECT_EQ(doc_->Settings.Location, "Peru:Lima");
+  EXPECT_EQ(doc_->Settings().Location, "Peru:Lima");
 }
 
 // The program on the data without the world map.
@@ -421,7 +421,7 @@ TEST_F(LocationDialogWithoutMapTest, WithoutTheWorldMapTheDialogSaysSoAndStillWo
 
 // The whole way: the menu item, the dialog, the sky, the status bar.
 TEST_F(DialogTest, AfterOkTheSkyAndTheStatusBarShowTheNewPlace) {
-  doc_->SkyColors = 1;  // the sky's colour tells day from night
+  doc_->Settings().SkyColors = 1;  // the sky's colour tells day from night
   const QImage noon = view_->grabFramebuffer();
   const int dayColour = doc_->Conditions().SkyColour;
   ASSERT_NE(dayColour, 0) << "noon in Krakow is daylight";
@@ -438,9 +438,9 @@ TEST_F(DialogTest, AfterOkTheSkyAndTheStatusBarShowTheNewPlace) {
   });
   frame_->Action(32785)->trigger();
 
-  EXPECT_EQ(doc_->Settings.Location, "Pacific:Somewhere");
+  EXPECT_EQ(doc_->Settings().Location, "Pacific:Somewhere");
   EXPECT_EQ(frame_->Pane(57636)->text().toStdString(), "Pacific:Somewhere");
-  EXPECT_NEAR(doc_->AstroState.Longitude, 170, 1e-9);
+  EXPECT_NEAR(doc_->Sky.AstroState.Longitude, 170, 1e-9);
   const QImage midnight = view_->grabFramebuffer();
   EXPECT_EQ(doc_->Conditions().SkyColour, 0) << "a night sky";
   const auto brightness = [](const QImage& image) {
@@ -494,7 +494,7 @@ TEST(LocationDialogSession, ThePlaceIsInTheSettingsFileAfterExit) {
 
   session([](CSkyApp& app) {
     EXPECT_EQ(app.MainFrame()->Pane(57636)->text().toStdString(), "Ecuador:Galapagos");
-    EXPECT_NEAR(g_SkyDoc->AstroState.Latitude, -54 / 60.0, 1e-9);
+    EXPECT_NEAR(g_SkyDoc->Sky.AstroState.Latitude, -54 / 60.0, 1e-9);
   });
   std::filesystem::current_path(cwd);
 }

@@ -51,7 +51,7 @@ TEST_F(MainFrameTest, AnimationDisablesEverythingButTheDisplayCommands) {
   for (int id : kIdleOnly) EXPECT_TRUE(Enabled(id)) << id;
   EXPECT_FALSE(Enabled(32793));
   Trigger(32795);
-  ASSERT_EQ(doc_->Animating, 1);
+  ASSERT_EQ(doc_->Run.Animating, 1);
   for (int id : kIdleOnly) EXPECT_FALSE(Enabled(id)) << id;
   EXPECT_FALSE(frame_->TimeStepBox()->isEnabled());
   for (int id : kToggles) EXPECT_TRUE(Enabled(id)) << id;
@@ -60,34 +60,34 @@ TEST_F(MainFrameTest, AnimationDisablesEverythingButTheDisplayCommands) {
   EXPECT_TRUE(Enabled(32793));
   // Keys follow the same rules: Ctrl+Q does not change the chart mode now.
   QTest::keyClick(view_, Qt::Key_H, Qt::ControlModifier);
-  EXPECT_EQ(doc_->HorizonMode, 0);
+  EXPECT_EQ(doc_->Settings().HorizonMode, 0);
   QTest::keyClick(view_, Qt::Key_Escape);
-  EXPECT_EQ(doc_->Animating, 0);
+  EXPECT_EQ(doc_->Run.Animating, 0);
   EXPECT_TRUE(Enabled(32800));
   EXPECT_TRUE(frame_->TimeStepBox()->isEnabled());
 }
 
 TEST_F(MainFrameTest, KeysWorkWhileTheViewHasTheFocus) {
   view_->setFocus();
-  const int grid = doc_->Coordinations;
+  const int grid = doc_->Settings().Coordinations;
   QTest::keyClick(view_, Qt::Key_G);
-  EXPECT_EQ(doc_->Coordinations, 1 - grid);
-  EXPECT_EQ(frame_->Action(32780)->isChecked(), doc_->Coordinations == 1);
+  EXPECT_EQ(doc_->Settings().Coordinations, 1 - grid);
+  EXPECT_EQ(frame_->Action(32780)->isChecked(), doc_->Settings().Coordinations == 1);
   QTest::keyClick(view_, Qt::Key_S, Qt::ShiftModifier);
-  EXPECT_EQ(doc_->StarNames, 0);
+  EXPECT_EQ(doc_->Settings().StarNames, 0);
   QTest::keyClick(view_, Qt::Key_Asterisk, Qt::KeypadModifier);
   EXPECT_EQ(view_->Zoom, 4);
   QTest::keyClick(view_, Qt::Key_Slash, Qt::KeypadModifier);
   EXPECT_EQ(view_->Zoom, 2);
-  const double turn = doc_->YRotation;
+  const double turn = doc_->Settings().YRotation;
   QTest::keyClick(view_, Qt::Key_Left);
-  EXPECT_DOUBLE_EQ(doc_->YRotation, turn + 7.5 > 360 ? turn + 7.5 - 360 : turn + 7.5);
+  EXPECT_DOUBLE_EQ(doc_->Settings().YRotation, turn + 7.5 > 360 ? turn + 7.5 - 360 : turn + 7.5);
   QTest::keyClick(view_, Qt::Key_H, Qt::ControlModifier);
-  EXPECT_EQ(doc_->HorizonMode, 1);
+  EXPECT_EQ(doc_->Settings().HorizonMode, 1);
   EXPECT_TRUE(frame_->Action(32801)->isChecked());
   EXPECT_FALSE(frame_->Action(32800)->isChecked());
   QTest::keyClick(view_, Qt::Key_T, Qt::ControlModifier);
-  EXPECT_EQ(doc_->Settings.StarsDrawPoints, 1);
+  EXPECT_EQ(doc_->Settings().StarsDrawPoints, 1);
 }
 
 // What an image shows: its opaque pixels that are not pure red, its
@@ -115,7 +115,7 @@ TEST_F(MainFrameTest, RedScreenIsDimRedOnBlackAndBack) {
   const QColor window = QApplication::palette().color(QPalette::Window);
   const QString style = QApplication::style()->name();
   Trigger(32802);
-  EXPECT_EQ(doc_->RedScreen, 1);
+  EXPECT_EQ(doc_->Run.RedScreen, 1);
   const QPalette palette = QApplication::palette();
   // Near-black surfaces, dim red text; nothing but red, nothing brighter than the limit.
   EXPECT_LE(palette.color(QPalette::Window).red(), 0x20);
@@ -190,22 +190,22 @@ TEST_F(MainFrameTest, TheArrowsMoveTheFieldTheWayTheyPoint) {
     int Right, Up;  // the way the stars go on the screen
   };
   for (int horizon : {0, 1}) {
-    doc_->HorizonMode = horizon;
-    doc_->XRotation = horizon ? -30 : -20;
-    doc_->YRotation = horizon ? 90 + 180 : 75;
-    const double x = doc_->XRotation, y = doc_->YRotation;
+    doc_->Settings().HorizonMode = horizon;
+    doc_->Settings().XRotation = horizon ? -30 : -20;
+    doc_->Settings().YRotation = horizon ? 90 + 180 : 75;
+    const double x = doc_->Settings().XRotation, y = doc_->Settings().YRotation;
     view_->grabFramebuffer();
-    const int cx = doc_->Viewport[2] / 2, cy = doc_->Viewport[3] / 2;
+    const int cx = view_->Geometry.Viewport[2] / 2, cy = view_->Geometry.Viewport[3] / 2;
     double star[3];
-    ASSERT_TRUE(doc_->WindowToSphere(cx, cy, view_->Zoom, star));
+    ASSERT_TRUE(view_->Geometry.WindowToSphere(cx, cy, view_->Zoom, star));
     for (const Case c :
          {Case{32771, -1, 0}, Case{32772, 1, 0}, Case{32773, 0, 1}, Case{32774, 0, -1}}) {
-      doc_->XRotation = x;
-      doc_->YRotation = y;
+      doc_->Settings().XRotation = x;
+      doc_->Settings().YRotation = y;
       Trigger(c.Id);
       view_->grabFramebuffer();
       double wx, wy;  // GL window coordinates: y up
-      ASSERT_TRUE(doc_->SkyToWindow(star[0], star[1], star[2], wx, wy));
+      ASSERT_TRUE(view_->Geometry.SkyToWindow(star[0], star[1], star[2], wx, wy));
       const auto way = [](double d) { return d > 5 ? 1 : d < -5 ? -1 : 0; };
       EXPECT_EQ(way(wx - cx), c.Right) << c.Id << " horizon " << horizon;
       EXPECT_EQ(way(wy - cy), c.Up) << c.Id << " horizon " << horizon;
@@ -215,15 +215,15 @@ TEST_F(MainFrameTest, TheArrowsMoveTheFieldTheWayTheyPoint) {
 
 TEST_F(MainFrameTest, BlackSkyRestoresBothLimitsFromTheSettings) {
   Trigger(32807);
-  EXPECT_EQ(doc_->SkyColors, 1);
-  EXPECT_EQ(doc_->Settings.SkyColors, 1);
-  doc_->DeepSkyMagnitudeLimit = -5;  // as a daylight frame leaves it
-  doc_->StarMagnitudeLimit = 3;
+  EXPECT_EQ(doc_->Settings().SkyColors, 1);
+  EXPECT_EQ(doc_->Settings().SkyColors, 1);
+  doc_->Limits.DeepSkyMagnitudeLimit = -5;  // as a daylight frame leaves it
+  doc_->Limits.StarMagnitudeLimit = 3;
   Trigger(32806);
-  EXPECT_EQ(doc_->SkyColors, 0);
-  EXPECT_EQ(doc_->Settings.SkyColors, 0);
-  EXPECT_EQ(doc_->StarMagnitudeLimit, 7.5);
-  EXPECT_EQ(doc_->DeepSkyMagnitudeLimit, 11.0);
+  EXPECT_EQ(doc_->Settings().SkyColors, 0);
+  EXPECT_EQ(doc_->Settings().SkyColors, 0);
+  EXPECT_EQ(doc_->Limits.StarMagnitudeLimit, 7.5);
+  EXPECT_EQ(doc_->Limits.DeepSkyMagnitudeLimit, 11.0);
 }
 
 TEST_F(MainFrameTest, FullScreenTwiceRestoresTheFrame) {
@@ -232,14 +232,14 @@ TEST_F(MainFrameTest, FullScreenTwiceRestoresTheFrame) {
   ASSERT_TRUE(QTest::qWaitFor([&] { return frame_->geometry() == QRect(100, 120, 800, 600); }));
   const QRect before = frame_->geometry();
   Trigger(32803);
-  EXPECT_EQ(doc_->FullScreen, 1);
+  EXPECT_EQ(doc_->Run.FullScreen, 1);
   EXPECT_TRUE(QTest::qWaitFor([&] { return frame_->isFullScreen(); }));
   EXPECT_TRUE(frame_->menuBar()->isHidden());
   EXPECT_TRUE(frame_->statusBar()->isHidden());
   EXPECT_TRUE(frame_->MainToolBar()->isHidden());
   EXPECT_TRUE(frame_->NavigationToolBar()->isHidden());
   QTest::keyClick(view_, Qt::Key_F, Qt::ShiftModifier);
-  EXPECT_EQ(doc_->FullScreen, 0);
+  EXPECT_EQ(doc_->Run.FullScreen, 0);
   EXPECT_TRUE(QTest::qWaitFor([&] { return frame_->geometry() == before; }))
       << "back at " << frame_->geometry().x() << "," << frame_->geometry().y() << " "
       << frame_->geometry().width() << "x" << frame_->geometry().height();
@@ -255,19 +255,19 @@ TEST_F(MainFrameTest, FullScreenTwiceRestoresTheFrame) {
   QMouseEvent atTop(QEvent::MouseMove, QPointF(200, 1), view_->mapToGlobal(QPointF(200, 1)),
                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
   QApplication::sendEvent(view_, &atTop);
-  EXPECT_EQ(doc_->FullScreen, 0);
+  EXPECT_EQ(doc_->Run.FullScreen, 0);
 }
 
 TEST_F(MainFrameTest, EscLeavesFullScreenAndANoteSaysSo) {
   QTest::keyClick(view_, Qt::Key_Escape);
-  EXPECT_EQ(doc_->FullScreen, 0) << "Esc does not enter it";
+  EXPECT_EQ(doc_->Run.FullScreen, 0) << "Esc does not enter it";
   Trigger(32803);
   ASSERT_TRUE(QTest::qWaitFor([&] { return frame_->isFullScreen(); }));
   const QLabel* note = frame_->FullScreenHint();
   EXPECT_TRUE(note->isVisible());
   EXPECT_EQ(note->text().toStdString(), "Press Esc to leave full screen");
   QTest::keyClick(view_, Qt::Key_Escape);
-  EXPECT_EQ(doc_->FullScreen, 0);
+  EXPECT_EQ(doc_->Run.FullScreen, 0);
   EXPECT_FALSE(note->isVisible());
   EXPECT_TRUE(QTest::qWaitFor([&] { return !frame_->isFullScreen(); }));
 }
@@ -288,11 +288,11 @@ TEST_F(MainFrameTest, PanesAndTimeStepBox) {
   EXPECT_EQ(frame_->Pane(57635)->toolTip().toStdString(), "CET, UT+1");
   EXPECT_EQ(frame_->Pane(57634)->text().toStdString().substr(0, 4), "05  ");
   EXPECT_EQ(frame_->Pane(57636)->text().toStdString(), "Poland:Krakow");
-  doc_->DocumentTime = {2026, 12, 5, 9, 5, 0};
+  doc_->Sky.DocumentTime = {2026, 12, 5, 9, 5, 0};
   doc_->UpdateSky();
   frame_->UpdatePanes();
   EXPECT_EQ(frame_->Pane(57635)->text().toStdString(), "9:05 CET, UT+1");
-  doc_->DocumentTime = {2026, 7, 5, 9, 5, 0};
+  doc_->Sky.DocumentTime = {2026, 7, 5, 9, 5, 0};
   doc_->UpdateSky();
   frame_->UpdatePanes();
   EXPECT_EQ(frame_->Pane(57635)->text().toStdString(), "9:05 CEST, UT+2");
@@ -336,28 +336,28 @@ TEST_F(MainFrameTest, NarrowWindowsKeepTheirPanesApartAndTheTime) {
 
 TEST_F(MainFrameTest, StepsAndTheAnimationTimer) {
   // One step forward by a day moves the date, the sky and the panes.
-  const double jd = doc_->AstroState.JulianDay;
+  const double jd = doc_->Sky.AstroState.JulianDay;
   Trigger(32794);
-  EXPECT_EQ(doc_->DocumentTime.Day, 6);
-  EXPECT_NEAR(doc_->AstroState.JulianDay - jd, 1.0, 1e-9);
+  EXPECT_EQ(doc_->Sky.DocumentTime.Day, 6);
+  EXPECT_NEAR(doc_->Sky.AstroState.JulianDay - jd, 1.0, 1e-9);
   EXPECT_EQ(frame_->Pane(57634)->text().toStdString().substr(0, 2), "06");
-  EXPECT_EQ(doc_->Animating, 0);
+  EXPECT_EQ(doc_->Run.Animating, 0);
   Trigger(32791);
-  EXPECT_EQ(doc_->DocumentTime.Day, 5);
+  EXPECT_EQ(doc_->Sky.DocumentTime.Day, 5);
 
   // Without the solar system an equatorial chart does not animate...
-  doc_->SolarSystem = 0;
+  doc_->Settings().SolarSystem = 0;
   Trigger(32795);
-  EXPECT_EQ(doc_->Animating, 0);
+  EXPECT_EQ(doc_->Run.Animating, 0);
   // ...but single steps still work.
   Trigger(32794);
-  EXPECT_EQ(doc_->DocumentTime.Day, 6);
+  EXPECT_EQ(doc_->Sky.DocumentTime.Day, 6);
 
   // The timer steps by the chosen step, here ten minutes at a time.
-  doc_->SolarSystem = 1;
+  doc_->Settings().SolarSystem = 1;
   frame_->TimeStepBox()->setCurrentIndex(1);
   const auto minutes = [&] {
-    return doc_->DocumentTime.Hour * 60 + doc_->DocumentTime.Minute - 12 * 60;
+    return doc_->Sky.DocumentTime.Hour * 60 + doc_->Sky.DocumentTime.Minute - 12 * 60;
   };
   Trigger(32795);
   EXPECT_TRUE(QTest::qWaitFor([&] { return minutes() >= 20; }, 10000));
@@ -400,7 +400,7 @@ TEST_F(MainFrameTest, TheTonightWindowFollowsTheDateAndSetsTheTime) {
   const QRect cell = table->visualItemRect(found[0]);
   QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
   QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center());
-  EXPECT_NEAR(static_cast<double>(doc_->Instant.UtSeconds),
+  EXPECT_NEAR(static_cast<double>(doc_->Sky.Instant.UtSeconds),
               static_cast<double>(sky::SecondsOfJulianDay(planet.Instant)), 1.0);
   EXPECT_EQ(tonight->Shown().Sunset, sky::TonightOf(*doc_).Sunset) << "the same night";
   tonight->close();

@@ -78,21 +78,24 @@ class SearchDialogTest : public SkyFixture {
     SkyFixture::SetUp();
     if (IsSkipped() || HasFatalFailure()) return;
     // The searches reach into the NGC/IC file.
-    doc_->DeepCatalogues.Use(catalog::LoadFaintStars("faintstars.bin"),
-                             catalog::LoadNgcIc("ngcic.bin"));
+    const std::string data = STELLIX_SOURCE_DATA_DIR;
+    doc_->Catalogues.DeepCatalogues.Use(catalog::LoadFaintStars((data + "/faintstars.bin").c_str()),
+                                        catalog::LoadNgcIc((data + "/ngcic.bin").c_str()));
   }
   void Show(QDialog& dialog) {
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
   }
   // The camera's angles, to see that a refusal left them alone.
-  std::pair<double, double> Camera() const { return {doc_->XRotation, doc_->YRotation}; }
+  std::pair<double, double> Camera() const {
+    return {doc_->Settings().XRotation, doc_->Settings().YRotation};
+  }
   void ExpectCentredOn(const astro::EquatorialCoord& place) {
     const std::optional<CameraAngles> camera =
         CameraOn(*doc_, place.RightAscension, place.Declination);
     ASSERT_TRUE(camera);
-    EXPECT_DOUBLE_EQ(doc_->XRotation, camera->XRotation);
-    EXPECT_DOUBLE_EQ(doc_->YRotation, camera->YRotation);
+    EXPECT_DOUBLE_EQ(doc_->Settings().XRotation, camera->XRotation);
+    EXPECT_DOUBLE_EQ(doc_->Settings().YRotation, camera->YRotation);
   }
   static std::vector<std::string> Texts(const QListWidget& list) {
     std::vector<std::string> texts;
@@ -128,7 +131,7 @@ TEST_F(SearchDialogTest, StarListTypeAheadRefusalAndEnter) {
   // on the chart and in the horizon view (where it stands about 17 degrees up).
   AllLayersOff();
   EXPECT_TRUE(BrightestAtTheCentre(Render(400, 300)));
-  doc_->HorizonMode = 1;
+  doc_->Settings().HorizonMode = 1;
   CStarSearchDialog again(*doc_, messages_);
   Show(again);
   QTest::keyClicks(again.List(), "Sirius");
@@ -228,7 +231,7 @@ TEST_F(SearchDialogTest, MessierFieldRefusalsAndAcceptance) {
 }
 
 TEST_F(SearchDialogTest, BodyBelowTheHorizonRefusedAboveCentred) {
-  doc_->HorizonMode = 1;
+  doc_->Settings().HorizonMode = 1;
   CBodySearchDialog dialog(*doc_, messages_);
   Show(dialog);
   const char* const kTexts[] = {"Sun",     "Moon",   "Mercury", "Venus",   "Mars",
@@ -245,7 +248,7 @@ TEST_F(SearchDialogTest, BodyBelowTheHorizonRefusedAboveCentred) {
 
   // The first body that is up is centred.
   for (const BodyButton& b : kBodyButtons) {
-    const astro::PlanetState& body = doc_->Bodies[b.BodyIndex];
+    const astro::PlanetState& body = doc_->Sky.Bodies[b.BodyIndex];
     if (doc_->HorizontalOf(body.RightAscension, body.Declination).Altitude <= 0) continue;
     QTest::mouseClick(dialog.Button(b.ControlId), Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);

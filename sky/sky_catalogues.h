@@ -1,0 +1,30 @@
+// The catalogues that stay as they were read: filled by
+// CSkyDoc::OnNewDocument before the first frame, read-only after it. The
+// faint stars and the NGC and IC objects are read in parts as the limits
+// reach them (CSkyDoc::PrepareCatalogues), before the frame that shows them.
+#pragma once
+
+#include <vector>
+
+#include "catalog/places.h"
+#include "catalog/records.h"
+#include "sky/deep_catalogues.h"
+
+namespace sky {
+
+struct SkyCatalogues {
+  explicit SkyCatalogues(const catalog::DataFiles& files) : DeepCatalogues(files) {}
+
+  StarMotionRecord StarMotions[kStarCount] = {};
+  BoundaryRecord BoundaryPoints[kBoundaryCount] = {};
+  SkyPoint EclipticPoints[kEclipticPointCount] = {};
+  SkyPoint MagellanicClouds[kMagellanicPointCount] = {};
+  LocationRecord Locations[kLocationCount] = {};
+  ConstellationNameRecord ConstellationNames[kConstellationNameCount] = {};
+  // The faint stars and the NGC and IC objects, J2000.0 as their files give them.
+  CDeepCatalogues DeepCatalogues;
+  // The places the user can pick by name: location.dat's, then cities.tab's.
+  std::vector<catalog::Place> Places;
+};
+
+}  // namespace sky
