@@ -11,51 +11,18 @@
 #include "astro/format.h"
 #include "astro/json.h"
 #include "astro/moon_phase.h"
-#include "astro/refraction.h"
-#include "astro/star_place.h"
 #include "catalog/builtin_tables.h"
 #include "catalog/designation.h"
 #include "res/strings.h"
+#include "sky/deep_catalogues.h"
 #include "sky/sky_doc.h"
 
 namespace sky {
 namespace {
 
-constexpr double kRadToDeg = 57.29577951308232;
-constexpr double kKmPerMillionAu = 149.6;  // million km in one AU
 constexpr const char* kDegree = "\xC2\xB0";
 
 std::string Whole(double x) { return std::to_string(static_cast<long long>(x)); }
-
-std::string FixedText(const char* text, std::size_t size) {
-  std::string_view s(text, size);
-  s = s.substr(0, s.find('\0'));
-  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-  return std::string(s);
-}
-
-// The card's altitude and azimuth texts of a J2000 place.
-void HorizonTexts(const CSkyDoc& doc, double ra, double dec, std::string& altitude,
-                  std::string& azimuth) {
-  const astro::HorizontalCoord h = doc.HorizontalOf(ra, dec);
-  altitude = HorizonAngleText(h.Altitude);
-  azimuth = HorizonAngleText(astro::Normalize360(h.Azimuth + 180.0));
-}
-
-// The numbers of a place drawn at (ra, dec) in the J2000 frame of the sky,
-// whose J2000 (astrometric) place is (raJ2000, decJ2000).
-PlaceNumbers PlaceNumbersOf(const CSkyDoc& doc, double ra, double dec, double raJ2000,
-                            double decJ2000) {
-  const astro::EquatorialCoord ofDate = doc.Sky.AstroState.ToDate(ra, dec);
-  const astro::HorizontalCoord h = doc.Sky.AstroState.HorizonOf(ra, dec);
-  return {raJ2000,
-          decJ2000,
-          ofDate.RightAscension,
-          ofDate.Declination,
-          h.Altitude,
-          astro::Normalize360(h.Azimuth + 180.0),
-          astro::ApparentAltitude(h.Altitude)};
-}
 
 // Flamsteed and Bayer texts of a star, each followed by its constellation:
 // " 20Eps Sgr" -> "20 Sgr", "Epsilon Sgr"; "   Alp1Cen" -> "", "Alpha1 Cen".
@@ -66,46 +33,6 @@ void DesignationTexts(const StarRecord& star, std::string& flamsteed, std::strin
   if (std::isdigit(static_cast<unsigned char>(rest[0]))) rest[0] = ' ';  // in Bayer already
   flamsteed = d.Flamsteed.empty() ? std::string() : d.Flamsteed + rest;
   bayer = d.Bayer.empty() ? std::string() : d.Bayer + rest;
-}
-
-// A planet's magnitude and angular size (arc seconds) at phase angle i
-// (degrees), with L = 5 log10(delta r); bodies 2 Mercury ... 9 Pluto.
-void PlanetMagnitudeAndSize(int body, double i, double L, double delta, double& magnitude,
-                            double& size) {
-  switch (body) {
-    case 2:
-      magnitude = L - 0.42 + 0.038 * i - 0.000273 * i * i + 0.000002 * i * i * i;
-      size = 6.72 / delta;
-      break;
-    case 3:
-      magnitude = L - 4.4 + 0.0009 * i + 0.000239 * i * i - 0.00000065 * i * i * i;
-      size = 17.68 / delta;
-      break;
-    case 4:
-      magnitude = L - 1.52 + 0.016 * i;
-      size = 9.36 / delta;
-      break;
-    case 5:
-      magnitude = L - 9.4 + 0.005 * i;
-      size = 196.88 / delta;
-      break;
-    case 6:
-      magnitude = L - 8.88;
-      size = 165.46 / delta;
-      break;
-    case 7:
-      magnitude = L - 7.19;
-      size = 70.04 / delta;
-      break;
-    case 8:
-      magnitude = L - 6.87;
-      size = 67.0 / delta;
-      break;
-    default:
-      magnitude = L - 1.0;
-      size = 4.14 / delta;
-      break;
-  }
 }
 
 // --- JSON -------------------------------------------------------------------
@@ -182,219 +109,129 @@ std::optional<std::string> FindPicture(const std::filesystem::path& imagesDirect
   return *std::min_element(matches.begin(), matches.end());
 }
 
-double MoonMagnitude(double f) {
-  static constexpr double kMagnitudes[] = {0.0,   -7.7,  -8.8,  -9.5,  -10.0, -10.3,
-                                           -10.6, -10.8, -11.0, -11.2, -11.7};
-  if (f == 1.0) return -11.7;
-  const double tenths = std::clamp(f, 0.0, 1.0) * 10.0;
-  const int j = std::min(static_cast<int>(tenths), 9);
-  const double u = tenths - j;
-  return kMagnitudes[j] + u * (kMagnitudes[j + 1] - kMagnitudes[j]);
+namespace {
+
+// The texts of a place: with seconds or without (the deep-sky cards).
+void PlaceTexts(const PlaceFacts& p, bool withSeconds, AngleTexts& ra, AngleTexts& dec,
+                AngleTexts& raDate, AngleTexts& decDate, std::string& altitude,
+                std::string& azimuth) {
+  ra = RightAscensionTexts(p.RaJ2000, withSeconds);
+  dec = DeclinationTexts(p.DecJ2000, withSeconds);
+  raDate = RightAscensionTexts(p.RaDate, withSeconds);
+  decDate = DeclinationTexts(p.DecDate, withSeconds);
+  altitude = HorizonAngleText(p.ShownAltitudeDeg);
+  azimuth = HorizonAngleText(p.AzimuthDeg);
 }
 
-PlanetFigures PlanetFiguresOf(const CSkyDoc& doc, int body) {
-  const astro::PlanetState& p = doc.Sky.Bodies[body];
-  const double c =
-      PhaseCosine(p.GeoDistance, p.HelioDistance, doc.Sky.Bodies[astro::kSun].GeoDistance);
-  PlanetFigures f;
-  PlanetMagnitudeAndSize(body, std::acos(c) * kRadToDeg,
-                         5.0 * std::log10(p.GeoDistance * p.HelioDistance), p.GeoDistance,
-                         f.Magnitude, f.Size);
-  return f;
+RiseSetTexts NextEventsTexts(const NextEvents& n) {
+  return RiseSetTextsOf(n.Events, n.Clock, n.Refraction, n.Day);
 }
 
-double PhaseCosine(double delta, double r, double sunDistance) {
-  const double c = (delta * delta + r * r - sunDistance * sunDistance) / (2.0 * delta * r);
-  return std::isnan(c) ? 1.0 : std::clamp(c, -1.0, 1.0);
+std::string MillionKmText(double km) {
+  return astro::FormatFixed(km * 0.000001, 1) + std::string(res::String(res::IDS_MILLION_KM));
 }
 
-StarCard StarCardOf(const CSkyDoc& doc, int index) {
-  const StarRecord& star = doc.Sky.Stars[index];
+std::string DeepSkyTypeText(const DeepSkyFacts& f) {
+  // The types only the NGC/IC file has.
+  static constexpr std::pair<std::string_view, std::string_view> kMoreTypes[] = {
+      {"STAR", "Star"}, {"GALCL", "Galaxy cluster"}, {"OTHER", "Other"}};
+  for (const auto& [code, text] : kMoreTypes)
+    if (f.TypeCode == code) return std::string(text);
+  for (const catalog::DeepSkyTypeCode& code : catalog::kDeepSkyTypeCodes)
+    if (f.Type == code.Type) return std::string(res::String(code.NameStringId));
+  return {};
+}
+
+}  // namespace
+
+StarCard CardOf(const StarFacts& f) {
   StarCard card;
-  card.Hr = std::to_string(star.HR);
-  DesignationTexts(star, card.Flamsteed, card.Bayer);
-  for (const StarNameRecord& name : doc.Sky.ProperNames) {
-    if (name.HR == star.HR) {
-      card.Name = FixedText(name.Name, sizeof name.Name);
-      break;
-    }
-  }
+  card.Hr = std::to_string(f.Star.HR);
+  DesignationTexts(f.Star, card.Flamsteed, card.Bayer);
+  card.Name = f.ProperName;
   card.Caption = std::string(kStarCardCaption) + " HR " + card.Hr;
   const std::string& known = !card.Name.empty()    ? card.Name
                              : !card.Bayer.empty() ? card.Bayer
                                                    : card.Flamsteed;
   if (!known.empty()) card.Caption += " (" + known + ")";
-  // The star drawn where the instant's light shows it; the J2000 place is
-  // where the star is at the instant (its proper motion and parallax).
-  const astro::EquatorialCoord astrometric =
-      doc.Sky.CatalogueMotion
-          .StarAt(index, doc.Sky.AstroState.TerrestrialDay, doc.Sky.AstroState.Earth)
-          .Astrometric;
-  card.Ra = RightAscensionTexts(astrometric.RightAscension, true);
-  card.Dec = DeclinationTexts(astrometric.Declination, true);
-  HorizonTexts(doc, star.RightAscension, star.Declination, card.Altitude, card.Azimuth);
-  card.Numbers = PlaceNumbersOf(doc, star.RightAscension, star.Declination,
-                                astrometric.RightAscension, astrometric.Declination);
-  card.RaDate = RightAscensionTexts(card.Numbers.RaDate, true);
-  card.DecDate = DeclinationTexts(card.Numbers.DecDate, true);
-  card.Magnitude = astro::FormatFixed(star.Magnitude, 2);
-  if (star.SpectralClass != '\0') card.Spectrum = std::string(1, star.SpectralClass);
-  const Observer o = NextEventsObserverOf(doc);
-  card.RiseSet = RiseSetTextsOf(FixedDayEvents(o, star.RightAscension, star.Declination), o.Clock,
-                                o.Refraction, doc.Sky.DocumentTime);
+  PlaceTexts(f.Place, true, card.Ra, card.Dec, card.RaDate, card.DecDate, card.Altitude,
+             card.Azimuth);
+  card.Numbers = f.Place;
+  card.Magnitude = astro::FormatFixed(f.Star.Magnitude, 2);
+  if (f.Star.SpectralClass != '\0') card.Spectrum = std::string(1, f.Star.SpectralClass);
+  card.RiseSet = NextEventsTexts(f.Next);
   return card;
 }
 
-BodyCard BodyCardOf(const CSkyDoc& doc, int index) {
-  const astro::PlanetState& body = doc.Sky.Bodies[index];
-  const double sunDistance = doc.Sky.Bodies[astro::kSun].GeoDistance;  // AU
-  const std::string millionKm(res::String(res::IDS_MILLION_KM));
-  BodyCard card;
-  card.Caption = std::string(res::String(res::IDS_BODY_NAME_FIRST + index));
-  card.Ra = RightAscensionTexts(body.RaJ2000, true);
-  card.Dec = DeclinationTexts(body.DecJ2000, true);
-  card.Numbers =
-      PlaceNumbersOf(doc, body.RightAscension, body.Declination, body.RaJ2000, body.DecJ2000);
-  card.RaDate = RightAscensionTexts(card.Numbers.RaDate, true);
-  card.DecDate = DeclinationTexts(card.Numbers.DecDate, true);
-  const astro::HorizontalCoord h = doc.HorizontalOf(body.RightAscension, body.Declination);
-  card.Altitude = HorizonAngleText(h.Altitude);
-  card.Azimuth = HorizonAngleText(astro::Normalize360(h.Azimuth + 180.0));
-
-  if (index == astro::kMoon) {
-    const double delta = body.GeoDistance;  // km
-    const double c = std::clamp(body.HelioDistance, -1.0, 1.0);
-    const double f = (1.0 + c) / 2.0;
-    card.DistanceEarth = astro::FormatFixed(delta, 1) + " km";
-    card.DistanceSun =
-        astro::FormatFixed((sunDistance * 149600000.0 + delta * c) * 0.000001, 1) + millionKm;
-    card.Illuminated = astro::FormatFixed(f, 2);
-    card.Magnitude = astro::FormatFixed(MoonMagnitude(f), 2);
-    const double size =
-        (1.0 + std::sin(h.Altitude / kRadToDeg) * 6378.14 / delta) * 716946800.0 / delta / 60.0;
-    card.Size = astro::FormatFixed(size, 2) + "'";
-  } else if (index == astro::kSun) {
-    card.DistanceEarth = astro::FormatFixed(sunDistance * kKmPerMillionAu, 1) + millionKm;
-    card.Magnitude = "-26.7";
-    card.Size = astro::FormatFixed(1919.26 / sunDistance / 60.0, 2) + "'";
-  } else {
-    const double delta = body.GeoDistance, r = body.HelioDistance;
-    const double c = PhaseCosine(delta, r, sunDistance);
-    const PlanetFigures figures = PlanetFiguresOf(doc, index);
-    const double magnitude = figures.Magnitude, size = figures.Size;
-    card.DistanceEarth = astro::FormatFixed(delta * kKmPerMillionAu, 1) + millionKm;
-    card.DistanceSun = astro::FormatFixed(r * kKmPerMillionAu, 1) + millionKm;
-    card.Illuminated = astro::FormatFixed((1.0 + c) / 2.0, 2);
-    card.Magnitude = astro::FormatFixed(magnitude, 2);
-    card.Size = astro::FormatFixed(size, 2) + "\"";
-  }
-  const Observer o = NextEventsObserverOf(doc);
-  card.RiseSet =
-      RiseSetTextsOf(BodyDayEvents(o, index), o.Clock, o.Refraction, doc.Sky.DocumentTime);
-  if (index == astro::kSun) {
-    // The twilights of the date shown, dawn to dusk.
-    const Observer day = ObserverOf(doc);
-    card.Civil = TwilightTextsOf(TwilightDayEvents(day, astro::kCivilTwilight), day.Clock);
-    card.Nautical = TwilightTextsOf(TwilightDayEvents(day, astro::kNauticalTwilight), day.Clock);
-    card.Astronomical =
-        TwilightTextsOf(TwilightDayEvents(day, astro::kAstronomicalTwilight), day.Clock);
-  } else if (index == astro::kMoon) {
-    const double jd = doc.Sky.AstroState.JulianDay;
-    card.Phase = astro::MoonPhaseName(astro::MoonElongation(jd));
-    card.Age = Trimmed(astro::FormatFixed(astro::MoonAge(jd), 1)) + " days";
-  }
-  return card;
-}
-
-DeepSkyCard DeepSkyCardOf(const CSkyDoc& doc, int index) {
-  const DeepSkyRecord& object = doc.Sky.DeepSkyObjects[index];
-  const bool messier = catalog::IsMessierIndex(index);
-  DeepSkyCard card;
-  card.Number = (messier ? "M " : "NGC ") + std::to_string(object.Number);
-  card.Caption = std::string(kDeepSkyCardCaption) + " " + card.Number;
-  card.PictureName = (messier ? "M" : "NGC") + std::to_string(object.Number);
-  card.Name = FixedText(object.Name, sizeof object.Name);
-  if (card.Name == "*") card.Name.clear();
-  card.Ra = RightAscensionTexts(object.RightAscension, false);
-  card.Dec = DeclinationTexts(object.Declination, false);
-  HorizonTexts(doc, object.RightAscension, object.Declination, card.Altitude, card.Azimuth);
-  card.Numbers = PlaceNumbersOf(doc, object.RightAscension, object.Declination,
-                                object.RightAscension, object.Declination);
-  card.RaDate = RightAscensionTexts(card.Numbers.RaDate, false);
-  card.DecDate = DeclinationTexts(card.Numbers.DecDate, false);
-  card.Magnitude = astro::FormatFixed(object.Magnitude, 1);
-  for (const catalog::DeepSkyTypeCode& code : catalog::kDeepSkyTypeCodes)
-    if (catalog::DeepSkyTypeOf(object.Type) == code.Type)
-      card.Type = std::string(res::String(code.NameStringId));
-  const Observer o = NextEventsObserverOf(doc);
-  card.RiseSet = RiseSetTextsOf(FixedDayEvents(o, object.RightAscension, object.Declination),
-                                o.Clock, o.Refraction, doc.Sky.DocumentTime);
-  return card;
-}
-
-FaintStarCard FaintStarCardOf(const CSkyDoc& doc, int index) {
-  const catalog::FaintStarRecord& star = doc.Catalogues.DeepCatalogues.FaintStars().Records[index];
+FaintStarCard CardOf(const FaintStarFacts& f) {
   FaintStarCard card;
-  if (star.Hip != 0) card.Hip = std::to_string(star.Hip);
-  card.Name = FaintStarDesignation(star);
+  if (f.Star.Hip != 0) card.Hip = std::to_string(f.Star.Hip);
+  card.Name = FaintStarDesignation(f.Star);
   card.Caption = std::string(kStarCardCaption) + " " + card.Name;
-  const astro::StarDirection at =
-      astro::StarPlaceAt({star.RightAscension, star.Declination},
-                         {star.ProperMotionRa, star.ProperMotionDec, star.Parallax},
-                         doc.Sky.AstroState.TerrestrialDay, doc.Sky.AstroState.Earth);
-  const astro::EquatorialCoord& shown = at.Aberrated;
-  card.Ra = RightAscensionTexts(at.Astrometric.RightAscension, true);
-  card.Dec = DeclinationTexts(at.Astrometric.Declination, true);
-  HorizonTexts(doc, shown.RightAscension, shown.Declination, card.Altitude, card.Azimuth);
-  card.Numbers = PlaceNumbersOf(doc, shown.RightAscension, shown.Declination,
-                                at.Astrometric.RightAscension, at.Astrometric.Declination);
-  card.RaDate = RightAscensionTexts(card.Numbers.RaDate, true);
-  card.DecDate = DeclinationTexts(card.Numbers.DecDate, true);
-  card.Magnitude = astro::FormatFixed(star.Magnitude, 2);
-  if (star.ColourIndex != catalog::kUnknownColourIndex)
-    card.ColourIndex = astro::FormatFixed(star.ColourIndex, 2);
-  card.Spectrum = FixedText(star.SpectralType, sizeof star.SpectralType);
-  const Observer o = NextEventsObserverOf(doc);
-  card.RiseSet = RiseSetTextsOf(FixedDayEvents(o, shown.RightAscension, shown.Declination), o.Clock,
-                                o.Refraction, doc.Sky.DocumentTime);
+  PlaceTexts(f.Place, true, card.Ra, card.Dec, card.RaDate, card.DecDate, card.Altitude,
+             card.Azimuth);
+  card.Numbers = f.Place;
+  card.Magnitude = astro::FormatFixed(f.Star.Magnitude, 2);
+  if (f.Star.ColourIndex != catalog::kUnknownColourIndex)
+    card.ColourIndex = astro::FormatFixed(f.Star.ColourIndex, 2);
+  card.Spectrum = f.SpectralType;
+  card.RiseSet = NextEventsTexts(f.Next);
   return card;
 }
 
-DeepSkyCard NgcIcCardOf(const CSkyDoc& doc, int index) {
-  const catalog::NgcIcRecord& object = doc.Catalogues.DeepCatalogues.NgcIc().Records[index];
-  DeepSkyCard card;
-  card.Number = NgcIcDesignation(object);
-  card.Caption = std::string(kDeepSkyCardCaption) + " " + card.Number;
-  card.PictureName = card.Number;
-  std::erase(card.PictureName, ' ');
-  card.Name = FixedText(object.Name, sizeof object.Name);
-  const astro::EquatorialCoord shown =
-      astro::StarPlaceAt({object.RightAscension, object.Declination}, {},
-                         doc.Sky.AstroState.TerrestrialDay, doc.Sky.AstroState.Earth)
-          .Aberrated;
-  card.Ra = RightAscensionTexts(object.RightAscension, false);
-  card.Dec = DeclinationTexts(object.Declination, false);
-  HorizonTexts(doc, shown.RightAscension, shown.Declination, card.Altitude, card.Azimuth);
-  card.Numbers = PlaceNumbersOf(doc, shown.RightAscension, shown.Declination, object.RightAscension,
-                                object.Declination);
-  card.RaDate = RightAscensionTexts(card.Numbers.RaDate, false);
-  card.DecDate = DeclinationTexts(card.Numbers.DecDate, false);
-  card.Magnitude = object.Magnitude == catalog::kUnusableMagnitude
-                       ? std::string("unknown")
-                       : astro::FormatFixed(object.Magnitude, 1);
-  for (const catalog::DeepSkyTypeCode& code : catalog::kDeepSkyTypeCodes)
-    if (catalog::DeepSkyTypeOf(object.Type) == code.Type)
-      card.Type = std::string(res::String(code.NameStringId));
-  // The types only the NGC/IC file has.
-  static constexpr std::pair<std::string_view, std::string_view> kMoreTypes[] = {
-      {"STAR", "Star"}, {"GALCL", "Galaxy cluster"}, {"OTHER", "Other"}};
-  for (const auto& [code, text] : kMoreTypes)
-    if (FixedText(object.Type, sizeof object.Type) == code) card.Type = std::string(text);
-  const Observer o = NextEventsObserverOf(doc);
-  card.RiseSet = RiseSetTextsOf(FixedDayEvents(o, shown.RightAscension, shown.Declination), o.Clock,
-                                o.Refraction, doc.Sky.DocumentTime);
+BodyCard CardOf(const BodyFacts& f) {
+  BodyCard card;
+  card.Caption = std::string(res::String(res::IDS_BODY_NAME_FIRST + f.Body));
+  PlaceTexts(f.Place, true, card.Ra, card.Dec, card.RaDate, card.DecDate, card.Altitude,
+             card.Azimuth);
+  card.Numbers = f.Place;
+  // The Moon's distance in km, the others' in million km; the Moon's size
+  // and the Sun's in arc minutes, the planets' in arc seconds.
+  const bool planet = f.Body != astro::kMoon && f.Body != astro::kSun;
+  card.DistanceEarth = f.Body == astro::kMoon ? astro::FormatFixed(f.DistanceEarthKm, 1) + " km"
+                                              : MillionKmText(f.DistanceEarthKm);
+  if (f.DistanceSunKm) card.DistanceSun = MillionKmText(*f.DistanceSunKm);
+  if (f.Illuminated) card.Illuminated = astro::FormatFixed(*f.Illuminated, 2);
+  // The Sun's is a round figure.
+  card.Magnitude = astro::FormatFixed(f.Magnitude, f.Body == astro::kSun ? 1 : 2);
+  card.Size = planet ? astro::FormatFixed(f.SizeArcsec, 2) + "\""
+                     : astro::FormatFixed(f.SizeArcsec / 60.0, 2) + "'";
+  card.RiseSet = NextEventsTexts(f.Next);
+  if (f.SunTwilights) {
+    const Twilights& t = *f.SunTwilights;
+    card.Civil = TwilightTextsOf(t.Civil, t.Clock);
+    card.Nautical = TwilightTextsOf(t.Nautical, t.Clock);
+    card.Astronomical = TwilightTextsOf(t.Astronomical, t.Clock);
+  }
+  if (f.MoonElongation) card.Phase = astro::MoonPhaseName(*f.MoonElongation);
+  if (f.MoonAgeDays) card.Age = Trimmed(astro::FormatFixed(*f.MoonAgeDays, 1)) + " days";
   return card;
 }
+
+DeepSkyCard CardOf(const DeepSkyFacts& f) {
+  DeepSkyCard card;
+  card.Number = f.Number;
+  card.Caption = std::string(kDeepSkyCardCaption) + " " + card.Number;
+  card.PictureName = f.PictureName;
+  card.Name = f.Name;
+  PlaceTexts(f.Place, false, card.Ra, card.Dec, card.RaDate, card.DecDate, card.Altitude,
+             card.Azimuth);
+  card.Numbers = f.Place;
+  card.Magnitude = f.Magnitude ? astro::FormatFixed(*f.Magnitude, 1) : std::string("unknown");
+  card.Type = DeepSkyTypeText(f);
+  card.RiseSet = NextEventsTexts(f.Next);
+  return card;
+}
+
+StarCard StarCardOf(const CSkyDoc& doc, int index) { return CardOf(StarFactsOf(doc, index)); }
+BodyCard BodyCardOf(const CSkyDoc& doc, int index) { return CardOf(BodyFactsOf(doc, index)); }
+DeepSkyCard DeepSkyCardOf(const CSkyDoc& doc, int index) {
+  return CardOf(DeepSkyFactsOf(doc, index));
+}
+FaintStarCard FaintStarCardOf(const CSkyDoc& doc, int index) {
+  return CardOf(FaintStarFactsOf(doc, index));
+}
+DeepSkyCard NgcIcCardOf(const CSkyDoc& doc, int index) { return CardOf(NgcIcFactsOf(doc, index)); }
 
 namespace {
 

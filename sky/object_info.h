@@ -1,6 +1,7 @@
 // The texts of the information cards a right click opens: one star, one
-// solar-system body, one deep-sky object. The cards and `stellix --info`
-// both show these texts.
+// solar-system body, one deep-sky object, written from their facts
+// (sky/card_facts.h). The cards and `stellix --info` both show these texts;
+// this is the one place that writes them.
 #pragma once
 
 #include <filesystem>
@@ -9,6 +10,7 @@
 #include <string_view>
 
 #include "sky/almanac.h"
+#include "sky/card_facts.h"
 
 class CSkyDoc;
 
@@ -35,14 +37,8 @@ AngleTexts DeclinationTexts(double degrees, bool withSeconds);
 // Altitude or azimuth: FormatFixed(value, 2) + "°".
 std::string HorizonAngleText(double degrees);
 
-// A card's place in numbers, for scripts: the J2000 (astrometric) place and
-// the apparent place of date (hours, degrees), the geometric altitude and
-// azimuth (from the north through the east) and the altitude in a standard
-// atmosphere (degrees).
-struct PlaceNumbers {
-  double RaJ2000 = 0.0, DecJ2000 = 0.0, RaDate = 0.0, DecDate = 0.0;
-  double AltitudeDeg = 0.0, AzimuthDeg = 0.0, ApparentAltitudeDeg = 0.0;
-};
+// A card's place in numbers, for scripts: its facts' place.
+using PlaceNumbers = PlaceFacts;
 
 struct StarCard {
   // "Star HR 1895 (Theta1 Ori)": the components of a multiple star, whose
@@ -102,6 +98,7 @@ struct DeepSkyCard {
 // counted from the north through the east. Rising, transit and setting are
 // the next ones from the document's instant at its place (sky/almanac.h),
 // dated where they fall on another day than the one shown.
+// Each is the card of the facts of the same name (CardOf).
 StarCard StarCardOf(const CSkyDoc& doc, int index);
 BodyCard BodyCardOf(const CSkyDoc& doc, int index);
 DeepSkyCard DeepSkyCardOf(const CSkyDoc& doc, int index);
@@ -111,29 +108,18 @@ DeepSkyCard DeepSkyCardOf(const CSkyDoc& doc, int index);
 FaintStarCard FaintStarCardOf(const CSkyDoc& doc, int index);
 DeepSkyCard NgcIcCardOf(const CSkyDoc& doc, int index);
 
+// The texts of a card's facts.
+StarCard CardOf(const StarFacts& facts);
+FaintStarCard CardOf(const FaintStarFacts& facts);
+BodyCard CardOf(const BodyFacts& facts);
+DeepSkyCard CardOf(const DeepSkyFacts& facts);
+
 // The picture of an object in `imagesDirectory`: the first file (in name
 // order) called `baseName` followed by a dot and any extension, such as
 // Mars.jpg or Mars.gif for "Mars"; the base name is compared without regard
 // to case. Its file name, or nothing when there is none.
 std::optional<std::string> FindPicture(const std::filesystem::path& imagesDirectory,
                                        std::string_view baseName);
-
-// The Moon's magnitude at illuminated fraction f in [0, 1]: -11.7 at full,
-// otherwise interpolated in a table of tenths.
-double MoonMagnitude(double f);
-
-// A planet's (body 2 Mercury ... 9 Pluto of doc.Sky.Bodies) magnitude and
-// angular size (arc seconds) as its card shows them.
-struct PlanetFigures {
-  double Magnitude = 0.0, Size = 0.0;
-};
-PlanetFigures PlanetFiguresOf(const CSkyDoc& doc, int body);
-
-// The cosine of a planet's phase angle from its distances to the Earth
-// (delta) and the Sun (r) and the Sun's distance to the Earth (R), all in
-// AU. Kept within [-1, 1]: the planets and the Sun come from different
-// series, and rounding must not turn the angle into nan.
-double PhaseCosine(double delta, double r, double sunDistance);
 
 // One JSON object of a card's texts (without the blanks that pad numbers to
 // four characters): "kind" ("star", "body", "deepsky"), "caption", "ra" and

@@ -1,0 +1,218 @@
+#include "sky/card_facts.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string_view>
+
+#include "astro/angles.h"
+#include "astro/moon_phase.h"
+#include "astro/refraction.h"
+#include "astro/star_place.h"
+#include "sky/almanac.h"
+#include "sky/deep_catalogues.h"
+#include "sky/sky_doc.h"
+
+namespace sky {
+namespace {
+
+constexpr double kRadToDeg = 57.29577951308232;
+constexpr double kKmPerAu = 149.6e6;  // the cards' round figure
+
+std::string FixedText(const char* text, std::size_t size) {
+  std::string_view s(text, size);
+  s = s.substr(0, s.find('\0'));
+  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+  return std::string(s);
+}
+
+// The place of an object drawn at (ra, dec) in the J2000 frame of the sky,
+// whose J2000 (astrometric) place is (raJ2000, decJ2000).
+PlaceFacts PlaceOf(const CSkyDoc& doc, double ra, double dec, double raJ2000, double decJ2000) {
+  const astro::EquatorialCoord ofDate = doc.Sky.AstroState.ToDate(ra, dec);
+  const astro::HorizontalCoord h = doc.Sky.AstroState.HorizonOf(ra, dec);
+  return {raJ2000,
+          decJ2000,
+          ofDate.RightAscension,
+          ofDate.Declination,
+          h.Altitude,
+          astro::Normalize360(h.Azimuth + 180.0),
+          astro::ApparentAltitude(h.Altitude),
+          doc.HorizontalOf(ra, dec).Altitude};
+}
+
+NextEvents NextEventsOf(const CSkyDoc& doc, const astro::DayEvents& events) {
+  const Observer o = NextEventsObserverOf(doc);
+  return {events, o.Clock, o.Refraction, doc.Sky.DocumentTime};
+}
+
+// The next events of a fixed J2000 place.
+NextEvents FixedNextEvents(const CSkyDoc& doc, double ra, double dec) {
+  return NextEventsOf(doc, FixedDayEvents(NextEventsObserverOf(doc), ra, dec));
+}
+
+// A planet's magnitude and angular size (arc seconds) at phase angle i
+// (degrees), with L = 5 log10(delta r); bodies 2 Mercury ... 9 Pluto.
+PlanetFigures PlanetMagnitudeAndSize(int body, double i, double L, double delta) {
+  switch (body) {
+    case 2:
+      return {L - 0.42 + 0.038 * i - 0.000273 * i * i + 0.000002 * i * i * i, 6.72 / delta};
+    case 3:
+      return {L - 4.4 + 0.0009 * i + 0.000239 * i * i - 0.00000065 * i * i * i, 17.68 / delta};
+    case 4:
+      return {L - 1.52 + 0.016 * i, 9.36 / delta};
+    case 5:
+      return {L - 9.4 + 0.005 * i, 196.88 / delta};
+    case 6:
+      return {L - 8.88, 165.46 / delta};
+    case 7:
+      return {L - 7.19, 70.04 / delta};
+    case 8:
+      return {L - 6.87, 67.0 / delta};
+    default:
+      return {L - 1.0, 4.14 / delta};
+  }
+}
+
+}  // namespace
+
+double MoonMagnitude(double f) {
+  static constexpr double kMagnitudes[] = {0.0,   -7.7,  -8.8,  -9.5,  -10.0, -10.3,
+                                           -10.6, -10.8, -11.0, -11.2, -11.7};
+  if (f == 1.0) return -11.7;
+  const double tenths = std::clamp(f, 0.0, 1.0) * 10.0;
+  const int j = std::min(static_cast<int>(tenths), 9);
+  const double u = tenths - j;
+  return kMagnitudes[j] + u * (kMagnitudes[j + 1] - kMagnitudes[j]);
+}
+
+PlanetFigures PlanetFiguresOf(const CSkyDoc& doc, int body) {
+  const astro::PlanetState& p = doc.Sky.Bodies[body];
+  const double c =
+      PhaseCosine(p.GeoDistance, p.HelioDistance, doc.Sky.Bodies[astro::kSun].GeoDistance);
+  return PlanetMagnitudeAndSize(body, std::acos(c) * kRadToDeg,
+                                5.0 * std::log10(p.GeoDistance * p.HelioDistance), p.GeoDistance);
+}
+
+double PhaseCosine(double delta, double r, double sunDistance) {
+  const double c = (delta * delta + r * r - sunDistance * sunDistance) / (2.0 * delta * r);
+  return std::isnan(c) ? 1.0 : std::clamp(c, -1.0, 1.0);
+}
+
+StarFacts StarFactsOf(const CSkyDoc& doc, int index) {
+  StarFacts f;
+  f.Star = doc.Sky.Stars[index];
+  for (const StarNameRecord& name : doc.Sky.ProperNames) {
+    if (name.HR == f.Star.HR) {
+      f.ProperName = FixedText(name.Name, sizeof name.Name);
+      break;
+    }
+  }
+  // The star drawn where the instant's light shows it; the J2000 place is
+  // where the star is at the instant (its proper motion and parallax).
+  const astro::EquatorialCoord astrometric =
+      doc.Sky.CatalogueMotion
+          .StarAt(index, doc.Sky.AstroState.TerrestrialDay, doc.Sky.AstroState.Earth)
+          .Astrometric;
+  f.Place = PlaceOf(doc, f.Star.RightAscension, f.Star.Declination, astrometric.RightAscension,
+                    astrometric.Declination);
+  f.Next = FixedNextEvents(doc, f.Star.RightAscension, f.Star.Declination);
+  return f;
+}
+
+BodyFacts BodyFactsOf(const CSkyDoc& doc, int index) {
+  const astro::PlanetState& body = doc.Sky.Bodies[index];
+  const double sunDistance = doc.Sky.Bodies[astro::kSun].GeoDistance;  // AU
+  BodyFacts f;
+  f.Body = index;
+  f.Place = PlaceOf(doc, body.RightAscension, body.Declination, body.RaJ2000, body.DecJ2000);
+  if (index == astro::kMoon) {
+    // The Moon's state holds its distance in km and the cosine of its phase angle.
+    const double delta = body.GeoDistance;
+    const double c = std::clamp(body.HelioDistance, -1.0, 1.0);
+    f.DistanceEarthKm = delta;
+    f.DistanceSunKm = sunDistance * kKmPerAu + delta * c;
+    f.Illuminated = (1.0 + c) / 2.0;
+    f.Magnitude = MoonMagnitude(*f.Illuminated);
+    // Larger by the Earth's radius seen from the Moon as it climbs.
+    f.SizeArcsec = (1.0 + std::sin(f.Place.ShownAltitudeDeg / kRadToDeg) * 6378.14 / delta) *
+                   716946800.0 / delta;
+  } else if (index == astro::kSun) {
+    f.DistanceEarthKm = sunDistance * kKmPerAu;
+    f.Magnitude = -26.7;
+    f.SizeArcsec = 1919.26 / sunDistance;
+  } else {
+    const double delta = body.GeoDistance, r = body.HelioDistance;
+    const PlanetFigures figures = PlanetFiguresOf(doc, index);
+    f.DistanceEarthKm = delta * kKmPerAu;
+    f.DistanceSunKm = r * kKmPerAu;
+    f.Illuminated = (1.0 + PhaseCosine(delta, r, sunDistance)) / 2.0;
+    f.Magnitude = figures.Magnitude;
+    f.SizeArcsec = figures.Size;
+  }
+  f.Next = NextEventsOf(doc, BodyDayEvents(NextEventsObserverOf(doc), index));
+  if (index == astro::kSun) {
+    const Observer day = ObserverOf(doc);
+    f.SunTwilights = Twilights{TwilightDayEvents(day, astro::kCivilTwilight),
+                               TwilightDayEvents(day, astro::kNauticalTwilight),
+                               TwilightDayEvents(day, astro::kAstronomicalTwilight), day.Clock};
+  } else if (index == astro::kMoon) {
+    const double jd = doc.Sky.AstroState.JulianDay;
+    f.MoonElongation = astro::MoonElongation(jd);
+    f.MoonAgeDays = astro::MoonAge(jd);
+  }
+  return f;
+}
+
+DeepSkyFacts DeepSkyFactsOf(const CSkyDoc& doc, int index) {
+  const DeepSkyRecord& object = doc.Sky.DeepSkyObjects[index];
+  const bool messier = catalog::IsMessierIndex(index);
+  DeepSkyFacts f;
+  f.Number = (messier ? "M " : "NGC ") + std::to_string(object.Number);
+  f.PictureName = (messier ? "M" : "NGC") + std::to_string(object.Number);
+  f.Name = FixedText(object.Name, sizeof object.Name);
+  if (f.Name == "*") f.Name.clear();
+  f.Type = catalog::DeepSkyTypeOf(object.Type);
+  f.TypeCode = FixedText(object.Type, sizeof object.Type);
+  f.Magnitude = object.Magnitude;
+  f.Place = PlaceOf(doc, object.RightAscension, object.Declination, object.RightAscension,
+                    object.Declination);
+  f.Next = FixedNextEvents(doc, object.RightAscension, object.Declination);
+  return f;
+}
+
+FaintStarFacts FaintStarFactsOf(const CSkyDoc& doc, int index) {
+  FaintStarFacts f;
+  f.Star = doc.Catalogues.DeepCatalogues.FaintStars().Records[index];
+  f.SpectralType = FixedText(f.Star.SpectralType, sizeof f.Star.SpectralType);
+  const astro::StarDirection at =
+      astro::StarPlaceAt({f.Star.RightAscension, f.Star.Declination},
+                         {f.Star.ProperMotionRa, f.Star.ProperMotionDec, f.Star.Parallax},
+                         doc.Sky.AstroState.TerrestrialDay, doc.Sky.AstroState.Earth);
+  const astro::EquatorialCoord& shown = at.Aberrated;
+  f.Place = PlaceOf(doc, shown.RightAscension, shown.Declination, at.Astrometric.RightAscension,
+                    at.Astrometric.Declination);
+  f.Next = FixedNextEvents(doc, shown.RightAscension, shown.Declination);
+  return f;
+}
+
+DeepSkyFacts NgcIcFactsOf(const CSkyDoc& doc, int index) {
+  const catalog::NgcIcRecord& object = doc.Catalogues.DeepCatalogues.NgcIc().Records[index];
+  DeepSkyFacts f;
+  f.Number = NgcIcDesignation(object);
+  f.PictureName = f.Number;
+  std::erase(f.PictureName, ' ');
+  f.Name = FixedText(object.Name, sizeof object.Name);
+  f.Type = catalog::DeepSkyTypeOf(object.Type);
+  f.TypeCode = FixedText(object.Type, sizeof object.Type);
+  if (object.Magnitude != catalog::kUnusableMagnitude) f.Magnitude = object.Magnitude;
+  const astro::EquatorialCoord shown =
+      astro::StarPlaceAt({object.RightAscension, object.Declination}, {},
+                         doc.Sky.AstroState.TerrestrialDay, doc.Sky.AstroState.Earth)
+          .Aberrated;
+  f.Place = PlaceOf(doc, shown.RightAscension, shown.Declination, object.RightAscension,
+                    object.Declination);
+  f.Next = FixedNextEvents(doc, shown.RightAscension, shown.Declination);
+  return f;
+}
+
+}  // namespace sky

@@ -1,0 +1,115 @@
+// What a right click's card says of an object, as numbers and instants: its
+// places, distances, phase, magnitude, size and the day's events, computed
+// once from the document. sky/object_info.h writes them as the cards' texts
+// and as the JSON of `stellix --info`.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "astro/rise_set.h"
+#include "catalog/builtin_tables.h"
+#include "catalog/cell_catalogues.h"
+#include "catalog/records.h"
+#include "sky/civil_time.h"
+
+class CSkyDoc;
+
+namespace sky {
+
+// Where an object stands at the document's instant: the J2000 (astrometric)
+// place and the apparent place of date (hours, degrees), the geometric
+// altitude and azimuth (degrees, the azimuth from the north through the
+// east), the altitude in a standard atmosphere, and the altitude drawn
+// (the apparent one when the document refracts).
+struct PlaceFacts {
+  double RaJ2000 = 0.0, DecJ2000 = 0.0, RaDate = 0.0, DecDate = 0.0;
+  double AltitudeDeg = 0.0, AzimuthDeg = 0.0, ApparentAltitudeDeg = 0.0;
+  double ShownAltitudeDeg = 0.0;
+};
+
+// The next rising, transit and setting from the document's instant, within
+// kNextEventsDays (sky/almanac.h), with what writing them needs: the
+// place's clock, the refraction switch and the date shown.
+struct NextEvents {
+  astro::DayEvents Events;
+  ClockRules Clock;
+  bool Refraction = false;
+  astro::CivilTime Day;
+};
+
+struct StarFacts {
+  StarRecord Star;         // the record drawn (its place is the one of the instant's light)
+  std::string ProperName;  // empty when the star has none
+  PlaceFacts Place;
+  NextEvents Next;
+};
+
+struct FaintStarFacts {
+  catalog::FaintStarRecord Star;
+  std::string SpectralType;  // "K0", "K"; empty when not known
+  PlaceFacts Place;
+  NextEvents Next;
+};
+
+// The Sun's twilights on the date shown, dawn to dusk.
+struct Twilights {
+  astro::DayEvents Civil, Nautical, Astronomical;
+  ClockRules Clock;
+};
+
+struct BodyFacts {
+  int Body = 0;  // index in doc.Sky.Bodies: 0 Moon, 1 Sun, 2 Mercury ... 9 Pluto
+  PlaceFacts Place;
+  double DistanceEarthKm = 0.0;
+  std::optional<double> DistanceSunKm;  // none for the Sun
+  std::optional<double> Illuminated;    // fraction in [0, 1]; none for the Sun
+  double Magnitude = 0.0;
+  double SizeArcsec = 0.0;  // apparent diameter
+  NextEvents Next;
+  std::optional<Twilights> SunTwilights;  // the Sun's
+  // The Moon's: elongation from the Sun (degrees, [0, 360), waxing below
+  // 180) and age since the new Moon (days).
+  std::optional<double> MoonElongation, MoonAgeDays;
+};
+
+struct DeepSkyFacts {
+  std::string Number;       // "M 42", "NGC 7000", "IC 434"
+  std::string Name;         // common name, empty when the catalogue has none
+  std::string PictureName;  // "M42", "NGC7000": the base name of its picture file
+  catalog::DeepSkyType Type = catalog::DeepSkyType::Unknown;
+  std::string TypeCode;             // the catalogue's code, "GALXY", "STAR"
+  std::optional<double> Magnitude;  // none when the catalogue does not know it
+  PlaceFacts Place;
+  NextEvents Next;
+};
+
+// The facts of star `index` of doc.Sky.Stars, body `index` of
+// doc.Sky.Bodies, record `index` of doc.Sky.DeepSkyObjects, and record
+// `index` of doc.Catalogues.DeepCatalogues' faint stars (moved by proper
+// motion, parallax and the annual aberration) and NGC/IC objects (moved by
+// the aberration).
+StarFacts StarFactsOf(const CSkyDoc& doc, int index);
+BodyFacts BodyFactsOf(const CSkyDoc& doc, int index);
+DeepSkyFacts DeepSkyFactsOf(const CSkyDoc& doc, int index);
+FaintStarFacts FaintStarFactsOf(const CSkyDoc& doc, int index);
+DeepSkyFacts NgcIcFactsOf(const CSkyDoc& doc, int index);
+
+// The Moon's magnitude at illuminated fraction f in [0, 1]: -11.7 at full,
+// otherwise interpolated in a table of tenths.
+double MoonMagnitude(double f);
+
+// A planet's (body 2 Mercury ... 9 Pluto of doc.Sky.Bodies) magnitude and
+// angular size (arc seconds).
+struct PlanetFigures {
+  double Magnitude = 0.0, Size = 0.0;
+};
+PlanetFigures PlanetFiguresOf(const CSkyDoc& doc, int body);
+
+// The cosine of a planet's phase angle from its distances to the Earth
+// (delta) and the Sun (r) and the Sun's distance to the Earth (R), all in
+// AU. Kept within [-1, 1]: the planets and the Sun come from different
+// series, and rounding must not turn the angle into nan.
+double PhaseCosine(double delta, double r, double sunDistance);
+
+}  // namespace sky
