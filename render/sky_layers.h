@@ -33,6 +33,8 @@
   SKY_LAYER(Figures,     &AppSettings::Constelations,  true,  DrawConstellationLines, nullptr,                nullptr,               0, nullptr)                \
   SKY_LAYER(Ecliptic,    &AppSettings::Ecliptic,       true,  DrawEcliptic,           nullptr,                nullptr,               0, nullptr)                \
   SKY_LAYER(Grid,        &AppSettings::Coordinations,  true,  DrawGrid,               DrawGridLabels,         nullptr,               0, nullptr)                \
+  SKY_LAYER(AltAzGrid,   &AppSettings::AltAzGrid,      false, nullptr,                nullptr,                nullptr,               0, DescribeAltAzGrid)      \
+  SKY_LAYER(Meridian,    &AppSettings::Meridian,       false, nullptr,                nullptr,                nullptr,               0, DescribeMeridian)       \
   SKY_LAYER(DeepSky,     &AppSettings::DeepSky,        true,  DrawDeepSky,            DrawDeepSkyLabels,      nullptr,               0, nullptr)                \
   SKY_LAYER(NgcIc,       &AppSettings::DeepSky,        true,  DrawNgcIc,              DrawNgcIcLabels,        nullptr,               0, nullptr)                \
   SKY_LAYER(FaintStars,  nullptr,                      true,  DrawFaintStars,         nullptr,                nullptr,               0, nullptr)                \

@@ -6,6 +6,7 @@
 // render/sky_layers.h.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -73,9 +74,25 @@ struct LayerInput {
 
 using DescribeLayer = void (*)(const LayerInput&, SkyPrimitives&);
 
+// A point on the unit sphere of the J2000 frame as the sky is drawn
+// (CSkyDoc::DrawingPoint, astro::EquatorialToSphere).
+using SpherePoint = std::array<double, 3>;
+
+// Adds the line through `points` on the sphere, back to the first when
+// `closed`, as the surface shows it: cut where it passes to the far side
+// of the sphere and, in local-horizon mode, below the horizon, each stretch
+// left a line of its own; straight between the points, as GL draws them.
+void AddSphereLine(const LayerInput& input, const std::vector<SpherePoint>& points, bool closed,
+                   int colour, double width, SkyPrimitives& out);
+
 // The layers described so, each in its own file under render/layers.
 // The user's eyepiece and camera fields round the middle of the view, each
 // named above its top.
 void DescribeEyepieceFields(const LayerInput& input, SkyPrimitives& out);
+// The altitude and azimuth grid of the observer's horizon: circles of
+// altitude every 10 degrees, lines of azimuth every 15.
+void DescribeAltAzGrid(const LayerInput& input, SkyPrimitives& out);
+// The meridian: the great circle through the north and south points and the zenith.
+void DescribeMeridian(const LayerInput& input, SkyPrimitives& out);
 
 }  // namespace render

@@ -152,6 +152,8 @@ constexpr Entry kTable[] = {
     {ID_VIEW_EYEPIECE_FIELDS,
      "Show or hide the fields of your eyepieces and cameras\nEyepiece fields"},
     {ID_VIEW_DEFINE_FIELDS, "Define the fields of your eyepieces and cameras\nEyepiece fields"},
+    {ID_VIEW_ALT_AZ_GRID, "Show or hide the grid of altitude and azimuth\nAlt-azimuth grid"},
+    {ID_VIEW_MERIDIAN, "Show or hide the meridian\nMeridian"},
     {ID_FILE_OPEN, "Open an image file\nOpen"},
     {ID_FILE_PRINT_SETUP, "Change the printer and printing options\nPrint Setup"},
     {ID_FILE_PRINT, "Print the active document\nPrint"},

@@ -34,6 +34,10 @@ const Command kCommands[] = {
     // View
     {ID_VIEW_GRIDS, "&Grids", "G", &AppSettings::Coordinations, kAlways,
      [](const CSkyDoc& d, const F&) { return d.Settings().Coordinations == 1; }},
+    {ID_VIEW_ALT_AZ_GRID, "Alt-a&zimuth Grid", "Shift+G", &AppSettings::AltAzGrid, kAlways,
+     [](const CSkyDoc& d, const F&) { return d.Settings().AltAzGrid == 1; }},
+    {ID_VIEW_MERIDIAN, "Meridia&n", "Shift+M", &AppSettings::Meridian, kAlways,
+     [](const CSkyDoc& d, const F&) { return d.Settings().Meridian == 1; }},
     {ID_VIEW_BOUNDARIES, "&Boundaries", "B", &AppSettings::Boundaries, kAlways,
      [](const CSkyDoc& d, const F&) { return d.Settings().Boundaries == 1; }},
     {ID_VIEW_CONSTELLATION_LINES, "Constellation &Lines", "L", &AppSettings::Constelations, kAlways,

@@ -169,6 +169,8 @@ void CMainFrame::CreateMenus() {
   fill(file, {0, ID_APP_EXIT});
   viewMenu_ = bar->addMenu("&View");
   fill(viewMenu_, {ID_VIEW_GRIDS,
+                   ID_VIEW_ALT_AZ_GRID,
+                   ID_VIEW_MERIDIAN,
                    ID_VIEW_BOUNDARIES,
                    ID_VIEW_CONSTELLATION_LINES,
                    ID_VIEW_DEEP_SKY,
