@@ -11,9 +11,11 @@
 #include "render/label_space.h"
 #include "render/selection_mark.h"
 #include "render/sky_layers.h"
+#include "render/sky_primitives.h"
 #include "res/strings.h"
 #include "sky/camera_math.h"
 #include "sky/deep_catalogues.h"
+#include "sky/drawing_rules.h"
 #include "sky/eyepiece_fields.h"
 #include "sky/sky_doc.h"
 
@@ -33,10 +35,12 @@ constexpr int kGridReach = 32768;
 constexpr double kCoordinateLimit = 1e8;
 // Pixels between a name and the mark it names; the smallest and largest
 // radius of a deep-sky symbol a name stands clear of (large symbols have it
-// near their middle); the gap between a field and its name.
+// near their middle).
 constexpr double kNameGap = 8;
 constexpr double kSmallestSymbol = 6, kFarthestName = 120;
-constexpr double kFieldNameGap = 12;
+// A logical pixel of the screen in pixels of the page, for the layers
+// described by primitives.
+constexpr double kPageUnit = 3;
 
 // A projected point: its page point, its window coordinates (y upwards) and
 // whether it lies on the hemisphere facing the viewer.
@@ -66,6 +70,29 @@ std::string FixedText(const char (&text)[N]) {
   return std::string(text, length);
 }
 
+// The room of a name on the page: its cell, a fifth of it below the baseline.
+render::TextExtent PageExtent(const CChartTextMeasure& measure, const ChartFont& font,
+                              std::string_view text) {
+  const double cell = measure.Height(font);
+  return {static_cast<double>(measure.Width(font, text)), cell * 0.8, cell * 0.2, cell * 0.3};
+}
+
+// The page's font of a described layer's names.
+ChartFont FontOf(render::LabelStyle style) {
+  return style == render::LabelStyle::Italic ? kDeepSkyLabelFont : kFieldNameFont;
+}
+
+class CPageLabelMeasure : public render::CLabelMeasure {
+ public:
+  explicit CPageLabelMeasure(const CChartTextMeasure& measure) : measure_(measure) {}
+  render::TextExtent Extent(render::LabelStyle style, std::string_view text) const override {
+    return PageExtent(measure_, FontOf(style), text);
+  }
+
+ private:
+  const CChartTextMeasure& measure_;
+};
+
 class CChartBuilder {
  public:
   CChartBuilder(CSkyDoc& doc, int width, int height, double zoom, const CChartTextMeasure& measure)
@@ -91,24 +118,30 @@ class CChartBuilder {
   }
 
   ChartDrawing Build() {
-    // The chart's columns of the layer table: the switch and the builder.
+    // The chart's columns of the layer table: the switch, the rank of the
+    // names and how the sky is described.
     struct ChartStep {
+      render::SkyLayer Layer;
       int AppSettings::*Switch;
-      void (CChartBuilder::*Build)();
       int NameRank;
+      render::DescribeLayer Describe;
     };
+    using namespace render;  // the table's layer functions
     static constexpr ChartStep kSteps[] = {
 #define STELLIX_CHART_LAYER(Name, Switch, Pickable, Screen, ScreenText, NamesFirst, NameRank, \
-                            Chart)                                                            \
-  {Switch, Chart, NameRank},
+                            Describe)                                                         \
+  {render::SkyLayer::Name, Switch, NameRank, Describe},
         STELLIX_SKY_LAYERS(STELLIX_CHART_LAYER)
 #undef STELLIX_CHART_LAYER
     };
-    for (const ChartStep& step : kSteps)
-      if (step.Build && (step.Switch == nullptr || doc_.Settings().*step.Switch != 0)) {
-        rank_ = step.NameRank;
-        (this->*step.Build)();
-      }
+    for (const ChartStep& step : kSteps) {
+      if (step.Switch != nullptr && doc_.Settings().*step.Switch == 0) continue;
+      rank_ = step.NameRank;
+      if (step.Describe)
+        Described(step.Layer, step.Describe);
+      else if (const auto build = BuilderOf(step.Layer))
+        (this->*build)();
+    }
     PlaceNames();
     Frame();
     return std::move(drawing_);
@@ -167,19 +200,21 @@ class CChartBuilder {
     double Radius;                  // beside a mark this large round the point ...
     std::vector<double> Baselines;  // ... or, where these are given, centred on X
     bool Compass;
+    bool AtPoint = false;  // starting at the point, its baseline through it
   };
   void NameBeside(ChartLayer layer, const Projected& q, double radius, std::string text,
                   const ChartFont& font) {
     names_.push_back({layer, rank_, std::move(text), font, q.Wx, q.Wy, radius, {}, false});
   }
+  void NameAt(ChartLayer layer, const Projected& q, std::string text, const ChartFont& font) {
+    names_.push_back({layer, rank_, std::move(text), font, q.Wx, q.Wy, 0, {}, false, true});
+  }
   void NameCentred(ChartLayer layer, double x, std::vector<double> baselines, std::string text,
                    const ChartFont& font, bool compass = false) {
     names_.push_back({layer, rank_, std::move(text), font, x, 0, 0, std::move(baselines), compass});
   }
-  // The room of a name: its cell, a fifth of it below the baseline.
   render::TextExtent Extent(const ChartFont& font, std::string_view text) const {
-    const double cell = measure_.Height(font);
-    return {static_cast<double>(measure_.Width(font, text)), cell * 0.8, cell * 0.2, cell * 0.3};
+    return PageExtent(measure_, font, text);
   }
   // Each name whole on the page, clear of the names placed before it, or left out.
   void PlaceNames() {
@@ -189,8 +224,13 @@ class CChartBuilder {
     for (PendingName& name : names_) {
       const render::TextExtent e = Extent(name.Font, name.Text);
       double left, baseline;
+      if (name.AtPoint) {
+        left = std::floor(name.X);
+        baseline = std::floor(name.Y);
+      }
       const bool placed =
-          name.Baselines.empty()
+          name.AtPoint ? room_.Take({left, baseline - e.Below, left + e.Width, baseline + e.Above})
+          : name.Baselines.empty()
               ? room_.TakeBeside(name.X, name.Y, name.Radius, kNameGap, e, left, baseline)
               : room_.TakeCentred(name.X, name.Baselines, e, left, baseline);
       if (!placed) continue;
@@ -255,19 +295,16 @@ class CChartBuilder {
 
   void Grid() {
     ChartLines lines;
-    const auto segment = [&](double ra1, double dec1, double ra2, double dec2) {
-      const Projected a = Place(ra1, dec1), b = Place(ra2, dec2);
-      const auto within = [](PagePoint p) {
-        return std::abs(p.X) <= kGridReach && std::abs(p.Y) <= kGridReach;
-      };
-      if (a.Front && b.Front && within(a.P) && within(b.P)) lines.Segments.push_back({a.P, b.P});
+    const auto within = [](PagePoint p) {
+      return std::abs(p.X) <= kGridReach && std::abs(p.Y) <= kGridReach;
     };
-    // Hour circles every hour, from -80 to +80 degrees in steps of 5.
-    for (int hour = 0; hour < 24; ++hour)
-      for (int dec = -80; dec < 80; dec += 5) segment(hour, dec, hour, dec + 5);
-    // Declination circles every 15 degrees, in steps of 20 minutes.
-    for (int dec = -75; dec <= 75; dec += 15)
-      for (int ra = 0; ra < 360; ra += 5) segment(ra / 15.0, dec, (ra + 5) / 15.0, dec);
+    for (const sky::GridLine& line : sky::GridLines())
+      for (std::size_t k = 0; k + 1 < line.Points.size(); ++k) {
+        const astro::EquatorialCoord &from = line.Points[k], &to = line.Points[k + 1];
+        const Projected a = Place(from.RightAscension, from.Declination),
+                        b = Place(to.RightAscension, to.Declination);
+        if (a.Front && b.Front && within(a.P) && within(b.P)) lines.Segments.push_back({a.P, b.P});
+      }
     Add(ChartLayer::Grid, std::move(lines));
   }
 
@@ -309,6 +346,7 @@ class CChartBuilder {
       if (!DeepSkyShown(i, type)) continue;
       DeepSkyObject(record, type, record.RightAscension, record.Declination);
     }
+    if (!sky::MagellanicCloudsShown(doc_)) return;
     MagellanicCloud(doc_.Catalogues.MagellanicClouds, kLargeCloudPointCount);
     MagellanicCloud(doc_.Catalogues.MagellanicClouds + kLargeCloudPointCount,
                     kMagellanicPointCount - kLargeCloudPointCount);
@@ -431,9 +469,11 @@ class CChartBuilder {
     }
     const Projected q = Place(ra, dec);
     if (!q.Front || !OnPage(q) || BelowHorizon(ra, dec)) return;
-    // Sized by the page as the screen's marker is by the window.
-    const double symbol = s->Object ? half_ * zoom_ / 60 * s->Object->MajorAxis / 120.0 : 0;
-    const double half = std::max(symbol + 0.01 * half_, 0.03 * half_), length = 0.02 * half_;
+    // Sized as the screen's marker, a logical pixel of the screen being a
+    // 500th of the page's half.
+    const render::MarkerSize marker =
+        render::MarkerSizeOf(*s, half_ * zoom_ * astro::kDegToRad, half_ / 500.0);
+    const double half = marker.Half, length = marker.CornerLength;
     ChartLines corners;
     for (const double sx : {-1.0, 1.0})
       for (const double sy : {-1.0, 1.0}) {
@@ -488,33 +528,22 @@ class CChartBuilder {
   }
 
   void DeepSkyLabels() {
-    if (!doc_.Settings().DeepSkyLabels || zoom_ == 1.0) return;
+    if (!doc_.Settings().DeepSkyLabels || !sky::NamesShown(zoom_)) return;
     for (int i = 0; i < kDeepSkyCount; ++i) {
       const DeepSkyRecord& record = doc_.Sky.DeepSkyObjects[i];
       if (!DeepSkyShown(i, catalog::DeepSkyTypeOf(record.Type))) continue;
       const Projected q = Place(record.RightAscension, record.Declination);
       if (!q.Front || !OnPage(q) || BelowHorizon(record.RightAscension, record.Declination))
         continue;
-      std::string text;
-      if (settings_.DeepSkyLabelByNumber) {
-        text = catalog::IsMessierIndex(i) ? "M" : "";
-        text += std::to_string(record.Number);
-      } else {
-        text = FixedText(record.Name);
-        if (text == "*") continue;  // no common name
-      }
+      std::string text = sky::DeepSkyLabel(settings_, i, record);
+      if (text.empty()) continue;
       NameBeside(ChartLayer::DeepSkyLabels, q, SymbolRadius(record.MajorAxis), std::move(text),
                  kDeepSkyLabelFont);
     }
-    struct Cloud {
-      const char* Text;
-      double RightAscension, Declination;
-    };
-    static constexpr Cloud kClouds[] = {{"LMC", 4.95, -68.5}, {"SMC", 1.25, -73.3}};
-    for (const Cloud& cloud : kClouds) {
+    if (!sky::MagellanicCloudsShown(doc_)) return;
+    for (const sky::SkyLabel& cloud : sky::kMagellanicCloudLabels) {
       const Projected q = Place(cloud.RightAscension, cloud.Declination);
-      if (q.Front)
-        NameBeside(ChartLayer::DeepSkyLabels, q, kSmallestSymbol, cloud.Text, kDeepSkyLabelFont);
+      if (q.Front) NameAt(ChartLayer::DeepSkyLabels, q, cloud.Text, kDeepSkyLabelFont);
     }
   }
 
@@ -548,7 +577,7 @@ class CChartBuilder {
   }
 
   void StarNames() {
-    if (!doc_.Settings().StarNames || zoom_ == 1.0) return;
+    if (!doc_.Settings().StarNames || !sky::NamesShown(zoom_)) return;
     for (const StarNameRecord& star : doc_.Sky.ProperNames) {
       if (star.Magnitude > doc_.Limits.StarMagnitudeLimit) continue;
       const Projected q = Place(star.RightAscension, star.Declination);
@@ -594,7 +623,7 @@ class CChartBuilder {
   }
 
   void PlanetNames() {
-    if (!doc_.Settings().PlanetNames || zoom_ == 1.0) return;
+    if (!doc_.Settings().PlanetNames || !sky::NamesShown(zoom_)) return;
     const double u = half_ * zoom_ / 180;
     const double disc = zoom_ > 4 ? std::min(u, kCoordinateLimit) : 32;
     for (int i = astro::kBodyCount - 1; i >= 0; --i) {
@@ -643,26 +672,61 @@ class CChartBuilder {
   // The user's eyepiece and camera fields round the middle of the page,
   // each named above its top (or where that is taken, below it or higher
   // up), as the screen draws them.
-  void EyepieceFields() {
-    const double cx = width_ / 2.0, cy = height_ / 2.0;
-    for (const sky::EyepieceField& field : settings_.Fields) {
-      const auto outline = sky::FieldOutline(sky::SizeOf(field), width_, height_, zoom_);
-      if (outline.empty()) continue;
-      ChartPolyline line;
-      double top = 0, bottom = 0;
-      for (const auto& [x, y] : outline) {
-        line.Points.push_back({PageCoordinate(cx + x), PageCoordinate(cy - y)});
-        top = std::max(top, y);
-        bottom = std::min(bottom, y);
-      }
-      line.Points.push_back(line.Points.front());
-      Add(ChartLayer::Fields, std::move(line));
-      NameCentred(ChartLayer::Fields, cx,
-                  render::FieldNameBaselines(height_ - cy + top, height_ - cy + bottom,
-                                             kFieldNameGap, Extent(kFieldNameFont, field.Name),
-                                             static_cast<int>(settings_.Fields.size()) + 2),
-                  field.Name, kFieldNameFont);
+  // The chart's own step for a layer that draws itself on the screen.
+  using Builder = void (CChartBuilder::*)();
+  static Builder BuilderOf(render::SkyLayer layer) {
+    using render::SkyLayer;
+    switch (layer) {
+      case SkyLayer::Boundaries:
+        return &CChartBuilder::BoundariesAndNames;
+      case SkyLayer::Figures:
+        return &CChartBuilder::ConstellationLines;
+      case SkyLayer::Ecliptic:
+        return &CChartBuilder::Ecliptic;
+      case SkyLayer::Grid:
+        return &CChartBuilder::Grid;
+      case SkyLayer::DeepSky:
+        return &CChartBuilder::DeepSkyAndLabels;
+      case SkyLayer::NgcIc:
+        return &CChartBuilder::NgcIcAndLabels;
+      case SkyLayer::FaintStars:
+        return &CChartBuilder::FaintStars;
+      case SkyLayer::Stars:
+        return &CChartBuilder::StarsAndNames;
+      case SkyLayer::SolarSystem:
+        return &CChartBuilder::SolarSystemAndNames;
+      case SkyLayer::Selection:
+        return &CChartBuilder::Selection;
+      case SkyLayer::Ground:
+        return &CChartBuilder::GroundAndCompass;
+      default:
+        return nullptr;  // the sky's colours, the Milky Way, the landscape: not on paper
     }
+  }
+
+  // The chart's sort of the items of a layer described by primitives.
+  static ChartLayer ChartLayerOf(render::SkyLayer layer) {
+    return layer == render::SkyLayer::Fields ? ChartLayer::Fields : ChartLayer::Described;
+  }
+
+  // A layer's primitives described for the page, printed black on white:
+  // the page's geometry, a logical pixel of the screen being
+  // kPageUnit pixels of the page.
+  void Described(render::SkyLayer layer, render::DescribeLayer describe) {
+    render::SkyPrimitives primitives;
+    const CPageLabelMeasure measure(measure_);
+    describe({doc_, sky_, page_, zoom_, kPageUnit, measure}, primitives);
+    const ChartLayer into = ChartLayerOf(layer);
+    for (const render::SkyLine& line : primitives.Lines) {
+      ChartPolyline polyline;
+      for (const render::WindowPoint& p : line.Points)
+        polyline.Points.push_back({PageCoordinate(p.X), PageCoordinate(height_ - p.Y)});
+      if (line.Closed && !polyline.Points.empty())
+        polyline.Points.push_back(polyline.Points.front());
+      Add(into, std::move(polyline));
+    }
+    for (const render::SkyName& name : primitives.Names)
+      NameCentred(into, name.X, name.Baselines, name.Text, FontOf(name.Style));
   }
 
   void Frame() {

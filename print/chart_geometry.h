@@ -84,6 +84,7 @@ enum class ChartLayer {
   Compass,
   Fields,
   Frame,
+  Described,  // a layer described by primitives the chart has no sort of its own for
 };
 
 struct ChartItem {
@@ -129,7 +130,8 @@ inline constexpr ChartFont kStarNameFont{36, 400, false};
 inline constexpr ChartFont kDeepSkyLabelFont{36, 500, true};
 inline constexpr ChartFont kPlanetNameFont{38, 500, false};
 inline constexpr ChartFont kCompassFont{48, 600, false};
-inline constexpr ChartFont kFieldNameFont{36, 400, false};
+inline constexpr ChartFont kFieldNameFont{36, 400,
+                                          false};  // and the plain names of described layers
 // Constellation names: 66 pixels at zoom 1, 72 otherwise.
 ChartFont ConstellationNameFont(double zoom);
 

@@ -83,10 +83,6 @@ void DrawGround(const Frame& frame);
 // before any other name (CSkyRenderer::CompassLabels), then drawn.
 void ReserveCompassLetters(const Frame& frame);
 void DrawCompassLetters(const Frame& frame);
-// The user's eyepiece and camera fields round the middle of the view, named.
-void DrawEyepieceFields(const Frame& frame);
-// The fields' names take their room before any other name is placed.
-void ReserveFieldNames(const Frame& frame);
 
 // Display lists of the layers, compiled from the loaded catalogues. The
 // ground and the landscape stand in the horizon frame and are compiled once
@@ -115,6 +111,11 @@ bool StarBrightnessBase(const Frame& frame, float& base);
 // Whether a star of `magnitude` is drawn under the frame's limit with
 // brightness base `base`: its size (base - magnitude) and opacity (0..1).
 bool StarShown(const Frame& frame, float base, float magnitude, float& size, double& opacity);
+// Where a star (or any point of the star layers) at J2000 place ra, dec as
+// moved is drawn: its drawing point p and window point x, y; false on the
+// far hemisphere, far outside the window or, in local-horizon mode, below
+// the horizon. The bright and the faint stars, drawn and picked, all walk so.
+bool StarWindowPoint(const Frame& frame, double ra, double dec, double p[3], double& x, double& y);
 // The size of a star of size `size` (brightness base - magnitude) at `zoom`:
 // beyond zoom 2, the part above the smallest disc grows with the zoom.
 float ZoomedStarSize(double zoom, float size);

@@ -1,5 +1,6 @@
 #include "render/selection_mark.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string_view>
 
@@ -7,9 +8,18 @@
 #include "render/display_list_ids.h"
 #include "sky/app_settings.h"
 #include "sky/deep_catalogues.h"
+#include "sky/drawing_rules.h"
 #include "sky/sky_doc.h"
 
 namespace render {
+
+MarkerSize MarkerSizeOf(const SelectionMark& s, double pixelsPerDegree, double unit) {
+  // The corners stand this far outside the object's symbol, at least this
+  // far from its middle, and are this long (units).
+  constexpr double kGap = 5, kSmallest = 10, kCornerLength = 6;
+  const double symbol = s.Object ? s.Object->MajorAxis / 120.0 * pixelsPerDegree : 0;
+  return {std::max(symbol + kGap * unit, kSmallest * unit), kCornerLength * unit};
+}
 
 std::optional<SelectionMark> SelectionOf(const CSkyDoc& doc, const SkyConditions& conditions,
                                          double zoom) {
@@ -27,9 +37,8 @@ std::optional<SelectionMark> SelectionOf(const CSkyDoc& doc, const SkyConditions
       s.Label = (catalog::IsMessierIndex(i) ? "M" : "NGC ") + std::to_string(r.Number);
       s.DrawnByItsLayer = doc.Settings().DeepSky && r.Magnitude <= conditions.DeepSkyLimit &&
                           DeepSkyObjectShown(settings, i, catalog::DeepSkyTypeOf(r.Type));
-      s.NamedByItsLayer = s.DrawnByItsLayer && doc.Settings().DeepSkyLabels && zoom != 1.0 &&
-                          (settings.DeepSkyLabelByNumber ||
-                           std::string_view(r.Name, strnlen(r.Name, sizeof r.Name)) != "*");
+      s.NamedByItsLayer = s.DrawnByItsLayer && doc.Settings().DeepSkyLabels &&
+                          sky::NamesShown(zoom) && !sky::DeepSkyLabel(settings, i, r).empty();
       return s;
     }
     case sky::SkyObjectRef::NgcIc: {

@@ -28,4 +28,13 @@ struct SelectionMark {
 std::optional<SelectionMark> SelectionOf(const CSkyDoc& doc, const SkyConditions& conditions,
                                          double zoom);
 
+// The marker round a selection, in the pixels of the surface it is drawn
+// on: the half-side of the square its four corners stand on, and the
+// corners' length. `pixelsPerDegree` is the surface's scale of the sky,
+// `unit` its pixels to a logical pixel of the screen.
+struct MarkerSize {
+  double Half, CornerLength;
+};
+MarkerSize MarkerSizeOf(const SelectionMark& s, double pixelsPerDegree, double unit);
+
 }  // namespace render

@@ -3,8 +3,8 @@
 // pass (CSkyRenderer::ComposeFrame) and the printed chart (print::BuildChart)
 // walk this one list; each side expands the columns it draws with.
 //
-// SKY_LAYER(Name, Switch, Pickable, Screen, ScreenText, NamesFirst, NameRank, Chart)
-//   Name        the layer.
+// SKY_LAYER(Name, Switch, Pickable, Screen, ScreenText, NamesFirst, NameRank, Describe)
+//   Name        the layer (render::SkyLayer::Name).
 //   Switch      the display switch (AppSettings) it is drawn under; nullptr: always.
 //   Pickable    whether Screen runs in the selection pass too (it gives the
 //               hits their names); text never does.
@@ -13,29 +13,48 @@
 //               that no name lies under the landscape or the ground.
 //   NamesFirst  places its names before any layer draws, so that they keep
 //               their room (render/label_space.*), or nullptr ...
-//   NameRank    ... in this order, 1 first (0 without NamesFirst).
-//   Chart       builds it on the printed chart: a member of the chart
-//               builder (print/chart_geometry.cpp), or nullptr.
+//   NameRank    ... in this order, 1 first (0 without NamesFirst or Describe).
+//   Describe    turns the sky into primitives (render/sky_primitives.h),
+//               which the screen draws and the chart prints; such a layer
+//               has no Screen, ScreenText or NamesFirst of its own.
+//               nullptr: the layer draws itself, and the chart builds it
+//               by its own step (print/chart_geometry.cpp).
 //
-// A layer of its own file under render/layers (and its chart half in
-// print/) becomes part of the sky with one row here.
+// A new layer describes its geometry in a file of its own under
+// render/layers and becomes part of the sky, on the screen and on the
+// chart, with one row here.
 #pragma once
 
 // clang-format off
-#define STELLIX_SKY_LAYERS(SKY_LAYER)                                                                                   \
-  SKY_LAYER(SkyColours,  &AppSettings::SkyColors,     false, DrawSkyColours,         nullptr,                nullptr,            0, nullptr)                              \
-  SKY_LAYER(MilkyWay,    &AppSettings::MilkyWay,      false, DrawMilkyWay,           nullptr,                nullptr,            0, nullptr)                              \
-  SKY_LAYER(Boundaries,  &AppSettings::Boundaries,    true,  DrawBoundaries,         DrawConstellationNames, nullptr,            0, &CChartBuilder::BoundariesAndNames)   \
-  SKY_LAYER(Figures,     &AppSettings::Constelations, true,  DrawConstellationLines, nullptr,                nullptr,            0, &CChartBuilder::ConstellationLines)   \
-  SKY_LAYER(Ecliptic,    &AppSettings::Ecliptic,      true,  DrawEcliptic,           nullptr,                nullptr,            0, &CChartBuilder::Ecliptic)             \
-  SKY_LAYER(Grid,        &AppSettings::Coordinations, true,  DrawGrid,               DrawGridLabels,         nullptr,            0, &CChartBuilder::Grid)                 \
-  SKY_LAYER(DeepSky,     &AppSettings::DeepSky,       true,  DrawDeepSky,            DrawDeepSkyLabels,      nullptr,            0, &CChartBuilder::DeepSkyAndLabels)     \
-  SKY_LAYER(NgcIc,       &AppSettings::DeepSky,       true,  DrawNgcIc,              DrawNgcIcLabels,        nullptr,            0, &CChartBuilder::NgcIcAndLabels)       \
-  SKY_LAYER(FaintStars,  nullptr,                 true,  DrawFaintStars,         nullptr,                nullptr,            0, &CChartBuilder::FaintStars)           \
-  SKY_LAYER(Stars,       nullptr,                 true,  DrawStars,              DrawStarNames,          ReserveStarNames,   4, &CChartBuilder::StarsAndNames)        \
-  SKY_LAYER(SolarSystem, &AppSettings::SolarSystem,   true,  DrawSolarSystem,        DrawPlanetNames,        ReservePlanetNames, 3, &CChartBuilder::SolarSystemAndNames)  \
-  SKY_LAYER(Selection,   nullptr,                 true,  DrawSelection,          DrawSelectionLabel,     nullptr,            0, &CChartBuilder::Selection)            \
-  SKY_LAYER(Landscape,   &AppSettings::HorizonMode,   false, DrawLandscape,          nullptr,                nullptr,            0, nullptr)                              \
-  SKY_LAYER(Ground,      &AppSettings::HorizonMode,   false, DrawGround,             nullptr,                ReserveCompassLetters, 1, &CChartBuilder::GroundAndCompass)     \
-  SKY_LAYER(Fields,      &AppSettings::EyepieceFields, false, DrawEyepieceFields,    nullptr,                ReserveFieldNames,  2, &CChartBuilder::EyepieceFields)
+#define STELLIX_SKY_LAYERS(SKY_LAYER)                                                                                                                           \
+  SKY_LAYER(SkyColours,  &AppSettings::SkyColors,      false, DrawSkyColours,         nullptr,                nullptr,               0, nullptr)                \
+  SKY_LAYER(MilkyWay,    &AppSettings::MilkyWay,       false, DrawMilkyWay,           nullptr,                nullptr,               0, nullptr)                \
+  SKY_LAYER(Boundaries,  &AppSettings::Boundaries,     true,  DrawBoundaries,         DrawConstellationNames, nullptr,               0, nullptr)                \
+  SKY_LAYER(Figures,     &AppSettings::Constelations,  true,  DrawConstellationLines, nullptr,                nullptr,               0, nullptr)                \
+  SKY_LAYER(Ecliptic,    &AppSettings::Ecliptic,       true,  DrawEcliptic,           nullptr,                nullptr,               0, nullptr)                \
+  SKY_LAYER(Grid,        &AppSettings::Coordinations,  true,  DrawGrid,               DrawGridLabels,         nullptr,               0, nullptr)                \
+  SKY_LAYER(AltAzGrid,   &AppSettings::AltAzGrid,      false, nullptr,                nullptr,                nullptr,               0, DescribeAltAzGrid)      \
+  SKY_LAYER(Meridian,    &AppSettings::Meridian,       false, nullptr,                nullptr,                nullptr,               0, DescribeMeridian)       \
+  SKY_LAYER(DeepSky,     &AppSettings::DeepSky,        true,  DrawDeepSky,            DrawDeepSkyLabels,      nullptr,               0, nullptr)                \
+  SKY_LAYER(NgcIc,       &AppSettings::DeepSky,        true,  DrawNgcIc,              DrawNgcIcLabels,        nullptr,               0, nullptr)                \
+  SKY_LAYER(FaintStars,  nullptr,                      true,  DrawFaintStars,         nullptr,                nullptr,               0, nullptr)                \
+  SKY_LAYER(Stars,       nullptr,                      true,  DrawStars,              DrawStarNames,          ReserveStarNames,      4, nullptr)                \
+  SKY_LAYER(SolarSystem, &AppSettings::SolarSystem,    true,  DrawSolarSystem,        DrawPlanetNames,        ReservePlanetNames,    3, nullptr)                \
+  SKY_LAYER(Selection,   nullptr,                      true,  DrawSelection,          DrawSelectionLabel,     nullptr,               0, nullptr)                \
+  SKY_LAYER(Landscape,   &AppSettings::HorizonMode,    false, DrawLandscape,          nullptr,                nullptr,               0, nullptr)                \
+  SKY_LAYER(Ground,      &AppSettings::HorizonMode,    false, DrawGround,             nullptr,                ReserveCompassLetters, 1, nullptr)                \
+  SKY_LAYER(Fields,      &AppSettings::EyepieceFields, false, nullptr,                nullptr,                nullptr,               2, DescribeEyepieceFields)
 // clang-format on
+
+namespace render {
+
+// The layers by name, in the table's order.
+enum class SkyLayer {
+#define STELLIX_SKY_LAYER_NAME(Name, Switch, Pickable, Screen, ScreenText, NamesFirst, NameRank, \
+                               Describe)                                                      \
+  Name,
+  STELLIX_SKY_LAYERS(STELLIX_SKY_LAYER_NAME)
+#undef STELLIX_SKY_LAYER_NAME
+};
+
+}  // namespace render

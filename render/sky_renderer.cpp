@@ -6,11 +6,13 @@
 #include <vector>
 
 #include "astro/transforms.h"
+#include "render/bitmap_fonts.h"
 #include "render/display_list_ids.h"
 #include "render/frame.h"
 #include "render/gl.h"
 #include "render/night_vision.h"
 #include "render/sky_layers.h"
+#include "render/sky_primitives.h"
 #include "render/surfaceless_gl.h"
 #include "render/textures.h"
 #include "sky/camera_math.h"
@@ -317,15 +319,61 @@ struct ScreenLayer {
   void (*ScreenText)(const Frame&);
   void (*NamesFirst)(const Frame&);
   int NameRank;
+  DescribeLayer Describe;
 };
 
 constexpr ScreenLayer kScreenLayers[] = {
 #define STELLIX_SCREEN_LAYER(Name, Switch, Pickable, Screen, ScreenText, NamesFirst, NameRank, \
-                             Chart)                                                            \
-  {Switch, Pickable, Screen, ScreenText, NamesFirst, NameRank},
+                             Describe)                                                         \
+  {Switch, Pickable, Screen, ScreenText, NamesFirst, NameRank, Describe},
     STELLIX_SKY_LAYERS(STELLIX_SCREEN_LAYER)
 #undef STELLIX_SCREEN_LAYER
 };
+
+// The sizes of texts in the screen's label fonts.
+class CScreenLabelMeasure : public CLabelMeasure {
+ public:
+  TextExtent Extent(LabelStyle style, std::string_view text) const override {
+    return ExtentOf(style == LabelStyle::Italic ? italic_ : plain_, text);
+  }
+
+ private:
+  CTextMeasure plain_{LabelFont::Plain14}, italic_{LabelFont::Italic14};
+};
+
+// A described layer's lines, in window pixels.
+void DrawLines(const Frame& frame, const SkyPrimitives& primitives) {
+  if (primitives.Lines.empty()) return;
+  const int width = frame.View.Viewport[2], height = frame.View.Viewport[3];
+  glPushMatrix();
+  frame.Renderer.SetPixelProjection(width, height);
+  for (const SkyLine& line : primitives.Lines) {
+    glLineWidth(static_cast<float>(line.Width * frame.Scale));
+    SetLineColour(frame.Doc, line.Colour);
+    glBegin(line.Closed ? GL_LINE_LOOP : GL_LINE_STRIP);
+    for (const WindowPoint& p : line.Points) glVertex2d(p.X, p.Y);
+    glEnd();
+  }
+  frame.Renderer.SetSkyProjection(width, height, frame.Zoom);
+  glPopMatrix();
+}
+
+// A described layer's names, each where it took its room (ids index the names).
+void DrawNames(const Frame& frame, const SkyPrimitives& primitives,
+               const std::vector<PlacedLabel>& placed) {
+  if (placed.empty()) return;
+  const int width = frame.View.Viewport[2], height = frame.View.Viewport[3];
+  glPushMatrix();
+  frame.Renderer.SetPixelProjection(width, height);
+  for (const PlacedLabel& label : placed) {
+    const SkyName& name = primitives.Names[label.Id];
+    SetLineColour(frame.Doc, name.Colour);
+    DrawText(name.Style == LabelStyle::Italic ? LabelFont::Italic14 : LabelFont::Plain14,
+             label.Left, label.Baseline, name.Text);
+  }
+  frame.Renderer.SetSkyProjection(width, height, frame.Zoom);
+  glPopMatrix();
+}
 
 constexpr int LastNameRank() {
   int last = 0;
@@ -367,19 +415,45 @@ void CSkyRenderer::ComposePass(double zoom, bool picking, double pickX, double p
   if (redOnly) glColorMask(GL_TRUE, GL_FALSE, GL_FALSE, GL_TRUE);
   labels_.Clear(view_.Viewport[2], view_.Viewport[3]);
   compassLabels_.clear();
-  fieldLabels_.clear();
   planetLabels_.clear();
   starLabels_.clear();
+  // The described layers, for this frame: they are never picked.
+  described_.resize(std::size(kScreenLayers));
+  const CScreenLabelMeasure measure;
+  const LayerInput input{doc_, frame.Sky, view_, zoom, deviceRatio_, measure};
+  for (std::size_t k = 0; k < std::size(kScreenLayers); ++k) {
+    described_[k].Primitives = {};
+    described_[k].Placed.clear();
+    if (!picking && kScreenLayers[k].Describe && SwitchedOn(doc_, kScreenLayers[k]))
+      kScreenLayers[k].Describe(input, described_[k].Primitives);
+  }
   if (!picking)
     for (int rank = 1; rank <= LastNameRank(); ++rank)
-      for (const ScreenLayer& layer : kScreenLayers)
-        if (layer.NameRank == rank && SwitchedOn(doc_, layer)) layer.NamesFirst(frame);
-  for (const ScreenLayer& layer : kScreenLayers)
-    if (layer.Screen && SwitchedOn(doc_, layer) && (!picking || layer.Pickable))
-      layer.Screen(frame);
+      for (std::size_t k = 0; k < std::size(kScreenLayers); ++k) {
+        const ScreenLayer& layer = kScreenLayers[k];
+        if (layer.NameRank != rank || !SwitchedOn(doc_, layer)) continue;
+        if (layer.NamesFirst) layer.NamesFirst(frame);
+        const std::vector<SkyName>& names = described_[k].Primitives.Names;
+        for (std::size_t n = 0; n < names.size(); ++n) {
+          double left, baseline;
+          if (labels_.TakeCentred(names[n].X, names[n].Baselines,
+                                  measure.Extent(names[n].Style, names[n].Text), left, baseline))
+            described_[k].Placed.push_back({static_cast<int>(n), left, baseline});
+        }
+      }
+  for (std::size_t k = 0; k < std::size(kScreenLayers); ++k) {
+    const ScreenLayer& layer = kScreenLayers[k];
+    if (!SwitchedOn(doc_, layer) || (picking && !layer.Pickable)) continue;
+    if (layer.Screen) layer.Screen(frame);
+    DrawLines(frame, described_[k].Primitives);
+  }
   if (!picking)
-    for (const ScreenLayer& layer : kScreenLayers)
-      if (layer.ScreenText && SwitchedOn(doc_, layer)) layer.ScreenText(frame);
+    for (std::size_t k = 0; k < std::size(kScreenLayers); ++k) {
+      const ScreenLayer& layer = kScreenLayers[k];
+      if (!SwitchedOn(doc_, layer)) continue;
+      if (layer.ScreenText) layer.ScreenText(frame);
+      DrawNames(frame, described_[k].Primitives, described_[k].Placed);
+    }
   if (redOnly) {
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
     DimToNightVision();

@@ -7,6 +7,7 @@
 
 #include "render/gl.h"
 #include "render/label_space.h"
+#include "render/sky_primitives.h"
 #include "render/sprite_batch.h"
 #include "sky/pick_walk.h"
 #include "sky/sky_doc.h"
@@ -68,8 +69,6 @@ class CSkyRenderer : public CSkyScene {
   // The letters of the compass points, placed at the start of the frame so
   // that they keep their room.
   std::vector<render::PlacedLabel>& CompassLabels() { return compassLabels_; }
-  // The names of the eyepiece and camera fields, placed next.
-  std::vector<render::PlacedLabel>& FieldLabels() { return fieldLabels_; }
   // The names of the Sun, the Moon and the planets, placed after them.
   std::vector<render::PlacedLabel>& PlanetLabels() { return planetLabels_; }
   // The proper names of the stars, placed after them.
@@ -113,5 +112,12 @@ class CSkyRenderer : public CSkyScene {
   double deviceRatio_ = 1.0;
   render::CSpriteBatch starSprites_, starDiscs_, starGlows_;
   render::CLabelSpace labels_;
-  std::vector<render::PlacedLabel> compassLabels_, fieldLabels_, planetLabels_, starLabels_;
+  std::vector<render::PlacedLabel> compassLabels_, planetLabels_, starLabels_;
+  // The layers described by primitives, by their row of the layer table:
+  // what they describe for the frame, and where their names took their room.
+  struct DescribedLayer {
+    render::SkyPrimitives Primitives;
+    std::vector<render::PlacedLabel> Placed;
+  };
+  std::vector<DescribedLayer> described_;
 };

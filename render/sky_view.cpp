@@ -19,6 +19,9 @@
 #include "render/gl.h"
 #include "render/sky_renderer.h"
 #include "res/qt_text.h"
+#include "res/strings.h"
+#include "sky/follow.h"
+#include "sky/messages.h"
 #include "sky/pane_text.h"
 #include "sky/search.h"
 #include "sky/sky_doc.h"
@@ -55,6 +58,7 @@ CSkyView::CSkyView(CSkyDoc& doc, CMessenger& messages, QWidget* parent)
     : QWidget(parent),
       Document(&doc),
       Zoom(doc.Settings().Zoom == 0 ? 1.0 : doc.Settings().Zoom),
+      messages_(messages),
       renderer_(std::make_unique<CSkyRenderer>(doc, Geometry, messages)),
       surface_(new Surface(*this)) {
   QWidget* container = QWidget::createWindowContainer(surface_, this);
@@ -116,6 +120,7 @@ void CSkyView::DrawFrame() {
 }
 
 void CSkyView::Redraw() {
+  sky::KeepFollowing(*Document);
   Document->PrepareCatalogues();
   surface_->update();
 }
@@ -181,8 +186,33 @@ void CSkyView::ReturnFreedMemory() {
 
 void CSkyView::CameraChanged() { Redraw(); }
 
+void CSkyView::UserTurned() {
+  if (!Document->Run.Following) return;
+  Document->Run.Following = 0;
+  emit FollowingEnded();
+}
+
+void CSkyView::ToggleFollowing() {
+  if (Document->Run.Following) {
+    Document->Run.Following = 0;
+  } else if (!Document->Selected) {
+    messages_.Show(MessageIcon::Exclamation, res::String(res::IDS_NOTHING_TO_FOLLOW));
+    return;
+  } else if (!sky::StartFollowing(*Document)) {
+    messages_.Show(MessageIcon::Exclamation, res::String(res::IDS_OBJECT_UNDER_HORIZON));
+    return;
+  }
+  Redraw();
+}
+
+void CSkyView::StopFollowing() {
+  Document->Run.Following = 0;
+  Redraw();
+}
+
 void CSkyView::MoveLeft() {
   if (Zoom < 1) return;
+  UserTurned();
   Document->Settings().YRotation += 15 / Zoom;
   if (Document->Settings().YRotation > 360) Document->Settings().YRotation -= 360;
   CameraChanged();
@@ -190,6 +220,7 @@ void CSkyView::MoveLeft() {
 
 void CSkyView::MoveRight() {
   if (Zoom < 1) return;
+  UserTurned();
   Document->Settings().YRotation -= 15 / Zoom;
   if (Document->Settings().YRotation < 0) Document->Settings().YRotation += 360;
   CameraChanged();
@@ -197,6 +228,7 @@ void CSkyView::MoveRight() {
 
 void CSkyView::MoveUp() {
   if (Zoom < 1) return;
+  UserTurned();
   Document->Settings().XRotation += 15 / Zoom;
   if (Document->Settings().XRotation > 360) Document->Settings().XRotation -= 360;
   CameraChanged();
@@ -204,6 +236,7 @@ void CSkyView::MoveUp() {
 
 void CSkyView::MoveDown() {
   if (Zoom < 1) return;
+  UserTurned();
   Document->Settings().XRotation -= 15 / Zoom;
   if (Document->Settings().XRotation < 0) Document->Settings().XRotation += 360;
   CameraChanged();
@@ -234,11 +267,13 @@ void CSkyView::TrackPointer(int x, int y) {
 }
 
 void CSkyView::TurnToHorizonPoint(int index) {
+  UserTurned();
   ::ShowHorizonPoint(*Document, index);
   CameraChanged();
 }
 
 void CSkyView::TurnToAltitude(double altitude) {
+  UserTurned();
   ::ShowZenith(*Document, altitude);
   CameraChanged();
 }
@@ -254,6 +289,7 @@ void CSkyView::ShowNadir() { TurnToAltitude(-90); }
 void CSkyView::CentreOnWindowPoint(int x, int y) {
   double ra, dec;
   if (!Document->WindowToSky(Geometry, x, y, Zoom, ra, dec)) return;
+  UserTurned();
   if (Document->Settings().HorizonMode) {
     const astro::HorizontalCoord h = Document->HorizontalOf(ra, dec);
     Document->Settings().YRotation = h.Azimuth + 90;
@@ -270,6 +306,7 @@ void CSkyView::DragBy(double dx, double dy) {
   const double radius =
       (std::min(Geometry.Viewport[2], Geometry.Viewport[3]) / 2) * std::max(Zoom, 1.0);
   if (radius <= 0) return;
+  UserTurned();
   const double degreesPerPixel = 57.29577951308232 / radius;
   // The turn about the pole (or the zenith) moves the middle of the view by
   // the cosine of its declination (or altitude): the drag turns it by more,

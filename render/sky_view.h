@@ -57,6 +57,11 @@ class CSkyView : public QWidget {
   void ShowSouth();
   void ShowZenith();
   void ShowNadir();
+  // View > Follow (T): keeps the selected object at the centre of the view
+  // while time runs, the chart mode changes or the view zooms (sky/follow.h),
+  // or stops doing so; Esc stops too, and so does any move of the user's.
+  void ToggleFollowing();
+  void StopFollowing();
   // Centres the sky on the point under client position x, y (device pixels).
   void CentreOnWindowPoint(int x, int y);
   // Turns the sky as a drag of dx, dy device pixels (y downwards) moves the
@@ -99,6 +104,8 @@ class CSkyView : public QWidget {
   void LeaveFullScreen();
   // A right click hit these (see PickAt); empty for empty sky.
   void ObjectsPicked(const std::vector<sky::PickHit>& hits);
+  // A move of the user's ended the following of an object.
+  void FollowingEnded();
 
  protected:
   // The native window's events arrive here (see Surface), as if the widget
@@ -121,12 +128,15 @@ class CSkyView : public QWidget {
   void PaintSurface();
   // A move or zoom changed the camera: repaint.
   void CameraChanged();
+  // The user turned the view: an object followed is no longer.
+  void UserTurned();
   // Centres entry `index` of the horizon table, or looks straight up (90) or down (-90).
   void TurnToHorizonPoint(int index);
   void TurnToAltitude(double altitude);
   // Hands the heap's freed pages back to the system now and then (after paintGL).
   void ReturnFreedMemory();
 
+  CMessenger& messages_;
   std::unique_ptr<CSkyRenderer> renderer_;
   Surface* surface_;  // owned by its window container, a child of this widget
   // The left button's drag: where it went down and where it was last, in

@@ -49,6 +49,9 @@ enum StringId : int {
   IDS_FIELDS_FULL = 363,
   // A click on the world map: the place it is named after, and how far.
   IDS_NEAR_PLACE = 364,
+  // The status bar while the view follows an object.
+  IDS_FOLLOWING = 365,
+  IDS_NOTHING_TO_FOLLOW = 366,
   IDS_BODY_NAME_FIRST = 500,  // 500 Moon ... 509 Pluto, in the order of the Bodies table
   IDS_NOTICE_CONSTELLATION_LINE = 510,
   IDS_NOTICE_BOUNDARY = 511,

@@ -77,6 +77,8 @@ const Key kKeys[] = {
     {kSettings, "DeepSkyLabelByNumber", IntKey{&AppSettings::DeepSkyLabelByNumber}},
     {kSettings, "DeepSkyDrawSymbols", IntKey{&AppSettings::DeepSkyDrawSymbols}},
     {kSettings, "Coordinations", IntKey{&AppSettings::Coordinations}},
+    {kSettings, "AltAzGrid", IntKey{&AppSettings::AltAzGrid}},
+    {kSettings, "Meridian", IntKey{&AppSettings::Meridian}},
     {kSettings, "Boundaries", IntKey{&AppSettings::Boundaries}},
     {kSettings, "Constelations", IntKey{&AppSettings::Constelations}},
     {kSettings, "DeepSky", IntKey{&AppSettings::DeepSky}},

@@ -29,6 +29,8 @@ struct AppSettings {
   int DeepSkyLabelByNumber = 1;
   int DeepSkyDrawSymbols = 0;
   int Coordinations = 0;
+  int AltAzGrid = 0;
+  int Meridian = 0;
   int Boundaries = 1;
   int Constelations = 0;
   int DeepSky = 1;

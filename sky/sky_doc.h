@@ -160,6 +160,7 @@ class CSkyDoc {
     int FullScreen = 0;
     int Animating = 0;
     int Printing = 0;
+    int Following = 0;  // the view keeps Selected at its centre (sky/follow.h)
   };
 
   sky::SkyCatalogues Catalogues;

@@ -34,6 +34,10 @@ const Command kCommands[] = {
     // View
     {ID_VIEW_GRIDS, "&Grids", "G", &AppSettings::Coordinations, kAlways,
      [](const CSkyDoc& d, const F&) { return d.Settings().Coordinations == 1; }},
+    {ID_VIEW_ALT_AZ_GRID, "Alt-a&zimuth Grid", "Shift+G", &AppSettings::AltAzGrid, kAlways,
+     [](const CSkyDoc& d, const F&) { return d.Settings().AltAzGrid == 1; }},
+    {ID_VIEW_MERIDIAN, "Meridia&n", "Shift+M", &AppSettings::Meridian, kAlways,
+     [](const CSkyDoc& d, const F&) { return d.Settings().Meridian == 1; }},
     {ID_VIEW_BOUNDARIES, "&Boundaries", "B", &AppSettings::Boundaries, kAlways,
      [](const CSkyDoc& d, const F&) { return d.Settings().Boundaries == 1; }},
     {ID_VIEW_CONSTELLATION_LINES, "Constellation &Lines", "L", &AppSettings::Constelations, kAlways,
@@ -59,6 +63,10 @@ const Command kCommands[] = {
     {ID_VIEW_EYEPIECE_FIELDS, "E&yepiece Fields", "Shift+E", &AppSettings::EyepieceFields, kAlways,
      [](const CSkyDoc& d, const F&) { return d.Settings().EyepieceFields == 1; }},
     {ID_VIEW_DEFINE_FIELDS, "Eyep&iece Fields...", nullptr, &D::DefineFields, kIdle, nullptr},
+    {ID_VIEW_FOLLOW, "Fo&llow", "T", &V::ToggleFollowing, kAlways,
+     [](const CSkyDoc& d, const F&) { return d.Run.Following == 1; }},
+    {ID_VIEW_STOP_FOLLOWING, nullptr, "Esc", &V::StopFollowing, EnableRule::WhileFollowingAndIdle,
+     nullptr},
     {ID_VIEW_RED_SCREEN, "&Red Screen", "Shift+R", &F::ToggleRedScreen, kAlways,
      [](const CSkyDoc& d, const F&) { return d.Run.RedScreen == 1; }},
     {ID_VIEW_FULL_SCREEN, "&Full Screen", "Shift+F", &F::ToggleFullScreen, kAlways,
@@ -170,6 +178,8 @@ bool IsEnabled(EnableRule rule, const CSkyDoc& doc) {
       return !doc.Run.Animating && !doc.Run.RedScreen;
     case EnableRule::WhileAnimating:
       return doc.Run.Animating != 0;
+    case EnableRule::WhileFollowingAndIdle:
+      return doc.Run.Following && !doc.Run.Animating;
   }
   return false;
 }

@@ -22,6 +22,7 @@ enum class EnableRule {
   UnlessAnimating,             // dialogs, search, files, printing, help, chart mode, star style
   UnlessAnimatingOrRedScreen,  // the coloured sky background
   WhileAnimating,              // animation stop
+  WhileFollowingAndIdle,       // the end of following by Esc (while animating, Esc stops that)
 };
 
 // What the commands act on; the main window hands them to RunCommand.

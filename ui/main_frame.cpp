@@ -21,6 +21,7 @@
 #include "res/command_ids.h"
 #include "res/qt_text.h"
 #include "sky/civil_time.h"
+#include "sky/follow.h"
 #include "sky/messages.h"
 #include "sky/pane_text.h"
 #include "sky/recent_files.h"
@@ -99,6 +100,7 @@ CMainFrame::CMainFrame(CSkyDoc& doc, CMessenger& messages)
   animation_ = std::make_unique<CAnimationController>(doc, *view_, messages, *timeStepBox_);
   connect(animation_.get(), &CAnimationController::Stopped, this, &CMainFrame::UpdateCommandStates);
   connect(animation_.get(), &CAnimationController::TimeChanged, this, &CMainFrame::UpdatePanes);
+  connect(View(), &CSkyView::FollowingEnded, this, &CMainFrame::UpdateCommandStates);
   UpdatePanes();
   UpdateRecentFileMenu();
   UpdateCommandStates();
@@ -169,6 +171,8 @@ void CMainFrame::CreateMenus() {
   fill(file, {0, ID_APP_EXIT});
   viewMenu_ = bar->addMenu("&View");
   fill(viewMenu_, {ID_VIEW_GRIDS,
+                   ID_VIEW_ALT_AZ_GRID,
+                   ID_VIEW_MERIDIAN,
                    ID_VIEW_BOUNDARIES,
                    ID_VIEW_CONSTELLATION_LINES,
                    ID_VIEW_DEEP_SKY,
@@ -182,6 +186,8 @@ void CMainFrame::CreateMenus() {
                    0,
                    ID_VIEW_EYEPIECE_FIELDS,
                    ID_VIEW_DEFINE_FIELDS,
+                   0,
+                   ID_VIEW_FOLLOW,
                    0,
                    ID_VIEW_STARS_COLOURS,
                    ID_VIEW_REFRACTION,
@@ -378,6 +384,7 @@ void CMainFrame::UpdatePanes() {
   }
   show(timePane, QtText(TimePaneText(t.Hour, t.Minute) + (zoneInTimePane_ ? " " + zone : "")));
   show(panes_[res::IDS_PANE_DATE], QtText(DatePaneText(t.Year, t.Month, t.Day)));
+  ShowFollowing();
 }
 
 void CMainFrame::UpdateCommandStates() {
@@ -393,6 +400,16 @@ void CMainFrame::UpdateCommandStates() {
         !doc_.Run.Animating && i < static_cast<int>(doc_.Settings().RecentFiles.size()));
   timeStepBox_->setEnabled(!doc_.Run.Animating);
   leaveFullScreen_->setEnabled(doc_.Run.FullScreen && !doc_.Run.Animating);
+  ShowFollowing();
+}
+
+void CMainFrame::ShowFollowing() {
+  const QString text = QtText(sky::FollowingText(doc_));
+  if (statusBar()->currentMessage() == text) return;
+  if (text.isEmpty())
+    statusBar()->clearMessage();
+  else
+    statusBar()->showMessage(text);
 }
 
 ui::CommandTargets CMainFrame::Targets() {

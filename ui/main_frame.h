@@ -49,6 +49,8 @@ class CMainFrame : public QMainWindow {
 
   // Refreshes the place, time and date panes from the document.
   void UpdatePanes();
+  // The status bar's message while the view follows an object.
+  void ShowFollowing();
   // Refreshes every command's enabled and checked state from the document.
   void UpdateCommandStates();
 

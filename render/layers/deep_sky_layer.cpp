@@ -15,6 +15,7 @@
 #include "render/gl.h"
 #include "render/sky_renderer.h"
 #include "sky/deep_catalogues.h"
+#include "sky/drawing_rules.h"
 #include "sky/pick_walk.h"
 #include "sky/sky_doc.h"
 
@@ -295,7 +296,7 @@ void DrawDeepSky(const Frame& frame) {
   EndObjects(frame);
 
   // The Magellanic Clouds only in a sky dark enough to show them.
-  if (!doc.Settings().SkyColors || AltitudeOf(doc, doc.Sky.Bodies[astro::kSun]) < -6) {
+  if (sky::MagellanicCloudsShown(doc)) {
     glLoadName(kNameLargeCloud);
     Outline(doc, doc.Catalogues.MagellanicClouds, kLargeCloudPointCount);
     glLoadName(kNameSmallCloud);

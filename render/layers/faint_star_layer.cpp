@@ -24,8 +24,6 @@ void DrawFaintStars(const Frame& frame) {
   if (walkLimit < sky::kBrightestFaintStar) return;
 
   const catalog::FaintStarCatalogue& stars = doc.Catalogues.DeepCatalogues.FaintStars();
-  const bool aboveHorizonOnly = doc.Settings().HorizonMode != 0;
-  const double* zenith = doc.Sky.AstroState.ZenithPoint;
   const double scale = frame.Scale;
   CSpriteBatch& discs = frame.Renderer.StarDiscs();
   discs.Clear();
@@ -39,9 +37,7 @@ void DrawFaintStars(const Frame& frame) {
         const astro::EquatorialCoord at =
             doc.Catalogues.DeepCatalogues.FaintStarPlace(index, doc.Sky.CatalogueMotion);
         double p[3], x, y;
-        doc.DrawingPoint(at.RightAscension, at.Declination, p);
-        if (aboveHorizonOnly && p[0] * zenith[0] + p[1] * zenith[1] + p[2] * zenith[2] < 0) return;
-        if (!frame.View.SkyToWindow(p[0], p[1], p[2], x, y)) return;
+        if (!StarWindowPoint(frame, at.RightAscension, at.Declination, p, x, y)) return;
         const double radius = StarRadius(size, false);
         if (frame.Picking) {
           const double reach = std::max(radius * scale, kSmallestPickRadius);

@@ -18,6 +18,7 @@
 #include "render/label_space.h"
 #include "render/sky_renderer.h"
 #include "sky/deep_catalogues.h"
+#include "sky/drawing_rules.h"
 #include "sky/sky_doc.h"
 
 namespace render {
@@ -67,7 +68,7 @@ LabelBox TextRoom(const CTextMeasure& measure, double left, double baseline,
 void ReserveStarNames(const Frame& frame) {
   const CSkyDoc& doc = frame.Doc;
   std::vector<PlacedLabel>& placed = frame.Renderer.StarLabels();
-  if (frame.Picking || !doc.Settings().StarNames || frame.Zoom == 1.0) return;
+  if (frame.Picking || !doc.Settings().StarNames || !sky::NamesShown(frame.Zoom)) return;
   // No names where the star layer draws no stars.
   float base;
   if (!StarBrightnessBase(frame, base)) return;
@@ -161,7 +162,7 @@ void DrawStarNames(const Frame& frame) {
 void DrawDeepSkyLabels(const Frame& frame) {
   const CSkyDoc& doc = frame.Doc;
   const AppSettings& settings = doc.Settings();
-  if (frame.Picking || !doc.Settings().DeepSkyLabels || frame.Zoom == 1.0) return;
+  if (frame.Picking || !doc.Settings().DeepSkyLabels || !sky::NamesShown(frame.Zoom)) return;
 
   // The brightest first.
   std::array<int, kDeepSkyCount> order;
@@ -183,15 +184,8 @@ void DrawDeepSkyLabels(const Frame& frame) {
     double x, y;
     if (!LabelPosition(doc, frame.View, object.RightAscension, object.Declination, x, y)) continue;
     if (!DeepSkyObjectShown(settings, i, catalog::DeepSkyTypeOf(object.Type))) continue;
-    const bool messier = catalog::IsMessierIndex(i);
-    std::string text;
-    if (settings.DeepSkyLabelByNumber) {
-      text = messier ? "M" : "";
-      text += std::to_string(object.Number);
-    } else {
-      text = FixedText(object.Name);
-      if (text == "*") continue;  // no common name
-    }
+    const std::string text = sky::DeepSkyLabel(settings, i, object);
+    if (text.empty()) continue;
     // Beside the symbol's rim; a symbol larger than the view's detail gets
     // its label near its middle.
     const double radius = std::clamp(object.MajorAxis / 120.0 * pixelsPerDegree,
@@ -202,20 +196,14 @@ void DrawDeepSkyLabels(const Frame& frame) {
   }
 
   // The Magellanic Clouds, while their outlines are drawn.
-  if (!doc.Settings().SkyColors || AltitudeOf(doc, doc.Sky.Bodies[astro::kSun]) < -6) {
-    struct Cloud {
-      const char* Text;
-      double RightAscension, Declination;
-    };
-    static constexpr Cloud kClouds[] = {{"LMC", 4.95, -68.5}, {"SMC", 1.25, -73.3}};
-    for (const Cloud& cloud : kClouds) {
+  if (sky::MagellanicCloudsShown(doc))
+    for (const sky::SkyLabel& cloud : sky::kMagellanicCloudLabels) {
       double p[3], x, y;
       doc.DrawingPoint(cloud.RightAscension, cloud.Declination, p);
       if (!frame.View.SkyToWindow(p[0], p[1], p[2], x, y)) continue;
       if (frame.Renderer.Labels().Take(TextRoom(measure, WholePixel(x), WholePixel(y), cloud.Text)))
         DrawText(LabelFont::Italic14, x, y, cloud.Text);
     }
-  }
   frame.Renderer.SetSkyProjection(width, height, frame.Zoom);
   glPopMatrix();
 }

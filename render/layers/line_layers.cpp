@@ -5,6 +5,7 @@
 #include "render/display_list_ids.h"
 #include "render/frame.h"
 #include "render/gl.h"
+#include "sky/drawing_rules.h"
 #include "sky/sky_doc.h"
 
 namespace render {
@@ -44,23 +45,11 @@ void SetLineColour(const CSkyDoc& doc, int colorref) {
 void BuildGridList(const CSkyDoc& doc) {
   glNewList(kListGrid, GL_COMPILE);
   glPushMatrix();
-  glLoadName(kNameHourCircle);
-  // Hour circles stop 10 degrees short of the poles.
-  for (int ra = 0; ra < 360; ra += 15) {
+  for (const sky::GridLine& line : sky::GridLines()) {
+    glLoadName(line.HourCircle ? kNameHourCircle : kNameParallel);
     glBegin(GL_LINE_STRIP);
-    for (int dec = -80; dec <= 80; dec += 5) Vertex(doc, ra / 15.0, dec);
-    glEnd();
-  }
-  glLoadName(kNameParallel);
-  for (int dec = 15; dec <= 75; dec += 15) {
-    glBegin(GL_LINE_STRIP);
-    for (int ra = 0; ra <= 360; ra += 5) Vertex(doc, ra / 15.0, dec);
-    glEnd();
-  }
-  glLoadName(kNameParallel);
-  for (int dec = 0; dec >= -75; dec -= 15) {
-    glBegin(GL_LINE_STRIP);
-    for (int ra = 0; ra <= 360; ra += 5) Vertex(doc, ra / 15.0, dec);
+    for (const astro::EquatorialCoord& at : line.Points)
+      Vertex(doc, at.RightAscension, at.Declination);
     glEnd();
   }
   glPopMatrix();

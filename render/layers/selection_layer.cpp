@@ -25,24 +25,15 @@ namespace {
 
 // Orange (a COLORREF, red in the low byte): no layer of the sky uses it.
 constexpr int kMarkerColour = 0x0090FF;
-// The corners stand this far outside the object's symbol, at least this
-// far from its middle, and are this long (logical pixels).
-constexpr double kMarkerGap = 5, kSmallestMarker = 10, kCornerLength = 6;
 
 // Where the selection stands in the window and the half-side of its
 // marker (device pixels); false when it cannot be seen.
-bool MarkerOf(const Frame& frame, const SelectionMark& s, double& x, double& y, double& half) {
-  const CSkyDoc& doc = frame.Doc;
+bool MarkerOf(const Frame& frame, const SelectionMark& s, double& x, double& y, MarkerSize& size) {
   double p[3];
-  doc.DrawingPoint(s.Place.RightAscension, s.Place.Declination, p);
-  const double* zenith = doc.Sky.AstroState.ZenithPoint;
-  if (doc.Settings().HorizonMode && p[0] * zenith[0] + p[1] * zenith[1] + p[2] * zenith[2] < 0)
-    return false;
-  if (!frame.View.SkyToWindow(p[0], p[1], p[2], x, y)) return false;
+  if (!StarWindowPoint(frame, s.Place.RightAscension, s.Place.Declination, p, x, y)) return false;
   const double pixelsPerDegree = (std::min(frame.View.Viewport[2], frame.View.Viewport[3]) / 2) *
                                  frame.Zoom * astro::kDegToRad;
-  const double symbol = s.Object ? s.Object->MajorAxis / 120.0 * pixelsPerDegree : 0;
-  half = std::max(symbol + kMarkerGap * frame.Scale, kSmallestMarker * frame.Scale);
+  size = MarkerSizeOf(s, pixelsPerDegree, frame.Scale);
   return true;
 }
 
@@ -54,8 +45,10 @@ void DrawSelection(const Frame& frame) {
   const CSkyDoc& doc = frame.Doc;
   if (s->Object && !s->DrawnByItsLayer)
     DrawDeepSkyObject(frame, *s->Object, s->Place.RightAscension, s->Place.Declination, s->Name);
-  double x, y, half;
-  if (!MarkerOf(frame, *s, x, y, half)) return;
+  double x, y;
+  MarkerSize marker;
+  if (!MarkerOf(frame, *s, x, y, marker)) return;
+  const double half = marker.Half;
   if (frame.Picking) {
     // The marked square picks the object too, whatever its type.
     if (s->Name == 0) return;
@@ -67,7 +60,7 @@ void DrawSelection(const Frame& frame) {
     return;
   }
   const int width = frame.View.Viewport[2], height = frame.View.Viewport[3];
-  const double length = kCornerLength * frame.Scale;
+  const double length = marker.CornerLength;
   glPushMatrix();
   frame.Renderer.SetPixelProjection(width, height);
   SetLineColour(doc, kMarkerColour);
@@ -90,13 +83,14 @@ void DrawSelectionLabel(const Frame& frame) {
   if (frame.Picking) return;
   const std::optional<SelectionMark> s = SelectionOf(frame.Doc, frame.Sky, frame.Zoom);
   if (!s || s->NamedByItsLayer) return;
-  double x, y, half;
-  if (!MarkerOf(frame, *s, x, y, half)) return;
+  double x, y;
+  MarkerSize marker;
+  if (!MarkerOf(frame, *s, x, y, marker)) return;
   const CSkyDoc& doc = frame.Doc;
   const int width = frame.View.Viewport[2], height = frame.View.Viewport[3];
   const CTextMeasure measure(LabelFont::Italic14);
   double left, baseline;
-  if (!PlaceLabel(frame, measure, x, y, half, s->Label, left, baseline)) return;
+  if (!PlaceLabel(frame, measure, x, y, marker.Half, s->Label, left, baseline)) return;
   glPushMatrix();
   frame.Renderer.SetPixelProjection(width, height);
   SetLineColour(doc, kMarkerColour);

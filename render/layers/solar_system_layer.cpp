@@ -12,6 +12,7 @@
 #include "render/gl.h"
 #include "render/sky_renderer.h"
 #include "res/strings.h"
+#include "sky/drawing_rules.h"
 #include "sky/sky_doc.h"
 
 namespace render {
@@ -334,7 +335,7 @@ void ReservePlanetNames(const Frame& frame) {
   const CSkyDoc& doc = frame.Doc;
   std::vector<PlacedLabel>& placed = frame.Renderer.PlanetLabels();
   if (frame.Picking || !doc.Settings().SolarSystem || !doc.Settings().PlanetNames ||
-      frame.Zoom == 1.0)
+      !sky::NamesShown(frame.Zoom))
     return;
   const double e = EffectiveSunAltitude(frame);
   const CTextMeasure measure(LabelFont::Plain14);

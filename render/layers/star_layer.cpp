@@ -82,17 +82,13 @@ constexpr double kPickHalfWindow = 2.5;
 void PickStars(const Frame& frame, float base) {
   const CSkyDoc& doc = frame.Doc;
   const bool sprites = !doc.Settings().StarsDrawPoints;
-  const double* zenith = doc.Sky.AstroState.ZenithPoint;
   for (int i = 0; i < kStarCount; ++i) {
     const StarRecord& star = doc.Sky.Stars[i];
     float size;
     double opacity;
     if (!StarShown(frame, base, star.Magnitude, size, opacity)) continue;
     double p[3], x, y;
-    doc.DrawingPoint(star.RightAscension, star.Declination, p);
-    if (doc.Settings().HorizonMode && p[0] * zenith[0] + p[1] * zenith[1] + p[2] * zenith[2] < 0)
-      continue;
-    if (!frame.View.SkyToWindow(p[0], p[1], p[2], x, y)) continue;
+    if (!StarWindowPoint(frame, star.RightAscension, star.Declination, p, x, y)) continue;
     const double reach = std::max(StarRadius(size, sprites && size >= kSpriteSize) * frame.Scale,
                                   kSmallestPickRadius);
     if (std::hypot(x - frame.PickX, y - frame.PickY) > reach) continue;
@@ -143,6 +139,17 @@ bool StarShown(const Frame& frame, float base, float magnitude, float& size, dou
       1 - kFaintestOpacityLoss * std::clamp((magnitude - faintest) / (depth - faintest), 0.0, 1.0);
   size = kFadingStarSize;
   return true;
+}
+
+bool StarWindowPoint(const Frame& frame, double ra, double dec, double p[3], double& x, double& y) {
+  const CSkyDoc& doc = frame.Doc;
+  doc.DrawingPoint(ra, dec, p);
+  // Stars under the horizon are neither drawn nor picked: the ground covers
+  // them, and at the rim of the sphere its polygons would let them through.
+  const double* zenith = doc.Sky.AstroState.ZenithPoint;
+  if (doc.Settings().HorizonMode && p[0] * zenith[0] + p[1] * zenith[1] + p[2] * zenith[2] < 0)
+    return false;
+  return frame.View.SkyToWindow(p[0], p[1], p[2], x, y);
 }
 
 float ZoomedStarSize(double zoom, float size) {
@@ -211,7 +218,6 @@ void DrawStars(const Frame& frame) {
   }
 
   const bool aboveHorizonOnly = doc.Settings().HorizonMode != 0;
-  const double* zenith = doc.Sky.AstroState.ZenithPoint;
   const bool sprites = !doc.Settings().StarsDrawPoints;
   const double scale = frame.Scale;
   CSpriteBatch& spriteBatch = frame.Renderer.StarSprites();
@@ -226,11 +232,7 @@ void DrawStars(const Frame& frame) {
     double opacity;
     if (!StarShown(frame, base, star.Magnitude, size, opacity)) continue;
     double p[3], x, y;
-    doc.DrawingPoint(star.RightAscension, star.Declination, p);
-    // Stars under the horizon are neither drawn nor picked: the ground covers
-    // them, and at the rim of the sphere its polygons would let them through.
-    if (aboveHorizonOnly && p[0] * zenith[0] + p[1] * zenith[1] + p[2] * zenith[2] < 0) continue;
-    if (!frame.View.SkyToWindow(p[0], p[1], p[2], x, y)) continue;
+    if (!StarWindowPoint(frame, star.RightAscension, star.Declination, p, x, y)) continue;
 
     Rgba colour = StarColour(doc, star.SpectralClass);
     colour.A = static_cast<GLubyte>(opacity * 255);

@@ -473,7 +473,10 @@ TEST_F(ChartGeometry, MagellanicCloudsAndTheirLabels) {
   const auto lmc =
       std::find_if(texts.begin(), texts.end(), [](const ChartText& t) { return t.Text == "LMC"; });
   ASSERT_NE(lmc, texts.end());
-  EXPECT_TRUE(Beside(*lmc, kCentre, 6 + 8));
+  // As on the screen: starting at the cloud's place, its baseline through it.
+  EXPECT_NEAR(lmc->At.X, kCentre.X, 1);
+  EXPECT_LT(lmc->At.Y, kCentre.Y);
+  EXPECT_GT(lmc->At.Y, kCentre.Y - kDeepSkyLabelFont.Height);
   EXPECT_TRUE(Has(TextsOf(chart, ChartLayer::DeepSkyLabels), "SMC"));
   // The outlines, after the nebulae's squares (5 points each).
   const auto outlines = [&](const ChartDrawing& c) {
@@ -773,6 +776,40 @@ TEST_F(ChartGeometry, BrokenRecordsAndAnAbsurdZoomPrintWhatTheyCan) {
       EXPECT_TRUE(Has(TextsOf(chart, ChartLayer::DeepSkyLabels), "M3"));
     }
   }
+}
+
+// The layers of the observer's frame, described once for the screen and
+// the page: in local-horizon mode facing the south 30 degrees up, the
+// meridian runs straight up the middle of the page from the horizon, and
+// the grid's 30-degree circle passes through the middle; with the chart
+// turned, both stay in the horizon's frame.
+TEST_F(ChartGeometry, TheAltAzimuthGridAndTheMeridianStandInTheHorizonsFrame) {
+  AllSwitchesOff();
+  doc_->Settings().Refraction = 0;
+  CentreOnHorizon(0, 30);
+  doc_->Settings().Meridian = 1;
+  auto lines = ShapesOf<ChartPolyline>(Chart(2), ChartLayer::Described);
+  ASSERT_EQ(lines.size(), 1u) << "above the horizon only, in one piece";
+  int lowest = 0;
+  for (const PagePoint p : lines[0].Points) {
+    EXPECT_NEAR(p.X, kCentre.X, 1);
+    lowest = std::max(lowest, p.Y);
+  }
+  // Cut at the horizon, 30 degrees below the middle: sin(30) disc radii at zoom 2.
+  EXPECT_NEAR(lowest, kCentre.Y + std::sin(30 * std::numbers::pi / 180) * kWidth / 2 * 2, 2);
+
+  doc_->Settings().Meridian = 0;
+  doc_->Settings().AltAzGrid = 1;
+  lines = ShapesOf<ChartPolyline>(Chart(2), ChartLayer::Described);
+  ASSERT_FALSE(lines.empty());
+  double nearest = 1e9;
+  for (const ChartPolyline& line : lines)
+    for (const PagePoint p : line.Points)
+      nearest = std::min(nearest, std::hypot(p.X - kCentre.X, p.Y - kCentre.Y));
+  EXPECT_LT(nearest, 1.5) << "the 30-degree circle through the middle";
+
+  doc_->Settings().AltAzGrid = 0;
+  EXPECT_TRUE(ShapesOf<ChartPolyline>(Chart(2), ChartLayer::Described).empty());
 }
 
 }  // namespace

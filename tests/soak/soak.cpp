@@ -23,6 +23,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <random>
 #include <string>
 #include <string_view>
@@ -158,6 +159,13 @@ int main(int argc, char** argv) {
   frame->showNormal();
   frame->resize(options.Width, options.Height);
   if (!QTest::qWaitForWindowExposed(frame)) return 1;
+
+  // What a long session reads sooner or later, the whole faint-star file and
+  // the NGC/IC file, is read before the run: a rise after the warm-up is
+  // then not the first deep zoom's reading but the program's own growth.
+  sky::CDeepCatalogues& deep = frame->View()->Document->Catalogues.DeepCatalogues;
+  deep.ReadFaintStars(std::numeric_limits<double>::infinity());
+  deep.ReadNgcIc();
 
   long frames = 0;
   QObject::connect(frame->View(), &CSkyView::FramePainted, [&frames] { ++frames; });

@@ -67,6 +67,29 @@ TEST_F(MainFrameTest, AnimationDisablesEverythingButTheDisplayCommands) {
   EXPECT_TRUE(frame_->TimeStepBox()->isEnabled());
 }
 
+// T follows the object chosen, the status bar says so, and a move of the
+// user's or Esc ends it (Esc stops a running animation first).
+TEST_F(MainFrameTest, TFollowsTheChosenObjectUntilTheUserTurnsTheView) {
+  view_->setFocus();
+  doc_->Selected = sky::SkyObjectRef{sky::SkyObjectRef::Body, 5};  // Jupiter
+  QTest::keyClick(view_, Qt::Key_T);
+  ASSERT_EQ(doc_->Run.Following, 1);
+  EXPECT_TRUE(frame_->Action(32827)->isChecked());
+  EXPECT_EQ(frame_->statusBar()->currentMessage(), "Following Jupiter");
+  QTest::keyClick(view_, Qt::Key_Left);
+  EXPECT_EQ(doc_->Run.Following, 0);
+  EXPECT_FALSE(frame_->Action(32827)->isChecked());
+  EXPECT_EQ(frame_->statusBar()->currentMessage(), "");
+
+  QTest::keyClick(view_, Qt::Key_T);
+  Trigger(32795);  // animation forward
+  QTest::keyClick(view_, Qt::Key_Escape);
+  EXPECT_EQ(doc_->Run.Animating, 0);
+  EXPECT_EQ(doc_->Run.Following, 1);
+  QTest::keyClick(view_, Qt::Key_Escape);
+  EXPECT_EQ(doc_->Run.Following, 0);
+}
+
 TEST_F(MainFrameTest, KeysWorkWhileTheViewHasTheFocus) {
   view_->setFocus();
   const int grid = doc_->Settings().Coordinations;

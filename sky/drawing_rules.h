@@ -1,0 +1,50 @@
+// Rules the sky view and the printed chart share: what is named at a zoom,
+// how a deep-sky object is labelled, when and where the Magellanic Clouds
+// show, and the lines of the coordinate grid.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "astro/transforms.h"
+#include "catalog/records.h"
+
+class CSkyDoc;
+struct AppSettings;
+
+namespace sky {
+
+// Whether the names of stars, bodies and deep-sky objects are shown at
+// `zoom`: not in the whole-hemisphere view (zoom 1), where they would cover
+// the sky.
+bool NamesShown(double zoom);
+
+// The label of object `index` of the deep-sky file by the settings: its
+// number ("M31", "7000") or its common name; empty when it has no common
+// name ("*" in the file).
+std::string DeepSkyLabel(const AppSettings& settings, int index, const DeepSkyRecord& object);
+
+// Whether the Magellanic Clouds (their outlines and names) show: always on
+// a black sky; with the sky's colours only when the Sun's geometric
+// altitude is below -6 degrees.
+bool MagellanicCloudsShown(const CSkyDoc& doc);
+
+struct SkyLabel {
+  const char* Text;
+  double RightAscension, Declination;  // J2000, hours and degrees
+};
+// The names of the Magellanic Clouds, each starting at its place with its
+// baseline through it.
+inline constexpr SkyLabel kMagellanicCloudLabels[] = {{"LMC", 4.95, -68.5}, {"SMC", 1.25, -73.3}};
+
+// One line of the equatorial grid, its J2000 points in order.
+struct GridLine {
+  bool HourCircle;  // else a circle of declination
+  std::vector<astro::EquatorialCoord> Points;
+};
+// The grid: an hour circle every hour from -80 to +80 degrees in steps of
+// 5 degrees, and a circle of declination every 15 degrees from -75 to +75 in
+// steps of 20 minutes.
+const std::vector<GridLine>& GridLines();
+
+}  // namespace sky

@@ -1,0 +1,90 @@
+// The rules the sky view and the printed chart share, without either.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "render/selection_mark.h"
+#include "sky/drawing_rules.h"
+#include "sky/sky_doc.h"
+
+namespace {
+
+DeepSkyRecord Object(int number, const char* name) {
+  DeepSkyRecord r{};
+  r.Number = number;
+  std::memcpy(r.Name, name, std::min(std::strlen(name), sizeof r.Name));
+  return r;
+}
+
+TEST(DrawingRules, ADeepSkyObjectIsLabelledByItsNumberOrItsCommonName) {
+  struct Row {
+    int ByNumber, Index;
+    const char* Name;
+    int Number;
+    const char* Label;
+  };
+  for (const Row& row :
+       {Row{1, 30, "Andromeda Galaxy", 31, "M31"}, Row{1, 150, "*", 7000, "7000"},
+        Row{0, 30, "Andromeda Galaxy", 31, "Andromeda Galaxy"}, Row{0, 150, "*", 7000, ""}}) {
+    AppSettings settings;
+    settings.DeepSkyLabelByNumber = row.ByNumber;
+    EXPECT_EQ(sky::DeepSkyLabel(settings, row.Index, Object(row.Number, row.Name)), row.Label)
+        << row.Name;
+  }
+}
+
+TEST(DrawingRules, TheMagellanicCloudsShowOnABlackSkyOrBelowSixDegreesOfTwilight) {
+  struct Row {
+    int SkyColours;
+    double SunAltitude;
+    bool Shown;
+  };
+  for (const Row& row : {Row{0, 30, true}, Row{1, -5, false}, Row{1, -7, true}}) {
+    AppSettings settings;
+    settings.SkyColors = row.SkyColours;
+    CSkyDoc doc(settings);
+    doc.UpdateSky();
+    const astro::EquatorialCoord c = doc.Sky.AstroState.SkyAt(0, row.SunAltitude);
+    doc.Sky.Bodies[astro::kSun].RightAscension = c.RightAscension;
+    doc.Sky.Bodies[astro::kSun].Declination = c.Declination;
+    EXPECT_EQ(sky::MagellanicCloudsShown(doc), row.Shown) << row.SunAltitude;
+  }
+  EXPECT_FALSE(sky::NamesShown(1.0));
+  EXPECT_TRUE(sky::NamesShown(2.0));
+}
+
+TEST(DrawingRules, TheGridHasAnHourCircleEveryHourAndAParallelEveryFifteenDegrees) {
+  int hours = 0, parallels = 0;
+  for (const sky::GridLine& line : sky::GridLines()) {
+    (line.HourCircle ? hours : parallels)++;
+    const astro::EquatorialCoord &first = line.Points.front(), &last = line.Points.back();
+    if (line.HourCircle) {
+      EXPECT_EQ(first.Declination, -80);
+      EXPECT_EQ(last.Declination, 80);
+    } else {
+      EXPECT_EQ(last.RightAscension - first.RightAscension, 24) << "closed round the sky";
+    }
+  }
+  EXPECT_EQ(hours, 24);
+  EXPECT_EQ(parallels, 11);
+}
+
+TEST(DrawingRules, TheSelectionMarkerClearsTheSymbolAndKeepsASmallestSize) {
+  render::SelectionMark star;
+  render::SelectionMark galaxy;
+  galaxy.Object = DeepSkyRecord{};
+  galaxy.Object->MajorAxis = 120;  // arc minutes across: a degree in radius
+  struct Row {
+    const render::SelectionMark& Mark;
+    double PixelsPerDegree, Unit, Half, Corner;
+  };
+  for (const Row& row : {Row{star, 100, 1, 10, 6}, Row{star, 100, 2, 20, 12},
+                         Row{galaxy, 100, 1, 105, 6}, Row{galaxy, 4, 1, 10, 6}}) {
+    const render::MarkerSize size = render::MarkerSizeOf(row.Mark, row.PixelsPerDegree, row.Unit);
+    EXPECT_DOUBLE_EQ(size.Half, row.Half) << row.PixelsPerDegree << " " << row.Unit;
+    EXPECT_DOUBLE_EQ(size.CornerLength, row.Corner);
+  }
+}
+
+}  // namespace
