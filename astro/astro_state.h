@@ -5,6 +5,7 @@
 #include <string>
 
 #include "astro/apparent.h"
+#include "astro/bodies.h"
 #include "astro/precession.h"
 #include "astro/sky_point.h"
 #include "astro/transforms.h"
@@ -43,12 +44,11 @@ struct PlanetState {
   bool operator==(const PlanetState&) const = default;
 };
 
-constexpr int kBodyCount = 10;
 constexpr int kHorizonPointCount = 73;
 
 // Indices into the Bodies table.
-constexpr int kMoon = 0;
-constexpr int kSun = 1;
+constexpr int kMoon = Index(Body::Moon);
+constexpr int kSun = Index(Body::Sun);
 
 // Every time quantity and every position the sky is drawn from, recomputed
 // from scratch by UpdateSky. Angles in degrees unless stated.
@@ -139,9 +139,9 @@ struct AstroState {
   // Formulae for Calculators, ch. 30 and 31; Astronomical Algorithms, ch. 48, 53.
   void ComputeMoon(PlanetState (&bodies)[kBodyCount]);
 
-  // Planet p (1 Mercury ... 8 Pluto): heliocentric place (astro/vsop87.h,
-  // Pluto astro/pluto.h) where the light left it, seen from the observer,
-  // aberrated; r and Delta (AU) into bodies[p + 1].
+  // Planet p (1 Mercury ... 8 Pluto, the body BodyAt(p + 1)): heliocentric
+  // place (astro/vsop87.h, Pluto astro/pluto.h) where the light left it, seen
+  // from the observer, aberrated; r and Delta (AU) into its row of bodies.
   void ComputePlanet(int p, PlanetState (&bodies)[kBodyCount]) const;
 
   // Refers the horizon table, computed in the frame of date, to the J2000

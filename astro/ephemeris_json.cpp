@@ -9,6 +9,7 @@
 #include "astro/eclipse.h"
 #include "astro/json.h"
 #include "astro/refraction.h"
+#include "astro/transforms.h"
 
 namespace astro {
 
@@ -39,7 +40,7 @@ std::string EphemerisJson(const AstroState& state,
     const PlanetState& b = bodies[i];
     // Geometric, azimuth from the north through the east.
     const HorizontalCoord h = state.HorizonOf(b.RightAscension, b.Declination);
-    const double azimuth = Normalize360(h.Azimuth + 180.0);
+    const double azimuth = NorthEastFromSouthWest(h.Azimuth);
     const EquatorialCoord ofDate = state.ToDate(b.RightAscension, b.Declination);
     list.Add(JsonObject()
                  .AddString("name", kBodyNames[i])

@@ -103,9 +103,9 @@ BodyPlace BodyPlaceWith(int body, double utJulianDay, double latitude, double lo
   PlanetState bodies[kBodyCount];
   s.ComputeSunPosition(bodies);
   double semidiameter = 0.0;
-  if (body == kSun) {
+  if (BodyAt(body) == Body::Sun) {
     semidiameter = kSunSemidiameterAtOneAu / s.SunDistance;
-  } else if (body == kMoon) {
+  } else if (BodyAt(body) == Body::Moon) {
     s.ComputeMoon(bodies);
     semidiameter = std::asin(kMoonRadiusKm / bodies[kMoon].GeoDistance) * kRadToDeg;
   } else {

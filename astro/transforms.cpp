@@ -21,6 +21,10 @@ EquatorialCoord SphereToEquatorial(const double xyz[3]) {
   return {w / kHoursToDeg, std::asin(std::clamp(xyz[1], -1.0, 1.0)) * kRadToDeg};
 }
 
+double NorthEastFromSouthWest(double azimuth) { return Normalize360(azimuth + 180.0); }
+
+double SouthWestFromSouthEast(double azimuth) { return 360.0 - azimuth; }
+
 HorizontalCoord EquatorialToHorizontal(double alpha, double delta, double siderealAngle,
                                        double longitude, double latitude) {
   const double h = (siderealAngle - longitude - kHoursToDeg * alpha) * kDegToRad;
@@ -37,7 +41,7 @@ HorizontalCoord EquatorialToHorizontal(double alpha, double delta, double sidere
 
 EquatorialCoord HorizontalToEquatorial(double azimuth, double altitude, double siderealAngle,
                                        double longitude, double latitude) {
-  const double a = (360.0 - azimuth) * kDegToRad;
+  const double a = SouthWestFromSouthEast(azimuth) * kDegToRad;
   const double h = altitude * kDegToRad;
   const double phi = latitude * kDegToRad;
   const double hourAngle =

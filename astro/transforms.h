@@ -23,6 +23,18 @@ struct HorizontalCoord {
   double Azimuth;   // degrees, [0, 360); the sense depends on the conversion
 };
 
+// Azimuths. Inside the program, and as users and scripts see them, an
+// azimuth runs from the north through the east (degrees, [0, 360)).
+// EquatorialToHorizontal (so AstroState::HorizonOf and CSkyDoc::HorizontalOf)
+// counts from the south through the west, HorizontalToEquatorial (so the
+// horizon points and AstroState::SkyAt) from the south through the east.
+// These are the only conversions between them.
+// From the south through the west to the north through the east, [0, 360).
+double NorthEastFromSouthWest(double azimuth);
+// From the south through the east to the south through the west: the
+// mirror image, in (0, 360].
+double SouthWestFromSouthEast(double azimuth);
+
 // Drawing point of a direction: the unit vector with the north celestial pole
 // at +Y, 0 h towards -Z and 6 h towards -X. alpha in hours, delta in degrees;
 // writes x, y, z into `xyz` and returns 1.

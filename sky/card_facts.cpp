@@ -35,7 +35,7 @@ PlaceFacts PlaceOf(const CSkyDoc& doc, double ra, double dec, double raJ2000, do
           ofDate.RightAscension,
           ofDate.Declination,
           h.Altitude,
-          astro::Normalize360(h.Azimuth + 180.0),
+          astro::NorthEastFromSouthWest(h.Azimuth),
           astro::ApparentAltitude(h.Altitude),
           doc.HorizontalOf(ra, dec).Altitude};
 }
@@ -51,24 +51,25 @@ NextEvents FixedNextEvents(const CSkyDoc& doc, double ra, double dec) {
 }
 
 // A planet's magnitude and angular size (arc seconds) at phase angle i
-// (degrees), with L = 5 log10(delta r); bodies 2 Mercury ... 9 Pluto.
-PlanetFigures PlanetMagnitudeAndSize(int body, double i, double L, double delta) {
-  switch (body) {
-    case 2:
+// (degrees), with L = 5 log10(delta r).
+PlanetFigures PlanetMagnitudeAndSize(astro::Body planet, double i, double L, double delta) {
+  using astro::Body;
+  switch (planet) {
+    case Body::Mercury:
       return {L - 0.42 + 0.038 * i - 0.000273 * i * i + 0.000002 * i * i * i, 6.72 / delta};
-    case 3:
+    case Body::Venus:
       return {L - 4.4 + 0.0009 * i + 0.000239 * i * i - 0.00000065 * i * i * i, 17.68 / delta};
-    case 4:
+    case Body::Mars:
       return {L - 1.52 + 0.016 * i, 9.36 / delta};
-    case 5:
+    case Body::Jupiter:
       return {L - 9.4 + 0.005 * i, 196.88 / delta};
-    case 6:
+    case Body::Saturn:
       return {L - 8.88, 165.46 / delta};
-    case 7:
+    case Body::Uranus:
       return {L - 7.19, 70.04 / delta};
-    case 8:
+    case Body::Neptune:
       return {L - 6.87, 67.0 / delta};
-    default:
+    default:  // Pluto
       return {L - 1.0, 4.14 / delta};
   }
 }
@@ -89,7 +90,7 @@ PlanetFigures PlanetFiguresOf(const CSkyDoc& doc, int body) {
   const astro::PlanetState& p = doc.Sky.Bodies[body];
   const double c =
       PhaseCosine(p.GeoDistance, p.HelioDistance, doc.Sky.Bodies[astro::kSun].GeoDistance);
-  return PlanetMagnitudeAndSize(body, std::acos(c) * kRadToDeg,
+  return PlanetMagnitudeAndSize(astro::BodyAt(body), std::acos(c) * kRadToDeg,
                                 5.0 * std::log10(p.GeoDistance * p.HelioDistance), p.GeoDistance);
 }
 
@@ -123,9 +124,9 @@ BodyFacts BodyFactsOf(const CSkyDoc& doc, int index) {
   const astro::PlanetState& body = doc.Sky.Bodies[index];
   const double sunDistance = doc.Sky.Bodies[astro::kSun].GeoDistance;  // AU
   BodyFacts f;
-  f.Body = index;
+  f.Body = astro::BodyAt(index);
   f.Place = PlaceOf(doc, body.RightAscension, body.Declination, body.RaJ2000, body.DecJ2000);
-  if (index == astro::kMoon) {
+  if (f.Body == astro::Body::Moon) {
     // The Moon's state holds its distance in km and the cosine of its phase angle.
     const double delta = body.GeoDistance;
     const double c = std::clamp(body.HelioDistance, -1.0, 1.0);
@@ -136,7 +137,7 @@ BodyFacts BodyFactsOf(const CSkyDoc& doc, int index) {
     // Larger by the Earth's radius seen from the Moon as it climbs.
     f.SizeArcsec = (1.0 + std::sin(f.Place.ShownAltitudeDeg / kRadToDeg) * 6378.14 / delta) *
                    716946800.0 / delta;
-  } else if (index == astro::kSun) {
+  } else if (f.Body == astro::Body::Sun) {
     f.DistanceEarthKm = sunDistance * kKmPerAu;
     f.Magnitude = -26.7;
     f.SizeArcsec = 1919.26 / sunDistance;
@@ -150,12 +151,12 @@ BodyFacts BodyFactsOf(const CSkyDoc& doc, int index) {
     f.SizeArcsec = figures.Size;
   }
   f.Next = NextEventsOf(doc, BodyDayEvents(NextEventsObserverOf(doc), index));
-  if (index == astro::kSun) {
+  if (f.Body == astro::Body::Sun) {
     const Observer day = ObserverOf(doc);
     f.SunTwilights = Twilights{TwilightDayEvents(day, astro::kCivilTwilight),
                                TwilightDayEvents(day, astro::kNauticalTwilight),
                                TwilightDayEvents(day, astro::kAstronomicalTwilight), day.Clock};
-  } else if (index == astro::kMoon) {
+  } else if (f.Body == astro::Body::Moon) {
     const double jd = doc.Sky.AstroState.JulianDay;
     f.MoonElongation = astro::MoonElongation(jd);
     f.MoonAgeDays = astro::MoonAge(jd);

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "astro/bodies.h"
 #include "astro/rise_set.h"
 #include "catalog/builtin_tables.h"
 #include "catalog/cell_catalogues.h"
@@ -59,7 +60,7 @@ struct Twilights {
 };
 
 struct BodyFacts {
-  int Body = 0;  // index in doc.Sky.Bodies: 0 Moon, 1 Sun, 2 Mercury ... 9 Pluto
+  astro::Body Body = astro::Body::Moon;
   PlaceFacts Place;
   double DistanceEarthKm = 0.0;
   std::optional<double> DistanceSunKm;  // none for the Sun

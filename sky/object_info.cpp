@@ -181,19 +181,20 @@ FaintStarCard CardOf(const FaintStarFacts& f) {
 
 BodyCard CardOf(const BodyFacts& f) {
   BodyCard card;
-  card.Caption = std::string(res::String(res::IDS_BODY_NAME_FIRST + f.Body));
+  card.Caption = std::string(res::String(res::IDS_BODY_NAME_FIRST + astro::Index(f.Body)));
   PlaceTexts(f.Place, true, card.Ra, card.Dec, card.RaDate, card.DecDate, card.Altitude,
              card.Azimuth);
   card.Numbers = f.Place;
   // The Moon's distance in km, the others' in million km; the Moon's size
   // and the Sun's in arc minutes, the planets' in arc seconds.
-  const bool planet = f.Body != astro::kMoon && f.Body != astro::kSun;
-  card.DistanceEarth = f.Body == astro::kMoon ? astro::FormatFixed(f.DistanceEarthKm, 1) + " km"
-                                              : MillionKmText(f.DistanceEarthKm);
+  const bool planet = astro::IsPlanet(f.Body);
+  card.DistanceEarth = f.Body == astro::Body::Moon
+                           ? astro::FormatFixed(f.DistanceEarthKm, 1) + " km"
+                           : MillionKmText(f.DistanceEarthKm);
   if (f.DistanceSunKm) card.DistanceSun = MillionKmText(*f.DistanceSunKm);
   if (f.Illuminated) card.Illuminated = astro::FormatFixed(*f.Illuminated, 2);
   // The Sun's is a round figure.
-  card.Magnitude = astro::FormatFixed(f.Magnitude, f.Body == astro::kSun ? 1 : 2);
+  card.Magnitude = astro::FormatFixed(f.Magnitude, f.Body == astro::Body::Sun ? 1 : 2);
   card.Size = planet ? astro::FormatFixed(f.SizeArcsec, 2) + "\""
                      : astro::FormatFixed(f.SizeArcsec / 60.0, 2) + "'";
   card.RiseSet = NextEventsTexts(f.Next);

@@ -11,6 +11,7 @@
 #include "astro/json.h"
 #include "astro/moon_phase.h"
 #include "astro/refraction.h"
+#include "astro/transforms.h"
 #include "catalog/builtin_tables.h"
 #include "res/strings.h"
 #include "sky/app_settings.h"
@@ -38,10 +39,9 @@ void Horizon(const astro::BodyPlace& p, double latitude, bool refraction, double
   altitude = refraction ? astro::ApparentAltitude(p.Altitude) : p.Altitude;
   const double h = p.HourAngle / astro::kRadToDeg, d = p.OfDate.Declination / astro::kRadToDeg,
                f = latitude / astro::kRadToDeg;
-  azimuth = astro::Normalize360(
+  azimuth = astro::NorthEastFromSouthWest(
       std::atan2(std::sin(h), std::cos(h) * std::sin(f) - std::tan(d) * std::cos(f)) *
-          astro::kRadToDeg +
-      180.0);
+      astro::kRadToDeg);
 }
 
 // The rise and the set that bound an object's time above the horizon in the
@@ -180,7 +180,8 @@ Tonight NightOf(const CSkyDoc& doc, const astro::CivilTime& evening, std::option
   const double from = nautical.Set.value_or(sun.Set.value_or(o.Day.Start));
   const double to = std::max(from, nautical.Rise.value_or(sun.Rise.value_or(o.Day.End)));
   const double sunset = sun.Set.value_or(o.Day.Start), sunrise = sun.Rise.value_or(o.Day.End);
-  for (int body = 2; body <= 8; ++body) {
+  for (const astro::Body planet : astro::kMajorPlanets) {
+    const int body = astro::Index(planet);
     astro::DayEvents e = BodyDayEvents(o, body);
     RiseAndSetOfTheNight(
         o, sunset, sunrise, [body](const Observer& at) { return BodyDayEvents(at, body); }, e);

@@ -170,11 +170,11 @@ CBodyInfoDialog::CBodyInfoDialog(const CSkyDoc& doc, int bodyIndex,
   AddRow(1093, "Magnitude:", {{1054, c.Magnitude}});
   AddRow(1094, "Angular size:", {{1061, c.Size}});
   AddRiseSetRows(c.RiseSet);
-  if (bodyIndex == astro::kSun) {
+  if (astro::BodyAt(bodyIndex) == astro::Body::Sun) {
     AddRow(1124, "Civil twilight:", {{1134, c.Civil.Span}});
     AddRow(1125, "Nautical twilight:", {{1135, c.Nautical.Span}});
     AddRow(1126, "Astronomical twilight:", {{1136, c.Astronomical.Span}});
-  } else if (bodyIndex == astro::kMoon) {
+  } else if (astro::BodyAt(bodyIndex) == astro::Body::Moon) {
     AddRow(1127, "Phase:", {{1137, c.Phase}});
     AddRow(1128, "Age:", {{1138, c.Age}});
   }

@@ -147,8 +147,8 @@ TEST_F(CardFacts, AgreeWithPyEphem) {
   const std::map<std::string, sky::BodyFacts> bodies = {
       {"Moon", sky::BodyFactsOf(*doc_, astro::kMoon)},
       {"Sun", sky::BodyFactsOf(*doc_, astro::kSun)},
-      {"Mars", sky::BodyFactsOf(*doc_, 4)},
-      {"Jupiter", sky::BodyFactsOf(*doc_, 5)}};
+      {"Mars", sky::BodyFactsOf(*doc_, astro::Index(astro::Body::Mars))},
+      {"Jupiter", sky::BodyFactsOf(*doc_, astro::Index(astro::Body::Jupiter))}};
 
   std::ifstream in(STELLIX_ASTRO_TEST_DATA "/card_facts_reference.csv");
   std::string line;
