@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "astro/angles.h"
+#include "astro/longitude.h"
 
 namespace astro {
 namespace {
@@ -56,7 +57,7 @@ void Aberrate(const EarthMotion& earth, double (&direction)[3]) {
 void ObserverPosition(double latitude, double longitude, double siderealAngle,
                       const PrecessionMatrix& npb, double (&xyz)[3]) {
   double earthFixed[3];
-  eraGd2gc(ERFA_WGS84, -longitude * kDegToRad, latitude * kDegToRad, 0.0, earthFixed);
+  eraGd2gc(ERFA_WGS84, EastPositive(longitude) * kDegToRad, latitude * kDegToRad, 0.0, earthFixed);
   // Metres in the Earth's frame to AU in the frame of date, then back to J2000.
   const double s = siderealAngle * kDegToRad;
   const double ofDate[3] = {(earthFixed[0] * std::cos(s) - earthFixed[1] * std::sin(s)) / ERFA_DAU,

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "astro/angles.h"
+#include "astro/longitude.h"
 #include "astro/time_scales.h"
 #include "astro/transforms.h"
 
@@ -93,8 +94,7 @@ void AstroState::ComputeSiderealAngle(const ObserverPlace& place,
                                       SkyPoint (&horizonPoints)[kHorizonPointCount]) {
   Latitude =
       place.NS == "N" ? place.LatDeg + place.LatMin / 60.0 : -place.LatDeg - place.LatMin / 60.0;
-  Longitude = place.EW == "E" ? -place.LongDeg - place.LongMin / 60.0
-                              : place.LongDeg + place.LongMin / 60.0;
+  Longitude = WestPositive(EastLongitudeOf(place.LongDeg, place.LongMin, place.EW));
 
   SiderealAngle = ApparentSiderealAngle(JulianDay, TerrestrialDay, Precession);
 

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "astro/longitude.h"
+
 namespace sky {
 namespace {
 
@@ -104,13 +106,14 @@ std::string CoordinateName(double latitude, double longitude) {
 
 void ApplyPlace(const catalog::Place& place, AppSettings& settings) {
   settings.Location = place.Name;
-  const DegreesMinutes lat = Split(place.Latitude), lon = Split(place.Longitude);
+  const DegreesMinutes lat = Split(place.Latitude);
+  const astro::HemisphereLongitude lon = astro::HemisphereOfEast(place.Longitude);
   settings.LatDeg = lat.Degrees;
   settings.LatMin = lat.Minutes;
   settings.NS = place.Latitude < 0 && (lat.Degrees || lat.Minutes) ? "S" : "N";
   settings.LongDeg = lon.Degrees;
   settings.LongMin = lon.Minutes;
-  settings.EW = place.Longitude < 0 && (lon.Degrees || lon.Minutes) ? "W" : "E";
+  settings.EW = lon.EW;
   settings.TimeZone = static_cast<float>(place.StandardOffset);
   settings.TimeZoneId = place.ZoneId;
 }

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "astro/format.h"
+#include "astro/longitude.h"
 #include "res/strings.h"
 #include "sky/places.h"
 
@@ -52,7 +53,8 @@ LocationFields FieldsFromSettings(const AppSettings& settings) {
 }
 
 MapPoint MarkerFromSettings(const AppSettings& settings) {
-  const int west = settings.EW == "E" ? -settings.LongDeg : settings.LongDeg;
+  const int west = static_cast<int>(
+      astro::WestPositive(astro::EastLongitudeOf(settings.LongDeg, 0, settings.EW)));
   const int north = settings.NS == "S" ? -settings.LatDeg : settings.LatDeg;
   return {kMapLeft + kMapWidth / 2 - west, kMapTop + kMapHeight / 2 - north};
 }
@@ -65,11 +67,11 @@ LocationFields FieldsFromCity(const LocationRecord& city) {
   LocationFields f;
   f.Name = CityName(city);
   const Unsigned lat = SplitSign(city.LatDeg, city.LatMin);
-  const Unsigned lon = SplitSign(city.LongDeg, city.LongMin);
   f.NS = lat.Negative ? "S" : "N";
   f.LatDeg = std::to_string(lat.Degrees);
   f.LatMin = std::to_string(lat.Minutes);
-  f.EW = lon.Negative ? "E" : "W";
+  const astro::HemisphereLongitude lon = astro::HemisphereOfWestRecord(city.LongDeg, city.LongMin);
+  f.EW = lon.EW;
   f.LongDeg = std::to_string(lon.Degrees);
   f.LongMin = std::to_string(lon.Minutes);
   f.TimeZone = TimeZoneText(-static_cast<double>(city.TimeZone));
