@@ -98,7 +98,7 @@ std::optional<LocationFields> NamedPlaceAtMapPoint(MapPoint point,
   std::optional<LocationFields> f = PlaceAtMapPoint(point);
   if (!f) return f;
   const double latitude = (f->NS == "S" ? -1 : 1) * ParseInteger(f->LatDeg);
-  const double longitude = (f->EW == "W" ? -1 : 1) * ParseInteger(f->LongDeg);
+  const double longitude = astro::EastLongitudeOf(ParseInteger(f->LongDeg), 0, f->EW);
   if (const catalog::Place* near =
           sky::NearestPlace(places, latitude, longitude, kNamingDistanceKm)) {
     // The point is a whole degree: it is the place itself only when that lies on it.
