@@ -51,20 +51,20 @@ struct PlanetLook {
 PlanetLook LookOf(int body, bool skyColours, double e) {
   if (!skyColours) return {7, true};
   const float ef = static_cast<float>(e);
-  switch (body) {
-    case 2:  // Mercury
+  switch (astro::BodyAt(body)) {
+    case astro::Body::Mercury:
       if (e > -3) return {};
       return {e > -18 ? -ef * kThird : 7, false};
-    case 3:  // Venus
+    case astro::Body::Venus:
       if (e > 0) return {2, false};
       return {e > -10 ? 2 - ef * 0.5f : 7, false};
-    case 4:  // Mars
+    case astro::Body::Mars:
       if (e > -3) return {};
       return {e > -18 ? -ef * kThird : 7, e <= -18};
-    case 5:  // Jupiter
+    case astro::Body::Jupiter:
       if (e > 0) return {1, false};
       return {e > -15 ? 2 - ef * kThird : 7, e <= -15};
-    case 6:  // Saturn
+    case astro::Body::Saturn:
       if (e > -5) return {};
       return {e > -18 ? -ef * kThird : 7, e <= -15};
     default:  // Uranus, Neptune, Pluto
@@ -112,8 +112,8 @@ void DrawMark(const Frame& frame, int body, const double p[3]) {
   CMarkVertices vertex(frame.View, frame.Zoom, p);
   const double d = frame.Scale;
   const bool red = frame.Doc.Run.RedScreen != 0;
-  switch (body) {
-    case 4:  // Mars: the polar caps
+  switch (astro::BodyAt(body)) {
+    case astro::Body::Mars:  // the polar caps
       glColor4f(1, red ? 0 : 1, red ? 0 : 1, 0.9f);
       glPointSize(static_cast<float>(2 * d));
       glBegin(GL_POINTS);
@@ -121,14 +121,14 @@ void DrawMark(const Frame& frame, int body, const double p[3]) {
       vertex.At(wx, wy + 3 * d);
       glEnd();
       break;
-    case 5:  // Jupiter: the red spot
+    case astro::Body::Jupiter:  // the red spot
       glColor3f(1, 0, 0);
       glPointSize(static_cast<float>(1.8 * d));
       glBegin(GL_POINTS);
       vertex.At(wx + d, wy - d);
       glEnd();
       break;
-    case 6:  // Saturn: the ring, in the planet's colour
+    case astro::Body::Saturn:  // the ring, in the planet's colour
       glLineWidth(static_cast<float>(0.8 * d));
       glBegin(GL_LINES);
       vertex.At(wx - 7 * d, wy);
@@ -144,7 +144,8 @@ void DrawPlanet(const Frame& frame, int body, const double p[3], double e) {
   const PlanetLook look = LookOf(body, frame.Doc.Settings().SkyColors != 0, e);
   if (look.Size <= 0) return;  // hidden: neither drawn nor named
   // In red screen every planet is red, whatever its colour would give.
-  const Rgb c = frame.Doc.Run.RedScreen ? Rgb{1, 0, 0} : kPlanetColours[body - 2];
+  const Rgb c = frame.Doc.Run.RedScreen ? Rgb{1, 0, 0}
+                                        : kPlanetColours[body - astro::Index(astro::Body::Mercury)];
   glColor3f(c.R, c.G, c.B);
   glPointSize(static_cast<float>(look.Size * frame.Scale));
   glLoadName(kNameBodyFirst + body);
@@ -284,15 +285,15 @@ void DrawSunOrMoon(const Frame& frame, int body, const double p[3]) {
 // Whether the sky is too bright for the name of `body` (Sun, Moon, Venus and
 // Jupiter are always named).
 bool NameOutshone(int body, double h) {
-  switch (body) {
-    case 2:  // Mercury
-    case 4:  // Mars
+  switch (astro::BodyAt(body)) {
+    case astro::Body::Mercury:
+    case astro::Body::Mars:
       return h > -3;
-    case 6:  // Saturn
+    case astro::Body::Saturn:
       return h > -5;
-    case 7:  // Uranus
-    case 8:  // Neptune
-    case 9:  // Pluto
+    case astro::Body::Uranus:
+    case astro::Body::Neptune:
+    case astro::Body::Pluto:
       return h > -18;
     default:
       return false;
