@@ -23,6 +23,8 @@ EquatorialCoord SphereToEquatorial(const double xyz[3]) {
 
 double NorthEastFromSouthWest(double azimuth) { return Normalize360(azimuth + 180.0); }
 
+double SouthEastFromNorthEast(double azimuth) { return Normalize360(180.0 - azimuth); }
+
 double SouthWestFromSouthEast(double azimuth) { return 360.0 - azimuth; }
 
 HorizontalCoord EquatorialToHorizontal(double alpha, double delta, double siderealAngle,

@@ -31,6 +31,8 @@ struct HorizontalCoord {
 // These are the only conversions between them.
 // From the south through the west to the north through the east, [0, 360).
 double NorthEastFromSouthWest(double azimuth);
+// From the north through the east to the south through the east, [0, 360).
+double SouthEastFromNorthEast(double azimuth);
 // From the south through the east to the south through the west: the
 // mirror image, in (0, 360].
 double SouthWestFromSouthEast(double azimuth);

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <tuple>
 
+#include "astro/transforms.h"
 #include "catalog/builtin_tables.h"
 #include "res/strings.h"
 #include "sky/messages.h"
@@ -84,9 +85,9 @@ void ShowZenith(CSkyDoc& doc, double altitude) {
     return;
   }
   // Straight at the pole of the horizon the chart's turn would be undefined:
-  // a step towards the north (azimuth 180 from the south) keeps it defined.
+  // a step towards the north keeps it defined.
   const double a = altitude > 0 ? altitude - 0.05 : altitude + 0.05;
-  const astro::EquatorialCoord p = doc.Sky.AstroState.SkyAt(180.0, a);
+  const astro::EquatorialCoord p = doc.Sky.AstroState.SkyAt(astro::SouthEastFromNorthEast(0.0), a);
   Apply(doc, EquatorialCamera(p.RightAscension, p.Declination));
 }
 

@@ -26,6 +26,7 @@ TEST(Azimuths, TheCardinalPointsInEachConvention) {
   };
   for (const Case& c : cases) {
     EXPECT_DOUBLE_EQ(astro::NorthEastFromSouthWest(c.southWest), c.northEast) << c.point;
+    EXPECT_DOUBLE_EQ(astro::SouthEastFromNorthEast(c.northEast), c.southEast) << c.point;
     EXPECT_DOUBLE_EQ(std::fmod(astro::SouthWestFromSouthEast(c.southEast), 360.0), c.southWest)
         << c.point;
   }
