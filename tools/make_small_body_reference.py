@@ -1,0 +1,80 @@
+#!/usr/bin/python3
+"""Writes tests/astro/data/small_bodies_ephem.csv: astrometric and apparent
+geocentric places of comets and asteroids from PyEphem, against which
+astro/orbit.cpp and astro/small_body.cpp are tested.
+
+Run once with Debian's interpreter and its python3-ephem package:
+
+    /usr/bin/python3 tools/make_small_body_reference.py > tests/astro/data/small_bodies_ephem.csv
+
+Each body is given to PyEphem and to the program with the same elements
+(J2000 ecliptic and equinox): an ellipse by a and the mean anomaly at an
+epoch (EllipticalBody), every other orbit by q and the perihelion time
+(EllipticalBody again for e < 1, HyperbolicBody for e >= 1: see body_of). The bodies are seen from the Earth's centre at dates from two years
+before the epoch to two years after it. Dates are PyEphem's: Universal Time,
+its own Delta T giving the Terrestrial Time written in "tt".
+
+Columns: name, form ("a": a, e, i, node, peri, M, epoch; "q": q, e, i, node,
+peri, T, epoch), seven element values (days as Julian days), tt, then
+PyEphem's a_ra (hours), a_dec (degrees), g_ra (hours), g_dec (degrees),
+earth_distance and sun_distance (AU).
+"""
+import ephem
+
+DUBLIN = 2415020.0
+
+# name, form, elements: invented orbits of each kind, near real bodies'.
+BODIES = [
+    ("ceres-like", "a", (2.7675, 0.0785, 10.589, 80.267, 73.73, 291.38, 2460000.5)),
+    ("nea-like", "a", (1.458, 0.2227, 10.83, 304.3, 178.9, 110.8, 2460000.5)),
+    ("encke-like", "q", (0.3359, 0.8483, 11.78, 334.57, 186.55, 2460240.0, 2460200.5)),
+    ("halley-like", "q", (0.586, 0.9671, 162.26, 58.42, 111.33, 2461100.3, 2461000.5)),
+    ("near-parabolic", "q", (0.2946, 0.99918, 128.94, 61.01, 37.28, 2459034.18, 2459000.5)),
+    ("long-period", "q", (1.10, 0.99995, 45.0, 200.0, 120.0, 2460500.7, 2460400.5)),
+    ("parabolic", "q", (0.95, 1.0, 70.0, 110.0, 300.0, 2460300.2, 2460300.5)),
+    ("hyperbolic", "q", (2.0066, 3.3565, 44.05, 308.15, 209.12, 2458826.05, 2458800.5)),
+    ("mild-hyperbolic", "q", (0.2556, 1.2011, 122.74, 24.60, 241.70, 2458006.0, 2458000.5)),
+]
+
+
+def body_of(form, el):
+    if form == "a":
+        a, e, inc, node, peri, m, epoch = el
+        b = ephem.EllipticalBody()
+        b._a, b._e, b._M, b._epoch_M = a, e, m, ephem.Date(epoch - DUBLIN)
+    else:
+        q, e, inc, node, peri, t, epoch = el
+        if e < 1.0:
+            b = ephem.EllipticalBody()
+            a = q / (1.0 - e)
+            b._a, b._e, b._M, b._epoch_M = a, e, 0.0, ephem.Date(t - DUBLIN)
+        else:
+            # PyEphem's ParabolicBody strays by up to 5' from its own
+            # HyperbolicBody at e = 1.000001: the parabola is given to it as
+            # a hyperbola of e = 1 + 1e-9, a change of far less than 0.01".
+            b = ephem.HyperbolicBody()
+            b._q, b._e, b._epoch_p = q, max(e, 1.0 + 1e-9), ephem.Date(t - DUBLIN)
+    b._inc, b._Om, b._om = inc, node, peri
+    b._epoch = ephem.J2000
+    return b
+
+
+def main():
+    print("name,form,e1,e2,e3,e4,e5,e6,e7,tt,a_ra,a_dec,g_ra,g_dec,earth_distance,sun_distance")
+    for name, form, el in BODIES:
+        b = body_of(form, el)
+        epoch = el[6]
+        for step in range(-8, 9):
+            ut = epoch + step * 91.3125 + 0.37
+            date = ephem.Date(ut - DUBLIN)
+            tt = ut + ephem.delta_t(date) / 86400.0
+            b.compute(date)
+            print("%s,%s,%s,%.8f,%.10f,%.9f,%.10f,%.9f,%.9f,%.9f"
+                  % (name, form, ",".join(repr(x) for x in el), tt,
+                     b.a_ra * 12 / ephem.pi, b.a_dec * 180 / ephem.pi,
+                     b.g_ra * 12 / ephem.pi, b.g_dec * 180 / ephem.pi,
+                     b.earth_distance, b.sun_distance))
+
+
+if __name__ == "__main__":
+    main()
