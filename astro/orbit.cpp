@@ -61,7 +61,7 @@ double UniversalAnomaly(double q, double beta, double dt) {
     lo = hi;
     hi *= 2.0;
   }
-  double s = 0.5 * (lo + hi);
+  double s = 0.5 * (lo + hi), lastStep = std::fabs(hi - lo);
   for (int n = 0; n < 200; ++n) {
     const double f = time(s);
     if (f == 0.0) break;
@@ -71,12 +71,14 @@ double UniversalAnomaly(double q, double beta, double dt) {
       hi = s;
     }
     double next = s - f / radius(s);
-    if ((next - lo) * (next - hi) > 0.0) next = 0.5 * (lo + hi);
-    if (std::fabs(next - s) <= 1e-15 * std::fabs(next)) {
-      s = next;
-      break;
-    }
+    // Halving when the step leaves the bracket or is no number (cosh
+    // overflows far out on a hyperbola), and when it does not shrink by half:
+    // far above the root the exponential makes Newton's steps crawl.
+    if (!((next - lo) * (next - hi) < 0.0) || std::fabs(next - s) > 0.5 * lastStep)
+      next = 0.5 * (lo + hi);
+    lastStep = std::fabs(next - s);
     s = next;
+    if (lastStep <= 1e-15 * std::fabs(s)) break;
   }
   return s;
 }

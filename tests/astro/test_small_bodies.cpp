@@ -35,13 +35,13 @@ void ExpectInvariants(const astro::OrbitalElements& el, const astro::StateVector
   const double h[3] = {p[1] * v[2] - p[2] * v[1], p[2] * v[0] - p[0] * v[2],
                        p[0] * v[1] - p[1] * v[0]};
   const double hExpected = std::sqrt(kMu * el.PerihelionDistance * (1.0 + el.Eccentricity));
-  EXPECT_NEAR(std::sqrt(Dot(h, h)), hExpected, 1e-11 * hExpected) << what;
+  EXPECT_NEAR(std::sqrt(Dot(h, h)), hExpected, 1e-9 * hExpected) << what;
 }
 
 TEST(Orbit, KeepsEnergyAndMomentumForEveryEccentricity) {
   const double eccentricities[] = {0.0, 0.3,      0.9,    0.99, 0.9999, 0.999999,
                                    1.0, 1.000001, 1.0001, 1.2,  3.0,    50.0};
-  const double offsets[] = {-20000.0, -365.0, -10.0, -0.01, 0.0, 0.3, 40.0, 3000.0, 50000.0};
+  const double offsets[] = {-20000.0, -365.0, -10.0, -0.01, 0.0, 0.3, 40.0, 3000.0, 50000.0, 3e6};
   for (double e : eccentricities) {
     const astro::OrbitalElements el{0.7, e, 33.0, 120.0, 250.0, 2460000.5, 2460000.5};
     for (double dt : offsets) {
