@@ -104,8 +104,10 @@ std::optional<double> PackedDate(std::string_view packed) {
   return GregorianJulianDay(year, month, day);
 }
 
+// Lines from `firstLine` on, blank ones skipped, and with `comments` those that start with "#".
 template <typename ReadLine>
-ElementsImport ReadLines(std::string_view text, std::size_t firstLine, ReadLine readLine) {
+ElementsImport ReadLines(std::string_view text, std::size_t firstLine, bool comments,
+                         ReadLine readLine) {
   ElementsImport import;
   std::size_t start = 0;
   for (int number = 1; start < text.size(); ++number) {
@@ -115,7 +117,7 @@ ElementsImport ReadLines(std::string_view text, std::size_t firstLine, ReadLine 
     start = end + 1;
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     if (static_cast<std::size_t>(number) < firstLine ||
-        line.find_first_not_of(' ') == std::string_view::npos)
+        line.find_first_not_of(' ') == std::string_view::npos || (comments && line[0] == '#'))
       continue;
     SmallBodyElements body;
     const std::string error = readLine(line, number, body);
@@ -149,34 +151,35 @@ ElementsImport ReadMpcOrb(std::string_view text, const std::string& fileName) {
     if (end == std::string_view::npos) break;
     start = end + 1;
   }
-  return ReadLines(text, firstLine, [&](std::string_view line, int number, SmallBodyElements& b) {
-    LineReader r(line, fileName, number);
-    const std::string_view packed = Columns(line, 1, 7);
-    if (packed.empty()) r.Fail("designation", packed);
-    b.Magnitude = r.OptionalValue(9, 13, "H", -10.0, 40.0);
-    const double g = r.OptionalValue(15, 19, "G", -2.0, 2.0);
-    b.Slope = std::isnan(g) ? 0.15 : g;
-    const std::string_view epochText = Columns(line, 21, 25);
-    const std::optional<double> epoch = PackedDate(epochText);
-    if (!epoch) r.Fail("epoch", epochText);
-    const double m = r.Value(27, 35, "mean anomaly", 0.0, 360.0);
-    const double peri = r.Value(38, 46, "argument of perihelion", 0.0, 360.0);
-    const double node = r.Value(49, 57, "node", 0.0, 360.0);
-    const double i = r.Value(60, 68, "inclination", 0.0, 180.0);
-    const double e = r.Value(71, 79, "eccentricity", 0.0, 0.999999);
-    r.Value(81, 91, "mean daily motion", 0.0, 1e3);
-    const double a = r.Value(93, 103, "semi-major axis", 1e-3, 1e6);
-    if (!r.Error().empty()) return r.Error();
-    const std::string_view readable = Columns(line, 167, 194);
-    b.Designation = std::string(readable.empty() ? packed : readable);
-    b.Comet = false;
-    b.Orbit = astro::EllipticElements(a, e, i, node, peri, m, *epoch);
-    return std::string();
-  });
+  return ReadLines(text, firstLine, false,
+                   [&](std::string_view line, int number, SmallBodyElements& b) {
+                     LineReader r(line, fileName, number);
+                     const std::string_view packed = Columns(line, 1, 7);
+                     if (packed.empty()) r.Fail("designation", packed);
+                     b.Magnitude = r.OptionalValue(9, 13, "H", -10.0, 40.0);
+                     const double g = r.OptionalValue(15, 19, "G", -2.0, 2.0);
+                     b.Slope = std::isnan(g) ? 0.15 : g;
+                     const std::string_view epochText = Columns(line, 21, 25);
+                     const std::optional<double> epoch = PackedDate(epochText);
+                     if (!epoch) r.Fail("epoch", epochText);
+                     const double m = r.Value(27, 35, "mean anomaly", 0.0, 360.0);
+                     const double peri = r.Value(38, 46, "argument of perihelion", 0.0, 360.0);
+                     const double node = r.Value(49, 57, "node", 0.0, 360.0);
+                     const double i = r.Value(60, 68, "inclination", 0.0, 180.0);
+                     const double e = r.Value(71, 79, "eccentricity", 0.0, 0.999999);
+                     r.Value(81, 91, "mean daily motion", 0.0, 1e3);
+                     const double a = r.Value(93, 103, "semi-major axis", 1e-3, 1e6);
+                     if (!r.Error().empty()) return r.Error();
+                     const std::string_view readable = Columns(line, 167, 194);
+                     b.Designation = std::string(readable.empty() ? packed : readable);
+                     b.Comet = false;
+                     b.Orbit = astro::EllipticElements(a, e, i, node, peri, m, *epoch);
+                     return std::string();
+                   });
 }
 
 ElementsImport ReadCometEls(std::string_view text, const std::string& fileName) {
-  return ReadLines(text, 1, [&](std::string_view line, int number, SmallBodyElements& b) {
+  return ReadLines(text, 1, false, [&](std::string_view line, int number, SmallBodyElements& b) {
     LineReader r(line, fileName, number);
     const int year = r.Whole(15, 18, "perihelion year", -9999, 9999);
     const int month = r.Whole(20, 21, "perihelion month", 1, 12);
@@ -203,6 +206,52 @@ ElementsImport ReadCometEls(std::string_view text, const std::string& fileName) 
     b.Comet = true;
     b.Orbit = {q, e, i, node, peri, t, epoch};
     b.Slope = 2.5 * k;  // the file's K is per 2.5 log r
+    return std::string();
+  });
+}
+
+ElementsImport ReadSmallBodyTable(std::string_view text, const std::string& fileName) {
+  return ReadLines(text, 1, true, [&](std::string_view line, int number, SmallBodyElements& b) {
+    std::vector<std::string_view> f;
+    for (std::size_t start = 0;;) {
+      const std::size_t tab = line.find('\t', start);
+      f.push_back(line.substr(start, tab == std::string_view::npos ? tab : tab - start));
+      if (tab == std::string_view::npos) break;
+      start = tab + 1;
+    }
+    const std::string where = fileName + ":" + std::to_string(number) + ": ";
+    if (f.size() != 11) return where + "fields: " + std::to_string(f.size()) + " instead of 11";
+    const auto value = [&](std::size_t k, double low, double high) -> std::optional<double> {
+      const std::optional<double> v = Number(f[k]);
+      if (!v || *v < low || *v > high) return std::nullopt;
+      return v;
+    };
+    struct Field {
+      const char* Name;
+      double Low, High;
+    };
+    const Field fields[9] = {{"perihelion distance", 1e-4, 1e4},
+                             {"eccentricity", 0.0, 100.0},
+                             {"inclination", 0.0, 180.0},
+                             {"node", 0.0, 360.0},
+                             {"argument of perihelion", 0.0, 360.0},
+                             {"perihelion time", 0.0, 1e7},
+                             {"epoch", 0.0, 1e7},
+                             {"magnitude", -10.0, 40.0},
+                             {"slope", -10.0, 40.0}};
+    double v[9];
+    for (std::size_t k = 0; k < 9; ++k) {
+      const std::optional<double> x = value(k + 2, fields[k].Low, fields[k].High);
+      if (!x) return where + fields[k].Name + ": bad value '" + std::string(f[k + 2]) + "'";
+      v[k] = *x;
+    }
+    if (f[0] != "C" && f[0] != "A") return where + "kind: bad value '" + std::string(f[0]) + "'";
+    if (f[1].empty()) return where + "designation: missing";
+    b.Comet = f[0] == "C";
+    b.Designation = std::string(f[1]);
+    b.Orbit = {v[0], v[1], v[2], v[3], v[4], v[5], v[6]};
+    b.Magnitude = v[7];
+    b.Slope = v[8];
     return std::string();
   });
 }

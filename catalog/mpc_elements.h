@@ -1,7 +1,7 @@
-// The Minor Planet Center's one-line orbit files: MPCORB.DAT (the minor
-// planets, "Export Format for Minor-Planet Orbits") and CometEls.txt (the
-// comets, "Format For Cometary Orbits"). Columns are counted from 1 as the
-// Center's descriptions count them; angles are J2000 ecliptic, times TT.
+// The orbit files of comets and minor planets: the Minor Planet Center's one-line ones: MPCORB.DAT
+// (the minor planets, "Export Format for Minor-Planet Orbits") and CometEls.txt (the comets,
+// "Format For Cometary Orbits"). Columns are counted from 1 as the Center's descriptions count
+// them; angles are J2000 ecliptic, times TT.
 //
 // A reading is all or nothing: the first damaged line refuses the whole
 // import with a message naming the file, the line and the field, and no body
@@ -48,6 +48,13 @@ ElementsImport ReadMpcOrb(std::string_view text, const std::string& fileName);
 // and the slope K (97-100) of H + 5 log Delta + 2.5 K log r, both blank or
 // both given, and the designation and name (103-158).
 ElementsImport ReadCometEls(std::string_view text, const std::string& fileName);
+
+// data/smallbodies.tab, the bodies the program brings (tools/datagen/
+// small_bodies.py): after "#" comment lines, one body a line of 11
+// tab-separated fields: kind ("C" comet, "A" minor planet), designation, q,
+// e, i, node, argument of perihelion, perihelion time, epoch, then M1 and K1
+// of a comet or H and G of a minor planet.
+ElementsImport ReadSmallBodyTable(std::string_view text, const std::string& fileName);
 
 // Julian day of 0 h on a Gregorian date; `day` may carry a fraction.
 // Meeus, Astronomical Algorithms, ch. 7.

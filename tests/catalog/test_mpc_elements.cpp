@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "astro/orbit.h"
@@ -133,6 +135,67 @@ TEST(MpcElements, GregorianJulianDays) {
   EXPECT_DOUBLE_EQ(catalog::GregorianJulianDay(1600, 1, 1), 2305447.5);
   // The proleptic calendar before 1582, as eraCal2jd counts it.
   EXPECT_DOUBLE_EQ(catalog::GregorianJulianDay(-1000, 7, 12.5), 1356010.0);
+}
+
+const std::string kTableHaleBopp =
+    "C\tC/1995 O1 (Hale-Bopp)\t0.890662\t0.994972\t89.2742\t282.7613\t130.4139\t2450537.14660\t"
+    "2459815.50000\t-2.0\t10.00";
+
+TEST(SmallBodyTable, ReadsBodiesAfterComments) {
+  const catalog::ElementsImport read = catalog::ReadSmallBodyTable(
+      "# kind\tdesignation\n" + kTableHaleBopp + "\n\n" +
+          "A\t1 Ceres\t2.54906386\t0.07863576\t"
+          "10.586795\t80.266436\t73.531625\t2459920.365366\t2459800.5\t3.33\t0.12\n",
+      "t.tab");
+  ASSERT_EQ(read.Error, "");
+  ASSERT_EQ(read.Bodies.size(), 2u);
+  EXPECT_TRUE(read.Bodies[0].Comet);
+  EXPECT_EQ(read.Bodies[0].Designation, "C/1995 O1 (Hale-Bopp)");
+  EXPECT_DOUBLE_EQ(read.Bodies[0].Orbit.PerihelionTime, 2450537.1466);
+  EXPECT_DOUBLE_EQ(read.Bodies[0].Slope, 10.0);
+  EXPECT_FALSE(read.Bodies[1].Comet);
+  EXPECT_DOUBLE_EQ(read.Bodies[1].Orbit.Node, 80.266436);
+  EXPECT_DOUBLE_EQ(read.Bodies[1].Magnitude, 3.33);
+}
+
+TEST(SmallBodyTable, RefusesEachDamagedField) {
+  const struct {
+    std::string From, To, Message;
+  } damages[] = {
+      {"C\t", "X\t", "kind: bad value 'X'"},
+      {"C/1995 O1 (Hale-Bopp)", "", "designation: missing"},
+      {"0.890662", "0", "perihelion distance: bad value '0'"},
+      {"0.994972", "0.99x", "eccentricity: bad value '0.99x'"},
+      {"89.2742", "189", "inclination: bad value '189'"},
+      {"282.7613", "", "node: bad value ''"},
+      {"130.4139", "-1", "argument of perihelion: bad value '-1'"},
+      {"2450537.14660", "nan", "perihelion time: bad value 'nan'"},
+      {"2459815.50000", "2459815.5 ", "epoch: bad value '2459815.5 '"},
+      {"-2.0", "99", "magnitude: bad value '99'"},
+      {"10.00", "1e400", "slope: bad value '1e400'"},
+      {"\t10.00", "", "fields: 10 instead of 11"},
+  };
+  for (const auto& d : damages) {
+    std::string line = kTableHaleBopp;
+    line.replace(line.find(d.From), d.From.size(), d.To);
+    const catalog::ElementsImport read =
+        catalog::ReadSmallBodyTable(kTableHaleBopp + "\n" + line + "\n", "t.tab");
+    EXPECT_EQ(read.Error, "t.tab:2: " + d.Message) << d.To;
+    EXPECT_TRUE(read.Bodies.empty()) << d.To;
+  }
+}
+
+// The bundled file is read whole: every comet of CometEls and the numbered
+// minor planets that reach V 14 (tools/datagen/small_bodies.py).
+TEST(SmallBodyTable, BundledFileIsWhole) {
+  std::ifstream in(STELLIX_SOURCE_DATA_DIR "/smallbodies.tab", std::ios::binary);
+  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const catalog::ElementsImport read = catalog::ReadSmallBodyTable(text, "smallbodies.tab");
+  ASSERT_EQ(read.Error, "");
+  int comets = 0;
+  for (const catalog::SmallBodyElements& b : read.Bodies) comets += b.Comet;
+  EXPECT_EQ(comets, 952);
+  EXPECT_EQ(read.Bodies.size() - comets, 1293u);
 }
 
 }  // namespace

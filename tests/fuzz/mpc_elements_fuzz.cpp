@@ -1,4 +1,5 @@
-// MPCORB.DAT and CometEls.txt (the first byte chooses the reader): any bytes
+// MPCORB.DAT, CometEls.txt and smallbodies.tab (the first byte chooses the
+// reader): any bytes
 // give either every body, each with elements the two-body solver turns into
 // a finite place, or a refusal naming the file and a line, and no body.
 #include <algorithm>
@@ -11,10 +12,11 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
-  const bool comets = data[0] & 1;
+  const int reader = data[0] % 3;
   const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
-  const catalog::ElementsImport read =
-      comets ? catalog::ReadCometEls(text, "f") : catalog::ReadMpcOrb(text, "f");
+  const catalog::ElementsImport read = reader == 0   ? catalog::ReadMpcOrb(text, "f")
+                                       : reader == 1 ? catalog::ReadCometEls(text, "f")
+                                                     : catalog::ReadSmallBodyTable(text, "f");
   if (!read.Error.empty()) {
     FUZZ_CHECK(read.Bodies.empty());
     FUZZ_CHECK(read.Error.rfind("f:", 0) == 0);
@@ -23,7 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const long lines = static_cast<long>(std::count(text.begin(), text.end(), '\n')) + 1;
   FUZZ_CHECK(static_cast<long>(read.Bodies.size()) <= lines);
   for (const catalog::SmallBodyElements& body : read.Bodies) {
-    FUZZ_CHECK(!body.Designation.empty() && body.Comet == comets);
+    FUZZ_CHECK(!body.Designation.empty());
+    FUZZ_CHECK(reader == 2 || body.Comet == (reader == 1));
     const astro::OrbitalElements& o = body.Orbit;
     FUZZ_CHECK(o.PerihelionDistance > 0 && o.Eccentricity >= 0);
     FUZZ_CHECK(std::isfinite(o.PerihelionTime) && std::isfinite(o.Epoch));
