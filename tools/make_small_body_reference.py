@@ -14,12 +14,23 @@ epoch (EllipticalBody), every other orbit by q and the perihelion time
 before the epoch to two years after it. Dates are PyEphem's: Universal Time,
 its own Delta T giving the Terrestrial Time written in "tt".
 
+A last body passes 0.02 AU from the Earth (its elements made from a state
+vector beside ERFA's Earth): it is also seen from places on the Earth, whose
+apparent topocentric place (PyEphem's ra and dec, its observer at sea level,
+without refraction, its epoch the date) differs from the geocentric one by
+up to 7'.
+
 Columns: name, form ("a": a, e, i, node, peri, M, epoch; "q": q, e, i, node,
 peri, T, epoch), seven element values (days as Julian days), tt, then
 PyEphem's a_ra (hours), a_dec (degrees), g_ra (hours), g_dec (degrees),
-earth_distance and sun_distance (AU).
+earth_distance and sun_distance (AU), then ut, latitude and east longitude
+(degrees). Seen from a place (latitude given), g_ra and g_dec hold the
+topocentric ra and dec.
 """
+import math
+
 import ephem
+import erfa
 
 DUBLIN = 2415020.0
 
@@ -35,6 +46,48 @@ BODIES = [
     ("hyperbolic", "q", (2.0066, 3.3565, 44.05, 308.15, 209.12, 2458826.05, 2458800.5)),
     ("mild-hyperbolic", "q", (0.2556, 1.2011, 122.74, 24.60, 241.70, 2458006.0, 2458000.5)),
 ]
+
+
+MU = 0.01720209895 ** 2
+
+
+def elements_of_state(r, v, t):
+    """q, e, i, node, peri (degrees), T of a heliocentric ecliptic state (AU, AU/day) at JD t."""
+    rr = math.sqrt(sum(x * x for x in r))
+    h = [r[1] * v[2] - r[2] * v[1], r[2] * v[0] - r[0] * v[2], r[0] * v[1] - r[1] * v[0]]
+    hh = math.sqrt(sum(x * x for x in h))
+    rv = sum(a * b for a, b in zip(r, v))
+    vv = sum(x * x for x in v)
+    ev = [((vv - MU / rr) * r[k] - rv * v[k]) / MU for k in range(3)]
+    e = math.sqrt(sum(x * x for x in ev))
+    inc = math.degrees(math.acos(h[2] / hh))
+    node = math.degrees(math.atan2(h[0], -h[1])) % 360
+    n = [math.cos(math.radians(node)), math.sin(math.radians(node)), 0.0]
+    peri = math.degrees(math.acos(sum(a * b for a, b in zip(n, ev)) / e))
+    if ev[2] < 0:
+        peri = 360 - peri
+    a = 1 / (2 / rr - vv / MU)
+    q = a * (1 - e)
+    # Eccentric anomaly from r and r.v; the time since perihelion from Kepler's equation.
+    big_e = math.atan2(rv / math.sqrt(MU * a), 1 - rr / a)
+    t_peri = t - (big_e - e * math.sin(big_e)) * a ** 1.5 / math.sqrt(MU)
+    return q, e, inc, node, peri, t_peri
+
+
+def close_approach(tt):
+    """Elements of a body 0.02 AU from the Earth at tt, moving 4 km/s against it."""
+    pv, _ = erfa.epv00(2400000.5, tt - 2400000.5)
+    eps = math.radians(84381.448 / 3600)
+    def ecliptic(x):
+        return [x[0], math.cos(eps) * x[1] + math.sin(eps) * x[2],
+                -math.sin(eps) * x[1] + math.cos(eps) * x[2]]
+    earth, speed = ecliptic(pv[0]), ecliptic(pv[1])
+    r = [earth[0] + 0.012, earth[1] - 0.01, earth[2] + 0.012]
+    v = [speed[0] * 0.99, speed[1] * 0.99 + 0.002, speed[2] + 0.001]
+    return elements_of_state(r, v, tt)
+
+
+PLACES = [(51.48, 0.0), (-33.9, 18.4), (64.1, -21.9), (19.8, -155.5), (35.7, 139.7)]
 
 
 def body_of(form, el):
@@ -59,8 +112,17 @@ def body_of(form, el):
     return b
 
 
+def row(name, form, el, tt, ut, b, ra, dec, place):
+    where = "%.2f,%.2f" % place if place else ","
+    print("%s,%s,%s,%.8f,%.10f,%.9f,%.10f,%.9f,%.9f,%.9f,%.8f,%s"
+          % (name, form, ",".join(repr(x) for x in el), tt,
+             b.a_ra * 12 / ephem.pi, b.a_dec * 180 / ephem.pi, ra * 12 / ephem.pi,
+             dec * 180 / ephem.pi, b.earth_distance, b.sun_distance, ut, where))
+
+
 def main():
-    print("name,form,e1,e2,e3,e4,e5,e6,e7,tt,a_ra,a_dec,g_ra,g_dec,earth_distance,sun_distance")
+    print("name,form,e1,e2,e3,e4,e5,e6,e7,tt,a_ra,a_dec,g_ra,g_dec,earth_distance,sun_distance,"
+          "ut,latitude,longitude")
     for name, form, el in BODIES:
         b = body_of(form, el)
         epoch = el[6]
@@ -69,11 +131,25 @@ def main():
             date = ephem.Date(ut - DUBLIN)
             tt = ut + ephem.delta_t(date) / 86400.0
             b.compute(date)
-            print("%s,%s,%s,%.8f,%.10f,%.9f,%.10f,%.9f,%.9f,%.9f"
-                  % (name, form, ",".join(repr(x) for x in el), tt,
-                     b.a_ra * 12 / ephem.pi, b.a_dec * 180 / ephem.pi,
-                     b.g_ra * 12 / ephem.pi, b.g_dec * 180 / ephem.pi,
-                     b.earth_distance, b.sun_distance))
+            row(name, form, el, tt, ut, b, b.g_ra, b.g_dec, None)
+
+    ut0 = 2460400.3
+    tt0 = ut0 + ephem.delta_t(ephem.Date(ut0 - DUBLIN)) / 86400.0
+    el = tuple(round(x, 10) for x in close_approach(tt0)) + (round(tt0, 5),)
+    b = body_of("q", el)
+    for hours in range(-12, 13, 3):
+        ut = ut0 + hours / 24.0
+        date = ephem.Date(ut - DUBLIN)
+        tt = ut + ephem.delta_t(date) / 86400.0
+        b.compute(date)
+        row("close-approach", "q", el, tt, ut, b, b.g_ra, b.g_dec, None)
+        for lat, lon in PLACES:
+            obs = ephem.Observer()
+            obs.lat, obs.lon = str(lat), str(lon)
+            obs.elevation, obs.pressure = 0.0, 0.0
+            obs.date = obs.epoch = date
+            b.compute(obs)
+            row("close-approach", "q", el, tt, ut, b, b.ra, b.dec, (lat, lon))
 
 
 if __name__ == "__main__":
