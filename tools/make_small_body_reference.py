@@ -18,13 +18,16 @@ A last body passes 0.02 AU from the Earth (its elements made from a state
 vector beside ERFA's Earth): it is also seen from places on the Earth, whose
 apparent topocentric place (PyEphem's ra and dec, its observer at sea level,
 without refraction, its epoch the date) differs from the geocentric one by
-up to 7'.
+up to 7'. PyEphem's own heliocentric places are good to some 3e-6 AU (0.5-1"
+at 0.7 AU), which at 0.02 AU moves it by 35": for that body the test holds
+the parallax, the topocentric place less the geocentric one, to PyEphem's.
 
 Columns: name, form ("a": a, e, i, node, peri, M, epoch; "q": q, e, i, node,
 peri, T, epoch), seven element values (days as Julian days), tt, then
 PyEphem's a_ra (hours), a_dec (degrees), g_ra (hours), g_dec (degrees),
 earth_distance and sun_distance (AU), then ut, latitude and east longitude
-(degrees). Seen from a place (latitude given), g_ra and g_dec hold the
+(degrees), then mag (PyEphem's, to 0.01: H 10, G 0.15 for the "a" form, the
+IAU phase law; M1 6, K1 10 for the "q" form). Seen from a place (latitude given), g_ra and g_dec hold the
 topocentric ra and dec.
 """
 import math
@@ -109,20 +112,25 @@ def body_of(form, el):
             b._q, b._e, b._epoch_p = q, max(e, 1.0 + 1e-9), ephem.Date(t - DUBLIN)
     b._inc, b._Om, b._om = inc, node, peri
     b._epoch = ephem.J2000
+    # Magnitudes: H 10, G 0.15 for the ellipses given by a; M1 6, K1 10 (k 4) for the others.
+    if form == "a":
+        b._H, b._G = 10.0, 0.15
+    else:
+        b._g, b._k = 6.0, 4.0
     return b
 
 
 def row(name, form, el, tt, ut, b, ra, dec, place):
     where = "%.2f,%.2f" % place if place else ","
-    print("%s,%s,%s,%.8f,%.10f,%.9f,%.10f,%.9f,%.9f,%.9f,%.8f,%s"
+    print("%s,%s,%s,%.8f,%.10f,%.9f,%.10f,%.9f,%.9f,%.9f,%.8f,%s,%.2f"
           % (name, form, ",".join(repr(x) for x in el), tt,
              b.a_ra * 12 / ephem.pi, b.a_dec * 180 / ephem.pi, ra * 12 / ephem.pi,
-             dec * 180 / ephem.pi, b.earth_distance, b.sun_distance, ut, where))
+             dec * 180 / ephem.pi, b.earth_distance, b.sun_distance, ut, where, b.mag))
 
 
 def main():
     print("name,form,e1,e2,e3,e4,e5,e6,e7,tt,a_ra,a_dec,g_ra,g_dec,earth_distance,sun_distance,"
-          "ut,latitude,longitude")
+          "ut,latitude,longitude,mag")
     for name, form, el in BODIES:
         b = body_of(form, el)
         epoch = el[6]
