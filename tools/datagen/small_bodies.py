@@ -81,7 +81,29 @@ def write(comets: pathlib.Path, asteroids: pathlib.Path, out: pathlib.Path):
     return len(c), len(a)
 
 
+def main():
+    """Writes data/smallbodies.tab from the installed kstars-data, or with --check
+    makes it in a temporary folder and compares it with the committed file."""
+    import argparse
+    import filecmp
+    import sys
+    import tempfile
+    parser = argparse.ArgumentParser(description=main.__doc__.splitlines()[0])
+    parser.add_argument("--inputs", type=pathlib.Path, default=pathlib.Path("/usr/share/kstars"))
+    parser.add_argument("--check", action="store_true")
+    args = parser.parse_args()
+    committed = pathlib.Path(__file__).resolve().parent.parent.parent / "data" / "smallbodies.tab"
+    inputs = [args.inputs / "cometels.json.gz", args.inputs / "asteroids.dat"]
+    for path in inputs:
+        if not path.is_file():
+            sys.exit(f"{path}: missing")
+    with tempfile.TemporaryDirectory() as scratch:
+        out = pathlib.Path(scratch) / committed.name if args.check else committed
+        comets, minor_planets = write(*inputs, out)
+        print(f"smallbodies.tab: {comets} comets, {minor_planets} minor planets")
+        if args.check and not filecmp.cmp(out, committed, shallow=False):
+            sys.exit(f"{committed} is not what the generator makes from {args.inputs}")
+
+
 if __name__ == "__main__":
-    root = pathlib.Path(__file__).resolve().parent.parent.parent
-    share = pathlib.Path("/usr/share/kstars")
-    print(write(share / "cometels.json.gz", share / "asteroids.dat", root / "data" / "smallbodies.tab"))
+    main()
