@@ -192,9 +192,9 @@ ElementsImport ReadCometEls(std::string_view text, const std::string& fileName) 
     const double t = GregorianJulianDay(year, month, day);
     double epoch = t;
     if (!Columns(line, 82, 89).empty()) {
-      epoch = GregorianJulianDay(r.Whole(82, 85, "epoch year", -9999, 9999),
-                                 r.Whole(86, 87, "epoch month", 1, 12),
-                                 r.Whole(88, 89, "epoch day", 1, 31));
+      const int epochYear = r.Whole(82, 85, "epoch year", -9999, 9999);
+      const int epochMonth = r.Whole(86, 87, "epoch month", 1, 12);
+      epoch = GregorianJulianDay(epochYear, epochMonth, r.Whole(88, 89, "epoch day", 1, 31));
     }
     b.Magnitude = r.OptionalValue(92, 95, "H", -10.0, 40.0);
     const double k = r.OptionalValue(97, 100, "slope", -10.0, 40.0);
