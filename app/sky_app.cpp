@@ -24,6 +24,7 @@
 #include "sky/search.h"
 #include "sky/sky_doc.h"
 #include "ui/main_frame.h"
+#include "ui/real_time_clock.h"
 #include "ui/message_box.h"
 #include "ui/splash_window.h"
 
@@ -174,6 +175,8 @@ bool CSkyApp::InitInstance() {
     return false;
   }
   frame_->UpdatePanes();
+  // A date and time of the command line's is the sky of this run: no real time.
+  if (commandLine_.DateTime) Settings.RealTime = 0;
   if (!commandLine_.RenderFile.empty()) {
     exitCode_ = RenderToFile();
     return false;
@@ -197,6 +200,7 @@ bool CSkyApp::InitInstance() {
     connect(frame_->View(), &CSkyView::FramePainted, splash, &CSplashWindow::close,
             Qt::SingleShotConnection);
   frame_->showMaximized();
+  frame_->RealTime().Start();
   return true;
 }
 

@@ -157,6 +157,7 @@ constexpr Entry kTable[] = {
     {ID_VIEW_ALT_AZ_GRID, "Show or hide the grid of altitude and azimuth\nAlt-azimuth grid"},
     {ID_VIEW_MERIDIAN, "Show or hide the meridian\nMeridian"},
     {ID_VIEW_FOLLOW, "Keep the object you chose at the middle of the view while time runs\nFollow"},
+    {ID_TIME_REAL_TIME, "Keep the sky at the present instant as the clock runs\nReal time"},
     {ID_FILE_OPEN, "Open an image file\nOpen"},
     {ID_FILE_PRINT_SETUP, "Change the printer and printing options\nPrint Setup"},
     {ID_FILE_PRINT, "Print the active document\nPrint"},

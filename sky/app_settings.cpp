@@ -94,6 +94,7 @@ const Key kKeys[] = {
     {kSettings, "SkyColors", IntKey{&AppSettings::SkyColors}},
     {kSettings, "Refraction", IntKey{&AppSettings::Refraction}},
     {kSettings, "EyepieceFields", IntKey{&AppSettings::EyepieceFields}},
+    {kSettings, "RealTime", IntKey{&AppSettings::RealTime}},
     {kSettings, "DeepSkyColor", IntKey{&AppSettings::DeepSkyColor, 0, kColourMax}},
     {kSettings, "DeepSkyLabelsColor", IntKey{&AppSettings::DeepSkyLabelsColor, 0, kColourMax}},
     {kSettings, "PlanetNamesColor", IntKey{&AppSettings::PlanetNamesColor, 0, kColourMax}},

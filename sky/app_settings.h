@@ -48,6 +48,7 @@ struct AppSettings {
   int Refraction = 1;
   // The fields of the eyepieces and cameras drawn round the middle of the view.
   int EyepieceFields = 1;
+  int RealTime = 1;  // the sky kept at the present instant
   // Colours: blue * 65536 + green * 256 + red.
   int DeepSkyColor = 16744448;
   int DeepSkyLabelsColor = 16776960;

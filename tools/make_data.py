@@ -20,7 +20,8 @@ import sys
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
 
 from datagen import (boundaries, deepsky, faint_stars, figures, misc, ngc_ic,  # noqa: E402
-                     planet_series, pluto_series, sources, stars, textures, zone_stars)
+                     planet_series, pluto_series, small_bodies, sources, stars, textures,
+                     zone_stars)
 
 REPO = pathlib.Path(__file__).resolve().parent.parent
 NOTES = pathlib.Path(__file__).resolve().parent / "data-notes"
@@ -69,6 +70,10 @@ def build_catalogues(src: sources.Sources, out: pathlib.Path, docs: pathlib.Path
     build_cities(src, out, docs)
     misc.write_magellanic(src.usr_share("kstars", "lmc.dat"), src.usr_share("kstars", "smc.dat"),
                           out / "magellan.bin")
+    comets, minor_planets = small_bodies.write(src.usr_share("kstars", "cometels.json.gz"),
+                                               src.usr_share("kstars", "asteroids.dat"),
+                                               out / "smallbodies.tab")
+    print(f"smallbodies.tab: {comets} comets, {minor_planets} minor planets")
 
 
 def build_cities(src: sources.Sources, out: pathlib.Path, docs: pathlib.Path):

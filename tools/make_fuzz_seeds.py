@@ -177,6 +177,30 @@ def seed_catalogues():
     write("magellan", "magellan.bin", data("magellan.bin"))
 
 
+# --- orbit files --------------------------------------------------------------
+
+CERES_MPCORB = (b"00001    3.34  0.15 K239D  60.07966   73.42179   80.25496   10.58688  0.0789126"
+                b"  0.21406957   2.7670463  0 E2023-R49  7330 125 1801-2023 0.65 M-v 30k MPCLINUX"
+                b"   4000 (1) Ceres                   20230906")
+ENCKE_COMETELS = (b"0002P         2023 10 22.5284  0.339435  0.847093  187.2794  334.1588   11.3466"
+                  b"  20230913  14.0  4.0  2P/Encke" + b" " * 49 + b"MPEC 2023")
+BORISOV_COMETELS = (b"    CK19Q040  2019 12  8.5474  2.006548  3.356633  209.1245  308.1487   44.0526"
+                    b"  20191219  11.0  2.0  2I/Borisov" + b" " * 47 + b"MPEC 2019-Y1")
+
+
+def seed_orbit_files():
+    # The first byte chooses the reader: 0 MPCORB.DAT, 1 CometEls.txt, 2 smallbodies.tab.
+    write("mpc_elements", "mpcorb.dat", b"\0MPCORB header\n-----------\n" + CERES_MPCORB + b"\n\n"
+          + CERES_MPCORB[:103] + b"\n")
+    write("mpc_elements", "cometels.txt", b"\1" + ENCKE_COMETELS + b"\n" + BORISOV_COMETELS + b"\r\n")
+    write("mpc_elements", "damaged.txt", b"\1" + ENCKE_COMETELS + b"\n" + ENCKE_COMETELS[:40] + b"\n")
+    table = data("smallbodies.tab").split(b"\n")
+    ceres = next(line for line in table if line.startswith(b"A\t1 Ceres\t"))
+    write("mpc_elements", "smallbodies.tab", b"\2" + b"\n".join(table[:5] + [ceres]) + b"\n")
+    write("mpc_elements", "smallbodies-damaged.tab",
+          b"\2" + b"\n".join(table[:2] + [b"\t".join(table[2].split(b"\t")[:10])]) + b"\n")
+
+
 def seed_data_directory():
     parts = {
         "bsc5.bin": data("bsc5.bin")[:28 * 40],
@@ -202,6 +226,7 @@ def main():
     seed_pictures()
     seed_settings()
     seed_catalogues()
+    seed_orbit_files()
     seed_data_directory()
 
 

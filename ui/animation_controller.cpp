@@ -21,6 +21,7 @@ void CAnimationController::Run(bool forward) {
     return;
   }
   doc_.Run.Animating = 1;
+  doc_.Settings().RealTime = 0;  // the animation moves the time now
   forward_ = forward;
   timer_.start(timeStepBox_.currentIndex() == ui::kRealTime ? 1000 : 50, this);
 }

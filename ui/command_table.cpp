@@ -11,6 +11,7 @@
 #include "ui/animation_controller.h"
 #include "ui/dialog_commands.h"
 #include "ui/main_frame.h"
+#include "ui/real_time_clock.h"
 
 namespace ui {
 namespace {
@@ -116,6 +117,8 @@ const Command kCommands[] = {
     {ID_ANIMATION_STOP, nullptr, "Esc", &A::Stop, EnableRule::WhileAnimating, nullptr},
     {ID_ANIMATION_STEP_FORWARD, nullptr, "]", &A::StepForward, kIdle, nullptr},
     {ID_ANIMATION_FORWARD, nullptr, "Ctrl+F", &A::RunForward, kIdle, nullptr},
+    {ID_TIME_REAL_TIME, "&Real Time", "R", &CRealTimeClock::Toggle, kIdle,
+     [](const CSkyDoc& d, const F&) { return d.Settings().RealTime == 1; }},
     // File
     {ID_FILE_OPEN, "&Open...", "Ctrl+O", &F::OpenPictureFile, kIdle, nullptr},
     {ID_FILE_PRINT, "&Print...", "Ctrl+P", &P::Print, kIdle, nullptr},
@@ -162,6 +165,7 @@ void RunCommand(const Command& command, const CommandTargets& targets) {
     }
     void operator()(void (CSkyView::*handler)()) const { (t.View.*handler)(); }
     void operator()(void (CAnimationController::*handler)()) const { (t.Animation.*handler)(); }
+    void operator()(void (CRealTimeClock::*handler)()) const { (t.RealTime.*handler)(); }
     void operator()(void (CChartPrintJobs::*handler)()) const { (t.Printing.*handler)(); }
     void operator()(void (CDialogCommands::*handler)()) const { (t.Dialogs.*handler)(); }
   };

@@ -8,6 +8,7 @@
 #include <variant>
 
 class CAnimationController;
+class CRealTimeClock;
 class CChartPrintJobs;
 class CDialogCommands;
 class CMainFrame;
@@ -31,6 +32,7 @@ struct CommandTargets {
   CSkyDoc& Doc;
   CSkyView& View;
   CAnimationController& Animation;
+  CRealTimeClock& RealTime;
   CChartPrintJobs& Printing;
   CDialogCommands& Dialogs;
 };
@@ -38,9 +40,10 @@ struct CommandTargets {
 // A command's handler: a member function of its target, or one of the
 // display switches of the settings (flipped), or a change of the document alone.
 // After a change of the document the view redraws.
-using CommandHandler = std::variant<void (CMainFrame::*)(), int AppSettings::*, void (*)(CSkyDoc&),
-                                    void (CSkyView::*)(), void (CAnimationController::*)(),
-                                    void (CChartPrintJobs::*)(), void (CDialogCommands::*)()>;
+using CommandHandler =
+    std::variant<void (CMainFrame::*)(), int AppSettings::*, void (*)(CSkyDoc&),
+                 void (CSkyView::*)(), void (CAnimationController::*)(), void (CRealTimeClock::*)(),
+                 void (CChartPrintJobs::*)(), void (CDialogCommands::*)()>;
 
 struct Command {
   int Id;

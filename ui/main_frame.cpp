@@ -34,6 +34,7 @@
 #include "ui/night_vision.h"
 #include "ui/object_cards.h"
 #include "ui/picture_window.h"
+#include "ui/real_time_clock.h"
 #include "ui/status_panes.h"
 #include "ui/whats_this.h"
 
@@ -100,6 +101,8 @@ CMainFrame::CMainFrame(CSkyDoc& doc, CMessenger& messages)
   animation_ = std::make_unique<CAnimationController>(doc, *view_, messages, *timeStepBox_);
   connect(animation_.get(), &CAnimationController::Stopped, this, &CMainFrame::UpdateCommandStates);
   connect(animation_.get(), &CAnimationController::TimeChanged, this, &CMainFrame::UpdatePanes);
+  realTime_ = std::make_unique<CRealTimeClock>(doc, *view_);
+  connect(realTime_.get(), &CRealTimeClock::TimeChanged, this, &CMainFrame::UpdatePanes);
   connect(View(), &CSkyView::FollowingEnded, this, &CMainFrame::UpdateCommandStates);
   UpdatePanes();
   UpdateRecentFileMenu();
@@ -202,6 +205,7 @@ void CMainFrame::CreateMenus() {
   fill(settings->addMenu("&Stars"), {ID_SETTINGS_STARS_POINTS, ID_SETTINGS_STARS_BITMAPS});
   fill(settings, {ID_SETTINGS_DEEP_SKY, ID_SETTINGS_COLOURS});
   fill(settings->addMenu("Sky &Background"), {ID_SETTINGS_SKY_BLACK, ID_SETTINGS_SKY_COLOUR});
+  fill(bar->addMenu("&Time"), {ID_TIME_REAL_TIME});
   QMenu* search = bar->addMenu("Sea&rch");
   fill(search,
        {ID_SEARCH_STAR, ID_SEARCH_CONSTELLATION, ID_SEARCH_SOLAR_SYSTEM, ID_SEARCH_TONIGHT});
@@ -413,7 +417,7 @@ void CMainFrame::ShowFollowing() {
 }
 
 ui::CommandTargets CMainFrame::Targets() {
-  return {*this, doc_, *view_, *animation_, *printJobs_, *dialogs_};
+  return {*this, doc_, *view_, *animation_, *realTime_, *printJobs_, *dialogs_};
 }
 
 void CMainFrame::ToggleRedScreen() {

@@ -15,6 +15,7 @@
 #include <string>
 
 class CAnimationController;
+class CRealTimeClock;
 class CChartPrintJobs;
 class CDialogCommands;
 class CHelpWindow;
@@ -73,6 +74,7 @@ class CMainFrame : public QMainWindow {
   void Exit();
 
   CAnimationController& Animation() const { return *animation_; }
+  CRealTimeClock& RealTime() const { return *realTime_; }
   // The help window shown last; nullptr before any.
   CHelpWindow* HelpWindow() const;
 
@@ -124,4 +126,5 @@ class CMainFrame : public QMainWindow {
   std::unique_ptr<CChartPrintJobs> printJobs_;
   std::unique_ptr<CDialogCommands> dialogs_;
   std::unique_ptr<CAnimationController> animation_;
+  std::unique_ptr<CRealTimeClock> realTime_;
 };

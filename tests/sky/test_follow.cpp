@@ -6,6 +6,7 @@
 #include "astro/clock.h"
 #include "sky/camera_math.h"
 #include "sky/follow.h"
+#include "sky/real_time.h"
 #include "sky/search.h"
 #include "sky/sky_doc.h"
 
@@ -69,4 +70,22 @@ TEST(Follow, TheObjectStaysAtTheMiddleAsTimeRuns) {
   }
 }
 
+// Real time draws the sky again when a point of it moves by a pixel or the
+// status bar's clock turns a minute, whichever comes first.
+TEST(RealTime, TheSkyIsDrawnAgainWhenAPixelOrAMinuteHasPassed) {
+  struct Row {
+    bool HorizonMode;
+    double PixelsPerRadian, SecondsIntoMinute, Seconds;
+  };
+  for (const Row& row :
+       {Row{true, 450, 0, 30.47},                            // a 900-pixel window at zoom 1
+        Row{true, 450, 50, 10},                              // the minute turns first
+        Row{true, 450 * 256, 0, 1}, Row{false, 450, 0, 60},  // the Moon moves a pixel in 12 minutes
+        Row{false, 450 * 256, 30, 2.79}, Row{true, 0, 0, 60}}) {
+    EXPECT_NEAR(
+        sky::SecondsUntilRedraw(row.HorizonMode, row.PixelsPerRadian, row.SecondsIntoMinute),
+        row.Seconds, 0.01)
+        << row.PixelsPerRadian << " " << row.SecondsIntoMinute;
+  }
+}
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QCursor>
+#include <QDateTime>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
@@ -19,6 +20,7 @@
 #include <algorithm>
 #include <set>
 
+#include "astro/clock.h"
 #include "res/strings.h"
 #include "sky/night_vision.h"
 #include "tests/main_window_fixture.h"
@@ -88,6 +90,22 @@ TEST_F(MainFrameTest, TFollowsTheChosenObjectUntilTheUserTurnsTheView) {
   EXPECT_EQ(doc_->Run.Following, 1);
   QTest::keyClick(view_, Qt::Key_Escape);
   EXPECT_EQ(doc_->Run.Following, 0);
+}
+
+// R keeps the sky at the present instant; an animation takes the time over.
+TEST_F(MainFrameTest, RealTimeShowsThePresentUntilAnAnimationRuns) {
+  view_->setFocus();
+  doc_->Settings().RealTime = 0;
+  QTest::keyClick(view_, Qt::Key_R);
+  ASSERT_EQ(doc_->Settings().RealTime, 1);
+  EXPECT_TRUE(frame_->Action(32829)->isChecked());
+  const std::int64_t shown =
+      astro::SecondsOfCivil(doc_->Sky.DocumentTime) - doc_->Sky.Instant.OffsetSeconds;
+  EXPECT_NEAR(static_cast<double>(shown), QDateTime::currentSecsSinceEpoch(), 5);
+  Trigger(32795);  // animation forward
+  EXPECT_EQ(doc_->Settings().RealTime, 0);
+  EXPECT_FALSE(frame_->Action(32829)->isChecked());
+  Trigger(32793);
 }
 
 TEST_F(MainFrameTest, KeysWorkWhileTheViewHasTheFocus) {
@@ -330,7 +348,7 @@ TEST_F(MainFrameTest, PanesAndTimeStepBox) {
   // The menus in their order, and the status text of a command.
   QStringList menus;
   for (QAction* a : frame_->menuBar()->actions()) menus << a->text();
-  EXPECT_EQ(menus.join("|").toStdString(), "&File|&View|&Settings|Sea&rch|&Help");
+  EXPECT_EQ(menus.join("|").toStdString(), "&File|&View|&Settings|&Time|Sea&rch|&Help");
   EXPECT_EQ(frame_->Action(32780)->statusTip().toStdString(), "Coordination grid lines");
   EXPECT_EQ(frame_->Action(32780)->toolTip().toStdString(), "Grids");
   EXPECT_EQ(frame_->MainToolBar()->actions().size(), 25);
