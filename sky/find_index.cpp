@@ -1,5 +1,6 @@
 #include "sky/find_index.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "astro/astro_state.h"
@@ -124,7 +125,14 @@ FindIndex BuildFindIndex(CSkyDoc& doc) {
 
 std::vector<FindMatch> FindMatches(CSkyDoc& doc, FindIndex& index, std::string_view typed,
                                    int limit) {
+  // Only the altitudes of objects one of whose names fits are needed now.
+  const std::string folded = FoldName(typed);
   for (std::size_t i = 0; i < index.Objects.size(); ++i) {
+    const std::vector<std::string>& names = index.Entries[i].FoldedNames;
+    if (std::none_of(names.begin(), names.end(), [&](const std::string& name) {
+          return FitName(folded, name).Grade != FindGrade::None;
+        }))
+      continue;
     const astro::EquatorialCoord place = PlaceOf(doc, index.Objects[i]);
     index.Entries[i].AltitudeDeg =
         doc.HorizontalOf(place.RightAscension, place.Declination).Altitude;

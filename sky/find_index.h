@@ -20,7 +20,7 @@ struct FindIndex {
   std::vector<std::string> Kinds;  // what it is: "star", "galaxy", "planet" ...
   // Its other names as written ("alf Ori", "58 Ori", "HR 2061", "M 31").
   std::vector<std::vector<std::string>> Designations;
-  std::vector<FindEntry> Entries;  // the names folded, magnitudes; altitudes of the build
+  std::vector<FindEntry> Entries;  // the names folded, magnitudes, the last lookup's altitudes
 };
 
 // Every object of the bright stars (proper name, Bayer letter in its
