@@ -4,8 +4,10 @@
 #include <cctype>
 
 #include "astro/astro_state.h"
+#include "astro/json.h"
 #include "catalog/builtin_tables.h"
 #include "catalog/designation.h"
+#include "catalog/loaders.h"
 #include "res/strings.h"
 #include "sky/object_info.h"
 #include "sky/sky_doc.h"
@@ -95,7 +97,8 @@ FindIndex BuildFindIndex(CSkyDoc& doc) {
   }
   for (int i = 0; i < catalog::kConstellationCentreCount; ++i)
     Add(index, {SkyObjectRef::Constellation, i},
-        std::string(catalog::kConstellationCentres[i].Name), "constellation", {}, 99.0);
+        std::string(catalog::kConstellationCentres[i].Name), "constellation", {},
+        catalog::kUnusableMagnitude);
   for (int i = 0; i < kDeepSkyCount; ++i) {
     const DeepSkyRecord& object = doc.Sky.DeepSkyObjects[i];
     const std::string common = FieldText(object.Name, sizeof object.Name);
@@ -155,6 +158,24 @@ std::vector<FindMatch> FindMatches(CSkyDoc& doc, FindIndex& index, std::string_v
                          doc.HorizontalOf(place.RightAscension, place.Declination).Altitude});
     }
   return matches;
+}
+
+std::string FindMatchesJson(const std::vector<FindMatch>& matches) {
+  astro::JsonArray list;
+  for (const FindMatch& m : matches) {
+    astro::JsonArray designations;
+    for (const std::string& d : m.Designations) designations.Add(astro::JsonString(d));
+    // Magnitudes at or beyond the catalogues' mark of an unknown one.
+    const bool known = m.Magnitude < catalog::kUnusableMagnitude;
+    list.Add(astro::JsonObject()
+                 .AddString("name", m.Name)
+                 .AddString("kind", m.Kind)
+                 .Add("designations", designations.Text())
+                 .Add("magnitude", known ? astro::JsonNumber(m.Magnitude) : "null")
+                 .AddNumber("altitudeDeg", m.AltitudeDeg)
+                 .Text());
+  }
+  return list.Text();
 }
 
 }  // namespace sky

@@ -44,10 +44,17 @@ struct FindMatch {
   double AltitudeDeg = 0.0;  // as shown now
 };
 
+// The most matches the find box and --find offer.
+constexpr int kFindMatchLimit = 20;
+
 // The matches of `typed`, best first (RankFinds), at most `limit`, their
 // altitudes taken at the document's time. An exact "HIP n" or coordinate name
 // of a faint star comes from FindObjectByName when the index has no match.
 std::vector<FindMatch> FindMatches(CSkyDoc& doc, FindIndex& index, std::string_view typed,
                                    int limit);
+
+// The matches as a JSON list of objects: name, kind, designations (a list),
+// magnitude (null when not known) and altitudeDeg.
+std::string FindMatchesJson(const std::vector<FindMatch>& matches);
 
 }  // namespace sky
