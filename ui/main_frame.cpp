@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
@@ -30,6 +31,7 @@
 #include "ui/command_table.h"
 #include "ui/context_help.h"
 #include "ui/dialog_commands.h"
+#include "ui/find_box.h"
 #include "ui/night_vision.h"
 #include "ui/object_cards.h"
 #include "ui/picture_window.h"
@@ -256,6 +258,20 @@ void CMainFrame::CreateToolBars() {
       mainToolBar_->addAction(Action(id));
     }
   }
+
+  // The find box ends the main toolbar; F3 anywhere, and "/" in the sky,
+  // put the cursor into it.
+  findBox_ = new CFindBox(
+      doc_, messages_, [this] { view_->Redraw(); }, mainToolBar_);
+  mainToolBar_->addWidget(findBox_);
+  const auto focusFind = [this] {
+    findBox_->setFocus(Qt::ShortcutFocusReason);
+    findBox_->selectAll();
+  };
+  connect(new QShortcut(QKeySequence(Qt::Key_F3), this), &QShortcut::activated, this, focusFind);
+  auto* slash = new QShortcut(QKeySequence(Qt::Key_Slash), view_);
+  slash->setContext(Qt::WidgetShortcut);
+  connect(slash, &QShortcut::activated, this, focusFind);
 
   // The navigation buttons dock beside the main toolbar, on the same line.
   navigationToolBar_ = addToolBar(QStringLiteral("Navigation"));
