@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -264,14 +265,9 @@ void CMainFrame::CreateToolBars() {
   findBox_ = new CFindBox(
       doc_, messages_, [this] { view_->Redraw(); }, mainToolBar_);
   mainToolBar_->addWidget(findBox_);
-  const auto focusFind = [this] {
-    findBox_->setFocus(Qt::ShortcutFocusReason);
-    findBox_->selectAll();
-  };
-  connect(new QShortcut(QKeySequence(Qt::Key_F3), this), &QShortcut::activated, this, focusFind);
-  auto* slash = new QShortcut(QKeySequence(Qt::Key_Slash), view_);
-  slash->setContext(Qt::WidgetShortcut);
-  connect(slash, &QShortcut::activated, this, focusFind);
+  connect(new QShortcut(QKeySequence(Qt::Key_F3), this), &QShortcut::activated, this,
+          &CMainFrame::FocusFindBox);
+  view_->installEventFilter(this);
 
   // The navigation buttons dock beside the main toolbar, on the same line.
   navigationToolBar_ = addToolBar(QStringLiteral("Navigation"));
@@ -358,7 +354,20 @@ void CMainFrame::FitPanes() {
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
   if (watched == statusBar() && event->type() == QEvent::Resize) FitPanes();
+  // The main keyboard's "/" in the sky; the keypad's zooms out.
+  if (watched == view_ && event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Slash && !(key->modifiers() & Qt::KeypadModifier)) {
+      FocusFindBox();
+      return true;
+    }
+  }
   return QMainWindow::eventFilter(watched, event);
+}
+
+void CMainFrame::FocusFindBox() {
+  findBox_->setFocus(Qt::ShortcutFocusReason);
+  findBox_->selectAll();
 }
 
 QLabel* CMainFrame::AddPane(int sampleStringId) {

@@ -71,6 +71,8 @@ class CMainFrame : public QMainWindow {
   void ToggleToolBar();
   void ToggleStatusBar();
   void Exit();
+  // F3, and "/" in the sky: the cursor into the find box, its text selected.
+  void FocusFindBox();
 
   CAnimationController& Animation() const { return *animation_; }
   // The help window shown last; nullptr before any.
