@@ -24,6 +24,8 @@ CFindBox::CFindBox(CSkyDoc& doc, CMessenger& messages, std::function<void()> red
   // The index ranks the matches: the drop-down shows them as they are.
   completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
   completer_->setWidget(this);
+  // Wide enough for a name, its kind and its altitude.
+  completer_->popup()->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('M')) * 28);
   connect(this, &QLineEdit::textEdited, this, &CFindBox::OnEdited);
   connect(completer_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
           [this](const QModelIndex& index) { CentreMatch(index.row()); });
