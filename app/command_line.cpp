@@ -77,6 +77,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
       cl.Ephemeris = true;
     else if (a == "--info")
       value(cl.Info);
+    else if (a == "--find")
+      value(cl.Find);
     else if (a == "--almanac")
       cl.Almanac = true;
     else if (a == "--place")
@@ -152,6 +154,10 @@ std::string UsageText(const std::string& program) {
       "  --info NAME          print the information card of one object (\"Sirius\",\n"
       "                       \"Alpha Ori\", \"58 Ori\", \"HR 2491\", \"HIP 87937\", \"M 42\",\n"
       "                       \"NGC 7000\", \"IC 434\", \"Mars\") as JSON and exit\n"
+      "  --find TEXT          print up to 20 objects whose names fit TEXT, best\n"
+      "                       first, forgiving case, accents and small slips\n"
+      "                       (\"betelguese\", \"m 31\", \"alpha orionis\") as JSON\n"
+      "                       and exit; [] when none fits\n"
       "  --almanac            print the night beginning on the evening of the date at\n"
       "                       the place (sunset, twilights, the Moon, the dark hours,\n"
       "                       the planets and what stands high) as JSON and exit\n"
@@ -168,7 +174,7 @@ std::string UsageText(const std::string& program) {
       "  --non-interactive    write messages to standard error as \"ICON: text\"\n"
       "                       and answer them with their default button\n"
       "\n"
-      "--render, --print-pdf, --ephemeris, --info and --almanac need no display.\n"
+      "--render, --print-pdf, --ephemeris, --info, --find and --almanac need no display.\n"
       "\n"
       "Exit status:\n";
   for (const ExitStatusMeaning& e : kExitStatuses) {

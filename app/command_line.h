@@ -28,6 +28,7 @@ struct CommandLine {
   std::string CentreName;
   bool Ephemeris = false;  // --ephemeris: print the ephemeris as JSON and exit
   std::string Info;        // --info NAME: print the card of that object as JSON and exit
+  std::string Find;        // --find TEXT: print the objects whose names fit TEXT as JSON and exit
   bool Almanac = false;    // --almanac: print the night's events and the Tonight list as JSON
   std::string RenderFile;  // --render FILE: draw one frame into FILE and exit
   int RenderWidth = 1280;  // --size WxH
@@ -43,7 +44,8 @@ struct CommandLine {
   // and take the headless start-up path (main). Every mode that draws,
   // prints or writes something and exits belongs here.
   bool Headless() const {
-    return Ephemeris || Almanac || !Info.empty() || !RenderFile.empty() || !PrintPdfFile.empty();
+    return Ephemeris || Almanac || !Info.empty() || !Find.empty() || !RenderFile.empty() ||
+           !PrintPdfFile.empty();
   }
 };
 

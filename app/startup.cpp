@@ -14,6 +14,7 @@
 #include "astro/ephemeris_json.h"
 #include "catalog/loaders.h"
 #include "res/strings.h"
+#include "sky/find_index.h"
 #include "sky/messages.h"
 #include "sky/object_info.h"
 #include "sky/object_names.h"
@@ -170,6 +171,24 @@ int RunInfo(const CommandLine& commandLine, const StartupPaths& paths, std::FILE
                    commandLine.Info.c_str());
       return ToInt(ExitStatus::BadCommandLine);
   }
+  std::fprintf(out, "%s\n", json.c_str());
+  return ToInt(std::fflush(out) == 0 ? ExitStatus::Ok : ExitStatus::Failure);
+}
+
+int RunFind(const CommandLine& commandLine, const StartupPaths& paths, std::FILE* out,
+            std::FILE* err) {
+  if (commandLine.Find.size() > kFindTextLimit || sky::FoldName(commandLine.Find).empty()) {
+    std::fprintf(err, "stellix: --find needs a name of at most %zu bytes, not \"%s\"\n",
+                 kFindTextLimit, commandLine.Find.c_str());
+    return ToInt(ExitStatus::BadCommandLine);
+  }
+  AppSettings settings;
+  int status = 0;
+  const std::unique_ptr<CSkyDoc> doc = ScriptDocument(commandLine, paths, settings, err, status);
+  if (!doc) return status;
+  sky::FindIndex index = sky::BuildFindIndex(*doc);
+  const std::string json =
+      sky::FindMatchesJson(sky::FindMatches(*doc, index, commandLine.Find, sky::kFindMatchLimit));
   std::fprintf(out, "%s\n", json.c_str());
   return ToInt(std::fflush(out) == 0 ? ExitStatus::Ok : ExitStatus::Failure);
 }

@@ -47,6 +47,14 @@ int RunAlmanac(const CommandLine& commandLine, const StartupPaths& paths, std::F
                std::FILE* err);
 int RunInfo(const CommandLine& commandLine, const StartupPaths& paths, std::FILE* out,
             std::FILE* err);
+// --find: the objects whose names fit the text, best first (sky::FindMatches),
+// as one JSON line on `out` ([] when none fits); the settings, the catalogues
+// and --place as --info. A text with nothing to compare (only blanks and
+// punctuation) or longer than kFindTextLimit bytes is one line on `err` and
+// status 2.
+constexpr std::size_t kFindTextLimit = 200;
+int RunFind(const CommandLine& commandLine, const StartupPaths& paths, std::FILE* out,
+            std::FILE* err);
 
 // --place NAME: puts the place of the document's list called NAME into the
 // settings (sky::FindPlace) and sets the document time again for its clock:

@@ -7,10 +7,12 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
@@ -31,6 +33,7 @@
 #include "ui/command_table.h"
 #include "ui/context_help.h"
 #include "ui/dialog_commands.h"
+#include "ui/find_box.h"
 #include "ui/night_vision.h"
 #include "ui/object_cards.h"
 #include "ui/picture_window.h"
@@ -267,6 +270,15 @@ void CMainFrame::CreateToolBars() {
     }
   }
 
+  // The find box ends the main toolbar; F3 anywhere, and "/" in the sky,
+  // put the cursor into it.
+  findBox_ = new CFindBox(
+      doc_, messages_, [this] { view_->Redraw(); }, mainToolBar_);
+  mainToolBar_->addWidget(findBox_);
+  connect(new QShortcut(QKeySequence(Qt::Key_F3), this), &QShortcut::activated, this,
+          &CMainFrame::FocusFindBox);
+  view_->installEventFilter(this);
+
   // The navigation buttons dock beside the main toolbar, on the same line.
   navigationToolBar_ = addToolBar(QStringLiteral("Navigation"));
   navigationToolBar_->setObjectName("NavigationToolBar");
@@ -352,7 +364,20 @@ void CMainFrame::FitPanes() {
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
   if (watched == statusBar() && event->type() == QEvent::Resize) FitPanes();
+  // The main keyboard's "/" in the sky; the keypad's zooms out.
+  if (watched == view_ && event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Slash && !(key->modifiers() & Qt::KeypadModifier)) {
+      FocusFindBox();
+      return true;
+    }
+  }
   return QMainWindow::eventFilter(watched, event);
+}
+
+void CMainFrame::FocusFindBox() {
+  findBox_->setFocus(Qt::ShortcutFocusReason);
+  findBox_->selectAll();
 }
 
 QLabel* CMainFrame::AddPane(int sampleStringId) {

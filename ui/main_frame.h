@@ -19,6 +19,7 @@ class CRealTimeClock;
 class CChartPrintJobs;
 class CDialogCommands;
 class CHelpWindow;
+class CFindBox;
 class CMessenger;
 class CSkyDoc;
 class CSkyView;
@@ -42,6 +43,7 @@ class CMainFrame : public QMainWindow {
   CSkyView* View() const { return view_; }
   QAction* Action(int id) const;
   QComboBox* TimeStepBox() const { return timeStepBox_; }
+  CFindBox* FindBox() const { return findBox_; }
   QToolBar* MainToolBar() const { return mainToolBar_; }
   QToolBar* NavigationToolBar() const { return navigationToolBar_; }
   QLabel* Pane(int id) const;
@@ -72,6 +74,8 @@ class CMainFrame : public QMainWindow {
   void ToggleToolBar();
   void ToggleStatusBar();
   void Exit();
+  // F3, and "/" in the sky: the cursor into the find box, its text selected.
+  void FocusFindBox();
 
   CAnimationController& Animation() const { return *animation_; }
   CRealTimeClock& RealTime() const { return *realTime_; }
@@ -108,6 +112,7 @@ class CMainFrame : public QMainWindow {
   QToolBar* mainToolBar_ = nullptr;
   QToolBar* navigationToolBar_ = nullptr;
   QComboBox* timeStepBox_ = nullptr;
+  CFindBox* findBox_ = nullptr;
   std::map<int, QLabel*> panes_;
   std::string paneZone_;         // the zone text the time pane was fitted for ("CEST, UT+2")
   bool zoneInTimePane_ = false;  // whether the status bar has room for it after the time

@@ -22,8 +22,11 @@
 
 #include "astro/clock.h"
 #include "res/strings.h"
+#include "sky/find_index.h"
 #include "sky/night_vision.h"
+#include "sky/search.h"
 #include "tests/main_window_fixture.h"
+#include "ui/find_box.h"
 #include "ui/tonight_window.h"
 
 namespace {
@@ -351,7 +354,7 @@ TEST_F(MainFrameTest, PanesAndTimeStepBox) {
   EXPECT_EQ(menus.join("|").toStdString(), "&File|&View|&Settings|&Time|Sea&rch|&Help");
   EXPECT_EQ(frame_->Action(32780)->statusTip().toStdString(), "Coordination grid lines");
   EXPECT_EQ(frame_->Action(32780)->toolTip().toStdString(), "Grids");
-  EXPECT_EQ(frame_->MainToolBar()->actions().size(), 25);
+  EXPECT_EQ(frame_->MainToolBar()->actions().size(), 26);  // the find box last
 }
 
 TEST_F(MainFrameTest, NarrowWindowsKeepTheirPanesApartAndTheTime) {
@@ -445,6 +448,29 @@ TEST_F(MainFrameTest, TheTonightWindowFollowsTheDateAndSetsTheTime) {
               static_cast<double>(sky::SecondsOfJulianDay(planet.Instant)), 1.0);
   EXPECT_EQ(tonight->Shown().Sunset, sky::TonightOf(*doc_).Sunset) << "the same night";
   tonight->close();
+}
+
+TEST_F(MainFrameTest, FindBoxCentresWhatWasTypedWithASlip) {
+  QTest::keyClick(view_, Qt::Key_Slash);
+  CFindBox* box = frame_->FindBox();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return box->hasFocus(); }));
+  QTest::keyClicks(box, "betelguese");
+  ASSERT_FALSE(box->Matches().empty());
+  const sky::FindMatch first = box->Matches().front();
+  EXPECT_EQ(first.Name, "Betelgeuse");
+  const astro::EquatorialCoord place = sky::PlaceOf(*doc_, first.Object);
+  const std::optional<CameraAngles> camera =
+      CameraOn(*doc_, place.RightAscension, place.Declination);
+  ASSERT_TRUE(camera) << "the fixture's sky has Betelgeuse up";
+  QTest::keyClick(box, Qt::Key_Return);
+  EXPECT_DOUBLE_EQ(doc_->Settings().XRotation, camera->XRotation);
+  EXPECT_DOUBLE_EQ(doc_->Settings().YRotation, camera->YRotation);
+  EXPECT_EQ(doc_->Selected, first.Object);
+  // F3 from the sky comes back to the field with its text selected.
+  view_->setFocus();
+  QTest::keyClick(view_, Qt::Key_F3);
+  EXPECT_TRUE(box->hasFocus());
+  EXPECT_EQ(box->selectedText(), "Betelgeuse");
 }
 
 }  // namespace

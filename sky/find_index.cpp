@@ -1,0 +1,181 @@
+#include "sky/find_index.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "astro/astro_state.h"
+#include "astro/json.h"
+#include "catalog/builtin_tables.h"
+#include "catalog/designation.h"
+#include "catalog/loaders.h"
+#include "res/strings.h"
+#include "sky/object_info.h"
+#include "sky/sky_doc.h"
+
+namespace sky {
+namespace {
+
+// A fixed-width text field up to its first NUL, without trailing blanks.
+std::string FieldText(const char* field, std::size_t width) {
+  std::string text(field, width);
+  text = text.substr(0, text.find('\0'));
+  while (!text.empty() && text.back() == ' ') text.pop_back();
+  return text;
+}
+
+std::string DeepSkyKind(const std::string& type) {
+  if (type == "GALXY") return "galaxy";
+  if (type == "OPNCL") return "open cluster";
+  if (type == "GLOCL") return "globular cluster";
+  if (type == "BRTNB") return "bright nebula";
+  if (type == "PLNNB") return "planetary nebula";
+  if (type == "GALCL") return "galaxy cluster";
+  if (type == "STAR") return "star";
+  return "deep-sky object";
+}
+
+void Add(FindIndex& index, SkyObjectRef object, std::string name, std::string kind,
+         std::vector<std::string> designations, double magnitude) {
+  FindEntry entry;
+  entry.FoldedNames.push_back(FoldName(name));
+  for (const std::string& d : designations) entry.FoldedNames.push_back(FoldName(d));
+  entry.Magnitude = magnitude;
+  index.Objects.push_back(object);
+  index.Names.push_back(std::move(name));
+  index.Kinds.push_back(std::move(kind));
+  index.Designations.push_back(std::move(designations));
+  index.Entries.push_back(std::move(entry));
+}
+
+// The designations of a bright star as the catalogue and the cards write it.
+std::vector<std::string> StarDesignations(const StarRecord& star) {
+  std::vector<std::string> names;
+  const catalog::Designation d = catalog::DecodeDesignation(star.Designation);
+  if (!d.Constellation.empty()) {
+    if (!d.Bayer.empty()) {
+      const std::string shortLetter = FieldText(star.Designation + 3, 3);
+      const std::string digit = std::isdigit(static_cast<unsigned char>(star.Designation[6]))
+                                    ? std::string(1, star.Designation[6])
+                                    : std::string();
+      names.push_back(shortLetter + digit + " " + d.Constellation);
+      names.push_back(d.Bayer + " " + d.Constellation);
+      // Without the component's digit: the brightest component ranks first.
+      if (!digit.empty()) names.push_back(shortLetter + " " + d.Constellation);
+    }
+    if (!d.Flamsteed.empty()) names.push_back(d.Flamsteed + " " + d.Constellation);
+  }
+  names.push_back("HR " + std::to_string(star.HR));
+  return names;
+}
+
+}  // namespace
+
+FindIndex BuildFindIndex(CSkyDoc& doc) {
+  FindIndex index;
+  for (int b = 0; b < astro::kBodyCount; ++b) {
+    // The Sun's visual magnitude; the Moon at its brightest.
+    const double magnitude = b == astro::kSun    ? -26.74
+                             : b == astro::kMoon ? MoonMagnitude(1.0)
+                                                 : PlanetFiguresOf(doc, b).Magnitude;
+    Add(index, {SkyObjectRef::Body, b}, std::string(res::String(res::IDS_BODY_NAME_FIRST + b)),
+        b == astro::kSun    ? "star"
+        : b == astro::kMoon ? "moon"
+                            : "planet",
+        {}, magnitude);
+  }
+  for (int i = 0; i < kStarCount; ++i) {
+    const StarRecord& star = doc.Sky.Stars[i];
+    std::vector<std::string> designations = StarDesignations(star);
+    std::string name;
+    for (const StarNameRecord& proper : doc.Sky.ProperNames)
+      if (proper.HR == star.HR) name = FieldText(proper.Name, sizeof proper.Name);
+    if (name.empty()) {
+      name = designations.front();
+      designations.erase(designations.begin());
+    }
+    Add(index, {SkyObjectRef::Star, i}, name, "star", std::move(designations), star.Magnitude);
+  }
+  for (int i = 0; i < catalog::kConstellationCentreCount; ++i)
+    Add(index, {SkyObjectRef::Constellation, i},
+        std::string(catalog::kConstellationCentres[i].Name), "constellation", {},
+        catalog::kUnusableMagnitude);
+  for (int i = 0; i < kDeepSkyCount; ++i) {
+    const DeepSkyRecord& object = doc.Sky.DeepSkyObjects[i];
+    const std::string common = FieldText(object.Name, sizeof object.Name);
+    const std::string number = (i < kMessierCount ? "M " : "NGC ") + std::to_string(object.Number);
+    std::vector<std::string> designations;
+    if (common != "*" && !common.empty()) designations.push_back(common);
+    Add(index, {SkyObjectRef::DeepSky, i}, number,
+        DeepSkyKind(FieldText(object.Type, sizeof object.Type)), std::move(designations),
+        object.Magnitude);
+  }
+  doc.Catalogues.DeepCatalogues.ReadNgcIc();
+  const std::vector<catalog::NgcIcRecord>& objects = doc.Catalogues.DeepCatalogues.NgcIc().Records;
+  for (std::size_t i = 0; i < objects.size(); ++i) {
+    const catalog::NgcIcRecord& object = objects[i];
+    const std::string number = (object.Catalogue == 'I' ? "IC " : "NGC ") +
+                               std::to_string(object.Number) +
+                               FieldText(object.Suffix, sizeof object.Suffix);
+    std::vector<std::string> designations;
+    const std::string common = FieldText(object.Name, sizeof object.Name);
+    if (!common.empty()) designations.push_back(common);
+    Add(index, {SkyObjectRef::NgcIc, static_cast<int>(i)}, number,
+        DeepSkyKind(FieldText(object.Type, sizeof object.Type)), std::move(designations),
+        object.Magnitude);
+  }
+  return index;
+}
+
+std::vector<FindMatch> FindMatches(CSkyDoc& doc, FindIndex& index, std::string_view typed,
+                                   int limit) {
+  // Only the altitudes of objects one of whose names fits are needed now.
+  const std::string folded = FoldName(typed);
+  for (std::size_t i = 0; i < index.Objects.size(); ++i) {
+    const std::vector<std::string>& names = index.Entries[i].FoldedNames;
+    if (std::none_of(names.begin(), names.end(), [&](const std::string& name) {
+          return FitName(folded, name).Grade != FindGrade::None;
+        }))
+      continue;
+    const astro::EquatorialCoord place = PlaceOf(doc, index.Objects[i]);
+    index.Entries[i].AltitudeDeg =
+        doc.HorizontalOf(place.RightAscension, place.Declination).Altitude;
+  }
+  std::vector<FindMatch> matches;
+  for (const int i : RankFinds(index.Entries, typed, limit))
+    matches.push_back({index.Objects[i], index.Names[i], index.Kinds[i], index.Designations[i],
+                       index.Entries[i].Magnitude, index.Entries[i].AltitudeDeg});
+  if (matches.empty() && limit > 0)
+    if (const std::optional<SkyObjectRef> faint = FindObjectByName(doc, typed);
+        faint && faint->What == SkyObjectRef::FaintStar) {
+      const catalog::FaintStarRecord& star =
+          doc.Catalogues.DeepCatalogues.FaintStars().Records[faint->Index];
+      const astro::EquatorialCoord place = PlaceOf(doc, *faint);
+      matches.push_back({*faint,
+                         std::string(typed),
+                         "star",
+                         {},
+                         star.Magnitude,
+                         doc.HorizontalOf(place.RightAscension, place.Declination).Altitude});
+    }
+  return matches;
+}
+
+std::string FindMatchesJson(const std::vector<FindMatch>& matches) {
+  astro::JsonArray list;
+  for (const FindMatch& m : matches) {
+    astro::JsonArray designations;
+    for (const std::string& d : m.Designations) designations.Add(astro::JsonString(d));
+    // Magnitudes at or beyond the catalogues' mark of an unknown one.
+    const bool known = m.Magnitude < catalog::kUnusableMagnitude;
+    list.Add(astro::JsonObject()
+                 .AddString("name", m.Name)
+                 .AddString("kind", m.Kind)
+                 .Add("designations", designations.Text())
+                 .Add("magnitude", known ? astro::JsonNumber(m.Magnitude) : "null")
+                 .AddNumber("altitudeDeg", m.AltitudeDeg)
+                 .Text());
+  }
+  return list.Text();
+}
+
+}  // namespace sky
