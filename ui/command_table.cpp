@@ -140,7 +140,7 @@ const Command kCommands[] = {
     // The keypad's * and /, and the same keys of the main keyboard: on X11
     // the keypad keys reach the shortcuts without their keypad modifier.
     {ID_ZOOM_IN, nullptr, "Num+*; *", &V::ZoomIn, kAlways, nullptr},
-    {ID_ZOOM_OUT, nullptr, "Num+/", &V::ZoomOut, kAlways, nullptr},  // the main "/" finds
+    {ID_ZOOM_OUT, nullptr, "Num+/; /", &V::ZoomOut, kAlways, nullptr},
 };
 const int kCommandCount = static_cast<int>(std::size(kCommands));
 

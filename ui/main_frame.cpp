@@ -270,14 +270,12 @@ void CMainFrame::CreateToolBars() {
     }
   }
 
-  // The find box ends the main toolbar; F3 anywhere, and "/" in the sky,
-  // put the cursor into it.
+  // The find box ends the main toolbar; F3 anywhere puts the cursor into it.
   findBox_ = new CFindBox(
       doc_, messages_, [this] { view_->Redraw(); }, mainToolBar_);
   mainToolBar_->addWidget(findBox_);
   connect(new QShortcut(QKeySequence(Qt::Key_F3), this), &QShortcut::activated, this,
           &CMainFrame::FocusFindBox);
-  view_->installEventFilter(this);
 
   // The navigation buttons dock beside the main toolbar, on the same line.
   navigationToolBar_ = addToolBar(QStringLiteral("Navigation"));
@@ -364,14 +362,6 @@ void CMainFrame::FitPanes() {
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
   if (watched == statusBar() && event->type() == QEvent::Resize) FitPanes();
-  // The main keyboard's "/" in the sky; the keypad's zooms out.
-  if (watched == view_ && event->type() == QEvent::KeyPress) {
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() == Qt::Key_Slash && !(key->modifiers() & Qt::KeypadModifier)) {
-      FocusFindBox();
-      return true;
-    }
-  }
   return QMainWindow::eventFilter(watched, event);
 }
 

@@ -74,7 +74,7 @@ class CMainFrame : public QMainWindow {
   void ToggleToolBar();
   void ToggleStatusBar();
   void Exit();
-  // F3, and "/" in the sky: the cursor into the find box, its text selected.
+  // F3: the cursor into the find box, its text selected.
   void FocusFindBox();
 
   CAnimationController& Animation() const { return *animation_; }

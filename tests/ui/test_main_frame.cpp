@@ -451,7 +451,7 @@ TEST_F(MainFrameTest, TheTonightWindowFollowsTheDateAndSetsTheTime) {
 }
 
 TEST_F(MainFrameTest, FindBoxCentresWhatWasTypedWithASlip) {
-  QTest::keyClick(view_, Qt::Key_Slash);
+  QTest::keyClick(view_, Qt::Key_F3);
   CFindBox* box = frame_->FindBox();
   ASSERT_TRUE(QTest::qWaitFor([&] { return box->hasFocus(); }));
   QTest::keyClicks(box, "betelguese");
@@ -466,7 +466,7 @@ TEST_F(MainFrameTest, FindBoxCentresWhatWasTypedWithASlip) {
   EXPECT_DOUBLE_EQ(doc_->Settings().XRotation, camera->XRotation);
   EXPECT_DOUBLE_EQ(doc_->Settings().YRotation, camera->YRotation);
   EXPECT_EQ(doc_->Selected, first.Object);
-  // F3 from the sky comes back to the field with its text selected.
+  // F3 from the sky again comes back to the field with its text selected.
   view_->setFocus();
   QTest::keyClick(view_, Qt::Key_F3);
   EXPECT_TRUE(box->hasFocus());
