@@ -14,7 +14,8 @@ double Dot(const SpherePoint& p, const double v[3]) {
 }
 
 // Where a point of the sphere stands on the surface; false when it is not a
-// number or lies far outside the window.
+// number or lies far outside the window. Unlike ViewGeometry::SkyToWindow it
+// keeps a point on the rim itself, where a cut line ends.
 bool Project(const sky::ViewGeometry& view, const SpherePoint& p, WindowPoint& at) {
   double win[3];
   if (!ProjectPoint(p[0], p[1], p[2], view.Modelview, view.Projection, view.Viewport, win))

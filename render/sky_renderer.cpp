@@ -422,7 +422,8 @@ void CSkyRenderer::ComposePass(double zoom, bool picking, double pickX, double p
   const CScreenLabelMeasure measure;
   const LayerInput input{doc_, frame.Sky, view_, zoom, deviceRatio_, measure};
   for (std::size_t k = 0; k < std::size(kScreenLayers); ++k) {
-    described_[k].Primitives = {};
+    described_[k].Primitives.Lines.clear();
+    described_[k].Primitives.Names.clear();
     described_[k].Placed.clear();
     if (!picking && kScreenLayers[k].Describe && SwitchedOn(doc_, kScreenLayers[k]))
       kScreenLayers[k].Describe(input, described_[k].Primitives);

@@ -12,7 +12,6 @@ std::string DeepSkyLabel(const AppSettings& settings, int index, const DeepSkyRe
     return (catalog::IsMessierIndex(index) ? "M" : "") + std::to_string(object.Number);
   std::string_view name(object.Name, sizeof object.Name);
   name = name.substr(0, name.find('\0'));
-  while (!name.empty() && name.back() == ' ') name.remove_suffix(1);
   return name == "*" ? std::string() : std::string(name);
 }
 

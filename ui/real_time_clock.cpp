@@ -15,15 +15,19 @@ CRealTimeClock::CRealTimeClock(CSkyDoc& doc, CSkyView& view) : doc_(doc), view_(
 
 void CRealTimeClock::Toggle() {
   doc_.Settings().RealTime = doc_.Settings().RealTime ? 0 : 1;
-  Start();
-}
-
-void CRealTimeClock::Start() {
   set_.reset();
   if (doc_.Settings().RealTime)
     Tick();
   else
     timer_.stop();
+}
+
+void CRealTimeClock::Start() {
+  // The document shows the present instant already: the sky is drawn again
+  // only when something shown would change.
+  if (!doc_.Settings().RealTime) return;
+  set_ = doc_.Sky.DocumentTime;
+  ScheduleNext(QDateTime::currentMSecsSinceEpoch());
 }
 
 void CRealTimeClock::Tick() {
@@ -40,9 +44,13 @@ void CRealTimeClock::Tick() {
   set_ = doc_.Sky.DocumentTime;
   view_.Redraw();
   emit TimeChanged();
+  ScheduleNext(now);
+}
+
+void CRealTimeClock::ScheduleNext(qint64 nowMs) {
   const int* viewport = view_.Geometry.Viewport;
   const double pixelsPerRadian = std::min(viewport[2], viewport[3]) / 2.0 * view_.Zoom;
   const double seconds = sky::SecondsUntilRedraw(doc_.Settings().HorizonMode != 0, pixelsPerRadian,
-                                                 (now % 60000) / 1000.0);
+                                                 (nowMs % 60000) / 1000.0);
   timer_.start(static_cast<int>(std::ceil(seconds * 1000)));
 }

@@ -20,7 +20,8 @@ class CRealTimeClock : public QObject {
 
   // The command: on (the present instant at once) or off; kept in the settings.
   void Toggle();
-  // Runs while the settings ask for it; a start time of its own (--datetime) turns it off.
+  // At start-up, the document at the present instant: runs on from there
+  // while the settings ask for it.
   void Start();
 
  signals:
@@ -29,6 +30,8 @@ class CRealTimeClock : public QObject {
 
  private:
   void Tick();
+  // The next tick, when something shown would change after `nowMs` (ms since 1970).
+  void ScheduleNext(qint64 nowMs);
 
   CSkyDoc& doc_;
   CSkyView& view_;

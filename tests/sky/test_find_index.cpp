@@ -1,7 +1,6 @@
 // The find index over the real catalogues: what a typed text finds first.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -23,16 +22,13 @@ class ThrowOnMissing : public CCatalogueFailure {
 class FindIndexTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    const std::filesystem::path cwd = std::filesystem::current_path();
-    std::filesystem::current_path(STELLIX_SOURCE_DATA_DIR);
     settings_.TimeZone = 0;
     settings_.DaylightSavingTime = 0;
     settings_.TimeZoneId.clear();
-    doc_ = std::make_unique<CSkyDoc>(settings_);
+    doc_ = std::make_unique<CSkyDoc>(settings_, catalog::DataFiles{STELLIX_SOURCE_DATA_DIR});
     ThrowOnMissing failure;
     doc_->OnNewDocument(failure, nullptr, astro::CivilTime{2026, 12, 8, 22, 0, 0});
     index_ = sky::BuildFindIndex(*doc_);
-    std::filesystem::current_path(cwd);
   }
 
   AppSettings settings_;
