@@ -39,6 +39,13 @@ LineOfSight Sight(const double (&moon)[3], const double (&direction)[3], const P
 
 }  // namespace
 
+void EquatorOfDateToGcrs(double ttJulianDay, const double (&equator)[3], double (&gcrs)[3]) {
+  // The precession matrix turns J2000 to the date; its transpose turns back.
+  const PrecessionMatrix p = PrecessionFromJ2000((ttJulianDay - 2451545.0) / 36525.0);
+  for (int i = 0; i < 3; ++i)
+    gcrs[i] = p.M[0][i] * equator[0] + p.M[1][i] * equator[1] + p.M[2][i] * equator[2];
+}
+
 void EclipticOfDateToGcrs(double ttJulianDay, const double (&ecliptic)[3], double (&gcrs)[3]) {
   const double t = (ttJulianDay - 2451545.0) / 36525.0;
   const double obliquity =
@@ -46,10 +53,7 @@ void EclipticOfDateToGcrs(double ttJulianDay, const double (&ecliptic)[3], doubl
   const double ce = std::cos(obliquity), se = std::sin(obliquity);
   const double equator[3] = {ecliptic[0], ce * ecliptic[1] - se * ecliptic[2],
                              se * ecliptic[1] + ce * ecliptic[2]};
-  // The precession matrix turns J2000 to the date; its transpose turns back.
-  const PrecessionMatrix p = PrecessionFromJ2000(t);
-  for (int i = 0; i < 3; ++i)
-    gcrs[i] = p.M[0][i] * equator[0] + p.M[1][i] * equator[1] + p.M[2][i] * equator[2];
+  EquatorOfDateToGcrs(ttJulianDay, equator, gcrs);
 }
 
 MoonPlace MoonBeside(const double (&planetocentric)[3], const PlanetFigure& figure,

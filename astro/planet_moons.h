@@ -40,9 +40,13 @@ struct PlanetFigure {
   double Pole[3];           // unit vector, GCRS axes
 };
 
+// A vector on the mean equator and equinox of `ttJulianDay` turned to GCRS
+// axes by the precession back to J2000 (astro/precession.h; the B1950 frame
+// taken for FK5's of that date, which it is to 1").
+void EquatorOfDateToGcrs(double ttJulianDay, const double (&equator)[3], double (&gcrs)[3]);
+
 // A vector on the mean ecliptic and equinox of `ttJulianDay` turned to GCRS
-// axes: the mean obliquity of the date (IAU 1980, Meeus ch. 22), then the
-// precession back to J2000 (astro/precession.h).
+// axes: the mean obliquity of the date (IAU 1980, Meeus ch. 22), then as above.
 void EclipticOfDateToGcrs(double ttJulianDay, const double (&ecliptic)[3], double (&gcrs)[3]);
 
 // A moon at `planetocentric` (km, GCRS axes) beside the planet of `figure`:
@@ -67,6 +71,16 @@ std::array<MoonPlace, 4> GalileanMoons(double ttJulianDay, const double (&planet
 // moons' orbits on the B1950 ecliptic and Saturn's equator. Within 4" of
 // PyEphem 1999-2040 (Hyperion 4.5"), where PyEphem's moons are accurate.
 std::array<MoonPlace, 8> SaturnMoons(double ttJulianDay, const double (&planetGeocentric)[3],
+                                     const double (&earthHeliocentric)[3]);
+
+// Miranda, Ariel, Umbriel, Titania and Oberon, in that order: their mean
+// longitudes and mean motions from GUST86 (J. Laskar and R. A. Jacobson,
+// Astron. Astrophys. 188, 212, 1987), on circles in Uranus's equator whose
+// radii Kepler's third law gives. The eccentricities (below 0.004), Miranda's
+// inclination of 4.3 degrees and the theory's periodic terms, left out, move a
+// moon by less than 1" as seen from the Earth. Within 4" of PyEphem 1999-2040,
+// where it has these moons.
+std::array<MoonPlace, 5> UranusMoons(double ttJulianDay, const double (&planetGeocentric)[3],
                                      const double (&earthHeliocentric)[3]);
 
 }  // namespace astro
