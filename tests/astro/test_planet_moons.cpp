@@ -187,4 +187,78 @@ TEST(PlanetMoons, HiddenShadowedAndInFrontAsPyEphem) {
   }
 }
 
+// A planet 5 AU away towards 0 h on the equator, its pole the celestial
+// pole, flattened 10%: a moon's place and its disc and shadow from
+// MoonBeside, with the Sun straight behind the Earth or 45 degrees off the
+// line of sight. The offsets are the moon's distance across the line of
+// sight over its distance along it.
+struct GeometryCase {
+  const char* What;
+  double Moon[3];   // km from the planet
+  double Earth[3];  // the Earth's heliocentric place, AU
+  double EastKm, NorthKm;
+  astro::MoonDisc Disc;
+  bool InShadow;
+};
+
+TEST(PlanetMoons, PlacesMoonsAgainstTheDiscAndTheShadow) {
+  constexpr double kFiveAuKm = 5.0 * 149597870.7;
+  constexpr double kArcsecPerRad = 206264.80624709636;
+  constexpr double kSide = 120000.0 / 1.4142135623730951;  // 120,000 km along the diagonal
+  using astro::MoonDisc;
+  const GeometryCase cases[] = {
+      {"east of the disc", {0, 120000, 0}, {-1, 0, 0}, 120000, 0, MoonDisc::Clear, false},
+      {"south of the disc", {0, 0, -90000}, {-1, 0, 0}, 0, -90000, MoonDisc::Clear, false},
+      {"in front", {-100000, 0, 0}, {-1, 0, 0}, 0, 0, MoonDisc::InFront, false},
+      {"behind, in the shadow", {100000, 0, 0}, {-1, 0, 0}, 0, 0, MoonDisc::Behind, true},
+      {"behind the equator's limb",
+       {100000, 57000, 0},
+       {-1, 0, 0},
+       57000,
+       0,
+       MoonDisc::Behind,
+       true},
+      {"beyond the flattened pole",
+       {100000, 0, 57000},
+       {-1, 0, 0},
+       0,
+       57000,
+       MoonDisc::Clear,
+       false},
+      {"within the flattened pole",
+       {100000, 0, 51000},
+       {-1, 0, 0},
+       0,
+       51000,
+       MoonDisc::Behind,
+       true},
+      {"in the shadow off to the side",
+       {kSide, -kSide, 0},
+       {0, -5, 0},
+       -kSide,
+       0,
+       MoonDisc::Clear,
+       true},
+      {"in front, lit from the side",
+       {-kSide, kSide, 0},
+       {0, -5, 0},
+       kSide,
+       0,
+       MoonDisc::Clear,
+       false},
+  };
+  const astro::PlanetFigure figure{60000.0, 54000.0, {0.0, 0.0, 1.0}};
+  const double planet[3] = {5.0, 0.0, 0.0};
+  for (const GeometryCase& c : cases) {
+    const astro::MoonPlace p = astro::MoonBeside(c.Moon, figure, planet, c.Earth);
+    EXPECT_EQ(p.Disc, c.Disc) << c.What;
+    EXPECT_EQ(p.InShadow, c.InShadow) << c.What;
+    const double along = kFiveAuKm + c.Moon[0];
+    EXPECT_NEAR(p.East, c.EastKm / along * kArcsecPerRad, 1e-6) << c.What;
+    EXPECT_NEAR(p.North, c.NorthKm / along * kArcsecPerRad, 1e-6) << c.What;
+    EXPECT_NEAR(p.Depth, c.Moon[0] / 60000.0, 1e-12) << c.What;
+    EXPECT_NEAR(p.Geocentric[1], c.Moon[1] / 149597870.7, 1e-15) << c.What;
+  }
+}
+
 }  // namespace
