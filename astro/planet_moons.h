@@ -58,7 +58,7 @@ MoonPlace MoonBeside(const double (&planetocentric)[3], const PlanetFigure& figu
                      const double (&planetGeocentric)[3], const double (&earthHeliocentric)[3]);
 
 // Io, Europa, Ganymede and Callisto, in that order: J. H. Lieske's theory E5
-// (Astron. Astrophys. 176, 146, 1987) as J. Meeus gives it, "Astronomical
+// (Astron. Astrophys. Suppl. 129, 205, 1998) as J. Meeus gives it, "Astronomical
 // Algorithms", 2nd ed., 1998, ch. 44, the accurate method; its mean
 // longitudes from the B1950 equinox brought to the equinox of date, and
 // Jupiter's orbit of date from ch. 31. Within 2" of PyEphem 1999-2040, where
@@ -79,7 +79,7 @@ std::array<MoonPlace, 8> SaturnMoons(double ttJulianDay, const double (&planetGe
 // radii Kepler's third law gives. The eccentricities (below 0.004), Miranda's
 // inclination of 4.3 degrees and the theory's periodic terms, left out, move a
 // moon by less than 1" as seen from the Earth. Within 4" of PyEphem 1999-2040,
-// where it has these moons.
+// where it has these moons, though it puts them 7% farther out than that.
 std::array<MoonPlace, 5> UranusMoons(double ttJulianDay, const double (&planetGeocentric)[3],
                                      const double (&earthHeliocentric)[3]);
 
