@@ -69,7 +69,7 @@ std::array<MoonPlace, 4> GalileanMoons(double ttJulianDay, const double (&planet
 // Mimas, Enceladus, Tethys, Dione, Rhea, Titan, Hyperion and Iapetus, in that
 // order: J. Meeus, "Astronomical Algorithms", 2nd ed., 1998, ch. 46, the
 // moons' orbits on the B1950 ecliptic and Saturn's equator. Within 4" of
-// PyEphem 1999-2040 (Hyperion 4.5"), where PyEphem's moons are accurate.
+// PyEphem 1999-2040, where PyEphem's moons are accurate.
 std::array<MoonPlace, 8> SaturnMoons(double ttJulianDay, const double (&planetGeocentric)[3],
                                      const double (&earthHeliocentric)[3]);
 

@@ -8,9 +8,11 @@
 namespace astro {
 namespace {
 
-// The theory's unit of length, Saturn's equatorial radius, taken as 60330 km
-// (PyEphem's places come out 0.17% nearer the planet).
-constexpr double kTheoryRadiusKm = 60330.0;
+// The theory's unit of length, km: Titan's semi-major axis by Kepler's third
+// law from its mean motion, 22.57697855 degrees a day, and the masses of
+// Saturn and Titan (GM 37931208 and 8978 km^3/s^2), over the 20.216193 units
+// the theory gives it.
+constexpr double kTheoryRadiusKm = 60439.0;
 
 // Saturn's figure: the IAU's radii (Archinal et al. 2018); its pole is the theory's own.
 constexpr double kEquatorialRadiusKm = 60268.0;

@@ -72,10 +72,9 @@ std::vector<astro::MoonPlace> AsVector(double tt, const double (&planet)[3],
   return {places.begin(), places.end()};
 }
 
-// Hyperion's theory drifts from PyEphem's to 4.4" by the 2030s. PyEphem puts
-// Uranus's moons 7% farther out than their orbits are (Oberon's greatest
-// elongation of 2004, 41.7", where 583,500 km at Uranus's distance is 38.7"):
-// up to 3" of the 4".
+// PyEphem puts Uranus's moons 7% farther out than their orbits are (Oberon's
+// greatest elongation of 2004, 41.7", where 583,500 km at Uranus's distance is
+// 38.7"): up to 3" of the 4".
 const std::map<std::string, Theory>& Theories() {
   static const std::map<std::string, Theory> theories = {
       {"Jupiter",
@@ -92,7 +91,7 @@ const std::map<std::string, Theory>& Theories() {
          {"Dione", 4.0, 0.0},
          {"Rhea", 4.0, 0.0},
          {"Titan", 4.0, 0.0},
-         {"Hyperion", 4.5, 0.0},
+         {"Hyperion", 4.0, 0.0},
          {"Iapetus", 4.0, 0.0}},
         AsVector<8, astro::SaturnMoons>,
         54364.0}},
