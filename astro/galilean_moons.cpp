@@ -8,8 +8,11 @@
 namespace astro {
 namespace {
 
-// The theory's unit of length, Jupiter's equatorial radius as E5 takes it.
-constexpr double kE5RadiusKm = 71398.0;
+// The theory's unit of length, km: Callisto's semi-major axis by Kepler's
+// third law from its mean motion, 21.571071177 degrees a day, and the masses
+// of Jupiter and Callisto (GM 126686534 and 7179 km^3/s^2), over the 26.36273
+// units the theory gives it.
+constexpr double kE5RadiusKm = 71412.0;
 
 // Jupiter's figure: the IAU's radii (Archinal et al. 2018); its pole comes from E5's own equator.
 constexpr double kEquatorialRadiusKm = 71492.0;
