@@ -57,6 +57,14 @@ void EclipticOfDateToGcrs(double ttJulianDay, const double (&ecliptic)[3], doubl
 MoonPlace MoonBeside(const double (&planetocentric)[3], const PlanetFigure& figure,
                      const double (&planetGeocentric)[3], const double (&earthHeliocentric)[3]);
 
+// Phobos and Deimos, in that order: R. A. Jacobson's mean elements (MAR080,
+// epoch 1950 January 1.0 TT, as JPL's Solar System Dynamics group gives
+// them), each perifocus and node turning uniformly on the moon's Laplace
+// plane; Phobos's tidal acceleration is left out. Within 1" of PyEphem
+// 1999-2040, where it has them.
+std::array<MoonPlace, 2> MarsMoons(double ttJulianDay, const double (&planetGeocentric)[3],
+                                   const double (&earthHeliocentric)[3]);
+
 // Io, Europa, Ganymede and Callisto, in that order: J. H. Lieske's theory E5
 // (Astron. Astrophys. Suppl. 129, 205, 1998) as J. Meeus gives it, "Astronomical
 // Algorithms", 2nd ed., 1998, ch. 44, the accurate method; its mean

@@ -21,8 +21,9 @@ PyEphem's moons agree with the program's theories to about 1" from 1999 to
 are). From mid-2040 to 2041 its moons' places are nonsense (millions of
 arc-seconds), and outside 1999-2041 they change character: Jupiter's stray
 by up to 8" and Saturn's by up to 3' from the theories, the mark of a
-coarser method, and Uranus's sit on the planet. Jupiter's moons are written
-over 1950-2050 less 2040-2041, Saturn's and Uranus's over 1999-2040 only.
+coarser method, and Mars's and Uranus's sit on the planet. Jupiter's moons
+are written over 1950-2050 less 2040-2041, Mars's, Saturn's and Uranus's over
+1999-2040 only.
 
 Besides instants spread over the years, instants are sought (30-minute
 steps over three days from dates 1999-2040) where a moon is behind its
@@ -49,6 +50,7 @@ import ephem
 DUBLIN = 2415020.0
 
 MOONS = {
+    "Mars": (ephem.Mars, ["Phobos", "Deimos"]),
     "Jupiter": (ephem.Jupiter, ["Io", "Europa", "Ganymede", "Callisto"]),
     "Saturn": (ephem.Saturn, ["Mimas", "Enceladus", "Tethys", "Dione", "Rhea", "Titan",
                               "Hyperion", "Iapetus"]),
@@ -66,7 +68,8 @@ def spread():
     saturn = [GOOD[0] + 30.0 + k * 367.37 + 0.41 * (k % 7) for k in range(40)]
     return {"Jupiter": [t for t in jupiter if not NONSENSE[0] <= t < NONSENSE[1]],
             "Saturn": [t for t in saturn if t < GOOD[1]],
-            "Uranus": [t + 11.3 for t in saturn if t + 11.3 < GOOD[1]]}
+            "Uranus": [t + 11.3 for t in saturn if t + 11.3 < GOOD[1]],
+            "Mars": [t + 5.7 for t in saturn if t + 5.7 < GOOD[1]]}
 
 
 def arcsec(radians):
@@ -74,7 +77,7 @@ def arcsec(radians):
 
 
 # Equatorial radii, km.
-RADII = {"Jupiter": 71492.0, "Saturn": 60268.0, "Uranus": 25559.0}
+RADII = {"Mars": 3396.19, "Jupiter": 71492.0, "Saturn": 60268.0, "Uranus": 25559.0}
 KM_PER_AU = 149597870.7
 
 

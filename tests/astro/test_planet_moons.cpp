@@ -77,6 +77,8 @@ std::vector<astro::MoonPlace> AsVector(double tt, const double (&planet)[3],
 // 38.7"): up to 3" of the 4".
 const std::map<std::string, Theory>& Theories() {
   static const std::map<std::string, Theory> theories = {
+      {"Mars",
+       {{{"Phobos", 1.0, 0.0}, {"Deimos", 1.0, 0.0}}, AsVector<2, astro::MarsMoons>, 3376.2}},
       {"Jupiter",
        {{{"Io", 2.0, 10.0},
          {"Europa", 2.0, 10.0},
@@ -138,7 +140,7 @@ std::vector<Computed> ComputeAll(const std::vector<Row>& rows) {
 // row of the table: 1999-2040 for Saturn's, 1950-2050 for Jupiter's.
 TEST(PlanetMoons, OffsetsAgreeWithPyEphem) {
   const std::vector<Row> rows = LoadRows();
-  ASSERT_EQ(rows.size(), 867u);
+  ASSERT_EQ(rows.size(), 973u);
   std::map<std::string, double> worst;
   for (const Computed& c : ComputeAll(rows)) {
     const Row& r = c.Reference;
@@ -149,7 +151,7 @@ TEST(PlanetMoons, OffsetsAgreeWithPyEphem) {
                               << c.Place.North << " against " << r.East << " " << r.North;
     if (good) worst[r.Moon] = std::max(worst[r.Moon], off);
   }
-  EXPECT_EQ(worst.size(), 17u);
+  EXPECT_EQ(worst.size(), 19u);
 }
 
 // Behind the disc exactly when PyEphem has the moon out of the Earth's sight,
@@ -177,9 +179,9 @@ TEST(PlanetMoons, HiddenShadowedAndInFrontAsPyEphem) {
     hidden[r.Planet] += r.Hidden;
     shadowed[r.Planet] += r.Shadowed;
   }
-  // The table has each case several times for Jupiter and Saturn (Uranus shows us its
+  // The table has each case several times for Mars, Jupiter and Saturn (Uranus shows us its
   // moons' orbits nearly face on for much of these years).
-  for (const std::string planet : {"Jupiter", "Saturn"}) {
+  for (const std::string planet : {"Mars", "Jupiter", "Saturn"}) {
     EXPECT_GE(hidden[planet], 5) << planet;
     EXPECT_GE(shadowed[planet], 5) << planet;
     EXPECT_GE(inFront[planet], 5) << planet;
