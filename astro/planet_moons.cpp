@@ -62,7 +62,7 @@ MoonPlace MoonBeside(const double (&planetocentric)[3], const PlanetFigure& figu
   for (int i = 0; i < 3; ++i)
     place.Geocentric[i] = planetGeocentric[i] + planetocentric[i] / kKmPerAu;
 
-  // The tangent plane at the planet's centre: towards the Earth, the east and the north.
+  // The tangent plane at the planet's centre: the line of sight, the east and the north.
   const double distance = std::sqrt(Dot(planetGeocentric, planetGeocentric));
   const double toward[3] = {planetGeocentric[0] / distance, planetGeocentric[1] / distance,
                             planetGeocentric[2] / distance};

@@ -28,8 +28,10 @@ constexpr double kB1950 = 2433282.4235;
 double Sin(double degrees) { return std::sin(degrees * kDegToRad); }
 double Cos(double degrees) { return std::cos(degrees * kDegToRad); }
 
-// A moon's orbit: longitude in it from the ecliptic's equinox, the radius
-// (Saturn radii), the inclination to and the node on the ecliptic (degrees).
+// A moon's orbit on Saturn's equator, Meeus's lambda, r, gamma and Omega: the
+// longitudes of the moon and of the orbit's node, reckoned from the equinox
+// along the ecliptic to the equator's node and on along the equator; the
+// radius (Saturn radii) and the inclination to the equator (degrees).
 struct Orbit {
   double Longitude, Radius, Inclination, Node;
 };
@@ -208,15 +210,16 @@ std::array<MoonPlace, 8> SaturnMoons(double ttJulianDay, const double (&planetGe
     const double e = e0 - 0.0014097 * Cos(g1 - gt) + 0.0003733 * Cos(u5 - 2 * g) +
                      0.0001180 * Cos(u3) + 0.0002408 * Cos(ll) + 0.0002849 * Cos(ll + u2) +
                      0.0006190 * Cos(u4);
+    // Meeus's w and w': the pericentre's shift times e0, the node's times sin i0.
     const double w = 0.08077 * Sin(g1 - gt) + 0.02139 * Sin(u5 - 2 * g) - 0.00676 * Sin(u3) +
                      0.01380 * Sin(ll) + 0.01632 * Sin(ll + u2) + 0.03547 * Sin(u4);
     const double lambda = mu - 0.04299 * Sin(u2) - 0.00789 * Sin(u1) - 0.06312 * Sin(ls) -
                           0.00295 * Sin(2 * ls) - 0.02231 * Sin(u5) + 0.00650 * Sin(u5 + psi);
     const double i = i0 + 0.04204 * Cos(u5 + psi) + 0.00235 * Cos(ll + g1 + lt + gt + phi) +
                      0.00360 * Cos(u2 + phi);
-    const double w1i =
+    const double w1 =
         0.04204 * Sin(u5 + psi) + 0.00235 * Sin(ll + g1 + lt + gt + phi) + 0.00358 * Sin(u2 + phi);
-    orbits[7] = FromMeanElements(lambda, varpi0 + w / e0, e, a, i, node0 + w1i / Sin(i0));
+    orbits[7] = FromMeanElements(lambda, varpi0 + w / e0, e, a, i, node0 + w1 / Sin(i0));
   }
 
   // From Saturn's equator, x towards its node on the B1950 ecliptic, to that ecliptic.
