@@ -106,6 +106,13 @@ class IndiMount::Client : public INDI::BaseClient {
       utc_ = utcIso;
     }
     connectDevice(device.c_str());
+    // A device already connected (by another client) does not answer the
+    // connection again: take what the server has told of it so far.
+    const INDI::BaseDevice known = getDevice(device.c_str());
+    if (known.isValid())
+      for (const char* name : {kConnection, kTrackState, kPark, kPlaceOfDate})
+        if (const INDI::Property property = known.getProperty(name); property.isValid())
+          updateProperty(property);
     return true;
   }
 
@@ -176,13 +183,12 @@ class IndiMount::Client : public INDI::BaseClient {
       const bool telescope =
           property.isNameMatch(kPlaceOfDate) ||
           (property.isNameMatch(kDriverInfo) && IsTelescopeDriver(INDI::PropertyText(property)));
-      if (telescope &&
-          std::find(report_.Telescopes.begin(), report_.Telescopes.end(), device) ==
-              report_.Telescopes.end())
+      if (telescope && std::find(report_.Telescopes.begin(), report_.Telescopes.end(), device) ==
+                           report_.Telescopes.end())
         report_.Telescopes.push_back(device);
       // A device chosen before the server had described it is connected now.
-      connectNow = property.isNameMatch(kConnection) && device == report_.Device &&
-                   !report_.DeviceConnected;
+      connectNow =
+          property.isNameMatch(kConnection) && device == report_.Device && !report_.DeviceConnected;
     }
     if (connectNow) connectDevice(device.c_str());
     updateProperty(property);
@@ -241,8 +247,9 @@ class IndiMount::Client : public INDI::BaseClient {
     const std::optional<double> ra = NumberOf(place, "RA"), dec = NumberOf(place, "DEC");
     if (!ra || !dec || !std::isfinite(*ra) || !std::isfinite(*dec) || *ra < 0 || *ra > 24 ||
         std::fabs(*dec) > 90) {
-      const std::string field =
-          !ra ? "no RA" : !dec ? "no DEC" : "RA " + Number(*ra) + ", DEC " + Number(*dec);
+      const std::string field = !ra    ? "no RA"
+                                : !dec ? "no DEC"
+                                       : "RA " + Number(*ra) + ", DEC " + Number(*dec);
       return res::Format(res::IDS_MOUNT_BAD_PLACE, {report_.Device, field});
     }
     report_.Pointing = MountPointing{std::fmod(*ra, 24.0), *dec};

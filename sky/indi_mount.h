@@ -7,7 +7,8 @@
 // Thread use: the library calls back on its thread; what it reports is kept
 // under a lock and read with Report(). The `changed` and `message`
 // functions given to the constructor are called on the library's thread
-// (without the lock held): they must only hand the news over (a queued
+// (without the lock held; Choose may call them on its caller's thread):
+// they must only hand the news over (a queued
 // signal, a condition variable).
 #pragma once
 
@@ -18,13 +19,6 @@
 #include "sky/mount_report.h"
 
 namespace sky {
-
-// Where the observer stands, for the mount's own computations.
-struct MountSite {
-  double LatitudeDeg = 0.0;
-  double LongitudeEastDeg = 0.0;  // east positive, (-180, 180]
-  double ElevationM = 0.0;
-};
 
 class IndiMount {
  public:

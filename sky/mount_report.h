@@ -21,6 +21,15 @@ enum class MountMotion {
 struct MountPointing {
   double RaDate = 0.0;   // apparent right ascension of date (JNow), hours [0, 24)
   double DecDate = 0.0;  // degrees
+
+  bool operator==(const MountPointing&) const = default;
+};
+
+// Where the observer stands, for the mount's own computations.
+struct MountSite {
+  double LatitudeDeg = 0.0;
+  double LongitudeEastDeg = 0.0;  // east positive, (-180, 180]
+  double ElevationM = 0.0;
 };
 
 struct MountReport {

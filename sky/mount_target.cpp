@@ -1,8 +1,11 @@
 #include "sky/mount_target.h"
 
+#include <cstdio>
 #include <functional>
 #include <memory>
 
+#include "astro/clock.h"
+#include "astro/longitude.h"
 #include "astro/precession.h"
 #include "astro/refraction.h"
 #include "res/strings.h"
@@ -33,9 +36,14 @@ PlaceFacts FactsOf(const CSkyDoc& doc, SkyObjectRef object) {
       doc.Sky.AstroState.ToDate(centre.RightAscension, centre.Declination);
   const astro::HorizontalCoord h =
       doc.Sky.AstroState.HorizonOf(centre.RightAscension, centre.Declination);
-  return {centre.RightAscension,     centre.Declination, ofDate.RightAscension,
-          ofDate.Declination,        h.Altitude,         0.0,
-          astro::ApparentAltitude(h.Altitude), 0.0};
+  return {centre.RightAscension,
+          centre.Declination,
+          ofDate.RightAscension,
+          ofDate.Declination,
+          h.Altitude,
+          0.0,
+          astro::ApparentAltitude(h.Altitude),
+          0.0};
 }
 
 // Runs `place` on the document's sky at the instant `utSeconds`, then
@@ -54,8 +62,7 @@ MountTarget AtInstant(CSkyDoc& doc, std::int64_t utSeconds, std::string name,
 }  // namespace
 
 MountTarget MountTargetOf(CSkyDoc& doc, SkyObjectRef object, std::int64_t utSeconds) {
-  return AtInstant(doc, utSeconds, ShortNameOf(doc, object),
-                   [&] { return FactsOf(doc, object); });
+  return AtInstant(doc, utSeconds, ShortNameOf(doc, object), [&] { return FactsOf(doc, object); });
 }
 
 MountTarget MountTargetOfPlace(CSkyDoc& doc, double ra, double dec, std::string name,
@@ -63,8 +70,14 @@ MountTarget MountTargetOfPlace(CSkyDoc& doc, double ra, double dec, std::string 
   return AtInstant(doc, utSeconds, std::move(name), [&] {
     const astro::EquatorialCoord ofDate = doc.Sky.AstroState.ToDate(ra, dec);
     const astro::HorizontalCoord h = doc.Sky.AstroState.HorizonOf(ra, dec);
-    return PlaceFacts{ra, dec, ofDate.RightAscension, ofDate.Declination, h.Altitude, 0.0,
-                      astro::ApparentAltitude(h.Altitude), 0.0};
+    return PlaceFacts{ra,
+                      dec,
+                      ofDate.RightAscension,
+                      ofDate.Declination,
+                      h.Altitude,
+                      0.0,
+                      astro::ApparentAltitude(h.Altitude),
+                      0.0};
   });
 }
 
@@ -72,6 +85,19 @@ std::string MountRefusal(const MountTarget& target) {
   if (target.AltitudeDeg >= 0) return {};
   std::string text(res::String(res::IDS_OBJECT_UNDER_HORIZON));
   while (!text.empty() && text.back() == ' ') text.pop_back();
+  return text;
+}
+
+MountSite SiteOf(const CSkyDoc& doc) {
+  const astro::AstroState& state = doc.Sky.AstroState;
+  return {state.Latitude, astro::EastPositive(state.Longitude), 0.0};
+}
+
+std::string MountUtcText(std::int64_t utSeconds) {
+  const astro::CivilTime t = astro::CivilOfSeconds(utSeconds);
+  char text[32];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d", t.Year, t.Month, t.Day, t.Hour,
+                t.Minute, t.Second);
   return text;
 }
 

@@ -9,7 +9,6 @@
 
 #include "astro/transforms.h"
 #include "sky/mount_report.h"
-
 #include "sky/object_names.h"
 
 class CSkyDoc;
@@ -36,6 +35,12 @@ MountTarget MountTargetOfPlace(CSkyDoc& doc, double ra, double dec, std::string 
 // Why a mount is not sent to `target`: the refusal of an object below the
 // horizon; empty when it may go.
 std::string MountRefusal(const MountTarget& target);
+
+// The observer's place as the document has it, for the mount.
+MountSite SiteOf(const CSkyDoc& doc);
+
+// The instant `utSeconds` as INDI's TIME_UTC wants it: "YYYY-MM-DDTHH:MM:SS".
+std::string MountUtcText(std::int64_t utSeconds);
 
 // Where the connected telescope points, as a place of the J2000 frame the
 // sky is drawn in (hours, degrees); none without a connected telescope

@@ -1,9 +1,8 @@
 // The telescope's client against a real INDI server and its telescope
 // simulator: connecting, slewing to stars, losing the server mid-slew and
 // reconnecting; a server that is not there; a server that sends nonsense.
-#include <gtest/gtest.h>
-
 #include <arpa/inet.h>
+#include <gtest/gtest.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -12,10 +11,10 @@
 #include <chrono>
 #include <cmath>
 #include <cstring>
-#include <stdexcept>
 #include <mutex>
 #include <numbers>
 #include <span>
+#include <stdexcept>
 #include <thread>
 
 #include "astro/clock.h"
@@ -59,8 +58,7 @@ std::unique_ptr<CSkyDoc> KrakowSky(AppSettings& settings) {
 double ArcMinutes(double ra1, double dec1, double ra2, double dec2) {
   const double d = std::numbers::pi / 180;
   const double a1 = ra1 * 15 * d, a2 = ra2 * 15 * d, d1 = dec1 * d, d2 = dec2 * d;
-  const double c =
-      std::sin(d1) * std::sin(d2) + std::cos(d1) * std::cos(d2) * std::cos(a1 - a2);
+  const double c = std::sin(d1) * std::sin(d2) + std::cos(d1) * std::cos(d2) * std::cos(a1 - a2);
   return std::acos(std::clamp(c, -1.0, 1.0)) / d * 60;
 }
 
@@ -98,15 +96,14 @@ TEST(IndiMount, SlewsToTwoStarsAndTheSimulatorEndsThere) {
   CSkyDoc& doc = *sky;
   const std::int64_t now = astro::SecondsOfCivil({2026, 12, 10, 20, 0, 0});
   for (const char* star : {"Capella", "Dubhe"}) {
-    const sky::MountTarget target =
-        sky::MountTargetOf(doc, *sky::FindObjectByName(doc, star), now);
+    const sky::MountTarget target = sky::MountTargetOf(doc, *sky::FindObjectByName(doc, star), now);
     ASSERT_EQ(sky::MountRefusal(target), "") << star;
     ASSERT_TRUE(mount.Client.Slew(target.RaDate, target.DecDate));
-    ASSERT_TRUE(WaitUntil(
-        [&] { return mount.Client.Report().Motion == sky::MountMotion::Slewing; }, 10))
+    ASSERT_TRUE(
+        WaitUntil([&] { return mount.Client.Report().Motion == sky::MountMotion::Slewing; }, 10))
         << star;
-    ASSERT_TRUE(WaitUntil(
-        [&] { return mount.Client.Report().Motion == sky::MountMotion::Tracking; }, 120))
+    ASSERT_TRUE(
+        WaitUntil([&] { return mount.Client.Report().Motion == sky::MountMotion::Tracking; }, 120))
         << star;
     const sky::MountPointing reported = *mount.Client.Report().Pointing;
     EXPECT_LT(ArcMinutes(reported.RaDate, reported.DecDate, target.RaDate, target.DecDate), 5)
@@ -227,8 +224,8 @@ TEST(IndiMount, SurvivesAHostileServer) {
     };
     char buffer[4096];
     // getProperties, then the device's CONNECT.
-    for (const auto& replies : {std::span<const std::string>(kDevice),
-                                std::span<const std::string>(kNonsense)}) {
+    for (const auto& replies :
+         {std::span<const std::string>(kDevice), std::span<const std::string>(kNonsense)}) {
       const ssize_t got = ::read(fd, buffer, sizeof buffer);
       if (got <= 0) break;
       send(replies);
