@@ -48,7 +48,11 @@ class IndiServer {
   explicit IndiServer(int port = 0) : port_(port ? port : FreeLoopbackPort()) { Start(); }
 
   void Start() {
-    process_ = ChildProcess({"indiserver", "-p", std::to_string(port_), "indi_simulator_telescope"},
+    // The local socket (an abstract one) is named after the port: each
+    // server of the test run has its own.
+    process_ = ChildProcess({"indiserver", "-p", std::to_string(port_), "-u",
+                             "/stellix-test/indiserver-" + std::to_string(port_),
+                             "indi_simulator_telescope"},
                             {.Env = {"HOME=" + home_.Path().string()}});
     WaitUntil([this] { return Listening(port_) || !process_.Running(); }, 20);
   }
