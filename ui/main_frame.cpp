@@ -216,9 +216,6 @@ void CMainFrame::CreateMenus() {
   fill(settings, {ID_SETTINGS_DEEP_SKY, ID_SETTINGS_COLOURS});
   fill(settings->addMenu("Sky &Background"), {ID_SETTINGS_SKY_BLACK, ID_SETTINGS_SKY_COLOUR});
   fill(bar->addMenu("&Time"), {ID_TIME_REAL_TIME});
-  fill(bar->addMenu("T&ools"),
-       {ID_TOOLS_TELESCOPE, 0, ID_TELESCOPE_SLEW, ID_TELESCOPE_SYNC, ID_TELESCOPE_SLEW_CENTRE,
-        ID_TELESCOPE_ABORT, 0, ID_TELESCOPE_PARK, ID_TELESCOPE_UNPARK, 0, ID_TELESCOPE_FOLLOW});
   QMenu* search = bar->addMenu("Sea&rch");
   fill(search,
        {ID_SEARCH_STAR, ID_SEARCH_CONSTELLATION, ID_SEARCH_SOLAR_SYSTEM, ID_SEARCH_TONIGHT});
@@ -226,6 +223,9 @@ void CMainFrame::CreateMenus() {
   fill(search->addMenu("&Horizon Point"),
        {ID_HORIZON_EAST, ID_HORIZON_WEST, ID_HORIZON_NORTH, ID_HORIZON_SOUTH, 0, ID_HORIZON_ZENITH,
         ID_HORIZON_NADIR});
+  fill(bar->addMenu("T&ools"),
+       {ID_TOOLS_TELESCOPE, 0, ID_TELESCOPE_SLEW, ID_TELESCOPE_SYNC, ID_TELESCOPE_SLEW_CENTRE,
+        ID_TELESCOPE_ABORT, 0, ID_TELESCOPE_PARK, ID_TELESCOPE_UNPARK, 0, ID_TELESCOPE_FOLLOW});
   fill(bar->addMenu("&Help"), {ID_HELP_CONTENTS, ID_HELP_USING, 0, ID_APP_ABOUT});
 }
 

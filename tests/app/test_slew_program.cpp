@@ -58,8 +58,9 @@ TEST(SlewProgram, RefusesWithOneLineAndStatusTwo) {
       {"--telescope localhost:70000 --slew Capella",
        "stellix: --telescope needs HOST:PORT, the port a number from 1 to 65535 (see stellix "
        "--help)\n"},
-      {"--telescope localhost:7624", "stellix: --telescope is an option of --slew (see stellix "
-                                     "--help)\n"},
+      {"--telescope localhost:7624",
+       "stellix: --telescope is an option of --slew (see stellix "
+       "--help)\n"},
   };
   for (const Case& c : cases) {
     const auto start = std::chrono::steady_clock::now();
