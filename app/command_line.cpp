@@ -21,6 +21,19 @@ bool ParseSize(const std::string& text, int& width, int& height) {
          number(text.data() + x + 1, text.data() + text.size(), height);
 }
 
+// "HOST:PORT": a host name or address (an IPv6 one in brackets) and a port
+// from 1 to 65535.
+bool ParseServer(const std::string& text, std::string& host, int& port) {
+  const std::size_t colon = text.rfind(':');
+  if (colon == std::string::npos || colon == 0) return false;
+  host = text.substr(0, colon);
+  if (host.size() > 2 && host.front() == '[' && host.back() == ']')
+    host = host.substr(1, host.size() - 2);
+  const char* last = text.data() + text.size();
+  const auto [end, error] = std::from_chars(text.data() + colon + 1, last, port);
+  return error == std::errc() && end == last && port >= 1 && port <= 65535;
+}
+
 // "A4" or "Letter", in any case.
 bool ParsePaper(std::string text, PaperSize& paper) {
   for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -79,7 +92,15 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
       value(cl.Info);
     else if (a == "--find")
       value(cl.Find);
-    else if (a == "--almanac")
+    else if (a == "--slew")
+      value(cl.Slew);
+    else if (a == "--telescope") {
+      std::string text;
+      value(text);
+      if (!cl.Error.empty()) break;
+      if (!ParseServer(text, cl.TelescopeHost, cl.TelescopePort))
+        cl.Error = "--telescope needs HOST:PORT, the port a number from 1 to 65535";
+    } else if (a == "--almanac")
       cl.Almanac = true;
     else if (a == "--place")
       value(cl.Place);
@@ -117,6 +138,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
   }
   if (cl.Error.empty() && paperGiven && cl.PrintPdfFile.empty())
     cl.Error = "--page is an option of --print-pdf";
+  if (cl.Error.empty() && cl.TelescopePort && cl.Slew.empty())
+    cl.Error = "--telescope is an option of --slew";
   if (cl.Error.empty() && cl.PrintLandscape && cl.PrintPdfFile.empty())
     cl.Error = "--landscape is an option of --print-pdf";
   if (cl.Error.empty() && !cl.PrintPdfFile.empty() && (!cl.RenderFile.empty() || cl.Ephemeris))
@@ -161,6 +184,11 @@ std::string UsageText(const std::string& program) {
       "  --almanac            print the night beginning on the evening of the date at\n"
       "                       the place (sunset, twilights, the Moon, the dark hours,\n"
       "                       the planets and what stands high) as JSON and exit\n"
+      "  --slew NAME          point the telescope at NAME where it stands now, wait\n"
+      "                       until the slew ends (3 minutes at most), print where\n"
+      "                       the mount points as JSON and exit\n"
+      "  --telescope HOST:PORT  the INDI server of --slew (default: the one of the\n"
+      "                       settings, localhost:7624 at first)\n"
       "  --render FILE        draw one frame of the sky into FILE and exit; the\n"
       "                       suffix of FILE names the format (png, jpg, bmp, ...)\n"
       "  --size WxH           the size of that frame (default 1280x1024)\n"
@@ -174,7 +202,8 @@ std::string UsageText(const std::string& program) {
       "  --non-interactive    write messages to standard error as \"ICON: text\"\n"
       "                       and answer them with their default button\n"
       "\n"
-      "--render, --print-pdf, --ephemeris, --info, --find and --almanac need no display.\n"
+      "--render, --print-pdf, --ephemeris, --info, --find, --almanac and --slew need no\n"
+      "display.\n"
       "\n"
       "Exit status:\n";
   for (const ExitStatusMeaning& e : kExitStatuses) {

@@ -29,6 +29,12 @@ struct CommandLine {
   bool Ephemeris = false;  // --ephemeris: print the ephemeris as JSON and exit
   std::string Info;        // --info NAME: print the card of that object as JSON and exit
   std::string Find;        // --find TEXT: print the objects whose names fit TEXT as JSON and exit
+  // --slew NAME: point the telescope at NAME, wait for the end of the slew,
+  // print where it ended as JSON and exit; --telescope HOST:PORT names its
+  // INDI server (the settings' otherwise).
+  std::string Slew;
+  std::string TelescopeHost;
+  int TelescopePort = 0;   // 0 without --telescope
   bool Almanac = false;    // --almanac: print the night's events and the Tonight list as JSON
   std::string RenderFile;  // --render FILE: draw one frame into FILE and exit
   int RenderWidth = 1280;  // --size WxH
@@ -44,8 +50,8 @@ struct CommandLine {
   // and take the headless start-up path (main). Every mode that draws,
   // prints or writes something and exits belongs here.
   bool Headless() const {
-    return Ephemeris || Almanac || !Info.empty() || !Find.empty() || !RenderFile.empty() ||
-           !PrintPdfFile.empty();
+    return Ephemeris || Almanac || !Info.empty() || !Find.empty() || !Slew.empty() ||
+           !RenderFile.empty() || !PrintPdfFile.empty();
   }
 };
 

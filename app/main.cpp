@@ -43,6 +43,7 @@ int main(int argc, char** argv) {
   if (commandLine.Ephemeris) return RunEphemeris(commandLine, paths, stdout);
   if (!commandLine.Info.empty()) return RunInfo(commandLine, paths, stdout, stderr);
   if (!commandLine.Find.empty()) return RunFind(commandLine, paths, stdout, stderr);
+  if (!commandLine.Slew.empty()) return RunSlew(commandLine, paths, stdout, stderr);
   if (commandLine.Almanac) return RunAlmanac(commandLine, paths, stdout, stderr);
 
   // The printed chart needs no display at all: Qt's offscreen platform draws it.

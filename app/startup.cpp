@@ -2,20 +2,29 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
+#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
+#include <mutex>
 #include <sstream>
 
 #include "app/exit_status.h"
 #include "app/paths.h"
 #include "astro/ephemeris_json.h"
+#include "astro/json.h"
 #include "catalog/loaders.h"
 #include "res/strings.h"
 #include "sky/find_index.h"
+#include "sky/indi_mount.h"
 #include "sky/messages.h"
+#include "sky/mount_target.h"
 #include "sky/object_info.h"
 #include "sky/object_names.h"
 #include "sky/places.h"
@@ -189,6 +198,119 @@ int RunFind(const CommandLine& commandLine, const StartupPaths& paths, std::FILE
   sky::FindIndex index = sky::BuildFindIndex(*doc);
   const std::string json =
       sky::FindMatchesJson(sky::FindMatches(*doc, index, commandLine.Find, sky::kFindMatchLimit));
+  std::fprintf(out, "%s\n", json.c_str());
+  return ToInt(std::fflush(out) == 0 ? ExitStatus::Ok : ExitStatus::Failure);
+}
+
+namespace {
+
+// A telescope waited on from the command line: its client wakes the
+// waiter whenever it reports something or has something to say.
+struct MountWaiter {
+  std::mutex Lock;
+  std::condition_variable Wake;
+  std::string Said;
+  sky::IndiMount Mount{[this] { Notify(); },
+                       [this](const std::string& text) {
+                         {
+                           std::lock_guard lock(Lock);
+                           Said = text;
+                         }
+                         Wake.notify_all();
+                       }};
+
+  void Notify() {
+    { std::lock_guard lock(Lock); }
+    Wake.notify_all();
+  }
+  std::string SaidText() {
+    std::lock_guard lock(Lock);
+    return Said;
+  }
+  // Waits until `done` holds of the report, something is said, or `seconds` pass.
+  bool Until(const std::function<bool(const sky::MountReport&)>& done, int seconds) {
+    std::unique_lock lock(Lock);
+    Wake.wait_for(lock, std::chrono::seconds(seconds),
+                  [&] { return done(Mount.Report()) || !Said.empty(); });
+    return done(Mount.Report());
+  }
+};
+
+constexpr int kServerSeconds = 8;  // a server that is not there is given up within this
+constexpr int kSlewMinutes = 3;
+
+}  // namespace
+
+int RunSlew(const CommandLine& commandLine, const StartupPaths& paths, std::FILE* out,
+            std::FILE* err) {
+  AppSettings settings;
+  int status = 0;
+  const std::unique_ptr<CSkyDoc> doc = ScriptDocument(commandLine, paths, settings, err, status);
+  if (!doc) return status;
+  const auto refuse = [&](const std::string& line, ExitStatus why) {
+    std::fprintf(err, "stellix: %s\n", line.c_str());
+    return ToInt(why);
+  };
+  const std::optional<sky::SkyObjectRef> object = sky::FindObjectByName(*doc, commandLine.Slew);
+  if (!object)
+    return refuse("no object is called \"" + commandLine.Slew + "\"", ExitStatus::BadCommandLine);
+  // The mount points now, whatever instant --datetime shows.
+  const std::int64_t now = std::time(nullptr);
+  const sky::MountTarget target = sky::MountTargetOf(*doc, *object, now);
+  if (const std::string refusal = sky::MountRefusal(target); !refusal.empty())
+    return refuse(target.Name + ": " + refusal, ExitStatus::BadCommandLine);
+
+  const std::string host =
+      commandLine.TelescopePort ? commandLine.TelescopeHost : settings.TelescopeHost;
+  const int port = commandLine.TelescopePort ? commandLine.TelescopePort : settings.TelescopePort;
+  MountWaiter waiter;
+  sky::IndiMount& mount = waiter.Mount;
+  if (const std::string why = mount.Connect(host, port, kServerSeconds); !why.empty())
+    return refuse(why, ExitStatus::BadCommandLine);
+  if (!waiter.Until([](const sky::MountReport& r) { return !r.Telescopes.empty(); },
+                    kServerSeconds))
+    return refuse(res::Format(res::IDS_MOUNT_NO_TELESCOPES, {host, std::to_string(port)}),
+                  ExitStatus::BadCommandLine);
+  const std::vector<std::string> offered = mount.Report().Telescopes;
+  const bool remembered =
+      std::find(offered.begin(), offered.end(), settings.TelescopeDevice) != offered.end();
+  const std::string device = remembered ? settings.TelescopeDevice : offered.front();
+  mount.Choose(device, sky::SiteOf(*doc), sky::MountUtcText(now));
+  if (!waiter.Until([](const sky::MountReport& r) { return r.DeviceConnected && r.Pointing; },
+                    kServerSeconds))
+    return refuse(waiter.SaidText().empty() ? res::Format(res::IDS_MOUNT_NO_ANSWER, device)
+                                            : waiter.SaidText(),
+                  ExitStatus::BadCommandLine);
+  const auto parked = [](const sky::MountReport& r) {
+    return r.Motion == sky::MountMotion::Parked || r.Motion == sky::MountMotion::Parking;
+  };
+  if (parked(mount.Report())) {
+    mount.Unpark();
+    waiter.Until([&](const sky::MountReport& r) { return !parked(r); }, 60);
+  }
+  mount.Slew(target.RaDate, target.DecDate);
+  waiter.Until([](const sky::MountReport& r) { return r.Motion == sky::MountMotion::Slewing; },
+               kServerSeconds);
+  const bool ended = waiter.Until(
+      [](const sky::MountReport& r) {
+        return r.ServerConnected && r.Pointing && r.Motion != sky::MountMotion::Slewing;
+      },
+      kSlewMinutes * 60);
+  if (const std::string said = waiter.SaidText(); !said.empty())
+    return refuse(said, ExitStatus::Failure);
+  if (!ended)
+    return refuse(res::Format(res::IDS_MOUNT_SLEW_TOO_LONG, {device, std::to_string(kSlewMinutes)}),
+                  ExitStatus::Failure);
+  const sky::MountPointing at = *mount.Report().Pointing;
+  mount.Disconnect();
+  const std::string json = astro::JsonObject()
+                               .AddString("device", device)
+                               .AddString("target", target.Name)
+                               .AddNumber("raDate", target.RaDate)
+                               .AddNumber("decDate", target.DecDate)
+                               .AddNumber("ra", at.RaDate)
+                               .AddNumber("dec", at.DecDate)
+                               .Text();
   std::fprintf(out, "%s\n", json.c_str());
   return ToInt(std::fflush(out) == 0 ? ExitStatus::Ok : ExitStatus::Failure);
 }

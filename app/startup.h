@@ -53,6 +53,16 @@ int RunInfo(const CommandLine& commandLine, const StartupPaths& paths, std::FILE
 // punctuation) or longer than kFindTextLimit bytes is one line on `err` and
 // status 2.
 constexpr std::size_t kFindTextLimit = 200;
+// --slew: connects to the INDI server of --telescope (or of the settings),
+// chooses the settings' telescope (or the first the server offers),
+// unparks it if parked, slews it to the object's place of date at the
+// present instant, waits until the slew ends and prints the device, the
+// target and where the mount then points as JSON. Exit status 2 with one
+// line when the object, the server or a telescope cannot be had or the
+// object is below the horizon; 1 when the slew fails or lasts too long.
+int RunSlew(const CommandLine& commandLine, const StartupPaths& paths, std::FILE* out,
+            std::FILE* err);
+
 int RunFind(const CommandLine& commandLine, const StartupPaths& paths, std::FILE* out,
             std::FILE* err);
 

@@ -43,7 +43,8 @@
   SKY_LAYER(Selection,   nullptr,                      true,  DrawSelection,          DrawSelectionLabel,     nullptr,               0, nullptr)                \
   SKY_LAYER(Landscape,   &AppSettings::HorizonMode,    false, DrawLandscape,          nullptr,                nullptr,               0, nullptr)                \
   SKY_LAYER(Ground,      &AppSettings::HorizonMode,    false, DrawGround,             nullptr,                ReserveCompassLetters, 1, nullptr)                \
-  SKY_LAYER(Fields,      &AppSettings::EyepieceFields, false, nullptr,                nullptr,                nullptr,               2, DescribeEyepieceFields)
+  SKY_LAYER(Fields,      &AppSettings::EyepieceFields, false, nullptr,                nullptr,                nullptr,               2, DescribeEyepieceFields) \
+  SKY_LAYER(Telescope,   nullptr,                      false, nullptr,                nullptr,                nullptr,               2, DescribeTelescope)
 // clang-format on
 
 namespace render {

@@ -94,5 +94,10 @@ void DescribeEyepieceFields(const LayerInput& input, SkyPrimitives& out);
 void DescribeAltAzGrid(const LayerInput& input, SkyPrimitives& out);
 // The meridian: the great circle through the north and south points and the zenith.
 void DescribeMeridian(const LayerInput& input, SkyPrimitives& out);
+// The reticle of the connected telescope where it points, named with its device.
+void DescribeTelescope(const LayerInput& input, SkyPrimitives& out);
+// Where the connected telescope points on the surface (window coordinates,
+// y upwards); false without a telescope's place or where the surface does not show it.
+bool TelescopeWindowPoint(const LayerInput& input, double& x, double& y);
 
 }  // namespace render

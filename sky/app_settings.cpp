@@ -15,6 +15,7 @@ namespace {
 
 constexpr const char* kSettings = "Settings";
 constexpr const char* kLocation = "Location";
+constexpr const char* kTelescope = "Telescope";
 constexpr const char* kTimeZoneId = "TimeZoneId";
 
 // Reals: the file's number of decimals and the range the program works in.
@@ -115,6 +116,10 @@ const Key kKeys[] = {
     {kLocation, "TimeZone", FloatKey{&AppSettings::TimeZone, "1", 1, -12.0, 14.0}},
     {kLocation, "DaylightSavingTime", IntKey{&AppSettings::DaylightSavingTime}},
     {kLocation, kTimeZoneId, StringKey{&AppSettings::TimeZoneId, {}, true}},
+    {kTelescope, "Host", StringKey{&AppSettings::TelescopeHost}},
+    {kTelescope, "Port", IntKey{&AppSettings::TelescopePort, 1, 65535}},
+    {kTelescope, "Device", StringKey{&AppSettings::TelescopeDevice}},
+    {kTelescope, "FieldsOnTelescope", IntKey{&AppSettings::FieldsOnTelescope}},
 };
 
 // Text to double the way the C library reads numbers: leading blanks

@@ -73,6 +73,12 @@ struct AppSettings {
   // The place's IANA time zone; empty for a place typed by hand. A file
   // with a [Location] section but without this key reads it empty.
   std::string TimeZoneId = "Europe/Warsaw";
+  // [Telescope]: the INDI server and the device last chosen
+  std::string TelescopeHost = "localhost";
+  int TelescopePort = 7624;
+  std::string TelescopeDevice;
+  // The eyepiece fields centre on the telescope while it is connected.
+  int FieldsOnTelescope = 1;
   // [Recent File List] File1 ... File4: the pictures opened last, most recent first
   std::vector<std::string> RecentFiles;
   // [Eyepiece Fields]: the fields the user defined, in the dialog's order

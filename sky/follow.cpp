@@ -5,14 +5,14 @@
 #include "catalog/builtin_tables.h"
 #include "res/strings.h"
 #include "sky/deep_catalogues.h"
+#include "sky/mount_target.h"
 #include "sky/search.h"
 #include "sky/sky_doc.h"
 
 namespace sky {
 namespace {
 
-bool Centre(CSkyDoc& doc) {
-  const astro::EquatorialCoord place = PlaceOf(doc, *doc.Selected);
+bool CentreCamera(CSkyDoc& doc, const astro::EquatorialCoord& place) {
   const std::optional<CameraAngles> camera = CameraOn(doc, place.RightAscension, place.Declination);
   if (!camera) return false;
   doc.Settings().XRotation = camera->XRotation;
@@ -20,15 +20,30 @@ bool Centre(CSkyDoc& doc) {
   return true;
 }
 
+bool Centre(CSkyDoc& doc) { return CentreCamera(doc, PlaceOf(doc, *doc.Selected)); }
+
 }  // namespace
 
 bool StartFollowing(CSkyDoc& doc) {
   if (!doc.Selected || !Centre(doc)) return false;
-  doc.Run.Following = 1;
+  doc.Run.Following = kFollowingSelected;
+  return true;
+}
+
+bool StartFollowingTelescope(CSkyDoc& doc) {
+  const std::optional<astro::EquatorialCoord> place = TelescopePlace(doc);
+  if (!place || !CentreCamera(doc, *place)) return false;
+  doc.Run.Following = kFollowingTelescope;
   return true;
 }
 
 void KeepFollowing(CSkyDoc& doc) {
+  if (doc.Run.Following == kFollowingTelescope) {
+    // While the telescope is away, the view stays where it last was.
+    if (const std::optional<astro::EquatorialCoord> place = TelescopePlace(doc))
+      CentreCamera(doc, *place);
+    return;
+  }
   if (!doc.Run.Following) return;
   if (!doc.Selected) {
     doc.Run.Following = 0;
@@ -38,6 +53,8 @@ void KeepFollowing(CSkyDoc& doc) {
 }
 
 std::string FollowingText(const CSkyDoc& doc) {
+  if (doc.Run.Following == kFollowingTelescope)
+    return res::Format(res::IDS_FOLLOWING, doc.Telescope.Device);
   if (!doc.Run.Following || !doc.Selected) return {};
   return res::Format(res::IDS_FOLLOWING, ShortNameOf(doc, *doc.Selected));
 }

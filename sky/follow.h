@@ -11,10 +11,19 @@ class CSkyDoc;
 
 namespace sky {
 
+// What the view follows: CSkyDoc::RunFlags::Following, 0 for nothing.
+inline constexpr int kFollowingSelected = 1;
+inline constexpr int kFollowingTelescope = 2;
+
 // Starts following the selected object and centres it; false, and nothing
 // changes, when nothing is selected or it cannot be centred now (below the
 // horizon in local-horizon mode).
 bool StartFollowing(CSkyDoc& doc);
+
+// Starts following the connected telescope's place and centres it; false,
+// and nothing changes, without a telescope's place or when it cannot be
+// centred now.
+bool StartFollowingTelescope(CSkyDoc& doc);
 
 // Turns the camera onto the followed object at the document's instant. While
 // it cannot be centred (below the horizon in local-horizon mode) the camera

@@ -14,6 +14,7 @@
 #include "sky/catalogue_motion.h"
 #include "sky/civil_time.h"
 #include "sky/deep_catalogues.h"
+#include "sky/mount_report.h"
 #include "sky/object_names.h"
 #include "sky/sky_catalogues.h"
 #include "sky/sky_colour.h"
@@ -170,6 +171,9 @@ class CSkyDoc {
   // The object the user last searched for: drawn, named, marked and
   // pickable whatever the limits and switches, until another is chosen.
   std::optional<sky::SkyObjectRef> Selected;
+  // The telescope as its client last reported it (sky/indi_mount.h): drawn
+  // where it points while connected.
+  sky::MountReport Telescope;
 
  private:
   AppSettings& settings_;

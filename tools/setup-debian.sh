@@ -9,6 +9,9 @@ packages=(
   libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri libegl-dev libegl-mesa0
   libgtest-dev libgmock-dev libbenchmark-dev
   liberfa-dev
+  # The telescope: INDI's client library, and the server with its simulator
+  # that the tests start.
+  libindi-dev indi-bin
   xvfb xauth xfonts-base fonts-liberation
   # The time zones every place keeps its clock by.
   tzdata

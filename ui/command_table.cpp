@@ -7,11 +7,13 @@
 #include "render/sky_view.h"
 #include "res/command_ids.h"
 #include "sky/chart_commands.h"
+#include "sky/follow.h"
 #include "sky/sky_doc.h"
 #include "ui/animation_controller.h"
 #include "ui/dialog_commands.h"
 #include "ui/main_frame.h"
 #include "ui/real_time_clock.h"
+#include "ui/telescope_control.h"
 
 namespace ui {
 namespace {
@@ -26,8 +28,10 @@ using A = CAnimationController;
 using V = CSkyView;
 using P = CChartPrintJobs;
 using Doc = CSkyDoc;
+using T = CTelescopeControl;
 constexpr EnableRule kAlways = EnableRule::Always;
 constexpr EnableRule kIdle = EnableRule::UnlessAnimating;
+constexpr EnableRule kTelescope = EnableRule::WhileTelescopeConnected;
 
 }  // namespace
 
@@ -65,7 +69,7 @@ const Command kCommands[] = {
      [](const CSkyDoc& d, const F&) { return d.Settings().EyepieceFields == 1; }},
     {ID_VIEW_DEFINE_FIELDS, "Eyep&iece Fields...", nullptr, &D::DefineFields, kIdle, nullptr},
     {ID_VIEW_FOLLOW, "Fo&llow", "T", &V::ToggleFollowing, kAlways,
-     [](const CSkyDoc& d, const F&) { return d.Run.Following == 1; }},
+     [](const CSkyDoc& d, const F&) { return d.Run.Following == sky::kFollowingSelected; }},
     {ID_VIEW_STOP_FOLLOWING, nullptr, "Esc", &V::StopFollowing, EnableRule::WhileFollowingAndIdle,
      nullptr},
     {ID_VIEW_RED_SCREEN, "&Red Screen", "Shift+R", &F::ToggleRedScreen, kAlways,
@@ -119,6 +123,17 @@ const Command kCommands[] = {
     {ID_ANIMATION_FORWARD, nullptr, "Ctrl+F", &A::RunForward, kIdle, nullptr},
     {ID_TIME_REAL_TIME, "&Real Time", "R", &CRealTimeClock::Toggle, kIdle,
      [](const CSkyDoc& d, const F&) { return d.Settings().RealTime == 1; }},
+    // Tools: the telescope
+    {ID_TOOLS_TELESCOPE, "&Telescope...", nullptr, &T::OpenDialog, kAlways, nullptr},
+    {ID_TELESCOPE_SLEW, "&Slew to Selected", "Ctrl+G", &T::SlewToSelected, kTelescope, nullptr},
+    {ID_TELESCOPE_SYNC, "S&ync to Selected", nullptr, &T::SyncToSelected, kTelescope, nullptr},
+    {ID_TELESCOPE_SLEW_CENTRE, "Slew to View &Centre", nullptr, &T::SlewToCentre, kTelescope,
+     nullptr},
+    {ID_TELESCOPE_ABORT, "&Abort Slew", nullptr, &T::Abort, kTelescope, nullptr},
+    {ID_TELESCOPE_PARK, "&Park", nullptr, &T::Park, kTelescope, nullptr},
+    {ID_TELESCOPE_UNPARK, "&Unpark", nullptr, &T::Unpark, kTelescope, nullptr},
+    {ID_TELESCOPE_FOLLOW, "&Follow the Telescope", nullptr, &T::ToggleFollowing, kTelescope,
+     [](const CSkyDoc& d, const F&) { return d.Run.Following == sky::kFollowingTelescope; }},
     // File
     {ID_FILE_OPEN, "&Open...", "Ctrl+O", &F::OpenPictureFile, kIdle, nullptr},
     {ID_FILE_PRINT, "&Print...", "Ctrl+P", &P::Print, kIdle, nullptr},
@@ -168,6 +183,7 @@ void RunCommand(const Command& command, const CommandTargets& targets) {
     void operator()(void (CRealTimeClock::*handler)()) const { (t.RealTime.*handler)(); }
     void operator()(void (CChartPrintJobs::*handler)()) const { (t.Printing.*handler)(); }
     void operator()(void (CDialogCommands::*handler)()) const { (t.Dialogs.*handler)(); }
+    void operator()(void (CTelescopeControl::*handler)()) const { (t.Telescope.*handler)(); }
   };
   std::visit(Dispatch{targets}, command.Handler);
 }
@@ -184,6 +200,8 @@ bool IsEnabled(EnableRule rule, const CSkyDoc& doc) {
       return doc.Run.Animating != 0;
     case EnableRule::WhileFollowingAndIdle:
       return doc.Run.Following && !doc.Run.Animating;
+    case EnableRule::WhileTelescopeConnected:
+      return doc.Telescope.DeviceConnected;
   }
   return false;
 }

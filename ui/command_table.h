@@ -15,6 +15,7 @@ class CMainFrame;
 class CSkyDoc;
 struct AppSettings;
 class CSkyView;
+class CTelescopeControl;
 
 namespace ui {
 
@@ -24,6 +25,7 @@ enum class EnableRule {
   UnlessAnimatingOrRedScreen,  // the coloured sky background
   WhileAnimating,              // animation stop
   WhileFollowingAndIdle,       // the end of following by Esc (while animating, Esc stops that)
+  WhileTelescopeConnected,     // the telescope's commands
 };
 
 // What the commands act on; the main window hands them to RunCommand.
@@ -35,15 +37,16 @@ struct CommandTargets {
   CRealTimeClock& RealTime;
   CChartPrintJobs& Printing;
   CDialogCommands& Dialogs;
+  CTelescopeControl& Telescope;
 };
 
 // A command's handler: a member function of its target, or one of the
 // display switches of the settings (flipped), or a change of the document alone.
 // After a change of the document the view redraws.
-using CommandHandler =
-    std::variant<void (CMainFrame::*)(), int AppSettings::*, void (*)(CSkyDoc&),
-                 void (CSkyView::*)(), void (CAnimationController::*)(), void (CRealTimeClock::*)(),
-                 void (CChartPrintJobs::*)(), void (CDialogCommands::*)()>;
+using CommandHandler = std::variant<void (CMainFrame::*)(), int AppSettings::*, void (*)(CSkyDoc&),
+                                    void (CSkyView::*)(), void (CAnimationController::*)(),
+                                    void (CRealTimeClock::*)(), void (CChartPrintJobs::*)(),
+                                    void (CDialogCommands::*)(), void (CTelescopeControl::*)()>;
 
 struct Command {
   int Id;

@@ -39,6 +39,7 @@
 #include "ui/picture_window.h"
 #include "ui/real_time_clock.h"
 #include "ui/status_panes.h"
+#include "ui/telescope_control.h"
 #include "ui/whats_this.h"
 
 namespace {
@@ -82,6 +83,8 @@ CMainFrame::CMainFrame(CSkyDoc& doc, CMessenger& messages)
   view_ = new CSkyView(doc, messages, this);
   printJobs_ = std::make_unique<CChartPrintJobs>(doc, *view_, *this);
   dialogs_ = std::make_unique<CDialogCommands>(doc, *view_, messages, *this);
+  telescope_ = std::make_unique<CTelescopeControl>(doc, *view_, messages, *this);
+  connect(telescope_.get(), &CTelescopeControl::Changed, this, &CMainFrame::UpdateCommandStates);
   connect(dialogs_.get(), &CDialogCommands::TimeOrPlaceChanged, this, &CMainFrame::UpdatePanes);
   setCentralWidget(view_);
   view_->setFocus();
@@ -93,7 +96,11 @@ CMainFrame::CMainFrame(CSkyDoc& doc, CMessenger& messages)
     if (doc_.Run.FullScreen) ToggleFullScreen();
   });
   connect(view_, &CSkyView::ObjectsPicked, this, [this](const std::vector<sky::PickHit>& hits) {
-    ShowObjectsUnderPointer(hits, doc_, imagesDirectory_, messages_, this);
+    if (doc_.Telescope.DeviceConnected)
+      ShowObjectsUnderPointer(hits, doc_, imagesDirectory_, messages_, this,
+                              [this](sky::SkyObjectRef object) { telescope_->SlewTo(object); });
+    else
+      ShowObjectsUnderPointer(hits, doc_, imagesDirectory_, messages_, this);
   });
 
   CreateActions();
@@ -216,6 +223,9 @@ void CMainFrame::CreateMenus() {
   fill(search->addMenu("&Horizon Point"),
        {ID_HORIZON_EAST, ID_HORIZON_WEST, ID_HORIZON_NORTH, ID_HORIZON_SOUTH, 0, ID_HORIZON_ZENITH,
         ID_HORIZON_NADIR});
+  fill(bar->addMenu("T&ools"),
+       {ID_TOOLS_TELESCOPE, 0, ID_TELESCOPE_SLEW, ID_TELESCOPE_SYNC, ID_TELESCOPE_SLEW_CENTRE,
+        ID_TELESCOPE_ABORT, 0, ID_TELESCOPE_PARK, ID_TELESCOPE_UNPARK, 0, ID_TELESCOPE_FOLLOW});
   fill(bar->addMenu("&Help"), {ID_HELP_CONTENTS, ID_HELP_USING, 0, ID_APP_ABOUT});
 }
 
@@ -239,6 +249,9 @@ void CMainFrame::CreateToolBars() {
                                            ID_SETTINGS_DATE_TIME,
                                            ID_SETTINGS_LOCATION,
                                            ID_SEARCH_TONIGHT,
+                                           0,
+                                           ID_TELESCOPE_SLEW,
+                                           ID_TELESCOPE_ABORT,
                                            0,
                                            kTimeStepBoxId,
                                            ID_ANIMATION_BACKWARD,
@@ -423,7 +436,8 @@ void CMainFrame::UpdateCommandStates() {
 }
 
 void CMainFrame::ShowFollowing() {
-  const QString text = QtText(sky::FollowingText(doc_));
+  QString text = QtText(sky::FollowingText(doc_));
+  if (text.isEmpty()) text = telescope_->StatusText();
   if (statusBar()->currentMessage() == text) return;
   if (text.isEmpty())
     statusBar()->clearMessage();
@@ -432,7 +446,7 @@ void CMainFrame::ShowFollowing() {
 }
 
 ui::CommandTargets CMainFrame::Targets() {
-  return {*this, doc_, *view_, *animation_, *realTime_, *printJobs_, *dialogs_};
+  return {*this, doc_, *view_, *animation_, *realTime_, *printJobs_, *dialogs_, *telescope_};
 }
 
 void CMainFrame::ToggleRedScreen() {

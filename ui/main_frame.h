@@ -16,6 +16,7 @@
 
 class CAnimationController;
 class CRealTimeClock;
+class CTelescopeControl;
 class CChartPrintJobs;
 class CDialogCommands;
 class CHelpWindow;
@@ -52,7 +53,7 @@ class CMainFrame : public QMainWindow {
 
   // Refreshes the place, time and date panes from the document.
   void UpdatePanes();
-  // The status bar's message while the view follows an object.
+  // The status bar's message: what the view follows, else what the telescope does.
   void ShowFollowing();
   // Refreshes every command's enabled and checked state from the document.
   void UpdateCommandStates();
@@ -79,6 +80,7 @@ class CMainFrame : public QMainWindow {
 
   CAnimationController& Animation() const { return *animation_; }
   CRealTimeClock& RealTime() const { return *realTime_; }
+  CTelescopeControl& Telescope() const { return *telescope_; }
   // The help window shown last; nullptr before any.
   CHelpWindow* HelpWindow() const;
 
@@ -132,4 +134,5 @@ class CMainFrame : public QMainWindow {
   std::unique_ptr<CDialogCommands> dialogs_;
   std::unique_ptr<CAnimationController> animation_;
   std::unique_ptr<CRealTimeClock> realTime_;
+  std::unique_ptr<CTelescopeControl> telescope_;
 };

@@ -92,7 +92,7 @@ void CInfoCard::AddRiseSetRows(const sky::RiseSetTexts& t) {
 
 void CInfoCard::AddButtons(bool withImage, const std::filesystem::path& imagesDirectory,
                            const std::string& pictureName, CMessenger* messages) {
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+  auto* buttons = buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   if (withImage) {
     imageButton_ = buttons->addButton(QStringLiteral("Image"), QDialogButtonBox::ActionRole);
@@ -105,6 +105,12 @@ void CInfoCard::AddButtons(bool withImage, const std::filesystem::path& imagesDi
     });
   }
   static_cast<QVBoxLayout*>(layout())->addWidget(buttons);
+}
+
+void CInfoCard::OfferSlew() {
+  QPushButton* slew = buttons_->addButton(tr("&Slew Telescope"), QDialogButtonBox::ActionRole);
+  slew->setObjectName("SlewTelescope");
+  connect(slew, &QPushButton::clicked, this, [this] { done(kSlewAnswer); });
 }
 
 CStarInfoDialog::CStarInfoDialog(const CSkyDoc& doc, int starIndex, QWidget* parent)
@@ -201,29 +207,43 @@ CDeepSkyInfoDialog::CDeepSkyInfoDialog(const sky::DeepSkyCard& c,
 
 void ShowObjectsUnderPointer(const std::vector<sky::PickHit>& hits, const CSkyDoc& doc,
                              const std::filesystem::path& imagesDirectory, CMessenger& messages,
-                             QWidget* parent) {
+                             QWidget* parent,
+                             const std::function<void(sky::SkyObjectRef)>& slewTo) {
+  using Ref = sky::SkyObjectRef;
+  // Whether the user went on to slew to the card's object.
+  const auto show = [&](CInfoCard&& card, Ref object) {
+    if (slewTo) card.OfferSlew();
+    if (card.exec() != CInfoCard::kSlewAnswer) return false;
+    slewTo(object);
+    return true;
+  };
   for (const sky::PickStep& step : sky::PickSteps(hits, doc)) {
+    const int i = step.Index;
+    bool slewed = false;
     switch (step.What) {
       case sky::PickStep::StarCard:
-        CStarInfoDialog(doc, step.Index, parent).exec();
+        slewed = show(CStarInfoDialog(doc, i, parent), {Ref::Star, i});
         break;
       case sky::PickStep::FaintStarCard:
-        CFaintStarInfoDialog(doc, step.Index, parent).exec();
+        slewed = show(CFaintStarInfoDialog(doc, i, parent), {Ref::FaintStar, i});
         break;
       case sky::PickStep::BodyCard:
-        CBodyInfoDialog(doc, step.Index, imagesDirectory, messages, parent).exec();
+        slewed = show(CBodyInfoDialog(doc, i, imagesDirectory, messages, parent), {Ref::Body, i});
         break;
       case sky::PickStep::DeepSkyCard:
-        CDeepSkyInfoDialog(sky::DeepSkyCardOf(doc, step.Index), imagesDirectory, messages, parent)
-            .exec();
+        slewed =
+            show(CDeepSkyInfoDialog(sky::DeepSkyCardOf(doc, i), imagesDirectory, messages, parent),
+                 {Ref::DeepSky, i});
         break;
       case sky::PickStep::NgcIcCard:
-        CDeepSkyInfoDialog(sky::NgcIcCardOf(doc, step.Index), imagesDirectory, messages, parent)
-            .exec();
+        slewed =
+            show(CDeepSkyInfoDialog(sky::NgcIcCardOf(doc, i), imagesDirectory, messages, parent),
+                 {Ref::NgcIc, i});
         break;
       case sky::PickStep::Notice:
-        messages.Show(MessageIcon::Information, res::String(step.Index));
+        messages.Show(MessageIcon::Information, res::String(i));
         break;
     }
+    if (slewed) return;
   }
 }

@@ -5,14 +5,17 @@
 
 #include <QDialog>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "sky/almanac.h"
+#include "sky/object_names.h"
 #include "sky/pick_walk.h"
 
 class CMessenger;
 class CSkyDoc;
+class QDialogButtonBox;
 class QGridLayout;
 class QLabel;
 class QPushButton;
@@ -34,6 +37,9 @@ class CInfoCard : public QDialog {
   QPushButton* ImageButton() const { return imageButton_; }
   // The picture file found for the object, empty when there is none.
   const std::string& PictureFile() const { return pictureFile_; }
+  // Adds "Slew Telescope", which closes the card with kSlewAnswer.
+  void OfferSlew();
+  static constexpr int kSlewAnswer = 2;
 
  protected:
   CInfoCard(const QString& caption, QWidget* parent);
@@ -52,6 +58,7 @@ class CInfoCard : public QDialog {
   QGridLayout* grid_;
   int rows_ = 0;
   QPushButton* imageButton_ = nullptr;
+  QDialogButtonBox* buttons_ = nullptr;
   std::string pictureFile_;
 };
 
@@ -86,7 +93,9 @@ class CDeepSkyInfoDialog : public CInfoCard {
 
 // Opens, one after the other, the cards of the objects a selection pass hit
 // (in the order of sky::PickSteps: the nearest first), or the one notice of
-// a line or cloud under the pointer.
+// a line or cloud under the pointer. With `slewTo`, each card offers to
+// slew the telescope to its object, which ends the run of cards.
 void ShowObjectsUnderPointer(const std::vector<sky::PickHit>& hits, const CSkyDoc& doc,
                              const std::filesystem::path& imagesDirectory, CMessenger& messages,
-                             QWidget* parent);
+                             QWidget* parent,
+                             const std::function<void(sky::SkyObjectRef)>& slewTo = nullptr);

@@ -1,5 +1,6 @@
 // The fields of the user's eyepieces and cameras round the middle of the
-// view, each named above its top; drawn over everything else, never picked.
+// view (round the telescope's place while one is connected, if the user
+// wants), each named above its top; drawn over everything else, never picked.
 // Their names take their label room before the other names (after the
 // compass letters), each its own: the other names give way.
 #include <algorithm>
@@ -22,7 +23,10 @@ constexpr double kNameGap = 4;
 void DescribeEyepieceFields(const LayerInput& input, SkyPrimitives& out) {
   const auto& fields = input.Doc.Settings().Fields;
   const int width = input.View.Viewport[2], height = input.View.Viewport[3];
-  const double cx = width / 2.0, cy = height / 2.0;
+  double cx = width / 2.0, cy = height / 2.0;
+  if (input.Doc.Settings().FieldsOnTelescope == 1 && input.Doc.Telescope.DeviceConnected &&
+      !TelescopeWindowPoint(input, cx, cy))
+    return;  // the telescope points off the surface: so do its fields
   for (const sky::EyepieceField& field : fields) {
     const auto outline = sky::FieldOutline(sky::SizeOf(field), width, height, input.Zoom);
     if (outline.empty()) continue;

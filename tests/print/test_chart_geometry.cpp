@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
@@ -810,6 +811,57 @@ TEST_F(ChartGeometry, TheAltAzimuthGridAndTheMeridianStandInTheHorizonsFrame) {
 
   doc_->Settings().AltAzGrid = 0;
   EXPECT_TRUE(ShapesOf<ChartPolyline>(Chart(2), ChartLayer::Described).empty());
+}
+
+// The connected telescope's reticle stands where the mount points, named
+// after its device, and the eyepiece fields centre on it (unless the user
+// keeps them in the middle); without a telescope there is none.
+TEST_F(ChartGeometry, TheTelescopeAndItsFieldsStandWhereTheMountPoints) {
+  AllSwitchesOff();
+  doc_->Settings().Refraction = 0;
+  CentreOnHorizon(0, 30);
+  sky::EyepieceField eyepiece;
+  eyepiece.Name = "Plossl";
+  settings_.Fields = {eyepiece};
+  doc_->Settings().EyepieceFields = 1;
+  // On the meridian, 2 degrees above the middle of the page.
+  const astro::AstroState& state = doc_->Sky.AstroState;
+  const astro::EquatorialCoord j2000 = state.SkyAt(0, 32);
+  const astro::EquatorialCoord ofDate = state.ToDate(j2000.RightAscension, j2000.Declination);
+  doc_->Telescope.ServerConnected = doc_->Telescope.DeviceConnected = true;
+  doc_->Telescope.Device = "Scope";
+  doc_->Telescope.Pointing = sky::MountPointing{ofDate.RightAscension, ofDate.Declination};
+  const auto middleOf = [](const ChartPolyline& line) {
+    int left = INT_MAX, right = INT_MIN, top = INT_MAX, bottom = INT_MIN;
+    for (const PagePoint p : line.Points) {
+      left = std::min(left, p.X);
+      right = std::max(right, p.X);
+      top = std::min(top, p.Y);
+      bottom = std::max(bottom, p.Y);
+    }
+    return std::pair{(left + right) / 2.0, (top + bottom) / 2.0};
+  };
+  const double above = std::sin(2 * std::numbers::pi / 180) * kWidth / 2 * 8;
+
+  ChartDrawing chart = Chart(8);
+  const auto reticle = ShapesOf<ChartPolyline>(chart, ChartLayer::Described);
+  ASSERT_EQ(reticle.size(), 6u) << "two rings and four ticks";
+  const auto [x, y] = middleOf(reticle[0]);
+  EXPECT_NEAR(x, kCentre.X, 1.5);
+  EXPECT_NEAR(y, kCentre.Y - above, 1.5);
+  EXPECT_TRUE(Has(TextsOf(chart, ChartLayer::Described), "Scope"));
+  const auto fields = ShapesOf<ChartPolyline>(chart, ChartLayer::Fields);
+  ASSERT_EQ(fields.size(), 1u);
+  EXPECT_NEAR(middleOf(fields[0]).first, x, 1.5);
+  EXPECT_NEAR(middleOf(fields[0]).second, y, 1.5);
+
+  doc_->Settings().FieldsOnTelescope = 0;
+  const auto kept = ShapesOf<ChartPolyline>(Chart(8), ChartLayer::Fields);
+  ASSERT_EQ(kept.size(), 1u);
+  EXPECT_NEAR(middleOf(kept[0]).second, kCentre.Y, 1.5) << "the fields keep to the middle";
+
+  doc_->Telescope.DeviceConnected = false;
+  EXPECT_TRUE(ShapesOf<ChartPolyline>(Chart(8), ChartLayer::Described).empty());
 }
 
 }  // namespace

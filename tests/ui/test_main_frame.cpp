@@ -351,10 +351,10 @@ TEST_F(MainFrameTest, PanesAndTimeStepBox) {
   // The menus in their order, and the status text of a command.
   QStringList menus;
   for (QAction* a : frame_->menuBar()->actions()) menus << a->text();
-  EXPECT_EQ(menus.join("|").toStdString(), "&File|&View|&Settings|&Time|Sea&rch|&Help");
+  EXPECT_EQ(menus.join("|").toStdString(), "&File|&View|&Settings|&Time|Sea&rch|T&ools|&Help");
   EXPECT_EQ(frame_->Action(32780)->statusTip().toStdString(), "Coordination grid lines");
   EXPECT_EQ(frame_->Action(32780)->toolTip().toStdString(), "Grids");
-  EXPECT_EQ(frame_->MainToolBar()->actions().size(), 26);  // the find box last
+  EXPECT_EQ(frame_->MainToolBar()->actions().size(), 29);  // the find box last
 }
 
 TEST_F(MainFrameTest, NarrowWindowsKeepTheirPanesApartAndTheTime) {
