@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <iterator>
 #include <numbers>
 
 #include "astro/angles.h"
 #include "astro/transforms.h"
 #include "catalog/builtin_tables.h"
+#include "print/chart_legend.h"
 #include "render/label_space.h"
 #include "render/selection_mark.h"
 #include "render/sky_layers.h"
@@ -142,7 +144,11 @@ class CChartBuilder {
       else if (const auto build = BuilderOf(step.Layer))
         (this->*build)();
     }
+    // The legend keeps its corner of the page: no name of the sky goes under it.
+    ChartDrawing legend = Legend();
     PlaceNames();
+    drawing_.insert(drawing_.end(), std::make_move_iterator(legend.begin()),
+                    std::make_move_iterator(legend.end()));
     Frame();
     return std::move(drawing_);
   }
@@ -391,29 +397,14 @@ class CChartBuilder {
       }
       case DeepSkyType::GlobularCluster:
         brush_ = ChartFill::White;
-        if (!visible) break;
-        Add(ChartLayer::DeepSky, ChartCircle{c, radius, brush_});
-        Add(ChartLayer::DeepSky, ChartLines{{{{c.X + radius, c.Y}, {c.X - radius, c.Y}},
-                                             {{c.X, c.Y + radius}, {c.X, c.Y - radius}}}});
+        if (visible) AddFixedDeepSkySymbol(type, c, radius, brush_, ChartLayer::DeepSky, drawing_);
         break;
       case DeepSkyType::Galaxy:
         GalaxyOutline(record, frame, rho, r);
         break;
       case DeepSkyType::PlanetaryNebula:
-        if (!visible) break;
-        Add(ChartLayer::DeepSky, ChartCircle{c, radius, brush_});
-        Add(ChartLayer::DeepSky, ChartLines{{{{c.X + radius, c.Y}, {c.X + 2 * radius, c.Y}},
-                                             {{c.X - radius, c.Y}, {c.X - 2 * radius, c.Y}},
-                                             {{c.X, c.Y + radius}, {c.X, c.Y + 2 * radius}},
-                                             {{c.X, c.Y - radius}, {c.X, c.Y - 2 * radius}}}});
-        break;
       case DeepSkyType::Nebula:
-        if (!visible) break;
-        Add(ChartLayer::DeepSky, ChartPolyline{{{c.X - radius, c.Y - radius},
-                                                {c.X + radius, c.Y - radius},
-                                                {c.X + radius, c.Y + radius},
-                                                {c.X - radius, c.Y + radius},
-                                                {c.X - radius, c.Y - radius}}});
+        if (visible) AddFixedDeepSkySymbol(type, c, radius, brush_, ChartLayer::DeepSky, drawing_);
         break;
       case DeepSkyType::Unknown:
         break;
@@ -727,6 +718,23 @@ class CChartBuilder {
     }
     for (const render::SkyName& name : primitives.Names)
       NameCentred(into, name.X, name.Baselines, name.Text, FontOf(name.Style));
+  }
+
+  // The legend of the page: its centre's J2000 place and the field the page
+  // spans, at its foot.
+  ChartDrawing Legend() {
+    ChartDrawing legend;
+    double ra = 0, dec = 0;
+    if (!doc_.WindowToSky(page_, width_ / 2, height_ / 2, zoom_, ra, dec)) return legend;
+    const auto across = [this](int pixels) {
+      return 2 * std::asin(std::min(1.0, pixels / 2.0 / (half_ * zoom_))) / astro::kDegToRad;
+    };
+    const PagePoint corner =
+        AddChartLegend(ChartLegendFacts(doc_, ra, dec, across(width_), across(height_)), width_,
+                       height_, measure_, legend);
+    // Window pixels, y upwards, as the names' room counts them.
+    room_.Take({0, 0, static_cast<double>(corner.X), static_cast<double>(height_ - corner.Y)});
+    return legend;
   }
 
   void Frame() {

@@ -83,6 +83,7 @@ enum class ChartLayer {
   Ground,
   Compass,
   Fields,
+  Legend,  // the place, time, centre, field and keys at the foot of the page
   Frame,
   Described,  // a layer described by primitives the chart has no sort of its own for
 };

@@ -74,6 +74,10 @@ enum StringId : int {
   IDS_MOUNT_VIEW_CENTRE = 458,
   IDS_MOUNT_NO_ANSWER = 459,
   IDS_MOUNT_SLEW_TOO_LONG = 460,
+  // The printed chart's legend.
+  IDS_LEGEND_CENTRE = 461,
+  IDS_LEGEND_FIELD = 462,
+  IDS_LEGEND_MAGNITUDES = 463,
   IDS_BODY_NAME_FIRST = 500,  // 500 Moon ... 509 Pluto, in the order of the Bodies table
   IDS_NOTICE_CONSTELLATION_LINE = 510,
   IDS_NOTICE_BOUNDARY = 511,

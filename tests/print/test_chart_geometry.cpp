@@ -148,16 +148,18 @@ class ChartGeometry : public ::testing::Test {
   std::filesystem::path cwd_;
 };
 
-TEST_F(ChartGeometry, EveryDisplaySwitchOffLeavesTheFrameAndTheStars) {
+TEST_F(ChartGeometry, EveryDisplaySwitchOffLeavesTheFrameTheLegendAndTheStars) {
   AllSwitchesOff();
   ChartDrawing chart = Chart(2);
   for (const ChartItem& item : chart)
-    EXPECT_TRUE(item.Layer == ChartLayer::Stars || item.Layer == ChartLayer::Frame);
+    EXPECT_TRUE(item.Layer == ChartLayer::Stars || item.Layer == ChartLayer::Frame ||
+                item.Layer == ChartLayer::Legend);
   EXPECT_FALSE(ShapesOf<ChartCircle>(chart, ChartLayer::Stars).empty());
 
-  // The stars have no switch; with none bright enough the frame is all.
+  // The stars have no switch; with none bright enough the frame and the legend are all.
   doc_->Limits.StarMagnitudeLimit = -3;
   chart = Chart(2);
+  std::erase_if(chart, [](const ChartItem& item) { return item.Layer == ChartLayer::Legend; });
   ASSERT_EQ(chart.size(), 1u);
   const auto frame = ShapesOf<ChartPolyline>(chart, ChartLayer::Frame);
   ASSERT_EQ(frame.size(), 1u);
@@ -733,6 +735,7 @@ TEST_F(ChartGeometry, NamesStandWholeOnThePageClearOfEachOtherAndOverTheDiscs) {
     std::vector<Cell> cells;
     std::size_t lastDisc = 0, firstName = chart.size();
     for (std::size_t i = 0; i < chart.size(); ++i) {
+      if (chart[i].Layer == ChartLayer::Legend) continue;  // over the sky, on its own box
       if (std::holds_alternative<ChartCircle>(chart[i].Shape)) lastDisc = i;
       const ChartText* t = std::get_if<ChartText>(&chart[i].Shape);
       if (!t) continue;
@@ -862,6 +865,38 @@ TEST_F(ChartGeometry, TheTelescopeAndItsFieldsStandWhereTheMountPoints) {
 
   doc_->Telescope.DeviceConnected = false;
   EXPECT_TRUE(ShapesOf<ChartPolyline>(Chart(8), ChartLayer::Described).empty());
+}
+
+// The legend at the page's foot: the place, the time, the centre and the
+// field, the magnitudes of the star discs and the deep-sky types shown;
+// no name of the sky stands under its box.
+TEST_F(ChartGeometry, TheLegendSaysWhereWhenAndWhatAtThePagesFoot) {
+  doc_->Settings().StarNames = doc_->Settings().DeepSkyLabels = 1;
+  doc_->Settings().ShowNebulae = 0;
+  CentreOn(5.6, 0);
+  const ChartDrawing chart = Chart(2);
+  const std::vector<std::string> texts = TextsOf(chart, ChartLayer::Legend);
+  ASSERT_GE(texts.size(), 4u);
+  EXPECT_EQ(texts[0],
+            "Krakow, Poland   50\xB0"
+            "02' N   19\xB0"
+            "55' E");
+  EXPECT_EQ(texts[1].substr(0, 16), "2026-12-08 22:00");
+  EXPECT_EQ(texts[2].substr(0, 19), "Centre: RA 05h 36' ") << texts[2];
+  // Half the page's width is the sphere's radius at zoom 1: 60 x 89 degrees at zoom 2.
+  EXPECT_EQ(texts[3], "Field: 60\xB0 x 89\xB0");
+  for (const char* shown :
+       {"-1", "5", "Open cluster", "Globular cluster", "Galaxy", "Planetary nebula"})
+    EXPECT_TRUE(Has(texts, shown)) << shown;
+  EXPECT_FALSE(Has(texts, "Nebula")) << "switched off";
+
+  const auto box = ShapesOf<ChartPolygon>(chart, ChartLayer::Legend);
+  ASSERT_EQ(box.size(), 1u);
+  const int right = box[0].Points[1].X, top = box[0].Points[0].Y;
+  EXPECT_EQ(box[0].Points[2], (PagePoint{right, kHeight - 1})) << "at the foot, on the left";
+  for (const ChartLayer layer : {ChartLayer::StarNames, ChartLayer::DeepSkyLabels})
+    for (const ChartText& name : ShapesOf<ChartText>(chart, layer))
+      EXPECT_FALSE(name.At.X < right && name.At.Y > top) << name.Text;
 }
 
 }  // namespace
