@@ -52,6 +52,20 @@ enum StringId : int {
   // The status bar while the view follows an object.
   IDS_FOLLOWING = 365,
   IDS_NOTHING_TO_FOLLOW = 366,
+  // The altitude plot: its title, axes, key, markers, read-out and messages.
+  IDS_PLOT_TITLE = 390,
+  IDS_PLOT_TIME_AXIS = 391,
+  IDS_PLOT_ALTITUDE_AXIS = 392,
+  IDS_PLOT_CIVIL_TWILIGHT = 393,
+  IDS_PLOT_NAUTICAL_TWILIGHT = 394,
+  IDS_PLOT_ASTRONOMICAL_TWILIGHT = 395,
+  IDS_PLOT_NIGHT = 396,
+  IDS_PLOT_TRANSIT = 397,
+  IDS_PLOT_SHOWN = 398,
+  IDS_PLOT_READOUT = 399,
+  IDS_PLOT_READOUT_MOON = 400,
+  IDS_PLOT_NOTHING_SELECTED = 401,
+  IDS_PLOT_CANT_WRITE = 402,
   IDS_BODY_NAME_FIRST = 500,  // 500 Moon ... 509 Pluto, in the order of the Bodies table
   IDS_NOTICE_CONSTELLATION_LINE = 510,
   IDS_NOTICE_BOUNDARY = 511,
