@@ -42,6 +42,15 @@ bool EndsInPdf(const std::string& path) {
   return suffix == ".pdf";
 }
 
+// Whether `path` ends in ".png" or ".svg", in any case, after a name.
+bool EndsInPlotSuffix(const std::string& path) {
+  const std::string name = std::filesystem::path(path).filename().string();
+  if (name.size() <= 4) return false;
+  std::string suffix = name.substr(name.size() - 4);
+  for (char& c : suffix) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return suffix == ".png" || suffix == ".svg";
+}
+
 }  // namespace
 
 CommandLine ParseCommandLine(const std::vector<std::string>& args) {
@@ -81,7 +90,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
       value(cl.Find);
     else if (a == "--almanac")
       cl.Almanac = true;
-    else if (a == "--place")
+    else if (a == "--plot-altitude") {
+      value(cl.PlotName);
+      if (cl.Error.empty()) path(cl.PlotFile);
+    } else if (a == "--place")
       value(cl.Place);
     else if (a == "--timing")
       cl.Timing = true;
@@ -119,6 +131,11 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     cl.Error = "--page is an option of --print-pdf";
   if (cl.Error.empty() && cl.PrintLandscape && cl.PrintPdfFile.empty())
     cl.Error = "--landscape is an option of --print-pdf";
+  if (cl.Error.empty() && !cl.PlotFile.empty() &&
+      (!cl.RenderFile.empty() || !cl.PrintPdfFile.empty() || cl.Ephemeris))
+    cl.Error = "--plot-altitude cannot be combined with --render, --print-pdf or --ephemeris";
+  if (cl.Error.empty() && !cl.PlotFile.empty() && !EndsInPlotSuffix(cl.PlotFile))
+    cl.Error = "--plot-altitude needs a file name ending in .png or .svg";
   if (cl.Error.empty() && !cl.PrintPdfFile.empty() && (!cl.RenderFile.empty() || cl.Ephemeris))
     cl.Error = "--print-pdf cannot be combined with --render or --ephemeris";
   if (cl.Error.empty() && !cl.PrintPdfFile.empty() && !EndsInPdf(cl.PrintPdfFile))
@@ -161,6 +178,10 @@ std::string UsageText(const std::string& program) {
       "  --almanac            print the night beginning on the evening of the date at\n"
       "                       the place (sunset, twilights, the Moon, the dark hours,\n"
       "                       the planets and what stands high) as JSON and exit\n"
+      "  --plot-altitude NAME FILE\n"
+      "                       draw NAME's altitude from noon to noon of the night\n"
+      "                       of the date, with the Moon's and the twilights, into\n"
+      "                       FILE (.png or .svg) and exit; NAME as for --info\n"
       "  --render FILE        draw one frame of the sky into FILE and exit; the\n"
       "                       suffix of FILE names the format (png, jpg, bmp, ...)\n"
       "  --size WxH           the size of that frame (default 1280x1024)\n"
@@ -174,7 +195,8 @@ std::string UsageText(const std::string& program) {
       "  --non-interactive    write messages to standard error as \"ICON: text\"\n"
       "                       and answer them with their default button\n"
       "\n"
-      "--render, --print-pdf, --ephemeris, --info, --find and --almanac need no display.\n"
+      "--render, --print-pdf, --plot-altitude, --ephemeris, --info, --find and --almanac\n"
+      "need no display.\n"
       "\n"
       "Exit status:\n";
   for (const ExitStatusMeaning& e : kExitStatuses) {

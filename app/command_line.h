@@ -30,6 +30,9 @@ struct CommandLine {
   std::string Info;        // --info NAME: print the card of that object as JSON and exit
   std::string Find;        // --find TEXT: print the objects whose names fit TEXT as JSON and exit
   bool Almanac = false;    // --almanac: print the night's events and the Tonight list as JSON
+  // --plot-altitude NAME FILE: draw the altitude plot of that object into a PNG or SVG file and
+  // exit
+  std::string PlotName, PlotFile;
   std::string RenderFile;  // --render FILE: draw one frame into FILE and exit
   int RenderWidth = 1280;  // --size WxH
   int RenderHeight = 1024;
@@ -45,7 +48,7 @@ struct CommandLine {
   // prints or writes something and exits belongs here.
   bool Headless() const {
     return Ephemeris || Almanac || !Info.empty() || !Find.empty() || !RenderFile.empty() ||
-           !PrintPdfFile.empty();
+           !PrintPdfFile.empty() || !PlotFile.empty();
   }
 };
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 #include "astro/astro_state.h"
 #include "astro/format.h"
@@ -129,22 +130,27 @@ PlotGeometry LayoutAltitudePlot(const sky::AltitudePlot& plot, const std::string
                                ? sky::UtOffsetText(startClock.OffsetSeconds)
                                : startClock.Abbreviation;
   const astro::DayEvents& e = plot.Events;
+  // Their labels stand inside the area, on the side of the line with more room.
+  const auto label = [&g, &a, f](double x, double y, std::string text, PlotInk ink) {
+    const bool left = x < a.X + a.Width / 2.0;
+    g.Texts.push_back({left ? x + 0.4 * f : x - 0.4 * f, y, std::move(text),
+                       left ? PlotAlign::Left : PlotAlign::Right, ink});
+  };
   if (e.Transit) {
     const double x = XOfInstant(g, *e.Transit);
     const std::optional<double> altitude = sky::AltitudeAt(plot.Curve, *e.Transit);
     g.Lines.push_back(Segment(x, a.Y, x, bottom, PlotInk::Transit, 1.5, true));
-    g.Texts.push_back(
-        {x, a.Y - 0.4 * f,
-         res::Format(res::IDS_PLOT_TRANSIT, {sky::ClockTimeText(plot.Clock, *e.Transit),
-                                             Degrees(altitude.value_or(e.TransitAltitude))}),
-         PlotAlign::Centre, PlotInk::Transit});
+    label(x, a.Y + 1.1 * f,
+          res::Format(res::IDS_PLOT_TRANSIT, {sky::ClockTimeText(plot.Clock, *e.Transit),
+                                              Degrees(altitude.value_or(e.TransitAltitude))}),
+          PlotInk::Transit);
   }
   if (plot.Now) {
     const double x = XOfInstant(g, *plot.Now);
     g.Lines.push_back(Segment(x, a.Y, x, bottom, PlotInk::Now, 2.0));
-    g.Texts.push_back({x + 0.3 * f, bottom - 0.5 * f,
-                       res::Format(res::IDS_PLOT_SHOWN, sky::ClockTimeText(plot.Clock, *plot.Now)),
-                       PlotAlign::Left, PlotInk::Now});
+    label(x, bottom - 0.5 * f,
+          res::Format(res::IDS_PLOT_SHOWN, sky::ClockTimeText(plot.Clock, *plot.Now)),
+          PlotInk::Now);
   }
   AddCurve(g, plot.Moon, PlotInk::MoonCurve, 1.5);
   AddCurve(g, plot.Curve, PlotInk::Curve, 2.5);
@@ -171,16 +177,25 @@ PlotGeometry LayoutAltitudePlot(const sky::AltitudePlot& plot, const std::string
                             res::IDS_PLOT_ASTRONOMICAL_TWILIGHT, res::IDS_PLOT_NIGHT};
   for (int k = 0; k < sky::kSunDepths; ++k)
     keys.push_back({shades[k], std::string(res::String(shadeNames[k])), false});
+  // Each key as wide as its text needs (about half the font's height a
+  // character), shrunk together when they would not fit under the area.
   const double keyY = height - 1.2 * f;
-  const double step = a.Width / static_cast<double>(keys.size());
+  std::vector<double> widths;
+  double total = 0.0;
+  for (const Key& k : keys) {
+    widths.push_back(3.0 * f + 0.5 * f * static_cast<double>(k.Text.size()));
+    total += widths.back();
+  }
+  const double shrink = std::min(1.0, a.Width / total);
+  double x = a.X;
   for (std::size_t i = 0; i < keys.size(); ++i) {
-    const double x = a.X + step * static_cast<double>(i);
     if (keys[i].Line)
       g.Lines.push_back(Segment(x, keyY - 0.35 * f, x + 1.6 * f, keyY - 0.35 * f, keys[i].Ink,
                                 keys[i].Ink == PlotInk::Curve ? 2.5 : 1.5));
     else
       g.Rects.push_back({x, keyY - 0.8 * f, 1.6 * f, 0.9 * f, keys[i].Ink});
     g.Texts.push_back({x + 2.0 * f, keyY, keys[i].Text, PlotAlign::Left});
+    x += widths[i] * shrink;
   }
   return g;
 }
