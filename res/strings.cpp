@@ -80,7 +80,7 @@ constexpr Entry kTable[] = {
     {399, "%s: %s %s, Moon %s"},
     {400, "%s: %s %s"},
     {401, "Choose the object to plot first: search for it or right-click it.    "},
-    {402, "Cannot write %s.    "},
+    {402, "Cannot write %s: %s.    "},
     {500, "Moon"},
     {501, "Sun"},
     {502, "Mercury"},
@@ -171,6 +171,9 @@ constexpr Entry kTable[] = {
     {ID_VIEW_MERIDIAN, "Show or hide the meridian\nMeridian"},
     {ID_VIEW_FOLLOW, "Keep the object you chose at the middle of the view while time runs\nFollow"},
     {ID_TIME_REAL_TIME, "Keep the sky at the present instant as the clock runs\nReal time"},
+    {ID_SEARCH_ALTITUDE_PLOT,
+     "Plot the chosen object's altitude through the night, with the Moon and the "
+     "twilights\nAltitude plot"},
     {ID_FILE_OPEN, "Open an image file\nOpen"},
     {ID_FILE_PRINT_SETUP, "Change the printer and printing options\nPrint Setup"},
     {ID_FILE_PRINT, "Print the active document\nPrint"},

@@ -93,6 +93,7 @@ void CInfoCard::AddRiseSetRows(const sky::RiseSetTexts& t) {
 void CInfoCard::AddButtons(bool withImage, const std::filesystem::path& imagesDirectory,
                            const std::string& pictureName, CMessenger* messages) {
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+  buttons_ = buttons;
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   if (withImage) {
     imageButton_ = buttons->addButton(QStringLiteral("Image"), QDialogButtonBox::ActionRole);
@@ -105,6 +106,16 @@ void CInfoCard::AddButtons(bool withImage, const std::filesystem::path& imagesDi
     });
   }
   static_cast<QVBoxLayout*>(layout())->addWidget(buttons);
+}
+
+void CInfoCard::OfferAltitudePlot() {
+  if (plotButton_ || !buttons_) return;
+  plotButton_ = buttons_->addButton(tr("Altitude &Plot"), QDialogButtonBox::ActionRole);
+  plotButton_->setObjectName(QStringLiteral("AltitudePlotButton"));
+  connect(plotButton_, &QPushButton::clicked, this, [this] {
+    plotAsked_ = true;
+    accept();
+  });
 }
 
 CStarInfoDialog::CStarInfoDialog(const CSkyDoc& doc, int starIndex, QWidget* parent)
@@ -201,29 +212,45 @@ CDeepSkyInfoDialog::CDeepSkyInfoDialog(const sky::DeepSkyCard& c,
 
 void ShowObjectsUnderPointer(const std::vector<sky::PickHit>& hits, const CSkyDoc& doc,
                              const std::filesystem::path& imagesDirectory, CMessenger& messages,
-                             QWidget* parent) {
+                             QWidget* parent, const std::function<void(sky::SkyObjectRef)>& plot) {
+  // Shows a card; true when it asked for the object's plot.
+  const auto show = [&plot](CInfoCard&& card) {
+    if (plot) card.OfferAltitudePlot();
+    card.exec();
+    return card.AltitudePlotAsked();
+  };
   for (const sky::PickStep& step : sky::PickSteps(hits, doc)) {
+    bool asked = false;
+    sky::SkyObjectRef object{sky::SkyObjectRef::Star, step.Index};
     switch (step.What) {
       case sky::PickStep::StarCard:
-        CStarInfoDialog(doc, step.Index, parent).exec();
+        asked = show(CStarInfoDialog(doc, step.Index, parent));
         break;
       case sky::PickStep::FaintStarCard:
-        CFaintStarInfoDialog(doc, step.Index, parent).exec();
+        object.What = sky::SkyObjectRef::FaintStar;
+        asked = show(CFaintStarInfoDialog(doc, step.Index, parent));
         break;
       case sky::PickStep::BodyCard:
-        CBodyInfoDialog(doc, step.Index, imagesDirectory, messages, parent).exec();
+        object.What = sky::SkyObjectRef::Body;
+        asked = show(CBodyInfoDialog(doc, step.Index, imagesDirectory, messages, parent));
         break;
       case sky::PickStep::DeepSkyCard:
-        CDeepSkyInfoDialog(sky::DeepSkyCardOf(doc, step.Index), imagesDirectory, messages, parent)
-            .exec();
+        object.What = sky::SkyObjectRef::DeepSky;
+        asked = show(CDeepSkyInfoDialog(sky::DeepSkyCardOf(doc, step.Index), imagesDirectory,
+                                        messages, parent));
         break;
       case sky::PickStep::NgcIcCard:
-        CDeepSkyInfoDialog(sky::NgcIcCardOf(doc, step.Index), imagesDirectory, messages, parent)
-            .exec();
+        object.What = sky::SkyObjectRef::NgcIc;
+        asked = show(CDeepSkyInfoDialog(sky::NgcIcCardOf(doc, step.Index), imagesDirectory,
+                                        messages, parent));
         break;
       case sky::PickStep::Notice:
         messages.Show(MessageIcon::Information, res::String(step.Index));
         break;
+    }
+    if (asked) {
+      plot(object);
+      return;
     }
   }
 }

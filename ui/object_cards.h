@@ -5,14 +5,17 @@
 
 #include <QDialog>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "sky/almanac.h"
+#include "sky/object_names.h"
 #include "sky/pick_walk.h"
 
 class CMessenger;
 class CSkyDoc;
+class QDialogButtonBox;
 class QGridLayout;
 class QLabel;
 class QPushButton;
@@ -34,6 +37,10 @@ class CInfoCard : public QDialog {
   QPushButton* ImageButton() const { return imageButton_; }
   // The picture file found for the object, empty when there is none.
   const std::string& PictureFile() const { return pictureFile_; }
+  // Adds the Altitude Plot button, which closes the card asking for the plot.
+  void OfferAltitudePlot();
+  QPushButton* AltitudePlotButton() const { return plotButton_; }
+  bool AltitudePlotAsked() const { return plotAsked_; }
 
  protected:
   CInfoCard(const QString& caption, QWidget* parent);
@@ -51,7 +58,10 @@ class CInfoCard : public QDialog {
  private:
   QGridLayout* grid_;
   int rows_ = 0;
+  QDialogButtonBox* buttons_ = nullptr;
   QPushButton* imageButton_ = nullptr;
+  QPushButton* plotButton_ = nullptr;
+  bool plotAsked_ = false;
   std::string pictureFile_;
 };
 
@@ -86,7 +96,9 @@ class CDeepSkyInfoDialog : public CInfoCard {
 
 // Opens, one after the other, the cards of the objects a selection pass hit
 // (in the order of sky::PickSteps: the nearest first), or the one notice of
-// a line or cloud under the pointer.
+// a line or cloud under the pointer. With `plot`, each card offers the
+// object's altitude plot; asking for it ends the walk and calls `plot`.
 void ShowObjectsUnderPointer(const std::vector<sky::PickHit>& hits, const CSkyDoc& doc,
                              const std::filesystem::path& imagesDirectory, CMessenger& messages,
-                             QWidget* parent);
+                             QWidget* parent,
+                             const std::function<void(sky::SkyObjectRef)>& plot = {});
