@@ -1,12 +1,12 @@
 #include "print/altitude_plot_geometry.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <utility>
 
 #include "astro/astro_state.h"
-#include "astro/format.h"
 #include "res/strings.h"
 
 namespace print {
@@ -14,7 +14,14 @@ namespace {
 
 constexpr const char* kDegree = "\xC2\xB0";
 
-std::string Degrees(double altitude) { return astro::FormatFixed(altitude, 1) + kDegree; }
+// A number with `decimals` digits after the point, unpadded, whatever the locale.
+std::string Fixed(double x, int decimals) {
+  char text[32];
+  const auto end = std::to_chars(text, text + sizeof text, x, std::chars_format::fixed, decimals);
+  return std::string(text, end.ptr);
+}
+
+std::string Degrees(double altitude) { return Fixed(altitude, 1) + kDegree; }
 
 std::string IsoDate(const astro::CivilTime& d) {
   char text[16];
@@ -117,7 +124,7 @@ PlotGeometry LayoutAltitudePlot(const sky::AltitudePlot& plot, const std::string
     const double y = YOfAltitude(g, alt);
     g.Lines.push_back(Segment(a.X, y, right, y, PlotInk::Grid, 1.0));
     g.Lines.push_back(Segment(a.X - 0.4 * f, y, a.X, y, PlotInk::Frame, 1.0));
-    g.Texts.push_back({a.X - 0.6 * f, y + 0.35 * f, astro::FormatFixed(alt, 0), PlotAlign::Right});
+    g.Texts.push_back({a.X - 0.6 * f, y + 0.35 * f, Fixed(alt, 0), PlotAlign::Right});
   }
   g.Lines.push_back({{{a.X, a.Y}, {right, a.Y}, {right, bottom}, {a.X, bottom}, {a.X, a.Y}},
                      PlotInk::Frame,
