@@ -10,15 +10,49 @@
 #include <QPrinter>
 #include <QSaveFile>
 #include <QSvgGenerator>
+#include <algorithm>
 
 #include "res/qt_text.h"
 #include "res/strings.h"
+#include "sky/night_vision.h"
 
 namespace print {
 namespace {
 
+// Night vision's reds, none brighter than sky/night_vision.h allows: the
+// day's paper dim, the night black, the lines and texts brightest.
+QColor NightColour(PlotInk ink) {
+  const auto red = [](int r) { return QColor(std::min(r, sky::kNightVisionMaxRed), 0, 0); };
+  switch (ink) {
+    case PlotInk::Paper:
+      return red(46);
+    case PlotInk::CivilTwilight:
+      return red(32);
+    case PlotInk::NauticalTwilight:
+      return red(20);
+    case PlotInk::AstronomicalTwilight:
+      return red(10);
+    case PlotInk::Night:
+      return red(0);
+    case PlotInk::Grid:
+      return red(72);
+    case PlotInk::Frame:
+    case PlotInk::Text:
+      return red(140);
+    case PlotInk::Curve:
+      return red(sky::kNightVisionMaxRed);
+    case PlotInk::MoonCurve:
+      return red(100);
+    case PlotInk::Transit:
+    case PlotInk::Now:
+      return red(120);
+  }
+  return red(sky::kNightVisionMaxRed);
+}
+
 // The daylight colours: white paper, the twilights in deepening blues.
-QColor Colour(PlotInk ink) {
+QColor Colour(PlotInk ink, bool night) {
+  if (night) return NightColour(ink);
   switch (ink) {
     case PlotInk::Paper:
       return Qt::white;
@@ -79,13 +113,13 @@ QByteArray SvgOf(const PlotGeometry& g, const QString& title) {
 
 }  // namespace
 
-void PaintAltitudePlot(QPainter& painter, const PlotGeometry& g) {
+void PaintAltitudePlot(QPainter& painter, const PlotGeometry& g, bool night) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
   for (const PlotRect& r : g.Rects)
-    painter.fillRect(QRectF(r.X, r.Y, r.Width, r.Height), Colour(r.Ink));
+    painter.fillRect(QRectF(r.X, r.Y, r.Width, r.Height), Colour(r.Ink, night));
   for (const PlotPolyline& line : g.Lines) {
-    QPen pen(Colour(line.Ink), line.Width);
+    QPen pen(Colour(line.Ink, night), line.Width);
     if (line.Dashed) pen.setStyle(Qt::DashLine);
     pen.setCapStyle(Qt::FlatCap);
     pen.setJoinStyle(Qt::RoundJoin);
@@ -105,7 +139,7 @@ void PaintAltitudePlot(QPainter& painter, const PlotGeometry& g) {
   for (const PlotText& t : g.Texts) {
     font.setBold(t.Bold);
     painter.setFont(font);
-    painter.setPen(Colour(t.Ink));
+    painter.setPen(Colour(t.Ink, night));
     const QString text = QString::fromStdString(t.Text);
     const double width = QFontMetricsF(font, painter.device()).horizontalAdvance(text);
     const double x = t.Align == PlotAlign::Left     ? t.X

@@ -14,8 +14,9 @@ class QPrinter;
 namespace print {
 
 // Paints `g` with `painter`, active on a surface of g.Width x g.Height
-// pixels, in the plot's daylight colours.
-void PaintAltitudePlot(QPainter& painter, const PlotGeometry& g);
+// pixels, in the plot's daylight colours, or in night vision's reds (the
+// dark hours darkest, the curves brightest).
+void PaintAltitudePlot(QPainter& painter, const PlotGeometry& g, bool night = false);
 
 // The size of the plot in a PNG or SVG file, pixels.
 inline constexpr int kPlotFileWidth = 1200;

@@ -18,7 +18,6 @@
 #include "sky/messages.h"
 #include "sky/sky_doc.h"
 #include "sky/tonight.h"
-#include "ui/night_vision.h"
 
 namespace {
 
@@ -47,19 +46,8 @@ class CAltitudePlotWindow::CCanvas : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent*) override {
-    const print::PlotGeometry g = Geometry();
     QPainter painter(this);
-    if (!window_.doc_.Run.RedScreen) {
-      print::PaintAltitudePlot(painter, g);
-      return;
-    }
-    // In red screen the daylight picture is turned into the night-vision reds.
-    QImage image(size(), QImage::Format_RGB32);
-    {
-      QPainter offscreen(&image);
-      print::PaintAltitudePlot(offscreen, g);
-    }
-    painter.drawImage(0, 0, ui::NightVisionImage(image));
+    print::PaintAltitudePlot(painter, Geometry(), window_.doc_.Run.RedScreen != 0);
   }
   void mouseMoveEvent(QMouseEvent* event) override {
     const std::optional<double> at = print::InstantAtX(Geometry(), event->position().x());
