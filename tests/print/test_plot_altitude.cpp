@@ -3,6 +3,7 @@
 // of a name, a file name or a file it cannot take.
 #include <gtest/gtest.h>
 
+#include <QSvgRenderer>
 #include <algorithm>
 #include <cstdint>
 #include <filesystem>
@@ -64,6 +65,10 @@ TEST(PlotAltitudeCommand, WritesAPngAndAnSvg) {
   EXPECT_NE(drawing.find("viewBox=\"0 0 1200 700\""), std::string::npos);
   EXPECT_NE(drawing.find("M 31 from Poland:Krakow, the night of 2026-12-09"), std::string::npos);
   EXPECT_NE(drawing.find("Astronomical twilight"), std::string::npos);
+  // Qt's own SVG reader takes it whole, at the plot's size.
+  QSvgRenderer reader(QString::fromStdString(dir.File("m31.SVG")));
+  EXPECT_TRUE(reader.isValid());
+  EXPECT_EQ(reader.viewBoxF(), QRectF(0, 0, 1200, 700));
   const std::size_t end = drawing.find_last_not_of("\n ");
   ASSERT_NE(end, std::string::npos);
   EXPECT_EQ(drawing.substr(end - 5, 6), "</svg>");
