@@ -292,7 +292,9 @@ int CSkyApp::PlotToFile() {
                  error.toLocal8Bit().constData());
     return ToInt(ExitStatus::BadCommandLine);
   }
-  return ToInt(ExitStatus::Ok);
+  // What was drawn, for scripts.
+  std::fprintf(stdout, "%s\n", sky::AltitudePlotJson(plot).c_str());
+  return ToInt(std::fflush(stdout) == 0 ? ExitStatus::Ok : ExitStatus::Failure);
 }
 
 int CSkyApp::ExitInstance(int loopResult) {

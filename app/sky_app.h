@@ -54,7 +54,7 @@ class CSkyApp : public QApplication {
   // returns the exit status.
   int PrintToPdf();
   // --plot-altitude: draws the altitude plot of the named object into the PNG
-  // or SVG file; returns the exit status.
+  // or SVG file and prints it as JSON; returns the exit status.
   int PlotToFile();
 
   CommandLine commandLine_;

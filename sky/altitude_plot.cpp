@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <utility>
 
 #include "astro/astro_state.h"
 #include "astro/clock.h"
+#include "astro/json.h"
 #include "astro/refraction.h"
 #include "sky/app_settings.h"
 #include "sky/follow.h"
@@ -127,6 +129,45 @@ AltitudePlot AltitudePlotOf(const CSkyDoc& doc, const PlotTarget& target) {
   const astro::CivilTime evening = EveningOf(doc.Sky.DocumentTime);
   return AltitudePlotOf(NightObserverOf(doc, evening), evening, target,
                         doc.Sky.AstroState.JulianDay);
+}
+
+std::string AltitudePlotJson(const AltitudePlot& plot) {
+  const auto iso = [&plot](const std::optional<double>& at) {
+    return astro::JsonString(at ? IsoTimeText(plot.Clock, *at) : std::string());
+  };
+  const auto altitudes = [](const std::vector<PlotSample>& curve) {
+    astro::JsonArray array;
+    for (const PlotSample& s : curve) array.Add(astro::JsonFixed(s.Altitude, 1));
+    return array.Text();
+  };
+  const auto spans = [&iso](const std::vector<PlotSpan>& list) {
+    astro::JsonArray array;
+    for (const PlotSpan& s : list)
+      array.Add(astro::JsonArray().Add(iso(s.From)).Add(iso(s.To)).Text());
+    return array.Text();
+  };
+  char date[16];
+  std::snprintf(date, sizeof date, "%04d-%02d-%02d", plot.Evening.Year, plot.Evening.Month,
+                plot.Evening.Day);
+  const std::optional<double> transitAltitude =
+      plot.Events.Transit ? AltitudeAt(plot.Curve, *plot.Events.Transit) : std::nullopt;
+  astro::JsonObject out;
+  out.AddString("name", plot.Target.Name)
+      .AddString("date", date)
+      .Add("start", iso(plot.Span.Start))
+      .Add("end", iso(plot.Span.End))
+      .Add("stepMinutes", astro::JsonNumber(kPlotStepDays * 1440.0))
+      .Add("altitudes", altitudes(plot.Curve))
+      .Add("moon", altitudes(plot.Moon))
+      .Add("riseIso", iso(plot.Events.Rise))
+      .Add("transitIso", iso(plot.Events.Transit))
+      .Add("setIso", iso(plot.Events.Set))
+      .Add("transitAltitude", transitAltitude ? astro::JsonFixed(*transitAltitude, 1) : "null")
+      .Add("sunBelow", spans(plot.SunBelow[0]))
+      .Add("civil", spans(plot.SunBelow[1]))
+      .Add("nautical", spans(plot.SunBelow[2]))
+      .Add("astronomical", spans(plot.SunBelow[3]));
+  return out.Text();
 }
 
 }  // namespace sky

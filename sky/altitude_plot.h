@@ -84,6 +84,16 @@ Observer NightObserverOf(const CSkyDoc& doc, const astro::CivilTime& evening);
 std::vector<PlotSpan> SpansBelow(const astro::Track& track, const astro::DayEvents& events,
                                  double start, double end);
 
+// The plot as one JSON object (what `--plot-altitude` prints beside its
+// file): "name", "date" (the evening's, "2026-12-09"), "start" and "end"
+// (ISO 8601 with the offset), "stepMinutes", "altitudes" and "moon" (one
+// per sample, degrees to 0.1; "moon" empty for the Moon's own plot),
+// "riseIso", "transitIso", "setIso" (empty where there is none),
+// "transitAltitude" (degrees as shown, null without a transit), and
+// "sunBelow", "civil", "nautical", "astronomical": the spans below the
+// horizon and the twilights' depths as [from, to] pairs of date-times.
+std::string AltitudePlotJson(const AltitudePlot& plot);
+
 // The curve's altitude at `at` (UT Julian day), interpolated between its
 // samples; nothing outside the curve.
 std::optional<double> AltitudeAt(const std::vector<PlotSample>& curve, double at);

@@ -45,7 +45,10 @@ TEST(PlotAltitudeCommand, WritesAPngAndAnSvg) {
 
   const ProgramRun png = Plot(dir, "--plot-altitude Vega '" + dir.File("vega.png") + "'" + common);
   ASSERT_EQ(png.status, 0) << png.err;
-  EXPECT_EQ(png.out, "");
+  // What was drawn, as one line of JSON.
+  EXPECT_EQ(png.out.rfind("{\"name\":\"Vega\",\"date\":\"2026-12-09\",", 0), 0u) << png.out;
+  EXPECT_EQ(std::count(png.out.begin(), png.out.end(), '\n'), 1);
+  EXPECT_EQ(png.out.back(), '\n');
   const std::string picture = ReadFile(dir.File("vega.png"));
   ASSERT_GT(picture.size(), 24u);
   EXPECT_EQ(picture.substr(0, 8), std::string("\x89PNG\r\n\x1a\n", 8));

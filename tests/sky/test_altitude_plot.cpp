@@ -5,6 +5,7 @@
 // on the 10th); the Sun that never rises and never sets at Tromso.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <memory>
@@ -152,6 +153,27 @@ TEST_F(AltitudePlotAtKrakow, ShadingFollowsTheTwilights) {
   EXPECT_NEAR(plot.SunBelow[0][0].From, December2026(9, 14, 38, 10), kMinute);
   EXPECT_NEAR(plot.SunBelow[3][0].From, December2026(9, 16, 36, 58), kMinute);
   EXPECT_NEAR(plot.SunBelow[3][0].To, December2026(10, 4, 28, 49), kMinute);
+}
+
+// The JSON --plot-altitude prints: the samples and the events as the plot has them.
+TEST_F(AltitudePlotAtKrakow, JsonOfThePlot) {
+  const std::string json = sky::AltitudePlotJson(sky::AltitudePlotOf(*doc_, Vega()));
+  const char* parts[] = {
+      "{\"name\":\"Vega\",\"date\":\"2026-12-09\",\"start\":\"2026-12-09T12:00:00+01:00\","
+      "\"end\":\"2026-12-10T12:00:00+01:00\",\"stepMinutes\":5,\"altitudes\":[73.",
+      "\"transitIso\":\"2026-12-09T13:05:",
+      "\"transitAltitude\":78.7,",
+      "\"astronomical\":[[\"2026-12-09T17:36:",
+  };
+  for (const char* part : parts)
+    EXPECT_NE(json.find(part), std::string::npos) << part << "\n" << json;
+  // One altitude a sample, for Vega and for the Moon.
+  const std::size_t from = json.find("\"altitudes\":["), to = json.find(']', from);
+  EXPECT_EQ(std::count(json.begin() + from, json.begin() + to, ','), 288);
+  EXPECT_EQ(json.find("\"moon\":[]"), std::string::npos);
+  EXPECT_NE(
+      sky::AltitudePlotJson(sky::AltitudePlotOf(*doc_, {"Moon", astro::kMoon})).find("\"moon\":[]"),
+      std::string::npos);
 }
 
 // Beyond the polar circle the Sun stays down all day in December (but
