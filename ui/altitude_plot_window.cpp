@@ -21,16 +21,15 @@
 
 namespace {
 
-// What the plot shown depends on: the night's date, the place, its clock,
-// the refraction switch and the instant marked.
+// What the plot's curves depend on: the night's date, the place, its clock
+// and the refraction switch.
 std::string NightKey(const CSkyDoc& doc) {
   const astro::CivilTime d = sky::EveningOf(doc.Sky.DocumentTime);
   const AppSettings& s = doc.Settings();
   return std::to_string(d.Year) + "-" + std::to_string(d.Month) + "-" + std::to_string(d.Day) +
          " " + std::to_string(doc.Sky.AstroState.Latitude) + " " +
          std::to_string(doc.Sky.AstroState.Longitude) + " " + s.TimeZoneId + " " +
-         std::to_string(s.TimeZone) + " " + std::to_string(s.Refraction) + " " +
-         std::to_string(doc.Sky.AstroState.JulianDay);
+         std::to_string(s.TimeZone) + " " + std::to_string(s.Refraction);
 }
 
 }  // namespace
@@ -101,9 +100,16 @@ void CAltitudePlotWindow::ShowTarget(const sky::PlotTarget& target) {
 
 void CAltitudePlotWindow::Follow() {
   const std::string key = NightKey(doc_);
-  if (key == shownFor_) return;
-  shownFor_ = key;
-  plot_ = sky::AltitudePlotOf(doc_, plot_.Target);
+  const double now = doc_.Sky.AstroState.JulianDay;
+  if (key != shownFor_) {
+    shownFor_ = key;
+    plot_ = sky::AltitudePlotOf(doc_, plot_.Target);
+  } else {
+    // Within the same night only the time shown moves: the curves stay.
+    const bool within = now >= plot_.Span.Start && now <= plot_.Span.End;
+    if (within ? plot_.Now == now : !plot_.Now) return;
+    plot_.Now = within ? std::optional<double>(now) : std::nullopt;
+  }
   canvas_->update();
 }
 

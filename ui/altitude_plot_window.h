@@ -47,6 +47,6 @@ class CAltitudePlotWindow : public QDialog {
   CMessenger& messages_;
   CCanvas* canvas_;
   QLabel* status_;
-  std::string shownFor_;  // the night, place and instant of the plot shown
+  std::string shownFor_;  // the night and place of the plot shown
   sky::AltitudePlot plot_;
 };

@@ -85,6 +85,13 @@ TEST_F(AltitudePlotWindowTest, FollowsTheDateSavesAndTurnsRed) {
   };
   const double winterDusk = dusk();
 
+  // An hour later the same night: the time shown moves.
+  doc_->SetDocumentTime(astro::DateTimeArgument{astro::CivilTime{2026, 12, 9, 21, 0, 0}});
+  doc_->UpdateSky();
+  frame_->UpdatePanes();
+  ASSERT_TRUE(window->Shown().Now);
+  EXPECT_NEAR(*window->Shown().Now, doc_->Sky.AstroState.JulianDay, 1e-9);
+
   doc_->SetDocumentTime(astro::DateTimeArgument{astro::CivilTime{2026, 3, 1, 21, 0, 0}});
   doc_->UpdateSky();
   frame_->UpdatePanes();
