@@ -4,12 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <QMouseEvent>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
 #include <filesystem>
 
 #include "print/altitude_plot_geometry.h"
+#include "print/altitude_plot_printer.h"
 #include "sky/object_names.h"
 #include "tests/main_window_fixture.h"
 #include "ui/altitude_plot_window.h"
@@ -108,6 +110,14 @@ TEST_F(AltitudePlotWindowTest, FollowsTheDateSavesAndTurnsRed) {
   EXPECT_GT(std::filesystem::file_size(png.toStdString()), 20000u);
   EXPECT_GT(std::filesystem::file_size(svg.toStdString()), 20000u);
   EXPECT_FALSE(window->SaveTo(QString::fromStdString(dir_.File("none/jupiter.png"))));
+  // Printed on one page, here of a PDF printer.
+  QPrinter printer;
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(QString::fromStdString(dir_.File("jupiter.pdf")));
+  ASSERT_TRUE(print::PrintAltitudePlot(printer, window->Shown(), "Poland:Krakow"));
+  const std::string pdf = ReadFile(dir_.File("jupiter.pdf"));
+  EXPECT_EQ(pdf.rfind("%PDF", 0), 0u);
+  EXPECT_GT(pdf.size(), 5000u);
 
   // Red screen: the plot in reds alone, as every window.
   Trigger(32802);
