@@ -9,7 +9,6 @@
 #include "astro/clock.h"
 #include "astro/json.h"
 #include "astro/refraction.h"
-#include "sky/app_settings.h"
 #include "sky/follow.h"
 #include "sky/sky_doc.h"
 #include "sky/tonight.h"
