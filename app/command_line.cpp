@@ -55,6 +55,15 @@ bool EndsInPdf(const std::string& path) {
   return suffix == ".pdf";
 }
 
+// Whether `path` ends in ".png" or ".svg", in any case, after a name.
+bool EndsInPlotSuffix(const std::string& path) {
+  const std::string name = std::filesystem::path(path).filename().string();
+  if (name.size() <= 4) return false;
+  std::string suffix = name.substr(name.size() - 4);
+  for (char& c : suffix) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return suffix == ".png" || suffix == ".svg";
+}
+
 }  // namespace
 
 CommandLine ParseCommandLine(const std::vector<std::string>& args) {
@@ -102,7 +111,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
         cl.Error = "--telescope needs HOST:PORT, the port a number from 1 to 65535";
     } else if (a == "--almanac")
       cl.Almanac = true;
-    else if (a == "--place")
+    else if (a == "--plot-altitude") {
+      value(cl.PlotName);
+      if (cl.Error.empty()) path(cl.PlotFile);
+    } else if (a == "--place")
       value(cl.Place);
     else if (a == "--timing")
       cl.Timing = true;
@@ -142,6 +154,11 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     cl.Error = "--telescope is an option of --slew";
   if (cl.Error.empty() && cl.PrintLandscape && cl.PrintPdfFile.empty())
     cl.Error = "--landscape is an option of --print-pdf";
+  if (cl.Error.empty() && !cl.PlotFile.empty() &&
+      (!cl.RenderFile.empty() || !cl.PrintPdfFile.empty() || cl.Ephemeris))
+    cl.Error = "--plot-altitude cannot be combined with --render, --print-pdf or --ephemeris";
+  if (cl.Error.empty() && !cl.PlotFile.empty() && !EndsInPlotSuffix(cl.PlotFile))
+    cl.Error = "--plot-altitude needs a file name ending in .png or .svg";
   if (cl.Error.empty() && !cl.PrintPdfFile.empty() && (!cl.RenderFile.empty() || cl.Ephemeris))
     cl.Error = "--print-pdf cannot be combined with --render or --ephemeris";
   if (cl.Error.empty() && !cl.PrintPdfFile.empty() && !EndsInPdf(cl.PrintPdfFile))
@@ -189,6 +206,10 @@ std::string UsageText(const std::string& program) {
       "                       the mount points as JSON and exit\n"
       "  --telescope HOST:PORT  the INDI server of --slew (default: the one of the\n"
       "                       settings, localhost:7624 at first)\n"
+      "  --plot-altitude NAME FILE\n"
+      "                       draw NAME's altitude from noon to noon of the night\n"
+      "                       of the date, with the Moon's and the twilights, into\n"
+      "                       FILE (.png or .svg) and exit; NAME as for --info\n"
       "  --render FILE        draw one frame of the sky into FILE and exit; the\n"
       "                       suffix of FILE names the format (png, jpg, bmp, ...)\n"
       "  --size WxH           the size of that frame (default 1280x1024)\n"
@@ -202,8 +223,8 @@ std::string UsageText(const std::string& program) {
       "  --non-interactive    write messages to standard error as \"ICON: text\"\n"
       "                       and answer them with their default button\n"
       "\n"
-      "--render, --print-pdf, --ephemeris, --info, --find, --almanac and --slew need no\n"
-      "display.\n"
+      "--render, --print-pdf, --plot-altitude, --ephemeris, --info, --find, --almanac\n"
+      "and --slew need no display.\n"
       "\n"
       "Exit status:\n";
   for (const ExitStatusMeaning& e : kExitStatuses) {

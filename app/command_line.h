@@ -36,6 +36,9 @@ struct CommandLine {
   std::string TelescopeHost;
   int TelescopePort = 0;   // 0 without --telescope
   bool Almanac = false;    // --almanac: print the night's events and the Tonight list as JSON
+  // --plot-altitude NAME FILE: draw the altitude plot of that object into a PNG or SVG file and
+  // exit
+  std::string PlotName, PlotFile;
   std::string RenderFile;  // --render FILE: draw one frame into FILE and exit
   int RenderWidth = 1280;  // --size WxH
   int RenderHeight = 1024;
@@ -51,7 +54,7 @@ struct CommandLine {
   // prints or writes something and exits belongs here.
   bool Headless() const {
     return Ephemeris || Almanac || !Info.empty() || !Find.empty() || !Slew.empty() ||
-           !RenderFile.empty() || !PrintPdfFile.empty();
+           !RenderFile.empty() || !PrintPdfFile.empty() || !PlotFile.empty();
   }
 };
 

@@ -46,8 +46,10 @@ int main(int argc, char** argv) {
   if (!commandLine.Slew.empty()) return RunSlew(commandLine, paths, stdout, stderr);
   if (commandLine.Almanac) return RunAlmanac(commandLine, paths, stdout, stderr);
 
-  // The printed chart needs no display at all: Qt's offscreen platform draws it.
-  if (!commandLine.PrintPdfFile.empty()) ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  // The printed chart and the altitude plot need no display at all: Qt's
+  // offscreen platform draws them.
+  if (!commandLine.PrintPdfFile.empty() || !commandLine.PlotFile.empty())
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
   // Headless runs come up on Qt's offscreen platform when there is no
   // display; a window cannot, and says so in one line.
   CPlatformChoice platform(commandLine.Headless());

@@ -15,17 +15,20 @@
 #include "app/exit_status.h"
 #include "app/quit_signals.h"
 #include "app/startup.h"
+#include "print/altitude_plot_printer.h"
 #include "print/chart_printer.h"
 #include "render/offscreen_render.h"
 #include "render/sky_view.h"
 #include "res/qt_text.h"
 #include "res/strings.h"
+#include "sky/altitude_plot.h"
+#include "sky/object_names.h"
 #include "sky/places.h"
 #include "sky/search.h"
 #include "sky/sky_doc.h"
 #include "ui/main_frame.h"
-#include "ui/real_time_clock.h"
 #include "ui/message_box.h"
+#include "ui/real_time_clock.h"
 #include "ui/splash_window.h"
 
 namespace {
@@ -84,9 +87,11 @@ CSkyApp::~CSkyApp() {
 bool CSkyApp::InitInstance() {
   const std::string program =
       QFileInfo(QCoreApplication::applicationFilePath()).fileName().toStdString();
-  // The printed chart runs without a display: its messages go to standard error.
+  // The printed chart and the altitude plot run without a display: their
+  // messages go to standard error.
   const bool printing = !commandLine_.PrintPdfFile.empty();
-  messages_ = std::make_unique<CMessageBoxes>(commandLine_.NonInteractive || printing);
+  const bool plotting = !commandLine_.PlotFile.empty();
+  messages_ = std::make_unique<CMessageBoxes>(commandLine_.NonInteractive || printing || plotting);
 
   // The data directory holds the catalogues and textures, opened by their
   // paths under it, and (when writable) the settings file.
@@ -137,7 +142,7 @@ bool CSkyApp::InitInstance() {
     CSplashWindow::Open(CSplashWindow::Mode::Splash);
   // The printed chart is drawn with QPainter alone: no GL, no window. A
   // frame drawn offscreen checks its own context (it may need no display).
-  if (!printing) {
+  if (!printing && !plotting) {
     if (commandLine_.RenderFile.empty() && !CSkyView::CanCreateContext()) {
       messages_->Show(MessageIcon::Stop, res::String(res::IDS_CANT_INIT_OPENGL));
       exitCode_ = ToInt(ExitStatus::NoOpenGL);
@@ -167,6 +172,10 @@ bool CSkyApp::InitInstance() {
   }
   if (!CentreOnOption()) {
     exitCode_ = ToInt(ExitStatus::BadCommandLine);
+    return false;
+  }
+  if (plotting) {
+    exitCode_ = PlotToFile();
     return false;
   }
   // The chart shows the document's view as start-up leaves it.
@@ -266,6 +275,26 @@ int CSkyApp::PrintToPdf() {
   if (commandLine_.Timing)
     std::fprintf(stderr, "stellix: chart written after %.0f ms\n", MillisecondsSinceProcessStart());
   return ToInt(ExitStatus::Ok);
+}
+
+int CSkyApp::PlotToFile() {
+  const std::optional<sky::SkyObjectRef> object =
+      sky::FindObjectByName(*doc_, commandLine_.PlotName);
+  if (!object) {
+    std::fprintf(stderr, "stellix: no object is called \"%s\"\n", commandLine_.PlotName.c_str());
+    return ToInt(ExitStatus::BadCommandLine);
+  }
+  const sky::AltitudePlot plot = sky::AltitudePlotOf(*doc_, sky::PlotTargetOf(*doc_, *object));
+  QString error;
+  if (!print::WriteAltitudePlot(QString::fromStdString(commandLine_.PlotFile), plot,
+                                Settings.Location, error)) {
+    std::fprintf(stderr, "stellix: cannot write %s: %s\n", commandLine_.PlotFile.c_str(),
+                 error.toLocal8Bit().constData());
+    return ToInt(ExitStatus::BadCommandLine);
+  }
+  // What was drawn, for scripts.
+  std::fprintf(stdout, "%s\n", sky::AltitudePlotJson(plot).c_str());
+  return ToInt(std::fflush(stdout) == 0 ? ExitStatus::Ok : ExitStatus::Failure);
 }
 
 int CSkyApp::ExitInstance(int loopResult) {

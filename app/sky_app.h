@@ -53,6 +53,9 @@ class CSkyApp : public QApplication {
   // --print-pdf: prints the chart of the document's view into the PDF file;
   // returns the exit status.
   int PrintToPdf();
+  // --plot-altitude: draws the altitude plot of the named object into the PNG
+  // or SVG file and prints it as JSON; returns the exit status.
+  int PlotToFile();
 
   CommandLine commandLine_;
   // With --place: the settings before it and the place it gave.

@@ -109,6 +109,7 @@ const Command kCommands[] = {
     {ID_SEARCH_MESSIER, "&Messier Catalog...", nullptr, &D::SearchMessier, kIdle, nullptr},
     {ID_SEARCH_NGC, "&NGC Catalog...", nullptr, &D::SearchNgc, kIdle, nullptr},
     {ID_SEARCH_TONIGHT, "&Tonight...", nullptr, &D::Tonight, kIdle, nullptr},
+    {ID_SEARCH_ALTITUDE_PLOT, "Altitude &Plot...", "Ctrl+L", &D::AltitudePlot, kIdle, nullptr},
     {ID_HORIZON_EAST, "&East", "Ctrl+E", &V::ShowEast, kIdle, nullptr},
     {ID_HORIZON_WEST, "&West", "Ctrl+W", &V::ShowWest, kIdle, nullptr},
     {ID_HORIZON_NORTH, "&North", "Ctrl+N", &V::ShowNorth, kIdle, nullptr},

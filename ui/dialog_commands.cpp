@@ -5,7 +5,10 @@
 #include <QWhatsThis>
 
 #include "render/sky_view.h"
+#include "res/strings.h"
+#include "sky/messages.h"
 #include "sky/sky_doc.h"
+#include "ui/altitude_plot_window.h"
 #include "ui/body_search_dialog.h"
 #include "ui/colours_dialog.h"
 #include "ui/context_help.h"
@@ -80,14 +83,38 @@ void CDialogCommands::Tonight() {
         },
         &owner_);
     tonight_->setAttribute(Qt::WA_DeleteOnClose);
+    connect(tonight_, &CTonightWindow::AltitudePlotRequested, this,
+            &CDialogCommands::ShowAltitudePlot);
   }
   tonight_->show();
   tonight_->raise();
   tonight_->activateWindow();
 }
 
+void CDialogCommands::AltitudePlot() {
+  if (!doc_.Selected) {
+    messages_.Show(MessageIcon::Information, res::String(res::IDS_PLOT_NOTHING_SELECTED));
+    return;
+  }
+  ShowAltitudePlot(sky::PlotTargetOf(doc_, *doc_.Selected));
+}
+
+void CDialogCommands::ShowAltitudePlot(const sky::PlotTarget& target) {
+  if (!plot_) {
+    plot_ = new CAltitudePlotWindow(doc_, messages_, &owner_);
+    plot_->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  plot_->ShowTarget(target);
+  plot_->show();
+  plot_->raise();
+  plot_->activateWindow();
+}
+
+CAltitudePlotWindow* CDialogCommands::AltitudePlotWindow() const { return plot_; }
+
 void CDialogCommands::FollowDocument() {
   if (tonight_) tonight_->Follow();
+  if (plot_) plot_->Follow();
 }
 
 void CDialogCommands::HelpContents() { ShowHelp(QString::fromUtf8(ui::kHelpContentsPage)); }

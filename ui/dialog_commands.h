@@ -6,6 +6,9 @@
 #include <QPointer>
 #include <QString>
 
+#include "sky/altitude_plot.h"
+
+class CAltitudePlotWindow;
 class CHelpWindow;
 class CMessenger;
 class CSkyDoc;
@@ -35,6 +38,13 @@ class CDialogCommands : public QObject {
   void SearchMessier();
   void SearchNgc();
   void Tonight();
+  // The altitude plot of the object last searched for (CSkyDoc::Selected),
+  // or a word on how to choose one.
+  void AltitudePlot();
+  // The altitude plot window, opened once and kept, showing `target`.
+  void ShowAltitudePlot(const sky::PlotTarget& target);
+  // The plot window; nullptr before it is opened and after it is closed.
+  CAltitudePlotWindow* AltitudePlotWindow() const;
   // Help: the guide's contents, its page on the help window, the page of the
   // focused window (F1), what's-this mode (Shift+F1) and the About window.
   void HelpContents();
@@ -48,7 +58,8 @@ class CDialogCommands : public QObject {
   void ShowHelp(const QString& page);
   // The help window shown last; nullptr before any.
   CHelpWindow* HelpWindow() const;
-  // The Tonight window, once opened, follows the document's date and place.
+  // The Tonight and altitude plot windows, once opened, follow the
+  // document's date and place.
   void FollowDocument();
 
  signals:
@@ -65,7 +76,8 @@ class CDialogCommands : public QObject {
   CSkyView& view_;
   CMessenger& messages_;
   QWidget& owner_;
-  QString helpDirectory_;             // the guide's pages
-  QPointer<CHelpWindow> helpWindow_;  // the help window shown last
-  QPointer<CTonightWindow> tonight_;  // the Tonight window, once opened
+  QString helpDirectory_;               // the guide's pages
+  QPointer<CHelpWindow> helpWindow_;    // the help window shown last
+  QPointer<CTonightWindow> tonight_;    // the Tonight window, once opened
+  QPointer<CAltitudePlotWindow> plot_;  // the altitude plot window, once opened
 };

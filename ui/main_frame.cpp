@@ -22,6 +22,7 @@
 #include "render/sky_view.h"
 #include "res/command_ids.h"
 #include "res/qt_text.h"
+#include "sky/altitude_plot.h"
 #include "sky/civil_time.h"
 #include "sky/follow.h"
 #include "sky/messages.h"
@@ -96,11 +97,13 @@ CMainFrame::CMainFrame(CSkyDoc& doc, CMessenger& messages)
     if (doc_.Run.FullScreen) ToggleFullScreen();
   });
   connect(view_, &CSkyView::ObjectsPicked, this, [this](const std::vector<sky::PickHit>& hits) {
+    CardActions actions;
+    actions.Plot = [this](sky::SkyObjectRef object) {
+      dialogs_->ShowAltitudePlot(sky::PlotTargetOf(doc_, object));
+    };
     if (doc_.Telescope.DeviceConnected)
-      ShowObjectsUnderPointer(hits, doc_, imagesDirectory_, messages_, this,
-                              [this](sky::SkyObjectRef object) { telescope_->SlewTo(object); });
-    else
-      ShowObjectsUnderPointer(hits, doc_, imagesDirectory_, messages_, this);
+      actions.SlewTo = [this](sky::SkyObjectRef object) { telescope_->SlewTo(object); };
+    ShowObjectsUnderPointer(hits, doc_, imagesDirectory_, messages_, this, actions);
   });
 
   CreateActions();
@@ -217,8 +220,8 @@ void CMainFrame::CreateMenus() {
   fill(settings->addMenu("Sky &Background"), {ID_SETTINGS_SKY_BLACK, ID_SETTINGS_SKY_COLOUR});
   fill(bar->addMenu("&Time"), {ID_TIME_REAL_TIME});
   QMenu* search = bar->addMenu("Sea&rch");
-  fill(search,
-       {ID_SEARCH_STAR, ID_SEARCH_CONSTELLATION, ID_SEARCH_SOLAR_SYSTEM, ID_SEARCH_TONIGHT});
+  fill(search, {ID_SEARCH_STAR, ID_SEARCH_CONSTELLATION, ID_SEARCH_SOLAR_SYSTEM, ID_SEARCH_TONIGHT,
+                ID_SEARCH_ALTITUDE_PLOT});
   fill(search->addMenu("&Deep Sky Object"), {ID_SEARCH_MESSIER, ID_SEARCH_NGC});
   fill(search->addMenu("&Horizon Point"),
        {ID_HORIZON_EAST, ID_HORIZON_WEST, ID_HORIZON_NORTH, ID_HORIZON_SOUTH, 0, ID_HORIZON_ZENITH,

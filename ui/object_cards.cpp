@@ -92,7 +92,8 @@ void CInfoCard::AddRiseSetRows(const sky::RiseSetTexts& t) {
 
 void CInfoCard::AddButtons(bool withImage, const std::filesystem::path& imagesDirectory,
                            const std::string& pictureName, CMessenger* messages) {
-  auto* buttons = buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+  buttons_ = buttons;
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   if (withImage) {
     imageButton_ = buttons->addButton(QStringLiteral("Image"), QDialogButtonBox::ActionRole);
@@ -107,10 +108,24 @@ void CInfoCard::AddButtons(bool withImage, const std::filesystem::path& imagesDi
   static_cast<QVBoxLayout*>(layout())->addWidget(buttons);
 }
 
+void CInfoCard::OfferAltitudePlot() {
+  if (plotButton_ || !buttons_) return;
+  plotButton_ = buttons_->addButton(tr("Altitude &Plot"), QDialogButtonBox::ActionRole);
+  plotButton_->setObjectName(QStringLiteral("AltitudePlotButton"));
+  connect(plotButton_, &QPushButton::clicked, this, [this] {
+    plotAsked_ = true;
+    accept();
+  });
+}
+
 void CInfoCard::OfferSlew() {
+  if (!buttons_) return;
   QPushButton* slew = buttons_->addButton(tr("&Slew Telescope"), QDialogButtonBox::ActionRole);
-  slew->setObjectName("SlewTelescope");
-  connect(slew, &QPushButton::clicked, this, [this] { done(kSlewAnswer); });
+  slew->setObjectName(QStringLiteral("SlewTelescope"));
+  connect(slew, &QPushButton::clicked, this, [this] {
+    slewAsked_ = true;
+    accept();
+  });
 }
 
 CStarInfoDialog::CStarInfoDialog(const CSkyDoc& doc, int starIndex, QWidget* parent)
@@ -207,43 +222,48 @@ CDeepSkyInfoDialog::CDeepSkyInfoDialog(const sky::DeepSkyCard& c,
 
 void ShowObjectsUnderPointer(const std::vector<sky::PickHit>& hits, const CSkyDoc& doc,
                              const std::filesystem::path& imagesDirectory, CMessenger& messages,
-                             QWidget* parent,
-                             const std::function<void(sky::SkyObjectRef)>& slewTo) {
-  using Ref = sky::SkyObjectRef;
-  // Whether the user went on to slew to the card's object.
-  const auto show = [&](CInfoCard&& card, Ref object) {
-    if (slewTo) card.OfferSlew();
-    if (card.exec() != CInfoCard::kSlewAnswer) return false;
-    slewTo(object);
-    return true;
+                             QWidget* parent, const CardActions& actions) {
+  // Shows a card; the action it asked for, if any.
+  const auto show = [&actions](CInfoCard&& card) -> const std::function<void(sky::SkyObjectRef)>* {
+    if (actions.Plot) card.OfferAltitudePlot();
+    if (actions.SlewTo) card.OfferSlew();
+    card.exec();
+    if (card.AltitudePlotAsked()) return &actions.Plot;
+    if (card.SlewAsked()) return &actions.SlewTo;
+    return nullptr;
   };
   for (const sky::PickStep& step : sky::PickSteps(hits, doc)) {
-    const int i = step.Index;
-    bool slewed = false;
+    const std::function<void(sky::SkyObjectRef)>* asked = nullptr;
+    sky::SkyObjectRef object{sky::SkyObjectRef::Star, step.Index};
     switch (step.What) {
       case sky::PickStep::StarCard:
-        slewed = show(CStarInfoDialog(doc, i, parent), {Ref::Star, i});
+        asked = show(CStarInfoDialog(doc, step.Index, parent));
         break;
       case sky::PickStep::FaintStarCard:
-        slewed = show(CFaintStarInfoDialog(doc, i, parent), {Ref::FaintStar, i});
+        object.What = sky::SkyObjectRef::FaintStar;
+        asked = show(CFaintStarInfoDialog(doc, step.Index, parent));
         break;
       case sky::PickStep::BodyCard:
-        slewed = show(CBodyInfoDialog(doc, i, imagesDirectory, messages, parent), {Ref::Body, i});
+        object.What = sky::SkyObjectRef::Body;
+        asked = show(CBodyInfoDialog(doc, step.Index, imagesDirectory, messages, parent));
         break;
       case sky::PickStep::DeepSkyCard:
-        slewed =
-            show(CDeepSkyInfoDialog(sky::DeepSkyCardOf(doc, i), imagesDirectory, messages, parent),
-                 {Ref::DeepSky, i});
+        object.What = sky::SkyObjectRef::DeepSky;
+        asked = show(CDeepSkyInfoDialog(sky::DeepSkyCardOf(doc, step.Index), imagesDirectory,
+                                        messages, parent));
         break;
       case sky::PickStep::NgcIcCard:
-        slewed =
-            show(CDeepSkyInfoDialog(sky::NgcIcCardOf(doc, i), imagesDirectory, messages, parent),
-                 {Ref::NgcIc, i});
+        object.What = sky::SkyObjectRef::NgcIc;
+        asked = show(CDeepSkyInfoDialog(sky::NgcIcCardOf(doc, step.Index), imagesDirectory,
+                                        messages, parent));
         break;
       case sky::PickStep::Notice:
-        messages.Show(MessageIcon::Information, res::String(i));
+        messages.Show(MessageIcon::Information, res::String(step.Index));
         break;
     }
-    if (slewed) return;
+    if (asked) {
+      (*asked)(object);
+      return;
+    }
   }
 }

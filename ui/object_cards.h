@@ -37,9 +37,13 @@ class CInfoCard : public QDialog {
   QPushButton* ImageButton() const { return imageButton_; }
   // The picture file found for the object, empty when there is none.
   const std::string& PictureFile() const { return pictureFile_; }
-  // Adds "Slew Telescope", which closes the card with kSlewAnswer.
+  // Adds the Altitude Plot button, which closes the card asking for the plot.
+  void OfferAltitudePlot();
+  QPushButton* AltitudePlotButton() const { return plotButton_; }
+  bool AltitudePlotAsked() const { return plotAsked_; }
+  // Adds the Slew Telescope button, which closes the card asking for the slew.
   void OfferSlew();
-  static constexpr int kSlewAnswer = 2;
+  bool SlewAsked() const { return slewAsked_; }
 
  protected:
   CInfoCard(const QString& caption, QWidget* parent);
@@ -57,8 +61,11 @@ class CInfoCard : public QDialog {
  private:
   QGridLayout* grid_;
   int rows_ = 0;
-  QPushButton* imageButton_ = nullptr;
   QDialogButtonBox* buttons_ = nullptr;
+  QPushButton* imageButton_ = nullptr;
+  QPushButton* plotButton_ = nullptr;
+  bool plotAsked_ = false;
+  bool slewAsked_ = false;
   std::string pictureFile_;
 };
 
@@ -93,9 +100,12 @@ class CDeepSkyInfoDialog : public CInfoCard {
 
 // Opens, one after the other, the cards of the objects a selection pass hit
 // (in the order of sky::PickSteps: the nearest first), or the one notice of
-// a line or cloud under the pointer. With `slewTo`, each card offers to
-// slew the telescope to its object, which ends the run of cards.
+// a line or cloud under the pointer. Each card also offers what `actions`
+// has: asking for it ends the walk and acts on the card's object.
+struct CardActions {
+  std::function<void(sky::SkyObjectRef)> Plot;    // the object's altitude plot
+  std::function<void(sky::SkyObjectRef)> SlewTo;  // the telescope slewed to it
+};
 void ShowObjectsUnderPointer(const std::vector<sky::PickHit>& hits, const CSkyDoc& doc,
                              const std::filesystem::path& imagesDirectory, CMessenger& messages,
-                             QWidget* parent,
-                             const std::function<void(sky::SkyObjectRef)>& slewTo = nullptr);
+                             QWidget* parent, const CardActions& actions = {});

@@ -4,6 +4,8 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
+#include <QPushButton>
 #include <QTimeEdit>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -73,6 +75,13 @@ CTonightWindow::CTonightWindow(CSkyDoc& doc, CMessenger& messages, std::function
   layout->addWidget(tables_[1], 2);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  // The plot of the row chosen last, in either table.
+  QPushButton* plot = buttons->addButton(tr("Altitude &Plot"), QDialogButtonBox::ActionRole);
+  plot->setObjectName(QStringLiteral("TonightAltitudePlot"));
+  connect(plot, &QPushButton::clicked, this, [this] {
+    QTreeWidgetItem* item = chosen_ ? chosen_->currentItem() : nullptr;
+    if (item) emit AltitudePlotRequested(PlotTargetOf(*item));
+  });
   layout->addWidget(buttons);
   resize(1060, 600);
   Follow();
@@ -89,6 +98,19 @@ QTreeWidget* CTonightWindow::NewTable(const char* name) {
   table->sortByColumn(kMagnitude, Qt::AscendingOrder);
   connect(table, &QTreeWidget::itemDoubleClicked, this,
           [this](QTreeWidgetItem* item, int) { Activate(item); });
+  connect(table, &QTreeWidget::currentItemChanged, this, [this, table](QTreeWidgetItem* item) {
+    if (item) chosen_ = table;
+  });
+  table->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(table, &QWidget::customContextMenuRequested, this, [this, table](const QPoint& at) {
+    QTreeWidgetItem* item = table->itemAt(at);
+    if (!item) return;
+    table->setCurrentItem(item);
+    QMenu menu(this);
+    QAction* plot = menu.addAction(tr("Altitude &Plot"));
+    if (menu.exec(table->viewport()->mapToGlobal(at)) == plot)
+      emit AltitudePlotRequested(PlotTargetOf(*item));
+  });
   return table;
 }
 
@@ -155,6 +177,13 @@ void CTonightWindow::Fill(std::optional<double> hour) {
     table->setSortingEnabled(true);
     for (int c = 0; c < kColumns; ++c) table->resizeColumnToContents(c);
   }
+}
+
+sky::PlotTarget CTonightWindow::PlotTargetOf(const QTreeWidgetItem& item) const {
+  const std::vector<sky::TonightRow>& list =
+      item.treeWidget() == tables_[0] ? tonight_.Planets : tonight_.Objects;
+  const sky::TonightRow& row = list.at(item.data(kName, Qt::UserRole + 2).toInt());
+  return {row.Name, row.Body, row.RaJ2000, row.DecJ2000};
 }
 
 void CTonightWindow::Activate(QTreeWidgetItem* item) {

@@ -2,7 +2,8 @@
 // (sky/tonight.h), the planets (each at its highest) in one sortable table,
 // the objects high at the chosen hour in another. A double click on a row
 // sets the sky's time to that row's hour and centres the object; the window
-// follows the date and the place as they change.
+// follows the date and the place as they change. A row's context menu, or
+// the Altitude Plot button for the row chosen, asks for its altitude plot.
 #pragma once
 
 #include <QDialog>
@@ -10,6 +11,7 @@
 #include <optional>
 #include <string>
 
+#include "sky/altitude_plot.h"
 #include "sky/tonight.h"
 
 class CMessenger;
@@ -37,6 +39,12 @@ class CTonightWindow : public QDialog {
 
   enum Column { kName, kKind, kMagnitude, kRise, kSet, kBest, kAltitude, kAzimuth, kColumns };
 
+  // What the altitude plot of a row follows: a planet, or a fixed place.
+  sky::PlotTarget PlotTargetOf(const QTreeWidgetItem& item) const;
+
+ signals:
+  void AltitudePlotRequested(const sky::PlotTarget& target);
+
  private:
   void Fill(std::optional<double> hour);
   void Activate(QTreeWidgetItem* item);
@@ -47,7 +55,8 @@ class CTonightWindow : public QDialog {
   std::function<void()> changed_;
   QLabel* summary_;
   QTimeEdit* hourEdit_;
-  QTreeWidget* tables_[2];  // the planets, the objects
-  std::string shownFor_;    // the date and place of the night shown
+  QTreeWidget* tables_[2];         // the planets, the objects
+  QTreeWidget* chosen_ = nullptr;  // the table whose row was chosen last
+  std::string shownFor_;           // the date and place of the night shown
   sky::Tonight tonight_;
 };
