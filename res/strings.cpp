@@ -195,6 +195,9 @@ constexpr Entry kTable[] = {
     {ID_VIEW_MERIDIAN, "Show or hide the meridian\nMeridian"},
     {ID_VIEW_FOLLOW, "Keep the object you chose at the middle of the view while time runs\nFollow"},
     {ID_TIME_REAL_TIME, "Keep the sky at the present instant as the clock runs\nReal time"},
+    {ID_SEARCH_ALTITUDE_PLOT,
+     "Plot the chosen object's altitude through the night, with the Moon and the "
+     "twilights\nAltitude plot"},
     {ID_TOOLS_TELESCOPE, "Connect a telescope through an INDI server\nTelescope"},
     {ID_TELESCOPE_SLEW, "Point the telescope at the object you chose\nSlew to selected"},
     {ID_TELESCOPE_SYNC,
@@ -206,9 +209,6 @@ constexpr Entry kTable[] = {
     {ID_TELESCOPE_UNPARK, "Wake the telescope from its park position\nUnpark"},
     {ID_TELESCOPE_FOLLOW,
      "Keep the telescope's place at the middle of the view\nFollow the telescope"},
-    {ID_SEARCH_ALTITUDE_PLOT,
-     "Plot the chosen object's altitude through the night, with the Moon and the "
-     "twilights\nAltitude plot"},
     {ID_FILE_OPEN, "Open an image file\nOpen"},
     {ID_FILE_PRINT_SETUP, "Change the printer and printing options\nPrint Setup"},
     {ID_FILE_PRINT, "Print the active document\nPrint"},
