@@ -86,6 +86,8 @@ void CSkyDoc::UpdateSky() {
                            ObserverPlaceOf(settings_, Sky.Instant.OffsetSeconds / 3600.0),
                            Sky.HorizonPoints, Sky.Bodies);
   Sky.CatalogueMotion.Follow(Sky);
+  sky::MoveSmallBodies(Sky.AstroState, Catalogues.SmallBodies, settings_.SmallBodyMagnitudeLimit,
+                       Sky.SmallBodies);
   Conditions();
 }
 
@@ -130,6 +132,16 @@ void CSkyDoc::LoadPlaces(CCatalogueFailure& failure) {
   }
 }
 
+void CSkyDoc::LoadSmallBodies(CCatalogueFailure& failure) {
+  constexpr const char* kFile = "smallbodies.tab";
+  Catalogues.SmallBodies.clear();
+  if (const std::optional<std::string> text = catalog::ReadTextFile(files_.Path(kFile).c_str())) {
+    catalog::ElementsImport read = catalog::ReadSmallBodyTable(*text, kFile);
+    if (!read.Error.empty()) failure.DamagedFile(kFile, read.Error);
+    Catalogues.SmallBodies = std::move(read.Bodies);
+  }
+}
+
 bool CSkyDoc::OnNewDocument(CCatalogueFailure& failure, CSkyScene* scene,
                             std::optional<astro::DateTimeArgument> startTime) {
   SetDocumentTime(startTime);
@@ -159,8 +171,11 @@ bool CSkyDoc::OnNewDocument(CCatalogueFailure& failure, CSkyScene* scene,
       motions.Damaged())
     failure.DamagedFile("bsc5motion.bin", DamagedFileMessage("bsc5motion.bin", motions));
   LoadPlaces(failure);
+  LoadSmallBodies(failure);
   Sky.CatalogueMotion.Keep(Sky, Catalogues.StarMotions);
   Sky.CatalogueMotion.Follow(Sky);
+  sky::MoveSmallBodies(Sky.AstroState, Catalogues.SmallBodies, settings_.SmallBodyMagnitudeLimit,
+                       Sky.SmallBodies);
 
   if (scene) PrepareScene(*scene);
   return true;

@@ -97,6 +97,11 @@ class CSkyDoc {
   // cities.tab left out are reported as those of a damaged file.
   void LoadPlaces(CCatalogueFailure& failure);
 
+  // Reads the comets and minor planets of smallbodies.tab from the data
+  // directory into Catalogues.SmallBodies; a missing file gives none, a
+  // damaged one none and its message.
+  void LoadSmallBodies(CCatalogueFailure& failure);
+
   // The drawing side of the initialisation: display lists (once per
   // context), textures and the fixed GL state, with the view's context current.
   void PrepareScene(CSkyScene& scene);
