@@ -48,9 +48,20 @@ struct SkyName {
   std::vector<double> Baselines;
 };
 
+// A disc (radius in the surface's pixels), filled or outlined, in one
+// colour as a line's. A disc with a pick name is what a click on it picks
+// (sky/pick_walk.h's names); 0 is never picked.
+struct SkyDisc {
+  double X = 0, Y = 0, Radius = 0;
+  int Colour = 0;
+  bool Filled = true;
+  unsigned PickName = 0;
+};
+
 struct SkyPrimitives {
   std::vector<SkyLine> Lines;
   std::vector<SkyName> Names;
+  std::vector<SkyDisc> Discs;  // drawn over the lines
 };
 
 // The size of a text on the surface, in its pixels.
@@ -94,5 +105,19 @@ void DescribeEyepieceFields(const LayerInput& input, SkyPrimitives& out);
 void DescribeAltAzGrid(const LayerInput& input, SkyPrimitives& out);
 // The meridian: the great circle through the north and south points and the zenith.
 void DescribeMeridian(const LayerInput& input, SkyPrimitives& out);
+// The comets and minor planets as bright as their limit (AppSettings::
+// SmallBodyMagnitudeLimit) or brighter: points sized by magnitude, comets
+// with a coma and a tail away from the Sun, named by the planets' rules.
+void DescribeSmallBodies(const LayerInput& input, SkyPrimitives& out);
+
+// The pick names of the discs of `primitives` within `reach` pixels of
+// window point x, y (y upwards; the disc's radius, at least
+// kSmallestDiscPick, added), each once, with the distance to its middle.
+struct DiscHit {
+  unsigned Name;
+  double Distance;
+};
+std::vector<DiscHit> DiscsAt(const SkyPrimitives& primitives, double x, double y, double reach);
+inline constexpr double kSmallestDiscPick = 3;
 
 }  // namespace render

@@ -52,6 +52,15 @@ enum StringId : int {
   // The status bar while the view follows an object.
   IDS_FOLLOWING = 365,
   IDS_NOTHING_TO_FOLLOW = 366,
+  // The comets' and minor planets' cards and the import of their elements.
+  IDS_COMET_CAPTION = 370,
+  IDS_MINOR_PLANET_CAPTION = 371,
+  IDS_ELEMENTS_OLD = 372,
+  IDS_AU = 373,
+  IDS_PERIOD_YEARS = 374,
+  IDS_ELEMENTS_REFUSED = 375,
+  IDS_ELEMENTS_IMPORTED = 376,
+  IDS_ELEMENTS_NOT_KEPT = 377,
   IDS_BODY_NAME_FIRST = 500,  // 500 Moon ... 509 Pluto, in the order of the Bodies table
   IDS_NOTICE_CONSTELLATION_LINE = 510,
   IDS_NOTICE_BOUNDARY = 511,

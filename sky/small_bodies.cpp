@@ -1,5 +1,6 @@
 #include "sky/small_bodies.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <limits>
@@ -124,6 +125,26 @@ std::string SmallBodyName(const catalog::SmallBodyElements& body) {
     return std::string(d);
   if (!IsDigits(number)) return std::string(d);
   return std::string(d.substr(blank + 1));
+}
+
+std::vector<std::string> SmallBodyNamesOf(const catalog::SmallBodyElements& body) {
+  std::vector<std::string> names{SmallBodyName(body)};
+  const auto add = [&names](std::string_view name) {
+    if (!name.empty() && std::find(names.begin(), names.end(), name) == names.end())
+      names.emplace_back(name);
+  };
+  const std::string_view d = body.Designation;
+  add(d);
+  if (!body.Comet) return names;
+  const std::size_t open = d.find(" (");
+  if (open != std::string_view::npos && d.back() == ')') {
+    add(d.substr(0, open));
+    add(d.substr(open + 2, d.size() - open - 3));
+  } else if (const std::size_t slash = d.find('/');
+             slash != std::string_view::npos && slash > 1 && IsDigits(d.substr(0, slash - 1))) {
+    add(d.substr(slash + 1));
+  }
+  return names;
 }
 
 }  // namespace sky

@@ -47,4 +47,10 @@ inline constexpr double kMagnitudeMargin = 0.1;
 // "C/1995 O1 (Hale-Bopp)").
 std::string SmallBodyName(const catalog::SmallBodyElements& body);
 
+// Every name a user may find `body` by: its name, its designation as given
+// when it differs, and for a comet its designation without the name in
+// brackets and that name ("C/1995 O1", "Hale-Bopp"), or a numbered periodic
+// comet's name ("Halley" of "1P/Halley").
+std::vector<std::string> SmallBodyNamesOf(const catalog::SmallBodyElements& body);
+
 }  // namespace sky
