@@ -73,8 +73,12 @@ std::vector<DiscHit> DiscsAt(const SkyPrimitives& primitives, double x, double y
     if (disc.PickName == 0) continue;
     const double distance = std::hypot(disc.X - x, disc.Y - y);
     if (distance > reach + std::max(disc.Radius, kSmallestDiscPick)) continue;
-    const auto same = [&disc](const DiscHit& h) { return h.Name == disc.PickName; };
-    if (std::none_of(hits.begin(), hits.end(), same)) hits.push_back({disc.PickName, distance});
+    const auto same = std::find_if(hits.begin(), hits.end(),
+                                   [&disc](const DiscHit& h) { return h.Name == disc.PickName; });
+    if (same == hits.end())
+      hits.push_back({disc.PickName, distance});
+    else
+      same->Distance = std::min(same->Distance, distance);
   }
   return hits;
 }

@@ -5,6 +5,10 @@
 #include <cmath>
 #include <set>
 
+#include "render/sky_primitives.h"
+#include "sky/camera_math.h"
+#include "sky/pick_walk.h"
+#include "sky/search.h"
 #include "sky/sky_doc.h"
 #include "sky/small_bodies.h"
 
@@ -103,6 +107,77 @@ TEST(SmallBodies, NamesLeaveOutTheNumber) {
     body.Comet = c.Comet;
     EXPECT_EQ(sky::SmallBodyName(body), c.Name) << c.Designation;
   }
+}
+
+// Discs under the pointer: within the reach plus their radius (at least
+// kSmallestDiscPick), each name once at its nearest disc, never name 0.
+TEST(SmallBodies, DiscsArePickedWithinTheirRadiusAndTheReach) {
+  render::SkyPrimitives p;
+  p.Discs = {{100, 100, 8, 0, false, 7},
+             {100, 100, 3, 0, true, 7},
+             {112, 100, 1, 0, true, 8},
+             {100, 130, 20, 0, true, 0}};
+  struct Case {
+    double X, Y;
+    std::vector<unsigned> Names;
+  };
+  const Case cases[] = {
+      {100, 100, {7}},  {108, 100, {7, 8}}, {110.6, 100, {8}}, {117.4, 100, {8}},
+      {117.6, 100, {}}, {100, 125, {}},     {90, 90, {}},      {100, 89.6, {7}},
+  };
+  for (const Case& c : cases) {
+    std::vector<unsigned> names;
+    for (const render::DiscHit& hit : render::DiscsAt(p, c.X, c.Y, 2.5)) names.push_back(hit.Name);
+    EXPECT_EQ(names, c.Names) << c.X << ", " << c.Y;
+  }
+  const auto nearest = render::DiscsAt(p, 103, 100, 2.5);
+  ASSERT_EQ(nearest.size(), 1u);
+  EXPECT_DOUBLE_EQ(nearest[0].Distance, 3);
+}
+
+class NoMeasure : public render::CLabelMeasure {
+ public:
+  render::TextExtent Extent(render::LabelStyle, std::string_view text) const override {
+    return {7.0 * static_cast<double>(text.size()), 10, 3, 5};
+  }
+};
+
+// A click on Hale-Bopp in a view centred on it opens its card, whatever
+// else stands near; a click beside it opens none of the layer's.
+TEST(SmallBodies, AClickOnACometOpensItsCard) {
+  AppSettings settings;
+  CSkyDoc doc(settings, catalog::DataFiles{STELLIX_SOURCE_DATA_DIR});
+  NoMissingFile failure;
+  doc.LoadSmallBodies(failure);
+  doc.Sky.DocumentTime = astro::CivilTime{1997, 4, 1, 20, 0, 0};
+  doc.UpdateSky();
+  const auto comet = sky::FindObjectByName(doc, "Hale-Bopp");
+  ASSERT_TRUE(comet);
+  const astro::EquatorialCoord at = sky::PlaceOf(doc, *comet);
+  settings.YRotation = -15 * at.RightAscension;
+  settings.XRotation = -at.Declination;
+  constexpr int kWidth = 800, kHeight = 600;
+  constexpr double kZoom = 8;
+  sky::ViewGeometry view;
+  view.Viewport[2] = kWidth;
+  view.Viewport[3] = kHeight;
+  render::OrthoMatrix(render::SkyOrthoVolume(kWidth, kHeight, kZoom), view.Projection);
+  view.Projection[10] = 2.0;
+  render::CameraMatrix(settings.XRotation, settings.YRotation, false, doc.Sky.AstroState,
+                       view.Modelview);
+  const NoMeasure measure;
+  render::SkyPrimitives drawn;
+  render::DescribeSmallBodies({doc, doc.Conditions(), view, kZoom, 1.0, measure}, drawn);
+  std::vector<sky::PickHit> hits;
+  for (const render::DiscHit& hit : render::DiscsAt(drawn, kWidth / 2.0, kHeight / 2.0 + 1, 2.5))
+    hits.push_back({hit.Name, hit.Distance});
+  const std::vector<sky::PickStep> steps = sky::PickSteps(hits, doc);
+  ASSERT_EQ(steps.size(), 1u);
+  EXPECT_EQ(steps[0], (sky::PickStep{sky::PickStep::SmallBodyCard, comet->Index}));
+  EXPECT_TRUE(render::DiscsAt(drawn, kWidth / 2.0 + 30, kHeight / 2.0, 2.5).empty());
+  // A name past the catalogue opens nothing.
+  const unsigned past = sky::kSmallBodyNameFirst + 2245;
+  EXPECT_TRUE(sky::PickSteps({{past, 0}}, doc).empty());
 }
 
 }  // namespace
