@@ -44,6 +44,7 @@ int main(int argc, char** argv) {
   if (!commandLine.Info.empty()) return RunInfo(commandLine, paths, stdout, stderr);
   if (!commandLine.Find.empty()) return RunFind(commandLine, paths, stdout, stderr);
   if (commandLine.Almanac) return RunAlmanac(commandLine, paths, stdout, stderr);
+  if (commandLine.ElementsOnly()) return RunElements(commandLine, paths, stdout, stderr);
 
   // The printed chart needs no display at all: Qt's offscreen platform draws it.
   if (!commandLine.PrintPdfFile.empty()) ::setenv("QT_QPA_PLATFORM", "offscreen", 1);

@@ -29,6 +29,9 @@ struct SkyCatalogues {
   // The comets and minor planets: the bundled table's, each replaced by the
   // user's imported elements of the same body, then the other imported ones.
   std::vector<catalog::SmallBodyElements> SmallBodies;
+  // Counts the changes of SmallBodies (an import), whose indices those
+  // who keep one must find again.
+  int SmallBodiesVersion = 0;
 };
 
 }  // namespace sky
