@@ -249,7 +249,9 @@ TEST(OrbitFile, KeptElementsReadBackTheSame) {
     EXPECT_EQ(b.Orbit.PerihelionTime, a.Orbit.PerihelionTime);
     EXPECT_EQ(b.Orbit.Epoch, a.Orbit.Epoch);
     EXPECT_EQ(std::isnan(b.Magnitude), std::isnan(a.Magnitude)) << i;
-    if (!std::isnan(a.Magnitude)) EXPECT_EQ(b.Magnitude, a.Magnitude);
+    if (!std::isnan(a.Magnitude)) {
+      EXPECT_EQ(b.Magnitude, a.Magnitude);
+    }
     EXPECT_EQ(std::isnan(b.Slope), std::isnan(a.Slope)) << i;
   }
   EXPECT_TRUE(std::isnan(bodies[1].Magnitude));
