@@ -343,4 +343,42 @@ TEST(InfoCommand, CometsAndMinorPlanetsAgainstPyEphem) {
   EXPECT_EQ(Fields(recent.out)["epochWarning"], "");
 }
 
+// --elements: alone it reports the import; with --info the imported
+// elements are the card's, now and at the next start; a damaged file keeps
+// nothing and is named with its line and field, status 2.
+TEST(InfoCommand, ImportedElementsReplaceTheBundledOnes) {
+  ScratchDir dir;
+  const std::string settings = dir.Write("stellix.INI", kKrakow);
+  const std::string common = " --datetime 2024-01-01T00:00:00Z --settings '" + settings + "'";
+  const std::string encke =
+      "0002P         2023 10 22.5284  0.339435  0.847093  187.2794  334.1588   11.3466  20230913  "
+      "14.0  4.0  2P/Encke                                                 MPEC 2023\n";
+  const std::string file = dir.Write("CometEls.txt", encke);
+  const ProgramRun bundled = Info(dir, "--info Encke" + common);
+  ASSERT_EQ(bundled.status, 0) << bundled.err;
+  EXPECT_EQ(Fields(bundled.out)["epoch"], "2022-08-24");
+
+  const ProgramRun alone = Info(dir, "--elements '" + file + "'" + common);
+  ASSERT_EQ(alone.status, 0) << alone.err;
+  std::map<std::string, std::string> report = Fields(alone.out);
+  EXPECT_EQ(report["read"], "1");
+  EXPECT_EQ(report["kept"], dir.File("elements.tab"));
+  EXPECT_EQ(report["bodies"], "2245");
+  std::map<std::string, std::string> card = Fields(Info(dir, "--info Encke" + common).out);
+  EXPECT_EQ(card["epoch"], "2023-09-13");
+  EXPECT_EQ(card["epochWarning"], "");
+  EXPECT_NEAR(std::stod(card["q"]), 0.339435, 1e-12);
+
+  std::string damaged = encke;
+  damaged.replace(41, 8, "0.8x7093");
+  const std::string bad = dir.Write("bad.txt", encke + damaged);
+  const ProgramRun refused = Info(dir, "--elements '" + bad + "' --info Ceres" + common);
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_EQ(refused.out, "");
+  EXPECT_EQ(refused.err,
+            "stellix: No orbital elements were imported: bad.txt:2: eccentricity: bad value "
+            "'0.8x7093'\n");
+  EXPECT_EQ(Fields(Info(dir, "--info Encke" + common).out)["epoch"], "2023-09-13");
+}
+
 }  // namespace
