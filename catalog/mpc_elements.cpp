@@ -242,7 +242,7 @@ ElementsImport ReadSmallBodyTable(std::string_view text, const std::string& file
                              {"perihelion time", -1e12, 1e12},
                              {"epoch", 0.0, 1e7},
                              {"magnitude", -10.0, 40.0},
-                             {"slope", -10.0, 40.0}};
+                             {"slope", -25.0, 100.0}};
     double v[9];
     for (std::size_t k = 0; k < 9; ++k) {
       // The magnitude and the slope may be left empty: not given.

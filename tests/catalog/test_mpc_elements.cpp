@@ -231,7 +231,21 @@ TEST(OrbitFile, KeptElementsReadBackTheSame) {
   const std::vector<catalog::SmallBodyElements> comets =
       catalog::ReadCometEls(kEncke + "\n" + Replace(kEncke, 92, "         ") + "\n", "c").Bodies;
   bodies.insert(bodies.end(), comets.begin(), comets.end());
-  ASSERT_EQ(bodies.size(), 4u);
+  // The farthest reaches of the orbit files: a steep comet's K of 40 (a
+  // slope of 100), an orbit of a = 1e6 AU and e = 0.999999 half a turn
+  // from its perihelion.
+  const std::string far =
+      Replace(Replace(Replace(kCeres, 71, "0.9999990"), 93, "1000000.000"), 27, " 179.9999");
+  for (const catalog::ElementsImport& edge :
+       {catalog::ReadCometEls(Replace(kEncke, 97, "40.0") + "\n", "c"),
+        catalog::ReadMpcOrb(far + "\n", "m")}) {
+    ASSERT_EQ(edge.Error, "");
+    bodies.insert(bodies.end(), edge.Bodies.begin(), edge.Bodies.end());
+  }
+  ASSERT_EQ(bodies.size(), 6u);
+  EXPECT_EQ(bodies[4].Slope, 100.0);
+  EXPECT_LT(bodies[5].Orbit.PerihelionDistance, 1.1);
+  EXPECT_LT(bodies[5].Orbit.PerihelionTime, -1e11);
   bodies[1].Designation = "odd\tname";
   const catalog::ElementsImport back =
       catalog::ReadSmallBodyTable(catalog::SmallBodyTableText(bodies), "kept.tab");
