@@ -116,7 +116,11 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
       if (cl.Error.empty()) path(cl.PlotFile);
     } else if (a == "--place")
       value(cl.Place);
-    else if (a == "--timing")
+    else if (a == "--elements") {
+      std::string file;
+      path(file);
+      if (!file.empty()) cl.Elements.push_back(std::move(file));
+    } else if (a == "--timing")
       cl.Timing = true;
     else if (a == "--render")
       path(cl.RenderFile);
@@ -159,6 +163,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     cl.Error = "--plot-altitude cannot be combined with --render, --print-pdf or --ephemeris";
   if (cl.Error.empty() && !cl.PlotFile.empty() && !EndsInPlotSuffix(cl.PlotFile))
     cl.Error = "--plot-altitude needs a file name ending in .png or .svg";
+  if (cl.Error.empty() && !cl.Elements.empty() && cl.Ephemeris)
+    cl.Error = "--elements cannot be combined with --ephemeris";
   if (cl.Error.empty() && !cl.PrintPdfFile.empty() && (!cl.RenderFile.empty() || cl.Ephemeris))
     cl.Error = "--print-pdf cannot be combined with --render or --ephemeris";
   if (cl.Error.empty() && !cl.PrintPdfFile.empty() && !EndsInPdf(cl.PrintPdfFile))
@@ -219,12 +225,16 @@ std::string UsageText(const std::string& program) {
       "  --centre NAME        turn the view to NAME first (also --center): a star's\n"
       "                       proper name, a constellation, \"M 31\", \"NGC 869\",\n"
       "                       \"HR 2491\", the Sun, the Moon or a planet\n"
+      "  --elements FILE      import the orbital elements of an MPCORB.DAT or\n"
+      "                       CometEls.txt file (may be repeated) and keep them for\n"
+      "                       every later start; alone, print how many were read\n"
+      "                       as JSON and exit\n"
       "  --timing             report start-up and frame times on standard error\n"
       "  --non-interactive    write messages to standard error as \"ICON: text\"\n"
       "                       and answer them with their default button\n"
       "\n"
-      "--render, --print-pdf, --plot-altitude, --ephemeris, --info, --find, --almanac\n"
-      "and --slew need no display.\n"
+      "--render, --print-pdf, --plot-altitude, --ephemeris, --info, --find, --almanac,\n"
+      "--slew and --elements need no display.\n"
       "\n"
       "Exit status:\n";
   for (const ExitStatusMeaning& e : kExitStatuses) {

@@ -42,6 +42,10 @@ struct CommandLine {
   std::string RenderFile;  // --render FILE: draw one frame into FILE and exit
   int RenderWidth = 1280;  // --size WxH
   int RenderHeight = 1024;
+  // --elements FILE (repeated): orbit files of the Minor Planet Center
+  // imported and kept before anything else; alone, the import is reported
+  // as JSON and the program exits
+  std::vector<std::string> Elements;
   bool Timing = false;  // --timing: report start-up and frame times on standard error
   // --print-pdf FILE.pdf: print the chart of the view into a one-page PDF and exit
   std::string PrintPdfFile;
@@ -52,9 +56,14 @@ struct CommandLine {
   // Whether the program runs without a window: such runs need no display
   // and take the headless start-up path (main). Every mode that draws,
   // prints or writes something and exits belongs here.
+  // --elements with no other mode that exits: the import alone.
+  bool ElementsOnly() const {
+    return !Elements.empty() && !Ephemeris && !Almanac && Info.empty() && Find.empty() &&
+           RenderFile.empty() && PrintPdfFile.empty();
+  }
   bool Headless() const {
     return Ephemeris || Almanac || !Info.empty() || !Find.empty() || !Slew.empty() ||
-           !RenderFile.empty() || !PrintPdfFile.empty() || !PlotFile.empty();
+           !RenderFile.empty() || !PrintPdfFile.empty() || !PlotFile.empty() || !Elements.empty();
   }
 };
 

@@ -45,6 +45,7 @@ int main(int argc, char** argv) {
   if (!commandLine.Find.empty()) return RunFind(commandLine, paths, stdout, stderr);
   if (!commandLine.Slew.empty()) return RunSlew(commandLine, paths, stdout, stderr);
   if (commandLine.Almanac) return RunAlmanac(commandLine, paths, stdout, stderr);
+  if (commandLine.ElementsOnly()) return RunElements(commandLine, paths, stdout, stderr);
 
   // The printed chart and the altitude plot need no display at all: Qt's
   // offscreen platform draws them.

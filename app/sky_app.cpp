@@ -125,6 +125,7 @@ bool CSkyApp::InitInstance() {
     messages_->Show(MessageIcon::Exclamation, SettingsClampedMessage(settingsPath_, clamped));
 
   doc_ = std::make_unique<CSkyDoc>(Settings, catalog::DataFiles{InstallDirectory});
+  doc_->KeepElementsIn(sky::KeptElementsPath(settingsPath_));
   // The faint-star and NGC/IC files are read when a limit or a search first
   // needs them, often in the middle of a zoom or a search: a window tells of
   // their damage once that step is done; a run without a window (or without
@@ -156,6 +157,14 @@ bool CSkyApp::InitInstance() {
   if (!doc_->OnNewDocument(onMissing, nullptr, commandLine_.DateTime)) {
     exitCode_ = ToInt(ExitStatus::Failure);
     return false;
+  }
+  if (!commandLine_.Elements.empty()) {
+    const std::string refusal = doc_->ImportElements(commandLine_.Elements).Error;
+    if (!refusal.empty()) {
+      messages_->Show(MessageIcon::Stop, refusal);
+      exitCode_ = ToInt(ExitStatus::BadCommandLine);
+      return false;
+    }
   }
   // --place changes the place for this run only: ExitInstance puts the
   // settings' own place back unless the user chose another meanwhile.

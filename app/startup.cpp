@@ -113,7 +113,8 @@ namespace {
 // The document of --info and --almanac: the settings, the catalogues, --datetime and --place.
 // Null, with the status in `status`, when it cannot be had.
 std::unique_ptr<CSkyDoc> ScriptDocument(const CommandLine& commandLine, const StartupPaths& paths,
-                                        AppSettings& settings, std::FILE* err, int& status) {
+                                        AppSettings& settings, std::FILE* err, int& status,
+                                        int* elementsRead = nullptr) {
   CProfile profile;
   profile.Load(paths.SettingsPath);
   LoadSettings(profile, settings);
@@ -122,7 +123,20 @@ std::unique_ptr<CSkyDoc> ScriptDocument(const CommandLine& commandLine, const St
     std::fprintf(err, "%s\n", MessageLine(MessageIcon::Exclamation, message).c_str());
   });
   CExitOnMissingFile onMissing;
+  doc->KeepElementsIn(sky::KeptElementsPath(paths.SettingsPath));
   doc->OnNewDocument(onMissing, nullptr, commandLine.DateTime);
+  if (!commandLine.Elements.empty()) {
+    const sky::ElementsImportResult imported = doc->ImportElements(commandLine.Elements);
+    if (!imported.Error.empty()) {
+      // One line, without the blanks that pad the message in a box.
+      const std::string_view text = imported.Error;
+      std::fprintf(err, "stellix: %.*s\n", static_cast<int>(text.find_last_not_of(' ') + 1),
+                   text.data());
+      status = ToInt(ExitStatus::BadCommandLine);
+      return nullptr;
+    }
+    if (elementsRead) *elementsRead = imported.Read;
+  }
   if (const std::string refusal = ApplyPlaceOption(commandLine, *doc); !refusal.empty()) {
     std::fprintf(err, "stellix: %s\n", refusal.c_str());
     status = ToInt(ExitStatus::BadCommandLine);
@@ -174,6 +188,9 @@ int RunInfo(const CommandLine& commandLine, const StartupPaths& paths, std::FILE
       break;
     case sky::SkyObjectRef::NgcIc:
       json = sky::CardJson(sky::NgcIcCardOf(*doc, object->Index));
+      break;
+    case sky::SkyObjectRef::SmallBody:
+      json = sky::CardJson(sky::SmallBodyCardOf(*doc, object->Index));
       break;
     case sky::SkyObjectRef::Constellation:
       std::fprintf(err, "stellix: \"%s\" is a constellation, which has no card\n",
@@ -312,6 +329,19 @@ int RunSlew(const CommandLine& commandLine, const StartupPaths& paths, std::FILE
                                .AddNumber("dec", at.DecDate)
                                .Text();
   std::fprintf(out, "%s\n", json.c_str());
+int RunElements(const CommandLine& commandLine, const StartupPaths& paths, std::FILE* out,
+                std::FILE* err) {
+  AppSettings settings;
+  int status = 0;
+  int imported = 0;
+  const std::unique_ptr<CSkyDoc> doc =
+      ScriptDocument(commandLine, paths, settings, err, status, &imported);
+  if (!doc) return status;
+  astro::JsonObject json;
+  json.AddNumber("read", imported);
+  json.AddString("kept", sky::KeptElementsPath(paths.SettingsPath));
+  json.AddNumber("bodies", static_cast<double>(doc->Catalogues.SmallBodies.size()));
+  std::fprintf(out, "%s\n", json.Text().c_str());
   return ToInt(std::fflush(out) == 0 ? ExitStatus::Ok : ExitStatus::Failure);
 }
 

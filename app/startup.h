@@ -66,6 +66,15 @@ int RunSlew(const CommandLine& commandLine, const StartupPaths& paths, std::FILE
 int RunFind(const CommandLine& commandLine, const StartupPaths& paths, std::FILE* out,
             std::FILE* err);
 
+// --elements FILE ... alone: the files imported and kept
+// (CSkyDoc::ImportElements), then {"read": bodies read, "kept": the kept
+// file, "bodies": the comets and minor planets known now} as one line on
+// `out`. With --info, --find or --almanac the import comes first. A file
+// that cannot be read or is damaged is one line on `err` (file, line and
+// field) and status 2, and nothing is kept.
+int RunElements(const CommandLine& commandLine, const StartupPaths& paths, std::FILE* out,
+                std::FILE* err);
+
 // --place NAME: puts the place of the document's list called NAME into the
 // settings (sky::FindPlace) and sets the document time again for its clock:
 // the --datetime of the command line, else the present instant. Returns

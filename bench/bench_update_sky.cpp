@@ -61,6 +61,28 @@ void BM_DocumentUpdateSkyNextDay(benchmark::State& state) {
 }
 BENCHMARK(BM_DocumentUpdateSkyNextDay);
 
+// The comets and minor planets of the bundled table at one instant, down to
+// the argument's magnitude limit: 12 the default, 30 every body in full.
+void BM_MoveSmallBodies(benchmark::State& state) {
+  AppSettings settings;
+  auto doc = std::make_unique<CSkyDoc>(settings, catalog::DataFiles{STELLIX_SOURCE_DATA_DIR});
+  AbortOnMissing failure;
+  doc->LoadSmallBodies(failure);
+  doc->Sky.DocumentTime = astro::CivilTime{2034, 3, 1, 22, 0, 0};
+  doc->UpdateSky();
+  std::vector<sky::SmallBodyState> shown;
+  int minute = 0;
+  for (auto _ : state) {
+    doc->Sky.AstroState.TerrestrialDay += (++minute % 2 ? 1.0 : -1.0) / 1440.0;
+    sky::MoveSmallBodies(doc->Sky.AstroState, doc->Catalogues.SmallBodies,
+                         static_cast<double>(state.range(0)), shown);
+    benchmark::DoNotOptimize(shown.data());
+  }
+  state.counters["bodies"] = static_cast<double>(doc->Catalogues.SmallBodies.size());
+  state.counters["shown"] = static_cast<double>(shown.size());
+}
+BENCHMARK(BM_MoveSmallBodies)->Arg(12)->Arg(30)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 
 BENCHMARK_MAIN();

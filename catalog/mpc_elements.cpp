@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace catalog {
 namespace {
@@ -230,17 +232,24 @@ ElementsImport ReadSmallBodyTable(std::string_view text, const std::string& file
       const char* Name;
       double Low, High;
     };
-    const Field fields[9] = {{"perihelion distance", 1e-4, 1e4},
+    // As wide as the orbit files' elements may come out in this form, so
+    // that imported elements kept in this form read back.
+    const Field fields[9] = {{"perihelion distance", 1e-9, 1e7},
                              {"eccentricity", 0.0, 100.0},
                              {"inclination", 0.0, 180.0},
                              {"node", 0.0, 360.0},
                              {"argument of perihelion", 0.0, 360.0},
-                             {"perihelion time", 0.0, 1e7},
+                             {"perihelion time", -1e12, 1e12},
                              {"epoch", 0.0, 1e7},
                              {"magnitude", -10.0, 40.0},
-                             {"slope", -10.0, 40.0}};
+                             {"slope", -25.0, 100.0}};
     double v[9];
     for (std::size_t k = 0; k < 9; ++k) {
+      // The magnitude and the slope may be left empty: not given.
+      if (k >= 7 && f[k + 2].empty()) {
+        v[k] = std::numeric_limits<double>::quiet_NaN();
+        continue;
+      }
       const std::optional<double> x = value(k + 2, fields[k].Low, fields[k].High);
       if (!x) return where + fields[k].Name + ": bad value '" + std::string(f[k + 2]) + "'";
       v[k] = *x;
@@ -254,6 +263,53 @@ ElementsImport ReadSmallBodyTable(std::string_view text, const std::string& file
     b.Slope = v[8];
     return std::string();
   });
+}
+
+ElementsImport ReadOrbitFile(std::string_view text, const std::string& fileName) {
+  bool afterHeader = text.find("\n-----") == std::string_view::npos && !text.starts_with("-----");
+  for (std::size_t start = 0; start < text.size();) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string_view::npos) end = text.size();
+    std::string_view line = text.substr(start, end - start);
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    start = end + 1;
+    if (!afterHeader) {
+      afterHeader = line.starts_with("-----");
+      continue;
+    }
+    if (line.find_first_not_of(' ') == std::string_view::npos) continue;
+    // A perihelion year in columns 15-18, a blank after it.
+    bool comets = line.size() >= 19 && line[18] == ' ';
+    for (std::size_t k = 14; comets && k < 18; ++k) comets = line[k] >= '0' && line[k] <= '9';
+    return comets ? ReadCometEls(text, fileName) : ReadMpcOrb(text, fileName);
+  }
+  return ReadMpcOrb(text, fileName);
+}
+
+std::string SmallBodyTableText(const std::vector<SmallBodyElements>& bodies) {
+  std::string text = "# kind\tdesignation\tq\te\ti\tnode\tperihelion\tT\tepoch\tmagnitude\tslope\n";
+  // Seventeen digits give back the same double.
+  const auto number = [](double x) {
+    if (std::isnan(x)) return std::string();
+    char buffer[32];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, x);
+    return error == std::errc() ? std::string(buffer, end) : std::string();
+  };
+  for (const SmallBodyElements& b : bodies) {
+    const astro::OrbitalElements& o = b.Orbit;
+    // A designation keeps to its field and its line.
+    std::string designation = b.Designation;
+    for (char& c : designation)
+      if (c == '\t' || c == '\r' || c == '\n') c = ' ';
+    text += b.Comet ? "C" : "A";
+    for (const std::string& field :
+         {designation, number(o.PerihelionDistance), number(o.Eccentricity), number(o.Inclination),
+          number(o.Node), number(o.Perihelion), number(o.PerihelionTime), number(o.Epoch),
+          number(b.Magnitude), number(b.Slope)})
+      text += "\t" + field;
+    text += "\n";
+  }
+  return text;
 }
 
 }  // namespace catalog

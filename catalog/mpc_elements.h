@@ -53,8 +53,19 @@ ElementsImport ReadCometEls(std::string_view text, const std::string& fileName);
 // small_bodies.py): after "#" comment lines, one body a line of 11
 // tab-separated fields: kind ("C" comet, "A" minor planet), designation, q,
 // e, i, node, argument of perihelion, perihelion time, epoch, then M1 and K1
-// of a comet or H and G of a minor planet.
+// of a comet or H and G of a minor planet (either may be empty: not given).
 ElementsImport ReadSmallBodyTable(std::string_view text, const std::string& fileName);
+
+// An orbit file of the Minor Planet Center, of either kind: CometEls.txt
+// when its first line with elements (after MPCORB.DAT's header, if any)
+// has a year in columns 15-18 and a blank in 19 (the perihelion's; MPCORB.DAT
+// has G in 15-19), else MPCORB.DAT; then as ReadCometEls or ReadMpcOrb.
+ElementsImport ReadOrbitFile(std::string_view text, const std::string& fileName);
+
+// The text of `bodies` in the form of data/smallbodies.tab, which
+// ReadSmallBodyTable reads back to the same numbers; a magnitude or slope
+// the elements do not give (NaN) is an empty field.
+std::string SmallBodyTableText(const std::vector<SmallBodyElements>& bodies);
 
 // Julian day of 0 h on a Gregorian date; `day` may carry a fraction.
 // Meeus, Astronomical Algorithms, ch. 7.

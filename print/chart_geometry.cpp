@@ -716,6 +716,11 @@ class CChartBuilder {
         polyline.Points.push_back(polyline.Points.front());
       Add(into, std::move(polyline));
     }
+    // Filled discs black, outlined ones white inside a black ring.
+    for (const render::SkyDisc& disc : primitives.Discs)
+      Add(into, ChartCircle{{PageCoordinate(disc.X), PageCoordinate(height_ - disc.Y)},
+                            std::max(1, static_cast<int>(std::lround(disc.Radius))),
+                            disc.Filled ? ChartFill::Black : ChartFill::White});
     for (const render::SkyName& name : primitives.Names)
       NameCentred(into, name.X, name.Baselines, name.Text, FontOf(name.Style));
   }

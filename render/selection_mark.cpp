@@ -9,6 +9,7 @@
 #include "sky/app_settings.h"
 #include "sky/deep_catalogues.h"
 #include "sky/drawing_rules.h"
+#include "sky/pick_walk.h"
 #include "sky/sky_doc.h"
 
 namespace render {
@@ -72,6 +73,20 @@ std::optional<SelectionMark> SelectionOf(const CSkyDoc& doc, const SkyConditions
         return std::nullopt;
       s.Place = doc.Catalogues.DeepCatalogues.FaintStarPlace(i, doc.Sky.CatalogueMotion);
       return s;
+    case sky::SkyObjectRef::SmallBody: {
+      if (i < 0 || static_cast<std::size_t>(i) >= doc.Catalogues.SmallBodies.size())
+        return std::nullopt;
+      s.Place = sky::PlaceOf(doc, *doc.Selected);
+      s.Name = sky::kSmallBodyNameFirst + static_cast<unsigned>(i);
+      s.Label = sky::SmallBodyName(doc.Catalogues.SmallBodies[i]);
+      // Its layer draws it while it is as bright as the layer's limit.
+      const auto& shown = doc.Sky.SmallBodies;
+      s.DrawnByItsLayer =
+          settings.SmallBodies &&
+          std::any_of(shown.begin(), shown.end(), [i](const auto& b) { return b.Index == i; });
+      s.NamedByItsLayer = s.DrawnByItsLayer && settings.PlanetNames && sky::NamesShown(zoom);
+      return s;
+    }
     case sky::SkyObjectRef::Constellation:
       break;
   }

@@ -67,4 +67,20 @@ void AddSphereLine(const LayerInput& input, const std::vector<SpherePoint>& poin
   }
 }
 
+std::vector<DiscHit> DiscsAt(const SkyPrimitives& primitives, double x, double y, double reach) {
+  std::vector<DiscHit> hits;
+  for (const SkyDisc& disc : primitives.Discs) {
+    if (disc.PickName == 0) continue;
+    const double distance = std::hypot(disc.X - x, disc.Y - y);
+    if (distance > reach + std::max(disc.Radius, kSmallestDiscPick)) continue;
+    const auto same = std::find_if(hits.begin(), hits.end(),
+                                   [&disc](const DiscHit& h) { return h.Name == disc.PickName; });
+    if (same == hits.end())
+      hits.push_back({disc.PickName, distance});
+    else
+      same->Distance = std::min(same->Distance, distance);
+  }
+  return hits;
+}
+
 }  // namespace render

@@ -48,9 +48,20 @@ struct SkyName {
   std::vector<double> Baselines;
 };
 
+// A disc (radius in the surface's pixels), filled or outlined, in one
+// colour as a line's. A disc with a pick name is what a click on it picks
+// (sky/pick_walk.h's names); 0 is never picked.
+struct SkyDisc {
+  double X = 0, Y = 0, Radius = 0;
+  int Colour = 0;
+  bool Filled = true;
+  unsigned PickName = 0;
+};
+
 struct SkyPrimitives {
   std::vector<SkyLine> Lines;
   std::vector<SkyName> Names;
+  std::vector<SkyDisc> Discs;  // drawn over the lines
 };
 
 // The size of a text on the surface, in its pixels.
@@ -99,5 +110,19 @@ void DescribeTelescope(const LayerInput& input, SkyPrimitives& out);
 // Where the connected telescope points on the surface (window coordinates,
 // y upwards); false without a telescope's place or where the surface does not show it.
 bool TelescopeWindowPoint(const LayerInput& input, double& x, double& y);
+// The comets and minor planets as bright as their limit (AppSettings::
+// SmallBodyMagnitudeLimit) or brighter: points sized by magnitude, comets
+// with a coma and a tail away from the Sun, named by the planets' rules.
+void DescribeSmallBodies(const LayerInput& input, SkyPrimitives& out);
+
+// The pick names of the discs of `primitives` within `reach` pixels of
+// window point x, y (y upwards; the disc's radius, at least
+// kSmallestDiscPick, added), each once, with the distance to its middle.
+struct DiscHit {
+  unsigned Name;
+  double Distance;
+};
+std::vector<DiscHit> DiscsAt(const SkyPrimitives& primitives, double x, double y, double reach);
+inline constexpr double kSmallestDiscPick = 3;
 
 }  // namespace render

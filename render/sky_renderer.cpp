@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <numbers>
 #include <vector>
 
 #include "astro/transforms.h"
@@ -253,6 +254,9 @@ std::vector<sky::PickHit> CSkyRenderer::SelectionPass(int x, int y, double zoom)
     const unsigned name = buffer[k * 4 + 3];
     found.push_back({name, MarkDistance(name, pickX, pickY)});
   }
+  // The described layers' discs, drawn over the rest, as far as 16 go.
+  for (const sky::PickHit& hit : discHits_)
+    if (found.size() < 16) found.push_back(hit);
   return found;
 }
 
@@ -341,9 +345,9 @@ class CScreenLabelMeasure : public CLabelMeasure {
   CTextMeasure plain_{LabelFont::Plain14}, italic_{LabelFont::Italic14};
 };
 
-// A described layer's lines, in window pixels.
+// A described layer's lines, then its discs, in window pixels.
 void DrawLines(const Frame& frame, const SkyPrimitives& primitives) {
-  if (primitives.Lines.empty()) return;
+  if (primitives.Lines.empty() && primitives.Discs.empty()) return;
   const int width = frame.View.Viewport[2], height = frame.View.Viewport[3];
   glPushMatrix();
   frame.Renderer.SetPixelProjection(width, height);
@@ -352,6 +356,19 @@ void DrawLines(const Frame& frame, const SkyPrimitives& primitives) {
     SetLineColour(frame.Doc, line.Colour);
     glBegin(line.Closed ? GL_LINE_LOOP : GL_LINE_STRIP);
     for (const WindowPoint& p : line.Points) glVertex2d(p.X, p.Y);
+    glEnd();
+  }
+  // Enough sides that a disc of a few pixels looks round.
+  constexpr int kSides = 16;
+  glLineWidth(static_cast<float>(frame.Scale));
+  for (const SkyDisc& disc : primitives.Discs) {
+    SetLineColour(frame.Doc, disc.Colour);
+    glBegin(disc.Filled ? GL_TRIANGLE_FAN : GL_LINE_LOOP);
+    if (disc.Filled) glVertex2d(disc.X, disc.Y);
+    for (int k = 0; k <= kSides; ++k) {
+      const double a = 2 * std::numbers::pi * k / kSides;
+      glVertex2d(disc.X + disc.Radius * std::cos(a), disc.Y + disc.Radius * std::sin(a));
+    }
     glEnd();
   }
   frame.Renderer.SetSkyProjection(width, height, frame.Zoom);
@@ -417,16 +434,23 @@ void CSkyRenderer::ComposePass(double zoom, bool picking, double pickX, double p
   compassLabels_.clear();
   planetLabels_.clear();
   starLabels_.clear();
-  // The described layers, for this frame: they are never picked.
+  // The described layers, for this frame; a pickable one's discs under the
+  // pointer are its hits, found without GL.
   described_.resize(std::size(kScreenLayers));
+  discHits_.clear();
   const CScreenLabelMeasure measure;
   const LayerInput input{doc_, frame.Sky, view_, zoom, deviceRatio_, measure};
   for (std::size_t k = 0; k < std::size(kScreenLayers); ++k) {
     described_[k].Primitives.Lines.clear();
     described_[k].Primitives.Names.clear();
+    described_[k].Primitives.Discs.clear();
     described_[k].Placed.clear();
-    if (!picking && kScreenLayers[k].Describe && SwitchedOn(doc_, kScreenLayers[k]))
-      kScreenLayers[k].Describe(input, described_[k].Primitives);
+    const ScreenLayer& layer = kScreenLayers[k];
+    if (!layer.Describe || !SwitchedOn(doc_, layer) || (picking && !layer.Pickable)) continue;
+    layer.Describe(input, described_[k].Primitives);
+    if (picking)
+      for (const DiscHit& hit : DiscsAt(described_[k].Primitives, pickX, pickY, kPickReach))
+        discHits_.push_back({hit.Name, hit.Distance});
   }
   if (!picking)
     for (int rank = 1; rank <= LastNameRank(); ++rank)
@@ -446,7 +470,7 @@ void CSkyRenderer::ComposePass(double zoom, bool picking, double pickX, double p
     const ScreenLayer& layer = kScreenLayers[k];
     if (!SwitchedOn(doc_, layer) || (picking && !layer.Pickable)) continue;
     if (layer.Screen) layer.Screen(frame);
-    DrawLines(frame, described_[k].Primitives);
+    if (!picking) DrawLines(frame, described_[k].Primitives);
   }
   if (!picking)
     for (std::size_t k = 0; k < std::size(kScreenLayers); ++k) {

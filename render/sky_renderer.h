@@ -120,4 +120,8 @@ class CSkyRenderer : public CSkyScene {
     std::vector<render::PlacedLabel> Placed;
   };
   std::vector<DescribedLayer> described_;
+  // The described layers' discs under the pointer in the last selection pass.
+  std::vector<sky::PickHit> discHits_;
+  // How far from the pointer a disc is picked: the half of the 5 x 5 pick window.
+  static constexpr double kPickReach = 2.5;
 };

@@ -68,6 +68,18 @@ constexpr Entry kTable[] = {
     {364, "near %s (%s km)"},
     {365, "Following %s"},
     {366, "Choose the object to follow first: search for it, then press T.    "},
+    {370, "Comet %s"},
+    {371, "Minor planet %s"},
+    {372,
+     "The orbital elements are for %s, more than a year from the date shown: the place may be "
+     "far off."},
+    {373, " AU"},
+    {374, "%s years"},
+    {375, "No orbital elements were imported: %s   "},
+    {376, "%s orbital elements were read; they are kept in \"%s\" for the next start.   "},
+    {377, "The orbital elements could not be kept in \"%s\": %s   "},
+    {378, "%s: the file cannot be read"},
+    {379, "%s: the file holds no orbital elements"},
     {390, "%s from %s, the night of %s"},
     {391, "Time at the place (%s)"},
     {392, "Altitude (\xC2\xB0)"},
@@ -195,6 +207,12 @@ constexpr Entry kTable[] = {
     {ID_VIEW_MERIDIAN, "Show or hide the meridian\nMeridian"},
     {ID_VIEW_FOLLOW, "Keep the object you chose at the middle of the view while time runs\nFollow"},
     {ID_TIME_REAL_TIME, "Keep the sky at the present instant as the clock runs\nReal time"},
+    {ID_VIEW_SMALL_BODIES,
+     "Show or hide the comets and minor planets down to their own magnitude limit\nComets and "
+     "asteroids"},
+    {ID_FILE_IMPORT_ELEMENTS,
+     "Import the orbital elements of comets or minor planets from an MPCORB.DAT or CometEls.txt "
+     "file\nImport orbital elements"},
     {ID_SEARCH_ALTITUDE_PLOT,
      "Plot the chosen object's altitude through the night, with the Moon and the "
      "twilights\nAltitude plot"},

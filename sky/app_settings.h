@@ -49,6 +49,9 @@ struct AppSettings {
   // The fields of the eyepieces and cameras drawn round the middle of the view.
   int EyepieceFields = 1;
   int RealTime = 1;  // the sky kept at the present instant
+  // The comets and minor planets, down to their own magnitude limit.
+  int SmallBodies = 1;
+  double SmallBodyMagnitudeLimit = 12.0;
   // Colours: blue * 65536 + green * 256 + red.
   int DeepSkyColor = 16744448;
   int DeepSkyLabelsColor = 16776960;

@@ -2,15 +2,19 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <string_view>
 
 #include "astro/angles.h"
 #include "astro/moon_phase.h"
 #include "astro/refraction.h"
+#include "astro/rise_set.h"
+#include "astro/small_body.h"
 #include "astro/star_place.h"
 #include "sky/almanac.h"
 #include "sky/deep_catalogues.h"
 #include "sky/sky_doc.h"
+#include "sky/small_bodies.h"
 
 namespace sky {
 namespace {
@@ -161,6 +165,63 @@ BodyFacts BodyFactsOf(const CSkyDoc& doc, int index) {
     f.MoonElongation = astro::MoonElongation(jd);
     f.MoonAgeDays = astro::MoonAge(jd);
   }
+  return f;
+}
+
+namespace {
+
+// A small body's events: its geocentric place moves with it through the
+// day (the parallax left out, as for a fixed place).
+astro::DayEvents SmallBodyDayEvents(const Observer& o, const catalog::SmallBodyElements& body,
+                                    const astro::AstroState& state) {
+  const double deltaT = state.DeltaT / 86400.0;
+  const astro::PrecessionMatrix npb = state.Precession;
+  const astro::Track track = [&body, deltaT, npb, o](double ut) {
+    const double tt = ut + deltaT;
+    const double centre[3] = {0.0, 0.0, 0.0};
+    const astro::SmallBodyPlace at =
+        astro::SmallBodyPlaceAt(body.Orbit, tt, astro::EarthMotionAt(tt), centre, npb);
+    const astro::BodyPlace p = astro::FixedPlaceAt(
+        at.Aberrated.RightAscension, at.Aberrated.Declination, ut, o.Latitude, o.Longitude);
+    return astro::TrackPoint{p.Altitude, p.HourAngle, astro::StarRiseAltitude(o.Refraction)};
+  };
+  return astro::FindDayEvents(track, o.Day.Start, o.Day.End);
+}
+
+}  // namespace
+
+SmallBodyFacts SmallBodyFactsOf(const CSkyDoc& doc, int index) {
+  const catalog::SmallBodyElements& body = doc.Catalogues.SmallBodies[index];
+  const SmallBodyState s = SmallBodyStateOf(doc.Sky.AstroState, body);
+  const astro::OrbitalElements& orbit = body.Orbit;
+  SmallBodyFacts f;
+  f.Name = SmallBodyName(body);
+  f.Designation = body.Designation;
+  f.Comet = body.Comet;
+  f.Place =
+      PlaceOf(doc, s.Place.RightAscension, s.Place.Declination, s.Place.RaJ2000, s.Place.DecJ2000);
+  f.DistanceEarthAu = s.Place.GeoDistance;
+  f.DistanceSunAu = s.Place.HelioDistance;
+  const astro::PlanetState& sun = doc.Sky.Bodies[astro::kSun];
+  double b[3], sunAt[3];
+  astro::EquatorialToSphere(s.Place.RightAscension, s.Place.Declination, b);
+  astro::EquatorialToSphere(sun.RightAscension, sun.Declination, sunAt);
+  f.ElongationDeg =
+      std::acos(std::clamp(b[0] * sunAt[0] + b[1] * sunAt[1] + b[2] * sunAt[2], -1.0, 1.0)) *
+      kRadToDeg;
+  if (std::isfinite(s.Magnitude)) f.Magnitude = s.Magnitude;
+  f.PerihelionDistance = orbit.PerihelionDistance;
+  f.Eccentricity = orbit.Eccentricity;
+  f.Inclination = orbit.Inclination;
+  if (orbit.Eccentricity < 1) {
+    const double a = orbit.PerihelionDistance / (1 - orbit.Eccentricity);
+    f.SemiMajorAxis = a;
+    f.PeriodYears = std::pow(a, 1.5) * 2 * std::numbers::pi / astro::kGaussK / 365.25;
+  }
+  f.EpochJulianDay = orbit.Epoch;
+  f.FarFromEpoch = std::abs(doc.Sky.AstroState.TerrestrialDay - orbit.Epoch) > kElementsAgeDays;
+  f.Next =
+      NextEventsOf(doc, SmallBodyDayEvents(NextEventsObserverOf(doc), body, doc.Sky.AstroState));
   return f;
 }
 

@@ -85,6 +85,27 @@ struct DeepSkyFacts {
   NextEvents Next;
 };
 
+// A comet or a minor planet: its place and brightness at the instant, its
+// orbit and the epoch of its elements.
+struct SmallBodyFacts {
+  std::string Name;         // sky::SmallBodyName
+  std::string Designation;  // as the elements give it
+  bool Comet = false;
+  PlaceFacts Place;
+  double DistanceEarthAu = 0.0, DistanceSunAu = 0.0;
+  double ElongationDeg = 0.0;                        // from the Sun, as seen from here
+  std::optional<double> Magnitude;                   // none when the elements give no magnitude
+  double PerihelionDistance = 0.0;                   // q, AU
+  std::optional<double> SemiMajorAxis, PeriodYears;  // a (AU) and the period, for an ellipse
+  double Eccentricity = 0.0, Inclination = 0.0;      // e; i in degrees
+  double EpochJulianDay = 0.0;                       // TT
+  // Whether the date shown lies more than kElementsAgeDays from the epoch,
+  // where the planets' pulls have moved the body off the orbit given.
+  bool FarFromEpoch = false;
+  NextEvents Next;
+};
+inline constexpr double kElementsAgeDays = 365.25;
+
 // The facts of star `index` of doc.Sky.Stars, body `index` of
 // doc.Sky.Bodies, record `index` of doc.Sky.DeepSkyObjects, and record
 // `index` of doc.Catalogues.DeepCatalogues' faint stars (moved by proper
@@ -95,6 +116,9 @@ BodyFacts BodyFactsOf(const CSkyDoc& doc, int index);
 DeepSkyFacts DeepSkyFactsOf(const CSkyDoc& doc, int index);
 FaintStarFacts FaintStarFactsOf(const CSkyDoc& doc, int index);
 DeepSkyFacts NgcIcFactsOf(const CSkyDoc& doc, int index);
+// Body `index` of doc.Catalogues.SmallBodies, computed at the instant
+// whatever its brightness; its rising and setting follow its motion.
+SmallBodyFacts SmallBodyFactsOf(const CSkyDoc& doc, int index);
 
 // The Moon's magnitude at illuminated fraction f in [0, 1]: -11.7 at full,
 // otherwise interpolated in a table of tenths.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 
 #include "astro/astro_state.h"
 #include "astro/json.h"
@@ -108,6 +109,17 @@ FindIndex BuildFindIndex(CSkyDoc& doc) {
     Add(index, {SkyObjectRef::DeepSky, i}, number,
         DeepSkyKind(FieldText(object.Type, sizeof object.Type)), std::move(designations),
         object.Magnitude);
+  }
+  // The comets and minor planets ranked by their brightness when the index is made.
+  const std::vector<catalog::SmallBodyElements>& bodies = doc.Catalogues.SmallBodies;
+  for (std::size_t i = 0; i < bodies.size(); ++i) {
+    std::vector<std::string> names = SmallBodyNamesOf(bodies[i]);
+    std::string name = std::move(names.front());
+    names.erase(names.begin());
+    const double magnitude = SmallBodyStateOf(doc.Sky.AstroState, bodies[i]).Magnitude;
+    Add(index, {SkyObjectRef::SmallBody, static_cast<int>(i)}, std::move(name),
+        bodies[i].Comet ? "comet" : "asteroid", std::move(names),
+        std::isfinite(magnitude) ? magnitude : catalog::kUnusableMagnitude);
   }
   doc.Catalogues.DeepCatalogues.ReadNgcIc();
   const std::vector<catalog::NgcIcRecord>& objects = doc.Catalogues.DeepCatalogues.NgcIc().Records;

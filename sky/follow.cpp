@@ -79,6 +79,8 @@ std::string ShortNameOf(const CSkyDoc& doc, SkyObjectRef object) {
       return FaintStarDesignation(doc.Catalogues.DeepCatalogues.FaintStars().Records[i]);
     case SkyObjectRef::NgcIc:
       return NgcIcDesignation(doc.Catalogues.DeepCatalogues.NgcIc().Records[i]);
+    case SkyObjectRef::SmallBody:
+      return SmallBodyName(doc.Catalogues.SmallBodies[i]);
   }
   return {};
 }

@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <cstdio>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 #include "astro/angles.h"
+#include "astro/clock.h"
 #include "astro/format.h"
 #include "astro/json.h"
 #include "astro/moon_phase.h"
@@ -224,6 +226,38 @@ DeepSkyCard CardOf(const DeepSkyFacts& f) {
   return card;
 }
 
+SmallBodyCard CardOf(const SmallBodyFacts& f) {
+  SmallBodyCard card;
+  card.Facts = f;
+  card.Kind = f.Comet ? "comet" : "asteroid";
+  card.Caption =
+      res::Format(f.Comet ? res::IDS_COMET_CAPTION : res::IDS_MINOR_PLANET_CAPTION, {f.Name});
+  card.Name = f.Name;
+  card.Designation = f.Designation;
+  PlaceTexts(f.Place, true, card.Ra, card.Dec, card.RaDate, card.DecDate, card.Altitude,
+             card.Azimuth);
+  card.Numbers = f.Place;
+  constexpr double kKmPerAu = 149.6e6;  // the cards' round figure
+  card.DistanceEarth = MillionKmText(f.DistanceEarthAu * kKmPerAu);
+  card.DistanceSun = MillionKmText(f.DistanceSunAu * kKmPerAu);
+  card.Elongation = HorizonAngleText(f.ElongationDeg);
+  card.Magnitude = f.Magnitude ? astro::FormatFixed(*f.Magnitude, 1) : std::string("unknown");
+  const std::string au(res::String(res::IDS_AU));
+  card.PerihelionDistance = astro::FormatFixed(f.PerihelionDistance, 4) + au;
+  if (f.SemiMajorAxis) card.SemiMajorAxis = astro::FormatFixed(*f.SemiMajorAxis, 4) + au;
+  card.Eccentricity = astro::FormatFixed(f.Eccentricity, 5);
+  card.Inclination = HorizonAngleText(f.Inclination);
+  if (f.PeriodYears)
+    card.Period = res::Format(res::IDS_PERIOD_YEARS, {astro::FormatFixed(*f.PeriodYears, 2)});
+  const astro::CivilTime epoch = astro::CivilOfSeconds(SecondsOfJulianDay(f.EpochJulianDay));
+  char date[16];
+  std::snprintf(date, sizeof date, "%04d-%02d-%02d", epoch.Year, epoch.Month, epoch.Day);
+  card.Epoch = date;
+  if (f.FarFromEpoch) card.EpochWarning = res::Format(res::IDS_ELEMENTS_OLD, {card.Epoch});
+  card.RiseSet = NextEventsTexts(f.Next);
+  return card;
+}
+
 StarCard StarCardOf(const CSkyDoc& doc, int index) { return CardOf(StarFactsOf(doc, index)); }
 BodyCard BodyCardOf(const CSkyDoc& doc, int index) { return CardOf(BodyFactsOf(doc, index)); }
 DeepSkyCard DeepSkyCardOf(const CSkyDoc& doc, int index) {
@@ -233,6 +267,9 @@ FaintStarCard FaintStarCardOf(const CSkyDoc& doc, int index) {
   return CardOf(FaintStarFactsOf(doc, index));
 }
 DeepSkyCard NgcIcCardOf(const CSkyDoc& doc, int index) { return CardOf(NgcIcFactsOf(doc, index)); }
+SmallBodyCard SmallBodyCardOf(const CSkyDoc& doc, int index) {
+  return CardOf(SmallBodyFactsOf(doc, index));
+}
 
 namespace {
 
@@ -308,6 +345,28 @@ std::string CardJson(const FaintStarCard& card) {
       .Add("name", card.Name)
       .Add("colourIndex", card.ColourIndex)
       .Add("spectrum", card.Spectrum)
+      .Text();
+}
+
+std::string CardJson(const SmallBodyCard& card) {
+  const SmallBodyFacts& f = card.Facts;
+  CardFields json = CommonFields(card.Kind, card.Caption, card);
+  json.Add("name", card.Name)
+      .Add("designation", card.Designation)
+      .Add("distanceEarth", card.DistanceEarth)
+      .Add("distanceSun", card.DistanceSun)
+      .Add("elongation", card.Elongation)
+      .Add("distanceEarthAu", f.DistanceEarthAu)
+      .Add("distanceSunAu", f.DistanceSunAu)
+      .Add("elongationDeg", f.ElongationDeg);
+  if (f.Magnitude) json.Add("magnitudeValue", *f.Magnitude);
+  json.Add("q", f.PerihelionDistance);
+  if (f.SemiMajorAxis) json.Add("a", *f.SemiMajorAxis);
+  json.Add("e", f.Eccentricity).Add("i", f.Inclination);
+  if (f.PeriodYears) json.Add("periodYears", *f.PeriodYears);
+  return json.Add("epoch", card.Epoch)
+      .Add("epochJulianDay", f.EpochJulianDay)
+      .Add("epochWarning", card.EpochWarning)
       .Text();
 }
 

@@ -92,6 +92,25 @@ struct DeepSkyCard {
   RiseSetTexts RiseSet;  // the next events from the instant shown, by the place's clock
 };
 
+// A comet or a minor planet: "Comet 1P/Halley", "Minor planet Ceres".
+struct SmallBodyCard {
+  std::string Caption;
+  std::string Kind;  // "comet" or "asteroid"
+  std::string Name, Designation;
+  AngleTexts Ra, Dec;          // J2000, astrometric
+  AngleTexts RaDate, DecDate;  // the apparent place of date
+  std::string Altitude, Azimuth, DistanceEarth, DistanceSun, Elongation, Magnitude;
+  // The orbit: q, a (empty for a parabola or a hyperbola) in AU, e, i, the
+  // period (empty but for an ellipse) and the epoch of the elements (its
+  // TT date, "2022-08-09").
+  std::string PerihelionDistance, SemiMajorAxis, Eccentricity, Inclination, Period, Epoch;
+  // Said when the date shown is more than a year from the epoch; else empty.
+  std::string EpochWarning;
+  SmallBodyFacts Facts;
+  PlaceNumbers Numbers;
+  RiseSetTexts RiseSet;  // the next events from the instant shown, by the place's clock
+};
+
 // The cards of star `index` of doc.Sky.Stars, body `index` of doc.Sky.Bodies (0 Moon,
 // 1 Sun, 2 Mercury ... 9 Pluto) and record `index` of doc.Sky.DeepSkyObjects.
 // Altitude and azimuth are as shown (CSkyDoc::HorizontalOf), the azimuth
@@ -107,12 +126,15 @@ DeepSkyCard DeepSkyCardOf(const CSkyDoc& doc, int index);
 // an NGC or IC object (moved by the aberration), on the deep-sky card.
 FaintStarCard FaintStarCardOf(const CSkyDoc& doc, int index);
 DeepSkyCard NgcIcCardOf(const CSkyDoc& doc, int index);
+// Body `index` of doc.Catalogues.SmallBodies.
+SmallBodyCard SmallBodyCardOf(const CSkyDoc& doc, int index);
 
 // The texts of a card's facts.
 StarCard CardOf(const StarFacts& facts);
 FaintStarCard CardOf(const FaintStarFacts& facts);
 BodyCard CardOf(const BodyFacts& facts);
 DeepSkyCard CardOf(const DeepSkyFacts& facts);
+SmallBodyCard CardOf(const SmallBodyFacts& facts);
 
 // The picture of an object in `imagesDirectory`: the first file (in name
 // order) called `baseName` followed by a dot and any extension, such as
@@ -135,5 +157,12 @@ std::string CardJson(const DeepSkyCard& card);
 // "kind" "star" with "hip" (empty for a Tycho star), "name" (its
 // designation), "colourIndex" and "spectrum".
 std::string CardJson(const FaintStarCard& card);
+// "kind" "comet" or "asteroid" with "name", "designation", the texts
+// "distanceEarth", "distanceSun", "elongation", and in numbers
+// "distanceEarthAu", "distanceSunAu", "elongationDeg", "magnitudeValue"
+// (when known), "q", "a" and "periodYears" (ellipses), "e", "i",
+// "epoch" (the TT date of the elements), "epochJulianDay" and
+// "epochWarning" (empty within a year of the epoch).
+std::string CardJson(const SmallBodyCard& card);
 
 }  // namespace sky

@@ -167,6 +167,10 @@ std::optional<SkyObjectRef> FindObjectByName(CSkyDoc& doc, std::string_view name
       return SkyObjectRef{SkyObjectRef::Constellation, i};
   if (const std::optional<int> star = StarByDesignation(doc, key))
     return SkyObjectRef{SkyObjectRef::Star, *star};
+  const std::vector<catalog::SmallBodyElements>& bodies = doc.Catalogues.SmallBodies;
+  for (std::size_t i = 0; i < bodies.size(); ++i)
+    for (const std::string& body : SmallBodyNamesOf(bodies[i]))
+      if (Key(body) == key) return SkyObjectRef{SkyObjectRef::SmallBody, static_cast<int>(i)};
   for (int i = 0; i < kDeepSkyCount; ++i) {
     const DeepSkyRecord& object = doc.Sky.DeepSkyObjects[i];
     if (key != "*" && Key(std::string_view(object.Name, sizeof object.Name)) == key)
@@ -204,6 +208,10 @@ astro::EquatorialCoord PlaceOf(const CSkyDoc& doc, SkyObjectRef object) {
       const catalog::NgcIcRecord& object = doc.Catalogues.DeepCatalogues.NgcIc().Records[i];
       return {object.RightAscension, object.Declination};
     }
+    case SkyObjectRef::SmallBody: {
+      const SmallBodyState s = SmallBodyStateOf(doc.Sky.AstroState, doc.Catalogues.SmallBodies[i]);
+      return {s.Place.RightAscension, s.Place.Declination};
+    }
   }
   return {0.0, 0.0};
 }
@@ -211,7 +219,8 @@ astro::EquatorialCoord PlaceOf(const CSkyDoc& doc, SkyObjectRef object) {
 std::string UnknownObjectText(std::string_view name) {
   return "No object is called \"" + std::string(name) +
          "\". Give a star's proper name or designation (Alpha Ori, 58 Ori), a constellation, "
-         "M n, NGC n, IC n, HR n, HIP n, the Sun, the Moon, a planet or a deep-sky object's name.";
+         "M n, NGC n, IC n, HR n, HIP n, the Sun, the Moon, a planet, a comet, a minor planet or "
+         "a deep-sky object's name.";
 }
 
 }  // namespace sky

@@ -13,12 +13,12 @@ class CSkyDoc;
 namespace sky {
 
 struct SkyObjectRef {
-  enum Kind { Star, Body, DeepSky, Constellation, FaintStar, NgcIc };
+  enum Kind { Star, Body, DeepSky, Constellation, FaintStar, NgcIc, SmallBody };
   Kind What;
   // Into the sky's Stars, Bodies (0 Moon, 1 Sun, 2 Mercury ... 9 Pluto),
   // DeepSkyObjects (Messier below 110, NGC from 110),
   // catalog::kConstellationCentres, or the Records of
-  // DeepCatalogues.FaintStars() or NgcIc().
+  // DeepCatalogues.FaintStars() or NgcIc(), or Catalogues.SmallBodies.
   int Index;
 
   bool operator==(const SkyObjectRef&) const = default;
@@ -31,14 +31,16 @@ struct SkyObjectRef {
 // "M 42" or "M42" (Messier 1 to 110), "NGC 7000", "IC 434" (also with a
 // component's letters: "IC 715NW"), "HIP 87937", a Tycho star's coordinate
 // name ("J053512.3-052312"), "Sun", "Moon", a planet's name, a constellation
-// ("Ursa Major") or a deep-sky object's common name ("Orion Nebula",
-// "Horsehead Nebula"); numbers may have leading zeros. Nothing when no object
+// ("Ursa Major"), a comet or minor planet (sky::SmallBodyNamesOf: "Ceres",
+// "1P/Halley", "C/1995 O1", "Hale-Bopp") or a deep-sky object's common
+// name ("Orion Nebula", "Horsehead Nebula"); numbers may have leading zeros. Nothing when no object
 // has that name. An NGC number is looked for in deepsky.bin first. The
 // faint-star and NGC/IC files are read when the name asks for them.
 std::optional<SkyObjectRef> FindObjectByName(CSkyDoc& doc, std::string_view name);
 
 // Its J2000 place, hours and degrees: the place the search commands centre
-// (a named star's proper-name record's, a body's at the document's time).
+// (a named star's proper-name record's, a body's at the document's time,
+// a comet's or minor planet's computed at that time whatever its brightness).
 astro::EquatorialCoord PlaceOf(const CSkyDoc& doc, SkyObjectRef object);
 
 // What the user is told when no object has the name.

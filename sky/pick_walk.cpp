@@ -47,7 +47,10 @@ std::optional<PickStep> CardOf(unsigned name, const PickBounds& bounds) {
   if (name >= kFaintStarNameFirst && name < kNgcIcNameFirst &&
       name - kFaintStarNameFirst < static_cast<unsigned>(std::max(bounds.FaintStars, 0)))
     return PickStep{PickStep::FaintStarCard, static_cast<int>(name - kFaintStarNameFirst)};
-  if (name >= kNgcIcNameFirst &&
+  if (name >= kSmallBodyNameFirst &&
+      name - kSmallBodyNameFirst < static_cast<unsigned>(std::max(bounds.SmallBodies, 0)))
+    return PickStep{PickStep::SmallBodyCard, static_cast<int>(name - kSmallBodyNameFirst)};
+  if (name >= kNgcIcNameFirst && name < kSmallBodyNameFirst &&
       name - kNgcIcNameFirst < static_cast<unsigned>(std::max(bounds.NgcIc, 0)))
     return PickStep{PickStep::NgcIcCard, static_cast<int>(name - kNgcIcNameFirst)};
   return std::nullopt;
@@ -95,11 +98,12 @@ std::vector<PickStep> PickSteps(const std::vector<PickHit>& hits, const PickBoun
 
 std::vector<PickStep> PickSteps(const std::vector<PickHit>& hits, const CSkyDoc& doc) {
   PickBounds bounds;
+  bounds.SmallBodies = static_cast<int>(doc.Catalogues.SmallBodies.size());
   for (const PickHit& hit : hits) {
     if (hit.Name >= kFaintStarNameFirst && hit.Name < kNgcIcNameFirst)
       bounds.FaintStars =
           static_cast<int>(doc.Catalogues.DeepCatalogues.FaintStars().Records.size());
-    else if (hit.Name >= kNgcIcNameFirst)
+    else if (hit.Name >= kNgcIcNameFirst && hit.Name < kSmallBodyNameFirst)
       bounds.NgcIc = static_cast<int>(doc.Catalogues.DeepCatalogues.NgcIc().Records.size());
   }
   return PickSteps(hits, bounds);

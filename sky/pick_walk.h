@@ -12,12 +12,15 @@ namespace sky {
 // the first plus the record's index in its file.
 inline constexpr unsigned kFaintStarNameFirst = 1'000'000;
 inline constexpr unsigned kNgcIcNameFirst = 2'000'000;
+// ... and of the comets and minor planets, by their index in the catalogue.
+inline constexpr unsigned kSmallBodyNameFirst = 3'000'000;
 
 struct PickStep {
-  enum Kind { StarCard, BodyCard, DeepSkyCard, FaintStarCard, NgcIcCard, Notice };
+  enum Kind { StarCard, BodyCard, DeepSkyCard, FaintStarCard, NgcIcCard, SmallBodyCard, Notice };
   Kind What;
   // Index into Stars, Bodies, DeepSkyObjects, or the Records of
-  // DeepCatalogues.FaintStars() or NgcIc(); for a notice, its string id.
+  // DeepCatalogues.FaintStars() or NgcIc(), or Catalogues.SmallBodies; for
+  // a notice, its string id.
   int Index;
 
   bool operator==(const PickStep&) const = default;
@@ -36,11 +39,12 @@ struct PickHit {
 // click on its middle, in device pixels.
 inline constexpr double kSymbolMiddle = 3;
 
-// How many records the faint-star and the NGC/IC files hold: the name of a
-// record past them opens no card.
+// How many records the faint-star and the NGC/IC files and the comets and
+// minor planets hold: the name of a record past them opens no card.
 struct PickBounds {
   int FaintStars = 0;
   int NgcIc = 0;
+  int SmallBodies = 0;
 };
 
 // The hits are in the order their layers were drawn. Every star, body or

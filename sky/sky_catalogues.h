@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "catalog/mpc_elements.h"
 #include "catalog/places.h"
 #include "catalog/records.h"
 #include "sky/deep_catalogues.h"
@@ -25,6 +26,12 @@ struct SkyCatalogues {
   CDeepCatalogues DeepCatalogues;
   // The places the user can pick by name: location.dat's, then cities.tab's.
   std::vector<catalog::Place> Places;
+  // The comets and minor planets: the bundled table's, each replaced by the
+  // user's imported elements of the same body, then the other imported ones.
+  std::vector<catalog::SmallBodyElements> SmallBodies;
+  // Counts the changes of SmallBodies (an import), whose indices those
+  // who keep one must find again.
+  int SmallBodiesVersion = 0;
 };
 
 }  // namespace sky

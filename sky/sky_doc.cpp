@@ -86,6 +86,8 @@ void CSkyDoc::UpdateSky() {
                            ObserverPlaceOf(settings_, Sky.Instant.OffsetSeconds / 3600.0),
                            Sky.HorizonPoints, Sky.Bodies);
   Sky.CatalogueMotion.Follow(Sky);
+  sky::MoveSmallBodies(Sky.AstroState, Catalogues.SmallBodies, settings_.SmallBodyMagnitudeLimit,
+                       Sky.SmallBodies);
   Conditions();
 }
 
@@ -130,6 +132,38 @@ void CSkyDoc::LoadPlaces(CCatalogueFailure& failure) {
   }
 }
 
+void CSkyDoc::LoadSmallBodies(CCatalogueFailure& failure) {
+  constexpr const char* kFile = "smallbodies.tab";
+  bundledSmallBodies_.clear();
+  if (const std::optional<std::string> text = catalog::ReadTextFile(files_.Path(kFile).c_str())) {
+    catalog::ElementsImport read = catalog::ReadSmallBodyTable(*text, kFile);
+    if (!read.Error.empty()) failure.DamagedFile(kFile, read.Error);
+    bundledSmallBodies_ = std::move(read.Bodies);
+  }
+  std::string damaged;
+  const std::vector<catalog::SmallBodyElements> kept =
+      keptElements_.empty() ? std::vector<catalog::SmallBodyElements>()
+                            : sky::KeptElements(keptElements_, damaged);
+  if (!damaged.empty()) failure.DamagedFile(sky::kKeptElementsFile, damaged);
+  Catalogues.SmallBodies = sky::MergeSmallBodies(bundledSmallBodies_, kept);
+  ++Catalogues.SmallBodiesVersion;
+}
+
+sky::ElementsImportResult CSkyDoc::ImportElements(const std::vector<std::string>& paths) {
+  const sky::ElementsImportResult result = sky::ImportElementFiles(paths, keptElements_);
+  if (!result.Error.empty()) return result;
+  std::string damaged;
+  Catalogues.SmallBodies =
+      sky::MergeSmallBodies(bundledSmallBodies_, sky::KeptElements(keptElements_, damaged));
+  ++Catalogues.SmallBodiesVersion;
+  if (Selected && Selected->What == sky::SkyObjectRef::SmallBody) {
+    Selected.reset();
+    Run.Following = 0;
+  }
+  UpdateSky();
+  return result;
+}
+
 bool CSkyDoc::OnNewDocument(CCatalogueFailure& failure, CSkyScene* scene,
                             std::optional<astro::DateTimeArgument> startTime) {
   SetDocumentTime(startTime);
@@ -159,8 +193,11 @@ bool CSkyDoc::OnNewDocument(CCatalogueFailure& failure, CSkyScene* scene,
       motions.Damaged())
     failure.DamagedFile("bsc5motion.bin", DamagedFileMessage("bsc5motion.bin", motions));
   LoadPlaces(failure);
+  LoadSmallBodies(failure);
   Sky.CatalogueMotion.Keep(Sky, Catalogues.StarMotions);
   Sky.CatalogueMotion.Follow(Sky);
+  sky::MoveSmallBodies(Sky.AstroState, Catalogues.SmallBodies, settings_.SmallBodyMagnitudeLimit,
+                       Sky.SmallBodies);
 
   if (scene) PrepareScene(*scene);
   return true;

@@ -15,6 +15,7 @@
 #include "sky/civil_time.h"
 #include "sky/deep_catalogues.h"
 #include "sky/mount_report.h"
+#include "sky/elements_import.h"
 #include "sky/object_names.h"
 #include "sky/sky_catalogues.h"
 #include "sky/sky_colour.h"
@@ -98,6 +99,19 @@ class CSkyDoc {
   // cities.tab left out are reported as those of a damaged file.
   void LoadPlaces(CCatalogueFailure& failure);
 
+  // Reads the comets and minor planets of smallbodies.tab from the data
+  // directory, and the user's imported elements kept in the file
+  // KeepElementsIn named (sky/elements_import.h), which replace the bundled
+  // ones of the same bodies, into Catalogues.SmallBodies; a missing file
+  // gives none, a damaged one none and its message.
+  void LoadSmallBodies(CCatalogueFailure& failure);
+  // Where the user's imported elements are kept; none until it is called.
+  void KeepElementsIn(std::string keptPath) { keptElements_ = std::move(keptPath); }
+  // Imports the orbit files `paths` (sky::ImportElementFiles) into the kept
+  // file and, when they were read, shows their bodies at once: the sky is
+  // computed again, and a selected comet or minor planet is let go.
+  sky::ElementsImportResult ImportElements(const std::vector<std::string>& paths);
+
   // The drawing side of the initialisation: display lists (once per
   // context), textures and the fixed GL state, with the view's context current.
   void PrepareScene(CSkyScene& scene);
@@ -178,6 +192,9 @@ class CSkyDoc {
  private:
   AppSettings& settings_;
   catalog::DataFiles files_;
+  // The bundled comets and minor planets, and the file of the user's own.
+  std::vector<catalog::SmallBodyElements> bundledSmallBodies_;
+  std::string keptElements_;
 
   // The clock rules Instant was found with.
   sky::ClockRules instantRules_;

@@ -9,6 +9,7 @@
 #include "catalog/records.h"
 #include "sky/catalogue_motion.h"
 #include "sky/civil_time.h"
+#include "sky/small_bodies.h"
 
 namespace sky {
 
@@ -29,6 +30,8 @@ struct SkyInstant {
   StarNameRecord ProperNames[kStarNameCount] = {};
   DeepSkyRecord DeepSkyObjects[kDeepSkyCount] = {};
   CCatalogueMotion CatalogueMotion;
+  // The comets and minor planets as bright as the layer's limit or brighter.
+  std::vector<SmallBodyState> SmallBodies;
   // Animation: the angle advanced by every step, in [0, 360).
   double TimeOffset = 0.0;
 };

@@ -53,6 +53,8 @@ const Command kCommands[] = {
      [](const CSkyDoc& d, const F&) { return d.Settings().MilkyWay == 1; }},
     {ID_VIEW_SOLAR_SYSTEM, "&Solar System Objects", "P", &AppSettings::SolarSystem, kAlways,
      [](const CSkyDoc& d, const F&) { return d.Settings().SolarSystem == 1; }},
+    {ID_VIEW_SMALL_BODIES, "Comets and &Asteroids", nullptr, &AppSettings::SmallBodies, kAlways,
+     [](const CSkyDoc& d, const F&) { return d.Settings().SmallBodies == 1; }},
     {ID_VIEW_ECLIPTIC, "&Eclipic", "E", &AppSettings::Ecliptic, kAlways,
      [](const CSkyDoc& d, const F&) { return d.Settings().Ecliptic == 1; }},
     {ID_VIEW_STAR_NAMES, "Star &Names", "Shift+S", &AppSettings::StarNames, kAlways,
@@ -137,6 +139,8 @@ const Command kCommands[] = {
      [](const CSkyDoc& d, const F&) { return d.Run.Following == sky::kFollowingTelescope; }},
     // File
     {ID_FILE_OPEN, "&Open...", "Ctrl+O", &F::OpenPictureFile, kIdle, nullptr},
+    {ID_FILE_IMPORT_ELEMENTS, "&Import Orbital Elements...", nullptr, &D::ImportOrbitalElements,
+     kIdle, nullptr},
     {ID_FILE_PRINT, "&Print...", "Ctrl+P", &P::Print, kIdle, nullptr},
     {ID_FILE_PRINT_PREVIEW, "Print Pre&view", nullptr, &P::Preview, kIdle, nullptr},
     {ID_FILE_PRINT_SETUP, "P&rint Setup...", nullptr, &P::PageSetup, kIdle, nullptr},

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
 #include <QWhatsThis>
 
 #include "render/sky_view.h"
@@ -59,6 +60,27 @@ void CDialogCommands::Colours() {
 void CDialogCommands::DefineFields() {
   CFieldsDialog dialog(doc_, view_, messages_, &owner_);
   dialog.exec();
+}
+
+void CDialogCommands::ImportOrbitalElements() {
+  QFileDialog dialog(&owner_);
+  dialog.setObjectName("ImportElementsDialog");
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setOption(QFileDialog::ReadOnly);
+  dialog.setFileMode(QFileDialog::ExistingFiles);
+  dialog.setNameFilters({tr("Orbital elements (*.DAT *.dat *.txt *.TXT)"), tr("All files (*)")});
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  std::vector<std::string> paths;
+  for (const QString& file : dialog.selectedFiles()) paths.push_back(file.toStdString());
+  const sky::ElementsImportResult result = doc_.ImportElements(paths);
+  if (!result.Error.empty()) {
+    messages_.Show(MessageIcon::Exclamation, result.Error);
+    return;
+  }
+  view_.Redraw();
+  messages_.Show(MessageIcon::Information,
+                 res::Format(res::IDS_ELEMENTS_IMPORTED,
+                             {std::to_string(result.Read), sky::kKeptElementsFile}));
 }
 
 template <typename SearchDialog>

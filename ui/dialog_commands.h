@@ -31,6 +31,10 @@ class CDialogCommands : public QObject {
   void DeepSkyOptions();
   void Colours();
   void DefineFields();
+  // File > Import Orbital Elements: MPCORB.DAT or CometEls.txt files read
+  // and kept (CSkyDoc::ImportElements, as --elements), or the file, line
+  // and field that refused them.
+  void ImportOrbitalElements();
   // Search: the five dialogs and the Tonight window.
   void SearchStar();
   void SearchConstellation();

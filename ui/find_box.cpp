@@ -40,7 +40,11 @@ CFindBox::CFindBox(CSkyDoc& doc, CMessenger& messages, std::function<void()> red
 CFindBox::~CFindBox() = default;
 
 void CFindBox::OnEdited(const QString& text) {
-  if (!index_) index_ = sky::BuildFindIndex(doc_);
+  // Imported elements change the comets and minor planets the index names.
+  if (!index_ || indexVersion_ != doc_.Catalogues.SmallBodiesVersion) {
+    index_ = sky::BuildFindIndex(doc_);
+    indexVersion_ = doc_.Catalogues.SmallBodiesVersion;
+  }
   matches_ = sky::FindMatches(doc_, *index_, text.toStdString(), sky::kFindMatchLimit);
   QStringList rows;
   for (const sky::FindMatch& m : matches_)

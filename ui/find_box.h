@@ -38,6 +38,7 @@ class CFindBox : public QLineEdit {
   std::function<void()> redraw_;
   // Built at the first key press, from the catalogues as read.
   std::optional<sky::FindIndex> index_;
+  int indexVersion_ = 0;  // the comets' and minor planets' the index was built with
   std::vector<sky::FindMatch> matches_;
   QStringListModel* model_;
   QCompleter* completer_;

@@ -174,8 +174,8 @@ void CMainFrame::CreateMenus() {
   };
   QMenuBar* bar = menuBar();
   QMenu* file = bar->addMenu("&File");
-  fill(file, {ID_FILE_OPEN, 0, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, 0,
-              ID_FILE_RECENT_FIRST});
+  fill(file, {ID_FILE_OPEN, ID_FILE_IMPORT_ELEMENTS, 0, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW,
+              ID_FILE_PRINT_SETUP, 0, ID_FILE_RECENT_FIRST});
   // The other entries of the recent-file list follow the first.
   for (int id = ID_FILE_RECENT_FIRST + 1; id < ID_FILE_RECENT_FIRST + sky::kRecentFileCount; ++id) {
     auto* action = new QAction(this);
@@ -194,6 +194,7 @@ void CMainFrame::CreateMenus() {
                    ID_VIEW_DEEP_SKY,
                    ID_VIEW_MILKY_WAY,
                    ID_VIEW_SOLAR_SYSTEM,
+                   ID_VIEW_SMALL_BODIES,
                    ID_VIEW_ECLIPTIC,
                    0,
                    ID_VIEW_STAR_NAMES,

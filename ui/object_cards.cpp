@@ -220,6 +220,33 @@ CDeepSkyInfoDialog::CDeepSkyInfoDialog(const sky::DeepSkyCard& c,
   AddButtons(true, imagesDirectory, c.PictureName, &messages);
 }
 
+CSmallBodyInfoDialog::CSmallBodyInfoDialog(const CSkyDoc& doc, int index, QWidget* parent)
+    : CInfoCard(QString(), parent) {
+  const sky::SmallBodyCard c = sky::SmallBodyCardOf(doc, index);
+  setWindowTitle(QtText(c.Caption));
+  AddRow(1085, "Designation:", {{1150, c.Designation}});
+  AddRow(1086, "Right ascension (J2000):",
+         {{1045, c.Ra.Whole}, {1047, c.Ra.Minutes}, {1048, c.Ra.Seconds}});
+  AddRow(1087, "Declination (J2000):",
+         {{1049, c.Dec.Whole}, {1050, c.Dec.Minutes}, {1051, c.Dec.Seconds}});
+  AddDateRows(1095, c.RaDate, c.DecDate);
+  AddRow(1088, "Altitude:", {{1052, c.Altitude}});
+  AddRow(1089, "Azimuth:", {{1053, c.Azimuth}});
+  AddRow(1090, "Distance from Earth:", {{1059, c.DistanceEarth}});
+  AddRow(1091, "Distance from Sun:", {{1060, c.DistanceSun}});
+  AddRow(1092, "Elongation:", {{1151, c.Elongation}});
+  AddRow(1093, "Magnitude:", {{1054, c.Magnitude}});
+  AddRiseSetRows(c.RiseSet);
+  AddRow(1097, "Perihelion distance:", {{1152, c.PerihelionDistance}});
+  if (!c.SemiMajorAxis.empty()) AddRow(1098, "Semi-major axis:", {{1153, c.SemiMajorAxis}});
+  AddRow(1099, "Eccentricity:", {{1154, c.Eccentricity}});
+  AddRow(1100, "Inclination:", {{1155, c.Inclination}});
+  if (!c.Period.empty()) AddRow(1101, "Period:", {{1156, c.Period}});
+  AddRow(1102, "Elements' epoch:", {{1157, c.Epoch}});
+  if (!c.EpochWarning.empty()) AddRow(1103, "", {{1158, c.EpochWarning}});
+  AddButtons(false, {}, {}, nullptr);
+}
+
 void ShowObjectsUnderPointer(const std::vector<sky::PickHit>& hits, const CSkyDoc& doc,
                              const std::filesystem::path& imagesDirectory, CMessenger& messages,
                              QWidget* parent, const CardActions& actions) {
@@ -256,6 +283,9 @@ void ShowObjectsUnderPointer(const std::vector<sky::PickHit>& hits, const CSkyDo
         object.What = sky::SkyObjectRef::NgcIc;
         asked = show(CDeepSkyInfoDialog(sky::NgcIcCardOf(doc, step.Index), imagesDirectory,
                                         messages, parent));
+        break;
+      case sky::PickStep::SmallBodyCard:
+        CSmallBodyInfoDialog(doc, step.Index, parent).exec();
         break;
       case sky::PickStep::Notice:
         messages.Show(MessageIcon::Information, res::String(step.Index));

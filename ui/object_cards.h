@@ -98,6 +98,13 @@ class CDeepSkyInfoDialog : public CInfoCard {
                      CMessenger& messages, QWidget* parent = nullptr);
 };
 
+// A comet's or a minor planet's card: body `index` of doc.Catalogues.SmallBodies.
+class CSmallBodyInfoDialog : public CInfoCard {
+  Q_OBJECT
+ public:
+  CSmallBodyInfoDialog(const CSkyDoc& doc, int index, QWidget* parent = nullptr);
+};
+
 // Opens, one after the other, the cards of the objects a selection pass hit
 // (in the order of sky::PickSteps: the nearest first), or the one notice of
 // a line or cloud under the pointer. Each card also offers what `actions`

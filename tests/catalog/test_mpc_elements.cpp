@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "astro/orbit.h"
 #include "astro/transforms.h"
@@ -196,6 +197,79 @@ TEST(SmallBodyTable, BundledFileIsWhole) {
   for (const catalog::SmallBodyElements& b : read.Bodies) comets += b.Comet;
   EXPECT_EQ(comets, 952);
   EXPECT_EQ(read.Bodies.size() - comets, 1293u);
+}
+
+// An orbit file is told by its first line with elements: the comets' has a
+// perihelion year where MPCORB.DAT has the point of G.
+TEST(OrbitFile, TellsMinorPlanetsFromComets) {
+  const struct {
+    std::string Text;
+    bool Comet;
+  } files[] = {
+      {"header\n---------\n" + kCeres + "\n", false},
+      {"\n" + kCeres + "\n", false},
+      {kEncke + "\n" + kEncke + "\n", true},
+      {"\r\n" + kEncke + "\r\n", true},
+  };
+  for (const auto& f : files) {
+    const catalog::ElementsImport read = catalog::ReadOrbitFile(f.Text, "x");
+    ASSERT_EQ(read.Error, "") << f.Text;
+    ASSERT_FALSE(read.Bodies.empty());
+    EXPECT_EQ(read.Bodies[0].Comet, f.Comet) << f.Text;
+  }
+  // A comets' file with a damaged line is refused as a comets' file.
+  const catalog::ElementsImport bad =
+      catalog::ReadOrbitFile(kEncke + "\n" + Replace(kEncke, 31, "  -0.3394") + "\n", "C.txt");
+  EXPECT_EQ(bad.Error, "C.txt:2: perihelion distance: bad value '-0.3394'");
+  EXPECT_TRUE(bad.Bodies.empty());
+}
+
+// What is kept reads back to the same numbers, a magnitude not given included.
+TEST(OrbitFile, KeptElementsReadBackTheSame) {
+  std::vector<catalog::SmallBodyElements> bodies =
+      catalog::ReadOrbitFile(kCeres + "\n" + Replace(kCeres, 9, "     ") + "\n", "m").Bodies;
+  const std::vector<catalog::SmallBodyElements> comets =
+      catalog::ReadCometEls(kEncke + "\n" + Replace(kEncke, 92, "         ") + "\n", "c").Bodies;
+  bodies.insert(bodies.end(), comets.begin(), comets.end());
+  // The farthest reaches of the orbit files: a steep comet's K of 40 (a
+  // slope of 100), an orbit of a = 1e6 AU and e = 0.999999 half a turn
+  // from its perihelion.
+  const std::string far =
+      Replace(Replace(Replace(kCeres, 71, "0.9999990"), 93, "1000000.000"), 27, " 179.9999");
+  for (const catalog::ElementsImport& edge :
+       {catalog::ReadCometEls(Replace(kEncke, 97, "40.0") + "\n", "c"),
+        catalog::ReadMpcOrb(far + "\n", "m")}) {
+    ASSERT_EQ(edge.Error, "");
+    bodies.insert(bodies.end(), edge.Bodies.begin(), edge.Bodies.end());
+  }
+  ASSERT_EQ(bodies.size(), 6u);
+  EXPECT_EQ(bodies[4].Slope, 100.0);
+  EXPECT_LT(bodies[5].Orbit.PerihelionDistance, 1.1);
+  EXPECT_LT(bodies[5].Orbit.PerihelionTime, -1e11);
+  bodies[1].Designation = "odd\tname";
+  const catalog::ElementsImport back =
+      catalog::ReadSmallBodyTable(catalog::SmallBodyTableText(bodies), "kept.tab");
+  ASSERT_EQ(back.Error, "");
+  ASSERT_EQ(back.Bodies.size(), bodies.size());
+  for (std::size_t i = 0; i < bodies.size(); ++i) {
+    const catalog::SmallBodyElements &a = bodies[i], &b = back.Bodies[i];
+    EXPECT_EQ(b.Designation, i == 1 ? "odd name" : a.Designation);
+    EXPECT_EQ(b.Comet, a.Comet);
+    EXPECT_EQ(b.Orbit.PerihelionDistance, a.Orbit.PerihelionDistance);
+    EXPECT_EQ(b.Orbit.Eccentricity, a.Orbit.Eccentricity);
+    EXPECT_EQ(b.Orbit.Inclination, a.Orbit.Inclination);
+    EXPECT_EQ(b.Orbit.Node, a.Orbit.Node);
+    EXPECT_EQ(b.Orbit.Perihelion, a.Orbit.Perihelion);
+    EXPECT_EQ(b.Orbit.PerihelionTime, a.Orbit.PerihelionTime);
+    EXPECT_EQ(b.Orbit.Epoch, a.Orbit.Epoch);
+    EXPECT_EQ(std::isnan(b.Magnitude), std::isnan(a.Magnitude)) << i;
+    if (!std::isnan(a.Magnitude)) {
+      EXPECT_EQ(b.Magnitude, a.Magnitude);
+    }
+    EXPECT_EQ(std::isnan(b.Slope), std::isnan(a.Slope)) << i;
+  }
+  EXPECT_TRUE(std::isnan(bodies[1].Magnitude));
+  EXPECT_TRUE(std::isnan(bodies[3].Slope));
 }
 
 }  // namespace

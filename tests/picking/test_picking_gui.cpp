@@ -27,6 +27,7 @@
 #include "sky/messages.h"
 #include "sky/object_info.h"
 #include "sky/object_names.h"
+#include "sky/pick_walk.h"
 #include "sky/sky_doc.h"
 #include "tests/picking/picture_files.h"
 #include "tests/test_files.h"
@@ -373,6 +374,34 @@ TEST_F(Picking, TheFaintStarsAndTheNgcIcObjectsHaveTheirCards) {
   EXPECT_EQ(watcher.CardFields[3][1140], "87937");
   EXPECT_EQ(watcher.CardFields[3].count(1055), 0u) << "no spectral type row where none is known";
   EXPECT_TRUE(messages_.Lines.empty());
+}
+
+// A right click on a comet's coma opens its card, through the layer's
+// discs, which the selection pass adds to its GL hits.
+TEST_F(Picking, ACometsComaOpensItsCard) {
+  doc_->Sky.DocumentTime = astro::CivilTime{1997, 4, 1, 20, 0, 0};
+  doc_->UpdateSky();
+  const auto comet = sky::FindObjectByName(*doc_, "Hale-Bopp");
+  ASSERT_TRUE(comet);
+  const astro::EquatorialCoord at = sky::PlaceOf(*doc_, *comet);
+  CentreOn(at.RightAscension, at.Declination);
+  const QPoint p = PointOf(at.RightAscension, at.Declination);
+  const std::vector<unsigned> names = NamesAt(p);
+  EXPECT_NE(std::find(names.begin(), names.end(),
+                      sky::kSmallBodyNameFirst + static_cast<unsigned>(comet->Index)),
+            names.end());
+  ModalWatcher watcher;
+  RightClick(p);
+  ASSERT_FALSE(watcher.Titles.empty());
+  EXPECT_EQ(watcher.Titles[0], "Comet C/1995 O1 (Hale-Bopp)");
+  EXPECT_EQ(watcher.CardFields[0][1054], "-1.9");
+  // Switched off, the comet is not there to be picked.
+  doc_->Settings().SmallBodies = 0;
+  Redraw();
+  const std::vector<unsigned> without = NamesAt(p);
+  EXPECT_EQ(std::find(without.begin(), without.end(),
+                      sky::kSmallBodyNameFirst + static_cast<unsigned>(comet->Index)),
+            without.end());
 }
 
 TEST_F(Picking, TheImageButtonShowsTheObjectsPicture) {

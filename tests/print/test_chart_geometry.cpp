@@ -101,7 +101,7 @@ class ChartGeometry : public ::testing::Test {
     doc_->Settings().MilkyWay = doc_->Settings().SolarSystem = doc_->Settings().Ecliptic =
         doc_->Settings().StarNames = 0;
     doc_->Settings().PlanetNames = doc_->Settings().DeepSkyLabels = doc_->Settings().SkyColors =
-        doc_->Settings().HorizonMode = 0;
+        doc_->Settings().HorizonMode = doc_->Settings().SmallBodies = 0;
   }
   // Equatorial mode, the page centred on ra (hours), dec (degrees).
   void CentreOn(double ra, double dec) {
@@ -897,6 +897,68 @@ TEST_F(ChartGeometry, TheLegendSaysWhereWhenAndWhatAtThePagesFoot) {
   for (const ChartLayer layer : {ChartLayer::StarNames, ChartLayer::DeepSkyLabels})
     for (const ChartText& name : ShapesOf<ChartText>(chart, layer))
       EXPECT_FALSE(name.At.X < right && name.At.Y > top) << name.Text;
+// Hale-Bopp at its brightest, in the middle of the page: its coma (a white
+// ring round a black core) with its name, and its tail leaving it away from
+// the Sun; a minor planet is one black disc, smaller the fainter it is, and
+// the switch takes them all off.
+TEST_F(ChartGeometry, CometsHaveATailAwayFromTheSunAndMinorPlanetsADisc) {
+  AllSwitchesOff();
+  doc_->Settings().SmallBodies = doc_->Settings().PlanetNames = 1;
+  doc_->Sky.DocumentTime = astro::CivilTime{1997, 4, 1, 20, 0, 0};
+  doc_->UpdateSky();
+  const auto found = sky::FindObjectByName(*doc_, "Hale-Bopp");
+  ASSERT_TRUE(found);
+  const astro::EquatorialCoord comet = sky::PlaceOf(*doc_, *found);
+  CentreOn(comet.RightAscension, comet.Declination);
+  const ChartDrawing chart = Chart(8);
+  const auto discs = ShapesOf<ChartCircle>(chart, ChartLayer::Described);
+  std::vector<ChartCircle> coma;
+  for (const ChartCircle& c : discs)
+    if (Near(c.Centre, kCentre, 2)) coma.push_back(c);
+  ASSERT_EQ(coma.size(), 2u);
+  EXPECT_EQ(coma[0].Fill, ChartFill::White);
+  EXPECT_EQ(coma[1].Fill, ChartFill::Black);
+  EXPECT_GT(coma[0].Radius, coma[1].Radius);
+  EXPECT_TRUE(Has(TextsOf(chart, ChartLayer::Described), "C/1995 O1 (Hale-Bopp)"));
+  // The Sun's direction on the page: from the comet towards the Sun's place,
+  // a small step along the great circle between them.
+  const astro::PlanetState& sun = doc_->Sky.Bodies[astro::kSun];
+  double c[3], s[3];
+  astro::EquatorialToSphere(comet.RightAscension, comet.Declination, c);
+  astro::EquatorialToSphere(sun.RightAscension, sun.Declination, s);
+  double towards[3];
+  for (int i = 0; i < 3; ++i) towards[i] = c[i] + 0.01 * (s[i] - c[i]);
+  const astro::EquatorialCoord step = astro::SphereToEquatorial(towards);
+  doc_->Settings().SmallBodies = 0;
+  OnlyStar(step.RightAscension, step.Declination, -1);
+  const auto marks = ShapesOf<ChartCircle>(Chart(8), ChartLayer::Stars);
+  ASSERT_EQ(marks.size(), 1u);
+  const double sunX = marks[0].Centre.X - kCentre.X, sunY = marks[0].Centre.Y - kCentre.Y;
+  std::vector<ChartPolyline> tail;
+  for (const ChartPolyline& line : ShapesOf<ChartPolyline>(chart, ChartLayer::Described))
+    if (!line.Points.empty() && Near(line.Points[0], kCentre, 3 * coma[0].Radius))
+      tail.push_back(line);
+  ASSERT_EQ(tail.size(), 3u) << "three strands";
+  for (const ChartPolyline& strand : tail) {
+    ASSERT_EQ(strand.Points.size(), 2u);
+    const double x = strand.Points[1].X - kCentre.X, y = strand.Points[1].Y - kCentre.Y;
+    // Pointing away from the Sun: a negative cosine with its direction.
+    EXPECT_LT((x * sunX + y * sunY) / std::hypot(x, y) / std::hypot(sunX, sunY), -0.8);
+  }
+
+  // Ceres, alone on the page, as a filled disc; nothing with the switch off.
+  doc_->Settings().SmallBodies = 1;
+  const auto ceres = sky::FindObjectByName(*doc_, "Ceres");
+  ASSERT_TRUE(ceres);
+  const astro::EquatorialCoord at = sky::PlaceOf(*doc_, *ceres);
+  CentreOn(at.RightAscension, at.Declination);
+  const auto dots = ShapesOf<ChartCircle>(Chart(8), ChartLayer::Described);
+  ASSERT_FALSE(dots.empty());
+  EXPECT_TRUE(std::any_of(dots.begin(), dots.end(), [](const ChartCircle& d) {
+    return Near(d.Centre, kCentre, 2) && d.Fill == ChartFill::Black;
+  }));
+  doc_->Settings().SmallBodies = 0;
+  EXPECT_TRUE(ShapesOf<ChartCircle>(Chart(8), ChartLayer::Described).empty());
 }
 
 }  // namespace

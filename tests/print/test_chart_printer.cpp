@@ -191,7 +191,7 @@ TEST_F(ChartPrinter, WithNothingToShowOnlyTheFrameIsDrawn) {
       doc_->Settings().DeepSky = 0;
   doc_->Settings().SolarSystem = doc_->Settings().Ecliptic = doc_->Settings().StarNames =
       doc_->Settings().PlanetNames = 0;
-  doc_->Settings().DeepSkyLabels = doc_->Settings().HorizonMode = 0;
+  doc_->Settings().DeepSkyLabels = doc_->Settings().HorizonMode = doc_->Settings().SmallBodies = 0;
   doc_->Limits.StarMagnitudeLimit = -3;
   RecordingPage page;
   const RecordingEngine& engine = Paint(page, 4);

@@ -81,7 +81,8 @@ class SkyFixture : public ::testing::Test {
         doc_->Settings().DeepSky = 0;
     doc_->Settings().MilkyWay = doc_->Settings().SolarSystem = doc_->Settings().Ecliptic =
         doc_->Settings().StarNames = 0;
-    doc_->Settings().PlanetNames = doc_->Settings().DeepSkyLabels = doc_->Settings().SkyColors = 0;
+    doc_->Settings().PlanetNames = doc_->Settings().DeepSkyLabels = doc_->Settings().SkyColors =
+        doc_->Settings().SmallBodies = 0;
   }
 
   // Puts body `index` of Bodies at altitude and azimuth (degrees, from the

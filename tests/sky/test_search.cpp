@@ -252,7 +252,7 @@ TEST_F(SearchTest, NamesOfEveryKindCaseAndBlanksAside) {
   for (const char* unknown : {"",
                               "   ",
                               "Siriusx",
-                              "Siri",
+                              "Siriu",
                               "M",
                               "M 0",
                               "M 111",
