@@ -9,6 +9,7 @@
 #include "catalog/records.h"
 #include "sky/catalogue_motion.h"
 #include "sky/civil_time.h"
+#include "sky/moon_places.h"
 
 namespace sky {
 
@@ -21,6 +22,8 @@ struct SkyInstant {
   astro::AstroState AstroState;
   astro::PlanetState Bodies[astro::kBodyCount] = {};
   SkyPoint HorizonPoints[astro::kHorizonPointCount] = {};
+  // The planets' moons beside them (sky/moon_places.h).
+  MoonState Moons[kMoonCount] = {};
   // The stars, figure vertices, star labels and deep-sky objects of the
   // instant, moved there by CatalogueMotion from the files' J2000.0, which
   // it keeps.
