@@ -709,7 +709,8 @@ class CChartBuilder {
     return layer == render::SkyLayer::Fields ? ChartLayer::Fields : ChartLayer::Described;
   }
 
-  // A layer's primitives described for the page, printed black on white:
+  // A layer's primitives described for the page, printed black on white
+  // (its marks filled black):
   // the page's geometry, a logical pixel of the screen being
   // kPageUnit pixels of the page.
   void Described(render::SkyLayer layer, render::DescribeLayer describe) {
@@ -725,6 +726,11 @@ class CChartBuilder {
         polyline.Points.push_back(polyline.Points.front());
       Add(into, std::move(polyline));
     }
+    for (const render::SkyMark& mark : primitives.Marks)
+      Add(into,
+          ChartCircle{{PageCoordinate(mark.Centre.X), PageCoordinate(height_ - mark.Centre.Y)},
+                      PageCoordinate(mark.Radius * kPageUnit),
+                      ChartFill::Black});
     for (const render::SkyName& name : primitives.Names)
       NameCentred(into, name.X, name.Baselines, name.Text, FontOf(name.Style));
   }

@@ -35,6 +35,14 @@ struct SkyLine {
   double Width = 1;
 };
 
+// A filled disc of one colour (as a line's) round a point, its radius in
+// logical pixels.
+struct SkyMark {
+  WindowPoint Centre;
+  double Radius = 1;
+  int Colour = 0;
+};
+
 enum class LabelStyle { Plain, Italic };
 
 // A name centred on X with its baseline at the first of Baselines where its
@@ -50,6 +58,7 @@ struct SkyName {
 
 struct SkyPrimitives {
   std::vector<SkyLine> Lines;
+  std::vector<SkyMark> Marks;
   std::vector<SkyName> Names;
 };
 
@@ -94,5 +103,8 @@ void DescribeEyepieceFields(const LayerInput& input, SkyPrimitives& out);
 void DescribeAltAzGrid(const LayerInput& input, SkyPrimitives& out);
 // The meridian: the great circle through the north and south points and the zenith.
 void DescribeMeridian(const LayerInput& input, SkyPrimitives& out);
+// The planets' moons beside them, once the zoom parts them from the planet,
+// each named; those the planet hides or shadows are left out.
+void DescribePlanetMoons(const LayerInput& input, SkyPrimitives& out);
 
 }  // namespace render

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <numbers>
 #include <vector>
 
 #include "astro/transforms.h"
@@ -341,9 +342,9 @@ class CScreenLabelMeasure : public CLabelMeasure {
   CTextMeasure plain_{LabelFont::Plain14}, italic_{LabelFont::Italic14};
 };
 
-// A described layer's lines, in window pixels.
+// A described layer's lines and marks, in window pixels.
 void DrawLines(const Frame& frame, const SkyPrimitives& primitives) {
-  if (primitives.Lines.empty()) return;
+  if (primitives.Lines.empty() && primitives.Marks.empty()) return;
   const int width = frame.View.Viewport[2], height = frame.View.Viewport[3];
   glPushMatrix();
   frame.Renderer.SetPixelProjection(width, height);
@@ -352,6 +353,19 @@ void DrawLines(const Frame& frame, const SkyPrimitives& primitives) {
     SetLineColour(frame.Doc, line.Colour);
     glBegin(line.Closed ? GL_LINE_LOOP : GL_LINE_STRIP);
     for (const WindowPoint& p : line.Points) glVertex2d(p.X, p.Y);
+    glEnd();
+  }
+  // A mark is a fan of 16 triangles: round at every size a mark has.
+  constexpr int kMarkSides = 16;
+  for (const SkyMark& mark : primitives.Marks) {
+    const double r = mark.Radius * frame.Scale;
+    SetLineColour(frame.Doc, mark.Colour);
+    glBegin(GL_TRIANGLE_FAN);
+    glVertex2d(mark.Centre.X, mark.Centre.Y);
+    for (int k = 0; k <= kMarkSides; ++k) {
+      const double a = 2 * std::numbers::pi * k / kMarkSides;
+      glVertex2d(mark.Centre.X + r * std::cos(a), mark.Centre.Y + r * std::sin(a));
+    }
     glEnd();
   }
   frame.Renderer.SetSkyProjection(width, height, frame.Zoom);
@@ -423,6 +437,7 @@ void CSkyRenderer::ComposePass(double zoom, bool picking, double pickX, double p
   const LayerInput input{doc_, frame.Sky, view_, zoom, deviceRatio_, measure};
   for (std::size_t k = 0; k < std::size(kScreenLayers); ++k) {
     described_[k].Primitives.Lines.clear();
+    described_[k].Primitives.Marks.clear();
     described_[k].Primitives.Names.clear();
     described_[k].Placed.clear();
     if (!picking && kScreenLayers[k].Describe && SwitchedOn(doc_, kScreenLayers[k]))

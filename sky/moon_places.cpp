@@ -40,6 +40,14 @@ void GeocentricOf(const astro::AstroState& state, const astro::PlanetState& plan
 
 const MoonFigure& MoonFigureOf(int moon) { return kFigures[moon]; }
 
+double MoonMagnitudeOf(int moon, const MoonState& state, const double (&earthHeliocentric)[3]) {
+  const double(&g)[3] = state.Place.Geocentric;
+  const double h[3] = {g[0] + earthHeliocentric[0], g[1] + earthHeliocentric[1],
+                       g[2] + earthHeliocentric[2]};
+  const double delta = std::hypot(g[0], g[1], g[2]), r = std::hypot(h[0], h[1], h[2]);
+  return kFigures[moon].AbsoluteMagnitude + 5.0 * std::log10(r * delta);
+}
+
 astro::EquatorialCoord OffsetPlace(double ra, double dec, double east, double north) {
   const double a = ra * 15.0 * astro::kDegToRad, d = dec * astro::kDegToRad;
   const double ca = std::cos(a), sa = std::sin(a), cd = std::cos(d), sd = std::sin(d);

@@ -40,6 +40,12 @@ struct MoonState {
 // projection's inverse, in which astro::MoonBeside gives its offsets.
 astro::EquatorialCoord OffsetPlace(double ra, double dec, double east, double north);
 
+// The visual magnitude of moon `moon` at `state`, the Earth at
+// `earthHeliocentric` (AU, GCRS axes): its absolute magnitude at its
+// distances from the Sun and the Earth, the phase's dimming left out (at
+// most 0.3 magnitudes beyond Mars).
+double MoonMagnitudeOf(int moon, const MoonState& state, const double (&earthHeliocentric)[3]);
+
 // Every moon at the instant of `state` beside its planet in `bodies`, both
 // as AstroState::UpdateSky left them. The planet's geocentric position as
 // the light left it comes back from its astrometric place, its distance and
