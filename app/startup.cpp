@@ -166,6 +166,9 @@ int RunInfo(const CommandLine& commandLine, const StartupPaths& paths, std::FILE
     case sky::SkyObjectRef::NgcIc:
       json = sky::CardJson(sky::NgcIcCardOf(*doc, object->Index));
       break;
+    case sky::SkyObjectRef::PlanetMoon:
+      json = sky::CardJson(sky::MoonCardOf(*doc, object->Index));
+      break;
     case sky::SkyObjectRef::Constellation:
       std::fprintf(err, "stellix: \"%s\" is a constellation, which has no card\n",
                    commandLine.Info.c_str());

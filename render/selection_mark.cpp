@@ -9,6 +9,7 @@
 #include "sky/app_settings.h"
 #include "sky/deep_catalogues.h"
 #include "sky/drawing_rules.h"
+#include "sky/moon_places.h"
 #include "sky/sky_doc.h"
 
 namespace render {
@@ -71,6 +72,10 @@ std::optional<SelectionMark> SelectionOf(const CSkyDoc& doc, const SkyConditions
           static_cast<std::size_t>(i) >= doc.Catalogues.DeepCatalogues.FaintStars().Records.size())
         return std::nullopt;
       s.Place = doc.Catalogues.DeepCatalogues.FaintStarPlace(i, doc.Sky.CatalogueMotion);
+      return s;
+    case sky::SkyObjectRef::PlanetMoon:
+      if (i < 0 || i >= sky::kMoonCount) return std::nullopt;
+      s.Place = {doc.Sky.Moons[i].RightAscension, doc.Sky.Moons[i].Declination};
       return s;
     case sky::SkyObjectRef::Constellation:
       break;

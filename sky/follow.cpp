@@ -62,6 +62,8 @@ std::string ShortNameOf(const CSkyDoc& doc, SkyObjectRef object) {
       return FaintStarDesignation(doc.Catalogues.DeepCatalogues.FaintStars().Records[i]);
     case SkyObjectRef::NgcIc:
       return NgcIcDesignation(doc.Catalogues.DeepCatalogues.NgcIc().Records[i]);
+    case SkyObjectRef::PlanetMoon:
+      return std::string(res::String(res::IDS_MOON_NAME_FIRST + i));
   }
   return {};
 }

@@ -9,6 +9,7 @@
 #include "catalog/builtin_tables.h"
 #include "catalog/designation.h"
 #include "res/strings.h"
+#include "sky/moon_places.h"
 #include "sky/sky_doc.h"
 
 namespace sky {
@@ -157,6 +158,9 @@ std::optional<SkyObjectRef> FindObjectByName(CSkyDoc& doc, std::string_view name
   for (int b = 0; b < astro::kBodyCount; ++b)
     if (Key(res::String(res::IDS_BODY_NAME_FIRST + b)) == key)
       return SkyObjectRef{SkyObjectRef::Body, b};
+  for (int m = 0; m < kMoonCount; ++m)
+    if (Key(res::String(res::IDS_MOON_NAME_FIRST + m)) == key)
+      return SkyObjectRef{SkyObjectRef::PlanetMoon, m};
   for (const StarNameRecord& proper : doc.Sky.ProperNames) {
     if (Key(std::string_view(proper.Name, sizeof proper.Name)) != key) continue;
     for (int i = 0; i < kStarCount; ++i)
@@ -204,6 +208,8 @@ astro::EquatorialCoord PlaceOf(const CSkyDoc& doc, SkyObjectRef object) {
       const catalog::NgcIcRecord& object = doc.Catalogues.DeepCatalogues.NgcIc().Records[i];
       return {object.RightAscension, object.Declination};
     }
+    case SkyObjectRef::PlanetMoon:
+      return {doc.Sky.Moons[i].RightAscension, doc.Sky.Moons[i].Declination};
   }
   return {0.0, 0.0};
 }

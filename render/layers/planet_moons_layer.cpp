@@ -1,5 +1,6 @@
 // The planets' moons beside them: a small disc each, once the zoom parts it
-// from the planet's point by a few pixels, named below or above itself.
+// from the planet's point by a few pixels and within the surface, named
+// below or above itself.
 // A moon behind the planet's disc or in its shadow is not seen, and left out.
 #include <algorithm>
 #include <cmath>
@@ -55,12 +56,16 @@ void DescribePlanetMoons(const LayerInput& input, SkyPrimitives& out) {
       continue;
     const double radius =
         MarkRadius(sky::MoonMagnitudeOf(m, moon, doc.Sky.AstroState.Earth.Heliocentric));
-    if (std::hypot(x - px, y - py) < (kPlanetPoint + kClearance + radius) * input.Unit) continue;
+    const double r = radius * input.Unit;
+    // Off the surface (far off it: a name there would not be placed either).
+    if (x < -r || y < -r || x > input.View.Viewport[2] + r || y > input.View.Viewport[3] + r)
+      continue;
+    if (std::hypot(x - px, y - py) < (kPlanetPoint + kClearance) * input.Unit + r) continue;
     out.Marks.push_back({{x, y}, radius, kMoonColour});
     if (!named) continue;
     const std::string_view name = res::String(res::IDS_MOON_NAME_FIRST + m);
     const TextExtent text = input.Measure.Extent(LabelStyle::Plain, name);
-    const double clear = (radius + kNameGap) * input.Unit;
+    const double clear = r + kNameGap * input.Unit;
     out.Names.push_back({std::string(name),
                          settings.PlanetNamesColor,
                          LabelStyle::Plain,
