@@ -3,11 +3,15 @@
 // without a window.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <string>
+#include <variant>
+#include <vector>
 
 #include "astro/angles.h"
+#include "print/chart_geometry.h"
 #include "render/sky_primitives.h"
 #include "res/strings.h"
 #include "sky/camera_math.h"
@@ -184,6 +188,63 @@ TEST(MoonsLayer, DaylightHidesTheMoons) {
   EXPECT_TRUE(Describe(doc, "Jupiter", 256).Out.Marks.empty());
   settings.SkyColors = 0;
   EXPECT_FALSE(Describe(doc, "Jupiter", 256).Out.Marks.empty());
+}
+
+class CFixedChartMeasure : public print::CChartTextMeasure {
+ public:
+  int Width(const print::ChartFont& font, std::string_view text) const override {
+    return static_cast<int>(text.size()) * font.Height / 2;
+  }
+  int Height(const print::ChartFont& font) const override { return font.Height; }
+};
+
+// The printed chart draws the same moons, filled black, each its offset
+// from Jupiter's mark on the page (y downwards), and names them.
+TEST(MoonsLayer, TheChartPrintsTheMoonsBesideThePlanet) {
+  AppSettings settings;
+  CSkyDoc doc(settings);
+  doc.SetInstant(UtSeconds(2461051.4166667));
+  doc.UpdateSky();
+  ASSERT_EQ(CentreOnName(doc, "Jupiter"), "");
+  constexpr int kPage = 2400;
+  constexpr double kZoom = 256;
+  const CFixedChartMeasure measure;
+  const print::ChartDrawing chart = print::BuildChart(doc, kPage, kPage, kZoom, measure);
+  std::vector<print::ChartCircle> jupiter, moons;
+  std::vector<std::string> names;
+  for (const print::ChartItem& item : chart) {
+    if (const auto* c = std::get_if<print::ChartCircle>(&item.Shape)) {
+      if (item.Layer == print::ChartLayer::SolarSystem) jupiter.push_back(*c);
+      if (item.Layer == print::ChartLayer::Described) moons.push_back(*c);
+    }
+    if (const auto* t = std::get_if<print::ChartText>(&item.Shape))
+      if (item.Layer == print::ChartLayer::Described) names.push_back(t->Text);
+  }
+  // Jupiter's mark in the middle of the page (its red spot's beside it).
+  ASSERT_FALSE(jupiter.empty());
+  const auto fromMiddle = [](const print::ChartCircle& c) {
+    return std::hypot(c.Centre.X - kPage / 2, c.Centre.Y - kPage / 2);
+  };
+  std::sort(jupiter.begin(), jupiter.end(),
+            [&](const auto& a, const auto& b) { return fromMiddle(a) < fromMiddle(b); });
+  EXPECT_LT(fromMiddle(jupiter[0]), 1.5);
+  ASSERT_EQ(moons.size(), 4u);
+  const double pixels = kPage / 2.0 * kZoom / kArcsecPerRad;
+  for (int m = 0; m < 4; ++m) {
+    const astro::MoonPlace& place = doc.Sky.Moons[m].Place;
+    const double x = jupiter[0].Centre.X - place.East * pixels,
+                 y = jupiter[0].Centre.Y - place.North * pixels;
+    EXPECT_EQ(std::count_if(moons.begin(), moons.end(),
+                            [&](const print::ChartCircle& c) {
+                              return std::hypot(c.Centre.X - x, c.Centre.Y - y) < 1.5 &&
+                                     c.Fill == print::ChartFill::Black && c.Radius >= 3;
+                            }),
+              1)
+        << m;
+    EXPECT_NE(std::find(names.begin(), names.end(), res::String(res::IDS_MOON_NAME_FIRST + m)),
+              names.end())
+        << m;
+  }
 }
 
 // "Ganymede" is found by name, in the find box's matches and on its card,
