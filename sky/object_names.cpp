@@ -217,7 +217,8 @@ astro::EquatorialCoord PlaceOf(const CSkyDoc& doc, SkyObjectRef object) {
 std::string UnknownObjectText(std::string_view name) {
   return "No object is called \"" + std::string(name) +
          "\". Give a star's proper name or designation (Alpha Ori, 58 Ori), a constellation, "
-         "M n, NGC n, IC n, HR n, HIP n, the Sun, the Moon, a planet or a deep-sky object's name.";
+         "M n, NGC n, IC n, HR n, HIP n, the Sun, the Moon, a planet, a planet's moon (Io) or a "
+         "deep-sky object's name.";
 }
 
 }  // namespace sky
