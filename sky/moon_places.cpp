@@ -71,6 +71,7 @@ void ComputeMoons(const astro::AstroState& state,
   const auto saturnian = astro::SaturnMoons(tt, saturn, earth);
   const auto uranian = astro::UranusMoons(tt, uranus, earth);
   const auto martian = astro::MarsMoons(tt, mars, earth);
+  static_assert(galilean.size() + saturnian.size() + uranian.size() + martian.size() == kMoonCount);
   int moon = 0;
   const auto keep = [&](const auto& places) {
     for (const astro::MoonPlace& place : places) moons[moon++].Place = place;

@@ -57,7 +57,7 @@ void DescribePlanetMoons(const LayerInput& input, SkyPrimitives& out) {
     const double radius =
         MarkRadius(sky::MoonMagnitudeOf(m, moon, doc.Sky.AstroState.Earth.Heliocentric));
     const double r = radius * input.Unit;
-    // Off the surface (far off it: a name there would not be placed either).
+    // A moon off the surface is left out, and its name with it.
     if (x < -r || y < -r || x > input.View.Viewport[2] + r || y > input.View.Viewport[3] + r)
       continue;
     if (std::hypot(x - px, y - py) < (kPlanetPoint + kClearance) * input.Unit + r) continue;
