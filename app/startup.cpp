@@ -191,6 +191,8 @@ int RunInfo(const CommandLine& commandLine, const StartupPaths& paths, std::FILE
       break;
     case sky::SkyObjectRef::SmallBody:
       json = sky::CardJson(sky::SmallBodyCardOf(*doc, object->Index));
+    case sky::SkyObjectRef::PlanetMoon:
+      json = sky::CardJson(sky::MoonCardOf(*doc, object->Index));
       break;
     case sky::SkyObjectRef::Constellation:
       std::fprintf(err, "stellix: \"%s\" is a constellation, which has no card\n",

@@ -700,7 +700,8 @@ class CChartBuilder {
     return layer == render::SkyLayer::Fields ? ChartLayer::Fields : ChartLayer::Described;
   }
 
-  // A layer's primitives described for the page, printed black on white:
+  // A layer's primitives described for the page, printed black on white
+  // (its marks filled black):
   // the page's geometry, a logical pixel of the screen being
   // kPageUnit pixels of the page.
   void Described(render::SkyLayer layer, render::DescribeLayer describe) {

@@ -10,6 +10,7 @@
 #include "sky/deep_catalogues.h"
 #include "sky/drawing_rules.h"
 #include "sky/pick_walk.h"
+#include "sky/moon_places.h"
 #include "sky/sky_doc.h"
 
 namespace render {
@@ -87,6 +88,10 @@ std::optional<SelectionMark> SelectionOf(const CSkyDoc& doc, const SkyConditions
       s.NamedByItsLayer = s.DrawnByItsLayer && settings.PlanetNames && sky::NamesShown(zoom);
       return s;
     }
+    case sky::SkyObjectRef::PlanetMoon:
+      if (i < 0 || i >= sky::kMoonCount) return std::nullopt;
+      s.Place = {doc.Sky.Moons[i].RightAscension, doc.Sky.Moons[i].Declination};
+      return s;
     case sky::SkyObjectRef::Constellation:
       break;
   }

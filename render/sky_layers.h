@@ -41,6 +41,7 @@
   SKY_LAYER(Stars,       nullptr,                      true,  DrawStars,              DrawStarNames,          ReserveStarNames,      4, nullptr)                \
   SKY_LAYER(SolarSystem, &AppSettings::SolarSystem,    true,  DrawSolarSystem,        DrawPlanetNames,        ReservePlanetNames,    3, nullptr)                \
   SKY_LAYER(SmallBodies, &AppSettings::SmallBodies,    true,  nullptr,                nullptr,                nullptr,               5, DescribeSmallBodies)    \
+  SKY_LAYER(Moons,       &AppSettings::SolarSystem,    false, nullptr,                nullptr,                nullptr,               5, DescribePlanetMoons)    \
   SKY_LAYER(Selection,   nullptr,                      true,  DrawSelection,          DrawSelectionLabel,     nullptr,               0, nullptr)                \
   SKY_LAYER(Landscape,   &AppSettings::HorizonMode,    false, DrawLandscape,          nullptr,                nullptr,               0, nullptr)                \
   SKY_LAYER(Ground,      &AppSettings::HorizonMode,    false, DrawGround,             nullptr,                ReserveCompassLetters, 1, nullptr)                \

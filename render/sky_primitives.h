@@ -124,5 +124,8 @@ struct DiscHit {
 };
 std::vector<DiscHit> DiscsAt(const SkyPrimitives& primitives, double x, double y, double reach);
 inline constexpr double kSmallestDiscPick = 3;
+// The planets' moons beside them, once the zoom parts them from the planet,
+// each named; those the planet hides or shadows are left out.
+void DescribePlanetMoons(const LayerInput& input, SkyPrimitives& out);
 
 }  // namespace render

@@ -103,6 +103,8 @@ enum StringId : int {
   IDS_ELEMENTS_NOT_KEPT = 377,
   IDS_ELEMENTS_UNREADABLE = 378,
   IDS_ELEMENTS_NONE = 379,
+  // The planets' moons: 470 Io ... 488 Deimos, in the order of sky/moon_places.h.
+  IDS_MOON_NAME_FIRST = 470,
   IDS_BODY_NAME_FIRST = 500,  // 500 Moon ... 509 Pluto, in the order of the Bodies table
   IDS_NOTICE_CONSTELLATION_LINE = 510,
   IDS_NOTICE_BOUNDARY = 511,

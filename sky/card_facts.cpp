@@ -13,6 +13,7 @@
 #include "astro/star_place.h"
 #include "sky/almanac.h"
 #include "sky/deep_catalogues.h"
+#include "sky/moon_places.h"
 #include "sky/sky_doc.h"
 #include "sky/small_bodies.h"
 
@@ -274,6 +275,27 @@ DeepSkyFacts NgcIcFactsOf(const CSkyDoc& doc, int index) {
   f.Place = PlaceOf(doc, shown.RightAscension, shown.Declination, object.RightAscension,
                     object.Declination);
   f.Next = FixedNextEvents(doc, shown.RightAscension, shown.Declination);
+  return f;
+}
+
+MoonFacts MoonFactsOf(const CSkyDoc& doc, int moon) {
+  const MoonState& state = doc.Sky.Moons[moon];
+  const double(&earth)[3] = doc.Sky.AstroState.Earth.Heliocentric;
+  const double(&g)[3] = state.Place.Geocentric;
+  const double delta = std::hypot(g[0], g[1], g[2]);
+  const double r = std::hypot(g[0] + earth[0], g[1] + earth[1], g[2] + earth[2]);
+  MoonFacts f;
+  f.Moon = moon;
+  f.Planet = MoonFigureOf(moon).Planet;
+  f.Place = PlaceOf(doc, state.RightAscension, state.Declination, state.RaJ2000, state.DecJ2000);
+  f.DistanceEarthKm = delta * kKmPerAu;
+  f.DistanceSunKm = r * kKmPerAu;
+  f.Illuminated = (1.0 + PhaseCosine(delta, r, doc.Sky.Bodies[astro::kSun].GeoDistance)) / 2.0;
+  f.Magnitude = MoonMagnitudeOf(moon, state, earth);
+  f.SizeArcsec = 2.0 * MoonFigureOf(moon).RadiusKm / f.DistanceEarthKm * kRadToDeg * 3600.0;
+  f.OffsetEast = state.Place.East;
+  f.OffsetNorth = state.Place.North;
+  f.Next = NextEventsOf(doc, BodyDayEvents(NextEventsObserverOf(doc), f.Planet));
   return f;
 }
 

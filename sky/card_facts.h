@@ -131,6 +131,23 @@ struct PlanetFigures {
 };
 PlanetFigures PlanetFiguresOf(const CSkyDoc& doc, int body);
 
+// A planet's moon (sky/moon_places.h): a planet's facts for itself, with
+// its planet's next events (a moon, a few minutes of arc from it, rises and
+// sets with it) and its offset from the planet.
+struct MoonFacts {
+  int Moon = 0;
+  int Planet = 0;  // its planet's index in doc.Sky.Bodies
+  PlaceFacts Place;
+  double DistanceEarthKm = 0.0, DistanceSunKm = 0.0;
+  double Illuminated = 0.0;  // fraction in [0, 1], at the planet's phase angle
+  double Magnitude = 0.0;
+  double SizeArcsec = 0.0;                     // apparent diameter
+  double OffsetEast = 0.0, OffsetNorth = 0.0;  // arc-seconds from the planet's centre, J2000 axes
+  NextEvents Next;
+};
+// The facts of moon `moon` of doc.Sky.Moons.
+MoonFacts MoonFactsOf(const CSkyDoc& doc, int moon);
+
 // The cosine of a planet's phase angle from its distances to the Earth
 // (delta) and the Sun (r) and the Sun's distance to the Earth (R), all in
 // AU. Kept within [-1, 1]: the planets and the Sun come from different

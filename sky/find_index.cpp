@@ -10,6 +10,7 @@
 #include "catalog/designation.h"
 #include "catalog/loaders.h"
 #include "res/strings.h"
+#include "sky/moon_places.h"
 #include "sky/object_info.h"
 #include "sky/sky_doc.h"
 
@@ -84,6 +85,10 @@ FindIndex BuildFindIndex(CSkyDoc& doc) {
                             : "planet",
         {}, magnitude);
   }
+  for (int m = 0; m < kMoonCount; ++m)
+    Add(index, {SkyObjectRef::PlanetMoon, m},
+        std::string(res::String(res::IDS_MOON_NAME_FIRST + m)), "moon", {},
+        MoonMagnitudeOf(m, doc.Sky.Moons[m], doc.Sky.AstroState.Earth.Heliocentric));
   for (int i = 0; i < kStarCount; ++i) {
     const StarRecord& star = doc.Sky.Stars[i];
     std::vector<std::string> designations = StarDesignations(star);

@@ -81,6 +81,8 @@ std::string ShortNameOf(const CSkyDoc& doc, SkyObjectRef object) {
       return NgcIcDesignation(doc.Catalogues.DeepCatalogues.NgcIc().Records[i]);
     case SkyObjectRef::SmallBody:
       return SmallBodyName(doc.Catalogues.SmallBodies[i]);
+    case SkyObjectRef::PlanetMoon:
+      return std::string(res::String(res::IDS_MOON_NAME_FIRST + i));
   }
   return {};
 }

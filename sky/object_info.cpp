@@ -367,6 +367,37 @@ std::string CardJson(const SmallBodyCard& card) {
   return json.Add("epoch", card.Epoch)
       .Add("epochJulianDay", f.EpochJulianDay)
       .Add("epochWarning", card.EpochWarning)
+MoonCard CardOf(const MoonFacts& f) {
+  MoonCard card;
+  BodyCard& body = card.Body;
+  body.Caption = std::string(res::String(res::IDS_MOON_NAME_FIRST + f.Moon));
+  PlaceTexts(f.Place, true, body.Ra, body.Dec, body.RaDate, body.DecDate, body.Altitude,
+             body.Azimuth);
+  body.Numbers = f.Place;
+  body.DistanceEarth = MillionKmText(f.DistanceEarthKm);
+  body.DistanceSun = MillionKmText(f.DistanceSunKm);
+  body.Illuminated = astro::FormatFixed(f.Illuminated, 2);
+  body.Magnitude = astro::FormatFixed(f.Magnitude, 2);
+  body.Size = astro::FormatFixed(f.SizeArcsec, 2) + "\"";
+  body.RiseSet = NextEventsTexts(f.Next);
+  card.Planet = std::string(res::String(res::IDS_BODY_NAME_FIRST + f.Planet));
+  card.OffsetEast = f.OffsetEast;
+  card.OffsetNorth = f.OffsetNorth;
+  return card;
+}
+
+MoonCard MoonCardOf(const CSkyDoc& doc, int moon) { return CardOf(MoonFactsOf(doc, moon)); }
+
+std::string CardJson(const MoonCard& card) {
+  const BodyCard& body = card.Body;
+  return CommonFields("moon", body.Caption, body)
+      .Add("distanceEarth", body.DistanceEarth)
+      .Add("distanceSun", body.DistanceSun)
+      .Add("illuminated", body.Illuminated)
+      .Add("size", body.Size)
+      .Add("planet", card.Planet)
+      .Add("offsetEast", card.OffsetEast)
+      .Add("offsetNorth", card.OffsetNorth)
       .Text();
 }
 

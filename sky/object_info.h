@@ -165,4 +165,19 @@ std::string CardJson(const FaintStarCard& card);
 // "epochWarning" (empty within a year of the epoch).
 std::string CardJson(const SmallBodyCard& card);
 
+// A planet's moon: a body's card captioned with the moon's name (its size
+// in arc seconds, its distances in million km), with its planet's name and
+// its offset from the planet (arc-seconds, J2000 axes).
+struct MoonCard {
+  BodyCard Body;
+  std::string Planet;
+  double OffsetEast = 0.0, OffsetNorth = 0.0;
+};
+MoonCard CardOf(const MoonFacts& facts);
+// The card of moon `moon` of doc.Sky.Moons.
+MoonCard MoonCardOf(const CSkyDoc& doc, int moon);
+// "kind" "moon", the fields of a planet's card, "planet" (its name),
+// "offsetEast" and "offsetNorth".
+std::string CardJson(const MoonCard& card);
+
 }  // namespace sky

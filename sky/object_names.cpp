@@ -9,6 +9,7 @@
 #include "catalog/builtin_tables.h"
 #include "catalog/designation.h"
 #include "res/strings.h"
+#include "sky/moon_places.h"
 #include "sky/sky_doc.h"
 
 namespace sky {
@@ -157,6 +158,9 @@ std::optional<SkyObjectRef> FindObjectByName(CSkyDoc& doc, std::string_view name
   for (int b = 0; b < astro::kBodyCount; ++b)
     if (Key(res::String(res::IDS_BODY_NAME_FIRST + b)) == key)
       return SkyObjectRef{SkyObjectRef::Body, b};
+  for (int m = 0; m < kMoonCount; ++m)
+    if (Key(res::String(res::IDS_MOON_NAME_FIRST + m)) == key)
+      return SkyObjectRef{SkyObjectRef::PlanetMoon, m};
   for (const StarNameRecord& proper : doc.Sky.ProperNames) {
     if (Key(std::string_view(proper.Name, sizeof proper.Name)) != key) continue;
     for (int i = 0; i < kStarCount; ++i)
@@ -212,6 +216,8 @@ astro::EquatorialCoord PlaceOf(const CSkyDoc& doc, SkyObjectRef object) {
       const SmallBodyState s = SmallBodyStateOf(doc.Sky.AstroState, doc.Catalogues.SmallBodies[i]);
       return {s.Place.RightAscension, s.Place.Declination};
     }
+    case SkyObjectRef::PlanetMoon:
+      return {doc.Sky.Moons[i].RightAscension, doc.Sky.Moons[i].Declination};
   }
   return {0.0, 0.0};
 }
@@ -219,8 +225,8 @@ astro::EquatorialCoord PlaceOf(const CSkyDoc& doc, SkyObjectRef object) {
 std::string UnknownObjectText(std::string_view name) {
   return "No object is called \"" + std::string(name) +
          "\". Give a star's proper name or designation (Alpha Ori, 58 Ori), a constellation, "
-         "M n, NGC n, IC n, HR n, HIP n, the Sun, the Moon, a planet, a comet, a minor planet or "
-         "a deep-sky object's name.";
+         "M n, NGC n, IC n, HR n, HIP n, the Sun, the Moon, a planet, a planet's moon (Io), a "
+         "comet, a minor planet or a deep-sky object's name.";
 }
 
 }  // namespace sky

@@ -13,12 +13,13 @@ class CSkyDoc;
 namespace sky {
 
 struct SkyObjectRef {
-  enum Kind { Star, Body, DeepSky, Constellation, FaintStar, NgcIc, SmallBody };
+  enum Kind { Star, Body, DeepSky, Constellation, FaintStar, NgcIc, SmallBody, PlanetMoon };
   Kind What;
   // Into the sky's Stars, Bodies (0 Moon, 1 Sun, 2 Mercury ... 9 Pluto),
   // DeepSkyObjects (Messier below 110, NGC from 110),
   // catalog::kConstellationCentres, or the Records of
-  // DeepCatalogues.FaintStars() or NgcIc(), or Catalogues.SmallBodies.
+  // DeepCatalogues.FaintStars() or NgcIc(), Catalogues.SmallBodies, or the
+  // sky's Moons (0 Io ... 18 Deimos, sky/moon_places.h).
   int Index;
 
   bool operator==(const SkyObjectRef&) const = default;
@@ -31,7 +32,7 @@ struct SkyObjectRef {
 // "M 42" or "M42" (Messier 1 to 110), "NGC 7000", "IC 434" (also with a
 // component's letters: "IC 715NW"), "HIP 87937", a Tycho star's coordinate
 // name ("J053512.3-052312"), "Sun", "Moon", a planet's name, a constellation
-// ("Ursa Major"), a comet or minor planet (sky::SmallBodyNamesOf: "Ceres",
+// ("Ursa Major"), a planet's moon ("Io", "Titan"), a comet or minor planet (sky::SmallBodyNamesOf: "Ceres",
 // "1P/Halley", "C/1995 O1", "Hale-Bopp") or a deep-sky object's common
 // name ("Orion Nebula", "Horsehead Nebula"); numbers may have leading zeros. Nothing when no object
 // has that name. An NGC number is looked for in deepsky.bin first. The

@@ -85,6 +85,7 @@ void CSkyDoc::UpdateSky() {
   Sky.AstroState.UpdateSky(Sky.DocumentTime,
                            ObserverPlaceOf(settings_, Sky.Instant.OffsetSeconds / 3600.0),
                            Sky.HorizonPoints, Sky.Bodies);
+  sky::ComputeMoons(Sky.AstroState, Sky.Bodies, Sky.Moons);
   Sky.CatalogueMotion.Follow(Sky);
   sky::MoveSmallBodies(Sky.AstroState, Catalogues.SmallBodies, settings_.SmallBodyMagnitudeLimit,
                        Sky.SmallBodies);

@@ -10,6 +10,7 @@
 #include "sky/catalogue_motion.h"
 #include "sky/civil_time.h"
 #include "sky/small_bodies.h"
+#include "sky/moon_places.h"
 
 namespace sky {
 
@@ -22,6 +23,8 @@ struct SkyInstant {
   astro::AstroState AstroState;
   astro::PlanetState Bodies[astro::kBodyCount] = {};
   SkyPoint HorizonPoints[astro::kHorizonPointCount] = {};
+  // The planets' moons beside them (sky/moon_places.h).
+  MoonState Moons[kMoonCount] = {};
   // The stars, figure vertices, star labels and deep-sky objects of the
   // instant, moved there by CatalogueMotion from the files' J2000.0, which
   // it keeps.
