@@ -191,6 +191,7 @@ int RunInfo(const CommandLine& commandLine, const StartupPaths& paths, std::FILE
       break;
     case sky::SkyObjectRef::SmallBody:
       json = sky::CardJson(sky::SmallBodyCardOf(*doc, object->Index));
+      break;
     case sky::SkyObjectRef::PlanetMoon:
       json = sky::CardJson(sky::MoonCardOf(*doc, object->Index));
       break;
@@ -331,6 +332,9 @@ int RunSlew(const CommandLine& commandLine, const StartupPaths& paths, std::FILE
                                .AddNumber("dec", at.DecDate)
                                .Text();
   std::fprintf(out, "%s\n", json.c_str());
+  return ToInt(std::fflush(out) == 0 ? ExitStatus::Ok : ExitStatus::Failure);
+}
+
 int RunElements(const CommandLine& commandLine, const StartupPaths& paths, std::FILE* out,
                 std::FILE* err) {
   AppSettings settings;

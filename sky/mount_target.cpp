@@ -28,6 +28,10 @@ PlaceFacts FactsOf(const CSkyDoc& doc, SkyObjectRef object) {
       return FaintStarFactsOf(doc, object.Index).Place;
     case SkyObjectRef::NgcIc:
       return NgcIcFactsOf(doc, object.Index).Place;
+    case SkyObjectRef::SmallBody:
+      return SmallBodyFactsOf(doc, object.Index).Place;
+    case SkyObjectRef::PlanetMoon:
+      return MoonFactsOf(doc, object.Index).Place;
     case SkyObjectRef::Constellation:
       break;
   }

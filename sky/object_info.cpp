@@ -367,6 +367,9 @@ std::string CardJson(const SmallBodyCard& card) {
   return json.Add("epoch", card.Epoch)
       .Add("epochJulianDay", f.EpochJulianDay)
       .Add("epochWarning", card.EpochWarning)
+      .Text();
+}
+
 MoonCard CardOf(const MoonFacts& f) {
   MoonCard card;
   BodyCard& body = card.Body;

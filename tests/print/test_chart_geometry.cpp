@@ -897,6 +897,8 @@ TEST_F(ChartGeometry, TheLegendSaysWhereWhenAndWhatAtThePagesFoot) {
   for (const ChartLayer layer : {ChartLayer::StarNames, ChartLayer::DeepSkyLabels})
     for (const ChartText& name : ShapesOf<ChartText>(chart, layer))
       EXPECT_FALSE(name.At.X < right && name.At.Y > top) << name.Text;
+}
+
 // Hale-Bopp at its brightest, in the middle of the page: its coma (a white
 // ring round a black core) with its name, and its tail leaving it away from
 // the Sun; a minor planet is one black disc, smaller the fainter it is, and
