@@ -13,6 +13,7 @@
 #include <filesystem>
 
 #include "app/exit_status.h"
+#include "app/paths.h"
 #include "app/quit_signals.h"
 #include "app/startup.h"
 #include "print/chart_printer.h"
@@ -24,8 +25,8 @@
 #include "sky/search.h"
 #include "sky/sky_doc.h"
 #include "ui/main_frame.h"
-#include "ui/real_time_clock.h"
 #include "ui/message_box.h"
+#include "ui/real_time_clock.h"
 #include "ui/splash_window.h"
 
 namespace {
@@ -39,7 +40,7 @@ class CExitOnMissingCatalogue : public CCatalogueFailure {
  public:
   explicit CExitOnMissingCatalogue(CMessenger& messages) : messages_(messages) {}
   [[noreturn]] void MissingFile(const char* fileName) override {
-    messages_.Show(MessageIcon::Stop, res::Format(res::IDS_CANT_OPEN_FILE, fileName));
+    messages_.Show(MessageIcon::Stop, TranslatedFormat(res::IDS_CANT_OPEN_FILE, {fileName}));
     std::fflush(nullptr);
     std::_Exit(ToInt(ExitStatus::MissingData));
   }
@@ -115,6 +116,9 @@ bool CSkyApp::InitInstance() {
   profile_.Load(settingsPath_);
   const std::vector<std::string> clamped = LoadSettings(profile_, Settings);
   if (firstStart) FirstStartView(Settings);
+  translations_.Install(QString::fromStdString(TranslationsDirectory(
+                            QCoreApplication::applicationDirPath().toStdString())),
+                        QString::fromStdString(Settings.Language));
   // Scripts learn that the settings they gave were not taken as they stand.
   if (commandLine_.NonInteractive && !clamped.empty())
     messages_->Show(MessageIcon::Exclamation, SettingsClampedMessage(settingsPath_, clamped));
@@ -139,7 +143,7 @@ bool CSkyApp::InitInstance() {
   // frame drawn offscreen checks its own context (it may need no display).
   if (!printing) {
     if (commandLine_.RenderFile.empty() && !CSkyView::CanCreateContext()) {
-      messages_->Show(MessageIcon::Stop, res::String(res::IDS_CANT_INIT_OPENGL));
+      messages_->Show(MessageIcon::Stop, TranslatedString(res::IDS_CANT_INIT_OPENGL));
       exitCode_ = ToInt(ExitStatus::NoOpenGL);
       return false;
     }
@@ -233,7 +237,7 @@ int CSkyApp::RenderToFile() {
   COffscreenCanvas canvas(*frame_->View());
   const QImage image = canvas.Render(commandLine_.RenderWidth, commandLine_.RenderHeight);
   if (image.isNull()) {
-    messages_->Show(MessageIcon::Stop, res::String(res::IDS_CANT_INIT_OPENGL));
+    messages_->Show(MessageIcon::Stop, TranslatedString(res::IDS_CANT_INIT_OPENGL));
     return ToInt(ExitStatus::NoOpenGL);
   }
   if (commandLine_.Timing)
@@ -276,7 +280,8 @@ int CSkyApp::ExitInstance(int loopResult) {
     sky::CopyLocation(*locationBeforePlace_, Settings);
   StoreSettings(Settings, profile_);
   if (!profile_.Save(settingsPath_)) {
-    messages_->Show(MessageIcon::Stop, res::Format(res::IDS_CANT_WRITE_SETTINGS, settingsPath_));
+    messages_->Show(MessageIcon::Stop,
+                    TranslatedFormat(res::IDS_CANT_WRITE_SETTINGS, {settingsPath_}));
     return loopResult != 0 ? loopResult : 1;
   }
   return loopResult;

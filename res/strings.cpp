@@ -158,6 +158,8 @@ constexpr Entry kTable[] = {
     {ID_VIEW_MERIDIAN, "Show or hide the meridian\nMeridian"},
     {ID_VIEW_FOLLOW, "Keep the object you chose at the middle of the view while time runs\nFollow"},
     {ID_TIME_REAL_TIME, "Keep the sky at the present instant as the clock runs\nReal time"},
+    {ID_SETTINGS_LANGUAGE,
+     "Choose the language of the window; it takes effect after a restart\nLanguage"},
     {ID_FILE_OPEN, "Open an image file\nOpen"},
     {ID_FILE_PRINT_SETUP, "Change the printer and printing options\nPrint Setup"},
     {ID_FILE_PRINT, "Print the active document\nPrint"},
@@ -187,7 +189,7 @@ constexpr bool IsSorted() {
 static_assert(IsSorted(), "the string table must stay sorted by id");
 
 // Replaces each placeholder ("%s" or "%d") in turn by the next argument.
-std::string Substitute(std::string_view format, std::initializer_list<std::string_view> args) {
+std::string Fill(std::string_view format, std::initializer_list<std::string_view> args) {
   std::string out;
   auto next = args.begin();
   for (std::size_t i = 0; i < format.size(); ++i) {
@@ -210,14 +212,18 @@ std::string_view String(int id) {
   return it != std::end(kTable) && it->id == id ? it->text : std::string_view{};
 }
 
-std::string Format(int id, std::string_view arg) { return Substitute(String(id), {arg}); }
+std::string Substitute(std::string_view format, std::initializer_list<std::string_view> args) {
+  return Fill(format, args);
+}
+
+std::string Format(int id, std::string_view arg) { return Fill(String(id), {arg}); }
 
 std::string Format(int id, std::initializer_list<std::string_view> args) {
-  return Substitute(String(id), args);
+  return Fill(String(id), args);
 }
 
 std::string Format(int id, int arg1, int arg2) {
-  return Substitute(String(id), {std::to_string(arg1), std::to_string(arg2)});
+  return Fill(String(id), {std::to_string(arg1), std::to_string(arg2)});
 }
 
 }  // namespace res

@@ -78,6 +78,10 @@ enum StringId : int {
 // empty when the table has no such string.
 std::string_view String(int id);
 
+// `format` (a text of the table, maybe translated) with its "%s" or "%d"
+// placeholders replaced by the arguments, in order.
+std::string Substitute(std::string_view format, std::initializer_list<std::string_view> args);
+
 // String `id` with its "%s" or "%d" placeholders replaced by the arguments, in order.
 std::string Format(int id, std::string_view arg);
 std::string Format(int id, int arg1, int arg2);

@@ -65,7 +65,7 @@ class CTypedOverEdit : public Edit {
 CDateTimeDialog::CDateTimeDialog(CSkyDoc& doc, CSkyView& view, QWidget* parent)
     : QDialog(parent), doc_(doc), view_(view) {
   setObjectName("DateTimeDialog");
-  setWindowTitle(QStringLiteral("Date/Time..."));
+  setWindowTitle(tr("Date/Time..."));
 
   date_ = new CTypedOverEdit<QDateEdit>(this);
   date_->setObjectName("Date");
@@ -81,7 +81,7 @@ CDateTimeDialog::CDateTimeDialog(CSkyDoc& doc, CSkyView& view, QWidget* parent)
   date_->setDate(QDate(t.Year, t.Month, t.Day));
   time_->setTime(QTime(t.Hour, t.Minute, t.Second));
 
-  daylightSaving_ = new QCheckBox(QStringLiteral("Daylight &saving time"), this);
+  daylightSaving_ = new QCheckBox(tr("Daylight &saving time"), this);
   daylightSaving_->setObjectName("DaylightSavingTime");
   daylightSaving_->setChecked(doc_.Settings().DaylightSavingTime == 1);
   // A city's clock follows its zone's rules: the box only tells them.
@@ -102,7 +102,7 @@ CDateTimeDialog::CDateTimeDialog(CSkyDoc& doc, CSkyView& view, QWidget* parent)
   connect(time_, &QTimeEdit::timeChanged, this, &CDateTimeDialog::ShowOffset);
   connect(daylightSaving_, &QCheckBox::toggled, this, &CDateTimeDialog::ShowOffset);
 
-  auto* now = new QPushButton(QStringLiteral("&Now..."), this);
+  auto* now = new QPushButton(tr("&Now..."), this);
   now->setObjectName("Now");
   now->setAutoDefault(false);
   connect(now, &QPushButton::clicked, this, &CDateTimeDialog::OnNow);
@@ -112,10 +112,10 @@ CDateTimeDialog::CDateTimeDialog(CSkyDoc& doc, CSkyView& view, QWidget* parent)
   connect(buttons, &QDialogButtonBox::rejected, this, &CDateTimeDialog::reject);
 
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("&Date:"), date_);
-  form->addRow(QStringLiteral("&Time:"), time_);
+  form->addRow(tr("&Date:"), date_);
+  form->addRow(tr("&Time:"), time_);
   form->addRow(daylightSaving_);
-  form->addRow(QStringLiteral("Offset:"), offset_);
+  form->addRow(tr("Offset:"), offset_);
   form->addRow(clockChange_);
   form->addRow(now);
   form->addRow(nowNote_);

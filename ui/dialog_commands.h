@@ -28,6 +28,8 @@ class CDialogCommands : public QObject {
   void DeepSkyOptions();
   void Colours();
   void DefineFields();
+  // The window's language, kept in the settings for the next start.
+  void Language();
   // Search: the five dialogs and the Tonight window.
   void SearchStar();
   void SearchConstellation();

@@ -74,7 +74,7 @@ QSlider* MagnitudeSlider(const char* name, int last, QWidget* parent) {
 CMagnitudeLimitsDialog::CMagnitudeLimitsDialog(CSkyDoc& doc, CSkyView& view, QWidget* parent)
     : QDialog(parent), doc_(doc), view_(view) {
   setObjectName("MagnitudeLimitsDialog");
-  setWindowTitle(QStringLiteral("Magnitude limits..."));
+  setWindowTitle(tr("Magnitude limits..."));
 
   // In the automatic mode the sliders show the limits of the present zoom.
   if (doc_.Settings().AutoMode) doc_.UpdateAutoLimits(view_.Zoom);
@@ -84,7 +84,7 @@ CMagnitudeLimitsDialog::CMagnitudeLimitsDialog(CSkyDoc& doc, CSkyView& view, QWi
   stars_->setValue(ui::StarsSliderPosition(doc_.Settings().StarsLimit));
   deepSky_->setValue(ui::DeepSkySliderPosition(doc_.Settings().DeepSkyLimit));
 
-  autoMode_ = new QCheckBox(QStringLiteral("&Auto mode"), this);
+  autoMode_ = new QCheckBox(tr("&Auto mode"), this);
   autoMode_->setObjectName("AutoMode");
   autoMode_->setChecked(doc_.Settings().AutoMode == 1);
 
