@@ -3,12 +3,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDate>
 #include <QDialog>
 #include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -402,7 +404,10 @@ void CMainFrame::UpdatePanes() {
     FitPanes();
   }
   show(timePane, QtText(TimePaneText(t.Hour, t.Minute) + (zoneInTimePane_ ? " " + zone : "")));
-  show(panes_[res::IDS_PANE_DATE], QtText(DatePaneText(t.Year, t.Month, t.Day)));
+  // Day, month and year as the program always wrote them, the month's name in the locale's
+  // language.
+  show(panes_[res::IDS_PANE_DATE],
+       QLocale().toString(QDate(t.Year, t.Month, t.Day), QStringLiteral("dd  MMM yyyy")));
   ShowFollowing();
 }
 

@@ -1,0 +1,129 @@
+// The window in German: the program's translations switched in this
+// process, as Settings > Language does for the next start; and the scripts'
+// JSON, which stays the same under any language.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QLabel>
+#include <QLocale>
+#include <QMenuBar>
+#include <string>
+
+#include "app/translations.h"
+#include "astro/bodies.h"
+#include "res/command_ids.h"
+#include "res/strings.h"
+#include "tests/child_process.h"
+#include "tests/main_window_fixture.h"
+#include "ui/message_box.h"
+#include "ui/object_cards.h"
+#include "ui/screen_text.h"
+
+namespace {
+
+class GermanWindowTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    if (NotStarted()) return;
+    german_.Install(QStringLiteral(STELLIX_TRANSLATIONS_DIR), QStringLiteral("de"));
+  }
+  void TearDown() override {
+    english_.Install({}, QStringLiteral("C"));
+    MainWindowTest::TearDown();
+  }
+
+  CTranslations german_, english_;
+  CMessageBoxes messages_{true};
+};
+
+TEST_F(GermanWindowTest, MenusCommandsAndStatusBar) {
+  ASSERT_TRUE(QDir(QStringLiteral(STELLIX_TRANSLATIONS_DIR)).exists("stellix_de.qm"));
+  // A window made after the switch, as the next start makes it.
+  CMainFrame frame(*doc_, messages_);
+  QStringList menus;
+  for (const QAction* menu : frame.menuBar()->actions()) menus << menu->text();
+  EXPECT_EQ(menus,
+            QStringList({"&Datei", "&Ansicht", "&Einstellungen", "&Zeit", "Su&chen", "&Hilfe"}));
+  const struct {
+    int Id;
+    const char* Text;
+    const char* Tip;
+  } kCommands[] = {
+      {res::ID_VIEW_CONSTELLATION_LINES, "Sternbild&linien", "Sternbildlinien"},
+      {res::ID_SETTINGS_LANGUAGE, "&Sprache...", "Sprache"},
+      {res::ID_SETTINGS_LOCATION, "&Beobachtungsort...", "Ort"},
+      {res::ID_ZOOM_IN, "Vergrößern", "Vergrößern"},
+  };
+  for (const auto& c : kCommands) {
+    EXPECT_EQ(frame.Action(c.Id)->text(), QString::fromUtf8(c.Text)) << c.Id;
+    EXPECT_EQ(frame.Action(c.Id)->toolTip(), QString::fromUtf8(c.Tip)) << c.Id;
+  }
+  // 5 December 2026, day before month, the month in German.
+  EXPECT_EQ(frame.Pane(res::IDS_PANE_DATE)->text(), QString::fromUtf8("05  Dez. 2026"));
+}
+
+TEST_F(GermanWindowTest, CardFieldNames) {
+  CBodyInfoDialog sun(*doc_, static_cast<int>(astro::Body::Sun), {}, messages_, nullptr);
+  EXPECT_EQ(sun.windowTitle(), QString::fromUtf8("Sonne"));
+  const struct {
+    int Id;
+    const char* Text;
+  } kLabels[] = {{1086, "Rektaszension (J2000):"},
+                 {1087, "Deklination (J2000):"},
+                 {1088, "Höhe:"},
+                 {1093, "Helligkeit:"},
+                 {1124, "Bürgerliche Dämmerung:"},
+                 {1126, "Astronomische Dämmerung:"},
+                 {1095, "Rektaszension (des Datums):"}};
+  for (const auto& l : kLabels)
+    EXPECT_EQ(sun.findChild<QLabel*>(QStringLiteral("Control%1").arg(l.Id))->text(),
+              QString::fromUtf8(l.Text))
+        << l.Id;
+}
+
+TEST_F(GermanWindowTest, CardTextsInTheLocalesForm) {
+  const struct {
+    const char* Core;
+    const char* Shown;
+  } kTexts[] = {
+      {"Full Moon", "Vollmond"},                            // a phase (astro)
+      {"never rises", "geht nie auf"},                      // the almanac (sky)
+      {"Globular cluster", "Kugelsternhaufen"},             // a type (the string table)
+      {"-1.46", "-1,46"},                                   // a magnitude
+      {"152.1 million km", "152,1 Mio. km"},                // a distance
+      {"12.3 days", "12,3 Tage"},                           // the Moon's age
+      {"07:45 CET 12 Dec", "07:45 CET 12 Dez."},            // a time on another day
+      {"Star HR 2491 (Sirius)", "Stern HR 2491 (Sirius)"},  // a card's caption
+      {"05h", "05h"},                                       // left as it is
+  };
+  for (const auto& t : kTexts)
+    EXPECT_EQ(ui::ScreenText(t.Core), QString::fromUtf8(t.Shown)) << t.Core;
+}
+
+// The scripts' faces print the same bytes whatever the language.
+TEST(TranslatedProgram, JsonIsTheSameInEveryLanguage) {
+  ScratchDir dir;
+  dir.Write("english.INI", "");
+  dir.Write("german.INI", "[Settings]\nLanguage=de\n");
+  const std::string options = " --datetime 2026-12-05T21:30:00 --settings ";
+  for (const std::string face :
+       {"--info Mars", "--info M31", "--ephemeris", "--almanac", "--find 'm 3'"}) {
+    std::string outputs[2];
+    for (int german = 0; german < 2; ++german) {
+      const ChildRun run =
+          RunChild({"/bin/sh", "-c",
+                    "'" STELLIX_PROGRAM "' " + face + options +
+                        dir.File(german ? "german.INI" : "english.INI")},
+                   {.Env = german ? std::vector<std::string>{"LANG=de_DE.UTF-8", "LANGUAGE=de",
+                                                             "LC_ALL=de_DE.UTF-8"}
+                                  : std::vector<std::string>{"LANG=C", "LANGUAGE", "LC_ALL"}});
+      ASSERT_EQ(run.Status, 0) << face << ": " << run.Err;
+      outputs[german] = run.Out;
+    }
+    EXPECT_FALSE(outputs[0].empty()) << face;
+    EXPECT_EQ(outputs[0], outputs[1]) << face;
+  }
+}
+
+}  // namespace
