@@ -11,6 +11,7 @@
 
 #include "app/translations.h"
 #include "astro/bodies.h"
+#include "render/bitmap_fonts.h"
 #include "res/command_ids.h"
 #include "res/strings.h"
 #include "tests/child_process.h"
@@ -99,6 +100,26 @@ TEST_F(GermanWindowTest, CardTextsInTheLocalesForm) {
   };
   for (const auto& t : kTexts)
     EXPECT_EQ(ui::ScreenText(t.Core), QString::fromUtf8(t.Shown)) << t.Core;
+}
+
+// The sky's labels are drawn in the fonts' Latin-1.
+TEST(SkyLabels, TranslatedNamesInLatin1) {
+  const struct {
+    const char* Translated;
+    std::string Drawn;
+  } kNames[] = {
+      {"Księżyc", "Ksiezyc"},  // accents beyond Latin-1 dropped
+      {"Słońce", "Slonce"},    // a stroke is no accent
+      {"Süd",
+       "S\xFC"
+       "d"},  // Latin-1 kept as it is
+      {"Vênus",
+       "V\xEA"
+       "nus"},
+      {"\u6708", "?"},  // no base letter
+  };
+  for (const auto& n : kNames)
+    EXPECT_EQ(render::LatinText(QString::fromUtf8(n.Translated)), n.Drawn) << n.Translated;
 }
 
 // The scripts' faces print the same bytes whatever the language.
