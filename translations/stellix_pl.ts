@@ -929,6 +929,41 @@
     </message>
 </context>
 <context>
+    <name>CompassPoint</name>
+    <message>
+        <source>S</source>
+        <translation>Pd</translation>
+    </message>
+    <message>
+        <source>SE</source>
+        <translation>Pd-Wsch</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>Wsch</translation>
+    </message>
+    <message>
+        <source>NE</source>
+        <translation>Pn-Wsch</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>Pn</translation>
+    </message>
+    <message>
+        <source>NW</source>
+        <translation>Pn-Zach</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>Zach</translation>
+    </message>
+    <message>
+        <source>SW</source>
+        <translation>Pd-Zach</translation>
+    </message>
+</context>
+<context>
     <name>astro</name>
     <message>
         <source>New Moon</source>

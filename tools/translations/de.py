@@ -486,4 +486,21 @@ TEXTS = {
         "<b>Lokaler Horizont</b> (Ctrl+H)<p>Zeigt den Himmel, wie Sie ihn von Ihrem Ort sehen, mit Boden, Landschaft und Himmelsrichtungen.</p>",
     "<b>Help</b> (F1)<p>Opens the user guide at the page of the window you are in.</p>":
         "<b>Hilfe</b> (F1)<p>Öffnet das Handbuch auf der Seite des Fensters, in dem Sie sind.</p>",
+    # The compass points on the ground.
+    "S":
+        "S",
+    "SE":
+        "SO",
+    "E":
+        "O",
+    "NE":
+        "NO",
+    "N":
+        "N",
+    "NW":
+        "NW",
+    "W":
+        "W",
+    "SW":
+        "SW",
 }

@@ -846,4 +846,21 @@ TEXTS = {
         "<b>Horizonte local</b> (Ctrl+H)<p>Muestra el cielo como lo ve desde su lugar, con el suelo, el paisaje y los puntos cardinales.</p>",
     "<b>Help</b> (F1)<p>Opens the user guide at the page of the window you are in.</p>":
         "<b>Ayuda</b> (F1)<p>Abre la guía en la página de la ventana en la que está.</p>",
+    # The compass points on the ground.
+    "S":
+        "S",
+    "SE":
+        "SE",
+    "E":
+        "E",
+    "NE":
+        "NE",
+    "N":
+        "N",
+    "NW":
+        "NO",
+    "W":
+        "O",
+    "SW":
+        "SO",
 }

@@ -846,4 +846,21 @@ TEXTS = {
         "<b>Horizon local</b> (Ctrl+H)<p>Montre le ciel tel que vous le voyez de votre lieu, avec le sol, le paysage et les points cardinaux.</p>",
     "<b>Help</b> (F1)<p>Opens the user guide at the page of the window you are in.</p>":
         "<b>Aide</b> (F1)<p>Ouvre le guide à la page de la fenêtre où vous êtes.</p>",
+    # The compass points on the ground.
+    "S":
+        "S",
+    "SE":
+        "SE",
+    "E":
+        "E",
+    "NE":
+        "NE",
+    "N":
+        "N",
+    "NW":
+        "NO",
+    "W":
+        "O",
+    "SW":
+        "SO",
 }

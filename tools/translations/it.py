@@ -846,4 +846,21 @@ TEXTS = {
         "<b>Orizzonte locale</b> (Ctrl+H)<p>Mostra il cielo come lo vedi dal tuo luogo, con il suolo, il paesaggio e i punti cardinali.</p>",
     "<b>Help</b> (F1)<p>Opens the user guide at the page of the window you are in.</p>":
         "<b>Guida</b> (F1)<p>Apre la guida alla pagina della finestra in cui ti trovi.</p>",
+    # The compass points on the ground.
+    "S":
+        "S",
+    "SE":
+        "SE",
+    "E":
+        "E",
+    "NE":
+        "NE",
+    "N":
+        "N",
+    "NW":
+        "NO",
+    "W":
+        "O",
+    "SW":
+        "SO",
 }

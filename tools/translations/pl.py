@@ -846,4 +846,21 @@ TEXTS = {
         "<b>Lokalny horyzont</b> (Ctrl+H)<p>Pokazuje niebo tak, jak widzisz je ze swojego miejsca, z gruntem, krajobrazem i stronami świata.</p>",
     "<b>Help</b> (F1)<p>Opens the user guide at the page of the window you are in.</p>":
         "<b>Pomoc</b> (F1)<p>Otwiera przewodnik na stronie okna, w którym jesteś.</p>",
+    # The compass points on the ground.
+    "S":
+        "Pd",
+    "SE":
+        "Pd-Wsch",
+    "E":
+        "Wsch",
+    "NE":
+        "Pn-Wsch",
+    "N":
+        "Pn",
+    "NW":
+        "Pn-Zach",
+    "W":
+        "Zach",
+    "SW":
+        "Pd-Zach",
 }

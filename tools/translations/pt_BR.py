@@ -846,4 +846,21 @@ TEXTS = {
         "<b>Horizonte local</b> (Ctrl+H)<p>Mostra o céu como você o vê do seu local, com o chão, a paisagem e os pontos cardeais.</p>",
     "<b>Help</b> (F1)<p>Opens the user guide at the page of the window you are in.</p>":
         "<b>Ajuda</b> (F1)<p>Abre o guia na página da janela em que você está.</p>",
+    # The compass points on the ground.
+    "S":
+        "S",
+    "SE":
+        "SE",
+    "E":
+        "L",
+    "NE":
+        "NE",
+    "N":
+        "N",
+    "NW":
+        "NO",
+    "W":
+        "O",
+    "SW":
+        "SO",
 }
