@@ -40,6 +40,7 @@
 #include "ui/object_cards.h"
 #include "ui/picture_window.h"
 #include "ui/real_time_clock.h"
+#include "ui/screen_text.h"
 #include "ui/status_panes.h"
 #include "ui/whats_this.h"
 
@@ -428,7 +429,7 @@ void CMainFrame::UpdateCommandStates() {
 }
 
 void CMainFrame::ShowFollowing() {
-  const QString text = QtText(sky::FollowingText(doc_));
+  const QString text = ui::TranslatedText(sky::FollowingText(doc_));
   if (statusBar()->currentMessage() == text) return;
   if (text.isEmpty())
     statusBar()->clearMessage();

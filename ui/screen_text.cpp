@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <QRegularExpression>
 #include <string_view>
+#include <vector>
 
 #include "res/qt_text.h"
 #include "sky/object_info.h"
@@ -23,7 +24,65 @@ QString Fixed(const std::string& text) {
   return {};
 }
 
+// A text of the table with placeholders, as a pattern that finds its values.
+struct Composed {
+  int Id;
+  QRegularExpression Pattern;
+  qsizetype Length;  // of the text: the longest of two that fit is the one meant
+};
+
+std::vector<Composed> ComposedTexts() {
+  std::vector<Composed> composed;
+  static const QRegularExpression placeholder(QStringLiteral("%[sd]"));
+  for (int id = 0; id < 65536; ++id) {
+    const QString format = QtText(res::String(id));
+    if (!format.contains(placeholder)) continue;
+    QString pattern = QStringLiteral("^");
+    qsizetype from = 0;
+    for (const QRegularExpressionMatch& m : placeholder.globalMatch(format)) {
+      pattern += QRegularExpression::escape(format.mid(from, m.capturedStart() - from));
+      pattern += m.captured() == QStringLiteral("%d") ? QStringLiteral("(-?\\d+)")
+                                                      : QStringLiteral("(.*?)");
+      from = m.capturedEnd();
+    }
+    pattern += QRegularExpression::escape(format.mid(from)) + QStringLiteral("$");
+    composed.push_back({id,
+                        QRegularExpression(pattern, QRegularExpression::DotMatchesEverythingOption),
+                        format.size()});
+  }
+  return composed;
+}
+
 }  // namespace
+
+QString TranslatedText(const std::string& text) {
+  if (const QString fixed = Fixed(text); !fixed.isEmpty()) return fixed;
+  static const std::vector<Composed> composed = ComposedTexts();
+  const QString shown = QtText(text);
+  const Composed* best = nullptr;
+  QRegularExpressionMatch values;
+  for (const Composed& c : composed) {
+    if (best && best->Length >= c.Length) continue;
+    if (QRegularExpressionMatch m = c.Pattern.match(shown); m.hasMatch()) {
+      best = &c;
+      values = m;
+    }
+  }
+  if (!best) return shown;
+  std::vector<std::string> args;
+  for (int i = 1; i <= values.lastCapturedIndex(); ++i)
+    args.push_back(TranslatedText(values.captured(i).toStdString()).toStdString());
+  const std::string format = TranslatedString(best->Id);
+  // The table's texts have at most three values.
+  switch (args.size()) {
+    case 1:
+      return QtText(res::Substitute(format, {args[0]}));
+    case 2:
+      return QtText(res::Substitute(format, {args[0], args[1]}));
+    default:
+      return QtText(res::Substitute(format, {args[0], args[1], args[2]}));
+  }
+}
 
 QString ScreenText(const std::string& text) {
   if (const QString fixed = Fixed(text); !fixed.isEmpty()) return fixed;

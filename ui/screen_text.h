@@ -7,6 +7,13 @@
 
 namespace ui {
 
+// `text` in the window's language: a fixed text of the string table or one
+// marked STELLIX_TEXT in sky/ or astro/; a text composed from a text of the
+// table with placeholders ("The file "%s" is damaged: %s."), with that text
+// translated and each value filled in again as this function shows it;
+// anything else as it stands.
+QString TranslatedText(const std::string& text);
+
 // `text` as the window shows it: a fixed text of the string table or one
 // marked STELLIX_TEXT in sky/ or astro/ (a type, a phase, "never rises"), a
 // card's caption and the distance's unit translated; the decimal point

@@ -102,6 +102,26 @@ TEST_F(GermanWindowTest, CardTextsInTheLocalesForm) {
     EXPECT_EQ(ui::ScreenText(t.Core), QString::fromUtf8(t.Shown)) << t.Core;
 }
 
+TEST_F(GermanWindowTest, MessagesComposedOutsideTheWindow) {
+  const struct {
+    const char* Core;
+    const char* Shown;
+  } kMessages[] = {
+      {"The file \"bsc5.bin\" is damaged: record 12 is unusable (a magnitude out of range or "
+       "not a number). The sky is shown without those records.   ",
+       "Die Datei „bsc5.bin“ ist beschädigt: Eintrag 12 ist unbrauchbar (eine Helligkeit "
+       "außerhalb ihres Bereichs oder keine Zahl). Der Himmel wird ohne diese Einträge gezeigt.  "
+       " "},
+      {"Following Mars", "Verfolge Mars"},
+      {"You have entered wrong number! It must be from 0 to 90.    ",
+       "Die eingegebene Zahl ist falsch! Sie muss zwischen 0 und 90 liegen.    "},
+      {"Following Following", "Verfolge Following"},  // a value is no text of the table
+      {"/data/v1.5/Dec", "/data/v1.5/Dec"},           // a path stays as it is
+  };
+  for (const auto& m : kMessages)
+    EXPECT_EQ(ui::TranslatedText(m.Core), QString::fromUtf8(m.Shown)) << m.Core;
+}
+
 // The sky's labels are drawn in the fonts' Latin-1.
 TEST(SkyLabels, TranslatedNamesInLatin1) {
   const struct {
