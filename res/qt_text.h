@@ -29,5 +29,5 @@ inline std::string TranslatedString(int id) { return QtString(id).toStdString();
 
 // String `id` in the window's language with its placeholders filled, as res::Format does.
 inline std::string TranslatedFormat(int id, std::initializer_list<std::string_view> args) {
-  return res::Substitute(TranslatedString(id), args);
+  return res::Substitute(TranslatedString(id), {args.begin(), args.size()});
 }

@@ -68,6 +68,12 @@ constexpr Entry kTable[] = {
     {364, "near %s (%s km)"},
     {365, "Following %s"},
     {366, "Choose the object to follow first: search for it, then press T.    "},
+    {410, "The clocks went forward by %s on this day: there was no %s; it is read as %s (%s)."},
+    {411, "The clocks went back on this day: %s came twice; the first time (%s) is meant."},
+    {412, "%s hour"},
+    {413, "%s hours"},
+    {414, "%s minute"},
+    {415, "%s minutes"},
     {500, "Moon"},
     {501, "Sun"},
     {502, "Mercury"},
@@ -189,7 +195,7 @@ constexpr bool IsSorted() {
 static_assert(IsSorted(), "the string table must stay sorted by id");
 
 // Replaces each placeholder ("%s" or "%d") in turn by the next argument.
-std::string Fill(std::string_view format, std::initializer_list<std::string_view> args) {
+std::string Fill(std::string_view format, std::span<const std::string_view> args) {
   std::string out;
   auto next = args.begin();
   for (std::size_t i = 0; i < format.size(); ++i) {
@@ -212,18 +218,20 @@ std::string_view String(int id) {
   return it != std::end(kTable) && it->id == id ? it->text : std::string_view{};
 }
 
-std::string Substitute(std::string_view format, std::initializer_list<std::string_view> args) {
+std::string Substitute(std::string_view format, std::span<const std::string_view> args) {
   return Fill(format, args);
 }
 
-std::string Format(int id, std::string_view arg) { return Fill(String(id), {arg}); }
+std::string Format(int id, std::string_view arg) { return Fill(String(id), {&arg, 1}); }
 
 std::string Format(int id, std::initializer_list<std::string_view> args) {
-  return Fill(String(id), args);
+  return Fill(String(id), {args.begin(), args.size()});
 }
 
 std::string Format(int id, int arg1, int arg2) {
-  return Fill(String(id), {std::to_string(arg1), std::to_string(arg2)});
+  const std::string first = std::to_string(arg1), second = std::to_string(arg2);
+  const std::string_view args[] = {first, second};
+  return Fill(String(id), args);
 }
 
 }  // namespace res

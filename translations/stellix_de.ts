@@ -1856,6 +1856,36 @@ Toggle StatusBar</source>
         <translation>Statusleiste ein- oder ausblenden
 Statusleiste</translation>
     </message>
+    <message>
+        <source>The clocks went forward by %s on this day: there was no %s; it is read as %s (%s).</source>
+        <extracomment>String 410. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <translation>An diesem Tag wurden die Uhren um %s vorgestellt: %s gab es nicht; es gilt als %s (%s).</translation>
+    </message>
+    <message>
+        <source>The clocks went back on this day: %s came twice; the first time (%s) is meant.</source>
+        <extracomment>String 411. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <translation>An diesem Tag wurden die Uhren zurückgestellt: %s kam zweimal vor; gemeint ist das erste Mal (%s).</translation>
+    </message>
+    <message>
+        <source>%s hour</source>
+        <extracomment>String 412. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <translation>%s Stunde</translation>
+    </message>
+    <message>
+        <source>%s hours</source>
+        <extracomment>String 413. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <translation>%s Stunden</translation>
+    </message>
+    <message>
+        <source>%s minute</source>
+        <extracomment>String 414. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <translation>%s Minute</translation>
+    </message>
+    <message>
+        <source>%s minutes</source>
+        <extracomment>String 415. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <translation>%s Minuten</translation>
+    </message>
 </context>
 <context>
     <name>sky</name>
@@ -1906,6 +1936,50 @@ Statusleiste</translation>
     <message>
         <source>Planet</source>
         <translation>Planet</translation>
+    </message>
+    <message>
+        <source>galaxy</source>
+        <translation>Galaxie</translation>
+    </message>
+    <message>
+        <source>open cluster</source>
+        <translation>Offener Sternhaufen</translation>
+    </message>
+    <message>
+        <source>globular cluster</source>
+        <translation>Kugelsternhaufen</translation>
+    </message>
+    <message>
+        <source>bright nebula</source>
+        <translation>Heller Nebel</translation>
+    </message>
+    <message>
+        <source>planetary nebula</source>
+        <translation>Planetarischer Nebel</translation>
+    </message>
+    <message>
+        <source>galaxy cluster</source>
+        <translation>Galaxienhaufen</translation>
+    </message>
+    <message>
+        <source>star</source>
+        <translation>Stern</translation>
+    </message>
+    <message>
+        <source>deep-sky object</source>
+        <translation>Deep-Sky-Objekt</translation>
+    </message>
+    <message>
+        <source>moon</source>
+        <translation>Mond</translation>
+    </message>
+    <message>
+        <source>planet</source>
+        <translation>Planet</translation>
+    </message>
+    <message>
+        <source>constellation</source>
+        <translation>Sternbild</translation>
     </message>
 </context>
 <context>

@@ -1856,6 +1856,36 @@ Toggle StatusBar</source>
         <translation>Afficher ou masquer la barre d&apos;état
 Barre d&apos;état</translation>
     </message>
+    <message>
+        <source>The clocks went forward by %s on this day: there was no %s; it is read as %s (%s).</source>
+        <extracomment>String 410. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <translation>Ce jour-là, les horloges ont avancé de %s : %s n&apos;a pas existé ; l&apos;heure est lue comme %s (%s).</translation>
+    </message>
+    <message>
+        <source>The clocks went back on this day: %s came twice; the first time (%s) is meant.</source>
+        <extracomment>String 411. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <translation>Ce jour-là, les horloges ont reculé : %s a eu lieu deux fois ; c&apos;est la première fois (%s) qui compte.</translation>
+    </message>
+    <message>
+        <source>%s hour</source>
+        <extracomment>String 412. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <translation>%s heure</translation>
+    </message>
+    <message>
+        <source>%s hours</source>
+        <extracomment>String 413. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <translation>%s heures</translation>
+    </message>
+    <message>
+        <source>%s minute</source>
+        <extracomment>String 414. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <translation>%s minute</translation>
+    </message>
+    <message>
+        <source>%s minutes</source>
+        <extracomment>String 415. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <translation>%s minutes</translation>
+    </message>
 </context>
 <context>
     <name>sky</name>
@@ -1906,6 +1936,50 @@ Barre d&apos;état</translation>
     <message>
         <source>Planet</source>
         <translation>Planète</translation>
+    </message>
+    <message>
+        <source>galaxy</source>
+        <translation>galaxie</translation>
+    </message>
+    <message>
+        <source>open cluster</source>
+        <translation>amas ouvert</translation>
+    </message>
+    <message>
+        <source>globular cluster</source>
+        <translation>amas globulaire</translation>
+    </message>
+    <message>
+        <source>bright nebula</source>
+        <translation>nébuleuse brillante</translation>
+    </message>
+    <message>
+        <source>planetary nebula</source>
+        <translation>nébuleuse planétaire</translation>
+    </message>
+    <message>
+        <source>galaxy cluster</source>
+        <translation>amas de galaxies</translation>
+    </message>
+    <message>
+        <source>star</source>
+        <translation>étoile</translation>
+    </message>
+    <message>
+        <source>deep-sky object</source>
+        <translation>objet du ciel profond</translation>
+    </message>
+    <message>
+        <source>moon</source>
+        <translation>lune</translation>
+    </message>
+    <message>
+        <source>planet</source>
+        <translation>planète</translation>
+    </message>
+    <message>
+        <source>constellation</source>
+        <translation>constellation</translation>
     </message>
 </context>
 <context>

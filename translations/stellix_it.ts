@@ -1856,6 +1856,36 @@ Toggle StatusBar</source>
         <translation>Mostra o nascondi la barra di stato
 Barra di stato</translation>
     </message>
+    <message>
+        <source>The clocks went forward by %s on this day: there was no %s; it is read as %s (%s).</source>
+        <extracomment>String 410. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <translation>Quel giorno gli orologi sono stati portati avanti di %s: le %s non ci sono state; si leggono come %s (%s).</translation>
+    </message>
+    <message>
+        <source>The clocks went back on this day: %s came twice; the first time (%s) is meant.</source>
+        <extracomment>String 411. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <translation>Quel giorno gli orologi sono stati portati indietro: le %s sono venute due volte; vale la prima (%s).</translation>
+    </message>
+    <message>
+        <source>%s hour</source>
+        <extracomment>String 412. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <translation>%s ora</translation>
+    </message>
+    <message>
+        <source>%s hours</source>
+        <extracomment>String 413. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <translation>%s ore</translation>
+    </message>
+    <message>
+        <source>%s minute</source>
+        <extracomment>String 414. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <translation>%s minuto</translation>
+    </message>
+    <message>
+        <source>%s minutes</source>
+        <extracomment>String 415. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <translation>%s minuti</translation>
+    </message>
 </context>
 <context>
     <name>sky</name>
@@ -1906,6 +1936,50 @@ Barra di stato</translation>
     <message>
         <source>Planet</source>
         <translation>Pianeta</translation>
+    </message>
+    <message>
+        <source>galaxy</source>
+        <translation>galassia</translation>
+    </message>
+    <message>
+        <source>open cluster</source>
+        <translation>ammasso aperto</translation>
+    </message>
+    <message>
+        <source>globular cluster</source>
+        <translation>ammasso globulare</translation>
+    </message>
+    <message>
+        <source>bright nebula</source>
+        <translation>nebulosa brillante</translation>
+    </message>
+    <message>
+        <source>planetary nebula</source>
+        <translation>nebulosa planetaria</translation>
+    </message>
+    <message>
+        <source>galaxy cluster</source>
+        <translation>ammasso di galassie</translation>
+    </message>
+    <message>
+        <source>star</source>
+        <translation>stella</translation>
+    </message>
+    <message>
+        <source>deep-sky object</source>
+        <translation>oggetto del profondo cielo</translation>
+    </message>
+    <message>
+        <source>moon</source>
+        <translation>luna</translation>
+    </message>
+    <message>
+        <source>planet</source>
+        <translation>pianeta</translation>
+    </message>
+    <message>
+        <source>constellation</source>
+        <translation>costellazione</translation>
     </message>
 </context>
 <context>

@@ -1856,6 +1856,36 @@ Toggle StatusBar</source>
         <translation>Pokaż lub ukryj pasek stanu
 Pasek stanu</translation>
     </message>
+    <message>
+        <source>The clocks went forward by %s on this day: there was no %s; it is read as %s (%s).</source>
+        <extracomment>String 410. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <translation>Tego dnia zegary przestawiono do przodu o %s: nie było godziny %s; odczytuje się ją jako %s (%s).</translation>
+    </message>
+    <message>
+        <source>The clocks went back on this day: %s came twice; the first time (%s) is meant.</source>
+        <extracomment>String 411. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <translation>Tego dnia zegary cofnięto: godzina %s wystąpiła dwa razy; chodzi o pierwszy raz (%s).</translation>
+    </message>
+    <message>
+        <source>%s hour</source>
+        <extracomment>String 412. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <translation>%s godzina</translation>
+    </message>
+    <message>
+        <source>%s hours</source>
+        <extracomment>String 413. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <translation>%s godz.</translation>
+    </message>
+    <message>
+        <source>%s minute</source>
+        <extracomment>String 414. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <translation>%s minuta</translation>
+    </message>
+    <message>
+        <source>%s minutes</source>
+        <extracomment>String 415. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <translation>%s min</translation>
+    </message>
 </context>
 <context>
     <name>sky</name>
@@ -1906,6 +1936,50 @@ Pasek stanu</translation>
     <message>
         <source>Planet</source>
         <translation>Planeta</translation>
+    </message>
+    <message>
+        <source>galaxy</source>
+        <translation>galaktyka</translation>
+    </message>
+    <message>
+        <source>open cluster</source>
+        <translation>gromada otwarta</translation>
+    </message>
+    <message>
+        <source>globular cluster</source>
+        <translation>gromada kulista</translation>
+    </message>
+    <message>
+        <source>bright nebula</source>
+        <translation>mgławica jasna</translation>
+    </message>
+    <message>
+        <source>planetary nebula</source>
+        <translation>mgławica planetarna</translation>
+    </message>
+    <message>
+        <source>galaxy cluster</source>
+        <translation>gromada galaktyk</translation>
+    </message>
+    <message>
+        <source>star</source>
+        <translation>gwiazda</translation>
+    </message>
+    <message>
+        <source>deep-sky object</source>
+        <translation>obiekt głębokiego nieba</translation>
+    </message>
+    <message>
+        <source>moon</source>
+        <translation>księżyc</translation>
+    </message>
+    <message>
+        <source>planet</source>
+        <translation>planeta</translation>
+    </message>
+    <message>
+        <source>constellation</source>
+        <translation>gwiazdozbiór</translation>
     </message>
 </context>
 <context>

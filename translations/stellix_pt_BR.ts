@@ -1856,6 +1856,36 @@ Toggle StatusBar</source>
         <translation>Mostrar ou ocultar a barra de status
 Barra de status</translation>
     </message>
+    <message>
+        <source>The clocks went forward by %s on this day: there was no %s; it is read as %s (%s).</source>
+        <extracomment>String 410. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <translation>Neste dia os relógios foram adiantados %s: não houve %s; lê-se como %s (%s).</translation>
+    </message>
+    <message>
+        <source>The clocks went back on this day: %s came twice; the first time (%s) is meant.</source>
+        <extracomment>String 411. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <translation>Neste dia os relógios foram atrasados: %s aconteceu duas vezes; vale a primeira (%s).</translation>
+    </message>
+    <message>
+        <source>%s hour</source>
+        <extracomment>String 412. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <translation>%s hora</translation>
+    </message>
+    <message>
+        <source>%s hours</source>
+        <extracomment>String 413. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <translation>%s horas</translation>
+    </message>
+    <message>
+        <source>%s minute</source>
+        <extracomment>String 414. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <translation>%s minuto</translation>
+    </message>
+    <message>
+        <source>%s minutes</source>
+        <extracomment>String 415. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <translation>%s minutos</translation>
+    </message>
 </context>
 <context>
     <name>sky</name>
@@ -1906,6 +1936,50 @@ Barra de status</translation>
     <message>
         <source>Planet</source>
         <translation>Planeta</translation>
+    </message>
+    <message>
+        <source>galaxy</source>
+        <translation>galáxia</translation>
+    </message>
+    <message>
+        <source>open cluster</source>
+        <translation>aglomerado aberto</translation>
+    </message>
+    <message>
+        <source>globular cluster</source>
+        <translation>aglomerado globular</translation>
+    </message>
+    <message>
+        <source>bright nebula</source>
+        <translation>nebulosa brilhante</translation>
+    </message>
+    <message>
+        <source>planetary nebula</source>
+        <translation>nebulosa planetária</translation>
+    </message>
+    <message>
+        <source>galaxy cluster</source>
+        <translation>aglomerado de galáxias</translation>
+    </message>
+    <message>
+        <source>star</source>
+        <translation>estrela</translation>
+    </message>
+    <message>
+        <source>deep-sky object</source>
+        <translation>objeto de céu profundo</translation>
+    </message>
+    <message>
+        <source>moon</source>
+        <translation>lua</translation>
+    </message>
+    <message>
+        <source>planet</source>
+        <translation>planeta</translation>
+    </message>
+    <message>
+        <source>constellation</source>
+        <translation>constelação</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,7 @@
 #include "sky/sky_doc.h"
 #include "ui/chart_settings_form.h"
 #include "ui/date_time_form.h"
+#include "ui/screen_text.h"
 
 namespace {
 
@@ -142,7 +143,7 @@ void CDateTimeDialog::ShowOffset() {
       ui::PreviewClock(ClockRulesOf(doc_.Settings()), daylightSaving_->isChecked(),
                        {d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second()});
   offset_->setText(QtText(preview.Offset));
-  clockChange_->setText(QtText(preview.Change));
+  clockChange_->setText(ui::TranslatedText(preview.Change));
   clockChange_->setVisible(!preview.Change.empty());
   if (!doc_.Settings().TimeZoneId.empty() && daylightSaving_->isChecked() != preview.SummerTime) {
     const QSignalBlocker block(daylightSaving_);

@@ -16,6 +16,7 @@
 #include "res/qt_text.h"
 #include "sky/messages.h"
 #include "sky/sky_doc.h"
+#include "ui/screen_text.h"
 
 namespace {
 
@@ -122,8 +123,8 @@ void CFieldsDialog::FillList(int current) {
   const QSignalBlocker quiet(list_);
   list_->clear();
   for (const sky::EyepieceField& field : fields_)
-    list_->addItem(Latin1(field.Name) + QStringLiteral("  (") + QtText(sky::FieldSizeText(field)) +
-                   QStringLiteral(")"));
+    list_->addItem(Latin1(field.Name) + QStringLiteral("  (") +
+                   ui::ScreenText(sky::FieldSizeText(field)) + QStringLiteral(")"));
   list_->setCurrentRow(current);
 }
 
@@ -171,8 +172,9 @@ void CFieldsDialog::ShowSize() {
   sky::FieldTexts texts = TextsOfBoxes();
   texts.Name = "-";  // the size does not depend on the name
   sky::EyepieceField field;
-  size_->setText(sky::FieldFromTexts(texts, field).empty() ? QtText(sky::FieldSizeText(field))
-                                                           : QStringLiteral("-"));
+  size_->setText(sky::FieldFromTexts(texts, field).empty()
+                     ? ui::ScreenText(sky::FieldSizeText(field))
+                     : QStringLiteral("-"));
 }
 
 bool CFieldsDialog::FieldOfBoxes(sky::EyepieceField& field) {

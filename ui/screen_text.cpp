@@ -68,20 +68,13 @@ QString TranslatedText(const std::string& text) {
       values = m;
     }
   }
-  if (!best) return shown;
+  // Without a translation of the text its values stay as they are too.
+  if (!best || QtString(best->Id) == QtText(res::String(best->Id))) return shown;
   std::vector<std::string> args;
   for (int i = 1; i <= values.lastCapturedIndex(); ++i)
     args.push_back(TranslatedText(values.captured(i).toStdString()).toStdString());
-  const std::string format = TranslatedString(best->Id);
-  // The table's texts have at most three values.
-  switch (args.size()) {
-    case 1:
-      return QtText(res::Substitute(format, {args[0]}));
-    case 2:
-      return QtText(res::Substitute(format, {args[0], args[1]}));
-    default:
-      return QtText(res::Substitute(format, {args[0], args[1], args[2]}));
-  }
+  const std::vector<std::string_view> views(args.begin(), args.end());
+  return QtText(res::Substitute(TranslatedString(best->Id), views));
 }
 
 QString ScreenText(const std::string& text) {

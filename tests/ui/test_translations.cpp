@@ -113,6 +113,10 @@ TEST_F(GermanWindowTest, MessagesComposedOutsideTheWindow) {
        "außerhalb ihres Bereichs oder keine Zahl). Der Himmel wird ohne diese Einträge gezeigt.  "
        " "},
       {"Following Mars", "Verfolge Mars"},
+      {"The clocks went forward by 1 hour on this day: there was no 02:30; it is read as 03:30 "
+       "(CEST, UT+2).",
+       "An diesem Tag wurden die Uhren um 1 Stunde vorgestellt: 02:30 gab es nicht; es gilt als "
+       "03:30 (CEST, UT+2)."},
       {"You have entered wrong number! It must be from 0 to 90.    ",
        "Die eingegebene Zahl ist falsch! Sie muss zwischen 0 und 90 liegen.    "},
       {"Following Following", "Verfolge Following"},  // a value is no text of the table

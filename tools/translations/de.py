@@ -503,4 +503,39 @@ TEXTS = {
         "W",
     "SW":
         "SW",
+    # Clock changes and the find box's kinds.
+    "The clocks went forward by %s on this day: there was no %s; it is read as %s (%s).":
+        "An diesem Tag wurden die Uhren um %s vorgestellt: %s gab es nicht; es gilt als %s (%s).",
+    "The clocks went back on this day: %s came twice; the first time (%s) is meant.":
+        "An diesem Tag wurden die Uhren zurückgestellt: %s kam zweimal vor; gemeint ist das erste Mal (%s).",
+    "%s hour":
+        "%s Stunde",
+    "%s hours":
+        "%s Stunden",
+    "%s minute":
+        "%s Minute",
+    "%s minutes":
+        "%s Minuten",
+    "galaxy":
+        "Galaxie",
+    "open cluster":
+        "Offener Sternhaufen",
+    "globular cluster":
+        "Kugelsternhaufen",
+    "bright nebula":
+        "Heller Nebel",
+    "planetary nebula":
+        "Planetarischer Nebel",
+    "galaxy cluster":
+        "Galaxienhaufen",
+    "star":
+        "Stern",
+    "deep-sky object":
+        "Deep-Sky-Objekt",
+    "moon":
+        "Mond",
+    "planet":
+        "Planet",
+    "constellation":
+        "Sternbild",
 }

@@ -863,4 +863,39 @@ TEXTS = {
         "O",
     "SW":
         "SO",
+    # Clock changes and the find box's kinds.
+    "The clocks went forward by %s on this day: there was no %s; it is read as %s (%s).":
+        "Ese día los relojes se adelantaron %s: no hubo %s; se lee como %s (%s).",
+    "The clocks went back on this day: %s came twice; the first time (%s) is meant.":
+        "Ese día los relojes se atrasaron: %s ocurrió dos veces; se toma la primera (%s).",
+    "%s hour":
+        "%s hora",
+    "%s hours":
+        "%s horas",
+    "%s minute":
+        "%s minuto",
+    "%s minutes":
+        "%s minutos",
+    "galaxy":
+        "galaxia",
+    "open cluster":
+        "cúmulo abierto",
+    "globular cluster":
+        "cúmulo globular",
+    "bright nebula":
+        "nebulosa brillante",
+    "planetary nebula":
+        "nebulosa planetaria",
+    "galaxy cluster":
+        "cúmulo de galaxias",
+    "star":
+        "estrella",
+    "deep-sky object":
+        "objeto de cielo profundo",
+    "moon":
+        "luna",
+    "planet":
+        "planeta",
+    "constellation":
+        "constelación",
 }

@@ -863,4 +863,39 @@ TEXTS = {
         "O",
     "SW":
         "SO",
+    # Clock changes and the find box's kinds.
+    "The clocks went forward by %s on this day: there was no %s; it is read as %s (%s).":
+        "Ce jour-là, les horloges ont avancé de %s : %s n'a pas existé ; l'heure est lue comme %s (%s).",
+    "The clocks went back on this day: %s came twice; the first time (%s) is meant.":
+        "Ce jour-là, les horloges ont reculé : %s a eu lieu deux fois ; c'est la première fois (%s) qui compte.",
+    "%s hour":
+        "%s heure",
+    "%s hours":
+        "%s heures",
+    "%s minute":
+        "%s minute",
+    "%s minutes":
+        "%s minutes",
+    "galaxy":
+        "galaxie",
+    "open cluster":
+        "amas ouvert",
+    "globular cluster":
+        "amas globulaire",
+    "bright nebula":
+        "nébuleuse brillante",
+    "planetary nebula":
+        "nébuleuse planétaire",
+    "galaxy cluster":
+        "amas de galaxies",
+    "star":
+        "étoile",
+    "deep-sky object":
+        "objet du ciel profond",
+    "moon":
+        "lune",
+    "planet":
+        "planète",
+    "constellation":
+        "constellation",
 }

@@ -863,4 +863,39 @@ TEXTS = {
         "O",
     "SW":
         "SO",
+    # Clock changes and the find box's kinds.
+    "The clocks went forward by %s on this day: there was no %s; it is read as %s (%s).":
+        "Quel giorno gli orologi sono stati portati avanti di %s: le %s non ci sono state; si leggono come %s (%s).",
+    "The clocks went back on this day: %s came twice; the first time (%s) is meant.":
+        "Quel giorno gli orologi sono stati portati indietro: le %s sono venute due volte; vale la prima (%s).",
+    "%s hour":
+        "%s ora",
+    "%s hours":
+        "%s ore",
+    "%s minute":
+        "%s minuto",
+    "%s minutes":
+        "%s minuti",
+    "galaxy":
+        "galassia",
+    "open cluster":
+        "ammasso aperto",
+    "globular cluster":
+        "ammasso globulare",
+    "bright nebula":
+        "nebulosa brillante",
+    "planetary nebula":
+        "nebulosa planetaria",
+    "galaxy cluster":
+        "ammasso di galassie",
+    "star":
+        "stella",
+    "deep-sky object":
+        "oggetto del profondo cielo",
+    "moon":
+        "luna",
+    "planet":
+        "pianeta",
+    "constellation":
+        "costellazione",
 }

@@ -863,4 +863,39 @@ TEXTS = {
         "Zach",
     "SW":
         "Pd-Zach",
+    # Clock changes and the find box's kinds.
+    "The clocks went forward by %s on this day: there was no %s; it is read as %s (%s).":
+        "Tego dnia zegary przestawiono do przodu o %s: nie było godziny %s; odczytuje się ją jako %s (%s).",
+    "The clocks went back on this day: %s came twice; the first time (%s) is meant.":
+        "Tego dnia zegary cofnięto: godzina %s wystąpiła dwa razy; chodzi o pierwszy raz (%s).",
+    "%s hour":
+        "%s godzina",
+    "%s hours":
+        "%s godz.",
+    "%s minute":
+        "%s minuta",
+    "%s minutes":
+        "%s min",
+    "galaxy":
+        "galaktyka",
+    "open cluster":
+        "gromada otwarta",
+    "globular cluster":
+        "gromada kulista",
+    "bright nebula":
+        "mgławica jasna",
+    "planetary nebula":
+        "mgławica planetarna",
+    "galaxy cluster":
+        "gromada galaktyk",
+    "star":
+        "gwiazda",
+    "deep-sky object":
+        "obiekt głębokiego nieba",
+    "moon":
+        "księżyc",
+    "planet":
+        "planeta",
+    "constellation":
+        "gwiazdozbiór",
 }

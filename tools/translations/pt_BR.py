@@ -863,4 +863,39 @@ TEXTS = {
         "O",
     "SW":
         "SO",
+    # Clock changes and the find box's kinds.
+    "The clocks went forward by %s on this day: there was no %s; it is read as %s (%s).":
+        "Neste dia os relógios foram adiantados %s: não houve %s; lê-se como %s (%s).",
+    "The clocks went back on this day: %s came twice; the first time (%s) is meant.":
+        "Neste dia os relógios foram atrasados: %s aconteceu duas vezes; vale a primeira (%s).",
+    "%s hour":
+        "%s hora",
+    "%s hours":
+        "%s horas",
+    "%s minute":
+        "%s minuto",
+    "%s minutes":
+        "%s minutos",
+    "galaxy":
+        "galáxia",
+    "open cluster":
+        "aglomerado aberto",
+    "globular cluster":
+        "aglomerado globular",
+    "bright nebula":
+        "nebulosa brilhante",
+    "planetary nebula":
+        "nebulosa planetária",
+    "galaxy cluster":
+        "aglomerado de galáxias",
+    "star":
+        "estrela",
+    "deep-sky object":
+        "objeto de céu profundo",
+    "moon":
+        "lua",
+    "planet":
+        "planeta",
+    "constellation":
+        "constelação",
 }
