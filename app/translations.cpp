@@ -1,7 +1,6 @@
 #include "app/translations.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 
@@ -17,15 +16,4 @@ void CTranslations::Install(const QString& directory, const QString& language) {
   if (!directory.isEmpty() &&
       own_.load(locale, QStringLiteral("stellix"), QStringLiteral("_"), directory))
     QCoreApplication::installTranslator(&own_);
-}
-
-QStringList CTranslations::Available(const QString& directory) {
-  QStringList languages;
-  if (directory.isEmpty()) return languages;
-  const QString prefix = QStringLiteral("stellix_");
-  for (const QString& file :
-       QDir(directory).entryList({prefix + QStringLiteral("*.qm")}, QDir::Files))
-    languages << file.mid(prefix.size(), file.size() - prefix.size() - 3);
-  languages.sort();
-  return languages;
 }

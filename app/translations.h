@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 #include <QTranslator>
 
 class CTranslations {
@@ -15,8 +14,6 @@ class CTranslations {
   // every QLocale. A language without a file of the program's keeps its
   // English texts. Installing again replaces what was installed.
   void Install(const QString& directory, const QString& language);
-  // The languages `directory` holds translations into, as locale names, sorted.
-  static QStringList Available(const QString& directory);
 
  private:
   QTranslator qt_;

@@ -28,9 +28,8 @@ def load_texts(language):
 
 
 def placeholders(text):
-    """The %-placeholders and the mnemonic count a translation must keep."""
-    marks = sorted(part[:1] for part in text.split("%")[1:] if part[:1] in "sd123456789")
-    return marks, text.replace("&&", "").count("&") - text.count("&amp;")
+    """The %-placeholders a translation must keep, sorted."""
+    return sorted(part[:1] for part in text.split("%")[1:] if part[:1] in "sd123456789")
 
 
 def main():
@@ -49,7 +48,7 @@ def main():
                 missing.append(source)
             continue
         text = texts[source]
-        if placeholders(text)[0] != placeholders(source)[0]:
+        if placeholders(text) != placeholders(source):
             faults.append(f"placeholders differ: {source!r} -> {text!r}")
             continue
         if source.endswith(" ") and not text.endswith(" "):

@@ -709,222 +709,277 @@
     <name>CommandTable</name>
     <message>
         <source>&amp;Grids</source>
+        <extracomment>Menu item of command 32780; &amp; marks the letter that chooses it.</extracomment>
         <translation>&amp;Grilles</translation>
     </message>
     <message>
         <source>Alt-a&amp;zimuth Grid</source>
+        <extracomment>Menu item of command 32825; &amp; marks the letter that chooses it.</extracomment>
         <translation>Grille a&amp;ltazimutale</translation>
     </message>
     <message>
         <source>Meridia&amp;n</source>
+        <extracomment>Menu item of command 32826; &amp; marks the letter that chooses it.</extracomment>
         <translation>Méridie&amp;n</translation>
     </message>
     <message>
         <source>&amp;Boundaries</source>
+        <extracomment>Menu item of command 32778; &amp; marks the letter that chooses it.</extracomment>
         <translation>&amp;Limites</translation>
     </message>
     <message>
         <source>Constellation &amp;Lines</source>
+        <extracomment>Menu item of command 32779; &amp; marks the letter that chooses it.</extracomment>
         <translation>&amp;Lignes des constellations</translation>
     </message>
     <message>
         <source>&amp;Deep Sky Objects</source>
+        <extracomment>Menu item of command 32777; &amp; marks the letter that chooses it.</extracomment>
         <translation>Objets du ciel &amp;profond</translation>
     </message>
     <message>
         <source>&amp;Milky Way</source>
+        <extracomment>Menu item of command 32781; &amp; marks the letter that chooses it.</extracomment>
         <translation>&amp;Voie lactée</translation>
     </message>
     <message>
         <source>&amp;Solar System Objects</source>
+        <extracomment>Menu item of command 32782; &amp; marks the letter that chooses it.</extracomment>
         <translation>Objets du &amp;Système solaire</translation>
     </message>
     <message>
         <source>&amp;Eclipic</source>
+        <extracomment>Menu item of command 32804; &amp; marks the letter that chooses it.</extracomment>
         <translation>&amp;Écliptique</translation>
     </message>
     <message>
         <source>Star &amp;Names</source>
+        <extracomment>Menu item of command 32796; &amp; marks the letter that chooses it.</extracomment>
         <translation>&amp;Noms des étoiles</translation>
     </message>
     <message>
         <source>D&amp;eep Sky Labels</source>
+        <extracomment>Menu item of command 32798; &amp; marks the letter that chooses it.</extracomment>
         <translation>Étiquettes du ciel p&amp;rofond</translation>
     </message>
     <message>
         <source>&amp;Planet Names</source>
+        <extracomment>Menu item of command 32797; &amp; marks the letter that chooses it.</extracomment>
         <translation>Noms des &amp;planètes</translation>
     </message>
     <message>
         <source>Stars &amp;Colors</source>
+        <extracomment>Menu item of command 32792; &amp; marks the letter that chooses it.</extracomment>
         <translation>&amp;Couleurs des étoiles</translation>
     </message>
     <message>
         <source>&amp;Atmospheric refraction</source>
+        <extracomment>Menu item of command 32821; &amp; marks the letter that chooses it.</extracomment>
         <translation>Réfraction &amp;atmosphérique</translation>
     </message>
     <message>
         <source>E&amp;yepiece Fields</source>
+        <extracomment>Menu item of command 32823; &amp; marks the letter that chooses it.</extracomment>
         <translation>Champs d&apos;o&amp;culaires</translation>
     </message>
     <message>
         <source>Eyep&amp;iece Fields...</source>
+        <extracomment>Menu item of command 32824; &amp; marks the letter that chooses it.</extracomment>
         <translation>Définir les champs d&apos;oc&amp;ulaires...</translation>
     </message>
     <message>
         <source>Fo&amp;llow</source>
+        <extracomment>Menu item of command 32827; &amp; marks the letter that chooses it.</extracomment>
         <translation>S&amp;uivre</translation>
     </message>
     <message>
         <source>&amp;Red Screen</source>
+        <extracomment>Menu item of command 32802; &amp; marks the letter that chooses it.</extracomment>
         <translation>Écran &amp;rouge</translation>
     </message>
     <message>
         <source>&amp;Full Screen</source>
+        <extracomment>Menu item of command 32803; &amp; marks the letter that chooses it.</extracomment>
         <translation>&amp;Plein écran</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
+        <extracomment>Menu item of command 59392; &amp; marks the letter that chooses it.</extracomment>
         <translation>&amp;Barre d&apos;outils</translation>
     </message>
     <message>
         <source>Status &amp;Bar</source>
+        <extracomment>Menu item of command 59393; &amp; marks the letter that chooses it.</extracomment>
         <translation>Barre d&apos;é&amp;tat</translation>
     </message>
     <message>
         <source>&amp;Equatorial</source>
+        <extracomment>Menu item of command 32800; &amp; marks the letter that chooses it.</extracomment>
         <translation>Éq&amp;uatorial</translation>
     </message>
     <message>
         <source>&amp;Local Horizon</source>
+        <extracomment>Menu item of command 32801; &amp; marks the letter that chooses it.</extracomment>
         <translation>&amp;Horizon local</translation>
     </message>
     <message>
         <source>&amp;Date/Time...</source>
+        <extracomment>Menu item of command 32784; &amp; marks the letter that chooses it.</extracomment>
         <translation>&amp;Date/heure...</translation>
     </message>
     <message>
         <source>Observer&apos;s &amp;Location...</source>
+        <extracomment>Menu item of command 32785; &amp; marks the letter that chooses it.</extracomment>
         <translation>&amp;Lieu d&apos;observation...</translation>
     </message>
     <message>
         <source>&amp;Magnitude Limits...</source>
+        <extracomment>Menu item of command 32787; &amp; marks the letter that chooses it.</extracomment>
         <translation>&amp;Magnitudes limites...</translation>
     </message>
     <message>
         <source>Draw &amp;Points</source>
+        <extracomment>Menu item of command 32819; &amp; marks the letter that chooses it.</extracomment>
         <translation>Dessiner en &amp;points</translation>
     </message>
     <message>
         <source>Draw &amp;Bitmaps</source>
+        <extracomment>Menu item of command 32820; &amp; marks the letter that chooses it.</extracomment>
         <translation>Dessiner en &amp;images</translation>
     </message>
     <message>
         <source>Deep Sky &amp;Objects...</source>
+        <extracomment>Menu item of command 32788; &amp; marks the letter that chooses it.</extracomment>
         <translation>&amp;Objets du ciel profond...</translation>
     </message>
     <message>
         <source>Colo&amp;rs...</source>
+        <extracomment>Menu item of command 32790; &amp; marks the letter that chooses it.</extracomment>
         <translation>Coule&amp;urs...</translation>
     </message>
     <message>
         <source>Lan&amp;guage...</source>
+        <extracomment>Menu item of command 32850; &amp; marks the letter that chooses it.</extracomment>
         <translation>Lan&amp;gue...</translation>
     </message>
     <message>
         <source>&amp;Black</source>
+        <extracomment>Menu item of command 32806; &amp; marks the letter that chooses it.</extracomment>
         <translation>&amp;Noir</translation>
     </message>
     <message>
         <source>&amp;Color</source>
+        <extracomment>Menu item of command 32807; &amp; marks the letter that chooses it.</extracomment>
         <translation>&amp;Coloré</translation>
     </message>
     <message>
         <source>&amp;Star...</source>
+        <extracomment>Menu item of command 32808; &amp; marks the letter that chooses it.</extracomment>
         <translation>É&amp;toile...</translation>
     </message>
     <message>
         <source>&amp;Constellation...</source>
+        <extracomment>Menu item of command 32810; &amp; marks the letter that chooses it.</extracomment>
         <translation>&amp;Constellation...</translation>
     </message>
     <message>
         <source>S&amp;olar System Object...</source>
+        <extracomment>Menu item of command 32809; &amp; marks the letter that chooses it.</extracomment>
         <translation>&amp;Objet du Système solaire...</translation>
     </message>
     <message>
         <source>&amp;Messier Catalog...</source>
+        <extracomment>Menu item of command 32811; &amp; marks the letter that chooses it.</extracomment>
         <translation>Catalogue &amp;Messier...</translation>
     </message>
     <message>
         <source>&amp;NGC Catalog...</source>
+        <extracomment>Menu item of command 32812; &amp; marks the letter that chooses it.</extracomment>
         <translation>Catalogue &amp;NGC...</translation>
     </message>
     <message>
         <source>&amp;Tonight...</source>
+        <extracomment>Menu item of command 32822; &amp; marks the letter that chooses it.</extracomment>
         <translation>Cette &amp;nuit...</translation>
     </message>
     <message>
         <source>&amp;East</source>
+        <extracomment>Menu item of command 32813; &amp; marks the letter that chooses it.</extracomment>
         <translation>&amp;Est</translation>
     </message>
     <message>
         <source>&amp;West</source>
+        <extracomment>Menu item of command 32814; &amp; marks the letter that chooses it.</extracomment>
         <translation>&amp;Ouest</translation>
     </message>
     <message>
         <source>&amp;North</source>
+        <extracomment>Menu item of command 32815; &amp; marks the letter that chooses it.</extracomment>
         <translation>&amp;Nord</translation>
     </message>
     <message>
         <source>&amp;South</source>
+        <extracomment>Menu item of command 32816; &amp; marks the letter that chooses it.</extracomment>
         <translation>&amp;Sud</translation>
     </message>
     <message>
         <source>&amp;Zenith</source>
+        <extracomment>Menu item of command 32817; &amp; marks the letter that chooses it.</extracomment>
         <translation>&amp;Zénith</translation>
     </message>
     <message>
         <source>Na&amp;dir</source>
+        <extracomment>Menu item of command 32818; &amp; marks the letter that chooses it.</extracomment>
         <translation>Na&amp;dir</translation>
     </message>
     <message>
         <source>&amp;Real Time</source>
+        <extracomment>Menu item of command 32829; &amp; marks the letter that chooses it.</extracomment>
         <translation>Temps &amp;réel</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
+        <extracomment>Menu item of command 57601; &amp; marks the letter that chooses it.</extracomment>
         <translation>&amp;Ouvrir...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
+        <extracomment>Menu item of command 57607; &amp; marks the letter that chooses it.</extracomment>
         <translation>&amp;Imprimer...</translation>
     </message>
     <message>
         <source>Print Pre&amp;view</source>
+        <extracomment>Menu item of command 57609; &amp; marks the letter that chooses it.</extracomment>
         <translation>&amp;Aperçu avant impression</translation>
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
+        <extracomment>Menu item of command 57606; &amp; marks the letter that chooses it.</extracomment>
         <translation>Configuration de l&apos;imp&amp;ression...</translation>
     </message>
     <message>
         <source>Recent File</source>
+        <extracomment>Menu item of command 57616; &amp; marks the letter that chooses it.</extracomment>
         <translation>Fichier récent</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
+        <extracomment>Menu item of command 57665; &amp; marks the letter that chooses it.</extracomment>
         <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
+        <extracomment>Menu item of command 57667; &amp; marks the letter that chooses it.</extracomment>
         <translation>&amp;Sommaire</translation>
     </message>
     <message>
         <source>&amp;Using Help</source>
+        <extracomment>Menu item of command 57668; &amp; marks the letter that chooses it.</extracomment>
         <translation>&amp;Utiliser l&apos;aide</translation>
     </message>
     <message>
         <source>&amp;About Stellix...</source>
+        <extracomment>Menu item of command 57664; &amp; marks the letter that chooses it.</extracomment>
         <translation>À &amp;propos de Stellix...</translation>
     </message>
 </context>
@@ -961,6 +1016,164 @@
     <message>
         <source>SW</source>
         <translation>SO</translation>
+    </message>
+</context>
+<context>
+    <name>WhatsThis</name>
+    <message>
+        <source>&lt;b&gt;Time step&lt;/b&gt;&lt;p&gt;How far each step of the time animation moves the clock: from real time (one second a second) to one year.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 1032.</extracomment>
+        <translation>&lt;b&gt;Pas de temps&lt;/b&gt;&lt;p&gt;De combien chaque pas de l&apos;animation avance l&apos;horloge : du temps réel (une seconde par seconde) à un an.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Move the field left&lt;/b&gt; (Left arrow)&lt;p&gt;The stars move to the left: you see more of the sky that lay to the right. The step is smaller the more you zoom in.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 32771.</extracomment>
+        <translation>&lt;b&gt;Déplacer le champ vers la gauche&lt;/b&gt; (Left arrow)&lt;p&gt;Les étoiles vont vers la gauche : vous voyez davantage du ciel qui était à droite. Le pas est plus petit quand vous zoomez davantage.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Move the field right&lt;/b&gt; (Right arrow)&lt;p&gt;The stars move to the right: you see more of the sky that lay to the left.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 32772.</extracomment>
+        <translation>&lt;b&gt;Déplacer le champ vers la droite&lt;/b&gt; (Right arrow)&lt;p&gt;Les étoiles vont vers la droite : vous voyez davantage du ciel qui était à gauche.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Move the field up&lt;/b&gt; (Up arrow)&lt;p&gt;The stars move up: you see more of the sky that lay below the middle of the view.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 32773.</extracomment>
+        <translation>&lt;b&gt;Déplacer le champ vers le haut&lt;/b&gt; (Up arrow)&lt;p&gt;Les étoiles montent : vous voyez davantage du ciel qui était sous le milieu de la vue.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Move the field down&lt;/b&gt; (Down arrow)&lt;p&gt;The stars move down: you see more of the sky that lay above the middle of the view.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 32774.</extracomment>
+        <translation>&lt;b&gt;Déplacer le champ vers le bas&lt;/b&gt; (Down arrow)&lt;p&gt;Les étoiles descendent : vous voyez davantage du ciel qui était au-dessus du milieu de la vue.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Zoom in&lt;/b&gt; (* on the numeric keypad)&lt;p&gt;Doubles the magnification, up to 256 times.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 32775.</extracomment>
+        <translation>&lt;b&gt;Zoom avant&lt;/b&gt; (* du pavé numérique)&lt;p&gt;Double le grossissement, jusqu&apos;à 256 fois.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Zoom out&lt;/b&gt; (/ on the numeric keypad)&lt;p&gt;Halves the magnification, down to the whole visible half of the sky.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 32776.</extracomment>
+        <translation>&lt;b&gt;Zoom arrière&lt;/b&gt; (/ du pavé numérique)&lt;p&gt;Divise le grossissement par deux, jusqu&apos;à toute la moitié visible du ciel.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Deep sky objects&lt;/b&gt; (D)&lt;p&gt;Shows or hides the Messier and NGC objects: clusters, galaxies and nebulae. Settings &amp;gt; Deep Sky Objects chooses which kinds are drawn.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 32777.</extracomment>
+        <translation>&lt;b&gt;Objets du ciel profond&lt;/b&gt; (D)&lt;p&gt;Affiche ou masque les objets Messier et NGC : amas, galaxies et nébuleuses. Réglages &amp;gt; Objets du ciel profond choisit les genres dessinés.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Boundaries&lt;/b&gt; (B)&lt;p&gt;Shows or hides the boundaries of the 88 constellations and their names.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 32778.</extracomment>
+        <translation>&lt;b&gt;Limites&lt;/b&gt; (B)&lt;p&gt;Affiche ou masque les limites des 88 constellations et leurs noms.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Constellation lines&lt;/b&gt; (L)&lt;p&gt;Shows or hides the figures that join the bright stars of each constellation.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 32779.</extracomment>
+        <translation>&lt;b&gt;Lignes des constellations&lt;/b&gt; (L)&lt;p&gt;Affiche ou masque les figures qui relient les étoiles brillantes de chaque constellation.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Grids&lt;/b&gt; (G)&lt;p&gt;Shows or hides the equatorial grid: a circle every hour of right ascension and every 15&amp;deg; of declination.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 32780.</extracomment>
+        <translation>&lt;b&gt;Grilles&lt;/b&gt; (G)&lt;p&gt;Affiche ou masque la grille équatoriale : un cercle à chaque heure d&apos;ascension droite et tous les 15&amp;deg; de déclinaison.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Milky Way&lt;/b&gt; (M)&lt;p&gt;Shows or hides the band of the Milky Way and the outlines of the Magellanic Clouds.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 32781.</extracomment>
+        <translation>&lt;b&gt;Voie lactée&lt;/b&gt; (M)&lt;p&gt;Affiche ou masque la bande de la Voie lactée et les contours des Nuages de Magellan.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Solar System&lt;/b&gt; (P)&lt;p&gt;Shows or hides the Sun, the Moon and the planets.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 32782.</extracomment>
+        <translation>&lt;b&gt;Système solaire&lt;/b&gt; (P)&lt;p&gt;Affiche ou masque le Soleil, la Lune et les planètes.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Date and time&lt;/b&gt;&lt;p&gt;Sets the date and time of the sky shown, from 1901 to 2099, or back to the present.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 32784.</extracomment>
+        <translation>&lt;b&gt;Date et heure&lt;/b&gt;&lt;p&gt;Règle la date et l&apos;heure du ciel affiché, de 1901 à 2099, ou revient au présent.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Location&lt;/b&gt;&lt;p&gt;Sets the place on Earth you observe from: a city from the list, a point on the world map, or latitude, longitude and time zone.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 32785.</extracomment>
+        <translation>&lt;b&gt;Lieu&lt;/b&gt;&lt;p&gt;Règle le lieu de la Terre d&apos;où vous observez : une ville de la liste, un point de la carte du monde, ou latitude, longitude et fuseau horaire.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Animation backward&lt;/b&gt; (Ctrl+B)&lt;p&gt;Runs time backwards, one time step after another, until you press Animation stop.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 32789.</extracomment>
+        <translation>&lt;b&gt;Animation en arrière&lt;/b&gt; (Ctrl+B)&lt;p&gt;Fait reculer le temps, pas après pas, jusqu&apos;à ce que vous appuyiez sur Arrêter l&apos;animation.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;One step backward&lt;/b&gt; ([)&lt;p&gt;Moves the clock back by one time step.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 32791.</extracomment>
+        <translation>&lt;b&gt;Un pas en arrière&lt;/b&gt; ([)&lt;p&gt;Recule l&apos;horloge d&apos;un pas de temps.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Animation stop&lt;/b&gt; (Esc)&lt;p&gt;Stops the time animation. The sky stays at the time it has reached.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 32793.</extracomment>
+        <translation>&lt;b&gt;Arrêter l&apos;animation&lt;/b&gt; (Esc)&lt;p&gt;Arrête l&apos;animation du temps. Le ciel reste à l&apos;heure atteinte.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;One step forward&lt;/b&gt; (])&lt;p&gt;Moves the clock on by one time step.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 32794.</extracomment>
+        <translation>&lt;b&gt;Un pas en avant&lt;/b&gt; (])&lt;p&gt;Avance l&apos;horloge d&apos;un pas de temps.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Animation forward&lt;/b&gt; (Ctrl+F)&lt;p&gt;Runs time forwards, one time step after another, until you press Animation stop. Menus and dialogs wait until it stops.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 32795.</extracomment>
+        <translation>&lt;b&gt;Animation en avant&lt;/b&gt; (Ctrl+F)&lt;p&gt;Fait avancer le temps, pas après pas, jusqu&apos;à ce que vous appuyiez sur Arrêter l&apos;animation. Les menus et les dialogues attendent qu&apos;elle s&apos;arrête.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Equatorial&lt;/b&gt; (Ctrl+Q)&lt;p&gt;Shows the sky as a star chart, with the celestial pole up, as if the Earth were not there.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 32800.</extracomment>
+        <translation>&lt;b&gt;Équatorial&lt;/b&gt; (Ctrl+Q)&lt;p&gt;Montre le ciel comme une carte céleste, le pôle céleste en haut, comme si la Terre n&apos;était pas là.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Local horizon&lt;/b&gt; (Ctrl+H)&lt;p&gt;Shows the sky as you see it from your place, with the ground, the landscape and the compass points.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 32801.</extracomment>
+        <translation>&lt;b&gt;Horizon local&lt;/b&gt; (Ctrl+H)&lt;p&gt;Montre le ciel tel que vous le voyez de votre lieu, avec le sol, le paysage et les points cardinaux.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Red screen&lt;/b&gt; (Shift+R)&lt;p&gt;Draws the sky and the whole window in dim red on black, which keeps your eyes adapted to the dark at the telescope.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 32802.</extracomment>
+        <translation>&lt;b&gt;Écran rouge&lt;/b&gt; (Shift+R)&lt;p&gt;Dessine le ciel et toute la fenêtre en rouge sombre sur noir, ce qui garde vos yeux adaptés à l&apos;obscurité au télescope.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Full screen&lt;/b&gt; (Shift+F)&lt;p&gt;Shows only the sky, over the whole screen. Press Esc or Shift+F again, or move the pointer to the top edge, to come back.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 32803.</extracomment>
+        <translation>&lt;b&gt;Plein écran&lt;/b&gt; (Shift+F)&lt;p&gt;N&apos;affiche que le ciel, sur tout l&apos;écran. Échap ou de nouveau Shift+F, ou le pointeur au bord supérieur, pour revenir.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Eyepiece fields&lt;/b&gt; (Shift+E)&lt;p&gt;Shows or hides the fields of your eyepieces and cameras round the middle of the view. View &amp;gt; Eyepiece Fields... defines them.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 32823.</extracomment>
+        <translation>&lt;b&gt;Champs d&apos;oculaires&lt;/b&gt; (Shift+E)&lt;p&gt;Affiche ou masque les champs de vos oculaires et caméras autour du milieu de la vue. Affichage &amp;gt; Définir les champs d&apos;oculaires... les définit.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Open&lt;/b&gt; (Ctrl+O)&lt;p&gt;Opens a picture file (JPEG, GIF, PCX, TGA, BMP or TIFF) in a picture window. The file dialog starts in the Images folder of the data directory.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 57601.</extracomment>
+        <translation>&lt;b&gt;Ouvrir&lt;/b&gt; (Ctrl+O)&lt;p&gt;Ouvre un fichier image (JPEG, GIF, PCX, TGA, BMP ou TIFF) dans une fenêtre d&apos;image. Le sélecteur de fichiers commence dans le dossier Images du répertoire des données.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Print&lt;/b&gt; (Ctrl+P)&lt;p&gt;Prints the field you see as a black-on-white chart.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 57607.</extracomment>
+        <translation>&lt;b&gt;Imprimer&lt;/b&gt; (Ctrl+P)&lt;p&gt;Imprime le champ que vous voyez en carte noir sur blanc.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Print Preview&lt;/b&gt;&lt;p&gt;Shows the printed chart of the field you see, page by page, before anything goes to the printer.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 57609.</extracomment>
+        <translation>&lt;b&gt;Aperçu avant impression&lt;/b&gt;&lt;p&gt;Montre la carte imprimée du champ que vous voyez, page par page, avant que rien n&apos;aille à l&apos;imprimante.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;About Stellix&lt;/b&gt;&lt;p&gt;Shows the program&apos;s version, its licence and where its sky data comes from.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 57664.</extracomment>
+        <translation>&lt;b&gt;À propos de Stellix&lt;/b&gt;&lt;p&gt;Montre la version du programme, sa licence et l&apos;origine de ses données du ciel.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;What&apos;s this?&lt;/b&gt; (Shift+F1)&lt;p&gt;Click this button, then on any button, menu item or field, to read what it does.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 57669.</extracomment>
+        <translation>&lt;b&gt;Qu&apos;est-ce que c&apos;est ?&lt;/b&gt; (Shift+F1)&lt;p&gt;Cliquez sur ce bouton, puis sur un bouton, un élément de menu ou un champ, pour lire ce qu&apos;il fait.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Help&lt;/b&gt; (F1)&lt;p&gt;Opens the user guide at the page of the window you are in.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 57670.</extracomment>
+        <translation>&lt;b&gt;Aide&lt;/b&gt; (F1)&lt;p&gt;Ouvre le guide à la page de la fenêtre où vous êtes.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -1008,7 +1221,7 @@ Stellix
 
 Stellix.Document
 Stellix Document</source>
-        <extracomment>String 128: the status-bar text, then after the line break the tool tip. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 128: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Stellix
 
 Stellix
@@ -1019,871 +1232,871 @@ Document Stellix</translation>
     </message>
     <message>
         <source>Stellix</source>
-        <extracomment>String 200. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 200. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Stellix</translation>
     </message>
     <message>
         <source>Jpeg Files(*.JPG)|*.JPG|GIF Files(*.GIF)|*.GIF|PCX Files(*.PCX)|*.PCX|Targa Files(*.TGA)|*.TGA|BMP Files(*.BMP)|*.BMP|Tif Files(*.TIF)|*.TIF||</source>
-        <extracomment>String 219. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 219. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Fichiers JPEG(*.JPG)|*.JPG|Fichiers GIF(*.GIF)|*.GIF|Fichiers PCX(*.PCX)|*.PCX|Fichiers Targa(*.TGA)|*.TGA|Fichiers BMP(*.BMP)|*.BMP|Fichiers TIFF(*.TIF)|*.TIF||</translation>
     </message>
     <message>
         <source>Can&apos;t open &quot;%s&quot; file !   </source>
-        <extracomment>String 300. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 300. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Impossible d&apos;ouvrir le fichier « %s » !   </translation>
     </message>
     <message>
         <source>Object under horizon. Not visible.   </source>
-        <extracomment>String 301. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 301. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Objet sous l&apos;horizon. Invisible.   </translation>
     </message>
     <message>
         <source>Select star or press &apos; Cancel &apos;.    </source>
-        <extracomment>String 302. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 302. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Choisissez une étoile ou appuyez sur « Annuler ».    </translation>
     </message>
     <message>
         <source>Select constellation or press &apos; Cancel &apos;.    </source>
-        <extracomment>String 303. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 303. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Choisissez une constellation ou appuyez sur « Annuler ».    </translation>
     </message>
     <message>
         <source>Enter Messier number or press &apos; Cancel &apos;.    </source>
-        <extracomment>String 304. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 304. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Entrez un numéro Messier ou appuyez sur « Annuler ».    </translation>
     </message>
     <message>
         <source>Wrong catalog number !    </source>
-        <extracomment>String 305. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 305. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Numéro de catalogue erroné !    </translation>
     </message>
     <message>
         <source>Select NGC object or press &apos; Cancel &apos;.    </source>
-        <extracomment>String 306. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 306. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Choisissez un objet NGC ou appuyez sur « Annuler ».    </translation>
     </message>
     <message>
         <source>Animation has no effect when the Solar System is disabled in Equatorial mode !    </source>
-        <extracomment>String 307. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 307. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>L&apos;animation est sans effet quand le Système solaire est désactivé en mode équatorial !    </translation>
     </message>
     <message>
         <source>Can&apos;t initialize rendering context for OpenGL !    </source>
-        <extracomment>String 308. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 308. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Impossible de créer le contexte de rendu OpenGL !    </translation>
     </message>
     <message>
         <source>Couldn&apos;t load the image &quot;%s&quot; !    </source>
-        <extracomment>String 309. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 309. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Impossible de charger l&apos;image « %s » !    </translation>
     </message>
     <message>
         <source>Set your display to High Color or more to run Stellix !    </source>
-        <extracomment>String 311. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 311. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Réglez votre écran sur au moins High Color (16 bits) pour utiliser Stellix !    </translation>
     </message>
     <message>
         <source>You have entered wrong number! It must be from %d to %d.    </source>
-        <extracomment>String 317. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 317. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Vous avez entré un nombre erroné ! Il doit être compris entre %d et %d.    </translation>
     </message>
     <message>
         <source>Can&apos;t write the settings file &quot;%s&quot; !   </source>
-        <extracomment>String 320. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 320. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Impossible d&apos;écrire le fichier de réglages « %s » !   </translation>
     </message>
     <message>
         <source>Unknown DIB file format.</source>
-        <extracomment>String 330. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 330. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Format de fichier DIB inconnu.</translation>
     </message>
     <message>
         <source>Image file conversion error.</source>
-        <extracomment>String 331. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 331. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Erreur de conversion du fichier image.</translation>
     </message>
     <message>
         <source>Failed to open DIB file %s.
 </source>
-        <extracomment>String 332: the status-bar text, then after the line break the tool tip. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 332: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Impossible d&apos;ouvrir le fichier DIB %s.
 </translation>
     </message>
     <message>
         <source>Out of memory.</source>
-        <extracomment>String 333. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 333. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Mémoire insuffisante.</translation>
     </message>
     <message>
         <source>Error</source>
-        <extracomment>String 334. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 334. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Erreur</translation>
     </message>
     <message>
         <source>Settings out of range in &quot;%s&quot; were replaced by the nearest allowed values: %s   </source>
-        <extracomment>String 340. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 340. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Des réglages hors limites dans « %s » ont été remplacés par les valeurs permises les plus proches : %s   </translation>
     </message>
     <message>
         <source>The file &quot;%s&quot; is damaged: %s. The sky is shown without those records.   </source>
-        <extracomment>String 341. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 341. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Le fichier « %s » est endommagé : %s. Le ciel est affiché sans ces enregistrements.   </translation>
     </message>
     <message>
         <source>records %s to %s are missing</source>
-        <extracomment>String 342. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 342. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>les enregistrements %s à %s manquent</translation>
     </message>
     <message>
         <source>record %s is missing</source>
-        <extracomment>String 343. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 343. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>l&apos;enregistrement %s manque</translation>
     </message>
     <message>
         <source>record %s is unusable (%s)</source>
-        <extracomment>String 344. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 344. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>l&apos;enregistrement %s est inutilisable (%s)</translation>
     </message>
     <message>
         <source>%s records are unusable, the first record %s (%s)</source>
-        <extracomment>String 345. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 345. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>%s enregistrements sont inutilisables, le premier enregistrement %s (%s)</translation>
     </message>
     <message>
         <source>a coordinate out of range or not a number</source>
-        <extracomment>String 346. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 346. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>une coordonnée hors limites ou qui n&apos;est pas un nombre</translation>
     </message>
     <message>
         <source>a magnitude out of range or not a number</source>
-        <extracomment>String 347. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 347. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>une magnitude hors limites ou qui n&apos;est pas un nombre</translation>
     </message>
     <message>
         <source>a label offset beyond 1000 pixels</source>
-        <extracomment>String 348. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 348. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>un décalage d&apos;étiquette de plus de 1000 pixels</translation>
     </message>
     <message>
         <source>a position angle or an axis out of range or not a number</source>
-        <extracomment>String 349. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 349. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>un angle de position ou un axe hors limites ou qui n&apos;est pas un nombre</translation>
     </message>
     <message>
         <source>a longitude, latitude, minute or time zone out of range</source>
-        <extracomment>String 350. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 350. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>une longitude, latitude, minute ou un fuseau horaire hors limites</translation>
     </message>
     <message>
         <source>a line that does not read as its numbers</source>
-        <extracomment>String 351. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 351. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>une ligne qui ne se lit pas comme ses nombres</translation>
     </message>
     <message>
         <source>The texture file &quot;%s&quot; cannot be used: %s   </source>
-        <extracomment>String 352. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 352. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Le fichier de texture « %s » est inutilisable : %s   </translation>
     </message>
     <message>
         <source>it is not a BMP file.</source>
-        <extracomment>String 353. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 353. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>ce n&apos;est pas un fichier BMP.</translation>
     </message>
     <message>
         <source>a proper motion or parallax out of range or not a number</source>
-        <extracomment>String 354. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 354. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>un mouvement propre ou une parallaxe hors limites ou qui n&apos;est pas un nombre</translation>
     </message>
     <message>
         <source>a time zone that this computer&apos;s tzdata does not know</source>
-        <extracomment>String 355. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 355. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>un fuseau horaire que la tzdata de cet ordinateur ne connaît pas</translation>
     </message>
     <message>
         <source>The file &quot;%s&quot; is damaged: its header is not one this program reads. The sky is shown without that file.   </source>
-        <extracomment>String 356. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 356. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Le fichier « %s » est endommagé : son en-tête n&apos;est pas de ceux que ce programme lit. Le ciel est affiché sans ce fichier.   </translation>
     </message>
     <message>
         <source>Give the field a name.    </source>
-        <extracomment>String 360. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 360. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Donnez un nom au champ.    </translation>
     </message>
     <message>
         <source>%s must be a number from %s to %s.    </source>
-        <extracomment>String 361. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 361. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>%s doit être un nombre de %s à %s.    </translation>
     </message>
     <message>
         <source>This field would be %s wide; a field may be at most %s wide.    </source>
-        <extracomment>String 362. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 362. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Ce champ ferait %s de large ; un champ peut faire au plus %s de large.    </translation>
     </message>
     <message>
         <source>There is room for %s fields; remove one to add another.    </source>
-        <extracomment>String 363. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 363. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Il y a de la place pour %s champs ; supprimez-en un pour en ajouter un autre.    </translation>
     </message>
     <message>
         <source>near %s (%s km)</source>
-        <extracomment>String 364. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 364. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>près de %s (%s km)</translation>
     </message>
     <message>
         <source>Following %s</source>
-        <extracomment>String 365. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 365. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Suivi de %s</translation>
     </message>
     <message>
         <source>Choose the object to follow first: search for it, then press T.    </source>
-        <extracomment>String 366. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 366. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Choisissez d&apos;abord l&apos;objet à suivre : recherchez-le, puis appuyez sur T.    </translation>
     </message>
     <message>
         <source>Moon</source>
-        <extracomment>String 500. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 500. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Lune</translation>
     </message>
     <message>
         <source>Sun</source>
-        <extracomment>String 501. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 501. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Soleil</translation>
     </message>
     <message>
         <source>Mercury</source>
-        <extracomment>String 502. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 502. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Mercure</translation>
     </message>
     <message>
         <source>Venus</source>
-        <extracomment>String 503. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 503. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Vénus</translation>
     </message>
     <message>
         <source>Mars</source>
-        <extracomment>String 504. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 504. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Mars</translation>
     </message>
     <message>
         <source>Jupiter</source>
-        <extracomment>String 505. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 505. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Jupiter</translation>
     </message>
     <message>
         <source>Saturn</source>
-        <extracomment>String 506. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 506. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Saturne</translation>
     </message>
     <message>
         <source>Uranus</source>
-        <extracomment>String 507. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 507. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Uranus</translation>
     </message>
     <message>
         <source>Neptune</source>
-        <extracomment>String 508. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 508. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Neptune</translation>
     </message>
     <message>
         <source>Pluto</source>
-        <extracomment>String 509. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 509. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Pluton</translation>
     </message>
     <message>
         <source>Constellation line.    </source>
-        <extracomment>String 510. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 510. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Ligne de constellation.    </translation>
     </message>
     <message>
         <source>Constellation boundary.    </source>
-        <extracomment>String 511. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 511. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Limite de constellation.    </translation>
     </message>
     <message>
         <source>Right ascension grid line.    </source>
-        <extracomment>String 512. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 512. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Ligne de la grille d&apos;ascension droite.    </translation>
     </message>
     <message>
         <source>Declination grid line.    </source>
-        <extracomment>String 513. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 513. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Ligne de la grille de déclinaison.    </translation>
     </message>
     <message>
         <source>Ecliptic line.    </source>
-        <extracomment>String 514. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 514. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Écliptique.    </translation>
     </message>
     <message>
         <source> million km</source>
-        <extracomment>String 516. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 516. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation> millions de km</translation>
     </message>
     <message>
         <source>Open cluster</source>
-        <extracomment>String 517. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 517. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Amas ouvert</translation>
     </message>
     <message>
         <source>Globular cluster</source>
-        <extracomment>String 518. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 518. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Amas globulaire</translation>
     </message>
     <message>
         <source>Galaxy</source>
-        <extracomment>String 519. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 519. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Galaxie</translation>
     </message>
     <message>
         <source>Nebula</source>
-        <extracomment>String 520. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 520. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Nébuleuse</translation>
     </message>
     <message>
         <source>Planetary nebula</source>
-        <extracomment>String 521. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 521. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Nébuleuse planétaire</translation>
     </message>
     <message>
         <source> Real time</source>
-        <extracomment>String 522. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 522. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation> Temps réel</translation>
     </message>
     <message>
         <source> 10 minutes</source>
-        <extracomment>String 523. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 523. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation> 10 minutes</translation>
     </message>
     <message>
         <source> 30 minutes</source>
-        <extracomment>String 524. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 524. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation> 30 minutes</translation>
     </message>
     <message>
         <source> 1 hour</source>
-        <extracomment>String 525. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 525. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation> 1 heure</translation>
     </message>
     <message>
         <source> 1 day</source>
-        <extracomment>String 526. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 526. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation> 1 jour</translation>
     </message>
     <message>
         <source> 7 days</source>
-        <extracomment>String 527. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 527. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation> 7 jours</translation>
     </message>
     <message>
         <source> 1 month</source>
-        <extracomment>String 528. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 528. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation> 1 mois</translation>
     </message>
     <message>
         <source> 1 year</source>
-        <extracomment>String 529. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 529. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation> 1 an</translation>
     </message>
     <message>
         <source>Large Magellanic Cloud.    </source>
-        <extracomment>String 530. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 530. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Grand Nuage de Magellan.    </translation>
     </message>
     <message>
         <source>Small Magellanic Cloud.    </source>
-        <extracomment>String 531. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 531. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Petit Nuage de Magellan.    </translation>
     </message>
     <message>
         <source>Time step
 Time step</source>
-        <extracomment>String 1032: the status-bar text, then after the line break the tool tip. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 1032: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Pas de temps
 Pas de temps</translation>
     </message>
     <message>
         <source>Move the field left
 Move the field left</source>
-        <extracomment>String 32771: the status-bar text, then after the line break the tool tip. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32771: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Déplacer le champ vers la gauche
 Déplacer le champ vers la gauche</translation>
     </message>
     <message>
         <source>Move the field right
 Move the field right</source>
-        <extracomment>String 32772: the status-bar text, then after the line break the tool tip. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32772: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Déplacer le champ vers la droite
 Déplacer le champ vers la droite</translation>
     </message>
     <message>
         <source>Move the field up
 Move the field up</source>
-        <extracomment>String 32773: the status-bar text, then after the line break the tool tip. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32773: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Déplacer le champ vers le haut
 Déplacer le champ vers le haut</translation>
     </message>
     <message>
         <source>Move the field down
 Move the field down</source>
-        <extracomment>String 32774: the status-bar text, then after the line break the tool tip. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32774: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Déplacer le champ vers le bas
 Déplacer le champ vers le bas</translation>
     </message>
     <message>
         <source>Zoom the field in
 Zoom in</source>
-        <extracomment>String 32775: the status-bar text, then after the line break the tool tip. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32775: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Agrandir le champ
 Zoom avant</translation>
     </message>
     <message>
         <source>Zoom the field out
 Zoom out</source>
-        <extracomment>String 32776: the status-bar text, then after the line break the tool tip. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32776: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Réduire le champ
 Zoom arrière</translation>
     </message>
     <message>
         <source>Deep sky objects
 Deep sky objects</source>
-        <extracomment>String 32777: the status-bar text, then after the line break the tool tip. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32777: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Objets du ciel profond
 Objets du ciel profond</translation>
     </message>
     <message>
         <source>Constellation boundaries
 Boundaries</source>
-        <extracomment>String 32778: the status-bar text, then after the line break the tool tip. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32778: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Limites des constellations
 Limites</translation>
     </message>
     <message>
         <source>Constellation lines
 Constellation lines</source>
-        <extracomment>String 32779: the status-bar text, then after the line break the tool tip. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32779: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Lignes des constellations
 Lignes des constellations</translation>
     </message>
     <message>
         <source>Coordination grid lines
 Grids</source>
-        <extracomment>String 32780: the status-bar text, then after the line break the tool tip. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32780: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Lignes de la grille de coordonnées
 Grilles</translation>
     </message>
     <message>
         <source>Milky Way
 Milky Way</source>
-        <extracomment>String 32781: the status-bar text, then after the line break the tool tip. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32781: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Voie lactée
 Voie lactée</translation>
     </message>
     <message>
         <source>Solar System objects
 Solar System</source>
-        <extracomment>String 32782: the status-bar text, then after the line break the tool tip. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32782: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Objets du Système solaire
 Système solaire</translation>
     </message>
     <message>
         <source>Date and time
 Date and time</source>
-        <extracomment>String 32784: the status-bar text, then after the line break the tool tip. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32784: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Date et heure
 Date et heure</translation>
     </message>
     <message>
         <source>Location of the observer
 Location</source>
-        <extracomment>String 32785: the status-bar text, then after the line break the tool tip. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32785: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Lieu de l&apos;observateur
 Lieu</translation>
     </message>
     <message>
         <source>Magnitude limits</source>
-        <extracomment>String 32787. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32787. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Magnitudes limites</translation>
     </message>
     <message>
         <source>Deep sky objects settings
 Deep sky objects</source>
-        <extracomment>String 32788: the status-bar text, then after the line break the tool tip. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32788: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Réglages des objets du ciel profond
 Objets du ciel profond</translation>
     </message>
     <message>
         <source>Animation backward
 Animation backward</source>
-        <extracomment>String 32789: the status-bar text, then after the line break the tool tip. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32789: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Animation en arrière
 Animation en arrière</translation>
     </message>
     <message>
         <source>Colors settings
 Colors</source>
-        <extracomment>String 32790: the status-bar text, then after the line break the tool tip. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32790: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Réglages des couleurs
 Couleurs</translation>
     </message>
     <message>
         <source>One step animation backward
 One step backward</source>
-        <extracomment>String 32791: the status-bar text, then after the line break the tool tip. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32791: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Un pas d&apos;animation en arrière
 Un pas en arrière</translation>
     </message>
     <message>
         <source>Show or hide stars colors
 Stars colors</source>
-        <extracomment>String 32792: the status-bar text, then after the line break the tool tip. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32792: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Afficher ou masquer les couleurs des étoiles
 Couleurs des étoiles</translation>
     </message>
     <message>
         <source>Animation stop
 Animation stop</source>
-        <extracomment>String 32793: the status-bar text, then after the line break the tool tip. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32793: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Arrêter l&apos;animation
 Arrêter l&apos;animation</translation>
     </message>
     <message>
         <source>One step animation forward
 One step forward</source>
-        <extracomment>String 32794: the status-bar text, then after the line break the tool tip. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32794: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Un pas d&apos;animation en avant
 Un pas en avant</translation>
     </message>
     <message>
         <source>Animation forward
 Animation forward</source>
-        <extracomment>String 32795: the status-bar text, then after the line break the tool tip. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32795: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Animation en avant
 Animation en avant</translation>
     </message>
     <message>
         <source>Show or hide star names</source>
-        <extracomment>String 32796. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32796. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Afficher ou masquer les noms des étoiles</translation>
     </message>
     <message>
         <source>Show or hide Solar System names</source>
-        <extracomment>String 32797. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32797. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Afficher ou masquer les noms du Système solaire</translation>
     </message>
     <message>
         <source>Show or hide deep sky labels</source>
-        <extracomment>String 32798. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32798. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Afficher ou masquer les étiquettes du ciel profond</translation>
     </message>
     <message>
         <source>Equatorial mode</source>
-        <extracomment>String 32800. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32800. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Mode équatorial</translation>
     </message>
     <message>
         <source>Local horizon mode</source>
-        <extracomment>String 32801. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32801. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Mode horizon local</translation>
     </message>
     <message>
         <source>Show or hide red screen mode
 Red screen</source>
-        <extracomment>String 32802: the status-bar text, then after the line break the tool tip. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32802: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Activer ou désactiver l&apos;écran rouge
 Écran rouge</translation>
     </message>
     <message>
         <source>Show or hide full screen mode
 Full screen</source>
-        <extracomment>String 32803: the status-bar text, then after the line break the tool tip. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32803: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Activer ou désactiver le plein écran
 Plein écran</translation>
     </message>
     <message>
         <source>Show or hide ecliptic line</source>
-        <extracomment>String 32804. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32804. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Afficher ou masquer l&apos;écliptique</translation>
     </message>
     <message>
         <source>Black background of the sky</source>
-        <extracomment>String 32806. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32806. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Fond du ciel noir</translation>
     </message>
     <message>
         <source>Color background of the sky</source>
-        <extracomment>String 32807. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32807. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Fond du ciel coloré</translation>
     </message>
     <message>
         <source>Search for star</source>
-        <extracomment>String 32808. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32808. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Rechercher une étoile</translation>
     </message>
     <message>
         <source>Search for Solar System object</source>
-        <extracomment>String 32809. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32809. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Rechercher un objet du Système solaire</translation>
     </message>
     <message>
         <source>Search for constellation</source>
-        <extracomment>String 32810. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32810. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Rechercher une constellation</translation>
     </message>
     <message>
         <source>Search for Messier</source>
-        <extracomment>String 32811. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32811. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Rechercher un objet Messier</translation>
     </message>
     <message>
         <source>Search for NGC</source>
-        <extracomment>String 32812. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32812. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Rechercher un objet NGC</translation>
     </message>
     <message>
         <source>Search for East</source>
-        <extracomment>String 32813. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32813. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Regarder vers l&apos;est</translation>
     </message>
     <message>
         <source>Search for West</source>
-        <extracomment>String 32814. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32814. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Regarder vers l&apos;ouest</translation>
     </message>
     <message>
         <source>Search for North</source>
-        <extracomment>String 32815. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32815. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Regarder vers le nord</translation>
     </message>
     <message>
         <source>Search for South</source>
-        <extracomment>String 32816. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32816. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Regarder vers le sud</translation>
     </message>
     <message>
         <source>Search for Zenith</source>
-        <extracomment>String 32817. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32817. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Regarder vers le zénith</translation>
     </message>
     <message>
         <source>Search for Nadir</source>
-        <extracomment>String 32818. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32818. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Regarder vers le nadir</translation>
     </message>
     <message>
         <source>Draw stars as points</source>
-        <extracomment>String 32819. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32819. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Dessiner les étoiles en points</translation>
     </message>
     <message>
         <source>Draw stars as bitmaps</source>
-        <extracomment>String 32820. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32820. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Dessiner les étoiles en images</translation>
     </message>
     <message>
         <source>Lift the local-horizon sky by the atmosphere&apos;s refraction
 Atmospheric refraction</source>
-        <extracomment>String 32821: the status-bar text, then after the line break the tool tip. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32821: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Relever le ciel de l&apos;horizon local de la réfraction de l&apos;atmosphère
 Réfraction atmosphérique</translation>
     </message>
     <message>
         <source>Show the night ahead: twilight, the Moon, the planets and what stands high
 Tonight</source>
-        <extracomment>String 32822: the status-bar text, then after the line break the tool tip. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32822: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Afficher la nuit à venir : crépuscule, Lune, planètes et ce qui est haut
 Cette nuit</translation>
     </message>
     <message>
         <source>Show or hide the fields of your eyepieces and cameras
 Eyepiece fields</source>
-        <extracomment>String 32823: the status-bar text, then after the line break the tool tip. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32823: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Afficher ou masquer les champs de vos oculaires et caméras
 Champs d&apos;oculaires</translation>
     </message>
     <message>
         <source>Define the fields of your eyepieces and cameras
 Eyepiece fields</source>
-        <extracomment>String 32824: the status-bar text, then after the line break the tool tip. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32824: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Définir les champs de vos oculaires et caméras
 Champs d&apos;oculaires</translation>
     </message>
     <message>
         <source>Show or hide the grid of altitude and azimuth
 Alt-azimuth grid</source>
-        <extracomment>String 32825: the status-bar text, then after the line break the tool tip. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32825: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Afficher ou masquer la grille de hauteur et d&apos;azimut
 Grille altazimutale</translation>
     </message>
     <message>
         <source>Show or hide the meridian
 Meridian</source>
-        <extracomment>String 32826: the status-bar text, then after the line break the tool tip. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32826: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Afficher ou masquer le méridien
 Méridien</translation>
     </message>
     <message>
         <source>Keep the object you chose at the middle of the view while time runs
 Follow</source>
-        <extracomment>String 32827: the status-bar text, then after the line break the tool tip. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32827: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Garder l&apos;objet choisi au milieu de la vue pendant que le temps passe
 Suivre</translation>
     </message>
     <message>
         <source>Keep the sky at the present instant as the clock runs
 Real time</source>
-        <extracomment>String 32829: the status-bar text, then after the line break the tool tip. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32829: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Garder le ciel à l&apos;instant présent pendant que l&apos;horloge tourne
 Temps réel</translation>
     </message>
     <message>
         <source>Choose the language of the window; it takes effect after a restart
 Language</source>
-        <extracomment>String 32850: the status-bar text, then after the line break the tool tip. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 32850: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Choisir la langue de la fenêtre ; elle prend effet au prochain démarrage
 Langue</translation>
     </message>
     <message>
         <source>Open an image file
 Open</source>
-        <extracomment>String 57601: the status-bar text, then after the line break the tool tip. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 57601: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Ouvrir un fichier image
 Ouvrir</translation>
     </message>
     <message>
         <source>Change the printer and printing options
 Print Setup</source>
-        <extracomment>String 57606: the status-bar text, then after the line break the tool tip. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 57606: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Changer l&apos;imprimante et les options d&apos;impression
 Configuration de l&apos;impression</translation>
     </message>
     <message>
         <source>Print the active document
 Print</source>
-        <extracomment>String 57607: the status-bar text, then after the line break the tool tip. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 57607: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Imprimer la carte
 Imprimer</translation>
     </message>
     <message>
         <source>Display full pages
 Print Preview</source>
-        <extracomment>String 57609: the status-bar text, then after the line break the tool tip. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 57609: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Afficher des pages entières
 Aperçu avant impression</translation>
     </message>
     <message>
         <source>Open this document</source>
-        <extracomment>String 57616. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 57616. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Ouvrir ce document</translation>
     </message>
     <message>
         <source>RA 23h 59&apos; 59&quot; </source>
-        <extracomment>String 57632. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 57632. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>RA 23h 59&apos; 59&quot; </translation>
     </message>
     <message>
         <source>DEC -89° 59&apos; 59&quot; </source>
-        <extracomment>String 57633. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 57633. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>DEC -89° 59&apos; 59&quot; </translation>
     </message>
     <message>
         <source>30 May 2002 </source>
-        <extracomment>String 57634. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 57634. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>30 sept. 2002 </translation>
     </message>
     <message>
         <source>23:59 </source>
-        <extracomment>String 57635. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 57635. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>23:59 </translation>
     </message>
     <message>
         <source>Slovak Republik:Bratislava    </source>
-        <extracomment>String 57636. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 57636. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Slovak Republik:Bratislava    </translation>
     </message>
     <message>
         <source>Display program information, version number and copyright
 About</source>
-        <extracomment>String 57664: the status-bar text, then after the line break the tool tip. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 57664: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Afficher les informations du programme, son numéro de version et son copyright
 À propos</translation>
     </message>
     <message>
         <source>Quit the application; prompts to save documents
 Exit</source>
-        <extracomment>String 57665: the status-bar text, then after the line break the tool tip. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 57665: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Quitter le programme
 Quitter</translation>
     </message>
     <message>
         <source>List Help topics
 Help Topics</source>
-        <extracomment>String 57667: the status-bar text, then after the line break the tool tip. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 57667: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Lister les sujets de l&apos;aide
 Sujets de l&apos;aide</translation>
     </message>
     <message>
         <source>Display instructions about how to use help
 Help</source>
-        <extracomment>String 57668: the status-bar text, then after the line break the tool tip. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 57668: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Expliquer comment utiliser l&apos;aide
 Aide</translation>
     </message>
     <message>
         <source>Display help for clicked on buttons, menus and windows
 Help</source>
-        <extracomment>String 57669: the status-bar text, then after the line break the tool tip. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 57669: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Afficher l&apos;aide des boutons, menus et fenêtres cliqués
 Aide</translation>
     </message>
     <message>
         <source>Display help for current task or command
 Help</source>
-        <extracomment>String 57670: the status-bar text, then after the line break the tool tip. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 57670: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Afficher l&apos;aide de la tâche ou de la commande en cours
 Aide</translation>
     </message>
     <message>
         <source>Show or hide the toolbar
 Toggle ToolBar</source>
-        <extracomment>String 59392: the status-bar text, then after the line break the tool tip. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 59392: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Afficher ou masquer la barre d&apos;outils
 Barre d&apos;outils</translation>
     </message>
     <message>
         <source>Show or hide the status bar
 Toggle StatusBar</source>
-        <extracomment>String 59393: the status-bar text, then after the line break the tool tip. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 59393: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Afficher ou masquer la barre d&apos;état
 Barre d&apos;état</translation>
     </message>
     <message>
         <source>The clocks went forward by %s on this day: there was no %s; it is read as %s (%s).</source>
-        <extracomment>String 410. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 410. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Ce jour-là, les horloges ont avancé de %s : %s n&apos;a pas existé ; l&apos;heure est lue comme %s (%s).</translation>
     </message>
     <message>
         <source>The clocks went back on this day: %s came twice; the first time (%s) is meant.</source>
-        <extracomment>String 411. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 411. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Ce jour-là, les horloges ont reculé : %s a eu lieu deux fois ; c&apos;est la première fois (%s) qui compte.</translation>
     </message>
     <message>
         <source>%s hour</source>
-        <extracomment>String 412. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 412. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>%s heure</translation>
     </message>
     <message>
         <source>%s hours</source>
-        <extracomment>String 413. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 413. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>%s heures</translation>
     </message>
     <message>
         <source>%s minute</source>
-        <extracomment>String 414. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 414. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>%s minute</translation>
     </message>
     <message>
         <source>%s minutes</source>
-        <extracomment>String 415. Keep %s and %d, one for each value filled in, and the trailing blanks.</extracomment>
+        <extracomment>String 415. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>%s minutes</translation>
     </message>
 </context>
@@ -2087,130 +2300,6 @@ Barre d&apos;état</translation>
     <message>
         <source>%1 days</source>
         <translation>%1 jours</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Print Preview&lt;/b&gt;&lt;p&gt;Shows the printed chart of the field you see, page by page, before anything goes to the printer.&lt;/p&gt;</source>
-        <translation>&lt;b&gt;Aperçu avant impression&lt;/b&gt;&lt;p&gt;Montre la carte imprimée du champ que vous voyez, page par page, avant que rien n&apos;aille à l&apos;imprimante.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Open&lt;/b&gt; (Ctrl+O)&lt;p&gt;Opens a picture file (JPEG, GIF, PCX, TGA, BMP or TIFF) in a picture window. The file dialog starts in the Images folder of the data directory.&lt;/p&gt;</source>
-        <translation>&lt;b&gt;Ouvrir&lt;/b&gt; (Ctrl+O)&lt;p&gt;Ouvre un fichier image (JPEG, GIF, PCX, TGA, BMP ou TIFF) dans une fenêtre d&apos;image. Le sélecteur de fichiers commence dans le dossier Images du répertoire des données.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Print&lt;/b&gt; (Ctrl+P)&lt;p&gt;Prints the field you see as a black-on-white chart.&lt;/p&gt;</source>
-        <translation>&lt;b&gt;Imprimer&lt;/b&gt; (Ctrl+P)&lt;p&gt;Imprime le champ que vous voyez en carte noir sur blanc.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Grids&lt;/b&gt; (G)&lt;p&gt;Shows or hides the equatorial grid: a circle every hour of right ascension and every 15&amp;deg; of declination.&lt;/p&gt;</source>
-        <translation>&lt;b&gt;Grilles&lt;/b&gt; (G)&lt;p&gt;Affiche ou masque la grille équatoriale : un cercle à chaque heure d&apos;ascension droite et tous les 15&amp;deg; de déclinaison.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Boundaries&lt;/b&gt; (B)&lt;p&gt;Shows or hides the boundaries of the 88 constellations and their names.&lt;/p&gt;</source>
-        <translation>&lt;b&gt;Limites&lt;/b&gt; (B)&lt;p&gt;Affiche ou masque les limites des 88 constellations et leurs noms.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Constellation lines&lt;/b&gt; (L)&lt;p&gt;Shows or hides the figures that join the bright stars of each constellation.&lt;/p&gt;</source>
-        <translation>&lt;b&gt;Lignes des constellations&lt;/b&gt; (L)&lt;p&gt;Affiche ou masque les figures qui relient les étoiles brillantes de chaque constellation.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Deep sky objects&lt;/b&gt; (D)&lt;p&gt;Shows or hides the Messier and NGC objects: clusters, galaxies and nebulae. Settings &amp;gt; Deep Sky Objects chooses which kinds are drawn.&lt;/p&gt;</source>
-        <translation>&lt;b&gt;Objets du ciel profond&lt;/b&gt; (D)&lt;p&gt;Affiche ou masque les objets Messier et NGC : amas, galaxies et nébuleuses. Réglages &amp;gt; Objets du ciel profond choisit les genres dessinés.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Milky Way&lt;/b&gt; (M)&lt;p&gt;Shows or hides the band of the Milky Way and the outlines of the Magellanic Clouds.&lt;/p&gt;</source>
-        <translation>&lt;b&gt;Voie lactée&lt;/b&gt; (M)&lt;p&gt;Affiche ou masque la bande de la Voie lactée et les contours des Nuages de Magellan.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Solar System&lt;/b&gt; (P)&lt;p&gt;Shows or hides the Sun, the Moon and the planets.&lt;/p&gt;</source>
-        <translation>&lt;b&gt;Système solaire&lt;/b&gt; (P)&lt;p&gt;Affiche ou masque le Soleil, la Lune et les planètes.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Eyepiece fields&lt;/b&gt; (Shift+E)&lt;p&gt;Shows or hides the fields of your eyepieces and cameras round the middle of the view. View &amp;gt; Eyepiece Fields... defines them.&lt;/p&gt;</source>
-        <translation>&lt;b&gt;Champs d&apos;oculaires&lt;/b&gt; (Shift+E)&lt;p&gt;Affiche ou masque les champs de vos oculaires et caméras autour du milieu de la vue. Affichage &amp;gt; Définir les champs d&apos;oculaires... les définit.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Date and time&lt;/b&gt;&lt;p&gt;Sets the date and time of the sky shown, from 1901 to 2099, or back to the present.&lt;/p&gt;</source>
-        <translation>&lt;b&gt;Date et heure&lt;/b&gt;&lt;p&gt;Règle la date et l&apos;heure du ciel affiché, de 1901 à 2099, ou revient au présent.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Location&lt;/b&gt;&lt;p&gt;Sets the place on Earth you observe from: a city from the list, a point on the world map, or latitude, longitude and time zone.&lt;/p&gt;</source>
-        <translation>&lt;b&gt;Lieu&lt;/b&gt;&lt;p&gt;Règle le lieu de la Terre d&apos;où vous observez : une ville de la liste, un point de la carte du monde, ou latitude, longitude et fuseau horaire.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Time step&lt;/b&gt;&lt;p&gt;How far each step of the time animation moves the clock: from real time (one second a second) to one year.&lt;/p&gt;</source>
-        <translation>&lt;b&gt;Pas de temps&lt;/b&gt;&lt;p&gt;De combien chaque pas de l&apos;animation avance l&apos;horloge : du temps réel (une seconde par seconde) à un an.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Animation backward&lt;/b&gt; (Ctrl+B)&lt;p&gt;Runs time backwards, one time step after another, until you press Animation stop.&lt;/p&gt;</source>
-        <translation>&lt;b&gt;Animation en arrière&lt;/b&gt; (Ctrl+B)&lt;p&gt;Fait reculer le temps, pas après pas, jusqu&apos;à ce que vous appuyiez sur Arrêter l&apos;animation.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;One step backward&lt;/b&gt; ([)&lt;p&gt;Moves the clock back by one time step.&lt;/p&gt;</source>
-        <translation>&lt;b&gt;Un pas en arrière&lt;/b&gt; ([)&lt;p&gt;Recule l&apos;horloge d&apos;un pas de temps.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Animation stop&lt;/b&gt; (Esc)&lt;p&gt;Stops the time animation. The sky stays at the time it has reached.&lt;/p&gt;</source>
-        <translation>&lt;b&gt;Arrêter l&apos;animation&lt;/b&gt; (Esc)&lt;p&gt;Arrête l&apos;animation du temps. Le ciel reste à l&apos;heure atteinte.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;One step forward&lt;/b&gt; (])&lt;p&gt;Moves the clock on by one time step.&lt;/p&gt;</source>
-        <translation>&lt;b&gt;Un pas en avant&lt;/b&gt; (])&lt;p&gt;Avance l&apos;horloge d&apos;un pas de temps.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Animation forward&lt;/b&gt; (Ctrl+F)&lt;p&gt;Runs time forwards, one time step after another, until you press Animation stop. Menus and dialogs wait until it stops.&lt;/p&gt;</source>
-        <translation>&lt;b&gt;Animation en avant&lt;/b&gt; (Ctrl+F)&lt;p&gt;Fait avancer le temps, pas après pas, jusqu&apos;à ce que vous appuyiez sur Arrêter l&apos;animation. Les menus et les dialogues attendent qu&apos;elle s&apos;arrête.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;What&apos;s this?&lt;/b&gt; (Shift+F1)&lt;p&gt;Click this button, then on any button, menu item or field, to read what it does.&lt;/p&gt;</source>
-        <translation>&lt;b&gt;Qu&apos;est-ce que c&apos;est ?&lt;/b&gt; (Shift+F1)&lt;p&gt;Cliquez sur ce bouton, puis sur un bouton, un élément de menu ou un champ, pour lire ce qu&apos;il fait.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;About Stellix&lt;/b&gt;&lt;p&gt;Shows the program&apos;s version, its licence and where its sky data comes from.&lt;/p&gt;</source>
-        <translation>&lt;b&gt;À propos de Stellix&lt;/b&gt;&lt;p&gt;Montre la version du programme, sa licence et l&apos;origine de ses données du ciel.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Move the field left&lt;/b&gt; (Left arrow)&lt;p&gt;The stars move to the left: you see more of the sky that lay to the right. The step is smaller the more you zoom in.&lt;/p&gt;</source>
-        <translation>&lt;b&gt;Déplacer le champ vers la gauche&lt;/b&gt; (Left arrow)&lt;p&gt;Les étoiles vont vers la gauche : vous voyez davantage du ciel qui était à droite. Le pas est plus petit quand vous zoomez davantage.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Move the field right&lt;/b&gt; (Right arrow)&lt;p&gt;The stars move to the right: you see more of the sky that lay to the left.&lt;/p&gt;</source>
-        <translation>&lt;b&gt;Déplacer le champ vers la droite&lt;/b&gt; (Right arrow)&lt;p&gt;Les étoiles vont vers la droite : vous voyez davantage du ciel qui était à gauche.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Move the field up&lt;/b&gt; (Up arrow)&lt;p&gt;The stars move up: you see more of the sky that lay below the middle of the view.&lt;/p&gt;</source>
-        <translation>&lt;b&gt;Déplacer le champ vers le haut&lt;/b&gt; (Up arrow)&lt;p&gt;Les étoiles montent : vous voyez davantage du ciel qui était sous le milieu de la vue.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Move the field down&lt;/b&gt; (Down arrow)&lt;p&gt;The stars move down: you see more of the sky that lay above the middle of the view.&lt;/p&gt;</source>
-        <translation>&lt;b&gt;Déplacer le champ vers le bas&lt;/b&gt; (Down arrow)&lt;p&gt;Les étoiles descendent : vous voyez davantage du ciel qui était au-dessus du milieu de la vue.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Zoom in&lt;/b&gt; (* on the numeric keypad)&lt;p&gt;Doubles the magnification, up to 256 times.&lt;/p&gt;</source>
-        <translation>&lt;b&gt;Zoom avant&lt;/b&gt; (* du pavé numérique)&lt;p&gt;Double le grossissement, jusqu&apos;à 256 fois.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Zoom out&lt;/b&gt; (/ on the numeric keypad)&lt;p&gt;Halves the magnification, down to the whole visible half of the sky.&lt;/p&gt;</source>
-        <translation>&lt;b&gt;Zoom arrière&lt;/b&gt; (/ du pavé numérique)&lt;p&gt;Divise le grossissement par deux, jusqu&apos;à toute la moitié visible du ciel.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Red screen&lt;/b&gt; (Shift+R)&lt;p&gt;Draws the sky and the whole window in dim red on black, which keeps your eyes adapted to the dark at the telescope.&lt;/p&gt;</source>
-        <translation>&lt;b&gt;Écran rouge&lt;/b&gt; (Shift+R)&lt;p&gt;Dessine le ciel et toute la fenêtre en rouge sombre sur noir, ce qui garde vos yeux adaptés à l&apos;obscurité au télescope.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Full screen&lt;/b&gt; (Shift+F)&lt;p&gt;Shows only the sky, over the whole screen. Press Esc or Shift+F again, or move the pointer to the top edge, to come back.&lt;/p&gt;</source>
-        <translation>&lt;b&gt;Plein écran&lt;/b&gt; (Shift+F)&lt;p&gt;N&apos;affiche que le ciel, sur tout l&apos;écran. Échap ou de nouveau Shift+F, ou le pointeur au bord supérieur, pour revenir.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Equatorial&lt;/b&gt; (Ctrl+Q)&lt;p&gt;Shows the sky as a star chart, with the celestial pole up, as if the Earth were not there.&lt;/p&gt;</source>
-        <translation>&lt;b&gt;Équatorial&lt;/b&gt; (Ctrl+Q)&lt;p&gt;Montre le ciel comme une carte céleste, le pôle céleste en haut, comme si la Terre n&apos;était pas là.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Local horizon&lt;/b&gt; (Ctrl+H)&lt;p&gt;Shows the sky as you see it from your place, with the ground, the landscape and the compass points.&lt;/p&gt;</source>
-        <translation>&lt;b&gt;Horizon local&lt;/b&gt; (Ctrl+H)&lt;p&gt;Montre le ciel tel que vous le voyez de votre lieu, avec le sol, le paysage et les points cardinaux.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Help&lt;/b&gt; (F1)&lt;p&gt;Opens the user guide at the page of the window you are in.&lt;/p&gt;</source>
-        <translation>&lt;b&gt;Aide&lt;/b&gt; (F1)&lt;p&gt;Ouvre le guide à la page de la fenêtre où vous êtes.&lt;/p&gt;</translation>
     </message>
 </context>
 </TS>

@@ -133,7 +133,7 @@ void CMainFrame::CreateActions() {
     action->setStatusTip(statusText);
     action->setToolTip(tooltip);
     const char* whatsThis = ui::WhatsThisText(command.Id);
-    action->setWhatsThis(whatsThis ? QtTranslated("ui", whatsThis) : statusText);
+    action->setWhatsThis(whatsThis ? QtTranslated("WhatsThis", whatsThis) : statusText);
     action->setIcon(CommandIcon(command.Id));
     if (command.Key)
       action->setShortcuts(QKeySequence::listFromString(QString::fromUtf8(command.Key)));
@@ -262,7 +262,7 @@ void CMainFrame::CreateToolBars() {
       const QString prompt = QtString(kTimeStepBoxId);
       timeStepBox_->setToolTip(prompt.section('\n', 1));
       timeStepBox_->setStatusTip(prompt.section('\n', 0, 0));
-      timeStepBox_->setWhatsThis(QtTranslated("ui", ui::WhatsThisText(kTimeStepBoxId)));
+      timeStepBox_->setWhatsThis(QtTranslated("WhatsThis", ui::WhatsThisText(kTimeStepBoxId)));
       QFont bold = timeStepBox_->font();
       bold.setBold(true);
       timeStepBox_->setFont(bold);

@@ -4,8 +4,8 @@
 
 namespace ui {
 
-// The what's-this text of command `id` (rich text, marked STELLIX_TEXT:
-// QtTranslated("ui", text) in the window's language); nullptr for commands
+// The what's-this text of command `id` (rich text; in the window's language
+// by QtTranslated("WhatsThis", text)); nullptr for commands
 // whose status-bar prompt says enough.
 const char* WhatsThisText(int id);
 

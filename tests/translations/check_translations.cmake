@@ -8,7 +8,7 @@ file(REMOVE_RECURSE ${SCRATCH})
 file(MAKE_DIRECTORY ${SCRATCH})
 execute_process(COMMAND ${TABLE_WRITER} ${TABLE_SOURCE} RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
-  message(FATAL_ERROR "string_table_source could not write ${TABLE_SOURCE}")
+  message(FATAL_ERROR "texts_for_lupdate could not write ${TABLE_SOURCE}")
 endif()
 execute_process(COMMAND ${CMAKE_COMMAND} -DIN_FILE=${PROJECT}.cmake -DOUT_FILE=${SCRATCH}/project.json
   -P ${GENERATOR} RESULT_VARIABLE status)

@@ -3,6 +3,7 @@
 // JSON, which stays the same under any language.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QLocale>
@@ -16,6 +17,7 @@
 #include "res/strings.h"
 #include "tests/child_process.h"
 #include "tests/main_window_fixture.h"
+#include "ui/language_dialog.h"
 #include "ui/message_box.h"
 #include "ui/object_cards.h"
 #include "ui/screen_text.h"
@@ -124,6 +126,24 @@ TEST_F(GermanWindowTest, MessagesComposedOutsideTheWindow) {
   };
   for (const auto& m : kMessages)
     EXPECT_EQ(ui::TranslatedText(m.Core), QString::fromUtf8(m.Shown)) << m.Core;
+}
+
+TEST_F(GermanWindowTest, LanguageDialogOffersTheSystemsAndEachTranslation) {
+  CLanguageDialog dialog(QStringLiteral("pt_BR"), nullptr);
+  auto* languages = dialog.findChild<QComboBox*>(QStringLiteral("Languages"));
+  ASSERT_NE(languages, nullptr);
+  QStringList codes, names;
+  for (int i = 0; i < languages->count(); ++i) {
+    codes << languages->itemData(i).toString();
+    names << languages->itemText(i);
+  }
+  EXPECT_EQ(codes, QStringList({"", "en", "de", "es", "fr", "it", "pl", "pt_BR"}));
+  EXPECT_EQ(names.first(), QString::fromUtf8("Sprache des Systems"));
+  EXPECT_EQ(names[2], QStringLiteral("Deutsch"));
+  EXPECT_EQ(dialog.Language(), QStringLiteral("pt_BR"));  // the setting as it stands
+  languages->setCurrentIndex(0);
+  EXPECT_EQ(dialog.Language(), QString());  // the system's
+  EXPECT_EQ(CLanguageDialog(QStringLiteral("xx"), nullptr).Language(), QString());
 }
 
 // The sky's labels are drawn in the fonts' Latin-1.
