@@ -477,6 +477,14 @@
         <source>&amp;Auto mode</source>
         <translation>&amp;Automatisch</translation>
     </message>
+    <message>
+        <source>&amp;Stars</source>
+        <translation>&amp;Sterne</translation>
+    </message>
+    <message>
+        <source>&amp;Deep sky objects</source>
+        <translation>&amp;Deep-Sky-Objekte</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>

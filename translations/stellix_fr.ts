@@ -477,6 +477,14 @@
         <source>&amp;Auto mode</source>
         <translation>Mode &amp;automatique</translation>
     </message>
+    <message>
+        <source>&amp;Stars</source>
+        <translation>É&amp;toiles</translation>
+    </message>
+    <message>
+        <source>&amp;Deep sky objects</source>
+        <translation>Objets du ciel &amp;profond</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>

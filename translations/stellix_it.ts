@@ -477,6 +477,14 @@
         <source>&amp;Auto mode</source>
         <translation>Modo &amp;automatico</translation>
     </message>
+    <message>
+        <source>&amp;Stars</source>
+        <translation>&amp;Stelle</translation>
+    </message>
+    <message>
+        <source>&amp;Deep sky objects</source>
+        <translation>Oggetti del &amp;profondo cielo</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>

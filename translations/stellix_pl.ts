@@ -477,6 +477,14 @@
         <source>&amp;Auto mode</source>
         <translation>Tryb &amp;automatyczny</translation>
     </message>
+    <message>
+        <source>&amp;Stars</source>
+        <translation>&amp;Gwiazdy</translation>
+    </message>
+    <message>
+        <source>&amp;Deep sky objects</source>
+        <translation>Obiekty głębokiego &amp;nieba</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>

@@ -477,6 +477,14 @@
         <source>&amp;Auto mode</source>
         <translation>Modo &amp;automático</translation>
     </message>
+    <message>
+        <source>&amp;Stars</source>
+        <translation>&amp;Estrelas</translation>
+    </message>
+    <message>
+        <source>&amp;Deep sky objects</source>
+        <translation>Objetos de céu &amp;profundo</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>

@@ -89,9 +89,9 @@ CMagnitudeLimitsDialog::CMagnitudeLimitsDialog(CSkyDoc& doc, CSkyView& view, QWi
   autoMode_->setChecked(doc_.Settings().AutoMode == 1);
 
   auto* grid = new QGridLayout;
-  const auto addSlider = [&](int row, const char* label, QSlider* slider,
+  const auto addSlider = [&](int row, const QString& label, QSlider* slider,
                              std::span<const ui::SliderTick> ticks) {
-    auto* title = new QLabel(QString::fromUtf8(label), this);
+    auto* title = new QLabel(label, this);
     title->setBuddy(slider);
     auto* scale = new CSliderScale(slider, ticks, this);
     auto* unit = new QLabel(QString::fromUtf8(ui::kMagnitudeUnit), this);
@@ -109,9 +109,9 @@ CMagnitudeLimitsDialog::CMagnitudeLimitsDialog(CSkyDoc& doc, CSkyView& view, QWi
     connect(autoMode_, &QCheckBox::toggled, this, greyOut);
     greyOut(autoMode_->isChecked());
   };
-  addSlider(0, "&Stars", stars_, ui::StarsSliderTicks());
+  addSlider(0, tr("&Stars"), stars_, ui::StarsSliderTicks());
   grid->setRowMinimumHeight(3, fontMetrics().height() / 2);
-  addSlider(4, "&Deep sky objects", deepSky_, ui::DeepSkySliderTicks());
+  addSlider(4, tr("&Deep sky objects"), deepSky_, ui::DeepSkySliderTicks());
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &CMagnitudeLimitsDialog::accept);

@@ -538,4 +538,7 @@ TEXTS = {
         "Planet",
     "constellation":
         "Sternbild",
+    # The magnitude limits dialog.
+    "&Deep sky objects":
+        "&Deep-Sky-Objekte",
 }

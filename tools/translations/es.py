@@ -898,4 +898,7 @@ TEXTS = {
         "planeta",
     "constellation":
         "constelación",
+    # The magnitude limits dialog.
+    "&Deep sky objects":
+        "Objetos de cielo &profundo",
 }

@@ -898,4 +898,7 @@ TEXTS = {
         "planète",
     "constellation":
         "constellation",
+    # The magnitude limits dialog.
+    "&Deep sky objects":
+        "Objets du ciel &profond",
 }

@@ -898,4 +898,7 @@ TEXTS = {
         "pianeta",
     "constellation":
         "costellazione",
+    # The magnitude limits dialog.
+    "&Deep sky objects":
+        "Oggetti del &profondo cielo",
 }

@@ -898,4 +898,7 @@ TEXTS = {
         "planeta",
     "constellation":
         "gwiazdozbiór",
+    # The magnitude limits dialog.
+    "&Deep sky objects":
+        "Obiekty głębokiego &nieba",
 }

@@ -898,4 +898,7 @@ TEXTS = {
         "planeta",
     "constellation":
         "constelação",
+    # The magnitude limits dialog.
+    "&Deep sky objects":
+        "Objetos de céu &profundo",
 }
