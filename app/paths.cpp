@@ -34,3 +34,13 @@ std::string SettingsFilePath(const DataDirectory& data, const std::string& exeBa
     config = ".";
   return (config / "stellix" / name).string();
 }
+
+std::string TranslationsDirectory(const std::string& exeDir) {
+  for (const fs::path& candidate :
+       {fs::path(exeDir) / "data" / "translations",
+        fs::path(exeDir) / ".." / "share" / "stellix" / "translations"}) {
+    std::error_code ec;
+    if (fs::is_directory(candidate, ec)) return fs::absolute(candidate).lexically_normal().string();
+  }
+  return {};
+}

@@ -21,3 +21,9 @@ DataDirectory FindDataDirectory(const std::string& exeDir, const std::string& ov
 // directory, not even when run by root.
 std::string SettingsFilePath(const DataDirectory& data, const std::string& exeBaseName,
                              const std::string& overrideFile);
+
+// The directory of the program's translations (stellix_<language>.qm): the
+// first of <exeDir>/data/translations (a build tree) and
+// <exeDir>/../share/stellix/translations (an installation) that exists, also
+// when --data-dir names other data; empty when there is none.
+std::string TranslationsDirectory(const std::string& exeDir);

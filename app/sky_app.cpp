@@ -13,6 +13,7 @@
 #include <filesystem>
 
 #include "app/exit_status.h"
+#include "app/paths.h"
 #include "app/quit_signals.h"
 #include "app/startup.h"
 #include "print/altitude_plot_printer.h"
@@ -42,7 +43,7 @@ class CExitOnMissingCatalogue : public CCatalogueFailure {
  public:
   explicit CExitOnMissingCatalogue(CMessenger& messages) : messages_(messages) {}
   [[noreturn]] void MissingFile(const char* fileName) override {
-    messages_.Show(MessageIcon::Stop, res::Format(res::IDS_CANT_OPEN_FILE, fileName));
+    messages_.Show(MessageIcon::Stop, TranslatedFormat(res::IDS_CANT_OPEN_FILE, {fileName}));
     std::fflush(nullptr);
     std::_Exit(ToInt(ExitStatus::MissingData));
   }
@@ -120,6 +121,9 @@ bool CSkyApp::InitInstance() {
   profile_.Load(settingsPath_);
   const std::vector<std::string> clamped = LoadSettings(profile_, Settings);
   if (firstStart) FirstStartView(Settings);
+  translations_.Install(QString::fromStdString(TranslationsDirectory(
+                            QCoreApplication::applicationDirPath().toStdString())),
+                        QString::fromStdString(Settings.Language));
   // Scripts learn that the settings they gave were not taken as they stand.
   if (commandLine_.NonInteractive && !clamped.empty())
     messages_->Show(MessageIcon::Exclamation, SettingsClampedMessage(settingsPath_, clamped));
@@ -145,7 +149,7 @@ bool CSkyApp::InitInstance() {
   // frame drawn offscreen checks its own context (it may need no display).
   if (!printing && !plotting) {
     if (commandLine_.RenderFile.empty() && !CSkyView::CanCreateContext()) {
-      messages_->Show(MessageIcon::Stop, res::String(res::IDS_CANT_INIT_OPENGL));
+      messages_->Show(MessageIcon::Stop, TranslatedString(res::IDS_CANT_INIT_OPENGL));
       exitCode_ = ToInt(ExitStatus::NoOpenGL);
       return false;
     }
@@ -251,7 +255,7 @@ int CSkyApp::RenderToFile() {
   COffscreenCanvas canvas(*frame_->View());
   const QImage image = canvas.Render(commandLine_.RenderWidth, commandLine_.RenderHeight);
   if (image.isNull()) {
-    messages_->Show(MessageIcon::Stop, res::String(res::IDS_CANT_INIT_OPENGL));
+    messages_->Show(MessageIcon::Stop, TranslatedString(res::IDS_CANT_INIT_OPENGL));
     return ToInt(ExitStatus::NoOpenGL);
   }
   if (commandLine_.Timing)
@@ -314,7 +318,8 @@ int CSkyApp::ExitInstance(int loopResult) {
     sky::CopyLocation(*locationBeforePlace_, Settings);
   StoreSettings(Settings, profile_);
   if (!profile_.Save(settingsPath_)) {
-    messages_->Show(MessageIcon::Stop, res::Format(res::IDS_CANT_WRITE_SETTINGS, settingsPath_));
+    messages_->Show(MessageIcon::Stop,
+                    TranslatedFormat(res::IDS_CANT_WRITE_SETTINGS, {settingsPath_}));
     return loopResult != 0 ? loopResult : 1;
   }
   return loopResult;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/command_line.h"
+#include "app/translations.h"
 #include "sky/app_settings.h"
 #include "sky/profile.h"
 
@@ -58,6 +59,8 @@ class CSkyApp : public QApplication {
   int PlotToFile();
 
   CommandLine commandLine_;
+  // The window's language, from the settings or the system.
+  CTranslations translations_;
   // With --place: the settings before it and the place it gave.
   std::optional<AppSettings> locationBeforePlace_;
   std::optional<AppSettings> placeLocation_;

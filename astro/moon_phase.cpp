@@ -9,6 +9,7 @@
 #include "astro/apparent.h"
 #include "astro/time_scales.h"
 #include "astro/transforms.h"
+#include "res/translatable.h"
 
 namespace astro {
 namespace {
@@ -72,9 +73,11 @@ double MoonAge(double utJulianDay) {
 }
 
 const char* MoonPhaseName(double elongation) {
-  static constexpr const char* kNames[] = {"New Moon",       "Waxing crescent", "First quarter",
-                                           "Waxing gibbous", "Full Moon",       "Waning gibbous",
-                                           "Last quarter",   "Waning crescent"};
+  static constexpr const char* kNames[] = {
+      STELLIX_TEXT("astro", "New Moon"),      STELLIX_TEXT("astro", "Waxing crescent"),
+      STELLIX_TEXT("astro", "First quarter"), STELLIX_TEXT("astro", "Waxing gibbous"),
+      STELLIX_TEXT("astro", "Full Moon"),     STELLIX_TEXT("astro", "Waning gibbous"),
+      STELLIX_TEXT("astro", "Last quarter"),  STELLIX_TEXT("astro", "Waning crescent")};
   const int octant = static_cast<int>(std::floor(Normalize360(elongation + 22.5) / 45.0)) % 8;
   return kNames[octant];
 }

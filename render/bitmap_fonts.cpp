@@ -189,6 +189,21 @@ void BuildLabelFonts(double deviceRatio) {
 CTextMeasure::CTextMeasure(LabelFont font)
     : metrics_(MakeFont(font, FontScaleOfCurrentContext())) {}
 
+std::string LatinText(const QString& text) {
+  std::string latin;
+  for (const QChar c : text) {
+    if (c.unicode() < 256) {
+      latin += static_cast<char>(c.unicode());
+    } else if (c == QChar(0x0141) || c == QChar(0x0142)) {  // Ł, ł: a stroke, not an accent
+      latin += c == QChar(0x0141) ? 'L' : 'l';
+    } else {
+      const QString parts = QString(c).normalized(QString::NormalizationForm_D);
+      latin += parts.front().unicode() < 128 ? static_cast<char>(parts.front().unicode()) : '?';
+    }
+  }
+  return latin;
+}
+
 int CTextMeasure::Width(std::string_view text) const {
   int width = 0;
   for (char c : text) width += Advance(metrics_, static_cast<unsigned char>(c));

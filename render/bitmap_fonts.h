@@ -5,8 +5,10 @@
 #pragma once
 
 #include <QFontMetrics>
+#include <QString>
 #include <cmath>
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 #include "render/label_space.h"
@@ -63,6 +65,11 @@ void DrawTextBox(const CTextMeasure& measure, double x, double y, std::string_vi
 // horizon mode, below the horizon.
 bool LabelPosition(const CSkyDoc& doc, const sky::ViewGeometry& view, double ra, double dec,
                    double& x, double& y);
+
+// A text in the window's language as the fonts' Latin-1 draws it: a letter
+// beyond Latin-1 keeps its base letter ("ę" -> "e", "ł" -> "l"); any other
+// character beyond it becomes "?".
+std::string LatinText(const QString& text);
 
 // The text of a fixed character array of a catalogue record, which need not
 // end with a NUL.

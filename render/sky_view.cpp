@@ -196,10 +196,10 @@ void CSkyView::ToggleFollowing() {
   if (Document->Run.Following) {
     Document->Run.Following = 0;
   } else if (!Document->Selected) {
-    messages_.Show(MessageIcon::Exclamation, res::String(res::IDS_NOTHING_TO_FOLLOW));
+    messages_.Show(MessageIcon::Exclamation, TranslatedString(res::IDS_NOTHING_TO_FOLLOW));
     return;
   } else if (!sky::StartFollowing(*Document)) {
-    messages_.Show(MessageIcon::Exclamation, res::String(res::IDS_OBJECT_UNDER_HORIZON));
+    messages_.Show(MessageIcon::Exclamation, TranslatedString(res::IDS_OBJECT_UNDER_HORIZON));
     return;
   }
   Redraw();

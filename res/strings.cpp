@@ -93,6 +93,12 @@ constexpr Entry kTable[] = {
     {400, "%s: %s %s"},
     {401, "Choose the object to plot first: search for it or right-click it.    "},
     {402, "Cannot write %s: %s.    "},
+    {410, "The clocks went forward by %s on this day: there was no %s; it is read as %s (%s)."},
+    {411, "The clocks went back on this day: %s came twice; the first time (%s) is meant."},
+    {412, "%s hour"},
+    {413, "%s hours"},
+    {414, "%s minute"},
+    {415, "%s minutes"},
     {440, "No INDI server answers at %s:%s."},
     {441, "The INDI server at %s:%s closed the connection."},
     {442, "The INDI server offers no telescope called \"%s\"."},
@@ -235,6 +241,8 @@ constexpr Entry kTable[] = {
     {ID_SEARCH_ALTITUDE_PLOT,
      "Plot the chosen object's altitude through the night, with the Moon and the "
      "twilights\nAltitude plot"},
+    {ID_SETTINGS_LANGUAGE,
+     "Choose the language of the window; it takes effect after a restart\nLanguage"},
     {ID_TOOLS_TELESCOPE, "Connect a telescope through an INDI server\nTelescope"},
     {ID_TELESCOPE_SLEW, "Point the telescope at the object you chose\nSlew to selected"},
     {ID_TELESCOPE_SYNC,
@@ -275,7 +283,7 @@ constexpr bool IsSorted() {
 static_assert(IsSorted(), "the string table must stay sorted by id");
 
 // Replaces each placeholder ("%s" or "%d") in turn by the next argument.
-std::string Substitute(std::string_view format, std::initializer_list<std::string_view> args) {
+std::string Fill(std::string_view format, std::span<const std::string_view> args) {
   std::string out;
   auto next = args.begin();
   for (std::size_t i = 0; i < format.size(); ++i) {
@@ -298,14 +306,20 @@ std::string_view String(int id) {
   return it != std::end(kTable) && it->id == id ? it->text : std::string_view{};
 }
 
-std::string Format(int id, std::string_view arg) { return Substitute(String(id), {arg}); }
+std::string Substitute(std::string_view format, std::span<const std::string_view> args) {
+  return Fill(format, args);
+}
+
+std::string Format(int id, std::string_view arg) { return Fill(String(id), {&arg, 1}); }
 
 std::string Format(int id, std::initializer_list<std::string_view> args) {
-  return Substitute(String(id), args);
+  return Fill(String(id), {args.begin(), args.size()});
 }
 
 std::string Format(int id, int arg1, int arg2) {
-  return Substitute(String(id), {std::to_string(arg1), std::to_string(arg2)});
+  const std::string first = std::to_string(arg1), second = std::to_string(arg2);
+  const std::string_view args[] = {first, second};
+  return Fill(String(id), args);
 }
 
 }  // namespace res

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -105,6 +106,10 @@ enum StringId : int {
   IDS_ELEMENTS_NONE = 379,
   // The planets' moons: 470 Io ... 488 Deimos, in the order of sky/moon_places.h.
   IDS_MOON_NAME_FIRST = 470,
+  // The date and time dialog on a day the clocks change.
+  IDS_CLOCKS_WENT_FORWARD = 410,
+  IDS_CLOCKS_WENT_BACK = 411,
+  IDS_HOUR = 412,             // 412 "%s hour", 413 "%s hours", 414 "%s minute", 415 "%s minutes"
   IDS_BODY_NAME_FIRST = 500,  // 500 Moon ... 509 Pluto, in the order of the Bodies table
   IDS_NOTICE_CONSTELLATION_LINE = 510,
   IDS_NOTICE_BOUNDARY = 511,
@@ -130,6 +135,10 @@ enum StringId : int {
 // The text of string `id` exactly as stored, trailing blanks included;
 // empty when the table has no such string.
 std::string_view String(int id);
+
+// `format` (a text of the table, maybe translated) with its "%s" or "%d"
+// placeholders replaced by the arguments, in order.
+std::string Substitute(std::string_view format, std::span<const std::string_view> args);
 
 // String `id` with its "%s" or "%d" placeholders replaced by the arguments, in order.
 std::string Format(int id, std::string_view arg);

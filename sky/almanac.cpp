@@ -7,6 +7,7 @@
 #include "astro/clock.h"
 #include "astro/format.h"
 #include "astro/refraction.h"
+#include "res/translatable.h"
 #include "sky/app_settings.h"
 #include "sky/sky_doc.h"
 
@@ -112,9 +113,9 @@ RiseSetTexts RiseSetTextsOf(const astro::DayEvents& e, const ClockRules& rules, 
 TwilightTexts TwilightTextsOf(const astro::DayEvents& e, const ClockRules& rules) {
   TwilightTexts t;
   if (e.AlwaysAbove) {
-    t.Span = "Sun always higher";
+    t.Span = STELLIX_TEXT("sky", "Sun always higher");
   } else if (e.NeverRises) {
-    t.Span = "Sun always lower";
+    t.Span = STELLIX_TEXT("sky", "Sun always lower");
   } else {
     t.Span = (e.Rise ? ClockTimeText(rules, *e.Rise) : std::string("-")) + " - " +
              (e.Set ? ClockTimeText(rules, *e.Set) : std::string("-"));

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "astro/rise_set.h"
+#include "res/translatable.h"
 #include "sky/civil_time.h"
 
 class CSkyDoc;
@@ -36,9 +37,9 @@ std::string ClockTimeTextOn(const ClockRules& rules, double utJulianDay,
 std::string IsoTimeText(const ClockRules& rules, double utJulianDay);
 
 // The texts of an object's day.
-inline constexpr const char* kAlwaysAbove = "always above the horizon";
-inline constexpr const char* kNeverRises = "never rises";
-inline constexpr const char* kNotThisDay = "not this day";
+inline constexpr const char* kAlwaysAbove = STELLIX_TEXT("sky", "always above the horizon");
+inline constexpr const char* kNeverRises = STELLIX_TEXT("sky", "never rises");
+inline constexpr const char* kNotThisDay = STELLIX_TEXT("sky", "not this day");
 enum class RiseSetEvent { Rise, Transit, Set };
 struct RiseSetTexts {
   std::string Rise, Transit, Set;           // clock times, or one of the three texts above

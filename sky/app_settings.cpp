@@ -17,6 +17,7 @@ constexpr const char* kSettings = "Settings";
 constexpr const char* kLocation = "Location";
 constexpr const char* kTelescope = "Telescope";
 constexpr const char* kTimeZoneId = "TimeZoneId";
+constexpr const char* kLanguage = "Language";
 
 // Reals: the file's number of decimals and the range the program works in.
 // Angles may take any value the moves, clicks and searches leave (within
@@ -286,6 +287,11 @@ std::vector<std::string> LoadSettings(const CProfile& profile, AppSettings& sett
     settings.TimeZoneId.clear();
   settings.RecentFiles = sky::LoadRecentFiles(profile);
   std::vector<std::string> changes = ClampFields(settings, &profile);
+  settings.Language = profile.GetString(kSettings, kLanguage, "");
+  if (!IsLanguageName(settings.Language)) {
+    changes.push_back(std::string(kLanguage) + "=" + settings.Language + " -> \"\"");
+    settings.Language.clear();
+  }
   settings.Fields = sky::LoadEyepieceFields(profile, changes);
   return changes;
 }
@@ -314,8 +320,24 @@ void StoreSettings(const AppSettings& held, CProfile& profile) {
         if (std::string_view(other.name) == "PlanetNamesColor") StoreKey(other, settings, profile);
     }
   }
+  constexpr std::string_view kAbsent = "\x01";
+  const std::string language = IsLanguageName(settings.Language) ? settings.Language : "";
+  if (!language.empty() || profile.GetString(kSettings, kLanguage, kAbsent) != kAbsent)
+    profile.WriteString(kSettings, kLanguage, language);
   sky::StoreRecentFiles(settings.RecentFiles, profile);
   sky::StoreEyepieceFields(settings.Fields, profile);
+}
+
+bool IsLanguageName(std::string_view name) {
+  // "de", "pt_BR", "zh_Hant_TW": letters in parts joined by underscores.
+  if (name.size() > 16) return false;
+  bool partStarts = true;
+  for (const char c : name) {
+    const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    if (!letter && (c != '_' || partStarts)) return false;
+    partStarts = c == '_';
+  }
+  return !partStarts || name.empty();
 }
 
 double StarLimitFromIndex(int starsLimit) {

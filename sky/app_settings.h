@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "astro/astro_state.h"
@@ -52,6 +53,9 @@ struct AppSettings {
   // The comets and minor planets, down to their own magnitude limit.
   int SmallBodies = 1;
   double SmallBodyMagnitudeLimit = 12.0;
+  // The window's language as a locale name ("de", "pt_BR"); empty: the
+  // system's. Written only once chosen, so that older files stay as they are.
+  std::string Language;
   // Colours: blue * 65536 + green * 256 + red.
   int DeepSkyColor = 16744448;
   int DeepSkyLabelsColor = 16776960;
@@ -116,6 +120,10 @@ void ClampSettings(AppSettings& settings);
 // the decimals of their key, or more when those would not read back as the
 // value held (a time zone of 5.75 is written 5.75, not 5.8).
 void StoreSettings(const AppSettings& settings, CProfile& profile);
+
+// Whether `name` can be the Language setting: empty, or a locale name of
+// letters in parts joined by underscores ("de", "pt_BR"), at most 16 characters.
+bool IsLanguageName(std::string_view name);
 
 // The view of a first start, when there is no settings file yet: the local
 // horizon in the sky's colours, facing the equator (the south from a

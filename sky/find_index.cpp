@@ -11,6 +11,7 @@
 #include "catalog/loaders.h"
 #include "res/strings.h"
 #include "sky/moon_places.h"
+#include "res/translatable.h"
 #include "sky/object_info.h"
 #include "sky/sky_doc.h"
 
@@ -26,14 +27,14 @@ std::string FieldText(const char* field, std::size_t width) {
 }
 
 std::string DeepSkyKind(const std::string& type) {
-  if (type == "GALXY") return "galaxy";
-  if (type == "OPNCL") return "open cluster";
-  if (type == "GLOCL") return "globular cluster";
-  if (type == "BRTNB") return "bright nebula";
-  if (type == "PLNNB") return "planetary nebula";
-  if (type == "GALCL") return "galaxy cluster";
-  if (type == "STAR") return "star";
-  return "deep-sky object";
+  if (type == "GALXY") return STELLIX_TEXT("sky", "galaxy");
+  if (type == "OPNCL") return STELLIX_TEXT("sky", "open cluster");
+  if (type == "GLOCL") return STELLIX_TEXT("sky", "globular cluster");
+  if (type == "BRTNB") return STELLIX_TEXT("sky", "bright nebula");
+  if (type == "PLNNB") return STELLIX_TEXT("sky", "planetary nebula");
+  if (type == "GALCL") return STELLIX_TEXT("sky", "galaxy cluster");
+  if (type == "STAR") return STELLIX_TEXT("sky", "star");
+  return STELLIX_TEXT("sky", "deep-sky object");
 }
 
 void Add(FindIndex& index, SkyObjectRef object, std::string name, std::string kind,
@@ -80,9 +81,9 @@ FindIndex BuildFindIndex(CSkyDoc& doc) {
                              : b == astro::kMoon ? MoonMagnitude(1.0)
                                                  : PlanetFiguresOf(doc, b).Magnitude;
     Add(index, {SkyObjectRef::Body, b}, std::string(res::String(res::IDS_BODY_NAME_FIRST + b)),
-        b == astro::kSun    ? "star"
-        : b == astro::kMoon ? "moon"
-                            : "planet",
+        b == astro::kSun    ? STELLIX_TEXT("sky", "star")
+        : b == astro::kMoon ? STELLIX_TEXT("sky", "moon")
+                            : STELLIX_TEXT("sky", "planet"),
         {}, magnitude);
   }
   for (int m = 0; m < kMoonCount; ++m)
@@ -99,12 +100,13 @@ FindIndex BuildFindIndex(CSkyDoc& doc) {
       name = designations.front();
       designations.erase(designations.begin());
     }
-    Add(index, {SkyObjectRef::Star, i}, name, "star", std::move(designations), star.Magnitude);
+    Add(index, {SkyObjectRef::Star, i}, name, STELLIX_TEXT("sky", "star"), std::move(designations),
+        star.Magnitude);
   }
   for (int i = 0; i < catalog::kConstellationCentreCount; ++i)
     Add(index, {SkyObjectRef::Constellation, i},
-        std::string(catalog::kConstellationCentres[i].Name), "constellation", {},
-        catalog::kUnusableMagnitude);
+        std::string(catalog::kConstellationCentres[i].Name), STELLIX_TEXT("sky", "constellation"),
+        {}, catalog::kUnusableMagnitude);
   for (int i = 0; i < kDeepSkyCount; ++i) {
     const DeepSkyRecord& object = doc.Sky.DeepSkyObjects[i];
     const std::string common = FieldText(object.Name, sizeof object.Name);
@@ -169,7 +171,7 @@ std::vector<FindMatch> FindMatches(CSkyDoc& doc, FindIndex& index, std::string_v
       const astro::EquatorialCoord place = PlaceOf(doc, *faint);
       matches.push_back({*faint,
                          std::string(typed),
-                         "star",
+                         STELLIX_TEXT("sky", "star"),
                          {},
                          star.Magnitude,
                          doc.HorizontalOf(place.RightAscension, place.Declination).Altitude});

@@ -16,6 +16,7 @@
 #include "catalog/builtin_tables.h"
 #include "catalog/designation.h"
 #include "res/strings.h"
+#include "res/translatable.h"
 #include "sky/deep_catalogues.h"
 #include "sky/sky_doc.h"
 
@@ -136,7 +137,9 @@ std::string MillionKmText(double km) {
 std::string DeepSkyTypeText(const DeepSkyFacts& f) {
   // The types only the NGC/IC file has.
   static constexpr std::pair<std::string_view, std::string_view> kMoreTypes[] = {
-      {"STAR", "Star"}, {"GALCL", "Galaxy cluster"}, {"OTHER", "Other"}};
+      {"STAR", STELLIX_TEXT("sky", "Star")},
+      {"GALCL", STELLIX_TEXT("sky", "Galaxy cluster")},
+      {"OTHER", STELLIX_TEXT("sky", "Other")}};
   for (const auto& [code, text] : kMoreTypes)
     if (f.TypeCode == code) return std::string(text);
   for (const catalog::DeepSkyTypeCode& code : catalog::kDeepSkyTypeCodes)
@@ -220,7 +223,8 @@ DeepSkyCard CardOf(const DeepSkyFacts& f) {
   PlaceTexts(f.Place, false, card.Ra, card.Dec, card.RaDate, card.DecDate, card.Altitude,
              card.Azimuth);
   card.Numbers = f.Place;
-  card.Magnitude = f.Magnitude ? astro::FormatFixed(*f.Magnitude, 1) : std::string("unknown");
+  card.Magnitude = f.Magnitude ? astro::FormatFixed(*f.Magnitude, 1)
+                               : std::string(STELLIX_TEXT("sky", "unknown"));
   card.Type = DeepSkyTypeText(f);
   card.RiseSet = NextEventsTexts(f.Next);
   return card;

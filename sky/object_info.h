@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "res/translatable.h"
 #include "sky/almanac.h"
 #include "sky/card_facts.h"
 
@@ -19,8 +20,8 @@ namespace sky {
 // Captions of the star and deep-sky cards, to which a star's card adds its
 // HR number and its name or designation and a deep-sky object's card its
 // number; a body's card is captioned with its name.
-inline constexpr const char* kStarCardCaption = "Star";
-inline constexpr const char* kDeepSkyCardCaption = "Deep sky object";
+inline constexpr const char* kStarCardCaption = STELLIX_TEXT("sky", "Star");
+inline constexpr const char* kDeepSkyCardCaption = STELLIX_TEXT("sky", "Deep sky object");
 
 // An angle as the cards write it: whole part with its unit ("6h", "-0°"),
 // minutes ("45'") and seconds ("8.9\"", empty where a card shows none).

@@ -1,7 +1,5 @@
 #include "sky/pane_text.h"
 
-#include <ctime>
-
 #include "astro/format.h"
 
 namespace {
@@ -33,21 +31,5 @@ std::string TimePaneText(int hour, int minute) {
   text += ':';
   if (minute >= 0 && minute < 10) text += '0';
   text += std::to_string(minute);
-  return text;
-}
-
-std::string DatePaneText(int year, int month, int day) {
-  std::tm date{};
-  date.tm_year = year - 1900;
-  date.tm_mon = month - 1;
-  date.tm_mday = day;
-  char monthName[64] = "";
-  if (month >= 1 && month <= 12) std::strftime(monthName, sizeof monthName, "%b", &date);
-  std::string text = day >= 1 && day <= 9 ? "0" : "";
-  text += std::to_string(day);
-  text += "  ";
-  text += monthName;
-  text += ' ';
-  text += std::to_string(year);
   return text;
 }

@@ -9,6 +9,3 @@ std::string RaPaneText(double hours);
 std::string DecPaneText(double degrees);
 // "9:05": the hour unpadded, the minute in two digits.
 std::string TimePaneText(int hour, int minute);
-// "06  Dec 2026": day in two digits, two blanks, the month's abbreviated name
-// in the user's language, a blank and the year.
-std::string DatePaneText(int year, int month, int day);

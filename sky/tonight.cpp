@@ -14,6 +14,7 @@
 #include "astro/transforms.h"
 #include "catalog/builtin_tables.h"
 #include "res/strings.h"
+#include "res/translatable.h"
 #include "sky/app_settings.h"
 #include "sky/object_info.h"
 #include "sky/sky_doc.h"
@@ -101,7 +102,9 @@ Tonight NightOf(const CSkyDoc& doc, const astro::CivilTime& evening, std::option
   const astro::DayEvents nautical = TwilightDayEvents(o, astro::kNauticalTwilight);
   const astro::DayEvents astronomical = TwilightDayEvents(o, astro::kAstronomicalTwilight);
   const auto none = [](const astro::DayEvents& e) {
-    return e.AlwaysAbove ? "Sun always higher" : e.NeverRises ? "Sun always lower" : kNotThisDay;
+    return e.AlwaysAbove  ? STELLIX_TEXT("sky", "Sun always higher")
+           : e.NeverRises ? STELLIX_TEXT("sky", "Sun always lower")
+                          : kNotThisDay;
   };
   t.Sunset = TimeOr(sun.Set, c, d,
                     sun.AlwaysAbove  ? kAlwaysAbove
@@ -168,7 +171,7 @@ Tonight NightOf(const CSkyDoc& doc, const astro::CivilTime& evening, std::option
     t.DarkMinutes += (to - from) * 1440.0;
   }
   if (t.DarkHours.empty()) {
-    t.DarkHours = "none";
+    t.DarkHours = STELLIX_TEXT("sky", "none");
   } else {
     const int minutes = static_cast<int>(std::lround(t.DarkMinutes));
     t.DarkHours +=
@@ -187,7 +190,7 @@ Tonight NightOf(const CSkyDoc& doc, const astro::CivilTime& evening, std::option
         o, sunset, sunrise, [body](const Observer& at) { return BodyDayEvents(at, body); }, e);
     TonightRow row;
     row.Name = std::string(res::String(res::IDS_BODY_NAME_FIRST + body));
-    row.Kind = "Planet";
+    row.Kind = STELLIX_TEXT("sky", "Planet");
     row.Body = body;
     const char* noneHere = e.AlwaysAbove ? kAlwaysAbove : e.NeverRises ? kNeverRises : kNotThisDay;
     row.Rise = TimeOr(e.Rise, c, d, noneHere);
@@ -248,7 +251,7 @@ Tonight NightOf(const CSkyDoc& doc, const astro::CivilTime& evening, std::option
     TonightRow row;
     if (!high(star->RightAscension, star->Declination, row)) continue;
     row.Name = Trim(name.Name, sizeof name.Name);
-    row.Kind = "Star";
+    row.Kind = STELLIX_TEXT("sky", "Star");
     row.Magnitude = star->Magnitude;
     stars.push_back(row);
   }

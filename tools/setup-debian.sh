@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ clang pkg-config
   qt6-base-dev libqt6opengl6-dev qt6-svg-dev qt6-image-formats-plugins qt6-qpa-plugins
+  # The translations: lupdate and lrelease with their CMake functions, and Qt's own texts.
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri libegl-dev libegl-mesa0
   libgtest-dev libgmock-dev libbenchmark-dev
   liberfa-dev

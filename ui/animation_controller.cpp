@@ -4,6 +4,7 @@
 #include <QTimerEvent>
 
 #include "render/sky_view.h"
+#include "res/qt_text.h"
 #include "res/strings.h"
 #include "sky/app_settings.h"
 #include "sky/messages.h"
@@ -17,7 +18,7 @@ CAnimationController::CAnimationController(CSkyDoc& doc, CSkyView& view, CMessen
 void CAnimationController::Run(bool forward) {
   // Without the solar system, an equatorial chart would not change.
   if (!doc_.Settings().SolarSystem && !doc_.Settings().HorizonMode) {
-    messages_.Show(MessageIcon::Exclamation, res::String(res::IDS_ANIMATION_NO_EFFECT));
+    messages_.Show(MessageIcon::Exclamation, TranslatedString(res::IDS_ANIMATION_NO_EFFECT));
     return;
   }
   doc_.Run.Animating = 1;

@@ -12,7 +12,7 @@
 CBodySearchDialog::CBodySearchDialog(CSkyDoc& doc, CMessenger& messages, QWidget* parent)
     : QDialog(parent), doc_(doc), messages_(messages) {
   setObjectName(QStringLiteral("Dialog147"));
-  setWindowTitle(QStringLiteral("Search for Solar System..."));
+  setWindowTitle(tr("Search for Solar System..."));
   setMinimumWidth(CaptionWidth(*this));
   // Two columns: the Sun and the Moon, then the planets in their order from the Sun.
   auto* layout = new QGridLayout(this);

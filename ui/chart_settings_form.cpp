@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <iterator>
 
+#include "res/translatable.h"
+
 namespace ui {
 namespace {
 
@@ -12,27 +14,36 @@ constexpr SliderTick kDeepSkyTicks[] = {{0, "6"},  {2, "8"},  {4, "10"},
                                         {6, "12"}, {8, "14"}, {10, "16"}};
 
 const RadioPair kRadioPairs[] = {
-    {1001, 1002, "&Messier", "On", "Off", &AppSettings::ShowMessier},
-    {1003, 1004, "&NGC", "On", "Off", &AppSettings::ShowNGC},
-    {1006, 1008, "Open Cl&usters", "On", "Off", &AppSettings::ShowOpenClusters},
-    {1010, 1012, "&Glob. Clusters", "On", "Off", &AppSettings::ShowGlobClusters},
-    {1014, 1016, "G&alaxies", "On", "Off", &AppSettings::ShowGalaxies},
-    {1019, 1020, "Ne&bulae", "On", "Off", &AppSettings::ShowNebulae},
-    {1024, 1025, "&Planet. Nebulae", "On", "Off", &AppSettings::ShowPlanetNebulae},
-    {1030, 1031, "&Label by", "Catalog Number", "Common Name", &AppSettings::DeepSkyLabelByNumber},
-    {1102, 1103, "&Draw as", "Symbols", "Bitmaps", &AppSettings::DeepSkyDrawSymbols},
+    {1001, 1002, STELLIX_TEXT("ui", "&Messier"), STELLIX_TEXT("ui", "On"),
+     STELLIX_TEXT("ui", "Off"), &AppSettings::ShowMessier},
+    {1003, 1004, STELLIX_TEXT("ui", "&NGC"), STELLIX_TEXT("ui", "On"), STELLIX_TEXT("ui", "Off"),
+     &AppSettings::ShowNGC},
+    {1006, 1008, STELLIX_TEXT("ui", "Open Cl&usters"), STELLIX_TEXT("ui", "On"),
+     STELLIX_TEXT("ui", "Off"), &AppSettings::ShowOpenClusters},
+    {1010, 1012, STELLIX_TEXT("ui", "&Glob. Clusters"), STELLIX_TEXT("ui", "On"),
+     STELLIX_TEXT("ui", "Off"), &AppSettings::ShowGlobClusters},
+    {1014, 1016, STELLIX_TEXT("ui", "G&alaxies"), STELLIX_TEXT("ui", "On"),
+     STELLIX_TEXT("ui", "Off"), &AppSettings::ShowGalaxies},
+    {1019, 1020, STELLIX_TEXT("ui", "Ne&bulae"), STELLIX_TEXT("ui", "On"),
+     STELLIX_TEXT("ui", "Off"), &AppSettings::ShowNebulae},
+    {1024, 1025, STELLIX_TEXT("ui", "&Planet. Nebulae"), STELLIX_TEXT("ui", "On"),
+     STELLIX_TEXT("ui", "Off"), &AppSettings::ShowPlanetNebulae},
+    {1030, 1031, STELLIX_TEXT("ui", "&Label by"), STELLIX_TEXT("ui", "Catalog Number"),
+     STELLIX_TEXT("ui", "Common Name"), &AppSettings::DeepSkyLabelByNumber},
+    {1102, 1103, STELLIX_TEXT("ui", "&Draw as"), STELLIX_TEXT("ui", "Symbols"),
+     STELLIX_TEXT("ui", "Bitmaps"), &AppSettings::DeepSkyDrawSymbols},
 };
 
 const ColourButton kColourButtons[] = {
-    {1035, "&Grids", &AppSettings::GridsColor},
-    {1037, "Constellation &lines", &AppSettings::ConstLinesColor},
-    {1036, "Const. &boundaries", &AppSettings::ConstBoundariesColor},
-    {1034, "Const. l&abels", &AppSettings::ConstLabelsColor},
-    {1039, "&Ecliptic", &AppSettings::EclipticColor},
-    {1033, "&Deep sky", &AppSettings::DeepSkyColor},
-    {1042, "Deep s&ky labels", &AppSettings::DeepSkyLabelsColor},
-    {1046, "&Star names", &AppSettings::StarsNamesColor},
-    {1044, "&Planet names", &AppSettings::PlanetNamesColor},
+    {1035, STELLIX_TEXT("ui", "&Grids"), &AppSettings::GridsColor},
+    {1037, STELLIX_TEXT("ui", "Constellation &lines"), &AppSettings::ConstLinesColor},
+    {1036, STELLIX_TEXT("ui", "Const. &boundaries"), &AppSettings::ConstBoundariesColor},
+    {1034, STELLIX_TEXT("ui", "Const. l&abels"), &AppSettings::ConstLabelsColor},
+    {1039, STELLIX_TEXT("ui", "&Ecliptic"), &AppSettings::EclipticColor},
+    {1033, STELLIX_TEXT("ui", "&Deep sky"), &AppSettings::DeepSkyColor},
+    {1042, STELLIX_TEXT("ui", "Deep s&ky labels"), &AppSettings::DeepSkyLabelsColor},
+    {1046, STELLIX_TEXT("ui", "&Star names"), &AppSettings::StarsNamesColor},
+    {1044, STELLIX_TEXT("ui", "&Planet names"), &AppSettings::PlanetNamesColor},
 };
 
 }  // namespace

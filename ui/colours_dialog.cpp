@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "render/sky_view.h"
+#include "res/qt_text.h"
 #include "sky/night_vision.h"
 #include "sky/sky_doc.h"
 #include "ui/chart_settings_form.h"
@@ -63,14 +64,14 @@ class CColourButton : public QPushButton {
 CColoursDialog::CColoursDialog(CSkyDoc& doc, CSkyView& view, QWidget* parent)
     : QDialog(parent), doc_(doc), view_(view) {
   setObjectName("ColoursDialog");
-  setWindowTitle(QStringLiteral("Colors..."));
+  setWindowTitle(tr("Colors..."));
 
   auto* grid = new QGridLayout;
   int row = 0;
   for (const ui::ColourButton& colour : ui::ColourButtons()) {
     auto* button = new CColourButton(doc_.Settings().*colour.Setting, doc_.Run.RedScreen, this);
     button->setObjectName(QStringLiteral("Colour%1").arg(colour.Id));
-    auto* label = new QLabel(QString::fromUtf8(colour.Label), this);
+    auto* label = new QLabel(QtTranslated("ui", colour.Label), this);
     label->setBuddy(button);
     connect(button, &QPushButton::clicked, this,
             [this, &colour, button] { ChooseColour(colour, button); });

@@ -1,5 +1,6 @@
 #include "ui/command_table.h"
 
+#include <QCoreApplication>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -16,6 +17,11 @@
 #include "ui/telescope_control.h"
 
 namespace ui {
+
+QString CommandMenuText(const Command& command) {
+  return QCoreApplication::translate("CommandTable", command.MenuText);
+}
+
 namespace {
 
 using enum res::CommandId;
@@ -97,6 +103,7 @@ const Command kCommands[] = {
      [](const CSkyDoc& d, const F&) { return d.Settings().StarsDrawPoints == 0; }},
     {ID_SETTINGS_DEEP_SKY, "Deep Sky &Objects...", nullptr, &D::DeepSkyOptions, kIdle, nullptr},
     {ID_SETTINGS_COLOURS, "Colo&rs...", nullptr, &D::Colours, kIdle, nullptr},
+    {ID_SETTINGS_LANGUAGE, "Lan&guage...", nullptr, &D::Language, kIdle, nullptr},
     {ID_SETTINGS_SKY_BLACK, "&Black", "Ctrl+K", &sky::ShowBlackSky, kIdle,
      [](const CSkyDoc& d, const F&) { return d.Settings().SkyColors != 1; }},
     {ID_SETTINGS_SKY_COLOUR, "&Color", "Ctrl+C", &sky::ShowColouredSky,

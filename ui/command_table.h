@@ -5,6 +5,7 @@
 // then after "\n" the tooltip).
 #pragma once
 
+#include <QString>
 #include <variant>
 
 class CAnimationController;
@@ -64,6 +65,9 @@ extern const int kCommandCount;
 
 // The command with this id; nullptr when there is none.
 const Command* FindCommand(int id);
+
+// The command's menu text in the window's language; MenuText must not be nullptr.
+QString CommandMenuText(const Command& command);
 
 // Runs the command's handler on its target.
 void RunCommand(const Command& command, const CommandTargets& targets);

@@ -21,6 +21,7 @@
 #include "sky/sky_doc.h"
 #include "ui/chart_settings_form.h"
 #include "ui/date_time_form.h"
+#include "ui/screen_text.h"
 
 namespace {
 
@@ -65,7 +66,7 @@ class CTypedOverEdit : public Edit {
 CDateTimeDialog::CDateTimeDialog(CSkyDoc& doc, CSkyView& view, QWidget* parent)
     : QDialog(parent), doc_(doc), view_(view) {
   setObjectName("DateTimeDialog");
-  setWindowTitle(QStringLiteral("Date/Time..."));
+  setWindowTitle(tr("Date/Time..."));
 
   date_ = new CTypedOverEdit<QDateEdit>(this);
   date_->setObjectName("Date");
@@ -81,7 +82,7 @@ CDateTimeDialog::CDateTimeDialog(CSkyDoc& doc, CSkyView& view, QWidget* parent)
   date_->setDate(QDate(t.Year, t.Month, t.Day));
   time_->setTime(QTime(t.Hour, t.Minute, t.Second));
 
-  daylightSaving_ = new QCheckBox(QStringLiteral("Daylight &saving time"), this);
+  daylightSaving_ = new QCheckBox(tr("Daylight &saving time"), this);
   daylightSaving_->setObjectName("DaylightSavingTime");
   daylightSaving_->setChecked(doc_.Settings().DaylightSavingTime == 1);
   // A city's clock follows its zone's rules: the box only tells them.
@@ -102,7 +103,7 @@ CDateTimeDialog::CDateTimeDialog(CSkyDoc& doc, CSkyView& view, QWidget* parent)
   connect(time_, &QTimeEdit::timeChanged, this, &CDateTimeDialog::ShowOffset);
   connect(daylightSaving_, &QCheckBox::toggled, this, &CDateTimeDialog::ShowOffset);
 
-  auto* now = new QPushButton(QStringLiteral("&Now..."), this);
+  auto* now = new QPushButton(tr("&Now..."), this);
   now->setObjectName("Now");
   now->setAutoDefault(false);
   connect(now, &QPushButton::clicked, this, &CDateTimeDialog::OnNow);
@@ -112,10 +113,10 @@ CDateTimeDialog::CDateTimeDialog(CSkyDoc& doc, CSkyView& view, QWidget* parent)
   connect(buttons, &QDialogButtonBox::rejected, this, &CDateTimeDialog::reject);
 
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("&Date:"), date_);
-  form->addRow(QStringLiteral("&Time:"), time_);
+  form->addRow(tr("&Date:"), date_);
+  form->addRow(tr("&Time:"), time_);
   form->addRow(daylightSaving_);
-  form->addRow(QStringLiteral("Offset:"), offset_);
+  form->addRow(tr("Offset:"), offset_);
   form->addRow(clockChange_);
   form->addRow(now);
   form->addRow(nowNote_);
@@ -142,7 +143,7 @@ void CDateTimeDialog::ShowOffset() {
       ui::PreviewClock(ClockRulesOf(doc_.Settings()), daylightSaving_->isChecked(),
                        {d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second()});
   offset_->setText(QtText(preview.Offset));
-  clockChange_->setText(QtText(preview.Change));
+  clockChange_->setText(ui::TranslatedText(preview.Change));
   clockChange_->setVisible(!preview.Change.empty());
   if (!doc_.Settings().TimeZoneId.empty() && daylightSaving_->isChecked() != preview.SummerTime) {
     const QSignalBlocker block(daylightSaving_);

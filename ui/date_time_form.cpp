@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "res/strings.h"
+
 namespace ui {
 namespace {
 
@@ -19,10 +21,10 @@ std::string ClockText(const astro::CivilTime& t) {
 std::string DurationText(int seconds) {
   const int hours = seconds / 3600, minutes = seconds / 60 % 60;
   std::string text;
-  if (hours > 0) text = std::to_string(hours) + (hours == 1 ? " hour" : " hours");
+  if (hours > 0) text = res::Format(res::IDS_HOUR + (hours == 1 ? 0 : 1), std::to_string(hours));
   if (minutes > 0)
-    text += (text.empty() ? "" : " ") + std::to_string(minutes) +
-            (minutes == 1 ? " minute" : " minutes");
+    text += (text.empty() ? "" : " ") +
+            res::Format(res::IDS_HOUR + (minutes == 1 ? 2 : 3), std::to_string(minutes));
   return text;
 }
 
@@ -39,13 +41,12 @@ ClockPreview PreviewClock(sky::ClockRules rules, bool summerTimeOption,
     case sky::ClockChange::None:
       break;
     case sky::ClockChange::Gap:
-      preview.Change = "The clocks went forward by " + DurationText(instant.GapSeconds) +
-                       " on this day: there was no " + ClockText(time) + "; it is read as " +
-                       ClockText(instant.Clock) + " (" + preview.Offset + ").";
+      preview.Change = res::Format(res::IDS_CLOCKS_WENT_FORWARD,
+                                   {DurationText(instant.GapSeconds), ClockText(time),
+                                    ClockText(instant.Clock), preview.Offset});
       break;
     case sky::ClockChange::Repeated:
-      preview.Change = "The clocks went back on this day: " + ClockText(time) +
-                       " came twice; the first time (" + preview.Offset + ") is meant.";
+      preview.Change = res::Format(res::IDS_CLOCKS_WENT_BACK, {ClockText(time), preview.Offset});
       break;
   }
   return preview;

@@ -8,13 +8,14 @@
 #include <QVBoxLayout>
 
 #include "render/sky_view.h"
+#include "res/qt_text.h"
 #include "sky/sky_doc.h"
 #include "ui/chart_settings_form.h"
 
 CDeepSkyDialog::CDeepSkyDialog(CSkyDoc& doc, CSkyView& view, QWidget* parent)
     : QDialog(parent), doc_(doc), view_(view) {
   setObjectName("DeepSkyDialog");
-  setWindowTitle(QStringLiteral("Deep sky objects..."));
+  setWindowTitle(tr("Deep sky objects..."));
 
   // Catalogues, types, then label and drawing, each in a column.
   constexpr int kCatalogues = 2, kTypes = 5;
@@ -23,9 +24,9 @@ CDeepSkyDialog::CDeepSkyDialog(CSkyDoc& doc, CSkyView& view, QWidget* parent)
   for (const ui::RadioPair& pair : ui::DeepSkyRadioPairs()) {
     // Each pair in a box of its own, so the two buttons exclude each other and
     // the box's mnemonic leads to the chosen one.
-    auto* box = new QGroupBox(QString::fromUtf8(pair.Label), this);
-    auto* on = new QRadioButton(QString::fromUtf8(pair.OnText), box);
-    auto* off = new QRadioButton(QString::fromUtf8(pair.OffText), box);
+    auto* box = new QGroupBox(QtTranslated("ui", pair.Label), this);
+    auto* on = new QRadioButton(QtTranslated("ui", pair.OnText), box);
+    auto* off = new QRadioButton(QtTranslated("ui", pair.OffText), box);
     on->setObjectName(QStringLiteral("Radio%1").arg(pair.OnId));
     off->setObjectName(QStringLiteral("Radio%1").arg(pair.OffId));
     (doc_.Settings().*pair.Setting == 1 ? on : off)->setChecked(true);

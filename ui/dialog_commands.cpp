@@ -18,6 +18,7 @@
 #include "ui/fields_dialog.h"
 #include "ui/help_pages.h"
 #include "ui/help_window.h"
+#include "ui/language_dialog.h"
 #include "ui/list_search_dialog.h"
 #include "ui/location_dialog.h"
 #include "ui/magnitude_limits_dialog.h"
@@ -55,6 +56,12 @@ void CDialogCommands::DeepSkyOptions() {
 void CDialogCommands::Colours() {
   CColoursDialog dialog(doc_, view_, &owner_);
   dialog.exec();
+}
+
+void CDialogCommands::Language() {
+  CLanguageDialog dialog(QString::fromStdString(doc_.Settings().Language), &owner_);
+  if (dialog.exec() == QDialog::Accepted)
+    doc_.Settings().Language = dialog.Language().toStdString();
 }
 
 void CDialogCommands::DefineFields() {

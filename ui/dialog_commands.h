@@ -35,6 +35,8 @@ class CDialogCommands : public QObject {
   // and kept (CSkyDoc::ImportElements, as --elements), or the file, line
   // and field that refused them.
   void ImportOrbitalElements();
+  // The window's language, kept in the settings for the next start.
+  void Language();
   // Search: the five dialogs and the Tonight window.
   void SearchStar();
   void SearchConstellation();

@@ -16,6 +16,7 @@
 #include "res/qt_text.h"
 #include "sky/messages.h"
 #include "sky/sky_doc.h"
+#include "ui/screen_text.h"
 
 namespace {
 
@@ -30,13 +31,13 @@ std::string Text(const QLineEdit* box) { return box->text().toLatin1().toStdStri
 CFieldsDialog::CFieldsDialog(CSkyDoc& doc, CSkyView& view, CMessenger& messages, QWidget* parent)
     : QDialog(parent), doc_(doc), view_(view), messages_(messages), fields_(doc.Settings().Fields) {
   setObjectName("FieldsDialog");
-  setWindowTitle(QStringLiteral("Eyepiece Fields"));
+  setWindowTitle(tr("Eyepiece Fields"));
 
   list_ = new QListWidget(this);
   list_->setObjectName("FieldList");
-  auto* add = new QPushButton(QStringLiteral("&Add"), this);
-  auto* change = new QPushButton(QStringLiteral("&Change"), this);
-  auto* remove = new QPushButton(QStringLiteral("&Remove"), this);
+  auto* add = new QPushButton(tr("&Add"), this);
+  auto* change = new QPushButton(tr("&Change"), this);
+  auto* remove = new QPushButton(tr("&Remove"), this);
   add->setObjectName("AddField");
   change->setObjectName("ChangeField");
   remove->setObjectName("RemoveField");
@@ -47,9 +48,8 @@ CFieldsDialog::CFieldsDialog(CSkyDoc& doc, CSkyView& view, CMessenger& messages,
   name_->setMaxLength(static_cast<int>(sky::kMaxFieldNameLength));
   kind_ = new QComboBox(this);
   kind_->setObjectName("FieldKind");
-  kind_->addItems({QStringLiteral("Circle of a given diameter"),
-                   QStringLiteral("Eyepiece on a telescope"),
-                   QStringLiteral("Camera on a telescope")});
+  kind_->addItems({tr("Circle of a given diameter"), tr("Eyepiece on a telescope"),
+                   tr("Camera on a telescope")});
   const auto box = [this](const char* name) {
     auto* edit = new QLineEdit(this);
     edit->setObjectName(name);
@@ -65,15 +65,15 @@ CFieldsDialog::CFieldsDialog(CSkyDoc& doc, CSkyView& view, CMessenger& messages,
   size_->setObjectName("FieldSize");
 
   form_ = new QFormLayout;
-  form_->addRow(QStringLiteral("&Name:"), name_);
-  form_->addRow(QStringLiteral("&Kind:"), kind_);
-  form_->addRow(QStringLiteral("&Diameter (arc-minutes):"), diameter_);
-  form_->addRow(QStringLiteral("&Telescope focal length (mm):"), telescope_);
-  form_->addRow(QStringLiteral("&Eyepiece focal length (mm):"), eyepiece_);
-  form_->addRow(QStringLiteral("A&pparent field (\u00b0):"), apparent_);
-  form_->addRow(QStringLiteral("Sensor &width (mm):"), sensorWidth_);
-  form_->addRow(QStringLiteral("Sensor &height (mm):"), sensorHeight_);
-  form_->addRow(QStringLiteral("Field on the sky:"), size_);
+  form_->addRow(tr("&Name:"), name_);
+  form_->addRow(tr("&Kind:"), kind_);
+  form_->addRow(tr("&Diameter (arc-minutes):"), diameter_);
+  form_->addRow(tr("&Telescope focal length (mm):"), telescope_);
+  form_->addRow(tr("&Eyepiece focal length (mm):"), eyepiece_);
+  form_->addRow(tr("A&pparent field (\u00b0):"), apparent_);
+  form_->addRow(tr("Sensor &width (mm):"), sensorWidth_);
+  form_->addRow(tr("Sensor &height (mm):"), sensorHeight_);
+  form_->addRow(tr("Field on the sky:"), size_);
 
   auto* listButtons = new QVBoxLayout;
   for (QPushButton* button : {add, change, remove}) listButtons->addWidget(button);
@@ -123,8 +123,8 @@ void CFieldsDialog::FillList(int current) {
   const QSignalBlocker quiet(list_);
   list_->clear();
   for (const sky::EyepieceField& field : fields_)
-    list_->addItem(Latin1(field.Name) + QStringLiteral("  (") + QtText(sky::FieldSizeText(field)) +
-                   QStringLiteral(")"));
+    list_->addItem(Latin1(field.Name) + QStringLiteral("  (") +
+                   ui::ScreenText(sky::FieldSizeText(field)) + QStringLiteral(")"));
   list_->setCurrentRow(current);
 }
 
@@ -172,8 +172,9 @@ void CFieldsDialog::ShowSize() {
   sky::FieldTexts texts = TextsOfBoxes();
   texts.Name = "-";  // the size does not depend on the name
   sky::EyepieceField field;
-  size_->setText(sky::FieldFromTexts(texts, field).empty() ? QtText(sky::FieldSizeText(field))
-                                                           : QStringLiteral("-"));
+  size_->setText(sky::FieldFromTexts(texts, field).empty()
+                     ? ui::ScreenText(sky::FieldSizeText(field))
+                     : QStringLiteral("-"));
 }
 
 bool CFieldsDialog::FieldOfBoxes(sky::EyepieceField& field) {
@@ -185,8 +186,9 @@ bool CFieldsDialog::FieldOfBoxes(sky::EyepieceField& field) {
 
 bool CFieldsDialog::Add() {
   if (fields_.size() >= sky::kMaxEyepieceFields) {
-    messages_.Show(MessageIcon::Exclamation,
-                   res::Format(res::IDS_FIELDS_FULL, std::to_string(sky::kMaxEyepieceFields)));
+    messages_.Show(
+        MessageIcon::Exclamation,
+        TranslatedFormat(res::IDS_FIELDS_FULL, {std::to_string(sky::kMaxEyepieceFields)}));
     return false;
   }
   sky::EyepieceField field;

@@ -7,6 +7,7 @@
 
 #include "sky/search.h"
 #include "sky/sky_doc.h"
+#include "ui/screen_text.h"
 
 CFindBox::CFindBox(CSkyDoc& doc, CMessenger& messages, std::function<void()> redraw,
                    QWidget* parent)
@@ -49,7 +50,7 @@ void CFindBox::OnEdited(const QString& text) {
   QStringList rows;
   for (const sky::FindMatch& m : matches_)
     rows << tr("%1 \u2014 %2, %3\u00b0 %4")
-                .arg(QString::fromStdString(m.Name), QString::fromStdString(m.Kind))
+                .arg(QString::fromStdString(m.Name), ui::TranslatedText(m.Kind))
                 .arg(std::lround(m.AltitudeDeg))
                 .arg(m.AltitudeDeg >= 0 ? tr("up") : tr("below the horizon"));
   model_->setStringList(rows);

@@ -80,7 +80,7 @@ std::vector<Page> ReadOutline(const QString& directory) {
 CHelpWindow::CHelpWindow(const QString& directory, QWidget* parent)
     : QMainWindow(parent, Qt::Window), directory_(QDir(directory).absolutePath()) {
   setObjectName("HelpWindow");
-  setWindowTitle("Help");
+  setWindowTitle(tr("Help"));
   resize(920, 680);
 
   browser_ = new QTextBrowser;
@@ -88,33 +88,33 @@ CHelpWindow::CHelpWindow(const QString& directory, QWidget* parent)
   browser_->setSearchPaths({directory_});
   browser_->setOpenExternalLinks(true);
   browser_->setWhatsThis(
-      "The page of the guide. Click a link to follow it; Back (Alt+Left) "
-      "and Forward (Alt+Right) retrace your steps.");
+      tr("The page of the guide. Click a link to follow it; Back (Alt+Left) "
+         "and Forward (Alt+Right) retrace your steps."));
 
   contents_ = new QTreeWidget;
   contents_->setObjectName("HelpContents");
   contents_->setHeaderHidden(true);
   contents_->setWhatsThis(
-      "The guide's pages in their order, each with its sections. Click one "
-      "to read it.");
+      tr("The guide's pages in their order, each with its sections. Click one "
+         "to read it."));
   indexFilter_ = new QLineEdit;
   indexFilter_->setObjectName("HelpIndexFilter");
-  indexFilter_->setPlaceholderText("Type a word to look for");
+  indexFilter_->setPlaceholderText(tr("Type a word to look for"));
   indexFilter_->setClearButtonEnabled(true);
   indexFilter_->setWhatsThis(
-      "Type the start of a word: the index below keeps the entries that "
-      "contain it. Enter opens the first one.");
+      tr("Type the start of a word: the index below keeps the entries that "
+         "contain it. Enter opens the first one."));
   index_ = new QListWidget;
   index_->setObjectName("HelpIndex");
-  index_->setWhatsThis("Every topic of the guide in alphabetical order. Click one to read it.");
+  index_->setWhatsThis(tr("Every topic of the guide in alphabetical order. Click one to read it."));
   auto* indexPane = new QWidget;
   auto* indexLayout = new QVBoxLayout(indexPane);
   indexLayout->setContentsMargins(0, 0, 0, 0);
   indexLayout->addWidget(indexFilter_);
   indexLayout->addWidget(index_);
   auto* tabs = new QTabWidget;
-  tabs->addTab(contents_, "&Contents");
-  tabs->addTab(indexPane, "&Index");
+  tabs->addTab(contents_, tr("&Contents"));
+  tabs->addTab(indexPane, tr("&Index"));
   connect(tabs, &QTabWidget::currentChanged, this, [this, indexPane](int) {
     if (indexPane->isVisible()) indexFilter_->setFocus();
   });
@@ -126,23 +126,23 @@ CHelpWindow::CHelpWindow(const QString& directory, QWidget* parent)
   splitter->setSizes({240, 680});
   setCentralWidget(splitter);
 
-  QToolBar* bar = addToolBar("Navigation");
+  QToolBar* bar = addToolBar(tr("Navigation"));
   bar->setObjectName("HelpToolBar");
   bar->setMovable(false);
   bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-  QAction* back = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), "&Back");
+  QAction* back = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), tr("&Back"));
   back->setShortcut(QKeySequence::Back);
-  back->setWhatsThis("Goes back to the page you read before.");
+  back->setWhatsThis(tr("Goes back to the page you read before."));
   back->setEnabled(false);
-  QAction* forward = bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), "&Forward");
+  QAction* forward = bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), tr("&Forward"));
   forward->setShortcut(QKeySequence::Forward);
-  forward->setWhatsThis("Goes forward again after Back.");
+  forward->setWhatsThis(tr("Goes forward again after Back."));
   forward->setEnabled(false);
-  QAction* home = bar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), "C&ontents");
-  home->setWhatsThis("Goes to the guide's first page, the list of all its pages.");
+  QAction* home = bar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), tr("C&ontents"));
+  home->setWhatsThis(tr("Goes to the guide's first page, the list of all its pages."));
   QAction* usingHelp =
-      bar->addAction(style()->standardIcon(QStyle::SP_DialogHelpButton), "&Using Help");
-  usingHelp->setWhatsThis("Explains this window.");
+      bar->addAction(style()->standardIcon(QStyle::SP_DialogHelpButton), tr("&Using Help"));
+  usingHelp->setWhatsThis(tr("Explains this window."));
   connect(back, &QAction::triggered, browser_, &QTextBrowser::backward);
   connect(forward, &QAction::triggered, browser_, &QTextBrowser::forward);
   connect(browser_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
@@ -238,10 +238,11 @@ void CHelpWindow::ShowPage(const QString& page) {
     if (!section.isEmpty()) url.setFragment(section);
     browser_->setSource(url);
   } else {
-    browser_->setHtml("<h1>Page not found</h1><p>The user guide has no page <b>" +
-                      file.toHtmlEscaped() + "</b>: the folder <tt>" + directory_.toHtmlEscaped() +
-                      "</tt> should hold it. Installing Stellix again puts the guide back.</p>");
-    setWindowTitle("Help");
+    browser_->setHtml(tr("<h1>Page not found</h1><p>The user guide has no page <b>%1</b>: the "
+                         "folder <tt>%2</tt> should hold it. Installing Stellix again puts the "
+                         "guide back.</p>")
+                          .arg(file.toHtmlEscaped(), directory_.toHtmlEscaped()));
+    setWindowTitle(tr("Help"));
   }
   show();
   if (isMinimized()) showNormal();
@@ -258,7 +259,7 @@ QString CHelpWindow::CurrentPage() const {
 void CHelpWindow::PageChanged(const QUrl& source) {
   // The application's name follows on the title bar.
   const QString title = browser_->documentTitle();
-  setWindowTitle(title.isEmpty() ? QString("Help") : "Help: " + title);
+  setWindowTitle(title.isEmpty() ? tr("Help") : tr("Help: %1").arg(title));
   // The contents tree follows the page shown.
   const QString file = QFileInfo(source.toLocalFile()).fileName();
   for (int i = 0; i < contents_->topLevelItemCount(); ++i) {

@@ -58,7 +58,7 @@ CListSearchDialog::CListSearchDialog(CSkyDoc& doc, CMessenger& messages, int res
       placeOf_(std::move(placeOf)),
       list_(new CTypeAheadList(std::move(entryOf), this)) {
   setObjectName(QStringLiteral("Dialog%1").arg(resourceId));
-  setWindowTitle(QString::fromUtf8(caption));
+  setWindowTitle(tr(caption));
   setMinimumWidth(CaptionWidth(*this));
   list_->setObjectName(QStringLiteral("List1067"));
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -93,7 +93,7 @@ QString CListSearchDialog::SelectedText() const {
 void CListSearchDialog::OnOK() {
   const QString text = SelectedText();
   if (text.isEmpty()) {
-    messages_.Show(MessageIcon::Exclamation, res::String(nothingSelectedMessage_));
+    messages_.Show(MessageIcon::Exclamation, TranslatedString(nothingSelectedMessage_));
     return;
   }
   const std::optional<astro::EquatorialCoord> place = placeOf_(text.toStdString());
@@ -104,12 +104,14 @@ void CListSearchDialog::OnOK() {
 
 CStarSearchDialog::CStarSearchDialog(CSkyDoc& doc, CMessenger& messages, QWidget* parent)
     : CListSearchDialog(
-          doc, messages, 143, "Search for star...", StarSearchEntries(doc), res::IDS_SELECT_STAR,
+          doc, messages, 143, QT_TRANSLATE_NOOP("CListSearchDialog", "Search for star..."),
+          StarSearchEntries(doc), res::IDS_SELECT_STAR,
           [&doc](std::string_view entry) { return StarSearchPlace(doc, entry); }, parent) {}
 
 CConstellationSearchDialog::CConstellationSearchDialog(CSkyDoc& doc, CMessenger& messages,
                                                        QWidget* parent)
-    : CListSearchDialog(doc, messages, 144, "Search for constellation...",
+    : CListSearchDialog(doc, messages, 144,
+                        QT_TRANSLATE_NOOP("CListSearchDialog", "Search for constellation..."),
                         ConstellationSearchEntries(), res::IDS_SELECT_CONSTELLATION,
                         ConstellationSearchPlace, parent) {}
 
@@ -119,7 +121,8 @@ CNgcSearchDialog::CNgcSearchDialog(CSkyDoc& doc, CMessenger& messages, QWidget* 
 CNgcSearchDialog::CNgcSearchDialog(CSkyDoc& doc, CMessenger& messages,
                                    const std::vector<std::string>& entries, QWidget* parent)
     : CListSearchDialog(
-          doc, messages, 145, "Search for NGC...", entries, res::IDS_SELECT_NGC,
+          doc, messages, 145, QT_TRANSLATE_NOOP("CListSearchDialog", "Search for NGC..."), entries,
+          res::IDS_SELECT_NGC,
           [&doc](std::string_view entry) { return NgcSearchPlace(doc, entry); }, parent,
           // A copy: the list's texts are read from `entries` as well.
           [entries](std::string_view typed) { return NgcSearchMatch(entries, typed); }) {}

@@ -169,7 +169,7 @@ CLocationDialog::CLocationDialog(CSkyDoc& doc, CSkyView& view, CMessenger& messa
                                  QWidget* parent)
     : QDialog(parent), doc_(doc), view_(view), messages_(messages) {
   setObjectName("LocationDialog");
-  setWindowTitle(QStringLiteral("Observer's Location..."));
+  setWindowTitle(tr("Observer's Location..."));
 
   render::TextureImage bitmap;
   const render::BitmapError error =
@@ -183,7 +183,7 @@ CLocationDialog::CLocationDialog(CSkyDoc& doc, CSkyView& view, CMessenger& messa
   name_ = new QLineEdit(this);
   name_->setObjectName("LocationName");
   name_->setMaxLength(48);
-  auto* nameLabel = new QLabel(QStringLiteral("&Enter your location"), this);
+  auto* nameLabel = new QLabel(tr("&Enter your location"), this);
   nameLabel->setBuddy(name_);
 
   latDeg_ = NumberEdit("LatitudeDegrees", 2, "00", this);
@@ -197,9 +197,9 @@ CLocationDialog::CLocationDialog(CSkyDoc& doc, CSkyView& view, CMessenger& messa
   timeZone_ = NumberEdit("TimeZone", 5, "-00.0", this);
 
   auto* coordinates = new QGridLayout;
-  const auto addRow = [&](int row, const char* label, QLineEdit* degrees, QLineEdit* minutes,
+  const auto addRow = [&](int row, const QString& label, QLineEdit* degrees, QLineEdit* minutes,
                           CHemisphereBox* hemisphere) {
-    auto* text = new QLabel(QString::fromUtf8(label), this);
+    auto* text = new QLabel(label, this);
     text->setBuddy(degrees);
     coordinates->addWidget(text, row, 0);
     coordinates->addWidget(degrees, row, 1);
@@ -208,19 +208,19 @@ CLocationDialog::CLocationDialog(CSkyDoc& doc, CSkyView& view, CMessenger& messa
     coordinates->addWidget(new QLabel(QStringLiteral("'"), this), row, 4);
     coordinates->addWidget(hemisphere, row, 5);
   };
-  addRow(0, "L&atitude:", latDeg_, latMin_, ns_);
-  addRow(1, "Lo&ngitude:", longDeg_, longMin_, ew_);
-  auto* zoneLabel = new QLabel(QStringLiteral("&Time zone:"), this);
+  addRow(0, tr("L&atitude:"), latDeg_, latMin_, ns_);
+  addRow(1, tr("Lo&ngitude:"), longDeg_, longMin_, ew_);
+  auto* zoneLabel = new QLabel(tr("&Time zone:"), this);
   zoneLabel->setBuddy(timeZone_);
   coordinates->addWidget(zoneLabel, 2, 0);
   coordinates->addWidget(timeZone_, 2, 1);
-  coordinates->addWidget(new QLabel(QStringLiteral("hours ahead of Greenwich"), this), 2, 2, 1, 5);
+  coordinates->addWidget(new QLabel(tr("hours ahead of Greenwich"), this), 2, 2, 1, 5);
   coordinates->setColumnStretch(6, 1);
 
   zone_ = new QLabel(this);
   zone_->setObjectName("Zone");
   zone_->setWordWrap(true);
-  auto* zoneTitle = new QLabel(QStringLiteral("Time zone rules:"), this);
+  auto* zoneTitle = new QLabel(tr("Time zone rules:"), this);
   coordinates->addWidget(zoneTitle, 3, 0, Qt::AlignTop);
   coordinates->addWidget(zone_, 3, 1, 1, 6);
   // Nudged coordinates keep the place's zone; an offset typed by hand drops it.
@@ -234,8 +234,8 @@ CLocationDialog::CLocationDialog(CSkyDoc& doc, CSkyView& view, CMessenger& messa
   search_->setObjectName("CitySearch");
   search_->setClearButtonEnabled(true);
   search_->setPlaceholderText(
-      QStringLiteral("Type part of a name (%1 places)").arg(doc_.Catalogues.Places.size()));
-  auto* searchLabel = new QLabel(QStringLiteral("Fin&d:"), this);
+      tr("Type part of a name (%1 places)").arg(doc_.Catalogues.Places.size()));
+  auto* searchLabel = new QLabel(tr("Fin&d:"), this);
   searchLabel->setBuddy(search_);
   connect(search_, &QLineEdit::textChanged, this, &CLocationDialog::FillCities);
 
@@ -258,7 +258,7 @@ CLocationDialog::CLocationDialog(CSkyDoc& doc, CSkyView& view, CMessenger& messa
                    [](const auto& a, const auto& b) { return a.first < b.first; });
   for (const auto& key : keys) order_.push_back(key.second);
   FillCities({});
-  auto* citiesLabel = new QLabel(QStringLiteral("&Select location"), this);
+  auto* citiesLabel = new QLabel(tr("&Select location"), this);
   citiesLabel->setBuddy(cities_);
   connect(cities_, &QListWidget::itemSelectionChanged, this, &CLocationDialog::OnCitySelected);
   connect(cities_, &QListWidget::itemDoubleClicked, this, &CLocationDialog::accept);
@@ -326,14 +326,15 @@ void CLocationDialog::FillCities(const QString& text) {
 
 void CLocationDialog::SetZone(const std::string& zoneId) {
   zoneId_ = zoneId;
-  std::string text = ui::ZoneDescription(zoneId);
+  QString text = QtTranslated("ui", ui::ZoneDescription(zoneId));
   if (!zoneId.empty()) {
     sky::ClockRules rules;
     rules.ZoneId = zoneId;
-    text += " (" + sky::ZoneText(sky::ResolveLocalTime(rules, doc_.Sky.DocumentTime)) +
-            " on the date set)";
+    text =
+        tr("%1 (%2 on the date set)")
+            .arg(text, QtText(sky::ZoneText(sky::ResolveLocalTime(rules, doc_.Sky.DocumentTime))));
   }
-  zone_->setText(QtText(text));
+  zone_->setText(text);
 }
 
 void CLocationDialog::showEvent(QShowEvent* event) {

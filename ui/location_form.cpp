@@ -8,6 +8,7 @@
 #include "astro/format.h"
 #include "astro/longitude.h"
 #include "res/strings.h"
+#include "res/translatable.h"
 #include "sky/places.h"
 
 namespace ui {
@@ -115,8 +116,10 @@ std::optional<LocationFields> NamedPlaceAtMapPoint(MapPoint point,
 }
 
 std::string ZoneDescription(const std::string& zoneId) {
-  return zoneId.empty() ? "none: standard time as typed, summer time as this computer keeps it"
-                        : zoneId;
+  return zoneId.empty()
+             ? STELLIX_TEXT("ui",
+                            "none: standard time as typed, summer time as this computer keeps it")
+             : zoneId;
 }
 
 std::optional<LocationFields> PlaceAtMapPoint(MapPoint point) {

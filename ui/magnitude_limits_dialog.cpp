@@ -74,7 +74,7 @@ QSlider* MagnitudeSlider(const char* name, int last, QWidget* parent) {
 CMagnitudeLimitsDialog::CMagnitudeLimitsDialog(CSkyDoc& doc, CSkyView& view, QWidget* parent)
     : QDialog(parent), doc_(doc), view_(view) {
   setObjectName("MagnitudeLimitsDialog");
-  setWindowTitle(QStringLiteral("Magnitude limits..."));
+  setWindowTitle(tr("Magnitude limits..."));
 
   // In the automatic mode the sliders show the limits of the present zoom.
   if (doc_.Settings().AutoMode) doc_.UpdateAutoLimits(view_.Zoom);
@@ -84,14 +84,14 @@ CMagnitudeLimitsDialog::CMagnitudeLimitsDialog(CSkyDoc& doc, CSkyView& view, QWi
   stars_->setValue(ui::StarsSliderPosition(doc_.Settings().StarsLimit));
   deepSky_->setValue(ui::DeepSkySliderPosition(doc_.Settings().DeepSkyLimit));
 
-  autoMode_ = new QCheckBox(QStringLiteral("&Auto mode"), this);
+  autoMode_ = new QCheckBox(tr("&Auto mode"), this);
   autoMode_->setObjectName("AutoMode");
   autoMode_->setChecked(doc_.Settings().AutoMode == 1);
 
   auto* grid = new QGridLayout;
-  const auto addSlider = [&](int row, const char* label, QSlider* slider,
+  const auto addSlider = [&](int row, const QString& label, QSlider* slider,
                              std::span<const ui::SliderTick> ticks) {
-    auto* title = new QLabel(QString::fromUtf8(label), this);
+    auto* title = new QLabel(label, this);
     title->setBuddy(slider);
     auto* scale = new CSliderScale(slider, ticks, this);
     auto* unit = new QLabel(QString::fromUtf8(ui::kMagnitudeUnit), this);
@@ -109,9 +109,9 @@ CMagnitudeLimitsDialog::CMagnitudeLimitsDialog(CSkyDoc& doc, CSkyView& view, QWi
     connect(autoMode_, &QCheckBox::toggled, this, greyOut);
     greyOut(autoMode_->isChecked());
   };
-  addSlider(0, "&Stars", stars_, ui::StarsSliderTicks());
+  addSlider(0, tr("&Stars"), stars_, ui::StarsSliderTicks());
   grid->setRowMinimumHeight(3, fontMetrics().height() / 2);
-  addSlider(4, "&Deep sky objects", deepSky_, ui::DeepSkySliderTicks());
+  addSlider(4, tr("&Deep sky objects"), deepSky_, ui::DeepSkySliderTicks());
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &CMagnitudeLimitsDialog::accept);

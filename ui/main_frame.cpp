@@ -3,12 +3,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDate>
 #include <QDialog>
 #include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -39,6 +41,7 @@
 #include "ui/object_cards.h"
 #include "ui/picture_window.h"
 #include "ui/real_time_clock.h"
+#include "ui/screen_text.h"
 #include "ui/status_panes.h"
 #include "ui/telescope_control.h"
 #include "ui/whats_this.h"
@@ -90,9 +93,9 @@ CMainFrame::CMainFrame(CSkyDoc& doc, CMessenger& messages)
   setCentralWidget(view_);
   view_->setFocus();
   view_->setWhatsThis(
-      "<b>The sky</b><p>Click a point to bring it to the centre; drag to turn the sky; turn the "
-      "mouse wheel to zoom. Click an object with the right button for its card. The arrow keys "
-      "move the field the way they point, * and / on the numeric keypad zoom.</p>");
+      tr("<b>The sky</b><p>Click a point to bring it to the centre; drag to turn the sky; turn the "
+         "mouse wheel to zoom. Click an object with the right button for its card. The arrow keys "
+         "move the field the way they point, * and / on the numeric keypad zoom.</p>"));
   connect(view_, &CSkyView::LeaveFullScreen, this, [this] {
     if (doc_.Run.FullScreen) ToggleFullScreen();
   });
@@ -136,12 +139,11 @@ void CMainFrame::CreateActions() {
     const QString prompt = QtString(command.Id);
     const QString statusText = prompt.section('\n', 0, 0);
     const QString tooltip = prompt.contains('\n') ? prompt.section('\n', 1) : prompt;
-    auto* action =
-        new QAction(command.MenuText ? QString::fromUtf8(command.MenuText) : tooltip, this);
+    auto* action = new QAction(command.MenuText ? ui::CommandMenuText(command) : tooltip, this);
     action->setStatusTip(statusText);
     action->setToolTip(tooltip);
     const char* whatsThis = ui::WhatsThisText(command.Id);
-    action->setWhatsThis(whatsThis ? QString::fromUtf8(whatsThis) : statusText);
+    action->setWhatsThis(whatsThis ? QtTranslated("WhatsThis", whatsThis) : statusText);
     action->setIcon(CommandIcon(command.Id));
     if (command.Key)
       action->setShortcuts(QKeySequence::listFromString(QString::fromUtf8(command.Key)));
@@ -173,7 +175,7 @@ void CMainFrame::CreateMenus() {
     connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
   };
   QMenuBar* bar = menuBar();
-  QMenu* file = bar->addMenu("&File");
+  QMenu* file = bar->addMenu(tr("&File"));
   fill(file, {ID_FILE_OPEN, ID_FILE_IMPORT_ELEMENTS, 0, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW,
               ID_FILE_PRINT_SETUP, 0, ID_FILE_RECENT_FIRST});
   // The other entries of the recent-file list follow the first.
@@ -185,7 +187,7 @@ void CMainFrame::CreateMenus() {
     file->addAction(action);
   }
   fill(file, {0, ID_APP_EXIT});
-  viewMenu_ = bar->addMenu("&View");
+  viewMenu_ = bar->addMenu(tr("&View"));
   fill(viewMenu_, {ID_VIEW_GRIDS,
                    ID_VIEW_ALT_AZ_GRID,
                    ID_VIEW_MERIDIAN,
@@ -213,24 +215,24 @@ void CMainFrame::CreateMenus() {
                    0,
                    ID_VIEW_TOOLBAR,
                    ID_VIEW_STATUS_BAR});
-  QMenu* settings = bar->addMenu("&Settings");
-  fill(settings->addMenu("&Chart Mode"), {ID_SETTINGS_EQUATORIAL, ID_SETTINGS_LOCAL_HORIZON});
+  QMenu* settings = bar->addMenu(tr("&Settings"));
+  fill(settings->addMenu(tr("&Chart Mode")), {ID_SETTINGS_EQUATORIAL, ID_SETTINGS_LOCAL_HORIZON});
   fill(settings, {ID_SETTINGS_DATE_TIME, ID_SETTINGS_LOCATION, ID_SETTINGS_MAGNITUDE_LIMITS});
-  fill(settings->addMenu("&Stars"), {ID_SETTINGS_STARS_POINTS, ID_SETTINGS_STARS_BITMAPS});
-  fill(settings, {ID_SETTINGS_DEEP_SKY, ID_SETTINGS_COLOURS});
-  fill(settings->addMenu("Sky &Background"), {ID_SETTINGS_SKY_BLACK, ID_SETTINGS_SKY_COLOUR});
-  fill(bar->addMenu("&Time"), {ID_TIME_REAL_TIME});
-  QMenu* search = bar->addMenu("Sea&rch");
+  fill(settings->addMenu(tr("&Stars")), {ID_SETTINGS_STARS_POINTS, ID_SETTINGS_STARS_BITMAPS});
+  fill(settings, {ID_SETTINGS_DEEP_SKY, ID_SETTINGS_COLOURS, ID_SETTINGS_LANGUAGE});
+  fill(settings->addMenu(tr("Sky &Background")), {ID_SETTINGS_SKY_BLACK, ID_SETTINGS_SKY_COLOUR});
+  fill(bar->addMenu(tr("&Time")), {ID_TIME_REAL_TIME});
+  QMenu* search = bar->addMenu(tr("Sea&rch"));
   fill(search, {ID_SEARCH_STAR, ID_SEARCH_CONSTELLATION, ID_SEARCH_SOLAR_SYSTEM, ID_SEARCH_TONIGHT,
                 ID_SEARCH_ALTITUDE_PLOT});
-  fill(search->addMenu("&Deep Sky Object"), {ID_SEARCH_MESSIER, ID_SEARCH_NGC});
-  fill(search->addMenu("&Horizon Point"),
+  fill(search->addMenu(tr("&Deep Sky Object")), {ID_SEARCH_MESSIER, ID_SEARCH_NGC});
+  fill(search->addMenu(tr("&Horizon Point")),
        {ID_HORIZON_EAST, ID_HORIZON_WEST, ID_HORIZON_NORTH, ID_HORIZON_SOUTH, 0, ID_HORIZON_ZENITH,
         ID_HORIZON_NADIR});
-  fill(bar->addMenu("T&ools"),
+  fill(bar->addMenu(tr("T&ools")),
        {ID_TOOLS_TELESCOPE, 0, ID_TELESCOPE_SLEW, ID_TELESCOPE_SYNC, ID_TELESCOPE_SLEW_CENTRE,
         ID_TELESCOPE_ABORT, 0, ID_TELESCOPE_PARK, ID_TELESCOPE_UNPARK, 0, ID_TELESCOPE_FOLLOW});
-  fill(bar->addMenu("&Help"), {ID_HELP_CONTENTS, ID_HELP_USING, 0, ID_APP_ABOUT});
+  fill(bar->addMenu(tr("&Help")), {ID_HELP_CONTENTS, ID_HELP_USING, 0, ID_APP_ABOUT});
 }
 
 void CMainFrame::CreateToolBars() {
@@ -277,7 +279,7 @@ void CMainFrame::CreateToolBars() {
       const QString prompt = QtString(kTimeStepBoxId);
       timeStepBox_->setToolTip(prompt.section('\n', 1));
       timeStepBox_->setStatusTip(prompt.section('\n', 0, 0));
-      timeStepBox_->setWhatsThis(QString::fromUtf8(ui::WhatsThisText(kTimeStepBoxId)));
+      timeStepBox_->setWhatsThis(QtTranslated("WhatsThis", ui::WhatsThisText(kTimeStepBoxId)));
       QFont bold = timeStepBox_->font();
       bold.setBold(true);
       timeStepBox_->setFont(bold);
@@ -304,8 +306,8 @@ void CMainFrame::CreateToolBars() {
     navigationToolBar_->addAction(Action(id));
   // The View menu lists it beside the main toolbar's own command.
   QAction* shown = navigationToolBar_->toggleViewAction();
-  shown->setText(QStringLiteral("Na&vigation Toolbar"));
-  shown->setStatusTip(QStringLiteral("Show or hide the navigation toolbar"));
+  shown->setText(tr("Na&vigation Toolbar"));
+  shown->setStatusTip(tr("Show or hide the navigation toolbar"));
   viewMenu_->insertAction(Action(ID_VIEW_STATUS_BAR), shown);
 }
 
@@ -315,14 +317,15 @@ void CMainFrame::CreateStatusBar() {
                  res::IDS_PANE_DATE})
     panes_[id] = AddPane(id);
   statusBar()->installEventFilter(this);
-  panes_[res::IDS_PANE_RA]->setWhatsThis("Right ascension (J2000) of the sky under the pointer.");
-  panes_[res::IDS_PANE_DEC]->setWhatsThis("Declination (J2000) of the sky under the pointer.");
+  panes_[res::IDS_PANE_RA]->setWhatsThis(
+      tr("Right ascension (J2000) of the sky under the pointer."));
+  panes_[res::IDS_PANE_DEC]->setWhatsThis(tr("Declination (J2000) of the sky under the pointer."));
   panes_[res::IDS_PANE_PLACE]->setWhatsThis(
-      "The observer's place; Settings > Observer's Location changes it.");
+      tr("The observer's place; Settings > Observer's Location changes it."));
   panes_[res::IDS_PANE_TIME]->setWhatsThis(
-      "The local time of the sky shown, with the time zone's abbreviation and its offset from "
-      "Universal Time.");
-  panes_[res::IDS_PANE_DATE]->setWhatsThis("The date of the sky shown.");
+      tr("The local time of the sky shown, with the time zone's abbreviation and its offset from "
+         "Universal Time."));
+  panes_[res::IDS_PANE_DATE]->setWhatsThis(tr("The date of the sky shown."));
   connect(view_, &CSkyView::CursorMoved, this, [this] {
     panes_[res::IDS_PANE_RA]->setText(view_->RaPaneText());
     panes_[res::IDS_PANE_DEC]->setText(view_->DecPaneText());
@@ -419,7 +422,10 @@ void CMainFrame::UpdatePanes() {
     FitPanes();
   }
   show(timePane, QtText(TimePaneText(t.Hour, t.Minute) + (zoneInTimePane_ ? " " + zone : "")));
-  show(panes_[res::IDS_PANE_DATE], QtText(DatePaneText(t.Year, t.Month, t.Day)));
+  // Day, month and year as the program always wrote them, the month's name in the locale's
+  // language.
+  show(panes_[res::IDS_PANE_DATE],
+       QLocale().toString(QDate(t.Year, t.Month, t.Day), QStringLiteral("dd  MMM yyyy")));
   ShowFollowing();
 }
 
@@ -440,7 +446,7 @@ void CMainFrame::UpdateCommandStates() {
 }
 
 void CMainFrame::ShowFollowing() {
-  QString text = QtText(sky::FollowingText(doc_));
+  QString text = ui::TranslatedText(sky::FollowingText(doc_));
   if (text.isEmpty()) text = telescope_->StatusText();
   if (statusBar()->currentMessage() == text) return;
   if (text.isEmpty())
@@ -537,7 +543,7 @@ void CMainFrame::OpenRecentFile(int index) {
   const std::string path = list[index];
   std::error_code ec;
   if (!std::filesystem::is_regular_file(path, ec)) {
-    messages_.Show(MessageIcon::Stop, res::Format(res::IDS_CANT_OPEN_FILE, path));
+    messages_.Show(MessageIcon::Stop, TranslatedFormat(res::IDS_CANT_OPEN_FILE, {path}));
     sky::RemoveRecentFile(list, path);
     UpdateRecentFileMenu();
     UpdateCommandStates();
@@ -565,7 +571,7 @@ void CMainFrame::UpdateRecentFileMenu() {
     if (used)
       action->setText(QtText(sky::RecentFileMenuText(i, list[i])));
     else if (i == 0)
-      action->setText(QStringLiteral("Recent File"));
+      action->setText(tr("Recent File"));
     action->setVisible(used || i == 0);
   }
 }

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "res/qt_text.h"
+#include "ui/screen_text.h"
 #include "ui/splash_window.h"
 
 void CMessageBoxes::Show(MessageIcon icon, std::string_view text) {
@@ -21,7 +22,7 @@ void CMessageBoxes::Show(MessageIcon icon, std::string_view text) {
   QMessageBox box(icon == MessageIcon::Stop          ? QMessageBox::Critical
                   : icon == MessageIcon::Exclamation ? QMessageBox::Warning
                                                      : QMessageBox::Information,
-                  QtString(res::IDS_APP_TITLE), QtText(text), QMessageBox::Ok,
-                  QApplication::activeWindow());
+                  QtString(res::IDS_APP_TITLE), ui::TranslatedText(std::string(text)),
+                  QMessageBox::Ok, QApplication::activeWindow());
   box.exec();
 }

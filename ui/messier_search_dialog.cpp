@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "res/qt_text.h"
 #include "res/strings.h"
 #include "sky/messages.h"
 #include "sky/search.h"
@@ -16,14 +17,14 @@
 CMessierSearchDialog::CMessierSearchDialog(CSkyDoc& doc, CMessenger& messages, QWidget* parent)
     : QDialog(parent), doc_(doc), messages_(messages), field_(new QLineEdit(this)) {
   setObjectName(QStringLiteral("Dialog146"));
-  setWindowTitle(QStringLiteral("Search for Messier..."));
+  setWindowTitle(tr("Search for Messier..."));
   setMinimumWidth(CaptionWidth(*this));
   field_->setObjectName(QStringLiteral("Edit1069"));
   field_->setMaxLength(kMessierFieldLength);
   // Wide enough for the longest name the field takes, "M 110", and a little more.
   field_->setMinimumWidth(field_->fontMetrics().horizontalAdvance(QStringLiteral("M 1100")) + 12);
 
-  auto* group = new QGroupBox(QStringLiteral("Enter catalog number"), this);
+  auto* group = new QGroupBox(tr("Enter catalog number"), this);
   auto* groupLayout = new QVBoxLayout(group);
   groupLayout->addWidget(field_);
 
@@ -42,7 +43,7 @@ CMessierSearchDialog::CMessierSearchDialog(CSkyDoc& doc, CMessenger& messages, Q
 void CMessierSearchDialog::OnOK() {
   const MessierSearchResult result = CheckMessierField(doc_, field_->text().toStdString());
   if (result.MessageId != 0) {
-    messages_.Show(MessageIcon::Exclamation, res::String(result.MessageId));
+    messages_.Show(MessageIcon::Exclamation, TranslatedString(result.MessageId));
     return;
   }
   if (!CentreOn(doc_, messages_, result.Place.RightAscension, result.Place.Declination)) return;

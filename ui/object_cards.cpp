@@ -13,6 +13,7 @@
 #include "sky/object_info.h"
 #include "sky/pick_walk.h"
 #include "ui/picture_window.h"
+#include "ui/screen_text.h"
 
 namespace {
 
@@ -45,14 +46,14 @@ CInfoCard::CInfoCard(const QString& caption, QWidget* parent) : QDialog(parent) 
 
 QLabel* CInfoCard::Field(int id) const { return findChild<QLabel*>(ObjectName(id)); }
 
-void CInfoCard::AddRow(int labelId, const char* label, Fields fields) {
-  auto* caption = new QLabel(QString::fromUtf8(label), this);
+void CInfoCard::AddRow(int labelId, const QString& label, Fields fields) {
+  auto* caption = new QLabel(label, this);
   caption->setObjectName(ObjectName(labelId));
   caption->setFont(CaptionFont());
   grid_->addWidget(caption, rows_, 0);
   int column = 1;
   for (const auto& [id, text] : fields) {
-    auto* field = new QLabel(QtText(text), this);
+    auto* field = new QLabel(ui::ScreenText(text), this);
     field->setObjectName(ObjectName(id));
     // A user copies coordinates from here.
     field->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -66,10 +67,10 @@ void CInfoCard::AddRow(int labelId, const char* label, Fields fields) {
 }
 
 void CInfoCard::AddDateRows(int labelId, const sky::AngleTexts& ra, const sky::AngleTexts& dec) {
-  AddRow(labelId,
-         "Right ascension (of date):", {{1110, ra.Whole}, {1111, ra.Minutes}, {1112, ra.Seconds}});
-  AddRow(labelId + 1,
-         "Declination (of date):", {{1113, dec.Whole}, {1114, dec.Minutes}, {1115, dec.Seconds}});
+  AddRow(labelId, tr("Right ascension (of date):"),
+         {{1110, ra.Whole}, {1111, ra.Minutes}, {1112, ra.Seconds}});
+  AddRow(labelId + 1, tr("Declination (of date):"),
+         {{1113, dec.Whole}, {1114, dec.Minutes}, {1115, dec.Seconds}});
 }
 
 void CInfoCard::AddRiseSetRows(const sky::RiseSetTexts& t) {
@@ -77,14 +78,14 @@ void CInfoCard::AddRiseSetRows(const sky::RiseSetTexts& t) {
   for (const sky::RiseSetEvent event : t.Order) {
     switch (event) {
       case sky::RiseSetEvent::Rise:
-        AddRow(1120, "Rise:", {{1130, t.Rise}});
+        AddRow(1120, tr("Rise:"), {{1130, t.Rise}});
         break;
       case sky::RiseSetEvent::Transit:
-        AddRow(1121, "Transit:", {{1131, t.Transit}});
-        AddRow(1122, "Transit altitude:", {{1132, t.TransitAltitude}});
+        AddRow(1121, tr("Transit:"), {{1131, t.Transit}});
+        AddRow(1122, tr("Transit altitude:"), {{1132, t.TransitAltitude}});
         break;
       case sky::RiseSetEvent::Set:
-        AddRow(1123, "Set:", {{1133, t.Set}});
+        AddRow(1123, tr("Set:"), {{1133, t.Set}});
         break;
     }
   }
@@ -96,7 +97,7 @@ void CInfoCard::AddButtons(bool withImage, const std::filesystem::path& imagesDi
   buttons_ = buttons;
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   if (withImage) {
-    imageButton_ = buttons->addButton(QStringLiteral("Image"), QDialogButtonBox::ActionRole);
+    imageButton_ = buttons->addButton(tr("Image"), QDialogButtonBox::ActionRole);
     imageButton_->setObjectName(ObjectName(kImageButtonId));
     if (const std::optional<std::string> file = sky::FindPicture(imagesDirectory, pictureName))
       pictureFile_ = *file;
@@ -131,20 +132,20 @@ void CInfoCard::OfferSlew() {
 CStarInfoDialog::CStarInfoDialog(const CSkyDoc& doc, int starIndex, QWidget* parent)
     : CInfoCard(QString(), parent) {
   const sky::StarCard c = sky::StarCardOf(doc, starIndex);
-  setWindowTitle(QtText(c.Caption));
-  AddRow(1086, "HR number:", {{1043, c.Hr}});
-  AddRow(1087, "Bayer:", {{1040, c.Bayer}});
-  AddRow(1088, "Flamsteed:", {{1041, c.Flamsteed}});
-  AddRow(1089, "Proper name:", {{1038, c.Name}});
-  AddRow(1090, "Right ascension (J2000):",
+  setWindowTitle(ui::ScreenText(c.Caption));
+  AddRow(1086, tr("HR number:"), {{1043, c.Hr}});
+  AddRow(1087, tr("Bayer:"), {{1040, c.Bayer}});
+  AddRow(1088, tr("Flamsteed:"), {{1041, c.Flamsteed}});
+  AddRow(1089, tr("Proper name:"), {{1038, c.Name}});
+  AddRow(1090, tr("Right ascension (J2000):"),
          {{1045, c.Ra.Whole}, {1047, c.Ra.Minutes}, {1048, c.Ra.Seconds}});
-  AddRow(1091, "Declination (J2000):",
+  AddRow(1091, tr("Declination (J2000):"),
          {{1049, c.Dec.Whole}, {1050, c.Dec.Minutes}, {1051, c.Dec.Seconds}});
   AddDateRows(1096, c.RaDate, c.DecDate);
-  AddRow(1092, "Altitude:", {{1052, c.Altitude}});
-  AddRow(1093, "Azimuth:", {{1053, c.Azimuth}});
-  AddRow(1094, "Magnitude:", {{1054, c.Magnitude}});
-  AddRow(1095, "Spectral type:", {{1055, c.Spectrum}});
+  AddRow(1092, tr("Altitude:"), {{1052, c.Altitude}});
+  AddRow(1093, tr("Azimuth:"), {{1053, c.Azimuth}});
+  AddRow(1094, tr("Magnitude:"), {{1054, c.Magnitude}});
+  AddRow(1095, tr("Spectral type:"), {{1055, c.Spectrum}});
   AddRiseSetRows(c.RiseSet);
   AddButtons(false, {}, {}, nullptr);
 }
@@ -152,22 +153,22 @@ CStarInfoDialog::CStarInfoDialog(const CSkyDoc& doc, int starIndex, QWidget* par
 CFaintStarInfoDialog::CFaintStarInfoDialog(const CSkyDoc& doc, int index, QWidget* parent)
     : CInfoCard(QString(), parent) {
   const sky::FaintStarCard c = sky::FaintStarCardOf(doc, index);
-  setWindowTitle(QtText(c.Caption));
+  setWindowTitle(ui::ScreenText(c.Caption));
   if (!c.Hip.empty())
-    AddRow(1086, "HIP number:", {{1140, c.Hip}});
+    AddRow(1086, tr("HIP number:"), {{1140, c.Hip}});
   else
-    AddRow(1086, "Designation:", {{1141, c.Name}});
-  AddRow(1090, "Right ascension (J2000):",
+    AddRow(1086, tr("Designation:"), {{1141, c.Name}});
+  AddRow(1090, tr("Right ascension (J2000):"),
          {{1045, c.Ra.Whole}, {1047, c.Ra.Minutes}, {1048, c.Ra.Seconds}});
-  AddRow(1091, "Declination (J2000):",
+  AddRow(1091, tr("Declination (J2000):"),
          {{1049, c.Dec.Whole}, {1050, c.Dec.Minutes}, {1051, c.Dec.Seconds}});
   AddDateRows(1096, c.RaDate, c.DecDate);
-  AddRow(1092, "Altitude:", {{1052, c.Altitude}});
-  AddRow(1093, "Azimuth:", {{1053, c.Azimuth}});
-  AddRow(1094, "Magnitude:", {{1054, c.Magnitude}});
+  AddRow(1092, tr("Altitude:"), {{1052, c.Altitude}});
+  AddRow(1093, tr("Azimuth:"), {{1053, c.Azimuth}});
+  AddRow(1094, tr("Magnitude:"), {{1054, c.Magnitude}});
   // The colour and the spectral type only where the catalogue gives them.
-  if (!c.ColourIndex.empty()) AddRow(1098, "Colour index (B-V):", {{1142, c.ColourIndex}});
-  if (!c.Spectrum.empty()) AddRow(1095, "Spectral type:", {{1055, c.Spectrum}});
+  if (!c.ColourIndex.empty()) AddRow(1098, tr("Colour index (B-V):"), {{1142, c.ColourIndex}});
+  if (!c.Spectrum.empty()) AddRow(1095, tr("Spectral type:"), {{1055, c.Spectrum}});
   AddRiseSetRows(c.RiseSet);
   AddButtons(false, {}, {}, nullptr);
 }
@@ -177,27 +178,27 @@ CBodyInfoDialog::CBodyInfoDialog(const CSkyDoc& doc, int bodyIndex,
                                  QWidget* parent)
     : CInfoCard(QString(), parent) {
   const sky::BodyCard c = sky::BodyCardOf(doc, bodyIndex);
-  setWindowTitle(QtText(c.Caption));
-  AddRow(1086, "Right ascension (J2000):",
+  setWindowTitle(ui::ScreenText(c.Caption));
+  AddRow(1086, tr("Right ascension (J2000):"),
          {{1045, c.Ra.Whole}, {1047, c.Ra.Minutes}, {1048, c.Ra.Seconds}});
-  AddRow(1087, "Declination (J2000):",
+  AddRow(1087, tr("Declination (J2000):"),
          {{1049, c.Dec.Whole}, {1050, c.Dec.Minutes}, {1051, c.Dec.Seconds}});
   AddDateRows(1095, c.RaDate, c.DecDate);
-  AddRow(1088, "Altitude:", {{1052, c.Altitude}});
-  AddRow(1089, "Azimuth:", {{1053, c.Azimuth}});
-  AddRow(1090, "Distance from Earth:", {{1059, c.DistanceEarth}});
-  AddRow(1091, "Distance from Sun:", {{1060, c.DistanceSun}});
-  AddRow(1092, "Illuminated fraction:", {{1062, c.Illuminated}});
-  AddRow(1093, "Magnitude:", {{1054, c.Magnitude}});
-  AddRow(1094, "Angular size:", {{1061, c.Size}});
+  AddRow(1088, tr("Altitude:"), {{1052, c.Altitude}});
+  AddRow(1089, tr("Azimuth:"), {{1053, c.Azimuth}});
+  AddRow(1090, tr("Distance from Earth:"), {{1059, c.DistanceEarth}});
+  AddRow(1091, tr("Distance from Sun:"), {{1060, c.DistanceSun}});
+  AddRow(1092, tr("Illuminated fraction:"), {{1062, c.Illuminated}});
+  AddRow(1093, tr("Magnitude:"), {{1054, c.Magnitude}});
+  AddRow(1094, tr("Angular size:"), {{1061, c.Size}});
   AddRiseSetRows(c.RiseSet);
   if (astro::BodyAt(bodyIndex) == astro::Body::Sun) {
-    AddRow(1124, "Civil twilight:", {{1134, c.Civil.Span}});
-    AddRow(1125, "Nautical twilight:", {{1135, c.Nautical.Span}});
-    AddRow(1126, "Astronomical twilight:", {{1136, c.Astronomical.Span}});
+    AddRow(1124, tr("Civil twilight:"), {{1134, c.Civil.Span}});
+    AddRow(1125, tr("Nautical twilight:"), {{1135, c.Nautical.Span}});
+    AddRow(1126, tr("Astronomical twilight:"), {{1136, c.Astronomical.Span}});
   } else if (astro::BodyAt(bodyIndex) == astro::Body::Moon) {
-    AddRow(1127, "Phase:", {{1137, c.Phase}});
-    AddRow(1128, "Age:", {{1138, c.Age}});
+    AddRow(1127, tr("Phase:"), {{1137, c.Phase}});
+    AddRow(1128, tr("Age:"), {{1138, c.Age}});
   }
   AddButtons(true, imagesDirectory, c.Caption, &messages);
 }
@@ -206,16 +207,16 @@ CDeepSkyInfoDialog::CDeepSkyInfoDialog(const sky::DeepSkyCard& c,
                                        const std::filesystem::path& imagesDirectory,
                                        CMessenger& messages, QWidget* parent)
     : CInfoCard(QString(), parent) {
-  setWindowTitle(QtText(c.Caption));
-  AddRow(1086, "Catalog number:", {{1064, c.Number}});
-  AddRow(1087, "Common name:", {{1065, c.Name}});
-  AddRow(1088, "Right ascension (J2000):", {{1045, c.Ra.Whole}, {1047, c.Ra.Minutes}});
-  AddRow(1089, "Declination (J2000):", {{1049, c.Dec.Whole}, {1050, c.Dec.Minutes}});
+  setWindowTitle(ui::ScreenText(c.Caption));
+  AddRow(1086, tr("Catalog number:"), {{1064, c.Number}});
+  AddRow(1087, tr("Common name:"), {{1065, c.Name}});
+  AddRow(1088, tr("Right ascension (J2000):"), {{1045, c.Ra.Whole}, {1047, c.Ra.Minutes}});
+  AddRow(1089, tr("Declination (J2000):"), {{1049, c.Dec.Whole}, {1050, c.Dec.Minutes}});
   AddDateRows(1094, c.RaDate, c.DecDate);
-  AddRow(1090, "Altitude:", {{1052, c.Altitude}});
-  AddRow(1091, "Azimuth:", {{1053, c.Azimuth}});
-  AddRow(1092, "Magnitude:", {{1054, c.Magnitude}});
-  AddRow(1093, "Type:", {{1066, c.Type}});
+  AddRow(1090, tr("Altitude:"), {{1052, c.Altitude}});
+  AddRow(1091, tr("Azimuth:"), {{1053, c.Azimuth}});
+  AddRow(1092, tr("Magnitude:"), {{1054, c.Magnitude}});
+  AddRow(1093, tr("Type:"), {{1066, c.Type}});
   AddRiseSetRows(c.RiseSet);
   AddButtons(true, imagesDirectory, c.PictureName, &messages);
 }
@@ -288,7 +289,7 @@ void ShowObjectsUnderPointer(const std::vector<sky::PickHit>& hits, const CSkyDo
         CSmallBodyInfoDialog(doc, step.Index, parent).exec();
         break;
       case sky::PickStep::Notice:
-        messages.Show(MessageIcon::Information, res::String(step.Index));
+        messages.Show(MessageIcon::Information, QtString(step.Index).toStdString());
         break;
     }
     if (asked) {

@@ -48,7 +48,7 @@ class CInfoCard : public QDialog {
  protected:
   CInfoCard(const QString& caption, QWidget* parent);
   // A row: the caption label `labelId` with `label`, then text fields.
-  void AddRow(int labelId, const char* label,
+  void AddRow(int labelId, const QString& label,
               std::initializer_list<std::pair<int, std::string>> fields);
   // The rows of the apparent place of date, captions `labelId` and `labelId` + 1.
   void AddDateRows(int labelId, const sky::AngleTexts& ra, const sky::AngleTexts& dec);

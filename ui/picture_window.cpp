@@ -38,7 +38,7 @@ CPictureWindow::~CPictureWindow() = default;
 bool ShowPictureFile(const std::string& path, CMessenger& messages, QWidget* parent) {
   auto picture = std::make_unique<CPicture>(path);
   if (!picture->Loaded()) {
-    messages.Show(MessageIcon::Stop, res::Format(res::IDS_CANT_LOAD_IMAGE, path));
+    messages.Show(MessageIcon::Stop, TranslatedFormat(res::IDS_CANT_LOAD_IMAGE, {path}));
     return false;
   }
   CPictureWindow window(std::move(picture), parent);

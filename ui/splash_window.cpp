@@ -92,7 +92,8 @@ namespace ui {
 bool IsColourDepthEnough(int bitsPerPixel) { return bitsPerPixel > 8; }
 
 QString AboutText() {
-  return QStringLiteral(
+  return QCoreApplication::translate(
+      "CSplashWindow",
       "A desktop planetarium. Free software under the GNU General Public "
       "License, version 3 or later, without any warranty. "
       "Sky data: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), "
@@ -156,12 +157,12 @@ CSplashWindow::CSplashWindow(Mode mode, QWidget* owner)
     sourcesLink_ = new QLabel(this);
     sourcesLink_->setObjectName("SourcesLink");
     sourcesLink_->setText(
-        "<a href=\"sources\" style=\"color:#9cc8ff\">Data sources and licences...</a>");
+        tr("<a href=\"sources\" style=\"color:#9cc8ff\">Data sources and licences...</a>"));
     sourcesLink_->setAlignment(Qt::AlignCenter);
     sourcesLink_->setGeometry(100, 196, 200, 20);
     sourcesLink_->setWhatsThis(
-        "Opens the user guide at the full list of the sky data's "
-        "sources, their authors and their licences.");
+        tr("Opens the user guide at the full list of the sky data's "
+           "sources, their authors and their licences."));
     connect(sourcesLink_, &QLabel::linkActivated, this, [this] {
       emit DataSourcesRequested();
       close();
@@ -200,7 +201,7 @@ void CSplashWindow::ComposeFace() {
   QFont small = font();
   small.setPixelSize(13);
   p.setFont(small);
-  DrawShadowedText(p, QRect(0, 68, 400, 18), QStringLiteral("Version " STELLIX_VERSION),
+  DrawShadowedText(p, QRect(0, 68, 400, 18), tr("Version %1").arg(QStringLiteral(STELLIX_VERSION)),
                    Qt::AlignCenter);
   if (mode_ == Mode::Splash) return;
 
@@ -238,8 +239,9 @@ void CSplashWindow::paintEvent(QPaintEvent*) {
     // message goes to standard error, in the form of the program's other
     // messages without a person, and the program ends without waiting.
     hide();
-    std::fprintf(stderr, "%s\n",
-                 MessageLine(MessageIcon::Stop, res::String(res::IDS_NEED_HIGH_COLOR)).c_str());
+    std::fprintf(
+        stderr, "%s\n",
+        MessageLine(MessageIcon::Stop, TranslatedString(res::IDS_NEED_HIGH_COLOR)).c_str());
     std::fflush(stderr);
     Terminate(3);
     close();

@@ -15,6 +15,7 @@
 #include "sky/app_settings.h"
 #include "sky/search.h"
 #include "sky/sky_doc.h"
+#include "ui/screen_text.h"
 
 namespace {
 
@@ -30,7 +31,8 @@ class CTonightItem : public QTreeWidgetItem {
   }
 };
 
-QString Text(const std::string& s) { return QString::fromStdString(s); }
+// A text of the night ahead as the window shows it.
+QString Text(const std::string& s) { return ui::ScreenText(s); }
 
 // The key of a night: its date and the observer's place and clock.
 std::string NightKey(const CSkyDoc& doc) {

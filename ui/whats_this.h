@@ -4,7 +4,8 @@
 
 namespace ui {
 
-// The what's-this text of command `id` (rich text); nullptr for commands
+// The what's-this text of command `id` (rich text; in the window's language
+// by QtTranslated("WhatsThis", text)); nullptr for commands
 // whose status-bar prompt says enough.
 const char* WhatsThisText(int id);
 

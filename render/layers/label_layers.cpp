@@ -1,5 +1,6 @@
 // The proper names of bright stars, the labels of deep-sky objects and the
 // Magellanic Clouds, and the compass letters.
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -284,8 +285,17 @@ namespace {
 
 // Every 45 degrees of HorizonPoints from the south through the east; the
 // intercardinal points from zoom 2 on.
-constexpr const char* kCompassLetters[] = {"S", "SE", "E", "NE", "N", "NW", "W", "SW"};
+constexpr const char* kCompassLetters[] = {
+    QT_TRANSLATE_NOOP("CompassPoint", "S"), QT_TRANSLATE_NOOP("CompassPoint", "SE"),
+    QT_TRANSLATE_NOOP("CompassPoint", "E"), QT_TRANSLATE_NOOP("CompassPoint", "NE"),
+    QT_TRANSLATE_NOOP("CompassPoint", "N"), QT_TRANSLATE_NOOP("CompassPoint", "NW"),
+    QT_TRANSLATE_NOOP("CompassPoint", "W"), QT_TRANSLATE_NOOP("CompassPoint", "SW")};
 constexpr int kCompassStep = 9;
+
+// Compass point k in the window's language.
+std::string CompassLetter(int k) {
+  return LatinText(QCoreApplication::translate("CompassPoint", kCompassLetters[k]));
+}
 
 }  // namespace
 
@@ -301,7 +311,7 @@ void ReserveCompassLetters(const Frame& frame) {
     astro::EquatorialToSphere(horizon.RightAscension, horizon.Declination, p);
     // Standing on the point, moved inside the window at its edge.
     if (frame.View.SkyToWindow(p[0], p[1], p[2], x, y) &&
-        frame.Renderer.Labels().TakeCentred(x, {y}, ExtentOf(measure, kCompassLetters[k]), left,
+        frame.Renderer.Labels().TakeCentred(x, {y}, ExtentOf(measure, CompassLetter(k)), left,
                                             baseline))
       placed.push_back({k, left, baseline});
   }
@@ -315,7 +325,7 @@ void DrawCompassLetters(const Frame& frame) {
   else
     glColor3ub(255, 128, 0);
   for (const PlacedLabel& letter : frame.Renderer.CompassLabels())
-    DrawText(LabelFont::Bold16, letter.Left, letter.Baseline, kCompassLetters[letter.Id]);
+    DrawText(LabelFont::Bold16, letter.Left, letter.Baseline, CompassLetter(letter.Id));
 }
 
 }  // namespace render

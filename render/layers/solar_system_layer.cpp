@@ -1,6 +1,7 @@
 // The Sun, the Moon, the planets and their names.
 #include <algorithm>
 #include <cmath>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "render/frame.h"
 #include "render/gl.h"
 #include "render/sky_renderer.h"
+#include "res/qt_text.h"
 #include "res/strings.h"
 #include "sky/drawing_rules.h"
 #include "sky/sky_doc.h"
@@ -19,6 +21,9 @@ namespace render {
 namespace {
 
 constexpr float kThird = 1.0f / 3.0f;
+
+// The name of body `body` on the sky, in the window's language.
+std::string BodyLabel(int body) { return LatinText(QtString(res::IDS_BODY_NAME_FIRST + body)); }
 
 // A body's name stands this many pixels clear of its drawn radius, its
 // baseline this many below the body's point.
@@ -303,9 +308,12 @@ bool NameOutshone(int body, double h) {
 }  // namespace
 
 void DrawPlanetNames(const Frame& frame) {
-  DrawPlacedLabels(
-      frame, frame.Renderer.PlanetLabels(), frame.Doc.Settings().PlanetNamesColor,
-      [](int id) { return std::string_view(res::String(res::IDS_BODY_NAME_FIRST + id)); });
+  std::string name;
+  DrawPlacedLabels(frame, frame.Renderer.PlanetLabels(), frame.Doc.Settings().PlanetNamesColor,
+                   [&name](int id) -> std::string_view {
+                     name = BodyLabel(id);
+                     return name;
+                   });
 }
 
 void DrawSolarSystem(const Frame& frame) {
@@ -348,7 +356,7 @@ void ReservePlanetNames(const Frame& frame) {
     const astro::PlanetState& state = doc.Sky.Bodies[body];
     double x, y;
     if (!LabelPosition(doc, frame.View, state.RightAscension, state.Declination, x, y)) continue;
-    const std::string_view name = res::String(res::IDS_BODY_NAME_FIRST + body);
+    const std::string name = BodyLabel(body);
     const double radius = body == astro::kSun    ? kSunGlowUnits * unit
                           : body == astro::kMoon ? unit
                                                  : kPlanetRadius * scale;

@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <fstream>
 #include <functional>
 #include <random>
@@ -206,6 +207,41 @@ TEST(SettingsStore, NewFileIsWrittenInKeyOrderWithFixedDecimals) {
                 "LatMin=2\nNS=N\nTimeZone= 1.0\nDaylightSavingTime=1\n"),
       std::string::npos)
       << text;
+}
+
+TEST(SettingsStore, LanguageIsWrittenOnlyOnceChosen) {
+  const struct {
+    const char* File;      // as read
+    const char* Language;  // the setting read
+    bool Reported;         // among the settings brought into range
+    const char* Written;   // the Language line written back; nullptr for none
+  } kCases[] = {
+      {"", "", false, nullptr},  // a file of an older version stays as it was
+      {"[Settings]\nLanguage=de\n", "de", false, "Language=de\n"},
+      {"[Settings]\nLanguage=pt_BR\n", "pt_BR", false, "Language=pt_BR\n"},
+      {"[Settings]\nLanguage=\n", "", false, "Language=\n"},  // kept as the user left it
+      {"[Settings]\nLanguage=../de\n", "", true, "Language=\n"},
+      {"[Settings]\nLanguage=de_\n", "", true, "Language=\n"},
+      {"[Settings]\nLanguage=abcdefghijklmnopq\n", "", true, "Language=\n"},
+  };
+  for (const auto& c : kCases) {
+    CProfile profile;
+    profile.Parse(c.File);
+    AppSettings settings;
+    const std::vector<std::string> changes = LoadSettings(profile, settings);
+    EXPECT_EQ(settings.Language, c.Language) << c.File;
+    EXPECT_EQ(
+        std::any_of(changes.begin(), changes.end(),
+                    [](const std::string& change) { return change.starts_with("Language="); }),
+        c.Reported)
+        << c.File;
+    StoreSettings(settings, profile);
+    const std::string text = profile.Text();
+    if (c.Written)
+      EXPECT_NE(text.find(std::string("\n") + c.Written), std::string::npos) << text;
+    else
+      EXPECT_EQ(text.find("Language="), std::string::npos) << text;
+  }
 }
 
 TEST(SettingsStore, StarAndDeepSkyLimitsFromTheirIndices) {

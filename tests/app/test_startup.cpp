@@ -143,6 +143,20 @@ TEST(Startup, DataDirectoryAndSettingsFile) {
 
 // What a script asks for is read from the data directory, wherever the
 // program was started, and the working directory stays where it was.
+TEST(Startup, TranslationsBesideTheProgram) {
+  ScratchDir dir;
+  fs::create_directories(dir.Path() / "build/data/translations");
+  fs::create_directories(dir.Path() / "prefix/bin");
+  fs::create_directories(dir.Path() / "prefix/share/stellix/translations");
+  fs::create_directories(dir.Path() / "bare/bin");
+  dir.Write("bare/share/stellix/translations", "");  // a file, not a directory
+  EXPECT_EQ(TranslationsDirectory(dir.File("build")), dir.File("build/data/translations"));
+  EXPECT_EQ(TranslationsDirectory(dir.File("prefix/bin")),
+            dir.File("prefix/share/stellix/translations"));
+  EXPECT_EQ(TranslationsDirectory(dir.File("bare/bin")), "");
+  EXPECT_EQ(TranslationsDirectory(dir.File("nowhere")), "");
+}
+
 TEST(Startup, ScriptsReadTheDataDirectoryFromAnywhereAndStayWhereTheyAre) {
   ScratchDir dir;  // holds no data file
   const fs::path cwd = fs::current_path();

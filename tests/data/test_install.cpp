@@ -1,5 +1,5 @@
 // What an installation puts into share/stellix: every file of the program's
-// data, and nothing that only happens to lie in data/ (a settings file the
+// data and its translations, and nothing that only happens to lie in data/ (a settings file the
 // program wrote there when run from the source tree).
 #include <gtest/gtest.h>
 
@@ -32,6 +32,10 @@ TEST(Install, TheProgramsDataAndNothingElse) {
   const bool made = !fs::exists(stray);
   if (made) std::ofstream(stray) << "[Settings]\nZoom=4.0\n";
   expected.erase("stellix.INI");
+  // ... and the translations, compiled from translations/*.ts into the build tree's data.
+  for (const std::string& qm : FilesUnder(fs::path(STELLIX_BINARY_DIR) / "data" / "translations"))
+    expected.insert("translations/" + qm);
+  EXPECT_TRUE(expected.contains("translations/stellix_de.qm"));
   ScratchDir prefix;
   const ChildRun install = RunChild(
       {STELLIX_CMAKE, "--install", STELLIX_BINARY_DIR, "--prefix", prefix.Path().string()});

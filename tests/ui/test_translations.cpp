@@ -1,0 +1,194 @@
+// The window in German: the program's translations switched in this
+// process, as Settings > Language does for the next start; and the scripts'
+// JSON, which stays the same under any language.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLocale>
+#include <QMenuBar>
+#include <string>
+
+#include "app/translations.h"
+#include "astro/bodies.h"
+#include "render/bitmap_fonts.h"
+#include "res/command_ids.h"
+#include "res/strings.h"
+#include "tests/child_process.h"
+#include "tests/main_window_fixture.h"
+#include "ui/language_dialog.h"
+#include "ui/message_box.h"
+#include "ui/object_cards.h"
+#include "ui/screen_text.h"
+
+namespace {
+
+class GermanWindowTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    if (NotStarted()) return;
+    german_.Install(QStringLiteral(STELLIX_TRANSLATIONS_DIR), QStringLiteral("de"));
+  }
+  void TearDown() override {
+    english_.Install({}, QStringLiteral("C"));
+    MainWindowTest::TearDown();
+  }
+
+  CTranslations german_, english_;
+  CMessageBoxes messages_{true};
+};
+
+TEST_F(GermanWindowTest, MenusCommandsAndStatusBar) {
+  ASSERT_TRUE(QDir(QStringLiteral(STELLIX_TRANSLATIONS_DIR)).exists("stellix_de.qm"));
+  // A window made after the switch, as the next start makes it.
+  CMainFrame frame(*doc_, messages_);
+  QStringList menus;
+  for (const QAction* menu : frame.menuBar()->actions()) menus << menu->text();
+  EXPECT_EQ(menus,
+            QStringList({"&Datei", "&Ansicht", "&Einstellungen", "&Zeit", "Su&chen", "&Hilfe"}));
+  const struct {
+    int Id;
+    const char* Text;
+    const char* Tip;
+  } kCommands[] = {
+      {res::ID_VIEW_CONSTELLATION_LINES, "Sternbild&linien", "Sternbildlinien"},
+      {res::ID_SETTINGS_LANGUAGE, "&Sprache...", "Sprache"},
+      {res::ID_SETTINGS_LOCATION, "&Beobachtungsort...", "Ort"},
+      {res::ID_ZOOM_IN, "Vergrößern", "Vergrößern"},
+  };
+  for (const auto& c : kCommands) {
+    EXPECT_EQ(frame.Action(c.Id)->text(), QString::fromUtf8(c.Text)) << c.Id;
+    EXPECT_EQ(frame.Action(c.Id)->toolTip(), QString::fromUtf8(c.Tip)) << c.Id;
+  }
+  // 5 December 2026, day before month, the month in German.
+  EXPECT_EQ(frame.Pane(res::IDS_PANE_DATE)->text(), QString::fromUtf8("05  Dez. 2026"));
+}
+
+TEST_F(GermanWindowTest, CardFieldNames) {
+  CBodyInfoDialog sun(*doc_, static_cast<int>(astro::Body::Sun), {}, messages_, nullptr);
+  EXPECT_EQ(sun.windowTitle(), QString::fromUtf8("Sonne"));
+  const struct {
+    int Id;
+    const char* Text;
+  } kLabels[] = {{1086, "Rektaszension (J2000):"},
+                 {1087, "Deklination (J2000):"},
+                 {1088, "Höhe:"},
+                 {1093, "Helligkeit:"},
+                 {1124, "Bürgerliche Dämmerung:"},
+                 {1126, "Astronomische Dämmerung:"},
+                 {1095, "Rektaszension (des Datums):"}};
+  for (const auto& l : kLabels)
+    EXPECT_EQ(sun.findChild<QLabel*>(QStringLiteral("Control%1").arg(l.Id))->text(),
+              QString::fromUtf8(l.Text))
+        << l.Id;
+}
+
+TEST_F(GermanWindowTest, CardTextsInTheLocalesForm) {
+  const struct {
+    const char* Core;
+    const char* Shown;
+  } kTexts[] = {
+      {"Full Moon", "Vollmond"},                            // a phase (astro)
+      {"never rises", "geht nie auf"},                      // the almanac (sky)
+      {"Globular cluster", "Kugelsternhaufen"},             // a type (the string table)
+      {"-1.46", "-1,46"},                                   // a magnitude
+      {"152.1 million km", "152,1 Mio. km"},                // a distance
+      {"12.3 days", "12,3 Tage"},                           // the Moon's age
+      {"07:45 CET 12 Dec", "07:45 CET 12 Dez."},            // a time on another day
+      {"Star HR 2491 (Sirius)", "Stern HR 2491 (Sirius)"},  // a card's caption
+      {"05h", "05h"},                                       // left as it is
+  };
+  for (const auto& t : kTexts)
+    EXPECT_EQ(ui::ScreenText(t.Core), QString::fromUtf8(t.Shown)) << t.Core;
+}
+
+TEST_F(GermanWindowTest, MessagesComposedOutsideTheWindow) {
+  const struct {
+    const char* Core;
+    const char* Shown;
+  } kMessages[] = {
+      {"The file \"bsc5.bin\" is damaged: record 12 is unusable (a magnitude out of range or "
+       "not a number). The sky is shown without those records.   ",
+       "Die Datei „bsc5.bin“ ist beschädigt: Eintrag 12 ist unbrauchbar (eine Helligkeit "
+       "außerhalb ihres Bereichs oder keine Zahl). Der Himmel wird ohne diese Einträge gezeigt.  "
+       " "},
+      {"Following Mars", "Verfolge Mars"},
+      {"The clocks went forward by 1 hour on this day: there was no 02:30; it is read as 03:30 "
+       "(CEST, UT+2).",
+       "An diesem Tag wurden die Uhren um 1 Stunde vorgestellt: 02:30 gab es nicht; es gilt als "
+       "03:30 (CEST, UT+2)."},
+      {"You have entered wrong number! It must be from 0 to 90.    ",
+       "Die eingegebene Zahl ist falsch! Sie muss zwischen 0 und 90 liegen.    "},
+      {"Following Following", "Verfolge Following"},  // a value is no text of the table
+      {"/data/v1.5/Dec", "/data/v1.5/Dec"},           // a path stays as it is
+  };
+  for (const auto& m : kMessages)
+    EXPECT_EQ(ui::TranslatedText(m.Core), QString::fromUtf8(m.Shown)) << m.Core;
+}
+
+TEST_F(GermanWindowTest, LanguageDialogOffersTheSystemsAndEachTranslation) {
+  CLanguageDialog dialog(QStringLiteral("pt_BR"), nullptr);
+  auto* languages = dialog.findChild<QComboBox*>(QStringLiteral("Languages"));
+  ASSERT_NE(languages, nullptr);
+  QStringList codes, names;
+  for (int i = 0; i < languages->count(); ++i) {
+    codes << languages->itemData(i).toString();
+    names << languages->itemText(i);
+  }
+  EXPECT_EQ(codes, QStringList({"", "en", "de", "es", "fr", "it", "pl", "pt_BR"}));
+  EXPECT_EQ(names.first(), QString::fromUtf8("Sprache des Systems"));
+  EXPECT_EQ(names[2], QStringLiteral("Deutsch"));
+  EXPECT_EQ(dialog.Language(), QStringLiteral("pt_BR"));  // the setting as it stands
+  languages->setCurrentIndex(0);
+  EXPECT_EQ(dialog.Language(), QString());  // the system's
+  EXPECT_EQ(CLanguageDialog(QStringLiteral("xx"), nullptr).Language(), QString());
+}
+
+// The sky's labels are drawn in the fonts' Latin-1.
+TEST(SkyLabels, TranslatedNamesInLatin1) {
+  const struct {
+    const char* Translated;
+    std::string Drawn;
+  } kNames[] = {
+      {"Księżyc", "Ksiezyc"},  // accents beyond Latin-1 dropped
+      {"Słońce", "Slonce"},    // a stroke is no accent
+      {"Süd",
+       "S\xFC"
+       "d"},  // Latin-1 kept as it is
+      {"Vênus",
+       "V\xEA"
+       "nus"},
+      {"\u6708", "?"},  // no base letter
+  };
+  for (const auto& n : kNames)
+    EXPECT_EQ(render::LatinText(QString::fromUtf8(n.Translated)), n.Drawn) << n.Translated;
+}
+
+// The scripts' faces print the same bytes whatever the language.
+TEST(TranslatedProgram, JsonIsTheSameInEveryLanguage) {
+  ScratchDir dir;
+  dir.Write("english.INI", "");
+  dir.Write("german.INI", "[Settings]\nLanguage=de\n");
+  const std::string options = " --datetime 2026-12-05T21:30:00 --settings ";
+  for (const std::string face :
+       {"--info Mars", "--info M31", "--ephemeris", "--almanac", "--find 'm 3'"}) {
+    std::string outputs[2];
+    for (int german = 0; german < 2; ++german) {
+      const ChildRun run =
+          RunChild({"/bin/sh", "-c",
+                    "'" STELLIX_PROGRAM "' " + face + options +
+                        dir.File(german ? "german.INI" : "english.INI")},
+                   {.Env = german ? std::vector<std::string>{"LANG=de_DE.UTF-8", "LANGUAGE=de",
+                                                             "LC_ALL=de_DE.UTF-8"}
+                                  : std::vector<std::string>{"LANG=C", "LANGUAGE", "LC_ALL"}});
+      ASSERT_EQ(run.Status, 0) << face << ": " << run.Err;
+      outputs[german] = run.Out;
+    }
+    EXPECT_FALSE(outputs[0].empty()) << face;
+    EXPECT_EQ(outputs[0], outputs[1]) << face;
+  }
+}
+
+}  // namespace

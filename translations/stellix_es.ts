@@ -1,0 +1,2313 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>CBodyInfoDialog</name>
+    <message>
+        <source>Right ascension (J2000):</source>
+        <translation>Ascensión recta (J2000):</translation>
+    </message>
+    <message>
+        <source>Declination (J2000):</source>
+        <translation>Declinación (J2000):</translation>
+    </message>
+    <message>
+        <source>Altitude:</source>
+        <translation>Altura:</translation>
+    </message>
+    <message>
+        <source>Azimuth:</source>
+        <translation>Acimut:</translation>
+    </message>
+    <message>
+        <source>Distance from Earth:</source>
+        <translation>Distancia a la Tierra:</translation>
+    </message>
+    <message>
+        <source>Distance from Sun:</source>
+        <translation>Distancia al Sol:</translation>
+    </message>
+    <message>
+        <source>Illuminated fraction:</source>
+        <translation>Fracción iluminada:</translation>
+    </message>
+    <message>
+        <source>Magnitude:</source>
+        <translation>Magnitud:</translation>
+    </message>
+    <message>
+        <source>Angular size:</source>
+        <translation>Tamaño angular:</translation>
+    </message>
+    <message>
+        <source>Civil twilight:</source>
+        <translation>Crepúsculo civil:</translation>
+    </message>
+    <message>
+        <source>Nautical twilight:</source>
+        <translation>Crepúsculo náutico:</translation>
+    </message>
+    <message>
+        <source>Astronomical twilight:</source>
+        <translation>Crepúsculo astronómico:</translation>
+    </message>
+    <message>
+        <source>Phase:</source>
+        <translation>Fase:</translation>
+    </message>
+    <message>
+        <source>Age:</source>
+        <translation>Edad:</translation>
+    </message>
+</context>
+<context>
+    <name>CBodySearchDialog</name>
+    <message>
+        <source>Search for Solar System...</source>
+        <translation>Buscar en el Sistema Solar...</translation>
+    </message>
+</context>
+<context>
+    <name>CColoursDialog</name>
+    <message>
+        <source>Colors...</source>
+        <translation>Colores...</translation>
+    </message>
+</context>
+<context>
+    <name>CDateTimeDialog</name>
+    <message>
+        <source>Date/Time...</source>
+        <translation>Fecha/hora...</translation>
+    </message>
+    <message>
+        <source>Daylight &amp;saving time</source>
+        <translation>Horario de &amp;verano</translation>
+    </message>
+    <message>
+        <source>Set to the present time at this place; OK shows its sky.</source>
+        <translation>Puesto a la hora actual en este lugar; Aceptar muestra su cielo.</translation>
+    </message>
+    <message>
+        <source>&amp;Now...</source>
+        <translation>&amp;Ahora...</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation>&amp;Fecha:</translation>
+    </message>
+    <message>
+        <source>&amp;Time:</source>
+        <translation>&amp;Hora:</translation>
+    </message>
+    <message>
+        <source>Offset:</source>
+        <translation>Desfase:</translation>
+    </message>
+</context>
+<context>
+    <name>CDeepSkyDialog</name>
+    <message>
+        <source>Deep sky objects...</source>
+        <translation>Objetos de cielo profundo...</translation>
+    </message>
+</context>
+<context>
+    <name>CDeepSkyInfoDialog</name>
+    <message>
+        <source>Catalog number:</source>
+        <translation>Número de catálogo:</translation>
+    </message>
+    <message>
+        <source>Common name:</source>
+        <translation>Nombre común:</translation>
+    </message>
+    <message>
+        <source>Right ascension (J2000):</source>
+        <translation>Ascensión recta (J2000):</translation>
+    </message>
+    <message>
+        <source>Declination (J2000):</source>
+        <translation>Declinación (J2000):</translation>
+    </message>
+    <message>
+        <source>Altitude:</source>
+        <translation>Altura:</translation>
+    </message>
+    <message>
+        <source>Azimuth:</source>
+        <translation>Acimut:</translation>
+    </message>
+    <message>
+        <source>Magnitude:</source>
+        <translation>Magnitud:</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+</context>
+<context>
+    <name>CFaintStarInfoDialog</name>
+    <message>
+        <source>HIP number:</source>
+        <translation>Número HIP:</translation>
+    </message>
+    <message>
+        <source>Designation:</source>
+        <translation>Designación:</translation>
+    </message>
+    <message>
+        <source>Right ascension (J2000):</source>
+        <translation>Ascensión recta (J2000):</translation>
+    </message>
+    <message>
+        <source>Declination (J2000):</source>
+        <translation>Declinación (J2000):</translation>
+    </message>
+    <message>
+        <source>Altitude:</source>
+        <translation>Altura:</translation>
+    </message>
+    <message>
+        <source>Azimuth:</source>
+        <translation>Acimut:</translation>
+    </message>
+    <message>
+        <source>Magnitude:</source>
+        <translation>Magnitud:</translation>
+    </message>
+    <message>
+        <source>Colour index (B-V):</source>
+        <translation>Índice de color (B-V):</translation>
+    </message>
+    <message>
+        <source>Spectral type:</source>
+        <translation>Tipo espectral:</translation>
+    </message>
+</context>
+<context>
+    <name>CFieldsDialog</name>
+    <message>
+        <source>Eyepiece Fields</source>
+        <translation>Campos de oculares</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Añadir</translation>
+    </message>
+    <message>
+        <source>&amp;Change</source>
+        <translation>&amp;Cambiar</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>Circle of a given diameter</source>
+        <translation>Círculo de un diámetro dado</translation>
+    </message>
+    <message>
+        <source>Eyepiece on a telescope</source>
+        <translation>Ocular en un telescopio</translation>
+    </message>
+    <message>
+        <source>Camera on a telescope</source>
+        <translation>Cámara en un telescopio</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nombre:</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Clase:</translation>
+    </message>
+    <message>
+        <source>&amp;Diameter (arc-minutes):</source>
+        <translation>&amp;Diámetro (minutos de arco):</translation>
+    </message>
+    <message>
+        <source>&amp;Telescope focal length (mm):</source>
+        <translation>Focal del &amp;telescopio (mm):</translation>
+    </message>
+    <message>
+        <source>&amp;Eyepiece focal length (mm):</source>
+        <translation>Focal del &amp;ocular (mm):</translation>
+    </message>
+    <message>
+        <source>A&amp;pparent field (°):</source>
+        <translation>Campo a&amp;parente (°):</translation>
+    </message>
+    <message>
+        <source>Sensor &amp;width (mm):</source>
+        <translation>&amp;Anchura del sensor (mm):</translation>
+    </message>
+    <message>
+        <source>Sensor &amp;height (mm):</source>
+        <translation>A&amp;ltura del sensor (mm):</translation>
+    </message>
+    <message>
+        <source>Field on the sky:</source>
+        <translation>Campo en el cielo:</translation>
+    </message>
+</context>
+<context>
+    <name>CFindBox</name>
+    <message>
+        <source>Find (F3)</source>
+        <translation>Buscar (F3)</translation>
+    </message>
+    <message>
+        <source>Find an object by any of its names</source>
+        <translation>Buscar un objeto por cualquiera de sus nombres</translation>
+    </message>
+    <message>
+        <source>%1 — %2, %3° %4</source>
+        <translation>%1 — %2, %3° %4</translation>
+    </message>
+    <message>
+        <source>up</source>
+        <translation>sobre el horizonte</translation>
+    </message>
+    <message>
+        <source>below the horizon</source>
+        <translation>bajo el horizonte</translation>
+    </message>
+</context>
+<context>
+    <name>CHelpWindow</name>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>The page of the guide. Click a link to follow it; Back (Alt+Left) and Forward (Alt+Right) retrace your steps.</source>
+        <translation>La página de la guía. Pulse un enlace para seguirlo; Atrás (Alt+Izquierda) y Adelante (Alt+Derecha) rehacen sus pasos.</translation>
+    </message>
+    <message>
+        <source>The guide&apos;s pages in their order, each with its sections. Click one to read it.</source>
+        <translation>Las páginas de la guía en orden, cada una con sus secciones. Pulse una para leerla.</translation>
+    </message>
+    <message>
+        <source>Type a word to look for</source>
+        <translation>Escriba una palabra que buscar</translation>
+    </message>
+    <message>
+        <source>Type the start of a word: the index below keeps the entries that contain it. Enter opens the first one.</source>
+        <translation>Escriba el comienzo de una palabra: el índice de abajo conserva las entradas que la contienen. Intro abre la primera.</translation>
+    </message>
+    <message>
+        <source>Every topic of the guide in alphabetical order. Click one to read it.</source>
+        <translation>Todos los temas de la guía en orden alfabético. Pulse uno para leerlo.</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Contenido</translation>
+    </message>
+    <message>
+        <source>&amp;Index</source>
+        <translation>Í&amp;ndice</translation>
+    </message>
+    <message>
+        <source>Navigation</source>
+        <translation>Navegación</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Atrás</translation>
+    </message>
+    <message>
+        <source>Goes back to the page you read before.</source>
+        <translation>Vuelve a la página leída antes.</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>A&amp;delante</translation>
+    </message>
+    <message>
+        <source>Goes forward again after Back.</source>
+        <translation>Avanza de nuevo después de Atrás.</translation>
+    </message>
+    <message>
+        <source>C&amp;ontents</source>
+        <translation>C&amp;ontenido</translation>
+    </message>
+    <message>
+        <source>Goes to the guide&apos;s first page, the list of all its pages.</source>
+        <translation>Va a la primera página de la guía, la lista de todas sus páginas.</translation>
+    </message>
+    <message>
+        <source>&amp;Using Help</source>
+        <translation>&amp;Cómo usar la ayuda</translation>
+    </message>
+    <message>
+        <source>Explains this window.</source>
+        <translation>Explica esta ventana.</translation>
+    </message>
+    <message>
+        <source>&lt;h1&gt;Page not found&lt;/h1&gt;&lt;p&gt;The user guide has no page &lt;b&gt;%1&lt;/b&gt;: the folder &lt;tt&gt;%2&lt;/tt&gt; should hold it. Installing Stellix again puts the guide back.&lt;/p&gt;</source>
+        <translation>&lt;h1&gt;Página no encontrada&lt;/h1&gt;&lt;p&gt;La guía no tiene la página &lt;b&gt;%1&lt;/b&gt;: la carpeta &lt;tt&gt;%2&lt;/tt&gt; debería contenerla. Instalar Stellix de nuevo restituye la guía.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Help: %1</source>
+        <translation>Ayuda: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CInfoCard</name>
+    <message>
+        <source>Right ascension (of date):</source>
+        <translation>Ascensión recta (de la fecha):</translation>
+    </message>
+    <message>
+        <source>Declination (of date):</source>
+        <translation>Declinación (de la fecha):</translation>
+    </message>
+    <message>
+        <source>Rise:</source>
+        <translation>Orto:</translation>
+    </message>
+    <message>
+        <source>Transit:</source>
+        <translation>Tránsito:</translation>
+    </message>
+    <message>
+        <source>Transit altitude:</source>
+        <translation>Altura del tránsito:</translation>
+    </message>
+    <message>
+        <source>Set:</source>
+        <translation>Ocaso:</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Imagen</translation>
+    </message>
+</context>
+<context>
+    <name>CLanguageDialog</name>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>The system&apos;s language</source>
+        <translation>El idioma del sistema</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Idioma:</translation>
+    </message>
+    <message>
+        <source>The new language takes effect after a restart of Stellix.</source>
+        <translation>El nuevo idioma se aplica tras reiniciar Stellix.</translation>
+    </message>
+</context>
+<context>
+    <name>CListSearchDialog</name>
+    <message>
+        <source>Search for star...</source>
+        <translation>Buscar estrella...</translation>
+    </message>
+    <message>
+        <source>Search for constellation...</source>
+        <translation>Buscar constelación...</translation>
+    </message>
+    <message>
+        <source>Search for NGC...</source>
+        <translation>Buscar objeto NGC...</translation>
+    </message>
+</context>
+<context>
+    <name>CLocationDialog</name>
+    <message>
+        <source>Observer&apos;s Location...</source>
+        <translation>Lugar de observación...</translation>
+    </message>
+    <message>
+        <source>&amp;Enter your location</source>
+        <translation>&amp;Escriba su lugar</translation>
+    </message>
+    <message>
+        <source>L&amp;atitude:</source>
+        <translation>L&amp;atitud:</translation>
+    </message>
+    <message>
+        <source>Lo&amp;ngitude:</source>
+        <translation>Lo&amp;ngitud:</translation>
+    </message>
+    <message>
+        <source>&amp;Time zone:</source>
+        <translation>&amp;Zona horaria:</translation>
+    </message>
+    <message>
+        <source>hours ahead of Greenwich</source>
+        <translation>horas por delante de Greenwich</translation>
+    </message>
+    <message>
+        <source>Time zone rules:</source>
+        <translation>Reglas de la zona horaria:</translation>
+    </message>
+    <message>
+        <source>Type part of a name (%1 places)</source>
+        <translation>Escriba parte de un nombre (%1 lugares)</translation>
+    </message>
+    <message>
+        <source>Fin&amp;d:</source>
+        <translation>Bus&amp;car:</translation>
+    </message>
+    <message>
+        <source>&amp;Select location</source>
+        <translation>&amp;Elegir lugar</translation>
+    </message>
+    <message>
+        <source>%1 (%2 on the date set)</source>
+        <translation>%1 (%2 en la fecha puesta)</translation>
+    </message>
+</context>
+<context>
+    <name>CMagnitudeLimitsDialog</name>
+    <message>
+        <source>Magnitude limits...</source>
+        <translation>Magnitudes límite...</translation>
+    </message>
+    <message>
+        <source>&amp;Auto mode</source>
+        <translation>Modo &amp;automático</translation>
+    </message>
+    <message>
+        <source>&amp;Stars</source>
+        <translation>&amp;Estrellas</translation>
+    </message>
+    <message>
+        <source>&amp;Deep sky objects</source>
+        <translation>Objetos de cielo &amp;profundo</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>&lt;b&gt;The sky&lt;/b&gt;&lt;p&gt;Click a point to bring it to the centre; drag to turn the sky; turn the mouse wheel to zoom. Click an object with the right button for its card. The arrow keys move the field the way they point, * and / on the numeric keypad zoom.&lt;/p&gt;</source>
+        <translation>&lt;b&gt;El cielo&lt;/b&gt;&lt;p&gt;Pulse un punto para llevarlo al centro; arrastre para girar el cielo; la rueda del ratón acerca y aleja. Pulse un objeto con el botón derecho para ver su ficha. Las flechas mueven el campo hacia donde apuntan, * y / del teclado numérico acercan y alejan.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>A&amp;justes</translation>
+    </message>
+    <message>
+        <source>&amp;Chart Mode</source>
+        <translation>Modo de &amp;carta</translation>
+    </message>
+    <message>
+        <source>&amp;Stars</source>
+        <translation>&amp;Estrellas</translation>
+    </message>
+    <message>
+        <source>Sky &amp;Background</source>
+        <translation>&amp;Fondo del cielo</translation>
+    </message>
+    <message>
+        <source>&amp;Time</source>
+        <translation>&amp;Tiempo</translation>
+    </message>
+    <message>
+        <source>Sea&amp;rch</source>
+        <translation>&amp;Buscar</translation>
+    </message>
+    <message>
+        <source>&amp;Deep Sky Object</source>
+        <translation>Objeto de cielo &amp;profundo</translation>
+    </message>
+    <message>
+        <source>&amp;Horizon Point</source>
+        <translation>Punto del &amp;horizonte</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>Na&amp;vigation Toolbar</source>
+        <translation>Barra de &amp;navegación</translation>
+    </message>
+    <message>
+        <source>Show or hide the navigation toolbar</source>
+        <translation>Mostrar u ocultar la barra de navegación</translation>
+    </message>
+    <message>
+        <source>Right ascension (J2000) of the sky under the pointer.</source>
+        <translation>Ascensión recta (J2000) del cielo bajo el puntero.</translation>
+    </message>
+    <message>
+        <source>Declination (J2000) of the sky under the pointer.</source>
+        <translation>Declinación (J2000) del cielo bajo el puntero.</translation>
+    </message>
+    <message>
+        <source>The observer&apos;s place; Settings &gt; Observer&apos;s Location changes it.</source>
+        <translation>El lugar del observador; Ajustes &gt; Lugar de observación lo cambia.</translation>
+    </message>
+    <message>
+        <source>The local time of the sky shown, with the time zone&apos;s abbreviation and its offset from Universal Time.</source>
+        <translation>La hora local del cielo mostrado, con la abreviatura de la zona horaria y su desfase respecto al tiempo universal.</translation>
+    </message>
+    <message>
+        <source>The date of the sky shown.</source>
+        <translation>La fecha del cielo mostrado.</translation>
+    </message>
+    <message>
+        <source>Press Esc to leave full screen</source>
+        <translation>Esc sale de la pantalla completa</translation>
+    </message>
+    <message>
+        <source>Recent File</source>
+        <translation>Archivo reciente</translation>
+    </message>
+</context>
+<context>
+    <name>CMessierSearchDialog</name>
+    <message>
+        <source>Search for Messier...</source>
+        <translation>Buscar objeto Messier...</translation>
+    </message>
+    <message>
+        <source>Enter catalog number</source>
+        <translation>Escriba el número de catálogo</translation>
+    </message>
+</context>
+<context>
+    <name>CSplashWindow</name>
+    <message>
+        <source>A desktop planetarium. Free software under the GNU General Public License, version 3 or later, without any warranty. Sky data: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), tz database, NASA.</source>
+        <translation>Un planetario de escritorio. Software libre bajo la Licencia Pública General de GNU, versión 3 o posterior, sin garantía alguna. Datos del cielo: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), base de datos tz, NASA.</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;sources&quot; style=&quot;color:#9cc8ff&quot;&gt;Data sources and licences...&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;sources&quot; style=&quot;color:#9cc8ff&quot;&gt;Fuentes de datos y licencias...&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Opens the user guide at the full list of the sky data&apos;s sources, their authors and their licences.</source>
+        <translation>Abre la guía en la lista completa de las fuentes de los datos del cielo, sus autores y sus licencias.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+</context>
+<context>
+    <name>CStarInfoDialog</name>
+    <message>
+        <source>HR number:</source>
+        <translation>Número HR:</translation>
+    </message>
+    <message>
+        <source>Bayer:</source>
+        <translation>Bayer:</translation>
+    </message>
+    <message>
+        <source>Flamsteed:</source>
+        <translation>Flamsteed:</translation>
+    </message>
+    <message>
+        <source>Proper name:</source>
+        <translation>Nombre propio:</translation>
+    </message>
+    <message>
+        <source>Right ascension (J2000):</source>
+        <translation>Ascensión recta (J2000):</translation>
+    </message>
+    <message>
+        <source>Declination (J2000):</source>
+        <translation>Declinación (J2000):</translation>
+    </message>
+    <message>
+        <source>Altitude:</source>
+        <translation>Altura:</translation>
+    </message>
+    <message>
+        <source>Azimuth:</source>
+        <translation>Acimut:</translation>
+    </message>
+    <message>
+        <source>Magnitude:</source>
+        <translation>Magnitud:</translation>
+    </message>
+    <message>
+        <source>Spectral type:</source>
+        <translation>Tipo espectral:</translation>
+    </message>
+</context>
+<context>
+    <name>CTonightWindow</name>
+    <message>
+        <source>Tonight</source>
+        <translation>Esta noche</translation>
+    </message>
+    <message>
+        <source>Planets in the night, each at its highest:</source>
+        <translation>Planetas en la noche, cada uno en su punto más alto:</translation>
+    </message>
+    <message>
+        <source>Objects above 30° at:</source>
+        <translation>Objetos a más de 30° a las:</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Clase</translation>
+    </message>
+    <message>
+        <source>Magnitude</source>
+        <translation>Magnitud</translation>
+    </message>
+    <message>
+        <source>Rise</source>
+        <translation>Orto</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Ocaso</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Altitude</source>
+        <translation>Altura</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>Acimut</translation>
+    </message>
+    <message>
+        <source>Moonrise %1, moonset %2</source>
+        <translation>Salida de la Luna %1, puesta de la Luna %2</translation>
+    </message>
+    <message>
+        <source>Moonset %1, moonrise %2</source>
+        <translation>Puesta de la Luna %1, salida de la Luna %2</translation>
+    </message>
+    <message>
+        <source>Sunset %1; civil twilight ends %2, nautical %3, astronomical %4</source>
+        <translation>Puesta del Sol %1; el crepúsculo civil termina %2, náutico %3, astronómico %4</translation>
+    </message>
+    <message>
+        <source>%1; %2, illuminated %3</source>
+        <translation>%1; %2, iluminada %3</translation>
+    </message>
+    <message>
+        <source>Dark hours without the Moon: %1</source>
+        <translation>Horas oscuras sin Luna: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CommandTable</name>
+    <message>
+        <source>&amp;Grids</source>
+        <extracomment>Menu item of command 32780; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Cuadrículas</translation>
+    </message>
+    <message>
+        <source>Alt-a&amp;zimuth Grid</source>
+        <extracomment>Menu item of command 32825; &amp; marks the letter that chooses it.</extracomment>
+        <translation>Cuadrícula alta&amp;cimutal</translation>
+    </message>
+    <message>
+        <source>Meridia&amp;n</source>
+        <extracomment>Menu item of command 32826; &amp; marks the letter that chooses it.</extracomment>
+        <translation>Meridia&amp;no</translation>
+    </message>
+    <message>
+        <source>&amp;Boundaries</source>
+        <extracomment>Menu item of command 32778; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Límites</translation>
+    </message>
+    <message>
+        <source>Constellation &amp;Lines</source>
+        <extracomment>Menu item of command 32779; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Líneas de constelaciones</translation>
+    </message>
+    <message>
+        <source>&amp;Deep Sky Objects</source>
+        <extracomment>Menu item of command 32777; &amp; marks the letter that chooses it.</extracomment>
+        <translation>Objetos de cielo &amp;profundo</translation>
+    </message>
+    <message>
+        <source>&amp;Milky Way</source>
+        <extracomment>Menu item of command 32781; &amp; marks the letter that chooses it.</extracomment>
+        <translation>Vía &amp;Láctea</translation>
+    </message>
+    <message>
+        <source>&amp;Solar System Objects</source>
+        <extracomment>Menu item of command 32782; &amp; marks the letter that chooses it.</extracomment>
+        <translation>Objetos del &amp;Sistema Solar</translation>
+    </message>
+    <message>
+        <source>&amp;Eclipic</source>
+        <extracomment>Menu item of command 32804; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Eclíptica</translation>
+    </message>
+    <message>
+        <source>Star &amp;Names</source>
+        <extracomment>Menu item of command 32796; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Nombres de estrellas</translation>
+    </message>
+    <message>
+        <source>D&amp;eep Sky Labels</source>
+        <extracomment>Menu item of command 32798; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Etiquetas de cielo profundo</translation>
+    </message>
+    <message>
+        <source>&amp;Planet Names</source>
+        <extracomment>Menu item of command 32797; &amp; marks the letter that chooses it.</extracomment>
+        <translation>Nombres de &amp;planetas</translation>
+    </message>
+    <message>
+        <source>Stars &amp;Colors</source>
+        <extracomment>Menu item of command 32792; &amp; marks the letter that chooses it.</extracomment>
+        <translation>C&amp;olores de las estrellas</translation>
+    </message>
+    <message>
+        <source>&amp;Atmospheric refraction</source>
+        <extracomment>Menu item of command 32821; &amp; marks the letter that chooses it.</extracomment>
+        <translation>Refracción &amp;atmosférica</translation>
+    </message>
+    <message>
+        <source>E&amp;yepiece Fields</source>
+        <extracomment>Menu item of command 32823; &amp; marks the letter that chooses it.</extracomment>
+        <translation>Campos de &amp;oculares</translation>
+    </message>
+    <message>
+        <source>Eyep&amp;iece Fields...</source>
+        <extracomment>Menu item of command 32824; &amp; marks the letter that chooses it.</extracomment>
+        <translation>Definir campos de oc&amp;ulares...</translation>
+    </message>
+    <message>
+        <source>Fo&amp;llow</source>
+        <extracomment>Menu item of command 32827; &amp; marks the letter that chooses it.</extracomment>
+        <translation>Se&amp;guir</translation>
+    </message>
+    <message>
+        <source>&amp;Red Screen</source>
+        <extracomment>Menu item of command 32802; &amp; marks the letter that chooses it.</extracomment>
+        <translation>Pantalla &amp;roja</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <extracomment>Menu item of command 32803; &amp; marks the letter that chooses it.</extracomment>
+        <translation>Pantalla &amp;completa</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <extracomment>Menu item of command 59392; &amp; marks the letter that chooses it.</extracomment>
+        <translation>Barra de &amp;herramientas</translation>
+    </message>
+    <message>
+        <source>Status &amp;Bar</source>
+        <extracomment>Menu item of command 59393; &amp; marks the letter that chooses it.</extracomment>
+        <translation>Barra de es&amp;tado</translation>
+    </message>
+    <message>
+        <source>&amp;Equatorial</source>
+        <extracomment>Menu item of command 32800; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Ecuatorial</translation>
+    </message>
+    <message>
+        <source>&amp;Local Horizon</source>
+        <extracomment>Menu item of command 32801; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Horizonte local</translation>
+    </message>
+    <message>
+        <source>&amp;Date/Time...</source>
+        <extracomment>Menu item of command 32784; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Fecha/hora...</translation>
+    </message>
+    <message>
+        <source>Observer&apos;s &amp;Location...</source>
+        <extracomment>Menu item of command 32785; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Lugar de observación...</translation>
+    </message>
+    <message>
+        <source>&amp;Magnitude Limits...</source>
+        <extracomment>Menu item of command 32787; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Magnitudes límite...</translation>
+    </message>
+    <message>
+        <source>Draw &amp;Points</source>
+        <extracomment>Menu item of command 32819; &amp; marks the letter that chooses it.</extracomment>
+        <translation>Dibujar como &amp;puntos</translation>
+    </message>
+    <message>
+        <source>Draw &amp;Bitmaps</source>
+        <extracomment>Menu item of command 32820; &amp; marks the letter that chooses it.</extracomment>
+        <translation>Dibujar como &amp;imágenes</translation>
+    </message>
+    <message>
+        <source>Deep Sky &amp;Objects...</source>
+        <extracomment>Menu item of command 32788; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Objetos de cielo profundo...</translation>
+    </message>
+    <message>
+        <source>Colo&amp;rs...</source>
+        <extracomment>Menu item of command 32790; &amp; marks the letter that chooses it.</extracomment>
+        <translation>Colo&amp;res...</translation>
+    </message>
+    <message>
+        <source>Lan&amp;guage...</source>
+        <extracomment>Menu item of command 32850; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Idioma...</translation>
+    </message>
+    <message>
+        <source>&amp;Black</source>
+        <extracomment>Menu item of command 32806; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Negro</translation>
+    </message>
+    <message>
+        <source>&amp;Color</source>
+        <extracomment>Menu item of command 32807; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Color</translation>
+    </message>
+    <message>
+        <source>&amp;Star...</source>
+        <extracomment>Menu item of command 32808; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Estrella...</translation>
+    </message>
+    <message>
+        <source>&amp;Constellation...</source>
+        <extracomment>Menu item of command 32810; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Constelación...</translation>
+    </message>
+    <message>
+        <source>S&amp;olar System Object...</source>
+        <extracomment>Menu item of command 32809; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Objeto del Sistema Solar...</translation>
+    </message>
+    <message>
+        <source>&amp;Messier Catalog...</source>
+        <extracomment>Menu item of command 32811; &amp; marks the letter that chooses it.</extracomment>
+        <translation>Catálogo &amp;Messier...</translation>
+    </message>
+    <message>
+        <source>&amp;NGC Catalog...</source>
+        <extracomment>Menu item of command 32812; &amp; marks the letter that chooses it.</extracomment>
+        <translation>Catálogo &amp;NGC...</translation>
+    </message>
+    <message>
+        <source>&amp;Tonight...</source>
+        <extracomment>Menu item of command 32822; &amp; marks the letter that chooses it.</extracomment>
+        <translation>Esta &amp;noche...</translation>
+    </message>
+    <message>
+        <source>&amp;East</source>
+        <extracomment>Menu item of command 32813; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Este</translation>
+    </message>
+    <message>
+        <source>&amp;West</source>
+        <extracomment>Menu item of command 32814; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Oeste</translation>
+    </message>
+    <message>
+        <source>&amp;North</source>
+        <extracomment>Menu item of command 32815; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Norte</translation>
+    </message>
+    <message>
+        <source>&amp;South</source>
+        <extracomment>Menu item of command 32816; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Sur</translation>
+    </message>
+    <message>
+        <source>&amp;Zenith</source>
+        <extracomment>Menu item of command 32817; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Cénit</translation>
+    </message>
+    <message>
+        <source>Na&amp;dir</source>
+        <extracomment>Menu item of command 32818; &amp; marks the letter that chooses it.</extracomment>
+        <translation>Na&amp;dir</translation>
+    </message>
+    <message>
+        <source>&amp;Real Time</source>
+        <extracomment>Menu item of command 32829; &amp; marks the letter that chooses it.</extracomment>
+        <translation>Tiempo &amp;real</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <extracomment>Menu item of command 57601; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Abrir...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <extracomment>Menu item of command 57607; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <extracomment>Menu item of command 57609; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Vista previa</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <extracomment>Menu item of command 57606; &amp; marks the letter that chooses it.</extracomment>
+        <translation>Configurar i&amp;mpresión...</translation>
+    </message>
+    <message>
+        <source>Recent File</source>
+        <extracomment>Menu item of command 57616; &amp; marks the letter that chooses it.</extracomment>
+        <translation>Archivo reciente</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <extracomment>Menu item of command 57665; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <extracomment>Menu item of command 57667; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Contenido</translation>
+    </message>
+    <message>
+        <source>&amp;Using Help</source>
+        <extracomment>Menu item of command 57668; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Cómo usar la ayuda</translation>
+    </message>
+    <message>
+        <source>&amp;About Stellix...</source>
+        <extracomment>Menu item of command 57664; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Acerca de Stellix...</translation>
+    </message>
+</context>
+<context>
+    <name>CompassPoint</name>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>SE</source>
+        <translation>SE</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>NE</source>
+        <translation>NE</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>NW</source>
+        <translation>NO</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>SW</source>
+        <translation>SO</translation>
+    </message>
+</context>
+<context>
+    <name>WhatsThis</name>
+    <message>
+        <source>&lt;b&gt;Time step&lt;/b&gt;&lt;p&gt;How far each step of the time animation moves the clock: from real time (one second a second) to one year.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 1032.</extracomment>
+        <translation>&lt;b&gt;Paso de tiempo&lt;/b&gt;&lt;p&gt;Cuánto avanza el reloj cada paso de la animación: desde tiempo real (un segundo por segundo) hasta un año.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Move the field left&lt;/b&gt; (Left arrow)&lt;p&gt;The stars move to the left: you see more of the sky that lay to the right. The step is smaller the more you zoom in.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 32771.</extracomment>
+        <translation>&lt;b&gt;Mover el campo a la izquierda&lt;/b&gt; (Left arrow)&lt;p&gt;Las estrellas van a la izquierda: ve más del cielo que quedaba a la derecha. El paso es menor cuanto más acerca.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Move the field right&lt;/b&gt; (Right arrow)&lt;p&gt;The stars move to the right: you see more of the sky that lay to the left.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 32772.</extracomment>
+        <translation>&lt;b&gt;Mover el campo a la derecha&lt;/b&gt; (Right arrow)&lt;p&gt;Las estrellas van a la derecha: ve más del cielo que quedaba a la izquierda.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Move the field up&lt;/b&gt; (Up arrow)&lt;p&gt;The stars move up: you see more of the sky that lay below the middle of the view.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 32773.</extracomment>
+        <translation>&lt;b&gt;Mover el campo hacia arriba&lt;/b&gt; (Up arrow)&lt;p&gt;Las estrellas suben: ve más del cielo que quedaba debajo del centro de la vista.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Move the field down&lt;/b&gt; (Down arrow)&lt;p&gt;The stars move down: you see more of the sky that lay above the middle of the view.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 32774.</extracomment>
+        <translation>&lt;b&gt;Mover el campo hacia abajo&lt;/b&gt; (Down arrow)&lt;p&gt;Las estrellas bajan: ve más del cielo que quedaba encima del centro de la vista.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Zoom in&lt;/b&gt; (* on the numeric keypad)&lt;p&gt;Doubles the magnification, up to 256 times.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 32775.</extracomment>
+        <translation>&lt;b&gt;Acercar&lt;/b&gt; (* del teclado numérico)&lt;p&gt;Duplica el aumento, hasta 256 veces.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Zoom out&lt;/b&gt; (/ on the numeric keypad)&lt;p&gt;Halves the magnification, down to the whole visible half of the sky.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 32776.</extracomment>
+        <translation>&lt;b&gt;Alejar&lt;/b&gt; (/ del teclado numérico)&lt;p&gt;Reduce el aumento a la mitad, hasta toda la mitad visible del cielo.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Deep sky objects&lt;/b&gt; (D)&lt;p&gt;Shows or hides the Messier and NGC objects: clusters, galaxies and nebulae. Settings &amp;gt; Deep Sky Objects chooses which kinds are drawn.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 32777.</extracomment>
+        <translation>&lt;b&gt;Objetos de cielo profundo&lt;/b&gt; (D)&lt;p&gt;Muestra u oculta los objetos Messier y NGC: cúmulos, galaxias y nebulosas. Ajustes &amp;gt; Objetos de cielo profundo elige qué clases se dibujan.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Boundaries&lt;/b&gt; (B)&lt;p&gt;Shows or hides the boundaries of the 88 constellations and their names.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 32778.</extracomment>
+        <translation>&lt;b&gt;Límites&lt;/b&gt; (B)&lt;p&gt;Muestra u oculta los límites de las 88 constelaciones y sus nombres.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Constellation lines&lt;/b&gt; (L)&lt;p&gt;Shows or hides the figures that join the bright stars of each constellation.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 32779.</extracomment>
+        <translation>&lt;b&gt;Líneas de constelaciones&lt;/b&gt; (L)&lt;p&gt;Muestra u oculta las figuras que unen las estrellas brillantes de cada constelación.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Grids&lt;/b&gt; (G)&lt;p&gt;Shows or hides the equatorial grid: a circle every hour of right ascension and every 15&amp;deg; of declination.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 32780.</extracomment>
+        <translation>&lt;b&gt;Cuadrículas&lt;/b&gt; (G)&lt;p&gt;Muestra u oculta la cuadrícula ecuatorial: un círculo cada hora de ascensión recta y cada 15&amp;deg; de declinación.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Milky Way&lt;/b&gt; (M)&lt;p&gt;Shows or hides the band of the Milky Way and the outlines of the Magellanic Clouds.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 32781.</extracomment>
+        <translation>&lt;b&gt;Vía Láctea&lt;/b&gt; (M)&lt;p&gt;Muestra u oculta la banda de la Vía Láctea y los contornos de las Nubes de Magallanes.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Solar System&lt;/b&gt; (P)&lt;p&gt;Shows or hides the Sun, the Moon and the planets.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 32782.</extracomment>
+        <translation>&lt;b&gt;Sistema Solar&lt;/b&gt; (P)&lt;p&gt;Muestra u oculta el Sol, la Luna y los planetas.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Date and time&lt;/b&gt;&lt;p&gt;Sets the date and time of the sky shown, from 1901 to 2099, or back to the present.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 32784.</extracomment>
+        <translation>&lt;b&gt;Fecha y hora&lt;/b&gt;&lt;p&gt;Pone la fecha y la hora del cielo mostrado, de 1901 a 2099, o vuelve al presente.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Location&lt;/b&gt;&lt;p&gt;Sets the place on Earth you observe from: a city from the list, a point on the world map, or latitude, longitude and time zone.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 32785.</extracomment>
+        <translation>&lt;b&gt;Lugar&lt;/b&gt;&lt;p&gt;Pone el lugar de la Tierra desde el que observa: una ciudad de la lista, un punto del mapa del mundo, o latitud, longitud y zona horaria.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Animation backward&lt;/b&gt; (Ctrl+B)&lt;p&gt;Runs time backwards, one time step after another, until you press Animation stop.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 32789.</extracomment>
+        <translation>&lt;b&gt;Animación hacia atrás&lt;/b&gt; (Ctrl+B)&lt;p&gt;Hace correr el tiempo hacia atrás, paso a paso, hasta que pulse Detener la animación.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;One step backward&lt;/b&gt; ([)&lt;p&gt;Moves the clock back by one time step.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 32791.</extracomment>
+        <translation>&lt;b&gt;Un paso atrás&lt;/b&gt; ([)&lt;p&gt;Retrasa el reloj un paso de tiempo.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Animation stop&lt;/b&gt; (Esc)&lt;p&gt;Stops the time animation. The sky stays at the time it has reached.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 32793.</extracomment>
+        <translation>&lt;b&gt;Detener la animación&lt;/b&gt; (Esc)&lt;p&gt;Detiene la animación del tiempo. El cielo se queda en la hora alcanzada.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;One step forward&lt;/b&gt; (])&lt;p&gt;Moves the clock on by one time step.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 32794.</extracomment>
+        <translation>&lt;b&gt;Un paso adelante&lt;/b&gt; (])&lt;p&gt;Adelanta el reloj un paso de tiempo.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Animation forward&lt;/b&gt; (Ctrl+F)&lt;p&gt;Runs time forwards, one time step after another, until you press Animation stop. Menus and dialogs wait until it stops.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 32795.</extracomment>
+        <translation>&lt;b&gt;Animación hacia adelante&lt;/b&gt; (Ctrl+F)&lt;p&gt;Hace correr el tiempo hacia adelante, paso a paso, hasta que pulse Detener la animación. Los menús y diálogos esperan a que se detenga.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Equatorial&lt;/b&gt; (Ctrl+Q)&lt;p&gt;Shows the sky as a star chart, with the celestial pole up, as if the Earth were not there.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 32800.</extracomment>
+        <translation>&lt;b&gt;Ecuatorial&lt;/b&gt; (Ctrl+Q)&lt;p&gt;Muestra el cielo como una carta estelar, con el polo celeste arriba, como si la Tierra no estuviera.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Local horizon&lt;/b&gt; (Ctrl+H)&lt;p&gt;Shows the sky as you see it from your place, with the ground, the landscape and the compass points.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 32801.</extracomment>
+        <translation>&lt;b&gt;Horizonte local&lt;/b&gt; (Ctrl+H)&lt;p&gt;Muestra el cielo como lo ve desde su lugar, con el suelo, el paisaje y los puntos cardinales.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Red screen&lt;/b&gt; (Shift+R)&lt;p&gt;Draws the sky and the whole window in dim red on black, which keeps your eyes adapted to the dark at the telescope.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 32802.</extracomment>
+        <translation>&lt;b&gt;Pantalla roja&lt;/b&gt; (Shift+R)&lt;p&gt;Dibuja el cielo y toda la ventana en rojo tenue sobre negro, lo que mantiene sus ojos adaptados a la oscuridad en el telescopio.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Full screen&lt;/b&gt; (Shift+F)&lt;p&gt;Shows only the sky, over the whole screen. Press Esc or Shift+F again, or move the pointer to the top edge, to come back.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 32803.</extracomment>
+        <translation>&lt;b&gt;Pantalla completa&lt;/b&gt; (Shift+F)&lt;p&gt;Muestra solo el cielo, en toda la pantalla. Esc o Shift+F de nuevo, o el puntero en el borde superior, para volver.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Eyepiece fields&lt;/b&gt; (Shift+E)&lt;p&gt;Shows or hides the fields of your eyepieces and cameras round the middle of the view. View &amp;gt; Eyepiece Fields... defines them.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 32823.</extracomment>
+        <translation>&lt;b&gt;Campos de oculares&lt;/b&gt; (Shift+E)&lt;p&gt;Muestra u oculta los campos de sus oculares y cámaras alrededor del centro de la vista. Ver &amp;gt; Definir campos de oculares... los define.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Open&lt;/b&gt; (Ctrl+O)&lt;p&gt;Opens a picture file (JPEG, GIF, PCX, TGA, BMP or TIFF) in a picture window. The file dialog starts in the Images folder of the data directory.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 57601.</extracomment>
+        <translation>&lt;b&gt;Abrir&lt;/b&gt; (Ctrl+O)&lt;p&gt;Abre un archivo de imagen (JPEG, GIF, PCX, TGA, BMP o TIFF) en una ventana de imagen. El diálogo de archivos empieza en la carpeta Images del directorio de datos.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Print&lt;/b&gt; (Ctrl+P)&lt;p&gt;Prints the field you see as a black-on-white chart.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 57607.</extracomment>
+        <translation>&lt;b&gt;Imprimir&lt;/b&gt; (Ctrl+P)&lt;p&gt;Imprime el campo que ve como una carta en negro sobre blanco.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Print Preview&lt;/b&gt;&lt;p&gt;Shows the printed chart of the field you see, page by page, before anything goes to the printer.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 57609.</extracomment>
+        <translation>&lt;b&gt;Vista previa&lt;/b&gt;&lt;p&gt;Muestra la carta impresa del campo que ve, página a página, antes de que nada vaya a la impresora.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;About Stellix&lt;/b&gt;&lt;p&gt;Shows the program&apos;s version, its licence and where its sky data comes from.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 57664.</extracomment>
+        <translation>&lt;b&gt;Acerca de Stellix&lt;/b&gt;&lt;p&gt;Muestra la versión del programa, su licencia y de dónde vienen sus datos del cielo.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;What&apos;s this?&lt;/b&gt; (Shift+F1)&lt;p&gt;Click this button, then on any button, menu item or field, to read what it does.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 57669.</extracomment>
+        <translation>&lt;b&gt;¿Qué es esto?&lt;/b&gt; (Shift+F1)&lt;p&gt;Pulse este botón y después cualquier botón, elemento de menú o campo para leer lo que hace.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Help&lt;/b&gt; (F1)&lt;p&gt;Opens the user guide at the page of the window you are in.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 57670.</extracomment>
+        <translation>&lt;b&gt;Ayuda&lt;/b&gt; (F1)&lt;p&gt;Abre la guía en la página de la ventana en la que está.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>astro</name>
+    <message>
+        <source>New Moon</source>
+        <translation>Luna nueva</translation>
+    </message>
+    <message>
+        <source>Waxing crescent</source>
+        <translation>Creciente</translation>
+    </message>
+    <message>
+        <source>First quarter</source>
+        <translation>Cuarto creciente</translation>
+    </message>
+    <message>
+        <source>Waxing gibbous</source>
+        <translation>Gibosa creciente</translation>
+    </message>
+    <message>
+        <source>Full Moon</source>
+        <translation>Luna llena</translation>
+    </message>
+    <message>
+        <source>Waning gibbous</source>
+        <translation>Gibosa menguante</translation>
+    </message>
+    <message>
+        <source>Last quarter</source>
+        <translation>Cuarto menguante</translation>
+    </message>
+    <message>
+        <source>Waning crescent</source>
+        <translation>Menguante</translation>
+    </message>
+</context>
+<context>
+    <name>res</name>
+    <message>
+        <source>Stellix
+
+Stellix
+
+
+Stellix.Document
+Stellix Document</source>
+        <extracomment>String 128: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Stellix
+
+Stellix
+
+
+Stellix.Document
+Documento de Stellix</translation>
+    </message>
+    <message>
+        <source>Stellix</source>
+        <extracomment>String 200. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Stellix</translation>
+    </message>
+    <message>
+        <source>Jpeg Files(*.JPG)|*.JPG|GIF Files(*.GIF)|*.GIF|PCX Files(*.PCX)|*.PCX|Targa Files(*.TGA)|*.TGA|BMP Files(*.BMP)|*.BMP|Tif Files(*.TIF)|*.TIF||</source>
+        <extracomment>String 219. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Archivos JPEG(*.JPG)|*.JPG|Archivos GIF(*.GIF)|*.GIF|Archivos PCX(*.PCX)|*.PCX|Archivos Targa(*.TGA)|*.TGA|Archivos BMP(*.BMP)|*.BMP|Archivos TIFF(*.TIF)|*.TIF||</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open &quot;%s&quot; file !   </source>
+        <extracomment>String 300. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>¡No se puede abrir el archivo «%s»!   </translation>
+    </message>
+    <message>
+        <source>Object under horizon. Not visible.   </source>
+        <extracomment>String 301. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Objeto bajo el horizonte. No visible.   </translation>
+    </message>
+    <message>
+        <source>Select star or press &apos; Cancel &apos;.    </source>
+        <extracomment>String 302. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Elija una estrella o pulse «Cancelar».    </translation>
+    </message>
+    <message>
+        <source>Select constellation or press &apos; Cancel &apos;.    </source>
+        <extracomment>String 303. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Elija una constelación o pulse «Cancelar».    </translation>
+    </message>
+    <message>
+        <source>Enter Messier number or press &apos; Cancel &apos;.    </source>
+        <extracomment>String 304. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Escriba un número Messier o pulse «Cancelar».    </translation>
+    </message>
+    <message>
+        <source>Wrong catalog number !    </source>
+        <extracomment>String 305. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>¡Número de catálogo erróneo!    </translation>
+    </message>
+    <message>
+        <source>Select NGC object or press &apos; Cancel &apos;.    </source>
+        <extracomment>String 306. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Elija un objeto NGC o pulse «Cancelar».    </translation>
+    </message>
+    <message>
+        <source>Animation has no effect when the Solar System is disabled in Equatorial mode !    </source>
+        <extracomment>String 307. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>¡La animación no tiene efecto con el Sistema Solar desactivado en modo ecuatorial!    </translation>
+    </message>
+    <message>
+        <source>Can&apos;t initialize rendering context for OpenGL !    </source>
+        <extracomment>String 308. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>¡No se puede crear el contexto de dibujo de OpenGL!    </translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t load the image &quot;%s&quot; !    </source>
+        <extracomment>String 309. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>¡No se pudo cargar la imagen «%s»!    </translation>
+    </message>
+    <message>
+        <source>Set your display to High Color or more to run Stellix !    </source>
+        <extracomment>String 311. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>¡Ponga su pantalla en High Color (16 bits) o más para usar Stellix!    </translation>
+    </message>
+    <message>
+        <source>You have entered wrong number! It must be from %d to %d.    </source>
+        <extracomment>String 317. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>¡Ha escrito un número erróneo! Debe estar entre %d y %d.    </translation>
+    </message>
+    <message>
+        <source>Can&apos;t write the settings file &quot;%s&quot; !   </source>
+        <extracomment>String 320. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>¡No se puede escribir el archivo de ajustes «%s»!   </translation>
+    </message>
+    <message>
+        <source>Unknown DIB file format.</source>
+        <extracomment>String 330. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Formato de archivo DIB desconocido.</translation>
+    </message>
+    <message>
+        <source>Image file conversion error.</source>
+        <extracomment>String 331. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Error de conversión del archivo de imagen.</translation>
+    </message>
+    <message>
+        <source>Failed to open DIB file %s.
+</source>
+        <extracomment>String 332: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>No se pudo abrir el archivo DIB %s.
+</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <extracomment>String 333. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Memoria insuficiente.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <extracomment>String 334. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Settings out of range in &quot;%s&quot; were replaced by the nearest allowed values: %s   </source>
+        <extracomment>String 340. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Los ajustes fuera de rango en «%s» se sustituyeron por los valores permitidos más cercanos: %s   </translation>
+    </message>
+    <message>
+        <source>The file &quot;%s&quot; is damaged: %s. The sky is shown without those records.   </source>
+        <extracomment>String 341. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>El archivo «%s» está dañado: %s. El cielo se muestra sin esos registros.   </translation>
+    </message>
+    <message>
+        <source>records %s to %s are missing</source>
+        <extracomment>String 342. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>faltan los registros %s a %s</translation>
+    </message>
+    <message>
+        <source>record %s is missing</source>
+        <extracomment>String 343. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>falta el registro %s</translation>
+    </message>
+    <message>
+        <source>record %s is unusable (%s)</source>
+        <extracomment>String 344. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>el registro %s es inutilizable (%s)</translation>
+    </message>
+    <message>
+        <source>%s records are unusable, the first record %s (%s)</source>
+        <extracomment>String 345. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s registros son inutilizables, el primero el registro %s (%s)</translation>
+    </message>
+    <message>
+        <source>a coordinate out of range or not a number</source>
+        <extracomment>String 346. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>una coordenada fuera de rango o que no es un número</translation>
+    </message>
+    <message>
+        <source>a magnitude out of range or not a number</source>
+        <extracomment>String 347. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>una magnitud fuera de rango o que no es un número</translation>
+    </message>
+    <message>
+        <source>a label offset beyond 1000 pixels</source>
+        <extracomment>String 348. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>un desplazamiento de etiqueta de más de 1000 píxeles</translation>
+    </message>
+    <message>
+        <source>a position angle or an axis out of range or not a number</source>
+        <extracomment>String 349. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>un ángulo de posición o un eje fuera de rango o que no es un número</translation>
+    </message>
+    <message>
+        <source>a longitude, latitude, minute or time zone out of range</source>
+        <extracomment>String 350. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>una longitud, latitud, minuto o zona horaria fuera de rango</translation>
+    </message>
+    <message>
+        <source>a line that does not read as its numbers</source>
+        <extracomment>String 351. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>una línea que no se lee como sus números</translation>
+    </message>
+    <message>
+        <source>The texture file &quot;%s&quot; cannot be used: %s   </source>
+        <extracomment>String 352. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>El archivo de textura «%s» no se puede usar: %s   </translation>
+    </message>
+    <message>
+        <source>it is not a BMP file.</source>
+        <extracomment>String 353. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>no es un archivo BMP.</translation>
+    </message>
+    <message>
+        <source>a proper motion or parallax out of range or not a number</source>
+        <extracomment>String 354. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>un movimiento propio o una paralaje fuera de rango o que no es un número</translation>
+    </message>
+    <message>
+        <source>a time zone that this computer&apos;s tzdata does not know</source>
+        <extracomment>String 355. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>una zona horaria que la tzdata de este ordenador no conoce</translation>
+    </message>
+    <message>
+        <source>The file &quot;%s&quot; is damaged: its header is not one this program reads. The sky is shown without that file.   </source>
+        <extracomment>String 356. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>El archivo «%s» está dañado: su cabecera no es de las que este programa lee. El cielo se muestra sin ese archivo.   </translation>
+    </message>
+    <message>
+        <source>Give the field a name.    </source>
+        <extracomment>String 360. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Dé un nombre al campo.    </translation>
+    </message>
+    <message>
+        <source>%s must be a number from %s to %s.    </source>
+        <extracomment>String 361. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s debe ser un número de %s a %s.    </translation>
+    </message>
+    <message>
+        <source>This field would be %s wide; a field may be at most %s wide.    </source>
+        <extracomment>String 362. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Este campo tendría %s de ancho; un campo puede tener como mucho %s.    </translation>
+    </message>
+    <message>
+        <source>There is room for %s fields; remove one to add another.    </source>
+        <extracomment>String 363. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Hay sitio para %s campos; quite uno para añadir otro.    </translation>
+    </message>
+    <message>
+        <source>near %s (%s km)</source>
+        <extracomment>String 364. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>cerca de %s (%s km)</translation>
+    </message>
+    <message>
+        <source>Following %s</source>
+        <extracomment>String 365. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Siguiendo %s</translation>
+    </message>
+    <message>
+        <source>Choose the object to follow first: search for it, then press T.    </source>
+        <extracomment>String 366. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Elija primero el objeto que seguir: búsquelo y pulse T.    </translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <extracomment>String 500. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Luna</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <extracomment>String 501. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Sol</translation>
+    </message>
+    <message>
+        <source>Mercury</source>
+        <extracomment>String 502. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Mercurio</translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <extracomment>String 503. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Venus</translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <extracomment>String 504. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Marte</translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <extracomment>String 505. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Júpiter</translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <extracomment>String 506. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Saturno</translation>
+    </message>
+    <message>
+        <source>Uranus</source>
+        <extracomment>String 507. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Urano</translation>
+    </message>
+    <message>
+        <source>Neptune</source>
+        <extracomment>String 508. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Neptuno</translation>
+    </message>
+    <message>
+        <source>Pluto</source>
+        <extracomment>String 509. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Plutón</translation>
+    </message>
+    <message>
+        <source>Constellation line.    </source>
+        <extracomment>String 510. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Línea de constelación.    </translation>
+    </message>
+    <message>
+        <source>Constellation boundary.    </source>
+        <extracomment>String 511. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Límite de constelación.    </translation>
+    </message>
+    <message>
+        <source>Right ascension grid line.    </source>
+        <extracomment>String 512. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Línea de la cuadrícula de ascensión recta.    </translation>
+    </message>
+    <message>
+        <source>Declination grid line.    </source>
+        <extracomment>String 513. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Línea de la cuadrícula de declinación.    </translation>
+    </message>
+    <message>
+        <source>Ecliptic line.    </source>
+        <extracomment>String 514. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Eclíptica.    </translation>
+    </message>
+    <message>
+        <source> million km</source>
+        <extracomment>String 516. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation> millones de km</translation>
+    </message>
+    <message>
+        <source>Open cluster</source>
+        <extracomment>String 517. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Cúmulo abierto</translation>
+    </message>
+    <message>
+        <source>Globular cluster</source>
+        <extracomment>String 518. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Cúmulo globular</translation>
+    </message>
+    <message>
+        <source>Galaxy</source>
+        <extracomment>String 519. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Galaxia</translation>
+    </message>
+    <message>
+        <source>Nebula</source>
+        <extracomment>String 520. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Nebulosa</translation>
+    </message>
+    <message>
+        <source>Planetary nebula</source>
+        <extracomment>String 521. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Nebulosa planetaria</translation>
+    </message>
+    <message>
+        <source> Real time</source>
+        <extracomment>String 522. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation> Tiempo real</translation>
+    </message>
+    <message>
+        <source> 10 minutes</source>
+        <extracomment>String 523. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation> 10 minutos</translation>
+    </message>
+    <message>
+        <source> 30 minutes</source>
+        <extracomment>String 524. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation> 30 minutos</translation>
+    </message>
+    <message>
+        <source> 1 hour</source>
+        <extracomment>String 525. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation> 1 hora</translation>
+    </message>
+    <message>
+        <source> 1 day</source>
+        <extracomment>String 526. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation> 1 día</translation>
+    </message>
+    <message>
+        <source> 7 days</source>
+        <extracomment>String 527. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation> 7 días</translation>
+    </message>
+    <message>
+        <source> 1 month</source>
+        <extracomment>String 528. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation> 1 mes</translation>
+    </message>
+    <message>
+        <source> 1 year</source>
+        <extracomment>String 529. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation> 1 año</translation>
+    </message>
+    <message>
+        <source>Large Magellanic Cloud.    </source>
+        <extracomment>String 530. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Gran Nube de Magallanes.    </translation>
+    </message>
+    <message>
+        <source>Small Magellanic Cloud.    </source>
+        <extracomment>String 531. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Pequeña Nube de Magallanes.    </translation>
+    </message>
+    <message>
+        <source>Time step
+Time step</source>
+        <extracomment>String 1032: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Paso de tiempo
+Paso de tiempo</translation>
+    </message>
+    <message>
+        <source>Move the field left
+Move the field left</source>
+        <extracomment>String 32771: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Mover el campo a la izquierda
+Mover el campo a la izquierda</translation>
+    </message>
+    <message>
+        <source>Move the field right
+Move the field right</source>
+        <extracomment>String 32772: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Mover el campo a la derecha
+Mover el campo a la derecha</translation>
+    </message>
+    <message>
+        <source>Move the field up
+Move the field up</source>
+        <extracomment>String 32773: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Mover el campo hacia arriba
+Mover el campo hacia arriba</translation>
+    </message>
+    <message>
+        <source>Move the field down
+Move the field down</source>
+        <extracomment>String 32774: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Mover el campo hacia abajo
+Mover el campo hacia abajo</translation>
+    </message>
+    <message>
+        <source>Zoom the field in
+Zoom in</source>
+        <extracomment>String 32775: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Acercar el campo
+Acercar</translation>
+    </message>
+    <message>
+        <source>Zoom the field out
+Zoom out</source>
+        <extracomment>String 32776: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Alejar el campo
+Alejar</translation>
+    </message>
+    <message>
+        <source>Deep sky objects
+Deep sky objects</source>
+        <extracomment>String 32777: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Objetos de cielo profundo
+Objetos de cielo profundo</translation>
+    </message>
+    <message>
+        <source>Constellation boundaries
+Boundaries</source>
+        <extracomment>String 32778: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Límites de las constelaciones
+Límites</translation>
+    </message>
+    <message>
+        <source>Constellation lines
+Constellation lines</source>
+        <extracomment>String 32779: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Líneas de las constelaciones
+Líneas de constelaciones</translation>
+    </message>
+    <message>
+        <source>Coordination grid lines
+Grids</source>
+        <extracomment>String 32780: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Líneas de la cuadrícula de coordenadas
+Cuadrículas</translation>
+    </message>
+    <message>
+        <source>Milky Way
+Milky Way</source>
+        <extracomment>String 32781: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Vía Láctea
+Vía Láctea</translation>
+    </message>
+    <message>
+        <source>Solar System objects
+Solar System</source>
+        <extracomment>String 32782: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Objetos del Sistema Solar
+Sistema Solar</translation>
+    </message>
+    <message>
+        <source>Date and time
+Date and time</source>
+        <extracomment>String 32784: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Fecha y hora
+Fecha y hora</translation>
+    </message>
+    <message>
+        <source>Location of the observer
+Location</source>
+        <extracomment>String 32785: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Lugar del observador
+Lugar</translation>
+    </message>
+    <message>
+        <source>Magnitude limits</source>
+        <extracomment>String 32787. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Magnitudes límite</translation>
+    </message>
+    <message>
+        <source>Deep sky objects settings
+Deep sky objects</source>
+        <extracomment>String 32788: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Ajustes de los objetos de cielo profundo
+Objetos de cielo profundo</translation>
+    </message>
+    <message>
+        <source>Animation backward
+Animation backward</source>
+        <extracomment>String 32789: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Animación hacia atrás
+Animación hacia atrás</translation>
+    </message>
+    <message>
+        <source>Colors settings
+Colors</source>
+        <extracomment>String 32790: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Ajustes de colores
+Colores</translation>
+    </message>
+    <message>
+        <source>One step animation backward
+One step backward</source>
+        <extracomment>String 32791: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Un paso de animación hacia atrás
+Un paso atrás</translation>
+    </message>
+    <message>
+        <source>Show or hide stars colors
+Stars colors</source>
+        <extracomment>String 32792: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Mostrar u ocultar los colores de las estrellas
+Colores de las estrellas</translation>
+    </message>
+    <message>
+        <source>Animation stop
+Animation stop</source>
+        <extracomment>String 32793: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Detener la animación
+Detener la animación</translation>
+    </message>
+    <message>
+        <source>One step animation forward
+One step forward</source>
+        <extracomment>String 32794: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Un paso de animación hacia adelante
+Un paso adelante</translation>
+    </message>
+    <message>
+        <source>Animation forward
+Animation forward</source>
+        <extracomment>String 32795: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Animación hacia adelante
+Animación hacia adelante</translation>
+    </message>
+    <message>
+        <source>Show or hide star names</source>
+        <extracomment>String 32796. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Mostrar u ocultar los nombres de las estrellas</translation>
+    </message>
+    <message>
+        <source>Show or hide Solar System names</source>
+        <extracomment>String 32797. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Mostrar u ocultar los nombres del Sistema Solar</translation>
+    </message>
+    <message>
+        <source>Show or hide deep sky labels</source>
+        <extracomment>String 32798. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Mostrar u ocultar las etiquetas de cielo profundo</translation>
+    </message>
+    <message>
+        <source>Equatorial mode</source>
+        <extracomment>String 32800. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Modo ecuatorial</translation>
+    </message>
+    <message>
+        <source>Local horizon mode</source>
+        <extracomment>String 32801. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Modo de horizonte local</translation>
+    </message>
+    <message>
+        <source>Show or hide red screen mode
+Red screen</source>
+        <extracomment>String 32802: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Activar o desactivar la pantalla roja
+Pantalla roja</translation>
+    </message>
+    <message>
+        <source>Show or hide full screen mode
+Full screen</source>
+        <extracomment>String 32803: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Activar o desactivar la pantalla completa
+Pantalla completa</translation>
+    </message>
+    <message>
+        <source>Show or hide ecliptic line</source>
+        <extracomment>String 32804. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Mostrar u ocultar la eclíptica</translation>
+    </message>
+    <message>
+        <source>Black background of the sky</source>
+        <extracomment>String 32806. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Fondo del cielo negro</translation>
+    </message>
+    <message>
+        <source>Color background of the sky</source>
+        <extracomment>String 32807. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Fondo del cielo en color</translation>
+    </message>
+    <message>
+        <source>Search for star</source>
+        <extracomment>String 32808. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Buscar estrella</translation>
+    </message>
+    <message>
+        <source>Search for Solar System object</source>
+        <extracomment>String 32809. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Buscar objeto del Sistema Solar</translation>
+    </message>
+    <message>
+        <source>Search for constellation</source>
+        <extracomment>String 32810. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Buscar constelación</translation>
+    </message>
+    <message>
+        <source>Search for Messier</source>
+        <extracomment>String 32811. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Buscar objeto Messier</translation>
+    </message>
+    <message>
+        <source>Search for NGC</source>
+        <extracomment>String 32812. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Buscar objeto NGC</translation>
+    </message>
+    <message>
+        <source>Search for East</source>
+        <extracomment>String 32813. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Mirar al este</translation>
+    </message>
+    <message>
+        <source>Search for West</source>
+        <extracomment>String 32814. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Mirar al oeste</translation>
+    </message>
+    <message>
+        <source>Search for North</source>
+        <extracomment>String 32815. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Mirar al norte</translation>
+    </message>
+    <message>
+        <source>Search for South</source>
+        <extracomment>String 32816. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Mirar al sur</translation>
+    </message>
+    <message>
+        <source>Search for Zenith</source>
+        <extracomment>String 32817. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Mirar al cénit</translation>
+    </message>
+    <message>
+        <source>Search for Nadir</source>
+        <extracomment>String 32818. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Mirar al nadir</translation>
+    </message>
+    <message>
+        <source>Draw stars as points</source>
+        <extracomment>String 32819. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Dibujar las estrellas como puntos</translation>
+    </message>
+    <message>
+        <source>Draw stars as bitmaps</source>
+        <extracomment>String 32820. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Dibujar las estrellas como imágenes</translation>
+    </message>
+    <message>
+        <source>Lift the local-horizon sky by the atmosphere&apos;s refraction
+Atmospheric refraction</source>
+        <extracomment>String 32821: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Elevar el cielo del horizonte local según la refracción de la atmósfera
+Refracción atmosférica</translation>
+    </message>
+    <message>
+        <source>Show the night ahead: twilight, the Moon, the planets and what stands high
+Tonight</source>
+        <extracomment>String 32822: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Mostrar la noche que viene: crepúsculo, la Luna, los planetas y lo que está alto
+Esta noche</translation>
+    </message>
+    <message>
+        <source>Show or hide the fields of your eyepieces and cameras
+Eyepiece fields</source>
+        <extracomment>String 32823: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Mostrar u ocultar los campos de sus oculares y cámaras
+Campos de oculares</translation>
+    </message>
+    <message>
+        <source>Define the fields of your eyepieces and cameras
+Eyepiece fields</source>
+        <extracomment>String 32824: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Definir los campos de sus oculares y cámaras
+Campos de oculares</translation>
+    </message>
+    <message>
+        <source>Show or hide the grid of altitude and azimuth
+Alt-azimuth grid</source>
+        <extracomment>String 32825: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Mostrar u ocultar la cuadrícula de altura y acimut
+Cuadrícula altacimutal</translation>
+    </message>
+    <message>
+        <source>Show or hide the meridian
+Meridian</source>
+        <extracomment>String 32826: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Mostrar u ocultar el meridiano
+Meridiano</translation>
+    </message>
+    <message>
+        <source>Keep the object you chose at the middle of the view while time runs
+Follow</source>
+        <extracomment>String 32827: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Mantener el objeto elegido en el centro de la vista mientras corre el tiempo
+Seguir</translation>
+    </message>
+    <message>
+        <source>Keep the sky at the present instant as the clock runs
+Real time</source>
+        <extracomment>String 32829: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Mantener el cielo en el instante presente mientras corre el reloj
+Tiempo real</translation>
+    </message>
+    <message>
+        <source>Choose the language of the window; it takes effect after a restart
+Language</source>
+        <extracomment>String 32850: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Elegir el idioma de la ventana; se aplica tras reiniciar
+Idioma</translation>
+    </message>
+    <message>
+        <source>Open an image file
+Open</source>
+        <extracomment>String 57601: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Abrir un archivo de imagen
+Abrir</translation>
+    </message>
+    <message>
+        <source>Change the printer and printing options
+Print Setup</source>
+        <extracomment>String 57606: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Cambiar la impresora y las opciones de impresión
+Configurar impresión</translation>
+    </message>
+    <message>
+        <source>Print the active document
+Print</source>
+        <extracomment>String 57607: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Imprimir la carta
+Imprimir</translation>
+    </message>
+    <message>
+        <source>Display full pages
+Print Preview</source>
+        <extracomment>String 57609: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Mostrar páginas completas
+Vista previa</translation>
+    </message>
+    <message>
+        <source>Open this document</source>
+        <extracomment>String 57616. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Abrir este documento</translation>
+    </message>
+    <message>
+        <source>RA 23h 59&apos; 59&quot; </source>
+        <extracomment>String 57632. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>RA 23h 59&apos; 59&quot; </translation>
+    </message>
+    <message>
+        <source>DEC -89° 59&apos; 59&quot; </source>
+        <extracomment>String 57633. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>DEC -89° 59&apos; 59&quot; </translation>
+    </message>
+    <message>
+        <source>30 May 2002 </source>
+        <extracomment>String 57634. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>30 sept 2002 </translation>
+    </message>
+    <message>
+        <source>23:59 </source>
+        <extracomment>String 57635. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>23:59 </translation>
+    </message>
+    <message>
+        <source>Slovak Republik:Bratislava    </source>
+        <extracomment>String 57636. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Slovak Republik:Bratislava    </translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright
+About</source>
+        <extracomment>String 57664: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Mostrar la información del programa, su número de versión y su copyright
+Acerca de</translation>
+    </message>
+    <message>
+        <source>Quit the application; prompts to save documents
+Exit</source>
+        <extracomment>String 57665: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Salir del programa
+Salir</translation>
+    </message>
+    <message>
+        <source>List Help topics
+Help Topics</source>
+        <extracomment>String 57667: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Listar los temas de ayuda
+Temas de ayuda</translation>
+    </message>
+    <message>
+        <source>Display instructions about how to use help
+Help</source>
+        <extracomment>String 57668: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Mostrar cómo usar la ayuda
+Ayuda</translation>
+    </message>
+    <message>
+        <source>Display help for clicked on buttons, menus and windows
+Help</source>
+        <extracomment>String 57669: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Mostrar ayuda sobre botones, menús y ventanas pulsados
+Ayuda</translation>
+    </message>
+    <message>
+        <source>Display help for current task or command
+Help</source>
+        <extracomment>String 57670: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Mostrar ayuda sobre la tarea u orden actual
+Ayuda</translation>
+    </message>
+    <message>
+        <source>Show or hide the toolbar
+Toggle ToolBar</source>
+        <extracomment>String 59392: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Mostrar u ocultar la barra de herramientas
+Barra de herramientas</translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar
+Toggle StatusBar</source>
+        <extracomment>String 59393: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Mostrar u ocultar la barra de estado
+Barra de estado</translation>
+    </message>
+    <message>
+        <source>The clocks went forward by %s on this day: there was no %s; it is read as %s (%s).</source>
+        <extracomment>String 410. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Ese día los relojes se adelantaron %s: no hubo %s; se lee como %s (%s).</translation>
+    </message>
+    <message>
+        <source>The clocks went back on this day: %s came twice; the first time (%s) is meant.</source>
+        <extracomment>String 411. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Ese día los relojes se atrasaron: %s ocurrió dos veces; se toma la primera (%s).</translation>
+    </message>
+    <message>
+        <source>%s hour</source>
+        <extracomment>String 412. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s hora</translation>
+    </message>
+    <message>
+        <source>%s hours</source>
+        <extracomment>String 413. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s horas</translation>
+    </message>
+    <message>
+        <source>%s minute</source>
+        <extracomment>String 414. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s minuto</translation>
+    </message>
+    <message>
+        <source>%s minutes</source>
+        <extracomment>String 415. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s minutos</translation>
+    </message>
+</context>
+<context>
+    <name>sky</name>
+    <message>
+        <source>Sun always higher</source>
+        <translation>Sol siempre más alto</translation>
+    </message>
+    <message>
+        <source>Sun always lower</source>
+        <translation>Sol siempre más bajo</translation>
+    </message>
+    <message>
+        <source>always above the horizon</source>
+        <translation>siempre sobre el horizonte</translation>
+    </message>
+    <message>
+        <source>never rises</source>
+        <translation>nunca sale</translation>
+    </message>
+    <message>
+        <source>not this day</source>
+        <translation>no este día</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Estrella</translation>
+    </message>
+    <message>
+        <source>Galaxy cluster</source>
+        <translation>Cúmulo de galaxias</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Otro</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>desconocida</translation>
+    </message>
+    <message>
+        <source>Deep sky object</source>
+        <translation>Objeto de cielo profundo</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source>Planet</source>
+        <translation>Planeta</translation>
+    </message>
+    <message>
+        <source>galaxy</source>
+        <translation>galaxia</translation>
+    </message>
+    <message>
+        <source>open cluster</source>
+        <translation>cúmulo abierto</translation>
+    </message>
+    <message>
+        <source>globular cluster</source>
+        <translation>cúmulo globular</translation>
+    </message>
+    <message>
+        <source>bright nebula</source>
+        <translation>nebulosa brillante</translation>
+    </message>
+    <message>
+        <source>planetary nebula</source>
+        <translation>nebulosa planetaria</translation>
+    </message>
+    <message>
+        <source>galaxy cluster</source>
+        <translation>cúmulo de galaxias</translation>
+    </message>
+    <message>
+        <source>star</source>
+        <translation>estrella</translation>
+    </message>
+    <message>
+        <source>deep-sky object</source>
+        <translation>objeto de cielo profundo</translation>
+    </message>
+    <message>
+        <source>moon</source>
+        <translation>luna</translation>
+    </message>
+    <message>
+        <source>planet</source>
+        <translation>planeta</translation>
+    </message>
+    <message>
+        <source>constellation</source>
+        <translation>constelación</translation>
+    </message>
+</context>
+<context>
+    <name>ui</name>
+    <message>
+        <source>&amp;Messier</source>
+        <translation>&amp;Messier</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>&amp;NGC</source>
+        <translation>&amp;NGC</translation>
+    </message>
+    <message>
+        <source>Open Cl&amp;usters</source>
+        <translation>Cúmulos &amp;abiertos</translation>
+    </message>
+    <message>
+        <source>&amp;Glob. Clusters</source>
+        <translation>Cúmulos &amp;globulares</translation>
+    </message>
+    <message>
+        <source>G&amp;alaxies</source>
+        <translation>G&amp;alaxias</translation>
+    </message>
+    <message>
+        <source>Ne&amp;bulae</source>
+        <translation>Ne&amp;bulosas</translation>
+    </message>
+    <message>
+        <source>&amp;Planet. Nebulae</source>
+        <translation>Nebulosas &amp;planetarias</translation>
+    </message>
+    <message>
+        <source>&amp;Label by</source>
+        <translation>&amp;Etiquetar por</translation>
+    </message>
+    <message>
+        <source>Catalog Number</source>
+        <translation>Número de catálogo</translation>
+    </message>
+    <message>
+        <source>Common Name</source>
+        <translation>Nombre común</translation>
+    </message>
+    <message>
+        <source>&amp;Draw as</source>
+        <translation>&amp;Dibujar como</translation>
+    </message>
+    <message>
+        <source>Symbols</source>
+        <translation>Símbolos</translation>
+    </message>
+    <message>
+        <source>Bitmaps</source>
+        <translation>Imágenes</translation>
+    </message>
+    <message>
+        <source>&amp;Grids</source>
+        <translation>&amp;Cuadrículas</translation>
+    </message>
+    <message>
+        <source>Constellation &amp;lines</source>
+        <translation>&amp;Líneas de constelaciones</translation>
+    </message>
+    <message>
+        <source>Const. &amp;boundaries</source>
+        <translation>Límites de &amp;constelaciones</translation>
+    </message>
+    <message>
+        <source>Const. l&amp;abels</source>
+        <translation>Nombres de c&amp;onstelaciones</translation>
+    </message>
+    <message>
+        <source>&amp;Ecliptic</source>
+        <translation>&amp;Eclíptica</translation>
+    </message>
+    <message>
+        <source>&amp;Deep sky</source>
+        <translation>Cielo &amp;profundo</translation>
+    </message>
+    <message>
+        <source>Deep s&amp;ky labels</source>
+        <translation>Etiquetas de cielo p&amp;rofundo</translation>
+    </message>
+    <message>
+        <source>&amp;Star names</source>
+        <translation>Nombres de &amp;estrellas</translation>
+    </message>
+    <message>
+        <source>&amp;Planet names</source>
+        <translation>Nombres de p&amp;lanetas</translation>
+    </message>
+    <message>
+        <source>none: standard time as typed, summer time as this computer keeps it</source>
+        <translation>ninguna: hora estándar tal como se escribe, horario de verano como lo lleva este ordenador</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 días</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,28 @@
+// Settings > Language...: the window's language, or the system's.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <QStringList>
+
+class QComboBox;
+
+// The languages the program is translated into, as locale names.
+QStringList TranslatedLanguages();
+
+// The name a language goes by in the list: its own name for itself
+// ("Deutsch", "português (Brasil)").
+QString LanguageDisplayName(const QString& language);
+
+class CLanguageDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  // `language`: the setting as it stands (empty: the system's).
+  CLanguageDialog(const QString& language, QWidget* parent);
+  // The language chosen: a locale name, or empty for the system's.
+  QString Language() const;
+
+ private:
+  QComboBox* languages_ = nullptr;
+};
