@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>CAltitudePlotWindow</name>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>&amp;Save as PNG/SVG...</source>
+        <translation>Als PNG/SVG &amp;speichern...</translation>
+    </message>
+    <message>
+        <source>Altitude Plot - %1</source>
+        <translation>Höhendiagramm - %1</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>SVG-Zeichnung (*.svg)</translation>
+    </message>
+</context>
+<context>
     <name>CBodyInfoDialog</name>
     <message>
         <source>Right ascension (J2000):</source>
@@ -145,6 +168,17 @@
     <message>
         <source>Type:</source>
         <translation>Typ:</translation>
+    </message>
+</context>
+<context>
+    <name>CDialogCommands</name>
+    <message>
+        <source>Orbital elements (*.DAT *.dat *.txt *.TXT)</source>
+        <translation>Bahnelemente (*.DAT *.dat *.txt *.TXT)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
     </message>
 </context>
 <context>
@@ -385,6 +419,14 @@
         <source>Image</source>
         <translation>Bild</translation>
     </message>
+    <message>
+        <source>Altitude &amp;Plot</source>
+        <translation>Höhen&amp;diagramm</translation>
+    </message>
+    <message>
+        <source>&amp;Slew Telescope</source>
+        <translation>Teleskop &amp;schwenken</translation>
+    </message>
 </context>
 <context>
     <name>CLanguageDialog</name>
@@ -572,6 +614,10 @@
         <source>Recent File</source>
         <translation>Zuletzt geöffnete Datei</translation>
     </message>
+    <message>
+        <source>T&amp;ools</source>
+        <translation>E&amp;xtras</translation>
+    </message>
 </context>
 <context>
     <name>CMessierSearchDialog</name>
@@ -647,6 +693,33 @@
     </message>
 </context>
 <context>
+    <name>CTelescopeDialog</name>
+    <message>
+        <source>Telescope</source>
+        <translation>Teleskop</translation>
+    </message>
+    <message>
+        <source>&amp;Connect</source>
+        <translation>&amp;Verbinden</translation>
+    </message>
+    <message>
+        <source>&amp;Disconnect</source>
+        <translation>Tre&amp;nnen</translation>
+    </message>
+    <message>
+        <source>INDI server &amp;host:</source>
+        <translation>&amp;Rechner des INDI-Servers:</translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation>&amp;Port:</translation>
+    </message>
+    <message>
+        <source>&amp;Telescopes the server offers:</source>
+        <translation>&amp;Teleskope des Servers:</translation>
+    </message>
+</context>
+<context>
     <name>CTonightWindow</name>
     <message>
         <source>Tonight</source>
@@ -711,6 +784,10 @@
     <message>
         <source>Dark hours without the Moon: %1</source>
         <translation>Dunkle Stunden ohne Mond: %1</translation>
+    </message>
+    <message>
+        <source>Altitude &amp;Plot</source>
+        <translation>Höhen&amp;diagramm</translation>
     </message>
 </context>
 <context>
@@ -989,6 +1066,61 @@
         <source>&amp;About Stellix...</source>
         <extracomment>Menu item of command 57664; &amp; marks the letter that chooses it.</extracomment>
         <translation>Ü&amp;ber Stellix...</translation>
+    </message>
+    <message>
+        <source>Comets and &amp;Asteroids</source>
+        <extracomment>Menu item of command 32830; &amp; marks the letter that chooses it.</extracomment>
+        <translation>Kometen und &amp;Kleinplaneten</translation>
+    </message>
+    <message>
+        <source>Altitude &amp;Plot...</source>
+        <extracomment>Menu item of command 32840; &amp; marks the letter that chooses it.</extracomment>
+        <translation>Höhendia&amp;gramm...</translation>
+    </message>
+    <message>
+        <source>&amp;Telescope...</source>
+        <extracomment>Menu item of command 32860; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Teleskop...</translation>
+    </message>
+    <message>
+        <source>&amp;Slew to Selected</source>
+        <extracomment>Menu item of command 32861; &amp; marks the letter that chooses it.</extracomment>
+        <translation>Zum gewählten Objekt &amp;schwenken</translation>
+    </message>
+    <message>
+        <source>S&amp;ync to Selected</source>
+        <extracomment>Menu item of command 32862; &amp; marks the letter that chooses it.</extracomment>
+        <translation>Auf gewähltes Objekt s&amp;ynchronisieren</translation>
+    </message>
+    <message>
+        <source>Slew to View &amp;Centre</source>
+        <extracomment>Menu item of command 32863; &amp; marks the letter that chooses it.</extracomment>
+        <translation>Zur Bild&amp;mitte schwenken</translation>
+    </message>
+    <message>
+        <source>&amp;Abort Slew</source>
+        <extracomment>Menu item of command 32864; &amp; marks the letter that chooses it.</extracomment>
+        <translation>Schwenk &amp;abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Park</source>
+        <extracomment>Menu item of command 32865; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Parkposition anfahren</translation>
+    </message>
+    <message>
+        <source>&amp;Unpark</source>
+        <extracomment>Menu item of command 32866; &amp; marks the letter that chooses it.</extracomment>
+        <translation>Parkposition &amp;verlassen</translation>
+    </message>
+    <message>
+        <source>&amp;Follow the Telescope</source>
+        <extracomment>Menu item of command 32867; &amp; marks the letter that chooses it.</extracomment>
+        <translation>Dem Teleskop &amp;folgen</translation>
+    </message>
+    <message>
+        <source>&amp;Import Orbital Elements...</source>
+        <extracomment>Menu item of command 32831; &amp; marks the letter that chooses it.</extracomment>
+        <translation>Bahnelemente &amp;importieren...</translation>
     </message>
 </context>
 <context>
@@ -2106,6 +2238,413 @@ Statusleiste</translation>
         <source>%s minutes</source>
         <extracomment>String 415. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>%s Minuten</translation>
+    </message>
+    <message>
+        <source>Comet %s</source>
+        <extracomment>String 370. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Komet %s</translation>
+    </message>
+    <message>
+        <source>Minor planet %s</source>
+        <extracomment>String 371. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Kleinplanet %s</translation>
+    </message>
+    <message>
+        <source>The orbital elements are for %s, more than a year from the date shown: the place may be far off.</source>
+        <extracomment>String 372. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Die Bahnelemente gelten für %s, mehr als ein Jahr vom gezeigten Datum entfernt: der Ort kann weit abweichen.</translation>
+    </message>
+    <message>
+        <source> AU</source>
+        <extracomment>String 373. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation> AE</translation>
+    </message>
+    <message>
+        <source>%s years</source>
+        <extracomment>String 374. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s Jahre</translation>
+    </message>
+    <message>
+        <source>No orbital elements were imported: %s   </source>
+        <extracomment>String 375. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Es wurden keine Bahnelemente importiert: %s   </translation>
+    </message>
+    <message>
+        <source>%s orbital elements were read; they are kept in &quot;%s&quot; for the next start.   </source>
+        <extracomment>String 376. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s Bahnelemente wurden gelesen; sie werden für den nächsten Start in „%s“ aufbewahrt.   </translation>
+    </message>
+    <message>
+        <source>The orbital elements could not be kept in &quot;%s&quot;: %s   </source>
+        <extracomment>String 377. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Die Bahnelemente ließen sich nicht in „%s“ aufbewahren: %s   </translation>
+    </message>
+    <message>
+        <source>%s: the file cannot be read</source>
+        <extracomment>String 378. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s: die Datei lässt sich nicht lesen</translation>
+    </message>
+    <message>
+        <source>%s: the file holds no orbital elements</source>
+        <extracomment>String 379. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s: die Datei enthält keine Bahnelemente</translation>
+    </message>
+    <message>
+        <source>%s from %s, the night of %s</source>
+        <extracomment>String 390. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s von %s aus, in der Nacht vom %s</translation>
+    </message>
+    <message>
+        <source>Time at the place (%s)</source>
+        <extracomment>String 391. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Zeit am Ort (%s)</translation>
+    </message>
+    <message>
+        <source>Altitude (°)</source>
+        <extracomment>String 392. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Höhe (°)</translation>
+    </message>
+    <message>
+        <source>Civil twilight</source>
+        <extracomment>String 393. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Bürgerliche Dämmerung</translation>
+    </message>
+    <message>
+        <source>Nautical twilight</source>
+        <extracomment>String 394. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Nautische Dämmerung</translation>
+    </message>
+    <message>
+        <source>Astronomical twilight</source>
+        <extracomment>String 395. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Astronomische Dämmerung</translation>
+    </message>
+    <message>
+        <source>Night</source>
+        <extracomment>String 396. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Nacht</translation>
+    </message>
+    <message>
+        <source>Transit %s, %s</source>
+        <extracomment>String 397. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Kulmination %s, %s</translation>
+    </message>
+    <message>
+        <source>Shown %s</source>
+        <extracomment>String 398. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Gezeigt %s</translation>
+    </message>
+    <message>
+        <source>%s: %s %s, Moon %s</source>
+        <extracomment>String 399. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s: %s %s, Mond %s</translation>
+    </message>
+    <message>
+        <source>%s: %s %s</source>
+        <extracomment>String 400. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s: %s %s</translation>
+    </message>
+    <message>
+        <source>Choose the object to plot first: search for it or right-click it.    </source>
+        <extracomment>String 401. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Wählen Sie zuerst das Objekt für das Diagramm: Suchen Sie es oder klicken Sie es mit der rechten Maustaste an.    </translation>
+    </message>
+    <message>
+        <source>Cannot write %s: %s.    </source>
+        <extracomment>String 402. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s lässt sich nicht schreiben: %s.    </translation>
+    </message>
+    <message>
+        <source>No INDI server answers at %s:%s.</source>
+        <extracomment>String 440. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Unter %s:%s antwortet kein INDI-Server.</translation>
+    </message>
+    <message>
+        <source>The INDI server at %s:%s closed the connection.</source>
+        <extracomment>String 441. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Der INDI-Server unter %s:%s hat die Verbindung geschlossen.</translation>
+    </message>
+    <message>
+        <source>The INDI server offers no telescope called &quot;%s&quot;.</source>
+        <extracomment>String 442. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Der INDI-Server bietet kein Teleskop namens „%s“.</translation>
+    </message>
+    <message>
+        <source>The telescope %s reported an impossible place: %s.</source>
+        <extracomment>String 443. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Das Teleskop %s meldete einen unmöglichen Ort: %s.</translation>
+    </message>
+    <message>
+        <source>The telescope %s could not reach its target.</source>
+        <extracomment>String 444. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Das Teleskop %s konnte sein Ziel nicht erreichen.</translation>
+    </message>
+    <message>
+        <source>Slewing to %s</source>
+        <extracomment>String 445. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Schwenkt zu %s</translation>
+    </message>
+    <message>
+        <source>Tracking %s</source>
+        <extracomment>String 446. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Nachführung auf %s</translation>
+    </message>
+    <message>
+        <source>Parking %s</source>
+        <extracomment>String 447. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s fährt in die Parkposition</translation>
+    </message>
+    <message>
+        <source>%s is parked</source>
+        <extracomment>String 448. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s steht in der Parkposition</translation>
+    </message>
+    <message>
+        <source>Connect a telescope first: Tools &gt; Telescope...</source>
+        <extracomment>String 449. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Verbinden Sie zuerst ein Teleskop: Extras &gt; Teleskop...</translation>
+    </message>
+    <message>
+        <source>Connected to %s</source>
+        <extracomment>String 450. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Verbunden mit %s</translation>
+    </message>
+    <message>
+        <source>%s synced on %s</source>
+        <extracomment>String 451. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s auf %s synchronisiert</translation>
+    </message>
+    <message>
+        <source>%s stopped</source>
+        <extracomment>String 452. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s angehalten</translation>
+    </message>
+    <message>
+        <source>The telescope is disconnected</source>
+        <extracomment>String 453. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Das Teleskop ist getrennt</translation>
+    </message>
+    <message>
+        <source>Connecting to %s:%s...</source>
+        <extracomment>String 454. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Verbinde mit %s:%s...</translation>
+    </message>
+    <message>
+        <source>The INDI server at %s:%s offers no telescope.</source>
+        <extracomment>String 455. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Der INDI-Server unter %s:%s bietet kein Teleskop.</translation>
+    </message>
+    <message>
+        <source>Select an object first: search for it or click it.</source>
+        <extracomment>String 456. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Wählen Sie zuerst ein Objekt: Suchen Sie es oder klicken Sie es an.</translation>
+    </message>
+    <message>
+        <source>The port must be a number from 1 to 65535.</source>
+        <extracomment>String 457. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Der Port muss eine Zahl von 1 bis 65535 sein.</translation>
+    </message>
+    <message>
+        <source>the centre of the view</source>
+        <extracomment>String 458. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>die Bildmitte</translation>
+    </message>
+    <message>
+        <source>The telescope %s did not answer.</source>
+        <extracomment>String 459. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Das Teleskop %s antwortete nicht.</translation>
+    </message>
+    <message>
+        <source>The telescope %s did not end its slew within %s minutes.</source>
+        <extracomment>String 460. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Das Teleskop %s hat seinen Schwenk nicht innerhalb von %s Minuten beendet.</translation>
+    </message>
+    <message>
+        <source>Centre: %s   %s (J2000)</source>
+        <extracomment>String 461. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Mitte: %s   %s (J2000)</translation>
+    </message>
+    <message>
+        <source>Field: %s x %s</source>
+        <extracomment>String 462. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Feld: %s x %s</translation>
+    </message>
+    <message>
+        <source>Magnitudes:</source>
+        <extracomment>String 463. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Helligkeiten:</translation>
+    </message>
+    <message>
+        <source>Io</source>
+        <extracomment>String 470. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Io</translation>
+    </message>
+    <message>
+        <source>Europa</source>
+        <extracomment>String 471. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Europa</translation>
+    </message>
+    <message>
+        <source>Ganymede</source>
+        <extracomment>String 472. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Ganymed</translation>
+    </message>
+    <message>
+        <source>Callisto</source>
+        <extracomment>String 473. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Kallisto</translation>
+    </message>
+    <message>
+        <source>Mimas</source>
+        <extracomment>String 474. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Mimas</translation>
+    </message>
+    <message>
+        <source>Enceladus</source>
+        <extracomment>String 475. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Enceladus</translation>
+    </message>
+    <message>
+        <source>Tethys</source>
+        <extracomment>String 476. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Tethys</translation>
+    </message>
+    <message>
+        <source>Dione</source>
+        <extracomment>String 477. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Dione</translation>
+    </message>
+    <message>
+        <source>Rhea</source>
+        <extracomment>String 478. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Rhea</translation>
+    </message>
+    <message>
+        <source>Titan</source>
+        <extracomment>String 479. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Titan</translation>
+    </message>
+    <message>
+        <source>Hyperion</source>
+        <extracomment>String 480. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Hyperion</translation>
+    </message>
+    <message>
+        <source>Iapetus</source>
+        <extracomment>String 481. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Iapetus</translation>
+    </message>
+    <message>
+        <source>Miranda</source>
+        <extracomment>String 482. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Miranda</translation>
+    </message>
+    <message>
+        <source>Ariel</source>
+        <extracomment>String 483. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Ariel</translation>
+    </message>
+    <message>
+        <source>Umbriel</source>
+        <extracomment>String 484. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Umbriel</translation>
+    </message>
+    <message>
+        <source>Titania</source>
+        <extracomment>String 485. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Titania</translation>
+    </message>
+    <message>
+        <source>Oberon</source>
+        <extracomment>String 486. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Oberon</translation>
+    </message>
+    <message>
+        <source>Phobos</source>
+        <extracomment>String 487. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Phobos</translation>
+    </message>
+    <message>
+        <source>Deimos</source>
+        <extracomment>String 488. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Deimos</translation>
+    </message>
+    <message>
+        <source>Show or hide the comets and minor planets down to their own magnitude limit
+Comets and asteroids</source>
+        <extracomment>String 32830: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Die Kometen und Kleinplaneten bis zu ihrer eigenen Grenzhelligkeit ein- oder ausblenden
+Kometen und Kleinplaneten</translation>
+    </message>
+    <message>
+        <source>Import the orbital elements of comets or minor planets from an MPCORB.DAT or CometEls.txt file
+Import orbital elements</source>
+        <extracomment>String 32831: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Die Bahnelemente von Kometen oder Kleinplaneten aus einer Datei MPCORB.DAT oder CometEls.txt importieren
+Bahnelemente importieren</translation>
+    </message>
+    <message>
+        <source>Plot the chosen object&apos;s altitude through the night, with the Moon and the twilights
+Altitude plot</source>
+        <extracomment>String 32840: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Die Höhe des gewählten Objekts durch die Nacht zeichnen, mit dem Mond und den Dämmerungen
+Höhendiagramm</translation>
+    </message>
+    <message>
+        <source>Connect a telescope through an INDI server
+Telescope</source>
+        <extracomment>String 32860: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Ein Teleskop über einen INDI-Server verbinden
+Teleskop</translation>
+    </message>
+    <message>
+        <source>Point the telescope at the object you chose
+Slew to selected</source>
+        <extracomment>String 32861: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Das Teleskop auf das gewählte Objekt schwenken
+Zum gewählten Objekt schwenken</translation>
+    </message>
+    <message>
+        <source>Tell the telescope that it points at the object you chose
+Sync to selected</source>
+        <extracomment>String 32862: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Dem Teleskop mitteilen, dass es auf das gewählte Objekt zeigt
+Auf gewähltes Objekt synchronisieren</translation>
+    </message>
+    <message>
+        <source>Point the telescope at the middle of the view
+Slew to view centre</source>
+        <extracomment>String 32863: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Das Teleskop auf die Bildmitte schwenken
+Zur Bildmitte schwenken</translation>
+    </message>
+    <message>
+        <source>Stop the telescope&apos;s motion at once
+Abort slew</source>
+        <extracomment>String 32864: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Die Bewegung des Teleskops sofort anhalten
+Schwenk abbrechen</translation>
+    </message>
+    <message>
+        <source>Send the telescope to its park position
+Park</source>
+        <extracomment>String 32865: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Das Teleskop in seine Parkposition schicken
+Parkposition anfahren</translation>
+    </message>
+    <message>
+        <source>Wake the telescope from its park position
+Unpark</source>
+        <extracomment>String 32866: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Das Teleskop aus seiner Parkposition holen
+Parkposition verlassen</translation>
+    </message>
+    <message>
+        <source>Keep the telescope&apos;s place at the middle of the view
+Follow the telescope</source>
+        <extracomment>String 32867: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Den Ort des Teleskops in der Bildmitte halten
+Dem Teleskop folgen</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>CAltitudePlotWindow</name>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>&amp;Save as PNG/SVG...</source>
+        <translation>&amp;Enregistrer en PNG/SVG...</translation>
+    </message>
+    <message>
+        <source>Altitude Plot - %1</source>
+        <translation>Courbe de hauteur - %1</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation>Image PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>Dessin SVG (*.svg)</translation>
+    </message>
+</context>
+<context>
     <name>CBodyInfoDialog</name>
     <message>
         <source>Right ascension (J2000):</source>
@@ -145,6 +168,17 @@
     <message>
         <source>Type:</source>
         <translation>Type :</translation>
+    </message>
+</context>
+<context>
+    <name>CDialogCommands</name>
+    <message>
+        <source>Orbital elements (*.DAT *.dat *.txt *.TXT)</source>
+        <translation>Éléments orbitaux (*.DAT *.dat *.txt *.TXT)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
     </message>
 </context>
 <context>
@@ -385,6 +419,14 @@
         <source>Image</source>
         <translation>Image</translation>
     </message>
+    <message>
+        <source>Altitude &amp;Plot</source>
+        <translation>Courbe de &amp;hauteur</translation>
+    </message>
+    <message>
+        <source>&amp;Slew Telescope</source>
+        <translation>&amp;Pointer le télescope</translation>
+    </message>
 </context>
 <context>
     <name>CLanguageDialog</name>
@@ -572,6 +614,10 @@
         <source>Recent File</source>
         <translation>Fichier récent</translation>
     </message>
+    <message>
+        <source>T&amp;ools</source>
+        <translation>&amp;Outils</translation>
+    </message>
 </context>
 <context>
     <name>CMessierSearchDialog</name>
@@ -647,6 +693,33 @@
     </message>
 </context>
 <context>
+    <name>CTelescopeDialog</name>
+    <message>
+        <source>Telescope</source>
+        <translation>Télescope</translation>
+    </message>
+    <message>
+        <source>&amp;Connect</source>
+        <translation>&amp;Connecter</translation>
+    </message>
+    <message>
+        <source>&amp;Disconnect</source>
+        <translation>&amp;Déconnecter</translation>
+    </message>
+    <message>
+        <source>INDI server &amp;host:</source>
+        <translation>&amp;Hôte du serveur INDI :</translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation>&amp;Port :</translation>
+    </message>
+    <message>
+        <source>&amp;Telescopes the server offers:</source>
+        <translation>&amp;Télescopes proposés par le serveur :</translation>
+    </message>
+</context>
+<context>
     <name>CTonightWindow</name>
     <message>
         <source>Tonight</source>
@@ -711,6 +784,10 @@
     <message>
         <source>Dark hours without the Moon: %1</source>
         <translation>Heures noires sans la Lune : %1</translation>
+    </message>
+    <message>
+        <source>Altitude &amp;Plot</source>
+        <translation>Courbe de &amp;hauteur</translation>
     </message>
 </context>
 <context>
@@ -989,6 +1066,61 @@
         <source>&amp;About Stellix...</source>
         <extracomment>Menu item of command 57664; &amp; marks the letter that chooses it.</extracomment>
         <translation>À &amp;propos de Stellix...</translation>
+    </message>
+    <message>
+        <source>Comets and &amp;Asteroids</source>
+        <extracomment>Menu item of command 32830; &amp; marks the letter that chooses it.</extracomment>
+        <translation>Comètes et &amp;astéroïdes</translation>
+    </message>
+    <message>
+        <source>Altitude &amp;Plot...</source>
+        <extracomment>Menu item of command 32840; &amp; marks the letter that chooses it.</extracomment>
+        <translation>Co&amp;urbe de hauteur...</translation>
+    </message>
+    <message>
+        <source>&amp;Telescope...</source>
+        <extracomment>Menu item of command 32860; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Télescope...</translation>
+    </message>
+    <message>
+        <source>&amp;Slew to Selected</source>
+        <extracomment>Menu item of command 32861; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Pointer vers l&apos;objet choisi</translation>
+    </message>
+    <message>
+        <source>S&amp;ync to Selected</source>
+        <extracomment>Menu item of command 32862; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Synchroniser sur l&apos;objet choisi</translation>
+    </message>
+    <message>
+        <source>Slew to View &amp;Centre</source>
+        <extracomment>Menu item of command 32863; &amp; marks the letter that chooses it.</extracomment>
+        <translation>Pointer vers le &amp;centre de la vue</translation>
+    </message>
+    <message>
+        <source>&amp;Abort Slew</source>
+        <extracomment>Menu item of command 32864; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Arrêter le pointage</translation>
+    </message>
+    <message>
+        <source>&amp;Park</source>
+        <extracomment>Menu item of command 32865; &amp; marks the letter that chooses it.</extracomment>
+        <translation>Par&amp;quer</translation>
+    </message>
+    <message>
+        <source>&amp;Unpark</source>
+        <extracomment>Menu item of command 32866; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Déparquer</translation>
+    </message>
+    <message>
+        <source>&amp;Follow the Telescope</source>
+        <extracomment>Menu item of command 32867; &amp; marks the letter that chooses it.</extracomment>
+        <translation>Su&amp;ivre le télescope</translation>
+    </message>
+    <message>
+        <source>&amp;Import Orbital Elements...</source>
+        <extracomment>Menu item of command 32831; &amp; marks the letter that chooses it.</extracomment>
+        <translation>I&amp;mporter des éléments orbitaux...</translation>
     </message>
 </context>
 <context>
@@ -2106,6 +2238,413 @@ Barre d&apos;état</translation>
         <source>%s minutes</source>
         <extracomment>String 415. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>%s minutes</translation>
+    </message>
+    <message>
+        <source>Comet %s</source>
+        <extracomment>String 370. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Comète %s</translation>
+    </message>
+    <message>
+        <source>Minor planet %s</source>
+        <extracomment>String 371. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Petite planète %s</translation>
+    </message>
+    <message>
+        <source>The orbital elements are for %s, more than a year from the date shown: the place may be far off.</source>
+        <extracomment>String 372. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Les éléments orbitaux valent pour le %s, à plus d&apos;un an de la date affichée : la position peut être très inexacte.</translation>
+    </message>
+    <message>
+        <source> AU</source>
+        <extracomment>String 373. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation> ua</translation>
+    </message>
+    <message>
+        <source>%s years</source>
+        <extracomment>String 374. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s ans</translation>
+    </message>
+    <message>
+        <source>No orbital elements were imported: %s   </source>
+        <extracomment>String 375. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Aucun élément orbital importé : %s   </translation>
+    </message>
+    <message>
+        <source>%s orbital elements were read; they are kept in &quot;%s&quot; for the next start.   </source>
+        <extracomment>String 376. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s éléments orbitaux lus ; ils sont conservés dans « %s » pour le prochain démarrage.   </translation>
+    </message>
+    <message>
+        <source>The orbital elements could not be kept in &quot;%s&quot;: %s   </source>
+        <extracomment>String 377. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Les éléments orbitaux n&apos;ont pas pu être conservés dans « %s » : %s   </translation>
+    </message>
+    <message>
+        <source>%s: the file cannot be read</source>
+        <extracomment>String 378. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s : le fichier est illisible</translation>
+    </message>
+    <message>
+        <source>%s: the file holds no orbital elements</source>
+        <extracomment>String 379. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s : le fichier ne contient aucun élément orbital</translation>
+    </message>
+    <message>
+        <source>%s from %s, the night of %s</source>
+        <extracomment>String 390. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s depuis %s, nuit du %s</translation>
+    </message>
+    <message>
+        <source>Time at the place (%s)</source>
+        <extracomment>String 391. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Heure du lieu (%s)</translation>
+    </message>
+    <message>
+        <source>Altitude (°)</source>
+        <extracomment>String 392. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Hauteur (°)</translation>
+    </message>
+    <message>
+        <source>Civil twilight</source>
+        <extracomment>String 393. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Crépuscule civil</translation>
+    </message>
+    <message>
+        <source>Nautical twilight</source>
+        <extracomment>String 394. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Crépuscule nautique</translation>
+    </message>
+    <message>
+        <source>Astronomical twilight</source>
+        <extracomment>String 395. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Crépuscule astronomique</translation>
+    </message>
+    <message>
+        <source>Night</source>
+        <extracomment>String 396. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Nuit</translation>
+    </message>
+    <message>
+        <source>Transit %s, %s</source>
+        <extracomment>String 397. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Passage au méridien %s, %s</translation>
+    </message>
+    <message>
+        <source>Shown %s</source>
+        <extracomment>String 398. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Affiché %s</translation>
+    </message>
+    <message>
+        <source>%s: %s %s, Moon %s</source>
+        <extracomment>String 399. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s : %s %s, Lune %s</translation>
+    </message>
+    <message>
+        <source>%s: %s %s</source>
+        <extracomment>String 400. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s : %s %s</translation>
+    </message>
+    <message>
+        <source>Choose the object to plot first: search for it or right-click it.    </source>
+        <extracomment>String 401. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Choisissez d&apos;abord l&apos;objet à tracer : recherchez-le ou cliquez dessus avec le bouton droit.    </translation>
+    </message>
+    <message>
+        <source>Cannot write %s: %s.    </source>
+        <extracomment>String 402. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Impossible d&apos;écrire %s : %s.    </translation>
+    </message>
+    <message>
+        <source>No INDI server answers at %s:%s.</source>
+        <extracomment>String 440. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Aucun serveur INDI ne répond à %s:%s.</translation>
+    </message>
+    <message>
+        <source>The INDI server at %s:%s closed the connection.</source>
+        <extracomment>String 441. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Le serveur INDI à %s:%s a fermé la connexion.</translation>
+    </message>
+    <message>
+        <source>The INDI server offers no telescope called &quot;%s&quot;.</source>
+        <extracomment>String 442. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Le serveur INDI ne propose aucun télescope nommé « %s ».</translation>
+    </message>
+    <message>
+        <source>The telescope %s reported an impossible place: %s.</source>
+        <extracomment>String 443. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Le télescope %s a signalé une position impossible : %s.</translation>
+    </message>
+    <message>
+        <source>The telescope %s could not reach its target.</source>
+        <extracomment>String 444. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Le télescope %s n&apos;a pas pu atteindre sa cible.</translation>
+    </message>
+    <message>
+        <source>Slewing to %s</source>
+        <extracomment>String 445. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Pointage vers %s</translation>
+    </message>
+    <message>
+        <source>Tracking %s</source>
+        <extracomment>String 446. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Suivi de %s</translation>
+    </message>
+    <message>
+        <source>Parking %s</source>
+        <extracomment>String 447. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Parcage de %s</translation>
+    </message>
+    <message>
+        <source>%s is parked</source>
+        <extracomment>String 448. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s est parqué</translation>
+    </message>
+    <message>
+        <source>Connect a telescope first: Tools &gt; Telescope...</source>
+        <extracomment>String 449. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Connectez d&apos;abord un télescope : Outils &gt; Télescope...</translation>
+    </message>
+    <message>
+        <source>Connected to %s</source>
+        <extracomment>String 450. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Connecté à %s</translation>
+    </message>
+    <message>
+        <source>%s synced on %s</source>
+        <extracomment>String 451. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s synchronisé sur %s</translation>
+    </message>
+    <message>
+        <source>%s stopped</source>
+        <extracomment>String 452. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s arrêté</translation>
+    </message>
+    <message>
+        <source>The telescope is disconnected</source>
+        <extracomment>String 453. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Le télescope est déconnecté</translation>
+    </message>
+    <message>
+        <source>Connecting to %s:%s...</source>
+        <extracomment>String 454. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Connexion à %s:%s...</translation>
+    </message>
+    <message>
+        <source>The INDI server at %s:%s offers no telescope.</source>
+        <extracomment>String 455. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Le serveur INDI à %s:%s ne propose aucun télescope.</translation>
+    </message>
+    <message>
+        <source>Select an object first: search for it or click it.</source>
+        <extracomment>String 456. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Choisissez d&apos;abord un objet : recherchez-le ou cliquez dessus.</translation>
+    </message>
+    <message>
+        <source>The port must be a number from 1 to 65535.</source>
+        <extracomment>String 457. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Le port doit être un nombre de 1 à 65535.</translation>
+    </message>
+    <message>
+        <source>the centre of the view</source>
+        <extracomment>String 458. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>le centre de la vue</translation>
+    </message>
+    <message>
+        <source>The telescope %s did not answer.</source>
+        <extracomment>String 459. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Le télescope %s n&apos;a pas répondu.</translation>
+    </message>
+    <message>
+        <source>The telescope %s did not end its slew within %s minutes.</source>
+        <extracomment>String 460. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Le télescope %s n&apos;a pas terminé son pointage en %s minutes.</translation>
+    </message>
+    <message>
+        <source>Centre: %s   %s (J2000)</source>
+        <extracomment>String 461. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Centre : %s   %s (J2000)</translation>
+    </message>
+    <message>
+        <source>Field: %s x %s</source>
+        <extracomment>String 462. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Champ : %s x %s</translation>
+    </message>
+    <message>
+        <source>Magnitudes:</source>
+        <extracomment>String 463. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Magnitudes :</translation>
+    </message>
+    <message>
+        <source>Io</source>
+        <extracomment>String 470. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Io</translation>
+    </message>
+    <message>
+        <source>Europa</source>
+        <extracomment>String 471. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Europe</translation>
+    </message>
+    <message>
+        <source>Ganymede</source>
+        <extracomment>String 472. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Ganymède</translation>
+    </message>
+    <message>
+        <source>Callisto</source>
+        <extracomment>String 473. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Callisto</translation>
+    </message>
+    <message>
+        <source>Mimas</source>
+        <extracomment>String 474. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Mimas</translation>
+    </message>
+    <message>
+        <source>Enceladus</source>
+        <extracomment>String 475. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Encelade</translation>
+    </message>
+    <message>
+        <source>Tethys</source>
+        <extracomment>String 476. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Téthys</translation>
+    </message>
+    <message>
+        <source>Dione</source>
+        <extracomment>String 477. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Dioné</translation>
+    </message>
+    <message>
+        <source>Rhea</source>
+        <extracomment>String 478. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Rhéa</translation>
+    </message>
+    <message>
+        <source>Titan</source>
+        <extracomment>String 479. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Titan</translation>
+    </message>
+    <message>
+        <source>Hyperion</source>
+        <extracomment>String 480. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Hypérion</translation>
+    </message>
+    <message>
+        <source>Iapetus</source>
+        <extracomment>String 481. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Japet</translation>
+    </message>
+    <message>
+        <source>Miranda</source>
+        <extracomment>String 482. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Miranda</translation>
+    </message>
+    <message>
+        <source>Ariel</source>
+        <extracomment>String 483. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Ariel</translation>
+    </message>
+    <message>
+        <source>Umbriel</source>
+        <extracomment>String 484. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Umbriel</translation>
+    </message>
+    <message>
+        <source>Titania</source>
+        <extracomment>String 485. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Titania</translation>
+    </message>
+    <message>
+        <source>Oberon</source>
+        <extracomment>String 486. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Obéron</translation>
+    </message>
+    <message>
+        <source>Phobos</source>
+        <extracomment>String 487. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Phobos</translation>
+    </message>
+    <message>
+        <source>Deimos</source>
+        <extracomment>String 488. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Déimos</translation>
+    </message>
+    <message>
+        <source>Show or hide the comets and minor planets down to their own magnitude limit
+Comets and asteroids</source>
+        <extracomment>String 32830: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Afficher ou masquer les comètes et petites planètes jusqu&apos;à leur propre magnitude limite
+Comètes et astéroïdes</translation>
+    </message>
+    <message>
+        <source>Import the orbital elements of comets or minor planets from an MPCORB.DAT or CometEls.txt file
+Import orbital elements</source>
+        <extracomment>String 32831: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Importer les éléments orbitaux de comètes ou de petites planètes depuis un fichier MPCORB.DAT ou CometEls.txt
+Importer des éléments orbitaux</translation>
+    </message>
+    <message>
+        <source>Plot the chosen object&apos;s altitude through the night, with the Moon and the twilights
+Altitude plot</source>
+        <extracomment>String 32840: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Tracer la hauteur de l&apos;objet choisi au cours de la nuit, avec la Lune et les crépuscules
+Courbe de hauteur</translation>
+    </message>
+    <message>
+        <source>Connect a telescope through an INDI server
+Telescope</source>
+        <extracomment>String 32860: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Connecter un télescope par un serveur INDI
+Télescope</translation>
+    </message>
+    <message>
+        <source>Point the telescope at the object you chose
+Slew to selected</source>
+        <extracomment>String 32861: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Pointer le télescope vers l&apos;objet choisi
+Pointer vers l&apos;objet choisi</translation>
+    </message>
+    <message>
+        <source>Tell the telescope that it points at the object you chose
+Sync to selected</source>
+        <extracomment>String 32862: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Indiquer au télescope qu&apos;il pointe l&apos;objet choisi
+Synchroniser sur l&apos;objet choisi</translation>
+    </message>
+    <message>
+        <source>Point the telescope at the middle of the view
+Slew to view centre</source>
+        <extracomment>String 32863: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Pointer le télescope vers le centre de la vue
+Pointer vers le centre de la vue</translation>
+    </message>
+    <message>
+        <source>Stop the telescope&apos;s motion at once
+Abort slew</source>
+        <extracomment>String 32864: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Arrêter immédiatement le mouvement du télescope
+Arrêter le pointage</translation>
+    </message>
+    <message>
+        <source>Send the telescope to its park position
+Park</source>
+        <extracomment>String 32865: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Envoyer le télescope à sa position de parc
+Parquer</translation>
+    </message>
+    <message>
+        <source>Wake the telescope from its park position
+Unpark</source>
+        <extracomment>String 32866: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Sortir le télescope de sa position de parc
+Déparquer</translation>
+    </message>
+    <message>
+        <source>Keep the telescope&apos;s place at the middle of the view
+Follow the telescope</source>
+        <extracomment>String 32867: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Garder la position du télescope au centre de la vue
+Suivre le télescope</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>CAltitudePlotWindow</name>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Stampa...</translation>
+    </message>
+    <message>
+        <source>&amp;Save as PNG/SVG...</source>
+        <translation>&amp;Salva come PNG/SVG...</translation>
+    </message>
+    <message>
+        <source>Altitude Plot - %1</source>
+        <translation>Grafico dell&apos;altezza - %1</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation>Immagine PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>Disegno SVG (*.svg)</translation>
+    </message>
+</context>
+<context>
     <name>CBodyInfoDialog</name>
     <message>
         <source>Right ascension (J2000):</source>
@@ -145,6 +168,17 @@
     <message>
         <source>Type:</source>
         <translation>Tipo:</translation>
+    </message>
+</context>
+<context>
+    <name>CDialogCommands</name>
+    <message>
+        <source>Orbital elements (*.DAT *.dat *.txt *.TXT)</source>
+        <translation>Elementi orbitali (*.DAT *.dat *.txt *.TXT)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tutti i file (*)</translation>
     </message>
 </context>
 <context>
@@ -385,6 +419,14 @@
         <source>Image</source>
         <translation>Immagine</translation>
     </message>
+    <message>
+        <source>Altitude &amp;Plot</source>
+        <translation>Grafico dell&apos;&amp;altezza</translation>
+    </message>
+    <message>
+        <source>&amp;Slew Telescope</source>
+        <translation>&amp;Punta il telescopio</translation>
+    </message>
 </context>
 <context>
     <name>CLanguageDialog</name>
@@ -572,6 +614,10 @@
         <source>Recent File</source>
         <translation>File recente</translation>
     </message>
+    <message>
+        <source>T&amp;ools</source>
+        <translation>&amp;Strumenti</translation>
+    </message>
 </context>
 <context>
     <name>CMessierSearchDialog</name>
@@ -647,6 +693,33 @@
     </message>
 </context>
 <context>
+    <name>CTelescopeDialog</name>
+    <message>
+        <source>Telescope</source>
+        <translation>Telescopio</translation>
+    </message>
+    <message>
+        <source>&amp;Connect</source>
+        <translation>&amp;Connetti</translation>
+    </message>
+    <message>
+        <source>&amp;Disconnect</source>
+        <translation>&amp;Disconnetti</translation>
+    </message>
+    <message>
+        <source>INDI server &amp;host:</source>
+        <translation>&amp;Host del server INDI:</translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation>&amp;Porta:</translation>
+    </message>
+    <message>
+        <source>&amp;Telescopes the server offers:</source>
+        <translation>&amp;Telescopi offerti dal server:</translation>
+    </message>
+</context>
+<context>
     <name>CTonightWindow</name>
     <message>
         <source>Tonight</source>
@@ -711,6 +784,10 @@
     <message>
         <source>Dark hours without the Moon: %1</source>
         <translation>Ore buie senza Luna: %1</translation>
+    </message>
+    <message>
+        <source>Altitude &amp;Plot</source>
+        <translation>Grafico dell&apos;&amp;altezza</translation>
     </message>
 </context>
 <context>
@@ -989,6 +1066,61 @@
         <source>&amp;About Stellix...</source>
         <extracomment>Menu item of command 57664; &amp; marks the letter that chooses it.</extracomment>
         <translation>&amp;Informazioni su Stellix...</translation>
+    </message>
+    <message>
+        <source>Comets and &amp;Asteroids</source>
+        <extracomment>Menu item of command 32830; &amp; marks the letter that chooses it.</extracomment>
+        <translation>Comete e &amp;asteroidi</translation>
+    </message>
+    <message>
+        <source>Altitude &amp;Plot...</source>
+        <extracomment>Menu item of command 32840; &amp; marks the letter that chooses it.</extracomment>
+        <translation>Grafico dell&apos;&amp;altezza...</translation>
+    </message>
+    <message>
+        <source>&amp;Telescope...</source>
+        <extracomment>Menu item of command 32860; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Telescopio...</translation>
+    </message>
+    <message>
+        <source>&amp;Slew to Selected</source>
+        <extracomment>Menu item of command 32861; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Punta sull&apos;oggetto scelto</translation>
+    </message>
+    <message>
+        <source>S&amp;ync to Selected</source>
+        <extracomment>Menu item of command 32862; &amp; marks the letter that chooses it.</extracomment>
+        <translation>Sincroni&amp;zza sull&apos;oggetto scelto</translation>
+    </message>
+    <message>
+        <source>Slew to View &amp;Centre</source>
+        <extracomment>Menu item of command 32863; &amp; marks the letter that chooses it.</extracomment>
+        <translation>Punta al &amp;centro della vista</translation>
+    </message>
+    <message>
+        <source>&amp;Abort Slew</source>
+        <extracomment>Menu item of command 32864; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Interrompi il puntamento</translation>
+    </message>
+    <message>
+        <source>&amp;Park</source>
+        <extracomment>Menu item of command 32865; &amp; marks the letter that chooses it.</extracomment>
+        <translation>P&amp;archeggia</translation>
+    </message>
+    <message>
+        <source>&amp;Unpark</source>
+        <extracomment>Menu item of command 32866; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Rimuovi dal parcheggio</translation>
+    </message>
+    <message>
+        <source>&amp;Follow the Telescope</source>
+        <extracomment>Menu item of command 32867; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Segui il telescopio</translation>
+    </message>
+    <message>
+        <source>&amp;Import Orbital Elements...</source>
+        <extracomment>Menu item of command 32831; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Importa elementi orbitali...</translation>
     </message>
 </context>
 <context>
@@ -2106,6 +2238,413 @@ Barra di stato</translation>
         <source>%s minutes</source>
         <extracomment>String 415. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>%s minuti</translation>
+    </message>
+    <message>
+        <source>Comet %s</source>
+        <extracomment>String 370. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Cometa %s</translation>
+    </message>
+    <message>
+        <source>Minor planet %s</source>
+        <extracomment>String 371. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Pianeta minore %s</translation>
+    </message>
+    <message>
+        <source>The orbital elements are for %s, more than a year from the date shown: the place may be far off.</source>
+        <extracomment>String 372. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Gli elementi orbitali valgono per il %s, a più di un anno dalla data mostrata: la posizione può essere molto imprecisa.</translation>
+    </message>
+    <message>
+        <source> AU</source>
+        <extracomment>String 373. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation> UA</translation>
+    </message>
+    <message>
+        <source>%s years</source>
+        <extracomment>String 374. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s anni</translation>
+    </message>
+    <message>
+        <source>No orbital elements were imported: %s   </source>
+        <extracomment>String 375. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Nessun elemento orbitale importato: %s   </translation>
+    </message>
+    <message>
+        <source>%s orbital elements were read; they are kept in &quot;%s&quot; for the next start.   </source>
+        <extracomment>String 376. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s elementi orbitali letti; sono conservati in «%s» per il prossimo avvio.   </translation>
+    </message>
+    <message>
+        <source>The orbital elements could not be kept in &quot;%s&quot;: %s   </source>
+        <extracomment>String 377. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Impossibile conservare gli elementi orbitali in «%s»: %s   </translation>
+    </message>
+    <message>
+        <source>%s: the file cannot be read</source>
+        <extracomment>String 378. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s: impossibile leggere il file</translation>
+    </message>
+    <message>
+        <source>%s: the file holds no orbital elements</source>
+        <extracomment>String 379. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s: il file non contiene elementi orbitali</translation>
+    </message>
+    <message>
+        <source>%s from %s, the night of %s</source>
+        <extracomment>String 390. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s da %s, la notte del %s</translation>
+    </message>
+    <message>
+        <source>Time at the place (%s)</source>
+        <extracomment>String 391. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Ora del luogo (%s)</translation>
+    </message>
+    <message>
+        <source>Altitude (°)</source>
+        <extracomment>String 392. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Altezza (°)</translation>
+    </message>
+    <message>
+        <source>Civil twilight</source>
+        <extracomment>String 393. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Crepuscolo civile</translation>
+    </message>
+    <message>
+        <source>Nautical twilight</source>
+        <extracomment>String 394. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Crepuscolo nautico</translation>
+    </message>
+    <message>
+        <source>Astronomical twilight</source>
+        <extracomment>String 395. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Crepuscolo astronomico</translation>
+    </message>
+    <message>
+        <source>Night</source>
+        <extracomment>String 396. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Notte</translation>
+    </message>
+    <message>
+        <source>Transit %s, %s</source>
+        <extracomment>String 397. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Transito %s, %s</translation>
+    </message>
+    <message>
+        <source>Shown %s</source>
+        <extracomment>String 398. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Mostrato %s</translation>
+    </message>
+    <message>
+        <source>%s: %s %s, Moon %s</source>
+        <extracomment>String 399. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s: %s %s, Luna %s</translation>
+    </message>
+    <message>
+        <source>%s: %s %s</source>
+        <extracomment>String 400. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s: %s %s</translation>
+    </message>
+    <message>
+        <source>Choose the object to plot first: search for it or right-click it.    </source>
+        <extracomment>String 401. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Scegli prima l&apos;oggetto da tracciare: cercalo o fai clic destro su di esso.    </translation>
+    </message>
+    <message>
+        <source>Cannot write %s: %s.    </source>
+        <extracomment>String 402. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Impossibile scrivere %s: %s.    </translation>
+    </message>
+    <message>
+        <source>No INDI server answers at %s:%s.</source>
+        <extracomment>String 440. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Nessun server INDI risponde a %s:%s.</translation>
+    </message>
+    <message>
+        <source>The INDI server at %s:%s closed the connection.</source>
+        <extracomment>String 441. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Il server INDI a %s:%s ha chiuso la connessione.</translation>
+    </message>
+    <message>
+        <source>The INDI server offers no telescope called &quot;%s&quot;.</source>
+        <extracomment>String 442. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Il server INDI non offre alcun telescopio chiamato «%s».</translation>
+    </message>
+    <message>
+        <source>The telescope %s reported an impossible place: %s.</source>
+        <extracomment>String 443. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Il telescopio %s ha segnalato una posizione impossibile: %s.</translation>
+    </message>
+    <message>
+        <source>The telescope %s could not reach its target.</source>
+        <extracomment>String 444. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Il telescopio %s non ha potuto raggiungere il suo obiettivo.</translation>
+    </message>
+    <message>
+        <source>Slewing to %s</source>
+        <extracomment>String 445. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Puntamento su %s</translation>
+    </message>
+    <message>
+        <source>Tracking %s</source>
+        <extracomment>String 446. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Inseguimento di %s</translation>
+    </message>
+    <message>
+        <source>Parking %s</source>
+        <extracomment>String 447. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Parcheggio di %s</translation>
+    </message>
+    <message>
+        <source>%s is parked</source>
+        <extracomment>String 448. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s è parcheggiato</translation>
+    </message>
+    <message>
+        <source>Connect a telescope first: Tools &gt; Telescope...</source>
+        <extracomment>String 449. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Connetti prima un telescopio: Strumenti &gt; Telescopio...</translation>
+    </message>
+    <message>
+        <source>Connected to %s</source>
+        <extracomment>String 450. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Connesso a %s</translation>
+    </message>
+    <message>
+        <source>%s synced on %s</source>
+        <extracomment>String 451. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s sincronizzato su %s</translation>
+    </message>
+    <message>
+        <source>%s stopped</source>
+        <extracomment>String 452. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s fermato</translation>
+    </message>
+    <message>
+        <source>The telescope is disconnected</source>
+        <extracomment>String 453. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Il telescopio è disconnesso</translation>
+    </message>
+    <message>
+        <source>Connecting to %s:%s...</source>
+        <extracomment>String 454. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Connessione a %s:%s...</translation>
+    </message>
+    <message>
+        <source>The INDI server at %s:%s offers no telescope.</source>
+        <extracomment>String 455. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Il server INDI a %s:%s non offre alcun telescopio.</translation>
+    </message>
+    <message>
+        <source>Select an object first: search for it or click it.</source>
+        <extracomment>String 456. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Scegli prima un oggetto: cercalo o fai clic su di esso.</translation>
+    </message>
+    <message>
+        <source>The port must be a number from 1 to 65535.</source>
+        <extracomment>String 457. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>La porta deve essere un numero da 1 a 65535.</translation>
+    </message>
+    <message>
+        <source>the centre of the view</source>
+        <extracomment>String 458. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>il centro della vista</translation>
+    </message>
+    <message>
+        <source>The telescope %s did not answer.</source>
+        <extracomment>String 459. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Il telescopio %s non ha risposto.</translation>
+    </message>
+    <message>
+        <source>The telescope %s did not end its slew within %s minutes.</source>
+        <extracomment>String 460. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Il telescopio %s non ha concluso il puntamento entro %s minuti.</translation>
+    </message>
+    <message>
+        <source>Centre: %s   %s (J2000)</source>
+        <extracomment>String 461. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Centro: %s   %s (J2000)</translation>
+    </message>
+    <message>
+        <source>Field: %s x %s</source>
+        <extracomment>String 462. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Campo: %s x %s</translation>
+    </message>
+    <message>
+        <source>Magnitudes:</source>
+        <extracomment>String 463. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Magnitudini:</translation>
+    </message>
+    <message>
+        <source>Io</source>
+        <extracomment>String 470. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Io</translation>
+    </message>
+    <message>
+        <source>Europa</source>
+        <extracomment>String 471. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Europa</translation>
+    </message>
+    <message>
+        <source>Ganymede</source>
+        <extracomment>String 472. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Ganimede</translation>
+    </message>
+    <message>
+        <source>Callisto</source>
+        <extracomment>String 473. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Callisto</translation>
+    </message>
+    <message>
+        <source>Mimas</source>
+        <extracomment>String 474. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Mimas</translation>
+    </message>
+    <message>
+        <source>Enceladus</source>
+        <extracomment>String 475. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Encelado</translation>
+    </message>
+    <message>
+        <source>Tethys</source>
+        <extracomment>String 476. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Teti</translation>
+    </message>
+    <message>
+        <source>Dione</source>
+        <extracomment>String 477. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Dione</translation>
+    </message>
+    <message>
+        <source>Rhea</source>
+        <extracomment>String 478. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Rea</translation>
+    </message>
+    <message>
+        <source>Titan</source>
+        <extracomment>String 479. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Titano</translation>
+    </message>
+    <message>
+        <source>Hyperion</source>
+        <extracomment>String 480. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Iperione</translation>
+    </message>
+    <message>
+        <source>Iapetus</source>
+        <extracomment>String 481. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Giapeto</translation>
+    </message>
+    <message>
+        <source>Miranda</source>
+        <extracomment>String 482. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Miranda</translation>
+    </message>
+    <message>
+        <source>Ariel</source>
+        <extracomment>String 483. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Ariel</translation>
+    </message>
+    <message>
+        <source>Umbriel</source>
+        <extracomment>String 484. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Umbriel</translation>
+    </message>
+    <message>
+        <source>Titania</source>
+        <extracomment>String 485. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Titania</translation>
+    </message>
+    <message>
+        <source>Oberon</source>
+        <extracomment>String 486. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Oberon</translation>
+    </message>
+    <message>
+        <source>Phobos</source>
+        <extracomment>String 487. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Fobos</translation>
+    </message>
+    <message>
+        <source>Deimos</source>
+        <extracomment>String 488. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Deimos</translation>
+    </message>
+    <message>
+        <source>Show or hide the comets and minor planets down to their own magnitude limit
+Comets and asteroids</source>
+        <extracomment>String 32830: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Mostra o nascondi le comete e i pianeti minori fino alla loro magnitudine limite
+Comete e asteroidi</translation>
+    </message>
+    <message>
+        <source>Import the orbital elements of comets or minor planets from an MPCORB.DAT or CometEls.txt file
+Import orbital elements</source>
+        <extracomment>String 32831: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Importa gli elementi orbitali di comete o pianeti minori da un file MPCORB.DAT o CometEls.txt
+Importa elementi orbitali</translation>
+    </message>
+    <message>
+        <source>Plot the chosen object&apos;s altitude through the night, with the Moon and the twilights
+Altitude plot</source>
+        <extracomment>String 32840: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Traccia l&apos;altezza dell&apos;oggetto scelto nel corso della notte, con la Luna e i crepuscoli
+Grafico dell&apos;altezza</translation>
+    </message>
+    <message>
+        <source>Connect a telescope through an INDI server
+Telescope</source>
+        <extracomment>String 32860: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Connetti un telescopio tramite un server INDI
+Telescopio</translation>
+    </message>
+    <message>
+        <source>Point the telescope at the object you chose
+Slew to selected</source>
+        <extracomment>String 32861: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Punta il telescopio sull&apos;oggetto scelto
+Punta sull&apos;oggetto scelto</translation>
+    </message>
+    <message>
+        <source>Tell the telescope that it points at the object you chose
+Sync to selected</source>
+        <extracomment>String 32862: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Comunica al telescopio che punta l&apos;oggetto scelto
+Sincronizza sull&apos;oggetto scelto</translation>
+    </message>
+    <message>
+        <source>Point the telescope at the middle of the view
+Slew to view centre</source>
+        <extracomment>String 32863: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Punta il telescopio al centro della vista
+Punta al centro della vista</translation>
+    </message>
+    <message>
+        <source>Stop the telescope&apos;s motion at once
+Abort slew</source>
+        <extracomment>String 32864: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Ferma subito il movimento del telescopio
+Interrompi il puntamento</translation>
+    </message>
+    <message>
+        <source>Send the telescope to its park position
+Park</source>
+        <extracomment>String 32865: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Manda il telescopio nella sua posizione di parcheggio
+Parcheggia</translation>
+    </message>
+    <message>
+        <source>Wake the telescope from its park position
+Unpark</source>
+        <extracomment>String 32866: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Risveglia il telescopio dalla sua posizione di parcheggio
+Rimuovi dal parcheggio</translation>
+    </message>
+    <message>
+        <source>Keep the telescope&apos;s place at the middle of the view
+Follow the telescope</source>
+        <extracomment>String 32867: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Mantieni la posizione del telescopio al centro della vista
+Segui il telescopio</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL">
 <context>
+    <name>CAltitudePlotWindow</name>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drukuj...</translation>
+    </message>
+    <message>
+        <source>&amp;Save as PNG/SVG...</source>
+        <translation>&amp;Zapisz jako PNG/SVG...</translation>
+    </message>
+    <message>
+        <source>Altitude Plot - %1</source>
+        <translation>Wykres wysokości - %1</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation>Obraz PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>Rysunek SVG (*.svg)</translation>
+    </message>
+</context>
+<context>
     <name>CBodyInfoDialog</name>
     <message>
         <source>Right ascension (J2000):</source>
@@ -145,6 +168,17 @@
     <message>
         <source>Type:</source>
         <translation>Typ:</translation>
+    </message>
+</context>
+<context>
+    <name>CDialogCommands</name>
+    <message>
+        <source>Orbital elements (*.DAT *.dat *.txt *.TXT)</source>
+        <translation>Elementy orbitalne (*.DAT *.dat *.txt *.TXT)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Wszystkie pliki (*)</translation>
     </message>
 </context>
 <context>
@@ -385,6 +419,14 @@
         <source>Image</source>
         <translation>Zdjęcie</translation>
     </message>
+    <message>
+        <source>Altitude &amp;Plot</source>
+        <translation>Wykres &amp;wysokości</translation>
+    </message>
+    <message>
+        <source>&amp;Slew Telescope</source>
+        <translation>&amp;Naprowadź teleskop</translation>
+    </message>
 </context>
 <context>
     <name>CLanguageDialog</name>
@@ -572,6 +614,10 @@
         <source>Recent File</source>
         <translation>Ostatni plik</translation>
     </message>
+    <message>
+        <source>T&amp;ools</source>
+        <translation>&amp;Narzędzia</translation>
+    </message>
 </context>
 <context>
     <name>CMessierSearchDialog</name>
@@ -647,6 +693,33 @@
     </message>
 </context>
 <context>
+    <name>CTelescopeDialog</name>
+    <message>
+        <source>Telescope</source>
+        <translation>Teleskop</translation>
+    </message>
+    <message>
+        <source>&amp;Connect</source>
+        <translation>Połą&amp;cz</translation>
+    </message>
+    <message>
+        <source>&amp;Disconnect</source>
+        <translation>&amp;Rozłącz</translation>
+    </message>
+    <message>
+        <source>INDI server &amp;host:</source>
+        <translation>&amp;Host serwera INDI:</translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation>&amp;Port:</translation>
+    </message>
+    <message>
+        <source>&amp;Telescopes the server offers:</source>
+        <translation>&amp;Teleskopy oferowane przez serwer:</translation>
+    </message>
+</context>
+<context>
     <name>CTonightWindow</name>
     <message>
         <source>Tonight</source>
@@ -711,6 +784,10 @@
     <message>
         <source>Dark hours without the Moon: %1</source>
         <translation>Ciemne godziny bez Księżyca: %1</translation>
+    </message>
+    <message>
+        <source>Altitude &amp;Plot</source>
+        <translation>Wykres &amp;wysokości</translation>
     </message>
 </context>
 <context>
@@ -989,6 +1066,61 @@
         <source>&amp;About Stellix...</source>
         <extracomment>Menu item of command 57664; &amp; marks the letter that chooses it.</extracomment>
         <translation>&amp;O programie Stellix...</translation>
+    </message>
+    <message>
+        <source>Comets and &amp;Asteroids</source>
+        <extracomment>Menu item of command 32830; &amp; marks the letter that chooses it.</extracomment>
+        <translation>Komety i &amp;planetoidy</translation>
+    </message>
+    <message>
+        <source>Altitude &amp;Plot...</source>
+        <extracomment>Menu item of command 32840; &amp; marks the letter that chooses it.</extracomment>
+        <translation>W&amp;ykres wysokości...</translation>
+    </message>
+    <message>
+        <source>&amp;Telescope...</source>
+        <extracomment>Menu item of command 32860; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Teleskop...</translation>
+    </message>
+    <message>
+        <source>&amp;Slew to Selected</source>
+        <extracomment>Menu item of command 32861; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Naprowadź na wybrany obiekt</translation>
+    </message>
+    <message>
+        <source>S&amp;ync to Selected</source>
+        <extracomment>Menu item of command 32862; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Synchronizuj z wybranym obiektem</translation>
+    </message>
+    <message>
+        <source>Slew to View &amp;Centre</source>
+        <extracomment>Menu item of command 32863; &amp; marks the letter that chooses it.</extracomment>
+        <translation>Naprowadź na środek &amp;widoku</translation>
+    </message>
+    <message>
+        <source>&amp;Abort Slew</source>
+        <extracomment>Menu item of command 32864; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Przerwij naprowadzanie</translation>
+    </message>
+    <message>
+        <source>&amp;Park</source>
+        <extracomment>Menu item of command 32865; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Zaparkuj</translation>
+    </message>
+    <message>
+        <source>&amp;Unpark</source>
+        <extracomment>Menu item of command 32866; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Odparkuj</translation>
+    </message>
+    <message>
+        <source>&amp;Follow the Telescope</source>
+        <extracomment>Menu item of command 32867; &amp; marks the letter that chooses it.</extracomment>
+        <translation>Ś&amp;ledź teleskop</translation>
+    </message>
+    <message>
+        <source>&amp;Import Orbital Elements...</source>
+        <extracomment>Menu item of command 32831; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Importuj elementy orbitalne...</translation>
     </message>
 </context>
 <context>
@@ -2106,6 +2238,413 @@ Pasek stanu</translation>
         <source>%s minutes</source>
         <extracomment>String 415. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>%s min</translation>
+    </message>
+    <message>
+        <source>Comet %s</source>
+        <extracomment>String 370. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Kometa %s</translation>
+    </message>
+    <message>
+        <source>Minor planet %s</source>
+        <extracomment>String 371. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Planetoida %s</translation>
+    </message>
+    <message>
+        <source>The orbital elements are for %s, more than a year from the date shown: the place may be far off.</source>
+        <extracomment>String 372. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Elementy orbitalne podano na %s, ponad rok od pokazanej daty: położenie może być mocno niedokładne.</translation>
+    </message>
+    <message>
+        <source> AU</source>
+        <extracomment>String 373. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation> au</translation>
+    </message>
+    <message>
+        <source>%s years</source>
+        <extracomment>String 374. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s roku</translation>
+    </message>
+    <message>
+        <source>No orbital elements were imported: %s   </source>
+        <extracomment>String 375. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Nie zaimportowano żadnych elementów orbitalnych: %s   </translation>
+    </message>
+    <message>
+        <source>%s orbital elements were read; they are kept in &quot;%s&quot; for the next start.   </source>
+        <extracomment>String 376. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Wczytano elementy orbitalne (%s); zostaną zachowane w „%s” na następne uruchomienie.   </translation>
+    </message>
+    <message>
+        <source>The orbital elements could not be kept in &quot;%s&quot;: %s   </source>
+        <extracomment>String 377. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Nie udało się zachować elementów orbitalnych w „%s”: %s   </translation>
+    </message>
+    <message>
+        <source>%s: the file cannot be read</source>
+        <extracomment>String 378. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s: nie można odczytać pliku</translation>
+    </message>
+    <message>
+        <source>%s: the file holds no orbital elements</source>
+        <extracomment>String 379. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s: plik nie zawiera elementów orbitalnych</translation>
+    </message>
+    <message>
+        <source>%s from %s, the night of %s</source>
+        <extracomment>String 390. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s z miejsca %s, noc %s</translation>
+    </message>
+    <message>
+        <source>Time at the place (%s)</source>
+        <extracomment>String 391. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Czas w tym miejscu (%s)</translation>
+    </message>
+    <message>
+        <source>Altitude (°)</source>
+        <extracomment>String 392. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Wysokość (°)</translation>
+    </message>
+    <message>
+        <source>Civil twilight</source>
+        <extracomment>String 393. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Zmierzch cywilny</translation>
+    </message>
+    <message>
+        <source>Nautical twilight</source>
+        <extracomment>String 394. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Zmierzch żeglarski</translation>
+    </message>
+    <message>
+        <source>Astronomical twilight</source>
+        <extracomment>String 395. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Zmierzch astronomiczny</translation>
+    </message>
+    <message>
+        <source>Night</source>
+        <extracomment>String 396. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Noc</translation>
+    </message>
+    <message>
+        <source>Transit %s, %s</source>
+        <extracomment>String 397. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Górowanie %s, %s</translation>
+    </message>
+    <message>
+        <source>Shown %s</source>
+        <extracomment>String 398. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Pokazano %s</translation>
+    </message>
+    <message>
+        <source>%s: %s %s, Moon %s</source>
+        <extracomment>String 399. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s: %s %s, Księżyc %s</translation>
+    </message>
+    <message>
+        <source>%s: %s %s</source>
+        <extracomment>String 400. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s: %s %s</translation>
+    </message>
+    <message>
+        <source>Choose the object to plot first: search for it or right-click it.    </source>
+        <extracomment>String 401. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Najpierw wybierz obiekt do wykresu: wyszukaj go lub kliknij go prawym przyciskiem myszy.    </translation>
+    </message>
+    <message>
+        <source>Cannot write %s: %s.    </source>
+        <extracomment>String 402. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Nie można zapisać %s: %s.    </translation>
+    </message>
+    <message>
+        <source>No INDI server answers at %s:%s.</source>
+        <extracomment>String 440. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Pod adresem %s:%s nie odpowiada żaden serwer INDI.</translation>
+    </message>
+    <message>
+        <source>The INDI server at %s:%s closed the connection.</source>
+        <extracomment>String 441. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Serwer INDI pod adresem %s:%s zamknął połączenie.</translation>
+    </message>
+    <message>
+        <source>The INDI server offers no telescope called &quot;%s&quot;.</source>
+        <extracomment>String 442. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Serwer INDI nie oferuje teleskopu o nazwie „%s”.</translation>
+    </message>
+    <message>
+        <source>The telescope %s reported an impossible place: %s.</source>
+        <extracomment>String 443. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Teleskop %s zgłosił niemożliwe położenie: %s.</translation>
+    </message>
+    <message>
+        <source>The telescope %s could not reach its target.</source>
+        <extracomment>String 444. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Teleskop %s nie mógł osiągnąć celu.</translation>
+    </message>
+    <message>
+        <source>Slewing to %s</source>
+        <extracomment>String 445. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Naprowadzanie na %s</translation>
+    </message>
+    <message>
+        <source>Tracking %s</source>
+        <extracomment>String 446. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Śledzenie: %s</translation>
+    </message>
+    <message>
+        <source>Parking %s</source>
+        <extracomment>String 447. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Parkowanie: %s</translation>
+    </message>
+    <message>
+        <source>%s is parked</source>
+        <extracomment>String 448. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s zaparkowany</translation>
+    </message>
+    <message>
+        <source>Connect a telescope first: Tools &gt; Telescope...</source>
+        <extracomment>String 449. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Najpierw połącz teleskop: Narzędzia &gt; Teleskop...</translation>
+    </message>
+    <message>
+        <source>Connected to %s</source>
+        <extracomment>String 450. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Połączono z %s</translation>
+    </message>
+    <message>
+        <source>%s synced on %s</source>
+        <extracomment>String 451. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s zsynchronizowany z %s</translation>
+    </message>
+    <message>
+        <source>%s stopped</source>
+        <extracomment>String 452. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s zatrzymany</translation>
+    </message>
+    <message>
+        <source>The telescope is disconnected</source>
+        <extracomment>String 453. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Teleskop jest rozłączony</translation>
+    </message>
+    <message>
+        <source>Connecting to %s:%s...</source>
+        <extracomment>String 454. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Łączenie z %s:%s...</translation>
+    </message>
+    <message>
+        <source>The INDI server at %s:%s offers no telescope.</source>
+        <extracomment>String 455. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Serwer INDI pod adresem %s:%s nie oferuje żadnego teleskopu.</translation>
+    </message>
+    <message>
+        <source>Select an object first: search for it or click it.</source>
+        <extracomment>String 456. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Najpierw wybierz obiekt: wyszukaj go lub kliknij go.</translation>
+    </message>
+    <message>
+        <source>The port must be a number from 1 to 65535.</source>
+        <extracomment>String 457. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Port musi być liczbą od 1 do 65535.</translation>
+    </message>
+    <message>
+        <source>the centre of the view</source>
+        <extracomment>String 458. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>środek widoku</translation>
+    </message>
+    <message>
+        <source>The telescope %s did not answer.</source>
+        <extracomment>String 459. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Teleskop %s nie odpowiedział.</translation>
+    </message>
+    <message>
+        <source>The telescope %s did not end its slew within %s minutes.</source>
+        <extracomment>String 460. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Teleskop %s nie zakończył naprowadzania w ciągu %s minut.</translation>
+    </message>
+    <message>
+        <source>Centre: %s   %s (J2000)</source>
+        <extracomment>String 461. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Centrum: %s   %s (J2000)</translation>
+    </message>
+    <message>
+        <source>Field: %s x %s</source>
+        <extracomment>String 462. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Pole: %s x %s</translation>
+    </message>
+    <message>
+        <source>Magnitudes:</source>
+        <extracomment>String 463. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Magnitudo:</translation>
+    </message>
+    <message>
+        <source>Io</source>
+        <extracomment>String 470. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Io</translation>
+    </message>
+    <message>
+        <source>Europa</source>
+        <extracomment>String 471. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Europa</translation>
+    </message>
+    <message>
+        <source>Ganymede</source>
+        <extracomment>String 472. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Ganimedes</translation>
+    </message>
+    <message>
+        <source>Callisto</source>
+        <extracomment>String 473. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Kallisto</translation>
+    </message>
+    <message>
+        <source>Mimas</source>
+        <extracomment>String 474. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Mimas</translation>
+    </message>
+    <message>
+        <source>Enceladus</source>
+        <extracomment>String 475. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Enceladus</translation>
+    </message>
+    <message>
+        <source>Tethys</source>
+        <extracomment>String 476. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Tetyda</translation>
+    </message>
+    <message>
+        <source>Dione</source>
+        <extracomment>String 477. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Dione</translation>
+    </message>
+    <message>
+        <source>Rhea</source>
+        <extracomment>String 478. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Rea</translation>
+    </message>
+    <message>
+        <source>Titan</source>
+        <extracomment>String 479. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Tytan</translation>
+    </message>
+    <message>
+        <source>Hyperion</source>
+        <extracomment>String 480. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Hyperion</translation>
+    </message>
+    <message>
+        <source>Iapetus</source>
+        <extracomment>String 481. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Japet</translation>
+    </message>
+    <message>
+        <source>Miranda</source>
+        <extracomment>String 482. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Miranda</translation>
+    </message>
+    <message>
+        <source>Ariel</source>
+        <extracomment>String 483. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Ariel</translation>
+    </message>
+    <message>
+        <source>Umbriel</source>
+        <extracomment>String 484. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Umbriel</translation>
+    </message>
+    <message>
+        <source>Titania</source>
+        <extracomment>String 485. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Tytania</translation>
+    </message>
+    <message>
+        <source>Oberon</source>
+        <extracomment>String 486. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Oberon</translation>
+    </message>
+    <message>
+        <source>Phobos</source>
+        <extracomment>String 487. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Fobos</translation>
+    </message>
+    <message>
+        <source>Deimos</source>
+        <extracomment>String 488. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Deimos</translation>
+    </message>
+    <message>
+        <source>Show or hide the comets and minor planets down to their own magnitude limit
+Comets and asteroids</source>
+        <extracomment>String 32830: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Pokaż lub ukryj komety i planetoidy do ich własnej granicy jasności
+Komety i planetoidy</translation>
+    </message>
+    <message>
+        <source>Import the orbital elements of comets or minor planets from an MPCORB.DAT or CometEls.txt file
+Import orbital elements</source>
+        <extracomment>String 32831: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Importuj elementy orbitalne komet lub planetoid z pliku MPCORB.DAT lub CometEls.txt
+Importuj elementy orbitalne</translation>
+    </message>
+    <message>
+        <source>Plot the chosen object&apos;s altitude through the night, with the Moon and the twilights
+Altitude plot</source>
+        <extracomment>String 32840: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Narysuj wysokość wybranego obiektu w ciągu nocy, z Księżycem i zmierzchami
+Wykres wysokości</translation>
+    </message>
+    <message>
+        <source>Connect a telescope through an INDI server
+Telescope</source>
+        <extracomment>String 32860: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Połącz teleskop przez serwer INDI
+Teleskop</translation>
+    </message>
+    <message>
+        <source>Point the telescope at the object you chose
+Slew to selected</source>
+        <extracomment>String 32861: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Skieruj teleskop na wybrany obiekt
+Naprowadź na wybrany obiekt</translation>
+    </message>
+    <message>
+        <source>Tell the telescope that it points at the object you chose
+Sync to selected</source>
+        <extracomment>String 32862: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Przekaż teleskopowi, że wskazuje wybrany obiekt
+Synchronizuj z wybranym obiektem</translation>
+    </message>
+    <message>
+        <source>Point the telescope at the middle of the view
+Slew to view centre</source>
+        <extracomment>String 32863: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Skieruj teleskop na środek widoku
+Naprowadź na środek widoku</translation>
+    </message>
+    <message>
+        <source>Stop the telescope&apos;s motion at once
+Abort slew</source>
+        <extracomment>String 32864: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Natychmiast zatrzymaj ruch teleskopu
+Przerwij naprowadzanie</translation>
+    </message>
+    <message>
+        <source>Send the telescope to its park position
+Park</source>
+        <extracomment>String 32865: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Wyślij teleskop do pozycji parkowania
+Zaparkuj</translation>
+    </message>
+    <message>
+        <source>Wake the telescope from its park position
+Unpark</source>
+        <extracomment>String 32866: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Wybudź teleskop z pozycji parkowania
+Odparkuj</translation>
+    </message>
+    <message>
+        <source>Keep the telescope&apos;s place at the middle of the view
+Follow the telescope</source>
+        <extracomment>String 32867: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Utrzymuj położenie teleskopu na środku widoku
+Śledź teleskop</translation>
     </message>
 </context>
 <context>

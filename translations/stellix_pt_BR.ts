@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>CAltitudePlotWindow</name>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>&amp;Save as PNG/SVG...</source>
+        <translation>&amp;Salvar como PNG/SVG...</translation>
+    </message>
+    <message>
+        <source>Altitude Plot - %1</source>
+        <translation>Gráfico de altura - %1</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation>Imagem PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>Desenho SVG (*.svg)</translation>
+    </message>
+</context>
+<context>
     <name>CBodyInfoDialog</name>
     <message>
         <source>Right ascension (J2000):</source>
@@ -145,6 +168,17 @@
     <message>
         <source>Type:</source>
         <translation>Tipo:</translation>
+    </message>
+</context>
+<context>
+    <name>CDialogCommands</name>
+    <message>
+        <source>Orbital elements (*.DAT *.dat *.txt *.TXT)</source>
+        <translation>Elementos orbitais (*.DAT *.dat *.txt *.TXT)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos os arquivos (*)</translation>
     </message>
 </context>
 <context>
@@ -385,6 +419,14 @@
         <source>Image</source>
         <translation>Imagem</translation>
     </message>
+    <message>
+        <source>Altitude &amp;Plot</source>
+        <translation>Gráfico de &amp;altura</translation>
+    </message>
+    <message>
+        <source>&amp;Slew Telescope</source>
+        <translation>&amp;Apontar o telescópio</translation>
+    </message>
 </context>
 <context>
     <name>CLanguageDialog</name>
@@ -572,6 +614,10 @@
         <source>Recent File</source>
         <translation>Arquivo recente</translation>
     </message>
+    <message>
+        <source>T&amp;ools</source>
+        <translation>&amp;Ferramentas</translation>
+    </message>
 </context>
 <context>
     <name>CMessierSearchDialog</name>
@@ -647,6 +693,33 @@
     </message>
 </context>
 <context>
+    <name>CTelescopeDialog</name>
+    <message>
+        <source>Telescope</source>
+        <translation>Telescópio</translation>
+    </message>
+    <message>
+        <source>&amp;Connect</source>
+        <translation>&amp;Conectar</translation>
+    </message>
+    <message>
+        <source>&amp;Disconnect</source>
+        <translation>&amp;Desconectar</translation>
+    </message>
+    <message>
+        <source>INDI server &amp;host:</source>
+        <translation>&amp;Host do servidor INDI:</translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation>&amp;Porta:</translation>
+    </message>
+    <message>
+        <source>&amp;Telescopes the server offers:</source>
+        <translation>&amp;Telescópios oferecidos pelo servidor:</translation>
+    </message>
+</context>
+<context>
     <name>CTonightWindow</name>
     <message>
         <source>Tonight</source>
@@ -711,6 +784,10 @@
     <message>
         <source>Dark hours without the Moon: %1</source>
         <translation>Horas escuras sem a Lua: %1</translation>
+    </message>
+    <message>
+        <source>Altitude &amp;Plot</source>
+        <translation>Gráfico de &amp;altura</translation>
     </message>
 </context>
 <context>
@@ -989,6 +1066,61 @@
         <source>&amp;About Stellix...</source>
         <extracomment>Menu item of command 57664; &amp; marks the letter that chooses it.</extracomment>
         <translation>&amp;Sobre o Stellix...</translation>
+    </message>
+    <message>
+        <source>Comets and &amp;Asteroids</source>
+        <extracomment>Menu item of command 32830; &amp; marks the letter that chooses it.</extracomment>
+        <translation>Cometas e &amp;asteroides</translation>
+    </message>
+    <message>
+        <source>Altitude &amp;Plot...</source>
+        <extracomment>Menu item of command 32840; &amp; marks the letter that chooses it.</extracomment>
+        <translation>Gráfico de &amp;altura...</translation>
+    </message>
+    <message>
+        <source>&amp;Telescope...</source>
+        <extracomment>Menu item of command 32860; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Telescópio...</translation>
+    </message>
+    <message>
+        <source>&amp;Slew to Selected</source>
+        <extracomment>Menu item of command 32861; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Apontar para o objeto escolhido</translation>
+    </message>
+    <message>
+        <source>S&amp;ync to Selected</source>
+        <extracomment>Menu item of command 32862; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Sincronizar com o objeto escolhido</translation>
+    </message>
+    <message>
+        <source>Slew to View &amp;Centre</source>
+        <extracomment>Menu item of command 32863; &amp; marks the letter that chooses it.</extracomment>
+        <translation>Apontar para o &amp;centro da vista</translation>
+    </message>
+    <message>
+        <source>&amp;Abort Slew</source>
+        <extracomment>Menu item of command 32864; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Interromper o apontamento</translation>
+    </message>
+    <message>
+        <source>&amp;Park</source>
+        <extracomment>Menu item of command 32865; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Estacionar</translation>
+    </message>
+    <message>
+        <source>&amp;Unpark</source>
+        <extracomment>Menu item of command 32866; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Desestacionar</translation>
+    </message>
+    <message>
+        <source>&amp;Follow the Telescope</source>
+        <extracomment>Menu item of command 32867; &amp; marks the letter that chooses it.</extracomment>
+        <translation>Se&amp;guir o telescópio</translation>
+    </message>
+    <message>
+        <source>&amp;Import Orbital Elements...</source>
+        <extracomment>Menu item of command 32831; &amp; marks the letter that chooses it.</extracomment>
+        <translation>I&amp;mportar elementos orbitais...</translation>
     </message>
 </context>
 <context>
@@ -2106,6 +2238,413 @@ Barra de status</translation>
         <source>%s minutes</source>
         <extracomment>String 415. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>%s minutos</translation>
+    </message>
+    <message>
+        <source>Comet %s</source>
+        <extracomment>String 370. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Cometa %s</translation>
+    </message>
+    <message>
+        <source>Minor planet %s</source>
+        <extracomment>String 371. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Planeta menor %s</translation>
+    </message>
+    <message>
+        <source>The orbital elements are for %s, more than a year from the date shown: the place may be far off.</source>
+        <extracomment>String 372. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Os elementos orbitais valem para %s, a mais de um ano da data exibida: a posição pode estar muito errada.</translation>
+    </message>
+    <message>
+        <source> AU</source>
+        <extracomment>String 373. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation> UA</translation>
+    </message>
+    <message>
+        <source>%s years</source>
+        <extracomment>String 374. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s anos</translation>
+    </message>
+    <message>
+        <source>No orbital elements were imported: %s   </source>
+        <extracomment>String 375. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Nenhum elemento orbital foi importado: %s   </translation>
+    </message>
+    <message>
+        <source>%s orbital elements were read; they are kept in &quot;%s&quot; for the next start.   </source>
+        <extracomment>String 376. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s elementos orbitais foram lidos; eles ficam guardados em &quot;%s&quot; para a próxima inicialização.   </translation>
+    </message>
+    <message>
+        <source>The orbital elements could not be kept in &quot;%s&quot;: %s   </source>
+        <extracomment>String 377. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Não foi possível guardar os elementos orbitais em &quot;%s&quot;: %s   </translation>
+    </message>
+    <message>
+        <source>%s: the file cannot be read</source>
+        <extracomment>String 378. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s: não é possível ler o arquivo</translation>
+    </message>
+    <message>
+        <source>%s: the file holds no orbital elements</source>
+        <extracomment>String 379. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s: o arquivo não contém elementos orbitais</translation>
+    </message>
+    <message>
+        <source>%s from %s, the night of %s</source>
+        <extracomment>String 390. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s a partir de %s, noite de %s</translation>
+    </message>
+    <message>
+        <source>Time at the place (%s)</source>
+        <extracomment>String 391. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Hora no local (%s)</translation>
+    </message>
+    <message>
+        <source>Altitude (°)</source>
+        <extracomment>String 392. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Altura (°)</translation>
+    </message>
+    <message>
+        <source>Civil twilight</source>
+        <extracomment>String 393. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Crepúsculo civil</translation>
+    </message>
+    <message>
+        <source>Nautical twilight</source>
+        <extracomment>String 394. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Crepúsculo náutico</translation>
+    </message>
+    <message>
+        <source>Astronomical twilight</source>
+        <extracomment>String 395. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Crepúsculo astronômico</translation>
+    </message>
+    <message>
+        <source>Night</source>
+        <extracomment>String 396. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Noite</translation>
+    </message>
+    <message>
+        <source>Transit %s, %s</source>
+        <extracomment>String 397. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Trânsito %s, %s</translation>
+    </message>
+    <message>
+        <source>Shown %s</source>
+        <extracomment>String 398. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Exibido %s</translation>
+    </message>
+    <message>
+        <source>%s: %s %s, Moon %s</source>
+        <extracomment>String 399. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s: %s %s, Lua %s</translation>
+    </message>
+    <message>
+        <source>%s: %s %s</source>
+        <extracomment>String 400. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s: %s %s</translation>
+    </message>
+    <message>
+        <source>Choose the object to plot first: search for it or right-click it.    </source>
+        <extracomment>String 401. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Escolha primeiro o objeto do gráfico: procure-o ou clique nele com o botão direito.    </translation>
+    </message>
+    <message>
+        <source>Cannot write %s: %s.    </source>
+        <extracomment>String 402. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Não é possível gravar %s: %s.    </translation>
+    </message>
+    <message>
+        <source>No INDI server answers at %s:%s.</source>
+        <extracomment>String 440. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Nenhum servidor INDI responde em %s:%s.</translation>
+    </message>
+    <message>
+        <source>The INDI server at %s:%s closed the connection.</source>
+        <extracomment>String 441. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>O servidor INDI em %s:%s fechou a conexão.</translation>
+    </message>
+    <message>
+        <source>The INDI server offers no telescope called &quot;%s&quot;.</source>
+        <extracomment>String 442. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>O servidor INDI não oferece nenhum telescópio chamado &quot;%s&quot;.</translation>
+    </message>
+    <message>
+        <source>The telescope %s reported an impossible place: %s.</source>
+        <extracomment>String 443. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>O telescópio %s informou uma posição impossível: %s.</translation>
+    </message>
+    <message>
+        <source>The telescope %s could not reach its target.</source>
+        <extracomment>String 444. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>O telescópio %s não conseguiu alcançar o alvo.</translation>
+    </message>
+    <message>
+        <source>Slewing to %s</source>
+        <extracomment>String 445. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Apontando para %s</translation>
+    </message>
+    <message>
+        <source>Tracking %s</source>
+        <extracomment>String 446. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Acompanhando %s</translation>
+    </message>
+    <message>
+        <source>Parking %s</source>
+        <extracomment>String 447. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Estacionando %s</translation>
+    </message>
+    <message>
+        <source>%s is parked</source>
+        <extracomment>String 448. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s está estacionado</translation>
+    </message>
+    <message>
+        <source>Connect a telescope first: Tools &gt; Telescope...</source>
+        <extracomment>String 449. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Conecte primeiro um telescópio: Ferramentas &gt; Telescópio...</translation>
+    </message>
+    <message>
+        <source>Connected to %s</source>
+        <extracomment>String 450. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Conectado a %s</translation>
+    </message>
+    <message>
+        <source>%s synced on %s</source>
+        <extracomment>String 451. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s sincronizado com %s</translation>
+    </message>
+    <message>
+        <source>%s stopped</source>
+        <extracomment>String 452. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>%s parado</translation>
+    </message>
+    <message>
+        <source>The telescope is disconnected</source>
+        <extracomment>String 453. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>O telescópio está desconectado</translation>
+    </message>
+    <message>
+        <source>Connecting to %s:%s...</source>
+        <extracomment>String 454. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Conectando a %s:%s...</translation>
+    </message>
+    <message>
+        <source>The INDI server at %s:%s offers no telescope.</source>
+        <extracomment>String 455. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>O servidor INDI em %s:%s não oferece nenhum telescópio.</translation>
+    </message>
+    <message>
+        <source>Select an object first: search for it or click it.</source>
+        <extracomment>String 456. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Escolha primeiro um objeto: procure-o ou clique nele.</translation>
+    </message>
+    <message>
+        <source>The port must be a number from 1 to 65535.</source>
+        <extracomment>String 457. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>A porta deve ser um número de 1 a 65535.</translation>
+    </message>
+    <message>
+        <source>the centre of the view</source>
+        <extracomment>String 458. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>o centro da vista</translation>
+    </message>
+    <message>
+        <source>The telescope %s did not answer.</source>
+        <extracomment>String 459. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>O telescópio %s não respondeu.</translation>
+    </message>
+    <message>
+        <source>The telescope %s did not end its slew within %s minutes.</source>
+        <extracomment>String 460. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>O telescópio %s não terminou o apontamento em %s minutos.</translation>
+    </message>
+    <message>
+        <source>Centre: %s   %s (J2000)</source>
+        <extracomment>String 461. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Centro: %s   %s (J2000)</translation>
+    </message>
+    <message>
+        <source>Field: %s x %s</source>
+        <extracomment>String 462. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Campo: %s x %s</translation>
+    </message>
+    <message>
+        <source>Magnitudes:</source>
+        <extracomment>String 463. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Magnitudes:</translation>
+    </message>
+    <message>
+        <source>Io</source>
+        <extracomment>String 470. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Io</translation>
+    </message>
+    <message>
+        <source>Europa</source>
+        <extracomment>String 471. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Europa</translation>
+    </message>
+    <message>
+        <source>Ganymede</source>
+        <extracomment>String 472. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Ganimedes</translation>
+    </message>
+    <message>
+        <source>Callisto</source>
+        <extracomment>String 473. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Calisto</translation>
+    </message>
+    <message>
+        <source>Mimas</source>
+        <extracomment>String 474. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Mimas</translation>
+    </message>
+    <message>
+        <source>Enceladus</source>
+        <extracomment>String 475. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Encélado</translation>
+    </message>
+    <message>
+        <source>Tethys</source>
+        <extracomment>String 476. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Tétis</translation>
+    </message>
+    <message>
+        <source>Dione</source>
+        <extracomment>String 477. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Dione</translation>
+    </message>
+    <message>
+        <source>Rhea</source>
+        <extracomment>String 478. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Reia</translation>
+    </message>
+    <message>
+        <source>Titan</source>
+        <extracomment>String 479. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Titã</translation>
+    </message>
+    <message>
+        <source>Hyperion</source>
+        <extracomment>String 480. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Hipérion</translation>
+    </message>
+    <message>
+        <source>Iapetus</source>
+        <extracomment>String 481. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Jápeto</translation>
+    </message>
+    <message>
+        <source>Miranda</source>
+        <extracomment>String 482. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Miranda</translation>
+    </message>
+    <message>
+        <source>Ariel</source>
+        <extracomment>String 483. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Ariel</translation>
+    </message>
+    <message>
+        <source>Umbriel</source>
+        <extracomment>String 484. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Umbriel</translation>
+    </message>
+    <message>
+        <source>Titania</source>
+        <extracomment>String 485. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Titânia</translation>
+    </message>
+    <message>
+        <source>Oberon</source>
+        <extracomment>String 486. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Oberon</translation>
+    </message>
+    <message>
+        <source>Phobos</source>
+        <extracomment>String 487. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Fobos</translation>
+    </message>
+    <message>
+        <source>Deimos</source>
+        <extracomment>String 488. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Deimos</translation>
+    </message>
+    <message>
+        <source>Show or hide the comets and minor planets down to their own magnitude limit
+Comets and asteroids</source>
+        <extracomment>String 32830: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Mostrar ou ocultar os cometas e planetas menores até a sua própria magnitude limite
+Cometas e asteroides</translation>
+    </message>
+    <message>
+        <source>Import the orbital elements of comets or minor planets from an MPCORB.DAT or CometEls.txt file
+Import orbital elements</source>
+        <extracomment>String 32831: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Importar os elementos orbitais de cometas ou planetas menores de um arquivo MPCORB.DAT ou CometEls.txt
+Importar elementos orbitais</translation>
+    </message>
+    <message>
+        <source>Plot the chosen object&apos;s altitude through the night, with the Moon and the twilights
+Altitude plot</source>
+        <extracomment>String 32840: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Traçar a altura do objeto escolhido ao longo da noite, com a Lua e os crepúsculos
+Gráfico de altura</translation>
+    </message>
+    <message>
+        <source>Connect a telescope through an INDI server
+Telescope</source>
+        <extracomment>String 32860: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Conectar um telescópio por meio de um servidor INDI
+Telescópio</translation>
+    </message>
+    <message>
+        <source>Point the telescope at the object you chose
+Slew to selected</source>
+        <extracomment>String 32861: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Apontar o telescópio para o objeto escolhido
+Apontar para o objeto escolhido</translation>
+    </message>
+    <message>
+        <source>Tell the telescope that it points at the object you chose
+Sync to selected</source>
+        <extracomment>String 32862: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Informar ao telescópio que ele aponta para o objeto escolhido
+Sincronizar com o objeto escolhido</translation>
+    </message>
+    <message>
+        <source>Point the telescope at the middle of the view
+Slew to view centre</source>
+        <extracomment>String 32863: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Apontar o telescópio para o centro da vista
+Apontar para o centro da vista</translation>
+    </message>
+    <message>
+        <source>Stop the telescope&apos;s motion at once
+Abort slew</source>
+        <extracomment>String 32864: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Parar imediatamente o movimento do telescópio
+Interromper o apontamento</translation>
+    </message>
+    <message>
+        <source>Send the telescope to its park position
+Park</source>
+        <extracomment>String 32865: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Enviar o telescópio para a sua posição de estacionamento
+Estacionar</translation>
+    </message>
+    <message>
+        <source>Wake the telescope from its park position
+Unpark</source>
+        <extracomment>String 32866: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Tirar o telescópio da sua posição de estacionamento
+Desestacionar</translation>
+    </message>
+    <message>
+        <source>Keep the telescope&apos;s place at the middle of the view
+Follow the telescope</source>
+        <extracomment>String 32867: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Manter a posição do telescópio no centro da vista
+Seguir o telescópio</translation>
     </message>
 </context>
 <context>

@@ -541,4 +541,131 @@ TEXTS = {
     # The magnitude limits dialog.
     "&Deep sky objects":
         "&Deep-Sky-Objekte",
+    # The telescope, the Altitude Plot window, comets and minor planets, the planets' moons.
+    "&Save as PNG/SVG...": "Als PNG/SVG &speichern...",
+    "Altitude Plot - %1": "Höhendiagramm - %1",
+    "PNG picture (*.png)": "PNG-Bild (*.png)",
+    "SVG drawing (*.svg)": "SVG-Zeichnung (*.svg)",
+    "Orbital elements (*.DAT *.dat *.txt *.TXT)": "Bahnelemente (*.DAT *.dat *.txt *.TXT)",
+    "All files (*)": "Alle Dateien (*)",
+    "Altitude &Plot": "Höhen&diagramm",
+    "&Slew Telescope": "Teleskop &schwenken",
+    "T&ools": "E&xtras",
+    "Telescope": "Teleskop",
+    "&Connect": "&Verbinden",
+    "&Disconnect": "Tre&nnen",
+    "INDI server &host:": "&Rechner des INDI-Servers:",
+    "&Port:": "&Port:",
+    "&Telescopes the server offers:": "&Teleskope des Servers:",
+    "Comets and &Asteroids": "Kometen und &Kleinplaneten",
+    "Altitude &Plot...": "Höhendia&gramm...",
+    "&Telescope...": "&Teleskop...",
+    "&Slew to Selected": "Zum gewählten Objekt &schwenken",
+    "S&ync to Selected": "Auf gewähltes Objekt s&ynchronisieren",
+    "Slew to View &Centre": "Zur Bild&mitte schwenken",
+    "&Abort Slew": "Schwenk &abbrechen",
+    "&Park": "&Parkposition anfahren",
+    "&Unpark": "Parkposition &verlassen",
+    "&Follow the Telescope": "Dem Teleskop &folgen",
+    "&Import Orbital Elements...": "Bahnelemente &importieren...",
+    "Comet %s": "Komet %s",
+    "Minor planet %s": "Kleinplanet %s",
+    "The orbital elements are for %s, more than a year from the date shown: the place may be far off.":
+        "Die Bahnelemente gelten für %s, mehr als ein Jahr vom gezeigten Datum entfernt: der Ort kann weit abweichen.",
+    " AU": " AE",
+    "%s years": "%s Jahre",
+    "No orbital elements were imported: %s   ": "Es wurden keine Bahnelemente importiert: %s   ",
+    "%s orbital elements were read; they are kept in \"%s\" for the next start.   ":
+        "%s Bahnelemente wurden gelesen; sie werden für den nächsten Start in „%s“ aufbewahrt.   ",
+    "The orbital elements could not be kept in \"%s\": %s   ":
+        "Die Bahnelemente ließen sich nicht in „%s“ aufbewahren: %s   ",
+    "%s: the file cannot be read": "%s: die Datei lässt sich nicht lesen",
+    "%s: the file holds no orbital elements": "%s: die Datei enthält keine Bahnelemente",
+    "%s from %s, the night of %s": "%s von %s aus, in der Nacht vom %s",
+    "Time at the place (%s)": "Zeit am Ort (%s)",
+    "Altitude (°)": "Höhe (°)",
+    "Civil twilight": "Bürgerliche Dämmerung",
+    "Nautical twilight": "Nautische Dämmerung",
+    "Astronomical twilight": "Astronomische Dämmerung",
+    "Night": "Nacht",
+    "Transit %s, %s": "Kulmination %s, %s",
+    "Shown %s": "Gezeigt %s",
+    "%s: %s %s, Moon %s": "%s: %s %s, Mond %s",
+    "%s: %s %s": "%s: %s %s",
+    "Choose the object to plot first: search for it or right-click it.    ":
+        "Wählen Sie zuerst das Objekt für das Diagramm: Suchen Sie es oder klicken Sie es mit der rechten Maustaste an.    ",
+    "Cannot write %s: %s.    ": "%s lässt sich nicht schreiben: %s.    ",
+    "No INDI server answers at %s:%s.": "Unter %s:%s antwortet kein INDI-Server.",
+    "The INDI server at %s:%s closed the connection.":
+        "Der INDI-Server unter %s:%s hat die Verbindung geschlossen.",
+    "The INDI server offers no telescope called \"%s\".":
+        "Der INDI-Server bietet kein Teleskop namens „%s“.",
+    "The telescope %s reported an impossible place: %s.":
+        "Das Teleskop %s meldete einen unmöglichen Ort: %s.",
+    "The telescope %s could not reach its target.":
+        "Das Teleskop %s konnte sein Ziel nicht erreichen.",
+    "Slewing to %s": "Schwenkt zu %s",
+    "Tracking %s": "Nachführung auf %s",
+    "Parking %s": "%s fährt in die Parkposition",
+    "%s is parked": "%s steht in der Parkposition",
+    "Connect a telescope first: Tools > Telescope...":
+        "Verbinden Sie zuerst ein Teleskop: Extras > Teleskop...",
+    "Connected to %s": "Verbunden mit %s",
+    "%s synced on %s": "%s auf %s synchronisiert",
+    "%s stopped": "%s angehalten",
+    "The telescope is disconnected": "Das Teleskop ist getrennt",
+    "Connecting to %s:%s...": "Verbinde mit %s:%s...",
+    "The INDI server at %s:%s offers no telescope.":
+        "Der INDI-Server unter %s:%s bietet kein Teleskop.",
+    "Select an object first: search for it or click it.":
+        "Wählen Sie zuerst ein Objekt: Suchen Sie es oder klicken Sie es an.",
+    "The port must be a number from 1 to 65535.": "Der Port muss eine Zahl von 1 bis 65535 sein.",
+    "the centre of the view": "die Bildmitte",
+    "The telescope %s did not answer.": "Das Teleskop %s antwortete nicht.",
+    "The telescope %s did not end its slew within %s minutes.":
+        "Das Teleskop %s hat seinen Schwenk nicht innerhalb von %s Minuten beendet.",
+    "Centre: %s   %s (J2000)": "Mitte: %s   %s (J2000)",
+    "Field: %s x %s": "Feld: %s x %s",
+    "Magnitudes:": "Helligkeiten:",
+    "Io": "Io",
+    "Europa": "Europa",
+    "Ganymede": "Ganymed",
+    "Callisto": "Kallisto",
+    "Mimas": "Mimas",
+    "Enceladus": "Enceladus",
+    "Tethys": "Tethys",
+    "Dione": "Dione",
+    "Rhea": "Rhea",
+    "Titan": "Titan",
+    "Hyperion": "Hyperion",
+    "Iapetus": "Iapetus",
+    "Miranda": "Miranda",
+    "Ariel": "Ariel",
+    "Umbriel": "Umbriel",
+    "Titania": "Titania",
+    "Oberon": "Oberon",
+    "Phobos": "Phobos",
+    "Deimos": "Deimos",
+    "Show or hide the comets and minor planets down to their own magnitude limit\nComets and asteroids":
+        "Die Kometen und Kleinplaneten bis zu ihrer eigenen Grenzhelligkeit ein- oder ausblenden\nKometen und Kleinplaneten",
+    "Import the orbital elements of comets or minor planets from an MPCORB.DAT or CometEls.txt file\nImport orbital elements":
+        "Die Bahnelemente von Kometen oder Kleinplaneten aus einer Datei MPCORB.DAT oder CometEls.txt importieren\nBahnelemente importieren",
+    "Plot the chosen object's altitude through the night, with the Moon and the twilights\nAltitude plot":
+        "Die Höhe des gewählten Objekts durch die Nacht zeichnen, mit dem Mond und den Dämmerungen\nHöhendiagramm",
+    "Connect a telescope through an INDI server\nTelescope":
+        "Ein Teleskop über einen INDI-Server verbinden\nTeleskop",
+    "Point the telescope at the object you chose\nSlew to selected":
+        "Das Teleskop auf das gewählte Objekt schwenken\nZum gewählten Objekt schwenken",
+    "Tell the telescope that it points at the object you chose\nSync to selected":
+        "Dem Teleskop mitteilen, dass es auf das gewählte Objekt zeigt\nAuf gewähltes Objekt synchronisieren",
+    "Point the telescope at the middle of the view\nSlew to view centre":
+        "Das Teleskop auf die Bildmitte schwenken\nZur Bildmitte schwenken",
+    "Stop the telescope's motion at once\nAbort slew":
+        "Die Bewegung des Teleskops sofort anhalten\nSchwenk abbrechen",
+    "Send the telescope to its park position\nPark":
+        "Das Teleskop in seine Parkposition schicken\nParkposition anfahren",
+    "Wake the telescope from its park position\nUnpark":
+        "Das Teleskop aus seiner Parkposition holen\nParkposition verlassen",
+    "Keep the telescope's place at the middle of the view\nFollow the telescope":
+        "Den Ort des Teleskops in der Bildmitte halten\nDem Teleskop folgen",
 }

@@ -901,4 +901,211 @@ TEXTS = {
     # The magnitude limits dialog.
     "&Deep sky objects":
         "Objetos de cielo &profundo",
+    # The telescope, the Altitude Plot window, comets and minor planets, the planets' moons.
+    "&Save as PNG/SVG...":
+        "&Guardar como PNG/SVG...",
+    "Altitude Plot - %1":
+        "Gráfico de altura - %1",
+    "PNG picture (*.png)":
+        "Imagen PNG (*.png)",
+    "SVG drawing (*.svg)":
+        "Dibujo SVG (*.svg)",
+    "Orbital elements (*.DAT *.dat *.txt *.TXT)":
+        "Elementos orbitales (*.DAT *.dat *.txt *.TXT)",
+    "All files (*)":
+        "Todos los archivos (*)",
+    "Altitude &Plot":
+        "Gráfico de &altura",
+    "&Slew Telescope":
+        "&Apuntar el telescopio",
+    "T&ools":
+        "&Herramientas",
+    "Telescope":
+        "Telescopio",
+    "&Connect":
+        "&Conectar",
+    "&Disconnect":
+        "&Desconectar",
+    "INDI server &host:":
+        "&Host del servidor INDI:",
+    "&Port:":
+        "&Puerto:",
+    "&Telescopes the server offers:":
+        "&Telescopios que ofrece el servidor:",
+    "Comets and &Asteroids":
+        "Cometas y &asteroides",
+    "Altitude &Plot...":
+        "Gráfico de &altura...",
+    "&Telescope...":
+        "&Telescopio...",
+    "&Slew to Selected":
+        "&Apuntar al objeto elegido",
+    "S&ync to Selected":
+        "&Sincronizar con el objeto elegido",
+    "Slew to View &Centre":
+        "Apuntar al &centro de la vista",
+    "&Abort Slew":
+        "&Detener el apuntado",
+    "&Park":
+        "Apa&rcar",
+    "&Unpark":
+        "Desa&parcar",
+    "&Follow the Telescope":
+        "Se&guir el telescopio",
+    "&Import Orbital Elements...":
+        "Importar elementos &orbitales...",
+    "Comet %s":
+        "Cometa %s",
+    "Minor planet %s":
+        "Planeta menor %s",
+    "The orbital elements are for %s, more than a year from the date shown: the place may be far off.":
+        "Los elementos orbitales son para el %s, a más de un año de la fecha mostrada: la posición puede ser muy inexacta.",
+    " AU":
+        " ua",
+    "%s years":
+        "%s años",
+    "No orbital elements were imported: %s   ":
+        "No se importó ningún elemento orbital: %s   ",
+    "%s orbital elements were read; they are kept in \"%s\" for the next start.   ":
+        "Se leyeron %s elementos orbitales; se guardan en «%s» para el próximo inicio.   ",
+    "The orbital elements could not be kept in \"%s\": %s   ":
+        "No se pudieron guardar los elementos orbitales en «%s»: %s   ",
+    "%s: the file cannot be read":
+        "%s: el archivo no se puede leer",
+    "%s: the file holds no orbital elements":
+        "%s: el archivo no contiene elementos orbitales",
+    "%s from %s, the night of %s":
+        "%s desde %s, la noche del %s",
+    "Time at the place (%s)":
+        "Hora del lugar (%s)",
+    "Altitude (°)":
+        "Altura (°)",
+    "Civil twilight":
+        "Crepúsculo civil",
+    "Nautical twilight":
+        "Crepúsculo náutico",
+    "Astronomical twilight":
+        "Crepúsculo astronómico",
+    "Night":
+        "Noche",
+    "Transit %s, %s":
+        "Tránsito %s, %s",
+    "Shown %s":
+        "Mostrado %s",
+    "%s: %s %s, Moon %s":
+        "%s: %s %s, Luna %s",
+    "%s: %s %s":
+        "%s: %s %s",
+    "Choose the object to plot first: search for it or right-click it.    ":
+        "Elija primero el objeto que trazar: búsquelo o haga clic derecho sobre él.    ",
+    "Cannot write %s: %s.    ":
+        "No se puede escribir %s: %s.    ",
+    "No INDI server answers at %s:%s.":
+        "Ningún servidor INDI responde en %s:%s.",
+    "The INDI server at %s:%s closed the connection.":
+        "El servidor INDI en %s:%s cerró la conexión.",
+    "The INDI server offers no telescope called \"%s\".":
+        "El servidor INDI no ofrece ningún telescopio llamado «%s».",
+    "The telescope %s reported an impossible place: %s.":
+        "El telescopio %s informó una posición imposible: %s.",
+    "The telescope %s could not reach its target.":
+        "El telescopio %s no pudo alcanzar su objetivo.",
+    "Slewing to %s":
+        "Apuntando a %s",
+    "Tracking %s":
+        "Seguimiento de %s",
+    "Parking %s":
+        "Aparcando %s",
+    "%s is parked":
+        "%s está aparcado",
+    "Connect a telescope first: Tools > Telescope...":
+        "Conecte primero un telescopio: Herramientas > Telescopio...",
+    "Connected to %s":
+        "Conectado a %s",
+    "%s synced on %s":
+        "%s sincronizado con %s",
+    "%s stopped":
+        "%s detenido",
+    "The telescope is disconnected":
+        "El telescopio está desconectado",
+    "Connecting to %s:%s...":
+        "Conectando con %s:%s...",
+    "The INDI server at %s:%s offers no telescope.":
+        "El servidor INDI en %s:%s no ofrece ningún telescopio.",
+    "Select an object first: search for it or click it.":
+        "Elija primero un objeto: búsquelo o haga clic en él.",
+    "The port must be a number from 1 to 65535.":
+        "El puerto debe ser un número de 1 a 65535.",
+    "the centre of the view":
+        "el centro de la vista",
+    "The telescope %s did not answer.":
+        "El telescopio %s no respondió.",
+    "The telescope %s did not end its slew within %s minutes.":
+        "El telescopio %s no terminó su apuntado en %s minutos.",
+    "Centre: %s   %s (J2000)":
+        "Centro: %s   %s (J2000)",
+    "Field: %s x %s":
+        "Campo: %s x %s",
+    "Magnitudes:":
+        "Magnitudes:",
+    "Io":
+        "Ío",
+    "Europa":
+        "Europa",
+    "Ganymede":
+        "Ganimedes",
+    "Callisto":
+        "Calisto",
+    "Mimas":
+        "Mimas",
+    "Enceladus":
+        "Encélado",
+    "Tethys":
+        "Tetis",
+    "Dione":
+        "Dione",
+    "Rhea":
+        "Rea",
+    "Titan":
+        "Titán",
+    "Hyperion":
+        "Hiperión",
+    "Iapetus":
+        "Jápeto",
+    "Miranda":
+        "Miranda",
+    "Ariel":
+        "Ariel",
+    "Umbriel":
+        "Umbriel",
+    "Titania":
+        "Titania",
+    "Oberon":
+        "Oberón",
+    "Phobos":
+        "Fobos",
+    "Deimos":
+        "Deimos",
+    "Show or hide the comets and minor planets down to their own magnitude limit\nComets and asteroids":
+        "Mostrar u ocultar los cometas y planetas menores hasta su propia magnitud límite\nCometas y asteroides",
+    "Import the orbital elements of comets or minor planets from an MPCORB.DAT or CometEls.txt file\nImport orbital elements":
+        "Importar los elementos orbitales de cometas o planetas menores desde un archivo MPCORB.DAT o CometEls.txt\nImportar elementos orbitales",
+    "Plot the chosen object's altitude through the night, with the Moon and the twilights\nAltitude plot":
+        "Trazar la altura del objeto elegido a lo largo de la noche, con la Luna y los crepúsculos\nGráfico de altura",
+    "Connect a telescope through an INDI server\nTelescope":
+        "Conectar un telescopio a través de un servidor INDI\nTelescopio",
+    "Point the telescope at the object you chose\nSlew to selected":
+        "Apuntar el telescopio al objeto elegido\nApuntar al objeto elegido",
+    "Tell the telescope that it points at the object you chose\nSync to selected":
+        "Indicar al telescopio que apunta al objeto elegido\nSincronizar con el objeto elegido",
+    "Point the telescope at the middle of the view\nSlew to view centre":
+        "Apuntar el telescopio al centro de la vista\nApuntar al centro de la vista",
+    "Stop the telescope's motion at once\nAbort slew":
+        "Detener de inmediato el movimiento del telescopio\nDetener el apuntado",
+    "Send the telescope to its park position\nPark":
+        "Enviar el telescopio a su posición de aparcamiento\nAparcar",
+    "Wake the telescope from its park position\nUnpark":
+        "Sacar el telescopio de su posición de aparcamiento\nDesaparcar",
+    "Keep the telescope's place at the middle of the view\nFollow the telescope":
+        "Mantener la posición del telescopio en el centro de la vista\nSeguir el telescopio",
 }

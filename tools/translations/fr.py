@@ -901,4 +901,211 @@ TEXTS = {
     # The magnitude limits dialog.
     "&Deep sky objects":
         "Objets du ciel &profond",
+    # The telescope, the Altitude Plot window, comets and minor planets, the planets' moons.
+    "&Save as PNG/SVG...":
+        "&Enregistrer en PNG/SVG...",
+    "Altitude Plot - %1":
+        "Courbe de hauteur - %1",
+    "PNG picture (*.png)":
+        "Image PNG (*.png)",
+    "SVG drawing (*.svg)":
+        "Dessin SVG (*.svg)",
+    "Orbital elements (*.DAT *.dat *.txt *.TXT)":
+        "Éléments orbitaux (*.DAT *.dat *.txt *.TXT)",
+    "All files (*)":
+        "Tous les fichiers (*)",
+    "Altitude &Plot":
+        "Courbe de &hauteur",
+    "&Slew Telescope":
+        "&Pointer le télescope",
+    "T&ools":
+        "&Outils",
+    "Telescope":
+        "Télescope",
+    "&Connect":
+        "&Connecter",
+    "&Disconnect":
+        "&Déconnecter",
+    "INDI server &host:":
+        "&Hôte du serveur INDI :",
+    "&Port:":
+        "&Port :",
+    "&Telescopes the server offers:":
+        "&Télescopes proposés par le serveur :",
+    "Comets and &Asteroids":
+        "Comètes et &astéroïdes",
+    "Altitude &Plot...":
+        "Co&urbe de hauteur...",
+    "&Telescope...":
+        "&Télescope...",
+    "&Slew to Selected":
+        "&Pointer vers l'objet choisi",
+    "S&ync to Selected":
+        "&Synchroniser sur l'objet choisi",
+    "Slew to View &Centre":
+        "Pointer vers le &centre de la vue",
+    "&Abort Slew":
+        "&Arrêter le pointage",
+    "&Park":
+        "Par&quer",
+    "&Unpark":
+        "&Déparquer",
+    "&Follow the Telescope":
+        "Su&ivre le télescope",
+    "&Import Orbital Elements...":
+        "I&mporter des éléments orbitaux...",
+    "Comet %s":
+        "Comète %s",
+    "Minor planet %s":
+        "Petite planète %s",
+    "The orbital elements are for %s, more than a year from the date shown: the place may be far off.":
+        "Les éléments orbitaux valent pour le %s, à plus d'un an de la date affichée : la position peut être très inexacte.",
+    " AU":
+        " ua",
+    "%s years":
+        "%s ans",
+    "No orbital elements were imported: %s   ":
+        "Aucun élément orbital importé : %s   ",
+    "%s orbital elements were read; they are kept in \"%s\" for the next start.   ":
+        "%s éléments orbitaux lus ; ils sont conservés dans « %s » pour le prochain démarrage.   ",
+    "The orbital elements could not be kept in \"%s\": %s   ":
+        "Les éléments orbitaux n'ont pas pu être conservés dans « %s » : %s   ",
+    "%s: the file cannot be read":
+        "%s : le fichier est illisible",
+    "%s: the file holds no orbital elements":
+        "%s : le fichier ne contient aucun élément orbital",
+    "%s from %s, the night of %s":
+        "%s depuis %s, nuit du %s",
+    "Time at the place (%s)":
+        "Heure du lieu (%s)",
+    "Altitude (°)":
+        "Hauteur (°)",
+    "Civil twilight":
+        "Crépuscule civil",
+    "Nautical twilight":
+        "Crépuscule nautique",
+    "Astronomical twilight":
+        "Crépuscule astronomique",
+    "Night":
+        "Nuit",
+    "Transit %s, %s":
+        "Passage au méridien %s, %s",
+    "Shown %s":
+        "Affiché %s",
+    "%s: %s %s, Moon %s":
+        "%s : %s %s, Lune %s",
+    "%s: %s %s":
+        "%s : %s %s",
+    "Choose the object to plot first: search for it or right-click it.    ":
+        "Choisissez d'abord l'objet à tracer : recherchez-le ou cliquez dessus avec le bouton droit.    ",
+    "Cannot write %s: %s.    ":
+        "Impossible d'écrire %s : %s.    ",
+    "No INDI server answers at %s:%s.":
+        "Aucun serveur INDI ne répond à %s:%s.",
+    "The INDI server at %s:%s closed the connection.":
+        "Le serveur INDI à %s:%s a fermé la connexion.",
+    "The INDI server offers no telescope called \"%s\".":
+        "Le serveur INDI ne propose aucun télescope nommé « %s ».",
+    "The telescope %s reported an impossible place: %s.":
+        "Le télescope %s a signalé une position impossible : %s.",
+    "The telescope %s could not reach its target.":
+        "Le télescope %s n'a pas pu atteindre sa cible.",
+    "Slewing to %s":
+        "Pointage vers %s",
+    "Tracking %s":
+        "Suivi de %s",
+    "Parking %s":
+        "Parcage de %s",
+    "%s is parked":
+        "%s est parqué",
+    "Connect a telescope first: Tools > Telescope...":
+        "Connectez d'abord un télescope : Outils > Télescope...",
+    "Connected to %s":
+        "Connecté à %s",
+    "%s synced on %s":
+        "%s synchronisé sur %s",
+    "%s stopped":
+        "%s arrêté",
+    "The telescope is disconnected":
+        "Le télescope est déconnecté",
+    "Connecting to %s:%s...":
+        "Connexion à %s:%s...",
+    "The INDI server at %s:%s offers no telescope.":
+        "Le serveur INDI à %s:%s ne propose aucun télescope.",
+    "Select an object first: search for it or click it.":
+        "Choisissez d'abord un objet : recherchez-le ou cliquez dessus.",
+    "The port must be a number from 1 to 65535.":
+        "Le port doit être un nombre de 1 à 65535.",
+    "the centre of the view":
+        "le centre de la vue",
+    "The telescope %s did not answer.":
+        "Le télescope %s n'a pas répondu.",
+    "The telescope %s did not end its slew within %s minutes.":
+        "Le télescope %s n'a pas terminé son pointage en %s minutes.",
+    "Centre: %s   %s (J2000)":
+        "Centre : %s   %s (J2000)",
+    "Field: %s x %s":
+        "Champ : %s x %s",
+    "Magnitudes:":
+        "Magnitudes :",
+    "Io":
+        "Io",
+    "Europa":
+        "Europe",
+    "Ganymede":
+        "Ganymède",
+    "Callisto":
+        "Callisto",
+    "Mimas":
+        "Mimas",
+    "Enceladus":
+        "Encelade",
+    "Tethys":
+        "Téthys",
+    "Dione":
+        "Dioné",
+    "Rhea":
+        "Rhéa",
+    "Titan":
+        "Titan",
+    "Hyperion":
+        "Hypérion",
+    "Iapetus":
+        "Japet",
+    "Miranda":
+        "Miranda",
+    "Ariel":
+        "Ariel",
+    "Umbriel":
+        "Umbriel",
+    "Titania":
+        "Titania",
+    "Oberon":
+        "Obéron",
+    "Phobos":
+        "Phobos",
+    "Deimos":
+        "Déimos",
+    "Show or hide the comets and minor planets down to their own magnitude limit\nComets and asteroids":
+        "Afficher ou masquer les comètes et petites planètes jusqu'à leur propre magnitude limite\nComètes et astéroïdes",
+    "Import the orbital elements of comets or minor planets from an MPCORB.DAT or CometEls.txt file\nImport orbital elements":
+        "Importer les éléments orbitaux de comètes ou de petites planètes depuis un fichier MPCORB.DAT ou CometEls.txt\nImporter des éléments orbitaux",
+    "Plot the chosen object's altitude through the night, with the Moon and the twilights\nAltitude plot":
+        "Tracer la hauteur de l'objet choisi au cours de la nuit, avec la Lune et les crépuscules\nCourbe de hauteur",
+    "Connect a telescope through an INDI server\nTelescope":
+        "Connecter un télescope par un serveur INDI\nTélescope",
+    "Point the telescope at the object you chose\nSlew to selected":
+        "Pointer le télescope vers l'objet choisi\nPointer vers l'objet choisi",
+    "Tell the telescope that it points at the object you chose\nSync to selected":
+        "Indiquer au télescope qu'il pointe l'objet choisi\nSynchroniser sur l'objet choisi",
+    "Point the telescope at the middle of the view\nSlew to view centre":
+        "Pointer le télescope vers le centre de la vue\nPointer vers le centre de la vue",
+    "Stop the telescope's motion at once\nAbort slew":
+        "Arrêter immédiatement le mouvement du télescope\nArrêter le pointage",
+    "Send the telescope to its park position\nPark":
+        "Envoyer le télescope à sa position de parc\nParquer",
+    "Wake the telescope from its park position\nUnpark":
+        "Sortir le télescope de sa position de parc\nDéparquer",
+    "Keep the telescope's place at the middle of the view\nFollow the telescope":
+        "Garder la position du télescope au centre de la vue\nSuivre le télescope",
 }

@@ -901,4 +901,211 @@ TEXTS = {
     # The magnitude limits dialog.
     "&Deep sky objects":
         "Oggetti del &profondo cielo",
+    # The telescope, the Altitude Plot window, comets and minor planets, the planets' moons.
+    "&Save as PNG/SVG...":
+        "&Salva come PNG/SVG...",
+    "Altitude Plot - %1":
+        "Grafico dell'altezza - %1",
+    "PNG picture (*.png)":
+        "Immagine PNG (*.png)",
+    "SVG drawing (*.svg)":
+        "Disegno SVG (*.svg)",
+    "Orbital elements (*.DAT *.dat *.txt *.TXT)":
+        "Elementi orbitali (*.DAT *.dat *.txt *.TXT)",
+    "All files (*)":
+        "Tutti i file (*)",
+    "Altitude &Plot":
+        "Grafico dell'&altezza",
+    "&Slew Telescope":
+        "&Punta il telescopio",
+    "T&ools":
+        "&Strumenti",
+    "Telescope":
+        "Telescopio",
+    "&Connect":
+        "&Connetti",
+    "&Disconnect":
+        "&Disconnetti",
+    "INDI server &host:":
+        "&Host del server INDI:",
+    "&Port:":
+        "&Porta:",
+    "&Telescopes the server offers:":
+        "&Telescopi offerti dal server:",
+    "Comets and &Asteroids":
+        "Comete e &asteroidi",
+    "Altitude &Plot...":
+        "Grafico dell'&altezza...",
+    "&Telescope...":
+        "&Telescopio...",
+    "&Slew to Selected":
+        "&Punta sull'oggetto scelto",
+    "S&ync to Selected":
+        "Sincroni&zza sull'oggetto scelto",
+    "Slew to View &Centre":
+        "Punta al &centro della vista",
+    "&Abort Slew":
+        "&Interrompi il puntamento",
+    "&Park":
+        "P&archeggia",
+    "&Unpark":
+        "&Rimuovi dal parcheggio",
+    "&Follow the Telescope":
+        "&Segui il telescopio",
+    "&Import Orbital Elements...":
+        "&Importa elementi orbitali...",
+    "Comet %s":
+        "Cometa %s",
+    "Minor planet %s":
+        "Pianeta minore %s",
+    "The orbital elements are for %s, more than a year from the date shown: the place may be far off.":
+        "Gli elementi orbitali valgono per il %s, a più di un anno dalla data mostrata: la posizione può essere molto imprecisa.",
+    " AU":
+        " UA",
+    "%s years":
+        "%s anni",
+    "No orbital elements were imported: %s   ":
+        "Nessun elemento orbitale importato: %s   ",
+    "%s orbital elements were read; they are kept in \"%s\" for the next start.   ":
+        "%s elementi orbitali letti; sono conservati in «%s» per il prossimo avvio.   ",
+    "The orbital elements could not be kept in \"%s\": %s   ":
+        "Impossibile conservare gli elementi orbitali in «%s»: %s   ",
+    "%s: the file cannot be read":
+        "%s: impossibile leggere il file",
+    "%s: the file holds no orbital elements":
+        "%s: il file non contiene elementi orbitali",
+    "%s from %s, the night of %s":
+        "%s da %s, la notte del %s",
+    "Time at the place (%s)":
+        "Ora del luogo (%s)",
+    "Altitude (°)":
+        "Altezza (°)",
+    "Civil twilight":
+        "Crepuscolo civile",
+    "Nautical twilight":
+        "Crepuscolo nautico",
+    "Astronomical twilight":
+        "Crepuscolo astronomico",
+    "Night":
+        "Notte",
+    "Transit %s, %s":
+        "Transito %s, %s",
+    "Shown %s":
+        "Mostrato %s",
+    "%s: %s %s, Moon %s":
+        "%s: %s %s, Luna %s",
+    "%s: %s %s":
+        "%s: %s %s",
+    "Choose the object to plot first: search for it or right-click it.    ":
+        "Scegli prima l'oggetto da tracciare: cercalo o fai clic destro su di esso.    ",
+    "Cannot write %s: %s.    ":
+        "Impossibile scrivere %s: %s.    ",
+    "No INDI server answers at %s:%s.":
+        "Nessun server INDI risponde a %s:%s.",
+    "The INDI server at %s:%s closed the connection.":
+        "Il server INDI a %s:%s ha chiuso la connessione.",
+    "The INDI server offers no telescope called \"%s\".":
+        "Il server INDI non offre alcun telescopio chiamato «%s».",
+    "The telescope %s reported an impossible place: %s.":
+        "Il telescopio %s ha segnalato una posizione impossibile: %s.",
+    "The telescope %s could not reach its target.":
+        "Il telescopio %s non ha potuto raggiungere il suo obiettivo.",
+    "Slewing to %s":
+        "Puntamento su %s",
+    "Tracking %s":
+        "Inseguimento di %s",
+    "Parking %s":
+        "Parcheggio di %s",
+    "%s is parked":
+        "%s è parcheggiato",
+    "Connect a telescope first: Tools > Telescope...":
+        "Connetti prima un telescopio: Strumenti > Telescopio...",
+    "Connected to %s":
+        "Connesso a %s",
+    "%s synced on %s":
+        "%s sincronizzato su %s",
+    "%s stopped":
+        "%s fermato",
+    "The telescope is disconnected":
+        "Il telescopio è disconnesso",
+    "Connecting to %s:%s...":
+        "Connessione a %s:%s...",
+    "The INDI server at %s:%s offers no telescope.":
+        "Il server INDI a %s:%s non offre alcun telescopio.",
+    "Select an object first: search for it or click it.":
+        "Scegli prima un oggetto: cercalo o fai clic su di esso.",
+    "The port must be a number from 1 to 65535.":
+        "La porta deve essere un numero da 1 a 65535.",
+    "the centre of the view":
+        "il centro della vista",
+    "The telescope %s did not answer.":
+        "Il telescopio %s non ha risposto.",
+    "The telescope %s did not end its slew within %s minutes.":
+        "Il telescopio %s non ha concluso il puntamento entro %s minuti.",
+    "Centre: %s   %s (J2000)":
+        "Centro: %s   %s (J2000)",
+    "Field: %s x %s":
+        "Campo: %s x %s",
+    "Magnitudes:":
+        "Magnitudini:",
+    "Io":
+        "Io",
+    "Europa":
+        "Europa",
+    "Ganymede":
+        "Ganimede",
+    "Callisto":
+        "Callisto",
+    "Mimas":
+        "Mimas",
+    "Enceladus":
+        "Encelado",
+    "Tethys":
+        "Teti",
+    "Dione":
+        "Dione",
+    "Rhea":
+        "Rea",
+    "Titan":
+        "Titano",
+    "Hyperion":
+        "Iperione",
+    "Iapetus":
+        "Giapeto",
+    "Miranda":
+        "Miranda",
+    "Ariel":
+        "Ariel",
+    "Umbriel":
+        "Umbriel",
+    "Titania":
+        "Titania",
+    "Oberon":
+        "Oberon",
+    "Phobos":
+        "Fobos",
+    "Deimos":
+        "Deimos",
+    "Show or hide the comets and minor planets down to their own magnitude limit\nComets and asteroids":
+        "Mostra o nascondi le comete e i pianeti minori fino alla loro magnitudine limite\nComete e asteroidi",
+    "Import the orbital elements of comets or minor planets from an MPCORB.DAT or CometEls.txt file\nImport orbital elements":
+        "Importa gli elementi orbitali di comete o pianeti minori da un file MPCORB.DAT o CometEls.txt\nImporta elementi orbitali",
+    "Plot the chosen object's altitude through the night, with the Moon and the twilights\nAltitude plot":
+        "Traccia l'altezza dell'oggetto scelto nel corso della notte, con la Luna e i crepuscoli\nGrafico dell'altezza",
+    "Connect a telescope through an INDI server\nTelescope":
+        "Connetti un telescopio tramite un server INDI\nTelescopio",
+    "Point the telescope at the object you chose\nSlew to selected":
+        "Punta il telescopio sull'oggetto scelto\nPunta sull'oggetto scelto",
+    "Tell the telescope that it points at the object you chose\nSync to selected":
+        "Comunica al telescopio che punta l'oggetto scelto\nSincronizza sull'oggetto scelto",
+    "Point the telescope at the middle of the view\nSlew to view centre":
+        "Punta il telescopio al centro della vista\nPunta al centro della vista",
+    "Stop the telescope's motion at once\nAbort slew":
+        "Ferma subito il movimento del telescopio\nInterrompi il puntamento",
+    "Send the telescope to its park position\nPark":
+        "Manda il telescopio nella sua posizione di parcheggio\nParcheggia",
+    "Wake the telescope from its park position\nUnpark":
+        "Risveglia il telescopio dalla sua posizione di parcheggio\nRimuovi dal parcheggio",
+    "Keep the telescope's place at the middle of the view\nFollow the telescope":
+        "Mantieni la posizione del telescopio al centro della vista\nSegui il telescopio",
 }

@@ -901,4 +901,211 @@ TEXTS = {
     # The magnitude limits dialog.
     "&Deep sky objects":
         "Obiekty głębokiego &nieba",
+    # The telescope, the Altitude Plot window, comets and minor planets, the planets' moons.
+    "&Save as PNG/SVG...":
+        "&Zapisz jako PNG/SVG...",
+    "Altitude Plot - %1":
+        "Wykres wysokości - %1",
+    "PNG picture (*.png)":
+        "Obraz PNG (*.png)",
+    "SVG drawing (*.svg)":
+        "Rysunek SVG (*.svg)",
+    "Orbital elements (*.DAT *.dat *.txt *.TXT)":
+        "Elementy orbitalne (*.DAT *.dat *.txt *.TXT)",
+    "All files (*)":
+        "Wszystkie pliki (*)",
+    "Altitude &Plot":
+        "Wykres &wysokości",
+    "&Slew Telescope":
+        "&Naprowadź teleskop",
+    "T&ools":
+        "&Narzędzia",
+    "Telescope":
+        "Teleskop",
+    "&Connect":
+        "Połą&cz",
+    "&Disconnect":
+        "&Rozłącz",
+    "INDI server &host:":
+        "&Host serwera INDI:",
+    "&Port:":
+        "&Port:",
+    "&Telescopes the server offers:":
+        "&Teleskopy oferowane przez serwer:",
+    "Comets and &Asteroids":
+        "Komety i &planetoidy",
+    "Altitude &Plot...":
+        "W&ykres wysokości...",
+    "&Telescope...":
+        "&Teleskop...",
+    "&Slew to Selected":
+        "&Naprowadź na wybrany obiekt",
+    "S&ync to Selected":
+        "&Synchronizuj z wybranym obiektem",
+    "Slew to View &Centre":
+        "Naprowadź na środek &widoku",
+    "&Abort Slew":
+        "&Przerwij naprowadzanie",
+    "&Park":
+        "&Zaparkuj",
+    "&Unpark":
+        "&Odparkuj",
+    "&Follow the Telescope":
+        "Ś&ledź teleskop",
+    "&Import Orbital Elements...":
+        "&Importuj elementy orbitalne...",
+    "Comet %s":
+        "Kometa %s",
+    "Minor planet %s":
+        "Planetoida %s",
+    "The orbital elements are for %s, more than a year from the date shown: the place may be far off.":
+        "Elementy orbitalne podano na %s, ponad rok od pokazanej daty: położenie może być mocno niedokładne.",
+    " AU":
+        " au",
+    "%s years":
+        "%s roku",
+    "No orbital elements were imported: %s   ":
+        "Nie zaimportowano żadnych elementów orbitalnych: %s   ",
+    "%s orbital elements were read; they are kept in \"%s\" for the next start.   ":
+        "Wczytano elementy orbitalne (%s); zostaną zachowane w „%s” na następne uruchomienie.   ",
+    "The orbital elements could not be kept in \"%s\": %s   ":
+        "Nie udało się zachować elementów orbitalnych w „%s”: %s   ",
+    "%s: the file cannot be read":
+        "%s: nie można odczytać pliku",
+    "%s: the file holds no orbital elements":
+        "%s: plik nie zawiera elementów orbitalnych",
+    "%s from %s, the night of %s":
+        "%s z miejsca %s, noc %s",
+    "Time at the place (%s)":
+        "Czas w tym miejscu (%s)",
+    "Altitude (°)":
+        "Wysokość (°)",
+    "Civil twilight":
+        "Zmierzch cywilny",
+    "Nautical twilight":
+        "Zmierzch żeglarski",
+    "Astronomical twilight":
+        "Zmierzch astronomiczny",
+    "Night":
+        "Noc",
+    "Transit %s, %s":
+        "Górowanie %s, %s",
+    "Shown %s":
+        "Pokazano %s",
+    "%s: %s %s, Moon %s":
+        "%s: %s %s, Księżyc %s",
+    "%s: %s %s":
+        "%s: %s %s",
+    "Choose the object to plot first: search for it or right-click it.    ":
+        "Najpierw wybierz obiekt do wykresu: wyszukaj go lub kliknij go prawym przyciskiem myszy.    ",
+    "Cannot write %s: %s.    ":
+        "Nie można zapisać %s: %s.    ",
+    "No INDI server answers at %s:%s.":
+        "Pod adresem %s:%s nie odpowiada żaden serwer INDI.",
+    "The INDI server at %s:%s closed the connection.":
+        "Serwer INDI pod adresem %s:%s zamknął połączenie.",
+    "The INDI server offers no telescope called \"%s\".":
+        "Serwer INDI nie oferuje teleskopu o nazwie „%s”.",
+    "The telescope %s reported an impossible place: %s.":
+        "Teleskop %s zgłosił niemożliwe położenie: %s.",
+    "The telescope %s could not reach its target.":
+        "Teleskop %s nie mógł osiągnąć celu.",
+    "Slewing to %s":
+        "Naprowadzanie na %s",
+    "Tracking %s":
+        "Śledzenie: %s",
+    "Parking %s":
+        "Parkowanie: %s",
+    "%s is parked":
+        "%s zaparkowany",
+    "Connect a telescope first: Tools > Telescope...":
+        "Najpierw połącz teleskop: Narzędzia > Teleskop...",
+    "Connected to %s":
+        "Połączono z %s",
+    "%s synced on %s":
+        "%s zsynchronizowany z %s",
+    "%s stopped":
+        "%s zatrzymany",
+    "The telescope is disconnected":
+        "Teleskop jest rozłączony",
+    "Connecting to %s:%s...":
+        "Łączenie z %s:%s...",
+    "The INDI server at %s:%s offers no telescope.":
+        "Serwer INDI pod adresem %s:%s nie oferuje żadnego teleskopu.",
+    "Select an object first: search for it or click it.":
+        "Najpierw wybierz obiekt: wyszukaj go lub kliknij go.",
+    "The port must be a number from 1 to 65535.":
+        "Port musi być liczbą od 1 do 65535.",
+    "the centre of the view":
+        "środek widoku",
+    "The telescope %s did not answer.":
+        "Teleskop %s nie odpowiedział.",
+    "The telescope %s did not end its slew within %s minutes.":
+        "Teleskop %s nie zakończył naprowadzania w ciągu %s minut.",
+    "Centre: %s   %s (J2000)":
+        "Centrum: %s   %s (J2000)",
+    "Field: %s x %s":
+        "Pole: %s x %s",
+    "Magnitudes:":
+        "Magnitudo:",
+    "Io":
+        "Io",
+    "Europa":
+        "Europa",
+    "Ganymede":
+        "Ganimedes",
+    "Callisto":
+        "Kallisto",
+    "Mimas":
+        "Mimas",
+    "Enceladus":
+        "Enceladus",
+    "Tethys":
+        "Tetyda",
+    "Dione":
+        "Dione",
+    "Rhea":
+        "Rea",
+    "Titan":
+        "Tytan",
+    "Hyperion":
+        "Hyperion",
+    "Iapetus":
+        "Japet",
+    "Miranda":
+        "Miranda",
+    "Ariel":
+        "Ariel",
+    "Umbriel":
+        "Umbriel",
+    "Titania":
+        "Tytania",
+    "Oberon":
+        "Oberon",
+    "Phobos":
+        "Fobos",
+    "Deimos":
+        "Deimos",
+    "Show or hide the comets and minor planets down to their own magnitude limit\nComets and asteroids":
+        "Pokaż lub ukryj komety i planetoidy do ich własnej granicy jasności\nKomety i planetoidy",
+    "Import the orbital elements of comets or minor planets from an MPCORB.DAT or CometEls.txt file\nImport orbital elements":
+        "Importuj elementy orbitalne komet lub planetoid z pliku MPCORB.DAT lub CometEls.txt\nImportuj elementy orbitalne",
+    "Plot the chosen object's altitude through the night, with the Moon and the twilights\nAltitude plot":
+        "Narysuj wysokość wybranego obiektu w ciągu nocy, z Księżycem i zmierzchami\nWykres wysokości",
+    "Connect a telescope through an INDI server\nTelescope":
+        "Połącz teleskop przez serwer INDI\nTeleskop",
+    "Point the telescope at the object you chose\nSlew to selected":
+        "Skieruj teleskop na wybrany obiekt\nNaprowadź na wybrany obiekt",
+    "Tell the telescope that it points at the object you chose\nSync to selected":
+        "Przekaż teleskopowi, że wskazuje wybrany obiekt\nSynchronizuj z wybranym obiektem",
+    "Point the telescope at the middle of the view\nSlew to view centre":
+        "Skieruj teleskop na środek widoku\nNaprowadź na środek widoku",
+    "Stop the telescope's motion at once\nAbort slew":
+        "Natychmiast zatrzymaj ruch teleskopu\nPrzerwij naprowadzanie",
+    "Send the telescope to its park position\nPark":
+        "Wyślij teleskop do pozycji parkowania\nZaparkuj",
+    "Wake the telescope from its park position\nUnpark":
+        "Wybudź teleskop z pozycji parkowania\nOdparkuj",
+    "Keep the telescope's place at the middle of the view\nFollow the telescope":
+        "Utrzymuj położenie teleskopu na środku widoku\nŚledź teleskop",
 }

@@ -901,4 +901,211 @@ TEXTS = {
     # The magnitude limits dialog.
     "&Deep sky objects":
         "Objetos de céu &profundo",
+    # The telescope, the Altitude Plot window, comets and minor planets, the planets' moons.
+    "&Save as PNG/SVG...":
+        "&Salvar como PNG/SVG...",
+    "Altitude Plot - %1":
+        "Gráfico de altura - %1",
+    "PNG picture (*.png)":
+        "Imagem PNG (*.png)",
+    "SVG drawing (*.svg)":
+        "Desenho SVG (*.svg)",
+    "Orbital elements (*.DAT *.dat *.txt *.TXT)":
+        "Elementos orbitais (*.DAT *.dat *.txt *.TXT)",
+    "All files (*)":
+        "Todos os arquivos (*)",
+    "Altitude &Plot":
+        "Gráfico de &altura",
+    "&Slew Telescope":
+        "&Apontar o telescópio",
+    "T&ools":
+        "&Ferramentas",
+    "Telescope":
+        "Telescópio",
+    "&Connect":
+        "&Conectar",
+    "&Disconnect":
+        "&Desconectar",
+    "INDI server &host:":
+        "&Host do servidor INDI:",
+    "&Port:":
+        "&Porta:",
+    "&Telescopes the server offers:":
+        "&Telescópios oferecidos pelo servidor:",
+    "Comets and &Asteroids":
+        "Cometas e &asteroides",
+    "Altitude &Plot...":
+        "Gráfico de &altura...",
+    "&Telescope...":
+        "&Telescópio...",
+    "&Slew to Selected":
+        "&Apontar para o objeto escolhido",
+    "S&ync to Selected":
+        "&Sincronizar com o objeto escolhido",
+    "Slew to View &Centre":
+        "Apontar para o &centro da vista",
+    "&Abort Slew":
+        "&Interromper o apontamento",
+    "&Park":
+        "&Estacionar",
+    "&Unpark":
+        "&Desestacionar",
+    "&Follow the Telescope":
+        "Se&guir o telescópio",
+    "&Import Orbital Elements...":
+        "I&mportar elementos orbitais...",
+    "Comet %s":
+        "Cometa %s",
+    "Minor planet %s":
+        "Planeta menor %s",
+    "The orbital elements are for %s, more than a year from the date shown: the place may be far off.":
+        "Os elementos orbitais valem para %s, a mais de um ano da data exibida: a posição pode estar muito errada.",
+    " AU":
+        " UA",
+    "%s years":
+        "%s anos",
+    "No orbital elements were imported: %s   ":
+        "Nenhum elemento orbital foi importado: %s   ",
+    "%s orbital elements were read; they are kept in \"%s\" for the next start.   ":
+        "%s elementos orbitais foram lidos; eles ficam guardados em \"%s\" para a próxima inicialização.   ",
+    "The orbital elements could not be kept in \"%s\": %s   ":
+        "Não foi possível guardar os elementos orbitais em \"%s\": %s   ",
+    "%s: the file cannot be read":
+        "%s: não é possível ler o arquivo",
+    "%s: the file holds no orbital elements":
+        "%s: o arquivo não contém elementos orbitais",
+    "%s from %s, the night of %s":
+        "%s a partir de %s, noite de %s",
+    "Time at the place (%s)":
+        "Hora no local (%s)",
+    "Altitude (°)":
+        "Altura (°)",
+    "Civil twilight":
+        "Crepúsculo civil",
+    "Nautical twilight":
+        "Crepúsculo náutico",
+    "Astronomical twilight":
+        "Crepúsculo astronômico",
+    "Night":
+        "Noite",
+    "Transit %s, %s":
+        "Trânsito %s, %s",
+    "Shown %s":
+        "Exibido %s",
+    "%s: %s %s, Moon %s":
+        "%s: %s %s, Lua %s",
+    "%s: %s %s":
+        "%s: %s %s",
+    "Choose the object to plot first: search for it or right-click it.    ":
+        "Escolha primeiro o objeto do gráfico: procure-o ou clique nele com o botão direito.    ",
+    "Cannot write %s: %s.    ":
+        "Não é possível gravar %s: %s.    ",
+    "No INDI server answers at %s:%s.":
+        "Nenhum servidor INDI responde em %s:%s.",
+    "The INDI server at %s:%s closed the connection.":
+        "O servidor INDI em %s:%s fechou a conexão.",
+    "The INDI server offers no telescope called \"%s\".":
+        "O servidor INDI não oferece nenhum telescópio chamado \"%s\".",
+    "The telescope %s reported an impossible place: %s.":
+        "O telescópio %s informou uma posição impossível: %s.",
+    "The telescope %s could not reach its target.":
+        "O telescópio %s não conseguiu alcançar o alvo.",
+    "Slewing to %s":
+        "Apontando para %s",
+    "Tracking %s":
+        "Acompanhando %s",
+    "Parking %s":
+        "Estacionando %s",
+    "%s is parked":
+        "%s está estacionado",
+    "Connect a telescope first: Tools > Telescope...":
+        "Conecte primeiro um telescópio: Ferramentas > Telescópio...",
+    "Connected to %s":
+        "Conectado a %s",
+    "%s synced on %s":
+        "%s sincronizado com %s",
+    "%s stopped":
+        "%s parado",
+    "The telescope is disconnected":
+        "O telescópio está desconectado",
+    "Connecting to %s:%s...":
+        "Conectando a %s:%s...",
+    "The INDI server at %s:%s offers no telescope.":
+        "O servidor INDI em %s:%s não oferece nenhum telescópio.",
+    "Select an object first: search for it or click it.":
+        "Escolha primeiro um objeto: procure-o ou clique nele.",
+    "The port must be a number from 1 to 65535.":
+        "A porta deve ser um número de 1 a 65535.",
+    "the centre of the view":
+        "o centro da vista",
+    "The telescope %s did not answer.":
+        "O telescópio %s não respondeu.",
+    "The telescope %s did not end its slew within %s minutes.":
+        "O telescópio %s não terminou o apontamento em %s minutos.",
+    "Centre: %s   %s (J2000)":
+        "Centro: %s   %s (J2000)",
+    "Field: %s x %s":
+        "Campo: %s x %s",
+    "Magnitudes:":
+        "Magnitudes:",
+    "Io":
+        "Io",
+    "Europa":
+        "Europa",
+    "Ganymede":
+        "Ganimedes",
+    "Callisto":
+        "Calisto",
+    "Mimas":
+        "Mimas",
+    "Enceladus":
+        "Encélado",
+    "Tethys":
+        "Tétis",
+    "Dione":
+        "Dione",
+    "Rhea":
+        "Reia",
+    "Titan":
+        "Titã",
+    "Hyperion":
+        "Hipérion",
+    "Iapetus":
+        "Jápeto",
+    "Miranda":
+        "Miranda",
+    "Ariel":
+        "Ariel",
+    "Umbriel":
+        "Umbriel",
+    "Titania":
+        "Titânia",
+    "Oberon":
+        "Oberon",
+    "Phobos":
+        "Fobos",
+    "Deimos":
+        "Deimos",
+    "Show or hide the comets and minor planets down to their own magnitude limit\nComets and asteroids":
+        "Mostrar ou ocultar os cometas e planetas menores até a sua própria magnitude limite\nCometas e asteroides",
+    "Import the orbital elements of comets or minor planets from an MPCORB.DAT or CometEls.txt file\nImport orbital elements":
+        "Importar os elementos orbitais de cometas ou planetas menores de um arquivo MPCORB.DAT ou CometEls.txt\nImportar elementos orbitais",
+    "Plot the chosen object's altitude through the night, with the Moon and the twilights\nAltitude plot":
+        "Traçar a altura do objeto escolhido ao longo da noite, com a Lua e os crepúsculos\nGráfico de altura",
+    "Connect a telescope through an INDI server\nTelescope":
+        "Conectar um telescópio por meio de um servidor INDI\nTelescópio",
+    "Point the telescope at the object you chose\nSlew to selected":
+        "Apontar o telescópio para o objeto escolhido\nApontar para o objeto escolhido",
+    "Tell the telescope that it points at the object you chose\nSync to selected":
+        "Informar ao telescópio que ele aponta para o objeto escolhido\nSincronizar com o objeto escolhido",
+    "Point the telescope at the middle of the view\nSlew to view centre":
+        "Apontar o telescópio para o centro da vista\nApontar para o centro da vista",
+    "Stop the telescope's motion at once\nAbort slew":
+        "Parar imediatamente o movimento do telescópio\nInterromper o apontamento",
+    "Send the telescope to its park position\nPark":
+        "Enviar o telescópio para a sua posição de estacionamento\nEstacionar",
+    "Wake the telescope from its park position\nUnpark":
+        "Tirar o telescópio da sua posição de estacionamento\nDesestacionar",
+    "Keep the telescope's place at the middle of the view\nFollow the telescope":
+        "Manter a posição do telescópio no centro da vista\nSeguir o telescópio",
 }
