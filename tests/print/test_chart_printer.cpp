@@ -186,7 +186,9 @@ TEST_F(ChartPrinter, ArialIsLiberationSansWithCellsOfTheLabelHeights) {
   }
 }
 
-TEST_F(ChartPrinter, WithNothingToShowOnlyTheFrameIsDrawn) {
+// Only the frame and the legend: its box, its four lines, the magnitude
+// key's word, discs and numbers.
+TEST_F(ChartPrinter, WithNothingToShowOnlyTheFrameAndTheLegendAreDrawn) {
   doc_->Settings().Coordinations = doc_->Settings().Boundaries = doc_->Settings().Constelations =
       doc_->Settings().DeepSky = 0;
   doc_->Settings().SolarSystem = doc_->Settings().Ecliptic = doc_->Settings().StarNames =
@@ -196,9 +198,9 @@ TEST_F(ChartPrinter, WithNothingToShowOnlyTheFrameIsDrawn) {
   RecordingPage page;
   const RecordingEngine& engine = Paint(page, 4);
   EXPECT_EQ(engine.PolylineSizes, std::vector<int>{5});
-  EXPECT_TRUE(engine.EllipseFills.empty());
-  EXPECT_TRUE(engine.PolygonSizes.empty());
-  EXPECT_TRUE(engine.Texts.empty());
+  EXPECT_EQ(engine.EllipseFills.size(), 7u);
+  EXPECT_EQ(engine.PolygonSizes, std::vector<int>{4});
+  EXPECT_EQ(engine.Texts.size(), 4u + 1u + 7u);
   EXPECT_EQ(engine.Paths, 0);
 }
 

@@ -47,7 +47,8 @@ TEST_F(GermanWindowTest, MenusCommandsAndStatusBar) {
   QStringList menus;
   for (const QAction* menu : frame.menuBar()->actions()) menus << menu->text();
   EXPECT_EQ(menus,
-            QStringList({"&Datei", "&Ansicht", "&Einstellungen", "&Zeit", "Su&chen", "&Hilfe"}));
+            QStringList({"&Datei", "&Ansicht", "&Einstellungen", "&Zeit", "Su&chen", "E&xtras",
+                         "&Hilfe"}));
   const struct {
     int Id;
     const char* Text;
