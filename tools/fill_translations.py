@@ -21,9 +21,9 @@ ROOT = pathlib.Path(__file__).resolve().parent.parent
 
 def load_texts(language):
     path = ROOT / "tools" / "translations" / f"{language}.py"
-    spec = importlib.util.spec_from_file_location(f"texts_{language}", path)
-    module = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(module)
+    module_spec = importlib.util.spec_from_file_location(f"texts_{language}", path)
+    module = importlib.util.module_from_spec(module_spec)
+    module_spec.loader.exec_module(module)
     return module.TEXTS
 
 
