@@ -286,6 +286,10 @@
         <source>Field on the sky:</source>
         <translation>Feld am Himmel:</translation>
     </message>
+    <message>
+        <source>Centre the &amp;fields on the telescope while one is connected</source>
+        <translation>Die &amp;Felder auf das Teleskop zentrieren, solange eines verbunden ist</translation>
+    </message>
 </context>
 <context>
     <name>CFindBox</name>

@@ -286,6 +286,10 @@
         <source>Field on the sky:</source>
         <translation>Campo en el cielo:</translation>
     </message>
+    <message>
+        <source>Centre the &amp;fields on the telescope while one is connected</source>
+        <translation>Centrar los &amp;campos en el telescopio mientras haya uno conectado</translation>
+    </message>
 </context>
 <context>
     <name>CFindBox</name>

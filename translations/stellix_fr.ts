@@ -286,6 +286,10 @@
         <source>Field on the sky:</source>
         <translation>Champ sur le ciel :</translation>
     </message>
+    <message>
+        <source>Centre the &amp;fields on the telescope while one is connected</source>
+        <translation>Centrer les &amp;champs sur le télescope tant qu&apos;il est connecté</translation>
+    </message>
 </context>
 <context>
     <name>CFindBox</name>

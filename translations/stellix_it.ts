@@ -286,6 +286,10 @@
         <source>Field on the sky:</source>
         <translation>Campo sul cielo:</translation>
     </message>
+    <message>
+        <source>Centre the &amp;fields on the telescope while one is connected</source>
+        <translation>Centra i &amp;campi sul telescopio finché ne è collegato uno</translation>
+    </message>
 </context>
 <context>
     <name>CFindBox</name>

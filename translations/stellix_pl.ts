@@ -286,6 +286,10 @@
         <source>Field on the sky:</source>
         <translation>Pole na niebie:</translation>
     </message>
+    <message>
+        <source>Centre the &amp;fields on the telescope while one is connected</source>
+        <translation>Wyśrodkuj &amp;pola na teleskopie, gdy jest podłączony</translation>
+    </message>
 </context>
 <context>
     <name>CFindBox</name>

@@ -286,6 +286,10 @@
         <source>Field on the sky:</source>
         <translation>Campo no céu:</translation>
     </message>
+    <message>
+        <source>Centre the &amp;fields on the telescope while one is connected</source>
+        <translation>Centralizar os &amp;campos no telescópio enquanto houver um conectado</translation>
+    </message>
 </context>
 <context>
     <name>CFindBox</name>

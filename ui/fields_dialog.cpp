@@ -1,5 +1,6 @@
 #include "ui/fields_dialog.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -82,9 +83,14 @@ CFieldsDialog::CFieldsDialog(CSkyDoc& doc, CSkyView& view, CMessenger& messages,
   top->addWidget(list_);
   top->addLayout(listButtons);
   top->addLayout(form_);
+  onTelescope_ =
+      new QCheckBox(tr("Centre the &fields on the telescope while one is connected"), this);
+  onTelescope_->setObjectName("FieldsOnTelescope");
+  onTelescope_->setChecked(doc.Settings().FieldsOnTelescope == 1);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
+  layout->addWidget(onTelescope_);
   layout->addWidget(buttons);
 
   connect(buttons, &QDialogButtonBox::accepted, this, &CFieldsDialog::accept);
@@ -223,6 +229,7 @@ void CFieldsDialog::accept() {
   if (edited_ && !Change()) return;
   doc_.Settings().Fields = fields_;
   doc_.Settings().EyepieceFields = 1;
+  doc_.Settings().FieldsOnTelescope = onTelescope_->isChecked() ? 1 : 0;
   QDialog::accept();
   view_.Redraw();
 }

@@ -2,7 +2,8 @@
 // Add, Change and Remove, and the boxes of one field (its name, its kind and
 // the numbers of that kind), whose size on the sky shows as they are typed.
 // OK keeps the list in the settings and shows the fields round the middle
-// of the view. The checks are sky::FieldFromTexts's.
+// of the view, or round the telescope while one is connected when the
+// box below the list says so. The checks are sky::FieldFromTexts's.
 #pragma once
 
 #include <QDialog>
@@ -13,6 +14,7 @@
 class CMessenger;
 class CSkyDoc;
 class CSkyView;
+class QCheckBox;
 class QComboBox;
 class QFormLayout;
 class QLabel;
@@ -61,4 +63,5 @@ class CFieldsDialog : public QDialog {
   QLineEdit* sensorWidth_;
   QLineEdit* sensorHeight_;
   QLabel* size_;
+  QCheckBox* onTelescope_;
 };

@@ -1,5 +1,6 @@
 // The eyepiece-fields dialog as a user drives it: fields added, changed and
 // removed, a refused field reported, OK and Cancel.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -64,6 +65,9 @@ TEST_F(FieldsDialogTest, AddChangeRemoveThenOkKeepsTheListAndShowsIt) {
   List()->setCurrentRow(1);
   Click("RemoveField");
   ASSERT_EQ(List()->count(), 1);
+  QCheckBox* onTelescope = Child<QCheckBox>(dialog_.get(), "FieldsOnTelescope");
+  EXPECT_TRUE(onTelescope->isChecked()) << "as the settings start";
+  onTelescope->click();
 
   Button(dialog_.get(), QDialogButtonBox::Ok)->click();
   EXPECT_FALSE(dialog_->isVisible());
@@ -71,6 +75,7 @@ TEST_F(FieldsDialogTest, AddChangeRemoveThenOkKeepsTheListAndShowsIt) {
   EXPECT_EQ(doc_->Settings().Fields[0].Name, "A");
   EXPECT_EQ(doc_->Settings().Fields[0].EyepieceFocal, 10);
   EXPECT_EQ(doc_->Settings().EyepieceFields, 1) << "the fields just defined are shown";
+  EXPECT_EQ(doc_->Settings().FieldsOnTelescope, 0);
   EXPECT_TRUE(messages_.Lines.empty());
 }
 
@@ -90,7 +95,9 @@ TEST_F(FieldsDialogTest, ARefusedFieldIsReportedAndCancelKeepsNothing) {
   Type("TelescopeFocal", "1000");  // 20 degrees
   Click("AddField");
   EXPECT_EQ(List()->count(), 1);
+  Child<QCheckBox>(dialog_.get(), "FieldsOnTelescope")->click();
   Button(dialog_.get(), QDialogButtonBox::Cancel)->click();
+  EXPECT_EQ(doc_->Settings().FieldsOnTelescope, 1);
   EXPECT_TRUE(doc_->Settings().Fields.empty());
   EXPECT_EQ(doc_->Settings().EyepieceFields, 0);
 }

@@ -38,6 +38,8 @@ TEXTS = {
     "Circle of a given diameter": "Kreis mit gegebenem Durchmesser",
     "Eyepiece on a telescope": "Okular an einem Teleskop",
     "Camera on a telescope": "Kamera an einem Teleskop",
+    "Centre the &fields on the telescope while one is connected":
+        'Die &Felder auf das Teleskop zentrieren, solange eines verbunden ist',
     "&Name:": "&Name:",
     "&Kind:": "&Art:",
     "&Diameter (arc-minutes):": "&Durchmesser (Bogenminuten):",

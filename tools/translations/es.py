@@ -76,6 +76,8 @@ TEXTS = {
         "Ocular en un telescopio",
     "Camera on a telescope":
         "Cámara en un telescopio",
+    "Centre the &fields on the telescope while one is connected":
+        'Centrar los &campos en el telescopio mientras haya uno conectado',
     "&Name:":
         "&Nombre:",
     "&Kind:":

@@ -76,6 +76,8 @@ TEXTS = {
         "Oculaire sur un télescope",
     "Camera on a telescope":
         "Caméra sur un télescope",
+    "Centre the &fields on the telescope while one is connected":
+        "Centrer les &champs sur le télescope tant qu'il est connecté",
     "&Name:":
         "&Nom :",
     "&Kind:":

@@ -76,6 +76,8 @@ TEXTS = {
         "Oculare su un telescopio",
     "Camera on a telescope":
         "Camera su un telescopio",
+    "Centre the &fields on the telescope while one is connected":
+        'Centra i &campi sul telescopio finché ne è collegato uno',
     "&Name:":
         "&Nome:",
     "&Kind:":

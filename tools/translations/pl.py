@@ -76,6 +76,8 @@ TEXTS = {
         "Okular na teleskopie",
     "Camera on a telescope":
         "Kamera na teleskopie",
+    "Centre the &fields on the telescope while one is connected":
+        'Wyśrodkuj &pola na teleskopie, gdy jest podłączony',
     "&Name:":
         "&Nazwa:",
     "&Kind:":

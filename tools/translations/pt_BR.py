@@ -76,6 +76,8 @@ TEXTS = {
         "Ocular num telescópio",
     "Camera on a telescope":
         "Câmera num telescópio",
+    "Centre the &fields on the telescope while one is connected":
+        'Centralizar os &campos no telescópio enquanto houver um conectado',
     "&Name:":
         "&Nome:",
     "&Kind:":
