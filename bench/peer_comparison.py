@@ -4,7 +4,12 @@ docs/PERFORMANCE.md, "Beside the peers").
 Every program runs in a throw-away home of its own, prepared so that it opens
 straight onto the sky of London on 2026-12-08 at 22:00 (KStars with its
 start-up wizard answered and its tips off, Stellarium after one first run
-that writes its config.ini), with a session bus of its own and with
+that writes its config.ini), all three on the same view, set through each
+program's saved settings: the local horizon facing south, the middle of the
+view 15 degrees up, about 90 degrees from the left edge to the right, stars,
+constellation lines, boundaries and names, the ground; Stellarium without
+its atmosphere, and once more with it as its users see it. Each has a
+session bus of its own and
 bench/peers/swap_log.c preloaded to log the frames it presents. The programs
 take turns over several rounds; each start gives:
 
@@ -354,6 +359,10 @@ class Program:
     def run_fast(self, session):
         raise NotImplementedError
 
+    def after_first_start(self):
+        """Sets the like view in settings the first start wrote (nothing to do
+        for a program whose settings were written before it started)."""
+
 
 class Stellix(Program):
     name, exe = "Stellix", "stellix"
@@ -367,6 +376,26 @@ class Stellix(Program):
 
     def available(self):
         return os.access(self.path, os.X_OK)
+
+    # The like view: the local horizon in the sky's colours, facing the south
+    # (YRotation 90), its middle 15 degrees up (XRotation 345), zoom 2.5 (90
+    # degrees across 1900 of 1920 pixels), with the constellation lines and
+    # the boundaries, with whose layer the constellations' names come.
+    SETTINGS = """[Settings]
+HorizonMode=1
+SkyColors=1
+AutoMode=1
+YRotation=90.0
+XRotation=345.0
+Zoom=2.5
+Constelations=1
+Boundaries=1
+"""
+
+    def prepare(self):
+        super().prepare()
+        with open(os.path.join(self.home, "stellix.ini"), "w") as f:
+            f.write(self.SETTINGS)
 
     def command(self):
         # The time stands still until an animation is started.
@@ -400,12 +429,35 @@ DST=EU
 
 [MainWindow]
 1920x1080 screen: Window-Maximized=true
+
+[View]
+ShowCLines=true
+ShowCNames=true
+ShowCBounds=true
+ZoomFactor=1222.3099629457563
+FocusRA=3.170383915976629
+FocusDec=-20.444737393252378
+IsTracking=true
+"""
+    # The [View] keys are those KStars itself wrote on leaving after the view
+    # was turned to the south, 15 degrees up (setAltAz 15 180) at 22:00 and
+    # its field set to 90 degrees across (setApproxFOV 90), with the
+    # constellation lines, names and boundaries switched on: a user's saved
+    # view. It keeps that place of the sky in the middle (IsTracking) from
+    # the present instant, where it could be below the horizon, to the date
+    # asked for; with time running the view is held still like the others'. Its wallet, which would ask to be set up by a dialog over the sky
+    # on the first start, is off, as a user who answered that dialog has it.
+    WALLET = """[Wallet]
+Enabled=false
+First Use=false
 """
 
     def prepare(self):
         super().prepare()
         with open(os.path.join(self.home, ".config", "kstarsrc"), "w") as f:
             f.write(self.CONFIG)
+        with open(os.path.join(self.home, ".config", "kwalletrc"), "w") as f:
+            f.write(self.WALLET)
 
     def command(self):
         return [self.exe, "--date", f"{DATE} {TIME}", "--paused"]
@@ -419,12 +471,33 @@ DST=EU
         self.clock(session, "stop")
 
     def run_fast(self, session):
+        subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.kde.kstars",
+                        "/KStars", "org.kde.kstars.setTracking", "boolean:false"],
+                       env=session.env, capture_output=True, timeout=30)
         self.clock(session, "setClockScale", "double:1728000")  # 20 days a second
         self.clock(session, "start")
 
 
 class Stellarium(Program):
     name, exe = "Stellarium", "stellarium"
+    ATMOSPHERE = "false"
+    # The like view in the config.ini its first start writes: facing the south
+    # with the middle 15 degrees up (the view vector's height tan 15 degrees),
+    # a field of 52.5 degrees from top to bottom (90 across 1920 pixels), the
+    # constellation lines, names and boundaries on.
+    VIEW = {"init_fov": "52.5", "init_view_pos": "1,1e-05,0.268",
+            "flag_constellation_drawing": "true", "flag_constellation_name": "true",
+            "flag_constellation_boundaries": "true"}
+
+    def after_first_start(self):
+        path = os.path.join(self.home, ".stellarium", "config.ini")
+        wanted = dict(self.VIEW, flag_atmosphere=self.ATMOSPHERE)
+        with open(path) as f:
+            lines = f.readlines()
+        with open(path, "w") as f:
+            for line in lines:
+                key = line.split("=", 1)[0].strip()
+                f.write(f"{key:<39}= {wanted[key]}\n" if key in wanted and "=" in line else line)
 
     def command(self):
         return [self.exe, "--sky-date", DATE.replace("-", ""), "--sky-time", TIME,
@@ -436,6 +509,16 @@ class Stellarium(Program):
     def run_fast(self, session):
         # Real time, then six times faster by its steps: about 10^6 times, 12 days a second.
         session.key("k", *["l"] * 6)
+
+
+class StellariumWithAtmosphere(Stellarium):
+    """Stellarium as its users see it; not counted as the best peer, since
+    the others draw no atmosphere."""
+    name, ATMOSPHERE = "Stellarium, atmosphere on", "true"
+
+    def __init__(self, scratch):
+        super().__init__(scratch)
+        self.home = os.path.join(scratch, "stellarium-atmosphere-home")
 
 
 class Session:
@@ -545,7 +628,7 @@ def compare(stellix_path, rounds, screens_dir, before_path=None):
         programs = [Stellix(scratch, stellix_path)]
         if before_path:
             programs.append(Stellix(scratch, before_path, "Stellix before"))
-        programs += [KStars(scratch), Stellarium(scratch)]
+        programs += [KStars(scratch), Stellarium(scratch), StellariumWithAtmosphere(scratch)]
         present = [p for p in programs if p.available()]
         results = {p.name: [] for p in present}
         loads = [load()]
@@ -559,6 +642,7 @@ def compare(stellix_path, rounds, screens_dir, before_path=None):
                             os.path.join(screens_dir, f"{tag}-first.png"))
             if first["problem"]:
                 lines.append(f"{p.name}, first start: {first['problem']}")
+            p.after_first_start()
         shots = {}
         for r in range(rounds):
             order = present[r % len(present):] + present[:r % len(present)]
@@ -592,7 +676,8 @@ def table(present, results, programs):
                   for n in names}
         row = [cell(values[n], unit, digits) if n in results else "not installed" for n in names]
         medians = {n: statistics.median(v) for n, v in values.items() if v}
-        peers = [m for n, m in medians.items() if not n.startswith("Stellix")]
+        peers = [m for n, m in medians.items()
+                 if not n.startswith("Stellix") and n != StellariumWithAtmosphere.name]
         ratio = "–"
         if "Stellix" in medians and peers:
             best = max(peers) if higher else min(peers)
