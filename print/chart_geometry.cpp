@@ -737,8 +737,8 @@ class CChartBuilder {
       return 2 * std::asin(std::min(1.0, pixels / 2.0 / (half_ * zoom_))) / astro::kDegToRad;
     };
     const PagePoint corner =
-        AddChartLegend(ChartLegendFacts(doc_, ra, dec, across(width_), across(height_)), width_,
-                       height_, measure_, legend);
+        AddChartLegend(ChartLegendFacts(doc_, ra, dec, across(width_), across(height_), words_),
+                       width_, height_, measure_, legend, words_);
     // Window pixels, y upwards, as the names' room counts them.
     room_.Take({0, 0, static_cast<double>(corner.X), static_cast<double>(height_ - corner.Y)});
     return legend;
@@ -858,6 +858,8 @@ std::string CChartNames::CompassPoint(int point) const {
 }
 
 std::string CChartNames::Constellation(const std::string& latin) const { return latin; }
+
+std::string CChartNames::Text(int id) const { return std::string(res::String(id)); }
 
 ChartDrawing BuildChart(CSkyDoc& doc, int width, int height, double zoom,
                         const CChartTextMeasure& measure, const CChartNames& names) {

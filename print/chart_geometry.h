@@ -107,18 +107,23 @@ class CChartTextMeasure {
   virtual int Height(const ChartFont& font) const = 0;
 };
 
-// The names the chart writes, in the page's Latin-1: here the program's own
-// (the planets in English, the compass points' English letters, the
-// constellations in Latin); the printer gives them in the window's language.
+// The names and words the chart writes: here the program's own (the
+// planets and the legend's words in English, the compass points' English
+// letters, the constellations in Latin); the printer gives them in the
+// window's language.
 class CChartNames {
  public:
   virtual ~CChartNames() = default;
-  // Body `body` of the Bodies table.
+  // Body `body` of the Bodies table, in Latin-1.
   virtual std::string Body(int body) const;
-  // Compass point `point`, every 45 degrees from the south through the east.
+  // Compass point `point`, every 45 degrees from the south through the east,
+  // in Latin-1.
   virtual std::string CompassPoint(int point) const;
-  // The constellation of a name record; `latin` is its name in the record.
+  // The constellation of a name record; `latin` is its name in the record
+  // (Latin-1), and so is the name.
   virtual std::string Constellation(const std::string& latin) const;
+  // Text `id` of the string table, in UTF-8.
+  virtual std::string Text(int id) const;
 };
 
 // The chart of the sky `doc` shows at `zoom` on a page of `width` x `height`

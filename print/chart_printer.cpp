@@ -17,6 +17,7 @@
 #include <variant>
 
 #include "print/chart_geometry.h"
+#include "render/bitmap_fonts.h"
 #include "render/sky_names.h"
 #include "res/qt_text.h"
 #include "res/translatable.h"
@@ -135,6 +136,10 @@ class CWindowNames : public CChartNames {
   std::string CompassPoint(int point) const override { return render::CompassLetter(point); }
   std::string Constellation(const std::string& latin) const override {
     return render::ConstellationLabel(settings_, latin);
+  }
+  // Letters beyond Latin-1 without their accents, as the names.
+  std::string Text(int id) const override {
+    return QString::fromLatin1(render::LatinText(QtString(id))).toStdString();
   }
 
  private:
