@@ -236,6 +236,9 @@ CLocationDialog::CLocationDialog(CSkyDoc& doc, CSkyView& view, CMessenger& messa
   search_->setClearButtonEnabled(true);
   search_->setPlaceholderText(
       tr("Type part of a name (%n places)", "", static_cast<int>(doc_.Catalogues.Places.size())));
+  // Room for the whole prompt, which runs longer in some languages.
+  search_->setMinimumWidth(search_->fontMetrics().horizontalAdvance(search_->placeholderText()) +
+                           search_->fontMetrics().height() * 3);
   auto* searchLabel = new QLabel(tr("Fin&d:"), this);
   searchLabel->setBuddy(search_);
   connect(search_, &QLineEdit::textChanged, this, &CLocationDialog::FillCities);
