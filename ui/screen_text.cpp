@@ -111,9 +111,7 @@ QString ScreenNumber(const std::string& number) {
 }
 
 std::string TypedNumber(const QString& typed) {
-  QString number = typed.trimmed();
-  number.replace(QLocale().decimalPoint(), QStringLiteral("."));
-  return number.toStdString();
+  return QString(typed).replace(QLocale().decimalPoint(), QStringLiteral(".")).toStdString();
 }
 
 }  // namespace ui
