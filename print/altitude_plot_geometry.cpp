@@ -89,7 +89,8 @@ std::vector<ClockHour> ClockHoursOf(const sky::LocalDay& span, const sky::ClockR
 }
 
 PlotGeometry LayoutAltitudePlot(const sky::AltitudePlot& plot, const std::string& place,
-                                double width, double height) {
+                                double width, double height, const PlotWords& words) {
+  const auto shown = [&words](std::string text) { return words ? words(text) : text; };
   PlotGeometry g;
   g.Width = width;
   g.Height = height;
@@ -147,16 +148,17 @@ PlotGeometry LayoutAltitudePlot(const sky::AltitudePlot& plot, const std::string
     const double x = XOfInstant(g, *e.Transit);
     const std::optional<double> altitude = sky::AltitudeAt(plot.Curve, *e.Transit);
     g.Lines.push_back(Segment(x, a.Y, x, bottom, PlotInk::Transit, 1.5, true));
-    label(x, a.Y + 1.1 * f,
-          res::Format(res::IDS_PLOT_TRANSIT, {sky::ClockTimeText(plot.Clock, *e.Transit),
-                                              Degrees(altitude.value_or(e.TransitAltitude))}),
-          PlotInk::Transit);
+    label(
+        x, a.Y + 1.1 * f,
+        shown(res::Format(res::IDS_PLOT_TRANSIT, {sky::ClockTimeText(plot.Clock, *e.Transit),
+                                                  Degrees(altitude.value_or(e.TransitAltitude))})),
+        PlotInk::Transit);
   }
   if (plot.Now) {
     const double x = XOfInstant(g, *plot.Now);
     g.Lines.push_back(Segment(x, a.Y, x, bottom, PlotInk::Now, 2.0));
     label(x, bottom - 0.5 * f,
-          res::Format(res::IDS_PLOT_SHOWN, sky::ClockTimeText(plot.Clock, *plot.Now)),
+          shown(res::Format(res::IDS_PLOT_SHOWN, sky::ClockTimeText(plot.Clock, *plot.Now))),
           PlotInk::Now);
   }
   AddCurve(g, plot.Moon, PlotInk::MoonCurve, 1.5);
@@ -165,25 +167,27 @@ PlotGeometry LayoutAltitudePlot(const sky::AltitudePlot& plot, const std::string
   // Title, axes' names and the key.
   g.Texts.push_back(
       {width / 2.0, 1.3 * f,
-       res::Format(res::IDS_PLOT_TITLE, {plot.Target.Name, place, IsoDate(plot.Evening)}),
+       shown(res::Format(res::IDS_PLOT_TITLE, {plot.Target.Name, place, IsoDate(plot.Evening)})),
        PlotAlign::Centre, PlotInk::Text, true});
   g.Texts.push_back({a.X + a.Width / 2.0, bottom + 2.9 * f,
-                     res::Format(res::IDS_PLOT_TIME_AXIS, zone), PlotAlign::Centre});
-  g.Texts.push_back({0.3 * f, a.Y - 0.4 * f, std::string(res::String(res::IDS_PLOT_ALTITUDE_AXIS)),
+                     shown(res::Format(res::IDS_PLOT_TIME_AXIS, zone)), PlotAlign::Centre});
+  g.Texts.push_back({0.3 * f, a.Y - 0.4 * f,
+                     shown(std::string(res::String(res::IDS_PLOT_ALTITUDE_AXIS))),
                      PlotAlign::Left});
   struct Key {
     PlotInk Ink;
     std::string Text;
     bool Line;
   };
-  std::vector<Key> keys = {{PlotInk::Curve, plot.Target.Name, true}};
+  std::vector<Key> keys = {{PlotInk::Curve, shown(plot.Target.Name), true}};
   if (!plot.Moon.empty())
     keys.push_back({PlotInk::MoonCurve,
-                    std::string(res::String(res::IDS_BODY_NAME_FIRST + astro::kMoon)), true});
+                    shown(std::string(res::String(res::IDS_BODY_NAME_FIRST + astro::kMoon))),
+                    true});
   const int shadeNames[] = {res::IDS_PLOT_CIVIL_TWILIGHT, res::IDS_PLOT_NAUTICAL_TWILIGHT,
                             res::IDS_PLOT_ASTRONOMICAL_TWILIGHT, res::IDS_PLOT_NIGHT};
   for (int k = 0; k < sky::kSunDepths; ++k)
-    keys.push_back({shades[k], std::string(res::String(shadeNames[k])), false});
+    keys.push_back({shades[k], shown(std::string(res::String(shadeNames[k]))), false});
   // Each key as wide as its text needs (about half the font's height a
   // character), shrunk together when they would not fit under the area.
   const double keyY = height - 1.2 * f;

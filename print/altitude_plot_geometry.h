@@ -5,6 +5,7 @@
 // writers all paint this one list, so they show the same plot.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -72,10 +73,14 @@ struct PlotGeometry {
 constexpr double kPlotTopAltitude = 90.0;
 constexpr double kAltitudeTickDegrees = 10.0;
 
+// How the plot's words (title, axes, key, labels) are shown: in the
+// window's language for the window; as written when empty.
+using PlotWords = std::function<std::string(const std::string&)>;
+
 // The drawing of `plot` on a surface `width` x `height` pixels; `place` is
 // the name of the observer's place for the title.
 PlotGeometry LayoutAltitudePlot(const sky::AltitudePlot& plot, const std::string& place,
-                                double width, double height);
+                                double width, double height, const PlotWords& words = {});
 
 // Area's x of an instant (UT Julian day) and y of an altitude (degrees).
 double XOfInstant(const PlotGeometry& g, double utJulianDay);

@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "res/qt_text.h"
+#include "res/translatable.h"
 #include "res/strings.h"
 #include "sky/night_vision.h"
 
@@ -160,14 +161,14 @@ bool WriteAltitudePlot(const QString& path, const sky::AltitudePlot& plot, const
                        QString& error) {
   const QByteArray format = PlotFileFormatOf(path);
   if (format.isEmpty()) {
-    error = QStringLiteral("the file name must end in .png or .svg");
+    error = STELLIX_TEXT("print", "the file name must end in .png or .svg");
     return false;
   }
   const PlotGeometry g = LayoutAltitudePlot(plot, place, kPlotFileWidth, kPlotFileHeight);
   const QByteArray bytes =
       format == "png" ? PngOf(g) : SvgOf(g, QString::fromStdString(plot.Target.Name));
   if (bytes.isEmpty()) {
-    error = QStringLiteral("the drawing could not be made");
+    error = STELLIX_TEXT("print", "the drawing could not be made");
     return false;
   }
   // Unbuffered, so that a write the disk cuts short is seen at once.

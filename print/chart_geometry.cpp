@@ -97,7 +97,8 @@ class CPageLabelMeasure : public render::CLabelMeasure {
 
 class CChartBuilder {
  public:
-  CChartBuilder(CSkyDoc& doc, int width, int height, double zoom, const CChartTextMeasure& measure)
+  CChartBuilder(CSkyDoc& doc, int width, int height, double zoom, const CChartTextMeasure& measure,
+                const CChartNames& names)
       : doc_(doc),
         sky_(doc.Conditions()),
         settings_(doc.Settings()),
@@ -105,7 +106,8 @@ class CChartBuilder {
         height_(height),
         half_(std::min(width, height) / 2),
         zoom_(zoom),
-        measure_(measure) {
+        measure_(measure),
+        words_(names) {
     room_.Clear(width, height);
     // The page's own viewport and projection; the camera is the screen's.
     page_.CentreX = width / 2;
@@ -327,8 +329,8 @@ class CChartBuilder {
       if (!q.Front || !OnPage(q) || BelowHorizon(record.RightAscension, record.Declination))
         continue;
       // Centred on the point, moved inside the page at its edge.
-      NameCentred(ChartLayer::ConstellationNames, q.Wx, {q.Wy - middle}, FixedText(record.Name),
-                  font);
+      NameCentred(ChartLayer::ConstellationNames, q.Wx, {q.Wy - middle},
+                  words_.Constellation(FixedText(record.Name)), font);
     }
   }
 
@@ -626,7 +628,7 @@ class CChartBuilder {
                  sunOrMoon      ? disc
                  : i == kSaturn ? 24
                                 : 10,
-                 std::string(res::String(res::IDS_BODY_NAME_FIRST + i)), kPlanetNameFont);
+                 words_.Body(i), kPlanetNameFont);
     }
   }
 
@@ -642,7 +644,6 @@ class CChartBuilder {
   }
 
   void Compass() {
-    static constexpr const char* kLetters[] = {"S", "SE", "E", "NE", "N", "NW", "W", "SW"};
     ChartLines ticks;
     for (int k = 0; k < 8; ++k) {
       const bool intercardinal = k % 2 == 1;
@@ -655,7 +656,7 @@ class CChartBuilder {
       const Projected q = Project(p, page_.Modelview);
       if (!q.Front || q.Wx <= 0 || q.Wx >= width_ || q.Wy <= 0 || q.Wy >= height_) continue;
       ticks.Segments.push_back({q.P, {q.P.X, q.P.Y + 20}});
-      NameCentred(ChartLayer::Compass, q.Wx, {q.Wy}, kLetters[k], kCompassFont, true);
+      NameCentred(ChartLayer::Compass, q.Wx, {q.Wy}, words_.CompassPoint(k), kCompassFont, true);
     }
     Add(ChartLayer::Compass, std::move(ticks));
   }
@@ -736,8 +737,8 @@ class CChartBuilder {
       return 2 * std::asin(std::min(1.0, pixels / 2.0 / (half_ * zoom_))) / astro::kDegToRad;
     };
     const PagePoint corner =
-        AddChartLegend(ChartLegendFacts(doc_, ra, dec, across(width_), across(height_)), width_,
-                       height_, measure_, legend);
+        AddChartLegend(ChartLegendFacts(doc_, ra, dec, across(width_), across(height_), words_),
+                       width_, height_, measure_, legend, words_);
     // Window pixels, y upwards, as the names' room counts them.
     room_.Take({0, 0, static_cast<double>(corner.X), static_cast<double>(height_ - corner.Y)});
     return legend;
@@ -763,6 +764,7 @@ class CChartBuilder {
   const int width_, height_, half_;
   const double zoom_;
   const CChartTextMeasure& measure_;
+  const CChartNames& words_;
   // The page's geometry: its viewport, projection and the camera.
   sky::ViewGeometry page_;
   // The fill of the planetary nebulae: the last cluster's.
@@ -846,10 +848,23 @@ std::vector<PagePoint> GroundPolygon(int width, int height, double zoom, double 
   return {{0, y}, {width, y}, {width, 0}, {0, 0}};
 }
 
+std::string CChartNames::Body(int body) const {
+  return std::string(res::String(res::IDS_BODY_NAME_FIRST + body));
+}
+
+std::string CChartNames::CompassPoint(int point) const {
+  static constexpr const char* kLetters[] = {"S", "SE", "E", "NE", "N", "NW", "W", "SW"};
+  return kLetters[point];
+}
+
+std::string CChartNames::Constellation(const std::string& latin) const { return latin; }
+
+std::string CChartNames::Text(int id) const { return std::string(res::String(id)); }
+
 ChartDrawing BuildChart(CSkyDoc& doc, int width, int height, double zoom,
-                        const CChartTextMeasure& measure) {
+                        const CChartTextMeasure& measure, const CChartNames& names) {
   doc.PrepareCatalogues();
-  return CChartBuilder(doc, width, height, zoom, measure).Build();
+  return CChartBuilder(doc, width, height, zoom, measure, names).Build();
 }
 
 }  // namespace print

@@ -107,14 +107,34 @@ class CChartTextMeasure {
   virtual int Height(const ChartFont& font) const = 0;
 };
 
+// The names and words the chart writes: here the program's own (the
+// planets and the legend's words in English, the compass points' English
+// letters, the constellations in Latin); the printer gives them in the
+// window's language.
+class CChartNames {
+ public:
+  virtual ~CChartNames() = default;
+  // Body `body` of the Bodies table, in Latin-1.
+  virtual std::string Body(int body) const;
+  // Compass point `point`, every 45 degrees from the south through the east,
+  // in Latin-1.
+  virtual std::string CompassPoint(int point) const;
+  // The constellation of a name record; `latin` is its name in the record
+  // (Latin-1), and so is the name.
+  virtual std::string Constellation(const std::string& latin) const;
+  // Text `id` of the string table, in UTF-8.
+  virtual std::string Text(int id) const;
+};
+
 // The chart of the sky `doc` shows at `zoom` on a page of `width` x `height`
 // device pixels: the camera as it stands (the screen's view), the page's
 // own orthographic projection (the screen's geometry is left alone), the catalogues,
 // the display switches, the magnitude limits and the sky's conditions
 // (CSkyDoc::Conditions) of the document, in the order of render/sky_layers.h.
 // The catalogue files' parts the limits need are read first.
+// `names` writes the planets', compass points' and constellations' names.
 ChartDrawing BuildChart(CSkyDoc& doc, int width, int height, double zoom,
-                        const CChartTextMeasure& measure);
+                        const CChartTextMeasure& measure, const CChartNames& names = {});
 
 // The radius of a star of this magnitude, truncated toward zero: -1 gives
 // 15 pixels, 0 12, 1 10, 2 8, 3 6, 4 4, 5 3 and anything else 2.

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <iterator>
 #include <numbers>
+#include <string_view>
+#include <vector>
 
 #include "astro/angles.h"
 #include "res/strings.h"
@@ -119,7 +121,7 @@ void AddFixedDeepSkySymbol(DeepSkyType type, PagePoint c, int radius, ChartFill 
 }
 
 LegendFacts ChartLegendFacts(const CSkyDoc& doc, double raHours, double decDegrees,
-                             double fieldWidth, double fieldHeight) {
+                             double fieldWidth, double fieldHeight, const CChartNames& names) {
   const AppSettings& s = doc.Settings();
   const astro::CivilTime& t = doc.Sky.DocumentTime;
   char time[48];
@@ -129,11 +131,13 @@ LegendFacts ChartLegendFacts(const CSkyDoc& doc, double raHours, double decDegre
   facts.Place = PlaceName(s.Location) + "   " + DegreesMinutes(s.LatDeg, s.LatMin, s.NS) + "   " +
                 DegreesMinutes(s.LongDeg, s.LongMin, s.EW);
   facts.Time = std::string(time) + "   " + Latin1(sky::ZoneText(doc.Sky.Instant));
-  facts.Centre =
-      Latin1(res::Format(res::IDS_LEGEND_CENTRE, {RaPaneText(raHours), DecPaneText(decDegrees)}));
+  const std::string ra = RaPaneText(raHours), dec = DecPaneText(decDegrees);
+  facts.Centre = Latin1(
+      res::Substitute(names.Text(res::IDS_LEGEND_CENTRE), std::vector<std::string_view>{ra, dec}));
   const int decimals = fieldWidth < 10 ? 1 : 0;
-  facts.Field = Latin1(res::Format(
-      res::IDS_LEGEND_FIELD, {Degrees(fieldWidth, decimals), Degrees(fieldHeight, decimals)}));
+  const std::string across = Degrees(fieldWidth, decimals), down = Degrees(fieldHeight, decimals);
+  facts.Field = Latin1(res::Substitute(names.Text(res::IDS_LEGEND_FIELD),
+                                       std::vector<std::string_view>{across, down}));
   if (s.DeepSky)
     for (const catalog::DeepSkyTypeCode& code : catalog::kDeepSkyTypeCodes)
       if (DeepSkyTypeShown(s, code.Type) &&
@@ -144,7 +148,8 @@ LegendFacts ChartLegendFacts(const CSkyDoc& doc, double raHours, double decDegre
 }
 
 PagePoint AddChartLegend(const LegendFacts& facts, int width, int height,
-                         const CChartTextMeasure& measure, ChartDrawing& out) {
+                         const CChartTextMeasure& measure, ChartDrawing& out,
+                         const CChartNames& names) {
   const int line = measure.Height(kLegendFont);
   const int disc = StarRadius(-1) * 2;
   const int rows = 4 + (facts.DeepSkyTypes.empty() ? 0 : 1);
@@ -164,10 +169,9 @@ PagePoint AddChartLegend(const LegendFacts& facts, int width, int height,
     y += line;
   }
   // Star discs of magnitudes -1 to 5, each over its magnitude.
-  int x =
-      kMargin +
-      text(kMargin, y + disc / 2 - line / 2, std::string(res::String(res::IDS_LEGEND_MAGNITUDES))) +
-      kKeyGap / 2;
+  int x = kMargin +
+          text(kMargin, y + disc / 2 - line / 2, Latin1(names.Text(res::IDS_LEGEND_MAGNITUDES))) +
+          kKeyGap / 2;
   for (int m = -1; m <= 5; ++m) {
     const int r = StarRadius(m);
     items.emplace_back(ChartLayer::Legend,
@@ -186,7 +190,7 @@ PagePoint AddChartLegend(const LegendFacts& facts, int width, int height,
     const auto code =
         std::find_if(std::begin(catalog::kDeepSkyTypeCodes), std::end(catalog::kDeepSkyTypeCodes),
                      [type](const auto& c) { return c.Type == type; });
-    x += text(x, y + disc / 2 - line / 2, Latin1(res::String(code->NameStringId))) + kKeyGap;
+    x += text(x, y + disc / 2 - line / 2, Latin1(names.Text(code->NameStringId))) + kKeyGap;
   }
   right = std::min(std::max(right, x) + kMargin, width - 1);
   out.emplace_back(ChartLayer::Legend,

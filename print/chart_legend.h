@@ -24,14 +24,16 @@ struct LegendFacts {
 
 // The facts of the chart of `doc` centred on the J2000 place (raHours,
 // decDegrees) of the page's middle, `fieldWidth` x `fieldHeight` degrees across.
+// `names` gives the legend's words.
 LegendFacts ChartLegendFacts(const CSkyDoc& doc, double raHours, double decDegrees,
-                             double fieldWidth, double fieldHeight);
+                             double fieldWidth, double fieldHeight, const CChartNames& names = {});
 
 // Adds the legend to the foot of a `width` x `height` page: a white box with
 // its texts, the star discs of magnitudes -1 to 5 and the deep-sky symbols.
 // The box's corner opposite the page's bottom-left one (page pixels).
 PagePoint AddChartLegend(const LegendFacts& facts, int width, int height,
-                         const CChartTextMeasure& measure, ChartDrawing& out);
+                         const CChartTextMeasure& measure, ChartDrawing& out,
+                         const CChartNames& names = {});
 
 // The symbol a deep-sky object of `type` is drawn with, round `centre` at
 // `radius` pixels, for the types whose symbol is a fixed figure (globular

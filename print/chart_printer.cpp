@@ -12,11 +12,16 @@
 #include <QSaveFile>
 #include <algorithm>
 #include <map>
+#include <string>
 #include <tuple>
 #include <variant>
 
 #include "print/chart_geometry.h"
+#include "render/bitmap_fonts.h"
+#include "render/sky_names.h"
 #include "res/qt_text.h"
+#include "res/translatable.h"
+#include "sky/sky_doc.h"
 
 namespace print {
 namespace {
@@ -123,11 +128,30 @@ class CShapePainter {
   const CPageFonts& fonts_;
 };
 
+// The names as the sky's labels write them, in the window's language.
+class CWindowNames : public CChartNames {
+ public:
+  explicit CWindowNames(const AppSettings& settings) : settings_(settings) {}
+  std::string Body(int body) const override { return render::BodyLabel(body); }
+  std::string CompassPoint(int point) const override { return render::CompassLetter(point); }
+  std::string Constellation(const std::string& latin) const override {
+    return render::ConstellationLabel(settings_, latin);
+  }
+  // Letters beyond Latin-1 without their accents, as the names.
+  std::string Text(int id) const override {
+    return QString::fromLatin1(render::LatinText(QtString(id))).toStdString();
+  }
+
+ private:
+  const AppSettings& settings_;
+};
+
 }  // namespace
 
 void PaintChart(QPainter& painter, CSkyDoc& doc, double zoom, int width, int height) {
   const CPageFonts fonts(painter.device());
-  const ChartDrawing drawing = BuildChart(doc, width, height, zoom, fonts);
+  const ChartDrawing drawing =
+      BuildChart(doc, width, height, zoom, fonts, CWindowNames(doc.Settings()));
   painter.save();
   // Nothing reaches past the printable area, as on a printer's page.
   painter.setClipRect(0, 0, width, height);
@@ -170,7 +194,7 @@ bool WriteChartPdf(const QString& path, const QPageLayout& layout, CSkyDoc& doc,
     QPainter painter;
     if (!painter.begin(&writer)) {
       file.cancelWriting();
-      error = QStringLiteral("the PDF could not be started");
+      error = STELLIX_TEXT("print", "the PDF could not be started");
       return false;
     }
     PaintChart(painter, doc, zoom, writer.width(), writer.height());

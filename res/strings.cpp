@@ -76,7 +76,6 @@ constexpr Entry kTable[] = {
     {373, " AU"},
     {374, "%s years"},
     {375, "No orbital elements were imported: %s   "},
-    {376, "%s orbital elements were read; they are kept in \"%s\" for the next start.   "},
     {377, "The orbital elements could not be kept in \"%s\": %s   "},
     {378, "%s: the file cannot be read"},
     {379, "%s: the file holds no orbital elements"},

@@ -100,6 +100,7 @@ const Key kKeys[] = {
     {kSettings, "SmallBodies", IntKey{&AppSettings::SmallBodies}},
     {kSettings, "SmallBodyMagnitudeLimit",
      RealKey{&AppSettings::SmallBodyMagnitudeLimit, "12.0", 1, 0.0, 20.0, false}},
+    {kSettings, "LatinConstellationNames", IntKey{&AppSettings::LatinConstellationNames}},
     {kSettings, "DeepSkyColor", IntKey{&AppSettings::DeepSkyColor, 0, kColourMax}},
     {kSettings, "DeepSkyLabelsColor", IntKey{&AppSettings::DeepSkyLabelsColor, 0, kColourMax}},
     {kSettings, "PlanetNamesColor", IntKey{&AppSettings::PlanetNamesColor, 0, kColourMax}},

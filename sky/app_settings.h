@@ -53,6 +53,9 @@ struct AppSettings {
   // The comets and minor planets, down to their own magnitude limit.
   int SmallBodies = 1;
   double SmallBodyMagnitudeLimit = 12.0;
+  // The constellations named in Latin in every language; off: in the
+  // window's language where it has names of its own.
+  int LatinConstellationNames = 0;
   // The window's language as a locale name ("de", "pt_BR"); empty: the
   // system's. Written only once chosen, so that older files stay as they are.
   std::string Language;

@@ -7,7 +7,9 @@ The dictionary is tools/translations/LANGUAGE.py: TEXTS maps an English
 source text to its translation, whatever context it appears in. Every entry
 of translations/stellix_LANGUAGE.ts whose source is in TEXTS gets that
 translation and is marked finished; the others are listed and left as they
-are. Run `cmake --build build --target update_translations` afterwards: lupdate
+are. A text with a count (%n) is translated by a list of its plural forms, in
+the language's order (Polish has three). A constellation's name the dictionary
+does not list keeps its Latin name. Run `cmake --build build --target update_translations` afterwards: lupdate
 writes the file back in its own form, which the translations_complete test
 compares against.
 """
@@ -29,7 +31,7 @@ def load_texts(language):
 
 def placeholders(text):
     """The %-placeholders a translation must keep, sorted."""
-    return sorted(part[:1] for part in text.split("%")[1:] if part[:1] in "sd123456789")
+    return sorted(part[:1] for part in text.split("%")[1:] if part[:1] in "sdn123456789")
 
 
 def main():
@@ -40,21 +42,30 @@ def main():
     ts_path = ROOT / "translations" / f"stellix_{language}.ts"
     tree = ET.parse(ts_path)
     missing, faults = [], []
-    for message in tree.iter("message"):
-        source = message.find("source").text or ""
-        translation = message.find("translation")
-        if source not in texts:
-            if translation.get("type") == "unfinished":
-                missing.append(source)
-            continue
-        text = texts[source]
-        if placeholders(text) != placeholders(source):
-            faults.append(f"placeholders differ: {source!r} -> {text!r}")
-            continue
-        if source.endswith(" ") and not text.endswith(" "):
-            text += " " * (len(source) - len(source.rstrip(" ")))
-        translation.text = text
-        translation.attrib.pop("type", None)
+    for context in tree.iter("context"):
+        latin = context.find("name").text == "Constellation"
+        for message in context.iter("message"):
+            source = message.find("source").text or ""
+            translation = message.find("translation")
+            if source not in texts and not latin:
+                if translation.get("type") == "unfinished":
+                    missing.append(source)
+                continue
+            text = texts.get(source, source)
+            forms = text if isinstance(text, list) else [text]
+            if any(placeholders(form) != placeholders(source) for form in forms):
+                faults.append(f"placeholders differ: {source!r} -> {text!r}")
+                continue
+            if message.get("numerus") == "yes":
+                for old in translation.findall("numerusform"):
+                    translation.remove(old)
+                for form in forms:
+                    ET.SubElement(translation, "numerusform").text = form
+            else:
+                if source.endswith(" ") and not text.endswith(" "):
+                    text += " " * (len(source) - len(source.rstrip(" ")))
+                translation.text = text
+            translation.attrib.pop("type", None)
     tree.write(ts_path, encoding="utf-8", xml_declaration=True)
     for source in missing:
         print(f"untranslated: {source!r}")

@@ -180,6 +180,13 @@
         <source>All files (*)</source>
         <translation>Alle Dateien (*)</translation>
     </message>
+    <message numerus="yes">
+        <source>%n orbital elements were read; they are kept in &quot;%1&quot; for the next start.</source>
+        <translation>
+            <numerusform>%n Bahnelement wurde gelesen; es wird für den nächsten Start in „%1“ aufbewahrt.</numerusform>
+            <numerusform>%n Bahnelemente wurden gelesen; sie werden für den nächsten Start in „%1“ aufbewahrt.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CFaintStarInfoDialog</name>
@@ -450,6 +457,14 @@
         <source>The new language takes effect after a restart of Stellix.</source>
         <translation>Die neue Sprache gilt nach einem Neustart von Stellix.</translation>
     </message>
+    <message>
+        <source>Name the constellations in &amp;Latin</source>
+        <translation>Sternbilder &amp;lateinisch benennen</translation>
+    </message>
+    <message>
+        <source>The sky and the printed chart name the constellations in Latin instead of the window&apos;s language. Takes effect at once.</source>
+        <translation>Der Himmel und die gedruckte Karte benennen die Sternbilder lateinisch statt in der Sprache des Fensters. Wirkt sofort.</translation>
+    </message>
 </context>
 <context>
     <name>CListSearchDialog</name>
@@ -497,10 +512,6 @@
         <translation>Zeitzonenregeln:</translation>
     </message>
     <message>
-        <source>Type part of a name (%1 places)</source>
-        <translation>Teil eines Namens eingeben (%1 Orte)</translation>
-    </message>
-    <message>
         <source>Fin&amp;d:</source>
         <translation>Su&amp;chen:</translation>
     </message>
@@ -511,6 +522,13 @@
     <message>
         <source>%1 (%2 on the date set)</source>
         <translation>%1 (%2 am eingestellten Datum)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Type part of a name (%n places)</source>
+        <translation>
+            <numerusform>Teil eines Namens eingeben (%n Ort)</numerusform>
+            <numerusform>Teil eines Namens eingeben (%n Orte)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -621,6 +639,14 @@
     <message>
         <source>T&amp;ools</source>
         <translation>E&amp;xtras</translation>
+    </message>
+    <message>
+        <source>Main toolbar</source>
+        <translation>Hauptwerkzeugleiste</translation>
+    </message>
+    <message>
+        <source>Navigation</source>
+        <translation>Navigation</translation>
     </message>
 </context>
 <context>
@@ -1163,6 +1189,365 @@
     </message>
 </context>
 <context>
+    <name>Constellation</name>
+    <message>
+        <source>Andromeda</source>
+        <translation>Andromeda</translation>
+    </message>
+    <message>
+        <source>Antlia</source>
+        <translation>Luftpumpe</translation>
+    </message>
+    <message>
+        <source>Apus</source>
+        <translation>Paradiesvogel</translation>
+    </message>
+    <message>
+        <source>Aquarius</source>
+        <translation>Wassermann</translation>
+    </message>
+    <message>
+        <source>Aquila</source>
+        <translation>Adler</translation>
+    </message>
+    <message>
+        <source>Ara</source>
+        <translation>Altar</translation>
+    </message>
+    <message>
+        <source>Aries</source>
+        <translation>Widder</translation>
+    </message>
+    <message>
+        <source>Auriga</source>
+        <translation>Fuhrmann</translation>
+    </message>
+    <message>
+        <source>Boötes</source>
+        <translation>Bärenhüter</translation>
+    </message>
+    <message>
+        <source>Caelum</source>
+        <translation>Grabstichel</translation>
+    </message>
+    <message>
+        <source>Camelopardalis</source>
+        <translation>Giraffe</translation>
+    </message>
+    <message>
+        <source>Cancer</source>
+        <translation>Krebs</translation>
+    </message>
+    <message>
+        <source>Canes Venatici</source>
+        <translation>Jagdhunde</translation>
+    </message>
+    <message>
+        <source>Canis Major</source>
+        <translation>Großer Hund</translation>
+    </message>
+    <message>
+        <source>Canis Minor</source>
+        <translation>Kleiner Hund</translation>
+    </message>
+    <message>
+        <source>Capricornus</source>
+        <translation>Steinbock</translation>
+    </message>
+    <message>
+        <source>Carina</source>
+        <translation>Kiel des Schiffs</translation>
+    </message>
+    <message>
+        <source>Cassiopeia</source>
+        <translation>Kassiopeia</translation>
+    </message>
+    <message>
+        <source>Centaurus</source>
+        <translation>Zentaur</translation>
+    </message>
+    <message>
+        <source>Cepheus</source>
+        <translation>Kepheus</translation>
+    </message>
+    <message>
+        <source>Cetus</source>
+        <translation>Walfisch</translation>
+    </message>
+    <message>
+        <source>Chamaeleon</source>
+        <translation>Chamäleon</translation>
+    </message>
+    <message>
+        <source>Circinus</source>
+        <translation>Zirkel</translation>
+    </message>
+    <message>
+        <source>Columba</source>
+        <translation>Taube</translation>
+    </message>
+    <message>
+        <source>Coma Berenices</source>
+        <translation>Haar der Berenike</translation>
+    </message>
+    <message>
+        <source>Corona Austrina</source>
+        <translation>Südliche Krone</translation>
+    </message>
+    <message>
+        <source>Corona Borealis</source>
+        <translation>Nördliche Krone</translation>
+    </message>
+    <message>
+        <source>Corvus</source>
+        <translation>Rabe</translation>
+    </message>
+    <message>
+        <source>Crater</source>
+        <translation>Becher</translation>
+    </message>
+    <message>
+        <source>Crux</source>
+        <translation>Kreuz des Südens</translation>
+    </message>
+    <message>
+        <source>Cygnus</source>
+        <translation>Schwan</translation>
+    </message>
+    <message>
+        <source>Delphinus</source>
+        <translation>Delfin</translation>
+    </message>
+    <message>
+        <source>Dorado</source>
+        <translation>Schwertfisch</translation>
+    </message>
+    <message>
+        <source>Draco</source>
+        <translation>Drache</translation>
+    </message>
+    <message>
+        <source>Equuleus</source>
+        <translation>Füllen</translation>
+    </message>
+    <message>
+        <source>Eridanus</source>
+        <translation>Eridanus</translation>
+    </message>
+    <message>
+        <source>Fornax</source>
+        <translation>Chemischer Ofen</translation>
+    </message>
+    <message>
+        <source>Gemini</source>
+        <translation>Zwillinge</translation>
+    </message>
+    <message>
+        <source>Grus</source>
+        <translation>Kranich</translation>
+    </message>
+    <message>
+        <source>Hercules</source>
+        <translation>Herkules</translation>
+    </message>
+    <message>
+        <source>Horologium</source>
+        <translation>Pendeluhr</translation>
+    </message>
+    <message>
+        <source>Hydra</source>
+        <translation>Wasserschlange</translation>
+    </message>
+    <message>
+        <source>Hydrus</source>
+        <translation>Kleine Wasserschlange</translation>
+    </message>
+    <message>
+        <source>Indus</source>
+        <translation>Inder</translation>
+    </message>
+    <message>
+        <source>Lacerta</source>
+        <translation>Eidechse</translation>
+    </message>
+    <message>
+        <source>Leo</source>
+        <translation>Löwe</translation>
+    </message>
+    <message>
+        <source>Leo Minor</source>
+        <translation>Kleiner Löwe</translation>
+    </message>
+    <message>
+        <source>Lepus</source>
+        <translation>Hase</translation>
+    </message>
+    <message>
+        <source>Libra</source>
+        <translation>Waage</translation>
+    </message>
+    <message>
+        <source>Lupus</source>
+        <translation>Wolf</translation>
+    </message>
+    <message>
+        <source>Lynx</source>
+        <translation>Luchs</translation>
+    </message>
+    <message>
+        <source>Lyra</source>
+        <translation>Leier</translation>
+    </message>
+    <message>
+        <source>Mensa</source>
+        <translation>Tafelberg</translation>
+    </message>
+    <message>
+        <source>Microscopium</source>
+        <translation>Mikroskop</translation>
+    </message>
+    <message>
+        <source>Monoceros</source>
+        <translation>Einhorn</translation>
+    </message>
+    <message>
+        <source>Musca</source>
+        <translation>Fliege</translation>
+    </message>
+    <message>
+        <source>Norma</source>
+        <translation>Winkelmaß</translation>
+    </message>
+    <message>
+        <source>Octans</source>
+        <translation>Oktant</translation>
+    </message>
+    <message>
+        <source>Ophiuchus</source>
+        <translation>Schlangenträger</translation>
+    </message>
+    <message>
+        <source>Orion</source>
+        <translation>Orion</translation>
+    </message>
+    <message>
+        <source>Pavo</source>
+        <translation>Pfau</translation>
+    </message>
+    <message>
+        <source>Pegasus</source>
+        <translation>Pegasus</translation>
+    </message>
+    <message>
+        <source>Perseus</source>
+        <translation>Perseus</translation>
+    </message>
+    <message>
+        <source>Phoenix</source>
+        <translation>Phönix</translation>
+    </message>
+    <message>
+        <source>Pictor</source>
+        <translation>Maler</translation>
+    </message>
+    <message>
+        <source>Pisces</source>
+        <translation>Fische</translation>
+    </message>
+    <message>
+        <source>Piscis Austrinus</source>
+        <translation>Südlicher Fisch</translation>
+    </message>
+    <message>
+        <source>Puppis</source>
+        <translation>Achterdeck des Schiffs</translation>
+    </message>
+    <message>
+        <source>Pyxis</source>
+        <translation>Schiffskompass</translation>
+    </message>
+    <message>
+        <source>Reticulum</source>
+        <translation>Netz</translation>
+    </message>
+    <message>
+        <source>Sagitta</source>
+        <translation>Pfeil</translation>
+    </message>
+    <message>
+        <source>Sagittarius</source>
+        <translation>Schütze</translation>
+    </message>
+    <message>
+        <source>Scorpius</source>
+        <translation>Skorpion</translation>
+    </message>
+    <message>
+        <source>Sculptor</source>
+        <translation>Bildhauer</translation>
+    </message>
+    <message>
+        <source>Scutum</source>
+        <translation>Schild</translation>
+    </message>
+    <message>
+        <source>Serpens Caput</source>
+        <translation>Kopf der Schlange</translation>
+    </message>
+    <message>
+        <source>Serpens Cauda</source>
+        <translation>Schwanz der Schlange</translation>
+    </message>
+    <message>
+        <source>Sextans</source>
+        <translation>Sextant</translation>
+    </message>
+    <message>
+        <source>Taurus</source>
+        <translation>Stier</translation>
+    </message>
+    <message>
+        <source>Telescopium</source>
+        <translation>Teleskop</translation>
+    </message>
+    <message>
+        <source>Triangulum</source>
+        <translation>Dreieck</translation>
+    </message>
+    <message>
+        <source>Triangulum Australe</source>
+        <translation>Südliches Dreieck</translation>
+    </message>
+    <message>
+        <source>Tucana</source>
+        <translation>Tukan</translation>
+    </message>
+    <message>
+        <source>Ursa Major</source>
+        <translation>Großer Bär</translation>
+    </message>
+    <message>
+        <source>Ursa Minor</source>
+        <translation>Kleiner Bär</translation>
+    </message>
+    <message>
+        <source>Vela</source>
+        <translation>Segel des Schiffs</translation>
+    </message>
+    <message>
+        <source>Virgo</source>
+        <translation>Jungfrau</translation>
+    </message>
+    <message>
+        <source>Volans</source>
+        <translation>Fliegender Fisch</translation>
+    </message>
+    <message>
+        <source>Vulpecula</source>
+        <translation>Fuchs</translation>
+    </message>
+</context>
+<context>
     <name>WhatsThis</name>
     <message>
         <source>&lt;b&gt;Time step&lt;/b&gt;&lt;p&gt;How far each step of the time animation moves the clock: from real time (one second a second) to one year.&lt;/p&gt;</source>
@@ -1353,6 +1738,21 @@
     <message>
         <source>Waning crescent</source>
         <translation>Abnehmende Sichel</translation>
+    </message>
+</context>
+<context>
+    <name>print</name>
+    <message>
+        <source>the file name must end in .png or .svg</source>
+        <translation>der Dateiname muss auf .png oder .svg enden</translation>
+    </message>
+    <message>
+        <source>the drawing could not be made</source>
+        <translation>die Zeichnung konnte nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source>the PDF could not be started</source>
+        <translation>das PDF konnte nicht begonnen werden</translation>
     </message>
 </context>
 <context>
@@ -2272,11 +2672,6 @@ Statusleiste</translation>
         <source>No orbital elements were imported: %s   </source>
         <extracomment>String 375. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Es wurden keine Bahnelemente importiert: %s   </translation>
-    </message>
-    <message>
-        <source>%s orbital elements were read; they are kept in &quot;%s&quot; for the next start.   </source>
-        <extracomment>String 376. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
-        <translation>%s Bahnelemente wurden gelesen; sie werden für den nächsten Start in „%s“ aufbewahrt.   </translation>
     </message>
     <message>
         <source>The orbital elements could not be kept in &quot;%s&quot;: %s   </source>

@@ -180,6 +180,13 @@
         <source>All files (*)</source>
         <translation>Todos los archivos (*)</translation>
     </message>
+    <message numerus="yes">
+        <source>%n orbital elements were read; they are kept in &quot;%1&quot; for the next start.</source>
+        <translation>
+            <numerusform>Se leyó %n elemento orbital; se guarda en «%1» para el próximo inicio.</numerusform>
+            <numerusform>Se leyeron %n elementos orbitales; se guardan en «%1» para el próximo inicio.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CFaintStarInfoDialog</name>
@@ -450,6 +457,14 @@
         <source>The new language takes effect after a restart of Stellix.</source>
         <translation>El nuevo idioma se aplica tras reiniciar Stellix.</translation>
     </message>
+    <message>
+        <source>Name the constellations in &amp;Latin</source>
+        <translation>Nombrar las constelaciones en &amp;latín</translation>
+    </message>
+    <message>
+        <source>The sky and the printed chart name the constellations in Latin instead of the window&apos;s language. Takes effect at once.</source>
+        <translation>El cielo y la carta impresa nombran las constelaciones en latín en lugar del idioma de la ventana. Surte efecto al instante.</translation>
+    </message>
 </context>
 <context>
     <name>CListSearchDialog</name>
@@ -497,10 +512,6 @@
         <translation>Reglas de la zona horaria:</translation>
     </message>
     <message>
-        <source>Type part of a name (%1 places)</source>
-        <translation>Escriba parte de un nombre (%1 lugares)</translation>
-    </message>
-    <message>
         <source>Fin&amp;d:</source>
         <translation>Bus&amp;car:</translation>
     </message>
@@ -511,6 +522,13 @@
     <message>
         <source>%1 (%2 on the date set)</source>
         <translation>%1 (%2 en la fecha puesta)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Type part of a name (%n places)</source>
+        <translation>
+            <numerusform>Escriba parte de un nombre (%n lugar)</numerusform>
+            <numerusform>Escriba parte de un nombre (%n lugares)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -621,6 +639,14 @@
     <message>
         <source>T&amp;ools</source>
         <translation>&amp;Herramientas</translation>
+    </message>
+    <message>
+        <source>Main toolbar</source>
+        <translation>Barra de herramientas principal</translation>
+    </message>
+    <message>
+        <source>Navigation</source>
+        <translation>Navegación</translation>
     </message>
 </context>
 <context>
@@ -1163,6 +1189,365 @@
     </message>
 </context>
 <context>
+    <name>Constellation</name>
+    <message>
+        <source>Andromeda</source>
+        <translation>Andrómeda</translation>
+    </message>
+    <message>
+        <source>Antlia</source>
+        <translation>Máquina Neumática</translation>
+    </message>
+    <message>
+        <source>Apus</source>
+        <translation>Ave del Paraíso</translation>
+    </message>
+    <message>
+        <source>Aquarius</source>
+        <translation>Acuario</translation>
+    </message>
+    <message>
+        <source>Aquila</source>
+        <translation>Águila</translation>
+    </message>
+    <message>
+        <source>Ara</source>
+        <translation>Altar</translation>
+    </message>
+    <message>
+        <source>Aries</source>
+        <translation>Aries</translation>
+    </message>
+    <message>
+        <source>Auriga</source>
+        <translation>Auriga</translation>
+    </message>
+    <message>
+        <source>Boötes</source>
+        <translation>Boyero</translation>
+    </message>
+    <message>
+        <source>Caelum</source>
+        <translation>Cincel</translation>
+    </message>
+    <message>
+        <source>Camelopardalis</source>
+        <translation>Jirafa</translation>
+    </message>
+    <message>
+        <source>Cancer</source>
+        <translation>Cáncer</translation>
+    </message>
+    <message>
+        <source>Canes Venatici</source>
+        <translation>Perros de Caza</translation>
+    </message>
+    <message>
+        <source>Canis Major</source>
+        <translation>Can Mayor</translation>
+    </message>
+    <message>
+        <source>Canis Minor</source>
+        <translation>Can Menor</translation>
+    </message>
+    <message>
+        <source>Capricornus</source>
+        <translation>Capricornio</translation>
+    </message>
+    <message>
+        <source>Carina</source>
+        <translation>Quilla</translation>
+    </message>
+    <message>
+        <source>Cassiopeia</source>
+        <translation>Casiopea</translation>
+    </message>
+    <message>
+        <source>Centaurus</source>
+        <translation>Centauro</translation>
+    </message>
+    <message>
+        <source>Cepheus</source>
+        <translation>Cefeo</translation>
+    </message>
+    <message>
+        <source>Cetus</source>
+        <translation>Ballena</translation>
+    </message>
+    <message>
+        <source>Chamaeleon</source>
+        <translation>Camaleón</translation>
+    </message>
+    <message>
+        <source>Circinus</source>
+        <translation>Compás</translation>
+    </message>
+    <message>
+        <source>Columba</source>
+        <translation>Paloma</translation>
+    </message>
+    <message>
+        <source>Coma Berenices</source>
+        <translation>Cabellera de Berenice</translation>
+    </message>
+    <message>
+        <source>Corona Austrina</source>
+        <translation>Corona Austral</translation>
+    </message>
+    <message>
+        <source>Corona Borealis</source>
+        <translation>Corona Boreal</translation>
+    </message>
+    <message>
+        <source>Corvus</source>
+        <translation>Cuervo</translation>
+    </message>
+    <message>
+        <source>Crater</source>
+        <translation>Copa</translation>
+    </message>
+    <message>
+        <source>Crux</source>
+        <translation>Cruz del Sur</translation>
+    </message>
+    <message>
+        <source>Cygnus</source>
+        <translation>Cisne</translation>
+    </message>
+    <message>
+        <source>Delphinus</source>
+        <translation>Delfín</translation>
+    </message>
+    <message>
+        <source>Dorado</source>
+        <translation>Dorado</translation>
+    </message>
+    <message>
+        <source>Draco</source>
+        <translation>Dragón</translation>
+    </message>
+    <message>
+        <source>Equuleus</source>
+        <translation>Caballito</translation>
+    </message>
+    <message>
+        <source>Eridanus</source>
+        <translation>Erídano</translation>
+    </message>
+    <message>
+        <source>Fornax</source>
+        <translation>Horno</translation>
+    </message>
+    <message>
+        <source>Gemini</source>
+        <translation>Géminis</translation>
+    </message>
+    <message>
+        <source>Grus</source>
+        <translation>Grulla</translation>
+    </message>
+    <message>
+        <source>Hercules</source>
+        <translation>Hércules</translation>
+    </message>
+    <message>
+        <source>Horologium</source>
+        <translation>Reloj</translation>
+    </message>
+    <message>
+        <source>Hydra</source>
+        <translation>Hidra</translation>
+    </message>
+    <message>
+        <source>Hydrus</source>
+        <translation>Hidra Macho</translation>
+    </message>
+    <message>
+        <source>Indus</source>
+        <translation>Indio</translation>
+    </message>
+    <message>
+        <source>Lacerta</source>
+        <translation>Lagarto</translation>
+    </message>
+    <message>
+        <source>Leo</source>
+        <translation>Leo</translation>
+    </message>
+    <message>
+        <source>Leo Minor</source>
+        <translation>León Menor</translation>
+    </message>
+    <message>
+        <source>Lepus</source>
+        <translation>Liebre</translation>
+    </message>
+    <message>
+        <source>Libra</source>
+        <translation>Libra</translation>
+    </message>
+    <message>
+        <source>Lupus</source>
+        <translation>Lobo</translation>
+    </message>
+    <message>
+        <source>Lynx</source>
+        <translation>Lince</translation>
+    </message>
+    <message>
+        <source>Lyra</source>
+        <translation>Lira</translation>
+    </message>
+    <message>
+        <source>Mensa</source>
+        <translation>Mesa</translation>
+    </message>
+    <message>
+        <source>Microscopium</source>
+        <translation>Microscopio</translation>
+    </message>
+    <message>
+        <source>Monoceros</source>
+        <translation>Unicornio</translation>
+    </message>
+    <message>
+        <source>Musca</source>
+        <translation>Mosca</translation>
+    </message>
+    <message>
+        <source>Norma</source>
+        <translation>Escuadra</translation>
+    </message>
+    <message>
+        <source>Octans</source>
+        <translation>Octante</translation>
+    </message>
+    <message>
+        <source>Ophiuchus</source>
+        <translation>Ofiuco</translation>
+    </message>
+    <message>
+        <source>Orion</source>
+        <translation>Orión</translation>
+    </message>
+    <message>
+        <source>Pavo</source>
+        <translation>Pavo</translation>
+    </message>
+    <message>
+        <source>Pegasus</source>
+        <translation>Pegaso</translation>
+    </message>
+    <message>
+        <source>Perseus</source>
+        <translation>Perseo</translation>
+    </message>
+    <message>
+        <source>Phoenix</source>
+        <translation>Fénix</translation>
+    </message>
+    <message>
+        <source>Pictor</source>
+        <translation>Pintor</translation>
+    </message>
+    <message>
+        <source>Pisces</source>
+        <translation>Piscis</translation>
+    </message>
+    <message>
+        <source>Piscis Austrinus</source>
+        <translation>Pez Austral</translation>
+    </message>
+    <message>
+        <source>Puppis</source>
+        <translation>Popa</translation>
+    </message>
+    <message>
+        <source>Pyxis</source>
+        <translation>Brújula</translation>
+    </message>
+    <message>
+        <source>Reticulum</source>
+        <translation>Retículo</translation>
+    </message>
+    <message>
+        <source>Sagitta</source>
+        <translation>Flecha</translation>
+    </message>
+    <message>
+        <source>Sagittarius</source>
+        <translation>Sagitario</translation>
+    </message>
+    <message>
+        <source>Scorpius</source>
+        <translation>Escorpio</translation>
+    </message>
+    <message>
+        <source>Sculptor</source>
+        <translation>Escultor</translation>
+    </message>
+    <message>
+        <source>Scutum</source>
+        <translation>Escudo</translation>
+    </message>
+    <message>
+        <source>Serpens Caput</source>
+        <translation>Cabeza de la Serpiente</translation>
+    </message>
+    <message>
+        <source>Serpens Cauda</source>
+        <translation>Cola de la Serpiente</translation>
+    </message>
+    <message>
+        <source>Sextans</source>
+        <translation>Sextante</translation>
+    </message>
+    <message>
+        <source>Taurus</source>
+        <translation>Tauro</translation>
+    </message>
+    <message>
+        <source>Telescopium</source>
+        <translation>Telescopio</translation>
+    </message>
+    <message>
+        <source>Triangulum</source>
+        <translation>Triángulo</translation>
+    </message>
+    <message>
+        <source>Triangulum Australe</source>
+        <translation>Triángulo Austral</translation>
+    </message>
+    <message>
+        <source>Tucana</source>
+        <translation>Tucán</translation>
+    </message>
+    <message>
+        <source>Ursa Major</source>
+        <translation>Osa Mayor</translation>
+    </message>
+    <message>
+        <source>Ursa Minor</source>
+        <translation>Osa Menor</translation>
+    </message>
+    <message>
+        <source>Vela</source>
+        <translation>Vela</translation>
+    </message>
+    <message>
+        <source>Virgo</source>
+        <translation>Virgo</translation>
+    </message>
+    <message>
+        <source>Volans</source>
+        <translation>Pez Volador</translation>
+    </message>
+    <message>
+        <source>Vulpecula</source>
+        <translation>Zorra</translation>
+    </message>
+</context>
+<context>
     <name>WhatsThis</name>
     <message>
         <source>&lt;b&gt;Time step&lt;/b&gt;&lt;p&gt;How far each step of the time animation moves the clock: from real time (one second a second) to one year.&lt;/p&gt;</source>
@@ -1353,6 +1738,21 @@
     <message>
         <source>Waning crescent</source>
         <translation>Menguante</translation>
+    </message>
+</context>
+<context>
+    <name>print</name>
+    <message>
+        <source>the file name must end in .png or .svg</source>
+        <translation>el nombre del archivo debe terminar en .png o .svg</translation>
+    </message>
+    <message>
+        <source>the drawing could not be made</source>
+        <translation>no se pudo hacer el dibujo</translation>
+    </message>
+    <message>
+        <source>the PDF could not be started</source>
+        <translation>no se pudo empezar el PDF</translation>
     </message>
 </context>
 <context>
@@ -2272,11 +2672,6 @@ Barra de estado</translation>
         <source>No orbital elements were imported: %s   </source>
         <extracomment>String 375. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>No se importó ningún elemento orbital: %s   </translation>
-    </message>
-    <message>
-        <source>%s orbital elements were read; they are kept in &quot;%s&quot; for the next start.   </source>
-        <extracomment>String 376. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
-        <translation>Se leyeron %s elementos orbitales; se guardan en «%s» para el próximo inicio.   </translation>
     </message>
     <message>
         <source>The orbital elements could not be kept in &quot;%s&quot;: %s   </source>

@@ -180,6 +180,13 @@
         <source>All files (*)</source>
         <translation>Tous les fichiers (*)</translation>
     </message>
+    <message numerus="yes">
+        <source>%n orbital elements were read; they are kept in &quot;%1&quot; for the next start.</source>
+        <translation>
+            <numerusform>%n élément orbital lu ; il est conservé dans « %1 » pour le prochain démarrage.</numerusform>
+            <numerusform>%n éléments orbitaux lus ; ils sont conservés dans « %1 » pour le prochain démarrage.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CFaintStarInfoDialog</name>
@@ -450,6 +457,14 @@
         <source>The new language takes effect after a restart of Stellix.</source>
         <translation>La nouvelle langue prend effet au prochain démarrage de Stellix.</translation>
     </message>
+    <message>
+        <source>Name the constellations in &amp;Latin</source>
+        <translation>Nommer les constellations en &amp;latin</translation>
+    </message>
+    <message>
+        <source>The sky and the printed chart name the constellations in Latin instead of the window&apos;s language. Takes effect at once.</source>
+        <translation>Le ciel et la carte imprimée nomment les constellations en latin au lieu de la langue de la fenêtre. Prend effet immédiatement.</translation>
+    </message>
 </context>
 <context>
     <name>CListSearchDialog</name>
@@ -497,10 +512,6 @@
         <translation>Règles du fuseau horaire :</translation>
     </message>
     <message>
-        <source>Type part of a name (%1 places)</source>
-        <translation>Tapez une partie d&apos;un nom (%1 lieux)</translation>
-    </message>
-    <message>
         <source>Fin&amp;d:</source>
         <translation>Rec&amp;hercher :</translation>
     </message>
@@ -511,6 +522,13 @@
     <message>
         <source>%1 (%2 on the date set)</source>
         <translation>%1 (%2 à la date réglée)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Type part of a name (%n places)</source>
+        <translation>
+            <numerusform>Tapez une partie d&apos;un nom (%n lieu)</numerusform>
+            <numerusform>Tapez une partie d&apos;un nom (%n lieux)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -621,6 +639,14 @@
     <message>
         <source>T&amp;ools</source>
         <translation>&amp;Outils</translation>
+    </message>
+    <message>
+        <source>Main toolbar</source>
+        <translation>Barre d&apos;outils principale</translation>
+    </message>
+    <message>
+        <source>Navigation</source>
+        <translation>Navigation</translation>
     </message>
 </context>
 <context>
@@ -1163,6 +1189,365 @@
     </message>
 </context>
 <context>
+    <name>Constellation</name>
+    <message>
+        <source>Andromeda</source>
+        <translation>Andromède</translation>
+    </message>
+    <message>
+        <source>Antlia</source>
+        <translation>Machine pneumatique</translation>
+    </message>
+    <message>
+        <source>Apus</source>
+        <translation>Oiseau de paradis</translation>
+    </message>
+    <message>
+        <source>Aquarius</source>
+        <translation>Verseau</translation>
+    </message>
+    <message>
+        <source>Aquila</source>
+        <translation>Aigle</translation>
+    </message>
+    <message>
+        <source>Ara</source>
+        <translation>Autel</translation>
+    </message>
+    <message>
+        <source>Aries</source>
+        <translation>Bélier</translation>
+    </message>
+    <message>
+        <source>Auriga</source>
+        <translation>Cocher</translation>
+    </message>
+    <message>
+        <source>Boötes</source>
+        <translation>Bouvier</translation>
+    </message>
+    <message>
+        <source>Caelum</source>
+        <translation>Burin</translation>
+    </message>
+    <message>
+        <source>Camelopardalis</source>
+        <translation>Girafe</translation>
+    </message>
+    <message>
+        <source>Cancer</source>
+        <translation>Cancer</translation>
+    </message>
+    <message>
+        <source>Canes Venatici</source>
+        <translation>Chiens de chasse</translation>
+    </message>
+    <message>
+        <source>Canis Major</source>
+        <translation>Grand Chien</translation>
+    </message>
+    <message>
+        <source>Canis Minor</source>
+        <translation>Petit Chien</translation>
+    </message>
+    <message>
+        <source>Capricornus</source>
+        <translation>Capricorne</translation>
+    </message>
+    <message>
+        <source>Carina</source>
+        <translation>Carène</translation>
+    </message>
+    <message>
+        <source>Cassiopeia</source>
+        <translation>Cassiopée</translation>
+    </message>
+    <message>
+        <source>Centaurus</source>
+        <translation>Centaure</translation>
+    </message>
+    <message>
+        <source>Cepheus</source>
+        <translation>Céphée</translation>
+    </message>
+    <message>
+        <source>Cetus</source>
+        <translation>Baleine</translation>
+    </message>
+    <message>
+        <source>Chamaeleon</source>
+        <translation>Caméléon</translation>
+    </message>
+    <message>
+        <source>Circinus</source>
+        <translation>Compas</translation>
+    </message>
+    <message>
+        <source>Columba</source>
+        <translation>Colombe</translation>
+    </message>
+    <message>
+        <source>Coma Berenices</source>
+        <translation>Chevelure de Bérénice</translation>
+    </message>
+    <message>
+        <source>Corona Austrina</source>
+        <translation>Couronne australe</translation>
+    </message>
+    <message>
+        <source>Corona Borealis</source>
+        <translation>Couronne boréale</translation>
+    </message>
+    <message>
+        <source>Corvus</source>
+        <translation>Corbeau</translation>
+    </message>
+    <message>
+        <source>Crater</source>
+        <translation>Coupe</translation>
+    </message>
+    <message>
+        <source>Crux</source>
+        <translation>Croix du Sud</translation>
+    </message>
+    <message>
+        <source>Cygnus</source>
+        <translation>Cygne</translation>
+    </message>
+    <message>
+        <source>Delphinus</source>
+        <translation>Dauphin</translation>
+    </message>
+    <message>
+        <source>Dorado</source>
+        <translation>Dorade</translation>
+    </message>
+    <message>
+        <source>Draco</source>
+        <translation>Dragon</translation>
+    </message>
+    <message>
+        <source>Equuleus</source>
+        <translation>Petit Cheval</translation>
+    </message>
+    <message>
+        <source>Eridanus</source>
+        <translation>Éridan</translation>
+    </message>
+    <message>
+        <source>Fornax</source>
+        <translation>Fourneau</translation>
+    </message>
+    <message>
+        <source>Gemini</source>
+        <translation>Gémeaux</translation>
+    </message>
+    <message>
+        <source>Grus</source>
+        <translation>Grue</translation>
+    </message>
+    <message>
+        <source>Hercules</source>
+        <translation>Hercule</translation>
+    </message>
+    <message>
+        <source>Horologium</source>
+        <translation>Horloge</translation>
+    </message>
+    <message>
+        <source>Hydra</source>
+        <translation>Hydre</translation>
+    </message>
+    <message>
+        <source>Hydrus</source>
+        <translation>Hydre mâle</translation>
+    </message>
+    <message>
+        <source>Indus</source>
+        <translation>Indien</translation>
+    </message>
+    <message>
+        <source>Lacerta</source>
+        <translation>Lézard</translation>
+    </message>
+    <message>
+        <source>Leo</source>
+        <translation>Lion</translation>
+    </message>
+    <message>
+        <source>Leo Minor</source>
+        <translation>Petit Lion</translation>
+    </message>
+    <message>
+        <source>Lepus</source>
+        <translation>Lièvre</translation>
+    </message>
+    <message>
+        <source>Libra</source>
+        <translation>Balance</translation>
+    </message>
+    <message>
+        <source>Lupus</source>
+        <translation>Loup</translation>
+    </message>
+    <message>
+        <source>Lynx</source>
+        <translation>Lynx</translation>
+    </message>
+    <message>
+        <source>Lyra</source>
+        <translation>Lyre</translation>
+    </message>
+    <message>
+        <source>Mensa</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>Microscopium</source>
+        <translation>Microscope</translation>
+    </message>
+    <message>
+        <source>Monoceros</source>
+        <translation>Licorne</translation>
+    </message>
+    <message>
+        <source>Musca</source>
+        <translation>Mouche</translation>
+    </message>
+    <message>
+        <source>Norma</source>
+        <translation>Règle</translation>
+    </message>
+    <message>
+        <source>Octans</source>
+        <translation>Octant</translation>
+    </message>
+    <message>
+        <source>Ophiuchus</source>
+        <translation>Serpentaire</translation>
+    </message>
+    <message>
+        <source>Orion</source>
+        <translation>Orion</translation>
+    </message>
+    <message>
+        <source>Pavo</source>
+        <translation>Paon</translation>
+    </message>
+    <message>
+        <source>Pegasus</source>
+        <translation>Pégase</translation>
+    </message>
+    <message>
+        <source>Perseus</source>
+        <translation>Persée</translation>
+    </message>
+    <message>
+        <source>Phoenix</source>
+        <translation>Phénix</translation>
+    </message>
+    <message>
+        <source>Pictor</source>
+        <translation>Peintre</translation>
+    </message>
+    <message>
+        <source>Pisces</source>
+        <translation>Poissons</translation>
+    </message>
+    <message>
+        <source>Piscis Austrinus</source>
+        <translation>Poisson austral</translation>
+    </message>
+    <message>
+        <source>Puppis</source>
+        <translation>Poupe</translation>
+    </message>
+    <message>
+        <source>Pyxis</source>
+        <translation>Boussole</translation>
+    </message>
+    <message>
+        <source>Reticulum</source>
+        <translation>Réticule</translation>
+    </message>
+    <message>
+        <source>Sagitta</source>
+        <translation>Flèche</translation>
+    </message>
+    <message>
+        <source>Sagittarius</source>
+        <translation>Sagittaire</translation>
+    </message>
+    <message>
+        <source>Scorpius</source>
+        <translation>Scorpion</translation>
+    </message>
+    <message>
+        <source>Sculptor</source>
+        <translation>Sculpteur</translation>
+    </message>
+    <message>
+        <source>Scutum</source>
+        <translation>Écu de Sobieski</translation>
+    </message>
+    <message>
+        <source>Serpens Caput</source>
+        <translation>Tête du Serpent</translation>
+    </message>
+    <message>
+        <source>Serpens Cauda</source>
+        <translation>Queue du Serpent</translation>
+    </message>
+    <message>
+        <source>Sextans</source>
+        <translation>Sextant</translation>
+    </message>
+    <message>
+        <source>Taurus</source>
+        <translation>Taureau</translation>
+    </message>
+    <message>
+        <source>Telescopium</source>
+        <translation>Télescope</translation>
+    </message>
+    <message>
+        <source>Triangulum</source>
+        <translation>Triangle</translation>
+    </message>
+    <message>
+        <source>Triangulum Australe</source>
+        <translation>Triangle austral</translation>
+    </message>
+    <message>
+        <source>Tucana</source>
+        <translation>Toucan</translation>
+    </message>
+    <message>
+        <source>Ursa Major</source>
+        <translation>Grande Ourse</translation>
+    </message>
+    <message>
+        <source>Ursa Minor</source>
+        <translation>Petite Ourse</translation>
+    </message>
+    <message>
+        <source>Vela</source>
+        <translation>Voiles</translation>
+    </message>
+    <message>
+        <source>Virgo</source>
+        <translation>Vierge</translation>
+    </message>
+    <message>
+        <source>Volans</source>
+        <translation>Poisson volant</translation>
+    </message>
+    <message>
+        <source>Vulpecula</source>
+        <translation>Petit Renard</translation>
+    </message>
+</context>
+<context>
     <name>WhatsThis</name>
     <message>
         <source>&lt;b&gt;Time step&lt;/b&gt;&lt;p&gt;How far each step of the time animation moves the clock: from real time (one second a second) to one year.&lt;/p&gt;</source>
@@ -1353,6 +1738,21 @@
     <message>
         <source>Waning crescent</source>
         <translation>Dernier croissant</translation>
+    </message>
+</context>
+<context>
+    <name>print</name>
+    <message>
+        <source>the file name must end in .png or .svg</source>
+        <translation>le nom du fichier doit finir par .png ou .svg</translation>
+    </message>
+    <message>
+        <source>the drawing could not be made</source>
+        <translation>le dessin n&apos;a pas pu être fait</translation>
+    </message>
+    <message>
+        <source>the PDF could not be started</source>
+        <translation>le PDF n&apos;a pas pu être commencé</translation>
     </message>
 </context>
 <context>
@@ -2272,11 +2672,6 @@ Barre d&apos;état</translation>
         <source>No orbital elements were imported: %s   </source>
         <extracomment>String 375. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Aucun élément orbital importé : %s   </translation>
-    </message>
-    <message>
-        <source>%s orbital elements were read; they are kept in &quot;%s&quot; for the next start.   </source>
-        <extracomment>String 376. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
-        <translation>%s éléments orbitaux lus ; ils sont conservés dans « %s » pour le prochain démarrage.   </translation>
     </message>
     <message>
         <source>The orbital elements could not be kept in &quot;%s&quot;: %s   </source>

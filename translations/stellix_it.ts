@@ -180,6 +180,13 @@
         <source>All files (*)</source>
         <translation>Tutti i file (*)</translation>
     </message>
+    <message numerus="yes">
+        <source>%n orbital elements were read; they are kept in &quot;%1&quot; for the next start.</source>
+        <translation>
+            <numerusform>%n elemento orbitale letto; è conservato in «%1» per il prossimo avvio.</numerusform>
+            <numerusform>%n elementi orbitali letti; sono conservati in «%1» per il prossimo avvio.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CFaintStarInfoDialog</name>
@@ -450,6 +457,14 @@
         <source>The new language takes effect after a restart of Stellix.</source>
         <translation>La nuova lingua vale dal prossimo avvio di Stellix.</translation>
     </message>
+    <message>
+        <source>Name the constellations in &amp;Latin</source>
+        <translation>Nomi delle costellazioni in &amp;latino</translation>
+    </message>
+    <message>
+        <source>The sky and the printed chart name the constellations in Latin instead of the window&apos;s language. Takes effect at once.</source>
+        <translation>Il cielo e la carta stampata chiamano le costellazioni in latino invece che nella lingua della finestra. Ha effetto subito.</translation>
+    </message>
 </context>
 <context>
     <name>CListSearchDialog</name>
@@ -497,10 +512,6 @@
         <translation>Regole del fuso orario:</translation>
     </message>
     <message>
-        <source>Type part of a name (%1 places)</source>
-        <translation>Scrivi parte di un nome (%1 luoghi)</translation>
-    </message>
-    <message>
         <source>Fin&amp;d:</source>
         <translation>Tr&amp;ova:</translation>
     </message>
@@ -511,6 +522,13 @@
     <message>
         <source>%1 (%2 on the date set)</source>
         <translation>%1 (%2 alla data impostata)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Type part of a name (%n places)</source>
+        <translation>
+            <numerusform>Scrivi parte di un nome (%n luogo)</numerusform>
+            <numerusform>Scrivi parte di un nome (%n luoghi)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -621,6 +639,14 @@
     <message>
         <source>T&amp;ools</source>
         <translation>&amp;Strumenti</translation>
+    </message>
+    <message>
+        <source>Main toolbar</source>
+        <translation>Barra degli strumenti principale</translation>
+    </message>
+    <message>
+        <source>Navigation</source>
+        <translation>Navigazione</translation>
     </message>
 </context>
 <context>
@@ -1163,6 +1189,365 @@
     </message>
 </context>
 <context>
+    <name>Constellation</name>
+    <message>
+        <source>Andromeda</source>
+        <translation>Andromeda</translation>
+    </message>
+    <message>
+        <source>Antlia</source>
+        <translation>Macchina Pneumatica</translation>
+    </message>
+    <message>
+        <source>Apus</source>
+        <translation>Uccello del Paradiso</translation>
+    </message>
+    <message>
+        <source>Aquarius</source>
+        <translation>Acquario</translation>
+    </message>
+    <message>
+        <source>Aquila</source>
+        <translation>Aquila</translation>
+    </message>
+    <message>
+        <source>Ara</source>
+        <translation>Altare</translation>
+    </message>
+    <message>
+        <source>Aries</source>
+        <translation>Ariete</translation>
+    </message>
+    <message>
+        <source>Auriga</source>
+        <translation>Auriga</translation>
+    </message>
+    <message>
+        <source>Boötes</source>
+        <translation>Boote</translation>
+    </message>
+    <message>
+        <source>Caelum</source>
+        <translation>Bulino</translation>
+    </message>
+    <message>
+        <source>Camelopardalis</source>
+        <translation>Giraffa</translation>
+    </message>
+    <message>
+        <source>Cancer</source>
+        <translation>Cancro</translation>
+    </message>
+    <message>
+        <source>Canes Venatici</source>
+        <translation>Cani da Caccia</translation>
+    </message>
+    <message>
+        <source>Canis Major</source>
+        <translation>Cane Maggiore</translation>
+    </message>
+    <message>
+        <source>Canis Minor</source>
+        <translation>Cane Minore</translation>
+    </message>
+    <message>
+        <source>Capricornus</source>
+        <translation>Capricorno</translation>
+    </message>
+    <message>
+        <source>Carina</source>
+        <translation>Carena</translation>
+    </message>
+    <message>
+        <source>Cassiopeia</source>
+        <translation>Cassiopea</translation>
+    </message>
+    <message>
+        <source>Centaurus</source>
+        <translation>Centauro</translation>
+    </message>
+    <message>
+        <source>Cepheus</source>
+        <translation>Cefeo</translation>
+    </message>
+    <message>
+        <source>Cetus</source>
+        <translation>Balena</translation>
+    </message>
+    <message>
+        <source>Chamaeleon</source>
+        <translation>Camaleonte</translation>
+    </message>
+    <message>
+        <source>Circinus</source>
+        <translation>Compasso</translation>
+    </message>
+    <message>
+        <source>Columba</source>
+        <translation>Colomba</translation>
+    </message>
+    <message>
+        <source>Coma Berenices</source>
+        <translation>Chioma di Berenice</translation>
+    </message>
+    <message>
+        <source>Corona Austrina</source>
+        <translation>Corona Australe</translation>
+    </message>
+    <message>
+        <source>Corona Borealis</source>
+        <translation>Corona Boreale</translation>
+    </message>
+    <message>
+        <source>Corvus</source>
+        <translation>Corvo</translation>
+    </message>
+    <message>
+        <source>Crater</source>
+        <translation>Cratere</translation>
+    </message>
+    <message>
+        <source>Crux</source>
+        <translation>Croce del Sud</translation>
+    </message>
+    <message>
+        <source>Cygnus</source>
+        <translation>Cigno</translation>
+    </message>
+    <message>
+        <source>Delphinus</source>
+        <translation>Delfino</translation>
+    </message>
+    <message>
+        <source>Dorado</source>
+        <translation>Dorado</translation>
+    </message>
+    <message>
+        <source>Draco</source>
+        <translation>Dragone</translation>
+    </message>
+    <message>
+        <source>Equuleus</source>
+        <translation>Cavallino</translation>
+    </message>
+    <message>
+        <source>Eridanus</source>
+        <translation>Eridano</translation>
+    </message>
+    <message>
+        <source>Fornax</source>
+        <translation>Fornace</translation>
+    </message>
+    <message>
+        <source>Gemini</source>
+        <translation>Gemelli</translation>
+    </message>
+    <message>
+        <source>Grus</source>
+        <translation>Gru</translation>
+    </message>
+    <message>
+        <source>Hercules</source>
+        <translation>Ercole</translation>
+    </message>
+    <message>
+        <source>Horologium</source>
+        <translation>Orologio</translation>
+    </message>
+    <message>
+        <source>Hydra</source>
+        <translation>Idra</translation>
+    </message>
+    <message>
+        <source>Hydrus</source>
+        <translation>Idra Maschio</translation>
+    </message>
+    <message>
+        <source>Indus</source>
+        <translation>Indiano</translation>
+    </message>
+    <message>
+        <source>Lacerta</source>
+        <translation>Lucertola</translation>
+    </message>
+    <message>
+        <source>Leo</source>
+        <translation>Leone</translation>
+    </message>
+    <message>
+        <source>Leo Minor</source>
+        <translation>Leone Minore</translation>
+    </message>
+    <message>
+        <source>Lepus</source>
+        <translation>Lepre</translation>
+    </message>
+    <message>
+        <source>Libra</source>
+        <translation>Bilancia</translation>
+    </message>
+    <message>
+        <source>Lupus</source>
+        <translation>Lupo</translation>
+    </message>
+    <message>
+        <source>Lynx</source>
+        <translation>Lince</translation>
+    </message>
+    <message>
+        <source>Lyra</source>
+        <translation>Lira</translation>
+    </message>
+    <message>
+        <source>Mensa</source>
+        <translation>Mensa</translation>
+    </message>
+    <message>
+        <source>Microscopium</source>
+        <translation>Microscopio</translation>
+    </message>
+    <message>
+        <source>Monoceros</source>
+        <translation>Unicorno</translation>
+    </message>
+    <message>
+        <source>Musca</source>
+        <translation>Mosca</translation>
+    </message>
+    <message>
+        <source>Norma</source>
+        <translation>Regolo</translation>
+    </message>
+    <message>
+        <source>Octans</source>
+        <translation>Ottante</translation>
+    </message>
+    <message>
+        <source>Ophiuchus</source>
+        <translation>Ofiuco</translation>
+    </message>
+    <message>
+        <source>Orion</source>
+        <translation>Orione</translation>
+    </message>
+    <message>
+        <source>Pavo</source>
+        <translation>Pavone</translation>
+    </message>
+    <message>
+        <source>Pegasus</source>
+        <translation>Pegaso</translation>
+    </message>
+    <message>
+        <source>Perseus</source>
+        <translation>Perseo</translation>
+    </message>
+    <message>
+        <source>Phoenix</source>
+        <translation>Fenice</translation>
+    </message>
+    <message>
+        <source>Pictor</source>
+        <translation>Pittore</translation>
+    </message>
+    <message>
+        <source>Pisces</source>
+        <translation>Pesci</translation>
+    </message>
+    <message>
+        <source>Piscis Austrinus</source>
+        <translation>Pesce Australe</translation>
+    </message>
+    <message>
+        <source>Puppis</source>
+        <translation>Poppa</translation>
+    </message>
+    <message>
+        <source>Pyxis</source>
+        <translation>Bussola</translation>
+    </message>
+    <message>
+        <source>Reticulum</source>
+        <translation>Reticolo</translation>
+    </message>
+    <message>
+        <source>Sagitta</source>
+        <translation>Freccia</translation>
+    </message>
+    <message>
+        <source>Sagittarius</source>
+        <translation>Sagittario</translation>
+    </message>
+    <message>
+        <source>Scorpius</source>
+        <translation>Scorpione</translation>
+    </message>
+    <message>
+        <source>Sculptor</source>
+        <translation>Scultore</translation>
+    </message>
+    <message>
+        <source>Scutum</source>
+        <translation>Scudo</translation>
+    </message>
+    <message>
+        <source>Serpens Caput</source>
+        <translation>Testa del Serpente</translation>
+    </message>
+    <message>
+        <source>Serpens Cauda</source>
+        <translation>Coda del Serpente</translation>
+    </message>
+    <message>
+        <source>Sextans</source>
+        <translation>Sestante</translation>
+    </message>
+    <message>
+        <source>Taurus</source>
+        <translation>Toro</translation>
+    </message>
+    <message>
+        <source>Telescopium</source>
+        <translation>Telescopio</translation>
+    </message>
+    <message>
+        <source>Triangulum</source>
+        <translation>Triangolo</translation>
+    </message>
+    <message>
+        <source>Triangulum Australe</source>
+        <translation>Triangolo Australe</translation>
+    </message>
+    <message>
+        <source>Tucana</source>
+        <translation>Tucano</translation>
+    </message>
+    <message>
+        <source>Ursa Major</source>
+        <translation>Orsa Maggiore</translation>
+    </message>
+    <message>
+        <source>Ursa Minor</source>
+        <translation>Orsa Minore</translation>
+    </message>
+    <message>
+        <source>Vela</source>
+        <translation>Vele</translation>
+    </message>
+    <message>
+        <source>Virgo</source>
+        <translation>Vergine</translation>
+    </message>
+    <message>
+        <source>Volans</source>
+        <translation>Pesce Volante</translation>
+    </message>
+    <message>
+        <source>Vulpecula</source>
+        <translation>Volpetta</translation>
+    </message>
+</context>
+<context>
     <name>WhatsThis</name>
     <message>
         <source>&lt;b&gt;Time step&lt;/b&gt;&lt;p&gt;How far each step of the time animation moves the clock: from real time (one second a second) to one year.&lt;/p&gt;</source>
@@ -1353,6 +1738,21 @@
     <message>
         <source>Waning crescent</source>
         <translation>Falce calante</translation>
+    </message>
+</context>
+<context>
+    <name>print</name>
+    <message>
+        <source>the file name must end in .png or .svg</source>
+        <translation>il nome del file deve finire in .png o .svg</translation>
+    </message>
+    <message>
+        <source>the drawing could not be made</source>
+        <translation>non è stato possibile fare il disegno</translation>
+    </message>
+    <message>
+        <source>the PDF could not be started</source>
+        <translation>non è stato possibile iniziare il PDF</translation>
     </message>
 </context>
 <context>
@@ -2272,11 +2672,6 @@ Barra di stato</translation>
         <source>No orbital elements were imported: %s   </source>
         <extracomment>String 375. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Nessun elemento orbitale importato: %s   </translation>
-    </message>
-    <message>
-        <source>%s orbital elements were read; they are kept in &quot;%s&quot; for the next start.   </source>
-        <extracomment>String 376. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
-        <translation>%s elementi orbitali letti; sono conservati in «%s» per il prossimo avvio.   </translation>
     </message>
     <message>
         <source>The orbital elements could not be kept in &quot;%s&quot;: %s   </source>

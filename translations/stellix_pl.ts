@@ -180,6 +180,14 @@
         <source>All files (*)</source>
         <translation>Wszystkie pliki (*)</translation>
     </message>
+    <message numerus="yes">
+        <source>%n orbital elements were read; they are kept in &quot;%1&quot; for the next start.</source>
+        <translation>
+            <numerusform>Wczytano %n zestaw elementów orbitalnych; zostanie zachowany w „%1” na następne uruchomienie.</numerusform>
+            <numerusform>Wczytano %n zestawy elementów orbitalnych; zostaną zachowane w „%1” na następne uruchomienie.</numerusform>
+            <numerusform>Wczytano %n zestawów elementów orbitalnych; zostaną zachowane w „%1” na następne uruchomienie.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CFaintStarInfoDialog</name>
@@ -450,6 +458,14 @@
         <source>The new language takes effect after a restart of Stellix.</source>
         <translation>Nowy język zacznie obowiązywać po ponownym uruchomieniu Stellix.</translation>
     </message>
+    <message>
+        <source>Name the constellations in &amp;Latin</source>
+        <translation>Nazwy gwiazdozbiorów po &amp;łacinie</translation>
+    </message>
+    <message>
+        <source>The sky and the printed chart name the constellations in Latin instead of the window&apos;s language. Takes effect at once.</source>
+        <translation>Niebo i drukowana mapa podają nazwy gwiazdozbiorów po łacinie zamiast w języku okna. Działa od razu.</translation>
+    </message>
 </context>
 <context>
     <name>CListSearchDialog</name>
@@ -497,10 +513,6 @@
         <translation>Reguły strefy czasowej:</translation>
     </message>
     <message>
-        <source>Type part of a name (%1 places)</source>
-        <translation>Wpisz część nazwy (%1 miejscowości)</translation>
-    </message>
-    <message>
         <source>Fin&amp;d:</source>
         <translation>Zn&amp;ajdź:</translation>
     </message>
@@ -511,6 +523,14 @@
     <message>
         <source>%1 (%2 on the date set)</source>
         <translation>%1 (%2 w ustawionym dniu)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Type part of a name (%n places)</source>
+        <translation>
+            <numerusform>Wpisz część nazwy (%n miejscowość)</numerusform>
+            <numerusform>Wpisz część nazwy (%n miejscowości)</numerusform>
+            <numerusform>Wpisz część nazwy (%n miejscowości)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -621,6 +641,14 @@
     <message>
         <source>T&amp;ools</source>
         <translation>&amp;Narzędzia</translation>
+    </message>
+    <message>
+        <source>Main toolbar</source>
+        <translation>Główny pasek narzędzi</translation>
+    </message>
+    <message>
+        <source>Navigation</source>
+        <translation>Nawigacja</translation>
     </message>
 </context>
 <context>
@@ -1163,6 +1191,365 @@
     </message>
 </context>
 <context>
+    <name>Constellation</name>
+    <message>
+        <source>Andromeda</source>
+        <translation>Andromeda</translation>
+    </message>
+    <message>
+        <source>Antlia</source>
+        <translation>Pompa</translation>
+    </message>
+    <message>
+        <source>Apus</source>
+        <translation>Ptak Rajski</translation>
+    </message>
+    <message>
+        <source>Aquarius</source>
+        <translation>Wodnik</translation>
+    </message>
+    <message>
+        <source>Aquila</source>
+        <translation>Orzeł</translation>
+    </message>
+    <message>
+        <source>Ara</source>
+        <translation>Ołtarz</translation>
+    </message>
+    <message>
+        <source>Aries</source>
+        <translation>Baran</translation>
+    </message>
+    <message>
+        <source>Auriga</source>
+        <translation>Woźnica</translation>
+    </message>
+    <message>
+        <source>Boötes</source>
+        <translation>Wolarz</translation>
+    </message>
+    <message>
+        <source>Caelum</source>
+        <translation>Rylec</translation>
+    </message>
+    <message>
+        <source>Camelopardalis</source>
+        <translation>Żyrafa</translation>
+    </message>
+    <message>
+        <source>Cancer</source>
+        <translation>Rak</translation>
+    </message>
+    <message>
+        <source>Canes Venatici</source>
+        <translation>Psy Gończe</translation>
+    </message>
+    <message>
+        <source>Canis Major</source>
+        <translation>Wielki Pies</translation>
+    </message>
+    <message>
+        <source>Canis Minor</source>
+        <translation>Mały Pies</translation>
+    </message>
+    <message>
+        <source>Capricornus</source>
+        <translation>Koziorożec</translation>
+    </message>
+    <message>
+        <source>Carina</source>
+        <translation>Kil</translation>
+    </message>
+    <message>
+        <source>Cassiopeia</source>
+        <translation>Kasjopeja</translation>
+    </message>
+    <message>
+        <source>Centaurus</source>
+        <translation>Centaur</translation>
+    </message>
+    <message>
+        <source>Cepheus</source>
+        <translation>Cefeusz</translation>
+    </message>
+    <message>
+        <source>Cetus</source>
+        <translation>Wieloryb</translation>
+    </message>
+    <message>
+        <source>Chamaeleon</source>
+        <translation>Kameleon</translation>
+    </message>
+    <message>
+        <source>Circinus</source>
+        <translation>Cyrkiel</translation>
+    </message>
+    <message>
+        <source>Columba</source>
+        <translation>Gołąb</translation>
+    </message>
+    <message>
+        <source>Coma Berenices</source>
+        <translation>Warkocz Bereniki</translation>
+    </message>
+    <message>
+        <source>Corona Austrina</source>
+        <translation>Korona Południowa</translation>
+    </message>
+    <message>
+        <source>Corona Borealis</source>
+        <translation>Korona Północna</translation>
+    </message>
+    <message>
+        <source>Corvus</source>
+        <translation>Kruk</translation>
+    </message>
+    <message>
+        <source>Crater</source>
+        <translation>Puchar</translation>
+    </message>
+    <message>
+        <source>Crux</source>
+        <translation>Krzyż Południa</translation>
+    </message>
+    <message>
+        <source>Cygnus</source>
+        <translation>Łabędź</translation>
+    </message>
+    <message>
+        <source>Delphinus</source>
+        <translation>Delfin</translation>
+    </message>
+    <message>
+        <source>Dorado</source>
+        <translation>Złota Ryba</translation>
+    </message>
+    <message>
+        <source>Draco</source>
+        <translation>Smok</translation>
+    </message>
+    <message>
+        <source>Equuleus</source>
+        <translation>Źrebię</translation>
+    </message>
+    <message>
+        <source>Eridanus</source>
+        <translation>Erydan</translation>
+    </message>
+    <message>
+        <source>Fornax</source>
+        <translation>Piec</translation>
+    </message>
+    <message>
+        <source>Gemini</source>
+        <translation>Bliźnięta</translation>
+    </message>
+    <message>
+        <source>Grus</source>
+        <translation>Żuraw</translation>
+    </message>
+    <message>
+        <source>Hercules</source>
+        <translation>Herkules</translation>
+    </message>
+    <message>
+        <source>Horologium</source>
+        <translation>Zegar</translation>
+    </message>
+    <message>
+        <source>Hydra</source>
+        <translation>Hydra</translation>
+    </message>
+    <message>
+        <source>Hydrus</source>
+        <translation>Wąż Wodny</translation>
+    </message>
+    <message>
+        <source>Indus</source>
+        <translation>Indianin</translation>
+    </message>
+    <message>
+        <source>Lacerta</source>
+        <translation>Jaszczurka</translation>
+    </message>
+    <message>
+        <source>Leo</source>
+        <translation>Lew</translation>
+    </message>
+    <message>
+        <source>Leo Minor</source>
+        <translation>Mały Lew</translation>
+    </message>
+    <message>
+        <source>Lepus</source>
+        <translation>Zając</translation>
+    </message>
+    <message>
+        <source>Libra</source>
+        <translation>Waga</translation>
+    </message>
+    <message>
+        <source>Lupus</source>
+        <translation>Wilk</translation>
+    </message>
+    <message>
+        <source>Lynx</source>
+        <translation>Ryś</translation>
+    </message>
+    <message>
+        <source>Lyra</source>
+        <translation>Lutnia</translation>
+    </message>
+    <message>
+        <source>Mensa</source>
+        <translation>Góra Stołowa</translation>
+    </message>
+    <message>
+        <source>Microscopium</source>
+        <translation>Mikroskop</translation>
+    </message>
+    <message>
+        <source>Monoceros</source>
+        <translation>Jednorożec</translation>
+    </message>
+    <message>
+        <source>Musca</source>
+        <translation>Mucha</translation>
+    </message>
+    <message>
+        <source>Norma</source>
+        <translation>Węgielnica</translation>
+    </message>
+    <message>
+        <source>Octans</source>
+        <translation>Oktant</translation>
+    </message>
+    <message>
+        <source>Ophiuchus</source>
+        <translation>Wężownik</translation>
+    </message>
+    <message>
+        <source>Orion</source>
+        <translation>Orion</translation>
+    </message>
+    <message>
+        <source>Pavo</source>
+        <translation>Paw</translation>
+    </message>
+    <message>
+        <source>Pegasus</source>
+        <translation>Pegaz</translation>
+    </message>
+    <message>
+        <source>Perseus</source>
+        <translation>Perseusz</translation>
+    </message>
+    <message>
+        <source>Phoenix</source>
+        <translation>Feniks</translation>
+    </message>
+    <message>
+        <source>Pictor</source>
+        <translation>Malarz</translation>
+    </message>
+    <message>
+        <source>Pisces</source>
+        <translation>Ryby</translation>
+    </message>
+    <message>
+        <source>Piscis Austrinus</source>
+        <translation>Ryba Południowa</translation>
+    </message>
+    <message>
+        <source>Puppis</source>
+        <translation>Rufa</translation>
+    </message>
+    <message>
+        <source>Pyxis</source>
+        <translation>Kompas</translation>
+    </message>
+    <message>
+        <source>Reticulum</source>
+        <translation>Sieć</translation>
+    </message>
+    <message>
+        <source>Sagitta</source>
+        <translation>Strzała</translation>
+    </message>
+    <message>
+        <source>Sagittarius</source>
+        <translation>Strzelec</translation>
+    </message>
+    <message>
+        <source>Scorpius</source>
+        <translation>Skorpion</translation>
+    </message>
+    <message>
+        <source>Sculptor</source>
+        <translation>Rzeźbiarz</translation>
+    </message>
+    <message>
+        <source>Scutum</source>
+        <translation>Tarcza</translation>
+    </message>
+    <message>
+        <source>Serpens Caput</source>
+        <translation>Głowa Węża</translation>
+    </message>
+    <message>
+        <source>Serpens Cauda</source>
+        <translation>Ogon Węża</translation>
+    </message>
+    <message>
+        <source>Sextans</source>
+        <translation>Sekstant</translation>
+    </message>
+    <message>
+        <source>Taurus</source>
+        <translation>Byk</translation>
+    </message>
+    <message>
+        <source>Telescopium</source>
+        <translation>Luneta</translation>
+    </message>
+    <message>
+        <source>Triangulum</source>
+        <translation>Trójkąt</translation>
+    </message>
+    <message>
+        <source>Triangulum Australe</source>
+        <translation>Trójkąt Południowy</translation>
+    </message>
+    <message>
+        <source>Tucana</source>
+        <translation>Tukan</translation>
+    </message>
+    <message>
+        <source>Ursa Major</source>
+        <translation>Wielka Niedźwiedzica</translation>
+    </message>
+    <message>
+        <source>Ursa Minor</source>
+        <translation>Mała Niedźwiedzica</translation>
+    </message>
+    <message>
+        <source>Vela</source>
+        <translation>Żagiel</translation>
+    </message>
+    <message>
+        <source>Virgo</source>
+        <translation>Panna</translation>
+    </message>
+    <message>
+        <source>Volans</source>
+        <translation>Ryba Latająca</translation>
+    </message>
+    <message>
+        <source>Vulpecula</source>
+        <translation>Lisek</translation>
+    </message>
+</context>
+<context>
     <name>WhatsThis</name>
     <message>
         <source>&lt;b&gt;Time step&lt;/b&gt;&lt;p&gt;How far each step of the time animation moves the clock: from real time (one second a second) to one year.&lt;/p&gt;</source>
@@ -1353,6 +1740,21 @@
     <message>
         <source>Waning crescent</source>
         <translation>Ubywający sierp</translation>
+    </message>
+</context>
+<context>
+    <name>print</name>
+    <message>
+        <source>the file name must end in .png or .svg</source>
+        <translation>nazwa pliku musi kończyć się na .png lub .svg</translation>
+    </message>
+    <message>
+        <source>the drawing could not be made</source>
+        <translation>nie udało się wykonać rysunku</translation>
+    </message>
+    <message>
+        <source>the PDF could not be started</source>
+        <translation>nie udało się rozpocząć pliku PDF</translation>
     </message>
 </context>
 <context>
@@ -2272,11 +2674,6 @@ Pasek stanu</translation>
         <source>No orbital elements were imported: %s   </source>
         <extracomment>String 375. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Nie zaimportowano żadnych elementów orbitalnych: %s   </translation>
-    </message>
-    <message>
-        <source>%s orbital elements were read; they are kept in &quot;%s&quot; for the next start.   </source>
-        <extracomment>String 376. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
-        <translation>Wczytano elementy orbitalne (%s); zostaną zachowane w „%s” na następne uruchomienie.   </translation>
     </message>
     <message>
         <source>The orbital elements could not be kept in &quot;%s&quot;: %s   </source>

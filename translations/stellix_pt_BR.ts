@@ -180,6 +180,13 @@
         <source>All files (*)</source>
         <translation>Todos os arquivos (*)</translation>
     </message>
+    <message numerus="yes">
+        <source>%n orbital elements were read; they are kept in &quot;%1&quot; for the next start.</source>
+        <translation>
+            <numerusform>%n elemento orbital foi lido; ele fica guardado em &quot;%1&quot; para a próxima inicialização.</numerusform>
+            <numerusform>%n elementos orbitais foram lidos; eles ficam guardados em &quot;%1&quot; para a próxima inicialização.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CFaintStarInfoDialog</name>
@@ -450,6 +457,14 @@
         <source>The new language takes effect after a restart of Stellix.</source>
         <translation>O novo idioma vale a partir da próxima vez que o Stellix for iniciado.</translation>
     </message>
+    <message>
+        <source>Name the constellations in &amp;Latin</source>
+        <translation>Nomear as constelações em &amp;latim</translation>
+    </message>
+    <message>
+        <source>The sky and the printed chart name the constellations in Latin instead of the window&apos;s language. Takes effect at once.</source>
+        <translation>O céu e a carta impressa nomeiam as constelações em latim em vez do idioma da janela. Vale na hora.</translation>
+    </message>
 </context>
 <context>
     <name>CListSearchDialog</name>
@@ -497,10 +512,6 @@
         <translation>Regras do fuso horário:</translation>
     </message>
     <message>
-        <source>Type part of a name (%1 places)</source>
-        <translation>Digite parte de um nome (%1 lugares)</translation>
-    </message>
-    <message>
         <source>Fin&amp;d:</source>
         <translation>Loc&amp;alizar:</translation>
     </message>
@@ -511,6 +522,13 @@
     <message>
         <source>%1 (%2 on the date set)</source>
         <translation>%1 (%2 na data ajustada)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Type part of a name (%n places)</source>
+        <translation>
+            <numerusform>Digite parte de um nome (%n lugar)</numerusform>
+            <numerusform>Digite parte de um nome (%n lugares)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -621,6 +639,14 @@
     <message>
         <source>T&amp;ools</source>
         <translation>&amp;Ferramentas</translation>
+    </message>
+    <message>
+        <source>Main toolbar</source>
+        <translation>Barra de ferramentas principal</translation>
+    </message>
+    <message>
+        <source>Navigation</source>
+        <translation>Navegação</translation>
     </message>
 </context>
 <context>
@@ -1163,6 +1189,365 @@
     </message>
 </context>
 <context>
+    <name>Constellation</name>
+    <message>
+        <source>Andromeda</source>
+        <translation>Andrômeda</translation>
+    </message>
+    <message>
+        <source>Antlia</source>
+        <translation>Máquina Pneumática</translation>
+    </message>
+    <message>
+        <source>Apus</source>
+        <translation>Ave-do-Paraíso</translation>
+    </message>
+    <message>
+        <source>Aquarius</source>
+        <translation>Aquário</translation>
+    </message>
+    <message>
+        <source>Aquila</source>
+        <translation>Águia</translation>
+    </message>
+    <message>
+        <source>Ara</source>
+        <translation>Altar</translation>
+    </message>
+    <message>
+        <source>Aries</source>
+        <translation>Áries</translation>
+    </message>
+    <message>
+        <source>Auriga</source>
+        <translation>Cocheiro</translation>
+    </message>
+    <message>
+        <source>Boötes</source>
+        <translation>Boieiro</translation>
+    </message>
+    <message>
+        <source>Caelum</source>
+        <translation>Buril</translation>
+    </message>
+    <message>
+        <source>Camelopardalis</source>
+        <translation>Girafa</translation>
+    </message>
+    <message>
+        <source>Cancer</source>
+        <translation>Câncer</translation>
+    </message>
+    <message>
+        <source>Canes Venatici</source>
+        <translation>Cães de Caça</translation>
+    </message>
+    <message>
+        <source>Canis Major</source>
+        <translation>Cão Maior</translation>
+    </message>
+    <message>
+        <source>Canis Minor</source>
+        <translation>Cão Menor</translation>
+    </message>
+    <message>
+        <source>Capricornus</source>
+        <translation>Capricórnio</translation>
+    </message>
+    <message>
+        <source>Carina</source>
+        <translation>Quilha</translation>
+    </message>
+    <message>
+        <source>Cassiopeia</source>
+        <translation>Cassiopeia</translation>
+    </message>
+    <message>
+        <source>Centaurus</source>
+        <translation>Centauro</translation>
+    </message>
+    <message>
+        <source>Cepheus</source>
+        <translation>Cefeu</translation>
+    </message>
+    <message>
+        <source>Cetus</source>
+        <translation>Baleia</translation>
+    </message>
+    <message>
+        <source>Chamaeleon</source>
+        <translation>Camaleão</translation>
+    </message>
+    <message>
+        <source>Circinus</source>
+        <translation>Compasso</translation>
+    </message>
+    <message>
+        <source>Columba</source>
+        <translation>Pomba</translation>
+    </message>
+    <message>
+        <source>Coma Berenices</source>
+        <translation>Cabeleira de Berenice</translation>
+    </message>
+    <message>
+        <source>Corona Austrina</source>
+        <translation>Coroa Austral</translation>
+    </message>
+    <message>
+        <source>Corona Borealis</source>
+        <translation>Coroa Boreal</translation>
+    </message>
+    <message>
+        <source>Corvus</source>
+        <translation>Corvo</translation>
+    </message>
+    <message>
+        <source>Crater</source>
+        <translation>Taça</translation>
+    </message>
+    <message>
+        <source>Crux</source>
+        <translation>Cruzeiro do Sul</translation>
+    </message>
+    <message>
+        <source>Cygnus</source>
+        <translation>Cisne</translation>
+    </message>
+    <message>
+        <source>Delphinus</source>
+        <translation>Golfinho</translation>
+    </message>
+    <message>
+        <source>Dorado</source>
+        <translation>Dourado</translation>
+    </message>
+    <message>
+        <source>Draco</source>
+        <translation>Dragão</translation>
+    </message>
+    <message>
+        <source>Equuleus</source>
+        <translation>Cavalo Menor</translation>
+    </message>
+    <message>
+        <source>Eridanus</source>
+        <translation>Erídano</translation>
+    </message>
+    <message>
+        <source>Fornax</source>
+        <translation>Fornalha</translation>
+    </message>
+    <message>
+        <source>Gemini</source>
+        <translation>Gêmeos</translation>
+    </message>
+    <message>
+        <source>Grus</source>
+        <translation>Grou</translation>
+    </message>
+    <message>
+        <source>Hercules</source>
+        <translation>Hércules</translation>
+    </message>
+    <message>
+        <source>Horologium</source>
+        <translation>Relógio</translation>
+    </message>
+    <message>
+        <source>Hydra</source>
+        <translation>Hidra</translation>
+    </message>
+    <message>
+        <source>Hydrus</source>
+        <translation>Hidra Macho</translation>
+    </message>
+    <message>
+        <source>Indus</source>
+        <translation>Índio</translation>
+    </message>
+    <message>
+        <source>Lacerta</source>
+        <translation>Lagarto</translation>
+    </message>
+    <message>
+        <source>Leo</source>
+        <translation>Leão</translation>
+    </message>
+    <message>
+        <source>Leo Minor</source>
+        <translation>Leão Menor</translation>
+    </message>
+    <message>
+        <source>Lepus</source>
+        <translation>Lebre</translation>
+    </message>
+    <message>
+        <source>Libra</source>
+        <translation>Libra</translation>
+    </message>
+    <message>
+        <source>Lupus</source>
+        <translation>Lobo</translation>
+    </message>
+    <message>
+        <source>Lynx</source>
+        <translation>Lince</translation>
+    </message>
+    <message>
+        <source>Lyra</source>
+        <translation>Lira</translation>
+    </message>
+    <message>
+        <source>Mensa</source>
+        <translation>Mesa</translation>
+    </message>
+    <message>
+        <source>Microscopium</source>
+        <translation>Microscópio</translation>
+    </message>
+    <message>
+        <source>Monoceros</source>
+        <translation>Unicórnio</translation>
+    </message>
+    <message>
+        <source>Musca</source>
+        <translation>Mosca</translation>
+    </message>
+    <message>
+        <source>Norma</source>
+        <translation>Esquadro</translation>
+    </message>
+    <message>
+        <source>Octans</source>
+        <translation>Oitante</translation>
+    </message>
+    <message>
+        <source>Ophiuchus</source>
+        <translation>Ofiúco</translation>
+    </message>
+    <message>
+        <source>Orion</source>
+        <translation>Órion</translation>
+    </message>
+    <message>
+        <source>Pavo</source>
+        <translation>Pavão</translation>
+    </message>
+    <message>
+        <source>Pegasus</source>
+        <translation>Pégaso</translation>
+    </message>
+    <message>
+        <source>Perseus</source>
+        <translation>Perseu</translation>
+    </message>
+    <message>
+        <source>Phoenix</source>
+        <translation>Fênix</translation>
+    </message>
+    <message>
+        <source>Pictor</source>
+        <translation>Pintor</translation>
+    </message>
+    <message>
+        <source>Pisces</source>
+        <translation>Peixes</translation>
+    </message>
+    <message>
+        <source>Piscis Austrinus</source>
+        <translation>Peixe Austral</translation>
+    </message>
+    <message>
+        <source>Puppis</source>
+        <translation>Popa</translation>
+    </message>
+    <message>
+        <source>Pyxis</source>
+        <translation>Bússola</translation>
+    </message>
+    <message>
+        <source>Reticulum</source>
+        <translation>Retículo</translation>
+    </message>
+    <message>
+        <source>Sagitta</source>
+        <translation>Flecha</translation>
+    </message>
+    <message>
+        <source>Sagittarius</source>
+        <translation>Sagitário</translation>
+    </message>
+    <message>
+        <source>Scorpius</source>
+        <translation>Escorpião</translation>
+    </message>
+    <message>
+        <source>Sculptor</source>
+        <translation>Escultor</translation>
+    </message>
+    <message>
+        <source>Scutum</source>
+        <translation>Escudo</translation>
+    </message>
+    <message>
+        <source>Serpens Caput</source>
+        <translation>Cabeça da Serpente</translation>
+    </message>
+    <message>
+        <source>Serpens Cauda</source>
+        <translation>Cauda da Serpente</translation>
+    </message>
+    <message>
+        <source>Sextans</source>
+        <translation>Sextante</translation>
+    </message>
+    <message>
+        <source>Taurus</source>
+        <translation>Touro</translation>
+    </message>
+    <message>
+        <source>Telescopium</source>
+        <translation>Telescópio</translation>
+    </message>
+    <message>
+        <source>Triangulum</source>
+        <translation>Triângulo</translation>
+    </message>
+    <message>
+        <source>Triangulum Australe</source>
+        <translation>Triângulo Austral</translation>
+    </message>
+    <message>
+        <source>Tucana</source>
+        <translation>Tucano</translation>
+    </message>
+    <message>
+        <source>Ursa Major</source>
+        <translation>Ursa Maior</translation>
+    </message>
+    <message>
+        <source>Ursa Minor</source>
+        <translation>Ursa Menor</translation>
+    </message>
+    <message>
+        <source>Vela</source>
+        <translation>Vela</translation>
+    </message>
+    <message>
+        <source>Virgo</source>
+        <translation>Virgem</translation>
+    </message>
+    <message>
+        <source>Volans</source>
+        <translation>Peixe Voador</translation>
+    </message>
+    <message>
+        <source>Vulpecula</source>
+        <translation>Raposa</translation>
+    </message>
+</context>
+<context>
     <name>WhatsThis</name>
     <message>
         <source>&lt;b&gt;Time step&lt;/b&gt;&lt;p&gt;How far each step of the time animation moves the clock: from real time (one second a second) to one year.&lt;/p&gt;</source>
@@ -1353,6 +1738,21 @@
     <message>
         <source>Waning crescent</source>
         <translation>Minguante</translation>
+    </message>
+</context>
+<context>
+    <name>print</name>
+    <message>
+        <source>the file name must end in .png or .svg</source>
+        <translation>o nome do arquivo deve terminar em .png ou .svg</translation>
+    </message>
+    <message>
+        <source>the drawing could not be made</source>
+        <translation>não foi possível fazer o desenho</translation>
+    </message>
+    <message>
+        <source>the PDF could not be started</source>
+        <translation>não foi possível iniciar o PDF</translation>
     </message>
 </context>
 <context>
@@ -2272,11 +2672,6 @@ Barra de status</translation>
         <source>No orbital elements were imported: %s   </source>
         <extracomment>String 375. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
         <translation>Nenhum elemento orbital foi importado: %s   </translation>
-    </message>
-    <message>
-        <source>%s orbital elements were read; they are kept in &quot;%s&quot; for the next start.   </source>
-        <extracomment>String 376. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
-        <translation>%s elementos orbitais foram lidos; eles ficam guardados em &quot;%s&quot; para a próxima inicialização.   </translation>
     </message>
     <message>
         <source>The orbital elements could not be kept in &quot;%s&quot;: %s   </source>

@@ -18,6 +18,7 @@
 #include "sky/messages.h"
 #include "sky/sky_doc.h"
 #include "sky/tonight.h"
+#include "ui/screen_text.h"
 
 namespace {
 
@@ -61,8 +62,11 @@ class CAltitudePlotWindow::CCanvas : public QWidget {
 
  private:
   print::PlotGeometry Geometry() const {
-    return print::LayoutAltitudePlot(window_.plot_, window_.doc_.Settings().Location, width(),
-                                     height());
+    return print::LayoutAltitudePlot(
+        window_.plot_, window_.doc_.Settings().Location, width(), height(),
+        [](const std::string& text) {
+          return ui::ScreenText(ui::TranslatedText(text).toStdString()).toStdString();
+        });
   }
   CAltitudePlotWindow& window_;
 };
@@ -118,7 +122,7 @@ QString CAltitudePlotWindow::StatusText() const { return status_->text(); }
 QWidget* CAltitudePlotWindow::Canvas() const { return canvas_; }
 
 void CAltitudePlotWindow::ShowReadout(const std::string& text) {
-  status_->setText(QString::fromStdString(text));
+  status_->setText(ui::ScreenText(ui::TranslatedText(text).toStdString()));
 }
 
 void CAltitudePlotWindow::Print() {

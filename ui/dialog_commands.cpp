@@ -59,9 +59,13 @@ void CDialogCommands::Colours() {
 }
 
 void CDialogCommands::Language() {
-  CLanguageDialog dialog(QString::fromStdString(doc_.Settings().Language), &owner_);
-  if (dialog.exec() == QDialog::Accepted)
-    doc_.Settings().Language = dialog.Language().toStdString();
+  AppSettings& settings = doc_.Settings();
+  CLanguageDialog dialog(QString::fromStdString(settings.Language),
+                         settings.LatinConstellationNames != 0, &owner_);
+  if (dialog.exec() != QDialog::Accepted) return;
+  settings.Language = dialog.Language().toStdString();
+  settings.LatinConstellationNames = dialog.LatinConstellationNames() ? 1 : 0;
+  view_.Redraw();
 }
 
 void CDialogCommands::DefineFields() {
@@ -86,8 +90,10 @@ void CDialogCommands::ImportOrbitalElements() {
   }
   view_.Redraw();
   messages_.Show(MessageIcon::Information,
-                 res::Format(res::IDS_ELEMENTS_IMPORTED,
-                             {std::to_string(result.Read), sky::kKeptElementsFile}));
+                 tr("%n orbital elements were read; they are kept in \"%1\" for the next start.",
+                    "", static_cast<int>(result.Read))
+                     .arg(QString::fromUtf8(sky::kKeptElementsFile))
+                     .toStdString());
 }
 
 template <typename SearchDialog>

@@ -112,12 +112,12 @@ CFieldsDialog::CFieldsDialog(CSkyDoc& doc, CSkyView& view, CMessenger& messages,
 
   // A new field starts from the numbers of a common eyepiece.
   const sky::FieldTexts texts = sky::TextsOf(sky::EyepieceField{});
-  diameter_->setText(QtText(texts.Diameter));
-  telescope_->setText(QtText(texts.TelescopeFocal));
-  eyepiece_->setText(QtText(texts.EyepieceFocal));
-  apparent_->setText(QtText(texts.ApparentField));
-  sensorWidth_->setText(QtText(texts.SensorWidth));
-  sensorHeight_->setText(QtText(texts.SensorHeight));
+  diameter_->setText(ui::ScreenNumber(texts.Diameter));
+  telescope_->setText(ui::ScreenNumber(texts.TelescopeFocal));
+  eyepiece_->setText(ui::ScreenNumber(texts.EyepieceFocal));
+  apparent_->setText(ui::ScreenNumber(texts.ApparentField));
+  sensorWidth_->setText(ui::ScreenNumber(texts.SensorWidth));
+  sensorHeight_->setText(ui::ScreenNumber(texts.SensorHeight));
   kind_->setCurrentIndex(static_cast<int>(texts.Kind));
   FillList(-1);
   ShowKind();
@@ -139,12 +139,12 @@ void CFieldsDialog::ShowField(int row) {
   const sky::FieldTexts texts = sky::TextsOf(fields_[row]);
   name_->setText(Latin1(texts.Name));
   kind_->setCurrentIndex(static_cast<int>(texts.Kind));
-  diameter_->setText(QtText(texts.Diameter));
-  telescope_->setText(QtText(texts.TelescopeFocal));
-  eyepiece_->setText(QtText(texts.EyepieceFocal));
-  apparent_->setText(QtText(texts.ApparentField));
-  sensorWidth_->setText(QtText(texts.SensorWidth));
-  sensorHeight_->setText(QtText(texts.SensorHeight));
+  diameter_->setText(ui::ScreenNumber(texts.Diameter));
+  telescope_->setText(ui::ScreenNumber(texts.TelescopeFocal));
+  eyepiece_->setText(ui::ScreenNumber(texts.EyepieceFocal));
+  apparent_->setText(ui::ScreenNumber(texts.ApparentField));
+  sensorWidth_->setText(ui::ScreenNumber(texts.SensorWidth));
+  sensorHeight_->setText(ui::ScreenNumber(texts.SensorHeight));
   ShowKind();
   edited_ = false;
 }
@@ -165,12 +165,12 @@ sky::FieldTexts CFieldsDialog::TextsOfBoxes() const {
   sky::FieldTexts texts;
   texts.Name = Text(name_);
   texts.Kind = static_cast<sky::FieldKind>(kind_->currentIndex());
-  texts.Diameter = Text(diameter_);
-  texts.TelescopeFocal = Text(telescope_);
-  texts.EyepieceFocal = Text(eyepiece_);
-  texts.ApparentField = Text(apparent_);
-  texts.SensorWidth = Text(sensorWidth_);
-  texts.SensorHeight = Text(sensorHeight_);
+  texts.Diameter = ui::TypedNumber(diameter_->text());
+  texts.TelescopeFocal = ui::TypedNumber(telescope_->text());
+  texts.EyepieceFocal = ui::TypedNumber(eyepiece_->text());
+  texts.ApparentField = ui::TypedNumber(apparent_->text());
+  texts.SensorWidth = ui::TypedNumber(sensorWidth_->text());
+  texts.SensorHeight = ui::TypedNumber(sensorHeight_->text());
   return texts;
 }
 

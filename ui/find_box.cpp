@@ -2,12 +2,35 @@
 
 #include <QAbstractItemView>
 #include <QCompleter>
+#include <QCoreApplication>
 #include <QStringListModel>
 #include <cmath>
 
+#include "render/bitmap_fonts.h"
+#include "sky/constellation_names.h"
 #include "sky/search.h"
 #include "sky/sky_doc.h"
 #include "ui/screen_text.h"
+
+namespace {
+
+// The Latin name of the constellation whose name in the window's language
+// starts with `typed` ("großer b": "Ursa Major"); empty when none does, or
+// when that name is the Latin one.
+std::string LatinOfNativeName(const CSkyDoc& doc, const QString& typed) {
+  const QString prefix = typed.trimmed();
+  if (prefix.size() < 3) return {};
+  for (const ConstellationNameRecord& record : doc.Catalogues.ConstellationNames) {
+    const char* text = sky::ConstellationNameText(render::FixedText(record.Name));
+    if (!text) continue;
+    const QString native = QCoreApplication::translate(sky::kConstellationContext, text);
+    if (native != QString::fromUtf8(text) && native.startsWith(prefix, Qt::CaseInsensitive))
+      return text;
+  }
+  return {};
+}
+
+}  // namespace
 
 CFindBox::CFindBox(CSkyDoc& doc, CMessenger& messages, std::function<void()> redraw,
                    QWidget* parent)
@@ -46,7 +69,10 @@ void CFindBox::OnEdited(const QString& text) {
     index_ = sky::BuildFindIndex(doc_);
     indexVersion_ = doc_.Catalogues.SmallBodiesVersion;
   }
-  matches_ = sky::FindMatches(doc_, *index_, text.toStdString(), sky::kFindMatchLimit);
+  // A constellation's name in the window's language finds it by its Latin one.
+  const std::string latin = LatinOfNativeName(doc_, text);
+  matches_ = sky::FindMatches(doc_, *index_, latin.empty() ? text.toStdString() : latin,
+                              sky::kFindMatchLimit);
   QStringList rows;
   for (const sky::FindMatch& m : matches_)
     rows << tr("%1 \u2014 %2, %3\u00b0 %4")

@@ -1,5 +1,6 @@
 #include "ui/language_dialog.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -20,7 +21,9 @@ QString LanguageDisplayName(const QString& language) {
   return name;
 }
 
-CLanguageDialog::CLanguageDialog(const QString& language, QWidget* parent) : QDialog(parent) {
+CLanguageDialog::CLanguageDialog(const QString& language, bool latinConstellationNames,
+                                 QWidget* parent)
+    : QDialog(parent) {
   setObjectName(QStringLiteral("LanguageDialog"));
   setWindowTitle(tr("Language"));
   languages_ = new QComboBox(this);
@@ -36,13 +39,22 @@ CLanguageDialog::CLanguageDialog(const QString& language, QWidget* parent) : QDi
   form->addRow(tr("&Language:"), languages_);
   auto* note = new QLabel(tr("The new language takes effect after a restart of Stellix."), this);
   note->setWordWrap(true);
+  latinNames_ = new QCheckBox(tr("Name the constellations in &Latin"), this);
+  latinNames_->setObjectName(QStringLiteral("LatinConstellationNames"));
+  latinNames_->setChecked(latinConstellationNames);
+  latinNames_->setToolTip(
+      tr("The sky and the printed chart name the constellations in Latin "
+         "instead of the window's language. Takes effect at once."));
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(note);
+  layout->addWidget(latinNames_);
   layout->addWidget(buttons);
 }
 
 QString CLanguageDialog::Language() const { return languages_->currentData().toString(); }
+
+bool CLanguageDialog::LatinConstellationNames() const { return latinNames_->isChecked(); }

@@ -1,10 +1,12 @@
-// Settings > Language...: the window's language, or the system's.
+// Settings > Language...: the window's language, or the system's, and
+// whether the constellations keep their Latin names.
 #pragma once
 
 #include <QDialog>
 #include <QString>
 #include <QStringList>
 
+class QCheckBox;
 class QComboBox;
 
 // The languages the program is translated into, as locale names.
@@ -18,11 +20,14 @@ class CLanguageDialog : public QDialog {
   Q_OBJECT
 
  public:
-  // `language`: the setting as it stands (empty: the system's).
-  CLanguageDialog(const QString& language, QWidget* parent);
+  // `language`: the setting as it stands (empty: the system's);
+  // `latinConstellationNames`: whether the constellations keep their Latin names.
+  CLanguageDialog(const QString& language, bool latinConstellationNames, QWidget* parent);
   // The language chosen: a locale name, or empty for the system's.
   QString Language() const;
+  bool LatinConstellationNames() const;
 
  private:
   QComboBox* languages_ = nullptr;
+  QCheckBox* latinNames_ = nullptr;
 };

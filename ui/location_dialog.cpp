@@ -27,6 +27,7 @@
 #include "sky/places.h"
 #include "sky/sky_doc.h"
 #include "ui/night_vision.h"
+#include "ui/screen_text.h"
 
 namespace {
 
@@ -234,7 +235,10 @@ CLocationDialog::CLocationDialog(CSkyDoc& doc, CSkyView& view, CMessenger& messa
   search_->setObjectName("CitySearch");
   search_->setClearButtonEnabled(true);
   search_->setPlaceholderText(
-      tr("Type part of a name (%1 places)").arg(doc_.Catalogues.Places.size()));
+      tr("Type part of a name (%n places)", "", static_cast<int>(doc_.Catalogues.Places.size())));
+  // Room for the whole prompt, which runs longer in some languages.
+  search_->setMinimumWidth(search_->fontMetrics().horizontalAdvance(search_->placeholderText()) +
+                           search_->fontMetrics().height() * 3);
   auto* searchLabel = new QLabel(tr("Fin&d:"), this);
   searchLabel->setBuddy(search_);
   connect(search_, &QLineEdit::textChanged, this, &CLocationDialog::FillCities);
@@ -352,7 +356,7 @@ ui::LocationFields CLocationDialog::Fields() const {
   f.LongDeg = longDeg_->text().toStdString();
   f.LongMin = longMin_->text().toStdString();
   f.EW = ew_->Hemisphere().toStdString();
-  f.TimeZone = timeZone_->text().toStdString();
+  f.TimeZone = ui::TypedNumber(timeZone_->text());
   f.ZoneId = zoneId_;
   return f;
 }
@@ -367,7 +371,7 @@ void CLocationDialog::ShowCoordinates(const ui::LocationFields& f) {
   longDeg_->setText(QtText(f.LongDeg));
   longMin_->setText(QtText(f.LongMin));
   ew_->SetHemisphere(QtText(f.EW));
-  timeZone_->setText(QtText(f.TimeZone));
+  timeZone_->setText(ui::ScreenNumber(f.TimeZone));
   SetZone(f.ZoneId);
 }
 

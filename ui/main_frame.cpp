@@ -236,7 +236,7 @@ void CMainFrame::CreateMenus() {
 }
 
 void CMainFrame::CreateToolBars() {
-  mainToolBar_ = addToolBar(QStringLiteral("Main"));
+  mainToolBar_ = addToolBar(tr("Main toolbar"));
   mainToolBar_->setObjectName("MainToolBar");
   mainToolBar_->setIconSize(QSize(16, 16));
   mainToolBar_->setAllowedAreas(Qt::TopToolBarArea | Qt::BottomToolBarArea);
@@ -297,7 +297,7 @@ void CMainFrame::CreateToolBars() {
           &CMainFrame::FocusFindBox);
 
   // The navigation buttons dock beside the main toolbar, on the same line.
-  navigationToolBar_ = addToolBar(QStringLiteral("Navigation"));
+  navigationToolBar_ = addToolBar(tr("Navigation"));
   navigationToolBar_->setObjectName("NavigationToolBar");
   navigationToolBar_->setIconSize(QSize(16, 15));
   navigationToolBar_->setAllowedAreas(Qt::TopToolBarArea | Qt::BottomToolBarArea);

@@ -12,8 +12,9 @@
 namespace ui {
 namespace {
 
-// The contexts of the fixed texts the cards and the night ahead show.
-constexpr const char* kContexts[] = {"res", "sky", "astro"};
+// The contexts of the fixed texts the cards, the night ahead and the
+// messages show.
+constexpr const char* kContexts[] = {"res", "sky", "astro", "print"};
 
 // The translation of a fixed text; empty when it has none.
 QString Fixed(const std::string& text) {
@@ -103,6 +104,14 @@ QString ScreenText(const std::string& text) {
   if (const QRegularExpressionMatch m = days.match(out); m.hasMatch())
     out = QCoreApplication::translate("ui", "%1 days").arg(m.captured(1));
   return out;
+}
+
+QString ScreenNumber(const std::string& number) {
+  return QtText(number).replace(QLatin1Char('.'), QLocale().decimalPoint());
+}
+
+std::string TypedNumber(const QString& typed) {
+  return QString(typed).replace(QLocale().decimalPoint(), QStringLiteral(".")).toStdString();
 }
 
 }  // namespace ui

@@ -22,4 +22,13 @@ QString TranslatedText(const std::string& text);
 // own. The scripts' JSON keeps the text as written.
 QString ScreenText(const std::string& text);
 
+// A number a form writes in the C locale, as the settings file keeps it
+// ("-5.5"), written in the locale's form for a field ("-5,5" in German).
+QString ScreenNumber(const std::string& number);
+
+// A number typed into a field, in the locale's form or the C locale's, as
+// the forms read it: the locale's decimal separator becomes a point ("1,5"
+// and "1.5" are both "1.5" in German).
+std::string TypedNumber(const QString& typed);
+
 }  // namespace ui

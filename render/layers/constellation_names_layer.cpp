@@ -2,12 +2,13 @@
 // their points, the baseline through them; a name at the window's edge is
 // moved inside it.
 #include <cmath>
-#include <string_view>
+#include <string>
 
 #include "render/bitmap_fonts.h"
 #include "render/frame.h"
 #include "render/gl.h"
 #include "render/label_space.h"
+#include "render/sky_names.h"
 #include "render/sky_renderer.h"
 #include "sky/sky_doc.h"
 
@@ -23,7 +24,8 @@ void DrawConstellationNames(const Frame& frame) {
   for (const ConstellationNameRecord& record : doc.Catalogues.ConstellationNames) {
     double x, y;
     if (!LabelPosition(doc, frame.View, record.RightAscension, record.Declination, x, y)) continue;
-    const std::string_view name = FixedText(record.Name);
+    const std::string name =
+        ConstellationLabel(doc.Settings(), std::string(FixedText(record.Name)));
     double left, baseline;
     if (!frame.Renderer.Labels().TakeCentred(x, {y}, ExtentOf(measure, name), left, baseline))
       continue;

@@ -1,6 +1,5 @@
 // The proper names of bright stars, the labels of deep-sky objects and the
 // Magellanic Clouds, and the compass letters.
-#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -17,6 +16,7 @@
 #include "render/frame.h"
 #include "render/gl.h"
 #include "render/label_space.h"
+#include "render/sky_names.h"
 #include "render/sky_renderer.h"
 #include "sky/deep_catalogues.h"
 #include "sky/drawing_rules.h"
@@ -285,17 +285,7 @@ namespace {
 
 // Every 45 degrees of HorizonPoints from the south through the east; the
 // intercardinal points from zoom 2 on.
-constexpr const char* kCompassLetters[] = {
-    QT_TRANSLATE_NOOP("CompassPoint", "S"), QT_TRANSLATE_NOOP("CompassPoint", "SE"),
-    QT_TRANSLATE_NOOP("CompassPoint", "E"), QT_TRANSLATE_NOOP("CompassPoint", "NE"),
-    QT_TRANSLATE_NOOP("CompassPoint", "N"), QT_TRANSLATE_NOOP("CompassPoint", "NW"),
-    QT_TRANSLATE_NOOP("CompassPoint", "W"), QT_TRANSLATE_NOOP("CompassPoint", "SW")};
 constexpr int kCompassStep = 9;
-
-// Compass point k in the window's language.
-std::string CompassLetter(int k) {
-  return LatinText(QCoreApplication::translate("CompassPoint", kCompassLetters[k]));
-}
 
 }  // namespace
 

@@ -11,9 +11,8 @@
 #include "render/display_list_ids.h"
 #include "render/frame.h"
 #include "render/gl.h"
+#include "render/sky_names.h"
 #include "render/sky_renderer.h"
-#include "res/qt_text.h"
-#include "res/strings.h"
 #include "sky/drawing_rules.h"
 #include "sky/sky_doc.h"
 
@@ -21,9 +20,6 @@ namespace render {
 namespace {
 
 constexpr float kThird = 1.0f / 3.0f;
-
-// The name of body `body` on the sky, in the window's language.
-std::string BodyLabel(int body) { return LatinText(QtString(res::IDS_BODY_NAME_FIRST + body)); }
 
 // A body's name stands this many pixels clear of its drawn radius, its
 // baseline this many below the body's point.

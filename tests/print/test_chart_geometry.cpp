@@ -215,6 +215,30 @@ TEST_F(ChartGeometry, AtZoomOneOnlyConstellationNamesAreWritten) {
   }
 }
 
+// The planets', compass points' and constellations' names come from the
+// names the chart is given (the window's language when printed).
+TEST_F(ChartGeometry, NamesComeFromTheNamesGiven) {
+  class CMarkedNames : public CChartNames {
+   public:
+    std::string Body(int body) const override { return "body " + std::to_string(body); }
+    std::string CompassPoint(int point) const override { return "point " + std::to_string(point); }
+    std::string Constellation(const std::string& latin) const override { return "<" + latin + ">"; }
+  };
+  CentreOn(5.6, 0);
+  doc_->Sky.Bodies[5].RightAscension = 5.5;  // Jupiter in the field
+  doc_->Sky.Bodies[5].Declination = 5;
+  const ChartDrawing chart = BuildChart(*doc_, kWidth, kHeight, 2, measure_, CMarkedNames());
+  const std::vector<std::string> constellations = TextsOf(chart, ChartLayer::ConstellationNames);
+  ASSERT_FALSE(constellations.empty());
+  for (const std::string& name : constellations)
+    EXPECT_TRUE(name.starts_with('<') && name.ends_with('>')) << name;
+  const std::vector<std::string> planets = TextsOf(chart, ChartLayer::PlanetNames);
+  EXPECT_NE(std::find(planets.begin(), planets.end(), "body 5"), planets.end());
+  // The program's own names when none are given.
+  const std::vector<std::string> plain = TextsOf(Chart(2), ChartLayer::PlanetNames);
+  EXPECT_NE(std::find(plain.begin(), plain.end(), "Jupiter"), plain.end());
+}
+
 TEST(StarRadius, FollowsTheTruncatedMagnitude) {
   const struct {
     double Magnitude;

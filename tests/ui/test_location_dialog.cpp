@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QStyle>
 #include <QStyleOptionSpinBox>
 
@@ -343,6 +344,29 @@ TEST_F(LocationDialogTest, TypedFieldsAreTakenWhenAllPass) {
   EXPECT_TRUE(messages_.Lines.empty());
   EXPECT_EQ(dialog_->result(), QDialog::Accepted);
   EXPECT_EQ(Place(), "My garden 33 27 S 70 40 W 5.500000");
+}
+
+// In German the time zone is typed and shown with a decimal comma (a point is
+// read too); the settings keep the number itself.
+TEST_F(LocationDialogTest, TimeZoneInTheLocalesForm) {
+  const QLocale before;
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  const struct {
+    const char* Typed;
+    double Kept;
+    const char* ShownAgain;
+  } kCases[] = {{"5,5", 5.5, "5,5"}, {"-3.5", -3.5, "-3,5"}, {"2", 2.0, "2,0"}};
+  for (const auto& c : kCases) {
+    dialog_ = std::make_unique<CLocationDialog>(*doc_, *view_, messages_, frame_);
+    ShowActive(dialog_.get());
+    Edit("TimeZone")->setText(QString::fromLatin1(c.Typed));
+    ClickOk();
+    EXPECT_TRUE(messages_.Lines.empty()) << c.Typed;
+    EXPECT_EQ(doc_->Settings().TimeZone, c.Kept) << c.Typed;
+    dialog_ = std::make_unique<CLocationDialog>(*doc_, *view_, messages_, frame_);
+    EXPECT_EQ(Edit("TimeZone")->text().trimmed(), QString::fromLatin1(c.ShownAgain)) << c.Typed;
+  }
+  QLocale::setDefault(before);
 }
 
 TEST_F(LocationDialogTest, ANameTypedAfterChoosingACityIsTheOneKept) {

@@ -3,20 +3,30 @@
 // JSON, which stays the same under any language.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
+#include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
+#include <QTest>
 #include <string>
 
 #include "app/translations.h"
 #include "astro/bodies.h"
+#include "print/chart_geometry.h"
 #include "render/bitmap_fonts.h"
+#include "render/sky_names.h"
 #include "res/command_ids.h"
 #include "res/strings.h"
+#include "sky/app_settings.h"
+#include "sky/constellation_names.h"
+#include "sky/sky_doc.h"
 #include "tests/child_process.h"
 #include "tests/main_window_fixture.h"
+#include "ui/find_box.h"
 #include "ui/language_dialog.h"
 #include "ui/message_box.h"
 #include "ui/object_cards.h"
@@ -46,9 +56,8 @@ TEST_F(GermanWindowTest, MenusCommandsAndStatusBar) {
   CMainFrame frame(*doc_, messages_);
   QStringList menus;
   for (const QAction* menu : frame.menuBar()->actions()) menus << menu->text();
-  EXPECT_EQ(menus,
-            QStringList({"&Datei", "&Ansicht", "&Einstellungen", "&Zeit", "Su&chen", "E&xtras",
-                         "&Hilfe"}));
+  EXPECT_EQ(menus, QStringList({"&Datei", "&Ansicht", "&Einstellungen", "&Zeit", "Su&chen",
+                                "E&xtras", "&Hilfe"}));
   const struct {
     int Id;
     const char* Text;
@@ -130,7 +139,7 @@ TEST_F(GermanWindowTest, MessagesComposedOutsideTheWindow) {
 }
 
 TEST_F(GermanWindowTest, LanguageDialogOffersTheSystemsAndEachTranslation) {
-  CLanguageDialog dialog(QStringLiteral("pt_BR"), nullptr);
+  CLanguageDialog dialog(QStringLiteral("pt_BR"), true, nullptr);
   auto* languages = dialog.findChild<QComboBox*>(QStringLiteral("Languages"));
   ASSERT_NE(languages, nullptr);
   QStringList codes, names;
@@ -144,7 +153,117 @@ TEST_F(GermanWindowTest, LanguageDialogOffersTheSystemsAndEachTranslation) {
   EXPECT_EQ(dialog.Language(), QStringLiteral("pt_BR"));  // the setting as it stands
   languages->setCurrentIndex(0);
   EXPECT_EQ(dialog.Language(), QString());  // the system's
-  EXPECT_EQ(CLanguageDialog(QStringLiteral("xx"), nullptr).Language(), QString());
+  EXPECT_EQ(CLanguageDialog(QStringLiteral("xx"), false, nullptr).Language(), QString());
+  auto* latin = dialog.findChild<QCheckBox*>(QStringLiteral("LatinConstellationNames"));
+  ASSERT_NE(latin, nullptr);
+  EXPECT_TRUE(latin->isChecked());
+  EXPECT_EQ(latin->text(), QString::fromUtf8("Sternbilder &lateinisch benennen"));
+  latin->setChecked(false);
+  EXPECT_FALSE(dialog.LatinConstellationNames());
+}
+
+// A card's numbers with the German decimal comma.
+TEST_F(GermanWindowTest, CardShowsDecimalComma) {
+  CBodyInfoDialog mars(*doc_, static_cast<int>(astro::Body::Mars), {}, messages_, nullptr);
+  const auto* magnitude = mars.findChild<QLabel*>(QStringLiteral("Control1054"));
+  ASSERT_NE(magnitude, nullptr);
+  EXPECT_TRUE(magnitude->text().contains(',')) << magnitude->text().toStdString();
+  EXPECT_FALSE(magnitude->text().contains('.')) << magnitude->text().toStdString();
+}
+
+// The constellations' names on the sky and the chart: German where German
+// has its own, Latin where it has none or the settings keep the Latin names.
+TEST_F(GermanWindowTest, ConstellationNamesInGermanOrLatin) {
+  const struct {
+    std::string Record;  // as cnames.bin spells it, in Latin-1
+    std::string German;  // as the labels draw it, in Latin-1
+  } kNames[] = {
+      {"Ursa Major",
+       "Gro\xDF"
+       "er B\xE4r"},
+      {"Bo\xF6tes",
+       "B\xE4renh\xFC"
+       "ter"},
+      {"Orion", "Orion"},
+      {"Serpens Cauda", "Schwanz der Schlange"},
+      {"Not a constellation", "Not a constellation"},
+  };
+  AppSettings settings;
+  for (const auto& n : kNames) {
+    settings.LatinConstellationNames = 0;
+    EXPECT_EQ(render::ConstellationLabel(settings, n.Record), n.German) << n.Record;
+    settings.LatinConstellationNames = 1;
+    EXPECT_EQ(render::ConstellationLabel(settings, n.Record), n.Record) << n.Record;
+  }
+  // Every name record of the catalogue has a name to translate.
+  for (const ConstellationNameRecord& record : doc_->Catalogues.ConstellationNames)
+    EXPECT_NE(sky::ConstellationNameText(render::FixedText(record.Name)), nullptr) << record.Name;
+  // The chart's names without the window: the program's own English and Latin.
+  const print::CChartNames plain;
+  EXPECT_EQ(plain.Constellation("Ursa Major"), "Ursa Major");
+  EXPECT_EQ(plain.CompassPoint(4), "N");
+  EXPECT_EQ(plain.Body(static_cast<int>(astro::Body::Moon)), "Moon");
+  EXPECT_EQ(render::CompassLetter(4), "N");
+  EXPECT_EQ(render::CompassLetter(2), "O");  // Ost
+  EXPECT_EQ(render::BodyLabel(static_cast<int>(astro::Body::Moon)), "Mond");
+}
+
+// The find box finds a constellation by its German name too.
+TEST_F(GermanWindowTest, FindBoxFindsTheGermanName) {
+  const struct {
+    const char* Typed;
+    const char* First;
+  } kCases[] = {{"Kleiner B", "Ursa Minor"},
+                {"jungfr", "Virgo"},
+                {"Steinb", "Capricorn"},
+                {"Ursa Ma", "Ursa Major"}};
+  for (const auto& c : kCases) {
+    CFindBox box(
+        *doc_, messages_, [] {}, nullptr);
+    QTest::keyClicks(&box, QString::fromLatin1(c.Typed));  // typed: ASCII only
+    const QAbstractItemModel* rows = box.findChild<QCompleter*>()->model();
+    ASSERT_GT(rows->rowCount(), 0) << c.Typed;
+    EXPECT_TRUE(rows->index(0, 0).data().toString().startsWith(QString::fromUtf8(c.First)))
+        << c.Typed << ": " << rows->index(0, 0).data().toString().toStdString();
+  }
+}
+
+// The altitude plot's words in German, its numbers with a decimal comma.
+TEST_F(GermanWindowTest, AltitudePlotWords) {
+  const struct {
+    const char* Core;
+    const char* Shown;
+  } kTexts[] = {
+      {"Moon", "Mond"},
+      {"Civil twilight", "Bürgerliche Dämmerung"},
+      {"the file name must end in .png or .svg", "der Dateiname muss auf .png oder .svg enden"},
+  };
+  for (const auto& t : kTexts)
+    EXPECT_EQ(ui::TranslatedText(t.Core), QString::fromUtf8(t.Shown)) << t.Core;
+}
+
+// Polish counts take one of three forms.
+TEST(PolishPlurals, ThreeForms) {
+  int argc = 1;
+  char name[] = "test";
+  char* argv[] = {name, nullptr};
+  QCoreApplication app(argc, argv);
+  CTranslations polish;
+  polish.Install(QStringLiteral(STELLIX_TRANSLATIONS_DIR), QStringLiteral("pl"));
+  const char* const kSource =
+      "%n orbital elements were read; they are kept in \"%1\" for the next start.";
+  const struct {
+    int Count;
+    const char* Word;
+  } kCases[] = {{1, "1 zestaw "},     {2, "2 zestawy "},   {4, "4 zestawy "},   {5, "5 zestawów "},
+                {12, "12 zestawów "}, {22, "22 zestawy "}, {25, "25 zestawów "}};
+  for (const auto& c : kCases) {
+    const QString text =
+        QCoreApplication::translate("CDialogCommands", kSource, "", c.Count).arg("elements.tab");
+    EXPECT_TRUE(text.contains(QString::fromUtf8(c.Word))) << c.Count << ": " << text.toStdString();
+  }
+  CTranslations english;
+  english.Install({}, QStringLiteral("C"));
 }
 
 // The sky's labels are drawn in the fonts' Latin-1.
@@ -173,8 +292,8 @@ TEST(TranslatedProgram, JsonIsTheSameInEveryLanguage) {
   dir.Write("english.INI", "");
   dir.Write("german.INI", "[Settings]\nLanguage=de\n");
   const std::string options = " --datetime 2026-12-05T21:30:00 --settings ";
-  for (const std::string face :
-       {"--info Mars", "--info M31", "--ephemeris", "--almanac", "--find 'm 3'"}) {
+  for (const std::string face : {"--info Mars", "--info M31", "--ephemeris", "--almanac",
+                                 "--find 'm 3'", "--find 'ursa maj'", "--info Alkaid"}) {
     std::string outputs[2];
     for (int german = 0; german < 2; ++german) {
       const ChildRun run =

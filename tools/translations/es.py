@@ -186,8 +186,10 @@ TEXTS = {
         "horas por delante de Greenwich",
     "Time zone rules:":
         "Reglas de la zona horaria:",
-    "Type part of a name (%1 places)":
-        "Escriba parte de un nombre (%1 lugares)",
+    "Type part of a name (%n places)": [
+        "Escriba parte de un nombre (%n lugar)",
+        "Escriba parte de un nombre (%n lugares)",
+    ],
     "Fin&d:":
         "Bus&car:",
     "&Select location":
@@ -968,8 +970,10 @@ TEXTS = {
         "%s años",
     "No orbital elements were imported: %s   ":
         "No se importó ningún elemento orbital: %s   ",
-    "%s orbital elements were read; they are kept in \"%s\" for the next start.   ":
-        "Se leyeron %s elementos orbitales; se guardan en «%s» para el próximo inicio.   ",
+    "%n orbital elements were read; they are kept in \"%1\" for the next start.": [
+        "Se leyó %n elemento orbital; se guarda en «%1» para el próximo inicio.",
+        "Se leyeron %n elementos orbitales; se guardan en «%1» para el próximo inicio.",
+    ],
     "The orbital elements could not be kept in \"%s\": %s   ":
         "No se pudieron guardar los elementos orbitales en «%s»: %s   ",
     "%s: the file cannot be read":
@@ -1111,3 +1115,105 @@ TEXTS = {
     "Keep the telescope's place at the middle of the view\nFollow the telescope":
         "Mantener la posición del telescopio en el centro de la vista\nSeguir el telescopio",
 }
+
+# The constellations in the language's own names; those not listed keep
+# their Latin names (tools/fill_translations.py).
+TEXTS.update({
+    "Andromeda": "Andrómeda",
+    "Antlia": "Máquina Neumática",
+    "Apus": "Ave del Paraíso",
+    "Aquarius": "Acuario",
+    "Aquila": "Águila",
+    "Ara": "Altar",
+    "Boötes": "Boyero",
+    "Caelum": "Cincel",
+    "Camelopardalis": "Jirafa",
+    "Cancer": "Cáncer",
+    "Canes Venatici": "Perros de Caza",
+    "Canis Major": "Can Mayor",
+    "Canis Minor": "Can Menor",
+    "Capricornus": "Capricornio",
+    "Carina": "Quilla",
+    "Cassiopeia": "Casiopea",
+    "Centaurus": "Centauro",
+    "Cepheus": "Cefeo",
+    "Cetus": "Ballena",
+    "Chamaeleon": "Camaleón",
+    "Circinus": "Compás",
+    "Columba": "Paloma",
+    "Coma Berenices": "Cabellera de Berenice",
+    "Corona Austrina": "Corona Austral",
+    "Corona Borealis": "Corona Boreal",
+    "Corvus": "Cuervo",
+    "Crater": "Copa",
+    "Crux": "Cruz del Sur",
+    "Cygnus": "Cisne",
+    "Delphinus": "Delfín",
+    "Draco": "Dragón",
+    "Equuleus": "Caballito",
+    "Eridanus": "Erídano",
+    "Fornax": "Horno",
+    "Gemini": "Géminis",
+    "Grus": "Grulla",
+    "Hercules": "Hércules",
+    "Horologium": "Reloj",
+    "Hydra": "Hidra",
+    "Hydrus": "Hidra Macho",
+    "Indus": "Indio",
+    "Lacerta": "Lagarto",
+    "Leo Minor": "León Menor",
+    "Lepus": "Liebre",
+    "Lupus": "Lobo",
+    "Lynx": "Lince",
+    "Lyra": "Lira",
+    "Mensa": "Mesa",
+    "Microscopium": "Microscopio",
+    "Monoceros": "Unicornio",
+    "Musca": "Mosca",
+    "Norma": "Escuadra",
+    "Octans": "Octante",
+    "Ophiuchus": "Ofiuco",
+    "Orion": "Orión",
+    "Pegasus": "Pegaso",
+    "Perseus": "Perseo",
+    "Phoenix": "Fénix",
+    "Pictor": "Pintor",
+    "Pisces": "Piscis",
+    "Piscis Austrinus": "Pez Austral",
+    "Puppis": "Popa",
+    "Pyxis": "Brújula",
+    "Reticulum": "Retículo",
+    "Sagitta": "Flecha",
+    "Sagittarius": "Sagitario",
+    "Scorpius": "Escorpio",
+    "Sculptor": "Escultor",
+    "Scutum": "Escudo",
+    "Serpens Caput": "Cabeza de la Serpiente",
+    "Serpens Cauda": "Cola de la Serpiente",
+    "Sextans": "Sextante",
+    "Taurus": "Tauro",
+    "Telescopium": "Telescopio",
+    "Triangulum": "Triángulo",
+    "Triangulum Australe": "Triángulo Austral",
+    "Tucana": "Tucán",
+    "Ursa Major": "Osa Mayor",
+    "Ursa Minor": "Osa Menor",
+    "Volans": "Pez Volador",
+    "Vulpecula": "Zorra",
+})
+
+# The toolbar's name, the Latin constellation names' switch and the plot's and PDF's faults.
+TEXTS.update({
+    "Main toolbar":
+        "Barra de herramientas principal",
+    "Name the constellations in &Latin":
+        "Nombrar las constelaciones en &latín",
+    "The sky and the printed chart name the constellations in Latin instead of the window's language. Takes effect at once.":
+        "El cielo y la carta impresa nombran las constelaciones en latín en lugar del idioma de la ventana. Surte efecto al instante.",
+    "the file name must end in .png or .svg":
+        "el nombre del archivo debe terminar en .png o .svg",
+    "the drawing could not be made":
+        "no se pudo hacer el dibujo",
+    "the PDF could not be started":
+        "no se pudo empezar el PDF",
+})

@@ -186,8 +186,10 @@ TEXTS = {
         "heures d'avance sur Greenwich",
     "Time zone rules:":
         "Règles du fuseau horaire :",
-    "Type part of a name (%1 places)":
-        "Tapez une partie d'un nom (%1 lieux)",
+    "Type part of a name (%n places)": [
+        "Tapez une partie d'un nom (%n lieu)",
+        "Tapez une partie d'un nom (%n lieux)",
+    ],
     "Fin&d:":
         "Rec&hercher :",
     "&Select location":
@@ -968,8 +970,10 @@ TEXTS = {
         "%s ans",
     "No orbital elements were imported: %s   ":
         "Aucun élément orbital importé : %s   ",
-    "%s orbital elements were read; they are kept in \"%s\" for the next start.   ":
-        "%s éléments orbitaux lus ; ils sont conservés dans « %s » pour le prochain démarrage.   ",
+    "%n orbital elements were read; they are kept in \"%1\" for the next start.": [
+        "%n élément orbital lu ; il est conservé dans « %1 » pour le prochain démarrage.",
+        "%n éléments orbitaux lus ; ils sont conservés dans « %1 » pour le prochain démarrage.",
+    ],
     "The orbital elements could not be kept in \"%s\": %s   ":
         "Les éléments orbitaux n'ont pas pu être conservés dans « %s » : %s   ",
     "%s: the file cannot be read":
@@ -1111,3 +1115,110 @@ TEXTS = {
     "Keep the telescope's place at the middle of the view\nFollow the telescope":
         "Garder la position du télescope au centre de la vue\nSuivre le télescope",
 }
+
+# The constellations in the language's own names; those not listed keep
+# their Latin names (tools/fill_translations.py).
+TEXTS.update({
+    "Andromeda": "Andromède",
+    "Antlia": "Machine pneumatique",
+    "Apus": "Oiseau de paradis",
+    "Aquarius": "Verseau",
+    "Aquila": "Aigle",
+    "Ara": "Autel",
+    "Aries": "Bélier",
+    "Auriga": "Cocher",
+    "Boötes": "Bouvier",
+    "Caelum": "Burin",
+    "Camelopardalis": "Girafe",
+    "Canes Venatici": "Chiens de chasse",
+    "Canis Major": "Grand Chien",
+    "Canis Minor": "Petit Chien",
+    "Capricornus": "Capricorne",
+    "Carina": "Carène",
+    "Cassiopeia": "Cassiopée",
+    "Centaurus": "Centaure",
+    "Cepheus": "Céphée",
+    "Cetus": "Baleine",
+    "Chamaeleon": "Caméléon",
+    "Circinus": "Compas",
+    "Columba": "Colombe",
+    "Coma Berenices": "Chevelure de Bérénice",
+    "Corona Austrina": "Couronne australe",
+    "Corona Borealis": "Couronne boréale",
+    "Corvus": "Corbeau",
+    "Crater": "Coupe",
+    "Crux": "Croix du Sud",
+    "Cygnus": "Cygne",
+    "Delphinus": "Dauphin",
+    "Dorado": "Dorade",
+    "Draco": "Dragon",
+    "Equuleus": "Petit Cheval",
+    "Eridanus": "Éridan",
+    "Fornax": "Fourneau",
+    "Gemini": "Gémeaux",
+    "Grus": "Grue",
+    "Hercules": "Hercule",
+    "Horologium": "Horloge",
+    "Hydra": "Hydre",
+    "Hydrus": "Hydre mâle",
+    "Indus": "Indien",
+    "Lacerta": "Lézard",
+    "Leo": "Lion",
+    "Leo Minor": "Petit Lion",
+    "Lepus": "Lièvre",
+    "Libra": "Balance",
+    "Lupus": "Loup",
+    "Lyra": "Lyre",
+    "Mensa": "Table",
+    "Microscopium": "Microscope",
+    "Monoceros": "Licorne",
+    "Musca": "Mouche",
+    "Norma": "Règle",
+    "Octans": "Octant",
+    "Ophiuchus": "Serpentaire",
+    "Pavo": "Paon",
+    "Pegasus": "Pégase",
+    "Perseus": "Persée",
+    "Phoenix": "Phénix",
+    "Pictor": "Peintre",
+    "Pisces": "Poissons",
+    "Piscis Austrinus": "Poisson austral",
+    "Puppis": "Poupe",
+    "Pyxis": "Boussole",
+    "Reticulum": "Réticule",
+    "Sagitta": "Flèche",
+    "Sagittarius": "Sagittaire",
+    "Scorpius": "Scorpion",
+    "Sculptor": "Sculpteur",
+    "Scutum": "Écu de Sobieski",
+    "Serpens Caput": "Tête du Serpent",
+    "Serpens Cauda": "Queue du Serpent",
+    "Sextans": "Sextant",
+    "Taurus": "Taureau",
+    "Telescopium": "Télescope",
+    "Triangulum": "Triangle",
+    "Triangulum Australe": "Triangle austral",
+    "Tucana": "Toucan",
+    "Ursa Major": "Grande Ourse",
+    "Ursa Minor": "Petite Ourse",
+    "Vela": "Voiles",
+    "Virgo": "Vierge",
+    "Volans": "Poisson volant",
+    "Vulpecula": "Petit Renard",
+})
+
+# The toolbar's name, the Latin constellation names' switch and the plot's and PDF's faults.
+TEXTS.update({
+    "Main toolbar":
+        "Barre d'outils principale",
+    "Name the constellations in &Latin":
+        "Nommer les constellations en &latin",
+    "The sky and the printed chart name the constellations in Latin instead of the window's language. Takes effect at once.":
+        "Le ciel et la carte imprimée nomment les constellations en latin au lieu de la langue de la fenêtre. Prend effet immédiatement.",
+    "the file name must end in .png or .svg":
+        "le nom du fichier doit finir par .png ou .svg",
+    "the drawing could not be made":
+        "le dessin n'a pas pu être fait",
+    "the PDF could not be started":
+        "le PDF n'a pas pu être commencé",
+})

@@ -186,8 +186,10 @@ TEXTS = {
         "ore avanti rispetto a Greenwich",
     "Time zone rules:":
         "Regole del fuso orario:",
-    "Type part of a name (%1 places)":
-        "Scrivi parte di un nome (%1 luoghi)",
+    "Type part of a name (%n places)": [
+        "Scrivi parte di un nome (%n luogo)",
+        "Scrivi parte di un nome (%n luoghi)",
+    ],
     "Fin&d:":
         "Tr&ova:",
     "&Select location":
@@ -968,8 +970,10 @@ TEXTS = {
         "%s anni",
     "No orbital elements were imported: %s   ":
         "Nessun elemento orbitale importato: %s   ",
-    "%s orbital elements were read; they are kept in \"%s\" for the next start.   ":
-        "%s elementi orbitali letti; sono conservati in «%s» per il prossimo avvio.   ",
+    "%n orbital elements were read; they are kept in \"%1\" for the next start.": [
+        "%n elemento orbitale letto; è conservato in «%1» per il prossimo avvio.",
+        "%n elementi orbitali letti; sono conservati in «%1» per il prossimo avvio.",
+    ],
     "The orbital elements could not be kept in \"%s\": %s   ":
         "Impossibile conservare gli elementi orbitali in «%s»: %s   ",
     "%s: the file cannot be read":
@@ -1111,3 +1115,108 @@ TEXTS = {
     "Keep the telescope's place at the middle of the view\nFollow the telescope":
         "Mantieni la posizione del telescopio al centro della vista\nSegui il telescopio",
 }
+
+# The constellations in the language's own names; those not listed keep
+# their Latin names (tools/fill_translations.py).
+TEXTS.update({
+    "Antlia": "Macchina Pneumatica",
+    "Apus": "Uccello del Paradiso",
+    "Aquarius": "Acquario",
+    "Ara": "Altare",
+    "Aries": "Ariete",
+    "Boötes": "Boote",
+    "Caelum": "Bulino",
+    "Camelopardalis": "Giraffa",
+    "Cancer": "Cancro",
+    "Canes Venatici": "Cani da Caccia",
+    "Canis Major": "Cane Maggiore",
+    "Canis Minor": "Cane Minore",
+    "Capricornus": "Capricorno",
+    "Carina": "Carena",
+    "Cassiopeia": "Cassiopea",
+    "Centaurus": "Centauro",
+    "Cepheus": "Cefeo",
+    "Cetus": "Balena",
+    "Chamaeleon": "Camaleonte",
+    "Circinus": "Compasso",
+    "Columba": "Colomba",
+    "Coma Berenices": "Chioma di Berenice",
+    "Corona Austrina": "Corona Australe",
+    "Corona Borealis": "Corona Boreale",
+    "Corvus": "Corvo",
+    "Crater": "Cratere",
+    "Crux": "Croce del Sud",
+    "Cygnus": "Cigno",
+    "Delphinus": "Delfino",
+    "Draco": "Dragone",
+    "Equuleus": "Cavallino",
+    "Eridanus": "Eridano",
+    "Fornax": "Fornace",
+    "Gemini": "Gemelli",
+    "Grus": "Gru",
+    "Hercules": "Ercole",
+    "Horologium": "Orologio",
+    "Hydra": "Idra",
+    "Hydrus": "Idra Maschio",
+    "Indus": "Indiano",
+    "Lacerta": "Lucertola",
+    "Leo": "Leone",
+    "Leo Minor": "Leone Minore",
+    "Lepus": "Lepre",
+    "Libra": "Bilancia",
+    "Lupus": "Lupo",
+    "Lynx": "Lince",
+    "Lyra": "Lira",
+    "Microscopium": "Microscopio",
+    "Monoceros": "Unicorno",
+    "Musca": "Mosca",
+    "Norma": "Regolo",
+    "Octans": "Ottante",
+    "Ophiuchus": "Ofiuco",
+    "Orion": "Orione",
+    "Pavo": "Pavone",
+    "Pegasus": "Pegaso",
+    "Perseus": "Perseo",
+    "Phoenix": "Fenice",
+    "Pictor": "Pittore",
+    "Pisces": "Pesci",
+    "Piscis Austrinus": "Pesce Australe",
+    "Puppis": "Poppa",
+    "Pyxis": "Bussola",
+    "Reticulum": "Reticolo",
+    "Sagitta": "Freccia",
+    "Sagittarius": "Sagittario",
+    "Scorpius": "Scorpione",
+    "Sculptor": "Scultore",
+    "Scutum": "Scudo",
+    "Serpens Caput": "Testa del Serpente",
+    "Serpens Cauda": "Coda del Serpente",
+    "Sextans": "Sestante",
+    "Taurus": "Toro",
+    "Telescopium": "Telescopio",
+    "Triangulum": "Triangolo",
+    "Triangulum Australe": "Triangolo Australe",
+    "Tucana": "Tucano",
+    "Ursa Major": "Orsa Maggiore",
+    "Ursa Minor": "Orsa Minore",
+    "Vela": "Vele",
+    "Virgo": "Vergine",
+    "Volans": "Pesce Volante",
+    "Vulpecula": "Volpetta",
+})
+
+# The toolbar's name, the Latin constellation names' switch and the plot's and PDF's faults.
+TEXTS.update({
+    "Main toolbar":
+        "Barra degli strumenti principale",
+    "Name the constellations in &Latin":
+        "Nomi delle costellazioni in &latino",
+    "The sky and the printed chart name the constellations in Latin instead of the window's language. Takes effect at once.":
+        "Il cielo e la carta stampata chiamano le costellazioni in latino invece che nella lingua della finestra. Ha effetto subito.",
+    "the file name must end in .png or .svg":
+        "il nome del file deve finire in .png o .svg",
+    "the drawing could not be made":
+        "non è stato possibile fare il disegno",
+    "the PDF could not be started":
+        "non è stato possibile iniziare il PDF",
+})

@@ -186,8 +186,11 @@ TEXTS = {
         "godzin przed Greenwich",
     "Time zone rules:":
         "Reguły strefy czasowej:",
-    "Type part of a name (%1 places)":
-        "Wpisz część nazwy (%1 miejscowości)",
+    "Type part of a name (%n places)": [
+        "Wpisz część nazwy (%n miejscowość)",
+        "Wpisz część nazwy (%n miejscowości)",
+        "Wpisz część nazwy (%n miejscowości)",
+    ],
     "Fin&d:":
         "Zn&ajdź:",
     "&Select location":
@@ -968,8 +971,11 @@ TEXTS = {
         "%s roku",
     "No orbital elements were imported: %s   ":
         "Nie zaimportowano żadnych elementów orbitalnych: %s   ",
-    "%s orbital elements were read; they are kept in \"%s\" for the next start.   ":
-        "Wczytano elementy orbitalne (%s); zostaną zachowane w „%s” na następne uruchomienie.   ",
+    "%n orbital elements were read; they are kept in \"%1\" for the next start.": [
+        "Wczytano %n zestaw elementów orbitalnych; zostanie zachowany w „%1” na następne uruchomienie.",
+        "Wczytano %n zestawy elementów orbitalnych; zostaną zachowane w „%1” na następne uruchomienie.",
+        "Wczytano %n zestawów elementów orbitalnych; zostaną zachowane w „%1” na następne uruchomienie.",
+    ],
     "The orbital elements could not be kept in \"%s\": %s   ":
         "Nie udało się zachować elementów orbitalnych w „%s”: %s   ",
     "%s: the file cannot be read":
@@ -1111,3 +1117,110 @@ TEXTS = {
     "Keep the telescope's place at the middle of the view\nFollow the telescope":
         "Utrzymuj położenie teleskopu na środku widoku\nŚledź teleskop",
 }
+
+# The constellations in the language's own names; those not listed keep
+# their Latin names (tools/fill_translations.py).
+TEXTS.update({
+    "Antlia": "Pompa",
+    "Apus": "Ptak Rajski",
+    "Aquarius": "Wodnik",
+    "Aquila": "Orzeł",
+    "Ara": "Ołtarz",
+    "Aries": "Baran",
+    "Auriga": "Woźnica",
+    "Boötes": "Wolarz",
+    "Caelum": "Rylec",
+    "Camelopardalis": "Żyrafa",
+    "Cancer": "Rak",
+    "Canes Venatici": "Psy Gończe",
+    "Canis Major": "Wielki Pies",
+    "Canis Minor": "Mały Pies",
+    "Capricornus": "Koziorożec",
+    "Carina": "Kil",
+    "Cassiopeia": "Kasjopeja",
+    "Centaurus": "Centaur",
+    "Cepheus": "Cefeusz",
+    "Cetus": "Wieloryb",
+    "Chamaeleon": "Kameleon",
+    "Circinus": "Cyrkiel",
+    "Columba": "Gołąb",
+    "Coma Berenices": "Warkocz Bereniki",
+    "Corona Austrina": "Korona Południowa",
+    "Corona Borealis": "Korona Północna",
+    "Corvus": "Kruk",
+    "Crater": "Puchar",
+    "Crux": "Krzyż Południa",
+    "Cygnus": "Łabędź",
+    "Delphinus": "Delfin",
+    "Dorado": "Złota Ryba",
+    "Draco": "Smok",
+    "Equuleus": "Źrebię",
+    "Eridanus": "Erydan",
+    "Fornax": "Piec",
+    "Gemini": "Bliźnięta",
+    "Grus": "Żuraw",
+    "Hercules": "Herkules",
+    "Horologium": "Zegar",
+    "Hydrus": "Wąż Wodny",
+    "Indus": "Indianin",
+    "Lacerta": "Jaszczurka",
+    "Leo": "Lew",
+    "Leo Minor": "Mały Lew",
+    "Lepus": "Zając",
+    "Libra": "Waga",
+    "Lupus": "Wilk",
+    "Lynx": "Ryś",
+    "Lyra": "Lutnia",
+    "Mensa": "Góra Stołowa",
+    "Microscopium": "Mikroskop",
+    "Monoceros": "Jednorożec",
+    "Musca": "Mucha",
+    "Norma": "Węgielnica",
+    "Octans": "Oktant",
+    "Ophiuchus": "Wężownik",
+    "Pavo": "Paw",
+    "Pegasus": "Pegaz",
+    "Perseus": "Perseusz",
+    "Phoenix": "Feniks",
+    "Pictor": "Malarz",
+    "Pisces": "Ryby",
+    "Piscis Austrinus": "Ryba Południowa",
+    "Puppis": "Rufa",
+    "Pyxis": "Kompas",
+    "Reticulum": "Sieć",
+    "Sagitta": "Strzała",
+    "Sagittarius": "Strzelec",
+    "Scorpius": "Skorpion",
+    "Sculptor": "Rzeźbiarz",
+    "Scutum": "Tarcza",
+    "Serpens Caput": "Głowa Węża",
+    "Serpens Cauda": "Ogon Węża",
+    "Sextans": "Sekstant",
+    "Taurus": "Byk",
+    "Telescopium": "Luneta",
+    "Triangulum": "Trójkąt",
+    "Triangulum Australe": "Trójkąt Południowy",
+    "Tucana": "Tukan",
+    "Ursa Major": "Wielka Niedźwiedzica",
+    "Ursa Minor": "Mała Niedźwiedzica",
+    "Vela": "Żagiel",
+    "Virgo": "Panna",
+    "Volans": "Ryba Latająca",
+    "Vulpecula": "Lisek",
+})
+
+# The toolbar's name, the Latin constellation names' switch and the plot's and PDF's faults.
+TEXTS.update({
+    "Main toolbar":
+        "Główny pasek narzędzi",
+    "Name the constellations in &Latin":
+        "Nazwy gwiazdozbiorów po &łacinie",
+    "The sky and the printed chart name the constellations in Latin instead of the window's language. Takes effect at once.":
+        "Niebo i drukowana mapa podają nazwy gwiazdozbiorów po łacinie zamiast w języku okna. Działa od razu.",
+    "the file name must end in .png or .svg":
+        "nazwa pliku musi kończyć się na .png lub .svg",
+    "the drawing could not be made":
+        "nie udało się wykonać rysunku",
+    "the PDF could not be started":
+        "nie udało się rozpocząć pliku PDF",
+})

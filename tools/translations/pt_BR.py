@@ -186,8 +186,10 @@ TEXTS = {
         "horas à frente de Greenwich",
     "Time zone rules:":
         "Regras do fuso horário:",
-    "Type part of a name (%1 places)":
-        "Digite parte de um nome (%1 lugares)",
+    "Type part of a name (%n places)": [
+        "Digite parte de um nome (%n lugar)",
+        "Digite parte de um nome (%n lugares)",
+    ],
     "Fin&d:":
         "Loc&alizar:",
     "&Select location":
@@ -968,8 +970,10 @@ TEXTS = {
         "%s anos",
     "No orbital elements were imported: %s   ":
         "Nenhum elemento orbital foi importado: %s   ",
-    "%s orbital elements were read; they are kept in \"%s\" for the next start.   ":
-        "%s elementos orbitais foram lidos; eles ficam guardados em \"%s\" para a próxima inicialização.   ",
+    "%n orbital elements were read; they are kept in \"%1\" for the next start.": [
+        "%n elemento orbital foi lido; ele fica guardado em \"%1\" para a próxima inicialização.",
+        "%n elementos orbitais foram lidos; eles ficam guardados em \"%1\" para a próxima inicialização.",
+    ],
     "The orbital elements could not be kept in \"%s\": %s   ":
         "Não foi possível guardar os elementos orbitais em \"%s\": %s   ",
     "%s: the file cannot be read":
@@ -1111,3 +1115,110 @@ TEXTS = {
     "Keep the telescope's place at the middle of the view\nFollow the telescope":
         "Manter a posição do telescópio no centro da vista\nSeguir o telescópio",
 }
+
+# The constellations in the language's own names; those not listed keep
+# their Latin names (tools/fill_translations.py).
+TEXTS.update({
+    "Andromeda": "Andrômeda",
+    "Antlia": "Máquina Pneumática",
+    "Apus": "Ave-do-Paraíso",
+    "Aquarius": "Aquário",
+    "Aquila": "Águia",
+    "Ara": "Altar",
+    "Aries": "Áries",
+    "Auriga": "Cocheiro",
+    "Boötes": "Boieiro",
+    "Caelum": "Buril",
+    "Camelopardalis": "Girafa",
+    "Cancer": "Câncer",
+    "Canes Venatici": "Cães de Caça",
+    "Canis Major": "Cão Maior",
+    "Canis Minor": "Cão Menor",
+    "Capricornus": "Capricórnio",
+    "Carina": "Quilha",
+    "Centaurus": "Centauro",
+    "Cepheus": "Cefeu",
+    "Cetus": "Baleia",
+    "Chamaeleon": "Camaleão",
+    "Circinus": "Compasso",
+    "Columba": "Pomba",
+    "Coma Berenices": "Cabeleira de Berenice",
+    "Corona Austrina": "Coroa Austral",
+    "Corona Borealis": "Coroa Boreal",
+    "Corvus": "Corvo",
+    "Crater": "Taça",
+    "Crux": "Cruzeiro do Sul",
+    "Cygnus": "Cisne",
+    "Delphinus": "Golfinho",
+    "Dorado": "Dourado",
+    "Draco": "Dragão",
+    "Equuleus": "Cavalo Menor",
+    "Eridanus": "Erídano",
+    "Fornax": "Fornalha",
+    "Gemini": "Gêmeos",
+    "Grus": "Grou",
+    "Hercules": "Hércules",
+    "Horologium": "Relógio",
+    "Hydra": "Hidra",
+    "Hydrus": "Hidra Macho",
+    "Indus": "Índio",
+    "Lacerta": "Lagarto",
+    "Leo": "Leão",
+    "Leo Minor": "Leão Menor",
+    "Lepus": "Lebre",
+    "Lupus": "Lobo",
+    "Lynx": "Lince",
+    "Lyra": "Lira",
+    "Mensa": "Mesa",
+    "Microscopium": "Microscópio",
+    "Monoceros": "Unicórnio",
+    "Musca": "Mosca",
+    "Norma": "Esquadro",
+    "Octans": "Oitante",
+    "Ophiuchus": "Ofiúco",
+    "Orion": "Órion",
+    "Pavo": "Pavão",
+    "Pegasus": "Pégaso",
+    "Perseus": "Perseu",
+    "Phoenix": "Fênix",
+    "Pictor": "Pintor",
+    "Pisces": "Peixes",
+    "Piscis Austrinus": "Peixe Austral",
+    "Puppis": "Popa",
+    "Pyxis": "Bússola",
+    "Reticulum": "Retículo",
+    "Sagitta": "Flecha",
+    "Sagittarius": "Sagitário",
+    "Scorpius": "Escorpião",
+    "Sculptor": "Escultor",
+    "Scutum": "Escudo",
+    "Serpens Caput": "Cabeça da Serpente",
+    "Serpens Cauda": "Cauda da Serpente",
+    "Sextans": "Sextante",
+    "Taurus": "Touro",
+    "Telescopium": "Telescópio",
+    "Triangulum": "Triângulo",
+    "Triangulum Australe": "Triângulo Austral",
+    "Tucana": "Tucano",
+    "Ursa Major": "Ursa Maior",
+    "Ursa Minor": "Ursa Menor",
+    "Virgo": "Virgem",
+    "Volans": "Peixe Voador",
+    "Vulpecula": "Raposa",
+})
+
+# The toolbar's name, the Latin constellation names' switch and the plot's and PDF's faults.
+TEXTS.update({
+    "Main toolbar":
+        "Barra de ferramentas principal",
+    "Name the constellations in &Latin":
+        "Nomear as constelações em &latim",
+    "The sky and the printed chart name the constellations in Latin instead of the window's language. Takes effect at once.":
+        "O céu e a carta impressa nomeiam as constelações em latim em vez do idioma da janela. Vale na hora.",
+    "the file name must end in .png or .svg":
+        "o nome do arquivo deve terminar em .png ou .svg",
+    "the drawing could not be made":
+        "não foi possível fazer o desenho",
+    "the PDF could not be started":
+        "não foi possível iniciar o PDF",
+})
