@@ -645,8 +645,8 @@
         <translation>Version %1</translation>
     </message>
     <message>
-        <source>A desktop planetarium. Free software under the GNU General Public License, version 3 or later, without any warranty. Sky data: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), tz database, NASA. Planet maps: Björn Jónsson, James Hastings-Trew, Celestia (GPL), NASA/JPL-Caltech.</source>
-        <translation>Ein Planetarium für den Schreibtisch. Freie Software unter der GNU General Public License, Version 3 oder später, ohne jede Gewährleistung. Himmelsdaten: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), tz-Datenbank, NASA. Planetenkarten: Björn Jónsson, James Hastings-Trew, Celestia (GPL), NASA/JPL-Caltech.</translation>
+        <source>A desktop planetarium. Free software under the GNU General Public License, version 3 or later, without any warranty. Sky data: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), tz database, NASA. Planet maps: B. Jónsson, J. Hastings-Trew, Celestia, NASA/JPL.</source>
+        <translation>Ein Planetarium für den Schreibtisch. Freie Software unter der GNU General Public License, Version 3 oder später, ohne jede Gewährleistung. Himmelsdaten: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), tz-Datenbank, NASA. Planetenkarten: B. Jónsson, J. Hastings-Trew, Celestia, NASA/JPL.</translation>
     </message>
 </context>
 <context>

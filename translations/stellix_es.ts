@@ -645,8 +645,8 @@
         <translation>Versión %1</translation>
     </message>
     <message>
-        <source>A desktop planetarium. Free software under the GNU General Public License, version 3 or later, without any warranty. Sky data: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), tz database, NASA. Planet maps: Björn Jónsson, James Hastings-Trew, Celestia (GPL), NASA/JPL-Caltech.</source>
-        <translation>Un planetario de escritorio. Software libre bajo la Licencia Pública General de GNU, versión 3 o posterior, sin garantía alguna. Datos del cielo: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), base de datos tz, NASA. Mapas de los planetas: Björn Jónsson, James Hastings-Trew, Celestia (GPL), NASA/JPL-Caltech.</translation>
+        <source>A desktop planetarium. Free software under the GNU General Public License, version 3 or later, without any warranty. Sky data: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), tz database, NASA. Planet maps: B. Jónsson, J. Hastings-Trew, Celestia, NASA/JPL.</source>
+        <translation>Un planetario de escritorio. Software libre bajo la Licencia Pública General de GNU, versión 3 o posterior, sin garantía alguna. Datos del cielo: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), base de datos tz, NASA. Mapas de los planetas: B. Jónsson, J. Hastings-Trew, Celestia, NASA/JPL.</translation>
     </message>
 </context>
 <context>

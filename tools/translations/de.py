@@ -128,8 +128,8 @@ TEXTS = {
     "Recent File": "Zuletzt geöffnete Datei",
     "Search for Messier...": "Messier-Objekt suchen...",
     "Enter catalog number": "Katalognummer eingeben",
-    "A desktop planetarium. Free software under the GNU General Public License, version 3 or later, without any warranty. Sky data: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), tz database, NASA. Planet maps: Björn Jónsson, James Hastings-Trew, Celestia (GPL), NASA/JPL-Caltech.":
-        "Ein Planetarium für den Schreibtisch. Freie Software unter der GNU General Public License, Version 3 oder später, ohne jede Gewährleistung. Himmelsdaten: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), tz-Datenbank, NASA. Planetenkarten: Björn Jónsson, James Hastings-Trew, Celestia (GPL), NASA/JPL-Caltech.",
+    "A desktop planetarium. Free software under the GNU General Public License, version 3 or later, without any warranty. Sky data: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), tz database, NASA. Planet maps: B. Jónsson, J. Hastings-Trew, Celestia, NASA/JPL.":
+        "Ein Planetarium für den Schreibtisch. Freie Software unter der GNU General Public License, Version 3 oder später, ohne jede Gewährleistung. Himmelsdaten: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), tz-Datenbank, NASA. Planetenkarten: B. Jónsson, J. Hastings-Trew, Celestia, NASA/JPL.",
     "<a href=\"sources\" style=\"color:#9cc8ff\">Data sources and licences...</a>":
         "<a href=\"sources\" style=\"color:#9cc8ff\">Datenquellen und Lizenzen...</a>",
     "Opens the user guide at the full list of the sky data's sources, their authors and their licences.":

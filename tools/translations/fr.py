@@ -242,8 +242,8 @@ TEXTS = {
         "Rechercher un objet Messier...",
     "Enter catalog number":
         "Entrez le numéro de catalogue",
-    "A desktop planetarium. Free software under the GNU General Public License, version 3 or later, without any warranty. Sky data: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), tz database, NASA. Planet maps: Björn Jónsson, James Hastings-Trew, Celestia (GPL), NASA/JPL-Caltech.":
-        "Un planétarium de bureau. Logiciel libre sous la licence publique générale GNU, version 3 ou ultérieure, sans aucune garantie. Données du ciel : Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), base tz, NASA. Cartes des planètes : Björn Jónsson, James Hastings-Trew, Celestia (GPL), NASA/JPL-Caltech.",
+    "A desktop planetarium. Free software under the GNU General Public License, version 3 or later, without any warranty. Sky data: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), tz database, NASA. Planet maps: B. Jónsson, J. Hastings-Trew, Celestia, NASA/JPL.":
+        "Un planétarium de bureau. Logiciel libre sous la licence publique générale GNU, version 3 ou ultérieure, sans aucune garantie. Données du ciel : Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), base tz, NASA. Cartes des planètes : B. Jónsson, J. Hastings-Trew, Celestia, NASA/JPL.",
     "<a href=\"sources\" style=\"color:#9cc8ff\">Data sources and licences...</a>":
         "<a href=\"sources\" style=\"color:#9cc8ff\">Sources des données et licences...</a>",
     "Opens the user guide at the full list of the sky data's sources, their authors and their licences.":

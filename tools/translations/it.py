@@ -242,8 +242,8 @@ TEXTS = {
         "Cerca oggetto Messier...",
     "Enter catalog number":
         "Scrivi il numero di catalogo",
-    "A desktop planetarium. Free software under the GNU General Public License, version 3 or later, without any warranty. Sky data: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), tz database, NASA. Planet maps: Björn Jónsson, James Hastings-Trew, Celestia (GPL), NASA/JPL-Caltech.":
-        "Un planetario da scrivania. Software libero sotto la GNU General Public License, versione 3 o successiva, senza alcuna garanzia. Dati del cielo: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), database tz, NASA. Mappe dei pianeti: Björn Jónsson, James Hastings-Trew, Celestia (GPL), NASA/JPL-Caltech.",
+    "A desktop planetarium. Free software under the GNU General Public License, version 3 or later, without any warranty. Sky data: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), tz database, NASA. Planet maps: B. Jónsson, J. Hastings-Trew, Celestia, NASA/JPL.":
+        "Un planetario da scrivania. Software libero sotto la GNU General Public License, versione 3 o successiva, senza alcuna garanzia. Dati del cielo: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), database tz, NASA. Mappe dei pianeti: B. Jónsson, J. Hastings-Trew, Celestia, NASA/JPL.",
     "<a href=\"sources\" style=\"color:#9cc8ff\">Data sources and licences...</a>":
         "<a href=\"sources\" style=\"color:#9cc8ff\">Fonti dei dati e licenze...</a>",
     "Opens the user guide at the full list of the sky data's sources, their authors and their licences.":

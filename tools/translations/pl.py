@@ -242,8 +242,8 @@ TEXTS = {
         "Szukaj obiektu Messiera...",
     "Enter catalog number":
         "Wpisz numer katalogowy",
-    "A desktop planetarium. Free software under the GNU General Public License, version 3 or later, without any warranty. Sky data: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), tz database, NASA. Planet maps: Björn Jónsson, James Hastings-Trew, Celestia (GPL), NASA/JPL-Caltech.":
-        "Planetarium na biurko. Wolne oprogramowanie na licencji GNU General Public License w wersji 3 lub późniejszej, bez żadnej gwarancji. Dane nieba: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), baza tz, NASA. Mapy planet: Björn Jónsson, James Hastings-Trew, Celestia (GPL), NASA/JPL-Caltech.",
+    "A desktop planetarium. Free software under the GNU General Public License, version 3 or later, without any warranty. Sky data: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), tz database, NASA. Planet maps: B. Jónsson, J. Hastings-Trew, Celestia, NASA/JPL.":
+        "Planetarium na biurko. Wolne oprogramowanie na licencji GNU General Public License w wersji 3 lub późniejszej, bez żadnej gwarancji. Dane nieba: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), baza tz, NASA. Mapy planet: B. Jónsson, J. Hastings-Trew, Celestia, NASA/JPL.",
     "<a href=\"sources\" style=\"color:#9cc8ff\">Data sources and licences...</a>":
         "<a href=\"sources\" style=\"color:#9cc8ff\">Źródła danych i licencje...</a>",
     "Opens the user guide at the full list of the sky data's sources, their authors and their licences.":

@@ -242,8 +242,8 @@ TEXTS = {
         "Procurar objeto Messier...",
     "Enter catalog number":
         "Digite o número de catálogo",
-    "A desktop planetarium. Free software under the GNU General Public License, version 3 or later, without any warranty. Sky data: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), tz database, NASA. Planet maps: Björn Jónsson, James Hastings-Trew, Celestia (GPL), NASA/JPL-Caltech.":
-        "Um planetário de mesa. Software livre sob a Licença Pública Geral GNU, versão 3 ou posterior, sem qualquer garantia. Dados do céu: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), banco de dados tz, NASA. Mapas dos planetas: Björn Jónsson, James Hastings-Trew, Celestia (GPL), NASA/JPL-Caltech.",
+    "A desktop planetarium. Free software under the GNU General Public License, version 3 or later, without any warranty. Sky data: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), tz database, NASA. Planet maps: B. Jónsson, J. Hastings-Trew, Celestia, NASA/JPL.":
+        "Um planetário de mesa. Software livre sob a Licença Pública Geral GNU, versão 3 ou posterior, sem qualquer garantia. Dados do céu: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), banco de dados tz, NASA. Mapas dos planetas: B. Jónsson, J. Hastings-Trew, Celestia, NASA/JPL.",
     "<a href=\"sources\" style=\"color:#9cc8ff\">Data sources and licences...</a>":
         "<a href=\"sources\" style=\"color:#9cc8ff\">Fontes dos dados e licenças...</a>",
     "Opens the user guide at the full list of the sky data's sources, their authors and their licences.":
