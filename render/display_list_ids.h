@@ -46,6 +46,12 @@ enum TextureSlot : int {
   kTexPlanetaryNebula = 5,
   kTexMilkyWay = 6,
   kTexHorizon = 7,
+  // The planets' maps, Mercury to Neptune in the Bodies table's order, and
+  // Saturn's rings.
+  kTexMercury = 8,
+  kTexNeptune = 14,
+  kTexSaturnRings = 15,
+  kTextureSlotCount = 16,
 };
 
 }  // namespace render

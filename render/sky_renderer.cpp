@@ -124,13 +124,23 @@ constexpr TextureFile kTextureFiles[] = {
     {"mw.tex", render::kTexMilkyWay, render::TextureAlpha::Mean, 1024, false},
     // The landscape is opaque where it shows land.
     {"horizon.tex", render::kTexHorizon, render::TextureAlpha::Opaque, 1024, false},
+    // The planets' maps, drawn on their balls once these are a few pixels wide.
+    {"mercury.tex", render::kTexMercury, render::TextureAlpha::None, 512, true},
+    {"venus.tex", render::kTexMercury + 1, render::TextureAlpha::None, 512, true},
+    {"mars.tex", render::kTexMercury + 2, render::TextureAlpha::None, 512, true},
+    {"jupiter.tex", render::kTexMercury + 3, render::TextureAlpha::None, 512, true},
+    {"saturn.tex", render::kTexMercury + 4, render::TextureAlpha::None, 512, true},
+    {"uranus.tex", render::kTexMercury + 5, render::TextureAlpha::None, 512, true},
+    {"neptune.tex", render::kTexNeptune, render::TextureAlpha::None, 512, true},
+    // The rings: dark where they are thin, which the mean brightness makes clear.
+    {"rings.tex", render::kTexSaturnRings, render::TextureAlpha::Mean, 512, true},
 };
 
 }  // namespace
 
 void CSkyRenderer::LoadTextures() {
   ContextScene& scene = Scene();
-  glGenTextures(8, scene.Textures);
+  glGenTextures(render::kTextureSlotCount, scene.Textures);
   // A file that cannot be opened or is no BMP file is reported now; the
   // pictures are read, and a damaged one reported, when first drawn.
   for (const TextureFile& file : kTextureFiles) {

@@ -5,6 +5,7 @@
 #include <map>
 #include <vector>
 
+#include "render/display_list_ids.h"
 #include "render/gl.h"
 #include "render/label_space.h"
 #include "render/sky_primitives.h"
@@ -82,8 +83,8 @@ class CSkyRenderer : public CSkyScene {
     bool ListsRefracted = false;  // whether the sky lists hold apparent places,
     double ListsZenith[3] = {};   // for this zenith
     int ListsCatalogue = -1;      // and CatalogueMotion's generation
-    GLuint Textures[8] = {};
-    bool TexturePending[8] = {};  // named, its picture not read yet
+    GLuint Textures[render::kTextureSlotCount] = {};
+    bool TexturePending[render::kTextureSlotCount] = {};  // named, its picture not read yet
     GLuint DiscTexture = 0, GlowTexture = 0;
   };
   // The scene of the current context.

@@ -25,6 +25,7 @@
 #include "sky/pane_text.h"
 #include "sky/search.h"
 #include "sky/sky_doc.h"
+#include "sky/zoom_range.h"
 
 // The native window the sky is drawn in. Its GL calls and input go to the
 // view, so that the view alone knows the sky.
@@ -243,14 +244,14 @@ void CSkyView::MoveDown() {
 }
 
 void CSkyView::ZoomIn() {
-  if (Zoom <= 128) Zoom *= 2;
+  if (Zoom * 2 <= sky::kMaxZoom) Zoom *= 2;
   Document->UpdateAutoLimits(Zoom);
   Geometry.ProjectionDirty = true;
   CameraChanged();
 }
 
 void CSkyView::ZoomOut() {
-  if (Zoom > 1) Zoom *= 0.5;
+  if (Zoom > sky::kMinZoom) Zoom *= 0.5;
   Document->UpdateAutoLimits(Zoom);
   Geometry.ProjectionDirty = true;
   CameraChanged();

@@ -10,6 +10,7 @@
 #include "res/strings.h"
 #include "sky/profile.h"
 #include "sky/recent_files.h"
+#include "sky/zoom_range.h"
 
 namespace {
 
@@ -63,7 +64,7 @@ constexpr double kTurns = 720.0;
 // In the order the keys are read; the save writes StarsNamesColor before PlanetNamesColor.
 const Key kKeys[] = {
     // A Zoom of 0 stays 0: the view starts such a file at zoom 1.
-    {kSettings, "Zoom", RealKey{&AppSettings::Zoom, "2.0", 1, 1.0, 256.0, false}},
+    {kSettings, "Zoom", RealKey{&AppSettings::Zoom, "2.0", 1, sky::kMinZoom, sky::kMaxZoom, false}},
     {kSettings, "XRotation", RealKey{&AppSettings::XRotation, "0.0", 2, -kTurns, kTurns, true}},
     {kSettings, "YRotation", RealKey{&AppSettings::YRotation, "270.0", 2, -kTurns, kTurns, true}},
     {kSettings, "ShowMessier", IntKey{&AppSettings::ShowMessier}},

@@ -112,7 +112,7 @@ std::string SettingsClampedMessage(const std::string& path,
 // Brings every field into the range the program works in: switches 0-1,
 // StarsLimit 0-24, DeepSkyLimit 0-10, colours 0-0xFFFFFF, LongDeg 0-180,
 // LatDeg 0-90, minutes 0-59 (0 at 90 and 180 degrees), EW "E" or "W" and NS "N" or "S" (other texts
-// read as "W" and "S"), Zoom 1-256 (or 0, which the view starts at 1),
+// read as "W" and "S"), Zoom 1-8192 (or 0, which the view starts at 1),
 // TimeZone -12 to 14, a TimeZoneId the system does not know empty; XRotation and YRotation beyond
 // two turns either way are reduced to [0, 360); the eyepiece fields as
 // sky::ClampEyepieceFields brings them.

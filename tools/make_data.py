@@ -117,6 +117,7 @@ def build_textures(src: sources.Sources, out: pathlib.Path):
     save(textures.milky_way_texture(src.celestial("mw.json")), out / "mw.tex")
     save(textures.horizon_texture(), out / "horizon.tex")
     save(textures.world_map(src.usr_share("xplanet", "images", "earth.jpg")), out / "worldmap.bmp")
+    textures.build_planet_maps(src.usr_share("stellarium", "textures"), out)
 
 
 def main():

@@ -663,10 +663,6 @@
 <context>
     <name>CSplashWindow</name>
     <message>
-        <source>A desktop planetarium. Free software under the GNU General Public License, version 3 or later, without any warranty. Sky data: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), tz database, NASA.</source>
-        <translation>Ein Planetarium für den Schreibtisch. Freie Software unter der GNU General Public License, Version 3 oder später, ohne jede Gewährleistung. Himmelsdaten: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), tz-Datenbank, NASA.</translation>
-    </message>
-    <message>
         <source>&lt;a href=&quot;sources&quot; style=&quot;color:#9cc8ff&quot;&gt;Data sources and licences...&lt;/a&gt;</source>
         <translation>&lt;a href=&quot;sources&quot; style=&quot;color:#9cc8ff&quot;&gt;Datenquellen und Lizenzen...&lt;/a&gt;</translation>
     </message>
@@ -677,6 +673,10 @@
     <message>
         <source>Version %1</source>
         <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>A desktop planetarium. Free software under the GNU General Public License, version 3 or later, without any warranty. Sky data: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), tz database, NASA. Planet maps: B. Jónsson, J. Hastings-Trew, Celestia, NASA/JPL.</source>
+        <translation>Ein Planetarium für den Schreibtisch. Freie Software unter der GNU General Public License, Version 3 oder später, ohne jede Gewährleistung. Himmelsdaten: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), tz-Datenbank, NASA. Planetenkarten: B. Jónsson, J. Hastings-Trew, Celestia, NASA/JPL.</translation>
     </message>
 </context>
 <context>
@@ -1575,11 +1575,6 @@
         <translation>&lt;b&gt;Feld nach unten verschieben&lt;/b&gt; (Down arrow)&lt;p&gt;Die Sterne wandern nach unten: Sie sehen mehr vom Himmel, der über der Mitte der Ansicht lag.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Zoom in&lt;/b&gt; (* on the numeric keypad)&lt;p&gt;Doubles the magnification, up to 256 times.&lt;/p&gt;</source>
-        <extracomment>What&apos;s-this help of command 32775.</extracomment>
-        <translation>&lt;b&gt;Vergrößern&lt;/b&gt; (* auf dem Ziffernblock)&lt;p&gt;Verdoppelt die Vergrößerung, bis zum 256-Fachen.&lt;/p&gt;</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;Zoom out&lt;/b&gt; (/ on the numeric keypad)&lt;p&gt;Halves the magnification, down to the whole visible half of the sky.&lt;/p&gt;</source>
         <extracomment>What&apos;s-this help of command 32776.</extracomment>
         <translation>&lt;b&gt;Verkleinern&lt;/b&gt; (/ auf dem Ziffernblock)&lt;p&gt;Halbiert die Vergrößerung, bis zur ganzen sichtbaren Himmelshälfte.&lt;/p&gt;</translation>
@@ -1703,6 +1698,11 @@
         <source>&lt;b&gt;Help&lt;/b&gt; (F1)&lt;p&gt;Opens the user guide at the page of the window you are in.&lt;/p&gt;</source>
         <extracomment>What&apos;s-this help of command 57670.</extracomment>
         <translation>&lt;b&gt;Hilfe&lt;/b&gt; (F1)&lt;p&gt;Öffnet das Handbuch auf der Seite des Fensters, in dem Sie sind.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Zoom in&lt;/b&gt; (* on the numeric keypad)&lt;p&gt;Doubles the magnification, up to 8192 times.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 32775.</extracomment>
+        <translation>&lt;b&gt;Vergrößern&lt;/b&gt; (* auf dem Ziffernblock)&lt;p&gt;Verdoppelt die Vergrößerung, bis zum 8192-Fachen.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>

@@ -663,10 +663,6 @@
 <context>
     <name>CSplashWindow</name>
     <message>
-        <source>A desktop planetarium. Free software under the GNU General Public License, version 3 or later, without any warranty. Sky data: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), tz database, NASA.</source>
-        <translation>Un planetario de escritorio. Software libre bajo la Licencia Pública General de GNU, versión 3 o posterior, sin garantía alguna. Datos del cielo: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), base de datos tz, NASA.</translation>
-    </message>
-    <message>
         <source>&lt;a href=&quot;sources&quot; style=&quot;color:#9cc8ff&quot;&gt;Data sources and licences...&lt;/a&gt;</source>
         <translation>&lt;a href=&quot;sources&quot; style=&quot;color:#9cc8ff&quot;&gt;Fuentes de datos y licencias...&lt;/a&gt;</translation>
     </message>
@@ -677,6 +673,10 @@
     <message>
         <source>Version %1</source>
         <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>A desktop planetarium. Free software under the GNU General Public License, version 3 or later, without any warranty. Sky data: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), tz database, NASA. Planet maps: B. Jónsson, J. Hastings-Trew, Celestia, NASA/JPL.</source>
+        <translation>Un planetario de escritorio. Software libre bajo la Licencia Pública General de GNU, versión 3 o posterior, sin garantía alguna. Datos del cielo: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), base de datos tz, NASA. Mapas de los planetas: B. Jónsson, J. Hastings-Trew, Celestia, NASA/JPL.</translation>
     </message>
 </context>
 <context>
@@ -1575,11 +1575,6 @@
         <translation>&lt;b&gt;Mover el campo hacia abajo&lt;/b&gt; (Down arrow)&lt;p&gt;Las estrellas bajan: ve más del cielo que quedaba encima del centro de la vista.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Zoom in&lt;/b&gt; (* on the numeric keypad)&lt;p&gt;Doubles the magnification, up to 256 times.&lt;/p&gt;</source>
-        <extracomment>What&apos;s-this help of command 32775.</extracomment>
-        <translation>&lt;b&gt;Acercar&lt;/b&gt; (* del teclado numérico)&lt;p&gt;Duplica el aumento, hasta 256 veces.&lt;/p&gt;</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;Zoom out&lt;/b&gt; (/ on the numeric keypad)&lt;p&gt;Halves the magnification, down to the whole visible half of the sky.&lt;/p&gt;</source>
         <extracomment>What&apos;s-this help of command 32776.</extracomment>
         <translation>&lt;b&gt;Alejar&lt;/b&gt; (/ del teclado numérico)&lt;p&gt;Reduce el aumento a la mitad, hasta toda la mitad visible del cielo.&lt;/p&gt;</translation>
@@ -1703,6 +1698,11 @@
         <source>&lt;b&gt;Help&lt;/b&gt; (F1)&lt;p&gt;Opens the user guide at the page of the window you are in.&lt;/p&gt;</source>
         <extracomment>What&apos;s-this help of command 57670.</extracomment>
         <translation>&lt;b&gt;Ayuda&lt;/b&gt; (F1)&lt;p&gt;Abre la guía en la página de la ventana en la que está.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Zoom in&lt;/b&gt; (* on the numeric keypad)&lt;p&gt;Doubles the magnification, up to 8192 times.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 32775.</extracomment>
+        <translation>&lt;b&gt;Acercar&lt;/b&gt; (* del teclado numérico)&lt;p&gt;Duplica el aumento, hasta 8192 veces.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>

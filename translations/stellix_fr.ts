@@ -663,10 +663,6 @@
 <context>
     <name>CSplashWindow</name>
     <message>
-        <source>A desktop planetarium. Free software under the GNU General Public License, version 3 or later, without any warranty. Sky data: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), tz database, NASA.</source>
-        <translation>Un planétarium de bureau. Logiciel libre sous la licence publique générale GNU, version 3 ou ultérieure, sans aucune garantie. Données du ciel : Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), base tz, NASA.</translation>
-    </message>
-    <message>
         <source>&lt;a href=&quot;sources&quot; style=&quot;color:#9cc8ff&quot;&gt;Data sources and licences...&lt;/a&gt;</source>
         <translation>&lt;a href=&quot;sources&quot; style=&quot;color:#9cc8ff&quot;&gt;Sources des données et licences...&lt;/a&gt;</translation>
     </message>
@@ -677,6 +673,10 @@
     <message>
         <source>Version %1</source>
         <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>A desktop planetarium. Free software under the GNU General Public License, version 3 or later, without any warranty. Sky data: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), tz database, NASA. Planet maps: B. Jónsson, J. Hastings-Trew, Celestia, NASA/JPL.</source>
+        <translation>Un planétarium de bureau. Logiciel libre sous la licence publique générale GNU, version 3 ou ultérieure, sans aucune garantie. Données du ciel : Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), base tz, NASA. Cartes des planètes : B. Jónsson, J. Hastings-Trew, Celestia, NASA/JPL.</translation>
     </message>
 </context>
 <context>
@@ -1575,11 +1575,6 @@
         <translation>&lt;b&gt;Déplacer le champ vers le bas&lt;/b&gt; (Down arrow)&lt;p&gt;Les étoiles descendent : vous voyez davantage du ciel qui était au-dessus du milieu de la vue.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Zoom in&lt;/b&gt; (* on the numeric keypad)&lt;p&gt;Doubles the magnification, up to 256 times.&lt;/p&gt;</source>
-        <extracomment>What&apos;s-this help of command 32775.</extracomment>
-        <translation>&lt;b&gt;Zoom avant&lt;/b&gt; (* du pavé numérique)&lt;p&gt;Double le grossissement, jusqu&apos;à 256 fois.&lt;/p&gt;</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;Zoom out&lt;/b&gt; (/ on the numeric keypad)&lt;p&gt;Halves the magnification, down to the whole visible half of the sky.&lt;/p&gt;</source>
         <extracomment>What&apos;s-this help of command 32776.</extracomment>
         <translation>&lt;b&gt;Zoom arrière&lt;/b&gt; (/ du pavé numérique)&lt;p&gt;Divise le grossissement par deux, jusqu&apos;à toute la moitié visible du ciel.&lt;/p&gt;</translation>
@@ -1703,6 +1698,11 @@
         <source>&lt;b&gt;Help&lt;/b&gt; (F1)&lt;p&gt;Opens the user guide at the page of the window you are in.&lt;/p&gt;</source>
         <extracomment>What&apos;s-this help of command 57670.</extracomment>
         <translation>&lt;b&gt;Aide&lt;/b&gt; (F1)&lt;p&gt;Ouvre le guide à la page de la fenêtre où vous êtes.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Zoom in&lt;/b&gt; (* on the numeric keypad)&lt;p&gt;Doubles the magnification, up to 8192 times.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 32775.</extracomment>
+        <translation>&lt;b&gt;Zoom avant&lt;/b&gt; (* du pavé numérique)&lt;p&gt;Double le grossissement, jusqu&apos;à 8192 fois.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>

@@ -663,10 +663,6 @@
 <context>
     <name>CSplashWindow</name>
     <message>
-        <source>A desktop planetarium. Free software under the GNU General Public License, version 3 or later, without any warranty. Sky data: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), tz database, NASA.</source>
-        <translation>Un planetario da scrivania. Software libero sotto la GNU General Public License, versione 3 o successiva, senza alcuna garanzia. Dati del cielo: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), database tz, NASA.</translation>
-    </message>
-    <message>
         <source>&lt;a href=&quot;sources&quot; style=&quot;color:#9cc8ff&quot;&gt;Data sources and licences...&lt;/a&gt;</source>
         <translation>&lt;a href=&quot;sources&quot; style=&quot;color:#9cc8ff&quot;&gt;Fonti dei dati e licenze...&lt;/a&gt;</translation>
     </message>
@@ -677,6 +673,10 @@
     <message>
         <source>Version %1</source>
         <translation>Versione %1</translation>
+    </message>
+    <message>
+        <source>A desktop planetarium. Free software under the GNU General Public License, version 3 or later, without any warranty. Sky data: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), tz database, NASA. Planet maps: B. Jónsson, J. Hastings-Trew, Celestia, NASA/JPL.</source>
+        <translation>Un planetario da scrivania. Software libero sotto la GNU General Public License, versione 3 o successiva, senza alcuna garanzia. Dati del cielo: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), database tz, NASA. Mappe dei pianeti: B. Jónsson, J. Hastings-Trew, Celestia, NASA/JPL.</translation>
     </message>
 </context>
 <context>
@@ -1575,11 +1575,6 @@
         <translation>&lt;b&gt;Sposta il campo in basso&lt;/b&gt; (Down arrow)&lt;p&gt;Le stelle scendono: vedi più del cielo che stava sopra il centro della vista.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Zoom in&lt;/b&gt; (* on the numeric keypad)&lt;p&gt;Doubles the magnification, up to 256 times.&lt;/p&gt;</source>
-        <extracomment>What&apos;s-this help of command 32775.</extracomment>
-        <translation>&lt;b&gt;Ingrandisci&lt;/b&gt; (* del tastierino numerico)&lt;p&gt;Raddoppia l&apos;ingrandimento, fino a 256 volte.&lt;/p&gt;</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;Zoom out&lt;/b&gt; (/ on the numeric keypad)&lt;p&gt;Halves the magnification, down to the whole visible half of the sky.&lt;/p&gt;</source>
         <extracomment>What&apos;s-this help of command 32776.</extracomment>
         <translation>&lt;b&gt;Rimpicciolisci&lt;/b&gt; (/ del tastierino numerico)&lt;p&gt;Dimezza l&apos;ingrandimento, fino a tutta la metà visibile del cielo.&lt;/p&gt;</translation>
@@ -1703,6 +1698,11 @@
         <source>&lt;b&gt;Help&lt;/b&gt; (F1)&lt;p&gt;Opens the user guide at the page of the window you are in.&lt;/p&gt;</source>
         <extracomment>What&apos;s-this help of command 57670.</extracomment>
         <translation>&lt;b&gt;Guida&lt;/b&gt; (F1)&lt;p&gt;Apre la guida alla pagina della finestra in cui ti trovi.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Zoom in&lt;/b&gt; (* on the numeric keypad)&lt;p&gt;Doubles the magnification, up to 8192 times.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 32775.</extracomment>
+        <translation>&lt;b&gt;Ingrandisci&lt;/b&gt; (* del tastierino numerico)&lt;p&gt;Raddoppia l&apos;ingrandimento, fino a 8192 volte.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>

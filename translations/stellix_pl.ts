@@ -665,10 +665,6 @@
 <context>
     <name>CSplashWindow</name>
     <message>
-        <source>A desktop planetarium. Free software under the GNU General Public License, version 3 or later, without any warranty. Sky data: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), tz database, NASA.</source>
-        <translation>Planetarium na biurko. Wolne oprogramowanie na licencji GNU General Public License w wersji 3 lub późniejszej, bez żadnej gwarancji. Dane nieba: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), baza tz, NASA.</translation>
-    </message>
-    <message>
         <source>&lt;a href=&quot;sources&quot; style=&quot;color:#9cc8ff&quot;&gt;Data sources and licences...&lt;/a&gt;</source>
         <translation>&lt;a href=&quot;sources&quot; style=&quot;color:#9cc8ff&quot;&gt;Źródła danych i licencje...&lt;/a&gt;</translation>
     </message>
@@ -679,6 +675,10 @@
     <message>
         <source>Version %1</source>
         <translation>Wersja %1</translation>
+    </message>
+    <message>
+        <source>A desktop planetarium. Free software under the GNU General Public License, version 3 or later, without any warranty. Sky data: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), tz database, NASA. Planet maps: B. Jónsson, J. Hastings-Trew, Celestia, NASA/JPL.</source>
+        <translation>Planetarium na biurko. Wolne oprogramowanie na licencji GNU General Public License w wersji 3 lub późniejszej, bez żadnej gwarancji. Dane nieba: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), baza tz, NASA. Mapy planet: B. Jónsson, J. Hastings-Trew, Celestia, NASA/JPL.</translation>
     </message>
 </context>
 <context>
@@ -1577,11 +1577,6 @@
         <translation>&lt;b&gt;Przesuń pole w dół&lt;/b&gt; (Down arrow)&lt;p&gt;Gwiazdy przesuwają się w dół: widzisz więcej nieba, które leżało powyżej środka widoku.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Zoom in&lt;/b&gt; (* on the numeric keypad)&lt;p&gt;Doubles the magnification, up to 256 times.&lt;/p&gt;</source>
-        <extracomment>What&apos;s-this help of command 32775.</extracomment>
-        <translation>&lt;b&gt;Przybliż&lt;/b&gt; (* na klawiaturze numerycznej)&lt;p&gt;Podwaja powiększenie, do 256 razy.&lt;/p&gt;</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;Zoom out&lt;/b&gt; (/ on the numeric keypad)&lt;p&gt;Halves the magnification, down to the whole visible half of the sky.&lt;/p&gt;</source>
         <extracomment>What&apos;s-this help of command 32776.</extracomment>
         <translation>&lt;b&gt;Oddal&lt;/b&gt; (/ na klawiaturze numerycznej)&lt;p&gt;Zmniejsza powiększenie o połowę, aż do całej widocznej połowy nieba.&lt;/p&gt;</translation>
@@ -1705,6 +1700,11 @@
         <source>&lt;b&gt;Help&lt;/b&gt; (F1)&lt;p&gt;Opens the user guide at the page of the window you are in.&lt;/p&gt;</source>
         <extracomment>What&apos;s-this help of command 57670.</extracomment>
         <translation>&lt;b&gt;Pomoc&lt;/b&gt; (F1)&lt;p&gt;Otwiera przewodnik na stronie okna, w którym jesteś.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Zoom in&lt;/b&gt; (* on the numeric keypad)&lt;p&gt;Doubles the magnification, up to 8192 times.&lt;/p&gt;</source>
+        <extracomment>What&apos;s-this help of command 32775.</extracomment>
+        <translation>&lt;b&gt;Przybliż&lt;/b&gt; (* na klawiaturze numerycznej)&lt;p&gt;Podwaja powiększenie, do 8192 razy.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>

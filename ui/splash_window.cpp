@@ -98,7 +98,8 @@ QString AboutText() {
       "License, version 3 or later, without any warranty. "
       "Sky data: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), "
       "OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium "
-      "(GPL-2.0-or-later), tz database, NASA.");
+      "(GPL-2.0-or-later), tz database, NASA. Planet maps: B. Jónsson, J. Hastings-Trew, "
+      "Celestia, NASA/JPL.");
 }
 
 // Inside the dark panel, above the link.

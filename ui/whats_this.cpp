@@ -86,7 +86,7 @@ constexpr WhatsThis kWhatsThis[] = {
      "<b>Move the field down</b> (Down arrow)<p>The stars move down: you see more of the "
      "sky that lay above the middle of the view.</p>"},
     {ID_ZOOM_IN,
-     "<b>Zoom in</b> (* on the numeric keypad)<p>Doubles the magnification, up to 256 "
+     "<b>Zoom in</b> (* on the numeric keypad)<p>Doubles the magnification, up to 8192 "
      "times.</p>"},
     {ID_ZOOM_OUT,
      "<b>Zoom out</b> (/ on the numeric keypad)<p>Halves the magnification, down to the "

@@ -1,6 +1,7 @@
 // The Sun, the Moon, the planets and their names.
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,8 +13,10 @@
 #include "render/frame.h"
 #include "render/gl.h"
 #include "render/sky_names.h"
+#include "render/planet_faces.h"
 #include "render/sky_renderer.h"
 #include "sky/drawing_rules.h"
+#include "sky/planet_face.h"
 #include "sky/sky_doc.h"
 
 namespace render {
@@ -141,9 +144,45 @@ void DrawMark(const Frame& frame, int body, const double p[3]) {
   }
 }
 
+// A ball of `scale` radians at the body's place, named as the body: what
+// the selection pass picks of a body drawn in window pixels.
+void PickBall(int body, const double p[3], double scale) {
+  glPushMatrix();
+  glTranslated(p[0], p[1], p[2]);
+  glScaled(scale, scale, scale);
+  glLoadName(kNameBodyFirst + body);
+  GLUquadric* ball = gluNewQuadric();
+  glRotated(-90, 1, 0, 0);
+  gluSphere(ball, 1.0, 50, 50);
+  gluDeleteQuadric(ball);
+  glPopMatrix();
+}
+
+// The face of planet `body` when the frame shows it wide enough for one
+// (Pluto never is).
+std::optional<sky::PlanetFace> FaceShown(const Frame& frame, int body) {
+  const astro::Body planet = astro::BodyAt(body);
+  if (planet == astro::Body::Pluto) return std::nullopt;
+  std::optional<sky::PlanetFace> face = sky::PlanetFaceOf(frame.Doc, frame.View, planet);
+  if (face && face->Radius < sky::kFaceRadiusPixels * frame.Scale) face.reset();
+  return face;
+}
+
+// How far from its centre a planet's face reaches, Saturn's with its rings.
+double FaceReach(int body, const sky::PlanetFace& face) {
+  return face.Radius * (astro::BodyAt(body) == astro::Body::Saturn ? sky::kRingOuter : 1.0);
+}
+
 void DrawPlanet(const Frame& frame, int body, const double p[3], double e) {
   const PlanetLook look = LookOf(body, frame.Doc.Settings().SkyColors != 0, e);
   if (look.Size <= 0) return;  // hidden: neither drawn nor named
+  if (const std::optional<sky::PlanetFace> face = FaceShown(frame, body)) {
+    if (frame.Picking)
+      PickBall(body, p, face->Radius / DiscRadius(frame.View, frame.Zoom));
+    else
+      DrawPlanetFace(frame, astro::BodyAt(body), *face);
+    return;
+  }
   // In red screen every planet is red, whatever its colour would give.
   const Rgb c = frame.Doc.Run.RedScreen ? Rgb{1, 0, 0}
                                         : kPlanetColours[body - astro::Index(astro::Body::Mercury)];
@@ -262,21 +301,19 @@ void DrawDisc(const Frame& frame, int body, double wx, double wy) {
 // In the selection pass the projection holds the pick matrix, so the Sun and
 // the Moon are balls in sky space instead.
 void PickDisc(const Frame& frame, int body, const double p[3]) {
-  const double scale = frame.Zoom > 4 ? 1.0 / 180 : (1.0 / 36) / frame.Zoom;
-  glPushMatrix();
-  glTranslated(p[0], p[1], p[2]);
-  glScaled(scale, scale, scale);
-  glLoadName(kNameBodyFirst + body);
-  GLUquadric* ball = gluNewQuadric();
-  glRotated(-90, 1, 0, 0);
-  gluSphere(ball, 1.0, 50, 50);
-  gluDeleteQuadric(ball);
-  glPopMatrix();
+  PickBall(body, p, frame.Zoom > 4 ? 1.0 / 180 : (1.0 / 36) / frame.Zoom);
 }
 
 void DrawSunOrMoon(const Frame& frame, int body, const double p[3]) {
   double wx, wy;
   if (!frame.View.SkyToWindow(p[0], p[1], p[2], wx, wy)) return;
+  if (body == astro::kMoon && !frame.Picking) {
+    const std::optional<sky::PlanetFace> face = sky::MoonFaceOf(frame.Doc, frame.View);
+    if (face && face->Radius >= sky::kMoonFaceRadiusPixels * frame.Scale) {
+      DrawPlanetFace(frame, astro::Body::Moon, *face);
+      return;
+    }
+  }
   if (frame.Picking)
     PickDisc(frame, body, p);
   else
@@ -353,9 +390,12 @@ void ReservePlanetNames(const Frame& frame) {
     double x, y;
     if (!LabelPosition(doc, frame.View, state.RightAscension, state.Declination, x, y)) continue;
     const std::string name = BodyLabel(body);
+    const std::optional<sky::PlanetFace> face =
+        body > astro::kSun ? FaceShown(frame, body) : std::nullopt;
     const double radius = body == astro::kSun    ? kSunGlowUnits * unit
                           : body == astro::kMoon ? unit
-                                                 : kPlanetRadius * scale;
+                          : face ? std::max(FaceReach(body, *face), kPlanetRadius * scale)
+                                 : kPlanetRadius * scale;
     TextExtent extent = ExtentOf(measure, name);
     extent.Middle = kNameDrop * scale;
     double left, baseline;

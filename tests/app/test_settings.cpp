@@ -429,13 +429,13 @@ TEST(SettingsStore, WrittenValuesReadBackAsHeld) {
   CProfile profile;
   StoreSettings(held, profile);
   const std::string text = profile.Text();
-  EXPECT_NE(text.find("\nZoom=256.0\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("\nZoom=8192.0\n"), std::string::npos) << text;
   EXPECT_NE(text.find("\nTimeZone=5.75\n"), std::string::npos) << text;
   AppSettings read;
   CProfile parsed;
   parsed.Parse(text);
   EXPECT_TRUE(LoadSettings(parsed, read).empty());
-  EXPECT_EQ(read.Zoom, 256.0);
+  EXPECT_EQ(read.Zoom, 8192.0);
   EXPECT_EQ(read.XRotation, held.XRotation);
   EXPECT_EQ(read.YRotation, held.YRotation);
   EXPECT_EQ(read.TimeZone, held.TimeZone);

@@ -426,8 +426,10 @@ BitmapHeader ReadBitmapHeader(const std::string& path) {
 bool PowerOfTwo(std::int32_t n) { return n > 0 && (n & (n - 1)) == 0; }
 
 TEST(Pictures, TexturesAreBitmapsOfPowerOfTwoSize) {
-  for (const char* name : {"sun.tex", "moon.tex", "star.tex", "galaxy.tex", "globcl.tex",
-                           "planeb.tex", "mw.tex", "horizon.tex"}) {
+  for (const char* name :
+       {"sun.tex", "moon.tex", "star.tex", "galaxy.tex", "globcl.tex", "planeb.tex", "mw.tex",
+        "horizon.tex", "mercury.tex", "venus.tex", "mars.tex", "jupiter.tex", "saturn.tex",
+        "uranus.tex", "neptune.tex", "rings.tex"}) {
     SCOPED_TRACE(name);
     const BitmapHeader h = ReadBitmapHeader(DataPath(name));
     EXPECT_TRUE(h.ok);

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstring>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "astro/angles.h"
@@ -16,6 +17,7 @@
 #include "sky/camera_math.h"
 #include "sky/eyepiece_fields.h"
 #include "sky/night_vision.h"
+#include "sky/planet_face.h"
 #include "tests/render/sky_fixture.h"
 
 namespace {
@@ -514,6 +516,45 @@ TEST_F(SolarSystem, PickOnTheMoonInFrontOfTheSunNamesBoth) {
     EXPECT_TRUE(Has(names, 10001)) << zoom;
     const QPoint beside = BodyPixel(image, astro::kMoon) + QPoint(40, 0);
     EXPECT_TRUE(PickAt(beside).empty()) << "nothing beside the balls";
+  }
+}
+
+// Zoomed in, a planet is a ball with its map, lit from the Sun: on the
+// evening of 2026 December 8 Jupiter is nearly full, its disc filling the
+// window with the black sky round it, and Venus a crescent whose lit limb
+// faces the Sun while its night side stays dark.
+TEST_F(SolarSystem, ZoomedInPlanetsAreBallsLitFromTheSun) {
+  AllLayersOff();
+  doc_->Settings().SolarSystem = 1;
+  view_->Zoom = 8192;
+  for (const astro::Body planet : {astro::Body::Jupiter, astro::Body::Venus}) {
+    SCOPED_TRACE(astro::Index(planet));
+    const astro::PlanetState& body = doc_->Sky.Bodies[astro::Index(planet)];
+    CentreOn(body.RightAscension, body.Declination);
+    view_->Geometry.ProjectionDirty = true;
+    const QImage image = Render();
+    const std::optional<sky::PlanetFace> face = sky::PlanetFaceOf(*doc_, view_->Geometry, planet);
+    ASSERT_TRUE(face);
+    ASSERT_GT(face->Radius, 100);
+    ASSERT_LT(face->Radius, 180);
+    const double cx = face->Matrix[12], cy = image.height() - face->Matrix[13];
+    // The sub-solar point's direction in the image (rows run downwards).
+    const double sx = face->Matrix[0] * face->Sun[0] + face->Matrix[4] * face->Sun[1] +
+                      face->Matrix[8] * face->Sun[2],
+                 sy = -(face->Matrix[1] * face->Sun[0] + face->Matrix[5] * face->Sun[1] +
+                        face->Matrix[9] * face->Sun[2]);
+    const double length = std::hypot(sx, sy);
+    const auto grey = [&](double along) {
+      return qGray(image.pixel(static_cast<int>(cx + along * face->Radius * sx / length),
+                               static_cast<int>(cy + along * face->Radius * sy / length)));
+    };
+    EXPECT_GT(grey(0.8), 60) << "the limb towards the Sun is lit";
+    EXPECT_EQ(grey(1.1), 0) << "the sky beyond it";
+    EXPECT_EQ(grey(-1.1), 0) << "and beyond the far limb";
+    if (planet == astro::Body::Jupiter)
+      EXPECT_GT(grey(-0.8), 40) << "Jupiter is nearly full";
+    else
+      EXPECT_LT(grey(-0.8), 15) << "Venus's night side";
   }
 }
 

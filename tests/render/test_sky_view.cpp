@@ -111,10 +111,10 @@ TEST_F(SkyColours, EclipseDarkensLikeALowerSunWithoutTwilight) {
       << "no orange twilight glow in an eclipse";
 }
 
-TEST_F(SkyView, ZoomStopsAt256And1AndMovesTurnByFifteenOverZoom) {
-  for (int i = 0; i < 10; ++i) view_->ZoomIn();
-  EXPECT_EQ(view_->Zoom, 256);
-  for (int i = 0; i < 10; ++i) view_->ZoomOut();
+TEST_F(SkyView, ZoomStopsAt8192And1AndMovesTurnByFifteenOverZoom) {
+  for (int i = 0; i < 15; ++i) view_->ZoomIn();
+  EXPECT_EQ(view_->Zoom, 8192);
+  for (int i = 0; i < 15; ++i) view_->ZoomOut();
   EXPECT_EQ(view_->Zoom, 1);
   EXPECT_TRUE(view_->Geometry.ProjectionDirty);
 

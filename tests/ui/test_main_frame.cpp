@@ -19,6 +19,7 @@
 #include <QTreeWidget>
 #include <algorithm>
 #include <set>
+#include <vector>
 
 #include "astro/clock.h"
 #include "res/strings.h"
@@ -109,6 +110,21 @@ TEST_F(MainFrameTest, RealTimeShowsThePresentUntilAnAnimationRuns) {
   EXPECT_EQ(doc_->Settings().RealTime, 0);
   EXPECT_FALSE(frame_->Action(32829)->isChecked());
   Trigger(32793);
+}
+
+// Each zoom step doubles the magnification up to 8192, where the planets
+// show their faces, and halves it back down to the whole visible sky.
+TEST_F(MainFrameTest, ZoomStepsDoubleUpTo8192) {
+  view_->Zoom = 1;
+  std::vector<double> steps;
+  for (int step = 0; step < 15; ++step) {
+    view_->ZoomIn();
+    steps.push_back(view_->Zoom);
+  }
+  EXPECT_EQ(steps, (std::vector<double>{2, 4, 8, 16, 32, 64, 128, 256, 512, 1024, 2048, 4096, 8192,
+                                        8192, 8192}));
+  for (int step = 0; step < 15; ++step) view_->ZoomOut();
+  EXPECT_EQ(view_->Zoom, 1);
 }
 
 TEST_F(MainFrameTest, KeysWorkWhileTheViewHasTheFocus) {

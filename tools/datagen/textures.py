@@ -250,3 +250,41 @@ def world_map(earth_jpg: pathlib.Path):
     longitude 0 in the middle, north up."""
     image = Image.open(earth_jpg).convert("RGB").resize((360, 180), Image.LANCZOS)
     return np.asarray(image)
+
+
+# --- planets ------------------------------------------------------------------
+
+# The planets' maps the program draws on their balls, by the file it reads, and
+# Saturn's rings. The maps are equirectangular with longitude 0 in the middle,
+# east to the right, north at the top.
+PLANET_MAPS = {"mercury.tex": "mercury.png", "venus.tex": "venus.png", "mars.tex": "mars.png",
+               "jupiter.tex": "jupiter.png", "saturn.tex": "saturn.png",
+               "uranus.tex": "uranus.png", "neptune.tex": "neptune.png"}
+RING_PROFILE = "saturn_rings_radial.png"
+
+
+def planet_map(path: pathlib.Path, width=512):
+    """A planet's map, any transparency over black, scaled to width x width/2."""
+    image = Image.open(path).convert("RGBA")
+    black = Image.new("RGBA", image.size, (0, 0, 0, 255))
+    flat = Image.alpha_composite(black, image).convert("RGB")
+    return np.asarray(flat.resize((width, width // 2), Image.LANCZOS))
+
+
+def ring_texture(path: pathlib.Path, width=512, height=8):
+    """Saturn's rings from their radial profile (inner edge on the left): the
+    program takes a texel's opacity from its mean brightness, so each colour
+    is scaled until its mean is the profile's opacity."""
+    profile = np.asarray(Image.open(path).convert("RGBA").resize((width, 1), Image.LANCZOS),
+                         dtype=float)[0]
+    colour, alpha = profile[:, :3], profile[:, 3] / 255
+    mean = np.maximum(colour.mean(axis=1), 1)
+    scaled = colour * (alpha * 255 / mean)[:, None]
+    return np.repeat(scaled[None, :, :], height, axis=0)
+
+
+def build_planet_maps(textures_dir: pathlib.Path, out: pathlib.Path):
+    """Writes the planets' maps and the rings from stellarium-data's textures."""
+    for name, source in PLANET_MAPS.items():
+        save_bmp(planet_map(textures_dir / source), out / name)
+    save_bmp(ring_texture(textures_dir / RING_PROFILE), out / "rings.tex")

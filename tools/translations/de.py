@@ -133,8 +133,8 @@ TEXTS = {
     "Recent File": "Zuletzt geöffnete Datei",
     "Search for Messier...": "Messier-Objekt suchen...",
     "Enter catalog number": "Katalognummer eingeben",
-    "A desktop planetarium. Free software under the GNU General Public License, version 3 or later, without any warranty. Sky data: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), tz database, NASA.":
-        "Ein Planetarium für den Schreibtisch. Freie Software unter der GNU General Public License, Version 3 oder später, ohne jede Gewährleistung. Himmelsdaten: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), tz-Datenbank, NASA.",
+    "A desktop planetarium. Free software under the GNU General Public License, version 3 or later, without any warranty. Sky data: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), tz database, NASA. Planet maps: B. Jónsson, J. Hastings-Trew, Celestia, NASA/JPL.":
+        "Ein Planetarium für den Schreibtisch. Freie Software unter der GNU General Public License, Version 3 oder später, ohne jede Gewährleistung. Himmelsdaten: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), tz-Datenbank, NASA. Planetenkarten: B. Jónsson, J. Hastings-Trew, Celestia, NASA/JPL.",
     "<a href=\"sources\" style=\"color:#9cc8ff\">Data sources and licences...</a>":
         "<a href=\"sources\" style=\"color:#9cc8ff\">Datenquellen und Lizenzen...</a>",
     "Opens the user guide at the full list of the sky data's sources, their authors and their licences.":
@@ -477,8 +477,8 @@ TEXTS = {
         "<b>Feld nach oben verschieben</b> (Up arrow)<p>Die Sterne wandern nach oben: Sie sehen mehr vom Himmel, der unter der Mitte der Ansicht lag.</p>",
     "<b>Move the field down</b> (Down arrow)<p>The stars move down: you see more of the sky that lay above the middle of the view.</p>":
         "<b>Feld nach unten verschieben</b> (Down arrow)<p>Die Sterne wandern nach unten: Sie sehen mehr vom Himmel, der über der Mitte der Ansicht lag.</p>",
-    "<b>Zoom in</b> (* on the numeric keypad)<p>Doubles the magnification, up to 256 times.</p>":
-        "<b>Vergrößern</b> (* auf dem Ziffernblock)<p>Verdoppelt die Vergrößerung, bis zum 256-Fachen.</p>",
+    "<b>Zoom in</b> (* on the numeric keypad)<p>Doubles the magnification, up to 8192 times.</p>":
+        "<b>Vergrößern</b> (* auf dem Ziffernblock)<p>Verdoppelt die Vergrößerung, bis zum 8192-Fachen.</p>",
     "<b>Zoom out</b> (/ on the numeric keypad)<p>Halves the magnification, down to the whole visible half of the sky.</p>":
         "<b>Verkleinern</b> (/ auf dem Ziffernblock)<p>Halbiert die Vergrößerung, bis zur ganzen sichtbaren Himmelshälfte.</p>",
     "<b>Red screen</b> (Shift+R)<p>Draws the sky and the whole window in dim red on black, which keeps your eyes adapted to the dark at the telescope.</p>":

@@ -246,8 +246,8 @@ TEXTS = {
         "Buscar objeto Messier...",
     "Enter catalog number":
         "Escriba el número de catálogo",
-    "A desktop planetarium. Free software under the GNU General Public License, version 3 or later, without any warranty. Sky data: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), tz database, NASA.":
-        "Un planetario de escritorio. Software libre bajo la Licencia Pública General de GNU, versión 3 o posterior, sin garantía alguna. Datos del cielo: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), base de datos tz, NASA.",
+    "A desktop planetarium. Free software under the GNU General Public License, version 3 or later, without any warranty. Sky data: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), tz database, NASA. Planet maps: B. Jónsson, J. Hastings-Trew, Celestia, NASA/JPL.":
+        "Un planetario de escritorio. Software libre bajo la Licencia Pública General de GNU, versión 3 o posterior, sin garantía alguna. Datos del cielo: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), base de datos tz, NASA. Mapas de los planetas: B. Jónsson, J. Hastings-Trew, Celestia, NASA/JPL.",
     "<a href=\"sources\" style=\"color:#9cc8ff\">Data sources and licences...</a>":
         "<a href=\"sources\" style=\"color:#9cc8ff\">Fuentes de datos y licencias...</a>",
     "Opens the user guide at the full list of the sky data's sources, their authors and their licences.":
@@ -836,8 +836,8 @@ TEXTS = {
         "<b>Mover el campo hacia arriba</b> (Up arrow)<p>Las estrellas suben: ve más del cielo que quedaba debajo del centro de la vista.</p>",
     "<b>Move the field down</b> (Down arrow)<p>The stars move down: you see more of the sky that lay above the middle of the view.</p>":
         "<b>Mover el campo hacia abajo</b> (Down arrow)<p>Las estrellas bajan: ve más del cielo que quedaba encima del centro de la vista.</p>",
-    "<b>Zoom in</b> (* on the numeric keypad)<p>Doubles the magnification, up to 256 times.</p>":
-        "<b>Acercar</b> (* del teclado numérico)<p>Duplica el aumento, hasta 256 veces.</p>",
+    "<b>Zoom in</b> (* on the numeric keypad)<p>Doubles the magnification, up to 8192 times.</p>":
+        "<b>Acercar</b> (* del teclado numérico)<p>Duplica el aumento, hasta 8192 veces.</p>",
     "<b>Zoom out</b> (/ on the numeric keypad)<p>Halves the magnification, down to the whole visible half of the sky.</p>":
         "<b>Alejar</b> (/ del teclado numérico)<p>Reduce el aumento a la mitad, hasta toda la mitad visible del cielo.</p>",
     "<b>Red screen</b> (Shift+R)<p>Draws the sky and the whole window in dim red on black, which keeps your eyes adapted to the dark at the telescope.</p>":

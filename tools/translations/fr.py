@@ -246,8 +246,8 @@ TEXTS = {
         "Rechercher un objet Messier...",
     "Enter catalog number":
         "Entrez le numéro de catalogue",
-    "A desktop planetarium. Free software under the GNU General Public License, version 3 or later, without any warranty. Sky data: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), tz database, NASA.":
-        "Un planétarium de bureau. Logiciel libre sous la licence publique générale GNU, version 3 ou ultérieure, sans aucune garantie. Données du ciel : Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), base tz, NASA.",
+    "A desktop planetarium. Free software under the GNU General Public License, version 3 or later, without any warranty. Sky data: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), tz database, NASA. Planet maps: B. Jónsson, J. Hastings-Trew, Celestia, NASA/JPL.":
+        "Un planétarium de bureau. Logiciel libre sous la licence publique générale GNU, version 3 ou ultérieure, sans aucune garantie. Données du ciel : Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), base tz, NASA. Cartes des planètes : B. Jónsson, J. Hastings-Trew, Celestia, NASA/JPL.",
     "<a href=\"sources\" style=\"color:#9cc8ff\">Data sources and licences...</a>":
         "<a href=\"sources\" style=\"color:#9cc8ff\">Sources des données et licences...</a>",
     "Opens the user guide at the full list of the sky data's sources, their authors and their licences.":
@@ -836,8 +836,8 @@ TEXTS = {
         "<b>Déplacer le champ vers le haut</b> (Up arrow)<p>Les étoiles montent : vous voyez davantage du ciel qui était sous le milieu de la vue.</p>",
     "<b>Move the field down</b> (Down arrow)<p>The stars move down: you see more of the sky that lay above the middle of the view.</p>":
         "<b>Déplacer le champ vers le bas</b> (Down arrow)<p>Les étoiles descendent : vous voyez davantage du ciel qui était au-dessus du milieu de la vue.</p>",
-    "<b>Zoom in</b> (* on the numeric keypad)<p>Doubles the magnification, up to 256 times.</p>":
-        "<b>Zoom avant</b> (* du pavé numérique)<p>Double le grossissement, jusqu'à 256 fois.</p>",
+    "<b>Zoom in</b> (* on the numeric keypad)<p>Doubles the magnification, up to 8192 times.</p>":
+        "<b>Zoom avant</b> (* du pavé numérique)<p>Double le grossissement, jusqu'à 8192 fois.</p>",
     "<b>Zoom out</b> (/ on the numeric keypad)<p>Halves the magnification, down to the whole visible half of the sky.</p>":
         "<b>Zoom arrière</b> (/ du pavé numérique)<p>Divise le grossissement par deux, jusqu'à toute la moitié visible du ciel.</p>",
     "<b>Red screen</b> (Shift+R)<p>Draws the sky and the whole window in dim red on black, which keeps your eyes adapted to the dark at the telescope.</p>":

@@ -246,8 +246,8 @@ TEXTS = {
         "Cerca oggetto Messier...",
     "Enter catalog number":
         "Scrivi il numero di catalogo",
-    "A desktop planetarium. Free software under the GNU General Public License, version 3 or later, without any warranty. Sky data: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), tz database, NASA.":
-        "Un planetario da scrivania. Software libero sotto la GNU General Public License, versione 3 o successiva, senza alcuna garanzia. Dati del cielo: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), database tz, NASA.",
+    "A desktop planetarium. Free software under the GNU General Public License, version 3 or later, without any warranty. Sky data: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), tz database, NASA. Planet maps: B. Jónsson, J. Hastings-Trew, Celestia, NASA/JPL.":
+        "Un planetario da scrivania. Software libero sotto la GNU General Public License, versione 3 o successiva, senza alcuna garanzia. Dati del cielo: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), database tz, NASA. Mappe dei pianeti: B. Jónsson, J. Hastings-Trew, Celestia, NASA/JPL.",
     "<a href=\"sources\" style=\"color:#9cc8ff\">Data sources and licences...</a>":
         "<a href=\"sources\" style=\"color:#9cc8ff\">Fonti dei dati e licenze...</a>",
     "Opens the user guide at the full list of the sky data's sources, their authors and their licences.":
@@ -836,8 +836,8 @@ TEXTS = {
         "<b>Sposta il campo in alto</b> (Up arrow)<p>Le stelle salgono: vedi più del cielo che stava sotto il centro della vista.</p>",
     "<b>Move the field down</b> (Down arrow)<p>The stars move down: you see more of the sky that lay above the middle of the view.</p>":
         "<b>Sposta il campo in basso</b> (Down arrow)<p>Le stelle scendono: vedi più del cielo che stava sopra il centro della vista.</p>",
-    "<b>Zoom in</b> (* on the numeric keypad)<p>Doubles the magnification, up to 256 times.</p>":
-        "<b>Ingrandisci</b> (* del tastierino numerico)<p>Raddoppia l'ingrandimento, fino a 256 volte.</p>",
+    "<b>Zoom in</b> (* on the numeric keypad)<p>Doubles the magnification, up to 8192 times.</p>":
+        "<b>Ingrandisci</b> (* del tastierino numerico)<p>Raddoppia l'ingrandimento, fino a 8192 volte.</p>",
     "<b>Zoom out</b> (/ on the numeric keypad)<p>Halves the magnification, down to the whole visible half of the sky.</p>":
         "<b>Rimpicciolisci</b> (/ del tastierino numerico)<p>Dimezza l'ingrandimento, fino a tutta la metà visibile del cielo.</p>",
     "<b>Red screen</b> (Shift+R)<p>Draws the sky and the whole window in dim red on black, which keeps your eyes adapted to the dark at the telescope.</p>":

@@ -247,8 +247,8 @@ TEXTS = {
         "Szukaj obiektu Messiera...",
     "Enter catalog number":
         "Wpisz numer katalogowy",
-    "A desktop planetarium. Free software under the GNU General Public License, version 3 or later, without any warranty. Sky data: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), tz database, NASA.":
-        "Planetarium na biurko. Wolne oprogramowanie na licencji GNU General Public License w wersji 3 lub późniejszej, bez żadnej gwarancji. Dane nieba: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), baza tz, NASA.",
+    "A desktop planetarium. Free software under the GNU General Public License, version 3 or later, without any warranty. Sky data: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), tz database, NASA. Planet maps: B. Jónsson, J. Hastings-Trew, Celestia, NASA/JPL.":
+        "Planetarium na biurko. Wolne oprogramowanie na licencji GNU General Public License w wersji 3 lub późniejszej, bez żadnej gwarancji. Dane nieba: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), baza tz, NASA. Mapy planet: B. Jónsson, J. Hastings-Trew, Celestia, NASA/JPL.",
     "<a href=\"sources\" style=\"color:#9cc8ff\">Data sources and licences...</a>":
         "<a href=\"sources\" style=\"color:#9cc8ff\">Źródła danych i licencje...</a>",
     "Opens the user guide at the full list of the sky data's sources, their authors and their licences.":
@@ -837,8 +837,8 @@ TEXTS = {
         "<b>Przesuń pole w górę</b> (Up arrow)<p>Gwiazdy przesuwają się w górę: widzisz więcej nieba, które leżało poniżej środka widoku.</p>",
     "<b>Move the field down</b> (Down arrow)<p>The stars move down: you see more of the sky that lay above the middle of the view.</p>":
         "<b>Przesuń pole w dół</b> (Down arrow)<p>Gwiazdy przesuwają się w dół: widzisz więcej nieba, które leżało powyżej środka widoku.</p>",
-    "<b>Zoom in</b> (* on the numeric keypad)<p>Doubles the magnification, up to 256 times.</p>":
-        "<b>Przybliż</b> (* na klawiaturze numerycznej)<p>Podwaja powiększenie, do 256 razy.</p>",
+    "<b>Zoom in</b> (* on the numeric keypad)<p>Doubles the magnification, up to 8192 times.</p>":
+        "<b>Przybliż</b> (* na klawiaturze numerycznej)<p>Podwaja powiększenie, do 8192 razy.</p>",
     "<b>Zoom out</b> (/ on the numeric keypad)<p>Halves the magnification, down to the whole visible half of the sky.</p>":
         "<b>Oddal</b> (/ na klawiaturze numerycznej)<p>Zmniejsza powiększenie o połowę, aż do całej widocznej połowy nieba.</p>",
     "<b>Red screen</b> (Shift+R)<p>Draws the sky and the whole window in dim red on black, which keeps your eyes adapted to the dark at the telescope.</p>":

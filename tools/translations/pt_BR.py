@@ -246,8 +246,8 @@ TEXTS = {
         "Procurar objeto Messier...",
     "Enter catalog number":
         "Digite o número de catálogo",
-    "A desktop planetarium. Free software under the GNU General Public License, version 3 or later, without any warranty. Sky data: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), tz database, NASA.":
-        "Um planetário de mesa. Software livre sob a Licença Pública Geral GNU, versão 3 ou posterior, sem qualquer garantia. Dados do céu: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), banco de dados tz, NASA.",
+    "A desktop planetarium. Free software under the GNU General Public License, version 3 or later, without any warranty. Sky data: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), tz database, NASA. Planet maps: B. Jónsson, J. Hastings-Trew, Celestia, NASA/JPL.":
+        "Um planetário de mesa. Software livre sob a Licença Pública Geral GNU, versão 3 ou posterior, sem qualquer garantia. Dados do céu: Bright Star Catalogue (Yale), Hipparcos, Tycho, Tycho-2 (ESA), OpenNGC (CC-BY-SA-4.0), d3-celestial (BSD-3-Clause), KStars, Stellarium (GPL-2.0-or-later), banco de dados tz, NASA. Mapas dos planetas: B. Jónsson, J. Hastings-Trew, Celestia, NASA/JPL.",
     "<a href=\"sources\" style=\"color:#9cc8ff\">Data sources and licences...</a>":
         "<a href=\"sources\" style=\"color:#9cc8ff\">Fontes dos dados e licenças...</a>",
     "Opens the user guide at the full list of the sky data's sources, their authors and their licences.":
@@ -836,8 +836,8 @@ TEXTS = {
         "<b>Mover o campo para cima</b> (Up arrow)<p>As estrelas sobem: você vê mais do céu que ficava abaixo do meio da vista.</p>",
     "<b>Move the field down</b> (Down arrow)<p>The stars move down: you see more of the sky that lay above the middle of the view.</p>":
         "<b>Mover o campo para baixo</b> (Down arrow)<p>As estrelas descem: você vê mais do céu que ficava acima do meio da vista.</p>",
-    "<b>Zoom in</b> (* on the numeric keypad)<p>Doubles the magnification, up to 256 times.</p>":
-        "<b>Aproximar</b> (* do teclado numérico)<p>Dobra a ampliação, até 256 vezes.</p>",
+    "<b>Zoom in</b> (* on the numeric keypad)<p>Doubles the magnification, up to 8192 times.</p>":
+        "<b>Aproximar</b> (* do teclado numérico)<p>Dobra a ampliação, até 8192 vezes.</p>",
     "<b>Zoom out</b> (/ on the numeric keypad)<p>Halves the magnification, down to the whole visible half of the sky.</p>":
         "<b>Afastar</b> (/ do teclado numérico)<p>Reduz a ampliação à metade, até toda a metade visível do céu.</p>",
     "<b>Red screen</b> (Shift+R)<p>Draws the sky and the whole window in dim red on black, which keeps your eyes adapted to the dark at the telescope.</p>":
