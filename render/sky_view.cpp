@@ -206,6 +206,20 @@ void CSkyView::ToggleFollowing() {
   Redraw();
 }
 
+void CSkyView::Follow(sky::SkyObjectRef object) {
+  const std::optional<sky::SkyObjectRef> selected = Document->Selected;
+  const int following = Document->Run.Following;
+  Document->Selected = object;
+  Document->Run.Following = 0;
+  if (!sky::StartFollowing(*Document)) {
+    Document->Selected = selected;
+    Document->Run.Following = following;
+    messages_.Show(MessageIcon::Exclamation, TranslatedString(res::IDS_OBJECT_UNDER_HORIZON));
+    return;
+  }
+  Redraw();
+}
+
 void CSkyView::StopFollowing() {
   Document->Run.Following = 0;
   Redraw();

@@ -62,6 +62,9 @@ class CSkyView : public QWidget {
   // or stops doing so; Esc stops too, and so does any move of the user's.
   void ToggleFollowing();
   void StopFollowing();
+  // Selects `object` and follows it as View > Follow does; when it cannot be
+  // centred now, says so and leaves the selection and the following as they were.
+  void Follow(sky::SkyObjectRef object);
   // Centres the sky on the point under client position x, y (device pixels).
   void CentreOnWindowPoint(int x, int y);
   // Turns the sky as a drag of dx, dy device pixels (y downwards) moves the

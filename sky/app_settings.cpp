@@ -8,6 +8,7 @@
 
 #include "astro/format.h"
 #include "res/strings.h"
+#include "sky/find_history.h"
 #include "sky/profile.h"
 #include "sky/recent_files.h"
 #include "sky/zoom_range.h"
@@ -288,6 +289,7 @@ std::vector<std::string> LoadSettings(const CProfile& profile, AppSettings& sett
       }))
     settings.TimeZoneId.clear();
   settings.RecentFiles = sky::LoadRecentFiles(profile);
+  settings.FindHistory = sky::LoadFindHistory(profile);
   std::vector<std::string> changes = ClampFields(settings, &profile);
   settings.Language = profile.GetString(kSettings, kLanguage, "");
   if (!IsLanguageName(settings.Language)) {
@@ -327,6 +329,7 @@ void StoreSettings(const AppSettings& held, CProfile& profile) {
   if (!language.empty() || profile.GetString(kSettings, kLanguage, kAbsent) != kAbsent)
     profile.WriteString(kSettings, kLanguage, language);
   sky::StoreRecentFiles(settings.RecentFiles, profile);
+  sky::StoreFindHistory(settings.FindHistory, profile);
   sky::StoreEyepieceFields(settings.Fields, profile);
 }
 

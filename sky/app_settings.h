@@ -91,6 +91,8 @@ struct AppSettings {
   int FieldsOnTelescope = 1;
   // [Recent File List] File1 ... File4: the pictures opened last, most recent first
   std::vector<std::string> RecentFiles;
+  // [Find History] Find1 ... Find20: the find box's last finds, newest first
+  std::vector<std::string> FindHistory;
   // [Eyepiece Fields]: the fields the user defined, in the dialog's order
   std::vector<sky::EyepieceField> Fields;
 

@@ -3,6 +3,7 @@
 // and its altitude now.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,7 +16,9 @@ class CSkyDoc;
 namespace sky {
 
 struct FindIndex {
-  std::vector<SkyObjectRef> Objects;
+  // The sky object of each entry; empty for a place of the location list.
+  std::vector<std::optional<SkyObjectRef>> Objects;
+  std::vector<int> Places;         // the place of Catalogues.Places an entry is, -1 for an object
   std::vector<std::string> Names;  // the name each object is shown by
   std::vector<std::string> Kinds;  // what it is: "star", "galaxy", "planet" ...
   // Its other names as written ("alf Ori", "58 Ori", "HR 2061", "M 31").
@@ -27,21 +30,26 @@ struct FindIndex {
 // abbreviated and written-out spellings with the component's digit, and
 // without the digit for the brightest component, Flamsteed number, HR
 // number), the Sun, the Moon and the planets, the constellations (their
-// Latin names; the program has no genitives nor abbreviations of them), the
-// deep-sky file (M n, NGC n, common name) and the NGC/IC file (NGC n, IC n
-// with a component's letters, common name). Reads the NGC/IC file. The
-// faint-star file is not indexed: "HIP n" and coordinate names are found by
-// FindObjectByName.
+// names, abbreviations and genitives of constellation_names.tab: "Orion",
+// "Ori", "Orionis"; a Bayer or Flamsteed designation is also written with
+// the genitive, "Alpha Orionis"), the deep-sky file (M n, NGC n, common
+// name), the NGC/IC file (NGC n, IC n with a component's letters, common
+// name), the Caldwell numbers of caldwell.tab ("C 14") of the objects of
+// those two files, and the places of the location list (kind "place": the
+// whole name, "Poland:Krakow", and the city, "Krakow"). Reads the NGC/IC
+// file and the two optional tables. The faint-star file is not indexed:
+// "HIP n" and coordinate names are found by FindObjectByName.
 FindIndex BuildFindIndex(CSkyDoc& doc);
 
 // One match offered.
 struct FindMatch {
-  SkyObjectRef Object;
+  std::optional<SkyObjectRef> Object;  // empty for a place
+  int Place = -1;                      // the place of Catalogues.Places, -1 for an object
   std::string Name;
   std::string Kind;
   std::vector<std::string> Designations;
   double Magnitude = 0.0;
-  double AltitudeDeg = 0.0;  // as shown now
+  double AltitudeDeg = 0.0;  // as shown now; 0 for a place
 };
 
 // The most matches the find box and --find offer.
@@ -54,7 +62,7 @@ std::vector<FindMatch> FindMatches(CSkyDoc& doc, FindIndex& index, std::string_v
                                    int limit);
 
 // The matches as a JSON list of objects: name, kind, designations (a list),
-// magnitude (null when not known) and altitudeDeg.
+// magnitude (null when not known) and altitudeDeg (null for a place).
 std::string FindMatchesJson(const std::vector<FindMatch>& matches);
 
 }  // namespace sky

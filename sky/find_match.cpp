@@ -77,6 +77,7 @@ bool Better(const NameFit& a, const NameFit& b) {
 
 std::string FoldWord(const std::string& word) {
   if (word == "messier") return "m";
+  if (word == "caldwell") return "c";
   return WithoutLeadingZeros(GreekWord(word));
 }
 

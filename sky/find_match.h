@@ -16,7 +16,7 @@ namespace sky {
 // (written out "Alpha", abbreviated "alp"/"alf", or the letter itself "α",
 // a component number may follow: "alf1") becomes its three-letter
 // abbreviation ("alf", "bet", ... "ome"; "mu", "nu", "xi", "pi" kept);
-// the word "Messier" becomes "m"; leading zeros of every run of digits go
+// the words "Messier" and "Caldwell" become "m" and "c"; leading zeros of every run of digits go
 // ("ngc 0224" -> "ngc224"). Other bytes are kept as they are.
 std::string FoldName(std::string_view name);
 

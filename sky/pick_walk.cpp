@@ -96,6 +96,27 @@ std::vector<PickStep> PickSteps(const std::vector<PickHit>& hits, const PickBoun
   return {};
 }
 
+std::optional<PickStep> CardStepOf(SkyObjectRef object) {
+  switch (object.What) {
+    case SkyObjectRef::Star:
+      return PickStep{PickStep::StarCard, object.Index};
+    case SkyObjectRef::Body:
+      return PickStep{PickStep::BodyCard, object.Index};
+    case SkyObjectRef::DeepSky:
+      return PickStep{PickStep::DeepSkyCard, object.Index};
+    case SkyObjectRef::FaintStar:
+      return PickStep{PickStep::FaintStarCard, object.Index};
+    case SkyObjectRef::NgcIc:
+      return PickStep{PickStep::NgcIcCard, object.Index};
+    case SkyObjectRef::SmallBody:
+      return PickStep{PickStep::SmallBodyCard, object.Index};
+    case SkyObjectRef::Constellation:
+    case SkyObjectRef::PlanetMoon:
+      break;
+  }
+  return std::nullopt;
+}
+
 std::vector<PickStep> PickSteps(const std::vector<PickHit>& hits, const CSkyDoc& doc) {
   PickBounds bounds;
   bounds.SmallBodies = static_cast<int>(doc.Catalogues.SmallBodies.size());

@@ -2,7 +2,10 @@
 // cards and the notice to open, in order.
 #pragma once
 
+#include <optional>
 #include <vector>
+
+#include "sky/object_names.h"
 
 class CSkyDoc;
 
@@ -25,6 +28,10 @@ struct PickStep {
 
   bool operator==(const PickStep&) const = default;
 };
+
+// The card of `object`, as a pick opens it; nothing for a constellation or
+// a planet's moon, which have no card.
+std::optional<PickStep> CardStepOf(SkyObjectRef object);
 
 // One hit of a selection pass: its name, and how far the pointer lies from
 // the middle of the object's drawn mark (device pixels; 0 for a line).

@@ -19,8 +19,8 @@ import sys
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
 
-from datagen import (boundaries, deepsky, faint_stars, figures, misc, ngc_ic,  # noqa: E402
-                     planet_series, pluto_series, small_bodies, sources, stars, textures,
+from datagen import (boundaries, deepsky, faint_stars, figures, find_names, misc,  # noqa: E402
+                     ngc_ic, planet_series, pluto_series, small_bodies, sources, stars, textures,
                      zone_stars)
 
 REPO = pathlib.Path(__file__).resolve().parent.parent
@@ -74,6 +74,11 @@ def build_catalogues(src: sources.Sources, out: pathlib.Path, docs: pathlib.Path
                                                src.usr_share("kstars", "asteroids.dat"),
                                                out / "smallbodies.tab")
     print(f"smallbodies.tab: {comets} comets, {minor_planets} minor planets")
+    nebulae = src.usr_share("stellarium", "nebulae", "default")
+    caldwell, constellations = find_names.write(
+        nebulae / "catalog.dat", nebulae / "names.dat", NOTES / "caldwell-ngc-100.tsv",
+        src.celestial("constellations.json"), out / "caldwell.tab", out / "constellation_names.tab")
+    print(f"caldwell.tab: {caldwell} lines; constellation_names.tab: {constellations}")
 
 
 def build_cities(src: sources.Sources, out: pathlib.Path, docs: pathlib.Path):

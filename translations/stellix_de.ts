@@ -305,10 +305,6 @@
         <translation>Suchen (F3)</translation>
     </message>
     <message>
-        <source>Find an object by any of its names</source>
-        <translation>Ein Objekt unter einem seiner Namen suchen</translation>
-    </message>
-    <message>
         <source>%1 — %2, %3° %4</source>
         <translation>%1 — %2, %3° %4</translation>
     </message>
@@ -319,6 +315,22 @@
     <message>
         <source>below the horizon</source>
         <translation>unter dem Horizont</translation>
+    </message>
+    <message>
+        <source>Find an object by any of its names, or a place; Shift+Enter opens its card</source>
+        <translation>Ein Objekt unter einem seiner Namen oder einen Ort suchen; Umschalt+Eingabe öffnet seine Karte</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>Observer&apos;s Location</source>
+        <translation>Beobachtungsort</translation>
+    </message>
+    <message>
+        <source>Set the observer to %1?</source>
+        <translation>Den Beobachter nach %1 versetzen?</translation>
     </message>
 </context>
 <context>
@@ -437,6 +449,14 @@
     <message>
         <source>&amp;Slew Telescope</source>
         <translation>Teleskop &amp;schwenken</translation>
+    </message>
+    <message>
+        <source>Fo&amp;llow</source>
+        <translation>&amp;Verfolgen</translation>
+    </message>
+    <message>
+        <source>Keep the object at the middle of the view while time runs</source>
+        <translation>Das Objekt in der Bildmitte halten, während die Zeit läuft</translation>
     </message>
 </context>
 <context>
@@ -3139,6 +3159,10 @@ Dem Teleskop folgen</translation>
     <message>
         <source>constellation</source>
         <translation>Sternbild</translation>
+    </message>
+    <message>
+        <source>place</source>
+        <translation>Ort</translation>
     </message>
 </context>
 <context>

@@ -305,10 +305,6 @@
         <translation>Buscar (F3)</translation>
     </message>
     <message>
-        <source>Find an object by any of its names</source>
-        <translation>Buscar un objeto por cualquiera de sus nombres</translation>
-    </message>
-    <message>
         <source>%1 — %2, %3° %4</source>
         <translation>%1 — %2, %3° %4</translation>
     </message>
@@ -319,6 +315,22 @@
     <message>
         <source>below the horizon</source>
         <translation>bajo el horizonte</translation>
+    </message>
+    <message>
+        <source>Find an object by any of its names, or a place; Shift+Enter opens its card</source>
+        <translation>Buscar un objeto por cualquiera de sus nombres, o un lugar; Mayús+Intro abre su ficha</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>Observer&apos;s Location</source>
+        <translation>Lugar del observador</translation>
+    </message>
+    <message>
+        <source>Set the observer to %1?</source>
+        <translation>¿Situar al observador en %1?</translation>
     </message>
 </context>
 <context>
@@ -437,6 +449,14 @@
     <message>
         <source>&amp;Slew Telescope</source>
         <translation>&amp;Apuntar el telescopio</translation>
+    </message>
+    <message>
+        <source>Fo&amp;llow</source>
+        <translation>Se&amp;guir</translation>
+    </message>
+    <message>
+        <source>Keep the object at the middle of the view while time runs</source>
+        <translation>Mantener el objeto en el centro de la vista mientras pasa el tiempo</translation>
     </message>
 </context>
 <context>
@@ -3139,6 +3159,10 @@ Seguir el telescopio</translation>
     <message>
         <source>constellation</source>
         <translation>constelación</translation>
+    </message>
+    <message>
+        <source>place</source>
+        <translation>lugar</translation>
     </message>
 </context>
 <context>

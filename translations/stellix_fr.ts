@@ -305,10 +305,6 @@
         <translation>Rechercher (F3)</translation>
     </message>
     <message>
-        <source>Find an object by any of its names</source>
-        <translation>Rechercher un objet par l&apos;un de ses noms</translation>
-    </message>
-    <message>
         <source>%1 — %2, %3° %4</source>
         <translation>%1 — %2, %3° %4</translation>
     </message>
@@ -319,6 +315,22 @@
     <message>
         <source>below the horizon</source>
         <translation>sous l&apos;horizon</translation>
+    </message>
+    <message>
+        <source>Find an object by any of its names, or a place; Shift+Enter opens its card</source>
+        <translation>Trouver un objet par l&apos;un de ses noms, ou un lieu ; Maj+Entrée ouvre sa fiche</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>Observer&apos;s Location</source>
+        <translation>Lieu d&apos;observation</translation>
+    </message>
+    <message>
+        <source>Set the observer to %1?</source>
+        <translation>Placer l&apos;observateur à %1 ?</translation>
     </message>
 </context>
 <context>
@@ -437,6 +449,14 @@
     <message>
         <source>&amp;Slew Telescope</source>
         <translation>&amp;Pointer le télescope</translation>
+    </message>
+    <message>
+        <source>Fo&amp;llow</source>
+        <translation>S&amp;uivre</translation>
+    </message>
+    <message>
+        <source>Keep the object at the middle of the view while time runs</source>
+        <translation>Garder l&apos;objet au milieu de la vue pendant que le temps s&apos;écoule</translation>
     </message>
 </context>
 <context>
@@ -3139,6 +3159,10 @@ Suivre le télescope</translation>
     <message>
         <source>constellation</source>
         <translation>constellation</translation>
+    </message>
+    <message>
+        <source>place</source>
+        <translation>lieu</translation>
     </message>
 </context>
 <context>

@@ -305,10 +305,6 @@
         <translation>Trova (F3)</translation>
     </message>
     <message>
-        <source>Find an object by any of its names</source>
-        <translation>Trova un oggetto con uno qualsiasi dei suoi nomi</translation>
-    </message>
-    <message>
         <source>%1 — %2, %3° %4</source>
         <translation>%1 — %2, %3° %4</translation>
     </message>
@@ -319,6 +315,22 @@
     <message>
         <source>below the horizon</source>
         <translation>sotto l&apos;orizzonte</translation>
+    </message>
+    <message>
+        <source>Find an object by any of its names, or a place; Shift+Enter opens its card</source>
+        <translation>Trova un oggetto con uno qualsiasi dei suoi nomi, o un luogo; Maiusc+Invio apre la sua scheda</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>Observer&apos;s Location</source>
+        <translation>Luogo dell&apos;osservatore</translation>
+    </message>
+    <message>
+        <source>Set the observer to %1?</source>
+        <translation>Portare l&apos;osservatore a %1?</translation>
     </message>
 </context>
 <context>
@@ -437,6 +449,14 @@
     <message>
         <source>&amp;Slew Telescope</source>
         <translation>&amp;Punta il telescopio</translation>
+    </message>
+    <message>
+        <source>Fo&amp;llow</source>
+        <translation>Se&amp;gui</translation>
+    </message>
+    <message>
+        <source>Keep the object at the middle of the view while time runs</source>
+        <translation>Tieni l&apos;oggetto al centro della vista mentre il tempo scorre</translation>
     </message>
 </context>
 <context>
@@ -3139,6 +3159,10 @@ Segui il telescopio</translation>
     <message>
         <source>constellation</source>
         <translation>costellazione</translation>
+    </message>
+    <message>
+        <source>place</source>
+        <translation>luogo</translation>
     </message>
 </context>
 <context>

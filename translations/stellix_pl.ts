@@ -306,10 +306,6 @@
         <translation>Znajdź (F3)</translation>
     </message>
     <message>
-        <source>Find an object by any of its names</source>
-        <translation>Znajdź obiekt po dowolnej z jego nazw</translation>
-    </message>
-    <message>
         <source>%1 — %2, %3° %4</source>
         <translation>%1 — %2, %3° %4</translation>
     </message>
@@ -320,6 +316,22 @@
     <message>
         <source>below the horizon</source>
         <translation>pod horyzontem</translation>
+    </message>
+    <message>
+        <source>Find an object by any of its names, or a place; Shift+Enter opens its card</source>
+        <translation>Znajdź obiekt po dowolnej z jego nazw albo miejsce; Shift+Enter otwiera jego kartę</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>Observer&apos;s Location</source>
+        <translation>Miejsce obserwatora</translation>
+    </message>
+    <message>
+        <source>Set the observer to %1?</source>
+        <translation>Przenieść obserwatora do: %1?</translation>
     </message>
 </context>
 <context>
@@ -438,6 +450,14 @@
     <message>
         <source>&amp;Slew Telescope</source>
         <translation>&amp;Naprowadź teleskop</translation>
+    </message>
+    <message>
+        <source>Fo&amp;llow</source>
+        <translation>Ś&amp;ledzenie</translation>
+    </message>
+    <message>
+        <source>Keep the object at the middle of the view while time runs</source>
+        <translation>Utrzymuj obiekt na środku widoku, gdy czas płynie</translation>
     </message>
 </context>
 <context>
@@ -3141,6 +3161,10 @@ Follow the telescope</source>
     <message>
         <source>constellation</source>
         <translation>gwiazdozbiór</translation>
+    </message>
+    <message>
+        <source>place</source>
+        <translation>miejsce</translation>
     </message>
 </context>
 <context>

@@ -305,10 +305,6 @@
         <translation>Localizar (F3)</translation>
     </message>
     <message>
-        <source>Find an object by any of its names</source>
-        <translation>Localizar um objeto por qualquer um dos seus nomes</translation>
-    </message>
-    <message>
         <source>%1 — %2, %3° %4</source>
         <translation>%1 — %2, %3° %4</translation>
     </message>
@@ -319,6 +315,22 @@
     <message>
         <source>below the horizon</source>
         <translation>abaixo do horizonte</translation>
+    </message>
+    <message>
+        <source>Find an object by any of its names, or a place; Shift+Enter opens its card</source>
+        <translation>Encontrar um objeto por qualquer um de seus nomes, ou um lugar; Shift+Enter abre a sua ficha</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>Observer&apos;s Location</source>
+        <translation>Local do observador</translation>
+    </message>
+    <message>
+        <source>Set the observer to %1?</source>
+        <translation>Levar o observador para %1?</translation>
     </message>
 </context>
 <context>
@@ -437,6 +449,14 @@
     <message>
         <source>&amp;Slew Telescope</source>
         <translation>&amp;Apontar o telescópio</translation>
+    </message>
+    <message>
+        <source>Fo&amp;llow</source>
+        <translation>Se&amp;guir</translation>
+    </message>
+    <message>
+        <source>Keep the object at the middle of the view while time runs</source>
+        <translation>Manter o objeto no centro da vista enquanto o tempo passa</translation>
     </message>
 </context>
 <context>
@@ -3139,6 +3159,10 @@ Seguir o telescópio</translation>
     <message>
         <source>constellation</source>
         <translation>constelação</translation>
+    </message>
+    <message>
+        <source>place</source>
+        <translation>lugar</translation>
     </message>
 </context>
 <context>

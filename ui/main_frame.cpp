@@ -100,13 +100,7 @@ CMainFrame::CMainFrame(CSkyDoc& doc, CMessenger& messages)
     if (doc_.Run.FullScreen) ToggleFullScreen();
   });
   connect(view_, &CSkyView::ObjectsPicked, this, [this](const std::vector<sky::PickHit>& hits) {
-    CardActions actions;
-    actions.Plot = [this](sky::SkyObjectRef object) {
-      dialogs_->ShowAltitudePlot(sky::PlotTargetOf(doc_, object));
-    };
-    if (doc_.Telescope.DeviceConnected)
-      actions.SlewTo = [this](sky::SkyObjectRef object) { telescope_->SlewTo(object); };
-    ShowObjectsUnderPointer(hits, doc_, imagesDirectory_, messages_, this, actions);
+    ShowObjectsUnderPointer(hits, doc_, imagesDirectory_, messages_, this, ObjectCardActions());
   });
 
   CreateActions();
@@ -290,8 +284,13 @@ void CMainFrame::CreateToolBars() {
   }
 
   // The find box ends the main toolbar; F3 anywhere puts the cursor into it.
-  findBox_ = new CFindBox(
-      doc_, messages_, [this] { view_->Redraw(); }, mainToolBar_);
+  FindBoxActions find;
+  find.Redraw = [this] { view_->Redraw(); };
+  find.PlaceChanged = [this] { UpdatePanes(); };
+  find.OpenCard = [this](sky::SkyObjectRef object) {
+    ShowObjectCard(object, doc_, imagesDirectory_, messages_, this, ObjectCardActions());
+  };
+  findBox_ = new CFindBox(doc_, messages_, std::move(find), mainToolBar_);
   mainToolBar_->addWidget(findBox_);
   connect(new QShortcut(QKeySequence(Qt::Key_F3), this), &QShortcut::activated, this,
           &CMainFrame::FocusFindBox);
@@ -383,6 +382,21 @@ void CMainFrame::FitPanes() {
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
   if (watched == statusBar() && event->type() == QEvent::Resize) FitPanes();
   return QMainWindow::eventFilter(watched, event);
+}
+
+CardActions CMainFrame::ObjectCardActions() {
+  CardActions actions;
+  actions.Plot = [this](sky::SkyObjectRef object) {
+    dialogs_->ShowAltitudePlot(sky::PlotTargetOf(doc_, object));
+  };
+  if (doc_.Telescope.DeviceConnected)
+    actions.SlewTo = [this](sky::SkyObjectRef object) { telescope_->SlewTo(object); };
+  actions.Follow = [this](sky::SkyObjectRef object) {
+    view_->Follow(object);
+    UpdateCommandStates();
+    UpdatePanes();
+  };
+  return actions;
 }
 
 void CMainFrame::FocusFindBox() {

@@ -21,6 +21,7 @@ class CChartPrintJobs;
 class CDialogCommands;
 class CHelpWindow;
 class CFindBox;
+struct CardActions;
 class CMessenger;
 class CSkyDoc;
 class CSkyView;
@@ -98,6 +99,9 @@ class CMainFrame : public QMainWindow {
   void FitPanes();
   // What the commands act on.
   ui::CommandTargets Targets();
+  // What an object's card offers: its altitude plot, the slew while a
+  // telescope is connected, and following it.
+  CardActions ObjectCardActions();
   // Puts a picture's path first in the recent-file list and shows the picture.
   void OpenPicture(const std::string& path);
   // The File menu's recent-file entries from the settings' list.

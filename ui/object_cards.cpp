@@ -129,6 +129,17 @@ void CInfoCard::OfferSlew() {
   });
 }
 
+void CInfoCard::OfferFollow() {
+  if (!buttons_) return;
+  QPushButton* follow = buttons_->addButton(tr("Fo&llow"), QDialogButtonBox::ActionRole);
+  follow->setObjectName(QStringLiteral("FollowButton"));
+  follow->setToolTip(tr("Keep the object at the middle of the view while time runs"));
+  connect(follow, &QPushButton::clicked, this, [this] {
+    followAsked_ = true;
+    accept();
+  });
+}
+
 CStarInfoDialog::CStarInfoDialog(const CSkyDoc& doc, int starIndex, QWidget* parent)
     : CInfoCard(QString(), parent) {
   const sky::StarCard c = sky::StarCardOf(doc, starIndex);
@@ -248,45 +259,55 @@ CSmallBodyInfoDialog::CSmallBodyInfoDialog(const CSkyDoc& doc, int index, QWidge
   AddButtons(false, {}, {}, nullptr);
 }
 
-void ShowObjectsUnderPointer(const std::vector<sky::PickHit>& hits, const CSkyDoc& doc,
-                             const std::filesystem::path& imagesDirectory, CMessenger& messages,
-                             QWidget* parent, const CardActions& actions) {
-  // Shows a card; the action it asked for, if any.
-  const auto show = [&actions](CInfoCard&& card) -> const std::function<void(sky::SkyObjectRef)>* {
-    if (actions.Plot) card.OfferAltitudePlot();
-    if (actions.SlewTo) card.OfferSlew();
+namespace {
+
+// Opens the cards of `steps` one after the other until one asks for an action.
+void ShowCards(const std::vector<sky::PickStep>& steps, const CSkyDoc& doc,
+               const std::filesystem::path& imagesDirectory, CMessenger& messages, QWidget* parent,
+               const CardActions& actions) {
+  // Shows a card; the action it asked for, if any. A comet's or minor
+  // planet's card offers only Follow.
+  const auto show = [&actions](CInfoCard&& card,
+                               bool plotAndSlew) -> const std::function<void(sky::SkyObjectRef)>* {
+    if (plotAndSlew && actions.Plot) card.OfferAltitudePlot();
+    if (plotAndSlew && actions.SlewTo) card.OfferSlew();
+    if (actions.Follow) card.OfferFollow();
     card.exec();
     if (card.AltitudePlotAsked()) return &actions.Plot;
     if (card.SlewAsked()) return &actions.SlewTo;
+    if (card.FollowAsked()) return &actions.Follow;
     return nullptr;
   };
-  for (const sky::PickStep& step : sky::PickSteps(hits, doc)) {
+  for (const sky::PickStep& step : steps) {
     const std::function<void(sky::SkyObjectRef)>* asked = nullptr;
     sky::SkyObjectRef object{sky::SkyObjectRef::Star, step.Index};
     switch (step.What) {
       case sky::PickStep::StarCard:
-        asked = show(CStarInfoDialog(doc, step.Index, parent));
+        asked = show(CStarInfoDialog(doc, step.Index, parent), true);
         break;
       case sky::PickStep::FaintStarCard:
         object.What = sky::SkyObjectRef::FaintStar;
-        asked = show(CFaintStarInfoDialog(doc, step.Index, parent));
+        asked = show(CFaintStarInfoDialog(doc, step.Index, parent), true);
         break;
       case sky::PickStep::BodyCard:
         object.What = sky::SkyObjectRef::Body;
-        asked = show(CBodyInfoDialog(doc, step.Index, imagesDirectory, messages, parent));
+        asked = show(CBodyInfoDialog(doc, step.Index, imagesDirectory, messages, parent), true);
         break;
       case sky::PickStep::DeepSkyCard:
         object.What = sky::SkyObjectRef::DeepSky;
         asked = show(CDeepSkyInfoDialog(sky::DeepSkyCardOf(doc, step.Index), imagesDirectory,
-                                        messages, parent));
+                                        messages, parent),
+                     true);
         break;
       case sky::PickStep::NgcIcCard:
         object.What = sky::SkyObjectRef::NgcIc;
         asked = show(CDeepSkyInfoDialog(sky::NgcIcCardOf(doc, step.Index), imagesDirectory,
-                                        messages, parent));
+                                        messages, parent),
+                     true);
         break;
       case sky::PickStep::SmallBodyCard:
-        CSmallBodyInfoDialog(doc, step.Index, parent).exec();
+        object.What = sky::SkyObjectRef::SmallBody;
+        asked = show(CSmallBodyInfoDialog(doc, step.Index, parent), false);
         break;
       case sky::PickStep::Notice:
         messages.Show(MessageIcon::Information, QtString(step.Index).toStdString());
@@ -297,4 +318,19 @@ void ShowObjectsUnderPointer(const std::vector<sky::PickHit>& hits, const CSkyDo
       return;
     }
   }
+}
+
+}  // namespace
+
+void ShowObjectsUnderPointer(const std::vector<sky::PickHit>& hits, const CSkyDoc& doc,
+                             const std::filesystem::path& imagesDirectory, CMessenger& messages,
+                             QWidget* parent, const CardActions& actions) {
+  ShowCards(sky::PickSteps(hits, doc), doc, imagesDirectory, messages, parent, actions);
+}
+
+void ShowObjectCard(sky::SkyObjectRef object, const CSkyDoc& doc,
+                    const std::filesystem::path& imagesDirectory, CMessenger& messages,
+                    QWidget* parent, const CardActions& actions) {
+  if (const std::optional<sky::PickStep> step = sky::CardStepOf(object))
+    ShowCards({*step}, doc, imagesDirectory, messages, parent, actions);
 }

@@ -44,6 +44,9 @@ class CInfoCard : public QDialog {
   // Adds the Slew Telescope button, which closes the card asking for the slew.
   void OfferSlew();
   bool SlewAsked() const { return slewAsked_; }
+  // Adds the Follow button, which closes the card asking to follow the object.
+  void OfferFollow();
+  bool FollowAsked() const { return followAsked_; }
 
  protected:
   CInfoCard(const QString& caption, QWidget* parent);
@@ -66,6 +69,7 @@ class CInfoCard : public QDialog {
   QPushButton* plotButton_ = nullptr;
   bool plotAsked_ = false;
   bool slewAsked_ = false;
+  bool followAsked_ = false;
   std::string pictureFile_;
 };
 
@@ -112,7 +116,13 @@ class CSmallBodyInfoDialog : public CInfoCard {
 struct CardActions {
   std::function<void(sky::SkyObjectRef)> Plot;    // the object's altitude plot
   std::function<void(sky::SkyObjectRef)> SlewTo;  // the telescope slewed to it
+  std::function<void(sky::SkyObjectRef)> Follow;  // View > Follow on it
 };
 void ShowObjectsUnderPointer(const std::vector<sky::PickHit>& hits, const CSkyDoc& doc,
                              const std::filesystem::path& imagesDirectory, CMessenger& messages,
                              QWidget* parent, const CardActions& actions = {});
+// Opens the card of `object` (one that has a card: sky::CardStepOf), the
+// same card a pick opens, with the same actions.
+void ShowObjectCard(sky::SkyObjectRef object, const CSkyDoc& doc,
+                    const std::filesystem::path& imagesDirectory, CMessenger& messages,
+                    QWidget* parent, const CardActions& actions = {});

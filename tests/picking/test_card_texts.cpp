@@ -440,4 +440,20 @@ TEST(FindPicture, TheDataHasPicturesOfTheSolarSystemAndTheMessierObjects) {
   EXPECT_FALSE(sky::FindPicture(images, "NGC7000"));
 }
 
+TEST(CardOfAnObject, IsTheCardAPickOpens) {
+  using R = sky::SkyObjectRef;
+  using S = sky::PickStep;
+  struct Row {
+    R Object;
+    std::optional<S> Step;
+  };
+  const Row rows[] = {
+      {{R::Star, 7}, S{S::StarCard, 7}},         {{R::Body, 3}, S{S::BodyCard, 3}},
+      {{R::DeepSky, 42}, S{S::DeepSkyCard, 42}}, {{R::FaintStar, 1000}, S{S::FaintStarCard, 1000}},
+      {{R::NgcIc, 12}, S{S::NgcIcCard, 12}},     {{R::SmallBody, 0}, S{S::SmallBodyCard, 0}},
+      {{R::Constellation, 5}, std::nullopt},     {{R::PlanetMoon, 2}, std::nullopt},
+  };
+  for (const Row& r : rows) EXPECT_EQ(sky::CardStepOf(r.Object), r.Step) << r.Object.What;
+}
+
 }  // namespace

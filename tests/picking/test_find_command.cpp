@@ -42,6 +42,13 @@ TEST(FindCommand, RankedMatchesNothingAndBadText) {
       {"--find halley", 0, "[{\"name\":\"1P/Halley\",\"kind\":\"comet\""},
       {"--find 'hale bopp'", 0, "[{\"name\":\"C/1995 O1 (Hale-Bopp)\",\"kind\":\"comet\""},
       {"--find vesta", 0, "[{\"name\":\"Vesta\",\"kind\":\"asteroid\""},
+      {"--find 'Caldwell 14'", 0, "[{\"name\":\"NGC 869\",\"kind\":\"open cluster\""},
+      {"--find C65", 0, "[{\"name\":\"NGC 253\",\"kind\":\"galaxy\""},
+      {"--find Orionis", 0, "[{\"name\":\"Orion\",\"kind\":\"constellation\""},
+      {"--find UMa", 0, "[{\"name\":\"Ursa Major\",\"kind\":\"constellation\""},
+      {"--find krakow", 0,
+       "[{\"name\":\"Poland:Krakow\",\"kind\":\"place\",\"designations\":[\"Krakow\"],"
+       "\"magnitude\":null,\"altitudeDeg\":null}"},
       {"--find qqqqqqqq", 0, "[]\n"},
       {"--find ' - '", 2, ""},
       {"--find", 2, ""},

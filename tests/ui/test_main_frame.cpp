@@ -2,19 +2,24 @@
 // and full screen, and the time animation.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QCursor>
 #include <QDateTime>
+#include <QDialog>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <algorithm>
@@ -22,12 +27,15 @@
 #include <vector>
 
 #include "astro/clock.h"
+#include "res/command_ids.h"
 #include "res/strings.h"
 #include "sky/find_index.h"
+#include "sky/follow.h"
 #include "sky/night_vision.h"
 #include "sky/search.h"
 #include "tests/main_window_fixture.h"
 #include "ui/find_box.h"
+#include "ui/object_cards.h"
 #include "ui/tonight_window.h"
 
 namespace {
@@ -474,7 +482,8 @@ TEST_F(MainFrameTest, FindBoxCentresWhatWasTypedWithASlip) {
   ASSERT_FALSE(box->Matches().empty());
   const sky::FindMatch first = box->Matches().front();
   EXPECT_EQ(first.Name, "Betelgeuse");
-  const astro::EquatorialCoord place = sky::PlaceOf(*doc_, first.Object);
+  ASSERT_TRUE(first.Object);
+  const astro::EquatorialCoord place = sky::PlaceOf(*doc_, *first.Object);
   const std::optional<CameraAngles> camera =
       CameraOn(*doc_, place.RightAscension, place.Declination);
   ASSERT_TRUE(camera) << "the fixture's sky has Betelgeuse up";
@@ -487,6 +496,136 @@ TEST_F(MainFrameTest, FindBoxCentresWhatWasTypedWithASlip) {
   QTest::keyClick(view_, Qt::Key_F3);
   EXPECT_TRUE(box->hasFocus());
   EXPECT_EQ(box->selectedText(), "Betelgeuse");
+}
+
+// Runs `handle` on the first modal window that shows while it lives.
+class OnModal {
+ public:
+  explicit OnModal(std::function<void(QWidget*)> handle) : handle_(std::move(handle)) {
+    timer_.setInterval(10);
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (!modal || !modal->isVisible()) return;
+      timer_.stop();
+      title_ = modal->windowTitle();
+      handle_(modal);
+    });
+    timer_.start();
+  }
+  // The window's title; empty while none showed.
+  const QString& Title() const { return title_; }
+
+ private:
+  std::function<void(QWidget*)> handle_;
+  QTimer timer_;
+  QString title_;
+};
+
+void Click(QWidget* modal, const char* buttonName) {
+  auto* button = modal->findChild<QPushButton*>(buttonName);
+  ASSERT_NE(button, nullptr) << buttonName;
+  button->click();
+}
+
+TEST_F(MainFrameTest, FindBoxOffersTheLastFindsNewestFirstWhenEmpty) {
+  CFindBox* box = frame_->FindBox();
+  struct Row {
+    const char* Typed;
+    const char* Found;
+  };
+  const Row rows[] = {
+      {"betelguese", "Betelgeuse"}, {"rigel", "Rigel"}, {"BETELGEUSE", "Betelgeuse"}};
+  for (const Row& r : rows) {
+    QTest::keyClick(view_, Qt::Key_F3);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return box->hasFocus(); }));
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClicks(box, r.Typed);
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_EQ(box->text().toStdString(), r.Found);
+  }
+  // Each name once, the newest first.
+  EXPECT_EQ(doc_->Settings().FindHistory, (std::vector<std::string>{"Betelgeuse", "Rigel"}));
+  // Focused and empty, the box lists them.
+  box->clear();
+  view_->setFocus();
+  QTest::keyClick(view_, Qt::Key_F3);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return box->DropDown()->isVisible(); }));
+  EXPECT_EQ(box->Rows(), (QStringList{"Betelgeuse", "Rigel"}));
+  EXPECT_TRUE(box->Matches().empty());
+  // Choosing the second finds it again and makes it the newest.
+  // The second row highlighted, as the arrow keys or the pointer do.
+  box->DropDown()->setCurrentIndex(box->DropDown()->model()->index(1, 0));
+  QTest::keyClick(box->DropDown(), Qt::Key_Return);
+  EXPECT_EQ(box->text(), "Rigel");
+  EXPECT_EQ(doc_->Settings().FindHistory, (std::vector<std::string>{"Rigel", "Betelgeuse"}));
+  ASSERT_TRUE(doc_->Selected);
+  EXPECT_EQ(sky::ShortNameOf(*doc_, *doc_->Selected), "Rigel");
+}
+
+TEST_F(MainFrameTest, ShiftEnterInTheFindBoxOpensTheCardWhoseFollowButtonFollows) {
+  CFindBox* box = frame_->FindBox();
+  QTest::keyClick(view_, Qt::Key_F3);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return box->hasFocus(); }));
+  QTest::keyClicks(box, "saturn");
+  ASSERT_FALSE(box->Matches().empty());
+  const sky::SkyObjectRef saturn = *box->Matches().front().Object;
+  {
+    OnModal card([](QWidget* modal) {
+      ASSERT_NE(qobject_cast<CInfoCard*>(modal), nullptr);
+      Click(modal, "FollowButton");
+    });
+    QTest::keyClick(box, Qt::Key_Return, Qt::ShiftModifier);
+    EXPECT_EQ(card.Title(), "Saturn");
+  }
+  EXPECT_EQ(doc_->Selected, saturn);
+  EXPECT_EQ(doc_->Run.Following, sky::kFollowingSelected);
+  EXPECT_TRUE(frame_->Action(res::ID_VIEW_FOLLOW)->isChecked());
+  Trigger(res::ID_VIEW_FOLLOW);
+  EXPECT_EQ(doc_->Run.Following, 0);
+
+  // The same from a row chosen in the drop-down; OK closes the card and changes nothing.
+  box->clear();
+  QTest::keyClicks(box, "vega");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return box->DropDown()->isVisible(); }));
+  {
+    OnModal card([](QWidget* modal) { static_cast<QDialog*>(modal)->accept(); });
+    QTest::keyClick(box->DropDown(), Qt::Key_Down);
+    QTest::keyClick(box->DropDown(), Qt::Key_Return, Qt::ShiftModifier);
+    EXPECT_TRUE(card.Title().contains("Vega")) << card.Title().toStdString();
+  }
+  EXPECT_EQ(doc_->Selected, saturn) << "a card alone selects nothing";
+  EXPECT_EQ(doc_->Settings().FindHistory.front(), "Vega");
+}
+
+TEST_F(MainFrameTest, APlaceFoundAsksAndMovesTheObserverOnYes) {
+  CFindBox* box = frame_->FindBox();
+  const std::string before = doc_->Settings().Location;
+  struct Row {
+    QMessageBox::StandardButton Answer;
+    const char* Location;
+  };
+  const Row rows[] = {{QMessageBox::No, before.c_str()}, {QMessageBox::Yes, "Japan:Tokyo"}};
+  for (const Row& r : rows) {
+    box->clear();
+    box->setFocus();
+    QTest::keyClicks(box, "Tokyo");
+    ASSERT_FALSE(box->Matches().empty());
+    EXPECT_EQ(box->Matches().front().Kind, "place");
+    OnModal question([&](QWidget* modal) {
+      auto* ask = qobject_cast<QMessageBox*>(modal);
+      ASSERT_NE(ask, nullptr);
+      EXPECT_EQ(ask->text(), "Set the observer to Japan:Tokyo?");
+      ask->button(r.Answer)->click();
+    });
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_FALSE(question.Title().isEmpty());
+    EXPECT_EQ(doc_->Settings().Location, r.Location);
+  }
+  EXPECT_EQ(doc_->Settings().TimeZoneId, "Asia/Tokyo");
+  EXPECT_EQ(doc_->Settings().LatDeg, 35);
+  EXPECT_EQ(doc_->Settings().EW, "E");
+  EXPECT_EQ(frame_->findChild<QLabel*>(QStringLiteral("Pane%1").arg(res::IDS_PANE_PLACE))->text(),
+            "Japan:Tokyo");
 }
 
 }  // namespace

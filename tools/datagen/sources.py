@@ -24,7 +24,7 @@ DEBIAN_PACKAGES = {
     "marble-qt-data": "Clementine lunar albedo map",
     "xplanet-images": "Earth map for the location dialog",
     "tzdata": "time zones and their cities",
-    "stellarium-data": "Tycho stars of V 9.0-10.5 (stars_3_1v0_4.cat), the planets' maps",
+    "stellarium-data": "Tycho stars of V 9.0-10.5 (stars_3_1v0_4.cat), the planets' maps, Caldwell numbers",
 }
 
 NPM_PACKAGE = "d3-celestial@0.7.35"

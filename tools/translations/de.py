@@ -675,6 +675,12 @@ TEXTS = {
         "Das Teleskop aus seiner Parkposition holen\nParkposition verlassen",
     "Keep the telescope's place at the middle of the view\nFollow the telescope":
         "Den Ort des Teleskops in der Bildmitte halten\nDem Teleskop folgen",
+    'Find an object by any of its names, or a place; Shift+Enter opens its card': 'Ein Objekt unter einem seiner Namen oder einen Ort suchen; Umschalt+Eingabe öffnet seine Karte',
+    'place': 'Ort',
+    "Observer's Location": 'Beobachtungsort',
+    'Set the observer to %1?': 'Den Beobachter nach %1 versetzen?',
+    'Keep the object at the middle of the view while time runs': 'Das Objekt in der Bildmitte halten, während die Zeit läuft',
+    "%1 \u2014 %2": "%1 \u2014 %2",
 }
 
 # The constellations in the language's own names; those not listed keep

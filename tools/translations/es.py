@@ -1114,6 +1114,12 @@ TEXTS = {
         "Sacar el telescopio de su posición de aparcamiento\nDesaparcar",
     "Keep the telescope's place at the middle of the view\nFollow the telescope":
         "Mantener la posición del telescopio en el centro de la vista\nSeguir el telescopio",
+    'Find an object by any of its names, or a place; Shift+Enter opens its card': 'Buscar un objeto por cualquiera de sus nombres, o un lugar; Mayús+Intro abre su ficha',
+    'place': 'lugar',
+    "Observer's Location": 'Lugar del observador',
+    'Set the observer to %1?': '¿Situar al observador en %1?',
+    'Keep the object at the middle of the view while time runs': 'Mantener el objeto en el centro de la vista mientras pasa el tiempo',
+    "%1 \u2014 %2": "%1 \u2014 %2",
 }
 
 # The constellations in the language's own names; those not listed keep

@@ -1114,6 +1114,12 @@ TEXTS = {
         "Sortir le télescope de sa position de parc\nDéparquer",
     "Keep the telescope's place at the middle of the view\nFollow the telescope":
         "Garder la position du télescope au centre de la vue\nSuivre le télescope",
+    'Find an object by any of its names, or a place; Shift+Enter opens its card': "Trouver un objet par l'un de ses noms, ou un lieu ; Maj+Entrée ouvre sa fiche",
+    'place': 'lieu',
+    "Observer's Location": "Lieu d'observation",
+    'Set the observer to %1?': "Placer l'observateur à %1 ?",
+    'Keep the object at the middle of the view while time runs': "Garder l'objet au milieu de la vue pendant que le temps s'écoule",
+    "%1 \u2014 %2": "%1 \u2014 %2",
 }
 
 # The constellations in the language's own names; those not listed keep

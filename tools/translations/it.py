@@ -1114,6 +1114,12 @@ TEXTS = {
         "Risveglia il telescopio dalla sua posizione di parcheggio\nRimuovi dal parcheggio",
     "Keep the telescope's place at the middle of the view\nFollow the telescope":
         "Mantieni la posizione del telescopio al centro della vista\nSegui il telescopio",
+    'Find an object by any of its names, or a place; Shift+Enter opens its card': 'Trova un oggetto con uno qualsiasi dei suoi nomi, o un luogo; Maiusc+Invio apre la sua scheda',
+    'place': 'luogo',
+    "Observer's Location": "Luogo dell'osservatore",
+    'Set the observer to %1?': "Portare l'osservatore a %1?",
+    'Keep the object at the middle of the view while time runs': "Tieni l'oggetto al centro della vista mentre il tempo scorre",
+    "%1 \u2014 %2": "%1 \u2014 %2",
 }
 
 # The constellations in the language's own names; those not listed keep

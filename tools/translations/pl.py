@@ -1116,6 +1116,12 @@ TEXTS = {
         "Wybudź teleskop z pozycji parkowania\nOdparkuj",
     "Keep the telescope's place at the middle of the view\nFollow the telescope":
         "Utrzymuj położenie teleskopu na środku widoku\nŚledź teleskop",
+    'Find an object by any of its names, or a place; Shift+Enter opens its card': 'Znajdź obiekt po dowolnej z jego nazw albo miejsce; Shift+Enter otwiera jego kartę',
+    'place': 'miejsce',
+    "Observer's Location": 'Miejsce obserwatora',
+    'Set the observer to %1?': 'Przenieść obserwatora do: %1?',
+    'Keep the object at the middle of the view while time runs': 'Utrzymuj obiekt na środku widoku, gdy czas płynie',
+    "%1 \u2014 %2": "%1 \u2014 %2",
 }
 
 # The constellations in the language's own names; those not listed keep

@@ -1114,6 +1114,12 @@ TEXTS = {
         "Tirar o telescópio da sua posição de estacionamento\nDesestacionar",
     "Keep the telescope's place at the middle of the view\nFollow the telescope":
         "Manter a posição do telescópio no centro da vista\nSeguir o telescópio",
+    'Find an object by any of its names, or a place; Shift+Enter opens its card': 'Encontrar um objeto por qualquer um de seus nomes, ou um lugar; Shift+Enter abre a sua ficha',
+    'place': 'lugar',
+    "Observer's Location": 'Local do observador',
+    'Set the observer to %1?': 'Levar o observador para %1?',
+    'Keep the object at the middle of the view while time runs': 'Manter o objeto no centro da vista enquanto o tempo passa',
+    "%1 \u2014 %2": "%1 \u2014 %2",
 }
 
 # The constellations in the language's own names; those not listed keep
