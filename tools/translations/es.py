@@ -1108,4 +1108,34 @@ TEXTS = {
         "Sacar el telescopio de su posición de aparcamiento\nDesaparcar",
     "Keep the telescope's place at the middle of the view\nFollow the telescope":
         "Mantener la posición del telescopio en el centro de la vista\nSeguir el telescopio",
+    '&Go to Coordinates...':
+        '&Ir a coordenadas...',
+    'Centre the view on a right ascension and declination or an altitude and azimuth\nGo to coordinates':
+        'Centrar la vista en una ascensión recta y declinación o en una altura y azimut\nIr a coordenadas',
+    'Go to Coordinates':
+        'Ir a coordenadas',
+    'J2000 right ascension and declination':
+        'Ascensión recta y declinación J2000',
+    'Right ascension and declination of date':
+        'Ascensión recta y declinación de la fecha',
+    'Altitude and azimuth':
+        'Altura y azimut',
+    '&Frame:':
+        '&Sistema:',
+    '&Altitude:':
+        '&Altura:',
+    '&Right ascension:':
+        '&Ascensión recta:',
+    'A&zimuth (from the north through the east):':
+        'A&zimut (desde el norte hacia el este):',
+    '&Declination:':
+        '&Declinación:',
+    'The right ascension must be hours from 0 to 24 ("5h35m17s", "5 35 17", "5.588h") or degrees from 0 to 360 ("83.82°").':
+        'La ascensión recta debe darse en horas de 0 a 24 ("5h35m17s", "5 35 17", "5.588h") o en grados de 0 a 360 ("83.82°").',
+    'The declination must be degrees from -90 to +90 ("-5°23\'28"", "-5 23 28", "-5.39").':
+        'La declinación debe darse en grados de -90 a +90 ("-5°23\'28"", "-5 23 28", "-5.39").',
+    'The altitude must be degrees from -90 to +90 ("35°30\'", "35 30", "35.5").':
+        'La altura debe darse en grados de -90 a +90 ("35°30\'", "35 30", "35.5").',
+    'The azimuth must be degrees from 0 to 360, from the north through the east ("135°", "135 30", "135.5").':
+        'El azimut debe darse en grados de 0 a 360, desde el norte hacia el este ("135°", "135 30", "135.5").',
 }
