@@ -6,6 +6,7 @@
 
 #include "app/exit_status.h"
 #include "astro/datetime_parse.h"
+#include "sky/goto_target.h"
 
 namespace {
 
@@ -69,6 +70,7 @@ bool EndsInPlotSuffix(const std::string& path) {
 CommandLine ParseCommandLine(const std::vector<std::string>& args) {
   CommandLine cl;
   bool paperGiven = false;
+  bool frameGiven = false;
   for (std::size_t i = 0; i < args.size() && cl.Error.empty(); ++i) {
     const std::string& a = args[i];
     const auto value = [&](std::string& out) {
@@ -101,7 +103,12 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
       value(cl.Info);
     else if (a == "--find")
       value(cl.Find);
-    else if (a == "--slew")
+    else if (a == "--goto")
+      value(cl.Goto);
+    else if (a == "--frame") {
+      value(cl.GotoFrame);
+      frameGiven = true;
+    } else if (a == "--slew")
       value(cl.Slew);
     else if (a == "--telescope") {
       std::string text;
@@ -154,6 +161,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
   }
   if (cl.Error.empty() && paperGiven && cl.PrintPdfFile.empty())
     cl.Error = "--page is an option of --print-pdf";
+  if (cl.Error.empty() && frameGiven && cl.Goto.empty())
+    cl.Error = "--frame is an option of --goto";
+  if (cl.Error.empty() && !sky::GotoFrameNamed(cl.GotoFrame))
+    cl.Error = "--frame needs j2000, date or altaz";
   if (cl.Error.empty() && cl.TelescopePort && cl.Slew.empty())
     cl.Error = "--telescope is an option of --slew";
   if (cl.Error.empty() && cl.PrintLandscape && cl.PrintPdfFile.empty())
@@ -205,6 +216,14 @@ std::string UsageText(const std::string& program) {
       "                       slips (\"betelguese\", \"m 31\", \"alpha orionis\",\n"
       "                       \"C 14\", \"Ori\", \"Krakow\") as JSON and exit; []\n"
       "                       when none fits\n"
+      "  --goto \"RA DEC\"      print where the coordinates point at the date and place\n"
+      "                       (raJ2000, decJ2000, raDate, decDate, altitudeDeg,\n"
+      "                       azimuthDeg) as JSON and exit: \"5h35m17s -5d23m28s\",\n"
+      "                       \"5 35 17 -5 23 28\", \"83.82d, -5.39\"; with --frame\n"
+      "                       altaz \"ALT AZ\", the azimuth from the north through the\n"
+      "                       east\n"
+      "  --frame j2000|date|altaz\n"
+      "                       what the coordinates of --goto are (default j2000)\n"
       "  --almanac            print the night beginning on the evening of the date at\n"
       "                       the place (sunset, twilights, the Moon, the dark hours,\n"
       "                       the planets and what stands high) as JSON and exit\n"
@@ -234,8 +253,8 @@ std::string UsageText(const std::string& program) {
       "  --non-interactive    write messages to standard error as \"ICON: text\"\n"
       "                       and answer them with their default button\n"
       "\n"
-      "--render, --print-pdf, --plot-altitude, --ephemeris, --info, --find, --almanac,\n"
-      "--slew and --elements need no display.\n"
+      "--render, --print-pdf, --plot-altitude, --ephemeris, --info, --find, --goto,\n"
+      "--almanac, --slew and --elements need no display.\n"
       "\n"
       "Exit status:\n";
   for (const ExitStatusMeaning& e : kExitStatuses) {

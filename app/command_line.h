@@ -29,13 +29,17 @@ struct CommandLine {
   bool Ephemeris = false;  // --ephemeris: print the ephemeris as JSON and exit
   std::string Info;        // --info NAME: print the card of that object as JSON and exit
   std::string Find;        // --find TEXT: print the objects whose names fit TEXT as JSON and exit
+  // --goto "RA DEC": print the place these coordinates name as JSON and exit;
+  // --frame j2000|date|altaz says what they are (j2000 when not given)
+  std::string Goto;
+  std::string GotoFrame = "j2000";
   // --slew NAME: point the telescope at NAME, wait for the end of the slew,
   // print where it ended as JSON and exit; --telescope HOST:PORT names its
   // INDI server (the settings' otherwise).
   std::string Slew;
   std::string TelescopeHost;
-  int TelescopePort = 0;   // 0 without --telescope
-  bool Almanac = false;    // --almanac: print the night's events and the Tonight list as JSON
+  int TelescopePort = 0;  // 0 without --telescope
+  bool Almanac = false;   // --almanac: print the night's events and the Tonight list as JSON
   // --plot-altitude NAME FILE: draw the altitude plot of that object into a PNG or SVG file and
   // exit
   std::string PlotName, PlotFile;
@@ -59,11 +63,12 @@ struct CommandLine {
   // --elements with no other mode that exits: the import alone.
   bool ElementsOnly() const {
     return !Elements.empty() && !Ephemeris && !Almanac && Info.empty() && Find.empty() &&
-           RenderFile.empty() && PrintPdfFile.empty();
+           Goto.empty() && RenderFile.empty() && PrintPdfFile.empty();
   }
   bool Headless() const {
-    return Ephemeris || Almanac || !Info.empty() || !Find.empty() || !Slew.empty() ||
-           !RenderFile.empty() || !PrintPdfFile.empty() || !PlotFile.empty() || !Elements.empty();
+    return Ephemeris || Almanac || !Info.empty() || !Find.empty() || !Goto.empty() ||
+           !Slew.empty() || !RenderFile.empty() || !PrintPdfFile.empty() || !PlotFile.empty() ||
+           !Elements.empty();
   }
 };
 

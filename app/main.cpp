@@ -43,6 +43,7 @@ int main(int argc, char** argv) {
   if (commandLine.Ephemeris) return RunEphemeris(commandLine, paths, stdout);
   if (!commandLine.Info.empty()) return RunInfo(commandLine, paths, stdout, stderr);
   if (!commandLine.Find.empty()) return RunFind(commandLine, paths, stdout, stderr);
+  if (!commandLine.Goto.empty()) return RunGoto(commandLine, paths, stdout, stderr);
   if (!commandLine.Slew.empty()) return RunSlew(commandLine, paths, stdout, stderr);
   if (commandLine.Almanac) return RunAlmanac(commandLine, paths, stdout, stderr);
   if (commandLine.ElementsOnly()) return RunElements(commandLine, paths, stdout, stderr);

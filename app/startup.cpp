@@ -22,6 +22,7 @@
 #include "catalog/loaders.h"
 #include "res/strings.h"
 #include "sky/find_index.h"
+#include "sky/goto_target.h"
 #include "sky/indi_mount.h"
 #include "sky/messages.h"
 #include "sky/mount_target.h"
@@ -218,6 +219,24 @@ int RunFind(const CommandLine& commandLine, const StartupPaths& paths, std::FILE
   sky::FindIndex index = sky::BuildFindIndex(*doc);
   const std::string json =
       sky::FindMatchesJson(sky::FindMatches(*doc, index, commandLine.Find, sky::kFindMatchLimit));
+  std::fprintf(out, "%s\n", json.c_str());
+  return ToInt(std::fflush(out) == 0 ? ExitStatus::Ok : ExitStatus::Failure);
+}
+
+int RunGoto(const CommandLine& commandLine, const StartupPaths& paths, std::FILE* out,
+            std::FILE* err) {
+  const sky::GotoFrame frame = sky::GotoFrameNamed(commandLine.GotoFrame).value();
+  const sky::GotoEntry entry = sky::ReadGotoText(frame, commandLine.Goto);
+  if (!entry.Error.empty()) {
+    std::fprintf(err, "stellix: --goto \"%s\": %s\n", commandLine.Goto.c_str(),
+                 entry.Error.c_str());
+    return ToInt(ExitStatus::BadCommandLine);
+  }
+  AppSettings settings;
+  int status = 0;
+  const std::unique_ptr<CSkyDoc> doc = ScriptDocument(commandLine, paths, settings, err, status);
+  if (!doc) return status;
+  const std::string json = sky::GotoPlaceJson(sky::GotoPlaceOf(*doc, frame, entry));
   std::fprintf(out, "%s\n", json.c_str());
   return ToInt(std::fflush(out) == 0 ? ExitStatus::Ok : ExitStatus::Failure);
 }

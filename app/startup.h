@@ -66,6 +66,13 @@ int RunSlew(const CommandLine& commandLine, const StartupPaths& paths, std::FILE
 int RunFind(const CommandLine& commandLine, const StartupPaths& paths, std::FILE* out,
             std::FILE* err);
 
+// --goto: the place the coordinates of the text name in the frame of
+// --frame (sky/goto_target.h) at the document's instant, as one JSON line on
+// `out`; the settings, the catalogues and --place as --info. Coordinates that
+// do not read are one line on `err` naming the field, and status 2.
+int RunGoto(const CommandLine& commandLine, const StartupPaths& paths, std::FILE* out,
+            std::FILE* err);
+
 // --elements FILE ... alone: the files imported and kept
 // (CSkyDoc::ImportElements), then {"read": bodies read, "kept": the kept
 // file, "bodies": the comets and minor planets known now} as one line on

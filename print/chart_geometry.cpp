@@ -40,6 +40,8 @@ constexpr double kCoordinateLimit = 1e8;
 // near their middle).
 constexpr double kNameGap = 8;
 constexpr double kSmallestSymbol = 6, kFarthestName = 120;
+// Pixels between the frame and a grid line's value written inside it.
+constexpr double kValueGap = 12;
 // A logical pixel of the screen in pixels of the page, for the layers
 // described by primitives.
 constexpr double kPageUnit = 3;
@@ -148,6 +150,7 @@ class CChartBuilder {
     }
     // The legend keeps its corner of the page: no name of the sky goes under it.
     ChartDrawing legend = Legend();
+    PlaceValuesAtFrame();
     PlaceNames();
     drawing_.insert(drawing_.end(), std::make_move_iterator(legend.begin()),
                     std::make_move_iterator(legend.end()));
@@ -259,6 +262,54 @@ class CChartBuilder {
     }
   }
 
+  // A grid line's value waiting for its room at the frame.
+  struct PendingValue {
+    std::string Text;
+    ChartFont Font;
+    EdgeCrossing Crossing;
+  };
+  // The value of the grid line through window points a and b (y upwards)
+  // where that stretch crosses the frame.
+  void ValueAtFrame(double ax, double ay, double bx, double by, const std::string& text,
+                    const ChartFont& font) {
+    for (const EdgeCrossing& c :
+         FrameCrossings(ax, height_ - ay, bx, height_ - by, width_, height_))
+      values_.push_back({text, font, c});
+  }
+  // Each value just inside the frame, level with where its line meets it
+  // (moved along the edge to stay whole), clear of the legend and of the
+  // values placed before it, or left out. The names are placed after them.
+  void PlaceValuesAtFrame() {
+    // The start of a value `size` long, centred on `at`, within an edge `room` long.
+    const auto along = [](double at, double size, double room) {
+      return std::floor(std::max(kValueGap, std::min(at - size / 2, room - kValueGap - size)));
+    };
+    for (PendingValue& v : values_) {
+      const render::TextExtent e = Extent(v.Font, v.Text);
+      const double h = e.Above + e.Below;
+      double left = 0, top = 0;  // page pixels, y downwards
+      switch (v.Crossing.Edge) {
+        case PageEdge::Left:
+        case PageEdge::Right:
+          left = v.Crossing.Edge == PageEdge::Left ? kValueGap
+                                                   : std::floor(width_ - kValueGap - e.Width);
+          top = along(v.Crossing.At, h, height_);
+          break;
+        case PageEdge::Top:
+        case PageEdge::Bottom:
+          top = v.Crossing.Edge == PageEdge::Top ? kValueGap : std::floor(height_ - kValueGap - h);
+          left = along(v.Crossing.At, e.Width, width_);
+          break;
+      }
+      if (!room_.Take({left, height_ - top - h, left + e.Width, height_ - top})) continue;
+      Add(ChartLayer::GridLabels, ChartText{{PageCoordinate(left), PageCoordinate(top)},
+                                            std::move(v.Text),
+                                            v.Font,
+                                            TextAnchor::TopLeft,
+                                            true});
+    }
+  }
+
   // A line of the figures, boundaries or ecliptic: both ends in front, and
   // the line not wholly beside, above or below the page. (Close up a line
   // can cross the whole page with both ends off it: it is kept.)
@@ -311,7 +362,12 @@ class CChartBuilder {
         const astro::EquatorialCoord &from = line.Points[k], &to = line.Points[k + 1];
         const Projected a = Place(from.RightAscension, from.Declination),
                         b = Place(to.RightAscension, to.Declination);
-        if (a.Front && b.Front && within(a.P) && within(b.P)) lines.Segments.push_back({a.P, b.P});
+        if (!a.Front || !b.Front || !within(a.P) || !within(b.P)) continue;
+        lines.Segments.push_back({a.P, b.P});
+        // Its value where it meets the frame, unless that is under the ground.
+        if (!BelowHorizon(from.RightAscension, from.Declination) &&
+            !BelowHorizon(to.RightAscension, to.Declination))
+          ValueAtFrame(a.Wx, a.Wy, b.Wx, b.Wy, line.Value, kGridValueFont);
       }
     Add(ChartLayer::Grid, std::move(lines));
   }
@@ -717,6 +773,12 @@ class CChartBuilder {
       if (line.Closed && !polyline.Points.empty())
         polyline.Points.push_back(polyline.Points.front());
       Add(into, std::move(polyline));
+      if (line.Value.empty()) continue;
+      const std::size_t n = line.Points.size();
+      for (std::size_t k = 0; k + 1 < n + (line.Closed ? 1 : 0); ++k) {
+        const render::WindowPoint &a = line.Points[k], &b = line.Points[(k + 1) % n];
+        ValueAtFrame(a.X, a.Y, b.X, b.Y, line.Value, kAltAzGridValueFont);
+      }
     }
     // Filled discs black, outlined ones white inside a black ring.
     for (const render::SkyDisc& disc : primitives.Discs)
@@ -775,9 +837,38 @@ class CChartBuilder {
   render::CLabelSpace room_;
   std::vector<PendingName> names_;
   int rank_ = 0;
+  // The grids' values where their lines meet the frame, in the order found.
+  std::vector<PendingValue> values_;
 };
 
 }  // namespace
+
+std::vector<EdgeCrossing> FrameCrossings(double ax, double ay, double bx, double by, int width,
+                                         int height) {
+  struct Found {
+    double T;
+    EdgeCrossing Crossing;
+  };
+  std::vector<Found> found;
+  // Where the line passes the edge at coordinate `edge` of the axis it
+  // moves along from u0 to u1 (the other axis from v0 to v1), within `span`.
+  const auto cross = [&](double u0, double u1, double v0, double v1, double edge, double span,
+                         PageEdge which) {
+    if ((u0 < edge) == (u1 < edge)) return;
+    const double t = (edge - u0) / (u1 - u0);
+    const double v = v0 + t * (v1 - v0);
+    if (v >= 0 && v <= span) found.push_back({t, {which, v}});
+  };
+  const double w = width, h = height;
+  cross(ax, bx, ay, by, 0, h, PageEdge::Left);
+  cross(ax, bx, ay, by, w, h, PageEdge::Right);
+  cross(ay, by, ax, bx, 0, w, PageEdge::Top);
+  cross(ay, by, ax, bx, h, w, PageEdge::Bottom);
+  std::sort(found.begin(), found.end(), [](const Found& a, const Found& b) { return a.T < b.T; });
+  std::vector<EdgeCrossing> crossings;
+  for (const Found& f : found) crossings.push_back(f.Crossing);
+  return crossings;
+}
 
 ChartFont ConstellationNameFont(double zoom) { return {zoom != 1.0 ? 72 : 66, 500, false}; }
 

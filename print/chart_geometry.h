@@ -83,7 +83,8 @@ enum class ChartLayer {
   Ground,
   Compass,
   Fields,
-  Legend,  // the place, time, centre, field and keys at the foot of the page
+  GridLabels,  // the grids' values where their lines meet the frame
+  Legend,      // the place, time, centre, field and keys at the foot of the page
   Frame,
   Described,  // a layer described by primitives the chart has no sort of its own for
 };
@@ -146,6 +147,21 @@ int StarRadius(double magnitude);
 // the horizon meets the left edge.
 std::vector<PagePoint> GroundPolygon(int width, int height, double zoom, double xRotation);
 
+// An edge of the page, and where a straight line crosses it: At is the
+// crossing's x on the top and bottom edges, its y on the left and right
+// (page pixels, y downwards).
+enum class PageEdge { Left, Top, Right, Bottom };
+struct EdgeCrossing {
+  PageEdge Edge;
+  double At;
+  bool operator==(const EdgeCrossing&) const = default;
+};
+// Where the straight line from (ax, ay) to (bx, by) (page pixels, y
+// downwards) passes from inside a `width` x `height` page to outside it or
+// back, nearest `a` first; none for a line wholly inside or outside.
+std::vector<EdgeCrossing> FrameCrossings(double ax, double ay, double bx, double by, int width,
+                                         int height);
+
 // The fonts of the chart's labels.
 inline constexpr ChartFont kStarNameFont{36, 400, false};
 inline constexpr ChartFont kDeepSkyLabelFont{36, 500, true};
@@ -153,6 +169,10 @@ inline constexpr ChartFont kPlanetNameFont{38, 500, false};
 inline constexpr ChartFont kCompassFont{48, 600, false};
 inline constexpr ChartFont kFieldNameFont{36, 400,
                                           false};  // and the plain names of described layers
+// The grids' values at the frame: the equatorial grid's upright, the
+// alt-azimuth grid's slanted.
+inline constexpr ChartFont kGridValueFont{36, 400, false};
+inline constexpr ChartFont kAltAzGridValueFont{36, 400, true};
 // Constellation names: 66 pixels at zoom 1, 72 otherwise.
 ChartFont ConstellationNameFont(double zoom);
 

@@ -33,6 +33,9 @@ struct SkyLine {
   bool Closed = false;
   int Colour = 0;
   double Width = 1;
+  // A grid line's value ("+30\xb0", Latin-1 like the chart's texts), which
+  // a printed chart writes where the line meets its frame; empty for others.
+  std::string Value = {};
 };
 
 enum class LabelStyle { Plain, Italic };

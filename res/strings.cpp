@@ -253,6 +253,9 @@ constexpr Entry kTable[] = {
     {ID_TELESCOPE_UNPARK, "Wake the telescope from its park position\nUnpark"},
     {ID_TELESCOPE_FOLLOW,
      "Keep the telescope's place at the middle of the view\nFollow the telescope"},
+    {ID_SEARCH_GOTO,
+     "Centre the view on a right ascension and declination or an altitude and azimuth\nGo to "
+     "coordinates"},
     {ID_FILE_OPEN, "Open an image file\nOpen"},
     {ID_FILE_PRINT_SETUP, "Change the printer and printing options\nPrint Setup"},
     {ID_FILE_PRINT, "Print the active document\nPrint"},

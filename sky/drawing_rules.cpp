@@ -21,16 +21,20 @@ bool MagellanicCloudsShown(const CSkyDoc& doc) {
          doc.Sky.AstroState.HorizonOf(sun.RightAscension, sun.Declination).Altitude < -6;
 }
 
+std::string GridValue(int degrees, bool withSign) {
+  return (withSign && degrees > 0 ? "+" : "") + std::to_string(degrees) + "\xb0";
+}
+
 const std::vector<GridLine>& GridLines() {
   static const std::vector<GridLine> lines = [] {
     std::vector<GridLine> made;
     for (int hour = 0; hour < 24; ++hour) {
-      GridLine line{true, {}};
+      GridLine line{true, {}, std::to_string(hour) + "h"};
       for (int dec = -80; dec <= 80; dec += 5) line.Points.push_back({double(hour), double(dec)});
       made.push_back(std::move(line));
     }
     for (int dec = -75; dec <= 75; dec += 15) {
-      GridLine line{false, {}};
+      GridLine line{false, {}, GridValue(dec, true)};
       for (int ra = 0; ra <= 360; ra += 5) line.Points.push_back({ra / 15.0, double(dec)});
       made.push_back(std::move(line));
     }

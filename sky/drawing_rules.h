@@ -37,14 +37,20 @@ struct SkyLabel {
 // baseline through it.
 inline constexpr SkyLabel kMagellanicCloudLabels[] = {{"LMC", 4.95, -68.5}, {"SMC", 1.25, -73.3}};
 
-// One line of the equatorial grid, its J2000 points in order.
+// One line of the equatorial grid, its J2000 points in order, and its value
+// as a printed chart writes it where the line meets its frame: "5h", "+15\xb0".
 struct GridLine {
   bool HourCircle;  // else a circle of declination
   std::vector<astro::EquatorialCoord> Points;
+  std::string Value;
 };
 // The grid: an hour circle every hour from -80 to +80 degrees in steps of
 // 5 degrees, and a circle of declination every 15 degrees from -75 to +75 in
 // steps of 20 minutes.
 const std::vector<GridLine>& GridLines();
+
+// The value of a grid line of whole `degrees` as a printed chart writes it
+// (Latin-1): "+15\xb0", "-30\xb0", "0\xb0" with its sign, "135\xb0" without.
+std::string GridValue(int degrees, bool withSign);
 
 }  // namespace sky

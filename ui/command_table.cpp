@@ -117,6 +117,7 @@ const Command kCommands[] = {
      nullptr},
     {ID_SEARCH_MESSIER, "&Messier Catalog...", nullptr, &D::SearchMessier, kIdle, nullptr},
     {ID_SEARCH_NGC, "&NGC Catalog...", nullptr, &D::SearchNgc, kIdle, nullptr},
+    {ID_SEARCH_GOTO, "&Go to Coordinates...", "Ctrl+J", &D::GotoCoordinates, kIdle, nullptr},
     {ID_SEARCH_TONIGHT, "&Tonight...", nullptr, &D::Tonight, kIdle, nullptr},
     {ID_SEARCH_ALTITUDE_PLOT, "Altitude &Plot...", "Ctrl+L", &D::AltitudePlot, kIdle, nullptr},
     {ID_HORIZON_EAST, "&East", "Ctrl+E", &V::ShowEast, kIdle, nullptr},

@@ -16,6 +16,7 @@
 #include "ui/date_time_dialog.h"
 #include "ui/deep_sky_dialog.h"
 #include "ui/fields_dialog.h"
+#include "ui/goto_dialog.h"
 #include "ui/help_pages.h"
 #include "ui/help_window.h"
 #include "ui/language_dialog.h"
@@ -107,6 +108,7 @@ void CDialogCommands::SearchConstellation() { RunSearch<CConstellationSearchDial
 void CDialogCommands::SearchSolarSystem() { RunSearch<CBodySearchDialog>(); }
 void CDialogCommands::SearchMessier() { RunSearch<CMessierSearchDialog>(); }
 void CDialogCommands::SearchNgc() { RunSearch<CNgcSearchDialog>(); }
+void CDialogCommands::GotoCoordinates() { RunSearch<CGotoDialog>(); }
 
 void CDialogCommands::Tonight() {
   if (!tonight_) {

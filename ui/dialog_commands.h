@@ -43,6 +43,8 @@ class CDialogCommands : public QObject {
   void SearchSolarSystem();
   void SearchMessier();
   void SearchNgc();
+  // Search > Go to Coordinates: the view centred on a typed place.
+  void GotoCoordinates();
   void Tonight();
   // The altitude plot of the object last searched for (CSkyDoc::Selected),
   // or a word on how to choose one.

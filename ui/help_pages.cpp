@@ -31,6 +31,7 @@ constexpr HelpTopic kHelpTopics[] = {
     {"CBodySearchDialog", "search.html#solar-system"},
     {"CMessierSearchDialog", "search.html#messier"},
     {"CNgcSearchDialog", "search.html#ngc"},
+    {"CGotoDialog", "search.html#goto"},
     {"CAltitudePlotWindow", "menus.html#altitude-plot"},
     // Information cards and pictures.
     {"CStarInfoDialog", "cards.html#star"},

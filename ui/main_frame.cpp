@@ -220,6 +220,7 @@ void CMainFrame::CreateMenus() {
   fill(search, {ID_SEARCH_STAR, ID_SEARCH_CONSTELLATION, ID_SEARCH_SOLAR_SYSTEM, ID_SEARCH_TONIGHT,
                 ID_SEARCH_ALTITUDE_PLOT});
   fill(search->addMenu(tr("&Deep Sky Object")), {ID_SEARCH_MESSIER, ID_SEARCH_NGC});
+  fill(search, {ID_SEARCH_GOTO});
   fill(search->addMenu(tr("&Horizon Point")),
        {ID_HORIZON_EAST, ID_HORIZON_WEST, ID_HORIZON_NORTH, ID_HORIZON_SOUTH, 0, ID_HORIZON_ZENITH,
         ID_HORIZON_NADIR});

@@ -989,3 +989,121 @@ TEST_F(ChartGeometry, CometsHaveATailAwayFromTheSunAndMinorPlanetsADisc) {
 
 }  // namespace
 }  // namespace print
+
+namespace print {
+namespace {
+
+TEST(FrameCrossings, WhereALineEntersOrLeavesThePageNearestItsStartFirst) {
+  const struct {
+    double Ax, Ay, Bx, By;
+    std::vector<EdgeCrossing> Crossings;
+  } kCases[] = {
+      {10, 10, 20, 20, {}},
+      {-10, 50, 50, 50, {{PageEdge::Left, 50}}},
+      {50, 50, 150, 50, {{PageEdge::Right, 50}}},
+      {50, -10, 50, 50, {{PageEdge::Top, 50}}},
+      {50, 50, 50, 150, {{PageEdge::Bottom, 50}}},
+      {-10, 50, 110, 50, {{PageEdge::Left, 50}, {PageEdge::Right, 50}}},
+      {110, 50, -10, 50, {{PageEdge::Right, 50}, {PageEdge::Left, 50}}},
+      {-10, 30, 30, -10, {{PageEdge::Left, 20}, {PageEdge::Top, 20}}},
+      {-10, 120, 20, 90, {{PageEdge::Bottom, 10}}},  // past the corner, below the page
+      {-10, -10, -10, 200, {}},
+      {-20, 50, -10, 50, {}},
+  };
+  for (const auto& c : kCases)
+    EXPECT_EQ(FrameCrossings(c.Ax, c.Ay, c.Bx, c.By, 100, 100), c.Crossings)
+        << c.Ax << "," << c.Ay << " -> " << c.Bx << "," << c.By;
+}
+
+bool Overlap(const ChartText& a, int aWidth, const ChartText& b, int bWidth) {
+  return a.At.X < b.At.X + bWidth && b.At.X < a.At.X + aWidth && a.At.Y < b.At.Y + b.Font.Height &&
+         b.At.Y < a.At.Y + a.Font.Height;
+}
+
+// The grid's values stand just inside the frame, level with where their
+// lines meet it (or moved along the edge to stay whole), clear of each
+// other and of the legend: hour circles at the top and the foot, circles
+// of declination at the sides.
+TEST_F(ChartGeometry, TheGridsValuesStandInsideTheFrameWhereTheirLinesMeetIt) {
+  AllSwitchesOff();
+  doc_->Settings().Coordinations = 1;
+  CentreOn(5.5, 10);
+  const ChartDrawing chart = Chart(4);
+  const std::vector<ChartText> values = ShapesOf<ChartText>(chart, ChartLayer::GridLabels);
+  const std::vector<std::string> texts = TextsOf(chart, ChartLayer::GridLabels);
+  for (const char* shown : {"5h", "6h", "0\xB0", "+15\xB0", "+30\xB0"})
+    EXPECT_TRUE(Has(texts, shown)) << shown;
+  EXPECT_FALSE(Has(texts, "8h")) << "far off the page";
+
+  // Where the grid's lines meet the frame.
+  const auto grid = ShapesOf<ChartLines>(chart, ChartLayer::Grid);
+  ASSERT_EQ(grid.size(), 1u);
+  std::vector<EdgeCrossing> crossings;
+  for (const auto& [a, b] : grid[0].Segments)
+    for (const EdgeCrossing& c : FrameCrossings(a.X, a.Y, b.X, b.Y, kWidth, kHeight))
+      crossings.push_back(c);
+
+  const auto legend = ShapesOf<ChartPolygon>(chart, ChartLayer::Legend);
+  ASSERT_EQ(legend.size(), 1u);
+  const int legendRight = legend[0].Points[1].X, legendTop = legend[0].Points[0].Y;
+  const FixedMeasure measure;
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    const ChartText& v = values[i];
+    const int width = measure.Width(v.Font, v.Text), height = v.Font.Height;
+    EXPECT_EQ(v.Font, kGridValueFont);
+    EXPECT_TRUE(v.Opaque);
+    // Inside the page, 12 pixels from one edge.
+    EXPECT_TRUE(v.At.X >= 12 && v.At.Y >= 12 && v.At.X + width <= kWidth - 12 &&
+                v.At.Y + height <= kHeight - 12)
+        << v.Text;
+    const bool left = v.At.X == 12, right = v.At.X + width == kWidth - 12;
+    const bool top = v.At.Y == 12, foot = v.At.Y + height == kHeight - 12;
+    EXPECT_TRUE(left || right || top || foot) << v.Text;
+    // Beside a crossing of a line on that edge.
+    const bool hourCircle = v.Text.back() == 'h';
+    const auto level = [&](const EdgeCrossing& c) {
+      if (c.Edge == PageEdge::Left || c.Edge == PageEdge::Right)
+        return (c.Edge == PageEdge::Left ? left : right) && !hourCircle &&
+               std::abs(v.At.Y + height / 2.0 - c.At) <= height;
+      return (c.Edge == PageEdge::Top ? top : foot) &&
+             std::abs(v.At.X + width / 2.0 - c.At) <= width;
+    };
+    EXPECT_TRUE(std::any_of(crossings.begin(), crossings.end(), level)) << v.Text;
+    EXPECT_FALSE(v.At.X < legendRight && v.At.Y + height > legendTop) << v.Text;
+    for (std::size_t j = 0; j < i; ++j)
+      EXPECT_FALSE(Overlap(v, width, values[j], measure.Width(values[j].Font, values[j].Text)))
+          << v.Text << " and " << values[j].Text;
+  }
+
+  // No grid, no values.
+  doc_->Settings().Coordinations = 0;
+  EXPECT_TRUE(TextsOf(Chart(4), ChartLayer::GridLabels).empty());
+}
+
+// The alt-azimuth grid's values are slanted: altitudes with their sign,
+// azimuths from the north through the east; none where the ground is.
+TEST_F(ChartGeometry, TheAltAzimuthGridsValuesStandAtTheFrameAboveTheGround) {
+  AllSwitchesOff();
+  doc_->Settings().Refraction = 0;
+  doc_->Settings().AltAzGrid = 1;
+  CentreOnHorizon(0, 20);  // the south, 20 degrees up
+  const ChartDrawing chart = Chart(3);
+  const std::vector<ChartText> values = ShapesOf<ChartText>(chart, ChartLayer::GridLabels);
+  ASSERT_FALSE(values.empty());
+  bool altitude = false, azimuth = false;
+  for (const ChartText& v : values) {
+    EXPECT_EQ(v.Font, kAltAzGridValueFont) << v.Text;
+    EXPECT_FALSE(v.Text.starts_with("-")) << v.Text << ": under the ground";
+    altitude = altitude || v.Text.starts_with("+");
+    azimuth = azimuth || !v.Text.starts_with("+");
+  }
+  EXPECT_TRUE(altitude && azimuth);
+  // South of the middle: 165, 180 and 195 degrees from the north.
+  const std::vector<std::string> texts = TextsOf(chart, ChartLayer::GridLabels);
+  for (const char* shown : {"165\xB0", "180\xB0", "195\xB0"})
+    EXPECT_TRUE(Has(texts, shown)) << shown;
+  EXPECT_FALSE(Has(texts, "15\xB0")) << "the north-north-east is behind";
+}
+
+}  // namespace
+}  // namespace print

@@ -121,6 +121,30 @@ TEST(PrintPdf, OrionAtZoomFourWithItsNamesAndTheBeltAsThreeDots) {
   }
 }
 
+// The grid's values where its lines meet the frame: the hour circles of 5 h
+// and 6 h at the top and the foot, the circles of declination at the sides;
+// the alt-azimuth grid's beside them when it is shown.
+TEST(PrintPdf, TheGridsValuesStandAtTheFrame) {
+  ScratchDir dir;
+  dir.Write("stellix.INI", std::string(kOrion) + "Coordinations=1\nAltAzGrid=0\n");
+  ASSERT_EQ(Stellix(dir, "--print-pdf grid.pdf --settings stellix.INI").Status, 0);
+  // Each value a line of its own.
+  std::string text = "\n" + Output("pdftotext '" + dir.File("grid.pdf") + "' -");
+  for (const char* value : {"5h", "6h", "+15\u00b0", "0\u00b0", "-15\u00b0"})
+    EXPECT_NE(text.find(std::string("\n") + value + "\n"), std::string::npos) << value << " in:\n"
+                                                                              << text;
+
+  dir.Write("stellix.INI", std::string(kOrion) + "Coordinations=0\nAltAzGrid=1\n");
+  ASSERT_EQ(Stellix(dir,
+                    "--print-pdf altaz.pdf --settings stellix.INI --datetime "
+                    "2026-12-08T22:00:00Z --place Poland:Krakow")
+                .Status,
+            0);
+  text = "\n" + Output("pdftotext '" + dir.File("altaz.pdf") + "' -");
+  EXPECT_EQ(text.find("\n5h\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("\n+30\u00b0\n"), std::string::npos) << text;
+}
+
 TEST(PrintPdf, PaperAndOrientation) {
   ScratchDir dir;
   dir.Write("stellix.INI", kOrion);

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 
 #include "render/selection_mark.h"
 #include "sky/drawing_rules.h"
@@ -68,6 +69,28 @@ TEST(DrawingRules, TheGridHasAnHourCircleEveryHourAndAParallelEveryFifteenDegree
   }
   EXPECT_EQ(hours, 24);
   EXPECT_EQ(parallels, 11);
+}
+
+// What a printed chart writes where a grid line meets its frame (Latin-1).
+TEST(DrawingRules, EachGridLineCarriesItsValue) {
+  const struct {
+    int Degrees;
+    bool WithSign;
+    const char* Value;
+  } kCases[] = {{15, true, "+15\xB0"},
+                {-75, true, "-75\xB0"},
+                {0, true, "0\xB0"},
+                {135, false, "135\xB0"},
+                {0, false, "0\xB0"}};
+  for (const auto& c : kCases) EXPECT_EQ(sky::GridValue(c.Degrees, c.WithSign), c.Value);
+  for (const sky::GridLine& line : sky::GridLines()) {
+    const astro::EquatorialCoord& first = line.Points.front();
+    EXPECT_EQ(line.Value, line.HourCircle
+                              ? std::to_string(static_cast<int>(first.RightAscension)) + "h"
+                              : sky::GridValue(static_cast<int>(first.Declination), true));
+  }
+  EXPECT_EQ(sky::GridLines().front().Value, "0h");
+  EXPECT_EQ(sky::GridLines().back().Value, "+75\xB0");
 }
 
 TEST(DrawingRules, TheSelectionMarkerClearsTheSymbolAndKeepsASmallestSize) {

@@ -2,7 +2,9 @@
 // leave, and --centre from the command line.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -13,12 +15,14 @@
 
 #include "catalog/cell_catalogues.h"
 #include "render/sky_renderer.h"
+#include "sky/goto_target.h"
 #include "sky/object_names.h"
 #include "sky/search.h"
 #include "tests/child_process.h"
 #include "tests/render/sky_fixture.h"
 #include "tests/test_files.h"
 #include "ui/body_search_dialog.h"
+#include "ui/goto_dialog.h"
 #include "ui/list_search_dialog.h"
 #include "ui/messier_search_dialog.h"
 
@@ -228,6 +232,82 @@ TEST_F(SearchDialogTest, MessierFieldRefusalsAndAcceptance) {
   QTest::keyClick(dialog.Field(), Qt::Key_Return);
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
   ExpectCentredOn(Place("M 110"));
+}
+
+// Go to Coordinates: the fields as typed, the message naming the field that
+// does not read (which takes the focus), the three frames, and a place
+// below the local-horizon view's horizon refused as a find is.
+TEST_F(SearchDialogTest, GotoCoordinatesReadsTheFieldsAndCentres) {
+  doc_->Settings().HorizonMode = 0;
+  CGotoDialog dialog(*doc_, messages_);
+  Show(dialog);
+  EXPECT_EQ(dialog.Frame()->currentIndex(), 0) << "J2000 on the equatorial chart";
+  EXPECT_EQ(dialog.Frame()->count(), 3);
+  const auto label = [](const QDialog& owner, QLineEdit* field) {
+    for (QLabel* l : owner.findChildren<QLabel*>())
+      if (l->buddy() == field) return l->text();
+    return QString();
+  };
+  EXPECT_EQ(label(dialog, dialog.FirstField()), "&Right ascension:");
+  EXPECT_EQ(label(dialog, dialog.SecondField()), "&Declination:");
+  QPushButton* ok = ButtonOf(dialog, QDialogButtonBox::Ok);
+  const auto before = Camera();
+  const struct {
+    const char* First;
+    const char* Second;
+    const char* Named;  // in the message
+    bool FirstWrong;
+  } kRefused[] = {{"", "-5 23 28", "right ascension", true},
+                  {"25h", "-5 23 28", "right ascension", true},
+                  {"5h35m17s", "-95", "declination", false},
+                  {"5h35m17s", "north", "declination", false}};
+  for (const auto& c : kRefused) {
+    messages_.Lines.clear();
+    dialog.FirstField()->setText(QString::fromUtf8(c.First));
+    dialog.SecondField()->setText(QString::fromUtf8(c.Second));
+    ok->click();
+    ASSERT_EQ(messages_.Lines.size(), 1u) << c.First << " | " << c.Second;
+    EXPECT_TRUE(messages_.Lines[0].starts_with("exclamation: The " + std::string(c.Named)))
+        << messages_.Lines[0];
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(Camera(), before);
+    // The field the message names takes the focus (the dialog's, whether or
+    // not its window is the active one).
+    EXPECT_EQ(dialog.focusWidget(), c.FirstWrong ? dialog.FirstField() : dialog.SecondField())
+        << c.First << " | " << c.Second;
+  }
+
+  // M 42 typed with the typographic marks, then Enter.
+  messages_.Lines.clear();
+  dialog.FirstField()->setText(QString::fromUtf8("5h35m17.3s"));
+  dialog.SecondField()->setText(QString::fromUtf8("\u22125\u00b023\u203228\u2033"));
+  QTest::keyClick(dialog.SecondField(), Qt::Key_Return);
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_TRUE(messages_.Lines.empty());
+  ExpectCentredOn({5 + 35 / 60.0 + 17.3 / 3600, -(5 + 23 / 60.0 + 28 / 3600.0)});
+
+  // The local-horizon view starts with altitude and azimuth: 40 degrees up
+  // in the east is centred; 10 degrees below the horizon is refused.
+  doc_->Settings().HorizonMode = 1;
+  CGotoDialog horizon(*doc_, messages_);
+  Show(horizon);
+  EXPECT_EQ(horizon.Frame()->currentIndex(), 2);
+  EXPECT_EQ(label(horizon, horizon.FirstField()), "&Altitude:");
+  EXPECT_EQ(label(horizon, horizon.SecondField()), "A&zimuth (from the north through the east):");
+  horizon.FirstField()->setText("-10");
+  horizon.SecondField()->setText("90");
+  const auto level = Camera();
+  ButtonOf(horizon, QDialogButtonBox::Ok)->click();
+  EXPECT_EQ(messages_.Lines,
+            std::vector<std::string>{"exclamation: Object under horizon. Not visible.   "});
+  EXPECT_TRUE(horizon.isVisible());
+  EXPECT_EQ(Camera(), level);
+  horizon.FirstField()->setText(QString::fromUtf8("40\u00b0"));
+  ButtonOf(horizon, QDialogButtonBox::Ok)->click();
+  EXPECT_EQ(horizon.result(), QDialog::Accepted);
+  EXPECT_NEAR(doc_->Settings().XRotation, -40, 1e-6);
+  // The camera's turn is the azimuth from the south through the west, and 90 more.
+  EXPECT_NEAR(astro::NorthEastFromSouthWest(doc_->Settings().YRotation - 90), 90, 1e-6);
 }
 
 TEST_F(SearchDialogTest, BodyBelowTheHorizonRefusedAboveCentred) {

@@ -681,6 +681,36 @@ TEXTS = {
     'Set the observer to %1?': 'Den Beobachter nach %1 versetzen?',
     'Keep the object at the middle of the view while time runs': 'Das Objekt in der Bildmitte halten, während die Zeit läuft',
     "%1 \u2014 %2": "%1 \u2014 %2",
+    '&Go to Coordinates...':
+        'Zu &Koordinaten gehen...',
+    'Centre the view on a right ascension and declination or an altitude and azimuth\nGo to coordinates':
+        'Die Ansicht auf eine Rektaszension und Deklination oder eine Höhe und ein Azimut zentrieren\nZu Koordinaten gehen',
+    'Go to Coordinates':
+        'Zu Koordinaten gehen',
+    'J2000 right ascension and declination':
+        'Rektaszension und Deklination J2000',
+    'Right ascension and declination of date':
+        'Rektaszension und Deklination des Datums',
+    'Altitude and azimuth':
+        'Höhe und Azimut',
+    '&Frame:':
+        '&System:',
+    '&Altitude:':
+        '&Höhe:',
+    '&Right ascension:':
+        '&Rektaszension:',
+    'A&zimuth (from the north through the east):':
+        'A&zimut (von Norden über Osten):',
+    '&Declination:':
+        '&Deklination:',
+    'The right ascension must be hours from 0 to 24 ("5h35m17s", "5 35 17", "5.588h") or degrees from 0 to 360 ("83.82°").':
+        'Die Rektaszension muss in Stunden von 0 bis 24 ("5h35m17s", "5 35 17", "5.588h") oder in Grad von 0 bis 360 ("83.82°") angegeben werden.',
+    'The declination must be degrees from -90 to +90 ("-5°23\'28"", "-5 23 28", "-5.39").':
+        'Die Deklination muss in Grad von -90 bis +90 angegeben werden ("-5°23\'28"", "-5 23 28", "-5.39").',
+    'The altitude must be degrees from -90 to +90 ("35°30\'", "35 30", "35.5").':
+        'Die Höhe muss in Grad von -90 bis +90 angegeben werden ("35°30\'", "35 30", "35.5").',
+    'The azimuth must be degrees from 0 to 360, from the north through the east ("135°", "135 30", "135.5").':
+        'Das Azimut muss in Grad von 0 bis 360 angegeben werden, von Norden über Osten gezählt ("135°", "135 30", "135.5").',
 }
 
 # The constellations in the language's own names; those not listed keep

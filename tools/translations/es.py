@@ -1120,6 +1120,36 @@ TEXTS = {
     'Set the observer to %1?': '¿Situar al observador en %1?',
     'Keep the object at the middle of the view while time runs': 'Mantener el objeto en el centro de la vista mientras pasa el tiempo',
     "%1 \u2014 %2": "%1 \u2014 %2",
+    '&Go to Coordinates...':
+        '&Ir a coordenadas...',
+    'Centre the view on a right ascension and declination or an altitude and azimuth\nGo to coordinates':
+        'Centrar la vista en una ascensión recta y declinación o en una altura y azimut\nIr a coordenadas',
+    'Go to Coordinates':
+        'Ir a coordenadas',
+    'J2000 right ascension and declination':
+        'Ascensión recta y declinación J2000',
+    'Right ascension and declination of date':
+        'Ascensión recta y declinación de la fecha',
+    'Altitude and azimuth':
+        'Altura y azimut',
+    '&Frame:':
+        '&Sistema:',
+    '&Altitude:':
+        '&Altura:',
+    '&Right ascension:':
+        '&Ascensión recta:',
+    'A&zimuth (from the north through the east):':
+        'A&zimut (desde el norte hacia el este):',
+    '&Declination:':
+        '&Declinación:',
+    'The right ascension must be hours from 0 to 24 ("5h35m17s", "5 35 17", "5.588h") or degrees from 0 to 360 ("83.82°").':
+        'La ascensión recta debe darse en horas de 0 a 24 ("5h35m17s", "5 35 17", "5.588h") o en grados de 0 a 360 ("83.82°").',
+    'The declination must be degrees from -90 to +90 ("-5°23\'28"", "-5 23 28", "-5.39").':
+        'La declinación debe darse en grados de -90 a +90 ("-5°23\'28"", "-5 23 28", "-5.39").',
+    'The altitude must be degrees from -90 to +90 ("35°30\'", "35 30", "35.5").':
+        'La altura debe darse en grados de -90 a +90 ("35°30\'", "35 30", "35.5").',
+    'The azimuth must be degrees from 0 to 360, from the north through the east ("135°", "135 30", "135.5").':
+        'El azimut debe darse en grados de 0 a 360, desde el norte hacia el este ("135°", "135 30", "135.5").',
 }
 
 # The constellations in the language's own names; those not listed keep

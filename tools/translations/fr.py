@@ -1120,6 +1120,36 @@ TEXTS = {
     'Set the observer to %1?': "Placer l'observateur à %1 ?",
     'Keep the object at the middle of the view while time runs': "Garder l'objet au milieu de la vue pendant que le temps s'écoule",
     "%1 \u2014 %2": "%1 \u2014 %2",
+    '&Go to Coordinates...':
+        '&Aller aux coordonnées...',
+    'Centre the view on a right ascension and declination or an altitude and azimuth\nGo to coordinates':
+        'Centrer la vue sur une ascension droite et une déclinaison ou sur une hauteur et un azimut\nAller aux coordonnées',
+    'Go to Coordinates':
+        'Aller aux coordonnées',
+    'J2000 right ascension and declination':
+        'Ascension droite et déclinaison J2000',
+    'Right ascension and declination of date':
+        'Ascension droite et déclinaison de la date',
+    'Altitude and azimuth':
+        'Hauteur et azimut',
+    '&Frame:':
+        '&Repère :',
+    '&Altitude:':
+        '&Hauteur :',
+    '&Right ascension:':
+        '&Ascension droite :',
+    'A&zimuth (from the north through the east):':
+        "A&zimut (du nord vers l'est) :",
+    '&Declination:':
+        '&Déclinaison :',
+    'The right ascension must be hours from 0 to 24 ("5h35m17s", "5 35 17", "5.588h") or degrees from 0 to 360 ("83.82°").':
+        'L\'ascension droite doit être en heures de 0 à 24 ("5h35m17s", "5 35 17", "5.588h") ou en degrés de 0 à 360 ("83.82°").',
+    'The declination must be degrees from -90 to +90 ("-5°23\'28"", "-5 23 28", "-5.39").':
+        'La déclinaison doit être en degrés de -90 à +90 ("-5°23\'28"", "-5 23 28", "-5.39").',
+    'The altitude must be degrees from -90 to +90 ("35°30\'", "35 30", "35.5").':
+        'La hauteur doit être en degrés de -90 à +90 ("35°30\'", "35 30", "35.5").',
+    'The azimuth must be degrees from 0 to 360, from the north through the east ("135°", "135 30", "135.5").':
+        'L\'azimut doit être en degrés de 0 à 360, compté du nord vers l\'est ("135°", "135 30", "135.5").',
 }
 
 # The constellations in the language's own names; those not listed keep

@@ -1120,6 +1120,36 @@ TEXTS = {
     'Set the observer to %1?': "Portare l'osservatore a %1?",
     'Keep the object at the middle of the view while time runs': "Tieni l'oggetto al centro della vista mentre il tempo scorre",
     "%1 \u2014 %2": "%1 \u2014 %2",
+    '&Go to Coordinates...':
+        '&Vai alle coordinate...',
+    'Centre the view on a right ascension and declination or an altitude and azimuth\nGo to coordinates':
+        "Centra la vista su un'ascensione retta e una declinazione o su un'altezza e un azimut\nVai alle coordinate",
+    'Go to Coordinates':
+        'Vai alle coordinate',
+    'J2000 right ascension and declination':
+        'Ascensione retta e declinazione J2000',
+    'Right ascension and declination of date':
+        'Ascensione retta e declinazione della data',
+    'Altitude and azimuth':
+        'Altezza e azimut',
+    '&Frame:':
+        '&Sistema:',
+    '&Altitude:':
+        '&Altezza:',
+    '&Right ascension:':
+        '&Ascensione retta:',
+    'A&zimuth (from the north through the east):':
+        'A&zimut (da nord verso est):',
+    '&Declination:':
+        '&Declinazione:',
+    'The right ascension must be hours from 0 to 24 ("5h35m17s", "5 35 17", "5.588h") or degrees from 0 to 360 ("83.82°").':
+        'L\'ascensione retta deve essere in ore da 0 a 24 ("5h35m17s", "5 35 17", "5.588h") o in gradi da 0 a 360 ("83.82°").',
+    'The declination must be degrees from -90 to +90 ("-5°23\'28"", "-5 23 28", "-5.39").':
+        'La declinazione deve essere in gradi da -90 a +90 ("-5°23\'28"", "-5 23 28", "-5.39").',
+    'The altitude must be degrees from -90 to +90 ("35°30\'", "35 30", "35.5").':
+        'L\'altezza deve essere in gradi da -90 a +90 ("35°30\'", "35 30", "35.5").',
+    'The azimuth must be degrees from 0 to 360, from the north through the east ("135°", "135 30", "135.5").':
+        'L\'azimut deve essere in gradi da 0 a 360, da nord verso est ("135°", "135 30", "135.5").',
 }
 
 # The constellations in the language's own names; those not listed keep

@@ -1122,6 +1122,36 @@ TEXTS = {
     'Set the observer to %1?': 'Przenieść obserwatora do: %1?',
     'Keep the object at the middle of the view while time runs': 'Utrzymuj obiekt na środku widoku, gdy czas płynie',
     "%1 \u2014 %2": "%1 \u2014 %2",
+    '&Go to Coordinates...':
+        '&Idź do współrzędnych...',
+    'Centre the view on a right ascension and declination or an altitude and azimuth\nGo to coordinates':
+        'Wyśrodkuj widok na rektascensji i deklinacji lub na wysokości i azymucie\nIdź do współrzędnych',
+    'Go to Coordinates':
+        'Idź do współrzędnych',
+    'J2000 right ascension and declination':
+        'Rektascensja i deklinacja J2000',
+    'Right ascension and declination of date':
+        'Rektascensja i deklinacja na datę',
+    'Altitude and azimuth':
+        'Wysokość i azymut',
+    '&Frame:':
+        '&Układ:',
+    '&Altitude:':
+        '&Wysokość:',
+    '&Right ascension:':
+        '&Rektascensja:',
+    'A&zimuth (from the north through the east):':
+        'A&zymut (od północy przez wschód):',
+    '&Declination:':
+        '&Deklinacja:',
+    'The right ascension must be hours from 0 to 24 ("5h35m17s", "5 35 17", "5.588h") or degrees from 0 to 360 ("83.82°").':
+        'Rektascensja musi być podana w godzinach od 0 do 24 ("5h35m17s", "5 35 17", "5.588h") lub w stopniach od 0 do 360 ("83.82°").',
+    'The declination must be degrees from -90 to +90 ("-5°23\'28"", "-5 23 28", "-5.39").':
+        'Deklinacja musi być podana w stopniach od -90 do +90 ("-5°23\'28"", "-5 23 28", "-5.39").',
+    'The altitude must be degrees from -90 to +90 ("35°30\'", "35 30", "35.5").':
+        'Wysokość musi być podana w stopniach od -90 do +90 ("35°30\'", "35 30", "35.5").',
+    'The azimuth must be degrees from 0 to 360, from the north through the east ("135°", "135 30", "135.5").':
+        'Azymut musi być podany w stopniach od 0 do 360, od północy przez wschód ("135°", "135 30", "135.5").',
 }
 
 # The constellations in the language's own names; those not listed keep

@@ -1120,6 +1120,36 @@ TEXTS = {
     'Set the observer to %1?': 'Levar o observador para %1?',
     'Keep the object at the middle of the view while time runs': 'Manter o objeto no centro da vista enquanto o tempo passa',
     "%1 \u2014 %2": "%1 \u2014 %2",
+    '&Go to Coordinates...':
+        '&Ir para coordenadas...',
+    'Centre the view on a right ascension and declination or an altitude and azimuth\nGo to coordinates':
+        'Centralizar a vista numa ascensão reta e declinação ou numa altura e azimute\nIr para coordenadas',
+    'Go to Coordinates':
+        'Ir para coordenadas',
+    'J2000 right ascension and declination':
+        'Ascensão reta e declinação J2000',
+    'Right ascension and declination of date':
+        'Ascensão reta e declinação da data',
+    'Altitude and azimuth':
+        'Altura e azimute',
+    '&Frame:':
+        '&Sistema:',
+    '&Altitude:':
+        '&Altura:',
+    '&Right ascension:':
+        '&Ascensão reta:',
+    'A&zimuth (from the north through the east):':
+        'A&zimute (do norte para o leste):',
+    '&Declination:':
+        '&Declinação:',
+    'The right ascension must be hours from 0 to 24 ("5h35m17s", "5 35 17", "5.588h") or degrees from 0 to 360 ("83.82°").':
+        'A ascensão reta deve estar em horas de 0 a 24 ("5h35m17s", "5 35 17", "5.588h") ou em graus de 0 a 360 ("83.82°").',
+    'The declination must be degrees from -90 to +90 ("-5°23\'28"", "-5 23 28", "-5.39").':
+        'A declinação deve estar em graus de -90 a +90 ("-5°23\'28"", "-5 23 28", "-5.39").',
+    'The altitude must be degrees from -90 to +90 ("35°30\'", "35 30", "35.5").':
+        'A altura deve estar em graus de -90 a +90 ("35°30\'", "35 30", "35.5").',
+    'The azimuth must be degrees from 0 to 360, from the north through the east ("135°", "135 30", "135.5").':
+        'O azimute deve estar em graus de 0 a 360, do norte para o leste ("135°", "135 30", "135.5").',
 }
 
 # The constellations in the language's own names; those not listed keep
