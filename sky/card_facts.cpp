@@ -295,8 +295,15 @@ MoonFacts MoonFactsOf(const CSkyDoc& doc, int moon) {
   f.SizeArcsec = 2.0 * MoonFigureOf(moon).RadiusKm / f.DistanceEarthKm * kRadToDeg * 3600.0;
   f.OffsetEast = state.Place.East;
   f.OffsetNorth = state.Place.North;
+  f.SeparationArcsec = std::hypot(f.OffsetEast, f.OffsetNorth);
+  f.PositionAngleDeg = PositionAngle(f.OffsetEast, f.OffsetNorth);
   f.Next = NextEventsOf(doc, BodyDayEvents(NextEventsObserverOf(doc), f.Planet));
   return f;
+}
+
+double PositionAngle(double east, double north) {
+  const double angle = std::atan2(east, north) * kRadToDeg;
+  return angle < 0.0 ? angle + 360.0 : angle;
 }
 
 }  // namespace sky

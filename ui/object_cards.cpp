@@ -248,6 +248,29 @@ CSmallBodyInfoDialog::CSmallBodyInfoDialog(const CSkyDoc& doc, int index, QWidge
   AddButtons(false, {}, {}, nullptr);
 }
 
+CPlanetMoonInfoDialog::CPlanetMoonInfoDialog(const CSkyDoc& doc, int moon, QWidget* parent)
+    : CInfoCard(QString(), parent) {
+  const sky::MoonCard m = sky::MoonCardOf(doc, moon);
+  const sky::BodyCard& c = m.Body;
+  setWindowTitle(ui::ScreenText(c.Caption));
+  AddRow(1085, tr("Planet:"), {{1160, m.Planet}});
+  AddRow(1086, tr("Right ascension (J2000):"),
+         {{1045, c.Ra.Whole}, {1047, c.Ra.Minutes}, {1048, c.Ra.Seconds}});
+  AddRow(1087, tr("Declination (J2000):"),
+         {{1049, c.Dec.Whole}, {1050, c.Dec.Minutes}, {1051, c.Dec.Seconds}});
+  AddDateRows(1095, c.RaDate, c.DecDate);
+  AddRow(1088, tr("Altitude:"), {{1052, c.Altitude}});
+  AddRow(1089, tr("Azimuth:"), {{1053, c.Azimuth}});
+  AddRow(1104, tr("Separation from the planet:"), {{1161, m.Separation}});
+  AddRow(1105, tr("Position angle:"), {{1162, m.PositionAngle}});
+  AddRow(1090, tr("Distance from Earth:"), {{1059, c.DistanceEarth}});
+  AddRow(1091, tr("Distance from Sun:"), {{1060, c.DistanceSun}});
+  AddRow(1093, tr("Magnitude:"), {{1054, c.Magnitude}});
+  AddRow(1094, tr("Angular size:"), {{1061, c.Size}});
+  AddRiseSetRows(c.RiseSet);
+  AddButtons(false, {}, {}, nullptr);
+}
+
 void ShowObjectsUnderPointer(const std::vector<sky::PickHit>& hits, const CSkyDoc& doc,
                              const std::filesystem::path& imagesDirectory, CMessenger& messages,
                              QWidget* parent, const CardActions& actions) {
@@ -284,6 +307,10 @@ void ShowObjectsUnderPointer(const std::vector<sky::PickHit>& hits, const CSkyDo
         object.What = sky::SkyObjectRef::NgcIc;
         asked = show(CDeepSkyInfoDialog(sky::NgcIcCardOf(doc, step.Index), imagesDirectory,
                                         messages, parent));
+        break;
+      case sky::PickStep::PlanetMoonCard:
+        object.What = sky::SkyObjectRef::PlanetMoon;
+        asked = show(CPlanetMoonInfoDialog(doc, step.Index, parent));
         break;
       case sky::PickStep::SmallBodyCard:
         CSmallBodyInfoDialog(doc, step.Index, parent).exec();
