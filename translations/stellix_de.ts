@@ -527,6 +527,10 @@
         <source>&amp;Deep sky objects</source>
         <translation>&amp;Deep-Sky-Objekte</translation>
     </message>
+    <message>
+        <source>Co&amp;mets and asteroids:</source>
+        <translation>Ko&amp;meten und Kleinplaneten:</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -628,6 +632,53 @@
     <message>
         <source>Enter catalog number</source>
         <translation>Katalognummer eingeben</translation>
+    </message>
+</context>
+<context>
+    <name>CPlanetMoonInfoDialog</name>
+    <message>
+        <source>Planet:</source>
+        <translation>Planet:</translation>
+    </message>
+    <message>
+        <source>Right ascension (J2000):</source>
+        <translation>Rektaszension (J2000):</translation>
+    </message>
+    <message>
+        <source>Declination (J2000):</source>
+        <translation>Deklination (J2000):</translation>
+    </message>
+    <message>
+        <source>Altitude:</source>
+        <translation>Höhe:</translation>
+    </message>
+    <message>
+        <source>Azimuth:</source>
+        <translation>Azimut:</translation>
+    </message>
+    <message>
+        <source>Separation from the planet:</source>
+        <translation>Abstand vom Planeten:</translation>
+    </message>
+    <message>
+        <source>Position angle:</source>
+        <translation>Positionswinkel:</translation>
+    </message>
+    <message>
+        <source>Distance from Earth:</source>
+        <translation>Entfernung von der Erde:</translation>
+    </message>
+    <message>
+        <source>Distance from Sun:</source>
+        <translation>Entfernung von der Sonne:</translation>
+    </message>
+    <message>
+        <source>Magnitude:</source>
+        <translation>Helligkeit:</translation>
+    </message>
+    <message>
+        <source>Angular size:</source>
+        <translation>Scheinbare Größe:</translation>
     </message>
 </context>
 <context>
@@ -2740,6 +2791,14 @@ Dem Teleskop folgen</translation>
     <message>
         <source>constellation</source>
         <translation>Sternbild</translation>
+    </message>
+    <message>
+        <source>Comet</source>
+        <translation>Komet</translation>
+    </message>
+    <message>
+        <source>Minor planet</source>
+        <translation>Kleinplanet</translation>
     </message>
 </context>
 <context>

@@ -527,6 +527,10 @@
         <source>&amp;Deep sky objects</source>
         <translation>Objetos de cielo &amp;profundo</translation>
     </message>
+    <message>
+        <source>Co&amp;mets and asteroids:</source>
+        <translation>Co&amp;metas y asteroides:</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -628,6 +632,53 @@
     <message>
         <source>Enter catalog number</source>
         <translation>Escriba el número de catálogo</translation>
+    </message>
+</context>
+<context>
+    <name>CPlanetMoonInfoDialog</name>
+    <message>
+        <source>Planet:</source>
+        <translation>Planeta:</translation>
+    </message>
+    <message>
+        <source>Right ascension (J2000):</source>
+        <translation>Ascensión recta (J2000):</translation>
+    </message>
+    <message>
+        <source>Declination (J2000):</source>
+        <translation>Declinación (J2000):</translation>
+    </message>
+    <message>
+        <source>Altitude:</source>
+        <translation>Altura:</translation>
+    </message>
+    <message>
+        <source>Azimuth:</source>
+        <translation>Acimut:</translation>
+    </message>
+    <message>
+        <source>Separation from the planet:</source>
+        <translation>Separación del planeta:</translation>
+    </message>
+    <message>
+        <source>Position angle:</source>
+        <translation>Ángulo de posición:</translation>
+    </message>
+    <message>
+        <source>Distance from Earth:</source>
+        <translation>Distancia a la Tierra:</translation>
+    </message>
+    <message>
+        <source>Distance from Sun:</source>
+        <translation>Distancia al Sol:</translation>
+    </message>
+    <message>
+        <source>Magnitude:</source>
+        <translation>Magnitud:</translation>
+    </message>
+    <message>
+        <source>Angular size:</source>
+        <translation>Tamaño angular:</translation>
     </message>
 </context>
 <context>
@@ -2740,6 +2791,14 @@ Seguir el telescopio</translation>
     <message>
         <source>constellation</source>
         <translation>constelación</translation>
+    </message>
+    <message>
+        <source>Comet</source>
+        <translation>Cometa</translation>
+    </message>
+    <message>
+        <source>Minor planet</source>
+        <translation>Planeta menor</translation>
     </message>
 </context>
 <context>

@@ -527,6 +527,10 @@
         <source>&amp;Deep sky objects</source>
         <translation>Objets du ciel &amp;profond</translation>
     </message>
+    <message>
+        <source>Co&amp;mets and asteroids:</source>
+        <translation>Co&amp;mètes et astéroïdes :</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -628,6 +632,53 @@
     <message>
         <source>Enter catalog number</source>
         <translation>Entrez le numéro de catalogue</translation>
+    </message>
+</context>
+<context>
+    <name>CPlanetMoonInfoDialog</name>
+    <message>
+        <source>Planet:</source>
+        <translation>Planète :</translation>
+    </message>
+    <message>
+        <source>Right ascension (J2000):</source>
+        <translation>Ascension droite (J2000) :</translation>
+    </message>
+    <message>
+        <source>Declination (J2000):</source>
+        <translation>Déclinaison (J2000) :</translation>
+    </message>
+    <message>
+        <source>Altitude:</source>
+        <translation>Hauteur :</translation>
+    </message>
+    <message>
+        <source>Azimuth:</source>
+        <translation>Azimut :</translation>
+    </message>
+    <message>
+        <source>Separation from the planet:</source>
+        <translation>Écart à la planète :</translation>
+    </message>
+    <message>
+        <source>Position angle:</source>
+        <translation>Angle de position :</translation>
+    </message>
+    <message>
+        <source>Distance from Earth:</source>
+        <translation>Distance à la Terre :</translation>
+    </message>
+    <message>
+        <source>Distance from Sun:</source>
+        <translation>Distance au Soleil :</translation>
+    </message>
+    <message>
+        <source>Magnitude:</source>
+        <translation>Magnitude :</translation>
+    </message>
+    <message>
+        <source>Angular size:</source>
+        <translation>Taille angulaire :</translation>
     </message>
 </context>
 <context>
@@ -2740,6 +2791,14 @@ Suivre le télescope</translation>
     <message>
         <source>constellation</source>
         <translation>constellation</translation>
+    </message>
+    <message>
+        <source>Comet</source>
+        <translation>Comète</translation>
+    </message>
+    <message>
+        <source>Minor planet</source>
+        <translation>Petite planète</translation>
     </message>
 </context>
 <context>

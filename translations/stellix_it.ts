@@ -527,6 +527,10 @@
         <source>&amp;Deep sky objects</source>
         <translation>Oggetti del &amp;profondo cielo</translation>
     </message>
+    <message>
+        <source>Co&amp;mets and asteroids:</source>
+        <translation>Co&amp;mete e asteroidi:</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -628,6 +632,53 @@
     <message>
         <source>Enter catalog number</source>
         <translation>Scrivi il numero di catalogo</translation>
+    </message>
+</context>
+<context>
+    <name>CPlanetMoonInfoDialog</name>
+    <message>
+        <source>Planet:</source>
+        <translation>Pianeta:</translation>
+    </message>
+    <message>
+        <source>Right ascension (J2000):</source>
+        <translation>Ascensione retta (J2000):</translation>
+    </message>
+    <message>
+        <source>Declination (J2000):</source>
+        <translation>Declinazione (J2000):</translation>
+    </message>
+    <message>
+        <source>Altitude:</source>
+        <translation>Altezza:</translation>
+    </message>
+    <message>
+        <source>Azimuth:</source>
+        <translation>Azimut:</translation>
+    </message>
+    <message>
+        <source>Separation from the planet:</source>
+        <translation>Distanza angolare dal pianeta:</translation>
+    </message>
+    <message>
+        <source>Position angle:</source>
+        <translation>Angolo di posizione:</translation>
+    </message>
+    <message>
+        <source>Distance from Earth:</source>
+        <translation>Distanza dalla Terra:</translation>
+    </message>
+    <message>
+        <source>Distance from Sun:</source>
+        <translation>Distanza dal Sole:</translation>
+    </message>
+    <message>
+        <source>Magnitude:</source>
+        <translation>Magnitudine:</translation>
+    </message>
+    <message>
+        <source>Angular size:</source>
+        <translation>Dimensione angolare:</translation>
     </message>
 </context>
 <context>
@@ -2740,6 +2791,14 @@ Segui il telescopio</translation>
     <message>
         <source>constellation</source>
         <translation>costellazione</translation>
+    </message>
+    <message>
+        <source>Comet</source>
+        <translation>Cometa</translation>
+    </message>
+    <message>
+        <source>Minor planet</source>
+        <translation>Pianeta minore</translation>
     </message>
 </context>
 <context>

@@ -527,6 +527,10 @@
         <source>&amp;Deep sky objects</source>
         <translation>Obiekty głębokiego &amp;nieba</translation>
     </message>
+    <message>
+        <source>Co&amp;mets and asteroids:</source>
+        <translation>Ko&amp;mety i planetoidy:</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -628,6 +632,53 @@
     <message>
         <source>Enter catalog number</source>
         <translation>Wpisz numer katalogowy</translation>
+    </message>
+</context>
+<context>
+    <name>CPlanetMoonInfoDialog</name>
+    <message>
+        <source>Planet:</source>
+        <translation>Planeta:</translation>
+    </message>
+    <message>
+        <source>Right ascension (J2000):</source>
+        <translation>Rektascensja (J2000):</translation>
+    </message>
+    <message>
+        <source>Declination (J2000):</source>
+        <translation>Deklinacja (J2000):</translation>
+    </message>
+    <message>
+        <source>Altitude:</source>
+        <translation>Wysokość:</translation>
+    </message>
+    <message>
+        <source>Azimuth:</source>
+        <translation>Azymut:</translation>
+    </message>
+    <message>
+        <source>Separation from the planet:</source>
+        <translation>Odległość kątowa od planety:</translation>
+    </message>
+    <message>
+        <source>Position angle:</source>
+        <translation>Kąt pozycyjny:</translation>
+    </message>
+    <message>
+        <source>Distance from Earth:</source>
+        <translation>Odległość od Ziemi:</translation>
+    </message>
+    <message>
+        <source>Distance from Sun:</source>
+        <translation>Odległość od Słońca:</translation>
+    </message>
+    <message>
+        <source>Magnitude:</source>
+        <translation>Jasność:</translation>
+    </message>
+    <message>
+        <source>Angular size:</source>
+        <translation>Rozmiar kątowy:</translation>
     </message>
 </context>
 <context>
@@ -2740,6 +2791,14 @@ Follow the telescope</source>
     <message>
         <source>constellation</source>
         <translation>gwiazdozbiór</translation>
+    </message>
+    <message>
+        <source>Comet</source>
+        <translation>Kometa</translation>
+    </message>
+    <message>
+        <source>Minor planet</source>
+        <translation>Planetoida</translation>
     </message>
 </context>
 <context>

@@ -527,6 +527,10 @@
         <source>&amp;Deep sky objects</source>
         <translation>Objetos de céu &amp;profundo</translation>
     </message>
+    <message>
+        <source>Co&amp;mets and asteroids:</source>
+        <translation>Co&amp;metas e asteroides:</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -628,6 +632,53 @@
     <message>
         <source>Enter catalog number</source>
         <translation>Digite o número de catálogo</translation>
+    </message>
+</context>
+<context>
+    <name>CPlanetMoonInfoDialog</name>
+    <message>
+        <source>Planet:</source>
+        <translation>Planeta:</translation>
+    </message>
+    <message>
+        <source>Right ascension (J2000):</source>
+        <translation>Ascensão reta (J2000):</translation>
+    </message>
+    <message>
+        <source>Declination (J2000):</source>
+        <translation>Declinação (J2000):</translation>
+    </message>
+    <message>
+        <source>Altitude:</source>
+        <translation>Altura:</translation>
+    </message>
+    <message>
+        <source>Azimuth:</source>
+        <translation>Azimute:</translation>
+    </message>
+    <message>
+        <source>Separation from the planet:</source>
+        <translation>Separação do planeta:</translation>
+    </message>
+    <message>
+        <source>Position angle:</source>
+        <translation>Ângulo de posição:</translation>
+    </message>
+    <message>
+        <source>Distance from Earth:</source>
+        <translation>Distância da Terra:</translation>
+    </message>
+    <message>
+        <source>Distance from Sun:</source>
+        <translation>Distância do Sol:</translation>
+    </message>
+    <message>
+        <source>Magnitude:</source>
+        <translation>Magnitude:</translation>
+    </message>
+    <message>
+        <source>Angular size:</source>
+        <translation>Tamanho angular:</translation>
     </message>
 </context>
 <context>
@@ -2740,6 +2791,14 @@ Seguir o telescópio</translation>
     <message>
         <source>constellation</source>
         <translation>constelação</translation>
+    </message>
+    <message>
+        <source>Comet</source>
+        <translation>Cometa</translation>
+    </message>
+    <message>
+        <source>Minor planet</source>
+        <translation>Planeta menor</translation>
     </message>
 </context>
 <context>

@@ -668,4 +668,16 @@ TEXTS = {
         "Das Teleskop aus seiner Parkposition holen\nParkposition verlassen",
     "Keep the telescope's place at the middle of the view\nFollow the telescope":
         "Den Ort des Teleskops in der Bildmitte halten\nDem Teleskop folgen",
+    "Planet:":
+        "Planet:",
+    "Separation from the planet:":
+        "Abstand vom Planeten:",
+    "Position angle:":
+        "Positionswinkel:",
+    "Co&mets and asteroids:":
+        "Ko&meten und Kleinplaneten:",
+    "Comet":
+        "Komet",
+    "Minor planet":
+        "Kleinplanet",
 }

@@ -1108,4 +1108,16 @@ TEXTS = {
         "Sacar el telescopio de su posición de aparcamiento\nDesaparcar",
     "Keep the telescope's place at the middle of the view\nFollow the telescope":
         "Mantener la posición del telescopio en el centro de la vista\nSeguir el telescopio",
+    "Planet:":
+        "Planeta:",
+    "Separation from the planet:":
+        "Separación del planeta:",
+    "Position angle:":
+        "Ángulo de posición:",
+    "Co&mets and asteroids:":
+        "Co&metas y asteroides:",
+    "Comet":
+        "Cometa",
+    "Minor planet":
+        "Planeta menor",
 }

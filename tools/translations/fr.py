@@ -1108,4 +1108,16 @@ TEXTS = {
         "Sortir le télescope de sa position de parc\nDéparquer",
     "Keep the telescope's place at the middle of the view\nFollow the telescope":
         "Garder la position du télescope au centre de la vue\nSuivre le télescope",
+    "Planet:":
+        "Planète :",
+    "Separation from the planet:":
+        "Écart à la planète :",
+    "Position angle:":
+        "Angle de position :",
+    "Co&mets and asteroids:":
+        "Co&mètes et astéroïdes :",
+    "Comet":
+        "Comète",
+    "Minor planet":
+        "Petite planète",
 }

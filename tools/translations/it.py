@@ -1108,4 +1108,16 @@ TEXTS = {
         "Risveglia il telescopio dalla sua posizione di parcheggio\nRimuovi dal parcheggio",
     "Keep the telescope's place at the middle of the view\nFollow the telescope":
         "Mantieni la posizione del telescopio al centro della vista\nSegui il telescopio",
+    "Planet:":
+        "Pianeta:",
+    "Separation from the planet:":
+        "Distanza angolare dal pianeta:",
+    "Position angle:":
+        "Angolo di posizione:",
+    "Co&mets and asteroids:":
+        "Co&mete e asteroidi:",
+    "Comet":
+        "Cometa",
+    "Minor planet":
+        "Pianeta minore",
 }

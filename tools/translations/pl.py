@@ -1108,4 +1108,16 @@ TEXTS = {
         "Wybudź teleskop z pozycji parkowania\nOdparkuj",
     "Keep the telescope's place at the middle of the view\nFollow the telescope":
         "Utrzymuj położenie teleskopu na środku widoku\nŚledź teleskop",
+    "Planet:":
+        "Planeta:",
+    "Separation from the planet:":
+        "Odległość kątowa od planety:",
+    "Position angle:":
+        "Kąt pozycyjny:",
+    "Co&mets and asteroids:":
+        "Ko&mety i planetoidy:",
+    "Comet":
+        "Kometa",
+    "Minor planet":
+        "Planetoida",
 }

@@ -1108,4 +1108,16 @@ TEXTS = {
         "Tirar o telescópio da sua posição de estacionamento\nDesestacionar",
     "Keep the telescope's place at the middle of the view\nFollow the telescope":
         "Manter a posição do telescópio no centro da vista\nSeguir o telescópio",
+    "Planet:":
+        "Planeta:",
+    "Separation from the planet:":
+        "Separação do planeta:",
+    "Position angle:":
+        "Ângulo de posição:",
+    "Co&mets and asteroids:":
+        "Co&metas e asteroides:",
+    "Comet":
+        "Cometa",
+    "Minor planet":
+        "Planeta menor",
 }
