@@ -9,8 +9,8 @@
 #include "sky/app_settings.h"
 #include "sky/deep_catalogues.h"
 #include "sky/drawing_rules.h"
-#include "sky/pick_walk.h"
 #include "sky/moon_places.h"
+#include "sky/pick_walk.h"
 #include "sky/sky_doc.h"
 
 namespace render {
@@ -82,10 +82,11 @@ std::optional<SelectionMark> SelectionOf(const CSkyDoc& doc, const SkyConditions
       s.Label = sky::SmallBodyName(doc.Catalogues.SmallBodies[i]);
       // Its layer draws it while it is as bright as the layer's limit.
       const auto& shown = doc.Sky.SmallBodies;
-      s.DrawnByItsLayer =
-          settings.SmallBodies &&
-          std::any_of(shown.begin(), shown.end(), [i](const auto& b) { return b.Index == i; });
-      s.NamedByItsLayer = s.DrawnByItsLayer && settings.PlanetNames && sky::NamesShown(zoom);
+      const auto drawn =
+          std::find_if(shown.begin(), shown.end(), [i](const auto& b) { return b.Index == i; });
+      s.DrawnByItsLayer = settings.SmallBodies && drawn != shown.end();
+      s.NamedByItsLayer =
+          s.DrawnByItsLayer && settings.PlanetNames && sky::SmallBodyNamed(drawn->Magnitude, zoom);
       return s;
     }
     case sky::SkyObjectRef::PlanetMoon:

@@ -41,7 +41,7 @@
   SKY_LAYER(Stars,       nullptr,                      true,  DrawStars,              DrawStarNames,          ReserveStarNames,      4, nullptr)                \
   SKY_LAYER(SolarSystem, &AppSettings::SolarSystem,    true,  DrawSolarSystem,        DrawPlanetNames,        ReservePlanetNames,    3, nullptr)                \
   SKY_LAYER(SmallBodies, &AppSettings::SmallBodies,    true,  nullptr,                nullptr,                nullptr,               5, DescribeSmallBodies)    \
-  SKY_LAYER(Moons,       &AppSettings::SolarSystem,    false, nullptr,                nullptr,                nullptr,               5, DescribePlanetMoons)    \
+  SKY_LAYER(Moons,       &AppSettings::SolarSystem,    true,  nullptr,                nullptr,                nullptr,               5, DescribePlanetMoons)    \
   SKY_LAYER(Selection,   nullptr,                      true,  DrawSelection,          DrawSelectionLabel,     nullptr,               0, nullptr)                \
   SKY_LAYER(Landscape,   &AppSettings::HorizonMode,    false, DrawLandscape,          nullptr,                nullptr,               0, nullptr)                \
   SKY_LAYER(Ground,      &AppSettings::HorizonMode,    false, DrawGround,             nullptr,                ReserveCompassLetters, 1, nullptr)                \
@@ -54,7 +54,7 @@ namespace render {
 // The layers by name, in the table's order.
 enum class SkyLayer {
 #define STELLIX_SKY_LAYER_NAME(Name, Switch, Pickable, Screen, ScreenText, NamesFirst, NameRank, \
-                               Describe)                                                      \
+                               Describe)                                                         \
   Name,
   STELLIX_SKY_LAYERS(STELLIX_SKY_LAYER_NAME)
 #undef STELLIX_SKY_LAYER_NAME

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "astro/apparent.h"
 #include "astro/clock.h"
 #include "astro/format.h"
 #include "astro/refraction.h"
@@ -156,6 +157,25 @@ astro::DayEvents FixedDayEvents(const Observer& o, double raJ2000, double decJ20
 astro::DayEvents TwilightDayEvents(const Observer& o, double depth) {
   return astro::FindDayEvents(astro::SunDepressionTrack(depth, o.Latitude, o.Longitude),
                               o.Day.Start, o.Day.End);
+}
+
+astro::SmallBodyPlace SmallBodyPlaceAtUt(const catalog::SmallBodyElements& body, double ut,
+                                         const astro::AstroState& state) {
+  const double tt = ut + state.DeltaT / 86400.0;
+  const double centre[3] = {0.0, 0.0, 0.0};
+  return astro::SmallBodyPlaceAt(body.Orbit, tt, astro::EarthMotionAt(tt), centre,
+                                 state.Precession);
+}
+
+astro::DayEvents SmallBodyDayEvents(const Observer& o, const catalog::SmallBodyElements& body,
+                                    const astro::AstroState& state) {
+  const astro::Track track = [&body, &state, o](double ut) {
+    const astro::SmallBodyPlace at = SmallBodyPlaceAtUt(body, ut, state);
+    const astro::BodyPlace p = astro::FixedPlaceAt(
+        at.Aberrated.RightAscension, at.Aberrated.Declination, ut, o.Latitude, o.Longitude);
+    return astro::TrackPoint{p.Altitude, p.HourAngle, astro::StarRiseAltitude(o.Refraction)};
+  };
+  return astro::FindDayEvents(track, o.Day.Start, o.Day.End);
 }
 
 }  // namespace sky

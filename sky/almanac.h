@@ -7,7 +7,10 @@
 #include <optional>
 #include <string>
 
+#include "astro/astro_state.h"
 #include "astro/rise_set.h"
+#include "astro/small_body.h"
+#include "catalog/mpc_elements.h"
 #include "res/translatable.h"
 #include "sky/civil_time.h"
 
@@ -82,5 +85,15 @@ Observer NextEventsObserverOf(const CSkyDoc& doc);
 astro::DayEvents BodyDayEvents(const Observer& o, int body);
 astro::DayEvents FixedDayEvents(const Observer& o, double raJ2000, double decJ2000);
 astro::DayEvents TwilightDayEvents(const Observer& o, double depth);
+
+// A comet's or minor planet's geocentric place at `ut` (UT Julian day) with
+// the Delta T and the matrix of date of `state`, which change too little in
+// a day or two to matter: what its rising and setting follow.
+astro::SmallBodyPlace SmallBodyPlaceAtUt(const catalog::SmallBodyElements& body, double ut,
+                                         const astro::AstroState& state);
+// Its events on the observer's day, its place moving with it through the
+// day (the parallax left out, as for a fixed place).
+astro::DayEvents SmallBodyDayEvents(const Observer& o, const catalog::SmallBodyElements& body,
+                                    const astro::AstroState& state);
 
 }  // namespace sky

@@ -169,28 +169,6 @@ BodyFacts BodyFactsOf(const CSkyDoc& doc, int index) {
   return f;
 }
 
-namespace {
-
-// A small body's events: its geocentric place moves with it through the
-// day (the parallax left out, as for a fixed place).
-astro::DayEvents SmallBodyDayEvents(const Observer& o, const catalog::SmallBodyElements& body,
-                                    const astro::AstroState& state) {
-  const double deltaT = state.DeltaT / 86400.0;
-  const astro::PrecessionMatrix npb = state.Precession;
-  const astro::Track track = [&body, deltaT, npb, o](double ut) {
-    const double tt = ut + deltaT;
-    const double centre[3] = {0.0, 0.0, 0.0};
-    const astro::SmallBodyPlace at =
-        astro::SmallBodyPlaceAt(body.Orbit, tt, astro::EarthMotionAt(tt), centre, npb);
-    const astro::BodyPlace p = astro::FixedPlaceAt(
-        at.Aberrated.RightAscension, at.Aberrated.Declination, ut, o.Latitude, o.Longitude);
-    return astro::TrackPoint{p.Altitude, p.HourAngle, astro::StarRiseAltitude(o.Refraction)};
-  };
-  return astro::FindDayEvents(track, o.Day.Start, o.Day.End);
-}
-
-}  // namespace
-
 SmallBodyFacts SmallBodyFactsOf(const CSkyDoc& doc, int index) {
   const catalog::SmallBodyElements& body = doc.Catalogues.SmallBodies[index];
   const SmallBodyState s = SmallBodyStateOf(doc.Sky.AstroState, body);
@@ -295,8 +273,15 @@ MoonFacts MoonFactsOf(const CSkyDoc& doc, int moon) {
   f.SizeArcsec = 2.0 * MoonFigureOf(moon).RadiusKm / f.DistanceEarthKm * kRadToDeg * 3600.0;
   f.OffsetEast = state.Place.East;
   f.OffsetNorth = state.Place.North;
+  f.SeparationArcsec = std::hypot(f.OffsetEast, f.OffsetNorth);
+  f.PositionAngleDeg = PositionAngle(f.OffsetEast, f.OffsetNorth);
   f.Next = NextEventsOf(doc, BodyDayEvents(NextEventsObserverOf(doc), f.Planet));
   return f;
+}
+
+double PositionAngle(double east, double north) {
+  const double angle = std::atan2(east, north) * kRadToDeg;
+  return angle < 0.0 ? angle + 360.0 : angle;
 }
 
 }  // namespace sky

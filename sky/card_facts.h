@@ -143,10 +143,17 @@ struct MoonFacts {
   double Magnitude = 0.0;
   double SizeArcsec = 0.0;                     // apparent diameter
   double OffsetEast = 0.0, OffsetNorth = 0.0;  // arc-seconds from the planet's centre, J2000 axes
+  // The same offset as a separation (arc-seconds) and a position angle
+  // (degrees from the J2000 north through the east, [0, 360)).
+  double SeparationArcsec = 0.0, PositionAngleDeg = 0.0;
   NextEvents Next;
 };
 // The facts of moon `moon` of doc.Sky.Moons.
 MoonFacts MoonFactsOf(const CSkyDoc& doc, int moon);
+
+// The position angle (degrees from the north through the east, [0, 360))
+// of an offset `east` and `north` on the sky; 0 for no offset.
+double PositionAngle(double east, double north);
 
 // The cosine of a planet's phase angle from its distances to the Earth
 // (delta) and the Sun (r) and the Sun's distance to the Earth (R), all in

@@ -1,11 +1,19 @@
 #include "sky/drawing_rules.h"
 
+#include <cmath>
+
 #include "catalog/builtin_tables.h"
 #include "sky/sky_doc.h"
 
 namespace sky {
 
 bool NamesShown(double zoom) { return zoom != 1.0; }
+
+double SmallBodyNameLimit(double zoom) { return 7.0 + std::log2(zoom); }
+
+bool SmallBodyNamed(double magnitude, double zoom) {
+  return NamesShown(zoom) && magnitude <= SmallBodyNameLimit(zoom);
+}
 
 std::string DeepSkyLabel(const AppSettings& settings, int index, const DeepSkyRecord& object) {
   if (settings.DeepSkyLabelByNumber)

@@ -1,4 +1,5 @@
-// Rules the sky view and the printed chart share: what is named at a zoom,
+// Rules the sky view and the printed chart share: what is named at a zoom
+// (the stars, bodies and deep-sky objects, and how bright a comet or minor planet must be),
 // how a deep-sky object is labelled, when and where the Magellanic Clouds
 // show, and the lines of the coordinate grid.
 #pragma once
@@ -18,6 +19,14 @@ namespace sky {
 // `zoom`: not in the whole-hemisphere view (zoom 1), where they would cover
 // the sky.
 bool NamesShown(double zoom);
+
+// Whether a comet or minor planet of visual magnitude `magnitude` is named
+// at `zoom`, as the stars' designations are: where names are shown, down to
+// a magnitude that deepens with the zoom, 8 at the opening view (zoom 2)
+// and one more each doubling, 12 at zoom 32 (a field of 3.5 degrees). A
+// body of unknown brightness (NaN) is not named.
+bool SmallBodyNamed(double magnitude, double zoom);
+double SmallBodyNameLimit(double zoom);
 
 // The label of object `index` of the deep-sky file by the settings: its
 // number ("M31", "7000") or its common name; empty when it has no common

@@ -390,6 +390,10 @@ MoonCard CardOf(const MoonFacts& f) {
   card.Planet = std::string(res::String(res::IDS_BODY_NAME_FIRST + f.Planet));
   card.OffsetEast = f.OffsetEast;
   card.OffsetNorth = f.OffsetNorth;
+  card.SeparationArcsec = f.SeparationArcsec;
+  card.PositionAngleDeg = f.PositionAngleDeg;
+  card.Separation = astro::FormatFixed(f.SeparationArcsec, 1) + "\"";
+  card.PositionAngle = astro::FormatFixed(f.PositionAngleDeg, 1) + kDegree;
   return card;
 }
 
@@ -405,6 +409,10 @@ std::string CardJson(const MoonCard& card) {
       .Add("planet", card.Planet)
       .Add("offsetEast", card.OffsetEast)
       .Add("offsetNorth", card.OffsetNorth)
+      .Add("separation", card.Separation)
+      .Add("positionAngle", card.PositionAngle)
+      .Add("separationArcsec", card.SeparationArcsec)
+      .Add("positionAngleDeg", card.PositionAngleDeg)
       .Text();
 }
 

@@ -168,17 +168,21 @@ std::string CardJson(const SmallBodyCard& card);
 
 // A planet's moon: a body's card captioned with the moon's name (its size
 // in arc seconds, its distances in million km), with its planet's name and
-// its offset from the planet (arc-seconds, J2000 axes).
+// its offset from the planet (arc-seconds, J2000 axes), also as a
+// separation ("245.3\"") and a position angle ("87.2°").
 struct MoonCard {
   BodyCard Body;
   std::string Planet;
   double OffsetEast = 0.0, OffsetNorth = 0.0;
+  std::string Separation, PositionAngle;
+  double SeparationArcsec = 0.0, PositionAngleDeg = 0.0;
 };
 MoonCard CardOf(const MoonFacts& facts);
 // The card of moon `moon` of doc.Sky.Moons.
 MoonCard MoonCardOf(const CSkyDoc& doc, int moon);
 // "kind" "moon", the fields of a planet's card, "planet" (its name),
-// "offsetEast" and "offsetNorth".
+// "offsetEast", "offsetNorth", "separation" and "positionAngle" (texts),
+// "separationArcsec" and "positionAngleDeg".
 std::string CardJson(const MoonCard& card);
 
 }  // namespace sky

@@ -5,6 +5,7 @@
 
 #include "catalog/records.h"
 #include "res/strings.h"
+#include "sky/moon_places.h"
 #include "sky/sky_doc.h"
 
 namespace sky {
@@ -47,7 +48,10 @@ std::optional<PickStep> CardOf(unsigned name, const PickBounds& bounds) {
   if (name >= kFaintStarNameFirst && name < kNgcIcNameFirst &&
       name - kFaintStarNameFirst < static_cast<unsigned>(std::max(bounds.FaintStars, 0)))
     return PickStep{PickStep::FaintStarCard, static_cast<int>(name - kFaintStarNameFirst)};
-  if (name >= kSmallBodyNameFirst &&
+  if (name >= kPlanetMoonNameFirst &&
+      name - kPlanetMoonNameFirst < static_cast<unsigned>(kMoonCount))
+    return PickStep{PickStep::PlanetMoonCard, static_cast<int>(name - kPlanetMoonNameFirst)};
+  if (name >= kSmallBodyNameFirst && name < kPlanetMoonNameFirst &&
       name - kSmallBodyNameFirst < static_cast<unsigned>(std::max(bounds.SmallBodies, 0)))
     return PickStep{PickStep::SmallBodyCard, static_cast<int>(name - kSmallBodyNameFirst)};
   if (name >= kNgcIcNameFirst && name < kSmallBodyNameFirst &&

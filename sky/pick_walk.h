@@ -17,13 +17,24 @@ inline constexpr unsigned kFaintStarNameFirst = 1'000'000;
 inline constexpr unsigned kNgcIcNameFirst = 2'000'000;
 // ... and of the comets and minor planets, by their index in the catalogue.
 inline constexpr unsigned kSmallBodyNameFirst = 3'000'000;
+// ... and of the planets' moons, by their index in doc.Sky.Moons (sky/moon_places.h).
+inline constexpr unsigned kPlanetMoonNameFirst = 4'000'000;
 
 struct PickStep {
-  enum Kind { StarCard, BodyCard, DeepSkyCard, FaintStarCard, NgcIcCard, SmallBodyCard, Notice };
+  enum Kind {
+    StarCard,
+    BodyCard,
+    DeepSkyCard,
+    FaintStarCard,
+    NgcIcCard,
+    SmallBodyCard,
+    PlanetMoonCard,
+    Notice
+  };
   Kind What;
   // Index into Stars, Bodies, DeepSkyObjects, or the Records of
-  // DeepCatalogues.FaintStars() or NgcIc(), or Catalogues.SmallBodies; for
-  // a notice, its string id.
+  // DeepCatalogues.FaintStars() or NgcIc(), Catalogues.SmallBodies or
+  // Sky.Moons; for a notice, its string id.
   int Index;
 
   bool operator==(const PickStep&) const = default;
@@ -54,9 +65,9 @@ struct PickBounds {
   int SmallBodies = 0;
 };
 
-// The hits are in the order their layers were drawn. Every star, body or
-// deep-sky object under the pointer gets one card (a faint star counts as a
-// star, an NGC or IC object as a deep-sky object): first the deep-sky
+// The hits are in the order their layers were drawn. Every star, body,
+// planet's moon or deep-sky object under the pointer gets one card (a faint
+// star counts as a star, an NGC or IC object as a deep-sky object): first the deep-sky
 // objects whose symbol's middle was clicked (before the stars drawn there,
 // such as the Trapezium in M42), then the nearest, and of equally near ones
 // the topmost. A line or Magellanic Cloud gets its

@@ -18,6 +18,7 @@
 #include "sky/app_settings.h"
 #include "sky/object_info.h"
 #include "sky/sky_doc.h"
+#include "sky/small_bodies.h"
 
 namespace sky {
 namespace {
@@ -220,7 +221,8 @@ Tonight NightOf(const CSkyDoc& doc, const astro::CivilTime& evening, std::option
     if (row.Altitude >= 0.0) t.Planets.push_back(row);
   }
 
-  // Deep-sky objects and named stars high at the chosen hour, brightest first.
+  // Deep-sky objects, named stars, comets and minor planets high at the
+  // chosen hour, brightest first.
   const auto high = [&](double ra, double dec, TonightRow& row) {
     const astro::BodyPlace p = astro::FixedPlaceAt(ra, dec, t.Hour, o.Latitude, o.Longitude);
     Horizon(p, o.Latitude, o.Refraction, row.Altitude, row.Azimuth);
@@ -255,6 +257,20 @@ Tonight NightOf(const CSkyDoc& doc, const astro::CivilTime& evening, std::option
     row.Magnitude = star->Magnitude;
     stars.push_back(row);
   }
+  // Comets and minor planets as bright as their layer's limit, where they
+  // are at the chosen hour.
+  std::vector<TonightRow> smallBodies;
+  for (const SmallBodyState& shown : doc.Sky.SmallBodies) {
+    const catalog::SmallBodyElements& body = doc.Catalogues.SmallBodies[shown.Index];
+    const astro::SmallBodyPlace at = SmallBodyPlaceAtUt(body, t.Hour, doc.Sky.AstroState);
+    TonightRow row;
+    if (!high(at.Aberrated.RightAscension, at.Aberrated.Declination, row)) continue;
+    row.Name = SmallBodyName(body);
+    row.Kind = body.Comet ? STELLIX_TEXT("sky", "Comet") : STELLIX_TEXT("sky", "Minor planet");
+    row.Magnitude = shown.Magnitude;
+    row.SmallBody = shown.Index;
+    smallBodies.push_back(row);
+  }
   const auto brightest = [](std::vector<TonightRow>& rows) {
     std::stable_sort(rows.begin(), rows.end(), [](const TonightRow& a, const TonightRow& b) {
       return a.Magnitude < b.Magnitude;
@@ -263,10 +279,15 @@ Tonight NightOf(const CSkyDoc& doc, const astro::CivilTime& evening, std::option
   };
   brightest(deepSky);
   brightest(stars);
-  for (std::vector<TonightRow>* list : {&deepSky, &stars}) {
+  brightest(smallBodies);
+  for (std::vector<TonightRow>* list : {&deepSky, &stars, &smallBodies}) {
     for (TonightRow& row : *list) {
-      const auto eventsOf = [&row](const Observer& at) {
-        return FixedDayEvents(at, row.RaJ2000, row.DecJ2000);
+      // A comet's or minor planet's rising and setting follow its motion.
+      const auto eventsOf = [&row, &doc](const Observer& at) {
+        return row.SmallBody >= 0
+                   ? SmallBodyDayEvents(at, doc.Catalogues.SmallBodies[row.SmallBody],
+                                        doc.Sky.AstroState)
+                   : FixedDayEvents(at, row.RaJ2000, row.DecJ2000);
       };
       astro::DayEvents e = eventsOf(o);
       RiseAndSetOfTheNight(o, sunset, sunrise, eventsOf, e);

@@ -26,7 +26,8 @@ struct TonightRow {
   double Azimuth = 0.0;                 // degrees from the north through the east, the same instant
   double RaJ2000 = 0.0, DecJ2000 = 0.0;  // hours, degrees: the place to centre
   double Instant = 0.0;                  // UT Julian day of Best or of the chosen hour
-  int Body = -1;  // the planet's index in the Bodies table; -1 for the others
+  int Body = -1;       // the planet's index in the Bodies table; -1 for the others
+  int SmallBody = -1;  // a comet's or minor planet's index in Catalogues.SmallBodies; else -1
 };
 
 struct Tonight {
@@ -45,12 +46,15 @@ struct Tonight {
   std::vector<std::pair<double, double>> DarkSpans;  // from, to: UT Julian days
   double DarkMinutes = 0.0;
   std::vector<TonightRow> Planets;  // Mercury to Neptune, those above the horizon in the night
-  std::vector<TonightRow> Objects;  // at least kTonightAltitude high at Hour, brightest first
+  // Deep-sky objects, named stars, and comets and minor planets as bright as
+  // their layer's limit (AppSettings::SmallBodyMagnitudeLimit), at least
+  // kTonightAltitude high at Hour, brightest first.
+  std::vector<TonightRow> Objects;
 };
 
 // The altitude above which the objects of the list stand at the chosen hour.
 constexpr double kTonightAltitude = 30.0;
-// At most this many deep-sky objects and this many named stars.
+// At most this many deep-sky objects, named stars, and comets and minor planets.
 constexpr int kTonightObjects = 20;
 
 // The default hour of the night `night` (its Day from noon to noon): the end

@@ -1,8 +1,12 @@
 #include "ui/chart_settings_form.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
 #include <iterator>
 
+#include "astro/format.h"
+#include "res/strings.h"
 #include "res/translatable.h"
 
 namespace ui {
@@ -88,6 +92,33 @@ int DeepSkySliderPosition(int deepSkyLimit) {
 
 std::span<const SliderTick> StarsSliderTicks() { return kStarsTicks; }
 std::span<const SliderTick> DeepSkySliderTicks() { return kDeepSkyTicks; }
+
+std::string SmallBodyLimitText(double limit) {
+  std::string text = astro::FormatFixed(limit, 1);
+  text.erase(0, text.find_first_not_of(' '));
+  return text;
+}
+
+std::optional<double> SmallBodyLimitFromText(std::string_view text) {
+  const auto blank = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
+  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+  std::string number(text);
+  std::replace(number.begin(), number.end(), ',', '.');
+  double value = 0;
+  const char* end = number.data() + number.size();
+  const auto [last, error] = std::from_chars(number.data(), end, value);
+  if (number.empty() || error != std::errc() || last != end || !std::isfinite(value))
+    return std::nullopt;
+  value = std::round(value * 10) / 10;
+  if (value < kSmallBodyLimitBrightest || value > kSmallBodyLimitFaintest) return std::nullopt;
+  return value + 0.0;  // no "-0.0"
+}
+
+std::string SmallBodyLimitMessage() {
+  return res::Format(res::IDS_WRONG_NUMBER_RANGE, kSmallBodyLimitBrightest,
+                     kSmallBodyLimitFaintest);
+}
 
 std::span<const RadioPair> DeepSkyRadioPairs() { return kRadioPairs; }
 

@@ -1,8 +1,10 @@
 // The date/time, magnitude-limit, deep-sky and colour dialogs without their
 // windows: the date range, the slider <-> limit mapping with its scales, the
-// radio pairs and the colour buttons, and how colours are packed.
+// comets' and minor planets' limit field, the radio pairs and the colour buttons, and how colours
+// are packed.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -48,6 +50,18 @@ std::span<const SliderTick> StarsSliderTicks();
 std::span<const SliderTick> DeepSkySliderTicks();
 // The unit written after each scale.
 inline constexpr const char* kMagnitudeUnit = "mag";
+
+// The comets' and minor planets' limit (AppSettings::SmallBodyMagnitudeLimit)
+// is typed: magnitude 0 to 20, in tenths.
+inline constexpr int kSmallBodyLimitBrightest = 0, kSmallBodyLimitFaintest = 20;
+// The field's text for a limit: "12.0".
+std::string SmallBodyLimitText(double limit);
+// The limit typed in `text`: a number, its decimals after a point or a
+// comma, blanks around it allowed, rounded to a tenth; none when the text
+// is not such a number or lies outside the range.
+std::optional<double> SmallBodyLimitFromText(std::string_view text);
+// What the dialog says to a text that gives no limit: string 317 with the range.
+std::string SmallBodyLimitMessage();
 
 // --- Deep-sky options -----------------------------------------------------
 

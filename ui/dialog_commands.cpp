@@ -45,7 +45,7 @@ void CDialogCommands::Location() {
 }
 
 void CDialogCommands::MagnitudeLimits() {
-  CMagnitudeLimitsDialog dialog(doc_, view_, &owner_);
+  CMagnitudeLimitsDialog dialog(doc_, view_, messages_, &owner_);
   dialog.exec();
 }
 

@@ -3,17 +3,22 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSlider>
 #include <QStyleOptionSlider>
 #include <QVBoxLayout>
+#include <optional>
 #include <span>
 #include <utility>
 #include <vector>
 
 #include "render/sky_view.h"
+#include "sky/messages.h"
 #include "sky/sky_doc.h"
 #include "ui/chart_settings_form.h"
+#include "ui/screen_text.h"
 
 namespace {
 
@@ -71,8 +76,9 @@ QSlider* MagnitudeSlider(const char* name, int last, QWidget* parent) {
 
 }  // namespace
 
-CMagnitudeLimitsDialog::CMagnitudeLimitsDialog(CSkyDoc& doc, CSkyView& view, QWidget* parent)
-    : QDialog(parent), doc_(doc), view_(view) {
+CMagnitudeLimitsDialog::CMagnitudeLimitsDialog(CSkyDoc& doc, CSkyView& view, CMessenger& messages,
+                                               QWidget* parent)
+    : QDialog(parent), doc_(doc), view_(view), messages_(messages) {
   setObjectName("MagnitudeLimitsDialog");
   setWindowTitle(tr("Magnitude limits..."));
 
@@ -112,6 +118,21 @@ CMagnitudeLimitsDialog::CMagnitudeLimitsDialog(CSkyDoc& doc, CSkyView& view, QWi
   addSlider(0, tr("&Stars"), stars_, ui::StarsSliderTicks());
   grid->setRowMinimumHeight(3, fontMetrics().height() / 2);
   addSlider(4, tr("&Deep sky objects"), deepSky_, ui::DeepSkySliderTicks());
+  grid->setRowMinimumHeight(7, fontMetrics().height() / 2);
+
+  // The comets and minor planets, whatever the mode.
+  smallBodies_ = new QLineEdit(
+      ui::ScreenText(ui::SmallBodyLimitText(doc_.Settings().SmallBodyMagnitudeLimit)), this);
+  smallBodies_->setObjectName("SmallBodyLimit");
+  smallBodies_->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("00.00")) * 2);
+  auto* smallBodiesRow = new QHBoxLayout;
+  auto* smallBodiesTitle = new QLabel(tr("Co&mets and asteroids:"), this);
+  smallBodiesTitle->setBuddy(smallBodies_);
+  smallBodiesRow->addWidget(smallBodiesTitle);
+  smallBodiesRow->addWidget(smallBodies_);
+  smallBodiesRow->addWidget(new QLabel(QString::fromUtf8(ui::kMagnitudeUnit), this));
+  smallBodiesRow->addStretch();
+  grid->addLayout(smallBodiesRow, 8, 0, 1, 2);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &CMagnitudeLimitsDialog::accept);
@@ -123,13 +144,26 @@ CMagnitudeLimitsDialog::CMagnitudeLimitsDialog(CSkyDoc& doc, CSkyView& view, QWi
   layout->addWidget(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
   setTabOrder(stars_, deepSky_);
-  setTabOrder(deepSky_, autoMode_);
+  setTabOrder(deepSky_, smallBodies_);
+  setTabOrder(smallBodies_, autoMode_);
   setTabOrder(autoMode_, buttons);
   (autoMode_->isChecked() ? static_cast<QWidget*>(autoMode_) : stars_)->setFocus();
 }
 
 void CMagnitudeLimitsDialog::accept() {
+  const std::optional<double> smallBodies =
+      ui::SmallBodyLimitFromText(smallBodies_->text().toStdString());
+  if (!smallBodies) {
+    messages_.Show(MessageIcon::Exclamation, ui::SmallBodyLimitMessage());
+    smallBodies_->setFocus();
+    smallBodies_->selectAll();
+    return;
+  }
   AppSettings& settings = doc_.Settings();
+  if (*smallBodies != settings.SmallBodyMagnitudeLimit) {
+    settings.SmallBodyMagnitudeLimit = *smallBodies;
+    doc_.UpdateSky();
+  }
   settings.AutoMode = autoMode_->isChecked() ? 1 : 0;
   if (settings.AutoMode) {
     doc_.UpdateAutoLimits(view_.Zoom);

@@ -236,26 +236,49 @@ CSmallBodyInfoDialog::CSmallBodyInfoDialog(const CSkyDoc& doc, int index, QWidge
     : CInfoCard(QString(), parent) {
   const sky::SmallBodyCard c = sky::SmallBodyCardOf(doc, index);
   setWindowTitle(QtText(c.Caption));
-  AddRow(1085, "Designation:", {{1150, c.Designation}});
-  AddRow(1086, "Right ascension (J2000):",
+  AddRow(1085, tr("Designation:"), {{1150, c.Designation}});
+  AddRow(1086, tr("Right ascension (J2000):"),
          {{1045, c.Ra.Whole}, {1047, c.Ra.Minutes}, {1048, c.Ra.Seconds}});
-  AddRow(1087, "Declination (J2000):",
+  AddRow(1087, tr("Declination (J2000):"),
          {{1049, c.Dec.Whole}, {1050, c.Dec.Minutes}, {1051, c.Dec.Seconds}});
   AddDateRows(1095, c.RaDate, c.DecDate);
-  AddRow(1088, "Altitude:", {{1052, c.Altitude}});
-  AddRow(1089, "Azimuth:", {{1053, c.Azimuth}});
-  AddRow(1090, "Distance from Earth:", {{1059, c.DistanceEarth}});
-  AddRow(1091, "Distance from Sun:", {{1060, c.DistanceSun}});
-  AddRow(1092, "Elongation:", {{1151, c.Elongation}});
-  AddRow(1093, "Magnitude:", {{1054, c.Magnitude}});
+  AddRow(1088, tr("Altitude:"), {{1052, c.Altitude}});
+  AddRow(1089, tr("Azimuth:"), {{1053, c.Azimuth}});
+  AddRow(1090, tr("Distance from Earth:"), {{1059, c.DistanceEarth}});
+  AddRow(1091, tr("Distance from Sun:"), {{1060, c.DistanceSun}});
+  AddRow(1092, tr("Elongation:"), {{1151, c.Elongation}});
+  AddRow(1093, tr("Magnitude:"), {{1054, c.Magnitude}});
   AddRiseSetRows(c.RiseSet);
-  AddRow(1097, "Perihelion distance:", {{1152, c.PerihelionDistance}});
-  if (!c.SemiMajorAxis.empty()) AddRow(1098, "Semi-major axis:", {{1153, c.SemiMajorAxis}});
-  AddRow(1099, "Eccentricity:", {{1154, c.Eccentricity}});
-  AddRow(1100, "Inclination:", {{1155, c.Inclination}});
-  if (!c.Period.empty()) AddRow(1101, "Period:", {{1156, c.Period}});
-  AddRow(1102, "Elements' epoch:", {{1157, c.Epoch}});
-  if (!c.EpochWarning.empty()) AddRow(1103, "", {{1158, c.EpochWarning}});
+  AddRow(1097, tr("Perihelion distance:"), {{1152, c.PerihelionDistance}});
+  if (!c.SemiMajorAxis.empty()) AddRow(1098, tr("Semi-major axis:"), {{1153, c.SemiMajorAxis}});
+  AddRow(1099, tr("Eccentricity:"), {{1154, c.Eccentricity}});
+  AddRow(1100, tr("Inclination:"), {{1155, c.Inclination}});
+  if (!c.Period.empty()) AddRow(1101, tr("Period:"), {{1156, c.Period}});
+  AddRow(1102, tr("Elements' epoch:"), {{1157, c.Epoch}});
+  if (!c.EpochWarning.empty()) AddRow(1103, QString(), {{1158, c.EpochWarning}});
+  AddButtons(false, {}, {}, nullptr);
+}
+
+CPlanetMoonInfoDialog::CPlanetMoonInfoDialog(const CSkyDoc& doc, int moon, QWidget* parent)
+    : CInfoCard(QString(), parent) {
+  const sky::MoonCard m = sky::MoonCardOf(doc, moon);
+  const sky::BodyCard& c = m.Body;
+  setWindowTitle(ui::ScreenText(c.Caption));
+  AddRow(1085, tr("Planet:"), {{1160, m.Planet}});
+  AddRow(1086, tr("Right ascension (J2000):"),
+         {{1045, c.Ra.Whole}, {1047, c.Ra.Minutes}, {1048, c.Ra.Seconds}});
+  AddRow(1087, tr("Declination (J2000):"),
+         {{1049, c.Dec.Whole}, {1050, c.Dec.Minutes}, {1051, c.Dec.Seconds}});
+  AddDateRows(1095, c.RaDate, c.DecDate);
+  AddRow(1088, tr("Altitude:"), {{1052, c.Altitude}});
+  AddRow(1089, tr("Azimuth:"), {{1053, c.Azimuth}});
+  AddRow(1104, tr("Separation from the planet:"), {{1161, m.Separation}});
+  AddRow(1105, tr("Position angle:"), {{1162, m.PositionAngle}});
+  AddRow(1090, tr("Distance from Earth:"), {{1059, c.DistanceEarth}});
+  AddRow(1091, tr("Distance from Sun:"), {{1060, c.DistanceSun}});
+  AddRow(1093, tr("Magnitude:"), {{1054, c.Magnitude}});
+  AddRow(1094, tr("Angular size:"), {{1061, c.Size}});
+  AddRiseSetRows(c.RiseSet);
   AddButtons(false, {}, {}, nullptr);
 }
 
@@ -304,6 +327,10 @@ void ShowCards(const std::vector<sky::PickStep>& steps, const CSkyDoc& doc,
         asked = show(CDeepSkyInfoDialog(sky::NgcIcCardOf(doc, step.Index), imagesDirectory,
                                         messages, parent),
                      true);
+        break;
+      case sky::PickStep::PlanetMoonCard:
+        object.What = sky::SkyObjectRef::PlanetMoon;
+        asked = show(CPlanetMoonInfoDialog(doc, step.Index, parent), true);
         break;
       case sky::PickStep::SmallBodyCard:
         object.What = sky::SkyObjectRef::SmallBody;

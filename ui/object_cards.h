@@ -1,5 +1,5 @@
-// The information cards of a right click: a star's, a solar-system body's
-// and a deep-sky object's, each a modal dialog of selectable texts, and the
+// The information cards of a right click: a star's, a solar-system body's,
+// a planet's moon's and a deep-sky object's, each a modal dialog of selectable texts, and the
 // walk that opens them for the objects under the pointer.
 #pragma once
 
@@ -107,6 +107,14 @@ class CSmallBodyInfoDialog : public CInfoCard {
   Q_OBJECT
  public:
   CSmallBodyInfoDialog(const CSkyDoc& doc, int index, QWidget* parent = nullptr);
+};
+
+// A planet's moon's card: moon `moon` of doc.Sky.Moons, with its planet and
+// its separation and position angle from it.
+class CPlanetMoonInfoDialog : public CInfoCard {
+  Q_OBJECT
+ public:
+  CPlanetMoonInfoDialog(const CSkyDoc& doc, int moon, QWidget* parent = nullptr);
 };
 
 // Opens, one after the other, the cards of the objects a selection pass hit

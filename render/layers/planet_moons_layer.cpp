@@ -1,6 +1,6 @@
 // The planets' moons beside them: a small disc each, once the zoom parts it
 // from the planet's point by a few pixels and within the surface, named
-// below or above itself.
+// below or above itself, and picked by its disc.
 // A moon behind the planet's disc or in its shadow is not seen, and left out.
 #include <algorithm>
 #include <cmath>
@@ -10,6 +10,7 @@
 #include "res/strings.h"
 #include "sky/drawing_rules.h"
 #include "sky/moon_places.h"
+#include "sky/pick_walk.h"
 #include "sky/sky_colour.h"
 #include "sky/sky_doc.h"
 
@@ -61,7 +62,8 @@ void DescribePlanetMoons(const LayerInput& input, SkyPrimitives& out) {
     if (x < -r || y < -r || x > input.View.Viewport[2] + r || y > input.View.Viewport[3] + r)
       continue;
     if (std::hypot(x - px, y - py) < (kPlanetPoint + kClearance) * input.Unit + r) continue;
-    out.Discs.push_back({x, y, r, kMoonColour, true, 0});
+    out.Discs.push_back(
+        {x, y, r, kMoonColour, true, sky::kPlanetMoonNameFirst + static_cast<unsigned>(m)});
     if (!named) continue;
     const std::string_view name = res::String(res::IDS_MOON_NAME_FIRST + m);
     const TextExtent text = input.Measure.Extent(LabelStyle::Plain, name);

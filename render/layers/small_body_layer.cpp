@@ -1,7 +1,8 @@
 // The comets and minor planets down to their own magnitude limit: a minor
 // planet is a point sized by its magnitude, a comet a small coma with a
 // tail pointing away from the Sun. Both are picked by their discs and
-// named, by the planets' name rules, under the planets' names.
+// named under the planets' names, by the planets' switch, when bright
+// enough for the zoom (sky::SmallBodyNamed).
 #include <algorithm>
 #include <cmath>
 
@@ -34,7 +35,6 @@ double RadiusOf(double magnitude, double limit) {
 void DescribeSmallBodies(const LayerInput& input, SkyPrimitives& out) {
   const CSkyDoc& doc = input.Doc;
   const AppSettings& settings = doc.Settings();
-  const bool names = settings.PlanetNames && sky::NamesShown(input.Zoom);
   const bool horizon = settings.HorizonMode != 0;
   for (const sky::SmallBodyState& body : doc.Sky.SmallBodies) {
     const catalog::SmallBodyElements& elements = doc.Catalogues.SmallBodies[body.Index];
@@ -68,7 +68,7 @@ void DescribeSmallBodies(const LayerInput& input, SkyPrimitives& out) {
     } else {
       out.Discs.push_back({x, y, radius, colour, true, pickName});
     }
-    if (!names) continue;
+    if (!settings.PlanetNames || !sky::SmallBodyNamed(body.Magnitude, input.Zoom)) continue;
     const std::string name = sky::SmallBodyName(elements);
     const TextExtent extent = input.Measure.Extent(LabelStyle::Plain, name);
     const double gap = kNameGap * input.Unit;

@@ -25,6 +25,7 @@
 #include "render/sky_view.h"
 #include "sky/deep_catalogues.h"
 #include "sky/messages.h"
+#include "sky/moon_places.h"
 #include "sky/object_info.h"
 #include "sky/object_names.h"
 #include "sky/pick_walk.h"
@@ -66,7 +67,7 @@ class ModalWatcher {
     Titles.push_back(modal->windowTitle().toStdString());
     std::map<int, std::string> fields;
     if (auto* card = qobject_cast<CInfoCard*>(modal))
-      for (int id = 1038; id <= 1142; ++id)
+      for (int id = 1038; id <= 1162; ++id)
         if (QLabel* field = card->Field(id)) fields[id] = field->text().toStdString();
     CardFields.push_back(fields);
     if (Handle && qobject_cast<QFileDialog*>(modal))
@@ -402,6 +403,35 @@ TEST_F(Picking, ACometsComaOpensItsCard) {
   EXPECT_EQ(std::find(without.begin(), without.end(),
                       sky::kSmallBodyNameFirst + static_cast<unsigned>(comet->Index)),
             without.end());
+}
+
+// A right click on a moon's disc beside Jupiter opens its card: its planet,
+// its separation and position angle from it, its distance, magnitude and
+// the planet's rising and setting.
+TEST_F(Picking, AMoonsDiscOpensItsCard) {
+  doc_->Settings().SkyColors = doc_->Settings().HorizonMode = 0;
+  doc_->SetInstant(sky::SecondsOfJulianDay(2461051.4166667));  // 2026 January 10, 22h UT
+  doc_->UpdateSky();
+  const sky::MoonState& ganymede = doc_->Sky.Moons[2];
+  View()->Zoom = 256;
+  View()->Geometry.ProjectionDirty = true;
+  CentreOn(ganymede.RightAscension, ganymede.Declination);
+  const QPoint p = PointOf(ganymede.RightAscension, ganymede.Declination);
+  const std::vector<unsigned> names = NamesAt(p);
+  EXPECT_NE(std::find(names.begin(), names.end(), sky::kPlanetMoonNameFirst + 2), names.end());
+  ModalWatcher watcher;
+  RightClick(p);
+  ASSERT_FALSE(watcher.Titles.empty());
+  EXPECT_EQ(watcher.Titles[0], "Ganymede");
+  const sky::MoonCard card = sky::MoonCardOf(*doc_, 2);
+  std::map<int, std::string>& fields = watcher.CardFields[0];
+  EXPECT_EQ(fields[1160], "Jupiter");
+  EXPECT_EQ(fields[1161], card.Separation);
+  EXPECT_EQ(fields[1162], card.PositionAngle);
+  EXPECT_EQ(fields[1059], card.Body.DistanceEarth);
+  EXPECT_EQ(fields[1054], card.Body.Magnitude);
+  EXPECT_EQ(fields[1130], card.Body.RiseSet.Rise);
+  EXPECT_GT(card.SeparationArcsec, 10);
 }
 
 TEST_F(Picking, TheImageButtonShowsTheObjectsPicture) {

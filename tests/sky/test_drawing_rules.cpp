@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <string>
 
@@ -53,6 +54,24 @@ TEST(DrawingRules, TheMagellanicCloudsShowOnABlackSkyOrBelowSixDegreesOfTwilight
   }
   EXPECT_FALSE(sky::NamesShown(1.0));
   EXPECT_TRUE(sky::NamesShown(2.0));
+}
+
+// A comet or minor planet is named down to magnitude 8 at the opening view,
+// one magnitude deeper each doubling of the zoom; never in the
+// whole-hemisphere view, nor without a known brightness.
+TEST(DrawingRules, SmallBodiesAreNamedWhenBrightEnoughForTheZoom) {
+  struct Row {
+    double Magnitude, Zoom;
+    bool Named;
+  };
+  for (const Row& row :
+       {Row{-2, 1, false}, Row{7.9, 2, true}, Row{8.0, 2, true}, Row{8.1, 2, false},
+        Row{10.5, 2, false}, Row{10.5, 16, true}, Row{11.1, 16, false}, Row{12, 32, true},
+        Row{14.5, 256, true}, Row{15.1, 256, false}, Row{std::nan(""), 256, false}})
+    EXPECT_EQ(sky::SmallBodyNamed(row.Magnitude, row.Zoom), row.Named)
+        << row.Magnitude << " at zoom " << row.Zoom;
+  EXPECT_DOUBLE_EQ(sky::SmallBodyNameLimit(2), 8);
+  EXPECT_DOUBLE_EQ(sky::SmallBodyNameLimit(32), 12);
 }
 
 TEST(DrawingRules, TheGridHasAnHourCircleEveryHourAndAParallelEveryFifteenDegrees) {

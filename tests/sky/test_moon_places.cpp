@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "astro/angles.h"
+#include "astro/format.h"
 #include "print/chart_geometry.h"
 #include "render/sky_primitives.h"
 #include "res/strings.h"
@@ -18,7 +19,9 @@
 #include "sky/card_facts.h"
 #include "sky/find_index.h"
 #include "sky/moon_places.h"
+#include "sky/object_info.h"
 #include "sky/object_names.h"
+#include "sky/pick_walk.h"
 #include "sky/search.h"
 #include "sky/sky_doc.h"
 
@@ -146,6 +149,9 @@ TEST(MoonsLayer, AMoonIsDrawnAtItsPlanetsPlacePlusItsOffset) {
         ++found;
         EXPECT_EQ(d.Out.Names[k].Text, res::String(res::IDS_MOON_NAME_FIRST + m));
         EXPECT_EQ(d.Out.Names[k].X, mark.X);
+        // A right click on it opens its card.
+        EXPECT_EQ(sky::PickSteps({{mark.PickName, 0}}, doc),
+                  (std::vector<sky::PickStep>{{sky::PickStep::PlanetMoonCard, m}}));
       }
       EXPECT_EQ(found, m == row.Left ? 0 : 1) << row.JulianDay << " moon " << m;
       drawn += found;
@@ -279,6 +285,28 @@ TEST(MoonPlaces, GanymedeIsFoundAndDescribed) {
   EXPECT_NEAR(f.DistanceEarthKm, jupiter.DistanceEarthKm, 1.1e6);
   EXPECT_NEAR(f.SizeArcsec, 2 * 2631.2 / f.DistanceEarthKm * kArcsecPerRad, 1e-9);
   EXPECT_EQ(f.Next.Events.Transit, jupiter.Next.Events.Transit);
+  // The offset as a separation and a position angle, on the card too.
+  EXPECT_DOUBLE_EQ(f.SeparationArcsec, std::hypot(f.OffsetEast, f.OffsetNorth));
+  EXPECT_DOUBLE_EQ(f.PositionAngleDeg, sky::PositionAngle(f.OffsetEast, f.OffsetNorth));
+  const sky::MoonCard card = sky::CardOf(f);
+  EXPECT_EQ(card.Separation, astro::FormatFixed(f.SeparationArcsec, 1) + "\"");
+  EXPECT_EQ(card.PositionAngle, astro::FormatFixed(f.PositionAngleDeg, 1) + "\xC2\xB0");
+  const std::string json = sky::CardJson(card);
+  EXPECT_NE(json.find("\"separation\":\"" + astro::FormatFixed(f.SeparationArcsec, 1)),
+            std::string::npos)
+      << json;
+  EXPECT_NE(json.find("\"positionAngleDeg\":"), std::string::npos) << json;
+}
+
+// The position angle of an offset, from the north through the east.
+TEST(MoonPlaces, ThePositionAngleTurnsFromTheNorthThroughTheEast) {
+  struct Row {
+    double East, North, Angle;
+  };
+  for (const Row& r :
+       {Row{0, 10, 0}, Row{10, 10, 45}, Row{10, 0, 90}, Row{3, -3, 135}, Row{0, -7, 180},
+        Row{-5, -5, 225}, Row{-10, 0, 270}, Row{-1, 1.7320508075688772, 330}, Row{0, 0, 0}})
+    EXPECT_NEAR(sky::PositionAngle(r.East, r.North), r.Angle, 1e-9) << r.East << " " << r.North;
 }
 
 }  // namespace

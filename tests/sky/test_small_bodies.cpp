@@ -2,11 +2,13 @@
 // the catalogues, and the bodies kept for the layer's limit.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <set>
 
 #include "render/sky_primitives.h"
 #include "sky/camera_math.h"
+#include "sky/drawing_rules.h"
 #include "sky/pick_walk.h"
 #include "sky/search.h"
 #include "sky/sky_doc.h"
@@ -178,6 +180,65 @@ TEST(SmallBodies, AClickOnACometOpensItsCard) {
   // A name past the catalogue opens nothing.
   const unsigned past = sky::kSmallBodyNameFirst + 2245;
   EXPECT_TRUE(sky::PickSteps({{past, 0}}, doc).empty());
+}
+
+// The layer of `doc` at `zoom`, centred on J2000 place `at`, 800 x 600 pixels.
+render::SkyPrimitives DescribedAt(CSkyDoc& doc, const astro::EquatorialCoord& at, double zoom) {
+  doc.Settings().YRotation = -15 * at.RightAscension;
+  doc.Settings().XRotation = -at.Declination;
+  sky::ViewGeometry view;
+  view.Viewport[2] = 800;
+  view.Viewport[3] = 600;
+  render::OrthoMatrix(render::SkyOrthoVolume(800, 600, zoom), view.Projection);
+  view.Projection[10] = 2.0;
+  render::CameraMatrix(doc.Settings().XRotation, doc.Settings().YRotation, false,
+                       doc.Sky.AstroState, view.Modelview);
+  const NoMeasure measure;
+  render::SkyPrimitives drawn;
+  render::DescribeSmallBodies({doc, doc.Conditions(), view, zoom, 1.0, measure}, drawn);
+  return drawn;
+}
+
+// The opening view names only the bodies bright enough for its zoom, and
+// a deeper zoom on a faint minor planet names it: every name drawn is that
+// of a body as bright as sky::SmallBodyNameLimit, and every body drawn that
+// bright is named.
+TEST(SmallBodies, TheirNamesFollowTheZoom) {
+  AppSettings settings;
+  settings.PlanetNames = 1;
+  settings.SmallBodyMagnitudeLimit = 12;
+  CSkyDoc doc(settings, catalog::DataFiles{STELLIX_SOURCE_DATA_DIR});
+  NoMissingFile failure;
+  doc.LoadSmallBodies(failure);
+  doc.Sky.DocumentTime = astro::CivilTime{2026, 12, 10, 22, 0, 0};
+  doc.UpdateSky();
+  const auto faint = std::find_if(doc.Sky.SmallBodies.begin(), doc.Sky.SmallBodies.end(),
+                                  [](const sky::SmallBodyState& b) { return b.Magnitude > 10.5; });
+  ASSERT_NE(faint, doc.Sky.SmallBodies.end());
+  const std::string faintName = sky::SmallBodyName(doc.Catalogues.SmallBodies[faint->Index]);
+  const astro::EquatorialCoord at{faint->Place.RightAscension, faint->Place.Declination};
+  for (const double zoom : {2.0, 32.0}) {
+    const render::SkyPrimitives drawn = DescribedAt(doc, at, zoom);
+    std::set<std::string> named;
+    for (const render::SkyName& name : drawn.Names) named.insert(name.Text);
+    std::size_t bright = 0;
+    for (const sky::SmallBodyState& b : doc.Sky.SmallBodies) {
+      const bool onDisc = std::any_of(drawn.Discs.begin(), drawn.Discs.end(), [&b](const auto& d) {
+        return d.PickName == sky::kSmallBodyNameFirst + static_cast<unsigned>(b.Index);
+      });
+      if (!onDisc) continue;
+      const bool enough = b.Magnitude <= sky::SmallBodyNameLimit(zoom);
+      bright += enough;
+      EXPECT_EQ(named.count(sky::SmallBodyName(doc.Catalogues.SmallBodies[b.Index])),
+                enough ? 1u : 0u)
+          << b.Magnitude << " at zoom " << zoom;
+    }
+    EXPECT_EQ(named.size(), bright) << zoom;
+    EXPECT_EQ(named.count(faintName), zoom == 32.0 ? 1u : 0u) << faintName;
+  }
+  // Without the planets' names, none.
+  doc.Settings().PlanetNames = 0;
+  EXPECT_TRUE(DescribedAt(doc, at, 32).Names.empty());
 }
 
 }  // namespace

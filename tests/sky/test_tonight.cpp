@@ -177,3 +177,60 @@ TEST_F(TonightList, AfterMidnightTheNightGoesOn) {
 }
 
 }  // namespace
+
+class NoMissingFile : public CCatalogueFailure {
+ public:
+  [[noreturn]] void MissingFile(const char*) override { std::abort(); }
+  void DamagedFile(const char*, const std::string&) override { std::abort(); }
+};
+
+// Hale-Bopp at its brightest, 1 April 1997 at 17:40 UT from Krakow: among
+// the objects high at that hour, where PyEphem 4.1.4 puts it from the
+// bundled elements (34.68 degrees high at azimuth 296.86, no refraction),
+// and never setting there (PyEphem: always up). The comets and minor
+// planets listed are as bright as their layer's limit, at most
+// kTonightObjects of them, and fewer the brighter the limit.
+TEST(TonightSmallBodies, CometsAndMinorPlanetsBrighterThanTheLimit) {
+  AppSettings settings;
+  settings.LatDeg = 50;
+  settings.LatMin = 4;
+  settings.NS = std::string("N");
+  settings.LongDeg = 19;
+  settings.LongMin = 56;
+  settings.EW = std::string("E");
+  settings.TimeZoneId = "Europe/Warsaw";
+  settings.Refraction = 0;
+  CSkyDoc doc(settings, catalog::DataFiles{STELLIX_SOURCE_DATA_DIR});
+  NoMissingFile failure;
+  doc.LoadSmallBodies(failure);
+  doc.SetDocumentTime(astro::CivilTime{1997, 4, 1, 21, 0, 0});
+  constexpr double kHour = 2450540.2361111;  // 17:40 UT
+  std::size_t brighter = 0;
+  for (const double limit : {0.0, 9.0, 14.0}) {
+    doc.Settings().SmallBodyMagnitudeLimit = limit;
+    doc.UpdateSky();
+    const sky::Tonight t = sky::TonightOf(doc, kHour);
+    std::size_t listed = 0;
+    const sky::TonightRow* comet = nullptr;
+    for (const sky::TonightRow& r : t.Objects) {
+      if (r.SmallBody < 0) continue;
+      ++listed;
+      EXPECT_LE(r.Magnitude, limit) << r.Name;
+      EXPECT_GE(r.Altitude, sky::kTonightAltitude) << r.Name;
+      EXPECT_EQ(r.Kind, doc.Catalogues.SmallBodies[r.SmallBody].Comet ? "Comet" : "Minor planet");
+      if (r.Name == "C/1995 O1 (Hale-Bopp)") comet = &r;
+    }
+    EXPECT_LE(listed, static_cast<std::size_t>(sky::kTonightObjects)) << limit;
+    EXPECT_GE(listed, brighter) << limit;
+    brighter = listed;
+    ASSERT_NE(comet, nullptr) << limit;
+    EXPECT_NEAR(comet->Altitude, 34.68, 0.05);
+    EXPECT_NEAR(comet->Azimuth, 296.86, 0.05);
+    EXPECT_FALSE(comet->RiseAt || comet->SetAt);
+    EXPECT_EQ(comet->Rise, sky::kAlwaysAbove);
+    if (limit == 0.0) {
+      EXPECT_EQ(listed, 1u) << "Hale-Bopp alone";
+    }
+  }
+  EXPECT_GT(brighter, 1u) << "fainter bodies join under a fainter limit";
+}

@@ -5,6 +5,7 @@
 #include <QDateEdit>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -15,6 +16,7 @@
 
 #include "astro/astro_state.h"
 #include "sky/night_vision.h"
+#include "sky/small_bodies.h"
 #include "tests/ui/dialog_fixture.h"
 #include "ui/chart_settings_form.h"
 #include "ui/colours_dialog.h"
@@ -263,7 +265,7 @@ class MagnitudeDialogTest : public DialogTest {
     DialogTest::TearDown();
   }
   void Open() {
-    dialog_ = std::make_unique<CMagnitudeLimitsDialog>(*doc_, *view_, frame_);
+    dialog_ = std::make_unique<CMagnitudeLimitsDialog>(*doc_, *view_, messages_, frame_);
     ShowActive(dialog_.get());
   }
   QSlider* Stars() const { return Child<QSlider>(dialog_.get(), "StarsSlider"); }
@@ -301,6 +303,41 @@ TEST_F(MagnitudeDialogTest, SliderPositionsGiveTheLimits) {
     EXPECT_EQ(DeepSky()->value(), c.deepSky);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
   }
+}
+
+// The comets' and minor planets' limit is typed (Alt+M reaches it, in the
+// automatic mode too): a number of the range becomes the layer's limit at
+// once; any other text is said, and the dialog stays open with the limit
+// unchanged.
+TEST_F(MagnitudeDialogTest, TheSmallBodyLimitIsTypedAndChecked) {
+  doc_->Settings().AutoMode = 1;
+  doc_->Settings().SmallBodyMagnitudeLimit = 12;
+  Open();
+  auto* field = Child<QLineEdit>(dialog_.get(), "SmallBodyLimit");
+  EXPECT_EQ(field->text().toStdString(), "12.0");
+  EXPECT_TRUE(field->isEnabled());
+  for (const char* wrong : {"25", "twelve"}) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_M, Qt::AltModifier);
+    ASSERT_EQ(FocusName(), "SmallBodyLimit");
+    field->selectAll();
+    QTest::keyClicks(field, wrong);
+    Ok();
+    EXPECT_TRUE(dialog_->isVisible()) << wrong;
+    ASSERT_EQ(messages_.Lines.size(), 1u) << wrong;
+    EXPECT_NE(messages_.Lines[0].find("from 0 to 20"), std::string::npos) << messages_.Lines[0];
+    messages_.Lines.clear();
+    EXPECT_EQ(FocusName(), "SmallBodyLimit");
+    EXPECT_EQ(doc_->Settings().SmallBodyMagnitudeLimit, 12);
+  }
+  field->selectAll();
+  QTest::keyClicks(field, "3.5");
+  Ok();
+  EXPECT_EQ(dialog_->result(), QDialog::Accepted);
+  EXPECT_EQ(doc_->Settings().SmallBodyMagnitudeLimit, 3.5);
+  for (const sky::SmallBodyState& body : doc_->Sky.SmallBodies)
+    EXPECT_LE(body.Magnitude, 3.5) << body.Index;
+  Open();
+  EXPECT_EQ(Child<QLineEdit>(dialog_.get(), "SmallBodyLimit")->text().toStdString(), "3.5");
 }
 
 TEST_F(MagnitudeDialogTest, TheKeyboardMovesTheSlidersToTheirEnds) {
@@ -349,7 +386,7 @@ TEST_F(MagnitudeDialogTest, TheScalesNameTheMagnitudesUnderTheirTicks) {
   }
   int units = 0;
   for (const QLabel* label : dialog_->findChildren<QLabel*>()) units += label->text() == "mag";
-  EXPECT_EQ(units, 2);
+  EXPECT_EQ(units, 3) << "after each scale and after the comets' and minor planets' field";
 }
 
 TEST_F(MagnitudeDialogTest, AutoModeGreysTheSlidersAndFollowsTheZoom) {

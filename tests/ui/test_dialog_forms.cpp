@@ -355,6 +355,42 @@ TEST(ChartSettingsForm, DeepSkySliderAndLimits) {
   EXPECT_EQ(ui::DeepSkySliderPosition(-1), 0);
 }
 
+// The comets' and minor planets' limit, typed: a number of 0 to 20 with a
+// point or a comma, kept to a tenth; anything else is refused.
+TEST(ChartSettingsForm, TheSmallBodyLimitIsANumberFromZeroToTwenty) {
+  struct Case {
+    const char* text;
+    std::optional<double> limit;
+  } const cases[] = {
+      {"12", 12.0},
+      {"12.0", 12.0},
+      {" 9.5 ", 9.5},
+      {"9,5", 9.5},
+      {"0", 0.0},
+      {"20", 20.0},
+      {"13.04", 13.0},
+      {"13.06", 13.1},
+      {"20.04", 20.0},
+      {"-0.04", 0.0},
+      {".5", 0.5},
+      {"20.1", std::nullopt},
+      {"-1", std::nullopt},
+      {"", std::nullopt},
+      {"  ", std::nullopt},
+      {"abc", std::nullopt},
+      {"12 mag", std::nullopt},
+      {"1,2,3", std::nullopt},
+      {"nan", std::nullopt},
+      {"inf", std::nullopt},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ui::SmallBodyLimitFromText(c.text), c.limit) << c.text;
+  EXPECT_EQ(ui::SmallBodyLimitText(12), "12.0");
+  EXPECT_EQ(ui::SmallBodyLimitText(3.5), "3.5") << "no blank before it";
+  EXPECT_EQ(ui::SmallBodyLimitFromText(ui::SmallBodyLimitText(13.5)), 13.5) << "read back";
+  EXPECT_EQ(ui::SmallBodyLimitMessage(), res::Format(res::IDS_WRONG_NUMBER_RANGE, 0, 20));
+  EXPECT_NE(ui::SmallBodyLimitMessage().find("from 0 to 20"), std::string::npos);
+}
+
 TEST(ChartSettingsForm, TickLabelsNameTheMagnitudeOfTheirPosition) {
   std::vector<std::string> stars, deepSky;
   for (const ui::SliderTick& t : ui::StarsSliderTicks()) {

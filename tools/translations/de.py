@@ -711,6 +711,18 @@ TEXTS = {
         'Die Höhe muss in Grad von -90 bis +90 angegeben werden ("35°30\'", "35 30", "35.5").',
     'The azimuth must be degrees from 0 to 360, from the north through the east ("135°", "135 30", "135.5").':
         'Das Azimut muss in Grad von 0 bis 360 angegeben werden, von Norden über Osten gezählt ("135°", "135 30", "135.5").',
+    "Planet:":
+        "Planet:",
+    "Separation from the planet:":
+        "Abstand vom Planeten:",
+    "Position angle:":
+        "Positionswinkel:",
+    "Co&mets and asteroids:":
+        "Ko&meten und Kleinplaneten:",
+    "Comet":
+        "Komet",
+    "Minor planet":
+        "Kleinplanet",
 }
 
 # The constellations in the language's own names; those not listed keep

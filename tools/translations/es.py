@@ -1150,6 +1150,18 @@ TEXTS = {
         'La altura debe darse en grados de -90 a +90 ("35°30\'", "35 30", "35.5").',
     'The azimuth must be degrees from 0 to 360, from the north through the east ("135°", "135 30", "135.5").':
         'El azimut debe darse en grados de 0 a 360, desde el norte hacia el este ("135°", "135 30", "135.5").',
+    "Planet:":
+        "Planeta:",
+    "Separation from the planet:":
+        "Separación del planeta:",
+    "Position angle:":
+        "Ángulo de posición:",
+    "Co&mets and asteroids:":
+        "Co&metas y asteroides:",
+    "Comet":
+        "Cometa",
+    "Minor planet":
+        "Planeta menor",
 }
 
 # The constellations in the language's own names; those not listed keep

@@ -1150,6 +1150,18 @@ TEXTS = {
         'La hauteur doit être en degrés de -90 à +90 ("35°30\'", "35 30", "35.5").',
     'The azimuth must be degrees from 0 to 360, from the north through the east ("135°", "135 30", "135.5").':
         'L\'azimut doit être en degrés de 0 à 360, compté du nord vers l\'est ("135°", "135 30", "135.5").',
+    "Planet:":
+        "Planète :",
+    "Separation from the planet:":
+        "Écart à la planète :",
+    "Position angle:":
+        "Angle de position :",
+    "Co&mets and asteroids:":
+        "Co&mètes et astéroïdes :",
+    "Comet":
+        "Comète",
+    "Minor planet":
+        "Petite planète",
 }
 
 # The constellations in the language's own names; those not listed keep

@@ -1150,6 +1150,18 @@ TEXTS = {
         'L\'altezza deve essere in gradi da -90 a +90 ("35°30\'", "35 30", "35.5").',
     'The azimuth must be degrees from 0 to 360, from the north through the east ("135°", "135 30", "135.5").':
         'L\'azimut deve essere in gradi da 0 a 360, da nord verso est ("135°", "135 30", "135.5").',
+    "Planet:":
+        "Pianeta:",
+    "Separation from the planet:":
+        "Distanza angolare dal pianeta:",
+    "Position angle:":
+        "Angolo di posizione:",
+    "Co&mets and asteroids:":
+        "Co&mete e asteroidi:",
+    "Comet":
+        "Cometa",
+    "Minor planet":
+        "Pianeta minore",
 }
 
 # The constellations in the language's own names; those not listed keep

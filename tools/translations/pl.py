@@ -1152,6 +1152,18 @@ TEXTS = {
         'Wysokość musi być podana w stopniach od -90 do +90 ("35°30\'", "35 30", "35.5").',
     'The azimuth must be degrees from 0 to 360, from the north through the east ("135°", "135 30", "135.5").':
         'Azymut musi być podany w stopniach od 0 do 360, od północy przez wschód ("135°", "135 30", "135.5").',
+    "Planet:":
+        "Planeta:",
+    "Separation from the planet:":
+        "Odległość kątowa od planety:",
+    "Position angle:":
+        "Kąt pozycyjny:",
+    "Co&mets and asteroids:":
+        "Ko&mety i planetoidy:",
+    "Comet":
+        "Kometa",
+    "Minor planet":
+        "Planetoida",
 }
 
 # The constellations in the language's own names; those not listed keep

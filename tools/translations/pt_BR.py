@@ -1150,6 +1150,18 @@ TEXTS = {
         'A altura deve estar em graus de -90 a +90 ("35°30\'", "35 30", "35.5").',
     'The azimuth must be degrees from 0 to 360, from the north through the east ("135°", "135 30", "135.5").':
         'O azimute deve estar em graus de 0 a 360, do norte para o leste ("135°", "135 30", "135.5").',
+    "Planet:":
+        "Planeta:",
+    "Separation from the planet:":
+        "Separação do planeta:",
+    "Position angle:":
+        "Ângulo de posição:",
+    "Co&mets and asteroids:":
+        "Co&metas e asteroides:",
+    "Comet":
+        "Cometa",
+    "Minor planet":
+        "Planeta menor",
 }
 
 # The constellations in the language's own names; those not listed keep
