@@ -334,6 +334,45 @@
     </message>
 </context>
 <context>
+    <name>CGotoDialog</name>
+    <message>
+        <source>Go to Coordinates</source>
+        <translation>Zu Koordinaten gehen</translation>
+    </message>
+    <message>
+        <source>J2000 right ascension and declination</source>
+        <translation>Rektaszension und Deklination J2000</translation>
+    </message>
+    <message>
+        <source>Right ascension and declination of date</source>
+        <translation>Rektaszension und Deklination des Datums</translation>
+    </message>
+    <message>
+        <source>Altitude and azimuth</source>
+        <translation>Höhe und Azimut</translation>
+    </message>
+    <message>
+        <source>&amp;Frame:</source>
+        <translation>&amp;System:</translation>
+    </message>
+    <message>
+        <source>&amp;Altitude:</source>
+        <translation>&amp;Höhe:</translation>
+    </message>
+    <message>
+        <source>&amp;Right ascension:</source>
+        <translation>&amp;Rektaszension:</translation>
+    </message>
+    <message>
+        <source>A&amp;zimuth (from the north through the east):</source>
+        <translation>A&amp;zimut (von Norden über Osten):</translation>
+    </message>
+    <message>
+        <source>&amp;Declination:</source>
+        <translation>&amp;Deklination:</translation>
+    </message>
+</context>
+<context>
     <name>CHelpWindow</name>
     <message>
         <source>Help</source>
@@ -569,6 +608,10 @@
         <source>&amp;Deep sky objects</source>
         <translation>&amp;Deep-Sky-Objekte</translation>
     </message>
+    <message>
+        <source>Co&amp;mets and asteroids:</source>
+        <translation>Ko&amp;meten und Kleinplaneten:</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -678,6 +721,116 @@
     <message>
         <source>Enter catalog number</source>
         <translation>Katalognummer eingeben</translation>
+    </message>
+</context>
+<context>
+    <name>CPlanetMoonInfoDialog</name>
+    <message>
+        <source>Planet:</source>
+        <translation>Planet:</translation>
+    </message>
+    <message>
+        <source>Right ascension (J2000):</source>
+        <translation>Rektaszension (J2000):</translation>
+    </message>
+    <message>
+        <source>Declination (J2000):</source>
+        <translation>Deklination (J2000):</translation>
+    </message>
+    <message>
+        <source>Altitude:</source>
+        <translation>Höhe:</translation>
+    </message>
+    <message>
+        <source>Azimuth:</source>
+        <translation>Azimut:</translation>
+    </message>
+    <message>
+        <source>Separation from the planet:</source>
+        <translation>Abstand vom Planeten:</translation>
+    </message>
+    <message>
+        <source>Position angle:</source>
+        <translation>Positionswinkel:</translation>
+    </message>
+    <message>
+        <source>Distance from Earth:</source>
+        <translation>Entfernung von der Erde:</translation>
+    </message>
+    <message>
+        <source>Distance from Sun:</source>
+        <translation>Entfernung von der Sonne:</translation>
+    </message>
+    <message>
+        <source>Magnitude:</source>
+        <translation>Helligkeit:</translation>
+    </message>
+    <message>
+        <source>Angular size:</source>
+        <translation>Scheinbare Größe:</translation>
+    </message>
+</context>
+<context>
+    <name>CSmallBodyInfoDialog</name>
+    <message>
+        <source>Designation:</source>
+        <translation>Bezeichnung:</translation>
+    </message>
+    <message>
+        <source>Right ascension (J2000):</source>
+        <translation>Rektaszension (J2000):</translation>
+    </message>
+    <message>
+        <source>Declination (J2000):</source>
+        <translation>Deklination (J2000):</translation>
+    </message>
+    <message>
+        <source>Altitude:</source>
+        <translation>Höhe:</translation>
+    </message>
+    <message>
+        <source>Azimuth:</source>
+        <translation>Azimut:</translation>
+    </message>
+    <message>
+        <source>Distance from Earth:</source>
+        <translation>Entfernung von der Erde:</translation>
+    </message>
+    <message>
+        <source>Distance from Sun:</source>
+        <translation>Entfernung von der Sonne:</translation>
+    </message>
+    <message>
+        <source>Elongation:</source>
+        <translation>Elongation:</translation>
+    </message>
+    <message>
+        <source>Magnitude:</source>
+        <translation>Helligkeit:</translation>
+    </message>
+    <message>
+        <source>Perihelion distance:</source>
+        <translation>Periheldistanz:</translation>
+    </message>
+    <message>
+        <source>Semi-major axis:</source>
+        <translation>Große Halbachse:</translation>
+    </message>
+    <message>
+        <source>Eccentricity:</source>
+        <translation>Exzentrizität:</translation>
+    </message>
+    <message>
+        <source>Inclination:</source>
+        <translation>Bahnneigung:</translation>
+    </message>
+    <message>
+        <source>Period:</source>
+        <translation>Umlaufzeit:</translation>
+    </message>
+    <message>
+        <source>Elements&apos; epoch:</source>
+        <translation>Epoche der Bahnelemente:</translation>
     </message>
 </context>
 <context>
@@ -1171,6 +1324,11 @@
         <source>&amp;Import Orbital Elements...</source>
         <extracomment>Menu item of command 32831; &amp; marks the letter that chooses it.</extracomment>
         <translation>Bahnelemente &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Go to Coordinates...</source>
+        <extracomment>Menu item of command 32875; &amp; marks the letter that chooses it.</extracomment>
+        <translation>Zu &amp;Koordinaten gehen...</translation>
     </message>
 </context>
 <context>
@@ -3065,6 +3223,13 @@ Follow the telescope</source>
         <translation>Den Ort des Teleskops in der Bildmitte halten
 Dem Teleskop folgen</translation>
     </message>
+    <message>
+        <source>Centre the view on a right ascension and declination or an altitude and azimuth
+Go to coordinates</source>
+        <extracomment>String 32875: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Die Ansicht auf eine Rektaszension und Deklination oder eine Höhe und ein Azimut zentrieren
+Zu Koordinaten gehen</translation>
+    </message>
 </context>
 <context>
     <name>sky</name>
@@ -3163,6 +3328,30 @@ Dem Teleskop folgen</translation>
     <message>
         <source>place</source>
         <translation>Ort</translation>
+    </message>
+    <message>
+        <source>The right ascension must be hours from 0 to 24 (&quot;5h35m17s&quot;, &quot;5 35 17&quot;, &quot;5.588h&quot;) or degrees from 0 to 360 (&quot;83.82°&quot;).</source>
+        <translation>Die Rektaszension muss in Stunden von 0 bis 24 (&quot;5h35m17s&quot;, &quot;5 35 17&quot;, &quot;5.588h&quot;) oder in Grad von 0 bis 360 (&quot;83.82°&quot;) angegeben werden.</translation>
+    </message>
+    <message>
+        <source>The declination must be degrees from -90 to +90 (&quot;-5°23&apos;28&quot;&quot;, &quot;-5 23 28&quot;, &quot;-5.39&quot;).</source>
+        <translation>Die Deklination muss in Grad von -90 bis +90 angegeben werden (&quot;-5°23&apos;28&quot;&quot;, &quot;-5 23 28&quot;, &quot;-5.39&quot;).</translation>
+    </message>
+    <message>
+        <source>The altitude must be degrees from -90 to +90 (&quot;35°30&apos;&quot;, &quot;35 30&quot;, &quot;35.5&quot;).</source>
+        <translation>Die Höhe muss in Grad von -90 bis +90 angegeben werden (&quot;35°30&apos;&quot;, &quot;35 30&quot;, &quot;35.5&quot;).</translation>
+    </message>
+    <message>
+        <source>The azimuth must be degrees from 0 to 360, from the north through the east (&quot;135°&quot;, &quot;135 30&quot;, &quot;135.5&quot;).</source>
+        <translation>Das Azimut muss in Grad von 0 bis 360 angegeben werden, von Norden über Osten gezählt (&quot;135°&quot;, &quot;135 30&quot;, &quot;135.5&quot;).</translation>
+    </message>
+    <message>
+        <source>Comet</source>
+        <translation>Komet</translation>
+    </message>
+    <message>
+        <source>Minor planet</source>
+        <translation>Kleinplanet</translation>
     </message>
 </context>
 <context>

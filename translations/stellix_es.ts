@@ -334,6 +334,45 @@
     </message>
 </context>
 <context>
+    <name>CGotoDialog</name>
+    <message>
+        <source>Go to Coordinates</source>
+        <translation>Ir a coordenadas</translation>
+    </message>
+    <message>
+        <source>J2000 right ascension and declination</source>
+        <translation>Ascensión recta y declinación J2000</translation>
+    </message>
+    <message>
+        <source>Right ascension and declination of date</source>
+        <translation>Ascensión recta y declinación de la fecha</translation>
+    </message>
+    <message>
+        <source>Altitude and azimuth</source>
+        <translation>Altura y azimut</translation>
+    </message>
+    <message>
+        <source>&amp;Frame:</source>
+        <translation>&amp;Sistema:</translation>
+    </message>
+    <message>
+        <source>&amp;Altitude:</source>
+        <translation>&amp;Altura:</translation>
+    </message>
+    <message>
+        <source>&amp;Right ascension:</source>
+        <translation>&amp;Ascensión recta:</translation>
+    </message>
+    <message>
+        <source>A&amp;zimuth (from the north through the east):</source>
+        <translation>A&amp;zimut (desde el norte hacia el este):</translation>
+    </message>
+    <message>
+        <source>&amp;Declination:</source>
+        <translation>&amp;Declinación:</translation>
+    </message>
+</context>
+<context>
     <name>CHelpWindow</name>
     <message>
         <source>Help</source>
@@ -569,6 +608,10 @@
         <source>&amp;Deep sky objects</source>
         <translation>Objetos de cielo &amp;profundo</translation>
     </message>
+    <message>
+        <source>Co&amp;mets and asteroids:</source>
+        <translation>Co&amp;metas y asteroides:</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -678,6 +721,116 @@
     <message>
         <source>Enter catalog number</source>
         <translation>Escriba el número de catálogo</translation>
+    </message>
+</context>
+<context>
+    <name>CPlanetMoonInfoDialog</name>
+    <message>
+        <source>Planet:</source>
+        <translation>Planeta:</translation>
+    </message>
+    <message>
+        <source>Right ascension (J2000):</source>
+        <translation>Ascensión recta (J2000):</translation>
+    </message>
+    <message>
+        <source>Declination (J2000):</source>
+        <translation>Declinación (J2000):</translation>
+    </message>
+    <message>
+        <source>Altitude:</source>
+        <translation>Altura:</translation>
+    </message>
+    <message>
+        <source>Azimuth:</source>
+        <translation>Acimut:</translation>
+    </message>
+    <message>
+        <source>Separation from the planet:</source>
+        <translation>Separación del planeta:</translation>
+    </message>
+    <message>
+        <source>Position angle:</source>
+        <translation>Ángulo de posición:</translation>
+    </message>
+    <message>
+        <source>Distance from Earth:</source>
+        <translation>Distancia a la Tierra:</translation>
+    </message>
+    <message>
+        <source>Distance from Sun:</source>
+        <translation>Distancia al Sol:</translation>
+    </message>
+    <message>
+        <source>Magnitude:</source>
+        <translation>Magnitud:</translation>
+    </message>
+    <message>
+        <source>Angular size:</source>
+        <translation>Tamaño angular:</translation>
+    </message>
+</context>
+<context>
+    <name>CSmallBodyInfoDialog</name>
+    <message>
+        <source>Designation:</source>
+        <translation>Designación:</translation>
+    </message>
+    <message>
+        <source>Right ascension (J2000):</source>
+        <translation>Ascensión recta (J2000):</translation>
+    </message>
+    <message>
+        <source>Declination (J2000):</source>
+        <translation>Declinación (J2000):</translation>
+    </message>
+    <message>
+        <source>Altitude:</source>
+        <translation>Altura:</translation>
+    </message>
+    <message>
+        <source>Azimuth:</source>
+        <translation>Acimut:</translation>
+    </message>
+    <message>
+        <source>Distance from Earth:</source>
+        <translation>Distancia a la Tierra:</translation>
+    </message>
+    <message>
+        <source>Distance from Sun:</source>
+        <translation>Distancia al Sol:</translation>
+    </message>
+    <message>
+        <source>Elongation:</source>
+        <translation>Elongación:</translation>
+    </message>
+    <message>
+        <source>Magnitude:</source>
+        <translation>Magnitud:</translation>
+    </message>
+    <message>
+        <source>Perihelion distance:</source>
+        <translation>Distancia del perihelio:</translation>
+    </message>
+    <message>
+        <source>Semi-major axis:</source>
+        <translation>Semieje mayor:</translation>
+    </message>
+    <message>
+        <source>Eccentricity:</source>
+        <translation>Excentricidad:</translation>
+    </message>
+    <message>
+        <source>Inclination:</source>
+        <translation>Inclinación:</translation>
+    </message>
+    <message>
+        <source>Period:</source>
+        <translation>Periodo:</translation>
+    </message>
+    <message>
+        <source>Elements&apos; epoch:</source>
+        <translation>Época de los elementos:</translation>
     </message>
 </context>
 <context>
@@ -1171,6 +1324,11 @@
         <source>&amp;Import Orbital Elements...</source>
         <extracomment>Menu item of command 32831; &amp; marks the letter that chooses it.</extracomment>
         <translation>Importar elementos &amp;orbitales...</translation>
+    </message>
+    <message>
+        <source>&amp;Go to Coordinates...</source>
+        <extracomment>Menu item of command 32875; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Ir a coordenadas...</translation>
     </message>
 </context>
 <context>
@@ -3065,6 +3223,13 @@ Follow the telescope</source>
         <translation>Mantener la posición del telescopio en el centro de la vista
 Seguir el telescopio</translation>
     </message>
+    <message>
+        <source>Centre the view on a right ascension and declination or an altitude and azimuth
+Go to coordinates</source>
+        <extracomment>String 32875: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Centrar la vista en una ascensión recta y declinación o en una altura y azimut
+Ir a coordenadas</translation>
+    </message>
 </context>
 <context>
     <name>sky</name>
@@ -3163,6 +3328,30 @@ Seguir el telescopio</translation>
     <message>
         <source>place</source>
         <translation>lugar</translation>
+    </message>
+    <message>
+        <source>The right ascension must be hours from 0 to 24 (&quot;5h35m17s&quot;, &quot;5 35 17&quot;, &quot;5.588h&quot;) or degrees from 0 to 360 (&quot;83.82°&quot;).</source>
+        <translation>La ascensión recta debe darse en horas de 0 a 24 (&quot;5h35m17s&quot;, &quot;5 35 17&quot;, &quot;5.588h&quot;) o en grados de 0 a 360 (&quot;83.82°&quot;).</translation>
+    </message>
+    <message>
+        <source>The declination must be degrees from -90 to +90 (&quot;-5°23&apos;28&quot;&quot;, &quot;-5 23 28&quot;, &quot;-5.39&quot;).</source>
+        <translation>La declinación debe darse en grados de -90 a +90 (&quot;-5°23&apos;28&quot;&quot;, &quot;-5 23 28&quot;, &quot;-5.39&quot;).</translation>
+    </message>
+    <message>
+        <source>The altitude must be degrees from -90 to +90 (&quot;35°30&apos;&quot;, &quot;35 30&quot;, &quot;35.5&quot;).</source>
+        <translation>La altura debe darse en grados de -90 a +90 (&quot;35°30&apos;&quot;, &quot;35 30&quot;, &quot;35.5&quot;).</translation>
+    </message>
+    <message>
+        <source>The azimuth must be degrees from 0 to 360, from the north through the east (&quot;135°&quot;, &quot;135 30&quot;, &quot;135.5&quot;).</source>
+        <translation>El azimut debe darse en grados de 0 a 360, desde el norte hacia el este (&quot;135°&quot;, &quot;135 30&quot;, &quot;135.5&quot;).</translation>
+    </message>
+    <message>
+        <source>Comet</source>
+        <translation>Cometa</translation>
+    </message>
+    <message>
+        <source>Minor planet</source>
+        <translation>Planeta menor</translation>
     </message>
 </context>
 <context>

@@ -334,6 +334,45 @@
     </message>
 </context>
 <context>
+    <name>CGotoDialog</name>
+    <message>
+        <source>Go to Coordinates</source>
+        <translation>Aller aux coordonnées</translation>
+    </message>
+    <message>
+        <source>J2000 right ascension and declination</source>
+        <translation>Ascension droite et déclinaison J2000</translation>
+    </message>
+    <message>
+        <source>Right ascension and declination of date</source>
+        <translation>Ascension droite et déclinaison de la date</translation>
+    </message>
+    <message>
+        <source>Altitude and azimuth</source>
+        <translation>Hauteur et azimut</translation>
+    </message>
+    <message>
+        <source>&amp;Frame:</source>
+        <translation>&amp;Repère :</translation>
+    </message>
+    <message>
+        <source>&amp;Altitude:</source>
+        <translation>&amp;Hauteur :</translation>
+    </message>
+    <message>
+        <source>&amp;Right ascension:</source>
+        <translation>&amp;Ascension droite :</translation>
+    </message>
+    <message>
+        <source>A&amp;zimuth (from the north through the east):</source>
+        <translation>A&amp;zimut (du nord vers l&apos;est) :</translation>
+    </message>
+    <message>
+        <source>&amp;Declination:</source>
+        <translation>&amp;Déclinaison :</translation>
+    </message>
+</context>
+<context>
     <name>CHelpWindow</name>
     <message>
         <source>Help</source>
@@ -569,6 +608,10 @@
         <source>&amp;Deep sky objects</source>
         <translation>Objets du ciel &amp;profond</translation>
     </message>
+    <message>
+        <source>Co&amp;mets and asteroids:</source>
+        <translation>Co&amp;mètes et astéroïdes :</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -678,6 +721,116 @@
     <message>
         <source>Enter catalog number</source>
         <translation>Entrez le numéro de catalogue</translation>
+    </message>
+</context>
+<context>
+    <name>CPlanetMoonInfoDialog</name>
+    <message>
+        <source>Planet:</source>
+        <translation>Planète :</translation>
+    </message>
+    <message>
+        <source>Right ascension (J2000):</source>
+        <translation>Ascension droite (J2000) :</translation>
+    </message>
+    <message>
+        <source>Declination (J2000):</source>
+        <translation>Déclinaison (J2000) :</translation>
+    </message>
+    <message>
+        <source>Altitude:</source>
+        <translation>Hauteur :</translation>
+    </message>
+    <message>
+        <source>Azimuth:</source>
+        <translation>Azimut :</translation>
+    </message>
+    <message>
+        <source>Separation from the planet:</source>
+        <translation>Écart à la planète :</translation>
+    </message>
+    <message>
+        <source>Position angle:</source>
+        <translation>Angle de position :</translation>
+    </message>
+    <message>
+        <source>Distance from Earth:</source>
+        <translation>Distance à la Terre :</translation>
+    </message>
+    <message>
+        <source>Distance from Sun:</source>
+        <translation>Distance au Soleil :</translation>
+    </message>
+    <message>
+        <source>Magnitude:</source>
+        <translation>Magnitude :</translation>
+    </message>
+    <message>
+        <source>Angular size:</source>
+        <translation>Taille angulaire :</translation>
+    </message>
+</context>
+<context>
+    <name>CSmallBodyInfoDialog</name>
+    <message>
+        <source>Designation:</source>
+        <translation>Désignation :</translation>
+    </message>
+    <message>
+        <source>Right ascension (J2000):</source>
+        <translation>Ascension droite (J2000) :</translation>
+    </message>
+    <message>
+        <source>Declination (J2000):</source>
+        <translation>Déclinaison (J2000) :</translation>
+    </message>
+    <message>
+        <source>Altitude:</source>
+        <translation>Hauteur :</translation>
+    </message>
+    <message>
+        <source>Azimuth:</source>
+        <translation>Azimut :</translation>
+    </message>
+    <message>
+        <source>Distance from Earth:</source>
+        <translation>Distance à la Terre :</translation>
+    </message>
+    <message>
+        <source>Distance from Sun:</source>
+        <translation>Distance au Soleil :</translation>
+    </message>
+    <message>
+        <source>Elongation:</source>
+        <translation>Élongation :</translation>
+    </message>
+    <message>
+        <source>Magnitude:</source>
+        <translation>Magnitude :</translation>
+    </message>
+    <message>
+        <source>Perihelion distance:</source>
+        <translation>Distance au périhélie :</translation>
+    </message>
+    <message>
+        <source>Semi-major axis:</source>
+        <translation>Demi-grand axe :</translation>
+    </message>
+    <message>
+        <source>Eccentricity:</source>
+        <translation>Excentricité :</translation>
+    </message>
+    <message>
+        <source>Inclination:</source>
+        <translation>Inclinaison :</translation>
+    </message>
+    <message>
+        <source>Period:</source>
+        <translation>Période :</translation>
+    </message>
+    <message>
+        <source>Elements&apos; epoch:</source>
+        <translation>Époque des éléments :</translation>
     </message>
 </context>
 <context>
@@ -1171,6 +1324,11 @@
         <source>&amp;Import Orbital Elements...</source>
         <extracomment>Menu item of command 32831; &amp; marks the letter that chooses it.</extracomment>
         <translation>I&amp;mporter des éléments orbitaux...</translation>
+    </message>
+    <message>
+        <source>&amp;Go to Coordinates...</source>
+        <extracomment>Menu item of command 32875; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Aller aux coordonnées...</translation>
     </message>
 </context>
 <context>
@@ -3065,6 +3223,13 @@ Follow the telescope</source>
         <translation>Garder la position du télescope au centre de la vue
 Suivre le télescope</translation>
     </message>
+    <message>
+        <source>Centre the view on a right ascension and declination or an altitude and azimuth
+Go to coordinates</source>
+        <extracomment>String 32875: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Centrer la vue sur une ascension droite et une déclinaison ou sur une hauteur et un azimut
+Aller aux coordonnées</translation>
+    </message>
 </context>
 <context>
     <name>sky</name>
@@ -3163,6 +3328,30 @@ Suivre le télescope</translation>
     <message>
         <source>place</source>
         <translation>lieu</translation>
+    </message>
+    <message>
+        <source>The right ascension must be hours from 0 to 24 (&quot;5h35m17s&quot;, &quot;5 35 17&quot;, &quot;5.588h&quot;) or degrees from 0 to 360 (&quot;83.82°&quot;).</source>
+        <translation>L&apos;ascension droite doit être en heures de 0 à 24 (&quot;5h35m17s&quot;, &quot;5 35 17&quot;, &quot;5.588h&quot;) ou en degrés de 0 à 360 (&quot;83.82°&quot;).</translation>
+    </message>
+    <message>
+        <source>The declination must be degrees from -90 to +90 (&quot;-5°23&apos;28&quot;&quot;, &quot;-5 23 28&quot;, &quot;-5.39&quot;).</source>
+        <translation>La déclinaison doit être en degrés de -90 à +90 (&quot;-5°23&apos;28&quot;&quot;, &quot;-5 23 28&quot;, &quot;-5.39&quot;).</translation>
+    </message>
+    <message>
+        <source>The altitude must be degrees from -90 to +90 (&quot;35°30&apos;&quot;, &quot;35 30&quot;, &quot;35.5&quot;).</source>
+        <translation>La hauteur doit être en degrés de -90 à +90 (&quot;35°30&apos;&quot;, &quot;35 30&quot;, &quot;35.5&quot;).</translation>
+    </message>
+    <message>
+        <source>The azimuth must be degrees from 0 to 360, from the north through the east (&quot;135°&quot;, &quot;135 30&quot;, &quot;135.5&quot;).</source>
+        <translation>L&apos;azimut doit être en degrés de 0 à 360, compté du nord vers l&apos;est (&quot;135°&quot;, &quot;135 30&quot;, &quot;135.5&quot;).</translation>
+    </message>
+    <message>
+        <source>Comet</source>
+        <translation>Comète</translation>
+    </message>
+    <message>
+        <source>Minor planet</source>
+        <translation>Petite planète</translation>
     </message>
 </context>
 <context>

@@ -334,6 +334,45 @@
     </message>
 </context>
 <context>
+    <name>CGotoDialog</name>
+    <message>
+        <source>Go to Coordinates</source>
+        <translation>Vai alle coordinate</translation>
+    </message>
+    <message>
+        <source>J2000 right ascension and declination</source>
+        <translation>Ascensione retta e declinazione J2000</translation>
+    </message>
+    <message>
+        <source>Right ascension and declination of date</source>
+        <translation>Ascensione retta e declinazione della data</translation>
+    </message>
+    <message>
+        <source>Altitude and azimuth</source>
+        <translation>Altezza e azimut</translation>
+    </message>
+    <message>
+        <source>&amp;Frame:</source>
+        <translation>&amp;Sistema:</translation>
+    </message>
+    <message>
+        <source>&amp;Altitude:</source>
+        <translation>&amp;Altezza:</translation>
+    </message>
+    <message>
+        <source>&amp;Right ascension:</source>
+        <translation>&amp;Ascensione retta:</translation>
+    </message>
+    <message>
+        <source>A&amp;zimuth (from the north through the east):</source>
+        <translation>A&amp;zimut (da nord verso est):</translation>
+    </message>
+    <message>
+        <source>&amp;Declination:</source>
+        <translation>&amp;Declinazione:</translation>
+    </message>
+</context>
+<context>
     <name>CHelpWindow</name>
     <message>
         <source>Help</source>
@@ -569,6 +608,10 @@
         <source>&amp;Deep sky objects</source>
         <translation>Oggetti del &amp;profondo cielo</translation>
     </message>
+    <message>
+        <source>Co&amp;mets and asteroids:</source>
+        <translation>Co&amp;mete e asteroidi:</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -678,6 +721,116 @@
     <message>
         <source>Enter catalog number</source>
         <translation>Scrivi il numero di catalogo</translation>
+    </message>
+</context>
+<context>
+    <name>CPlanetMoonInfoDialog</name>
+    <message>
+        <source>Planet:</source>
+        <translation>Pianeta:</translation>
+    </message>
+    <message>
+        <source>Right ascension (J2000):</source>
+        <translation>Ascensione retta (J2000):</translation>
+    </message>
+    <message>
+        <source>Declination (J2000):</source>
+        <translation>Declinazione (J2000):</translation>
+    </message>
+    <message>
+        <source>Altitude:</source>
+        <translation>Altezza:</translation>
+    </message>
+    <message>
+        <source>Azimuth:</source>
+        <translation>Azimut:</translation>
+    </message>
+    <message>
+        <source>Separation from the planet:</source>
+        <translation>Distanza angolare dal pianeta:</translation>
+    </message>
+    <message>
+        <source>Position angle:</source>
+        <translation>Angolo di posizione:</translation>
+    </message>
+    <message>
+        <source>Distance from Earth:</source>
+        <translation>Distanza dalla Terra:</translation>
+    </message>
+    <message>
+        <source>Distance from Sun:</source>
+        <translation>Distanza dal Sole:</translation>
+    </message>
+    <message>
+        <source>Magnitude:</source>
+        <translation>Magnitudine:</translation>
+    </message>
+    <message>
+        <source>Angular size:</source>
+        <translation>Dimensione angolare:</translation>
+    </message>
+</context>
+<context>
+    <name>CSmallBodyInfoDialog</name>
+    <message>
+        <source>Designation:</source>
+        <translation>Designazione:</translation>
+    </message>
+    <message>
+        <source>Right ascension (J2000):</source>
+        <translation>Ascensione retta (J2000):</translation>
+    </message>
+    <message>
+        <source>Declination (J2000):</source>
+        <translation>Declinazione (J2000):</translation>
+    </message>
+    <message>
+        <source>Altitude:</source>
+        <translation>Altezza:</translation>
+    </message>
+    <message>
+        <source>Azimuth:</source>
+        <translation>Azimut:</translation>
+    </message>
+    <message>
+        <source>Distance from Earth:</source>
+        <translation>Distanza dalla Terra:</translation>
+    </message>
+    <message>
+        <source>Distance from Sun:</source>
+        <translation>Distanza dal Sole:</translation>
+    </message>
+    <message>
+        <source>Elongation:</source>
+        <translation>Elongazione:</translation>
+    </message>
+    <message>
+        <source>Magnitude:</source>
+        <translation>Magnitudine:</translation>
+    </message>
+    <message>
+        <source>Perihelion distance:</source>
+        <translation>Distanza al perielio:</translation>
+    </message>
+    <message>
+        <source>Semi-major axis:</source>
+        <translation>Semiasse maggiore:</translation>
+    </message>
+    <message>
+        <source>Eccentricity:</source>
+        <translation>Eccentricità:</translation>
+    </message>
+    <message>
+        <source>Inclination:</source>
+        <translation>Inclinazione:</translation>
+    </message>
+    <message>
+        <source>Period:</source>
+        <translation>Periodo:</translation>
+    </message>
+    <message>
+        <source>Elements&apos; epoch:</source>
+        <translation>Epoca degli elementi:</translation>
     </message>
 </context>
 <context>
@@ -1171,6 +1324,11 @@
         <source>&amp;Import Orbital Elements...</source>
         <extracomment>Menu item of command 32831; &amp; marks the letter that chooses it.</extracomment>
         <translation>&amp;Importa elementi orbitali...</translation>
+    </message>
+    <message>
+        <source>&amp;Go to Coordinates...</source>
+        <extracomment>Menu item of command 32875; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Vai alle coordinate...</translation>
     </message>
 </context>
 <context>
@@ -3065,6 +3223,13 @@ Follow the telescope</source>
         <translation>Mantieni la posizione del telescopio al centro della vista
 Segui il telescopio</translation>
     </message>
+    <message>
+        <source>Centre the view on a right ascension and declination or an altitude and azimuth
+Go to coordinates</source>
+        <extracomment>String 32875: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Centra la vista su un&apos;ascensione retta e una declinazione o su un&apos;altezza e un azimut
+Vai alle coordinate</translation>
+    </message>
 </context>
 <context>
     <name>sky</name>
@@ -3163,6 +3328,30 @@ Segui il telescopio</translation>
     <message>
         <source>place</source>
         <translation>luogo</translation>
+    </message>
+    <message>
+        <source>The right ascension must be hours from 0 to 24 (&quot;5h35m17s&quot;, &quot;5 35 17&quot;, &quot;5.588h&quot;) or degrees from 0 to 360 (&quot;83.82°&quot;).</source>
+        <translation>L&apos;ascensione retta deve essere in ore da 0 a 24 (&quot;5h35m17s&quot;, &quot;5 35 17&quot;, &quot;5.588h&quot;) o in gradi da 0 a 360 (&quot;83.82°&quot;).</translation>
+    </message>
+    <message>
+        <source>The declination must be degrees from -90 to +90 (&quot;-5°23&apos;28&quot;&quot;, &quot;-5 23 28&quot;, &quot;-5.39&quot;).</source>
+        <translation>La declinazione deve essere in gradi da -90 a +90 (&quot;-5°23&apos;28&quot;&quot;, &quot;-5 23 28&quot;, &quot;-5.39&quot;).</translation>
+    </message>
+    <message>
+        <source>The altitude must be degrees from -90 to +90 (&quot;35°30&apos;&quot;, &quot;35 30&quot;, &quot;35.5&quot;).</source>
+        <translation>L&apos;altezza deve essere in gradi da -90 a +90 (&quot;35°30&apos;&quot;, &quot;35 30&quot;, &quot;35.5&quot;).</translation>
+    </message>
+    <message>
+        <source>The azimuth must be degrees from 0 to 360, from the north through the east (&quot;135°&quot;, &quot;135 30&quot;, &quot;135.5&quot;).</source>
+        <translation>L&apos;azimut deve essere in gradi da 0 a 360, da nord verso est (&quot;135°&quot;, &quot;135 30&quot;, &quot;135.5&quot;).</translation>
+    </message>
+    <message>
+        <source>Comet</source>
+        <translation>Cometa</translation>
+    </message>
+    <message>
+        <source>Minor planet</source>
+        <translation>Pianeta minore</translation>
     </message>
 </context>
 <context>

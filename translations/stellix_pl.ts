@@ -335,6 +335,45 @@
     </message>
 </context>
 <context>
+    <name>CGotoDialog</name>
+    <message>
+        <source>Go to Coordinates</source>
+        <translation>Idź do współrzędnych</translation>
+    </message>
+    <message>
+        <source>J2000 right ascension and declination</source>
+        <translation>Rektascensja i deklinacja J2000</translation>
+    </message>
+    <message>
+        <source>Right ascension and declination of date</source>
+        <translation>Rektascensja i deklinacja na datę</translation>
+    </message>
+    <message>
+        <source>Altitude and azimuth</source>
+        <translation>Wysokość i azymut</translation>
+    </message>
+    <message>
+        <source>&amp;Frame:</source>
+        <translation>&amp;Układ:</translation>
+    </message>
+    <message>
+        <source>&amp;Altitude:</source>
+        <translation>&amp;Wysokość:</translation>
+    </message>
+    <message>
+        <source>&amp;Right ascension:</source>
+        <translation>&amp;Rektascensja:</translation>
+    </message>
+    <message>
+        <source>A&amp;zimuth (from the north through the east):</source>
+        <translation>A&amp;zymut (od północy przez wschód):</translation>
+    </message>
+    <message>
+        <source>&amp;Declination:</source>
+        <translation>&amp;Deklinacja:</translation>
+    </message>
+</context>
+<context>
     <name>CHelpWindow</name>
     <message>
         <source>Help</source>
@@ -571,6 +610,10 @@
         <source>&amp;Deep sky objects</source>
         <translation>Obiekty głębokiego &amp;nieba</translation>
     </message>
+    <message>
+        <source>Co&amp;mets and asteroids:</source>
+        <translation>Ko&amp;mety i planetoidy:</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -680,6 +723,116 @@
     <message>
         <source>Enter catalog number</source>
         <translation>Wpisz numer katalogowy</translation>
+    </message>
+</context>
+<context>
+    <name>CPlanetMoonInfoDialog</name>
+    <message>
+        <source>Planet:</source>
+        <translation>Planeta:</translation>
+    </message>
+    <message>
+        <source>Right ascension (J2000):</source>
+        <translation>Rektascensja (J2000):</translation>
+    </message>
+    <message>
+        <source>Declination (J2000):</source>
+        <translation>Deklinacja (J2000):</translation>
+    </message>
+    <message>
+        <source>Altitude:</source>
+        <translation>Wysokość:</translation>
+    </message>
+    <message>
+        <source>Azimuth:</source>
+        <translation>Azymut:</translation>
+    </message>
+    <message>
+        <source>Separation from the planet:</source>
+        <translation>Odległość kątowa od planety:</translation>
+    </message>
+    <message>
+        <source>Position angle:</source>
+        <translation>Kąt pozycyjny:</translation>
+    </message>
+    <message>
+        <source>Distance from Earth:</source>
+        <translation>Odległość od Ziemi:</translation>
+    </message>
+    <message>
+        <source>Distance from Sun:</source>
+        <translation>Odległość od Słońca:</translation>
+    </message>
+    <message>
+        <source>Magnitude:</source>
+        <translation>Jasność:</translation>
+    </message>
+    <message>
+        <source>Angular size:</source>
+        <translation>Rozmiar kątowy:</translation>
+    </message>
+</context>
+<context>
+    <name>CSmallBodyInfoDialog</name>
+    <message>
+        <source>Designation:</source>
+        <translation>Oznaczenie:</translation>
+    </message>
+    <message>
+        <source>Right ascension (J2000):</source>
+        <translation>Rektascensja (J2000):</translation>
+    </message>
+    <message>
+        <source>Declination (J2000):</source>
+        <translation>Deklinacja (J2000):</translation>
+    </message>
+    <message>
+        <source>Altitude:</source>
+        <translation>Wysokość:</translation>
+    </message>
+    <message>
+        <source>Azimuth:</source>
+        <translation>Azymut:</translation>
+    </message>
+    <message>
+        <source>Distance from Earth:</source>
+        <translation>Odległość od Ziemi:</translation>
+    </message>
+    <message>
+        <source>Distance from Sun:</source>
+        <translation>Odległość od Słońca:</translation>
+    </message>
+    <message>
+        <source>Elongation:</source>
+        <translation>Elongacja:</translation>
+    </message>
+    <message>
+        <source>Magnitude:</source>
+        <translation>Jasność:</translation>
+    </message>
+    <message>
+        <source>Perihelion distance:</source>
+        <translation>Odległość w peryhelium:</translation>
+    </message>
+    <message>
+        <source>Semi-major axis:</source>
+        <translation>Wielka półoś:</translation>
+    </message>
+    <message>
+        <source>Eccentricity:</source>
+        <translation>Mimośród:</translation>
+    </message>
+    <message>
+        <source>Inclination:</source>
+        <translation>Nachylenie:</translation>
+    </message>
+    <message>
+        <source>Period:</source>
+        <translation>Okres:</translation>
+    </message>
+    <message>
+        <source>Elements&apos; epoch:</source>
+        <translation>Epoka elementów:</translation>
     </message>
 </context>
 <context>
@@ -1173,6 +1326,11 @@
         <source>&amp;Import Orbital Elements...</source>
         <extracomment>Menu item of command 32831; &amp; marks the letter that chooses it.</extracomment>
         <translation>&amp;Importuj elementy orbitalne...</translation>
+    </message>
+    <message>
+        <source>&amp;Go to Coordinates...</source>
+        <extracomment>Menu item of command 32875; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Idź do współrzędnych...</translation>
     </message>
 </context>
 <context>
@@ -3067,6 +3225,13 @@ Follow the telescope</source>
         <translation>Utrzymuj położenie teleskopu na środku widoku
 Śledź teleskop</translation>
     </message>
+    <message>
+        <source>Centre the view on a right ascension and declination or an altitude and azimuth
+Go to coordinates</source>
+        <extracomment>String 32875: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Wyśrodkuj widok na rektascensji i deklinacji lub na wysokości i azymucie
+Idź do współrzędnych</translation>
+    </message>
 </context>
 <context>
     <name>sky</name>
@@ -3165,6 +3330,30 @@ Follow the telescope</source>
     <message>
         <source>place</source>
         <translation>miejsce</translation>
+    </message>
+    <message>
+        <source>The right ascension must be hours from 0 to 24 (&quot;5h35m17s&quot;, &quot;5 35 17&quot;, &quot;5.588h&quot;) or degrees from 0 to 360 (&quot;83.82°&quot;).</source>
+        <translation>Rektascensja musi być podana w godzinach od 0 do 24 (&quot;5h35m17s&quot;, &quot;5 35 17&quot;, &quot;5.588h&quot;) lub w stopniach od 0 do 360 (&quot;83.82°&quot;).</translation>
+    </message>
+    <message>
+        <source>The declination must be degrees from -90 to +90 (&quot;-5°23&apos;28&quot;&quot;, &quot;-5 23 28&quot;, &quot;-5.39&quot;).</source>
+        <translation>Deklinacja musi być podana w stopniach od -90 do +90 (&quot;-5°23&apos;28&quot;&quot;, &quot;-5 23 28&quot;, &quot;-5.39&quot;).</translation>
+    </message>
+    <message>
+        <source>The altitude must be degrees from -90 to +90 (&quot;35°30&apos;&quot;, &quot;35 30&quot;, &quot;35.5&quot;).</source>
+        <translation>Wysokość musi być podana w stopniach od -90 do +90 (&quot;35°30&apos;&quot;, &quot;35 30&quot;, &quot;35.5&quot;).</translation>
+    </message>
+    <message>
+        <source>The azimuth must be degrees from 0 to 360, from the north through the east (&quot;135°&quot;, &quot;135 30&quot;, &quot;135.5&quot;).</source>
+        <translation>Azymut musi być podany w stopniach od 0 do 360, od północy przez wschód (&quot;135°&quot;, &quot;135 30&quot;, &quot;135.5&quot;).</translation>
+    </message>
+    <message>
+        <source>Comet</source>
+        <translation>Kometa</translation>
+    </message>
+    <message>
+        <source>Minor planet</source>
+        <translation>Planetoida</translation>
     </message>
 </context>
 <context>

@@ -334,6 +334,45 @@
     </message>
 </context>
 <context>
+    <name>CGotoDialog</name>
+    <message>
+        <source>Go to Coordinates</source>
+        <translation>Ir para coordenadas</translation>
+    </message>
+    <message>
+        <source>J2000 right ascension and declination</source>
+        <translation>Ascensão reta e declinação J2000</translation>
+    </message>
+    <message>
+        <source>Right ascension and declination of date</source>
+        <translation>Ascensão reta e declinação da data</translation>
+    </message>
+    <message>
+        <source>Altitude and azimuth</source>
+        <translation>Altura e azimute</translation>
+    </message>
+    <message>
+        <source>&amp;Frame:</source>
+        <translation>&amp;Sistema:</translation>
+    </message>
+    <message>
+        <source>&amp;Altitude:</source>
+        <translation>&amp;Altura:</translation>
+    </message>
+    <message>
+        <source>&amp;Right ascension:</source>
+        <translation>&amp;Ascensão reta:</translation>
+    </message>
+    <message>
+        <source>A&amp;zimuth (from the north through the east):</source>
+        <translation>A&amp;zimute (do norte para o leste):</translation>
+    </message>
+    <message>
+        <source>&amp;Declination:</source>
+        <translation>&amp;Declinação:</translation>
+    </message>
+</context>
+<context>
     <name>CHelpWindow</name>
     <message>
         <source>Help</source>
@@ -569,6 +608,10 @@
         <source>&amp;Deep sky objects</source>
         <translation>Objetos de céu &amp;profundo</translation>
     </message>
+    <message>
+        <source>Co&amp;mets and asteroids:</source>
+        <translation>Co&amp;metas e asteroides:</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -678,6 +721,116 @@
     <message>
         <source>Enter catalog number</source>
         <translation>Digite o número de catálogo</translation>
+    </message>
+</context>
+<context>
+    <name>CPlanetMoonInfoDialog</name>
+    <message>
+        <source>Planet:</source>
+        <translation>Planeta:</translation>
+    </message>
+    <message>
+        <source>Right ascension (J2000):</source>
+        <translation>Ascensão reta (J2000):</translation>
+    </message>
+    <message>
+        <source>Declination (J2000):</source>
+        <translation>Declinação (J2000):</translation>
+    </message>
+    <message>
+        <source>Altitude:</source>
+        <translation>Altura:</translation>
+    </message>
+    <message>
+        <source>Azimuth:</source>
+        <translation>Azimute:</translation>
+    </message>
+    <message>
+        <source>Separation from the planet:</source>
+        <translation>Separação do planeta:</translation>
+    </message>
+    <message>
+        <source>Position angle:</source>
+        <translation>Ângulo de posição:</translation>
+    </message>
+    <message>
+        <source>Distance from Earth:</source>
+        <translation>Distância da Terra:</translation>
+    </message>
+    <message>
+        <source>Distance from Sun:</source>
+        <translation>Distância do Sol:</translation>
+    </message>
+    <message>
+        <source>Magnitude:</source>
+        <translation>Magnitude:</translation>
+    </message>
+    <message>
+        <source>Angular size:</source>
+        <translation>Tamanho angular:</translation>
+    </message>
+</context>
+<context>
+    <name>CSmallBodyInfoDialog</name>
+    <message>
+        <source>Designation:</source>
+        <translation>Designação:</translation>
+    </message>
+    <message>
+        <source>Right ascension (J2000):</source>
+        <translation>Ascensão reta (J2000):</translation>
+    </message>
+    <message>
+        <source>Declination (J2000):</source>
+        <translation>Declinação (J2000):</translation>
+    </message>
+    <message>
+        <source>Altitude:</source>
+        <translation>Altura:</translation>
+    </message>
+    <message>
+        <source>Azimuth:</source>
+        <translation>Azimute:</translation>
+    </message>
+    <message>
+        <source>Distance from Earth:</source>
+        <translation>Distância da Terra:</translation>
+    </message>
+    <message>
+        <source>Distance from Sun:</source>
+        <translation>Distância do Sol:</translation>
+    </message>
+    <message>
+        <source>Elongation:</source>
+        <translation>Elongação:</translation>
+    </message>
+    <message>
+        <source>Magnitude:</source>
+        <translation>Magnitude:</translation>
+    </message>
+    <message>
+        <source>Perihelion distance:</source>
+        <translation>Distância do periélio:</translation>
+    </message>
+    <message>
+        <source>Semi-major axis:</source>
+        <translation>Semieixo maior:</translation>
+    </message>
+    <message>
+        <source>Eccentricity:</source>
+        <translation>Excentricidade:</translation>
+    </message>
+    <message>
+        <source>Inclination:</source>
+        <translation>Inclinação:</translation>
+    </message>
+    <message>
+        <source>Period:</source>
+        <translation>Período:</translation>
+    </message>
+    <message>
+        <source>Elements&apos; epoch:</source>
+        <translation>Época dos elementos:</translation>
     </message>
 </context>
 <context>
@@ -1171,6 +1324,11 @@
         <source>&amp;Import Orbital Elements...</source>
         <extracomment>Menu item of command 32831; &amp; marks the letter that chooses it.</extracomment>
         <translation>I&amp;mportar elementos orbitais...</translation>
+    </message>
+    <message>
+        <source>&amp;Go to Coordinates...</source>
+        <extracomment>Menu item of command 32875; &amp; marks the letter that chooses it.</extracomment>
+        <translation>&amp;Ir para coordenadas...</translation>
     </message>
 </context>
 <context>
@@ -3065,6 +3223,13 @@ Follow the telescope</source>
         <translation>Manter a posição do telescópio no centro da vista
 Seguir o telescópio</translation>
     </message>
+    <message>
+        <source>Centre the view on a right ascension and declination or an altitude and azimuth
+Go to coordinates</source>
+        <extracomment>String 32875: the status-bar text, then after the line break the tool tip. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Centralizar a vista numa ascensão reta e declinação ou numa altura e azimute
+Ir para coordenadas</translation>
+    </message>
 </context>
 <context>
     <name>sky</name>
@@ -3163,6 +3328,30 @@ Seguir o telescópio</translation>
     <message>
         <source>place</source>
         <translation>lugar</translation>
+    </message>
+    <message>
+        <source>The right ascension must be hours from 0 to 24 (&quot;5h35m17s&quot;, &quot;5 35 17&quot;, &quot;5.588h&quot;) or degrees from 0 to 360 (&quot;83.82°&quot;).</source>
+        <translation>A ascensão reta deve estar em horas de 0 a 24 (&quot;5h35m17s&quot;, &quot;5 35 17&quot;, &quot;5.588h&quot;) ou em graus de 0 a 360 (&quot;83.82°&quot;).</translation>
+    </message>
+    <message>
+        <source>The declination must be degrees from -90 to +90 (&quot;-5°23&apos;28&quot;&quot;, &quot;-5 23 28&quot;, &quot;-5.39&quot;).</source>
+        <translation>A declinação deve estar em graus de -90 a +90 (&quot;-5°23&apos;28&quot;&quot;, &quot;-5 23 28&quot;, &quot;-5.39&quot;).</translation>
+    </message>
+    <message>
+        <source>The altitude must be degrees from -90 to +90 (&quot;35°30&apos;&quot;, &quot;35 30&quot;, &quot;35.5&quot;).</source>
+        <translation>A altura deve estar em graus de -90 a +90 (&quot;35°30&apos;&quot;, &quot;35 30&quot;, &quot;35.5&quot;).</translation>
+    </message>
+    <message>
+        <source>The azimuth must be degrees from 0 to 360, from the north through the east (&quot;135°&quot;, &quot;135 30&quot;, &quot;135.5&quot;).</source>
+        <translation>O azimute deve estar em graus de 0 a 360, do norte para o leste (&quot;135°&quot;, &quot;135 30&quot;, &quot;135.5&quot;).</translation>
+    </message>
+    <message>
+        <source>Comet</source>
+        <translation>Cometa</translation>
+    </message>
+    <message>
+        <source>Minor planet</source>
+        <translation>Planeta menor</translation>
     </message>
 </context>
 <context>

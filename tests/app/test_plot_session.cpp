@@ -27,7 +27,7 @@ TEST(PlotSession, KeyAndMenuOpenThePlotOfTheObjectFound) {
 
   // The object centred at the start is the one plotted; the keys go to the
   // window once its sky is drawn.
-  EXPECT_TRUE(desktop.WaitForStill(main, 2.0));
+  ASSERT_TRUE(desktop.WaitForStill(main, 60)) << "the first frame never settled";
   desktop.XDo({"key", "ctrl+l"});
   const std::string plot = desktop.ActiveWindowNamed("^Altitude Plot - Vega$");
   ASSERT_FALSE(plot.empty()) << program.Err();

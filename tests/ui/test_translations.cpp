@@ -218,8 +218,7 @@ TEST_F(GermanWindowTest, FindBoxFindsTheGermanName) {
                 {"Steinb", "Capricorn"},
                 {"Ursa Ma", "Ursa Major"}};
   for (const auto& c : kCases) {
-    CFindBox box(
-        *doc_, messages_, [] {}, nullptr);
+    CFindBox box(*doc_, messages_, FindBoxActions{}, nullptr);
     QTest::keyClicks(&box, QString::fromLatin1(c.Typed));  // typed: ASCII only
     const QAbstractItemModel* rows = box.findChild<QCompleter*>()->model();
     ASSERT_GT(rows->rowCount(), 0) << c.Typed;

@@ -829,3 +829,14 @@ TEXTS.update({
     "the PDF could not be started":
         "das PDF konnte nicht begonnen werden",
 })
+
+# The comet and minor-planet card.
+TEXTS.update({
+    'Elongation:': 'Elongation:',
+    'Perihelion distance:': 'Periheldistanz:',
+    'Semi-major axis:': 'Große Halbachse:',
+    'Eccentricity:': 'Exzentrizität:',
+    'Inclination:': 'Bahnneigung:',
+    'Period:': 'Umlaufzeit:',
+    "Elements' epoch:": 'Epoche der Bahnelemente:',
+})

@@ -1265,3 +1265,14 @@ TEXTS.update({
     "the PDF could not be started":
         "no se pudo empezar el PDF",
 })
+
+# The comet and minor-planet card.
+TEXTS.update({
+    'Elongation:': 'Elongación:',
+    'Perihelion distance:': 'Distancia del perihelio:',
+    'Semi-major axis:': 'Semieje mayor:',
+    'Eccentricity:': 'Excentricidad:',
+    'Inclination:': 'Inclinación:',
+    'Period:': 'Periodo:',
+    "Elements' epoch:": 'Época de los elementos:',
+})

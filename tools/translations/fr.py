@@ -1270,3 +1270,14 @@ TEXTS.update({
     "the PDF could not be started":
         "le PDF n'a pas pu être commencé",
 })
+
+# The comet and minor-planet card.
+TEXTS.update({
+    'Elongation:': 'Élongation :',
+    'Perihelion distance:': 'Distance au périhélie :',
+    'Semi-major axis:': 'Demi-grand axe :',
+    'Eccentricity:': 'Excentricité :',
+    'Inclination:': 'Inclinaison :',
+    'Period:': 'Période :',
+    "Elements' epoch:": 'Époque des éléments :',
+})

@@ -1268,3 +1268,14 @@ TEXTS.update({
     "the PDF could not be started":
         "non è stato possibile iniziare il PDF",
 })
+
+# The comet and minor-planet card.
+TEXTS.update({
+    'Elongation:': 'Elongazione:',
+    'Perihelion distance:': 'Distanza al perielio:',
+    'Semi-major axis:': 'Semiasse maggiore:',
+    'Eccentricity:': 'Eccentricità:',
+    'Inclination:': 'Inclinazione:',
+    'Period:': 'Periodo:',
+    "Elements' epoch:": 'Epoca degli elementi:',
+})

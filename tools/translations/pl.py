@@ -1272,3 +1272,14 @@ TEXTS.update({
     "the PDF could not be started":
         "nie udało się rozpocząć pliku PDF",
 })
+
+# The comet and minor-planet card.
+TEXTS.update({
+    'Elongation:': 'Elongacja:',
+    'Perihelion distance:': 'Odległość w peryhelium:',
+    'Semi-major axis:': 'Wielka półoś:',
+    'Eccentricity:': 'Mimośród:',
+    'Inclination:': 'Nachylenie:',
+    'Period:': 'Okres:',
+    "Elements' epoch:": 'Epoka elementów:',
+})

@@ -1270,3 +1270,14 @@ TEXTS.update({
     "the PDF could not be started":
         "não foi possível iniciar o PDF",
 })
+
+# The comet and minor-planet card.
+TEXTS.update({
+    'Elongation:': 'Elongação:',
+    'Perihelion distance:': 'Distância do periélio:',
+    'Semi-major axis:': 'Semieixo maior:',
+    'Eccentricity:': 'Excentricidade:',
+    'Inclination:': 'Inclinação:',
+    'Period:': 'Período:',
+    "Elements' epoch:": 'Época dos elementos:',
+})
