@@ -286,7 +286,12 @@ void CMainFrame::CreateToolBars() {
 
   // The find box ends the main toolbar; F3 anywhere puts the cursor into it.
   FindBoxActions find;
-  find.Redraw = [this] { view_->Redraw(); };
+  // Once the view has turned to what was found, the keys go to the sky
+  // again (zoom, move, follow), as after any search.
+  find.Redraw = [this] {
+    view_->Redraw();
+    view_->setFocus(Qt::OtherFocusReason);
+  };
   find.PlaceChanged = [this] { UpdatePanes(); };
   find.OpenCard = [this](sky::SkyObjectRef object) {
     ShowObjectCard(object, doc_, imagesDirectory_, messages_, this, ObjectCardActions());

@@ -491,8 +491,9 @@ TEST_F(MainFrameTest, FindBoxCentresWhatWasTypedWithASlip) {
   EXPECT_DOUBLE_EQ(doc_->Settings().XRotation, camera->XRotation);
   EXPECT_DOUBLE_EQ(doc_->Settings().YRotation, camera->YRotation);
   EXPECT_EQ(doc_->Selected, first.Object);
-  // F3 from the sky again comes back to the field with its text selected.
-  view_->setFocus();
+  // The keys go to the sky again, to zoom onto what was found, not into the field.
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !box->hasFocus(); }));
+  // F3 from the sky comes back to the field with its text selected.
   QTest::keyClick(view_, Qt::Key_F3);
   EXPECT_TRUE(box->hasFocus());
   EXPECT_EQ(box->selectedText(), "Betelgeuse");
