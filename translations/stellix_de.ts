@@ -992,6 +992,10 @@
         <source>Altitude &amp;Plot</source>
         <translation>Höhen&amp;diagramm</translation>
     </message>
+    <message>
+        <source>&amp;Slew Telescope</source>
+        <translation>Teleskop &amp;schwenken</translation>
+    </message>
 </context>
 <context>
     <name>CommandTable</name>

@@ -992,6 +992,10 @@
         <source>Altitude &amp;Plot</source>
         <translation>Gráfico de &amp;altura</translation>
     </message>
+    <message>
+        <source>&amp;Slew Telescope</source>
+        <translation>&amp;Apuntar el telescopio</translation>
+    </message>
 </context>
 <context>
     <name>CommandTable</name>

@@ -992,6 +992,10 @@
         <source>Altitude &amp;Plot</source>
         <translation>Courbe de &amp;hauteur</translation>
     </message>
+    <message>
+        <source>&amp;Slew Telescope</source>
+        <translation>&amp;Pointer le télescope</translation>
+    </message>
 </context>
 <context>
     <name>CommandTable</name>

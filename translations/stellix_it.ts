@@ -992,6 +992,10 @@
         <source>Altitude &amp;Plot</source>
         <translation>Grafico dell&apos;&amp;altezza</translation>
     </message>
+    <message>
+        <source>&amp;Slew Telescope</source>
+        <translation>&amp;Punta il telescopio</translation>
+    </message>
 </context>
 <context>
     <name>CommandTable</name>

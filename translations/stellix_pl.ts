@@ -994,6 +994,10 @@
         <source>Altitude &amp;Plot</source>
         <translation>Wykres &amp;wysokości</translation>
     </message>
+    <message>
+        <source>&amp;Slew Telescope</source>
+        <translation>&amp;Naprowadź teleskop</translation>
+    </message>
 </context>
 <context>
     <name>CommandTable</name>

@@ -122,6 +122,7 @@ void CDialogCommands::Tonight() {
     tonight_->setAttribute(Qt::WA_DeleteOnClose);
     connect(tonight_, &CTonightWindow::AltitudePlotRequested, this,
             &CDialogCommands::ShowAltitudePlot);
+    connect(tonight_, &CTonightWindow::SlewRequested, this, &CDialogCommands::SlewRequested);
   }
   tonight_->show();
   tonight_->raise();

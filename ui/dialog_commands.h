@@ -73,6 +73,8 @@ class CDialogCommands : public QObject {
  signals:
   // A dialog or the Tonight window changed the document's time or place.
   void TimeOrPlaceChanged();
+  // The Tonight window asked for the telescope to be slewed to `target`.
+  void SlewRequested(const sky::PlotTarget& target);
 
  private:
   // Runs a search dialog of this kind; redraws when it turned the view.

@@ -90,6 +90,8 @@ CMainFrame::CMainFrame(CSkyDoc& doc, CMessenger& messages)
   telescope_ = std::make_unique<CTelescopeControl>(doc, *view_, messages, *this);
   connect(telescope_.get(), &CTelescopeControl::Changed, this, &CMainFrame::UpdateCommandStates);
   connect(dialogs_.get(), &CDialogCommands::TimeOrPlaceChanged, this, &CMainFrame::UpdatePanes);
+  connect(dialogs_.get(), &CDialogCommands::SlewRequested, telescope_.get(),
+          &CTelescopeControl::SlewToTarget);
   setCentralWidget(view_);
   view_->setFocus();
   view_->setWhatsThis(

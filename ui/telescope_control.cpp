@@ -128,17 +128,16 @@ bool CTelescopeControl::NeedConnected() {
 void CTelescopeControl::GoTo(bool slew, std::optional<sky::SkyObjectRef> object) {
   if (!NeedConnected()) return;
   const std::int64_t now = std::time(nullptr);
-  sky::MountTarget target;
-  if (!object) {
-    double ra = 0, dec = 0;
-    if (!doc_.WindowToSky(view_.Geometry, view_.Geometry.CentreX, view_.Geometry.CentreY,
-                          view_.Zoom, ra, dec))
-      return;
-    target = sky::MountTargetOfPlace(doc_, ra, dec,
-                                     std::string(res::String(res::IDS_MOUNT_VIEW_CENTRE)), now);
-  } else {
-    target = sky::MountTargetOf(doc_, *object, now);
-  }
+  if (object) return Send(slew, sky::MountTargetOf(doc_, *object, now));
+  double ra = 0, dec = 0;
+  if (!doc_.WindowToSky(view_.Geometry, view_.Geometry.CentreX, view_.Geometry.CentreY, view_.Zoom,
+                        ra, dec))
+    return;
+  Send(slew, sky::MountTargetOfPlace(doc_, ra, dec,
+                                     std::string(res::String(res::IDS_MOUNT_VIEW_CENTRE)), now));
+}
+
+void CTelescopeControl::Send(bool slew, const sky::MountTarget& target) {
   if (const std::string refusal = sky::MountRefusal(target); !refusal.empty()) {
     messages_.Show(MessageIcon::Exclamation, refusal);
     return;
@@ -152,6 +151,13 @@ void CTelescopeControl::GoTo(bool slew, std::optional<sky::SkyObjectRef> object)
     said_ = QtText(res::Format(res::IDS_MOUNT_SYNCED, {doc_.Telescope.Device, target.Name}));
   }
   emit Changed();
+}
+
+void CTelescopeControl::SlewToTarget(const sky::PlotTarget& target) {
+  if (target.Body >= 0) return GoTo(true, sky::SkyObjectRef{sky::SkyObjectRef::Body, target.Body});
+  if (!NeedConnected()) return;
+  Send(true, sky::MountTargetOfPlace(doc_, target.RaJ2000, target.DecJ2000, target.Name,
+                                     std::time(nullptr)));
 }
 
 void CTelescopeControl::SlewToSelected() {

@@ -14,7 +14,9 @@
 #include <optional>
 #include <string>
 
+#include "sky/altitude_plot.h"
 #include "sky/indi_mount.h"
+#include "sky/mount_target.h"
 #include "sky/object_names.h"
 
 class CMessenger;
@@ -35,6 +37,8 @@ class CTelescopeControl : public QObject {
   void SlewToSelected();
   // Slews to `object` (a card's).
   void SlewTo(sky::SkyObjectRef object);
+  // Slews to a row of the Tonight list: a planet, or a place that stays put.
+  void SlewToTarget(const sky::PlotTarget& target);
   void SyncToSelected();
   void SlewToCentre();
   void Abort();
@@ -62,6 +66,8 @@ class CTelescopeControl : public QObject {
   // Sends the mount (slew or sync) to `object`, or the view's centre
   // without one; places below the horizon are refused.
   void GoTo(bool slew, std::optional<sky::SkyObjectRef> object);
+  // Slews or syncs the mount to `target`, or says why it may not go there.
+  void Send(bool slew, const sky::MountTarget& target);
   bool NeedConnected();
 
   CSkyDoc& doc_;

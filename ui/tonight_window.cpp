@@ -110,8 +110,10 @@ QTreeWidget* CTonightWindow::NewTable(const char* name) {
     table->setCurrentItem(item);
     QMenu menu(this);
     QAction* plot = menu.addAction(tr("Altitude &Plot"));
-    if (menu.exec(table->viewport()->mapToGlobal(at)) == plot)
-      emit AltitudePlotRequested(PlotTargetOf(*item));
+    QAction* slew = menu.addAction(tr("&Slew Telescope"));
+    const QAction* chosen = menu.exec(table->viewport()->mapToGlobal(at));
+    if (chosen == plot) emit AltitudePlotRequested(PlotTargetOf(*item));
+    if (chosen == slew) emit SlewRequested(PlotTargetOf(*item));
   });
   return table;
 }

@@ -3,7 +3,8 @@
 // the objects high at the chosen hour in another. A double click on a row
 // sets the sky's time to that row's hour and centres the object; the window
 // follows the date and the place as they change. A row's context menu, or
-// the Altitude Plot button for the row chosen, asks for its altitude plot.
+// the Altitude Plot button for the row chosen, asks for its altitude plot;
+// the context menu also asks for the telescope to be slewed to it.
 #pragma once
 
 #include <QDialog>
@@ -44,6 +45,7 @@ class CTonightWindow : public QDialog {
 
  signals:
   void AltitudePlotRequested(const sky::PlotTarget& target);
+  void SlewRequested(const sky::PlotTarget& target);
 
  private:
   void Fill(std::optional<double> hour);

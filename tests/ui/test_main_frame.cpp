@@ -16,6 +16,7 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTest>
@@ -442,6 +443,36 @@ namespace {
 
 // The Tonight window from the toolbar: it follows the date, and a double
 // click on a planet sets the sky's time to the planet's best hour.
+// A row's context menu of the Tonight window asks for the telescope's slew
+// to that row's object, as its card's button does.
+TEST_F(MainFrameTest, TheTonightContextMenuSlewsTheTelescopeToTheRow) {
+  Trigger(32822);
+  auto* tonight = frame_->findChild<CTonightWindow*>();
+  ASSERT_NE(tonight, nullptr);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(tonight));
+  QTreeWidget* table = tonight->PlanetTable();
+  ASSERT_GT(table->topLevelItemCount(), 0);
+  QTreeWidgetItem* row = table->topLevelItem(0);
+  QSignalSpy asked(tonight, &CTonightWindow::SlewRequested);
+  QTimer choose;
+  choose.setInterval(20);
+  QObject::connect(&choose, &QTimer::timeout, [&choose] {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (!menu) return;
+    choose.stop();
+    for (QAction* action : menu->actions())
+      if (action->text().contains(QStringLiteral("Telescope"))) menu->setActiveAction(action);
+    QTest::keyClick(menu, Qt::Key_Return);
+  });
+  choose.start();
+  emit table->customContextMenuRequested(table->visualItemRect(row).center());
+  ASSERT_EQ(asked.count(), 1);
+  const auto target = asked.at(0).at(0).value<sky::PlotTarget>();
+  EXPECT_EQ(target.Name, row->text(CTonightWindow::kName).toStdString());
+  EXPECT_GE(target.Body, 0) << "a planet's row slews to the planet, not to a fixed place";
+  tonight->close();
+}
+
 TEST_F(MainFrameTest, TheTonightWindowFollowsTheDateAndSetsTheTime) {
   Trigger(32822);
   auto* tonight = frame_->findChild<CTonightWindow*>();
