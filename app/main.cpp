@@ -54,6 +54,7 @@ int main(int argc, char** argv) {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
   // Headless runs come up on Qt's offscreen platform when there is no
   // display; a window cannot, and says so in one line.
+  KeepFreedMemoryForReuse();
   CPlatformChoice platform(commandLine.Headless());
   CQuitOnSignals::HoldBack();
   CSkyApp app(argc, argv, commandLine);

@@ -46,3 +46,10 @@ class CPlatformChoice {
   bool holding_ = true;
   std::vector<HeldMessage> held_;
 };
+
+// Keeps the memory a frame frees for the next frame instead of handing it
+// back to the system: the GL driver allocates and frees buffers of a few
+// hundred kilobytes for every display list it compiles, and with the C
+// library's defaults each came back as fresh pages, thousands of page faults
+// a frame while time runs. Call once, before any thread starts.
+void KeepFreedMemoryForReuse();

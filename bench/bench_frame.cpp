@@ -21,6 +21,7 @@
 #include "render/sky_renderer.h"
 #include "render/sky_view.h"
 #include "sky/messages.h"
+#include "sky/places.h"
 #include "sky/sky_doc.h"
 #include "ui/animation_step.h"
 
@@ -211,6 +212,69 @@ void Step(CSkyDoc& doc, int step) {
   }
   doc.UpdateSky();
 }
+
+// The view the peers are compared on (bench/peer_comparison.py): London's
+// horizon facing south, its middle 15 degrees up, about 90 degrees across,
+// with the settings' defaults and the constellation lines and boundaries.
+void SetPeerView(Scene& scene) {
+  CSkyDoc& doc = scene.Doc();
+  doc.Settings() = AppSettings{};
+  const catalog::Place* london = sky::FindPlace(doc.Catalogues.Places, "London");
+  if (!london) throw std::runtime_error("no London");
+  sky::ApplyPlace(*london, doc.Settings());
+  doc.Settings().HorizonMode = doc.Settings().SkyColors = doc.Settings().AutoMode = 1;
+  doc.Settings().Constelations = doc.Settings().Boundaries = 1;
+  doc.Settings().YRotation = 90;
+  doc.Settings().XRotation = 345;
+  scene.View().Zoom = 2.5;
+  doc.UpdateAutoLimits(2.5);
+  doc.PrepareCatalogues();
+  scene.View().Geometry.ProjectionDirty = true;
+}
+
+// That view with the clock running on in one-day steps, as with Ctrl+F.
+void BM_PeerViewDayStep(benchmark::State& state) {
+  Scene scene(true);
+  SetPeerView(scene);
+  CSkyDoc& doc = scene.Doc();
+  Step(doc, ui::kOneDay);
+  scene.View().DrawFrame();
+  const ProcessCpu cpu(state);
+  for (auto _ : state) {
+    Step(doc, ui::kOneDay);
+    scene.View().DrawFrame();
+  }
+}
+BENCHMARK(BM_PeerViewDayStep)->Iterations(300)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+// What each layer of that view costs: its frame, time standing, with one
+// layer switched off (0: none).
+void BM_PeerViewWithout(benchmark::State& state) {
+  Scene scene(true);
+  SetPeerView(scene);
+  AppSettings& settings = scene.Doc().Settings();
+  int AppSettings::*const switches[] = {nullptr,
+                                        &AppSettings::MilkyWay,
+                                        &AppSettings::SkyColors,
+                                        &AppSettings::Boundaries,
+                                        &AppSettings::Constelations,
+                                        &AppSettings::Ecliptic,
+                                        &AppSettings::StarNames,
+                                        &AppSettings::DeepSky,
+                                        &AppSettings::SolarSystem,
+                                        &AppSettings::SmallBodies};
+  if (int AppSettings::*const off = switches[state.range(0)]) settings.*off = 0;
+  scene.View().DrawFrame();
+  const ProcessCpu cpu(state);
+  for (auto _ : state) scene.View().DrawFrame();
+}
+BENCHMARK(BM_PeerViewWithout)
+    // 1 Milky Way, 2 sky colours, 3 boundaries, 4 figures, 5 ecliptic,
+    // 6 star names, 7 deep sky, 8 solar system, 9 comets and asteroids
+    ->ArgName("without")
+    ->DenseRange(0, 9)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
 
 // A tick of the time animation: one step of the date and time, the sky
 // recomputed and the frame drawn. At the timer's 50 ms period the animation

@@ -529,8 +529,13 @@ class Session:
         self.swap_log = os.path.join(scratch, f"{tag}.swaps")
         self.shot_file = os.path.join(scratch, f"{tag}.shots")
         self.log = open(os.path.join(scratch, f"{tag}.log"), "w")
+        # The services the bus starts (KStars' wallet daemon among them) live
+        # in the program's prepared home too, where their settings are, but
+        # log no frames of their own.
+        bus_env = {k: v for k, v in program.env(tools[0], self.swap_log, "").items()
+                   if k not in ("LD_PRELOAD", "SWAP_LOG", "DBUS_SESSION_BUS_ADDRESS")}
         self.bus = processes.start(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
-                                   stdout=subprocess.PIPE)
+                                   env=bus_env, stdout=subprocess.PIPE)
         address = self.bus.stdout.readline().decode().strip()
         if not address:
             raise RuntimeError("dbus-daemon gave no address")

@@ -63,7 +63,6 @@ void CSkyRenderer::BuildDisplayLists() {
 
   BuildGroundList();
   BuildLandscapeList();
-  BuildSkyLists();
   Scene().ListsBuilt = true;
 }
 
@@ -76,29 +75,42 @@ CSkyRenderer::ContextScene& CSkyRenderer::Scene() { return scenes_[render::Curre
 
 void CSkyRenderer::ReleaseContext() { scenes_.erase(render::CurrentGlContext()); }
 
-void CSkyRenderer::BuildSkyLists() {
-  using namespace render;
-  BuildBoundaryList(doc_);
-  BuildFigureList(doc_);
-  BuildEclipticList(doc_);
-  BuildMilkyWayList(doc_);
-  BuildGridList(doc_);
-  ContextScene& scene = Scene();
-  scene.ListsRefracted = doc_.Refracting();
-  scene.ListsCatalogue = doc_.Sky.CatalogueMotion.Generation();
-  std::copy(std::begin(doc_.Sky.AstroState.ZenithPoint), std::end(doc_.Sky.AstroState.ZenithPoint),
-            scene.ListsZenith);
-}
+namespace {
+
+// The sky's lists, each with the layer switch it is drawn under and whether
+// it is built on the catalogue's moved records.
+struct SkyList {
+  void (*Build)(const CSkyDoc& doc);
+  int AppSettings::*Switch;
+  bool FollowsCatalogue;
+};
+constexpr SkyList kSkyLists[] = {
+    {render::BuildBoundaryList, &AppSettings::Boundaries, false},
+    {render::BuildFigureList, &AppSettings::Constelations, true},
+    {render::BuildEclipticList, &AppSettings::Ecliptic, false},
+    {render::BuildMilkyWayList, &AppSettings::MilkyWay, false},
+    {render::BuildGridList, &AppSettings::Coordinations, false},
+};
+
+}  // namespace
 
 void CSkyRenderer::RefreshSkyLists() {
-  const ContextScene& scene = Scene();
+  static_assert(std::size(kSkyLists) == kSkyListCount);
   const bool refracting = doc_.Refracting();
-  if (refracting == scene.ListsRefracted &&
-      scene.ListsCatalogue == doc_.Sky.CatalogueMotion.Generation() &&
-      (!refracting || std::equal(std::begin(scene.ListsZenith), std::end(scene.ListsZenith),
-                                 std::begin(doc_.Sky.AstroState.ZenithPoint))))
-    return;
-  BuildSkyLists();
+  const double* zenith = doc_.Sky.AstroState.ZenithPoint;
+  const int catalogue = doc_.Sky.CatalogueMotion.Generation();
+  ContextScene& scene = Scene();
+  for (int k = 0; k < kSkyListCount; ++k) {
+    const SkyList& list = kSkyLists[k];
+    SkyListPlaces& places = scene.SkyLists[k];
+    if (!(doc_.Settings().*list.Switch)) continue;
+    if (places.Built && places.Refracted == refracting &&
+        (!list.FollowsCatalogue || places.Catalogue == catalogue) &&
+        (!refracting || std::equal(zenith, zenith + 3, places.Zenith)))
+      continue;
+    list.Build(doc_);
+    places = {true, refracting, {zenith[0], zenith[1], zenith[2]}, catalogue};
+  }
 }
 
 namespace {

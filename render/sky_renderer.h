@@ -78,11 +78,17 @@ class CSkyRenderer : public CSkyScene {
  private:
   // What is made in a GL context for the sky: the display lists, the places
   // the sky's lists hold, and the textures.
+  // What one of the sky's lists holds: the places of the moment it was compiled.
+  struct SkyListPlaces {
+    bool Built = false;
+    bool Refracted = false;  // whether it holds apparent places,
+    double Zenith[3] = {};   // for this zenith
+    int Catalogue = -1;      // and CatalogueMotion's generation
+  };
+  static constexpr int kSkyListCount = 5;
   struct ContextScene {
     bool ListsBuilt = false;
-    bool ListsRefracted = false;  // whether the sky lists hold apparent places,
-    double ListsZenith[3] = {};   // for this zenith
-    int ListsCatalogue = -1;      // and CatalogueMotion's generation
+    SkyListPlaces SkyLists[kSkyListCount];
     GLuint Textures[render::kTextureSlotCount] = {};
     bool TexturePending[render::kTextureSlotCount] = {};  // named, its picture not read yet
     GLuint DiscTexture = 0, GlowTexture = 0;
@@ -90,9 +96,10 @@ class CSkyRenderer : public CSkyScene {
   // The scene of the current context.
   ContextScene& Scene();
 
-  // The sky's display lists, which hold the drawing points of the moment.
-  void BuildSkyLists();
-  // Compiles them again when the refraction has moved their points since.
+  // Compiles the sky's display lists, which hold the drawing points of the
+  // moment, that a shown layer draws and that the refraction or the
+  // catalogue's motion has moved since they were compiled. A list of a
+  // layer switched off waits until the layer is shown.
   void RefreshSkyLists();
   // One pass over the layers: a frame, or with `picking` the selection pass
   // round GL window point pickX, pickY (only the layers that carry

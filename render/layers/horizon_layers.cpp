@@ -68,6 +68,7 @@ void GroundBeyondTheDisc(const Frame& frame, const GLfloat rim[4]) {
   glPushMatrix();
   frame.Renderer.SetPixelProjection(width, height);
   glColor4fv(rim);
+  glDisable(GL_BLEND);  // opaque
   glBegin(GL_TRIANGLE_STRIP);
   constexpr int kSteps = 90;
   for (int k = 0; k <= kSteps; ++k) {
@@ -76,6 +77,7 @@ void GroundBeyondTheDisc(const Frame& frame, const GLfloat rim[4]) {
     glVertex2d(frame.View.CentreX + outer * std::cos(t), frame.View.CentreY + outer * std::sin(t));
   }
   glEnd();
+  glEnable(GL_BLEND);
   frame.Renderer.SetSkyProjection(width, height, frame.Zoom);
   glPopMatrix();
 }
@@ -106,6 +108,8 @@ void BuildGroundList() {
   glFogf(GL_FOG_START, 1.0f);
   glFogf(GL_FOG_END, 0.0f);
   glLoadName(kNameGround);
+  // Opaque: unblended, the rasteriser only writes the pixels.
+  glDisable(GL_BLEND);
   // Eight bands of 10 degrees down to -80, each turned 5 degrees against the
   // one above it.
   int offset = 0;
@@ -119,7 +123,8 @@ void BuildGroundList() {
   glVertex3d(0, -1, 0);
   for (int a = 5; a <= 365; a += 10) HorizonVertex(a, -80);
   glEnd();
-  // The horizon line.
+  glEnable(GL_BLEND);
+  // The horizon line, smoothed.
   glBegin(GL_LINE_LOOP);
   for (int a = 0; a <= 360; a += 5)
     glVertex3d(std::sin(a * astro::kDegToRad), 0, std::cos(a * astro::kDegToRad));

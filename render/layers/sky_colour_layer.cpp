@@ -134,23 +134,32 @@ void DrawSkyColours(const Frame& frame) {
   const SkyBackground& sky = frame.Sky.Background;
 
   const int width = frame.View.Viewport[2], height = frame.View.Viewport[3];
-  glPushMatrix();
-  frame.Renderer.SetPixelProjection(width, height);
-  glColor3ub(0, Byte(sky.Green), Byte(sky.Blue));
-  glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
   if (frame.Zoom == 1.0) {
     // Only the sphere's disc: the corners stay black.
+    glPushMatrix();
+    frame.Renderer.SetPixelProjection(width, height);
+    glColor3ub(0, Byte(sky.Green), Byte(sky.Blue));
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     const double radius = (std::min(width, height) / 2) * frame.Zoom;
     glBegin(GL_POLYGON);
     for (int a = 0; a < 360; a += 5)
       glVertex2d(frame.View.CentreX + radius * std::cos(a * astro::kDegToRad),
                  frame.View.CentreY + radius * std::sin(a * astro::kDegToRad));
     glEnd();
+    frame.Renderer.SetSkyProjection(width, height, frame.Zoom);
+    glPopMatrix();
   } else {
-    glRecti(0, 0, width, height);
+    // The whole view in one colour: cleared, which costs the rasteriser next
+    // to nothing, where a blended rectangle would read and write every pixel.
+    const GLint* v = frame.View.Viewport;
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(v[0], v[1], v[2], v[3]);
+    glClearColor(0, static_cast<GLclampf>(Byte(sky.Green) / 255.0),
+                 static_cast<GLclampf>(Byte(sky.Blue) / 255.0), 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glClearColor(0, 0, 0, 1);
+    glDisable(GL_SCISSOR_TEST);
   }
-  frame.Renderer.SetSkyProjection(width, height, frame.Zoom);
-  glPopMatrix();
 
   if (!doc.Settings().SolarSystem) return;
 
