@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QImageWriter>
+#include <QOpenGLContext>
 #include <QPageLayout>
 #include <QTimer>
 #include <cctype>
@@ -11,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <future>
 
 #include "app/exit_status.h"
 #include "app/paths.h"
@@ -148,12 +150,20 @@ bool CSkyApp::InitInstance() {
   // The printed chart is drawn with QPainter alone: no GL, no window. A
   // frame drawn offscreen checks its own context (it may need no display).
   if (!printing && !plotting) {
-    if (commandLine_.RenderFile.empty() && !CSkyView::CanCreateContext()) {
+    // Loading the GL driver takes a good part of the start-up: it happens
+    // in a thread of its own while the window's widgets are made.
+    std::future<bool> canCreateContext;
+    if (commandLine_.RenderFile.empty())
+      canCreateContext = std::async(
+          QOpenGLContext::supportsThreadedOpenGL() ? std::launch::async : std::launch::deferred,
+          &CSkyView::CanCreateContext);
+    frame_ = std::make_unique<CMainFrame>(*doc_, *messages_);
+    if (canCreateContext.valid() && !canCreateContext.get()) {
+      frame_.reset();
       messages_->Show(MessageIcon::Stop, TranslatedString(res::IDS_CANT_INIT_OPENGL));
       exitCode_ = ToInt(ExitStatus::NoOpenGL);
       return false;
     }
-    frame_ = std::make_unique<CMainFrame>(*doc_, *messages_);
   }
   // The catalogues are loaded now; the view makes its display lists and
   // textures from them when its GL context comes up with the window.

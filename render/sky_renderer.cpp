@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <future>
 #include <iterator>
 #include <numbers>
 #include <vector>
@@ -184,14 +185,42 @@ GLuint CSkyRenderer::Texture(int slot) {
   glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
   if (width == 0) {
     // A picture that cannot be decoded has said why; the sky is drawn without it.
-    for (const TextureFile& file : kTextureFiles)
-      if (file.Slot == slot)
-        render::LoadTexture(doc_.Files(), file.Name, file.Alpha, file.LargestSide, file.Mipmaps,
-                            messages_);
+    if (firstPicturesReading_.valid()) firstPictures_ = firstPicturesReading_.get();
+    if (const auto read = firstPictures_.find(slot); read != firstPictures_.end()) {
+      render::UploadTexture(read->second, messages_);
+      firstPictures_.erase(read);
+    } else {
+      for (const TextureFile& file : kTextureFiles)
+        if (file.Slot == slot)
+          render::UploadTexture(render::DecodeTexture(doc_.Files(), file.Name, file.Alpha,
+                                                      file.LargestSide, file.Mipmaps),
+                                messages_);
+    }
     // The landscape band need not reach above the land: less to fill.
     if (slot == render::kTexHorizon) render::BuildLandscapeList(40 * render::OpaqueHeight());
   }
   return name;
+}
+
+void CSkyRenderer::ReadFirstPictures() {
+  const AppSettings& settings = doc_.Settings();
+  std::vector<TextureFile> first;
+  for (const TextureFile& file : kTextureFiles) {
+    const int slot = file.Slot;
+    if (slot == render::kTexStar || (slot == render::kTexMilkyWay && settings.MilkyWay) ||
+        (slot == render::kTexHorizon && settings.HorizonMode) ||
+        ((slot == render::kTexGalaxy || slot == render::kTexGlobularCluster ||
+          slot == render::kTexPlanetaryNebula) &&
+         settings.DeepSky))
+      first.push_back(file);
+  }
+  firstPicturesReading_ = std::async(std::launch::async, [files = doc_.Files(), first] {
+    Pictures read;
+    for (const TextureFile& file : first)
+      read[file.Slot] =
+          render::DecodeTexture(files, file.Name, file.Alpha, file.LargestSide, file.Mipmaps);
+    return read;
+  });
 }
 
 void CSkyRenderer::SetFixedState() {
@@ -506,4 +535,9 @@ void CSkyRenderer::ComposePass(double zoom, bool picking, double pickX, double p
     DimToNightVision();
   }
   glPopMatrix();
+  if (!picking) {
+    // The pictures read for the first frame that it did not draw.
+    if (firstPicturesReading_.valid()) firstPicturesReading_.get();
+    firstPictures_.clear();
+  }
 }

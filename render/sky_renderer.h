@@ -2,6 +2,7 @@
 // textures of the scene, the camera, and the fixed order of layers.
 #pragma once
 
+#include <future>
 #include <map>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "render/label_space.h"
 #include "render/sky_primitives.h"
 #include "render/sprite_batch.h"
+#include "render/textures.h"
 #include "sky/pick_walk.h"
 #include "sky/sky_doc.h"
 
@@ -61,6 +63,10 @@ class CSkyRenderer : public CSkyScene {
   // context, its picture read on first use: a frame that does not draw it
   // never pays for it.
   GLuint Texture(int slot);
+  // Starts reading the pictures that the first frame of the present
+  // settings draws, in a thread of its own, while the window comes up;
+  // Texture takes them from there. What that frame does not draw is let go.
+  void ReadFirstPictures();
   // The name of a slot's texture in the current context, its picture not
   // read: a picture put there first is the one drawn.
   GLuint TextureName(int slot) { return Scene().Textures[slot]; }
@@ -117,6 +123,10 @@ class CSkyRenderer : public CSkyScene {
   sky::ViewGeometry& view_;
   CMessenger& messages_;
   std::map<const void*, ContextScene> scenes_;  // by context
+  // The first frame's pictures, by slot: being read, then read.
+  using Pictures = std::map<int, render::DecodedTexture>;
+  std::future<Pictures> firstPicturesReading_;
+  Pictures firstPictures_;
   double deviceRatio_ = 1.0;
   render::CSpriteBatch starSprites_, starDiscs_, starGlows_;
   render::CLabelSpace labels_;

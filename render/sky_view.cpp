@@ -62,6 +62,7 @@ CSkyView::CSkyView(CSkyDoc& doc, CMessenger& messages, QWidget* parent)
       messages_(messages),
       renderer_(std::make_unique<CSkyRenderer>(doc, Geometry, messages)),
       surface_(new Surface(*this)) {
+  renderer_->ReadFirstPictures();
   QWidget* container = QWidget::createWindowContainer(surface_, this);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);

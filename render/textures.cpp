@@ -93,14 +93,13 @@ void MakeGlowTexture() {
   MakeAlphaTexture([](double r) { return r < 1 ? (1 - r) * (1 - r) : 0.0; });
 }
 
-bool LoadTexture(const catalog::DataFiles& files, const char* fileName, TextureAlpha alpha,
-                 int largestSide, bool mipmaps, CMessenger& messages) {
+DecodedTexture DecodeTexture(const catalog::DataFiles& files, const char* fileName,
+                             TextureAlpha alpha, int largestSide, bool mipmaps) {
+  DecodedTexture decoded;
+  decoded.Mipmaps = mipmaps;
   TextureImage bitmap;
-  const std::string problem = ReadTextureFile(files, fileName, bitmap);
-  if (!problem.empty()) {
-    messages.Show(MessageIcon::Stop, problem);
-    return false;
-  }
+  decoded.Problem = ReadTextureFile(files, fileName, bitmap);
+  if (!decoded.Problem.empty()) return decoded;
   PixelImage image;
   image.Width = bitmap.Width;
   image.Height = bitmap.Height;
@@ -115,19 +114,28 @@ bool LoadTexture(const catalog::DataFiles& files, const char* fileName, TextureA
     if (alpha == TextureAlpha::Opaque) AlphaFromBrightness(image, 6);
   }
   while (std::max(image.Width, image.Height) > std::max(1, largestSide)) image = HalveImage(image);
+  decoded.Levels.push_back(std::move(image));
+  while (mipmaps && (decoded.Levels.back().Width > 1 || decoded.Levels.back().Height > 1))
+    decoded.Levels.push_back(HalveImage(decoded.Levels.back()));
+  return decoded;
+}
 
+bool UploadTexture(const DecodedTexture& texture, CMessenger& messages) {
+  if (!texture.Problem.empty()) {
+    messages.Show(MessageIcon::Stop, texture.Problem);
+    return false;
+  }
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER,
-                  mipmaps ? GL_LINEAR_MIPMAP_NEAREST : GL_LINEAR);
+                  texture.Mipmaps ? GL_LINEAR_MIPMAP_NEAREST : GL_LINEAR);
   glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
   // Rows are packed without padding.
   glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-  const GLenum format = image.Channels == 4 ? GL_RGBA : GL_RGB;
-  for (int level = 0;; ++level) {
-    glTexImage2D(GL_TEXTURE_2D, level, static_cast<GLint>(format), image.Width, image.Height, 0,
-                 format, GL_UNSIGNED_BYTE, image.Pixels.data());
-    if (!mipmaps || (image.Width == 1 && image.Height == 1)) break;
-    image = HalveImage(image);
+  for (std::size_t level = 0; level < texture.Levels.size(); ++level) {
+    const PixelImage& image = texture.Levels[level];
+    const GLenum format = image.Channels == 4 ? GL_RGBA : GL_RGB;
+    glTexImage2D(GL_TEXTURE_2D, static_cast<GLint>(level), static_cast<GLint>(format), image.Width,
+                 image.Height, 0, format, GL_UNSIGNED_BYTE, image.Pixels.data());
   }
   glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
   return true;

@@ -2,8 +2,10 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "catalog/data_files.h"
+#include "render/mipmaps.h"
 
 class CMessenger;
 
@@ -19,15 +21,25 @@ enum class TextureAlpha {
   Opaque,  // RGBA, opaque but where the picture is black
 };
 
-// Loads the BMP data file `fileName` into the bound 2-D texture with mipmaps,
-// halved until no side is longer than `largestSide` (the size the sky draws
-// it at, at most). When the file is missing, too short, not a BMP file or
-// cannot be decoded, shows one message that names the file and what is
-// wrong, and returns false.
+// The BMP data file `fileName` read and decoded with its mipmaps, halved
+// until no side is longer than `largestSide` (the size the sky draws it at,
+// at most): what a GL texture is made from. Needs no GL context, so a thread
+// of its own can read the pictures while the window comes up.
 // `mipmaps` false: for a picture the sky only ever magnifies (the bands round
 // the sky), one level with linear filtering is cheaper to sample and to keep.
-bool LoadTexture(const catalog::DataFiles& files, const char* fileName, TextureAlpha alpha,
-                 int largestSide, bool mipmaps, CMessenger& messages);
+struct DecodedTexture {
+  // The message that names the file and what is wrong when it is missing,
+  // too short, not a BMP file or cannot be decoded; empty when read.
+  std::string Problem;
+  std::vector<PixelImage> Levels;  // the picture, then its mipmaps
+  bool Mipmaps = false;
+};
+DecodedTexture DecodeTexture(const catalog::DataFiles& files, const char* fileName,
+                             TextureAlpha alpha, int largestSide, bool mipmaps);
+
+// Puts `texture` into the bound 2-D texture; when it could not be read, shows
+// its problem and returns false.
+bool UploadTexture(const DecodedTexture& texture, CMessenger& messages);
 
 // The fraction of the bound texture's height, from its first row, below its
 // highest texel that is not clear (1 when it cannot be read).
