@@ -8,6 +8,7 @@
 #include "astro/angles.h"
 #include "astro/apparent.h"
 #include "astro/astro_state.h"
+#include "astro/moon_libration.h"
 #include "astro/moon_phase.h"
 #include "astro/transforms.h"
 
@@ -162,42 +163,9 @@ void AstroState::ComputeMoon(PlanetState (&bodies)[kBodyCount]) {
   const double sunMoonEarth = PhaseAngle(pv[0], sun);
   const double phase = seriesPhase < 180.0 ? sunMoonEarth : 360.0 - sunMoonEarth;
 
-  // Position angle of the axis: nutation in longitude, optical and physical librations.
-  const double nutation = (0.21 * SinDeg(2.0 * node) - 17.2 * SinDeg(node) -
-                           0.23 * SinDeg(2.0 * lambda) - 1.32 * SinDeg(2.0 * SunTrueLongitude)) /
-                          3600.0;
-  constexpr double kInclination = 1.54242;  // of the lunar equator to the ecliptic
-  const double w = Normalize360(lambda - nutation - node);
-  const double a = Normalize360(std::atan2(SinDeg(w) * CosDeg(beta) * CosDeg(kInclination) -
-                                               SinDeg(beta) * SinDeg(kInclination),
-                                           CosDeg(w) * CosDeg(beta)) *
-                                kRadToDeg);
-  const double bOptical = std::asin(-SinDeg(w) * CosDeg(beta) * SinDeg(kInclination) -
-                                    SinDeg(beta) * CosDeg(kInclination)) *
-                          kRadToDeg;
-  const double fr = Normalize360(f);
-  const double mpr = Normalize360(mp);
-  const double dr = Normalize360(d);
-  const double rhoL = -0.02752 * CosDeg(mpr) - 0.02245 * SinDeg(fr) +
-                      0.00684 * CosDeg(mpr - 2.0 * fr) - 0.00293 * CosDeg(2.0 * fr) -
-                      0.00085 * CosDeg(2.0 * fr - 2.0 * dr) - 0.00054 * CosDeg(mpr - 2.0 * dr) -
-                      0.0002 * SinDeg(mpr + fr) - 0.0002 * CosDeg(mpr + 2.0 * fr) -
-                      0.0002 * CosDeg(mpr - fr) + 0.00014 * CosDeg(mpr + 2.0 * fr - 2.0 * dr);
-  const double sigma =
-      -0.02816 * SinDeg(mpr) + 0.02244 * CosDeg(fr) - 0.00682 * SinDeg(mpr - 2.0 * fr) -
-      0.00279 * SinDeg(2.0 * fr) - 0.00083 * SinDeg(2.0 * fr - 2.0 * dr) +
-      0.00069 * SinDeg(mpr - 2.0 * dr) + 0.0004 * CosDeg(mpr + fr) - 0.00025 * SinDeg(2.0 * mpr) -
-      0.00023 * SinDeg(mpr + 2.0 * fr) + 0.0002 * CosDeg(mpr - fr) + 0.00019 * SinDeg(mpr - fr) +
-      0.00013 * SinDeg(mpr + 2.0 * fr - 2.0 * dr) - 0.0001 * CosDeg(mpr - 3.0 * fr);
-  const double b = bOptical + sigma * CosDeg(a) - rhoL * SinDeg(a);
-  const double v = node + nutation + sigma / SinDeg(kInclination);
-  const double x = SinDeg(kInclination + rhoL) * SinDeg(v);
-  const double y = SinDeg(kInclination + rhoL) * CosDeg(v) * CosDeg(eps) -
-                   CosDeg(kInclination + rhoL) * SinDeg(eps);
-  const double omega = Normalize360(std::atan2(x, y) * kRadToDeg);
-  const double axis = Normalize360(
-      std::asin(std::sqrt(x * x + y * y) * CosDeg(kHoursToDeg * topoAlpha - omega) / CosDeg(b)) *
-      kRadToDeg);
+  // The position angle of the axis, from the librations' theory.
+  const double axis =
+      MoonLibrationOf(TerrestrialDay, lambda, beta, kHoursToDeg * topoAlpha, eps).AxisAngle;
 
   MoonParallax = parallax;
   MoonDistance = distance;

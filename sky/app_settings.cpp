@@ -102,6 +102,11 @@ const Key kKeys[] = {
     {kSettings, "SmallBodies", IntKey{&AppSettings::SmallBodies}},
     {kSettings, "SmallBodyMagnitudeLimit",
      RealKey{&AppSettings::SmallBodyMagnitudeLimit, "12.0", 1, 0.0, 20.0, false}},
+    {kSettings, "RedSpotLongitude",
+     RealKey{&AppSettings::RedSpotLongitude, "52.0", 1, 0.0, 360.0, true}},
+    {kSettings, "RedSpotEpoch",
+     RealKey{&AppSettings::RedSpotEpoch, "2025.0", 2, 1600.0, 2400.0, false}},
+    {kSettings, "RedSpotDrift", RealKey{&AppSettings::RedSpotDrift, "18.0", 1, -60.0, 60.0, false}},
     {kSettings, "LatinConstellationNames", IntKey{&AppSettings::LatinConstellationNames}},
     {kSettings, "DeepSkyColor", IntKey{&AppSettings::DeepSkyColor, 0, kColourMax}},
     {kSettings, "DeepSkyLabelsColor", IntKey{&AppSettings::DeepSkyLabelsColor, 0, kColourMax}},
@@ -365,6 +370,10 @@ void FirstStartView(AppSettings& settings) {
   // XRotation is minus the altitude of the view's middle.
   settings.YRotation = settings.NS == "S" ? 270.0 : 90.0;
   settings.XRotation = 345.0;
+}
+
+astro::RedSpotDrift RedSpotDriftOf(const AppSettings& settings) {
+  return {settings.RedSpotLongitude, settings.RedSpotEpoch, settings.RedSpotDrift};
 }
 
 astro::ObserverPlace ObserverPlaceOf(const AppSettings& settings, double utOffsetHours) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "astro/astro_state.h"
+#include "astro/jupiter_meridian.h"
 #include "catalog/builtin_tables.h"
 #include "sky/civil_time.h"
 #include "sky/eyepiece_fields.h"
@@ -53,6 +54,14 @@ struct AppSettings {
   // The comets and minor planets, down to their own magnitude limit.
   int SmallBodies = 1;
   double SmallBodyMagnitudeLimit = 12.0;
+  // The Great Red Spot's System II longitude (degrees) at an epoch (a
+  // Julian year) and its drift (degrees a year), which turn Jupiter's map:
+  // 52 degrees at 2025.0, drifting 18 degrees a year, near what the
+  // observers of the 2014-2024 apparitions measured. A user keeps them
+  // current from the published longitudes.
+  double RedSpotLongitude = 52.0;
+  double RedSpotEpoch = 2025.0;
+  double RedSpotDrift = 18.0;
   // The constellations named in Latin in every language; off: in the
   // window's language where it has names of its own.
   int LatinConstellationNames = 0;
@@ -149,6 +158,9 @@ inline constexpr int kDeepSkyLimitLast = 10;
 // The StarsLimit index of a star limit: 11 for 7.5 (as the index has always
 // been stored), else the limit's half magnitudes above 1.0, truncated.
 int StarsLimitIndexOf(double starLimit);
+
+// The Great Red Spot's drift of the settings.
+astro::RedSpotDrift RedSpotDriftOf(const AppSettings& settings);
 
 // The observer's place as the astronomy engine takes it, its clock
 // `utOffsetHours` ahead of UT.

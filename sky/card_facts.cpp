@@ -6,11 +6,14 @@
 #include <string_view>
 
 #include "astro/angles.h"
+#include "astro/jupiter_meridian.h"
 #include "astro/moon_phase.h"
 #include "astro/refraction.h"
 #include "astro/rise_set.h"
 #include "astro/small_body.h"
 #include "astro/star_place.h"
+#include "catalog/find_names.h"
+#include "catalog/places.h"
 #include "sky/almanac.h"
 #include "sky/deep_catalogues.h"
 #include "sky/moon_places.h"
@@ -165,6 +168,8 @@ BodyFacts BodyFactsOf(const CSkyDoc& doc, int index) {
     const double jd = doc.Sky.AstroState.JulianDay;
     f.MoonElongation = astro::MoonElongation(jd);
     f.MoonAgeDays = astro::MoonAge(jd);
+  } else if (f.Body == astro::Body::Jupiter) {
+    f.CentralMeridianII = astro::JupiterMeridiansOf(doc.Sky.AstroState.TerrestrialDay).SystemII;
   }
   return f;
 }
@@ -215,6 +220,7 @@ DeepSkyFacts DeepSkyFactsOf(const CSkyDoc& doc, int index) {
   f.Type = catalog::DeepSkyTypeOf(object.Type);
   f.TypeCode = FixedText(object.Type, sizeof object.Type);
   f.Magnitude = object.Magnitude;
+  f.Caldwell = CaldwellNumberOf(doc, f.Number);
   f.Place = PlaceOf(doc, object.RightAscension, object.Declination, object.RightAscension,
                     object.Declination);
   f.Next = FixedNextEvents(doc, object.RightAscension, object.Declination);
@@ -246,6 +252,7 @@ DeepSkyFacts NgcIcFactsOf(const CSkyDoc& doc, int index) {
   f.Type = catalog::DeepSkyTypeOf(object.Type);
   f.TypeCode = FixedText(object.Type, sizeof object.Type);
   if (object.Magnitude != catalog::kUnusableMagnitude) f.Magnitude = object.Magnitude;
+  f.Caldwell = CaldwellNumberOf(doc, f.Number);
   const astro::EquatorialCoord shown =
       astro::StarPlaceAt({object.RightAscension, object.Declination}, {},
                          doc.Sky.AstroState.TerrestrialDay, doc.Sky.AstroState.Earth)
@@ -277,6 +284,15 @@ MoonFacts MoonFactsOf(const CSkyDoc& doc, int moon) {
   f.PositionAngleDeg = PositionAngle(f.OffsetEast, f.OffsetNorth);
   f.Next = NextEventsOf(doc, BodyDayEvents(NextEventsObserverOf(doc), f.Planet));
   return f;
+}
+
+std::optional<int> CaldwellNumberOf(const CSkyDoc& doc, std::string_view designation) {
+  const std::optional<std::string> text =
+      catalog::ReadTextFile(doc.Files().Path("caldwell.tab").c_str());
+  if (!text) return std::nullopt;
+  for (const catalog::CaldwellEntry& entry : catalog::ReadCaldwell(*text))
+    if (entry.Designation == designation) return entry.Number;
+  return std::nullopt;
 }
 
 double PositionAngle(double east, double north) {

@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "astro/bodies.h"
 #include "astro/rise_set.h"
@@ -72,6 +73,9 @@ struct BodyFacts {
   // The Moon's: elongation from the Sun (degrees, [0, 360), waxing below
   // 180) and age since the new Moon (days).
   std::optional<double> MoonElongation, MoonAgeDays;
+  // Jupiter's: the System II longitude of the meridian through the middle
+  // of its disc (astro/jupiter_meridian.h), degrees.
+  std::optional<double> CentralMeridianII;
 };
 
 struct DeepSkyFacts {
@@ -81,6 +85,7 @@ struct DeepSkyFacts {
   catalog::DeepSkyType Type = catalog::DeepSkyType::Unknown;
   std::string TypeCode;             // the catalogue's code, "GALXY", "STAR"
   std::optional<double> Magnitude;  // none when the catalogue does not know it
+  std::optional<int> Caldwell;      // its number in the Caldwell list (caldwell.tab), if any
   PlaceFacts Place;
   NextEvents Next;
 };
@@ -119,6 +124,10 @@ DeepSkyFacts NgcIcFactsOf(const CSkyDoc& doc, int index);
 // Body `index` of doc.Catalogues.SmallBodies, computed at the instant
 // whatever its brightness; its rising and setting follow its motion.
 SmallBodyFacts SmallBodyFactsOf(const CSkyDoc& doc, int index);
+
+// The number of the Caldwell list that names the object `designation`
+// ("NGC 869" -> 14) in the data directory's caldwell.tab, or none.
+std::optional<int> CaldwellNumberOf(const CSkyDoc& doc, std::string_view designation);
 
 // The Moon's magnitude at illuminated fraction f in [0, 1]: -11.7 at full,
 // otherwise interpolated in a table of tenths.

@@ -211,6 +211,8 @@ BodyCard CardOf(const BodyFacts& f) {
   }
   if (f.MoonElongation) card.Phase = astro::MoonPhaseName(*f.MoonElongation);
   if (f.MoonAgeDays) card.Age = Trimmed(astro::FormatFixed(*f.MoonAgeDays, 1)) + " days";
+  if (f.CentralMeridianII)
+    card.CentralMeridian = Trimmed(astro::FormatFixed(*f.CentralMeridianII, 1)) + kDegree;
   return card;
 }
 
@@ -220,6 +222,7 @@ DeepSkyCard CardOf(const DeepSkyFacts& f) {
   card.Caption = std::string(kDeepSkyCardCaption) + " " + card.Number;
   card.PictureName = f.PictureName;
   card.Name = f.Name;
+  if (f.Caldwell) card.Caldwell = "Caldwell " + std::to_string(*f.Caldwell);
   PlaceTexts(f.Place, false, card.Ra, card.Dec, card.RaDate, card.DecDate, card.Altitude,
              card.Azimuth);
   card.Numbers = f.Place;
@@ -332,6 +335,7 @@ std::string CardJson(const BodyCard& card) {
         .Add("astronomicalDawn", card.Astronomical.BeginIso)
         .Add("astronomicalDusk", card.Astronomical.EndIso);
   if (!card.Phase.empty()) json.Add("phase", card.Phase).Add("age", card.Age);
+  if (!card.CentralMeridian.empty()) json.Add("centralMeridianII", card.CentralMeridian);
   return json.Text();
 }
 
@@ -339,6 +343,7 @@ std::string CardJson(const DeepSkyCard& card) {
   return CommonFields("deepsky", card.Caption, card)
       .Add("number", card.Number)
       .Add("name", card.Name)
+      .Add("caldwell", card.Caldwell)
       .Add("type", card.Type)
       .Text();
 }

@@ -79,12 +79,15 @@ struct BodyCard {
   TwilightTexts Civil, Nautical, Astronomical;
   // The Moon's: the phase's name ("Waxing gibbous") and its age ("9.4 days").
   std::string Phase, Age;
+  // Jupiter's: System II's central meridian ("72.4°").
+  std::string CentralMeridian;
 };
 
 struct DeepSkyCard {
   std::string Caption;         // "Deep sky object M 42"
   std::string Number;          // "M 42", "NGC 7000"
   std::string Name;            // common name, empty when the catalogue has none
+  std::string Caldwell;        // "Caldwell 14", empty when the Caldwell list has it not
   AngleTexts Ra, Dec;          // J2000, no seconds
   AngleTexts RaDate, DecDate;  // of date, no seconds
   std::string Altitude, Azimuth, Magnitude, Type;
@@ -151,9 +154,12 @@ std::optional<std::string> FindPicture(const std::filesystem::path& imagesDirect
 // 8601 with the clock's offset, or the card's text where there is no such
 // event in the next kNextEventsDays) with "transitAltitude"; the Sun's card adds the dawn
 // and dusk of each twilight ("civilDawn", "civilDusk", "nauticalDawn" ...,
-// empty where none), the Moon's "phase" and "age".
+// empty where none), the Moon's "phase" and "age", Jupiter's
+// "centralMeridianII" (its text).
 std::string CardJson(const StarCard& card);
 std::string CardJson(const BodyCard& card);
+// "kind" "deepsky" with "number", "name", "caldwell" ("Caldwell 14", empty
+// for none) and "type".
 std::string CardJson(const DeepSkyCard& card);
 // "kind" "star" with "hip" (empty for a Tycho star), "name" (its
 // designation), "colourIndex" and "spectrum".

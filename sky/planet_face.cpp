@@ -1,10 +1,12 @@
 #include "sky/planet_face.h"
 
 #include <cmath>
+#include <limits>
 
 #include "astro/angles.h"
 #include "astro/apparent.h"
 #include "astro/astro_state.h"
+#include "astro/jupiter_meridian.h"
 #include "astro/precession.h"
 #include "astro/rotation_elements.h"
 #include "astro/transforms.h"
@@ -125,8 +127,16 @@ std::optional<PlanetFace> PlanetFaceOf(const CSkyDoc& doc, const ViewGeometry& v
   // The body as the light left it.
   const astro::BodyAxes axes = astro::AxesOf(astro::RotationElementsOf(
       planet, doc.Sky.AstroState.TerrestrialDay - body.GeoDistance * astro::kLightDaysPerAu));
-  return FaceOf(doc, view, body, body.GeoDistance, figure.EquatorialRadiusKm, figure.Flattening,
-                axes);
+  std::optional<PlanetFace> face =
+      FaceOf(doc, view, body, body.GeoDistance, figure.EquatorialRadiusKm, figure.Flattening, axes);
+  if (face && planet == astro::Body::Jupiter) {
+    const double day = doc.Sky.AstroState.TerrestrialDay;
+    face->MapTurn =
+        JupiterMapTurn(std::atan2(face->Observer[1], face->Observer[0]) * astro::kRadToDeg,
+                       astro::JupiterMeridiansOf(day).SystemII,
+                       astro::RedSpotLongitude(RedSpotDriftOf(doc.Settings()), day));
+  }
+  return face;
 }
 
 astro::MoonLibration MoonLibrationSeen(const CSkyDoc& doc) {
@@ -178,9 +188,33 @@ std::optional<PlanetFace> MoonFaceOf(const CSkyDoc& doc, const ViewGeometry& vie
   return FaceOf(doc, view, moon, moon.GeoDistance / kKmPerAu, kMoonRadiusKm, 0, axes);
 }
 
-bool InPlanetShadow(const double (&p)[3], const double (&sun)[3]) {
-  const double along = Dot(p, sun);
-  return along < 0 && Dot(p, p) - along * along < 1;
+std::optional<double> RingPlaneCrossing(const double (&p)[3], const double (&sun)[3]) {
+  // p + t sun lies in the plane z = 0 at t = -p[2] / sun[2], ahead when t > 0.
+  if (sun[2] == 0 || p[2] * sun[2] >= 0) return std::nullopt;
+  const double t = -p[2] / sun[2];
+  return std::hypot(p[0] + t * sun[0], p[1] + t * sun[1]);
+}
+
+double JupiterMapTurn(double observerEast, double centralMeridianII, double redSpot) {
+  // The spot's System III longitude (counted west) differs from its System
+  // II one as the two central meridians do; the observer's meridian is
+  // System III's central meridian.
+  const double spotEast = observerEast + centralMeridianII - redSpot;
+  return astro::Normalize360(spotEast + kMapRedSpotWest);
+}
+
+double PlanetShadowReach(double angle, const double (&sun)[3], double flattening) {
+  // Stretched along the pole by 1 / (1 - flattening) the planet is a ball of
+  // radius 1 and the ring plane stays where it is; the Sun's direction
+  // stretches alike. A point r (cos angle, sin angle, 0) is behind the ball
+  // when its component along the Sun, r c, is negative and within its
+  // shadow when r^2 (1 - c^2) < 1.
+  const double stretched[3] = {sun[0], sun[1], sun[2] / (1 - flattening)};
+  const double c = (std::cos(angle) * stretched[0] + std::sin(angle) * stretched[1]) /
+                   std::sqrt(Dot(stretched, stretched));
+  if (c >= 0) return 0;
+  const double across = 1 - c * c;
+  return across > 0 ? 1 / std::sqrt(across) : std::numeric_limits<double>::infinity();
 }
 
 }  // namespace sky

@@ -25,6 +25,10 @@ struct PlanetFace {
   // the observer.
   double Sun[3];
   double Observer[3];
+  // How far the body's map is turned about its pole, degrees towards the
+  // east: Jupiter's, so that the Great Red Spot lies at its longitude of the
+  // instant (JupiterMapTurn); 0 for the others.
+  double MapTurn;
 };
 
 // The face of `planet` (Mercury to Neptune) in `view`, or nothing when its
@@ -49,9 +53,32 @@ constexpr double kMoonFaceRadiusPixels = 48.0;
 // A ring, in equatorial radii of the planet.
 constexpr double kRingInner = 74658.0 / 60268.0, kRingOuter = 136780.0 / 60268.0;
 
-// Whether the point `p` (body-fixed, equatorial radii) of the ring plane lies
-// in the planet's shadow: behind the planet from the Sun `sun` (unit vector)
-// and within the cylinder of its equatorial radius.
-bool InPlanetShadow(const double (&p)[3], const double (&sun)[3]);
+// Where the ray from the point `p` (body-fixed, equatorial radii) towards
+// the Sun `sun` (unit vector) crosses the ring plane: the crossing's
+// distance from the planet's centre (equatorial radii), or nothing when the
+// ray runs away from the plane or along it. The rings shadow the point when
+// it lies between kRingInner and kRingOuter.
+std::optional<double> RingPlaneCrossing(const double (&p)[3], const double (&sun)[3]);
+
+// How far out the planet's shadow reaches on the ring plane along the
+// direction `angle` (radians from the body's x axis towards its y axis), the
+// Sun in the direction `sun` (unit vector, body-fixed): the points of that
+// ray nearer the centre than the result (equatorial radii) lie behind the
+// planet from the Sun, within the cylinder of its outline, flattened by
+// `flattening`. 0 for a direction on the Sun's side; infinite when the Sun
+// stands in the ring plane straight behind the planet.
+double PlanetShadowReach(double angle, const double (&sun)[3], double flattening);
+
+// Where Jupiter's map (data/jupiter.tex) has the middle of the Great Red
+// Spot: 47.6 degrees west of its middle, as measured on the picture.
+constexpr double kMapRedSpotWest = 47.6;
+
+// The turn of Jupiter's map (degrees east about its pole) that puts the Great
+// Red Spot at System II longitude `redSpot` when the meridian under the
+// observer is `observerEast` degrees east of the prime meridian of the
+// body's axes (System III) and System II's central meridian is
+// `centralMeridianII` (degrees): the spot crosses the middle of the disc
+// when that meridian is the spot's longitude.
+double JupiterMapTurn(double observerEast, double centralMeridianII, double redSpot);
 
 }  // namespace sky

@@ -82,6 +82,10 @@
         <source>Age:</source>
         <translation>Alter:</translation>
     </message>
+    <message>
+        <source>Central meridian (System II):</source>
+        <translation>Zentralmeridian (System II):</translation>
+    </message>
 </context>
 <context>
     <name>CBodySearchDialog</name>
@@ -168,6 +172,10 @@
     <message>
         <source>Type:</source>
         <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Other designations:</source>
+        <translation>Weitere Bezeichnungen:</translation>
     </message>
 </context>
 <context>

@@ -82,6 +82,10 @@
         <source>Age:</source>
         <translation>Âge :</translation>
     </message>
+    <message>
+        <source>Central meridian (System II):</source>
+        <translation>Méridien central (système II) :</translation>
+    </message>
 </context>
 <context>
     <name>CBodySearchDialog</name>
@@ -168,6 +172,10 @@
     <message>
         <source>Type:</source>
         <translation>Type :</translation>
+    </message>
+    <message>
+        <source>Other designations:</source>
+        <translation>Autres désignations :</translation>
     </message>
 </context>
 <context>

@@ -82,6 +82,10 @@
         <source>Age:</source>
         <translation>Età:</translation>
     </message>
+    <message>
+        <source>Central meridian (System II):</source>
+        <translation>Meridiano centrale (Sistema II):</translation>
+    </message>
 </context>
 <context>
     <name>CBodySearchDialog</name>
@@ -168,6 +172,10 @@
     <message>
         <source>Type:</source>
         <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Other designations:</source>
+        <translation>Altre designazioni:</translation>
     </message>
 </context>
 <context>

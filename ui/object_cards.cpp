@@ -210,6 +210,8 @@ CBodyInfoDialog::CBodyInfoDialog(const CSkyDoc& doc, int bodyIndex,
   } else if (astro::BodyAt(bodyIndex) == astro::Body::Moon) {
     AddRow(1127, tr("Phase:"), {{1137, c.Phase}});
     AddRow(1128, tr("Age:"), {{1138, c.Age}});
+  } else if (!c.CentralMeridian.empty()) {
+    AddRow(1129, tr("Central meridian (System II):"), {{1139, c.CentralMeridian}});
   }
   AddButtons(true, imagesDirectory, c.Caption, &messages);
 }
@@ -221,6 +223,7 @@ CDeepSkyInfoDialog::CDeepSkyInfoDialog(const sky::DeepSkyCard& c,
   setWindowTitle(ui::ScreenText(c.Caption));
   AddRow(1086, tr("Catalog number:"), {{1064, c.Number}});
   AddRow(1087, tr("Common name:"), {{1065, c.Name}});
+  if (!c.Caldwell.empty()) AddRow(1097, tr("Other designations:"), {{1067, c.Caldwell}});
   AddRow(1088, tr("Right ascension (J2000):"), {{1045, c.Ra.Whole}, {1047, c.Ra.Minutes}});
   AddRow(1089, tr("Declination (J2000):"), {{1049, c.Dec.Whole}, {1050, c.Dec.Minutes}});
   AddDateRows(1094, c.RaDate, c.DecDate);

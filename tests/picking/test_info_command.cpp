@@ -119,6 +119,10 @@ TEST(InfoCommand, CardsOfAStarAPlanetAndADeepSkyObject) {
     EXPECT_EQ(f[key].find("nan"), std::string::npos) << key;
   }
   EXPECT_NE(f["distanceEarth"].find(" million km"), std::string::npos);
+  EXPECT_EQ(f.count("centralMeridianII"), 0u);
+  // Jupiter's card adds System II's central meridian.
+  f = Fields(Info(dir, "--info Jupiter" + common).out);
+  EXPECT_NE(f["centralMeridianII"].find("\xC2\xB0"), std::string::npos) << f["centralMeridianII"];
 
   const ProgramRun m31 = Info(dir, "--info M31" + common);
   ASSERT_EQ(m31.status, 0) << m31.err;
@@ -130,7 +134,12 @@ TEST(InfoCommand, CardsOfAStarAPlanetAndADeepSkyObject) {
   EXPECT_EQ(f["type"], "Galaxy");
   EXPECT_EQ(f["ra"].find("0h 42'"), 0u) << f["ra"];
   EXPECT_EQ(m31.out, Info(dir, "--info 'm 31'" + common).out);
-  EXPECT_EQ(Fields(Info(dir, "--info 'NGC 7000'" + common).out)["number"], "NGC 7000");
+  EXPECT_EQ(f["caldwell"], "");
+  // The objects of the Caldwell list carry their number, from either catalogue file.
+  f = Fields(Info(dir, "--info 'NGC 7000'" + common).out);
+  EXPECT_EQ(f["number"], "NGC 7000");
+  EXPECT_EQ(f["caldwell"], "Caldwell 20");
+  EXPECT_EQ(Fields(Info(dir, "--info 'IC 5146'" + common).out)["caldwell"], "Caldwell 19");
 
   const ProgramRun unknown = Info(dir, "--info Vulcan" + common);
   EXPECT_EQ(unknown.status, 2);

@@ -8,6 +8,7 @@
 // magnitudes from the cards' phase laws.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <fstream>
@@ -17,6 +18,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "sky/card_facts.h"
 #include "sky/sky_doc.h"
@@ -195,12 +197,64 @@ TEST_F(CardFacts, EachKindHasItsOwn) {
   EXPECT_GT(*moon.MoonElongation, 0.0);
   EXPECT_LT(*moon.MoonElongation, 30.0);
   EXPECT_EQ(moon.Magnitude, sky::MoonMagnitude(*moon.Illuminated));
+  EXPECT_FALSE(moon.CentralMeridianII);
+  // Jupiter's central meridian, against PyEphem's cmlII at 19:00 UT plus
+  // the turn (870.19 degrees a day) in the document's TT - UT, which
+  // PyEphem's cmlII leaves out (within the 0.11 degree the methods differ by).
+  const sky::BodyFacts jupiter = sky::BodyFactsOf(*doc_, astro::Index(astro::Body::Jupiter));
+  ASSERT_TRUE(jupiter.CentralMeridianII);
+  const double turn = 870.19 * doc_->Sky.AstroState.DeltaT / 86400;
+  EXPECT_NEAR(std::remainder(*jupiter.CentralMeridianII - (290.5347 + turn), 360), 0, 0.15);
   const sky::DeepSkyFacts m31 = sky::DeepSkyFactsOf(*doc_, 30);
   EXPECT_EQ(m31.Number, "M 31");
   EXPECT_EQ(m31.PictureName, "M31");
   // Geometric altitude where the switch is off, apparent where it is on.
   EXPECT_EQ(m31.Place.ShownAltitudeDeg,
             doc_->Refracting() ? m31.Place.ApparentAltitudeDeg : m31.Place.AltitudeDeg);
+}
+
+// A deep-sky object of the Caldwell list (the data directory's
+// caldwell.tab) carries its number, whichever catalogue's record is shown;
+// the list has no Messier object.
+TEST_F(CardFacts, CaldwellNumbersOfDeepSkyObjects) {
+  CSkyDoc doc(settings_, catalog::DataFiles{STELLIX_SOURCE_DATA_DIR});
+  struct Row {
+    const char* Designation;
+    std::optional<int> Caldwell;
+  };
+  const Row rows[] = {{"NGC 869", 14}, {"NGC 884", 14}, {"NGC 7000", 20},
+                      {"IC 342", 5},   {"M 31", {}},    {"NGC 224", {}}};
+  for (const Row& row : rows)
+    EXPECT_EQ(sky::CaldwellNumberOf(doc, row.Designation), row.Caldwell) << row.Designation;
+
+  // deepsky.bin's records: a Messier object, then one of its NGC objects.
+  doc.Sky.DeepSkyObjects[30].Number = 31;
+  const sky::DeepSkyFacts m31 = sky::DeepSkyFactsOf(doc, 30);
+  EXPECT_EQ(m31.Number, "M 31");
+  EXPECT_FALSE(m31.Caldwell);
+  doc.Sky.DeepSkyObjects[kMessierCount].Number = 869;
+  const sky::DeepSkyFacts ngc869 = sky::DeepSkyFactsOf(doc, kMessierCount);
+  EXPECT_EQ(ngc869.Number, "NGC 869");
+  EXPECT_EQ(ngc869.Caldwell, 14);
+  // ngcic.bin's records, which leave out deepsky.bin's.
+  doc.Catalogues.DeepCatalogues.ReadNgcIc();
+  const std::vector<catalog::NgcIcRecord>& records = doc.Catalogues.DeepCatalogues.NgcIc().Records;
+  struct Record {
+    char Catalogue;
+    int Number, Caldwell;
+    const char* Designation;
+  };
+  for (const Record& want : {Record{'I', 342, 5, "IC 342"}, Record{'I', 5146, 19, "IC 5146"}}) {
+    const auto found = std::find_if(records.begin(), records.end(), [&](const auto& r) {
+      return r.Catalogue == want.Catalogue && r.Number == want.Number && r.Suffix[0] == '\0';
+    });
+    ASSERT_NE(found, records.end()) << want.Designation;
+    const sky::DeepSkyFacts f = sky::NgcIcFactsOf(doc, static_cast<int>(found - records.begin()));
+    EXPECT_EQ(f.Number, want.Designation);
+    EXPECT_EQ(f.Caldwell, want.Caldwell);
+  }
+  // Without the table, no object has one.
+  EXPECT_FALSE(sky::CaldwellNumberOf(*doc_, "NGC 869"));
 }
 
 }  // namespace

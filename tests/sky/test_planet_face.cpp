@@ -4,12 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <numbers>
 #include <optional>
 #include <utility>
 
 #include "astro/angles.h"
 #include "astro/apparent.h"
 #include "astro/clock.h"
+#include "astro/jupiter_meridian.h"
 #include "astro/rotation_elements.h"
 #include "astro/transforms.h"
 #include "sky/camera_math.h"
@@ -187,6 +190,11 @@ TEST(PlanetFace, TheMoonShowsItsLibrations) {
   }
 }
 
+// Whether the planet shadows the point `p` of the ring plane.
+bool Shadowed(const double (&p)[3], const double (&sun)[3], double flattening = 0) {
+  return std::hypot(p[0], p[1]) < sky::PlanetShadowReach(std::atan2(p[1], p[0]), sun, flattening);
+}
+
 TEST(PlanetFace, ThePlanetShadowsTheRingBehindItFromTheSun) {
   const double sun[3] = {1, 0, 0};
   struct Row {
@@ -198,8 +206,121 @@ TEST(PlanetFace, ThePlanetShadowsTheRingBehindItFromTheSun) {
       {{1.5, 0, 0}, false}, {{0, 1.5, 0}, false},   {{-1.3, -0.99, 0}, true},
   };
   for (const Row& row : rows)
-    EXPECT_EQ(sky::InPlanetShadow(row.Point, sun), row.Shadowed)
-        << row.Point[0] << ", " << row.Point[1];
+    EXPECT_EQ(Shadowed(row.Point, sun), row.Shadowed) << row.Point[0] << ", " << row.Point[1];
+  // The Sun 30 degrees above the ring plane: the shadow reaches out to
+  // 1 / sin 30 = 2 radii straight behind a round planet, less behind a
+  // flattened one (its outline from the Sun is shorter along the pole).
+  const double high[3] = {std::cos(30 * astro::kDegToRad), 0, std::sin(30 * astro::kDegToRad)};
+  EXPECT_NEAR(sky::PlanetShadowReach(std::numbers::pi, high, 0), 2, 1e-12);
+  EXPECT_LT(sky::PlanetShadowReach(std::numbers::pi, high, 0.098), 2);
+  EXPECT_GT(sky::PlanetShadowReach(std::numbers::pi, high, 0.098), 1.8);
+  EXPECT_EQ(sky::PlanetShadowReach(0, high, 0.098), 0);
+  EXPECT_TRUE(std::isinf(sky::PlanetShadowReach(std::numbers::pi, sun, 0)));
+}
+
+// The ray towards the Sun from a point of the planet crosses the ring plane
+// ahead of it only from the hemisphere the Sun does not shine on.
+TEST(PlanetFace, RayTowardsTheSunCrossesTheRingPlane) {
+  struct Row {
+    double Point[3], Sun[3];
+    std::optional<double> Crossing;
+  };
+  const Row rows[] = {
+      {{1, 0, -0.8}, {0.6, 0, 0.8}, 1.6},                 // on the B ring
+      {{0, 1, -0.4}, {0.6, 0, 0.8}, std::hypot(0.3, 1)},  // inside the C ring: no shadow
+      {{-0.5, 0, -0.8}, {0.6, 0, 0.8}, 0.1},              // through the planet
+      {{1, 0, 0.5}, {0.6, 0, 0.8}, std::nullopt},         // the Sun's side
+      {{1, 0, -0.5}, {1, 0, 0}, std::nullopt},            // the Sun in the ring plane
+      {{0, 0.9, 0.3}, {0, 0.8, -0.6}, std::hypot(0, 1.3)},
+  };
+  for (const Row& row : rows) {
+    const std::optional<double> got = sky::RingPlaneCrossing(row.Point, row.Sun);
+    ASSERT_EQ(got.has_value(), row.Crossing.has_value()) << row.Point[0] << ", " << row.Point[2];
+    if (got) {
+      EXPECT_NEAR(*got, *row.Crossing, 1e-12) << row.Point[0] << ", " << row.Point[2];
+    }
+  }
+  // Saturn's rings shadow a band below the equator, the Sun 20 degrees north
+  // of the ring plane, on the meridian under it.
+  const double sun[3] = {std::cos(20 * astro::kDegToRad), 0, std::sin(20 * astro::kDegToRad)};
+  int shadowed = 0;
+  for (int latitude = -89; latitude <= 89; ++latitude) {
+    const double b = latitude * astro::kDegToRad;
+    const double p[3] = {std::cos(b), 0, std::sin(b) * (1 - 0.098)};
+    const std::optional<double> r = sky::RingPlaneCrossing(p, sun);
+    const bool inRings = r && *r >= sky::kRingInner && *r <= sky::kRingOuter;
+    if (inRings) {
+      EXPECT_LT(latitude, -5);
+      EXPECT_GT(latitude, -60);
+      ++shadowed;
+    }
+  }
+  EXPECT_GT(shadowed, 10);
+}
+
+// The planet's shadow falls on the rings behind it: hidden behind the
+// planet when the Sun is behind the observer (opposition), seen beside it
+// on the side away from the Sun when the Sun stands aside (Saturn's phase
+// angle reaches 6 degrees near quadrature).
+TEST(PlanetFace, ThePlanetShadowOnTheRingsIsSeenOnlyAwayFromOpposition) {
+  const double tilt = 20 * astro::kDegToRad;
+  const double observer[3] = {std::cos(tilt), 0, std::sin(tilt)};
+  struct Row {
+    double PhaseDeg;
+    bool Seen;
+  };
+  for (const Row row : {Row{0, false}, Row{6, true}, Row{-6, true}}) {
+    const double a = row.PhaseDeg * astro::kDegToRad;
+    const double sun[3] = {std::cos(tilt) * std::cos(a), std::cos(tilt) * std::sin(a),
+                           std::sin(tilt)};
+    int seen = 0;
+    for (int angle = 0; angle < 360; ++angle)
+      for (double r = sky::kRingInner; r <= sky::kRingOuter; r += 0.05) {
+        const double p[3] = {r * std::cos(angle * astro::kDegToRad),
+                             r * std::sin(angle * astro::kDegToRad), 0};
+        if (!Shadowed(p, sun) || Shadowed(p, observer)) continue;
+        ++seen;
+        // Beside the planet, on the side opposite the Sun's offset.
+        EXPECT_LT(p[1] * row.PhaseDeg, 0) << angle << " " << r;
+      }
+    EXPECT_EQ(seen > 0, row.Seen) << row.PhaseDeg;
+  }
+}
+
+// Jupiter's map turns with the Great Red Spot's longitude: the spot is under
+// the observer when System II's central meridian reaches it.
+TEST(PlanetFace, JupitersRedSpotCrossesTheMiddleAtItsLongitude) {
+  // The instant near 2026-12-09 20h UT when System II's meridian reaches the
+  // spot's longitude of the settings' defaults.
+  const AppSettings defaults;
+  const std::int64_t start = astro::SecondsOfCivil({2026, 12, 9, 20, 0, 0});
+  const double deltaT = 69.0 / 86400;  // near enough for the search
+  double seconds = static_cast<double>(start);
+  for (int i = 0; i < 4; ++i) {
+    const double day = seconds / 86400 + 2440587.5 + deltaT;
+    const double behind = std::remainder(astro::RedSpotLongitude(RedSpotDriftOf(defaults), day) -
+                                             astro::JupiterMeridiansOf(day).SystemII,
+                                         360);
+    seconds += behind / 870.19 * 86400;
+  }
+  for (const double minutes : {0.0, 50.0}) {
+    SCOPED_TRACE(minutes);
+    const Scene s(astro::Body::Jupiter,
+                  astro::CivilOfSeconds(std::llround(seconds + minutes * 60)));
+    const std::optional<sky::PlanetFace> face =
+        sky::PlanetFaceOf(*s.Doc, s.View, astro::Body::Jupiter);
+    ASSERT_TRUE(face);
+    const double observerEast = std::atan2(face->Observer[1], face->Observer[0]) * astro::kRadToDeg;
+    const double spotEast = face->MapTurn - sky::kMapRedSpotWest;
+    // The planet turns 30 degrees in 50 minutes; the spot moves east of the
+    // middle (towards the preceding limb) as its longitude falls behind.
+    EXPECT_NEAR(std::remainder(spotEast - observerEast, 360), minutes / 60 / 24 * 870.19, 0.2);
+  }
+  const Scene saturn(astro::Body::Saturn, {2026, 12, 9, 20, 0, 0});
+  const std::optional<sky::PlanetFace> face =
+      sky::PlanetFaceOf(*saturn.Doc, saturn.View, astro::Body::Saturn);
+  ASSERT_TRUE(face);
+  EXPECT_EQ(face->MapTurn, 0);
 }
 
 // Away from the window the face is not there.

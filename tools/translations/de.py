@@ -839,4 +839,6 @@ TEXTS.update({
     'Inclination:': 'Bahnneigung:',
     'Period:': 'Umlaufzeit:',
     "Elements' epoch:": 'Epoche der Bahnelemente:',
+    'Other designations:': 'Weitere Bezeichnungen:',
+    'Central meridian (System II):': 'Zentralmeridian (System II):',
 })

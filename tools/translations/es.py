@@ -1275,4 +1275,6 @@ TEXTS.update({
     'Inclination:': 'Inclinación:',
     'Period:': 'Periodo:',
     "Elements' epoch:": 'Época de los elementos:',
+    'Other designations:': 'Otras designaciones:',
+    'Central meridian (System II):': 'Meridiano central (Sistema II):',
 })

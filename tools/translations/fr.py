@@ -1280,4 +1280,6 @@ TEXTS.update({
     'Inclination:': 'Inclinaison :',
     'Period:': 'Période :',
     "Elements' epoch:": 'Époque des éléments :',
+    'Other designations:': 'Autres désignations :',
+    'Central meridian (System II):': 'Méridien central (système II) :',
 })

@@ -1278,4 +1278,6 @@ TEXTS.update({
     'Inclination:': 'Inclinazione:',
     'Period:': 'Periodo:',
     "Elements' epoch:": 'Epoca degli elementi:',
+    'Other designations:': 'Altre designazioni:',
+    'Central meridian (System II):': 'Meridiano centrale (Sistema II):',
 })

@@ -1282,4 +1282,6 @@ TEXTS.update({
     'Inclination:': 'Nachylenie:',
     'Period:': 'Okres:',
     "Elements' epoch:": 'Epoka elementów:',
+    'Other designations:': 'Inne oznaczenia:',
+    'Central meridian (System II):': 'Południk środkowy (System II):',
 })

@@ -1280,4 +1280,6 @@ TEXTS.update({
     'Inclination:': 'Inclinação:',
     'Period:': 'Período:',
     "Elements' epoch:": 'Época dos elementos:',
+    'Other designations:': 'Outras designações:',
+    'Central meridian (System II):': 'Meridiano central (Sistema II):',
 })
