@@ -98,6 +98,13 @@
     </message>
 </context>
 <context>
+    <name>CConstellationSearchDialog</name>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>CDateTimeDialog</name>
     <message>
         <source>Date/Time...</source>

@@ -840,3 +840,9 @@ TEXTS.update({
     'Period:': 'Umlaufzeit:',
     "Elements' epoch:": 'Epoche der Bahnelemente:',
 })
+
+TEXTS.update({
+    # A constellation in the Search > Constellation list: its name in the
+    # language, then the Latin one.
+    "%1 (%2)": "%1 (%2)",
+})

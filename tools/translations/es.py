@@ -1276,3 +1276,9 @@ TEXTS.update({
     'Period:': 'Periodo:',
     "Elements' epoch:": 'Época de los elementos:',
 })
+
+TEXTS.update({
+    # A constellation in the Search > Constellation list: its name in the
+    # language, then the Latin one.
+    "%1 (%2)": "%1 (%2)",
+})

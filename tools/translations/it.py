@@ -1279,3 +1279,9 @@ TEXTS.update({
     'Period:': 'Periodo:',
     "Elements' epoch:": 'Epoca degli elementi:',
 })
+
+TEXTS.update({
+    # A constellation in the Search > Constellation list: its name in the
+    # language, then the Latin one.
+    "%1 (%2)": "%1 (%2)",
+})

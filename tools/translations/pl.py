@@ -1283,3 +1283,9 @@ TEXTS.update({
     'Period:': 'Okres:',
     "Elements' epoch:": 'Epoka elementów:',
 })
+
+TEXTS.update({
+    # A constellation in the Search > Constellation list: its name in the
+    # language, then the Latin one.
+    "%1 (%2)": "%1 (%2)",
+})

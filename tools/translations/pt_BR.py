@@ -1281,3 +1281,9 @@ TEXTS.update({
     'Period:': 'Período:',
     "Elements' epoch:": 'Época dos elementos:',
 })
+
+TEXTS.update({
+    # A constellation in the Search > Constellation list: its name in the
+    # language, then the Latin one.
+    "%1 (%2)": "%1 (%2)",
+})
