@@ -294,6 +294,24 @@ TEST(PolishPlurals, ThreeForms) {
         QCoreApplication::translate("CDialogCommands", kSource, "", c.Count).arg("elements.tab");
     EXPECT_TRUE(text.contains(QString::fromUtf8(c.Word))) << c.Count << ": " << text.toStdString();
   }
+  // How far the clocks went forward, composed in English outside the window.
+  const struct {
+    const char* English;
+    const char* Polish;
+  } kDurations[] = {
+      {"1 hour", "1 godzinę"},
+      {"2 hours", "2 godziny"},
+      {"5 hours", "5 godzin"},
+      {"22 minutes", "22 minuty"},
+      {"1 minute", "1 minutę"},
+      {"1 hour 30 minutes", "1 godzinę 30 minut"},
+      {"The clocks went forward by 5 hours on this day: there was no 02:30; it is read as 07:30 "
+       "(UT+1).",
+       "Tego dnia zegary przestawiono do przodu o 5 godzin: nie było godziny 02:30; odczytuje się "
+       "ją jako 07:30 (UT+1)."},
+  };
+  for (const auto& d : kDurations)
+    EXPECT_EQ(ui::TranslatedText(d.English), QString::fromUtf8(d.Polish)) << d.English;
   CTranslations english;
   english.Install({}, QStringLiteral("C"));
 }
