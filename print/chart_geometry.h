@@ -61,7 +61,7 @@ struct ChartPolygon {
 // A text; an opaque one stands on a white box the size of its cell.
 struct ChartText {
   PagePoint At;
-  std::string Text;  // Latin-1, as the catalogues hold it
+  std::string Text;  // a label text (render::LabelText), Latin-1 as the catalogues hold it
   ChartFont Font;
   TextAnchor Anchor = TextAnchor::TopLeft;
   bool Opaque = true;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "astro/angles.h"
+#include "render/label_text.h"
 #include "res/strings.h"
 #include "sky/app_settings.h"
 #include "sky/pane_text.h"
@@ -22,23 +23,6 @@ using catalog::DeepSkyType;
 constexpr ChartFont kLegendFont{34, 400, false};
 constexpr int kMargin = 24;  // pixels round the box's contents
 constexpr int kKeyGap = 56;  // between two items of a key
-
-// Latin-1 of UTF-8 text: the Latin-1 characters kept, others as "?".
-std::string Latin1(std::string_view utf8) {
-  std::string out;
-  for (std::size_t i = 0; i < utf8.size(); ++i) {
-    const auto c = static_cast<unsigned char>(utf8[i]);
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else if ((c == 0xC2 || c == 0xC3) && i + 1 < utf8.size()) {
-      out += static_cast<char>(((c & 0x03) << 6) | (static_cast<unsigned char>(utf8[++i]) & 0x3F));
-    } else {
-      out += '?';
-      while (i + 1 < utf8.size() && (static_cast<unsigned char>(utf8[i + 1]) & 0xC0) == 0x80) ++i;
-    }
-  }
-  return out;
-}
 
 // UTF-8, as the string table's texts are.
 std::string Degrees(double value, int decimals) {
@@ -130,14 +114,14 @@ LegendFacts ChartLegendFacts(const CSkyDoc& doc, double raHours, double decDegre
   LegendFacts facts;
   facts.Place = PlaceName(s.Location) + "   " + DegreesMinutes(s.LatDeg, s.LatMin, s.NS) + "   " +
                 DegreesMinutes(s.LongDeg, s.LongMin, s.EW);
-  facts.Time = std::string(time) + "   " + Latin1(sky::ZoneText(doc.Sky.Instant));
+  facts.Time = std::string(time) + "   " + render::LabelTextOfUtf8(sky::ZoneText(doc.Sky.Instant));
   const std::string ra = RaPaneText(raHours), dec = DecPaneText(decDegrees);
-  facts.Centre = Latin1(
+  facts.Centre = render::LabelTextOfUtf8(
       res::Substitute(names.Text(res::IDS_LEGEND_CENTRE), std::vector<std::string_view>{ra, dec}));
   const int decimals = fieldWidth < 10 ? 1 : 0;
   const std::string across = Degrees(fieldWidth, decimals), down = Degrees(fieldHeight, decimals);
-  facts.Field = Latin1(res::Substitute(names.Text(res::IDS_LEGEND_FIELD),
-                                       std::vector<std::string_view>{across, down}));
+  facts.Field = render::LabelTextOfUtf8(res::Substitute(
+      names.Text(res::IDS_LEGEND_FIELD), std::vector<std::string_view>{across, down}));
   if (s.DeepSky)
     for (const catalog::DeepSkyTypeCode& code : catalog::kDeepSkyTypeCodes)
       if (DeepSkyTypeShown(s, code.Type) &&
@@ -170,7 +154,8 @@ PagePoint AddChartLegend(const LegendFacts& facts, int width, int height,
   }
   // Star discs of magnitudes -1 to 5, each over its magnitude.
   int x = kMargin +
-          text(kMargin, y + disc / 2 - line / 2, Latin1(names.Text(res::IDS_LEGEND_MAGNITUDES))) +
+          text(kMargin, y + disc / 2 - line / 2,
+               render::LabelTextOfUtf8(names.Text(res::IDS_LEGEND_MAGNITUDES))) +
           kKeyGap / 2;
   for (int m = -1; m <= 5; ++m) {
     const int r = StarRadius(m);
@@ -190,7 +175,8 @@ PagePoint AddChartLegend(const LegendFacts& facts, int width, int height,
     const auto code =
         std::find_if(std::begin(catalog::kDeepSkyTypeCodes), std::end(catalog::kDeepSkyTypeCodes),
                      [type](const auto& c) { return c.Type == type; });
-    x += text(x, y + disc / 2 - line / 2, Latin1(names.Text(code->NameStringId))) + kKeyGap;
+    x += text(x, y + disc / 2 - line / 2, render::LabelTextOfUtf8(names.Text(code->NameStringId))) +
+         kKeyGap;
   }
   right = std::min(std::max(right, x) + kMargin, width - 1);
   out.emplace_back(ChartLayer::Legend,

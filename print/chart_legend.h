@@ -13,7 +13,8 @@ class CSkyDoc;
 
 namespace print {
 
-// What the legend says, in Latin-1 like every text of the chart.
+// What the legend says, in label texts (render::LabelText) like every text of
+// the chart.
 struct LegendFacts {
   std::string Place;                               // "Krakow, Poland   50°02' N   19°55' E"
   std::string Time;                                // "2026-12-10 21:00   CET, UT+1"

@@ -54,13 +54,9 @@ class CPageFonts : public CChartTextMeasure {
   QFontMetrics Metrics(const ChartFont& font) const { return QFontMetrics(Font(font), device_); }
 
   int Width(const ChartFont& font, std::string_view text) const override {
-    return Metrics(font).horizontalAdvance(Latin1(text));
+    return Metrics(font).horizontalAdvance(render::LabelQString(text));
   }
   int Height(const ChartFont& font) const override { return Metrics(font).height(); }
-
-  static QString Latin1(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-  }
 
  private:
   const QPaintDevice* device_;
@@ -114,7 +110,7 @@ class CShapePainter {
   void operator()(const ChartText& t) const {
     const QFont& font = fonts_.Font(t.Font);
     const QFontMetrics metrics = fonts_.Metrics(t.Font);
-    const QString text = CPageFonts::Latin1(t.Text);
+    const QString text = render::LabelQString(t.Text);
     painter_.setFont(font);
     painter_.setBackgroundMode(t.Opaque ? Qt::OpaqueMode : Qt::TransparentMode);
     if (t.Anchor == TextAnchor::TopLeft)
@@ -137,10 +133,7 @@ class CWindowNames : public CChartNames {
   std::string Constellation(const std::string& latin) const override {
     return render::ConstellationLabel(settings_, latin);
   }
-  // Letters beyond Latin-1 without their accents, as the names.
-  std::string Text(int id) const override {
-    return QString::fromLatin1(render::LatinText(QtString(id))).toStdString();
-  }
+  std::string Text(int id) const override { return QtString(id).toStdString(); }
 
  private:
   const AppSettings& settings_;

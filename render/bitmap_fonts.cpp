@@ -64,10 +64,13 @@ double FontScaleOfCurrentContext() {
   return scale > 0 ? scale : 1.0;
 }
 
-// Control codes (0-31, 127-159) have no glyph and do not advance.
-bool Printable(unsigned char c) { return QChar(c).isPrint(); }
+// The characters with a glyph list: Latin-1 and Latin Extended-A.
+constexpr int kCharacters = kLastLabelCharacter + 1;
 
-int Advance(const QFontMetrics& metrics, unsigned char c) {
+// Control codes (0-31, 127-159) have no glyph and do not advance.
+bool Printable(char16_t c) { return QChar(c).isPrint(); }
+
+int Advance(const QFontMetrics& metrics, char16_t c) {
   return Printable(c) ? metrics.horizontalAdvance(QChar(c)) : 0;
 }
 
@@ -78,7 +81,7 @@ struct Glyph {
   int OriginX = 0, Ascent = 0;
 };
 
-Glyph Rasterise(const QFont& qfont, const QFontMetrics& metrics, unsigned char c) {
+Glyph Rasterise(const QFont& qfont, const QFontMetrics& metrics, char16_t c) {
   Glyph glyph;
   if (!Printable(c)) return glyph;
   QRect box = metrics.boundingRect(QChar(c));  // y downwards, baseline at 0
@@ -99,26 +102,26 @@ Glyph Rasterise(const QFont& qfont, const QFontMetrics& metrics, unsigned char c
   return glyph;
 }
 
-// The glyphs of a font in one alpha texture, 16 x 16 cells; each character's
+// The glyphs of a font in one alpha texture, 16 cells a row; each character's
 // list draws its glyph as a textured square at the current position and
 // moves the position on by its advance. DrawText enables the texturing.
 void BuildFont(LabelFont font, double deviceRatio, GLuint texture) {
   const QFont qfont = MakeFont(font, deviceRatio);
   const QFontMetrics metrics(qfont);
   std::vector<Glyph> glyphs;
-  glyphs.reserve(256);
+  glyphs.reserve(kCharacters);
   int cellWidth = 1, cellHeight = 1;
-  for (int c = 0; c < 256; ++c) {
-    glyphs.push_back(Rasterise(qfont, metrics, static_cast<unsigned char>(c)));
+  for (int c = 0; c < kCharacters; ++c) {
+    glyphs.push_back(Rasterise(qfont, metrics, static_cast<char16_t>(c)));
     cellWidth = std::max(cellWidth, glyphs.back().Alpha.width() + 1);
     cellHeight = std::max(cellHeight, glyphs.back().Alpha.height() + 1);
   }
-  QImage atlas(cellWidth * 16, cellHeight * 16, QImage::Format_Alpha8);
+  QImage atlas(cellWidth * 16, cellHeight * (kCharacters / 16), QImage::Format_Alpha8);
   atlas.fill(0);
   {
     QPainter painter(&atlas);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    for (int c = 0; c < 256; ++c)
+    for (int c = 0; c < kCharacters; ++c)
       if (!glyphs[c].Alpha.isNull())
         painter.drawImage(QPoint(c % 16 * cellWidth, c / 16 * cellHeight), glyphs[c].Alpha);
   }
@@ -133,9 +136,9 @@ void BuildFont(LabelFont font, double deviceRatio, GLuint texture) {
   glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
 
   const double w = atlas.width(), h = atlas.height();
-  for (int c = 0; c < 256; ++c) {
+  for (int c = 0; c < kCharacters; ++c) {
     const Glyph& glyph = glyphs[c];
-    const unsigned char code = static_cast<unsigned char>(c);
+    const char16_t code = static_cast<char16_t>(c);
     glNewList(StyleOf(font).ListBase + c, GL_COMPILE);
     if (!glyph.Alpha.isNull()) {
       const double s0 = c % 16 * cellWidth / w, t0 = c / 16 * cellHeight / h;
@@ -189,24 +192,27 @@ void BuildLabelFonts(double deviceRatio) {
 CTextMeasure::CTextMeasure(LabelFont font)
     : metrics_(MakeFont(font, FontScaleOfCurrentContext())) {}
 
-std::string LatinText(const QString& text) {
-  std::string latin;
+std::string LabelText(const QString& text) {
+  std::string label;
   for (const QChar c : text) {
-    if (c.unicode() < 256) {
-      latin += static_cast<char>(c.unicode());
-    } else if (c == QChar(0x0141) || c == QChar(0x0142)) {  // Ł, ł: a stroke, not an accent
-      latin += c == QChar(0x0141) ? 'L' : 'l';
+    if (c.unicode() <= kLastLabelCharacter) {
+      AppendLabelCharacter(label, c.unicode());
     } else {
       const QString parts = QString(c).normalized(QString::NormalizationForm_D);
-      latin += parts.front().unicode() < 128 ? static_cast<char>(parts.front().unicode()) : '?';
+      label += parts.front().unicode() < 128 ? static_cast<char>(parts.front().unicode()) : '?';
     }
   }
-  return latin;
+  return label;
+}
+
+QString LabelQString(std::string_view text) {
+  const std::u16string characters = LabelCharacters(text);
+  return QString::fromUtf16(characters.data(), static_cast<qsizetype>(characters.size()));
 }
 
 int CTextMeasure::Width(std::string_view text) const {
   int width = 0;
-  for (char c : text) width += Advance(metrics_, static_cast<unsigned char>(c));
+  for (const char16_t c : LabelCharacters(text)) width += Advance(metrics_, c);
   return width;
 }
 
@@ -216,7 +222,8 @@ void DrawText(LabelFont font, double x, double y, std::string_view text) {
   glTranslated(WholePixel(x), WholePixel(y), 0);
   glEnable(GL_TEXTURE_2D);
   glListBase(FontListBase(font));
-  glCallLists(static_cast<GLsizei>(text.size()), GL_UNSIGNED_BYTE, text.data());
+  const std::u16string characters = LabelCharacters(text);
+  glCallLists(static_cast<GLsizei>(characters.size()), GL_UNSIGNED_SHORT, characters.data());
   glDisable(GL_TEXTURE_2D);
   glPopMatrix();
 }

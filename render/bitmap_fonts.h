@@ -1,5 +1,6 @@
 // The three label fonts of the sky and the common way of placing a label:
-// one display list per character 0-255 (Latin-1) that draws its antialiased
+// one display list per character of Latin-1 and Latin Extended-A
+// (U+0000-U+017F) that draws its antialiased
 // glyph from the font's alpha texture and moves on by its advance, called
 // at a position in window pixels with glListBase + glCallLists.
 #pragma once
@@ -12,6 +13,7 @@
 #include <string_view>
 
 #include "render/label_space.h"
+#include "render/label_text.h"
 
 class CSkyDoc;
 namespace sky {
@@ -21,9 +23,9 @@ struct ViewGeometry;
 namespace render {
 
 enum class LabelFont {
-  Bold16,    // lists 1000-1255: constellation names, compass letters
-  Plain14,   // lists 2000-2255: star and planet names
-  Italic14,  // lists 3000-3255: deep-sky labels, "LMC" and "SMC"
+  Bold16,    // lists 1000-1383: constellation names, compass letters
+  Plain14,   // lists 2000-2383: star and planet names
+  Italic14,  // lists 3000-3383: deep-sky labels, "LMC" and "SMC"
 };
 
 // The first display list of a font: the list of character c is base + c.
@@ -66,10 +68,13 @@ void DrawTextBox(const CTextMeasure& measure, double x, double y, std::string_vi
 bool LabelPosition(const CSkyDoc& doc, const sky::ViewGeometry& view, double ra, double dec,
                    double& x, double& y);
 
-// A text in the window's language as the fonts' Latin-1 draws it: a letter
-// beyond Latin-1 keeps its base letter ("ę" -> "e", "ł" -> "l"); any other
-// character beyond it becomes "?".
-std::string LatinText(const QString& text);
+// A text in the window's language as the fonts draw it: a letter beyond
+// Latin Extended-A keeps its base letter ("ș" -> "s"); any other character
+// beyond it becomes "?".
+std::string LabelText(const QString& text);
+
+// The characters of a label text.
+QString LabelQString(std::string_view text);
 
 // The text of a fixed character array of a catalogue record, which need not
 // end with a NUL.

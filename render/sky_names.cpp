@@ -19,16 +19,16 @@ constexpr const char* kCompassLetters[] = {
 
 }  // namespace
 
-std::string BodyLabel(int body) { return LatinText(QtString(res::IDS_BODY_NAME_FIRST + body)); }
+std::string BodyLabel(int body) { return LabelText(QtString(res::IDS_BODY_NAME_FIRST + body)); }
 
 std::string CompassLetter(int point) {
-  return LatinText(QCoreApplication::translate("CompassPoint", kCompassLetters[point]));
+  return LabelText(QCoreApplication::translate("CompassPoint", kCompassLetters[point]));
 }
 
 std::string ConstellationLabel(const AppSettings& settings, const std::string& latin) {
   const char* text = sky::ConstellationNameText(latin);
   if (settings.LatinConstellationNames || !text) return latin;
-  return LatinText(QCoreApplication::translate(sky::kConstellationContext, text));
+  return LabelText(QCoreApplication::translate(sky::kConstellationContext, text));
 }
 
 }  // namespace render

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 #include "res/translatable.h"
 
@@ -124,6 +125,18 @@ const char* ConstellationNameText(std::string_view latin1) {
   const auto found = std::find_if(std::begin(kNames), std::end(kNames),
                                   [&](const char* name) { return utf8 == name; });
   return found == std::end(kNames) ? nullptr : *found;
+}
+
+const char* ConstellationCentreText(std::string_view centre) {
+  // The centres' older spellings.
+  constexpr std::pair<std::string_view, std::string_view> kSpellings[] = {
+      {"Antila", "Antlia"},         {"Bootes", "Bo\xF6tes"},
+      {"Capricorn", "Capricornus"}, {"Corona Australis", "Corona Austrina"},
+      {"Phoenics", "Phoenix"},
+  };
+  for (const auto& [old, record] : kSpellings)
+    if (centre == old) return ConstellationNameText(record);
+  return ConstellationNameText(centre);
 }
 
 }  // namespace sky

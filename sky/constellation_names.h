@@ -16,4 +16,9 @@ inline constexpr const char* kConstellationContext = "Constellation";
 // translation; nullptr for a name that is no constellation's.
 const char* ConstellationNameText(std::string_view latin1);
 
+// The text to translate for a constellation of the centres' table (the
+// Search > Constellation list), whose spellings are older ("Bootes",
+// "Phoenics"); nullptr for Serpens, whose two parts have names of their own.
+const char* ConstellationCentreText(std::string_view centre);
+
 }  // namespace sky

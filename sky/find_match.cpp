@@ -27,12 +27,15 @@ constexpr std::array<GreekLetter, 24> kGreek{{
     {"phi", "phi", ""},      {"chi", "chi", ""},   {"psi", "psi", ""},     {"ome", "omega", ""},
 }};
 
-// The plain letter of a Latin-1 accented letter U+00C0..U+00FF, 0 for none.
+// The plain letter of an accented letter of Latin-1 (U+00C0..U+00FF) or
+// Latin Extended-A (U+0100..U+017F, "ł" and "đ" among them), 0 for none.
 char PlainLatin(std::uint32_t code) {
   constexpr char kPlain[] =
-      "aaaaaaaceeeeiiiidnooooo\0ouuuuyts"   // U+00C0..U+00DF (upper case)
-      "aaaaaaaceeeeiiiidnooooo\0ouuuuyty";  // U+00E0..U+00FF
-  return code >= 0xC0 && code <= 0xFF ? kPlain[code - 0xC0] : '\0';
+      "aaaaaaaceeeeiiiidnooooo\0ouuuuyts"  // U+00C0..U+00DF (upper case)
+      "aaaaaaaceeeeiiiidnooooo\0ouuuuyty"  // U+00E0..U+00FF
+      "aaaaaaccccccccddddeeeeeeeeeegggggggghhhhiiiiiiiiii\0\0jjkkkllllllllll"  // U+0100..U+0142
+      "nnnnnnnnnoooooo\0\0rrrrrrssssssssttttttuuuuuuuuuuuuwwyyyzzzzzzs";       // U+0143..U+017F
+  return code >= 0xC0 && code <= 0x17F ? kPlain[code - 0xC0] : '\0';
 }
 
 // The word with a Greek letter at its start replaced by the abbreviation;
@@ -96,8 +99,10 @@ std::string FoldName(std::string_view name) {
       endWord();
     } else if (c < 0x80) {
       word += static_cast<char>(std::tolower(c));
-    } else if ((c == 0xC3 || c == 0xCE || c == 0xCF) && i + 1 < name.size()) {
-      // Two-byte UTF-8: Latin-1 letters and the Greek lower and upper case.
+    } else if ((c == 0xC3 || c == 0xC4 || c == 0xC5 || c == 0xCE || c == 0xCF) &&
+               i + 1 < name.size()) {
+      // Two-byte UTF-8: the letters of Latin-1 and Latin Extended-A, and the
+      // Greek lower and upper case.
       const std::uint32_t code =
           ((c & 0x1Fu) << 6) | (static_cast<unsigned char>(name[i + 1]) & 0x3Fu);
       ++i;
@@ -195,6 +200,14 @@ std::vector<int> RankFinds(const std::vector<FindEntry>& entries, std::string_vi
   for (std::size_t k = 0; k < hits.size() && static_cast<int>(k) < limit; ++k)
     ranked.push_back(hits[k].Index);
   return ranked;
+}
+
+std::string LatinOfNativeName(const std::vector<NativeName>& names, std::string_view typed) {
+  const std::string folded = FoldName(typed);
+  if (folded.size() < 3) return {};
+  for (const NativeName& name : names)
+    if (name.Native != name.Latin && FoldName(name.Native).starts_with(folded)) return name.Latin;
+  return {};
 }
 
 }  // namespace sky

@@ -11,7 +11,8 @@
 namespace sky {
 
 // `name` in the form names are compared in: ASCII letters in lower case,
-// accented Latin letters (UTF-8) without their accents, blanks, hyphens,
+// accented Latin letters (UTF-8, Latin-1 and Latin Extended-A) without
+// their accents, blanks, hyphens,
 // dots, apostrophes and underscores dropped. A word that is a Greek letter
 // (written out "Alpha", abbreviated "alp"/"alf", or the letter itself "α",
 // a component number may follow: "alf1") becomes its three-letter
@@ -56,5 +57,18 @@ struct FindEntry {
 // fits are only looked for when nothing fits exactly or as a prefix.
 std::vector<int> RankFinds(const std::vector<FindEntry>& entries, std::string_view typed,
                            int limit);
+
+// A constellation's Latin name and its name in the window's language (UTF-8).
+struct NativeName {
+  std::string Latin;
+  std::string Native;
+};
+
+// The Latin name of the first of `names` whose name in the window's language
+// begins with `typed` ("großer b": "Ursa Major"; "wielka niedzw": "Ursa
+// Major"), compared folded (FoldName: case, blanks and accents forgiven);
+// empty when `typed` folds to fewer than three characters, when none does,
+// or when that name is the Latin one.
+std::string LatinOfNativeName(const std::vector<NativeName>& names, std::string_view typed);
 
 }  // namespace sky

@@ -102,6 +102,13 @@
     </message>
 </context>
 <context>
+    <name>CConstellationSearchDialog</name>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>CDateTimeDialog</name>
     <message>
         <source>Date/Time...</source>
@@ -3471,6 +3478,20 @@ Zu Koordinaten gehen</translation>
     <message>
         <source>%1 days</source>
         <translation>%1 Tage</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour(s)</source>
+        <translation>
+            <numerusform>%n Stunde</numerusform>
+            <numerusform>%n Stunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -102,6 +102,13 @@
     </message>
 </context>
 <context>
+    <name>CConstellationSearchDialog</name>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>CDateTimeDialog</name>
     <message>
         <source>Date/Time...</source>
@@ -3471,6 +3478,20 @@ Vai alle coordinate</translation>
     <message>
         <source>%1 days</source>
         <translation>%1 giorni</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour(s)</source>
+        <translation>
+            <numerusform>%n ora</numerusform>
+            <numerusform>%n ore</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minuti</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

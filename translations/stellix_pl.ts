@@ -102,6 +102,13 @@
     </message>
 </context>
 <context>
+    <name>CConstellationSearchDialog</name>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>CDateTimeDialog</name>
     <message>
         <source>Date/Time...</source>
@@ -3473,6 +3480,22 @@ Idź do współrzędnych</translation>
     <message>
         <source>%1 days</source>
         <translation>%1 dni</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour(s)</source>
+        <translation>
+            <numerusform>%n godzinę</numerusform>
+            <numerusform>%n godziny</numerusform>
+            <numerusform>%n godzin</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <translation>
+            <numerusform>%n minutę</numerusform>
+            <numerusform>%n minuty</numerusform>
+            <numerusform>%n minut</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -12,6 +12,7 @@
 #include "res/qt_text.h"
 #include "sky/constellation_names.h"
 #include "sky/find_history.h"
+#include "sky/find_match.h"
 #include "sky/messages.h"
 #include "sky/pick_walk.h"
 #include "sky/search.h"
@@ -21,20 +22,16 @@
 
 namespace {
 
-// The Latin name of the constellation whose name in the window's language
-// starts with `typed` ("großer b": "Ursa Major"); empty when none does, or
-// when that name is the Latin one.
-std::string LatinOfNativeName(const CSkyDoc& doc, const QString& typed) {
-  const QString prefix = typed.trimmed();
-  if (prefix.size() < 3) return {};
+// The constellations' names in the window's language, with their Latin ones.
+std::vector<sky::NativeName> NativeConstellationNames(const CSkyDoc& doc) {
+  std::vector<sky::NativeName> names;
   for (const ConstellationNameRecord& record : doc.Catalogues.ConstellationNames) {
     const char* text = sky::ConstellationNameText(render::FixedText(record.Name));
     if (!text) continue;
-    const QString native = QCoreApplication::translate(sky::kConstellationContext, text);
-    if (native != QString::fromUtf8(text) && native.startsWith(prefix, Qt::CaseInsensitive))
-      return text;
+    names.push_back(
+        {text, QCoreApplication::translate(sky::kConstellationContext, text).toStdString()});
   }
-  return {};
+  return names;
 }
 
 bool IsEnter(const QKeyEvent* key) {
@@ -119,7 +116,8 @@ void CFindBox::OnEdited(const QString& text) {
       indexVersion_ = doc_.Catalogues.SmallBodiesVersion;
     }
     // A constellation's name in the window's language finds it by its Latin one.
-    const std::string latin = LatinOfNativeName(doc_, text);
+    const std::string latin =
+        sky::LatinOfNativeName(NativeConstellationNames(doc_), text.toStdString());
     matches_ = sky::FindMatches(doc_, *index_, latin.empty() ? text.toStdString() : latin,
                                 sky::kFindMatchLimit);
     for (const sky::FindMatch& m : matches_) {

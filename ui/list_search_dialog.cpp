@@ -1,13 +1,17 @@
 #include "ui/list_search_dialog.h"
 
 #include <QApplication>
+#include <QCollator>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
+#include <algorithm>
 
 #include "res/qt_text.h"
+#include "sky/constellation_names.h"
 #include "sky/messages.h"
 #include "sky/search.h"
 #include "sky/sky_doc.h"
@@ -85,9 +89,19 @@ CListSearchDialog::CListSearchDialog(CSkyDoc& doc, CMessenger& messages, int res
   list_->setFocus();
 }
 
+void CListSearchDialog::ShowAs(const QStringList& rows) {
+  for (int i = 0; i < list_->count() && i < rows.size(); ++i) {
+    QListWidgetItem* item = list_->item(i);
+    item->setData(Qt::UserRole, item->text());
+    item->setText(rows[i]);
+  }
+}
+
 QString CListSearchDialog::SelectedText() const {
   const QList<QListWidgetItem*> selected = list_->selectedItems();
-  return selected.isEmpty() ? QString() : selected.front()->text();
+  if (selected.isEmpty()) return {};
+  const QVariant entry = selected.front()->data(Qt::UserRole);
+  return entry.isValid() ? entry.toString() : selected.front()->text();
 }
 
 void CListSearchDialog::OnOK() {
@@ -108,12 +122,45 @@ CStarSearchDialog::CStarSearchDialog(CSkyDoc& doc, CMessenger& messages, QWidget
           StarSearchEntries(doc), res::IDS_SELECT_STAR,
           [&doc](std::string_view entry) { return StarSearchPlace(doc, entry); }, parent) {}
 
+CConstellationSearchDialog::Rows CConstellationSearchDialog::NativeRows(const CSkyDoc& doc) {
+  struct Row {
+    std::string Latin;
+    QString Shown;
+  };
+  std::vector<Row> rows;
+  for (const std::string& latin : ConstellationSearchEntries()) {
+    const char* text = sky::ConstellationCentreText(latin);
+    const QString native =
+        text ? QCoreApplication::translate(sky::kConstellationContext, text) : QtText(latin);
+    const bool own =
+        text && !doc.Settings().LatinConstellationNames && native != QString::fromUtf8(text);
+    rows.push_back(
+        {latin, own ? tr("%1 (%2)").arg(native, QString::fromUtf8(text)) : QtText(latin)});
+  }
+  QCollator collator;  // the window's language, QLocale's default
+  collator.setCaseSensitivity(Qt::CaseInsensitive);
+  std::stable_sort(rows.begin(), rows.end(), [&collator](const Row& a, const Row& b) {
+    return collator.compare(a.Shown, b.Shown) < 0;
+  });
+  Rows result;
+  for (const Row& row : rows) {
+    result.Entries.push_back(row.Latin);
+    result.Shown.append(row.Shown);
+  }
+  return result;
+}
+
 CConstellationSearchDialog::CConstellationSearchDialog(CSkyDoc& doc, CMessenger& messages,
                                                        QWidget* parent)
-    : CListSearchDialog(doc, messages, 144,
-                        QT_TRANSLATE_NOOP("CListSearchDialog", "Search for constellation..."),
-                        ConstellationSearchEntries(), res::IDS_SELECT_CONSTELLATION,
-                        ConstellationSearchPlace, parent) {}
+    : CConstellationSearchDialog(doc, messages, NativeRows(doc), parent) {}
+
+CConstellationSearchDialog::CConstellationSearchDialog(CSkyDoc& doc, CMessenger& messages,
+                                                       const Rows& rows, QWidget* parent)
+    : CListSearchDialog(
+          doc, messages, 144, QT_TRANSLATE_NOOP("CListSearchDialog", "Search for constellation..."),
+          rows.Entries, res::IDS_SELECT_CONSTELLATION, ConstellationSearchPlace, parent) {
+  ShowAs(rows.Shown);
+}
 
 CNgcSearchDialog::CNgcSearchDialog(CSkyDoc& doc, CMessenger& messages, QWidget* parent)
     : CNgcSearchDialog(doc, messages, NgcSearchEntries(doc), parent) {}

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QStringList>
 #include <functional>
 #include <optional>
 #include <string>
@@ -22,7 +23,8 @@ class CListSearchDialog : public QDialog {
  public:
   // The list box (1067).
   QListWidget* List() const { return list_; }
-  // The selected entry's text; empty when nothing is selected.
+  // The selected entry's text (the entry, whatever its row shows); empty
+  // when nothing is selected.
   QString SelectedText() const;
 
   // OK: message `nothingSelectedMessage` when no entry is selected;
@@ -40,6 +42,9 @@ class CListSearchDialog : public QDialog {
   CListSearchDialog(CSkyDoc& doc, CMessenger& messages, int resourceId, const char* caption,
                     const std::vector<std::string>& entries, int nothingSelectedMessage,
                     PlaceOfEntry placeOf, QWidget* parent, EntryOfTyped entryOf = {});
+  // Shows row i as `rows[i]` in place of entry i's text; typing then selects
+  // by the rows' texts.
+  void ShowAs(const QStringList& rows);
 
  private:
   CSkyDoc& doc_;
@@ -55,10 +60,21 @@ class CStarSearchDialog : public CListSearchDialog {
   CStarSearchDialog(CSkyDoc& doc, CMessenger& messages, QWidget* parent = nullptr);
 };
 
-// "Search for constellation...": the 88 constellations.
+// "Search for constellation...": the 88 constellations, by their names in
+// the window's language in its order ("Großer Bär (Ursa Major)"), or by
+// their Latin names when the settings keep those or the language has none
+// of its own.
 class CConstellationSearchDialog : public CListSearchDialog {
  public:
   CConstellationSearchDialog(CSkyDoc& doc, CMessenger& messages, QWidget* parent = nullptr);
+
+ private:
+  struct Rows {
+    std::vector<std::string> Entries;  // the Latin names
+    QStringList Shown;
+  };
+  static Rows NativeRows(const CSkyDoc& doc);
+  CConstellationSearchDialog(CSkyDoc& doc, CMessenger& messages, const Rows& rows, QWidget* parent);
 };
 
 // "Search for NGC...": every NGC and IC object ("NGC 7000", "IC 434");

@@ -3,10 +3,12 @@
 #include <QCoreApplication>
 #include <QLocale>
 #include <QRegularExpression>
+#include <QStringList>
 #include <string_view>
 #include <vector>
 
 #include "res/qt_text.h"
+#include "res/strings.h"
 #include "sky/object_info.h"
 
 namespace ui {
@@ -23,6 +25,38 @@ QString Fixed(const std::string& text) {
     if (translated != QtText(text)) return translated;
   }
   return {};
+}
+
+// `count` in the plural form of the language for `source` ("%n hour(s)");
+// `english` where the language has no translation of it.
+QString Counted(const char* source, int count, const QString& english) {
+  const QString translated = QCoreApplication::translate("ui", source, "", count);
+  return translated ==
+                 QString::fromUtf8(source).replace(QStringLiteral("%n"), QString::number(count))
+             ? english
+             : translated;
+}
+
+// A duration in whole hours and minutes as the clocks' notes write it
+// ("1 hour", "2 hours 30 minutes"), each count in the language's plural
+// form; empty for any other text.
+QString Duration(const QString& shown) {
+  static const QRegularExpression duration(
+      QStringLiteral("^(?:(\\d+) (hours?))?(?: ?(\\d+) (minutes?))?$"));
+  const QRegularExpressionMatch m = duration.match(shown);
+  if (!m.hasMatch() || (!m.hasCaptured(1) && !m.hasCaptured(3))) return {};
+  QStringList parts;
+  if (m.hasCaptured(1))
+    parts << Counted(
+        QT_TRANSLATE_N_NOOP("ui", "%n hour(s)"), m.captured(1).toInt(),
+        QtString(m.captured(2) == QStringLiteral("hour") ? res::IDS_HOUR : res::IDS_HOUR + 1)
+            .replace(QStringLiteral("%s"), m.captured(1)));
+  if (m.hasCaptured(3))
+    parts << Counted(
+        QT_TRANSLATE_N_NOOP("ui", "%n minute(s)"), m.captured(3).toInt(),
+        QtString(m.captured(4) == QStringLiteral("minute") ? res::IDS_HOUR + 2 : res::IDS_HOUR + 3)
+            .replace(QStringLiteral("%s"), m.captured(3)));
+  return parts.join(QLatin1Char(' '));
 }
 
 // A text of the table with placeholders, as a pattern that finds its values.
@@ -60,6 +94,7 @@ QString TranslatedText(const std::string& text) {
   if (const QString fixed = Fixed(text); !fixed.isEmpty()) return fixed;
   static const std::vector<Composed> composed = ComposedTexts();
   const QString shown = QtText(text);
+  if (const QString duration = Duration(shown); !duration.isEmpty()) return duration;
   const Composed* best = nullptr;
   QRegularExpressionMatch values;
   for (const Composed& c : composed) {

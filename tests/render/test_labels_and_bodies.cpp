@@ -241,6 +241,27 @@ TEST_F(BitmapFonts, LatinOneCharactersDrawAndAdvance) {
   EXPECT_EQ(TextWidth(render::LabelFont::Plain14, "\n"), 0);
 }
 
+TEST_F(BitmapFonts, PolishLettersDrawWithTheirMarks) {
+  const std::string polish = render::LabelText(QStringLiteral("\u0141ab\u0119d\u017A"));  // Łabędź
+  for (render::LabelFont font :
+       {render::LabelFont::Bold16, render::LabelFont::Plain14, render::LabelFont::Italic14}) {
+    const QImage own = DrawAlone(font, polish);
+    const QImage plain = DrawAlone(font, "Labedz");
+    const QRect ownInk = Extent(own, own.rect(), Ink(Qt::white));
+    const QRect plainInk = Extent(plain, plain.rect(), Ink(Qt::white));
+    ASSERT_FALSE(ownInk.isEmpty());
+    EXPECT_GT(Count(own, own.rect(), Ink(Qt::white)), Count(plain, plain.rect(), Ink(Qt::white)))
+        << "the stroke, the ogonek and the accent draw";
+    EXPECT_GT(ownInk.bottom(), 60 - 1 - 20) << "the ogonek reaches below the baseline";
+    EXPECT_EQ(plainInk.bottom(), 60 - 1 - 20);
+    EXPECT_LT(ownInk.top(), plainInk.top()) << "the acute stands above the letters";
+    EXPECT_NEAR(ownInk.right() + 1, 20 + TextWidth(font, polish), 2);
+  }
+  for (char16_t c = 0x100; c <= 0x17F; ++c)
+    EXPECT_GT(TextWidth(render::LabelFont::Plain14, render::LabelText(QString(QChar(c)))), 0)
+        << "character " << static_cast<int>(c);
+}
+
 TEST_F(BitmapFonts, SpacesAdvance) {
   const QImage spaced = DrawAlone(render::LabelFont::Plain14, "A   B");
   const QImage tight = DrawAlone(render::LabelFont::Plain14, "AB");

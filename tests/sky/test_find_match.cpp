@@ -44,8 +44,62 @@ TEST(FindMatch, FoldsTheWaysANameIsWritten) {
       {"Besan\xC3\xA7on", "besancon"},
       {"Z\xC3\xBCrich", "zurich"},
       {"Alphard", "alphard"},
+      {"\xC5\x81\xC3\xB3"
+       "d\xC5\xBA",
+       "lodz"},  // Łódź
+      {"\xC4\x8C"
+       "esk\xC3\xA9 Bud\xC4\x9B"
+       "jovice",
+       "ceskebudejovice"},  // České Budějovice
   };
   for (const Row& r : rows) EXPECT_EQ(sky::FoldName(r.Typed), r.Folded) << r.Typed;
+}
+
+TEST(FindMatch, ANativeConstellationNameFindsTheLatinOne) {
+  const std::vector<sky::NativeName> names = {
+      {"Ursa Major",
+       "Gro\xC3\x9F"
+       "er B\xC3\xA4r"},     // de
+      {"Cygnus", "Schwan"},  // de
+      {"Ursa Minor",
+       "Ma\xC5\x82"
+       "a Nied\xC5\xBAwiedzica"},                     // pl
+      {"Ursa Major", "Wielka Nied\xC5\xBAwiedzica"},  // pl
+      {"Cygnus",
+       "\xC5\x81"
+       "ab\xC4\x99"
+       "d\xC5\xBA"},  // pl "Łabędź"
+      {"Orion", "Orion"},
+  };
+  struct Row {
+    const char* Typed;
+    const char* Latin;
+  };
+  const Row rows[] = {
+      {"gro\xC3\x9F"
+       "er b",
+       "Ursa Major"},
+      {"GROSER BAR", "Ursa Major"},
+      {"schw", "Cygnus"},
+      {"wielka niedzw", "Ursa Major"},
+      {"WIELKA NIED\xC5\xB9W", "Ursa Major"},
+      {"ma\xC5\x82"
+       "a",
+       "Ursa Minor"},
+      {"mala niedzwiedzica", "Ursa Minor"},
+      {"labedz", "Cygnus"},
+      {"\xC5\x81"
+       "ab\xC4\x98",
+       "Cygnus"},
+      {"  \xC5\x82"
+       "ab  ",
+       "Cygnus"},
+      {"ori", ""},  // the native name is the Latin one
+      {"sc", ""},   // too short
+      {"wielka nied\xC5\xBAwiedzicaa", ""},
+      {"", ""},
+  };
+  for (const Row& r : rows) EXPECT_EQ(sky::LatinOfNativeName(names, r.Typed), r.Latin) << r.Typed;
 }
 
 TEST(FindMatch, EditDistanceCountsSwapsOnceAndStopsAtTheLimit) {

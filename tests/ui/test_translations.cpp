@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QCollator>
 #include <QComboBox>
 #include <QCompleter>
 #include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
+#include <QListWidget>
 #include <QLocale>
 #include <QMenuBar>
 #include <QTest>
@@ -28,6 +30,7 @@
 #include "tests/main_window_fixture.h"
 #include "ui/find_box.h"
 #include "ui/language_dialog.h"
+#include "ui/list_search_dialog.h"
 #include "ui/message_box.h"
 #include "ui/object_cards.h"
 #include "ui/screen_text.h"
@@ -227,6 +230,36 @@ TEST_F(GermanWindowTest, FindBoxFindsTheGermanName) {
   }
 }
 
+// Search > Constellation lists the German names in German order, the Latin
+// beside them, and chooses by the Latin name; or the Latin names alone.
+TEST_F(GermanWindowTest, ConstellationListInGerman) {
+  {
+    CConstellationSearchDialog dialog(*doc_, messages_);
+    QListWidget* list = dialog.List();
+    ASSERT_EQ(list->count(), 88);
+    QStringList rows;
+    for (int i = 0; i < list->count(); ++i) rows << list->item(i)->text();
+    EXPECT_TRUE(rows.contains(QString::fromUtf8("Bärenhüter (Boötes)")));
+    EXPECT_TRUE(rows.contains(QStringLiteral("Orion"))) << "no Latin twice";
+    EXPECT_TRUE(rows.contains(QStringLiteral("Serpens")));
+    QCollator german{QLocale(QLocale::German)};
+    german.setCaseSensitivity(Qt::CaseInsensitive);
+    for (int i = 1; i < rows.size(); ++i)
+      EXPECT_LE(german.compare(rows[i - 1], rows[i]), 0) << rows[i].toStdString();
+    const int bear = static_cast<int>(rows.indexOf(QString::fromUtf8("Großer Bär (Ursa Major)")));
+    ASSERT_GE(bear, 0);
+    list->setCurrentRow(bear);
+    EXPECT_EQ(dialog.SelectedText(), QStringLiteral("Ursa Major"));
+  }
+  doc_->Settings().LatinConstellationNames = 1;
+  CConstellationSearchDialog latin(*doc_, messages_);
+  QStringList rows;
+  for (int i = 0; i < latin.List()->count(); ++i) rows << latin.List()->item(i)->text();
+  EXPECT_TRUE(rows.contains(QStringLiteral("Ursa Major")));
+  EXPECT_FALSE(rows.contains(QString::fromUtf8("Großer Bär (Ursa Major)")));
+  doc_->Settings().LatinConstellationNames = 0;
+}
+
 // The altitude plot's words in German, its numbers with a decimal comma.
 TEST_F(GermanWindowTest, AltitudePlotWords) {
   const struct {
@@ -261,28 +294,48 @@ TEST(PolishPlurals, ThreeForms) {
         QCoreApplication::translate("CDialogCommands", kSource, "", c.Count).arg("elements.tab");
     EXPECT_TRUE(text.contains(QString::fromUtf8(c.Word))) << c.Count << ": " << text.toStdString();
   }
+  // How far the clocks went forward, composed in English outside the window.
+  const struct {
+    const char* English;
+    const char* Polish;
+  } kDurations[] = {
+      {"1 hour", "1 godzinę"},
+      {"2 hours", "2 godziny"},
+      {"5 hours", "5 godzin"},
+      {"22 minutes", "22 minuty"},
+      {"1 minute", "1 minutę"},
+      {"1 hour 30 minutes", "1 godzinę 30 minut"},
+      {"The clocks went forward by 5 hours on this day: there was no 02:30; it is read as 07:30 "
+       "(UT+1).",
+       "Tego dnia zegary przestawiono do przodu o 5 godzin: nie było godziny 02:30; odczytuje się "
+       "ją jako 07:30 (UT+1)."},
+  };
+  for (const auto& d : kDurations)
+    EXPECT_EQ(ui::TranslatedText(d.English), QString::fromUtf8(d.Polish)) << d.English;
   CTranslations english;
   english.Install({}, QStringLiteral("C"));
 }
 
-// The sky's labels are drawn in the fonts' Latin-1.
-TEST(SkyLabels, TranslatedNamesInLatin1) {
+// The sky's labels keep the letters of Latin-1 and Latin Extended-A.
+TEST(SkyLabels, TranslatedNamesKeepTheirLetters) {
   const struct {
     const char* Translated;
-    std::string Drawn;
+    QString Drawn;
   } kNames[] = {
-      {"Księżyc", "Ksiezyc"},  // accents beyond Latin-1 dropped
-      {"Słońce", "Slonce"},    // a stroke is no accent
-      {"Süd",
-       "S\xFC"
-       "d"},  // Latin-1 kept as it is
-      {"Vênus",
-       "V\xEA"
-       "nus"},
-      {"\u6708", "?"},  // no base letter
+      {"Księżyc", QStringLiteral("Księżyc")},
+      {"Wielka Niedźwiedzica", QStringLiteral("Wielka Niedźwiedzica")},
+      {"Süd", QStringLiteral("Süd")},
+      {"Vênus", QStringLiteral("Vênus")},
+      {"Ursa Mare \u0219i", QStringLiteral("Ursa Mare si")},  // beyond: the base letter
+      {"\u6708", QStringLiteral("?")},                        // no base letter
   };
   for (const auto& n : kNames)
-    EXPECT_EQ(render::LatinText(QString::fromUtf8(n.Translated)), n.Drawn) << n.Translated;
+    EXPECT_EQ(render::LabelQString(render::LabelText(QString::fromUtf8(n.Translated))), n.Drawn)
+        << n.Translated;
+  EXPECT_EQ(render::LabelText(QStringLiteral("S\u00FCd")),
+            "S\xFC"
+            "d")
+      << "Latin-1 as it is";
 }
 
 // The scripts' faces print the same bytes whatever the language.

@@ -842,3 +842,12 @@ TEXTS.update({
     'Other designations:': 'Weitere Bezeichnungen:',
     'Central meridian (System II):': 'Zentralmeridian (System II):',
 })
+
+TEXTS.update({
+    # A constellation in the Search > Constellation list: its name in the
+    # language, then the Latin one.
+    "%1 (%2)": "%1 (%2)",
+    # How much the clocks went forward or back, in the plural forms.
+    "%n hour(s)": ["%n Stunde", "%n Stunden"],
+    "%n minute(s)": ["%n Minute", "%n Minuten"],
+})

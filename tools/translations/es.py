@@ -1278,3 +1278,12 @@ TEXTS.update({
     'Other designations:': 'Otras designaciones:',
     'Central meridian (System II):': 'Meridiano central (Sistema II):',
 })
+
+TEXTS.update({
+    # A constellation in the Search > Constellation list: its name in the
+    # language, then the Latin one.
+    "%1 (%2)": "%1 (%2)",
+    # How much the clocks went forward or back, in the plural forms.
+    "%n hour(s)": ["%n hora", "%n horas"],
+    "%n minute(s)": ["%n minuto", "%n minutos"],
+})

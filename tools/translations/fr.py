@@ -1283,3 +1283,12 @@ TEXTS.update({
     'Other designations:': 'Autres désignations :',
     'Central meridian (System II):': 'Méridien central (système II) :',
 })
+
+TEXTS.update({
+    # A constellation in the Search > Constellation list: its name in the
+    # language, then the Latin one.
+    "%1 (%2)": "%1 (%2)",
+    # How much the clocks went forward or back, in the plural forms.
+    "%n hour(s)": ["%n heure", "%n heures"],
+    "%n minute(s)": ["%n minute", "%n minutes"],
+})

@@ -1281,3 +1281,12 @@ TEXTS.update({
     'Other designations:': 'Altre designazioni:',
     'Central meridian (System II):': 'Meridiano centrale (Sistema II):',
 })
+
+TEXTS.update({
+    # A constellation in the Search > Constellation list: its name in the
+    # language, then the Latin one.
+    "%1 (%2)": "%1 (%2)",
+    # How much the clocks went forward or back, in the plural forms.
+    "%n hour(s)": ["%n ora", "%n ore"],
+    "%n minute(s)": ["%n minuto", "%n minuti"],
+})

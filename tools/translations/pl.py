@@ -1285,3 +1285,12 @@ TEXTS.update({
     'Other designations:': 'Inne oznaczenia:',
     'Central meridian (System II):': 'Południk środkowy (System II):',
 })
+
+TEXTS.update({
+    # A constellation in the Search > Constellation list: its name in the
+    # language, then the Latin one.
+    "%1 (%2)": "%1 (%2)",
+    # How much the clocks went forward or back, in the plural forms.
+    "%n hour(s)": ["%n godzinę", "%n godziny", "%n godzin"],
+    "%n minute(s)": ["%n minutę", "%n minuty", "%n minut"],
+})
