@@ -178,8 +178,11 @@ void CSkyView::ReturnFreedMemory() {
   // would hold more and more of them (a creeping heap) although the memory
   // in use stays the same. Every 25th frame they go back to the system
   // (after every frame, the pages taken again would slow each frame down).
+  // The first frame returns what the start-up freed, in the threads that
+  // read the driver and the pictures too.
   constexpr int kFramesBetweenReturns = 25;
-  if (++framesSinceMemoryReturned_ < kFramesBetweenReturns) return;
+  if (returnedAfterStart_ && ++framesSinceMemoryReturned_ < kFramesBetweenReturns) return;
+  returnedAfterStart_ = true;
   framesSinceMemoryReturned_ = 0;
 #ifdef __GLIBC__
   ::malloc_trim(0);

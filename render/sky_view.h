@@ -148,4 +148,5 @@ class CSkyView : public QWidget {
   bool leftDown_ = false, dragging_ = false;
   int wheelAngle_ = 0;  // eighths of a degree not yet turned into zoom steps
   int framesSinceMemoryReturned_ = 0;
+  bool returnedAfterStart_ = false;
 };
