@@ -82,8 +82,6 @@ class CSkyRenderer : public CSkyScene {
   std::vector<render::PlacedLabel>& StarLabels() { return starLabels_; }
 
  private:
-  // What is made in a GL context for the sky: the display lists, the places
-  // the sky's lists hold, and the textures.
   // What one of the sky's lists holds: the places of the moment it was compiled.
   struct SkyListPlaces {
     bool Built = false;
@@ -92,6 +90,8 @@ class CSkyRenderer : public CSkyScene {
     int Catalogue = -1;      // and CatalogueMotion's generation
   };
   static constexpr int kSkyListCount = 5;
+  // What is made in a GL context for the sky: the display lists, the places
+  // the sky's lists hold, and the textures.
   struct ContextScene {
     bool ListsBuilt = false;
     SkyListPlaces SkyLists[kSkyListCount];
