@@ -55,4 +55,11 @@ double CometMagnitude(double m1, double k1, double r, double delta) {
   return m1 + 5.0 * std::log10(delta) + k1 * std::log10(r);
 }
 
+double CometTailLength(double m1, double k1, double r) {
+  constexpr double kTailAtFifth = 0.1;  // AU, at magnitude 5
+  const double magnitude = CometMagnitude(m1, k1, r, 1.0);
+  const double length = kTailAtFifth * std::pow(10.0, -0.2 * (magnitude - 5.0));
+  return length > kLongestCometTail ? kLongestCometTail : length;  // NaN stays NaN
+}
+
 }  // namespace astro

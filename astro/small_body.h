@@ -36,4 +36,15 @@ double MinorPlanetMagnitude(double h, double g, double r, double delta, double p
 // Total magnitude of a comet: M1 + 5 log10(Delta) + K1 log10(r), r and Delta in AU.
 double CometMagnitude(double m1, double k1, double r, double delta);
 
+// The length (AU) of a comet's tail at r AU from the Sun, by a rule of
+// thumb rather than a model of its gas and dust: a comet of magnitude 5 at
+// 1 AU from the observer (M1 + K1 log10 r) has a tail of 0.1 AU, and each
+// five magnitudes brighter makes it ten times longer, up to
+// kLongestCometTail. The tail so grows as the comet nears the Sun by the
+// comet's own law of brightening, and a faint one has next to none. Matches
+// the sights of C/2020 F3 in July 2020 (about 0.2 AU, 10-20 degrees) and of
+// C/1995 O1 in April 1997 (about 1 AU). NaN without M1 or K1.
+double CometTailLength(double m1, double k1, double r);
+inline constexpr double kLongestCometTail = 1.0;  // AU
+
 }  // namespace astro

@@ -84,13 +84,18 @@ SmallBodyState SmallBodyStateOf(const astro::AstroState& state,
   s.Place.GeoDistance = p.GeoDistance;
   s.PhaseAngle = p.PhaseAngle;
   s.Magnitude = MagnitudeOf(body, p.HelioDistance, p.GeoDistance, p.PhaseAngle);
-  // The tail from where the body was when the light left it.
+  // The tail from where the body was when the light left it; a comet
+  // without a magnitude law, or a minor planet, keeps a short one for its direction.
   const astro::StateVector at = astro::EquatorialStateAt(
       body.Orbit, state.TerrestrialDay - p.GeoDistance * astro::kLightDaysPerAu);
   const double r = Length(at.Position);
+  constexpr double kShortestTail = 0.001;  // AU
+  s.TailLength = std::fmax(body.Comet ? astro::CometTailLength(body.Magnitude, body.Slope, r) : 0.0,
+                           kShortestTail);
   double tail[3];
   for (int i = 0; i < 3; ++i)
-    tail[i] = at.Position[i] * (1.0 + 0.1 / r) - state.Earth.Heliocentric[i] - state.Observer[i];
+    tail[i] =
+        at.Position[i] * (1.0 + s.TailLength / r) - state.Earth.Heliocentric[i] - state.Observer[i];
   const astro::EquatorialCoord t = astro::DirectionOf(tail);
   s.TailRa = t.RightAscension;
   s.TailDec = t.Declination;

@@ -19,9 +19,11 @@ struct SmallBodyState {
   astro::PlanetState Place;
   double Magnitude = 0.0;   // visual; NaN when the elements give none
   double PhaseAngle = 0.0;  // Sun-body-observer, degrees
-  // The J2000 direction (hours, degrees) of a point 0.1 AU from the body
-  // straight away from the Sun, as seen from here: where a tail points.
+  // The J2000 direction (hours, degrees) of the end of the tail, seen from
+  // here: TailLength AU from the body straight away from the Sun
+  // (astro::CometTailLength, at least a thousandth of an AU).
   double TailRa = 0.0, TailDec = 0.0;
+  double TailLength = 0.0;
 };
 
 // The full place and magnitude of `body` at the instant and place of

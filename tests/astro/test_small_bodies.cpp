@@ -114,6 +114,25 @@ TEST(SmallBody, MagnitudeAtOpposition) {
   EXPECT_NEAR(astro::CometMagnitude(5.0, 10.0, 0.1, 1.0), -5.0, 1e-12);
 }
 
+// A tail grows as the comet nears the Sun by its own law of brightening.
+TEST(SmallBody, TailLengthGrowsTowardsTheSun) {
+  struct Case {
+    double M1, K1, R, Length;
+  };
+  const Case cases[] = {
+      {5, 10, 1, 0.1},       // the rule's anchor
+      {5, 10, 0.5, 0.4},     // K1 = 10: as the inverse square of r
+      {5, 15, 0.5, 0.8},     // a steeper law grows faster
+      {15, 10, 1, 0.001},    // a faint comet has next to none
+      {10, 10, 4, 0.00063},  // nor one far out
+      {-2, 10, 0.9, 1.0},    // a great comet's is held to the longest
+  };
+  for (const Case& c : cases)
+    EXPECT_NEAR(astro::CometTailLength(c.M1, c.K1, c.R), c.Length, 0.01 * c.Length)
+        << c.M1 << " " << c.K1 << " " << c.R;
+  EXPECT_TRUE(std::isnan(astro::CometTailLength(NAN, 10, 1)));
+}
+
 struct Row {
   std::string Name, Form;
   double El[7] = {};
