@@ -91,4 +91,14 @@ std::array<MoonPlace, 8> SaturnMoons(double ttJulianDay, const double (&planetGe
 std::array<MoonPlace, 5> UranusMoons(double ttJulianDay, const double (&planetGeocentric)[3],
                                      const double (&earthHeliocentric)[3]);
 
+// Triton: A. W. Harris's theory (in "Uranus and Neptune", NASA CP-2330, 1984)
+// as P. K. Seidelmann (ed.) gives it, "Explanatory Supplement to the
+// Astronomical Almanac", 1992, section 9.11.1: a circle whose node turns
+// uniformly on the invariable plane of Neptune's system; the pole of
+// Neptune's disc from the IAU (Archinal et al. 2018). Within 0.7" of the
+// places a planetarium peer draws from its osculating orbit of June 2008,
+// 2006-2010 (tests/sky/test_moon_places.cpp).
+std::array<MoonPlace, 1> NeptuneMoons(double ttJulianDay, const double (&planetGeocentric)[3],
+                                      const double (&earthHeliocentric)[3]);
+
 }  // namespace astro

@@ -141,6 +141,7 @@ constexpr Entry kTable[] = {
     {486, "Oberon"},
     {487, "Phobos"},
     {488, "Deimos"},
+    {489, "Triton"},
     {500, "Moon"},
     {501, "Sun"},
     {502, "Mercury"},

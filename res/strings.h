@@ -103,7 +103,7 @@ enum StringId : int {
   IDS_ELEMENTS_NOT_KEPT = 377,
   IDS_ELEMENTS_UNREADABLE = 378,
   IDS_ELEMENTS_NONE = 379,
-  // The planets' moons: 470 Io ... 488 Deimos, in the order of sky/moon_places.h.
+  // The planets' moons: 470 Io ... 489 Triton, in the order of sky/moon_places.h.
   IDS_MOON_NAME_FIRST = 470,
   // The date and time dialog on a day the clocks change.
   IDS_CLOCKS_WENT_FORWARD = 410,

@@ -13,6 +13,7 @@ constexpr int kMars = astro::Index(astro::Body::Mars);
 constexpr int kJupiter = astro::Index(astro::Body::Jupiter);
 constexpr int kSaturn = astro::Index(astro::Body::Saturn);
 constexpr int kUranus = astro::Index(astro::Body::Uranus);
+constexpr int kNeptune = astro::Index(astro::Body::Neptune);
 
 constexpr MoonFigure kFigures[kMoonCount] = {
     {kJupiter, 1821.5, -1.68}, {kJupiter, 1560.8, -1.41}, {kJupiter, 2631.2, -2.09},
@@ -21,7 +22,7 @@ constexpr MoonFigure kFigures[kMoonCount] = {
     {kSaturn, 2574.7, -1.28},  {kSaturn, 135.0, 4.63},    {kSaturn, 734.3, 1.6},
     {kUranus, 235.8, 3.6},     {kUranus, 578.9, 1.45},    {kUranus, 584.7, 2.1},
     {kUranus, 788.9, 1.02},    {kUranus, 761.4, 1.23},    {kMars, 11.08, 11.8},
-    {kMars, 6.2, 12.89},
+    {kMars, 6.2, 12.89},       {kNeptune, 1352.6, -1.24},
 };
 
 // The planet's geocentric position (AU) as the light left it: its
@@ -62,16 +63,20 @@ void ComputeMoons(const astro::AstroState& state,
                   MoonState (&moons)[kMoonCount]) {
   const double tt = state.TerrestrialDay;
   const double(&earth)[3] = state.Earth.Heliocentric;
-  double mars[3], jupiter[3], saturn[3], uranus[3];
+  double mars[3], jupiter[3], saturn[3], uranus[3], neptune[3];
   GeocentricOf(state, bodies[kMars], mars);
   GeocentricOf(state, bodies[kJupiter], jupiter);
   GeocentricOf(state, bodies[kSaturn], saturn);
   GeocentricOf(state, bodies[kUranus], uranus);
+  GeocentricOf(state, bodies[kNeptune], neptune);
   const auto galilean = astro::GalileanMoons(tt, jupiter, earth);
   const auto saturnian = astro::SaturnMoons(tt, saturn, earth);
   const auto uranian = astro::UranusMoons(tt, uranus, earth);
   const auto martian = astro::MarsMoons(tt, mars, earth);
-  static_assert(galilean.size() + saturnian.size() + uranian.size() + martian.size() == kMoonCount);
+  const auto neptunian = astro::NeptuneMoons(tt, neptune, earth);
+  static_assert(galilean.size() + saturnian.size() + uranian.size() + martian.size() +
+                    neptunian.size() ==
+                kMoonCount);
   int moon = 0;
   const auto keep = [&](const auto& places) {
     for (const astro::MoonPlace& place : places) moons[moon++].Place = place;
@@ -80,6 +85,7 @@ void ComputeMoons(const astro::AstroState& state,
   keep(saturnian);
   keep(uranian);
   keep(martian);
+  keep(neptunian);
   for (int m = 0; m < kMoonCount; ++m) {
     MoonState& s = moons[m];
     const astro::PlanetState& planet = bodies[kFigures[m].Planet];

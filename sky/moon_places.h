@@ -11,8 +11,8 @@ namespace sky {
 // The moons, in the order of their names in the string table
 // (res::IDS_MOON_NAME_FIRST on): Io, Europa, Ganymede, Callisto; Mimas,
 // Enceladus, Tethys, Dione, Rhea, Titan, Hyperion, Iapetus; Miranda, Ariel,
-// Umbriel, Titania, Oberon; Phobos, Deimos.
-constexpr int kMoonCount = 19;
+// Umbriel, Titania, Oberon; Phobos, Deimos; Triton.
+constexpr int kMoonCount = 20;
 
 // What the cards need of a moon beside its place: the body (its index in
 // the Bodies table) it goes round, its mean radius (km) and its absolute

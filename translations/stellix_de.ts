@@ -3249,6 +3249,11 @@ Go to coordinates</source>
         <translation>Die Ansicht auf eine Rektaszension und Deklination oder eine Höhe und ein Azimut zentrieren
 Zu Koordinaten gehen</translation>
     </message>
+    <message>
+        <source>Triton</source>
+        <extracomment>String 489. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Triton</translation>
+    </message>
 </context>
 <context>
     <name>sky</name>

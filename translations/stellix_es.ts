@@ -3249,6 +3249,11 @@ Go to coordinates</source>
         <translation>Centrar la vista en una ascensión recta y declinación o en una altura y azimut
 Ir a coordenadas</translation>
     </message>
+    <message>
+        <source>Triton</source>
+        <extracomment>String 489. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Tritón</translation>
+    </message>
 </context>
 <context>
     <name>sky</name>

@@ -3249,6 +3249,11 @@ Go to coordinates</source>
         <translation>Centrer la vue sur une ascension droite et une déclinaison ou sur une hauteur et un azimut
 Aller aux coordonnées</translation>
     </message>
+    <message>
+        <source>Triton</source>
+        <extracomment>String 489. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Triton</translation>
+    </message>
 </context>
 <context>
     <name>sky</name>

@@ -3249,6 +3249,11 @@ Go to coordinates</source>
         <translation>Centra la vista su un&apos;ascensione retta e una declinazione o su un&apos;altezza e un azimut
 Vai alle coordinate</translation>
     </message>
+    <message>
+        <source>Triton</source>
+        <extracomment>String 489. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Tritone</translation>
+    </message>
 </context>
 <context>
     <name>sky</name>

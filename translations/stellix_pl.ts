@@ -3251,6 +3251,11 @@ Go to coordinates</source>
         <translation>Wyśrodkuj widok na rektascensji i deklinacji lub na wysokości i azymucie
 Idź do współrzędnych</translation>
     </message>
+    <message>
+        <source>Triton</source>
+        <extracomment>String 489. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Tryton</translation>
+    </message>
 </context>
 <context>
     <name>sky</name>

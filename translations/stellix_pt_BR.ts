@@ -3249,6 +3249,11 @@ Go to coordinates</source>
         <translation>Centralizar a vista numa ascensão reta e declinação ou numa altura e azimute
 Ir para coordenadas</translation>
     </message>
+    <message>
+        <source>Triton</source>
+        <extracomment>String 489. Keep each %s and %d (a value filled in) and the trailing blanks.</extracomment>
+        <translation>Tritão</translation>
+    </message>
 </context>
 <context>
     <name>sky</name>

@@ -118,6 +118,38 @@ void ExpectedPlace(const CSkyDoc& doc, const Described& d, int m, double pixels,
 // named where its offset puts it beside the planet, unless it is behind the
 // planet (Europa, 2017 May 14) or in its shadow (Ganymede, 2002 April 23):
 // the instants PyEphem finds so (tests/astro/data/moon_reference.csv).
+// Triton beside Neptune as Stellarium 0.22.2 places it (its script's
+// getObjectInfo, Triton's J2000 place less Neptune's) from the osculating
+// orbit of June 2008 it ships: within 0.7" for the four years about that
+// orbit's epoch. Beyond them that orbit, which does not turn, falls behind
+// the turning node by 4" in 1990 and 7" in 2040. Found by its name too.
+TEST(MoonPlaces, TritonIsWhereAPeersOrbitOf2008PutsIt) {
+  struct Row {
+    double JulianDay;    // UT
+    double East, North;  // arc-seconds
+  };
+  const Row rows[] = {
+      {2453887.5000, -1.43, -13.46}, {2453888.7917, -15.38, -4.71}, {2453890.0833, -4.37, 11.70},
+      {2453891.3750, 13.75, 9.13},   {2454618.5000, -8.66, 8.50},   {2454619.7917, 10.37, 12.38},
+      {2454621.0833, 12.58, -3.84},  {2454622.3750, -5.63, -13.85}, {2454983.5000, 0.96, 13.56},
+      {2454984.7917, 14.60, 5.92},   {2454986.0833, 4.55, -11.35},  {2454987.3750, -12.91, -10.21},
+      {2455348.5000, 9.81, 12.88},   {2455349.7917, 12.24, -3.20},  {2455351.0833, -5.20, -14.11},
+      {2455352.3750, -14.23, -2.12},
+  };
+  AppSettings settings;
+  CSkyDoc doc(settings);
+  const sky::SkyObjectRef triton{sky::SkyObjectRef::PlanetMoon, 19};
+  EXPECT_EQ(sky::FindObjectByName(doc, "triton"), triton);
+  EXPECT_EQ(sky::MoonFigureOf(19).Planet, astro::Index(astro::Body::Neptune));
+  for (const Row& row : rows) {
+    doc.SetInstant(UtSeconds(row.JulianDay));
+    doc.UpdateSky();
+    const astro::MoonPlace& place = doc.Sky.Moons[19].Place;
+    EXPECT_LT(std::hypot(place.East - row.East, place.North - row.North), 0.7)
+        << row.JulianDay << ": " << place.East << " " << place.North;
+  }
+}
+
 TEST(MoonsLayer, AMoonIsDrawnAtItsPlanetsPlacePlusItsOffset) {
   struct Row {
     double JulianDay;  // UT

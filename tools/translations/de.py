@@ -851,3 +851,7 @@ TEXTS.update({
     "%n hour(s)": ["%n Stunde", "%n Stunden"],
     "%n minute(s)": ["%n Minute", "%n Minuten"],
 })
+
+TEXTS.update({
+    "Triton": "Triton",
+})

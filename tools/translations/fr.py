@@ -1292,3 +1292,7 @@ TEXTS.update({
     "%n hour(s)": ["%n heure", "%n heures"],
     "%n minute(s)": ["%n minute", "%n minutes"],
 })
+
+TEXTS.update({
+    "Triton": "Triton",
+})

@@ -1290,3 +1290,7 @@ TEXTS.update({
     "%n hour(s)": ["%n ora", "%n ore"],
     "%n minute(s)": ["%n minuto", "%n minuti"],
 })
+
+TEXTS.update({
+    "Triton": "Tritone",
+})

@@ -1294,3 +1294,7 @@ TEXTS.update({
     "%n hour(s)": ["%n godzinę", "%n godziny", "%n godzin"],
     "%n minute(s)": ["%n minutę", "%n minuty", "%n minut"],
 })
+
+TEXTS.update({
+    "Triton": "Tryton",
+})

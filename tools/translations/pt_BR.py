@@ -1292,3 +1292,7 @@ TEXTS.update({
     "%n hour(s)": ["%n hora", "%n horas"],
     "%n minute(s)": ["%n minuto", "%n minutos"],
 })
+
+TEXTS.update({
+    "Triton": "Tritão",
+})
