@@ -246,7 +246,7 @@ TEST(PickWalk, NearestFirstEachObjectOnceAndAtMostOneNoticeOnlyWithoutObjects) {
       mars{PickStep::BodyCard, 4}, m42{PickStep::DeepSkyCard, 41}, m43{PickStep::DeepSkyCard, 42},
       faint0{PickStep::FaintStarCard, 0}, faint99{PickStep::FaintStarCard, 99},
       ic0{PickStep::NgcIcCard, 0}, ic49{PickStep::NgcIcCard, 49}, io{PickStep::PlanetMoonCard, 0},
-      ganymede{PickStep::PlanetMoonCard, 2}, deimos{PickStep::PlanetMoonCard, 18},
+      ganymede{PickStep::PlanetMoonCard, 2}, triton{PickStep::PlanetMoonCard, 19},
       jupiter{PickStep::BodyCard, 5};
   // Files of 100 faint stars and 50 NGC and IC objects.
   const sky::PickBounds bounds{100, 50};
@@ -294,10 +294,10 @@ TEST(PickWalk, NearestFirstEachObjectOnceAndAtMostOneNoticeOnlyWithoutObjects) {
        {faint0, ic0}},
       {"a faint star nearer than a bright one", {{5, 2}, {1'000'000, 0.5}}, {faint0, star5}},
       {"a faint star hides a line's notice", {{10103}, {1'000'099, 4}}, {faint99}},
-      {"the first and last planet's moon", {{4'000'000, 1}, {4'000'018, 2}}, {io, deimos}},
+      {"the first and last planet's moon", {{4'000'000, 1}, {4'000'019, 2}}, {io, triton}},
       {"a moon nearer than its planet", {{10005, 3}, {4'000'002, 1.5}}, {ganymede, jupiter}},
       {"a moon over a line", {{10105}, {4'000'002, 2}}, {ganymede}},
-      {"no moon past the last, none between the ranges", {{4'000'019}, {4'999'999}}, {}},
+      {"no moon past the last, none between the ranges", {{4'000'020}, {4'999'999}}, {}},
   };
   for (const Case& c : cases) EXPECT_EQ(sky::PickSteps(c.hits, bounds), c.steps) << c.what;
   // Without the files (not found), their names open nothing.
