@@ -35,6 +35,8 @@ constexpr int kGridReach = 32768;
 // Page coordinates and sizes far off the page are held within this range, so
 // that they and the sums of a few of them stay whole numbers.
 constexpr double kCoordinateLimit = 1e8;
+// Page units: a symbol as large as a star of the fourth magnitude's disc.
+constexpr int kSmallestDeepSkySymbol = 4;
 // Pixels between a name and the mark it names; the smallest and largest
 // radius of a deep-sky symbol a name stands clear of (large symbols have it
 // near their middle).
@@ -435,7 +437,10 @@ class CChartBuilder {
     static constexpr double kCentre[3] = {0, 0, -1};
     const Projected centre = Project(kCentre, frame);
     const double r = u * rho;
-    const int radius = static_cast<int>(std::min(r, kCoordinateLimit));
+    // An object smaller than its symbol can show keeps the smallest symbol
+    // that still tells its type, not a ring of no size.
+    const int radius =
+        std::max(kSmallestDeepSkySymbol, static_cast<int>(std::min(r, kCoordinateLimit)));
     const bool visible = centre.Front && Near(centre.P, r);
     const PagePoint c = centre.P;
 

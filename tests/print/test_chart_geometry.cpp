@@ -370,6 +370,20 @@ TEST_F(ChartGeometry, DeepSkySymbolsByType) {
   EXPECT_EQ(lines[0].Segments.size(), 2u);
   EXPECT_EQ(lines[0].Segments[0].first, (PagePoint{discs[0].Centre.X + r, discs[0].Centre.Y}));
 
+  // One a few arc-seconds across keeps a symbol that still shows its type.
+  for (const char* type : {"GLOCL", "PLNNB", "BRTNB"}) {
+    OnlyDeepSkyObject(type, 10, 20, 0.05f, 0.05f);
+    const ChartDrawing tiny = Chart(zoom);
+    EXPECT_EQ(ShapesOf<ChartCircle>(tiny, ChartLayer::DeepSky).size() +
+                  ShapesOf<ChartPolyline>(tiny, ChartLayer::DeepSky).size(),
+              1u)
+        << type;
+    for (const ChartCircle& disc : ShapesOf<ChartCircle>(tiny, ChartLayer::DeepSky))
+      EXPECT_EQ(disc.Radius, 4) << type;
+    for (const ChartPolyline& square : ShapesOf<ChartPolyline>(tiny, ChartLayer::DeepSky))
+      EXPECT_EQ(square.Points[2].X - square.Points[0].X, 8) << type;
+  }
+
   // A planetary nebula: a disc with four rays from r to 2r.
   OnlyDeepSkyObject("PLNNB", 10, 20, 30, 30);
   chart = Chart(zoom);
