@@ -150,8 +150,9 @@ bool CSkyApp::InitInstance() {
   // The printed chart is drawn with QPainter alone: no GL, no window. A
   // frame drawn offscreen checks its own context (it may need no display).
   if (!printing && !plotting) {
-    // Loading the GL driver takes a good part of the start-up: it happens
-    // in a thread of its own while the window's widgets are made.
+    // The first GL context takes a good part of the start-up: it is made
+    // in a thread of its own while the window's widgets are made, where Qt
+    // allows GL in a thread. Asking it loads the GL driver, on this thread.
     std::future<bool> canCreateContext;
     if (commandLine_.RenderFile.empty())
       canCreateContext = std::async(
