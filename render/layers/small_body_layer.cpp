@@ -62,6 +62,7 @@ void AddLongTail(const LayerInput& input, const SpherePoint& head, const SphereP
   SpherePoint across = {head[1] * end[2] - head[2] * end[1], head[2] * end[0] - head[0] * end[2],
                         head[0] * end[1] - head[1] * end[0]};
   const double norm = std::sqrt(Dot(across, across));
+  if (!(norm > 1e-9)) return;  // the tail seen end-on: no side to spread to
   const double spread = kTailFan * std::acos(std::clamp(Dot(head, end), -1.0, 1.0)) / norm;
   for (const double side : {-1.0, 0.0, 1.0}) {
     SpherePoint tip;
