@@ -25,6 +25,8 @@
 // chart, with one row here.
 #pragma once
 
+#include "sky/app_settings.h"
+
 // clang-format off
 #define STELLIX_SKY_LAYERS(SKY_LAYER)                                                                                                                           \
   SKY_LAYER(SkyColours,  &AppSettings::SkyColors,      false, DrawSkyColours,         nullptr,                nullptr,               0, nullptr)                \
@@ -59,5 +61,18 @@ enum class SkyLayer {
   STELLIX_SKY_LAYERS(STELLIX_SKY_LAYER_NAME)
 #undef STELLIX_SKY_LAYER_NAME
 };
+
+// Whether `layer` is drawn under `settings`: it has no switch or its switch is on.
+inline bool LayerShown(const AppSettings& settings, SkyLayer layer) {
+  constexpr int AppSettings::*kSwitches[] = {
+#define STELLIX_SKY_LAYER_SWITCH(Name, Switch, Pickable, Screen, ScreenText, NamesFirst, NameRank, \
+                                 Describe)                                                         \
+  Switch,
+      STELLIX_SKY_LAYERS(STELLIX_SKY_LAYER_SWITCH)
+#undef STELLIX_SKY_LAYER_SWITCH
+  };
+  const int AppSettings::*shownBy = kSwitches[static_cast<int>(layer)];
+  return shownBy == nullptr || settings.*shownBy != 0;
+}
 
 }  // namespace render

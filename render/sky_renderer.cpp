@@ -78,19 +78,19 @@ void CSkyRenderer::ReleaseContext() { scenes_.erase(render::CurrentGlContext());
 
 namespace {
 
-// The sky's lists, each with the layer switch it is drawn under and whether
-// it is built on the catalogue's moved records.
+// The sky's lists, each with the layer that draws it and whether it is built
+// on the catalogue's moved records.
 struct SkyList {
   void (*Build)(const CSkyDoc& doc);
-  int AppSettings::*Switch;
+  render::SkyLayer Layer;
   bool FollowsCatalogue;
 };
 constexpr SkyList kSkyLists[] = {
-    {render::BuildBoundaryList, &AppSettings::Boundaries, false},
-    {render::BuildFigureList, &AppSettings::Constelations, true},
-    {render::BuildEclipticList, &AppSettings::Ecliptic, false},
-    {render::BuildMilkyWayList, &AppSettings::MilkyWay, false},
-    {render::BuildGridList, &AppSettings::Coordinations, false},
+    {render::BuildBoundaryList, render::SkyLayer::Boundaries, false},
+    {render::BuildFigureList, render::SkyLayer::Figures, true},
+    {render::BuildEclipticList, render::SkyLayer::Ecliptic, false},
+    {render::BuildMilkyWayList, render::SkyLayer::MilkyWay, false},
+    {render::BuildGridList, render::SkyLayer::Grid, false},
 };
 
 }  // namespace
@@ -104,7 +104,7 @@ void CSkyRenderer::RefreshSkyLists() {
   for (int k = 0; k < kSkyListCount; ++k) {
     const SkyList& list = kSkyLists[k];
     SkyListPlaces& places = scene.SkyLists[k];
-    if (!(doc_.Settings().*list.Switch)) continue;
+    if (!render::LayerShown(doc_.Settings(), list.Layer)) continue;
     if (places.Built && places.Refracted == refracting &&
         (!list.FollowsCatalogue || places.Catalogue == catalogue) &&
         (!refracting || std::equal(zenith, zenith + 3, places.Zenith)))
@@ -120,33 +120,53 @@ struct TextureFile {
   const char* Name;
   int Slot;
   render::TextureAlpha Alpha;
-  int LargestSide;  // pixels: no more than the sky ever draws it at
-  bool Mipmaps;     // whether the sky ever draws it smaller than it is
+  int LargestSide;         // pixels: no more than the sky ever draws it at
+  bool Mipmaps;            // whether the sky ever draws it smaller than it is
+  render::SkyLayer Layer;  // the layer that draws it
+  // Whether that layer draws it wherever the view looks, at any zoom (it is
+  // read before the first frame), not only where one body stands.
+  bool Everywhere;
 };
 
 // The star sprites are never more than a few dozen pixels wide, the pictures
 // of deep-sky objects and the Sun's glow soft; the Moon's ball grows with the
 // zoom; the bands go round the sky, magnified even at zoom 1.
 constexpr TextureFile kTextureFiles[] = {
-    {"moon.tex", render::kTexMoon, render::TextureAlpha::None, 1024, true},
-    {"sun.tex", render::kTexSun, render::TextureAlpha::Mean, 256, true},
-    {"star.tex", render::kTexStar, render::TextureAlpha::Mean, 64, true},
-    {"galaxy.tex", render::kTexGalaxy, render::TextureAlpha::Mean, 256, true},
-    {"globcl.tex", render::kTexGlobularCluster, render::TextureAlpha::Mean, 256, true},
-    {"planeb.tex", render::kTexPlanetaryNebula, render::TextureAlpha::Mean, 256, true},
-    {"mw.tex", render::kTexMilkyWay, render::TextureAlpha::Mean, 1024, false},
+    {"moon.tex", render::kTexMoon, render::TextureAlpha::None, 1024, true,
+     render::SkyLayer::SolarSystem, false},
+    {"sun.tex", render::kTexSun, render::TextureAlpha::Mean, 256, true,
+     render::SkyLayer::SolarSystem, false},
+    {"star.tex", render::kTexStar, render::TextureAlpha::Mean, 64, true, render::SkyLayer::Stars,
+     true},
+    {"galaxy.tex", render::kTexGalaxy, render::TextureAlpha::Mean, 256, true,
+     render::SkyLayer::DeepSky, true},
+    {"globcl.tex", render::kTexGlobularCluster, render::TextureAlpha::Mean, 256, true,
+     render::SkyLayer::DeepSky, true},
+    {"planeb.tex", render::kTexPlanetaryNebula, render::TextureAlpha::Mean, 256, true,
+     render::SkyLayer::DeepSky, true},
+    {"mw.tex", render::kTexMilkyWay, render::TextureAlpha::Mean, 1024, false,
+     render::SkyLayer::MilkyWay, true},
     // The landscape is opaque where it shows land.
-    {"horizon.tex", render::kTexHorizon, render::TextureAlpha::Opaque, 1024, false},
+    {"horizon.tex", render::kTexHorizon, render::TextureAlpha::Opaque, 1024, false,
+     render::SkyLayer::Landscape, true},
     // The planets' maps, drawn on their balls once these are a few pixels wide.
-    {"mercury.tex", render::kTexMercury, render::TextureAlpha::None, 512, true},
-    {"venus.tex", render::kTexMercury + 1, render::TextureAlpha::None, 512, true},
-    {"mars.tex", render::kTexMercury + 2, render::TextureAlpha::None, 512, true},
-    {"jupiter.tex", render::kTexMercury + 3, render::TextureAlpha::None, 512, true},
-    {"saturn.tex", render::kTexMercury + 4, render::TextureAlpha::None, 512, true},
-    {"uranus.tex", render::kTexMercury + 5, render::TextureAlpha::None, 512, true},
-    {"neptune.tex", render::kTexNeptune, render::TextureAlpha::None, 512, true},
+    {"mercury.tex", render::kTexMercury, render::TextureAlpha::None, 512, true,
+     render::SkyLayer::SolarSystem, false},
+    {"venus.tex", render::kTexMercury + 1, render::TextureAlpha::None, 512, true,
+     render::SkyLayer::SolarSystem, false},
+    {"mars.tex", render::kTexMercury + 2, render::TextureAlpha::None, 512, true,
+     render::SkyLayer::SolarSystem, false},
+    {"jupiter.tex", render::kTexMercury + 3, render::TextureAlpha::None, 512, true,
+     render::SkyLayer::SolarSystem, false},
+    {"saturn.tex", render::kTexMercury + 4, render::TextureAlpha::None, 512, true,
+     render::SkyLayer::SolarSystem, false},
+    {"uranus.tex", render::kTexMercury + 5, render::TextureAlpha::None, 512, true,
+     render::SkyLayer::SolarSystem, false},
+    {"neptune.tex", render::kTexNeptune, render::TextureAlpha::None, 512, true,
+     render::SkyLayer::SolarSystem, false},
     // The rings: dark where they are thin, which the mean brightness makes clear.
-    {"rings.tex", render::kTexSaturnRings, render::TextureAlpha::Mean, 512, true},
+    {"rings.tex", render::kTexSaturnRings, render::TextureAlpha::Mean, 512, true,
+     render::SkyLayer::SolarSystem, false},
 };
 
 }  // namespace
@@ -205,15 +225,8 @@ GLuint CSkyRenderer::Texture(int slot) {
 void CSkyRenderer::ReadFirstPictures() {
   const AppSettings& settings = doc_.Settings();
   std::vector<TextureFile> first;
-  for (const TextureFile& file : kTextureFiles) {
-    const int slot = file.Slot;
-    if (slot == render::kTexStar || (slot == render::kTexMilkyWay && settings.MilkyWay) ||
-        (slot == render::kTexHorizon && settings.HorizonMode) ||
-        ((slot == render::kTexGalaxy || slot == render::kTexGlobularCluster ||
-          slot == render::kTexPlanetaryNebula) &&
-         settings.DeepSky))
-      first.push_back(file);
-  }
+  for (const TextureFile& file : kTextureFiles)
+    if (file.Everywhere && render::LayerShown(settings, file.Layer)) first.push_back(file);
   firstPicturesReading_ = std::async(std::launch::async, [files = doc_.Files(), first] {
     Pictures read;
     for (const TextureFile& file : first)
