@@ -1,7 +1,6 @@
 // Jupiter's four great moons: Lieske's E5 as Meeus gives it (ch. 44).
 #include <cmath>
 
-#include "astro/apparent.h"
 #include "astro/planet_moons.h"
 #include "astro/transforms.h"
 
@@ -39,10 +38,7 @@ void TurnZ(double (&v)[3], double degrees) {
 
 std::array<MoonPlace, 4> GalileanMoons(double ttJulianDay, const double (&planetGeocentric)[3],
                                        const double (&earthHeliocentric)[3]) {
-  const double jde = ttJulianDay - std::sqrt(planetGeocentric[0] * planetGeocentric[0] +
-                                             planetGeocentric[1] * planetGeocentric[1] +
-                                             planetGeocentric[2] * planetGeocentric[2]) *
-                                       kLightDaysPerAu;
+  const double jde = PlanetTime(ttJulianDay, planetGeocentric);
   const double t = jde - 2443000.5;
 
   // Mean longitudes, longitudes of the perijoves and of the nodes (B1950 equinox).

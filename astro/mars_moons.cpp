@@ -1,7 +1,6 @@
 // Phobos and Deimos on their mean precessing ellipses.
 #include <cmath>
 
-#include "astro/apparent.h"
 #include "astro/planet_moons.h"
 #include "astro/transforms.h"
 
@@ -56,23 +55,14 @@ void PositionAt(const MeanElements& m, double t, double (&gcrs)[3]) {
   const double ci = Cos(m.Inclination), si = Sin(m.Inclination);
   const double px = cw * x - sw * y, py = sw * x + cw * y;
   const double laplace[3] = {cn * px - sn * ci * py, sn * px + cn * ci * py, si * py};
-  // The Laplace plane's axes on the GCRS equator: its node, 90 degrees on, its pole.
-  const double sa = Sin(m.PoleRa), ca = Cos(m.PoleRa), sd = Sin(m.PoleDec), cd = Cos(m.PoleDec);
-  const double ax[3] = {-sa, ca, 0.0}, ay[3] = {-ca * sd, -sa * sd, cd};
-  const double az[3] = {ca * cd, sa * cd, sd};
-  for (int i = 0; i < 3; ++i)
-    gcrs[i] = laplace[0] * ax[i] + laplace[1] * ay[i] + laplace[2] * az[i];
+  PlaneToEquator(m.PoleRa, m.PoleDec, laplace, gcrs);
 }
 
 }  // namespace
 
 std::array<MoonPlace, 2> MarsMoons(double ttJulianDay, const double (&planetGeocentric)[3],
                                    const double (&earthHeliocentric)[3]) {
-  const double t = ttJulianDay - kEpoch -
-                   std::sqrt(planetGeocentric[0] * planetGeocentric[0] +
-                             planetGeocentric[1] * planetGeocentric[1] +
-                             planetGeocentric[2] * planetGeocentric[2]) *
-                       kLightDaysPerAu;
+  const double t = PlanetTime(ttJulianDay, planetGeocentric) - kEpoch;
   // Mars's pole: Phobos's Laplace plane, 0.009 degrees from its equator.
   const MeanElements& phobos = kMoons[0];
   PlanetFigure figure{kEquatorialRadiusKm,

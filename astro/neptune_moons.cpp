@@ -1,7 +1,6 @@
 // Triton on its circle precessing about the Neptune system's invariable plane.
 #include <cmath>
 
-#include "astro/apparent.h"
 #include "astro/planet_moons.h"
 #include "astro/transforms.h"
 
@@ -44,26 +43,17 @@ void NeptunePole(double ttJulianDay, double (&pole)[3]) {
 
 std::array<MoonPlace, 1> NeptuneMoons(double ttJulianDay, const double (&planetGeocentric)[3],
                                       const double (&earthHeliocentric)[3]) {
-  const double t = ttJulianDay - kEpoch -
-                   std::sqrt(planetGeocentric[0] * planetGeocentric[0] +
-                             planetGeocentric[1] * planetGeocentric[1] +
-                             planetGeocentric[2] * planetGeocentric[2]) *
-                       kLightDaysPerAu;
+  const double t = PlanetTime(ttJulianDay, planetGeocentric) - kEpoch;
   // On the invariable plane, x towards its ascending node on the B1950
   // equator and z its pole: the orbit turned by its inclination about its
   // node, the node by its longitude about the pole.
   const double u = kLatitudeArgument + kLatitudeRate * t, node = kNode + kNodeRate * t;
   const double cu = Cos(u), su = Sin(u), cn = Cos(node), sn = Sin(node);
   const double ci = Cos(kInclination), si = Sin(kInclination);
-  const double plane[3] = {cn * cu - sn * su * ci, sn * cu + cn * su * ci, su * si};
-  // The plane's axes on the B1950 equator: its node, 90 degrees on, its pole.
-  const double sa = Sin(kPlanePoleRa), ca = Cos(kPlanePoleRa);
-  const double sd = Sin(kPlanePoleDec), cd = Cos(kPlanePoleDec);
-  const double ax[3] = {-sa, ca, 0.0}, ay[3] = {-ca * sd, -sa * sd, cd};
-  const double az[3] = {ca * cd, sa * cd, sd};
+  const double plane[3] = {kRadiusKm * (cn * cu - sn * su * ci),
+                           kRadiusKm * (sn * cu + cn * su * ci), kRadiusKm * su * si};
   double b1950[3], gcrs[3];
-  for (int i = 0; i < 3; ++i)
-    b1950[i] = kRadiusKm * (plane[0] * ax[i] + plane[1] * ay[i] + plane[2] * az[i]);
+  PlaneToEquator(kPlanePoleRa, kPlanePoleDec, plane, b1950);
   EquatorOfDateToGcrs(kB1950, b1950, gcrs);
   PlanetFigure figure{kEquatorialRadiusKm, kPolarRadiusKm, {}};
   NeptunePole(ttJulianDay, figure.Pole);

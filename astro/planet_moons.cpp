@@ -39,6 +39,19 @@ LineOfSight Sight(const double (&moon)[3], const double (&direction)[3], const P
 
 }  // namespace
 
+double PlanetTime(double ttJulianDay, const double (&planetGeocentric)[3]) {
+  return ttJulianDay - std::sqrt(Dot(planetGeocentric, planetGeocentric)) * kLightDaysPerAu;
+}
+
+void PlaneToEquator(double poleRa, double poleDec, const double (&plane)[3], double (&equator)[3]) {
+  const double a = poleRa * kDegToRad, d = poleDec * kDegToRad;
+  const double sa = std::sin(a), ca = std::cos(a), sd = std::sin(d), cd = std::cos(d);
+  // The plane's axes on the equator: its node, 90 degrees on, its pole.
+  const double ax[3] = {-sa, ca, 0.0}, ay[3] = {-ca * sd, -sa * sd, cd};
+  const double az[3] = {ca * cd, sa * cd, sd};
+  for (int i = 0; i < 3; ++i) equator[i] = plane[0] * ax[i] + plane[1] * ay[i] + plane[2] * az[i];
+}
+
 void EquatorOfDateToGcrs(double ttJulianDay, const double (&equator)[3], double (&gcrs)[3]) {
   // The precession matrix turns J2000 to the date; its transpose turns back.
   const PrecessionMatrix p = PrecessionFromJ2000((ttJulianDay - 2451545.0) / 36525.0);

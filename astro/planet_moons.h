@@ -40,6 +40,15 @@ struct PlanetFigure {
   double Pole[3];           // unit vector, GCRS axes
 };
 
+// The instant (TT Julian day) the light seen at `ttJulianDay` left the
+// planet at `planetGeocentric`: the moons' theories are evaluated then.
+double PlanetTime(double ttJulianDay, const double (&planetGeocentric)[3]);
+
+// A vector given on a plane whose pole is at (`poleRa`, `poleDec`, degrees)
+// on an equator, x towards the plane's ascending node on that equator and z
+// its pole, turned to that equator's axes.
+void PlaneToEquator(double poleRa, double poleDec, const double (&plane)[3], double (&equator)[3]);
+
 // A vector on the mean equator and equinox of `ttJulianDay` turned to GCRS
 // axes by the precession back to J2000 (astro/precession.h; the B1950 frame
 // taken for FK5's of that date, which it is to 1").

@@ -1,7 +1,6 @@
 // Saturn's eight great moons as Meeus gives them (ch. 46).
 #include <cmath>
 
-#include "astro/apparent.h"
 #include "astro/planet_moons.h"
 #include "astro/transforms.h"
 
@@ -66,10 +65,7 @@ Orbit FromMeanElements(double meanLongitude, double pericentre, double e, double
 
 std::array<MoonPlace, 8> SaturnMoons(double ttJulianDay, const double (&planetGeocentric)[3],
                                      const double (&earthHeliocentric)[3]) {
-  const double jde = ttJulianDay - std::sqrt(planetGeocentric[0] * planetGeocentric[0] +
-                                             planetGeocentric[1] * planetGeocentric[1] +
-                                             planetGeocentric[2] * planetGeocentric[2]) *
-                                       kLightDaysPerAu;
+  const double jde = PlanetTime(ttJulianDay, planetGeocentric);
   const double t1 = jde - 2411093.0;
   const double t2 = t1 / 365.25;
   const double t3 = (jde - 2433282.423) / 365.25 + 1950.0;

@@ -1,7 +1,6 @@
 // Uranus's five great moons on their mean circles (GUST86's mean motions).
 #include <cmath>
 
-#include "astro/apparent.h"
 #include "astro/planet_moons.h"
 #include "astro/transforms.h"
 
@@ -30,11 +29,7 @@ constexpr double kLongitude[5] = {-238051.0e-6, 3098046.0e-6, 2285402.0e-6, 8563
 
 std::array<MoonPlace, 5> UranusMoons(double ttJulianDay, const double (&planetGeocentric)[3],
                                      const double (&earthHeliocentric)[3]) {
-  const double t = ttJulianDay - kEpoch -
-                   std::sqrt(planetGeocentric[0] * planetGeocentric[0] +
-                             planetGeocentric[1] * planetGeocentric[1] +
-                             planetGeocentric[2] * planetGeocentric[2]) *
-                       kLightDaysPerAu;
+  const double t = PlanetTime(ttJulianDay, planetGeocentric) - kEpoch;
   // The equator's frame on the B1950 equator: x towards right ascension
   // kPoleRa - 90 degrees, z the pole.
   const double sa = std::sin(kPoleRa * kDegToRad), ca = std::cos(kPoleRa * kDegToRad);
